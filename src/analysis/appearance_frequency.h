@@ -1,0 +1,20 @@
+#pragma once
+// 出現頻度分析: a column chart of marks, one column per digit, one mark per
+// occurrence of the digit in the complete draws.
+#include "analysis/frame/grid_model.h"
+#include "shell/global_bas.h"
+
+namespace n3 {
+
+class 出現頻度分析 {
+public:
+    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
+
+private:
+    static constexpr int kHeaderRow = 2;
+    static void SetUpGrid(GridModel& grid, int height);
+    static void WriteLabels(GridModel& grid, int height);
+    static void FillRows(GridModel& grid, const DrawHistory& history);
+};
+
+}  // namespace n3

@@ -1,0 +1,174 @@
+#pragma once
+// The table of cells a window shows: texts, colours, alignment, borders,
+// spans and sizes. Plain data, built by the analyses and read by the views.
+//
+// Cells are addressed (column, row), both counted from 1. Styles and texts
+// are interned: a cell holds two small indexes, so a 32,767 x 32 grid stays
+// a few megabytes.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace n3 {
+
+// A colour, or "unset" meaning the grid default (black text, white ground,
+// the grid's own line colour for borders).
+class Colour {
+public:
+    constexpr Colour() = default;
+    constexpr Colour(std::uint8_t r, std::uint8_t g, std::uint8_t b)
+        : value_((std::uint32_t(r) << 16) | (std::uint32_t(g) << 8) | b) {}
+    constexpr bool isSet() const { return value_ != kUnset; }
+    constexpr std::uint8_t red() const { return (value_ >> 16) & 0xff; }
+    constexpr std::uint8_t green() const { return (value_ >> 8) & 0xff; }
+    constexpr std::uint8_t blue() const { return value_ & 0xff; }
+    constexpr std::uint32_t rgb() const { return value_; }
+    // "#rrggbb" in lower case; an unset colour prints as `fallback`.
+    std::string hex(Colour fallback) const;
+    friend constexpr bool operator==(Colour, Colour) = default;
+
+private:
+    static constexpr std::uint32_t kUnset = 0xffffffffu;
+    std::uint32_t value_ = kUnset;
+};
+
+namespace colours {
+inline constexpr Colour Black{0, 0, 0};
+inline constexpr Colour White{255, 255, 255};
+inline constexpr Colour Red{255, 0, 0};
+inline constexpr Colour Blue{0, 0, 255};
+inline constexpr Colour HeaderYellow{255, 255, 200};
+inline constexpr Colour LabelCyan{222, 254, 253};
+inline constexpr Colour LineBlue{136, 196, 255};
+inline constexpr Colour MarkBlue{62, 158, 255};
+inline constexpr Colour HeaderPink{255, 200, 200};
+// What an unset colour means when something has to be drawn or printed.
+inline constexpr Colour DefaultText = Black;
+inline constexpr Colour DefaultBackground = White;
+inline constexpr Colour DefaultLine{192, 192, 192};
+}  // namespace colours
+
+enum class HAlign : std::uint8_t { Left, Center, Right };
+enum class VAlign : std::uint8_t { Top, Center, Bottom };
+enum class LineStyle : std::uint8_t { None, Solid };
+enum class ScrollBars : std::uint8_t { None, Horizontal, Vertical, Both };
+
+struct Border {
+    LineStyle style = LineStyle::None;
+    Colour colour;  // unset: the grid's default line colour
+    friend bool operator==(const Border&, const Border&) = default;
+};
+
+enum Side : std::uint8_t { Left = 0, Right = 1, Top = 2, Bottom = 3 };
+
+struct CellStyle {
+    Colour foreground;
+    Colour background;
+    HAlign hAlign = HAlign::Center;
+    VAlign vAlign = VAlign::Center;
+    Border borders[4];
+    friend bool operator==(const CellStyle&, const CellStyle&) = default;
+};
+
+// A rectangle of cells, inclusive on both ends.
+struct CellBlock {
+    int col1, row1, col2, row2;
+};
+
+// Cells drawn as one: the top-left cell's text and style cover the rest.
+struct Span {
+    int col, row, columns, rows;
+};
+
+class GridModel {
+public:
+    GridModel();
+
+    // --- size -----------------------------------------------------------
+    // Resets the grid to cols x rows empty cells with the default style.
+    void setSize(int cols, int rows);
+    int columns() const { return cols_; }
+    int rows() const { return rows_; }
+    bool contains(int col, int row) const {
+        return col >= 1 && col <= cols_ && row >= 1 && row <= rows_;
+    }
+
+    // --- texts ----------------------------------------------------------
+    // Writes outside the grid are ignored, as the grid control did.
+    void setText(int col, int row, std::string_view text);
+    void setNumber(int col, int row, int value);
+    const std::string& text(int col, int row) const;
+    bool isEmpty(int col, int row) const;
+
+    // --- styles ---------------------------------------------------------
+    const CellStyle& style(int col, int row) const;
+    void setForeground(const CellBlock& block, Colour c);
+    void setBackground(const CellBlock& block, Colour c);
+    void setAlignment(const CellBlock& block, HAlign h, VAlign v = VAlign::Center);
+    void setForeground(int col, int row, Colour c) { setForeground({col, row, col, row}, c); }
+    void setBackground(int col, int row, Colour c) { setBackground({col, row, col, row}, c); }
+    // One line round the outside of the block.
+    void outlineBlock(const CellBlock& block, Colour c = {}, LineStyle s = LineStyle::Solid);
+    // A line on the right-hand side of every cell of the block.
+    void rightLineOnBlock(const CellBlock& block, Colour c = {}, LineStyle s = LineStyle::Solid);
+    // Lines on all four sides of every cell of the block.
+    void gridLinesOnBlock(const CellBlock& block, Colour c = {}, LineStyle s = LineStyle::Solid);
+    // Sets (or with LineStyle::None clears) one side of every cell of the block.
+    void setBorder(const CellBlock& block, Side side, Colour c = {}, LineStyle s = LineStyle::Solid);
+    // The block covering every cell.
+    CellBlock all() const { return {1, 1, cols_, rows_}; }
+
+    // --- spans ----------------------------------------------------------
+    void addSpan(int col, int row, int columns, int rows);
+    const std::vector<Span>& spans() const { return spans_; }
+    // The span that covers (col,row), or nullptr.
+    const Span* spanAt(int col, int row) const;
+
+    // --- sizes ----------------------------------------------------------
+    void setDefaultRowHeight(double points);
+    void setRowHeight(int row, double points);
+    double rowHeight(int row) const;  // points
+    void setDefaultColumnWidth(double chars);
+    void setColumnWidth(int col, double chars);
+    double columnWidth(int col) const;  // character units
+
+    // --- view properties -------------------------------------------------
+    int frozenRows = 0;
+    ScrollBars scrollBars = ScrollBars::Both;
+    bool textOverflow = false;
+    int activeCol = 1;
+    int activeRow = 1;
+    void moveActiveCellToTopLeft() { activeCol = 1; activeRow = 1; }
+
+    // Number of distinct styles and texts (for tests and benchmarks).
+    std::size_t styleCount() const { return styles_.size(); }
+    std::size_t textCount() const { return texts_.size(); }
+    std::size_t memoryBytes() const;
+
+private:
+    std::size_t index(int col, int row) const {
+        return std::size_t(row - 1) * std::size_t(cols_) + std::size_t(col - 1);
+    }
+    std::uint32_t internStyle(const CellStyle& s);
+    std::uint32_t internText(std::string_view t);
+    template <class Edit>
+    void editBlock(const CellBlock& block, Edit edit);
+
+    int cols_ = 0;
+    int rows_ = 0;
+    std::vector<std::uint32_t> cellText_;   // index into texts_
+    std::vector<std::uint32_t> cellStyle_;  // index into styles_
+    std::vector<std::string> texts_;        // texts_[0] is the empty text
+    std::unordered_map<std::string, std::uint32_t> textIndex_;
+    std::vector<std::uint32_t> numberText_; // cached text index per small number
+    std::vector<CellStyle> styles_;         // styles_[0] is the default style
+    std::vector<Span> spans_;
+    std::vector<double> rowHeights_;
+    std::vector<double> columnWidths_;
+    double defaultRowHeight_ = 10;
+    double defaultColumnWidth_ = 8;
+};
+
+}  // namespace n3

@@ -1,0 +1,86 @@
+#include "analysis/frame/window_table.h"
+
+#include "analysis/appearance_frequency.h"
+
+namespace n3 {
+
+namespace {
+using enum LegendKind;
+constexpr auto V = ScrollBars::Vertical;
+constexpr auto H = ScrollBars::Horizontal;
+constexpr auto B = ScrollBars::Both;
+constexpr Colour kNoSwatch{};
+}  // namespace
+
+const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
+    static const std::vector<AnalysisWindowInfo> table = {
+        {"出現頻度分析", "出現頻度分析", "mnuSyutugenHindo", 13200, 5280,
+         "過去の当選番号の出現回数を数字別に分析します", Swatch, "：当選数字", colours::MarkBlue,
+         false, B, 2, false, false, &出現頻度分析::Build},
+        {"回数別出現分析", "回数別頻度分析", "mnuSyutugenKaisu", 6700, 3405,
+         "過去の当選番号から出現回数別の数字を分析します", None, "", kNoSwatch,
+         true, H, 0, false, false, nullptr},
+        {"出現回数分析", "出現回数分析", "mnuZenkaiSyutugen", 13850, 6280,
+         "過去の当選数字が何回出現したか分析します", None, "", kNoSwatch,
+         true, V, 2, false, false, nullptr},
+        {"出現間隔分析", "出現間隔分析", "mnuSyutugenKankaku", 13800, 6140,
+         "過去の当選数字が何回前に出現しているか分析します", None, "", kNoSwatch,
+         true, V, 2, false, false, nullptr},
+        {"数字間隔分析", "数字間隔分析", "mnuNumberKankaku", 13820, 7050,
+         "当選数字を第1数字～第3数字別に前回数字との数字の間隔を分析します", None, "", kNoSwatch,
+         true, V, 2, false, true, nullptr},
+        {"バラツキ分析", "バラツキ分析", "mnuBaratsuki", 13980, 7630,
+         "過去の当選番号のバラツキを数字別に分析します", Swatch, "：当選数字", colours::MarkBlue,
+         true, V, 2, false, false, nullptr},
+        {"引っ張り分析", "引っ張り分析", "mnuHippari", 13500, 7000,
+         "過去の当選数字に前回の数字が入っているか分析します", Swatch, ":前回の数字", Colour{200, 255, 255},
+         false, V, 1, false, true, nullptr},
+        {"連番飛び石分析", "連番・飛び石分析", "mnuRenbanTobiishi", 13400, 7020,
+         "過去の当選番号の連続数字と一つ飛び数字の傾向を分析します", None, "", kNoSwatch,
+         true, V, 1, false, true, nullptr},
+        {"数字合計分析", "数字合計分析", "mnuHonsuji", 13680, 4860,
+         "過去の当選番号の各数字の合計を分析します", None, "", kNoSwatch,
+         true, V, 1, false, false, nullptr},
+        {"低数字高数字の組合せパターン分析", "低数字・高数字の組合せパターン分析", "mnuLowHightPattern", 13600, 5900,
+         "過去の当選番号を低数字（０～４）と高数字（５～９）に分けて組合せパターンを分析します", None, "", kNoSwatch,
+         true, V, 1, true, false, nullptr},
+        {"偶数奇数の組合せパターン分析", "偶数・奇数の組合せパターン分析", "mnuKisuGusuPattern", 13600, 5900,
+         "過去の当選番号を偶数と奇数に分類して分析します", None, "", kNoSwatch,
+         true, V, 1, true, false, nullptr},
+        {"分割5傾向分析", "5分割傾向分析", "mnu5BunkatsuKeiko", 13750, 6900,
+         "過去の当選番号の５グループに分類して分析します", None, "", kNoSwatch,
+         true, V, 1, true, false, nullptr},
+        {"分割3データ分析", "3分割データ分析", "mnu3BunkatsuData", 12400, 12300,
+         "過去の当選番号の第１～３数字をＡ～Ｃの３グループに分類して分析します", BlueBall, "：当選数字", kNoSwatch,
+         false, B, 3, false, false, nullptr},
+        {"分割5データ分析", "5分割データ分析", "mnu5BunkatsuData", 12400, 12300,
+         "過去の当選番号の第１～３数字をＡ～Ｅの５グループに分類して分析します", BlueBall, "：当選数字", kNoSwatch,
+         false, B, 3, false, false, nullptr},
+        {"分割10データ分析", "10分割データ分析", "mnu10BunkatsuData", 12400, 12300,
+         "過去の当選番号の第１～３数字をＡ～Ｊの１０グループに分類して分析します", BlueBall, "：当選数字", kNoSwatch,
+         false, B, 3, false, false, nullptr},
+        {"下一桁出現傾向分析", "下一桁出現傾向分析", "mnuLastChar", 13980, 7370,
+         "過去の当選番号の下一桁の数字の出現傾向を分析します", None, "", kNoSwatch,
+         true, V, 2, false, false, nullptr},
+        {"下一桁連続出現回数分析", "下一桁連続出現回数分析", "mnuLastCharRenzoku", 13935, 7370,
+         "過去の当選番号の下一桁数字が何回続けて出現しているか分析します", None, "", kNoSwatch,
+         true, V, 2, false, false, nullptr},
+    };
+    return table;
+}
+
+const AnalysisWindowInfo* FindAnalysisWindow(std::string_view className) {
+    for (const auto& w : AnalysisWindowTable())
+        if (w.className == className) return &w;
+    return nullptr;
+}
+
+GridModel BuildAnalysisGrid(const AnalysisWindowInfo& window, const DrawHistory& history,
+                            const StartupStatistics& stats) {
+    GridModel grid = window.build ? window.build(history, stats) : GridModel();
+    grid.scrollBars = window.scrollBars;
+    grid.frozenRows = window.frozenRows;
+    return grid;
+}
+
+}  // namespace n3

@@ -1,0 +1,157 @@
+#include "app/cli/grid_printer.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace n3 {
+
+namespace {
+
+// Display width of UTF-8 text in terminal columns: ASCII and half-width
+// katakana take one column, everything else two.
+int DisplayWidth(std::string_view s) {
+    int width = 0;
+    for (std::size_t i = 0; i < s.size();) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        if (c < 0x80) { ++width; ++i; continue; }
+        const int len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+        unsigned cp = 0;
+        if (len == 3 && i + 2 < s.size())
+            cp = ((c & 0x0F) << 12) | ((s[i + 1] & 0x3F) << 6) | (s[i + 2] & 0x3F);
+        width += (cp >= 0xFF61 && cp <= 0xFF9F) ? 1 : 2;
+        i += std::size_t(len);
+    }
+    return width;
+}
+
+std::string CsvField(const std::string& s) {
+    if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+const char* AlignName(HAlign a) {
+    switch (a) {
+    case HAlign::Left: return "left";
+    case HAlign::Right: return "right";
+    default: return "center";
+    }
+}
+
+template <class T>
+void JsonNumberArray(std::ostream& out, int n, T valueOf) {
+    out << '[';
+    for (int i = 1; i <= n; ++i) {
+        if (i > 1) out << ", ";
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%g", double(valueOf(i)));
+        out << buf;
+    }
+    out << ']';
+}
+
+}  // namespace
+
+std::string JsonString(std::string_view s) {
+    std::string out = "\"";
+    for (char ch : s) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (c < 0x20) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                out += buf;
+            } else {
+                out += ch;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+void PrintText(std::ostream& out, const PrintedWindow& window) {
+    out << window.caption << '\n';
+    for (const GridModel& grid : window.grids) {
+        std::vector<int> widths(std::size_t(grid.columns()), 1);
+        for (int r = 1; r <= grid.rows(); ++r)
+            for (int c = 1; c <= grid.columns(); ++c)
+                widths[std::size_t(c - 1)] =
+                    std::max(widths[std::size_t(c - 1)], DisplayWidth(grid.text(c, r)));
+        for (int r = 1; r <= grid.rows(); ++r) {
+            std::string line;
+            for (int c = 1; c <= grid.columns(); ++c) {
+                const std::string& t = grid.text(c, r);
+                const int pad = widths[std::size_t(c - 1)] - DisplayWidth(t);
+                if (c > 1) line += ' ';
+                if (grid.style(c, r).hAlign == HAlign::Left) {
+                    line += t;
+                    line.append(std::size_t(pad), ' ');
+                } else {
+                    line.append(std::size_t(pad), ' ');
+                    line += t;
+                }
+            }
+            while (!line.empty() && line.back() == ' ') line.pop_back();
+            out << line << '\n';
+        }
+        out << '\n';
+    }
+}
+
+void PrintCsv(std::ostream& out, const PrintedWindow& window) {
+    bool first = true;
+    for (const GridModel& grid : window.grids) {
+        if (!first) out << '\n';
+        first = false;
+        for (int r = 1; r <= grid.rows(); ++r) {
+            for (int c = 1; c <= grid.columns(); ++c) {
+                if (c > 1) out << ',';
+                out << CsvField(grid.text(c, r));
+            }
+            out << '\n';
+        }
+    }
+}
+
+void PrintJson(std::ostream& out, const PrintedWindow& window) {
+    out << "{\"window\": " << JsonString(window.name) << ", \"caption\": " << JsonString(window.caption)
+        << ", \"grids\": [";
+    for (std::size_t g = 0; g < window.grids.size(); ++g) {
+        const GridModel& grid = window.grids[g];
+        if (g) out << ", ";
+        out << "{\"columns\": " << grid.columns() << ", \"rows\": " << grid.rows()
+            << ", \"frozenRows\": " << grid.frozenRows << ", \"columnWidths\": ";
+        JsonNumberArray(out, grid.columns(), [&](int c) { return grid.columnWidth(c); });
+        out << ", \"rowHeights\": ";
+        JsonNumberArray(out, grid.rows(), [&](int r) { return grid.rowHeight(r); });
+        out << ", \"cells\": [";
+        for (int r = 1; r <= grid.rows(); ++r) {
+            out << (r > 1 ? ", [" : "[");
+            for (int c = 1; c <= grid.columns(); ++c) {
+                const CellStyle& s = grid.style(c, r);
+                if (c > 1) out << ", ";
+                out << "{\"text\": " << JsonString(grid.text(c, r))
+                    << ", \"fg\": \"" << s.foreground.hex(colours::DefaultText)
+                    << "\", \"bg\": \"" << s.background.hex(colours::DefaultBackground)
+                    << "\", \"align\": \"" << AlignName(s.hAlign) << "\"}";
+            }
+            out << ']';
+        }
+        out << "]}";
+    }
+    out << ']';
+    if (!window.extraJsonMembers.empty()) out << ", " << window.extraJsonMembers;
+    out << "}\n";
+}
+
+}  // namespace n3

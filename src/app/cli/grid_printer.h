@@ -1,0 +1,25 @@
+#pragma once
+// Prints the grids of a window for a terminal, as CSV or as JSON.
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "analysis/frame/grid_model.h"
+
+namespace n3 {
+
+struct PrintedWindow {
+    std::string name;
+    std::string caption;
+    std::vector<GridModel> grids;
+    std::string extraJsonMembers;  // e.g. "\"prediction\": {...}", without a leading comma
+};
+
+void PrintText(std::ostream& out, const PrintedWindow& window);
+void PrintCsv(std::ostream& out, const PrintedWindow& window);
+void PrintJson(std::ostream& out, const PrintedWindow& window);
+
+std::string JsonString(std::string_view s);
+
+}  // namespace n3

@@ -1,0 +1,24 @@
+#pragma once
+// The windows that `numbers3zubarin-cli show` can print.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/cli/grid_printer.h"
+#include "platform/store/startup_load.h"
+
+namespace n3 {
+
+struct ShowOptions {
+    std::string window;
+    std::string settingsPath;  // empty: the settings file's bare name
+};
+
+// The window's grids as the desktop program builds them, or nullopt for an
+// unknown window name.
+std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, const HistorySnapshot& snapshot);
+
+// Every name `show` accepts, in menu order.
+std::vector<std::string> ShowableWindowNames();
+
+}  // namespace n3

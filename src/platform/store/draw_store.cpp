@@ -1,0 +1,231 @@
+#include "platform/store/draw_store.h"
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+#include <unordered_set>
+
+namespace n3 {
+
+namespace {
+
+
+constexpr const char* kSchema = R"sql(
+CREATE TABLE 当選データ (
+  回数    INTEGER PRIMARY KEY CHECK (回数 BETWEEN 1 AND 32767),
+  第1数字 INTEGER CHECK (第1数字 IS NULL OR (typeof(第1数字) = 'integer' AND 第1数字 BETWEEN 0 AND 9)),
+  第2数字 INTEGER CHECK (第2数字 IS NULL OR (typeof(第2数字) = 'integer' AND 第2数字 BETWEEN 0 AND 9)),
+  第3数字 INTEGER CHECK (第3数字 IS NULL OR (typeof(第3数字) = 'integer' AND 第3数字 BETWEEN 0 AND 9))
+);
+CREATE VIEW 全データ選択クエリ AS SELECT 回数, 第1数字, 第2数字, 第3数字 FROM 当選データ;
+PRAGMA user_version = 1;
+)sql";
+
+std::string Reason(sqlite3* db) {
+    const int code = sqlite3_extended_errcode(db);
+    switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return "データベースが他のプログラムで使用中です";
+    case SQLITE_READONLY: return "データベースが読み取り専用です";
+    case SQLITE_FULL: return "ディスクの空き容量が足りません";
+    case SQLITE_NOTADB: return "データベースファイルではありません";
+    case SQLITE_CORRUPT: return "データベースファイルが壊れています";
+    case SQLITE_CANTOPEN: return "ファイルを開けません";
+    case SQLITE_PERM:
+    case SQLITE_AUTH: return "ファイルへのアクセス権がありません";
+    case SQLITE_CONSTRAINT: return "値が範囲外です";
+    default: return sqlite3_errmsg(db);
+    }
+}
+
+class Statement {
+public:
+    Statement(sqlite3* db, const char* sql) : db_(db) {
+        if (sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) != SQLITE_OK)
+            throw StoreError(Reason(db));
+    }
+    ~Statement() { sqlite3_finalize(stmt_); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    void bind(int i, std::optional<int> v) {
+        if (v) sqlite3_bind_int(stmt_, i, *v);
+        else sqlite3_bind_null(stmt_, i);
+    }
+    // SQLITE_ROW: true, SQLITE_DONE: false, anything else throws.
+    bool step() {
+        const int rc = sqlite3_step(stmt_);
+        if (rc == SQLITE_ROW) return true;
+        if (rc == SQLITE_DONE) return false;
+        throw StoreError(Reason(db_));
+    }
+    void reset() {
+        sqlite3_reset(stmt_);
+        sqlite3_clear_bindings(stmt_);
+    }
+    std::optional<int> column(int i) const {
+        if (sqlite3_column_type(stmt_, i) != SQLITE_INTEGER) return std::nullopt;
+        return sqlite3_column_int(stmt_, i);
+    }
+
+private:
+    sqlite3* db_;
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+bool FileExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+}  // namespace
+
+std::string MakeConnectString(const std::string& path) {
+    std::string uri = "file:";
+    for (char c : path) {
+        if (c == '?' || c == '#' || c == '%') {
+            static const char* const kHex = "0123456789ABCDEF";
+            uri += '%';
+            uri += kHex[(static_cast<unsigned char>(c) >> 4) & 0xf];
+            uri += kHex[static_cast<unsigned char>(c) & 0xf];
+        } else {
+            uri += c;
+        }
+    }
+    return uri + "?mode=rw";
+}
+
+DrawStore::DrawStore(sqlite3* db, std::string path) : db_(db), path_(std::move(path)) {}
+
+DrawStore::DrawStore(DrawStore&& other) noexcept : db_(other.db_), path_(std::move(other.path_)) {
+    other.db_ = nullptr;
+}
+
+DrawStore& DrawStore::operator=(DrawStore&& other) noexcept {
+    if (this != &other) {
+        sqlite3_close(db_);
+        db_ = other.db_;
+        path_ = std::move(other.path_);
+        other.db_ = nullptr;
+    }
+    return *this;
+}
+
+DrawStore::~DrawStore() { sqlite3_close(db_); }
+
+DrawStore DrawStore::Open(const std::string& path, bool createIfMissing) {
+    const bool exists = FileExists(path);
+    if (!exists && !createIfMissing)
+        throw StoreError("データベースファイル「" + path + "」が見つかりません。");
+
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
+    if (!exists) flags |= SQLITE_OPEN_CREATE;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
+        const std::string reason = db ? Reason(db) : "メモリが足りません";
+        sqlite3_close(db);
+        throw StoreError("データベースファイル「" + path + "」を開けません。\n理由：" + reason);
+    }
+    sqlite3_busy_timeout(db, 2000);
+    sqlite3_extended_result_codes(db, 1);
+    DrawStore store(db, path);
+
+    try {
+        if (!exists) {
+            store.Exec("BEGIN");
+            store.Exec(kSchema);
+            store.Exec("COMMIT");
+        }
+        // The file must hold the view with its four columns.
+        Statement check(db, "SELECT 回数, 第1数字, 第2数字, 第3数字 FROM 全データ選択クエリ LIMIT 1");
+        check.step();
+    } catch (const StoreError& e) {
+        std::string reason = e.what();
+        if (reason.find("no such") != std::string::npos)
+            reason = "当選データのビュー「全データ選択クエリ」がありません";
+        throw StoreError("データベースファイル「" + path + "」を読み込めません。\n理由：" + reason);
+    }
+    return store;
+}
+
+void DrawStore::Exec(const char* sql) const {
+    char* err = nullptr;
+    if (sqlite3_exec(db_, sql, nullptr, nullptr, &err) != SQLITE_OK) {
+        sqlite3_free(err);
+        throw StoreError(Reason(db_));
+    }
+}
+
+DrawHistory DrawStore::ReadHistory() const {
+    DrawHistory history;
+    Statement q(db_, kHistoryQuery);
+    while (q.step()) {
+        Draw d;
+        d.回数 = q.column(0).value_or(0);
+        for (int i = 0; i < 3; ++i) d.digits[std::size_t(i)] = q.column(i + 1);
+        history.push_back(d);
+    }
+    return history;
+}
+
+ImportCounts DrawStore::Import(const std::vector<Draw>& draws) {
+    ImportCounts counts;
+    Exec("BEGIN IMMEDIATE");
+    try {
+        std::unordered_set<int> stored;
+        {
+            Statement keys(db_, "SELECT 回数 FROM 当選データ");
+            while (keys.step()) stored.insert(keys.column(0).value_or(0));
+        }
+        Statement put(db_,
+                      "INSERT INTO 当選データ (回数, 第1数字, 第2数字, 第3数字) VALUES (?, ?, ?, ?) "
+                      "ON CONFLICT(回数) DO UPDATE SET 第1数字 = excluded.第1数字, "
+                      "第2数字 = excluded.第2数字, 第3数字 = excluded.第3数字");
+        for (const Draw& d : draws) {
+            put.bind(1, d.回数);
+            for (int i = 0; i < 3; ++i) put.bind(i + 2, d.digits[std::size_t(i)]);
+            put.step();
+            put.reset();
+            if (stored.insert(d.回数).second) ++counts.added;
+            else ++counts.replaced;
+        }
+        Exec("COMMIT");
+    } catch (...) {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+    return counts;
+}
+
+int DrawStore::InsertDraw() {
+    Statement ins(db_, "INSERT INTO 当選データ (回数) VALUES (NULL)");
+    ins.step();
+    return int(sqlite3_last_insert_rowid(db_));
+}
+
+void DrawStore::SetDigit(int drawNo, int position, std::optional<int> value) {
+    static const char* const kUpdates[3] = {
+        "UPDATE 当選データ SET 第1数字 = ? WHERE 回数 = ?",
+        "UPDATE 当選データ SET 第2数字 = ? WHERE 回数 = ?",
+        "UPDATE 当選データ SET 第3数字 = ? WHERE 回数 = ?",
+    };
+    if (position < 0 || position > 2) throw StoreError("数字の位置が正しくありません");
+    Statement up(db_, kUpdates[position]);
+    up.bind(1, value);
+    up.bind(2, drawNo);
+    up.step();
+}
+
+void DrawStore::DeleteDraw(int drawNo) {
+    Statement del(db_, "DELETE FROM 当選データ WHERE 回数 = ?");
+    del.bind(1, drawNo);
+    del.step();
+}
+
+int DrawStore::DrawCount() const {
+    Statement q(db_, "SELECT count(*) FROM 当選データ");
+    q.step();
+    return q.column(0).value_or(0);
+}
+
+}  // namespace n3

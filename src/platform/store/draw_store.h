@@ -1,0 +1,70 @@
+#pragma once
+// The draw database: one SQLite file, the table 当選データ and the view
+// 全データ選択クエリ over it. Every SQL statement of the program lives here.
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "shell/draw.h"
+
+struct sqlite3;
+
+namespace n3 {
+
+// A failure of the store, with a message for the user (Japanese).
+class StoreError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct ImportCounts {
+    int added = 0;
+    int replaced = 0;
+};
+
+inline constexpr const char* kDatabaseFileName = "Numbers3Zubarin.db";
+inline constexpr const char* kHistoryQuery = "select * from 全データ選択クエリ order by 回数";
+
+// The connection text of a database file.
+std::string MakeConnectString(const std::string& path);
+
+class DrawStore {
+public:
+    // Opens the file. A missing file is created with an empty history when
+    // createIfMissing is set; anything else that is wrong with the file
+    // (not a database, no view, locked, unreadable) throws StoreError and
+    // leaves the file untouched.
+    static DrawStore Open(const std::string& path, bool createIfMissing = true);
+
+    DrawStore(DrawStore&& other) noexcept;
+    DrawStore& operator=(DrawStore&& other) noexcept;
+    DrawStore(const DrawStore&) = delete;
+    DrawStore& operator=(const DrawStore&) = delete;
+    ~DrawStore();
+
+    const std::string& path() const { return path_; }
+
+    // The whole history, ascending by 回数.
+    DrawHistory ReadHistory() const;
+
+    // Stores every draw in one transaction: a draw number already stored is
+    // replaced. All or nothing: on failure the database is as it was.
+    ImportCounts Import(const std::vector<Draw>& draws);
+
+    // A new empty row; the database gives it the next number after the
+    // highest stored one. Returns that number.
+    int InsertDraw();
+    // Writes one digit (position 0..2) of a draw; nullopt stores NULL.
+    void SetDigit(int drawNo, int position, std::optional<int> value);
+    void DeleteDraw(int drawNo);
+    int DrawCount() const;
+
+private:
+    explicit DrawStore(sqlite3* db, std::string path);
+    void Exec(const char* sql) const;
+    sqlite3* db_ = nullptr;
+    std::string path_;
+};
+
+}  // namespace n3

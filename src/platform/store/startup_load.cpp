@@ -1,0 +1,43 @@
+#include "platform/store/startup_load.h"
+
+#include <unistd.h>
+
+#include <climits>
+
+#include "platform/store/draw_store.h"
+
+namespace n3 {
+
+HistorySnapshot LoadHistorySnapshot(const std::string& path) {
+    // Opening the store checks the file and creates it on the first start.
+    DrawStore::Open(path, true);
+
+    HistorySnapshot snapshot;
+    snapshot.ConnectString = MakeConnectString(path);
+    DrawRecordset DrawRecordset;
+    DrawRecordset.Open(kHistoryQuery, snapshot.ConnectString);
+    snapshot.history.reserve(std::size_t(DrawRecordset.RecordCount()));
+    for (DrawRecordset.MoveFirst(); !DrawRecordset.EndOfRows(); DrawRecordset.MoveNext()) {
+        Draw d;
+        d.回数 = DrawRecordset.Field("回数").value_or(0);
+        d.digits[0] = DrawRecordset.Field("第1数字");
+        d.digits[1] = DrawRecordset.Field("第2数字");
+        d.digits[2] = DrawRecordset.Field("第3数字");
+        snapshot.history.push_back(d);
+    }
+    snapshot.stats = LoadStartupStatistics(snapshot.history);
+    return snapshot;
+}
+
+std::string ProgramFolder() {
+    char buf[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n <= 0) return ".";
+    std::string path(buf, std::size_t(n));
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
+}
+
+std::string DefaultDatabasePath() { return ProgramFolder() + "/" + kDatabaseFileName; }
+
+}  // namespace n3

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <filesystem>
+
+#include "platform/store/draw_store.h"
+#include "platform/store/startup_load.h"
+#include "shell/history_csv.h"
+#include "temp_dir.h"
+
+using namespace n3;
+using n3::testing::TempDir;
+
+namespace {
+
+Draw MakeDraw(int no, std::optional<int> a, std::optional<int> b, std::optional<int> c) {
+    Draw d;
+    d.回数 = no;
+    d.digits = {a, b, c};
+    return d;
+}
+
+// Runs raw SQL on a separate connection, as another program would.
+int RawExec(const std::string& path, const std::string& sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    return rc;
+}
+
+}  // namespace
+
+TEST(DrawStore, FirstOpenCreatesTheSchemaAndAnEmptyHistory) {
+    TempDir dir;
+    const auto path = dir.file("Numbers3Zubarin.db");
+    auto store = DrawStore::Open(path);
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_TRUE(store.ReadHistory().empty());
+    EXPECT_EQ(RawExec(path, "SELECT 回数, 第1数字, 第2数字, 第3数字 FROM 全データ選択クエリ"), SQLITE_OK);
+}
+
+TEST(DrawStore, SchemaRefusesValuesOutsideTheDataModel) {
+    TempDir dir;
+    const auto path = dir.file("x.db");
+    DrawStore::Open(path);
+    EXPECT_NE(RawExec(path, "INSERT INTO 当選データ VALUES (1, 10, 0, 0)"), SQLITE_OK);
+    EXPECT_NE(RawExec(path, "INSERT INTO 当選データ VALUES (2, -1, 0, 0)"), SQLITE_OK);
+    EXPECT_NE(RawExec(path, "INSERT INTO 当選データ VALUES (3, 'a', 0, 0)"), SQLITE_OK);
+    EXPECT_NE(RawExec(path, "INSERT INTO 当選データ VALUES (0, 1, 2, 3)"), SQLITE_OK);
+    EXPECT_NE(RawExec(path, "INSERT INTO 当選データ VALUES (32768, 1, 2, 3)"), SQLITE_OK);
+    EXPECT_EQ(RawExec(path, "INSERT INTO 当選データ VALUES (32767, 9, NULL, 0)"), SQLITE_OK);
+    EXPECT_EQ(DrawStore::Open(path).DrawCount(), 1);
+}
+
+TEST(DrawStore, NewRowsTakeTheNextNumberAfterTheHighest) {
+    TempDir dir;
+    auto store = DrawStore::Open(dir.file("x.db"));
+    store.Import({MakeDraw(5, 1, 2, 3), MakeDraw(2, 4, 5, 6)});
+    EXPECT_EQ(store.InsertDraw(), 6);
+    store.SetDigit(6, 1, 7);
+    store.DeleteDraw(2);
+    const auto h = store.ReadHistory();
+    ASSERT_EQ(h.size(), 2u);
+    EXPECT_EQ(h[0].回数, 5);
+    EXPECT_EQ(h[1].回数, 6);
+    EXPECT_FALSE(h[1].digits[0].has_value());
+    EXPECT_EQ(h[1].digits[1], 7);
+    EXPECT_THROW(store.SetDigit(6, 0, 12), StoreError);
+}
+
+TEST(DrawStore, ImportReplacesStoredDrawsAndIsAllOrNothing) {
+    TempDir dir;
+    auto store = DrawStore::Open(dir.file("x.db"));
+    auto counts = store.Import({MakeDraw(1, 1, 2, 3), MakeDraw(2, 4, 5, 6)});
+    EXPECT_EQ(counts.added, 2);
+    counts = store.Import({MakeDraw(2, 0, 0, 0), MakeDraw(3, 9, 9, 9)});
+    EXPECT_EQ(counts.added, 1);
+    EXPECT_EQ(counts.replaced, 1);
+    EXPECT_EQ(store.ReadHistory()[1].digits[0], 0);
+
+    // A value the schema refuses in the middle of a batch stores nothing.
+    EXPECT_THROW(store.Import({MakeDraw(4, 1, 1, 1), MakeDraw(5, 11, 1, 1)}), StoreError);
+    EXPECT_EQ(store.DrawCount(), 3);
+}
+
+TEST(DrawStore, UnusableFilesAreReportedAndLeftUntouched) {
+    TempDir dir;
+    const std::string junk = "this is not a database, just text\n";
+    const auto notDb = dir.write("junk.db", junk);
+    EXPECT_THROW(DrawStore::Open(notDb), StoreError);
+    std::ifstream in(notDb, std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), junk);
+
+    const auto noView = dir.file("noview.db");
+    RawExec(noView, "CREATE TABLE t (x)");
+    try {
+        DrawStore::Open(noView);
+        ADD_FAILURE() << "a database without the view must not open";
+    } catch (const StoreError& e) {
+        EXPECT_NE(std::string(e.what()).find("全データ選択クエリ"), std::string::npos);
+    }
+    EXPECT_THROW(DrawStore::Open(dir.file("missing.db"), false), StoreError);
+}
+
+TEST(StartupLoad, ReadsTheHistoryInDrawOrderWithItsStatistics) {
+    TempDir dir;
+    const auto path = dir.file("x.db");
+    DrawStore::Open(path).Import({MakeDraw(3, 1, 1, 1), MakeDraw(1, 2, 2, 2), MakeDraw(4, 5, std::nullopt, 5)});
+    const auto snap = LoadHistorySnapshot(path);
+    ASSERT_EQ(snap.history.size(), 3u);
+    EXPECT_EQ(snap.history[0].回数, 1);
+    EXPECT_EQ(snap.stats.DigitCount[1], 3);
+    EXPECT_EQ(snap.stats.DigitCount[2], 3);
+    EXPECT_EQ(snap.stats.DigitCount[5], 0);
+    EXPECT_EQ(snap.stats.LatestDrawNo, 3);
+}
+
+TEST(HistoryCsv, ExportThenImportIsANoOp) {
+    TempDir dir;
+    auto store = DrawStore::Open(dir.file("x.db"));
+    store.Import({MakeDraw(1, 0, 1, 2), MakeDraw(2, std::nullopt, 9, 9), MakeDraw(7, 5, 5, 5)});
+    const std::string csv = WriteHistoryCsv(store.ReadHistory());
+    const auto parsed = ParseHistoryCsv(csv);
+    ASSERT_TRUE(parsed.ok()) << parsed.error->reason;
+    const auto counts = store.Import(parsed.draws);
+    EXPECT_EQ(counts.added, 0);
+    EXPECT_EQ(counts.replaced, 3);
+    EXPECT_EQ(WriteHistoryCsv(store.ReadHistory()), csv);
+}
