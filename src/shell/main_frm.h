@@ -1,0 +1,70 @@
+#pragma once
+// The main window's logic: the menu tree, the propEnd flag and the command
+// rules. The Qt main window builds its menus from MenuTree() and routes
+// every command here; the screen is reached only through MainFrmUi.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace n3 {
+
+// What the main window's commands need from the screen.
+class MainFrmUi {
+public:
+    virtual ~MainFrmUi() = default;
+    virtual void BeginWait() = 0;   // hourglass pointer
+    virtual void EndWait() = 0;     // normal pointer
+    virtual void YieldOnce() = 0;   // let pending window messages run once
+    // Shows the child window of that class, creating (loading) it when it
+    // is not open, else bringing it forward.
+    virtual void ShowChild(std::string_view windowClass) = 0;
+    // Modal box with the critical-stop icon and an OK button.
+    virtual void ShowCritical(std::string_view text, std::string_view title) = 0;
+};
+
+enum class Command {
+    None, End, Predict, OpenAnalysis, MasterInput, MasterMaintenance,
+    ImportCsv, ExportCsv, Reload,
+    TileHorizontal, TileVertical, Cascade, ArrangeIcons, HelpFile, About,
+};
+
+struct MenuItem {
+    std::string name;      // mnuXXX
+    std::string caption;   // with & before the access key
+    Command command = Command::None;
+    std::string window;    // the window class for OpenAnalysis
+    std::string shortcut;  // e.g. "Ctrl+A"
+    bool visible = true;
+    std::vector<MenuItem> children;  // a sub-menu when not empty
+};
+
+// The whole menu bar, in order.
+const std::vector<MenuItem>& MenuTree();
+// Finds an item anywhere in the tree by its mnu name.
+const MenuItem* FindMenuItem(std::string_view name);
+
+inline constexpr std::string_view kMessageTitle = "メッセ－ジ";
+inline constexpr std::string_view kCloseWindowsFirst = "表示中のウィンドウを閉じないと実行できません。";
+
+class MainFrm {
+public:
+    explicit MainFrm(MainFrmUi& ui) : ui_(ui) {}
+
+    bool propEnd() const { return propEnd_; }
+    void setPropEnd(bool value) { propEnd_ = value; }
+
+    // An analysis, the prediction or the about window: opened without
+    // looking at propEnd.
+    void OpenWindow(std::string_view windowClass);
+    // 当選データ入力: only while propEnd is True, else the message.
+    void OpenMasterInput();
+    // For commands that must not run while the entry window is open:
+    // true when free, else shows the message and returns false.
+    bool RequireNoEntryWindow(bool entryWindowOpen);
+
+private:
+    MainFrmUi& ui_;
+    bool propEnd_ = false;
+};
+
+}  // namespace n3
