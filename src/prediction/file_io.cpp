@@ -1,0 +1,98 @@
+#include "prediction/file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace n3 {
+
+std::string ReasonText(int errorNumber) {
+    switch (errorNumber) {
+    case EACCES:
+    case EPERM: return "アクセスが拒否されました";
+    case ENOENT: return "ファイルまたはフォルダがありません";
+    case ENOTDIR: return "フォルダ名が正しくありません";
+    case EISDIR: return "フォルダです";
+    case ENOSPC: return "ディスクに空きがありません";
+    case EDQUOT: return "ディスクの割り当てを超えました";
+    case EROFS: return "読み取り専用の場所です";
+    case ENAMETOOLONG: return "ファイル名が長すぎます";
+    case EIO: return "入出力エラーです";
+    default: return std::strerror(errorNumber);
+    }
+}
+
+FileReadResult ReadWholeFile(const std::string& path) {
+    FileReadResult result;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT) result.missing = true;
+        else result.error = ReasonText(errno);
+        return result;
+    }
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            result.error = ReasonText(errno);
+            break;
+        }
+        result.bytes.append(buffer, std::size_t(n));
+    }
+    ::close(fd);
+    return result;
+}
+
+namespace {
+
+// The permissions of the file being replaced, or those a new file gets.
+mode_t ModeFor(const std::string& path) {
+    struct stat st;
+    if (::stat(path.c_str(), &st) == 0) return st.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += std::size_t(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string ReplaceFile(const std::string& path, const std::string& bytes) {
+    std::string temp = path + ".XXXXXX";
+    std::vector<char> name(temp.begin(), temp.end());
+    name.push_back('\0');
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0) return ReasonText(errno);
+    temp.assign(name.data());
+
+    int error = 0;
+    if (::fchmod(fd, ModeFor(path)) != 0 || !WriteAll(fd, bytes) || ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error == 0 && ::rename(temp.c_str(), path.c_str()) != 0) error = errno;
+    if (error != 0) {
+        ::unlink(temp.c_str());
+        return ReasonText(error);
+    }
+    return {};
+}
+
+}  // namespace n3

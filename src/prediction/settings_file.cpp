@@ -1,0 +1,153 @@
+#include "prediction/settings_file.h"
+
+#include <vector>
+
+#include "prediction/file_io.h"
+#include "prediction/text_encoding.h"
+
+namespace n3 {
+
+namespace {
+
+// The lines of the file, without their ends (CR LF, CR or LF).
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') continue;
+        lines.push_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) lines.push_back(text.substr(start));
+    return lines;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x >= 'A' && x <= 'Z') x = char(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z') y = char(y - 'A' + 'a');
+        if (x != y) return false;
+    }
+    return true;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// [+-] digits [. digits] [e [+-] digits], at least one mantissa digit.
+// Sets `nonZero` when a mantissa digit is not 0.
+bool ParseDecimal(std::string_view s, bool& nonZero) {
+    std::size_t i = 0;
+    nonZero = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    int mantissaDigits = 0;
+    for (; i < s.size() && IsDigit(s[i]); ++i, ++mantissaDigits) nonZero |= s[i] != '0';
+    if (i < s.size() && s[i] == '.')
+        for (++i; i < s.size() && IsDigit(s[i]); ++i, ++mantissaDigits) nonZero |= s[i] != '0';
+    if (mantissaDigits == 0) return false;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+        const std::size_t exponentStart = i;
+        while (i < s.size() && IsDigit(s[i])) ++i;
+        if (i == exponentStart) return false;
+    }
+    return i == s.size();
+}
+
+std::string_view TrimBlanks(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+std::string FileLabel(const std::string& path) { return "設定ファイル「" + path + "」"; }
+
+std::string LineLabel(const std::string& path, std::size_t line) {
+    return FileLabel(path) + "の" + std::to_string(line) + "行目";
+}
+
+int KeyIndex(std::string_view key) {
+    for (int i = 0; i < kOptionFlagCount; ++i)
+        if (kOptionKeys[std::size_t(i)] == key) return i;
+    return -1;
+}
+
+}  // namespace
+
+std::optional<bool> ParseBooleanValue(std::string_view text) {
+    const std::string_view value = TrimBlanks(text);
+    if (EqualsIgnoringCase(value, "true")) return true;
+    if (EqualsIgnoringCase(value, "false")) return false;
+    bool nonZero = false;
+    if (ParseDecimal(value, nonZero)) return nonZero;
+    return std::nullopt;
+}
+
+SettingsFileResult ReadInitFile(const std::string& path, OptionFlags& flags) {
+    SettingsFileResult result;
+    const FileReadResult file = ReadWholeFile(path);
+    if (file.missing) {
+        result.fileMissing = true;
+        return result;
+    }
+    if (!file.error.empty()) {
+        result.error = FileLabel(path) + "を読み込めません。（" + file.error + "）";
+        return result;
+    }
+    std::string_view bytes = file.bytes;
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    // A file written on the old system is in Shift-JIS; its line ends are
+    // plain ASCII there too, so the lines can be cut before decoding.
+    const bool utf8 = IsValidUtf8(bytes);
+    const std::vector<std::string_view> lines = SplitLines(bytes);
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        std::string decoded;
+        if (utf8) {
+            decoded.assign(lines[n]);
+        } else if (auto converted = Cp932ToUtf8(lines[n])) {
+            decoded = std::move(*converted);
+        } else {
+            result.error = LineLabel(path, n + 1) + "の文字を読み取れません（UTF-8 でも Shift-JIS でもありません）。";
+            return result;
+        }
+        const std::string_view line = decoded;
+        const std::size_t equals = line.find('=');
+        const int index = KeyIndex(line.substr(0, equals));
+        if (index < 0) continue;
+        if (equals == std::string_view::npos) {
+            result.error = LineLabel(path, n + 1) + "「" + decoded + "」に「=」がありません。";
+            return result;
+        }
+        std::string_view value = line.substr(equals + 1);
+        value = value.substr(0, value.find('='));
+        const std::optional<bool> on = ParseBooleanValue(value);
+        if (!on) {
+            result.error = LineLabel(path, n + 1) + "の値「" + std::string(value) +
+                           "」は True、False、数値のどれでもありません。";
+            return result;
+        }
+        flags[std::size_t(index)] = *on;
+    }
+    return result;
+}
+
+std::string SettingsFileText(const OptionFlags& flags) {
+    std::string text;
+    for (int i = 0; i < kOptionFlagCount; ++i) {
+        text += kOptionKeys[std::size_t(i)];
+        text += flags[std::size_t(i)] ? "=True\r\n" : "=False\r\n";
+    }
+    return text;
+}
+
+SettingsFileResult WriteInitFile(const std::string& path, const OptionFlags& flags) {
+    SettingsFileResult result;
+    const std::string reason = ReplaceFile(path, SettingsFileText(flags));
+    if (!reason.empty()) result.error = FileLabel(path) + "を書き込めません。（" + reason + "）";
+    return result;
+}
+
+}  // namespace n3

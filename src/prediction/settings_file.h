@@ -1,0 +1,39 @@
+#pragma once
+// The settings file "ナンバーズ3ズバリン.ini": one line per option flag,
+// key "=" value. Read once at start-up and rewritten once at the end.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "prediction/option_flags.h"
+
+namespace n3 {
+
+// Opened by its bare name, that is in the current directory.
+inline constexpr std::string_view kSettingsFileName = "ナンバーズ3ズバリン.ini";
+
+struct SettingsFileResult {
+    bool fileMissing = false;  // no file to read (the first run): not an error
+    std::string error;         // a message for the user naming the file; empty on success
+    bool ok() const { return error.empty(); }
+};
+
+// Sets the flags from the file. Lines are read in order; each line is split
+// at "=", and a first piece equal to one of the keys sets that flag from
+// the second piece; other lines are skipped, a later line wins. At a bad
+// line reading stops: the flags set before it keep their values and the
+// result names the file and the line. Reads UTF-8, or Shift-JIS when the
+// bytes are not UTF-8.
+SettingsFileResult ReadInitFile(const std::string& path, OptionFlags& flags);
+
+// Rewrites the file: ten lines in flag order, UTF-8, each ended by CR LF.
+SettingsFileResult WriteInitFile(const std::string& path, const OptionFlags& flags);
+
+// The text WriteInitFile writes.
+std::string SettingsFileText(const OptionFlags& flags);
+
+// "True" / "False" in any letter case, or a decimal number (on when not
+// zero); blanks round the value are allowed. nullopt for anything else.
+std::optional<bool> ParseBooleanValue(std::string_view text);
+
+}  // namespace n3

@@ -1,0 +1,171 @@
+// The settings file: its reading rules, Shift-JIS files from the old
+// system, bad lines, and the rewrite at the end.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "../store/temp_dir.h"
+#include "prediction/settings_file.h"
+
+using namespace n3;
+using n3::testing::TempDir;
+
+namespace {
+
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+OptionFlags OnlyOn(std::initializer_list<int> indexes) {
+    OptionFlags flags{};
+    for (int i : indexes) flags[std::size_t(i)] = true;
+    return flags;
+}
+
+struct Read {
+    OptionFlags flags{};
+    SettingsFileResult result;
+};
+
+Read ReadText(const TempDir& dir, const std::string& bytes) {
+    Read r;
+    r.result = ReadInitFile(dir.write("ナンバーズ3ズバリン.ini", bytes), r.flags);
+    return r;
+}
+
+}  // namespace
+
+TEST(SettingsFile, MissingFileIsTheFirstRunNotAnError) {
+    TempDir dir;
+    OptionFlags flags{};
+    const auto r = ReadInitFile(dir.file("ナンバーズ3ズバリン.ini"), flags);
+    EXPECT_TRUE(r.fileMissing);
+    EXPECT_TRUE(r.ok());
+    EXPECT_EQ(flags, OptionFlags{});
+}
+
+TEST(SettingsFile, ReadingRules) {
+    TempDir dir;
+    EXPECT_EQ(ReadText(dir, "").flags, OptionFlags{});
+    EXPECT_EQ(ReadText(dir, "バラツキ分析Opt=True").flags, OnlyOn({3}));
+    // Any letter case; numbers are on when not zero.
+    EXPECT_EQ(ReadText(dir, "頻度分析Opt=TRUE\r\n間隔分析Opt=-1\r\n出現回数分析Opt=0\r\n数字合計分析Opt=0.5\r\n").flags,
+              OnlyOn({0, 1, 6}));
+    // A later line wins; lower-case false turns a flag off again.
+    EXPECT_EQ(ReadText(dir, "頻度分析Opt=True\r\n頻度分析Opt=false\r\n").flags, OptionFlags{});
+    // Keys are exact: a blank before "=", another case or an unknown key is skipped.
+    const auto skipped = ReadText(dir, "頻度分析Opt =True\r\n頻度分析opt=True\r\nその他=abc\r\n\r\n# memo\r\n");
+    EXPECT_TRUE(skipped.result.ok()) << skipped.result.error;
+    EXPECT_EQ(skipped.flags, OptionFlags{});
+    // Any order, any line end; what follows a second "=" does not count.
+    EXPECT_EQ(ReadText(dir, "分割データ分析Opt=True=False\n5分割傾向分析Opt=True\r組合せパターン分析Opt=True").flags,
+              OnlyOn({7, 8, 9}));
+}
+
+TEST(SettingsFile, ShiftJisFileFromTheOldSystemReads) {
+    TempDir dir;
+    // 頻度分析Opt=True, バラツキ分析Opt=-1, 5分割傾向分析Opt=true in code page 932.
+    const std::string sjis =
+        "\x95\x70\x93\x78\x95\xaa\x90\xcd" "Opt=True\r\n"
+        "\x83\x6f\x83\x89\x83\x63\x83\x4c\x95\xaa\x90\xcd" "Opt=-1\r\n"
+        "5\x95\xaa\x8a\x84\x8c\x58\x8c\xfc\x95\xaa\x90\xcd" "Opt=true\r\n";
+    const auto r = ReadText(dir, sjis);
+    EXPECT_TRUE(r.result.ok()) << r.result.error;
+    EXPECT_EQ(r.flags, OnlyOn({0, 3, 8}));
+}
+
+TEST(SettingsFile, BadLineStopsReadingAndNamesFileAndLine) {
+    TempDir dir;
+    const std::string path = dir.file("ナンバーズ3ズバリン.ini");
+    auto bad = ReadText(dir, "頻度分析Opt=True\r\n間隔分析Opt=はい\r\n出現回数分析Opt=True\r\n");
+    EXPECT_EQ(bad.flags, OnlyOn({0}));
+    EXPECT_NE(bad.result.error.find(path), std::string::npos) << bad.result.error;
+    EXPECT_NE(bad.result.error.find("2行目"), std::string::npos) << bad.result.error;
+
+    // A known key without "=", and an empty value, are errors too.
+    auto noEquals = ReadText(dir, "その他\r\n間隔分析Opt=True\r\nバラツキ分析Opt\r\n頻度分析Opt=True\r\n");
+    EXPECT_EQ(noEquals.flags, OnlyOn({1}));
+    EXPECT_NE(noEquals.result.error.find("3行目"), std::string::npos) << noEquals.result.error;
+    EXPECT_FALSE(ReadText(dir, "頻度分析Opt=\r\n").result.ok());
+
+    // Bytes that are neither UTF-8 nor Shift-JIS, after a Shift-JIS line.
+    auto garbage = ReadText(dir, "\x95\x70\x93\x78\x95\xaa\x90\xcd" "Opt=True\r\n\xff\xfe\r\n");
+    EXPECT_EQ(garbage.flags, OnlyOn({0}));
+    EXPECT_NE(garbage.result.error.find("2行目"), std::string::npos) << garbage.result.error;
+}
+
+TEST(SettingsFile, UnreadableFileIsReported) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("ナンバーズ3ズバリン.ini"));
+    OptionFlags flags{};
+    const auto r = ReadInitFile(dir.file("ナンバーズ3ズバリン.ini"), flags);
+    EXPECT_FALSE(r.fileMissing);
+    EXPECT_NE(r.error.find("ナンバーズ3ズバリン.ini"), std::string::npos);
+    EXPECT_EQ(flags, OptionFlags{});
+}
+
+TEST(SettingsFile, BooleanValues) {
+    EXPECT_EQ(ParseBooleanValue("fAlSe"), false);
+    EXPECT_EQ(ParseBooleanValue(" True "), true);
+    EXPECT_EQ(ParseBooleanValue("-0.0"), false);
+    EXPECT_EQ(ParseBooleanValue("1e-3"), true);
+    EXPECT_EQ(ParseBooleanValue("+2"), true);
+    EXPECT_EQ(ParseBooleanValue(""), std::nullopt);
+    EXPECT_EQ(ParseBooleanValue("Truee"), std::nullopt);
+    EXPECT_EQ(ParseBooleanValue("1x"), std::nullopt);
+    EXPECT_EQ(ParseBooleanValue("."), std::nullopt);
+    EXPECT_EQ(ParseBooleanValue("1e"), std::nullopt);
+}
+
+TEST(SettingsFile, WritesTenLinesInKeyOrderWhateverWasRead) {
+    TempDir dir;
+    const std::string path = dir.write("ナンバーズ3ズバリン.ini",
+        "分割データ分析Opt=True\r\nその他=1\r\n頻度分析Opt=True\r\n頻度分析Opt=True\r\n");
+    OptionFlags flags{};
+    ASSERT_TRUE(ReadInitFile(path, flags).ok());
+    flags[3] = true;
+    ASSERT_TRUE(WriteInitFile(path, flags).ok());
+    EXPECT_EQ(Slurp(path),
+              "頻度分析Opt=True\r\n間隔分析Opt=False\r\n出現回数分析Opt=False\r\nバラツキ分析Opt=True\r\n"
+              "引っ張り分析Opt=False\r\n連番飛び石分析Opt=False\r\n数字合計分析Opt=False\r\n"
+              "組合せパターン分析Opt=False\r\n5分割傾向分析Opt=False\r\n分割データ分析Opt=True\r\n");
+    // Nothing but the file itself is left in the folder.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.file("")), {}), 1);
+}
+
+TEST(SettingsFile, RoundTripOfEveryFlag) {
+    TempDir dir;
+    const std::string path = dir.file("ナンバーズ3ズバリン.ini");
+    for (int i = 0; i < kOptionFlagCount; ++i) {
+        OptionFlags written{};
+        written.fill(true);
+        written[std::size_t(i)] = false;  // all on but one, and then one alone
+        for (const OptionFlags& flags : {written, OnlyOn({i})}) {
+            ASSERT_TRUE(WriteInitFile(path, flags).ok());
+            OptionFlags read{};
+            ASSERT_TRUE(ReadInitFile(path, read).ok());
+            EXPECT_EQ(read, flags) << i;
+        }
+    }
+}
+
+TEST(SettingsFile, FailedWriteKeepsTheOldFileAndNamesIt) {
+    TempDir dir;
+    const std::string missingFolder = dir.file("なし/ナンバーズ3ズバリン.ini");
+    const auto r = WriteInitFile(missingFolder, OnlyOn({1}));
+    EXPECT_NE(r.error.find(missingFolder), std::string::npos) << r.error;
+
+    const std::string path = dir.write("ナンバーズ3ズバリン.ini", "頻度分析Opt=True\r\n");
+    ::chmod(dir.file("").c_str(), 0500);  // the folder takes no new file
+    const auto locked = WriteInitFile(path, OnlyOn({1}));
+    ::chmod(dir.file("").c_str(), 0700);
+    if (::geteuid() != 0) {  // root writes anyway
+        EXPECT_FALSE(locked.ok());
+        EXPECT_EQ(Slurp(path), "頻度分析Opt=True\r\n");
+    }
+}
