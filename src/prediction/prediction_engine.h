@@ -1,0 +1,81 @@
+#pragma once
+// The four prediction methods: the cycle methods (7, 9, 11 and 12 draws)
+// found while scanning the history, the elimination method counted back
+// from the latest draw, and the 連発 and 一発 predictions that keep the
+// cycle digits lying close to an elimination digit.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "prediction/option_flags.h"
+#include "prediction/prediction_grids.h"
+#include "shell/draw.h"
+
+namespace n3 {
+
+inline constexpr int kCycleCount = 4;
+inline constexpr std::array<int, kCycleCount> kCycleLengths = {7, 9, 11, 12};
+inline constexpr int kEliminationRows = 15;
+inline constexpr int kOneShotLimit = 7;
+
+// Cycle c (lengths 7, 9, 11, 12), position 1..3 at index 0..2: the digit
+// as text, or empty when the cycle found nothing for that position.
+using CycleTable = std::array<std::array<std::string, 3>, kCycleCount>;
+
+// What the last computation placed, in placement order.
+struct PredictionResults {
+    int optionCount = 0;
+    std::array<std::string, kEliminationRows> elimination;  // every row, repeats included
+    std::vector<std::string> repeat;
+    std::vector<std::string> oneShot;
+};
+
+// v - 9 above 9, v + 9 at 0 or below, else v itself; as decimal text.
+std::string FoldToDigit(int v);
+
+class PredictionEngine {
+public:
+    PredictionEngine();
+
+    // Fills the digit table and the cycle table from the history, then
+    // shows the predictions. Entries the history does not reach keep what
+    // an earlier scan left in them.
+    void ScanDrawHistory(const DrawHistory& history, PredictionGrids& grids,
+                         const OptionFlags& flags, int latestDrawNo);
+    // The cycle digits, then the elimination, repeat and one-shot results
+    // from the tables as they stand.
+    void ShowPredictions(PredictionGrids& grids, const OptionFlags& flags, int latestDrawNo);
+
+    // Digit `position` (1..3) of draw `drawNo`; 0 for a draw number without
+    // a complete draw or outside the table.
+    int DigitAt(int drawNo, int position) const;
+    const CycleTable& cycleTable() const { return cycles_; }
+    const PredictionResults& results() const { return results_; }
+
+    static constexpr int kMaxTableDrawNo = kMaxDrawNo;
+
+private:
+    struct DrawDigits {
+        std::array<std::int16_t, 3> digits{};
+        bool complete = false;
+    };
+
+    void StoreCycle(int interval, int position, int digit);
+    // The nearest earlier draw number holding `digit` at any position, or 0.
+    int LastOccurrence(int drawNo, int digit) const;
+    void ShowCycleDigits(GridModel& grid) const;
+    void RunElimination(GridModel& grid, int optionCount, int latestDrawNo);
+    void ShowRepeatPrediction(GridModel& grid);
+    void ShowOneShotPrediction(GridModel& grid);
+    // The walk the 連発 and 一発 predictions share: every cycle digit s with
+    // s - reach <= a <= s + reach for an elimination entry a, placed once.
+    void PlaceCloseCycleDigits(GridModel& grid, int reach, int rowWidth, int limit,
+                               std::vector<std::string>& placed) const;
+
+    std::vector<DrawDigits> digitTable_;  // indexed by draw number 0..32767
+    CycleTable cycles_;
+    PredictionResults results_;
+};
+
+}  // namespace n3
