@@ -1,6 +1,11 @@
 #include "analysis/frame/window_table.h"
 
+#include "analysis/appearance_by_count.h"
+#include "analysis/appearance_count.h"
 #include "analysis/appearance_frequency.h"
+#include "analysis/appearance_interval.h"
+#include "analysis/digit_interval.h"
+#include "analysis/dispersion.h"
 
 namespace n3 {
 
@@ -19,19 +24,19 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          false, B, 2, false, false, &出現頻度分析::Build},
         {"回数別出現分析", "回数別頻度分析", "mnuSyutugenKaisu", 6700, 3405,
          "過去の当選番号から出現回数別の数字を分析します", None, "", kNoSwatch,
-         true, H, 0, false, false, nullptr},
+         true, H, 0, false, false, &回数別出現分析::Build},
         {"出現回数分析", "出現回数分析", "mnuZenkaiSyutugen", 13850, 6280,
          "過去の当選数字が何回出現したか分析します", None, "", kNoSwatch,
-         true, V, 2, false, false, nullptr},
+         true, V, 2, false, false, &出現回数分析::Build},
         {"出現間隔分析", "出現間隔分析", "mnuSyutugenKankaku", 13800, 6140,
          "過去の当選数字が何回前に出現しているか分析します", None, "", kNoSwatch,
-         true, V, 2, false, false, nullptr},
+         true, V, 2, false, false, &出現間隔分析::Build},
         {"数字間隔分析", "数字間隔分析", "mnuNumberKankaku", 13820, 7050,
          "当選数字を第1数字～第3数字別に前回数字との数字の間隔を分析します", None, "", kNoSwatch,
-         true, V, 2, false, true, nullptr},
+         true, V, 2, false, true, &数字間隔分析::Build},
         {"バラツキ分析", "バラツキ分析", "mnuBaratsuki", 13980, 7630,
          "過去の当選番号のバラツキを数字別に分析します", Swatch, "：当選数字", colours::MarkBlue,
-         true, V, 2, false, false, nullptr},
+         true, V, 2, false, false, &バラツキ分析::Build},
         {"引っ張り分析", "引っ張り分析", "mnuHippari", 13500, 7000,
          "過去の当選数字に前回の数字が入っているか分析します", Swatch, ":前回の数字", Colour{200, 255, 255},
          false, V, 1, false, true, nullptr},
