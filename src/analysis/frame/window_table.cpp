@@ -6,6 +6,9 @@
 #include "analysis/appearance_interval.h"
 #include "analysis/digit_interval.h"
 #include "analysis/dispersion.h"
+#include "analysis/group_division_windows.h"
+#include "analysis/last_digit_runs.h"
+#include "analysis/last_digit_trend.h"
 
 namespace n3 {
 
@@ -57,19 +60,19 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          true, V, 1, true, false, nullptr},
         {"分割3データ分析", "3分割データ分析", "mnu3BunkatsuData", 12400, 12300,
          "過去の当選番号の第１～３数字をＡ～Ｃの３グループに分類して分析します", BlueBall, "：当選数字", kNoSwatch,
-         false, B, 3, false, false, nullptr},
+         false, B, 3, false, false, &分割3データ分析::Build},
         {"分割5データ分析", "5分割データ分析", "mnu5BunkatsuData", 12400, 12300,
          "過去の当選番号の第１～３数字をＡ～Ｅの５グループに分類して分析します", BlueBall, "：当選数字", kNoSwatch,
-         false, B, 3, false, false, nullptr},
+         false, B, 3, false, false, &分割5データ分析::Build},
         {"分割10データ分析", "10分割データ分析", "mnu10BunkatsuData", 12400, 12300,
          "過去の当選番号の第１～３数字をＡ～Ｊの１０グループに分類して分析します", BlueBall, "：当選数字", kNoSwatch,
-         false, B, 3, false, false, nullptr},
+         false, B, 3, false, false, &分割10データ分析::Build},
         {"下一桁出現傾向分析", "下一桁出現傾向分析", "mnuLastChar", 13980, 7370,
          "過去の当選番号の下一桁の数字の出現傾向を分析します", None, "", kNoSwatch,
-         true, V, 2, false, false, nullptr},
+         true, V, 2, false, false, &下一桁出現傾向分析::Build},
         {"下一桁連続出現回数分析", "下一桁連続出現回数分析", "mnuLastCharRenzoku", 13935, 7370,
          "過去の当選番号の下一桁数字が何回続けて出現しているか分析します", None, "", kNoSwatch,
-         true, V, 2, false, false, nullptr},
+         true, V, 2, false, false, &下一桁連続出現回数分析::Build},
     };
     return table;
 }
