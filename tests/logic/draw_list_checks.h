@@ -22,6 +22,19 @@ inline bool hasLine(const GridModel& g, int col, int row, Side side) {
     return g.style(col, row).borders[side].style == LineStyle::Solid;
 }
 
+// Cells col1..col2 of `row` have no lines between them.
+inline bool noLinesInside(const GridModel& g, int row, int col1, int col2) {
+    for (int c = col1; c < col2; ++c)
+        if (hasLine(g, c, row, Right) || hasLine(g, c + 1, row, Left)) return false;
+    return true;
+}
+// Cells col1..col2 of `row` have a line all round them as one block.
+inline bool outlined(const GridModel& g, int row, int col1, int col2) {
+    for (int c = col1; c <= col2; ++c)
+        if (!hasLine(g, c, row, Top) || !hasLine(g, c, row, Bottom)) return false;
+    return hasLine(g, col1, row, Left) && hasLine(g, col2, row, Right);
+}
+
 // The complete draws of a history, in order.
 inline std::vector<Draw> completeDraws(const DrawHistory& h) {
     std::vector<Draw> out;

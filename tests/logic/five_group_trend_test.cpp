@@ -28,10 +28,7 @@ void expectHeaderRow(const GridModel& g, int row) {
     }
     EXPECT_EQ(g.rowHeight(row), 20);
     EXPECT_EQ(g.style(2, row).hAlign, HAlign::Left);
-    EXPECT_FALSE(hasLine(g, 2, row, Right));
-    EXPECT_FALSE(hasLine(g, 3, row, Left));
-    EXPECT_FALSE(hasLine(g, 3, row, Right));
-    EXPECT_FALSE(hasLine(g, 4, row, Left));
+    EXPECT_TRUE(noLinesInside(g, row, 2, 4));
     for (int c = 2; c <= 4; ++c) EXPECT_EQ(g.style(c, row).borders[Bottom], (Border{LineStyle::Solid, colours::Black}));
 }
 }  // namespace
