@@ -130,9 +130,11 @@ public:
     void setDefaultRowHeight(double points);
     void setRowHeight(int row, double points);
     double rowHeight(int row) const;  // points
+    double defaultRowHeight() const { return defaultRowHeight_; }
     void setDefaultColumnWidth(double chars);
     void setColumnWidth(int col, double chars);
     double columnWidth(int col) const;  // character units
+    double defaultColumnWidth() const { return defaultColumnWidth_; }
 
     // --- view properties -------------------------------------------------
     int frozenRows = 0;

@@ -1,6 +1,19 @@
 #include "analysis/frame/window_table.h"
 
+#include "analysis/appearance_by_count.h"
+#include "analysis/appearance_count.h"
 #include "analysis/appearance_frequency.h"
+#include "analysis/appearance_interval.h"
+#include "analysis/digit_interval.h"
+#include "analysis/dispersion.h"
+#include "analysis/group_division_windows.h"
+#include "analysis/last_digit_runs.h"
+#include "analysis/last_digit_trend.h"
+#include "analysis/combination_pattern_windows.h"
+#include "analysis/consecutive_stepping.h"
+#include "analysis/digit_sum.h"
+#include "analysis/five_group_trend.h"
+#include "analysis/pull.h"
 
 namespace n3 {
 
@@ -19,52 +32,52 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          false, B, 2, false, false, &出現頻度分析::Build},
         {"回数別出現分析", "回数別頻度分析", "mnuSyutugenKaisu", 6700, 3405,
          "過去の当選番号から出現回数別の数字を分析します", None, "", kNoSwatch,
-         true, H, 0, false, false, nullptr},
+         true, H, 0, false, false, &回数別出現分析::Build},
         {"出現回数分析", "出現回数分析", "mnuZenkaiSyutugen", 13850, 6280,
          "過去の当選数字が何回出現したか分析します", None, "", kNoSwatch,
-         true, V, 2, false, false, nullptr},
+         true, V, 2, false, false, &出現回数分析::Build},
         {"出現間隔分析", "出現間隔分析", "mnuSyutugenKankaku", 13800, 6140,
          "過去の当選数字が何回前に出現しているか分析します", None, "", kNoSwatch,
-         true, V, 2, false, false, nullptr},
+         true, V, 2, false, false, &出現間隔分析::Build},
         {"数字間隔分析", "数字間隔分析", "mnuNumberKankaku", 13820, 7050,
          "当選数字を第1数字～第3数字別に前回数字との数字の間隔を分析します", None, "", kNoSwatch,
-         true, V, 2, false, true, nullptr},
+         true, V, 2, false, true, &数字間隔分析::Build},
         {"バラツキ分析", "バラツキ分析", "mnuBaratsuki", 13980, 7630,
          "過去の当選番号のバラツキを数字別に分析します", Swatch, "：当選数字", colours::MarkBlue,
-         true, V, 2, false, false, nullptr},
+         true, V, 2, false, false, &バラツキ分析::Build},
         {"引っ張り分析", "引っ張り分析", "mnuHippari", 13500, 7000,
          "過去の当選数字に前回の数字が入っているか分析します", Swatch, ":前回の数字", Colour{200, 255, 255},
-         false, V, 1, false, true, nullptr},
+         false, V, 1, false, true, &引っ張り分析::Build},
         {"連番飛び石分析", "連番・飛び石分析", "mnuRenbanTobiishi", 13400, 7020,
          "過去の当選番号の連続数字と一つ飛び数字の傾向を分析します", None, "", kNoSwatch,
-         true, V, 1, false, true, nullptr},
+         true, V, 1, false, true, &連番飛び石分析::Build},
         {"数字合計分析", "数字合計分析", "mnuHonsuji", 13680, 4860,
          "過去の当選番号の各数字の合計を分析します", None, "", kNoSwatch,
-         true, V, 1, false, false, nullptr},
+         true, V, 1, false, false, &数字合計分析::Build},
         {"低数字高数字の組合せパターン分析", "低数字・高数字の組合せパターン分析", "mnuLowHightPattern", 13600, 5900,
          "過去の当選番号を低数字（０～４）と高数字（５～９）に分けて組合せパターンを分析します", None, "", kNoSwatch,
-         true, V, 1, true, false, nullptr},
+         true, V, 1, true, false, &低数字高数字の組合せパターン分析::Build},
         {"偶数奇数の組合せパターン分析", "偶数・奇数の組合せパターン分析", "mnuKisuGusuPattern", 13600, 5900,
          "過去の当選番号を偶数と奇数に分類して分析します", None, "", kNoSwatch,
-         true, V, 1, true, false, nullptr},
+         true, V, 1, true, false, &偶数奇数の組合せパターン分析::Build},
         {"分割5傾向分析", "5分割傾向分析", "mnu5BunkatsuKeiko", 13750, 6900,
          "過去の当選番号の５グループに分類して分析します", None, "", kNoSwatch,
-         true, V, 1, true, false, nullptr},
+         true, V, 1, true, false, &分割5傾向分析::Build},
         {"分割3データ分析", "3分割データ分析", "mnu3BunkatsuData", 12400, 12300,
          "過去の当選番号の第１～３数字をＡ～Ｃの３グループに分類して分析します", BlueBall, "：当選数字", kNoSwatch,
-         false, B, 3, false, false, nullptr},
+         false, B, 3, false, false, &分割3データ分析::Build},
         {"分割5データ分析", "5分割データ分析", "mnu5BunkatsuData", 12400, 12300,
          "過去の当選番号の第１～３数字をＡ～Ｅの５グループに分類して分析します", BlueBall, "：当選数字", kNoSwatch,
-         false, B, 3, false, false, nullptr},
+         false, B, 3, false, false, &分割5データ分析::Build},
         {"分割10データ分析", "10分割データ分析", "mnu10BunkatsuData", 12400, 12300,
          "過去の当選番号の第１～３数字をＡ～Ｊの１０グループに分類して分析します", BlueBall, "：当選数字", kNoSwatch,
-         false, B, 3, false, false, nullptr},
+         false, B, 3, false, false, &分割10データ分析::Build},
         {"下一桁出現傾向分析", "下一桁出現傾向分析", "mnuLastChar", 13980, 7370,
          "過去の当選番号の下一桁の数字の出現傾向を分析します", None, "", kNoSwatch,
-         true, V, 2, false, false, nullptr},
+         true, V, 2, false, false, &下一桁出現傾向分析::Build},
         {"下一桁連続出現回数分析", "下一桁連続出現回数分析", "mnuLastCharRenzoku", 13935, 7370,
          "過去の当選番号の下一桁数字が何回続けて出現しているか分析します", None, "", kNoSwatch,
-         true, V, 2, false, false, nullptr},
+         true, V, 2, false, false, &下一桁連続出現回数分析::Build},
     };
     return table;
 }

@@ -31,6 +31,20 @@ void ChildWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void ChildWindow::forceUnload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    unload();
+    emit unloaded();
+}
+
+void ChildWindow::load() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    host_.yieldOnce();
+    host_.setPropEnd(false);
+    QGuiApplication::restoreOverrideCursor();
+}
+
 void ChildWindow::unload() { host_.setPropEnd(true); }
 
 }  // namespace n3

@@ -41,6 +41,12 @@ public:
     virtual QSize sizeInTwips() const = 0;
     // Asked before the window closes; false keeps it open.
     virtual bool queryUnload() { return true; }
+    // Runs once, before the window is first shown: the default sets the
+    // pointer, yields once and sets propEnd False.
+    virtual void load();
+
+    // Unloads without asking, for the end of the program.
+    void forceUnload();
 
 signals:
     void unloaded();

@@ -1,0 +1,30 @@
+#pragma once
+// 出現間隔分析: for every draw and each of its digits, how many draws
+// earlier that digit had last appeared.
+#include <array>
+#include <vector>
+
+#include "analysis/frame/grid_model.h"
+#include "shell/global_bas.h"
+
+namespace n3 {
+
+class 出現間隔分析 {
+public:
+    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
+
+private:
+    // The digits of each complete draw, by draw number 0..32767; a draw
+    // number without a complete draw holds kNoDigit three times.
+    using DigitTable = std::vector<std::array<signed char, 3>>;
+    static constexpr signed char kNoDigit = -1;
+
+    static void SetUpGrid(GridModel& grid, int latestDrawNo);
+    static void WriteHeaders(GridModel& grid);
+    static void WriteTitleRow(GridModel& grid, int row);
+    static void FillRows(GridModel& grid, const DrawHistory& history);
+    // The latest draw number below `drawNo` whose draw holds `digit`; 0 if none.
+    static int FindLastAppearance(const DigitTable& table, int drawNo, int digit);
+};
+
+}  // namespace n3

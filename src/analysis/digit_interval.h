@@ -1,0 +1,20 @@
+#pragma once
+// 数字間隔分析: for every draw and each digit position, the signed
+// difference from the digit at that position in the previous complete draw.
+#include "analysis/frame/grid_model.h"
+#include "shell/global_bas.h"
+
+namespace n3 {
+
+class 数字間隔分析 {
+public:
+    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
+
+private:
+    static void SetUpGrid(GridModel& grid, int latestDrawNo);
+    static void WriteHeaders(GridModel& grid);
+    static void WriteTitleRow(GridModel& grid, int row);
+    static void FillRows(GridModel& grid, const DrawHistory& history);
+};
+
+}  // namespace n3

@@ -1,0 +1,66 @@
+#include "analysis/digit_sum.h"
+
+#include "analysis/title_band.h"
+
+namespace n3 {
+
+namespace {
+constexpr Colour kSumBackground{200, 255, 255};
+}  // namespace
+
+GridModel 数字合計分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
+    GridModel grid;
+    BuildGrid(grid, history, stats.LatestDrawNo);
+    return grid;
+}
+
+void 数字合計分析::BuildGrid(GridModel& grid, const DrawHistory& history, int latestDrawNo) {
+    SetUpGrid(grid, latestDrawNo);
+    WriteHeaderRow(grid, 1);
+    FillRows(grid, history);
+}
+
+void 数字合計分析::SetUpGrid(GridModel& grid, int latestDrawNo) {
+    const int rows = 1 + latestDrawNo;
+    grid.setSize(kColumns, rows);
+    grid.setDefaultColumnWidth(5);
+    grid.setColumnWidth(1, 7);
+    grid.setColumnWidth(kSumColumn, 7);
+    grid.setDefaultRowHeight(10);
+    grid.textOverflow = true;
+    grid.setAlignment(grid.all(), HAlign::Center);
+    grid.setForeground({1, kFirstDrawRow, 1, rows}, colours::Red);
+    grid.setBackground({1, kFirstDrawRow, 1, rows}, colours::HeaderYellow);
+    grid.setForeground({kSumColumn, kFirstDrawRow, kSumColumn, rows}, colours::Blue);
+    grid.setBackground({kSumColumn, kFirstDrawRow, kSumColumn, rows}, kSumBackground);
+    grid.gridLinesOnBlock(grid.all());
+    grid.moveActiveCellToTopLeft();
+}
+
+void 数字合計分析::WriteHeaderRow(GridModel& grid, int row) {
+    RemoveLinesInsideBand(grid, row, 2, 4);
+    grid.outlineBlock({2, row, kSumColumn, row});
+    grid.setForeground({1, row, kColumns, row}, colours::Black);
+    grid.setBackground({1, row, kColumns, row}, colours::HeaderPink);
+    WriteBandTitle(grid, 2, row, "　      当 選 数 字");
+    grid.setRowHeight(row, 20);
+    grid.setText(1, row, "回数");
+    grid.setText(kSumColumn, row, "合計");
+}
+
+void 数字合計分析::FillRows(GridModel& grid, const DrawHistory& history) {
+    int row = kFirstDrawRow;
+    for (const Draw& draw : history) {
+        if (!draw.complete()) continue;
+        grid.setNumber(1, row, draw.回数);
+        int sum = 0;
+        for (int i = 0; i < 3; ++i) {
+            grid.setNumber(i + 2, row, draw.digit(i));
+            sum += draw.digit(i);
+        }
+        grid.setNumber(kSumColumn, row, sum);
+        ++row;
+    }
+}
+
+}  // namespace n3

@@ -1,0 +1,22 @@
+#pragma once
+// 数字合計分析: every complete draw with its three digits and their sum (0..27).
+#include "analysis/frame/grid_model.h"
+#include "shell/global_bas.h"
+
+namespace n3 {
+
+class 数字合計分析 {
+public:
+    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
+
+private:
+    static constexpr int kColumns = 5;
+    static constexpr int kSumColumn = 5;
+    static constexpr int kFirstDrawRow = 2;
+    static void BuildGrid(GridModel& grid, const DrawHistory& history, int latestDrawNo);
+    static void SetUpGrid(GridModel& grid, int latestDrawNo);
+    static void WriteHeaderRow(GridModel& grid, int row);
+    static void FillRows(GridModel& grid, const DrawHistory& history);
+};
+
+}  // namespace n3

@@ -1,0 +1,21 @@
+#pragma once
+// バラツキ分析: a dot map of the history, one row per complete draw and one
+// column per digit value, with a dot where the draw holds that digit.
+#include "analysis/frame/grid_model.h"
+#include "shell/global_bas.h"
+
+namespace n3 {
+
+class バラツキ分析 {
+public:
+    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
+
+private:
+    static constexpr int kColumns = 12;
+    static constexpr int kFirstDrawRow = 3;
+    static void SetUpGrid(GridModel& grid, int latestDrawNo);
+    static void WriteLabels(GridModel& grid);
+    static void FillRows(GridModel& grid, const DrawHistory& history);
+};
+
+}  // namespace n3

@@ -1,0 +1,29 @@
+#pragma once
+// The grid shape shared by 出現間隔分析 and 数字間隔分析: a draw number
+// column, then each digit of the draw followed by one result column, with
+// two header rows at the top and the same two again below the last draw.
+#include <string_view>
+
+#include "analysis/frame/grid_model.h"
+#include "shell/draw.h"
+
+namespace n3::draw_digit_grid {
+
+inline constexpr int kColumns = 7;
+inline constexpr int kFirstDrawRow = 3;
+
+// Column of digit i (0..2) of a draw, and of its result.
+constexpr int DigitColumn(int i) { return 2 * i + 2; }
+constexpr int ResultColumn(int i) { return 2 * i + 3; }
+
+// Sizes, lines and colours for a history whose latest draw is `latestDrawNo`:
+// latestDrawNo + 4 rows, the bottom title row last.
+void SetUp(GridModel& grid, int latestDrawNo);
+
+// The heading row: 回数, then 第n数字 and `resultLabel` for each digit.
+void WriteLabelRow(GridModel& grid, int row, std::string_view resultLabel);
+
+// The draw number and the three digits of a complete draw.
+void WriteDraw(GridModel& grid, int row, const Draw& draw);
+
+}  // namespace n3::draw_digit_grid

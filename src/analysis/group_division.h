@@ -1,0 +1,57 @@
+#pragma once
+// The group-division data chart shared by 分割3データ分析, 分割5データ分析 and
+// 分割10データ分析: one row per complete draw, a ten-column digit chart for
+// each of the three positions with the winning digit marked "●", the digit
+// columns banded by group. The windows differ only in their GroupLayout.
+#include <array>
+#include <string_view>
+
+#include "analysis/frame/grid_model.h"
+#include "shell/global_bas.h"
+
+namespace n3 {
+
+// How the ten digits fall into lettered groups, and how the groups look.
+struct GroupLayout {
+    // How the group-letter row is framed.
+    enum class Frames {
+        BoxPerGroup,  // one box round each group's columns, in every block
+        BoxPerCell,   // one box round every single cell from column 2 to column 32
+    };
+
+    int groupCount;
+    std::array<int, 10> groupOfDigit;               // digit -> group, runs of consecutive digits
+    std::array<std::string_view, 10> labels;        // per group, written over its first digit
+    std::array<Colour, 10> bands;                   // per group; unset: no band colour
+    Frames frames;
+    int blueLabelBlocks;                            // blocks whose row-3 digit labels are blue
+
+    // The group's first digit: the column that carries its label.
+    int firstDigit(int group) const;
+    // The group's last digit.
+    int lastDigit(int group) const;
+};
+
+// The grid's columns and rows.
+namespace group_grid {
+inline constexpr int kColumns = 32;
+inline constexpr int kHeaderRows = 3;
+inline constexpr int kFirstDrawRow = 4;
+inline constexpr int kRightDrawNoColumn = 32;
+// Column of digit d (0..9) in block b (0..2: 第1数字, 第2数字, 第3数字).
+constexpr int DigitColumn(int block, int digit) { return 2 + 10 * block + digit; }
+}  // namespace group_grid
+
+class GroupDivisionGrid {
+public:
+    // The whole grid of one window: set-up, header and draw rows.
+    static GridModel BuildGroupGrid(const GroupLayout& layout, const DrawHistory& history,
+                                    const StartupStatistics& stats);
+
+private:
+    static void SetUpGroupGrid(GridModel& grid, const GroupLayout& layout, int latestDrawNo);
+    static void WriteGroupHeader(GridModel& grid, const GroupLayout& layout);
+    static void FillGroupRows(GridModel& grid, const DrawHistory& history);
+};
+
+}  // namespace n3

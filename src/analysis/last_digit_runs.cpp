@@ -1,0 +1,83 @@
+#include "analysis/last_digit_runs.h"
+
+#include "analysis/last_digit_header.h"
+
+namespace n3 {
+
+using namespace last_digit_grid;
+
+GridModel 下一桁連続出現回数分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
+    return BuildRunCounts(history, stats.LatestDrawNo);
+}
+
+GridModel 下一桁連続出現回数分析::BuildRunCounts(const DrawHistory& history, int latestDrawNo) {
+    const AppearanceLists lists = BuildAppearanceLists(history, latestDrawNo);
+    GridModel grid;
+    SetUpRunGrid(grid, latestDrawNo);
+    WriteLastDigitHeader(grid, 1, false);
+    WriteLastDigitHeader(grid, FooterRow(latestDrawNo), true);
+    ShowRunLengths(grid, lists);
+    return grid;
+}
+
+下一桁連続出現回数分析::AppearanceLists
+下一桁連続出現回数分析::BuildAppearanceLists(const DrawHistory& history, int latestDrawNo) {
+    AppearanceLists lists;
+    for (const Draw& draw : history) {
+        if (!draw.complete()) continue;
+        // Only a history out of order can hold a draw number above the
+        // latest; it has no row, and letting it in would write into the footer.
+        if (draw.回数 < 1 || draw.回数 > latestDrawNo) continue;
+        for (int i = 0; i < 3; ++i) AppendAppearance(lists, draw.回数, draw.digit(i) % 10);
+    }
+    return lists;
+}
+
+void 下一桁連続出現回数分析::AppendAppearance(AppearanceLists& lists, int drawNo, int lastDigit) {
+    lists[std::size_t(lastDigit)].push_back(std::int16_t(drawNo));
+}
+
+Colour 下一桁連続出現回数分析::BackgroundForRun(int c) {
+    if (c <= 1) return colours::White;
+    if (c <= 3) return Colour{200, 255, 255};
+    if (c <= 5) return Colour{200, 255, 200};
+    if (c <= 7) return Colour{255, 255, 200};
+    if (c <= 9) return Colour{255, 200, 255};
+    if (c <= 11) return Colour{255, 200, 200};
+    if (c == 12) return Colour{225, 225, 225};
+    return Colour{255, 200, 200};
+}
+
+void 下一桁連続出現回数分析::SetUpRunGrid(GridModel& grid, int latestDrawNo) {
+    SetUpLastDigitGrid(grid, latestDrawNo);
+    for (int n = 1; n <= latestDrawNo; ++n) grid.setNumber(1, n + 2, n);
+}
+
+void 下一桁連続出現回数分析::ShowRunLengths(GridModel& grid, const AppearanceLists& lists) {
+    // Every pair of neighbouring entries is examined, however long the list:
+    // a digit can occur up to three times per draw, so a list may hold more
+    // entries than there are draws.
+    for (int k = 0; k <= 9; ++k) {
+        const auto& list = lists[std::size_t(k)];
+        int c = 0;
+        for (std::size_t i = 0; i + 1 < list.size(); ++i) {
+            const int p = list[i];
+            const int q = list[i + 1];
+            if (q > p + 1) {
+                c = 0;  // a draw without the digit lies between them
+                continue;
+            }
+            // The next draw, or the same draw again: the run goes on. A later
+            // count for the same draw overwrites the earlier one.
+            ++c;
+            WriteRunCell(grid, k, q, c);
+        }
+    }
+}
+
+void 下一桁連続出現回数分析::WriteRunCell(GridModel& grid, int lastDigit, int drawNo, int count) {
+    grid.setNumber(DigitColumn(lastDigit), drawNo + 2, count);
+    grid.setBackground(DigitColumn(lastDigit), drawNo + 2, BackgroundForRun(count));
+}
+
+}  // namespace n3

@@ -1,0 +1,48 @@
+// numbers3zubarin-screenshot: opens windows of the desktop program on a
+// database and saves a picture of the main window, for the documentation.
+//   numbers3zubarin-screenshot --db FILE --out FILE.png [--size WxH] [WINDOW ...]
+// With no WINDOW the program starts as usual (the prediction opens).
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTimer>
+#include <cstdio>
+
+#include "platform/qt/grid_font.h"
+#include "platform/qt/main_window.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setFont(n3::GridFont());
+    QString db, out;
+    QSize size(1280, 860);
+    QStringList windows;
+    const QStringList args = QApplication::arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--db") && i + 1 < args.size()) db = args[++i];
+        else if (args[i] == QLatin1String("--out") && i + 1 < args.size()) out = args[++i];
+        else if (args[i] == QLatin1String("--size") && i + 1 < args.size()) {
+            const QStringList wh = args[++i].split(QLatin1Char('x'));
+            if (wh.size() == 2) size = QSize(wh[0].toInt(), wh[1].toInt());
+        } else windows << args[i];
+    }
+    if (db.isEmpty() || out.isEmpty()) {
+        std::fprintf(stderr, "usage: numbers3zubarin-screenshot --db FILE --out FILE.png [--size WxH] [WINDOW ...]\n");
+        return 2;
+    }
+    n3::MainWindow window(db.toStdString());
+    if (!window.startUp()) return 1;
+    window.resize(size);
+    window.show();
+    QTimer::singleShot(300, [&] {
+        if (!windows.isEmpty()) {
+            for (QMdiSubWindow* w : window.mdiArea()->subWindowList()) w->close();
+            for (const QString& name : windows) window.ShowChild(name.toStdString());
+        }
+        QTimer::singleShot(300, [&] {
+            const bool ok = window.grab().save(out);
+            QApplication::exit(ok ? 0 : 1);
+        });
+    });
+    return QApplication::exec();
+}

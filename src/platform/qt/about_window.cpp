@@ -1,0 +1,42 @@
+#include "platform/qt/about_window.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/qt/grid_font.h"
+
+namespace n3 {
+
+AboutWindow::AboutWindow(ChildHost& host, QWidget* parent) : ChildWindow(host, parent) {
+    setWindowTitle(QStringLiteral("バージョン情報"));
+    QFont big = GridFont();
+    big.setPointSize(14);
+    big.setBold(true);
+
+    auto* product = new QLabel(QStringLiteral("ナンバーズ3ズバリン Lite"), this);
+    product->setObjectName(QStringLiteral("lblProductName"));
+    product->setFont(big);
+    auto* version = new QLabel(QStringLiteral(" Ver1.10"), this);
+    version->setObjectName(QStringLiteral("lblVersion"));
+    version->setFont(GridFont());
+    auto* slogan = new QLabel(QStringLiteral("過去の当選数字から、次の一発をズバリ狙い撃ち！"), this);
+    slogan->setObjectName(QStringLiteral("lblSlogan"));
+    slogan->setFont(GridFont());
+
+    auto* close = new QPushButton(QStringLiteral("閉じる"), this);
+    close->setObjectName(QStringLiteral("cmdClose"));
+    connect(close, &QPushButton::clicked, this, [this] {
+        if (QWidget* frame = parentWidget()) frame->close();
+        else this->close();
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(product);
+    layout->addWidget(version);
+    layout->addWidget(slogan);
+    layout->addStretch();
+    layout->addWidget(close, 0, Qt::AlignRight);
+}
+
+}  // namespace n3

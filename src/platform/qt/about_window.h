@@ -1,0 +1,19 @@
+#pragma once
+// バージョン情報: the product name, the version and a slogan.
+#include "platform/qt/child_window.h"
+
+namespace n3 {
+
+class AboutWindow : public ChildWindow {
+    Q_OBJECT
+public:
+    explicit AboutWindow(ChildHost& host, QWidget* parent = nullptr);
+    QString windowClass() const override { return QStringLiteral("バージョン情報"); }
+    QSize sizeInTwips() const override { return {5400, 2880}; }
+    void load() override {}
+
+protected:
+    void unload() override {}  // the about window leaves propEnd alone
+};
+
+}  // namespace n3

@@ -1,0 +1,138 @@
+#include "platform/qt/grid_view.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTableView>
+
+#include "platform/qt/grid_delegate.h"
+#include "platform/qt/grid_font.h"
+#include "platform/qt/grid_table_model.h"
+
+namespace n3 {
+
+namespace {
+
+QTableView* MakeTable(QWidget* parent, GridTableModel* model, const GridModel& grid) {
+    auto* view = new QTableView(parent);
+    view->setModel(model);
+    // The delegate asks its own view for column positions.
+    view->setItemDelegate(new GridDelegate(grid, view));
+    view->setFont(GridFont());
+    view->horizontalHeader()->hide();
+    view->verticalHeader()->hide();
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->horizontalHeader()->setMinimumSectionSize(1);
+    view->verticalHeader()->setMinimumSectionSize(1);
+    view->setShowGrid(false);
+    view->setWordWrap(false);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionMode(QAbstractItemView::NoSelection);
+    view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    view->setFrameShape(QFrame::NoFrame);
+    view->setCornerButtonEnabled(false);
+    return view;
+}
+
+Qt::ScrollBarPolicy Policy(bool shown) { return shown ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff; }
+
+}  // namespace
+
+GridView::GridView(QWidget* parent) : QFrame(parent) {
+    setFrameShape(QFrame::StyledPanel);
+    setFont(GridFont());
+    bodyModel_ = new GridTableModel(this);
+    frozenModel_ = new GridTableModel(this);
+    body_ = MakeTable(this, bodyModel_, grid_);
+    frozen_ = MakeTable(this, frozenModel_, grid_);
+    frozen_->setFocusPolicy(Qt::NoFocus);
+    frozen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    frozen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(body_->horizontalScrollBar(), &QScrollBar::valueChanged, frozen_->horizontalScrollBar(),
+            &QScrollBar::setValue);
+    connect(body_->horizontalScrollBar(), &QScrollBar::rangeChanged, this, [this] { layoutFrozenBand(); });
+    connect(body_->verticalScrollBar(), &QScrollBar::rangeChanged, this, [this] { layoutFrozenBand(); });
+}
+
+const GridModel& GridView::gridModel() const { return grid_; }
+
+int GridView::rowHeightPixels(double points) const {
+    return std::max(1, qRound(points * logicalDpiY() / 72.0));
+}
+
+int GridView::columnWidthPixels(double chars) const {
+    const QFontMetrics fm(GridFont());
+    return std::max(1, qRound(chars * fm.averageCharWidth()) + 2);
+}
+
+void GridView::setGridModel(GridModel model) {
+    bodyModel_->showGrid(nullptr);
+    frozenModel_->showGrid(nullptr);
+    grid_ = std::move(model);
+    const GridModel& grid = grid_;
+    const int frozenRows = std::clamp(grid.frozenRows, 0, grid.rows());
+    bodyModel_->showGrid(&grid_);
+    frozenModel_->showGrid(&grid_, frozenRows);
+    applySizes(body_);
+    applySizes(frozen_);
+
+    body_->clearSpans();
+    frozen_->clearSpans();
+    for (const Span& s : grid.spans()) {
+        body_->setSpan(s.row - 1, s.col - 1, s.rows, s.columns);
+        if (s.row <= frozenRows)
+            frozen_->setSpan(s.row - 1, s.col - 1, std::min(s.rows, frozenRows - s.row + 1), s.columns);
+    }
+
+    frozenHeight_ = 0;
+    for (int r = 1; r <= frozenRows; ++r) {
+        frozenHeight_ += rowHeightPixels(grid.rowHeight(r));
+        body_->setRowHidden(r - 1, true);
+    }
+    frozen_->setVisible(frozenRows > 0);
+
+    const bool horizontal = grid.scrollBars == ScrollBars::Both || grid.scrollBars == ScrollBars::Horizontal;
+    const bool vertical = grid.scrollBars == ScrollBars::Both || grid.scrollBars == ScrollBars::Vertical;
+    body_->setHorizontalScrollBarPolicy(Policy(horizontal));
+    body_->setVerticalScrollBarPolicy(Policy(vertical));
+
+    if (grid.rows() > 0 && grid.columns() > 0) {
+        const int row = std::max(grid.activeRow, frozenRows + 1);
+        if (row <= grid.rows()) body_->setCurrentIndex(bodyModel_->index(row - 1, grid.activeCol - 1));
+        body_->scrollToTop();
+        body_->horizontalScrollBar()->setValue(0);
+    }
+    layoutFrozenBand();
+}
+
+void GridView::applySizes(QTableView* view) {
+    const GridModel& grid = grid_;
+    auto* vh = view->verticalHeader();
+    auto* hh = view->horizontalHeader();
+    vh->setDefaultSectionSize(rowHeightPixels(grid.defaultRowHeight()));
+    hh->setDefaultSectionSize(columnWidthPixels(grid.defaultColumnWidth()));
+    // Only the exceptions are set one by one: 32,767 rows stay cheap.
+    const int rows = view->model()->rowCount();
+    for (int r = 1; r <= rows; ++r)
+        if (grid.rowHeight(r) != grid.defaultRowHeight()) vh->resizeSection(r - 1, rowHeightPixels(grid.rowHeight(r)));
+    for (int c = 1; c <= grid.columns(); ++c)
+        if (grid.columnWidth(c) != grid.defaultColumnWidth())
+            hh->resizeSection(c - 1, columnWidthPixels(grid.columnWidth(c)));
+}
+
+void GridView::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    layoutFrozenBand();
+}
+
+void GridView::layoutFrozenBand() {
+    const QRect inner = contentsRect();
+    const int band = frozen_->isVisibleTo(this) ? std::min(frozenHeight_, inner.height()) : 0;
+    const int vbar = body_->verticalScrollBar()->isVisibleTo(body_) ? body_->verticalScrollBar()->sizeHint().width() : 0;
+    frozen_->setGeometry(inner.x(), inner.y(), inner.width() - vbar, band);
+    body_->setGeometry(inner.x(), inner.y() + band, inner.width(), inner.height() - band);
+    frozen_->horizontalScrollBar()->setValue(body_->horizontalScrollBar()->value());
+}
+
+}  // namespace n3

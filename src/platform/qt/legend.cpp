@@ -1,0 +1,64 @@
+#include "platform/qt/legend.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QRadialGradient>
+
+#include "platform/qt/grid_font.h"
+#include "platform/qt/grid_table_model.h"
+
+namespace n3 {
+
+QPixmap BlueBallPicture() {
+    QPixmap pixmap(19, 19);
+    pixmap.fill(Qt::white);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient shade(QPointF(7, 6.5), 9.5, QPointF(6, 5.5));
+    shade.setColorAt(0.0, QColor(235, 245, 255));
+    shade.setColorAt(0.35, QColor(90, 160, 255));
+    shade.setColorAt(1.0, QColor(0, 40, 170));
+    p.setPen(Qt::NoPen);
+    p.setBrush(shade);
+    p.drawEllipse(QRectF(1, 1, 17, 17));
+    return pixmap;
+}
+
+QWidget* MakeLegend(const AnalysisWindowInfo& info, QWidget* parent) {
+    if (info.legend == LegendKind::None) return nullptr;
+    auto* legend = new QWidget(parent);
+    auto* row = new QHBoxLayout(legend);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+
+    if (info.legend == LegendKind::BlueBall) {
+        auto* picture = new QLabel(legend);
+        picture->setObjectName(QStringLiteral("Picture1"));
+        picture->setPixmap(BlueBallPicture());
+        picture->setFixedSize(19, 19);
+        row->addWidget(picture);
+        auto* text = new QLabel(QString::fromUtf8(info.legendText.data(), int(info.legendText.size())), legend);
+        text->setObjectName(QStringLiteral("Label2"));
+        text->setFont(GridFont());
+        row->addWidget(text);
+    } else {
+        auto* swatch = new QLabel(legend);
+        swatch->setObjectName(QStringLiteral("Label2"));
+        swatch->setFixedSize(16, 14);
+        swatch->setAutoFillBackground(true);
+        QPalette pal = swatch->palette();
+        pal.setColor(QPalette::Window, ToQColor(info.legendColour, colours::MarkBlue));
+        swatch->setPalette(pal);
+        swatch->setFrameShape(QFrame::Box);
+        row->addWidget(swatch);
+        auto* text = new QLabel(QString::fromUtf8(info.legendText.data(), int(info.legendText.size())), legend);
+        text->setObjectName(QStringLiteral("Label3"));
+        text->setFont(GridFont());
+        row->addWidget(text);
+    }
+    row->addStretch();
+    return legend;
+}
+
+}  // namespace n3

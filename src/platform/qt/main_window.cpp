@@ -1,0 +1,330 @@
+#include "platform/qt/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QWindow>
+
+#include "analysis/frame/window_table.h"
+#include "platform/qt/about_window.h"
+#include "platform/qt/analysis_window.h"
+#include "platform/qt/dialogs.h"
+#include "platform/qt/help_window.h"
+#include "platform/store/draw_store.h"
+
+namespace n3 {
+
+namespace {
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), int(s.size())); }
+}  // namespace
+
+MainWindow::MainWindow(std::string databasePath, QWidget* parent)
+    : QMainWindow(parent), databasePath_(std::move(databasePath)), frm_(*this) {
+    setObjectName(QStringLiteral("MainFrm"));
+    setWindowTitle(QStringLiteral("ナンバーズ3ズバリン Lite"));
+    mdi_ = new QMdiArea(this);
+    mdi_->setObjectName(QStringLiteral("MDIClient"));
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdi_);
+    buildMenus();
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::showMenusOf);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::onFocusWindowChanged);
+    resize(1280, 860);
+}
+
+HelpWindow* MainWindow::helpWindow() const { return help_.data(); }
+
+MainWindow::~MainWindow() {
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(mdi_, nullptr, this, nullptr);
+    ending_ = true;
+    // Children go while the maps they report to still exist.
+    qDeleteAll(mdi_->subWindowList());
+    delete help_;
+}
+
+bool MainWindow::startUp() {
+    BeginWait();
+    yieldOnce();
+    frm_.setPropEnd(true);
+    try {
+        snapshot_ = LoadHistorySnapshot(databasePath_);
+    } catch (const StoreError& e) {
+        EndWait();
+        dialogs::Message(this, QString::fromStdString(e.what()), Q(kMessageTitle), dialogs::Icon::Critical);
+        return false;
+    }
+    EndWait();
+    return true;
+}
+
+// ---------------------------------------------------------------- menus
+
+QAction* MainWindow::buildAction(const MenuItem& item, QObject* parent) {
+    auto* action = new QAction(Q(item.caption), parent);
+    action->setObjectName(Q(item.name));
+    action->setVisible(item.visible);
+    if (!item.shortcut.empty()) action->setShortcut(QKeySequence(Q(item.shortcut)));
+    connect(action, &QAction::triggered, this, [this, &item] { run(item); });
+    actions_[Q(item.name)] = action;
+    return action;
+}
+
+QMenu* MainWindow::buildMenu(const MenuItem& item) {
+    auto* menu = new QMenu(Q(item.caption), this);
+    menu->setObjectName(Q(item.name));
+    actions_[Q(item.name)] = menu->menuAction();
+    for (const MenuItem& child : item.children) {
+        if (child.children.empty()) menu->addAction(buildAction(child, menu));
+        else menu->addMenu(buildMenu(child));
+    }
+    return menu;
+}
+
+void MainWindow::buildMenus() {
+    for (const MenuItem& item : MenuTree()) {
+        QAction* top = item.children.empty() ? buildAction(item, this) : buildMenu(item)->menuAction();
+        mainMenuActions_ << top;
+        menuBar()->addAction(top);
+    }
+}
+
+QAction* MainWindow::menuAction(const QString& menuName) const {
+    const auto it = actions_.find(menuName);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+bool MainWindow::trigger(const QString& menuName) {
+    QAction* action = menuAction(menuName);
+    if (!action || action->menu()) return false;
+    action->trigger();
+    return true;
+}
+
+// Children with menus of their own show them instead of the main window's
+// while they are active, as MDI children always have.
+void MainWindow::showMenusOf(QMdiSubWindow* active) {
+    if (ending_) return;
+    auto* child = active ? qobject_cast<ChildWindow*>(active->widget()) : nullptr;
+    const QList<QMenu*> own = child ? child->ownMenus() : QList<QMenu*>();
+    menuBar()->clear();
+    if (own.isEmpty()) {
+        for (QAction* a : mainMenuActions_) menuBar()->addAction(a);
+    } else {
+        for (QMenu* m : own) menuBar()->addMenu(m);
+    }
+}
+
+void MainWindow::run(const MenuItem& item) {
+    switch (item.command) {
+    case Command::End: close(); break;
+    case Command::Predict:
+    case Command::OpenAnalysis:
+    case Command::About: frm_.OpenWindow(item.window); break;
+    case Command::MasterInput: frm_.OpenMasterInput(); break;
+    case Command::TileHorizontal: tileStacked(true); break;
+    case Command::TileVertical: tileStacked(false); break;
+    case Command::Cascade: mdi_->cascadeSubWindows(); break;
+    case Command::ArrangeIcons: arrangeIcons(); break;
+    case Command::HelpFile: openHelp(); break;
+    case Command::ImportCsv:
+    case Command::ExportCsv:
+    case Command::Reload:
+    case Command::MasterMaintenance:
+    case Command::None: break;
+    }
+}
+
+// ------------------------------------------------------------- children
+
+void MainWindow::registerChild(const QString& windowClass, ChildFactory factory) {
+    factories_[windowClass] = std::move(factory);
+}
+
+ChildWindow* MainWindow::create(const QString& windowClass) {
+    if (const auto it = factories_.find(windowClass); it != factories_.end()) return it->second(*this);
+    if (windowClass == QStringLiteral("バージョン情報")) return new AboutWindow(*this);
+    const QByteArray utf8 = windowClass.toUtf8();
+    const AnalysisWindowInfo* info = FindAnalysisWindow(std::string_view(utf8.constData(), std::size_t(utf8.size())));
+    if (info && info->build) return new AnalysisWindow(*this, *info);
+    return nullptr;
+}
+
+QMdiSubWindow* MainWindow::subWindow(const QString& windowClass) const {
+    const auto it = children_.find(windowClass);
+    return it == children_.end() ? nullptr : it->second.data();
+}
+
+ChildWindow* MainWindow::child(const QString& windowClass) const {
+    QMdiSubWindow* sub = subWindow(windowClass);
+    return sub ? qobject_cast<ChildWindow*>(sub->widget()) : nullptr;
+}
+
+void MainWindow::ShowChild(std::string_view windowClassUtf8) {
+    const QString windowClass = Q(windowClassUtf8);
+    if (QMdiSubWindow* open = subWindow(windowClass)) {
+        if (open->isMinimized()) open->showNormal();
+        mdi_->setActiveSubWindow(open);
+        open->raise();
+        return;
+    }
+    ChildWindow* window = create(windowClass);
+    if (!window) return;
+
+    auto* sub = new QMdiSubWindow;
+    sub->setWidget(window);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowTitle(window->windowTitle());
+    sub->setWindowIcon(QIcon());
+    // Registered before the load so that a command chosen during its one
+    // yield finds the window instead of creating a second one.
+    children_[windowClass] = sub;
+    connect(window, &ChildWindow::unloaded, this, [this, windowClass, sub] {
+        if (subWindow(windowClass) == sub) children_.erase(windowClass);
+        emit childrenChanged();
+    });
+    connect(sub, &QObject::destroyed, this, [this, windowClass, sub] {
+        const auto it = children_.find(windowClass);
+        if (it != children_.end() && (it->second.isNull() || it->second == sub)) children_.erase(it);
+    });
+
+    mdi_->addSubWindow(sub);
+    sub->move(0, 0);
+    sub->resize(TwipsToPixels(window->sizeInTwips().width(), window->sizeInTwips().height(), this));
+    window->load();
+    if (subWindow(windowClass) != sub) return;  // closed while it loaded
+    sub->show();
+    mdi_->setActiveSubWindow(sub);
+    emit childrenChanged();
+}
+
+// ------------------------------------------------------------ the screen
+
+void MainWindow::BeginWait() {
+    if (waitDepth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void MainWindow::EndWait() {
+    if (waitDepth_ > 0 && --waitDepth_ == 0) QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::yieldOnce() { QCoreApplication::processEvents(); }
+
+void MainWindow::ShowCritical(std::string_view text, std::string_view title) {
+    dialogs::Message(this, Q(text), Q(title), dialogs::Icon::Critical);
+}
+
+// ------------------------------------------------------------ arranging
+
+void MainWindow::tileStacked(bool oneAboveTheOther) {
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* w : mdi_->subWindowList(QMdiArea::CreationOrder))
+        if (w->isVisible() && !w->isMinimized()) windows << w;
+    if (windows.isEmpty()) return;
+    const QRect area = mdi_->viewport()->rect();
+    const int n = int(windows.size());
+    for (int i = 0; i < n; ++i) {
+        QMdiSubWindow* w = windows[i];
+        if (w->isMaximized()) w->showNormal();
+        if (oneAboveTheOther) {
+            const int top = area.height() * i / n, bottom = area.height() * (i + 1) / n;
+            w->setGeometry(0, top, area.width(), bottom - top);
+        } else {
+            const int left = area.width() * i / n, right = area.width() * (i + 1) / n;
+            w->setGeometry(left, 0, right - left, area.height());
+        }
+    }
+}
+
+void MainWindow::arrangeIcons() {
+    const QRect area = mdi_->viewport()->rect();
+    int x = 0, y = area.bottom();
+    for (QMdiSubWindow* w : mdi_->subWindowList(QMdiArea::CreationOrder)) {
+        if (!w->isMinimized()) continue;
+        const QSize s = w->size();
+        if (x > 0 && x + s.width() > area.width()) {
+            x = 0;
+            y -= s.height();
+        }
+        w->move(x, y - s.height() + 1);
+        x += s.width();
+    }
+}
+
+// ------------------------------------------------------------------ help
+
+void MainWindow::openHelp() {
+    const QString path = QString::fromStdString(ProgramFolder()) + QLatin1Char('/') + QString::fromUtf8(kHelpFileName);
+    if (!help_) {
+        auto* help = new HelpWindow;
+        if (!help->openDocument(path)) {
+            delete help;
+            dialogs::Message(this, QStringLiteral("ヘルプファイル「%1」が見つかりません。").arg(path), Q(kMessageTitle),
+                             dialogs::Icon::Critical);
+            return;
+        }
+        help_ = help;
+    }
+    help_->showKeyword(QString::fromUtf8(kHelpStartKeyword));
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+// ------------------------------------------------------------ activation
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        // The main window is active for the first time: the prediction opens.
+        QMetaObject::invokeMethod(this, [this] { trigger(QStringLiteral("mnuYoso")); }, Qt::QueuedConnection);
+    }
+}
+
+// Focus coming back to the main window from another window of this
+// program (not from a message box or a file dialog, not from another
+// application) runs the prediction command, as the activation always did.
+void MainWindow::onFocusWindowChanged(QWindow* now) {
+    QWindow* previous = lastFocusWindow_;
+    lastFocusWindow_ = now;
+    if (ending_ || !now || now != windowHandle() || !previous || previous == now) return;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->windowHandle() != previous) continue;
+        if (qobject_cast<QDialog*>(w) || w->inherits("QMenu")) return;
+        QMetaObject::invokeMethod(this, [this] { trigger(QStringLiteral("mnuYoso")); }, Qt::QueuedConnection);
+        return;
+    }
+}
+
+// ------------------------------------------------------------------ end
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    ending_ = true;
+    // Every child unloads; nothing stops the end.
+    for (QMdiSubWindow* w : mdi_->subWindowList()) {
+        w->close();
+        if (auto* child = qobject_cast<ChildWindow*>(w->widget()); child && w->isVisible()) {
+            // A child that asked to stay open is closed all the same.
+            w->setWidget(nullptr);
+            child->forceUnload();
+            delete child;
+            delete w;
+        }
+    }
+    children_.clear();
+    if (onUnload_) onUnload_();
+    if (help_) help_->close();
+    BeginWait();
+    yieldOnce();
+    EndWait();
+    event->accept();
+}
+
+}  // namespace n3

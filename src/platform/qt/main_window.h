@@ -1,0 +1,102 @@
+#pragma once
+// MainFrm on screen: the frame with its menu bar and the area that holds
+// every child window. The command rules live in n3::MainFrm; this class
+// gives them a screen and owns the start-up snapshot.
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "platform/qt/child_window.h"
+#include "shell/main_frm.h"
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QWindow;
+
+namespace n3 {
+
+class HelpWindow;
+
+class MainWindow : public QMainWindow, public MainFrmUi, public ChildHost {
+    Q_OBJECT
+public:
+    explicit MainWindow(std::string databasePath, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The load: reads the history and its statistics. On a database that
+    // cannot be used it shows the reason and returns false.
+    bool startUp();
+
+    MainFrm& frm() { return frm_; }
+    QMdiArea* mdiArea() const { return mdi_; }
+    // The open child of that class, or nullptr.
+    ChildWindow* child(const QString& windowClass) const;
+    QMdiSubWindow* subWindow(const QString& windowClass) const;
+    // Runs a menu command by its mnu name (as a click on the item would).
+    bool trigger(const QString& menuName);
+    QAction* menuAction(const QString& menuName) const;
+    HelpWindow* helpWindow() const;
+
+    // ChildHost
+    void setPropEnd(bool value) override { frm_.setPropEnd(value); }
+    bool propEnd() const override { return frm_.propEnd(); }
+    const HistorySnapshot& snapshot() const override { return snapshot_; }
+    const std::string& databasePath() const override { return databasePath_; }
+    void yieldOnce() override;
+
+    // MainFrmUi
+    void BeginWait() override;
+    void EndWait() override;
+    void YieldOnce() override { yieldOnce(); }
+    void ShowChild(std::string_view windowClass) override;
+    void ShowCritical(std::string_view text, std::string_view title) override;
+
+    // Creates the window of a class (without loading it); nullptr when the
+    // class is not available. Set by the program for the prediction and
+    // entry windows; analysis windows and the about window are built in.
+    using ChildFactory = std::function<ChildWindow*(MainWindow&)>;
+    void registerChild(const QString& windowClass, ChildFactory factory);
+    // Called at the end, after every child has unloaded.
+    void setOnUnload(std::function<void()> onUnload) { onUnload_ = std::move(onUnload); }
+
+signals:
+    void childrenChanged();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildMenus();
+    QMenu* buildMenu(const MenuItem& item);
+    QAction* buildAction(const MenuItem& item, QObject* parent);
+    void run(const MenuItem& item);
+    void showMenusOf(QMdiSubWindow* active);
+    void onFocusWindowChanged(QWindow* now);
+    void openHelp();
+    void tileStacked(bool oneAboveTheOther);
+    void arrangeIcons();
+    ChildWindow* create(const QString& windowClass);
+
+    std::string databasePath_;
+    HistorySnapshot snapshot_;
+    MainFrm frm_;
+    QMdiArea* mdi_;
+    std::map<QString, QPointer<QMdiSubWindow>> children_;
+    std::map<QString, ChildFactory> factories_;
+    std::map<QString, QAction*> actions_;
+    QList<QAction*> mainMenuActions_;  // the menu bar's own entries, in order
+    QPointer<HelpWindow> help_;
+    QPointer<QWindow> lastFocusWindow_;
+    std::function<void()> onUnload_;
+    int waitDepth_ = 0;
+    bool shownOnce_ = false;
+    bool ending_ = false;
+};
+
+}  // namespace n3
