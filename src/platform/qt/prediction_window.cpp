@@ -1,0 +1,131 @@
+#include "platform/qt/prediction_window.h"
+
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/qt/grid_font.h"
+#include "platform/qt/grid_view.h"
+#include "platform/qt/prediction_option_panel.h"
+
+namespace n3 {
+
+namespace {
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), int(s.size())); }
+
+QLabel* MakeLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(GridFont());
+    return label;
+}
+
+// A result grid is exactly as large as its rows and columns.
+void FitToGrid(GridView* view) {
+    const GridModel& grid = view->gridModel();
+    int width = 0, height = 0;
+    for (int c = 1; c <= grid.columns(); ++c) width += view->columnWidthPixels(grid.columnWidth(c));
+    for (int r = 1; r <= grid.rows(); ++r) height += view->rowHeightPixels(grid.rowHeight(r));
+    view->setFixedSize(width + 2 * view->frameWidth(), height + 2 * view->frameWidth());
+}
+
+}  // namespace
+
+PredictionWindow::PredictionWindow(ChildHost& host, 一発ズバリン& prediction, QWidget* parent)
+    : ChildWindow(host, parent), prediction_(prediction) {
+    setWindowTitle(QStringLiteral("一発ズバリン予想"));
+    setObjectName(QStringLiteral("一発ズバリン"));
+
+    panel_ = new PredictionOptionPanel(this);
+    connect(panel_, &PredictionOptionPanel::optionClicked, this, &PredictionWindow::onOptionClicked);
+
+    auto* heading = MakeLabel(QStringLiteral("当選予想"), this);
+    QFont headingFont = GridFont();
+    headingFont.setPointSizeF(12);
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+    auto* explanation = MakeLabel(QStringLiteral(
+        "各データ分析の結果を元に周期法、消去法、連発ズバリン、一発ズバリンの各手法を用いて当選数字を予想します。"), this);
+    explanation->setWordWrap(true);
+
+    auto* results = new QVBoxLayout;
+    results->setSpacing(1);
+    for (int i = 0; i < kPredictionGridCount; ++i) {
+        results->addWidget(MakeLabel(Q(kPredictionGridLabels[std::size_t(i)]), this));
+        grids_[std::size_t(i)] = new GridView(this);
+        grids_[std::size_t(i)]->setObjectName(QStringLiteral("fpSpread1(%1)").arg(i));
+        results->addWidget(grids_[std::size_t(i)]);
+        if (i + 1 < kPredictionGridCount) results->addSpacing(3);
+    }
+
+    close_ = new QPushButton(QStringLiteral("閉じる"), this);
+    close_->setObjectName(QStringLiteral("Cmd閉じる"));
+    connect(close_, &QPushButton::clicked, this, [this] {
+        if (QWidget* frame = parentWidget()) frame->close();
+        else close();
+    });
+    // Kept for the familiar layout; printing is not offered.
+    print_ = new QPushButton(QStringLiteral("印刷"), this);
+    print_->setObjectName(QStringLiteral("Command2"));
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(print_);
+    buttons->addWidget(close_);
+
+    auto* lower = new QHBoxLayout;
+    lower->addLayout(results);
+    lower->addStretch();
+    lower->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(4);
+    layout->addWidget(panel_);
+    layout->addWidget(heading);
+    layout->addWidget(explanation);
+    layout->addLayout(lower);
+    layout->addStretch();
+}
+
+QRadioButton* PredictionWindow::optReflect(int index) const { return panel_->reflectButton(index); }
+QRadioButton* PredictionWindow::optIgnore(int index) const { return panel_->ignoreButton(index); }
+
+void PredictionWindow::load() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    host().yieldOnce();
+    host().setPropEnd(false);
+    ShowOptionFlags();
+    BuildPrediction();
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void PredictionWindow::ShowOptionFlags() { panel_->showOptionFlags(prediction_.optionFlags()); }
+
+void PredictionWindow::BuildPrediction() {
+    const HistorySnapshot& snap = host().snapshot();
+    prediction_.BuildPrediction(snap.history, snap.stats.LatestDrawNo);
+    ShowGrids();
+}
+
+void PredictionWindow::onOptionClicked(int index, bool reflect) {
+    prediction_.OptionClicked(index, reflect);
+    ShowGrids();
+}
+
+void PredictionWindow::ShowGrids() {
+    for (int i = 0; i < kPredictionGridCount; ++i) {
+        GridView* view = grids_[std::size_t(i)];
+        view->setGridModel(prediction_.grids()[std::size_t(i)]);
+        FitToGrid(view);
+    }
+}
+
+ChildWindow* CreatePredictionWindow(ChildHost& host, 一発ズバリン& prediction) {
+    return new PredictionWindow(host, prediction);
+}
+
+}  // namespace n3

@@ -1,0 +1,134 @@
+// The prediction window on screen: the load, clicks on the option panel
+// that recompute the grids, and the flags that outlive the window.
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "platform/qt/grid_view.h"
+#include "platform/qt/prediction_window.h"
+#include "shell/global_bas.h"
+
+using namespace n3;
+
+namespace {
+
+class FakeHost : public ChildHost {
+public:
+    explicit FakeHost(DrawHistory history) {
+        snapshot_.history = std::move(history);
+        snapshot_.stats = LoadStartupStatistics(snapshot_.history);
+    }
+    void setPropEnd(bool value) override { propEnd_ = value; }
+    bool propEnd() const override { return propEnd_; }
+    const HistorySnapshot& snapshot() const override { return snapshot_; }
+    const std::string& databasePath() const override { return path_; }
+    void yieldOnce() override { ++yields; }
+    int yields = 0;
+
+private:
+    HistorySnapshot snapshot_;
+    std::string path_ = "test.db";
+    bool propEnd_ = true;
+};
+
+DrawHistory History(int n) {
+    DrawHistory h;
+    for (int i = 1; i <= n; ++i) {
+        Draw d;
+        d.回数 = i;
+        d.digits = {(i * 7) % 10, (i * 3 + 1) % 10, (i * i) % 10};
+        h.push_back(d);
+    }
+    return h;
+}
+
+std::vector<std::string> Texts(const GridModel& grid) {
+    std::vector<std::string> out;
+    for (int r = 1; r <= grid.rows(); ++r)
+        for (int c = 1; c <= grid.columns(); ++c) out.push_back(grid.text(c, r));
+    return out;
+}
+
+// What a window opened with these flags shows in grid `index`.
+std::vector<std::string> Expected(const DrawHistory& history, const OptionFlags& flags, int index) {
+    一発ズバリン fresh;
+    for (int i = 0; i < kOptionFlagCount; ++i) fresh.OptionClicked(i, flags[std::size_t(i)]);
+    fresh.BuildPrediction(history, LoadStartupStatistics(history).LatestDrawNo);
+    return Texts(fresh.grids()[std::size_t(index)]);
+}
+
+}  // namespace
+
+TEST(PredictionWindowGui, LoadShowsFlagsAndPredictionAndClicksRecompute) {
+    FakeHost host(History(90));
+    一発ズバリン prediction;
+    prediction.OptionClicked(5, true);  // as if read from the settings file
+    auto* window = new PredictionWindow(host, prediction);
+    EXPECT_EQ(window->windowClass(), QStringLiteral("一発ズバリン"));
+    EXPECT_EQ(window->sizeInTwips(), QSize(8244, 9360));
+    window->load();
+    window->show();
+    EXPECT_FALSE(host.propEnd());
+    EXPECT_EQ(host.yields, 1);
+    EXPECT_TRUE(window->optReflect(5)->isChecked());
+    EXPECT_TRUE(window->optIgnore(0)->isChecked());
+    EXPECT_FALSE(window->optReflect(0)->isChecked());
+    EXPECT_EQ(window->optReflect(8)->parentWidget()->property("title").toString(), QStringLiteral("■4分割傾向分析"));
+    for (int g = 0; g < kPredictionGridCount; ++g)
+        EXPECT_EQ(Texts(window->fpSpread1(g)->gridModel()), Expected(host.snapshot().history, prediction.optionFlags(), g));
+
+    const auto before = Texts(window->fpSpread1(kEliminationGrid)->gridModel());
+    QTest::mouseClick(window->optReflect(2), Qt::LeftButton);
+    EXPECT_TRUE(prediction.optionFlag(2));
+    EXPECT_TRUE(window->optReflect(2)->isChecked());
+    EXPECT_FALSE(window->optIgnore(2)->isChecked());
+    EXPECT_NE(Texts(window->fpSpread1(kEliminationGrid)->gridModel()), before);
+    for (int g = 0; g < kPredictionGridCount; ++g)
+        EXPECT_EQ(Texts(window->fpSpread1(g)->gridModel()), Expected(host.snapshot().history, prediction.optionFlags(), g));
+
+    // The last-digit pairs have no flag.
+    const OptionFlags flags = prediction.optionFlags();
+    QTest::mouseClick(window->optReflect(10), Qt::LeftButton);
+    EXPECT_TRUE(window->optReflect(10)->isChecked());
+    EXPECT_EQ(prediction.optionFlags(), flags);
+
+    QTest::mouseClick(window->Command2(), Qt::LeftButton);  // 印刷 does nothing
+    EXPECT_TRUE(window->isVisible());
+    QTest::mouseClick(window->closeButton(), Qt::LeftButton);
+    EXPECT_TRUE(host.propEnd());
+}
+
+TEST(PredictionWindowGui, ReopenedWindowShowsTheFlagsAsLastClicked) {
+    FakeHost host(History(30));
+    一発ズバリン prediction;
+    {
+        auto* first = new PredictionWindow(host, prediction);
+        first->load();
+        QTest::mouseClick(first->optReflect(9), Qt::LeftButton);
+        first->close();
+    }
+    auto* second = CreatePredictionWindow(host, prediction);
+    second->load();
+    EXPECT_TRUE(static_cast<PredictionWindow*>(second)->optReflect(9)->isChecked());
+    EXPECT_EQ(prediction.engine().results().optionCount, 1);
+    for (int i = 0; i < kOptionFlagCount; ++i)
+        EXPECT_TRUE(static_cast<PredictionWindow*>(second)->optReflect(i)->isEnabled());
+    second->close();
+}
+
+TEST(PredictionWindowGui, ResultGridsShowEveryColumn) {
+    FakeHost host(History(200));
+    一発ズバリン prediction;
+    PredictionWindow window(host, prediction);
+    window.load();
+    const int columns[] = {4, 6, 7, 8};
+    for (int g = 0; g < kPredictionGridCount; ++g) {
+        GridView* view = window.fpSpread1(g);
+        EXPECT_EQ(view->gridModel().columns(), columns[g]);
+        int width = 0;
+        for (int c = 1; c <= columns[g]; ++c) width += view->columnWidthPixels(view->gridModel().columnWidth(c));
+        EXPECT_GE(view->width(), width);
+    }
+}
