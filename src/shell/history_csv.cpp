@@ -90,7 +90,12 @@ CsvParseResult ParseHistoryCsv(std::string_view bytes) {
         if (record.blank()) continue;
         if (!columns) {
             auto recognised = RecogniseHistoryColumns(record.fields);
-            if (!recognised.columns) return fail(record.line, recognised.reason);
+            if (!recognised.columns) {
+                if (decoded.encoding == SourceEncoding::Cp932)
+                    recognised.reason += "（UTF-8ではないためShift-JISとして読みました。UTF-8として読めない文字は" +
+                                         std::to_string(decoded.nonUtf8Line) + "行目にあります）";
+                return fail(record.line, recognised.reason);
+            }
             columns = std::move(recognised.columns);
             continue;
         }

@@ -106,6 +106,7 @@ DecodedText DecodeTextFile(std::string_view bytes) {
     const Conversion cp932 = Cp932ToUtf8(bytes, result.text);
     if (cp932 == Conversion::Done) {
         result.encoding = SourceEncoding::Cp932;
+        result.nonUtf8Line = LineOfOffset(bytes, bad);
         return result;
     }
     if (cp932 == Conversion::NoConverter)
