@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <fstream>
 
 #include "shell/csv_records.h"
 #include "shell/field_text.h"
@@ -111,6 +112,22 @@ CsvParseResult ParseHistoryCsv(std::string_view bytes) {
     if (reader.error()) return fail(reader.error()->line, reader.error()->reason);
     if (!columns) return fail(1, "ファイルが空です");
     return result;
+}
+
+CsvParseResult ReadHistoryCsvFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes;
+    char buffer[1 << 16];
+    while (in) {
+        in.read(buffer, sizeof buffer);
+        bytes.append(buffer, std::size_t(in.gcount()));
+    }
+    if (!in.eof()) {  // never opened, or a read failed (a folder, an I/O error)
+        CsvParseResult result;
+        result.error = CsvError{0, "ファイルを開けません"};
+        return result;
+    }
+    return ParseHistoryCsv(bytes);
 }
 
 std::string WriteHistoryCsv(const DrawHistory& history) {

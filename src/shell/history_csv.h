@@ -44,6 +44,10 @@ struct CsvParseResult {
 // Parses a whole file, as read from disk (any line ends: LF, CR LF, CR).
 CsvParseResult ParseHistoryCsv(std::string_view bytes);
 
+// Reads the file at path and parses it. A file that cannot be read gives an
+// error with line 0.
+CsvParseResult ReadHistoryCsvFile(const std::string& path);
+
 // The history in the program's own format (UTF-8, CR LF, header first).
 std::string WriteHistoryCsv(const DrawHistory& history);
 

@@ -142,3 +142,14 @@ TEST(Cli, ImportsAFullHistoryOf32767PublishedRows) {
     EXPECT_NE(r.out.find("追加 32767 件、置き換え 0 件"), std::string::npos) << r.out;
     EXPECT_NE(Cli("--db " + db + " stats").out.find("LatestDrawNo=32767\n"), std::string::npos);
 }
+
+TEST(Cli, AFileThatCannotBeReadIsRefusedBeforeTheDatabaseIsTouched) {
+    TempDir dir;
+    const auto db = dir.file("d.db");
+    for (const std::string& path : {dir.file("missing.csv"), dir.file("")}) {  // no file; a folder
+        const auto r = Cli("--db " + db + " import " + path);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(r.out.find(path + ": ファイルを開けません"), std::string::npos) << r.out;
+    }
+    EXPECT_FALSE(std::filesystem::exists(db));
+}
