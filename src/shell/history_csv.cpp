@@ -30,18 +30,18 @@ std::string Q(const std::string& s) { return "「" + s + "」"; }
 // Reads one data row into draw; returns the reason when it cannot.
 std::optional<std::string> ReadRow(const CsvRecord& record, const HistoryColumns& columns, Draw& draw) {
     const auto& fields = record.fields;
-    const std::string counts = "（見出し行は" + std::to_string(columns.fieldCount) + "項目、この行は" +
-                               std::to_string(fields.size()) + "項目）";
-    if (fields.size() < columns.fieldCount) return "項目が足りません" + counts;
+    auto counts = [&] {
+        return "（見出し行は" + std::to_string(columns.fieldCount) + "項目、この行は" +
+               std::to_string(fields.size()) + "項目）";
+    };
+    if (fields.size() < columns.fieldCount) return "項目が足りません" + counts();
     for (std::size_t i = columns.fieldCount; i < fields.size(); ++i)
-        if (!fields[i].empty()) return "項目が多すぎます" + counts;
+        if (!fields[i].empty()) return "項目が多すぎます" + counts();
 
     const std::string& noName = columns.drawNoName;
-    std::string no = Value(fields[columns.drawNo]);
+    const std::string no = Value(fields[columns.drawNo]);
     if (no.empty()) return noName + "が空です";
-    std::string_view digits = no;
-    if (digits.substr(0, 3) == "第") digits.remove_prefix(3);
-    if (digits.size() >= 3 && digits.substr(digits.size() - 3) == "回") digits.remove_suffix(3);
+    const std::string_view digits = DrawNumberDigits(no);
     if (digits.empty() || !AllDigits(digits)) return noName + Q(no) + "は回数として読めません";
     int value = 0;
     const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);

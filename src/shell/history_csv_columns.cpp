@@ -46,13 +46,18 @@ std::string Twice(const std::string& role, const Found& f) {
            "」）。どちらを読むか決められません";
 }
 
+// A data row standing where the header line should be starts with a draw number.
+bool LooksLikeDrawNumber(const std::string& field) {
+    const std::string_view s = DrawNumberDigits(field);
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 }  // namespace
 
-bool LooksLikeDrawNumber(const std::string& field) {
-    std::string_view s = field;
+std::string_view DrawNumberDigits(std::string_view s) {
     if (s.substr(0, 3) == "第") s.remove_prefix(3);
     if (s.size() >= 3 && s.substr(s.size() - 3) == "回") s.remove_suffix(3);
-    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return s;
 }
 
 HistoryColumnsResult RecogniseHistoryColumns(const std::vector<std::string>& header) {

@@ -15,6 +15,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace n3 {
@@ -36,8 +37,7 @@ struct HistoryColumnsResult {
 
 HistoryColumnsResult RecogniseHistoryColumns(const std::vector<std::string>& header);
 
-// Whether a field reads as a draw number ("123", "第123回"), which tells a
-// data row standing where the header line should be.
-bool LooksLikeDrawNumber(const std::string& normalisedField);
+// A draw number field without its marks: "第123回" and "123" both give "123".
+std::string_view DrawNumberDigits(std::string_view normalisedField);
 
 }  // namespace n3
