@@ -32,19 +32,15 @@ void ImportHistoryCsv(MainWindow& window) {
         &window, {false, QStringLiteral("CSVファイルから取り込み"), kCsvFilter, QString()});
     if (path.isEmpty()) return;
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Error(window, QStringLiteral("ファイル「%1」を開けません。\n理由：%2").arg(path, file.errorString()));
-        return;
-    }
-    const QByteArray bytes = file.readAll();
-    const CsvParseResult parsed = ParseHistoryCsv(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    const CsvParseResult parsed = ReadHistoryCsvFile(QFile::encodeName(path).toStdString());
     if (!parsed.ok()) {
-        Error(window, QStringLiteral("ファイル「%1」の %2 行目を読み込めません。\n理由：%3\n\n"
-                                     "取り込みは行っていません。データベースは変更されていません。")
-                          .arg(QFileInfo(path).fileName())
-                          .arg(parsed.error->line)
-                          .arg(QString::fromStdString(parsed.error->reason)));
+        const QString where = parsed.error->line > 0
+                                  ? QStringLiteral("ファイル「%1」の %2 行目を読み込めません。")
+                                        .arg(QFileInfo(path).fileName())
+                                        .arg(parsed.error->line)
+                                  : QStringLiteral("ファイル「%1」を読み込めません。").arg(QFileInfo(path).fileName());
+        Error(window, where + QStringLiteral("\n理由：%1\n\n取り込みは行っていません。データベースは変更されていません。")
+                                  .arg(QString::fromStdString(parsed.error->reason)));
         return;
     }
 
