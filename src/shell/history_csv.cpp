@@ -1,35 +1,74 @@
 #include "shell/history_csv.h"
 
+#include <algorithm>
 #include <charconv>
-#include <unordered_set>
+#include <fstream>
+
+#include "shell/csv_records.h"
+#include "shell/field_text.h"
+#include "shell/history_csv_columns.h"
+#include "shell/text_encoding.h"
 
 namespace n3 {
 
 namespace {
 
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
+bool AllDigits(std::string_view s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-std::vector<std::string_view> SplitFields(std::string_view line) {
-    std::vector<std::string_view> fields;
-    std::size_t start = 0;
-    for (;;) {
-        const auto comma = line.find(',', start);
-        fields.push_back(Trim(line.substr(start, comma - start)));
-        if (comma == std::string_view::npos) break;
-        start = comma + 1;
-    }
-    return fields;
-}
-
-std::optional<int> ParseInt(std::string_view s) {
-    int v = 0;
-    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (ec != std::errc() || p != s.data() + s.size()) return std::nullopt;
+// The value of a field: normalised, and ="048" read as 048.
+std::string Value(const std::string& field) {
+    std::string v = NormaliseField(field);
+    if (v.size() >= 3 && v[0] == '=' && v[1] == '"' && v.back() == '"') v = v.substr(2, v.size() - 3);
     return v;
+}
+
+// Quotes a field's text for a message.
+std::string Q(const std::string& s) { return "「" + s + "」"; }
+
+// Reads one data row into draw; returns the reason when it cannot.
+std::optional<std::string> ReadRow(const CsvRecord& record, const HistoryColumns& columns, Draw& draw) {
+    const auto& fields = record.fields;
+    auto counts = [&] {
+        return "（見出し行は" + std::to_string(columns.fieldCount) + "項目、この行は" +
+               std::to_string(fields.size()) + "項目）";
+    };
+    if (fields.size() < columns.fieldCount) return "項目が足りません" + counts();
+    for (std::size_t i = columns.fieldCount; i < fields.size(); ++i)
+        if (!fields[i].empty()) return "項目が多すぎます" + counts();
+
+    const std::string& noName = columns.drawNoName;
+    const std::string no = Value(fields[columns.drawNo]);
+    if (no.empty()) return noName + "が空です";
+    const std::string_view digits = DrawNumberDigits(no);
+    if (digits.empty() || !AllDigits(digits)) return noName + Q(no) + "は回数として読めません";
+    int value = 0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (ec != std::errc() || value < 1 || value > kMaxDrawNo)
+        return noName + Q(no) + "が1～32767の範囲にありません";
+    draw = Draw{};
+    draw.回数 = value;
+
+    if (columns.oneField) {
+        const std::string& name = columns.digitNames[0];
+        const std::string number = Value(fields[columns.digits[0]]);
+        if (number.empty()) return name + "が空です";
+        if (!AllDigits(number)) return name + Q(number) + "は3桁の数字ではありません";
+        if (number.size() < 3)
+            return name + Q(number) + "が3桁ではありません（先頭の0が消えていませんか）";
+        if (number.size() > 3) return name + Q(number) + "が3桁ではありません";
+        for (std::size_t i = 0; i < 3; ++i) draw.digits[i] = number[i] - '0';
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < 3; ++i) {
+        const std::string digit = Value(fields[columns.digits[i]]);
+        if (digit.empty()) continue;
+        if (digit.size() != 1 || !AllDigits(digit))
+            return columns.digitNames[i] + Q(digit) + "が0～9の数字ではありません";
+        draw.digits[i] = digit[0] - '0';
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -41,48 +80,54 @@ CsvParseResult ParseHistoryCsv(std::string_view bytes) {
         result.error = CsvError{line, std::move(reason)};
         return result;
     };
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    const DecodedText decoded = DecodeTextFile(bytes);
+    if (!decoded.ok()) return fail(decoded.badLine, decoded.reason);
 
-    std::unordered_set<int> seen;
-    int lineNo = 0;
-    bool headerSeen = false;
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        auto end = bytes.find('\n', pos);
-        std::string_view line = bytes.substr(pos, end == std::string_view::npos ? end : end - pos);
-        pos = end == std::string_view::npos ? bytes.size() : end + 1;
-        ++lineNo;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (!headerSeen) {
-            if (Trim(line) != kCsvHeader)
-                return fail(lineNo, "見出し行が「" + std::string(kCsvHeader) + "」ではありません");
-            headerSeen = true;
+    CsvReader reader(decoded.text);
+    CsvRecord record;
+    std::optional<HistoryColumns> columns;
+    std::vector<int> firstLineOf(std::size_t(kMaxDrawNo) + 1, 0);
+    while (reader.Next(record)) {
+        if (record.blank()) continue;
+        if (!columns) {
+            auto recognised = RecogniseHistoryColumns(record.fields);
+            if (!recognised.columns) {
+                if (decoded.encoding == SourceEncoding::Cp932)
+                    recognised.reason += "（UTF-8ではないためShift-JISとして読みました。UTF-8として読めない文字は" +
+                                         std::to_string(decoded.nonUtf8Line) + "行目にあります）";
+                return fail(record.line, recognised.reason);
+            }
+            columns = std::move(recognised.columns);
             continue;
         }
-        if (Trim(line).empty()) continue;
-
-        const auto fields = SplitFields(line);
-        if (fields.size() != 4) return fail(lineNo, "項目の数が4つではありません");
-        const auto no = ParseInt(fields[0]);
-        if (!no || *no < 1 || *no > kMaxDrawNo)
-            return fail(lineNo, "回数「" + std::string(fields[0]) + "」は1～32767の数ではありません");
-        if (!seen.insert(*no).second)
-            return fail(lineNo, "回数" + std::to_string(*no) + "が2回あります");
         Draw draw;
-        draw.回数 = *no;
-        for (int i = 0; i < 3; ++i) {
-            const auto f = fields[std::size_t(i) + 1];
-            if (f.empty()) continue;
-            const auto d = ParseInt(f);
-            if (!d || *d < 0 || *d > 9 || f.size() != 1)
-                return fail(lineNo, "第" + std::to_string(i + 1) + "数字「" + std::string(f) +
-                                        "」は0～9の数字ではありません");
-            draw.digits[std::size_t(i)] = *d;
-        }
+        if (auto reason = ReadRow(record, *columns, draw)) return fail(record.line, std::move(*reason));
+        int& first = firstLineOf[std::size_t(draw.回数)];
+        if (first != 0)
+            return fail(record.line, "回数" + std::to_string(draw.回数) + "が2回あります（" +
+                                         std::to_string(first) + "行目と同じです）");
+        first = record.line;
         result.draws.push_back(draw);
     }
-    if (!headerSeen) return fail(1, "ファイルが空です");
+    if (reader.error()) return fail(reader.error()->line, reader.error()->reason);
+    if (!columns) return fail(1, "ファイルが空です");
     return result;
+}
+
+CsvParseResult ReadHistoryCsvFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes;
+    char buffer[1 << 16];
+    while (in) {
+        in.read(buffer, sizeof buffer);
+        bytes.append(buffer, std::size_t(in.gcount()));
+    }
+    if (!in.eof()) {  // never opened, or a read failed (a folder, an I/O error)
+        CsvParseResult result;
+        result.error = CsvError{0, "ファイルを開けません"};
+        return result;
+    }
+    return ParseHistoryCsv(bytes);
 }
 
 std::string WriteHistoryCsv(const DrawHistory& history) {

@@ -1,20 +1,39 @@
 #pragma once
-// The history as CSV text: the program's own format
+// The history as CSV text, read in one step by the command-line tool and the
+// desktop program alike.
+//
+// Written: the program's own format, UTF-8, CR LF, the header first
 //   回数,第1数字,第2数字,第3数字
-// one draw a line, UTF-8, a digit field may be empty.
+// then one draw a line; a digit field is empty when the digit is unknown.
+//
+// Read: a header line, then one draw a row. The header names the columns
+// (history_csv_columns.h lists every name accepted), so the program's own
+// format and the shape in which result lists are published both read:
+//   回号,抽せん日,当せん番号,ストレート当せん金額
+//   第6798回,2025/08/25,048,"90,400"
+// - Encoding: UTF-8 with or without BOM; bytes that are not UTF-8 are read
+//   as Shift-JIS (CP932). Anything else is refused.
+// - Fields: commas between; "..." quotes a field, "" in it is one quote.
+//   Blanks around a field (the ideographic space too) are dropped and
+//   full-width digits read as digits. A value written ="048" (the form that
+//   keeps a spreadsheet from dropping the leading zero) reads as 048.
+// - Draw number: 1 to 32767, written 123 or 第123回; each at most once.
+// - Digits: in one field, exactly three digits ("048"); or one column each,
+//   one digit 0 to 9 or empty (digit unknown).
+// - Every other column is ignored, whatever it holds. A row has as many
+//   fields as the header (more only when the extra ones are empty).
+// - Blank lines, and rows of empty fields only, are skipped.
+// The first line that cannot be read stops the whole file: the result then
+// holds no draws, only the line and the reason.
+#include <optional>
 #include <string>
 #include <string_view>
-#include <optional>
 #include <vector>
 
+#include "shell/csv_error.h"
 #include "shell/draw.h"
 
 namespace n3 {
-
-struct CsvError {
-    int line = 0;        // 1-based line of the file
-    std::string reason;  // Japanese, for the user
-};
 
 struct CsvParseResult {
     std::vector<Draw> draws;  // in file order; filled only when ok
@@ -22,8 +41,12 @@ struct CsvParseResult {
     bool ok() const { return !error.has_value(); }
 };
 
-// Parses a whole file. A UTF-8 BOM, CR LF or LF line ends are accepted.
+// Parses a whole file, as read from disk (any line ends: LF, CR LF, CR).
 CsvParseResult ParseHistoryCsv(std::string_view bytes);
+
+// Reads the file at path and parses it. A file that cannot be read gives an
+// error with line 0.
+CsvParseResult ReadHistoryCsvFile(const std::string& path);
 
 // The history in the program's own format (UTF-8, CR LF, header first).
 std::string WriteHistoryCsv(const DrawHistory& history);

@@ -53,15 +53,11 @@ bool Parse(int argc, char** argv, Arguments& args) {
 
 int Import(const Arguments& args) {
     const std::string& file = args.positional[1];
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        std::cerr << file << ": ファイルを開けません\n";
-        return kUsageError;
-    }
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const CsvParseResult parsed = ParseHistoryCsv(bytes);
+    const CsvParseResult parsed = ReadHistoryCsvFile(file);
     if (!parsed.ok()) {
-        std::cerr << file << ':' << parsed.error->line << ": " << parsed.error->reason << '\n';
+        std::cerr << file << ':';
+        if (parsed.error->line > 0) std::cerr << parsed.error->line << ':';
+        std::cerr << ' ' << parsed.error->reason << '\n';
         return kUsageError;
     }
     DrawStore store = DrawStore::Open(args.db, true);

@@ -61,9 +61,12 @@ int GridView::rowHeightPixels(double points) const {
     return std::max(1, qRound(points * logicalDpiY() / 72.0));
 }
 
+// One character unit is the width of a digit of the grid font, as in
+// spreadsheet grids: the unit in which the windows size their columns.
 int GridView::columnWidthPixels(double chars) const {
     const QFontMetrics fm(GridFont());
-    return std::max(1, qRound(chars * fm.averageCharWidth()) + 2);
+    const int unit = std::max(fm.averageCharWidth(), fm.horizontalAdvance(QLatin1Char('0')));
+    return std::max(1, qRound(chars * unit) + 2);
 }
 
 void GridView::setGridModel(GridModel model) {

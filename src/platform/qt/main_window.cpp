@@ -15,6 +15,7 @@
 #include "platform/qt/analysis_window.h"
 #include "platform/qt/dialogs.h"
 #include "platform/qt/help_window.h"
+#include "platform/qt/history_commands.h"
 #include "platform/store/draw_store.h"
 
 namespace n3 {
@@ -133,9 +134,9 @@ void MainWindow::run(const MenuItem& item) {
     case Command::Cascade: mdi_->cascadeSubWindows(); break;
     case Command::ArrangeIcons: arrangeIcons(); break;
     case Command::HelpFile: openHelp(); break;
-    case Command::ImportCsv:
-    case Command::ExportCsv:
-    case Command::Reload:
+    case Command::ImportCsv: ImportHistoryCsv(*this); break;
+    case Command::ExportCsv: ExportHistoryCsv(*this); break;
+    case Command::Reload: ReloadHistory(*this); break;
     case Command::MasterMaintenance:
     case Command::None: break;
     }
@@ -303,11 +304,29 @@ void MainWindow::onFocusWindowChanged(QWindow* now) {
     }
 }
 
+// --------------------------------------------------------------- reload
+
+bool MainWindow::reload() {
+    closeAllChildren();
+    BeginWait();
+    yieldOnce();
+    try {
+        snapshot_ = LoadHistorySnapshot(databasePath_);
+    } catch (const StoreError& e) {
+        EndWait();
+        dialogs::Message(this, QString::fromStdString(e.what()), Q(kMessageTitle), dialogs::Icon::Critical);
+        return false;
+    }
+    frm_.setPropEnd(true);
+    EndWait();
+    trigger(QStringLiteral("mnuYoso"));
+    return true;
+}
+
 // ------------------------------------------------------------------ end
 
-void MainWindow::closeEvent(QCloseEvent* event) {
-    ending_ = true;
-    // Every child unloads; nothing stops the end.
+void MainWindow::closeAllChildren() {
+    // Every child unloads; nothing stops it.
     for (QMdiSubWindow* w : mdi_->subWindowList()) {
         w->close();
         if (auto* child = qobject_cast<ChildWindow*>(w->widget()); child && w->isVisible()) {
@@ -319,6 +338,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         }
     }
     children_.clear();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    ending_ = true;
+    closeAllChildren();
     if (onUnload_) onUnload_();
     if (help_) help_->close();
     BeginWait();

@@ -33,6 +33,12 @@ public:
     bool startUp();
 
     MainFrm& frm() { return frm_; }
+    // Closes every child (each unloads), takes a new snapshot of the
+    // history and opens the prediction as at start-up. False (with a
+    // message, the old snapshot kept) when the database cannot be read.
+    bool reload();
+    // Closes every child window; each runs its own unload.
+    void closeAllChildren();
     QMdiArea* mdiArea() const { return mdi_; }
     // The open child of that class, or nullptr.
     ChildWindow* child(const QString& windowClass) const;

@@ -1,0 +1,84 @@
+// Opening a grid in the view and painting it once, offscreen; and
+// painting after a jump to the last row.
+#ifdef N3_WITH_GUI
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPixmap>
+#include <QScrollBar>
+#include <QTableView>
+#include <random>
+
+#include "analysis/frame/window_table.h"
+#include "platform/qt/grid_view.h"
+
+namespace {
+
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "n3_benchmarks";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
+}
+
+n3::DrawHistory Generated(int n) {
+    std::mt19937 rng(99);
+    std::uniform_int_distribution<int> digit(0, 9);
+    n3::DrawHistory h;
+    for (int i = 1; i <= n; ++i) {
+        n3::Draw d;
+        d.回数 = i;
+        for (auto& x : d.digits) x = digit(rng);
+        h.push_back(d);
+    }
+    return h;
+}
+
+void OpenAndPaint(benchmark::State& state, const n3::AnalysisWindowInfo* info) {
+    App();
+    const auto history = Generated(int(state.range(0)));
+    const auto stats = n3::LoadStartupStatistics(history);
+    QPixmap canvas(900, 600);
+    for (auto _ : state) {
+        n3::GridView view;
+        view.resize(900, 600);
+        view.setGridModel(n3::BuildAnalysisGrid(*info, history, stats));
+        view.render(&canvas);
+    }
+}
+
+void ScrollToLastRowAndPaint(benchmark::State& state, const n3::AnalysisWindowInfo* info) {
+    App();
+    const auto history = Generated(int(state.range(0)));
+    const auto stats = n3::LoadStartupStatistics(history);
+    n3::GridView view;
+    view.resize(900, 600);
+    view.setGridModel(n3::BuildAnalysisGrid(*info, history, stats));
+    QPixmap canvas(900, 600);
+    bool bottom = false;
+    for (auto _ : state) {
+        QScrollBar* bar = view.body()->verticalScrollBar();
+        bar->setValue(bottom ? bar->maximum() : bar->minimum());
+        bottom = !bottom;
+        view.render(&canvas);
+    }
+}
+
+const int kRegistered = [] {
+    for (const char* name : {"出現頻度分析", "出現回数分析", "分割10データ分析", "下一桁連続出現回数分析"}) {
+        const auto* info = n3::FindAnalysisWindow(name);
+        if (!info || !info->build) continue;
+        benchmark::RegisterBenchmark((std::string("OpenAndPaint/") + name).c_str(), OpenAndPaint, info)
+            ->Arg(32767)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((std::string("ScrollTopBottomPaint/") + name).c_str(), ScrollToLastRowAndPaint, info)
+            ->Arg(32767)
+            ->Unit(benchmark::kMillisecond);
+    }
+    return 0;
+}();
+
+}  // namespace
+#endif

@@ -1,0 +1,43 @@
+#pragma once
+// Which fields of a history file hold the draw number and the digits, told
+// by the names in its header line (compared after NormaliseField, so
+// full-width letters and digits count as their ASCII forms):
+//   draw number:             回数 回号 回 回別 開催回 抽せん回 抽選回 実施回
+//   the three digits in one: 当せん番号 当選番号 当せん数字 当選数字
+//                            抽せん番号 抽選番号 抽せん数字 抽選数字
+//                            当たり番号 当り番号 ナンバーズ3
+//                            ナンバーズ3当せん番号 ナンバーズ3当選番号
+//   or one digit a column:   第1数字 1桁目 百の位 / 第2数字 2桁目 十の位 /
+//                            第3数字 3桁目 一の位
+// Every other column is ignored. A header that names no draw-number column,
+// names one role twice, names neither or both digit layouts, or only some
+// of the three digit columns, is refused with a reason.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace n3 {
+
+struct HistoryColumns {
+    std::size_t fieldCount = 0;  // fields of the header line
+    std::size_t drawNo = 0;
+    std::string drawNoName;      // the column's name as the header writes it
+    bool oneField = false;       // all three digits in one field ("048")
+    // The digit columns; when oneField, only [0] is used.
+    std::array<std::size_t, 3> digits{};
+    std::array<std::string, 3> digitNames;
+};
+
+struct HistoryColumnsResult {
+    std::optional<HistoryColumns> columns;
+    std::string reason;  // Japanese, when columns is empty
+};
+
+HistoryColumnsResult RecogniseHistoryColumns(const std::vector<std::string>& header);
+
+// A draw number field without its marks: "第123回" and "123" both give "123".
+std::string_view DrawNumberDigits(std::string_view normalisedField);
+
+}  // namespace n3

@@ -1,0 +1,193 @@
+// The main window under an offscreen display: menus, the child-window
+// rules, propEnd and the end.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "../store/temp_dir.h"
+#include "platform/qt/analysis_window.h"
+#include "platform/qt/dialogs.h"
+#include "platform/qt/grid_view.h"
+#include "platform/qt/main_window.h"
+#include "platform/store/draw_store.h"
+
+using namespace n3;
+using n3::testing::TempDir;
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Draw d;
+        d.回数 = 1;
+        d.digits = {1, 2, 3};
+        DrawStore::Open(dir.file("db.db")).Import({d});
+        dialogs::SetMessageResponder([this](const dialogs::MessageRequest& r) {
+            messages.push_back(r);
+            return dialogs::Result::Ok;
+        });
+        window = std::make_unique<MainWindow>(dir.file("db.db"));
+        ASSERT_TRUE(window->startUp());
+    }
+    void TearDown() override {
+        window.reset();
+        dialogs::SetMessageResponder(nullptr);
+    }
+
+    QStringList topCaptions() const {
+        QStringList out;
+        for (QAction* a : window->menuBar()->actions()) out << a->text();
+        return out;
+    }
+
+    TempDir dir;
+    std::vector<dialogs::MessageRequest> messages;
+    std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace
+
+TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption) {
+    EXPECT_EQ(topCaptions(), (QStringList{"終了(&X)", "一発ズバリン予想(&D)", "データ分析(&S)", "データ管理(&M)",
+                                          "ウィンドウ(&W)", "ヘルプ(&H)"}));
+    const std::pair<const char*, const char*> items[] = {
+        {"mnuHindo", "頻度分析"},
+        {"mnuSyutugenKaisu", "回数別出現分析"},
+        {"mnuRenbanTobiishi", "連番・飛び石分析"},
+        {"mnuLowHightPattern", "低数字・高数字の組合せパターン分析"},
+        {"mnu10BunkatsuData", "10分割データ分析"},
+        {"mnuLastCharRenzoku", "下一桁連続出現回数分析"},
+        {"mnuMasterInput", "当選データ入力(&I)"},
+        {"mnuWindowHorizontal", "上下に並べて表示(&H)"},
+        {"mnuWindowArrangeIcon", "アイコンの整列(&A)"},
+        {"mnuHelpFile", "ヘルプ(&H)"},
+        {"mnuAbout", "バージョン情報(&A)"},
+    };
+    for (const auto& [name, caption] : items) {
+        QAction* a = window->menuAction(QString::fromUtf8(name));
+        ASSERT_NE(a, nullptr) << name;
+        EXPECT_EQ(a->text(), QString::fromUtf8(caption)) << name;
+    }
+    // Every analysis item sits in the analysis menu and is enabled.
+    auto* analysis = window->menuAction("mnuMain")->menu();
+    int count = 0;
+    std::function<void(QMenu*)> walk = [&](QMenu* m) {
+        for (QAction* a : m->actions()) {
+            if (a->menu()) walk(a->menu());
+            else if (a->isEnabled() && a->isVisible()) ++count;
+        }
+    };
+    walk(analysis);
+    EXPECT_EQ(count, 17);
+    EXPECT_FALSE(window->menuAction("mnuMasterMente")->isVisible());
+}
+
+TEST_F(MainWindowTest, AnalysisOpensAtTheTopLeftOnceAndRecomputesAfterClosing) {
+    window->show();
+    EXPECT_TRUE(window->propEnd());
+    ASSERT_TRUE(window->trigger("mnuSyutugenHindo"));
+    QMdiSubWindow* sub = window->subWindow("出現頻度分析");
+    ASSERT_NE(sub, nullptr);
+    EXPECT_FALSE(window->propEnd());
+    EXPECT_EQ(sub->pos(), QPoint(0, 0));
+    EXPECT_EQ(sub->size(), TwipsToPixels(13200, 5280, window.get()));
+    auto* analysis = qobject_cast<AnalysisWindow*>(sub->widget());
+    ASSERT_NE(analysis, nullptr);
+    EXPECT_EQ(analysis->fpSpread1()->gridModel().text(3, 3), "●");
+
+    // Chosen again: the same window comes forward, nothing is rebuilt.
+    window->trigger("mnuSyutugenKankaku");
+    window->trigger("mnuSyutugenHindo");
+    EXPECT_EQ(window->subWindow("出現頻度分析"), sub);
+    EXPECT_EQ(window->mdiArea()->activeSubWindow(), sub);
+    EXPECT_EQ(window->mdiArea()->subWindowList().size(), 2);
+
+    QTest::mouseClick(analysis->Command1(), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window->subWindow("出現頻度分析"), nullptr);
+    EXPECT_TRUE(window->propEnd());  // one flag: another window is still open
+    window->trigger("mnuSyutugenHindo");
+    EXPECT_NE(window->subWindow("出現頻度分析"), nullptr);
+}
+
+TEST_F(MainWindowTest, EntryCommandIsRefusedWhileAChildHoldsTheProgram) {
+    window->show();
+    window->trigger("mnuBaratsuki");
+    ASSERT_FALSE(window->propEnd());
+    window->trigger("mnuMasterInput");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "表示中のウィンドウを閉じないと実行できません。");
+    EXPECT_EQ(messages[0].title, "メッセ－ジ");
+    EXPECT_EQ(messages[0].icon, dialogs::Icon::Critical);
+    EXPECT_EQ(messages[0].buttons, dialogs::Buttons::Ok);
+    EXPECT_EQ(window->subWindow("当選データ入力"), nullptr);
+}
+
+TEST_F(MainWindowTest, ThreeWindowsLeaveTheEntryWindowFree) {
+    window->show();
+    for (const char* name : {"mnuLowHightPattern", "mnuKisuGusuPattern", "mnu5BunkatsuKeiko"}) {
+        window->trigger(name);
+        EXPECT_TRUE(window->propEnd()) << name;
+    }
+    window->trigger("mnuHippari");
+    EXPECT_FALSE(window->propEnd());
+}
+
+TEST_F(MainWindowTest, TilingStacksOrPlacesSideBySide) {
+    window->show();
+    window->trigger("mnuSyutugenHindo");
+    window->trigger("mnuHonsuji");
+    window->trigger("mnuWindowHorizontal");
+    const auto subs = window->mdiArea()->subWindowList(QMdiArea::CreationOrder);
+    ASSERT_EQ(subs.size(), 2);
+    EXPECT_EQ(subs[0]->x(), subs[1]->x());
+    EXPECT_LT(subs[0]->y(), subs[1]->y());
+    EXPECT_EQ(subs[0]->width(), window->mdiArea()->viewport()->width());
+    window->trigger("mnuWindowVertical");
+    EXPECT_EQ(subs[0]->y(), subs[1]->y());
+    EXPECT_LT(subs[0]->x(), subs[1]->x());
+    // No minimised window: lining up icons changes nothing.
+    const QRect before = subs[1]->geometry();
+    window->trigger("mnuWindowArrangeIcon");
+    EXPECT_EQ(subs[1]->geometry(), before);
+}
+
+TEST_F(MainWindowTest, EndUnloadsEveryChildBeforeTheMainWindow) {
+    window->show();
+    window->trigger("mnuSyutugenHindo");
+    window->trigger("mnuBaratsuki");
+    int unloadedChildren = 0;
+    for (QMdiSubWindow* s : window->mdiArea()->subWindowList())
+        QObject::connect(qobject_cast<ChildWindow*>(s->widget()), &ChildWindow::unloaded, [&] { ++unloadedChildren; });
+    int childrenAtEnd = -1;
+    window->setOnUnload([&] { childrenAtEnd = unloadedChildren; });
+    window->trigger("mnuEnd");
+    EXPECT_EQ(childrenAtEnd, 2);
+    EXPECT_TRUE(window->propEnd());
+}
+
+TEST(MainWindowStartUp, UnusableDatabaseIsReportedAndLeftAlone) {
+    TempDir dir;
+    const auto path = dir.write("Numbers3Zubarin.db", "not a database");
+    std::vector<dialogs::MessageRequest> messages;
+    dialogs::SetMessageResponder([&](const dialogs::MessageRequest& r) {
+        messages.push_back(r);
+        return dialogs::Result::Ok;
+    });
+    MainWindow window(path);
+    EXPECT_FALSE(window.startUp());
+    dialogs::SetMessageResponder(nullptr);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains(QString::fromStdString(path)));
+    EXPECT_EQ(messages[0].icon, dialogs::Icon::Critical);
+    std::ifstream in(path);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), "not a database");
+}

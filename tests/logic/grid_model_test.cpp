@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "analysis/frame/grid_model.h"
+
+using namespace n3;
+
+TEST(GridModel, BlockOperationsStyleExactlyTheirCells) {
+    GridModel g;
+    g.setSize(5, 4);
+    g.setBackground({2, 2, 3, 3}, colours::HeaderYellow);
+    g.setForeground({3, 1, 5, 4}, colours::Red);
+    EXPECT_EQ(g.style(2, 2).background, colours::HeaderYellow);
+    EXPECT_EQ(g.style(3, 3).background, colours::HeaderYellow);
+    EXPECT_FALSE(g.style(1, 1).background.isSet());
+    EXPECT_FALSE(g.style(4, 2).background.isSet());
+    EXPECT_EQ(g.style(3, 2).foreground, colours::Red);
+    EXPECT_FALSE(g.style(2, 2).foreground.isSet());
+    // Blocks reaching past the grid are cut to it.
+    g.setBackground({4, 4, 99, 99}, colours::Blue);
+    EXPECT_EQ(g.style(5, 4).background, colours::Blue);
+}
+
+TEST(GridModel, OutlineDrawsOnlyTheOuterEdge) {
+    GridModel g;
+    g.setSize(4, 4);
+    g.outlineBlock({2, 2, 3, 3}, colours::LineBlue);
+    const auto line = Border{LineStyle::Solid, colours::LineBlue};
+    EXPECT_EQ(g.style(2, 2).borders[Left], line);
+    EXPECT_EQ(g.style(2, 2).borders[Top], line);
+    EXPECT_EQ(g.style(2, 2).borders[Right].style, LineStyle::None);
+    EXPECT_EQ(g.style(3, 3).borders[Right], line);
+    EXPECT_EQ(g.style(3, 3).borders[Bottom], line);
+    EXPECT_EQ(g.style(3, 2).borders[Bottom].style, LineStyle::None);
+    EXPECT_EQ(g.style(1, 1).borders[Right].style, LineStyle::None);
+
+    // A one-cell outline closes on all four sides.
+    g.outlineBlock({4, 4, 4, 4});
+    for (int side = 0; side < 4; ++side) EXPECT_EQ(g.style(4, 4).borders[side].style, LineStyle::Solid);
+}
+
+TEST(GridModel, RightLinesAndGridLinesCoverEveryCellOfTheBlock) {
+    GridModel g;
+    g.setSize(3, 3);
+    g.rightLineOnBlock({1, 1, 1, 3}, colours::LineBlue);
+    for (int r = 1; r <= 3; ++r) {
+        EXPECT_EQ(g.style(1, r).borders[Right].colour, colours::LineBlue);
+        EXPECT_EQ(g.style(1, r).borders[Left].style, LineStyle::None);
+    }
+    g.gridLinesOnBlock({2, 2, 3, 3});
+    for (int side = 0; side < 4; ++side) EXPECT_EQ(g.style(2, 3).borders[side].style, LineStyle::Solid);
+    g.setBorder({2, 2, 3, 3}, Top, {}, LineStyle::None);
+    EXPECT_EQ(g.style(3, 2).borders[Top].style, LineStyle::None);
+    EXPECT_EQ(g.style(3, 2).borders[Bottom].style, LineStyle::Solid);
+}
+
+TEST(GridModel, TextsSpansAndSizes) {
+    GridModel g;
+    g.setSize(3, 2);
+    g.setText(1, 1, "当 選");
+    g.setNumber(2, 1, 42);
+    g.setNumber(3, 1, -5);
+    g.setText(4, 1, "outside");  // ignored, as the grid control did
+    EXPECT_EQ(g.text(1, 1), "当 選");
+    EXPECT_EQ(g.text(2, 1), "42");
+    EXPECT_EQ(g.text(3, 1), "-5");
+    EXPECT_TRUE(g.isEmpty(1, 2));
+    g.setText(1, 1, "");
+    EXPECT_TRUE(g.isEmpty(1, 1));
+
+    g.addSpan(2, 1, 5, 1);
+    ASSERT_NE(g.spanAt(3, 1), nullptr);
+    EXPECT_EQ(g.spanAt(3, 1)->columns, 2);  // cut at the last column
+    EXPECT_EQ(g.spanAt(1, 1), nullptr);
+
+    g.setDefaultRowHeight(10);
+    g.setRowHeight(1, 15);
+    g.setDefaultColumnWidth(3);
+    g.setColumnWidth(1, 5);
+    EXPECT_EQ(g.rowHeight(1), 15);
+    EXPECT_EQ(g.rowHeight(2), 10);
+    EXPECT_EQ(g.columnWidth(1), 5);
+    EXPECT_EQ(g.columnWidth(3), 3);
+}
+
+TEST(GridModel, LargestGridStaysSmallBecauseStylesAndTextsAreShared) {
+    GridModel g;
+    g.setSize(32, 32767);
+    g.gridLinesOnBlock(g.all(), colours::LineBlue);
+    g.setBackground({2, 1, 11, 32767}, colours::LabelCyan);
+    for (int r = 1; r <= 32767; ++r) {
+        g.setNumber(1, r, r);
+        g.setText(2 + r % 30, r, "●");
+    }
+    EXPECT_LE(g.styleCount(), 4u);
+    EXPECT_LT(g.memoryBytes(), 100u * 1024 * 1024);
+    EXPECT_EQ(g.text(1, 32767), "32767");
+    EXPECT_EQ(g.style(5, 20000).background, colours::LabelCyan);
+}
+
+TEST(Colour, PrintsEffectiveHexInLowerCase) {
+    EXPECT_EQ(Colour(62, 158, 255).hex(colours::Black), "#3e9eff");
+    EXPECT_EQ(Colour().hex(colours::White), "#ffffff");
+}
