@@ -4,13 +4,16 @@
 #include "platform/qt/grid_font.h"
 #include "platform/qt/main_window.h"
 #include "platform/store/startup_load.h"
+#include "prediction/settings_file.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ナンバーズ3ズバリン"));
     QApplication::setFont(n3::GridFont());
 
-    n3::MainWindow window(n3::DefaultDatabasePath());
+    // The settings file is named bare: it sits in the current folder, the
+    // folder run.sh starts the program in, beside the database.
+    n3::MainWindow window(n3::DefaultDatabasePath(), std::string(n3::kSettingsFileName));
     if (!window.startUp()) return 1;
     window.show();
     return QApplication::exec();

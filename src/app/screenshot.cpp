@@ -1,6 +1,6 @@
 // numbers3zubarin-screenshot: opens windows of the desktop program on a
 // database and saves a picture of the main window, for the documentation.
-//   numbers3zubarin-screenshot --db FILE --out FILE.png [--size WxH] [WINDOW ...]
+//   numbers3zubarin-screenshot --db FILE --out FILE.png [--settings FILE] [--size WxH] [WINDOW ...]
 // With no WINDOW the program starts as usual (the prediction opens).
 #include <QApplication>
 #include <QMdiArea>
@@ -14,23 +14,24 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setFont(n3::GridFont());
-    QString db, out;
+    QString db, out, settings = QStringLiteral("screenshot-settings.ini");
     QSize size(1280, 860);
     QStringList windows;
     const QStringList args = QApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--db") && i + 1 < args.size()) db = args[++i];
         else if (args[i] == QLatin1String("--out") && i + 1 < args.size()) out = args[++i];
+        else if (args[i] == QLatin1String("--settings") && i + 1 < args.size()) settings = args[++i];
         else if (args[i] == QLatin1String("--size") && i + 1 < args.size()) {
             const QStringList wh = args[++i].split(QLatin1Char('x'));
             if (wh.size() == 2) size = QSize(wh[0].toInt(), wh[1].toInt());
         } else windows << args[i];
     }
     if (db.isEmpty() || out.isEmpty()) {
-        std::fprintf(stderr, "usage: numbers3zubarin-screenshot --db FILE --out FILE.png [--size WxH] [WINDOW ...]\n");
+        std::fprintf(stderr, "usage: numbers3zubarin-screenshot --db FILE --out FILE.png [--settings FILE] [--size WxH] [WINDOW ...]\n");
         return 2;
     }
-    n3::MainWindow window(db.toStdString());
+    n3::MainWindow window(db.toStdString(), settings.toStdString());
     if (!window.startUp()) return 1;
     window.resize(size);
     window.show();

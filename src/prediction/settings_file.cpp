@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "prediction/file_io.h"
-#include "prediction/text_encoding.h"
+#include "shell/text_encoding.h"
 
 namespace n3 {
 
@@ -101,14 +101,14 @@ SettingsFileResult ReadInitFile(const std::string& path, OptionFlags& flags) {
     if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
     // A file written on the old system is in Shift-JIS; its line ends are
     // plain ASCII there too, so the lines can be cut before decoding.
-    const bool utf8 = IsValidUtf8(bytes);
+    const bool utf8 = FirstInvalidUtf8(bytes) == std::string_view::npos;
     const std::vector<std::string_view> lines = SplitLines(bytes);
     for (std::size_t n = 0; n < lines.size(); ++n) {
         std::string decoded;
         if (utf8) {
             decoded.assign(lines[n]);
-        } else if (auto converted = Cp932ToUtf8(lines[n])) {
-            decoded = std::move(*converted);
+        } else if (DecodedText converted = DecodeTextFile(lines[n]); converted.ok()) {
+            decoded = std::move(converted.text);
         } else {
             result.error = LineLabel(path, n + 1) + "の文字を読み取れません（UTF-8 でも Shift-JIS でもありません）。";
             return result;

@@ -38,7 +38,7 @@ protected:
             fileRequests.push_back(r);
             return chosenFile;
         });
-        window = std::make_unique<MainWindow>(db);
+        window = std::make_unique<MainWindow>(db, dir.file("settings.ini"));
         window->registerChild("当選データ入力", [](MainWindow& w) { return new HoldingChild(w); });
         ASSERT_TRUE(window->startUp());
     }

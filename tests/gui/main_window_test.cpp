@@ -34,7 +34,7 @@ protected:
             messages.push_back(r);
             return dialogs::Result::Ok;
         });
-        window = std::make_unique<MainWindow>(dir.file("db.db"));
+        window = std::make_unique<MainWindow>(dir.file("db.db"), dir.file("settings.ini"));
         ASSERT_TRUE(window->startUp());
     }
     void TearDown() override {
@@ -182,7 +182,7 @@ TEST(MainWindowStartUp, UnusableDatabaseIsReportedAndLeftAlone) {
         messages.push_back(r);
         return dialogs::Result::Ok;
     });
-    MainWindow window(path);
+    MainWindow window(path, dir.file("settings.ini"));
     EXPECT_FALSE(window.startUp());
     dialogs::SetMessageResponder(nullptr);
     ASSERT_EQ(messages.size(), 1u);

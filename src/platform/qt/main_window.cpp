@@ -16,6 +16,7 @@
 #include "platform/qt/dialogs.h"
 #include "platform/qt/help_window.h"
 #include "platform/qt/history_commands.h"
+#include "platform/qt/prediction_window.h"
 #include "platform/store/draw_store.h"
 
 namespace n3 {
@@ -24,8 +25,8 @@ namespace {
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), int(s.size())); }
 }  // namespace
 
-MainWindow::MainWindow(std::string databasePath, QWidget* parent)
-    : QMainWindow(parent), databasePath_(std::move(databasePath)), frm_(*this) {
+MainWindow::MainWindow(std::string databasePath, std::string settingsPath, QWidget* parent)
+    : QMainWindow(parent), databasePath_(std::move(databasePath)), frm_(*this), prediction_(std::move(settingsPath)) {
     setObjectName(QStringLiteral("MainFrm"));
     setWindowTitle(QStringLiteral("ナンバーズ3ズバリン Lite"));
     mdi_ = new QMdiArea(this);
@@ -51,6 +52,10 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::startUp() {
+    // No file is the first run: every option off, nothing to say.
+    const SettingsFileResult settings = prediction_.ReadInitFile();
+    if (!settings.ok())
+        dialogs::Message(this, QString::fromStdString(settings.error), Q(kMessageTitle), dialogs::Icon::Critical);
     BeginWait();
     yieldOnce();
     frm_.setPropEnd(true);
@@ -151,6 +156,7 @@ void MainWindow::registerChild(const QString& windowClass, ChildFactory factory)
 ChildWindow* MainWindow::create(const QString& windowClass) {
     if (const auto it = factories_.find(windowClass); it != factories_.end()) return it->second(*this);
     if (windowClass == QStringLiteral("バージョン情報")) return new AboutWindow(*this);
+    if (windowClass == QStringLiteral("一発ズバリン")) return CreatePredictionWindow(*this, prediction_);
     const QByteArray utf8 = windowClass.toUtf8();
     const AnalysisWindowInfo* info = FindAnalysisWindow(std::string_view(utf8.constData(), std::size_t(utf8.size())));
     if (info && info->build) return new AnalysisWindow(*this, *info);
@@ -343,6 +349,9 @@ void MainWindow::closeAllChildren() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     ending_ = true;
     closeAllChildren();
+    const SettingsFileResult saved = prediction_.WriteInitFile();
+    if (!saved.ok())
+        dialogs::Message(this, QString::fromStdString(saved.error), Q(kMessageTitle), dialogs::Icon::Critical);
     if (onUnload_) onUnload_();
     if (help_) help_->close();
     BeginWait();

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/qt/child_window.h"
+#include "prediction/prediction_window_logic.h"
 #include "shell/main_frm.h"
 
 class QAction;
@@ -25,14 +26,17 @@ class HelpWindow;
 class MainWindow : public QMainWindow, public MainFrmUi, public ChildHost {
     Q_OBJECT
 public:
-    explicit MainWindow(std::string databasePath, QWidget* parent = nullptr);
+    // The database and the prediction's settings file of this run.
+    MainWindow(std::string databasePath, std::string settingsPath, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The load: reads the history and its statistics. On a database that
-    // cannot be used it shows the reason and returns false.
+    // The load: reads the prediction settings, then the history and its
+    // statistics. On a database that cannot be used it shows the reason and
+    // returns false.
     bool startUp();
 
     MainFrm& frm() { return frm_; }
+    一発ズバリン& prediction() { return prediction_; }
     // Closes every child (each unloads), takes a new snapshot of the
     // history and opens the prediction as at start-up. False (with a
     // message, the old snapshot kept) when the database cannot be read.
@@ -67,7 +71,8 @@ public:
     // entry windows; analysis windows and the about window are built in.
     using ChildFactory = std::function<ChildWindow*(MainWindow&)>;
     void registerChild(const QString& windowClass, ChildFactory factory);
-    // Called at the end, after every child has unloaded.
+    // Called at the end, after every child has unloaded and the settings
+    // have been written.
     void setOnUnload(std::function<void()> onUnload) { onUnload_ = std::move(onUnload); }
 
 signals:
@@ -92,6 +97,7 @@ private:
     std::string databasePath_;
     HistorySnapshot snapshot_;
     MainFrm frm_;
+    一発ズバリン prediction_;  // lives for the whole run
     QMdiArea* mdi_;
     std::map<QString, QPointer<QMdiSubWindow>> children_;
     std::map<QString, ChildFactory> factories_;
