@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <fstream>
 
 #include "../store/temp_dir.h"
 #include "platform/qt/analysis_window.h"
@@ -40,6 +41,17 @@ protected:
     void TearDown() override {
         window.reset();
         dialogs::SetMessageResponder(nullptr);
+    }
+
+    // Shows the main window and lets its first activation run: the
+    // prediction window opens by itself.
+    void showMainWindow() {
+        window->show();
+        QCoreApplication::processEvents();
+    }
+    void closePrediction() {
+        if (QMdiSubWindow* sub = window->subWindow("一発ズバリン")) sub->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     QStringList topCaptions() const {
@@ -90,8 +102,22 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption) {
     EXPECT_FALSE(window->menuAction("mnuMasterMente")->isVisible());
 }
 
+TEST_F(MainWindowTest, PredictionOpensAtStartUpAndHoldsTheEntryWindow) {
+    EXPECT_TRUE(window->propEnd());
+    showMainWindow();
+    ASSERT_NE(window->subWindow("一発ズバリン"), nullptr);
+    EXPECT_EQ(window->subWindow("一発ズバリン")->pos(), QPoint(0, 0));
+    EXPECT_FALSE(window->propEnd());
+    window->trigger("mnuMasterInput");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "表示中のウィンドウを閉じないと実行できません。");
+    closePrediction();
+    EXPECT_TRUE(window->propEnd());
+}
+
 TEST_F(MainWindowTest, AnalysisOpensAtTheTopLeftOnceAndRecomputesAfterClosing) {
-    window->show();
+    showMainWindow();
+    closePrediction();
     EXPECT_TRUE(window->propEnd());
     ASSERT_TRUE(window->trigger("mnuSyutugenHindo"));
     QMdiSubWindow* sub = window->subWindow("出現頻度分析");
@@ -119,7 +145,8 @@ TEST_F(MainWindowTest, AnalysisOpensAtTheTopLeftOnceAndRecomputesAfterClosing) {
 }
 
 TEST_F(MainWindowTest, EntryCommandIsRefusedWhileAChildHoldsTheProgram) {
-    window->show();
+    showMainWindow();
+    closePrediction();
     window->trigger("mnuBaratsuki");
     ASSERT_FALSE(window->propEnd());
     window->trigger("mnuMasterInput");
@@ -132,7 +159,8 @@ TEST_F(MainWindowTest, EntryCommandIsRefusedWhileAChildHoldsTheProgram) {
 }
 
 TEST_F(MainWindowTest, ThreeWindowsLeaveTheEntryWindowFree) {
-    window->show();
+    showMainWindow();
+    closePrediction();
     for (const char* name : {"mnuLowHightPattern", "mnuKisuGusuPattern", "mnu5BunkatsuKeiko"}) {
         window->trigger(name);
         EXPECT_TRUE(window->propEnd()) << name;
@@ -142,7 +170,8 @@ TEST_F(MainWindowTest, ThreeWindowsLeaveTheEntryWindowFree) {
 }
 
 TEST_F(MainWindowTest, TilingStacksOrPlacesSideBySide) {
-    window->show();
+    showMainWindow();
+    closePrediction();
     window->trigger("mnuSyutugenHindo");
     window->trigger("mnuHonsuji");
     window->trigger("mnuWindowHorizontal");
@@ -161,7 +190,7 @@ TEST_F(MainWindowTest, TilingStacksOrPlacesSideBySide) {
 }
 
 TEST_F(MainWindowTest, EndUnloadsEveryChildBeforeTheMainWindow) {
-    window->show();
+    showMainWindow();
     window->trigger("mnuSyutugenHindo");
     window->trigger("mnuBaratsuki");
     int unloadedChildren = 0;
@@ -170,8 +199,11 @@ TEST_F(MainWindowTest, EndUnloadsEveryChildBeforeTheMainWindow) {
     int childrenAtEnd = -1;
     window->setOnUnload([&] { childrenAtEnd = unloadedChildren; });
     window->trigger("mnuEnd");
-    EXPECT_EQ(childrenAtEnd, 2);
+    EXPECT_EQ(childrenAtEnd, 3);  // the prediction and the two analyses
     EXPECT_TRUE(window->propEnd());
+    // The option flags went back to the settings file.
+    std::ifstream settings(dir.file("settings.ini"));
+    EXPECT_TRUE(settings.good());
 }
 
 TEST(MainWindowStartUp, UnusableDatabaseIsReportedAndLeftAlone) {
