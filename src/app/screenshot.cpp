@@ -38,7 +38,11 @@ int main(int argc, char** argv) {
     QTimer::singleShot(300, [&] {
         if (!windows.isEmpty()) {
             for (QMdiSubWindow* w : window.mdiArea()->subWindowList()) w->close();
-            for (const QString& name : windows) window.ShowChild(name.toStdString());
+            // A window's class opens it; a menu name (mnu...) runs the command.
+            for (const QString& name : windows) {
+                if (name.startsWith(QLatin1String("mnu"))) window.trigger(name);
+                else window.ShowChild(name.toStdString());
+            }
         }
         QTimer::singleShot(300, [&] {
             const bool ok = window.grab().save(out);

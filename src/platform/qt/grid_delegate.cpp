@@ -29,6 +29,36 @@ void DrawLine(QPainter* p, const Border& b, QPoint from, QPoint to) {
 
 GridDelegate::GridDelegate(const GridModel& grid, QObject* parent) : QStyledItemDelegate(parent), grid_(grid) {}
 
+QRect GridDelegate::cellRect(const QTableView* view, int col, const QRect& sameRow) const {
+    return QRect(view->columnViewportPosition(col - 1), sameRow.top(), view->columnWidth(col - 1), sameRow.height());
+}
+
+// Draws the text of cell (col,row), whose rectangle is `owner`, clipped to
+// `target`. A text wider than its cell grows from its alignment side when
+// the grid lets texts run over their neighbours.
+void GridDelegate::drawCellText(QPainter* p, int col, int row, const QRect& owner, const QRect& target) const {
+    const CellStyle& style = grid_.style(col, row);
+    const QString text = QString::fromStdString(grid_.text(col, row));
+    QRect textRect = owner.adjusted(kTextPadding, 0, -kTextPadding, 0);
+    const int needed = p->fontMetrics().horizontalAdvance(text) + 1;
+    if (grid_.textOverflow && needed > textRect.width()) {
+        const int extra = needed - textRect.width();
+        switch (style.hAlign) {
+        case HAlign::Left: textRect.setRight(textRect.right() + extra); break;
+        case HAlign::Right: textRect.setLeft(textRect.left() - extra); break;
+        case HAlign::Center:
+            textRect.setLeft(textRect.left() - extra / 2);
+            textRect.setRight(textRect.right() + extra - extra / 2);
+            break;
+        }
+    }
+    p->save();
+    p->setClipRect(target);
+    p->setPen(ToQColor(style.foreground, colours::DefaultText));
+    p->drawText(textRect, int(TextAlignment(style)) | Qt::TextSingleLine, text);
+    p->restore();
+}
+
 void GridDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const {
     const int col = index.column() + 1, row = index.row() + 1;
     const CellStyle& style = grid_.style(col, row);
@@ -39,29 +69,21 @@ void GridDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, const 
     p->fillRect(rect, ToQColor(style.background, colours::DefaultBackground));
     p->setFont(option.font);
 
-    const std::string& text = grid_.text(col, row);
-    if (!text.empty()) {
-        p->setPen(ToQColor(style.foreground, colours::DefaultText));
-        QRect textRect = rect.adjusted(kTextPadding, 0, -kTextPadding, 0);
-        const QString qtext = QString::fromStdString(text);
-        if (grid_.textOverflow && style.hAlign == HAlign::Left)
-            textRect.setWidth(std::max(textRect.width(), p->fontMetrics().horizontalAdvance(qtext) + 1));
-        p->drawText(textRect, int(TextAlignment(style)) | Qt::TextSingleLine, qtext);
-    } else if (grid_.textOverflow) {
-        // An empty cell shows the part of a left-aligned text that runs
-        // over from the nearest filled cell on its left.
-        const auto* view = qobject_cast<const QTableView*>(parent());
-        for (int c = col - 1; view && c >= 1 && c >= col - kOverflowReach; --c) {
+    const auto* view = qobject_cast<const QTableView*>(parent());
+    if (!grid_.isEmpty(col, row)) {
+        drawCellText(p, col, row, rect, rect);
+    } else if (grid_.textOverflow && view) {
+        // An empty cell shows the part of a neighbour's text that runs over
+        // it: left-aligned and centred texts run right, right-aligned and
+        // centred texts run left, each only across empty cells.
+        for (int c = col - 1; c >= 1 && c >= col - kOverflowReach; --c) {
             if (grid_.isEmpty(c, row)) continue;
-            const CellStyle& owner = grid_.style(c, row);
-            if (owner.hAlign == HAlign::Left) {
-                const int ownerX = view->columnViewportPosition(c - 1);
-                const QString qtext = QString::fromStdString(grid_.text(c, row));
-                QRect textRect(ownerX + kTextPadding, rect.top(),
-                               p->fontMetrics().horizontalAdvance(qtext) + 1, rect.height());
-                p->setPen(ToQColor(owner.foreground, colours::DefaultText));
-                p->drawText(textRect, int(TextAlignment(owner)) | Qt::TextSingleLine, qtext);
-            }
+            if (grid_.style(c, row).hAlign != HAlign::Right) drawCellText(p, c, row, cellRect(view, c, rect), rect);
+            break;
+        }
+        for (int c = col + 1; c <= grid_.columns() && c <= col + kOverflowReach; ++c) {
+            if (grid_.isEmpty(c, row)) continue;
+            if (grid_.style(c, row).hAlign != HAlign::Left) drawCellText(p, c, row, cellRect(view, c, rect), rect);
             break;
         }
     }

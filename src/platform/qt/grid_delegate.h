@@ -3,6 +3,8 @@
 // cells to its right where the grid allows it) and the borders of each side.
 #include <QStyledItemDelegate>
 
+class QTableView;
+
 namespace n3 {
 
 class GridModel;
@@ -14,6 +16,9 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
+    QRect cellRect(const QTableView* view, int col, const QRect& sameRow) const;
+    void drawCellText(QPainter* p, int col, int row, const QRect& owner, const QRect& target) const;
+
     const GridModel& grid_;
 };
 

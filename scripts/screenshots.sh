@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Renders every window under Xvfb into docs/: each window on the first 300
+# draws of the real history, and the main window on the whole history.
+#   scripts/screenshots.sh [BUILD_DIR] [HISTORY_CSV]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build-test}
+history=${2:-../shared/data/numbers3-history.csv}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+bin="$build/bin"
+head -301 "$history" > "$work/h300.csv"
+"$bin/numbers3zubarin-cli" --db "$work/d300.db" import "$work/h300.csv" 2>/dev/null
+"$bin/numbers3zubarin-cli" --db "$work/all.db" import "$history" 2>/dev/null
+shot() { xvfb-run -a -s "-screen 0 1600x1000x24" "$bin/numbers3zubarin-screenshot" --settings "$work/s.ini" "$@" 2>/dev/null; }
+windows=(一発ズバリン 出現頻度分析 回数別出現分析 出現回数分析 出現間隔分析 数字間隔分析 バラツキ分析 引っ張り分析
+         連番飛び石分析 数字合計分析 低数字高数字の組合せパターン分析 偶数奇数の組合せパターン分析 分割5傾向分析
+         分割3データ分析 分割5データ分析 分割10データ分析 下一桁出現傾向分析 下一桁連続出現回数分析 バージョン情報)
+for w in "${windows[@]}"; do
+  rm -f "$work/s.ini"
+  shot --db "$work/d300.db" --size 1000x800 --out "$work/full.png" "$w"
+  # The window alone: below the menu bar, the grey of the empty area trimmed.
+  convert "$work/full.png" -crop 1000x800+0+18 +repage -fuzz 2% -trim +repage "docs/$w.png"
+done
+rm -f "$work/s.ini"
+shot --db "$work/all.db" --size 1400x820 --out docs/main-window.png 一発ズバリン 出現頻度分析 mnuWindowVertical
+echo "docs/: ${#windows[@]} windows and main-window.png"
