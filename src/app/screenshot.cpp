@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "platform/qt/grid_font.h"
+#include "platform/qt/help_window.h"
 #include "platform/qt/main_window.h"
 
 int main(int argc, char** argv) {
@@ -45,7 +46,10 @@ int main(int argc, char** argv) {
             }
         }
         QTimer::singleShot(300, [&] {
-            const bool ok = window.grab().save(out);
+            bool ok = window.grab().save(out);
+            // The help window is a window of its own: saved beside the picture.
+            if (n3::HelpWindow* help = window.helpWindow(); help && help->isVisible())
+                ok = help->grab().save(QString(out).replace(QLatin1String(".png"), QLatin1String("-help.png"))) && ok;
             QApplication::exit(ok ? 0 : 1);
         });
     });

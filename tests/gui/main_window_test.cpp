@@ -16,6 +16,7 @@
 #include "platform/qt/analysis_window.h"
 #include "platform/qt/dialogs.h"
 #include "platform/qt/grid_view.h"
+#include "platform/qt/help_window.h"
 #include "platform/qt/main_window.h"
 #include "platform/store/draw_store.h"
 
@@ -204,6 +205,22 @@ TEST_F(MainWindowTest, EndUnloadsEveryChildBeforeTheMainWindow) {
     // The option flags went back to the settings file.
     std::ifstream settings(dir.file("settings.ini"));
     EXPECT_TRUE(settings.good());
+}
+
+TEST_F(MainWindowTest, HelpOpensAtTheAboutKeywordAndAMissingFileIsReported) {
+    window->setHelpPath(QString::fromStdString(dir.file("none.html")));
+    window->trigger("mnuHelpFile");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains("none.html"));
+    EXPECT_EQ(window->helpWindow(), nullptr);
+
+    window->setHelpPath(QString::fromStdString(HELP_SOURCE));
+    window->trigger("mnuHelpFile");
+    ASSERT_NE(window->helpWindow(), nullptr);
+    EXPECT_EQ(window->helpWindow()->currentKeyword(), "ナンバーズ3ズバリンLiteについて");
+    // Every analysis window can be looked up by its caption.
+    for (const auto& item : {"出現頻度分析", "回数別頻度分析", "下一桁連続出現回数分析", "3分割データ分析", "一発ズバリン予想"})
+        EXPECT_TRUE(window->helpWindow()->keywords().contains(QString::fromUtf8(item))) << item;
 }
 
 TEST(MainWindowStartUp, UnusableDatabaseIsReportedAndLeftAlone) {

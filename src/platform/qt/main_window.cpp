@@ -267,7 +267,8 @@ void MainWindow::arrangeIcons() {
 // ------------------------------------------------------------------ help
 
 void MainWindow::openHelp() {
-    const QString path = QString::fromStdString(ProgramFolder()) + QLatin1Char('/') + QString::fromUtf8(kHelpFileName);
+    const QString path = !helpPath_.isEmpty() ? helpPath_
+                         : QString::fromStdString(ProgramFolder()) + QLatin1Char('/') + QString::fromUtf8(kHelpFileName);
     if (!help_) {
         auto* help = new HelpWindow;
         if (!help->openDocument(path)) {

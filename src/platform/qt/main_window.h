@@ -51,6 +51,8 @@ public:
     bool trigger(const QString& menuName);
     QAction* menuAction(const QString& menuName) const;
     HelpWindow* helpWindow() const;
+    // The help document; beside the program unless set.
+    void setHelpPath(const QString& path) { helpPath_ = path; }
 
     // ChildHost
     void setPropEnd(bool value) override { frm_.setPropEnd(value); }
@@ -104,6 +106,7 @@ private:
     std::map<QString, QAction*> actions_;
     QList<QAction*> mainMenuActions_;  // the menu bar's own entries, in order
     QPointer<HelpWindow> help_;
+    QString helpPath_;
     QPointer<QWindow> lastFocusWindow_;
     std::function<void()> onUnload_;
     int waitDepth_ = 0;
