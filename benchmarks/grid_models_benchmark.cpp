@@ -1,25 +1,17 @@
 // How long each window takes to build its grid from the history.
 #include <benchmark/benchmark.h>
 
-#include <random>
+#include <map>
 
 #include "analysis/frame/window_table.h"
+#include "generated_history.h"
 
 namespace {
 
 const n3::DrawHistory& History(int n) {
     static std::map<int, n3::DrawHistory> cache;
     auto& h = cache[n];
-    if (h.empty()) {
-        std::mt19937 rng(20261207);
-        std::uniform_int_distribution<int> digit(0, 9);
-        for (int i = 1; i <= n; ++i) {
-            n3::Draw d;
-            d.回数 = i;
-            for (auto& x : d.digits) x = digit(rng);
-            h.push_back(d);
-        }
-    }
+    if (h.empty()) h = n3::bench::GeneratedHistory(n);
     return h;
 }
 

@@ -7,9 +7,9 @@
 #include <QPixmap>
 #include <QScrollBar>
 #include <QTableView>
-#include <random>
 
 #include "analysis/frame/window_table.h"
+#include "generated_history.h"
 #include "platform/qt/grid_view.h"
 
 namespace {
@@ -23,22 +23,9 @@ QApplication& App() {
     return app;
 }
 
-n3::DrawHistory Generated(int n) {
-    std::mt19937 rng(99);
-    std::uniform_int_distribution<int> digit(0, 9);
-    n3::DrawHistory h;
-    for (int i = 1; i <= n; ++i) {
-        n3::Draw d;
-        d.回数 = i;
-        for (auto& x : d.digits) x = digit(rng);
-        h.push_back(d);
-    }
-    return h;
-}
-
 void OpenAndPaint(benchmark::State& state, const n3::AnalysisWindowInfo* info) {
     App();
-    const auto history = Generated(int(state.range(0)));
+    const auto history = n3::bench::GeneratedHistory(int(state.range(0)));
     const auto stats = n3::LoadStartupStatistics(history);
     QPixmap canvas(900, 600);
     for (auto _ : state) {
@@ -51,7 +38,7 @@ void OpenAndPaint(benchmark::State& state, const n3::AnalysisWindowInfo* info) {
 
 void ScrollToLastRowAndPaint(benchmark::State& state, const n3::AnalysisWindowInfo* info) {
     App();
-    const auto history = Generated(int(state.range(0)));
+    const auto history = n3::bench::GeneratedHistory(int(state.range(0)));
     const auto stats = n3::LoadStartupStatistics(history);
     n3::GridView view;
     view.resize(900, 600);

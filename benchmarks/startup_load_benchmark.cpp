@@ -4,8 +4,8 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <random>
 
+#include "generated_history.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/startup_load.h"
 
@@ -15,16 +15,7 @@ std::string Database(int n) {
     const auto path = std::filesystem::temp_directory_path() /
                       ("n3bench-" + std::to_string(::getpid()) + "-" + std::to_string(n) + ".db");
     if (!std::filesystem::exists(path)) {
-        std::mt19937 rng(7);
-        std::uniform_int_distribution<int> digit(0, 9);
-        std::vector<n3::Draw> draws;
-        for (int i = 1; i <= n; ++i) {
-            n3::Draw d;
-            d.回数 = i;
-            for (auto& x : d.digits) x = digit(rng);
-            draws.push_back(d);
-        }
-        n3::DrawStore::Open(path.string()).Import(draws);
+        n3::DrawStore::Open(path.string()).Import(n3::bench::GeneratedHistory(n));
     }
     return path.string();
 }

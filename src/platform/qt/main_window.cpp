@@ -56,9 +56,14 @@ bool MainWindow::startUp() {
     const SettingsFileResult settings = prediction_.ReadInitFile();
     if (!settings.ok())
         dialogs::Message(this, QString::fromStdString(settings.error), Q(kMessageTitle), dialogs::Icon::Critical);
+    return loadSnapshot();
+}
+
+// The start-up load: a new snapshot of the history and its statistics, or
+// the reason it cannot be read (the old snapshot then stays).
+bool MainWindow::loadSnapshot() {
     BeginWait();
     yieldOnce();
-    frm_.setPropEnd(true);
     try {
         snapshot_ = LoadHistorySnapshot(databasePath_);
     } catch (const StoreError& e) {
@@ -66,6 +71,7 @@ bool MainWindow::startUp() {
         dialogs::Message(this, QString::fromStdString(e.what()), Q(kMessageTitle), dialogs::Icon::Critical);
         return false;
     }
+    frm_.setPropEnd(true);
     EndWait();
     return true;
 }
@@ -315,17 +321,7 @@ void MainWindow::onFocusWindowChanged(QWindow* now) {
 
 bool MainWindow::reload() {
     closeAllChildren();
-    BeginWait();
-    yieldOnce();
-    try {
-        snapshot_ = LoadHistorySnapshot(databasePath_);
-    } catch (const StoreError& e) {
-        EndWait();
-        dialogs::Message(this, QString::fromStdString(e.what()), Q(kMessageTitle), dialogs::Icon::Critical);
-        return false;
-    }
-    frm_.setPropEnd(true);
-    EndWait();
+    if (!loadSnapshot()) return false;
     trigger(QStringLiteral("mnuYoso"));
     return true;
 }

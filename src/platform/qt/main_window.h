@@ -85,6 +85,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    bool loadSnapshot();
     void buildMenus();
     QMenu* buildMenu(const MenuItem& item);
     QAction* buildAction(const MenuItem& item, QObject* parent);
