@@ -71,14 +71,18 @@ int 当選データ入力::AddLine(int activeRow) {
     const int position = NewRowPosition(activeRow, rowCount());
     Draw d;
     d.回数 = writer_.InsertDraw();
+    if (observer_) observer_->RowAboutToBeInserted(position);
     rows_.insert(rows_.begin() + position, d);
+    if (observer_) observer_->RowInserted();
     return position;
 }
 
 void 当選データ入力::DeleteLine(int row) {
     if (row < 0 || row >= rowCount()) return;
     writer_.DeleteDraw(rows_[std::size_t(row)].回数);
+    if (observer_) observer_->RowAboutToBeRemoved(row);
     rows_.erase(rows_.begin() + row);
+    if (observer_) observer_->RowRemoved();
 }
 
 bool 当選データ入力::ShowsEditMenu(bool wholeRowClicked, int row, int selectionFirstRow,

@@ -17,6 +17,17 @@
 
 namespace n3 {
 
+// Told around every change of the rows, after the store accepted it, so
+// that a view can follow.
+class EntryRowsObserver {
+public:
+    virtual ~EntryRowsObserver() = default;
+    virtual void RowAboutToBeInserted(int row) = 0;
+    virtual void RowInserted() = 0;
+    virtual void RowAboutToBeRemoved(int row) = 0;
+    virtual void RowRemoved() = 0;
+};
+
 struct EntryCell {
     int row = 0;
     int column = 0;
@@ -59,10 +70,11 @@ public:
     static constexpr Colour kDrawNoBackground = colours::HeaderYellow;
     static constexpr Colour kDrawNoText = colours::Red;
     // Window size in twips.
-    static constexpr int kWidthTwips = 6300;
+    static constexpr int kWidthTwips = 5700;
     static constexpr int kHeightTwips = 7200;
 
     explicit 当選データ入力(DrawWriter& writer) : writer_(writer) {}
+    void setObserver(EntryRowsObserver* observer) { observer_ = observer; }
 
     // --- rows ---------------------------------------------------------------
     // Takes the stored history as the grid's rows, in draw-number order.
@@ -105,6 +117,7 @@ public:
 
 private:
     DrawWriter& writer_;
+    EntryRowsObserver* observer_ = nullptr;
     DrawHistory rows_;
 };
 

