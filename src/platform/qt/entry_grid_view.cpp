@@ -29,14 +29,22 @@ EntryGridView::EntryGridView(QWidget* parent) : QTableView(parent) {
     setCornerButtonEnabled(false);
 }
 
+// One character unit is the width of a digit of the grid's font, as in the
+// analysis grids, plus a little room for the cell's lines.
+int EntryGridView::charsToPixels(double chars) const {
+    const QFontMetrics fm = fontMetrics();
+    const int unit = std::max(fm.averageCharWidth(), fm.horizontalAdvance(QLatin1Char('0')));
+    return std::max(1, qRound(chars * unit) + 2);
+}
+
 void EntryGridView::setColumnWidthInChars(int column, double chars) {
-    setColumnWidth(column, qRound(chars * fontMetrics().averageCharWidth()));
+    setColumnWidth(column, charsToPixels(chars));
 }
 
 void EntryGridView::setRowHeightInPoints(double points) {
     const double dpi = logicalDpiY();
     verticalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setDefaultSectionSize(qRound(points * dpi / 72.0));
+    verticalHeader()->setDefaultSectionSize(std::max(1, qRound(points * dpi / 72.0)));
 }
 
 int EntryGridView::fullWidth() const {

@@ -16,6 +16,7 @@ public:
 
     // Sizes in the grid's units: widths in characters of the grid's font,
     // heights in points.
+    int charsToPixels(double chars) const;
     void setColumnWidthInChars(int column, double chars);
     void setRowHeightInPoints(double points);
     // The width that shows every column and the vertical scroll bar.

@@ -1,8 +1,7 @@
 #include "platform/qt/entry_window.h"
 
 #include <QAction>
-#include <QFontDatabase>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -17,6 +16,7 @@
 #include "platform/qt/draw_entry_model.h"
 #include "platform/qt/entry_grid_delegate.h"
 #include "platform/qt/entry_grid_view.h"
+#include "platform/qt/grid_font.h"
 #include "shell/main_frm.h"
 
 namespace n3 {
@@ -27,13 +27,6 @@ using Entry = 当選データ入力;
 
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-QFont WindowFont() {
-    const QString family = QFontDatabase::hasFamily(QStringLiteral("ＭＳ Ｐゴシック"))
-                               ? QStringLiteral("ＭＳ Ｐゴシック")
-                               : QStringLiteral("IPAPGothic");
-    return QFont(family, 9);
-}
-
 bool AskYesNo(QWidget* parent, std::string_view question) {
     return dialogs::Message(parent, Q(question), Q(kMessageTitle), dialogs::Icon::Warning,
                             dialogs::Buttons::YesNo) == dialogs::Result::Yes;
@@ -42,21 +35,20 @@ bool AskYesNo(QWidget* parent, std::string_view question) {
 // The hourglass for as long as the load runs.
 class WaitCursor {
 public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
 }  // namespace
 
-EntryWindow::EntryWindow(ChildHost& host, std::unique_ptr<DrawEntryModel> model, QWidget* parent)
-    : ChildWindow(host, parent), model_(std::move(model)) {
+EntryWindow::EntryWindow(ChildHost& host, QWidget* parent) : ChildWindow(host, parent) {
     setWindowTitle(Q(Entry::kCaption));
-    setFont(WindowFont());
+    setObjectName(Q(Entry::kCaption));
+    setFont(GridFont());
     BuildControls();
     BuildMenu();
-    SetUpGrid();
     resize(TwipsToPixels(Entry::kWidthTwips, Entry::kHeightTwips, this));
 }
 
@@ -70,10 +62,12 @@ QSize EntryWindow::sizeInTwips() const { return {Entry::kWidthTwips, Entry::kHei
 
 void EntryWindow::BuildControls() {
     Label1_ = new QLabel(Q(Entry::kLabel), this);
+    Label1_->setObjectName(QStringLiteral("Label1"));
     fpSpread1_ = new EntryGridView(this);
+    fpSpread1_->setObjectName(QStringLiteral("fpSpread1"));
     fpSpread1_->setItemDelegate(new EntryGridDelegate(fpSpread1_));
-    fpSpread1_->setModel(model_.get());
     Command1_ = new QPushButton(Q(Entry::kCloseButton), this);
+    Command1_->setObjectName(QStringLiteral("Command1"));
 
     auto* buttons = new QVBoxLayout;
     buttons->addStretch(1);
@@ -83,12 +77,12 @@ void EntryWindow::BuildControls() {
     body->addStretch(1);
     body->addLayout(buttons);
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(Label1_);
     layout->addLayout(body, 1);
 
     connect(Command1_, &QPushButton::clicked, this, &EntryWindow::CloseAndCheck);
     connect(fpSpread1_, &EntryGridView::rowMenuRequested, this, &EntryWindow::ShowRowMenu);
-    connect(model_.get(), &DrawEntryModel::writeRefused, this, &EntryWindow::ShowWriteRefused);
 }
 
 void EntryWindow::BuildMenu() {
@@ -110,6 +104,29 @@ void EntryWindow::BuildMenu() {
     connect(mnuDelLine_, &QAction::triggered, this, &EntryWindow::DelLine);
 }
 
+void EntryWindow::load() {
+    QString failure;
+    {
+        WaitCursor wait;
+        host().yieldOnce();
+        host().setPropEnd(false);
+        try {
+            model_ = DrawEntryModel::Open(host().databasePath()).release();
+        } catch (const StoreError& e) {
+            failure = QString::fromStdString(e.what());
+        }
+        if (model_) {
+            model_->setParent(this);
+            fpSpread1_->setModel(model_);
+            connect(model_, &DrawEntryModel::writeRefused, this, &EntryWindow::ShowWriteRefused);
+            SetUpGrid();
+        }
+    }
+    if (model_) return;
+    dialogs::Message(this, failure, Q(kMessageTitle), dialogs::Icon::Critical);
+    CloseFrame();
+}
+
 void EntryWindow::SetUpGrid() {
     fpSpread1_->horizontalHeader()->setFont(font());
     for (int c = 0; c < Entry::kColumnCount; ++c)
@@ -122,6 +139,7 @@ void EntryWindow::SetUpGrid() {
 }
 
 void EntryWindow::AddLine() {
+    if (!model_) return;
     fpSpread1_->finishEditing();
     if (!AskYesNo(this, Entry::kAddLineQuestion)) return;
     const QModelIndex active = fpSpread1_->currentIndex();
@@ -135,6 +153,7 @@ void EntryWindow::AddLine() {
 }
 
 void EntryWindow::DelLine() {
+    if (!model_) return;
     fpSpread1_->finishEditing();
     const QModelIndex active = fpSpread1_->currentIndex();
     if (!active.isValid()) return;  // no row to delete
@@ -144,27 +163,33 @@ void EntryWindow::DelLine() {
 }
 
 void EntryWindow::CloseAndCheck() {
-    fpSpread1_->finishEditing();
-    const QModelIndex wrong = model_->firstWrongCell();
-    if (wrong.isValid()) {
-        dialogs::Message(this, Q(Entry::kWrongDigit), Q(kMessageTitle), dialogs::Icon::Critical);
-        fpSpread1_->setCurrentIndex(wrong);
-        fpSpread1_->scrollTo(wrong);
-        fpSpread1_->setFocus();
-        return;
+    if (model_) {
+        fpSpread1_->finishEditing();
+        const QModelIndex wrong = model_->firstWrongCell();
+        if (wrong.isValid()) {
+            dialogs::Message(this, Q(Entry::kWrongDigit), Q(kMessageTitle), dialogs::Icon::Critical);
+            fpSpread1_->setCurrentIndex(wrong);
+            fpSpread1_->scrollTo(wrong);
+            fpSpread1_->setFocus();
+            return;
+        }
     }
-    // Inside the main window the frame closes, and with it this window.
-    auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (frame) frame->close();
+    CloseFrame();
+}
+
+// Inside the main window the frame closes, and with it this window.
+void EntryWindow::CloseFrame() {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->close();
     else close();
 }
 
 void EntryWindow::unload() {
-    fpSpread1_->finishEditing();
+    if (model_) fpSpread1_->finishEditing();
     ChildWindow::unload();
 }
 
 void EntryWindow::ShowRowMenu(const QPoint& globalPos, int row, bool wholeRow) {
+    if (!model_) return;
     const auto [first, last] = fpSpread1_->selectedRowSpan();
     if (model_->entry().ShowsEditMenu(wholeRow, row, first, last)) mnuEdit_->popup(globalPos);
 }
@@ -173,21 +198,6 @@ void EntryWindow::ShowWriteRefused(const QString& message) {
     dialogs::Message(this, message, Q(kMessageTitle), dialogs::Icon::Critical);
 }
 
-ChildWindow* CreateEntryWindow(ChildHost& host, QWidget* parent) {
-    QString failure;
-    {
-        WaitCursor wait;
-        host.yieldOnce();
-        host.setPropEnd(false);
-        try {
-            return new EntryWindow(host, DrawEntryModel::Open(host.databasePath()), parent);
-        } catch (const StoreError& e) {
-            failure = QString::fromStdString(e.what());
-        }
-    }
-    host.setPropEnd(true);  // nothing was opened
-    dialogs::Message(parent, failure, Q(kMessageTitle), dialogs::Icon::Critical);
-    return nullptr;
-}
+ChildWindow* CreateEntryWindow(ChildHost& host) { return new EntryWindow(host); }
 
 }  // namespace n3

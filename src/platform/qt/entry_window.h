@@ -1,7 +1,5 @@
 #pragma once
 // 当選データ入力: the child window in which the user keeps the draw history.
-#include <memory>
-
 #include "platform/qt/child_window.h"
 
 class QAction;
@@ -17,13 +15,17 @@ class EntryGridView;
 class EntryWindow : public ChildWindow {
     Q_OBJECT
 public:
-    // Takes the opened grid data; CreateEntryWindow runs the whole load.
-    EntryWindow(ChildHost& host, std::unique_ptr<DrawEntryModel> model, QWidget* parent = nullptr);
+    // Builds the controls; the grid stays empty until load().
+    explicit EntryWindow(ChildHost& host, QWidget* parent = nullptr);
     ~EntryWindow() override;
 
     QString windowClass() const override;
     QList<QMenu*> ownMenus() override;
     QSize sizeInTwips() const override;
+    // Hourglass, one yield, propEnd False, then the draws are read from the
+    // database into the grid. A database that cannot be opened is reported
+    // and the window closes again (propEnd True).
+    void load() override;
 
     EntryGridView* fpSpread1() const { return fpSpread1_; }
     QPushButton* Command1() const { return Command1_; }
@@ -31,7 +33,8 @@ public:
     QMenu* mnuEdit() const { return mnuEdit_; }
     QAction* mnuAddLine() const { return mnuAddLine_; }
     QAction* mnuDelLine() const { return mnuDelLine_; }
-    DrawEntryModel* model() const { return model_.get(); }
+    // The grid's data; nullptr before load().
+    DrawEntryModel* model() const { return model_; }
 
     // 行追加, 行削除 and 閉じる, as the menu and the button run them.
     void AddLine();
@@ -47,8 +50,9 @@ private:
     void SetUpGrid();
     void ShowRowMenu(const QPoint& globalPos, int row, bool wholeRow);
     void ShowWriteRefused(const QString& message);
+    void CloseFrame();
 
-    std::unique_ptr<DrawEntryModel> model_;
+    DrawEntryModel* model_ = nullptr;  // a child of the window once loaded
     EntryGridView* fpSpread1_ = nullptr;
     QPushButton* Command1_ = nullptr;
     QLabel* Label1_ = nullptr;
@@ -57,9 +61,7 @@ private:
     QAction* mnuDelLine_ = nullptr;
 };
 
-// The load of 当選データ入力: hourglass, one yield, propEnd False, then the
-// database is opened and read. When it cannot be opened the reason is shown,
-// propEnd is set True again and nullptr is returned.
-ChildWindow* CreateEntryWindow(ChildHost& host, QWidget* parent = nullptr);
+// The factory for the main window: 当選データ入力, not yet loaded.
+ChildWindow* CreateEntryWindow(ChildHost& host);
 
 }  // namespace n3
