@@ -7,7 +7,7 @@
 #include "entry_test_support.h"
 
 using namespace n3;
-using namespace n3::testing;
+using namespace n3::testing::entry;
 
 namespace {
 
@@ -15,9 +15,9 @@ struct EditingFixture : ::testing::Test {
     void SetUp() override {
         path = dir.file("n3.db");
         StoreDraws(path, {MakeDraw(1, 1, 2, 3), MakeDraw(2, 4, 5, 6), MakeDraw(3, 7, 8, 9)});
-        host = std::make_unique<FakeHost>(path);
-        w = std::make_unique<OpenedWindow>(*host);
-        ASSERT_NE(w->window, nullptr);
+        host = std::make_unique<EntryHost>(path);
+        w = std::make_unique<OpenedEntryWindow>(*host);
+        ASSERT_TRUE(w->loaded());
         w->window->show();
     }
     std::vector<int> drawNumbersShown() const {
@@ -39,9 +39,9 @@ struct EditingFixture : ::testing::Test {
 
     TempDir dir;
     std::string path;
-    Messages messages;
-    std::unique_ptr<FakeHost> host;
-    std::unique_ptr<OpenedWindow> w;
+    MessageLog messages;
+    std::unique_ptr<EntryHost> host;
+    std::unique_ptr<OpenedEntryWindow> w;
 };
 
 }  // namespace
@@ -185,10 +185,10 @@ TEST(EntryEditing, NoDrawNumberBeyond32767) {
     TempDir dir;
     const auto path = dir.file("n3.db");
     StoreDraws(path, {MakeDraw(kMaxDrawNo, 1, 2, 3)});
-    FakeHost host(path);
-    Messages messages;
-    OpenedWindow w(host);
-    ASSERT_NE(w.window, nullptr);
+    EntryHost host(path);
+    MessageLog messages;
+    OpenedEntryWindow w(host);
+    ASSERT_TRUE(w.loaded());
     w.grid()->setCurrentIndex(w.model()->index(0, 1));
     messages.answers = {dialogs::Result::Yes};
     w->AddLine();
@@ -202,10 +202,10 @@ TEST(EntryEditing, AddingToAnEmptyHistoryStartsAtDrawOne) {
     TempDir dir;
     const auto path = dir.file("n3.db");
     DrawStore::Open(path);
-    FakeHost host(path);
-    Messages messages;
-    OpenedWindow w(host);
-    ASSERT_NE(w.window, nullptr);
+    EntryHost host(path);
+    MessageLog messages;
+    OpenedEntryWindow w(host);
+    ASSERT_TRUE(w.loaded());
     w->DelLine();  // no row: nothing asked
     EXPECT_TRUE(messages.asked.empty());
     messages.answers = {dialogs::Result::Yes};

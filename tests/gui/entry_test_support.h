@@ -20,11 +20,13 @@
 #include "platform/qt/entry_window.h"
 #include "platform/store/draw_store.h"
 
-namespace n3::testing {
+namespace n3::testing::entry {
 
-class FakeHost : public ChildHost {
+using n3::testing::TempDir;
+
+class EntryHost : public ChildHost {
 public:
-    explicit FakeHost(std::string path) : path_(std::move(path)) {}
+    explicit EntryHost(std::string path) : path_(std::move(path)) {}
     void setPropEnd(bool value) override {
         propEnd_ = value;
         propEndWrites.push_back(value);
@@ -48,9 +50,9 @@ private:
 
 // Answers every message box with the next queued answer (Ok or No when
 // none is left) and keeps what was asked.
-class Messages {
+class MessageLog {
 public:
-    Messages() {
+    MessageLog() {
         dialogs::SetMessageResponder([this](const dialogs::MessageRequest& r) {
             asked.push_back(r);
             if (answers.empty())
@@ -60,9 +62,9 @@ public:
             return answer;
         });
     }
-    ~Messages() { dialogs::SetMessageResponder(nullptr); }
-    Messages(const Messages&) = delete;
-    Messages& operator=(const Messages&) = delete;
+    ~MessageLog() { dialogs::SetMessageResponder(nullptr); }
+    MessageLog(const MessageLog&) = delete;
+    MessageLog& operator=(const MessageLog&) = delete;
 
     std::vector<dialogs::MessageRequest> asked;
     std::deque<dialogs::Result> answers;
@@ -87,14 +89,15 @@ inline int RawExec(sqlite3* db, const std::string& sql) {
 }
 
 // A window opened as the main window opens it, deleted at the end of a test.
-struct OpenedWindow {
-    explicit OpenedWindow(FakeHost& host) {
-        ChildWindow* child = CreateEntryWindow(host);
-        window = qobject_cast<EntryWindow*>(child);
+struct OpenedEntryWindow {
+    explicit OpenedEntryWindow(EntryHost& host) {
+        window = qobject_cast<EntryWindow*>(CreateEntryWindow(host));
+        if (window) window->load();
     }
-    ~OpenedWindow() { delete window.data(); }
-    OpenedWindow(const OpenedWindow&) = delete;
-    OpenedWindow& operator=(const OpenedWindow&) = delete;
+    bool loaded() const { return window && window->model(); }
+    ~OpenedEntryWindow() { delete window.data(); }
+    OpenedEntryWindow(const OpenedEntryWindow&) = delete;
+    OpenedEntryWindow& operator=(const OpenedEntryWindow&) = delete;
     EntryWindow* operator->() const { return window.data(); }
     EntryGridView* grid() const { return window->fpSpread1(); }
     DrawEntryModel* model() const { return window->model(); }
@@ -112,7 +115,7 @@ struct OpenedWindow {
 
 // Types `keys` into a cell the way the user does: the first key opens the
 // editor, Return stores the text. Empty keys clear the cell.
-inline void TypeInto(const OpenedWindow& w, int row, int column, const QString& keys) {
+inline void TypeInto(const OpenedEntryWindow& w, int row, int column, const QString& keys) {
     const QModelIndex cell = w.model()->index(row, column);
     w.grid()->setCurrentIndex(cell);
     if (keys.isEmpty()) w.grid()->edit(cell);
@@ -126,4 +129,4 @@ inline void TypeInto(const OpenedWindow& w, int row, int column, const QString& 
     ASSERT_EQ(w.grid()->indexWidget(cell), nullptr);
 }
 
-}  // namespace n3::testing
+}  // namespace n3::testing::entry

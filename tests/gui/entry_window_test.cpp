@@ -5,8 +5,6 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
@@ -16,7 +14,7 @@
 #include "platform/store/startup_load.h"
 
 using namespace n3;
-using namespace n3::testing;
+using namespace n3::testing::entry;
 
 namespace {
 
@@ -40,9 +38,9 @@ TEST(EntryWindow, LoadsEveryDrawWithTheGridOfTheWindow) {
     TempDir dir;
     const auto path = dir.file("n3.db");
     StoreDraws(path, {MakeDraw(2, 4, 5, 6), MakeDraw(1, 1, 2, 3), MakeDraw(3, 7, std::nullopt, 9)});
-    FakeHost host(path);
-    OpenedWindow w(host);
-    ASSERT_NE(w.window, nullptr);
+    EntryHost host(path);
+    OpenedEntryWindow w(host);
+    ASSERT_TRUE(w.loaded());
 
     // The load: one yield, propEnd False.
     EXPECT_EQ(host.yields, 1);
@@ -74,10 +72,12 @@ TEST(EntryWindow, LoadsEveryDrawWithTheGridOfTheWindow) {
     EXPECT_EQ(digit.data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
 
     // Widths 5, 7, 7, 7 characters; rows 10 points; only the vertical scroll bar.
-    const int charWidth = w.grid()->fontMetrics().averageCharWidth();
-    EXPECT_EQ(w.grid()->columnWidth(0), 5 * charWidth);
-    EXPECT_EQ(w.grid()->columnWidth(1), 7 * charWidth);
-    EXPECT_EQ(w.grid()->columnWidth(3), 7 * charWidth);
+    const QFontMetrics fm = w.grid()->fontMetrics();
+    const int unit = std::max(fm.averageCharWidth(), fm.horizontalAdvance(QLatin1Char('0')));
+    EXPECT_EQ(w.grid()->columnWidth(0), 5 * unit + 2);
+    EXPECT_EQ(w.grid()->columnWidth(1), 7 * unit + 2);
+    EXPECT_EQ(w.grid()->columnWidth(2), 7 * unit + 2);
+    EXPECT_EQ(w.grid()->columnWidth(3), 7 * unit + 2);
     EXPECT_EQ(w.grid()->rowHeight(0), qRound(10 * w.grid()->logicalDpiY() / 72.0));
     EXPECT_EQ(w.grid()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(w.grid()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -97,25 +97,12 @@ TEST(EntryWindow, LoadsEveryDrawWithTheGridOfTheWindow) {
     EXPECT_EQ(menus[0]->actions(), (QList<QAction*>{w->mnuAddLine(), w->mnuDelLine()}));
 }
 
-TEST(EntryWindow, AMissingDatabaseOpensNothingAndSaysWhy) {
-    TempDir dir;
-    FakeHost host(dir.file("gone.db"));
-    Messages messages;
-    EXPECT_EQ(CreateEntryWindow(host), nullptr);
-    EXPECT_TRUE(host.propEnd());
-    ASSERT_EQ(messages.asked.size(), 1u);
-    EXPECT_TRUE(messages.asked[0].text.contains("gone.db"));
-    EXPECT_EQ(messages.asked[0].title, QStringLiteral("メッセ－ジ"));
-    EXPECT_EQ(messages.asked[0].icon, dialogs::Icon::Critical);
-    EXPECT_FALSE(std::filesystem::exists(dir.file("gone.db")));  // not created behind the user's back
-}
-
 TEST(EntryWindow, CloseCheckStopsAtTheFirstWrongCellAndKeepsTheWindowOpen) {
     TempDir dir;
-    FakeHost host(ForeignDatabase(dir));
-    Messages messages;
-    OpenedWindow w(host);
-    ASSERT_NE(w.window, nullptr);
+    EntryHost host(ForeignDatabase(dir));
+    MessageLog messages;
+    OpenedEntryWindow w(host);
+    ASSERT_TRUE(w.loaded());
     w->show();
 
     QTest::mouseClick(w->Command1(), Qt::LeftButton);
@@ -152,10 +139,10 @@ TEST(EntryWindow, CloseCheckStopsAtTheFirstWrongCellAndKeepsTheWindowOpen) {
 
 TEST(EntryWindow, TheCloseBoxSkipsTheCheckAndStoresWhatIsBeingTyped) {
     TempDir dir;
-    FakeHost host(ForeignDatabase(dir));
-    Messages messages;
-    OpenedWindow w(host);
-    ASSERT_NE(w.window, nullptr);
+    EntryHost host(ForeignDatabase(dir));
+    MessageLog messages;
+    OpenedEntryWindow w(host);
+    ASSERT_TRUE(w.loaded());
     w->show();
     const QModelIndex cell = w.model()->index(1, 2);
     w.grid()->setCurrentIndex(cell);
@@ -168,39 +155,17 @@ TEST(EntryWindow, TheCloseBoxSkipsTheCheckAndStoresWhatIsBeingTyped) {
     EXPECT_EQ(ReadBack(host.databasePath())[1].digits[1], 5);
 }
 
-TEST(EntryWindow, InsideTheMainWindowTheButtonClosesTheFrame) {
-    TempDir dir;
-    const auto path = dir.file("n3.db");
-    StoreDraws(path, {MakeDraw(1, 1, 2, 3)});
-    FakeHost host(path);
-    QMdiArea area;
-    ChildWindow* child = CreateEntryWindow(host);
-    ASSERT_NE(child, nullptr);
-    QPointer<QMdiSubWindow> frame = area.addSubWindow(child);
-    frame->setAttribute(Qt::WA_DeleteOnClose);
-    area.show();
-    frame->show();
-    auto* w = qobject_cast<EntryWindow*>(child);
-    ASSERT_NE(w, nullptr);
-
-    QTest::mouseClick(w->Command1(), Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(frame.isNull());
-    EXPECT_TRUE(area.subWindowList().isEmpty());
-    EXPECT_TRUE(host.propEnd());
-}
-
 TEST(EntryWindow, OpensTheLargestHistoryAtOnce) {
     TempDir dir;
     const auto path = dir.file("n3.db");
     std::vector<Draw> draws;
     for (int no = 1; no <= kMaxDrawNo; ++no) draws.push_back(MakeDraw(no, no % 10, (no / 10) % 10, 3));
     StoreDraws(path, draws);
-    FakeHost host(path);
+    EntryHost host(path);
     QElapsedTimer timer;
     timer.start();
-    OpenedWindow w(host);
-    ASSERT_NE(w.window, nullptr);
+    OpenedEntryWindow w(host);
+    ASSERT_TRUE(w.loaded());
     w->show();
     QCoreApplication::processEvents();
     const qint64 ms = timer.elapsed();
@@ -217,11 +182,11 @@ TEST(EntryWindow, TheNextStartCountsTheNewDraws) {
     TempDir dir;
     const auto path = dir.file("n3.db");
     StoreDraws(path, {MakeDraw(1, 1, 2, 3)});
-    FakeHost host(path);
-    Messages messages;
+    EntryHost host(path);
+    MessageLog messages;
     {
-        OpenedWindow w(host);
-        ASSERT_NE(w.window, nullptr);
+        OpenedEntryWindow w(host);
+        ASSERT_TRUE(w.loaded());
         w->show();
         messages.answers = {dialogs::Result::Yes};
         w.grid()->setCurrentIndex(w.model()->index(0, 1));
@@ -244,9 +209,9 @@ TEST(EntryWindow, RendersTheGridColours) {
     for (int no = 1; no <= 40; ++no)
         draws.push_back(MakeDraw(no, (no * 7) % 10, (no * 3) % 10, no % 4 == 0 ? std::nullopt : std::optional<int>(no % 10)));
     StoreDraws(path, draws);
-    FakeHost host(path);
-    OpenedWindow w(host);
-    ASSERT_NE(w.window, nullptr);
+    EntryHost host(path);
+    OpenedEntryWindow w(host);
+    ASSERT_TRUE(w.loaded());
     w->show();
     QCoreApplication::processEvents();
     const QImage image = w->grab().toImage();
