@@ -1,0 +1,119 @@
+#include "entry/draw_entry.h"
+
+#include <algorithm>
+
+namespace n3 {
+
+namespace {
+
+// "０".."９" in UTF-8: EF BC 90..99.
+std::optional<int> FullWidthDigit(std::string_view text) {
+    if (text.size() != 3) return std::nullopt;
+    const auto b0 = static_cast<unsigned char>(text[0]);
+    const auto b1 = static_cast<unsigned char>(text[1]);
+    const auto b2 = static_cast<unsigned char>(text[2]);
+    if (b0 != 0xEF || b1 != 0xBC || b2 < 0x90 || b2 > 0x99) return std::nullopt;
+    return int(b2 - 0x90);
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+}  // namespace
+
+std::string 当選データ入力::WriteRefusedMessage(std::string_view reason) {
+    std::string text = "データベースに書き込めませんでした。";
+    if (!reason.empty()) {
+        text += "\n理由：";
+        text += reason;
+    }
+    return text;
+}
+
+void 当選データ入力::Load(DrawHistory history) {
+    rows_ = std::move(history);
+    std::stable_sort(rows_.begin(), rows_.end(),
+                     [](const Draw& a, const Draw& b) { return a.回数 < b.回数; });
+}
+
+std::string 当選データ入力::CellText(int row, int column) const {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= kColumnCount) return {};
+    const Draw& d = rows_[std::size_t(row)];
+    if (column == kDrawNoColumn) return std::to_string(d.回数);
+    const auto& digit = d.digits[std::size_t(column - 1)];
+    return digit ? std::to_string(*digit) : std::string();
+}
+
+DigitInput 当選データ入力::ParseDigitInput(std::string_view text) {
+    if (text.empty()) return {true, std::nullopt};
+    if (text.size() == 1 && text[0] >= '0' && text[0] <= '9') return {true, text[0] - '0'};
+    if (const auto wide = FullWidthDigit(text)) return {true, *wide};
+    return {false, std::nullopt};
+}
+
+bool 当選データ入力::SetCellText(int row, int column, std::string_view text) {
+    if (row < 0 || row >= rowCount() || !IsEditable(column)) return false;
+    const DigitInput input = ParseDigitInput(text);
+    if (!input.accepted) return false;
+    Draw& d = rows_[std::size_t(row)];
+    auto& digit = d.digits[std::size_t(column - 1)];
+    if (digit == input.value) return true;
+    writer_.SetDigit(d.回数, column - 1, input.value);
+    digit = input.value;
+    return true;
+}
+
+int 当選データ入力::NewRowPosition(int activeRow, int rowCount) {
+    if (activeRow < 0 || activeRow >= rowCount) return rowCount;
+    return activeRow + 1;
+}
+
+int 当選データ入力::AddLine(int activeRow) {
+    const int position = NewRowPosition(activeRow, rowCount());
+    Draw d;
+    d.回数 = writer_.InsertDraw();
+    if (observer_) observer_->RowAboutToBeInserted(position);
+    rows_.insert(rows_.begin() + position, d);
+    if (observer_) observer_->RowInserted();
+    return position;
+}
+
+void 当選データ入力::DeleteLine(int row) {
+    if (row < 0 || row >= rowCount()) return;
+    writer_.DeleteDraw(rows_[std::size_t(row)].回数);
+    if (observer_) observer_->RowAboutToBeRemoved(row);
+    rows_.erase(rows_.begin() + row);
+    if (observer_) observer_->RowRemoved();
+}
+
+bool 当選データ入力::ShowsEditMenu(bool wholeRowClicked, int row, int selectionFirstRow,
+                                  int selectionLastRow) const {
+    return wholeRowClicked && row >= 0 && row < rowsWithData() &&
+           selectionFirstRow == selectionLastRow;
+}
+
+bool 当選データ入力::IsWrongDigitText(std::string_view text) {
+    if (text.empty()) return false;
+    if (text.find('.') != std::string_view::npos) return true;
+    std::size_t i = 0, end = text.size();
+    while (i < end && IsBlank(text[i])) ++i;
+    while (end > i && IsBlank(text[end - 1])) --end;
+    bool negative = false;
+    if (i < end && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    if (i == end) return true;  // no digits: not a number
+    long value = 0;
+    for (; i < end; ++i) {
+        if (text[i] < '0' || text[i] > '9') return true;
+        value = std::min(value * 10 + (text[i] - '0'), 1000L);
+    }
+    if (negative) value = -value;
+    return value < 0 || value > 9;
+}
+
+std::optional<EntryCell> 当選データ入力::FindFirstWrongCell() const {
+    for (int r = 0; r < rowCount(); ++r)
+        for (int c = 1; c < kColumnCount; ++c)
+            if (IsWrongDigitText(CellText(r, c))) return EntryCell{r, c};
+    return std::nullopt;
+}
+
+}  // namespace n3

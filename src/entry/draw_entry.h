@@ -1,0 +1,124 @@
+#pragma once
+// 当選データ入力: the draw entry window's rules, without any screen.
+//
+// The grid shows one row per stored draw: column 0 is 回数 (read-only), columns
+// 1 to 3 are 第1数字, 第2数字 and 第3数字. Rows and columns are counted from 0
+// here; the screen adds 1 where it shows positions to the user. Every change
+// goes to the DrawWriter first and reaches the rows only when the write
+// succeeded, so a refused write leaves the grid showing what is stored.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "analysis/frame/grid_model.h"
+#include "entry/draw_writer.h"
+#include "shell/draw.h"
+
+namespace n3 {
+
+// Told around every change of the rows, after the store accepted it, so
+// that a view can follow.
+class EntryRowsObserver {
+public:
+    virtual ~EntryRowsObserver() = default;
+    virtual void RowAboutToBeInserted(int row) = 0;
+    virtual void RowInserted() = 0;
+    virtual void RowAboutToBeRemoved(int row) = 0;
+    virtual void RowRemoved() = 0;
+};
+
+struct EntryCell {
+    int row = 0;
+    int column = 0;
+    friend bool operator==(const EntryCell&, const EntryCell&) = default;
+};
+
+// What a digit cell accepts while the user types: empty, or one digit 0..9
+// (a full-width digit is taken as the same digit).
+struct DigitInput {
+    bool accepted = false;
+    std::optional<int> value;  // nullopt: the cell is emptied
+};
+
+class 当選データ入力 {
+public:
+    // --- texts ------------------------------------------------------------
+    static constexpr std::string_view kCaption = "当選データ入力";
+    static constexpr std::string_view kLabel =
+        "当選数字を開催回数毎に入力します（分析対象データとなります）";
+    static constexpr std::string_view kCloseButton = "閉じる";
+    static constexpr std::string_view kEditMenu = "編集(&E)";
+    static constexpr std::string_view kAddLine = "行追加";
+    static constexpr std::string_view kAddLineShortcut = "Ctrl+A";
+    static constexpr std::string_view kDelLine = "行削除";
+    static constexpr std::string_view kDelLineShortcut = "Ctrl+D";
+    static constexpr std::string_view kAddLineQuestion =
+        "選択された行のうしろに行を追加します。よろしいですか？";
+    static constexpr std::string_view kDelLineQuestion = "選択された行を削除します。よろしいですか？";
+    static constexpr std::string_view kWrongDigit = "結果マスタの数字に誤りがあります。";
+    // The message for a write the database refused, with its reason.
+    static std::string WriteRefusedMessage(std::string_view reason);
+
+    // --- the grid's look ----------------------------------------------------
+    static constexpr int kColumnCount = 4;
+    static constexpr int kDrawNoColumn = 0;
+    static constexpr std::array<std::string_view, kColumnCount> kColumnHeadings = {
+        "回数", "第1数字", "第2数字", "第3数字"};
+    static constexpr std::array<int, kColumnCount> kColumnWidths = {5, 7, 7, 7};  // characters
+    static constexpr double kRowHeight = 10;                                      // points
+    static constexpr Colour kDrawNoBackground = colours::HeaderYellow;
+    static constexpr Colour kDrawNoText = colours::Red;
+    // Window size in twips.
+    static constexpr int kWidthTwips = 5700;
+    static constexpr int kHeightTwips = 7200;
+
+    explicit 当選データ入力(DrawWriter& writer) : writer_(writer) {}
+    void setObserver(EntryRowsObserver* observer) { observer_ = observer; }
+
+    // --- rows ---------------------------------------------------------------
+    // Takes the stored history as the grid's rows, in draw-number order.
+    void Load(DrawHistory history);
+    int rowCount() const { return int(rows_.size()); }
+    // Every row holds its draw number, so every row holds data.
+    int rowsWithData() const { return rowCount(); }
+    const Draw& row(int r) const { return rows_[std::size_t(r)]; }
+    // The text a cell shows: the number, or empty for an empty digit.
+    std::string CellText(int row, int column) const;
+    static bool IsEditable(int column) { return column >= 1 && column < kColumnCount; }
+
+    // --- typing -------------------------------------------------------------
+    static DigitInput ParseDigitInput(std::string_view text);
+    // Stores a typed text. False (nothing written) when the cell is not
+    // editable or the text is not accepted; throws when the write is refused.
+    bool SetCellText(int row, int column, std::string_view text);
+
+    // --- 行追加 / 行削除 ------------------------------------------------------
+    // A new row goes directly after the active row; with no active row, at
+    // the end.
+    static int NewRowPosition(int activeRow, int rowCount);
+    // Stores a new draw and inserts its empty row after the active row.
+    // Returns the grid row of the new row; throws when the write is refused.
+    int AddLine(int activeRow);
+    // Deletes the row's draw from the store and the row from the grid;
+    // throws when refused. A row outside the grid is ignored.
+    void DeleteLine(int row);
+    // The 編集 menu pops up on a right-click on a whole row that holds data
+    // while the selection begins and ends on one row.
+    bool ShowsEditMenu(bool wholeRowClicked, int row, int selectionFirstRow,
+                       int selectionLastRow) const;
+
+    // --- closing --------------------------------------------------------------
+    // A cell text that the close check rejects: not empty and not a whole
+    // number from 0 to 9 (a decimal point is wrong even in "1.0").
+    static bool IsWrongDigitText(std::string_view text);
+    // The first wrong digit cell, row by row and left to right in a row.
+    std::optional<EntryCell> FindFirstWrongCell() const;
+
+private:
+    DrawWriter& writer_;
+    EntryRowsObserver* observer_ = nullptr;
+    DrawHistory rows_;
+};
+
+}  // namespace n3

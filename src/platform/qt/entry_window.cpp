@@ -1,0 +1,203 @@
+#include "platform/qt/entry_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "entry/draw_entry.h"
+#include "platform/qt/dialogs.h"
+#include "platform/qt/draw_entry_model.h"
+#include "platform/qt/entry_grid_delegate.h"
+#include "platform/qt/entry_grid_view.h"
+#include "platform/qt/grid_font.h"
+#include "shell/main_frm.h"
+
+namespace n3 {
+
+namespace {
+
+using Entry = 当選データ入力;
+
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+bool AskYesNo(QWidget* parent, std::string_view question) {
+    return dialogs::Message(parent, Q(question), Q(kMessageTitle), dialogs::Icon::Warning,
+                            dialogs::Buttons::YesNo) == dialogs::Result::Yes;
+}
+
+// The hourglass for as long as the load runs.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+EntryWindow::EntryWindow(ChildHost& host, QWidget* parent) : ChildWindow(host, parent) {
+    setWindowTitle(Q(Entry::kCaption));
+    setObjectName(Q(Entry::kCaption));
+    setFont(GridFont());
+    BuildControls();
+    BuildMenu();
+    resize(TwipsToPixels(Entry::kWidthTwips, Entry::kHeightTwips, this));
+}
+
+EntryWindow::~EntryWindow() = default;
+
+QString EntryWindow::windowClass() const { return Q(Entry::kCaption); }
+
+QList<QMenu*> EntryWindow::ownMenus() { return {mnuEdit_}; }
+
+QSize EntryWindow::sizeInTwips() const { return {Entry::kWidthTwips, Entry::kHeightTwips}; }
+
+void EntryWindow::BuildControls() {
+    Label1_ = new QLabel(Q(Entry::kLabel), this);
+    Label1_->setObjectName(QStringLiteral("Label1"));
+    fpSpread1_ = new EntryGridView(this);
+    fpSpread1_->setObjectName(QStringLiteral("fpSpread1"));
+    fpSpread1_->setItemDelegate(new EntryGridDelegate(fpSpread1_));
+    Command1_ = new QPushButton(Q(Entry::kCloseButton), this);
+    Command1_->setObjectName(QStringLiteral("Command1"));
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(Command1_);
+    auto* body = new QHBoxLayout;
+    body->addWidget(fpSpread1_);
+    body->addStretch(1);
+    body->addLayout(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(Label1_);
+    layout->addLayout(body, 1);
+
+    connect(Command1_, &QPushButton::clicked, this, &EntryWindow::CloseAndCheck);
+    connect(fpSpread1_, &EntryGridView::rowMenuRequested, this, &EntryWindow::ShowRowMenu);
+}
+
+void EntryWindow::BuildMenu() {
+    mnuEdit_ = new QMenu(Q(Entry::kEditMenu), this);
+    mnuEdit_->setObjectName(QStringLiteral("mnuEdit"));
+    mnuAddLine_ = mnuEdit_->addAction(Q(Entry::kAddLine));
+    mnuAddLine_->setObjectName(QStringLiteral("mnuAddLine"));
+    mnuAddLine_->setShortcut(QKeySequence(Q(Entry::kAddLineShortcut)));
+    mnuDelLine_ = mnuEdit_->addAction(Q(Entry::kDelLine));
+    mnuDelLine_->setObjectName(QStringLiteral("mnuDelLine"));
+    mnuDelLine_->setShortcut(QKeySequence(Q(Entry::kDelLineShortcut)));
+    // The shortcuts work while the focus is in this window, whether or not
+    // the main window shows the menu.
+    for (QAction* action : {mnuAddLine_, mnuDelLine_}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+    }
+    connect(mnuAddLine_, &QAction::triggered, this, &EntryWindow::AddLine);
+    connect(mnuDelLine_, &QAction::triggered, this, &EntryWindow::DelLine);
+}
+
+void EntryWindow::load() {
+    QString failure;
+    {
+        WaitCursor wait;
+        host().yieldOnce();
+        host().setPropEnd(false);
+        try {
+            model_ = DrawEntryModel::Open(host().databasePath()).release();
+        } catch (const StoreError& e) {
+            failure = QString::fromStdString(e.what());
+        }
+        if (model_) {
+            model_->setParent(this);
+            fpSpread1_->setModel(model_);
+            connect(model_, &DrawEntryModel::writeRefused, this, &EntryWindow::ShowWriteRefused);
+            SetUpGrid();
+        }
+    }
+    if (model_) return;
+    dialogs::Message(this, failure, Q(kMessageTitle), dialogs::Icon::Critical);
+    CloseFrame();
+}
+
+void EntryWindow::SetUpGrid() {
+    fpSpread1_->horizontalHeader()->setFont(font());
+    for (int c = 0; c < Entry::kColumnCount; ++c)
+        fpSpread1_->setColumnWidthInChars(c, Entry::kColumnWidths[std::size_t(c)]);
+    fpSpread1_->setRowHeightInPoints(Entry::kRowHeight);
+    fpSpread1_->setFixedWidth(fpSpread1_->fullWidth());
+    // The active cell starts at the top-left, with nothing selected yet.
+    if (model_->rowCount() > 0)
+        fpSpread1_->selectionModel()->setCurrentIndex(model_->index(0, 0), QItemSelectionModel::NoUpdate);
+}
+
+void EntryWindow::AddLine() {
+    if (!model_) return;
+    fpSpread1_->finishEditing();
+    if (!AskYesNo(this, Entry::kAddLineQuestion)) return;
+    const QModelIndex active = fpSpread1_->currentIndex();
+    const int activeColumn = active.isValid() ? active.column() : 1;
+    const int row = model_->addLine(active.isValid() ? active.row() : -1);
+    if (row < 0) return;
+    const QModelIndex cell = model_->index(row, activeColumn);
+    fpSpread1_->setCurrentIndex(cell);
+    fpSpread1_->scrollTo(cell);
+    fpSpread1_->setFocus();
+}
+
+void EntryWindow::DelLine() {
+    if (!model_) return;
+    fpSpread1_->finishEditing();
+    const QModelIndex active = fpSpread1_->currentIndex();
+    if (!active.isValid()) return;  // no row to delete
+    if (!AskYesNo(this, Entry::kDelLineQuestion)) return;
+    model_->deleteLine(active.row());
+    fpSpread1_->setFocus();
+}
+
+void EntryWindow::CloseAndCheck() {
+    if (model_) {
+        fpSpread1_->finishEditing();
+        const QModelIndex wrong = model_->firstWrongCell();
+        if (wrong.isValid()) {
+            dialogs::Message(this, Q(Entry::kWrongDigit), Q(kMessageTitle), dialogs::Icon::Critical);
+            fpSpread1_->setCurrentIndex(wrong);
+            fpSpread1_->scrollTo(wrong);
+            fpSpread1_->setFocus();
+            return;
+        }
+    }
+    CloseFrame();
+}
+
+// Inside the main window the frame closes, and with it this window.
+void EntryWindow::CloseFrame() {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->close();
+    else close();
+}
+
+void EntryWindow::unload() {
+    if (model_) fpSpread1_->finishEditing();
+    ChildWindow::unload();
+}
+
+void EntryWindow::ShowRowMenu(const QPoint& globalPos, int row, bool wholeRow) {
+    if (!model_) return;
+    const auto [first, last] = fpSpread1_->selectedRowSpan();
+    if (model_->entry().ShowsEditMenu(wholeRow, row, first, last)) mnuEdit_->popup(globalPos);
+}
+
+void EntryWindow::ShowWriteRefused(const QString& message) {
+    dialogs::Message(this, message, Q(kMessageTitle), dialogs::Icon::Critical);
+}
+
+ChildWindow* CreateEntryWindow(ChildHost& host) { return new EntryWindow(host); }
+
+}  // namespace n3

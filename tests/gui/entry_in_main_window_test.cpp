@@ -1,0 +1,100 @@
+// The entry window inside the main window: opened by its menu command under
+// the one-child rule, its menu in place of the main window's, closed by its
+// button.
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "entry_test_support.h"
+#include "platform/qt/main_window.h"
+
+using namespace n3;
+using namespace n3::testing::entry;
+
+namespace {
+
+class EntryInMainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        path = dir.file("n3.db");
+        StoreDraws(path, {MakeDraw(1, 1, 2, 3), MakeDraw(2, 4, 5, 6)});
+        main = std::make_unique<MainWindow>(path, dir.file("settings.ini"));
+        main->registerChild(QStringLiteral("当選データ入力"),
+                            [](MainWindow& frame) { return CreateEntryWindow(frame); });
+        ASSERT_TRUE(main->startUp());
+        main->show();
+        QCoreApplication::processEvents();  // the prediction opens by itself
+    }
+    // Closes the prediction window, which holds the program after start-up.
+    void closePrediction() const {
+        if (QMdiSubWindow* sub = main->subWindow(QStringLiteral("一発ズバリン"))) sub->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QStringList menuCaptions() const {
+        QStringList captions;
+        for (QAction* a : main->menuBar()->actions()) captions << a->text();
+        return captions;
+    }
+    EntryWindow* entry() const {
+        return qobject_cast<EntryWindow*>(main->child(QStringLiteral("当選データ入力")));
+    }
+
+    TempDir dir;
+    std::string path;
+    MessageLog messages;
+    std::unique_ptr<MainWindow> main;
+};
+
+}  // namespace
+
+TEST_F(EntryInMainWindow, OpensOnceWithItsOwnMenuAndClosesByItsButton) {
+    // While the prediction window is open the entry window is refused.
+    ASSERT_TRUE(main->trigger(QStringLiteral("mnuMasterInput")));
+    EXPECT_EQ(entry(), nullptr);
+    closePrediction();
+    ASSERT_TRUE(main->propEnd());
+    const QStringList mainMenus = menuCaptions();
+
+    ASSERT_TRUE(main->trigger(QStringLiteral("mnuMasterInput")));
+    EntryWindow* w = entry();
+    ASSERT_NE(w, nullptr);
+    ASSERT_NE(w->model(), nullptr);
+    EXPECT_EQ(w->model()->rowCount(), 2);
+    EXPECT_FALSE(main->propEnd());
+    QMdiSubWindow* frame = main->subWindow(QStringLiteral("当選データ入力"));
+    EXPECT_EQ(frame->pos(), QPoint(0, 0));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("当選データ入力"));
+    EXPECT_EQ(menuCaptions(), QStringList{QStringLiteral("編集(&E)")});
+
+    // The one-child rule: the entry window itself holds the program.
+    ASSERT_TRUE(main->trigger(QStringLiteral("mnuMasterInput")));
+    ASSERT_EQ(messages.asked.size(), 2u);
+    EXPECT_EQ(messages.asked[0].text, QStringLiteral("表示中のウィンドウを閉じないと実行できません。"));
+    EXPECT_EQ(messages.asked[1].text, messages.asked[0].text);
+    EXPECT_EQ(main->mdiArea()->subWindowList().size(), 1);
+
+    QPointer<QMdiSubWindow> closing = frame;
+    QTest::mouseClick(w->Command1(), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(closing.isNull());
+    EXPECT_EQ(entry(), nullptr);
+    EXPECT_TRUE(main->propEnd());
+    EXPECT_EQ(menuCaptions(), mainMenus);
+    EXPECT_EQ(messages.asked.size(), 2u);  // nothing wrong, no message
+}
+
+TEST_F(EntryInMainWindow, ADatabaseGoneSinceStartUpOpensNothing) {
+    closePrediction();
+    std::filesystem::remove(path);
+    ASSERT_TRUE(main->trigger(QStringLiteral("mnuMasterInput")));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(messages.asked.size(), 1u);
+    EXPECT_TRUE(messages.asked[0].text.contains(QStringLiteral("n3.db")));
+    EXPECT_EQ(messages.asked[0].title, QStringLiteral("メッセ－ジ"));
+    EXPECT_EQ(messages.asked[0].icon, dialogs::Icon::Critical);
+    EXPECT_EQ(entry(), nullptr);
+    EXPECT_TRUE(main->mdiArea()->subWindowList().isEmpty());
+    EXPECT_TRUE(main->propEnd());
+    EXPECT_FALSE(std::filesystem::exists(path));  // not created behind the user's back
+}

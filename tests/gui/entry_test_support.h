@@ -1,0 +1,132 @@
+#pragma once
+// What the entry window tests share: a main window stand-in, a recorder that
+// answers message boxes, and small database helpers.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "../store/temp_dir.h"
+#include "platform/qt/dialogs.h"
+#include "platform/qt/draw_entry_model.h"
+#include "platform/qt/entry_grid_view.h"
+#include "platform/qt/entry_window.h"
+#include "platform/store/draw_store.h"
+
+namespace n3::testing::entry {
+
+using n3::testing::TempDir;
+
+class EntryHost : public ChildHost {
+public:
+    explicit EntryHost(std::string path) : path_(std::move(path)) {}
+    void setPropEnd(bool value) override {
+        propEnd_ = value;
+        propEndWrites.push_back(value);
+    }
+    bool propEnd() const override { return propEnd_; }
+    const HistorySnapshot& snapshot() const override { return snapshot_; }
+    const std::string& databasePath() const override { return path_; }
+    void yieldOnce() override {
+        ++yields;
+        QCoreApplication::processEvents();
+    }
+
+    std::vector<bool> propEndWrites;
+    int yields = 0;
+
+private:
+    std::string path_;
+    bool propEnd_ = true;
+    HistorySnapshot snapshot_;
+};
+
+// Answers every message box with the next queued answer (Ok or No when
+// none is left) and keeps what was asked.
+class MessageLog {
+public:
+    MessageLog() {
+        dialogs::SetMessageResponder([this](const dialogs::MessageRequest& r) {
+            asked.push_back(r);
+            if (answers.empty())
+                return r.buttons == dialogs::Buttons::YesNo ? dialogs::Result::No : dialogs::Result::Ok;
+            const auto answer = answers.front();
+            answers.pop_front();
+            return answer;
+        });
+    }
+    ~MessageLog() { dialogs::SetMessageResponder(nullptr); }
+    MessageLog(const MessageLog&) = delete;
+    MessageLog& operator=(const MessageLog&) = delete;
+
+    std::vector<dialogs::MessageRequest> asked;
+    std::deque<dialogs::Result> answers;
+};
+
+inline Draw MakeDraw(int no, std::optional<int> a, std::optional<int> b, std::optional<int> c) {
+    Draw d;
+    d.回数 = no;
+    d.digits = {a, b, c};
+    return d;
+}
+
+inline void StoreDraws(const std::string& path, const std::vector<Draw>& draws) {
+    DrawStore::Open(path).Import(draws);
+}
+
+// The history as a fresh connection reads it.
+inline DrawHistory ReadBack(const std::string& path) { return DrawStore::Open(path, false).ReadHistory(); }
+
+inline int RawExec(sqlite3* db, const std::string& sql) {
+    return sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+}
+
+// A window opened as the main window opens it, deleted at the end of a test.
+struct OpenedEntryWindow {
+    explicit OpenedEntryWindow(EntryHost& host) {
+        window = qobject_cast<EntryWindow*>(CreateEntryWindow(host));
+        if (window) window->load();
+    }
+    bool loaded() const { return window && window->model(); }
+    ~OpenedEntryWindow() { delete window.data(); }
+    OpenedEntryWindow(const OpenedEntryWindow&) = delete;
+    OpenedEntryWindow& operator=(const OpenedEntryWindow&) = delete;
+    EntryWindow* operator->() const { return window.data(); }
+    EntryGridView* grid() const { return window->fpSpread1(); }
+    DrawEntryModel* model() const { return window->model(); }
+    QString text(int row, int column) const {
+        return model()->data(model()->index(row, column)).toString();
+    }
+    // Shows the window and waits until it is the active window.
+    void showActive() const {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.data()));
+    }
+    QPointer<EntryWindow> window;
+};
+
+// Types `keys` into a cell the way the user does: the first key opens the
+// editor, Return stores the text. Empty keys clear the cell.
+inline void TypeInto(const OpenedEntryWindow& w, int row, int column, const QString& keys) {
+    const QModelIndex cell = w.model()->index(row, column);
+    w.grid()->setCurrentIndex(cell);
+    if (keys.isEmpty()) w.grid()->edit(cell);
+    else QTest::keyClicks(w.grid(), keys.left(1));
+    auto* editor = qobject_cast<QLineEdit*>(w.grid()->indexWidget(cell));
+    ASSERT_NE(editor, nullptr);
+    if (keys.isEmpty()) QTest::keyClick(editor, Qt::Key_Backspace);
+    else if (keys.size() > 1) QTest::keyClicks(editor, keys.mid(1));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();  // the delegate stores on its next turn
+    ASSERT_EQ(w.grid()->indexWidget(cell), nullptr);
+}
+
+}  // namespace n3::testing::entry
