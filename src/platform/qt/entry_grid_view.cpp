@@ -1,5 +1,7 @@
 #include "platform/qt/entry_grid_view.h"
 
+#include "platform/qt/grid_font.h"
+
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -31,20 +33,15 @@ EntryGridView::EntryGridView(QWidget* parent) : QTableView(parent) {
 
 // One character unit is the width of a digit of the grid's font, as in the
 // analysis grids, plus a little room for the cell's lines.
-int EntryGridView::charsToPixels(double chars) const {
-    const QFontMetrics fm = fontMetrics();
-    const int unit = std::max(fm.averageCharWidth(), fm.horizontalAdvance(QLatin1Char('0')));
-    return std::max(1, qRound(chars * unit) + 2);
-}
+int EntryGridView::charsToPixels(double chars) const { return CharUnitsToPixels(chars); }
 
 void EntryGridView::setColumnWidthInChars(int column, double chars) {
     setColumnWidth(column, charsToPixels(chars));
 }
 
 void EntryGridView::setRowHeightInPoints(double points) {
-    const double dpi = logicalDpiY();
     verticalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setDefaultSectionSize(std::max(1, qRound(points * dpi / 72.0)));
+    verticalHeader()->setDefaultSectionSize(PointsToPixels(points, this));
 }
 
 int EntryGridView::fullWidth() const {

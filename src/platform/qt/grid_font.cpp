@@ -1,6 +1,8 @@
 #include "platform/qt/grid_font.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
+#include <QWidget>
 #include <QStringList>
 
 namespace n3 {
@@ -22,6 +24,19 @@ QFont GridFont() {
         return f;
     }();
     return font;
+}
+
+int CharUnitsToPixels(double chars) {
+    static const int unit = [] {
+        const QFontMetrics fm(GridFont());
+        return std::max(fm.averageCharWidth(), fm.horizontalAdvance(QLatin1Char('0')));
+    }();
+    return std::max(1, qRound(chars * unit) + 2);
+}
+
+int PointsToPixels(double points, const QWidget* widget) {
+    const double dpi = widget ? widget->logicalDpiY() : 96.0;
+    return std::max(1, qRound(points * dpi / 72.0));
 }
 
 }  // namespace n3

@@ -57,17 +57,9 @@ GridView::GridView(QWidget* parent) : QFrame(parent) {
 
 const GridModel& GridView::gridModel() const { return grid_; }
 
-int GridView::rowHeightPixels(double points) const {
-    return std::max(1, qRound(points * logicalDpiY() / 72.0));
-}
+int GridView::rowHeightPixels(double points) const { return PointsToPixels(points, this); }
 
-// One character unit is the width of a digit of the grid font, as in
-// spreadsheet grids: the unit in which the windows size their columns.
-int GridView::columnWidthPixels(double chars) const {
-    const QFontMetrics fm(GridFont());
-    const int unit = std::max(fm.averageCharWidth(), fm.horizontalAdvance(QLatin1Char('0')));
-    return std::max(1, qRound(chars * unit) + 2);
-}
+int GridView::columnWidthPixels(double chars) const { return CharUnitsToPixels(chars); }
 
 void GridView::setGridModel(GridModel model) {
     bodyModel_->showGrid(nullptr);

@@ -16,6 +16,7 @@
 #include "platform/qt/dialogs.h"
 #include "platform/qt/help_window.h"
 #include "platform/qt/history_commands.h"
+#include "platform/qt/entry_window.h"
 #include "platform/qt/prediction_window.h"
 #include "platform/store/draw_store.h"
 
@@ -163,6 +164,7 @@ ChildWindow* MainWindow::create(const QString& windowClass) {
     if (const auto it = factories_.find(windowClass); it != factories_.end()) return it->second(*this);
     if (windowClass == QStringLiteral("バージョン情報")) return new AboutWindow(*this);
     if (windowClass == QStringLiteral("一発ズバリン")) return CreatePredictionWindow(*this, prediction_);
+    if (windowClass == QStringLiteral("当選データ入力")) return CreateEntryWindow(*this);
     const QByteArray utf8 = windowClass.toUtf8();
     const AnalysisWindowInfo* info = FindAnalysisWindow(std::string_view(utf8.constData(), std::size_t(utf8.size())));
     if (info && info->build) return new AnalysisWindow(*this, *info);
