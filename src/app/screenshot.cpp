@@ -1,6 +1,7 @@
 // numbers3zubarin-screenshot: opens windows of the desktop program on a
 // database and saves a picture of the main window, for the documentation.
-//   numbers3zubarin-screenshot --db FILE --out FILE.png [--settings FILE] [--size WxH] [WINDOW ...]
+//   numbers3zubarin-screenshot --db FILE --out FILE.png [--settings FILE] [--size WxH]
+//                              [--answer-file FILE] [WINDOW | mnuCOMMAND ...]
 // With no WINDOW the program starts as usual (the prediction opens).
 #include <QApplication>
 #include <QMdiArea>
@@ -8,6 +9,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "platform/qt/dialogs.h"
 #include "platform/qt/grid_font.h"
 #include "platform/qt/help_window.h"
 #include "platform/qt/main_window.h"
@@ -23,6 +25,16 @@ int main(int argc, char** argv) {
         if (args[i] == QLatin1String("--db") && i + 1 < args.size()) db = args[++i];
         else if (args[i] == QLatin1String("--out") && i + 1 < args.size()) out = args[++i];
         else if (args[i] == QLatin1String("--settings") && i + 1 < args.size()) settings = args[++i];
+        else if (args[i] == QLatin1String("--answer-file") && i + 1 < args.size()) {
+            // File dialogs choose this file and every question is answered
+            // Yes; the messages are printed instead of shown.
+            const QString file = args[++i];
+            n3::dialogs::SetFileResponder([file](const n3::dialogs::FileRequest&) { return file; });
+            n3::dialogs::SetMessageResponder([](const n3::dialogs::MessageRequest& r) {
+                std::fprintf(stderr, "[%s] %s\n", qPrintable(r.title), qPrintable(r.text));
+                return r.buttons == n3::dialogs::Buttons::YesNo ? n3::dialogs::Result::Yes : n3::dialogs::Result::Ok;
+            });
+        }
         else if (args[i] == QLatin1String("--size") && i + 1 < args.size()) {
             const QStringList wh = args[++i].split(QLatin1Char('x'));
             if (wh.size() == 2) size = QSize(wh[0].toInt(), wh[1].toInt());
