@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "platform/qt/grid_font.h"
+#include "platform/qt/legend.h"
 #include "platform/qt/main_window.h"
 #include "platform/store/startup_load.h"
 #include "prediction/settings_file.h"
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ナンバーズ3ズバリン"));
     QApplication::setFont(n3::GridFont());
+    QApplication::setWindowIcon(QIcon(n3::BlueBallPicture()));
 
     // The settings file is named bare: it sits in the current folder, the
     // folder run.sh starts the program in, beside the database.

@@ -12,11 +12,13 @@
 #include "platform/qt/dialogs.h"
 #include "platform/qt/grid_font.h"
 #include "platform/qt/help_window.h"
+#include "platform/qt/legend.h"
 #include "platform/qt/main_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setFont(n3::GridFont());
+    QApplication::setWindowIcon(QIcon(n3::BlueBallPicture()));
     QString db, out, settings = QStringLiteral("screenshot-settings.ini");
     QSize size(1280, 860);
     QStringList windows;

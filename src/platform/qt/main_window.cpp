@@ -196,7 +196,7 @@ void MainWindow::ShowChild(std::string_view windowClassUtf8) {
     sub->setWidget(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(window->windowTitle());
-    sub->setWindowIcon(QIcon());
+    sub->setWindowIcon(QApplication::windowIcon());
     // Registered before the load so that a command chosen during its one
     // yield finds the window instead of creating a second one.
     children_[windowClass] = sub;
