@@ -4,14 +4,14 @@
 #include <map>
 
 #include "analysis/frame/window_table.h"
-#include "generated_history.h"
+#include "../tests/logic/test_history.h"
 
 namespace {
 
 const n3::DrawHistory& History(int n) {
     static std::map<int, n3::DrawHistory> cache;
     auto& h = cache[n];
-    if (h.empty()) h = n3::bench::GeneratedHistory(n);
+    if (h.empty()) h = n3::testing::generatedHistory(n);
     return h;
 }
 

@@ -9,7 +9,7 @@
 #include <QTableView>
 
 #include "analysis/frame/window_table.h"
-#include "generated_history.h"
+#include "../tests/logic/test_history.h"
 #include "platform/qt/grid_view.h"
 
 namespace {
@@ -25,7 +25,7 @@ QApplication& App() {
 
 void OpenAndPaint(benchmark::State& state, const n3::AnalysisWindowInfo* info) {
     App();
-    const auto history = n3::bench::GeneratedHistory(int(state.range(0)));
+    const auto history = n3::testing::generatedHistory(int(state.range(0)));
     const auto stats = n3::LoadStartupStatistics(history);
     QPixmap canvas(900, 600);
     for (auto _ : state) {
@@ -38,7 +38,7 @@ void OpenAndPaint(benchmark::State& state, const n3::AnalysisWindowInfo* info) {
 
 void ScrollToLastRowAndPaint(benchmark::State& state, const n3::AnalysisWindowInfo* info) {
     App();
-    const auto history = n3::bench::GeneratedHistory(int(state.range(0)));
+    const auto history = n3::testing::generatedHistory(int(state.range(0)));
     const auto stats = n3::LoadStartupStatistics(history);
     n3::GridView view;
     view.resize(900, 600);

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "generated_history.h"
+#include "../tests/logic/test_history.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/startup_load.h"
 
@@ -15,7 +15,7 @@ std::string Database(int n) {
     const auto path = std::filesystem::temp_directory_path() /
                       ("n3bench-" + std::to_string(::getpid()) + "-" + std::to_string(n) + ".db");
     if (!std::filesystem::exists(path)) {
-        n3::DrawStore::Open(path.string()).Import(n3::bench::GeneratedHistory(n));
+        n3::DrawStore::Open(path.string()).Import(n3::testing::generatedHistory(n));
     }
     return path.string();
 }
