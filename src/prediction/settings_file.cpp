@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "prediction/file_io.h"
+#include "shell/file_io.h"
 #include "shell/text_encoding.h"
 
 namespace n3 {

@@ -1,11 +1,12 @@
 #include "shell/history_csv.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
-#include <fstream>
 
 #include "shell/csv_records.h"
 #include "shell/field_text.h"
+#include "shell/file_io.h"
 #include "shell/history_csv_columns.h"
 #include "shell/text_encoding.h"
 
@@ -115,19 +116,13 @@ CsvParseResult ParseHistoryCsv(std::string_view bytes) {
 }
 
 CsvParseResult ReadHistoryCsvFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes;
-    char buffer[1 << 16];
-    while (in) {
-        in.read(buffer, sizeof buffer);
-        bytes.append(buffer, std::size_t(in.gcount()));
-    }
-    if (!in.eof()) {  // never opened, or a read failed (a folder, an I/O error)
+    const FileReadResult file = ReadWholeFile(path);
+    if (file.missing || !file.error.empty()) {
         CsvParseResult result;
-        result.error = CsvError{0, "ファイルを開けません"};
+        result.error = CsvError{0, "ファイルを開けません（" + (file.missing ? ReasonText(ENOENT) : file.error) + "）"};
         return result;
     }
-    return ParseHistoryCsv(bytes);
+    return ParseHistoryCsv(file.bytes);
 }
 
 std::string WriteHistoryCsv(const DrawHistory& history) {

@@ -1,4 +1,4 @@
-#include "prediction/file_io.h"
+#include "shell/file_io.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
