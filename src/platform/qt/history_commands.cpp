@@ -2,11 +2,11 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "platform/qt/dialogs.h"
 #include "platform/qt/main_window.h"
 #include "platform/store/draw_store.h"
+#include "shell/file_io.h"
 #include "shell/history_csv.h"
 
 namespace n3 {
@@ -82,11 +82,9 @@ void ExportHistoryCsv(MainWindow& window) {
     }
     // Written beside the target and renamed over it: a failure never
     // leaves a half-written file.
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(csv.data(), qint64(csv.size())) != qint64(csv.size()) ||
-        !out.commit()) {
-        Error(window, QStringLiteral("ファイル「%1」に書き出せません。\n理由：%2").arg(path, out.errorString()));
-    }
+    const std::string reason = ReplaceFile(QFile::encodeName(path).toStdString(), csv);
+    if (!reason.empty())
+        Error(window, QStringLiteral("ファイル「%1」に書き出せません。\n理由：%2").arg(path, QString::fromStdString(reason)));
 }
 
 void ReloadHistory(MainWindow& window) {
