@@ -2,8 +2,10 @@
 # Installs the Debian packages the build, the program and the tests need,
 # only those that are missing.
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins libsqlite3-dev sqlite3
-          libgtest-dev libbenchmark-dev xvfb xauth fonts-ipafont-gothic)
+packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-charts-dev qt6-translations-l10n
+          libsqlite3-dev sqlite3 libboost-math-dev libgtest-dev libbenchmark-dev
+          clang libclang-rt-14-dev xvfb xauth fonts-ipafont-gothic poppler-utils
+          desktop-file-utils appstream file dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,8 +1,8 @@
 #pragma once
 // 回数別出現分析: the digits grouped by how often they have occurred, one
 // row per count that some digit has. Shows the start-up statistics only.
-#include "analysis/frame/grid_model.h"
-#include "shell/global_bas.h"
+#include "core/grid_model.h"
+#include "core/startup_statistics.h"
 
 namespace n3 {
 

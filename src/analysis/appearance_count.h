@@ -1,8 +1,8 @@
 #pragma once
 // 出現回数分析: every complete draw in order, and beside each of its digits
 // how often that digit had occurred in the complete draws before it.
-#include "analysis/frame/grid_model.h"
-#include "shell/global_bas.h"
+#include "core/grid_model.h"
+#include "core/startup_statistics.h"
 
 namespace n3 {
 

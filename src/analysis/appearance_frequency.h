@@ -1,8 +1,8 @@
 #pragma once
 // 出現頻度分析: a column chart of marks, one column per digit, one mark per
 // occurrence of the digit in the complete draws.
-#include "analysis/frame/grid_model.h"
-#include "shell/global_bas.h"
+#include "core/grid_model.h"
+#include "core/startup_statistics.h"
 
 namespace n3 {
 

@@ -4,8 +4,8 @@
 // A..D for the mix. A class rule says how the window sorts its digits.
 #include <string_view>
 
-#include "analysis/frame/grid_model.h"
-#include "shell/global_bas.h"
+#include "core/grid_model.h"
+#include "core/startup_statistics.h"
 
 namespace n3 {
 

@@ -2,8 +2,8 @@
 // 連番飛び石分析: every complete draw twice, side by side. The left half
 // marks neighbouring digits one apart (連番), the right half neighbouring
 // digits two apart (飛び石); a half without such a pair greys its draw number.
-#include "analysis/frame/grid_model.h"
-#include "shell/global_bas.h"
+#include "core/grid_model.h"
+#include "core/startup_statistics.h"
 
 namespace n3 {
 

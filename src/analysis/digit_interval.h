@@ -1,8 +1,8 @@
 #pragma once
 // 数字間隔分析: for every draw and each digit position, the signed
 // difference from the digit at that position in the previous complete draw.
-#include "analysis/frame/grid_model.h"
-#include "shell/global_bas.h"
+#include "core/grid_model.h"
+#include "core/startup_statistics.h"
 
 namespace n3 {
 

@@ -1,7 +1,7 @@
 #pragma once
 // 数字合計分析: every complete draw with its three digits and their sum (0..27).
-#include "analysis/frame/grid_model.h"
-#include "shell/global_bas.h"
+#include "core/grid_model.h"
+#include "core/startup_statistics.h"
 
 namespace n3 {
 

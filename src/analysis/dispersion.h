@@ -1,8 +1,8 @@
 #pragma once
 // バラツキ分析: a dot map of the history, one row per complete draw and one
 // column per digit value, with a dot where the draw holds that digit.
-#include "analysis/frame/grid_model.h"
-#include "shell/global_bas.h"
+#include "core/grid_model.h"
+#include "core/startup_statistics.h"
 
 namespace n3 {
 

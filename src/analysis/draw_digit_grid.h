@@ -4,8 +4,8 @@
 // two header rows at the top and the same two again below the last draw.
 #include <string_view>
 
-#include "analysis/frame/grid_model.h"
-#include "shell/draw.h"
+#include "core/grid_model.h"
+#include "core/draw.h"
 
 namespace n3::draw_digit_grid {
 

@@ -4,8 +4,8 @@
 // of them fall into each group. A second header row closes the grid.
 #include <array>
 
-#include "analysis/frame/grid_model.h"
-#include "shell/global_bas.h"
+#include "core/grid_model.h"
+#include "core/startup_statistics.h"
 
 namespace n3 {
 

@@ -6,8 +6,8 @@
 #include <array>
 #include <string_view>
 
-#include "analysis/frame/grid_model.h"
-#include "shell/global_bas.h"
+#include "core/grid_model.h"
+#include "core/startup_statistics.h"
 
 namespace n3 {
 

@@ -3,7 +3,7 @@
 // 下一桁連続出現回数分析): eleven columns (draw number, last digits 0 to 9),
 // a title row and a digit-label row above the draw rows, and the same two
 // rows mirrored below them.
-#include "analysis/frame/grid_model.h"
+#include "core/grid_model.h"
 
 namespace n3 {
 

@@ -2,8 +2,8 @@
 // 引っ張り分析: every complete draw with its three digits; a digit that
 // already occurred, in any position, in the previous complete draw (a digit
 // "pulled" from it) is marked light cyan.
-#include "analysis/frame/grid_model.h"
-#include "shell/global_bas.h"
+#include "core/grid_model.h"
+#include "core/startup_statistics.h"
 
 namespace n3 {
 

@@ -4,7 +4,7 @@
 // running over the others.
 #include <string_view>
 
-#include "analysis/frame/grid_model.h"
+#include "core/grid_model.h"
 
 namespace n3 {
 

@@ -11,9 +11,10 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/frame/grid_model.h"
+#include "core/window_names.h"
+#include "core/grid_model.h"
 #include "entry/draw_writer.h"
-#include "shell/draw.h"
+#include "core/draw.h"
 
 namespace n3 {
 
@@ -44,7 +45,7 @@ struct DigitInput {
 class 当選データ入力 {
 public:
     // --- texts ------------------------------------------------------------
-    static constexpr std::string_view kCaption = "当選データ入力";
+    static constexpr std::string_view kCaption = windows::kEntry;
     static constexpr std::string_view kLabel =
         "当選数字を開催回数毎に入力します（分析対象データとなります）";
     static constexpr std::string_view kCloseButton = "閉じる";

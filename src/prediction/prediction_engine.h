@@ -10,7 +10,7 @@
 
 #include "prediction/option_flags.h"
 #include "prediction/prediction_grids.h"
-#include "shell/draw.h"
+#include "core/draw.h"
 
 namespace n3 {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "analysis/frame/grid_model.h"
+#include "core/grid_model.h"
 
 namespace n3 {
 

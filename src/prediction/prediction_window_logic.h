@@ -9,7 +9,7 @@
 #include "prediction/prediction_engine.h"
 #include "prediction/prediction_grids.h"
 #include "prediction/settings_file.h"
-#include "shell/draw.h"
+#include "core/draw.h"
 
 namespace n3 {
 

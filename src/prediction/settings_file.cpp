@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "shell/file_io.h"
-#include "shell/text_encoding.h"
+#include "io/file_io.h"
+#include "io/text_encoding.h"
 
 namespace n3 {
 

@@ -1,5 +1,8 @@
 #include "shell/main_frm.h"
 
+#include "analysis/frame/window_table.h"
+#include "core/window_names.h"
+
 namespace n3 {
 
 namespace {
@@ -13,67 +16,64 @@ MenuItem Item(std::string name, std::string caption, Command command, std::strin
     return m;
 }
 
-MenuItem Analysis(std::string name, std::string caption, std::string window) {
-    return Item(std::move(name), std::move(caption), Command::OpenAnalysis, std::move(window));
-}
-
 MenuItem Menu(std::string name, std::string caption, std::vector<MenuItem> children) {
     MenuItem m = Item(std::move(name), std::move(caption), Command::None);
     m.children = std::move(children);
     return m;
 }
 
+// The items of the window table's rows that sit in the top-level menu
+// `top`; consecutive rows of one group share a sub-menu.
+std::vector<MenuItem> TableItems(std::string_view top) {
+    std::vector<MenuItem> items;
+    for (const AnalysisWindowInfo* w : WindowsInMenu(top)) {
+        MenuItem item = Item(std::string(w->menu.name), std::string(w->menu.caption), Command::OpenAnalysis,
+                             std::string(w->className));
+        if (w->menu.groupName.empty()) {
+            items.push_back(std::move(item));
+            continue;
+        }
+        if (items.empty() || items.back().name != w->menu.groupName)
+            items.push_back(Menu(std::string(w->menu.groupName), std::string(w->menu.groupCaption), {}));
+        items.back().children.push_back(std::move(item));
+    }
+    return items;
+}
+
 std::vector<MenuItem> BuildMenuTree() {
     MenuItem maintenance = Item("mnuMasterMente", "当選データ保守(&D)", Command::MasterMaintenance);
     maintenance.visible = false;  // has no command behind it
-    return {
-        Item("mnuEnd", "終了(&X)", Command::End),
-        Item("mnuYoso", "一発ズバリン予想(&D)", Command::Predict, "一発ズバリン"),
-        Menu("mnuMain", "データ分析(&S)", {
-            Menu("mnuHindo", "頻度分析", {
-                Analysis("mnuSyutugenHindo", "出現頻度分析", "出現頻度分析"),
-                Analysis("mnuSyutugenKaisu", "回数別出現分析", "回数別出現分析"),
-            }),
-            Menu("mnuKankaku", "間隔分析", {
-                Analysis("mnuSyutugenKankaku", "出現間隔分析", "出現間隔分析"),
-                Analysis("mnuNumberKankaku", "数字間隔分析", "数字間隔分析"),
-            }),
-            Analysis("mnuZenkaiSyutugen", "出現回数分析", "出現回数分析"),
-            Analysis("mnuBaratsuki", "バラツキ分析", "バラツキ分析"),
-            Analysis("mnuHippari", "引っ張り分析", "引っ張り分析"),
-            Analysis("mnuRenbanTobiishi", "連番・飛び石分析", "連番飛び石分析"),
-            Analysis("mnuHonsuji", "数字合計分析", "数字合計分析"),
-            Menu("mnuPattern", "組合せパターン分析", {
-                Analysis("mnuLowHightPattern", "低数字・高数字の組合せパターン分析", "低数字高数字の組合せパターン分析"),
-                Analysis("mnuKisuGusuPattern", "偶数・奇数の組合せパターン分析", "偶数奇数の組合せパターン分析"),
-            }),
-            Analysis("mnu5BunkatsuKeiko", "5分割傾向分析", "分割5傾向分析"),
-            Menu("mnuBunkatsuData", "分割データ分析", {
-                Analysis("mnu3BunkatsuData", "3分割データ分析", "分割3データ分析"),
-                Analysis("mnu5BunkatsuData", "5分割データ分析", "分割5データ分析"),
-                Analysis("mnu10BunkatsuData", "10分割データ分析", "分割10データ分析"),
-            }),
-            Analysis("mnuLastChar", "下一桁出現傾向分析", "下一桁出現傾向分析"),
-            Analysis("mnuLastCharRenzoku", "下一桁連続出現回数分析", "下一桁連続出現回数分析"),
-        }),
-        Menu("mnuHosyu", "データ管理(&M)", {
-            Item("mnuMasterInput", "当選データ入力(&I)", Command::MasterInput, "当選データ入力"),
-            Item("mnuImportCsv", "CSVファイルから取り込み(&O)...", Command::ImportCsv),
-            Item("mnuExportCsv", "CSVファイルへ書き出し(&S)...", Command::ExportCsv),
-            Item("mnuReload", "データ再読み込み(&R)", Command::Reload),
-            maintenance,
-        }),
-        Menu("mnuWindow", "ウィンドウ(&W)", {
-            Item("mnuWindowHorizontal", "上下に並べて表示(&H)", Command::TileHorizontal),
-            Item("mnuWindowVertical", "左右に並べて表示(&V)", Command::TileVertical),
-            Item("mnuWindowCascade", "重ねて表示(&C)", Command::Cascade),
-            Item("mnuWindowArrangeIcon", "アイコンの整列(&A)", Command::ArrangeIcons),
-        }),
-        Menu("mnuHelp", "ヘルプ(&H)", {
-            Item("mnuHelpFile", "ヘルプ(&H)", Command::HelpFile),
-            Item("mnuAbout", "バージョン情報(&A)", Command::About, "バージョン情報"),
-        }),
+    std::vector<MenuItem> data = {
+        Item("mnuMasterInput", "当選データ入力(&I)", Command::MasterInput, std::string(windows::kEntry)),
     };
+    for (MenuItem& item : TableItems(kDataMenu)) data.push_back(std::move(item));
+    for (MenuItem item : {
+             Item("mnuImportCsv", "CSVファイルから取り込み(&O)...", Command::ImportCsv),
+             Item("mnuExportCsv", "CSVファイルへ書き出し(&S)...", Command::ExportCsv),
+             Item("mnuReload", "データ再読み込み(&R)", Command::Reload),
+             maintenance,
+         })
+        data.push_back(std::move(item));
+
+    std::vector<MenuItem> tree = {
+        Item("mnuEnd", "終了(&X)", Command::End),
+        Item("mnuYoso", "一発ズバリン予想(&D)", Command::Predict, std::string(windows::kPrediction)),
+        Menu(std::string(kAnalysisMenu), "データ分析(&S)", TableItems(kAnalysisMenu)),
+    };
+    if (std::vector<MenuItem> verify = TableItems(kVerifyMenu); !verify.empty())
+        tree.push_back(Menu(std::string(kVerifyMenu), "検証(&V)", std::move(verify)));
+    tree.push_back(Menu("mnuHosyu", "データ管理(&M)", std::move(data)));
+    tree.push_back(Menu("mnuWindow", "ウィンドウ(&W)", {
+        Item("mnuWindowHorizontal", "上下に並べて表示(&H)", Command::TileHorizontal),
+        Item("mnuWindowVertical", "左右に並べて表示(&V)", Command::TileVertical),
+        Item("mnuWindowCascade", "重ねて表示(&C)", Command::Cascade),
+        Item("mnuWindowArrangeIcon", "アイコンの整列(&A)", Command::ArrangeIcons),
+    }));
+    tree.push_back(Menu("mnuHelp", "ヘルプ(&H)", {
+        Item("mnuHelpFile", "ヘルプ(&H)", Command::HelpFile),
+        Item("mnuAbout", "バージョン情報(&A)", Command::About, std::string(windows::kAbout)),
+    }));
+    return tree;
 }
 
 const MenuItem* FindIn(const std::vector<MenuItem>& items, std::string_view name) {
@@ -104,7 +104,7 @@ void MainFrm::OpenMasterInput() {
     if (propEnd_) {
         ui_.BeginWait();
         ui_.YieldOnce();
-        ui_.ShowChild("当選データ入力");
+        ui_.ShowChild(windows::kEntry);
         ui_.EndWait();
         return;
     }

@@ -38,6 +38,11 @@ struct MenuItem {
     std::vector<MenuItem> children;  // a sub-menu when not empty
 };
 
+// The top-level menus that window-table rows name as their place.
+inline constexpr std::string_view kAnalysisMenu = "mnuMain";
+inline constexpr std::string_view kVerifyMenu = "mnuVerify";
+inline constexpr std::string_view kDataMenu = "mnuHosyu";
+
 // The whole menu bar, in order.
 const std::vector<MenuItem>& MenuTree();
 // Finds an item anywhere in the tree by its mnu name.

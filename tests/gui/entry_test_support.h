@@ -34,6 +34,7 @@ public:
     bool propEnd() const override { return propEnd_; }
     const HistorySnapshot& snapshot() const override { return snapshot_; }
     const std::string& databasePath() const override { return path_; }
+    OptionFlagArray optionFlags() const override { return {}; }
     void yieldOnce() override {
         ++yields;
         QCoreApplication::processEvents();

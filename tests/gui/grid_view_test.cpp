@@ -5,7 +5,7 @@
 #include <QScrollBar>
 #include <QTableView>
 
-#include "analysis/frame/grid_model.h"
+#include "core/grid_model.h"
 #include "platform/qt/grid_font.h"
 #include "platform/qt/grid_view.h"
 

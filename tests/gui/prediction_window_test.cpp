@@ -8,7 +8,7 @@
 
 #include "platform/qt/grid_view.h"
 #include "platform/qt/prediction_window.h"
-#include "shell/global_bas.h"
+#include "core/startup_statistics.h"
 
 using namespace n3;
 
@@ -24,6 +24,7 @@ public:
     bool propEnd() const override { return propEnd_; }
     const HistorySnapshot& snapshot() const override { return snapshot_; }
     const std::string& databasePath() const override { return path_; }
+    OptionFlagArray optionFlags() const override { return {}; }
     void yieldOnce() override { ++yields; }
     int yields = 0;
 

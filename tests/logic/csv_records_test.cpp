@@ -1,7 +1,7 @@
 // Splitting CSV text into records: quotes, blanks and line numbers.
 #include <gtest/gtest.h>
 
-#include "shell/csv_records.h"
+#include "io/csv_records.h"
 
 using namespace n3;
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "analysis/frame/grid_model.h"
-#include "shell/draw.h"
+#include "core/grid_model.h"
+#include "core/draw.h"
 
 namespace n3::testing {
 

@@ -3,7 +3,7 @@
 // for none, so that border checks read in one line.
 #include <string>
 
-#include "analysis/frame/grid_model.h"
+#include "core/grid_model.h"
 
 namespace n3::testing {
 

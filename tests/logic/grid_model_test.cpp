@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "analysis/frame/grid_model.h"
+#include "core/grid_model.h"
 
 using namespace n3;
 

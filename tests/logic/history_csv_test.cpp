@@ -2,7 +2,7 @@
 // CP932 bytes, quoted fields, and every kind of bad input with its line.
 #include <gtest/gtest.h>
 
-#include "shell/history_csv.h"
+#include "io/history_csv.h"
 #include "test_history.h"
 
 using namespace n3;

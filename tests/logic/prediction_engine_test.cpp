@@ -7,7 +7,7 @@
 #include <set>
 
 #include "prediction/prediction_engine.h"
-#include "shell/global_bas.h"
+#include "core/startup_statistics.h"
 #include "test_history.h"
 
 using namespace n3;

@@ -4,7 +4,7 @@
 
 #include "../store/temp_dir.h"
 #include "prediction/prediction_window_logic.h"
-#include "shell/global_bas.h"
+#include "core/startup_statistics.h"
 #include "test_history.h"
 
 using namespace n3;

@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <random>
 
-#include "shell/draw.h"
+#include "core/draw.h"
 
 namespace n3::testing {
 

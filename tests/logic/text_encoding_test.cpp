@@ -1,7 +1,7 @@
 // UTF-8 checking, line numbers of byte offsets, and the CP932 fallback.
 #include <gtest/gtest.h>
 
-#include "shell/text_encoding.h"
+#include "io/text_encoding.h"
 
 using namespace n3;
 

@@ -5,7 +5,7 @@
 
 #include "platform/store/draw_store.h"
 #include "platform/store/startup_load.h"
-#include "shell/history_csv.h"
+#include "io/history_csv.h"
 #include "temp_dir.h"
 
 using namespace n3;

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "analysis/frame/grid_model.h"
+#include "core/grid_model.h"
 
 namespace n3 {
 

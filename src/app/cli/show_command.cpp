@@ -1,8 +1,11 @@
 #include "app/cli/show_command.h"
 
 #include <iostream>
+#include <sstream>
 
 #include "analysis/frame/window_table.h"
+#include "core/window_names.h"
+#include "app/cli/commands.h"
 #include "app/cli/prediction_json.h"
 #include "prediction/prediction_window_logic.h"
 
@@ -10,15 +13,21 @@ namespace n3 {
 
 namespace {
 
-constexpr std::string_view kPredictionWindow = "一発ズバリン";
+constexpr std::string_view kPredictionWindow = windows::kPrediction;
 
-// The prediction window as it opens at start-up: flags from the settings
-// file, then the four grids.
-PrintedWindow BuildPredictionWindow(const ShowOptions& options, const HistorySnapshot& snapshot) {
+// The prediction's state as the program starts: the flags from the settings file.
+一発ズバリン ReadPrediction(const ShowOptions& options) {
     一発ズバリン prediction(options.settingsPath.empty() ? std::string(kSettingsFileName)
                                                         : options.settingsPath);
     const SettingsFileResult read = prediction.ReadInitFile();
     if (!read.ok()) std::cerr << read.error << '\n';
+    return prediction;
+}
+
+// The prediction window as it opens at start-up: flags from the settings
+// file, then the four grids.
+PrintedWindow BuildPredictionWindow(const ShowOptions& options, const HistorySnapshot& snapshot) {
+    一発ズバリン prediction = ReadPrediction(options);
     prediction.BuildPrediction(snapshot.history, snapshot.stats.LatestDrawNo);
     PrintedWindow w;
     w.name = std::string(kPredictionWindow);
@@ -32,11 +41,15 @@ PrintedWindow BuildPredictionWindow(const ShowOptions& options, const HistorySna
 
 std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, const HistorySnapshot& snapshot) {
     if (options.window == kPredictionWindow) return BuildPredictionWindow(options, snapshot);
-    if (const auto* info = FindAnalysisWindow(options.window); info && info->build) {
+    if (const auto* info = FindAnalysisWindow(options.window); info && (info->build || info->content)) {
+        OptionFlagArray flags{};
+        if (info->usesOptionFlags) flags = ReadPrediction(options).optionFlags();
+        WindowContent content = BuildWindowContent(*info, InputOf(snapshot, flags, options.range));
         PrintedWindow w;
         w.name = std::string(info->className);
         w.caption = std::string(info->caption);
-        w.grids.push_back(BuildAnalysisGrid(*info, snapshot.history, snapshot.stats));
+        w.grids.push_back(std::move(content.grid));
+        w.extraJsonMembers = std::move(content.jsonMember);
         return w;
     }
     return std::nullopt;
@@ -45,8 +58,32 @@ std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, cons
 std::vector<std::string> ShowableWindowNames() {
     std::vector<std::string> names{std::string(kPredictionWindow)};
     for (const auto& w : AnalysisWindowTable())
-        if (w.build) names.emplace_back(w.className);
+        if (w.build || w.content) names.emplace_back(w.className);
     return names;
 }
+
+namespace cli {
+
+int RunShow(const Arguments& args) {
+    ShowOptions options;
+    options.window = args.positional[1];
+    options.settingsPath = args.settings;
+    options.range.from = int(args.number("from", 1, kMaxDrawNo).value_or(0));
+    options.range.to = int(args.number("to", 1, kMaxDrawNo).value_or(0));
+    const HistorySnapshot snap = LoadHistorySnapshot(args.db);
+    const auto window = BuildPrintedWindow(options, snap);
+    if (!window) {
+        std::cerr << "ウィンドウ名「" << options.window << "」はありません。指定できる名前:\n";
+        for (const auto& name : ShowableWindowNames()) std::cerr << "  " << name << '\n';
+        return kUsageError;
+    }
+    std::ostringstream out;
+    if (args.format == "json") PrintJson(out, *window);
+    else if (args.format == "csv") PrintCsv(out, *window);
+    else PrintText(out, *window);
+    return WriteOut(out.str()) ? 0 : 1;
+}
+
+}  // namespace cli
 
 }  // namespace n3

@@ -12,6 +12,7 @@ namespace n3 {
 struct ShowOptions {
     std::string window;
     std::string settingsPath;  // empty: the settings file's bare name
+    DrawRange range;           // --from / --to, for the windows that take a range
 };
 
 // The window's grids as the desktop program builds them, or nullopt for an

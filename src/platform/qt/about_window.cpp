@@ -5,11 +5,12 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/grid_font.h"
+#include "platform/qt/qt_util.h"
 
 namespace n3 {
 
 AboutWindow::AboutWindow(ChildHost& host, QWidget* parent) : ChildWindow(host, parent) {
-    setWindowTitle(QStringLiteral("バージョン情報"));
+    setWindowTitle(QString::fromUtf8(windows::kAbout.data(), qsizetype(windows::kAbout.size())));
     QFont big = GridFont();
     big.setPointSize(14);
     big.setBold(true);

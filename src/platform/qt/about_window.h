@@ -1,5 +1,6 @@
 #pragma once
 // バージョン情報: the product name, the version and a slogan.
+#include "core/window_names.h"
 #include "platform/qt/child_window.h"
 
 namespace n3 {
@@ -8,7 +9,7 @@ class AboutWindow : public ChildWindow {
     Q_OBJECT
 public:
     explicit AboutWindow(ChildHost& host, QWidget* parent = nullptr);
-    QString windowClass() const override { return QStringLiteral("バージョン情報"); }
+    QString windowClass() const override { return QString::fromUtf8(windows::kAbout.data(), qsizetype(windows::kAbout.size())); }
     QSize sizeInTwips() const override { return {5400, 2880}; }
     void load() override {}
 

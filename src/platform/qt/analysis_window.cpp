@@ -9,12 +9,9 @@
 #include "platform/qt/grid_font.h"
 #include "platform/qt/grid_view.h"
 #include "platform/qt/legend.h"
+#include "platform/qt/qt_util.h"
 
 namespace n3 {
-
-namespace {
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), int(s.size())); }
-}  // namespace
 
 AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, QWidget* parent)
     : ChildWindow(host, parent), info_(info) {
@@ -31,8 +28,7 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
     command1_ = new QPushButton(QStringLiteral("閉じる"), this);
     command1_->setObjectName(QStringLiteral("Command1"));
     connect(command1_, &QPushButton::clicked, this, [this] {
-        if (QWidget* frame = parentWidget()) frame->close();
-        else close();
+        CloseChildFrame(this);
     });
 
     auto* top = new QHBoxLayout;
@@ -43,7 +39,6 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     if (info.printButton) {
-        // Kept for the familiar layout; printing is not offered.
         command2_ = new QPushButton(QStringLiteral("印刷"), this);
         command2_->setObjectName(QStringLiteral("Command2"));
         buttons->addWidget(command2_);
@@ -60,13 +55,13 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
 QString AnalysisWindow::windowClass() const { return Q(info_.className); }
 
 void AnalysisWindow::load() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     if (!info_.yieldAfterCompute) host().yieldOnce();
     host().setPropEnd(info_.propEndTrueOnLoad);
     const HistorySnapshot& snap = host().snapshot();
-    fpSpread1_->setGridModel(BuildAnalysisGrid(info_, snap.history, snap.stats));
+    WindowContent content = BuildWindowContent(info_, InputOf(snap, host().optionFlags()));
+    fpSpread1_->setGridModel(std::move(content.grid));
     if (info_.yieldAfterCompute) host().yieldOnce();
-    QApplication::restoreOverrideCursor();
 }
 
 }  // namespace n3

@@ -1,4 +1,5 @@
 #include "platform/qt/child_window.h"
+#include "platform/qt/qt_util.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -39,10 +40,9 @@ void ChildWindow::forceUnload() {
 }
 
 void ChildWindow::load() {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     host_.yieldOnce();
     host_.setPropEnd(false);
-    QGuiApplication::restoreOverrideCursor();
 }
 
 void ChildWindow::unload() { host_.setPropEnd(true); }

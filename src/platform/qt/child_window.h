@@ -20,6 +20,8 @@ public:
     // The start-up snapshot of the history and its statistics.
     virtual const HistorySnapshot& snapshot() const = 0;
     virtual const std::string& databasePath() const = 0;
+    // The prediction's option flags as they stand now.
+    virtual OptionFlagArray optionFlags() const = 0;
     // Let pending window messages run once.
     virtual void yieldOnce() = 0;
 };

@@ -1,4 +1,5 @@
 #include "platform/qt/draw_entry_model.h"
+#include "platform/qt/qt_util.h"
 
 #include <QBrush>
 #include <QColor>
@@ -6,7 +7,6 @@
 namespace n3 {
 
 namespace {
-QColor ToQColor(Colour c) { return QColor(c.red(), c.green(), c.blue()); }
 }  // namespace
 
 std::unique_ptr<DrawEntryModel> DrawEntryModel::Open(const std::string& databasePath) {

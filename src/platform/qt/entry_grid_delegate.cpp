@@ -3,8 +3,9 @@
 #include <QLineEdit>
 #include <QPainter>
 
-#include "analysis/frame/grid_model.h"
+#include "core/grid_model.h"
 #include "entry/draw_entry.h"
+#include "platform/qt/qt_util.h"
 
 namespace n3 {
 
@@ -19,7 +20,7 @@ void EntryGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     const QRect r = option.rect;
     const Colour c = colours::DefaultLine;
     painter->save();
-    painter->setPen(QColor(c.red(), c.green(), c.blue()));
+    painter->setPen(ToQColor(c));
     painter->drawLine(r.topRight(), r.bottomRight());
     painter->drawLine(r.bottomLeft(), r.bottomRight());
     if (index.column() == 0) painter->drawLine(r.topLeft(), r.bottomLeft());

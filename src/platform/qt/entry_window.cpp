@@ -18,6 +18,7 @@
 #include "platform/qt/entry_grid_view.h"
 #include "platform/qt/grid_font.h"
 #include "shell/main_frm.h"
+#include "platform/qt/qt_util.h"
 
 namespace n3 {
 
@@ -25,7 +26,6 @@ namespace {
 
 using Entry = 当選データ入力;
 
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 bool AskYesNo(QWidget* parent, std::string_view question) {
     return dialogs::Message(parent, Q(question), Q(kMessageTitle), dialogs::Icon::Warning,
@@ -33,14 +33,6 @@ bool AskYesNo(QWidget* parent, std::string_view question) {
 }
 
 // The hourglass for as long as the load runs.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 }  // namespace
 
 EntryWindow::EntryWindow(ChildHost& host, QWidget* parent) : ChildWindow(host, parent) {

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QTableView>
 
-#include "analysis/frame/grid_model.h"
+#include "core/grid_model.h"
 #include "platform/qt/grid_table_model.h"
 
 namespace n3 {

@@ -4,11 +4,6 @@
 
 namespace n3 {
 
-QColor ToQColor(Colour c, Colour fallback) {
-    const Colour e = c.isSet() ? c : fallback;
-    return QColor(e.red(), e.green(), e.blue());
-}
-
 GridTableModel::GridTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void GridTableModel::showGrid(const GridModel* grid, int rowLimit) {

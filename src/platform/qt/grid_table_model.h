@@ -3,7 +3,8 @@
 // never copied, read-only. A row limit shows only the top rows.
 #include <QAbstractTableModel>
 
-#include "analysis/frame/grid_model.h"
+#include "core/grid_model.h"
+#include "platform/qt/qt_util.h"
 
 namespace n3 {
 
@@ -26,6 +27,5 @@ private:
     int rowLimit_ = -1;
 };
 
-QColor ToQColor(Colour c, Colour fallback);
 
 }  // namespace n3

@@ -4,7 +4,7 @@
 // with the first but never down.
 #include <QFrame>
 
-#include "analysis/frame/grid_model.h"
+#include "core/grid_model.h"
 
 class QTableView;
 

@@ -1,3 +1,4 @@
+#include "core/window_names.h"
 #include "platform/qt/history_commands.h"
 
 #include <QFile>
@@ -6,8 +7,8 @@
 #include "platform/qt/dialogs.h"
 #include "platform/qt/main_window.h"
 #include "platform/store/draw_store.h"
-#include "shell/file_io.h"
-#include "shell/history_csv.h"
+#include "io/file_io.h"
+#include "io/history_csv.h"
 
 namespace n3 {
 
@@ -17,7 +18,7 @@ const QString kTitle = QString::fromUtf8(kMessageTitle.data(), int(kMessageTitle
 const QString kCsvFilter = QStringLiteral("CSVファイル (*.csv);;すべてのファイル (*)");
 
 bool EntryWindowIsFree(MainWindow& window) {
-    return window.frm().RequireNoEntryWindow(window.child(QStringLiteral("当選データ入力")) != nullptr);
+    return window.frm().RequireNoEntryWindow(window.child(QString::fromUtf8(windows::kEntry.data(), qsizetype(windows::kEntry.size()))) != nullptr);
 }
 
 void Error(MainWindow& window, const QString& text) {

@@ -11,6 +11,7 @@
 #include <QWindow>
 
 #include "analysis/frame/window_table.h"
+#include "core/window_names.h"
 #include "platform/qt/about_window.h"
 #include "platform/qt/analysis_window.h"
 #include "platform/qt/dialogs.h"
@@ -19,12 +20,9 @@
 #include "platform/qt/entry_window.h"
 #include "platform/qt/prediction_window.h"
 #include "platform/store/draw_store.h"
+#include "platform/qt/qt_util.h"
 
 namespace n3 {
-
-namespace {
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), int(s.size())); }
-}  // namespace
 
 MainWindow::MainWindow(std::string databasePath, std::string settingsPath, QWidget* parent)
     : QMainWindow(parent), databasePath_(std::move(databasePath)), frm_(*this), prediction_(std::move(settingsPath)) {
@@ -162,12 +160,12 @@ void MainWindow::registerChild(const QString& windowClass, ChildFactory factory)
 
 ChildWindow* MainWindow::create(const QString& windowClass) {
     if (const auto it = factories_.find(windowClass); it != factories_.end()) return it->second(*this);
-    if (windowClass == QStringLiteral("バージョン情報")) return new AboutWindow(*this);
-    if (windowClass == QStringLiteral("一発ズバリン")) return CreatePredictionWindow(*this, prediction_);
-    if (windowClass == QStringLiteral("当選データ入力")) return CreateEntryWindow(*this);
+    if (windowClass == Q(windows::kAbout)) return new AboutWindow(*this);
+    if (windowClass == Q(windows::kPrediction)) return CreatePredictionWindow(*this, prediction_);
+    if (windowClass == Q(windows::kEntry)) return CreateEntryWindow(*this);
     const QByteArray utf8 = windowClass.toUtf8();
     const AnalysisWindowInfo* info = FindAnalysisWindow(std::string_view(utf8.constData(), std::size_t(utf8.size())));
-    if (info && info->build) return new AnalysisWindow(*this, *info);
+    if (info && (info->build || info->content)) return new AnalysisWindow(*this, *info);
     return nullptr;
 }
 

@@ -59,6 +59,7 @@ public:
     bool propEnd() const override { return frm_.propEnd(); }
     const HistorySnapshot& snapshot() const override { return snapshot_; }
     const std::string& databasePath() const override { return databasePath_; }
+    OptionFlagArray optionFlags() const override { return prediction_.optionFlags(); }
     void yieldOnce() override;
 
     // MainFrmUi

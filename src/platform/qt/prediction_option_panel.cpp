@@ -7,12 +7,12 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/grid_font.h"
+#include "platform/qt/qt_util.h"
 
 namespace n3 {
 
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), int(s.size())); }
 
 constexpr int kFramesPerRow = 3;
 

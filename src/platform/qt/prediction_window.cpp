@@ -10,12 +10,12 @@
 #include "platform/qt/grid_font.h"
 #include "platform/qt/grid_view.h"
 #include "platform/qt/prediction_option_panel.h"
+#include "platform/qt/qt_util.h"
 
 namespace n3 {
 
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), int(s.size())); }
 
 QLabel* MakeLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -64,8 +64,7 @@ PredictionWindow::PredictionWindow(ChildHost& host, 一発ズバリン& predicti
     close_ = new QPushButton(QStringLiteral("閉じる"), this);
     close_->setObjectName(QStringLiteral("Cmd閉じる"));
     connect(close_, &QPushButton::clicked, this, [this] {
-        if (QWidget* frame = parentWidget()) frame->close();
-        else close();
+        CloseChildFrame(this);
     });
     // Kept for the familiar layout; printing is not offered.
     print_ = new QPushButton(QStringLiteral("印刷"), this);
@@ -95,12 +94,11 @@ QRadioButton* PredictionWindow::optReflect(int index) const { return panel_->ref
 QRadioButton* PredictionWindow::optIgnore(int index) const { return panel_->ignoreButton(index); }
 
 void PredictionWindow::load() {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     host().yieldOnce();
     host().setPropEnd(false);
     ShowOptionFlags();
     BuildPrediction();
-    QGuiApplication::restoreOverrideCursor();
 }
 
 void PredictionWindow::ShowOptionFlags() { panel_->showOptionFlags(prediction_.optionFlags()); }

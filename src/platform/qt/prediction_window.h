@@ -5,6 +5,7 @@
 // whole run; the window only shows it and passes the clicks on.
 #include <array>
 
+#include "core/window_names.h"
 #include "platform/qt/child_window.h"
 #include "prediction/prediction_window_logic.h"
 
@@ -22,7 +23,7 @@ class PredictionWindow : public ChildWindow {
 public:
     PredictionWindow(ChildHost& host, 一発ズバリン& prediction, QWidget* parent = nullptr);
 
-    QString windowClass() const override { return QStringLiteral("一発ズバリン"); }
+    QString windowClass() const override { return QString::fromUtf8(windows::kPrediction.data(), qsizetype(windows::kPrediction.size())); }
     QSize sizeInTwips() const override { return {8244, 9360}; }
 
     // The load: pointer, yield, propEnd False, the flags into the panel,

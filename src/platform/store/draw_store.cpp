@@ -80,21 +80,6 @@ bool FileExists(const std::string& path) {
 
 }  // namespace
 
-std::string MakeConnectString(const std::string& path) {
-    std::string uri = "file:";
-    for (char c : path) {
-        if (c == '?' || c == '#' || c == '%') {
-            static const char* const kHex = "0123456789ABCDEF";
-            uri += '%';
-            uri += kHex[(static_cast<unsigned char>(c) >> 4) & 0xf];
-            uri += kHex[static_cast<unsigned char>(c) & 0xf];
-        } else {
-            uri += c;
-        }
-    }
-    return uri + "?mode=rw";
-}
-
 DrawStore::DrawStore(sqlite3* db, std::string path) : db_(db), path_(std::move(path)) {}
 
 DrawStore::DrawStore(DrawStore&& other) noexcept : db_(other.db_), path_(std::move(other.path_)) {

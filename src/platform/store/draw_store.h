@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/draw.h"
+#include "core/draw.h"
 
 struct sqlite3;
 
@@ -25,9 +25,6 @@ struct ImportCounts {
 
 inline constexpr const char* kDatabaseFileName = "Numbers3Zubarin.db";
 inline constexpr const char* kHistoryQuery = "select * from 全データ選択クエリ order by 回数";
-
-// The connection text of a database file.
-std::string MakeConnectString(const std::string& path);
 
 class DrawStore {
 public:

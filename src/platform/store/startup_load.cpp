@@ -10,21 +10,9 @@ namespace n3 {
 
 HistorySnapshot LoadHistorySnapshot(const std::string& path) {
     // Opening the store checks the file and creates it on the first start.
-    DrawStore::Open(path, true);
-
+    const DrawStore store = DrawStore::Open(path, true);
     HistorySnapshot snapshot;
-    snapshot.ConnectString = MakeConnectString(path);
-    DrawRecordset DrawRecordset;
-    DrawRecordset.Open(kHistoryQuery, snapshot.ConnectString);
-    snapshot.history.reserve(std::size_t(DrawRecordset.RecordCount()));
-    for (DrawRecordset.MoveFirst(); !DrawRecordset.EndOfRows(); DrawRecordset.MoveNext()) {
-        Draw d;
-        d.回数 = DrawRecordset.Field("回数").value_or(0);
-        d.digits[0] = DrawRecordset.Field("第1数字");
-        d.digits[1] = DrawRecordset.Field("第2数字");
-        d.digits[2] = DrawRecordset.Field("第3数字");
-        snapshot.history.push_back(d);
-    }
+    snapshot.history = store.ReadHistory();
     snapshot.stats = LoadStartupStatistics(snapshot.history);
     return snapshot;
 }

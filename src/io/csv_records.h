@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/csv_error.h"
+#include "io/csv_error.h"
 
 namespace n3 {
 

@@ -1,14 +1,14 @@
-#include "shell/history_csv.h"
+#include "io/history_csv.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
 
-#include "shell/csv_records.h"
-#include "shell/field_text.h"
-#include "shell/file_io.h"
-#include "shell/history_csv_columns.h"
-#include "shell/text_encoding.h"
+#include "io/csv_records.h"
+#include "io/field_text.h"
+#include "io/file_io.h"
+#include "io/history_csv_columns.h"
+#include "io/text_encoding.h"
 
 namespace n3 {
 

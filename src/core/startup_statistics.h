@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/draw.h"
+#include "core/draw.h"
 
 namespace n3 {
 

@@ -1,4 +1,4 @@
-#include "shell/field_text.h"
+#include "io/field_text.h"
 
 namespace n3 {
 

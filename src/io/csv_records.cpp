@@ -1,4 +1,4 @@
-#include "shell/csv_records.h"
+#include "io/csv_records.h"
 
 namespace n3 {
 

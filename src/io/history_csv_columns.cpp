@@ -1,9 +1,9 @@
-#include "shell/history_csv_columns.h"
+#include "io/history_csv_columns.h"
 
 #include <algorithm>
 #include <string_view>
 
-#include "shell/field_text.h"
+#include "io/field_text.h"
 
 namespace n3 {
 

@@ -30,8 +30,8 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/csv_error.h"
-#include "shell/draw.h"
+#include "io/csv_error.h"
+#include "core/draw.h"
 
 namespace n3 {
 

@@ -1,4 +1,4 @@
-#include "shell/text_encoding.h"
+#include "io/text_encoding.h"
 
 #include <iconv.h>
 

@@ -1,4 +1,4 @@
-#include "analysis/frame/grid_model.h"
+#include "core/grid_model.h"
 
 #include <algorithm>
 #include <charconv>

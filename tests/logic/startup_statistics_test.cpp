@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/global_bas.h"
+#include "core/startup_statistics.h"
 #include "test_history.h"
 
 using namespace n3;

@@ -1,4 +1,4 @@
-#include "shell/global_bas.h"
+#include "core/startup_statistics.h"
 
 namespace n3 {
 

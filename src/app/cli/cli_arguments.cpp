@@ -1,0 +1,63 @@
+#include "app/cli/cli_arguments.h"
+
+#include <charconv>
+
+namespace n3::cli {
+
+const std::set<std::string>& SwitchNames() {
+    static const std::set<std::string> names = {"replace", "landscape", "results"};
+    return names;
+}
+
+std::optional<std::string> Arguments::option(const std::string& name) const {
+    const auto it = options.find(name);
+    if (it == options.end()) return std::nullopt;
+    return it->second;
+}
+
+std::optional<long long> Arguments::number(const std::string& name, long long low, long long high) const {
+    const auto text = option(name);
+    if (!text) return std::nullopt;
+    long long value = 0;
+    const char* end = text->data() + text->size();
+    const auto [ptr, ec] = std::from_chars(text->data(), end, value);
+    if (ec != std::errc() || ptr != end || text->empty() || value < low || value > high)
+        throw UsageError{"--" + name + " には " + std::to_string(low) + "〜" + std::to_string(high) +
+                         " の整数を指定してください"};
+    return value;
+}
+
+bool Parse(int argc, char** argv, Arguments& args, std::string& reason) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a.rfind("--", 0) != 0 || a.size() == 2) {
+            args.positional.push_back(a);
+            continue;
+        }
+        const std::string name = a.substr(2);
+        if (SwitchNames().count(name)) {
+            args.switches.insert(name);
+            continue;
+        }
+        if (i + 1 >= argc) {
+            reason = a + " の値がありません";
+            return false;
+        }
+        const std::string value = argv[++i];
+        if (name == "db") args.db = value;
+        else if (name == "settings") args.settings = value;
+        else if (name == "format") args.format = value;
+        else args.options[name] = value;
+    }
+    if (args.format != "text" && args.format != "csv" && args.format != "json") {
+        reason = "--format には text、csv、json のどれかを指定してください";
+        return false;
+    }
+    if (args.positional.empty()) {
+        reason = "コマンドがありません";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace n3::cli

@@ -1,0 +1,24 @@
+#include "app/cli/commands.h"
+
+#include <iostream>
+
+namespace n3::cli {
+
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> table = {
+        {"import", "import FILE.csv", 1, 1, &RunImport},
+        {"export", "export", 0, 0, &RunExport},
+        {"stats", "stats", 0, 0, &RunStats},
+        {"show", "show WINDOW [--settings FILE] [--from N] [--to N] [--format text|csv|json]", 1, 1, &RunShow},
+    };
+    return table;
+}
+
+bool WriteOut(const std::string& text) {
+    std::cout << text << std::flush;
+    if (std::cout.good()) return true;
+    std::cerr << "標準出力に書き込めません。\n";
+    return false;
+}
+
+}  // namespace n3::cli

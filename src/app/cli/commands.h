@@ -1,0 +1,31 @@
+#pragma once
+// The commands of numbers3zubarin-cli, as a table: each command lives in a
+// file of its own and has one row here.
+#include <string_view>
+#include <vector>
+
+#include "app/cli/cli_arguments.h"
+
+namespace n3::cli {
+
+struct Command {
+    std::string_view name;
+    std::string_view usage;  // the line of the usage text, without the program name
+    // positional words the command takes after its name: [min, max]
+    int minWords;
+    int maxWords;
+    int (*run)(const Arguments& args);
+};
+
+const std::vector<Command>& Commands();
+
+// The commands' runners, each in its own file.
+int RunImport(const Arguments& args);
+int RunExport(const Arguments& args);
+int RunStats(const Arguments& args);
+int RunShow(const Arguments& args);
+
+// Writes `text` to standard output; false (with a message) when that fails.
+bool WriteOut(const std::string& text);
+
+}  // namespace n3::cli

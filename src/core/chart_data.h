@@ -1,0 +1,42 @@
+#pragma once
+// A chart as plain data: the windows draw it with Qt Charts and print it,
+// the CLI can list it. It is built by the same logic that fills the grid,
+// so a chart never shows a figure of its own.
+#include <string>
+#include <vector>
+
+#include "core/grid_model.h"
+
+namespace n3 {
+
+struct ChartPoint {
+    double x = 0;
+    double y = 0;
+    std::string tip;  // shown when the pointer rests on the point; may be empty
+};
+
+enum class SeriesKind {
+    Bars,        // one bar per point, at its x
+    Line,        // a solid line through the points
+    DashedLine,  // a dashed line (what chance gives)
+    Band,        // a shaded band: y is the low edge, high[i] the high edge
+};
+
+struct ChartSeries {
+    std::string name;
+    SeriesKind kind = SeriesKind::Line;
+    Colour colour{0, 0, 255};
+    std::vector<ChartPoint> points;
+    std::vector<double> high;  // Band only: the upper edge at each point
+};
+
+struct ChartData {
+    std::string title;
+    std::string xTitle;
+    std::string yTitle;
+    std::vector<ChartSeries> series;
+    // Bars are drawn with these category labels when not empty (one per point).
+    std::vector<std::string> categories;
+};
+
+}  // namespace n3

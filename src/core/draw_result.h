@@ -1,0 +1,43 @@
+#pragma once
+// What a result list publishes for one draw beyond its three digits: the
+// draw date and, for every kind of prize, the number of winning units and
+// the prize per unit in yen. Every value may be unknown.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace n3 {
+
+// The five prizes of a Numbers 3 draw, in the order result lists print them.
+enum class PrizeKind { Straight, Box, SetStraight, SetBox, Mini };
+inline constexpr int kPrizeKindCount = 5;
+inline constexpr std::array<std::string_view, kPrizeKindCount> kPrizeKindNames = {
+    "ストレート", "ボックス", "セット（ストレート）", "セット（ボックス）", "ミニ",
+};
+
+struct Prize {
+    std::optional<std::int64_t> winners;  // 口数
+    std::optional<std::int64_t> yen;      // 当せん金額 per unit
+    bool operator==(const Prize&) const = default;
+};
+
+struct DrawResult {
+    int 回数 = 0;
+    std::string date;  // YYYY-MM-DD, empty when unknown
+    std::array<Prize, kPrizeKindCount> prizes;
+
+    const Prize& prize(PrizeKind kind) const { return prizes[std::size_t(kind)]; }
+    Prize& prize(PrizeKind kind) { return prizes[std::size_t(kind)]; }
+    bool operator==(const DrawResult&) const = default;
+};
+
+// Ascending by 回数, at most one entry per draw.
+using ResultHistory = std::vector<DrawResult>;
+
+// The entry of draw `drawNo`, or nullptr.
+const DrawResult* FindResult(const ResultHistory& results, int drawNo);
+
+}  // namespace n3
