@@ -6,4 +6,4 @@ cd "$(dirname "$0")"
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-test -j"$(nproc)"
 cd build-test
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure "$@"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" "$@"

@@ -3,8 +3,8 @@
 
 #include <map>
 
-#include "analysis/frame/window_table.h"
 #include "../tests/logic/test_history.h"
+#include "analysis/frame/window_table.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <QScrollBar>
 #include <QTableView>
 
-#include "analysis/frame/window_table.h"
 #include "../tests/logic/test_history.h"
+#include "analysis/frame/window_table.h"
 #include "platform/qt/grid_view.h"
 
 namespace {
@@ -60,7 +60,8 @@ const int kRegistered = [] {
         benchmark::RegisterBenchmark((std::string("OpenAndPaint/") + name).c_str(), OpenAndPaint, info)
             ->Arg(32767)
             ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark((std::string("ScrollTopBottomPaint/") + name).c_str(), ScrollToLastRowAndPaint, info)
+        benchmark::RegisterBenchmark((std::string("ScrollTopBottomPaint/") + name).c_str(), ScrollToLastRowAndPaint,
+                                     info)
             ->Arg(32767)
             ->Unit(benchmark::kMillisecond);
     }

@@ -42,8 +42,7 @@ void 出現回数分析::WriteHeaders(GridModel& grid) {
     grid.setText(6, 1, "　　出現回数合計(回)");
     grid.setAlignment({2, 1, 2, 1}, HAlign::Left);
     grid.setAlignment({6, 1, 6, 1}, HAlign::Left);
-    for (Side side : {Left, Right, Top, Bottom})
-        grid.setBorder({2, 1, 7, 1}, side, {}, LineStyle::None);
+    for (Side side : {Left, Right, Top, Bottom}) grid.setBorder({2, 1, 7, 1}, side, {}, LineStyle::None);
     grid.setBorder({4, 1, 4, 1}, Right);
     grid.setBorder({7, 1, 7, 1}, Right);
 

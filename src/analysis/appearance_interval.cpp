@@ -14,9 +14,7 @@ GridModel 出現間隔分析::Build(const DrawHistory& history, const StartupSta
     return grid;
 }
 
-void 出現間隔分析::SetUpGrid(GridModel& grid, int latestDrawNo) {
-    draw_digit_grid::SetUp(grid, latestDrawNo);
-}
+void 出現間隔分析::SetUpGrid(GridModel& grid, int latestDrawNo) { draw_digit_grid::SetUp(grid, latestDrawNo); }
 
 // The title and label rows at the top, and again below the last draw row
 // with the label row first.

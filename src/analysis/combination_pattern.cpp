@@ -21,7 +21,7 @@ constexpr PatternLetter kPatternLetters[] = {
 }  // namespace
 
 GridModel 組合せパターン分析::Build(const DrawHistory& history, const StartupStatistics& stats,
-                                   const PatternClassRule& rule) {
+                                    const PatternClassRule& rule) {
     GridModel grid;
     BuildGrid(grid, history, stats.LatestDrawNo, rule);
     return grid;
@@ -64,8 +64,7 @@ void 組合せパターン分析::WriteHeaderRow(GridModel& grid, int row, const
     grid.setText(kLetterColumn, row, "パターン");
 }
 
-void 組合せパターン分析::FillRows(GridModel& grid, const DrawHistory& history,
-                                  const PatternClassRule& rule) {
+void 組合せパターン分析::FillRows(GridModel& grid, const DrawHistory& history, const PatternClassRule& rule) {
     int row = kFirstDrawRow;
     for (const Draw& draw : history) {
         if (!draw.complete()) continue;
@@ -80,14 +79,12 @@ void 組合せパターン分析::FillRows(GridModel& grid, const DrawHistory& h
         const int secondClass = 3 - firstClass;
         grid.setNumber(kFirstCountColumn, row, firstClass);
         grid.setNumber(kSecondCountColumn, row, secondClass);
-        WritePatternLetter(grid, rule.letterCountsSecondClass ? secondClass : firstClass,
-                           kLetterColumn, row);
+        WritePatternLetter(grid, rule.letterCountsSecondClass ? secondClass : firstClass, kLetterColumn, row);
         ++row;
     }
 }
 
-void 組合せパターン分析::ColourDigitCell(GridModel& grid, const PatternClassRule& rule, int digit,
-                                         int col, int row) {
+void 組合せパターン分析::ColourDigitCell(GridModel& grid, const PatternClassRule& rule, int digit, int col, int row) {
     if (rule.inFirstClass(digit))
         grid.setBackground(col, row, kLightCyan);
     else if (rule.secondClassBackground.isSet())

@@ -19,8 +19,7 @@ struct PatternClassRule {
 
 class 組合せパターン分析 {
 public:
-    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats,
-                           const PatternClassRule& rule);
+    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats, const PatternClassRule& rule);
 
 private:
     static constexpr int kColumns = 7;
@@ -28,8 +27,7 @@ private:
     static constexpr int kSecondCountColumn = 6;
     static constexpr int kLetterColumn = 7;
     static constexpr int kFirstDrawRow = 2;
-    static void BuildGrid(GridModel& grid, const DrawHistory& history, int latestDrawNo,
-                          const PatternClassRule& rule);
+    static void BuildGrid(GridModel& grid, const DrawHistory& history, int latestDrawNo, const PatternClassRule& rule);
     static void SetUpGrid(GridModel& grid, int latestDrawNo);
     static void WriteHeaderRow(GridModel& grid, int row, const PatternClassRule& rule);
     static void FillRows(GridModel& grid, const DrawHistory& history, const PatternClassRule& rule);

@@ -7,19 +7,15 @@ bool IsLow(int digit) { return digit <= 4; }
 bool IsEven(int digit) { return digit % 2 == 0; }
 }  // namespace
 
-const PatternClassRule 低数字高数字の組合せパターン分析::kRule = {
-    &IsLow, "低数字", "高数字", Colour{}, false};
+const PatternClassRule 低数字高数字の組合せパターン分析::kRule = {&IsLow, "低数字", "高数字", Colour{}, false};
 
-const PatternClassRule 偶数奇数の組合せパターン分析::kRule = {
-    &IsEven, "偶数", "奇数", colours::White, true};
+const PatternClassRule 偶数奇数の組合せパターン分析::kRule = {&IsEven, "偶数", "奇数", colours::White, true};
 
-GridModel 低数字高数字の組合せパターン分析::Build(const DrawHistory& history,
-                                                   const StartupStatistics& stats) {
+GridModel 低数字高数字の組合せパターン分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
     return 組合せパターン分析::Build(history, stats, kRule);
 }
 
-GridModel 偶数奇数の組合せパターン分析::Build(const DrawHistory& history,
-                                               const StartupStatistics& stats) {
+GridModel 偶数奇数の組合せパターン分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
     return 組合せパターン分析::Build(history, stats, kRule);
 }
 

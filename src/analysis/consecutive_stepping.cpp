@@ -92,8 +92,7 @@ int 連番飛び石分析::WriteHalf(GridModel& grid, const Draw& draw, int noCo
 }
 
 void 連番飛び石分析::MarkPair(GridModel& grid, PairKind kind, int col, int row) {
-    grid.setBackground({col, row, col + 1, row},
-                       kind == PairKind::Consecutive ? kConsecutivePair : kSteppingPair);
+    grid.setBackground({col, row, col + 1, row}, kind == PairKind::Consecutive ? kConsecutivePair : kSteppingPair);
 }
 
 void 連番飛び石分析::GreyIfNone(GridModel& grid, int count, int col, int row) {

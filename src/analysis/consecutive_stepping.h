@@ -15,8 +15,8 @@ private:
     enum class PairKind { Consecutive, SteppingStone };
     static constexpr int kColumns = 8;
     static constexpr int kFirstDrawRow = 2;
-    static constexpr int kConsecutiveNoColumn = 1;    // 回数, then the digits in 2..4
-    static constexpr int kSteppingNoColumn = 5;       // 回数, then the digits in 6..8
+    static constexpr int kConsecutiveNoColumn = 1;  // 回数, then the digits in 2..4
+    static constexpr int kSteppingNoColumn = 5;     // 回数, then the digits in 6..8
     static void BuildGrid(GridModel& grid, const DrawHistory& history, int latestDrawNo);
     static void SetUpGrid(GridModel& grid, int latestDrawNo);
     static void WriteHeaderRow(GridModel& grid, int row);

@@ -25,9 +25,7 @@ GridModel 数字間隔分析::Build(const DrawHistory& history, const StartupSta
     return grid;
 }
 
-void 数字間隔分析::SetUpGrid(GridModel& grid, int latestDrawNo) {
-    draw_digit_grid::SetUp(grid, latestDrawNo);
-}
+void 数字間隔分析::SetUpGrid(GridModel& grid, int latestDrawNo) { draw_digit_grid::SetUp(grid, latestDrawNo); }
 
 // The title and label rows at the top, and again below the last draw row
 // with the label row first.

@@ -4,8 +4,8 @@
 // two header rows at the top and the same two again below the last draw.
 #include <string_view>
 
-#include "core/grid_model.h"
 #include "core/draw.h"
+#include "core/grid_model.h"
 
 namespace n3::draw_digit_grid {
 

@@ -101,8 +101,6 @@ void 分割5傾向分析::ColourDigitCell(GridModel& grid, int digit, int col, i
     grid.setBackground(col, row, kDigitGroups[GroupOf(digit)].colour);
 }
 
-void 分割5傾向分析::CountGroup(GroupCounts& GroupCount, int digit) {
-    ++GroupCount[std::size_t(GroupOf(digit))];
-}
+void 分割5傾向分析::CountGroup(GroupCounts& GroupCount, int digit) { ++GroupCount[std::size_t(GroupOf(digit))]; }
 
 }  // namespace n3

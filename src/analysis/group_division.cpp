@@ -62,8 +62,7 @@ void GroupDivisionGrid::SetUpGroupGrid(GridModel& grid, const GroupLayout& layou
         const Colour band = layout.bands[std::size_t(g)];
         if (!band.isSet()) continue;
         for (int b = 0; b < 3; ++b)
-            grid.setBackground({DigitColumn(b, layout.firstDigit(g)), 2,
-                                DigitColumn(b, layout.lastDigit(g)), rows},
+            grid.setBackground({DigitColumn(b, layout.firstDigit(g)), 2, DigitColumn(b, layout.lastDigit(g)), rows},
                                band);
     }
     grid.moveActiveCellToTopLeft();
@@ -74,8 +73,7 @@ void GroupDivisionGrid::WriteGroupHeader(GridModel& grid, const GroupLayout& lay
     case GroupLayout::Frames::BoxPerGroup:
         for (int b = 0; b < 3; ++b)
             for (int g = 0; g < layout.groupCount; ++g)
-                grid.outlineBlock({DigitColumn(b, layout.firstDigit(g)), 2,
-                                   DigitColumn(b, layout.lastDigit(g)), 2},
+                grid.outlineBlock({DigitColumn(b, layout.firstDigit(g)), 2, DigitColumn(b, layout.lastDigit(g)), 2},
                                   colours::LineBlue);
         break;
     case GroupLayout::Frames::BoxPerCell:
@@ -95,8 +93,7 @@ void GroupDivisionGrid::WriteGroupHeader(GridModel& grid, const GroupLayout& lay
     grid.setText(kRightDrawNoColumn, 3, "回数");
 
     if (layout.blueLabelBlocks > 0)
-        grid.setForeground({DigitColumn(0, 0), 3, DigitColumn(layout.blueLabelBlocks - 1, 9), 3},
-                           colours::Blue);
+        grid.setForeground({DigitColumn(0, 0), 3, DigitColumn(layout.blueLabelBlocks - 1, 9), 3}, colours::Blue);
 }
 
 void GroupDivisionGrid::FillGroupRows(GridModel& grid, const DrawHistory& history) {

@@ -20,11 +20,11 @@ struct GroupLayout {
     };
 
     int groupCount;
-    std::array<int, 10> groupOfDigit;               // digit -> group, runs of consecutive digits
-    std::array<std::string_view, 10> labels;        // per group, written over its first digit
-    std::array<Colour, 10> bands;                   // per group; unset: no band colour
+    std::array<int, 10> groupOfDigit;         // digit -> group, runs of consecutive digits
+    std::array<std::string_view, 10> labels;  // per group, written over its first digit
+    std::array<Colour, 10> bands;             // per group; unset: no band colour
     Frames frames;
-    int blueLabelBlocks;                            // blocks whose row-3 digit labels are blue
+    int blueLabelBlocks;  // blocks whose row-3 digit labels are blue
 
     // The group's first digit: the column that carries its label.
     int firstDigit(int group) const;

@@ -33,8 +33,8 @@ const GroupLayout 分割10データ分析::kLayout = {
     10,
     {0, 1, 2, 3, 4, 5, 6, 7, 8, 9},
     {"Ａ", "Ｂ", "Ｃ", "Ｄ", "Ｅ", "Ｆ", "Ｇ", "Ｈ", "Ｉ", "Ｊ"},
-    {kCyanBand, kGreenBand, kMagentaBand, kLavenderBand, kNoBand,
-     kCyanBand, kGreenBand, kMagentaBand, kLavenderBand, kNoBand},
+    {kCyanBand, kGreenBand, kMagentaBand, kLavenderBand, kNoBand, kCyanBand, kGreenBand, kMagentaBand, kLavenderBand,
+     kNoBand},
     GroupLayout::Frames::BoxPerCell,
     3,
 };

@@ -20,8 +20,8 @@ GridModel 下一桁連続出現回数分析::BuildRunCounts(const DrawHistory& h
     return grid;
 }
 
-下一桁連続出現回数分析::AppearanceLists
-下一桁連続出現回数分析::BuildAppearanceLists(const DrawHistory& history, int latestDrawNo) {
+下一桁連続出現回数分析::AppearanceLists 下一桁連続出現回数分析::BuildAppearanceLists(const DrawHistory& history,
+                                                                                     int latestDrawNo) {
     AppearanceLists lists;
     for (const Draw& draw : history) {
         if (!draw.complete()) continue;

@@ -31,8 +31,7 @@ GridModel 下一桁出現傾向分析::BuildLastDigitTrend(const DrawHistory& hi
     return grid;
 }
 
-void 下一桁出現傾向分析::FillLastDigitRows(GridModel& grid, const DrawHistory& history,
-                                           int latestDrawNo) {
+void 下一桁出現傾向分析::FillLastDigitRows(GridModel& grid, const DrawHistory& history, int latestDrawNo) {
     // Draw rows end above the footer: a history with more complete draws
     // than LatestDrawNo (repeated draw numbers) must not overwrite it.
     const int lastRow = LastDrawRow(latestDrawNo);
@@ -40,8 +39,7 @@ void 下一桁出現傾向分析::FillLastDigitRows(GridModel& grid, const DrawH
     for (const Draw& draw : history) rowsUsed += draw.complete() ? 1 : 0;
     // Every draw-row cell is white unless its digit repeats: one block paints
     // them all, and only the repeated digits are tinted one by one.
-    grid.setBackground({DigitColumn(0), kFirstDrawRow, DigitColumn(9),
-                        std::min(lastRow, kFirstDrawRow + rowsUsed - 1)},
+    grid.setBackground({DigitColumn(0), kFirstDrawRow, DigitColumn(9), std::min(lastRow, kFirstDrawRow + rowsUsed - 1)},
                        colours::White);
 
     LastDigitTexts texts;

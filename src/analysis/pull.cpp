@@ -66,8 +66,6 @@ void 引っ張り分析::FillRows(GridModel& grid, const DrawHistory& history) {
     }
 }
 
-void 引っ張り分析::MarkRepeatedDigit(GridModel& grid, int col, int row) {
-    grid.setBackground(col, row, kPulledDigit);
-}
+void 引っ張り分析::MarkRepeatedDigit(GridModel& grid, int col, int row) { grid.setBackground(col, row, kPulledDigit); }
 
 }  // namespace n3

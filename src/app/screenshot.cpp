@@ -24,9 +24,12 @@ int main(int argc, char** argv) {
     QStringList windows;
     const QStringList args = QApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--db") && i + 1 < args.size()) db = args[++i];
-        else if (args[i] == QLatin1String("--out") && i + 1 < args.size()) out = args[++i];
-        else if (args[i] == QLatin1String("--settings") && i + 1 < args.size()) settings = args[++i];
+        if (args[i] == QLatin1String("--db") && i + 1 < args.size())
+            db = args[++i];
+        else if (args[i] == QLatin1String("--out") && i + 1 < args.size())
+            out = args[++i];
+        else if (args[i] == QLatin1String("--settings") && i + 1 < args.size())
+            settings = args[++i];
         else if (args[i] == QLatin1String("--answer-file") && i + 1 < args.size()) {
             // File dialogs choose this file and every question is answered
             // Yes; the messages are printed instead of shown.
@@ -36,14 +39,16 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "[%s] %s\n", qPrintable(r.title), qPrintable(r.text));
                 return r.buttons == n3::dialogs::Buttons::YesNo ? n3::dialogs::Result::Yes : n3::dialogs::Result::Ok;
             });
-        }
-        else if (args[i] == QLatin1String("--size") && i + 1 < args.size()) {
+        } else if (args[i] == QLatin1String("--size") && i + 1 < args.size()) {
             const QStringList wh = args[++i].split(QLatin1Char('x'));
             if (wh.size() == 2) size = QSize(wh[0].toInt(), wh[1].toInt());
-        } else windows << args[i];
+        } else
+            windows << args[i];
     }
     if (db.isEmpty() || out.isEmpty()) {
-        std::fprintf(stderr, "usage: numbers3zubarin-screenshot --db FILE --out FILE.png [--settings FILE] [--size WxH] [WINDOW ...]\n");
+        std::fprintf(
+            stderr,
+            "usage: numbers3zubarin-screenshot --db FILE --out FILE.png [--settings FILE] [--size WxH] [WINDOW ...]\n");
         return 2;
     }
     n3::MainWindow window(db.toStdString(), settings.toStdString());
@@ -55,8 +60,10 @@ int main(int argc, char** argv) {
             for (QMdiSubWindow* w : window.mdiArea()->subWindowList()) w->close();
             // A window's class opens it; a menu name (mnu...) runs the command.
             for (const QString& name : windows) {
-                if (name.startsWith(QLatin1String("mnu"))) window.trigger(name);
-                else window.ShowChild(name.toStdString());
+                if (name.startsWith(QLatin1String("mnu")))
+                    window.trigger(name);
+                else
+                    window.ShowChild(name.toStdString());
             }
         }
         QTimer::singleShot(300, [&] {

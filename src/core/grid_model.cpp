@@ -52,8 +52,7 @@ void GridModel::setNumber(int col, int row, int value) {
     if (!contains(col, row)) return;
     constexpr int kCached = 1 << 16;
     if (value >= 0 && value < kCached) {
-        if (numberText_.size() <= std::size_t(value))
-            numberText_.resize(std::size_t(value) + 1, 0xffffffffu);
+        if (numberText_.size() <= std::size_t(value)) numberText_.resize(std::size_t(value) + 1, 0xffffffffu);
         auto& id = numberText_[std::size_t(value)];
         if (id == 0xffffffffu) id = internText(std::to_string(value));
         cellText_[index(col, row)] = id;
@@ -67,9 +66,7 @@ const std::string& GridModel::text(int col, int row) const {
     return texts_[cellText_[index(col, row)]];
 }
 
-bool GridModel::isEmpty(int col, int row) const {
-    return !contains(col, row) || cellText_[index(col, row)] == 0;
-}
+bool GridModel::isEmpty(int col, int row) const { return !contains(col, row) || cellText_[index(col, row)] == 0; }
 
 // --------------------------------------------------------------- styles
 
@@ -131,7 +128,9 @@ struct Uniform {
     void apply(CellStyle& s, int) const { f(s); }
 };
 template <class F>
-Uniform<F> uniform(F f) { return {f}; }
+Uniform<F> uniform(F f) {
+    return {f};
+}
 
 struct Outline {
     Border line;
@@ -157,24 +156,20 @@ void GridModel::setBackground(const CellBlock& b, Colour c) {
 
 void GridModel::setAlignment(const CellBlock& b, HAlign h, VAlign v) {
     editBlock(b, uniform([h, v](CellStyle& s) {
-        s.hAlign = h;
-        s.vAlign = v;
-    }));
+                  s.hAlign = h;
+                  s.vAlign = v;
+              }));
 }
 
-void GridModel::outlineBlock(const CellBlock& b, Colour c, LineStyle st) {
-    editBlock(b, Outline{Border{st, c}});
-}
+void GridModel::outlineBlock(const CellBlock& b, Colour c, LineStyle st) { editBlock(b, Outline{Border{st, c}}); }
 
-void GridModel::rightLineOnBlock(const CellBlock& b, Colour c, LineStyle st) {
-    setBorder(b, Right, c, st);
-}
+void GridModel::rightLineOnBlock(const CellBlock& b, Colour c, LineStyle st) { setBorder(b, Right, c, st); }
 
 void GridModel::gridLinesOnBlock(const CellBlock& b, Colour c, LineStyle st) {
     const Border line{st, c};
     editBlock(b, uniform([line](CellStyle& s) {
-        for (auto& side : s.borders) side = line;
-    }));
+                  for (auto& side : s.borders) side = line;
+              }));
 }
 
 void GridModel::setBorder(const CellBlock& b, Side side, Colour c, LineStyle st) {
@@ -191,8 +186,7 @@ void GridModel::addSpan(int col, int row, int columns, int rows) {
 
 const Span* GridModel::spanAt(int col, int row) const {
     for (const auto& s : spans_)
-        if (col >= s.col && col < s.col + s.columns && row >= s.row && row < s.row + s.rows)
-            return &s;
+        if (col >= s.col && col < s.col + s.columns && row >= s.row && row < s.row + s.rows) return &s;
     return nullptr;
 }
 

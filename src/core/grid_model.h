@@ -91,9 +91,7 @@ public:
     void setSize(int cols, int rows);
     int columns() const { return cols_; }
     int rows() const { return rows_; }
-    bool contains(int col, int row) const {
-        return col >= 1 && col <= cols_ && row >= 1 && row <= rows_;
-    }
+    bool contains(int col, int row) const { return col >= 1 && col <= cols_ && row >= 1 && row <= rows_; }
 
     // --- texts ----------------------------------------------------------
     // Writes outside the grid are ignored, as the grid control did.
@@ -142,7 +140,10 @@ public:
     bool textOverflow = false;
     int activeCol = 1;
     int activeRow = 1;
-    void moveActiveCellToTopLeft() { activeCol = 1; activeRow = 1; }
+    void moveActiveCellToTopLeft() {
+        activeCol = 1;
+        activeRow = 1;
+    }
 
     // Number of distinct styles and texts (for tests and benchmarks).
     std::size_t styleCount() const { return styles_.size(); }
@@ -164,8 +165,8 @@ private:
     std::vector<std::uint32_t> cellStyle_;  // index into styles_
     std::vector<std::string> texts_;        // texts_[0] is the empty text
     std::unordered_map<std::string, std::uint32_t> textIndex_;
-    std::vector<std::uint32_t> numberText_; // cached text index per small number
-    std::vector<CellStyle> styles_;         // styles_[0] is the default style
+    std::vector<std::uint32_t> numberText_;  // cached text index per small number
+    std::vector<CellStyle> styles_;          // styles_[0] is the default style
     std::vector<Span> spans_;
     std::vector<double> rowHeights_;
     std::vector<double> columnWidths_;

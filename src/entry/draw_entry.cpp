@@ -31,8 +31,7 @@ std::string 当選データ入力::WriteRefusedMessage(std::string_view reason) 
 
 void 当選データ入力::Load(DrawHistory history) {
     rows_ = std::move(history);
-    std::stable_sort(rows_.begin(), rows_.end(),
-                     [](const Draw& a, const Draw& b) { return a.回数 < b.回数; });
+    std::stable_sort(rows_.begin(), rows_.end(), [](const Draw& a, const Draw& b) { return a.回数 < b.回数; });
 }
 
 std::string 当選データ入力::CellText(int row, int column) const {
@@ -85,10 +84,8 @@ void 当選データ入力::DeleteLine(int row) {
     if (observer_) observer_->RowRemoved();
 }
 
-bool 当選データ入力::ShowsEditMenu(bool wholeRowClicked, int row, int selectionFirstRow,
-                                  int selectionLastRow) const {
-    return wholeRowClicked && row >= 0 && row < rowsWithData() &&
-           selectionFirstRow == selectionLastRow;
+bool 当選データ入力::ShowsEditMenu(bool wholeRowClicked, int row, int selectionFirstRow, int selectionLastRow) const {
+    return wholeRowClicked && row >= 0 && row < rowsWithData() && selectionFirstRow == selectionLastRow;
 }
 
 bool 当選データ入力::IsWrongDigitText(std::string_view text) {

@@ -11,10 +11,10 @@
 #include <string>
 #include <string_view>
 
-#include "core/window_names.h"
-#include "core/grid_model.h"
-#include "entry/draw_writer.h"
 #include "core/draw.h"
+#include "core/grid_model.h"
+#include "core/window_names.h"
+#include "entry/draw_writer.h"
 
 namespace n3 {
 
@@ -46,16 +46,14 @@ class 当選データ入力 {
 public:
     // --- texts ------------------------------------------------------------
     static constexpr std::string_view kCaption = windows::kEntry;
-    static constexpr std::string_view kLabel =
-        "当選数字を開催回数毎に入力します（分析対象データとなります）";
+    static constexpr std::string_view kLabel = "当選数字を開催回数毎に入力します（分析対象データとなります）";
     static constexpr std::string_view kCloseButton = "閉じる";
     static constexpr std::string_view kEditMenu = "編集(&E)";
     static constexpr std::string_view kAddLine = "行追加";
     static constexpr std::string_view kAddLineShortcut = "Ctrl+A";
     static constexpr std::string_view kDelLine = "行削除";
     static constexpr std::string_view kDelLineShortcut = "Ctrl+D";
-    static constexpr std::string_view kAddLineQuestion =
-        "選択された行のうしろに行を追加します。よろしいですか？";
+    static constexpr std::string_view kAddLineQuestion = "選択された行のうしろに行を追加します。よろしいですか？";
     static constexpr std::string_view kDelLineQuestion = "選択された行を削除します。よろしいですか？";
     static constexpr std::string_view kWrongDigit = "結果マスタの数字に誤りがあります。";
     // The message for a write the database refused, with its reason.
@@ -64,8 +62,8 @@ public:
     // --- the grid's look ----------------------------------------------------
     static constexpr int kColumnCount = 4;
     static constexpr int kDrawNoColumn = 0;
-    static constexpr std::array<std::string_view, kColumnCount> kColumnHeadings = {
-        "回数", "第1数字", "第2数字", "第3数字"};
+    static constexpr std::array<std::string_view, kColumnCount> kColumnHeadings = {"回数", "第1数字", "第2数字",
+                                                                                   "第3数字"};
     static constexpr std::array<int, kColumnCount> kColumnWidths = {5, 7, 7, 7};  // characters
     static constexpr double kRowHeight = 10;                                      // points
     static constexpr Colour kDrawNoBackground = colours::HeaderYellow;
@@ -106,8 +104,7 @@ public:
     void DeleteLine(int row);
     // The 編集 menu pops up on a right-click on a whole row that holds data
     // while the selection begins and ends on one row.
-    bool ShowsEditMenu(bool wholeRowClicked, int row, int selectionFirstRow,
-                       int selectionLastRow) const;
+    bool ShowsEditMenu(bool wholeRowClicked, int row, int selectionFirstRow, int selectionLastRow) const;
 
     // --- closing --------------------------------------------------------------
     // A cell text that the close check rejects: not empty and not a whole

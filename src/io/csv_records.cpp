@@ -14,9 +14,7 @@ bool CsvRecord::blank() const {
     return true;
 }
 
-bool CsvReader::AtLineEnd() const {
-    return pos_ < text_.size() && (text_[pos_] == '\n' || text_[pos_] == '\r');
-}
+bool CsvReader::AtLineEnd() const { return pos_ < text_.size() && (text_[pos_] == '\n' || text_[pos_] == '\r'); }
 
 void CsvReader::SkipLineEnd() {
     if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') ++pos_;

@@ -8,14 +8,20 @@ constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";  // U+3000
 
 std::string_view TrimBlanks(std::string_view s) {
     for (;;) {
-        if (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-        else if (s.substr(0, 3) == kIdeographicSpace) s.remove_prefix(3);
-        else break;
+        if (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+            s.remove_prefix(1);
+        else if (s.substr(0, 3) == kIdeographicSpace)
+            s.remove_prefix(3);
+        else
+            break;
     }
     for (;;) {
-        if (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-        else if (s.size() >= 3 && s.substr(s.size() - 3) == kIdeographicSpace) s.remove_suffix(3);
-        else break;
+        if (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+            s.remove_suffix(1);
+        else if (s.size() >= 3 && s.substr(s.size() - 3) == kIdeographicSpace)
+            s.remove_suffix(3);
+        else
+            break;
     }
     return s;
 }

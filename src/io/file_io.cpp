@@ -31,8 +31,10 @@ FileReadResult ReadWholeFile(const std::string& path) {
     FileReadResult result;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        if (errno == ENOENT) result.missing = true;
-        else result.error = ReasonText(errno);
+        if (errno == ENOENT)
+            result.missing = true;
+        else
+            result.error = ReasonText(errno);
         return result;
     }
     char buffer[4096];

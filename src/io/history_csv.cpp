@@ -32,8 +32,8 @@ std::string Q(const std::string& s) { return "「" + s + "」"; }
 std::optional<std::string> ReadRow(const CsvRecord& record, const HistoryColumns& columns, Draw& draw) {
     const auto& fields = record.fields;
     auto counts = [&] {
-        return "（見出し行は" + std::to_string(columns.fieldCount) + "項目、この行は" +
-               std::to_string(fields.size()) + "項目）";
+        return "（見出し行は" + std::to_string(columns.fieldCount) + "項目、この行は" + std::to_string(fields.size()) +
+               "項目）";
     };
     if (fields.size() < columns.fieldCount) return "項目が足りません" + counts();
     for (std::size_t i = columns.fieldCount; i < fields.size(); ++i)
@@ -46,8 +46,7 @@ std::optional<std::string> ReadRow(const CsvRecord& record, const HistoryColumns
     if (digits.empty() || !AllDigits(digits)) return noName + Q(no) + "は回数として読めません";
     int value = 0;
     const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (ec != std::errc() || value < 1 || value > kMaxDrawNo)
-        return noName + Q(no) + "が1～32767の範囲にありません";
+    if (ec != std::errc() || value < 1 || value > kMaxDrawNo) return noName + Q(no) + "が1～32767の範囲にありません";
     draw = Draw{};
     draw.回数 = value;
 
@@ -56,8 +55,7 @@ std::optional<std::string> ReadRow(const CsvRecord& record, const HistoryColumns
         const std::string number = Value(fields[columns.digits[0]]);
         if (number.empty()) return name + "が空です";
         if (!AllDigits(number)) return name + Q(number) + "は3桁の数字ではありません";
-        if (number.size() < 3)
-            return name + Q(number) + "が3桁ではありません（先頭の0が消えていませんか）";
+        if (number.size() < 3) return name + Q(number) + "が3桁ではありません（先頭の0が消えていませんか）";
         if (number.size() > 3) return name + Q(number) + "が3桁ではありません";
         for (std::size_t i = 0; i < 3; ++i) draw.digits[i] = number[i] - '0';
         return std::nullopt;
@@ -105,8 +103,8 @@ CsvParseResult ParseHistoryCsv(std::string_view bytes) {
         if (auto reason = ReadRow(record, *columns, draw)) return fail(record.line, std::move(*reason));
         int& first = firstLineOf[std::size_t(draw.回数)];
         if (first != 0)
-            return fail(record.line, "回数" + std::to_string(draw.回数) + "が2回あります（" +
-                                         std::to_string(first) + "行目と同じです）");
+            return fail(record.line, "回数" + std::to_string(draw.回数) + "が2回あります（" + std::to_string(first) +
+                                         "行目と同じです）");
         first = record.line;
         result.draws.push_back(draw);
     }

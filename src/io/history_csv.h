@@ -30,8 +30,8 @@
 #include <string_view>
 #include <vector>
 
-#include "io/csv_error.h"
 #include "core/draw.h"
+#include "io/csv_error.h"
 
 namespace n3 {
 

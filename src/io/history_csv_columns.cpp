@@ -12,9 +12,10 @@ namespace {
 using Names = std::vector<std::string_view>;
 
 const Names kDrawNoNames = {"回数", "回号", "回", "回別", "開催回", "抽せん回", "抽選回", "実施回"};
-const Names kNumberNames = {"当せん番号", "当選番号", "当せん数字", "当選数字", "抽せん番号",
-                            "抽選番号", "抽せん数字", "抽選数字", "当たり番号", "当り番号",
-                            "ナンバーズ3", "ナンバーズ3当せん番号", "ナンバーズ3当選番号"};
+const Names kNumberNames = {"当せん番号",         "当選番号", "当せん数字",  "当選数字",
+                            "抽せん番号",         "抽選番号", "抽せん数字",  "抽選数字",
+                            "当たり番号",         "当り番号", "ナンバーズ3", "ナンバーズ3当せん番号",
+                            "ナンバーズ3当選番号"};
 const std::array<Names, 3> kDigitNames = {
     Names{"第1数字", "1桁目", "百の位"},
     Names{"第2数字", "2桁目", "十の位"},
@@ -66,8 +67,10 @@ HistoryColumnsResult RecogniseHistoryColumns(const std::vector<std::string>& hea
     std::array<Found, 3> digits;
     for (std::size_t i = 0; i < header.size(); ++i) {
         const std::string name = NormaliseField(header[i]);
-        if (Named(kDrawNoNames, name)) Claim(drawNo, i, name);
-        else if (Named(kNumberNames, name)) Claim(number, i, name);
+        if (Named(kDrawNoNames, name))
+            Claim(drawNo, i, name);
+        else if (Named(kNumberNames, name))
+            Claim(number, i, name);
         for (std::size_t d = 0; d < 3; ++d)
             if (Named(kDigitNames[d], name)) Claim(digits[d], i, name);
     }
@@ -78,23 +81,25 @@ HistoryColumnsResult RecogniseHistoryColumns(const std::vector<std::string>& hea
 
     if (!drawNo.index) {
         if (!header.empty() && LooksLikeDrawNumber(NormaliseField(header[0])))
-            return refuse("見出し行がありません。1行目に「回数,第1数字,第2数字,第3数字」や"
-                          "「回号,抽せん日,当せん番号」のような見出しが要ります");
+            return refuse(
+                "見出し行がありません。1行目に「回数,第1数字,第2数字,第3数字」や"
+                "「回号,抽せん日,当せん番号」のような見出しが要ります");
         return refuse("見出し行に回数の列（回数・回号・回 など）がありません");
     }
     if (!drawNo.secondName.empty()) return refuse(Twice("回数", drawNo));
     if (!number.secondName.empty()) return refuse(Twice("当せん番号", number));
     for (std::size_t d = 0; d < 3; ++d)
-        if (!digits[d].secondName.empty())
-            return refuse(Twice("第" + std::to_string(d + 1) + "数字", digits[d]));
+        if (!digits[d].secondName.empty()) return refuse(Twice("第" + std::to_string(d + 1) + "数字", digits[d]));
 
-    const auto anyDigit = std::find_if(digits.begin(), digits.end(), [](const Found& f) { return f.index.has_value(); });
+    const auto anyDigit =
+        std::find_if(digits.begin(), digits.end(), [](const Found& f) { return f.index.has_value(); });
     if (number.index && anyDigit != digits.end())
-        return refuse("見出し行に3桁の当せん番号の列「" + number.name + "」と数字ごとの列「" +
-                      anyDigit->name + "」の両方があります。どちらを読むか決められません");
+        return refuse("見出し行に3桁の当せん番号の列「" + number.name + "」と数字ごとの列「" + anyDigit->name +
+                      "」の両方があります。どちらを読むか決められません");
     if (!number.index && anyDigit == digits.end())
-        return refuse("見出し行に当せん番号の列（当せん番号・当選番号・抽せん数字 など）も、"
-                      "第1数字・第2数字・第3数字の列もありません");
+        return refuse(
+            "見出し行に当せん番号の列（当せん番号・当選番号・抽せん数字 など）も、"
+            "第1数字・第2数字・第3数字の列もありません");
 
     HistoryColumns columns;
     columns.fieldCount = header.size();
@@ -107,9 +112,9 @@ HistoryColumnsResult RecogniseHistoryColumns(const std::vector<std::string>& hea
     } else {
         for (std::size_t d = 0; d < 3; ++d) {
             if (!digits[d].index)
-                return refuse("見出し行に第" + std::to_string(d + 1) + "数字の列（" +
-                              std::string(kDigitNames[d][0]) + "・" + std::string(kDigitNames[d][1]) +
-                              "・" + std::string(kDigitNames[d][2]) + "）がありません");
+                return refuse("見出し行に第" + std::to_string(d + 1) + "数字の列（" + std::string(kDigitNames[d][0]) +
+                              "・" + std::string(kDigitNames[d][1]) + "・" + std::string(kDigitNames[d][2]) +
+                              "）がありません");
             columns.digits[d] = *digits[d].index;
             columns.digitNames[d] = digits[d].name;
         }

@@ -23,8 +23,8 @@ namespace n3 {
 struct HistoryColumns {
     std::size_t fieldCount = 0;  // fields of the header line
     std::size_t drawNo = 0;
-    std::string drawNoName;      // the column's name as the header writes it
-    bool oneField = false;       // all three digits in one field ("048")
+    std::string drawNoName;  // the column's name as the header writes it
+    bool oneField = false;   // all three digits in one field ("048")
     // The digit columns; when oneField, only [0] is used.
     std::array<std::size_t, 3> digits{};
     std::array<std::string, 3> digitNames;

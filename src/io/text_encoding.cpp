@@ -2,7 +2,6 @@
 
 #include <iconv.h>
 
-
 namespace n3 {
 
 namespace {
@@ -50,14 +49,26 @@ std::size_t FirstInvalidUtf8(std::string_view bytes) {
         }
         std::size_t len;
         unsigned char lo = 0x80, hi = 0xBF;  // allowed range of the second byte
-        if (c >= 0xC2 && c <= 0xDF) len = 2;
-        else if (c == 0xE0) { len = 3; lo = 0xA0; }
-        else if (c == 0xED) { len = 3; hi = 0x9F; }
-        else if (c >= 0xE1 && c <= 0xEF) len = 3;
-        else if (c == 0xF0) { len = 4; lo = 0x90; }
-        else if (c == 0xF4) { len = 4; hi = 0x8F; }
-        else if (c >= 0xF1 && c <= 0xF3) len = 4;
-        else return i;
+        if (c >= 0xC2 && c <= 0xDF)
+            len = 2;
+        else if (c == 0xE0) {
+            len = 3;
+            lo = 0xA0;
+        } else if (c == 0xED) {
+            len = 3;
+            hi = 0x9F;
+        } else if (c >= 0xE1 && c <= 0xEF)
+            len = 3;
+        else if (c == 0xF0) {
+            len = 4;
+            lo = 0x90;
+        } else if (c == 0xF4) {
+            len = 4;
+            hi = 0x8F;
+        } else if (c >= 0xF1 && c <= 0xF3)
+            len = 4;
+        else
+            return i;
         if (i + len > n) return i;
         if (s[i + 1] < lo || s[i + 1] > hi) return i;
         for (std::size_t k = 2; k < len; ++k)
@@ -71,8 +82,10 @@ int LineOfOffset(std::string_view bytes, std::size_t offset) {
     int line = 1;
     const std::size_t end = offset < bytes.size() ? offset : bytes.size();
     for (std::size_t i = 0; i < end; ++i) {
-        if (bytes[i] == '\n') ++line;
-        else if (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')) ++line;
+        if (bytes[i] == '\n')
+            ++line;
+        else if (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'))
+            ++line;
     }
     return line;
 }

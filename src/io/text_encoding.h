@@ -14,8 +14,8 @@ struct DecodedText {
     std::string text;  // UTF-8 without BOM; empty when refused
     SourceEncoding encoding = SourceEncoding::Utf8;
     int nonUtf8Line = 0;  // read as CP932: line of the first byte that is not UTF-8
-    int badLine = 0;     // 1-based line of the refusal, 0 when read
-    std::string reason;  // Japanese, for the user; empty when read
+    int badLine = 0;      // 1-based line of the refusal, 0 when read
+    std::string reason;   // Japanese, for the user; empty when read
     bool ok() const { return badLine == 0; }
 };
 

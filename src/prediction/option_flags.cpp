@@ -4,8 +4,6 @@
 
 namespace n3 {
 
-int CountOptionsOn(const OptionFlags& flags) {
-    return int(std::count(flags.begin(), flags.end(), true));
-}
+int CountOptionsOn(const OptionFlags& flags) { return int(std::count(flags.begin(), flags.end(), true)); }
 
 }  // namespace n3

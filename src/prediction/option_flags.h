@@ -16,17 +16,24 @@ using OptionFlags = std::array<bool, kOptionFlagCount>;
 
 // The key of flag i in the settings file.
 inline constexpr std::array<std::string_view, kOptionFlagCount> kOptionKeys = {
-    "頻度分析Opt",     "間隔分析Opt",        "出現回数分析Opt",       "バラツキ分析Opt",
-    "引っ張り分析Opt", "連番飛び石分析Opt",  "数字合計分析Opt",       "組合せパターン分析Opt",
-    "5分割傾向分析Opt", "分割データ分析Opt",
+    "頻度分析Opt",       "間隔分析Opt",     "出現回数分析Opt",       "バラツキ分析Opt",  "引っ張り分析Opt",
+    "連番飛び石分析Opt", "数字合計分析Opt", "組合せパターン分析Opt", "5分割傾向分析Opt", "分割データ分析Opt",
 };
 
 // The caption of the frame round option pair i of the panel.
 inline constexpr std::array<std::string_view, kOptionPairCount> kOptionCaptions = {
-    "■頻度分析（出現頻度分析）", "■間隔分析（出現間隔分析）", "■出現回数分析",
-    "■バラツキ分析",             "■引っ張り分析",             "■連番・飛び石分析",
-    "■数字合計分析",             "■組合せパターン分析",       "■4分割傾向分析",
-    "■分割データ分析",           "■下一桁出現傾向分析",       "■下一桁連続出現回数分析",
+    "■頻度分析（出現頻度分析）",
+    "■間隔分析（出現間隔分析）",
+    "■出現回数分析",
+    "■バラツキ分析",
+    "■引っ張り分析",
+    "■連番・飛び石分析",
+    "■数字合計分析",
+    "■組合せパターン分析",
+    "■4分割傾向分析",
+    "■分割データ分析",
+    "■下一桁出現傾向分析",
+    "■下一桁連続出現回数分析",
 };
 
 // How many flags are on (0..10): the one way the options move the prediction.

@@ -14,9 +14,21 @@ struct EliminationRow {
 
 // Rows 3, 4, 7, 8, 10, 11 and 14 read the third digit.
 constexpr std::array<EliminationRow, kEliminationRows> kEliminationTable = {{
-    {0, 1, +1}, {0, 2, +8}, {1, 1, 0},  {1, 3, -7}, {2, 3, +8},
-    {2, 2, -5}, {3, 1, +3}, {3, 3, +1}, {4, 3, +4}, {4, 1, +7},
-    {5, 3, +6}, {5, 3, -9}, {6, 1, +4}, {7, 2, +1}, {9, 3, +9},
+    {0, 1, +1},
+    {0, 2, +8},
+    {1, 1, 0},
+    {1, 3, -7},
+    {2, 3, +8},
+    {2, 2, -5},
+    {3, 1, +3},
+    {3, 3, +1},
+    {4, 3, +4},
+    {4, 1, +7},
+    {5, 3, +6},
+    {5, 3, -9},
+    {6, 1, +4},
+    {7, 2, +1},
+    {9, 3, +9},
 }};
 
 constexpr int kEliminationRowWidth = 5;
@@ -44,8 +56,8 @@ int PredictionEngine::DigitAt(int drawNo, int position) const {
     return entry.complete ? entry.digits[std::size_t(position - 1)] : 0;
 }
 
-void PredictionEngine::ScanDrawHistory(const DrawHistory& history, PredictionGrids& grids,
-                                       const OptionFlags& flags, int latestDrawNo) {
+void PredictionEngine::ScanDrawHistory(const DrawHistory& history, PredictionGrids& grids, const OptionFlags& flags,
+                                       int latestDrawNo) {
     for (const Draw& draw : history) {
         if (!draw.complete()) continue;
         const int n = draw.回数;

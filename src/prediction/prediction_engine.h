@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "core/draw.h"
 #include "prediction/option_flags.h"
 #include "prediction/prediction_grids.h"
-#include "core/draw.h"
 
 namespace n3 {
 
@@ -41,8 +41,8 @@ public:
     // Fills the digit table and the cycle table from the history, then
     // shows the predictions. Entries the history does not reach keep what
     // an earlier scan left in them.
-    void ScanDrawHistory(const DrawHistory& history, PredictionGrids& grids,
-                         const OptionFlags& flags, int latestDrawNo);
+    void ScanDrawHistory(const DrawHistory& history, PredictionGrids& grids, const OptionFlags& flags,
+                         int latestDrawNo);
     // The cycle digits, then the elimination, repeat and one-shot results
     // from the tables as they stand.
     void ShowPredictions(PredictionGrids& grids, const OptionFlags& flags, int latestDrawNo);

@@ -37,9 +37,7 @@ void WriteMethodLabels(GridModel& grid, int index) {
         grid.addSpan(1, 2, 1, 2);
         grid.setText(1, 2, "連発予想");
         break;
-    case kOneShotGrid:
-        grid.setText(1, 2, "１発予想");
-        break;
+    case kOneShotGrid: grid.setText(1, 2, "１発予想"); break;
     }
 }
 

@@ -5,11 +5,11 @@
 // opening of the window. The Qt window only shows what this holds.
 #include <string>
 
+#include "core/draw.h"
 #include "prediction/option_flags.h"
 #include "prediction/prediction_engine.h"
 #include "prediction/prediction_grids.h"
 #include "prediction/settings_file.h"
-#include "core/draw.h"
 
 namespace n3 {
 

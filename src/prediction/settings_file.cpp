@@ -125,8 +125,8 @@ SettingsFileResult ReadInitFile(const std::string& path, OptionFlags& flags) {
         value = value.substr(0, value.find('='));
         const std::optional<bool> on = ParseBooleanValue(value);
         if (!on) {
-            result.error = LineLabel(path, n + 1) + "の値「" + std::string(value) +
-                           "」は True、False、数値のどれでもありません。";
+            result.error =
+                LineLabel(path, n + 1) + "の値「" + std::string(value) + "」は True、False、数値のどれでもありません。";
             return result;
         }
         flags[std::size_t(index)] = *on;

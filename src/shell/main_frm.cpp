@@ -63,16 +63,18 @@ std::vector<MenuItem> BuildMenuTree() {
     if (std::vector<MenuItem> verify = TableItems(kVerifyMenu); !verify.empty())
         tree.push_back(Menu(std::string(kVerifyMenu), "検証(&V)", std::move(verify)));
     tree.push_back(Menu("mnuHosyu", "データ管理(&M)", std::move(data)));
-    tree.push_back(Menu("mnuWindow", "ウィンドウ(&W)", {
-        Item("mnuWindowHorizontal", "上下に並べて表示(&H)", Command::TileHorizontal),
-        Item("mnuWindowVertical", "左右に並べて表示(&V)", Command::TileVertical),
-        Item("mnuWindowCascade", "重ねて表示(&C)", Command::Cascade),
-        Item("mnuWindowArrangeIcon", "アイコンの整列(&A)", Command::ArrangeIcons),
-    }));
-    tree.push_back(Menu("mnuHelp", "ヘルプ(&H)", {
-        Item("mnuHelpFile", "ヘルプ(&H)", Command::HelpFile),
-        Item("mnuAbout", "バージョン情報(&A)", Command::About, std::string(windows::kAbout)),
-    }));
+    tree.push_back(Menu("mnuWindow", "ウィンドウ(&W)",
+                        {
+                            Item("mnuWindowHorizontal", "上下に並べて表示(&H)", Command::TileHorizontal),
+                            Item("mnuWindowVertical", "左右に並べて表示(&V)", Command::TileVertical),
+                            Item("mnuWindowCascade", "重ねて表示(&C)", Command::Cascade),
+                            Item("mnuWindowArrangeIcon", "アイコンの整列(&A)", Command::ArrangeIcons),
+                        }));
+    tree.push_back(Menu("mnuHelp", "ヘルプ(&H)",
+                        {
+                            Item("mnuHelpFile", "ヘルプ(&H)", Command::HelpFile),
+                            Item("mnuAbout", "バージョン情報(&A)", Command::About, std::string(windows::kAbout)),
+                        }));
     return tree;
 }
 

@@ -12,9 +12,9 @@ namespace n3 {
 class MainFrmUi {
 public:
     virtual ~MainFrmUi() = default;
-    virtual void BeginWait() = 0;   // hourglass pointer
-    virtual void EndWait() = 0;     // normal pointer
-    virtual void YieldOnce() = 0;   // let pending window messages run once
+    virtual void BeginWait() = 0;  // hourglass pointer
+    virtual void EndWait() = 0;    // normal pointer
+    virtual void YieldOnce() = 0;  // let pending window messages run once
     // Shows the child window of that class, creating (loading) it when it
     // is not open, else bringing it forward.
     virtual void ShowChild(std::string_view windowClass) = 0;
@@ -23,14 +23,26 @@ public:
 };
 
 enum class Command {
-    None, End, Predict, OpenAnalysis, MasterInput, MasterMaintenance,
-    ImportCsv, ExportCsv, Reload,
-    TileHorizontal, TileVertical, Cascade, ArrangeIcons, HelpFile, About,
+    None,
+    End,
+    Predict,
+    OpenAnalysis,
+    MasterInput,
+    MasterMaintenance,
+    ImportCsv,
+    ExportCsv,
+    Reload,
+    TileHorizontal,
+    TileVertical,
+    Cascade,
+    ArrangeIcons,
+    HelpFile,
+    About,
 };
 
 struct MenuItem {
-    std::string name;      // mnuXXX
-    std::string caption;   // with & before the access key
+    std::string name;     // mnuXXX
+    std::string caption;  // with & before the access key
     Command command = Command::None;
     std::string window;    // the window class for OpenAnalysis
     std::string shortcut;  // e.g. "Ctrl+A"

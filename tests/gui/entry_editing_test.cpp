@@ -148,9 +148,8 @@ TEST_F(EditingFixture, RightClickOnAWholeRowPopsUpTheEditMenu) {
     menu->hide();
 
     // Two rows selected: no menu.
-    w->grid()->selectionModel()->select(
-        QItemSelection(w->model()->index(0, 0), w->model()->index(1, 3)),
-        QItemSelectionModel::ClearAndSelect);
+    w->grid()->selectionModel()->select(QItemSelection(w->model()->index(0, 0), w->model()->index(1, 3)),
+                                        QItemSelectionModel::ClearAndSelect);
     rightClick(1, 2);
     EXPECT_FALSE(menu->isVisible());
 }

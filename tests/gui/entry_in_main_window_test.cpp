@@ -36,9 +36,7 @@ protected:
         for (QAction* a : main->menuBar()->actions()) captions << a->text();
         return captions;
     }
-    EntryWindow* entry() const {
-        return qobject_cast<EntryWindow*>(main->child(QStringLiteral("当選データ入力")));
-    }
+    EntryWindow* entry() const { return qobject_cast<EntryWindow*>(main->child(QStringLiteral("当選データ入力"))); }
 
     TempDir dir;
     std::string path;

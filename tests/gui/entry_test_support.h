@@ -78,9 +78,7 @@ inline Draw MakeDraw(int no, std::optional<int> a, std::optional<int> b, std::op
     return d;
 }
 
-inline void StoreDraws(const std::string& path, const std::vector<Draw>& draws) {
-    DrawStore::Open(path).Import(draws);
-}
+inline void StoreDraws(const std::string& path, const std::vector<Draw>& draws) { DrawStore::Open(path).Import(draws); }
 
 // The history as a fresh connection reads it.
 inline DrawHistory ReadBack(const std::string& path) { return DrawStore::Open(path, false).ReadHistory(); }
@@ -102,9 +100,7 @@ struct OpenedEntryWindow {
     EntryWindow* operator->() const { return window.data(); }
     EntryGridView* grid() const { return window->fpSpread1(); }
     DrawEntryModel* model() const { return window->model(); }
-    QString text(int row, int column) const {
-        return model()->data(model()->index(row, column)).toString();
-    }
+    QString text(int row, int column) const { return model()->data(model()->index(row, column)).toString(); }
     // Shows the window and waits until it is the active window.
     void showActive() const {
         window->show();
@@ -119,12 +115,16 @@ struct OpenedEntryWindow {
 inline void TypeInto(const OpenedEntryWindow& w, int row, int column, const QString& keys) {
     const QModelIndex cell = w.model()->index(row, column);
     w.grid()->setCurrentIndex(cell);
-    if (keys.isEmpty()) w.grid()->edit(cell);
-    else QTest::keyClicks(w.grid(), keys.left(1));
+    if (keys.isEmpty())
+        w.grid()->edit(cell);
+    else
+        QTest::keyClicks(w.grid(), keys.left(1));
     auto* editor = qobject_cast<QLineEdit*>(w.grid()->indexWidget(cell));
     ASSERT_NE(editor, nullptr);
-    if (keys.isEmpty()) QTest::keyClick(editor, Qt::Key_Backspace);
-    else if (keys.size() > 1) QTest::keyClicks(editor, keys.mid(1));
+    if (keys.isEmpty())
+        QTest::keyClick(editor, Qt::Key_Backspace);
+    else if (keys.size() > 1)
+        QTest::keyClicks(editor, keys.mid(1));
     QTest::keyClick(editor, Qt::Key_Return);
     QCoreApplication::processEvents();  // the delegate stores on its next turn
     ASSERT_EQ(w.grid()->indexWidget(cell), nullptr);

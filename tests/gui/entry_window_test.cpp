@@ -59,8 +59,7 @@ TEST(EntryWindow, LoadsEveryDrawWithTheGridOfTheWindow) {
     EXPECT_EQ(w.text(1, 1), "4");
     EXPECT_EQ(w.text(2, 2), "");
     const QStringList headings{"回数", "第1数字", "第2数字", "第3数字"};
-    for (int c = 0; c < 4; ++c)
-        EXPECT_EQ(w.model()->headerData(c, Qt::Horizontal).toString(), headings[c]);
+    for (int c = 0; c < 4; ++c) EXPECT_EQ(w.model()->headerData(c, Qt::Horizontal).toString(), headings[c]);
 
     // 回数 read-only red on (255,255,200); the digits editable; all centred.
     const QModelIndex no = w.model()->index(0, 0), digit = w.model()->index(0, 1);
@@ -207,7 +206,8 @@ TEST(EntryWindow, RendersTheGridColours) {
     const auto path = dir.file("n3.db");
     std::vector<Draw> draws;
     for (int no = 1; no <= 40; ++no)
-        draws.push_back(MakeDraw(no, (no * 7) % 10, (no * 3) % 10, no % 4 == 0 ? std::nullopt : std::optional<int>(no % 10)));
+        draws.push_back(
+            MakeDraw(no, (no * 7) % 10, (no * 3) % 10, no % 4 == 0 ? std::nullopt : std::optional<int>(no % 10)));
     StoreDraws(path, draws);
     EntryHost host(path);
     OpenedEntryWindow w(host);

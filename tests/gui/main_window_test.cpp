@@ -94,8 +94,10 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption) {
     int count = 0;
     std::function<void(QMenu*)> walk = [&](QMenu* m) {
         for (QAction* a : m->actions()) {
-            if (a->menu()) walk(a->menu());
-            else if (a->isEnabled() && a->isVisible()) ++count;
+            if (a->menu())
+                walk(a->menu());
+            else if (a->isEnabled() && a->isVisible())
+                ++count;
         }
     };
     walk(analysis);
@@ -219,7 +221,8 @@ TEST_F(MainWindowTest, HelpOpensAtTheAboutKeywordAndAMissingFileIsReported) {
     ASSERT_NE(window->helpWindow(), nullptr);
     EXPECT_EQ(window->helpWindow()->currentKeyword(), "ナンバーズ3ズバリンLiteについて");
     // Every analysis window can be looked up by its caption.
-    for (const auto& item : {"出現頻度分析", "回数別頻度分析", "下一桁連続出現回数分析", "3分割データ分析", "一発ズバリン予想"})
+    for (const auto& item :
+         {"出現頻度分析", "回数別頻度分析", "下一桁連続出現回数分析", "3分割データ分析", "一発ズバリン予想"})
         EXPECT_TRUE(window->helpWindow()->keywords().contains(QString::fromUtf8(item))) << item;
 }
 

@@ -6,9 +6,9 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "core/startup_statistics.h"
 #include "platform/qt/grid_view.h"
 #include "platform/qt/prediction_window.h"
-#include "core/startup_statistics.h"
 
 using namespace n3;
 
@@ -78,7 +78,8 @@ TEST(PredictionWindowGui, LoadShowsFlagsAndPredictionAndClicksRecompute) {
     EXPECT_FALSE(window->optReflect(0)->isChecked());
     EXPECT_EQ(window->optReflect(8)->parentWidget()->property("title").toString(), QStringLiteral("■4分割傾向分析"));
     for (int g = 0; g < kPredictionGridCount; ++g)
-        EXPECT_EQ(Texts(window->fpSpread1(g)->gridModel()), Expected(host.snapshot().history, prediction.optionFlags(), g));
+        EXPECT_EQ(Texts(window->fpSpread1(g)->gridModel()),
+                  Expected(host.snapshot().history, prediction.optionFlags(), g));
 
     const auto before = Texts(window->fpSpread1(kEliminationGrid)->gridModel());
     QTest::mouseClick(window->optReflect(2), Qt::LeftButton);
@@ -87,7 +88,8 @@ TEST(PredictionWindowGui, LoadShowsFlagsAndPredictionAndClicksRecompute) {
     EXPECT_FALSE(window->optIgnore(2)->isChecked());
     EXPECT_NE(Texts(window->fpSpread1(kEliminationGrid)->gridModel()), before);
     for (int g = 0; g < kPredictionGridCount; ++g)
-        EXPECT_EQ(Texts(window->fpSpread1(g)->gridModel()), Expected(host.snapshot().history, prediction.optionFlags(), g));
+        EXPECT_EQ(Texts(window->fpSpread1(g)->gridModel()),
+                  Expected(host.snapshot().history, prediction.optionFlags(), g));
 
     // The last-digit pairs have no flag.
     const OptionFlags flags = prediction.optionFlags();

@@ -25,9 +25,9 @@ TEST(AppearanceCount, CountsOccurrencesBeforeEachDrawReadingAllThreeFirst) {
     EXPECT_EQ(g.text(5, 5), "5");
     EXPECT_EQ(g.text(6, 5), "5");
     EXPECT_EQ(g.text(7, 5), "1");
-    EXPECT_EQ(g.text(5, 6), "7");   // afterwards 4 has occurred seven times
+    EXPECT_EQ(g.text(5, 6), "7");  // afterwards 4 has occurred seven times
     EXPECT_EQ(g.text(6, 6), "0");
-    EXPECT_EQ(g.text(1, 6), "4");   // the latest draw is the last row
+    EXPECT_EQ(g.text(1, 6), "4");  // the latest draw is the last row
 }
 
 TEST(AppearanceCount, IncompleteRowsTakeNoRowAndLeaveEmptyRowsAtTheBottom) {

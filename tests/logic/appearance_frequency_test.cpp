@@ -66,7 +66,8 @@ TEST(AppearanceFrequency, BordersAndSizes) {
 
     const auto* info = FindAnalysisWindow("出現頻度分析");
     ASSERT_NE(info, nullptr);
-    const GridModel framed = BuildAnalysisGrid(*info, history({{1, 1, 2, 3}}), LoadStartupStatistics(history({{1, 1, 2, 3}})));
+    const GridModel framed =
+        BuildAnalysisGrid(*info, history({{1, 1, 2, 3}}), LoadStartupStatistics(history({{1, 1, 2, 3}})));
     EXPECT_EQ(framed.frozenRows, 2);
     EXPECT_EQ(framed.scrollBars, ScrollBars::Both);
 }

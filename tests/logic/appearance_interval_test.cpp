@@ -18,8 +18,8 @@ TEST(AppearanceInterval, IntervalsAreDrawNumberDifferencesToTheLastAppearance) {
     h.push_back(history({{20, 5, 8, 9}})[0]);
     const GridModel g = BuildFor(h);
     ASSERT_EQ(g.rows(), 24);
-    for (int c : {3, 5, 7}) EXPECT_EQ(g.text(c, 3), "初回");  // the first draw
-    for (int c : {3, 5, 7}) EXPECT_EQ(g.text(c, 4), "初回");  // 7 is new to each position
+    for (int c : {3, 5, 7}) EXPECT_EQ(g.text(c, 3), "初回");   // the first draw
+    for (int c : {3, 5, 7}) EXPECT_EQ(g.text(c, 4), "初回");   // 7 is new to each position
     for (int c : {3, 5, 7}) EXPECT_EQ(g.text(c, 5), "1回前");  // 7-7-7 right after 7-7-7
     EXPECT_EQ(g.text(1, 22), "20");
     EXPECT_EQ(g.text(3, 22), "5回前");  // 5 last seen as third digit of draw 15
@@ -103,8 +103,8 @@ TEST(AppearanceInterval, GeneratedHistoryMatchesABackwardSearch) {
             std::string expected = "初回";
             for (std::size_t j = i; j-- > 0;) {
                 const Draw& e = h[j];
-                if (e.complete() && (e.digit(0) == h[i].digit(p) || e.digit(1) == h[i].digit(p) ||
-                                     e.digit(2) == h[i].digit(p))) {
+                if (e.complete() &&
+                    (e.digit(0) == h[i].digit(p) || e.digit(1) == h[i].digit(p) || e.digit(2) == h[i].digit(p))) {
                     expected = std::to_string(h[i].回数 - e.回数) + "回前";
                     break;
                 }

@@ -12,12 +12,8 @@ constexpr Colour kCyan{200, 255, 255};
 constexpr Colour kGreen{200, 255, 200};
 constexpr Colour kYellow{255, 255, 200};
 
-GridModel lowHigh(const DrawHistory& h) {
-    return 低数字高数字の組合せパターン分析::Build(h, LoadStartupStatistics(h));
-}
-GridModel evenOdd(const DrawHistory& h) {
-    return 偶数奇数の組合せパターン分析::Build(h, LoadStartupStatistics(h));
-}
+GridModel lowHigh(const DrawHistory& h) { return 低数字高数字の組合せパターン分析::Build(h, LoadStartupStatistics(h)); }
+GridModel evenOdd(const DrawHistory& h) { return 偶数奇数の組合せパターン分析::Build(h, LoadStartupStatistics(h)); }
 
 struct Expect {
     bool firstClass[3];
@@ -39,8 +35,8 @@ void check(const GridModel& g, int row, const Expect& e, Colour secondClassBackg
 }  // namespace
 
 TEST(LowHighPattern, FourIsLowAsTheLabelSays) {
-    const auto g = lowHigh(history({{1, 3, 4, 9}, {2, 4, 4, 4}, {3, 0, 1, 2}, {4, 5, 9, 6},
-                                    {5, 1, 2, 3}, {6, 4, 5, 0}}));
+    const auto g =
+        lowHigh(history({{1, 3, 4, 9}, {2, 4, 4, 4}, {3, 0, 1, 2}, {4, 5, 9, 6}, {5, 1, 2, 3}, {6, 4, 5, 0}}));
     const Colour unchanged{};
     check(g, 2, {{true, true, false}, "2", "1", "C", kGreen}, unchanged);
     check(g, 3, {{true, true, true}, "3", "0", "D", kYellow}, unchanged);

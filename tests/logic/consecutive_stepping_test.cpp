@@ -28,8 +28,14 @@ using Row = std::array<Colour, 8>;
 }  // namespace
 
 TEST(ConsecutiveStepping, MarksNeighbouringPairsAndGreysHalvesWithoutOne) {
-    const auto g = build(history({{1, 1, 2, 3}, {2, 1, 3, 5}, {3, 2, 1, 3}, {4, 1, 5, 2},
-                                  {5, 9, 0, 9}, {6, 4, 4, 4}, {7, 8, 0, 8}, {8, 3, 2, 0}}));
+    const auto g = build(history({{1, 1, 2, 3},
+                                  {2, 1, 3, 5},
+                                  {3, 2, 1, 3},
+                                  {4, 1, 5, 2},
+                                  {5, 9, 0, 9},
+                                  {6, 4, 4, 4},
+                                  {7, 8, 0, 8},
+                                  {8, 3, 2, 0}}));
     EXPECT_EQ(row(g, 2), (Row{kYellow, kCyan, kCyan, kCyan, kGrey, kWhite, kWhite, kWhite}));
     EXPECT_EQ(row(g, 3), (Row{kGrey, kWhite, kWhite, kWhite, kYellow, kGreen, kGreen, kGreen}));
     EXPECT_EQ(row(g, 4), (Row{kYellow, kCyan, kCyan, kWhite, kYellow, kWhite, kGreen, kGreen}));
@@ -48,8 +54,7 @@ TEST(ConsecutiveStepping, MarksNeighbouringPairsAndGreysHalvesWithoutOne) {
 TEST(ConsecutiveStepping, BothHalvesListTheDraw) {
     const auto g = build(history({{1, 1, 5, 2}, {2, 3, -1, 4}, {3, 6, 7, 0}}));
     ASSERT_EQ(g.rows(), 4);
-    const char* expect[2][8] = {{"1", "1", "5", "2", "1", "1", "5", "2"},
-                                {"3", "6", "7", "0", "3", "6", "7", "0"}};
+    const char* expect[2][8] = {{"1", "1", "5", "2", "1", "1", "5", "2"}, {"3", "6", "7", "0", "3", "6", "7", "0"}};
     for (int r = 0; r < 2; ++r)
         for (int c = 1; c <= 8; ++c) EXPECT_EQ(g.text(c, r + 2), expect[r][c - 1]);
     for (int c = 1; c <= 8; ++c) EXPECT_TRUE(g.isEmpty(c, 4));
@@ -70,8 +75,8 @@ TEST(ConsecutiveStepping, HeaderRowAndLayout) {
     EXPECT_EQ(g.rowHeight(1), 10);
     const double widths[] = {6, 5, 5, 5, 6, 5, 5, 5};
     for (int c = 1; c <= 8; ++c) EXPECT_EQ(g.columnWidth(c), widths[c - 1]) << c;
-    EXPECT_EQ(row(g, 1), (Row{kYellow, Colour{255, 200, 255}, Colour{255, 200, 255}, Colour{255, 200, 255},
-                              kYellow, colours::HeaderPink, colours::HeaderPink, colours::HeaderPink}));
+    EXPECT_EQ(row(g, 1), (Row{kYellow, Colour{255, 200, 255}, Colour{255, 200, 255}, Colour{255, 200, 255}, kYellow,
+                              colours::HeaderPink, colours::HeaderPink, colours::HeaderPink}));
     EXPECT_EQ(shownForeground(g, 1, 1), colours::Red);
     EXPECT_EQ(shownForeground(g, 2, 1), colours::Black);
     EXPECT_EQ(shownForeground(g, 6, 1), colours::Black);

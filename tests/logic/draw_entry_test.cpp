@@ -74,8 +74,7 @@ TEST(DrawEntry, RowsComeInDrawNumberOrderAndShowTheirCells) {
 }
 
 TEST(DrawEntry, TypingAcceptsOnlyEmptyOrOneDigit) {
-    for (const char* ok : {"0", "9", "5"})
-        EXPECT_TRUE(当選データ入力::ParseDigitInput(ok).accepted) << ok;
+    for (const char* ok : {"0", "9", "5"}) EXPECT_TRUE(当選データ入力::ParseDigitInput(ok).accepted) << ok;
     EXPECT_EQ(当選データ入力::ParseDigitInput("7").value, 7);
     const auto empty = 当選データ入力::ParseDigitInput("");
     EXPECT_TRUE(empty.accepted);

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/grid_model.h"
 #include "core/draw.h"
+#include "core/grid_model.h"
 
 namespace n3::testing {
 

@@ -8,8 +8,8 @@ using namespace n3;
 using namespace n3::testing;
 
 namespace {
-constexpr Colour kGroupColour[5] = {{255, 255, 255}, {200, 255, 255}, {200, 255, 200},
-                                     {255, 255, 200}, {255, 200, 255}};
+constexpr Colour kGroupColour[5] = {
+    {255, 255, 255}, {200, 255, 255}, {200, 255, 200}, {255, 255, 200}, {255, 200, 255}};
 constexpr Colour kLavender{200, 200, 255};
 
 GridModel build(const DrawHistory& h) { return 分割5傾向分析::Build(h, LoadStartupStatistics(h)); }
@@ -41,8 +41,7 @@ TEST(FiveGroupTrend, ColoursAndCountsByGroup) {
     EXPECT_EQ(counts(g, 5), (Counts{"0", "1", "1", "1", "0"}));
     const int groups[4][3] = {{0, 0, 4}, {1, 2, 3}, {4, 4, 4}, {1, 2, 3}};
     for (int r = 0; r < 4; ++r)
-        for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(g.style(i + 2, r + 2).background, kGroupColour[groups[r][i]]) << r << i;
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(g.style(i + 2, r + 2).background, kGroupColour[groups[r][i]]) << r << i;
     for (int k = 0; k < 5; ++k) {
         EXPECT_EQ(shownBackground(g, 5 + k, 3), kGroupColour[k]);
         EXPECT_EQ(shownForeground(g, 5 + k, 3), colours::Black);

@@ -11,8 +11,8 @@ using n3::testing::generatedHistory;
 using n3::testing::history;
 
 namespace {
-constexpr Colour kCyan{200, 255, 255}, kGreen{200, 255, 200}, kMagenta{255, 200, 255},
-    kLavender{200, 200, 255}, kUnset{};
+constexpr Colour kCyan{200, 255, 255}, kGreen{200, 255, 200}, kMagenta{255, 200, 255}, kLavender{200, 200, 255},
+    kUnset{};
 const std::string kIdeo = "\u3000";
 
 std::string Repeat(const std::string& s, int n) {

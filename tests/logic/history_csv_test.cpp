@@ -83,15 +83,20 @@ TEST(HistoryCsv, Cp932BytesAreReadWhenTheFileIsNotUtf8) {
     const std::string bytes =
         "\x89\xF1\x8D\x86,\x92\x8A\x82\xB9\x82\xF1\x93\xFA,\x93\x96\x82\xB9\x82\xF1\x94\xD4\x8D\x86,"
         "\x94\xF5\x8D\x6C\r\n"
-        "\x91\xE6" "123\x89\xF1,2025/08/25,048,\x83\x5C\xB1\xFB\xFC\r\n"
-        "\x91\xE6" "124\x89\xF1,2025/08/26,\"999\",\r\n";
+        "\x91\xE6"
+        "123\x89\xF1,2025/08/25,048,\x83\x5C\xB1\xFB\xFC\r\n"
+        "\x91\xE6"
+        "124\x89\xF1,2025/08/26,\"999\",\r\n";
     const auto r = ParseHistoryCsv(bytes);
     ASSERT_TRUE(r.ok()) << r.error->reason;
     EXPECT_EQ(Rows(r), (RowList{{123, 0, 4, 8}, {124, 9, 9, 9}}));
 
     // The program's own header in CP932.
     const auto own = ParseHistoryCsv(
-        "\x89\xF1\x90\x94,\x91\xE6" "1\x90\x94\x8E\x9A,\x91\xE6" "2\x90\x94\x8E\x9A,\x91\xE6" "3\x90\x94\x8E\x9A\n5,1,2,3\n");
+        "\x89\xF1\x90\x94,\x91\xE6"
+        "1\x90\x94\x8E\x9A,\x91\xE6"
+        "2\x90\x94\x8E\x9A,\x91\xE6"
+        "3\x90\x94\x8E\x9A\n5,1,2,3\n");
     ASSERT_TRUE(own.ok()) << own.error->reason;
     EXPECT_EQ(Rows(own), (RowList{{5, 1, 2, 3}}));
 }

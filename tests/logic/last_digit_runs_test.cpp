@@ -63,7 +63,8 @@ TEST(LastDigitRuns, ARepeatedDigitInOneDrawCountsAsAPair) {
 }
 
 TEST(LastDigitRuns, ADrawWithoutTheDigitStartsTheCountAgain) {
-    const auto g = BuildRuns(history({{1, 7, 0, 0}, {2, 7, 1, 1}, {3, 7, 2, 2}, {4, 1, 2, 3}, {5, 7, 4, 4}, {6, 7, 5, 5}}));
+    const auto g =
+        BuildRuns(history({{1, 7, 0, 0}, {2, 7, 1, 1}, {3, 7, 2, 2}, {4, 1, 2, 3}, {5, 7, 4, 4}, {6, 7, 5, 5}}));
     EXPECT_EQ(Cell(g, 7, 2), "1");
     EXPECT_EQ(Cell(g, 7, 3), "2");
     EXPECT_TRUE(Cell(g, 7, 4).empty());
@@ -73,7 +74,8 @@ TEST(LastDigitRuns, ADrawWithoutTheDigitStartsTheCountAgain) {
 
 TEST(LastDigitRuns, MissingOrIncompleteDrawsKeepTheirNumberAndBreakRuns) {
     // Draw 3 missing, draw 5 incomplete; 8 is in every listed draw.
-    const auto g = BuildRuns(history({{1, 8, 0, 1}, {2, 8, 0, 1}, {4, 8, 0, 1}, {5, 8, -1, 1}, {6, 8, 0, 1}, {7, 8, 2, 2}}));
+    const auto g =
+        BuildRuns(history({{1, 8, 0, 1}, {2, 8, 0, 1}, {4, 8, 0, 1}, {5, 8, -1, 1}, {6, 8, 0, 1}, {7, 8, 2, 2}}));
     ASSERT_EQ(g.rows(), 7 + 4);
     for (int n = 1; n <= 7; ++n) {
         EXPECT_EQ(g.text(1, n + 2), std::to_string(n));
@@ -133,11 +135,11 @@ TEST(LastDigitRuns, DrawNumbersAboveTheLatestAreIgnored) {
 }
 
 TEST(LastDigitRuns, BackgroundsByRunCount) {
-    const std::map<int, Colour> expected = {
-        {1, {255, 255, 255}}, {2, {200, 255, 255}}, {3, {200, 255, 255}}, {4, {200, 255, 200}},
-        {5, {200, 255, 200}}, {6, {255, 255, 200}}, {7, {255, 255, 200}}, {8, {255, 200, 255}},
-        {9, {255, 200, 255}}, {10, {255, 200, 200}}, {11, {255, 200, 200}}, {12, {225, 225, 225}},
-        {13, {255, 200, 200}}, {40, {255, 200, 200}}};
+    const std::map<int, Colour> expected = {{1, {255, 255, 255}},  {2, {200, 255, 255}},  {3, {200, 255, 255}},
+                                            {4, {200, 255, 200}},  {5, {200, 255, 200}},  {6, {255, 255, 200}},
+                                            {7, {255, 255, 200}},  {8, {255, 200, 255}},  {9, {255, 200, 255}},
+                                            {10, {255, 200, 200}}, {11, {255, 200, 200}}, {12, {225, 225, 225}},
+                                            {13, {255, 200, 200}}, {40, {255, 200, 200}}};
     for (const auto& [c, colour] : expected) EXPECT_EQ(Runs::BackgroundForRun(c), colour) << c;
 }
 

@@ -13,9 +13,7 @@ using n3::testing::history;
 namespace {
 constexpr Colour kPair{200, 255, 255}, kTriple{200, 255, 200}, kUnset{};
 
-GridModel BuildTrend(const DrawHistory& h) {
-    return 下一桁出現傾向分析::Build(h, LoadStartupStatistics(h));
-}
+GridModel BuildTrend(const DrawHistory& h) { return 下一桁出現傾向分析::Build(h, LoadStartupStatistics(h)); }
 
 bool AllSides(const CellStyle& s) {
     for (const auto& b : s.borders)
@@ -24,8 +22,8 @@ bool AllSides(const CellStyle& s) {
 }
 
 void ExpectTitleRow(const GridModel& g, int row) {
-    const std::string title = std::string(43, ' ') + "下一桁数字" + std::string(27, ' ') +
-                              "\u3000\u3000\u3000" + std::string(18, ' ');
+    const std::string title =
+        std::string(43, ' ') + "下一桁数字" + std::string(27, ' ') + "\u3000\u3000\u3000" + std::string(18, ' ');
     EXPECT_EQ(g.text(1, row), "回数");
     EXPECT_EQ(g.text(2, row), title);
     EXPECT_EQ(g.style(2, row).hAlign, HAlign::Left);

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <set>
 
-#include "prediction/prediction_engine.h"
 #include "core/startup_statistics.h"
+#include "prediction/prediction_engine.h"
 #include "test_history.h"
 
 using namespace n3;
@@ -139,11 +139,11 @@ TEST(Elimination, ReadsTheTableBackFromTheLatestDraw) {
 TEST(Elimination, ReferenceBeforeTheFirstDrawReadsZeros) {
     const auto run = Predict(history({{1, 5, 5, 5}, {2, 5, 5, 5}, {3, 5, 5, 5}}));
     const auto& e = run->engine.results().elimination;
-    EXPECT_EQ(e[0], FoldToDigit(5 + 1));  // draw 3
-    EXPECT_EQ(e[4], FoldToDigit(5 + 8));  // draw 1
-    EXPECT_EQ(e[6], FoldToDigit(0 + 3));  // draw 0
-    EXPECT_EQ(e[13], FoldToDigit(0 + 1)); // draw -4
-    EXPECT_EQ(e[14], FoldToDigit(0 + 9)); // draw -6
+    EXPECT_EQ(e[0], FoldToDigit(5 + 1));   // draw 3
+    EXPECT_EQ(e[4], FoldToDigit(5 + 8));   // draw 1
+    EXPECT_EQ(e[6], FoldToDigit(0 + 3));   // draw 0
+    EXPECT_EQ(e[13], FoldToDigit(0 + 1));  // draw -4
+    EXPECT_EQ(e[14], FoldToDigit(0 + 9));  // draw -6
 }
 
 TEST(Elimination, EachOptionOnMovesEveryReferenceOneDrawBack) {
@@ -189,9 +189,8 @@ TEST(RepeatAndOneShot, OneShotIsPartOfRepeatAndEveryPickIsNearAnEliminationDigit
                 EXPECT_NE(std::find(res.repeat.begin(), res.repeat.end(), v), res.repeat.end()) << v;
             for (const auto& v : res.repeat) {
                 EXPECT_TRUE(cycleDigits.count(v)) << v;
-                EXPECT_TRUE(std::any_of(res.elimination.begin(), res.elimination.end(), [&](const auto& a) {
-                    return std::abs(std::stoi(a) - std::stoi(v)) <= 3;
-                }));
+                EXPECT_TRUE(std::any_of(res.elimination.begin(), res.elimination.end(),
+                                        [&](const auto& a) { return std::abs(std::stoi(a) - std::stoi(v)) <= 3; }));
             }
             EXPECT_LE(res.oneShot.size(), std::size_t(kOneShotLimit));
             EXPECT_EQ(std::set<std::string>(res.repeat.begin(), res.repeat.end()).size(), res.repeat.size());

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "../store/temp_dir.h"
-#include "prediction/prediction_window_logic.h"
 #include "core/startup_statistics.h"
+#include "prediction/prediction_window_logic.h"
 #include "test_history.h"
 
 using namespace n3;
@@ -28,8 +28,7 @@ void ExpectSameTexts(const GridModel& a, const GridModel& b) {
     ASSERT_EQ(a.columns(), b.columns());
     ASSERT_EQ(a.rows(), b.rows());
     for (int row = 1; row <= a.rows(); ++row)
-        for (int col = 1; col <= a.columns(); ++col)
-            EXPECT_EQ(a.text(col, row), b.text(col, row)) << col << "," << row;
+        for (int col = 1; col <= a.columns(); ++col) EXPECT_EQ(a.text(col, row), b.text(col, row)) << col << "," << row;
 }
 
 }  // namespace

@@ -34,8 +34,7 @@ TEST(PullAnalysis, FirstCompleteDrawHasNothingToPullFrom) {
 }
 
 TEST(PullAnalysis, MarksDigitsOfThePreviousDrawInAnyPosition) {
-    const auto g = build(history({{1, 1, 2, 3}, {2, 5, 1, 8}, {3, 4, 0, 0}, {4, 4, 4, 9},
-                                  {5, 4, 4, 9}, {6, 9, 4, 4}}));
+    const auto g = build(history({{1, 1, 2, 3}, {2, 5, 1, 8}, {3, 4, 0, 0}, {4, 4, 4, 9}, {5, 4, 4, 9}, {6, 9, 4, 4}}));
     EXPECT_EQ(marks(g, 3), (M{false, true, false}));   // 5 1 8 after 1 2 3
     EXPECT_EQ(marks(g, 4), (M{false, false, false}));  // 4 0 0 after 5 1 8
     EXPECT_EQ(marks(g, 5), (M{true, true, false}));    // 4 4 9 after 4 0 0

@@ -2,11 +2,11 @@
 // system, bad lines, and the rewrite at the end.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "../store/temp_dir.h"
 #include "prediction/settings_file.h"
@@ -71,9 +71,12 @@ TEST(SettingsFile, ShiftJisFileFromTheOldSystemReads) {
     TempDir dir;
     // 頻度分析Opt=True, バラツキ分析Opt=-1, 5分割傾向分析Opt=true in code page 932.
     const std::string sjis =
-        "\x95\x70\x93\x78\x95\xaa\x90\xcd" "Opt=True\r\n"
-        "\x83\x6f\x83\x89\x83\x63\x83\x4c\x95\xaa\x90\xcd" "Opt=-1\r\n"
-        "5\x95\xaa\x8a\x84\x8c\x58\x8c\xfc\x95\xaa\x90\xcd" "Opt=true\r\n";
+        "\x95\x70\x93\x78\x95\xaa\x90\xcd"
+        "Opt=True\r\n"
+        "\x83\x6f\x83\x89\x83\x63\x83\x4c\x95\xaa\x90\xcd"
+        "Opt=-1\r\n"
+        "5\x95\xaa\x8a\x84\x8c\x58\x8c\xfc\x95\xaa\x90\xcd"
+        "Opt=true\r\n";
     const auto r = ReadText(dir, sjis);
     EXPECT_TRUE(r.result.ok()) << r.result.error;
     EXPECT_EQ(r.flags, OnlyOn({0, 3, 8}));
@@ -94,7 +97,9 @@ TEST(SettingsFile, BadLineStopsReadingAndNamesFileAndLine) {
     EXPECT_FALSE(ReadText(dir, "頻度分析Opt=\r\n").result.ok());
 
     // Bytes that are neither UTF-8 nor Shift-JIS, after a Shift-JIS line.
-    auto garbage = ReadText(dir, "\x95\x70\x93\x78\x95\xaa\x90\xcd" "Opt=True\r\n\xff\xfe\r\n");
+    auto garbage = ReadText(dir,
+                            "\x95\x70\x93\x78\x95\xaa\x90\xcd"
+                            "Opt=True\r\n\xff\xfe\r\n");
     EXPECT_EQ(garbage.flags, OnlyOn({0}));
     EXPECT_NE(garbage.result.error.find("2行目"), std::string::npos) << garbage.result.error;
 }
@@ -124,8 +129,8 @@ TEST(SettingsFile, BooleanValues) {
 
 TEST(SettingsFile, WritesTenLinesInKeyOrderWhateverWasRead) {
     TempDir dir;
-    const std::string path = dir.write("ナンバーズ3ズバリン.ini",
-        "分割データ分析Opt=True\r\nその他=1\r\n頻度分析Opt=True\r\n頻度分析Opt=True\r\n");
+    const std::string path = dir.write(
+        "ナンバーズ3ズバリン.ini", "分割データ分析Opt=True\r\nその他=1\r\n頻度分析Opt=True\r\n頻度分析Opt=True\r\n");
     OptionFlags flags{};
     ASSERT_TRUE(ReadInitFile(path, flags).ok());
     flags[3] = true;

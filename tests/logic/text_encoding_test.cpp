@@ -9,13 +9,15 @@ TEST(TextEncoding, FirstInvalidUtf8FindsBrokenAndForbiddenSequences) {
     constexpr auto npos = std::string_view::npos;
     EXPECT_EQ(FirstInvalidUtf8(""), npos);
     EXPECT_EQ(FirstInvalidUtf8("abc 回数 ｱ \xF0\x9F\x8E\xB2"), npos);
-    EXPECT_EQ(FirstInvalidUtf8("ab\xC0\x80"), 2u);          // overlong NUL
-    EXPECT_EQ(FirstInvalidUtf8("a\xE0\x80\xAF"), 1u);       // overlong slash
-    EXPECT_EQ(FirstInvalidUtf8("\xED\xA0\x80"), 0u);        // surrogate
-    EXPECT_EQ(FirstInvalidUtf8("x\xF4\x90\x80\x80"), 1u);   // past U+10FFFF
-    EXPECT_EQ(FirstInvalidUtf8("回\xE5\x9B"), 3u);          // cut short at the end
-    EXPECT_EQ(FirstInvalidUtf8("\xE5" "a\x9E"), 0u);        // continuation missing
-    EXPECT_EQ(FirstInvalidUtf8("ok\x80"), 2u);              // stray continuation
+    EXPECT_EQ(FirstInvalidUtf8("ab\xC0\x80"), 2u);         // overlong NUL
+    EXPECT_EQ(FirstInvalidUtf8("a\xE0\x80\xAF"), 1u);      // overlong slash
+    EXPECT_EQ(FirstInvalidUtf8("\xED\xA0\x80"), 0u);       // surrogate
+    EXPECT_EQ(FirstInvalidUtf8("x\xF4\x90\x80\x80"), 1u);  // past U+10FFFF
+    EXPECT_EQ(FirstInvalidUtf8("回\xE5\x9B"), 3u);         // cut short at the end
+    EXPECT_EQ(FirstInvalidUtf8("\xE5"
+                               "a\x9E"),
+              0u);                              // continuation missing
+    EXPECT_EQ(FirstInvalidUtf8("ok\x80"), 2u);  // stray continuation
 }
 
 TEST(TextEncoding, LineOfOffsetCountsLfCrLfAndLoneCr) {
@@ -34,7 +36,9 @@ TEST(TextEncoding, DecodesUtf8AsItIsAndCp932IntoUtf8) {
     EXPECT_EQ(utf8.text, "第1回");
 
     // 第1回 ソ ｱ 髙 ～ in CP932: a trail byte 5C, a one-byte katakana, an NEC/IBM extension.
-    const auto sjis = DecodeTextFile("\x91\xE6" "1\x89\xF1\n\x83\x5C\xB1\xFB\xFC\x81\x60");
+    const auto sjis = DecodeTextFile(
+        "\x91\xE6"
+        "1\x89\xF1\n\x83\x5C\xB1\xFB\xFC\x81\x60");
     ASSERT_TRUE(sjis.ok()) << sjis.reason;
     EXPECT_EQ(sjis.encoding, SourceEncoding::Cp932);
     EXPECT_EQ(sjis.text, "第1回\nソｱ髙～");

@@ -47,7 +47,8 @@ TEST(Cli, ImportThenStatsAndExport) {
 TEST(Cli, BadLinesNameFileAndLineAndStoreNothing) {
     TempDir dir;
     const auto db = dir.file("d.db");
-    ASSERT_EQ(Cli("--db " + db + " import " + dir.write("ok.csv", "回数,第1数字,第2数字,第3数字\n1,1,2,3\n")).status, 0);
+    ASSERT_EQ(Cli("--db " + db + " import " + dir.write("ok.csv", "回数,第1数字,第2数字,第3数字\n1,1,2,3\n")).status,
+              0);
     const struct {
         const char* body;
         int line;
@@ -82,24 +83,29 @@ TEST(Cli, BadArgumentsAndUnknownWindowsExitWithTwo) {
 TEST(Cli, ImportsAPublishedListInCp932ReplacingByDrawNumber) {
     TempDir dir;
     const auto db = dir.file("d.db");
-    ASSERT_EQ(Cli("--db " + db + " import " + dir.write("own.csv", "回数,第1数字,第2数字,第3数字\n1,1,1,1\n2,2,2,\n")).status, 0);
+    ASSERT_EQ(
+        Cli("--db " + db + " import " + dir.write("own.csv", "回数,第1数字,第2数字,第3数字\n1,1,1,1\n2,2,2,\n")).status,
+        0);
     // 回号,抽せん日,当せん番号,ストレート当せん金額 / 第2回 ... / 第3回 ... in CP932
     const std::string published =
         "\x89\xF1\x8D\x86,\x92\x8A\x82\xB9\x82\xF1\x93\xFA,\x93\x96\x82\xB9\x82\xF1\x94\xD4\x8D\x86,"
         "\x83X\x83g\x83\x8C\x81[\x83g\r\n"
-        "\x91\xE6" "2\x89\xF1,2025/08/25,048,\"1,234,500\"\r\n"
-        "\x91\xE6" "3\x89\xF1,2025-08-26,900,\"90,400\"\r\n";
+        "\x91\xE6"
+        "2\x89\xF1,2025/08/25,048,\"1,234,500\"\r\n"
+        "\x91\xE6"
+        "3\x89\xF1,2025-08-26,900,\"90,400\"\r\n";
     const auto r = Cli("--db " + db + " import " + dir.write("pub.csv", published));
     EXPECT_EQ(r.status, 0) << r.out;
     EXPECT_NE(r.out.find("追加 1 件、置き換え 1 件"), std::string::npos) << r.out;
-    EXPECT_EQ(Cli("--db " + db + " export").out,
-              "回数,第1数字,第2数字,第3数字\r\n1,1,1,1\r\n2,0,4,8\r\n3,9,0,0\r\n");
+    EXPECT_EQ(Cli("--db " + db + " export").out, "回数,第1数字,第2数字,第3数字\r\n1,1,1,1\r\n2,0,4,8\r\n3,9,0,0\r\n");
 }
 
 TEST(Cli, EveryBadFileLeavesTheDatabaseExactlyAsItWas) {
     TempDir dir;
     const auto db = dir.file("d.db");
-    ASSERT_EQ(Cli("--db " + db + " import " + dir.write("ok.csv", "回数,第1数字,第2数字,第3数字\n1,1,2,3\n2,4,,6\n")).status, 0);
+    ASSERT_EQ(
+        Cli("--db " + db + " import " + dir.write("ok.csv", "回数,第1数字,第2数字,第3数字\n1,1,2,3\n2,4,,6\n")).status,
+        0);
     const std::string before = Cli("--db " + db + " export").out;
     // Each file first replaces draw 1 and adds draw 5, then breaks.
     const struct {
@@ -108,15 +114,15 @@ TEST(Cli, EveryBadFileLeavesTheDatabaseExactlyAsItWas) {
     } cases[] = {
         {"", 1},
         {"\n\n", 1},
-        {"回号,当せん番号\n1,999\n5,555\n6,\x85\x20\n", 4},           // neither UTF-8 nor CP932
-        {"回号,抽せん日\n1,2025/01/01\n", 1},                          // wrong header
-        {"回号,当せん番号\n第1回,999\n第5回,555\n第32768回,123\n", 4},  // draw number too large
-        {"回号,当せん番号\n1,999\n5,555\n第0回,123\n", 4},              // draw number too small
+        {"回号,当せん番号\n1,999\n5,555\n6,\x85\x20\n", 4},                 // neither UTF-8 nor CP932
+        {"回号,抽せん日\n1,2025/01/01\n", 1},                               // wrong header
+        {"回号,当せん番号\n第1回,999\n第5回,555\n第32768回,123\n", 4},      // draw number too large
+        {"回号,当せん番号\n1,999\n5,555\n第0回,123\n", 4},                  // draw number too small
         {"回数,第1数字,第2数字,第3数字\n1,9,9,9\n5,5,5,5\n6,1,-1,1\n", 4},  // digit outside 0..9
-        {"回号,当せん番号\n1,999\n5,555\n6,1a3\n", 4},                  // not a digit
-        {"回号,当せん番号\n1,999\n5,555\n第1回,111\n", 4},              // draw number twice
-        {"回号,日付,当せん番号\n1,x,999\n5,x,555\n6,123\n", 4},         // wrong shape
-        {"回号,当せん番号\n1,999\n5,555\n6,\"123\n", 4},                // quote never closed
+        {"回号,当せん番号\n1,999\n5,555\n6,1a3\n", 4},                      // not a digit
+        {"回号,当せん番号\n1,999\n5,555\n第1回,111\n", 4},                  // draw number twice
+        {"回号,日付,当せん番号\n1,x,999\n5,x,555\n6,123\n", 4},             // wrong shape
+        {"回号,当せん番号\n1,999\n5,555\n6,\"123\n", 4},                    // quote never closed
     };
     for (const auto& c : cases) {
         const auto file = dir.write("bad.csv", c.body);

@@ -3,9 +3,9 @@
 
 #include <filesystem>
 
+#include "io/history_csv.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/startup_load.h"
-#include "io/history_csv.h"
 #include "temp_dir.h"
 
 using namespace n3;

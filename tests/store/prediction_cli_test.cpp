@@ -41,17 +41,24 @@ TEST(PredictionCli, JsonHoldsTheGridsAndThePrediction) {
     TempDir dir;
     const std::string db = Database(dir);
     const std::string ini = dir.write("ナンバーズ3ズバリン.ini", "バラツキ分析Opt=True\r\n");
-    const std::string out = RunCli("--db " + db + " show 一発ズバリン --settings " + ini + " --format json", "2>/dev/null");
-    EXPECT_NE(out.find("{\"window\": \"一発ズバリン\", \"caption\": \"一発ズバリン予想\", \"grids\": [{\"columns\": 4, \"rows\": 5"),
-              std::string::npos) << out;
+    const std::string out =
+        RunCli("--db " + db + " show 一発ズバリン --settings " + ini + " --format json", "2>/dev/null");
+    EXPECT_NE(out.find("{\"window\": \"一発ズバリン\", \"caption\": \"一発ズバリン予想\", \"grids\": [{\"columns\": 4, "
+                       "\"rows\": 5"),
+              std::string::npos)
+        << out;
     EXPECT_NE(out.find("{\"columns\": 8, \"rows\": 2"), std::string::npos);
     // One option on: every reference one draw further back, 19 - lag.
-    EXPECT_NE(out.find(", \"prediction\": {\"options\": [false, false, false, true, false, false, false, false, false, false], "
-                       "\"optionCount\": 1, "
-                       "\"cycle\": [[\"5\", \"\", \"\"], [\"\", \"\", \"\"], [\"\", \"\", \"\"], [\"\", \"\", \"\"]], "
-                       "\"elimination\": [\"3\", \"2\", \"2\", \"6\", \"3\", \"7\", \"5\", \"5\", \"8\", \"9\", \"1\", \"4\", \"4\", \"2\", \"1\"], "
-                       "\"repeat\": [\"5\"], \"oneShot\": [\"5\"]}}\n"),
-              std::string::npos) << out;
+    EXPECT_NE(
+        out.find(
+            ", \"prediction\": {\"options\": [false, false, false, true, false, false, false, false, false, false], "
+            "\"optionCount\": 1, "
+            "\"cycle\": [[\"5\", \"\", \"\"], [\"\", \"\", \"\"], [\"\", \"\", \"\"], [\"\", \"\", \"\"]], "
+            "\"elimination\": [\"3\", \"2\", \"2\", \"6\", \"3\", \"7\", \"5\", \"5\", \"8\", \"9\", \"1\", \"4\", "
+            "\"4\", \"2\", \"1\"], "
+            "\"repeat\": [\"5\"], \"oneShot\": [\"5\"]}}\n"),
+        std::string::npos)
+        << out;
 }
 
 TEST(PredictionCli, BadSettingsLineIsReportedAndTheWindowStillShows) {

@@ -4,15 +4,15 @@
 #include "analysis/appearance_count.h"
 #include "analysis/appearance_frequency.h"
 #include "analysis/appearance_interval.h"
+#include "analysis/combination_pattern_windows.h"
+#include "analysis/consecutive_stepping.h"
 #include "analysis/digit_interval.h"
+#include "analysis/digit_sum.h"
 #include "analysis/dispersion.h"
+#include "analysis/five_group_trend.h"
 #include "analysis/group_division_windows.h"
 #include "analysis/last_digit_runs.h"
 #include "analysis/last_digit_trend.h"
-#include "analysis/combination_pattern_windows.h"
-#include "analysis/consecutive_stepping.h"
-#include "analysis/digit_sum.h"
-#include "analysis/five_group_trend.h"
 #include "analysis/pull.h"
 
 namespace n3 {
@@ -26,6 +26,7 @@ constexpr Colour kNoSwatch{};
 }  // namespace
 
 const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
+    // clang-format off
     static const std::vector<AnalysisWindowInfo> table = {
         {"出現頻度分析", "出現頻度分析",
          {"mnuMain", "mnuHindo", "頻度分析", "mnuSyutugenHindo", "出現頻度分析"}, 13200, 5280,
@@ -96,6 +97,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          "過去の当選番号の下一桁数字が何回続けて出現しているか分析します", None, "", kNoSwatch,
          true, V, 2, false, false, &下一桁連続出現回数分析::Build},
     };
+    // clang-format on
     return table;
 }
 
@@ -122,8 +124,10 @@ GridModel BuildAnalysisGrid(const AnalysisWindowInfo& window, const DrawHistory&
 
 WindowContent BuildWindowContent(const AnalysisWindowInfo& window, const WindowInput& input) {
     WindowContent content;
-    if (window.content) content = window.content(input);
-    else content.grid = window.build ? window.build(input.history, input.stats) : GridModel();
+    if (window.content)
+        content = window.content(input);
+    else
+        content.grid = window.build ? window.build(input.history, input.stats) : GridModel();
     if (window.charts) content.charts = window.charts(input.history, input.stats);
     content.grid.scrollBars = window.scrollBars;
     content.grid.frozenRows = window.frozenRows;

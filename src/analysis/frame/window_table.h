@@ -40,13 +40,13 @@ struct AnalysisWindowInfo {
     bool printButton;             // Command2 "印刷(&P)"
     ScrollBars scrollBars;
     int frozenRows;
-    bool propEndTrueOnLoad;       // three windows leave the entry window free
-    bool yieldAfterCompute;       // three windows yield after computing
-    BuildFunction build;          // the grid from the history; nullptr when `content` builds it
+    bool propEndTrueOnLoad;  // three windows leave the entry window free
+    bool yieldAfterCompute;  // three windows yield after computing
+    BuildFunction build;     // the grid from the history; nullptr when `content` builds it
     ContentFunction content = nullptr;
     ChartsFunction charts = nullptr;
-    bool hasRangeControls = false;   // the window offers a range of target draws
-    bool usesOptionFlags = false;    // the window reads the prediction's option flags
+    bool hasRangeControls = false;  // the window offers a range of target draws
+    bool usesOptionFlags = false;   // the window reads the prediction's option flags
 };
 
 const std::vector<AnalysisWindowInfo>& AnalysisWindowTable();

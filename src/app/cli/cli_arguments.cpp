@@ -44,10 +44,14 @@ bool Parse(int argc, char** argv, Arguments& args, std::string& reason) {
             return false;
         }
         const std::string value = argv[++i];
-        if (name == "db") args.db = value;
-        else if (name == "settings") args.settings = value;
-        else if (name == "format") args.format = value;
-        else args.options[name] = value;
+        if (name == "db")
+            args.db = value;
+        else if (name == "settings")
+            args.settings = value;
+        else if (name == "format")
+            args.format = value;
+        else
+            args.options[name] = value;
     }
     if (args.format != "text" && args.format != "csv" && args.format != "json") {
         reason = "--format には text、csv、json のどれかを指定してください";

@@ -12,9 +12,9 @@ namespace n3::cli {
 inline constexpr int kUsageError = 2;
 
 struct Arguments {
-    std::string db;                 // --db, else the default database path
-    std::string settings;           // --settings
-    std::string format = "text";    // --format text|csv|json
+    std::string db;               // --db, else the default database path
+    std::string settings;         // --settings
+    std::string format = "text";  // --format text|csv|json
     std::vector<std::string> positional;
     std::map<std::string, std::string> options;  // every other --name value
     std::set<std::string> switches;              // --name without a value

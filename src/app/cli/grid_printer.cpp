@@ -13,11 +13,14 @@ int DisplayWidth(std::string_view s) {
     int width = 0;
     for (std::size_t i = 0; i < s.size();) {
         const unsigned char c = static_cast<unsigned char>(s[i]);
-        if (c < 0x80) { ++width; ++i; continue; }
+        if (c < 0x80) {
+            ++width;
+            ++i;
+            continue;
+        }
         const int len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
         unsigned cp = 0;
-        if (len == 3 && i + 2 < s.size())
-            cp = ((c & 0x0F) << 12) | ((s[i + 1] & 0x3F) << 6) | (s[i + 2] & 0x3F);
+        if (len == 3 && i + 2 < s.size()) cp = ((c & 0x0F) << 12) | ((s[i + 1] & 0x3F) << 6) | (s[i + 2] & 0x3F);
         width += (cp >= 0xFF61 && cp <= 0xFF9F) ? 1 : 2;
         i += std::size_t(len);
     }
@@ -85,8 +88,7 @@ void PrintText(std::ostream& out, const PrintedWindow& window) {
         std::vector<int> widths(std::size_t(grid.columns()), 1);
         for (int r = 1; r <= grid.rows(); ++r)
             for (int c = 1; c <= grid.columns(); ++c)
-                widths[std::size_t(c - 1)] =
-                    std::max(widths[std::size_t(c - 1)], DisplayWidth(grid.text(c, r)));
+                widths[std::size_t(c - 1)] = std::max(widths[std::size_t(c - 1)], DisplayWidth(grid.text(c, r)));
         for (int r = 1; r <= grid.rows(); ++r) {
             std::string line;
             for (int c = 1; c <= grid.columns(); ++c) {
@@ -140,10 +142,10 @@ void PrintJson(std::ostream& out, const PrintedWindow& window) {
             for (int c = 1; c <= grid.columns(); ++c) {
                 const CellStyle& s = grid.style(c, r);
                 if (c > 1) out << ", ";
-                out << "{\"text\": " << JsonString(grid.text(c, r))
-                    << ", \"fg\": \"" << s.foreground.hex(colours::DefaultText)
-                    << "\", \"bg\": \"" << s.background.hex(colours::DefaultBackground)
-                    << "\", \"align\": \"" << AlignName(s.hAlign) << "\"}";
+                out << "{\"text\": " << JsonString(grid.text(c, r)) << ", \"fg\": \""
+                    << s.foreground.hex(colours::DefaultText) << "\", \"bg\": \""
+                    << s.background.hex(colours::DefaultBackground) << "\", \"align\": \"" << AlignName(s.hAlign)
+                    << "\"}";
             }
             out << ']';
         }

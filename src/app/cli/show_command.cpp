@@ -4,9 +4,9 @@
 #include <sstream>
 
 #include "analysis/frame/window_table.h"
-#include "core/window_names.h"
 #include "app/cli/commands.h"
 #include "app/cli/prediction_json.h"
+#include "core/window_names.h"
 #include "prediction/prediction_window_logic.h"
 
 namespace n3 {
@@ -17,8 +17,7 @@ constexpr std::string_view kPredictionWindow = windows::kPrediction;
 
 // The prediction's state as the program starts: the flags from the settings file.
 一発ズバリン ReadPrediction(const ShowOptions& options) {
-    一発ズバリン prediction(options.settingsPath.empty() ? std::string(kSettingsFileName)
-                                                        : options.settingsPath);
+    一発ズバリン prediction(options.settingsPath.empty() ? std::string(kSettingsFileName) : options.settingsPath);
     const SettingsFileResult read = prediction.ReadInitFile();
     if (!read.ok()) std::cerr << read.error << '\n';
     return prediction;
@@ -78,9 +77,12 @@ int RunShow(const Arguments& args) {
         return kUsageError;
     }
     std::ostringstream out;
-    if (args.format == "json") PrintJson(out, *window);
-    else if (args.format == "csv") PrintCsv(out, *window);
-    else PrintText(out, *window);
+    if (args.format == "json")
+        PrintJson(out, *window);
+    else if (args.format == "csv")
+        PrintCsv(out, *window);
+    else
+        PrintText(out, *window);
     return WriteOut(out.str()) ? 0 : 1;
 }
 

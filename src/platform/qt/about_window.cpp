@@ -28,8 +28,10 @@ AboutWindow::AboutWindow(ChildHost& host, QWidget* parent) : ChildWindow(host, p
     auto* close = new QPushButton(QStringLiteral("閉じる"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
     connect(close, &QPushButton::clicked, this, [this] {
-        if (QWidget* frame = parentWidget()) frame->close();
-        else this->close();
+        if (QWidget* frame = parentWidget())
+            frame->close();
+        else
+            this->close();
     });
 
     auto* layout = new QVBoxLayout(this);

@@ -9,7 +9,9 @@ class AboutWindow : public ChildWindow {
     Q_OBJECT
 public:
     explicit AboutWindow(ChildHost& host, QWidget* parent = nullptr);
-    QString windowClass() const override { return QString::fromUtf8(windows::kAbout.data(), qsizetype(windows::kAbout.size())); }
+    QString windowClass() const override {
+        return QString::fromUtf8(windows::kAbout.data(), qsizetype(windows::kAbout.size()));
+    }
     QSize sizeInTwips() const override { return {5400, 2880}; }
     void load() override {}
 

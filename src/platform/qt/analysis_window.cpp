@@ -27,9 +27,7 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
 
     command1_ = new QPushButton(QStringLiteral("閉じる"), this);
     command1_->setObjectName(QStringLiteral("Command1"));
-    connect(command1_, &QPushButton::clicked, this, [this] {
-        CloseChildFrame(this);
-    });
+    connect(command1_, &QPushButton::clicked, this, [this] { CloseChildFrame(this); });
 
     auto* top = new QHBoxLayout;
     top->addWidget(label1_);

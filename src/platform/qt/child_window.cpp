@@ -8,8 +8,8 @@
 namespace n3 {
 
 QSize TwipsToPixels(int widthTwips, int heightTwips, const QWidget* onScreenOf) {
-    const QScreen* screen = onScreenOf && onScreenOf->screen() ? onScreenOf->screen()
-                                                              : QGuiApplication::primaryScreen();
+    const QScreen* screen =
+        onScreenOf && onScreenOf->screen() ? onScreenOf->screen() : QGuiApplication::primaryScreen();
     const double dpiX = screen ? screen->logicalDotsPerInchX() : 96.0;
     const double dpiY = screen ? screen->logicalDotsPerInchY() : 96.0;
     return QSize(qRound(widthTwips * dpiX / 1440.0), qRound(heightTwips * dpiY / 1440.0));

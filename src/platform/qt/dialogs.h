@@ -20,8 +20,7 @@ struct MessageRequest {
 };
 
 // A modal message box. Errors use the title "メッセ－ジ" and Icon::Critical.
-Result Message(QWidget* parent, const QString& text, const QString& title, Icon icon,
-               Buttons buttons = Buttons::Ok);
+Result Message(QWidget* parent, const QString& text, const QString& title, Icon icon, Buttons buttons = Buttons::Ok);
 
 struct FileRequest {
     bool save;  // save dialog, else open dialog

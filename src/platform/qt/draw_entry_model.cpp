@@ -6,8 +6,7 @@
 
 namespace n3 {
 
-namespace {
-}  // namespace
+namespace {}  // namespace
 
 std::unique_ptr<DrawEntryModel> DrawEntryModel::Open(const std::string& databasePath) {
     DrawStore store = DrawStore::Open(databasePath, false);
@@ -17,15 +16,11 @@ std::unique_ptr<DrawEntryModel> DrawEntryModel::Open(const std::string& database
     return model;
 }
 
-DrawEntryModel::DrawEntryModel(DrawStore store) : store_(std::move(store)) {
-    entry_.setObserver(this);
-}
+DrawEntryModel::DrawEntryModel(DrawStore store) : store_(std::move(store)) { entry_.setObserver(this); }
 
 DrawEntryModel::~DrawEntryModel() { entry_.setObserver(nullptr); }
 
-int DrawEntryModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : entry_.rowCount();
-}
+int DrawEntryModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : entry_.rowCount(); }
 
 int DrawEntryModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : 当選データ入力::kColumnCount;
@@ -36,18 +31,15 @@ QVariant DrawEntryModel::data(const QModelIndex& index, int role) const {
     const bool drawNo = index.column() == 当選データ入力::kDrawNoColumn;
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::EditRole:
-        return QString::fromStdString(entry_.CellText(index.row(), index.column()));
-    case Qt::TextAlignmentRole:
-        return int(Qt::AlignCenter);
+    case Qt::EditRole: return QString::fromStdString(entry_.CellText(index.row(), index.column()));
+    case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
     case Qt::ForegroundRole:
         if (drawNo) return QBrush(ToQColor(当選データ入力::kDrawNoText));
         return {};
     case Qt::BackgroundRole:
         if (drawNo) return QBrush(ToQColor(当選データ入力::kDrawNoBackground));
         return {};
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -74,8 +66,7 @@ Qt::ItemFlags DrawEntryModel::flags(const QModelIndex& index) const {
 bool DrawEntryModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!index.isValid() || role != Qt::EditRole) return false;
     try {
-        if (!entry_.SetCellText(index.row(), index.column(), value.toString().toStdString()))
-            return false;
+        if (!entry_.SetCellText(index.row(), index.column(), value.toString().toStdString())) return false;
     } catch (const std::exception& e) {
         emit dataChanged(index, index);  // show the stored value again
         refused(e);

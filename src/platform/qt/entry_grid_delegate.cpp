@@ -13,8 +13,7 @@ QValidator::State DigitCellValidator::validate(QString& input, int& /*pos*/) con
     return 当選データ入力::ParseDigitInput(input.toStdString()).accepted ? Acceptable : Invalid;
 }
 
-void EntryGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                              const QModelIndex& index) const {
+void EntryGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
     QStyledItemDelegate::paint(painter, option, index);
     // One line on each side; neighbours share the line between them.
     const QRect r = option.rect;

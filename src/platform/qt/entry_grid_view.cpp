@@ -35,9 +35,7 @@ EntryGridView::EntryGridView(QWidget* parent) : QTableView(parent) {
 // analysis grids, plus a little room for the cell's lines.
 int EntryGridView::charsToPixels(double chars) const { return CharUnitsToPixels(chars); }
 
-void EntryGridView::setColumnWidthInChars(int column, double chars) {
-    setColumnWidth(column, charsToPixels(chars));
-}
+void EntryGridView::setColumnWidthInChars(int column, double chars) { setColumnWidth(column, charsToPixels(chars)); }
 
 void EntryGridView::setRowHeightInPoints(double points) {
     verticalHeader()->setMinimumSectionSize(1);
@@ -70,15 +68,14 @@ std::pair<int, int> EntryGridView::selectedRowSpan() const {
 
 void EntryGridView::selectWholeRow(int row) {
     const QModelIndex cell = model()->index(row, 当選データ入力::kDrawNoColumn);
-    selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect |
-                                                QItemSelectionModel::Rows);
+    selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void EntryGridView::mousePressEvent(QMouseEvent* event) {
     QTableView::mousePressEvent(event);
     const QModelIndex at = indexAt(event->position().toPoint());
-    if (event->button() == Qt::LeftButton && at.isValid() &&
-        at.column() == 当選データ入力::kDrawNoColumn && !(event->modifiers() & Qt::ShiftModifier))
+    if (event->button() == Qt::LeftButton && at.isValid() && at.column() == 当選データ入力::kDrawNoColumn &&
+        !(event->modifiers() & Qt::ShiftModifier))
         selectWholeRow(at.row());
 }
 
@@ -94,4 +91,3 @@ void EntryGridView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 }  // namespace n3
-

@@ -17,8 +17,8 @@
 #include "platform/qt/entry_grid_delegate.h"
 #include "platform/qt/entry_grid_view.h"
 #include "platform/qt/grid_font.h"
-#include "shell/main_frm.h"
 #include "platform/qt/qt_util.h"
+#include "shell/main_frm.h"
 
 namespace n3 {
 
@@ -26,10 +26,9 @@ namespace {
 
 using Entry = 当選データ入力;
 
-
 bool AskYesNo(QWidget* parent, std::string_view question) {
-    return dialogs::Message(parent, Q(question), Q(kMessageTitle), dialogs::Icon::Warning,
-                            dialogs::Buttons::YesNo) == dialogs::Result::Yes;
+    return dialogs::Message(parent, Q(question), Q(kMessageTitle), dialogs::Icon::Warning, dialogs::Buttons::YesNo) ==
+           dialogs::Result::Yes;
 }
 
 // The hourglass for as long as the load runs.
@@ -171,8 +170,10 @@ void EntryWindow::CloseAndCheck() {
 
 // Inside the main window the frame closes, and with it this window.
 void EntryWindow::CloseFrame() {
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->close();
-    else close();
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        frame->close();
+    else
+        close();
 }
 
 void EntryWindow::unload() {

@@ -14,9 +14,12 @@ constexpr int kTextPadding = 2;
 constexpr int kOverflowReach = 40;  // columns a text may run over
 
 Qt::Alignment TextAlignment(const CellStyle& s) {
-    Qt::Alignment a = s.hAlign == HAlign::Left ? Qt::AlignLeft
-                      : s.hAlign == HAlign::Right ? Qt::AlignRight : Qt::AlignHCenter;
-    return a | (s.vAlign == VAlign::Top ? Qt::AlignTop : s.vAlign == VAlign::Bottom ? Qt::AlignBottom : Qt::AlignVCenter);
+    Qt::Alignment a = s.hAlign == HAlign::Left    ? Qt::AlignLeft
+                      : s.hAlign == HAlign::Right ? Qt::AlignRight
+                                                  : Qt::AlignHCenter;
+    return a | (s.vAlign == VAlign::Top      ? Qt::AlignTop
+                : s.vAlign == VAlign::Bottom ? Qt::AlignBottom
+                                             : Qt::AlignVCenter);
 }
 
 void DrawLine(QPainter* p, const Border& b, QPoint from, QPoint to) {

@@ -2,8 +2,8 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QWidget>
 #include <QStringList>
+#include <QWidget>
 
 namespace n3 {
 
@@ -11,8 +11,8 @@ QFont GridFont() {
     static const QFont font = [] {
         const QStringList families = QFontDatabase::families();
         QString family;
-        for (const char* candidate : {"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", "IPA Pゴシック",
-                                      "Noto Sans CJK JP", "IPAGothic"}) {
+        for (const char* candidate :
+             {"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", "IPA Pゴシック", "Noto Sans CJK JP", "IPAGothic"}) {
             if (families.contains(QString::fromUtf8(candidate))) {
                 family = QString::fromUtf8(candidate);
                 break;

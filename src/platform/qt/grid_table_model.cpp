@@ -27,21 +27,18 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
     const GridModel& grid = *grid_;
     const int col = index.column() + 1, row = index.row() + 1;
     switch (role) {
-    case Qt::DisplayRole:
-        return QString::fromStdString(grid.text(col, row));
-    case Qt::ForegroundRole:
-        return QBrush(ToQColor(grid.style(col, row).foreground, colours::DefaultText));
-    case Qt::BackgroundRole:
-        return QBrush(ToQColor(grid.style(col, row).background, colours::DefaultBackground));
+    case Qt::DisplayRole: return QString::fromStdString(grid.text(col, row));
+    case Qt::ForegroundRole: return QBrush(ToQColor(grid.style(col, row).foreground, colours::DefaultText));
+    case Qt::BackgroundRole: return QBrush(ToQColor(grid.style(col, row).background, colours::DefaultBackground));
     case Qt::TextAlignmentRole: {
         const CellStyle& s = grid.style(col, row);
-        Qt::Alignment a = s.hAlign == HAlign::Left ? Qt::AlignLeft
-                          : s.hAlign == HAlign::Right ? Qt::AlignRight : Qt::AlignHCenter;
+        Qt::Alignment a = s.hAlign == HAlign::Left    ? Qt::AlignLeft
+                          : s.hAlign == HAlign::Right ? Qt::AlignRight
+                                                      : Qt::AlignHCenter;
         a |= s.vAlign == VAlign::Top ? Qt::AlignTop : s.vAlign == VAlign::Bottom ? Qt::AlignBottom : Qt::AlignVCenter;
         return int(a);
     }
-    default:
-        return {};
+    default: return {};
     }
 }
 

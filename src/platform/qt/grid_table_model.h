@@ -27,5 +27,4 @@ private:
     int rowLimit_ = -1;
 };
 
-
 }  // namespace n3

@@ -124,7 +124,8 @@ void GridView::resizeEvent(QResizeEvent* event) {
 void GridView::layoutFrozenBand() {
     const QRect inner = contentsRect();
     const int band = frozen_->isVisibleTo(this) ? std::min(frozenHeight_, inner.height()) : 0;
-    const int vbar = body_->verticalScrollBar()->isVisibleTo(body_) ? body_->verticalScrollBar()->sizeHint().width() : 0;
+    const int vbar =
+        body_->verticalScrollBar()->isVisibleTo(body_) ? body_->verticalScrollBar()->sizeHint().width() : 0;
     frozen_->setGeometry(inner.x(), inner.y(), inner.width() - vbar, band);
     body_->setGeometry(inner.x(), inner.y() + band, inner.width(), inner.height() - band);
     frozen_->horizontalScrollBar()->setValue(body_->horizontalScrollBar()->value());

@@ -79,8 +79,6 @@ void HelpWindow::showKeyword(const QString& keyword) {
     page_->scrollToAnchor(keyword);
 }
 
-QString HelpWindow::currentKeyword() const {
-    return index_->currentItem() ? index_->currentItem()->text() : QString();
-}
+QString HelpWindow::currentKeyword() const { return index_->currentItem() ? index_->currentItem()->text() : QString(); }
 
 }  // namespace n3

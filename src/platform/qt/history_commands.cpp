@@ -1,14 +1,14 @@
-#include "core/window_names.h"
 #include "platform/qt/history_commands.h"
+#include "core/window_names.h"
 
 #include <QFile>
 #include <QFileInfo>
 
+#include "io/file_io.h"
+#include "io/history_csv.h"
 #include "platform/qt/dialogs.h"
 #include "platform/qt/main_window.h"
 #include "platform/store/draw_store.h"
-#include "io/file_io.h"
-#include "io/history_csv.h"
 
 namespace n3 {
 
@@ -18,7 +18,8 @@ const QString kTitle = QString::fromUtf8(kMessageTitle.data(), int(kMessageTitle
 const QString kCsvFilter = QStringLiteral("CSVファイル (*.csv);;すべてのファイル (*)");
 
 bool EntryWindowIsFree(MainWindow& window) {
-    return window.frm().RequireNoEntryWindow(window.child(QString::fromUtf8(windows::kEntry.data(), qsizetype(windows::kEntry.size()))) != nullptr);
+    return window.frm().RequireNoEntryWindow(
+        window.child(QString::fromUtf8(windows::kEntry.data(), qsizetype(windows::kEntry.size()))) != nullptr);
 }
 
 void Error(MainWindow& window, const QString& text) {
@@ -29,8 +30,8 @@ void Error(MainWindow& window, const QString& text) {
 
 void ImportHistoryCsv(MainWindow& window) {
     if (!EntryWindowIsFree(window)) return;
-    const QString path = dialogs::ChooseFile(
-        &window, {false, QStringLiteral("CSVファイルから取り込み"), kCsvFilter, QString()});
+    const QString path =
+        dialogs::ChooseFile(&window, {false, QStringLiteral("CSVファイルから取り込み"), kCsvFilter, QString()});
     if (path.isEmpty()) return;
 
     const CsvParseResult parsed = ReadHistoryCsvFile(QFile::encodeName(path).toStdString());
@@ -40,8 +41,9 @@ void ImportHistoryCsv(MainWindow& window) {
                                         .arg(QFileInfo(path).fileName())
                                         .arg(parsed.error->line)
                                   : QStringLiteral("ファイル「%1」を読み込めません。").arg(QFileInfo(path).fileName());
-        Error(window, where + QStringLiteral("\n理由：%1\n\n取り込みは行っていません。データベースは変更されていません。")
-                                  .arg(QString::fromStdString(parsed.error->reason)));
+        Error(window,
+              where + QStringLiteral("\n理由：%1\n\n取り込みは行っていません。データベースは変更されていません。")
+                          .arg(QString::fromStdString(parsed.error->reason)));
         return;
     }
 
@@ -85,7 +87,8 @@ void ExportHistoryCsv(MainWindow& window) {
     // leaves a half-written file.
     const std::string reason = ReplaceFile(QFile::encodeName(path).toStdString(), csv);
     if (!reason.empty())
-        Error(window, QStringLiteral("ファイル「%1」に書き出せません。\n理由：%2").arg(path, QString::fromStdString(reason)));
+        Error(window,
+              QStringLiteral("ファイル「%1」に書き出せません。\n理由：%2").arg(path, QString::fromStdString(reason)));
 }
 
 void ReloadHistory(MainWindow& window) {

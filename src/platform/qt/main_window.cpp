@@ -15,12 +15,12 @@
 #include "platform/qt/about_window.h"
 #include "platform/qt/analysis_window.h"
 #include "platform/qt/dialogs.h"
+#include "platform/qt/entry_window.h"
 #include "platform/qt/help_window.h"
 #include "platform/qt/history_commands.h"
-#include "platform/qt/entry_window.h"
 #include "platform/qt/prediction_window.h"
-#include "platform/store/draw_store.h"
 #include "platform/qt/qt_util.h"
+#include "platform/store/draw_store.h"
 
 namespace n3 {
 
@@ -92,8 +92,10 @@ QMenu* MainWindow::buildMenu(const MenuItem& item) {
     menu->setObjectName(Q(item.name));
     actions_[Q(item.name)] = menu->menuAction();
     for (const MenuItem& child : item.children) {
-        if (child.children.empty()) menu->addAction(buildAction(child, menu));
-        else menu->addMenu(buildMenu(child));
+        if (child.children.empty())
+            menu->addAction(buildAction(child, menu));
+        else
+            menu->addMenu(buildMenu(child));
     }
     return menu;
 }
@@ -274,7 +276,8 @@ void MainWindow::arrangeIcons() {
 
 void MainWindow::openHelp() {
     const QString path = !helpPath_.isEmpty() ? helpPath_
-                         : QString::fromStdString(ProgramFolder()) + QLatin1Char('/') + QString::fromUtf8(kHelpFileName);
+                                              : QString::fromStdString(ProgramFolder()) + QLatin1Char('/') +
+                                                    QString::fromUtf8(kHelpFileName);
     if (!help_) {
         auto* help = new HelpWindow;
         if (!help->openDocument(path)) {
@@ -298,7 +301,8 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (!shownOnce_) {
         shownOnce_ = true;
         // The main window is active for the first time: the prediction opens.
-        QMetaObject::invokeMethod(this, [this] { trigger(QStringLiteral("mnuYoso")); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { trigger(QStringLiteral("mnuYoso")); }, Qt::QueuedConnection);
     }
 }
 
@@ -312,7 +316,8 @@ void MainWindow::onFocusWindowChanged(QWindow* now) {
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w->windowHandle() != previous) continue;
         if (qobject_cast<QDialog*>(w) || w->inherits("QMenu")) return;
-        QMetaObject::invokeMethod(this, [this] { trigger(QStringLiteral("mnuYoso")); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { trigger(QStringLiteral("mnuYoso")); }, Qt::QueuedConnection);
         return;
     }
 }

@@ -13,7 +13,6 @@ namespace n3 {
 
 namespace {
 
-
 constexpr int kFramesPerRow = 3;
 
 }  // namespace

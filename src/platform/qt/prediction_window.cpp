@@ -16,7 +16,6 @@ namespace n3 {
 
 namespace {
 
-
 QLabel* MakeLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setFont(GridFont());
@@ -47,8 +46,10 @@ PredictionWindow::PredictionWindow(ChildHost& host, 一発ズバリン& predicti
     headingFont.setPointSizeF(12);
     headingFont.setBold(true);
     heading->setFont(headingFont);
-    auto* explanation = MakeLabel(QStringLiteral(
-        "各データ分析の結果を元に周期法、消去法、連発ズバリン、一発ズバリンの各手法を用いて当選数字を予想します。"), this);
+    auto* explanation = MakeLabel(
+        QStringLiteral(
+            "各データ分析の結果を元に周期法、消去法、連発ズバリン、一発ズバリンの各手法を用いて当選数字を予想します。"),
+        this);
     explanation->setWordWrap(true);
 
     auto* results = new QVBoxLayout;
@@ -63,9 +64,7 @@ PredictionWindow::PredictionWindow(ChildHost& host, 一発ズバリン& predicti
 
     close_ = new QPushButton(QStringLiteral("閉じる"), this);
     close_->setObjectName(QStringLiteral("Cmd閉じる"));
-    connect(close_, &QPushButton::clicked, this, [this] {
-        CloseChildFrame(this);
-    });
+    connect(close_, &QPushButton::clicked, this, [this] { CloseChildFrame(this); });
     // Kept for the familiar layout; printing is not offered.
     print_ = new QPushButton(QStringLiteral("印刷"), this);
     print_->setObjectName(QStringLiteral("Command2"));

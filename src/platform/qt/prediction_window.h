@@ -23,7 +23,9 @@ class PredictionWindow : public ChildWindow {
 public:
     PredictionWindow(ChildHost& host, 一発ズバリン& prediction, QWidget* parent = nullptr);
 
-    QString windowClass() const override { return QString::fromUtf8(windows::kPrediction.data(), qsizetype(windows::kPrediction.size())); }
+    QString windowClass() const override {
+        return QString::fromUtf8(windows::kPrediction.data(), qsizetype(windows::kPrediction.size()));
+    }
     QSize sizeInTwips() const override { return {8244, 9360}; }
 
     // The load: pointer, yield, propEnd False, the flags into the panel,
@@ -31,8 +33,8 @@ public:
     void load() override;
 
     GridView* fpSpread1(int index) const { return grids_[std::size_t(index)]; }
-    QRadioButton* optReflect(int index) const;  // Opt反映する(index)
-    QRadioButton* optIgnore(int index) const;   // Opt反映しない(index)
+    QRadioButton* optReflect(int index) const;           // Opt反映する(index)
+    QRadioButton* optIgnore(int index) const;            // Opt反映しない(index)
     QPushButton* closeButton() const { return close_; }  // Cmd閉じる
     QPushButton* Command2() const { return print_; }
 

@@ -32,8 +32,10 @@ public:
 // Closes a child window through its frame in the main window (so that the
 // frame goes too), or the widget itself when it has no frame.
 inline void CloseChildFrame(QWidget* child) {
-    if (QWidget* frame = child->parentWidget()) frame->close();
-    else child->close();
+    if (QWidget* frame = child->parentWidget())
+        frame->close();
+    else
+        child->close();
 }
 
 }  // namespace n3

@@ -9,7 +9,6 @@ namespace n3 {
 
 namespace {
 
-
 constexpr const char* kSchema = R"sql(
 CREATE TABLE 当選データ (
   回数    INTEGER PRIMARY KEY CHECK (回数 BETWEEN 1 AND 32767),
@@ -41,16 +40,17 @@ std::string Reason(sqlite3* db) {
 class Statement {
 public:
     Statement(sqlite3* db, const char* sql) : db_(db) {
-        if (sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) != SQLITE_OK)
-            throw StoreError(Reason(db));
+        if (sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) != SQLITE_OK) throw StoreError(Reason(db));
     }
     ~Statement() { sqlite3_finalize(stmt_); }
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
 
     void bind(int i, std::optional<int> v) {
-        if (v) sqlite3_bind_int(stmt_, i, *v);
-        else sqlite3_bind_null(stmt_, i);
+        if (v)
+            sqlite3_bind_int(stmt_, i, *v);
+        else
+            sqlite3_bind_null(stmt_, i);
     }
     // SQLITE_ROW: true, SQLITE_DONE: false, anything else throws.
     bool step() {
@@ -100,8 +100,7 @@ DrawStore::~DrawStore() { sqlite3_close(db_); }
 
 DrawStore DrawStore::Open(const std::string& path, bool createIfMissing) {
     const bool exists = FileExists(path);
-    if (!exists && !createIfMissing)
-        throw StoreError("データベースファイル「" + path + "」が見つかりません。");
+    if (!exists && !createIfMissing) throw StoreError("データベースファイル「" + path + "」が見つかりません。");
 
     int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
     if (!exists) flags |= SQLITE_OPEN_CREATE;
@@ -171,8 +170,10 @@ ImportCounts DrawStore::Import(const std::vector<Draw>& draws) {
             for (int i = 0; i < 3; ++i) put.bind(i + 2, d.digits[std::size_t(i)]);
             put.step();
             put.reset();
-            if (stored.insert(d.回数).second) ++counts.added;
-            else ++counts.replaced;
+            if (stored.insert(d.回数).second)
+                ++counts.added;
+            else
+                ++counts.replaced;
         }
         Exec("COMMIT");
     } catch (...) {

@@ -16,8 +16,7 @@ struct HistorySnapshot {
 };
 
 // What a window of the analysis frame reads from the snapshot.
-inline WindowInput InputOf(const HistorySnapshot& snapshot, const OptionFlagArray& flags = {},
-                           DrawRange range = {}) {
+inline WindowInput InputOf(const HistorySnapshot& snapshot, const OptionFlagArray& flags = {}, DrawRange range = {}) {
     return WindowInput{snapshot.history, snapshot.stats, snapshot.results, flags, range};
 }
 
