@@ -94,7 +94,7 @@ public:
     bool contains(int col, int row) const { return col >= 1 && col <= cols_ && row >= 1 && row <= rows_; }
 
     // --- texts ----------------------------------------------------------
-    // Writes outside the grid are ignored, as the grid control did.
+    // Writes outside the grid are ignored, so a build step may run past an edge.
     void setText(int col, int row, std::string_view text);
     void setNumber(int col, int row, int value);
     const std::string& text(int col, int row) const;

@@ -85,7 +85,7 @@ void 当選データ入力::DeleteLine(int row) {
 }
 
 bool 当選データ入力::ShowsEditMenu(bool wholeRowClicked, int row, int selectionFirstRow, int selectionLastRow) const {
-    return wholeRowClicked && row >= 0 && row < rowsWithData() && selectionFirstRow == selectionLastRow;
+    return wholeRowClicked && row >= 0 && row < rowCount() && selectionFirstRow == selectionLastRow;
 }
 
 bool 当選データ入力::IsWrongDigitText(std::string_view text) {

@@ -79,8 +79,6 @@ public:
     // Takes the stored history as the grid's rows, in draw-number order.
     void Load(DrawHistory history);
     int rowCount() const { return int(rows_.size()); }
-    // Every row holds its draw number, so every row holds data.
-    int rowsWithData() const { return rowCount(); }
     const Draw& row(int r) const { return rows_[std::size_t(r)]; }
     // The text a cell shows: the number, or empty for an empty digit.
     std::string CellText(int row, int column) const;

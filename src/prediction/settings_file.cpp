@@ -99,7 +99,7 @@ SettingsFileResult ReadInitFile(const std::string& path, OptionFlags& flags) {
     }
     std::string_view bytes = file.bytes;
     if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-    // A file written on the old system is in Shift-JIS; its line ends are
+    // A file written by a Windows editor may be in Shift-JIS; its line ends are
     // plain ASCII there too, so the lines can be cut before decoding.
     const bool utf8 = FirstInvalidUtf8(bytes) == std::string_view::npos;
     const std::vector<std::string_view> lines = SplitLines(bytes);

@@ -70,7 +70,7 @@ TEST(DrawEntry, RowsComeInDrawNumberOrderAndShowTheirCells) {
     EXPECT_FALSE(当選データ入力::IsEditable(0));
     EXPECT_TRUE(当選データ入力::IsEditable(3));
     EXPECT_FALSE(当選データ入力::IsEditable(4));  // there is no fifth field
-    EXPECT_EQ(e.window.rowsWithData(), 3);
+    EXPECT_EQ(e.window.rowCount(), 3);
 }
 
 TEST(DrawEntry, TypingAcceptsOnlyEmptyOrOneDigit) {

@@ -59,7 +59,7 @@ TEST(GridModel, TextsSpansAndSizes) {
     g.setText(1, 1, "当 選");
     g.setNumber(2, 1, 42);
     g.setNumber(3, 1, -5);
-    g.setText(4, 1, "outside");  // ignored, as the grid control did
+    g.setText(4, 1, "outside");  // outside the grid: ignored
     EXPECT_EQ(g.text(1, 1), "当 選");
     EXPECT_EQ(g.text(2, 1), "42");
     EXPECT_EQ(g.text(3, 1), "-5");

@@ -1,5 +1,5 @@
 #pragma once
-// The read-only grid of every analysis window: a GridModel shown by a
+// The read-only grid of the analysis and prediction windows: a GridModel shown by a
 // QTableView, its top rows frozen in a second view that scrolls sideways
 // with the first but never down.
 #include <QFrame>

@@ -121,7 +121,7 @@ bool MainWindow::trigger(const QString& menuName) {
 }
 
 // Children with menus of their own show them instead of the main window's
-// while they are active, as MDI children always have.
+// while they are active, as MDI children do.
 void MainWindow::showMenusOf(QMdiSubWindow* active) {
     if (ending_) return;
     auto* child = active ? qobject_cast<ChildWindow*>(active->widget()) : nullptr;
@@ -173,7 +173,7 @@ ChildWindow* MainWindow::create(const QString& windowClass) {
 
 QMdiSubWindow* MainWindow::subWindow(const QString& windowClass) const {
     const auto it = children_.find(windowClass);
-    return it == children_.end() ? nullptr : it->second.data();
+    return it == children_.end() ? nullptr : qobject_cast<QMdiSubWindow*>(it->second.data());
 }
 
 ChildWindow* MainWindow::child(const QString& windowClass) const {
@@ -204,9 +204,12 @@ void MainWindow::ShowChild(std::string_view windowClassUtf8) {
         if (subWindow(windowClass) == sub) children_.erase(windowClass);
         emit childrenChanged();
     });
-    connect(sub, &QObject::destroyed, this, [this, windowClass, sub] {
+    // By the time `destroyed` arrives the frame is no longer a QMdiSubWindow,
+    // so it is recognised by its QObject address only.
+    QObject* const identity = sub;
+    connect(sub, &QObject::destroyed, this, [this, windowClass, identity] {
         const auto it = children_.find(windowClass);
-        if (it != children_.end() && (it->second.isNull() || it->second == sub)) children_.erase(it);
+        if (it != children_.end() && (it->second.isNull() || it->second.data() == identity)) children_.erase(it);
     });
 
     mdi_->addSubWindow(sub);
@@ -308,7 +311,8 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 // Focus coming back to the main window from another window of this
 // program (not from a message box or a file dialog, not from another
-// application) runs the prediction command, as the activation always did.
+// application) runs the prediction command, so the prediction is in view
+// whenever the user comes back to the main window.
 void MainWindow::onFocusWindowChanged(QWindow* now) {
     QWindow* previous = lastFocusWindow_;
     lastFocusWindow_ = now;

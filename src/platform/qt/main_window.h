@@ -69,9 +69,9 @@ public:
     void ShowChild(std::string_view windowClass) override;
     void ShowCritical(std::string_view text, std::string_view title) override;
 
-    // Creates the window of a class (without loading it); nullptr when the
-    // class is not available. Set by the program for the prediction and
-    // entry windows; analysis windows and the about window are built in.
+    // Every window class of the menus is built in; a factory registered here
+    // replaces the built-in window of its class (the tests put stand-ins in
+    // place this way). It creates the window without loading it.
     using ChildFactory = std::function<ChildWindow*(MainWindow&)>;
     void registerChild(const QString& windowClass, ChildFactory factory);
     // Called at the end, after every child has unloaded and the settings
@@ -103,7 +103,7 @@ private:
     MainFrm frm_;
     一発ズバリン prediction_;  // lives for the whole run
     QMdiArea* mdi_;
-    std::map<QString, QPointer<QMdiSubWindow>> children_;
+    std::map<QString, QPointer<QObject>> children_;  // the frame of each open child
     std::map<QString, ChildFactory> factories_;
     std::map<QString, QAction*> actions_;
     QList<QAction*> mainMenuActions_;  // the menu bar's own entries, in order

@@ -1,0 +1,58 @@
+// The menu bar and the window table agree: every row is offered in the menu
+// it names, and every analysis item of the menus opens a row of the table.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "analysis/frame/window_table.h"
+#include "shell/main_frm.h"
+
+using namespace n3;
+
+namespace {
+
+void CollectOpenAnalysis(const std::vector<MenuItem>& items, const std::string& top,
+                         std::set<std::pair<std::string, std::string>>& into) {
+    for (const MenuItem& item : items) {
+        if (item.command == Command::OpenAnalysis) into.insert({top, item.window});
+        CollectOpenAnalysis(item.children, top, into);
+    }
+}
+
+}  // namespace
+
+TEST(MenuTree, EveryTableRowHasItsItemAndEveryAnalysisItemARow) {
+    std::set<std::pair<std::string, std::string>> inMenus;
+    for (const MenuItem& top : MenuTree()) CollectOpenAnalysis(top.children, top.name, inMenus);
+
+    std::set<std::pair<std::string, std::string>> inTable;
+    for (const AnalysisWindowInfo& w : AnalysisWindowTable()) {
+        inTable.insert({std::string(w.menu.top), std::string(w.className)});
+        const MenuItem* item = FindMenuItem(w.menu.name);
+        ASSERT_NE(item, nullptr) << w.className;
+        EXPECT_EQ(item->caption, w.menu.caption);
+        EXPECT_EQ(item->window, w.className);
+        if (!w.menu.groupName.empty()) {
+            const MenuItem* group = FindMenuItem(w.menu.groupName);
+            ASSERT_NE(group, nullptr) << w.menu.groupName;
+            EXPECT_EQ(group->caption, w.menu.groupCaption);
+        }
+    }
+    EXPECT_EQ(inMenus, inTable);
+}
+
+TEST(MenuTree, AnalysisMenuKeepsItsOrderAndGroups) {
+    const MenuItem* analysis = FindMenuItem(kAnalysisMenu);
+    ASSERT_NE(analysis, nullptr);
+    std::vector<std::string> names;
+    for (const MenuItem& item : analysis->children) names.push_back(item.name);
+    const std::vector<std::string> expected = {
+        "mnuHindo",         "mnuKankaku",      "mnuZenkaiSyutugen", "mnuBaratsuki",
+        "mnuHippari",       "mnuRenbanTobiishi", "mnuHonsuji",      "mnuPattern",
+        "mnu5BunkatsuKeiko", "mnuBunkatsuData", "mnuLastChar",      "mnuLastCharRenzoku",
+    };
+    EXPECT_EQ(names, expected);
+    EXPECT_EQ(FindMenuItem("mnuBunkatsuData")->children.size(), 3u);
+    EXPECT_EQ(FindMenuItem("mnuHindo")->children[1].caption, "回数別出現分析");
+}
