@@ -19,7 +19,6 @@ int main(int argc, char** argv) {
     // when that fails, opening the database reports it).
     const std::string folder = n3::PrepareDataFolder().toStdString();
     n3::MainWindow window(folder + "/" + n3::kDatabaseFileName, folder + "/" + std::string(n3::kSettingsFileName));
-    window.setHelpPath(n3::HelpDocumentPath());
     if (!window.startUp()) return 1;
     window.show();
     return QApplication::exec();
