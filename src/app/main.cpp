@@ -1,21 +1,24 @@
 // ナンバーズ3ズバリン: the desktop program.
 #include <QApplication>
 
+#include "platform/qt/data_folder.h"
 #include "platform/qt/grid_font.h"
 #include "platform/qt/legend.h"
 #include "platform/qt/main_window.h"
-#include "platform/store/startup_load.h"
+#include "platform/store/draw_store.h"
 #include "prediction/settings_file.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ナンバーズ3ズバリン"));
+    n3::SetProgramIdentity();
     QApplication::setFont(n3::GridFont());
     QApplication::setWindowIcon(QIcon(n3::BlueBallPicture()));
 
-    // The settings file is named bare: it sits in the current folder, the
-    // folder run.sh starts the program in, beside the database.
-    n3::MainWindow window(n3::DefaultDatabasePath(), std::string(n3::kSettingsFileName));
+    // The database and the settings file share one folder: beside the
+    // program for portable use, else the user's data folder (created here;
+    // when that fails, opening the database reports it).
+    const std::string folder = n3::PrepareDataFolder().toStdString();
+    n3::MainWindow window(folder + "/" + n3::kDatabaseFileName, folder + "/" + std::string(n3::kSettingsFileName));
     if (!window.startUp()) return 1;
     window.show();
     return QApplication::exec();

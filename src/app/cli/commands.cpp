@@ -9,6 +9,7 @@ const std::vector<Command>& Commands() {
         {"import", "import FILE.csv", 1, 1, &RunImport},
         {"export", "export", 0, 0, &RunExport},
         {"stats", "stats", 0, 0, &RunStats},
+        {"where", "where", 0, 0, &RunWhere},
         {"show", "show WINDOW [--settings FILE] [--from N] [--to N] [--format text|csv|json]", 1, 1, &RunShow},
     };
     return table;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/cli/commands.h"
+#include "platform/store/data_location.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/startup_load.h"
 
@@ -25,7 +26,13 @@ int main(int argc, char** argv) {
     Arguments args;
     std::string reason;
     if (!Parse(argc, argv, args, reason)) return Usage(reason);
-    if (args.db.empty()) args.db = DefaultDatabasePath();
+    if (args.db.empty()) {
+        // The data folder is created on first use; when that fails, opening
+        // the database below reports it.
+        MakeDataFolder(DataFolder());
+        args.db = DefaultDatabasePath();
+    }
+    if (args.settings.empty()) args.settings = DefaultSettingsPath();
     const std::string& name = args.positional[0];
     const int words = int(args.positional.size()) - 1;
     for (const Command& c : Commands()) {

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <filesystem>
 
 #include "platform/qt/grid_font.h"
 #include "platform/qt/qt_util.h"
@@ -25,6 +26,14 @@ AboutWindow::AboutWindow(ChildHost& host, QWidget* parent) : ChildWindow(host, p
     slogan->setObjectName(QStringLiteral("lblSlogan"));
     slogan->setFont(GridFont());
 
+    // Where this run keeps its database (and the settings file beside it).
+    const QString folder = QString::fromStdString(std::filesystem::path(host.databasePath()).parent_path().string());
+    auto* dataFolder = new QLabel(QStringLiteral("データの保存先: %1").arg(folder), this);
+    dataFolder->setObjectName(QStringLiteral("lblDataFolder"));
+    dataFolder->setFont(GridFont());
+    dataFolder->setWordWrap(true);
+    dataFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     auto* close = new QPushButton(QStringLiteral("閉じる"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
     connect(close, &QPushButton::clicked, this, [this] {
@@ -38,6 +47,7 @@ AboutWindow::AboutWindow(ChildHost& host, QWidget* parent) : ChildWindow(host, p
     layout->addWidget(product);
     layout->addWidget(version);
     layout->addWidget(slogan);
+    layout->addWidget(dataFolder);
     layout->addStretch();
     layout->addWidget(close, 0, Qt::AlignRight);
 }

@@ -3,8 +3,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QRadialGradient>
 
+#include "platform/qt/blue_ball.h"
 #include "platform/qt/grid_font.h"
 #include "platform/qt/grid_table_model.h"
 
@@ -14,14 +14,7 @@ QPixmap BlueBallPicture() {
     QPixmap pixmap(19, 19);
     pixmap.fill(Qt::white);
     QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    QRadialGradient shade(QPointF(7, 6.5), 9.5, QPointF(6, 5.5));
-    shade.setColorAt(0.0, QColor(235, 245, 255));
-    shade.setColorAt(0.35, QColor(90, 160, 255));
-    shade.setColorAt(1.0, QColor(0, 40, 170));
-    p.setPen(Qt::NoPen);
-    p.setBrush(shade);
-    p.drawEllipse(QRectF(1, 1, 17, 17));
+    PaintBlueBall(p);
     return pixmap;
 }
 

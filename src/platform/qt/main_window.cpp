@@ -14,6 +14,7 @@
 #include "core/window_names.h"
 #include "platform/qt/about_window.h"
 #include "platform/qt/analysis_window.h"
+#include "platform/qt/data_folder.h"
 #include "platform/qt/dialogs.h"
 #include "platform/qt/entry_window.h"
 #include "platform/qt/help_window.h"
@@ -278,9 +279,7 @@ void MainWindow::arrangeIcons() {
 // ------------------------------------------------------------------ help
 
 void MainWindow::openHelp() {
-    const QString path = !helpPath_.isEmpty() ? helpPath_
-                                              : QString::fromStdString(ProgramFolder()) + QLatin1Char('/') +
-                                                    QString::fromUtf8(kHelpFileName);
+    const QString path = !helpPath_.isEmpty() ? helpPath_ : HelpDocumentPath();
     if (!help_) {
         auto* help = new HelpWindow;
         if (!help->openDocument(path)) {

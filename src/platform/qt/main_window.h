@@ -51,7 +51,7 @@ public:
     bool trigger(const QString& menuName);
     QAction* menuAction(const QString& menuName) const;
     HelpWindow* helpWindow() const;
-    // The help document; beside the program unless set.
+    // The help document; beside the program or installed with it unless set.
     void setHelpPath(const QString& path) { helpPath_ = path; }
 
     // ChildHost

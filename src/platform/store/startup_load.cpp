@@ -4,7 +4,9 @@
 
 #include <climits>
 
+#include "platform/store/data_location.h"
 #include "platform/store/draw_store.h"
+#include "prediction/settings_file.h"
 
 namespace n3 {
 
@@ -26,6 +28,10 @@ std::string ProgramFolder() {
     return slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
 }
 
-std::string DefaultDatabasePath() { return ProgramFolder() + "/" + kDatabaseFileName; }
+std::string DataFolder() { return DataFolderFor(ProgramFolder()); }
+
+std::string DefaultDatabasePath() { return DataFolder() + "/" + kDatabaseFileName; }
+
+std::string DefaultSettingsPath() { return DataFolder() + "/" + std::string(kSettingsFileName); }
 
 }  // namespace n3

@@ -26,7 +26,12 @@ HistorySnapshot LoadHistorySnapshot(const std::string& path);
 
 // The folder of the running executable, without a trailing separator.
 std::string ProgramFolder();
-// The database path beside the executable.
+// The folder of the database and the settings file for this executable
+// (beside it when portable, else the user's data folder; data_location.h).
+std::string DataFolder();
+// The database path in DataFolder().
 std::string DefaultDatabasePath();
+// The settings file path in DataFolder().
+std::string DefaultSettingsPath();
 
 }  // namespace n3
