@@ -37,9 +37,11 @@ void ExpectSameGrid(const GridModel& a, const GridModel& b, const std::string& w
             const Span* sa = a.spanAt(col, row);
             const Span* sb = b.spanAt(col, row);
             ASSERT_EQ(sa == nullptr, sb == nullptr) << where;
-            if (sa) EXPECT_TRUE(sa->col == sb->col && sa->row == sb->row && sa->columns == sb->columns &&
-                                sa->rows == sb->rows)
-                        << where;
+            if (sa) {
+                EXPECT_TRUE(sa->col == sb->col && sa->row == sb->row && sa->columns == sb->columns &&
+                            sa->rows == sb->rows)
+                    << where;
+            }
         }
     }
     for (int col = 1; col <= a.columns(); ++col) EXPECT_EQ(a.columnWidth(col), b.columnWidth(col)) << where;

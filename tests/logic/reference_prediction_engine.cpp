@@ -50,8 +50,8 @@ int ReferencePredictionEngine::DigitAt(int drawNo, int position) const {
     return entry.complete ? entry.digits[std::size_t(position - 1)] : 0;
 }
 
-void ReferencePredictionEngine::ScanDrawHistory(const DrawHistory& history, PredictionGrids& grids, const OptionFlags& flags,
-                                       int latestDrawNo) {
+void ReferencePredictionEngine::ScanDrawHistory(const DrawHistory& history, PredictionGrids& grids,
+                                                const OptionFlags& flags, int latestDrawNo) {
     for (const Draw& draw : history) {
         if (!draw.complete()) continue;
         const int n = draw.回数;
@@ -118,7 +118,7 @@ void ReferencePredictionEngine::ShowOneShotPrediction(GridModel& grid) {
 }
 
 void ReferencePredictionEngine::PlaceCloseCycleDigits(GridModel& grid, int reach, int rowWidth, int limit,
-                                             std::vector<std::string>& placed) const {
+                                                      std::vector<std::string>& placed) const {
     ResultPlacer placer(grid, rowWidth);
     for (const std::string& entry : results_.elimination) {
         const int a = std::stoi(entry);

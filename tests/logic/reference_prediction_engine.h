@@ -31,5 +31,24 @@ public:
 private:
     struct DrawDigits {
         std::array<std::int16_t, 3> digits{};
+        bool complete = false;
+    };
+
+    void StoreCycle(int interval, int position, int digit);
+    // The nearest earlier draw number holding `digit` at any position, or 0.
+    int LastOccurrence(int drawNo, int digit) const;
+    void ShowCycleDigits(GridModel& grid) const;
+    void RunElimination(GridModel& grid, int optionCount, int latestDrawNo);
+    void ShowRepeatPrediction(GridModel& grid);
+    void ShowOneShotPrediction(GridModel& grid);
+    // The walk the 連発 and 一発 predictions share: every cycle digit s with
+    // s - reach <= a <= s + reach for an elimination entry a, placed once.
+    void PlaceCloseCycleDigits(GridModel& grid, int reach, int rowWidth, int limit,
+                               std::vector<std::string>& placed) const;
+
+    std::vector<DrawDigits> digitTable_;  // indexed by draw number 0..32767
+    CycleTable cycles_;
+    PredictionResults results_;
+};
 
 }  // namespace n3::testing
