@@ -15,7 +15,7 @@ struct Bet {
     int size = 0;
     bool hit = false;
     int digitHits = 0;
-    double digitExpected = 0;
+    int digitChanceTenths = 0;  // ten times the winning digits chance puts in the set
 };
 
 // A cycle method buys its straight number when all three places have a digit.
@@ -26,7 +26,7 @@ Bet CycleBet(const std::array<std::int8_t, 3>& digits, const Draw& target) {
     bet.size = 1;
     for (int p = 0; p < 3; ++p) bet.digitHits += digits[std::size_t(p)] == target.digit(p);
     bet.hit = bet.digitHits == 3;
-    bet.digitExpected = 0.3;
+    bet.digitChanceTenths = 3;
     return bet;
 }
 
@@ -38,7 +38,7 @@ Bet DigitSetBet(std::uint16_t mask, const Draw& target) {
     bet.size = count * count * count;
     for (int p = 0; p < 3; ++p) bet.digitHits += (mask >> target.digit(p)) & 1u;
     bet.hit = bet.digitHits == 3;
-    bet.digitExpected = 0.3 * count;
+    bet.digitChanceTenths = 3 * count;
     return bet;
 }
 
@@ -67,14 +67,12 @@ long long StraightPrize(const ResultHistory& results, int drawNo) {
 
 void Tally(MethodTally& t, const Bet& bet, int drawNo, int method, int winning, long long prize) {
     if (bet.size == 0) return;
-    const double p = bet.size / double(kNumberCount);
     ++t.bets;
     t.tickets += bet.size;
     t.hits += bet.hit;
-    t.expectedHits += p;
-    t.hitVariance += p * (1 - p);
+    t.varianceParts += (long long)bet.size * (kNumberCount - bet.size);
     t.digitHits += bet.digitHits;
-    t.digitExpected += bet.digitExpected;
+    t.digitChanceTenths += bet.digitChanceTenths;
     t.controlHits += ControlHolds(drawNo, method, bet.size, winning);
     if (prize > 0) {
         ++t.moneyBets;
@@ -103,7 +101,7 @@ BacktestRun RunBacktest(const DrawHistory& history, const ResultHistory& results
                 MethodTally& t = run.tallies[std::size_t(m)];
                 Tally(t, bets[std::size_t(m)], n, m, winning, prize);
                 run.trace.hits[std::size_t(m)].push_back(t.hits);
-                run.trace.expected[std::size_t(m)].push_back(t.expectedHits);
+                run.trace.expected[std::size_t(m)].push_back(t.expectedHits());
             }
         }
         walk.Advance(draw);

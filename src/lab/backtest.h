@@ -22,18 +22,23 @@ inline constexpr int kTicketYen = 200;
 
 // What one method did over the targets.
 struct MethodTally {
-    int bets = 0;              // targets with a bet
-    long long tickets = 0;     // numbers bought, summed over the bets
-    int hits = 0;              // bets that held the winning number
-    double expectedHits = 0;   // sum of size / 1000 over the bets
-    double hitVariance = 0;    // sum of p (1 - p), p = size / 1000
-    long long digitHits = 0;   // winning digits the prediction held
-    double digitExpected = 0;  // what chance gives for digitHits
-    int controlHits = 0;       // hits of the random sets of the same sizes
+    int bets = 0;                     // targets with a bet
+    long long tickets = 0;            // numbers bought, summed over the bets
+    int hits = 0;                     // bets that held the winning number
+    long long varianceParts = 0;      // sum of size (1000 - size): 10^6 times sum of p (1 - p)
+    long long digitHits = 0;          // winning digits the prediction held
+    long long digitChanceTenths = 0;  // ten times what chance gives for digitHits
+    int controlHits = 0;              // hits of the random sets of the same sizes
     // Over the bets on draws whose straight prize is known:
     int moneyBets = 0;
     long long moneyTickets = 0;
     long long wonYen = 0;
+
+    // Sum of size / 1000 over the bets: the hits chance gives.
+    double expectedHits() const { return tickets / 1000.0; }
+    // Sum of p (1 - p) over the bets, p = size / 1000.
+    double hitVariance() const { return varianceParts / 1e6; }
+    double digitExpected() const { return digitChanceTenths / 10.0; }
 };
 
 // The cumulative hits and expected hits of each method after each target,

@@ -14,9 +14,9 @@ MethodFigures FiguresOf(std::string_view method, const MethodTally& t) {
     MethodFigures f;
     f.method = method;
     f.tally = t;
-    if (t.expectedHits > 0) f.ratio = t.hits / t.expectedHits;
-    if (t.hitVariance > 0) {
-        f.z = (t.hits - t.expectedHits) / std::sqrt(t.hitVariance);
+    if (t.expectedHits() > 0) f.ratio = t.hits / t.expectedHits();
+    if (t.hitVariance() > 0) {
+        f.z = (t.hits - t.expectedHits()) / std::sqrt(t.hitVariance());
         f.p = TwoSidedP(*f.z);
         f.pCorrected = std::min(1.0, kBacktestMethodCount * *f.p);
     }
@@ -24,7 +24,7 @@ MethodFigures FiguresOf(std::string_view method, const MethodTally& t) {
         f.hitRate = double(t.hits) / t.bets;
         std::tie(f.wilsonLow, f.wilsonHigh) = WilsonInterval(t.hits, t.bets);
         f.digitShare = double(t.digitHits) / (3.0 * t.bets);
-        f.digitChanceShare = t.digitExpected / (3.0 * t.bets);
+        f.digitChanceShare = t.digitExpected() / (3.0 * t.bets);
     }
     if (t.moneyBets > 0) {
         f.spentYen = t.moneyTickets * kTicketYen;

@@ -83,7 +83,7 @@ void WriteMethodRow(GridModel& grid, int row, const MethodFigures& f, bool money
         std::to_string(t.bets),
         WithThousands(t.tickets),
         std::to_string(t.hits),
-        Printf("%.2f", t.expectedHits),
+        Printf("%.2f", t.expectedHits()),
         Fixed(f.ratio, "%.2f"),
         Fixed(f.z, "%+.2f"),
         PValueText(f.p),

@@ -32,7 +32,7 @@ std::string MethodObject(const MethodFigures& f) {
     add("bets", std::to_string(t.bets));
     add("tickets", std::to_string(t.tickets));
     add("hits", std::to_string(t.hits));
-    add("expectedHits", JsonNumber(t.expectedHits));
+    add("expectedHits", JsonNumber(t.expectedHits()));
     add("ratio", JsonNumber(f.ratio));
     add("z", JsonNumber(f.z));
     add("p", JsonNumber(f.p));
@@ -41,7 +41,7 @@ std::string MethodObject(const MethodFigures& f) {
     add("wilsonLow", JsonNumber(f.wilsonLow));
     add("wilsonHigh", JsonNumber(f.wilsonHigh));
     add("digitHits", std::to_string(t.digitHits));
-    add("digitExpected", JsonNumber(t.digitExpected));
+    add("digitExpected", JsonNumber(t.digitExpected()));
     add("controlHits", std::to_string(t.controlHits));
     add("moneyBets", std::to_string(t.moneyBets));
     add("spent", JsonInt(f.spentYen));
