@@ -59,6 +59,7 @@ std::array<Bet, kBacktestMethodCount> BetsOn(const DigitPrediction& p, const Dra
 
 // The straight prize of draw `drawNo` in yen, or 0 when it is not known.
 long long StraightPrize(const ResultHistory& results, int drawNo) {
+    if (results.empty()) return 0;
     const DrawResult* r = FindResult(results, drawNo);
     if (!r) return 0;
     const auto& yen = r->prize(PrizeKind::Straight).yen;
@@ -88,6 +89,9 @@ BacktestRun RunBacktest(const DrawHistory& history, const ResultHistory& results
     run.optionCount = optionCount;
     run.range = range;
     PredictionWalk walk;
+    run.trace.targets.reserve(history.size());
+    for (auto& v : run.trace.hits) v.reserve(history.size());
+    for (auto& v : run.trace.expected) v.reserve(history.size());
     for (const Draw& draw : history) {
         const int n = draw.回数;
         if (range.to != 0 && n > range.to) break;

@@ -1,7 +1,6 @@
 #include "lab/control_draw.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace n3 {
 
@@ -12,14 +11,16 @@ std::uint64_t ControlRandom::Next() {
     return z ^ (z >> 31);
 }
 
+// Lemire's multiply-and-shift with rejection: exactly uniform, and a
+// division only in the rare case that a rejection is possible.
 int ControlRandom::Below(int bound) {
     const auto b = std::uint64_t(bound);
-    const std::uint64_t limit =
-        std::numeric_limits<std::uint64_t>::max() - std::numeric_limits<std::uint64_t>::max() % b;
-    std::uint64_t x;
-    do x = Next();
-    while (x >= limit);
-    return int(x % b);
+    unsigned __int128 m = (unsigned __int128)Next() * b;
+    if (std::uint64_t(m) < b) {
+        const std::uint64_t threshold = (0 - b) % b;
+        while (std::uint64_t(m) < threshold) m = (unsigned __int128)Next() * b;
+    }
+    return int(m >> 64);
 }
 
 std::uint64_t ControlSeed(int drawNo, int method) {

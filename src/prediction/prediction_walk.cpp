@@ -34,19 +34,41 @@ constexpr std::array<EliminationRow, kEliminationRows> kEliminationTable = {{
 constexpr int kRepeatReach = 3;
 constexpr int kOneShotReach = 2;
 
-// Every cycle digit s with s - reach <= a <= s + reach for an elimination
-// entry a, placed once, up to `limit` digits (0: no limit). An empty entry
-// ends the look at its cycle.
-void PlaceCloseCycleDigits(const DigitPrediction& p, int reach, int limit, DigitList& placed) {
-    for (const std::int8_t a : p.elimination) {
-        for (const auto& cycle : p.cycles) {
-            for (const std::int8_t s : cycle) {
-                if (s == kNoDigit) break;
-                if (a < s - reach || a > s + reach || placed.contains(s)) continue;
-                placed.push(s);
-                if (limit > 0 && placed.size == limit) return;
-            }
+// The cycle digits in the order the 連発 and 一発 predictions look at them:
+// cycle by cycle, each up to its first empty entry.
+struct CycleOrder {
+    std::array<std::int8_t, kCycleCount * 3> digits{};
+    int size = 0;
+    std::uint16_t mask = 0;
+};
+
+CycleOrder CycleOrderOf(const CycleDigits& cycles) {
+    CycleOrder order;
+    for (const auto& cycle : cycles)
+        for (const std::int8_t s : cycle) {
+            if (s == kNoDigit) break;
+            order.digits[std::size_t(order.size++)] = s;
+            order.mask |= std::uint16_t(1u << s);
         }
+    return order;
+}
+
+// Every cycle digit s with s - reach <= a <= s + reach for an elimination
+// entry a, placed once, up to `limit` digits (0: no limit). An entry equal
+// to an earlier one places nothing new, and the walk ends once every cycle
+// digit is placed.
+void PlaceCloseCycleDigits(const DigitPrediction& p, const CycleOrder& order, int reach, int limit, DigitList& placed) {
+    std::uint16_t seen = 0;
+    for (const std::int8_t a : p.elimination) {
+        if ((seen >> a) & 1u) continue;
+        seen |= std::uint16_t(1u << a);
+        for (int i = 0; i < order.size; ++i) {
+            const int s = order.digits[std::size_t(i)];
+            if (a < s - reach || a > s + reach || placed.contains(s)) continue;
+            placed.push(s);
+            if (limit > 0 && placed.size == limit) return;
+        }
+        if (placed.mask == order.mask) return;
     }
 }
 
@@ -130,8 +152,9 @@ DigitPrediction PredictionWalk::Predict(int optionCount, int latestDrawNo) const
         const int reference = latestDrawNo - row.lag - optionCount;
         p.elimination[std::size_t(i)] = std::int8_t(FoldDigit(DigitAt(reference, row.position) + row.offset));
     }
-    PlaceCloseCycleDigits(p, kRepeatReach, 0, p.repeat);
-    PlaceCloseCycleDigits(p, kOneShotReach, kOneShotLimit, p.oneShot);
+    const CycleOrder order = CycleOrderOf(p.cycles);
+    PlaceCloseCycleDigits(p, order, kRepeatReach, 0, p.repeat);
+    PlaceCloseCycleDigits(p, order, kOneShotReach, kOneShotLimit, p.oneShot);
     return p;
 }
 
