@@ -64,7 +64,7 @@ std::string TargetLine(const BacktestFigures& f) {
         line += "第" + std::to_string(*f.from) + "回～第" + std::to_string(*f.to) + "回の " +
                 std::to_string(f.targets) + " 回";
     else
-        line += "数字のそろった回がありません";
+        line += "範囲に数字のそろった回がありません";
     line += "　　オプション：" + std::to_string(f.optionCount) +
             " 個　　各回の予想は、その回より前の当選データだけから作ります。";
     return line;
