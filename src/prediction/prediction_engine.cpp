@@ -6,96 +6,47 @@ namespace n3 {
 
 namespace {
 
-struct EliminationRow {
-    int lag;       // draws back from the reference
-    int position;  // 1..3
-    int offset;
-};
-
-// Rows 3, 4, 7, 8, 10, 11 and 14 read the third digit.
-constexpr std::array<EliminationRow, kEliminationRows> kEliminationTable = {{
-    {0, 1, +1},
-    {0, 2, +8},
-    {1, 1, 0},
-    {1, 3, -7},
-    {2, 3, +8},
-    {2, 2, -5},
-    {3, 1, +3},
-    {3, 3, +1},
-    {4, 3, +4},
-    {4, 1, +7},
-    {5, 3, +6},
-    {5, 3, -9},
-    {6, 1, +4},
-    {7, 2, +1},
-    {9, 3, +9},
-}};
-
 constexpr int kEliminationRowWidth = 5;
 constexpr int kRepeatRowWidth = 6;
-constexpr int kRepeatReach = 3;
-constexpr int kOneShotReach = 2;
 
-bool Contains(const std::vector<std::string>& values, const std::string& text) {
-    return std::find(values.begin(), values.end(), text) != values.end();
+void PlaceAll(GridModel& grid, int rowWidth, const DigitList& digits, std::vector<std::string>& texts) {
+    ResultPlacer placer(grid, rowWidth);
+    for (int i = 0; i < digits.size; ++i) {
+        texts.push_back(std::to_string(digits.digits[std::size_t(i)]));
+        placer.Place(texts.back());
+    }
 }
 
 }  // namespace
 
-std::string FoldToDigit(int v) {
-    if (v > 9) return std::to_string(v - 9);
-    if (v <= 0) return std::to_string(v + 9);
-    return std::to_string(v);
-}
+std::string FoldToDigit(int v) { return std::to_string(FoldDigit(v)); }
 
-PredictionEngine::PredictionEngine() : digitTable_(std::size_t(kMaxTableDrawNo) + 1) {}
+PredictionEngine::PredictionEngine() = default;
 
-int PredictionEngine::DigitAt(int drawNo, int position) const {
-    if (drawNo < 0 || drawNo > kMaxTableDrawNo) return 0;
-    const DrawDigits& entry = digitTable_[std::size_t(drawNo)];
-    return entry.complete ? entry.digits[std::size_t(position - 1)] : 0;
-}
+int PredictionEngine::DigitAt(int drawNo, int position) const { return walk_.DigitAt(drawNo, position); }
 
 void PredictionEngine::ScanDrawHistory(const DrawHistory& history, PredictionGrids& grids, const OptionFlags& flags,
                                        int latestDrawNo) {
-    for (const Draw& draw : history) {
-        if (!draw.complete()) continue;
-        const int n = draw.回数;
-        if (n < 1 || n > kMaxTableDrawNo) continue;
-        DrawDigits& entry = digitTable_[std::size_t(n)];
-        for (int p = 0; p < 3; ++p) entry.digits[std::size_t(p)] = std::int16_t(draw.digit(p));
-        entry.complete = true;
-        for (int p = 1; p <= 3; ++p) {
-            const int digit = draw.digit(p - 1);
-            if (const int k = LastOccurrence(n, digit); k > 0) StoreCycle(n - k, p, digit);
+    walk_.BeginPass();
+    for (const Draw& draw : history) walk_.Advance(draw);
+    for (int c = 0; c < kCycleCount; ++c)
+        for (int p = 0; p < 3; ++p) {
+            const int digit = walk_.cycles()[std::size_t(c)][std::size_t(p)];
+            cycles_[std::size_t(c)][std::size_t(p)] = digit == kNoDigit ? std::string() : std::to_string(digit);
         }
-    }
     ShowPredictions(grids, flags, latestDrawNo);
-}
-
-int PredictionEngine::LastOccurrence(int drawNo, int digit) const {
-    for (int k = drawNo - 1; k >= 1; --k) {
-        const DrawDigits& entry = digitTable_[std::size_t(k)];
-        if (!entry.complete) continue;
-        for (std::int16_t d : entry.digits)
-            if (d == digit) return k;
-    }
-    return 0;
-}
-
-void PredictionEngine::StoreCycle(int interval, int position, int digit) {
-    const auto it = std::find(kCycleLengths.begin(), kCycleLengths.end(), interval);
-    if (it == kCycleLengths.end()) return;
-    cycles_[std::size_t(it - kCycleLengths.begin())][std::size_t(position - 1)] = std::to_string(digit);
 }
 
 void PredictionEngine::ShowPredictions(PredictionGrids& grids, const OptionFlags& flags, int latestDrawNo) {
     ShowCycleDigits(grids[kCycleGrid]);
+    const DigitPrediction p = walk_.Predict(CountOptionsOn(flags), latestDrawNo);
     results_ = {};
-    results_.optionCount = CountOptionsOn(flags);
-    RunElimination(grids[kEliminationGrid], results_.optionCount, latestDrawNo);
-    ShowRepeatPrediction(grids[kRepeatGrid]);
-    ShowOneShotPrediction(grids[kOneShotGrid]);
+    results_.optionCount = p.optionCount;
+    for (int i = 0; i < kEliminationRows; ++i)
+        results_.elimination[std::size_t(i)] = std::to_string(p.elimination[std::size_t(i)]);
+    ShowEliminationDigits(grids[kEliminationGrid]);
+    PlaceAll(grids[kRepeatGrid], kRepeatRowWidth, p.repeat, results_.repeat);
+    PlaceAll(grids[kOneShotGrid], 0, p.oneShot, results_.oneShot);
 }
 
 void PredictionEngine::ShowCycleDigits(GridModel& grid) const {
@@ -103,42 +54,12 @@ void PredictionEngine::ShowCycleDigits(GridModel& grid) const {
         for (int p = 1; p <= 3; ++p) grid.setText(p + 1, c + 2, cycles_[std::size_t(c)][std::size_t(p - 1)]);
 }
 
-void PredictionEngine::RunElimination(GridModel& grid, int optionCount, int latestDrawNo) {
+// Each value once, where it first occurs.
+void PredictionEngine::ShowEliminationDigits(GridModel& grid) const {
     ResultPlacer placer(grid, kEliminationRowWidth);
-    for (int i = 0; i < kEliminationRows; ++i) {
-        const EliminationRow& row = kEliminationTable[std::size_t(i)];
-        const int reference = latestDrawNo - row.lag - optionCount;
-        const std::string text = FoldToDigit(DigitAt(reference, row.position) + row.offset);
-        const auto begin = results_.elimination.begin();
-        if (std::find(begin, begin + i, text) == begin + i) placer.Place(text);
-        results_.elimination[std::size_t(i)] = text;
-    }
-}
-
-void PredictionEngine::ShowRepeatPrediction(GridModel& grid) {
-    PlaceCloseCycleDigits(grid, kRepeatReach, kRepeatRowWidth, 0, results_.repeat);
-}
-
-void PredictionEngine::ShowOneShotPrediction(GridModel& grid) {
-    PlaceCloseCycleDigits(grid, kOneShotReach, 0, kOneShotLimit, results_.oneShot);
-}
-
-void PredictionEngine::PlaceCloseCycleDigits(GridModel& grid, int reach, int rowWidth, int limit,
-                                             std::vector<std::string>& placed) const {
-    ResultPlacer placer(grid, rowWidth);
-    for (const std::string& entry : results_.elimination) {
-        const int a = std::stoi(entry);
-        for (const auto& cycle : cycles_) {
-            for (const std::string& s : cycle) {
-                if (s.empty()) break;  // the rest of this cycle is not looked at
-                const int digit = std::stoi(s);
-                if (a < digit - reach || a > digit + reach || Contains(placed, s)) continue;
-                placer.Place(s);
-                placed.push_back(s);
-                if (limit > 0 && placer.placed() == limit) return;
-            }
-        }
-    }
+    const auto& rows = results_.elimination;
+    for (auto it = rows.begin(); it != rows.end(); ++it)
+        if (std::find(rows.begin(), it, *it) == it) placer.Place(*it);
 }
 
 }  // namespace n3

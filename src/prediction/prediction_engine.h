@@ -11,13 +11,9 @@
 #include "core/draw.h"
 #include "prediction/option_flags.h"
 #include "prediction/prediction_grids.h"
+#include "prediction/prediction_walk.h"
 
 namespace n3 {
-
-inline constexpr int kCycleCount = 4;
-inline constexpr std::array<int, kCycleCount> kCycleLengths = {7, 9, 11, 12};
-inline constexpr int kEliminationRows = 15;
-inline constexpr int kOneShotLimit = 7;
 
 // Cycle c (lengths 7, 9, 11, 12), position 1..3 at index 0..2: the digit
 // as text, or empty when the cycle found nothing for that position.
@@ -38,7 +34,7 @@ class PredictionEngine {
 public:
     PredictionEngine();
 
-    // Fills the digit table and the cycle table from the history, then
+    // Walks the history into the digit table and the cycle table, then
     // shows the predictions. Entries the history does not reach keep what
     // an earlier scan left in them.
     void ScanDrawHistory(const DrawHistory& history, PredictionGrids& grids, const OptionFlags& flags,
@@ -56,24 +52,10 @@ public:
     static constexpr int kMaxTableDrawNo = kMaxDrawNo;
 
 private:
-    struct DrawDigits {
-        std::array<std::int16_t, 3> digits{};
-        bool complete = false;
-    };
-
-    void StoreCycle(int interval, int position, int digit);
-    // The nearest earlier draw number holding `digit` at any position, or 0.
-    int LastOccurrence(int drawNo, int digit) const;
     void ShowCycleDigits(GridModel& grid) const;
-    void RunElimination(GridModel& grid, int optionCount, int latestDrawNo);
-    void ShowRepeatPrediction(GridModel& grid);
-    void ShowOneShotPrediction(GridModel& grid);
-    // The walk the 連発 and 一発 predictions share: every cycle digit s with
-    // s - reach <= a <= s + reach for an elimination entry a, placed once.
-    void PlaceCloseCycleDigits(GridModel& grid, int reach, int rowWidth, int limit,
-                               std::vector<std::string>& placed) const;
+    void ShowEliminationDigits(GridModel& grid) const;
 
-    std::vector<DrawDigits> digitTable_;  // indexed by draw number 0..32767
+    PredictionWalk walk_;
     CycleTable cycles_;
     PredictionResults results_;
 };

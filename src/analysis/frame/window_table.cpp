@@ -14,6 +14,7 @@
 #include "analysis/last_digit_runs.h"
 #include "analysis/last_digit_trend.h"
 #include "analysis/pull.h"
+#include "lab/backtest_window.h"
 
 namespace n3 {
 
@@ -96,6 +97,10 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          {"mnuMain", "", "", "mnuLastCharRenzoku", "下一桁連続出現回数分析"}, 13935, 7370,
          "過去の当選番号の下一桁数字が何回続けて出現しているか分析します", None, "", kNoSwatch,
          true, V, 2, false, false, &下一桁連続出現回数分析::Build},
+        {"予想の検証", "予想の検証",
+         {"mnuVerify", "", "", "mnuBacktest", "予想の検証(&B)"}, 14400, 7800,
+         "予想の方法ごとに、過去の各回をその回より前のデータだけで予想し、当たった回数を偶然と比べます", None, "", kNoSwatch,
+         true, B, 2, false, false, nullptr, &予想の検証::Content, nullptr, true, true},
     };
     // clang-format on
     return table;

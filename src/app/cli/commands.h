@@ -1,6 +1,7 @@
 #pragma once
 // The commands of numbers3zubarin-cli, as a table: each command lives in a
 // file of its own and has one row here.
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,6 +26,10 @@ int RunExport(const Arguments& args);
 int RunStats(const Arguments& args);
 int RunShow(const Arguments& args);
 int RunWhere(const Arguments& args);
+int RunBacktest(const Arguments& args);
+
+// Prints window `windowName` as `show` does, with the options of `args`.
+int ShowWindow(const std::string& windowName, const Arguments& args);
 
 // Writes `text` to standard output; false (with a message) when that fails.
 bool WriteOut(const std::string& text);

@@ -57,6 +57,13 @@ void JsonNumberArray(std::ostream& out, int n, T valueOf) {
     out << ']';
 }
 
+// A row that is one merged cell across the whole grid (a note line): it is
+// printed as its text alone and does not widen the first column.
+bool IsWholeRowCell(const GridModel& grid, int row) {
+    const Span* span = grid.spanAt(1, row);
+    return grid.columns() > 1 && span && span->col == 1 && span->row == row && span->columns == grid.columns();
+}
+
 }  // namespace
 
 std::string JsonString(std::string_view s) {
@@ -86,10 +93,16 @@ void PrintText(std::ostream& out, const PrintedWindow& window) {
     out << window.caption << '\n';
     for (const GridModel& grid : window.grids) {
         std::vector<int> widths(std::size_t(grid.columns()), 1);
-        for (int r = 1; r <= grid.rows(); ++r)
+        for (int r = 1; r <= grid.rows(); ++r) {
+            if (IsWholeRowCell(grid, r)) continue;
             for (int c = 1; c <= grid.columns(); ++c)
                 widths[std::size_t(c - 1)] = std::max(widths[std::size_t(c - 1)], DisplayWidth(grid.text(c, r)));
+        }
         for (int r = 1; r <= grid.rows(); ++r) {
+            if (IsWholeRowCell(grid, r)) {
+                out << grid.text(1, r) << '\n';
+                continue;
+            }
             std::string line;
             for (int c = 1; c <= grid.columns(); ++c) {
                 const std::string& t = grid.text(c, r);

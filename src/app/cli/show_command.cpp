@@ -63,9 +63,11 @@ std::vector<std::string> ShowableWindowNames() {
 
 namespace cli {
 
-int RunShow(const Arguments& args) {
+int RunShow(const Arguments& args) { return ShowWindow(args.positional[1], args); }
+
+int ShowWindow(const std::string& windowName, const Arguments& args) {
     ShowOptions options;
-    options.window = args.positional[1];
+    options.window = windowName;
     options.settingsPath = args.settings;
     options.range.from = int(args.number("from", 1, kMaxDrawNo).value_or(0));
     options.range.to = int(args.number("to", 1, kMaxDrawNo).value_or(0));

@@ -1,0 +1,116 @@
+#include "lab/backtest.h"
+
+#include <bit>
+
+#include "lab/control_draw.h"
+#include "prediction/prediction_walk.h"
+
+namespace n3 {
+
+namespace {
+
+// What a method buys for one target: `size` numbers (0: no bet), whether
+// they hold the winning number, and how many winning digits it predicted.
+struct Bet {
+    int size = 0;
+    bool hit = false;
+    int digitHits = 0;
+    int digitChanceTenths = 0;  // ten times the winning digits chance puts in the set
+};
+
+// A cycle method buys its straight number when all three places have a digit.
+Bet CycleBet(const std::array<std::int8_t, 3>& digits, const Draw& target) {
+    Bet bet;
+    for (const std::int8_t d : digits)
+        if (d == kNoDigit) return bet;
+    bet.size = 1;
+    for (int p = 0; p < 3; ++p) bet.digitHits += digits[std::size_t(p)] == target.digit(p);
+    bet.hit = bet.digitHits == 3;
+    bet.digitChanceTenths = 3;
+    return bet;
+}
+
+// The other methods buy every number whose three digits lie in the set.
+Bet DigitSetBet(std::uint16_t mask, const Draw& target) {
+    Bet bet;
+    const int count = std::popcount(mask);
+    if (count == 0) return bet;
+    bet.size = count * count * count;
+    for (int p = 0; p < 3; ++p) bet.digitHits += (mask >> target.digit(p)) & 1u;
+    bet.hit = bet.digitHits == 3;
+    bet.digitChanceTenths = 3 * count;
+    return bet;
+}
+
+std::uint16_t MaskOf(const std::array<std::int8_t, kEliminationRows>& digits) {
+    std::uint16_t mask = 0;
+    for (const std::int8_t d : digits) mask |= std::uint16_t(1u << d);
+    return mask;
+}
+
+std::array<Bet, kBacktestMethodCount> BetsOn(const DigitPrediction& p, const Draw& target) {
+    std::array<Bet, kBacktestMethodCount> bets;
+    for (int c = 0; c < kCycleCount; ++c) bets[std::size_t(c)] = CycleBet(p.cycles[std::size_t(c)], target);
+    bets[4] = DigitSetBet(MaskOf(p.elimination), target);
+    bets[5] = DigitSetBet(p.repeat.mask, target);
+    bets[6] = DigitSetBet(p.oneShot.mask, target);
+    return bets;
+}
+
+// The straight prize of draw `drawNo` in yen, or 0 when it is not known.
+long long StraightPrize(const ResultHistory& results, int drawNo) {
+    if (results.empty()) return 0;
+    const DrawResult* r = FindResult(results, drawNo);
+    if (!r) return 0;
+    const auto& yen = r->prize(PrizeKind::Straight).yen;
+    return yen && *yen >= 0 ? *yen : 0;
+}
+
+void Tally(MethodTally& t, const Bet& bet, int drawNo, int method, int winning, long long prize) {
+    if (bet.size == 0) return;
+    ++t.bets;
+    t.tickets += bet.size;
+    t.hits += bet.hit;
+    t.varianceParts += (long long)bet.size * (kNumberCount - bet.size);
+    t.digitHits += bet.digitHits;
+    t.digitChanceTenths += bet.digitChanceTenths;
+    t.controlHits += ControlHolds(drawNo, method, bet.size, winning);
+    if (prize > 0) {
+        ++t.moneyBets;
+        t.moneyTickets += bet.size;
+        if (bet.hit) t.wonYen += prize;
+    }
+}
+
+}  // namespace
+
+BacktestRun RunBacktest(const DrawHistory& history, const ResultHistory& results, int optionCount, DrawRange range) {
+    BacktestRun run;
+    run.optionCount = optionCount;
+    run.range = range;
+    PredictionWalk walk;
+    run.trace.targets.reserve(history.size());
+    for (auto& v : run.trace.hits) v.reserve(history.size());
+    for (auto& v : run.trace.expected) v.reserve(history.size());
+    for (const Draw& draw : history) {
+        const int n = draw.回数;
+        if (range.to != 0 && n > range.to) break;
+        if (draw.complete() && n >= 1 && n <= kMaxDrawNo && range.contains(n)) {
+            const auto bets = BetsOn(walk.Predict(optionCount), draw);
+            const int winning = draw.digit(0) * 100 + draw.digit(1) * 10 + draw.digit(2);
+            const long long prize = StraightPrize(results, n);
+            ++run.targets;
+            run.trace.targets.push_back(n);
+            for (int m = 0; m < kBacktestMethodCount; ++m) {
+                MethodTally& t = run.tallies[std::size_t(m)];
+                Tally(t, bets[std::size_t(m)], n, m, winning, prize);
+                run.trace.hits[std::size_t(m)].push_back(t.hits);
+                run.trace.expected[std::size_t(m)].push_back(t.expectedHits());
+            }
+        }
+        walk.Advance(draw);
+    }
+    return run;
+}
+
+}  // namespace n3

@@ -1,0 +1,66 @@
+#pragma once
+// The backtest: for every target draw, the prediction a fresh start would
+// show on the draws before it, what each method would have bought, and
+// whether that hit. One walk over the history, tallied per method.
+#include <array>
+#include <string_view>
+#include <vector>
+
+#include "analysis/frame/window_content.h"
+#include "core/draw.h"
+#include "core/draw_result.h"
+
+namespace n3 {
+
+inline constexpr int kBacktestMethodCount = 7;
+// The methods in row order: the four cycle methods, then 消去法, 連発予想 and １発予想.
+inline constexpr std::array<std::string_view, kBacktestMethodCount> kBacktestMethodNames = {
+    " 7回周期法", " 9回周期法", "11回周期法", "12回周期法", "消去法", "連発予想", "１発予想",
+};
+inline constexpr int kFirstDigitSetMethod = 4;  // 消去法: the methods from here buy digit sets
+inline constexpr int kTicketYen = 200;
+
+// What one method did over the targets.
+struct MethodTally {
+    int bets = 0;                     // targets with a bet
+    long long tickets = 0;            // numbers bought, summed over the bets
+    int hits = 0;                     // bets that held the winning number
+    long long varianceParts = 0;      // sum of size (1000 - size): 10^6 times sum of p (1 - p)
+    long long digitHits = 0;          // winning digits the prediction held
+    long long digitChanceTenths = 0;  // ten times what chance gives for digitHits
+    int controlHits = 0;              // hits of the random sets of the same sizes
+    // Over the bets on draws whose straight prize is known:
+    int moneyBets = 0;
+    long long moneyTickets = 0;
+    long long wonYen = 0;
+
+    // Sum of size / 1000 over the bets: the hits chance gives.
+    double expectedHits() const { return tickets / 1000.0; }
+    // Sum of p (1 - p) over the bets, p = size / 1000.
+    double hitVariance() const { return varianceParts / 1e6; }
+    double digitExpected() const { return digitChanceTenths / 10.0; }
+};
+
+// The cumulative hits and expected hits of each method after each target,
+// for the chart.
+struct BacktestTrace {
+    std::vector<int> targets;  // draw numbers
+    std::array<std::vector<int>, kBacktestMethodCount> hits;
+    std::array<std::vector<double>, kBacktestMethodCount> expected;
+};
+
+struct BacktestRun {
+    int optionCount = 0;
+    DrawRange range;
+    int targets = 0;
+    std::array<MethodTally, kBacktestMethodCount> tallies;
+    BacktestTrace trace;
+};
+
+// Targets are the complete draws numbered 1..32767 inside `range`; each is
+// predicted from every draw before it in the history, with `optionCount`
+// options on. `results` gives the straight prizes for the money figures.
+BacktestRun RunBacktest(const DrawHistory& history, const ResultHistory& results, int optionCount,
+                        DrawRange range = {});
+
+}  // namespace n3

@@ -1,0 +1,60 @@
+#include "lab/backtest_chart.h"
+
+#include <cstdio>
+
+namespace n3 {
+
+namespace {
+
+constexpr std::array<Colour, kBacktestMethodCount> kMethodColours = {{
+    {0, 90, 220},
+    {0, 150, 60},
+    {150, 0, 180},
+    {0, 160, 170},
+    {220, 30, 30},
+    {230, 120, 0},
+    {120, 80, 40},
+}};
+
+std::string Tip(int drawNo, std::string_view method, int hits, double expected) {
+    char buffer[160];
+    std::snprintf(buffer, sizeof buffer, "第%d回 %.*s 的中 %d 回（偶然なら %.1f 回）", drawNo, int(method.size()),
+                  method.data(), hits, expected);
+    return buffer;
+}
+
+}  // namespace
+
+ChartData BacktestChart(const BacktestRun& run) {
+    ChartData chart;
+    chart.title = "的中回数の累計と偶然の期待値";
+    chart.xTitle = "回";
+    chart.yTitle = "的中回数（累計）";
+    const auto& trace = run.trace;
+    const std::size_t count = trace.targets.size();
+    const std::size_t step =
+        count > std::size_t(kBacktestChartPoints) ? (count + kBacktestChartPoints - 1) / kBacktestChartPoints : 1;
+    std::vector<std::size_t> kept;
+    for (std::size_t i = step - 1; i < count; i += step) kept.push_back(i);
+    if (count > 0 && (kept.empty() || kept.back() != count - 1)) kept.push_back(count - 1);
+
+    for (int m = 0; m < kBacktestMethodCount; ++m) {
+        const std::string_view name = kBacktestMethodNames[std::size_t(m)];
+        ChartSeries hits{std::string(name), SeriesKind::Line, kMethodColours[std::size_t(m)], {}, {}};
+        ChartSeries chance{
+            std::string(name) + "（偶然）", SeriesKind::DashedLine, kMethodColours[std::size_t(m)], {}, {}};
+        for (const std::size_t i : kept) {
+            const int drawNo = trace.targets[i];
+            const int h = trace.hits[std::size_t(m)][i];
+            const double e = trace.expected[std::size_t(m)][i];
+            const std::string tip = Tip(drawNo, name, h, e);
+            hits.points.push_back({double(drawNo), double(h), tip});
+            chance.points.push_back({double(drawNo), e, tip});
+        }
+        chart.series.push_back(std::move(hits));
+        chart.series.push_back(std::move(chance));
+    }
+    return chart;
+}
+
+}  // namespace n3

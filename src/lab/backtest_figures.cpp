@@ -1,0 +1,68 @@
+#include "lab/backtest_figures.h"
+
+#include <algorithm>
+#include <boost/math/distributions/normal.hpp>
+#include <cmath>
+
+namespace n3 {
+
+namespace {
+
+const boost::math::normal kStandardNormal;
+
+MethodFigures FiguresOf(std::string_view method, const MethodTally& t) {
+    MethodFigures f;
+    f.method = method;
+    f.tally = t;
+    if (t.expectedHits() > 0) f.ratio = t.hits / t.expectedHits();
+    if (t.hitVariance() > 0) {
+        f.z = (t.hits - t.expectedHits()) / std::sqrt(t.hitVariance());
+        f.p = TwoSidedP(*f.z);
+        f.pCorrected = std::min(1.0, kBacktestMethodCount * *f.p);
+    }
+    if (t.bets > 0) {
+        f.hitRate = double(t.hits) / t.bets;
+        std::tie(f.wilsonLow, f.wilsonHigh) = WilsonInterval(t.hits, t.bets);
+        f.digitShare = double(t.digitHits) / (3.0 * t.bets);
+        f.digitChanceShare = t.digitExpected() / (3.0 * t.bets);
+    }
+    if (t.moneyBets > 0) {
+        f.spentYen = t.moneyTickets * kTicketYen;
+        f.wonYen = t.wonYen;
+        f.returnRate = double(t.wonYen) / double(*f.spentYen);
+    }
+    f.verdict = !f.pCorrected || *f.pCorrected >= kVerdictLevel ? kVerdictChance
+                : *f.z > 0                                      ? kVerdictMore
+                                                                : kVerdictFewer;
+    return f;
+}
+
+}  // namespace
+
+std::pair<double, double> WilsonInterval(int hits, int n) {
+    static const double z = boost::math::quantile(kStandardNormal, 0.975);
+    const double phat = double(hits) / n;
+    const double z2n = z * z / n;
+    const double centre = (phat + z2n / 2) / (1 + z2n);
+    const double half = z * std::sqrt(phat * (1 - phat) / n + z2n / (4.0 * n)) / (1 + z2n);
+    return {std::max(0.0, centre - half), std::min(1.0, centre + half)};
+}
+
+double TwoSidedP(double z) { return 2 * boost::math::cdf(boost::math::complement(kStandardNormal, std::abs(z))); }
+
+BacktestFigures FiguresOf(const BacktestRun& run) {
+    BacktestFigures f;
+    f.optionCount = run.optionCount;
+    f.targets = run.targets;
+    if (!run.trace.targets.empty()) {
+        f.from = run.range.from != 0 ? run.range.from : run.trace.targets.front();
+        f.to = run.range.to != 0 ? run.range.to : run.trace.targets.back();
+    }
+    for (int m = 0; m < kBacktestMethodCount; ++m) {
+        f.methods[std::size_t(m)] = FiguresOf(kBacktestMethodNames[std::size_t(m)], run.tallies[std::size_t(m)]);
+        f.moneyKnown = f.moneyKnown || run.tallies[std::size_t(m)].moneyBets > 0;
+    }
+    return f;
+}
+
+}  // namespace n3

@@ -1,0 +1,160 @@
+#include "lab/backtest_grid.h"
+
+#include <array>
+#include <cstdio>
+
+namespace n3 {
+
+namespace {
+
+constexpr std::string_view kUndefined = "－";
+constexpr Colour kMethodBackground = colours::LabelCyan;
+constexpr Colour kChanceBackground{240, 240, 240};
+
+struct Column {
+    std::string_view caption;
+    double width;
+};
+
+constexpr std::array<Column, kBacktestGridColumns> kColumns = {{
+    {"予想方法", 11},
+    {"購入回数", 8},
+    {"購入口数", 10},
+    {"的中回数", 8},
+    {"偶然の期待値", 11},
+    {"実績÷期待", 9},
+    {"z", 7},
+    {"p値", 8},
+    {"補正p値(×7)", 11},
+    {"的中率", 9},
+    {"的中率の95%区間", 17},
+    {"数字の的中率", 11},
+    {"偶然なら", 8},
+    {"無作為の対照", 11},
+    {"購入額", 14},
+    {"当選金", 14},
+    {"回収率", 8},
+    {"判定", 20},
+}};
+
+std::string Printf(const char* format, double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    return buffer;
+}
+
+std::string Fixed(std::optional<double> value, const char* format) {
+    return value ? Printf(format, *value) : std::string(kUndefined);
+}
+
+std::string WithThousands(long long value) {
+    const std::string digits = std::to_string(value < 0 ? -value : value);
+    std::string out;
+    if (value < 0) out.push_back('-');
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out.push_back(',');
+        out.push_back(digits[i]);
+    }
+    return out;
+}
+
+std::string TargetLine(const BacktestFigures& f) {
+    std::string line = "対象：";
+    if (f.from && f.to)
+        line += "第" + std::to_string(*f.from) + "回～第" + std::to_string(*f.to) + "回の " +
+                std::to_string(f.targets) + " 回";
+    else
+        line += "範囲に数字のそろった回がありません";
+    line += "　　オプション：" + std::to_string(f.optionCount) +
+            " 個　　各回の予想は、その回より前の当選データだけから作ります。";
+    return line;
+}
+
+void WriteNote(GridModel& grid, int row, std::string_view text) {
+    grid.addSpan(1, row, kBacktestGridColumns, 1);
+    grid.setAlignment({1, row, 1, row}, HAlign::Left);
+    grid.setText(1, row, text);
+}
+
+void WriteMethodRow(GridModel& grid, int row, const MethodFigures& f, bool moneyKnown) {
+    const MethodTally& t = f.tally;
+    const std::array<std::string, kBacktestGridColumns> cells = {
+        std::string(f.method),
+        std::to_string(t.bets),
+        WithThousands(t.tickets),
+        std::to_string(t.hits),
+        Printf("%.2f", t.expectedHits()),
+        Fixed(f.ratio, "%.2f"),
+        Fixed(f.z, "%+.2f"),
+        PValueText(f.p),
+        PValueText(f.pCorrected),
+        PercentText(f.hitRate, 3),
+        f.wilsonLow ? Printf("%.3f", *f.wilsonLow * 100) + "～" + PercentText(f.wilsonHigh, 3)
+                    : std::string(kUndefined),
+        PercentText(f.digitShare, 1),
+        PercentText(f.digitChanceShare, 1),
+        std::to_string(t.controlHits),
+        moneyKnown ? YenText(f.spentYen) : "",
+        moneyKnown ? YenText(f.wonYen) : "",
+        moneyKnown ? PercentText(f.returnRate, 1) : "",
+        std::string(f.verdict),
+    };
+    for (int c = 0; c < kBacktestGridColumns; ++c) grid.setText(c + 1, row, cells[std::size_t(c)]);
+    if (f.verdict != kVerdictChance) grid.setForeground(kBacktestGridColumns, row, colours::Red);
+}
+
+}  // namespace
+
+std::string PercentText(std::optional<double> share, int decimals) {
+    if (!share) return std::string(kUndefined);
+    const char* format = decimals == 1 ? "%.1f%%" : decimals == 2 ? "%.2f%%" : "%.3f%%";
+    return Printf(format, *share * 100);
+}
+
+std::string YenText(std::optional<long long> yen) { return yen ? WithThousands(*yen) + "円" : std::string(kUndefined); }
+
+std::string PValueText(std::optional<double> p) {
+    if (!p) return std::string(kUndefined);
+    return *p < 0.0001 ? "<0.0001" : Printf("%.4f", *p);
+}
+
+GridModel BacktestGrid(const BacktestFigures& figures) {
+    const int firstNote = kBacktestFirstMethodRow + kBacktestMethodCount;
+    const int rows = firstNote + 3;
+    GridModel grid;
+    grid.setSize(kBacktestGridColumns, rows);
+    grid.setDefaultRowHeight(12);
+    for (int c = 0; c < kBacktestGridColumns; ++c) grid.setColumnWidth(c + 1, kColumns[std::size_t(c)].width);
+    grid.setAlignment(grid.all(), HAlign::Right);
+    grid.gridLinesOnBlock({1, 2, kBacktestGridColumns, firstNote - 1});
+
+    WriteNote(grid, 1, TargetLine(figures));
+    grid.setRowHeight(2, 20);
+    for (int c = 0; c < kBacktestGridColumns; ++c) grid.setText(c + 1, 2, kColumns[std::size_t(c)].caption);
+    grid.setAlignment({1, 2, kBacktestGridColumns, 2}, HAlign::Center);
+    grid.setForeground({1, 2, kBacktestGridColumns, 2}, colours::Blue);
+    grid.setBackground({1, 2, kBacktestGridColumns, 2}, colours::HeaderPink);
+
+    const int lastMethodRow = firstNote - 1;
+    grid.setBackground({1, kBacktestFirstMethodRow, 1, lastMethodRow}, kMethodBackground);
+    grid.setAlignment({1, kBacktestFirstMethodRow, 1, lastMethodRow}, HAlign::Left);
+    for (int c : {5, 13}) grid.setBackground({c, kBacktestFirstMethodRow, c, lastMethodRow}, kChanceBackground);
+    grid.setAlignment({kBacktestGridColumns, kBacktestFirstMethodRow, kBacktestGridColumns, lastMethodRow},
+                      HAlign::Left);
+    for (int m = 0; m < kBacktestMethodCount; ++m)
+        WriteMethodRow(grid, kBacktestFirstMethodRow + m, figures.methods[std::size_t(m)], figures.moneyKnown);
+
+    WriteNote(grid, firstNote,
+              figures.moneyKnown ? "金額は、ストレートの当せん金額がわかる回だけで数えます（1口200円）。"
+                                   "宝くじの理論上の回収率は約45%です。"
+                                 : kNoMoneyNote);
+    WriteNote(grid, firstNote + 1,
+              "判定：p値を7つの方法の数で補正し（ボンフェローニ）、0.01未満のときだけ偶然と区別します。"
+              "無作為の対照は、同じ口数を000～999から無作為に選んだときの的中回数です。");
+    WriteNote(grid, firstNote + 2,
+              "数字は毎回あらためて抽選されます。過去にどの数字がよく出たかは、次の回の当たりやすさを変えません。");
+    grid.moveActiveCellToTopLeft();
+    return grid;
+}
+
+}  // namespace n3

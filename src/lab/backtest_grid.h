@@ -1,0 +1,24 @@
+#pragma once
+// The grid of the window 予想の検証: one row per method with its figures
+// beside chance, under a line naming the targets and above notes that say
+// how to read them.
+#include <string>
+
+#include "core/grid_model.h"
+#include "lab/backtest_figures.h"
+
+namespace n3 {
+
+inline constexpr int kBacktestGridColumns = 18;
+inline constexpr int kBacktestFirstMethodRow = 3;
+inline constexpr std::string_view kNoMoneyNote =
+    "当選結果（ストレートの当せん金額）が登録されていないため、金額の欄は空です。";
+
+GridModel BacktestGrid(const BacktestFigures& figures);
+
+// Texts as the grid shows them: "－" where a figure is undefined.
+std::string PercentText(std::optional<double> share, int decimals);
+std::string YenText(std::optional<long long> yen);
+std::string PValueText(std::optional<double> p);
+
+}  // namespace n3

@@ -1,0 +1,18 @@
+#pragma once
+// The "backtest" member of `show 予想の検証 --format json`: the range, the
+// option count and one object per method, figures as JSON numbers and null
+// where a figure is undefined.
+#include <string>
+
+#include "lab/backtest_figures.h"
+
+namespace n3 {
+
+// "\"backtest\": {...}", without a leading comma.
+std::string BacktestJsonMember(const BacktestFigures& figures);
+
+// A double as the shortest JSON number that reads back the same; null for
+// nullopt or a value that is not finite.
+std::string JsonNumber(std::optional<double> value);
+
+}  // namespace n3

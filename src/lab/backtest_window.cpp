@@ -1,0 +1,24 @@
+#include "lab/backtest_window.h"
+
+#include <algorithm>
+
+#include "lab/backtest.h"
+#include "lab/backtest_chart.h"
+#include "lab/backtest_figures.h"
+#include "lab/backtest_grid.h"
+#include "lab/backtest_json.h"
+
+namespace n3 {
+
+WindowContent 予想の検証::Content(const WindowInput& input) {
+    const int optionCount = int(std::count(input.optionFlags.begin(), input.optionFlags.end(), true));
+    const BacktestRun run = RunBacktest(input.history, input.results, optionCount, input.range);
+    const BacktestFigures figures = FiguresOf(run);
+    WindowContent content;
+    content.grid = BacktestGrid(figures);
+    content.charts.push_back(BacktestChart(run));
+    content.jsonMember = BacktestJsonMember(figures);
+    return content;
+}
+
+}  // namespace n3

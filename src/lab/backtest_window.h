@@ -1,0 +1,15 @@
+#pragma once
+// 予想の検証: the window that tests every prediction method against the
+// history, built through the analysis frame from the history, the results,
+// the option flags and a range of targets.
+#include "analysis/frame/window_content.h"
+
+namespace n3 {
+
+class 予想の検証 {
+public:
+    // The grid, the chart of cumulative hits and the "backtest" JSON member.
+    static WindowContent Content(const WindowInput& input);
+};
+
+}  // namespace n3

@@ -1,0 +1,92 @@
+#pragma once
+// The prediction as a walk over the history, one draw at a time: after any
+// draw it can say what the prediction window would show if the history
+// ended there. The window's engine and the backtest both walk with it, so
+// there is one implementation of the methods.
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "core/draw.h"
+
+namespace n3 {
+
+inline constexpr int kCycleCount = 4;
+inline constexpr std::array<int, kCycleCount> kCycleLengths = {7, 9, 11, 12};
+inline constexpr int kEliminationRows = 15;
+inline constexpr int kOneShotLimit = 7;
+inline constexpr int kNoDigit = -1;
+
+// Cycle c (lengths 7, 9, 11, 12), position 1..3 at index 0..2: the digit,
+// or kNoDigit when the cycle found nothing for that position.
+using CycleDigits = std::array<std::array<std::int8_t, 3>, kCycleCount>;
+
+// Distinct digits in the order they were placed.
+struct DigitList {
+    std::array<std::int8_t, 10> digits{};
+    int size = 0;
+
+    bool contains(int d) const { return (mask >> d) & 1u; }
+    void push(int d) {
+        digits[std::size_t(size++)] = std::int8_t(d);
+        mask |= 1u << d;
+    }
+    std::uint16_t mask = 0;  // bit d set when d is in the list
+};
+
+// What the methods predict after some draw, for one option count.
+struct DigitPrediction {
+    CycleDigits cycles{};
+    int optionCount = 0;
+    std::array<std::int8_t, kEliminationRows> elimination{};  // every row, repeats included
+    DigitList repeat;
+    DigitList oneShot;
+};
+
+// v - 9 above 9, v + 9 at 0 or below, else v itself.
+constexpr int FoldDigit(int v) { return v > 9 ? v - 9 : v <= 0 ? v + 9 : v; }
+
+class PredictionWalk {
+public:
+    PredictionWalk();
+
+    // Starts a new pass over a history: the digit table and the cycle
+    // digits keep what earlier passes left, as the window's engine does
+    // when it scans the history again.
+    void BeginPass();
+    // Takes the next draw of the history. Draws are expected in ascending
+    // order of number; one out of order is still taken correctly, only slower.
+    void Advance(const Draw& draw);
+
+    // 回数 of the last complete draw taken in this pass; 0 before any.
+    int latestDrawNo() const { return latest_; }
+    const CycleDigits& cycles() const { return cycles_; }
+    // Digit `position` (1..3) of draw `drawNo`; 0 for a draw number without
+    // a complete draw or outside the table.
+    int DigitAt(int drawNo, int position) const;
+
+    // The prediction with `optionCount` options on, counted back from `latestDrawNo`.
+    DigitPrediction Predict(int optionCount, int latestDrawNo) const;
+    DigitPrediction Predict(int optionCount) const { return Predict(optionCount, latest_); }
+
+private:
+    struct DrawDigits {
+        std::array<std::int8_t, 3> digits{};
+        bool complete = false;
+    };
+
+    void StoreCycle(int interval, int position, int digit);
+    void Absorb(int drawNo);
+    // The nearest earlier draw number holding `digit` at any position, or 0,
+    // by walking back through the table.
+    int LastOccurrenceByWalk(int drawNo, int digit) const;
+
+    std::vector<DrawDigits> table_;  // indexed by draw number 0..32767
+    CycleDigits cycles_{};
+    // lastSeen_[d]: the highest draw number <= cursor_ whose entry holds d.
+    std::array<int, 10> lastSeen_{};
+    int cursor_ = 0;
+    int latest_ = 0;
+};
+
+}  // namespace n3
