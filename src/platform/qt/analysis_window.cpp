@@ -4,12 +4,15 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "platform/qt/chart_view.h"
 #include "platform/qt/grid_font.h"
 #include "platform/qt/grid_view.h"
 #include "platform/qt/legend.h"
 #include "platform/qt/qt_util.h"
+#include "platform/qt/range_controls.h"
 
 namespace n3 {
 
@@ -44,8 +47,28 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
     buttons->addWidget(command1_);
 
     auto* layout = new QVBoxLayout(this);
+    layout_ = layout;
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addLayout(top);
+    if (info.hasRangeControls || info.usesOptionFlags) {
+        auto* controls = new QHBoxLayout;
+        if (info.hasRangeControls) {
+            range_ = new RangeControls(this);
+            connect(range_, &RangeControls::recomputeRequested, this, [this] { recompute(); });
+            controls->addWidget(range_);
+        }
+        if (info.usesOptionFlags) {
+            useFlags_ = new QPushButton(QStringLiteral("予想の設定を使う"), this);
+            useFlags_->setObjectName(QStringLiteral("useOptionFlags"));
+            connect(useFlags_, &QPushButton::clicked, this, [this] {
+                flags_ = host().optionFlags();
+                recompute();
+            });
+            controls->addWidget(useFlags_);
+        }
+        controls->addStretch();
+        layout->addLayout(controls);
+    }
     layout->addWidget(fpSpread1_, 1);
     layout->addLayout(buttons);
 }
@@ -56,10 +79,45 @@ void AnalysisWindow::load() {
     const WaitCursor wait;
     if (!info_.yieldAfterCompute) host().yieldOnce();
     host().setPropEnd(info_.propEndTrueOnLoad);
-    const HistorySnapshot& snap = host().snapshot();
-    WindowContent content = BuildWindowContent(info_, InputOf(snap, host().optionFlags()));
-    fpSpread1_->setGridModel(std::move(content.grid));
+    flags_ = host().optionFlags();
+    if (range_) range_->setLatestDrawNo(host().snapshot().stats.LatestDrawNo);
+    compute(DrawRange{});
     if (info_.yieldAfterCompute) host().yieldOnce();
+}
+
+void AnalysisWindow::recompute() {
+    const WaitCursor wait;
+    compute(range_ ? range_->range(host().snapshot().history) : DrawRange{});
+}
+
+void AnalysisWindow::compute(DrawRange range) {
+    WindowContent content = BuildWindowContent(info_, InputOf(host().snapshot(), flags_, range));
+    shownRange_ = range;
+    showContent(std::move(content));
+}
+
+void AnalysisWindow::showContent(WindowContent content) {
+    fpSpread1_->setGridModel(std::move(content.grid));
+    showCharts(std::move(content.charts));
+}
+
+// The grid moves into a tab "表" beside "グラフ" the first time there are
+// charts; a window that never has any keeps its grid as it is.
+void AnalysisWindow::showCharts(std::vector<ChartData> charts) {
+    if (charts.empty()) {
+        if (views_) views_->setTabVisible(1, false);
+        return;
+    }
+    if (!views_) {
+        views_ = new QTabWidget(this);
+        views_->setObjectName(QStringLiteral("views"));
+        charts_ = new ChartView(views_);
+        layout_->replaceWidget(fpSpread1_, views_);
+        views_->addTab(fpSpread1_, QStringLiteral("表"));
+        views_->addTab(charts_, QStringLiteral("グラフ"));
+    }
+    views_->setTabVisible(1, true);
+    charts_->setCharts(std::move(charts));
 }
 
 }  // namespace n3

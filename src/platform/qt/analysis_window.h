@@ -6,10 +6,14 @@
 
 class QLabel;
 class QPushButton;
+class QTabWidget;
+class QVBoxLayout;
 
 namespace n3 {
 
+class ChartView;
 class GridView;
+class RangeControls;
 
 class AnalysisWindow : public ChildWindow {
     Q_OBJECT
@@ -27,12 +31,36 @@ public:
     QPushButton* Command1() const { return command1_; }
     QPushButton* Command2() const { return command2_; }
 
+    // Present only when the window has charts: the tabs "表" and "グラフ".
+    QTabWidget* views() const { return views_; }
+    ChartView* chartView() const { return charts_; }
+    // Present only when the row asks for them.
+    RangeControls* rangeControls() const { return range_; }
+    QPushButton* useOptionFlagsButton() const { return useFlags_; }
+    // The range and option flags the figures on show were computed with.
+    DrawRange shownRange() const { return shownRange_; }
+    const OptionFlagArray& shownFlags() const { return flags_; }
+
+    // Computes again over the chosen range with the current flags.
+    void recompute();
+
 private:
+    void compute(DrawRange range);
+    void showContent(WindowContent content);
+    void showCharts(std::vector<ChartData> charts);
+
     const AnalysisWindowInfo& info_;
     GridView* fpSpread1_;
     QLabel* label1_;
     QPushButton* command1_;
     QPushButton* command2_ = nullptr;
+    QVBoxLayout* layout_ = nullptr;
+    QTabWidget* views_ = nullptr;
+    ChartView* charts_ = nullptr;
+    RangeControls* range_ = nullptr;
+    QPushButton* useFlags_ = nullptr;
+    OptionFlagArray flags_{};
+    DrawRange shownRange_;
 };
 
 }  // namespace n3
