@@ -61,7 +61,7 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
             useFlags_ = new QPushButton(QStringLiteral("予想の設定を使う"), this);
             useFlags_->setObjectName(QStringLiteral("useOptionFlags"));
             connect(useFlags_, &QPushButton::clicked, this, [this] {
-                flags_ = host().optionFlags();
+                flags_ = this->host().optionFlags();
                 recompute();
             });
             controls->addWidget(useFlags_);

@@ -144,7 +144,7 @@ void PaintChart(QPainter& painter, const QRectF& rect, const ChartData& data) {
     painter.save();
     painter.translate(rect.topLeft());
     painter.scale(scale, scale);
-    view.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    static_cast<QWidget&>(view).render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
     painter.restore();
 }
 
