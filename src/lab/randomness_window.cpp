@@ -42,11 +42,12 @@ WindowContent 乱数性の検定::Content(const WindowInput& input) {
 GridModel 乱数性の検定::BuildGrid(const DrawTallies& tallies, const std::vector<RandomnessTest>& tests) {
     GridModel grid;
     SetUpGrid(grid, kFirstTestRow + int(tests.size()) - 1);
-    std::string range = "対象：完全な抽せん " + GroupedNumber(tallies.draws) + "回";
-    if (tallies.draws > 0)
-        range += "（第" + std::to_string(tallies.firstDrawNo) + "回〜第" + std::to_string(tallies.lastDrawNo) + "回）";
-    range += "　補正p値 = min(1, 10×p)、0.01以上で偏りなし";
-    grid.setText(1, kRangeRow, range);
+    // The range in two short cells, so that the first column stays as wide as the test names.
+    grid.setText(1, kRangeRow,
+                 tallies.draws > 0 ? "対象：第" + std::to_string(tallies.firstDrawNo) + "回〜第" +
+                                         std::to_string(tallies.lastDrawNo) + "回"
+                                   : std::string("対象：なし"));
+    grid.setText(2, kRangeRow, GroupedNumber(tallies.draws) + "回");
     const char* headers[kColumns] = {"検定", "対象数", "統計量", "自由度", "p値", "補正p値", "判定"};
     for (int c = 0; c < kColumns; ++c) grid.setText(c + 1, kHeaderRow, headers[c]);
     for (std::size_t i = 0; i < tests.size(); ++i) WriteTestRow(grid, kFirstTestRow + int(i), tests[i]);
@@ -64,7 +65,7 @@ void 乱数性の検定::SetUpGrid(GridModel& grid, int rows) {
     grid.textOverflow = true;
     grid.setAlignment({1, kRangeRow, kColumns, kRangeRow}, HAlign::Left);
     grid.setBackground({1, kHeaderRow, kColumns, kHeaderRow}, colours::HeaderPink);
-    grid.setAlignment({1, kFirstTestRow, 1, rows}, HAlign::Left);
+    grid.setAlignment({1, kHeaderRow, 1, rows}, HAlign::Left);
     grid.setBackground({1, kFirstTestRow, 1, rows}, colours::HeaderYellow);
     grid.setAlignment({2, kFirstTestRow, kColumns - 1, rows}, HAlign::Right);
     grid.gridLinesOnBlock({1, kHeaderRow, kColumns, rows});
