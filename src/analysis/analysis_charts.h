@@ -16,6 +16,6 @@ std::vector<ChartData> DigitSumCharts(const DrawHistory& history, const StartupS
 // the geometric distribution of a digit that each draw holds with chance 0.271.
 std::vector<ChartData> AppearanceIntervalCharts(const DrawHistory& history, const StartupStatistics& stats);
 
-inline constexpr int kGapChartBars = 30;  // the last bar holds gaps of 30 and more
+inline constexpr int kGapChartBars = 20;  // the last bar holds gaps of 20 and more
 
 }  // namespace n3

@@ -133,12 +133,16 @@ TEST(AnalysisFrame, ChartTabOnAnalysesWithChartsAndPngExport) {
     });
     AnalysisWindow w(host, Row("出現間隔分析"));
     w.load();
-    w.resize(900, 560);
+    w.resize(900, 260);
     w.show();
     EXPECT_EQ(w.rangeControls(), nullptr);
     ASSERT_NE(w.views(), nullptr);
     ClickTab(w.views(), 1);
+    // A window too short for a chart grows when the chart is shown.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    EXPECT_GT(w.height(), 260);
     ChartView* charts = w.chartView();
+    EXPECT_GE(charts->height(), 380);
     ASSERT_EQ(charts->charts().size(), 11u);  // all digits, then each digit
     EXPECT_TRUE(charts->chooser()->isVisible());
     charts->chooser()->setFocus();

@@ -98,7 +98,7 @@ TEST(RandomnessCharts, AnalysisChartsReadTheFiguresTheirGridsShow) {
     EXPECT_EQ(pooled.points[3].y, 2);  // two gaps of 4
     EXPECT_EQ(SeriesOf(gaps[1 + 2], SeriesKind::Bars).points[3].y, 2);
     EXPECT_EQ(SeriesOf(gaps[1 + 1], SeriesKind::Bars).points[1].y, 2);
-    EXPECT_EQ(gaps[0].categories.back(), "30+");
+    EXPECT_EQ(gaps[0].categories.back(), "20+");
     // The geometric expectation adds up to the four gaps drawn.
     double chance = 0;
     for (const auto& p : SeriesOf(gaps[0], SeriesKind::DashedLine).points) chance += p.y;

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/qt/chart_view.h"
 #include "platform/qt/grid_font.h"
@@ -115,9 +116,24 @@ void AnalysisWindow::showCharts(std::vector<ChartData> charts) {
         layout_->replaceWidget(fpSpread1_, views_);
         views_->addTab(fpSpread1_, QStringLiteral("表"));
         views_->addTab(charts_, QStringLiteral("グラフ"));
+        connect(views_, &QTabWidget::currentChanged, this, [this](int tab) {
+            if (tab == 1) makeRoomForCharts();
+        });
     }
     views_->setTabVisible(1, true);
     charts_->setCharts(std::move(charts));
+}
+
+// A window laid out for a short grid grows, when its charts are shown, to
+// a height where a chart can be read; never beyond the area that holds it.
+void AnalysisWindow::makeRoomForCharts() {
+    constexpr int kChartHeight = 380;
+    const int missing = kChartHeight - charts_->height();
+    if (missing <= 0) return;
+    QWidget* frame = parentWidget() ? parentWidget() : this;
+    int height = frame->height() + missing;
+    if (QWidget* area = frame->parentWidget()) height = std::min(height, area->height() - frame->y());
+    if (height > frame->height()) frame->resize(frame->width(), height);
 }
 
 }  // namespace n3

@@ -48,6 +48,7 @@ private:
     void compute(DrawRange range);
     void showContent(WindowContent content);
     void showCharts(std::vector<ChartData> charts);
+    void makeRoomForCharts();
 
     const AnalysisWindowInfo& info_;
     GridView* fpSpread1_;

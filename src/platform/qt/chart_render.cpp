@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QValueAxis>
 #include <algorithm>
+#include <utility>
 
 #include "platform/qt/qt_util.h"
 
@@ -32,8 +33,9 @@ QLineSeries* MakeLine(const ChartSeries& s, Qt::PenStyle style) {
     pen.setWidthF(2);
     pen.setStyle(style);
     line->setPen(pen);
-    line->setPointsVisible(true);
-    line->setMarkerSize(5);
+    // The points of a curve are marked; a level line needs no marks.
+    line->setPointsVisible(style != Qt::SolidLine);
+    line->setMarkerSize(4);
     line->setProperty("tips", Tips(s));
     return line;
 }
@@ -56,13 +58,22 @@ QAreaSeries* MakeBand(const ChartSeries& s) {
     return area;
 }
 
-double HighestValue(const ChartData& data) {
-    double top = 0;
+// The value axis: from 0, unless every value sits high above 0 (counts
+// close to their expectation), where starting lower shows the differences.
+std::pair<double, double> ValueRange(const ChartData& data) {
+    double low = 0, high = 0;
+    bool any = false;
     for (const ChartSeries& s : data.series) {
-        for (const ChartPoint& p : s.points) top = std::max(top, p.y);
-        for (double h : s.high) top = std::max(top, h);
+        for (const ChartPoint& p : s.points) {
+            low = any ? std::min(low, p.y) : p.y;
+            high = any ? std::max(high, p.y) : p.y;
+            any = true;
+        }
+        for (double h : s.high) high = std::max(high, h);
     }
-    return top;
+    if (!any || high <= 0) return {0, 1};
+    if (low > 0.6 * high) return {std::max(0.0, low - (high - low)), high + 0.25 * (high - low)};
+    return {0, high * 1.08};
 }
 
 }  // namespace
@@ -95,7 +106,8 @@ QChart* MakeQChart(const ChartData& data) {
     xAxis->setTitleText(Q(data.xTitle));
     auto* yAxis = new QValueAxis;
     yAxis->setTitleText(Q(data.yTitle));
-    yAxis->setRange(0, std::max(1.0, HighestValue(data) * 1.08));
+    const auto [low, high] = ValueRange(data);
+    yAxis->setRange(low, high);
     yAxis->applyNiceNumbers();
     yAxis->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(xAxis, Qt::AlignBottom);
