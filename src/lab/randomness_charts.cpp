@@ -31,9 +31,13 @@ ChartSeries Series(const std::string& name, SeriesKind kind, Colour colour) {
 }  // namespace
 
 std::string GroupedNumber(long long value) {
-    std::string digits = std::to_string(value < 0 ? -value : value);
-    for (int i = int(digits.size()) - 3; i > 0; i -= 3) digits.insert(std::size_t(i), ",");
-    return value < 0 ? "-" + digits : digits;
+    const std::string digits = std::to_string(value < 0 ? -value : value);
+    std::string out = value < 0 ? "-" : "";
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+        out += digits[i];
+    }
+    return out;
 }
 
 std::array<double, 2> BinomialBand95(int trials, double p) {
