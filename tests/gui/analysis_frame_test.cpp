@@ -2,6 +2,8 @@
 // window built straight from a window-table row; and a chart painted on paper.
 #include <gtest/gtest.h>
 
+#include <QAbstractSeries>
+#include <QChart>
 #include <QChartView>
 #include <QComboBox>
 #include <QImage>
@@ -11,6 +13,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolTip>
 #include <fstream>
 
 #include "../logic/test_history.h"
@@ -186,6 +189,27 @@ TEST(AnalysisFrame, PredictionSettingsButtonTakesTheFlagsAsTheyStandNow) {
     QTest::mouseClick(w.useOptionFlagsButton(), Qt::LeftButton);
     EXPECT_EQ(Cell(w, 5, 1), "1");
     EXPECT_TRUE(w.shownFlags()[4]);
+}
+
+TEST(AnalysisFrame, PointerOverABarShowsItsTip) {
+    FrameHost host(n3::testing::generatedHistory(300, 8));
+    AnalysisWindow w(host, Row("出現頻度分析"));
+    w.load();
+    w.resize(900, 560);
+    w.show();
+    ClickTab(w.views(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QChartView* view = w.chartView()->chartView();
+    QChart* chart = view->chart();
+    QAbstractSeries* bars = nullptr;
+    for (QAbstractSeries* s : chart->series())
+        if (s->type() == QAbstractSeries::SeriesTypeBar) bars = s;
+    ASSERT_NE(bars, nullptr);
+    const auto& points = w.chartView()->charts()[0].series[1].points;
+    const QPointF middleOfBar3 = chart->mapToPosition(QPointF(3, points[3].y - 5), bars);
+    const QPoint at = view->mapFromScene(chart->mapToScene(middleOfBar3));
+    QTest::mouseMove(view->viewport(), at);
+    EXPECT_NE(QToolTip::text().toStdString().find("数字3: "), std::string::npos) << QToolTip::text().toStdString();
 }
 
 TEST(ChartRender, PaintChartDrawsBarsOnAnyDevice) {
