@@ -6,15 +6,19 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolTip>
 #include <fstream>
+#include <future>
 
 #include "../logic/test_history.h"
 #include "../store/temp_dir.h"
@@ -72,6 +76,25 @@ void TypeNumber(QSpinBox* box, int value) {
     QTest::keyClick(box, Qt::Key_Tab);
 }
 
+// Clicks a button that recomputes the window and waits for the new figures.
+void ClickAndWait(AnalysisWindow& w, QWidget* button) {
+    QSignalSpy computed(&w, &AnalysisWindow::computed);
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_TRUE(w.computing());
+    ASSERT_TRUE(computed.wait(10000));
+    EXPECT_FALSE(w.computing());
+}
+
+// A content row that holds its worker until the test lets it go.
+std::promise<void> gRelease;
+WindowContent HeldContent(const WindowInput& input) {
+    gRelease.get_future().wait();
+    WindowContent c;
+    c.grid.setSize(1, 1);
+    c.grid.setNumber(1, 1, input.range.from);
+    return c;
+}
+
 // A content row that writes the option flags it was given into its grid.
 WindowContent FlagsContent(const WindowInput& input) {
     WindowContent c;
@@ -97,7 +120,7 @@ TEST(AnalysisFrame, RangeControlsRecomputeTheTestsOverTheChosenDraws) {
     range->choice()->setFocus();
     QTest::keyClick(range->choice(), Qt::Key_Down);  // 直近100回
     EXPECT_EQ(Cell(w, 2, 3), "1,200");               // nothing moves before 再計算
-    QTest::mouseClick(range->recomputeButton(), Qt::LeftButton);
+    ClickAndWait(w, range->recomputeButton());
     EXPECT_EQ(Cell(w, 2, 3), "100");
     EXPECT_EQ(w.shownRange().from, 1101);
     EXPECT_EQ(Cell(w, 7, 3), "偏りなし");
@@ -109,7 +132,7 @@ TEST(AnalysisFrame, RangeControlsRecomputeTheTestsOverTheChosenDraws) {
     ASSERT_TRUE(range->fromBox()->isEnabled());
     TypeNumber(range->fromBox(), 301);
     TypeNumber(range->toBox(), 1000);
-    QTest::mouseClick(range->recomputeButton(), Qt::LeftButton);
+    ClickAndWait(w, range->recomputeButton());
     EXPECT_EQ(Cell(w, 2, 3), "700");
     EXPECT_EQ(Cell(w, 2, 9), "699");
     EXPECT_NE(Cell(w, 1, 1).find("第301回〜第1000回"), std::string::npos);
@@ -186,9 +209,41 @@ TEST(AnalysisFrame, PredictionSettingsButtonTakesTheFlagsAsTheyStandNow) {
     host.flags[4] = true;
     EXPECT_EQ(Cell(w, 5, 1), "0");
     ASSERT_NE(w.useOptionFlagsButton(), nullptr);
-    QTest::mouseClick(w.useOptionFlagsButton(), Qt::LeftButton);
+    ClickAndWait(w, w.useOptionFlagsButton());
     EXPECT_EQ(Cell(w, 5, 1), "1");
     EXPECT_TRUE(w.shownFlags()[4]);
+}
+
+TEST(AnalysisFrame, ALongComputationShowsTheBusyBarAndKeepsTheWindowLive) {
+    FrameHost host(n3::testing::generatedHistory(200, 8));
+    AnalysisWindowInfo row = Row("乱数性の検定");
+    row.content = &HeldContent;
+    gRelease.set_value();  // the load runs straight through
+    AnalysisWindow w(host, row);
+    w.load();
+    w.show();
+    gRelease = std::promise<void>();
+    RangeControls* range = w.rangeControls();
+    range->choice()->setFocus();
+    QTest::keyClick(range->choice(), Qt::Key_Down);  // 直近100回
+    QSignalSpy computed(&w, &AnalysisWindow::computed);
+    QTest::mouseClick(range->recomputeButton(), Qt::LeftButton);
+    EXPECT_FALSE(range->isEnabled());
+    EXPECT_FALSE(w.busyBar()->isVisible());
+    // The event loop keeps running; past 200 ms the busy bar and the wait cursor show.
+    QElapsedTimer clock;
+    clock.start();
+    while (!w.busyBar()->isVisible() && clock.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_TRUE(w.busyBar()->isVisible());
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    gRelease.set_value();
+    ASSERT_TRUE(computed.wait(10000));
+    EXPECT_EQ(Cell(w, 1, 1), "101");
+    EXPECT_FALSE(w.busyBar()->isVisible());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(range->isEnabled());
 }
 
 TEST(AnalysisFrame, PointerOverABarShowsItsTip) {

@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "platform/qt/chart_view.h"
+#include "platform/qt/content_task.h"
 #include "platform/qt/grid_font.h"
 #include "platform/qt/grid_view.h"
 #include "platform/qt/legend.h"
@@ -67,8 +69,17 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
             });
             controls->addWidget(useFlags_);
         }
+        busy_ = new QProgressBar(this);
+        busy_->setObjectName(QStringLiteral("busy"));
+        busy_->setRange(0, 0);
+        busy_->setMaximumWidth(160);
+        busy_->hide();
+        controls->addWidget(busy_);
         controls->addStretch();
         layout->addLayout(controls);
+        task_ = new ContentTask(this);
+        connect(task_, &ContentTask::slow, this, [this] { setBusy(true); });
+        connect(task_, &ContentTask::done, this, [this] { finishRecompute(); });
     }
     layout->addWidget(fpSpread1_, 1);
     layout->addLayout(buttons);
@@ -86,9 +97,43 @@ void AnalysisWindow::load() {
     if (info_.yieldAfterCompute) host().yieldOnce();
 }
 
+AnalysisWindow::~AnalysisWindow() {
+    // The work reads the host's snapshot: it ends before the window goes.
+    if (task_) task_->wait();
+    setBusy(false);
+}
+
+bool AnalysisWindow::computing() const { return task_ && task_->running(); }
+
 void AnalysisWindow::recompute() {
-    const WaitCursor wait;
-    compute(range_ ? range_->range(host().snapshot().history) : DrawRange{});
+    if (!task_ || task_->running()) return;
+    pendingRange_ = range_ ? range_->range(host().snapshot().history) : DrawRange{};
+    if (range_) range_->setEnabled(false);
+    if (useFlags_) useFlags_->setEnabled(false);
+    task_->start([info = &info_, snapshot = &host().snapshot(), flags = flags_, range = pendingRange_] {
+        return BuildWindowContent(*info, InputOf(*snapshot, flags, range));
+    });
+}
+
+void AnalysisWindow::finishRecompute() {
+    shownRange_ = pendingRange_;
+    showContent(task_->take());
+    setBusy(false);
+    if (range_) range_->setEnabled(true);
+    if (useFlags_) useFlags_->setEnabled(true);
+    emit computed();
+}
+
+// Shown only when a computation runs past ContentTask::kSlowMs.
+void AnalysisWindow::setBusy(bool busy) {
+    if (busy_) busy_->setVisible(busy);
+    if (busy != waitCursor_) {
+        waitCursor_ = busy;
+        if (busy)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    }
 }
 
 void AnalysisWindow::compute(DrawRange range) {

@@ -5,6 +5,7 @@
 #include "platform/qt/child_window.h"
 
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QTabWidget;
 class QVBoxLayout;
@@ -12,6 +13,7 @@ class QVBoxLayout;
 namespace n3 {
 
 class ChartView;
+class ContentTask;
 class GridView;
 class RangeControls;
 
@@ -19,6 +21,7 @@ class AnalysisWindow : public ChildWindow {
     Q_OBJECT
 public:
     AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, QWidget* parent = nullptr);
+    ~AnalysisWindow() override;
 
     QString windowClass() const override;
     QSize sizeInTwips() const override { return {info_.widthTwips, info_.heightTwips}; }
@@ -41,10 +44,18 @@ public:
     DrawRange shownRange() const { return shownRange_; }
     const OptionFlagArray& shownFlags() const { return flags_; }
 
-    // Computes again over the chosen range with the current flags.
+    // Computes again over the chosen range with the current flags, on a
+    // worker thread; computed() follows when the new figures are on show.
     void recompute();
+    bool computing() const;
+    QProgressBar* busyBar() const { return busy_; }
+
+signals:
+    void computed();
 
 private:
+    void finishRecompute();
+    void setBusy(bool busy);
     void compute(DrawRange range);
     void showContent(WindowContent content);
     void showCharts(std::vector<ChartData> charts);
@@ -60,8 +71,12 @@ private:
     ChartView* charts_ = nullptr;
     RangeControls* range_ = nullptr;
     QPushButton* useFlags_ = nullptr;
+    QProgressBar* busy_ = nullptr;
+    ContentTask* task_ = nullptr;
+    bool waitCursor_ = false;
     OptionFlagArray flags_{};
     DrawRange shownRange_;
+    DrawRange pendingRange_;
 };
 
 }  // namespace n3
