@@ -218,6 +218,7 @@ TEST(AnalysisFrame, ALongComputationShowsTheBusyBarAndKeepsTheWindowLive) {
     FrameHost host(n3::testing::generatedHistory(200, 8));
     AnalysisWindowInfo row = Row("乱数性の検定");
     row.content = &HeldContent;
+    gRelease = std::promise<void>();
     gRelease.set_value();  // the load runs straight through
     AnalysisWindow w(host, row);
     w.load();
@@ -263,6 +264,8 @@ TEST(AnalysisFrame, PointerOverABarShowsItsTip) {
     const auto& points = w.chartView()->charts()[0].series[1].points;
     const QPointF middleOfBar3 = chart->mapToPosition(QPointF(3, points[3].y - 5), bars);
     const QPoint at = view->mapFromScene(chart->mapToScene(middleOfBar3));
+    QToolTip::hideText();
+    QTest::mouseMove(view->viewport(), QPoint(2, 2));  // enter the bar from outside
     QTest::mouseMove(view->viewport(), at);
     EXPECT_NE(QToolTip::text().toStdString().find("数字3: "), std::string::npos) << QToolTip::text().toStdString();
 }
