@@ -106,7 +106,8 @@ TEST(RandomnessTests, PullTestAgainstChancesCountedDrawByDraw) {
             for (int b = 0; b < 3; ++b) share = share || h[i].digit(a) == h[i - 1].digit(b);
         hits += share;
     }
-    const auto& pull = Named(RunRandomnessTests(TallyDraws(h, {})), "引っ張り");
+    const auto tests = RunRandomnessTests(TallyDraws(h, {}));
+    const auto& pull = Named(tests, "引っ張り");
     EXPECT_EQ(pull.n, 399);
     EXPECT_FALSE(pull.df.has_value());
     const double z = (hits - expected) / std::sqrt(variance);
