@@ -35,28 +35,37 @@ void 出現間隔分析::WriteTitleRow(GridModel& grid, int row) {
     grid.setAlignment({4, row, 4, row}, HAlign::Left);
 }
 
-// Every record takes a row, complete or not; only a complete draw writes
-// into it and enters the digit table.
-void 出現間隔分析::FillRows(GridModel& grid, const DrawHistory& history) {
+std::vector<std::array<int, 3>> 出現間隔分析::Intervals(const DrawHistory& history) {
+    std::vector<std::array<int, 3>> intervals(history.size(), {kNoInterval, kNoInterval, kNoInterval});
     DigitTable table(std::size_t(kMaxDrawNo) + 1, {kNoDigit, kNoDigit, kNoDigit});
-    int row = draw_digit_grid::kFirstDrawRow;
-    for (const Draw& draw : history) {
+    for (std::size_t r = 0; r < history.size(); ++r) {
+        const Draw& draw = history[r];
         const int n = draw.回数;
         // A draw number beyond the table cannot be looked up: such a record
         // is passed over like an incomplete one.
-        if (draw.complete() && n >= 1 && n <= kMaxDrawNo) {
-            draw_digit_grid::WriteDraw(grid, row, draw);
-            for (int i = 0; i < 3; ++i) table[std::size_t(n)][std::size_t(i)] = static_cast<signed char>(draw.digit(i));
-            for (int i = 0; i < 3; ++i) {
-                const int last = FindLastAppearance(table, n, draw.digit(i));
-                const int column = draw_digit_grid::ResultColumn(i);
-                if (last > 0)
-                    grid.setText(column, row, std::to_string(n - last) + "回前");
-                else
-                    grid.setText(column, row, "初回");
-            }
+        if (!draw.complete() || n < 1 || n > kMaxDrawNo) continue;
+        for (int i = 0; i < 3; ++i) table[std::size_t(n)][std::size_t(i)] = static_cast<signed char>(draw.digit(i));
+        for (int i = 0; i < 3; ++i) {
+            const int last = FindLastAppearance(table, n, draw.digit(i));
+            intervals[r][std::size_t(i)] = last > 0 ? n - last : 0;
         }
-        ++row;
+    }
+    return intervals;
+}
+
+// Every record takes a row, complete or not; only a complete draw writes
+// into it.
+void 出現間隔分析::FillRows(GridModel& grid, const DrawHistory& history) {
+    const std::vector<std::array<int, 3>> intervals = Intervals(history);
+    int row = draw_digit_grid::kFirstDrawRow;
+    for (std::size_t r = 0; r < history.size(); ++r, ++row) {
+        if (intervals[r][0] == kNoInterval) continue;
+        draw_digit_grid::WriteDraw(grid, row, history[r]);
+        for (int i = 0; i < 3; ++i) {
+            const int gap = intervals[r][std::size_t(i)];
+            const int column = draw_digit_grid::ResultColumn(i);
+            grid.setText(column, row, gap > 0 ? std::to_string(gap) + "回前" : std::string("初回"));
+        }
     }
 }
 

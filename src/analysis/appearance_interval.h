@@ -13,6 +13,12 @@ class 出現間隔分析 {
 public:
     static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
 
+    // For each record of the history (same index), how many draws earlier
+    // each of its three digits last appeared: 0 for 初回, kNoInterval for a
+    // record the grid passes over. The grid and its chart both read these.
+    static constexpr int kNoInterval = -1;
+    static std::vector<std::array<int, 3>> Intervals(const DrawHistory& history);
+
 private:
     // The digits of each complete draw, by draw number 0..32767; a draw
     // number without a complete draw holds kNoDigit three times.

@@ -53,12 +53,8 @@ void 数字合計分析::FillRows(GridModel& grid, const DrawHistory& history) {
     for (const Draw& draw : history) {
         if (!draw.complete()) continue;
         grid.setNumber(1, row, draw.回数);
-        int sum = 0;
-        for (int i = 0; i < 3; ++i) {
-            grid.setNumber(i + 2, row, draw.digit(i));
-            sum += draw.digit(i);
-        }
-        grid.setNumber(kSumColumn, row, sum);
+        for (int i = 0; i < 3; ++i) grid.setNumber(i + 2, row, draw.digit(i));
+        grid.setNumber(kSumColumn, row, DigitSum(draw));
         ++row;
     }
 }

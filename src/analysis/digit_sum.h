@@ -8,6 +8,8 @@ namespace n3 {
 class 数字合計分析 {
 public:
     static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
+    // The sum the grid shows for a complete draw.
+    static int DigitSum(const Draw& draw) { return draw.digit(0) + draw.digit(1) + draw.digit(2); }
 
 private:
     static constexpr int kColumns = 5;

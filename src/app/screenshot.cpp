@@ -1,11 +1,13 @@
 // numbers3zubarin-screenshot: opens windows of the desktop program on a
 // database and saves a picture of the main window, for the documentation.
 //   numbers3zubarin-screenshot --db FILE --out FILE.png [--settings FILE] [--size WxH]
-//                              [--answer-file FILE] [WINDOW | mnuCOMMAND ...]
+//                              [--answer-file FILE] [--charts] [WINDOW | mnuCOMMAND ...]
+// --charts turns the opened analysis windows to their "グラフ" tab.
 // With no WINDOW the program starts as usual (the prediction opens).
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTabWidget>
 #include <QTimer>
 #include <cstdio>
 
@@ -22,6 +24,7 @@ int main(int argc, char** argv) {
     QString db, out, settings = QStringLiteral("screenshot-settings.ini");
     QSize size(1280, 860);
     QStringList windows;
+    bool charts = false;
     const QStringList args = QApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--db") && i + 1 < args.size())
@@ -39,6 +42,8 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "[%s] %s\n", qPrintable(r.title), qPrintable(r.text));
                 return r.buttons == n3::dialogs::Buttons::YesNo ? n3::dialogs::Result::Yes : n3::dialogs::Result::Ok;
             });
+        } else if (args[i] == QLatin1String("--charts")) {
+            charts = true;
         } else if (args[i] == QLatin1String("--size") && i + 1 < args.size()) {
             const QStringList wh = args[++i].split(QLatin1Char('x'));
             if (wh.size() == 2) size = QSize(wh[0].toInt(), wh[1].toInt());
@@ -66,6 +71,9 @@ int main(int argc, char** argv) {
                     window.ShowChild(name.toStdString());
             }
         }
+        if (charts)
+            for (QTabWidget* views : window.findChildren<QTabWidget*>(QStringLiteral("views")))
+                views->setCurrentIndex(1);
         QTimer::singleShot(300, [&] {
             bool ok = window.grab().save(out);
             // The help window is a window of its own: saved beside the picture.

@@ -79,6 +79,7 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption) {
         {"mnu10BunkatsuData", "10分割データ分析"},
         {"mnuLastCharRenzoku", "下一桁連続出現回数分析"},
         {"mnuMasterInput", "当選データ入力(&I)"},
+        {"mnuRandomness", "乱数性の検定(&R)"},
         {"mnuWindowHorizontal", "上下に並べて表示(&H)"},
         {"mnuWindowArrangeIcon", "アイコンの整列(&A)"},
         {"mnuHelpFile", "ヘルプ(&H)"},
@@ -242,4 +243,17 @@ TEST(MainWindowStartUp, UnusableDatabaseIsReportedAndLeftAlone) {
     EXPECT_EQ(messages[0].icon, dialogs::Icon::Critical);
     std::ifstream in(path);
     EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), "not a database");
+}
+
+TEST_F(MainWindowTest, RandomnessTestsOpenFromTheVerifyMenu) {
+    showMainWindow();
+    closePrediction();
+    ASSERT_TRUE(window->trigger("mnuRandomness"));
+    QMdiSubWindow* sub = window->subWindow("乱数性の検定");
+    ASSERT_NE(sub, nullptr);
+    auto* w = qobject_cast<AnalysisWindow*>(sub->widget());
+    ASSERT_NE(w, nullptr);
+    EXPECT_NE(w->rangeControls(), nullptr);
+    EXPECT_EQ(w->fpSpread1()->gridModel().text(1, 3), "数字の出現回数");
+    EXPECT_EQ(w->fpSpread1()->gridModel().text(7, 3), "データ不足");  // one draw
 }

@@ -1,5 +1,6 @@
 #include "analysis/frame/window_table.h"
 
+#include "analysis/analysis_charts.h"
 #include "analysis/appearance_by_count.h"
 #include "analysis/appearance_count.h"
 #include "analysis/appearance_frequency.h"
@@ -15,6 +16,7 @@
 #include "analysis/last_digit_trend.h"
 #include "analysis/pull.h"
 #include "lab/backtest_window.h"
+#include "lab/randomness_window.h"
 
 namespace n3 {
 
@@ -32,7 +34,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
         {"出現頻度分析", "出現頻度分析",
          {"mnuMain", "mnuHindo", "頻度分析", "mnuSyutugenHindo", "出現頻度分析"}, 13200, 5280,
          "過去の当選番号の出現回数を数字別に分析します", Swatch, "：当選数字", colours::MarkBlue,
-         false, B, 2, false, false, &出現頻度分析::Build},
+         false, B, 2, false, false, &出現頻度分析::Build, nullptr, &AppearanceFrequencyCharts},
         {"回数別出現分析", "回数別頻度分析",
          {"mnuMain", "mnuHindo", "頻度分析", "mnuSyutugenKaisu", "回数別出現分析"}, 6700, 3405,
          "過去の当選番号から出現回数別の数字を分析します", None, "", kNoSwatch,
@@ -40,7 +42,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
         {"出現間隔分析", "出現間隔分析",
          {"mnuMain", "mnuKankaku", "間隔分析", "mnuSyutugenKankaku", "出現間隔分析"}, 13800, 6140,
          "過去の当選数字が何回前に出現しているか分析します", None, "", kNoSwatch,
-         true, V, 2, false, false, &出現間隔分析::Build},
+         true, V, 2, false, false, &出現間隔分析::Build, nullptr, &AppearanceIntervalCharts},
         {"数字間隔分析", "数字間隔分析",
          {"mnuMain", "mnuKankaku", "間隔分析", "mnuNumberKankaku", "数字間隔分析"}, 13820, 7050,
          "当選数字を第1数字～第3数字別に前回数字との数字の間隔を分析します", None, "", kNoSwatch,
@@ -64,7 +66,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
         {"数字合計分析", "数字合計分析",
          {"mnuMain", "", "", "mnuHonsuji", "数字合計分析"}, 13680, 4860,
          "過去の当選番号の各数字の合計を分析します", None, "", kNoSwatch,
-         true, V, 1, false, false, &数字合計分析::Build},
+         true, V, 1, false, false, &数字合計分析::Build, nullptr, &DigitSumCharts},
         {"低数字高数字の組合せパターン分析", "低数字・高数字の組合せパターン分析",
          {"mnuMain", "mnuPattern", "組合せパターン分析", "mnuLowHightPattern", "低数字・高数字の組合せパターン分析"}, 13600, 5900,
          "過去の当選番号を低数字（０～４）と高数字（５～９）に分けて組合せパターンを分析します", None, "", kNoSwatch,
@@ -101,6 +103,10 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          {"mnuVerify", "", "", "mnuBacktest", "予想の検証(&B)"}, 14400, 7800,
          "予想の方法ごとに、過去の各回をその回より前のデータだけで予想し、当たった回数を偶然と比べます", None, "", kNoSwatch,
          true, B, 2, false, false, nullptr, &予想の検証::Content, nullptr, true, true},
+        {"乱数性の検定", "乱数性の検定",
+         {"mnuVerify", "", "", "mnuRandomness", "乱数性の検定(&R)"}, 13800, 8400,
+         "当選数字の偏りが偶然の範囲か10種類の検定で調べます（補正p値＝min(1, 10×p)が0.01以上なら偏りなし）", None, "", kNoSwatch,
+         false, B, 2, false, false, nullptr, &乱数性の検定::Content, nullptr, true},
     };
     // clang-format on
     return table;

@@ -71,6 +71,8 @@ int ShowWindow(const std::string& windowName, const Arguments& args) {
     options.settingsPath = args.settings;
     options.range.from = int(args.number("from", 1, kMaxDrawNo).value_or(0));
     options.range.to = int(args.number("to", 1, kMaxDrawNo).value_or(0));
+    if (options.range.from != 0 && options.range.to != 0 && options.range.from > options.range.to)
+        throw UsageError{"--from には --to 以下の回数を指定してください。"};
     const HistorySnapshot snap = LoadHistorySnapshot(args.db);
     const auto window = BuildPrintedWindow(options, snap);
     if (!window) {

@@ -1,0 +1,46 @@
+#include "analysis/analysis_charts.h"
+
+#include <algorithm>
+#include <numeric>
+#include <string>
+
+#include "analysis/appearance_interval.h"
+#include "analysis/digit_sum.h"
+#include "lab/randomness_charts.h"
+
+namespace n3 {
+
+std::vector<ChartData> AppearanceFrequencyCharts(const DrawHistory&, const StartupStatistics& stats) {
+    const int trials = std::accumulate(stats.DigitCount.begin(), stats.DigitCount.end(), 0);
+    return {DigitCountChart("数字別の出現回数と偶然の範囲", stats.DigitCount, trials)};
+}
+
+std::vector<ChartData> DigitSumCharts(const DrawHistory& history, const StartupStatistics&) {
+    std::array<int, 28> sums{};
+    for (const Draw& draw : history)
+        if (draw.complete()) ++sums[std::size_t(数字合計分析::DigitSum(draw))];
+    return {SumHistogramChart("数字の合計の分布", sums)};
+}
+
+std::vector<ChartData> AppearanceIntervalCharts(const DrawHistory& history, const StartupStatistics&) {
+    const std::vector<std::array<int, 3>> intervals = 出現間隔分析::Intervals(history);
+    std::vector<int> pooled(kGapChartBars, 0);
+    std::vector<std::vector<int>> byDigit(10, std::vector<int>(kGapChartBars, 0));
+    for (std::size_t r = 0; r < history.size(); ++r) {
+        for (int i = 0; i < 3; ++i) {
+            const int gap = intervals[r][std::size_t(i)];
+            if (gap <= 0) continue;  // 初回, or a record the grid passes over
+            const auto bar = std::size_t(std::min(gap, kGapChartBars) - 1);
+            ++pooled[bar];
+            ++byDigit[std::size_t(history[r].digit(i))][bar];
+        }
+    }
+    const double p = 1.0 - 0.9 * 0.9 * 0.9;
+    std::vector<ChartData> charts{GapHistogramChart("出現間隔の分布（全数字）", pooled, p)};
+    for (int d = 0; d < 10; ++d)
+        charts.push_back(
+            GapHistogramChart("出現間隔の分布（数字" + std::to_string(d) + "）", byDigit[std::size_t(d)], p));
+    return charts;
+}
+
+}  // namespace n3

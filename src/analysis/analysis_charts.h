@@ -1,0 +1,21 @@
+#pragma once
+// The charts beside three analysis grids, from the same figures the grids
+// show: 出現頻度分析 (digit counts), 数字合計分析 (sums) and 出現間隔分析 (gaps).
+#include <vector>
+
+#include "core/chart_data.h"
+#include "core/startup_statistics.h"
+
+namespace n3 {
+
+// The digit counts against the binomial band.
+std::vector<ChartData> AppearanceFrequencyCharts(const DrawHistory& history, const StartupStatistics& stats);
+// The sums of the complete draws against their exact distribution.
+std::vector<ChartData> DigitSumCharts(const DrawHistory& history, const StartupStatistics& stats);
+// The gaps the grid shows ("n回前"), pooled and then digit by digit, against
+// the geometric distribution of a digit that each draw holds with chance 0.271.
+std::vector<ChartData> AppearanceIntervalCharts(const DrawHistory& history, const StartupStatistics& stats);
+
+inline constexpr int kGapChartBars = 20;  // the last bar holds gaps of 20 and more
+
+}  // namespace n3

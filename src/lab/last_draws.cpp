@@ -1,0 +1,14 @@
+#include "lab/last_draws.h"
+
+namespace n3 {
+
+DrawRange LastDrawsRange(const DrawHistory& history, int count) {
+    int seen = 0;
+    for (auto it = history.rbegin(); it != history.rend(); ++it) {
+        if (!it->complete()) continue;
+        if (++seen == count) return DrawRange{it->回数, 0};
+    }
+    return DrawRange{};
+}
+
+}  // namespace n3

@@ -1,0 +1,112 @@
+#include "lab/randomness_window.h"
+
+#include <cmath>
+#include <cstdio>
+#include <sstream>
+
+#include "lab/randomness_charts.h"
+
+namespace n3 {
+
+namespace {
+
+constexpr Colour kDoubtRed{220, 0, 0};
+constexpr Colour kGreyText{128, 128, 128};
+constexpr Colour kDoubtBackground{255, 230, 230};
+
+std::string Format(const char* format, double value) {
+    char buf[48];
+    std::snprintf(buf, sizeof buf, format, value);
+    return buf;
+}
+
+// p-values in the grid: four decimals, or two significant figures when tiny.
+std::string PText(double p) { return p > 0 && p < 0.0001 ? Format("%.1e", p) : Format("%.4f", p); }
+
+std::string JsonNumber(double value) { return std::isfinite(value) ? Format("%.10g", value) : "null"; }
+
+std::string JsonOptional(const std::optional<double>& value) { return value ? JsonNumber(*value) : "null"; }
+
+}  // namespace
+
+WindowContent 乱数性の検定::Content(const WindowInput& input) {
+    const DrawTallies tallies = TallyDraws(input.history, input.range);
+    const std::vector<RandomnessTest> tests = RunRandomnessTests(tallies);
+    WindowContent content;
+    content.grid = BuildGrid(tallies, tests);
+    content.charts = BuildCharts(tallies);
+    content.jsonMember = JsonMember(tests);
+    return content;
+}
+
+GridModel 乱数性の検定::BuildGrid(const DrawTallies& tallies, const std::vector<RandomnessTest>& tests) {
+    GridModel grid;
+    SetUpGrid(grid, kFirstTestRow + int(tests.size()) - 1);
+    // The range in two short cells, so that the first column stays as wide as the test names.
+    grid.setText(1, kRangeRow,
+                 tallies.draws > 0 ? "対象：第" + std::to_string(tallies.firstDrawNo) + "回〜第" +
+                                         std::to_string(tallies.lastDrawNo) + "回"
+                                   : std::string("対象：なし"));
+    grid.setText(2, kRangeRow, GroupedNumber(tallies.draws) + "回");
+    const char* headers[kColumns] = {"検定", "対象数", "統計量", "自由度", "p値", "補正p値", "判定"};
+    for (int c = 0; c < kColumns; ++c) grid.setText(c + 1, kHeaderRow, headers[c]);
+    for (std::size_t i = 0; i < tests.size(); ++i) WriteTestRow(grid, kFirstTestRow + int(i), tests[i]);
+    return grid;
+}
+
+void 乱数性の検定::SetUpGrid(GridModel& grid, int rows) {
+    grid.setSize(kColumns, rows);
+    grid.setDefaultRowHeight(14);
+    grid.setRowHeight(kRangeRow, 18);
+    grid.setRowHeight(kHeaderRow, 18);
+    grid.setDefaultColumnWidth(9);
+    grid.setColumnWidth(1, 24);
+    grid.setColumnWidth(kColumns, 12);
+    grid.textOverflow = true;
+    grid.setAlignment({1, kRangeRow, kColumns, kRangeRow}, HAlign::Left);
+    grid.setBackground({1, kHeaderRow, kColumns, kHeaderRow}, colours::HeaderPink);
+    grid.setAlignment({1, kHeaderRow, 1, rows}, HAlign::Left);
+    grid.setBackground({1, kFirstTestRow, 1, rows}, colours::HeaderYellow);
+    grid.setAlignment({2, kFirstTestRow, kColumns - 1, rows}, HAlign::Right);
+    grid.gridLinesOnBlock({1, kHeaderRow, kColumns, rows});
+    grid.moveActiveCellToTopLeft();
+}
+
+void 乱数性の検定::WriteTestRow(GridModel& grid, int row, const RandomnessTest& test) {
+    grid.setText(1, row, test.name);
+    grid.setText(2, row, GroupedNumber(test.n));
+    grid.setText(3, row, Format("%.2f", test.statistic));
+    grid.setText(4, row, test.df ? std::to_string(*test.df) : std::string("—"));
+    grid.setText(5, row, test.p ? PText(*test.p) : std::string("—"));
+    grid.setText(6, row, test.pCorrected ? PText(*test.pCorrected) : std::string("—"));
+    grid.setText(7, row, test.verdict);
+    if (!test.p) {
+        grid.setForeground({2, row, kColumns, row}, kGreyText);
+    } else if (test.verdict != "偏りなし") {
+        grid.setForeground(kColumns, row, kDoubtRed);
+        grid.setBackground({1, row, kColumns, row}, kDoubtBackground);
+    } else {
+        grid.setForeground(kColumns, row, colours::Blue);
+    }
+}
+
+std::vector<ChartData> 乱数性の検定::BuildCharts(const DrawTallies& tallies) {
+    return {DigitCountChart("数字の出現回数（全位置）と偶然の範囲", tallies.pooled, 3 * tallies.draws),
+            SumHistogramChart("数字の合計の分布", tallies.sums)};
+}
+
+std::string 乱数性の検定::JsonMember(const std::vector<RandomnessTest>& tests) {
+    std::ostringstream out;
+    out << "\"tests\": [";
+    for (std::size_t i = 0; i < tests.size(); ++i) {
+        const RandomnessTest& t = tests[i];
+        if (i) out << ", ";
+        out << "{\"name\": \"" << t.name << "\", \"n\": " << t.n << ", \"statistic\": " << JsonNumber(t.statistic)
+            << ", \"df\": " << (t.df ? std::to_string(*t.df) : std::string("null")) << ", \"p\": " << JsonOptional(t.p)
+            << ", \"pCorrected\": " << JsonOptional(t.pCorrected) << ", \"verdict\": \"" << t.verdict << "\"}";
+    }
+    out << "]";
+    return out.str();
+}
+
+}  // namespace n3
