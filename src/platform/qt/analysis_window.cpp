@@ -9,6 +9,8 @@
 #include "platform/qt/grid_font.h"
 #include "platform/qt/grid_view.h"
 #include "platform/qt/legend.h"
+#include "platform/qt/print/print_document_builders.h"
+#include "platform/qt/print/print_preview.h"
 #include "platform/qt/qt_util.h"
 
 namespace n3 {
@@ -39,6 +41,9 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
     if (info.printButton) {
         command2_ = new QPushButton(QStringLiteral("印刷"), this);
         command2_->setObjectName(QStringLiteral("Command2"));
+        connect(command2_, &QPushButton::clicked, this, [this] {
+            OpenPrintPreview(this, MakeAnalysisDocument(info_, fpSpread1_->gridModel(), {}, this->host().snapshot().history));
+        });
         buttons->addWidget(command2_);
     }
     buttons->addWidget(command1_);
