@@ -49,11 +49,19 @@ void DrawCellText(QPainter& p, const QModelIndex& cell, bool overflow, const QRe
             textRect.setRight(textRect.right() + extra - extra / 2);
         }
     }
-    p.save();
-    p.setClipRect(target, Qt::IntersectClip);
+    // A neighbour's text that does not reach this cell draws nothing here.
+    if (!textRect.intersects(target)) return;
+    // drawText keeps a text inside `textRect`; only a text that runs over
+    // from another cell needs clipping to `target` as well. (Clipping costs:
+    // a printed page would carry a clip path per cell.)
+    const bool spills = !target.contains(textRect);
+    if (spills) {
+        p.save();
+        p.setClipRect(target, Qt::IntersectClip);
+    }
     p.setPen(ColourOf(cell, Qt::ForegroundRole, Qt::black));
     p.drawText(textRect, int(align) | Qt::TextSingleLine, text);
-    p.restore();
+    if (spills) p.restore();
 }
 
 }  // namespace
@@ -63,8 +71,6 @@ void PaintGridCell(QPainter& p, const QModelIndex& index, const QRect& rect, con
     const int columns = index.model()->columnCount(index.parent());
     const bool overflow = index.data(TextOverflowRole).toBool();
 
-    p.save();
-    p.setClipRect(rect, Qt::IntersectClip);
     p.fillRect(rect, ColourOf(index, Qt::BackgroundRole, Qt::white));
 
     if (!TextOf(index).isEmpty()) {
@@ -96,7 +102,6 @@ void PaintGridCell(QPainter& p, const QModelIndex& index, const QRect& rect, con
         DrawLine(p, index.data(LeftBorderRole), tl, bl);
     if (row == 0 || !index.sibling(row - 1, col).data(BottomBorderRole).isValid())
         DrawLine(p, index.data(TopBorderRole), tl, tr);
-    p.restore();
 }
 
 }  // namespace n3

@@ -17,6 +17,7 @@ using ColumnRectFunction = std::function<QRect(int column)>;
 
 // Paints the cell `index` into `rect` with the painter's current font.
 // A spanning cell is painted once, with `rect` covering the whole span.
+// Nothing is drawn outside `rect`; the painter's pen is left changed.
 void PaintGridCell(QPainter& p, const QModelIndex& index, const QRect& rect, const ColumnRectFunction& columnRect);
 
 }  // namespace n3

@@ -60,6 +60,10 @@ void PreparePrinter(QPrinter& printer, const PrintDocument& doc, bool landscape)
     if (landscape || PrefersLandscape(doc, portraitWidth)) layout.setOrientation(QPageLayout::Landscape);
     printer.setFullPage(false);
     printer.setPageLayout(layout);
+    // Pages are laid out in print pixels; at that resolution the painter
+    // needs no scaling, which keeps every drawing command of a PDF short
+    // (lines and text stay vectors, sharp at any zoom).
+    printer.setResolution(int(kPrintDpi));
     printer.setDocName(QString::fromStdString(doc.caption));
 }
 

@@ -130,7 +130,6 @@ void PrintPagePainter::paintGrid(QPainter& p, const PrintGridPiece& piece) const
     std::vector<bool> spanDone(g.spans().size(), false);
     p.save();
     p.setFont(PrintGridFont());
-    p.setClipRect(QRect(piece.origin, piece.size));
     for (std::size_t ri = 0; ri < piece.rows.size(); ++ri) {
         const int r = piece.rows[ri];
         for (std::size_t ci = 0; ci < piece.columns.size(); ++ci) {
