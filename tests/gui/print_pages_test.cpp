@@ -64,8 +64,8 @@ QImage RenderPage(const QString& pdf, int page, int dpi = 48) {
     const QString prefix = pdf + QStringLiteral("-page");
     QProcess p;
     p.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
-                                          QString::number(page), QStringLiteral("-l"), QString::number(page),
-                                          QStringLiteral("-singlefile"), QStringLiteral("-png"), pdf, prefix});
+                                         QString::number(page), QStringLiteral("-l"), QString::number(page),
+                                         QStringLiteral("-singlefile"), QStringLiteral("-png"), pdf, prefix});
     p.waitForFinished();
     return QImage(prefix + QStringLiteral(".png"));
 }
@@ -181,7 +181,8 @@ TEST(PrintPages, NothingIsCutAtThePageEdges) {
             const QImage image = RenderPage(pdf, n);
             const int m = 48 * 4 / 25;  // 4 mm at 48 dpi
             const int w = image.width(), h = image.height();
-            for (const QRect strip : {QRect(0, 0, w, m), QRect(0, h - m, w, m), QRect(0, 0, m, h), QRect(w - m, 0, m, h)})
+            for (const QRect strip :
+                 {QRect(0, 0, w, m), QRect(0, h - m, w, m), QRect(0, 0, m, h), QRect(w - m, 0, m, h)})
                 EXPECT_EQ(CountNear(image, strip, Qt::white), strip.width() * strip.height()) << "page " << n;
         }
     }
