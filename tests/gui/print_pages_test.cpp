@@ -13,6 +13,7 @@
 
 #include "platform/qt/print/print_job.h"
 #include "platform/qt/print/print_layout.h"
+#include "platform/qt/print/print_page_painter.h"
 
 using namespace n3;
 
@@ -215,4 +216,26 @@ TEST(PrintPages, CancelledPrintLeavesNoFileAndKeepsAnOlderOne) {
 
     // A folder that does not exist: a failure, not a crash, and no file.
     EXPECT_EQ(PrintToPdf(doc, dir.filePath(QStringLiteral("missing/x.pdf")), false), PrintOutcome::Failed);
+}
+
+TEST(PrintPages, ChartsPrintAtThePageWidthThroughTheChartPainter) {
+    QTemporaryDir dir;
+    PrintDocument doc = Document(30, 4);
+    ChartData chart;
+    chart.title = "出現回数のグラフ";
+    chart.series.push_back({"回数", SeriesKind::Bars, colours::Blue, {{0, 3, ""}, {1, 5, ""}}, {}});
+    doc.addChart(chart);
+    doc.addChart(chart);
+    const QSize area = PageArea(doc);
+    std::vector<std::pair<QRectF, std::string>> painted;
+    SetChartPainter([&](QPainter&, const QRectF& rect, const ChartData& c) { painted.emplace_back(rect, c.title); });
+    const auto outcome = PrintToPdf(doc, dir.filePath(QStringLiteral("chart.pdf")), false);
+    SetChartPainter({});
+    ASSERT_EQ(outcome, PrintOutcome::Printed);
+    ASSERT_EQ(painted.size(), 2u);
+    for (const auto& [rect, title] : painted) {
+        EXPECT_EQ(title, "出現回数のグラフ");
+        EXPECT_EQ(rect.width(), area.width());
+        EXPECT_TRUE(QRectF(QPointF(0, 0), QSizeF(area)).contains(rect));
+    }
 }

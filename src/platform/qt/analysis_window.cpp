@@ -39,7 +39,7 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     if (info.printButton) {
-        command2_ = new QPushButton(QStringLiteral("印刷"), this);
+        command2_ = new QPushButton(QStringLiteral("印刷(&P)"), this);
         command2_->setObjectName(QStringLiteral("Command2"));
         connect(command2_, &QPushButton::clicked, this, [this] {
             OpenPrintPreview(this, MakeAnalysisDocument(info_, fpSpread1_->gridModel(), {}, this->host().snapshot().history));

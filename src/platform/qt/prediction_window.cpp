@@ -67,7 +67,7 @@ PredictionWindow::PredictionWindow(ChildHost& host, 一発ズバリン& predicti
     close_ = new QPushButton(QStringLiteral("閉じる"), this);
     close_->setObjectName(QStringLiteral("Cmd閉じる"));
     connect(close_, &QPushButton::clicked, this, [this] { CloseChildFrame(this); });
-    print_ = new QPushButton(QStringLiteral("印刷"), this);
+    print_ = new QPushButton(QStringLiteral("印刷(&P)"), this);
     print_->setObjectName(QStringLiteral("Command2"));
     connect(print_, &QPushButton::clicked, this,
             [this] { OpenPrintPreview(this, MakePredictionDocument(prediction_, this->host().snapshot().history)); });
