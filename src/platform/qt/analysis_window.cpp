@@ -42,7 +42,8 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
         command2_ = new QPushButton(QStringLiteral("印刷(&P)"), this);
         command2_->setObjectName(QStringLiteral("Command2"));
         connect(command2_, &QPushButton::clicked, this, [this] {
-            OpenPrintPreview(this, MakeAnalysisDocument(info_, fpSpread1_->gridModel(), {}, this->host().snapshot().history));
+            OpenPrintPreview(this,
+                             MakeAnalysisDocument(info_, fpSpread1_->gridModel(), {}, this->host().snapshot().history));
         });
         buttons->addWidget(command2_);
     }
