@@ -1,16 +1,20 @@
 // 印刷 in an analysis window, and the cells on paper painted as on screen.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "../logic/test_history.h"
 #include "analysis/frame/window_table.h"
 #include "core/startup_statistics.h"
 #include "platform/qt/analysis_window.h"
+#include "platform/qt/dialogs.h"
 #include "platform/qt/grid_view.h"
 #include "platform/qt/print/print_layout.h"
 #include "platform/qt/print/print_page_painter.h"
@@ -115,4 +119,29 @@ TEST(PrintWindowGui, PaperShowsTheCellsAsTheScreenDoes) {
         for (int x = 0; x < onScreen.width(); ++x)
             if (screen.pixel(x, y) != paper.pixel(piece.origin.x() + x, piece.origin.y() + y)) ++differ;
     EXPECT_EQ(differ, 0);
+}
+
+// A print that cannot be written says so in Japanese, and leaves no file.
+TEST(PrintWindowGui, FailedPrintIsReportedInAMessage) {
+    QTemporaryDir dir;
+    PrintDocument doc;
+    GridModel g;
+    g.setSize(3, 50);
+    doc.addGrid(g);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("no/such/folder/x.pdf")));
+    PreparePrinter(printer, doc);
+    std::vector<dialogs::MessageRequest> shown;
+    dialogs::SetMessageResponder([&](const dialogs::MessageRequest& r) {
+        shown.push_back(r);
+        return dialogs::Result::Ok;
+    });
+    QWidget parent;
+    EXPECT_EQ(PrintWithProgress(&parent, printer, doc), PrintOutcome::Failed);
+    dialogs::SetMessageResponder({});
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, QStringLiteral("印刷できませんでした。出力先を確かめてください。"));
+    EXPECT_EQ(shown[0].icon, dialogs::Icon::Critical);
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
 }

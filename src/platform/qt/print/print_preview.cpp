@@ -5,7 +5,6 @@
 #include <QProgressDialog>
 
 #include "platform/qt/dialogs.h"
-#include "platform/qt/print/print_job.h"
 
 namespace n3 {
 
@@ -18,9 +17,9 @@ PrintPreviewResponder& Responder() {
 
 constexpr int kProgressDelayMs = 500;
 
-// Paints the document on `printer` under a progress dialog that appears
-// when the print lasts longer than half a second.
-void PaintWithProgress(QWidget* parent, QPrinter& printer, const PrintDocument& doc) {
+}  // namespace
+
+PrintOutcome PrintWithProgress(QWidget* parent, QPrinter& printer, const PrintDocument& doc) {
     QProgressDialog progress(QStringLiteral("印刷しています…"), QStringLiteral("キャンセル"), 0, 1, parent);
     progress.setWindowTitle(QStringLiteral("印刷"));
     progress.setWindowModality(Qt::WindowModal);
@@ -35,9 +34,8 @@ void PaintWithProgress(QWidget* parent, QPrinter& printer, const PrintDocument& 
     if (outcome == PrintOutcome::Failed)
         dialogs::Message(parent, QStringLiteral("印刷できませんでした。出力先を確かめてください。"),
                          QStringLiteral("メッセ－ジ"), dialogs::Icon::Critical);
+    return outcome;
 }
-
-}  // namespace
 
 void SetPrintPreviewResponder(PrintPreviewResponder responder) { Responder() = std::move(responder); }
 
@@ -51,7 +49,7 @@ void OpenPrintPreview(QWidget* parent, const PrintDocument& doc) {
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("印刷プレビュー - ") + QString::fromStdString(doc.caption));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&dialog, &doc](QPrinter* p) { PaintWithProgress(&dialog, *p, doc); });
+                     [&dialog, &doc](QPrinter* p) { PrintWithProgress(&dialog, *p, doc); });
     dialog.resize(900, 700);
     dialog.exec();
 }

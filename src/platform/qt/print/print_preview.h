@@ -4,13 +4,19 @@
 // that can cancel them.
 #include <functional>
 
-#include "platform/qt/print/print_document.h"
+#include "platform/qt/print/print_job.h"
 
+class QPrinter;
 class QWidget;
 
 namespace n3 {
 
 void OpenPrintPreview(QWidget* parent, const PrintDocument& doc);
+
+// Prints `doc` on `printer` under a progress dialog (a child of `parent`)
+// that shows when the print lasts longer than half a second and whose
+// "キャンセル" stops it; a failure is reported in a message box.
+PrintOutcome PrintWithProgress(QWidget* parent, QPrinter& printer, const PrintDocument& doc);
 
 // Test hook: while set, no dialog is shown; the responder gets the document
 // the preview would have shown.
