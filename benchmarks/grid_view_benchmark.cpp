@@ -11,17 +11,11 @@
 #include "../tests/logic/test_history.h"
 #include "analysis/frame/window_table.h"
 #include "platform/qt/grid_view.h"
+#include "qt_app.h"
 
 namespace {
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "n3_benchmarks";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
+QApplication& App() { return n3::bench::App(); }
 
 void OpenAndPaint(benchmark::State& state, const n3::AnalysisWindowInfo* info) {
     App();

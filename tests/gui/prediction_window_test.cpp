@@ -9,6 +9,7 @@
 #include "core/startup_statistics.h"
 #include "platform/qt/grid_view.h"
 #include "platform/qt/prediction_window.h"
+#include "platform/qt/print/print_preview.h"
 
 using namespace n3;
 
@@ -97,7 +98,23 @@ TEST(PredictionWindowGui, LoadShowsFlagsAndPredictionAndClicksRecompute) {
     EXPECT_TRUE(window->optReflect(10)->isChecked());
     EXPECT_EQ(prediction.optionFlags(), flags);
 
-    QTest::mouseClick(window->Command2(), Qt::LeftButton);  // 印刷 does nothing
+    // 印刷 previews the option flags and the four grids the window shows.
+    std::vector<PrintDocument> previewed;
+    SetPrintPreviewResponder([&](const PrintDocument& doc) { previewed.push_back(doc); });
+    QTest::mouseClick(window->Command2(), Qt::LeftButton);
+    SetPrintPreviewResponder({});
+    ASSERT_EQ(previewed.size(), 1u);
+    std::vector<const GridModel*> printedGrids;
+    bool flagTwoShown = false;
+    for (const PrintItem& item : previewed[0].items) {
+        if (item.kind == PrintItem::Kind::Grid) printedGrids.push_back(&item.grid);
+        if (item.text.find("■出現回数分析：反映する") != std::string::npos) flagTwoShown = true;
+    }
+    EXPECT_TRUE(flagTwoShown);
+    ASSERT_EQ(printedGrids.size(), std::size_t(kPredictionGridCount));
+    for (int g = 0; g < kPredictionGridCount; ++g)
+        EXPECT_EQ(Texts(*printedGrids[std::size_t(g)]), Texts(window->fpSpread1(g)->gridModel()));
+    EXPECT_EQ(previewed[0].rangeText, "第1回〜第90回");
     EXPECT_TRUE(window->isVisible());
     QTest::mouseClick(window->closeButton(), Qt::LeftButton);
     EXPECT_TRUE(host.propEnd());

@@ -14,6 +14,8 @@
 #include "platform/qt/grid_font.h"
 #include "platform/qt/grid_view.h"
 #include "platform/qt/legend.h"
+#include "platform/qt/print/print_document_builders.h"
+#include "platform/qt/print/print_preview.h"
 #include "platform/qt/qt_util.h"
 #include "platform/qt/range_controls.h"
 
@@ -43,8 +45,12 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     if (info.printButton) {
-        command2_ = new QPushButton(QStringLiteral("印刷"), this);
+        command2_ = new QPushButton(QStringLiteral("印刷(&P)"), this);
         command2_->setObjectName(QStringLiteral("Command2"));
+        connect(command2_, &QPushButton::clicked, this, [this] {
+            OpenPrintPreview(this,
+                             MakeAnalysisDocument(info_, fpSpread1_->gridModel(), {}, this->host().snapshot().history));
+        });
         buttons->addWidget(command2_);
     }
     buttons->addWidget(command1_);

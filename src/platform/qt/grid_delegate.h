@@ -1,25 +1,17 @@
 #pragma once
-// Paints the cells of a GridModel: background, text (running over empty
-// cells to its right where the grid allows it) and the borders of each side.
+// The delegate of the read-only grids: paints each cell from the model's
+// roles through PaintGridCell, the routine the printed pages use too.
 #include <QStyledItemDelegate>
 
-class QTableView;
-
 namespace n3 {
-
-class GridModel;
 
 class GridDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    GridDelegate(const GridModel& grid, QObject* parent = nullptr);
+    // `parent` is the QTableView the delegate paints for: it answers where
+    // the columns lie when a text runs over its neighbours.
+    explicit GridDelegate(QObject* parent = nullptr);
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-
-private:
-    QRect cellRect(const QTableView* view, int col, const QRect& sameRow) const;
-    void drawCellText(QPainter* p, int col, int row, const QRect& owner, const QRect& target) const;
-
-    const GridModel& grid_;
 };
 
 }  // namespace n3

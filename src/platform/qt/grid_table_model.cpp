@@ -4,19 +4,24 @@
 
 namespace n3 {
 
+namespace {
+
+QVariant BorderColour(const Border& b) {
+    if (b.style == LineStyle::None) return {};
+    return ToQColor(b.colour, colours::DefaultLine);
+}
+
+}  // namespace
+
 GridTableModel::GridTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void GridTableModel::showGrid(const GridModel* grid, int rowLimit) {
+void GridTableModel::showGrid(const GridModel* grid) {
     beginResetModel();
     grid_ = grid;
-    rowLimit_ = rowLimit;
     endResetModel();
 }
 
-int GridTableModel::rowCount(const QModelIndex& parent) const {
-    if (parent.isValid() || !grid_) return 0;
-    return rowLimit_ >= 0 ? std::min(rowLimit_, grid_->rows()) : grid_->rows();
-}
+int GridTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() || !grid_ ? 0 : grid_->rows(); }
 
 int GridTableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() || !grid_ ? 0 : grid_->columns();
@@ -38,6 +43,11 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
         a |= s.vAlign == VAlign::Top ? Qt::AlignTop : s.vAlign == VAlign::Bottom ? Qt::AlignBottom : Qt::AlignVCenter;
         return int(a);
     }
+    case LeftBorderRole: return BorderColour(grid.style(col, row).borders[Left]);
+    case RightBorderRole: return BorderColour(grid.style(col, row).borders[Right]);
+    case TopBorderRole: return BorderColour(grid.style(col, row).borders[Top]);
+    case BottomBorderRole: return BorderColour(grid.style(col, row).borders[Bottom]);
+    case TextOverflowRole: return grid.textOverflow;
     default: return {};
     }
 }

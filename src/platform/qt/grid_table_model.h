@@ -1,6 +1,8 @@
 #pragma once
 // Shows a GridModel, owned elsewhere, to Qt's views: read cell by cell,
-// never copied, read-only. A row limit shows only the top rows.
+// never copied, read-only. Besides Qt's own roles for text, colours and
+// alignment it answers the borders of each side and whether texts may run
+// over empty neighbours, so that a delegate paints from the model alone.
 #include <QAbstractTableModel>
 
 #include "core/grid_model.h"
@@ -8,14 +10,24 @@
 
 namespace n3 {
 
+enum GridRole {
+    // The QColor of the line on that side of the cell, or no value for none.
+    LeftBorderRole = Qt::UserRole + 1,
+    RightBorderRole,
+    TopBorderRole,
+    BottomBorderRole,
+    // bool: the grid lets a text run over empty cells beside it.
+    TextOverflowRole,
+};
+
 class GridTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     explicit GridTableModel(QObject* parent = nullptr);
 
-    // Starts showing `grid` (which must outlive this model), at most
-    // `rowLimit` rows of it when rowLimit >= 0.
-    void showGrid(const GridModel* grid, int rowLimit = -1);
+    // Starts showing `grid`, which must outlive this model (nullptr: nothing).
+    void showGrid(const GridModel* grid);
+    const GridModel* grid() const { return grid_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -24,7 +36,6 @@ public:
 
 private:
     const GridModel* grid_ = nullptr;
-    int rowLimit_ = -1;
 };
 
 }  // namespace n3

@@ -12,11 +12,11 @@ namespace n3 {
 
 namespace {
 
-QTableView* MakeTable(QWidget* parent, GridTableModel* model, const GridModel& grid) {
+QTableView* MakeTable(QWidget* parent, GridTableModel* model) {
     auto* view = new QTableView(parent);
     view->setModel(model);
     // The delegate asks its own view for column positions.
-    view->setItemDelegate(new GridDelegate(grid, view));
+    view->setItemDelegate(new GridDelegate(view));
     view->setFont(GridFont());
     view->horizontalHeader()->hide();
     view->verticalHeader()->hide();
@@ -42,13 +42,18 @@ Qt::ScrollBarPolicy Policy(bool shown) { return shown ? Qt::ScrollBarAsNeeded : 
 GridView::GridView(QWidget* parent) : QFrame(parent) {
     setFrameShape(QFrame::StyledPanel);
     setFont(GridFont());
-    bodyModel_ = new GridTableModel(this);
-    frozenModel_ = new GridTableModel(this);
-    body_ = MakeTable(this, bodyModel_, grid_);
-    frozen_ = MakeTable(this, frozenModel_, grid_);
+    // One model for both views, as in Qt's frozen-column example: the band
+    // is the same table cut to the height of the frozen rows and held at
+    // the top, so it never needs rows of its own.
+    model_ = new GridTableModel(this);
+    body_ = MakeTable(this, model_);
+    frozen_ = MakeTable(this, model_);
     frozen_->setFocusPolicy(Qt::NoFocus);
     frozen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     frozen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(frozen_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+        if (value != 0) frozen_->verticalScrollBar()->setValue(0);
+    });
     connect(body_->horizontalScrollBar(), &QScrollBar::valueChanged, frozen_->horizontalScrollBar(),
             &QScrollBar::setValue);
     connect(body_->horizontalScrollBar(), &QScrollBar::rangeChanged, this, [this] { layoutFrozenBand(); });
@@ -62,13 +67,11 @@ int GridView::rowHeightPixels(double points) const { return PointsToPixels(point
 int GridView::columnWidthPixels(double chars) const { return CharUnitsToPixels(chars); }
 
 void GridView::setGridModel(GridModel model) {
-    bodyModel_->showGrid(nullptr);
-    frozenModel_->showGrid(nullptr);
+    model_->showGrid(nullptr);
     grid_ = std::move(model);
     const GridModel& grid = grid_;
     const int frozenRows = std::clamp(grid.frozenRows, 0, grid.rows());
-    bodyModel_->showGrid(&grid_);
-    frozenModel_->showGrid(&grid_, frozenRows);
+    model_->showGrid(&grid_);
     applySizes(body_);
     applySizes(frozen_);
 
@@ -94,8 +97,9 @@ void GridView::setGridModel(GridModel model) {
 
     if (grid.rows() > 0 && grid.columns() > 0) {
         const int row = std::max(grid.activeRow, frozenRows + 1);
-        if (row <= grid.rows()) body_->setCurrentIndex(bodyModel_->index(row - 1, grid.activeCol - 1));
+        if (row <= grid.rows()) body_->setCurrentIndex(model_->index(row - 1, grid.activeCol - 1));
         body_->scrollToTop();
+        frozen_->scrollToTop();
         body_->horizontalScrollBar()->setValue(0);
     }
     layoutFrozenBand();

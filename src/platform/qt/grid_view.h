@@ -21,7 +21,8 @@ public:
     const GridModel& gridModel() const;
 
     // The scrolling part (every row; the frozen ones hidden) and the frozen
-    // band (only the frozen rows). Exposed for tests and screenshots.
+    // band (the same model, cut to the frozen rows' height and held at the
+    // top). Exposed for tests and screenshots.
     QTableView* body() const { return body_; }
     QTableView* frozenBand() const { return frozen_; }
 
@@ -37,8 +38,7 @@ private:
     void layoutFrozenBand();
 
     GridModel grid_;
-    GridTableModel* bodyModel_;
-    GridTableModel* frozenModel_;
+    GridTableModel* model_;  // shared by both views
     QTableView* body_;
     QTableView* frozen_;
     int frozenHeight_ = 0;

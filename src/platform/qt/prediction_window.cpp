@@ -10,6 +10,8 @@
 #include "platform/qt/grid_font.h"
 #include "platform/qt/grid_view.h"
 #include "platform/qt/prediction_option_panel.h"
+#include "platform/qt/print/print_document_builders.h"
+#include "platform/qt/print/print_preview.h"
 #include "platform/qt/qt_util.h"
 
 namespace n3 {
@@ -65,9 +67,10 @@ PredictionWindow::PredictionWindow(ChildHost& host, 一発ズバリン& predicti
     close_ = new QPushButton(QStringLiteral("閉じる"), this);
     close_->setObjectName(QStringLiteral("Cmd閉じる"));
     connect(close_, &QPushButton::clicked, this, [this] { CloseChildFrame(this); });
-    // Kept for the familiar layout; printing is not offered.
-    print_ = new QPushButton(QStringLiteral("印刷"), this);
+    print_ = new QPushButton(QStringLiteral("印刷(&P)"), this);
     print_->setObjectName(QStringLiteral("Command2"));
+    connect(print_, &QPushButton::clicked, this,
+            [this] { OpenPrintPreview(this, MakePredictionDocument(prediction_, this->host().snapshot().history)); });
 
     auto* buttons = new QVBoxLayout;
     buttons->addStretch();

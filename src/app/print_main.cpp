@@ -1,0 +1,72 @@
+// numbers3zubarin-print: writes a window's printed pages to a PDF file
+// without a screen. numbers3zubarin-cli's `print` command runs it, so that
+// the command-line tool itself stays free of Qt.
+//   numbers3zubarin-print [--db FILE] WINDOW --pdf FILE [--settings FILE] [--landscape] [--from N] [--to N]
+#include <QApplication>
+#include <cstdio>
+#include <iostream>
+
+#include "app/cli/cli_arguments.h"
+#include "platform/qt/print/print_job.h"
+#include "platform/qt/print/print_window_document.h"
+#include "platform/qt/qt_util.h"
+#include "platform/store/draw_store.h"
+
+using namespace n3;
+
+namespace {
+
+int Usage(const std::string& reason) {
+    if (!reason.empty()) std::cerr << reason << '\n';
+    std::cerr << "usage: numbers3zubarin-print [--db FILE] WINDOW --pdf FILE [--settings FILE] [--landscape] "
+                 "[--from N] [--to N]\n";
+    return cli::kUsageError;
+}
+
+int Run(const cli::Arguments& args) {
+    const auto pdf = args.option("pdf");
+    if (!pdf || pdf->empty()) return Usage("--pdf で出力する PDF ファイルを指定してください");
+    PrintRequest request;
+    request.window = args.positional[0];
+    request.settingsPath = args.settings;
+    request.range.from = int(args.number("from", 1, kMaxDrawNo).value_or(0));
+    request.range.to = int(args.number("to", 1, kMaxDrawNo).value_or(0));
+    const HistorySnapshot snapshot = LoadHistorySnapshot(args.db.empty() ? DefaultDatabasePath() : args.db);
+    std::string warning;
+    const auto doc = BuildWindowDocument(request, snapshot, warning);
+    if (!warning.empty()) std::cerr << warning << '\n';
+    if (!doc) {
+        std::cerr << "ウィンドウ名「" << request.window << "」は印刷できません。\n";
+        return cli::kUsageError;
+    }
+    int pages = 0;
+    const PrintOutcome outcome = PrintToPdf(*doc, QString::fromStdString(*pdf), args.has("landscape"), {}, &pages);
+    if (outcome != PrintOutcome::Printed) {
+        std::cerr << "PDF ファイル「" << *pdf << "」に書き込めませんでした。\n";
+        return 1;
+    }
+    std::cerr << *pdf << ": " << pages << " ページ\n";
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    cli::Arguments args;
+    std::string reason;
+    if (!cli::Parse(argc, argv, args, reason)) return Usage(reason);
+    if (args.positional.size() != 1) return Usage("ウィンドウ名を一つ指定してください");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    try {
+        return Run(args);
+    } catch (const cli::UsageError& e) {
+        return Usage(e.reason);
+    } catch (const StoreError& e) {
+        std::cerr << e.what() << '\n';
+        return 1;
+    } catch (const std::bad_alloc&) {
+        std::cerr << "メモリが足りません。\n";
+        return 1;
+    }
+}

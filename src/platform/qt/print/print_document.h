@@ -1,0 +1,34 @@
+#pragma once
+// What a printed window holds, in reading order: the heading of page 1
+// (caption, explanation, date, range of draws), then lines of text, grids
+// and charts. Plain data, taken from what the window shows; the layout
+// cuts it into pages and the page painter draws them.
+#include <string>
+#include <vector>
+
+#include "core/chart_data.h"
+#include "core/grid_model.h"
+
+namespace n3 {
+
+struct PrintItem {
+    enum class Kind { Text, Grid, Chart };
+    Kind kind = Kind::Text;
+    std::string text;  // Text: one line
+    GridModel grid;    // Grid: printed whole, all rows and columns
+    ChartData chart;   // Chart: drawn at the page width
+};
+
+struct PrintDocument {
+    std::string caption;    // the window's caption
+    std::string label1;     // the explanation under it
+    std::string dateText;   // e.g. "印刷日 2026年12月07日"
+    std::string rangeText;  // e.g. "第1回〜第6300回"
+    std::vector<PrintItem> items;
+
+    void addText(std::string line);
+    void addGrid(GridModel grid);
+    void addChart(ChartData chart);
+};
+
+}  // namespace n3

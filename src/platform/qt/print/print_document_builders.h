@@ -1,0 +1,29 @@
+#pragma once
+// The printed documents of the windows: from what an analysis window or
+// the prediction window shows, never a second computation.
+#include <string>
+#include <vector>
+
+#include "analysis/frame/window_table.h"
+#include "core/draw.h"
+#include "platform/qt/print/print_document.h"
+#include "prediction/prediction_window_logic.h"
+
+namespace n3 {
+
+// "第1回〜第N回" for the draws of `history` (the first and last 回数),
+// narrowed to `range` where it closes an end; "データなし" when empty.
+std::string HistoryRangeText(const DrawHistory& history, DrawRange range = {});
+// "印刷日 YYYY年MM月DD日" for today.
+std::string TodayText();
+
+// An analysis window: its caption, Label1, the grid and charts it shows.
+PrintDocument MakeAnalysisDocument(const AnalysisWindowInfo& info, const GridModel& grid,
+                                   const std::vector<ChartData>& charts, const DrawHistory& history,
+                                   DrawRange range = {});
+
+// The prediction window: the option flags that produced the prediction,
+// then the four result grids under their labels.
+PrintDocument MakePredictionDocument(const 一発ズバリン& prediction, const DrawHistory& history);
+
+}  // namespace n3

@@ -1,0 +1,82 @@
+// `numbers3zubarin-cli print`: a PDF without a screen, through the Qt
+// program beside the command-line tool, which itself loads no Qt.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "temp_dir.h"
+
+using n3::testing::TempDir;
+
+namespace {
+
+struct Output {
+    int status;
+    std::string out;
+};
+
+Output Shell(const std::string& cmd) {
+    FILE* p = popen((cmd + " 2>&1").c_str(), "r");
+    std::string out;
+    std::array<char, 4096> buf;
+    std::size_t n;
+    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) out.append(buf.data(), n);
+    const int status = pclose(p);
+    return {WEXITSTATUS(status), out};
+}
+
+Output Cli(const std::string& args) { return Shell(std::string(N3_CLI_PATH) + " " + args); }
+
+bool PrintProgramBuilt() {
+    return std::filesystem::exists(std::filesystem::path(N3_CLI_PATH).parent_path() / "numbers3zubarin-print");
+}
+
+std::string Head(const std::string& path, std::size_t n) {
+    std::ifstream in(path, std::ios::binary);
+    std::string s(n, '\0');
+    in.read(s.data(), std::streamsize(n));
+    s.resize(std::size_t(in.gcount()));
+    return s;
+}
+
+}  // namespace
+
+TEST(PrintCli, WritesThePdfOfAWindowAndRejectsBadRequests) {
+    if (!PrintProgramBuilt()) GTEST_SKIP() << "built without the desktop program";
+    TempDir dir;
+    const auto db = dir.file("d.db");
+    std::string csv = "回数,第1数字,第2数字,第3数字\n";
+    for (int i = 1; i <= 120; ++i)
+        csv += std::to_string(i) + "," + std::to_string(i % 10) + "," + std::to_string(i * 3 % 10) + "," +
+               std::to_string(i * 7 % 10) + "\n";
+    ASSERT_EQ(Cli("--db " + db + " import " + dir.write("h.csv", csv)).status, 0);
+
+    const auto pdf = dir.file("bunkatsu.pdf");
+    const Output ok = Cli("--db " + db + " print 分割10データ分析 --pdf " + pdf + " --settings " + dir.file("s.ini"));
+    ASSERT_EQ(ok.status, 0) << ok.out;
+    EXPECT_EQ(Head(pdf, 5), "%PDF-");
+    const Output info = Shell("pdfinfo " + pdf);
+    EXPECT_NE(info.out.find("Pages:"), std::string::npos);
+    // 120 draws under three header rows do not fit on one page.
+    EXPECT_EQ(info.out.find("Pages:           1\n"), std::string::npos) << info.out;
+
+    const auto landscape = dir.file("prediction.pdf");
+    ASSERT_EQ(Cli("--db " + db + " print 一発ズバリン --landscape --pdf " + landscape).status, 0);
+    EXPECT_NE(Shell("pdfinfo " + landscape).out.find("842 x 595"), std::string::npos);
+
+    const auto none = dir.file("none.pdf");
+    EXPECT_EQ(Cli("--db " + db + " print 無い窓 --pdf " + none).status, 2);
+    EXPECT_EQ(Cli("--db " + db + " print 分割10データ分析").status, 2);
+    EXPECT_EQ(Cli("--db " + db + " print 分割10データ分析 --pdf " + dir.file("no/such/folder.pdf")).status, 1);
+    EXPECT_FALSE(std::filesystem::exists(none));
+}
+
+TEST(PrintCli, TheCommandLineToolLoadsNoQt) {
+    const Output libs = Shell(std::string("ldd ") + N3_CLI_PATH);
+    ASSERT_EQ(libs.status, 0);
+    EXPECT_NE(libs.out.find("libc.so"), std::string::npos);
+    EXPECT_EQ(libs.out.find("libQt"), std::string::npos) << libs.out;
+}
