@@ -106,7 +106,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
         {"乱数性の検定", "乱数性の検定",
          {"mnuVerify", "", "", "mnuRandomness", "乱数性の検定(&R)"}, 13800, 8400,
          "当選数字の偏りが偶然の範囲か10種類の検定で調べます（補正p値＝min(1, 10×p)が0.01以上なら偏りなし）", None, "", kNoSwatch,
-         false, B, 2, false, false, nullptr, &乱数性の検定::Content, nullptr, true},
+         true, B, 2, false, false, nullptr, &乱数性の検定::Content, nullptr, true},
     };
     // clang-format on
     return table;

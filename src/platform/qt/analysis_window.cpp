@@ -48,8 +48,8 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
         command2_ = new QPushButton(QStringLiteral("印刷(&P)"), this);
         command2_->setObjectName(QStringLiteral("Command2"));
         connect(command2_, &QPushButton::clicked, this, [this] {
-            OpenPrintPreview(this,
-                             MakeAnalysisDocument(info_, fpSpread1_->gridModel(), {}, this->host().snapshot().history));
+            OpenPrintPreview(this, MakeAnalysisDocument(info_, fpSpread1_->gridModel(), shownCharts_,
+                                                        this->host().snapshot().history, shownRange_));
         });
         buttons->addWidget(command2_);
     }
@@ -150,6 +150,7 @@ void AnalysisWindow::compute(DrawRange range) {
 
 void AnalysisWindow::showContent(WindowContent content) {
     fpSpread1_->setGridModel(std::move(content.grid));
+    shownCharts_ = content.charts;  // what the print shows beside the grid
     showCharts(std::move(content.charts));
 }
 

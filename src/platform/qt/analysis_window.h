@@ -76,6 +76,7 @@ private:
     bool waitCursor_ = false;
     OptionFlagArray flags_{};
     DrawRange shownRange_;
+    std::vector<ChartData> shownCharts_;
     DrawRange pendingRange_;
 };
 

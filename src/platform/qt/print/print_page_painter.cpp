@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "platform/qt/chart_render.h"
 #include "platform/qt/grid_cell_painter.h"
 #include "platform/qt/grid_table_model.h"
 #include "platform/qt/qt_util.h"
@@ -10,7 +11,7 @@ namespace n3 {
 
 namespace {
 
-// Without a chart painter a chart prints as its frame and title.
+// What SetChartPainter(nullptr) leaves: a chart prints as its frame and title.
 void PaintChartFrame(QPainter& p, const QRectF& rect, const ChartData& chart) {
     p.save();
     p.setPen(QPen(QColor(128, 128, 128), 1));
@@ -22,7 +23,7 @@ void PaintChartFrame(QPainter& p, const QRectF& rect, const ChartData& chart) {
 }
 
 ChartPainter& CurrentChartPainter() {
-    static ChartPainter painter = PaintChartFrame;
+    static ChartPainter painter = PaintChart;
     return painter;
 }
 
