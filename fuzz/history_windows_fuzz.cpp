@@ -26,20 +26,20 @@ private:
     std::size_t pos_ = 0;
 };
 
-constexpr std::size_t kMaxDraws = 400;
+constexpr std::size_t kMaxDraws = 250;
 
-// Histories reach draw 4095 at most (a real one is near 7000), or the
-// highest number there is when `fullRange` is set: the windows walk every
-// number up to the latest draw, so those runs are the slow ones.
+// Histories reach draw 1023 at most, or 32767 when `fullRange` is set: the
+// windows walk every number up to the latest draw, so those runs are slow
+// and kept to the inputs that ask for them.
 DrawHistory Generate(Bytes& in, bool fullRange) {
-    const int top = fullRange ? kMaxDrawNo : 4095;
+    const int top = fullRange ? kMaxDrawNo : 1023;
     DrawHistory history;
     int number = 0;
     while (in.more() && history.size() < kMaxDraws) {
         const unsigned step = in.next();
         // Mostly the next draw; sometimes a gap, now and then a jump up.
         int next = number + 1 + int(step & 3u);
-        if ((step & 0xF0u) == 0xF0u) next = number + 1 + int(in.next() << 3);
+        if ((step & 0xF0u) == 0xF0u) next = number + 1 + int(fullRange ? in.next() << 3 : in.next());
         if (next > top) break;
         number = next;
         Draw d;
