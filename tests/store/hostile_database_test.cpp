@@ -153,7 +153,9 @@ TEST(FirstStart, AFailureOnTheWayLeavesNoFileAndTheNextStartWorks) {
         EXPECT_EQ(WEXITSTATUS(status), 3);
         // Nothing half made: the folder holds what it held before.
         EXPECT_EQ(Names(dir).size(), emptyFileFirst ? 1u : 0u);
-        if (emptyFileFirst) EXPECT_EQ(fs::file_size(path), 0u);
+        if (emptyFileFirst) {
+            EXPECT_EQ(fs::file_size(path), 0u);
+        }
 
         // A temporary left by a kill is cleared by the next start, which
         // makes the database.
@@ -190,4 +192,17 @@ TEST(LockedDatabase, TheMessageNamesTheFile) {
     EXPECT_NE(message.find("使用中"), std::string::npos) << message;
     EXPECT_NE(message.find(fs::path(path).filename().string()), std::string::npos) << message;
     EXPECT_EQ(DrawStore::Open(path).DrawCount(), 0);
+}
+
+TEST(ForeignDatabase, TheEntryWindowReadsWrongDigitsToMendThemButNoWrongDrawNumber) {
+    TempDir dir;
+    const std::string path = ForeignDatabase(dir, "INSERT INTO 当選データ VALUES (3, 12, -1, 7)");
+    EXPECT_THROW(DrawStore::Open(path, false).ReadHistory(), StoreError);
+    const DrawHistory editing = DrawStore::Open(path, false).ReadHistoryForEditing();
+    ASSERT_EQ(editing.size(), 3u);
+    EXPECT_EQ(editing[2].digits, (std::array<std::optional<int>, 3>{12, -1, 7}));
+    for (const char* rows : {"INSERT INTO 当選データ VALUES (2147483647, 1, 2, 3)",
+                             "INSERT INTO 当選データ VALUES (3, 4294967296, 2, 3)",
+                             "INSERT INTO 当選データ VALUES (3, 'a', 2, 3)"})
+        EXPECT_THROW(DrawStore::Open(ForeignDatabase(dir, rows), false).ReadHistoryForEditing(), StoreError) << rows;
 }

@@ -144,13 +144,17 @@ void DrawStore::Exec(const char* sql) const {
     }
 }
 
-DrawHistory DrawStore::ReadHistory() const {
+DrawHistory DrawStore::ReadHistory() const { return ReadRows(RowCheck::Strict); }
+
+DrawHistory DrawStore::ReadHistoryForEditing() const { return ReadRows(RowCheck::DigitsAsStored); }
+
+DrawHistory DrawStore::ReadRows(RowCheck check) const {
     DrawHistory history;
     std::unordered_set<int> seen;
     Statement q(db_, kHistoryQuery);
     while (q.step()) {
         Draw d;
-        if (auto problem = ReadCheckedRow(q.handle(), seen, d))
+        if (auto problem = ReadCheckedRow(q.handle(), seen, d, check))
             throw StoreError("データベースファイル「" + path_ + "」を読み込めません。\n理由：" + *problem +
                              "\nデータベースは変更していません。");
         history.push_back(d);

@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <climits>
+
 #include "io/echo_text.h"
 
 namespace n3 {
@@ -24,7 +26,8 @@ std::string Shown(sqlite3_stmt* row, int column) {
 
 }  // namespace
 
-std::optional<std::string> ReadCheckedRow(sqlite3_stmt* row, std::unordered_set<int>& seen, Draw& draw) {
+std::optional<std::string> ReadCheckedRow(sqlite3_stmt* row, std::unordered_set<int>& seen, Draw& draw,
+                                          RowCheck check) {
     draw = Draw{};
     if (sqlite3_column_type(row, 0) != SQLITE_INTEGER) return "回数" + Shown(row, 0) + "の行：回数が整数ではありません";
     const sqlite3_int64 number = sqlite3_column_int64(row, 0);
@@ -37,8 +40,9 @@ std::optional<std::string> ReadCheckedRow(sqlite3_stmt* row, std::unordered_set<
         if (type == SQLITE_NULL) continue;
         if (type != SQLITE_INTEGER) return label + kDigitNames[i] + Shown(row, column) + "が0～9の整数ではありません";
         const sqlite3_int64 digit = sqlite3_column_int64(row, column);
-        if (digit < 0 || digit > 9)
-            return label + kDigitNames[i] + "「" + std::to_string(digit) + "」が0～9の範囲にありません";
+        const bool inRange =
+            check == RowCheck::Strict ? digit >= 0 && digit <= 9 : digit >= INT_MIN && digit <= INT_MAX;
+        if (!inRange) return label + kDigitNames[i] + "「" + std::to_string(digit) + "」が0～9の範囲にありません";
         draw.digits[std::size_t(i)] = int(digit);
     }
     if (!seen.insert(draw.回数).second) return label + "同じ回数の行が2つ以上あります";
