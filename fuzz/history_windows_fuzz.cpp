@@ -28,9 +28,9 @@ private:
 
 constexpr std::size_t kMaxDraws = 250;
 
-// Histories reach draw 1023 at most, or 32767 when `fullRange` is set: the
-// windows walk every number up to the latest draw, so those runs are slow
-// and kept to the inputs that ask for them.
+// Histories reach draw 1023 at most, or 32767 when `fullRange` is set (the
+// first byte 0xFF): the windows walk every number up to the latest draw,
+// so those runs are slow and kept to the inputs that ask for them.
 DrawHistory Generate(Bytes& in, bool fullRange) {
     const int top = fullRange ? kMaxDrawNo : 1023;
     DrawHistory history;
