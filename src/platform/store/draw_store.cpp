@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <climits>
 #include <unordered_set>
 
 #include "platform/store/new_database.h"
@@ -72,9 +73,12 @@ public:
         sqlite3_clear_bindings(stmt_);
     }
     sqlite3_stmt* handle() const { return stmt_; }
+    // Read as 64 bits: a value beyond int is no value, never a cut one.
     std::optional<int> column(int i) const {
         if (sqlite3_column_type(stmt_, i) != SQLITE_INTEGER) return std::nullopt;
-        return sqlite3_column_int(stmt_, i);
+        const sqlite3_int64 v = sqlite3_column_int64(stmt_, i);
+        if (v < INT_MIN || v > INT_MAX) return std::nullopt;
+        return int(v);
     }
 
 private:
@@ -109,7 +113,9 @@ DrawStore DrawStore::Open(const std::string& path, bool createIfMissing) {
     if (!exists && !createIfMissing) throw StoreError("データベースファイル「" + path + "」が見つかりません。");
     if (!exists)
         CreateDatabaseFile(path, [](sqlite3* fresh) {
-            if (sqlite3_exec(fresh, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK) throw StoreError(Reason(fresh));
+            const std::string sql = std::string("BEGIN;") + kSchema + "COMMIT;";
+            if (sqlite3_exec(fresh, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
+                throw StoreError(Reason(fresh));
         });
 
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
