@@ -11,8 +11,12 @@ targets=(history_csv settings_file history_windows)
 command -v clang++ >/dev/null || ./scripts/install-deps.sh
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}" >/dev/null
-cmake --build build-fuzz -j"$(nproc)" >/dev/null
+mkdir -p build-fuzz
+if ! { cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}" &&
+       cmake --build build-fuzz -j"$(nproc)"; } >build-fuzz/build.log 2>&1; then
+  tail -n 40 build-fuzz/build.log
+  exit 1
+fi
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
