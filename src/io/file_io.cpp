@@ -1,5 +1,8 @@
 #include "io/file_io.h"
 
+#include "io/bounded_read.h"
+#include "io/replace_target.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,34 +26,12 @@ std::string ReasonText(int errorNumber) {
     case EROFS: return "読み取り専用の場所です";
     case ENAMETOOLONG: return "ファイル名が長すぎます";
     case EIO: return "入出力エラーです";
+    case ELOOP: return "シンボリックリンクが循環しています";
     default: return std::strerror(errorNumber);
     }
 }
 
-FileReadResult ReadWholeFile(const std::string& path) {
-    FileReadResult result;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT)
-            result.missing = true;
-        else
-            result.error = ReasonText(errno);
-        return result;
-    }
-    char buffer[4096];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n == 0) break;
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            result.error = ReasonText(errno);
-            break;
-        }
-        result.bytes.append(buffer, std::size_t(n));
-    }
-    ::close(fd);
-    return result;
-}
+FileReadResult ReadWholeFile(const std::string& path) { return ReadBoundedFile(path); }
 
 namespace {
 
@@ -79,7 +60,10 @@ bool WriteAll(int fd, const std::string& bytes) {
 }  // namespace
 
 std::string ReplaceFile(const std::string& path, const std::string& bytes) {
-    std::string temp = path + ".XXXXXX";
+    const ReplaceTarget target = ResolveReplaceTarget(path);
+    if (!target.error.empty()) return target.error;
+    RemoveStaleTemporaries(target.path);
+    std::string temp = TemporaryPattern(target.path);
     std::vector<char> name(temp.begin(), temp.end());
     name.push_back('\0');
     const int fd = ::mkstemp(name.data());
@@ -87,13 +71,14 @@ std::string ReplaceFile(const std::string& path, const std::string& bytes) {
     temp.assign(name.data());
 
     int error = 0;
-    if (::fchmod(fd, ModeFor(path)) != 0 || !WriteAll(fd, bytes) || ::fsync(fd) != 0) error = errno;
+    if (::fchmod(fd, ModeFor(target.path)) != 0 || !WriteAll(fd, bytes) || ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
-    if (error == 0 && ::rename(temp.c_str(), path.c_str()) != 0) error = errno;
+    if (error == 0 && ::rename(temp.c_str(), target.path.c_str()) != 0) error = errno;
     if (error != 0) {
         ::unlink(temp.c_str());
         return ReasonText(error);
     }
+    SyncFolderOf(target.path);
     return {};
 }
 

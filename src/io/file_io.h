@@ -11,10 +11,13 @@ struct FileReadResult {
     std::string bytes;
 };
 
+// At most kMaxInputFileBytes (io/bounded_read.h), regular files only.
 FileReadResult ReadWholeFile(const std::string& path);
 
 // Writes the bytes to a temporary file in the same folder and renames it
 // over `path`, so that a failure never leaves a half-written file behind.
+// A link is written through to its target; a write-protected file is
+// refused (io/replace_target.h).
 // Returns the reason of a failure, or an empty text.
 std::string ReplaceFile(const std::string& path, const std::string& bytes);
 

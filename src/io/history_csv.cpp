@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "io/csv_records.h"
+#include "io/echo_text.h"
 #include "io/field_text.h"
 #include "io/file_io.h"
 #include "io/history_csv_columns.h"
@@ -25,8 +26,8 @@ std::string Value(const std::string& field) {
     return v;
 }
 
-// Quotes a field's text for a message.
-std::string Q(const std::string& s) { return "「" + s + "」"; }
+// Quotes a field's text for a message, cut short and without control characters.
+std::string Q(const std::string& s) { return "「" + EchoText(s) + "」"; }
 
 // Reads one data row into draw; returns the reason when it cannot.
 std::optional<std::string> ReadRow(const CsvRecord& record, const HistoryColumns& columns, Draw& draw) {
@@ -36,6 +37,11 @@ std::optional<std::string> ReadRow(const CsvRecord& record, const HistoryColumns
                "項目）";
     };
     if (fields.size() < columns.fieldCount) return "項目が足りません" + counts();
+    // The program's own shape (only the draw number and the digits) has
+    // exactly as many fields as its header; a published list with further
+    // columns often ends its rows with empty fields.
+    const bool ownShape = columns.fieldCount == (columns.oneField ? 2u : 4u);
+    if (ownShape && fields.size() > columns.fieldCount) return "項目が多すぎます" + counts();
     for (std::size_t i = columns.fieldCount; i < fields.size(); ++i)
         if (!fields[i].empty()) return "項目が多すぎます" + counts();
 

@@ -21,7 +21,8 @@
 // - Digits: in one field, exactly three digits ("048"); or one column each,
 //   one digit 0 to 9 or empty (digit unknown).
 // - Every other column is ignored, whatever it holds. A row has as many
-//   fields as the header (more only when the extra ones are empty).
+//   fields as the header; more only when the extra ones are empty and the
+//   header has columns besides the draw number and the digits.
 // - Blank lines, and rows of empty fields only, are skipped.
 // The first line that cannot be read stops the whole file: the result then
 // holds no draws, only the line and the reason.

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "io/echo_text.h"
 #include "io/file_io.h"
 #include "io/text_encoding.h"
 
@@ -69,6 +70,16 @@ std::string LineLabel(const std::string& path, std::size_t line) {
     return FileLabel(path) + "の" + std::to_string(line) + "行目";
 }
 
+// "（読み取れない行：2、5、9行目。ほかの行は読み込みました）"
+std::string BadLinesNote(const std::vector<std::size_t>& lines) {
+    constexpr std::size_t kListed = 10;
+    std::string note = "\n（読み取れない行：";
+    for (std::size_t i = 0; i < lines.size() && i < kListed; ++i) note += (i ? "、" : "") + std::to_string(lines[i]);
+    note += "行目";
+    if (lines.size() > kListed) note += "ほか" + std::to_string(lines.size() - kListed) + "行";
+    return note + "。読み取れた行の設定は使います）";
+}
+
 int KeyIndex(std::string_view key) {
     for (int i = 0; i < kOptionFlagCount; ++i)
         if (kOptionKeys[std::size_t(i)] == key) return i;
@@ -103,6 +114,14 @@ SettingsFileResult ReadInitFile(const std::string& path, OptionFlags& flags) {
     // plain ASCII there too, so the lines can be cut before decoding.
     const bool utf8 = FirstInvalidUtf8(bytes) == std::string_view::npos;
     const std::vector<std::string_view> lines = SplitLines(bytes);
+    // Every line that can be read is read; the bad ones are reported once,
+    // the first with its reason and the rest by number.
+    std::string firstProblem;
+    std::vector<std::size_t> badLines;
+    auto bad = [&](std::size_t n, std::string problem) {
+        if (badLines.empty()) firstProblem = LineLabel(path, n + 1) + std::move(problem);
+        badLines.push_back(n + 1);
+    };
     for (std::size_t n = 0; n < lines.size(); ++n) {
         std::string decoded;
         if (utf8) {
@@ -110,27 +129,27 @@ SettingsFileResult ReadInitFile(const std::string& path, OptionFlags& flags) {
         } else if (DecodedText converted = DecodeTextFile(lines[n]); converted.ok()) {
             decoded = std::move(converted.text);
         } else {
-            result.error = LineLabel(path, n + 1) + "の文字を読み取れません（UTF-8 でも Shift-JIS でもありません）。";
-            return result;
+            bad(n, "の文字を読み取れません（UTF-8 でも Shift-JIS でもありません）。");
+            continue;
         }
         const std::string_view line = decoded;
         const std::size_t equals = line.find('=');
         const int index = KeyIndex(line.substr(0, equals));
         if (index < 0) continue;
         if (equals == std::string_view::npos) {
-            result.error = LineLabel(path, n + 1) + "「" + decoded + "」に「=」がありません。";
-            return result;
+            bad(n, "「" + EchoText(decoded) + "」に「=」がありません。");
+            continue;
         }
         std::string_view value = line.substr(equals + 1);
         value = value.substr(0, value.find('='));
         const std::optional<bool> on = ParseBooleanValue(value);
         if (!on) {
-            result.error =
-                LineLabel(path, n + 1) + "の値「" + std::string(value) + "」は True、False、数値のどれでもありません。";
-            return result;
+            bad(n, "の値「" + EchoText(value) + "」は True、False、数値のどれでもありません。");
+            continue;
         }
         flags[std::size_t(index)] = *on;
     }
+    if (!badLines.empty()) result.error = firstProblem + BadLinesNote(badLines);
     return result;
 }
 

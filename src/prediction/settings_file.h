@@ -20,10 +20,11 @@ struct SettingsFileResult {
 
 // Sets the flags from the file. Lines are read in order; each line is split
 // at "=", and a first piece equal to one of the keys sets that flag from
-// the second piece; other lines are skipped, a later line wins. At a bad
-// line reading stops: the flags set before it keep their values and the
-// result names the file and the line. Reads UTF-8, or Shift-JIS when the
-// bytes are not UTF-8.
+// the second piece; other lines are skipped, a later line wins. A bad line
+// is skipped too: every line that can be read sets its flag, and the result
+// names the file, the first bad line with its reason and the numbers of the
+// others (one message for the whole file). Reads UTF-8, or Shift-JIS when
+// the bytes are not UTF-8.
 SettingsFileResult ReadInitFile(const std::string& path, OptionFlags& flags);
 
 // Rewrites the file: ten lines in flag order, UTF-8, each ended by CR LF.

@@ -81,7 +81,7 @@ inline Draw MakeDraw(int no, std::optional<int> a, std::optional<int> b, std::op
 inline void StoreDraws(const std::string& path, const std::vector<Draw>& draws) { DrawStore::Open(path).Import(draws); }
 
 // The history as a fresh connection reads it.
-inline DrawHistory ReadBack(const std::string& path) { return DrawStore::Open(path, false).ReadHistory(); }
+inline DrawHistory ReadBack(const std::string& path) { return DrawStore::Open(path, false).ReadHistoryForEditing(); }
 
 inline int RawExec(sqlite3* db, const std::string& sql) {
     return sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);

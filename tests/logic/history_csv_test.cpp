@@ -167,8 +167,19 @@ TEST(HistoryCsv, EveryBadInputNamesItsLineAndKeepsNoDraws) {
     }
 }
 
-TEST(HistoryCsv, EmptyExtraFieldsBeyondTheHeaderAreAllowed) {
-    const auto r = ParseHistoryCsv("回数,第1数字,第2数字,第3数字\n1,1,2,3,,\n");
+TEST(HistoryCsv, EmptyExtraFieldsOnlyInPublishedShapesWithMoreColumns) {
+    // The program's own shape has exactly its four fields (two for the
+    // draw number and the three-digit number): "1,1,2,3," is a broken row.
+    for (const char* text :
+         {"回数,第1数字,第2数字,第3数字\n1,1,2,3\n2,1,2,3,\n", "回数,第1数字,第2数字,第3数字\n1,1,2,3\n2,1,2,3,,\n",
+          "回号,当せん番号\n1,123\n2,456,\n"}) {
+        const auto r = ParseHistoryCsv(text);
+        ASSERT_FALSE(r.ok()) << text;
+        EXPECT_EQ(r.error->line, 3) << text;
+        EXPECT_NE(r.error->reason.find("項目が多すぎます"), std::string::npos) << r.error->reason;
+    }
+    // A published list with further columns may end its rows with empty fields.
+    const auto r = ParseHistoryCsv("回号,抽せん日,当せん番号\n1,2025/01/01,123,,\n");
     ASSERT_TRUE(r.ok()) << r.error->reason;
     EXPECT_EQ(Rows(r), (RowList{{1, 1, 2, 3}}));
 }

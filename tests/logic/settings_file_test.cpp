@@ -82,17 +82,17 @@ TEST(SettingsFile, ShiftJisFileFromTheOldSystemReads) {
     EXPECT_EQ(r.flags, OnlyOn({0, 3, 8}));
 }
 
-TEST(SettingsFile, BadLineStopsReadingAndNamesFileAndLine) {
+TEST(SettingsFile, BadLinesAreSkippedReportedOnceAndTheRestIsRead) {
     TempDir dir;
     const std::string path = dir.file("ナンバーズ3ズバリン.ini");
     auto bad = ReadText(dir, "頻度分析Opt=True\r\n間隔分析Opt=はい\r\n出現回数分析Opt=True\r\n");
-    EXPECT_EQ(bad.flags, OnlyOn({0}));
+    EXPECT_EQ(bad.flags, OnlyOn({0, 2}));
     EXPECT_NE(bad.result.error.find(path), std::string::npos) << bad.result.error;
     EXPECT_NE(bad.result.error.find("2行目"), std::string::npos) << bad.result.error;
 
     // A known key without "=", and an empty value, are errors too.
     auto noEquals = ReadText(dir, "その他\r\n間隔分析Opt=True\r\nバラツキ分析Opt\r\n頻度分析Opt=True\r\n");
-    EXPECT_EQ(noEquals.flags, OnlyOn({1}));
+    EXPECT_EQ(noEquals.flags, OnlyOn({0, 1}));
     EXPECT_NE(noEquals.result.error.find("3行目"), std::string::npos) << noEquals.result.error;
     EXPECT_FALSE(ReadText(dir, "頻度分析Opt=\r\n").result.ok());
 
@@ -102,6 +102,50 @@ TEST(SettingsFile, BadLineStopsReadingAndNamesFileAndLine) {
                             "Opt=True\r\n\xff\xfe\r\n");
     EXPECT_EQ(garbage.flags, OnlyOn({0}));
     EXPECT_NE(garbage.result.error.find("2行目"), std::string::npos) << garbage.result.error;
+}
+
+TEST(SettingsFile, OneBadLineAmongTenLosesNoOtherChoiceAtTheRewrite) {
+    TempDir dir;
+    OptionFlags chosen{};
+    for (int i = 0; i < kOptionFlagCount; ++i) chosen[std::size_t(i)] = i % 3 != 1;
+    std::string text = SettingsFileText(chosen);
+    // The third line broken, and two more bad lines at the end.
+    const std::string third = std::string(kOptionKeys[2]) + "=";
+    text.replace(text.find(third), third.size() + (chosen[2] ? 4 : 5), third + "ja");
+    text += std::string(kOptionKeys[0]) + "\r\n" + std::string(kOptionKeys[5]) + "=\x01\x02" + std::string(100, 'x') +
+            "\r\n";
+    const Read r = ReadText(dir, text);
+    OptionFlags expected = chosen;
+    expected[2] = false;  // the one flag that could not be read
+    EXPECT_EQ(r.flags, expected);
+    // One message: the first bad line with its reason, the others by number.
+    EXPECT_NE(r.result.error.find("3行目の値「ja」"), std::string::npos) << r.result.error;
+    EXPECT_NE(r.result.error.find("3、11、12行目"), std::string::npos) << r.result.error;
+
+    // What was read is what the exit writes back.
+    const std::string path = dir.file("ナンバーズ3ズバリン.ini");
+    ASSERT_TRUE(WriteInitFile(path, r.flags).ok());
+    OptionFlags again{};
+    EXPECT_TRUE(ReadInitFile(path, again).ok());
+    EXPECT_EQ(again, expected);
+}
+
+TEST(SettingsFile, EchoedValuesAreShortAndWithoutControlCharacters) {
+    TempDir dir;
+    const Read r = ReadText(dir, std::string(kOptionKeys[0]) + "=\x1b[31m" + std::string(100000, 'y') + "\r\n");
+    ASSERT_FALSE(r.result.ok());
+    EXPECT_EQ(r.result.error.find('\x1b'), std::string::npos);
+    EXPECT_NE(r.result.error.find("?[31m" + std::string(35, 'y') + "…」"), std::string::npos) << r.result.error;
+    EXPECT_LT(r.result.error.size(), 400u);
+}
+
+TEST(SettingsFile, DeviceOrHugeFileIsRefusedWithoutReadingIt) {
+    TempDir dir;
+    OptionFlags flags{};
+    const auto device = ReadInitFile("/dev/zero", flags);
+    EXPECT_FALSE(device.ok());
+    EXPECT_FALSE(device.fileMissing);
+    EXPECT_NE(device.error.find("通常のファイルではありません"), std::string::npos) << device.error;
 }
 
 TEST(SettingsFile, UnreadableFileIsReported) {

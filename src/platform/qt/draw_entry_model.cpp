@@ -10,7 +10,7 @@ namespace {}  // namespace
 
 std::unique_ptr<DrawEntryModel> DrawEntryModel::Open(const std::string& databasePath) {
     DrawStore store = DrawStore::Open(databasePath, false);
-    DrawHistory history = store.ReadHistory();
+    DrawHistory history = store.ReadHistoryForEditing();
     std::unique_ptr<DrawEntryModel> model(new DrawEntryModel(std::move(store)));
     model->entry_.Load(std::move(history));
     return model;

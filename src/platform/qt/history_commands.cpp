@@ -36,14 +36,16 @@ void ImportHistoryCsv(MainWindow& window) {
 
     const CsvParseResult parsed = ReadHistoryCsvFile(QFile::encodeName(path).toStdString());
     if (!parsed.ok()) {
-        const QString where = parsed.error->line > 0
-                                  ? QStringLiteral("ファイル「%1」の %2 行目を読み込めません。")
-                                        .arg(QFileInfo(path).fileName())
-                                        .arg(parsed.error->line)
-                                  : QStringLiteral("ファイル「%1」を読み込めません。").arg(QFileInfo(path).fileName());
-        Error(window,
-              where + QStringLiteral("\n理由：%1\n\n取り込みは行っていません。データベースは変更されていません。")
-                          .arg(QString::fromStdString(parsed.error->reason)));
+        // One arg() with every value: a value holding "%2" is then never
+        // taken for a place holder.
+        const QString name = QFileInfo(path).fileName();
+        const QString reason = QString::fromStdString(parsed.error->reason);
+        const QString tail =
+            QStringLiteral("\n理由：%3\n\n取り込みは行っていません。データベースは変更されていません。");
+        Error(window, parsed.error->line > 0
+                          ? (QStringLiteral("ファイル「%1」の %2 行目を読み込めません。") + tail)
+                                .arg(name, QString::number(parsed.error->line), reason)
+                          : (QStringLiteral("ファイル「%1」を読み込めません。%2") + tail).arg(name, QString(), reason));
         return;
     }
 
@@ -62,9 +64,8 @@ void ImportHistoryCsv(MainWindow& window) {
     }
     dialogs::Message(&window,
                      QStringLiteral("%1 件の当選データを取り込みました。\n（追加 %2 件、置き換え %3 件）")
-                         .arg(counts.added + counts.replaced)
-                         .arg(counts.added)
-                         .arg(counts.replaced),
+                         .arg(QString::number(counts.added + counts.replaced), QString::number(counts.added),
+                              QString::number(counts.replaced)),
                      QStringLiteral("CSVファイルから取り込み"), dialogs::Icon::Information);
     const auto answer = dialogs::Message(
         &window, QStringLiteral("分析結果に反映するには再読み込みが必要です。今すぐ再読み込みしますか？"),

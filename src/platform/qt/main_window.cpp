@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QWindow>
+#include <new>
 
 #include "analysis/frame/window_table.h"
 #include "core/window_names.h"
@@ -69,6 +70,11 @@ bool MainWindow::loadSnapshot() {
     } catch (const StoreError& e) {
         EndWait();
         dialogs::Message(this, QString::fromStdString(e.what()), Q(kMessageTitle), dialogs::Icon::Critical);
+        return false;
+    } catch (const std::bad_alloc&) {
+        EndWait();
+        dialogs::Message(this, QStringLiteral("メモリが足りません。当選データを読み込めません。"), Q(kMessageTitle),
+                         dialogs::Icon::Critical);
         return false;
     }
     frm_.setPropEnd(true);
@@ -136,6 +142,19 @@ void MainWindow::showMenusOf(QMdiSubWindow* active) {
 }
 
 void MainWindow::run(const MenuItem& item) {
+    // The command boundary: a command that runs out of memory ends with a
+    // message, and the program and its data stay as they were.
+    const int waitDepth = waitDepth_;
+    try {
+        runCommand(item);
+    } catch (const std::bad_alloc&) {
+        while (waitDepth_ > waitDepth) EndWait();
+        dialogs::Message(this, QStringLiteral("メモリが足りません。操作を中止しました。"), Q(kMessageTitle),
+                         dialogs::Icon::Critical);
+    }
+}
+
+void MainWindow::runCommand(const MenuItem& item) {
     switch (item.command) {
     case Command::End: close(); break;
     case Command::Predict:

@@ -91,6 +91,7 @@ private:
     QMenu* buildMenu(const MenuItem& item);
     QAction* buildAction(const MenuItem& item, QObject* parent);
     void run(const MenuItem& item);
+    void runCommand(const MenuItem& item);
     void showMenusOf(QMdiSubWindow* active);
     void onFocusWindowChanged(QWindow* now);
     void openHelp();

@@ -1,9 +1,12 @@
 #include "platform/store/draw_store.h"
 
 #include <sqlite3.h>
-#include <sys/stat.h>
 
+#include <climits>
 #include <unordered_set>
+
+#include "platform/store/new_database.h"
+#include "platform/store/row_checks.h"
 
 namespace n3 {
 
@@ -20,12 +23,18 @@ CREATE VIEW 全データ選択クエリ AS SELECT 回数, 第1数字, 第2数字
 PRAGMA user_version = 1;
 )sql";
 
+// The database file as the messages name it.
+std::string FileOf(sqlite3* db) {
+    const char* name = sqlite3_db_filename(db, "main");
+    return name && *name ? std::string("「") + name + "」" : std::string();
+}
+
 std::string Reason(sqlite3* db) {
     const int code = sqlite3_extended_errcode(db);
     switch (code & 0xff) {
     case SQLITE_BUSY:
-    case SQLITE_LOCKED: return "データベースが他のプログラムで使用中です";
-    case SQLITE_READONLY: return "データベースが読み取り専用です";
+    case SQLITE_LOCKED: return "データベースファイル" + FileOf(db) + "が他のプログラムで使用中です";
+    case SQLITE_READONLY: return "データベースファイル" + FileOf(db) + "が読み取り専用です";
     case SQLITE_FULL: return "ディスクの空き容量が足りません";
     case SQLITE_NOTADB: return "データベースファイルではありません";
     case SQLITE_CORRUPT: return "データベースファイルが壊れています";
@@ -63,20 +72,19 @@ public:
         sqlite3_reset(stmt_);
         sqlite3_clear_bindings(stmt_);
     }
+    sqlite3_stmt* handle() const { return stmt_; }
+    // Read as 64 bits: a value beyond int is no value, never a cut one.
     std::optional<int> column(int i) const {
         if (sqlite3_column_type(stmt_, i) != SQLITE_INTEGER) return std::nullopt;
-        return sqlite3_column_int(stmt_, i);
+        const sqlite3_int64 v = sqlite3_column_int64(stmt_, i);
+        if (v < INT_MIN || v > INT_MAX) return std::nullopt;
+        return int(v);
     }
 
 private:
     sqlite3* db_;
     sqlite3_stmt* stmt_ = nullptr;
 };
-
-bool FileExists(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
-}
 
 }  // namespace
 
@@ -99,11 +107,18 @@ DrawStore& DrawStore::operator=(DrawStore&& other) noexcept {
 DrawStore::~DrawStore() { sqlite3_close(db_); }
 
 DrawStore DrawStore::Open(const std::string& path, bool createIfMissing) {
-    const bool exists = FileExists(path);
+    // A 0-byte file is what an interrupted first start used to leave: no
+    // database yet.
+    const bool exists = HoldsDatabaseFile(path);
     if (!exists && !createIfMissing) throw StoreError("データベースファイル「" + path + "」が見つかりません。");
+    if (!exists)
+        CreateDatabaseFile(path, [](sqlite3* fresh) {
+            const std::string sql = std::string("BEGIN;") + kSchema + "COMMIT;";
+            if (sqlite3_exec(fresh, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
+                throw StoreError(Reason(fresh));
+        });
 
-    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
-    if (!exists) flags |= SQLITE_OPEN_CREATE;
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
         const std::string reason = db ? Reason(db) : "メモリが足りません";
@@ -115,11 +130,6 @@ DrawStore DrawStore::Open(const std::string& path, bool createIfMissing) {
     DrawStore store(db, path);
 
     try {
-        if (!exists) {
-            store.Exec("BEGIN");
-            store.Exec(kSchema);
-            store.Exec("COMMIT");
-        }
         // The file must hold the view with its four columns.
         Statement check(db, "SELECT 回数, 第1数字, 第2数字, 第3数字 FROM 全データ選択クエリ LIMIT 1");
         check.step();
@@ -140,13 +150,19 @@ void DrawStore::Exec(const char* sql) const {
     }
 }
 
-DrawHistory DrawStore::ReadHistory() const {
+DrawHistory DrawStore::ReadHistory() const { return ReadRows(RowCheck::Strict); }
+
+DrawHistory DrawStore::ReadHistoryForEditing() const { return ReadRows(RowCheck::DigitsAsStored); }
+
+DrawHistory DrawStore::ReadRows(RowCheck check) const {
     DrawHistory history;
+    std::unordered_set<int> seen;
     Statement q(db_, kHistoryQuery);
     while (q.step()) {
         Draw d;
-        d.回数 = q.column(0).value_or(0);
-        for (int i = 0; i < 3; ++i) d.digits[std::size_t(i)] = q.column(i + 1);
+        if (auto problem = ReadCheckedRow(q.handle(), seen, d, check))
+            throw StoreError("データベースファイル「" + path_ + "」を読み込めません。\n理由：" + *problem +
+                             "\nデータベースは変更していません。");
         history.push_back(d);
     }
     return history;

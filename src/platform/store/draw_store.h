@@ -12,6 +12,8 @@ struct sqlite3;
 
 namespace n3 {
 
+enum class RowCheck;  // platform/store/row_checks.h
+
 // A failure of the store, with a message for the user (Japanese).
 class StoreError : public std::runtime_error {
 public:
@@ -42,8 +44,13 @@ public:
 
     const std::string& path() const { return path_; }
 
-    // The whole history, ascending by 回数.
+    // The whole history, ascending by 回数. Every row is checked (draw
+    // number 1 to 32767 and unique, digits 0 to 9 or unknown); a row that
+    // is not throws StoreError naming the file, the draw and the reason.
     DrawHistory ReadHistory() const;
+    // The same, with integer digits outside 0 to 9 read as they are stored:
+    // the entry window shows them so that they can be mended.
+    DrawHistory ReadHistoryForEditing() const;
 
     // Stores every draw in one transaction: a draw number already stored is
     // replaced. All or nothing: on failure the database is as it was.
@@ -59,6 +66,7 @@ public:
 
 private:
     explicit DrawStore(sqlite3* db, std::string path);
+    DrawHistory ReadRows(RowCheck check) const;
     void Exec(const char* sql) const;
     sqlite3* db_ = nullptr;
     std::string path_;

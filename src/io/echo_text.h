@@ -1,0 +1,17 @@
+#pragma once
+// A value taken from a file, made fit to quote in a message: cut to a few
+// characters with "…" after it, and control characters (which would break
+// a message box or a terminal line) shown as "?".
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace n3 {
+
+inline constexpr std::size_t kEchoedChars = 40;
+
+// `text` is UTF-8; a byte that does not start a valid sequence counts as one
+// character and is shown as "?".
+std::string EchoText(std::string_view text, std::size_t maxChars = kEchoedChars);
+
+}  // namespace n3

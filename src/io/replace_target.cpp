@@ -1,0 +1,123 @@
+#include "io/replace_target.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <vector>
+
+#include "io/file_io.h"
+
+namespace n3 {
+
+namespace {
+
+constexpr std::size_t kNameMax = NAME_MAX;
+// "n3tmp" marks the file as one of ours, so that the clean-up never takes a
+// user's own "<name>.backup" or "<name>.202401" for a leftover.
+constexpr std::string_view kMark = ".n3tmp-";
+constexpr std::string_view kSuffixMark = ".n3tmp-XXXXXX";
+constexpr std::string_view kJournal = "-journal";
+
+struct Split {
+    std::string folder;  // "" when the path names no folder
+    std::string name;
+};
+
+Split SplitPath(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return {"", path};
+    return {path.substr(0, slash + 1), path.substr(slash + 1)};
+}
+
+std::string FolderForListing(const Split& s) { return s.folder.empty() ? "." : s.folder; }
+
+// The start of a temporary's name: the file's name, or its first bytes
+// (cut between characters) and "~" when the whole name does not fit.
+std::string TemporaryPrefix(const std::string& name) {
+    const std::size_t room = kNameMax - kSuffixMark.size() - kJournal.size();
+    if (name.size() <= room) return name;
+    std::size_t cut = room - 1;
+    while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
+    return name.substr(0, cut) + "~";
+}
+
+bool IsTemporaryTail(std::string_view tail) {
+    if (tail.size() != kSuffixMark.size() || !tail.starts_with(kMark)) return false;
+    for (std::size_t i = kMark.size(); i < tail.size(); ++i) {
+        const char c = tail[i];
+        const bool alnum = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (!alnum) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+ReplaceTarget ResolveReplaceTarget(const std::string& path) {
+    ReplaceTarget target{path, {}};
+    for (int hops = 0;; ++hops) {
+        struct stat st {};
+        if (::lstat(target.path.c_str(), &st) != 0) return target;  // a new file
+        if (!S_ISLNK(st.st_mode)) break;
+        if (hops == 40) {
+            target.error = ReasonText(ELOOP);
+            return target;
+        }
+        std::vector<char> buffer(PATH_MAX);
+        const ssize_t n = ::readlink(target.path.c_str(), buffer.data(), buffer.size());
+        if (n < 0 || std::size_t(n) >= buffer.size()) {
+            target.error = ReasonText(n < 0 ? errno : ENAMETOOLONG);
+            return target;
+        }
+        std::string link(buffer.data(), std::size_t(n));
+        target.path = link.starts_with('/') ? link : SplitPath(target.path).folder + link;
+    }
+    struct stat st {};
+    if (::stat(target.path.c_str(), &st) != 0) return target;
+    if (S_ISDIR(st.st_mode)) {
+        target.error = ReasonText(EISDIR);
+    } else if (!S_ISREG(st.st_mode)) {
+        target.error = "通常のファイルではありません";
+    } else if ((st.st_mode & 0222) == 0 || ::access(target.path.c_str(), W_OK) != 0) {
+        // The permission bits count even for a user whom the system would
+        // let write anyway.
+        target.error = "書き込みが禁止されたファイルです（読み取り専用）";
+    }
+    return target;
+}
+
+std::string TemporaryPattern(const std::string& target) {
+    const Split s = SplitPath(target);
+    return s.folder + TemporaryPrefix(s.name) + std::string(kSuffixMark);
+}
+
+void RemoveStaleTemporaries(const std::string& target) {
+    const Split s = SplitPath(target);
+    const std::string prefix = TemporaryPrefix(s.name);
+    DIR* dir = ::opendir(FolderForListing(s).c_str());
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        std::string_view name = entry->d_name;
+        if (name == s.name || !name.starts_with(prefix)) continue;
+        std::string_view tail = name.substr(prefix.size());
+        if (tail.ends_with(kJournal)) tail.remove_suffix(kJournal.size());
+        if (!IsTemporaryTail(tail)) continue;
+        const std::string full = s.folder + std::string(name);
+        struct stat st {};
+        if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(full.c_str());
+    }
+    ::closedir(dir);
+}
+
+void SyncFolderOf(const std::string& target) {
+    const int fd = ::open(FolderForListing(SplitPath(target)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace n3

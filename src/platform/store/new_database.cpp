@@ -1,0 +1,110 @@
+#include "platform/store/new_database.h"
+
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <vector>
+
+#include "io/file_io.h"
+#include "io/replace_target.h"
+#include "platform/store/draw_store.h"
+
+namespace n3 {
+
+namespace {
+
+std::string CannotCreate(const std::string& path, const std::string& reason) {
+    return "データベースファイル「" + path + "」を作成できません。\n理由：" + reason;
+}
+
+// The temporary file and its journal go when the creation does not finish.
+class Temporary {
+public:
+    explicit Temporary(std::string name) : name_(std::move(name)) {}
+    ~Temporary() {
+        if (name_.empty()) return;
+        ::unlink(name_.c_str());
+        ::unlink((name_ + "-journal").c_str());
+    }
+    Temporary(const Temporary&) = delete;
+    Temporary& operator=(const Temporary&) = delete;
+    const std::string& name() const { return name_; }
+    void release() { name_.clear(); }
+
+private:
+    std::string name_;
+};
+
+class Connection {
+public:
+    ~Connection() { sqlite3_close(db); }
+    sqlite3* db = nullptr;
+};
+
+}  // namespace
+
+bool HoldsDatabaseFile(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        // A dangling link or a path that cannot be examined is left to the
+        // opener, which says what is wrong with it.
+        struct stat link {};
+        return ::lstat(path.c_str(), &link) == 0;
+    }
+    return !S_ISREG(st.st_mode) || st.st_size > 0;
+}
+
+void CreateDatabaseFile(const std::string& path, const std::function<void(sqlite3*)>& writeSchema) {
+    const ReplaceTarget target = ResolveReplaceTarget(path);
+    if (!target.error.empty()) throw StoreError(CannotCreate(path, target.error));
+    RemoveStaleTemporaries(target.path);
+
+    const std::string pattern = TemporaryPattern(target.path);
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0) throw StoreError(CannotCreate(path, ReasonText(errno)));
+    ::close(fd);
+    Temporary temp(name.data());
+
+    {
+        Connection c;
+        if (sqlite3_open_v2(temp.name().c_str(), &c.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
+            SQLITE_OK)
+            throw StoreError(CannotCreate(path, c.db ? sqlite3_errmsg(c.db) : "メモリが足りません"));
+        sqlite3_extended_result_codes(c.db, 1);
+        try {
+            writeSchema(c.db);
+        } catch (const StoreError& e) {
+            throw StoreError(CannotCreate(path, e.what()));
+        }
+        if (sqlite3_close(c.db) != SQLITE_OK) throw StoreError(CannotCreate(path, sqlite3_errmsg(c.db)));
+        c.db = nullptr;
+    }
+
+    // The whole file on disk before it takes the target's name.
+    const int sync = ::open(temp.name().c_str(), O_RDONLY | O_CLOEXEC);
+    if (sync < 0) throw StoreError(CannotCreate(path, ReasonText(errno)));
+    const bool synced = ::fsync(sync) == 0;
+    const int syncError = errno;
+    ::close(sync);
+    if (!synced) throw StoreError(CannotCreate(path, ReasonText(syncError)));
+    ::chmod(
+        temp.name().c_str(), 0666 & ~[] {
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            return mask;
+        }());
+
+    // Another program may have made the database meanwhile: that one stays.
+    if (HoldsDatabaseFile(target.path)) return;
+    if (::rename(temp.name().c_str(), target.path.c_str()) != 0)
+        throw StoreError(CannotCreate(path, ReasonText(errno)));
+    temp.release();
+    SyncFolderOf(target.path);
+}
+
+}  // namespace n3
