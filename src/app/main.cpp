@@ -4,6 +4,7 @@
 #include "platform/qt/grid_font.h"
 #include "platform/qt/legend.h"
 #include "platform/qt/main_window.h"
+#include "platform/store/bundled_data.h"
 #include "platform/store/startup_load.h"
 #include "prediction/settings_file.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     // The settings file is named bare: it sits in the current folder, the
     // folder run.sh starts the program in, beside the database.
     n3::MainWindow window(n3::DefaultDatabasePath(), std::string(n3::kSettingsFileName));
+    window.setBundledDataFolder(n3::BundledDataFolder());
     if (!window.startUp()) return 1;
     window.show();
     return QApplication::exec();

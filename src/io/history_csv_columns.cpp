@@ -11,11 +11,12 @@ namespace {
 
 using Names = std::vector<std::string_view>;
 
-const Names kDrawNoNames = {"回数", "回号", "回", "回別", "開催回", "抽せん回", "抽選回", "実施回"};
+const Names kDrawNoNames = {"回数",   "回号",   "回", "回別", "開催回", "抽せん回", "抽選回", "実施回",
+                            "No", "NO", "no", "No.", "draw_number"};
 const Names kNumberNames = {"当せん番号",         "当選番号", "当せん数字",  "当選数字",
                             "抽せん番号",         "抽選番号", "抽せん数字",  "抽選数字",
                             "当たり番号",         "当り番号", "ナンバーズ3", "ナンバーズ3当せん番号",
-                            "ナンバーズ3当選番号"};
+                            "ナンバーズ3当選番号", "ナンバーズ3抽せん数字", "ナンバーズ3抽選数字", "winning_number"};
 const std::array<Names, 3> kDigitNames = {
     Names{"第1数字", "1桁目", "百の位"},
     Names{"第2数字", "2桁目", "十の位"},

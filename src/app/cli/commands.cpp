@@ -10,6 +10,7 @@ const std::vector<Command>& Commands() {
         {"export", "export", 0, 0, &RunExport},
         {"stats", "stats", 0, 0, &RunStats},
         {"show", "show WINDOW [--settings FILE] [--from N] [--to N] [--format text|csv|json]", 1, 1, &RunShow},
+        {"import-bundled", "import-bundled [--replace]", 0, 0, &RunImportBundled},
     };
     return table;
 }

@@ -13,6 +13,7 @@
 #include "analysis/frame/window_table.h"
 #include "core/window_names.h"
 #include "platform/qt/about_window.h"
+#include "platform/qt/bundled_import.h"
 #include "platform/qt/analysis_window.h"
 #include "platform/qt/dialogs.h"
 #include "platform/qt/entry_window.h"
@@ -55,6 +56,7 @@ bool MainWindow::startUp() {
     const SettingsFileResult settings = prediction_.ReadInitFile();
     if (!settings.ok())
         dialogs::Message(this, QString::fromStdString(settings.error), Q(kMessageTitle), dialogs::Icon::Critical);
+    OfferBundledHistory(this, databasePath_, bundledDataFolder_);
     return loadSnapshot();
 }
 

@@ -5,6 +5,8 @@
 
 #include <unordered_set>
 
+#include "platform/store/schema.h"
+
 namespace n3 {
 
 namespace {
@@ -129,6 +131,7 @@ DrawStore DrawStore::Open(const std::string& path, bool createIfMissing) {
             reason = "当選データのビュー「全データ選択クエリ」がありません";
         throw StoreError("データベースファイル「" + path + "」を読み込めません。\n理由：" + reason);
     }
+    PrepareSchema(db, path, !exists);
     return store;
 }
 
@@ -154,7 +157,10 @@ DrawHistory DrawStore::ReadHistory() const {
 
 ImportCounts DrawStore::Import(const std::vector<Draw>& draws) {
     ImportCounts counts;
-    Exec("BEGIN IMMEDIATE");
+    // Inside a caller's transaction (draws and their results together) the
+    // caller commits.
+    const bool own = sqlite3_get_autocommit(db_) != 0;
+    if (own) Exec("BEGIN IMMEDIATE");
     try {
         std::unordered_set<int> stored;
         {
@@ -175,9 +181,9 @@ ImportCounts DrawStore::Import(const std::vector<Draw>& draws) {
             else
                 ++counts.replaced;
         }
-        Exec("COMMIT");
+        if (own) Exec("COMMIT");
     } catch (...) {
-        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        if (own) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
     }
     return counts;

@@ -41,6 +41,8 @@ public:
     ~DrawStore();
 
     const std::string& path() const { return path_; }
+    // The open connection, for the stores of other tables in the same file.
+    sqlite3* connection() const { return db_; }
 
     // The whole history, ascending by 回数.
     DrawHistory ReadHistory() const;

@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "platform/store/draw_store.h"
+#include "platform/store/result_store.h"
 
 namespace n3 {
 
@@ -13,6 +14,7 @@ HistorySnapshot LoadHistorySnapshot(const std::string& path) {
     const DrawStore store = DrawStore::Open(path, true);
     HistorySnapshot snapshot;
     snapshot.history = store.ReadHistory();
+    snapshot.results = ReadResults(store);
     snapshot.stats = LoadStartupStatistics(snapshot.history);
     return snapshot;
 }
