@@ -135,8 +135,12 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
         std::vector<std::string> figures(f.begin() + 1, f.end());
         if (figures.size() == 1) figures.push_back(figures[0]);
         if (figures.size() < 2) return fail(record.line, std::string(*kind) + "の口数と当せん金額がありません");
-        const AmountRead units = ParseResultAmount(figures[figures.size() - 2]);
+        // "ストレート,901,該当なし": with no winner the number stands before 該当なし.
         const AmountRead yen = ParseResultAmount(figures.back());
+        const std::string& unitsText = figures[figures.size() - 2];
+        const bool unitsGiven = unitsText.ends_with("口") || ParseResultAmount(unitsText).value == std::nullopt;
+        const AmountRead units =
+            yen.ok && !yen.value && !unitsGiven ? AmountRead{true, std::nullopt} : ParseResultAmount(unitsText);
         if (!units.ok) return fail(record.line, std::string(*kind) + "の口数" + Q(figures[figures.size() - 2]) + "は読めません");
         if (!yen.ok) return fail(record.line, std::string(*kind) + "の当せん金額" + Q(figures.back()) + "は読めません");
         prize.winners = units.value;

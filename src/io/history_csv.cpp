@@ -78,6 +78,7 @@ CsvParseResult ParseHistoryCsv(std::string_view bytes) {
     CsvParseResult result;
     auto fail = [&](int line, std::string reason) {
         result.draws.clear();
+        result.results.clear();
         result.error = CsvError{line, std::move(reason)};
         return result;
     };

@@ -26,11 +26,14 @@ std::string_view DropWeekday(std::string_view s) {
     s = TrimSpaces(s);
     const bool paren = EndsWith(s, ")");
     std::string_view inner = paren ? s.substr(0, s.size() - 1) : s;
+    bool named = paren;  // a bare 日 ends every 年月日 date: only "(日)" or "日曜" is a weekday
     for (std::string_view tail : {"曜日", "曜"})
         if (EndsWith(inner, tail)) {
             inner.remove_suffix(tail.size());
+            named = true;
             break;
         }
+    if (!named) return s;
     for (std::string_view day : kWeekdays) {
         if (!EndsWith(inner, day)) continue;
         std::string_view rest = inner.substr(0, inner.size() - day.size());
@@ -73,6 +76,20 @@ std::string Format(int y, int m, int d) {
 }
 
 }  // namespace
+
+bool IsDateWithoutYear(std::string_view text) {
+    std::string_view s = DropWeekday(text);
+    const auto month = TakeNumber(s);
+    if (!month) return false;
+    std::optional<int> day;
+    if (Take(s, "月")) {
+        day = TakeNumber(s);
+        if (!day || !Take(s, "日")) return false;
+    } else if (Take(s, "/") || Take(s, "-")) {
+        day = TakeNumber(s);
+    }
+    return day && s.empty() && RealDate(2000, *month, *day);
+}
 
 std::optional<std::string> ParseResultDate(std::string_view text) {
     std::string_view s = DropWeekday(text);

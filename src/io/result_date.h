@@ -13,4 +13,8 @@ namespace n3 {
 // The date as YYYY-MM-DD, or nullopt when the text is no real date.
 std::optional<std::string> ParseResultDate(std::string_view normalisedText);
 
+// "8/20" or "8月20日": a day without its year, which names no date of the
+// history; such a field is read as an unknown date.
+bool IsDateWithoutYear(std::string_view normalisedText);
+
 }  // namespace n3
