@@ -83,7 +83,9 @@ std::optional<std::string> ReadResultFields(const std::vector<std::string>& fiel
                                             DrawResult& result) {
     if (columns.date) {
         const std::string text = NormaliseField(fields[*columns.date]);
-        if (!text.empty() && !IsDateWithoutYear(text)) {
+        // A placeholder without any digit ("-", "不明") is an unknown date.
+        const bool placeholder = std::none_of(text.begin(), text.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
+        if (!placeholder && !IsDateWithoutYear(text)) {
             const auto date = ParseResultDate(text);
             if (!date) return columns.dateName + Q(text) + "は日付として読めません（例：2026-08-20、令和8年8月20日）";
             result.date = *date;

@@ -10,6 +10,8 @@
 //                  セットストレート, セット(ボックス) セットB セットボックス, ミニ
 // e.g. ストレート口数, ストレート_口数, ストレート当選金額, ストレート賞金,
 // ストレート_金額, セットS口数.
+// A date field without any digit ("-", "不明") or without a year ("8/20")
+// reads as an unknown date; any other date that is no real day is refused.
 #include <array>
 #include <optional>
 #include <string>
