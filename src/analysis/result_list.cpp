@@ -45,6 +45,7 @@ GridModel 当選結果一覧::Build(const DrawHistory& history, const ResultHist
         grid.setText(col, 1, kPrizeKindNames[std::size_t(k)]);
         grid.setText(col, 2, "口数");
         grid.setText(col + 1, 2, "当せん金額");
+        grid.setColumnWidth(col, 7);
         grid.setBackground({col, 1, col + 1, 1}, kPrizeHeader);
     }
     if (rows >= kFirstDrawRow) {

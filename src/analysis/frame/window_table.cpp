@@ -98,7 +98,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          "過去の当選番号の下一桁数字が何回続けて出現しているか分析します", None, "", kNoSwatch,
          true, V, 2, false, false, &下一桁連続出現回数分析::Build},
         {"当選結果一覧", "当選結果一覧",
-         {"mnuHosyu", "", "", "mnuResultList", "当選結果一覧(&L)"}, 13900, 7370,
+         {"mnuHosyu", "", "", "mnuResultList", "当選結果一覧(&L)"}, 13700, 7370,
          "過去の当選番号の抽せん日と、賞ごとの口数・当せん金額を新しい回から表示します", None, "", kNoSwatch,
          false, V, 2, true, false, nullptr, &当選結果一覧::Content},
     };
