@@ -141,7 +141,8 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
         const bool unitsGiven = unitsText.ends_with("口") || ParseResultAmount(unitsText).value == std::nullopt;
         const AmountRead units =
             yen.ok && !yen.value && !unitsGiven ? AmountRead{true, std::nullopt} : ParseResultAmount(unitsText);
-        if (!units.ok) return fail(record.line, std::string(*kind) + "の口数" + Q(figures[figures.size() - 2]) + "は読めません");
+        if (!units.ok)
+            return fail(record.line, std::string(*kind) + "の口数" + Q(figures[figures.size() - 2]) + "は読めません");
         if (!yen.ok) return fail(record.line, std::string(*kind) + "の当せん金額" + Q(figures.back()) + "は読めません");
         prize.winners = units.value;
         prize.yen = yen.value;

@@ -47,7 +47,9 @@ std::string Q(const std::string& s) { return "「" + s + "」"; }
 }  // namespace
 
 bool ResultColumns::any() const {
-    auto set = [](const auto& a) { return std::any_of(a.begin(), a.end(), [](const auto& i) { return i.has_value(); }); };
+    auto set = [](const auto& a) {
+        return std::any_of(a.begin(), a.end(), [](const auto& i) { return i.has_value(); });
+    };
     return date.has_value() || set(winners) || set(yen);
 }
 

@@ -95,8 +95,8 @@ std::optional<std::string> ParseResultDate(std::string_view text) {
     std::string_view s = DropWeekday(text);
     // The era, if any: its first year in the western calendar.
     int eraBase = 0;
-    for (const auto& [mark, base] : {std::pair<std::string_view, int>{"令和", 2018}, {"平成", 1988}, {"R", 2018},
-                                     {"H", 1988}})
+    for (const auto& [mark, base] :
+         {std::pair<std::string_view, int>{"令和", 2018}, {"平成", 1988}, {"R", 2018}, {"H", 1988}})
         if (Take(s, mark)) {
             eraBase = base;
             break;

@@ -58,7 +58,8 @@ TEST(BankResultFile, OneBlockInShiftJisReadsTheDrawAndEveryPrize) {
 }
 
 TEST(BankResultFile, ManyBlocksReadInOrderAndNoWinnerReadsAsUnknown) {
-    const std::string text = Block(7074, "令和8年9月18日", "901", "該当なし") + Block(7073, "令和8年9月17日", "188", "62口,87100円");
+    const std::string text =
+        Block(7074, "令和8年9月18日", "901", "該当なし") + Block(7073, "令和8年9月17日", "188", "62口,87100円");
     const auto r = ParseHistoryCsv(text);  // UTF-8 reads too
     ASSERT_TRUE(r.ok()) << r.error->line << ": " << r.error->reason;
     ASSERT_EQ(r.draws.size(), 2u);
@@ -79,8 +80,8 @@ TEST(BankResultFile, BrokenBlocksNameTheirLineAndGiveNothing) {
         {good + Block(7073, "令和8年9月18日", "188", "1口,1円"), 14, "2回"},
         {good + "A50\r\n第7074回ナンバーズ,x,令和8年9月18日\r\nストレート,1,1口,1円\r\n", 14, "抽せん数字"},
         {good + "A50\r\n第7074回ナンバーズ,x,令和8年9月18日\r\nナンバーズ３抽せん数字,18\r\n", 15, "18"},
-        {good + "A50\r\n第7074回ナンバーズ,x,令和8年9月18日\r\nナンバーズ３抽せん数字,181\r\nボックス,多い,1円\r\n",
-         16, "多い"},
+        {good + "A50\r\n第7074回ナンバーズ,x,令和8年9月18日\r\nナンバーズ３抽せん数字,181\r\nボックス,多い,1円\r\n", 16,
+         "多い"},
         {good + "A50\r\n第7074回ナンバーズ,x,令和8年9月18日\r\n何か,1\r\n", 15, "何か"},
     };
     for (const auto& c : cases) {

@@ -26,9 +26,9 @@ const DrawResult& Only(const CsvParseResult& r) {
 }  // namespace
 
 TEST(ResultDate, EveryPublishedShapeGivesTheSameDay) {
-    for (const char* text : {"2026-08-20", "2026/8/20", "2026/08/20", "2026.8.20", "2026年8月20日",
-                             "令和8年8月20日", "R8.8.20", "2026-08-20(木)", "2026/8/20 (木)", "令和8年8月20日(木)",
-                             "2026年8月20日 木曜日"})
+    for (const char* text :
+         {"2026-08-20", "2026/8/20", "2026/08/20", "2026.8.20", "2026年8月20日", "令和8年8月20日", "R8.8.20",
+          "2026-08-20(木)", "2026/8/20 (木)", "令和8年8月20日(木)", "2026年8月20日 木曜日"})
         EXPECT_EQ(ParseResultDate(text), "2026-08-20") << text;
     EXPECT_EQ(ParseResultDate("平成6年10月7日(金)"), "1994-10-07");
     EXPECT_EQ(ParseResultDate("H6/10/7"), "1994-10-07");
@@ -109,7 +109,8 @@ TEST(ResultCsv, EveryColumnNameOfEachRoleIsRecognised) {
         {"ミニ口数", "ミニ賞金", PrizeKind::Mini},
     };
     for (const auto& p : prizes) {
-        const std::string body = std::string("回号,当せん番号,") + p.winners + "," + p.yen + "\n12,048,62口,\"87,100円\"\n";
+        const std::string body =
+            std::string("回号,当せん番号,") + p.winners + "," + p.yen + "\n12,048,62口,\"87,100円\"\n";
         const DrawResult& d = Only(ParseHistoryCsv(body));
         EXPECT_EQ(d.prize(p.kind), P(62, 87100)) << p.winners << " " << p.yen;
         for (int k = 0; k < kPrizeKindCount; ++k)
@@ -177,7 +178,8 @@ TEST(ResultCsv, WrittenResultsReadBackToTheSameDrawsAndResults) {
             r.date = date;
         }
         for (int k = 0; k < kPrizeKindCount; ++k)
-            r.prizes[std::size_t(k)] = P(no * 10 + k, k == no % 5 ? std::nullopt : std::optional<std::int64_t>(no * 1000 + k));
+            r.prizes[std::size_t(k)] =
+                P(no * 10 + k, k == no % 5 ? std::nullopt : std::optional<std::int64_t>(no * 1000 + k));
         results.push_back(r);
     }
     const std::string csv = WriteResultsCsv(history, results);

@@ -72,7 +72,8 @@ TEST(ResultsCli, ImportBundledTakesBothShippedFilesAndExportReadsBackTheSame) {
 TEST(ResultsCli, ImportBundledRefusesDisagreeingDigitsUnlessReplace) {
     TempDir dir;
     const auto db = dir.file("d.db");
-    ASSERT_EQ(Cli("--db " + db + " import " + dir.write("one.csv", "回数,第1数字,第2数字,第3数字\n1,0,0,0\n")).status, 0);
+    ASSERT_EQ(Cli("--db " + db + " import " + dir.write("one.csv", "回数,第1数字,第2数字,第3数字\n1,0,0,0\n")).status,
+              0);
     const auto history = n3::ReadHistoryCsvFile(std::string(N3_DATA_DIR) + "/numbers3-history.csv");
     ASSERT_TRUE(history.ok());
     std::string shipped1;

@@ -68,8 +68,9 @@ std::string Version1File(const TempDir& dir) {
 }
 
 std::string DrawsText(const std::string& path) {
-    return RawValue(path, "SELECT group_concat(回数 || ':' || ifnull(第1数字,'-') || ifnull(第2数字,'-') || "
-                          "ifnull(第3数字,'-'), ' ') FROM 全データ選択クエリ");
+    return RawValue(path,
+                    "SELECT group_concat(回数 || ':' || ifnull(第1数字,'-') || ifnull(第2数字,'-') || "
+                    "ifnull(第3数字,'-'), ' ') FROM 全データ選択クエリ");
 }
 
 struct HookReset {
@@ -97,7 +98,7 @@ TEST(Schema, AVersion1FileIsUpgradedInPlaceAfterACopyIsWritten) {
     const std::string table = RawValue(path, "SELECT sql FROM sqlite_master WHERE name = '当選データ'");
 
     auto store = DrawStore::Open(path);
-    EXPECT_EQ(RawValue(path, "PRAGMA user_version"), "2");
+    EXPECT_EQ(RawValue(path, "PRAGMA user_version"), std::to_string(CurrentSchemaVersion()));
     EXPECT_EQ(Bytes(SchemaBackupPath(path, 1)), before);
     EXPECT_EQ(DrawsText(path), draws);
     EXPECT_EQ(RawValue(path, "SELECT sql FROM sqlite_master WHERE name = '全データ選択クエリ'"), view);
@@ -128,14 +129,16 @@ TEST(Schema, AStepThatFailsLeavesTheVersion1FileAsItWas) {
     const auto path = Version1File(dir);
     const std::string before = Bytes(path);
     HookReset reset;
-    SetSchemaStepHookForTests([](int) { throw std::runtime_error("injected"); });
+    SetSchemaStepHookForTests([](int version) {
+        if (version == CurrentSchemaVersion()) throw std::runtime_error("injected");
+    });
     EXPECT_THROW(DrawStore::Open(path), StoreError);
     SetSchemaStepHookForTests(nullptr);
     EXPECT_EQ(Bytes(path), before);
     EXPECT_EQ(RawValue(path, "PRAGMA user_version"), "1");
     // The next start upgrades it.
     DrawStore::Open(path);
-    EXPECT_EQ(RawValue(path, "PRAGMA user_version"), "2");
+    EXPECT_EQ(RawValue(path, "PRAGMA user_version"), std::to_string(CurrentSchemaVersion()));
 }
 
 TEST(Schema, AProcessKilledMidUpgradeLeavesTheOldFileNeverAMix) {
@@ -145,13 +148,14 @@ TEST(Schema, AProcessKilledMidUpgradeLeavesTheOldFileNeverAMix) {
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        // The step's table exists and the version is written, uncommitted:
-        // the process dies here.
-        SetSchemaStepHookForTests([](int) { ::kill(::getpid(), SIGKILL); });
+        // Every step has run and the version is written, uncommitted: the
+        // process dies here.
+        SetSchemaStepHookForTests([](int version) {
+            if (version == CurrentSchemaVersion()) ::kill(::getpid(), SIGKILL);
+        });
         try {
             DrawStore::Open(path);
-        } catch (...) {
-        }
+        } catch (...) {}
         _exit(0);
     }
     int status = 0;
@@ -164,7 +168,7 @@ TEST(Schema, AProcessKilledMidUpgradeLeavesTheOldFileNeverAMix) {
     EXPECT_EQ(RawValue(path, "SELECT count(*) FROM sqlite_master WHERE name = '当選結果'"), "0");
     EXPECT_EQ(DrawsText(path), draws);
     auto store = DrawStore::Open(path);
-    EXPECT_EQ(RawValue(path, "PRAGMA user_version"), "2");
+    EXPECT_EQ(RawValue(path, "PRAGMA user_version"), std::to_string(CurrentSchemaVersion()));
     EXPECT_EQ(DrawsText(path), draws);
 }
 

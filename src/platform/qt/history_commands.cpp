@@ -62,7 +62,8 @@ void ImportHistoryCsv(MainWindow& window) {
                     .arg(QString::fromStdString(DescribeConflicts(outcome.conflicts))),
                 QStringLiteral("CSVファイルから取り込み"), dialogs::Icon::Warning, dialogs::Buttons::YesNo);
             if (replace != dialogs::Result::Yes) {
-                dialogs::Message(&window, QStringLiteral("取り込みは行っていません。データベースは変更されていません。"),
+                dialogs::Message(&window,
+                                 QStringLiteral("取り込みは行っていません。データベースは変更されていません。"),
                                  QStringLiteral("CSVファイルから取り込み"), dialogs::Icon::Information);
                 return;
             }
@@ -78,13 +79,14 @@ void ImportHistoryCsv(MainWindow& window) {
         return;
     }
     const ImportCounts& counts = outcome.counts;
-    dialogs::Message(&window,
-                     QStringLiteral("%1 件の当選データを取り込みました。\n（追加 %2 件、置き換え %3 件、当選結果 %4 件）")
-                         .arg(counts.added + counts.replaced)
-                         .arg(counts.added)
-                         .arg(counts.replaced)
-                         .arg(outcome.results),
-                     QStringLiteral("CSVファイルから取り込み"), dialogs::Icon::Information);
+    dialogs::Message(
+        &window,
+        QStringLiteral("%1 件の当選データを取り込みました。\n（追加 %2 件、置き換え %3 件、当選結果 %4 件）")
+            .arg(counts.added + counts.replaced)
+            .arg(counts.added)
+            .arg(counts.replaced)
+            .arg(outcome.results),
+        QStringLiteral("CSVファイルから取り込み"), dialogs::Icon::Information);
     const auto answer = dialogs::Message(
         &window, QStringLiteral("分析結果に反映するには再読み込みが必要です。今すぐ再読み込みしますか？"),
         QStringLiteral("データ再読み込み"), dialogs::Icon::Warning, dialogs::Buttons::YesNo);

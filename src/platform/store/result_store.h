@@ -17,7 +17,7 @@ ResultHistory ReadResults(const DrawStore& store);
 // A draw whose digits in the file differ from the stored ones.
 struct DigitConflict {
     int drawNo = 0;
-    std::string stored;    // e.g. "048"; "?" for an unknown digit
+    std::string stored;  // e.g. "048"; "?" for an unknown digit
     std::string incoming;
 };
 

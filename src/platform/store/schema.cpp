@@ -95,7 +95,8 @@ void PrepareSchema(sqlite3* db, const std::string& path, bool createdNow) {
         // so the copy below is the file the steps start from.
         Exec(db, "BEGIN IMMEDIATE");
     } catch (const StoreError& e) {
-        throw StoreError(where + "を新しい形式に更新できません。\n理由：" + e.what() + "\nファイルは変更していません。");
+        throw StoreError(where + "を新しい形式に更新できません。\n理由：" + e.what() +
+                         "\nファイルは変更していません。");
     }
     try {
         if (!createdNow) {
@@ -114,7 +115,8 @@ void PrepareSchema(sqlite3* db, const std::string& path, bool createdNow) {
         Exec(db, "COMMIT");
     } catch (const std::exception& e) {
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-        throw StoreError(where + "を新しい形式に更新できません。\n理由：" + e.what() + "\nファイルは変更していません。");
+        throw StoreError(where + "を新しい形式に更新できません。\n理由：" + e.what() +
+                         "\nファイルは変更していません。");
     }
 }
 
