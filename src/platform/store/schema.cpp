@@ -34,13 +34,21 @@ std::function<void(int)>& StepHook() {
     return hook;
 }
 
-void Exec(sqlite3* db, const char* sql) {
-    char* err = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &err) != SQLITE_OK) {
-        std::string reason = err ? err : sqlite3_errmsg(db);
-        sqlite3_free(err);
-        throw StoreError(reason);
+std::string Reason(sqlite3* db) {
+    switch (sqlite3_extended_errcode(db) & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return "データベースが他のプログラムで使用中です";
+    case SQLITE_READONLY: return "データベースが読み取り専用です";
+    case SQLITE_FULL: return "ディスクの空き容量が足りません";
+    case SQLITE_IOERR: return "ファイルの読み書きに失敗しました";
+    case SQLITE_NOTADB: return "データベースファイルではありません";
+    case SQLITE_CORRUPT: return "データベースファイルが壊れています";
+    default: return sqlite3_errmsg(db);
     }
+}
+
+void Exec(sqlite3* db, const char* sql) {
+    if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK) throw StoreError(Reason(db));
 }
 
 int UserVersion(sqlite3* db) {
@@ -50,7 +58,7 @@ int UserVersion(sqlite3* db) {
         sqlite3_step(stmt) == SQLITE_ROW)
         version = sqlite3_column_int(stmt, 0);
     sqlite3_finalize(stmt);
-    if (version < 0) throw StoreError(sqlite3_errmsg(db));
+    if (version < 0) throw StoreError(Reason(db));
     return version;
 }
 
