@@ -111,7 +111,8 @@ TEST(ResultCsv, EveryColumnNameOfEachRoleIsRecognised) {
     for (const auto& p : prizes) {
         const std::string body =
             std::string("回号,当せん番号,") + p.winners + "," + p.yen + "\n12,048,62口,\"87,100円\"\n";
-        const DrawResult& d = Only(ParseHistoryCsv(body));
+        const CsvParseResult parsed = ParseHistoryCsv(body);
+        const DrawResult& d = Only(parsed);
         EXPECT_EQ(d.prize(p.kind), P(62, 87100)) << p.winners << " " << p.yen;
         for (int k = 0; k < kPrizeKindCount; ++k)
             if (PrizeKind(k) != p.kind) {
