@@ -46,7 +46,10 @@ MainWindow::~MainWindow() {
     disconnect(qApp, nullptr, this, nullptr);
     disconnect(mdi_, nullptr, this, nullptr);
     ending_ = true;
-    // Children go while the maps they report to still exist.
+    // Children go while the maps they report to still exist. Their frames'
+    // destroyed() no longer reaches us: frames closed but not yet deleted
+    // go only after the maps, with the widget tree.
+    for (QMdiSubWindow* sub : findChildren<QMdiSubWindow*>()) disconnect(sub, &QObject::destroyed, this, nullptr);
     qDeleteAll(mdi_->subWindowList());
     delete help_;
 }
