@@ -28,4 +28,8 @@ done
 rm -f "$work/s.ini"
 shot --db "$work/empty.db" --size 1400x820 --out docs/main-window.png --answer-file "$history" \
      mnuImportCsv 出現頻度分析 mnuWindowVertical
-echo "docs/: ${#windows[@]} windows and main-window.png"
+# The result list on the shipped history and results.
+"$bin/numbers3zubarin-cli" --db "$work/bundled.db" import-bundled 2>/dev/null
+rm -f "$work/s.ini"
+shot --db "$work/bundled.db" --size 930x535 --out docs/当選結果一覧.png 当選結果一覧
+echo "docs/: ${#windows[@]} windows, main-window.png and 当選結果一覧.png"

@@ -6,6 +6,8 @@
 #include "platform/qt/legend.h"
 #include "platform/qt/main_window.h"
 #include "platform/store/draw_store.h"
+#include "platform/store/bundled_data.h"
+#include "platform/store/startup_load.h"
 #include "prediction/settings_file.h"
 
 int main(int argc, char** argv) {
@@ -19,6 +21,7 @@ int main(int argc, char** argv) {
     // when that fails, opening the database reports it).
     const std::string folder = n3::PrepareDataFolder().toStdString();
     n3::MainWindow window(folder + "/" + n3::kDatabaseFileName, folder + "/" + std::string(n3::kSettingsFileName));
+    window.setBundledDataFolder(n3::BundledDataFolder());
     if (!window.startUp()) return 1;
     window.show();
     return QApplication::exec();

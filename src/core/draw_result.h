@@ -30,12 +30,19 @@ struct DrawResult {
     std::array<Prize, kPrizeKindCount> prizes;
 
     const Prize& prize(PrizeKind kind) const { return prizes[std::size_t(kind)]; }
+    // Nothing known: no date, no figure.
+    bool empty() const;
     Prize& prize(PrizeKind kind) { return prizes[std::size_t(kind)]; }
     bool operator==(const DrawResult&) const = default;
 };
 
 // Ascending by 回数, at most one entry per draw.
 using ResultHistory = std::vector<DrawResult>;
+
+// Brings figures as lists print them to what they mean for draw `digits`:
+// a prize of 0 yen without winners is "no prize" (unknown, NULL), and a
+// triple (777) has no box or set prizes at all, whatever the list printed.
+void SettleResult(DrawResult& result, const std::array<std::optional<int>, 3>& digits);
 
 // The entry of draw `drawNo`, or nullptr.
 const DrawResult* FindResult(const ResultHistory& results, int drawNo);

@@ -4,11 +4,13 @@
 #include <cerrno>
 #include <charconv>
 
+#include "io/bank_result_file.h"
 #include "io/csv_records.h"
 #include "io/echo_text.h"
 #include "io/field_text.h"
 #include "io/file_io.h"
 #include "io/history_csv_columns.h"
+#include "io/result_csv_columns.h"
 #include "io/text_encoding.h"
 
 namespace n3 {
@@ -82,15 +84,18 @@ CsvParseResult ParseHistoryCsv(std::string_view bytes) {
     CsvParseResult result;
     auto fail = [&](int line, std::string reason) {
         result.draws.clear();
+        result.results.clear();
         result.error = CsvError{line, std::move(reason)};
         return result;
     };
     const DecodedText decoded = DecodeTextFile(bytes);
     if (!decoded.ok()) return fail(decoded.badLine, decoded.reason);
+    if (LooksLikeBankResultFile(decoded.text)) return ParseBankResultFile(decoded.text);
 
     CsvReader reader(decoded.text);
     CsvRecord record;
     std::optional<HistoryColumns> columns;
+    ResultColumns resultColumns;
     std::vector<int> firstLineOf(std::size_t(kMaxDrawNo) + 1, 0);
     while (reader.Next(record)) {
         if (record.blank()) continue;
@@ -103,10 +108,22 @@ CsvParseResult ParseHistoryCsv(std::string_view bytes) {
                 return fail(record.line, recognised.reason);
             }
             columns = std::move(recognised.columns);
+            ResultColumnsResult results = RecogniseResultColumns(record.fields);
+            if (!results.ok()) return fail(record.line, results.reason);
+            resultColumns = std::move(results.columns);
+            result.carriesResults = resultColumns.any();
             continue;
         }
         Draw draw;
         if (auto reason = ReadRow(record, *columns, draw)) return fail(record.line, std::move(*reason));
+        if (result.carriesResults) {
+            DrawResult drawResult;
+            drawResult.回数 = draw.回数;
+            if (auto reason = ReadResultFields(record.fields, resultColumns, drawResult))
+                return fail(record.line, std::move(*reason));
+            SettleResult(drawResult, draw.digits);
+            if (!drawResult.empty()) result.results.push_back(std::move(drawResult));
+        }
         int& first = firstLineOf[std::size_t(draw.回数)];
         if (first != 0)
             return fail(record.line, "回数" + std::to_string(draw.回数) + "が2回あります（" + std::to_string(first) +
@@ -116,6 +133,8 @@ CsvParseResult ParseHistoryCsv(std::string_view bytes) {
     }
     if (reader.error()) return fail(reader.error()->line, reader.error()->reason);
     if (!columns) return fail(1, "ファイルが空です");
+    std::sort(result.results.begin(), result.results.end(),
+              [](const DrawResult& a, const DrawResult& b) { return a.回数 < b.回数; });
     return result;
 }
 

@@ -20,6 +20,8 @@
 // - Draw number: 1 to 32767, written 123 or 第123回; each at most once.
 // - Digits: in one field, exactly three digits ("048"); or one column each,
 //   one digit 0 to 9 or empty (digit unknown).
+// - Dates and prizes: see result_csv_columns.h. The bank's per-draw result
+//   file (no header, one block a draw) reads too: bank_result_file.h.
 // - Every other column is ignored, whatever it holds. A row has as many
 //   fields as the header; more only when the extra ones are empty and the
 //   header has columns besides the draw number and the digits.
@@ -32,12 +34,18 @@
 #include <vector>
 
 #include "core/draw.h"
+#include "core/draw_result.h"
 #include "io/csv_error.h"
 
 namespace n3 {
 
 struct CsvParseResult {
     std::vector<Draw> draws;  // in file order; filled only when ok
+    // Dates and prizes, ascending by 回数, for files that carry them
+    // (result_csv_columns.h, bank_result_file.h); draws with nothing known
+    // have no entry.
+    ResultHistory results;
+    bool carriesResults = false;
     std::optional<CsvError> error;
     bool ok() const { return !error.has_value(); }
 };

@@ -16,6 +16,9 @@ const Names kNumberNames = {"当せん番号",         "当選番号", "当せ�
                             "抽せん番号",         "抽選番号", "抽せん数字",  "抽選数字",
                             "当たり番号",         "当り番号", "ナンバーズ3", "ナンバーズ3当せん番号",
                             "ナンバーズ3当選番号"};
+// Names that result lists of other sites use.
+const Names kMoreDrawNoNames = {"No", "NO", "no", "No.", "draw_number"};
+const Names kMoreNumberNames = {"ナンバーズ3抽せん数字", "ナンバーズ3抽選数字", "winning_number"};
 const std::array<Names, 3> kDigitNames = {
     Names{"第1数字", "1桁目", "百の位"},
     Names{"第2数字", "2桁目", "十の位"},
@@ -67,9 +70,9 @@ HistoryColumnsResult RecogniseHistoryColumns(const std::vector<std::string>& hea
     std::array<Found, 3> digits;
     for (std::size_t i = 0; i < header.size(); ++i) {
         const std::string name = NormaliseField(header[i]);
-        if (Named(kDrawNoNames, name))
+        if (Named(kDrawNoNames, name) || Named(kMoreDrawNoNames, name))
             Claim(drawNo, i, name);
-        else if (Named(kNumberNames, name))
+        else if (Named(kNumberNames, name) || Named(kMoreNumberNames, name))
             Claim(number, i, name);
         for (std::size_t d = 0; d < 3; ++d)
             if (Named(kDigitNames[d], name)) Claim(digits[d], i, name);

@@ -3,10 +3,12 @@
 // by the names in its header line (compared after NormaliseField, so
 // full-width letters and digits count as their ASCII forms):
 //   draw number:             回数 回号 回 回別 開催回 抽せん回 抽選回 実施回
+//                            No draw_number
 //   the three digits in one: 当せん番号 当選番号 当せん数字 当選数字
 //                            抽せん番号 抽選番号 抽せん数字 抽選数字
 //                            当たり番号 当り番号 ナンバーズ3
 //                            ナンバーズ3当せん番号 ナンバーズ3当選番号
+//                            ナンバーズ3抽せん数字 winning_number
 //   or one digit a column:   第1数字 1桁目 百の位 / 第2数字 2桁目 十の位 /
 //                            第3数字 3桁目 一の位
 // Every other column is ignored. A header that names no draw-number column,

@@ -94,7 +94,13 @@ TEST(Cli, ImportsAPublishedListInCp932ReplacingByDrawNumber) {
         "2\x89\xF1,2025/08/25,048,\"1,234,500\"\r\n"
         "\x91\xE6"
         "3\x89\xF1,2025-08-26,900,\"90,400\"\r\n";
-    const auto r = Cli("--db " + db + " import " + dir.write("pub.csv", published));
+    // Draw 2 is stored as 22? and the list says 048: refused, both named,
+    // until --replace is given.
+    const auto refused = Cli("--db " + db + " import " + dir.write("pub.csv", published));
+    EXPECT_EQ(refused.status, 1) << refused.out;
+    EXPECT_NE(refused.out.find("「22?」"), std::string::npos) << refused.out;
+    EXPECT_NE(refused.out.find("「048」"), std::string::npos) << refused.out;
+    const auto r = Cli("--db " + db + " import " + dir.file("pub.csv") + " --replace");
     EXPECT_EQ(r.status, 0) << r.out;
     EXPECT_NE(r.out.find("追加 1 件、置き換え 1 件"), std::string::npos) << r.out;
     EXPECT_EQ(Cli("--db " + db + " export").out, "回数,第1数字,第2数字,第3数字\r\n1,1,1,1\r\n2,0,4,8\r\n3,9,0,0\r\n");

@@ -17,6 +17,7 @@
 #include "analysis/pull.h"
 #include "lab/backtest_window.h"
 #include "lab/randomness_window.h"
+#include "analysis/result_list.h"
 
 namespace n3 {
 
@@ -107,6 +108,10 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          {"mnuVerify", "", "", "mnuRandomness", "乱数性の検定(&R)"}, 13800, 8400,
          "当選数字の偏りが偶然の範囲か10種類の検定で調べます（補正p値＝min(1, 10×p)が0.01以上なら偏りなし）", None, "", kNoSwatch,
          true, B, 2, false, false, nullptr, &乱数性の検定::Content, nullptr, true},
+        {"当選結果一覧", "当選結果一覧",
+         {"mnuHosyu", "", "", "mnuResultList", "当選結果一覧(&L)"}, 13700, 7370,
+         "過去の当選番号の抽せん日と、賞ごとの口数・当せん金額を新しい回から表示します", None, "", kNoSwatch,
+         false, V, 2, true, false, nullptr, &当選結果一覧::Content},
     };
     // clang-format on
     return table;

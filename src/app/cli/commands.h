@@ -31,6 +31,7 @@ int RunBacktest(const Arguments& args);
 // Prints window `windowName` as `show` does, with the options of `args`.
 int ShowWindow(const std::string& windowName, const Arguments& args);
 int RunPrint(const Arguments& args);
+int RunImportBundled(const Arguments& args);
 
 // Writes `text` to standard output; false (with a message) when that fails.
 bool WriteOut(const std::string& text);

@@ -4,7 +4,10 @@
 
 #include "app/cli/commands.h"
 #include "io/history_csv.h"
+#include "io/results_csv_writer.h"
+#include "platform/store/bundled_data.h"
 #include "platform/store/draw_store.h"
+#include "platform/store/result_store.h"
 #include "platform/store/startup_load.h"
 
 namespace n3::cli {
@@ -19,13 +22,21 @@ int RunImport(const Arguments& args) {
         return kUsageError;
     }
     DrawStore store = DrawStore::Open(args.db, true);
-    const ImportCounts counts = store.Import(parsed.draws);
-    std::cerr << "追加 " << counts.added << " 件、置き換え " << counts.replaced << " 件\n";
+    const ResultImport outcome =
+        ImportDrawsAndResults(store, parsed.draws, parsed.results, parsed.carriesResults, args.has("replace"));
+    if (!outcome.done()) {
+        std::cerr << file << ": データベースの当選番号とファイルの当選番号が違う回があります。\n"
+                  << DescribeConflicts(outcome.conflicts)
+                  << "取り込みは行っていません。ファイルの番号で置き換えるには --replace を付けてください。\n";
+        return 1;
+    }
+    std::cerr << ImportSummaryText(outcome) << '\n';
     return 0;
 }
 
 int RunExport(const Arguments& args) {
     DrawStore store = DrawStore::Open(args.db, false);
+    if (args.has("results")) return WriteOut(WriteResultsCsv(store.ReadHistory(), ReadResults(store))) ? 0 : 1;
     return WriteOut(WriteHistoryCsv(store.ReadHistory())) ? 0 : 1;
 }
 

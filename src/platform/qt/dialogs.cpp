@@ -32,10 +32,10 @@ Result Message(QWidget* parent, const QString& text, const QString& title, Icon 
     case Icon::Information: box.setIcon(QMessageBox::Information); break;
     case Icon::Question: box.setIcon(QMessageBox::Question); break;
     }
-    if (buttons == Buttons::YesNo) {
-        QAbstractButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+    if (buttons == Buttons::YesNo || buttons == Buttons::YesNoDefaultYes) {
+        QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
-        box.setDefaultButton(no);
+        box.setDefaultButton(buttons == Buttons::YesNoDefaultYes ? yes : no);
         box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == yes ? Result::Yes : Result::No;

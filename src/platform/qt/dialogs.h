@@ -9,7 +9,8 @@ class QWidget;
 namespace n3::dialogs {
 
 enum class Icon { Critical, Warning, Information, Question };
-enum class Buttons { Ok, YesNo };  // YesNo has No as the default button
+// YesNo has No as the default button, YesNoDefaultYes has Yes.
+enum class Buttons { Ok, YesNo, YesNoDefaultYes };
 enum class Result { Ok, Yes, No, Cancel };
 
 struct MessageRequest {

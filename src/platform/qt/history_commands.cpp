@@ -9,6 +9,7 @@
 #include "platform/qt/dialogs.h"
 #include "platform/qt/main_window.h"
 #include "platform/store/draw_store.h"
+#include "platform/store/result_store.h"
 
 namespace n3 {
 
@@ -49,12 +50,29 @@ void ImportHistoryCsv(MainWindow& window) {
         return;
     }
 
-    ImportCounts counts;
+    ResultImport outcome;
     try {
         window.BeginWait();
         DrawStore store = DrawStore::Open(window.databasePath(), true);
-        counts = store.Import(parsed.draws);
+        outcome = ImportDrawsAndResults(store, parsed.draws, parsed.results, parsed.carriesResults, false);
         window.EndWait();
+        if (!outcome.done()) {
+            const auto replace = dialogs::Message(
+                &window,
+                QStringLiteral("データベースの当選番号とファイルの当選番号が違う回があります。\n%1\n"
+                               "ファイルの当選番号で置き換えますか？")
+                    .arg(QString::fromStdString(DescribeConflicts(outcome.conflicts))),
+                QStringLiteral("CSVファイルから取り込み"), dialogs::Icon::Warning, dialogs::Buttons::YesNo);
+            if (replace != dialogs::Result::Yes) {
+                dialogs::Message(&window,
+                                 QStringLiteral("取り込みは行っていません。データベースは変更されていません。"),
+                                 QStringLiteral("CSVファイルから取り込み"), dialogs::Icon::Information);
+                return;
+            }
+            window.BeginWait();
+            outcome = ImportDrawsAndResults(store, parsed.draws, parsed.results, true, true);
+            window.EndWait();
+        }
     } catch (const StoreError& e) {
         window.EndWait();
         Error(window, QStringLiteral("当選データを保存できません。\n理由：%1\n\n"
@@ -62,10 +80,11 @@ void ImportHistoryCsv(MainWindow& window) {
                           .arg(QString::fromStdString(e.what())));
         return;
     }
+    const ImportCounts& counts = outcome.counts;
     dialogs::Message(&window,
-                     QStringLiteral("%1 件の当選データを取り込みました。\n（追加 %2 件、置き換え %3 件）")
+                     QStringLiteral("%1 件の当選データを取り込みました。\n（追加 %2 件、置き換え %3 件、当選結果 %4 件）")
                          .arg(QString::number(counts.added + counts.replaced), QString::number(counts.added),
-                              QString::number(counts.replaced)),
+                              QString::number(counts.replaced), QString::number(outcome.results)),
                      QStringLiteral("CSVファイルから取り込み"), dialogs::Icon::Information);
     const auto answer = dialogs::Message(
         &window, QStringLiteral("分析結果に反映するには再読み込みが必要です。今すぐ再読み込みしますか？"),

@@ -16,6 +16,7 @@
 #include "platform/qt/about_window.h"
 #include "platform/qt/analysis_window.h"
 #include "platform/qt/data_folder.h"
+#include "platform/qt/bundled_import.h"
 #include "platform/qt/dialogs.h"
 #include "platform/qt/entry_window.h"
 #include "platform/qt/help_window.h"
@@ -47,7 +48,10 @@ MainWindow::~MainWindow() {
     disconnect(qApp, nullptr, this, nullptr);
     disconnect(mdi_, nullptr, this, nullptr);
     ending_ = true;
-    // Children go while the maps they report to still exist.
+    // Children go while the maps they report to still exist. Their frames'
+    // destroyed() no longer reaches us: frames closed but not yet deleted
+    // go only after the maps, with the widget tree.
+    for (QMdiSubWindow* sub : findChildren<QMdiSubWindow*>()) disconnect(sub, &QObject::destroyed, this, nullptr);
     qDeleteAll(mdi_->subWindowList());
     delete help_;
 }
@@ -57,6 +61,7 @@ bool MainWindow::startUp() {
     const SettingsFileResult settings = prediction_.ReadInitFile();
     if (!settings.ok())
         dialogs::Message(this, QString::fromStdString(settings.error), Q(kMessageTitle), dialogs::Icon::Critical);
+    OfferBundledHistory(this, databasePath_, bundledDataFolder_);
     return loadSnapshot();
 }
 

@@ -51,6 +51,9 @@ public:
     bool trigger(const QString& menuName);
     QAction* menuAction(const QString& menuName) const;
     HelpWindow* helpWindow() const;
+    // The folder of the shipped history, offered on an empty database at
+    // start-up; empty (the default) offers nothing.
+    void setBundledDataFolder(std::string folder) { bundledDataFolder_ = std::move(folder); }
     // The help document; beside the program or installed with it unless set.
     void setHelpPath(const QString& path) { helpPath_ = path; }
 
@@ -100,6 +103,7 @@ private:
     ChildWindow* create(const QString& windowClass);
 
     std::string databasePath_;
+    std::string bundledDataFolder_;
     HistorySnapshot snapshot_;
     MainFrm frm_;
     一発ズバリン prediction_;  // lives for the whole run

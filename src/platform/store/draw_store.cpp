@@ -7,6 +7,7 @@
 
 #include "platform/store/new_database.h"
 #include "platform/store/row_checks.h"
+#include "platform/store/schema.h"
 
 namespace n3 {
 
@@ -112,10 +113,14 @@ DrawStore DrawStore::Open(const std::string& path, bool createIfMissing) {
     const bool exists = HoldsDatabaseFile(path);
     if (!exists && !createIfMissing) throw StoreError("データベースファイル「" + path + "」が見つかりません。");
     if (!exists)
-        CreateDatabaseFile(path, [](sqlite3* fresh) {
+        // The new file gets the first version's tables and then every later
+        // step before it is renamed into place: a first start leaves either
+        // no database or a complete one of the newest version.
+        CreateDatabaseFile(path, [&path](sqlite3* fresh) {
             const std::string sql = std::string("BEGIN;") + kSchema + "COMMIT;";
             if (sqlite3_exec(fresh, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
                 throw StoreError(Reason(fresh));
+            PrepareSchema(fresh, path, true);
         });
 
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
@@ -139,6 +144,7 @@ DrawStore DrawStore::Open(const std::string& path, bool createIfMissing) {
             reason = "当選データのビュー「全データ選択クエリ」がありません";
         throw StoreError("データベースファイル「" + path + "」を読み込めません。\n理由：" + reason);
     }
+    PrepareSchema(db, path, !exists);
     return store;
 }
 
@@ -170,7 +176,10 @@ DrawHistory DrawStore::ReadRows(RowCheck check) const {
 
 ImportCounts DrawStore::Import(const std::vector<Draw>& draws) {
     ImportCounts counts;
-    Exec("BEGIN IMMEDIATE");
+    // Inside a caller's transaction (draws and their results together) the
+    // caller commits.
+    const bool own = sqlite3_get_autocommit(db_) != 0;
+    if (own) Exec("BEGIN IMMEDIATE");
     try {
         std::unordered_set<int> stored;
         {
@@ -191,9 +200,9 @@ ImportCounts DrawStore::Import(const std::vector<Draw>& draws) {
             else
                 ++counts.replaced;
         }
-        Exec("COMMIT");
+        if (own) Exec("COMMIT");
     } catch (...) {
-        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        if (own) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
     }
     return counts;

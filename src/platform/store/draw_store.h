@@ -43,6 +43,8 @@ public:
     ~DrawStore();
 
     const std::string& path() const { return path_; }
+    // The open connection, for the stores of other tables in the same file.
+    sqlite3* connection() const { return db_; }
 
     // The whole history, ascending by 回数. Every row is checked (draw
     // number 1 to 32767 and unique, digits 0 to 9 or unknown); a row that

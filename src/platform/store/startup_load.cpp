@@ -6,6 +6,7 @@
 
 #include "platform/store/data_location.h"
 #include "platform/store/draw_store.h"
+#include "platform/store/result_store.h"
 #include "prediction/settings_file.h"
 
 namespace n3 {
@@ -15,6 +16,7 @@ HistorySnapshot LoadHistorySnapshot(const std::string& path) {
     const DrawStore store = DrawStore::Open(path, true);
     HistorySnapshot snapshot;
     snapshot.history = store.ReadHistory();
+    snapshot.results = ReadResults(store);
     snapshot.stats = LoadStartupStatistics(snapshot.history);
     return snapshot;
 }

@@ -1,0 +1,79 @@
+#include "analysis/result_list.h"
+
+namespace n3 {
+
+namespace {
+constexpr Colour kPrizeHeader{200, 230, 255};
+}  // namespace
+
+std::string 当選結果一覧::Yen(std::int64_t yen) {
+    std::string digits = std::to_string(yen);
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+        out += digits[i];
+    }
+    return out;
+}
+
+WindowContent 当選結果一覧::Content(const WindowInput& input) {
+    WindowContent content;
+    content.grid = Build(input.history, input.results);
+    return content;
+}
+
+GridModel 当選結果一覧::Build(const DrawHistory& history, const ResultHistory& results) {
+    GridModel grid;
+    const int rows = kFirstDrawRow - 1 + int(history.size());
+    grid.setSize(kColumns, rows);
+    grid.setDefaultRowHeight(10);
+    grid.setDefaultColumnWidth(9);
+    grid.setColumnWidth(1, 7);
+    grid.setColumnWidth(2, 11);
+    grid.setColumnWidth(3, 7);
+    grid.setAlignment(grid.all(), HAlign::Center);
+
+    // Two header rows: the prize's name over its two columns.
+    for (int c = 1; c <= 3; ++c) grid.addSpan(c, 1, 1, 2);
+    grid.setText(1, 1, "回数");
+    grid.setText(2, 1, "抽せん日");
+    grid.setText(3, 1, "当選番号");
+    grid.setBackground({1, 1, kColumns, 2}, colours::HeaderPink);
+    for (int k = 0; k < kPrizeKindCount; ++k) {
+        const int col = 4 + 2 * k;
+        grid.addSpan(col, 1, 2, 1);
+        grid.setText(col, 1, kPrizeKindNames[std::size_t(k)]);
+        grid.setText(col, 2, "口数");
+        grid.setText(col + 1, 2, "当せん金額");
+        grid.setColumnWidth(col, 7);
+        grid.setBackground({col, 1, col + 1, 1}, kPrizeHeader);
+    }
+    if (rows >= kFirstDrawRow) {
+        grid.setForeground({1, kFirstDrawRow, 1, rows}, colours::Red);
+        grid.setBackground({1, kFirstDrawRow, 1, rows}, colours::HeaderYellow);
+        grid.setForeground({3, kFirstDrawRow, 3, rows}, colours::Blue);
+        grid.setAlignment({4, kFirstDrawRow, kColumns, rows}, HAlign::Right);
+    }
+    grid.gridLinesOnBlock(grid.all());
+
+    int row = kFirstDrawRow;
+    for (auto it = history.rbegin(); it != history.rend(); ++it, ++row) {
+        const Draw& d = *it;
+        grid.setNumber(1, row, d.回数);
+        std::string number;
+        for (const auto& digit : d.digits) number += digit ? char('0' + *digit) : '?';
+        if (d.complete()) grid.setText(3, row, number);
+        const DrawResult* r = FindResult(results, d.回数);
+        if (!r) continue;
+        grid.setText(2, row, r->date);
+        for (int k = 0; k < kPrizeKindCount; ++k) {
+            const Prize& p = r->prizes[std::size_t(k)];
+            if (p.winners) grid.setText(4 + 2 * k, row, Yen(*p.winners));
+            if (p.yen) grid.setText(5 + 2 * k, row, Yen(*p.yen) + "円");
+        }
+    }
+    grid.moveActiveCellToTopLeft();
+    return grid;
+}
+
+}  // namespace n3

@@ -1,0 +1,158 @@
+#include "io/bank_result_file.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "io/csv_records.h"
+#include "io/field_text.h"
+#include "io/result_amount.h"
+#include "io/result_date.h"
+
+namespace n3 {
+
+namespace {
+
+bool AllDigits(std::string_view s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool StartsWith(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
+
+// "A50": the mark that opens a block.
+bool BlockMark(std::string_view f) { return f.size() >= 2 && f[0] == 'A' && AllDigits(f.substr(1)); }
+
+// "第7073回ナンバーズ" gives 7073 (as text); empty when the field is no draw line.
+std::string_view DrawLineNumber(std::string_view f) {
+    if (!StartsWith(f, "第")) return {};
+    const std::size_t end = f.find("回ナンバーズ");
+    if (end == std::string_view::npos) return {};
+    // ナンバーズ4 blocks of a file of both games start the same way with a 4.
+    const std::string_view rest = f.substr(end + std::string_view("回ナンバーズ").size());
+    if (!rest.empty() && rest != "3") return {};
+    return f.substr(3, end - 3);
+}
+
+constexpr std::array<std::string_view, kPrizeKindCount> kKinds = {"ストレート", "ボックス", "セット(ストレート)",
+                                                                  "セット(ボックス)", "ミニ"};
+
+std::string Q(const std::string& s) { return "「" + s + "」"; }
+
+}  // namespace
+
+bool LooksLikeBankResultFile(std::string_view utf8) {
+    CsvReader reader(utf8);
+    CsvRecord record;
+    while (reader.Next(record)) {
+        if (record.blank()) continue;
+        const std::string f = NormaliseField(record.fields[0]);
+        return BlockMark(f) || !DrawLineNumber(f).empty();
+    }
+    return false;
+}
+
+CsvParseResult ParseBankResultFile(std::string_view utf8) {
+    CsvParseResult result;
+    result.carriesResults = true;
+    auto fail = [&](int line, std::string reason) {
+        result.draws.clear();
+        result.results.clear();
+        result.error = CsvError{line, std::move(reason)};
+        return result;
+    };
+
+    enum class State { BeforeBlock, InBlock, Skipping };
+    State state = State::BeforeBlock;
+    Draw draw;
+    DrawResult drawResult;
+    int blockLine = 0;
+    std::vector<int> firstLineOf(std::size_t(kMaxDrawNo) + 1, 0);
+    // Ends the current block; the reason when it lacks its digits.
+    auto finish = [&]() -> std::optional<std::string> {
+        if (blockLine == 0) return std::nullopt;
+        if (!draw.complete()) return "第" + std::to_string(draw.回数) + "回のナンバーズ3抽せん数字の行がありません";
+        SettleResult(drawResult, draw.digits);
+        result.draws.push_back(draw);
+        if (!drawResult.empty()) result.results.push_back(drawResult);
+        blockLine = 0;
+        return std::nullopt;
+    };
+
+    CsvReader reader(utf8);
+    CsvRecord record;
+    while (reader.Next(record)) {
+        if (record.blank()) continue;
+        std::vector<std::string> f;
+        for (const std::string& field : record.fields) f.push_back(NormaliseField(field));
+        while (!f.empty() && f.back().empty()) f.pop_back();
+
+        if (BlockMark(f[0])) {
+            if (auto reason = finish()) return fail(blockLine, *reason);
+            state = State::BeforeBlock;
+            continue;
+        }
+        if (const std::string_view no = DrawLineNumber(f[0]); !no.empty()) {
+            if (auto reason = finish()) return fail(blockLine, *reason);
+            int value = 0;
+            const auto [end, ec] = std::from_chars(no.data(), no.data() + no.size(), value);
+            if (!AllDigits(no) || ec != std::errc() || value < 1 || value > kMaxDrawNo)
+                return fail(record.line, "回数" + Q(std::string(no)) + "が1～32767の範囲にありません");
+            if (firstLineOf[std::size_t(value)] != 0)
+                return fail(record.line, "第" + std::to_string(value) + "回が2回あります（" +
+                                             std::to_string(firstLineOf[std::size_t(value)]) + "行目と同じです）");
+            firstLineOf[std::size_t(value)] = record.line;
+            draw = Draw{};
+            draw.回数 = value;
+            drawResult = DrawResult{};
+            drawResult.回数 = value;
+            for (std::size_t i = 1; i < f.size(); ++i)
+                if (auto date = ParseResultDate(f[i])) {
+                    drawResult.date = *date;
+                    break;
+                }
+            blockLine = record.line;
+            state = State::InBlock;
+            continue;
+        }
+        if (state == State::Skipping) continue;
+        if (state == State::BeforeBlock)
+            return fail(record.line, Q(f[0]) + "の行の前に「第N回ナンバーズ」の行がありません");
+        if (f[0] == "支払期間") continue;
+        if (StartsWith(f[0], "ナンバーズ4")) {
+            state = State::Skipping;
+            continue;
+        }
+        if (StartsWith(f[0], "ナンバーズ3")) {
+            const std::string number = f.size() > 1 ? f[1] : std::string();
+            if (number.size() != 3 || !AllDigits(number))
+                return fail(record.line, "ナンバーズ3抽せん数字" + Q(number) + "が3桁の数字ではありません");
+            for (std::size_t i = 0; i < 3; ++i) draw.digits[i] = number[i] - '0';
+            continue;
+        }
+        const auto kind = std::find(kKinds.begin(), kKinds.end(), f[0]);
+        if (kind == kKinds.end()) return fail(record.line, Q(f[0]) + "の行は読めません");
+        Prize& prize = drawResult.prizes[std::size_t(kind - kKinds.begin())];
+        // The units and the yen are the last two fields; "該当なし" alone stands for both.
+        std::vector<std::string> figures(f.begin() + 1, f.end());
+        if (figures.size() == 1) figures.push_back(figures[0]);
+        if (figures.size() < 2) return fail(record.line, std::string(*kind) + "の口数と当せん金額がありません");
+        // "ストレート,901,該当なし": with no winner the number stands before 該当なし.
+        const AmountRead yen = ParseResultAmount(figures.back());
+        const std::string& unitsText = figures[figures.size() - 2];
+        const bool unitsGiven = unitsText.ends_with("口") || ParseResultAmount(unitsText).value == std::nullopt;
+        const AmountRead units =
+            yen.ok && !yen.value && !unitsGiven ? AmountRead{true, std::nullopt} : ParseResultAmount(unitsText);
+        if (!units.ok)
+            return fail(record.line, std::string(*kind) + "の口数" + Q(figures[figures.size() - 2]) + "は読めません");
+        if (!yen.ok) return fail(record.line, std::string(*kind) + "の当せん金額" + Q(figures.back()) + "は読めません");
+        prize.winners = units.value;
+        prize.yen = yen.value;
+    }
+    if (reader.error()) return fail(reader.error()->line, reader.error()->reason);
+    if (auto reason = finish()) return fail(blockLine, *reason);
+    if (result.draws.empty()) return fail(1, "ファイルに当選結果のブロックがありません");
+    std::sort(result.results.begin(), result.results.end(),
+              [](const DrawResult& a, const DrawResult& b) { return a.回数 < b.回数; });
+    return result;
+}
+
+}  // namespace n3

@@ -1,0 +1,76 @@
+#include "platform/store/bundled_data.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+
+#include "platform/store/startup_load.h"
+
+namespace n3 {
+
+namespace {
+
+bool HasFile(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::string Located(const std::string& file, const CsvError& e) {
+    std::string text = "ファイル「" + file + "」";
+    if (e.line > 0) text += "の " + std::to_string(e.line) + " 行目";
+    return text + "を読み込めません。\n理由：" + e.reason;
+}
+
+}  // namespace
+
+std::string BundledDataFolder() {
+    const std::string exe = ProgramFolder();
+    for (const std::string& folder : {exe + "/data", exe + "/../share/numbers3zubarin/data"})
+        if (HasFile(folder + "/" + kBundledHistoryFile)) return folder;
+    return {};
+}
+
+BundledData ReadBundledData(const std::string& folder) {
+    BundledData data;
+    const std::string historyPath = folder + "/" + kBundledHistoryFile;
+    const std::string resultsPath = folder + "/" + kBundledResultsFile;
+    CsvParseResult history = ReadHistoryCsvFile(historyPath);
+    if (!history.ok()) {
+        data.error = Located(historyPath, *history.error);
+        return data;
+    }
+    data.draws = std::move(history.draws);
+    if (HasFile(resultsPath)) {
+        CsvParseResult results = ReadHistoryCsvFile(resultsPath);
+        if (!results.ok()) {
+            data.draws.clear();
+            data.error = Located(resultsPath, *results.error);
+            return data;
+        }
+        // Draws of the results file that the history lacks come in too.
+        std::vector<bool> known(std::size_t(kMaxDrawNo) + 1, false);
+        for (const Draw& d : data.draws) known[std::size_t(d.回数)] = true;
+        for (const Draw& d : results.draws)
+            if (!known[std::size_t(d.回数)]) data.draws.push_back(d);
+        data.results = std::move(results.results);
+    }
+    if (!data.draws.empty()) {
+        const auto [lo, hi] = std::minmax_element(data.draws.begin(), data.draws.end(),
+                                                  [](const Draw& a, const Draw& b) { return a.回数 < b.回数; });
+        data.firstDrawNo = lo->回数;
+        data.lastDrawNo = hi->回数;
+    }
+    return data;
+}
+
+std::string BundledImportQuestion(const BundledData& data) {
+    return "過去の当選データ（第" + std::to_string(data.firstDrawNo) + "回〜第" + std::to_string(data.lastDrawNo) +
+           "回）を取り込みますか？";
+}
+
+std::string ImportSummaryText(const ResultImport& outcome) {
+    return "追加 " + std::to_string(outcome.counts.added) + " 件、置き換え " + std::to_string(outcome.counts.replaced) +
+           " 件、当選結果 " + std::to_string(outcome.results) + " 件";
+}
+
+}  // namespace n3

@@ -1,0 +1,45 @@
+#pragma once
+// The table 当選結果 beside 当選データ: the date and the prizes of each
+// draw, read for the windows and written by imports together with the
+// draws, in one transaction on the DrawStore's connection.
+#include <string>
+#include <vector>
+
+#include "core/draw.h"
+#include "core/draw_result.h"
+#include "platform/store/draw_store.h"
+
+namespace n3 {
+
+// Every row of 当選結果, ascending by 回数.
+ResultHistory ReadResults(const DrawStore& store);
+
+// A draw whose digits in the file differ from the stored ones.
+struct DigitConflict {
+    int drawNo = 0;
+    std::string stored;  // e.g. "048"; "?" for an unknown digit
+    std::string incoming;
+};
+
+struct ResultImport {
+    ImportCounts counts;
+    int results = 0;  // rows of 当選結果 written
+    // Filled (and nothing written) when the file's digits disagree with
+    // stored draws and replacing was not allowed.
+    std::vector<DigitConflict> conflicts;
+    bool done() const { return conflicts.empty(); }
+};
+
+// Stores the draws and their results in one transaction, all or nothing.
+// When `checkDigits` is set (a file of results), a stored draw whose known
+// digits differ from the file's stops the import unless `replaceDiffering`.
+// Results merge into a stored row: a figure the file leaves unknown keeps
+// the stored one.
+ResultImport ImportDrawsAndResults(DrawStore& store, const std::vector<Draw>& draws, const ResultHistory& results,
+                                   bool checkDigits, bool replaceDiffering);
+
+// "第7053回：データベースでは「919」、ファイルでは「918」" for the first few
+// conflicts, and how many more there are.
+std::string DescribeConflicts(const std::vector<DigitConflict>& conflicts);
+
+}  // namespace n3

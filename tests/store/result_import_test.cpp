@@ -1,0 +1,107 @@
+// Draws and results stored together: merged figures, digits that disagree
+// with the store refused unless replacing, and the shipped files taken in
+// and written back out unchanged.
+#include <gtest/gtest.h>
+
+#include "io/history_csv.h"
+#include "io/results_csv_writer.h"
+#include "platform/store/bundled_data.h"
+#include "platform/store/result_store.h"
+#include "platform/store/startup_load.h"
+#include "temp_dir.h"
+
+using namespace n3;
+using n3::testing::TempDir;
+
+namespace {
+
+Draw MakeDraw(int no, int a, int b, int c) {
+    Draw d;
+    d.回数 = no;
+    d.digits = {a, b, c};
+    return d;
+}
+
+}  // namespace
+
+TEST(ResultImport, DisagreeingDigitsAreRefusedWithBothValuesUnlessReplacing) {
+    TempDir dir;
+    auto store = DrawStore::Open(dir.file("x.db"));
+    store.Import({MakeDraw(1, 1, 2, 3), MakeDraw(2, 4, 5, 6)});
+    DrawResult r;
+    r.回数 = 2;
+    r.date = "2026-01-02";
+    auto outcome = ImportDrawsAndResults(store, {MakeDraw(2, 4, 5, 7), MakeDraw(3, 0, 0, 1)}, {r}, true, false);
+    ASSERT_FALSE(outcome.done());
+    ASSERT_EQ(outcome.conflicts.size(), 1u);
+    const std::string text = DescribeConflicts(outcome.conflicts);
+    EXPECT_NE(text.find("第2回"), std::string::npos) << text;
+    EXPECT_NE(text.find("456"), std::string::npos) << text;
+    EXPECT_NE(text.find("457"), std::string::npos) << text;
+    EXPECT_EQ(store.DrawCount(), 2);  // nothing written
+    EXPECT_TRUE(ReadResults(store).empty());
+
+    outcome = ImportDrawsAndResults(store, {MakeDraw(2, 4, 5, 7), MakeDraw(3, 0, 0, 1)}, {r}, true, true);
+    EXPECT_TRUE(outcome.done());
+    EXPECT_EQ(outcome.counts.added, 1);
+    EXPECT_EQ(outcome.counts.replaced, 1);
+    EXPECT_EQ(outcome.results, 1);
+    EXPECT_EQ(store.ReadHistory()[1].digits[2], 7);
+    EXPECT_EQ(ReadResults(store), ResultHistory{r});
+}
+
+TEST(ResultImport, AFileWithoutAFigureKeepsTheStoredOne) {
+    TempDir dir;
+    auto store = DrawStore::Open(dir.file("x.db"));
+    DrawResult full;
+    full.回数 = 1;
+    full.date = "2026-01-01";
+    full.prize(PrizeKind::Straight) = Prize{3, 90000};
+    ImportDrawsAndResults(store, {MakeDraw(1, 1, 2, 3)}, {full}, true, false);
+    DrawResult dateOnly;
+    dateOnly.回数 = 1;
+    dateOnly.date = "2026-01-02";
+    ImportDrawsAndResults(store, {MakeDraw(1, 1, 2, 3)}, {dateOnly}, true, false);
+    const ResultHistory stored = ReadResults(store);
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].date, "2026-01-02");
+    EXPECT_EQ(stored[0].prize(PrizeKind::Straight), (Prize{3, 90000}));
+}
+
+TEST(ResultImport, TheShippedFilesGoInAndComeBackOutUnchanged) {
+    const BundledData data = ReadBundledData(N3_DATA_DIR);
+    ASSERT_FALSE(data.error) << *data.error;
+    const CsvParseResult history = ReadHistoryCsvFile(std::string(N3_DATA_DIR) + "/numbers3-history.csv");
+    const CsvParseResult results = ReadHistoryCsvFile(std::string(N3_DATA_DIR) + "/numbers3-results.csv");
+    ASSERT_TRUE(history.ok() && results.ok());
+    EXPECT_EQ(data.firstDrawNo, history.draws.front().回数);
+    EXPECT_EQ(data.lastDrawNo, history.draws.back().回数);
+    EXPECT_EQ(BundledImportQuestion(data), "過去の当選データ（第" + std::to_string(data.firstDrawNo) + "回〜第" +
+                                               std::to_string(data.lastDrawNo) + "回）を取り込みますか？");
+
+    TempDir dir;
+    const auto path = dir.file("x.db");
+    {
+        auto store = DrawStore::Open(path);
+        const ResultImport in = ImportDrawsAndResults(store, data.draws, data.results, true, false);
+        ASSERT_TRUE(in.done());
+        EXPECT_EQ(in.counts.added, int(history.draws.size()));
+        EXPECT_EQ(in.results, int(results.results.size()));
+    }
+    const HistorySnapshot snap = LoadHistorySnapshot(path);
+    EXPECT_EQ(WriteHistoryCsv(snap.history), WriteHistoryCsv(history.draws));
+    EXPECT_EQ(snap.results, results.results);
+
+    // Written out, read into a new file and written again: the same bytes.
+    const std::string exported = WriteResultsCsv(snap.history, snap.results);
+    const CsvParseResult back = ParseHistoryCsv(exported);
+    ASSERT_TRUE(back.ok()) << back.error->line << ": " << back.error->reason;
+    const auto path2 = dir.file("y.db");
+    {
+        auto store = DrawStore::Open(path2);
+        ASSERT_TRUE(ImportDrawsAndResults(store, back.draws, back.results, true, false).done());
+    }
+    const HistorySnapshot snap2 = LoadHistorySnapshot(path2);
+    EXPECT_EQ(snap2.results, snap.results);
+    EXPECT_EQ(WriteResultsCsv(snap2.history, snap2.results), exported);
+}
