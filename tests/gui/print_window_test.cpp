@@ -70,7 +70,16 @@ TEST(PrintWindowGui, PrintButtonPreviewsTheGridTheWindowShows) {
     EXPECT_EQ(doc.caption, std::string(info->caption));
     EXPECT_EQ(doc.label1, std::string(info->label1));
     EXPECT_EQ(doc.rangeText, "第1回〜第40回");
-    ASSERT_EQ(doc.items.size(), 1u);
+    // The grid first, then every chart of the window's グラフ tab, in order.
+    const std::vector<ChartData> charts =
+        BuildWindowContent(*info, InputOf(host.snapshot())).charts;
+    ASSERT_FALSE(charts.empty());
+    ASSERT_EQ(doc.items.size(), 1 + charts.size());
+    EXPECT_EQ(doc.items[0].kind, PrintItem::Kind::Grid);
+    for (std::size_t i = 0; i < charts.size(); ++i) {
+        EXPECT_EQ(doc.items[1 + i].kind, PrintItem::Kind::Chart);
+        EXPECT_EQ(doc.items[1 + i].chart.title, charts[i].title);
+    }
     EXPECT_EQ(Texts(doc.items[0].grid), Texts(window.fpSpread1()->gridModel()));
     EXPECT_EQ(doc.items[0].grid.frozenRows, window.fpSpread1()->gridModel().frozenRows);
 }

@@ -196,7 +196,12 @@ TEST(LockedDatabase, TheMessageNamesTheFile) {
 
 TEST(ForeignDatabase, TheEntryWindowReadsWrongDigitsToMendThemButNoWrongDrawNumber) {
     TempDir dir;
-    const std::string path = ForeignDatabase(dir, "INSERT INTO 当選データ VALUES (3, 12, -1, 7)");
+    // Another tool writes wrong digits into a file this program has already
+    // brought to its own version (a file that still needs upgrading is
+    // refused before it is touched).
+    const std::string path = ForeignDatabase(dir, "");
+    DrawStore::Open(path, false);
+    ASSERT_EQ(RawExec(path, "INSERT INTO 当選データ VALUES (3, 12, -1, 7)"), SQLITE_OK);
     EXPECT_THROW(DrawStore::Open(path, false).ReadHistory(), StoreError);
     const DrawHistory editing = DrawStore::Open(path, false).ReadHistoryForEditing();
     ASSERT_EQ(editing.size(), 3u);

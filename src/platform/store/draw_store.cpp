@@ -144,6 +144,13 @@ DrawStore DrawStore::Open(const std::string& path, bool createIfMissing) {
             reason = "当選データのビュー「全データ選択クエリ」がありません";
         throw StoreError("データベースファイル「" + path + "」を読み込めません。\n理由：" + reason);
     }
+    if (exists) {
+        // A file this program cannot use is refused before it is upgraded,
+        // so that a refused file is never modified.
+        Statement version(db, "PRAGMA user_version");
+        if (version.step() && version.column(0).value_or(0) < CurrentSchemaVersion())
+            (void)store.ReadRows(RowCheck::Strict);
+    }
     PrepareSchema(db, path, !exists);
     return store;
 }
