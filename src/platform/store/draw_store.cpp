@@ -144,14 +144,23 @@ DrawStore DrawStore::Open(const std::string& path, bool createIfMissing) {
             reason = "当選データのビュー「全データ選択クエリ」がありません";
         throw StoreError("データベースファイル「" + path + "」を読み込めません。\n理由：" + reason);
     }
+    // A file that needs upgrading is checked first, so that a file this
+    // program refuses is never modified: wrong draw numbers refuse it here;
+    // wrong digits leave it at its version (the history read refuses it, and
+    // the entry window may mend the digits; the next open then upgrades it).
+    bool upgrade = true;
     if (exists) {
-        // A file this program cannot use is refused before it is upgraded,
-        // so that a refused file is never modified.
         Statement version(db, "PRAGMA user_version");
-        if (version.step() && version.column(0).value_or(0) < CurrentSchemaVersion())
-            (void)store.ReadRows(RowCheck::Strict);
+        if (version.step() && version.column(0).value_or(0) < CurrentSchemaVersion()) {
+            (void)store.ReadRows(RowCheck::DigitsAsStored);
+            try {
+                (void)store.ReadRows(RowCheck::Strict);
+            } catch (const StoreError&) {
+                upgrade = false;
+            }
+        }
     }
-    PrepareSchema(db, path, !exists);
+    if (upgrade) PrepareSchema(db, path, !exists);
     return store;
 }
 
