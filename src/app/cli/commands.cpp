@@ -10,6 +10,11 @@ const std::vector<Command>& Commands() {
         {"export", "export", 0, 0, &RunExport},
         {"stats", "stats", 0, 0, &RunStats},
         {"show", "show WINDOW [--settings FILE] [--from N] [--to N] [--format text|csv|json]", 1, 1, &RunShow},
+        {"tickets",
+         "tickets add --draw N [--draws K] --number 048 --type straight|box|set|mini [--units U] [--date YYYY-MM-DD] "
+         "[--memo TEXT] [--settings FILE]\n       tickets list | tickets check [--format text|csv|json] | "
+         "tickets export | tickets import FILE.csv [--replace]",
+         1, 2, &RunTickets},
     };
     return table;
 }

@@ -24,6 +24,7 @@ int RunImport(const Arguments& args);
 int RunExport(const Arguments& args);
 int RunStats(const Arguments& args);
 int RunShow(const Arguments& args);
+int RunTickets(const Arguments& args);
 
 // Writes `text` to standard output; false (with a message) when that fails.
 bool WriteOut(const std::string& text);

@@ -53,6 +53,7 @@ void ImportHistoryCsv(MainWindow& window) {
         DrawStore store = DrawStore::Open(window.databasePath(), true);
         counts = store.Import(parsed.draws);
         window.EndWait();
+        emit window.historyChanged();
     } catch (const StoreError& e) {
         window.EndWait();
         Error(window, QStringLiteral("当選データを保存できません。\n理由：%1\n\n"
