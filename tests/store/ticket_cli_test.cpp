@@ -65,6 +65,12 @@ TEST(TicketCli, AddListCheckWithDrawnAndPendingDraws) {
     EXPECT_TRUE(Has(json.out, "\"spent\":1400"));
     const CliRun text = Cli(base + "check");
     EXPECT_TRUE(Has(text.out, "理論値 約45%")) << text.out;
+
+    // The window's grids print through show, with the same figures.
+    const CliRun shown = Cli("--db " + db + " show 購入記録 --format csv");
+    ASSERT_EQ(shown.status, 0) << shown.out;
+    EXPECT_TRUE(Has(shown.out, "2024-05-01,048,ボックス,2,2,840,当せん金不明,")) << shown.out;
+    EXPECT_TRUE(Has(shown.out, "合計,2,7,\"1,400\",0,\"-1,400\",\"-1,400\",0.0%")) << shown.out;
 }
 
 TEST(TicketCli, BadInputExitsTwoAndChangesNothing) {
