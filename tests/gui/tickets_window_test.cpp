@@ -197,3 +197,22 @@ TEST_F(TicketsInMainWindow, BookFollowsEditsInTheEntryWindow) {
     EXPECT_EQ(outcome(0, 5), QStringLiteral("789"));
     EXPECT_EQ(outcome(0, 6), QStringLiteral("当せん金不明"));
 }
+
+TEST_F(TicketsInMainWindow, BookFollowsAnImportWhileOpen) {
+    QTest::mouseClick(tickets()->findChild<QPushButton*>(QStringLiteral("addLine")), Qt::LeftButton);
+    typeInto(0, E::kDraws, QStringLiteral("2"));
+    typeInto(0, E::kNumber, QStringLiteral("111"));
+    ASSERT_EQ(tickets()->outcomes()->rowCount(), 2);
+    EXPECT_EQ(outcome(1, 6), QStringLiteral("未抽せん"));  // draw 4 is not stored
+
+    const std::string csv = dir.write("more.csv", "回数,第1数字,第2数字,第3数字\r\n3,0,0,0\r\n4,1,1,1\r\n");
+    dialogs::SetFileResponder([&csv](const dialogs::FileRequest&) { return QString::fromStdString(csv); });
+    messages.answers = {dialogs::Result::Ok, dialogs::Result::No};  // imported; no reload
+    ASSERT_TRUE(main->trigger(QStringLiteral("mnuImportCsv")));
+    dialogs::SetFileResponder(nullptr);
+    ASSERT_NE(tickets(), nullptr);
+    EXPECT_EQ(outcome(0, 5), QStringLiteral("000"));
+    EXPECT_EQ(outcome(0, 6), QStringLiteral("はずれ"));
+    EXPECT_EQ(outcome(1, 5), QStringLiteral("111"));
+    EXPECT_EQ(outcome(1, 6), QStringLiteral("当せん金不明"));
+}
