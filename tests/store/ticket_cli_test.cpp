@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 
 #include "platform/store/draw_store.h"
 #include "platform/store/ticket_store.h"
@@ -90,11 +91,16 @@ TEST(TicketCli, BadInputExitsTwoAndChangesNothing) {
              "add --draw 5 --number 123 --type straight --date 2024-02-30",
              "add --draw 5 --number 123 --type straight --colour red",
              "sell",
+             "list --format csv --units 2",
          }) {
         const CliRun r = Cli(base + bad);
         EXPECT_EQ(r.status, 2) << bad << '\n' << r.out;
     }
     EXPECT_EQ(n3::TicketStore::Open(db).ReadAll().size(), 1u);
+    // Reading a book never creates a database behind the user's back.
+    const std::string missing = dir.file("typo.db");
+    EXPECT_EQ(Cli("--db " + missing + " tickets list").status, 1);
+    EXPECT_FALSE(std::filesystem::exists(missing));
 }
 
 TEST(TicketCli, ExportImportRoundTripAndAllOrNothing) {

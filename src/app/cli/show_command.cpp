@@ -40,7 +40,7 @@ PrintedWindow BuildPredictionWindow(const ShowOptions& options, const HistorySna
 
 // 購入記録: the book checked against the snapshot, as the window shows it.
 PrintedWindow BuildTicketsWindow(const ShowOptions& options, const HistorySnapshot& snapshot) {
-    const std::vector<Purchase> book = TicketStore::Open(options.databasePath).ReadAll();
+    const std::vector<Purchase> book = TicketStore::Open(options.databasePath, false).ReadAll();
     const std::vector<DrawOutcome> outcomes = CheckBook(book, snapshot.history, snapshot.results);
     PrintedWindow w;
     w.name = std::string(windows::kTickets);

@@ -74,13 +74,13 @@ int Add(const Arguments& args) {
 int List(const Arguments& args) {
     RequireWords(args, 0);
     AllowOnly(args, {});
-    return WriteOut(TicketListText(TicketStore::Open(args.db).ReadAll())) ? 0 : 1;
+    return WriteOut(TicketListText(TicketStore::Open(args.db, false).ReadAll())) ? 0 : 1;
 }
 
 int Check(const Arguments& args) {
     RequireWords(args, 0);
     AllowOnly(args, {});
-    const std::vector<Purchase> book = TicketStore::Open(args.db).ReadAll();
+    const std::vector<Purchase> book = TicketStore::Open(args.db, false).ReadAll();
     const HistorySnapshot snapshot = LoadHistorySnapshot(args.db);
     const std::vector<DrawOutcome> outcomes = CheckBook(book, snapshot.history, snapshot.results);
     const BookSummary summary = Summarise(book, outcomes);
@@ -93,7 +93,7 @@ int Check(const Arguments& args) {
 int Export(const Arguments& args) {
     RequireWords(args, 0);
     AllowOnly(args, {});
-    return WriteOut(WriteTicketCsv(TicketStore::Open(args.db).ReadAll())) ? 0 : 1;
+    return WriteOut(WriteTicketCsv(TicketStore::Open(args.db, false).ReadAll())) ? 0 : 1;
 }
 
 int Import(const Arguments& args) {

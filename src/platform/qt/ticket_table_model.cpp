@@ -18,7 +18,7 @@ QString Refused(std::string_view reason) {
 }  // namespace
 
 std::unique_ptr<TicketTableModel> TicketTableModel::Open(const std::string& databasePath) {
-    TicketStore store = TicketStore::Open(databasePath);
+    TicketStore store = TicketStore::Open(databasePath, false);
     std::vector<Purchase> book = store.ReadAll();
     std::unique_ptr<TicketTableModel> model(new TicketTableModel(std::move(store)));
     model->editor_.Load(std::move(book));

@@ -103,9 +103,9 @@ TicketStore& TicketStore::operator=(TicketStore&& other) noexcept {
 }
 TicketStore::~TicketStore() { sqlite3_close(db_); }
 
-TicketStore TicketStore::Open(const std::string& path) {
+TicketStore TicketStore::Open(const std::string& path, bool createIfMissing) {
     // The draw store checks the file (and creates it on the first start).
-    { const DrawStore draws = DrawStore::Open(path, true); }
+    { const DrawStore draws = DrawStore::Open(path, createIfMissing); }
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
         const std::string reason = db ? Reason(db) : "メモリが足りません";

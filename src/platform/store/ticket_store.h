@@ -21,8 +21,9 @@ extern const char* const kTicketTableSql;
 class TicketStore {
 public:
     // Opens the database (creating it, as the draw store does, when it is
-    // missing) and makes sure the table is there. Throws StoreError.
-    static TicketStore Open(const std::string& path);
+    // missing and createIfMissing is set) and makes sure the table is
+    // there. Throws StoreError.
+    static TicketStore Open(const std::string& path, bool createIfMissing = true);
 
     TicketStore(TicketStore&& other) noexcept;
     TicketStore& operator=(TicketStore&& other) noexcept;
