@@ -10,10 +10,20 @@
 #include <string_view>
 #include <vector>
 
-#include "entry/draw_entry.h"
 #include "tickets/ticket.h"
 
 namespace n3 {
+
+// Told around every added or removed row, after the writer accepted it,
+// so that a view can follow.
+class TicketRowsObserver {
+public:
+    virtual ~TicketRowsObserver() = default;
+    virtual void RowAboutToBeInserted(int row) = 0;
+    virtual void RowInserted() = 0;
+    virtual void RowAboutToBeRemoved(int row) = 0;
+    virtual void RowRemoved() = 0;
+};
 
 class TicketWriter {
 public:
@@ -38,8 +48,7 @@ public:
     static constexpr std::array<double, kColumnCount> kColumnWidths = {11, 8, 7, 6, 10, 5, 16, 8};  // characters
 
     explicit TicketBookEditor(TicketWriter& writer) : writer_(writer) {}
-    // Told around every added or removed row, after the writer accepted it.
-    void setObserver(EntryRowsObserver* observer) { observer_ = observer; }
+    void setObserver(TicketRowsObserver* observer) { observer_ = observer; }
 
     void Load(std::vector<Purchase> book) { rows_ = std::move(book); }
     const std::vector<Purchase>& rows() const { return rows_; }
@@ -71,7 +80,7 @@ public:
 
 private:
     TicketWriter& writer_;
-    EntryRowsObserver* observer_ = nullptr;
+    TicketRowsObserver* observer_ = nullptr;
     std::vector<Purchase> rows_;
 };
 

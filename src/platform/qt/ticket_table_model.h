@@ -16,7 +16,7 @@
 
 namespace n3 {
 
-class TicketTableModel : public QAbstractTableModel, private EntryRowsObserver {
+class TicketTableModel : public QAbstractTableModel, private TicketRowsObserver {
     Q_OBJECT
 public:
     // Opens the database's book. Throws StoreError.
