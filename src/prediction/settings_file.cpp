@@ -162,9 +162,97 @@ std::string SettingsFileText(const OptionFlags& flags) {
     return text;
 }
 
+namespace {
+
+// The file as UTF-8 lines; a missing file has none.
+struct SettingsLines {
+    std::vector<std::string> lines;
+    std::string error;
+};
+
+SettingsLines ReadSettingsLines(const std::string& path) {
+    SettingsLines result;
+    const FileReadResult file = ReadWholeFile(path);
+    if (file.missing) return result;
+    if (!file.error.empty()) {
+        result.error = FileLabel(path) + "を読み込めません。（" + file.error + "）";
+        return result;
+    }
+    const DecodedText decoded = DecodeTextFile(file.bytes);
+    if (!decoded.ok()) {
+        result.error = LineLabel(path, std::size_t(decoded.badLine)) + "の文字を読み取れません。";
+        return result;
+    }
+    for (std::string_view line : SplitLines(decoded.text)) result.lines.emplace_back(line);
+    return result;
+}
+
+bool IsBudgetLine(std::string_view line) { return line.substr(0, line.find('=')) == kMonthlyBudgetKey; }
+
+}  // namespace
+
+std::optional<std::optional<std::int64_t>> ParseMonthlyBudget(std::string_view text) {
+    const std::string_view value = TrimBlanks(text);
+    if (value.empty()) return std::optional<std::int64_t>();
+    std::int64_t yen = 0;
+    bool digit = false;
+    for (char c : value) {
+        if (c == ',') continue;
+        if (!IsDigit(c)) return std::nullopt;
+        digit = true;
+        yen = yen * 10 + (c - '0');
+        if (yen > 1'000'000'000) return std::nullopt;
+    }
+    if (!digit) return std::nullopt;
+    return std::optional<std::int64_t>(yen);
+}
+
+MonthlyBudgetResult ReadMonthlyBudget(const std::string& path) {
+    MonthlyBudgetResult result;
+    const SettingsLines file = ReadSettingsLines(path);
+    if (!file.error.empty()) {
+        result.error = file.error;
+        return result;
+    }
+    for (std::size_t n = 0; n < file.lines.size(); ++n) {
+        const std::string_view line = file.lines[n];
+        if (!IsBudgetLine(line)) continue;
+        const auto equals = line.find('=');
+        const auto yen = ParseMonthlyBudget(equals == std::string_view::npos ? "" : line.substr(equals + 1));
+        if (!yen) {
+            result.yen.reset();
+            result.error = LineLabel(path, n + 1) + "の月の予算「" + std::string(line.substr(equals + 1)) +
+                           "」は円の金額ではありません。";
+            return result;
+        }
+        result.yen = *yen;  // a later line wins
+    }
+    return result;
+}
+
+SettingsFileResult WriteMonthlyBudget(const std::string& path, std::optional<std::int64_t> yen) {
+    SettingsFileResult result;
+    const SettingsLines file = ReadSettingsLines(path);
+    if (!file.error.empty()) {
+        result.error = file.error;
+        return result;
+    }
+    std::string text;
+    for (const std::string& line : file.lines)
+        if (!IsBudgetLine(line)) text += line + "\r\n";
+    text += std::string(kMonthlyBudgetKey) + "=" + (yen ? std::to_string(*yen) : std::string()) + "\r\n";
+    const std::string reason = ReplaceFile(path, text);
+    if (!reason.empty()) result.error = FileLabel(path) + "を書き込めません。（" + reason + "）";
+    return result;
+}
+
 SettingsFileResult WriteInitFile(const std::string& path, const OptionFlags& flags) {
     SettingsFileResult result;
-    const std::string reason = ReplaceFile(path, SettingsFileText(flags));
+    // The flags are written as always; a budget line the file holds stays.
+    std::string text = SettingsFileText(flags);
+    for (const std::string& line : ReadSettingsLines(path).lines)
+        if (IsBudgetLine(line)) text += line + "\r\n";
+    const std::string reason = ReplaceFile(path, text);
     if (!reason.empty()) result.error = FileLabel(path) + "を書き込めません。（" + reason + "）";
     return result;
 }

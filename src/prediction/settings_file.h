@@ -1,6 +1,7 @@
 #pragma once
 // The settings file "ナンバーズ3ズバリン.ini": one line per option flag,
 // key "=" value. Read once at start-up and rewritten once at the end.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +33,24 @@ SettingsFileResult WriteInitFile(const std::string& path, const OptionFlags& fla
 
 // The text WriteInitFile writes.
 std::string SettingsFileText(const OptionFlags& flags);
+
+// The ticket book's monthly budget in yen: the line "月の予算=N". The option
+// flags' reading skips it; WriteInitFile keeps it as the file holds it.
+inline constexpr std::string_view kMonthlyBudgetKey = "月の予算";
+
+struct MonthlyBudgetResult {
+    std::optional<std::int64_t> yen;  // nullopt: no budget (no line, an empty value, no file)
+    std::string error;                // a message naming the file and the line; empty on success
+    bool ok() const { return error.empty(); }
+};
+
+MonthlyBudgetResult ReadMonthlyBudget(const std::string& path);
+// Sets (or, with nullopt, empties) the budget line and keeps every other
+// line of the file. A missing file is created.
+SettingsFileResult WriteMonthlyBudget(const std::string& path, std::optional<std::int64_t> yen);
+// "" or a whole number of yen 0..1,000,000,000 (commas allowed); the
+// outer optional is empty when the text is neither.
+std::optional<std::optional<std::int64_t>> ParseMonthlyBudget(std::string_view text);
 
 // "True" / "False" in any letter case, or a decimal number (on when not
 // zero); blanks round the value are allowed. nullopt for anything else.

@@ -47,6 +47,7 @@ std::vector<MenuItem> BuildMenuTree() {
         Item("mnuMasterInput", "当選データ入力(&I)", Command::MasterInput, std::string(windows::kEntry)),
     };
     for (MenuItem& item : TableItems(kDataMenu)) data.push_back(std::move(item));
+    data.push_back(Item("mnuTickets", "購入記録(&T)", Command::Tickets, std::string(windows::kTickets)));
     for (MenuItem item : {
              Item("mnuImportCsv", "CSVファイルから取り込み(&O)...", Command::ImportCsv),
              Item("mnuExportCsv", "CSVファイルへ書き出し(&S)...", Command::ExportCsv),

@@ -38,6 +38,7 @@ enum class Command {
     ArrangeIcons,
     HelpFile,
     About,
+    Tickets,
 };
 
 struct MenuItem {

@@ -7,7 +7,9 @@
 #include "app/cli/commands.h"
 #include "app/cli/prediction_json.h"
 #include "core/window_names.h"
+#include "platform/store/ticket_store.h"
 #include "prediction/prediction_window_logic.h"
+#include "tickets/ticket_grids.h"
 
 namespace n3 {
 
@@ -36,10 +38,23 @@ PrintedWindow BuildPredictionWindow(const ShowOptions& options, const HistorySna
     return w;
 }
 
+// 購入記録: the book checked against the snapshot, as the window shows it.
+PrintedWindow BuildTicketsWindow(const ShowOptions& options, const HistorySnapshot& snapshot) {
+    const std::vector<Purchase> book = TicketStore::Open(options.databasePath, false).ReadAll();
+    const std::vector<DrawOutcome> outcomes = CheckBook(book, snapshot.history, snapshot.results);
+    PrintedWindow w;
+    w.name = std::string(windows::kTickets);
+    w.caption = std::string(windows::kTickets);
+    w.grids = TicketGrids(book, outcomes, Summarise(book, outcomes));
+    return w;
+}
+
 }  // namespace
 
 std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, const HistorySnapshot& snapshot) {
     if (options.window == kPredictionWindow) return BuildPredictionWindow(options, snapshot);
+    if (options.window == windows::kTickets && !options.databasePath.empty())
+        return BuildTicketsWindow(options, snapshot);
     if (const auto* info = FindAnalysisWindow(options.window); info && (info->build || info->content)) {
         OptionFlagArray flags{};
         if (info->usesOptionFlags) flags = ReadPrediction(options).optionFlags();
@@ -58,6 +73,7 @@ std::vector<std::string> ShowableWindowNames() {
     std::vector<std::string> names{std::string(kPredictionWindow)};
     for (const auto& w : AnalysisWindowTable())
         if (w.build || w.content) names.emplace_back(w.className);
+    names.emplace_back(windows::kTickets);
     return names;
 }
 
@@ -69,6 +85,7 @@ int ShowWindow(const std::string& windowName, const Arguments& args) {
     ShowOptions options;
     options.window = windowName;
     options.settingsPath = args.settings;
+    options.databasePath = args.db;
     options.range.from = int(args.number("from", 1, kMaxDrawNo).value_or(0));
     options.range.to = int(args.number("to", 1, kMaxDrawNo).value_or(0));
     if (options.range.from != 0 && options.range.to != 0 && options.range.from > options.range.to)

@@ -13,6 +13,7 @@ struct ShowOptions {
     std::string window;
     std::string settingsPath;  // empty: the settings file's bare name
     DrawRange range;           // --from / --to, for the windows that take a range
+    std::string databasePath;  // for 購入記録, which reads its own table
 };
 
 // The window's grids as the desktop program builds them, or nullopt for an

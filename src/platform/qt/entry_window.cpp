@@ -110,6 +110,9 @@ void EntryWindow::load() {
             model_->setParent(this);
             fpSpread1_->setModel(model_);
             connect(model_, &DrawEntryModel::writeRefused, this, &EntryWindow::ShowWriteRefused);
+            connect(model_, &QAbstractItemModel::dataChanged, this, &EntryWindow::historyEdited);
+            connect(model_, &QAbstractItemModel::rowsInserted, this, &EntryWindow::historyEdited);
+            connect(model_, &QAbstractItemModel::rowsRemoved, this, &EntryWindow::historyEdited);
             SetUpGrid();
         }
     }

@@ -41,6 +41,10 @@ public:
     void DelLine();
     void CloseAndCheck();
 
+signals:
+    // A draw was stored, changed or deleted.
+    void historyEdited();
+
 protected:
     void unload() override;
 

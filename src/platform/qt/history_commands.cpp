@@ -73,6 +73,7 @@ void ImportHistoryCsv(MainWindow& window) {
             outcome = ImportDrawsAndResults(store, parsed.draws, parsed.results, true, true);
             window.EndWait();
         }
+        emit window.historyChanged();
     } catch (const StoreError& e) {
         window.EndWait();
         Error(window, QStringLiteral("当選データを保存できません。\n理由：%1\n\n"

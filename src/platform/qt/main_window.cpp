@@ -23,6 +23,7 @@
 #include "platform/qt/history_commands.h"
 #include "platform/qt/prediction_window.h"
 #include "platform/qt/qt_util.h"
+#include "platform/qt/tickets_window.h"
 #include "platform/store/draw_store.h"
 
 namespace n3 {
@@ -84,6 +85,7 @@ bool MainWindow::loadSnapshot() {
     }
     frm_.setPropEnd(true);
     EndWait();
+    emit historyChanged();
     return true;
 }
 
@@ -164,7 +166,8 @@ void MainWindow::runCommand(const MenuItem& item) {
     case Command::End: close(); break;
     case Command::Predict:
     case Command::OpenAnalysis:
-    case Command::About: frm_.OpenWindow(item.window); break;
+    case Command::About:
+    case Command::Tickets: frm_.OpenWindow(item.window); break;
     case Command::MasterInput: frm_.OpenMasterInput(); break;
     case Command::TileHorizontal: tileStacked(true); break;
     case Command::TileVertical: tileStacked(false); break;
@@ -189,7 +192,16 @@ ChildWindow* MainWindow::create(const QString& windowClass) {
     if (const auto it = factories_.find(windowClass); it != factories_.end()) return it->second(*this);
     if (windowClass == Q(windows::kAbout)) return new AboutWindow(*this);
     if (windowClass == Q(windows::kPrediction)) return CreatePredictionWindow(*this, prediction_);
-    if (windowClass == Q(windows::kEntry)) return CreateEntryWindow(*this);
+    if (windowClass == Q(windows::kEntry)) {
+        EntryWindow* entry = static_cast<EntryWindow*>(CreateEntryWindow(*this));
+        connect(entry, &EntryWindow::historyEdited, this, &MainWindow::historyChanged);
+        return entry;
+    }
+    if (windowClass == Q(windows::kTickets)) {
+        TicketsWindow* tickets = CreateTicketsWindow(*this, prediction_.settingsPath());
+        connect(this, &MainWindow::historyChanged, tickets, &TicketsWindow::refresh);
+        return tickets;
+    }
     const QByteArray utf8 = windowClass.toUtf8();
     const AnalysisWindowInfo* info = FindAnalysisWindow(std::string_view(utf8.constData(), std::size_t(utf8.size())));
     if (info && (info->build || info->content)) return new AnalysisWindow(*this, *info);

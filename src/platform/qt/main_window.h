@@ -83,6 +83,9 @@ public:
 
 signals:
     void childrenChanged();
+    // The draws in the database changed: a new snapshot, an import or an
+    // edit in the entry window.
+    void historyChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -4,6 +4,7 @@
 
 #include "io/file_io.h"
 #include "platform/store/draw_store.h"
+#include "platform/store/ticket_store.h"
 
 namespace n3 {
 
@@ -67,6 +68,7 @@ int UserVersion(sqlite3* db) {
 const std::vector<SchemaStep>& SchemaSteps() {
     static const std::vector<SchemaStep> steps = {
         {2, kResultsTable},
+        {kTicketSchemaVersion, kTicketTableSql},
     };
     return steps;
 }

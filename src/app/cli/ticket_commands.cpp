@@ -1,0 +1,126 @@
+// tickets add|list|check|export|import: the ticket book from a terminal.
+#include <ctime>
+#include <iostream>
+#include <set>
+
+#include "app/cli/commands.h"
+#include "io/file_io.h"
+#include "platform/store/startup_load.h"
+#include "platform/store/ticket_store.h"
+#include "prediction/settings_file.h"
+#include "tickets/ticket_csv.h"
+#include "tickets/ticket_report.h"
+
+namespace n3::cli {
+
+namespace {
+
+std::string Today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    return text;
+}
+
+// Options another subcommand takes are a mistake here, not silently ignored.
+void AllowOnly(const Arguments& args, const std::set<std::string>& allowed) {
+    for (const auto& [name, value] : args.options)
+        if (!allowed.count(name)) throw UsageError{"--" + name + " はこのコマンドでは使えません"};
+    for (const std::string& name : args.switches)
+        if (!allowed.count(name)) throw UsageError{"--" + name + " はこのコマンドでは使えません"};
+}
+
+void RequireWords(const Arguments& args, int words) {
+    if (int(args.positional.size()) != words + 2) throw UsageError{"引数の数が正しくありません"};
+}
+
+std::string SettingsPath(const Arguments& args) {
+    return args.settings.empty() ? std::string(kSettingsFileName) : args.settings;
+}
+
+int Add(const Arguments& args) {
+    RequireWords(args, 0);
+    AllowOnly(args, {"draw", "draws", "number", "type", "units", "date", "memo"});
+    Purchase p;
+    const auto draw = args.number("draw", 1, kMaxDrawNo);
+    if (!draw) throw UsageError{"--draw で最初の回数を指定してください"};
+    p.最初の回数 = int(*draw);
+    p.継続回数 = int(args.number("draws", 1, kMaxCoveredDraws).value_or(1));
+    p.口数 = int(args.number("units", 1, kMaxUnits).value_or(1));
+    const auto number = args.option("number");
+    if (!number) throw UsageError{"--number で番号を指定してください"};
+    p.番号 = *number;
+    const auto type = args.option("type");
+    if (!type) throw UsageError{"--type で種類（straight、box、set、mini）を指定してください"};
+    const auto bet = ParseBetType(*type);
+    if (!bet) throw UsageError{"--type には straight、box、set、mini のどれかを指定してください"};
+    p.種類 = *bet;
+    p.購入日 = args.option("date").value_or(Today());
+    p.メモ = args.option("memo").value_or("");
+    if (std::string why = PurchaseError(p); !why.empty()) throw UsageError{why};
+
+    const MonthlyBudgetResult budget = ReadMonthlyBudget(SettingsPath(args));
+    if (!budget.ok()) std::cerr << budget.error << '\n';
+    TicketStore store = TicketStore::Open(args.db);
+    if (const auto over = OverBudget(store.ReadAll(), p, budget.yen))
+        std::cerr << "注意: " << BudgetWarning(*over) << '\n';
+    p.id = store.Add(p);
+    std::cerr << "購入記録に追加しました（" << FormatYen(p.cost()) << " 円）。\n";
+    return WriteOut(TicketListText({p})) ? 0 : 1;
+}
+
+int List(const Arguments& args) {
+    RequireWords(args, 0);
+    AllowOnly(args, {});
+    return WriteOut(TicketListText(TicketStore::Open(args.db, false).ReadAll())) ? 0 : 1;
+}
+
+int Check(const Arguments& args) {
+    RequireWords(args, 0);
+    AllowOnly(args, {});
+    const std::vector<Purchase> book = TicketStore::Open(args.db, false).ReadAll();
+    const HistorySnapshot snapshot = LoadHistorySnapshot(args.db);
+    const std::vector<DrawOutcome> outcomes = CheckBook(book, snapshot.history, snapshot.results);
+    const BookSummary summary = Summarise(book, outcomes);
+    const TicketReport report{book, outcomes, summary};
+    if (args.format == "csv") return WriteOut(TicketReportCsv(report)) ? 0 : 1;
+    if (args.format == "json") return WriteOut(TicketReportJson(report)) ? 0 : 1;
+    return WriteOut(TicketReportText(report)) ? 0 : 1;
+}
+
+int Export(const Arguments& args) {
+    RequireWords(args, 0);
+    AllowOnly(args, {});
+    return WriteOut(WriteTicketCsv(TicketStore::Open(args.db, false).ReadAll())) ? 0 : 1;
+}
+
+int Import(const Arguments& args) {
+    RequireWords(args, 1);
+    AllowOnly(args, {"replace"});
+    const std::string& file = args.positional[2];
+    const FileReadResult bytes = ReadWholeFile(file);
+    if (bytes.missing) throw UsageError{file + ": ファイルが見つかりません"};
+    if (!bytes.error.empty()) throw UsageError{file + ": " + bytes.error};
+    const TicketCsvResult parsed = ReadTicketCsv(bytes.bytes);
+    if (!parsed.ok()) throw UsageError{file + ": " + parsed.error + "\n取り込みは行っていません。"};
+    TicketStore store = TicketStore::Open(args.db);
+    store.AddAll(parsed.purchases, args.has("replace"));
+    std::cerr << parsed.purchases.size() << " 件の購入記録を取り込みました。\n";
+    return 0;
+}
+
+}  // namespace
+
+int RunTickets(const Arguments& args) {
+    const std::string& what = args.positional[1];
+    if (what == "add") return Add(args);
+    if (what == "list") return List(args);
+    if (what == "check") return Check(args);
+    if (what == "export") return Export(args);
+    if (what == "import") return Import(args);
+    throw UsageError{"tickets の後には add、list、check、export、import のどれかを指定してください"};
+}
+
+}  // namespace n3::cli

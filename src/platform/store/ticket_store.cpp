@@ -1,0 +1,190 @@
+#include "platform/store/ticket_store.h"
+
+#include <sqlite3.h>
+
+namespace n3 {
+
+const char* const kTicketTableSql = R"sql(
+CREATE TABLE IF NOT EXISTS 購入記録 (
+  id         INTEGER PRIMARY KEY,
+  購入日     TEXT NOT NULL CHECK (typeof(購入日) = 'text' AND length(購入日) = 10
+                AND 購入日 GLOB '[12][0-9][0-9][0-9]-[01][0-9]-[0-3][0-9]' AND date(購入日, '+0 days') = 購入日),
+  最初の回数 INTEGER NOT NULL CHECK (typeof(最初の回数) = 'integer' AND 最初の回数 BETWEEN 1 AND 32767),
+  継続回数   INTEGER NOT NULL CHECK (typeof(継続回数) = 'integer' AND 継続回数 BETWEEN 1 AND 20
+                AND 最初の回数 + 継続回数 - 1 <= 32767),
+  番号       TEXT NOT NULL CHECK (typeof(番号) = 'text'),
+  種類       TEXT NOT NULL CHECK (種類 IN ('ストレート', 'ボックス', 'セット', 'ミニ')),
+  口数       INTEGER NOT NULL CHECK (typeof(口数) = 'integer' AND 口数 BETWEEN 1 AND 99),
+  メモ       TEXT NOT NULL DEFAULT '' CHECK (typeof(メモ) = 'text'),
+  CHECK ((種類 = 'ミニ' AND length(番号) = 2 AND 番号 GLOB '[0-9][0-9]')
+      OR (種類 <> 'ミニ' AND length(番号) = 3 AND 番号 GLOB '[0-9][0-9][0-9]')),
+  CHECK (種類 NOT IN ('ボックス', 'セット')
+      OR NOT (substr(番号, 1, 1) = substr(番号, 2, 1) AND substr(番号, 2, 1) = substr(番号, 3, 1)))
+);
+)sql";
+
+namespace {
+
+std::string Reason(sqlite3* db) {
+    switch (sqlite3_extended_errcode(db) & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return "データベースが他のプログラムで使用中です";
+    case SQLITE_READONLY: return "データベースが読み取り専用です";
+    case SQLITE_FULL: return "ディスクの空き容量が足りません";
+    case SQLITE_NOTADB: return "データベースファイルではありません";
+    case SQLITE_CORRUPT: return "データベースファイルが壊れています";
+    case SQLITE_CONSTRAINT: return "購入記録の値が正しくありません";
+    default: return sqlite3_errmsg(db);
+    }
+}
+
+class Statement {
+public:
+    Statement(sqlite3* db, const char* sql) : db_(db) {
+        if (sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) != SQLITE_OK) throw StoreError(Reason(db));
+    }
+    ~Statement() { sqlite3_finalize(stmt_); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    void bind(int i, std::int64_t v) { sqlite3_bind_int64(stmt_, i, v); }
+    void bind(int i, const std::string& v) { sqlite3_bind_text(stmt_, i, v.data(), int(v.size()), SQLITE_TRANSIENT); }
+    bool step() {
+        const int rc = sqlite3_step(stmt_);
+        if (rc == SQLITE_ROW) return true;
+        if (rc == SQLITE_DONE) return false;
+        throw StoreError(Reason(db_));
+    }
+    void reset() {
+        sqlite3_reset(stmt_);
+        sqlite3_clear_bindings(stmt_);
+    }
+    std::int64_t integer(int i) const { return sqlite3_column_int64(stmt_, i); }
+    std::string text(int i) const {
+        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, i));
+        return p ? std::string(p, std::size_t(sqlite3_column_bytes(stmt_, i))) : std::string();
+    }
+
+private:
+    sqlite3* db_;
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+// Binds the seven columns from index 1 on.
+void BindPurchase(Statement& s, const Purchase& p) {
+    s.bind(1, p.購入日);
+    s.bind(2, std::int64_t(p.最初の回数));
+    s.bind(3, std::int64_t(p.継続回数));
+    s.bind(4, p.番号);
+    s.bind(5, std::string(BetTypeName(p.種類)));
+    s.bind(6, std::int64_t(p.口数));
+    s.bind(7, p.メモ);
+}
+
+constexpr const char* kInsert =
+    "INSERT INTO 購入記録 (購入日, 最初の回数, 継続回数, 番号, 種類, 口数, メモ) VALUES (?, ?, ?, ?, ?, ?, ?)";
+
+// Refuses what the table would refuse, with the reason in words.
+void Check(const Purchase& p) {
+    if (std::string why = PurchaseError(p); !why.empty()) throw StoreError(why);
+}
+
+}  // namespace
+
+TicketStore::TicketStore(sqlite3* db) : db_(db) {}
+TicketStore::TicketStore(TicketStore&& other) noexcept : db_(other.db_) { other.db_ = nullptr; }
+TicketStore& TicketStore::operator=(TicketStore&& other) noexcept {
+    if (this != &other) {
+        sqlite3_close(db_);
+        db_ = other.db_;
+        other.db_ = nullptr;
+    }
+    return *this;
+}
+TicketStore::~TicketStore() { sqlite3_close(db_); }
+
+TicketStore TicketStore::Open(const std::string& path, bool createIfMissing) {
+    // The draw store checks the file, creates it on the first start and
+    // brings it to the newest version, the book's table included.
+    { const DrawStore draws = DrawStore::Open(path, createIfMissing); }
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
+        const std::string reason = db ? Reason(db) : "メモリが足りません";
+        sqlite3_close(db);
+        throw StoreError("データベースファイル「" + path + "」を開けません。\n理由：" + reason);
+    }
+    sqlite3_busy_timeout(db, 2000);
+    sqlite3_extended_result_codes(db, 1);
+    // The book's table came with the schema step to kTicketSchemaVersion.
+    return TicketStore(db);
+}
+
+void TicketStore::Exec(const char* sql) const {
+    char* err = nullptr;
+    if (sqlite3_exec(db_, sql, nullptr, nullptr, &err) != SQLITE_OK) {
+        sqlite3_free(err);
+        throw StoreError(Reason(db_));
+    }
+}
+
+std::vector<Purchase> TicketStore::ReadAll() const {
+    std::vector<Purchase> book;
+    Statement q(db_, "SELECT id, 購入日, 最初の回数, 継続回数, 番号, 種類, 口数, メモ FROM 購入記録 ORDER BY id");
+    while (q.step()) {
+        Purchase p;
+        p.id = q.integer(0);
+        p.購入日 = q.text(1);
+        p.最初の回数 = int(q.integer(2));
+        p.継続回数 = int(q.integer(3));
+        p.番号 = q.text(4);
+        p.種類 = ParseBetType(q.text(5)).value_or(BetType::Straight);
+        p.口数 = int(q.integer(6));
+        p.メモ = q.text(7);
+        book.push_back(std::move(p));
+    }
+    return book;
+}
+
+std::int64_t TicketStore::Add(const Purchase& p) {
+    Check(p);
+    Statement ins(db_, kInsert);
+    BindPurchase(ins, p);
+    ins.step();
+    return sqlite3_last_insert_rowid(db_);
+}
+
+void TicketStore::Update(const Purchase& p) {
+    Check(p);
+    Statement up(db_,
+                 "UPDATE 購入記録 SET 購入日 = ?, 最初の回数 = ?, 継続回数 = ?, 番号 = ?, 種類 = ?, 口数 = ?, "
+                 "メモ = ? WHERE id = ?");
+    BindPurchase(up, p);
+    up.bind(8, p.id);
+    up.step();
+}
+
+void TicketStore::Remove(std::int64_t id) {
+    Statement del(db_, "DELETE FROM 購入記録 WHERE id = ?");
+    del.bind(1, id);
+    del.step();
+}
+
+void TicketStore::AddAll(const std::vector<Purchase>& purchases, bool replace) {
+    for (const Purchase& p : purchases) Check(p);
+    Exec("BEGIN IMMEDIATE");
+    try {
+        if (replace) Exec("DELETE FROM 購入記録");
+        Statement ins(db_, kInsert);
+        for (const Purchase& p : purchases) {
+            BindPurchase(ins, p);
+            ins.step();
+            ins.reset();
+        }
+        Exec("COMMIT");
+    } catch (...) {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+}  // namespace n3

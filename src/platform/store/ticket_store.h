@@ -1,0 +1,52 @@
+#pragma once
+// The ticket book's table 購入記録 in the draw database. The CHECK
+// constraints refuse anything the book's rules refuse, so no other writer
+// can store a purchase the program could not read.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/store/draw_store.h"
+#include "tickets/ticket.h"
+
+struct sqlite3;
+
+namespace n3 {
+
+// The schema step that adds the book (one entry of SchemaSteps()): run once,
+// inside the upgrade's transaction, when the database moves on to
+// kTicketSchemaVersion.
+inline constexpr int kTicketSchemaVersion = 3;
+extern const char* const kTicketTableSql;
+
+class TicketStore {
+public:
+    // Opens the database (creating it, as the draw store does, when it is
+    // missing and createIfMissing is set) and makes sure the table is
+    // there. Throws StoreError.
+    static TicketStore Open(const std::string& path, bool createIfMissing = true);
+
+    TicketStore(TicketStore&& other) noexcept;
+    TicketStore& operator=(TicketStore&& other) noexcept;
+    TicketStore(const TicketStore&) = delete;
+    TicketStore& operator=(const TicketStore&) = delete;
+    ~TicketStore();
+
+    // Every purchase in the order it was stored.
+    std::vector<Purchase> ReadAll() const;
+    // Stores a new purchase and returns its id.
+    std::int64_t Add(const Purchase& p);
+    // Rewrites the purchase with p.id.
+    void Update(const Purchase& p);
+    void Remove(std::int64_t id);
+    // Stores every purchase in one transaction, after removing the whole
+    // book when `replace` is set. All or nothing.
+    void AddAll(const std::vector<Purchase>& purchases, bool replace);
+
+private:
+    explicit TicketStore(sqlite3* db);
+    void Exec(const char* sql) const;
+    sqlite3* db_ = nullptr;
+};
+
+}  // namespace n3

@@ -1,0 +1,63 @@
+#include "tickets/ticket.h"
+
+#include "core/draw.h"
+
+namespace n3 {
+
+namespace {
+
+bool AllDigits(std::string_view s) {
+    for (char c : s)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+int Number(std::string_view s) {
+    int v = 0;
+    for (char c : s) v = v * 10 + (c - '0');
+    return v;
+}
+
+}  // namespace
+
+std::string_view BetTypeName(BetType type) { return kBetTypeNames[std::size_t(type)]; }
+
+std::optional<BetType> ParseBetType(std::string_view text) {
+    for (int i = 0; i < kBetTypeCount; ++i)
+        if (text == kBetTypeNames[std::size_t(i)] || text == kBetTypeWords[std::size_t(i)]) return BetType(i);
+    return std::nullopt;
+}
+
+bool IsValidDate(std::string_view text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+    const std::string_view y = text.substr(0, 4), m = text.substr(5, 2), d = text.substr(8, 2);
+    if (!AllDigits(y) || !AllDigits(m) || !AllDigits(d)) return false;
+    const int year = Number(y), month = Number(m), day = Number(d);
+    if (year < 1900 || month < 1 || month > 12 || day < 1) return false;
+    static constexpr int kDays[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (day > kDays[month - 1]) return false;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return !(month == 2 && day == 29 && !leap);
+}
+
+std::string PurchaseError(const Purchase& p) {
+    if (!IsValidDate(p.購入日)) return "購入日「" + p.購入日 + "」は YYYY-MM-DD の日付ではありません。";
+    if (p.最初の回数 < 1 || p.最初の回数 > kMaxDrawNo)
+        return "最初の回数は 1〜" + std::to_string(kMaxDrawNo) + " で指定してください。";
+    if (p.継続回数 < 1 || p.継続回数 > kMaxCoveredDraws)
+        return "継続回数は 1〜" + std::to_string(kMaxCoveredDraws) + " で指定してください。";
+    if (p.lastDraw() > kMaxDrawNo) return "最後の回数が " + std::to_string(kMaxDrawNo) + " を超えます。";
+    const int length = NumberLength(p.種類);
+    if (int(p.番号.size()) != length || !AllDigits(p.番号))
+        return "番号「" + p.番号 + "」は" + std::string(BetTypeName(p.種類)) + "では " + std::to_string(length) +
+               " 桁の数字で指定してください。";
+    // A triple has one order only: there is no box to win, and a set is
+    // half a box, so neither is sold for it.
+    if ((p.種類 == BetType::Box || p.種類 == BetType::Set) && p.番号[0] == p.番号[1] && p.番号[1] == p.番号[2])
+        return "ゾロ目（" + p.番号 + "）は" + std::string(BetTypeName(p.種類)) + "では買えません。";
+    if (p.口数 < 1 || p.口数 > kMaxUnits) return "口数は 1〜" + std::to_string(kMaxUnits) + " で指定してください。";
+    if (p.メモ.find_first_of("\r\n") != std::string::npos) return "メモに改行は入れられません。";
+    return {};
+}
+
+}  // namespace n3

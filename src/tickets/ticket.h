@@ -1,0 +1,50 @@
+#pragma once
+// One purchase of the ticket book: a number bought with one bet type for
+// one or more consecutive draws, and the rules of what may be bought.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace n3 {
+
+enum class BetType { Straight, Box, Set, Mini };
+inline constexpr int kBetTypeCount = 4;
+// The names the book stores and shows, and the words of the command line.
+inline constexpr std::array<std::string_view, kBetTypeCount> kBetTypeNames = {"ストレート", "ボックス", "セット",
+                                                                              "ミニ"};
+inline constexpr std::array<std::string_view, kBetTypeCount> kBetTypeWords = {"straight", "box", "set", "mini"};
+
+inline constexpr int kMaxCoveredDraws = 20;  // 継続回数 1..20
+inline constexpr int kMaxUnits = 99;         // 口数 1..99
+inline constexpr std::int64_t kUnitPriceYen = 200;
+
+struct Purchase {
+    std::int64_t id = 0;  // the store's row id; 0 before it is stored
+    std::string 購入日;   // YYYY-MM-DD
+    int 最初の回数 = 0;
+    int 継続回数 = 1;
+    std::string 番号;  // three digits, two for ミニ; leading zeros kept
+    BetType 種類 = BetType::Straight;
+    int 口数 = 1;
+    std::string メモ;
+
+    int lastDraw() const { return 最初の回数 + 継続回数 - 1; }
+    // 200 yen per unit per draw, セット included.
+    std::int64_t cost() const { return kUnitPriceYen * 口数 * 継続回数; }
+    bool operator==(const Purchase&) const = default;
+};
+
+std::string_view BetTypeName(BetType type);
+// By its name (ストレート...) or its command-line word (straight...).
+std::optional<BetType> ParseBetType(std::string_view text);
+
+// How many digits the number of a bet type has.
+inline int NumberLength(BetType type) { return type == BetType::Mini ? 2 : 3; }
+// True for a real calendar date written YYYY-MM-DD.
+bool IsValidDate(std::string_view text);
+// The reason (Japanese) a purchase cannot be stored; empty when it can.
+std::string PurchaseError(const Purchase& p);
+
+}  // namespace n3

@@ -1,0 +1,129 @@
+#include "tickets/ticket_check.h"
+
+#include <algorithm>
+
+namespace n3 {
+
+namespace {
+
+// Draws and results indexed by draw number, so that each outcome is one look-up.
+class DrawIndex {
+public:
+    DrawIndex(const DrawHistory& history, const ResultHistory& results, int lowest, int highest)
+        : base_(lowest),
+          draws_(std::size_t(std::max(0, highest - lowest + 1)), nullptr),
+          results_(draws_.size(), nullptr) {
+        for (const Draw& d : history)
+            if (const auto i = slot(d.回数)) draws_[*i] = &d;
+        for (const DrawResult& r : results)
+            if (const auto i = slot(r.回数)) results_[*i] = &r;
+    }
+    const Draw* draw(int no) const {
+        const auto i = slot(no);
+        return i ? draws_[*i] : nullptr;
+    }
+    const DrawResult* result(int no) const {
+        const auto i = slot(no);
+        return i ? results_[*i] : nullptr;
+    }
+
+private:
+    std::optional<std::size_t> slot(int no) const {
+        if (no < base_ || no - base_ >= int(draws_.size())) return std::nullopt;
+        return std::size_t(no - base_);
+    }
+    int base_;
+    std::vector<const Draw*> draws_;
+    std::vector<const DrawResult*> results_;
+};
+
+std::array<int, 3> Digits(const std::string& number) {
+    std::array<int, 3> d{-1, -1, -1};
+    for (std::size_t i = 0; i < number.size() && i < 3; ++i) d[i] = number[i] - '0';
+    return d;
+}
+
+bool SameDigits(std::array<int, 3> a, std::array<int, 3> b) {
+    std::sort(a.begin(), a.end());
+    std::sort(b.begin(), b.end());
+    return a == b;
+}
+
+}  // namespace
+
+std::optional<PrizeKind> WinningPrize(const Purchase& p, const Draw& draw) {
+    if (!draw.complete()) return std::nullopt;
+    const std::array<int, 3> drawn = {draw.digit(0), draw.digit(1), draw.digit(2)};
+    const std::array<int, 3> bought = Digits(p.番号);
+    switch (p.種類) {
+    case BetType::Straight:
+        if (bought == drawn) return PrizeKind::Straight;
+        return std::nullopt;
+    case BetType::Box:
+        if (SameDigits(bought, drawn)) return PrizeKind::Box;
+        return std::nullopt;
+    case BetType::Set:
+        if (bought == drawn) return PrizeKind::SetStraight;
+        if (SameDigits(bought, drawn)) return PrizeKind::SetBox;
+        return std::nullopt;
+    case BetType::Mini:
+        if (p.番号.size() == 2 && bought[0] == drawn[1] && bought[1] == drawn[2]) return PrizeKind::Mini;
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::vector<DrawOutcome> CheckBook(const std::vector<Purchase>& book, const DrawHistory& history,
+                                   const ResultHistory& results) {
+    std::vector<DrawOutcome> outcomes;
+    if (book.empty()) return outcomes;
+    int lowest = book.front().最初の回数, highest = book.front().lastDraw();
+    std::size_t count = 0;
+    for (const Purchase& p : book) {
+        lowest = std::min(lowest, p.最初の回数);
+        highest = std::max(highest, p.lastDraw());
+        count += std::size_t(std::max(0, p.継続回数));
+    }
+    const DrawIndex index(history, results, lowest, highest);
+    outcomes.reserve(count);
+    for (std::size_t i = 0; i < book.size(); ++i) {
+        const Purchase& p = book[i];
+        for (int no = p.最初の回数; no <= p.lastDraw(); ++no) {
+            DrawOutcome o;
+            o.purchase = i;
+            o.回数 = no;
+            const Draw* draw = index.draw(no);
+            if (draw && draw->complete()) {
+                o.drawn = draw->digit(0) * 100 + draw->digit(1) * 10 + draw->digit(2);
+                o.prize = WinningPrize(p, *draw);
+                o.outcome = Outcome::Lost;
+                if (o.prize) {
+                    const DrawResult* result = index.result(no);
+                    const std::optional<std::int64_t> yen = result ? result->prize(*o.prize).yen : std::nullopt;
+                    o.outcome = yen ? Outcome::Won : Outcome::PrizeUnknown;
+                    o.yen = yen ? *yen * p.口数 : 0;
+                }
+            }
+            outcomes.push_back(o);
+        }
+    }
+    return outcomes;
+}
+
+std::string OutcomeText(const DrawOutcome& o) {
+    switch (o.outcome) {
+    case Outcome::NotDrawn: return std::string(kNotDrawnText);
+    case Outcome::Lost: return std::string(kLostText);
+    case Outcome::PrizeUnknown: return std::string(kPrizeUnknownText);
+    case Outcome::Won: return std::string(kPrizeKindNames[std::size_t(*o.prize)]) + " 当せん";
+    }
+    return {};
+}
+
+std::string DrawnText(const DrawOutcome& o) {
+    if (o.drawn < 0) return {};
+    const char text[3] = {char('0' + o.drawn / 100), char('0' + o.drawn / 10 % 10), char('0' + o.drawn % 10)};
+    return std::string(text, 3);
+}
+
+}  // namespace n3

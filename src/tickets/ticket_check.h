@@ -1,0 +1,50 @@
+#pragma once
+// What each purchase of the ticket book won on each draw it covers, from
+// the draw's digits and the prizes published for that draw.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/draw.h"
+#include "core/draw_result.h"
+#include "tickets/ticket.h"
+
+namespace n3 {
+
+enum class Outcome {
+    NotDrawn,      // the draw is not in the history yet (or its digits are not all known)
+    Lost,          // drawn, nothing won
+    Won,           // drawn, won, and the prize per unit is known
+    PrizeUnknown,  // drawn and won, but the prize per unit is not known
+};
+
+inline constexpr std::string_view kNotDrawnText = "未抽せん";
+inline constexpr std::string_view kLostText = "はずれ";
+inline constexpr std::string_view kPrizeUnknownText = "当せん金不明";
+
+struct DrawOutcome {
+    std::size_t purchase = 0;  // index into the book
+    int 回数 = 0;
+    Outcome outcome = Outcome::NotDrawn;
+    std::optional<PrizeKind> prize;  // what was won (Won and PrizeUnknown)
+    std::int64_t yen = 0;            // prize per unit × 口数 (Won only)
+    int drawn = -1;                  // the draw's digits as 0..999; -1 when not drawn
+};
+
+// The prize a purchase wins on a complete draw, or nullopt. ストレート: the
+// exact number; ボックス: the same digits in any order; セット: its straight
+// prize on the exact number, its box prize on another order; ミニ: the last
+// two digits in order.
+std::optional<PrizeKind> WinningPrize(const Purchase& p, const Draw& draw);
+
+// Every purchase × covered draw, in book order and then by draw.
+std::vector<DrawOutcome> CheckBook(const std::vector<Purchase>& book, const DrawHistory& history,
+                                   const ResultHistory& results);
+
+// "未抽せん", "はずれ", "当せん金不明", or the prize's name with "当せん".
+std::string OutcomeText(const DrawOutcome& o);
+// The draw's digits as three characters, or "" when not drawn.
+std::string DrawnText(const DrawOutcome& o);
+
+}  // namespace n3

@@ -1,0 +1,91 @@
+#include "tickets/ticket_csv.h"
+
+#include <charconv>
+
+#include "io/csv_records.h"
+#include "io/field_text.h"
+#include "io/text_encoding.h"
+
+namespace n3 {
+
+namespace {
+
+std::string Quoted(const std::string& field) {
+    if (field.find_first_of(",\"\r\n") == std::string::npos && field == NormaliseField(field)) return field;
+    std::string out = "\"";
+    for (char c : field) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+bool ReadInt(const std::string& text, int& value) {
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return !text.empty() && ec == std::errc() && ptr == end;
+}
+
+TicketCsvResult Failure(int line, std::string reason) {
+    TicketCsvResult r;
+    r.errorLine = line;
+    r.error = std::to_string(line) + " 行目: " + std::move(reason);
+    return r;
+}
+
+}  // namespace
+
+std::string WriteTicketCsv(const std::vector<Purchase>& book) {
+    std::string out = std::string(kTicketCsvHeading) + "\r\n";
+    for (const Purchase& p : book) {
+        out += p.購入日 + ',' + std::to_string(p.最初の回数) + ',' + std::to_string(p.継続回数) + ',' + p.番号 + ',' +
+               std::string(BetTypeName(p.種類)) + ',' + std::to_string(p.口数) + ',' + Quoted(p.メモ) + "\r\n";
+    }
+    return out;
+}
+
+TicketCsvResult ReadTicketCsv(const std::string& bytes) {
+    const DecodedText decoded = DecodeTextFile(bytes);
+    if (!decoded.ok()) return Failure(decoded.badLine, decoded.reason);
+    CsvReader reader(decoded.text);
+    CsvRecord record;
+    TicketCsvResult result;
+    bool heading = true;
+    while (reader.Next(record)) {
+        if (record.blank()) continue;
+        if (heading) {
+            heading = false;
+            std::string joined;
+            for (std::size_t i = 0; i < record.fields.size(); ++i)
+                joined += (i ? "," : "") + NormaliseField(record.fields[i]);
+            if (joined != kTicketCsvHeading)
+                return Failure(record.line, std::string("見出しの行が「") + kTicketCsvHeading + "」ではありません。");
+            continue;
+        }
+        if (record.fields.size() < 6 || record.fields.size() > 7)
+            return Failure(record.line, "項目の数が 7 ではありません。");
+        Purchase p;
+        p.購入日 = NormaliseField(record.fields[0]);
+        const std::string first = NormaliseField(record.fields[1]), count = NormaliseField(record.fields[2]),
+                          units = NormaliseField(record.fields[5]);
+        if (!ReadInt(first, p.最初の回数))
+            return Failure(record.line, "最初の回数「" + first + "」が数ではありません。");
+        if (!ReadInt(count, p.継続回数)) return Failure(record.line, "継続回数「" + count + "」が数ではありません。");
+        if (!ReadInt(units, p.口数)) return Failure(record.line, "口数「" + units + "」が数ではありません。");
+        p.番号 = NormaliseField(record.fields[3]);
+        const std::string type = NormaliseField(record.fields[4]);
+        const auto bet = ParseBetType(type);
+        if (!bet)
+            return Failure(record.line,
+                           "種類「" + type + "」はストレート、ボックス、セット、ミニのどれでもありません。");
+        p.種類 = *bet;
+        if (record.fields.size() == 7) p.メモ = record.fields[6];
+        if (std::string why = PurchaseError(p); !why.empty()) return Failure(record.line, why);
+        result.purchases.push_back(std::move(p));
+    }
+    if (reader.error()) return Failure(reader.error()->line, reader.error()->reason);
+    if (heading) return Failure(1, "見出しの行がありません。");
+    return result;
+}
+
+}  // namespace n3

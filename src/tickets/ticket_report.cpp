@@ -1,0 +1,148 @@
+#include "tickets/ticket_report.h"
+
+#include <cstdio>
+
+namespace n3 {
+
+namespace {
+
+std::string JsonString(const std::string& s) {
+    std::string out = "\"";
+    for (char c : s) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char esc[8];
+                std::snprintf(esc, sizeof esc, "\\u%04x", unsigned(c));
+                out += esc;
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+std::string CsvField(const std::string& s) {
+    if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+std::string PercentNumber(std::optional<double> p) {
+    if (!p) return "";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", *p);
+    return text;
+}
+
+std::string JsonPercent(std::optional<double> p) { return p ? PercentNumber(p) : "null"; }
+
+std::string TotalsJson(const BookTotals& t) {
+    return "{\"purchases\":" + std::to_string(t.purchases) + ",\"units\":" + std::to_string(t.units) +
+           ",\"spent\":" + std::to_string(t.spent) + ",\"won\":" + std::to_string(t.won) +
+           ",\"balance\":" + std::to_string(t.balance()) + ",\"returnPercent\":" + JsonPercent(t.returnPercent()) +
+           ",\"wins\":" + std::to_string(t.wins) + ",\"pending\":" + std::to_string(t.pending) +
+           ",\"prizesUnknown\":" + std::to_string(t.prizesUnknown) + "}";
+}
+
+std::string MonthCsv(const std::string& name, const BookTotals& t, const std::string& cumulative) {
+    return name + ',' + std::to_string(t.purchases) + ',' + std::to_string(t.units) + ',' + std::to_string(t.spent) +
+           ',' + std::to_string(t.won) + ',' + std::to_string(t.balance()) + ',' + cumulative + ',' +
+           PercentNumber(t.returnPercent()) + "\r\n";
+}
+
+}  // namespace
+
+std::string OutcomeYenText(const DrawOutcome& o) {
+    switch (o.outcome) {
+    case Outcome::Won: return std::to_string(o.yen);
+    case Outcome::Lost: return "0";
+    default: return "";
+    }
+}
+
+std::string TicketReportText(const TicketReport& r) {
+    std::string out = "購入日      回数   番号 種類       口数  抽せん 結果                     当せん金\n";
+    char line[512];
+    for (const DrawOutcome& o : r.outcomes) {
+        const Purchase& p = r.book[o.purchase];
+        const std::string type(BetTypeName(p.種類));
+        const std::string yen = o.outcome == Outcome::Won ? FormatYen(o.yen) + " 円" : "";
+        std::snprintf(line, sizeof line, "%s  %5d  %-3s  %s  %2d口  %-3s  %s  %s\n", p.購入日.c_str(), o.回数,
+                      p.番号.c_str(), type.c_str(), p.口数, DrawnText(o).empty() ? "---" : DrawnText(o).c_str(),
+                      OutcomeText(o).c_str(), yen.c_str());
+        out += line;
+    }
+    out += "\n月別\n";
+    for (const MonthTotals& m : r.summary.months)
+        out += m.month + "  " + SummaryLine(m.totals) + "　累計収支 " + FormatYen(m.cumulativeBalance) + " 円\n";
+    out += "\n合計  " + SummaryLine(r.summary.totals) + "\n";
+    return out;
+}
+
+std::string TicketReportCsv(const TicketReport& r) {
+    std::string out = "id,購入日,最初の回数,継続回数,番号,種類,口数,メモ,回数,抽せん数字,結果,当せん金\r\n";
+    for (const DrawOutcome& o : r.outcomes) {
+        const Purchase& p = r.book[o.purchase];
+        out += std::to_string(p.id) + ',' + p.購入日 + ',' + std::to_string(p.最初の回数) + ',' +
+               std::to_string(p.継続回数) + ',' + p.番号 + ',' + std::string(BetTypeName(p.種類)) + ',' +
+               std::to_string(p.口数) + ',' + CsvField(p.メモ) + ',' + std::to_string(o.回数) + ',' + DrawnText(o) +
+               ',' + OutcomeText(o) + ',' + OutcomeYenText(o) + "\r\n";
+    }
+    out += "\r\n月,購入件数,口数,購入金額,当せん金,収支,累計収支,回収率\r\n";
+    for (const MonthTotals& m : r.summary.months)
+        out += MonthCsv(m.month, m.totals, std::to_string(m.cumulativeBalance));
+    out += MonthCsv("合計", r.summary.totals, std::to_string(r.summary.totals.balance()));
+    return out;
+}
+
+std::string TicketReportJson(const TicketReport& r) {
+    std::string out = "{\"outcomes\":[";
+    for (std::size_t i = 0; i < r.outcomes.size(); ++i) {
+        const DrawOutcome& o = r.outcomes[i];
+        const Purchase& p = r.book[o.purchase];
+        if (i) out += ',';
+        out += "\n{\"id\":" + std::to_string(p.id) + ",\"date\":" + JsonString(p.購入日) +
+               ",\"number\":" + JsonString(p.番号) + ",\"type\":" + JsonString(std::string(BetTypeName(p.種類))) +
+               ",\"units\":" + std::to_string(p.口数) + ",\"draw\":" + std::to_string(o.回数) +
+               ",\"drawn\":" + (o.drawn < 0 ? "null" : JsonString(DrawnText(o))) +
+               ",\"outcome\":" + JsonString(OutcomeText(o)) + ",\"yen\":" +
+               (o.outcome == Outcome::Won || o.outcome == Outcome::Lost ? std::to_string(o.yen) : "null") + "}";
+    }
+    out += "],\n\"months\":[";
+    for (std::size_t i = 0; i < r.summary.months.size(); ++i) {
+        const MonthTotals& m = r.summary.months[i];
+        if (i) out += ',';
+        out += "\n{\"month\":" + JsonString(m.month) + ",\"totals\":" + TotalsJson(m.totals) +
+               ",\"cumulativeBalance\":" + std::to_string(m.cumulativeBalance) + "}";
+    }
+    out += "],\n\"total\":" + TotalsJson(r.summary.totals) +
+           ",\"theoreticalReturnPercent\":" + PercentNumber(kTheoreticalReturnPercent) + "}\n";
+    return out;
+}
+
+std::string TicketListText(const std::vector<Purchase>& book) {
+    std::string out;
+    char line[512];
+    for (const Purchase& p : book) {
+        std::snprintf(line, sizeof line, "%lld  %s  第%d回〜第%d回  %s  %s  %d口  %s円", static_cast<long long>(p.id),
+                      p.購入日.c_str(), p.最初の回数, p.lastDraw(), p.番号.c_str(),
+                      std::string(BetTypeName(p.種類)).c_str(), p.口数, FormatYen(p.cost()).c_str());
+        out += line;
+        if (!p.メモ.empty()) out += "  " + p.メモ;
+        out += '\n';
+    }
+    return out;
+}
+
+}  // namespace n3

@@ -1,0 +1,101 @@
+// The ticket book's money: totals, months, the chart and the budget check.
+#include <gtest/gtest.h>
+
+#include "test_history.h"
+#include "tickets/ticket_summary.h"
+
+using namespace n3;
+using n3::testing::history;
+
+namespace {
+
+Purchase Bought(std::string date, std::string number, int first, int draws, int units, std::int64_t id = 0) {
+    Purchase p;
+    p.id = id;
+    p.購入日 = std::move(date);
+    p.番号 = std::move(number);
+    p.最初の回数 = first;
+    p.継続回数 = draws;
+    p.口数 = units;
+    return p;
+}
+
+DrawResult StraightPays(int no, std::int64_t yen) {
+    DrawResult r;
+    r.回数 = no;
+    r.prize(PrizeKind::Straight).yen = yen;
+    return r;
+}
+
+}  // namespace
+
+TEST(TicketSummary, TotalsMonthsAndCumulativeBalance) {
+    const std::vector<Purchase> book = {
+        Bought("2024-04-10", "111", 1, 2, 1),  // 400 yen, wins 90,000 on draw 1
+        Bought("2024-04-20", "222", 3, 1, 5),  // 1,000 yen, loses
+        Bought("2024-05-02", "333", 4, 3, 2),  // 1,200 yen, draw 4 wins with no prize known, 5 and 6 not drawn
+    };
+    const auto outcomes = CheckBook(book, history({{1, 1, 1, 1}, {2, 0, 0, 0}, {3, 0, 0, 0}, {4, 3, 3, 3}}),
+                                    {StraightPays(1, 90000), StraightPays(3, 100000)});
+    const BookSummary s = Summarise(book, outcomes);
+    EXPECT_EQ(s.totals.purchases, 3);
+    EXPECT_EQ(s.totals.units, 2 + 5 + 6);
+    EXPECT_EQ(s.totals.spent, 400 + 1000 + 1200);
+    EXPECT_EQ(s.totals.won, 90000);
+    EXPECT_EQ(s.totals.balance(), 90000 - 2600);
+    EXPECT_EQ(s.totals.wins, 2);
+    EXPECT_EQ(s.totals.pending, 2);
+    EXPECT_EQ(s.totals.prizesUnknown, 1);
+    ASSERT_TRUE(s.totals.returnPercent());
+    EXPECT_NEAR(*s.totals.returnPercent(), 100.0 * 90000 / 2600, 1e-9);
+
+    ASSERT_EQ(s.months.size(), 2u);
+    EXPECT_EQ(s.months[0].month, "2024-04");
+    EXPECT_EQ(s.months[0].totals.spent, 1400);
+    EXPECT_EQ(s.months[0].cumulativeBalance, 90000 - 1400);
+    EXPECT_EQ(s.months[1].month, "2024-05");
+    EXPECT_EQ(s.months[1].totals.won, 0);
+    EXPECT_EQ(s.months[1].cumulativeBalance, 90000 - 2600);
+
+    const std::string line = SummaryLine(s.totals);
+    for (const char* part : {"購入 3 件", "2,600 円", "90,000 円", "87,400 円", "回収率 3461.5%", "理論値 約45%",
+                             "未抽せん 2 回", "当せん金不明 1 回"})
+        EXPECT_NE(line.find(part), std::string::npos) << part << " in " << line;
+
+    const ChartData chart = MonthlyChart(s);
+    ASSERT_EQ(chart.series.size(), 3u);
+    EXPECT_EQ(chart.categories, (std::vector<std::string>{"2024-04", "2024-05"}));
+    EXPECT_EQ(chart.series[0].kind, SeriesKind::Bars);
+    EXPECT_EQ(chart.series[0].points[1].y, 1200);
+    EXPECT_EQ(chart.series[1].points[0].y, 90000);
+    EXPECT_EQ(chart.series[2].kind, SeriesKind::Line);
+    EXPECT_EQ(chart.series[2].points[1].y, double(s.months[1].cumulativeBalance));
+}
+
+TEST(TicketSummary, EmptyBookHasNoReturnRate) {
+    const BookSummary s = Summarise({}, {});
+    EXPECT_FALSE(s.totals.returnPercent());
+    EXPECT_NE(SummaryLine(s.totals).find("回収率 －"), std::string::npos);
+    EXPECT_EQ(FormatYen(-1234567), "-1,234,567");
+    EXPECT_EQ(FormatYen(999), "999");
+}
+
+TEST(TicketSummary, BudgetWarningWhenTheMonthWouldPassIt) {
+    const std::vector<Purchase> book = {Bought("2024-04-01", "123", 1, 5, 4, 1),     // 4,000
+                                        Bought("2024-03-31", "123", 1, 20, 99, 2)};  // other month
+    const Purchase next = Bought("2024-04-30", "456", 9, 1, 5);                      // 1,000
+    EXPECT_FALSE(OverBudget(book, next, std::nullopt));
+    EXPECT_FALSE(OverBudget(book, next, 5000));  // exactly the budget is fine
+    const auto over = OverBudget(book, next, 4999);
+    ASSERT_TRUE(over);
+    EXPECT_EQ(over->month, "2024-04");
+    EXPECT_EQ(over->spentBefore, 4000);
+    EXPECT_EQ(over->spentAfter, 5000);
+    EXPECT_NE(BudgetWarning(*over).find("2024年04月の購入金額が月の予算 4,999 円を超えます"), std::string::npos);
+
+    // An edit of a stored purchase counts its new cost, not both.
+    Purchase edited = book[0];
+    edited.口数 = 5;  // 5,000
+    EXPECT_FALSE(OverBudget(book, edited, 5000));
+    EXPECT_TRUE(OverBudget(book, edited, 4999));
+}
