@@ -14,6 +14,7 @@
 #include "platform/qt/main_window.h"
 #include "platform/qt/ticket_outcome_model.h"
 #include "platform/qt/ticket_table_model.h"
+#include "platform/qt/chart_view.h"
 #include "platform/qt/tickets_window.h"
 #include "platform/store/ticket_store.h"
 
@@ -118,6 +119,9 @@ TEST_F(TicketsInMainWindow, TypedPurchasesAreStoredAndChecked) {
     EXPECT_EQ(tickets()->summaryLabel()->text(), tickets()->statusBar()->currentMessage());
     ASSERT_EQ(tickets()->chart().series.size(), 3u);
     EXPECT_EQ(tickets()->chart().series[0].points[0].y, 1200);
+    // The month tab's chart shows the same months.
+    ASSERT_EQ(tickets()->monthChart()->charts().size(), 1u);
+    EXPECT_EQ(tickets()->monthChart()->charts()[0].series[0].points[0].y, 1200);
 
     // Delete empties the memo.
     grid()->setCurrentIndex(model()->index(0, E::kMemo));

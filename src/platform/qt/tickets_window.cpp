@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -19,6 +20,7 @@
 #include "platform/qt/grid_font.h"
 #include "platform/qt/qt_util.h"
 #include "platform/qt/ticket_grid_delegate.h"
+#include "platform/qt/chart_view.h"
 #include "platform/qt/ticket_month_model.h"
 #include "platform/qt/ticket_outcome_model.h"
 #include "platform/qt/ticket_table_model.h"
@@ -99,8 +101,13 @@ void TicketsWindow::BuildControls() {
     auto* lower = new QWidget(this);
     auto* lowerLayout = new QVBoxLayout(lower);
     lowerLayout->setContentsMargins(0, 0, 0, 0);
-    lowerLayout->addWidget(new QLabel(QStringLiteral("月別"), lower));
-    lowerLayout->addWidget(monthGrid_, 1);
+    // 月別: the month table, and beside it the same months as a chart.
+    monthViews_ = new QTabWidget(lower);
+    monthViews_->setObjectName(QStringLiteral("monthViews"));
+    monthChart_ = new ChartView(monthViews_);
+    monthViews_->addTab(monthGrid_, QStringLiteral("月別"));
+    monthViews_->addTab(monthChart_, QStringLiteral("月別グラフ"));
+    lowerLayout->addWidget(monthViews_, 1);
     lowerLayout->addWidget(summary_);
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(purchases_);
@@ -204,6 +211,7 @@ void TicketsWindow::refresh() {
     std::vector<DrawOutcome> checked = CheckBook(book, history, host().snapshot().results);
     BookSummary summary = Summarise(book, checked);
     chart_ = MonthlyChart(summary);
+    monthChart_->setCharts({chart_});
     const QString line = Q(SummaryLine(summary.totals));
     outcomes_->show(book, std::move(checked));
     months_->show(std::move(summary));

@@ -13,10 +13,12 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QStatusBar;
+class QTabWidget;
 class QTableView;
 
 namespace n3 {
 
+class ChartView;
 class TicketMonthModel;
 class TicketOutcomeModel;
 class TicketTableModel;
@@ -56,6 +58,7 @@ public:
     QLabel* summaryLabel() const { return summary_; }
     // The monthly chart: spent and won as bars, the cumulative 収支 as a line.
     const ChartData& chart() const { return chart_; }
+    ChartView* monthChart() const { return monthChart_; }
 
 protected:
     void unload() override;
@@ -75,6 +78,8 @@ private:
     QTableView* purchases_ = nullptr;
     QTableView* outcomeGrid_ = nullptr;
     QTableView* monthGrid_ = nullptr;
+    QTabWidget* monthViews_ = nullptr;
+    ChartView* monthChart_ = nullptr;
     QLineEdit* budget_ = nullptr;
     QLabel* summary_ = nullptr;
     QStatusBar* status_ = nullptr;
