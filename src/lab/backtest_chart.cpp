@@ -6,6 +6,8 @@ namespace n3 {
 
 namespace {
 
+constexpr int kCycleMethodCount = 4;  // " 7回周期法" .. "12回周期法" come first
+
 constexpr std::array<Colour, kBacktestMethodCount> kMethodColours = {{
     {0, 90, 220},
     {0, 150, 60},
@@ -25,11 +27,18 @@ std::string Tip(int drawNo, std::string_view method, int hits, double expected) 
 
 }  // namespace
 
-ChartData BacktestChart(const BacktestRun& run) {
-    ChartData chart;
-    chart.title = "的中回数の累計と偶然の期待値";
-    chart.xTitle = "回";
-    chart.yTitle = "的中回数（累計）";
+std::vector<ChartData> BacktestCharts(const BacktestRun& run) {
+    // The cycle methods buy one number a draw and hit a few times in
+    // thousands; the digit-set methods buy hundreds and hit every other
+    // draw. On one scale the first would lie flat at 0, so each group has
+    // a chart of its own.
+    std::vector<ChartData> charts(2);
+    charts[0].title = "周期法の的中回数の累計と偶然の期待値（1回1口）";
+    charts[1].title = "消去法・連発予想・１発予想の的中回数の累計と偶然の期待値";
+    for (ChartData& chart : charts) {
+        chart.xTitle = "回";
+        chart.yTitle = "的中回数（累計）";
+    }
     const auto& trace = run.trace;
     const std::size_t count = trace.targets.size();
     const std::size_t step =
@@ -51,10 +60,11 @@ ChartData BacktestChart(const BacktestRun& run) {
             hits.points.push_back({double(drawNo), double(h), tip});
             chance.points.push_back({double(drawNo), e, tip});
         }
+        ChartData& chart = charts[m < kCycleMethodCount ? 0 : 1];
         chart.series.push_back(std::move(hits));
         chart.series.push_back(std::move(chance));
     }
-    return chart;
+    return charts;
 }
 
 }  // namespace n3

@@ -2,6 +2,8 @@
 // The chart of the window 予想の検証: each method's cumulative hits over the
 // targets beside the hits chance would give (dashed), from the same walk as
 // the grid.
+#include <vector>
+
 #include "core/chart_data.h"
 #include "lab/backtest.h"
 
@@ -11,6 +13,7 @@ namespace n3 {
 // the last target always kept.
 inline constexpr int kBacktestChartPoints = 400;
 
-ChartData BacktestChart(const BacktestRun& run);
+// Two charts: the four cycle methods, then the three digit-set methods.
+std::vector<ChartData> BacktestCharts(const BacktestRun& run);
 
 }  // namespace n3

@@ -16,7 +16,7 @@ WindowContent 予想の検証::Content(const WindowInput& input) {
     const BacktestFigures figures = FiguresOf(run);
     WindowContent content;
     content.grid = BacktestGrid(figures);
-    content.charts.push_back(BacktestChart(run));
+    content.charts = BacktestCharts(run);
     content.jsonMember = BacktestJsonMember(figures);
     return content;
 }

@@ -141,9 +141,11 @@ TEST(BacktestByHand, WindowShowsTheSameFiguresInGridChartAndJson) {
         std::string::npos)
         << c.jsonMember;
     EXPECT_NE(c.jsonMember.find("\"spent\": null, \"won\": null, \"returnRate\": null"), std::string::npos);
-    ASSERT_EQ(c.charts.size(), 1u);
+    ASSERT_EQ(c.charts.size(), 2u);  // the cycle methods, then the digit-set methods
     const ChartData& chart = c.charts[0];
-    ASSERT_EQ(chart.series.size(), 14u);
+    ASSERT_EQ(chart.series.size(), 8u);
+    ASSERT_EQ(c.charts[1].series.size(), 6u);
+    EXPECT_EQ(c.charts[1].series[0].name, "消去法");
     EXPECT_EQ(chart.series[0].kind, SeriesKind::Line);
     EXPECT_EQ(chart.series[1].kind, SeriesKind::DashedLine);
     EXPECT_EQ(chart.series[0].points.back().y, 50);

@@ -33,8 +33,9 @@ QLineSeries* MakeLine(const ChartSeries& s, Qt::PenStyle style) {
     pen.setWidthF(2);
     pen.setStyle(style);
     line->setPen(pen);
-    // The points of a curve are marked; a level line needs no marks.
-    line->setPointsVisible(style != Qt::SolidLine);
+    // The points of a short curve are marked; a level line, or a curve of
+    // hundreds of points, needs no marks.
+    line->setPointsVisible(style != Qt::SolidLine && s.points.size() <= 60);
     line->setMarkerSize(4);
     line->setProperty("tips", Tips(s));
     return line;
@@ -101,6 +102,10 @@ QChart* MakeQChart(const ChartData& data) {
                 any = true;
             }
         values->setRange(low, high > low ? high : low + 1);
+        bool whole = true;
+        for (const ChartSeries& s : data.series)
+            for (const ChartPoint& p : s.points) whole = whole && p.x == double(static_cast<long long>(p.x));
+        if (whole) values->setLabelFormat(QStringLiteral("%.0f"));
         xAxis = values;
     }
     xAxis->setTitleText(Q(data.xTitle));

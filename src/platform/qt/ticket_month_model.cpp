@@ -49,8 +49,9 @@ QVariant TicketMonthModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole)
         return int(index.column() == 0 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
     if (role == Qt::ForegroundRole && (index.column() == 5 || index.column() == 6))
-        return QBrush((index.column() == 5 ? t.balance() : cumulative) < 0 ? ToQColor(colours::Blue)
-                                                                           : ToQColor(colours::Red));
+        // A loss in red (赤字), as Japanese accounts write it.
+        return QBrush((index.column() == 5 ? t.balance() : cumulative) < 0 ? ToQColor(colours::Red)
+                                                                           : ToQColor(colours::Black));
     if (role == Qt::BackgroundRole && total) return QBrush(ToQColor(colours::HeaderYellow));
     return {};
 }
