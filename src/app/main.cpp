@@ -4,6 +4,7 @@
 #include "platform/qt/grid_font.h"
 #include "platform/qt/legend.h"
 #include "platform/qt/main_window.h"
+#include "platform/qt/qt_japanese.h"
 #include "platform/store/startup_load.h"
 #include "prediction/settings_file.h"
 
@@ -12,6 +13,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("ナンバーズ3ズバリン"));
     QApplication::setFont(n3::GridFont());
     QApplication::setWindowIcon(QIcon(n3::BlueBallPicture()));
+    // The program speaks Japanese whatever the locale, and so do Qt's own
+    // dialogs (file dialogs, "replace the file?").
+    n3::InstallQtJapanese();
 
     // The settings file is named bare: it sits in the current folder, the
     // folder run.sh starts the program in, beside the database.

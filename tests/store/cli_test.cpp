@@ -96,7 +96,7 @@ TEST(Cli, ImportsAPublishedListInCp932ReplacingByDrawNumber) {
         "3\x89\xF1,2025-08-26,900,\"90,400\"\r\n";
     const auto r = Cli("--db " + db + " import " + dir.write("pub.csv", published));
     EXPECT_EQ(r.status, 0) << r.out;
-    EXPECT_NE(r.out.find("追加 1 件、置き換え 1 件"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("追加 1 件、更新 1 件、変更なし 0 件"), std::string::npos) << r.out;
     EXPECT_EQ(Cli("--db " + db + " export").out, "回数,第1数字,第2数字,第3数字\r\n1,1,1,1\r\n2,0,4,8\r\n3,9,0,0\r\n");
 }
 
@@ -145,7 +145,7 @@ TEST(Cli, ImportsAFullHistoryOf32767PublishedRows) {
     const auto db = dir.file("d.db");
     const auto r = Cli("--db " + db + " import " + dir.write("big.csv", csv));
     ASSERT_EQ(r.status, 0) << r.out;
-    EXPECT_NE(r.out.find("追加 32767 件、置き換え 0 件"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("追加 32767 件、更新 0 件、変更なし 0 件"), std::string::npos) << r.out;
     EXPECT_NE(Cli("--db " + db + " stats").out.find("LatestDrawNo=32767\n"), std::string::npos);
 }
 

@@ -20,7 +20,7 @@ int RunImport(const Arguments& args) {
     }
     DrawStore store = DrawStore::Open(args.db, true);
     const ImportCounts counts = store.Import(parsed.draws);
-    std::cerr << "追加 " << counts.added << " 件、置き換え " << counts.replaced << " 件\n";
+    std::cerr << ImportSummary(counts) << '\n';
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/qt/about_window.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -25,7 +26,7 @@ AboutWindow::AboutWindow(ChildHost& host, QWidget* parent) : ChildWindow(host, p
     slogan->setObjectName(QStringLiteral("lblSlogan"));
     slogan->setFont(GridFont());
 
-    auto* close = new QPushButton(QStringLiteral("閉じる"), this);
+    auto* close = new QPushButton(QStringLiteral("閉じる(&C)"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
     connect(close, &QPushButton::clicked, this, [this] {
         if (QWidget* frame = parentWidget())
@@ -40,6 +41,16 @@ AboutWindow::AboutWindow(ChildHost& host, QWidget* parent) : ChildWindow(host, p
     layout->addWidget(slogan);
     layout->addStretch();
     layout->addWidget(close, 0, Qt::AlignRight);
+    close->setDefault(true);
+    setFocusProxy(close);
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        CloseChildFrame(this);
+        return;
+    }
+    ChildWindow::keyPressEvent(event);
 }
 
 }  // namespace n3

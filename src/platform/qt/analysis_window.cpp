@@ -25,7 +25,7 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
     fpSpread1_ = new GridView(this);
     fpSpread1_->setObjectName(QStringLiteral("fpSpread1"));
 
-    command1_ = new QPushButton(QStringLiteral("閉じる"), this);
+    command1_ = new QPushButton(QStringLiteral("閉じる(&C)"), this);
     command1_->setObjectName(QStringLiteral("Command1"));
     connect(command1_, &QPushButton::clicked, this, [this] { CloseChildFrame(this); });
 
@@ -37,7 +37,7 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     if (info.printButton) {
-        command2_ = new QPushButton(QStringLiteral("印刷"), this);
+        command2_ = new QPushButton(QStringLiteral("印刷(&P)"), this);
         command2_->setObjectName(QStringLiteral("Command2"));
         buttons->addWidget(command2_);
     }

@@ -18,6 +18,7 @@
 #include "platform/qt/entry_window.h"
 #include "platform/qt/help_window.h"
 #include "platform/qt/history_commands.h"
+#include "platform/qt/mdi_arrange.h"
 #include "platform/qt/prediction_window.h"
 #include "platform/qt/qt_util.h"
 #include "platform/store/draw_store.h"
@@ -36,7 +37,16 @@ MainWindow::MainWindow(std::string databasePath, std::string settingsPath, QWidg
     buildMenus();
     connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::showMenusOf);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::onFocusWindowChanged);
-    resize(1280, 860);
+    KeepChildrenInsideOnResize(mdi_);
+    // Ctrl+F4 closes the active child, whichever menus are shown.
+    auto* closeChild = new QAction(this);
+    closeChild->setObjectName(QStringLiteral("actCloseChild"));
+    closeChild->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    connect(closeChild, &QAction::triggered, this, [this] {
+        if (QMdiSubWindow* active = mdi_->activeSubWindow()) active->close();
+    });
+    addAction(closeChild);
+    restorePlacement();
 }
 
 HelpWindow* MainWindow::helpWindow() const { return help_.data(); }
@@ -55,6 +65,8 @@ bool MainWindow::startUp() {
     const SettingsFileResult settings = prediction_.ReadInitFile();
     if (!settings.ok())
         dialogs::Message(this, QString::fromStdString(settings.error), Q(kMessageTitle), dialogs::Icon::Critical);
+    otherSettings_ = ReadOtherSettings(prediction_.settingsPath());
+    restorePlacement();
     return loadSnapshot();
 }
 
@@ -106,6 +118,10 @@ void MainWindow::buildMenus() {
         mainMenuActions_ << top;
         menuBar()->addAction(top);
     }
+    if (QAction* windowMenu = menuAction(QStringLiteral("mnuWindow")); windowMenu && windowMenu->menu()) {
+        QMenu* menu = windowMenu->menu();
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] { ListOpenWindows(menu, mdi_); });
+    }
 }
 
 QAction* MainWindow::menuAction(const QString& menuName) const {
@@ -143,7 +159,7 @@ void MainWindow::run(const MenuItem& item) {
     case Command::MasterInput: frm_.OpenMasterInput(); break;
     case Command::TileHorizontal: tileStacked(true); break;
     case Command::TileVertical: tileStacked(false); break;
-    case Command::Cascade: mdi_->cascadeSubWindows(); break;
+    case Command::Cascade: CascadeAtOwnSizes(mdi_); break;
     case Command::ArrangeIcons: arrangeIcons(); break;
     case Command::HelpFile: openHelp(); break;
     case Command::ImportCsv: ImportHistoryCsv(*this); break;
@@ -212,6 +228,13 @@ void MainWindow::ShowChild(std::string_view windowClassUtf8) {
     mdi_->addSubWindow(sub);
     sub->move(0, 0);
     sub->resize(TwipsToPixels(window->sizeInTwips().width(), window->sizeInTwips().height(), this));
+    RememberOpeningSize(sub);
+    if (window->fixedSize()) {
+        sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowCloseButtonHint);
+        sub->setFixedSize(sub->size());
+    }
+    KeepInside(sub, mdi_->viewport()->rect());
     window->load();
     if (subWindow(windowClass) != sub) return;  // closed while it loaded
     sub->show();
@@ -351,7 +374,9 @@ void MainWindow::closeAllChildren() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     ending_ = true;
     closeAllChildren();
-    const SettingsFileResult saved = prediction_.WriteInitFile();
+    rememberPlacement();
+    const SettingsFileResult saved =
+        WriteInitFile(prediction_.settingsPath(), prediction_.optionFlags(), otherSettings_);
     if (!saved.ok())
         dialogs::Message(this, QString::fromStdString(saved.error), Q(kMessageTitle), dialogs::Icon::Critical);
     if (onUnload_) onUnload_();

@@ -12,6 +12,7 @@
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 
 namespace n3 {
 
@@ -37,6 +38,7 @@ public:
     QRadioButton* optIgnore(int index) const;            // Opt反映しない(index)
     QPushButton* closeButton() const { return close_; }  // Cmd閉じる
     QPushButton* Command2() const { return print_; }
+    QScrollArea* scrollArea() const { return scroll_; }
 
 private:
     void ShowOptionFlags();
@@ -50,6 +52,7 @@ private:
     std::array<GridView*, kPredictionGridCount> grids_{};
     QPushButton* close_;
     QPushButton* print_;
+    QScrollArea* scroll_;
 };
 
 // For the main window: the prediction window over the run's instance.
