@@ -5,6 +5,7 @@
 
 #include "core/grid_model.h"
 #include "platform/qt/grid_table_model.h"
+#include "platform/qt/grid_text_fit.h"
 
 namespace n3 {
 
@@ -56,6 +57,9 @@ void GridDelegate::drawCellText(QPainter* p, int col, int row, const QRect& owne
         }
     }
     p->save();
+    const RowFit fit = FitTextToRow(p->font(), text, owner.height());
+    p->setFont(fit.font);
+    textRect.translate(0, fit.shift);
     p->setClipRect(target);
     p->setPen(ToQColor(style.foreground, colours::DefaultText));
     p->drawText(textRect, int(TextAlignment(style)) | Qt::TextSingleLine, text);

@@ -7,6 +7,7 @@
 #include "platform/qt/grid_delegate.h"
 #include "platform/qt/grid_font.h"
 #include "platform/qt/grid_table_model.h"
+#include "platform/qt/grid_text_fit.h"
 
 namespace n3 {
 
@@ -27,6 +28,7 @@ QTableView* MakeTable(QWidget* parent, GridTableModel* model, const GridModel& g
     view->setShowGrid(false);
     view->setWordWrap(false);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setTabKeyNavigation(false);  // Tab goes on to the window's buttons
     view->setSelectionMode(QAbstractItemView::NoSelection);
     view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -71,6 +73,7 @@ void GridView::setGridModel(GridModel model) {
     frozenModel_->showGrid(&grid_, frozenRows);
     applySizes(body_);
     applySizes(frozen_);
+    widenForTitles();
 
     body_->clearSpans();
     frozen_->clearSpans();
@@ -114,6 +117,17 @@ void GridView::applySizes(QTableView* view) {
     for (int c = 1; c <= grid.columns(); ++c)
         if (grid.columnWidth(c) != grid.defaultColumnWidth())
             hh->resizeSection(c - 1, columnWidthPixels(grid.columnWidth(c)));
+}
+
+// A title running over the empty cells at the right end is shown whole:
+// the last column grows on screen (the grid itself keeps its widths).
+void GridView::widenForTitles() {
+    const int columns = grid_.columns();
+    const int shortfall = LastColumnShortfall(grid_, std::max(grid_.frozenRows, 2), body_->fontMetrics(),
+                                              [this](int c) { return body_->columnWidth(c - 1); });
+    if (shortfall <= 0 || columns < 1) return;
+    for (QTableView* view : {body_, frozen_})
+        view->horizontalHeader()->resizeSection(columns - 1, view->columnWidth(columns - 1) + shortfall);
 }
 
 void GridView::resizeEvent(QResizeEvent* event) {

@@ -35,6 +35,7 @@ protected:
 private:
     void applySizes(QTableView* view);
     void layoutFrozenBand();
+    void widenForTitles();
 
     GridModel grid_;
     GridTableModel* bodyModel_;

@@ -229,6 +229,7 @@ void MainWindow::ShowChild(std::string_view windowClassUtf8) {
     sub->move(0, 0);
     sub->resize(TwipsToPixels(window->sizeInTwips().width(), window->sizeInTwips().height(), this));
     RememberOpeningSize(sub);
+    LeaveCtrlF4ToTheMainWindow(sub);
     if (window->fixedSize()) {
         sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                             Qt::WindowCloseButtonHint);

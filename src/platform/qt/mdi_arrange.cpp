@@ -75,6 +75,16 @@ void KeepChildrenInside(QMdiArea* area) {
     for (QMdiSubWindow* w : area->subWindowList()) KeepInside(w, visible);
 }
 
+void LeaveCtrlF4ToTheMainWindow(QMdiSubWindow* window) {
+    const QKeySequence ctrlF4(Qt::CTRL | Qt::Key_F4);
+    QMenu* menu = window->systemMenu();
+    if (!menu) return;
+    for (QAction* action : menu->actions()) {
+        QList<QKeySequence> keys = action->shortcuts();
+        if (keys.removeAll(ctrlF4) > 0) action->setShortcuts(keys);
+    }
+}
+
 void ListOpenWindows(QMenu* menu, QMdiArea* area) {
     for (QAction* a : menu->actions())
         if (a->property(kListedWindow).toBool()) {

@@ -22,6 +22,11 @@ void KeepInside(QMdiSubWindow* window, const QRect& area);
 // From now on, KeepChildrenInside runs whenever the area changes size.
 void KeepChildrenInsideOnResize(QMdiArea* area);
 
+// The frame's own Ctrl+F4 (from its system menu) is left to the main
+// window's action, which closes the active child wherever the focus is;
+// two actions on one key would cancel each other out.
+void LeaveCtrlF4ToTheMainWindow(QMdiSubWindow* window);
+
 // Puts the open windows after the menu's own items, numbered "&1 caption",
 // the active one checked; choosing one activates it. Called each time the
 // menu is about to show.
