@@ -334,7 +334,7 @@ TEST_F(ArrangementTest, TitlesShowWholeRowsKeepTheirPaddingAndCtrlEndShowsTheLas
     EXPECT_GT(checked, 2);
 }
 
-TEST_F(ArrangementTest, EveryGridShowsItsLastRowWholeAfterCtrlEnd) {
+TEST_F(ArrangementTest, EveryGridShowsWholeRowsAfterCtrlEnd) {
     for (const AnalysisWindowInfo& info : AnalysisWindowTable()) {
         if (!info.build && !info.content) continue;
         window->trigger(QString::fromUtf8(info.menu.name.data(), qsizetype(info.menu.name.size())));
@@ -352,8 +352,12 @@ TEST_F(ArrangementTest, EveryGridShowsItsLastRowWholeAfterCtrlEnd) {
             while (last > 0 && body->isRowHidden(last)) --last;
             const QRect r = body->visualRect(body->model()->index(last, body->currentIndex().column()));
             EXPECT_TRUE(body->viewport()->rect().contains(r))
-                << std::string(info.className) << " " << size.width() << "x" << size.height() << " row " << r.y()
-                << "+" << r.height() << " in " << body->viewport()->height();
+                << std::string(info.className) << " " << size.width() << "x" << size.height() << " row " << r.y() << "+"
+                << r.height() << " in " << body->viewport()->height();
+            // No half row at the top, under the frozen rows.
+            const int top = body->rowAt(0);
+            EXPECT_EQ(body->visualRect(body->model()->index(top, 0)).top(), 0)
+                << std::string(info.className) << " " << size.width() << "x" << size.height();
         }
         sub->close();
     }

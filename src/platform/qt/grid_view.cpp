@@ -8,6 +8,7 @@
 #include "platform/qt/grid_font.h"
 #include "platform/qt/grid_table_model.h"
 #include "platform/qt/grid_text_fit.h"
+#include "platform/qt/whole_rows.h"
 
 namespace n3 {
 
@@ -141,7 +142,11 @@ void GridView::layoutFrozenBand() {
     const int vbar =
         body_->verticalScrollBar()->isVisibleTo(body_) ? body_->verticalScrollBar()->sizeHint().width() : 0;
     frozen_->setGeometry(inner.x(), inner.y(), inner.width() - vbar, band);
-    body_->setGeometry(inner.x(), inner.y() + band, inner.width(), inner.height() - band);
+    // The body shows whole rows only; what is left stays empty below it.
+    const QScrollBar* hbar = body_->horizontalScrollBar();
+    const int hbarHeight = hbar->isVisibleTo(body_) ? hbar->sizeHint().height() : 0;
+    const int rowsHeight = WholeRowsHeight(body_, inner.height() - band - hbarHeight);
+    body_->setGeometry(inner.x(), inner.y() + band, inner.width(), rowsHeight + hbarHeight);
     frozen_->horizontalScrollBar()->setValue(body_->horizontalScrollBar()->value());
 }
 
