@@ -159,3 +159,13 @@ TEST(Cli, AFileThatCannotBeReadIsRefusedBeforeTheDatabaseIsTouched) {
     }
     EXPECT_FALSE(std::filesystem::exists(db));
 }
+
+TEST(Cli, ImportingTheSameFileAgainCountsEveryRowUnchanged) {
+    TempDir dir;
+    const auto db = dir.file("d.db");
+    const auto csv = dir.write("own.csv", "回数,第1数字,第2数字,第3数字\n1,1,1,1\n2,2,2,\n");
+    ASSERT_EQ(Cli("--db " + db + " import " + csv).status, 0);
+    const auto again = Cli("--db " + db + " import " + csv);
+    EXPECT_EQ(again.status, 0);
+    EXPECT_NE(again.out.find("追加 0 件、更新 0 件、変更なし 2 件"), std::string::npos) << again.out;
+}
