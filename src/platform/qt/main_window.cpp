@@ -239,6 +239,7 @@ void MainWindow::ShowChild(std::string_view windowClassUtf8) {
     window->load();
     if (subWindow(windowClass) != sub) return;  // closed while it loaded
     sub->show();
+    GrowToContent(sub, window->contentSize());
     mdi_->setActiveSubWindow(sub);
     emit childrenChanged();
 }

@@ -70,6 +70,17 @@ void KeepInside(QMdiSubWindow* window, const QRect& area) {
     if (fitted != window->geometry()) window->setGeometry(fitted);
 }
 
+void GrowToContent(QMdiSubWindow* window, const QSize& contentSize) {
+    QWidget* widget = window->widget();
+    if (!contentSize.isValid() || !widget || window->isMaximized()) return;
+    const QSize frame = window->size() - widget->size();
+    const QSize wanted = window->size().expandedTo(contentSize + frame);
+    if (wanted == window->size()) return;
+    window->resize(wanted);
+    RememberOpeningSize(window);
+    if (QMdiArea* area = window->mdiArea()) KeepInside(window, area->viewport()->rect());
+}
+
 void KeepChildrenInside(QMdiArea* area) {
     const QRect visible = area->viewport()->rect();
     for (QMdiSubWindow* w : area->subWindowList()) KeepInside(w, visible);

@@ -19,6 +19,10 @@ void CascadeAtOwnSizes(QMdiArea* area);
 // lies in the visible area.
 void KeepChildrenInside(QMdiArea* area);
 void KeepInside(QMdiSubWindow* window, const QRect& area);
+// Makes a shown child large enough for its widget to be `contentSize`
+// (no smaller than it is, no larger than the area), and remembers that
+// as the size it opened at.
+void GrowToContent(QMdiSubWindow* window, const QSize& contentSize);
 // From now on, KeepChildrenInside runs whenever the area changes size.
 void KeepChildrenInsideOnResize(QMdiArea* area);
 

@@ -85,7 +85,6 @@ PredictionWindow::PredictionWindow(ChildHost& host, 一発ズバリン& predicti
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("content"));
     auto* layout = new QVBoxLayout(content);
-    layout->setSizeConstraint(QLayout::SetMinimumSize);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setSpacing(4);
     layout->addWidget(panel_);
@@ -103,6 +102,8 @@ PredictionWindow::PredictionWindow(ChildHost& host, 一発ズバリン& predicti
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll_);
 }
+
+QSize PredictionWindow::contentSize() const { return scroll_->widget()->sizeHint(); }
 
 QRadioButton* PredictionWindow::optReflect(int index) const { return panel_->reflectButton(index); }
 QRadioButton* PredictionWindow::optIgnore(int index) const { return panel_->ignoreButton(index); }

@@ -28,6 +28,8 @@ public:
         return QString::fromUtf8(windows::kPrediction.data(), qsizetype(windows::kPrediction.size()));
     }
     QSize sizeInTwips() const override { return {8244, 9360}; }
+    // Everything without scrolling: the scroll area's content at its size.
+    QSize contentSize() const override;
 
     // The load: pointer, yield, propEnd False, the flags into the panel,
     // then the prediction.
