@@ -195,6 +195,8 @@ TEST_F(KeyboardFixture, SeveralRowsOnALockedDatabaseAllStay) {
     EXPECT_EQ(messages.asked[0].text, QStringLiteral("選択された 3 行を削除します。よろしいですか？"));
     EXPECT_TRUE(messages.asked[1].text.startsWith(QStringLiteral("データベースに書き込めませんでした。")));
     EXPECT_EQ(w->model()->rowCount(), 3);
+    // What the question was about is what the selection shows: whole rows.
+    for (int r = 0; r < 3; ++r) EXPECT_TRUE(w->grid()->selectionModel()->isRowSelected(r, {})) << r;
     RawExec(other, "ROLLBACK");
     sqlite3_close(other);
     EXPECT_EQ(ReadBack(path).size(), 3u);

@@ -156,12 +156,15 @@ void EntryWindow::DelLine() {
     // Every row the selection touches goes, with one question.
     auto [first, last] = fpSpread1_->selectedRowSpan();
     if (first < 0) first = last = active.row();
+    // The rows that would go are shown selected whole while the question
+    // is asked.
+    if (last > first)
+        fpSpread1_->selectionModel()->select(
+            QItemSelection(model_->index(first, 0), model_->index(last, Entry::kColumnCount - 1)),
+            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     if (!AskYesNo(this, Entry::DelLinesQuestion(last - first + 1))) return;
-    if (first == last)
-        model_->deleteLine(first);
-    else
-        model_->deleteLines(first, last);
-    if (model_->rowCount() > 0) {
+    const bool deleted = first == last ? model_->deleteLine(first) : model_->deleteLines(first, last);
+    if (deleted && model_->rowCount() > 0) {
         const QModelIndex next = model_->index(std::min(first, model_->rowCount() - 1), std::max(active.column(), 1));
         fpSpread1_->selectionModel()->setCurrentIndex(next, QItemSelectionModel::ClearAndSelect);
     }
