@@ -38,14 +38,7 @@ MainWindow::MainWindow(std::string databasePath, std::string settingsPath, QWidg
     connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::showMenusOf);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::onFocusWindowChanged);
     KeepChildrenInsideOnResize(mdi_);
-    // Ctrl+F4 closes the active child, whichever menus are shown.
-    auto* closeChild = new QAction(this);
-    closeChild->setObjectName(QStringLiteral("actCloseChild"));
-    closeChild->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
-    connect(closeChild, &QAction::triggered, this, [this] {
-        if (QMdiSubWindow* active = mdi_->activeSubWindow()) active->close();
-    });
-    addAction(closeChild);
+    AddCloseActiveChildAction(this, mdi_);
     restorePlacement();
 }
 

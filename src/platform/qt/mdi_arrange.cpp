@@ -86,6 +86,16 @@ void KeepChildrenInside(QMdiArea* area) {
     for (QMdiSubWindow* w : area->subWindowList()) KeepInside(w, visible);
 }
 
+void AddCloseActiveChildAction(QWidget* owner, QMdiArea* area) {
+    auto* closeChild = new QAction(owner);
+    closeChild->setObjectName(QStringLiteral("actCloseChild"));
+    closeChild->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    QObject::connect(closeChild, &QAction::triggered, area, [area] {
+        if (QMdiSubWindow* active = area->activeSubWindow()) active->close();
+    });
+    owner->addAction(closeChild);
+}
+
 void LeaveCtrlF4ToTheMainWindow(QMdiSubWindow* window) {
     const QKeySequence ctrlF4(Qt::CTRL | Qt::Key_F4);
     QMenu* menu = window->systemMenu();

@@ -7,6 +7,7 @@
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QWidget;
 
 namespace n3 {
 
@@ -26,6 +27,9 @@ void GrowToContent(QMdiSubWindow* window, const QSize& contentSize);
 // From now on, KeepChildrenInside runs whenever the area changes size.
 void KeepChildrenInsideOnResize(QMdiArea* area);
 
+// Ctrl+F4 on `owner` closes the active child, wherever the focus is and
+// whichever menus are shown.
+void AddCloseActiveChildAction(QWidget* owner, QMdiArea* area);
 // The frame's own Ctrl+F4 (from its system menu) is left to the main
 // window's action, which closes the active child wherever the focus is;
 // two actions on one key would cancel each other out.
