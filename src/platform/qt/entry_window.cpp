@@ -40,6 +40,8 @@ EntryWindow::EntryWindow(ChildHost& host, QWidget* parent) : ChildWindow(host, p
     setFont(GridFont());
     BuildControls();
     BuildMenu();
+    // The window's focus is the grid's: activating it puts the keyboard there.
+    setFocusProxy(fpSpread1_);
     resize(TwipsToPixels(Entry::kWidthTwips, Entry::kHeightTwips, this));
 }
 
@@ -132,6 +134,10 @@ void EntryWindow::SetUpGrid() {
         fpSpread1_->scrollTo(newest, QAbstractItemView::PositionAtBottom);
     }
     fpSpread1_->setFocus();
+    // Opened from a menu, the menu bar hands the focus back to where it was
+    // once the command has run: the grid takes it again after that.
+    QMetaObject::invokeMethod(
+        fpSpread1_, [grid = fpSpread1_] { grid->setFocus(); }, Qt::QueuedConnection);
 }
 
 void EntryWindow::AddLine() {
