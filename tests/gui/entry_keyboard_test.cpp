@@ -2,6 +2,7 @@
 // moving on, the editor's keys, clearing, deleting several rows, and where
 // the cursor and the focus are when the window opens.
 #include <QAction>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -89,6 +90,21 @@ TEST_F(KeyboardFixture, EachDigitGoesToItsOwnCellAcrossRows) {
     QTest::keyClicks(w->grid(), "5");
     EXPECT_EQ(beeps, 2);
     EXPECT_EQ(ReadBack(path)[2].回数, 3);
+}
+
+TEST_F(KeyboardFixture, FullWidthDigitsFromTheInputMethodStoreAndMoveToo) {
+    w->grid()->setCurrentIndex(cell(1, 1));
+    QInputMethodEvent typed;
+    typed.setCommitString(QStringLiteral("８０"));
+    QApplication::sendEvent(w->grid(), &typed);
+    EXPECT_EQ(stored(2, 0), 8);
+    EXPECT_EQ(stored(2, 1), 0);
+    EXPECT_EQ(current(), cell(1, 3));
+    QInputMethodEvent letter;
+    letter.setCommitString(QStringLiteral("あ"));
+    QApplication::sendEvent(w->grid(), &letter);
+    EXPECT_EQ(beeps, 1);
+    EXPECT_EQ(stored(2, 2), 6);
 }
 
 TEST_F(KeyboardFixture, EditorKeysStoreAndMove) {
