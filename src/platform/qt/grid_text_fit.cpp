@@ -2,6 +2,7 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QHash>
 #include <algorithm>
 
 #include "core/grid_model.h"
@@ -33,13 +34,12 @@ int LastColumnShortfall(const GridModel& grid, int rows, const QFontMetrics& met
     return shortfall;
 }
 
-RowFit FitTextToRow(const QFont& font, const QString& text, int rowHeight) {
+namespace {
+
+RowFit ComputeRowFit(const QFont& font, const QString& text, int rowHeight) {
     // One line above and below the cell's inside, then the padding.
     const int room = rowHeight - 2 - 2 * kCellTextVerticalPadding;
     if (text.isEmpty() || room <= 0) return {font};
-    bool onlyAscii = true;
-    for (const QChar c : text) onlyAscii = onlyAscii && c.unicode() < 0x80;
-    if (onlyAscii) return {font};  // digits and latin letters sit well inside a row
     if (QFontMetrics(font).tightBoundingRect(text).height() <= room) return {font};
     RowFit fit{font};
     int pixels = QFontInfo(font).pixelSize();
@@ -53,6 +53,21 @@ RowFit FitTextToRow(const QFont& font, const QString& text, int rowHeight) {
     const int glyphMiddle2 = 2 * baseline + glyphs.top() + glyphs.bottom();
     fit.shift = (rowHeight - 1 - glyphMiddle2) / 2;
     return fit;
+}
+
+}  // namespace
+
+// Painting asks again for every visible cell: the answers are kept (a grid
+// holds few different texts).
+RowFit FitTextToRow(const QFont& font, const QString& text, int rowHeight) {
+    bool onlyAscii = true;
+    for (const QChar c : text) onlyAscii = onlyAscii && c.unicode() < 0x80;
+    if (onlyAscii) return {font};  // digits and latin letters sit well inside a row
+    static QHash<QString, RowFit> known;
+    const QString key = font.key() + QChar(0) + QString::number(rowHeight) + QChar(0) + text;
+    if (const auto it = known.constFind(key); it != known.constEnd()) return *it;
+    if (known.size() > 4096) known.clear();
+    return *known.insert(key, ComputeRowFit(font, text, rowHeight));
 }
 
 }  // namespace n3
