@@ -213,9 +213,16 @@ void MainWindow::ShowChild(std::string_view windowClassUtf8) {
         if (subWindow(windowClass) == sub) children_.erase(windowClass);
         emit childrenChanged();
     });
-    connect(sub, &QObject::destroyed, this, [this, windowClass, sub] {
-        const auto it = children_.find(windowClass);
-        if (it != children_.end() && (it->second.isNull() || it->second == sub)) children_.erase(it);
+    // While the frame is being destroyed it is no longer a QMdiSubWindow:
+    // its entry is dropped once it is gone (its pointer then reads null).
+    connect(sub, &QObject::destroyed, this, [this, windowClass] {
+        QMetaObject::invokeMethod(
+            this,
+            [this, windowClass] {
+                const auto it = children_.find(windowClass);
+                if (it != children_.end() && it->second.isNull()) children_.erase(it);
+            },
+            Qt::QueuedConnection);
     });
 
     mdi_->addSubWindow(sub);
