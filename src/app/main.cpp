@@ -7,6 +7,7 @@
 #include "platform/qt/main_window.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/bundled_data.h"
+#include "platform/qt/qt_japanese.h"
 #include "platform/store/startup_load.h"
 #include "prediction/settings_file.h"
 
@@ -15,6 +16,9 @@ int main(int argc, char** argv) {
     n3::SetProgramIdentity();
     QApplication::setFont(n3::GridFont());
     QApplication::setWindowIcon(QIcon(n3::BlueBallPicture()));
+    // The program speaks Japanese whatever the locale, and so do Qt's own
+    // dialogs (file dialogs, "replace the file?").
+    n3::InstallQtJapanese();
 
     // The database and the settings file share one folder: beside the
     // program for portable use, else the user's data folder (created here;

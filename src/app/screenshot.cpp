@@ -1,13 +1,16 @@
 // numbers3zubarin-screenshot: opens windows of the desktop program on a
 // database and saves a picture of the main window, for the documentation.
 //   numbers3zubarin-screenshot --db FILE --out FILE.png [--settings FILE] [--size WxH]
-//                              [--answer-file FILE] [--charts] [WINDOW | mnuCOMMAND ...]
+//                              [--answer-file FILE] [--charts] [--keys "KEY ..."] [WINDOW | mnuCOMMAND ...]
 // --charts turns the opened analysis windows to their "グラフ" tab.
 // With no WINDOW the program starts as usual (the prediction opens).
+// --keys types into the active window once the windows are open: "^A" is
+// Ctrl+A, "Tab", "Enter", "Delete" those keys, anything else its characters.
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <cstdio>
 
@@ -23,7 +26,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(n3::BlueBallPicture()));
     QString db, out, settings = QStringLiteral("screenshot-settings.ini");
     QSize size(1280, 860);
-    QStringList windows;
+    QStringList windows, keys;
     bool charts = false;
     const QStringList args = QApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
@@ -44,6 +47,8 @@ int main(int argc, char** argv) {
             });
         } else if (args[i] == QLatin1String("--charts")) {
             charts = true;
+        } else if (args[i] == QLatin1String("--keys") && i + 1 < args.size()) {
+            keys = args[++i].split(QLatin1Char(' '), Qt::SkipEmptyParts);
         } else if (args[i] == QLatin1String("--size") && i + 1 < args.size()) {
             const QStringList wh = args[++i].split(QLatin1Char('x'));
             if (wh.size() == 2) size = QSize(wh[0].toInt(), wh[1].toInt());
@@ -74,6 +79,27 @@ int main(int argc, char** argv) {
         if (charts)
             for (QTabWidget* views : window.findChildren<QTabWidget*>(QStringLiteral("views")))
                 views->setCurrentIndex(1);
+        if (!keys.isEmpty()) {
+            window.activateWindow();
+            (void)QTest::qWaitForWindowActive(&window, 2000);
+        }
+        for (const QString& key : keys) {
+            QWidget* focus = QApplication::focusWidget();
+            if (!focus) {
+                std::fprintf(stderr, "no window has the keyboard focus: keys not typed\n");
+                break;
+            }
+            if (key.size() == 2 && key.startsWith(QLatin1Char('^')))
+                QTest::keyClick(focus, char(key.at(1).toLower().toLatin1()), Qt::ControlModifier);
+            else if (key == QLatin1String("Tab"))
+                QTest::keyClick(focus, Qt::Key_Tab);
+            else if (key == QLatin1String("Enter"))
+                QTest::keyClick(focus, Qt::Key_Return);
+            else if (key == QLatin1String("Delete"))
+                QTest::keyClick(focus, Qt::Key_Delete);
+            else
+                QTest::keyClicks(focus, key);
+        }
         QTimer::singleShot(300, [&] {
             bool ok = window.grab().save(out);
             // The help window is a window of its own: saved beside the picture.

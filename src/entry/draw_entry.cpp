@@ -1,6 +1,7 @@
 #include "entry/draw_entry.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace n3 {
 
@@ -27,6 +28,11 @@ std::string 当選データ入力::WriteRefusedMessage(std::string_view reason) 
         text += reason;
     }
     return text;
+}
+
+std::string 当選データ入力::DelLinesQuestion(int rowCount) {
+    if (rowCount <= 1) return std::string(kDelLineQuestion);
+    return "選択された " + std::to_string(rowCount) + " 行を削除します。よろしいですか？";
 }
 
 void 当選データ入力::Load(DrawHistory history) {
@@ -82,6 +88,35 @@ void 当選データ入力::DeleteLine(int row) {
     if (observer_) observer_->RowAboutToBeRemoved(row);
     rows_.erase(rows_.begin() + row);
     if (observer_) observer_->RowRemoved();
+}
+
+void 当選データ入力::DeleteLines(int first, int last) {
+    first = std::max(first, 0);
+    last = std::min(last, rowCount() - 1);
+    if (first > last) return;
+    std::vector<int> numbers;
+    for (int r = first; r <= last; ++r) numbers.push_back(rows_[std::size_t(r)].回数);
+    writer_.DeleteDraws(numbers);
+    for (int r = last; r >= first; --r) {
+        if (observer_) observer_->RowAboutToBeRemoved(r);
+        rows_.erase(rows_.begin() + r);
+        if (observer_) observer_->RowRemoved();
+    }
+}
+
+EntryCell 当選データ入力::NextDigitCell(EntryCell from, int rowCount) {
+    const int column = std::clamp(from.column, 1, kColumnCount - 1);
+    if (from.column < 1) return {from.row, 1};
+    if (column < kColumnCount - 1) return {from.row, column + 1};
+    if (from.row + 1 < rowCount) return {from.row + 1, 1};
+    return {from.row, column};
+}
+
+EntryCell 当選データ入力::PreviousDigitCell(EntryCell from, int rowCount) {
+    const int column = std::clamp(from.column, 1, kColumnCount - 1);
+    if (column > 1) return {from.row, column - 1};
+    if (from.row > 0 && from.row - 1 < rowCount) return {from.row - 1, kColumnCount - 1};
+    return {from.row, 1};
 }
 
 bool 当選データ入力::ShowsEditMenu(bool wholeRowClicked, int row, int selectionFirstRow, int selectionLastRow) const {

@@ -47,7 +47,7 @@ public:
     // --- texts ------------------------------------------------------------
     static constexpr std::string_view kCaption = windows::kEntry;
     static constexpr std::string_view kLabel = "当選数字を開催回数毎に入力します（分析対象データとなります）";
-    static constexpr std::string_view kCloseButton = "閉じる";
+    static constexpr std::string_view kCloseButton = "閉じる(&C)";
     static constexpr std::string_view kEditMenu = "編集(&E)";
     static constexpr std::string_view kAddLine = "行追加";
     static constexpr std::string_view kAddLineShortcut = "Ctrl+A";
@@ -55,6 +55,8 @@ public:
     static constexpr std::string_view kDelLineShortcut = "Ctrl+D";
     static constexpr std::string_view kAddLineQuestion = "選択された行のうしろに行を追加します。よろしいですか？";
     static constexpr std::string_view kDelLineQuestion = "選択された行を削除します。よろしいですか？";
+    // The question for several rows at once, naming how many.
+    static std::string DelLinesQuestion(int rowCount);
     static constexpr std::string_view kWrongDigit = "結果マスタの数字に誤りがあります。";
     // The message for a write the database refused, with its reason.
     static std::string WriteRefusedMessage(std::string_view reason);
@@ -90,6 +92,14 @@ public:
     // editable or the text is not accepted; throws when the write is refused.
     bool SetCellText(int row, int column, std::string_view text);
 
+    // --- moving while typing ------------------------------------------------
+    // The digit cell after `from` (Tab, and after a typed digit): the next
+    // digit column, after 第3数字 the 第1数字 of the next row. The last
+    // digit cell of the grid stays where it is.
+    static EntryCell NextDigitCell(EntryCell from, int rowCount);
+    // The digit cell before `from` (Shift+Tab); the first one stays.
+    static EntryCell PreviousDigitCell(EntryCell from, int rowCount);
+
     // --- 行追加 / 行削除 ------------------------------------------------------
     // A new row goes directly after the active row; with no active row, at
     // the end.
@@ -100,6 +110,8 @@ public:
     // Deletes the row's draw from the store and the row from the grid;
     // throws when refused. A row outside the grid is ignored.
     void DeleteLine(int row);
+    // Deletes rows first..last (inclusive) in one write: all go or none.
+    void DeleteLines(int first, int last);
     // The 編集 menu pops up on a right-click on a whole row that holds data
     // while the selection begins and ends on one row.
     bool ShowsEditMenu(bool wholeRowClicked, int row, int selectionFirstRow, int selectionLastRow) const;

@@ -3,6 +3,7 @@
 // succeeds or throws (with a message for the user) and leaves the stored
 // history as it was.
 #include <optional>
+#include <vector>
 
 namespace n3 {
 
@@ -15,6 +16,10 @@ public:
     // Writes digit `position` (0..2) of a draw; nullopt empties it.
     virtual void SetDigit(int drawNo, int position, std::optional<int> value) = 0;
     virtual void DeleteDraw(int drawNo) = 0;
+    // Deletes several draws as one write: all of them or none.
+    virtual void DeleteDraws(const std::vector<int>& drawNos) {
+        for (int no : drawNos) DeleteDraw(no);
+    }
 };
 
 }  // namespace n3

@@ -61,7 +61,7 @@ TEST_F(EditingFixture, TypedDigitsReachTheDatabase) {
 
 TEST_F(EditingFixture, TypingTakesOnlyOneDigit) {
     TypeInto(*w, 0, 1, "57");  // the second key is refused
-    TypeInto(*w, 0, 2, "a");   // a letter does not even open the cell's text
+    TypeInto(*w, 0, 2, "a");   // a letter is refused
     TypeInto(*w, 0, 3, "-");
     const DrawHistory stored = ReadBack(path);
     EXPECT_EQ(stored[0].digits[0], 5);
@@ -85,9 +85,9 @@ TEST_F(EditingFixture, AddLineAsksThenStoresANewDrawAfterTheActiveRow) {
     EXPECT_EQ(messages.asked[0].icon, dialogs::Icon::Warning);
     EXPECT_EQ(messages.asked[0].buttons, dialogs::Buttons::YesNo);
     // The new draw is numbered after the highest, shown after the active row,
-    // and the cursor stays in the remembered column.
+    // and the cursor waits on its 第1数字.
     EXPECT_EQ(drawNumbersShown(), (std::vector<int>{1, 4, 2, 3}));
-    EXPECT_EQ(w->grid()->currentIndex(), w->model()->index(1, 2));
+    EXPECT_EQ(w->grid()->currentIndex(), w->model()->index(1, 1));
     EXPECT_EQ(w->text(1, 1), "");
     const DrawHistory stored = ReadBack(path);
     EXPECT_EQ(drawNumbers(stored), (std::vector<int>{1, 2, 3, 4}));

@@ -110,23 +110,20 @@ struct OpenedEntryWindow {
     QPointer<EntryWindow> window;
 };
 
-// Types `keys` into a cell the way the user does: the first key opens the
-// editor, Return stores the text. Empty keys clear the cell.
+// Types `keys` into a cell through its editor: F2 opens it with the cell's
+// text selected, Return stores the text. Empty keys clear the cell.
 inline void TypeInto(const OpenedEntryWindow& w, int row, int column, const QString& keys) {
     const QModelIndex cell = w.model()->index(row, column);
     w.grid()->setCurrentIndex(cell);
-    if (keys.isEmpty())
-        w.grid()->edit(cell);
-    else
-        QTest::keyClicks(w.grid(), keys.left(1));
+    QTest::keyClick(w.grid(), Qt::Key_F2);
     auto* editor = qobject_cast<QLineEdit*>(w.grid()->indexWidget(cell));
     ASSERT_NE(editor, nullptr);
     if (keys.isEmpty())
         QTest::keyClick(editor, Qt::Key_Backspace);
-    else if (keys.size() > 1)
-        QTest::keyClicks(editor, keys.mid(1));
+    else
+        QTest::keyClicks(editor, keys);
     QTest::keyClick(editor, Qt::Key_Return);
-    QCoreApplication::processEvents();  // the delegate stores on its next turn
+    QCoreApplication::processEvents();
     ASSERT_EQ(w.grid()->indexWidget(cell), nullptr);
 }
 

@@ -66,7 +66,7 @@ TEST_F(HistoryCommandsTest, ImportAddsAndReplacesThenReloadShowsTheNewStatistics
 
     ASSERT_TRUE(window->trigger("mnuImportCsv"));
     ASSERT_EQ(messages.size(), 2u);
-    EXPECT_TRUE(messages[0].text.contains("追加 1 件、置き換え 1 件")) << messages[0].text.toStdString();
+    EXPECT_TRUE(messages[0].text.contains("追加 1 件、更新 1 件、変更なし 0 件")) << messages[0].text.toStdString();
     EXPECT_EQ(messages[1].text, "分析結果に反映するには再読み込みが必要です。今すぐ再読み込みしますか？");
     EXPECT_EQ(messages[1].buttons, dialogs::Buttons::YesNo);
 

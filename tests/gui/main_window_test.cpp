@@ -128,7 +128,8 @@ TEST_F(MainWindowTest, AnalysisOpensAtTheTopLeftOnceAndRecomputesAfterClosing) {
     ASSERT_NE(sub, nullptr);
     EXPECT_FALSE(window->propEnd());
     EXPECT_EQ(sub->pos(), QPoint(0, 0));
-    EXPECT_EQ(sub->size(), TwipsToPixels(13200, 5280, window.get()));
+    // Its own size, but never larger than the area that shows it.
+    EXPECT_EQ(sub->size(), TwipsToPixels(13200, 5280, window.get()).boundedTo(window->mdiArea()->viewport()->size()));
     auto* analysis = qobject_cast<AnalysisWindow*>(sub->widget());
     ASSERT_NE(analysis, nullptr);
     EXPECT_EQ(analysis->fpSpread1()->gridModel().text(3, 3), "●");

@@ -126,7 +126,7 @@ TEST(Elimination, ReadsTheTableBackFromTheLatestDraw) {
     // Draw n has the digits (n % 10, (n + 3) % 10, (n + 6) % 10); N = 10.
     DrawHistory h;
     for (int n = 1; n <= 10; ++n) h.push_back(history({{n, n % 10, (n + 3) % 10, (n + 6) % 10}})[0]);
-    const auto run = Predict(h);  // held: the table lives in the run
+    const auto run = Predict(h);  // kept alive: e refers into it
     const auto& e = run->engine.results().elimination;
     EXPECT_EQ(e[0], FoldToDigit(0 + 1));   // draw 10, first digit
     EXPECT_EQ(e[1], FoldToDigit(3 + 8));   // draw 10, second digit

@@ -102,7 +102,7 @@ TEST(Cli, ImportsAPublishedListInCp932ReplacingByDrawNumber) {
     EXPECT_NE(refused.out.find("「048」"), std::string::npos) << refused.out;
     const auto r = Cli("--db " + db + " import " + dir.file("pub.csv") + " --replace");
     EXPECT_EQ(r.status, 0) << r.out;
-    EXPECT_NE(r.out.find("追加 1 件、置き換え 1 件"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("追加 1 件、更新 1 件、変更なし 0 件"), std::string::npos) << r.out;
     EXPECT_EQ(Cli("--db " + db + " export").out, "回数,第1数字,第2数字,第3数字\r\n1,1,1,1\r\n2,0,4,8\r\n3,9,0,0\r\n");
 }
 
@@ -151,7 +151,7 @@ TEST(Cli, ImportsAFullHistoryOf32767PublishedRows) {
     const auto db = dir.file("d.db");
     const auto r = Cli("--db " + db + " import " + dir.write("big.csv", csv));
     ASSERT_EQ(r.status, 0) << r.out;
-    EXPECT_NE(r.out.find("追加 32767 件、置き換え 0 件"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("追加 32767 件、更新 0 件、変更なし 0 件"), std::string::npos) << r.out;
     EXPECT_NE(Cli("--db " + db + " stats").out.find("LatestDrawNo=32767\n"), std::string::npos);
 }
 
@@ -164,4 +164,14 @@ TEST(Cli, AFileThatCannotBeReadIsRefusedBeforeTheDatabaseIsTouched) {
         EXPECT_NE(r.out.find(path + ": ファイルを開けません"), std::string::npos) << r.out;
     }
     EXPECT_FALSE(std::filesystem::exists(db));
+}
+
+TEST(Cli, ImportingTheSameFileAgainCountsEveryRowUnchanged) {
+    TempDir dir;
+    const auto db = dir.file("d.db");
+    const auto csv = dir.write("own.csv", "回数,第1数字,第2数字,第3数字\n1,1,1,1\n2,2,2,\n");
+    ASSERT_EQ(Cli("--db " + db + " import " + csv).status, 0);
+    const auto again = Cli("--db " + db + " import " + csv);
+    EXPECT_EQ(again.status, 0);
+    EXPECT_NE(again.out.find("追加 0 件、更新 0 件、変更なし 2 件"), std::string::npos) << again.out;
 }

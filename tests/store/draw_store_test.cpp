@@ -125,6 +125,7 @@ TEST(HistoryCsv, ExportThenImportIsANoOp) {
     ASSERT_TRUE(parsed.ok()) << parsed.error->reason;
     const auto counts = store.Import(parsed.draws);
     EXPECT_EQ(counts.added, 0);
-    EXPECT_EQ(counts.replaced, 3);
+    EXPECT_EQ(counts.replaced, 0);
+    EXPECT_EQ(counts.unchanged, 3);
     EXPECT_EQ(WriteHistoryCsv(store.ReadHistory()), csv);
 }

@@ -1,5 +1,6 @@
 #include "platform/qt/about_window.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -34,7 +35,7 @@ AboutWindow::AboutWindow(ChildHost& host, QWidget* parent) : ChildWindow(host, p
     dataFolder->setWordWrap(true);
     dataFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* close = new QPushButton(QStringLiteral("閉じる"), this);
+    auto* close = new QPushButton(QStringLiteral("閉じる(&C)"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
     connect(close, &QPushButton::clicked, this, [this] {
         if (QWidget* frame = parentWidget())
@@ -50,6 +51,16 @@ AboutWindow::AboutWindow(ChildHost& host, QWidget* parent) : ChildWindow(host, p
     layout->addWidget(dataFolder);
     layout->addStretch();
     layout->addWidget(close, 0, Qt::AlignRight);
+    close->setDefault(true);
+    setFocusProxy(close);
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        CloseChildFrame(this);
+        return;
+    }
+    ChildWindow::keyPressEvent(event);
 }
 
 }  // namespace n3

@@ -14,8 +14,11 @@ public:
     }
     QSize sizeInTwips() const override { return {5400, 2880}; }
     void load() override {}
+    bool fixedSize() const override { return true; }
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;  // Escape closes
+
     void unload() override {}  // the about window leaves propEnd alone
 };
 

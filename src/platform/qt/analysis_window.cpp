@@ -33,7 +33,7 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
     fpSpread1_ = new GridView(this);
     fpSpread1_->setObjectName(QStringLiteral("fpSpread1"));
 
-    command1_ = new QPushButton(QStringLiteral("閉じる"), this);
+    command1_ = new QPushButton(QStringLiteral("閉じる(&C)"), this);
     command1_->setObjectName(QStringLiteral("Command1"));
     connect(command1_, &QPushButton::clicked, this, [this] { CloseChildFrame(this); });
 

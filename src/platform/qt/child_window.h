@@ -41,6 +41,11 @@ public:
     virtual QList<QMenu*> ownMenus() { return {}; }
     // The outer size of the window, in twips.
     virtual QSize sizeInTwips() const = 0;
+    // The room the window's content asks for once loaded; the window opens
+    // at least this large (as far as the area allows). Invalid: no wish.
+    virtual QSize contentSize() const { return {}; }
+    // A window of fixed size: its frame cannot be resized or maximised.
+    virtual bool fixedSize() const { return false; }
     // Asked before the window closes; false keeps it open.
     virtual bool queryUnload() { return true; }
     // Runs once, before the window is first shown: the default sets the

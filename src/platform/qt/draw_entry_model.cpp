@@ -95,6 +95,16 @@ bool DrawEntryModel::deleteLine(int row) {
     }
 }
 
+bool DrawEntryModel::deleteLines(int first, int last) {
+    try {
+        entry_.DeleteLines(first, last);
+        return true;
+    } catch (const std::exception& e) {
+        refused(e);
+        return false;
+    }
+}
+
 QModelIndex DrawEntryModel::firstWrongCell() const {
     const auto cell = entry_.FindFirstWrongCell();
     return cell ? index(cell->row, cell->column) : QModelIndex();

@@ -32,6 +32,8 @@ public:
     int addLine(int activeRow);
     // 行削除: false when the write was refused.
     bool deleteLine(int row);
+    // 行削除 of rows first..last in one write: false when refused.
+    bool deleteLines(int first, int last);
     // The first cell the close check rejects, or an invalid index.
     QModelIndex firstWrongCell() const;
 

@@ -4,12 +4,15 @@
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QInputMethodEvent>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <algorithm>
 
 #include "entry/draw_entry.h"
+#include "platform/qt/beep.h"
 
 namespace n3 {
 
@@ -25,8 +28,9 @@ EntryGridView::EntryGridView(QWidget* parent) : QTableView(parent) {
     setShowGrid(false);  // the delegate draws the cell borders
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
+    // Typed characters never open the editor: keyPressEvent stores them.
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                    QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+                    QAbstractItemView::SelectedClicked);
     setWordWrap(false);
     setCornerButtonEnabled(false);
 }
@@ -88,6 +92,118 @@ void EntryGridView::contextMenuEvent(QContextMenuEvent* event) {
     }
     emit rowMenuRequested(event->globalPos(), at.isValid() ? at.row() : -1, wholeRow);
     event->accept();
+}
+
+void EntryGridView::goTo(int row, int column) {
+    const QModelIndex cell = model()->index(row, column);
+    if (!cell.isValid()) return;
+    selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
+    scrollTo(cell);
+}
+
+bool EntryGridView::moveByKey(int key, Qt::KeyboardModifiers modifiers) {
+    using Entry = 当選データ入力;
+    const QModelIndex at = currentIndex();
+    if (!model() || !at.isValid()) return false;
+    const EntryCell here{at.row(), at.column()};
+    const int rows = model()->rowCount();
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (modifiers & Qt::ShiftModifier)
+            goTo(std::max(here.row - 1, 0), here.column);
+        else
+            goTo(std::min(here.row + 1, rows - 1), here.column);
+        return true;
+    case Qt::Key_Tab: {
+        const EntryCell next = Entry::NextDigitCell(here, rows);
+        goTo(next.row, next.column);
+        return true;
+    }
+    case Qt::Key_Backtab: {
+        const EntryCell previous = Entry::PreviousDigitCell(here, rows);
+        goTo(previous.row, previous.column);
+        return true;
+    }
+    case Qt::Key_Up: goTo(std::max(here.row - 1, 0), here.column); return true;
+    case Qt::Key_Down: goTo(std::min(here.row + 1, rows - 1), here.column); return true;
+    case Qt::Key_Left: goTo(here.row, std::max(here.column - 1, 0)); return true;
+    case Qt::Key_Right: goTo(here.row, std::min(here.column + 1, Entry::kColumnCount - 1)); return true;
+    default: return false;
+    }
+}
+
+void EntryGridView::typeText(const QString& text) {
+    const QModelIndex cell = currentIndex();
+    const DigitInput input = 当選データ入力::ParseDigitInput(text.toStdString());
+    if (!(model()->flags(cell) & Qt::ItemIsEditable) || !input.accepted || !input.value) {
+        Beep();
+        return;
+    }
+    // A refused write has been reported by the model: the cursor stays.
+    if (!model()->setData(cell, text)) return;
+    const EntryCell next = 当選データ入力::NextDigitCell({cell.row(), cell.column()}, model()->rowCount());
+    goTo(next.row, next.column);
+}
+
+void EntryGridView::clearSelectedDigits() {
+    QModelIndexList cells = selectionModel()->selectedIndexes();
+    if (cells.isEmpty()) cells << currentIndex();
+    for (const QModelIndex& cell : cells) {
+        if (!(model()->flags(cell) & Qt::ItemIsEditable)) continue;
+        if (!model()->setData(cell, QString())) return;  // refused and reported
+    }
+}
+
+void EntryGridView::keyPressEvent(QKeyEvent* event) {
+    if (state() == EditingState || !model() || !currentIndex().isValid()) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    if (modifiers == Qt::NoModifier && (key == Qt::Key_Delete || key == Qt::Key_Backspace)) {
+        clearSelectedDigits();
+        event->accept();
+        return;
+    }
+    if ((modifiers & ~Qt::ShiftModifier) == Qt::NoModifier && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        moveByKey(key, modifiers);
+        event->accept();
+        return;
+    }
+    const QString text = event->text();
+    if ((modifiers & ~Qt::ShiftModifier) == Qt::NoModifier && !text.isEmpty() && text.at(0).isPrint()) {
+        typeText(text);
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+// An input method (Japanese input on) hands over full-width digits here.
+void EntryGridView::inputMethodEvent(QInputMethodEvent* event) {
+    if (state() != EditingState && model() && currentIndex().isValid() && !event->commitString().isEmpty()) {
+        for (const QChar c : event->commitString()) typeText(QString(c));
+        event->accept();
+        return;
+    }
+    QTableView::inputMethodEvent(event);
+}
+
+// Tab moves along the digit cells; at the grid's last digit cell (Shift+Tab:
+// its first) the focus leaves the grid for the window's buttons.
+bool EntryGridView::focusNextPrevChild(bool next) {
+    const QModelIndex at = currentIndex();
+    if (state() != EditingState && model() && at.isValid()) {
+        const bool atEnd = next ? at.row() == model()->rowCount() - 1 && at.column() == 当選データ入力::kColumnCount - 1
+                                : at.row() == 0 && at.column() <= 1;
+        if (!atEnd) {
+            moveByKey(next ? Qt::Key_Tab : Qt::Key_Backtab, Qt::NoModifier);
+            return true;
+        }
+    }
+    return QWidget::focusNextPrevChild(next);
 }
 
 }  // namespace n3

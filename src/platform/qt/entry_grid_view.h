@@ -5,6 +5,13 @@
 // With no row headings to click, the 回数 cell stands for its row: a click
 // on it selects the whole row, and a right-click on it (or anywhere in a
 // row that is selected as a whole) counts as a right-click on the row.
+//
+// Typing works as in a spreadsheet: a digit typed on a digit cell is
+// stored at once and the cursor moves on to the next digit cell, so a draw
+// is three keys; Delete and BackSpace empty the selected digit cells;
+// Enter moves down, Tab and Shift+Tab move along the digit cells and leave
+// the grid at its last (first) one. Any other character is refused with a
+// beep. F2 or a double-click still opens the cell's editor.
 #include <QTableView>
 
 namespace n3 {
@@ -26,6 +33,9 @@ public:
     void finishEditing();
     // First and last selected row; (-1, -1) when nothing is selected.
     std::pair<int, int> selectedRowSpan() const;
+    // Moves the cursor as the key does when no editor is open; the editor
+    // calls it after storing its text. False when the key is not a move.
+    bool moveByKey(int key, Qt::KeyboardModifiers modifiers);
 
 signals:
     // A right-click at globalPos on `row` (-1: below the rows);
@@ -35,9 +45,16 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void selectWholeRow(int row);
+    void goTo(int row, int column);
+    // A typed text on the current cell: stored and moved on, or refused.
+    void typeText(const QString& text);
+    void clearSelectedDigits();
 };
 
 }  // namespace n3

@@ -40,6 +40,8 @@ EntryWindow::EntryWindow(ChildHost& host, QWidget* parent) : ChildWindow(host, p
     setFont(GridFont());
     BuildControls();
     BuildMenu();
+    // The window's focus is the grid's: activating it puts the keyboard there.
+    setFocusProxy(fpSpread1_);
     resize(TwipsToPixels(Entry::kWidthTwips, Entry::kHeightTwips, this));
 }
 
@@ -127,9 +129,18 @@ void EntryWindow::SetUpGrid() {
         fpSpread1_->setColumnWidthInChars(c, Entry::kColumnWidths[std::size_t(c)]);
     fpSpread1_->setRowHeightInPoints(Entry::kRowHeight);
     fpSpread1_->setFixedWidth(fpSpread1_->fullWidth());
-    // The active cell starts at the top-left, with nothing selected yet.
-    if (model_->rowCount() > 0)
-        fpSpread1_->selectionModel()->setCurrentIndex(model_->index(0, 0), QItemSelectionModel::NoUpdate);
+    // The cursor starts on the newest draw, ready for the keyboard.
+    const int rows = model_->rowCount();
+    if (rows > 0) {
+        const QModelIndex newest = model_->index(rows - 1, 1);
+        fpSpread1_->selectionModel()->setCurrentIndex(newest, QItemSelectionModel::ClearAndSelect);
+        fpSpread1_->scrollTo(newest, QAbstractItemView::PositionAtBottom);
+    }
+    fpSpread1_->setFocus();
+    // Opened from a menu, the menu bar hands the focus back to where it was
+    // once the command has run: the grid takes it again after that.
+    QMetaObject::invokeMethod(
+        fpSpread1_, [grid = fpSpread1_] { grid->setFocus(); }, Qt::QueuedConnection);
 }
 
 void EntryWindow::AddLine() {
@@ -137,11 +148,11 @@ void EntryWindow::AddLine() {
     fpSpread1_->finishEditing();
     if (!AskYesNo(this, Entry::kAddLineQuestion)) return;
     const QModelIndex active = fpSpread1_->currentIndex();
-    const int activeColumn = active.isValid() ? active.column() : 1;
     const int row = model_->addLine(active.isValid() ? active.row() : -1);
     if (row < 0) return;
-    const QModelIndex cell = model_->index(row, activeColumn);
-    fpSpread1_->setCurrentIndex(cell);
+    // The new draw is typed from its 第1数字.
+    const QModelIndex cell = model_->index(row, 1);
+    fpSpread1_->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
     fpSpread1_->scrollTo(cell);
     fpSpread1_->setFocus();
 }
@@ -151,8 +162,21 @@ void EntryWindow::DelLine() {
     fpSpread1_->finishEditing();
     const QModelIndex active = fpSpread1_->currentIndex();
     if (!active.isValid()) return;  // no row to delete
-    if (!AskYesNo(this, Entry::kDelLineQuestion)) return;
-    model_->deleteLine(active.row());
+    // Every row the selection touches goes, with one question.
+    auto [first, last] = fpSpread1_->selectedRowSpan();
+    if (first < 0) first = last = active.row();
+    // The rows that would go are shown selected whole while the question
+    // is asked.
+    if (last > first)
+        fpSpread1_->selectionModel()->select(
+            QItemSelection(model_->index(first, 0), model_->index(last, Entry::kColumnCount - 1)),
+            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    if (!AskYesNo(this, Entry::DelLinesQuestion(last - first + 1))) return;
+    const bool deleted = first == last ? model_->deleteLine(first) : model_->deleteLines(first, last);
+    if (deleted && model_->rowCount() > 0) {
+        const QModelIndex next = model_->index(std::min(first, model_->rowCount() - 1), std::max(active.column(), 1));
+        fpSpread1_->selectionModel()->setCurrentIndex(next, QItemSelectionModel::ClearAndSelect);
+    }
     fpSpread1_->setFocus();
 }
 
@@ -162,7 +186,7 @@ void EntryWindow::CloseAndCheck() {
         const QModelIndex wrong = model_->firstWrongCell();
         if (wrong.isValid()) {
             dialogs::Message(this, Q(Entry::kWrongDigit), Q(kMessageTitle), dialogs::Icon::Critical);
-            fpSpread1_->setCurrentIndex(wrong);
+            fpSpread1_->selectionModel()->setCurrentIndex(wrong, QItemSelectionModel::ClearAndSelect);
             fpSpread1_->scrollTo(wrong);
             fpSpread1_->setFocus();
             return;

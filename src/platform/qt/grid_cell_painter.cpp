@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "platform/qt/grid_table_model.h"
+#include "platform/qt/grid_text_fit.h"
 
 namespace n3 {
 
@@ -55,13 +56,17 @@ void DrawCellText(QPainter& p, const QModelIndex& cell, bool overflow, const QRe
     // from another cell needs clipping to `target` as well. (Clipping costs:
     // a printed page would carry a clip path per cell.)
     const bool spills = !target.contains(textRect);
-    if (spills) {
-        p.save();
-        p.setClipRect(target, Qt::IntersectClip);
-    }
+    // A text taller than its row is drawn a little smaller, keeping a pixel
+    // from the lines; the glyphs are centred in the row.
+    const RowFit fit = FitTextToRow(p.font(), text, owner.height());
+    const bool refit = fit.font != p.font();
+    if (spills || refit) p.save();
+    if (spills) p.setClipRect(target, Qt::IntersectClip);
+    if (refit) p.setFont(fit.font);
+    textRect.translate(0, fit.shift);
     p.setPen(ColourOf(cell, Qt::ForegroundRole, Qt::black));
     p.drawText(textRect, int(align) | Qt::TextSingleLine, text);
-    if (spills) p.restore();
+    if (spills || refit) p.restore();
 }
 
 }  // namespace

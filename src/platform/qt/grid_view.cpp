@@ -7,6 +7,8 @@
 #include "platform/qt/grid_delegate.h"
 #include "platform/qt/grid_font.h"
 #include "platform/qt/grid_table_model.h"
+#include "platform/qt/grid_text_fit.h"
+#include "platform/qt/whole_rows.h"
 
 namespace n3 {
 
@@ -27,6 +29,7 @@ QTableView* MakeTable(QWidget* parent, GridTableModel* model) {
     view->setShowGrid(false);
     view->setWordWrap(false);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setTabKeyNavigation(false);  // Tab goes on to the window's buttons
     view->setSelectionMode(QAbstractItemView::NoSelection);
     view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -74,6 +77,7 @@ void GridView::setGridModel(GridModel model) {
     model_->showGrid(&grid_);
     applySizes(body_);
     applySizes(frozen_);
+    widenForTitles();
 
     body_->clearSpans();
     frozen_->clearSpans();
@@ -120,6 +124,17 @@ void GridView::applySizes(QTableView* view) {
             hh->resizeSection(c - 1, columnWidthPixels(grid.columnWidth(c)));
 }
 
+// A title running over the empty cells at the right end is shown whole:
+// the last column grows on screen (the grid itself keeps its widths).
+void GridView::widenForTitles() {
+    const int columns = grid_.columns();
+    const int shortfall = LastColumnShortfall(grid_, std::max(grid_.frozenRows, 2), body_->fontMetrics(),
+                                              [this](int c) { return body_->columnWidth(c - 1); });
+    if (shortfall <= 0 || columns < 1) return;
+    for (QTableView* view : {body_, frozen_})
+        view->horizontalHeader()->resizeSection(columns - 1, view->columnWidth(columns - 1) + shortfall);
+}
+
 void GridView::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     layoutFrozenBand();
@@ -131,7 +146,11 @@ void GridView::layoutFrozenBand() {
     const int vbar =
         body_->verticalScrollBar()->isVisibleTo(body_) ? body_->verticalScrollBar()->sizeHint().width() : 0;
     frozen_->setGeometry(inner.x(), inner.y(), inner.width() - vbar, band);
-    body_->setGeometry(inner.x(), inner.y() + band, inner.width(), inner.height() - band);
+    // The body shows whole rows only; what is left stays empty below it.
+    const QScrollBar* hbar = body_->horizontalScrollBar();
+    const int hbarHeight = hbar->isVisibleTo(body_) ? hbar->sizeHint().height() : 0;
+    const int rowsHeight = WholeRowsHeight(body_, inner.height() - band - hbarHeight);
+    body_->setGeometry(inner.x(), inner.y() + band, inner.width(), rowsHeight + hbarHeight);
     frozen_->horizontalScrollBar()->setValue(body_->horizontalScrollBar()->value());
 }
 

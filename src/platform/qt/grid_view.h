@@ -36,6 +36,7 @@ protected:
 private:
     void applySizes(QTableView* view);
     void layoutFrozenBand();
+    void widenForTitles();
 
     GridModel grid_;
     GridTableModel* model_;  // shared by both views

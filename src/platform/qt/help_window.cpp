@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -18,6 +19,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("ナンバーズ3ズバリン ヘルプ"));
     setObjectName(QStringLiteral("HelpWindow"));
     resize(900, 620);
+    // Escape closes the help, as it closes a dialog.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
 
     auto* filter = new QLineEdit(this);
     filter->setPlaceholderText(QStringLiteral("キーワードを入力"));

@@ -1,6 +1,7 @@
 #include "platform/qt/history_commands.h"
 #include "core/window_names.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -8,8 +9,10 @@
 #include "io/history_csv.h"
 #include "platform/qt/dialogs.h"
 #include "platform/qt/main_window.h"
+#include "platform/qt/qt_util.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/result_store.h"
+#include "shell/window_placement.h"
 
 namespace n3 {
 
@@ -31,9 +34,13 @@ void Error(MainWindow& window, const QString& text) {
 
 void ImportHistoryCsv(MainWindow& window) {
     if (!EntryWindowIsFree(window)) return;
+    // The dialog opens where the last import came from, else at home.
+    QString folder = QString::fromStdString(window.setting(kLastImportFolderKey));
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
     const QString path =
-        dialogs::ChooseFile(&window, {false, QStringLiteral("CSVファイルから取り込み"), kCsvFilter, QString()});
+        dialogs::ChooseFile(&window, {false, QStringLiteral("CSVファイルから取り込み"), kCsvFilter, folder});
     if (path.isEmpty()) return;
+    window.setSetting(kLastImportFolderKey, QFileInfo(path).absolutePath().toStdString());
 
     const CsvParseResult parsed = ReadHistoryCsvFile(QFile::encodeName(path).toStdString());
     if (!parsed.ok()) {
@@ -83,9 +90,9 @@ void ImportHistoryCsv(MainWindow& window) {
     }
     const ImportCounts& counts = outcome.counts;
     dialogs::Message(&window,
-                     QStringLiteral("%1 件の当選データを取り込みました。\n（追加 %2 件、置き換え %3 件、当選結果 %4 件）")
-                         .arg(QString::number(counts.added + counts.replaced), QString::number(counts.added),
-                              QString::number(counts.replaced), QString::number(outcome.results)),
+                     QStringLiteral("%1 件の当選データを取り込みました。\n%2")
+                         .arg(QString::number(counts.added + counts.replaced + counts.unchanged),
+                              Q(ImportSummaryText(outcome))),
                      QStringLiteral("CSVファイルから取り込み"), dialogs::Icon::Information);
     const auto answer = dialogs::Message(
         &window, QStringLiteral("分析結果に反映するには再読み込みが必要です。今すぐ再読み込みしますか？"),
@@ -98,8 +105,11 @@ void ExportHistoryCsv(MainWindow& window) {
         &window, {true, QStringLiteral("CSVファイルへ書き出し"), kCsvFilter, QStringLiteral("numbers3-history.csv")});
     if (path.isEmpty()) return;
     std::string csv;
+    std::size_t rows = 0;
     try {
-        csv = WriteHistoryCsv(DrawStore::Open(window.databasePath(), false).ReadHistory());
+        const DrawHistory history = DrawStore::Open(window.databasePath(), false).ReadHistory();
+        rows = history.size();
+        csv = WriteHistoryCsv(history);
     } catch (const StoreError& e) {
         Error(window, QString::fromStdString(e.what()));
         return;
@@ -107,9 +117,14 @@ void ExportHistoryCsv(MainWindow& window) {
     // Written beside the target and renamed over it: a failure never
     // leaves a half-written file.
     const std::string reason = ReplaceFile(QFile::encodeName(path).toStdString(), csv);
-    if (!reason.empty())
+    if (!reason.empty()) {
         Error(window,
               QStringLiteral("ファイル「%1」に書き出せません。\n理由：%2").arg(path, QString::fromStdString(reason)));
+        return;
+    }
+    dialogs::Message(&window,
+                     QStringLiteral("%1 回分の当選データをファイル「%2」に書き出しました。").arg(rows).arg(path),
+                     QStringLiteral("CSVファイルへ書き出し"), dialogs::Icon::Information);
 }
 
 void ReloadHistory(MainWindow& window) {

@@ -21,6 +21,7 @@
 #include "platform/qt/entry_window.h"
 #include "platform/qt/help_window.h"
 #include "platform/qt/history_commands.h"
+#include "platform/qt/mdi_arrange.h"
 #include "platform/qt/prediction_window.h"
 #include "platform/qt/qt_util.h"
 #include "platform/qt/tickets_window.h"
@@ -40,7 +41,9 @@ MainWindow::MainWindow(std::string databasePath, std::string settingsPath, QWidg
     buildMenus();
     connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::showMenusOf);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::onFocusWindowChanged);
-    resize(1280, 860);
+    KeepChildrenInsideOnResize(mdi_);
+    AddCloseActiveChildAction(this, mdi_);
+    restorePlacement();
 }
 
 HelpWindow* MainWindow::helpWindow() const { return help_.data(); }
@@ -62,6 +65,8 @@ bool MainWindow::startUp() {
     const SettingsFileResult settings = prediction_.ReadInitFile();
     if (!settings.ok())
         dialogs::Message(this, QString::fromStdString(settings.error), Q(kMessageTitle), dialogs::Icon::Critical);
+    otherSettings_ = ReadOtherSettings(prediction_.settingsPath());
+    restorePlacement();
     OfferBundledHistory(this, databasePath_, bundledDataFolder_);
     return loadSnapshot();
 }
@@ -120,6 +125,10 @@ void MainWindow::buildMenus() {
         mainMenuActions_ << top;
         menuBar()->addAction(top);
     }
+    if (QAction* windowMenu = menuAction(QStringLiteral("mnuWindow")); windowMenu && windowMenu->menu()) {
+        QMenu* menu = windowMenu->menu();
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] { ListOpenWindows(menu, mdi_); });
+    }
 }
 
 QAction* MainWindow::menuAction(const QString& menuName) const {
@@ -171,7 +180,7 @@ void MainWindow::runCommand(const MenuItem& item) {
     case Command::MasterInput: frm_.OpenMasterInput(); break;
     case Command::TileHorizontal: tileStacked(true); break;
     case Command::TileVertical: tileStacked(false); break;
-    case Command::Cascade: mdi_->cascadeSubWindows(); break;
+    case Command::Cascade: CascadeAtOwnSizes(mdi_); break;
     case Command::ArrangeIcons: arrangeIcons(); break;
     case Command::HelpFile: openHelp(); break;
     case Command::ImportCsv: ImportHistoryCsv(*this); break;
@@ -252,9 +261,18 @@ void MainWindow::ShowChild(std::string_view windowClassUtf8) {
     mdi_->addSubWindow(sub);
     sub->move(0, 0);
     sub->resize(TwipsToPixels(window->sizeInTwips().width(), window->sizeInTwips().height(), this));
+    RememberOpeningSize(sub);
+    LeaveCtrlF4ToTheMainWindow(sub);
+    if (window->fixedSize()) {
+        sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowCloseButtonHint);
+        sub->setFixedSize(sub->size());
+    }
+    KeepInside(sub, mdi_->viewport()->rect());
     window->load();
     if (subWindow(windowClass) != sub) return;  // closed while it loaded
     sub->show();
+    GrowToContent(sub, window->contentSize());
     mdi_->setActiveSubWindow(sub);
     emit childrenChanged();
 }
@@ -390,7 +408,9 @@ void MainWindow::closeAllChildren() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     ending_ = true;
     closeAllChildren();
-    const SettingsFileResult saved = prediction_.WriteInitFile();
+    rememberPlacement();
+    const SettingsFileResult saved =
+        WriteInitFile(prediction_.settingsPath(), prediction_.optionFlags(), otherSettings_);
     if (!saved.ok())
         dialogs::Message(this, QString::fromStdString(saved.error), Q(kMessageTitle), dialogs::Icon::Critical);
     if (onUnload_) onUnload_();

@@ -11,6 +11,7 @@
 
 #include "platform/qt/child_window.h"
 #include "prediction/prediction_window_logic.h"
+#include "prediction/settings_other_keys.h"
 #include "shell/main_frm.h"
 
 class QAction;
@@ -51,6 +52,10 @@ public:
     bool trigger(const QString& menuName);
     QAction* menuAction(const QString& menuName) const;
     HelpWindow* helpWindow() const;
+    // Settings kept in the settings file beside the option flags (the
+    // window's place, the last import folder); empty when not set.
+    std::string setting(std::string_view key) const;
+    void setSetting(std::string_view key, std::string value);
     // The folder of the shipped history, offered on an empty database at
     // start-up; empty (the default) offers nothing.
     void setBundledDataFolder(std::string folder) { bundledDataFolder_ = std::move(folder); }
@@ -104,6 +109,11 @@ private:
     void tileStacked(bool oneAboveTheOther);
     void arrangeIcons();
     ChildWindow* create(const QString& windowClass);
+    // The main window's size: the remembered place when the settings file
+    // holds a readable one, else the default size; never larger than the
+    // screen's available area (main_window_placement.cpp).
+    void restorePlacement();
+    void rememberPlacement();
 
     std::string databasePath_;
     std::string bundledDataFolder_;
@@ -119,6 +129,7 @@ private:
     QString helpPath_;
     QPointer<QWindow> lastFocusWindow_;
     std::function<void()> onUnload_;
+    OtherSettings otherSettings_;
     int waitDepth_ = 0;
     bool shownOnce_ = false;
     bool ending_ = false;

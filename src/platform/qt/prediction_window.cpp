@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "platform/qt/grid_font.h"
@@ -64,7 +65,7 @@ PredictionWindow::PredictionWindow(ChildHost& host, 一発ズバリン& predicti
         if (i + 1 < kPredictionGridCount) results->addSpacing(3);
     }
 
-    close_ = new QPushButton(QStringLiteral("閉じる"), this);
+    close_ = new QPushButton(QStringLiteral("閉じる(&C)"), this);
     close_->setObjectName(QStringLiteral("Cmd閉じる"));
     connect(close_, &QPushButton::clicked, this, [this] { CloseChildFrame(this); });
     print_ = new QPushButton(QStringLiteral("印刷(&P)"), this);
@@ -82,7 +83,11 @@ PredictionWindow::PredictionWindow(ChildHost& host, 一発ズバリン& predicti
     lower->addStretch();
     lower->addLayout(buttons);
 
-    auto* layout = new QVBoxLayout(this);
+    // Everything sits in a scroll area: at any window size each control
+    // keeps the room it needs and nothing is drawn over anything else.
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("content"));
+    auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setSpacing(4);
     layout->addWidget(panel_);
@@ -90,7 +95,18 @@ PredictionWindow::PredictionWindow(ChildHost& host, 一発ズバリン& predicti
     layout->addWidget(explanation);
     layout->addLayout(lower);
     layout->addStretch();
+
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("scroll"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setWidget(content);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll_);
 }
+
+QSize PredictionWindow::contentSize() const { return scroll_->widget()->sizeHint(); }
 
 QRadioButton* PredictionWindow::optReflect(int index) const { return panel_->reflectButton(index); }
 QRadioButton* PredictionWindow::optIgnore(int index) const { return panel_->ignoreButton(index); }

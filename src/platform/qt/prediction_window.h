@@ -12,6 +12,7 @@
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 
 namespace n3 {
 
@@ -27,6 +28,8 @@ public:
         return QString::fromUtf8(windows::kPrediction.data(), qsizetype(windows::kPrediction.size()));
     }
     QSize sizeInTwips() const override { return {8244, 9360}; }
+    // Everything without scrolling: the scroll area's content at its size.
+    QSize contentSize() const override;
 
     // The load: pointer, yield, propEnd False, the flags into the panel,
     // then the prediction.
@@ -37,6 +40,7 @@ public:
     QRadioButton* optIgnore(int index) const;            // Opt反映しない(index)
     QPushButton* closeButton() const { return close_; }  // Cmd閉じる
     QPushButton* Command2() const { return print_; }
+    QScrollArea* scrollArea() const { return scroll_; }
 
 private:
     void ShowOptionFlags();
@@ -50,6 +54,7 @@ private:
     std::array<GridView*, kPredictionGridCount> grids_{};
     QPushButton* close_;
     QPushButton* print_;
+    QScrollArea* scroll_;
 };
 
 // For the main window: the prediction window over the run's instance.

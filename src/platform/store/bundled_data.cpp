@@ -69,8 +69,7 @@ std::string BundledImportQuestion(const BundledData& data) {
 }
 
 std::string ImportSummaryText(const ResultImport& outcome) {
-    return "追加 " + std::to_string(outcome.counts.added) + " 件、置き換え " + std::to_string(outcome.counts.replaced) +
-           " 件、当選結果 " + std::to_string(outcome.results) + " 件";
+    return ImportSummary(outcome.counts) + "、当選結果 " + std::to_string(outcome.results) + " 件";
 }
 
 }  // namespace n3

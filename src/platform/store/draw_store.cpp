@@ -3,6 +3,8 @@
 #include <sqlite3.h>
 
 #include <climits>
+#include <array>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "platform/store/new_database.h"
@@ -197,24 +199,32 @@ ImportCounts DrawStore::Import(const std::vector<Draw>& draws) {
     const bool own = sqlite3_get_autocommit(db_) != 0;
     if (own) Exec("BEGIN IMMEDIATE");
     try {
-        std::unordered_set<int> stored;
+        // What is stored now, so that a row read again unchanged is
+        // counted apart from one that changes.
+        std::unordered_map<int, std::array<std::optional<int>, 3>> stored;
         {
-            Statement keys(db_, "SELECT 回数 FROM 当選データ");
-            while (keys.step()) stored.insert(keys.column(0).value_or(0));
+            Statement rows(db_, "SELECT 回数, 第1数字, 第2数字, 第3数字 FROM 当選データ");
+            while (rows.step()) stored[rows.column(0).value_or(0)] = {rows.column(1), rows.column(2), rows.column(3)};
         }
         Statement put(db_,
                       "INSERT INTO 当選データ (回数, 第1数字, 第2数字, 第3数字) VALUES (?, ?, ?, ?) "
                       "ON CONFLICT(回数) DO UPDATE SET 第1数字 = excluded.第1数字, "
                       "第2数字 = excluded.第2数字, 第3数字 = excluded.第3数字");
         for (const Draw& d : draws) {
+            const auto it = stored.find(d.回数);
+            if (it != stored.end() && it->second == d.digits) {
+                ++counts.unchanged;
+                continue;
+            }
             put.bind(1, d.回数);
             for (int i = 0; i < 3; ++i) put.bind(i + 2, d.digits[std::size_t(i)]);
             put.step();
             put.reset();
-            if (stored.insert(d.回数).second)
+            if (it == stored.end())
                 ++counts.added;
             else
                 ++counts.replaced;
+            stored[d.回数] = d.digits;
         }
         if (own) Exec("COMMIT");
     } catch (...) {
@@ -247,6 +257,17 @@ void DrawStore::DeleteDraw(int drawNo) {
     Statement del(db_, "DELETE FROM 当選データ WHERE 回数 = ?");
     del.bind(1, drawNo);
     del.step();
+}
+
+void DrawStore::DeleteDraws(const std::vector<int>& drawNos) {
+    Exec("BEGIN IMMEDIATE");
+    try {
+        for (int no : drawNos) DeleteDraw(no);
+        Exec("COMMIT");
+    } catch (...) {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
 }
 
 int DrawStore::DrawCount() const {

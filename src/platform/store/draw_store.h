@@ -22,8 +22,16 @@ public:
 
 struct ImportCounts {
     int added = 0;
-    int replaced = 0;
+    int replaced = 0;   // stored before with other digits
+    int unchanged = 0;  // stored before with the same digits: not written
 };
+
+// "追加 N 件、更新 N 件、変更なし N 件": the figures of an import, as the
+// program and the command line report them.
+inline std::string ImportSummary(const ImportCounts& c) {
+    return "追加 " + std::to_string(c.added) + " 件、更新 " + std::to_string(c.replaced) + " 件、変更なし " +
+           std::to_string(c.unchanged) + " 件";
+}
 
 inline constexpr const char* kDatabaseFileName = "Numbers3Zubarin.db";
 inline constexpr const char* kHistoryQuery = "select * from 全データ選択クエリ order by 回数";
@@ -55,7 +63,8 @@ public:
     DrawHistory ReadHistoryForEditing() const;
 
     // Stores every draw in one transaction: a draw number already stored is
-    // replaced. All or nothing: on failure the database is as it was.
+    // replaced (counted as unchanged, and not written, when its digits are
+    // the same). All or nothing: on failure the database is as it was.
     ImportCounts Import(const std::vector<Draw>& draws);
 
     // A new empty row; the database gives it the next number after the
@@ -64,6 +73,8 @@ public:
     // Writes one digit (position 0..2) of a draw; nullopt stores NULL.
     void SetDigit(int drawNo, int position, std::optional<int> value);
     void DeleteDraw(int drawNo);
+    // Deletes every listed draw in one transaction: all or none.
+    void DeleteDraws(const std::vector<int>& drawNos);
     int DrawCount() const;
 
 private:

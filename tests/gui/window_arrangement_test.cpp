@@ -1,0 +1,364 @@
+// The main window in daily use: cascading, small sizes, the remembered
+// place, the ウィンドウ menu's list, keys that close windows, access keys
+// and Tab, Qt's dialogs in Japanese, and how titles and rows are drawn.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QTableView>
+#include <QTest>
+#include <fstream>
+#include <sstream>
+
+#include "../store/temp_dir.h"
+#include "analysis/frame/window_table.h"
+#include "platform/qt/analysis_window.h"
+#include "platform/qt/dialogs.h"
+#include "platform/qt/grid_text_fit.h"
+#include "platform/qt/grid_view.h"
+#include "platform/qt/help_window.h"
+#include "platform/qt/main_window.h"
+#include "platform/qt/prediction_option_panel.h"
+#include "platform/qt/prediction_window.h"
+#include "platform/qt/qt_japanese.h"
+#include "platform/store/draw_store.h"
+#include "prediction/settings_file.h"
+
+using namespace n3;
+using n3::testing::TempDir;
+
+namespace {
+
+class ArrangementTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::vector<Draw> draws;
+        for (int no = 1; no <= 60; ++no) {
+            Draw d;
+            d.回数 = no;
+            d.digits = {no % 10, (no * 3) % 10, (no * 7 + 1) % 10};
+            draws.push_back(d);
+        }
+        DrawStore::Open(dir.file("db.db")).Import(draws);
+        dialogs::SetMessageResponder([this](const dialogs::MessageRequest& r) {
+            messages.push_back(r);
+            return dialogs::Result::Ok;
+        });
+        open();
+    }
+    void TearDown() override {
+        window.reset();
+        dialogs::SetMessageResponder(nullptr);
+    }
+    void open() {
+        window = std::make_unique<MainWindow>(dir.file("db.db"), dir.file("settings.ini"));
+        ASSERT_TRUE(window->startUp());
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QCoreApplication::processEvents();  // the prediction opens by itself
+    }
+    QMdiSubWindow* openAnalysis(const char* menuName) {
+        window->trigger(menuName);
+        return window->mdiArea()->activeSubWindow();
+    }
+    QRect visibleArea() const { return window->mdiArea()->viewport()->rect(); }
+    std::string settingsText() const {
+        std::ifstream in(dir.file("settings.ini"), std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+
+    TempDir dir;
+    std::vector<dialogs::MessageRequest> messages;
+    std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace
+
+TEST_F(ArrangementTest, CascadeKeepsEachWindowAtItsOwnSizeInsideTheArea) {
+    QMdiSubWindow* prediction = window->subWindow("一発ズバリン");
+    ASSERT_NE(prediction, nullptr);
+    QMdiSubWindow* count = openAnalysis("mnuZenkaiSyutugen");
+    QMdiSubWindow* frequency = openAnalysis("mnuSyutugenKaisu");
+    ASSERT_NE(count, nullptr);
+    ASSERT_NE(frequency, nullptr);
+    const QSize opened[] = {prediction->size(), count->size(), frequency->size()};
+    window->trigger("mnuWindowHorizontal");  // sizes changed on purpose
+    ASSERT_NE(count->size(), opened[1]);
+
+    window->trigger("mnuWindowCascade");
+    const int step = count->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, count);
+    ASSERT_GT(step, 0);
+    QMdiSubWindow* windows[] = {prediction, count, frequency};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(windows[i]->size(), opened[i].boundedTo(visibleArea().size())) << i;
+        EXPECT_TRUE(visibleArea().contains(windows[i]->geometry())) << i;
+    }
+    // One title bar apart, unless a window had to start again at the corner.
+    EXPECT_EQ(prediction->pos(), QPoint(0, 0));
+    for (int i = 1; i < 3; ++i) {
+        const QPoint pos = windows[i]->pos();
+        EXPECT_TRUE(pos == windows[i - 1]->pos() + QPoint(step, step) || pos == QPoint(0, 0)) << i;
+    }
+    // The analysis grid shows rows, not a strip of title bar.
+    auto* analysis = qobject_cast<AnalysisWindow*>(count->widget());
+    EXPECT_GT(analysis->fpSpread1()->body()->viewport()->height(), 80);
+    EXPECT_EQ(window->mdiArea()->activeSubWindow(), frequency);
+}
+
+TEST_F(ArrangementTest, ThePredictionWindowNeverOverlapsWhenSmall) {
+    openAnalysis("mnuZenkaiSyutugen");
+    openAnalysis("mnuSyutugenKaisu");
+    window->trigger("mnuWindowHorizontal");
+    auto* prediction = qobject_cast<PredictionWindow*>(window->subWindow("一発ズバリン")->widget());
+    ASSERT_NE(prediction, nullptr);
+    ASSERT_LT(prediction->height(), prediction->scrollArea()->widget()->minimumSizeHint().height());
+    QCoreApplication::processEvents();
+
+    // Every control keeps its room and none lies on another.
+    QWidget* content = prediction->scrollArea()->widget();
+    QList<QWidget*> parts{prediction->findChild<PredictionOptionPanel*>(), prediction->closeButton(),
+                          prediction->Command2()};
+    for (int i = 0; i < kPredictionGridCount; ++i) parts << prediction->fpSpread1(i);
+    QList<QRect> places;
+    for (QWidget* part : parts) {
+        ASSERT_NE(part, nullptr);
+        EXPECT_GE(part->height(), part->minimumSizeHint().height()) << part->objectName().toStdString();
+        places << QRect(part->mapTo(content, QPoint(0, 0)), part->size());
+    }
+    for (int i = 0; i < places.size(); ++i)
+        for (int j = i + 1; j < places.size(); ++j)
+            EXPECT_FALSE(places[i].intersects(places[j]))
+                << parts[i]->objectName().toStdString() << " / " << parts[j]->objectName().toStdString();
+    // What does not fit is reached by scrolling.
+    EXPECT_GT(prediction->scrollArea()->verticalScrollBar()->maximum(), 0);
+}
+
+TEST_F(ArrangementTest, TheMainWindowFitsTheScreenAndRemembersItsPlace) {
+    const QRect available = window->screen()->availableGeometry();
+    EXPECT_LE(window->width(), available.width());
+    EXPECT_LE(window->height(), available.height());
+
+    // A child larger than the area is fitted into it; shrinking the main
+    // window brings every child back inside.
+    QMdiSubWindow* count = openAnalysis("mnuZenkaiSyutugen");
+    EXPECT_TRUE(visibleArea().contains(count->geometry()));
+    count->move(200, 150);
+    window->resize(520, 400);
+    QCoreApplication::processEvents();
+    for (QMdiSubWindow* w : window->mdiArea()->subWindowList())
+        EXPECT_TRUE(visibleArea().contains(w->geometry())) << w->windowTitle().toStdString();
+
+    window->setGeometry(30, 40, 600, 450);
+    const QRect normal = window->geometry();
+    window->close();
+    const std::string text = settingsText();
+    // The flag lines come first, exactly as before; the place follows.
+    EXPECT_EQ(text.substr(0, SettingsFileText(window->prediction().optionFlags()).size()),
+              SettingsFileText(window->prediction().optionFlags()));
+    EXPECT_NE(text.find("MainWindowPlacement=30,40,600,450,0\r\n"), std::string::npos) << text;
+
+    window.reset();
+    open();
+    EXPECT_EQ(window->geometry(), normal);
+    EXPECT_FALSE(window->isMaximized());
+
+    window->showMaximized();
+    QCoreApplication::processEvents();
+    window->close();
+    window.reset();
+    open();
+    EXPECT_TRUE(window->isMaximized());
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ArrangementTest, AnUnreadablePlaceIsIgnored) {
+    window->close();
+    window.reset();
+    {
+        std::ofstream out(dir.file("settings.ini"), std::ios::binary);
+        out << "MainWindowPlacement=wide,tall\r\n" << std::string(kOptionKeys[0]) << "=True\r\n";
+    }
+    open();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(window->prediction().optionFlag(0));  // the flags are still read
+    const QRect available = window->screen()->availableGeometry();
+    EXPECT_LE(window->width(), available.width());
+    EXPECT_LE(window->height(), available.height());
+}
+
+TEST_F(ArrangementTest, TheWindowMenuListsTheOpenWindows) {
+    QMdiSubWindow* count = openAnalysis("mnuZenkaiSyutugen");
+    QMenu* menu = window->menuAction("mnuWindow")->menu();
+    ASSERT_NE(menu, nullptr);
+    emit menu->aboutToShow();
+    QStringList listed;
+    QList<QAction*> entries;
+    for (QAction* a : menu->actions())
+        if (a->objectName().startsWith("mnuWindowList")) {
+            listed << a->text();
+            entries << a;
+        }
+    EXPECT_EQ(listed, (QStringList{"&1 一発ズバリン予想", "&2 出現回数分析"}));
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_FALSE(entries[0]->isChecked());
+    EXPECT_TRUE(entries[1]->isChecked());
+
+    entries[0]->trigger();
+    EXPECT_EQ(window->mdiArea()->activeSubWindow(), window->subWindow("一発ズバリン"));
+    // Shown again, the list follows: one window closed, the check moved.
+    count->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    emit menu->aboutToShow();
+    listed.clear();
+    for (QAction* a : menu->actions())
+        if (a->objectName().startsWith("mnuWindowList")) {
+            listed << a->text();
+            EXPECT_TRUE(a->isChecked());
+        }
+    EXPECT_EQ(listed, (QStringList{"&1 一発ズバリン予想"}));
+}
+
+TEST_F(ArrangementTest, CtrlF4AndEscapeClose) {
+    QMdiSubWindow* count = openAnalysis("mnuZenkaiSyutugen");
+    ASSERT_NE(count, nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window->subWindow("出現回数分析"), nullptr);
+
+    window->trigger("mnuAbout");
+    QMdiSubWindow* about = window->subWindow("バージョン情報");
+    ASSERT_NE(about, nullptr);
+    // A small dialog of fixed size: no resizing, no maximise button.
+    EXPECT_EQ(about->minimumSize(), about->maximumSize());
+    EXPECT_FALSE(about->windowFlags() & Qt::WindowMaximizeButtonHint);
+    about->widget()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window->subWindow("バージョン情報"), nullptr);
+
+    window->setHelpPath(QString::fromStdString(HELP_SOURCE));
+    window->trigger("mnuHelpFile");
+    HelpWindow* help = window->helpWindow();
+    ASSERT_NE(help, nullptr);
+    help->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
+}
+
+TEST_F(ArrangementTest, ButtonsHaveAccessKeysAndTabLeavesTheGrid) {
+    QMdiSubWindow* sub = openAnalysis("mnuZenkaiSyutugen");
+    auto* analysis = qobject_cast<AnalysisWindow*>(sub->widget());
+    ASSERT_NE(analysis, nullptr);
+    EXPECT_EQ(analysis->Command1()->text(), "閉じる(&C)");
+    ASSERT_NE(analysis->Command2(), nullptr);
+    EXPECT_EQ(analysis->Command2()->text(), "印刷(&P)");
+    auto* prediction = qobject_cast<PredictionWindow*>(window->subWindow("一発ズバリン")->widget());
+    EXPECT_EQ(prediction->closeButton()->text(), "閉じる(&C)");
+    EXPECT_EQ(prediction->Command2()->text(), "印刷(&P)");
+
+    QTableView* grid = analysis->fpSpread1()->body();
+    grid->setFocus();
+    ASSERT_TRUE(grid->hasFocus());
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_FALSE(grid->hasFocus());
+    EXPECT_TRUE(QApplication::focusWidget() == analysis->Command1() ||
+                QApplication::focusWidget() == analysis->Command2());
+
+    // Alt+C is the close button (a button shows its click before it acts).
+    QSignalSpy clicked(analysis->Command1(), &QPushButton::clicked);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+    ASSERT_TRUE(clicked.count() > 0 || clicked.wait(2000));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window->subWindow("出現回数分析"), nullptr);
+}
+
+TEST(QtJapanese, QtsOwnTextsAreInJapanese) {
+    const QString source = QStringLiteral("%1 already exists.\nDo you want to replace it?");
+    ASSERT_TRUE(InstallQtJapanese());
+    const QString translated = QCoreApplication::translate("QFileDialog", source.toUtf8().constData());
+    EXPECT_NE(translated, source);
+    EXPECT_TRUE(translated.contains(QStringLiteral("%1"))) << translated.toStdString();
+    EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
+}
+
+TEST_F(ArrangementTest, TitlesShowWholeRowsKeepTheirPaddingAndCtrlEndShowsTheLastRow) {
+    auto* count = qobject_cast<AnalysisWindow*>(openAnalysis("mnuZenkaiSyutugen")->widget());
+    GridView* view = count->fpSpread1();
+    const GridModel& grid = view->gridModel();
+    // The title 出現回数合計(回) in column 6 fits columns 6 and 7 as drawn.
+    QTableView* band = view->frozenBand();
+    const int room = band->columnWidth(5) + band->columnWidth(6) - 2 * kCellTextPadding;
+    EXPECT_GE(room, band->fontMetrics().horizontalAdvance(QString::fromStdString(grid.text(6, 1))) + 1);
+    EXPECT_EQ(grid.text(6, 1), "　　出現回数合計(回)");  // the grid itself is as it was
+    EXPECT_EQ(grid.columnWidth(7), grid.columnWidth(6));
+
+    // Ctrl+End: the last row lies wholly in sight.
+    QTableView* body = view->body();
+    body->setFocus();
+    QTest::keyClick(body, Qt::Key_End, Qt::ControlModifier);
+    const QModelIndex last = body->model()->index(body->model()->rowCount() - 1, 0);
+    ASSERT_TRUE(last.isValid());
+    EXPECT_EQ(body->currentIndex().row(), last.row());
+    EXPECT_TRUE(body->viewport()->rect().contains(body->visualRect(last))) << body->visualRect(last).y();
+
+    // 連番・飛び石分析's header texts keep a pixel from the lines of their 10 pt row.
+    auto* renban = qobject_cast<AnalysisWindow*>(openAnalysis("mnuRenbanTobiishi")->widget());
+    QTableView* header = renban->fpSpread1()->frozenBand();
+    const QImage image = header->viewport()->grab().toImage();
+    const int rowHeight = header->rowHeight(0);
+    ASSERT_GE(rowHeight, 10);
+    int checked = 0;
+    for (int c = 0; c < header->model()->columnCount(); ++c) {
+        const QRect cell = header->visualRect(header->model()->index(0, c));
+        if (renban->fpSpread1()->gridModel().isEmpty(c + 1, 1) || cell.width() <= 0) continue;
+        const QColor ground = image.pixelColor(cell.left() + 1, cell.top() + 1);
+        // Rows 1 and height-2 (just inside the lines) hold nothing but ground.
+        for (int y : {cell.top() + 1, cell.bottom() - 1})
+            for (int x = cell.left() + 1; x < cell.right() && x < image.width(); ++x)
+                EXPECT_EQ(image.pixelColor(x, y), ground) << "column " << c + 1 << " y " << y << " x " << x;
+        ++checked;
+    }
+    EXPECT_GT(checked, 2);
+}
+
+TEST_F(ArrangementTest, EveryGridShowsWholeRowsAfterCtrlEnd) {
+    for (const AnalysisWindowInfo& info : AnalysisWindowTable()) {
+        if (!info.build && !info.content) continue;
+        window->trigger(QString::fromUtf8(info.menu.name.data(), qsizetype(info.menu.name.size())));
+        QMdiSubWindow* sub = window->mdiArea()->activeSubWindow();
+        auto* analysis = sub ? qobject_cast<AnalysisWindow*>(sub->widget()) : nullptr;
+        if (!analysis) continue;
+        for (const QSize size : {sub->size(), QSize(420, 260)}) {
+            sub->resize(size);
+            QCoreApplication::processEvents();
+            QTableView* body = analysis->fpSpread1()->body();
+            body->setFocus();
+            QTest::keyClick(body, Qt::Key_Home, Qt::ControlModifier);
+            QTest::keyClick(body, Qt::Key_End, Qt::ControlModifier);
+            int last = body->model()->rowCount() - 1;
+            while (last > 0 && body->isRowHidden(last)) --last;
+            const QRect r = body->visualRect(body->model()->index(last, body->currentIndex().column()));
+            EXPECT_TRUE(body->viewport()->rect().contains(r))
+                << std::string(info.className) << " " << size.width() << "x" << size.height() << " row " << r.y() << "+"
+                << r.height() << " in " << body->viewport()->height();
+            // No half row at the top, under the frozen rows.
+            const int top = body->rowAt(0);
+            EXPECT_EQ(body->visualRect(body->model()->index(top, 0)).top(), 0)
+                << std::string(info.className) << " " << size.width() << "x" << size.height();
+        }
+        sub->close();
+    }
+}
