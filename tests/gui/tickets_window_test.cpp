@@ -175,6 +175,13 @@ TEST_F(TicketsInMainWindow, BudgetIsAskedBeforeAPurchasePassesIt) {
     QTest::mouseClick(add, Qt::LeftButton);
     EXPECT_EQ(messages.asked.size(), 2u);
     EXPECT_EQ(stored().size(), 2u);
+
+    // The end of the program writes the settings file again: the budget set
+    // during the run stays in it.
+    main->close();
+    std::ifstream after(settings, std::ios::binary);
+    const std::string written{std::istreambuf_iterator<char>(after), std::istreambuf_iterator<char>()};
+    EXPECT_NE(written.find("月の予算=600\r\n"), std::string::npos) << written;
 }
 
 TEST_F(TicketsInMainWindow, BookFollowsEditsInTheEntryWindow) {
@@ -188,16 +195,11 @@ TEST_F(TicketsInMainWindow, BookFollowsEditsInTheEntryWindow) {
     auto* entry = qobject_cast<EntryWindow*>(main->child(QStringLiteral("当選データ入力")));
     ASSERT_NE(entry, nullptr);
     ASSERT_NE(entry->model(), nullptr);
-    for (int column = 1; column <= 3; ++column) {
-        const QModelIndex index = entry->model()->index(2, column);
-        entry->fpSpread1()->setCurrentIndex(index);
-        entry->fpSpread1()->setFocus();
-        QTest::keyClicks(entry->fpSpread1(), QString::number(6 + column));
-        auto* editor = qobject_cast<QLineEdit*>(entry->fpSpread1()->indexWidget(index));
-        ASSERT_NE(editor, nullptr);
-        QTest::keyClick(editor, Qt::Key_Return);
-        QCoreApplication::processEvents();
-    }
+    // Three digits typed from 第1数字: each is stored at once and the cursor moves on.
+    entry->fpSpread1()->setCurrentIndex(entry->model()->index(2, 1));
+    entry->fpSpread1()->setFocus();
+    QTest::keyClicks(entry->fpSpread1(), QStringLiteral("789"));
+    QCoreApplication::processEvents();
     EXPECT_EQ(outcome(0, 5), QStringLiteral("789"));
     EXPECT_EQ(outcome(0, 6), QStringLiteral("当せん金不明"));
 }

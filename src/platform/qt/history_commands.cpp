@@ -11,6 +11,7 @@
 #include "platform/qt/main_window.h"
 #include "platform/qt/qt_util.h"
 #include "platform/store/draw_store.h"
+#include "platform/store/bundled_data.h"
 #include "platform/store/result_store.h"
 #include "shell/window_placement.h"
 

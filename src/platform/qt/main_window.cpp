@@ -409,8 +409,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     ending_ = true;
     closeAllChildren();
     rememberPlacement();
-    const SettingsFileResult saved =
-        WriteInitFile(prediction_.settingsPath(), prediction_.optionFlags(), otherSettings_);
+    // The ticket book writes its monthly budget into the file while the
+    // program runs: that line is taken as it stands now, not as it was read
+    // at start-up.
+    OtherSettings others = otherSettings_;
+    const std::string budgetKey(kMonthlyBudgetKey);
+    others.erase(budgetKey);
+    if (const OtherSettings now = ReadOtherSettings(prediction_.settingsPath()); now.count(budgetKey))
+        others[budgetKey] = now.at(budgetKey);
+    const SettingsFileResult saved = WriteInitFile(prediction_.settingsPath(), prediction_.optionFlags(), others);
     if (!saved.ok())
         dialogs::Message(this, QString::fromStdString(saved.error), Q(kMessageTitle), dialogs::Icon::Critical);
     if (onUnload_) onUnload_();
