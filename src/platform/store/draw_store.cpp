@@ -10,8 +10,11 @@
 #include "platform/store/new_database.h"
 #include "platform/store/row_checks.h"
 #include "platform/store/schema.h"
+#include "platform/store/sql_statement.h"
 
 namespace n3 {
+
+using Statement = SqlStatement;
 
 namespace {
 
@@ -26,68 +29,8 @@ CREATE VIEW 全データ選択クエリ AS SELECT 回数, 第1数字, 第2数字
 PRAGMA user_version = 1;
 )sql";
 
-// The database file as the messages name it.
-std::string FileOf(sqlite3* db) {
-    const char* name = sqlite3_db_filename(db, "main");
-    return name && *name ? std::string("「") + name + "」" : std::string();
-}
 
-std::string Reason(sqlite3* db) {
-    const int code = sqlite3_extended_errcode(db);
-    switch (code & 0xff) {
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED: return "データベースファイル" + FileOf(db) + "が他のプログラムで使用中です";
-    case SQLITE_READONLY: return "データベースファイル" + FileOf(db) + "が読み取り専用です";
-    case SQLITE_FULL: return "ディスクの空き容量が足りません";
-    case SQLITE_NOTADB: return "データベースファイルではありません";
-    case SQLITE_CORRUPT: return "データベースファイルが壊れています";
-    case SQLITE_CANTOPEN: return "ファイルを開けません";
-    case SQLITE_PERM:
-    case SQLITE_AUTH: return "ファイルへのアクセス権がありません";
-    case SQLITE_CONSTRAINT: return "値が範囲外です";
-    default: return sqlite3_errmsg(db);
-    }
-}
 
-class Statement {
-public:
-    Statement(sqlite3* db, const char* sql) : db_(db) {
-        if (sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) != SQLITE_OK) throw StoreError(Reason(db));
-    }
-    ~Statement() { sqlite3_finalize(stmt_); }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-
-    void bind(int i, std::optional<int> v) {
-        if (v)
-            sqlite3_bind_int(stmt_, i, *v);
-        else
-            sqlite3_bind_null(stmt_, i);
-    }
-    // SQLITE_ROW: true, SQLITE_DONE: false, anything else throws.
-    bool step() {
-        const int rc = sqlite3_step(stmt_);
-        if (rc == SQLITE_ROW) return true;
-        if (rc == SQLITE_DONE) return false;
-        throw StoreError(Reason(db_));
-    }
-    void reset() {
-        sqlite3_reset(stmt_);
-        sqlite3_clear_bindings(stmt_);
-    }
-    sqlite3_stmt* handle() const { return stmt_; }
-    // Read as 64 bits: a value beyond int is no value, never a cut one.
-    std::optional<int> column(int i) const {
-        if (sqlite3_column_type(stmt_, i) != SQLITE_INTEGER) return std::nullopt;
-        const sqlite3_int64 v = sqlite3_column_int64(stmt_, i);
-        if (v < INT_MIN || v > INT_MAX) return std::nullopt;
-        return int(v);
-    }
-
-private:
-    sqlite3* db_;
-    sqlite3_stmt* stmt_ = nullptr;
-};
 
 }  // namespace
 
@@ -121,14 +64,14 @@ DrawStore DrawStore::Open(const std::string& path, bool createIfMissing) {
         CreateDatabaseFile(path, [&path](sqlite3* fresh) {
             const std::string sql = std::string("BEGIN;") + kSchema + "COMMIT;";
             if (sqlite3_exec(fresh, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
-                throw StoreError(Reason(fresh));
+                throw StoreError(StoreReason(fresh));
             PrepareSchema(fresh, path, true);
         });
 
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
-        const std::string reason = db ? Reason(db) : "メモリが足りません";
+        const std::string reason = db ? StoreReason(db) : "メモリが足りません";
         sqlite3_close(db);
         throw StoreError("データベースファイル「" + path + "」を開けません。\n理由：" + reason);
     }
@@ -170,7 +113,7 @@ void DrawStore::Exec(const char* sql) const {
     char* err = nullptr;
     if (sqlite3_exec(db_, sql, nullptr, nullptr, &err) != SQLITE_OK) {
         sqlite3_free(err);
-        throw StoreError(Reason(db_));
+        throw StoreError(StoreReason(db_));
     }
 }
 

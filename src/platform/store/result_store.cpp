@@ -1,10 +1,13 @@
 #include "platform/store/result_store.h"
+#include "platform/store/sql_statement.h"
 
 #include <sqlite3.h>
 
 #include <unordered_map>
 
 namespace n3 {
+
+using Query = SqlStatement;
 
 namespace {
 
@@ -31,65 +34,9 @@ constexpr const char* kUpsert =
     "ミニ口数 = coalesce(excluded.ミニ口数, ミニ口数), "
     "ミニ当せん金額 = coalesce(excluded.ミニ当せん金額, ミニ当せん金額)";
 
-std::string Reason(sqlite3* db) {
-    switch (sqlite3_extended_errcode(db) & 0xff) {
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED: return "データベースが他のプログラムで使用中です";
-    case SQLITE_READONLY: return "データベースが読み取り専用です";
-    case SQLITE_FULL: return "ディスクの空き容量が足りません";
-    case SQLITE_CONSTRAINT: return "値が範囲外です";
-    default: return sqlite3_errmsg(db);
-    }
-}
 
-class Query {
-public:
-    Query(sqlite3* db, const char* sql) : db_(db) {
-        if (sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) != SQLITE_OK) throw StoreError(Reason(db));
-    }
-    ~Query() { sqlite3_finalize(stmt_); }
-    Query(const Query&) = delete;
-    Query& operator=(const Query&) = delete;
 
-    void bind(int i, std::optional<std::int64_t> v) {
-        if (v)
-            sqlite3_bind_int64(stmt_, i, *v);
-        else
-            sqlite3_bind_null(stmt_, i);
-    }
-    void bindText(int i, const std::string& s) {
-        if (s.empty())
-            sqlite3_bind_null(stmt_, i);
-        else
-            sqlite3_bind_text(stmt_, i, s.c_str(), int(s.size()), SQLITE_TRANSIENT);
-    }
-    bool step() {
-        const int rc = sqlite3_step(stmt_);
-        if (rc == SQLITE_ROW) return true;
-        if (rc == SQLITE_DONE) return false;
-        throw StoreError(Reason(db_));
-    }
-    void reset() {
-        sqlite3_reset(stmt_);
-        sqlite3_clear_bindings(stmt_);
-    }
-    std::optional<std::int64_t> number(int i) const {
-        if (sqlite3_column_type(stmt_, i) != SQLITE_INTEGER) return std::nullopt;
-        return sqlite3_column_int64(stmt_, i);
-    }
-    std::string text(int i) const {
-        const unsigned char* t = sqlite3_column_text(stmt_, i);
-        return t ? reinterpret_cast<const char*>(t) : "";
-    }
-
-private:
-    sqlite3* db_;
-    sqlite3_stmt* stmt_ = nullptr;
-};
-
-void Exec(sqlite3* db, const char* sql) {
-    if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK) throw StoreError(Reason(db));
-}
+void Exec(sqlite3* db, const char* sql) { ExecSql(db, sql); }
 
 std::string DigitsText(const std::array<std::optional<int>, 3>& digits) {
     std::string s;
@@ -154,7 +101,7 @@ ResultImport ImportDrawsAndResults(DrawStore& store, const std::vector<Draw>& dr
         Query put(db, kUpsert);
         for (const DrawResult& r : results) {
             put.bind(1, r.回数);
-            put.bindText(2, r.date);
+            put.bindTextOrNull(2, r.date);
             for (std::size_t k = 0; k < kPrizeKindCount; ++k) {
                 put.bind(int(3 + 2 * k), r.prizes[k].winners);
                 put.bind(int(4 + 2 * k), r.prizes[k].yen);

@@ -1,4 +1,5 @@
 #include "platform/store/ticket_store.h"
+#include "platform/store/sql_statement.h"
 
 #include <sqlite3.h>
 
@@ -25,50 +26,14 @@ CREATE TABLE IF NOT EXISTS 購入記録 (
 
 namespace {
 
-std::string Reason(sqlite3* db) {
-    switch (sqlite3_extended_errcode(db) & 0xff) {
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED: return "データベースが他のプログラムで使用中です";
-    case SQLITE_READONLY: return "データベースが読み取り専用です";
-    case SQLITE_FULL: return "ディスクの空き容量が足りません";
-    case SQLITE_NOTADB: return "データベースファイルではありません";
-    case SQLITE_CORRUPT: return "データベースファイルが壊れています";
-    case SQLITE_CONSTRAINT: return "購入記録の値が正しくありません";
-    default: return sqlite3_errmsg(db);
-    }
-}
+constexpr std::string_view kBookConstraint = "購入記録の値が正しくありません";
 
-class Statement {
+class Statement : public SqlStatement {
 public:
-    Statement(sqlite3* db, const char* sql) : db_(db) {
-        if (sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) != SQLITE_OK) throw StoreError(Reason(db));
-    }
-    ~Statement() { sqlite3_finalize(stmt_); }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-
-    void bind(int i, std::int64_t v) { sqlite3_bind_int64(stmt_, i, v); }
-    void bind(int i, const std::string& v) { sqlite3_bind_text(stmt_, i, v.data(), int(v.size()), SQLITE_TRANSIENT); }
-    bool step() {
-        const int rc = sqlite3_step(stmt_);
-        if (rc == SQLITE_ROW) return true;
-        if (rc == SQLITE_DONE) return false;
-        throw StoreError(Reason(db_));
-    }
-    void reset() {
-        sqlite3_reset(stmt_);
-        sqlite3_clear_bindings(stmt_);
-    }
-    std::int64_t integer(int i) const { return sqlite3_column_int64(stmt_, i); }
-    std::string text(int i) const {
-        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, i));
-        return p ? std::string(p, std::size_t(sqlite3_column_bytes(stmt_, i))) : std::string();
-    }
-
-private:
-    sqlite3* db_;
-    sqlite3_stmt* stmt_ = nullptr;
+    Statement(sqlite3* db, const char* sql) : SqlStatement(db, sql, kBookConstraint) {}
 };
+
+
 
 // Binds the seven columns from index 1 on.
 void BindPurchase(Statement& s, const Purchase& p) {
@@ -109,7 +74,7 @@ TicketStore TicketStore::Open(const std::string& path, bool createIfMissing) {
     { const DrawStore draws = DrawStore::Open(path, createIfMissing); }
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
-        const std::string reason = db ? Reason(db) : "メモリが足りません";
+        const std::string reason = db ? StoreReason(db, kBookConstraint) : "メモリが足りません";
         sqlite3_close(db);
         throw StoreError("データベースファイル「" + path + "」を開けません。\n理由：" + reason);
     }
@@ -123,7 +88,7 @@ void TicketStore::Exec(const char* sql) const {
     char* err = nullptr;
     if (sqlite3_exec(db_, sql, nullptr, nullptr, &err) != SQLITE_OK) {
         sqlite3_free(err);
-        throw StoreError(Reason(db_));
+        throw StoreError(StoreReason(db_, kBookConstraint));
     }
 }
 

@@ -1,0 +1,98 @@
+#include "platform/store/sql_statement.h"
+
+#include <sqlite3.h>
+
+#include <climits>
+
+#include "platform/store/draw_store.h"
+
+namespace n3 {
+
+namespace {
+
+// The database file as the messages name it.
+std::string FileOf(sqlite3* db) {
+    const char* name = sqlite3_db_filename(db, "main");
+    return name && *name ? std::string("「") + name + "」" : std::string();
+}
+
+}  // namespace
+
+std::string StoreReason(sqlite3* db, std::string_view constraintText) {
+    switch (sqlite3_extended_errcode(db) & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return "データベースファイル" + FileOf(db) + "が他のプログラムで使用中です";
+    case SQLITE_READONLY: return "データベースファイル" + FileOf(db) + "が読み取り専用です";
+    case SQLITE_FULL: return "ディスクの空き容量が足りません";
+    case SQLITE_NOTADB: return "データベースファイルではありません";
+    case SQLITE_CORRUPT: return "データベースファイルが壊れています";
+    case SQLITE_CANTOPEN: return "ファイルを開けません";
+    case SQLITE_PERM:
+    case SQLITE_AUTH: return "ファイルへのアクセス権がありません";
+    case SQLITE_CONSTRAINT: return std::string(constraintText);
+    default: return sqlite3_errmsg(db);
+    }
+}
+
+void ExecSql(sqlite3* db, const char* sql, std::string_view constraintText) {
+    if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+        throw StoreError(StoreReason(db, constraintText));
+}
+
+SqlStatement::SqlStatement(sqlite3* db, const char* sql, std::string_view constraintText)
+    : db_(db), constraintText_(constraintText) {
+    if (sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) != SQLITE_OK)
+        throw StoreError(StoreReason(db, constraintText_));
+}
+
+SqlStatement::~SqlStatement() { sqlite3_finalize(stmt_); }
+
+void SqlStatement::bind(int i, std::optional<std::int64_t> value) {
+    if (value)
+        sqlite3_bind_int64(stmt_, i, *value);
+    else
+        sqlite3_bind_null(stmt_, i);
+}
+
+void SqlStatement::bind(int i, const std::string& text) {
+    sqlite3_bind_text(stmt_, i, text.data(), int(text.size()), SQLITE_TRANSIENT);
+}
+
+void SqlStatement::bindTextOrNull(int i, const std::string& text) {
+    if (text.empty())
+        sqlite3_bind_null(stmt_, i);
+    else
+        bind(i, text);
+}
+
+bool SqlStatement::step() {
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    throw StoreError(StoreReason(db_, constraintText_));
+}
+
+void SqlStatement::reset() {
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+}
+
+std::optional<int> SqlStatement::column(int i) const {
+    const auto v = number(i);
+    if (!v || *v < INT_MIN || *v > INT_MAX) return std::nullopt;
+    return int(*v);
+}
+
+std::optional<std::int64_t> SqlStatement::number(int i) const {
+    if (sqlite3_column_type(stmt_, i) != SQLITE_INTEGER) return std::nullopt;
+    return sqlite3_column_int64(stmt_, i);
+}
+
+std::int64_t SqlStatement::integer(int i) const { return sqlite3_column_int64(stmt_, i); }
+
+std::string SqlStatement::text(int i) const {
+    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, i));
+    return p ? std::string(p, std::size_t(sqlite3_column_bytes(stmt_, i))) : std::string();
+}
+
+}  // namespace n3
