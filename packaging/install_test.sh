@@ -49,6 +49,14 @@ grep -q '^LatestDrawNo=' <<<"$out" || fail "stats printed no statistics: $out"
 where=$(HOME="$home" XDG_DATA_HOME="$home/xdg" "$cli" where)
 grep -qx "DataFolder=$home/xdg/numbers3zubarin" <<<"$where" || fail "where: $where"
 grep -qx "Mode=user" <<<"$where" || fail "where: $where"
+# The first-start import of the shipped history, from the installed data
+# folder into the user's database.
+HOME="$home" XDG_DATA_HOME="$home/xdg" "$cli" import-bundled >/dev/null 2>&1 || fail "import-bundled failed"
+after=$(HOME="$home" XDG_DATA_HOME="$home/xdg" "$cli" stats)
+latest=$(grep '^LatestDrawNo=' <<<"$after" | cut -d= -f2)
+[ "${latest:-0}" -gt 1000 ] || fail "the shipped history did not arrive: $after"
+dated=$(HOME="$home" XDG_DATA_HOME="$home/xdg" "$cli" export --results | grep -c '20[0-9][0-9]-[01][0-9]-[0-3][0-9]')
+[ "$dated" -gt 300 ] || fail "the shipped results did not arrive ($dated dated draws)"
 
 # Without it: ~/.local/share.
 HOME="$home" env -u XDG_DATA_HOME "$cli" stats >/dev/null || fail "stats without XDG_DATA_HOME failed"
