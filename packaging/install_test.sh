@@ -57,6 +57,12 @@ latest=$(grep '^LatestDrawNo=' <<<"$after" | cut -d= -f2)
 [ "${latest:-0}" -gt 1000 ] || fail "the shipped history did not arrive: $after"
 dated=$(HOME="$home" XDG_DATA_HOME="$home/xdg" "$cli" export --results | grep -c '20[0-9][0-9]-[01][0-9]-[0-3][0-9]')
 [ "$dated" -gt 300 ] || fail "the shipped results did not arrive ($dated dated draws)"
+# The installed CLI prints through the installed print program beside it.
+if [ "$gui" = 1 ]; then
+  HOME="$home" XDG_DATA_HOME="$home/xdg" "$cli" print 出現頻度分析 --pdf "$tmp/print.pdf" >/dev/null 2>&1 ||
+    fail "print failed"
+  head -c 5 "$tmp/print.pdf" | grep -q '%PDF-' || fail "print wrote no PDF"
+fi
 
 # Without it: ~/.local/share.
 HOME="$home" env -u XDG_DATA_HOME "$cli" stats >/dev/null || fail "stats without XDG_DATA_HOME failed"
