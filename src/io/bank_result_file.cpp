@@ -7,6 +7,7 @@
 #include "io/field_text.h"
 #include "io/result_amount.h"
 #include "io/result_date.h"
+#include "io/echo_text.h"
 
 namespace n3 {
 
@@ -35,7 +36,7 @@ std::string_view DrawLineNumber(std::string_view f) {
 constexpr std::array<std::string_view, kPrizeKindCount> kKinds = {"ストレート", "ボックス", "セット(ストレート)",
                                                                   "セット(ボックス)", "ミニ"};
 
-std::string Q(const std::string& s) { return "「" + s + "」"; }
+std::string Q(const std::string& s) { return "「" + EchoText(s) + "」"; }
 
 }  // namespace
 

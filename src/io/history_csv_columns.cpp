@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "io/field_text.h"
+#include "io/echo_text.h"
 
 namespace n3 {
 
@@ -46,7 +47,7 @@ void Claim(Found& f, std::size_t index, const std::string& name) {
 }
 
 std::string Twice(const std::string& role, const Found& f) {
-    return "見出し行に" + role + "の列が2つあります（「" + f.name + "」と「" + f.secondName +
+    return "見出し行に" + role + "の列が2つあります（「" + EchoText(f.name) + "」と「" + EchoText(f.secondName) +
            "」）。どちらを読むか決められません";
 }
 
@@ -97,7 +98,7 @@ HistoryColumnsResult RecogniseHistoryColumns(const std::vector<std::string>& hea
     const auto anyDigit =
         std::find_if(digits.begin(), digits.end(), [](const Found& f) { return f.index.has_value(); });
     if (number.index && anyDigit != digits.end())
-        return refuse("見出し行に3桁の当せん番号の列「" + number.name + "」と数字ごとの列「" + anyDigit->name +
+        return refuse("見出し行に3桁の当せん番号の列「" + EchoText(number.name) + "」と数字ごとの列「" + EchoText(anyDigit->name) +
                       "」の両方があります。どちらを読むか決められません");
     if (!number.index && anyDigit == digits.end())
         return refuse(

@@ -6,6 +6,7 @@
 #include "io/field_text.h"
 #include "io/result_amount.h"
 #include "io/result_date.h"
+#include "io/echo_text.h"
 
 namespace n3 {
 
@@ -42,7 +43,7 @@ std::optional<std::pair<std::size_t, bool>> PrizeColumn(std::string_view name) {
     return std::nullopt;
 }
 
-std::string Q(const std::string& s) { return "「" + s + "」"; }
+std::string Q(const std::string& s) { return "「" + EchoText(s) + "」"; }
 
 }  // namespace
 

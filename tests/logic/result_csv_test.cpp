@@ -161,6 +161,18 @@ TEST(ResultCsv, BadDatesAndAmountsNameTheLineAndStoreNothing) {
     }
 }
 
+// A bad figure is echoed in the message cut short and without raw control
+// characters, whatever the file held.
+TEST(ResultCsv, EchoedFiguresAreCutAndCleaned) {
+    const std::string longValue(5000, '9');
+    for (const std::string& value : {std::string("\x14") + "54", "x" + longValue}) {
+        const auto r = ParseHistoryCsv("回号,当せん番号,ストレート口数\n1,123," + value + "\n");
+        ASSERT_FALSE(r.ok()) << value;
+        EXPECT_LT(r.error->reason.size(), 400u) << r.error->reason;
+        for (const char c : r.error->reason) EXPECT_FALSE(static_cast<unsigned char>(c) < 0x20 && c != '\n');
+    }
+}
+
 TEST(ResultCsv, WrittenResultsReadBackToTheSameDrawsAndResults) {
     DrawHistory history;
     ResultHistory results;
