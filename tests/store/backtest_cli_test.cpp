@@ -5,26 +5,14 @@
 #include <array>
 #include <cstdio>
 
+#include "cli_run.h"
 #include "temp_dir.h"
 
+using n3::testing::Cli;
+using n3::testing::CliRun;
 using n3::testing::TempDir;
 
 namespace {
-
-struct Outcome {
-    int status;
-    std::string out;
-};
-
-Outcome Cli(const std::string& args) {
-    const std::string cmd = std::string(N3_CLI_PATH) + " " + args + " 2>&1";
-    FILE* p = popen(cmd.c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buf;
-    std::size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) out.append(buf.data(), n);
-    return {WEXITSTATUS(pclose(p)), out};
-}
 
 // Draw 1 is 123, draws 2..7 are 444..999, draws 8..40 are 123: from
 // target 9 on the 7-draw cycle predicts 123 and hits every time.
@@ -47,17 +35,17 @@ TEST(BacktestCli, PrintsWhatShowPrintsForEveryFormat) {
     const std::string db = SevenCycleDatabase(dir);
     const std::string ini = dir.write("s.ini", "間隔分析Opt=True\r\n");
     for (const std::string format : {"text", "csv", "json"}) {
-        const Outcome backtest = Cli("--db " + db + " backtest --from 9 --settings " + ini + " --format " + format);
-        const Outcome show = Cli("--db " + db + " show 予想の検証 --from 9 --settings " + ini + " --format " + format);
+        const CliRun backtest = Cli("--db " + db + " backtest --from 9 --settings " + ini + " --format " + format);
+        const CliRun show = Cli("--db " + db + " show 予想の検証 --from 9 --settings " + ini + " --format " + format);
         EXPECT_EQ(backtest.status, 0) << backtest.out;
         EXPECT_EQ(backtest.out, show.out) << format;
     }
-    const Outcome json = Cli("--db " + db + " backtest --from 9 --settings " + ini + " --format json");
+    const CliRun json = Cli("--db " + db + " backtest --from 9 --settings " + ini + " --format json");
     EXPECT_NE(json.out.find("\"backtest\": {\"from\": 9, \"to\": 40, \"optionCount\": 1, \"methods\": [{\"method\": "
                             "\" 7回周期法\", \"bets\": 32, \"tickets\": 32, \"hits\": 32, "),
               std::string::npos)
         << json.out;
-    const Outcome text = Cli("--db " + db + " backtest --from 9 --to 20");
+    const CliRun text = Cli("--db " + db + " backtest --from 9 --to 20");
     EXPECT_NE(text.out.find("対象：第9回～第20回の 12 回"), std::string::npos) << text.out;
     EXPECT_NE(text.out.find("偶然より多い"), std::string::npos) << text.out;
     EXPECT_NE(text.out.find("金額の欄は空です"), std::string::npos) << text.out;
@@ -66,14 +54,14 @@ TEST(BacktestCli, PrintsWhatShowPrintsForEveryFormat) {
 TEST(BacktestCli, BadRangesAreRefusedAndAnEmptyDatabaseIsReported) {
     TempDir dir;
     const std::string db = SevenCycleDatabase(dir);
-    const Outcome reversed = Cli("--db " + db + " backtest --from 30 --to 10");
+    const CliRun reversed = Cli("--db " + db + " backtest --from 30 --to 10");
     EXPECT_EQ(reversed.status, 2);
     EXPECT_NE(reversed.out.find("--from には --to 以下"), std::string::npos) << reversed.out;
     EXPECT_EQ(Cli("--db " + db + " backtest --from abc").status, 2);
     EXPECT_EQ(Cli("--db " + db + " backtest --to 40000").status, 2);
     EXPECT_EQ(Cli("--db " + db + " backtest extra").status, 2);
 
-    const Outcome empty = Cli("--db " + dir.file("empty.db") + " backtest");
+    const CliRun empty = Cli("--db " + dir.file("empty.db") + " backtest");
     EXPECT_EQ(empty.status, 0) << empty.out;
     EXPECT_NE(empty.out.find("数字のそろった回がありません"), std::string::npos) << empty.out;
 }

@@ -11,28 +11,18 @@
 #include <iterator>
 
 #include "platform/store/draw_store.h"
+#include "cli_run.h"
 #include "temp_dir.h"
 
+using n3::testing::CliRun;
 using n3::testing::TempDir;
 
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-};
-
 // `redirect` goes after the arguments: standard error is then sent where
 // standard output goes.
 CliRun Cli(const std::string& args, const std::string& redirect = "") {
-    const std::string cmd = std::string(N3_CLI_PATH) + " " + args + " " + redirect + " 2>&1";
-    FILE* p = popen(cmd.c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buf;
-    std::size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) out.append(buf.data(), n);
-    const int status = pclose(p);
-    return {WEXITSTATUS(status), out};
+    return n3::testing::Cli(args, redirect + " 2>&1");
 }
 
 std::string Slurp(const std::string& path) {

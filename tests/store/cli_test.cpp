@@ -6,27 +6,14 @@
 #include <cstdio>
 
 #include "platform/store/draw_store.h"
+#include "cli_run.h"
 #include "temp_dir.h"
 
+using n3::testing::Cli;
+using n3::testing::CliRun;
 using n3::testing::TempDir;
 
 namespace {
-
-struct Run {
-    int status;
-    std::string out;
-};
-
-Run Cli(const std::string& args) {
-    const std::string cmd = std::string(N3_CLI_PATH) + " " + args + " 2>&1";
-    FILE* p = popen(cmd.c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buf;
-    std::size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) out.append(buf.data(), n);
-    const int status = pclose(p);
-    return {WEXITSTATUS(status), out};
-}
 
 }  // namespace
 

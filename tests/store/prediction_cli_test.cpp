@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdio>
 
+#include "cli_run.h"
 #include "temp_dir.h"
 
 using n3::testing::TempDir;
@@ -12,14 +13,9 @@ using n3::testing::TempDir;
 namespace {
 
 std::string RunCli(const std::string& args, const char* redirect = "2>&1") {
-    const std::string cmd = std::string(N3_CLI_PATH) + " " + args + " " + redirect;
-    FILE* p = popen(cmd.c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buf;
-    std::size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) out.append(buf.data(), n);
-    EXPECT_EQ(WEXITSTATUS(pclose(p)), 0) << out;
-    return out;
+    const n3::testing::CliRun r = n3::testing::Cli(args, redirect);
+    EXPECT_EQ(r.status, 0) << r.out;
+    return r.out;
 }
 
 // Draws 1..12 are 1 1 1, draw 13 is 0 5 0, draws 14..19 are 2 3 4 and

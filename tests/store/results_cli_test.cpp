@@ -7,27 +7,14 @@
 #include <fstream>
 
 #include "io/history_csv.h"
+#include "cli_run.h"
 #include "temp_dir.h"
 
+using n3::testing::Cli;
+using n3::testing::CliRun;
 using n3::testing::TempDir;
 
 namespace {
-
-struct Run {
-    int status;
-    std::string out;
-};
-
-Run Cli(const std::string& args, bool withStderr = true) {
-    const std::string cmd = std::string(N3_CLI_PATH) + " " + args + (withStderr ? " 2>&1" : " 2>/dev/null");
-    FILE* p = popen(cmd.c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buf;
-    std::size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) out.append(buf.data(), n);
-    const int status = pclose(p);
-    return {WEXITSTATUS(status), out};
-}
 
 std::string Slurp(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -48,11 +35,11 @@ TEST(ResultsCli, ImportBundledTakesBothShippedFilesAndExportReadsBackTheSame) {
     EXPECT_NE(r.out.find("当選結果 " + std::to_string(results.results.size()) + " 件"), std::string::npos) << r.out;
 
     // The plain export is the shipped history.
-    EXPECT_TRUE(Cli("--db " + db + " export", false).out == n3::WriteHistoryCsv(history.draws));
+    EXPECT_TRUE(Cli("--db " + db + " export", "2>/dev/null").out == n3::WriteHistoryCsv(history.draws));
 
     // export --results: the shipped results file's header, its lines for
     // the draws it holds, and the same file again after a round trip.
-    const std::string exported = Cli("--db " + db + " export --results", false).out;
+    const std::string exported = Cli("--db " + db + " export --results", "2>/dev/null").out;
     const std::string shipped = Slurp(std::string(N3_DATA_DIR) + "/numbers3-results.csv");
     EXPECT_EQ(exported.substr(0, exported.find('\n')), shipped.substr(0, shipped.find('\n')));
     const std::string line7053 = shipped.substr(shipped.find("\n7053,") + 1);
@@ -61,7 +48,7 @@ TEST(ResultsCli, ImportBundledTakesBothShippedFilesAndExportReadsBackTheSame) {
     const auto db2 = dir.file("e.db");
     const auto again = Cli("--db " + db2 + " import " + file);
     ASSERT_EQ(again.status, 0) << again.out;
-    EXPECT_TRUE(Cli("--db " + db2 + " export --results", false).out == exported);
+    EXPECT_TRUE(Cli("--db " + db2 + " export --results", "2>/dev/null").out == exported);
 
     // A second import-bundled agrees with what is stored: all replaced.
     const auto twice = Cli("--db " + db + " import-bundled");
@@ -83,9 +70,9 @@ TEST(ResultsCli, ImportBundledRefusesDisagreeingDigitsUnlessReplace) {
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.out.find("第1回：データベースでは「000」、ファイルでは「" + shipped1 + "」"), std::string::npos)
         << refused.out;
-    EXPECT_EQ(Cli("--db " + db + " export", false).out, "回数,第1数字,第2数字,第3数字\r\n1,0,0,0\r\n");
+    EXPECT_EQ(Cli("--db " + db + " export", "2>/dev/null").out, "回数,第1数字,第2数字,第3数字\r\n1,0,0,0\r\n");
     EXPECT_EQ(Cli("--db " + db + " import-bundled --replace").status, 0);
-    EXPECT_NE(Cli("--db " + db + " export", false).out.find("\r\n1," + std::string(1, shipped1[0]) + ","),
+    EXPECT_NE(Cli("--db " + db + " export", "2>/dev/null").out.find("\r\n1," + std::string(1, shipped1[0]) + ","),
               std::string::npos);
 }
 
@@ -98,7 +85,7 @@ TEST(ResultsCli, ShowPrintsTheResultListNewestFirstWithUnknownsEmpty) {
                                 "9,令和8年8月20日(木),048,62,\"87,100円\"\n"
                                 "7,,123,,\n");
     ASSERT_EQ(Cli("--db " + db + " import " + file).status, 0);
-    const auto r = Cli("--db " + db + " show 当選結果一覧 --format csv", false);
+    const auto r = Cli("--db " + db + " show 当選結果一覧 --format csv", "2>/dev/null");
     ASSERT_EQ(r.status, 0) << r.out;
     const auto nine = r.out.find("9,2026-08-20,048,62,\"87,100円\"");
     const auto eight = r.out.find("8,2026-08-19,777,0,,,,");
@@ -108,7 +95,7 @@ TEST(ResultsCli, ShowPrintsTheResultListNewestFirstWithUnknownsEmpty) {
     EXPECT_NE(seven, std::string::npos) << r.out;
     EXPECT_LT(nine, eight);
     EXPECT_LT(eight, seven);
-    const auto json = Cli("--db " + db + " show 当選結果一覧 --format json", false);
+    const auto json = Cli("--db " + db + " show 当選結果一覧 --format json", "2>/dev/null");
     EXPECT_EQ(json.status, 0);
     EXPECT_NE(json.out.find("\"window\": \"当選結果一覧\""), std::string::npos) << json.out.substr(0, 200);
 }
