@@ -83,6 +83,10 @@ TEST_F(FirstStartTest, YesTakesInTheShippedHistoryAndItsResults) {
     EXPECT_EQ(grid.text(2, 3), results.results.back().date);
     EXPECT_EQ(grid.text(1, grid.rows()), std::to_string(history.draws.front().回数));
     EXPECT_EQ(grid.text(2, grid.rows()), "");  // no date known for draw 1
+    // It prints like the other lists.
+    auto* print = list->findChild<QPushButton*>(QStringLiteral("Command2"));
+    ASSERT_NE(print, nullptr);
+    EXPECT_EQ(print->text(), QStringLiteral("印刷(&P)"));
     // Closed with a real click on its button.
     auto* close = list->findChild<QPushButton*>(QStringLiteral("Command1"));
     ASSERT_NE(close, nullptr);

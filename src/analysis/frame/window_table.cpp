@@ -111,7 +111,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
         {"当選結果一覧", "当選結果一覧",
          {"mnuHosyu", "", "", "mnuResultList", "当選結果一覧(&L)"}, 13700, 7370,
          "過去の当選番号の抽せん日と、賞ごとの口数・当せん金額を新しい回から表示します", None, "", kNoSwatch,
-         false, V, 2, true, false, nullptr, &当選結果一覧::Content},
+         true, V, 2, true, false, nullptr, &当選結果一覧::Content},
     };
     // clang-format on
     return table;
