@@ -22,13 +22,13 @@
 
 #include "../logic/test_history.h"
 #include "../store/temp_dir.h"
-#include "analysis/frame/window_table.h"
-#include "platform/qt/analysis_window.h"
-#include "platform/qt/chart_render.h"
-#include "platform/qt/chart_view.h"
-#include "platform/qt/dialogs.h"
-#include "platform/qt/grid_view.h"
-#include "platform/qt/range_controls.h"
+#include "windows/window_table.h"
+#include "platform/qt/analysis/analysis_window.h"
+#include "platform/qt/charts/chart_render.h"
+#include "platform/qt/charts/chart_view.h"
+#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/grid/grid_view.h"
+#include "platform/qt/analysis/range_controls.h"
 
 using namespace n3;
 using n3::testing::TempDir;
@@ -45,10 +45,10 @@ public:
     bool propEnd() const override { return propEnd_; }
     const HistorySnapshot& snapshot() const override { return snapshot_; }
     const std::string& databasePath() const override { return path_; }
-    OptionFlagArray optionFlags() const override { return flags; }
+    OptionFlags optionFlags() const override { return flags; }
     void yieldOnce() override { QCoreApplication::processEvents(); }
 
-    OptionFlagArray flags{};
+    OptionFlags flags{};
 
 private:
     bool propEnd_ = true;

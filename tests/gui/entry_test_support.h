@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "../store/temp_dir.h"
-#include "platform/qt/dialogs.h"
-#include "platform/qt/draw_entry_model.h"
-#include "platform/qt/entry_grid_view.h"
-#include "platform/qt/entry_window.h"
+#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/entry/draw_entry_model.h"
+#include "platform/qt/entry/entry_grid_view.h"
+#include "platform/qt/entry/entry_window.h"
 #include "platform/store/draw_store.h"
 
 namespace n3::testing::entry {
@@ -34,7 +34,7 @@ public:
     bool propEnd() const override { return propEnd_; }
     const HistorySnapshot& snapshot() const override { return snapshot_; }
     const std::string& databasePath() const override { return path_; }
-    OptionFlagArray optionFlags() const override { return {}; }
+    OptionFlags optionFlags() const override { return {}; }
     void yieldOnce() override {
         ++yields;
         QCoreApplication::processEvents();

@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include "core/startup_statistics.h"
-#include "platform/qt/grid_view.h"
-#include "platform/qt/prediction_window.h"
+#include "platform/qt/grid/grid_view.h"
+#include "platform/qt/prediction/prediction_window.h"
 #include "platform/qt/print/print_preview.h"
 
 using namespace n3;
@@ -25,7 +25,7 @@ public:
     bool propEnd() const override { return propEnd_; }
     const HistorySnapshot& snapshot() const override { return snapshot_; }
     const std::string& databasePath() const override { return path_; }
-    OptionFlagArray optionFlags() const override { return {}; }
+    OptionFlags optionFlags() const override { return {}; }
     void yieldOnce() override { ++yields; }
     int yields = 0;
 

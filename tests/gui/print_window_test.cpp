@@ -11,11 +11,11 @@
 #include <QTest>
 
 #include "../logic/test_history.h"
-#include "analysis/frame/window_table.h"
+#include "windows/window_table.h"
 #include "core/startup_statistics.h"
-#include "platform/qt/analysis_window.h"
-#include "platform/qt/dialogs.h"
-#include "platform/qt/grid_view.h"
+#include "platform/qt/analysis/analysis_window.h"
+#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/grid/grid_view.h"
 #include "platform/qt/print/print_layout.h"
 #include "platform/qt/print/print_page_painter.h"
 #include "platform/qt/print/print_preview.h"
@@ -34,7 +34,7 @@ public:
     bool propEnd() const override { return propEnd_; }
     const HistorySnapshot& snapshot() const override { return snapshot_; }
     const std::string& databasePath() const override { return path_; }
-    OptionFlagArray optionFlags() const override { return {}; }
+    OptionFlags optionFlags() const override { return {}; }
     void yieldOnce() override {}
 
 private:

@@ -7,7 +7,7 @@
 #include "platform/store/data_location.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/result_store.h"
-#include "prediction/settings_file.h"
+#include "settings/settings_file.h"
 
 namespace n3 {
 
