@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <QWindow>
 #include <new>
 
@@ -25,7 +26,7 @@
 #include "platform/qt/prediction/prediction_window.h"
 #include "platform/qt/frame/qt_util.h"
 #include "platform/qt/tickets/tickets_window.h"
-#include "platform/store/draw_store.h"
+#include "platform/store/database.h"
 
 namespace n3 {
 
@@ -67,7 +68,22 @@ bool MainWindow::startUp() {
         dialogs::Message(this, QString::fromStdString(settings.error), Q(kMessageTitle), dialogs::Icon::Critical);
     otherSettings_ = ReadOtherSettings(prediction_.settingsPath());
     restorePlacement();
-    OfferBundledHistory(this, databasePath_, bundledDataFolder_);
+    try {
+        database_ = Database::Open(databasePath_, true);
+    } catch (const StoreError& e) {
+        dialogs::Message(this, QString::fromStdString(e.what()), Q(kMessageTitle), dialogs::Icon::Critical);
+        return false;
+    }
+    database_->setChangeListener([this](DataChange) {
+        emit databaseChanged();
+        // Writes come in bursts (a row's three digits, an import's rows):
+        // the snapshot is rebuilt once, when the burst is over.
+        if (!snapshotPending_) {
+            snapshotPending_ = true;
+            QTimer::singleShot(0, this, &MainWindow::followDatabase);
+        }
+    });
+    OfferBundledHistory(this, *database_, bundledDataFolder_);
     return loadSnapshot();
 }
 
@@ -77,7 +93,7 @@ bool MainWindow::loadSnapshot() {
     BeginWait();
     yieldOnce();
     try {
-        snapshot_ = LoadHistorySnapshot(databasePath_);
+        snapshot_ = database_->ReadSnapshot();
     } catch (const StoreError& e) {
         EndWait();
         dialogs::Message(this, QString::fromStdString(e.what()), Q(kMessageTitle), dialogs::Icon::Critical);
@@ -92,6 +108,23 @@ bool MainWindow::loadSnapshot() {
     EndWait();
     emit historyChanged();
     return true;
+}
+
+void MainWindow::followDatabase() {
+    snapshotPending_ = false;
+    if (!database_ || ending_) return;
+    try {
+        snapshot_ = database_->ReadSnapshot();
+    } catch (const std::exception&) {
+        // A history the strict read refuses (a digit being mended in the
+        // entry window) keeps the last good snapshot.
+        return;
+    }
+    emit historyChanged();
+}
+
+bool MainWindow::entryWindowIsFree() {
+    return frm_.RequireNoEntryWindow(child(Q(windows::kEntry)) != nullptr);
 }
 
 // ---------------------------------------------------------------- menus
@@ -203,7 +236,6 @@ ChildWindow* MainWindow::create(const QString& windowClass) {
     if (windowClass == Q(windows::kPrediction)) return CreatePredictionWindow(*this, prediction_);
     if (windowClass == Q(windows::kEntry)) {
         EntryWindow* entry = static_cast<EntryWindow*>(CreateEntryWindow(*this));
-        connect(entry, &EntryWindow::historyEdited, this, &MainWindow::historyChanged);
         return entry;
     }
     if (windowClass == Q(windows::kTickets)) {

@@ -167,7 +167,7 @@ void TicketsWindow::load() {
         const WaitCursor wait;
         host().yieldOnce();
         try {
-            model_ = TicketTableModel::Open(host().databasePath()).release();
+            model_ = TicketTableModel::Open(host().database()).release();
         } catch (const StoreError& e) {
             failure = QString::fromStdString(e.what());
         }
@@ -196,14 +196,8 @@ void TicketsWindow::load() {
 
 void TicketsWindow::refresh() {
     if (!model_) return;
-    // The entry window writes the draws straight to the database: read
-    // them from there so that the book follows every edit.
-    DrawHistory history;
-    try {
-        history = DrawStore::Open(host().databasePath(), false).ReadHistory();
-    } catch (const StoreError&) {
-        history = host().snapshot().history;
-    }
+    // The shared snapshot follows every change of the draws.
+    const DrawHistory& history = host().snapshot().history;
     nextDraw_ = 1;
     for (const Draw& d : history)
         if (d.complete()) nextDraw_ = d.回数 + 1;
