@@ -36,10 +36,9 @@ EntryStep EntryCursor::Key(EntryKey key, EntryCell here, const Grid& grid) {
     case EntryKey::Left: return MoveTo(here.row, std::max(here.column - 1, 0));
     case EntryKey::Right: return MoveTo(here.row, std::min(here.column + 1, Entry::kColumnCount - 1));
     case EntryKey::Tab:
-        if (lastRow && here.column >= Entry::kColumnCount - 1) {
-            if (grid.lastRowComplete) return {EntryStep::NewDraw, {}};
-            return {EntryStep::LeaveGrid, here};
-        }
+        // Not right after a digit, Tab at the grid's last cell goes on to
+        // the window's buttons.
+        if (lastRow && here.column >= Entry::kColumnCount - 1) return {EntryStep::LeaveGrid, here};
         return {EntryStep::MoveTo, Entry::NextDigitCell(here, rows)};
     case EntryKey::Backtab:
         if (here.row == 0 && here.column <= 1) return {EntryStep::LeaveGrid, here};
@@ -50,7 +49,7 @@ EntryStep EntryCursor::Key(EntryKey key, EntryCell here, const Grid& grid) {
 
 DigitStep EntryCursor::Digit(const Grid& grid) const {
     if (atEnd_ && grid.lastRowComplete) return DigitStep::NewDrawThenStore;
-    if (movedByItself_ && grid.cellFilled) return DigitStep::Refuse;
+    if ((crossedRow_ || atEnd_) && grid.cellFilled) return DigitStep::Refuse;
     return DigitStep::Store;
 }
 
@@ -58,17 +57,16 @@ EntryStep EntryCursor::Stored(EntryCell at, int rowCount) {
     const EntryCell next = Entry::NextDigitCell(at, rowCount);
     movedByItself_ = true;
     atEnd_ = next == at;  // the grid's last digit cell: nowhere to go
+    crossedRow_ = next.row != at.row;
     return {atEnd_ ? EntryStep::Stay : EntryStep::MoveTo, next};
 }
 
-void EntryCursor::OpenedNewDraw() {
-    movedByItself_ = false;
-    atEnd_ = false;
-}
+void EntryCursor::OpenedNewDraw() { Forget(); }
 
 void EntryCursor::Forget() {
     movedByItself_ = false;
     atEnd_ = false;
+    crossedRow_ = false;
 }
 
 }  // namespace n3

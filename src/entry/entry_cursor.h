@@ -5,9 +5,12 @@
 // itself, to the next row after 第3数字. Users who press Enter or Tab after
 // each digit or each row would otherwise move twice, so a move key right
 // after such an automatic move is taken as already done. On the last row a
-// complete draw is followed by a new one: Enter, ↓, Tab or the next digit
-// opens it (回数 + 1) without a question. A digit is never written over a
-// filled cell the cursor only reached by itself.
+// complete draw is followed by a new one: Enter or ↓ opens it (回数 + 1)
+// without a question, and so do Tab and the next digit right after the
+// digit that completed it. A digit is never written over a
+// filled cell of another row that the cursor only reached by itself; within
+// the row being typed the digits go on over what is there, so a draw is
+// typed again from its 第1数字 to mend it.
 #include "entry/draw_entry.h"
 
 namespace n3 {
@@ -65,6 +68,7 @@ public:
 private:
     bool movedByItself_ = false;
     bool atEnd_ = false;
+    bool crossedRow_ = false;  // the automatic move went on to the next row
 };
 
 }  // namespace n3

@@ -114,6 +114,8 @@ void MainWindow::refreshHistory() {
 }
 
 void MainWindow::followDatabase() {
+    // A reload in between has read the history already.
+    if (!snapshotPending_) return;
     snapshotPending_ = false;
     if (!database_ || ending_) return;
     // A draw typed up to its second digit is not news yet: the windows

@@ -42,7 +42,7 @@ void GridViewState::restore(QTableView& view) const {
         selection->select(cells, QItemSelectionModel::ClearAndSelect);
     }
     // The bars learn their new ranges from the layout: set them after it.
-    view.updateGeometries();
+    view.doItemsLayout();
     QScrollBar* v = view.verticalScrollBar();
     v->setValue(atBottom_ ? v->maximum() : vertical_);
     view.horizontalScrollBar()->setValue(horizontal_);
