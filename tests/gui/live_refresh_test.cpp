@@ -88,8 +88,13 @@ TEST_F(LiveRefresh, RowsTypedInTheEntryWindowReachTheOpenAnalysesAsEachRowComple
     EntryGridView* grid = entry->fpSpread1();
     grid->setFocus();
     grid->setCurrentIndex(grid->model()->index(grid->model()->rowCount() - 1, 3));
-    QTest::keyClick(grid, Qt::Key_Return);  // draw 301, without a question
-    QCoreApplication::processEvents();
+    {
+        // The new empty draw is a change too: its computation ends first.
+        QSignalSpy emptyRowDone(frequency, &AnalysisWindow::computed);
+        QTest::keyClick(grid, Qt::Key_Return);  // draw 301, without a question
+        ASSERT_TRUE(emptyRowDone.wait(10000));
+        if (byDraw->computing()) QSignalSpy(byDraw, &AnalysisWindow::computed).wait(10000);
+    }
     QSignalSpy frequencyDone(frequency, &AnalysisWindow::computed);
     QSignalSpy byDrawDone(byDraw, &AnalysisWindow::computed);
     QTest::keyClicks(grid, "99");
