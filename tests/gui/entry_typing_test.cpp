@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
         // On the last complete row: ↓ opens draw 3, Tab after each digit.
         Habit{"TabAfterEachDigit", 0, "v3\t5\t7", {"1:123", "2:456", "3:357"}, 2},
         Habit{"DigitsRunOnPastTheLastRow", 1, "357864", {"1:123", "2:456", "3:357", "4:864"}, 3}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(TypingFixture, EnterOnTheLastCompleteRowOpensTheNextDrawButAddLineStillAsks) {
     open(0);

@@ -106,7 +106,9 @@ TEST_F(LiveRefresh, RowsTypedInTheEntryWindowReachTheOpenAnalysesAsEachRowComple
 
     QTest::keyClick(grid, Qt::Key_9);
     ASSERT_TRUE(frequencyDone.wait(10000));
-    if (byDrawDone.isEmpty()) ASSERT_TRUE(byDrawDone.wait(10000));
+    if (byDrawDone.isEmpty()) {
+        ASSERT_TRUE(byDrawDone.wait(10000));
+    }
     EXPECT_EQ(main->snapshot().stats.LatestDrawNo, 301);
     EXPECT_EQ(main->snapshot().stats.DigitCount[9], nines + 3);
     ExpectShowsTheSnapshot(*frequency, main->snapshot());

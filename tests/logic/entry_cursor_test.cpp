@@ -15,7 +15,7 @@ namespace {
 // A grid of draws typed into with keys written as text: digits, '>' for
 // Enter, 't' for Tab, 'v' for ↓, '^' for ↑.
 struct TypedGrid {
-    explicit TypedGrid(std::vector<std::string> rows, EntryCell start) : rows(std::move(rows)), at(start) {}
+    explicit TypedGrid(std::vector<std::string> start, EntryCell cursorAt) : rows(std::move(start)), at(cursorAt) {}
 
     void type(const std::string& keys) {
         for (char k : keys) {
@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
         Typing{"LastRowDigitsRunOn", {"123"}, {0, 1}, "v456789", {"123", "456", "789"}},
         Typing{"DownOnACompleteLastRow", {"123", "456"}, {0, 2}, "vv1", {"123", "456", "1__"}},
         Typing{"TabAfterTheLastDigitOfTheGrid", {"1__"}, {0, 2}, "2t3t", {"123", "___"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST(EntryCursor, AMoveKeyAfterTheAutomaticMoveIsUsedUpOnce) {
     EntryCursor c;

@@ -29,7 +29,7 @@ DrawsAddedOrDeleted::DrawsAddedOrDeleted(DrawEntryModel& model, std::vector<Draw
 
 void DrawsAddedOrDeleted::remove() {
     std::vector<int> numbers;
-    for (const Draw& d : draws_) numbers.push_back(d.回数);
+    for (const Draw& draw : draws_) numbers.push_back(draw.回数);
     model_.applyRemove(numbers);
 }
 
