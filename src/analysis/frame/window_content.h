@@ -1,5 +1,6 @@
 #pragma once
 // What a window built through the analysis frame reads, and what it shows.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,19 @@ struct WindowInput {
     const ResultHistory& results;
     OptionFlagArray optionFlags{};
     DrawRange range;
+    std::optional<int> number;  // the number box of windows that have one
+};
+
+// A table the frame shows in a tab of its own, sortable by any column:
+// each cell's text and the key it sorts by.
+struct TableCell {
+    std::string text;
+    double key = 0;
+};
+struct SortableTable {
+    std::string caption;
+    std::vector<std::string> headers;
+    std::vector<std::vector<TableCell>> rows;
 };
 
 struct WindowContent {
@@ -35,6 +49,7 @@ struct WindowContent {
     // Extra members of `show --format json`, as JSON text without the outer
     // braces (e.g. "\"tests\": [...]"); empty for none.
     std::string jsonMember;
+    std::optional<SortableTable> table;
 };
 
 }  // namespace n3

@@ -17,7 +17,7 @@ struct HistorySnapshot {
 
 // What a window of the analysis frame reads from the snapshot.
 inline WindowInput InputOf(const HistorySnapshot& snapshot, const OptionFlagArray& flags = {}, DrawRange range = {}) {
-    return WindowInput{snapshot.history, snapshot.stats, snapshot.results, flags, range};
+    return WindowInput{snapshot.history, snapshot.stats, snapshot.results, flags, range, std::nullopt};
 }
 
 // Opens (creating when missing) the database at `path` and loads it.
