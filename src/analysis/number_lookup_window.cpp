@@ -68,6 +68,8 @@ int WriteLookup(GridModel& grid, int row, const NumberLookup& l) {
     grid.setText(7, head + 1, l.averageGap ? Fixed(*l.averageGap, "%.1f") : std::string(kNone));
     grid.setText(8, head + 1, Count(l.longestGap));
     grid.setBackground({1, head + 1, 1, row - 1}, colours::HeaderYellow);
+    grid.setAlignment({1, head, kColumns, head}, HAlign::Center);
+    grid.setAlignment({1, head + 1, 1, row - 1}, HAlign::Left);
     grid.gridLinesOnBlock({1, head, kColumns, row - 1});
     ++row;
     Note(grid, row++, "出た回（新しい順）：" + std::to_string(l.hits.size()) + " 回");
@@ -82,6 +84,7 @@ int WriteLookup(GridModel& grid, int row, const NumberLookup& l) {
         if (hit.straight) grid.setBackground({1, row, 4, row}, kStraightBackground);
         ++row;
     }
+    grid.setAlignment({1, listHead, 4, row - 1}, HAlign::Center);
     grid.gridLinesOnBlock({1, listHead, 4, row - 1});
     return row + 1;
 }
@@ -133,6 +136,7 @@ GridModel 数字検索::BuildGrid(const NumberLookup* lookup, const AllNumbers& 
         grid.setText(6, at, DrawText(r.lastBox));
         grid.setText(7, at, Count(r.sinceBox));
     }
+    grid.setAlignment({1, head, 7, head}, HAlign::Center);
     grid.setAlignment({1, head + 1, 2, head + kAllNumberCount}, HAlign::Center);
     grid.setBackground({1, head + 1, 1, head + kAllNumberCount}, colours::HeaderYellow);
     grid.gridLinesOnBlock({1, head, 7, head + kAllNumberCount});

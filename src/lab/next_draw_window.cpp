@@ -103,7 +103,8 @@ GridModel 次回の抽せん::BuildGrid(const NextDrawCard& card) {
     Note(grid, 1, DateLine(card));
     grid.setForeground(1, 1, colours::Blue);
     Note(grid, 2, "各予想方法がこの回について言っていること（オプション" + std::to_string(card.optionCount) + "個）");
-    Header(grid, methodHead, {"予想方法", "次回の予想", "買う番号", "", "予想の検証の判定"});
+    Header(grid, methodHead, {"予想方法", "次回の予想", "買う番号", "予想の検証の判定"});
+    grid.addSpan(4, methodHead, 2, 1);
     for (int m = 0; m < kBacktestMethodCount; ++m) {
         const MethodSays& says = card.methods[std::size_t(m)];
         const int row = methodHead + 1 + m;
@@ -115,8 +116,9 @@ GridModel 次回の抽せん::BuildGrid(const NextDrawCard& card) {
                                             : "数字の組合せ " + std::to_string(says.tickets) + "口";
         }
         grid.setText(3, row, buys);
-        grid.setText(5, row, says.verdict);
-        if (says.verdict != kVerdictChance) grid.setForeground(5, row, colours::Red);
+        grid.setText(4, row, says.verdict);
+        grid.addSpan(4, row, 2, 1);
+        if (says.verdict != kVerdictChance) grid.setForeground(4, row, colours::Red);
     }
     const int lastMethod = methodHead + kBacktestMethodCount;
     grid.setBackground({1, methodHead + 1, 1, lastMethod}, colours::LabelCyan);

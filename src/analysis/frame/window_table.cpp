@@ -107,7 +107,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          "番号を入れると、その番号がストレート・ボックス・ミニで何回、いつ出たかを調べます", None, "", kNoSwatch,
          true, V, 0, false, false, nullptr, &数字検索::Content, nullptr, true, false, true},
         {"次回の抽せん", "次回の抽せん",
-         {"mnuPredict", "", "", "mnuNextDraw", "次回の抽せん(&N)"}, 13200, 7600,
+         {"mnuPredict", "", "", "mnuNextDraw", "次回の抽せん(&N)"}, 13200, 9000,
          "次の回の抽せん日、各予想方法の予想とその検証、券の種類ごとの当たる確率と平均の払戻を示します", None, "", kNoSwatch,
          true, V, 0, false, false, nullptr, &次回の抽せん::Content, nullptr, false, true, false, true},
         {"予想の検証", "予想の検証",

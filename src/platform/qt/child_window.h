@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/store/startup_load.h"
+#include "tickets/ticket.h"
 
 class QMenu;
 
@@ -24,6 +25,9 @@ public:
     virtual OptionFlagArray optionFlags() const = 0;
     // Let pending window messages run once.
     virtual void yieldOnce() = 0;
+    // Opens the ticket book with `ticket` added for the user to check;
+    // hosts without a book ignore it.
+    virtual void openTicketDraft(const Purchase& ticket) { (void)ticket; }
 };
 
 // Twips (1/1440 inch) to pixels at the screen's logical DPI.

@@ -69,6 +69,7 @@ public:
     const std::string& databasePath() const override { return databasePath_; }
     OptionFlagArray optionFlags() const override { return prediction_.optionFlags(); }
     void yieldOnce() override;
+    void openTicketDraft(const Purchase& ticket) override;
 
     // MainFrmUi
     void BeginWait() override;
