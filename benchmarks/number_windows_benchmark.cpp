@@ -7,7 +7,7 @@
 #include <chrono>
 
 #include "../tests/logic/test_history.h"
-#include "analysis/frame/window_table.h"
+#include "windows/window_table.h"
 #include "io/history_csv.h"
 
 namespace {

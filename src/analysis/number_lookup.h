@@ -8,23 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "analysis/frame/window_content.h"
+#include "core/number_type.h"
+#include "core/window_content.h"
 
 namespace n3 {
-
-inline constexpr int kAllNumberCount = 1000;
-
-enum class NumberType { Single, Double, Triple };
-
-// シングル (three different digits), ダブル (two alike) or トリプル.
-NumberType TypeOf(int number);
-std::string_view TypeName(NumberType type);
-// The orders its digits can come in: 6, 3 or 1.
-int OrdersOf(NumberType type);
-// The number with its digits sorted ascending: equal for all orders of the same digits.
-int BoxKey(int number);
-// "007" for 7.
-std::string NumberText(int number);
 
 // Three digits 000..999 as typed: half- or full-width digits, spaces around
 // ignored. nullopt for anything else.

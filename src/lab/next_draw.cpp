@@ -2,11 +2,10 @@
 
 #include <algorithm>
 
-#include "analysis/number_lookup.h"
+#include "core/number_type.h"
 #include "lab/backtest_figures.h"
 #include "lab/next_draw_date.h"
 #include "prediction/prediction_walk.h"
-#include "tickets/ticket.h"
 
 namespace n3 {
 
@@ -79,7 +78,7 @@ std::vector<KindOdds> KindOddsOf(const DrawHistory& history, const ResultHistory
                                  std::string* prizesTo) {
     std::string newest;
     for (const DrawResult& r : results)
-        if (!r.date.empty() && IsValidDate(r.date)) newest = std::max(newest, r.date);
+        if (!r.date.empty() && IsDrawDate(r.date)) newest = std::max(newest, r.date);
     std::vector<int> numbers(std::size_t(kMaxDrawNo) + 1, -1);
     for (const Draw& d : history)
         if (d.complete() && d.回数 >= 1 && d.回数 <= kMaxDrawNo)

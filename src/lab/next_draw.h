@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "analysis/frame/window_content.h"
+#include "core/window_content.h"
 #include "lab/backtest.h"
 
 namespace n3 {

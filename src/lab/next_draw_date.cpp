@@ -1,7 +1,5 @@
 #include "lab/next_draw_date.h"
 
-#include "tickets/ticket.h"
-
 namespace n3 {
 
 namespace {
@@ -10,21 +8,25 @@ struct Ymd {
     int y, m, d;
 };
 
-std::optional<Ymd> Parse(std::string_view date) {
-    if (!IsValidDate(date)) return std::nullopt;
-    const auto num = [&](std::size_t at, std::size_t len) {
-        int v = 0;
-        for (std::size_t i = at; i < at + len; ++i) v = v * 10 + (date[i] - '0');
-        return v;
-    };
-    return Ymd{num(0, 4), num(5, 2), num(8, 2)};
-}
-
 bool Leap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
 int DaysIn(int y, int m) {
     static constexpr int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return m == 2 && Leap(y) ? 29 : days[m - 1];
+}
+
+std::optional<Ymd> Parse(std::string_view date) {
+    if (date.size() != 10 || date[4] != '-' || date[7] != '-') return std::nullopt;
+    int parts[3] = {0, 0, 0};
+    const std::size_t starts[3] = {0, 5, 8}, lengths[3] = {4, 2, 2};
+    for (int k = 0; k < 3; ++k)
+        for (std::size_t i = starts[k]; i < starts[k] + lengths[k]; ++i) {
+            if (date[i] < '0' || date[i] > '9') return std::nullopt;
+            parts[k] = parts[k] * 10 + (date[i] - '0');
+        }
+    const Ymd t{parts[0], parts[1], parts[2]};
+    if (t.y < 1900 || t.m < 1 || t.m > 12 || t.d < 1 || t.d > DaysIn(t.y, t.m)) return std::nullopt;
+    return t;
 }
 
 Ymd NextDay(Ymd t) {
@@ -41,6 +43,8 @@ Ymd NextDay(Ymd t) {
 bool NewYearBreak(const Ymd& t) { return (t.m == 12 && t.d == 31) || (t.m == 1 && t.d <= 3); }
 
 }  // namespace
+
+bool IsDrawDate(std::string_view date) { return Parse(date).has_value(); }
 
 int WeekdayOf(int y, int m, int d) {
     // Sakamoto's method.

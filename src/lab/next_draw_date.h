@@ -11,6 +11,8 @@ namespace n3 {
 // a real calendar date.
 std::optional<std::string> NextDrawDate(std::string_view date);
 
+// True for a real calendar date written YYYY-MM-DD.
+bool IsDrawDate(std::string_view date);
 // 0 = Sunday .. 6 = Saturday, for a real date.
 int WeekdayOf(int year, int month, int day);
 // "月" .. "日" for a real YYYY-MM-DD date, else empty.

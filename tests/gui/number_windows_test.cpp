@@ -16,15 +16,16 @@
 #include <QTest>
 
 #include "../logic/test_history.h"
-#include "analysis/frame/window_table.h"
+#include "windows/window_table.h"
 #include "entry_test_support.h"
-#include "platform/qt/analysis_window.h"
-#include "platform/qt/dialogs.h"
-#include "platform/qt/grid_view.h"
-#include "platform/qt/main_window.h"
-#include "platform/qt/number_boxes.h"
-#include "platform/qt/ticket_table_model.h"
-#include "platform/qt/tickets_window.h"
+#include "platform/qt/analysis/analysis_window.h"
+#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/grid/grid_view.h"
+#include "platform/qt/frame/main_window.h"
+#include "platform/qt/analysis/number_boxes.h"
+#include "platform/qt/tickets/ticket_table_model.h"
+#include "platform/qt/tickets/tickets_window.h"
+#include "platform/store/database.h"
 #include "platform/store/ticket_store.h"
 
 using namespace n3;
@@ -40,8 +41,11 @@ public:
     void setPropEnd(bool value) override { propEnd_ = value; }
     bool propEnd() const override { return propEnd_; }
     const HistorySnapshot& snapshot() const override { return snapshot_; }
-    const std::string& databasePath() const override { return path_; }
-    OptionFlagArray optionFlags() const override { return {}; }
+    Database& database() override {
+        if (!database_) database_ = Database::Open(dir_.file("n3.db"));
+        return *database_;
+    }
+    OptionFlags optionFlags() const override { return {}; }
     void yieldOnce() override { QCoreApplication::processEvents(); }
     void openTicketDraft(const Purchase& ticket) override { drafts.push_back(ticket); }
 
@@ -49,7 +53,8 @@ public:
 
 private:
     bool propEnd_ = true;
-    std::string path_;
+    n3::testing::TempDir dir_;
+    std::unique_ptr<Database> database_;
     HistorySnapshot snapshot_;
 };
 
