@@ -3,6 +3,8 @@
 // "next" members, and a bad number refused with a message.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "cli_run.h"
 #include "temp_dir.h"
 
@@ -77,4 +79,20 @@ TEST(NumberWindowsCli, NextDrawCardWithDateAndOdds) {
               std::string::npos);
     const CliRun text = Cli("--db " + db + " show 次回の抽せん --settings " + dir.file("none.ini"));
     EXPECT_NE(text.out.find("次回：第6677回　抽せん日 2025-03-07（金）"), std::string::npos) << text.out;
+}
+
+TEST(NumberWindowsCli, PrintsTheLookupOfTheNumberGiven) {
+    if (!std::filesystem::exists(std::filesystem::path(N3_CLI_PATH).parent_path() / "numbers3zubarin-print"))
+        GTEST_SKIP() << "built without the desktop program";
+    TempDir dir;
+    const auto db = ResultsDatabase(dir);
+    const auto pdf = dir.file("lookup.pdf");
+    const CliRun printed = Cli("--db " + db + " print 数字検索 --number 422 --pdf " + pdf);
+    ASSERT_EQ(printed.status, 0) << printed.out;
+    EXPECT_NE(printed.out.find(" ページ"), std::string::npos) << printed.out;
+    EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
+    const CliRun refused = Cli("--db " + db + " print 数字検索 --number 4222 --pdf " + dir.file("no.pdf"));
+    EXPECT_EQ(refused.status, 2) << refused.out;
+    EXPECT_NE(refused.out.find("--number には 000～999 の3桁の数字を指定してください。"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("no.pdf")));
 }
