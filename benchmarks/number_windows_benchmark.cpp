@@ -8,8 +8,8 @@
 #include <time.h>
 
 #include "../tests/logic/test_history.h"
-#include "windows/window_table.h"
 #include "io/history_csv.h"
+#include "windows/window_table.h"
 
 namespace {
 

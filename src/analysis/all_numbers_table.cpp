@@ -6,8 +6,8 @@ AllNumbers TallyAllNumbers(const DrawHistory& history, DrawRange range) {
     AllNumbers out;
     // One pass: straights by number, boxes by the sorted digits.
     std::array<int, kAllNumberCount> boxCount{};
-    std::array<int, kAllNumberCount> lastBox{};     // draw number, 0 for never
-    std::array<int, kAllNumberCount> lastBoxAt{};   // position among the complete draws, +1
+    std::array<int, kAllNumberCount> lastBox{};    // draw number, 0 for never
+    std::array<int, kAllNumberCount> lastBoxAt{};  // position among the complete draws, +1
     for (const Draw& d : history) {
         if (!d.complete() || d.回数 < 1 || d.回数 > kMaxDrawNo || !range.contains(d.回数)) continue;
         const int at = ++out.draws;

@@ -18,7 +18,7 @@ struct NumberRow {
 };
 
 struct AllNumbers {
-    int draws = 0;  // complete draws in the range
+    int draws = 0;                                // complete draws in the range
     std::array<NumberRow, kAllNumberCount> rows;  // by number
 };
 

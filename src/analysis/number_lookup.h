@@ -22,14 +22,14 @@ std::optional<int> ParseMiniText(std::string_view text);
 // A draw where the number came.
 struct NumberHit {
     int drawNo = 0;
-    std::string date;  // empty when unknown
-    std::string digits;  // the draw's three digits
+    std::string date;       // empty when unknown
+    std::string digits;     // the draw's three digits
     bool straight = false;  // the exact order; otherwise a box
 };
 
 struct NumberLookup {
     int number = 0;
-    int draws = 0;  // complete draws in the range
+    int draws = 0;        // complete draws in the range
     int firstDrawNo = 0;  // the range as found, 0 when it holds no complete draw
     int lastDrawNo = 0;
 
@@ -41,7 +41,7 @@ struct NumberLookup {
     std::optional<double> averageGap;  // draws from one straight to the next
     std::optional<int> longestGap;
 
-    int boxCount = 0;  // straight included
+    int boxCount = 0;        // straight included
     double boxExpected = 0;  // draws x orders / 1000
     std::optional<int> lastBox;
     std::string lastBoxDate;

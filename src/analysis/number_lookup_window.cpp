@@ -46,11 +46,12 @@ std::string RangeLine(int draws, int first, int last) {
 // The lookup's rows from `row`; returns the next free row.
 int WriteLookup(GridModel& grid, int row, const NumberLookup& l) {
     const std::string number = NumberText(l.number);
-    Note(grid, row++, "番号 " + number + "（" + std::string(TypeName(TypeOf(l.number))) + "）　" +
-                          RangeLine(l.draws, l.firstDrawNo, l.lastDrawNo));
+    Note(grid, row++,
+         "番号 " + number + "（" + std::string(TypeName(TypeOf(l.number))) + "）　" +
+             RangeLine(l.draws, l.firstDrawNo, l.lastDrawNo));
     const int head = row;
-    Header(grid, row++, {"当たり方", "回数", "偶然の期待値", "最後の回", "抽せん日", "その後の回数", "平均間隔",
-                         "最長間隔"});
+    Header(grid, row++,
+           {"当たり方", "回数", "偶然の期待値", "最後の回", "抽せん日", "その後の回数", "平均間隔", "最長間隔"});
     const std::string kinds[3] = {"ストレート", "ボックス", "ミニ（下2桁 " + number.substr(1) + "）"};
     const int counts[3] = {l.straightCount, l.boxCount, l.miniCount};
     const double expected[3] = {l.straightExpected, l.boxExpected, l.miniExpected};
@@ -123,8 +124,8 @@ GridModel 数字検索::BuildGrid(const NumberLookup* lookup, const AllNumbers& 
         Note(grid, row, "番号（000～999）を入れると、その番号のストレート・ボックス・ミニの出現を調べます。");
     Note(grid, tableRow, "全1000通り（ボックスはストレートを含みます。経過回数は最後のボックスからの回数）");
     const int head = tableRow + 1;
-    Header(grid, head, {"番号", "型", "ストレート回数", "ボックス回数", "最後のストレート", "最後のボックス",
-                        "経過回数"});
+    Header(grid, head,
+           {"番号", "型", "ストレート回数", "ボックス回数", "最後のストレート", "最後のボックス", "経過回数"});
     for (int n = 0; n < kAllNumberCount; ++n) {
         const NumberRow& r = all.rows[std::size_t(n)];
         const int at = head + 1 + n;
@@ -174,9 +175,10 @@ std::string 数字検索::JsonMembers(const NumberLookup* l, const AllNumbers& a
         out << "null";
     } else {
         out << "{\"number\": \"" << NumberText(l->number) << "\", \"draws\": " << l->draws
-            << ", \"straightCount\": " << l->straightCount << ", \"straightExpected\": " << Fixed(l->straightExpected, "%.10g")
-            << ", \"boxCount\": " << l->boxCount << ", \"boxExpected\": " << Fixed(l->boxExpected, "%.10g")
-            << ", \"miniCount\": " << l->miniCount << ", \"miniExpected\": " << Fixed(l->miniExpected, "%.10g")
+            << ", \"straightCount\": " << l->straightCount
+            << ", \"straightExpected\": " << Fixed(l->straightExpected, "%.10g") << ", \"boxCount\": " << l->boxCount
+            << ", \"boxExpected\": " << Fixed(l->boxExpected, "%.10g") << ", \"miniCount\": " << l->miniCount
+            << ", \"miniExpected\": " << Fixed(l->miniExpected, "%.10g")
             << ", \"lastStraight\": " << JsonInt(l->lastStraight) << ", \"lastBox\": " << JsonInt(l->lastBox)
             << ", \"lastMini\": " << JsonInt(l->lastMini) << ", \"sinceStraight\": " << JsonInt(l->sinceStraight)
             << ", \"sinceBox\": " << JsonInt(l->sinceBox) << "}";

@@ -159,8 +159,7 @@ NextDrawCard BuildNextDrawCard(const DrawHistory& history, const ResultHistory& 
         if (m < kFirstDigitSetMethod) {
             says.says = CycleWords(p.cycles[std::size_t(m)], says.bets);
             says.tickets = says.bets ? 1 : 0;
-        }
-        else if (m == kFirstDigitSetMethod)
+        } else if (m == kFirstDigitSetMethod)
             says.says = DigitWords(p.elimination.data(), kEliminationRows, says.bets, says.tickets);
         else if (m == kFirstDigitSetMethod + 1)
             says.says = DigitWords(p.repeat.digits.data(), p.repeat.size, says.bets, says.tickets);

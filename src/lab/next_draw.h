@@ -16,7 +16,7 @@ namespace n3 {
 
 struct MethodSays {
     std::string_view method;
-    std::string says;  // the number of a cycle method, the digits of the others
+    std::string says;   // the number of a cycle method, the digits of the others
     bool bets = false;  // false when the method has nothing to buy
     int tickets = 0;    // the numbers it buys: 1 for a cycle method, digits cubed for a set
     std::string_view verdict;
@@ -24,15 +24,15 @@ struct MethodSays {
 
 struct KindOdds {
     std::string kind;
-    double chance = 0;  // of winning with one ticket
+    double chance = 0;                   // of winning with one ticket
     std::optional<double> averagePrize;  // yen, given a win
-    int prizeDraws = 0;  // draws the average covers
+    int prizeDraws = 0;                  // draws the average covers
     std::optional<double> returnPer200;  // chance x average prize
 };
 
 struct NextDrawCard {
     int drawNo = 1;
-    int latestDrawNo = 0;  // 0 when the history holds no complete draw
+    int latestDrawNo = 0;    // 0 when the history holds no complete draw
     std::string latestDate;  // empty when unknown
     std::optional<std::string> date;
     int optionCount = 0;
@@ -53,8 +53,8 @@ int LatestCompleteDraw(const DrawHistory& history);
 // セット（シングル）, セット（ダブル）, ミニ. Averages over the results dated
 // within twelve months of the newest dated result whose winning number
 // (from `history`) has that prize; prizesFrom/prizesTo get the period.
-std::vector<KindOdds> KindOddsOf(const DrawHistory& history, const ResultHistory& results, std::string* prizesFrom = nullptr,
-                                 std::string* prizesTo = nullptr);
+std::vector<KindOdds> KindOddsOf(const DrawHistory& history, const ResultHistory& results,
+                                 std::string* prizesFrom = nullptr, std::string* prizesTo = nullptr);
 
 NextDrawCard BuildNextDrawCard(const DrawHistory& history, const ResultHistory& results, int optionCount);
 

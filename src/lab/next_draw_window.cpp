@@ -31,7 +31,9 @@ std::string Yen(double yen) {
     return out + "円";
 }
 
-std::string ChanceText(double chance) { return "1/" + std::to_string(std::lround(1 / chance)) + Printf("（%.1f%%）", chance * 100); }
+std::string ChanceText(double chance) {
+    return "1/" + std::to_string(std::lround(1 / chance)) + Printf("（%.1f%%）", chance * 100);
+}
 
 void Note(GridModel& grid, int row, std::string_view text) {
     grid.addSpan(1, row, kColumns, 1);
@@ -75,13 +77,15 @@ std::string 次回の抽せん::ReturnText(const KindOdds& kind) {
 
 std::string 次回の抽せん::VerdictLine(const NextDrawCard& card) {
     if (card.backtestTargets == 0) return "予想の検証：検証できる回がありません。";
-    std::string line = "予想の検証（第" + std::to_string(card.backtestFrom) + "回～第" + std::to_string(card.backtestTo) +
-                       "回の" + std::to_string(card.backtestTargets) + "回、オプション" +
-                       std::to_string(card.optionCount) + "個）：";
+    std::string line = "予想の検証（第" + std::to_string(card.backtestFrom) + "回～第" +
+                       std::to_string(card.backtestTo) + "回の" + std::to_string(card.backtestTargets) +
+                       "回、オプション" + std::to_string(card.optionCount) + "個）：";
     std::string differing;
     for (const MethodSays& m : card.methods)
-        if (m.verdict != kVerdictChance) differing += "　" + std::string(m.method) + "は「" + std::string(m.verdict) + "」";
-    if (differing.empty()) return line + "7つの方法すべてが「" + std::string(kVerdictChance) + "」。偶然より当たる方法はありません。";
+        if (m.verdict != kVerdictChance)
+            differing += "　" + std::string(m.method) + "は「" + std::string(m.verdict) + "」";
+    if (differing.empty())
+        return line + "7つの方法すべてが「" + std::string(kVerdictChance) + "」。偶然より当たる方法はありません。";
     return line + differing.substr(3) + "。ほかは「" + std::string(kVerdictChance) + "」。";
 }
 
@@ -123,13 +127,14 @@ GridModel 次回の抽せん::BuildGrid(const NextDrawCard& card) {
     const int lastMethod = methodHead + kBacktestMethodCount;
     grid.setBackground({1, methodHead + 1, 1, lastMethod}, colours::LabelCyan);
     grid.gridLinesOnBlock({1, methodHead, kColumns, lastMethod});
-    Note(grid, lastMethod + 1, "どの番号も当たる確率は同じです（ストレートなら1/1000）。過去の出方は次の回を変えません。");
+    Note(grid, lastMethod + 1,
+         "どの番号も当たる確率は同じです（ストレートなら1/1000）。過去の出方は次の回を変えません。");
     Note(grid, lastMethod + 2, VerdictLine(card));
 
     Note(grid, kindNote,
-         card.prizesFrom.empty() ? std::string("当せん金額：直近12か月の当選結果がないため、平均はわかりません。")
-                                 : "当せん金額の平均：" + card.prizesFrom + "～" + card.prizesTo +
-                                       "（直近12か月）の、その賞がある回");
+         card.prizesFrom.empty()
+             ? std::string("当せん金額：直近12か月の当選結果がないため、平均はわかりません。")
+             : "当せん金額の平均：" + card.prizesFrom + "～" + card.prizesTo + "（直近12か月）の、その賞がある回");
     Header(grid, kindHead, {"種類", "当たる確率", "平均当せん金額", "対象回数", "200円あたり"});
     for (std::size_t k = 0; k < card.kinds.size(); ++k) {
         const KindOdds& o = card.kinds[k];
@@ -144,7 +149,8 @@ GridModel 次回の抽せん::BuildGrid(const NextDrawCard& card) {
     grid.setAlignment({2, kindHead + 1, 4, lastKind}, HAlign::Right);
     grid.setBackground({1, kindHead + 1, 1, lastKind}, colours::HeaderYellow);
     grid.gridLinesOnBlock({1, kindHead, kColumns, lastKind});
-    Note(grid, lastKind + 1, "1口200円。平均払戻は、当たる確率×平均当せん金額です。セットは半分がストレート、半分がボックスです。");
+    Note(grid, lastKind + 1,
+         "1口200円。平均払戻は、当たる確率×平均当せん金額です。セットは半分がストレート、半分がボックスです。");
     grid.moveActiveCellToTopLeft();
     return grid;
 }

@@ -16,17 +16,17 @@
 #include <QTest>
 
 #include "../logic/test_history.h"
-#include "windows/window_table.h"
 #include "entry_test_support.h"
 #include "platform/qt/analysis/analysis_window.h"
-#include "platform/qt/frame/dialogs.h"
-#include "platform/qt/grid/grid_view.h"
-#include "platform/qt/frame/main_window.h"
 #include "platform/qt/analysis/number_boxes.h"
+#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/frame/main_window.h"
+#include "platform/qt/grid/grid_view.h"
 #include "platform/qt/tickets/ticket_table_model.h"
 #include "platform/qt/tickets/tickets_window.h"
 #include "platform/store/database.h"
 #include "platform/store/ticket_store.h"
+#include "windows/window_table.h"
 
 using namespace n3;
 
@@ -146,8 +146,9 @@ TEST(NumberSearchWindow, SortableTableDoubleClickFillsTheBox) {
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                       QPoint(header->sectionViewportPosition(2) + header->sectionSize(2) / 2, header->height() / 2));
     if (header->sortIndicatorOrder() == Qt::AscendingOrder)
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                          QPoint(header->sectionViewportPosition(2) + header->sectionSize(2) / 2, header->height() / 2));
+        QTest::mouseClick(
+            header->viewport(), Qt::LeftButton, {},
+            QPoint(header->sectionViewportPosition(2) + header->sectionSize(2) / 2, header->height() / 2));
     EXPECT_EQ(table->model()->index(0, 0).data().toString(), QStringLiteral("555"));
     EXPECT_EQ(table->model()->index(0, 2).data().toString(), QStringLiteral("2"));
 

@@ -25,8 +25,8 @@ DrawResult Result(int drawNo, const char* date, std::array<std::int64_t, 5> yen)
 
 // From data/numbers3-results.csv, plus a draw a year and more before (left
 // out of the averages) and one without figures.
-const DrawHistory kSliceHistory = history(
-    {{6400, 1, 2, 3}, {6672, 5, 5, 5}, {6673, 4, 2, 2}, {6674, 6, 3, 8}, {6675, 0, 5, 2}, {6676, 4, 1, 7}});
+const DrawHistory kSliceHistory =
+    history({{6400, 1, 2, 3}, {6672, 5, 5, 5}, {6673, 4, 2, 2}, {6674, 6, 3, 8}, {6675, 0, 5, 2}, {6676, 4, 1, 7}});
 const ResultHistory kSliceResults = {
     Result(6400, "2024-03-06", {1000000, 0, 0, 0, 0}),
     Result(6672, "2025-02-28", {0, 0, 0, 0, 0}),
@@ -63,20 +63,20 @@ TEST_P(KindOddsOnSlice, AveragesAndReturns) {
     EXPECT_NEAR(*got.returnPer200, want.chance * want.averagePrize, 1e-9);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Slice, KindOddsOnSlice,
-    ::testing::Values(
-        // (90800 + 83100 + 127000 + 58100) / 4
-        std::pair{0, KindExpectation{"ストレート", 0.001, 89750, 4}},
-        // singles 638, 052, 417: (13800 + 21100 + 9600) / 3
-        std::pair{1, KindExpectation{"ボックス（シングル）", 0.006, 44500.0 / 3, 3}},
-        // the double 422
-        std::pair{2, KindExpectation{"ボックス（ダブル）", 0.003, 30200, 1}},
-        // (ss + 5 sb) / 6 per single draw
-        std::pair{3, KindExpectation{"セット（シングル）", 0.006, (82900.0 + 126500 + 57800) / 18, 3}},
-        // (60500 + 2 x 15100) / 3
-        std::pair{4, KindExpectation{"セット（ダブル）", 0.003, 90700.0 / 3, 1}},
-        std::pair{5, KindExpectation{"ミニ", 0.01, 8950, 4}}));
+INSTANTIATE_TEST_SUITE_P(Slice, KindOddsOnSlice,
+                         ::testing::Values(
+                             // (90800 + 83100 + 127000 + 58100) / 4
+                             std::pair{0, KindExpectation{"ストレート", 0.001, 89750, 4}},
+                             // singles 638, 052, 417: (13800 + 21100 + 9600) / 3
+                             std::pair{1, KindExpectation{"ボックス（シングル）", 0.006, 44500.0 / 3, 3}},
+                             // the double 422
+                             std::pair{2, KindExpectation{"ボックス（ダブル）", 0.003, 30200, 1}},
+                             // (ss + 5 sb) / 6 per single draw
+                             std::pair{
+                                 3, KindExpectation{"セット（シングル）", 0.006, (82900.0 + 126500 + 57800) / 18, 3}},
+                             // (60500 + 2 x 15100) / 3
+                             std::pair{4, KindExpectation{"セット（ダブル）", 0.003, 90700.0 / 3, 1}},
+                             std::pair{5, KindExpectation{"ミニ", 0.01, 8950, 4}}));
 
 TEST(NextDrawCard, StraightReturnReadsAsTheLotterysShare) {
     const std::vector<KindOdds> kinds = KindOddsOf(kSliceHistory, kSliceResults);
@@ -124,15 +124,18 @@ TEST(NextDrawCard, MethodsSayWhatThePredictionWalkPredicts) {
     const DigitPrediction p = walk.Predict(2);
     for (int c = 0; c < kCycleCount; ++c) {
         std::string digits;
-        for (auto d : p.cycles[std::size_t(c)]) digits += d == kNoDigit ? std::string("－") : std::string(1, char('0' + d));
+        for (auto d : p.cycles[std::size_t(c)])
+            digits += d == kNoDigit ? std::string("－") : std::string(1, char('0' + d));
         EXPECT_EQ(card.methods[std::size_t(c)].says, digits);
     }
     std::string oneShot;
-    for (int i = 0; i < p.oneShot.size; ++i) oneShot += (i ? "・" : "") + std::string(1, char('0' + p.oneShot.digits[std::size_t(i)]));
+    for (int i = 0; i < p.oneShot.size; ++i)
+        oneShot += (i ? "・" : "") + std::string(1, char('0' + p.oneShot.digits[std::size_t(i)]));
     EXPECT_EQ(card.methods[6].says, oneShot.empty() ? "なし" : oneShot);
     const BacktestFigures figures = FiguresOf(RunBacktest(h, {}, 2));
     EXPECT_EQ(card.backtestTargets, figures.targets);
     for (int m = 0; m < kBacktestMethodCount; ++m)
         EXPECT_EQ(card.methods[std::size_t(m)].verdict, figures.methods[std::size_t(m)].verdict);
-    EXPECT_NE(次回の抽せん::VerdictLine(card).find("予想の検証（第1回～第400回の400回、オプション2個）"), std::string::npos);
+    EXPECT_NE(次回の抽せん::VerdictLine(card).find("予想の検証（第1回～第400回の400回、オプション2個）"),
+              std::string::npos);
 }

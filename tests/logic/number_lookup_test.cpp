@@ -13,14 +13,8 @@ using n3::testing::history;
 namespace {
 
 // 1: 123, 2: 321 (box), 3: incomplete, 4: 123, 5: 999, 7: 213 (box; 6 is a hole), 8: 023 (mini 23), 9: 123
-const DrawHistory kHistory = history({{1, 1, 2, 3},
-                                      {2, 3, 2, 1},
-                                      {3, 1, 2, -1},
-                                      {4, 1, 2, 3},
-                                      {5, 9, 9, 9},
-                                      {7, 2, 1, 3},
-                                      {8, 0, 2, 3},
-                                      {9, 1, 2, 3}});
+const DrawHistory kHistory = history(
+    {{1, 1, 2, 3}, {2, 3, 2, 1}, {3, 1, 2, -1}, {4, 1, 2, 3}, {5, 9, 9, 9}, {7, 2, 1, 3}, {8, 0, 2, 3}, {9, 1, 2, 3}});
 
 ResultHistory DatedResults() {
     ResultHistory r;
@@ -123,9 +117,10 @@ TEST(NumberLookupWindow, JsonHasLookupAndAllNumbers) {
     EXPECT_NE(with.jsonMember.find("\"lookup\": {\"number\": \"123\", \"draws\": 7, \"straightCount\": 3"),
               std::string::npos);
     EXPECT_NE(with.jsonMember.find("\"sinceStraight\": 0"), std::string::npos);
-    EXPECT_NE(with.jsonMember.find("{\"number\": \"000\", \"type\": \"トリプル\", \"straightCount\": 0, \"boxCount\": 0, "
-                                   "\"lastStraight\": null"),
-              std::string::npos);
+    EXPECT_NE(
+        with.jsonMember.find("{\"number\": \"000\", \"type\": \"トリプル\", \"straightCount\": 0, \"boxCount\": 0, "
+                             "\"lastStraight\": null"),
+        std::string::npos);
     ASSERT_TRUE(with.table);
     EXPECT_EQ(with.table->rows.size(), 1000u);
     EXPECT_EQ(with.table->rows[123][3].text, "5");

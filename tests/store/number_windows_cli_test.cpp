@@ -69,9 +69,10 @@ TEST(NumberWindowsCli, NextDrawCardWithDateAndOdds) {
     const auto db = ResultsDatabase(dir);
     const CliRun json = Cli("--db " + db + " show 次回の抽せん --settings " + dir.file("none.ini") + " --format json");
     ASSERT_EQ(json.status, 0) << json.out;
-    EXPECT_NE(json.out.find("\"next\": {\"draw\": 6677, \"date\": \"2025-03-07\", \"kinds\": [{\"kind\": \"ストレート\", "
-                            "\"chance\": 0.001, \"averagePrize\": 89750, \"prizeDraws\": 4, \"returnPer200\": 90}"),
-              std::string::npos)
+    EXPECT_NE(
+        json.out.find("\"next\": {\"draw\": 6677, \"date\": \"2025-03-07\", \"kinds\": [{\"kind\": \"ストレート\", "
+                      "\"chance\": 0.001, \"averagePrize\": 89750, \"prizeDraws\": 4, \"returnPer200\": 90}"),
+        std::string::npos)
         << json.out;
     // 224 and 422 are doubles: (30200 + 9600) / 2
     EXPECT_NE(json.out.find("{\"kind\": \"ボックス（ダブル）\", \"chance\": 0.003, \"averagePrize\": 19900, "
