@@ -1,7 +1,6 @@
 #include "analysis/number_lookup_window.h"
 
 #include <cstdio>
-#include <sstream>
 
 namespace n3 {
 
@@ -21,7 +20,6 @@ std::string DrawText(const std::optional<int>& drawNo) {
     return drawNo ? "第" + std::to_string(*drawNo) + "回" : std::string(kNone);
 }
 std::string Count(const std::optional<int>& value) { return value ? std::to_string(*value) : std::string(kNone); }
-std::string JsonInt(const std::optional<int>& value) { return value ? std::to_string(*value) : "null"; }
 std::string OrNone(const std::string& text) { return text.empty() ? std::string(kNone) : text; }
 
 void Header(GridModel& grid, int row, std::initializer_list<std::string_view> captions) {
@@ -98,14 +96,14 @@ int CountLookupRows(const NumberLookup* l) {
 }  // namespace
 
 WindowContent 数字検索::Content(const WindowInput& input) {
-    const AllNumbers all = TallyAllNumbers(input.history, input.range);
-    std::optional<NumberLookup> lookup;
+    NumberSearchDetails details;
+    details.all = TallyAllNumbers(input.history, input.range);
     if (input.number && *input.number >= 0 && *input.number < kAllNumberCount)
-        lookup = LookUpNumber(input.history, input.results, input.range, *input.number);
+        details.lookup = LookUpNumber(input.history, input.results, input.range, *input.number);
     WindowContent content;
-    content.grid = BuildGrid(lookup ? &*lookup : nullptr, all);
-    content.table = BuildTable(all);
-    content.jsonMember = JsonMembers(lookup ? &*lookup : nullptr, all);
+    content.grid = BuildGrid(details.lookup ? &*details.lookup : nullptr, details.all);
+    content.table = BuildTable(details.all);
+    content.details = std::move(details);
     return content;
 }
 
@@ -166,34 +164,6 @@ SortableTable 数字検索::BuildTable(const AllNumbers& all) {
         });
     }
     return table;
-}
-
-std::string 数字検索::JsonMembers(const NumberLookup* l, const AllNumbers& all) {
-    std::ostringstream out;
-    out << "\"lookup\": ";
-    if (!l) {
-        out << "null";
-    } else {
-        out << "{\"number\": \"" << NumberText(l->number) << "\", \"draws\": " << l->draws
-            << ", \"straightCount\": " << l->straightCount
-            << ", \"straightExpected\": " << Fixed(l->straightExpected, "%.10g") << ", \"boxCount\": " << l->boxCount
-            << ", \"boxExpected\": " << Fixed(l->boxExpected, "%.10g") << ", \"miniCount\": " << l->miniCount
-            << ", \"miniExpected\": " << Fixed(l->miniExpected, "%.10g")
-            << ", \"lastStraight\": " << JsonInt(l->lastStraight) << ", \"lastBox\": " << JsonInt(l->lastBox)
-            << ", \"lastMini\": " << JsonInt(l->lastMini) << ", \"sinceStraight\": " << JsonInt(l->sinceStraight)
-            << ", \"sinceBox\": " << JsonInt(l->sinceBox) << "}";
-    }
-    out << ", \"numbers\": [";
-    for (int n = 0; n < kAllNumberCount; ++n) {
-        const NumberRow& r = all.rows[std::size_t(n)];
-        if (n) out << ", ";
-        out << "{\"number\": \"" << NumberText(n) << "\", \"type\": \"" << TypeName(TypeOf(n))
-            << "\", \"straightCount\": " << r.straightCount << ", \"boxCount\": " << r.boxCount
-            << ", \"lastStraight\": " << JsonInt(r.lastStraight) << ", \"lastBox\": " << JsonInt(r.lastBox)
-            << ", \"sinceBox\": " << JsonInt(r.sinceBox) << "}";
-    }
-    out << "]";
-    return out.str();
 }
 
 }  // namespace n3

@@ -1,14 +1,19 @@
 #pragma once
 // 数字検索: one number's straights, boxes and minis over a range with the
 // draws where it came, and 全1000通り below it; the same figures as the
-// "lookup" and "numbers" members of `show --format json` and as the frame's
-// sortable table.
-#include <string>
+// frame's sortable table and as the content's details (NumberSearchDetails).
+#include <optional>
 
 #include "analysis/all_numbers_table.h"
 #include "analysis/number_lookup.h"
 
 namespace n3 {
+
+// What 数字検索 computed: the lookup (none without a number) and 全1000通り.
+struct NumberSearchDetails {
+    std::optional<NumberLookup> lookup;
+    AllNumbers all;
+};
 
 class 数字検索 {
 public:
@@ -16,8 +21,6 @@ public:
 
     static GridModel BuildGrid(const NumberLookup* lookup, const AllNumbers& all);
     static SortableTable BuildTable(const AllNumbers& all);
-    // "\"lookup\": {...} or null, \"numbers\": [...]"
-    static std::string JsonMembers(const NumberLookup* lookup, const AllNumbers& all);
 };
 
 }  // namespace n3

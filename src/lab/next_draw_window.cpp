@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <sstream>
 
 #include "lab/backtest_figures.h"
 #include "lab/next_draw_date.h"
@@ -66,7 +65,7 @@ WindowContent 次回の抽せん::Content(const WindowInput& input) {
     const NextDrawCard card = BuildNextDrawCard(input.history, input.results, optionCount);
     WindowContent content;
     content.grid = BuildGrid(card);
-    content.jsonMember = JsonMember(card);
+    content.details = card;
     return content;
 }
 
@@ -153,27 +152,6 @@ GridModel 次回の抽せん::BuildGrid(const NextDrawCard& card) {
          "1口200円。平均払戻は、当たる確率×平均当せん金額です。セットは半分がストレート、半分がボックスです。");
     grid.moveActiveCellToTopLeft();
     return grid;
-}
-
-std::string 次回の抽せん::JsonMember(const NextDrawCard& card) {
-    std::ostringstream out;
-    out << "\"next\": {\"draw\": " << card.drawNo << ", \"date\": ";
-    if (card.date)
-        out << '"' << *card.date << '"';
-    else
-        out << "null";
-    out << ", \"kinds\": [";
-    for (std::size_t k = 0; k < card.kinds.size(); ++k) {
-        const KindOdds& o = card.kinds[k];
-        if (k) out << ", ";
-        out << "{\"kind\": \"" << o.kind << "\", \"chance\": " << Printf("%.10g", o.chance)
-            << ", \"averagePrize\": " << (o.averagePrize ? std::to_string(std::llround(*o.averagePrize)) : "null")
-            << ", \"prizeDraws\": " << o.prizeDraws
-            << ", \"returnPer200\": " << (o.returnPer200 ? std::to_string(std::llround(*o.returnPer200)) : "null")
-            << "}";
-    }
-    out << "]}";
-    return out.str();
 }
 
 }  // namespace n3

@@ -1,6 +1,6 @@
 #pragma once
-// 次回の抽せん: the card for the next draw as a grid, and the "next" member
-// of `show --format json`.
+// 次回の抽せん: the card for the next draw as a grid; the card itself is
+// the content's details.
 #include <string>
 
 #include "lab/next_draw.h"
@@ -12,8 +12,6 @@ public:
     static WindowContent Content(const WindowInput& input);
 
     static GridModel BuildGrid(const NextDrawCard& card);
-    // "\"next\": {...}"
-    static std::string JsonMember(const NextDrawCard& card);
     // "平均払戻 約90円（回収率45%）", or "－" without a prize.
     static std::string ReturnText(const KindOdds& kind);
     // The backtest's verdict in one line.

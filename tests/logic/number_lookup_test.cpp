@@ -109,25 +109,29 @@ TEST(AllNumbers, AgreesWithTheLookupForEveryNumber) {
     EXPECT_EQ(all.draws, LookUpNumber(h, {}, range, 0).draws);
 }
 
-TEST(NumberLookupWindow, JsonHasLookupAndAllNumbers) {
+TEST(NumberLookupWindow, DetailsGridAndTableCarryTheLookupAndAllNumbers) {
     const StartupStatistics stats{};
     const ResultHistory results;
     WindowInput input{kHistory, stats, results, {}, {}, 123};
     const WindowContent with = 数字検索::Content(input);
-    EXPECT_NE(with.jsonMember.find("\"lookup\": {\"number\": \"123\", \"draws\": 7, \"straightCount\": 3"),
-              std::string::npos);
-    EXPECT_NE(with.jsonMember.find("\"sinceStraight\": 0"), std::string::npos);
-    EXPECT_NE(
-        with.jsonMember.find("{\"number\": \"000\", \"type\": \"トリプル\", \"straightCount\": 0, \"boxCount\": 0, "
-                             "\"lastStraight\": null"),
-        std::string::npos);
+    const auto* details = std::any_cast<NumberSearchDetails>(&with.details);
+    ASSERT_NE(details, nullptr);
+    ASSERT_TRUE(details->lookup);
+    EXPECT_EQ(details->lookup->straightCount, 3);
+    EXPECT_EQ(details->all.rows[123].boxCount, 5);
+    EXPECT_EQ(details->all.draws, 7);
+    EXPECT_EQ(with.grid.text(1, 1).rfind("番号 123（シングル）", 0), 0u);
     ASSERT_TRUE(with.table);
     EXPECT_EQ(with.table->rows.size(), 1000u);
     EXPECT_EQ(with.table->rows[123][3].text, "5");
+    EXPECT_EQ(with.table->rows[0][1].text, "トリプル");
+    EXPECT_EQ(with.table->rows[0][4].text, "－");  // never came: sorts first
+    EXPECT_LT(with.table->rows[0][4].key, with.table->rows[123][4].key);
 
     input.number.reset();
     const WindowContent without = 数字検索::Content(input);
-    EXPECT_EQ(without.jsonMember.rfind("\"lookup\": null, \"numbers\": [", 0), 0u);
+    EXPECT_FALSE(std::any_cast<NumberSearchDetails>(&without.details)->lookup);
+    EXPECT_NE(without.grid.text(1, 1).find("番号（000～999）を入れると"), std::string::npos);
 }
 
 struct TypedNumber {

@@ -80,6 +80,19 @@ TEST(NumberWindowsCli, NextDrawCardWithDateAndOdds) {
               std::string::npos);
     const CliRun text = Cli("--db " + db + " show 次回の抽せん --settings " + dir.file("none.ini"));
     EXPECT_NE(text.out.find("次回：第6677回　抽せん日 2025-03-07（金）"), std::string::npos) << text.out;
+
+    // Draws without results: no date is guessed and no prize averaged.
+    const auto bare = dir.file("bare.db");
+    ASSERT_EQ(Cli("--db " + bare + " import " + dir.write("h.csv", "回数,第1数字,第2数字,第3数字\n1,1,2,3\n2,4,5,6\n"))
+                  .status,
+              0);
+    const CliRun none =
+        Cli("--db " + bare + " show 次回の抽せん --settings " + dir.file("none.ini") + " --format json");
+    ASSERT_EQ(none.status, 0) << none.out;
+    EXPECT_NE(none.out.find("\"next\": {\"draw\": 3, \"date\": null, \"kinds\": [{\"kind\": \"ストレート\", "
+                            "\"chance\": 0.001, \"averagePrize\": null, \"prizeDraws\": 0, \"returnPer200\": null}"),
+              std::string::npos)
+        << none.out;
 }
 
 TEST(NumberWindowsCli, PrintsTheLookupOfTheNumberGiven) {
