@@ -62,7 +62,9 @@ TEST_F(UpdateCliTest, RequestsNameTheProgramAndKeepToTwoASecond) {
         std::string path, agent;
         in >> time >> path >> agent;
         EXPECT_EQ(agent.rfind("numbers3zubarin/", 0), 0u) << lines[i];
-        if (i > 0) EXPECT_GE(time - previous, 0.45) << lines[i];
+        if (i > 0) {
+            EXPECT_GE(time - previous, 0.45) << lines[i];
+        }
         previous = time;
     }
 }
