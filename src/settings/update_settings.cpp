@@ -18,6 +18,13 @@ UpdateSettings UpdateSettingsFrom(const OtherSettings& others) {
     return s;
 }
 
+UpdateSettings UpdateSettingsOf(const Settings& settings) {
+    OtherSettings others;
+    for (std::string_view key : {kUpdateSourceKey, kUpdateAtStartKey})
+        if (std::string value = settings.value(key); !value.empty()) others[std::string(key)] = value;
+    return UpdateSettingsFrom(others);
+}
+
 void StoreUpdateSettings(OtherSettings& others, const UpdateSettings& settings) {
     others[std::string(kUpdateSourceKey)] = settings.source;
     others[std::string(kUpdateAtStartKey)] = settings.checkAtStart ? "True" : "False";

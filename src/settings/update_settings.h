@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "settings/settings.h"
 #include "settings/settings_other_keys.h"
 
 namespace n3 {
@@ -19,6 +20,7 @@ struct UpdateSettings {
 };
 
 UpdateSettings UpdateSettingsFrom(const OtherSettings& others);
+UpdateSettings UpdateSettingsOf(const Settings& settings);
 // Sets both keys in `others` ("True"/"False" for the switch).
 void StoreUpdateSettings(OtherSettings& others, const UpdateSettings& settings);
 

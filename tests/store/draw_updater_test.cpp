@@ -20,8 +20,8 @@ TEST_F(DrawUpdateTest, ASlowServerHitsTheTimeout) {
     HttpOptions options = Quick();
     options.totalTimeoutMs = 800;
     HttpClient http(options);
-    DrawStore store = DrawStore::Open(db_, false);
-    const UpdateOutcome out = UpdateDraws(store, server_->base(), http);
+    const auto database = Database::Open(db_, false);
+    const UpdateOutcome out = UpdateDraws(*database, server_->base(), http);
     EXPECT_TRUE(out.failed());
     EXPECT_NE(out.message.find("第7055回で止まりました：応答がありません（時間切れ）"), std::string::npos)
         << out.message;
@@ -30,7 +30,7 @@ TEST_F(DrawUpdateTest, ASlowServerHitsTheTimeout) {
 
 TEST_F(DrawUpdateTest, ProgressNamesEachDrawAndCancellingKeepsWhatWasStored) {
     HttpClient http(Quick());
-    DrawStore store = DrawStore::Open(db_, false);
+    const auto database = Database::Open(db_, false);
     std::vector<int> announced;
     int storedCount = 0;
     UpdateEvents events;
@@ -41,7 +41,7 @@ TEST_F(DrawUpdateTest, ProgressNamesEachDrawAndCancellingKeepsWhatWasStored) {
     };
     events.stored = [&](const Draw&, const std::string&) { ++storedCount; };
     events.cancelled = [&] { return storedCount >= 3; };
-    const UpdateOutcome out = UpdateDraws(store, server_->base(), http, events);
+    const UpdateOutcome out = UpdateDraws(*database, server_->base(), http, events);
     EXPECT_EQ(out.status, UpdateOutcome::Status::Cancelled);
     EXPECT_EQ(out.storedDraws, (std::vector<int>{7054, 7055, 7056}));
     EXPECT_EQ(announced, (std::vector<int>{7054, 7055, 7056, 7057}));
@@ -54,14 +54,14 @@ TEST_F(DrawUpdateTest, TheQuestionOnDifferingDigitsShowsBothAndDecides) {
     StoreByHand(7056, "111");
     for (const bool answer : {false, true}) {
         HttpClient http(Quick());
-        DrawStore store = DrawStore::Open(db_, false);
+        const auto database = Database::Open(db_, false);
         std::vector<DigitConflict> asked;
         UpdateEvents events;
         events.replaceDiffering = [&](const DigitConflict& c) {
             asked.push_back(c);
             return answer;
         };
-        const UpdateOutcome out = UpdateDraws(store, server_->base(), http, events);
+        const UpdateOutcome out = UpdateDraws(*database, server_->base(), http, events);
         ASSERT_EQ(asked.size(), 1u);
         EXPECT_EQ(asked[0].drawNo, 7056);
         EXPECT_EQ(asked[0].stored, "111");
@@ -73,13 +73,13 @@ TEST_F(DrawUpdateTest, TheQuestionOnDifferingDigitsShowsBothAndDecides) {
 
 TEST_F(DrawUpdateTest, AnIndexWithoutDrawsOrMissingIsAFailureThatStoresNothing) {
     HttpClient http(Quick());
-    DrawStore store = DrawStore::Open(db_, false);
+    const auto database = Database::Open(db_, false);
     server_->write("numbers.csv", "<html><body>メンテナンス中</body></html>");
-    UpdateOutcome out = UpdateDraws(store, server_->base(), http);
+    UpdateOutcome out = UpdateDraws(*database, server_->base(), http);
     EXPECT_TRUE(out.failed());
     EXPECT_NE(out.message.find("「第N回」の行がありません"), std::string::npos) << out.message;
     server_->remove("numbers.csv");
-    out = UpdateDraws(store, server_->base(), http);
+    out = UpdateDraws(*database, server_->base(), http);
     EXPECT_TRUE(out.failed());
     EXPECT_NE(out.message.find("HTTP 404"), std::string::npos) << out.message;
     EXPECT_EQ(Stored().count(7054), 0u);

@@ -7,7 +7,7 @@
 #include "io/draw_update_index.h"
 #include "io/draw_update_texts.h"
 #include "platform/net/draw_updater.h"
-#include "settings/settings_file.h"
+#include "settings/settings.h"
 #include "settings/update_settings.h"
 
 namespace n3::cli {
@@ -17,14 +17,15 @@ int RunUpdate(const Arguments& args) {
     if (const auto given = args.option("source")) {
         source = *given;
     } else {
-        const std::string settingsPath = args.settings.empty() ? std::string(kSettingsFileName) : args.settings;
-        source = UpdateSettingsFrom(ReadOtherSettings(settingsPath)).source;
+        Settings settings(args.settings.empty() ? std::string(kSettingsFileName) : args.settings);
+        settings.Read();  // a missing or unreadable file leaves the default source
+        source = UpdateSettingsOf(settings).source;
     }
     if (const auto bad = CheckUpdateSource(source)) {
         std::cerr << *bad << '\n';
         return kUsageError;
     }
-    DrawStore store = DrawStore::Open(args.db, true);
+    const std::unique_ptr<Database> database = Database::Open(args.db, true);
     HttpClient http;
     UpdateEvents events;
     const bool replace = args.has("replace");
@@ -32,7 +33,7 @@ int RunUpdate(const Arguments& args) {
     events.stored = [](const Draw& draw, const std::string& date) {
         std::cout << StoredDrawLine(draw, date) << '\n' << std::flush;
     };
-    const UpdateOutcome outcome = UpdateDraws(store, source, http, events);
+    const UpdateOutcome outcome = UpdateDraws(*database, source, http, events);
     if (outcome.failed()) {
         std::cerr << outcome.message << '\n';
         if (outcome.conflict) std::cerr << "置き換えるには --replace を付けてください。\n";

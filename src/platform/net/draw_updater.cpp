@@ -35,8 +35,9 @@ void AppendStored(UpdateOutcome& out) {
 
 }  // namespace
 
-UpdateOutcome UpdateDraws(DrawStore& store, const std::string& source, HttpClient& http, const UpdateEvents& events) {
+UpdateOutcome UpdateDraws(Database& database, const std::string& source, HttpClient& http, const UpdateEvents& events) {
     UpdateOutcome out;
+    DrawStore& store = database.draws();
     if (auto bad = CheckUpdateSource(source)) {
         out.message = *bad;
         return out;
@@ -90,7 +91,7 @@ UpdateOutcome UpdateDraws(DrawStore& store, const std::string& source, HttpClien
             }
             ResultHistory results;
             if (fetched.result) results.push_back(*fetched.result);
-            ResultImport stored = ImportDrawsAndResults(store, {fetched.draw}, results, true, false);
+            ResultImport stored = database.Import({fetched.draw}, results, true, false);
             if (!stored.done()) {
                 const DigitConflict conflict = stored.conflicts.front();
                 if (!events.replaceDiffering || !events.replaceDiffering(conflict)) {
@@ -102,7 +103,7 @@ UpdateOutcome UpdateDraws(DrawStore& store, const std::string& source, HttpClien
                     AppendStored(out);
                     return out;
                 }
-                stored = ImportDrawsAndResults(store, {fetched.draw}, results, true, true);
+                stored = database.Import({fetched.draw}, results, true, true);
             }
             out.storedDraws.push_back(no);
             if (fetched.result) ++out.results;

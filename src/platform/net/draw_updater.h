@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/net/http_client.h"
-#include "platform/store/result_store.h"
+#include "platform/store/database.h"
 
 namespace n3 {
 
@@ -38,7 +38,7 @@ struct UpdateOutcome {
 };
 
 // `source` is the folder holding numbers.csv and the A100NNNN.CSV files.
-UpdateOutcome UpdateDraws(DrawStore& store, const std::string& source, HttpClient& http,
+UpdateOutcome UpdateDraws(Database& database, const std::string& source, HttpClient& http,
                           const UpdateEvents& events = {});
 
 }  // namespace n3

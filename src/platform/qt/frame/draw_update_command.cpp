@@ -25,10 +25,10 @@ UpdateSettings SettingsOf(const MainWindow& window) {
 }
 
 // The newest draw stored with all its digits, 0 when none is.
-int NewestStoredDraw(const MainWindow& window) {
+int NewestStoredDraw(MainWindow& window) {
     int newest = 0;
     try {
-        for (const Draw& d : DrawStore::Open(window.databasePath(), false).ReadHistory())
+        for (const Draw& d : window.database().draws().ReadHistory())
             if (d.complete()) newest = std::max(newest, d.回数);
     } catch (const StoreError&) {}
     return newest;
@@ -41,7 +41,7 @@ void FetchLatestDraws(MainWindow& window, FetchMode mode) {
     if (!window.frm().RequireNoEntryWindow(entryOpen)) return;
     const bool quiet = mode == FetchMode::AtStart;
     const UpdateOutcome outcome = [&] {
-        DrawUpdateDialog dialog(window.databasePath(), SettingsOf(window).source, &window);
+        DrawUpdateDialog dialog(window.database().path(), SettingsOf(window).source, &window);
         return dialog.run();
     }();
     if (!outcome.storedDraws.empty() && mode == FetchMode::Menu) ReloadHistory(window);

@@ -61,7 +61,8 @@ UpdateOutcome DrawUpdateDialog::run() {
     worker_ = std::thread([this] {
         UpdateOutcome outcome;
         try {
-            DrawStore store = DrawStore::Open(databasePath_, true);
+            // A connection of the worker's own: the window's stays on its thread.
+            const std::unique_ptr<Database> database = Database::Open(databasePath_, true);
             HttpClient http;
             UpdateEvents events;
             events.cancelled = [this] { return cancelled_.load(); };
@@ -75,7 +76,7 @@ UpdateOutcome DrawUpdateDialog::run() {
                     this, [this, &c, &answer] { answer = askReplace(c); }, Qt::BlockingQueuedConnection);
                 return answer;
             };
-            outcome = UpdateDraws(store, source_, http, events);
+            outcome = UpdateDraws(*database, source_, http, events);
         } catch (const StoreError& e) {
             outcome.status = UpdateOutcome::Status::Failed;
             outcome.message = std::string("データベースを開けません：") + e.what();
