@@ -32,4 +32,6 @@ shot --db "$work/empty.db" --size 1400x820 --out docs/main-window.png --answer-f
 "$bin/numbers3zubarin-cli" --db "$work/bundled.db" import-bundled 2>/dev/null
 rm -f "$work/s.ini"
 shot --db "$work/bundled.db" --size 930x535 --out docs/当選結果一覧.png 当選結果一覧
+# The draw update: its progress dialog and summary.
+scripts/update_screenshots.sh "$build"
 echo "docs/: ${#windows[@]} windows, main-window.png and 当選結果一覧.png"
