@@ -25,9 +25,4 @@ UpdateSettings UpdateSettingsOf(const Settings& settings) {
     return UpdateSettingsFrom(others);
 }
 
-void StoreUpdateSettings(OtherSettings& others, const UpdateSettings& settings) {
-    others[std::string(kUpdateSourceKey)] = settings.source;
-    others[std::string(kUpdateAtStartKey)] = settings.checkAtStart ? "True" : "False";
-}
-
 }  // namespace n3

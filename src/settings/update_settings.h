@@ -21,7 +21,5 @@ struct UpdateSettings {
 
 UpdateSettings UpdateSettingsFrom(const OtherSettings& others);
 UpdateSettings UpdateSettingsOf(const Settings& settings);
-// Sets both keys in `others` ("True"/"False" for the switch).
-void StoreUpdateSettings(OtherSettings& others, const UpdateSettings& settings);
 
 }  // namespace n3

@@ -6,6 +6,7 @@
 #include "io/draw_update_index.h"
 #include "io/draw_update_texts.h"
 #include "io/fetched_draw_file.h"
+#include "settings/update_settings.h"
 
 namespace n3 {
 namespace {
@@ -115,6 +116,31 @@ TEST(DrawUpdateTexts, SummaryNothingNewAndStopped) {
     EXPECT_EQ(NothingNewText(7060, ""), "新しい当選データはありません（最新は第7060回）");
     EXPECT_EQ(StoredDrawLine(D(7054, {0, 4, 8}), "2026-08-21"), "第7054回 2026-08-21 048");
     EXPECT_EQ(UpdateStoppedText(7056, "x"), "第7056回で止まりました：x");
+}
+
+TEST(UpdateSettings, TheBankByDefaultCheckAtStartOff) {
+    const UpdateSettings none = UpdateSettingsFrom({});
+    EXPECT_EQ(none.source, kDefaultUpdateSource);
+    EXPECT_FALSE(none.checkAtStart);
+
+    OtherSettings others = {{"更新元", "  http://127.0.0.1:8080/ "}, {"起動時に最新データを確認する", "true"}};
+    const UpdateSettings set = UpdateSettingsFrom(others);
+    EXPECT_EQ(set.source, "http://127.0.0.1:8080/");
+    EXPECT_TRUE(set.checkAtStart);
+
+    others["起動時に最新データを確認する"] = "どちらでも";
+    others["更新元"] = "";
+    EXPECT_FALSE(UpdateSettingsFrom(others).checkAtStart);
+    EXPECT_EQ(UpdateSettingsFrom(others).source, kDefaultUpdateSource);
+}
+
+TEST(UpdateSettings, ReadThroughTheSettingsObject) {
+    Settings settings;
+    EXPECT_FALSE(UpdateSettingsOf(settings).checkAtStart);
+    settings.setValue(kUpdateAtStartKey, "True");
+    settings.setValue(kUpdateSourceKey, "http://localhost:9/");
+    EXPECT_TRUE(UpdateSettingsOf(settings).checkAtStart);
+    EXPECT_EQ(UpdateSettingsOf(settings).source, "http://localhost:9/");
 }
 
 }  // namespace
