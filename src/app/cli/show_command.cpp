@@ -1,4 +1,5 @@
 #include "app/cli/show_command.h"
+#include "app/cli/window_json.h"
 
 #include <iostream>
 #include <sstream>
@@ -64,7 +65,7 @@ std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, cons
         w.name = std::string(info->className);
         w.caption = std::string(info->caption);
         w.grids.push_back(std::move(content.grid));
-        w.extraJsonMembers = std::move(content.jsonMember);
+        w.extraJsonMembers = WindowJsonMembers(content);
         return w;
     }
     return std::nullopt;
