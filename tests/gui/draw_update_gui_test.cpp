@@ -7,9 +7,11 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "../store/draw_update_fixture.h"
+#include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/draw_update_dialog.h"
 #include "platform/qt/frame/main_window.h"
@@ -63,9 +65,14 @@ protected:
     std::unique_ptr<MainWindow> window;
 };
 
-TEST_F(DrawUpdateGuiTest, TheMenuCommandShowsProgressStoresAndReloads) {
+TEST_F(DrawUpdateGuiTest, TheMenuCommandShowsProgressStoresAndTheOpenWindowsFollow) {
     start();
     window->show();
+    ASSERT_TRUE(window->trigger("mnuSyutugenHindo"));
+    auto* frequency = qobject_cast<AnalysisWindow*>(window->child(QStringLiteral("出現頻度分析")));
+    ASSERT_NE(frequency, nullptr);
+    if (frequency->computing()) QSignalSpy(frequency, &AnalysisWindow::computed).wait(10000);
+    QSignalSpy recomputed(frequency, &AnalysisWindow::computed);
     EXPECT_EQ(window->menuAction("mnuFetchLatest")->text(), QStringLiteral("最新の当選データを取得(&U)"));
     ASSERT_TRUE(window->trigger("mnuFetchLatest"));
     ASSERT_EQ(steps.size(), 8u);  // each draw, then the end
@@ -77,6 +84,8 @@ TEST_F(DrawUpdateGuiTest, TheMenuCommandShowsProgressStoresAndReloads) {
     EXPECT_EQ(asked.back().text, QStringLiteral("第7054回〜第7060回の7回分を取り込みました（当選結果 7 件）"));
     EXPECT_EQ(asked.back().icon, dialogs::Icon::Information);
     EXPECT_EQ(lastSnapshotDraw(), 7060);
+    ASSERT_TRUE(recomputed.count() > 0 || recomputed.wait(10000));
+    EXPECT_EQ(window->child(QStringLiteral("出現頻度分析")), frequency);  // followed, not closed
     const DrawResult* r = FindResult(window->snapshot().results, 7060);
     ASSERT_NE(r, nullptr);
     EXPECT_EQ(r->date, "2026-08-31");

@@ -5,7 +5,6 @@
 #include "core/window_names.h"
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/draw_update_dialog.h"
-#include "platform/qt/frame/history_commands.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/qt/frame/qt_util.h"
 #include "settings/update_settings.h"
@@ -44,7 +43,9 @@ void FetchLatestDraws(MainWindow& window, FetchMode mode) {
         DrawUpdateDialog dialog(window.database().path(), SettingsOf(window).source, &window);
         return dialog.run();
     }();
-    if (!outcome.storedDraws.empty() && mode == FetchMode::Menu) ReloadHistory(window);
+    // Every open window follows the new history; none closes. (At start-up
+    // the start-up load follows.)
+    if (!outcome.storedDraws.empty() && mode == FetchMode::Menu) window.reload();
     const QString text = Q(outcome.message);
     switch (outcome.status) {
     case UpdateOutcome::Status::NothingNew:

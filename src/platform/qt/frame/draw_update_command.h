@@ -7,7 +7,7 @@ namespace n3 {
 class MainWindow;
 
 enum class FetchMode {
-    Menu,        // reports every outcome; reloads the history as データ再読み込み does
+    Menu,        // reports every outcome; the open windows follow the new history
     FirstStart,  // before the start-up load: no reload
     AtStart,     // the same, and nothing said when there is nothing new
 };
