@@ -39,4 +39,6 @@ convert "$work/full.png" -crop 1000x800+0+18 +repage -fuzz 2% -trim +repage docs
 rm -f "$work/s.ini"
 shot --db "$work/bundled.db" --size 1000x800 --out "$work/full.png" 次回の抽せん
 convert "$work/full.png" -crop 1000x800+0+18 +repage -fuzz 2% -trim +repage docs/次回の抽せん.png
-echo "docs/: ${#windows[@]} windows, main-window.png, 当選結果一覧.png, 数字検索.png and 次回の抽せん.png"
+# The draw update: its progress dialog and summary.
+scripts/update_screenshots.sh "$build"
+echo "docs/: ${#windows[@]} windows, main-window.png, 当選結果一覧.png, 数字検索.png, 次回の抽せん.png and the update"

@@ -60,6 +60,8 @@ std::vector<MenuItem> BuildMenuTree() {
     for (MenuItem& item : TableItems(kDataMenu)) data.push_back(std::move(item));
     data.push_back(Item("mnuTickets", "購入記録(&T)", Command::Tickets, std::string(windows::kTickets)));
     for (MenuItem item : {
+             Item("mnuFetchLatest", "最新の当選データを取得(&U)", Command::FetchLatest),
+             Item("mnuCheckAtStart", "起動時に最新データを確認する(&K)", Command::CheckAtStart),
              Item("mnuImportCsv", "CSVファイルから取り込み(&O)...", Command::ImportCsv),
              Item("mnuExportCsv", "CSVファイルへ書き出し(&S)...", Command::ExportCsv),
              Item("mnuReload", "データ再読み込み(&R)", Command::Reload),

@@ -39,6 +39,8 @@ enum class Command {
     HelpFile,
     About,
     Tickets,
+    FetchLatest,
+    CheckAtStart,
 };
 
 struct MenuItem {

@@ -12,6 +12,7 @@ const std::vector<Command>& Commands() {
         {"where", "where", 0, 0, &RunWhere},
         {"show", "show WINDOW [--settings FILE] [--from N] [--to N] [--number NNN] [--format text|csv|json]", 1, 1, &RunShow},
         {"import-bundled", "import-bundled [--replace]", 0, 0, &RunImportBundled},
+        {"update", "update [--source URL] [--replace]", 0, 0, &RunUpdate},
         {"backtest", "backtest [--from N] [--to N] [--settings FILE] [--format text|csv|json]", 0, 0, &RunBacktest},
         {"print", "print WINDOW --pdf FILE [--settings FILE] [--landscape] [--from N] [--to N] [--number NNN]", 1, 1, &RunPrint},
         {"tickets",
