@@ -10,6 +10,7 @@
 #include "core/history_snapshot.h"
 #include "core/option_flags.h"
 #include "core/startup_statistics.h"
+#include "core/strategy.h"
 
 namespace n3 {
 
@@ -26,6 +27,10 @@ struct WindowInput {
     const ResultHistory& results;
     OptionFlags optionFlags{};
     DrawRange range;
+    // The player's strategies, for the windows that test them; none when null.
+    const std::vector<Strategy>* strategies = nullptr;
+    // One strategy given on the command line rather than the saved ones.
+    bool singleStrategy = false;
 };
 
 struct WindowContent {

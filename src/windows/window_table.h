@@ -47,6 +47,7 @@ struct AnalysisWindowInfo {
     ChartsFunction charts = nullptr;
     bool hasRangeControls = false;  // the window offers a range of target draws
     bool usesOptionFlags = false;   // the window reads the prediction's option flags
+    bool usesStrategies = false;    // the window tests the player's saved strategies
 };
 
 const std::vector<AnalysisWindowInfo>& AnalysisWindowTable();

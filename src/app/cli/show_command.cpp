@@ -6,6 +6,8 @@
 #include "windows/window_table.h"
 #include "app/cli/commands.h"
 #include "app/cli/prediction_json.h"
+#include "app/cli/strategy_arguments.h"
+#include "platform/store/database.h"
 #include "core/window_names.h"
 #include "platform/store/ticket_store.h"
 #include "prediction/prediction_window_logic.h"
@@ -58,7 +60,17 @@ std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, cons
     if (const auto* info = FindAnalysisWindow(options.window); info && (info->build || info->content)) {
         OptionFlags flags{};
         if (info->usesOptionFlags) flags = ReadPrediction(options).optionFlags();
-        WindowContent content = BuildWindowContent(*info, InputOf(snapshot, flags, options.range));
+        WindowInput input = InputOf(snapshot, flags, options.range);
+        std::vector<Strategy> strategies;
+        if (info->usesStrategies) {
+            if (options.strategy)
+                strategies.push_back(*options.strategy);
+            else if (!options.databasePath.empty())
+                strategies = Database::Open(options.databasePath, false)->strategies().ReadAll();
+            input.strategies = &strategies;
+            input.singleStrategy = options.strategy.has_value();
+        }
+        WindowContent content = BuildWindowContent(*info, input);
         PrintedWindow w;
         w.name = std::string(info->className);
         w.caption = std::string(info->caption);
@@ -90,6 +102,7 @@ int ShowWindow(const std::string& windowName, const Arguments& args) {
     options.range.to = int(args.number("to", 1, kMaxDrawNo).value_or(0));
     if (options.range.from != 0 && options.range.to != 0 && options.range.from > options.range.to)
         throw UsageError{"--from には --to 以下の回数を指定してください。"};
+    options.strategy = StrategyFromArguments(args);
     const HistorySnapshot snap = LoadHistorySnapshot(args.db);
     const auto window = BuildPrintedWindow(options, snap);
     if (!window) {

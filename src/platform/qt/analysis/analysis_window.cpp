@@ -18,6 +18,7 @@
 #include "platform/qt/print/print_preview.h"
 #include "platform/qt/frame/qt_util.h"
 #include "platform/qt/analysis/range_controls.h"
+#include "platform/qt/analysis/strategy_panel.h"
 
 namespace n3 {
 
@@ -75,6 +76,10 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
             });
             controls->addWidget(useFlags_);
         }
+        if (info.usesStrategies) {
+            strategies_ = new StrategyPanel(host.database(), this);
+            connect(strategies_, &StrategyPanel::changed, this, [this] { recompute(); });
+        }
         busy_ = new QProgressBar(this);
         busy_->setObjectName(QStringLiteral("busy"));
         busy_->setRange(0, 0);
@@ -83,6 +88,7 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
         controls->addWidget(busy_);
         controls->addStretch();
         layout->addLayout(controls);
+        if (strategies_) layout->addWidget(strategies_);
         task_ = new ContentTask(this);
         connect(task_, &ContentTask::slow, this, [this] { setBusy(true); });
         connect(task_, &ContentTask::done, this, [this] { finishRecompute(); });
@@ -112,12 +118,21 @@ AnalysisWindow::~AnalysisWindow() {
 bool AnalysisWindow::computing() const { return task_ && task_->running(); }
 
 void AnalysisWindow::recompute() {
-    if (!task_ || task_->running()) return;
+    if (!task_) return;
+    if (task_->running()) {
+        // A change made while the figures are computed is not lost: the
+        // work runs again when this one is over.
+        recomputeAgain_ = true;
+        return;
+    }
     pendingRange_ = range_ ? range_->range(host().snapshot().history) : DrawRange{};
     if (range_) range_->setEnabled(false);
     if (useFlags_) useFlags_->setEnabled(false);
-    task_->start([info = &info_, snapshot = &host().snapshot(), flags = flags_, range = pendingRange_] {
-        return BuildWindowContent(*info, InputOf(*snapshot, flags, range));
+    task_->start([info = &info_, snapshot = &host().snapshot(), flags = flags_, range = pendingRange_,
+                  strategies = chosenStrategies()] {
+        WindowInput input = InputOf(*snapshot, flags, range);
+        input.strategies = &strategies;
+        return BuildWindowContent(*info, input);
     });
 }
 
@@ -128,6 +143,14 @@ void AnalysisWindow::finishRecompute() {
     if (range_) range_->setEnabled(true);
     if (useFlags_) useFlags_->setEnabled(true);
     emit computed();
+    if (recomputeAgain_) {
+        recomputeAgain_ = false;
+        recompute();
+    }
+}
+
+std::vector<Strategy> AnalysisWindow::chosenStrategies() const {
+    return strategies_ ? strategies_->chosen() : std::vector<Strategy>{};
 }
 
 // Shown only when a computation runs past ContentTask::kSlowMs.
@@ -143,7 +166,10 @@ void AnalysisWindow::setBusy(bool busy) {
 }
 
 void AnalysisWindow::compute(DrawRange range) {
-    WindowContent content = BuildWindowContent(info_, InputOf(host().snapshot(), flags_, range));
+    const std::vector<Strategy> strategies = chosenStrategies();
+    WindowInput input = InputOf(host().snapshot(), flags_, range);
+    input.strategies = &strategies;
+    WindowContent content = BuildWindowContent(info_, input);
     shownRange_ = range;
     showContent(std::move(content));
 }

@@ -16,6 +16,7 @@ class ChartView;
 class ContentTask;
 class GridView;
 class RangeControls;
+class StrategyPanel;
 
 class AnalysisWindow : public ChildWindow {
     Q_OBJECT
@@ -40,6 +41,8 @@ public:
     // Present only when the row asks for them.
     RangeControls* rangeControls() const { return range_; }
     QPushButton* useOptionFlagsButton() const { return useFlags_; }
+    // Present only in the window that tests the player's strategies.
+    StrategyPanel* strategyPanel() const { return strategies_; }
     // The range and option flags the figures on show were computed with.
     DrawRange shownRange() const { return shownRange_; }
     const OptionFlags& shownFlags() const { return flags_; }
@@ -60,6 +63,7 @@ private:
     void showContent(WindowContent content);
     void showCharts(std::vector<ChartData> charts);
     void makeRoomForCharts();
+    std::vector<Strategy> chosenStrategies() const;
 
     const AnalysisWindowInfo& info_;
     GridView* fpSpread1_;
@@ -71,6 +75,8 @@ private:
     ChartView* charts_ = nullptr;
     RangeControls* range_ = nullptr;
     QPushButton* useFlags_ = nullptr;
+    StrategyPanel* strategies_ = nullptr;
+    bool recomputeAgain_ = false;
     QProgressBar* busy_ = nullptr;
     ContentTask* task_ = nullptr;
     bool waitCursor_ = false;

@@ -1,4 +1,5 @@
 #pragma once
+#include <vector>
 // The printed document of a window named by its class, built as the window
 // builds its content when it opens: for printing without a screen.
 #include <optional>
@@ -14,6 +15,8 @@ struct PrintRequest {
     std::string window;        // a window class, e.g. 分割10データ分析 or 一発ズバリン
     std::string settingsPath;  // the prediction's settings file; empty: the usual one
     DrawRange range;           // for the windows that take a range of draws
+    std::vector<Strategy> strategies;  // for 買い方の検証
+    bool singleStrategy = false;       // one strategy from the command line
 };
 
 // The document, or nullopt when no window has that name. `warning` gets a

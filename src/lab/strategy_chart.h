@@ -1,0 +1,16 @@
+#pragma once
+// The charts of the window 買い方の検証, from the same walk as the grid:
+// each strategy's cumulative hits beside the hits chance gives (dashed),
+// and its cumulative balance (won minus spent) on the draws with a prize.
+#include <vector>
+
+#include "core/chart_data.h"
+#include "lab/strategy_walk.h"
+
+namespace n3 {
+
+inline constexpr int kStrategyChartPoints = 400;  // at most this many points a line
+
+std::vector<ChartData> StrategyCharts(const StrategyRun& run);
+
+}  // namespace n3
