@@ -31,13 +31,21 @@ std::string BalanceTip(int drawNo, const std::string& name, long long balance) {
 }  // namespace
 
 std::vector<ChartData> StrategyCharts(const StrategyRun& run) {
-    std::vector<ChartData> charts(2);
-    charts[0].title = "的中回数の累計と偶然の期待値";
-    charts[0].xTitle = "回";
-    charts[0].yTitle = "的中回数（累計）";
-    charts[1].title = "収支の累計（当選金－購入額）";
-    charts[1].xTitle = "回";
-    charts[1].yTitle = "円";
+    // A strategy that buys one number a draw hits a few times in thousands,
+    // one that buys thirty hits every seventh draw: on one scale the first
+    // would lie flat, so each strategy's hits have a chart of their own.
+    // The balances share one chart, in yen.
+    const std::size_t strategies = run.strategies.size();
+    std::vector<ChartData> charts(strategies + 1);
+    for (std::size_t s = 0; s < strategies; ++s) {
+        charts[s].title = "的中回数の累計と偶然の期待値：" + Label(run.strategies[s]);
+        charts[s].xTitle = "回";
+        charts[s].yTitle = "的中回数（累計）";
+    }
+    ChartData& money = charts.back();
+    money.title = "収支の累計（当選金－購入額）";
+    money.xTitle = "回";
+    money.yTitle = "円";
     const auto& trace = run.trace;
     const std::size_t count = trace.targets.size();
     const std::size_t step =
@@ -46,7 +54,7 @@ std::vector<ChartData> StrategyCharts(const StrategyRun& run) {
     for (std::size_t i = step - 1; i < count; i += step) kept.push_back(i);
     if (count > 0 && (kept.empty() || kept.back() != count - 1)) kept.push_back(count - 1);
 
-    for (std::size_t s = 0; s < run.strategies.size(); ++s) {
+    for (std::size_t s = 0; s < strategies; ++s) {
         const std::string name = Label(run.strategies[s]);
         const Colour colour = kColours[s % kColours.size()];
         ChartSeries hits{name, SeriesKind::Line, colour, {}, {}};
@@ -62,9 +70,9 @@ std::vector<ChartData> StrategyCharts(const StrategyRun& run) {
             const long long b = trace.balance[s][i];
             balance.points.push_back({double(drawNo), double(b), BalanceTip(drawNo, name, b)});
         }
-        charts[0].series.push_back(std::move(hits));
-        charts[0].series.push_back(std::move(chance));
-        charts[1].series.push_back(std::move(balance));
+        charts[s].series.push_back(std::move(hits));
+        charts[s].series.push_back(std::move(chance));
+        money.series.push_back(std::move(balance));
     }
     return charts;
 }

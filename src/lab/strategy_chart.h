@@ -1,7 +1,8 @@
 #pragma once
 // The charts of the window 買い方の検証, from the same walk as the grid:
-// each strategy's cumulative hits beside the hits chance gives (dashed),
-// and its cumulative balance (won minus spent) on the draws with a prize.
+// one chart per strategy of its cumulative hits beside the hits chance
+// gives (dashed), then one of every strategy's cumulative balance (won
+// minus spent) on the draws with a known prize.
 #include <vector>
 
 #include "core/chart_data.h"

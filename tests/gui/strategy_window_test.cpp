@@ -87,7 +87,13 @@ protected:
         QWidget* w = child<QWidget>(name);
         w->setFocus();
         QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(w, text);
+        // Japanese comes as a key event carrying the text, as an input method sends it.
+        for (const QChar ch : text) {
+            if (ch.unicode() < 0x80)
+                QTest::keyClick(w, ch.toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        }
         if (auto* spin = qobject_cast<QSpinBox*>(w)) spin->interpretText();
     }
     // Clicks a button and waits for the figures it asks for.

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "lab/backtest_figures.h"
+#include "lab/strategy_chart.h"
 #include "lab/strategy_figures.h"
 #include "lab/strategy_json.h"
 #include "lab/strategy_picker.h"
@@ -179,6 +180,30 @@ TEST(StrategyJson, TheStrategyMemberHasEveryFigureAndNullWhereUndefined) {
     named.name = "前回\"の\"数字";
     const std::string list = StrategyJsonMember(FiguresOf(RunStrategies({}, {}, {named})), false);
     EXPECT_NE(list.find("\"strategies\": [{\"name\": \"前回\\\"の\\\"数字\""), std::string::npos) << list;
+}
+
+}  // namespace
+}  // namespace n3
+
+namespace n3 {
+namespace {
+
+TEST(StrategyChart, OneHitChartPerStrategyThenTheBalances) {
+    const DrawHistory h = testing::generatedHistory(1000, 9);
+    Strategy last;
+    last.rule = StrategyRule::Last;
+    const Strategy box = Fixed({123, 455}, StrategyKind::Box, 2);
+    const StrategyRun run = RunStrategies(h, {}, {last, box});
+    const std::vector<ChartData> charts = StrategyCharts(run);
+    ASSERT_EQ(charts.size(), 3u);
+    for (std::size_t s = 0; s < 2; ++s) {
+        ASSERT_EQ(charts[s].series.size(), 2u);
+        EXPECT_EQ(charts[s].series[0].points.back().y, run.tallies[s].hits);
+        EXPECT_DOUBLE_EQ(charts[s].series[1].points.back().y, run.tallies[s].expectedHits());
+        EXPECT_LE(charts[s].series[0].points.size(), std::size_t(kStrategyChartPoints) + 1);
+    }
+    ASSERT_EQ(charts[2].series.size(), 2u);
+    EXPECT_EQ(charts[2].series[1].points.back().y, 0);  // no prizes known: nothing spent or won
 }
 
 }  // namespace

@@ -88,7 +88,7 @@ TEST(StrategyStore, ConstraintsRefuseAnotherWritersRows) {
     for (const char* bad : {"('warm', 100, 10, '', 0, 0, 'ストレート', 1)", "('hot', 0, 10, '', 0, 0, 'ストレート', 1)",
                             "('hot', 100, 101, '', 0, 0, 'ストレート', 1)", "('fixed', 100, 1, '1;2', 0, 0, 'ストレート', 1)",
                             "('sum', 100, 1, '', 9, 8, 'ストレート', 1)", "('hot', 100, 1, '', 0, 0, 'くじ', 1)",
-                            "('hot', 100, 1, '', 0, 0, 'ミニ', 100)", "('hot', '100', 1, '', 0, 0, 'ミニ', 1)"})
+                            "('hot', 100, 1, '', 0, 0, 'ミニ', 100)", "('hot', 1.5, 1, '', 0, 0, 'ミニ', 1)"})
         EXPECT_EQ(RawExec(path, insert + bad), SQLITE_CONSTRAINT) << bad;
 }
 

@@ -50,7 +50,6 @@ std::optional<Strategy> StrategyFromArguments(const Arguments& args) {
     if (s.rule == StrategyRule::Sum && !args.option("sum"))
         throw UsageError{"--strategy sum には --sum で数字の合計の範囲を指定してください"};
     if (const std::string why = StrategyError(s); !why.empty()) throw UsageError{why};
-    s.name = RuleKey(s);
     return s;
 }
 
