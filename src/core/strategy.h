@@ -25,10 +25,16 @@ inline constexpr std::array<std::string_view, kStrategyRuleCount> kStrategyRuleC
 enum class StrategyKind { Straight, Box, Set, Mini };
 inline constexpr int kStrategyKindCount = 4;
 inline constexpr std::array<std::string_view, kStrategyKindCount> kStrategyKindWords = {
-    "straight", "box", "set", "mini",
+    "straight",
+    "box",
+    "set",
+    "mini",
 };
 inline constexpr std::array<std::string_view, kStrategyKindCount> kStrategyKindCaptions = {
-    "ストレート", "ボックス", "セット", "ミニ",
+    "ストレート",
+    "ボックス",
+    "セット",
+    "ミニ",
 };
 
 struct Strategy {

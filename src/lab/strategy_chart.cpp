@@ -10,7 +10,12 @@ namespace n3 {
 namespace {
 
 constexpr std::array<Colour, 6> kColours = {{
-    {0, 90, 220}, {220, 30, 30}, {0, 150, 60}, {150, 0, 180}, {230, 120, 0}, {0, 160, 170},
+    {0, 90, 220},
+    {220, 30, 30},
+    {0, 150, 60},
+    {150, 0, 180},
+    {230, 120, 0},
+    {0, 160, 170},
 }};
 
 std::string Label(const Strategy& s) { return s.name.empty() ? DescribeRule(s) : s.name; }

@@ -34,6 +34,7 @@ struct StrategyTestFigures {
     std::optional<int> from;
     std::optional<int> to;
     bool moneyKnown = false;
+    bool singleStrategy = false;  // one strategy given on the command line
     std::vector<StrategyFigures> strategies;
 };
 

@@ -66,8 +66,8 @@ void WriteNote(GridModel& grid, int row, std::string_view text) {
 
 void WriteRow(GridModel& grid, int row, const StrategyFigures& f, bool moneyKnown) {
     const StrategyTally& t = f.tally;
-    const std::string name = f.strategy.name.empty() ? DescribeRule(f.strategy)
-                                                      : f.strategy.name + "：" + DescribeRule(f.strategy);
+    const std::string name =
+        f.strategy.name.empty() ? DescribeRule(f.strategy) : f.strategy.name + "：" + DescribeRule(f.strategy);
     const std::array<std::string, kStrategyGridColumns> cells = {
         name,
         DescribeKind(f.strategy),

@@ -23,7 +23,8 @@ bool Counted(StrategyRule rule) { return rule == StrategyRule::Hot || rule == St
 
 StrategyPicker::StrategyPicker(const Strategy& strategy) : strategy_(strategy) {
     if (strategy.rule == StrategyRule::Fixed) fixed_ = Normalised(strategy, strategy.numbers);
-    if (strategy.rule == StrategyRule::Sum) fixed_ = CandidatesWithSum(strategy.kind, strategy.sumLow, strategy.sumHigh);
+    if (strategy.rule == StrategyRule::Sum)
+        fixed_ = CandidatesWithSum(strategy.kind, strategy.sumLow, strategy.sumHigh);
     if (Counted(strategy.rule)) {
         counts_.assign(1000, 0);
         for (const int c : CandidatesOf(strategy.kind)) order_.insert({0, c});
@@ -72,8 +73,7 @@ std::vector<int> StrategyPicker::Pick(const std::vector<int>& cycleNumbers) cons
     }
     if (taken_ == 0) return {};
     std::vector<int> out;
-    for (auto it = order_.begin(); it != order_.end() && int(out.size()) < strategy_.k; ++it)
-        out.push_back(it->second);
+    for (auto it = order_.begin(); it != order_.end() && int(out.size()) < strategy_.k; ++it) out.push_back(it->second);
     std::sort(out.begin(), out.end());
     return out;
 }

@@ -32,10 +32,10 @@ private:
     std::vector<int> fixed_;  // fixed and sum: the same every draw
     int taken_ = 0;           // complete draws taken
     std::optional<int> last_;
-    std::vector<int> counts_;     // by candidate, over the ring
-    std::deque<int> ring_;        // the last n draws' candidates, -1 for none
-    std::vector<int> lastSeen_;   // by candidate: index of the draw it last came, -1 never
-    std::set<Key> order_;         // hot: (-count, c); cold: (count, c); overdue: (lastSeen, c)
+    std::vector<int> counts_;    // by candidate, over the ring
+    std::deque<int> ring_;       // the last n draws' candidates, -1 for none
+    std::vector<int> lastSeen_;  // by candidate: index of the draw it last came, -1 never
+    std::set<Key> order_;        // hot: (-count, c); cold: (count, c); overdue: (lastSeen, c)
 };
 
 // The same picks by counting again over the draws before each target: the

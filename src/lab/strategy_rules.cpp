@@ -41,8 +41,8 @@ std::string Text(int value, int width) {
 
 const std::vector<int>& CandidatesOf(StrategyKind kind) {
     static const std::array<std::vector<int>, kStrategyKindCount> all = {
-        BuildCandidates(StrategyKind::Straight), BuildCandidates(StrategyKind::Box),
-        BuildCandidates(StrategyKind::Set), BuildCandidates(StrategyKind::Mini)};
+        BuildCandidates(StrategyKind::Straight), BuildCandidates(StrategyKind::Box), BuildCandidates(StrategyKind::Set),
+        BuildCandidates(StrategyKind::Mini)};
     return all[std::size_t(kind)];
 }
 
@@ -100,7 +100,8 @@ std::string StrategyError(const Strategy& s) {
         [[fallthrough]];
     case StrategyRule::Overdue:
         if (s.k < 1 || s.k > kStrategyMaxNumbers) return "買う数字の個数kは1～100で指定してください。";
-        if (s.k > int(CandidatesOf(s.kind).size())) return "買う数字の個数kが、この種類で買える数字の数を超えています。";
+        if (s.k > int(CandidatesOf(s.kind).size()))
+            return "買う数字の個数kが、この種類で買える数字の数を超えています。";
         return "";
     case StrategyRule::Sum: {
         const int top = mini ? 18 : 27;
@@ -122,8 +123,7 @@ std::string DescribeRule(const Strategy& s) {
     switch (s.rule) {
     case StrategyRule::Fixed: return caption + "（" + NumberListText(s) + "）";
     case StrategyRule::Hot:
-    case StrategyRule::Cold:
-        return caption + "（直近" + std::to_string(s.n) + "回・" + std::to_string(s.k) + "個）";
+    case StrategyRule::Cold: return caption + "（直近" + std::to_string(s.n) + "回・" + std::to_string(s.k) + "個）";
     case StrategyRule::Overdue: return caption + "（" + std::to_string(s.k) + "個）";
     case StrategyRule::Sum: return caption + "（" + std::to_string(s.sumLow) + "～" + std::to_string(s.sumHigh) + "）";
     default: return caption;

@@ -25,10 +25,12 @@ std::optional<long long> PrizePerUnit(const DrawResult* r, StrategyKind kind, in
     case StrategyKind::Straight: return yen(PrizeKind::Straight);
     case StrategyKind::Mini: return yen(PrizeKind::Mini);
     case StrategyKind::Box:
-        if (!WinningCandidate(kind, winning)) return yen(PrizeKind::Straight) ? std::optional<long long>(0) : std::nullopt;
+        if (!WinningCandidate(kind, winning))
+            return yen(PrizeKind::Straight) ? std::optional<long long>(0) : std::nullopt;
         return yen(PrizeKind::Box);
     case StrategyKind::Set:
-        if (!WinningCandidate(kind, winning)) return yen(PrizeKind::Straight) ? std::optional<long long>(0) : std::nullopt;
+        if (!WinningCandidate(kind, winning))
+            return yen(PrizeKind::Straight) ? std::optional<long long>(0) : std::nullopt;
         if (candidate == winning) return yen(PrizeKind::SetStraight);
         return yen(PrizeKind::SetBox);
     }

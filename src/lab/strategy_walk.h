@@ -14,12 +14,12 @@ namespace n3 {
 
 // What one strategy did over the targets.
 struct StrategyTally {
-    int draws = 0;          // targets with a purchase
-    long long tickets = 0;  // numbers bought, summed over those targets
-    int hits = 0;           // numbers that won (at most one a draw)
+    int draws = 0;                    // targets with a purchase
+    long long tickets = 0;            // numbers bought, summed over those targets
+    int hits = 0;                     // numbers that won (at most one a draw)
     long long chanceThousandths = 0;  // the hits chance gives, in thousandths
-    double hitVariance = 0;  // sum over the draws of P (1 - P), P the draw's chance of a hit
-    int controlHits = 0;     // hits of random tickets of the same kind and number
+    double hitVariance = 0;           // sum over the draws of P (1 - P), P the draw's chance of a hit
+    int controlHits = 0;              // hits of random tickets of the same kind and number
     // Over the purchases on draws whose prize for the kind is known:
     int moneyDraws = 0;
     long long moneyTickets = 0;
@@ -31,10 +31,10 @@ struct StrategyTally {
 
 // Cumulative figures after each target, for the chart.
 struct StrategyTrace {
-    std::vector<int> targets;                    // draw numbers
-    std::vector<std::vector<int>> hits;          // [strategy][target]
-    std::vector<std::vector<double>> expected;   // [strategy][target]
-    std::vector<std::vector<long long>> balance; // won - spent, [strategy][target]
+    std::vector<int> targets;                     // draw numbers
+    std::vector<std::vector<int>> hits;           // [strategy][target]
+    std::vector<std::vector<double>> expected;    // [strategy][target]
+    std::vector<std::vector<long long>> balance;  // won - spent, [strategy][target]
 };
 
 struct StrategyRun {

@@ -5,7 +5,6 @@
 #include "lab/strategy_chart.h"
 #include "lab/strategy_figures.h"
 #include "lab/strategy_grid.h"
-#include "lab/strategy_json.h"
 #include "lab/strategy_rules.h"
 
 namespace n3 {
@@ -19,11 +18,12 @@ WindowContent 買い方の検証::Content(const WindowInput& input) {
             if (StrategyError(s).empty()) strategies.push_back(s);
     const int optionCount = int(std::count(input.optionFlags.begin(), input.optionFlags.end(), true));
     const StrategyRun run = RunStrategies(input.history, input.results, strategies, input.range, optionCount);
-    const StrategyTestFigures figures = FiguresOf(run);
+    StrategyTestFigures figures = FiguresOf(run);
+    figures.singleStrategy = input.singleStrategy;
     WindowContent content;
     content.grid = StrategyGrid(figures);
     content.charts = StrategyCharts(run);
-    content.jsonMember = StrategyJsonMember(figures, input.singleStrategy);
+    content.details = std::move(figures);
     return content;
 }
 

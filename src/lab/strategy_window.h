@@ -8,8 +8,8 @@ namespace n3 {
 
 class 買い方の検証 {
 public:
-    // The grid, the charts of cumulative hits and balance, and the
-    // "strategy" or "strategies" JSON member.
+    // The grid, the charts of cumulative hits and balance, and the figures
+    // (StrategyTestFigures) as the content's details.
     static WindowContent Content(const WindowInput& input);
 };
 

@@ -113,14 +113,14 @@ TEST_P(RefusedStrategy, HasAReason) { EXPECT_FALSE(StrategyError(GetParam()).emp
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RefusedStrategy,
-    ::testing::Values(With(StrategyRule::Sum, StrategyKind::Straight, {}, 13, 14, 1, 1),   // 150 numbers
-                      With(StrategyRule::Sum, StrategyKind::Straight, {}, 5, 3, 1, 1),     // a > b
-                      With(StrategyRule::Sum, StrategyKind::Mini, {}, 0, 19, 1, 1),        // beyond 18
-                      With(StrategyRule::Fixed, StrategyKind::Straight, {}, 0, 0, 1, 1),   // nothing to buy
-                      With(StrategyRule::Fixed, StrategyKind::Box, {777}, 0, 0, 1, 1),     // triple
-                      With(StrategyRule::Fixed, StrategyKind::Mini, {123}, 0, 0, 1, 1),    // not 00-99
+    ::testing::Values(With(StrategyRule::Sum, StrategyKind::Straight, {}, 13, 14, 1, 1),  // 150 numbers
+                      With(StrategyRule::Sum, StrategyKind::Straight, {}, 5, 3, 1, 1),    // a > b
+                      With(StrategyRule::Sum, StrategyKind::Mini, {}, 0, 19, 1, 1),       // beyond 18
+                      With(StrategyRule::Fixed, StrategyKind::Straight, {}, 0, 0, 1, 1),  // nothing to buy
+                      With(StrategyRule::Fixed, StrategyKind::Box, {777}, 0, 0, 1, 1),    // triple
+                      With(StrategyRule::Fixed, StrategyKind::Mini, {123}, 0, 0, 1, 1),   // not 00-99
                       With(StrategyRule::Fixed, StrategyKind::Straight, {1000}, 0, 0, 1, 1),
-                      With(StrategyRule::Hot, StrategyKind::Straight, {}, 0, 0, 101, 1),   // k beyond 100
+                      With(StrategyRule::Hot, StrategyKind::Straight, {}, 0, 0, 101, 1),  // k beyond 100
                       With(StrategyRule::Overdue, StrategyKind::Straight, {}, 0, 0, 0, 1),
                       With(StrategyRule::Last, StrategyKind::Straight, {}, 0, 0, 1, 100)));  // units
 
@@ -160,13 +160,12 @@ TEST_P(IncrementalPicks, EqualARecount) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    RulesAndKinds, IncrementalPicks,
-    ::testing::Combine(::testing::Values(StrategyRule::Last, StrategyRule::Hot, StrategyRule::Cold,
-                                         StrategyRule::Overdue),
-                       ::testing::Values(StrategyKind::Straight, StrategyKind::Box, StrategyKind::Set,
-                                         StrategyKind::Mini),
-                       ::testing::Values(1, 50), ::testing::Values(1, 10)));
+INSTANTIATE_TEST_SUITE_P(RulesAndKinds, IncrementalPicks,
+                         ::testing::Combine(::testing::Values(StrategyRule::Last, StrategyRule::Hot, StrategyRule::Cold,
+                                                              StrategyRule::Overdue),
+                                            ::testing::Values(StrategyKind::Straight, StrategyKind::Box,
+                                                              StrategyKind::Set, StrategyKind::Mini),
+                                            ::testing::Values(1, 50), ::testing::Values(1, 10)));
 
 // The chance of each candidate is the share of the thousand winning numbers
 // that make it win.

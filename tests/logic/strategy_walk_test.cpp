@@ -5,10 +5,10 @@
 
 #include <set>
 
+#include "app/cli/strategy_json.h"
 #include "lab/backtest_figures.h"
 #include "lab/strategy_chart.h"
 #include "lab/strategy_figures.h"
-#include "lab/strategy_json.h"
 #include "lab/strategy_picker.h"
 #include "lab/strategy_rules.h"
 #include "lab/strategy_walk.h"
@@ -167,9 +167,11 @@ TEST(StrategyFigures, BonferroniOverTheStrategiesTestedTogether) {
 TEST(StrategyJson, TheStrategyMemberHasEveryFigureAndNullWhereUndefined) {
     Strategy last;
     last.rule = StrategyRule::Last;
-    const auto figures = FiguresOf(RunStrategies(history({{1, 1, 2, 3}}), {}, {last}));
-    const std::string json = StrategyJsonMember(figures, true);
-    EXPECT_EQ(json.rfind("\"strategy\": {\"rule\": \"last\", \"kind\": \"straight\", \"units\": 1, \"draws\": 0", 0), 0u)
+    auto figures = FiguresOf(RunStrategies(history({{1, 1, 2, 3}}), {}, {last}));
+    figures.singleStrategy = true;
+    const std::string json = StrategyJsonMember(figures);
+    EXPECT_EQ(json.rfind("\"strategy\": {\"rule\": \"last\", \"kind\": \"straight\", \"units\": 1, \"draws\": 0", 0),
+              0u)
         << json;
     for (const char* key : {"tickets", "hits", "expectedHits", "ratio", "z", "p", "wilsonLow", "wilsonHigh",
                             "controlHits", "moneyTickets", "spent", "won", "returnRate", "verdict"})
@@ -178,7 +180,7 @@ TEST(StrategyJson, TheStrategyMemberHasEveryFigureAndNullWhereUndefined) {
     EXPECT_NE(json.find("\"spent\": null"), std::string::npos);
     Strategy named = last;
     named.name = "前回\"の\"数字";
-    const std::string list = StrategyJsonMember(FiguresOf(RunStrategies({}, {}, {named})), false);
+    const std::string list = StrategyJsonMember(FiguresOf(RunStrategies({}, {}, {named})));
     EXPECT_NE(list.find("\"strategies\": [{\"name\": \"前回\\\"の\\\"数字\""), std::string::npos) << list;
 }
 

@@ -83,12 +83,14 @@ TEST(StrategyStore, ConstraintsRefuseAnotherWritersRows) {
     TempDir dir;
     const std::string path = dir.file("d.db");
     Database::Open(path);
-    const std::string insert = "INSERT INTO 買い方 (規則, 直近回数, 個数, 数字, 合計下限, 合計上限, 種類, 口数) VALUES ";
+    const std::string insert =
+        "INSERT INTO 買い方 (規則, 直近回数, 個数, 数字, 合計下限, 合計上限, 種類, 口数) VALUES ";
     EXPECT_EQ(RawExec(path, insert + "('hot', 100, 10, '', 0, 0, 'ストレート', 1)"), SQLITE_OK);
-    for (const char* bad : {"('warm', 100, 10, '', 0, 0, 'ストレート', 1)", "('hot', 0, 10, '', 0, 0, 'ストレート', 1)",
-                            "('hot', 100, 101, '', 0, 0, 'ストレート', 1)", "('fixed', 100, 1, '1;2', 0, 0, 'ストレート', 1)",
-                            "('sum', 100, 1, '', 9, 8, 'ストレート', 1)", "('hot', 100, 1, '', 0, 0, 'くじ', 1)",
-                            "('hot', 100, 1, '', 0, 0, 'ミニ', 100)", "('hot', 1.5, 1, '', 0, 0, 'ミニ', 1)"})
+    for (const char* bad :
+         {"('warm', 100, 10, '', 0, 0, 'ストレート', 1)", "('hot', 0, 10, '', 0, 0, 'ストレート', 1)",
+          "('hot', 100, 101, '', 0, 0, 'ストレート', 1)", "('fixed', 100, 1, '1;2', 0, 0, 'ストレート', 1)",
+          "('sum', 100, 1, '', 9, 8, 'ストレート', 1)", "('hot', 100, 1, '', 0, 0, 'くじ', 1)",
+          "('hot', 100, 1, '', 0, 0, 'ミニ', 100)", "('hot', 1.5, 1, '', 0, 0, 'ミニ', 1)"})
         EXPECT_EQ(RawExec(path, insert + bad), SQLITE_CONSTRAINT) << bad;
 }
 
@@ -104,8 +106,8 @@ TEST(StrategyCli, ShowsOneStrategyGivenAsOptions) {
               std::string::npos)
         << run.out;
     EXPECT_NE(run.out.find("\"spent\": null"), std::string::npos);
-    const CliRun box = Cli(base + "show 買い方の検証 --strategy last --kind box --units 3 --from 2 --format json",
-                           "2>/dev/null");
+    const CliRun box =
+        Cli(base + "show 買い方の検証 --strategy last --kind box --units 3 --from 2 --format json", "2>/dev/null");
     // Draws 2..6 bought the draw before: 123 (no), 456 (no), 123 (yes, 321), 321 (yes, 123).
     EXPECT_NE(box.out.find("\"kind\": \"box\", \"units\": 3, \"draws\": 4, \"tickets\": 4, \"hits\": 2"),
               std::string::npos)
@@ -115,9 +117,9 @@ TEST(StrategyCli, ShowsOneStrategyGivenAsOptions) {
 TEST(StrategyCli, RefusesStrategiesThatCannotBeTested) {
     TempDir dir;
     const std::string base = "--db " + dir.file("d.db") + " show 買い方の検証 ";
-    for (const char* bad : {"--strategy warm", "--strategy sum --sum 10-17", "--strategy sum --sum 9", "--strategy fixed",
-                            "--strategy fixed --numbers 12x", "--strategy hot --kind lotto", "--strategy hot --k 0",
-                            "--strategy fixed --numbers 777 --kind box"}) {
+    for (const char* bad : {"--strategy warm", "--strategy sum --sum 10-17", "--strategy sum --sum 9",
+                            "--strategy fixed", "--strategy fixed --numbers 12x", "--strategy hot --kind lotto",
+                            "--strategy hot --k 0", "--strategy fixed --numbers 777 --kind box"}) {
         const CliRun run = Cli(base + bad + " --format json");
         EXPECT_EQ(run.status, 2) << bad << "\n" << run.out;
         EXPECT_EQ(run.out.find("\"strategy\""), std::string::npos) << bad;

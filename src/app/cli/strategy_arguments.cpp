@@ -26,7 +26,8 @@ std::optional<Strategy> StrategyFromArguments(const Arguments& args) {
     if (!word) return std::nullopt;
     Strategy s;
     const auto rule = ParseStrategyRule(*word);
-    if (!rule) throw UsageError{"--strategy には fixed, last, hot, cold, overdue, sum, prediction のどれかを指定してください"};
+    if (!rule)
+        throw UsageError{"--strategy には fixed, last, hot, cold, overdue, sum, prediction のどれかを指定してください"};
     s.rule = *rule;
     if (const auto kind = args.option("kind")) {
         const auto parsed = ParseStrategyKind(*kind);
@@ -38,7 +39,8 @@ std::optional<Strategy> StrategyFromArguments(const Arguments& args) {
     s.units = int(args.number("units", 1, 99).value_or(1));
     if (const auto numbers = args.option("numbers")) {
         const auto parsed = ParseNumberList(*numbers);
-        if (!parsed) throw UsageError{"--numbers には 123,456 のように、0～999 の数字をコンマで区切って指定してください"};
+        if (!parsed)
+            throw UsageError{"--numbers には 123,456 のように、0～999 の数字をコンマで区切って指定してください"};
         s.numbers = *parsed;
     }
     if (const auto sum = args.option("sum")) {

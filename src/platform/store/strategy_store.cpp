@@ -3,8 +3,8 @@
 #include <sqlite3.h>
 
 #include "lab/strategy_rules.h"
-#include "platform/store/draw_store.h"
 #include "platform/store/sql_statement.h"
+#include "platform/store/store_error.h"
 
 namespace n3 {
 
@@ -55,7 +55,8 @@ void Bind(Statement& q, const Strategy& s) {
 
 std::vector<Strategy> StrategyStore::ReadAll() const {
     std::vector<Strategy> out;
-    Statement q(db_, "SELECT id, 名前, 規則, 直近回数, 個数, 数字, 合計下限, 合計上限, 種類, 口数 FROM 買い方 ORDER BY id");
+    Statement q(db_,
+                "SELECT id, 名前, 規則, 直近回数, 個数, 数字, 合計下限, 合計上限, 種類, 口数 FROM 買い方 ORDER BY id");
     while (q.step()) {
         Strategy s;
         s.id = q.integer(0);

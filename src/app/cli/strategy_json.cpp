@@ -1,31 +1,11 @@
-#include "lab/strategy_json.h"
+#include "app/cli/strategy_json.h"
 
-#include <cstdio>
-
-#include "lab/backtest_json.h"
+#include "app/cli/backtest_json.h"
+#include "io/text_escape.h"
 
 namespace n3 {
 
 namespace {
-
-// Escapes what a player may type into a strategy's name.
-std::string Quoted(std::string_view s) {
-    std::string out(1, '"');
-    for (const char ch : s) {
-        if (ch == '"' || ch == '\\') {
-            out.push_back('\\');
-            out.push_back(ch);
-        } else if (static_cast<unsigned char>(ch) < 0x20) {
-            char buffer[8];
-            std::snprintf(buffer, sizeof buffer, "\\u%04x", ch);
-            out += buffer;
-        } else {
-            out.push_back(ch);
-        }
-    }
-    out.push_back('"');
-    return out;
-}
 
 template <class Int>
 std::string JsonInt(std::optional<Int> value) {
@@ -42,9 +22,9 @@ std::string Object(const StrategyFigures& f, bool named) {
         out += "\": ";
         out += value;
     };
-    if (named) add("name", Quoted(f.strategy.name));
-    add("rule", Quoted(kStrategyRuleWords[std::size_t(f.strategy.rule)]));
-    add("kind", Quoted(kStrategyKindWords[std::size_t(f.strategy.kind)]));
+    if (named) add("name", JsonString(f.strategy.name));
+    add("rule", JsonString(kStrategyRuleWords[std::size_t(f.strategy.rule)]));
+    add("kind", JsonString(kStrategyKindWords[std::size_t(f.strategy.kind)]));
     add("units", std::to_string(f.strategy.units));
     add("draws", std::to_string(t.draws));
     add("tickets", std::to_string(t.tickets));
@@ -61,7 +41,7 @@ std::string Object(const StrategyFigures& f, bool named) {
     add("spent", JsonInt(f.spentYen));
     add("won", JsonInt(f.wonYen));
     add("returnRate", JsonNumber(f.returnRate));
-    add("verdict", Quoted(f.verdict));
+    add("verdict", JsonString(f.verdict));
     return out + "}";
 }
 
@@ -69,8 +49,8 @@ std::string Object(const StrategyFigures& f, bool named) {
 
 std::string StrategyJsonObject(const StrategyFigures& f) { return Object(f, false); }
 
-std::string StrategyJsonMember(const StrategyTestFigures& figures, bool single) {
-    if (single && figures.strategies.size() == 1)
+std::string StrategyJsonMember(const StrategyTestFigures& figures) {
+    if (figures.singleStrategy && figures.strategies.size() == 1)
         return "\"strategy\": " + StrategyJsonObject(figures.strategies.front());
     std::string out = "\"strategies\": [";
     for (std::size_t i = 0; i < figures.strategies.size(); ++i) {

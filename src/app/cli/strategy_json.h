@@ -13,8 +13,9 @@ namespace n3 {
 // moneyTickets, spent, won, returnRate, verdict.
 std::string StrategyJsonObject(const StrategyFigures& f);
 
-// "\"strategy\": {...}" for a single strategy, else "\"strategies\": [...]"
-// (each object with its name and corrected p as well); no leading comma.
-std::string StrategyJsonMember(const StrategyTestFigures& figures, bool single);
+// "\"strategy\": {...}" for a single strategy given on the command line,
+// else "\"strategies\": [...]" (each object with its name and corrected p
+// as well); no leading comma.
+std::string StrategyJsonMember(const StrategyTestFigures& figures);
 
 }  // namespace n3
