@@ -9,10 +9,13 @@
 
 #include "analysis/number_lookup.h"
 #include "app/cli/cli_arguments.h"
+#include "app/cli/strategy_arguments.h"
 #include "platform/qt/print/print_job.h"
 #include "platform/qt/print/print_window_document.h"
 #include "platform/qt/frame/qt_util.h"
+#include "platform/store/database.h"
 #include "platform/store/draw_store.h"
+#include "windows/window_table.h"
 
 using namespace n3;
 
@@ -37,7 +40,20 @@ int Run(const cli::Arguments& args) {
         request.number = ParseNumberText(*number);
         if (!request.number) return Usage("--number には 000～999 の3桁の数字を指定してください。");
     }
-    const HistorySnapshot snapshot = LoadHistorySnapshot(args.db.empty() ? DefaultDatabasePath() : args.db);
+    const std::string db = args.db.empty() ? DefaultDatabasePath() : args.db;
+    const HistorySnapshot snapshot = LoadHistorySnapshot(db);
+    if (const auto* info = FindAnalysisWindow(request.window); info && info->usesStrategies) {
+        try {
+            if (auto one = cli::StrategyFromArguments(args)) {
+                request.strategies.push_back(std::move(*one));
+                request.singleStrategy = true;
+            } else {
+                request.strategies = Database::Open(db, false)->strategies().ReadAll();
+            }
+        } catch (const cli::UsageError& e) {
+            return Usage(e.reason);
+        }
+    }
     std::string warning;
     const auto doc = BuildWindowDocument(request, snapshot, warning);
     if (!warning.empty()) std::cerr << warning << '\n';

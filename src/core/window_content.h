@@ -12,6 +12,7 @@
 #include "core/history_snapshot.h"
 #include "core/option_flags.h"
 #include "core/startup_statistics.h"
+#include "core/strategy.h"
 
 namespace n3 {
 
@@ -29,6 +30,10 @@ struct WindowInput {
     OptionFlags optionFlags{};
     DrawRange range;
     std::optional<int> number;  // the number box of windows that have one
+    // The player's strategies, for the windows that test them; none when null.
+    const std::vector<Strategy>* strategies = nullptr;
+    // One strategy given on the command line rather than the saved ones.
+    bool singleStrategy = false;
 };
 
 // A table the frame shows in a tab of its own, sortable by any column:

@@ -29,14 +29,17 @@ MethodFigures FiguresOf(std::string_view method, const MethodTally& t) {
         f.wonYen = t.wonYen;
         f.returnRate = double(t.wonYen) / double(*f.spentYen);
     }
-    f.verdict = !f.pCorrected || *f.pCorrected >= kVerdictLevel ? kVerdictChance
-                : *f.z > 0                                      ? kVerdictMore
-                                                                : kVerdictFewer;
+    f.verdict = VerdictOf(f.pCorrected, f.z);
     return f;
 }
 
 }  // namespace
 
+
+std::string_view VerdictOf(std::optional<double> pCorrected, std::optional<double> z) {
+    if (!pCorrected || !z || *pCorrected >= kVerdictLevel) return kVerdictChance;
+    return *z > 0 ? kVerdictMore : kVerdictFewer;
+}
 
 BacktestFigures FiguresOf(const BacktestRun& run) {
     BacktestFigures f;

@@ -46,5 +46,9 @@ struct BacktestFigures {
 
 BacktestFigures FiguresOf(const BacktestRun& run);
 
+// The verdict words from a corrected p-value and the sign of z: chance
+// unless the corrected p lies below kVerdictLevel.
+std::string_view VerdictOf(std::optional<double> pCorrected, std::optional<double> z);
+
 
 }  // namespace n3

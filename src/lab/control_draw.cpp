@@ -27,11 +27,15 @@ std::uint64_t ControlSeed(int drawNo, int method) {
     return 0x5A17C0DEull ^ (std::uint64_t(std::uint32_t(drawNo)) << 8) ^ std::uint64_t(std::uint32_t(method));
 }
 
-bool ControlHolds(int drawNo, int method, int size, int winning) {
+bool ControlHoldsOne(std::uint64_t seed, int size, int universe) {
     if (size <= 0) return false;
-    if (size >= kNumberCount) return true;
-    ControlRandom random(ControlSeed(drawNo, method));
-    return random.Below(kNumberCount) < size;
+    if (size >= universe) return true;
+    ControlRandom random(seed);
+    return random.Below(universe) < size;
+}
+
+bool ControlHolds(int drawNo, int method, int size, int /*winning*/) {
+    return ControlHoldsOne(ControlSeed(drawNo, method), size, kNumberCount);
 }
 
 std::vector<int> ControlSet(int drawNo, int method, int size, int winning) {

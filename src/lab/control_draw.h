@@ -29,6 +29,10 @@ private:
 
 std::uint64_t ControlSeed(int drawNo, int method);
 
+// Whether a set of `size` items drawn uniformly from `universe` equally
+// likely items with `seed` holds one given item: the first step alone.
+bool ControlHoldsOne(std::uint64_t seed, int size, int universe);
+
 // Whether the control set of `size` numbers for (drawNo, method) holds `winning`.
 bool ControlHolds(int drawNo, int method, int size, int winning);
 

@@ -19,6 +19,7 @@
 #include "lab/backtest_window.h"
 #include "lab/next_draw_window.h"
 #include "lab/randomness_window.h"
+#include "lab/strategy_window.h"
 #include "analysis/result_list.h"
 
 namespace n3 {
@@ -114,6 +115,10 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          {"mnuVerify", "", "", "mnuBacktest", "予想の検証(&B)"}, 14400, 7800,
          "予想の方法ごとに、過去の各回をその回より前のデータだけで予想し、当たった回数を偶然と比べます", None, "", kNoSwatch,
          true, B, 2, false, false, nullptr, &予想の検証::Content, nullptr, true, true},
+        {"買い方の検証", "買い方の検証",
+         {"mnuVerify", "", "", "mnuStrategy", "買い方の検証(&K)"}, 14400, 8400,
+         "自分の買い方で、過去の各回をその回より前のデータだけで買ったとして、当たった回数と収支を偶然と比べます", None, "", kNoSwatch,
+         true, B, 2, false, false, nullptr, &買い方の検証::Content, nullptr, true, true, true},
         {"乱数性の検定", "乱数性の検定",
          {"mnuVerify", "", "", "mnuRandomness", "乱数性の検定(&R)"}, 13800, 8400,
          "当選数字の偏りが偶然の範囲か10種類の検定で調べます（補正p値＝min(1, 10×p)が0.01以上なら偏りなし）", None, "", kNoSwatch,

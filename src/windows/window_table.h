@@ -49,6 +49,7 @@ struct AnalysisWindowInfo {
     bool usesOptionFlags = false;   // the window reads the prediction's option flags
     bool numberBox = false;         // a box for a number (000..999) that the content reads
     bool ticketBox = false;         // a number, a ticket kind and "購入記録に追加"
+    bool usesStrategies = false;    // the window tests the player's saved strategies
 };
 
 const std::vector<AnalysisWindowInfo>& AnalysisWindowTable();

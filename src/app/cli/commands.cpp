@@ -10,7 +10,11 @@ const std::vector<Command>& Commands() {
         {"export", "export", 0, 0, &RunExport},
         {"stats", "stats", 0, 0, &RunStats},
         {"where", "where", 0, 0, &RunWhere},
-        {"show", "show WINDOW [--settings FILE] [--from N] [--to N] [--number NNN] [--format text|csv|json]", 1, 1, &RunShow},
+        {"show",
+         "show WINDOW [--settings FILE] [--from N] [--to N] [--number NNN] [--format text|csv|json]\n"
+         "       show 買い方の検証 [--strategy fixed|last|hot|cold|overdue|sum|prediction [--n N] [--k K] "
+         "[--numbers 123,456] [--sum A-B] [--kind straight|box|set|mini] [--units U]]",
+         1, 1, &RunShow},
         {"import-bundled", "import-bundled [--replace]", 0, 0, &RunImportBundled},
         {"update", "update [--source URL] [--replace]", 0, 0, &RunUpdate},
         {"backtest", "backtest [--from N] [--to N] [--settings FILE] [--format text|csv|json]", 0, 0, &RunBacktest},

@@ -8,6 +8,8 @@
 #include "analysis/number_lookup.h"
 #include "app/cli/commands.h"
 #include "app/cli/prediction_json.h"
+#include "app/cli/strategy_arguments.h"
+#include "platform/store/database.h"
 #include "core/window_names.h"
 #include "platform/store/ticket_store.h"
 #include "prediction/prediction_window_logic.h"
@@ -63,6 +65,15 @@ std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, cons
         if (info->usesOptionFlags) flags = ReadSettings(options).optionFlags();
         WindowInput input = InputOf(snapshot, flags, options.range);
         input.number = options.number;
+        std::vector<Strategy> strategies;
+        if (info->usesStrategies) {
+            if (options.strategy)
+                strategies.push_back(*options.strategy);
+            else if (!options.databasePath.empty())
+                strategies = Database::Open(options.databasePath, false)->strategies().ReadAll();
+            input.strategies = &strategies;
+            input.singleStrategy = options.strategy.has_value();
+        }
         WindowContent content = BuildWindowContent(*info, input);
         PrintedWindow w;
         w.name = std::string(info->className);
@@ -99,6 +110,7 @@ int ShowWindow(const std::string& windowName, const Arguments& args) {
         options.number = ParseNumberText(*number);
         if (!options.number) throw UsageError{"--number には 000～999 の3桁の数字を指定してください。"};
     }
+    options.strategy = StrategyFromArguments(args);
     const HistorySnapshot snap = LoadHistorySnapshot(args.db);
     const auto window = BuildPrintedWindow(options, snap);
     if (!window) {

@@ -6,6 +6,7 @@
 
 #include "app/cli/grid_printer.h"
 #include "core/window_content.h"
+#include "core/strategy.h"
 #include "platform/store/startup_load.h"
 
 namespace n3 {
@@ -16,6 +17,9 @@ struct ShowOptions {
     DrawRange range;           // --from / --to, for the windows that take a range
     std::string databasePath;  // for 購入記録, which reads its own table
     std::optional<int> number;  // --number, for the windows with a number box
+    // 買い方の検証: the strategy given on the command line; without one the
+    // window tests the strategies saved in the database.
+    std::optional<Strategy> strategy;
 };
 
 // The window's grids as the desktop program builds them, or nullopt for an

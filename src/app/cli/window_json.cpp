@@ -7,6 +7,7 @@
 
 #include "app/cli/backtest_json.h"
 #include "app/cli/number_windows_json.h"
+#include "app/cli/strategy_json.h"
 #include "io/text_escape.h"
 #include "lab/backtest_figures.h"
 #include "lab/randomness_tests.h"
@@ -49,6 +50,8 @@ std::string WindowJsonMembers(const WindowContent& content) {
         return RandomnessJsonMember(*tests);
     if (const auto* search = std::any_cast<NumberSearchDetails>(&content.details)) return NumberSearchJsonMembers(*search);
     if (const auto* card = std::any_cast<NextDrawCard>(&content.details)) return NextDrawJsonMember(*card);
+    if (const auto* strategies = std::any_cast<StrategyTestFigures>(&content.details))
+        return StrategyJsonMember(*strategies);
     return {};
 }
 

@@ -10,6 +10,7 @@
 #include "core/history_snapshot.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/result_store.h"
+#include "platform/store/strategy_store.h"
 #include "platform/store/ticket_store.h"
 
 namespace n3 {
@@ -29,6 +30,8 @@ public:
     const DrawStore& draws() const { return draws_; }
     TicketStore& tickets() { return tickets_; }
     const TicketStore& tickets() const { return tickets_; }
+    StrategyStore& strategies() { return strategies_; }
+    const StrategyStore& strategies() const { return strategies_; }
 
     // Throws StoreError when the file was deleted or renamed since it was
     // opened: what is written then would be lost with the old file.
@@ -47,6 +50,7 @@ private:
     explicit Database(DrawStore draws);
     DrawStore draws_;
     TicketStore tickets_;
+    StrategyStore strategies_;
 };
 
 }  // namespace n3

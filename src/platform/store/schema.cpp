@@ -4,6 +4,7 @@
 
 #include "io/file_io.h"
 #include "platform/store/store_error.h"
+#include "platform/store/strategy_store.h"
 #include "platform/store/ticket_store.h"
 
 namespace n3 {
@@ -69,6 +70,7 @@ const std::vector<SchemaStep>& SchemaSteps() {
     static const std::vector<SchemaStep> steps = {
         {2, kResultsTable},
         {kTicketSchemaVersion, kTicketTableSql},
+        {kStrategySchemaVersion, kStrategyTableSql},
     };
     return steps;
 }

@@ -25,6 +25,7 @@
 #include "lab/next_draw.h"
 #include "platform/qt/analysis/number_boxes.h"
 #include "platform/qt/analysis/sortable_table_model.h"
+#include "platform/qt/analysis/strategy_panel.h"
 
 namespace n3 {
 
@@ -83,6 +84,10 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
             });
             controls->addWidget(useFlags_);
         }
+        if (info.usesStrategies) {
+            strategies_ = new StrategyPanel(host.database(), this);
+            connect(strategies_, &StrategyPanel::changed, this, [this] { recompute(); });
+        }
         busy_ = new QProgressBar(this);
         busy_->setObjectName(QStringLiteral("busy"));
         busy_->setRange(0, 0);
@@ -91,6 +96,7 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
         controls->addWidget(busy_);
         controls->addStretch();
         layout->addLayout(controls);
+        if (strategies_) layout->addWidget(strategies_);
         task_ = new ContentTask(this);
         connect(task_, &ContentTask::slow, this, [this] { setBusy(true); });
         connect(task_, &ContentTask::done, this, [this] { finishRecompute(); });
@@ -121,7 +127,13 @@ AnalysisWindow::~AnalysisWindow() {
 bool AnalysisWindow::computing() const { return task_ && task_->running(); }
 
 void AnalysisWindow::recompute() {
-    if (!task_ || task_->running()) return;
+    if (!task_) return;
+    if (task_->running()) {
+        // A change made while the figures are computed (a strategy added or
+        // unchecked) is not lost: the work runs again when this one is over.
+        historyPending_ = true;
+        return;
+    }
     pendingRange_ = range_ ? range_->range(host().snapshot().history) : DrawRange{};
     pendingNumber_ = number_;
     if (range_) range_->setEnabled(false);
@@ -129,9 +141,10 @@ void AnalysisWindow::recompute() {
     // The work keeps the snapshot it started with, even when a newer one
     // replaces it meanwhile.
     task_->start([info = &info_, snapshot = host().sharedSnapshot(), flags = flags_, range = pendingRange_,
-                  number = pendingNumber_] {
+                  number = pendingNumber_, strategies = chosenStrategies()] {
         WindowInput input = InputOf(*snapshot, flags, range);
         input.number = number;
+        input.strategies = &strategies;
         return BuildWindowContent(*info, input);
     });
 }
@@ -170,6 +183,10 @@ void AnalysisWindow::finishRecompute() {
     emit computed();
 }
 
+std::vector<Strategy> AnalysisWindow::chosenStrategies() const {
+    return strategies_ ? strategies_->chosen() : std::vector<Strategy>{};
+}
+
 // Shown only when a computation runs past ContentTask::kSlowMs.
 void AnalysisWindow::setBusy(bool busy) {
     if (busy_) busy_->setVisible(busy);
@@ -183,8 +200,10 @@ void AnalysisWindow::setBusy(bool busy) {
 }
 
 void AnalysisWindow::compute(DrawRange range) {
+    const std::vector<Strategy> strategies = chosenStrategies();
     WindowInput input = InputOf(host().snapshot(), flags_, range);
     input.number = number_;
+    input.strategies = &strategies;
     WindowContent content = BuildWindowContent(info_, input);
     shownRange_ = range;
     shownNumber_ = number_;

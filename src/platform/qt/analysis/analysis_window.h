@@ -22,6 +22,7 @@ class NumberBox;
 class RangeControls;
 class SortableTableModel;
 class TicketBox;
+class StrategyPanel;
 
 class AnalysisWindow : public ChildWindow {
     Q_OBJECT
@@ -52,6 +53,8 @@ public:
     QTableView* tableView() const { return tableView_; }
     // The number the figures on show were computed for.
     std::optional<int> shownNumber() const { return shownNumber_; }
+    // Present only in the window that tests the player's strategies.
+    StrategyPanel* strategyPanel() const { return strategies_; }
     // The range and option flags the figures on show were computed with.
     DrawRange shownRange() const { return shownRange_; }
     const OptionFlags& shownFlags() const { return flags_; }
@@ -79,6 +82,7 @@ private:
     QTabWidget* tabs();
     void showTable(std::optional<SortableTable> table);
     void buildBoxes(QHBoxLayout* controls);
+    std::vector<Strategy> chosenStrategies() const;
 
     const AnalysisWindowInfo& info_;
     GridView* fpSpread1_;
@@ -90,6 +94,7 @@ private:
     ChartView* charts_ = nullptr;
     RangeControls* range_ = nullptr;
     QPushButton* useFlags_ = nullptr;
+    StrategyPanel* strategies_ = nullptr;
     QProgressBar* busy_ = nullptr;
     NumberBox* numberBox_ = nullptr;
     TicketBox* ticketBox_ = nullptr;

@@ -32,6 +32,8 @@ std::optional<PrintDocument> BuildWindowDocument(const PrintRequest& request, co
     if (info->usesOptionFlags) flags = ReadSettings(request, warning).optionFlags();
     WindowInput input = InputOf(snapshot, flags, request.range);
     input.number = request.number;
+    input.strategies = &request.strategies;
+    input.singleStrategy = request.singleStrategy;
     const WindowContent content = BuildWindowContent(*info, input);
     return MakeAnalysisDocument(*info, content.grid, content.charts, snapshot.history, request.range);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <vector>
 // The printed document of a window named by its class, built as the window
 // builds its content when it opens: for printing without a screen.
 #include <optional>
@@ -15,6 +16,8 @@ struct PrintRequest {
     std::string settingsPath;  // the prediction's settings file; empty: the usual one
     DrawRange range;           // for the windows that take a range of draws
     std::optional<int> number;  // for the windows with a number box
+    std::vector<Strategy> strategies;  // for 買い方の検証
+    bool singleStrategy = false;       // one strategy from the command line
 };
 
 // The document, or nullopt when no window has that name. `warning` gets a

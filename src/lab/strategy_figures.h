@@ -1,0 +1,43 @@
+#pragma once
+// The figures of the strategy test as the window, the JSON and the chart
+// show them, read the same way as those of 予想の検証: hits beside chance,
+// z and its two-sided p-value (Bonferroni over the strategies tested
+// together), the hit rate with its 95% Wilson interval, the random control
+// and the money on the draws with a known prize.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lab/strategy_walk.h"
+
+namespace n3 {
+
+struct StrategyFigures {
+    Strategy strategy;
+    StrategyTally tally;
+    std::optional<double> ratio;  // hits / expected
+    std::optional<double> z;
+    std::optional<double> p;           // two-sided
+    std::optional<double> pCorrected;  // min(1, strategies x p)
+    std::optional<double> hitRate;     // hits / draws with a purchase
+    std::optional<double> wilsonLow;
+    std::optional<double> wilsonHigh;
+    std::optional<long long> spentYen;
+    std::optional<long long> wonYen;
+    std::optional<double> returnRate;
+    std::string_view verdict;
+};
+
+struct StrategyTestFigures {
+    int targets = 0;
+    std::optional<int> from;
+    std::optional<int> to;
+    bool moneyKnown = false;
+    bool singleStrategy = false;  // one strategy given on the command line
+    std::vector<StrategyFigures> strategies;
+};
+
+StrategyTestFigures FiguresOf(const StrategyRun& run);
+
+}  // namespace n3

@@ -1,0 +1,128 @@
+#include "lab/strategy_walk.h"
+
+#include <algorithm>
+
+#include "lab/backtest.h"
+#include "lab/control_draw.h"
+#include "lab/strategy_picker.h"
+#include "lab/strategy_rules.h"
+#include "prediction/prediction_walk.h"
+
+namespace n3 {
+
+namespace {
+
+// The prize a hit of the kind pays per unit on draw `drawNo`, or nullopt
+// when the results do not say. A ticket that cannot win the draw (a box or
+// set ticket on a triple) needs only the draw's results to be known.
+std::optional<long long> PrizePerUnit(const DrawResult* r, StrategyKind kind, int winning, int candidate) {
+    if (!r) return std::nullopt;
+    const auto yen = [r](PrizeKind k) -> std::optional<long long> {
+        const auto& y = r->prize(k).yen;
+        return y && *y >= 0 ? std::optional<long long>(*y) : std::nullopt;
+    };
+    switch (kind) {
+    case StrategyKind::Straight: return yen(PrizeKind::Straight);
+    case StrategyKind::Mini: return yen(PrizeKind::Mini);
+    case StrategyKind::Box:
+        if (!WinningCandidate(kind, winning))
+            return yen(PrizeKind::Straight) ? std::optional<long long>(0) : std::nullopt;
+        return yen(PrizeKind::Box);
+    case StrategyKind::Set:
+        if (!WinningCandidate(kind, winning))
+            return yen(PrizeKind::Straight) ? std::optional<long long>(0) : std::nullopt;
+        if (candidate == winning) return yen(PrizeKind::SetStraight);
+        return yen(PrizeKind::SetBox);
+    }
+    return std::nullopt;
+}
+
+int Universe(StrategyKind kind) { return int(CandidatesOf(kind).size()); }
+
+void Buy(StrategyTally& t, const Strategy& s, const std::vector<int>& bought, int drawNo, int winning,
+         const DrawResult* result) {
+    if (bought.empty()) return;
+    const std::optional<int> wins = WinningCandidate(s.kind, winning);
+    int chance = 0;  // thousandths
+    bool hit = false;
+    for (const int c : bought) {
+        chance += ChanceThousandths(s.kind, c);
+        hit = hit || (wins && c == *wins);
+    }
+    const double p = chance / 1000.0;
+    ++t.draws;
+    t.tickets += long(bought.size());
+    t.hits += hit;
+    t.chanceThousandths += chance;
+    t.hitVariance += p * (1 - p);
+    // The control buys as many tickets of the kind at random; a triple
+    // leaves box and set controls empty-handed as it does the strategy.
+    if (wins) t.controlHits += ControlHoldsOne(StrategyControlSeed(s, drawNo), int(bought.size()), Universe(s.kind));
+    const std::optional<long long> prize = PrizePerUnit(result, s.kind, winning, hit ? *wins : -1);
+    if (prize) {
+        ++t.moneyDraws;
+        t.moneyTickets += long(bought.size());
+        t.spentYen += (long long)bought.size() * s.units * kTicketYen;
+        if (hit) t.wonYen += *prize * s.units;
+    }
+}
+
+}  // namespace
+
+std::uint64_t StrategyControlSeed(const Strategy& s, int drawNo) {
+    std::uint64_t h = 0xcbf29ce484222325ull;  // FNV-1a over the rule key
+    for (const unsigned char ch : RuleKey(s)) h = (h ^ ch) * 0x100000001b3ull;
+    return h ^ (std::uint64_t(std::uint32_t(drawNo)) << 20);
+}
+
+StrategyRun RunStrategies(const DrawHistory& history, const ResultHistory& results,
+                          const std::vector<Strategy>& strategies, DrawRange range, int optionCount) {
+    StrategyRun run;
+    run.range = range;
+    run.strategies = strategies;
+    const std::size_t count = strategies.size();
+    run.tallies.assign(count, {});
+    run.trace.hits.assign(count, {});
+    run.trace.expected.assign(count, {});
+    run.trace.balance.assign(count, {});
+    std::vector<StrategyPicker> pickers;
+    bool predicts = false;
+    for (const Strategy& s : strategies) {
+        pickers.emplace_back(s);
+        predicts = predicts || pickers.back().usesPrediction();
+    }
+    PredictionWalk walk;
+    std::vector<int> cycleNumbers;
+    for (const Draw& draw : history) {
+        const int n = draw.回数;
+        if (range.to != 0 && n > range.to) break;
+        const bool complete = draw.complete();
+        if (complete && n >= 1 && n <= kMaxDrawNo && range.contains(n)) {
+            const int winning = draw.digit(0) * 100 + draw.digit(1) * 10 + draw.digit(2);
+            cycleNumbers.clear();
+            if (predicts) {
+                for (const auto& digits : walk.Predict(optionCount).cycles)
+                    if (std::none_of(digits.begin(), digits.end(), [](std::int8_t d) { return d == kNoDigit; }))
+                        cycleNumbers.push_back(digits[0] * 100 + digits[1] * 10 + digits[2]);
+            }
+            const DrawResult* result = results.empty() ? nullptr : FindResult(results, n);
+            ++run.targets;
+            run.trace.targets.push_back(n);
+            for (std::size_t i = 0; i < count; ++i) {
+                StrategyTally& t = run.tallies[i];
+                Buy(t, strategies[i], pickers[i].Pick(cycleNumbers), n, winning, result);
+                run.trace.hits[i].push_back(t.hits);
+                run.trace.expected[i].push_back(t.expectedHits());
+                run.trace.balance[i].push_back(t.wonYen - t.spentYen);
+            }
+        }
+        if (complete) {
+            const int winning = draw.digit(0) * 100 + draw.digit(1) * 10 + draw.digit(2);
+            for (StrategyPicker& p : pickers) p.Take(winning);
+        }
+        if (predicts) walk.Advance(draw);
+    }
+    return run;
+}
+
+}  // namespace n3

@@ -1,0 +1,193 @@
+// What each rule picks on small histories, checked by hand, and the
+// incremental picks against a recount before every draw.
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "lab/strategy_picker.h"
+#include "lab/strategy_rules.h"
+#include "test_history.h"
+
+namespace n3 {
+namespace {
+
+Strategy Make(StrategyRule rule, StrategyKind kind = StrategyKind::Straight, int n = 100, int k = 1) {
+    Strategy s;
+    s.rule = rule;
+    s.kind = kind;
+    s.n = n;
+    s.k = k;
+    return s;
+}
+
+// The picks before each of `winning`'s draws and after the last.
+std::vector<std::vector<int>> PicksOver(const Strategy& s, const std::vector<int>& winning) {
+    StrategyPicker picker(s);
+    std::vector<std::vector<int>> picks;
+    for (const int w : winning) {
+        picks.push_back(picker.Pick());
+        picker.Take(w);
+    }
+    picks.push_back(picker.Pick());
+    return picks;
+}
+
+using Picks = std::vector<int>;
+
+TEST(StrategyRules, FixedNumbersFollowTheKind) {
+    Strategy s = Make(StrategyRule::Fixed);
+    s.numbers = {456, 123, 321};
+    EXPECT_EQ(PicksOver(s, {}).back(), (Picks{123, 321, 456}));
+    s.kind = StrategyKind::Box;  // 321 and 123 are one combination
+    EXPECT_EQ(PicksOver(s, {}).back(), (Picks{123, 456}));
+    s.kind = StrategyKind::Mini;
+    s.numbers = {5, 17, 5};
+    EXPECT_EQ(PicksOver(s, {}).back(), (Picks{5, 17}));
+}
+
+TEST(StrategyRules, LastIsThePreviousDrawInTheKindsTerms) {
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Last), {123, 456}), (std::vector<Picks>{{}, {123}, {456}}));
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Last, StrategyKind::Box), {312, 777}),
+              (std::vector<Picks>{{}, {123}, {}}));  // a triple buys nothing under box
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Last, StrategyKind::Mini), {312}).back(), (Picks{12}));
+}
+
+TEST(StrategyRules, HotTakesTheMostFrequentWithTiesToTheSmaller) {
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Hot, StrategyKind::Straight, 5, 2), {5, 7, 5, 7, 9}).back(), (Picks{5, 7}));
+    // Over the last two draws 7 and 9 came once each; every other number not at all.
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Hot, StrategyKind::Straight, 2, 2), {5, 5, 7, 9}).back(), (Picks{7, 9}));
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Hot, StrategyKind::Straight, 2, 1), {9, 7}).back(), (Picks{7}));
+    // Box counts 123 and 321 as one combination; the triple counts for nothing.
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Hot, StrategyKind::Box, 10, 1), {456, 123, 321, 777, 777}).back(),
+              (Picks{123}));
+    // Nothing counted yet: the smallest combination, 001.
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Hot, StrategyKind::Box, 10, 1), {777}).back(), (Picks{1}));
+}
+
+TEST(StrategyRules, ColdTakesTheLeastFrequent) {
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Cold, StrategyKind::Straight, 3, 2), {0, 1, 2}).back(), (Picks{3, 4}));
+    // Once 0 leaves the window of 3 it is cold again.
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Cold, StrategyKind::Straight, 3, 1), {0, 1, 2, 3}).back(), (Picks{0}));
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Cold, StrategyKind::Box, 3, 1), {1, 2}).back(), (Picks{3}));
+}
+
+TEST(StrategyRules, OverdueCountsNeverSeenAsLongest) {
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Overdue, StrategyKind::Straight, 1, 2), {0, 1}).back(), (Picks{2, 3}));
+    // Every mini number seen, in order 00..99: the first two are the longest gone.
+    std::vector<int> all;
+    for (int x = 0; x < 100; ++x) all.push_back(x);
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Overdue, StrategyKind::Mini, 1, 2), all).back(), (Picks{0, 1}));
+    all.push_back(100);  // 100 is mini 00: now 01 and 02 are the longest gone
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Overdue, StrategyKind::Mini, 1, 2), all).back(), (Picks{1, 2}));
+}
+
+TEST(StrategyRules, BeforeTheFirstCompleteDrawTheHistoryRulesBuyNothing) {
+    for (const StrategyRule rule : {StrategyRule::Last, StrategyRule::Hot, StrategyRule::Cold, StrategyRule::Overdue})
+        EXPECT_TRUE(PicksOver(Make(rule, StrategyKind::Straight, 10, 3), {}).front().empty());
+}
+
+TEST(StrategyRules, SumTakesEveryCandidateInTheRange) {
+    Strategy s = Make(StrategyRule::Sum);
+    s.sumLow = 0;
+    s.sumHigh = 1;
+    EXPECT_EQ(PicksOver(s, {}).back(), (Picks{0, 1, 10, 100}));
+    s.kind = StrategyKind::Box;  // 000 is a triple
+    EXPECT_EQ(PicksOver(s, {}).back(), (Picks{1}));
+    s.kind = StrategyKind::Mini;
+    EXPECT_EQ(PicksOver(s, {}).back(), (Picks{0, 1, 10}));
+}
+
+// Strategies the rules refuse, each with a reason.
+class RefusedStrategy : public ::testing::TestWithParam<Strategy> {};
+
+Strategy With(StrategyRule rule, StrategyKind kind, std::vector<int> numbers, int low, int high, int k, int units) {
+    Strategy s = Make(rule, kind, 100, k);
+    s.numbers = std::move(numbers);
+    s.sumLow = low;
+    s.sumHigh = high;
+    s.units = units;
+    return s;
+}
+
+TEST_P(RefusedStrategy, HasAReason) { EXPECT_FALSE(StrategyError(GetParam()).empty()); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RefusedStrategy,
+    ::testing::Values(With(StrategyRule::Sum, StrategyKind::Straight, {}, 13, 14, 1, 1),  // 150 numbers
+                      With(StrategyRule::Sum, StrategyKind::Straight, {}, 5, 3, 1, 1),    // a > b
+                      With(StrategyRule::Sum, StrategyKind::Mini, {}, 0, 19, 1, 1),       // beyond 18
+                      With(StrategyRule::Fixed, StrategyKind::Straight, {}, 0, 0, 1, 1),  // nothing to buy
+                      With(StrategyRule::Fixed, StrategyKind::Box, {777}, 0, 0, 1, 1),    // triple
+                      With(StrategyRule::Fixed, StrategyKind::Mini, {123}, 0, 0, 1, 1),   // not 00-99
+                      With(StrategyRule::Fixed, StrategyKind::Straight, {1000}, 0, 0, 1, 1),
+                      With(StrategyRule::Hot, StrategyKind::Straight, {}, 0, 0, 101, 1),  // k beyond 100
+                      With(StrategyRule::Overdue, StrategyKind::Straight, {}, 0, 0, 0, 1),
+                      With(StrategyRule::Last, StrategyKind::Straight, {}, 0, 0, 1, 100)));  // units
+
+TEST(StrategyRules, AcceptedStrategiesHaveNoReason) {
+    EXPECT_EQ(StrategyError(With(StrategyRule::Sum, StrategyKind::Straight, {}, 0, 5, 1, 1)), "");
+    EXPECT_EQ(StrategyError(With(StrategyRule::Sum, StrategyKind::Box, {}, 13, 14, 1, 1)), "");  // 16 + 16 combinations
+    EXPECT_EQ(StrategyError(With(StrategyRule::Fixed, StrategyKind::Mini, {5, 99}, 0, 0, 1, 99)), "");
+}
+
+TEST(StrategyRules, NumberListsAndWordsReadBack) {
+    EXPECT_EQ(ParseNumberList("123, 456,7"), (std::vector<int>{123, 456, 7}));
+    for (const char* bad : {"", "12a", "1234", "1,,2", "1,", "-1"}) EXPECT_FALSE(ParseNumberList(bad)) << bad;
+    for (int i = 0; i < kStrategyRuleCount; ++i)
+        EXPECT_EQ(ParseStrategyRule(kStrategyRuleWords[std::size_t(i)]), StrategyRule(i));
+    for (int i = 0; i < kStrategyKindCount; ++i) {
+        EXPECT_EQ(ParseStrategyKind(kStrategyKindWords[std::size_t(i)]), StrategyKind(i));
+        EXPECT_EQ(ParseStrategyKind(kStrategyKindCaptions[std::size_t(i)]), StrategyKind(i));
+    }
+}
+
+// The incremental picks equal a recount before every draw, for every
+// history rule and kind, on a history with ties everywhere.
+class IncrementalPicks : public ::testing::TestWithParam<std::tuple<StrategyRule, StrategyKind, int, int>> {};
+
+TEST_P(IncrementalPicks, EqualARecount) {
+    const auto [rule, kind, n, k] = GetParam();
+    const Strategy s = Make(rule, kind, n, k);
+    const DrawHistory h = testing::generatedHistory(600, 11, 7);
+    StrategyPicker picker(s);
+    std::vector<int> earlier;
+    for (const Draw& d : h) {
+        if (!d.complete()) continue;
+        ASSERT_EQ(picker.Pick(), NaivePick(s, earlier)) << "before draw " << d.回数;
+        const int w = d.digit(0) * 100 + d.digit(1) * 10 + d.digit(2);
+        picker.Take(w);
+        earlier.push_back(w);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(RulesAndKinds, IncrementalPicks,
+                         ::testing::Combine(::testing::Values(StrategyRule::Last, StrategyRule::Hot, StrategyRule::Cold,
+                                                              StrategyRule::Overdue),
+                                            ::testing::Values(StrategyKind::Straight, StrategyKind::Box,
+                                                              StrategyKind::Set, StrategyKind::Mini),
+                                            ::testing::Values(1, 50), ::testing::Values(1, 10)));
+
+// The chance of each candidate is the share of the thousand winning numbers
+// that make it win.
+class CandidateChance : public ::testing::TestWithParam<StrategyKind> {};
+
+TEST_P(CandidateChance, MatchesABruteForceCount) {
+    const StrategyKind kind = GetParam();
+    std::vector<int> wins(1000, 0);
+    for (int w = 0; w < 1000; ++w)
+        if (const auto c = WinningCandidate(kind, w)) ++wins[std::size_t(*c)];
+    int total = 0;
+    for (const int c : CandidatesOf(kind)) {
+        EXPECT_EQ(ChanceThousandths(kind, c), wins[std::size_t(c)]) << c;
+        total += wins[std::size_t(c)];
+    }
+    // Straight and mini cover every number; box and set leave out the ten triples.
+    EXPECT_EQ(total, kind == StrategyKind::Box || kind == StrategyKind::Set ? 990 : 1000);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, CandidateChance,
+                         ::testing::Values(StrategyKind::Straight, StrategyKind::Box, StrategyKind::Set,
+                                           StrategyKind::Mini));
+
+}  // namespace
+}  // namespace n3
