@@ -28,7 +28,7 @@ bool OfferBundledHistory(QWidget* parent, const std::string& databasePath, const
     try {
         const WaitCursor wait;
         DrawStore store = DrawStore::Open(databasePath, true);
-        const ResultImport outcome = ImportDrawsAndResults(store, data.draws, data.results, true, false);
+        const ResultImport outcome = ImportDrawsAndResults(store, data.draws, data.results, false);
         return outcome.done();
     } catch (const StoreError& e) {
         dialogs::Message(parent,

@@ -62,7 +62,7 @@ void ImportHistoryCsv(MainWindow& window) {
     try {
         window.BeginWait();
         DrawStore store = DrawStore::Open(window.databasePath(), true);
-        outcome = ImportDrawsAndResults(store, parsed.draws, parsed.results, parsed.carriesResults, false);
+        outcome = ImportDrawsAndResults(store, parsed.draws, parsed.results, false);
         window.EndWait();
         if (!outcome.done()) {
             const auto replace = dialogs::Message(
@@ -78,7 +78,7 @@ void ImportHistoryCsv(MainWindow& window) {
                 return;
             }
             window.BeginWait();
-            outcome = ImportDrawsAndResults(store, parsed.draws, parsed.results, true, true);
+            outcome = ImportDrawsAndResults(store, parsed.draws, parsed.results, true);
             window.EndWait();
         }
         emit window.historyChanged();
