@@ -2,6 +2,8 @@
 // window built straight from a window-table row; and a chart painted on paper.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <QAbstractSeries>
 #include <QChart>
 #include <QChartView>
@@ -23,6 +25,7 @@
 #include "../logic/test_history.h"
 #include "../store/temp_dir.h"
 #include "windows/window_table.h"
+#include "platform/store/database.h"
 #include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/charts/chart_render.h"
 #include "platform/qt/charts/chart_view.h"
@@ -44,7 +47,12 @@ public:
     void setPropEnd(bool value) override { propEnd_ = value; }
     bool propEnd() const override { return propEnd_; }
     const HistorySnapshot& snapshot() const override { return snapshot_; }
-    const std::string& databasePath() const override { return path_; }
+    Database& database() override {
+        if (!database_) database_ = Database::Open(path_, false);
+        return *database_;
+    }
+    const std::string& databasePath() const { return path_; }
+    std::unique_ptr<Database> database_;
     OptionFlags optionFlags() const override { return flags; }
     void yieldOnce() override { QCoreApplication::processEvents(); }
 

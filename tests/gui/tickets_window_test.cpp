@@ -216,6 +216,7 @@ TEST_F(TicketsInMainWindow, BookFollowsAnImportWhileOpen) {
     messages.answers = {dialogs::Result::Ok, dialogs::Result::No};  // imported; no reload
     ASSERT_TRUE(main->trigger(QStringLiteral("mnuImportCsv")));
     dialogs::SetFileResponder(nullptr);
+    QCoreApplication::processEvents();  // the new snapshot is taken once the writes are over
     ASSERT_NE(tickets(), nullptr);
     EXPECT_EQ(outcome(0, 5), QStringLiteral("000"));
     EXPECT_EQ(outcome(0, 6), QStringLiteral("はずれ"));

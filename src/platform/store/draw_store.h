@@ -1,12 +1,14 @@
 #pragma once
 // The draw database: one SQLite file, the table 当選データ and the view
 // 全データ選択クエリ over it. Every SQL statement of the program lives here.
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "core/draw.h"
+#include "platform/store/store_error.h"
 
 struct sqlite3;
 
@@ -15,10 +17,6 @@ namespace n3 {
 enum class RowCheck;  // platform/store/row_checks.h
 
 // A failure of the store, with a message for the user (Japanese).
-class StoreError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 struct ImportCounts {
     int added = 0;
@@ -32,6 +30,10 @@ inline std::string ImportSummary(const ImportCounts& c) {
     return "追加 " + std::to_string(c.added) + " 件、更新 " + std::to_string(c.replaced) + " 件、変更なし " +
            std::to_string(c.unchanged) + " 件";
 }
+
+// What a write changed, for whoever shows the data.
+enum class DataChange { Draws, Results, Tickets };
+using ChangeListener = std::function<void(DataChange)>;
 
 inline constexpr const char* kDatabaseFileName = "Numbers3Zubarin.db";
 inline constexpr const char* kHistoryQuery = "select * from 全データ選択クエリ order by 回数";
@@ -53,6 +55,15 @@ public:
     const std::string& path() const { return path_; }
     // The open connection, for the stores of other tables in the same file.
     sqlite3* connection() const { return db_; }
+    // Hands the connection over to the caller, who closes it.
+    sqlite3* release();
+    // Called after every write that committed; none by default.
+    void setChangeListener(ChangeListener listener) { onChange_ = std::move(listener); }
+    void announce(DataChange what) const {
+        if (onChange_) onChange_(what);
+    }
+    // The connections opened to database files in this process so far.
+    static int ConnectionsOpened();
 
     // The whole history, ascending by 回数. Every row is checked (draw
     // number 1 to 32767 and unique, digits 0 to 9 or unknown); a row that
@@ -95,6 +106,7 @@ private:
     void Exec(const char* sql) const;
     sqlite3* db_ = nullptr;
     std::string path_;
+    ChangeListener onChange_;
 };
 
 }  // namespace n3

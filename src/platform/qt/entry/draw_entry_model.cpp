@@ -8,15 +8,15 @@ namespace n3 {
 
 namespace {}  // namespace
 
-std::unique_ptr<DrawEntryModel> DrawEntryModel::Open(const std::string& databasePath) {
-    DrawStore store = DrawStore::Open(databasePath, false);
-    DrawHistory history = store.ReadHistoryForEditing();
-    std::unique_ptr<DrawEntryModel> model(new DrawEntryModel(std::move(store)));
+std::unique_ptr<DrawEntryModel> DrawEntryModel::Open(Database& database) {
+    database.CheckStillThere();
+    DrawHistory history = database.draws().ReadHistoryForEditing();
+    std::unique_ptr<DrawEntryModel> model(new DrawEntryModel(database.draws()));
     model->entry_.Load(std::move(history));
     return model;
 }
 
-DrawEntryModel::DrawEntryModel(DrawStore store) : store_(std::move(store)) { entry_.setObserver(this); }
+DrawEntryModel::DrawEntryModel(DrawStore& store) : store_(store) { entry_.setObserver(this); }
 
 DrawEntryModel::~DrawEntryModel() { entry_.setObserver(nullptr); }
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "entry/draw_entry.h"
-#include "platform/store/draw_store.h"
+#include "platform/store/database.h"
 #include "platform/store/store_draw_writer.h"
 
 namespace n3 {
@@ -17,7 +17,7 @@ class DrawEntryModel : public QAbstractTableModel, private EntryRowsObserver {
     Q_OBJECT
 public:
     // Opens the existing database and reads every draw. Throws StoreError.
-    static std::unique_ptr<DrawEntryModel> Open(const std::string& databasePath);
+    static std::unique_ptr<DrawEntryModel> Open(Database& database);
     ~DrawEntryModel() override;
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -44,14 +44,14 @@ signals:
     void writeRefused(const QString& message);
 
 private:
-    explicit DrawEntryModel(DrawStore store);
+    explicit DrawEntryModel(DrawStore& store);
     void RowAboutToBeInserted(int row) override;
     void RowInserted() override;
     void RowAboutToBeRemoved(int row) override;
     void RowRemoved() override;
     void refused(const std::exception& e);
 
-    DrawStore store_;
+    DrawStore& store_;
     StoreDrawWriter writer_{store_};
     当選データ入力 entry_{writer_};
 };

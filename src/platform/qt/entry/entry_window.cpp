@@ -104,7 +104,7 @@ void EntryWindow::load() {
         host().yieldOnce();
         host().setPropEnd(false);
         try {
-            model_ = DrawEntryModel::Open(host().databasePath()).release();
+            model_ = DrawEntryModel::Open(host().database()).release();
         } catch (const StoreError& e) {
             failure = QString::fromStdString(e.what());
         }

@@ -1,4 +1,5 @@
 #include "platform/qt/frame/about_window.h"
+#include "platform/store/database.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,7 +29,7 @@ AboutWindow::AboutWindow(ChildHost& host, QWidget* parent) : ChildWindow(host, p
     slogan->setFont(GridFont());
 
     // Where this run keeps its database (and the settings file beside it).
-    const QString folder = QString::fromStdString(std::filesystem::path(host.databasePath()).parent_path().string());
+    const QString folder = QString::fromStdString(std::filesystem::path(host.database().path()).parent_path().string());
     auto* dataFolder = new QLabel(QStringLiteral("データの保存先: %1").arg(folder), this);
     dataFolder->setObjectName(QStringLiteral("lblDataFolder"));
     dataFolder->setFont(GridFont());

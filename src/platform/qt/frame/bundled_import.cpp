@@ -3,15 +3,16 @@
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/qt_util.h"
 #include "platform/store/bundled_data.h"
+#include "platform/store/database.h"
 #include "windows/main_frm.h"
 
 namespace n3 {
 
-bool OfferBundledHistory(QWidget* parent, const std::string& databasePath, const std::string& folder) {
+bool OfferBundledHistory(QWidget* parent, Database& database, const std::string& folder) {
     if (folder.empty()) return false;
     try {
-        // A database that cannot be opened is for the start-up load to report.
-        if (DrawStore::Open(databasePath, true).DrawCount() != 0) return false;
+        // A database that cannot be read is for the start-up load to report.
+        if (database.draws().DrawCount() != 0) return false;
     } catch (const StoreError&) {
         return false;
     }
@@ -27,8 +28,7 @@ bool OfferBundledHistory(QWidget* parent, const std::string& databasePath, const
     if (answer != dialogs::Result::Yes) return false;
     try {
         const WaitCursor wait;
-        DrawStore store = DrawStore::Open(databasePath, true);
-        const ResultImport outcome = ImportDrawsAndResults(store, data.draws, data.results, false);
+        const ResultImport outcome = database.Import(data.draws, data.results, false);
         return outcome.done();
     } catch (const StoreError& e) {
         dialogs::Message(parent,

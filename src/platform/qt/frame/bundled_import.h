@@ -4,12 +4,16 @@
 // database empty, and the question comes again at the next start.
 #include <string>
 
+namespace n3 {
+class Database;
+}
+
 class QWidget;
 
 namespace n3 {
 
 // Asks and imports when the database at `databasePath` holds no draw and
 // `folder` holds the shipped files. Returns true when it imported.
-bool OfferBundledHistory(QWidget* parent, const std::string& databasePath, const std::string& folder);
+bool OfferBundledHistory(QWidget* parent, Database& database, const std::string& folder);
 
 }  // namespace n3

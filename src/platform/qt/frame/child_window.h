@@ -12,6 +12,10 @@
 class QMenu;
 
 namespace n3 {
+class Database;
+}
+
+namespace n3 {
 
 class ChildHost {
 public:
@@ -20,7 +24,8 @@ public:
     virtual bool propEnd() const = 0;
     // The start-up snapshot of the history and its statistics.
     virtual const HistorySnapshot& snapshot() const = 0;
-    virtual const std::string& databasePath() const = 0;
+    // The database of this run, open for the whole run.
+    virtual Database& database() = 0;
     // The prediction's option flags as they stand now.
     virtual OptionFlags optionFlags() const = 0;
     // Let pending window messages run once.

@@ -8,12 +8,12 @@
 #include "io/file_io.h"
 #include "io/history_csv.h"
 #include "platform/qt/frame/dialogs.h"
-#include "platform/qt/frame/main_window.h"
 #include "platform/qt/frame/qt_util.h"
-#include "platform/store/draw_store.h"
+#include "platform/store/database.h"
 #include "platform/store/bundled_data.h"
 #include "platform/store/result_store.h"
-#include "windows/window_placement.h"
+#include "windows/main_frm.h"
+#include "settings/settings.h"
 
 namespace n3 {
 
@@ -22,26 +22,21 @@ namespace {
 const QString kTitle = QString::fromUtf8(kMessageTitle.data(), int(kMessageTitle.size()));
 const QString kCsvFilter = QStringLiteral("CSVファイル (*.csv);;すべてのファイル (*)");
 
-bool EntryWindowIsFree(MainWindow& window) {
-    return window.frm().RequireNoEntryWindow(
-        window.child(QString::fromUtf8(windows::kEntry.data(), qsizetype(windows::kEntry.size()))) != nullptr);
-}
-
-void Error(MainWindow& window, const QString& text) {
-    dialogs::Message(&window, text, kTitle, dialogs::Icon::Critical);
+void Error(HistoryCommandHost& host, const QString& text) {
+    dialogs::Message(host.dialogParent(), text, kTitle, dialogs::Icon::Critical);
 }
 
 }  // namespace
 
-void ImportHistoryCsv(MainWindow& window) {
-    if (!EntryWindowIsFree(window)) return;
+void ImportHistoryCsv(HistoryCommandHost& host) {
+    if (!host.entryWindowIsFree()) return;
     // The dialog opens where the last import came from, else at home.
-    QString folder = QString::fromStdString(window.setting(kLastImportFolderKey));
+    QString folder = QString::fromStdString(host.setting(settings_keys::kLastImportFolder));
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
     const QString path =
-        dialogs::ChooseFile(&window, {false, QStringLiteral("CSVファイルから取り込み"), kCsvFilter, folder});
+        dialogs::ChooseFile(host.dialogParent(), {false, QStringLiteral("CSVファイルから取り込み"), kCsvFilter, folder});
     if (path.isEmpty()) return;
-    window.setSetting(kLastImportFolderKey, QFileInfo(path).absolutePath().toStdString());
+    host.setSetting(settings_keys::kLastImportFolder, QFileInfo(path).absolutePath().toStdString());
 
     const CsvParseResult parsed = ReadHistoryCsvFile(QFile::encodeName(path).toStdString());
     if (!parsed.ok()) {
@@ -51,7 +46,7 @@ void ImportHistoryCsv(MainWindow& window) {
         const QString reason = QString::fromStdString(parsed.error->reason);
         const QString tail =
             QStringLiteral("\n理由：%3\n\n取り込みは行っていません。データベースは変更されていません。");
-        Error(window, parsed.error->line > 0
+        Error(host, parsed.error->line > 0
                           ? (QStringLiteral("ファイル「%1」の %2 行目を読み込めません。") + tail)
                                 .arg(name, QString::number(parsed.error->line), reason)
                           : (QStringLiteral("ファイル「%1」を読み込めません。%2") + tail).arg(name, QString(), reason));
@@ -60,77 +55,75 @@ void ImportHistoryCsv(MainWindow& window) {
 
     ResultImport outcome;
     try {
-        window.BeginWait();
-        DrawStore store = DrawStore::Open(window.databasePath(), true);
-        outcome = ImportDrawsAndResults(store, parsed.draws, parsed.results, false);
-        window.EndWait();
+        host.BeginWait();
+        outcome = host.database().Import(parsed.draws, parsed.results, false);
+        host.EndWait();
         if (!outcome.done()) {
             const auto replace = dialogs::Message(
-                &window,
+                host.dialogParent(),
                 QStringLiteral("データベースの当選番号とファイルの当選番号が違う回があります。\n%1\n"
                                "ファイルの当選番号で置き換えますか？")
                     .arg(QString::fromStdString(DescribeConflicts(outcome.conflicts))),
                 QStringLiteral("CSVファイルから取り込み"), dialogs::Icon::Warning, dialogs::Buttons::YesNo);
             if (replace != dialogs::Result::Yes) {
-                dialogs::Message(&window,
+                dialogs::Message(host.dialogParent(),
                                  QStringLiteral("取り込みは行っていません。データベースは変更されていません。"),
                                  QStringLiteral("CSVファイルから取り込み"), dialogs::Icon::Information);
                 return;
             }
-            window.BeginWait();
-            outcome = ImportDrawsAndResults(store, parsed.draws, parsed.results, true);
-            window.EndWait();
+            host.BeginWait();
+            outcome = host.database().Import(parsed.draws, parsed.results, true);
+            host.EndWait();
         }
-        emit window.historyChanged();
     } catch (const StoreError& e) {
-        window.EndWait();
-        Error(window, QStringLiteral("当選データを保存できません。\n理由：%1\n\n"
+        host.EndWait();
+        Error(host, QStringLiteral("当選データを保存できません。\n理由：%1\n\n"
                                      "取り込みは行っていません。データベースは変更されていません。")
                           .arg(QString::fromStdString(e.what())));
         return;
     }
     const ImportCounts& counts = outcome.counts;
-    dialogs::Message(&window,
+    dialogs::Message(host.dialogParent(),
                      QStringLiteral("%1 件の当選データを取り込みました。\n%2")
                          .arg(QString::number(counts.added + counts.replaced + counts.unchanged),
                               Q(ImportSummaryText(outcome))),
                      QStringLiteral("CSVファイルから取り込み"), dialogs::Icon::Information);
     const auto answer = dialogs::Message(
-        &window, QStringLiteral("分析結果に反映するには再読み込みが必要です。今すぐ再読み込みしますか？"),
+        host.dialogParent(), QStringLiteral("分析結果に反映するには再読み込みが必要です。今すぐ再読み込みしますか？"),
         QStringLiteral("データ再読み込み"), dialogs::Icon::Warning, dialogs::Buttons::YesNo);
-    if (answer == dialogs::Result::Yes) ReloadHistory(window);
+    if (answer == dialogs::Result::Yes) ReloadHistory(host);
 }
 
-void ExportHistoryCsv(MainWindow& window) {
+void ExportHistoryCsv(HistoryCommandHost& host) {
     const QString path = dialogs::ChooseFile(
-        &window, {true, QStringLiteral("CSVファイルへ書き出し"), kCsvFilter, QStringLiteral("numbers3-history.csv")});
+        host.dialogParent(), {true, QStringLiteral("CSVファイルへ書き出し"), kCsvFilter, QStringLiteral("numbers3-history.csv")});
     if (path.isEmpty()) return;
     std::string csv;
     std::size_t rows = 0;
     try {
-        const DrawHistory history = DrawStore::Open(window.databasePath(), false).ReadHistory();
+        const DrawHistory history = host.database().draws().ReadHistory();
         rows = history.size();
         csv = WriteHistoryCsv(history);
     } catch (const StoreError& e) {
-        Error(window, QString::fromStdString(e.what()));
+        Error(host, QString::fromStdString(e.what()));
         return;
     }
     // Written beside the target and renamed over it: a failure never
     // leaves a half-written file.
     const std::string reason = ReplaceFile(QFile::encodeName(path).toStdString(), csv);
     if (!reason.empty()) {
-        Error(window,
+        Error(host,
               QStringLiteral("ファイル「%1」に書き出せません。\n理由：%2").arg(path, QString::fromStdString(reason)));
         return;
     }
-    dialogs::Message(&window,
+    dialogs::Message(host.dialogParent(),
                      QStringLiteral("%1 回分の当選データをファイル「%2」に書き出しました。").arg(rows).arg(path),
                      QStringLiteral("CSVファイルへ書き出し"), dialogs::Icon::Information);
 }
 
-void ReloadHistory(MainWindow& window) {
-    if (!EntryWindowIsFree(window)) return;
-    window.reload();
+void ReloadHistory(HistoryCommandHost& host) {
+    if (!host.entryWindowIsFree()) return;
+    host.reload();
 }
 
 }  // namespace n3

@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <QWindow>
 #include <new>
 
@@ -25,12 +26,16 @@
 #include "platform/qt/prediction/prediction_window.h"
 #include "platform/qt/frame/qt_util.h"
 #include "platform/qt/tickets/tickets_window.h"
-#include "platform/store/draw_store.h"
+#include "platform/store/database.h"
 
 namespace n3 {
 
 MainWindow::MainWindow(std::string databasePath, std::string settingsPath, QWidget* parent)
-    : QMainWindow(parent), databasePath_(std::move(databasePath)), frm_(*this), prediction_(std::move(settingsPath)) {
+    : QMainWindow(parent),
+      databasePath_(std::move(databasePath)),
+      settings_(std::move(settingsPath)),
+      frm_(*this),
+      prediction_(settings_) {
     setObjectName(QStringLiteral("MainFrm"));
     setWindowTitle(QStringLiteral("ナンバーズ3ズバリン Lite"));
     mdi_ = new QMdiArea(this);
@@ -62,12 +67,26 @@ MainWindow::~MainWindow() {
 
 bool MainWindow::startUp() {
     // No file is the first run: every option off, nothing to say.
-    const SettingsFileResult settings = prediction_.ReadInitFile();
+    const SettingsFileResult settings = settings_.Read();
     if (!settings.ok())
         dialogs::Message(this, QString::fromStdString(settings.error), Q(kMessageTitle), dialogs::Icon::Critical);
-    otherSettings_ = ReadOtherSettings(prediction_.settingsPath());
     restorePlacement();
-    OfferBundledHistory(this, databasePath_, bundledDataFolder_);
+    try {
+        database_ = Database::Open(databasePath_, true);
+    } catch (const StoreError& e) {
+        dialogs::Message(this, QString::fromStdString(e.what()), Q(kMessageTitle), dialogs::Icon::Critical);
+        return false;
+    }
+    database_->setChangeListener([this](DataChange) {
+        emit databaseChanged();
+        // Writes come in bursts (a row's three digits, an import's rows):
+        // the snapshot is rebuilt once, when the burst is over.
+        if (!snapshotPending_) {
+            snapshotPending_ = true;
+            QTimer::singleShot(0, this, &MainWindow::followDatabase);
+        }
+    });
+    OfferBundledHistory(this, *database_, bundledDataFolder_);
     return loadSnapshot();
 }
 
@@ -77,7 +96,7 @@ bool MainWindow::loadSnapshot() {
     BeginWait();
     yieldOnce();
     try {
-        snapshot_ = LoadHistorySnapshot(databasePath_);
+        snapshot_ = database_->ReadSnapshot();
     } catch (const StoreError& e) {
         EndWait();
         dialogs::Message(this, QString::fromStdString(e.what()), Q(kMessageTitle), dialogs::Icon::Critical);
@@ -92,6 +111,23 @@ bool MainWindow::loadSnapshot() {
     EndWait();
     emit historyChanged();
     return true;
+}
+
+void MainWindow::followDatabase() {
+    snapshotPending_ = false;
+    if (!database_ || ending_) return;
+    try {
+        snapshot_ = database_->ReadSnapshot();
+    } catch (const std::exception&) {
+        // A history the strict read refuses (a digit being mended in the
+        // entry window) keeps the last good snapshot.
+        return;
+    }
+    emit historyChanged();
+}
+
+bool MainWindow::entryWindowIsFree() {
+    return frm_.RequireNoEntryWindow(child(Q(windows::kEntry)) != nullptr);
 }
 
 // ---------------------------------------------------------------- menus
@@ -203,11 +239,10 @@ ChildWindow* MainWindow::create(const QString& windowClass) {
     if (windowClass == Q(windows::kPrediction)) return CreatePredictionWindow(*this, prediction_);
     if (windowClass == Q(windows::kEntry)) {
         EntryWindow* entry = static_cast<EntryWindow*>(CreateEntryWindow(*this));
-        connect(entry, &EntryWindow::historyEdited, this, &MainWindow::historyChanged);
         return entry;
     }
     if (windowClass == Q(windows::kTickets)) {
-        TicketsWindow* tickets = CreateTicketsWindow(*this, prediction_.settingsPath());
+        TicketsWindow* tickets = CreateTicketsWindow(*this, settings_);
         connect(this, &MainWindow::historyChanged, tickets, &TicketsWindow::refresh);
         return tickets;
     }
@@ -409,15 +444,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     ending_ = true;
     closeAllChildren();
     rememberPlacement();
-    // The ticket book writes its monthly budget into the file while the
-    // program runs: that line is taken as it stands now, not as it was read
-    // at start-up.
-    OtherSettings others = otherSettings_;
-    const std::string budgetKey(kMonthlyBudgetKey);
-    others.erase(budgetKey);
-    if (const OtherSettings now = ReadOtherSettings(prediction_.settingsPath()); now.count(budgetKey))
-        others[budgetKey] = now.at(budgetKey);
-    const SettingsFileResult saved = WriteInitFile(prediction_.settingsPath(), prediction_.optionFlags(), others);
+    // Everything the run set is in the settings object: it is written as it stands.
+    const SettingsFileResult saved = settings_.Write();
     if (!saved.ok())
         dialogs::Message(this, QString::fromStdString(saved.error), Q(kMessageTitle), dialogs::Icon::Critical);
     if (onUnload_) onUnload_();

@@ -10,8 +10,9 @@
 #include <string>
 
 #include "platform/qt/frame/child_window.h"
+#include "platform/qt/frame/history_commands.h"
 #include "prediction/prediction_window_logic.h"
-#include "settings/settings_other_keys.h"
+#include "settings/settings.h"
 #include "windows/main_frm.h"
 
 class QAction;
@@ -24,7 +25,7 @@ namespace n3 {
 
 class HelpWindow;
 
-class MainWindow : public QMainWindow, public MainFrmUi, public ChildHost {
+class MainWindow : public QMainWindow, public MainFrmUi, public ChildHost, public HistoryCommandHost {
     Q_OBJECT
 public:
     // The database and the prediction's settings file of this run.
@@ -41,7 +42,7 @@ public:
     // Closes every child (each unloads), takes a new snapshot of the
     // history and opens the prediction as at start-up. False (with a
     // message, the old snapshot kept) when the database cannot be read.
-    bool reload();
+    bool reload() override;
     // Closes every child window; each runs its own unload.
     void closeAllChildren();
     QMdiArea* mdiArea() const { return mdi_; }
@@ -54,8 +55,8 @@ public:
     HelpWindow* helpWindow() const;
     // Settings kept in the settings file beside the option flags (the
     // window's place, the last import folder); empty when not set.
-    std::string setting(std::string_view key) const;
-    void setSetting(std::string_view key, std::string value);
+    std::string setting(std::string_view key) const override;
+    void setSetting(std::string_view key, std::string value) override;
     // The folder of the shipped history, offered on an empty database at
     // start-up; empty (the default) offers nothing.
     void setBundledDataFolder(std::string folder) { bundledDataFolder_ = std::move(folder); }
@@ -66,9 +67,13 @@ public:
     void setPropEnd(bool value) override { frm_.setPropEnd(value); }
     bool propEnd() const override { return frm_.propEnd(); }
     const HistorySnapshot& snapshot() const override { return snapshot_; }
-    const std::string& databasePath() const override { return databasePath_; }
+    Database& database() override { return *database_; }
     OptionFlags optionFlags() const override { return prediction_.optionFlags(); }
     void yieldOnce() override;
+
+    // HistoryCommandHost
+    QWidget* dialogParent() override { return this; }
+    bool entryWindowIsFree() override;
 
     // MainFrmUi
     void BeginWait() override;
@@ -91,6 +96,8 @@ signals:
     // The draws in the database changed: a new snapshot, an import or an
     // edit in the entry window.
     void historyChanged();
+    // A write to the database committed (draws, results or tickets).
+    void databaseChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -98,6 +105,8 @@ protected:
 
 private:
     bool loadSnapshot();
+    // After writes to the database: one new snapshot for all of them.
+    void followDatabase();
     void buildMenus();
     QMenu* buildMenu(const MenuItem& item);
     QAction* buildAction(const MenuItem& item, QObject* parent);
@@ -116,10 +125,12 @@ private:
     void rememberPlacement();
 
     std::string databasePath_;
+    std::unique_ptr<Database> database_;  // opened once, at start-up
     std::string bundledDataFolder_;
     HistorySnapshot snapshot_;
+    Settings settings_;  // read once at start-up, written on each change and at the end
     MainFrm frm_;
-    一発ズバリン prediction_;  // lives for the whole run
+    一発ズバリン prediction_;  // lives for the whole run; its flags are in settings_
     QMdiArea* mdi_;
     std::map<QString, QPointer<QObject>> children_;  // the frame of each open child
     std::map<QString, ChildFactory> factories_;
@@ -129,10 +140,10 @@ private:
     QString helpPath_;
     QPointer<QWindow> lastFocusWindow_;
     std::function<void()> onUnload_;
-    OtherSettings otherSettings_;
     int waitDepth_ = 0;
     bool shownOnce_ = false;
     bool ending_ = false;
+    bool snapshotPending_ = false;
 };
 
 }  // namespace n3

@@ -17,15 +17,15 @@ QString Refused(std::string_view reason) {
 
 }  // namespace
 
-std::unique_ptr<TicketTableModel> TicketTableModel::Open(const std::string& databasePath) {
-    TicketStore store = TicketStore::Open(databasePath, false);
-    std::vector<Purchase> book = store.ReadAll();
-    std::unique_ptr<TicketTableModel> model(new TicketTableModel(std::move(store)));
+std::unique_ptr<TicketTableModel> TicketTableModel::Open(Database& database) {
+    database.CheckStillThere();
+    std::vector<Purchase> book = database.tickets().ReadAll();
+    std::unique_ptr<TicketTableModel> model(new TicketTableModel(database.tickets()));
     model->editor_.Load(std::move(book));
     return model;
 }
 
-TicketTableModel::TicketTableModel(TicketStore store) : store_(std::move(store)) { editor_.setObserver(this); }
+TicketTableModel::TicketTableModel(TicketStore& store) : store_(store) { editor_.setObserver(this); }
 
 TicketTableModel::~TicketTableModel() { editor_.setObserver(nullptr); }
 

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "platform/store/store_ticket_writer.h"
-#include "platform/store/ticket_store.h"
+#include "platform/store/database.h"
 #include "tickets/ticket_book_editor.h"
 
 namespace n3 {
@@ -20,7 +20,7 @@ class TicketTableModel : public QAbstractTableModel, private TicketRowsObserver 
     Q_OBJECT
 public:
     // Opens the database's book. Throws StoreError.
-    static std::unique_ptr<TicketTableModel> Open(const std::string& databasePath);
+    static std::unique_ptr<TicketTableModel> Open(Database& database);
     ~TicketTableModel() override;
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -48,14 +48,14 @@ signals:
     void bookChanged();
 
 private:
-    explicit TicketTableModel(TicketStore store);
+    explicit TicketTableModel(TicketStore& store);
     void RowAboutToBeInserted(int row) override { beginInsertRows({}, row, row); }
     void RowInserted() override { endInsertRows(); }
     void RowAboutToBeRemoved(int row) override { beginRemoveRows({}, row, row); }
     void RowRemoved() override { endRemoveRows(); }
     bool withinBudget(const Purchase& candidate) const;
 
-    TicketStore store_;
+    TicketStore& store_;
     StoreTicketWriter writer_{store_};
     TicketBookEditor editor_{writer_};
     std::optional<std::int64_t> budget_;
