@@ -65,10 +65,14 @@ TEST_F(HistoryCommandsTest, ImportAddsAndReplacesThenReloadShowsTheNewStatistics
     ASSERT_NE(window->subWindow("出現頻度分析"), nullptr);
 
     ASSERT_TRUE(window->trigger("mnuImportCsv"));
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_TRUE(messages[0].text.contains("追加 1 件、更新 1 件、変更なし 0 件")) << messages[0].text.toStdString();
-    EXPECT_EQ(messages[1].text, "分析結果に反映するには再読み込みが必要です。今すぐ再読み込みしますか？");
-    EXPECT_EQ(messages[1].buttons, dialogs::Buttons::YesNo);
+    // Draw 1 is stored as 111: the question names both values first.
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_TRUE(messages[0].text.contains("「111」") && messages[0].text.contains("「222」"))
+        << messages[0].text.toStdString();
+    EXPECT_EQ(messages[0].buttons, dialogs::Buttons::YesNo);
+    EXPECT_TRUE(messages[1].text.contains("追加 1 件、更新 1 件、変更なし 0 件")) << messages[1].text.toStdString();
+    EXPECT_EQ(messages[2].text, "分析結果に反映するには再読み込みが必要です。今すぐ再読み込みしますか？");
+    EXPECT_EQ(messages[2].buttons, dialogs::Buttons::YesNo);
 
     // Reloaded: children closed, new snapshot.
     EXPECT_EQ(window->subWindow("出現頻度分析"), nullptr);
