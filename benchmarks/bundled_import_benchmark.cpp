@@ -27,7 +27,7 @@ void ShippedFilesImport(benchmark::State& state) {
         state.ResumeTiming();
         const n3::BundledData data = n3::ReadBundledData(N3_DATA_DIR);
         auto store = n3::DrawStore::Open(path);
-        benchmark::DoNotOptimize(n3::ImportDrawsAndResults(store, data.draws, data.results, true, false));
+        benchmark::DoNotOptimize(n3::ImportDrawsAndResults(store, data.draws, data.results, false));
     }
     std::filesystem::remove(FreshPath("n3bundled-"));
 }

@@ -3,13 +3,20 @@
 // the command-line tool itself stays free of Qt.
 //   numbers3zubarin-print [--db FILE] WINDOW --pdf FILE [--settings FILE] [--landscape] [--from N] [--to N]
 //                         [--number NNN]
+// FILE "-" is standard output.
+#include <signal.h>
+#include <sys/prctl.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 
 #include "analysis/number_lookup.h"
 #include "app/cli/cli_arguments.h"
 #include "app/cli/strategy_arguments.h"
+#include "app/cli/print_parent.h"
 #include "platform/qt/print/print_job.h"
 #include "platform/qt/print/print_window_document.h"
 #include "platform/qt/frame/qt_util.h"
@@ -62,9 +69,13 @@ int Run(const cli::Arguments& args) {
         return cli::kUsageError;
     }
     int pages = 0;
-    const PrintOutcome outcome = PrintToPdf(*doc, QString::fromStdString(*pdf), args.has("landscape"), {}, &pages);
+    std::string failure;
+    const PrintOutcome outcome =
+        PrintToPdf(*doc, QString::fromStdString(*pdf), args.has("landscape"), {}, &pages, &failure);
     if (outcome != PrintOutcome::Printed) {
-        std::cerr << "PDF ファイル「" << *pdf << "」に書き込めませんでした。\n";
+        std::cerr << "PDF ファイル「" << *pdf << "」に書き込めませんでした。";
+        if (!failure.empty()) std::cerr << "\n理由：" << failure;
+        std::cerr << "\n元のファイルは変更していません。\n";
         return 1;
     }
     std::cerr << *pdf << ": " << pages << " ページ\n";
@@ -73,7 +84,18 @@ int Run(const cli::Arguments& args) {
 
 }  // namespace
 
+// Run by numbers3zubarin-cli, this program ends with it: a print the user
+// stopped never appears later.
+void EndWithParent() {
+    const char* parent = std::getenv(kPrintParentVariable);
+    if (parent == nullptr) return;
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    // The parent may have gone before the line above.
+    if (std::to_string(::getppid()) != parent) std::_Exit(1);
+}
+
 int main(int argc, char** argv) {
+    EndWithParent();
     cli::Arguments args;
     std::string reason;
     if (!cli::Parse(argc, argv, args, reason)) return Usage(reason);

@@ -18,6 +18,12 @@ inline constexpr std::array<std::string_view, kPrizeKindCount> kPrizeKindNames =
     "ストレート", "ボックス", "セット（ストレート）", "セット（ボックス）", "ミニ",
 };
 
+// The largest figures stored. Real prizes per unit stay far below a
+// million yen; the bounds keep every sum of the ticket book (prize × 口数 ×
+// draws × purchases) well inside 64 bits.
+inline constexpr std::int64_t kMaxPrizeYen = 99'999'999;
+inline constexpr std::int64_t kMaxWinners = 999'999'999;
+
 struct Prize {
     std::optional<std::int64_t> winners;  // 口数
     std::optional<std::int64_t> yen;      // 当せん金額 per unit

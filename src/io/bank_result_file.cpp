@@ -105,11 +105,17 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
             draw.回数 = value;
             drawResult = DrawResult{};
             drawResult.回数 = value;
-            for (std::size_t i = 1; i < f.size(); ++i)
-                if (auto date = ParseResultDate(f[i])) {
-                    drawResult.date = *date;
-                    break;
-                }
+            // The draw date follows the heading; a field with figures that is
+            // no whole date of the draws' years is refused, not passed over.
+            for (std::size_t i = 1; i < f.size() && drawResult.date.empty(); ++i) {
+                if (std::none_of(f[i].begin(), f[i].end(), [](char c) { return c >= '0' && c <= '9'; })) continue;
+                const auto date = ParseResultDate(f[i]);
+                if (!date)
+                    return fail(record.line, "抽せん日" + Q(f[i]) +
+                                                 (IsDateWithoutYear(f[i]) ? "には年がありません"
+                                                                          : "は日付として読めません（曜日も日付と同じものに）"));
+                drawResult.date = *date;
+            }
             blockLine = record.line;
             state = State::InBlock;
             continue;
@@ -145,6 +151,10 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
         if (!units.ok)
             return fail(record.line, std::string(*kind) + "の口数" + Q(figures[figures.size() - 2]) + "は読めません");
         if (!yen.ok) return fail(record.line, std::string(*kind) + "の当せん金額" + Q(figures.back()) + "は読めません");
+        if (auto bound = AmountBoundError(std::string(*kind) + "の口数", units.value, false))
+            return fail(record.line, *bound);
+        if (auto bound = AmountBoundError(std::string(*kind) + "の当せん金額", yen.value, true))
+            return fail(record.line, *bound);
         prize.winners = units.value;
         prize.yen = yen.value;
     }

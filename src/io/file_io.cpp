@@ -63,21 +63,21 @@ std::string ReplaceFile(const std::string& path, const std::string& bytes) {
     const ReplaceTarget target = ResolveReplaceTarget(path);
     if (!target.error.empty()) return target.error;
     RemoveStaleTemporaries(target.path);
-    std::string temp = TemporaryPattern(target.path);
-    std::vector<char> name(temp.begin(), temp.end());
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
+    std::string temp;
+    const int fd = CreateLockedTemporary(target.path, temp);
     if (fd < 0) return ReasonText(errno);
-    temp.assign(name.data());
+    // The lock stays with this second descriptor until the rename is done,
+    // so that the close of the first one can be checked before it.
+    const int lock = ::dup(fd);
 
-    int error = 0;
-    if (::fchmod(fd, ModeFor(target.path)) != 0 || !WriteAll(fd, bytes) || ::fsync(fd) != 0) error = errno;
+    int error = lock < 0 ? errno : 0;
+    if (error == 0 && (::fchmod(fd, ModeFor(target.path)) != 0 || !WriteAll(fd, bytes) || ::fsync(fd) != 0))
+        error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error == 0 && ::rename(temp.c_str(), target.path.c_str()) != 0) error = errno;
-    if (error != 0) {
-        ::unlink(temp.c_str());
-        return ReasonText(error);
-    }
+    if (error != 0) ::unlink(temp.c_str());
+    if (lock >= 0) ::close(lock);
+    if (error != 0) return ReasonText(error);
     SyncFolderOf(target.path);
     return {};
 }

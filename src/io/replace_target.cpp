@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -95,20 +96,94 @@ std::string TemporaryPattern(const std::string& target) {
     return s.folder + TemporaryPrefix(s.name) + std::string(kSuffixMark);
 }
 
+int CreateLockedTemporary(const std::string& target, std::string& name) {
+    const std::string pattern = TemporaryPattern(target);
+    // Another program's clean-up may take the new file between its creation
+    // and the lock: then it is gone from the folder, and a new one is made.
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        std::vector<char> buffer(pattern.begin(), pattern.end());
+        buffer.push_back('\0');
+        const int fd = ::mkostemp(buffer.data(), O_CLOEXEC);
+        if (fd < 0) return -1;
+        struct stat st {};
+        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &st) == 0 && st.st_nlink > 0) {
+            name.assign(buffer.data());
+            return fd;
+        }
+        ::close(fd);
+    }
+    errno = EAGAIN;
+    return -1;
+}
+
+namespace {
+
+// True when the file is a regular file nobody holds locked; the caller then
+// removes it while the lock taken here keeps a new writer from starting on it.
+bool RemoveIfStale(const std::string& full) {
+    const int fd = ::open(full.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    bool stale = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    if (stale) stale = ::unlink(full.c_str()) == 0;
+    ::close(fd);
+    return stale;
+}
+
+bool IsAlnumTail(std::string_view text, std::size_t length) {
+    if (text.size() != length) return false;
+    for (const char c : text)
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))) return false;
+    return true;
+}
+
+bool Exists(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+}  // namespace
+
 void RemoveStaleTemporaries(const std::string& target) {
     const Split s = SplitPath(target);
     const std::string prefix = TemporaryPrefix(s.name);
     DIR* dir = ::opendir(FolderForListing(s).c_str());
     if (!dir) return;
+    std::vector<std::string> journals;
     while (const dirent* entry = ::readdir(dir)) {
         std::string_view name = entry->d_name;
         if (name == s.name || !name.starts_with(prefix)) continue;
         std::string_view tail = name.substr(prefix.size());
-        if (tail.ends_with(kJournal)) tail.remove_suffix(kJournal.size());
+        const bool journal = tail.ends_with(kJournal);
+        if (journal) tail.remove_suffix(kJournal.size());
         if (!IsTemporaryTail(tail)) continue;
         const std::string full = s.folder + std::string(name);
+        if (journal) {
+            journals.push_back(full);
+            continue;
+        }
+        if (RemoveIfStale(full)) ::unlink((full + std::string(kJournal)).c_str());
+    }
+    ::closedir(dir);
+    // A journal whose temporary is gone belongs to nobody.
+    for (const std::string& journal : journals) {
+        const std::string owner = journal.substr(0, journal.size() - kJournal.size());
         struct stat st {};
-        if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(full.c_str());
+        if (!Exists(owner) && ::lstat(journal.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(journal.c_str());
+    }
+}
+
+void RemoveStaleFiles(const std::string& folder, const std::string& prefix, const std::string& suffix) {
+    const std::string listing = folder.empty() ? "." : folder;
+    const std::string base = folder.empty() || folder.ends_with('/') ? folder : folder + "/";
+    DIR* dir = ::opendir(listing.c_str());
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name.size() <= prefix.size() + suffix.size() || !name.starts_with(prefix) || !name.ends_with(suffix))
+            continue;
+        const std::string_view middle = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+        if (IsAlnumTail(middle, 6)) RemoveIfStale(base + std::string(name));
     }
     ::closedir(dir);
 }

@@ -7,8 +7,10 @@
 //    otherwise ignore the protection).
 //  - The temporary is "<name>.n3tmp-XXXXXX" in the same folder; a name too
 //    long for that is shortened first ("<first bytes>~.n3tmp-XXXXXX").
-//  - Temporaries left by a write that was killed are removed the next time
-//    the same file is written.
+//  - A temporary is locked (flock) by the program writing it for as long as
+//    it exists. Temporaries left by a write that was killed hold no lock and
+//    are removed the next time the same file is written; a temporary locked
+//    by a live program is never touched.
 #include <string>
 
 namespace n3 {
@@ -23,9 +25,20 @@ ReplaceTarget ResolveReplaceTarget(const std::string& path);
 // The mkstemp pattern of a temporary beside `target` (ends in "XXXXXX").
 std::string TemporaryPattern(const std::string& target);
 
-// Removes regular files beside `target` whose names match its temporary
-// pattern (and their "-journal" files). Never removes `target` itself.
+// Creates a new temporary beside `target` and locks it; the returned
+// descriptor holds the lock (keep it, or a dup of it, open until the
+// temporary is renamed or removed). -1 with errno set on failure; `name`
+// receives the temporary's path.
+int CreateLockedTemporary(const std::string& target, std::string& name);
+
+// Removes stale regular files beside `target` whose names match its
+// temporary pattern (and their "-journal" files): those no live program
+// holds locked. Never removes `target` itself.
 void RemoveStaleTemporaries(const std::string& target);
+
+// The same for the files of another naming beside `target`: `prefix` +
+// six letters or digits + `suffix` (e.g. "report.pdf." … ".part.pdf").
+void RemoveStaleFiles(const std::string& folder, const std::string& prefix, const std::string& suffix);
 
 // Makes a finished rename in the folder of `target` durable.
 void SyncFolderOf(const std::string& target);

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/draw_result.h"
+
 namespace n3 {
 
 AmountRead ParseResultAmount(std::string_view s) {
@@ -29,6 +31,13 @@ AmountRead ParseResultAmount(std::string_view s) {
     read.ok = true;
     read.value = value;
     return read;
+}
+
+std::optional<std::string> AmountBoundError(const std::string& name, std::optional<std::int64_t> value, bool yen) {
+    const std::int64_t bound = yen ? kMaxPrizeYen : kMaxWinners;
+    if (!value || *value <= bound) return std::nullopt;
+    return name + "「" + std::to_string(*value) + "」は上限 " + std::to_string(bound) + (yen ? " 円" : " 口") +
+           "を超えています";
 }
 
 }  // namespace n3

@@ -4,6 +4,7 @@
 // figure. The text is compared after NormaliseField.
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace n3 {
@@ -14,5 +15,9 @@ struct AmountRead {
 };
 
 AmountRead ParseResultAmount(std::string_view normalisedText);
+
+// Why a figure read for the column `name` is too large to store (a prize
+// per unit over kMaxPrizeYen, winners over kMaxWinners), or nullopt.
+std::optional<std::string> AmountBoundError(const std::string& name, std::optional<std::int64_t> value, bool yen);
 
 }  // namespace n3

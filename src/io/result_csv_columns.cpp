@@ -7,6 +7,7 @@
 #include "io/result_amount.h"
 #include "io/result_date.h"
 #include "io/echo_text.h"
+#include "core/calendar.h"
 
 namespace n3 {
 
@@ -24,6 +25,13 @@ const std::array<Names, kPrizeKindCount> kKindNames = {
 };
 const Names kWinnersSuffixes = {"口数", "当せん口数", "当選口数"};
 const Names kYenSuffixes = {"当選金額", "当せん金額", "金額", "賞金", "当選金", "当せん金"};
+
+// An empty date field or a placeholder for a date nobody knows.
+bool IsUnknownDate(std::string_view text) {
+    for (std::string_view none : {"", "-", "―", "ー", "－", "—", "不明", "未定", "なし", "該当なし"})
+        if (text == none) return true;
+    return false;
+}
 
 bool Named(const Names& names, std::string_view name) {
     return std::find(names.begin(), names.end(), name) != names.end();
@@ -86,27 +94,32 @@ std::optional<std::string> ReadResultFields(const std::vector<std::string>& fiel
                                             DrawResult& result) {
     if (columns.date) {
         const std::string text = NormaliseField(fields[*columns.date]);
-        // A placeholder without any digit ("-", "不明") is an unknown date.
-        const bool placeholder = std::none_of(text.begin(), text.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
-        if (!placeholder && !IsDateWithoutYear(text)) {
+        // Only an empty field or a placeholder ("-", "不明") is an unknown
+        // date; any other text must be a whole date of the draws' years.
+        if (!IsUnknownDate(text)) {
+            if (IsDateWithoutYear(text))
+                return columns.dateName + Q(text) + "には年がありません（例：2026-08-20、令和8年8月20日）";
             const auto date = ParseResultDate(text);
-            if (!date) return columns.dateName + Q(text) + "は日付として読めません（例：2026-08-20、令和8年8月20日）";
+            if (!date)
+                return columns.dateName + Q(text) + "は日付として読めません（例：2026-08-20、令和8年8月20日。" +
+                       std::string(kFirstDrawDate) + "〜" + std::string(kLastAcceptedDate) + "、曜日は日付と同じもの）";
             result.date = *date;
         }
     }
     auto amount = [&](const std::optional<std::size_t>& column, const std::string& name,
-                      std::optional<std::int64_t>& out) -> std::optional<std::string> {
+                      std::optional<std::int64_t>& out, bool yenColumn) -> std::optional<std::string> {
         if (!column) return std::nullopt;
         const std::string text = NormaliseField(fields[*column]);
         const AmountRead read = ParseResultAmount(text);
         if (!read.ok) return name + Q(text) + "は0以上の整数として読めません";
+        if (auto bound = AmountBoundError(name, read.value, yenColumn)) return bound;
         out = read.value;
         return std::nullopt;
     };
     for (std::size_t k = 0; k < kPrizeKindCount; ++k) {
         Prize& p = result.prizes[k];
-        if (auto reason = amount(columns.winners[k], columns.winnersNames[k], p.winners)) return reason;
-        if (auto reason = amount(columns.yen[k], columns.yenNames[k], p.yen)) return reason;
+        if (auto reason = amount(columns.winners[k], columns.winnersNames[k], p.winners, false)) return reason;
+        if (auto reason = amount(columns.yen[k], columns.yenNames[k], p.yen, true)) return reason;
     }
     return std::nullopt;
 }

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdio>
 
+#include "core/calendar.h"
+
 namespace n3 {
 
 namespace {
@@ -22,7 +24,9 @@ std::string_view TrimSpaces(std::string_view s) {
 }
 
 // Drops a weekday after the date: "(木)", "木曜日", "木曜", "(木曜日)".
-std::string_view DropWeekday(std::string_view s) {
+// `weekday` receives its number (0 = Monday), or -1 when there is none.
+std::string_view DropWeekday(std::string_view s, int& weekday) {
+    weekday = -1;
     s = TrimSpaces(s);
     const bool paren = EndsWith(s, ")");
     std::string_view inner = paren ? s.substr(0, s.size() - 1) : s;
@@ -34,16 +38,23 @@ std::string_view DropWeekday(std::string_view s) {
             break;
         }
     if (!named) return s;
-    for (std::string_view day : kWeekdays) {
+    for (std::size_t i = 0; i < kWeekdays.size(); ++i) {
+        const std::string_view day = kWeekdays[i];
         if (!EndsWith(inner, day)) continue;
         std::string_view rest = inner.substr(0, inner.size() - day.size());
         if (paren) {
             if (!EndsWith(rest, "(")) return s;
             rest.remove_suffix(1);
         }
+        weekday = int(i);
         return TrimSpaces(rest);
     }
     return s;
+}
+
+std::string_view DropWeekday(std::string_view s) {
+    int weekday = -1;
+    return DropWeekday(s, weekday);
 }
 
 // Reads a run of ASCII digits (at most 4) at the front of s.
@@ -92,17 +103,27 @@ bool IsDateWithoutYear(std::string_view text) {
 }
 
 std::optional<std::string> ParseResultDate(std::string_view text) {
-    std::string_view s = DropWeekday(text);
-    // The era, if any: its first year in the western calendar.
-    int eraBase = 0;
-    for (const auto& [mark, base] :
-         {std::pair<std::string_view, int>{"令和", 2018}, {"平成", 1988}, {"R", 2018}, {"H", 1988}})
-        if (Take(s, mark)) {
-            eraBase = base;
+    int weekday = -1;
+    std::string_view s = DropWeekday(text, weekday);
+    // The era, if any: its first year in the western calendar, and the
+    // dates it covers (平成 ended on 2019-04-30, 令和 began the next day).
+    struct Era {
+        std::string_view mark;
+        int base;
+        std::string_view first, last;
+    };
+    static constexpr Era kEras[] = {{"令和", 2018, "2019-05-01", "9999-12-31"},
+                                    {"平成", 1988, "1989-01-08", "2019-04-30"},
+                                    {"R", 2018, "2019-05-01", "9999-12-31"},
+                                    {"H", 1988, "1989-01-08", "2019-04-30"}};
+    const Era* era = nullptr;
+    for (const Era& e : kEras)
+        if (Take(s, e.mark)) {
+            era = &e;
             break;
         }
     std::optional<int> year;
-    if (eraBase != 0 && Take(s, "元"))
+    if (era != nullptr && Take(s, "元"))
         year = 1;
     else
         year = TakeNumber(s);
@@ -126,10 +147,14 @@ std::optional<std::string> ParseResultDate(std::string_view text) {
         if (!day) return std::nullopt;
     }
     if (!s.empty()) return std::nullopt;
-    const int y = eraBase != 0 ? eraBase + *year : *year;
-    if (eraBase != 0 && (*year < 1 || *year > 99)) return std::nullopt;
+    const int y = era != nullptr ? era->base + *year : *year;
+    if (era != nullptr && (*year < 1 || *year > 99)) return std::nullopt;
     if (!RealDate(y, *month, *day)) return std::nullopt;
-    return Format(y, *month, *day);
+    std::string iso = Format(y, *month, *day);
+    if (era != nullptr && (iso < era->first || iso > era->last)) return std::nullopt;
+    if (!WithinDrawYears(iso)) return std::nullopt;
+    if (weekday >= 0 && weekday != WeekdayOf(y, *month, *day)) return std::nullopt;
+    return iso;
 }
 
 }  // namespace n3

@@ -10,11 +10,13 @@
 
 namespace n3 {
 
-// The date as YYYY-MM-DD, or nullopt when the text is no real date.
+// The date as YYYY-MM-DD, or nullopt when the text is no real date, its
+// weekday is not that of the date, its era does not cover it (平成45年), or
+// it lies outside the years of the draws (1994-10-07 to 2099-12-31).
 std::optional<std::string> ParseResultDate(std::string_view normalisedText);
 
 // "8/20" or "8月20日": a day without its year, which names no date of the
-// history; such a field is read as an unknown date.
+// history; the reader refuses such a field, saying the year is missing.
 bool IsDateWithoutYear(std::string_view normalisedText);
 
 }  // namespace n3

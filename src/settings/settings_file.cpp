@@ -221,7 +221,7 @@ MonthlyBudgetResult ReadMonthlyBudget(const std::string& path) {
         const auto yen = ParseMonthlyBudget(equals == std::string_view::npos ? "" : line.substr(equals + 1));
         if (!yen) {
             result.yen.reset();
-            result.error = LineLabel(path, n + 1) + "の月の予算「" + std::string(line.substr(equals + 1)) +
+            result.error = LineLabel(path, n + 1) + "の月の予算「" + EchoText(line.substr(equals + 1)) +
                            "」は円の金額ではありません。";
             return result;
         }

@@ -1,6 +1,8 @@
 #include "tickets/ticket.h"
 
+#include "core/calendar.h"
 #include "core/draw.h"
+#include "io/echo_text.h"
 
 namespace n3 {
 
@@ -41,7 +43,10 @@ bool IsValidDate(std::string_view text) {
 }
 
 std::string PurchaseError(const Purchase& p) {
-    if (!IsValidDate(p.購入日)) return "購入日「" + p.購入日 + "」は YYYY-MM-DD の日付ではありません。";
+    if (!IsValidDate(p.購入日)) return "購入日「" + EchoText(p.購入日) + "」は YYYY-MM-DD の日付ではありません。";
+    if (!WithinDrawYears(p.購入日))
+        return "購入日「" + p.購入日 + "」は " + std::string(kFirstDrawDate) + "〜" + std::string(kLastAcceptedDate) +
+               " の日付で指定してください。";
     if (p.最初の回数 < 1 || p.最初の回数 > kMaxDrawNo)
         return "最初の回数は 1〜" + std::to_string(kMaxDrawNo) + " で指定してください。";
     if (p.継続回数 < 1 || p.継続回数 > kMaxCoveredDraws)
@@ -49,7 +54,7 @@ std::string PurchaseError(const Purchase& p) {
     if (p.lastDraw() > kMaxDrawNo) return "最後の回数が " + std::to_string(kMaxDrawNo) + " を超えます。";
     const int length = NumberLength(p.種類);
     if (int(p.番号.size()) != length || !AllDigits(p.番号))
-        return "番号「" + p.番号 + "」は" + std::string(BetTypeName(p.種類)) + "では " + std::to_string(length) +
+        return "番号「" + EchoText(p.番号) + "」は" + std::string(BetTypeName(p.種類)) + "では " + std::to_string(length) +
                " 桁の数字で指定してください。";
     // A triple has one order only: there is no box to win, and a set is
     // half a box, so neither is sold for it.
@@ -57,6 +62,15 @@ std::string PurchaseError(const Purchase& p) {
         return "ゾロ目（" + p.番号 + "）は" + std::string(BetTypeName(p.種類)) + "では買えません。";
     if (p.口数 < 1 || p.口数 > kMaxUnits) return "口数は 1〜" + std::to_string(kMaxUnits) + " で指定してください。";
     if (p.メモ.find_first_of("\r\n") != std::string::npos) return "メモに改行は入れられません。";
+    return {};
+}
+
+std::string NewMemoError(std::string_view memo) {
+    for (const char c : memo)
+        if ((static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7f)
+            return "メモに制御文字は入れられません（「" + EchoText(memo) + "」）。";
+    if (memo.size() > kMaxMemoBytes)
+        return "メモが長すぎます（" + std::to_string(kMaxMemoBytes / 3) + " 文字まで）：「" + EchoText(memo) + "」";
     return {};
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "tickets/yen_sum.h"
+
 namespace n3 {
 
 enum class BetType { Straight, Box, Set, Mini };
@@ -19,6 +21,10 @@ inline constexpr std::array<std::string_view, kBetTypeCount> kBetTypeWords = {"s
 inline constexpr int kMaxCoveredDraws = 20;  // 継続回数 1..20
 inline constexpr int kMaxUnits = 99;         // 口数 1..99
 inline constexpr std::int64_t kUnitPriceYen = 200;
+// The book holds at most this many purchases (a purchase a day for over
+// fifty years), so that checking it takes a bounded amount of memory.
+inline constexpr int kMaxPurchases = 20'000;
+inline constexpr std::size_t kMaxMemoBytes = 600;  // 200 Japanese characters
 
 struct Purchase {
     std::int64_t id = 0;  // the store's row id; 0 before it is stored
@@ -32,7 +38,7 @@ struct Purchase {
 
     int lastDraw() const { return 最初の回数 + 継続回数 - 1; }
     // 200 yen per unit per draw, セット included.
-    std::int64_t cost() const { return kUnitPriceYen * 口数 * 継続回数; }
+    std::int64_t cost() const { return MultiplyYen(MultiplyYen(kUnitPriceYen, 口数), 継続回数); }
     bool operator==(const Purchase&) const = default;
 };
 
@@ -46,5 +52,9 @@ inline int NumberLength(BetType type) { return type == BetType::Mini ? 2 : 3; }
 bool IsValidDate(std::string_view text);
 // The reason (Japanese) a purchase cannot be stored; empty when it can.
 std::string PurchaseError(const Purchase& p);
+// What a memo written from now on must also keep to: no control characters
+// (a terminal's escapes) and at most kMaxMemoBytes. Memos stored before
+// these rules are read and shown (cleaned) as they are.
+std::string NewMemoError(std::string_view memo);
 
 }  // namespace n3

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "tickets/yen_sum.h"
+
 namespace n3 {
 
 namespace {
@@ -101,7 +103,7 @@ std::vector<DrawOutcome> CheckBook(const std::vector<Purchase>& book, const Draw
                     const DrawResult* result = index.result(no);
                     const std::optional<std::int64_t> yen = result ? result->prize(*o.prize).yen : std::nullopt;
                     o.outcome = yen ? Outcome::Won : Outcome::PrizeUnknown;
-                    o.yen = yen ? *yen * p.口数 : 0;
+                    o.yen = yen ? MultiplyYen(*yen, p.口数) : 0;
                 }
             }
             outcomes.push_back(o);

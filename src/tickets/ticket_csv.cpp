@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "io/csv_records.h"
+#include "io/echo_text.h"
 #include "io/field_text.h"
 #include "io/text_encoding.h"
 
@@ -65,18 +66,22 @@ TicketCsvResult ReadTicketCsv(const std::string& bytes) {
         const std::string first = NormaliseField(record.fields[1]), count = NormaliseField(record.fields[2]),
                           units = NormaliseField(record.fields[5]);
         if (!ReadInt(first, p.最初の回数))
-            return Failure(record.line, "最初の回数「" + first + "」が数ではありません。");
-        if (!ReadInt(count, p.継続回数)) return Failure(record.line, "継続回数「" + count + "」が数ではありません。");
-        if (!ReadInt(units, p.口数)) return Failure(record.line, "口数「" + units + "」が数ではありません。");
+            return Failure(record.line, "最初の回数「" + EchoText(first) + "」が数ではありません。");
+        if (!ReadInt(count, p.継続回数)) return Failure(record.line, "継続回数「" + EchoText(count) + "」が数ではありません。");
+        if (!ReadInt(units, p.口数)) return Failure(record.line, "口数「" + EchoText(units) + "」が数ではありません。");
         p.番号 = NormaliseField(record.fields[3]);
         const std::string type = NormaliseField(record.fields[4]);
         const auto bet = ParseBetType(type);
         if (!bet)
             return Failure(record.line,
-                           "種類「" + type + "」はストレート、ボックス、セット、ミニのどれでもありません。");
+                           "種類「" + EchoText(type) + "」はストレート、ボックス、セット、ミニのどれでもありません。");
         p.種類 = *bet;
         if (record.fields.size() == 7) p.メモ = record.fields[6];
         if (std::string why = PurchaseError(p); !why.empty()) return Failure(record.line, why);
+        if (std::string why = NewMemoError(p.メモ); !why.empty()) return Failure(record.line, why);
+        if (result.purchases.size() >= std::size_t(kMaxPurchases))
+            return Failure(record.line, "購入記録が多すぎます（一冊に " + std::to_string(kMaxPurchases) +
+                                            " 件まで）。ファイルを分けて、古い記録を書き出してから消してください。");
         result.purchases.push_back(std::move(p));
     }
     if (reader.error()) return Failure(reader.error()->line, reader.error()->reason);

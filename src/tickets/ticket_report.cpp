@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "io/echo_text.h"
+
 namespace n3 {
 
 namespace {
@@ -31,6 +33,10 @@ std::string MonthCsv(const std::string& name, const BookTotals& t, const std::st
            PercentNumber(t.returnPercent()) + "\r\n";
 }
 
+// A stored text as a terminal line may show it: control characters (a
+// terminal's escapes among them) as "?", and no longer than a memo may be.
+std::string Shown(const std::string& text) { return EchoText(text, kMaxMemoBytes); }
+
 }  // namespace
 
 std::string OutcomeYenText(const DrawOutcome& o) {
@@ -48,8 +54,8 @@ std::string TicketReportText(const TicketReport& r) {
         const Purchase& p = r.book[o.purchase];
         const std::string type(BetTypeName(p.種類));
         const std::string yen = o.outcome == Outcome::Won ? FormatYen(o.yen) + " 円" : "";
-        std::snprintf(line, sizeof line, "%s  %5d  %-3s  %s  %2d口  %-3s  %s  %s\n", p.購入日.c_str(), o.回数,
-                      p.番号.c_str(), type.c_str(), p.口数, DrawnText(o).empty() ? "---" : DrawnText(o).c_str(),
+        std::snprintf(line, sizeof line, "%s  %5d  %-3s  %s  %2d口  %-3s  %s  %s\n", Shown(p.購入日).c_str(), o.回数,
+                      Shown(p.番号).c_str(), type.c_str(), p.口数, DrawnText(o).empty() ? "---" : DrawnText(o).c_str(),
                       OutcomeText(o).c_str(), yen.c_str());
         out += line;
     }
@@ -106,10 +112,10 @@ std::string TicketListText(const std::vector<Purchase>& book) {
     char line[512];
     for (const Purchase& p : book) {
         std::snprintf(line, sizeof line, "%lld  %s  第%d回〜第%d回  %s  %s  %d口  %s円", static_cast<long long>(p.id),
-                      p.購入日.c_str(), p.最初の回数, p.lastDraw(), p.番号.c_str(),
+                      Shown(p.購入日).c_str(), p.最初の回数, p.lastDraw(), Shown(p.番号).c_str(),
                       std::string(BetTypeName(p.種類)).c_str(), p.口数, FormatYen(p.cost()).c_str());
         out += line;
-        if (!p.メモ.empty()) out += "  " + p.メモ;
+        if (!p.メモ.empty()) out += "  " + Shown(p.メモ);
         out += '\n';
     }
     return out;

@@ -11,8 +11,8 @@ std::string MonthOf(const Purchase& p) { return p.購入日.substr(0, 7); }
 
 void AddPurchase(BookTotals& t, const Purchase& p) {
     ++t.purchases;
-    t.units += std::int64_t(p.口数) * p.継続回数;
-    t.spent += p.cost();
+    t.units = AddYen(t.units, MultiplyYen(p.口数, p.継続回数));
+    t.spent = AddYen(t.spent, p.cost());
 }
 
 void AddOutcome(BookTotals& t, const DrawOutcome& o) {
@@ -21,7 +21,7 @@ void AddOutcome(BookTotals& t, const DrawOutcome& o) {
     case Outcome::Lost: break;
     case Outcome::Won:
         ++t.wins;
-        t.won += o.yen;
+        t.won = AddYen(t.won, o.yen);
         break;
     case Outcome::PrizeUnknown:
         ++t.wins;
@@ -58,7 +58,7 @@ BookSummary Summarise(const std::vector<Purchase>& book, const std::vector<DrawO
     }
     std::int64_t running = 0;
     for (auto& [name, totals] : byMonth) {
-        running += totals.balance();
+        running = AddYen(running, totals.balance());
         summary.months.push_back({name, totals, running});
     }
     return summary;
@@ -66,7 +66,9 @@ BookSummary Summarise(const std::vector<Purchase>& book, const std::vector<DrawO
 
 std::string FormatYen(std::int64_t yen) {
     const bool negative = yen < 0;
-    std::string digits = std::to_string(negative ? -yen : yen);
+    // The magnitude as unsigned: the most negative value has no positive twin.
+    const std::uint64_t magnitude = negative ? 0 - std::uint64_t(yen) : std::uint64_t(yen);
+    std::string digits = std::to_string(magnitude);
     for (int i = int(digits.size()) - 3; i > 0; i -= 3) digits.insert(std::size_t(i), ",");
     return negative ? "-" + digits : digits;
 }
@@ -116,8 +118,8 @@ std::optional<BudgetCheck> OverBudget(const std::vector<Purchase>& book, const P
     check.month = MonthOf(candidate);
     check.budget = *monthlyBudget;
     for (const Purchase& p : book)
-        if (MonthOf(p) == check.month && !(candidate.id != 0 && p.id == candidate.id)) check.spentBefore += p.cost();
-    check.spentAfter = check.spentBefore + candidate.cost();
+        if (MonthOf(p) == check.month && !(candidate.id != 0 && p.id == candidate.id)) check.spentBefore = AddYen(check.spentBefore, p.cost());
+    check.spentAfter = AddYen(check.spentBefore, candidate.cost());
     if (check.spentAfter <= check.budget) return std::nullopt;
     return check;
 }

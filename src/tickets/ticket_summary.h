@@ -8,6 +8,7 @@
 
 #include "core/chart_data.h"
 #include "tickets/ticket_check.h"
+#include "tickets/yen_sum.h"
 
 namespace n3 {
 
@@ -22,7 +23,7 @@ struct BookTotals {
     int wins = 0;                                         // draws won (prize known or not)
     int pending = 0;                                      // draws not drawn yet
     int prizesUnknown = 0;                                // draws won whose prize is not known
-    std::int64_t balance() const { return won - spent; }  // 収支
+    std::int64_t balance() const { return SubtractYen(won, spent); }  // 収支
     // 回収率 in percent; nullopt while nothing was spent.
     std::optional<double> returnPercent() const;
 };

@@ -114,7 +114,7 @@ TEST(Cli, EveryBadFileLeavesTheDatabaseExactlyAsItWas) {
         {"回数,第1数字,第2数字,第3数字\n1,9,9,9\n5,5,5,5\n6,1,-1,1\n", 4},  // digit outside 0..9
         {"回号,当せん番号\n1,999\n5,555\n6,1a3\n", 4},                      // not a digit
         {"回号,当せん番号\n1,999\n5,555\n第1回,111\n", 4},                  // draw number twice
-        {"回号,日付,当せん番号\n1,x,999\n5,x,555\n6,123\n", 4},             // wrong shape
+        {"回号,日付,当せん番号\n1,-,999\n5,-,555\n6,123\n", 4},             // wrong shape
         {"回号,当せん番号\n1,999\n5,555\n6,\"123\n", 4},                    // quote never closed
     };
     for (const auto& c : cases) {

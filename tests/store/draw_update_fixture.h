@@ -55,7 +55,7 @@ protected:
             r.date = "2026-08-" + std::to_string(no - 7034);
             results.push_back(r);
         }
-        ImportDrawsAndResults(store, draws, results, true, false);
+        ImportDrawsAndResults(store, draws, results, false);
     }
 
     static std::string DrawFileName(int no) { return "A100" + std::to_string(no) + ".CSV"; }

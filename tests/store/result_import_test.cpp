@@ -31,7 +31,7 @@ TEST(ResultImport, DisagreeingDigitsAreRefusedWithBothValuesUnlessReplacing) {
     DrawResult r;
     r.回数 = 2;
     r.date = "2026-01-02";
-    auto outcome = ImportDrawsAndResults(store, {MakeDraw(2, 4, 5, 7), MakeDraw(3, 0, 0, 1)}, {r}, true, false);
+    auto outcome = ImportDrawsAndResults(store, {MakeDraw(2, 4, 5, 7), MakeDraw(3, 0, 0, 1)}, {r}, false);
     ASSERT_FALSE(outcome.done());
     ASSERT_EQ(outcome.conflicts.size(), 1u);
     const std::string text = DescribeConflicts(outcome.conflicts);
@@ -41,7 +41,7 @@ TEST(ResultImport, DisagreeingDigitsAreRefusedWithBothValuesUnlessReplacing) {
     EXPECT_EQ(store.DrawCount(), 2);  // nothing written
     EXPECT_TRUE(ReadResults(store).empty());
 
-    outcome = ImportDrawsAndResults(store, {MakeDraw(2, 4, 5, 7), MakeDraw(3, 0, 0, 1)}, {r}, true, true);
+    outcome = ImportDrawsAndResults(store, {MakeDraw(2, 4, 5, 7), MakeDraw(3, 0, 0, 1)}, {r}, true);
     EXPECT_TRUE(outcome.done());
     EXPECT_EQ(outcome.counts.added, 1);
     EXPECT_EQ(outcome.counts.replaced, 1);
@@ -57,11 +57,11 @@ TEST(ResultImport, AFileWithoutAFigureKeepsTheStoredOne) {
     full.回数 = 1;
     full.date = "2026-01-01";
     full.prize(PrizeKind::Straight) = Prize{3, 90000};
-    ImportDrawsAndResults(store, {MakeDraw(1, 1, 2, 3)}, {full}, true, false);
+    ImportDrawsAndResults(store, {MakeDraw(1, 1, 2, 3)}, {full}, false);
     DrawResult dateOnly;
     dateOnly.回数 = 1;
     dateOnly.date = "2026-01-02";
-    ImportDrawsAndResults(store, {MakeDraw(1, 1, 2, 3)}, {dateOnly}, true, false);
+    ImportDrawsAndResults(store, {MakeDraw(1, 1, 2, 3)}, {dateOnly}, false);
     const ResultHistory stored = ReadResults(store);
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].date, "2026-01-02");
@@ -83,7 +83,7 @@ TEST(ResultImport, TheShippedFilesGoInAndComeBackOutUnchanged) {
     const auto path = dir.file("x.db");
     {
         auto store = DrawStore::Open(path);
-        const ResultImport in = ImportDrawsAndResults(store, data.draws, data.results, true, false);
+        const ResultImport in = ImportDrawsAndResults(store, data.draws, data.results, false);
         ASSERT_TRUE(in.done());
         EXPECT_EQ(in.counts.added, int(history.draws.size()));
         EXPECT_EQ(in.results, int(results.results.size()));
@@ -99,7 +99,7 @@ TEST(ResultImport, TheShippedFilesGoInAndComeBackOutUnchanged) {
     const auto path2 = dir.file("y.db");
     {
         auto store = DrawStore::Open(path2);
-        ASSERT_TRUE(ImportDrawsAndResults(store, back.draws, back.results, true, false).done());
+        ASSERT_TRUE(ImportDrawsAndResults(store, back.draws, back.results, false).done());
     }
     const HistorySnapshot snap2 = LoadHistorySnapshot(path2);
     EXPECT_EQ(snap2.results, snap.results);

@@ -28,6 +28,9 @@ std::optional<long long> Arguments::number(const std::string& name, long long lo
 }
 
 bool Parse(int argc, char** argv, Arguments& args, std::string& reason) {
+    // Every option and switch may be given once: of two values neither is
+    // taken silently.
+    std::set<std::string> given;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a.rfind("--", 0) != 0 || a.size() == 2) {
@@ -35,6 +38,10 @@ bool Parse(int argc, char** argv, Arguments& args, std::string& reason) {
             continue;
         }
         const std::string name = a.substr(2);
+        if (!given.insert(name).second) {
+            reason = a + " が二回以上指定されています";
+            return false;
+        }
         if (SwitchNames().count(name)) {
             args.switches.insert(name);
             continue;

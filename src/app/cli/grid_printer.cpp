@@ -4,9 +4,14 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "io/echo_text.h"
+
 namespace n3 {
 
 namespace {
+
+// A cell longer than this is cut with "…" in the text format.
+constexpr std::size_t kShownCellChars = 1000;
 
 // Display width of UTF-8 text in terminal columns: ASCII and half-width
 // katakana take one column, everything else two.
@@ -58,22 +63,25 @@ bool IsWholeRowCell(const GridModel& grid, int row) {
 }  // namespace
 
 void PrintText(std::ostream& out, const PrintedWindow& window) {
-    out << window.caption << '\n';
+    // Texts come from files and the database: a terminal gets them with
+    // control characters shown as "?" (EchoText), never its escapes.
+    out << EchoText(window.caption, kShownCellChars) << '\n';
     for (const GridModel& grid : window.grids) {
         std::vector<int> widths(std::size_t(grid.columns()), 1);
         for (int r = 1; r <= grid.rows(); ++r) {
             if (IsWholeRowCell(grid, r)) continue;
             for (int c = 1; c <= grid.columns(); ++c)
-                widths[std::size_t(c - 1)] = std::max(widths[std::size_t(c - 1)], DisplayWidth(grid.text(c, r)));
+                widths[std::size_t(c - 1)] =
+                    std::max(widths[std::size_t(c - 1)], DisplayWidth(EchoText(grid.text(c, r), kShownCellChars)));
         }
         for (int r = 1; r <= grid.rows(); ++r) {
             if (IsWholeRowCell(grid, r)) {
-                out << grid.text(1, r) << '\n';
+                out << EchoText(grid.text(1, r), kShownCellChars) << '\n';
                 continue;
             }
             std::string line;
             for (int c = 1; c <= grid.columns(); ++c) {
-                const std::string& t = grid.text(c, r);
+                const std::string t = EchoText(grid.text(c, r), kShownCellChars);
                 const int pad = widths[std::size_t(c - 1)] - DisplayWidth(t);
                 if (c > 1) line += ' ';
                 if (grid.style(c, r).hAlign == HAlign::Left) {

@@ -23,7 +23,7 @@ int RunImport(const Arguments& args) {
     }
     DrawStore store = DrawStore::Open(args.db, true);
     const ResultImport outcome =
-        ImportDrawsAndResults(store, parsed.draws, parsed.results, parsed.carriesResults, args.has("replace"));
+        ImportDrawsAndResults(store, parsed.draws, parsed.results, args.has("replace"));
     if (!outcome.done()) {
         std::cerr << file << ": データベースの当選番号とファイルの当選番号が違う回があります。\n"
                   << DescribeConflicts(outcome.conflicts)

@@ -20,7 +20,7 @@ int RunImportBundled(const Arguments& args) {
         return 1;
     }
     DrawStore store = DrawStore::Open(args.db, true);
-    const ResultImport outcome = ImportDrawsAndResults(store, data.draws, data.results, true, args.has("replace"));
+    const ResultImport outcome = ImportDrawsAndResults(store, data.draws, data.results, args.has("replace"));
     if (!outcome.done()) {
         std::cerr << "データベースの当選番号と同梱のデータの当選番号が違う回があります。\n"
                   << DescribeConflicts(outcome.conflicts)

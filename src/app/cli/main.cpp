@@ -27,9 +27,12 @@ int main(int argc, char** argv) {
     std::string reason;
     if (!Parse(argc, argv, args, reason)) return Usage(reason);
     if (args.db.empty()) {
-        // The data folder is created on first use; when that fails, opening
-        // the database below reports it.
-        MakeDataFolder(DataFolder());
+        // The data folder is created on first use; when that fails, the
+        // reason is said here (opening the database would only find no file).
+        if (std::string why; !MakeDataFolder(DataFolder(), &why) && args.positional[0] != "where") {
+            std::cerr << "データフォルダ「" << DataFolder() << "」を作成できません。\n理由：" << why << '\n';
+            return 1;
+        }
         args.db = DefaultDatabasePath();
     }
     if (args.settings.empty()) args.settings = DefaultSettingsPath();

@@ -9,9 +9,11 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/cli/commands.h"
+#include "app/cli/print_parent.h"
 #include "platform/store/startup_load.h"
 
 extern char** environ;
@@ -41,8 +43,18 @@ int RunPrint(const Arguments& args) {
     for (auto& w : words) argv.push_back(w.data());
     argv.push_back(nullptr);
 
+    // The environment as it is, with this program's id for the print
+    // program to watch.
+    const std::string parentEntry = std::string(kPrintParentVariable) + "=" + std::to_string(::getpid());
+    std::vector<char*> environment;
+    const std::string prefix = std::string(kPrintParentVariable) + "=";
+    for (char** e = environ; *e != nullptr; ++e)
+        if (std::string_view(*e).rfind(prefix, 0) != 0) environment.push_back(*e);
+    environment.push_back(const_cast<char*>(parentEntry.c_str()));
+    environment.push_back(nullptr);
+
     pid_t child = 0;
-    if (posix_spawn(&child, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0) {
+    if (posix_spawn(&child, program.c_str(), nullptr, nullptr, argv.data(), environment.data()) != 0) {
         std::cerr << program << " を起動できません。\n";
         return 1;
     }

@@ -60,6 +60,7 @@ int Add(const Arguments& args) {
     p.購入日 = args.option("date").value_or(Today());
     p.メモ = args.option("memo").value_or("");
     if (std::string why = PurchaseError(p); !why.empty()) throw UsageError{why};
+    if (std::string why = NewMemoError(p.メモ); !why.empty()) throw UsageError{why};
 
     const MonthlyBudgetResult budget = ReadMonthlyBudget(SettingsPath(args));
     if (!budget.ok()) std::cerr << budget.error << '\n';

@@ -91,7 +91,7 @@ UpdateOutcome UpdateDraws(Database& database, const std::string& source, HttpCli
             }
             ResultHistory results;
             if (fetched.result) results.push_back(*fetched.result);
-            ResultImport stored = database.Import({fetched.draw}, results, true, false);
+            ResultImport stored = database.Import({fetched.draw}, results, false);
             if (!stored.done()) {
                 const DigitConflict conflict = stored.conflicts.front();
                 if (!events.replaceDiffering || !events.replaceDiffering(conflict)) {
@@ -103,7 +103,7 @@ UpdateOutcome UpdateDraws(Database& database, const std::string& source, HttpCli
                     AppendStored(out);
                     return out;
                 }
-                stored = database.Import({fetched.draw}, results, true, true);
+                stored = database.Import({fetched.draw}, results, true);
             }
             out.storedDraws.push_back(no);
             if (fetched.result) ++out.results;

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "io/file_io.h"
 #include "platform/store/draw_store.h"
 #include "settings/settings_file.h"
 
@@ -59,18 +60,23 @@ std::string DataFolderFor(const std::string& programFolder) {
     return IsPortableFolder(programFolder) ? programFolder : UserDataFolder();
 }
 
-bool MakeDataFolder(const std::string& folder) {
+bool MakeDataFolder(const std::string& folder, std::string* reason) {
     std::error_code ec;
     if (std::filesystem::is_directory(folder, ec)) return true;
+    const auto fail = [reason](int error) {
+        if (reason != nullptr) *reason = ReasonText(error);
+        return false;
+    };
     // Parents first, each created with the user's permissions only.
     const std::filesystem::path path(folder);
     std::filesystem::path partial;
     for (const auto& part : path) {
         partial /= part;
         if (std::filesystem::is_directory(partial, ec)) continue;
-        if (::mkdir(partial.c_str(), 0700) != 0 && errno != EEXIST) return false;
+        if (::mkdir(partial.c_str(), 0700) != 0 && errno != EEXIST) return fail(errno);
     }
-    return std::filesystem::is_directory(folder, ec);
+    if (std::filesystem::is_directory(folder, ec)) return true;
+    return fail(ENOTDIR);
 }
 
 std::string FindProgramFile(const std::string& programFolder, const std::string& name) {

@@ -36,8 +36,9 @@ std::string UserDataFolder();
 std::string DataFolderFor(const std::string& programFolder);
 
 // Creates `folder` and its missing parents (new ones readable by the user
-// only). False when it cannot be created.
-bool MakeDataFolder(const std::string& folder);
+// only). False when it cannot be created; `reason` then says why (the
+// permission, a file in the way...).
+bool MakeDataFolder(const std::string& folder, std::string* reason = nullptr);
 
 // A file installed with the program: `programFolder`/name when it exists
 // (build tree, portable copy), else <programFolder>/../share/numbers3zubarin/name

@@ -24,9 +24,8 @@ HistorySnapshot Database::ReadSnapshot() const {
     return snapshot;
 }
 
-ResultImport Database::Import(const std::vector<Draw>& draws, const ResultHistory& results, bool checkDigits,
-                              bool replaceDiffering) {
-    return ImportDrawsAndResults(draws_, draws, results, checkDigits, replaceDiffering);
+ResultImport Database::Import(const std::vector<Draw>& draws, const ResultHistory& results, bool replaceDiffering) {
+    return ImportDrawsAndResults(draws_, draws, results, replaceDiffering);
 }
 
 }  // namespace n3

@@ -39,7 +39,10 @@ PRAGMA user_version = 1;
 DrawStore::DrawStore(sqlite3* db, std::string path) : db_(db), path_(std::move(path)) {}
 
 DrawStore::DrawStore(DrawStore&& other) noexcept
-    : db_(other.db_), path_(std::move(other.path_)), onChange_(std::move(other.onChange_)) {
+    : upgradeBlocked_(std::move(other.upgradeBlocked_)),
+      db_(other.db_),
+      path_(std::move(other.path_)),
+      onChange_(std::move(other.onChange_)) {
     other.db_ = nullptr;
 }
 
@@ -48,6 +51,7 @@ DrawStore& DrawStore::operator=(DrawStore&& other) noexcept {
         sqlite3_close(db_);
         db_ = other.db_;
         path_ = std::move(other.path_);
+        upgradeBlocked_ = std::move(other.upgradeBlocked_);
         onChange_ = std::move(other.onChange_);
         other.db_ = nullptr;
     }
@@ -117,13 +121,35 @@ DrawStore DrawStore::Open(const std::string& path, bool createIfMissing) {
             (void)store.ReadRows(RowCheck::DigitsAsStored);
             try {
                 (void)store.ReadRows(RowCheck::Strict);
-            } catch (const StoreError&) {
+            } catch (const StoreError& e) {
                 upgrade = false;
+                store.upgradeBlocked_ = e.what();
             }
         }
     }
     if (upgrade) PrepareSchema(db, path, !exists);
     return store;
+}
+
+void DrawStore::RequireNewestVersion() const {
+    if (!upgradeBlocked_) return;
+    throw StoreError(*upgradeBlocked_ +
+                     "\n\nこのため、ファイルは古い形式のままで、当選結果と購入記録の表がまだありません。"
+                     "\n直すには、デスクトップ版の「当選データ入力」で正しくない数字を直すか、"
+                     "numbers3zubarin-cli import-bundled --replace で同梱の当選データに置き換えてください。"
+                     "直したあと次に開いたときに、新しい形式に更新します。");
+}
+
+void DrawStore::RetryUpgrade() {
+    if (!upgradeBlocked_) return;
+    try {
+        (void)ReadRows(RowCheck::Strict);
+    } catch (const StoreError& e) {
+        upgradeBlocked_ = e.what();
+        RequireNewestVersion();
+    }
+    PrepareSchema(db_, path_, false);
+    upgradeBlocked_.reset();
 }
 
 void DrawStore::Exec(const char* sql) const {

@@ -88,8 +88,20 @@ public:
     void DeleteDraws(const std::vector<int>& drawNos);
     int DrawCount() const;
 
+    // Why a file of an older version stays at it (digits that must be
+    // mended first), or nullptr when the file is at the newest version.
+    const std::string* upgradeBlocked() const { return upgradeBlocked_ ? &*upgradeBlocked_ : nullptr; }
+    // Throws StoreError saying what keeps the file at its old version and
+    // how to mend it, when it is kept there; for the tables the old
+    // version does not have yet.
+    void RequireNewestVersion() const;
+    // Tries the upgrade again (after digits were mended). Throws as
+    // RequireNewestVersion when the digits are still wrong.
+    void RetryUpgrade();
+
 private:
     explicit DrawStore(sqlite3* db, std::string path);
+    std::optional<std::string> upgradeBlocked_;
     DrawHistory ReadRows(RowCheck check) const;
     void Exec(const char* sql) const;
     sqlite3* db_ = nullptr;

@@ -23,11 +23,13 @@ std::string CannotCreate(const std::string& path, const std::string& reason) {
 // The temporary file and its journal go when the creation does not finish.
 class Temporary {
 public:
-    explicit Temporary(std::string name) : name_(std::move(name)) {}
+    Temporary(std::string name, int lock) : name_(std::move(name)), lock_(lock) {}
     ~Temporary() {
-        if (name_.empty()) return;
-        ::unlink(name_.c_str());
-        ::unlink((name_ + "-journal").c_str());
+        if (!name_.empty()) {
+            ::unlink(name_.c_str());
+            ::unlink((name_ + "-journal").c_str());
+        }
+        ::close(lock_);
     }
     Temporary(const Temporary&) = delete;
     Temporary& operator=(const Temporary&) = delete;
@@ -36,6 +38,7 @@ public:
 
 private:
     std::string name_;
+    int lock_;
 };
 
 class Connection {
@@ -62,13 +65,11 @@ void CreateDatabaseFile(const std::string& path, const std::function<void(sqlite
     if (!target.error.empty()) throw StoreError(CannotCreate(path, target.error));
     RemoveStaleTemporaries(target.path);
 
-    const std::string pattern = TemporaryPattern(target.path);
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
+    std::string name;
+    const int fd = CreateLockedTemporary(target.path, name);
     if (fd < 0) throw StoreError(CannotCreate(path, ReasonText(errno)));
-    ::close(fd);
-    Temporary temp(name.data());
+    // Locked while this start writes it: another start's clean-up leaves it.
+    Temporary temp(name, fd);
 
     {
         Connection c;

@@ -3,7 +3,11 @@
 
 #include <sqlite3.h>
 
+#include <tuple>
 #include <unordered_map>
+
+#include "core/calendar.h"
+#include "io/echo_text.h"
 
 namespace n3 {
 
@@ -38,6 +42,16 @@ constexpr const char* kUpsert =
 
 void Exec(sqlite3* db, const char* sql) { ExecSql(db, sql); }
 
+bool IsIsoDate(const std::string& text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+    for (std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
+        if (text[i] < '0' || text[i] > '9') return false;
+    const int y = std::stoi(text.substr(0, 4)), m = std::stoi(text.substr(5, 2)), d = std::stoi(text.substr(8, 2));
+    static constexpr int kDays[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (m < 1 || m > 12 || d < 1 || d > kDays[m - 1]) return false;
+    return !(m == 2 && d == 29 && !((y % 4 == 0 && y % 100 != 0) || y % 400 == 0));
+}
+
 std::string DigitsText(const std::array<std::optional<int>, 3>& digits) {
     std::string s;
     for (const auto& d : digits) s += d ? char('0' + *d) : '?';
@@ -69,15 +83,41 @@ std::vector<DigitConflict> FindConflicts(sqlite3* db, const std::vector<Draw>& d
 }  // namespace
 
 ResultHistory ReadResults(const DrawStore& store) {
+    store.RequireNewestVersion();
     ResultHistory results;
     Query q(store.connection(), kSelect);
+    int previous = 0;
     while (q.step()) {
         DrawResult r;
-        r.回数 = int(q.number(0).value_or(0));
+        const std::optional<std::int64_t> no = q.number(0);
+        const auto bad = [&](const std::string& why) {
+            return StoreError("データベースファイル「" + store.path() + "」の当選結果を読み込めません。\n理由：" +
+                              (no ? "第" + std::to_string(*no) + "回の行：" : std::string()) + why +
+                              "\nデータベースは変更していません。");
+        };
+        // Ascending by the primary key: a number not above the previous
+        // one cannot come from a table of this program's shape.
+        if (!no || *no < 1 || *no > kMaxDrawNo || *no <= previous)
+            throw bad("回数が 1〜" + std::to_string(kMaxDrawNo) + " の整数ではありません");
+        r.回数 = int(*no);
+        previous = r.回数;
         r.date = q.text(1);
+        if (!r.date.empty() && (!IsIsoDate(r.date) || !WithinDrawYears(r.date)))
+            throw bad("抽せん日「" + EchoText(r.date) + "」は " + std::string(kFirstDrawDate) + "〜" +
+                      std::string(kLastAcceptedDate) + " の日付ではありません");
         for (std::size_t k = 0; k < kPrizeKindCount; ++k) {
-            r.prizes[k].winners = q.number(int(2 + 2 * k));
-            r.prizes[k].yen = q.number(int(3 + 2 * k));
+            const int winners = int(2 + 2 * k), yen = int(3 + 2 * k);
+            for (const auto& [column, bound, name, unit] : {std::tuple{winners, kMaxWinners, "口数", "口"},
+                                                             std::tuple{yen, kMaxPrizeYen, "当せん金額", "円"}}) {
+                const bool known = sqlite3_column_type(q.handle(), column) != SQLITE_NULL;
+                const std::optional<std::int64_t> value = q.number(column);
+                if (known && (!value || *value < 0 || *value > bound))
+                    throw bad(std::string(kPrizeKindNames[k]) + "の" + name +
+                              "「" + EchoText(q.text(column)) + "」が 0〜" + std::to_string(bound) + " " + unit +
+                              "の整数ではありません");
+            }
+            r.prizes[k].winners = q.number(winners);
+            r.prizes[k].yen = q.number(yen);
         }
         results.push_back(std::move(r));
     }
@@ -85,19 +125,49 @@ ResultHistory ReadResults(const DrawStore& store) {
 }
 
 ResultImport ImportDrawsAndResults(DrawStore& store, const std::vector<Draw>& draws, const ResultHistory& results,
-                                   bool checkDigits, bool replaceDiffering) {
+                                   bool replaceDiffering) {
     sqlite3* db = store.connection();
     ResultImport outcome;
-    Exec(db, "BEGIN IMMEDIATE");
-    try {
-        if (checkDigits && !replaceDiffering) {
+    if (store.upgradeBlocked()) {
+        // An older file kept at its version by wrong digits has no table of
+        // results yet: the digits go in first (the same rule for differing
+        // ones), the file is upgraded, and then the results follow.
+        Exec(db, "BEGIN IMMEDIATE");
+        try {
             outcome.conflicts = FindConflicts(db, draws);
-            if (!outcome.conflicts.empty()) {
+            if (!outcome.conflicts.empty() && !replaceDiffering) {
                 Exec(db, "ROLLBACK");
                 return outcome;
             }
+            outcome.conflicts.clear();
+            outcome.counts = store.Import(draws);
+            Exec(db, "COMMIT");
+        } catch (...) {
+            sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+            throw;
+        }
+        store.RetryUpgrade();
+        const ImportCounts digits = outcome.counts;
+        outcome = ImportDrawsAndResults(store, draws, results, replaceDiffering);
+        outcome.counts = digits;
+        return outcome;
+    }
+    Exec(db, "BEGIN IMMEDIATE");
+    try {
+        const std::vector<DigitConflict> conflicts = FindConflicts(db, draws);
+        if (!conflicts.empty() && !replaceDiffering) {
+            outcome.conflicts = conflicts;
+            Exec(db, "ROLLBACK");
+            return outcome;
         }
         outcome.counts = store.Import(draws);
+        // Prizes published for digits that are no longer stored go with them.
+        Query drop(db, "DELETE FROM 当選結果 WHERE 回数 = ?");
+        for (const DigitConflict& c : conflicts) {
+            drop.bind(1, c.drawNo);
+            drop.step();
+            drop.reset();
+        }
         Query put(db, kUpsert);
         for (const DrawResult& r : results) {
             put.bind(1, r.回数);

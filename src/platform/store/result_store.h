@@ -31,12 +31,14 @@ struct ResultImport {
 };
 
 // Stores the draws and their results in one transaction, all or nothing.
-// When `checkDigits` is set (a file of results), a stored draw whose known
-// digits differ from the file's stops the import unless `replaceDiffering`.
-// Results merge into a stored row: a figure the file leaves unknown keeps
-// the stored one.
+// A stored draw whose known digits differ from the file's stops the import
+// unless `replaceDiffering`, whatever columns the file has. A draw whose
+// digits are replaced loses its stored results (they were published for
+// the old digits); results the same file brings for it are stored fresh.
+// Otherwise results merge into a stored row: a figure the file leaves
+// unknown keeps the stored one.
 ResultImport ImportDrawsAndResults(DrawStore& store, const std::vector<Draw>& draws, const ResultHistory& results,
-                                   bool checkDigits, bool replaceDiffering);
+                                   bool replaceDiffering);
 
 // "第7053回：データベースでは「919」、ファイルでは「918」" for the first few
 // conflicts, and how many more there are.

@@ -2,7 +2,14 @@
 
 #include <sqlite3.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
 #include "io/file_io.h"
+#include "io/replace_target.h"
+#include "platform/store/bounded_tables.h"
 #include "platform/store/store_error.h"
 #include "platform/store/strategy_store.h"
 #include "platform/store/ticket_store.h"
@@ -45,6 +52,8 @@ std::string Reason(sqlite3* db) {
     case SQLITE_IOERR: return "ファイルの読み書きに失敗しました";
     case SQLITE_NOTADB: return "データベースファイルではありません";
     case SQLITE_CORRUPT: return "データベースファイルが壊れています";
+    case SQLITE_CONSTRAINT:
+        return std::string("表の値が新しい形式の範囲を超えています（") + sqlite3_errmsg(db) + "）";
     default: return sqlite3_errmsg(db);
     }
 }
@@ -55,22 +64,104 @@ void Exec(sqlite3* db, const char* sql) {
 
 int UserVersion(sqlite3* db) {
     sqlite3_stmt* stmt = nullptr;
-    int version = -1;
+    bool read = false;
+    int version = 0;
     if (sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &stmt, nullptr) == SQLITE_OK &&
-        sqlite3_step(stmt) == SQLITE_ROW)
+        sqlite3_step(stmt) == SQLITE_ROW) {
+        read = true;
         version = sqlite3_column_int(stmt, 0);
+    }
+    const std::string reason = read ? std::string() : Reason(db);
     sqlite3_finalize(stmt);
-    if (version < 0) throw StoreError(Reason(db));
+    if (!read) throw StoreError(reason);
+    // No version of this program writes a negative form number: the file
+    // was made or changed by another tool.
+    if (version < 0)
+        throw StoreError("形式の番号（user_version）が " + std::to_string(version) +
+                         " です。このプログラムが作るファイルの番号は 0 以上です");
     return version;
 }
 
+
+// A table (or view, index…) the steps from `from` on would create that the
+// file already holds: another program made it, and its shape is not ours.
+std::string ForeignTable(sqlite3* db, int from) {
+    for (const SchemaStep& step : SchemaSteps()) {
+        if (step.toVersion <= from) continue;
+        for (const char* table : step.creates) {
+            sqlite3_stmt* stmt = nullptr;
+            bool found = false;
+            if (sqlite3_prepare_v2(db, "SELECT 1 FROM sqlite_master WHERE name = ?1 COLLATE NOCASE", -1, &stmt,
+                                   nullptr) == SQLITE_OK) {
+                sqlite3_bind_text(stmt, 1, table, -1, SQLITE_STATIC);
+                found = sqlite3_step(stmt) == SQLITE_ROW;
+            }
+            sqlite3_finalize(stmt);
+            if (found) return table;
+        }
+    }
+    return {};
+}
+
+class Connection {
+public:
+    ~Connection() { sqlite3_close(db); }
+    sqlite3* db = nullptr;
+};
+
+// SQLite's own copy of the file as it is committed (the -wal file's commits
+// included), read through a second connection while `db` holds the write
+// lock (SQLite refuses a backup from a connection inside a write
+// transaction; its own bookkeeping keeps the lock when the second
+// connection closes). The copy goes to a new locked temporary beside
+// `backup` that then takes its name: a link or a file already at that name
+// is replaced, never written through. Returns the reason of a failure, or
+// an empty text.
+std::string BackUp(sqlite3* db, const std::string& backup) {
+    Connection source;
+    const char* file = sqlite3_db_filename(db, "main");
+    if (file == nullptr || sqlite3_open_v2(file, &source.db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) !=
+                               SQLITE_OK)
+        return source.db ? Reason(source.db) : "メモリが足りません";
+    sqlite3_busy_timeout(source.db, 2000);
+    RemoveStaleTemporaries(backup);
+    std::string temp;
+    const int lock = CreateLockedTemporary(backup, temp);
+    if (lock < 0) return ReasonText(errno);
+    std::string reason;
+    {
+        Connection copy;
+        if (sqlite3_open_v2(temp.c_str(), &copy.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
+            SQLITE_OK) {
+            reason = copy.db ? Reason(copy.db) : "メモリが足りません";
+        } else if (sqlite3_backup* run = sqlite3_backup_init(copy.db, "main", source.db, "main")) {
+            const int step = sqlite3_backup_step(run, -1);
+            sqlite3_backup_finish(run);
+            if (step != SQLITE_DONE) reason = Reason(copy.db);
+        } else {
+            reason = Reason(copy.db);
+        }
+        if (reason.empty() && sqlite3_close(copy.db) != SQLITE_OK) reason = Reason(copy.db);
+        if (reason.empty()) copy.db = nullptr;
+    }
+    if (reason.empty() && ::fsync(lock) != 0) reason = ReasonText(errno);
+    if (reason.empty() && ::rename(temp.c_str(), backup.c_str()) != 0) reason = ReasonText(errno);
+    if (!reason.empty()) {
+        ::unlink(temp.c_str());
+        ::unlink((temp + "-journal").c_str());
+    }
+    ::close(lock);
+    if (reason.empty()) SyncFolderOf(backup);
+    return reason;
+}
 }  // namespace
 
 const std::vector<SchemaStep>& SchemaSteps() {
     static const std::vector<SchemaStep> steps = {
-        {2, kResultsTable},
-        {kTicketSchemaVersion, kTicketTableSql},
-        {kStrategySchemaVersion, kStrategyTableSql},
+        {2, kResultsTable, {"当選結果"}},
+        {kTicketSchemaVersion, kTicketTableSql, {"購入記録"}},
+        {kBoundedTablesVersion, BoundedTablesSql(), {"当選結果_新", "購入記録_新"}},
+        {kStrategySchemaVersion, kStrategyTableSql, {"買い方"}},
     };
     return steps;
 }
@@ -101,21 +192,34 @@ void PrepareSchema(sqlite3* db, const std::string& path, bool createdNow) {
                          "、このプログラムは形式 " + std::to_string(newest) +
                          "まで）。\nファイルは変更していません。新しい版のプログラムで開いてください。");
     if (from == newest) return;
+    struct ForeignKeysOn {
+        sqlite3* db;
+        ~ForeignKeysOn() { sqlite3_exec(db, "PRAGMA foreign_keys = ON", nullptr, nullptr, nullptr); }
+    } foreignKeysOn{db};
 
     try {
         // The write lock first: from here on nobody else changes the file,
         // so the copy below is the file the steps start from.
+        // Tables are rebuilt with foreign keys off, as SQLite asks for a
+        // change of a table's layout (a file made by another tool may lack
+        // the key its rows refer to); they are on again afterwards.
+        Exec(db, "PRAGMA foreign_keys = OFF");
         Exec(db, "BEGIN IMMEDIATE");
     } catch (const StoreError& e) {
         throw StoreError(where + "を新しい形式に更新できません。\n理由：" + e.what() +
                          "\nファイルは変更していません。");
     }
+    if (const std::string table = ForeignTable(db, from); !table.empty()) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw StoreError(where + "には、このプログラムが形式 " + std::to_string(from) + " の次に作る表「" + table +
+                         "」がすでにあります。別のプログラムが作った表のようなので、このファイルは使えません。\n"
+                         "ファイルは変更していません。表「" +
+                         table + "」の名前を変えるか、別のデータベースファイルを使ってください。");
+    }
     try {
         if (!createdNow) {
-            const FileReadResult old = ReadWholeFile(path);
-            if (!old.error.empty()) throw StoreError(old.error);
             const std::string backup = SchemaBackupPath(path, from);
-            if (const std::string reason = ReplaceFile(backup, old.bytes); !reason.empty())
+            if (const std::string reason = BackUp(db, backup); !reason.empty())
                 throw StoreError("控えのファイル「" + backup + "」を書けません（" + reason + "）");
         }
         for (const SchemaStep& step : SchemaSteps()) {

@@ -4,8 +4,10 @@
 // Version 1 holds 当選データ and the view 全データ選択クエリ. Each later
 // version is one entry of SchemaSteps(): the SQL that turns the previous
 // version into it. Opening a file brings it to the newest version in one
-// transaction, after copying it to "<file>.v<old>.bak"; a file written by a
-// newer program is refused and left as it is.
+// transaction, after SQLite's backup of it (taken under the write lock, the
+// -wal file's commits included) went to "<file>.v<old>.bak"; a file written
+// by a newer program, or holding a table of ours it should not have yet, is
+// refused and left as it is.
 #include <functional>
 #include <string>
 #include <vector>
@@ -17,6 +19,10 @@ namespace n3 {
 struct SchemaStep {
     int toVersion;    // the user_version after this step
     const char* sql;  // run inside the upgrade's transaction
+    // The tables the step creates. A file that already holds one of them
+    // before the step was made by another program: it is refused, named,
+    // and left as it is.
+    std::vector<const char*> creates = {};
 };
 
 // Ordered by toVersion, starting at 2. Adding a version is adding an entry.

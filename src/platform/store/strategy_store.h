@@ -14,7 +14,7 @@ namespace n3 {
 // The schema step that adds the table (one entry of SchemaSteps()): run
 // once, inside the upgrade's transaction, when the database moves on to
 // kStrategySchemaVersion. The step creates the table and nothing else.
-inline constexpr int kStrategySchemaVersion = 4;
+inline constexpr int kStrategySchemaVersion = 5;
 extern const char* const kStrategyTableSql;
 
 class StrategyStore {

@@ -3,10 +3,12 @@
 
 #include <sqlite3.h>
 
+#include "io/echo_text.h"
+
 namespace n3 {
 
 const char* const kTicketTableSql = R"sql(
-CREATE TABLE IF NOT EXISTS 購入記録 (
+CREATE TABLE 購入記録 (
   id         INTEGER PRIMARY KEY,
   購入日     TEXT NOT NULL CHECK (typeof(購入日) = 'text' AND length(購入日) = 10
                 AND 購入日 GLOB '[12][0-9][0-9][0-9]-[01][0-9]-[0-3][0-9]' AND date(購入日, '+0 days') = 購入日),
@@ -49,9 +51,49 @@ void BindPurchase(Statement& s, const Purchase& p) {
 constexpr const char* kInsert =
     "INSERT INTO 購入記録 (購入日, 最初の回数, 継続回数, 番号, 種類, 口数, メモ) VALUES (?, ?, ?, ?, ?, ?, ?)";
 
+// A row as stored, every value checked before it is used: a file changed
+// by another tool may hold anything in the table.
+Purchase ReadCheckedPurchase(const Statement& q) {
+    Purchase p;
+    p.id = q.integer(0);
+    const auto bad = [&p](const std::string& why) {
+        return StoreError("購入記録の id " + std::to_string(p.id) + " の行を読み込めません。\n理由：" + why +
+                          "\nデータベースは変更していません。");
+    };
+    const auto small = [&](int column, const char* name) {
+        const std::optional<int> value = q.column(column);
+        if (!value) throw bad(std::string(name) + "が整数ではないか、大きすぎます");
+        return *value;
+    };
+    p.購入日 = q.text(1);
+    p.最初の回数 = small(2, "最初の回数");
+    p.継続回数 = small(3, "継続回数");
+    p.番号 = q.text(4);
+    const std::string type = q.text(5);
+    const auto bet = ParseBetType(type);
+    if (!bet) throw bad("種類「" + EchoText(type) + "」は買い方の名前ではありません");
+    p.種類 = *bet;
+    p.口数 = small(6, "口数");
+    p.メモ = q.text(7);
+    if (std::string why = PurchaseError(p); !why.empty()) throw bad(why);
+    return p;
+}
+
+// The book must stay within kMaxPurchases after `adding` more.
+void CheckRoom(sqlite3* db, std::size_t adding, bool replacing) {
+    Statement count(db, "SELECT count(*) FROM 購入記録");
+    count.step();
+    const std::int64_t stored = replacing ? 0 : count.integer(0);
+    if (stored + std::int64_t(adding) > kMaxPurchases)
+        throw StoreError("購入記録は一冊に " + std::to_string(kMaxPurchases) + " 件までです（今 " +
+                         std::to_string(stored) + " 件、追加 " + std::to_string(adding) +
+                         " 件）。古い記録を書き出してから消してください。");
+}
+
 // Refuses what the table would refuse, with the reason in words.
 void Check(const Purchase& p) {
     if (std::string why = PurchaseError(p); !why.empty()) throw StoreError(why);
+    if (std::string why = NewMemoError(p.メモ); !why.empty()) throw StoreError(why);
 }
 
 }  // namespace
@@ -78,6 +120,10 @@ TicketStore::~TicketStore() {
 
 TicketStore TicketStore::On(const DrawStore& draws) { return TicketStore(draws.connection(), false, &draws); }
 
+void TicketStore::RequireTable() const {
+    if (announcer_) announcer_->RequireNewestVersion();
+}
+
 void TicketStore::Changed() const {
     if (announcer_) announcer_->announce(DataChange::Tickets);
 }
@@ -87,6 +133,7 @@ TicketStore TicketStore::Open(const std::string& path, bool createIfMissing) {
     // brings it to the newest version, the book's table included; its
     // connection is then the book's.
     DrawStore draws = DrawStore::Open(path, createIfMissing);
+    draws.RequireNewestVersion();
     return TicketStore(draws.release(), true, nullptr);
 }
 
@@ -99,25 +146,25 @@ void TicketStore::Exec(const char* sql) const {
 }
 
 std::vector<Purchase> TicketStore::ReadAll() const {
+    RequireTable();
     std::vector<Purchase> book;
-    Statement q(db_, "SELECT id, 購入日, 最初の回数, 継続回数, 番号, 種類, 口数, メモ FROM 購入記録 ORDER BY id");
+    // One row past the bound is enough to know the book is too large; the
+    // memory taken stays that of a book within it.
+    Statement q(db_, "SELECT id, 購入日, 最初の回数, 継続回数, 番号, 種類, 口数, メモ FROM 購入記録 ORDER BY id LIMIT ?");
+    q.bind(1, std::int64_t(kMaxPurchases) + 1);
     while (q.step()) {
-        Purchase p;
-        p.id = q.integer(0);
-        p.購入日 = q.text(1);
-        p.最初の回数 = int(q.integer(2));
-        p.継続回数 = int(q.integer(3));
-        p.番号 = q.text(4);
-        p.種類 = ParseBetType(q.text(5)).value_or(BetType::Straight);
-        p.口数 = int(q.integer(6));
-        p.メモ = q.text(7);
-        book.push_back(std::move(p));
+        if (book.size() == std::size_t(kMaxPurchases))
+            throw StoreError("購入記録が " + std::to_string(kMaxPurchases) +
+                             " 件を超えています。このプログラムが扱える一冊の大きさを超えるため、読み込めません。");
+        book.push_back(ReadCheckedPurchase(q));
     }
     return book;
 }
 
 std::int64_t TicketStore::Add(const Purchase& p) {
+    RequireTable();
     Check(p);
+    CheckRoom(db_, 1, false);
     Statement ins(db_, kInsert);
     BindPurchase(ins, p);
     ins.step();
@@ -126,6 +173,7 @@ std::int64_t TicketStore::Add(const Purchase& p) {
 }
 
 void TicketStore::Update(const Purchase& p) {
+    RequireTable();
     Check(p);
     Statement up(db_,
                  "UPDATE 購入記録 SET 購入日 = ?, 最初の回数 = ?, 継続回数 = ?, 番号 = ?, 種類 = ?, 口数 = ?, "
@@ -137,6 +185,7 @@ void TicketStore::Update(const Purchase& p) {
 }
 
 void TicketStore::Remove(std::int64_t id) {
+    RequireTable();
     Statement del(db_, "DELETE FROM 購入記録 WHERE id = ?");
     del.bind(1, id);
     del.step();
@@ -144,9 +193,11 @@ void TicketStore::Remove(std::int64_t id) {
 }
 
 void TicketStore::AddAll(const std::vector<Purchase>& purchases, bool replace) {
+    RequireTable();
     for (const Purchase& p : purchases) Check(p);
     Exec("BEGIN IMMEDIATE");
     try {
+        CheckRoom(db_, purchases.size(), replace);
         if (replace) Exec("DELETE FROM 購入記録");
         Statement ins(db_, kInsert);
         for (const Purchase& p : purchases) {

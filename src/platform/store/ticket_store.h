@@ -50,6 +50,8 @@ private:
     TicketStore(sqlite3* db, bool ownsConnection, const DrawStore* announcer);
     void Exec(const char* sql) const;
     void Changed() const;
+    // Throws what keeps an older file from having the book's table yet.
+    void RequireTable() const;
     sqlite3* db_ = nullptr;
     bool owns_ = true;
     const DrawStore* announcer_ = nullptr;

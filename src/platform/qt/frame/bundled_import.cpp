@@ -28,7 +28,7 @@ bool OfferBundledHistory(QWidget* parent, Database& database, const std::string&
     if (answer != dialogs::Result::Yes) return false;
     try {
         const WaitCursor wait;
-        const ResultImport outcome = database.Import(data.draws, data.results, true, false);
+        const ResultImport outcome = database.Import(data.draws, data.results, false);
         return outcome.done();
     } catch (const StoreError& e) {
         dialogs::Message(parent,

@@ -56,7 +56,7 @@ void ImportHistoryCsv(HistoryCommandHost& host) {
     ResultImport outcome;
     try {
         host.BeginWait();
-        outcome = host.database().Import(parsed.draws, parsed.results, parsed.carriesResults, false);
+        outcome = host.database().Import(parsed.draws, parsed.results, false);
         host.EndWait();
         if (!outcome.done()) {
             const auto replace = dialogs::Message(
@@ -72,7 +72,7 @@ void ImportHistoryCsv(HistoryCommandHost& host) {
                 return;
             }
             host.BeginWait();
-            outcome = host.database().Import(parsed.draws, parsed.results, true, true);
+            outcome = host.database().Import(parsed.draws, parsed.results, true);
             host.EndWait();
         }
     } catch (const StoreError& e) {

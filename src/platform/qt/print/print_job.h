@@ -4,6 +4,7 @@
 // show its progress and be cancelled.
 #include <QString>
 #include <functional>
+#include <string>
 
 #include "platform/qt/print/print_document.h"
 
@@ -21,14 +22,17 @@ enum class PrintOutcome { Printed, Cancelled, Failed };
 // document is too wide for portrait.
 void PreparePrinter(QPrinter& printer, const PrintDocument& doc, bool landscape = false);
 
-// Lays out and paints every page. A PDF is written under a temporary name
-// beside the chosen one and takes its name only when complete, so a
-// cancelled or failed print leaves no file (and an older file as it was).
+// Lays out and paints every page. A PDF is made in memory and written by
+// WriteOutputFile (io/output_file.h): a regular file is replaced only when
+// every byte of the new one is on disk (links written through,
+// write-protected files refused), a FIFO or a character device is written
+// into, so a cancelled or failed print leaves an older file as it was.
+// `failure` receives the reason when writing the file failed.
 PrintOutcome PaintDocument(QPrinter& printer, const PrintDocument& doc, const PrintProgress& progress = {},
-                           int* pageCount = nullptr);
+                           int* pageCount = nullptr, std::string* failure = nullptr);
 
-// The whole print to the PDF file `path`.
+// The whole print to the PDF file `path` ("-": standard output).
 PrintOutcome PrintToPdf(const PrintDocument& doc, const QString& path, bool landscape,
-                        const PrintProgress& progress = {}, int* pageCount = nullptr);
+                        const PrintProgress& progress = {}, int* pageCount = nullptr, std::string* failure = nullptr);
 
 }  // namespace n3

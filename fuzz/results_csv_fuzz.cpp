@@ -1,0 +1,64 @@
+// The results readers (a results CSV or the bank's per-draw file, told
+// apart by their content) on any bytes: a refusal names a line and has a
+// clean short reason; accepted figures and dates are within the bounds the
+// database keeps; what `export --results` writes of them reads back to
+// the same draws and results.
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "core/calendar.h"
+#include "fuzz_check.h"
+#include "io/history_csv.h"
+#include "io/results_csv_writer.h"
+
+using namespace n3;
+using n3::fuzz::Check;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const CsvParseResult parsed = ParseHistoryCsv(bytes);
+    if (!parsed.ok()) {
+        Check(parsed.draws.empty() && parsed.results.empty(), "a refused file gives nothing");
+        const std::size_t lines = std::size_t(std::count(bytes.begin(), bytes.end(), '\n') +
+                                              std::count(bytes.begin(), bytes.end(), '\r') + 1);
+        Check(parsed.error->line >= 1 && std::size_t(parsed.error->line) <= lines, "the line is in the file");
+        n3::fuzz::CheckMessage(parsed.error->reason, 1000);
+        return 0;
+    }
+    for (const DrawResult& r : parsed.results) {
+        Check(r.回数 >= 1 && r.回数 <= kMaxDrawNo, "result draw number in range");
+        Check(r.date.empty() || WithinDrawYears(r.date), "a date of the draws' years", r.date);
+        for (const Prize& p : r.prizes) {
+            Check(!p.yen || (*p.yen >= 0 && *p.yen <= kMaxPrizeYen), "a prize within its bound");
+            Check(!p.winners || (*p.winners >= 0 && *p.winners <= kMaxWinners), "winners within their bound");
+        }
+    }
+    if (!parsed.carriesResults) return 0;
+
+    // What the database would hold: the draws in order, and a result only
+    // for a stored draw.
+    DrawHistory history = parsed.draws;
+    std::sort(history.begin(), history.end(), [](const Draw& a, const Draw& b) { return a.回数 < b.回数; });
+    ResultHistory results;
+    for (const DrawResult& r : parsed.results)
+        if (FindResult(parsed.results, r.回数) == &r &&
+            std::any_of(history.begin(), history.end(), [&](const Draw& d) { return d.回数 == r.回数; }))
+            results.push_back(r);
+    std::sort(results.begin(), results.end(), [](const DrawResult& a, const DrawResult& b) { return a.回数 < b.回数; });
+
+    const std::string written = WriteResultsCsv(history, results);
+    const CsvParseResult again = ParseHistoryCsv(written);
+    Check(again.ok(), "the export reads back", written);
+    Check(again.draws.size() == history.size(), "every draw reads back", written);
+    for (std::size_t i = 0; i < history.size(); ++i)
+        Check(again.draws[i].回数 == history[i].回数 && again.draws[i].digits == history[i].digits,
+              "the draws read back identical", written);
+    for (const DrawResult& r : results) {
+        if (r.empty()) continue;
+        const DrawResult* back = FindResult(again.results, r.回数);
+        Check(back != nullptr && *back == r, "the results read back identical", written);
+    }
+    Check(WriteResultsCsv(again.draws, again.results) == written, "a second export is the same bytes", written);
+    return 0;
+}
