@@ -9,6 +9,7 @@
 #include "core/window_names.h"
 #include "platform/store/ticket_store.h"
 #include "prediction/prediction_window_logic.h"
+#include "shell/window_aliases.h"
 #include "tickets/ticket_grids.h"
 
 namespace n3 {
@@ -83,7 +84,7 @@ int RunShow(const Arguments& args) { return ShowWindow(args.positional[1], args)
 
 int ShowWindow(const std::string& windowName, const Arguments& args) {
     ShowOptions options;
-    options.window = windowName;
+    options.window = WindowClassForName(windowName);
     options.settingsPath = args.settings;
     options.databasePath = args.db;
     options.range.from = int(args.number("from", 1, kMaxDrawNo).value_or(0));

@@ -25,7 +25,9 @@ QStringList Tips(const ChartSeries& s) {
     return tips;
 }
 
-QLineSeries* MakeLine(const ChartSeries& s, Qt::PenStyle style) {
+// `marked`: a line over categories (a month each) marks its points, so that
+// a single month still shows where the line stands.
+QLineSeries* MakeLine(const ChartSeries& s, Qt::PenStyle style, bool marked) {
     auto* line = new QLineSeries;
     line->setName(Q(s.name));
     for (const ChartPoint& p : s.points) line->append(p.x, p.y);
@@ -35,8 +37,8 @@ QLineSeries* MakeLine(const ChartSeries& s, Qt::PenStyle style) {
     line->setPen(pen);
     // The points of a short curve are marked; a level line, or a curve of
     // hundreds of points, needs no marks.
-    line->setPointsVisible(style != Qt::SolidLine && s.points.size() <= 60);
-    line->setMarkerSize(4);
+    line->setPointsVisible((marked || style != Qt::SolidLine) && s.points.size() <= 60);
+    line->setMarkerSize(marked ? 7 : 4);
     line->setProperty("tips", Tips(s));
     return line;
 }
@@ -60,7 +62,8 @@ QAreaSeries* MakeBand(const ChartSeries& s) {
 }
 
 // The value axis: from 0, unless every value sits high above 0 (counts
-// close to their expectation), where starting lower shows the differences.
+// close to their expectation), where starting lower shows the differences;
+// values below 0 (a running balance in the red) are always in range.
 std::pair<double, double> ValueRange(const ChartData& data) {
     double low = 0, high = 0;
     bool any = false;
@@ -72,7 +75,12 @@ std::pair<double, double> ValueRange(const ChartData& data) {
         }
         for (double h : s.high) high = std::max(high, h);
     }
-    if (!any || high <= 0) return {0, 1};
+    if (!any) return {0, 1};
+    if (low < 0) {
+        const double span = std::max(high, 0.0) - low;
+        return {low - 0.08 * span, std::max(high, 0.0) + 0.08 * span};
+    }
+    if (high <= 0) return {0, 1};
     if (low > 0.6 * high) return {std::max(0.0, low - (high - low)), high + 0.25 * (high - low)};
     return {0, high * 1.08};
 }
@@ -90,6 +98,10 @@ QChart* MakeQChart(const ChartData& data) {
     if (!data.categories.empty()) {
         auto* categories = new QBarCategoryAxis;
         for (const std::string& c : data.categories) categories->append(Q(c));
+        // Long labels (months) turn when there are many, instead of ending in "…".
+        std::size_t longest = 0;
+        for (const std::string& c : data.categories) longest = std::max(longest, c.size());
+        if (data.categories.size() > 6 && longest > 4) categories->setLabelsAngle(-60);
         xAxis = categories;
     } else {
         auto* values = new QValueAxis;
@@ -136,8 +148,8 @@ QChart* MakeQChart(const ChartData& data) {
             bars->append(set);
             break;
         }
-        case SeriesKind::Line: added = MakeLine(s, Qt::SolidLine); break;
-        case SeriesKind::DashedLine: added = MakeLine(s, Qt::DashLine); break;
+        case SeriesKind::Line: added = MakeLine(s, Qt::SolidLine, !data.categories.empty()); break;
+        case SeriesKind::DashedLine: added = MakeLine(s, Qt::DashLine, !data.categories.empty()); break;
         case SeriesKind::Band: added = MakeBand(s); break;
         }
         if (!added) continue;

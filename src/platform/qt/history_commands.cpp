@@ -91,9 +91,10 @@ void ImportHistoryCsv(MainWindow& window) {
     }
     const ImportCounts& counts = outcome.counts;
     dialogs::Message(&window,
-                     QStringLiteral("%1 件の当選データを取り込みました。\n%2")
+                     QStringLiteral("%1 件の当選データを取り込みました。\n%2%3")
                          .arg(QString::number(counts.added + counts.replaced + counts.unchanged),
-                              Q(ImportSummaryText(outcome))),
+                              Q(ImportSummaryText(outcome)),
+                              parsed.paddedNumbers > 0 ? "\n" + Q(PaddedNumbersNote(parsed.paddedNumbers)) : QString()),
                      QStringLiteral("CSVファイルから取り込み"), dialogs::Icon::Information);
     const auto answer = dialogs::Message(
         &window, QStringLiteral("分析結果に反映するには再読み込みが必要です。今すぐ再読み込みしますか？"),

@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSplitter>
-#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -33,6 +32,8 @@ namespace n3 {
 namespace {
 
 using E = TicketBookEditor;
+
+constexpr int kMonthChartMinimumHeight = 240;
 
 bool AskYesNo(QWidget* parent, const QString& question) {
     return dialogs::Message(parent, question, Q(kMessageTitle), dialogs::Icon::Warning, dialogs::Buttons::YesNo) ==
@@ -105,6 +106,8 @@ void TicketsWindow::BuildControls() {
     monthViews_ = new QTabWidget(lower);
     monthViews_->setObjectName(QStringLiteral("monthViews"));
     monthChart_ = new ChartView(monthViews_);
+    // Bars, a line and month labels need room to be read.
+    monthChart_->setMinimumHeight(kMonthChartMinimumHeight);
     monthViews_->addTab(monthGrid_, QStringLiteral("月別"));
     monthViews_->addTab(monthChart_, QStringLiteral("月別グラフ"));
     lowerLayout->addWidget(monthViews_, 1);
@@ -128,15 +131,12 @@ void TicketsWindow::BuildControls() {
     buttons->addWidget(delButton_);
     buttons->addStretch(1);
     buttons->addWidget(closeButton_);
-    status_ = new QStatusBar(this);
-    status_->setSizeGripEnabled(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 0);
     layout->addLayout(top);
     layout->addWidget(split, 1);
     layout->addLayout(buttons);
-    layout->addWidget(status_);
 
     connect(addButton_, &QPushButton::clicked, this, &TicketsWindow::AddLine);
     connect(delButton_, &QPushButton::clicked, this, &TicketsWindow::DelLine);
@@ -207,6 +207,7 @@ void TicketsWindow::refresh() {
     nextDraw_ = 1;
     for (const Draw& d : history)
         if (d.complete()) nextDraw_ = d.回数 + 1;
+    model_->setResults(host().snapshot().results);
     const std::vector<Purchase>& book = model_->book();
     std::vector<DrawOutcome> checked = CheckBook(book, history, host().snapshot().results);
     BookSummary summary = Summarise(book, checked);
@@ -219,7 +220,6 @@ void TicketsWindow::refresh() {
     for (int c = 0; c < TicketOutcomeModel::kColumnCount; ++c)
         outcomeGrid_->setColumnWidth(c, CharUnitsToPixels(c == 6 ? 22 : 10));
     summary_->setText(line);
-    status_->showMessage(line);
 }
 
 void TicketsWindow::FollowPurchase(const QModelIndex& current) {

@@ -12,7 +12,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class QStatusBar;
 class QTabWidget;
 class QTableView;
 
@@ -54,7 +53,6 @@ public:
     QTableView* purchaseGrid() const { return purchases_; }
     QTableView* outcomeGrid() const { return outcomeGrid_; }
     QLineEdit* budgetEdit() const { return budget_; }
-    QStatusBar* statusBar() const { return status_; }
     QLabel* summaryLabel() const { return summary_; }
     // The monthly chart: spent and won as bars, the cumulative 収支 as a line.
     const ChartData& chart() const { return chart_; }
@@ -82,7 +80,6 @@ private:
     ChartView* monthChart_ = nullptr;
     QLineEdit* budget_ = nullptr;
     QLabel* summary_ = nullptr;
-    QStatusBar* status_ = nullptr;
     QPushButton* addButton_ = nullptr;
     QPushButton* delButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
