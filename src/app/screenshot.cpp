@@ -2,7 +2,8 @@
 // database and saves a picture of the main window, for the documentation.
 //   numbers3zubarin-screenshot --db FILE --out FILE.png [--settings FILE] [--size WxH]
 //                              [--answer-file FILE] [--charts] [--keys "KEY ..."] [WINDOW | mnuCOMMAND ...]
-// --charts turns the opened analysis windows to their "グラフ" tab.
+// --charts turns the opened analysis windows to their "グラフ" tab (and
+// 購入記録 to its "月別グラフ").
 // With no WINDOW the program starts as usual (the prediction opens).
 // --keys types into the active window once the windows are open: "^A" is
 // Ctrl+A, "Tab", "Enter", "Delete" those keys, anything else its characters.
@@ -77,8 +78,8 @@ int main(int argc, char** argv) {
             }
         }
         if (charts)
-            for (QTabWidget* views : window.findChildren<QTabWidget*>(QStringLiteral("views")))
-                views->setCurrentIndex(1);
+            for (const QString& name : {QStringLiteral("views"), QStringLiteral("monthViews")})
+                for (QTabWidget* views : window.findChildren<QTabWidget*>(name)) views->setCurrentIndex(1);
         if (!keys.isEmpty()) {
             window.activateWindow();
             (void)QTest::qWaitForWindowActive(&window, 2000);

@@ -6,6 +6,7 @@
 #include "lab/backtest_chart.h"
 #include "lab/backtest_figures.h"
 #include "lab/backtest_grid.h"
+#include "lab/backtest_headline.h"
 #include "lab/backtest_json.h"
 
 namespace n3 {
@@ -18,6 +19,7 @@ WindowContent 予想の検証::Content(const WindowInput& input) {
     content.grid = BacktestGrid(figures);
     content.charts = BacktestCharts(run);
     content.jsonMember = BacktestJsonMember(figures);
+    content.headline = BacktestHeadline(figures, input.history, input.range);
     return content;
 }
 

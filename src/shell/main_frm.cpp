@@ -56,8 +56,13 @@ std::vector<MenuItem> BuildMenuTree() {
          })
         data.push_back(std::move(item));
 
+    MenuItem print = Item("mnuPrint", "印刷(&P)", Command::Print);
+    print.shortcut = "Ctrl+P";
+    MenuItem help = Item("mnuHelpFile", "ヘルプ(&H)", Command::HelpFile);
+    help.shortcut = "F1";
     std::vector<MenuItem> tree = {
         Item("mnuEnd", "終了(&X)", Command::End),
+        print,
         Item("mnuYoso", "一発ズバリン予想(&D)", Command::Predict, std::string(windows::kPrediction)),
         Menu(std::string(kAnalysisMenu), "データ分析(&S)", TableItems(kAnalysisMenu)),
     };
@@ -73,7 +78,7 @@ std::vector<MenuItem> BuildMenuTree() {
                         }));
     tree.push_back(Menu("mnuHelp", "ヘルプ(&H)",
                         {
-                            Item("mnuHelpFile", "ヘルプ(&H)", Command::HelpFile),
+                            help,
                             Item("mnuAbout", "バージョン情報(&A)", Command::About, std::string(windows::kAbout)),
                         }));
     return tree;

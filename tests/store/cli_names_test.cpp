@@ -28,8 +28,10 @@ TEST_P(WindowNameTest, MenuCaptionPrintsTheSameWindowAsTheClassName) {
                   .status,
               0);
     const std::string settings = " --settings " + dir.file("s.ini");
-    const auto byCaption = Cli("--db " + db + " show " + GetParam().menuCaption + settings + " --format json", "2>/dev/null");
-    const auto byClass = Cli("--db " + db + " show " + GetParam().className + settings + " --format json", "2>/dev/null");
+    const auto byCaption =
+        Cli("--db " + db + " show " + GetParam().menuCaption + settings + " --format json", "2>/dev/null");
+    const auto byClass =
+        Cli("--db " + db + " show " + GetParam().className + settings + " --format json", "2>/dev/null");
     EXPECT_EQ(byCaption.status, 0) << byCaption.out;
     ASSERT_EQ(byClass.status, 0) << byClass.out;
     EXPECT_EQ(byCaption.out, byClass.out);
@@ -54,14 +56,15 @@ TEST(CliUsage, HelpInEveryFormPrintsUsageToStandardOutputAndExitsZero) {
 TEST(CliUsage, UnknownOptionsAreRefusedWithExitTwoAndNamed) {
     TempDir dir;
     const auto db = dir.file("d.db");
-    for (const char* words : {"stats --frmo 3", "show 出現頻度分析 --form 1", "export --verbose 1", "--colour x stats"}) {
+    for (const char* words :
+         {"stats --frmo 3", "show 出現頻度分析 --form 1", "export --verbose 1", "--colour x stats"}) {
         const auto r = Cli("--db " + db + " " + words);
         EXPECT_EQ(r.status, 2) << words;
         EXPECT_NE(r.out.find("はありません"), std::string::npos) << r.out;
     }
     // A memo that reads "help" is a memo, not a request for the usage.
-    const auto memo = Cli("--db " + db + " tickets add --draw 1 --number 123 --type box --memo help --settings " +
-                          dir.file("s.ini"));
+    const auto memo =
+        Cli("--db " + db + " tickets add --draw 1 --number 123 --type box --memo help --settings " + dir.file("s.ini"));
     EXPECT_EQ(memo.status, 0) << memo.out;
 }
 

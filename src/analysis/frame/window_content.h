@@ -35,6 +35,8 @@ struct WindowContent {
     // Extra members of `show --format json`, as JSON text without the outer
     // braces (e.g. "\"tests\": [...]"); empty for none.
     std::string jsonMember;
+    // One sentence that stands above the grid and heads its print; empty for none.
+    std::string headline;
 };
 
 }  // namespace n3

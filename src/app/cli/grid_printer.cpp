@@ -91,6 +91,7 @@ std::string JsonString(std::string_view s) {
 
 void PrintText(std::ostream& out, const PrintedWindow& window) {
     out << window.caption << '\n';
+    if (!window.headline.empty()) out << window.headline << '\n';
     for (const GridModel& grid : window.grids) {
         std::vector<int> widths(std::size_t(grid.columns()), 1);
         for (int r = 1; r <= grid.rows(); ++r) {
@@ -139,8 +140,9 @@ void PrintCsv(std::ostream& out, const PrintedWindow& window) {
 }
 
 void PrintJson(std::ostream& out, const PrintedWindow& window) {
-    out << "{\"window\": " << JsonString(window.name) << ", \"caption\": " << JsonString(window.caption)
-        << ", \"grids\": [";
+    out << "{\"window\": " << JsonString(window.name) << ", \"caption\": " << JsonString(window.caption);
+    if (!window.headline.empty()) out << ", \"headline\": " << JsonString(window.headline);
+    out << ", \"grids\": [";
     for (std::size_t g = 0; g < window.grids.size(); ++g) {
         const GridModel& grid = window.grids[g];
         if (g) out << ", ";

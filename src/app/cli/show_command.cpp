@@ -65,6 +65,7 @@ std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, cons
         w.caption = std::string(info->caption);
         w.grids.push_back(std::move(content.grid));
         w.extraJsonMembers = std::move(content.jsonMember);
+        w.headline = std::move(content.headline);
         return w;
     }
     return std::nullopt;

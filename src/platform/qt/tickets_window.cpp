@@ -17,6 +17,7 @@
 #include "core/window_names.h"
 #include "platform/qt/dialogs.h"
 #include "platform/qt/grid_font.h"
+#include "platform/qt/print/print_document_builders.h"
 #include "platform/qt/qt_util.h"
 #include "platform/qt/ticket_grid_delegate.h"
 #include "platform/qt/chart_view.h"
@@ -26,6 +27,7 @@
 #include "platform/store/draw_store.h"
 #include "prediction/settings_file.h"
 #include "shell/main_frm.h"
+#include "tickets/ticket_grids.h"
 
 namespace n3 {
 
@@ -204,6 +206,7 @@ void TicketsWindow::refresh() {
     } catch (const StoreError&) {
         history = host().snapshot().history;
     }
+    history_ = history;
     nextDraw_ = 1;
     for (const Draw& d : history)
         if (d.complete()) nextDraw_ = d.回数 + 1;
@@ -220,6 +223,20 @@ void TicketsWindow::refresh() {
     for (int c = 0; c < TicketOutcomeModel::kColumnCount; ++c)
         outcomeGrid_->setColumnWidth(c, CharUnitsToPixels(c == 6 ? 22 : 10));
     summary_->setText(line);
+}
+
+std::optional<PrintDocument> TicketsWindow::printDocument() const {
+    if (!model_) return std::nullopt;
+    PrintDocument doc;
+    doc.caption = std::string(windows::kTickets);
+    doc.dateText = TodayText();
+    const std::vector<Purchase>& book = model_->book();
+    const std::vector<DrawOutcome> checked = CheckBook(book, history_, host().snapshot().results);
+    const BookSummary summary = Summarise(book, checked);
+    doc.addText(SummaryLine(summary.totals));
+    for (GridModel& grid : TicketGrids(book, checked, summary)) doc.addGrid(std::move(grid));
+    doc.addChart(chart_);
+    return doc;
 }
 
 void TicketsWindow::FollowPurchase(const QModelIndex& current) {

@@ -33,6 +33,8 @@ public:
     ~TicketsWindow() override;
 
     QString windowClass() const override;
+    // The three lists and the monthly chart, as the window shows them.
+    std::optional<PrintDocument> printDocument() const override;
     QList<QMenu*> ownMenus() override;
     QSize sizeInTwips() const override { return {kWidthTwips, kHeightTwips}; }
     // Opens the book. The window leaves propEnd alone: it reads and writes
@@ -88,6 +90,7 @@ private:
     QAction* mnuDelLine_ = nullptr;
     ChartData chart_;
     int nextDraw_ = 1;
+    DrawHistory history_;  // the draws the book was last checked against
 };
 
 // The factory for the main window: 購入記録, not yet loaded.

@@ -30,7 +30,8 @@ std::optional<PrintDocument> BuildWindowDocument(const PrintRequest& request, co
     OptionFlagArray flags{};
     if (info->usesOptionFlags) flags = ReadPrediction(request, warning).optionFlags();
     const WindowContent content = BuildWindowContent(*info, InputOf(snapshot, flags, request.range));
-    return MakeAnalysisDocument(*info, content.grid, content.charts, snapshot.history, request.range);
+    return MakeAnalysisDocument(*info, content.grid, content.charts, snapshot.history, request.range,
+                                content.headline);
 }
 
 }  // namespace n3
