@@ -3,7 +3,7 @@
 // methods hits more (or fewer) often than chance, over which draws.
 #include <string>
 
-#include "analysis/frame/window_content.h"
+#include "core/window_content.h"
 #include "lab/backtest_figures.h"
 
 namespace n3 {

@@ -13,11 +13,11 @@
 #include <fstream>
 
 #include "../store/temp_dir.h"
-#include "platform/qt/analysis_window.h"
-#include "platform/qt/dialogs.h"
-#include "platform/qt/grid_view.h"
-#include "platform/qt/help_window.h"
-#include "platform/qt/main_window.h"
+#include "platform/qt/analysis/analysis_window.h"
+#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/grid/grid_view.h"
+#include "platform/qt/frame/help_window.h"
+#include "platform/qt/frame/main_window.h"
 #include "platform/store/draw_store.h"
 
 using namespace n3;
@@ -69,7 +69,7 @@ protected:
 }  // namespace
 
 TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption) {
-    EXPECT_EQ(topCaptions(), (QStringList{"終了(&X)", "一発ズバリン予想(&D)", "データ分析(&S)", "検証(&V)",
+    EXPECT_EQ(topCaptions(), (QStringList{"終了(&X)", "印刷(&P)", "一発ズバリン予想(&D)", "データ分析(&S)", "検証(&V)",
                                           "データ管理(&M)", "ウィンドウ(&W)", "ヘルプ(&H)"}));
     const std::pair<const char*, const char*> items[] = {
         {"mnuHindo", "頻度分析"},

@@ -14,10 +14,11 @@
 #include <QValueAxis>
 
 #include "entry_test_support.h"
-#include "platform/qt/chart_view.h"
-#include "platform/qt/main_window.h"
-#include "platform/qt/ticket_table_model.h"
-#include "platform/qt/tickets_window.h"
+#include "platform/qt/charts/chart_view.h"
+#include "platform/qt/frame/main_window.h"
+#include "platform/qt/tickets/ticket_outcome_model.h"
+#include "platform/qt/tickets/ticket_table_model.h"
+#include "platform/qt/tickets/tickets_window.h"
 #include "platform/store/result_store.h"
 #include "platform/store/ticket_store.h"
 

@@ -1,0 +1,83 @@
+#include "platform/qt/frame/dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+
+namespace n3::dialogs {
+
+namespace {
+MessageResponder& messageResponder() {
+    static MessageResponder r;
+    return r;
+}
+FileResponder& fileResponder() {
+    static FileResponder r;
+    return r;
+}
+// The child window and the widget that had focus when a box opened get it
+// back when the box closes: a message never brings another window forward.
+class KeepFocus {
+public:
+    explicit KeepFocus(QWidget* parent) : focus_(QApplication::focusWidget()) {
+        for (QWidget* w = focus_ ? focus_.data() : parent; w; w = w->parentWidget())
+            if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
+                sub_ = sub;
+                area_ = sub->mdiArea();
+                break;
+            }
+    }
+    ~KeepFocus() {
+        if (area_ && sub_ && area_->activeSubWindow() != sub_) area_->setActiveSubWindow(sub_);
+        if (focus_ && focus_->isVisible()) focus_->setFocus(Qt::OtherFocusReason);
+    }
+
+private:
+    QPointer<QWidget> focus_;
+    QPointer<QMdiSubWindow> sub_;
+    QPointer<QMdiArea> area_;
+};
+
+}  // namespace
+
+void SetMessageResponder(MessageResponder responder) { messageResponder() = std::move(responder); }
+void SetFileResponder(FileResponder responder) { fileResponder() = std::move(responder); }
+
+Result Message(QWidget* parent, const QString& text, const QString& title, Icon icon, Buttons buttons) {
+    if (messageResponder()) return messageResponder()({text, title, icon, buttons});
+
+    const KeepFocus keep(parent);
+    QMessageBox box(parent);
+    box.setText(text);
+    box.setWindowTitle(title);
+    switch (icon) {
+    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    }
+    if (buttons == Buttons::YesNo || buttons == Buttons::YesNoDefaultYes) {
+        QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+        box.setDefaultButton(buttons == Buttons::YesNoDefaultYes ? yes : no);
+        box.setEscapeButton(no);
+        box.exec();
+        return box.clickedButton() == yes ? Result::Yes : Result::No;
+    }
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+    return Result::Ok;
+}
+
+QString ChooseFile(QWidget* parent, const FileRequest& request) {
+    if (fileResponder()) return fileResponder()(request);
+    if (request.save)
+        return QFileDialog::getSaveFileName(parent, request.caption, request.suggestedName, request.filter);
+    return QFileDialog::getOpenFileName(parent, request.caption, request.suggestedName, request.filter);
+}
+
+}  // namespace n3::dialogs
