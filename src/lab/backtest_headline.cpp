@@ -34,9 +34,8 @@ std::string BacktestHeadline(const BacktestFigures& figures, const DrawHistory& 
     }
     const int methods = int(figures.methods.size());
     if (count == 0) return std::to_string(methods) + "つの予想方法はどれも偶然と区別できません" + draws;
-    const std::string rest = count == methods ? std::string()
-                                              : "。ほかの" + std::to_string(methods - count) +
-                                                    "つは偶然と区別できません";
+    const std::string rest =
+        count == methods ? std::string() : "。ほかの" + std::to_string(methods - count) + "つは偶然と区別できません";
     return differing + rest + draws;
 }
 

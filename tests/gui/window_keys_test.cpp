@@ -18,12 +18,12 @@
 
 #include "entry_test_support.h"
 #include "platform/qt/analysis/analysis_window.h"
-#include "platform/qt/grid/grid_view.h"
+#include "platform/qt/analysis/range_controls.h"
 #include "platform/qt/frame/help_window.h"
 #include "platform/qt/frame/main_window.h"
+#include "platform/qt/grid/grid_view.h"
 #include "platform/qt/print/print_layout.h"
 #include "platform/qt/print/print_preview.h"
-#include "platform/qt/analysis/range_controls.h"
 #include "platform/qt/tickets/tickets_window.h"
 
 using namespace n3;
@@ -127,8 +127,9 @@ TEST_F(WindowKeysTest, LongNotesOfTheBacktestPrintWrappedAndWhole) {
     QTest::keyClick(keyboard(), Qt::Key_P, Qt::ControlModifier);
     ASSERT_EQ(printed.size(), 1u);
     PrintDocument doc = printed[0];
-    const std::string note = "判定：p値を7つの方法の数で補正し（ボンフェローニ）、0.01未満のときだけ偶然と区別します。"
-                             "無作為の対照は、同じ口数を000～999から無作為に選んだときの的中回数です。";
+    const std::string note =
+        "判定：p値を7つの方法の数で補正し（ボンフェローニ）、0.01未満のときだけ偶然と区別します。"
+        "無作為の対照は、同じ口数を000～999から無作為に選んだときの的中回数です。";
     doc.addText(note);
     const QSize area(1800, 2600);
     const QFontMetrics fm(PrintTextFont(PrintTextStyle::Normal));

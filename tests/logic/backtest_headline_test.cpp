@@ -37,8 +37,17 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, BacktestHeadlineTest,
     ::testing::Values(
         HeadlineCase{"AllChance", 7000, {}, {}, "7つの予想方法はどれも偶然と区別できません（第1回〜第7053回）"},
-        HeadlineCase{"OneMore", 7000, {{0, kVerdictMore}}, {}, "7回周期法の的中は偶然より多い。ほかの6つは偶然と区別できません（第1回〜第7053回）"},
-        HeadlineCase{"TwoDiffer", 50, {{1, kVerdictMore}, {4, kVerdictFewer}}, {100, 200}, "9回周期法の的中は偶然より多い、消去法の的中は偶然より少ない。ほかの5つは偶然と区別できません（第100回〜第200回）"},
+        HeadlineCase{"OneMore",
+                     7000,
+                     {{0, kVerdictMore}},
+                     {},
+                     "7回周期法の的中は偶然より多い。ほかの6つは偶然と区別できません（第1回〜第7053回）"},
+        HeadlineCase{"TwoDiffer",
+                     50,
+                     {{1, kVerdictMore}, {4, kVerdictFewer}},
+                     {100, 200},
+                     "9回周期法の的中は偶然より多い、消去法の的中は偶然より少ない。ほかの5つは偶然と区別できません（第1"
+                     "00回〜第200回）"},
         HeadlineCase{"NoTargets", 0, {}, {7000, 0}, "予想を確かめられる回がありません（第7000回〜第7053回）"}),
     [](const ::testing::TestParamInfo<HeadlineCase>& info) { return std::string(info.param.name); });
 

@@ -25,9 +25,7 @@ QStringList Tips(const ChartSeries& s) {
     return tips;
 }
 
-// `marked`: a line over categories (a month each) marks its points, so that
-// a single month still shows where the line stands.
-QLineSeries* MakeLine(const ChartSeries& s, Qt::PenStyle style, bool marked) {
+QLineSeries* MakeLine(const ChartSeries& s, Qt::PenStyle style) {
     auto* line = new QLineSeries;
     line->setName(Q(s.name));
     for (const ChartPoint& p : s.points) line->append(p.x, p.y);
@@ -37,8 +35,9 @@ QLineSeries* MakeLine(const ChartSeries& s, Qt::PenStyle style, bool marked) {
     line->setPen(pen);
     // The points of a short curve are marked; a level line, or a curve of
     // hundreds of points, needs no marks.
-    line->setPointsVisible((marked || style != Qt::SolidLine) && s.points.size() <= 60);
-    line->setMarkerSize(marked ? 7 : 4);
+    // A line of one point (a single month) is only its mark.
+    line->setPointsVisible((style != Qt::SolidLine || s.points.size() == 1) && s.points.size() <= 60);
+    line->setMarkerSize(s.points.size() == 1 ? 7 : 4);
     line->setProperty("tips", Tips(s));
     return line;
 }
@@ -98,10 +97,6 @@ QChart* MakeQChart(const ChartData& data) {
     if (!data.categories.empty()) {
         auto* categories = new QBarCategoryAxis;
         for (const std::string& c : data.categories) categories->append(Q(c));
-        // Long labels (months) turn when there are many, instead of ending in "…".
-        std::size_t longest = 0;
-        for (const std::string& c : data.categories) longest = std::max(longest, c.size());
-        if (data.categories.size() > 6 && longest > 4) categories->setLabelsAngle(-60);
         xAxis = categories;
     } else {
         auto* values = new QValueAxis;
@@ -148,8 +143,8 @@ QChart* MakeQChart(const ChartData& data) {
             bars->append(set);
             break;
         }
-        case SeriesKind::Line: added = MakeLine(s, Qt::SolidLine, !data.categories.empty()); break;
-        case SeriesKind::DashedLine: added = MakeLine(s, Qt::DashLine, !data.categories.empty()); break;
+        case SeriesKind::Line: added = MakeLine(s, Qt::SolidLine); break;
+        case SeriesKind::DashedLine: added = MakeLine(s, Qt::DashLine); break;
         case SeriesKind::Band: added = MakeBand(s); break;
         }
         if (!added) continue;

@@ -6,9 +6,9 @@
 #include "core/window_names.h"
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/main_window.h"
+#include "platform/qt/frame/qt_util.h"
 #include "platform/qt/print/history_document.h"
 #include "platform/qt/print/print_preview.h"
-#include "platform/qt/frame/qt_util.h"
 #include "platform/store/database.h"
 #include "windows/window_aliases.h"
 
