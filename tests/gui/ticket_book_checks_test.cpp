@@ -130,9 +130,13 @@ TEST_F(TicketBookChecks, MonthlyChartHasRoomAndDrawsTheRunningBalance) {
     {
         auto* view = tickets()->monthChart()->findChild<QChartView*>(QStringLiteral("chartView"));
         ASSERT_NE(view, nullptr);
-        for (QAbstractSeries* s : view->chart()->series())
-            if (auto* line = qobject_cast<QLineSeries*>(s); line && s->name() == QStringLiteral("累計収支"))
-                EXPECT_TRUE(line->count() == 1 && line->pointsVisible());
+        for (QAbstractSeries* s : view->chart()->series()) {
+            auto* line = qobject_cast<QLineSeries*>(s);
+            if (line && s->name() == QStringLiteral("累計収支")) {
+                EXPECT_EQ(line->count(), 1);
+                EXPECT_TRUE(line->pointsVisible());
+            }
+        }
     }
     typeInto(0, E::kDate, QStringLiteral("2025-12-01"));
     addLine();  // this month's

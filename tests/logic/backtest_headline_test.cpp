@@ -49,6 +49,6 @@ INSTANTIATE_TEST_SUITE_P(
                      "9回周期法の的中は偶然より多い、消去法の的中は偶然より少ない。ほかの5つは偶然と区別できません（第1"
                      "00回〜第200回）"},
         HeadlineCase{"NoTargets", 0, {}, {7000, 0}, "予想を確かめられる回がありません（第7000回〜第7053回）"}),
-    [](const ::testing::TestParamInfo<HeadlineCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<HeadlineCase>& param) { return std::string(param.param.name); });
 
 }  // namespace
