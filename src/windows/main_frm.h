@@ -40,6 +40,8 @@ enum class Command {
     Print,  // prints the active child window
     About,
     Tickets,
+    FetchLatest,
+    CheckAtStart,
 };
 
 struct MenuItem {
@@ -55,6 +57,7 @@ struct MenuItem {
 // The top-level menus that window-table rows name as their place.
 inline constexpr std::string_view kAnalysisMenu = "mnuMain";
 inline constexpr std::string_view kVerifyMenu = "mnuVerify";
+inline constexpr std::string_view kPredictionMenu = "mnuPredict";
 inline constexpr std::string_view kDataMenu = "mnuHosyu";
 
 // The whole menu bar, in order.
