@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -134,11 +135,16 @@ void TicketsWindow::BuildControls() {
     buttons->addStretch(1);
     buttons->addWidget(closeButton_);
 
+    // Messages about what was just done; the summary line stands only above.
+    status_ = new QStatusBar(this);
+    status_->setSizeGripEnabled(false);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 0);
     layout->addLayout(top);
     layout->addWidget(split, 1);
     layout->addLayout(buttons);
+    layout->addWidget(status_);
 
     connect(addButton_, &QPushButton::clicked, this, &TicketsWindow::AddLine);
     connect(delButton_, &QPushButton::clicked, this, &TicketsWindow::DelLine);

@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QStatusBar;
 class QTabWidget;
 class QTableView;
 
@@ -61,6 +62,7 @@ public:
     QTableView* outcomeGrid() const { return outcomeGrid_; }
     QLineEdit* budgetEdit() const { return budget_; }
     QLabel* summaryLabel() const { return summary_; }
+    QStatusBar* statusBar() const { return status_; }
     // The monthly chart: spent and won as bars, the cumulative 収支 as a line.
     const ChartData& chart() const { return chart_; }
     ChartView* monthChart() const { return monthChart_; }
@@ -94,6 +96,7 @@ private:
     QAction* mnuAddLine_ = nullptr;
     QAction* mnuDelLine_ = nullptr;
     ChartData chart_;
+    QStatusBar* status_ = nullptr;
     int nextDraw_ = 1;
 };
 
