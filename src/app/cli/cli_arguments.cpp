@@ -11,7 +11,7 @@ const std::set<std::string>& SwitchNames() {
 
 const std::set<std::string>& OptionNames() {
     static const std::set<std::string> names = {"db",   "settings", "format", "from",  "to",   "pdf",
-                                                "draw", "draws",    "number", "type",  "units", "date", "memo"};
+                                                "draw", "draws",    "number", "type",  "units", "date", "memo", "source"};
     return names;
 }
 
