@@ -23,6 +23,7 @@
 #include "platform/store/database.h"
 #include "platform/store/draw_store.h"
 #include "windows/window_table.h"
+#include "windows/window_aliases.h"
 
 using namespace n3;
 
@@ -39,7 +40,7 @@ int Run(const cli::Arguments& args) {
     const auto pdf = args.option("pdf");
     if (!pdf || pdf->empty()) return Usage("--pdf で出力する PDF ファイルを指定してください");
     PrintRequest request;
-    request.window = args.positional[0];
+    request.window = WindowClassForName(args.positional[0]);
     request.settingsPath = args.settings;
     request.range.from = int(args.number("from", 1, kMaxDrawNo).value_or(0));
     request.range.to = int(args.number("to", 1, kMaxDrawNo).value_or(0));

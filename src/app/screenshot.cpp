@@ -2,7 +2,8 @@
 // database and saves a picture of the main window, for the documentation.
 //   numbers3zubarin-screenshot --db FILE --out FILE.png [--settings FILE] [--size WxH]
 //                              [--answer-file FILE] [--charts] [--keys "KEY ..."] [WINDOW | mnuCOMMAND ...]
-// --charts turns the opened analysis windows to their "グラフ" tab.
+// --charts turns the opened analysis windows to their "グラフ" tab (and
+// 購入記録 to its "月別グラフ").
 // --number NNN enters NNN into the number box of the opened windows that have one.
 // With no WINDOW the program starts as usual (the prediction opens).
 // --keys types into the active window once the windows are open: "^A" is
@@ -84,8 +85,8 @@ int main(int argc, char** argv) {
         if (!number.isEmpty())
             for (n3::NumberBox* box : window.findChildren<n3::NumberBox*>()) box->choose(number);
         if (charts)
-            for (QTabWidget* views : window.findChildren<QTabWidget*>(QStringLiteral("views")))
-                views->setCurrentIndex(1);
+            for (const QString& name : {QStringLiteral("views"), QStringLiteral("monthViews")})
+                for (QTabWidget* views : window.findChildren<QTabWidget*>(name)) views->setCurrentIndex(1);
         if (!keys.isEmpty()) {
             window.activateWindow();
             (void)QTest::qWaitForWindowActive(&window, 2000);

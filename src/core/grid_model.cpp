@@ -26,6 +26,7 @@ void GridModel::setSize(int cols, int rows) {
     cellText_.assign(n, 0);
     cellStyle_.assign(n, 0);
     spans_.clear();
+    tips_.clear();
     rowHeights_.assign(std::size_t(rows_), -1);
     columnWidths_.assign(std::size_t(cols_), -1);
     activeCol = activeRow = 1;
@@ -46,6 +47,20 @@ std::uint32_t GridModel::internText(std::string_view t) {
 void GridModel::setText(int col, int row, std::string_view text) {
     if (!contains(col, row)) return;
     cellText_[index(col, row)] = internText(text);
+}
+
+void GridModel::setTip(int col, int row, std::string_view tip) {
+    if (!contains(col, row)) return;
+    if (tip.empty())
+        tips_.erase(index(col, row));
+    else
+        tips_[index(col, row)] = std::string(tip);
+}
+
+std::string_view GridModel::tip(int col, int row) const {
+    if (!contains(col, row)) return {};
+    const auto it = tips_.find(index(col, row));
+    return it == tips_.end() ? std::string_view() : std::string_view(it->second);
 }
 
 void GridModel::setNumber(int col, int row, int value) {

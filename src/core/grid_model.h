@@ -6,6 +6,7 @@
 // are interned: a cell holds two small indexes, so a 32,767 x 32 grid stays
 // a few megabytes.
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -100,6 +101,12 @@ public:
     const std::string& text(int col, int row) const;
     bool isEmpty(int col, int row) const;
 
+    // A cell's explanation, shown when the pointer rests on it; few cells
+    // have one, so they are kept apart from the texts.
+    void setTip(int col, int row, std::string_view tip);
+    // The cell's explanation; empty when it has none.
+    std::string_view tip(int col, int row) const;
+
     // --- styles ---------------------------------------------------------
     const CellStyle& style(int col, int row) const;
     void setForeground(const CellBlock& block, Colour c);
@@ -161,6 +168,7 @@ private:
 
     int cols_ = 0;
     int rows_ = 0;
+    std::map<std::size_t, std::string> tips_;  // by cell index
     std::vector<std::uint32_t> cellText_;   // index into texts_
     std::vector<std::uint32_t> cellStyle_;  // index into styles_
     std::vector<std::string> texts_;        // texts_[0] is the empty text

@@ -55,6 +55,8 @@ struct WindowContent {
     // the backtest's figures), for whoever writes it out; empty for none.
     std::any details;
     std::optional<SortableTable> table;
+    // One sentence that stands above the grid and heads its print; empty for none.
+    std::string headline;
 };
 
 // What a window of the analysis frame reads from the snapshot.

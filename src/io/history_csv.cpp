@@ -32,7 +32,9 @@ std::string Value(const std::string& field) {
 std::string Q(const std::string& s) { return "「" + EchoText(s) + "」"; }
 
 // Reads one data row into draw; returns the reason when it cannot.
-std::optional<std::string> ReadRow(const CsvRecord& record, const HistoryColumns& columns, Draw& draw) {
+// `padded` is set when a 当せん番号 of one or two digits was read as the
+// three-digit number it stands for.
+std::optional<std::string> ReadRow(const CsvRecord& record, const HistoryColumns& columns, Draw& draw, bool& padded) {
     const auto& fields = record.fields;
     auto counts = [&] {
         return "（見出し行は" + std::to_string(columns.fieldCount) + "項目、この行は" + std::to_string(fields.size()) +
@@ -63,9 +65,12 @@ std::optional<std::string> ReadRow(const CsvRecord& record, const HistoryColumns
         const std::string number = Value(fields[columns.digits[0]]);
         if (number.empty()) return name + "が空です";
         if (!AllDigits(number)) return name + Q(number) + "は3桁の数字ではありません";
-        if (number.size() < 3) return name + Q(number) + "が3桁ではありません（先頭の0が消えていませんか）";
         if (number.size() > 3) return name + Q(number) + "が3桁ではありません";
-        for (std::size_t i = 0; i < 3; ++i) draw.digits[i] = number[i] - '0';
+        // A spreadsheet that read the number as a value dropped its leading
+        // zeros (52 for 052, 7 for 007); every number has three digits.
+        padded = number.size() < 3;
+        const std::string three = std::string(3 - number.size(), '0') + number;
+        for (std::size_t i = 0; i < 3; ++i) draw.digits[i] = three[i] - '0';
         return std::nullopt;
     }
     for (std::size_t i = 0; i < 3; ++i) {
@@ -79,6 +84,12 @@ std::optional<std::string> ReadRow(const CsvRecord& record, const HistoryColumns
 }
 
 }  // namespace
+
+std::string PaddedNumbersNote(int paddedNumbers) {
+    if (paddedNumbers <= 0) return {};
+    return "当せん番号が1桁か2桁だった " + std::to_string(paddedNumbers) +
+           " 行は、先頭の0を補って3桁として読みました（52 → 052、7 → 007）。";
+}
 
 CsvParseResult ParseHistoryCsv(std::string_view bytes) {
     CsvParseResult result;
@@ -115,7 +126,9 @@ CsvParseResult ParseHistoryCsv(std::string_view bytes) {
             continue;
         }
         Draw draw;
-        if (auto reason = ReadRow(record, *columns, draw)) return fail(record.line, std::move(*reason));
+        bool padded = false;
+        if (auto reason = ReadRow(record, *columns, draw, padded)) return fail(record.line, std::move(*reason));
+        if (padded) ++result.paddedNumbers;
         if (result.carriesResults) {
             DrawResult drawResult;
             drawResult.回数 = draw.回数;

@@ -46,9 +46,15 @@ struct CsvParseResult {
     // have no entry.
     ResultHistory results;
     bool carriesResults = false;
+    // Rows whose 当せん番号 had lost its leading zeros (52, 7) and was read
+    // padded to three digits (052, 007).
+    int paddedNumbers = 0;
     std::optional<CsvError> error;
     bool ok() const { return !error.has_value(); }
 };
+
+// The summary's line about numbers read padded with zeros; empty when none was.
+std::string PaddedNumbersNote(int paddedNumbers);
 
 // Parses a whole file, as read from disk (any line ends: LF, CR LF, CR).
 CsvParseResult ParseHistoryCsv(std::string_view bytes);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <utility>
 
 namespace n3 {
 
@@ -18,6 +19,7 @@ struct Column {
 
 constexpr std::array<Column, kBacktestGridColumns> kColumns = {{
     {"予想方法", 11},
+    {"判定", 14},
     {"購入回数", 8},
     {"購入口数", 10},
     {"的中回数", 8},
@@ -34,7 +36,25 @@ constexpr std::array<Column, kBacktestGridColumns> kColumns = {{
     {"購入額", 14},
     {"当選金", 14},
     {"回収率", 8},
-    {"判定", 20},
+}};
+
+// The verdict stands beside the method's name, where it is read first.
+constexpr int kVerdictColumn = 2;
+
+// What the columns mean, in plain words, shown when the pointer rests on a heading.
+constexpr std::array<std::pair<int, std::string_view>, 7> kHeadingTips = {{
+    {kVerdictColumn, "補正p値が0.01未満のときだけ「偶然より多い」「偶然より少ない」とします。"
+                     "それ以外は、でたらめに買ったときと差があるとは言えません。"},
+    {6, "偶然の期待値：同じ番号を同じ口数だけ、でたらめに選んで買ったときに当たると見込まれる回数です。"},
+    {8, "z：実際の的中回数が偶然の期待値からどれだけ離れているかを、偶然のばらつき（標準偏差）何個分かで表したものです。"
+        "±2くらいまでは偶然でもよく起こります。"},
+    {9, "p値：予想に本当は力がないとしても、これ以上に偏った的中回数が偶然に出る確率です。"
+        "小さいほど偶然では説明しにくくなります。"},
+    {10, "補正p値：7つの方法を同時に試したので、どれか1つが偶然よく見える分を差し引くためにp値を7倍したもの（最大1）です。"
+         "判定はこの値で行います。"},
+    {11, "的中率：購入回数のうち、当たった回の割合です。"},
+    {12, "的中率の95%区間：本当の的中率がこの範囲にあると95%の確かさで言える幅です。"
+         "偶然の的中率がこの中に入っていれば、偶然と区別できません。"},
 }};
 
 std::string Printf(const char* format, double value) {
@@ -80,6 +100,7 @@ void WriteMethodRow(GridModel& grid, int row, const MethodFigures& f, bool money
     const MethodTally& t = f.tally;
     const std::array<std::string, kBacktestGridColumns> cells = {
         std::string(f.method),
+        std::string(f.verdict),
         std::to_string(t.bets),
         WithThousands(t.tickets),
         std::to_string(t.hits),
@@ -97,10 +118,9 @@ void WriteMethodRow(GridModel& grid, int row, const MethodFigures& f, bool money
         moneyKnown ? YenText(f.spentYen) : "",
         moneyKnown ? YenText(f.wonYen) : "",
         moneyKnown ? PercentText(f.returnRate, 1) : "",
-        std::string(f.verdict),
     };
     for (int c = 0; c < kBacktestGridColumns; ++c) grid.setText(c + 1, row, cells[std::size_t(c)]);
-    if (f.verdict != kVerdictChance) grid.setForeground(kBacktestGridColumns, row, colours::Red);
+    if (f.verdict != kVerdictChance) grid.setForeground(kVerdictColumn, row, colours::Red);
 }
 
 }  // namespace
@@ -138,9 +158,10 @@ GridModel BacktestGrid(const BacktestFigures& figures) {
     const int lastMethodRow = firstNote - 1;
     grid.setBackground({1, kBacktestFirstMethodRow, 1, lastMethodRow}, kMethodBackground);
     grid.setAlignment({1, kBacktestFirstMethodRow, 1, lastMethodRow}, HAlign::Left);
-    for (int c : {5, 13}) grid.setBackground({c, kBacktestFirstMethodRow, c, lastMethodRow}, kChanceBackground);
-    grid.setAlignment({kBacktestGridColumns, kBacktestFirstMethodRow, kBacktestGridColumns, lastMethodRow},
-                      HAlign::Left);
+    for (int c : {6, 14}) grid.setBackground({c, kBacktestFirstMethodRow, c, lastMethodRow}, kChanceBackground);
+    grid.setAlignment({kVerdictColumn, kBacktestFirstMethodRow, kVerdictColumn, lastMethodRow}, HAlign::Left);
+    for (const auto& [column, tip] : kHeadingTips)
+        for (int row = 2; row <= lastMethodRow; ++row) grid.setTip(column, row, tip);
     for (int m = 0; m < kBacktestMethodCount; ++m)
         WriteMethodRow(grid, kBacktestFirstMethodRow + m, figures.methods[std::size_t(m)], figures.moneyKnown);
 

@@ -6,6 +6,7 @@
 #include "lab/backtest_chart.h"
 #include "lab/backtest_figures.h"
 #include "lab/backtest_grid.h"
+#include "lab/backtest_headline.h"
 
 namespace n3 {
 
@@ -17,6 +18,7 @@ WindowContent 予想の検証::Content(const WindowInput& input) {
     content.grid = BacktestGrid(figures);
     content.charts = BacktestCharts(run);
     content.details = figures;
+    content.headline = BacktestHeadline(figures, input.history, input.range);
     return content;
 }
 

@@ -40,11 +40,13 @@ std::string GroupedNumber(long long value) {
     return out;
 }
 
-std::array<double, 2> BinomialBand95(int trials, double p) {
+std::array<double, 2> BinomialBand(int trials, double p, double alpha) {
     if (trials <= 0) return {0, 0};
     const boost::math::binomial_distribution<double> dist(trials, p);
-    return {boost::math::quantile(dist, 0.025), boost::math::quantile(dist, 0.975)};
+    return {boost::math::quantile(dist, alpha / 2), boost::math::quantile(dist, 1 - alpha / 2)};
 }
+
+std::array<double, 2> BinomialBand95(int trials, double p) { return BinomialBand(trials, p, 0.05); }
 
 ChartData DigitCountChart(const std::string& title, const std::array<int, 10>& counts, int trials) {
     ChartData chart;
@@ -52,17 +54,17 @@ ChartData DigitCountChart(const std::string& title, const std::array<int, 10>& c
     chart.xTitle = "数字";
     chart.yTitle = "出現回数";
     const double expected = trials / 10.0;
-    const auto band = BinomialBand95(trials, 0.1);
+    const auto band = BinomialBand(trials, 0.1, kTenDigitsAlpha);
     ChartSeries bars = Series("出現回数", SeriesKind::Bars, kBarColour);
     ChartSeries line = Series("期待値", SeriesKind::Line, kExpectedColour);
-    ChartSeries shade = Series("95%の範囲（二項分布）", SeriesKind::Band, kBandColour);
+    ChartSeries shade = Series(std::string(kTenDigitsBandName), SeriesKind::Band, kBandColour);
     for (int d = 0; d < 10; ++d) {
         const int c = counts[std::size_t(d)];
         chart.categories.push_back(std::to_string(d));
         bars.points.push_back({double(d), double(c),
                                "数字" + std::to_string(d) + ": " + GroupedNumber(c) + "回（期待値 " +
-                                   OneDecimal(expected) + "、95%の範囲 " + GroupedNumber((long long)band[0]) + "〜" +
-                                   GroupedNumber((long long)band[1]) + "）"});
+                                   OneDecimal(expected) + "、10個まとめて95%の範囲 " +
+                                   GroupedNumber((long long)band[0]) + "〜" + GroupedNumber((long long)band[1]) + "）"});
         line.points.push_back({double(d), expected, "期待値 " + OneDecimal(expected)});
         shade.points.push_back({double(d), band[0], ""});
         shade.high.push_back(band[1]);

@@ -5,6 +5,7 @@
 // put every point's x at its category index.
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/chart_data.h"
@@ -12,7 +13,8 @@
 namespace n3 {
 
 // The ten digit counts as bars, the expected count (trials / 10) as a line
-// and the 95% band of a Binomial(trials, 1/10) count shaded.
+// and the band of a Binomial(trials, 1/10) count that all ten digits stay
+// inside 95% of the time shaded.
 ChartData DigitCountChart(const std::string& title, const std::array<int, 10>& counts, int trials);
 
 // Draws per digit sum 0..27 as bars, and draws × (triples with that sum ÷ 1000).
@@ -24,6 +26,14 @@ ChartData GapHistogramChart(const std::string& title, const std::vector<int>& co
 
 // The lowest and highest count inside the central 95% of Binomial(trials, p).
 std::array<double, 2> BinomialBand95(int trials, double p);
+// The same for the central 1 - alpha.
+std::array<double, 2> BinomialBand(int trials, double p, double alpha);
+
+// The band every one of the ten digits stays inside, all at once, 95% of
+// the time by chance: each digit at 0.05 / 10 (Bonferroni), so a bar
+// outside it says what the tests' verdict says.
+inline constexpr double kTenDigitsAlpha = 0.05 / 10;
+inline constexpr std::string_view kTenDigitsBandName = "偶然の範囲（10個の数字まとめて95%）";
 
 // "2,218": a whole number with thousands separators.
 std::string GroupedNumber(long long value);

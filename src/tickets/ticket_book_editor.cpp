@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "io/field_text.h"
+#include "tickets/ticket_check.h"
 #include "tickets/ticket_summary.h"
 
 namespace n3 {
@@ -97,6 +98,10 @@ TicketEdit TicketBookEditor::Edit(int row, int column, std::string_view typed) c
     default: break;
     }
     if (std::string why = PurchaseError(p); !why.empty()) {
+        edit.error = std::move(why);
+        return edit;
+    }
+    if (std::string why = PurchaseDateError(p, results_); !why.empty()) {
         edit.error = std::move(why);
         return edit;
     }

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/draw_result.h"
 #include "tickets/ticket.h"
 
 namespace n3 {
@@ -51,6 +52,8 @@ public:
     void setObserver(TicketRowsObserver* observer) { observer_ = observer; }
 
     void Load(std::vector<Purchase> book) { rows_ = std::move(book); }
+    // The draws' dates that an edit's 購入日 is checked against.
+    void SetResults(ResultHistory results) { results_ = std::move(results); }
     const std::vector<Purchase>& rows() const { return rows_; }
     int rowCount() const { return int(rows_.size()); }
 
@@ -82,6 +85,7 @@ private:
     TicketWriter& writer_;
     TicketRowsObserver* observer_ = nullptr;
     std::vector<Purchase> rows_;
+    ResultHistory results_;
 };
 
 }  // namespace n3

@@ -112,11 +112,20 @@ std::vector<DrawOutcome> CheckBook(const std::vector<Purchase>& book, const Draw
     return outcomes;
 }
 
+std::string PurchaseDateError(const Purchase& p, const ResultHistory& results) {
+    const DrawResult* drawn = FindResult(results, p.最初の回数);
+    if (!drawn || drawn->date.empty() || p.購入日 <= drawn->date) return {};
+    return "購入日 " + p.購入日 + " は第" + std::to_string(p.最初の回数) + "回の抽せん日（" + drawn->date +
+           "）より後です。抽せんの済んだ回は買えません。購入日か最初の回数を直してください。";
+}
+
 std::string OutcomeText(const DrawOutcome& o) {
     switch (o.outcome) {
     case Outcome::NotDrawn: return std::string(kNotDrawnText);
     case Outcome::Lost: return std::string(kLostText);
-    case Outcome::PrizeUnknown: return std::string(kPrizeUnknownText);
+    case Outcome::PrizeUnknown:
+        if (!o.prize) return std::string(kPrizeUnknownText);
+        return std::string(kPrizeKindNames[std::size_t(*o.prize)]) + " " + std::string(kPrizeUnknownText);
     case Outcome::Won: return std::string(kPrizeKindNames[std::size_t(*o.prize)]) + " 当せん";
     }
     return {};

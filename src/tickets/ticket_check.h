@@ -21,7 +21,7 @@ enum class Outcome {
 
 inline constexpr std::string_view kNotDrawnText = "未抽せん";
 inline constexpr std::string_view kLostText = "はずれ";
-inline constexpr std::string_view kPrizeUnknownText = "当せん金不明";
+inline constexpr std::string_view kPrizeUnknownText = "当せん（金額不明）";
 
 struct DrawOutcome {
     std::size_t purchase = 0;  // index into the book
@@ -42,7 +42,13 @@ std::optional<PrizeKind> WinningPrize(const Purchase& p, const Draw& draw);
 std::vector<DrawOutcome> CheckBook(const std::vector<Purchase>& book, const DrawHistory& history,
                                    const ResultHistory& results);
 
-// "未抽せん", "はずれ", "当せん金不明", or the prize's name with "当せん".
+// Why a purchase cannot have been made on its date: a ticket is sold up to
+// its first draw's day, so a 購入日 after that draw's date (when the
+// results know it) is a mistake. Empty when the date is possible.
+std::string PurchaseDateError(const Purchase& p, const ResultHistory& results);
+
+// "未抽せん", "はずれ", the prize's name with "当せん", or with
+// "当せん（金額不明）" when the draw has no prize list.
 std::string OutcomeText(const DrawOutcome& o);
 // The draw's digits as three characters, or "" when not drawn.
 std::string DrawnText(const DrawOutcome& o);

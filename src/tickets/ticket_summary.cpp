@@ -86,7 +86,7 @@ std::string SummaryLine(const BookTotals& t) {
                        FormatYen(t.balance()) + " 円　回収率 " + FormatPercent(t.returnPercent()) + "（理論値 約" +
                        std::to_string(int(kTheoreticalReturnPercent)) + "%）";
     if (t.pending > 0) line += "　未抽せん " + std::to_string(t.pending) + " 回";
-    if (t.prizesUnknown > 0) line += "　当せん金不明 " + std::to_string(t.prizesUnknown) + " 回";
+    if (t.prizesUnknown > 0) line += "　当せん（金額不明） " + std::to_string(t.prizesUnknown) + " 回";
     return line;
 }
 
@@ -117,9 +117,15 @@ std::optional<BudgetCheck> OverBudget(const std::vector<Purchase>& book, const P
     BudgetCheck check;
     check.month = MonthOf(candidate);
     check.budget = *monthlyBudget;
-    for (const Purchase& p : book)
-        if (MonthOf(p) == check.month && !(candidate.id != 0 && p.id == candidate.id)) check.spentBefore = AddYen(check.spentBefore, p.cost());
-    check.spentAfter = AddYen(check.spentBefore, candidate.cost());
+    // Before: the month as the book holds it now, the stored version of an
+    // edited purchase included. After: with the candidate in its place.
+    std::int64_t others = 0;
+    for (const Purchase& p : book) {
+        if (MonthOf(p) != check.month) continue;
+        check.spentBefore = AddYen(check.spentBefore, p.cost());
+        if (!(candidate.id != 0 && p.id == candidate.id)) others = AddYen(others, p.cost());
+    }
+    check.spentAfter = AddYen(others, candidate.cost());
     if (check.spentAfter <= check.budget) return std::nullopt;
     return check;
 }

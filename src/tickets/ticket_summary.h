@@ -56,7 +56,7 @@ ChartData MonthlyChart(const BookSummary& summary);
 struct BudgetCheck {
     std::string month;  // YYYY-MM
     std::int64_t budget = 0;
-    std::int64_t spentBefore = 0;  // that month, without the purchase
+    std::int64_t spentBefore = 0;  // that month as the book stands (an edited purchase at its stored cost)
     std::int64_t spentAfter = 0;   // that month, with it
 };
 // The check when the purchase would take its month past the budget, else

@@ -69,8 +69,13 @@ std::vector<MenuItem> BuildMenuTree() {
          })
         data.push_back(std::move(item));
 
+    MenuItem print = Item("mnuPrint", "印刷(&P)", Command::Print);
+    print.shortcut = "Ctrl+P";
+    MenuItem help = Item("mnuHelpFile", "ヘルプ(&H)", Command::HelpFile);
+    help.shortcut = "F1";
     std::vector<MenuItem> tree = {
         Item("mnuEnd", "終了(&X)", Command::End),
+        print,
         PredictionMenu(),
         Menu(std::string(kAnalysisMenu), "データ分析(&S)", TableItems(kAnalysisMenu)),
     };
@@ -86,7 +91,7 @@ std::vector<MenuItem> BuildMenuTree() {
                         }));
     tree.push_back(Menu("mnuHelp", "ヘルプ(&H)",
                         {
-                            Item("mnuHelpFile", "ヘルプ(&H)", Command::HelpFile),
+                            help,
                             Item("mnuAbout", "バージョン情報(&A)", Command::About, std::string(windows::kAbout)),
                         }));
     return tree;

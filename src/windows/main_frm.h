@@ -37,6 +37,7 @@ enum class Command {
     Cascade,
     ArrangeIcons,
     HelpFile,
+    Print,  // prints the active child window
     About,
     Tickets,
     FetchLatest,

@@ -76,8 +76,10 @@ TEST_F(BacktestWindowTest, VerifyMenuSitsBetweenAnalysisAndDataAndOpensTheWindow
     ASSERT_NE(analysis, nullptr);
     const GridModel& grid = analysis->fpSpread1()->gridModel();
     EXPECT_EQ(grid.text(1, 3), " 7回周期法");
-    EXPECT_EQ(grid.text(2, 3), "32");  // targets 9..40
-    EXPECT_EQ(grid.text(4, 3), "32");
-    EXPECT_EQ(grid.text(18, 3), "偶然より多い");
+    // 判定 stands right after 予想方法.
+    EXPECT_EQ(grid.text(2, 2), "判定");
+    EXPECT_EQ(grid.text(2, 3), "偶然より多い");
+    EXPECT_EQ(grid.text(3, 3), "32");  // targets 9..40
+    EXPECT_EQ(grid.text(5, 3), "32");
     EXPECT_EQ(grid.frozenRows, 2);
 }

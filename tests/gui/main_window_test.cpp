@@ -70,7 +70,7 @@ protected:
 }  // namespace
 
 TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption) {
-    EXPECT_EQ(topCaptions(), (QStringList{"終了(&X)", "一発ズバリン予想(&D)", "データ分析(&S)", "検証(&V)",
+    EXPECT_EQ(topCaptions(), (QStringList{"終了(&X)", "印刷(&P)", "一発ズバリン予想(&D)", "データ分析(&S)", "検証(&V)",
                                           "データ管理(&M)", "ウィンドウ(&W)", "ヘルプ(&H)"}));
     const std::pair<const char*, const char*> items[] = {
         {"mnuHindo", "頻度分析"},

@@ -128,9 +128,24 @@ TEST(BacktestByHand, WindowShowsTheSameFiguresInGridChartAndJson) {
     flags[2] = flags[7] = true;
     const WindowContent c = 予想の検証::Content(WindowInput{h, stats, results, flags, DrawRange{9, 0}, std::nullopt});
     EXPECT_EQ(c.grid.text(1, 3), " 7回周期法");
-    EXPECT_EQ(c.grid.text(4, 3), "50");
-    EXPECT_EQ(c.grid.text(18, 3), "偶然より多い");
-    EXPECT_EQ(c.grid.text(15, 3), "");  // money columns empty without results
+    EXPECT_EQ(c.grid.text(2, 3), "偶然より多い");  // 判定 right after the method
+    EXPECT_EQ(c.grid.text(5, 3), "50");
+    EXPECT_EQ(c.grid.text(16, 3), "");  // money columns empty without results
+    // The headline names the method that differs, and the draws looked at.
+    EXPECT_EQ(c.headline.rfind("7回周期法の的中は偶然より多い", 0), 0u) << c.headline;
+    EXPECT_NE(c.headline.find("（第9回〜第58回）"), std::string::npos) << c.headline;
+    // Each figure's heading explains it in words when the pointer rests on it.
+    for (const auto& [heading, says] : {std::pair{"偶然の期待値", "でたらめに選んで"}, std::pair{"z", "標準偏差"},
+                                        std::pair{"p値", "偶然に出る確率"}, std::pair{"補正p値(×7)", "7倍"},
+                                        std::pair{"的中率の95%区間", "95%の確かさ"}}) {
+        int column = 0;
+        for (int col = 1; col <= c.grid.columns(); ++col)
+            if (c.grid.text(col, 2) == heading) column = col;
+        ASSERT_GT(column, 0) << heading;
+        EXPECT_NE(c.grid.tip(column, 2).find(says), std::string_view::npos) << heading;
+        EXPECT_EQ(c.grid.tip(column, 3), c.grid.tip(column, 2)) << heading;
+    }
+    EXPECT_TRUE(c.grid.tip(1, 3).empty());
     bool saysSo = false;
     for (int row = 1; row <= c.grid.rows(); ++row)
         saysSo = saysSo || c.grid.text(1, row).find("金額の欄は空") != std::string::npos;

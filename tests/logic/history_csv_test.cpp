@@ -73,7 +73,7 @@ TEST(HistoryCsv, BlankLinesAndEmptyRowsAreSkippedAndLinesStillCount) {
     ASSERT_TRUE(r.ok()) << r.error->reason;
     EXPECT_EQ(Rows(r), (RowList{{1, 1, 1, 1}, {2, 2, 2, 2}, {3, 3, 3, 3}}));
     // Lone CR line ends and a line break inside quotes both advance the line count.
-    const auto bad = ParseHistoryCsv("回号,備考,当せん番号\r1,\"a\nb\",111\r\n2,x,12\n");
+    const auto bad = ParseHistoryCsv("回号,備考,当せん番号\r1,\"a\nb\",111\r\n2,x,12a\n");
     ASSERT_FALSE(bad.ok());
     EXPECT_EQ(bad.error->line, 4);
 }
@@ -147,7 +147,6 @@ TEST(HistoryCsv, EveryBadInputNamesItsLineAndKeepsNoDraws) {
         {"回号,当せん番号\n,123\n", 2, "回号が空"},
         {"回数,第1数字,第2数字,第3数字\n1,1,2,10\n", 2, "第3数字「10」が0～9"},
         {"回数,第1数字,第2数字,第3数字\n1,a,2,3\n", 2, "第1数字「a」"},
-        {"回号,当せん番号\n1,48\n", 2, "先頭の0"},
         {"回号,当せん番号\n1,1234\n", 2, "3桁ではありません"},
         {"回号,当せん番号\n1,0 4 8\n", 2, "3桁の数字ではありません"},
         {"回号,当せん番号\n1,\n", 2, "当せん番号が空"},
@@ -165,6 +164,35 @@ TEST(HistoryCsv, EveryBadInputNamesItsLineAndKeepsNoDraws) {
         EXPECT_EQ(r.error->line, c.line) << c.text << r.error->reason;
         EXPECT_NE(r.error->reason.find(c.says), std::string::npos) << c.text << " → " << r.error->reason;
     }
+}
+
+// A spreadsheet that stored 当せん番号 as a value wrote 52 for 052 and 7 for
+// 007: those read as the three-digit numbers and are counted; the columns
+// of separate digits keep their own rule.
+TEST(HistoryCsv, NumbersThatLostTheirLeadingZerosArePaddedAndCounted) {
+    const struct {
+        const char* text;
+        RowList rows;
+        int padded;
+    } cases[] = {
+        {"回号,当せん番号\n1,52\n2,7\n3,123\n4,0\n", {{1, 0, 5, 2}, {2, 0, 0, 7}, {3, 1, 2, 3}, {4, 0, 0, 0}}, 3},
+        {"回号,抽せん日,当せん番号\n第10回,2025/01/01,=\"48\"\n第11回,2025/01/02,048\n", {{10, 0, 4, 8}, {11, 0, 4, 8}}, 1},
+        {"回号,当せん番号\n5,９\n", {{5, 0, 0, 9}}, 1},
+        {"回号,当せん番号\n1,123\n2,456\n", {{1, 1, 2, 3}, {2, 4, 5, 6}}, 0},
+        {"回数,第1数字,第2数字,第3数字\n1,0,0,7\n2,5,,\n", {{1, 0, 0, 7}, {2, 5, -1, -1}}, 0},
+    };
+    for (const auto& c : cases) {
+        const auto r = ParseHistoryCsv(c.text);
+        ASSERT_TRUE(r.ok()) << c.text << r.error->reason;
+        EXPECT_EQ(Rows(r), c.rows) << c.text;
+        EXPECT_EQ(r.paddedNumbers, c.padded) << c.text;
+    }
+    EXPECT_EQ(PaddedNumbersNote(0), "");
+    EXPECT_NE(PaddedNumbersNote(3).find("3 行"), std::string::npos);
+    // A digit column never pads: "07" in 第3数字 is still refused.
+    const auto digits = ParseHistoryCsv("回数,第1数字,第2数字,第3数字\n1,0,0,07\n");
+    ASSERT_FALSE(digits.ok());
+    EXPECT_NE(digits.error->reason.find("第3数字「07」"), std::string::npos) << digits.error->reason;
 }
 
 TEST(HistoryCsv, EmptyExtraFieldsOnlyInPublishedShapesWithMoreColumns) {

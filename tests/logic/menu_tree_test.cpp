@@ -68,5 +68,5 @@ TEST(MenuTree, PredictionMenuOpensThePredictionThenTheNextDraw) {
     EXPECT_EQ(menu->children[1].caption, "次回の抽せん(&N)");
     EXPECT_EQ(menu->children[1].window, "次回の抽せん");
     EXPECT_EQ(FindMenuItem("mnuNumberSearch")->caption, "数字検索(&N)");
-    EXPECT_EQ(MenuTree()[1].name, kPredictionMenu);  // second on the bar, as before
+    EXPECT_EQ(MenuTree()[2].name, kPredictionMenu);  // after 終了 and 印刷
 }

@@ -59,13 +59,18 @@ TEST(RandomnessCharts, DigitCountsWithExpectedLineAndBinomialBand) {
         EXPECT_DOUBLE_EQ(line.points[std::size_t(d)].y, 300.0);
     }
     EXPECT_NE(bars.points[3].tip.find("数字3: 295回"), std::string::npos);
-    // The band's edges are the 2.5% and 97.5% points of Binomial(3000, 0.1).
-    const int low = BinomialQuantileBySumming(3000, 0.1, 0.025);
-    const int high = BinomialQuantileBySumming(3000, 0.1, 0.975);
+    // The band holds all ten digits at once: its edges are the 0.25% and
+    // 99.75% points of Binomial(3000, 0.1) (0.05 shared by ten digits), and
+    // its label says so; it is wider than one digit's own 95% band.
+    const int low = BinomialQuantileBySumming(3000, 0.1, 0.0025);
+    const int high = BinomialQuantileBySumming(3000, 0.1, 0.9975);
     EXPECT_NEAR(band.points[0].y, low, 1.0);
     EXPECT_NEAR(band.high[0], high, 1.0);
-    EXPECT_LT(band.points[0].y, 300.0);
-    EXPECT_GT(band.high[0], 300.0);
+    const auto single = BinomialBand95(3000, 0.1);
+    EXPECT_LT(band.points[0].y, single[0]);
+    EXPECT_GT(band.high[0], single[1]);
+    EXPECT_NE(band.name.find("10個の数字まとめて95%"), std::string::npos) << band.name;
+    EXPECT_NE(bars.points[3].tip.find("10個まとめて95%の範囲"), std::string::npos);
 }
 
 TEST(RandomnessCharts, AnalysisChartsReadTheFiguresTheirGridsShow) {

@@ -118,7 +118,7 @@ TEST(TicketRules, SpanPartlyDrawnGivesNotDrawnAndUnknownPrizes) {
     EXPECT_EQ(out[0].yen, 3 * 1000);
     EXPECT_EQ(out[1].outcome, Outcome::Lost);
     EXPECT_EQ(out[2].outcome, Outcome::PrizeUnknown);
-    EXPECT_EQ(OutcomeText(out[2]), "当せん金不明");
+    EXPECT_EQ(OutcomeText(out[2]), "ストレート 当せん（金額不明）");
     EXPECT_EQ(out[3].outcome, Outcome::NotDrawn);
     EXPECT_EQ(out[4].outcome, Outcome::NotDrawn);
     EXPECT_EQ(OutcomeText(out[4]), "未抽せん");

@@ -59,7 +59,7 @@ TEST(TicketSummary, TotalsMonthsAndCumulativeBalance) {
 
     const std::string line = SummaryLine(s.totals);
     for (const char* part : {"購入 3 件", "2,600 円", "90,000 円", "87,400 円", "回収率 3461.5%", "理論値 約45%",
-                             "未抽せん 2 回", "当せん金不明 1 回"})
+                             "未抽せん 2 回", "当せん（金額不明） 1 回"})
         EXPECT_NE(line.find(part), std::string::npos) << part << " in " << line;
 
     const ChartData chart = MonthlyChart(s);
@@ -97,5 +97,10 @@ TEST(TicketSummary, BudgetWarningWhenTheMonthWouldPassIt) {
     Purchase edited = book[0];
     edited.口数 = 5;  // 5,000
     EXPECT_FALSE(OverBudget(book, edited, 5000));
-    EXPECT_TRUE(OverBudget(book, edited, 4999));
+    const auto raised = OverBudget(book, edited, 4999);
+    ASSERT_TRUE(raised);
+    // The message starts from the month's real spend, the stored cost included.
+    EXPECT_EQ(raised->spentBefore, 4000);
+    EXPECT_EQ(raised->spentAfter, 5000);
+    EXPECT_NE(BudgetWarning(*raised).find("4,000 円 → 5,000 円"), std::string::npos) << BudgetWarning(*raised);
 }

@@ -43,10 +43,10 @@ TEST(TicketCli, AddListCheckWithDrawnAndPendingDraws) {
     // draw 3 loses, draw 4 is not drawn; the mini wins on draw 1.
     const CliRun csv = Cli(base + "check --format csv");
     ASSERT_EQ(csv.status, 0) << csv.out;
-    EXPECT_TRUE(Has(csv.out, ",2,840,当せん金不明,\r\n")) << csv.out;
+    EXPECT_TRUE(Has(csv.out, ",2,840,ボックス 当せん（金額不明）,\r\n")) << csv.out;
     EXPECT_TRUE(Has(csv.out, ",3,123,はずれ,0\r\n"));
     EXPECT_TRUE(Has(csv.out, ",4,,未抽せん,\r\n"));
-    EXPECT_TRUE(Has(csv.out, ",1,048,当せん金不明,\r\n"));
+    EXPECT_TRUE(Has(csv.out, ",1,048,ミニ 当せん（金額不明）,\r\n"));
     EXPECT_TRUE(Has(csv.out, "合計,2,7,1400,0,-1400,-1400,0.0\r\n")) << csv.out;
     const CliRun json = Cli(base + "check --format json");
     EXPECT_TRUE(Has(json.out, "\"outcome\":\"未抽せん\"")) << json.out;
@@ -57,7 +57,7 @@ TEST(TicketCli, AddListCheckWithDrawnAndPendingDraws) {
     // The window's grids print through show, with the same figures.
     const CliRun shown = Cli("--db " + db + " show 購入記録 --format csv");
     ASSERT_EQ(shown.status, 0) << shown.out;
-    EXPECT_TRUE(Has(shown.out, "2024-05-01,048,ボックス,2,2,840,当せん金不明,")) << shown.out;
+    EXPECT_TRUE(Has(shown.out, "2024-05-01,048,ボックス,2,2,840,ボックス 当せん（金額不明）,")) << shown.out;
     EXPECT_TRUE(Has(shown.out, "合計,2,7,\"1,400\",0,\"-1,400\",\"-1,400\",0.0%")) << shown.out;
 }
 

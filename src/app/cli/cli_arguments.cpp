@@ -9,6 +9,29 @@ const std::set<std::string>& SwitchNames() {
     return names;
 }
 
+const std::set<std::string>& OptionNames() {
+    static const std::set<std::string> names = {"db",   "settings", "format", "from",  "to",   "pdf",
+                                                "draw", "draws",    "number", "type",  "units", "date", "memo", "source"};
+    return names;
+}
+
+bool AsksForHelp(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--help" || a == "-h") return true;
+    }
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        // "help" as the command word, not as the value of an option (--memo help).
+        if (a.rfind("--", 0) == 0 && !SwitchNames().count(a.substr(2))) {
+            ++i;
+            continue;
+        }
+        return a == "help";
+    }
+    return false;
+}
+
 std::optional<std::string> Arguments::option(const std::string& name) const {
     const auto it = options.find(name);
     if (it == options.end()) return std::nullopt;
@@ -45,6 +68,10 @@ bool Parse(int argc, char** argv, Arguments& args, std::string& reason) {
         if (SwitchNames().count(name)) {
             args.switches.insert(name);
             continue;
+        }
+        if (!OptionNames().count(name)) {
+            reason = "オプション「" + a + "」はありません";
+            return false;
         }
         if (i + 1 >= argc) {
             reason = a + " の値がありません";

@@ -34,6 +34,13 @@ struct UsageError {
 // The names that are switches rather than options with a value.
 const std::set<std::string>& SwitchNames();
 
+// The names that take a value; any other --name is a mistake.
+const std::set<std::string>& OptionNames();
+
+// True when the line asks for the usage: --help or -h anywhere, or help as
+// the command word.
+bool AsksForHelp(int argc, char** argv);
+
 // False (with the reason) when the line cannot be read.
 bool Parse(int argc, char** argv, Arguments& args, std::string& reason);
 

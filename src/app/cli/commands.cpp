@@ -6,8 +6,8 @@ namespace n3::cli {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> table = {
-        {"import", "import FILE.csv", 1, 1, &RunImport},
-        {"export", "export", 0, 0, &RunExport},
+        {"import", "import FILE.csv [--replace]", 1, 1, &RunImport},
+        {"export", "export [--results]", 0, 0, &RunExport},
         {"stats", "stats", 0, 0, &RunStats},
         {"where", "where", 0, 0, &RunWhere},
         {"show",

@@ -66,6 +66,7 @@ void PrintText(std::ostream& out, const PrintedWindow& window) {
     // Texts come from files and the database: a terminal gets them with
     // control characters shown as "?" (EchoText), never its escapes.
     out << EchoText(window.caption, kShownCellChars) << '\n';
+    if (!window.headline.empty()) out << EchoText(window.headline, kShownCellChars) << '\n';
     for (const GridModel& grid : window.grids) {
         std::vector<int> widths(std::size_t(grid.columns()), 1);
         for (int r = 1; r <= grid.rows(); ++r) {
@@ -115,8 +116,9 @@ void PrintCsv(std::ostream& out, const PrintedWindow& window) {
 }
 
 void PrintJson(std::ostream& out, const PrintedWindow& window) {
-    out << "{\"window\": " << JsonString(window.name) << ", \"caption\": " << JsonString(window.caption)
-        << ", \"grids\": [";
+    out << "{\"window\": " << JsonString(window.name) << ", \"caption\": " << JsonString(window.caption);
+    if (!window.headline.empty()) out << ", \"headline\": " << JsonString(window.headline);
+    out << ", \"grids\": [";
     for (std::size_t g = 0; g < window.grids.size(); ++g) {
         const GridModel& grid = window.grids[g];
         if (g) out << ", ";

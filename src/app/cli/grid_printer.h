@@ -15,6 +15,7 @@ struct PrintedWindow {
     std::string caption;
     std::vector<GridModel> grids;
     std::string extraJsonMembers;  // e.g. "\"prediction\": {...}", without a leading comma
+    std::string headline;          // the sentence above the grid; empty for none
 };
 
 void PrintText(std::ostream& out, const PrintedWindow& window);

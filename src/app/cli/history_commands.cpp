@@ -31,6 +31,7 @@ int RunImport(const Arguments& args) {
         return 1;
     }
     std::cerr << ImportSummaryText(outcome) << '\n';
+    if (const std::string note = PaddedNumbersNote(parsed.paddedNumbers); !note.empty()) std::cerr << note << '\n';
     return 0;
 }
 

@@ -13,10 +13,16 @@ using namespace n3::cli;
 
 namespace {
 
+void PrintUsage(std::ostream& out) {
+    out << "usage: numbers3zubarin-cli [--db FILE] COMMAND\n";
+    for (const Command& c : Commands()) out << "       " << c.usage << '\n';
+    out << "       help | --help\n";
+    out << "WINDOW: the window's name or its menu caption (numbers3zubarin-cli show ? lists the names)\n";
+}
+
 int Usage(const std::string& reason) {
     if (!reason.empty()) std::cerr << reason << '\n';
-    std::cerr << "usage: numbers3zubarin-cli [--db FILE] COMMAND\n";
-    for (const Command& c : Commands()) std::cerr << "       " << c.usage << '\n';
+    PrintUsage(std::cerr);
     return kUsageError;
 }
 
@@ -25,6 +31,10 @@ int Usage(const std::string& reason) {
 int main(int argc, char** argv) {
     Arguments args;
     std::string reason;
+    if (AsksForHelp(argc, argv)) {
+        PrintUsage(std::cout);
+        return std::cout.good() ? 0 : 1;
+    }
     if (!Parse(argc, argv, args, reason)) return Usage(reason);
     if (args.db.empty()) {
         // The data folder is created on first use; when that fails, the

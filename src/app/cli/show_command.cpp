@@ -13,6 +13,7 @@
 #include "core/window_names.h"
 #include "platform/store/ticket_store.h"
 #include "prediction/prediction_window_logic.h"
+#include "windows/window_aliases.h"
 #include "tickets/ticket_grids.h"
 
 namespace n3 {
@@ -80,6 +81,7 @@ std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, cons
         w.caption = std::string(info->caption);
         w.grids.push_back(std::move(content.grid));
         w.extraJsonMembers = WindowJsonMembers(content);
+        w.headline = std::move(content.headline);
         return w;
     }
     return std::nullopt;
@@ -99,7 +101,7 @@ int RunShow(const Arguments& args) { return ShowWindow(args.positional[1], args)
 
 int ShowWindow(const std::string& windowName, const Arguments& args) {
     ShowOptions options;
-    options.window = windowName;
+    options.window = WindowClassForName(windowName);
     options.settingsPath = args.settings;
     options.databasePath = args.db;
     options.range.from = int(args.number("from", 1, kMaxDrawNo).value_or(0));

@@ -5,6 +5,7 @@
 
 #include "app/cli/commands.h"
 #include "io/file_io.h"
+#include "platform/store/result_store.h"
 #include "platform/store/startup_load.h"
 #include "platform/store/ticket_store.h"
 #include "settings/settings_file.h"
@@ -64,6 +65,15 @@ int Add(const Arguments& args) {
 
     const MonthlyBudgetResult budget = ReadMonthlyBudget(SettingsPath(args));
     if (!budget.ok()) std::cerr << budget.error << '\n';
+    // The results' dates, when the database has any, refuse a purchase made
+    // after its draw.
+    ResultHistory results;
+    try {
+        results = ReadResults(DrawStore::Open(args.db, false));
+    } catch (const StoreError&) {
+        // No draws stored yet: no date to check against.
+    }
+    if (std::string why = PurchaseDateError(p, results); !why.empty()) throw UsageError{why};
     TicketStore store = TicketStore::Open(args.db);
     if (const auto over = OverBudget(store.ReadAll(), p, budget.yen))
         std::cerr << "注意: " << BudgetWarning(*over) << '\n';

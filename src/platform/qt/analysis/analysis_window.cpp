@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QTimer>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTabWidget>
@@ -12,6 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "windows/draw_rows.h"
 #include "platform/qt/charts/chart_view.h"
 #include "platform/qt/analysis/content_task.h"
 #include "platform/qt/grid/grid_font.h"
@@ -38,6 +41,15 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setFont(GridFont());
 
+    headline_ = new QLabel(this);
+    headline_->setObjectName(QStringLiteral("headline"));
+    headline_->setWordWrap(true);
+    QFont bold = GridFont();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    headline_->setFont(bold);
+    headline_->hide();
+
     fpSpread1_ = new GridView(this);
     fpSpread1_->setObjectName(QStringLiteral("fpSpread1"));
 
@@ -55,10 +67,7 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
     if (info.printButton) {
         command2_ = new QPushButton(QStringLiteral("印刷(&P)"), this);
         command2_->setObjectName(QStringLiteral("Command2"));
-        connect(command2_, &QPushButton::clicked, this, [this] {
-            OpenPrintPreview(this, MakeAnalysisDocument(info_, fpSpread1_->gridModel(), shownCharts_,
-                                                        this->host().snapshot().history, shownRange_));
-        });
+        connect(command2_, &QPushButton::clicked, this, [this] { OpenPrintPreview(this, *printDocument()); });
         buttons->addWidget(command2_);
     }
     buttons->addWidget(command1_);
@@ -101,11 +110,17 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
         connect(task_, &ContentTask::slow, this, [this] { setBusy(true); });
         connect(task_, &ContentTask::done, this, [this] { finishRecompute(); });
     }
+    layout->addWidget(headline_);
     layout->addWidget(fpSpread1_, 1);
     layout->addLayout(buttons);
 }
 
 QString AnalysisWindow::windowClass() const { return Q(info_.className); }
+
+std::optional<PrintDocument> AnalysisWindow::printDocument() const {
+    return MakeAnalysisDocument(info_, fpSpread1_->gridModel(), shownCharts_, host().snapshot().history, shownRange_,
+                                headline_->text().toStdString());
+}
 
 void AnalysisWindow::load() {
     const WaitCursor wait;
@@ -122,6 +137,22 @@ AnalysisWindow::~AnalysisWindow() {
     // The work reads the host's snapshot: it ends before the window goes.
     if (task_) task_->wait();
     setBusy(false);
+}
+
+// A grid of draws opens at its newest rows; once more after the frame has
+// taken its final size, which moves the bottom.
+void AnalysisWindow::showEvent(QShowEvent* event) {
+    ChildWindow::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    if (!RowsAreDrawsOldestFirst(info_.className)) return;
+    scrollToNewestDraws();
+    QTimer::singleShot(0, this, [this] { scrollToNewestDraws(); });
+}
+
+void AnalysisWindow::scrollToNewestDraws() {
+    QScrollBar* bar = fpSpread1_->body()->verticalScrollBar();
+    bar->setValue(bar->maximum());
 }
 
 bool AnalysisWindow::computing() const { return task_ && task_->running(); }
@@ -211,6 +242,8 @@ void AnalysisWindow::compute(DrawRange range) {
 }
 
 void AnalysisWindow::showContent(WindowContent content) {
+    headline_->setText(Q(content.headline));
+    headline_->setVisible(!content.headline.empty());
     fpSpread1_->setGridModel(std::move(content.grid));
     shownCharts_ = content.charts;  // what the print shows beside the grid
     showCharts(std::move(content.charts));

@@ -31,6 +31,7 @@ public:
     ~AnalysisWindow() override;
 
     QString windowClass() const override;
+    std::optional<PrintDocument> printDocument() const override;
     QSize sizeInTwips() const override { return {info_.widthTwips, info_.heightTwips}; }
     const AnalysisWindowInfo& info() const { return info_; }
 
@@ -40,6 +41,8 @@ public:
     GridView* fpSpread1() const { return fpSpread1_; }
     QPushButton* Command1() const { return command1_; }
     QPushButton* Command2() const { return command2_; }
+    // The sentence above the grid (hidden when the window has none).
+    QLabel* headline() const { return headline_; }
 
     // Present only when the window has charts: the tabs "表" and "グラフ".
     QTabWidget* views() const { return views_; }
@@ -72,7 +75,11 @@ public:
 signals:
     void computed();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void scrollToNewestDraws();
     void finishRecompute();
     void setBusy(bool busy);
     void compute(DrawRange range);
@@ -87,6 +94,7 @@ private:
     const AnalysisWindowInfo& info_;
     GridView* fpSpread1_;
     QLabel* label1_;
+    QLabel* headline_;
     QPushButton* command1_;
     QPushButton* command2_ = nullptr;
     QVBoxLayout* layout_ = nullptr;
@@ -106,6 +114,7 @@ private:
     std::optional<int> pendingNumber_;
     ContentTask* task_ = nullptr;
     bool waitCursor_ = false;
+    bool shownOnce_ = false;
     OptionFlags flags_{};
     DrawRange shownRange_;
     std::vector<ChartData> shownCharts_;

@@ -35,8 +35,9 @@ QLineSeries* MakeLine(const ChartSeries& s, Qt::PenStyle style) {
     line->setPen(pen);
     // The points of a short curve are marked; a level line, or a curve of
     // hundreds of points, needs no marks.
-    line->setPointsVisible(style != Qt::SolidLine && s.points.size() <= 60);
-    line->setMarkerSize(4);
+    // A line of one point (a single month) is only its mark.
+    line->setPointsVisible((style != Qt::SolidLine || s.points.size() == 1) && s.points.size() <= 60);
+    line->setMarkerSize(s.points.size() == 1 ? 7 : 4);
     line->setProperty("tips", Tips(s));
     return line;
 }
@@ -60,7 +61,8 @@ QAreaSeries* MakeBand(const ChartSeries& s) {
 }
 
 // The value axis: from 0, unless every value sits high above 0 (counts
-// close to their expectation), where starting lower shows the differences.
+// close to their expectation), where starting lower shows the differences;
+// values below 0 (a running balance in the red) are always in range.
 std::pair<double, double> ValueRange(const ChartData& data) {
     double low = 0, high = 0;
     bool any = false;
@@ -72,7 +74,12 @@ std::pair<double, double> ValueRange(const ChartData& data) {
         }
         for (double h : s.high) high = std::max(high, h);
     }
-    if (!any || high <= 0) return {0, 1};
+    if (!any) return {0, 1};
+    if (low < 0) {
+        const double span = std::max(high, 0.0) - low;
+        return {low - 0.08 * span, std::max(high, 0.0) + 0.08 * span};
+    }
+    if (high <= 0) return {0, 1};
     if (low > 0.6 * high) return {std::max(0.0, low - (high - low)), high + 0.25 * (high - low)};
     return {0, high * 1.08};
 }

@@ -5,9 +5,11 @@
 #include <QSize>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/window_content.h"
+#include "platform/qt/print/print_document.h"
 #include "platform/store/startup_load.h"
 #include "tickets/ticket.h"
 
@@ -64,6 +66,11 @@ public:
     virtual QSize contentSize() const { return {}; }
     // A window of fixed size: its frame cannot be resized or maximised.
     virtual bool fixedSize() const { return false; }
+    // What 印刷 (Ctrl+P, the main menu's item or the window's own button)
+    // prints of this window as it stands; nullopt when it has nothing to print.
+    virtual std::optional<PrintDocument> printDocument() const { return std::nullopt; }
+    // The help's section about this window; empty: the window's caption.
+    virtual QString helpKeyword() const { return {}; }
     // Asked before the window closes; false keeps it open.
     virtual bool queryUnload() { return true; }
     // Runs once, before the window is first shown: the default sets the

@@ -1,7 +1,11 @@
 #include "platform/qt/frame/dialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace n3::dialogs {
@@ -15,6 +19,29 @@ FileResponder& fileResponder() {
     static FileResponder r;
     return r;
 }
+// The child window and the widget that had focus when a box opened get it
+// back when the box closes: a message never brings another window forward.
+class KeepFocus {
+public:
+    explicit KeepFocus(QWidget* parent) : focus_(QApplication::focusWidget()) {
+        for (QWidget* w = focus_ ? focus_.data() : parent; w; w = w->parentWidget())
+            if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
+                sub_ = sub;
+                area_ = sub->mdiArea();
+                break;
+            }
+    }
+    ~KeepFocus() {
+        if (area_ && sub_ && area_->activeSubWindow() != sub_) area_->setActiveSubWindow(sub_);
+        if (focus_ && focus_->isVisible()) focus_->setFocus(Qt::OtherFocusReason);
+    }
+
+private:
+    QPointer<QWidget> focus_;
+    QPointer<QMdiSubWindow> sub_;
+    QPointer<QMdiArea> area_;
+};
+
 }  // namespace
 
 void SetMessageResponder(MessageResponder responder) { messageResponder() = std::move(responder); }
@@ -23,6 +50,7 @@ void SetFileResponder(FileResponder responder) { fileResponder() = std::move(res
 Result Message(QWidget* parent, const QString& text, const QString& title, Icon icon, Buttons buttons) {
     if (messageResponder()) return messageResponder()({text, title, icon, buttons});
 
+    const KeepFocus keep(parent);
     QMessageBox box(parent);
     box.setText(text);
     box.setWindowTitle(title);

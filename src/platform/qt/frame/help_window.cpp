@@ -65,7 +65,11 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 bool HelpWindow::openDocument(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return false;
-    const QString html = QString::fromUtf8(file.readAll());
+    QString html = QString::fromUtf8(file.readAll());
+    // The captions the document quotes carry their access keys as the menus
+    // write them ("ヘルプ(&H)"); on the page they read as the menu shows them: "(H)".
+    static const QRegularExpression accessKey(QStringLiteral("\\(&(?:amp;)?([A-Za-z0-9])\\)"));
+    html.replace(accessKey, QStringLiteral("(\\1)"));
     page_->setHtml(html);
     keywords_.clear();
     static const QRegularExpression anchor(QStringLiteral("<a\\s+name=\"([^\"]+)\""));
@@ -82,6 +86,8 @@ void HelpWindow::showKeyword(const QString& keyword) {
     if (!found.isEmpty()) index_->setCurrentItem(found.first());
     page_->scrollToAnchor(keyword);
 }
+
+QString HelpWindow::pageText() const { return page_->toPlainText(); }
 
 QString HelpWindow::currentKeyword() const { return index_->currentItem() ? index_->currentItem()->text() : QString(); }
 

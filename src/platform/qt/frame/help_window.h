@@ -20,6 +20,8 @@ public:
     void showKeyword(const QString& keyword);
 
     QStringList keywords() const { return keywords_; }
+    // The page as shown, as plain text.
+    QString pageText() const;
     QString currentKeyword() const;
 
 private:

@@ -84,9 +84,10 @@ void ImportHistoryCsv(HistoryCommandHost& host) {
     }
     const ImportCounts& counts = outcome.counts;
     dialogs::Message(host.dialogParent(),
-                     QStringLiteral("%1 件の当選データを取り込みました。\n%2")
+                     QStringLiteral("%1 件の当選データを取り込みました。\n%2%3")
                          .arg(QString::number(counts.added + counts.replaced + counts.unchanged),
-                              Q(ImportSummaryText(outcome))),
+                              Q(ImportSummaryText(outcome)),
+                              parsed.paddedNumbers > 0 ? "\n" + Q(PaddedNumbersNote(parsed.paddedNumbers)) : QString()),
                      QStringLiteral("CSVファイルから取り込み"), dialogs::Icon::Information);
     // Every open window follows the new history; none closes.
     host.reload();

@@ -160,7 +160,11 @@ QAction* MainWindow::buildAction(const MenuItem& item, QObject* parent) {
     auto* action = new QAction(Q(item.caption), parent);
     action->setObjectName(Q(item.name));
     action->setVisible(item.visible);
-    if (!item.shortcut.empty()) action->setShortcut(QKeySequence(Q(item.shortcut)));
+    if (!item.shortcut.empty()) {
+        action->setShortcut(QKeySequence(Q(item.shortcut)));
+        // The key works while a child's own menus stand in the menu bar too.
+        addAction(action);
+    }
     connect(action, &QAction::triggered, this, [this, &item] { run(item); });
     actions_[Q(item.name)] = action;
     return action;
@@ -242,7 +246,8 @@ void MainWindow::runCommand(const MenuItem& item) {
     case Command::TileVertical: tileStacked(false); break;
     case Command::Cascade: CascadeAtOwnSizes(mdi_); break;
     case Command::ArrangeIcons: arrangeIcons(); break;
-    case Command::HelpFile: openHelp(); break;
+    case Command::HelpFile: openHelp(activeHelpKeywords()); break;
+    case Command::Print: printActive(); break;
     case Command::ImportCsv: ImportHistoryCsv(*this); break;
     case Command::ExportCsv: ExportHistoryCsv(*this); break;
     case Command::Reload: ReloadHistory(*this); break;
@@ -396,7 +401,7 @@ void MainWindow::arrangeIcons() {
 
 // ------------------------------------------------------------------ help
 
-void MainWindow::openHelp() {
+void MainWindow::openHelp(const QStringList& keywords) {
     const QString path = !helpPath_.isEmpty() ? helpPath_ : HelpDocumentPath();
     if (!help_) {
         auto* help = new HelpWindow;
@@ -408,7 +413,13 @@ void MainWindow::openHelp() {
         }
         help_ = help;
     }
-    help_->showKeyword(QString::fromUtf8(kHelpStartKeyword));
+    QString keyword = QString::fromUtf8(kHelpStartKeyword);
+    for (const QString& k : keywords)
+        if (help_->keywords().contains(k)) {
+            keyword = k;
+            break;
+        }
+    help_->showKeyword(keyword);
     help_->show();
     help_->raise();
     help_->activateWindow();
@@ -427,16 +438,18 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 // Focus coming back to the main window from another window of this
-// program (not from a message box or a file dialog, not from another
-// application) runs the prediction command, so the prediction is in view
-// whenever the user comes back to the main window.
+// program (the help) runs the prediction command, so the prediction is in
+// view whenever the user comes back to the main window. Pop-ups (a
+// drop-down list, a menu, a tooltip), message boxes and file dialogs are
+// part of the window that opened them: closing one leaves the active
+// window as it was. Another application does not count either.
 void MainWindow::onFocusWindowChanged(QWindow* now) {
     QWindow* previous = lastFocusWindow_;
     lastFocusWindow_ = now;
     if (ending_ || !now || now != windowHandle() || !previous || previous == now) return;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w->windowHandle() != previous) continue;
-        if (qobject_cast<QDialog*>(w) || w->inherits("QMenu")) return;
+        if (qobject_cast<QDialog*>(w) || w->inherits("QMenu") || w->windowType() != Qt::Window) return;
         QMetaObject::invokeMethod(
             this, [this] { trigger(QStringLiteral("mnuYoso")); }, Qt::QueuedConnection);
         return;

@@ -123,7 +123,15 @@ private:
     void runCommand(const MenuItem& item);
     void showMenusOf(QMdiSubWindow* active);
     void onFocusWindowChanged(QWindow* now);
-    void openHelp();
+    // Opens the help at the section of the first of `keywords` it has (the
+    // start page when it has none).
+    void openHelp(const QStringList& keywords = {});
+    // The names the help may give the active child window's section, best
+    // first; empty when no child is active (main_window_print.cpp).
+    QStringList activeHelpKeywords() const;
+    // Prints the active child window through the print preview; a message
+    // when no window is active or it has nothing to print.
+    void printActive();
     void tileStacked(bool oneAboveTheOther);
     void arrangeIcons();
     ChildWindow* create(const QString& windowClass);

@@ -33,6 +33,11 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
     const int col = index.column() + 1, row = index.row() + 1;
     switch (role) {
     case Qt::DisplayRole: return QString::fromStdString(grid.text(col, row));
+    case Qt::ToolTipRole: {
+        const std::string_view tip = grid.tip(col, row);
+        if (tip.empty()) return {};
+        return QString::fromUtf8(tip.data(), qsizetype(tip.size()));
+    }
     case Qt::ForegroundRole: return QBrush(ToQColor(grid.style(col, row).foreground, colours::DefaultText));
     case Qt::BackgroundRole: return QBrush(ToQColor(grid.style(col, row).background, colours::DefaultBackground));
     case Qt::TextAlignmentRole: {

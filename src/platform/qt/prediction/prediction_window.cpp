@@ -76,7 +76,7 @@ PredictionWindow::PredictionWindow(ChildHost& host, 一発ズバリン& predicti
     print_ = new QPushButton(QStringLiteral("印刷(&P)"), this);
     print_->setObjectName(QStringLiteral("Command2"));
     connect(print_, &QPushButton::clicked, this,
-            [this] { OpenPrintPreview(this, MakePredictionDocument(prediction_, this->host().snapshot().history)); });
+            [this] { OpenPrintPreview(this, *printDocument()); });
 
     auto* buttons = new QVBoxLayout;
     buttons->addStretch();
@@ -163,6 +163,10 @@ void PredictionWindow::ShowGrids() {
 
 ChildWindow* CreatePredictionWindow(ChildHost& host, 一発ズバリン& prediction) {
     return new PredictionWindow(host, prediction);
+}
+
+std::optional<PrintDocument> PredictionWindow::printDocument() const {
+    return MakePredictionDocument(prediction_, host().snapshot().history);
 }
 
 }  // namespace n3

@@ -28,6 +28,7 @@ public:
         return QString::fromUtf8(windows::kPrediction.data(), qsizetype(windows::kPrediction.size()));
     }
     QSize sizeInTwips() const override { return {8244, 9360}; }
+    std::optional<PrintDocument> printDocument() const override;
     // Everything without scrolling: the scroll area's content at its size.
     QSize contentSize() const override;
 

@@ -22,12 +22,14 @@ std::string TodayText() {
 }
 
 PrintDocument MakeAnalysisDocument(const AnalysisWindowInfo& info, const GridModel& grid,
-                                   const std::vector<ChartData>& charts, const DrawHistory& history, DrawRange range) {
+                                   const std::vector<ChartData>& charts, const DrawHistory& history, DrawRange range,
+                                   const std::string& headline) {
     PrintDocument doc;
     doc.caption = std::string(info.caption);
     doc.label1 = std::string(info.label1);
     doc.dateText = TodayText();
     doc.rangeText = HistoryRangeText(history, range);
+    if (!headline.empty()) doc.addText(headline);
     doc.addGrid(grid);
     for (const ChartData& chart : charts) doc.addChart(chart);
     return doc;

@@ -18,9 +18,10 @@ std::string HistoryRangeText(const DrawHistory& history, DrawRange range = {});
 std::string TodayText();
 
 // An analysis window: its caption, Label1, the grid and charts it shows.
+// `headline`, when not empty, stands above the grid.
 PrintDocument MakeAnalysisDocument(const AnalysisWindowInfo& info, const GridModel& grid,
                                    const std::vector<ChartData>& charts, const DrawHistory& history,
-                                   DrawRange range = {});
+                                   DrawRange range = {}, const std::string& headline = {});
 
 // The prediction window: the option flags that produced the prediction,
 // then the four result grids under their labels.

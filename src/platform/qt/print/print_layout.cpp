@@ -105,8 +105,11 @@ private:
         y_ += kItemGap;
     }
 
+    // A line longer than the page wraps onto as many lines as it needs.
     void placeText(const std::string& text) {
-        const int height = PrintLineHeight(PrintTextStyle::Normal);
+        const QFontMetrics fm(PrintTextFont(PrintTextStyle::Normal));
+        const QRect need = fm.boundingRect(QRect(0, 0, page_.width(), 100000), Qt::TextWordWrap, Q(text));
+        const int height = std::max(PrintLineHeight(PrintTextStyle::Normal), need.height() + 3);
         makeRoom(height);
         addText(Q(text), PrintTextStyle::Normal, height);
     }

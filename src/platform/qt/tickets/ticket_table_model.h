@@ -39,6 +39,8 @@ public:
     bool deleteLine(int row);
 
     const std::vector<Purchase>& book() const { return editor_.rows(); }
+    // The draws' dates an edited 購入日 must not pass.
+    void setResults(ResultHistory results) { editor_.SetResults(std::move(results)); }
     void setMonthlyBudget(std::optional<std::int64_t> yen) { budget_ = yen; }
     std::optional<std::int64_t> monthlyBudget() const { return budget_; }
     // Asked with the warning when a change passes the budget; true stores it.

@@ -19,6 +19,7 @@
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/grid/grid_font.h"
 #include "platform/qt/frame/qt_util.h"
+#include "platform/qt/print/print_document_builders.h"
 #include "platform/qt/tickets/ticket_grid_delegate.h"
 #include "platform/qt/charts/chart_view.h"
 #include "platform/qt/tickets/ticket_month_model.h"
@@ -26,6 +27,7 @@
 #include "platform/qt/tickets/ticket_table_model.h"
 #include "platform/store/draw_store.h"
 #include "settings/settings_file.h"
+#include "tickets/ticket_grids.h"
 #include "windows/main_frm.h"
 
 namespace n3 {
@@ -33,6 +35,8 @@ namespace n3 {
 namespace {
 
 using E = TicketBookEditor;
+
+constexpr int kMonthChartMinimumHeight = 240;
 
 bool AskYesNo(QWidget* parent, const QString& question) {
     return dialogs::Message(parent, question, Q(kMessageTitle), dialogs::Icon::Warning, dialogs::Buttons::YesNo) ==
@@ -105,6 +109,8 @@ void TicketsWindow::BuildControls() {
     monthViews_ = new QTabWidget(lower);
     monthViews_->setObjectName(QStringLiteral("monthViews"));
     monthChart_ = new ChartView(monthViews_);
+    // Bars, a line and month labels need room to be read.
+    monthChart_->setMinimumHeight(kMonthChartMinimumHeight);
     monthViews_->addTab(monthGrid_, QStringLiteral("月別"));
     monthViews_->addTab(monthChart_, QStringLiteral("月別グラフ"));
     lowerLayout->addWidget(monthViews_, 1);
@@ -128,6 +134,8 @@ void TicketsWindow::BuildControls() {
     buttons->addWidget(delButton_);
     buttons->addStretch(1);
     buttons->addWidget(closeButton_);
+
+    // Messages about what was just done; the summary line stands only above.
     status_ = new QStatusBar(this);
     status_->setSizeGripEnabled(false);
 
@@ -201,6 +209,7 @@ void TicketsWindow::refresh() {
     nextDraw_ = 1;
     for (const Draw& d : history)
         if (d.complete()) nextDraw_ = d.回数 + 1;
+    model_->setResults(host().snapshot().results);
     const std::vector<Purchase>& book = model_->book();
     std::vector<DrawOutcome> checked = CheckBook(book, history, host().snapshot().results);
     BookSummary summary = Summarise(book, checked);
@@ -213,7 +222,20 @@ void TicketsWindow::refresh() {
     for (int c = 0; c < TicketOutcomeModel::kColumnCount; ++c)
         outcomeGrid_->setColumnWidth(c, CharUnitsToPixels(c == 6 ? 22 : 10));
     summary_->setText(line);
-    status_->showMessage(line);
+}
+
+std::optional<PrintDocument> TicketsWindow::printDocument() const {
+    if (!model_) return std::nullopt;
+    PrintDocument doc;
+    doc.caption = std::string(windows::kTickets);
+    doc.dateText = TodayText();
+    const std::vector<Purchase>& book = model_->book();
+    const std::vector<DrawOutcome> checked = CheckBook(book, host().snapshot().history, host().snapshot().results);
+    const BookSummary summary = Summarise(book, checked);
+    doc.addText(SummaryLine(summary.totals));
+    for (GridModel& grid : TicketGrids(book, checked, summary)) doc.addGrid(std::move(grid));
+    doc.addChart(chart_);
+    return doc;
 }
 
 void TicketsWindow::FollowPurchase(const QModelIndex& current) {

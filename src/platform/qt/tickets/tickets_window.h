@@ -36,6 +36,8 @@ public:
     ~TicketsWindow() override;
 
     QString windowClass() const override;
+    // The three lists and the monthly chart, as the window shows them.
+    std::optional<PrintDocument> printDocument() const override;
     QList<QMenu*> ownMenus() override;
     QSize sizeInTwips() const override { return {kWidthTwips, kHeightTwips}; }
     // Opens the book. The window leaves propEnd alone: it reads and writes
@@ -59,8 +61,8 @@ public:
     QTableView* purchaseGrid() const { return purchases_; }
     QTableView* outcomeGrid() const { return outcomeGrid_; }
     QLineEdit* budgetEdit() const { return budget_; }
-    QStatusBar* statusBar() const { return status_; }
     QLabel* summaryLabel() const { return summary_; }
+    QStatusBar* statusBar() const { return status_; }
     // The monthly chart: spent and won as bars, the cumulative 収支 as a line.
     const ChartData& chart() const { return chart_; }
     ChartView* monthChart() const { return monthChart_; }
@@ -87,7 +89,6 @@ private:
     ChartView* monthChart_ = nullptr;
     QLineEdit* budget_ = nullptr;
     QLabel* summary_ = nullptr;
-    QStatusBar* status_ = nullptr;
     QPushButton* addButton_ = nullptr;
     QPushButton* delButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
@@ -95,6 +96,7 @@ private:
     QAction* mnuAddLine_ = nullptr;
     QAction* mnuDelLine_ = nullptr;
     ChartData chart_;
+    QStatusBar* status_ = nullptr;
     int nextDraw_ = 1;
 };
 

@@ -1,0 +1,84 @@
+// The command line's words: windows named by their menu captions, the usage
+// on request, and options no command knows refused.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "cli_run.h"
+#include "temp_dir.h"
+
+using n3::testing::Cli;
+using n3::testing::TempDir;
+
+namespace {
+
+struct NameCase {
+    const char* menuCaption;
+    const char* className;
+};
+
+class WindowNameTest : public ::testing::TestWithParam<NameCase> {};
+
+// The caption and the class name print the same table.
+TEST_P(WindowNameTest, MenuCaptionPrintsTheSameWindowAsTheClassName) {
+    TempDir dir;
+    const auto db = dir.file("d.db");
+    ASSERT_EQ(Cli("--db " + db + " import " +
+                  dir.write("h.csv", "回数,第1数字,第2数字,第3数字\n1,1,2,3\n2,4,5,6\n3,7,8,9\n4,0,1,2\n"))
+                  .status,
+              0);
+    const std::string settings = " --settings " + dir.file("s.ini");
+    const auto byCaption =
+        Cli("--db " + db + " show " + GetParam().menuCaption + settings + " --format json", "2>/dev/null");
+    const auto byClass =
+        Cli("--db " + db + " show " + GetParam().className + settings + " --format json", "2>/dev/null");
+    EXPECT_EQ(byCaption.status, 0) << byCaption.out;
+    ASSERT_EQ(byClass.status, 0) << byClass.out;
+    EXPECT_EQ(byCaption.out, byClass.out);
+    EXPECT_FALSE(byCaption.out.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Captions, WindowNameTest,
+                         ::testing::Values(NameCase{"10分割データ分析", "分割10データ分析"},
+                                           NameCase{"5分割傾向分析", "分割5傾向分析"},
+                                           NameCase{"一発ズバリン予想", "一発ズバリン"},
+                                           NameCase{"購入記録", "購入記録"}));
+
+TEST(CliUsage, HelpInEveryFormPrintsUsageToStandardOutputAndExitsZero) {
+    for (const char* words : {"--help", "help", "-h", "show --help", "--db x.db help"}) {
+        const auto r = Cli(words, "2>/dev/null");
+        EXPECT_EQ(r.status, 0) << words;
+        EXPECT_NE(r.out.find("usage: numbers3zubarin-cli"), std::string::npos) << words;
+        EXPECT_NE(r.out.find("show WINDOW"), std::string::npos) << words;
+    }
+}
+
+TEST(CliUsage, UnknownOptionsAreRefusedWithExitTwoAndNamed) {
+    TempDir dir;
+    const auto db = dir.file("d.db");
+    for (const char* words :
+         {"stats --frmo 3", "show 出現頻度分析 --form 1", "export --verbose 1", "--colour x stats"}) {
+        const auto r = Cli("--db " + db + " " + words);
+        EXPECT_EQ(r.status, 2) << words;
+        EXPECT_NE(r.out.find("はありません"), std::string::npos) << r.out;
+    }
+    // A memo that reads "help" is a memo, not a request for the usage.
+    const auto memo =
+        Cli("--db " + db + " tickets add --draw 1 --number 123 --type box --memo help --settings " + dir.file("s.ini"));
+    EXPECT_EQ(memo.status, 0) << memo.out;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CliImport, NumbersWithoutLeadingZerosArePaddedAndTheSummarySaysHowMany) {
+    TempDir dir;
+    const auto db = dir.file("d.db");
+    const auto r = Cli("--db " + db + " import " + dir.write("h.csv", "回号,当せん番号\n1,52\n2,7\n3,123\n"));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("2 行は、先頭の0を補って"), std::string::npos) << r.out;
+    EXPECT_EQ(Cli("--db " + db + " export").out, "回数,第1数字,第2数字,第3数字\r\n1,0,5,2\r\n2,0,0,7\r\n3,1,2,3\r\n");
+}
+
+}  // namespace
