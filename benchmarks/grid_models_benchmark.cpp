@@ -4,7 +4,7 @@
 #include <map>
 
 #include "../tests/logic/test_history.h"
-#include "analysis/frame/window_table.h"
+#include "windows/window_table.h"
 
 namespace {
 

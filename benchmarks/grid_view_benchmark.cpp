@@ -9,8 +9,8 @@
 #include <QTableView>
 
 #include "../tests/logic/test_history.h"
-#include "analysis/frame/window_table.h"
-#include "platform/qt/grid_view.h"
+#include "windows/window_table.h"
+#include "platform/qt/grid/grid_view.h"
 #include "qt_app.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #include "../tests/logic/test_history.h"
-#include "analysis/frame/window_table.h"
+#include "windows/window_table.h"
 #include "core/startup_statistics.h"
 #include "io/history_csv.h"
 #include "platform/qt/print/print_document_builders.h"

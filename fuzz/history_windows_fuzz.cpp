@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "analysis/frame/window_table.h"
+#include "windows/window_table.h"
 #include "core/startup_statistics.h"
 #include "fuzz_check.h"
 #include "prediction/prediction_window_logic.h"
@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const StartupStatistics stats = LoadStartupStatistics(history);
     const ResultHistory results;
 
-    OptionFlagArray flags{};
+    OptionFlags flags{};
     for (std::size_t i = 0; i < flags.size(); ++i) flags[i] = (flagBits >> i) & 1u;
     DrawRange range;
     if (!history.empty() && (rangeByte & 1u)) {

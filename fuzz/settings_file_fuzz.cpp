@@ -10,7 +10,7 @@
 
 #include "fuzz_check.h"
 #include "io/text_encoding.h"
-#include "prediction/settings_file.h"
+#include "settings/settings_file.h"
 
 using namespace n3;
 using n3::fuzz::Check;

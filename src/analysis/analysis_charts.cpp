@@ -6,7 +6,7 @@
 
 #include "analysis/appearance_interval.h"
 #include "analysis/digit_sum.h"
-#include "lab/randomness_charts.h"
+#include "stats/chance_charts.h"
 
 namespace n3 {
 

@@ -2,7 +2,7 @@
 // 当選結果一覧: every draw of the history, newest first, with its date, its
 // number as three digits and, for each of the five prizes, the winning units
 // and the prize per unit. What is not known stays empty.
-#include "analysis/frame/window_content.h"
+#include "core/window_content.h"
 
 namespace n3 {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/qt/blue_ball.h"
+#include "platform/qt/grid/blue_ball.h"
 
 int main(int argc, char** argv) {
     const int side = argc == 3 ? std::atoi(argv[1]) : 0;

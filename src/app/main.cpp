@@ -1,15 +1,15 @@
 // ナンバーズ3ズバリン: the desktop program.
 #include <QApplication>
 
-#include "platform/qt/data_folder.h"
-#include "platform/qt/grid_font.h"
-#include "platform/qt/legend.h"
-#include "platform/qt/main_window.h"
+#include "platform/qt/frame/data_folder.h"
+#include "platform/qt/grid/grid_font.h"
+#include "platform/qt/grid/legend.h"
+#include "platform/qt/frame/main_window.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/bundled_data.h"
-#include "platform/qt/qt_japanese.h"
+#include "platform/qt/frame/qt_japanese.h"
 #include "platform/store/startup_load.h"
-#include "prediction/settings_file.h"
+#include "settings/settings_file.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -9,7 +9,7 @@
 #include "app/cli/cli_arguments.h"
 #include "platform/qt/print/print_job.h"
 #include "platform/qt/print/print_window_document.h"
-#include "platform/qt/qt_util.h"
+#include "platform/qt/frame/qt_util.h"
 #include "platform/store/draw_store.h"
 
 using namespace n3;

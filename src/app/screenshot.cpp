@@ -14,11 +14,11 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "platform/qt/dialogs.h"
-#include "platform/qt/grid_font.h"
-#include "platform/qt/help_window.h"
-#include "platform/qt/legend.h"
-#include "platform/qt/main_window.h"
+#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/grid/grid_font.h"
+#include "platform/qt/frame/help_window.h"
+#include "platform/qt/grid/legend.h"
+#include "platform/qt/frame/main_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "analysis/frame/window_content.h"
+#include "core/window_content.h"
 #include "core/draw.h"
 #include "core/draw_result.h"
 

@@ -1,14 +1,12 @@
 #include "lab/backtest_figures.h"
 
 #include <algorithm>
-#include <boost/math/distributions/normal.hpp>
 #include <cmath>
 
 namespace n3 {
 
 namespace {
 
-const boost::math::normal kStandardNormal;
 
 MethodFigures FiguresOf(std::string_view method, const MethodTally& t) {
     MethodFigures f;
@@ -39,16 +37,6 @@ MethodFigures FiguresOf(std::string_view method, const MethodTally& t) {
 
 }  // namespace
 
-std::pair<double, double> WilsonInterval(int hits, int n) {
-    static const double z = boost::math::quantile(kStandardNormal, 0.975);
-    const double phat = double(hits) / n;
-    const double z2n = z * z / n;
-    const double centre = (phat + z2n / 2) / (1 + z2n);
-    const double half = z * std::sqrt(phat * (1 - phat) / n + z2n / (4.0 * n)) / (1 + z2n);
-    return {std::max(0.0, centre - half), std::min(1.0, centre + half)};
-}
-
-double TwoSidedP(double z) { return 2 * boost::math::cdf(boost::math::complement(kStandardNormal, std::abs(z))); }
 
 BacktestFigures FiguresOf(const BacktestRun& run) {
     BacktestFigures f;

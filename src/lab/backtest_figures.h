@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "lab/backtest.h"
+#include "stats/distributions.h"
 
 namespace n3 {
 
@@ -45,9 +46,5 @@ struct BacktestFigures {
 
 BacktestFigures FiguresOf(const BacktestRun& run);
 
-// The 95% Wilson score interval of `hits` out of `n` (n > 0).
-std::pair<double, double> WilsonInterval(int hits, int n);
-// The two-sided p-value of a standard normal z.
-double TwoSidedP(double z);
 
 }  // namespace n3

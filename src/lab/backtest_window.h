@@ -2,7 +2,7 @@
 // 予想の検証: the window that tests every prediction method against the
 // history, built through the analysis frame from the history, the results,
 // the option flags and a range of targets.
-#include "analysis/frame/window_content.h"
+#include "core/window_content.h"
 
 namespace n3 {
 

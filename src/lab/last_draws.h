@@ -1,6 +1,6 @@
 #pragma once
 // "The last N draws" as a range of draw numbers.
-#include "analysis/frame/window_content.h"
+#include "core/window_content.h"
 
 namespace n3 {
 

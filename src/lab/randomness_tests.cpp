@@ -1,8 +1,6 @@
 #include "lab/randomness_tests.h"
 
 #include <algorithm>
-#include <boost/math/distributions/chi_squared.hpp>
-#include <boost/math/distributions/normal.hpp>
 #include <cmath>
 
 namespace n3 {
@@ -101,7 +99,7 @@ RandomnessTest PullTest(const DrawTallies& t) {
     if (t.pullVariance <= 0) return Insufficient(name, t.pullPairs, std::nullopt);
     const double z = (t.pullHits - t.pullExpected) / std::sqrt(t.pullVariance);
     if (t.pullPairs < kMinPullPairs) return Insufficient(name, t.pullPairs, std::nullopt, z);
-    return Finish(name, t.pullPairs, z, std::nullopt, NormalTwoSidedP(z));
+    return Finish(name, t.pullPairs, z, std::nullopt, TwoSidedP(z));
 }
 
 }  // namespace
@@ -155,63 +153,6 @@ std::vector<RandomnessTest> RunRandomnessTests(const DrawTallies& t) {
     return tests;
 }
 
-double ChiSquare(const double* observed, const double* expected, int cells) {
-    double chi2 = 0;
-    for (int i = 0; i < cells; ++i) {
-        if (expected[i] <= 0) continue;
-        const double d = observed[i] - expected[i];
-        chi2 += d * d / expected[i];
-    }
-    return chi2;
-}
-
-double ChiSquareP(double chi2, int df) {
-    const boost::math::chi_squared_distribution<double> dist(df);
-    return boost::math::cdf(boost::math::complement(dist, std::max(0.0, chi2)));
-}
-
-double NormalTwoSidedP(double z) {
-    const boost::math::normal_distribution<double> dist;
-    return std::min(1.0, 2.0 * boost::math::cdf(boost::math::complement(dist, std::fabs(z))));
-}
-
-int TriplesWithSum(int s) {
-    static const std::array<int, 28> ways = [] {
-        std::array<int, 28> w{};
-        for (int a = 0; a < 10; ++a)
-            for (int b = 0; b < 10; ++b)
-                for (int c = 0; c < 10; ++c) ++w[std::size_t(a + b + c)];
-        return w;
-    }();
-    return s < 0 || s > 27 ? 0 : ways[std::size_t(s)];
-}
-
-std::vector<SumBin> PoolSums(int draws) {
-    std::vector<SumBin> bins;
-    SumBin current;
-    bool open = false;
-    for (int s = 0; s <= 27; ++s) {
-        if (!open) current = SumBin{s, s, 0};
-        open = true;
-        current.last = s;
-        current.expected += draws * TriplesWithSum(s) / 1000.0;
-        if (current.expected >= 5) {
-            bins.push_back(current);
-            open = false;
-        }
-    }
-    if (open) {
-        if (bins.empty()) {
-            bins.push_back(current);
-        } else {
-            bins.back().last = current.last;
-            bins.back().expected += current.expected;
-        }
-    }
-    // A single bin under 5 cannot carry the test either; callers see fewer than two bins.
-    if (bins.size() == 1 && bins[0].expected < 5) bins.clear();
-    return bins;
-}
 
 std::string VerdictFor(double pCorrected) { return pCorrected >= kVerdictLevel ? "偏りなし" : "偏りの可能性"; }
 

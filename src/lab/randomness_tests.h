@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "analysis/frame/window_content.h"
+#include "core/window_content.h"
 #include "core/draw.h"
+#include "stats/distributions.h"
 
 namespace n3 {
 
@@ -45,27 +46,6 @@ DrawTallies TallyDraws(const DrawHistory& history, DrawRange range);
 
 // The ten tests, in their fixed order.
 std::vector<RandomnessTest> RunRandomnessTests(const DrawTallies& tallies);
-
-// χ² of observed counts against expected counts (cells with expectation 0 are skipped).
-double ChiSquare(const double* observed, const double* expected, int cells);
-
-// Upper-tail p-value of χ² with `df` degrees of freedom.
-double ChiSquareP(double chi2, int df);
-// Two-sided p-value of a standard normal z.
-double NormalTwoSidedP(double z);
-
-// The number of digit triples 000..999 whose digits sum to s (0..27).
-int TriplesWithSum(int s);
-
-// Sums pooled into bins for the χ² test: each bin is [first, last] with its
-// expected count for `draws` draws. Walks 0..27, closing a bin once its
-// expectation reaches 5; a last bin under 5 joins the bin before.
-struct SumBin {
-    int first = 0;
-    int last = 0;
-    double expected = 0;
-};
-std::vector<SumBin> PoolSums(int draws);
 
 // The verdict for a corrected p-value.
 std::string VerdictFor(double pCorrected);

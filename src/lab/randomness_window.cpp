@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "lab/randomness_charts.h"
+#include "stats/chance_charts.h"
 
 namespace n3 {
 

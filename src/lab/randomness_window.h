@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/frame/window_content.h"
+#include "core/window_content.h"
 #include "lab/randomness_tests.h"
 
 namespace n3 {

@@ -6,19 +6,14 @@
 #include <array>
 #include <string_view>
 
+#include "core/option_flags.h"
+
 namespace n3 {
 
-inline constexpr int kOptionFlagCount = 10;
 // The panel has two more pairs (下一桁...) that have no flag.
 inline constexpr int kOptionPairCount = 12;
 
-using OptionFlags = std::array<bool, kOptionFlagCount>;
 
-// The key of flag i in the settings file.
-inline constexpr std::array<std::string_view, kOptionFlagCount> kOptionKeys = {
-    "頻度分析Opt",       "間隔分析Opt",     "出現回数分析Opt",       "バラツキ分析Opt",  "引っ張り分析Opt",
-    "連番飛び石分析Opt", "数字合計分析Opt", "組合せパターン分析Opt", "5分割傾向分析Opt", "分割データ分析Opt",
-};
 
 // The caption of the frame round option pair i of the panel.
 inline constexpr std::array<std::string_view, kOptionPairCount> kOptionCaptions = {

@@ -9,7 +9,7 @@
 #include "prediction/option_flags.h"
 #include "prediction/prediction_engine.h"
 #include "prediction/prediction_grids.h"
-#include "prediction/settings_file.h"
+#include "settings/settings_file.h"
 
 namespace n3 {
 

@@ -2,6 +2,8 @@
 // window built straight from a window-table row; and a chart painted on paper.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <QAbstractSeries>
 #include <QChart>
 #include <QChartView>
@@ -22,13 +24,14 @@
 
 #include "../logic/test_history.h"
 #include "../store/temp_dir.h"
-#include "analysis/frame/window_table.h"
-#include "platform/qt/analysis_window.h"
-#include "platform/qt/chart_render.h"
-#include "platform/qt/chart_view.h"
-#include "platform/qt/dialogs.h"
-#include "platform/qt/grid_view.h"
-#include "platform/qt/range_controls.h"
+#include "windows/window_table.h"
+#include "platform/store/database.h"
+#include "platform/qt/analysis/analysis_window.h"
+#include "platform/qt/charts/chart_render.h"
+#include "platform/qt/charts/chart_view.h"
+#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/grid/grid_view.h"
+#include "platform/qt/analysis/range_controls.h"
 
 using namespace n3;
 using n3::testing::TempDir;
@@ -44,11 +47,16 @@ public:
     void setPropEnd(bool value) override { propEnd_ = value; }
     bool propEnd() const override { return propEnd_; }
     const HistorySnapshot& snapshot() const override { return snapshot_; }
-    const std::string& databasePath() const override { return path_; }
-    OptionFlagArray optionFlags() const override { return flags; }
+    Database& database() override {
+        if (!database_) database_ = Database::Open(path_, false);
+        return *database_;
+    }
+    const std::string& databasePath() const { return path_; }
+    std::unique_ptr<Database> database_;
+    OptionFlags optionFlags() const override { return flags; }
     void yieldOnce() override { QCoreApplication::processEvents(); }
 
-    OptionFlagArray flags{};
+    OptionFlags flags{};
 
 private:
     bool propEnd_ = true;

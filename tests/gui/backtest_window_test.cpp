@@ -9,10 +9,10 @@
 #include <QTest>
 
 #include "../store/temp_dir.h"
-#include "platform/qt/analysis_window.h"
-#include "platform/qt/dialogs.h"
-#include "platform/qt/grid_view.h"
-#include "platform/qt/main_window.h"
+#include "platform/qt/analysis/analysis_window.h"
+#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/grid/grid_view.h"
+#include "platform/qt/frame/main_window.h"
 #include "platform/store/draw_store.h"
 
 using namespace n3;

@@ -8,9 +8,9 @@
 #include <optional>
 
 #include "../store/temp_dir.h"
-#include "platform/qt/data_folder.h"
-#include "platform/qt/dialogs.h"
-#include "platform/qt/main_window.h"
+#include "platform/qt/frame/data_folder.h"
+#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/frame/main_window.h"
 #include "platform/store/data_location.h"
 #include "platform/store/startup_load.h"
 

@@ -6,7 +6,7 @@
 #include <QMenu>
 
 #include "entry_test_support.h"
-#include "platform/qt/main_window.h"
+#include "platform/qt/frame/main_window.h"
 
 using namespace n3;
 using namespace n3::testing::entry;

@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "entry_test_support.h"
-#include "platform/qt/beep.h"
+#include "platform/qt/frame/beep.h"
 
 using namespace n3;
 using namespace n3::testing::entry;

@@ -14,10 +14,11 @@
 #include <vector>
 
 #include "../store/temp_dir.h"
-#include "platform/qt/dialogs.h"
-#include "platform/qt/draw_entry_model.h"
-#include "platform/qt/entry_grid_view.h"
-#include "platform/qt/entry_window.h"
+#include "platform/store/database.h"
+#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/entry/draw_entry_model.h"
+#include "platform/qt/entry/entry_grid_view.h"
+#include "platform/qt/entry/entry_window.h"
 #include "platform/store/draw_store.h"
 
 namespace n3::testing::entry {
@@ -33,8 +34,13 @@ public:
     }
     bool propEnd() const override { return propEnd_; }
     const HistorySnapshot& snapshot() const override { return snapshot_; }
-    const std::string& databasePath() const override { return path_; }
-    OptionFlagArray optionFlags() const override { return {}; }
+    Database& database() override {
+        if (!database_) database_ = Database::Open(path_, false);
+        return *database_;
+    }
+    const std::string& databasePath() const { return path_; }
+    std::unique_ptr<Database> database_;
+    OptionFlags optionFlags() const override { return {}; }
     void yieldOnce() override {
         ++yields;
         QCoreApplication::processEvents();

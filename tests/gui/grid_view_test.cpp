@@ -6,8 +6,8 @@
 #include <QTableView>
 
 #include "core/grid_model.h"
-#include "platform/qt/grid_font.h"
-#include "platform/qt/grid_view.h"
+#include "platform/qt/grid/grid_font.h"
+#include "platform/qt/grid/grid_view.h"
 
 using namespace n3;
 

@@ -6,8 +6,8 @@
 #include <fstream>
 
 #include "../store/temp_dir.h"
-#include "platform/qt/dialogs.h"
-#include "platform/qt/main_window.h"
+#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/frame/main_window.h"
 #include "platform/store/draw_store.h"
 
 using namespace n3;

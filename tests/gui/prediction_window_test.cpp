@@ -2,13 +2,16 @@
 // that recompute the grids, and the flags that outlive the window.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
 #include "core/startup_statistics.h"
-#include "platform/qt/grid_view.h"
-#include "platform/qt/prediction_window.h"
+#include "platform/store/database.h"
+#include "platform/qt/grid/grid_view.h"
+#include "platform/qt/prediction/prediction_window.h"
 #include "platform/qt/print/print_preview.h"
 
 using namespace n3;
@@ -24,8 +27,13 @@ public:
     void setPropEnd(bool value) override { propEnd_ = value; }
     bool propEnd() const override { return propEnd_; }
     const HistorySnapshot& snapshot() const override { return snapshot_; }
-    const std::string& databasePath() const override { return path_; }
-    OptionFlagArray optionFlags() const override { return {}; }
+    Database& database() override {
+        if (!database_) database_ = Database::Open(path_, false);
+        return *database_;
+    }
+    const std::string& databasePath() const { return path_; }
+    std::unique_ptr<Database> database_;
+    OptionFlags optionFlags() const override { return {}; }
     void yieldOnce() override { ++yields; }
     int yields = 0;
 

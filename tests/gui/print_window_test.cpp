@@ -1,6 +1,8 @@
 // 印刷 in an analysis window, and the cells on paper painted as on screen.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <QDir>
 #include <QImage>
 #include <QPainter>
@@ -11,11 +13,12 @@
 #include <QTest>
 
 #include "../logic/test_history.h"
-#include "analysis/frame/window_table.h"
+#include "windows/window_table.h"
 #include "core/startup_statistics.h"
-#include "platform/qt/analysis_window.h"
-#include "platform/qt/dialogs.h"
-#include "platform/qt/grid_view.h"
+#include "platform/store/database.h"
+#include "platform/qt/analysis/analysis_window.h"
+#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/grid/grid_view.h"
 #include "platform/qt/print/print_layout.h"
 #include "platform/qt/print/print_page_painter.h"
 #include "platform/qt/print/print_preview.h"
@@ -33,8 +36,13 @@ public:
     void setPropEnd(bool value) override { propEnd_ = value; }
     bool propEnd() const override { return propEnd_; }
     const HistorySnapshot& snapshot() const override { return snapshot_; }
-    const std::string& databasePath() const override { return path_; }
-    OptionFlagArray optionFlags() const override { return {}; }
+    Database& database() override {
+        if (!database_) database_ = Database::Open(path_, false);
+        return *database_;
+    }
+    const std::string& databasePath() const { return path_; }
+    std::unique_ptr<Database> database_;
+    OptionFlags optionFlags() const override { return {}; }
     void yieldOnce() override {}
 
 private:

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "../store/temp_dir.h"
-#include "platform/qt/dialogs.h"
-#include "platform/qt/main_window.h"
+#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/frame/main_window.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/result_store.h"
 

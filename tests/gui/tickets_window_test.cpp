@@ -11,11 +11,11 @@
 #include <iterator>
 
 #include "entry_test_support.h"
-#include "platform/qt/main_window.h"
-#include "platform/qt/ticket_outcome_model.h"
-#include "platform/qt/ticket_table_model.h"
-#include "platform/qt/chart_view.h"
-#include "platform/qt/tickets_window.h"
+#include "platform/qt/frame/main_window.h"
+#include "platform/qt/tickets/ticket_outcome_model.h"
+#include "platform/qt/tickets/ticket_table_model.h"
+#include "platform/qt/charts/chart_view.h"
+#include "platform/qt/tickets/tickets_window.h"
 #include "platform/store/ticket_store.h"
 
 using namespace n3;
@@ -216,6 +216,7 @@ TEST_F(TicketsInMainWindow, BookFollowsAnImportWhileOpen) {
     messages.answers = {dialogs::Result::Ok, dialogs::Result::No};  // imported; no reload
     ASSERT_TRUE(main->trigger(QStringLiteral("mnuImportCsv")));
     dialogs::SetFileResponder(nullptr);
+    QCoreApplication::processEvents();  // the new snapshot is taken once the writes are over
     ASSERT_NE(tickets(), nullptr);
     EXPECT_EQ(outcome(0, 5), QStringLiteral("000"));
     EXPECT_EQ(outcome(0, 6), QStringLiteral("はずれ"));

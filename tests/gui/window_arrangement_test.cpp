@@ -21,18 +21,18 @@
 #include <sstream>
 
 #include "../store/temp_dir.h"
-#include "analysis/frame/window_table.h"
-#include "platform/qt/analysis_window.h"
-#include "platform/qt/dialogs.h"
-#include "platform/qt/grid_text_fit.h"
-#include "platform/qt/grid_view.h"
-#include "platform/qt/help_window.h"
-#include "platform/qt/main_window.h"
-#include "platform/qt/prediction_option_panel.h"
-#include "platform/qt/prediction_window.h"
-#include "platform/qt/qt_japanese.h"
+#include "windows/window_table.h"
+#include "platform/qt/analysis/analysis_window.h"
+#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/grid/grid_text_fit.h"
+#include "platform/qt/grid/grid_view.h"
+#include "platform/qt/frame/help_window.h"
+#include "platform/qt/frame/main_window.h"
+#include "platform/qt/prediction/prediction_option_panel.h"
+#include "platform/qt/prediction/prediction_window.h"
+#include "platform/qt/frame/qt_japanese.h"
 #include "platform/store/draw_store.h"
-#include "prediction/settings_file.h"
+#include "settings/settings_file.h"
 
 using namespace n3;
 using n3::testing::TempDir;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "analysis/frame/window_table.h"
+#include "windows/window_table.h"
 #include "test_history.h"
 
 using namespace n3;

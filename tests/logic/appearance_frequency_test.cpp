@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/appearance_frequency.h"
-#include "analysis/frame/window_table.h"
+#include "windows/window_table.h"
 #include "test_history.h"
 
 using namespace n3;

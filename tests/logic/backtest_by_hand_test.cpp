@@ -123,7 +123,7 @@ TEST(BacktestByHand, WindowShowsTheSameFiguresInGridChartAndJson) {
     const DrawHistory h = SevenCycleHistory(58);
     const StartupStatistics stats = LoadStartupStatistics(h);
     const ResultHistory results;
-    OptionFlagArray flags{};
+    OptionFlags flags{};
     flags[2] = flags[7] = true;
     const WindowContent c = 予想の検証::Content(WindowInput{h, stats, results, flags, DrawRange{9, 0}});
     EXPECT_EQ(c.grid.text(1, 3), " 7回周期法");

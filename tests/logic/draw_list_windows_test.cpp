@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "analysis/frame/window_table.h"
+#include "windows/window_table.h"
 #include "draw_list_checks.h"
 #include "test_history.h"
 

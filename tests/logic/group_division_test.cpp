@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "analysis/frame/window_table.h"
+#include "windows/window_table.h"
 #include "analysis/group_division_windows.h"
 #include "test_history.h"
 

@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "analysis/frame/window_table.h"
+#include "windows/window_table.h"
 #include "analysis/last_digit_runs.h"
 #include "test_history.h"
 

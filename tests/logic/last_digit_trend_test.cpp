@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "analysis/frame/window_table.h"
+#include "windows/window_table.h"
 #include "analysis/last_digit_trend.h"
 #include "test_history.h"
 

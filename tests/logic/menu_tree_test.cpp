@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 
-#include "analysis/frame/window_table.h"
-#include "shell/main_frm.h"
+#include "windows/window_table.h"
+#include "windows/main_frm.h"
 
 using namespace n3;
 

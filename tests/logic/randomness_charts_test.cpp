@@ -5,9 +5,9 @@
 #include <cmath>
 
 #include "analysis/analysis_charts.h"
-#include "analysis/frame/window_table.h"
+#include "windows/window_table.h"
 #include "core/startup_statistics.h"
-#include "lab/randomness_charts.h"
+#include "stats/chance_charts.h"
 #include "test_history.h"
 
 using namespace n3;

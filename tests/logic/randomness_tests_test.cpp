@@ -150,9 +150,9 @@ TEST(RandomnessTests, ChiSquareAgainstValuesWorkedByHand) {
     EXPECT_NEAR(ChiSquareP(16.919, 9), 0.05, 1e-4);
     EXPECT_NEAR(ChiSquareP(21.666, 9), 0.01, 1e-4);
     EXPECT_NEAR(ChiSquareP(123.225, 99), 0.05, 1e-4);
-    EXPECT_NEAR(NormalTwoSidedP(1.959963984540054), 0.05, 1e-12);
-    EXPECT_NEAR(NormalTwoSidedP(-2.575829303548901), 0.01, 1e-12);
-    EXPECT_DOUBLE_EQ(NormalTwoSidedP(0), 1.0);
+    EXPECT_NEAR(TwoSidedP(1.959963984540054), 0.05, 1e-12);
+    EXPECT_NEAR(TwoSidedP(-2.575829303548901), 0.01, 1e-12);
+    EXPECT_DOUBLE_EQ(TwoSidedP(0), 1.0);
 }
 
 TEST(RandomnessTests, SumsPoolFromBothEndsUntilFiveAreExpected) {

@@ -9,7 +9,7 @@
 #include <iterator>
 
 #include "../store/temp_dir.h"
-#include "prediction/settings_file.h"
+#include "settings/settings_file.h"
 
 using namespace n3;
 using n3::testing::TempDir;

@@ -1,4 +1,4 @@
-#include "prediction/settings_other_keys.h"
+#include "settings/settings_other_keys.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/window_placement.h"
+#include "windows/window_placement.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <iostream>
 #include <sstream>
 
-#include "analysis/frame/window_table.h"
+#include "windows/window_table.h"
 #include "app/cli/commands.h"
 #include "app/cli/prediction_json.h"
 #include "core/window_names.h"
@@ -56,7 +56,7 @@ std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, cons
     if (options.window == windows::kTickets && !options.databasePath.empty())
         return BuildTicketsWindow(options, snapshot);
     if (const auto* info = FindAnalysisWindow(options.window); info && (info->build || info->content)) {
-        OptionFlagArray flags{};
+        OptionFlags flags{};
         if (info->usesOptionFlags) flags = ReadPrediction(options).optionFlags();
         WindowContent content = BuildWindowContent(*info, InputOf(snapshot, flags, options.range));
         PrintedWindow w;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/cli/grid_printer.h"
+#include "core/window_content.h"
 #include "platform/store/startup_load.h"
 
 namespace n3 {

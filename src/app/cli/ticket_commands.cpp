@@ -7,7 +7,7 @@
 #include "io/file_io.h"
 #include "platform/store/startup_load.h"
 #include "platform/store/ticket_store.h"
-#include "prediction/settings_file.h"
+#include "settings/settings_file.h"
 #include "tickets/ticket_csv.h"
 #include "tickets/ticket_report.h"
 

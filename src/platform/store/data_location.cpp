@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "platform/store/draw_store.h"
-#include "prediction/settings_file.h"
+#include "settings/settings_file.h"
 
 namespace n3 {
 

@@ -1,5 +1,7 @@
 #include "platform/store/draw_store.h"
 
+#include <atomic>
+
 #include <sqlite3.h>
 
 #include <climits>
@@ -36,7 +38,8 @@ PRAGMA user_version = 1;
 
 DrawStore::DrawStore(sqlite3* db, std::string path) : db_(db), path_(std::move(path)) {}
 
-DrawStore::DrawStore(DrawStore&& other) noexcept : db_(other.db_), path_(std::move(other.path_)) {
+DrawStore::DrawStore(DrawStore&& other) noexcept
+    : db_(other.db_), path_(std::move(other.path_)), onChange_(std::move(other.onChange_)) {
     other.db_ = nullptr;
 }
 
@@ -45,12 +48,25 @@ DrawStore& DrawStore::operator=(DrawStore&& other) noexcept {
         sqlite3_close(db_);
         db_ = other.db_;
         path_ = std::move(other.path_);
+        onChange_ = std::move(other.onChange_);
         other.db_ = nullptr;
     }
     return *this;
 }
 
 DrawStore::~DrawStore() { sqlite3_close(db_); }
+
+sqlite3* DrawStore::release() {
+    sqlite3* db = db_;
+    db_ = nullptr;
+    return db;
+}
+
+namespace {
+std::atomic<int> connectionsOpened{0};
+}  // namespace
+
+int DrawStore::ConnectionsOpened() { return connectionsOpened.load(); }
 
 DrawStore DrawStore::Open(const std::string& path, bool createIfMissing) {
     // A 0-byte file is what an interrupted first start used to leave: no
@@ -75,6 +91,7 @@ DrawStore DrawStore::Open(const std::string& path, bool createIfMissing) {
         sqlite3_close(db);
         throw StoreError("データベースファイル「" + path + "」を開けません。\n理由：" + reason);
     }
+    ++connectionsOpened;
     sqlite3_busy_timeout(db, 2000);
     sqlite3_extended_result_codes(db, 1);
     DrawStore store(db, path);
@@ -174,12 +191,15 @@ ImportCounts DrawStore::Import(const std::vector<Draw>& draws) {
         if (own) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
     }
+    // Inside a caller's transaction the caller announces after its commit.
+    if (own && counts.added + counts.replaced > 0) announce(DataChange::Draws);
     return counts;
 }
 
 int DrawStore::InsertDraw() {
     Statement ins(db_, "INSERT INTO 当選データ (回数) VALUES (NULL)");
     ins.step();
+    announce(DataChange::Draws);
     return int(sqlite3_last_insert_rowid(db_));
 }
 
@@ -194,23 +214,26 @@ void DrawStore::SetDigit(int drawNo, int position, std::optional<int> value) {
     up.bind(1, value);
     up.bind(2, drawNo);
     up.step();
+    announce(DataChange::Draws);
 }
 
-void DrawStore::DeleteDraw(int drawNo) {
-    Statement del(db_, "DELETE FROM 当選データ WHERE 回数 = ?");
-    del.bind(1, drawNo);
-    del.step();
-}
+void DrawStore::DeleteDraw(int drawNo) { DeleteDraws({drawNo}); }
 
 void DrawStore::DeleteDraws(const std::vector<int>& drawNos) {
     Exec("BEGIN IMMEDIATE");
     try {
-        for (int no : drawNos) DeleteDraw(no);
+        Statement del(db_, "DELETE FROM 当選データ WHERE 回数 = ?");
+        for (int no : drawNos) {
+            del.bind(1, no);
+            del.step();
+            del.reset();
+        }
         Exec("COMMIT");
     } catch (...) {
         sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
     }
+    announce(DataChange::Draws);
 }
 
 int DrawStore::DrawCount() const {

@@ -1,6 +1,7 @@
 #pragma once
 // The draw database: one SQLite file, the table 当選データ and the view
 // 全データ選択クエリ over it. Every SQL statement of the program lives here.
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -33,6 +34,10 @@ inline std::string ImportSummary(const ImportCounts& c) {
            std::to_string(c.unchanged) + " 件";
 }
 
+// What a write changed, for whoever shows the data.
+enum class DataChange { Draws, Results, Tickets };
+using ChangeListener = std::function<void(DataChange)>;
+
 inline constexpr const char* kDatabaseFileName = "Numbers3Zubarin.db";
 inline constexpr const char* kHistoryQuery = "select * from 全データ選択クエリ order by 回数";
 
@@ -53,6 +58,15 @@ public:
     const std::string& path() const { return path_; }
     // The open connection, for the stores of other tables in the same file.
     sqlite3* connection() const { return db_; }
+    // Hands the connection over to the caller, who closes it.
+    sqlite3* release();
+    // Called after every write that committed; none by default.
+    void setChangeListener(ChangeListener listener) { onChange_ = std::move(listener); }
+    void announce(DataChange what) const {
+        if (onChange_) onChange_(what);
+    }
+    // The connections opened to database files in this process so far.
+    static int ConnectionsOpened();
 
     // The whole history, ascending by 回数. Every row is checked (draw
     // number 1 to 32767 and unique, digits 0 to 9 or unknown); a row that
@@ -83,6 +97,7 @@ private:
     void Exec(const char* sql) const;
     sqlite3* db_ = nullptr;
     std::string path_;
+    ChangeListener onChange_;
 };
 
 }  // namespace n3

@@ -115,6 +115,8 @@ ResultImport ImportDrawsAndResults(DrawStore& store, const std::vector<Draw>& dr
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
     }
+    if (outcome.counts.added + outcome.counts.replaced > 0) store.announce(DataChange::Draws);
+    if (outcome.results > 0) store.announce(DataChange::Results);
     return outcome;
 }
 

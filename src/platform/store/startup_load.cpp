@@ -5,20 +5,14 @@
 #include <climits>
 
 #include "platform/store/data_location.h"
-#include "platform/store/draw_store.h"
-#include "platform/store/result_store.h"
-#include "prediction/settings_file.h"
+#include "platform/store/database.h"
+#include "settings/settings_file.h"
 
 namespace n3 {
 
 HistorySnapshot LoadHistorySnapshot(const std::string& path) {
-    // Opening the store checks the file and creates it on the first start.
-    const DrawStore store = DrawStore::Open(path, true);
-    HistorySnapshot snapshot;
-    snapshot.history = store.ReadHistory();
-    snapshot.results = ReadResults(store);
-    snapshot.stats = LoadStartupStatistics(snapshot.history);
-    return snapshot;
+    // Opening the database checks the file and creates it on the first start.
+    return Database::Open(path, true)->ReadSnapshot();
 }
 
 std::string ProgramFolder() {

@@ -3,22 +3,9 @@
 // compute the start-up statistics.
 #include <string>
 
-#include "analysis/frame/window_content.h"
-#include "core/draw_result.h"
-#include "core/startup_statistics.h"
+#include "core/history_snapshot.h"
 
 namespace n3 {
-
-struct HistorySnapshot {
-    DrawHistory history;  // the rows of 全データ選択クエリ, ascending by 回数
-    StartupStatistics stats;
-    ResultHistory results;  // dates and prizes, where the database holds them
-};
-
-// What a window of the analysis frame reads from the snapshot.
-inline WindowInput InputOf(const HistorySnapshot& snapshot, const OptionFlagArray& flags = {}, DrawRange range = {}) {
-    return WindowInput{snapshot.history, snapshot.stats, snapshot.results, flags, range};
-}
 
 // Opens (creating when missing) the database at `path` and loads it.
 // Throws StoreError with a message for the user.

@@ -56,32 +56,38 @@ void Check(const Purchase& p) {
 
 }  // namespace
 
-TicketStore::TicketStore(sqlite3* db) : db_(db) {}
-TicketStore::TicketStore(TicketStore&& other) noexcept : db_(other.db_) { other.db_ = nullptr; }
+TicketStore::TicketStore(sqlite3* db, bool ownsConnection, const DrawStore* announcer)
+    : db_(db), owns_(ownsConnection), announcer_(announcer) {}
+TicketStore::TicketStore(TicketStore&& other) noexcept
+    : db_(other.db_), owns_(other.owns_), announcer_(other.announcer_) {
+    other.db_ = nullptr;
+}
 TicketStore& TicketStore::operator=(TicketStore&& other) noexcept {
     if (this != &other) {
-        sqlite3_close(db_);
+        if (owns_) sqlite3_close(db_);
         db_ = other.db_;
+        owns_ = other.owns_;
+        announcer_ = other.announcer_;
         other.db_ = nullptr;
     }
     return *this;
 }
-TicketStore::~TicketStore() { sqlite3_close(db_); }
+TicketStore::~TicketStore() {
+    if (owns_) sqlite3_close(db_);
+}
+
+TicketStore TicketStore::On(const DrawStore& draws) { return TicketStore(draws.connection(), false, &draws); }
+
+void TicketStore::Changed() const {
+    if (announcer_) announcer_->announce(DataChange::Tickets);
+}
 
 TicketStore TicketStore::Open(const std::string& path, bool createIfMissing) {
     // The draw store checks the file, creates it on the first start and
-    // brings it to the newest version, the book's table included.
-    { const DrawStore draws = DrawStore::Open(path, createIfMissing); }
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
-        const std::string reason = db ? StoreReason(db, kBookConstraint) : "メモリが足りません";
-        sqlite3_close(db);
-        throw StoreError("データベースファイル「" + path + "」を開けません。\n理由：" + reason);
-    }
-    sqlite3_busy_timeout(db, 2000);
-    sqlite3_extended_result_codes(db, 1);
-    // The book's table came with the schema step to kTicketSchemaVersion.
-    return TicketStore(db);
+    // brings it to the newest version, the book's table included; its
+    // connection is then the book's.
+    DrawStore draws = DrawStore::Open(path, createIfMissing);
+    return TicketStore(draws.release(), true, nullptr);
 }
 
 void TicketStore::Exec(const char* sql) const {
@@ -115,6 +121,7 @@ std::int64_t TicketStore::Add(const Purchase& p) {
     Statement ins(db_, kInsert);
     BindPurchase(ins, p);
     ins.step();
+    Changed();
     return sqlite3_last_insert_rowid(db_);
 }
 
@@ -126,12 +133,14 @@ void TicketStore::Update(const Purchase& p) {
     BindPurchase(up, p);
     up.bind(8, p.id);
     up.step();
+    Changed();
 }
 
 void TicketStore::Remove(std::int64_t id) {
     Statement del(db_, "DELETE FROM 購入記録 WHERE id = ?");
     del.bind(1, id);
     del.step();
+    Changed();
 }
 
 void TicketStore::AddAll(const std::vector<Purchase>& purchases, bool replace) {
@@ -150,6 +159,7 @@ void TicketStore::AddAll(const std::vector<Purchase>& purchases, bool replace) {
         sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
     }
+    Changed();
 }
 
 }  // namespace n3

@@ -25,6 +25,9 @@ public:
     // missing and createIfMissing is set) and makes sure the table is
     // there. Throws StoreError.
     static TicketStore Open(const std::string& path, bool createIfMissing = true);
+    // The book on the connection of an open draw store, which announces
+    // the book's changes; the draw store must outlive it.
+    static TicketStore On(const DrawStore& draws);
 
     TicketStore(TicketStore&& other) noexcept;
     TicketStore& operator=(TicketStore&& other) noexcept;
@@ -44,9 +47,12 @@ public:
     void AddAll(const std::vector<Purchase>& purchases, bool replace);
 
 private:
-    explicit TicketStore(sqlite3* db);
+    TicketStore(sqlite3* db, bool ownsConnection, const DrawStore* announcer);
     void Exec(const char* sql) const;
+    void Changed() const;
     sqlite3* db_ = nullptr;
+    bool owns_ = true;
+    const DrawStore* announcer_ = nullptr;
 };
 
 }  // namespace n3

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/frame/window_table.h"
+#include "windows/window_table.h"
 #include "core/draw.h"
 #include "platform/qt/print/print_document.h"
 #include "prediction/prediction_window_logic.h"

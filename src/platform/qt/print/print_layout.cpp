@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <numeric>
 
-#include "platform/qt/grid_font.h"
-#include "platform/qt/qt_util.h"
+#include "platform/qt/grid/grid_font.h"
+#include "platform/qt/frame/qt_util.h"
 
 namespace n3 {
 

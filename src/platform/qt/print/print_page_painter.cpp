@@ -2,10 +2,10 @@
 
 #include <QPainter>
 
-#include "platform/qt/chart_render.h"
-#include "platform/qt/grid_cell_painter.h"
-#include "platform/qt/grid_table_model.h"
-#include "platform/qt/qt_util.h"
+#include "platform/qt/charts/chart_render.h"
+#include "platform/qt/grid/grid_cell_painter.h"
+#include "platform/qt/grid/grid_table_model.h"
+#include "platform/qt/frame/qt_util.h"
 
 namespace n3 {
 

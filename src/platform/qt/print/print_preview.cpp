@@ -4,7 +4,7 @@
 #include <QPrinter>
 #include <QProgressDialog>
 
-#include "platform/qt/dialogs.h"
+#include "platform/qt/frame/dialogs.h"
 
 namespace n3 {
 

@@ -1,6 +1,6 @@
 #include "platform/qt/print/print_window_document.h"
 
-#include "analysis/frame/window_table.h"
+#include "windows/window_table.h"
 #include "core/window_names.h"
 #include "platform/qt/print/print_document_builders.h"
 #include "prediction/prediction_window_logic.h"
@@ -27,7 +27,7 @@ std::optional<PrintDocument> BuildWindowDocument(const PrintRequest& request, co
     }
     const AnalysisWindowInfo* info = FindAnalysisWindow(request.window);
     if (!info || !(info->build || info->content)) return std::nullopt;
-    OptionFlagArray flags{};
+    OptionFlags flags{};
     if (info->usesOptionFlags) flags = ReadPrediction(request, warning).optionFlags();
     const WindowContent content = BuildWindowContent(*info, InputOf(snapshot, flags, request.range));
     return MakeAnalysisDocument(*info, content.grid, content.charts, snapshot.history, request.range);

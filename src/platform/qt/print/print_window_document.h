@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/qt/print/print_document.h"
+#include "core/window_content.h"
 #include "platform/store/startup_load.h"
 
 namespace n3 {

@@ -1,0 +1,44 @@
+#pragma once
+// What a window built through the analysis frame reads, and what it shows.
+#include <string>
+#include <vector>
+
+#include "core/chart_data.h"
+#include "core/draw.h"
+#include "core/draw_result.h"
+#include "core/grid_model.h"
+#include "core/history_snapshot.h"
+#include "core/option_flags.h"
+#include "core/startup_statistics.h"
+
+namespace n3 {
+
+// A range of target draws by number; 0 leaves that end open.
+struct DrawRange {
+    int from = 0;
+    int to = 0;
+    bool contains(int drawNo) const { return (from == 0 || drawNo >= from) && (to == 0 || drawNo <= to); }
+};
+
+struct WindowInput {
+    const DrawHistory& history;
+    const StartupStatistics& stats;
+    const ResultHistory& results;
+    OptionFlags optionFlags{};
+    DrawRange range;
+};
+
+struct WindowContent {
+    GridModel grid;
+    std::vector<ChartData> charts;
+    // Extra members of `show --format json`, as JSON text without the outer
+    // braces (e.g. "\"tests\": [...]"); empty for none.
+    std::string jsonMember;
+};
+
+// What a window of the analysis frame reads from the snapshot.
+inline WindowInput InputOf(const HistorySnapshot& snapshot, const OptionFlags& flags = {}, DrawRange range = {}) {
+    return WindowInput{snapshot.history, snapshot.stats, snapshot.results, flags, range};
+}
+
+}  // namespace n3

@@ -1,0 +1,83 @@
+#pragma once
+// The one window of every analysis: the explanation, the legend, the grid
+// fpSpread1 and the buttons, filled once when the window loads.
+#include "windows/window_table.h"
+#include "platform/qt/frame/child_window.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTabWidget;
+class QVBoxLayout;
+
+namespace n3 {
+
+class ChartView;
+class ContentTask;
+class GridView;
+class RangeControls;
+
+class AnalysisWindow : public ChildWindow {
+    Q_OBJECT
+public:
+    AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, QWidget* parent = nullptr);
+    ~AnalysisWindow() override;
+
+    QString windowClass() const override;
+    QSize sizeInTwips() const override { return {info_.widthTwips, info_.heightTwips}; }
+    const AnalysisWindowInfo& info() const { return info_; }
+
+    // The load: pointer, yield, propEnd, then compute and fill the grid.
+    void load() override;
+
+    GridView* fpSpread1() const { return fpSpread1_; }
+    QPushButton* Command1() const { return command1_; }
+    QPushButton* Command2() const { return command2_; }
+
+    // Present only when the window has charts: the tabs "表" and "グラフ".
+    QTabWidget* views() const { return views_; }
+    ChartView* chartView() const { return charts_; }
+    // Present only when the row asks for them.
+    RangeControls* rangeControls() const { return range_; }
+    QPushButton* useOptionFlagsButton() const { return useFlags_; }
+    // The range and option flags the figures on show were computed with.
+    DrawRange shownRange() const { return shownRange_; }
+    const OptionFlags& shownFlags() const { return flags_; }
+
+    // Computes again over the chosen range with the current flags, on a
+    // worker thread; computed() follows when the new figures are on show.
+    void recompute();
+    bool computing() const;
+    QProgressBar* busyBar() const { return busy_; }
+
+signals:
+    void computed();
+
+private:
+    void finishRecompute();
+    void setBusy(bool busy);
+    void compute(DrawRange range);
+    void showContent(WindowContent content);
+    void showCharts(std::vector<ChartData> charts);
+    void makeRoomForCharts();
+
+    const AnalysisWindowInfo& info_;
+    GridView* fpSpread1_;
+    QLabel* label1_;
+    QPushButton* command1_;
+    QPushButton* command2_ = nullptr;
+    QVBoxLayout* layout_ = nullptr;
+    QTabWidget* views_ = nullptr;
+    ChartView* charts_ = nullptr;
+    RangeControls* range_ = nullptr;
+    QPushButton* useFlags_ = nullptr;
+    QProgressBar* busy_ = nullptr;
+    ContentTask* task_ = nullptr;
+    bool waitCursor_ = false;
+    OptionFlags flags_{};
+    DrawRange shownRange_;
+    std::vector<ChartData> shownCharts_;
+    DrawRange pendingRange_;
+};
+
+}  // namespace n3

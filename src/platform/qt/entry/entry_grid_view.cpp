@@ -1,0 +1,209 @@
+#include "platform/qt/entry/entry_grid_view.h"
+
+#include "platform/qt/grid/grid_font.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QInputMethodEvent>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "entry/draw_entry.h"
+#include "platform/qt/frame/beep.h"
+
+namespace n3 {
+
+EntryGridView::EntryGridView(QWidget* parent) : QTableView(parent) {
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setContextMenuPolicy(Qt::PreventContextMenu);  // not a row
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setShowGrid(false);  // the delegate draws the cell borders
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    // Typed characters never open the editor: keyPressEvent stores them.
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::SelectedClicked);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+}
+
+// One character unit is the width of a digit of the grid's font, as in the
+// analysis grids, plus a little room for the cell's lines.
+int EntryGridView::charsToPixels(double chars) const { return CharUnitsToPixels(chars); }
+
+void EntryGridView::setColumnWidthInChars(int column, double chars) { setColumnWidth(column, charsToPixels(chars)); }
+
+void EntryGridView::setRowHeightInPoints(double points) {
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(PointsToPixels(points, this));
+}
+
+int EntryGridView::fullWidth() const {
+    int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < horizontalHeader()->count(); ++c) width += columnWidth(c);
+    return width;
+}
+
+void EntryGridView::finishEditing() {
+    QWidget* editor = indexWidget(currentIndex());
+    if (!editor) return;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+std::pair<int, int> EntryGridView::selectedRowSpan() const {
+    const QItemSelection selection = selectionModel() ? selectionModel()->selection() : QItemSelection();
+    if (selection.isEmpty()) return {-1, -1};
+    int first = selection.first().top(), last = selection.first().bottom();
+    for (const QItemSelectionRange& range : selection) {
+        first = std::min(first, range.top());
+        last = std::max(last, range.bottom());
+    }
+    return {first, last};
+}
+
+void EntryGridView::selectWholeRow(int row) {
+    const QModelIndex cell = model()->index(row, 当選データ入力::kDrawNoColumn);
+    selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void EntryGridView::mousePressEvent(QMouseEvent* event) {
+    QTableView::mousePressEvent(event);
+    const QModelIndex at = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && at.isValid() && at.column() == 当選データ入力::kDrawNoColumn &&
+        !(event->modifiers() & Qt::ShiftModifier))
+        selectWholeRow(at.row());
+}
+
+void EntryGridView::contextMenuEvent(QContextMenuEvent* event) {
+    const QModelIndex at = indexAt(event->pos());
+    bool wholeRow = false;
+    if (at.isValid()) {
+        if (at.column() == 当選データ入力::kDrawNoColumn) selectWholeRow(at.row());
+        wholeRow = selectionModel()->isRowSelected(at.row(), {});
+    }
+    emit rowMenuRequested(event->globalPos(), at.isValid() ? at.row() : -1, wholeRow);
+    event->accept();
+}
+
+void EntryGridView::goTo(int row, int column) {
+    const QModelIndex cell = model()->index(row, column);
+    if (!cell.isValid()) return;
+    selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
+    scrollTo(cell);
+}
+
+bool EntryGridView::moveByKey(int key, Qt::KeyboardModifiers modifiers) {
+    using Entry = 当選データ入力;
+    const QModelIndex at = currentIndex();
+    if (!model() || !at.isValid()) return false;
+    const EntryCell here{at.row(), at.column()};
+    const int rows = model()->rowCount();
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (modifiers & Qt::ShiftModifier)
+            goTo(std::max(here.row - 1, 0), here.column);
+        else
+            goTo(std::min(here.row + 1, rows - 1), here.column);
+        return true;
+    case Qt::Key_Tab: {
+        const EntryCell next = Entry::NextDigitCell(here, rows);
+        goTo(next.row, next.column);
+        return true;
+    }
+    case Qt::Key_Backtab: {
+        const EntryCell previous = Entry::PreviousDigitCell(here, rows);
+        goTo(previous.row, previous.column);
+        return true;
+    }
+    case Qt::Key_Up: goTo(std::max(here.row - 1, 0), here.column); return true;
+    case Qt::Key_Down: goTo(std::min(here.row + 1, rows - 1), here.column); return true;
+    case Qt::Key_Left: goTo(here.row, std::max(here.column - 1, 0)); return true;
+    case Qt::Key_Right: goTo(here.row, std::min(here.column + 1, Entry::kColumnCount - 1)); return true;
+    default: return false;
+    }
+}
+
+void EntryGridView::typeText(const QString& text) {
+    const QModelIndex cell = currentIndex();
+    const DigitInput input = 当選データ入力::ParseDigitInput(text.toStdString());
+    if (!(model()->flags(cell) & Qt::ItemIsEditable) || !input.accepted || !input.value) {
+        Beep();
+        return;
+    }
+    // A refused write has been reported by the model: the cursor stays.
+    if (!model()->setData(cell, text)) return;
+    const EntryCell next = 当選データ入力::NextDigitCell({cell.row(), cell.column()}, model()->rowCount());
+    goTo(next.row, next.column);
+}
+
+void EntryGridView::clearSelectedDigits() {
+    QModelIndexList cells = selectionModel()->selectedIndexes();
+    if (cells.isEmpty()) cells << currentIndex();
+    for (const QModelIndex& cell : cells) {
+        if (!(model()->flags(cell) & Qt::ItemIsEditable)) continue;
+        if (!model()->setData(cell, QString())) return;  // refused and reported
+    }
+}
+
+void EntryGridView::keyPressEvent(QKeyEvent* event) {
+    if (state() == EditingState || !model() || !currentIndex().isValid()) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    if (modifiers == Qt::NoModifier && (key == Qt::Key_Delete || key == Qt::Key_Backspace)) {
+        clearSelectedDigits();
+        event->accept();
+        return;
+    }
+    if ((modifiers & ~Qt::ShiftModifier) == Qt::NoModifier && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        moveByKey(key, modifiers);
+        event->accept();
+        return;
+    }
+    const QString text = event->text();
+    if ((modifiers & ~Qt::ShiftModifier) == Qt::NoModifier && !text.isEmpty() && text.at(0).isPrint()) {
+        typeText(text);
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+// An input method (Japanese input on) hands over full-width digits here.
+void EntryGridView::inputMethodEvent(QInputMethodEvent* event) {
+    if (state() != EditingState && model() && currentIndex().isValid() && !event->commitString().isEmpty()) {
+        for (const QChar c : event->commitString()) typeText(QString(c));
+        event->accept();
+        return;
+    }
+    QTableView::inputMethodEvent(event);
+}
+
+// Tab moves along the digit cells; at the grid's last digit cell (Shift+Tab:
+// its first) the focus leaves the grid for the window's buttons.
+bool EntryGridView::focusNextPrevChild(bool next) {
+    const QModelIndex at = currentIndex();
+    if (state() != EditingState && model() && at.isValid()) {
+        const bool atEnd = next ? at.row() == model()->rowCount() - 1 && at.column() == 当選データ入力::kColumnCount - 1
+                                : at.row() == 0 && at.column() <= 1;
+        if (!atEnd) {
+            moveByKey(next ? Qt::Key_Tab : Qt::Key_Backtab, Qt::NoModifier);
+            return true;
+        }
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
+}  // namespace n3

@@ -1,0 +1,223 @@
+#include "platform/qt/entry/entry_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "entry/draw_entry.h"
+#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/entry/draw_entry_model.h"
+#include "platform/qt/entry/entry_grid_delegate.h"
+#include "platform/qt/entry/entry_grid_view.h"
+#include "platform/qt/grid/grid_font.h"
+#include "platform/qt/frame/qt_util.h"
+#include "windows/main_frm.h"
+
+namespace n3 {
+
+namespace {
+
+using Entry = 当選データ入力;
+
+bool AskYesNo(QWidget* parent, std::string_view question) {
+    return dialogs::Message(parent, Q(question), Q(kMessageTitle), dialogs::Icon::Warning, dialogs::Buttons::YesNo) ==
+           dialogs::Result::Yes;
+}
+
+// The hourglass for as long as the load runs.
+}  // namespace
+
+EntryWindow::EntryWindow(ChildHost& host, QWidget* parent) : ChildWindow(host, parent) {
+    setWindowTitle(Q(Entry::kCaption));
+    setObjectName(Q(Entry::kCaption));
+    setFont(GridFont());
+    BuildControls();
+    BuildMenu();
+    // The window's focus is the grid's: activating it puts the keyboard there.
+    setFocusProxy(fpSpread1_);
+    resize(TwipsToPixels(Entry::kWidthTwips, Entry::kHeightTwips, this));
+}
+
+EntryWindow::~EntryWindow() = default;
+
+QString EntryWindow::windowClass() const { return Q(Entry::kCaption); }
+
+QList<QMenu*> EntryWindow::ownMenus() { return {mnuEdit_}; }
+
+QSize EntryWindow::sizeInTwips() const { return {Entry::kWidthTwips, Entry::kHeightTwips}; }
+
+void EntryWindow::BuildControls() {
+    Label1_ = new QLabel(Q(Entry::kLabel), this);
+    Label1_->setObjectName(QStringLiteral("Label1"));
+    fpSpread1_ = new EntryGridView(this);
+    fpSpread1_->setObjectName(QStringLiteral("fpSpread1"));
+    fpSpread1_->setItemDelegate(new EntryGridDelegate(fpSpread1_));
+    Command1_ = new QPushButton(Q(Entry::kCloseButton), this);
+    Command1_->setObjectName(QStringLiteral("Command1"));
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(Command1_);
+    auto* body = new QHBoxLayout;
+    body->addWidget(fpSpread1_);
+    body->addStretch(1);
+    body->addLayout(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(Label1_);
+    layout->addLayout(body, 1);
+
+    connect(Command1_, &QPushButton::clicked, this, &EntryWindow::CloseAndCheck);
+    connect(fpSpread1_, &EntryGridView::rowMenuRequested, this, &EntryWindow::ShowRowMenu);
+}
+
+void EntryWindow::BuildMenu() {
+    mnuEdit_ = new QMenu(Q(Entry::kEditMenu), this);
+    mnuEdit_->setObjectName(QStringLiteral("mnuEdit"));
+    mnuAddLine_ = mnuEdit_->addAction(Q(Entry::kAddLine));
+    mnuAddLine_->setObjectName(QStringLiteral("mnuAddLine"));
+    mnuAddLine_->setShortcut(QKeySequence(Q(Entry::kAddLineShortcut)));
+    mnuDelLine_ = mnuEdit_->addAction(Q(Entry::kDelLine));
+    mnuDelLine_->setObjectName(QStringLiteral("mnuDelLine"));
+    mnuDelLine_->setShortcut(QKeySequence(Q(Entry::kDelLineShortcut)));
+    // The shortcuts work while the focus is in this window, whether or not
+    // the main window shows the menu.
+    for (QAction* action : {mnuAddLine_, mnuDelLine_}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+    }
+    connect(mnuAddLine_, &QAction::triggered, this, &EntryWindow::AddLine);
+    connect(mnuDelLine_, &QAction::triggered, this, &EntryWindow::DelLine);
+}
+
+void EntryWindow::load() {
+    QString failure;
+    {
+        WaitCursor wait;
+        host().yieldOnce();
+        host().setPropEnd(false);
+        try {
+            model_ = DrawEntryModel::Open(host().database()).release();
+        } catch (const StoreError& e) {
+            failure = QString::fromStdString(e.what());
+        }
+        if (model_) {
+            model_->setParent(this);
+            fpSpread1_->setModel(model_);
+            connect(model_, &DrawEntryModel::writeRefused, this, &EntryWindow::ShowWriteRefused);
+            connect(model_, &QAbstractItemModel::dataChanged, this, &EntryWindow::historyEdited);
+            connect(model_, &QAbstractItemModel::rowsInserted, this, &EntryWindow::historyEdited);
+            connect(model_, &QAbstractItemModel::rowsRemoved, this, &EntryWindow::historyEdited);
+            SetUpGrid();
+        }
+    }
+    if (model_) return;
+    dialogs::Message(this, failure, Q(kMessageTitle), dialogs::Icon::Critical);
+    CloseFrame();
+}
+
+void EntryWindow::SetUpGrid() {
+    fpSpread1_->horizontalHeader()->setFont(font());
+    for (int c = 0; c < Entry::kColumnCount; ++c)
+        fpSpread1_->setColumnWidthInChars(c, Entry::kColumnWidths[std::size_t(c)]);
+    fpSpread1_->setRowHeightInPoints(Entry::kRowHeight);
+    fpSpread1_->setFixedWidth(fpSpread1_->fullWidth());
+    // The cursor starts on the newest draw, ready for the keyboard.
+    const int rows = model_->rowCount();
+    if (rows > 0) {
+        const QModelIndex newest = model_->index(rows - 1, 1);
+        fpSpread1_->selectionModel()->setCurrentIndex(newest, QItemSelectionModel::ClearAndSelect);
+        fpSpread1_->scrollTo(newest, QAbstractItemView::PositionAtBottom);
+    }
+    fpSpread1_->setFocus();
+    // Opened from a menu, the menu bar hands the focus back to where it was
+    // once the command has run: the grid takes it again after that.
+    QMetaObject::invokeMethod(
+        fpSpread1_, [grid = fpSpread1_] { grid->setFocus(); }, Qt::QueuedConnection);
+}
+
+void EntryWindow::AddLine() {
+    if (!model_) return;
+    fpSpread1_->finishEditing();
+    if (!AskYesNo(this, Entry::kAddLineQuestion)) return;
+    const QModelIndex active = fpSpread1_->currentIndex();
+    const int row = model_->addLine(active.isValid() ? active.row() : -1);
+    if (row < 0) return;
+    // The new draw is typed from its 第1数字.
+    const QModelIndex cell = model_->index(row, 1);
+    fpSpread1_->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
+    fpSpread1_->scrollTo(cell);
+    fpSpread1_->setFocus();
+}
+
+void EntryWindow::DelLine() {
+    if (!model_) return;
+    fpSpread1_->finishEditing();
+    const QModelIndex active = fpSpread1_->currentIndex();
+    if (!active.isValid()) return;  // no row to delete
+    // Every row the selection touches goes, with one question.
+    auto [first, last] = fpSpread1_->selectedRowSpan();
+    if (first < 0) first = last = active.row();
+    // The rows that would go are shown selected whole while the question
+    // is asked.
+    if (last > first)
+        fpSpread1_->selectionModel()->select(
+            QItemSelection(model_->index(first, 0), model_->index(last, Entry::kColumnCount - 1)),
+            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    if (!AskYesNo(this, Entry::DelLinesQuestion(last - first + 1))) return;
+    const bool deleted = first == last ? model_->deleteLine(first) : model_->deleteLines(first, last);
+    if (deleted && model_->rowCount() > 0) {
+        const QModelIndex next = model_->index(std::min(first, model_->rowCount() - 1), std::max(active.column(), 1));
+        fpSpread1_->selectionModel()->setCurrentIndex(next, QItemSelectionModel::ClearAndSelect);
+    }
+    fpSpread1_->setFocus();
+}
+
+void EntryWindow::CloseAndCheck() {
+    if (model_) {
+        fpSpread1_->finishEditing();
+        const QModelIndex wrong = model_->firstWrongCell();
+        if (wrong.isValid()) {
+            dialogs::Message(this, Q(Entry::kWrongDigit), Q(kMessageTitle), dialogs::Icon::Critical);
+            fpSpread1_->selectionModel()->setCurrentIndex(wrong, QItemSelectionModel::ClearAndSelect);
+            fpSpread1_->scrollTo(wrong);
+            fpSpread1_->setFocus();
+            return;
+        }
+    }
+    CloseFrame();
+}
+
+// Inside the main window the frame closes, and with it this window.
+void EntryWindow::CloseFrame() {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        frame->close();
+    else
+        close();
+}
+
+void EntryWindow::unload() {
+    if (model_) fpSpread1_->finishEditing();
+    ChildWindow::unload();
+}
+
+void EntryWindow::ShowRowMenu(const QPoint& globalPos, int row, bool wholeRow) {
+    if (!model_) return;
+    const auto [first, last] = fpSpread1_->selectedRowSpan();
+    if (model_->entry().ShowsEditMenu(wholeRow, row, first, last)) mnuEdit_->popup(globalPos);
+}
+
+void EntryWindow::ShowWriteRefused(const QString& message) {
+    dialogs::Message(this, message, Q(kMessageTitle), dialogs::Icon::Critical);
+}
+
+ChildWindow* CreateEntryWindow(ChildHost& host) { return new EntryWindow(host); }
+
+}  // namespace n3

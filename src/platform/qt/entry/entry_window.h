@@ -1,0 +1,71 @@
+#pragma once
+// 当選データ入力: the child window in which the user keeps the draw history.
+#include "platform/qt/frame/child_window.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace n3 {
+
+class DrawEntryModel;
+class EntryGridView;
+
+class EntryWindow : public ChildWindow {
+    Q_OBJECT
+public:
+    // Builds the controls; the grid stays empty until load().
+    explicit EntryWindow(ChildHost& host, QWidget* parent = nullptr);
+    ~EntryWindow() override;
+
+    QString windowClass() const override;
+    QList<QMenu*> ownMenus() override;
+    QSize sizeInTwips() const override;
+    // Hourglass, one yield, propEnd False, then the draws are read from the
+    // database into the grid. A database that cannot be opened is reported
+    // and the window closes again (propEnd True).
+    void load() override;
+
+    EntryGridView* fpSpread1() const { return fpSpread1_; }
+    QPushButton* Command1() const { return Command1_; }
+    QLabel* Label1() const { return Label1_; }
+    QMenu* mnuEdit() const { return mnuEdit_; }
+    QAction* mnuAddLine() const { return mnuAddLine_; }
+    QAction* mnuDelLine() const { return mnuDelLine_; }
+    // The grid's data; nullptr before load().
+    DrawEntryModel* model() const { return model_; }
+
+    // 行追加, 行削除 and 閉じる, as the menu and the button run them.
+    void AddLine();
+    void DelLine();
+    void CloseAndCheck();
+
+signals:
+    // A draw was stored, changed or deleted.
+    void historyEdited();
+
+protected:
+    void unload() override;
+
+private:
+    void BuildControls();
+    void BuildMenu();
+    void SetUpGrid();
+    void ShowRowMenu(const QPoint& globalPos, int row, bool wholeRow);
+    void ShowWriteRefused(const QString& message);
+    void CloseFrame();
+
+    DrawEntryModel* model_ = nullptr;  // a child of the window once loaded
+    EntryGridView* fpSpread1_ = nullptr;
+    QPushButton* Command1_ = nullptr;
+    QLabel* Label1_ = nullptr;
+    QMenu* mnuEdit_ = nullptr;
+    QAction* mnuAddLine_ = nullptr;
+    QAction* mnuDelLine_ = nullptr;
+};
+
+// The factory for the main window: 当選データ入力, not yet loaded.
+ChildWindow* CreateEntryWindow(ChildHost& host);
+
+}  // namespace n3

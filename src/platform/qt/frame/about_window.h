@@ -1,0 +1,25 @@
+#pragma once
+// バージョン情報: the product name, the version and a slogan.
+#include "core/window_names.h"
+#include "platform/qt/frame/child_window.h"
+
+namespace n3 {
+
+class AboutWindow : public ChildWindow {
+    Q_OBJECT
+public:
+    explicit AboutWindow(ChildHost& host, QWidget* parent = nullptr);
+    QString windowClass() const override {
+        return QString::fromUtf8(windows::kAbout.data(), qsizetype(windows::kAbout.size()));
+    }
+    QSize sizeInTwips() const override { return {5400, 2880}; }
+    void load() override {}
+    bool fixedSize() const override { return true; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;  // Escape closes
+
+    void unload() override {}  // the about window leaves propEnd alone
+};
+
+}  // namespace n3

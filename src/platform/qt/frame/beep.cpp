@@ -1,0 +1,23 @@
+#include "platform/qt/frame/beep.h"
+
+#include <QApplication>
+
+namespace n3 {
+
+namespace {
+std::function<void()>& Hook() {
+    static std::function<void()> hook;
+    return hook;
+}
+}  // namespace
+
+void Beep() {
+    if (Hook())
+        Hook()();
+    else
+        QApplication::beep();
+}
+
+void SetBeepHook(std::function<void()> hook) { Hook() = std::move(hook); }
+
+}  // namespace n3

@@ -1,0 +1,50 @@
+#include "platform/qt/frame/child_window.h"
+#include "platform/qt/frame/qt_util.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace n3 {
+
+QSize TwipsToPixels(int widthTwips, int heightTwips, const QWidget* onScreenOf) {
+    const QScreen* screen =
+        onScreenOf && onScreenOf->screen() ? onScreenOf->screen() : QGuiApplication::primaryScreen();
+    const double dpiX = screen ? screen->logicalDotsPerInchX() : 96.0;
+    const double dpiY = screen ? screen->logicalDotsPerInchY() : 96.0;
+    return QSize(qRound(widthTwips * dpiX / 1440.0), qRound(heightTwips * dpiY / 1440.0));
+}
+
+ChildWindow::ChildWindow(ChildHost& host, QWidget* parent) : QWidget(parent), host_(host) {
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void ChildWindow::closeEvent(QCloseEvent* event) {
+    if (!unloaded_ && !queryUnload()) {
+        event->ignore();
+        return;
+    }
+    if (!unloaded_) {
+        unloaded_ = true;
+        unload();
+        emit unloaded();
+    }
+    event->accept();
+}
+
+void ChildWindow::forceUnload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    unload();
+    emit unloaded();
+}
+
+void ChildWindow::load() {
+    const WaitCursor wait;
+    host_.yieldOnce();
+    host_.setPropEnd(false);
+}
+
+void ChildWindow::unload() { host_.setPropEnd(true); }
+
+}  // namespace n3

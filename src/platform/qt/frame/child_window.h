@@ -1,0 +1,78 @@
+#pragma once
+// The base of every child window of the main window, and what a child may
+// ask of the main window that holds it.
+#include <QList>
+#include <QSize>
+#include <QWidget>
+#include <string>
+
+#include "core/window_content.h"
+#include "platform/store/startup_load.h"
+
+class QMenu;
+
+namespace n3 {
+class Database;
+}
+
+namespace n3 {
+
+class ChildHost {
+public:
+    virtual ~ChildHost() = default;
+    virtual void setPropEnd(bool value) = 0;
+    virtual bool propEnd() const = 0;
+    // The start-up snapshot of the history and its statistics.
+    virtual const HistorySnapshot& snapshot() const = 0;
+    // The database of this run, open for the whole run.
+    virtual Database& database() = 0;
+    // The prediction's option flags as they stand now.
+    virtual OptionFlags optionFlags() const = 0;
+    // Let pending window messages run once.
+    virtual void yieldOnce() = 0;
+};
+
+// Twips (1/1440 inch) to pixels at the screen's logical DPI.
+QSize TwipsToPixels(int widthTwips, int heightTwips, const QWidget* onScreenOf = nullptr);
+
+class ChildWindow : public QWidget {
+    Q_OBJECT
+public:
+    ChildWindow(ChildHost& host, QWidget* parent = nullptr);
+
+    // The class name of the window (出現頻度分析, 当選データ入力, ...).
+    virtual QString windowClass() const = 0;
+    // Menus that replace the main window's while this child is active;
+    // empty for the main window's own.
+    virtual QList<QMenu*> ownMenus() { return {}; }
+    // The outer size of the window, in twips.
+    virtual QSize sizeInTwips() const = 0;
+    // The room the window's content asks for once loaded; the window opens
+    // at least this large (as far as the area allows). Invalid: no wish.
+    virtual QSize contentSize() const { return {}; }
+    // A window of fixed size: its frame cannot be resized or maximised.
+    virtual bool fixedSize() const { return false; }
+    // Asked before the window closes; false keeps it open.
+    virtual bool queryUnload() { return true; }
+    // Runs once, before the window is first shown: the default sets the
+    // pointer, yields once and sets propEnd False.
+    virtual void load();
+
+    // Unloads without asking, for the end of the program.
+    void forceUnload();
+
+signals:
+    void unloaded();
+
+protected:
+    ChildHost& host() const { return host_; }
+    void closeEvent(QCloseEvent* event) override;
+    // Runs once when the window goes away: sets propEnd True.
+    virtual void unload();
+
+private:
+    ChildHost& host_;
+    bool unloaded_ = false;
+};
+
+}  // namespace n3

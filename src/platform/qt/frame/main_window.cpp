@@ -1,0 +1,463 @@
+#include "platform/qt/frame/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <QWindow>
+#include <new>
+
+#include "windows/window_table.h"
+#include "core/window_names.h"
+#include "platform/qt/frame/about_window.h"
+#include "platform/qt/analysis/analysis_window.h"
+#include "platform/qt/frame/data_folder.h"
+#include "platform/qt/frame/bundled_import.h"
+#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/entry/entry_window.h"
+#include "platform/qt/frame/help_window.h"
+#include "platform/qt/frame/history_commands.h"
+#include "platform/qt/frame/mdi_arrange.h"
+#include "platform/qt/prediction/prediction_window.h"
+#include "platform/qt/frame/qt_util.h"
+#include "platform/qt/tickets/tickets_window.h"
+#include "platform/store/database.h"
+
+namespace n3 {
+
+MainWindow::MainWindow(std::string databasePath, std::string settingsPath, QWidget* parent)
+    : QMainWindow(parent), databasePath_(std::move(databasePath)), frm_(*this), prediction_(std::move(settingsPath)) {
+    setObjectName(QStringLiteral("MainFrm"));
+    setWindowTitle(QStringLiteral("ナンバーズ3ズバリン Lite"));
+    mdi_ = new QMdiArea(this);
+    mdi_->setObjectName(QStringLiteral("MDIClient"));
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdi_);
+    buildMenus();
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::showMenusOf);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::onFocusWindowChanged);
+    KeepChildrenInsideOnResize(mdi_);
+    AddCloseActiveChildAction(this, mdi_);
+    restorePlacement();
+}
+
+HelpWindow* MainWindow::helpWindow() const { return help_.data(); }
+
+MainWindow::~MainWindow() {
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(mdi_, nullptr, this, nullptr);
+    ending_ = true;
+    // Children go while the maps they report to still exist. Their frames'
+    // destroyed() no longer reaches us: frames closed but not yet deleted
+    // go only after the maps, with the widget tree.
+    for (QMdiSubWindow* sub : findChildren<QMdiSubWindow*>()) disconnect(sub, &QObject::destroyed, this, nullptr);
+    qDeleteAll(mdi_->subWindowList());
+    delete help_;
+}
+
+bool MainWindow::startUp() {
+    // No file is the first run: every option off, nothing to say.
+    const SettingsFileResult settings = prediction_.ReadInitFile();
+    if (!settings.ok())
+        dialogs::Message(this, QString::fromStdString(settings.error), Q(kMessageTitle), dialogs::Icon::Critical);
+    otherSettings_ = ReadOtherSettings(prediction_.settingsPath());
+    restorePlacement();
+    try {
+        database_ = Database::Open(databasePath_, true);
+    } catch (const StoreError& e) {
+        dialogs::Message(this, QString::fromStdString(e.what()), Q(kMessageTitle), dialogs::Icon::Critical);
+        return false;
+    }
+    database_->setChangeListener([this](DataChange) {
+        emit databaseChanged();
+        // Writes come in bursts (a row's three digits, an import's rows):
+        // the snapshot is rebuilt once, when the burst is over.
+        if (!snapshotPending_) {
+            snapshotPending_ = true;
+            QTimer::singleShot(0, this, &MainWindow::followDatabase);
+        }
+    });
+    OfferBundledHistory(this, *database_, bundledDataFolder_);
+    return loadSnapshot();
+}
+
+// The start-up load: a new snapshot of the history and its statistics, or
+// the reason it cannot be read (the old snapshot then stays).
+bool MainWindow::loadSnapshot() {
+    BeginWait();
+    yieldOnce();
+    try {
+        snapshot_ = database_->ReadSnapshot();
+    } catch (const StoreError& e) {
+        EndWait();
+        dialogs::Message(this, QString::fromStdString(e.what()), Q(kMessageTitle), dialogs::Icon::Critical);
+        return false;
+    } catch (const std::bad_alloc&) {
+        EndWait();
+        dialogs::Message(this, QStringLiteral("メモリが足りません。当選データを読み込めません。"), Q(kMessageTitle),
+                         dialogs::Icon::Critical);
+        return false;
+    }
+    frm_.setPropEnd(true);
+    EndWait();
+    emit historyChanged();
+    return true;
+}
+
+void MainWindow::followDatabase() {
+    snapshotPending_ = false;
+    if (!database_ || ending_) return;
+    try {
+        snapshot_ = database_->ReadSnapshot();
+    } catch (const std::exception&) {
+        // A history the strict read refuses (a digit being mended in the
+        // entry window) keeps the last good snapshot.
+        return;
+    }
+    emit historyChanged();
+}
+
+bool MainWindow::entryWindowIsFree() {
+    return frm_.RequireNoEntryWindow(child(Q(windows::kEntry)) != nullptr);
+}
+
+// ---------------------------------------------------------------- menus
+
+QAction* MainWindow::buildAction(const MenuItem& item, QObject* parent) {
+    auto* action = new QAction(Q(item.caption), parent);
+    action->setObjectName(Q(item.name));
+    action->setVisible(item.visible);
+    if (!item.shortcut.empty()) action->setShortcut(QKeySequence(Q(item.shortcut)));
+    connect(action, &QAction::triggered, this, [this, &item] { run(item); });
+    actions_[Q(item.name)] = action;
+    return action;
+}
+
+QMenu* MainWindow::buildMenu(const MenuItem& item) {
+    auto* menu = new QMenu(Q(item.caption), this);
+    menu->setObjectName(Q(item.name));
+    actions_[Q(item.name)] = menu->menuAction();
+    for (const MenuItem& child : item.children) {
+        if (child.children.empty())
+            menu->addAction(buildAction(child, menu));
+        else
+            menu->addMenu(buildMenu(child));
+    }
+    return menu;
+}
+
+void MainWindow::buildMenus() {
+    for (const MenuItem& item : MenuTree()) {
+        QAction* top = item.children.empty() ? buildAction(item, this) : buildMenu(item)->menuAction();
+        mainMenuActions_ << top;
+        menuBar()->addAction(top);
+    }
+    if (QAction* windowMenu = menuAction(QStringLiteral("mnuWindow")); windowMenu && windowMenu->menu()) {
+        QMenu* menu = windowMenu->menu();
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] { ListOpenWindows(menu, mdi_); });
+    }
+}
+
+QAction* MainWindow::menuAction(const QString& menuName) const {
+    const auto it = actions_.find(menuName);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+bool MainWindow::trigger(const QString& menuName) {
+    QAction* action = menuAction(menuName);
+    if (!action || action->menu()) return false;
+    action->trigger();
+    return true;
+}
+
+// Children with menus of their own show them instead of the main window's
+// while they are active, as MDI children do.
+void MainWindow::showMenusOf(QMdiSubWindow* active) {
+    if (ending_) return;
+    auto* child = active ? qobject_cast<ChildWindow*>(active->widget()) : nullptr;
+    const QList<QMenu*> own = child ? child->ownMenus() : QList<QMenu*>();
+    menuBar()->clear();
+    if (own.isEmpty()) {
+        for (QAction* a : mainMenuActions_) menuBar()->addAction(a);
+    } else {
+        for (QMenu* m : own) menuBar()->addMenu(m);
+    }
+}
+
+void MainWindow::run(const MenuItem& item) {
+    // The command boundary: a command that runs out of memory ends with a
+    // message, and the program and its data stay as they were.
+    const int waitDepth = waitDepth_;
+    try {
+        runCommand(item);
+    } catch (const std::bad_alloc&) {
+        while (waitDepth_ > waitDepth) EndWait();
+        dialogs::Message(this, QStringLiteral("メモリが足りません。操作を中止しました。"), Q(kMessageTitle),
+                         dialogs::Icon::Critical);
+    }
+}
+
+void MainWindow::runCommand(const MenuItem& item) {
+    switch (item.command) {
+    case Command::End: close(); break;
+    case Command::Predict:
+    case Command::OpenAnalysis:
+    case Command::About:
+    case Command::Tickets: frm_.OpenWindow(item.window); break;
+    case Command::MasterInput: frm_.OpenMasterInput(); break;
+    case Command::TileHorizontal: tileStacked(true); break;
+    case Command::TileVertical: tileStacked(false); break;
+    case Command::Cascade: CascadeAtOwnSizes(mdi_); break;
+    case Command::ArrangeIcons: arrangeIcons(); break;
+    case Command::HelpFile: openHelp(); break;
+    case Command::ImportCsv: ImportHistoryCsv(*this); break;
+    case Command::ExportCsv: ExportHistoryCsv(*this); break;
+    case Command::Reload: ReloadHistory(*this); break;
+    case Command::MasterMaintenance:
+    case Command::None: break;
+    }
+}
+
+// ------------------------------------------------------------- children
+
+void MainWindow::registerChild(const QString& windowClass, ChildFactory factory) {
+    factories_[windowClass] = std::move(factory);
+}
+
+ChildWindow* MainWindow::create(const QString& windowClass) {
+    if (const auto it = factories_.find(windowClass); it != factories_.end()) return it->second(*this);
+    if (windowClass == Q(windows::kAbout)) return new AboutWindow(*this);
+    if (windowClass == Q(windows::kPrediction)) return CreatePredictionWindow(*this, prediction_);
+    if (windowClass == Q(windows::kEntry)) {
+        EntryWindow* entry = static_cast<EntryWindow*>(CreateEntryWindow(*this));
+        return entry;
+    }
+    if (windowClass == Q(windows::kTickets)) {
+        TicketsWindow* tickets = CreateTicketsWindow(*this, prediction_.settingsPath());
+        connect(this, &MainWindow::historyChanged, tickets, &TicketsWindow::refresh);
+        return tickets;
+    }
+    const QByteArray utf8 = windowClass.toUtf8();
+    const AnalysisWindowInfo* info = FindAnalysisWindow(std::string_view(utf8.constData(), std::size_t(utf8.size())));
+    if (info && (info->build || info->content)) return new AnalysisWindow(*this, *info);
+    return nullptr;
+}
+
+QMdiSubWindow* MainWindow::subWindow(const QString& windowClass) const {
+    const auto it = children_.find(windowClass);
+    return it == children_.end() ? nullptr : qobject_cast<QMdiSubWindow*>(it->second.data());
+}
+
+ChildWindow* MainWindow::child(const QString& windowClass) const {
+    QMdiSubWindow* sub = subWindow(windowClass);
+    return sub ? qobject_cast<ChildWindow*>(sub->widget()) : nullptr;
+}
+
+void MainWindow::ShowChild(std::string_view windowClassUtf8) {
+    const QString windowClass = Q(windowClassUtf8);
+    if (QMdiSubWindow* open = subWindow(windowClass)) {
+        if (open->isMinimized()) open->showNormal();
+        mdi_->setActiveSubWindow(open);
+        open->raise();
+        return;
+    }
+    ChildWindow* window = create(windowClass);
+    if (!window) return;
+
+    auto* sub = new QMdiSubWindow;
+    sub->setWidget(window);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowTitle(window->windowTitle());
+    sub->setWindowIcon(QApplication::windowIcon());
+    // Registered before the load so that a command chosen during its one
+    // yield finds the window instead of creating a second one.
+    children_[windowClass] = sub;
+    connect(window, &ChildWindow::unloaded, this, [this, windowClass, sub] {
+        if (subWindow(windowClass) == sub) children_.erase(windowClass);
+        emit childrenChanged();
+    });
+    // By the time `destroyed` arrives the frame is no longer a QMdiSubWindow,
+    // so it is recognised by its QObject address only.
+    QObject* const identity = sub;
+    connect(sub, &QObject::destroyed, this, [this, windowClass, identity] {
+        const auto it = children_.find(windowClass);
+        if (it != children_.end() && (it->second.isNull() || it->second.data() == identity)) children_.erase(it);
+    });
+
+    mdi_->addSubWindow(sub);
+    sub->move(0, 0);
+    sub->resize(TwipsToPixels(window->sizeInTwips().width(), window->sizeInTwips().height(), this));
+    RememberOpeningSize(sub);
+    LeaveCtrlF4ToTheMainWindow(sub);
+    if (window->fixedSize()) {
+        sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowCloseButtonHint);
+        sub->setFixedSize(sub->size());
+    }
+    KeepInside(sub, mdi_->viewport()->rect());
+    window->load();
+    if (subWindow(windowClass) != sub) return;  // closed while it loaded
+    sub->show();
+    GrowToContent(sub, window->contentSize());
+    mdi_->setActiveSubWindow(sub);
+    emit childrenChanged();
+}
+
+// ------------------------------------------------------------ the screen
+
+void MainWindow::BeginWait() {
+    if (waitDepth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void MainWindow::EndWait() {
+    if (waitDepth_ > 0 && --waitDepth_ == 0) QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::yieldOnce() { QCoreApplication::processEvents(); }
+
+void MainWindow::ShowCritical(std::string_view text, std::string_view title) {
+    dialogs::Message(this, Q(text), Q(title), dialogs::Icon::Critical);
+}
+
+// ------------------------------------------------------------ arranging
+
+void MainWindow::tileStacked(bool oneAboveTheOther) {
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* w : mdi_->subWindowList(QMdiArea::CreationOrder))
+        if (w->isVisible() && !w->isMinimized()) windows << w;
+    if (windows.isEmpty()) return;
+    const QRect area = mdi_->viewport()->rect();
+    const int n = int(windows.size());
+    for (int i = 0; i < n; ++i) {
+        QMdiSubWindow* w = windows[i];
+        if (w->isMaximized()) w->showNormal();
+        if (oneAboveTheOther) {
+            const int top = area.height() * i / n, bottom = area.height() * (i + 1) / n;
+            w->setGeometry(0, top, area.width(), bottom - top);
+        } else {
+            const int left = area.width() * i / n, right = area.width() * (i + 1) / n;
+            w->setGeometry(left, 0, right - left, area.height());
+        }
+    }
+}
+
+void MainWindow::arrangeIcons() {
+    const QRect area = mdi_->viewport()->rect();
+    int x = 0, y = area.bottom();
+    for (QMdiSubWindow* w : mdi_->subWindowList(QMdiArea::CreationOrder)) {
+        if (!w->isMinimized()) continue;
+        const QSize s = w->size();
+        if (x > 0 && x + s.width() > area.width()) {
+            x = 0;
+            y -= s.height();
+        }
+        w->move(x, y - s.height() + 1);
+        x += s.width();
+    }
+}
+
+// ------------------------------------------------------------------ help
+
+void MainWindow::openHelp() {
+    const QString path = !helpPath_.isEmpty() ? helpPath_ : HelpDocumentPath();
+    if (!help_) {
+        auto* help = new HelpWindow;
+        if (!help->openDocument(path)) {
+            delete help;
+            dialogs::Message(this, QStringLiteral("ヘルプファイル「%1」が見つかりません。").arg(path), Q(kMessageTitle),
+                             dialogs::Icon::Critical);
+            return;
+        }
+        help_ = help;
+    }
+    help_->showKeyword(QString::fromUtf8(kHelpStartKeyword));
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+// ------------------------------------------------------------ activation
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        // The main window is active for the first time: the prediction opens.
+        QMetaObject::invokeMethod(
+            this, [this] { trigger(QStringLiteral("mnuYoso")); }, Qt::QueuedConnection);
+    }
+}
+
+// Focus coming back to the main window from another window of this
+// program (not from a message box or a file dialog, not from another
+// application) runs the prediction command, so the prediction is in view
+// whenever the user comes back to the main window.
+void MainWindow::onFocusWindowChanged(QWindow* now) {
+    QWindow* previous = lastFocusWindow_;
+    lastFocusWindow_ = now;
+    if (ending_ || !now || now != windowHandle() || !previous || previous == now) return;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->windowHandle() != previous) continue;
+        if (qobject_cast<QDialog*>(w) || w->inherits("QMenu")) return;
+        QMetaObject::invokeMethod(
+            this, [this] { trigger(QStringLiteral("mnuYoso")); }, Qt::QueuedConnection);
+        return;
+    }
+}
+
+// --------------------------------------------------------------- reload
+
+bool MainWindow::reload() {
+    closeAllChildren();
+    if (!loadSnapshot()) return false;
+    trigger(QStringLiteral("mnuYoso"));
+    return true;
+}
+
+// ------------------------------------------------------------------ end
+
+void MainWindow::closeAllChildren() {
+    // Every child unloads; nothing stops it.
+    for (QMdiSubWindow* w : mdi_->subWindowList()) {
+        w->close();
+        if (auto* child = qobject_cast<ChildWindow*>(w->widget()); child && w->isVisible()) {
+            // A child that asked to stay open is closed all the same.
+            w->setWidget(nullptr);
+            child->forceUnload();
+            delete child;
+            delete w;
+        }
+    }
+    children_.clear();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    ending_ = true;
+    closeAllChildren();
+    rememberPlacement();
+    // The ticket book writes its monthly budget into the file while the
+    // program runs: that line is taken as it stands now, not as it was read
+    // at start-up.
+    OtherSettings others = otherSettings_;
+    const std::string budgetKey(kMonthlyBudgetKey);
+    others.erase(budgetKey);
+    if (const OtherSettings now = ReadOtherSettings(prediction_.settingsPath()); now.count(budgetKey))
+        others[budgetKey] = now.at(budgetKey);
+    const SettingsFileResult saved = WriteInitFile(prediction_.settingsPath(), prediction_.optionFlags(), others);
+    if (!saved.ok())
+        dialogs::Message(this, QString::fromStdString(saved.error), Q(kMessageTitle), dialogs::Icon::Critical);
+    if (onUnload_) onUnload_();
+    if (help_) help_->close();
+    BeginWait();
+    yieldOnce();
+    EndWait();
+    event->accept();
+}
+
+}  // namespace n3

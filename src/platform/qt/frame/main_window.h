@@ -1,0 +1,149 @@
+#pragma once
+// MainFrm on screen: the frame with its menu bar and the area that holds
+// every child window. The command rules live in n3::MainFrm; this class
+// gives them a screen and owns the start-up snapshot.
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "platform/qt/frame/child_window.h"
+#include "platform/qt/frame/history_commands.h"
+#include "prediction/prediction_window_logic.h"
+#include "settings/settings_other_keys.h"
+#include "windows/main_frm.h"
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QWindow;
+
+namespace n3 {
+
+class HelpWindow;
+
+class MainWindow : public QMainWindow, public MainFrmUi, public ChildHost, public HistoryCommandHost {
+    Q_OBJECT
+public:
+    // The database and the prediction's settings file of this run.
+    MainWindow(std::string databasePath, std::string settingsPath, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The load: reads the prediction settings, then the history and its
+    // statistics. On a database that cannot be used it shows the reason and
+    // returns false.
+    bool startUp();
+
+    MainFrm& frm() { return frm_; }
+    一発ズバリン& prediction() { return prediction_; }
+    // Closes every child (each unloads), takes a new snapshot of the
+    // history and opens the prediction as at start-up. False (with a
+    // message, the old snapshot kept) when the database cannot be read.
+    bool reload() override;
+    // Closes every child window; each runs its own unload.
+    void closeAllChildren();
+    QMdiArea* mdiArea() const { return mdi_; }
+    // The open child of that class, or nullptr.
+    ChildWindow* child(const QString& windowClass) const;
+    QMdiSubWindow* subWindow(const QString& windowClass) const;
+    // Runs a menu command by its mnu name (as a click on the item would).
+    bool trigger(const QString& menuName);
+    QAction* menuAction(const QString& menuName) const;
+    HelpWindow* helpWindow() const;
+    // Settings kept in the settings file beside the option flags (the
+    // window's place, the last import folder); empty when not set.
+    std::string setting(std::string_view key) const override;
+    void setSetting(std::string_view key, std::string value) override;
+    // The folder of the shipped history, offered on an empty database at
+    // start-up; empty (the default) offers nothing.
+    void setBundledDataFolder(std::string folder) { bundledDataFolder_ = std::move(folder); }
+    // The help document; beside the program or installed with it unless set.
+    void setHelpPath(const QString& path) { helpPath_ = path; }
+
+    // ChildHost
+    void setPropEnd(bool value) override { frm_.setPropEnd(value); }
+    bool propEnd() const override { return frm_.propEnd(); }
+    const HistorySnapshot& snapshot() const override { return snapshot_; }
+    Database& database() override { return *database_; }
+    OptionFlags optionFlags() const override { return prediction_.optionFlags(); }
+    void yieldOnce() override;
+
+    // HistoryCommandHost
+    QWidget* dialogParent() override { return this; }
+    bool entryWindowIsFree() override;
+
+    // MainFrmUi
+    void BeginWait() override;
+    void EndWait() override;
+    void YieldOnce() override { yieldOnce(); }
+    void ShowChild(std::string_view windowClass) override;
+    void ShowCritical(std::string_view text, std::string_view title) override;
+
+    // Every window class of the menus is built in; a factory registered here
+    // replaces the built-in window of its class (the tests put stand-ins in
+    // place this way). It creates the window without loading it.
+    using ChildFactory = std::function<ChildWindow*(MainWindow&)>;
+    void registerChild(const QString& windowClass, ChildFactory factory);
+    // Called at the end, after every child has unloaded and the settings
+    // have been written.
+    void setOnUnload(std::function<void()> onUnload) { onUnload_ = std::move(onUnload); }
+
+signals:
+    void childrenChanged();
+    // The draws in the database changed: a new snapshot, an import or an
+    // edit in the entry window.
+    void historyChanged();
+    // A write to the database committed (draws, results or tickets).
+    void databaseChanged();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool loadSnapshot();
+    // After writes to the database: one new snapshot for all of them.
+    void followDatabase();
+    void buildMenus();
+    QMenu* buildMenu(const MenuItem& item);
+    QAction* buildAction(const MenuItem& item, QObject* parent);
+    void run(const MenuItem& item);
+    void runCommand(const MenuItem& item);
+    void showMenusOf(QMdiSubWindow* active);
+    void onFocusWindowChanged(QWindow* now);
+    void openHelp();
+    void tileStacked(bool oneAboveTheOther);
+    void arrangeIcons();
+    ChildWindow* create(const QString& windowClass);
+    // The main window's size: the remembered place when the settings file
+    // holds a readable one, else the default size; never larger than the
+    // screen's available area (main_window_placement.cpp).
+    void restorePlacement();
+    void rememberPlacement();
+
+    std::string databasePath_;
+    std::unique_ptr<Database> database_;  // opened once, at start-up
+    std::string bundledDataFolder_;
+    HistorySnapshot snapshot_;
+    MainFrm frm_;
+    一発ズバリン prediction_;  // lives for the whole run
+    QMdiArea* mdi_;
+    std::map<QString, QPointer<QObject>> children_;  // the frame of each open child
+    std::map<QString, ChildFactory> factories_;
+    std::map<QString, QAction*> actions_;
+    QList<QAction*> mainMenuActions_;  // the menu bar's own entries, in order
+    QPointer<HelpWindow> help_;
+    QString helpPath_;
+    QPointer<QWindow> lastFocusWindow_;
+    std::function<void()> onUnload_;
+    OtherSettings otherSettings_;
+    int waitDepth_ = 0;
+    bool shownOnce_ = false;
+    bool ending_ = false;
+    bool snapshotPending_ = false;
+};
+
+}  // namespace n3

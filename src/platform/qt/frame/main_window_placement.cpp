@@ -1,0 +1,53 @@
+// MainWindow's place on the screen, remembered in the settings file.
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
+
+#include "platform/qt/frame/main_window.h"
+#include "windows/window_placement.h"
+
+namespace n3 {
+
+namespace {
+
+constexpr QSize kDefaultSize(1280, 860);
+
+ScreenRect ToScreenRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
+}  // namespace
+
+std::string MainWindow::setting(std::string_view key) const {
+    const auto it = otherSettings_.find(std::string(key));
+    return it == otherSettings_.end() ? std::string() : it->second;
+}
+
+void MainWindow::setSetting(std::string_view key, std::string value) {
+    otherSettings_[std::string(key)] = std::move(value);
+}
+
+void MainWindow::restorePlacement() {
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    QRect available = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), kDefaultSize);
+    // The frame's title bar sits above the window's own area.
+    available.setTop(available.top() + style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const std::optional<WindowPlacement> saved = ParsePlacement(setting(kMainWindowPlacementKey));
+    if (!saved) {
+        const QSize size = kDefaultSize.boundedTo(available.size());
+        const ScreenRect fitted =
+            FitInto({geometry().x(), geometry().y(), size.width(), size.height()}, ToScreenRect(available));
+        resize(fitted.width, fitted.height);
+        return;
+    }
+    const ScreenRect fitted = FitInto(saved->rect, ToScreenRect(available));
+    setGeometry(fitted.x, fitted.y, fitted.width, fitted.height);
+    if (saved->maximised) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MainWindow::rememberPlacement() {
+    const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+    if (!normal.isValid()) return;
+    setSetting(kMainWindowPlacementKey,
+               FormatPlacement({{normal.x(), normal.y(), normal.width(), normal.height()}, isMaximized()}));
+}
+
+}  // namespace n3

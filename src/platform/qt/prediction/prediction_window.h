@@ -1,0 +1,63 @@
+#pragma once
+// The prediction window 一発ズバリン on screen: the option panel, the
+// heading "当選予想" and the four result grids fpSpread1(0..3). What it
+// shows lives in the 一発ズバリン instance the main window keeps for the
+// whole run; the window only shows it and passes the clicks on.
+#include <array>
+
+#include "core/window_names.h"
+#include "platform/qt/frame/child_window.h"
+#include "prediction/prediction_window_logic.h"
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+
+namespace n3 {
+
+class GridView;
+class PredictionOptionPanel;
+
+class PredictionWindow : public ChildWindow {
+    Q_OBJECT
+public:
+    PredictionWindow(ChildHost& host, 一発ズバリン& prediction, QWidget* parent = nullptr);
+
+    QString windowClass() const override {
+        return QString::fromUtf8(windows::kPrediction.data(), qsizetype(windows::kPrediction.size()));
+    }
+    QSize sizeInTwips() const override { return {8244, 9360}; }
+    // Everything without scrolling: the scroll area's content at its size.
+    QSize contentSize() const override;
+
+    // The load: pointer, yield, propEnd False, the flags into the panel,
+    // then the prediction.
+    void load() override;
+
+    GridView* fpSpread1(int index) const { return grids_[std::size_t(index)]; }
+    QRadioButton* optReflect(int index) const;           // Opt反映する(index)
+    QRadioButton* optIgnore(int index) const;            // Opt反映しない(index)
+    QPushButton* closeButton() const { return close_; }  // Cmd閉じる
+    QPushButton* Command2() const { return print_; }
+    QScrollArea* scrollArea() const { return scroll_; }
+
+private:
+    void ShowOptionFlags();
+    void BuildPrediction();
+    void onOptionClicked(int index, bool reflect);
+    // Puts the grids of the 一発ズバリン instance on screen.
+    void ShowGrids();
+
+    一発ズバリン& prediction_;
+    PredictionOptionPanel* panel_;
+    std::array<GridView*, kPredictionGridCount> grids_{};
+    QPushButton* close_;
+    QPushButton* print_;
+    QScrollArea* scroll_;
+};
+
+// For the main window: the prediction window over the run's instance.
+ChildWindow* CreatePredictionWindow(ChildHost& host, 一発ズバリン& prediction);
+
+}  // namespace n3

@@ -1,0 +1,74 @@
+#include "platform/qt/tickets/ticket_outcome_model.h"
+
+#include <QBrush>
+#include <algorithm>
+#include <array>
+
+#include "platform/qt/frame/qt_util.h"
+#include "tickets/ticket_summary.h"
+
+namespace n3 {
+
+namespace {
+
+constexpr std::array<std::string_view, TicketOutcomeModel::kColumnCount> kHeadings = {
+    "購入日", "番号", "種類", "口数", "回数", "抽せん数字", "結果", "当せん金"};
+
+}  // namespace
+
+void TicketOutcomeModel::show(std::vector<Purchase> book, std::vector<DrawOutcome> outcomes) {
+    beginResetModel();
+    book_ = std::move(book);
+    outcomes_ = std::move(outcomes);
+    endResetModel();
+}
+
+int TicketOutcomeModel::firstRowOf(std::size_t purchase) const {
+    const auto it = std::lower_bound(outcomes_.begin(), outcomes_.end(), purchase,
+                                     [](const DrawOutcome& o, std::size_t p) { return o.purchase < p; });
+    return it != outcomes_.end() && it->purchase == purchase ? int(it - outcomes_.begin()) : -1;
+}
+
+int TicketOutcomeModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(outcomes_.size());
+}
+
+int TicketOutcomeModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumnCount; }
+
+QVariant TicketOutcomeModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= int(outcomes_.size())) return {};
+    const DrawOutcome& o = outcomes_[std::size_t(index.row())];
+    const Purchase& p = book_[o.purchase];
+    if (role == Qt::DisplayRole) {
+        switch (index.column()) {
+        case 0: return Q(p.購入日);
+        case 1: return Q(p.番号);
+        case 2: return Q(BetTypeName(p.種類));
+        case 3: return p.口数;
+        case 4: return o.回数;
+        case 5: return Q(DrawnText(o));
+        case 6: return Q(OutcomeText(o));
+        case 7: return o.outcome == Outcome::Won ? Q(FormatYen(o.yen)) : QString();
+        default: return {};
+        }
+    }
+    if (role == Qt::TextAlignmentRole)
+        return int(index.column() == 7 ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter);
+    if (role == Qt::ForegroundRole) {
+        switch (o.outcome) {
+        case Outcome::Won: return QBrush(ToQColor(colours::Red));
+        case Outcome::PrizeUnknown: return QBrush(QColor(200, 100, 0));
+        case Outcome::NotDrawn: return QBrush(QColor(128, 128, 128));
+        case Outcome::Lost: return {};
+        }
+    }
+    return {};
+}
+
+QVariant TicketOutcomeModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < kColumnCount)
+        return Q(kHeadings[std::size_t(section)]);
+    return {};
+}
+
+}  // namespace n3

@@ -1,0 +1,292 @@
+#include "platform/qt/tickets/tickets_window.h"
+
+#include <QAction>
+#include <QDate>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "core/window_names.h"
+#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/grid/grid_font.h"
+#include "platform/qt/frame/qt_util.h"
+#include "platform/qt/tickets/ticket_grid_delegate.h"
+#include "platform/qt/charts/chart_view.h"
+#include "platform/qt/tickets/ticket_month_model.h"
+#include "platform/qt/tickets/ticket_outcome_model.h"
+#include "platform/qt/tickets/ticket_table_model.h"
+#include "platform/store/draw_store.h"
+#include "settings/settings_file.h"
+#include "windows/main_frm.h"
+
+namespace n3 {
+
+namespace {
+
+using E = TicketBookEditor;
+
+bool AskYesNo(QWidget* parent, const QString& question) {
+    return dialogs::Message(parent, question, Q(kMessageTitle), dialogs::Icon::Warning, dialogs::Buttons::YesNo) ==
+           dialogs::Result::Yes;
+}
+
+QTableView* ReadOnlyGrid(QWidget* parent, const char* name) {
+    auto* view = new QTableView(parent);
+    view->setObjectName(QLatin1String(name));
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 4);
+    return view;
+}
+
+}  // namespace
+
+TicketsWindow::TicketsWindow(ChildHost& host, std::string settingsPath, QWidget* parent)
+    : ChildWindow(host, parent), settingsPath_(std::move(settingsPath)) {
+    setWindowTitle(Q(windows::kTickets));
+    setObjectName(Q(windows::kTickets));
+    setFont(GridFont());
+    BuildControls();
+    BuildMenu();
+}
+
+TicketsWindow::~TicketsWindow() = default;
+
+QString TicketsWindow::windowClass() const { return Q(windows::kTickets); }
+
+QList<QMenu*> TicketsWindow::ownMenus() { return {mnuEdit_}; }
+
+void TicketsWindow::BuildControls() {
+    auto* label = new QLabel(QStringLiteral("買った番号を入力します（当せんは抽せん結果から自動で判定します）"), this);
+    budget_ = new QLineEdit(this);
+    budget_->setObjectName(QStringLiteral("budget"));
+    budget_->setMaximumWidth(120);
+    budget_->setAlignment(Qt::AlignRight);
+    budget_->setPlaceholderText(QStringLiteral("なし"));
+    auto* top = new QHBoxLayout;
+    top->addWidget(label, 1);
+    top->addWidget(new QLabel(QStringLiteral("月の予算"), this));
+    top->addWidget(budget_);
+    top->addWidget(new QLabel(QStringLiteral("円"), this));
+
+    purchases_ = new QTableView(this);
+    purchases_->setObjectName(QStringLiteral("purchases"));
+    purchases_->setItemDelegate(new TicketGridDelegate(purchases_));
+    purchases_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    purchases_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    purchases_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    purchases_->verticalHeader()->setDefaultSectionSize(purchases_->fontMetrics().height() + 6);
+    purchases_->installEventFilter(this);
+    outcomes_ = new TicketOutcomeModel(this);
+    outcomeGrid_ = ReadOnlyGrid(this, "outcomes");
+    outcomeGrid_->setModel(outcomes_);
+    months_ = new TicketMonthModel(this);
+    monthGrid_ = ReadOnlyGrid(this, "months");
+    monthGrid_->setModel(months_);
+    summary_ = new QLabel(this);
+    summary_->setObjectName(QStringLiteral("summary"));
+
+    auto* lower = new QWidget(this);
+    auto* lowerLayout = new QVBoxLayout(lower);
+    lowerLayout->setContentsMargins(0, 0, 0, 0);
+    // 月別: the month table, and beside it the same months as a chart.
+    monthViews_ = new QTabWidget(lower);
+    monthViews_->setObjectName(QStringLiteral("monthViews"));
+    monthChart_ = new ChartView(monthViews_);
+    monthViews_->addTab(monthGrid_, QStringLiteral("月別"));
+    monthViews_->addTab(monthChart_, QStringLiteral("月別グラフ"));
+    lowerLayout->addWidget(monthViews_, 1);
+    lowerLayout->addWidget(summary_);
+    auto* split = new QSplitter(Qt::Vertical, this);
+    split->addWidget(purchases_);
+    split->addWidget(outcomeGrid_);
+    split->addWidget(lower);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 3);
+    split->setStretchFactor(2, 2);
+
+    addButton_ = new QPushButton(QStringLiteral("行追加"), this);
+    addButton_->setObjectName(QStringLiteral("addLine"));
+    delButton_ = new QPushButton(QStringLiteral("行削除"), this);
+    delButton_->setObjectName(QStringLiteral("delLine"));
+    closeButton_ = new QPushButton(QStringLiteral("閉じる"), this);
+    closeButton_->setObjectName(QStringLiteral("Command1"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(addButton_);
+    buttons->addWidget(delButton_);
+    buttons->addStretch(1);
+    buttons->addWidget(closeButton_);
+    status_ = new QStatusBar(this);
+    status_->setSizeGripEnabled(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 0);
+    layout->addLayout(top);
+    layout->addWidget(split, 1);
+    layout->addLayout(buttons);
+    layout->addWidget(status_);
+
+    connect(addButton_, &QPushButton::clicked, this, &TicketsWindow::AddLine);
+    connect(delButton_, &QPushButton::clicked, this, &TicketsWindow::DelLine);
+    connect(closeButton_, &QPushButton::clicked, this, [this] { CloseChildFrame(this); });
+    connect(budget_, &QLineEdit::editingFinished, this, &TicketsWindow::ApplyBudget);
+}
+
+void TicketsWindow::BuildMenu() {
+    mnuEdit_ = new QMenu(QStringLiteral("編集(&E)"), this);
+    mnuEdit_->setObjectName(QStringLiteral("mnuEdit"));
+    mnuAddLine_ = mnuEdit_->addAction(QStringLiteral("行追加"));
+    mnuAddLine_->setObjectName(QStringLiteral("mnuAddLine"));
+    mnuAddLine_->setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));
+    mnuDelLine_ = mnuEdit_->addAction(QStringLiteral("行削除"));
+    mnuDelLine_->setObjectName(QStringLiteral("mnuDelLine"));
+    mnuDelLine_->setShortcut(QKeySequence(QStringLiteral("Ctrl+D")));
+    for (QAction* action : {mnuAddLine_, mnuDelLine_}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+    }
+    connect(mnuAddLine_, &QAction::triggered, this, &TicketsWindow::AddLine);
+    connect(mnuDelLine_, &QAction::triggered, this, &TicketsWindow::DelLine);
+}
+
+void TicketsWindow::load() {
+    QString failure;
+    {
+        const WaitCursor wait;
+        host().yieldOnce();
+        try {
+            model_ = TicketTableModel::Open(host().database()).release();
+        } catch (const StoreError& e) {
+            failure = QString::fromStdString(e.what());
+        }
+    }
+    if (!model_) {
+        dialogs::Message(this, failure, Q(kMessageTitle), dialogs::Icon::Critical);
+        CloseChildFrame(this);
+        return;
+    }
+    model_->setParent(this);
+    const MonthlyBudgetResult budget = ReadMonthlyBudget(settingsPath_);
+    if (!budget.ok()) dialogs::Message(this, Q(budget.error), Q(kMessageTitle), dialogs::Icon::Critical);
+    model_->setMonthlyBudget(budget.yen);
+    budget_->setText(budget.yen ? QString::number(*budget.yen) : QString());
+    model_->setBudgetQuestion([this](const QString& warning) { return AskYesNo(this, warning); });
+    purchases_->setModel(model_);
+    for (int c = 0; c < E::kColumnCount; ++c)
+        purchases_->setColumnWidth(c, CharUnitsToPixels(E::kColumnWidths[std::size_t(c)]));
+    purchases_->horizontalHeader()->setStretchLastSection(false);
+    connect(model_, &TicketTableModel::writeRefused, this, &TicketsWindow::ShowRefused);
+    connect(model_, &TicketTableModel::bookChanged, this, &TicketsWindow::refresh);
+    connect(purchases_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { FollowPurchase(current); });
+    refresh();
+}
+
+void TicketsWindow::refresh() {
+    if (!model_) return;
+    // The shared snapshot follows every change of the draws.
+    const DrawHistory& history = host().snapshot().history;
+    nextDraw_ = 1;
+    for (const Draw& d : history)
+        if (d.complete()) nextDraw_ = d.回数 + 1;
+    const std::vector<Purchase>& book = model_->book();
+    std::vector<DrawOutcome> checked = CheckBook(book, history, host().snapshot().results);
+    BookSummary summary = Summarise(book, checked);
+    chart_ = MonthlyChart(summary);
+    monthChart_->setCharts({chart_});
+    const QString line = Q(SummaryLine(summary.totals));
+    outcomes_->show(book, std::move(checked));
+    months_->show(std::move(summary));
+    for (int c = 0; c < TicketMonthModel::kColumnCount; ++c) monthGrid_->setColumnWidth(c, CharUnitsToPixels(10));
+    for (int c = 0; c < TicketOutcomeModel::kColumnCount; ++c)
+        outcomeGrid_->setColumnWidth(c, CharUnitsToPixels(c == 6 ? 22 : 10));
+    summary_->setText(line);
+    status_->showMessage(line);
+}
+
+void TicketsWindow::FollowPurchase(const QModelIndex& current) {
+    if (!current.isValid()) return;
+    const int row = outcomes_->firstRowOf(std::size_t(current.row()));
+    if (row >= 0) outcomeGrid_->scrollTo(outcomes_->index(row, 0), QAbstractItemView::PositionAtTop);
+}
+
+void TicketsWindow::AddLine() {
+    if (!model_) return;
+    const QModelIndex active = purchases_->currentIndex();
+    const std::string today = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")).toStdString();
+    const int row = model_->addLine(active.isValid() ? active.row() : model_->rowCount() - 1, today, nextDraw_);
+    if (row < 0) return;
+    const QModelIndex cell = model_->index(row, E::kNumber);
+    purchases_->setCurrentIndex(cell);
+    purchases_->scrollTo(cell);
+    purchases_->setFocus();
+}
+
+void TicketsWindow::DelLine() {
+    if (!model_) return;
+    const QModelIndex active = purchases_->currentIndex();
+    if (!active.isValid()) return;
+    if (!AskYesNo(this, QStringLiteral("選択された購入記録を削除します。よろしいですか？"))) return;
+    model_->deleteLine(active.row());
+    purchases_->setFocus();
+}
+
+void TicketsWindow::ApplyBudget() {
+    if (!model_) return;
+    const auto yen = ParseMonthlyBudget(budget_->text().toStdString());
+    if (!yen) {
+        dialogs::Message(this, QStringLiteral("月の予算は円の金額で入力してください（空欄は予算なし）。"),
+                         Q(kMessageTitle), dialogs::Icon::Critical);
+        budget_->setText(model_->monthlyBudget() ? QString::number(*model_->monthlyBudget()) : QString());
+        return;
+    }
+    if (*yen == model_->monthlyBudget()) return;
+    const SettingsFileResult saved = WriteMonthlyBudget(settingsPath_, *yen);
+    if (!saved.ok()) {
+        dialogs::Message(this, Q(saved.error), Q(kMessageTitle), dialogs::Icon::Critical);
+        budget_->setText(model_->monthlyBudget() ? QString::number(*model_->monthlyBudget()) : QString());
+        return;
+    }
+    model_->setMonthlyBudget(*yen);
+}
+
+// Delete empties the memo of the selected cells; the other columns always
+// hold a value and keep it.
+bool TicketsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == purchases_ && event->type() == QEvent::KeyPress && model_ &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
+        !purchases_->indexWidget(purchases_->currentIndex())) {
+        for (const QModelIndex& index : purchases_->selectionModel()->selectedIndexes())
+            if (index.column() == E::kMemo) model_->setData(index, QString(), Qt::EditRole);
+        return true;
+    }
+    return ChildWindow::eventFilter(watched, event);
+}
+
+void TicketsWindow::ShowRefused(const QString& message) {
+    dialogs::Message(this, message, Q(kMessageTitle), dialogs::Icon::Critical);
+}
+
+void TicketsWindow::unload() {
+    // Leaves propEnd as it is (see load()).
+    if (QWidget* editor = purchases_->indexWidget(purchases_->currentIndex()))
+        QMetaObject::invokeMethod(purchases_, "commitData", Q_ARG(QWidget*, editor));
+}
+
+TicketsWindow* CreateTicketsWindow(ChildHost& host, const std::string& settingsPath) {
+    return new TicketsWindow(host, settingsPath);
+}
+
+}  // namespace n3

@@ -1,0 +1,99 @@
+#pragma once
+// 購入記録: the ticket book. The purchases in an editable grid (written to
+// the database at once), every purchase × draw outcome below it, the
+// months and the whole book at the bottom and on the status line.
+#include <string>
+
+#include "core/chart_data.h"
+#include "platform/qt/frame/child_window.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QStatusBar;
+class QTabWidget;
+class QTableView;
+
+namespace n3 {
+
+class ChartView;
+class TicketMonthModel;
+class TicketOutcomeModel;
+class TicketTableModel;
+
+class TicketsWindow : public ChildWindow {
+    Q_OBJECT
+public:
+    static constexpr int kWidthTwips = 14400;
+    static constexpr int kHeightTwips = 9600;
+
+    // settingsPath: the file that holds 月の予算.
+    TicketsWindow(ChildHost& host, std::string settingsPath, QWidget* parent = nullptr);
+    ~TicketsWindow() override;
+
+    QString windowClass() const override;
+    QList<QMenu*> ownMenus() override;
+    QSize sizeInTwips() const override { return {kWidthTwips, kHeightTwips}; }
+    // Opens the book. The window leaves propEnd alone: it reads and writes
+    // its own table only, so the entry window may stay open beside it.
+    void load() override;
+
+    // Checks the book again against the history as the database holds it
+    // now and the prizes of the snapshot.
+    void refresh();
+
+    // 行追加 and 行削除, as the menu and the buttons run them.
+    void AddLine();
+    void DelLine();
+
+    TicketTableModel* model() const { return model_; }
+    TicketOutcomeModel* outcomes() const { return outcomes_; }
+    TicketMonthModel* months() const { return months_; }
+    QTableView* purchaseGrid() const { return purchases_; }
+    QTableView* outcomeGrid() const { return outcomeGrid_; }
+    QLineEdit* budgetEdit() const { return budget_; }
+    QStatusBar* statusBar() const { return status_; }
+    QLabel* summaryLabel() const { return summary_; }
+    // The monthly chart: spent and won as bars, the cumulative 収支 as a line.
+    const ChartData& chart() const { return chart_; }
+    ChartView* monthChart() const { return monthChart_; }
+
+protected:
+    void unload() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenu();
+    void ApplyBudget();
+    void ShowRefused(const QString& message);
+    void FollowPurchase(const QModelIndex& current);
+
+    std::string settingsPath_;
+    TicketTableModel* model_ = nullptr;
+    TicketOutcomeModel* outcomes_ = nullptr;
+    TicketMonthModel* months_ = nullptr;
+    QTableView* purchases_ = nullptr;
+    QTableView* outcomeGrid_ = nullptr;
+    QTableView* monthGrid_ = nullptr;
+    QTabWidget* monthViews_ = nullptr;
+    ChartView* monthChart_ = nullptr;
+    QLineEdit* budget_ = nullptr;
+    QLabel* summary_ = nullptr;
+    QStatusBar* status_ = nullptr;
+    QPushButton* addButton_ = nullptr;
+    QPushButton* delButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
+    QMenu* mnuEdit_ = nullptr;
+    QAction* mnuAddLine_ = nullptr;
+    QAction* mnuDelLine_ = nullptr;
+    ChartData chart_;
+    int nextDraw_ = 1;
+};
+
+// The factory for the main window: 購入記録, not yet loaded.
+TicketsWindow* CreateTicketsWindow(ChildHost& host, const std::string& settingsPath);
+
+}  // namespace n3

@@ -1,0 +1,34 @@
+#pragma once
+// The distributions and tests of chance that the analyses and the lab both
+// read: χ², the normal p-value, the Wilson interval and the digit sums of
+// the thousand numbers.
+#include <utility>
+#include <vector>
+
+namespace n3 {
+
+// χ² of observed counts against expected counts (cells with expectation 0 are skipped).
+double ChiSquare(const double* observed, const double* expected, int cells);
+
+// Upper-tail p-value of χ² with `df` degrees of freedom.
+double ChiSquareP(double chi2, int df);
+// Two-sided p-value of a standard normal z.
+double TwoSidedP(double z);
+
+// The number of digit triples 000..999 whose digits sum to s (0..27).
+int TriplesWithSum(int s);
+
+// Sums pooled into bins for the χ² test: each bin is [first, last] with its
+// expected count for `draws` draws. Walks 0..27, closing a bin once its
+// expectation reaches 5; a last bin under 5 joins the bin before.
+struct SumBin {
+    int first = 0;
+    int last = 0;
+    double expected = 0;
+};
+std::vector<SumBin> PoolSums(int draws);
+
+// The 95% Wilson score interval of `hits` out of `n` (n > 0).
+std::pair<double, double> WilsonInterval(int hits, int n);
+
+}  // namespace n3

@@ -1,0 +1,124 @@
+#include "windows/main_frm.h"
+
+#include "windows/window_table.h"
+#include "core/window_names.h"
+
+namespace n3 {
+
+namespace {
+
+MenuItem Item(std::string name, std::string caption, Command command, std::string window = {}) {
+    MenuItem m;
+    m.name = std::move(name);
+    m.caption = std::move(caption);
+    m.command = command;
+    m.window = std::move(window);
+    return m;
+}
+
+MenuItem Menu(std::string name, std::string caption, std::vector<MenuItem> children) {
+    MenuItem m = Item(std::move(name), std::move(caption), Command::None);
+    m.children = std::move(children);
+    return m;
+}
+
+// The items of the window table's rows that sit in the top-level menu
+// `top`; consecutive rows of one group share a sub-menu.
+std::vector<MenuItem> TableItems(std::string_view top) {
+    std::vector<MenuItem> items;
+    for (const AnalysisWindowInfo* w : WindowsInMenu(top)) {
+        MenuItem item = Item(std::string(w->menu.name), std::string(w->menu.caption), Command::OpenAnalysis,
+                             std::string(w->className));
+        if (w->menu.groupName.empty()) {
+            items.push_back(std::move(item));
+            continue;
+        }
+        if (items.empty() || items.back().name != w->menu.groupName)
+            items.push_back(Menu(std::string(w->menu.groupName), std::string(w->menu.groupCaption), {}));
+        items.back().children.push_back(std::move(item));
+    }
+    return items;
+}
+
+std::vector<MenuItem> BuildMenuTree() {
+    MenuItem maintenance = Item("mnuMasterMente", "当選データ保守(&D)", Command::MasterMaintenance);
+    maintenance.visible = false;  // has no command behind it
+    std::vector<MenuItem> data = {
+        Item("mnuMasterInput", "当選データ入力(&I)", Command::MasterInput, std::string(windows::kEntry)),
+    };
+    for (MenuItem& item : TableItems(kDataMenu)) data.push_back(std::move(item));
+    data.push_back(Item("mnuTickets", "購入記録(&T)", Command::Tickets, std::string(windows::kTickets)));
+    for (MenuItem item : {
+             Item("mnuImportCsv", "CSVファイルから取り込み(&O)...", Command::ImportCsv),
+             Item("mnuExportCsv", "CSVファイルへ書き出し(&S)...", Command::ExportCsv),
+             Item("mnuReload", "データ再読み込み(&R)", Command::Reload),
+             maintenance,
+         })
+        data.push_back(std::move(item));
+
+    std::vector<MenuItem> tree = {
+        Item("mnuEnd", "終了(&X)", Command::End),
+        Item("mnuYoso", "一発ズバリン予想(&D)", Command::Predict, std::string(windows::kPrediction)),
+        Menu(std::string(kAnalysisMenu), "データ分析(&S)", TableItems(kAnalysisMenu)),
+    };
+    if (std::vector<MenuItem> verify = TableItems(kVerifyMenu); !verify.empty())
+        tree.push_back(Menu(std::string(kVerifyMenu), "検証(&V)", std::move(verify)));
+    tree.push_back(Menu("mnuHosyu", "データ管理(&M)", std::move(data)));
+    tree.push_back(Menu("mnuWindow", "ウィンドウ(&W)",
+                        {
+                            Item("mnuWindowHorizontal", "上下に並べて表示(&H)", Command::TileHorizontal),
+                            Item("mnuWindowVertical", "左右に並べて表示(&V)", Command::TileVertical),
+                            Item("mnuWindowCascade", "重ねて表示(&C)", Command::Cascade),
+                            Item("mnuWindowArrangeIcon", "アイコンの整列(&A)", Command::ArrangeIcons),
+                        }));
+    tree.push_back(Menu("mnuHelp", "ヘルプ(&H)",
+                        {
+                            Item("mnuHelpFile", "ヘルプ(&H)", Command::HelpFile),
+                            Item("mnuAbout", "バージョン情報(&A)", Command::About, std::string(windows::kAbout)),
+                        }));
+    return tree;
+}
+
+const MenuItem* FindIn(const std::vector<MenuItem>& items, std::string_view name) {
+    for (const auto& item : items) {
+        if (item.name == name) return &item;
+        if (const auto* found = FindIn(item.children, name)) return found;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+const std::vector<MenuItem>& MenuTree() {
+    static const std::vector<MenuItem> tree = BuildMenuTree();
+    return tree;
+}
+
+const MenuItem* FindMenuItem(std::string_view name) { return FindIn(MenuTree(), name); }
+
+void MainFrm::OpenWindow(std::string_view windowClass) {
+    ui_.BeginWait();
+    ui_.YieldOnce();
+    ui_.ShowChild(windowClass);
+    ui_.EndWait();
+}
+
+void MainFrm::OpenMasterInput() {
+    if (propEnd_) {
+        ui_.BeginWait();
+        ui_.YieldOnce();
+        ui_.ShowChild(windows::kEntry);
+        ui_.EndWait();
+        return;
+    }
+    ui_.ShowCritical(kCloseWindowsFirst, kMessageTitle);
+    ui_.EndWait();
+}
+
+bool MainFrm::RequireNoEntryWindow(bool entryWindowOpen) {
+    if (!entryWindowOpen) return true;
+    ui_.ShowCritical(kCloseWindowsFirst, kMessageTitle);
+    return false;
+}
+
+}  // namespace n3

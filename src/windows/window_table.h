@@ -1,0 +1,65 @@
+#pragma once
+// The windows built through the common analysis frame, as data: what the
+// frame needs to place, label and fill each of them, and where the menu
+// bar offers it. Adding such a window means writing its Build (or Content)
+// function and giving it one row in window_table.cpp; the menu follows.
+#include <string_view>
+#include <vector>
+
+#include "core/window_content.h"
+
+namespace n3 {
+
+using BuildFunction = GridModel (*)(const DrawHistory&, const StartupStatistics&);
+// For windows that read more than the history: results, option flags, a range.
+using ContentFunction = WindowContent (*)(const WindowInput&);
+// Charts beside a grid that is built by a BuildFunction.
+using ChartsFunction = std::vector<ChartData> (*)(const DrawHistory&, const StartupStatistics&);
+
+// Where the menu bar offers a window.
+struct MenuPlace {
+    std::string_view top;           // the top-level menu's mnu name: mnuMain, mnuVerify, mnuHosyu
+    std::string_view groupName;     // a sub-menu's mnu name; empty: straight in the top menu
+    std::string_view groupCaption;  // the sub-menu's caption
+    std::string_view name;          // the item's mnu name
+    std::string_view caption;       // the item's caption, with & before an access key
+};
+
+enum class LegendKind { None, Swatch, BlueBall };
+
+struct AnalysisWindowInfo {
+    std::string_view className;  // the window's class, e.g. 出現頻度分析
+    std::string_view caption;
+    MenuPlace menu;
+    int widthTwips;
+    int heightTwips;
+    std::string_view label1;
+    LegendKind legend;
+    std::string_view legendText;  // Label3 (or Label2 beside the picture)
+    Colour legendColour;          // the swatch colour
+    bool printButton;             // Command2 "印刷(&P)"
+    ScrollBars scrollBars;
+    int frozenRows;
+    bool propEndTrueOnLoad;  // three windows leave the entry window free
+    bool yieldAfterCompute;  // three windows yield after computing
+    BuildFunction build;     // the grid from the history; nullptr when `content` builds it
+    ContentFunction content = nullptr;
+    ChartsFunction charts = nullptr;
+    bool hasRangeControls = false;  // the window offers a range of target draws
+    bool usesOptionFlags = false;   // the window reads the prediction's option flags
+};
+
+const std::vector<AnalysisWindowInfo>& AnalysisWindowTable();
+const AnalysisWindowInfo* FindAnalysisWindow(std::string_view className);
+
+// The rows whose menu item sits in the top-level menu `top`, in menu order.
+std::vector<const AnalysisWindowInfo*> WindowsInMenu(std::string_view top);
+
+// Runs the window's Build and applies the frame's scroll bars and frozen rows.
+GridModel BuildAnalysisGrid(const AnalysisWindowInfo& window, const DrawHistory& history,
+                            const StartupStatistics& stats);
+// Everything the window shows: the grid (with the frame's scroll bars and
+// frozen rows), its charts and its JSON member.
+WindowContent BuildWindowContent(const AnalysisWindowInfo& window, const WindowInput& input);
+
+}  // namespace n3
