@@ -7,6 +7,7 @@
 #include <functional>
 #include <stdexcept>
 
+#include "platform/store/database.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/result_store.h"
 #include "platform/store/schema.h"
@@ -44,7 +45,7 @@ std::string Text(const DrawHistory& h) {
 
 struct FailedImport {
     const char* name;
-    std::function<void(DrawStore&)> run;  // must throw StoreError
+    std::function<void(Database&)> run;  // must throw StoreError
 };
 
 void PrintTo(const FailedImport& f, std::ostream* os) { *os << f.name; }
@@ -55,27 +56,40 @@ class StoreAfterAFailedImport : public ::testing::TestWithParam<FailedImport> {}
 
 TEST_P(StoreAfterAFailedImport, KeepsItsDataAndTakesTheNextImport) {
     TempDir dir;
-    auto store = DrawStore::Open(dir.file("n3.db"));
-    ImportDrawsAndResults(store, {MakeDraw(1, 1, 2, 3), MakeDraw(2, 4, 5, 6)}, {MakeResult(2, 9000)}, true, false);
-    const std::string before = Text(store.ReadHistory());
+    const auto db = Database::Open(dir.file("n3.db"));
+    db->Import({MakeDraw(1, 1, 2, 3), MakeDraw(2, 4, 5, 6)}, {MakeResult(2, 9000)}, true, false);
+    const std::string before = Text(db->draws().ReadHistory());
+    int changes = 0;
+    db->setChangeListener([&changes](DataChange) { ++changes; });
 
-    EXPECT_THROW(GetParam().run(store), StoreError);
+    EXPECT_THROW(GetParam().run(*db), StoreError);
 
-    // Nothing of the refused import stayed, and no transaction is left open.
-    EXPECT_NE(sqlite3_get_autocommit(store.connection()), 0);
-    EXPECT_EQ(Text(store.ReadHistory()), before);
-    ASSERT_EQ(ReadResults(store).size(), 1u);
-    EXPECT_EQ(ReadResults(store)[0].prize(PrizeKind::Mini).yen, 9000);
+    // Nothing of the refused import stayed, nothing was announced, and no
+    // transaction is left open.
+    EXPECT_EQ(changes, 0);
+    EXPECT_NE(sqlite3_get_autocommit(db->draws().connection()), 0);
+    EXPECT_EQ(Text(db->draws().ReadHistory()), before);
+    ASSERT_EQ(db->ReadSnapshot().results.size(), 1u);
+    EXPECT_EQ(db->ReadSnapshot().results[0].prize(PrizeKind::Mini).yen, 9000);
 
-    // The same connection goes on: an import, a new row and an edit.
-    const ResultImport next = ImportDrawsAndResults(store, {MakeDraw(3, 7, 8, 9)}, {MakeResult(3, 8000)}, true, false);
+    // The same connection goes on: an import, a new row, an edit, a ticket.
+    const ResultImport next = db->Import({MakeDraw(3, 7, 8, 9)}, {MakeResult(3, 8000)}, true, false);
     EXPECT_EQ(next.counts.added, 1);
     EXPECT_EQ(next.results, 1);
-    EXPECT_EQ(store.InsertDraw(), 4);
-    store.SetDigit(4, 0, 5);
-    EXPECT_EQ(Text(store.ReadHistoryForEditing()), "1:123 2:456 3:789 4:5-- ");
-    EXPECT_EQ(ReadResults(store).size(), 2u);
-    EXPECT_EQ(Text(DrawStore::Open(dir.file("n3.db"), false).ReadHistoryForEditing()), "1:123 2:456 3:789 4:5-- ");
+    EXPECT_EQ(db->draws().InsertDraw(), 4);
+    db->draws().SetDigit(4, 0, 5);
+    Purchase p;
+    p.購入日 = "2026-08-20";
+    p.最初の回数 = 5;
+    p.番号 = "123";
+    EXPECT_GT(db->tickets().Add(p), 0);
+    EXPECT_GE(changes, 4);
+    EXPECT_EQ(Text(db->draws().ReadHistoryForEditing()), "1:123 2:456 3:789 4:5-- ");
+    EXPECT_EQ(db->ReadSnapshot().results.size(), 2u);
+    // A second connection sees all of it: it was committed.
+    const auto again = Database::Open(dir.file("n3.db"), false);
+    EXPECT_EQ(Text(again->draws().ReadHistoryForEditing()), "1:123 2:456 3:789 4:5-- ");
+    EXPECT_EQ(again->tickets().ReadAll().size(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -83,22 +97,21 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // The bad row comes last, after rows that were already written.
         FailedImport{"DrawNumberZero",
-                     [](DrawStore& s) {
-                         s.Import({MakeDraw(5, 1, 1, 1), MakeDraw(0, 1, 1, 1)});
+                     [](Database& d) {
+                         d.draws().Import({MakeDraw(5, 1, 1, 1), MakeDraw(0, 1, 1, 1)});
                      }},
         FailedImport{"DrawNumberTooHigh",
-                     [](DrawStore& s) {
-                         s.Import({MakeDraw(6, 1, 1, 1), MakeDraw(kMaxDrawNo + 1, 1, 1, 1)});
+                     [](Database& d) {
+                         d.draws().Import({MakeDraw(6, 1, 1, 1), MakeDraw(kMaxDrawNo + 1, 1, 1, 1)});
                      }},
         FailedImport{"DigitTen",
-                     [](DrawStore& s) {
-                         s.Import({MakeDraw(1, 9, 9, 9), MakeDraw(7, 10, 0, 0)});
+                     [](Database& d) {
+                         d.draws().Import({MakeDraw(1, 9, 9, 9), MakeDraw(7, 10, 0, 0)});
                      }},
-        FailedImport{
-            "NegativePrize",
-            [](DrawStore& s) {
-                ImportDrawsAndResults(s, {MakeDraw(8, 1, 2, 3)}, {MakeResult(2, 7000), MakeResult(8, -1)}, true, true);
-            }}),
+        FailedImport{"NegativePrize",
+                     [](Database& d) {
+                         d.Import({MakeDraw(8, 1, 2, 3)}, {MakeResult(2, 7000), MakeResult(8, -1)}, true, true);
+                     }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A schema step that throws on a connection that stays open: the upgrade
