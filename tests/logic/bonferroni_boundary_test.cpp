@@ -71,7 +71,7 @@ TEST_P(RandomnessCorrection, TenTestsShareTheLevel) {
 INSTANTIATE_TEST_SUITE_P(RawPValues, RandomnessCorrection,
                          ::testing::Values(Boundary{"between_0_001_and_0_01", 15, 0.001, 0.01, false},  // χ² 22.5
                                            Boundary{"below_0_001", 17, 0.0002, 0.001, true}),           // χ² 28.9
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_P(BacktestCorrection, SevenMethodsShareTheLevel) {
     const Boundary& b = GetParam();
@@ -94,4 +94,4 @@ TEST_P(BacktestCorrection, SevenMethodsShareTheLevel) {
 INSTANTIATE_TEST_SUITE_P(RawPValues, BacktestCorrection,
                          ::testing::Values(Boundary{"between_0_001_and_0_01", 19, 0.001, 0.01, false},  // z 2.85
                                            Boundary{"below_0_001", 21, 0.0003, 0.001, true}),           // z 3.48
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });

@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
                      [](Database& d) {
                          d.Import({MakeDraw(8, 1, 2, 3)}, {MakeResult(2, 7000), MakeResult(8, -1)}, true, true);
                      }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 // A schema step that throws on a connection that stays open: the upgrade
 // is rolled back, the connection reads the old layout, and the next upgrade
