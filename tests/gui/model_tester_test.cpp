@@ -118,10 +118,13 @@ TEST(ModelRules, TicketModelsThroughTheBooksChanges) {
         months.show(Summarise(book->book(), checked));
     };
     showAll();
-    for (const char* day : {"2024-05-30", "2024-05-31", "2024-06-01"}) {
+    const std::pair<const char*, QString> lines[] = {{"2024-05-30", QStringLiteral("123")},
+                                                     {"2024-05-31", QStringLiteral("456")},
+                                                     {"2024-06-01", QStringLiteral("789")}};
+    for (const auto& [day, number] : lines) {
         const int row = book->addLine(book->rowCount() - 1, day, 25);
         ASSERT_GE(row, 0);
-        EXPECT_TRUE(book->setData(book->index(row, TicketBookEditor::kNumber), QStringLiteral("123")));
+        EXPECT_TRUE(book->setData(book->index(row, TicketBookEditor::kNumber), number));
         showAll();
     }
     EXPECT_TRUE(book->setData(book->index(0, TicketBookEditor::kUnits), QStringLiteral("3")));
