@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
-cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Release -DN3_WERROR=ON >/dev/null
 cmake --build build-test -j"$(nproc)"
 cd build-test
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" "$@"

@@ -82,7 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const WindowContent content = BuildWindowContent(info, WindowInput{history, stats, results, flags, range});
         CheckGrid(content.grid, info.className);
     }
-    一発ズバリン prediction("/nonexistent/n3-fuzz.ini");
+    Settings settings;
+    一発ズバリン prediction(settings);
     prediction.BuildPrediction(history, stats.LatestDrawNo);
     for (const GridModel& grid : prediction.grids()) CheckGrid(grid, "一発ズバリン");
     return 0;

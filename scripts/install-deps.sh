@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-charts-dev qt6-translations-l10n
           libsqlite3-dev sqlite3 libboost-math-dev libgtest-dev libbenchmark-dev
-          clang libclang-rt-14-dev xvfb xauth fonts-ipafont-gothic poppler-utils
+          clang clang-format libclang-rt-14-dev xvfb xauth fonts-ipafont-gothic poppler-utils
           desktop-file-utils appstream file dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do

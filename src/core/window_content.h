@@ -1,5 +1,6 @@
 #pragma once
 // What a window built through the analysis frame reads, and what it shows.
+#include <any>
 #include <string>
 #include <vector>
 
@@ -31,9 +32,9 @@ struct WindowInput {
 struct WindowContent {
     GridModel grid;
     std::vector<ChartData> charts;
-    // Extra members of `show --format json`, as JSON text without the outer
-    // braces (e.g. "\"tests\": [...]"); empty for none.
-    std::string jsonMember;
+    // What the window computed beyond its grid and charts (a report such as
+    // the backtest's figures), for whoever writes it out; empty for none.
+    std::any details;
 };
 
 // What a window of the analysis frame reads from the snapshot.

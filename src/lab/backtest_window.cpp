@@ -6,7 +6,6 @@
 #include "lab/backtest_chart.h"
 #include "lab/backtest_figures.h"
 #include "lab/backtest_grid.h"
-#include "lab/backtest_json.h"
 
 namespace n3 {
 
@@ -17,7 +16,7 @@ WindowContent 予想の検証::Content(const WindowInput& input) {
     WindowContent content;
     content.grid = BacktestGrid(figures);
     content.charts = BacktestCharts(run);
-    content.jsonMember = BacktestJsonMember(figures);
+    content.details = figures;
     return content;
 }
 

@@ -8,7 +8,7 @@ namespace n3 {
 
 class 予想の検証 {
 public:
-    // The grid, the chart of cumulative hits and the "backtest" JSON member.
+    // The grid, the chart of cumulative hits and the figures (details).
     static WindowContent Content(const WindowInput& input);
 };
 

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <sstream>
 
 #include "stats/chance_charts.h"
 
@@ -23,9 +22,7 @@ std::string Format(const char* format, double value) {
 // p-values in the grid: four decimals, or two significant figures when tiny.
 std::string PText(double p) { return p > 0 && p < 0.0001 ? Format("%.1e", p) : Format("%.4f", p); }
 
-std::string JsonNumber(double value) { return std::isfinite(value) ? Format("%.10g", value) : "null"; }
 
-std::string JsonOptional(const std::optional<double>& value) { return value ? JsonNumber(*value) : "null"; }
 
 }  // namespace
 
@@ -35,7 +32,7 @@ WindowContent 乱数性の検定::Content(const WindowInput& input) {
     WindowContent content;
     content.grid = BuildGrid(tallies, tests);
     content.charts = BuildCharts(tallies);
-    content.jsonMember = JsonMember(tests);
+    content.details = tests;
     return content;
 }
 
@@ -95,18 +92,5 @@ std::vector<ChartData> 乱数性の検定::BuildCharts(const DrawTallies& tallie
             SumHistogramChart("数字の合計の分布", tallies.sums)};
 }
 
-std::string 乱数性の検定::JsonMember(const std::vector<RandomnessTest>& tests) {
-    std::ostringstream out;
-    out << "\"tests\": [";
-    for (std::size_t i = 0; i < tests.size(); ++i) {
-        const RandomnessTest& t = tests[i];
-        if (i) out << ", ";
-        out << "{\"name\": \"" << t.name << "\", \"n\": " << t.n << ", \"statistic\": " << JsonNumber(t.statistic)
-            << ", \"df\": " << (t.df ? std::to_string(*t.df) : std::string("null")) << ", \"p\": " << JsonOptional(t.p)
-            << ", \"pCorrected\": " << JsonOptional(t.pCorrected) << ", \"verdict\": \"" << t.verdict << "\"}";
-    }
-    out << "]";
-    return out.str();
-}
 
 }  // namespace n3

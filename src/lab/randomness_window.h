@@ -1,7 +1,7 @@
 #pragma once
 // 乱数性の検定: the window's grid (one row per test), its two charts (digit
 // counts with their binomial band, sums with their exact distribution) and
-// the "tests" member of `show --format json`, all from one tally of the range.
+// the tests themselves (the content's details), all from one tally of the range.
 #include <string>
 #include <vector>
 
@@ -16,8 +16,6 @@ public:
 
     static GridModel BuildGrid(const DrawTallies& tallies, const std::vector<RandomnessTest>& tests);
     static std::vector<ChartData> BuildCharts(const DrawTallies& tallies);
-    // "\"tests\": [...]"
-    static std::string JsonMember(const std::vector<RandomnessTest>& tests);
 
 private:
     static constexpr int kColumns = 7;

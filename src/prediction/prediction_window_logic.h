@@ -1,29 +1,29 @@
 #pragma once
 // 一発ズバリン: the prediction window's instance. The main window creates it
-// at start-up (ReadInitFile) and keeps it until the end (WriteInitFile), so
-// the option flags, the digit table and the cycle table outlive each
-// opening of the window. The Qt window only shows what this holds.
+// at start-up and keeps it until the end, so the digit table and the cycle
+// table outlive each opening of the window; the option flags live in the
+// run's settings. The Qt window only shows what this holds.
 #include <string>
 
 #include "core/draw.h"
 #include "prediction/option_flags.h"
 #include "prediction/prediction_engine.h"
 #include "prediction/prediction_grids.h"
-#include "settings/settings_file.h"
+#include "settings/settings.h"
 
 namespace n3 {
 
 class 一発ズバリン {
 public:
-    explicit 一発ズバリン(std::string settingsPath = std::string(kSettingsFileName));
+    // The option flags are the run's settings (read before, kept after).
+    explicit 一発ズバリン(Settings& settings) : settings_(settings) {}
+    一発ズバリン(const 一発ズバリン&) = delete;
+    一発ズバリン& operator=(const 一発ズバリン&) = delete;
 
-    // The settings file: read once at start-up, written once at the end.
-    SettingsFileResult ReadInitFile();
-    SettingsFileResult WriteInitFile() const;
-    const std::string& settingsPath() const { return settingsPath_; }
-
-    const OptionFlags& optionFlags() const { return flags_; }
-    bool optionFlag(int index) const { return flags_[std::size_t(index)]; }
+    const OptionFlags& optionFlags() const { return settings_.optionFlags(); }
+    bool optionFlag(int index) const { return settings_.optionFlag(index); }
+    // The last option click whose flag could not be written to the file.
+    const SettingsFileResult& lastWrite() const { return lastWrite_; }
 
     // On window load, after the option panel shows the flags: sets up the
     // four grids and scans the history, which shows the predictions.
@@ -41,8 +41,8 @@ public:
 private:
     void Recompute();
 
-    std::string settingsPath_;
-    OptionFlags flags_{};
+    Settings& settings_;
+    SettingsFileResult lastWrite_;
     PredictionEngine engine_;
     PredictionGrids grids_;
     int latestDrawNo_ = 0;

@@ -1,4 +1,5 @@
 #include "tickets/ticket_csv.h"
+#include "io/text_escape.h"
 
 #include <charconv>
 
@@ -11,13 +12,8 @@ namespace n3 {
 namespace {
 
 std::string Quoted(const std::string& field) {
-    if (field.find_first_of(",\"\r\n") == std::string::npos && field == NormaliseField(field)) return field;
-    std::string out = "\"";
-    for (char c : field) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    return out + "\"";
+    // A memo with blanks at its ends keeps them only inside quotes.
+    return CsvField(field, field != NormaliseField(field));
 }
 
 bool ReadInt(const std::string& text, int& value) {

@@ -1,4 +1,5 @@
 #include "tickets/ticket_report.h"
+#include "io/text_escape.h"
 
 #include <cstdio>
 
@@ -6,37 +7,6 @@ namespace n3 {
 
 namespace {
 
-std::string JsonString(const std::string& s) {
-    std::string out = "\"";
-    for (char c : s) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char esc[8];
-                std::snprintf(esc, sizeof esc, "\\u%04x", unsigned(c));
-                out += esc;
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out + "\"";
-}
-
-std::string CsvField(const std::string& s) {
-    if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
-    std::string out = "\"";
-    for (char c : s) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    return out + "\"";
-}
 
 std::string PercentNumber(std::optional<double> p) {
     if (!p) return "";

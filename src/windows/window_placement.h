@@ -23,11 +23,6 @@ struct WindowPlacement {
     friend bool operator==(const WindowPlacement&, const WindowPlacement&) = default;
 };
 
-// The settings file's key for the main window's place.
-inline constexpr std::string_view kMainWindowPlacementKey = "MainWindowPlacement";
-// The settings file's key for the folder the last import came from.
-inline constexpr std::string_view kLastImportFolderKey = "LastImportFolder";
-
 // "x,y,width,height,maximised" with maximised 0 or 1.
 std::string FormatPlacement(const WindowPlacement& placement);
 // nullopt for anything that is not exactly that shape, or a size below

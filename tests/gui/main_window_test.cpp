@@ -19,6 +19,7 @@
 #include "platform/qt/frame/help_window.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/store/draw_store.h"
+#include "settings/settings.h"
 
 using namespace n3;
 using n3::testing::TempDir;
@@ -257,4 +258,44 @@ TEST_F(MainWindowTest, RandomnessTestsOpenFromTheVerifyMenu) {
     EXPECT_NE(w->rangeControls(), nullptr);
     EXPECT_EQ(w->fpSpread1()->gridModel().text(1, 3), "数字の出現回数");
     EXPECT_EQ(w->fpSpread1()->gridModel().text(7, 3), "データ不足");  // one draw
+}
+
+// The whole daily round (entry, book, import, reload) runs on the one
+// connection opened at start-up, and every write reaches the snapshot.
+TEST_F(MainWindowTest, OneConnectionServesEveryWindowAndCommand) {
+    const int before = DrawStore::ConnectionsOpened();
+    closePrediction();
+    ASSERT_TRUE(window->trigger(QStringLiteral("mnuMasterInput")));
+    ASSERT_NE(window->child(QStringLiteral("当選データ入力")), nullptr);
+    window->subWindow(QStringLiteral("当選データ入力"))->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(window->trigger(QStringLiteral("mnuTickets")));
+    ASSERT_NE(window->child(QStringLiteral("購入記録")), nullptr);
+    window->subWindow(QStringLiteral("購入記録"))->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    const std::string csv = dir.write("more.csv", "回数,第1数字,第2数字,第3数字\r\n2,4,5,6\r\n");
+    dialogs::SetFileResponder([&csv](const dialogs::FileRequest&) { return QString::fromStdString(csv); });
+    QSignalSpy changed(window.get(), &MainWindow::historyChanged);
+    ASSERT_TRUE(window->trigger(QStringLiteral("mnuImportCsv")));
+    dialogs::SetFileResponder(nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(changed.count(), 1);  // one new snapshot for the whole import
+    ASSERT_EQ(window->snapshot().history.size(), 2u);
+    EXPECT_EQ(window->snapshot().history[1].digits[2], 6);
+    ASSERT_TRUE(window->reload());
+    EXPECT_EQ(DrawStore::ConnectionsOpened(), before);
+}
+
+TEST_F(MainWindowTest, WhatTheRunSetIsWhatTheFileKeeps) {
+    // Another program writes the file behind our back; the run's own
+    // values win at the end, and nothing it did not set is invented.
+    window->setSetting(settings_keys::kLastImportFolder, "/srv/draws");
+    std::ofstream(dir.file("settings.ini"), std::ios::binary) << "月の予算=999\r\nLastImportFolder=/elsewhere\r\n";
+    window->close();
+    Settings read(dir.file("settings.ini"));
+    ASSERT_TRUE(read.Read().ok());
+    EXPECT_EQ(read.value(settings_keys::kLastImportFolder), "/srv/draws");
+    EXPECT_EQ(read.value(settings_keys::kMonthlyBudget), "");
+    EXPECT_FALSE(read.value(settings_keys::kMainWindowPlacement).empty());
 }

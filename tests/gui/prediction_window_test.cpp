@@ -41,7 +41,8 @@ std::vector<std::string> Texts(const GridModel& grid) {
 
 // What a window opened with these flags shows in grid `index`.
 std::vector<std::string> Expected(const DrawHistory& history, const OptionFlags& flags, int index) {
-    一発ズバリン fresh;
+    Settings freshSettings;
+    一発ズバリン fresh(freshSettings);
     for (int i = 0; i < kOptionFlagCount; ++i) fresh.OptionClicked(i, flags[std::size_t(i)]);
     fresh.BuildPrediction(history, LoadStartupStatistics(history).LatestDrawNo);
     return Texts(fresh.grids()[std::size_t(index)]);
@@ -52,7 +53,8 @@ std::vector<std::string> Expected(const DrawHistory& history, const OptionFlags&
 TEST(PredictionWindowGui, LoadShowsFlagsAndPredictionAndClicksRecompute) {
     FakeHost host(History(90));
     host.yieldRunsEvents = false;
-    一発ズバリン prediction;
+    Settings predictionSettings;
+    一発ズバリン prediction(predictionSettings);
     prediction.OptionClicked(5, true);  // as if read from the settings file
     auto* window = new PredictionWindow(host, prediction);
     EXPECT_EQ(window->windowClass(), QStringLiteral("一発ズバリン"));
@@ -110,7 +112,8 @@ TEST(PredictionWindowGui, LoadShowsFlagsAndPredictionAndClicksRecompute) {
 TEST(PredictionWindowGui, ReopenedWindowShowsTheFlagsAsLastClicked) {
     FakeHost host(History(30));
     host.yieldRunsEvents = false;
-    一発ズバリン prediction;
+    Settings predictionSettings;
+    一発ズバリン prediction(predictionSettings);
     {
         auto* first = new PredictionWindow(host, prediction);
         first->load();
@@ -129,7 +132,8 @@ TEST(PredictionWindowGui, ReopenedWindowShowsTheFlagsAsLastClicked) {
 TEST(PredictionWindowGui, ResultGridsShowEveryColumn) {
     FakeHost host(History(200));
     host.yieldRunsEvents = false;
-    一発ズバリン prediction;
+    Settings predictionSettings;
+    一発ズバリン prediction(predictionSettings);
     PredictionWindow window(host, prediction);
     window.load();
     const int columns[] = {4, 6, 7, 8};

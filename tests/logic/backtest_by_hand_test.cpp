@@ -5,7 +5,8 @@
 
 #include "core/startup_statistics.h"
 #include "lab/backtest_figures.h"
-#include "lab/backtest_json.h"
+#include "app/cli/backtest_json.h"
+#include "app/cli/window_json.h"
 #include "lab/backtest_window.h"
 #include "test_history.h"
 
@@ -134,13 +135,14 @@ TEST(BacktestByHand, WindowShowsTheSameFiguresInGridChartAndJson) {
     for (int row = 1; row <= c.grid.rows(); ++row)
         saysSo = saysSo || c.grid.text(1, row).find("金額の欄は空") != std::string::npos;
     EXPECT_TRUE(saysSo);
+    const std::string json = WindowJsonMembers(c);
     EXPECT_NE(
-        c.jsonMember.find(
+        json.find(
             "\"backtest\": {\"from\": 9, \"to\": 58, \"optionCount\": 2, \"methods\": [{\"method\": "
             "\" 7回周期法\", \"bets\": 50, \"tickets\": 50, \"hits\": 50, \"expectedHits\": 0.05, \"ratio\": 1000, "),
         std::string::npos)
-        << c.jsonMember;
-    EXPECT_NE(c.jsonMember.find("\"spent\": null, \"won\": null, \"returnRate\": null"), std::string::npos);
+        << json;
+    EXPECT_NE(json.find("\"spent\": null, \"won\": null, \"returnRate\": null"), std::string::npos);
     ASSERT_EQ(c.charts.size(), 2u);  // the cycle methods, then the digit-set methods
     const ChartData& chart = c.charts[0];
     ASSERT_EQ(chart.series.size(), 8u);

@@ -34,7 +34,8 @@ void ExpectSameTexts(const GridModel& a, const GridModel& b) {
 }  // namespace
 
 TEST(PredictionWindow, GridsAreSetUpWithLabelsHeaderAndLines) {
-    一発ズバリン w;
+    Settings wSettings;
+    一発ズバリン w(wSettings);
     w.BuildPrediction(generatedHistory(50), 50);
     const auto& g = w.grids();
     const int columns[] = {4, 6, 7, 8}, rows[] = {5, 4, 3, 2};
@@ -75,7 +76,8 @@ TEST(PredictionWindow, GridsAreSetUpWithLabelsHeaderAndLines) {
 
 TEST(PredictionWindow, OptionClickSetsItsFlagAndRecomputesWithNothingLeftOver) {
     const DrawHistory h = generatedHistory(120, 5, 9);
-    一発ズバリン w;
+    Settings wSettings;
+    一発ズバリン w(wSettings);
     w.BuildPrediction(h, LatestOf(h));
     bool someCellsEmptied = false;
     for (int i = 0; i < kOptionFlagCount; ++i) {
@@ -84,7 +86,8 @@ TEST(PredictionWindow, OptionClickSetsItsFlagAndRecomputesWithNothingLeftOver) {
         EXPECT_TRUE(w.optionFlag(i));
         someCellsEmptied |= FilledResultCells(w) < before;
         // What a fresh window with these flags would show, and nothing else.
-        一発ズバリン fresh;
+        Settings freshSettings;
+        一発ズバリン fresh(freshSettings);
         for (int k = 0; k <= i; ++k) fresh.OptionClicked(k, true);
         fresh.BuildPrediction(h, LatestOf(h));
         for (int g = 0; g < kPredictionGridCount; ++g)
@@ -99,7 +102,8 @@ TEST(PredictionWindow, OptionClickSetsItsFlagAndRecomputesWithNothingLeftOver) {
 
 TEST(PredictionWindow, LastDigitPairsChangeNoFlag) {
     const DrawHistory h = generatedHistory(80, 2);
-    一発ズバリン w;
+    Settings wSettings;
+    一発ズバリン w(wSettings);
     w.OptionClicked(2, true);
     w.BuildPrediction(h, LatestOf(h));
     const auto before = w.engine().results();
@@ -112,11 +116,12 @@ TEST(PredictionWindow, LastDigitPairsChangeNoFlag) {
     EXPECT_EQ(w.engine().results().repeat, before.repeat);
 }
 
-TEST(PredictionWindow, FlagsOutliveClosingAndReachTheFileOnlyAtTheEnd) {
+TEST(PredictionWindow, FlagsOutliveClosingAndReachTheFileWhenClicked) {
     n3::testing::TempDir dir;
-    const std::string path = dir.write("ナンバーズ3ズバリン.ini", "頻度分析Opt=True\r\n");
-    一発ズバリン w(path);
-    ASSERT_TRUE(w.ReadInitFile().ok());
+    const std::string path = dir.write("ナンバーズ3ズバリン.ini", "頻度分析Opt=True\r\nLastImportFolder=/tmp\r\n");
+    Settings settings(path);
+    ASSERT_TRUE(settings.Read().ok());
+    一発ズバリン w(settings);
     const DrawHistory h = generatedHistory(40);
     w.BuildPrediction(h, LatestOf(h));
     w.OptionClicked(0, false);
@@ -126,17 +131,16 @@ TEST(PredictionWindow, FlagsOutliveClosingAndReachTheFileOnlyAtTheEnd) {
     EXPECT_TRUE(w.optionFlag(3));
     EXPECT_EQ(w.engine().results().optionCount, 1);
 
-    一発ズバリン unchanged(path);  // the file still holds what was read
-    ASSERT_TRUE(unchanged.ReadInitFile().ok());
-    EXPECT_TRUE(unchanged.optionFlag(0));
-    ASSERT_TRUE(w.WriteInitFile().ok());
-    一発ズバリン next(path);
-    ASSERT_TRUE(next.ReadInitFile().ok());
+    EXPECT_TRUE(w.lastWrite().ok());
+    Settings next(path);  // the file holds each click, and keeps the other lines
+    ASSERT_TRUE(next.Read().ok());
     EXPECT_EQ(next.optionFlags(), w.optionFlags());
+    EXPECT_EQ(next.value(settings_keys::kLastImportFolder), "/tmp");
 }
 
 TEST(PredictionWindow, EmptyHistoryShowsOnlyTheOffsetsOfTheElimination) {
-    一発ズバリン w;
+    Settings wSettings;
+    一発ズバリン w(wSettings);
     w.BuildPrediction({}, 0);
     EXPECT_EQ(w.engine().results().elimination[0], "1");
     EXPECT_TRUE(w.engine().results().repeat.empty());

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "app/cli/window_json.h"
 #include "analysis/analysis_charts.h"
 #include "windows/window_table.h"
 #include "core/startup_statistics.h"
@@ -123,7 +124,7 @@ TEST(RandomnessWindow, GridChartsAndJsonFollowTheRange) {
     EXPECT_EQ(part.grid.text(2, 3), "40");
     EXPECT_EQ(part.grid.text(7, 3), "データ不足");
     EXPECT_EQ(part.grid.text(5, 3), "—");
-    const std::string& json = part.jsonMember;
+    const std::string json = WindowJsonMembers(part);
     EXPECT_EQ(json.rfind("\"tests\": [{\"name\": \"数字の出現回数\", \"n\": 40, ", 0), 0u) << json;
     EXPECT_NE(json.find("\"p\": null, \"pCorrected\": null, \"verdict\": \"データ不足\""), std::string::npos);
     EXPECT_NE(json.find("{\"name\": \"引っ張り\", \"n\": 39, "), std::string::npos);

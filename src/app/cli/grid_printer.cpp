@@ -1,4 +1,5 @@
 #include "app/cli/grid_printer.h"
+#include "io/text_escape.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -25,16 +26,6 @@ int DisplayWidth(std::string_view s) {
         i += std::size_t(len);
     }
     return width;
-}
-
-std::string CsvField(const std::string& s) {
-    if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
-    std::string out = "\"";
-    for (char c : s) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    return out + "\"";
 }
 
 const char* AlignName(HAlign a) {
@@ -65,29 +56,6 @@ bool IsWholeRowCell(const GridModel& grid, int row) {
 }
 
 }  // namespace
-
-std::string JsonString(std::string_view s) {
-    std::string out = "\"";
-    for (char ch : s) {
-        const unsigned char c = static_cast<unsigned char>(ch);
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                out += buf;
-            } else {
-                out += ch;
-            }
-        }
-    }
-    return out + "\"";
-}
 
 void PrintText(std::ostream& out, const PrintedWindow& window) {
     out << window.caption << '\n';

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "io/text_escape.h"
 #include "core/grid_model.h"
 
 namespace n3 {
@@ -20,6 +21,6 @@ void PrintText(std::ostream& out, const PrintedWindow& window);
 void PrintCsv(std::ostream& out, const PrintedWindow& window);
 void PrintJson(std::ostream& out, const PrintedWindow& window);
 
-std::string JsonString(std::string_view s);
+// JsonString: io/text_escape.h
 
 }  // namespace n3

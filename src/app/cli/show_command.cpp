@@ -1,4 +1,5 @@
 #include "app/cli/show_command.h"
+#include "app/cli/window_json.h"
 
 #include <iostream>
 #include <sstream>
@@ -17,18 +18,19 @@ namespace {
 
 constexpr std::string_view kPredictionWindow = windows::kPrediction;
 
-// The prediction's state as the program starts: the flags from the settings file.
-一発ズバリン ReadPrediction(const ShowOptions& options) {
-    一発ズバリン prediction(options.settingsPath.empty() ? std::string(kSettingsFileName) : options.settingsPath);
-    const SettingsFileResult read = prediction.ReadInitFile();
+// The settings as the program starts: the flags from the settings file.
+Settings ReadSettings(const ShowOptions& options) {
+    Settings settings(options.settingsPath.empty() ? std::string(kSettingsFileName) : options.settingsPath);
+    const SettingsFileResult read = settings.Read();
     if (!read.ok()) std::cerr << read.error << '\n';
-    return prediction;
+    return settings;
 }
 
 // The prediction window as it opens at start-up: flags from the settings
 // file, then the four grids.
 PrintedWindow BuildPredictionWindow(const ShowOptions& options, const HistorySnapshot& snapshot) {
-    一発ズバリン prediction = ReadPrediction(options);
+    Settings settings = ReadSettings(options);
+    一発ズバリン prediction(settings);
     prediction.BuildPrediction(snapshot.history, snapshot.stats.LatestDrawNo);
     PrintedWindow w;
     w.name = std::string(kPredictionWindow);
@@ -57,13 +59,13 @@ std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, cons
         return BuildTicketsWindow(options, snapshot);
     if (const auto* info = FindAnalysisWindow(options.window); info && (info->build || info->content)) {
         OptionFlags flags{};
-        if (info->usesOptionFlags) flags = ReadPrediction(options).optionFlags();
+        if (info->usesOptionFlags) flags = ReadSettings(options).optionFlags();
         WindowContent content = BuildWindowContent(*info, InputOf(snapshot, flags, options.range));
         PrintedWindow w;
         w.name = std::string(info->className);
         w.caption = std::string(info->caption);
         w.grids.push_back(std::move(content.grid));
-        w.extraJsonMembers = std::move(content.jsonMember);
+        w.extraJsonMembers = WindowJsonMembers(content);
         return w;
     }
     return std::nullopt;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/draw.h"
+#include "platform/store/store_error.h"
 
 struct sqlite3;
 
@@ -16,10 +17,6 @@ namespace n3 {
 enum class RowCheck;  // platform/store/row_checks.h
 
 // A failure of the store, with a message for the user (Japanese).
-class StoreError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 struct ImportCounts {
     int added = 0;

@@ -10,7 +10,7 @@
 
 #include "io/file_io.h"
 #include "io/replace_target.h"
-#include "platform/store/draw_store.h"
+#include "platform/store/store_error.h"
 
 namespace n3 {
 

@@ -3,7 +3,7 @@
 #include <sqlite3.h>
 
 #include "io/file_io.h"
-#include "platform/store/draw_store.h"
+#include "platform/store/store_error.h"
 #include "platform/store/ticket_store.h"
 
 namespace n3 {

@@ -4,7 +4,7 @@
 
 #include <climits>
 
-#include "platform/store/draw_store.h"
+#include "platform/store/store_error.h"
 
 namespace n3 {
 

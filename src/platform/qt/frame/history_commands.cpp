@@ -13,7 +13,7 @@
 #include "platform/store/bundled_data.h"
 #include "platform/store/result_store.h"
 #include "windows/main_frm.h"
-#include "windows/window_placement.h"
+#include "settings/settings.h"
 
 namespace n3 {
 
@@ -31,12 +31,12 @@ void Error(HistoryCommandHost& host, const QString& text) {
 void ImportHistoryCsv(HistoryCommandHost& host) {
     if (!host.entryWindowIsFree()) return;
     // The dialog opens where the last import came from, else at home.
-    QString folder = QString::fromStdString(host.setting(kLastImportFolderKey));
+    QString folder = QString::fromStdString(host.setting(settings_keys::kLastImportFolder));
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
     const QString path =
         dialogs::ChooseFile(host.dialogParent(), {false, QStringLiteral("CSVファイルから取り込み"), kCsvFilter, folder});
     if (path.isEmpty()) return;
-    host.setSetting(kLastImportFolderKey, QFileInfo(path).absolutePath().toStdString());
+    host.setSetting(settings_keys::kLastImportFolder, QFileInfo(path).absolutePath().toStdString());
 
     const CsvParseResult parsed = ReadHistoryCsvFile(QFile::encodeName(path).toStdString());
     if (!parsed.ok()) {

@@ -31,7 +31,11 @@
 namespace n3 {
 
 MainWindow::MainWindow(std::string databasePath, std::string settingsPath, QWidget* parent)
-    : QMainWindow(parent), databasePath_(std::move(databasePath)), frm_(*this), prediction_(std::move(settingsPath)) {
+    : QMainWindow(parent),
+      databasePath_(std::move(databasePath)),
+      settings_(std::move(settingsPath)),
+      frm_(*this),
+      prediction_(settings_) {
     setObjectName(QStringLiteral("MainFrm"));
     setWindowTitle(QStringLiteral("ナンバーズ3ズバリン Lite"));
     mdi_ = new QMdiArea(this);
@@ -63,10 +67,9 @@ MainWindow::~MainWindow() {
 
 bool MainWindow::startUp() {
     // No file is the first run: every option off, nothing to say.
-    const SettingsFileResult settings = prediction_.ReadInitFile();
+    const SettingsFileResult settings = settings_.Read();
     if (!settings.ok())
         dialogs::Message(this, QString::fromStdString(settings.error), Q(kMessageTitle), dialogs::Icon::Critical);
-    otherSettings_ = ReadOtherSettings(prediction_.settingsPath());
     restorePlacement();
     try {
         database_ = Database::Open(databasePath_, true);
@@ -239,7 +242,7 @@ ChildWindow* MainWindow::create(const QString& windowClass) {
         return entry;
     }
     if (windowClass == Q(windows::kTickets)) {
-        TicketsWindow* tickets = CreateTicketsWindow(*this, prediction_.settingsPath());
+        TicketsWindow* tickets = CreateTicketsWindow(*this, settings_);
         connect(this, &MainWindow::historyChanged, tickets, &TicketsWindow::refresh);
         return tickets;
     }
@@ -441,15 +444,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     ending_ = true;
     closeAllChildren();
     rememberPlacement();
-    // The ticket book writes its monthly budget into the file while the
-    // program runs: that line is taken as it stands now, not as it was read
-    // at start-up.
-    OtherSettings others = otherSettings_;
-    const std::string budgetKey(kMonthlyBudgetKey);
-    others.erase(budgetKey);
-    if (const OtherSettings now = ReadOtherSettings(prediction_.settingsPath()); now.count(budgetKey))
-        others[budgetKey] = now.at(budgetKey);
-    const SettingsFileResult saved = WriteInitFile(prediction_.settingsPath(), prediction_.optionFlags(), others);
+    // Everything the run set is in the settings object: it is written as it stands.
+    const SettingsFileResult saved = settings_.Write();
     if (!saved.ok())
         dialogs::Message(this, QString::fromStdString(saved.error), Q(kMessageTitle), dialogs::Icon::Critical);
     if (onUnload_) onUnload_();

@@ -12,7 +12,7 @@
 #include "platform/qt/frame/child_window.h"
 #include "platform/qt/frame/history_commands.h"
 #include "prediction/prediction_window_logic.h"
-#include "settings/settings_other_keys.h"
+#include "settings/settings.h"
 #include "windows/main_frm.h"
 
 class QAction;
@@ -128,8 +128,9 @@ private:
     std::unique_ptr<Database> database_;  // opened once, at start-up
     std::string bundledDataFolder_;
     HistorySnapshot snapshot_;
+    Settings settings_;  // read once at start-up, written on each change and at the end
     MainFrm frm_;
-    一発ズバリン prediction_;  // lives for the whole run
+    一発ズバリン prediction_;  // lives for the whole run; its flags are in settings_
     QMdiArea* mdi_;
     std::map<QString, QPointer<QObject>> children_;  // the frame of each open child
     std::map<QString, ChildFactory> factories_;
@@ -139,7 +140,6 @@ private:
     QString helpPath_;
     QPointer<QWindow> lastFocusWindow_;
     std::function<void()> onUnload_;
-    OtherSettings otherSettings_;
     int waitDepth_ = 0;
     bool shownOnce_ = false;
     bool ending_ = false;

@@ -4,6 +4,9 @@
 #include <QStyle>
 
 #include "platform/qt/frame/main_window.h"
+#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/frame/qt_util.h"
+#include "settings/settings.h"
 #include "windows/window_placement.h"
 
 namespace n3 {
@@ -16,13 +19,12 @@ ScreenRect ToScreenRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.hei
 
 }  // namespace
 
-std::string MainWindow::setting(std::string_view key) const {
-    const auto it = otherSettings_.find(std::string(key));
-    return it == otherSettings_.end() ? std::string() : it->second;
-}
+std::string MainWindow::setting(std::string_view key) const { return settings_.value(key); }
 
 void MainWindow::setSetting(std::string_view key, std::string value) {
-    otherSettings_[std::string(key)] = std::move(value);
+    const SettingsFileResult saved = settings_.setValue(key, std::move(value));
+    if (!saved.ok() && !ending_)
+        dialogs::Message(this, QString::fromStdString(saved.error), Q(kMessageTitle), dialogs::Icon::Critical);
 }
 
 void MainWindow::restorePlacement() {
@@ -30,7 +32,7 @@ void MainWindow::restorePlacement() {
     QRect available = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), kDefaultSize);
     // The frame's title bar sits above the window's own area.
     available.setTop(available.top() + style()->pixelMetric(QStyle::PM_TitleBarHeight));
-    const std::optional<WindowPlacement> saved = ParsePlacement(setting(kMainWindowPlacementKey));
+    const std::optional<WindowPlacement> saved = ParsePlacement(setting(settings_keys::kMainWindowPlacement));
     if (!saved) {
         const QSize size = kDefaultSize.boundedTo(available.size());
         const ScreenRect fitted =
@@ -46,7 +48,7 @@ void MainWindow::restorePlacement() {
 void MainWindow::rememberPlacement() {
     const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
     if (!normal.isValid()) return;
-    setSetting(kMainWindowPlacementKey,
+    setSetting(settings_keys::kMainWindowPlacement,
                FormatPlacement({{normal.x(), normal.y(), normal.width(), normal.height()}, isMaximized()}));
 }
 

@@ -13,7 +13,9 @@
 #include "platform/qt/prediction/prediction_option_panel.h"
 #include "platform/qt/print/print_document_builders.h"
 #include "platform/qt/print/print_preview.h"
+#include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/qt_util.h"
+#include "windows/main_frm.h"
 
 namespace n3 {
 
@@ -130,6 +132,9 @@ void PredictionWindow::BuildPrediction() {
 void PredictionWindow::onOptionClicked(int index, bool reflect) {
     prediction_.OptionClicked(index, reflect);
     ShowGrids();
+    // The flag is kept for the run either way; the file just could not take it.
+    if (!prediction_.lastWrite().ok())
+        dialogs::Message(this, Q(prediction_.lastWrite().error), Q(kMessageTitle), dialogs::Icon::Critical);
 }
 
 void PredictionWindow::ShowGrids() {

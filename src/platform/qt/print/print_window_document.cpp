@@ -9,11 +9,11 @@ namespace n3 {
 
 namespace {
 
-一発ズバリン ReadPrediction(const PrintRequest& request, std::string& warning) {
-    一発ズバリン prediction(request.settingsPath.empty() ? std::string(kSettingsFileName) : request.settingsPath);
-    const SettingsFileResult read = prediction.ReadInitFile();
+Settings ReadSettings(const PrintRequest& request, std::string& warning) {
+    Settings settings(request.settingsPath.empty() ? std::string(kSettingsFileName) : request.settingsPath);
+    const SettingsFileResult read = settings.Read();
     if (!read.ok()) warning = read.error;
-    return prediction;
+    return settings;
 }
 
 }  // namespace
@@ -21,14 +21,15 @@ namespace {
 std::optional<PrintDocument> BuildWindowDocument(const PrintRequest& request, const HistorySnapshot& snapshot,
                                                  std::string& warning) {
     if (request.window == windows::kPrediction) {
-        一発ズバリン prediction = ReadPrediction(request, warning);
+        Settings settings = ReadSettings(request, warning);
+        一発ズバリン prediction(settings);
         prediction.BuildPrediction(snapshot.history, snapshot.stats.LatestDrawNo);
         return MakePredictionDocument(prediction, snapshot.history);
     }
     const AnalysisWindowInfo* info = FindAnalysisWindow(request.window);
     if (!info || !(info->build || info->content)) return std::nullopt;
     OptionFlags flags{};
-    if (info->usesOptionFlags) flags = ReadPrediction(request, warning).optionFlags();
+    if (info->usesOptionFlags) flags = ReadSettings(request, warning).optionFlags();
     const WindowContent content = BuildWindowContent(*info, InputOf(snapshot, flags, request.range));
     return MakeAnalysisDocument(*info, content.grid, content.charts, snapshot.history, request.range);
 }

@@ -52,8 +52,8 @@ QTableView* ReadOnlyGrid(QWidget* parent, const char* name) {
 
 }  // namespace
 
-TicketsWindow::TicketsWindow(ChildHost& host, std::string settingsPath, QWidget* parent)
-    : ChildWindow(host, parent), settingsPath_(std::move(settingsPath)) {
+TicketsWindow::TicketsWindow(ChildHost& host, Settings& settings, QWidget* parent)
+    : ChildWindow(host, parent), settings_(settings) {
     setWindowTitle(Q(windows::kTickets));
     setObjectName(Q(windows::kTickets));
     setFont(GridFont());
@@ -178,7 +178,7 @@ void TicketsWindow::load() {
         return;
     }
     model_->setParent(this);
-    const MonthlyBudgetResult budget = ReadMonthlyBudget(settingsPath_);
+    const MonthlyBudgetResult& budget = settings_.monthlyBudget();
     if (!budget.ok()) dialogs::Message(this, Q(budget.error), Q(kMessageTitle), dialogs::Icon::Critical);
     model_->setMonthlyBudget(budget.yen);
     budget_->setText(budget.yen ? QString::number(*budget.yen) : QString());
@@ -253,7 +253,7 @@ void TicketsWindow::ApplyBudget() {
         return;
     }
     if (*yen == model_->monthlyBudget()) return;
-    const SettingsFileResult saved = WriteMonthlyBudget(settingsPath_, *yen);
+    const SettingsFileResult saved = settings_.setMonthlyBudget(*yen);
     if (!saved.ok()) {
         dialogs::Message(this, Q(saved.error), Q(kMessageTitle), dialogs::Icon::Critical);
         budget_->setText(model_->monthlyBudget() ? QString::number(*model_->monthlyBudget()) : QString());
@@ -285,8 +285,8 @@ void TicketsWindow::unload() {
         QMetaObject::invokeMethod(purchases_, "commitData", Q_ARG(QWidget*, editor));
 }
 
-TicketsWindow* CreateTicketsWindow(ChildHost& host, const std::string& settingsPath) {
-    return new TicketsWindow(host, settingsPath);
+TicketsWindow* CreateTicketsWindow(ChildHost& host, Settings& settings) {
+    return new TicketsWindow(host, settings);
 }
 
 }  // namespace n3

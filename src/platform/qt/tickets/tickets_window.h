@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "settings/settings.h"
 #include "core/chart_data.h"
 #include "platform/qt/frame/child_window.h"
 
@@ -31,8 +32,8 @@ public:
     static constexpr int kWidthTwips = 14400;
     static constexpr int kHeightTwips = 9600;
 
-    // settingsPath: the file that holds 月の予算.
-    TicketsWindow(ChildHost& host, std::string settingsPath, QWidget* parent = nullptr);
+    // settings: the run's settings, which hold 月の予算.
+    TicketsWindow(ChildHost& host, Settings& settings, QWidget* parent = nullptr);
     ~TicketsWindow() override;
 
     QString windowClass() const override;
@@ -77,7 +78,7 @@ private:
     void ShowRefused(const QString& message);
     void FollowPurchase(const QModelIndex& current);
 
-    std::string settingsPath_;
+    Settings& settings_;
     TicketTableModel* model_ = nullptr;
     TicketOutcomeModel* outcomes_ = nullptr;
     TicketMonthModel* months_ = nullptr;
@@ -101,6 +102,6 @@ private:
 };
 
 // The factory for the main window: 購入記録, not yet loaded.
-TicketsWindow* CreateTicketsWindow(ChildHost& host, const std::string& settingsPath);
+TicketsWindow* CreateTicketsWindow(ChildHost& host, Settings& settings);
 
 }  // namespace n3

@@ -1,4 +1,5 @@
-#include "lab/backtest_json.h"
+#include "app/cli/backtest_json.h"
+#include "io/text_escape.h"
 
 #include <charconv>
 #include <cmath>
@@ -7,13 +8,7 @@ namespace n3 {
 
 namespace {
 
-// The method names and verdicts hold no quote, backslash or control character.
-std::string Quoted(std::string_view s) {
-    std::string out(1, '"');
-    out.append(s);
-    out.push_back('"');
-    return out;
-}
+std::string Quoted(std::string_view s) { return JsonString(s); }
 
 template <class Int>
 std::string JsonInt(std::optional<Int> value) {

@@ -1,0 +1,52 @@
+#include "app/cli/window_json.h"
+
+#include <cmath>
+#include <cstdio>
+#include <sstream>
+#include <vector>
+
+#include "app/cli/backtest_json.h"
+#include "io/text_escape.h"
+#include "lab/backtest_figures.h"
+#include "lab/randomness_tests.h"
+
+namespace n3 {
+
+namespace {
+
+std::string JsonNumber(double value) {
+    if (!std::isfinite(value)) return "null";
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%.10g", value);
+    return buf;
+}
+
+std::string JsonOptional(const std::optional<double>& value) { return value ? JsonNumber(*value) : "null"; }
+
+// "\"tests\": [...]": one object per test of 乱数性の検定.
+std::string RandomnessJsonMember(const std::vector<RandomnessTest>& tests) {
+    std::ostringstream out;
+    out << "\"tests\": [";
+    for (std::size_t i = 0; i < tests.size(); ++i) {
+        const RandomnessTest& t = tests[i];
+        if (i) out << ", ";
+        out << "{\"name\": " << JsonString(t.name) << ", \"n\": " << t.n
+            << ", \"statistic\": " << JsonNumber(t.statistic)
+            << ", \"df\": " << (t.df ? std::to_string(*t.df) : std::string("null")) << ", \"p\": " << JsonOptional(t.p)
+            << ", \"pCorrected\": " << JsonOptional(t.pCorrected) << ", \"verdict\": " << JsonString(t.verdict)
+            << "}";
+    }
+    out << "]";
+    return out.str();
+}
+
+}  // namespace
+
+std::string WindowJsonMembers(const WindowContent& content) {
+    if (const auto* figures = std::any_cast<BacktestFigures>(&content.details)) return BacktestJsonMember(*figures);
+    if (const auto* tests = std::any_cast<std::vector<RandomnessTest>>(&content.details))
+        return RandomnessJsonMember(*tests);
+    return {};
+}
+
+}  // namespace n3
