@@ -67,15 +67,16 @@ bool 当選データ入力::SetCellText(int row, int column, std::string_view te
     return true;
 }
 
-int 当選データ入力::NewRowPosition(int activeRow, int rowCount) {
-    if (activeRow < 0 || activeRow >= rowCount) return rowCount;
-    return activeRow + 1;
+int 当選データ入力::SortedPosition(int drawNo) const {
+    const auto at = std::upper_bound(rows_.begin(), rows_.end(), drawNo,
+                                     [](int no, const Draw& d) { return no < d.回数; });
+    return int(at - rows_.begin());
 }
 
-int 当選データ入力::AddLine(int activeRow) {
-    const int position = NewRowPosition(activeRow, rowCount());
+int 当選データ入力::AddLine() {
     Draw d;
     d.回数 = writer_.InsertDraw();
+    const int position = SortedPosition(d.回数);
     if (observer_) observer_->RowAboutToBeInserted(position);
     rows_.insert(rows_.begin() + position, d);
     if (observer_) observer_->RowInserted();
@@ -100,6 +101,46 @@ void 当選データ入力::DeleteLines(int first, int last) {
     for (int r = last; r >= first; --r) {
         if (observer_) observer_->RowAboutToBeRemoved(r);
         rows_.erase(rows_.begin() + r);
+        if (observer_) observer_->RowRemoved();
+    }
+}
+
+int 当選データ入力::RowOf(int drawNo) const {
+    const auto at = std::lower_bound(rows_.begin(), rows_.end(), drawNo,
+                                     [](const Draw& d, int no) { return d.回数 < no; });
+    return at != rows_.end() && at->回数 == drawNo ? int(at - rows_.begin()) : -1;
+}
+
+int 当選データ入力::SetDigitOf(int drawNo, int position, std::optional<int> value) {
+    writer_.SetDigit(drawNo, position, value);
+    const int row = RowOf(drawNo);
+    if (row >= 0) rows_[std::size_t(row)].digits[std::size_t(position)] = value;
+    return row;
+}
+
+void 当選データ入力::RestoreDraws(const std::vector<Draw>& draws) {
+    if (draws.empty()) return;
+    writer_.RestoreDraws(draws);
+    for (const Draw& d : draws) {
+        if (const int row = RowOf(d.回数); row >= 0) {
+            rows_[std::size_t(row)] = d;
+            continue;
+        }
+        const int position = SortedPosition(d.回数);
+        if (observer_) observer_->RowAboutToBeInserted(position);
+        rows_.insert(rows_.begin() + position, d);
+        if (observer_) observer_->RowInserted();
+    }
+}
+
+void 当選データ入力::RemoveDraws(const std::vector<int>& drawNos) {
+    if (drawNos.empty()) return;
+    writer_.DeleteDraws(drawNos);
+    for (int no : drawNos) {
+        const int row = RowOf(no);
+        if (row < 0) continue;
+        if (observer_) observer_->RowAboutToBeRemoved(row);
+        rows_.erase(rows_.begin() + row);
         if (observer_) observer_->RowRemoved();
     }
 }
@@ -146,6 +187,28 @@ std::optional<EntryCell> 当選データ入力::FindFirstWrongCell() const {
         for (int c = 1; c < kColumnCount; ++c)
             if (IsWrongDigitText(CellText(r, c))) return EntryCell{r, c};
     return std::nullopt;
+}
+
+}  // namespace n3
+
+namespace n3 {
+
+std::optional<EntryCell> 当選データ入力::FindFirstIncompleteRow() const {
+    for (int r = 0; r < rowCount(); ++r) {
+        const Draw& d = rows_[std::size_t(r)];
+        int filled = 0;
+        for (const auto& digit : d.digits) filled += digit.has_value();
+        if (filled == 0 || filled == 3) continue;
+        for (int c = 1; c < kColumnCount; ++c)
+            if (!d.digits[std::size_t(c - 1)]) return EntryCell{r, c};
+    }
+    return std::nullopt;
+}
+
+std::string 当選データ入力::IncompleteRowQuestion(int drawNo) {
+    return "第" + std::to_string(drawNo) +
+           "回の当選数字が途中までしか入力されていません。\n入力を続けますか？\n"
+           "（「いいえ」でこのまま閉じます。数字のそろわない回は分析に使われません。）";
 }
 
 }  // namespace n3

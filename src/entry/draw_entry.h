@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/draw.h"
 #include "core/grid_model.h"
@@ -53,7 +54,7 @@ public:
     static constexpr std::string_view kAddLineShortcut = "Ctrl+A";
     static constexpr std::string_view kDelLine = "行削除";
     static constexpr std::string_view kDelLineShortcut = "Ctrl+D";
-    static constexpr std::string_view kAddLineQuestion = "選択された行のうしろに行を追加します。よろしいですか？";
+    static constexpr std::string_view kAddLineQuestion = "新しい回の行を最後に追加します。よろしいですか？";
     static constexpr std::string_view kDelLineQuestion = "選択された行を削除します。よろしいですか？";
     // The question for several rows at once, naming how many.
     static std::string DelLinesQuestion(int rowCount);
@@ -101,17 +102,30 @@ public:
     static EntryCell PreviousDigitCell(EntryCell from, int rowCount);
 
     // --- 行追加 / 行削除 ------------------------------------------------------
-    // A new row goes directly after the active row; with no active row, at
-    // the end.
-    static int NewRowPosition(int activeRow, int rowCount);
-    // Stores a new draw and inserts its empty row after the active row.
-    // Returns the grid row of the new row; throws when the write is refused.
-    int AddLine(int activeRow);
+    // The grid row where a draw numbered drawNo belongs: rows stay in
+    // draw-number order, so a new row shows where its number sorts.
+    int SortedPosition(int drawNo) const;
+    // Stores a new empty draw (numbered one past the highest) and inserts
+    // its row where its number sorts, whichever row is active. Returns the
+    // grid row of the new row; throws when the write is refused.
+    int AddLine();
     // Deletes the row's draw from the store and the row from the grid;
     // throws when refused. A row outside the grid is ignored.
     void DeleteLine(int row);
     // Deletes rows first..last (inclusive) in one write: all go or none.
     void DeleteLines(int first, int last);
+    // --- undo and redo ------------------------------------------------------
+    // The row showing draw drawNo, or -1.
+    int RowOf(int drawNo) const;
+    // Writes one digit of draw drawNo (position 0..2); throws when refused.
+    // Returns its row, or -1 when the draw is not in the grid.
+    int SetDigitOf(int drawNo, int position, std::optional<int> value);
+    // Stores the draws again as they were (numbers and digits) in one write
+    // and shows their rows where they sort; throws when refused.
+    void RestoreDraws(const std::vector<Draw>& draws);
+    // Deletes the draws with these numbers in one write; throws when refused.
+    void RemoveDraws(const std::vector<int>& drawNos);
+
     // The 編集 menu pops up on a right-click on a whole row that holds data
     // while the selection begins and ends on one row.
     bool ShowsEditMenu(bool wholeRowClicked, int row, int selectionFirstRow, int selectionLastRow) const;
@@ -122,6 +136,10 @@ public:
     static bool IsWrongDigitText(std::string_view text);
     // The first wrong digit cell, row by row and left to right in a row.
     std::optional<EntryCell> FindFirstWrongCell() const;
+    // The first row holding one or two digits: a draw left half typed. The
+    // cell is its first empty digit.
+    std::optional<EntryCell> FindFirstIncompleteRow() const;
+    static std::string IncompleteRowQuestion(int drawNo);
 
 private:
     DrawWriter& writer_;

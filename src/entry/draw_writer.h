@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "core/draw.h"
+
 namespace n3 {
 
 class DrawWriter {
@@ -16,6 +18,9 @@ public:
     // Writes digit `position` (0..2) of a draw; nullopt empties it.
     virtual void SetDigit(int drawNo, int position, std::optional<int> value) = 0;
     virtual void DeleteDraw(int drawNo) = 0;
+    // Stores draws again with their numbers and digits, as one write (an
+    // undone deletion). Throws when the store cannot.
+    virtual void RestoreDraws(const std::vector<Draw>& draws) = 0;
     // Deletes several draws as one write: all of them or none.
     virtual void DeleteDraws(const std::vector<int>& drawNos) {
         for (int no : drawNos) DeleteDraw(no);

@@ -103,15 +103,12 @@ void MainFrm::OpenWindow(std::string_view windowClass) {
     ui_.EndWait();
 }
 
+// The open windows follow every draw typed, so the entry window opens
+// beside them.
 void MainFrm::OpenMasterInput() {
-    if (propEnd_) {
-        ui_.BeginWait();
-        ui_.YieldOnce();
-        ui_.ShowChild(windows::kEntry);
-        ui_.EndWait();
-        return;
-    }
-    ui_.ShowCritical(kCloseWindowsFirst, kMessageTitle);
+    ui_.BeginWait();
+    ui_.YieldOnce();
+    ui_.ShowChild(windows::kEntry);
     ui_.EndWait();
 }
 

@@ -74,7 +74,7 @@ public:
     // An analysis, the prediction or the about window: opened without
     // looking at propEnd.
     void OpenWindow(std::string_view windowClass);
-    // 当選データ入力: only while propEnd is True, else the message.
+    // 当選データ入力, whatever else is open: the windows follow its edits.
     void OpenMasterInput();
     // For commands that must not run while the entry window is open:
     // true when free, else shows the message and returns false.

@@ -75,25 +75,25 @@ TEST_F(EditingFixture, TypingTakesOnlyOneDigit) {
     EXPECT_EQ(ReadBack(path)[0].回数, 1);
 }
 
-TEST_F(EditingFixture, AddLineAsksThenStoresANewDrawAfterTheActiveRow) {
+TEST_F(EditingFixture, AddLineAsksThenShowsTheNewDrawWhereItsNumberSorts) {
     w->grid()->setCurrentIndex(w->model()->index(0, 2));
     messages.answers = {dialogs::Result::Yes};
     w->window->mnuAddLine()->trigger();
 
     ASSERT_EQ(messages.asked.size(), 1u);
-    EXPECT_EQ(messages.asked[0].text, QStringLiteral("選択された行のうしろに行を追加します。よろしいですか？"));
+    EXPECT_EQ(messages.asked[0].text, QStringLiteral("新しい回の行を最後に追加します。よろしいですか？"));
     EXPECT_EQ(messages.asked[0].icon, dialogs::Icon::Warning);
     EXPECT_EQ(messages.asked[0].buttons, dialogs::Buttons::YesNo);
-    // The new draw is numbered after the highest, shown after the active row,
-    // and the cursor waits on its 第1数字.
-    EXPECT_EQ(drawNumbersShown(), (std::vector<int>{1, 4, 2, 3}));
-    EXPECT_EQ(w->grid()->currentIndex(), w->model()->index(1, 1));
-    EXPECT_EQ(w->text(1, 1), "");
+    // The new draw is numbered after the highest and shown after it, with
+    // the first row active; the cursor waits on its 第1数字.
+    EXPECT_EQ(drawNumbersShown(), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(w->grid()->currentIndex(), w->model()->index(3, 1));
+    EXPECT_EQ(w->text(3, 1), "");
     const DrawHistory stored = ReadBack(path);
     EXPECT_EQ(drawNumbers(stored), (std::vector<int>{1, 2, 3, 4}));
     EXPECT_FALSE(stored[3].digits[0].has_value());
 
-    TypeInto(*w, 1, 2, "6");
+    TypeInto(*w, 3, 2, "6");
     EXPECT_EQ(ReadBack(path)[3].digits[1], 6);
 }
 

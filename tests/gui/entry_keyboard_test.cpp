@@ -74,21 +74,31 @@ TEST_F(KeyboardFixture, CtrlAThenThreeDigitsStoresTheNewDraw) {
     EXPECT_EQ(beeps, 0);
 }
 
-TEST_F(KeyboardFixture, EachDigitGoesToItsOwnCellAcrossRows) {
+TEST_F(KeyboardFixture, EachDigitGoesToItsOwnCellButNotOverTheNextFilledRow) {
     w->grid()->setCurrentIndex(cell(0, 2));
-    QTest::keyClicks(w->grid(), "1097");  // 第2, 第3, then the next row's 第1, 第2
+    QTest::keyClicks(w->grid(), "10");  // 第2, 第3, then on to the next row's 第1
     EXPECT_EQ(stored(1, 1), 1);
     EXPECT_EQ(stored(1, 2), 0);
+    EXPECT_EQ(current(), cell(1, 1));
+    // The cursor only got there by itself: the stored draw is not typed over.
+    QTest::keyClicks(w->grid(), "97");
+    EXPECT_EQ(beeps, 2);
+    EXPECT_EQ(stored(2, 0), 4);
+    EXPECT_EQ(stored(2, 1), 5);
+    // Moved onto on purpose, the row takes the digits.
+    QTest::keyClick(w->grid(), Qt::Key_Up);
+    QTest::keyClick(w->grid(), Qt::Key_Down);
+    QTest::keyClicks(w->grid(), "97");
     EXPECT_EQ(stored(2, 0), 9);
     EXPECT_EQ(stored(2, 1), 7);
     EXPECT_EQ(current(), cell(1, 3));
     // A letter is refused with a beep and stores nothing; so is a digit on 回数.
     QTest::keyClick(w->grid(), Qt::Key_X);
-    EXPECT_EQ(beeps, 1);
+    EXPECT_EQ(beeps, 3);
     EXPECT_EQ(stored(2, 2), 6);
     w->grid()->setCurrentIndex(cell(2, 0));
     QTest::keyClicks(w->grid(), "5");
-    EXPECT_EQ(beeps, 2);
+    EXPECT_EQ(beeps, 4);
     EXPECT_EQ(ReadBack(path)[2].回数, 3);
 }
 

@@ -92,7 +92,13 @@ TEST(EntryWindow, LoadsEveryDrawWithTheGridOfTheWindow) {
     EXPECT_EQ(w->mnuAddLine()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_A));
     EXPECT_EQ(w->mnuDelLine()->text(), QStringLiteral("行削除"));
     EXPECT_EQ(w->mnuDelLine()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
-    EXPECT_EQ(menus[0]->actions(), (QList<QAction*>{w->mnuAddLine(), w->mnuDelLine()}));
+    const QList<QAction*> actions = menus[0]->actions();
+    ASSERT_EQ(actions.size(), 5);
+    EXPECT_EQ(actions.mid(0, 2), (QList<QAction*>{w->mnuAddLine(), w->mnuDelLine()}));
+    EXPECT_TRUE(actions[2]->isSeparator());
+    EXPECT_EQ(actions.mid(3), (QList<QAction*>{w->mnuUndo(), w->mnuRedo()}));
+    EXPECT_EQ(w->mnuUndo()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(w->mnuRedo()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
 }
 
 TEST(EntryWindow, CloseCheckStopsAtTheFirstWrongCellAndKeepsTheWindowOpen) {
@@ -124,7 +130,10 @@ TEST(EntryWindow, CloseCheckStopsAtTheFirstWrongCellAndKeepsTheWindowOpen) {
     EXPECT_EQ(w.grid()->currentIndex(), w.model()->index(3, 1));
     TypeInto(w, 3, 1, "");  // an empty digit passes
     QTest::mouseClick(w->Command1(), Qt::LeftButton);
-    EXPECT_EQ(messages.asked.size(), 3u);
+    // That row now holds two digits: asked whether to go on typing it
+    // (no answer queued: No, the window closes).
+    ASSERT_EQ(messages.asked.size(), 4u);
+    EXPECT_TRUE(messages.asked[3].text.contains(QStringLiteral("入力を続けますか"))) << messages.asked[3].text.toStdString();
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(host.propEnd());
     EXPECT_EQ(host.propEndWrites, (std::vector<bool>{false, true}));

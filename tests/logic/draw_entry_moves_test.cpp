@@ -16,6 +16,7 @@ public:
     int InsertDraw() override { return ++last; }
     void SetDigit(int, int, std::optional<int>) override {}
     void DeleteDraw(int drawNo) override { deleted.push_back(drawNo); }
+    void RestoreDraws(const std::vector<Draw>&) override {}
     void DeleteDraws(const std::vector<int>& drawNos) override {
         if (refuse) throw std::runtime_error("locked");
         ++batches;

@@ -34,6 +34,10 @@ public:
         refuseIfAsked();
         draws.erase(drawNo);
     }
+    void RestoreDraws(const std::vector<Draw>& restored) override {
+        refuseIfAsked();
+        for (const Draw& d : restored) draws[d.回数] = d;
+    }
 
     std::map<int, Draw> draws;
     bool refuse = false;
@@ -111,21 +115,46 @@ TEST(DrawEntry, BadTextOrTheDrawNumberColumnWritesNothing) {
     EXPECT_EQ(e.window.CellText(0, 0), "1");
 }
 
-TEST(DrawEntry, NewRowGoesAfterTheActiveRowWithTheNextStoredNumber) {
-    EXPECT_EQ(当選データ入力::NewRowPosition(0, 3), 1);
-    EXPECT_EQ(当選データ入力::NewRowPosition(2, 3), 3);
-    EXPECT_EQ(当選データ入力::NewRowPosition(-1, 3), 3);
-    EXPECT_EQ(当選データ入力::NewRowPosition(-1, 0), 0);
-
+TEST(DrawEntry, NewRowShowsWhereItsNumberSorts) {
     Entry e(history({{1, 1, 1, 1}, {2, 2, 2, 2}, {5, 5, 5, 5}}));
-    EXPECT_EQ(e.window.AddLine(0), 1);
-    // Shown after the active row, numbered after the highest stored draw.
-    EXPECT_EQ(DrawNumbers(e.window), (std::vector<int>{1, 6, 2, 5}));
-    EXPECT_EQ(e.window.CellText(1, 1), "");
-    EXPECT_EQ(e.window.CellText(1, 3), "");
+    EXPECT_EQ(e.window.SortedPosition(0), 0);
+    EXPECT_EQ(e.window.SortedPosition(3), 2);
+    EXPECT_EQ(e.window.SortedPosition(9), 3);
+    // Numbered after the highest stored draw, so shown after it.
+    EXPECT_EQ(e.window.AddLine(), 3);
+    EXPECT_EQ(DrawNumbers(e.window), (std::vector<int>{1, 2, 5, 6}));
+    EXPECT_EQ(e.window.CellText(3, 1), "");
+    EXPECT_EQ(e.window.CellText(3, 3), "");
     EXPECT_TRUE(e.writer.draws.count(6));
-    EXPECT_EQ(e.window.AddLine(3), 4);
-    EXPECT_EQ(DrawNumbers(e.window), (std::vector<int>{1, 6, 2, 5, 7}));
+    EXPECT_EQ(e.window.AddLine(), 4);
+    EXPECT_EQ(DrawNumbers(e.window), (std::vector<int>{1, 2, 5, 6, 7}));
+}
+
+TEST(DrawEntry, UndoStepsWriteByDrawNumberAndRestoreRowsInOrder) {
+    Entry e(history({{1, 1, 1, 1}, {2, 2, 2, 2}, {3, 3, 3, 3}, {5, 5, 5, 5}}));
+    EXPECT_EQ(e.window.RowOf(3), 2);
+    EXPECT_EQ(e.window.RowOf(4), -1);
+    EXPECT_EQ(e.window.SetDigitOf(3, 1, 9), 2);
+    EXPECT_EQ(e.window.CellText(2, 2), "9");
+    EXPECT_EQ(e.writer.draws.at(3).digits[1], 9);
+    e.window.RemoveDraws({2, 5});
+    EXPECT_EQ(DrawNumbers(e.window), (std::vector<int>{1, 3}));
+    EXPECT_FALSE(e.writer.draws.count(5));
+    e.window.RestoreDraws(history({{5, 5, 5, 5}, {2, 2, 2, 2}}));
+    EXPECT_EQ(DrawNumbers(e.window), (std::vector<int>{1, 2, 3, 5}));
+    EXPECT_EQ(e.window.CellText(3, 3), "5");
+    EXPECT_EQ(e.writer.draws.at(2).digits[0], 2);
+    e.writer.refuse = true;
+    EXPECT_THROW(e.window.RemoveDraws({1}), std::runtime_error);
+    EXPECT_EQ(e.window.rowCount(), 4);
+}
+
+TEST(DrawEntry, FindsTheFirstRowLeftHalfTyped) {
+    Entry e(history({{1, 1, 1, 1}, {2, -1, -1, -1}, {3, 3, -1, 7}}));
+    EXPECT_EQ(e.window.FindFirstIncompleteRow(), (EntryCell{2, 2}));
+    Entry complete(history({{1, 1, 1, 1}, {2, -1, -1, -1}}));
+    EXPECT_EQ(complete.window.FindFirstIncompleteRow(), std::nullopt);
+    EXPECT_NE(当選データ入力::IncompleteRowQuestion(7055).find("第7055回"), std::string::npos);
 }
 
 TEST(DrawEntry, DeletingRemovesTheRowAndItsDraw) {
@@ -137,7 +166,7 @@ TEST(DrawEntry, DeletingRemovesTheRowAndItsDraw) {
     EXPECT_EQ(e.window.rowCount(), 2);
     // The highest stored number decides the next one, deleted or not.
     e.window.DeleteLine(1);
-    EXPECT_EQ(e.window.AddLine(0), 1);
+    EXPECT_EQ(e.window.AddLine(), 1);
     EXPECT_EQ(DrawNumbers(e.window), (std::vector<int>{1, 2}));
 }
 
@@ -146,7 +175,7 @@ TEST(DrawEntry, ARefusedWriteLeavesTheRowsAsStored) {
     e.writer.refuse = true;
     EXPECT_THROW(e.window.SetCellText(0, 1, "9"), std::runtime_error);
     EXPECT_EQ(e.window.CellText(0, 1), "1");
-    EXPECT_THROW(e.window.AddLine(0), std::runtime_error);
+    EXPECT_THROW(e.window.AddLine(), std::runtime_error);
     EXPECT_EQ(e.window.rowCount(), 2);
     EXPECT_THROW(e.window.DeleteLine(0), std::runtime_error);
     EXPECT_EQ(DrawNumbers(e.window), (std::vector<int>{1, 2}));
@@ -215,11 +244,11 @@ TEST(DrawEntry, ObserverHearsOfRowChangesOnlyAfterTheStoreAccepted) {
     Entry e(history({{1, 1, 1, 1}, {2, 2, 2, 2}}));
     RecordingObserver observer(e.window);
     e.window.setObserver(&observer);
-    e.window.AddLine(0);
+    e.window.AddLine();
     e.window.DeleteLine(2);
-    EXPECT_EQ(observer.log, (std::vector<std::string>{"+1@2", "+done@3", "-2@3", "-done@2"}));
+    EXPECT_EQ(observer.log, (std::vector<std::string>{"+2@2", "+done@3", "-2@3", "-done@2"}));
     e.writer.refuse = true;
-    EXPECT_THROW(e.window.AddLine(0), std::runtime_error);
+    EXPECT_THROW(e.window.AddLine(), std::runtime_error);
     EXPECT_THROW(e.window.DeleteLine(0), std::runtime_error);
     EXPECT_EQ(observer.log.size(), 4u);
 }

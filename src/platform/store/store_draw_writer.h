@@ -13,6 +13,7 @@ public:
         store_.SetDigit(drawNo, position, value);
     }
     void DeleteDraw(int drawNo) override { store_.DeleteDraw(drawNo); }
+    void RestoreDraws(const std::vector<Draw>& draws) override { store_.Import(draws); }
     void DeleteDraws(const std::vector<int>& drawNos) override { store_.DeleteDraws(drawNos); }
 
 private:

@@ -13,6 +13,7 @@
 #include "platform/qt/analysis/content_task.h"
 #include "platform/qt/grid/grid_font.h"
 #include "platform/qt/grid/grid_view.h"
+#include "platform/qt/grid/grid_view_state.h"
 #include "platform/qt/grid/legend.h"
 #include "platform/qt/print/print_document_builders.h"
 #include "platform/qt/print/print_preview.h"
@@ -116,17 +117,43 @@ void AnalysisWindow::recompute() {
     pendingRange_ = range_ ? range_->range(host().snapshot().history) : DrawRange{};
     if (range_) range_->setEnabled(false);
     if (useFlags_) useFlags_->setEnabled(false);
-    task_->start([info = &info_, snapshot = &host().snapshot(), flags = flags_, range = pendingRange_] {
+    // The work keeps the snapshot it started with, even when a newer one
+    // replaces it meanwhile.
+    task_->start([info = &info_, snapshot = host().sharedSnapshot(), flags = flags_, range = pendingRange_] {
         return BuildWindowContent(*info, InputOf(*snapshot, flags, range));
     });
 }
 
+void AnalysisWindow::followHistory() {
+    if (!task_) {
+        // A window without range controls computes on the same worker.
+        task_ = new ContentTask(this);
+        connect(task_, &ContentTask::slow, this, [this] { setBusy(true); });
+        connect(task_, &ContentTask::done, this, [this] { finishRecompute(); });
+    }
+    if (range_) range_->followLatestDrawNo(host().snapshot().stats.LatestDrawNo);
+    // A computation already under way was over the old history: one more
+    // follows it.
+    if (task_->running()) {
+        historyPending_ = true;
+        return;
+    }
+    recompute();
+}
+
 void AnalysisWindow::finishRecompute() {
     shownRange_ = pendingRange_;
+    const GridViewState view = GridViewState::Of(*fpSpread1_);
     showContent(task_->take());
+    view.restore(*fpSpread1_);
     setBusy(false);
     if (range_) range_->setEnabled(true);
     if (useFlags_) useFlags_->setEnabled(true);
+    if (historyPending_) {
+        historyPending_ = false;
+        recompute();
+        return;
+    }
     emit computed();
 }
 

@@ -48,6 +48,10 @@ public:
     // worker thread; computed() follows when the new figures are on show.
     void recompute();
     bool computing() const;
+    // The history changed: the same range (a 第N回〜第M回 that reached the
+    // newest draw reaches the new newest) and flags over the new snapshot,
+    // on the worker; the grid keeps its scroll position and selection.
+    void followHistory() override;
     QProgressBar* busyBar() const { return busy_; }
 
 signals:
@@ -78,6 +82,7 @@ private:
     DrawRange shownRange_;
     std::vector<ChartData> shownCharts_;
     DrawRange pendingRange_;
+    bool historyPending_ = false;
 };
 
 }  // namespace n3

@@ -54,6 +54,14 @@ void RangeControls::setLatestDrawNo(int latest) {
     to_->setValue(top);
 }
 
+void RangeControls::followLatestDrawNo(int latest) {
+    const int top = std::max(1, latest);
+    const bool toTheEnd = to_->value() == to_->maximum();
+    from_->setMaximum(top);
+    to_->setMaximum(top);
+    if (toTheEnd) to_->setValue(top);
+}
+
 DrawRange RangeControls::range(const DrawHistory& history) const {
     switch (choice_->currentIndex()) {
     case Last100: return LastDrawsRange(history, 100);

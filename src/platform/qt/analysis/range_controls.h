@@ -20,6 +20,9 @@ public:
 
     // Sets the draw numbers the from/to boxes offer (1..latest).
     void setLatestDrawNo(int latest);
+    // The same for a history that grew or shrank, keeping the choice and
+    // the chosen numbers; a "to" box at the newest draw moves with it.
+    void followLatestDrawNo(int latest);
     // The range chosen, read against the history for the "last N" choices.
     DrawRange range(const DrawHistory& history) const;
 

@@ -1,5 +1,8 @@
 #include "platform/qt/entry/draw_entry_model.h"
 #include "platform/qt/frame/qt_util.h"
+#include "platform/qt/entry/entry_undo_commands.h"
+
+#include <algorithm>
 
 #include <QBrush>
 #include <QColor>
@@ -16,9 +19,16 @@ std::unique_ptr<DrawEntryModel> DrawEntryModel::Open(Database& database) {
     return model;
 }
 
-DrawEntryModel::DrawEntryModel(DrawStore& store) : store_(store) { entry_.setObserver(this); }
+DrawEntryModel::DrawEntryModel(DrawStore& store) : store_(store), undo_(new QUndoStack(this)) {
+    entry_.setObserver(this);
+}
 
-DrawEntryModel::~DrawEntryModel() { entry_.setObserver(nullptr); }
+DrawEntryModel::~DrawEntryModel() {
+    // The steps refer to this model: they go first.
+    delete undo_;
+    undo_ = nullptr;
+    entry_.setObserver(nullptr);
+}
 
 int DrawEntryModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : entry_.rowCount(); }
 
@@ -65,6 +75,8 @@ Qt::ItemFlags DrawEntryModel::flags(const QModelIndex& index) const {
 
 bool DrawEntryModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!index.isValid() || role != Qt::EditRole) return false;
+    const bool digitCell = 当選データ入力::IsEditable(index.column()) && index.row() < entry_.rowCount();
+    const Draw before = digitCell ? entry_.row(index.row()) : Draw{};
     try {
         if (!entry_.SetCellText(index.row(), index.column(), value.toString().toStdString())) return false;
     } catch (const std::exception& e) {
@@ -73,12 +85,18 @@ bool DrawEntryModel::setData(const QModelIndex& index, const QVariant& value, in
         return false;
     }
     emit dataChanged(index, index);
+    const std::size_t position = std::size_t(index.column() - 1);
+    const std::optional<int> after = entry_.row(index.row()).digits[position];
+    if (before.digits[position] != after)
+        undo_->push(new DigitEdit(*this, before.回数, int(position), before.digits[position], after));
     return true;
 }
 
-int DrawEntryModel::addLine(int activeRow) {
+int DrawEntryModel::addLine() {
     try {
-        return entry_.AddLine(activeRow);
+        const int row = entry_.AddLine();
+        undo_->push(new DrawsAddedOrDeleted(*this, {entry_.row(row)}, true));
+        return row;
     } catch (const std::exception& e) {
         refused(e);
         return -1;
@@ -86,8 +104,11 @@ int DrawEntryModel::addLine(int activeRow) {
 }
 
 bool DrawEntryModel::deleteLine(int row) {
+    if (row < 0 || row >= entry_.rowCount()) return true;
+    const Draw gone = entry_.row(row);
     try {
         entry_.DeleteLine(row);
+        undo_->push(new DrawsAddedOrDeleted(*this, {gone}, false));
         return true;
     } catch (const std::exception& e) {
         refused(e);
@@ -96,8 +117,11 @@ bool DrawEntryModel::deleteLine(int row) {
 }
 
 bool DrawEntryModel::deleteLines(int first, int last) {
+    std::vector<Draw> gone;
+    for (int r = std::max(first, 0); r <= std::min(last, entry_.rowCount() - 1); ++r) gone.push_back(entry_.row(r));
     try {
         entry_.DeleteLines(first, last);
+        if (!gone.empty()) undo_->push(new DrawsAddedOrDeleted(*this, std::move(gone), false));
         return true;
     } catch (const std::exception& e) {
         refused(e);
@@ -108,6 +132,44 @@ bool DrawEntryModel::deleteLines(int first, int last) {
 QModelIndex DrawEntryModel::firstWrongCell() const {
     const auto cell = entry_.FindFirstWrongCell();
     return cell ? index(cell->row, cell->column) : QModelIndex();
+}
+
+bool DrawEntryModel::lastRowComplete() const {
+    return entry_.rowCount() > 0 && entry_.row(entry_.rowCount() - 1).complete();
+}
+
+void DrawEntryModel::applyDigit(int drawNo, int position, std::optional<int> value) {
+    try {
+        const int row = entry_.SetDigitOf(drawNo, position, value);
+        if (row < 0) return;
+        const QModelIndex cell = index(row, position + 1);
+        emit dataChanged(cell, cell);
+        emit stepApplied(cell);
+    } catch (const std::exception& e) {
+        refused(e);
+    }
+}
+
+void DrawEntryModel::applyRestore(const std::vector<Draw>& draws) {
+    try {
+        entry_.RestoreDraws(draws);
+        if (draws.empty()) return;
+        const int row = entry_.RowOf(draws.front().回数);
+        emit dataChanged(index(0, 1), index(rowCount() - 1, 当選データ入力::kColumnCount - 1));
+        emit stepApplied(index(row, 1));
+    } catch (const std::exception& e) {
+        refused(e);
+    }
+}
+
+void DrawEntryModel::applyRemove(const std::vector<int>& drawNos) {
+    try {
+        const int first = drawNos.empty() ? -1 : entry_.RowOf(drawNos.front());
+        entry_.RemoveDraws(drawNos);
+        if (rowCount() > 0) emit stepApplied(index(std::clamp(first, 0, rowCount() - 1), 1));
+    } catch (const std::exception& e) {
+        refused(e);
+    }
 }
 
 void DrawEntryModel::RowAboutToBeInserted(int row) { beginInsertRows({}, row, row); }

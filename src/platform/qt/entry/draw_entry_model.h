@@ -4,6 +4,7 @@
 // a write the database refuses is reported through writeRefused and the
 // cell or row stays as stored.
 #include <QAbstractTableModel>
+#include <QUndoStack>
 #include <memory>
 #include <string>
 
@@ -27,9 +28,9 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
-    // 行追加: stores a new draw and shows its row after activeRow (-1: at
-    // the end). Returns the new row, or -1 when the write was refused.
-    int addLine(int activeRow);
+    // 行追加: stores a new draw and shows its row where its number sorts.
+    // Returns the new row, or -1 when the write was refused.
+    int addLine();
     // 行削除: false when the write was refused.
     bool deleteLine(int row);
     // 行削除 of rows first..last in one write: false when refused.
@@ -38,10 +39,22 @@ public:
     QModelIndex firstWrongCell() const;
 
     const 当選データ入力& entry() const { return entry_; }
+    // Every accepted change is a step here (Ctrl+Z / Ctrl+Y).
+    QUndoStack* undoStack() const { return undo_; }
+    // The last row holds all three digits.
+    bool lastRowComplete() const;
+
+    // The undo stack's steps: the same writes, found by draw number and
+    // not recorded again. A refused write is reported as any other.
+    void applyDigit(int drawNo, int position, std::optional<int> value);
+    void applyRestore(const std::vector<Draw>& draws);
+    void applyRemove(const std::vector<int>& drawNos);
 
 signals:
     // A write the database refused, with the message for the user.
     void writeRefused(const QString& message);
+    // An undone or redone step touched this cell: the cursor goes there.
+    void stepApplied(const QModelIndex& cell);
 
 private:
     explicit DrawEntryModel(DrawStore& store);
@@ -54,6 +67,7 @@ private:
     DrawStore& store_;
     StoreDrawWriter writer_{store_};
     当選データ入力 entry_{writer_};
+    QUndoStack* undo_;
 };
 
 }  // namespace n3

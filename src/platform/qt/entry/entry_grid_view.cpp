@@ -10,8 +10,10 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <algorithm>
+#include <optional>
 
 #include "entry/draw_entry.h"
+#include "platform/qt/entry/draw_entry_model.h"
 #include "platform/qt/frame/beep.h"
 
 namespace n3 {
@@ -97,53 +99,95 @@ void EntryGridView::contextMenuEvent(QContextMenuEvent* event) {
 void EntryGridView::goTo(int row, int column) {
     const QModelIndex cell = model()->index(row, column);
     if (!cell.isValid()) return;
+    movingItself_ = true;
     selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
+    movingItself_ = false;
     scrollTo(cell);
 }
 
-bool EntryGridView::moveByKey(int key, Qt::KeyboardModifiers modifiers) {
-    using Entry = 当選データ入力;
-    const QModelIndex at = currentIndex();
-    if (!model() || !at.isValid()) return false;
-    const EntryCell here{at.row(), at.column()};
-    const int rows = model()->rowCount();
+void EntryGridView::setModel(QAbstractItemModel* model) {
+    QTableView::setModel(model);
+    cursor_.Forget();
+    if (!selectionModel()) return;
+    // The cursor put anywhere else (a click, the window after 行追加) ends
+    // what the keys after a typed digit mean.
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+        if (!movingItself_) cursor_.Forget();
+    });
+}
+
+EntryCursor::Grid EntryGridView::gridState() const {
+    EntryCursor::Grid grid;
+    grid.rowCount = model()->rowCount();
+    if (auto* entry = qobject_cast<DrawEntryModel*>(model())) grid.lastRowComplete = entry->lastRowComplete();
+    grid.cellFilled = !currentIndex().data(Qt::EditRole).toString().isEmpty();
+    return grid;
+}
+
+bool EntryGridView::openNextDraw() {
+    auto* entry = qobject_cast<DrawEntryModel*>(model());
+    if (!entry) return false;
+    const int row = entry->addLine();
+    if (row < 0) return false;  // refused and reported
+    goTo(row, 1);
+    cursor_.OpenedNewDraw();
+    return true;
+}
+
+namespace {
+
+std::optional<EntryKey> EntryKeyOf(int key, Qt::KeyboardModifiers modifiers) {
     switch (key) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (modifiers & Qt::ShiftModifier)
-            goTo(std::max(here.row - 1, 0), here.column);
-        else
-            goTo(std::min(here.row + 1, rows - 1), here.column);
-        return true;
-    case Qt::Key_Tab: {
-        const EntryCell next = Entry::NextDigitCell(here, rows);
-        goTo(next.row, next.column);
-        return true;
-    }
-    case Qt::Key_Backtab: {
-        const EntryCell previous = Entry::PreviousDigitCell(here, rows);
-        goTo(previous.row, previous.column);
-        return true;
-    }
-    case Qt::Key_Up: goTo(std::max(here.row - 1, 0), here.column); return true;
-    case Qt::Key_Down: goTo(std::min(here.row + 1, rows - 1), here.column); return true;
-    case Qt::Key_Left: goTo(here.row, std::max(here.column - 1, 0)); return true;
-    case Qt::Key_Right: goTo(here.row, std::min(here.column + 1, Entry::kColumnCount - 1)); return true;
-    default: return false;
+    case Qt::Key_Enter: return (modifiers & Qt::ShiftModifier) ? EntryKey::ShiftEnter : EntryKey::Enter;
+    case Qt::Key_Tab: return EntryKey::Tab;
+    case Qt::Key_Backtab: return EntryKey::Backtab;
+    case Qt::Key_Up: return EntryKey::Up;
+    case Qt::Key_Down: return EntryKey::Down;
+    case Qt::Key_Left: return EntryKey::Left;
+    case Qt::Key_Right: return EntryKey::Right;
+    default: return std::nullopt;
     }
 }
 
+}  // namespace
+
+bool EntryGridView::moveByKey(int key, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex at = currentIndex();
+    if (!model() || !at.isValid()) return false;
+    const std::optional<EntryKey> entryKey = EntryKeyOf(key, modifiers);
+    if (!entryKey) return false;
+    const EntryStep step = cursor_.Key(*entryKey, {at.row(), at.column()}, gridState());
+    switch (step.kind) {
+    case EntryStep::MoveTo: goTo(step.cell.row, step.cell.column); return true;
+    case EntryStep::Stay: return true;
+    case EntryStep::NewDraw: openNextDraw(); return true;
+    case EntryStep::LeaveGrid: return false;
+    }
+    return false;
+}
+
 void EntryGridView::typeText(const QString& text) {
-    const QModelIndex cell = currentIndex();
     const DigitInput input = 当選データ入力::ParseDigitInput(text.toStdString());
-    if (!(model()->flags(cell) & Qt::ItemIsEditable) || !input.accepted || !input.value) {
+    if (!(model()->flags(currentIndex()) & Qt::ItemIsEditable) || !input.accepted || !input.value) {
         Beep();
         return;
     }
+    switch (cursor_.Digit(gridState())) {
+    case DigitStep::Refuse: Beep(); return;
+    case DigitStep::NewDrawThenStore:
+        if (!openNextDraw()) return;
+        break;
+    case DigitStep::Store: break;
+    }
+    const QModelIndex cell = currentIndex();
     // A refused write has been reported by the model: the cursor stays.
-    if (!model()->setData(cell, text)) return;
-    const EntryCell next = 当選データ入力::NextDigitCell({cell.row(), cell.column()}, model()->rowCount());
-    goTo(next.row, next.column);
+    if (!model()->setData(cell, text)) {
+        cursor_.Forget();
+        return;
+    }
+    const EntryStep step = cursor_.Stored({cell.row(), cell.column()}, model()->rowCount());
+    if (step.kind == EntryStep::MoveTo) goTo(step.cell.row, step.cell.column);
 }
 
 void EntryGridView::clearSelectedDigits() {
@@ -172,6 +216,13 @@ void EntryGridView::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    // The arrows without Shift (Shift extends the selection as usual).
+    if (modifiers == Qt::NoModifier &&
+        (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right)) {
+        moveByKey(key, modifiers);
+        event->accept();
+        return;
+    }
     const QString text = event->text();
     if ((modifiers & ~Qt::ShiftModifier) == Qt::NoModifier && !text.isEmpty() && text.at(0).isPrint()) {
         typeText(text);
@@ -194,15 +245,9 @@ void EntryGridView::inputMethodEvent(QInputMethodEvent* event) {
 // Tab moves along the digit cells; at the grid's last digit cell (Shift+Tab:
 // its first) the focus leaves the grid for the window's buttons.
 bool EntryGridView::focusNextPrevChild(bool next) {
-    const QModelIndex at = currentIndex();
-    if (state() != EditingState && model() && at.isValid()) {
-        const bool atEnd = next ? at.row() == model()->rowCount() - 1 && at.column() == 当選データ入力::kColumnCount - 1
-                                : at.row() == 0 && at.column() <= 1;
-        if (!atEnd) {
-            moveByKey(next ? Qt::Key_Tab : Qt::Key_Backtab, Qt::NoModifier);
-            return true;
-        }
-    }
+    if (state() != EditingState && model() && currentIndex().isValid() &&
+        moveByKey(next ? Qt::Key_Tab : Qt::Key_Backtab, Qt::NoModifier))
+        return true;
     return QWidget::focusNextPrevChild(next);
 }
 

@@ -9,10 +9,14 @@
 // Typing works as in a spreadsheet: a digit typed on a digit cell is
 // stored at once and the cursor moves on to the next digit cell, so a draw
 // is three keys; Delete and BackSpace empty the selected digit cells;
-// Enter moves down, Tab and Shift+Tab move along the digit cells and leave
-// the grid at its last (first) one. Any other character is refused with a
-// beep. F2 or a double-click still opens the cell's editor.
+// Enter moves down, Tab and Shift+Tab move along the digit cells. Where the
+// cursor goes after a digit, and what Enter, Tab and ↓ do right after that
+// or on the last row, follows EntryCursor (entry/entry_cursor.h). Any
+// other character is refused with a beep. F2 or a double-click still opens
+// the cell's editor.
 #include <QTableView>
+
+#include "entry/entry_cursor.h"
 
 namespace n3 {
 
@@ -36,6 +40,7 @@ public:
     // Moves the cursor as the key does when no editor is open; the editor
     // calls it after storing its text. False when the key is not a move.
     bool moveByKey(int key, Qt::KeyboardModifiers modifiers);
+    void setModel(QAbstractItemModel* model) override;
 
 signals:
     // A right-click at globalPos on `row` (-1: below the rows);
@@ -55,6 +60,13 @@ private:
     // A typed text on the current cell: stored and moved on, or refused.
     void typeText(const QString& text);
     void clearSelectedDigits();
+    EntryCursor::Grid gridState() const;
+    // The next draw, stored at the end without a question; the cursor on
+    // its 第1数字. False when the write was refused.
+    bool openNextDraw();
+
+    EntryCursor cursor_;
+    bool movingItself_ = false;
 };
 
 }  // namespace n3

@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "entry/draw_entry.h"
@@ -93,6 +94,22 @@ void EntryWindow::BuildMenu() {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
     }
+    // Undo and redo of the window's changes; the model's stack is attached
+    // once the grid is loaded.
+    mnuEdit_->addSeparator();
+    mnuUndo_ = mnuEdit_->addAction(QStringLiteral("元に戻す"));
+    mnuUndo_->setObjectName(QStringLiteral("mnuUndo"));
+    mnuUndo_->setShortcut(QKeySequence::Undo);
+    mnuRedo_ = mnuEdit_->addAction(QStringLiteral("やり直し"));
+    mnuRedo_->setObjectName(QStringLiteral("mnuRedo"));
+    mnuRedo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    for (QAction* action : {mnuUndo_, mnuRedo_}) {
+        action->setEnabled(false);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+    }
+    connect(mnuUndo_, &QAction::triggered, this, &EntryWindow::Undo);
+    connect(mnuRedo_, &QAction::triggered, this, &EntryWindow::Redo);
     connect(mnuAddLine_, &QAction::triggered, this, &EntryWindow::AddLine);
     connect(mnuDelLine_, &QAction::triggered, this, &EntryWindow::DelLine);
 }
@@ -115,6 +132,14 @@ void EntryWindow::load() {
             connect(model_, &QAbstractItemModel::dataChanged, this, &EntryWindow::historyEdited);
             connect(model_, &QAbstractItemModel::rowsInserted, this, &EntryWindow::historyEdited);
             connect(model_, &QAbstractItemModel::rowsRemoved, this, &EntryWindow::historyEdited);
+            connect(model_, &DrawEntryModel::stepApplied, this, [this](const QModelIndex& cell) {
+                if (!cell.isValid()) return;
+                fpSpread1_->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
+                fpSpread1_->scrollTo(cell);
+            });
+            QUndoStack* steps = model_->undoStack();
+            connect(steps, &QUndoStack::canUndoChanged, mnuUndo_, &QAction::setEnabled);
+            connect(steps, &QUndoStack::canRedoChanged, mnuRedo_, &QAction::setEnabled);
             SetUpGrid();
         }
     }
@@ -147,8 +172,7 @@ void EntryWindow::AddLine() {
     if (!model_) return;
     fpSpread1_->finishEditing();
     if (!AskYesNo(this, Entry::kAddLineQuestion)) return;
-    const QModelIndex active = fpSpread1_->currentIndex();
-    const int row = model_->addLine(active.isValid() ? active.row() : -1);
+    const int row = model_->addLine();
     if (row < 0) return;
     // The new draw is typed from its 第1数字.
     const QModelIndex cell = model_->index(row, 1);
@@ -180,6 +204,47 @@ void EntryWindow::DelLine() {
     fpSpread1_->setFocus();
 }
 
+void EntryWindow::Undo() {
+    if (!model_) return;
+    fpSpread1_->finishEditing();
+    model_->undoStack()->undo();
+    fpSpread1_->setFocus();
+}
+
+void EntryWindow::Redo() {
+    if (!model_) return;
+    fpSpread1_->finishEditing();
+    model_->undoStack()->redo();
+    fpSpread1_->setFocus();
+}
+
+bool EntryWindow::KeepEditingHalfTypedRow() {
+    if (!model_ || host().ending()) return false;
+    fpSpread1_->finishEditing();
+    const auto half = model_->entry().FindFirstIncompleteRow();
+    if (!half) return false;
+    const int drawNo = model_->entry().row(half->row).回数;
+    if (!AskYesNo(this, Entry::IncompleteRowQuestion(drawNo))) return false;
+    const QModelIndex cell = model_->index(half->row, half->column);
+    fpSpread1_->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
+    fpSpread1_->scrollTo(cell);
+    fpSpread1_->setFocus();
+    return true;
+}
+
+bool EntryWindow::holdsHistory() const {
+    if (!model_ || !fpSpread1_->currentIndex().isValid()) return false;
+    const Draw& d = model_->entry().row(fpSpread1_->currentIndex().row());
+    int filled = 0;
+    for (const auto& digit : d.digits) filled += digit.has_value();
+    return filled == 1 || filled == 2;
+}
+
+bool EntryWindow::queryUnload() {
+    if (closingChecked_) return true;
+    return !KeepEditingHalfTypedRow();
+}
+
 void EntryWindow::CloseAndCheck() {
     if (model_) {
         fpSpread1_->finishEditing();
@@ -191,8 +256,11 @@ void EntryWindow::CloseAndCheck() {
             fpSpread1_->setFocus();
             return;
         }
+        if (KeepEditingHalfTypedRow()) return;
     }
+    closingChecked_ = true;  // asked once: the frame's close does not ask again
     CloseFrame();
+    closingChecked_ = false;
 }
 
 // Inside the main window the frame closes, and with it this window.

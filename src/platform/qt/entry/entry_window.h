@@ -40,6 +40,16 @@ public:
     void AddLine();
     void DelLine();
     void CloseAndCheck();
+    // Ctrl+Z and Ctrl+Y: the last change undone or done again, in the
+    // database as on screen.
+    void Undo();
+    void Redo();
+    QAction* mnuUndo() const { return mnuUndo_; }
+    QAction* mnuRedo() const { return mnuRedo_; }
+    // A row left with one or two digits: asks whether to keep editing.
+    bool queryUnload() override;
+    // While the row under the cursor has one or two digits.
+    bool holdsHistory() const override;
 
 signals:
     // A draw was stored, changed or deleted.
@@ -55,6 +65,9 @@ private:
     void ShowRowMenu(const QPoint& globalPos, int row, bool wholeRow);
     void ShowWriteRefused(const QString& message);
     void CloseFrame();
+    // True when the user chose to go on typing the half-typed row (the
+    // cursor is then on its first empty digit).
+    bool KeepEditingHalfTypedRow();
 
     DrawEntryModel* model_ = nullptr;  // a child of the window once loaded
     EntryGridView* fpSpread1_ = nullptr;
@@ -63,6 +76,9 @@ private:
     QMenu* mnuEdit_ = nullptr;
     QAction* mnuAddLine_ = nullptr;
     QAction* mnuDelLine_ = nullptr;
+    QAction* mnuUndo_ = nullptr;
+    QAction* mnuRedo_ = nullptr;
+    bool closingChecked_ = false;
 };
 
 // The factory for the main window: 当選データ入力, not yet loaded.

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QSize>
 #include <QWidget>
+#include <memory>
 #include <string>
 
 #include "core/window_content.h"
@@ -30,6 +31,13 @@ public:
     virtual OptionFlags optionFlags() const = 0;
     // Let pending window messages run once.
     virtual void yieldOnce() = 0;
+    // The program is ending: windows close without asking.
+    virtual bool ending() const { return false; }
+    // The snapshot shared, for work that runs on while a newer one
+    // replaces it. The default shares the one snapshot() returns.
+    virtual std::shared_ptr<const HistorySnapshot> sharedSnapshot() const {
+        return std::shared_ptr<const HistorySnapshot>(std::shared_ptr<const HistorySnapshot>(), &snapshot());
+    }
 };
 
 // Twips (1/1440 inch) to pixels at the screen's logical DPI.
@@ -60,6 +68,14 @@ public:
 
     // Unloads without asking, for the end of the program.
     void forceUnload();
+    // The history changed (draws typed, an import, a reload): the host's
+    // snapshot is new. A window computes its content again, keeping its
+    // scroll position, selection and range. Nothing by default.
+    virtual void followHistory() {}
+    // True while the window is in the middle of a change the others should
+    // not see yet (a draw typed up to its second digit); the host follows
+    // the history again once the change is whole or the window closes.
+    virtual bool holdsHistory() const { return false; }
 
 signals:
     void unloaded();

@@ -88,10 +88,8 @@ void ImportHistoryCsv(HistoryCommandHost& host) {
                          .arg(QString::number(counts.added + counts.replaced + counts.unchanged),
                               Q(ImportSummaryText(outcome))),
                      QStringLiteral("CSVファイルから取り込み"), dialogs::Icon::Information);
-    const auto answer = dialogs::Message(
-        host.dialogParent(), QStringLiteral("分析結果に反映するには再読み込みが必要です。今すぐ再読み込みしますか？"),
-        QStringLiteral("データ再読み込み"), dialogs::Icon::Warning, dialogs::Buttons::YesNo);
-    if (answer == dialogs::Result::Yes) ReloadHistory(host);
+    // Every open window follows the new history; none closes.
+    host.reload();
 }
 
 void ExportHistoryCsv(HistoryCommandHost& host) {

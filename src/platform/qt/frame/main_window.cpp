@@ -77,14 +77,9 @@ bool MainWindow::startUp() {
         dialogs::Message(this, QString::fromStdString(e.what()), Q(kMessageTitle), dialogs::Icon::Critical);
         return false;
     }
-    database_->setChangeListener([this](DataChange) {
+    database_->setChangeListener([this](DataChange what) {
         emit databaseChanged();
-        // Writes come in bursts (a row's three digits, an import's rows):
-        // the snapshot is rebuilt once, when the burst is over.
-        if (!snapshotPending_) {
-            snapshotPending_ = true;
-            QTimer::singleShot(0, this, &MainWindow::followDatabase);
-        }
+        if (what != DataChange::Tickets) refreshHistory();
     });
     OfferBundledHistory(this, *database_, bundledDataFolder_);
     return loadSnapshot();
@@ -96,7 +91,7 @@ bool MainWindow::loadSnapshot() {
     BeginWait();
     yieldOnce();
     try {
-        snapshot_ = database_->ReadSnapshot();
+        snapshot_ = std::make_shared<const HistorySnapshot>(database_->ReadSnapshot());
     } catch (const StoreError& e) {
         EndWait();
         dialogs::Message(this, QString::fromStdString(e.what()), Q(kMessageTitle), dialogs::Icon::Critical);
@@ -113,11 +108,32 @@ bool MainWindow::loadSnapshot() {
     return true;
 }
 
+// Writes come in bursts (a row's three digits, an import's rows): the
+// snapshot is rebuilt once, when the burst is over.
+void MainWindow::refreshHistory() {
+    if (snapshotPending_) return;
+    snapshotPending_ = true;
+    QTimer::singleShot(0, this, &MainWindow::followDatabase);
+}
+
 void MainWindow::followDatabase() {
+    // A reload in between has read the history already.
+    if (!snapshotPending_) return;
     snapshotPending_ = false;
     if (!database_ || ending_) return;
+    // A draw typed up to its second digit is not news yet: the windows
+    // follow once its row is complete or the entry window closes.
+    for (const auto& [windowClass, frame] : children_) {
+        auto* sub = qobject_cast<QMdiSubWindow*>(frame.data());
+        auto* open = sub ? qobject_cast<ChildWindow*>(sub->widget()) : nullptr;
+        if (open && open->holdsHistory()) {
+            historyHeld_ = true;
+            return;
+        }
+    }
+    historyHeld_ = false;
     try {
-        snapshot_ = database_->ReadSnapshot();
+        snapshot_ = std::make_shared<const HistorySnapshot>(database_->ReadSnapshot());
     } catch (const std::exception&) {
         // A history the strict read refuses (a digit being mended in the
         // entry window) keeps the last good snapshot.
@@ -272,6 +288,8 @@ void MainWindow::ShowChild(std::string_view windowClassUtf8) {
     }
     ChildWindow* window = create(windowClass);
     if (!window) return;
+    // Every window follows the history while it is open.
+    connect(this, &MainWindow::historyChanged, window, &ChildWindow::followHistory);
 
     auto* sub = new QMdiSubWindow;
     sub->setWidget(window);
@@ -283,6 +301,7 @@ void MainWindow::ShowChild(std::string_view windowClassUtf8) {
     children_[windowClass] = sub;
     connect(window, &ChildWindow::unloaded, this, [this, windowClass, sub] {
         if (subWindow(windowClass) == sub) children_.erase(windowClass);
+        if (historyHeld_) refreshHistory();
         emit childrenChanged();
     });
     // By the time `destroyed` arrives the frame is no longer a QMdiSubWindow,
@@ -417,10 +436,8 @@ void MainWindow::onFocusWindowChanged(QWindow* now) {
 // --------------------------------------------------------------- reload
 
 bool MainWindow::reload() {
-    closeAllChildren();
-    if (!loadSnapshot()) return false;
-    trigger(QStringLiteral("mnuYoso"));
-    return true;
+    snapshotPending_ = false;  // read now: nothing left to follow
+    return loadSnapshot();
 }
 
 // ------------------------------------------------------------------ end

@@ -39,10 +39,16 @@ public:
 
     MainFrm& frm() { return frm_; }
     一発ズバリン& prediction() { return prediction_; }
-    // Closes every child (each unloads), takes a new snapshot of the
-    // history and opens the prediction as at start-up. False (with a
-    // message, the old snapshot kept) when the database cannot be read.
+    // Takes a new snapshot of the history; every open window follows it
+    // (historyChanged) and none closes. False (with a message, the old
+    // snapshot kept) when the database cannot be read.
     bool reload() override;
+    // The one way in for every change of the draws or results: the entry
+    // window's rows, an import, the updater. The snapshot is rebuilt once
+    // for all the changes made before control returns to the event loop,
+    // then historyChanged() tells every window. The database's change
+    // listener calls it after each committed write.
+    void refreshHistory();
     // Closes every child window; each runs its own unload.
     void closeAllChildren();
     QMdiArea* mdiArea() const { return mdi_; }
@@ -66,7 +72,9 @@ public:
     // ChildHost
     void setPropEnd(bool value) override { frm_.setPropEnd(value); }
     bool propEnd() const override { return frm_.propEnd(); }
-    const HistorySnapshot& snapshot() const override { return snapshot_; }
+    const HistorySnapshot& snapshot() const override { return *snapshot_; }
+    std::shared_ptr<const HistorySnapshot> sharedSnapshot() const override { return snapshot_; }
+    bool ending() const override { return ending_; }
     Database& database() override { return *database_; }
     OptionFlags optionFlags() const override { return prediction_.optionFlags(); }
     void yieldOnce() override;
@@ -127,7 +135,9 @@ private:
     std::string databasePath_;
     std::unique_ptr<Database> database_;  // opened once, at start-up
     std::string bundledDataFolder_;
-    HistorySnapshot snapshot_;
+    // Replaced whole, never changed in place: work on a worker thread keeps
+    // the one it started with.
+    std::shared_ptr<const HistorySnapshot> snapshot_ = std::make_shared<const HistorySnapshot>();
     Settings settings_;  // read once at start-up, written on each change and at the end
     MainFrm frm_;
     一発ズバリン prediction_;  // lives for the whole run; its flags are in settings_
@@ -144,6 +154,7 @@ private:
     bool shownOnce_ = false;
     bool ending_ = false;
     bool snapshotPending_ = false;
+    bool historyHeld_ = false;  // a change waits for a window that holds it
 };
 
 }  // namespace n3

@@ -10,6 +10,9 @@
 
 #include "platform/qt/grid/grid_font.h"
 #include "platform/qt/grid/grid_view.h"
+#include "platform/qt/grid/grid_view_state.h"
+#include <QScrollBar>
+#include <vector>
 #include "platform/qt/prediction/prediction_option_panel.h"
 #include "platform/qt/print/print_document_builders.h"
 #include "platform/qt/print/print_preview.h"
@@ -127,6 +130,19 @@ void PredictionWindow::BuildPrediction() {
     const HistorySnapshot& snap = host().snapshot();
     prediction_.BuildPrediction(snap.history, snap.stats.LatestDrawNo);
     ShowGrids();
+}
+
+// The prediction takes milliseconds even over the whole history: it is
+// built again at once, with the window scrolled where it was.
+void PredictionWindow::followHistory() {
+    const int vertical = scroll_->verticalScrollBar()->value();
+    const int horizontal = scroll_->horizontalScrollBar()->value();
+    std::vector<GridViewState> views;
+    for (GridView* view : grids_) views.push_back(GridViewState::Of(*view));
+    BuildPrediction();
+    for (std::size_t i = 0; i < grids_.size(); ++i) views[i].restore(*grids_[i]);
+    scroll_->verticalScrollBar()->setValue(vertical);
+    scroll_->horizontalScrollBar()->setValue(horizontal);
 }
 
 void PredictionWindow::onOptionClicked(int index, bool reflect) {

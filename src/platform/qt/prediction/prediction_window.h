@@ -34,6 +34,8 @@ public:
     // The load: pointer, yield, propEnd False, the flags into the panel,
     // then the prediction.
     void load() override;
+    // A new history: the prediction is built again over it.
+    void followHistory() override;
 
     GridView* fpSpread1(int index) const { return grids_[std::size_t(index)]; }
     QRadioButton* optReflect(int index) const;           // Opt反映する(index)
