@@ -6,6 +6,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QStringList>
+#include <QUndoStack>
 #include <memory>
 
 #include "core/startup_statistics.h"
@@ -90,11 +91,13 @@ TEST(ModelRules, DrawEntryModelThroughAddEditAndDelete) {
     const auto model = DrawEntryModel::Open(*db);
     const auto checker = Checker(model.get());
     ASSERT_EQ(model->rowCount(), 40);
-    const int added = model->addLine(model->rowCount() - 1);
+    const int added = model->addLine();
     ASSERT_GE(added, 0);
     EXPECT_TRUE(model->setData(model->index(added, 1), QStringLiteral("4")));
     EXPECT_TRUE(model->setData(model->index(6, 2), QStringLiteral("8")));  // the draw whose second digit was empty
-    EXPECT_GE(model->addLine(3), 0);
+    EXPECT_GE(model->addLine(), 0);
+    model->undoStack()->undo();  // the added row goes, and comes back
+    model->undoStack()->redo();
     EXPECT_TRUE(model->deleteLine(0));
     EXPECT_TRUE(model->deleteLines(2, 5));
     EXPECT_EQ(model->rowCount(), 37);
