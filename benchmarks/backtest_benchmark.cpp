@@ -73,7 +73,7 @@ void WindowContent(benchmark::State& state) {
     if (!Loaded(state, h)) return;
     const auto stats = n3::LoadStartupStatistics(h);
     const n3::ResultHistory results;
-    for (auto _ : state) benchmark::DoNotOptimize(n3::予想の検証::Content(n3::WindowInput{h, stats, results, {}, {}}));
+    for (auto _ : state) benchmark::DoNotOptimize(n3::予想の検証::Content(n3::WindowInput{h, stats, results, {}, {}, std::nullopt}));
     state.SetLabel(Name(int(state.range(0))));
 }
 BENCHMARK(WindowContent)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

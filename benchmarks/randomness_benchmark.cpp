@@ -32,7 +32,7 @@ void RandomnessWindowContent(benchmark::State& state) {
     const auto stats = n3::LoadStartupStatistics(LongHistory());
     const n3::ResultHistory results;
     for (auto _ : state)
-        benchmark::DoNotOptimize(n3::乱数性の検定::Content(n3::WindowInput{LongHistory(), stats, results, {}, {}}));
+        benchmark::DoNotOptimize(n3::乱数性の検定::Content(n3::WindowInput{LongHistory(), stats, results, {}, {}, std::nullopt}));
 }
 BENCHMARK(RandomnessWindowContent)->Unit(benchmark::kMillisecond);
 

@@ -3,7 +3,7 @@
 # only those that are missing.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-charts-dev qt6-translations-l10n
-          libsqlite3-dev sqlite3 libboost-math-dev libgtest-dev libbenchmark-dev
+          libsqlite3-dev sqlite3 libboost-math-dev libcurl4-openssl-dev libgtest-dev libbenchmark-dev
           clang clang-format libclang-rt-14-dev xvfb xauth fonts-ipafont-gothic poppler-utils
           desktop-file-utils appstream file dpkg-dev)
 missing=()

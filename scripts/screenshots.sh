@@ -32,4 +32,13 @@ shot --db "$work/empty.db" --size 1400x820 --out docs/main-window.png --answer-f
 "$bin/numbers3zubarin-cli" --db "$work/bundled.db" import-bundled 2>/dev/null
 rm -f "$work/s.ini"
 shot --db "$work/bundled.db" --size 930x535 --out docs/当選結果一覧.png 当選結果一覧
-echo "docs/: ${#windows[@]} windows, main-window.png and 当選結果一覧.png"
+# 数字検索 on 919 over the whole shipped history, and the next-draw card with the shipped results.
+rm -f "$work/s.ini"
+shot --db "$work/bundled.db" --size 1000x800 --out "$work/full.png" --number 919 数字検索
+convert "$work/full.png" -crop 1000x800+0+18 +repage -fuzz 2% -trim +repage docs/数字検索.png
+rm -f "$work/s.ini"
+shot --db "$work/bundled.db" --size 1000x800 --out "$work/full.png" 次回の抽せん
+convert "$work/full.png" -crop 1000x800+0+18 +repage -fuzz 2% -trim +repage docs/次回の抽せん.png
+# The draw update: its progress dialog and summary.
+scripts/update_screenshots.sh "$build"
+echo "docs/: ${#windows[@]} windows, main-window.png, 当選結果一覧.png, 数字検索.png, 次回の抽せん.png and the update"

@@ -2,10 +2,12 @@
 // without a screen. numbers3zubarin-cli's `print` command runs it, so that
 // the command-line tool itself stays free of Qt.
 //   numbers3zubarin-print [--db FILE] WINDOW --pdf FILE [--settings FILE] [--landscape] [--from N] [--to N]
+//                         [--number NNN]
 #include <QApplication>
 #include <cstdio>
 #include <iostream>
 
+#include "analysis/number_lookup.h"
 #include "app/cli/cli_arguments.h"
 #include "platform/qt/print/print_job.h"
 #include "platform/qt/print/print_window_document.h"
@@ -19,7 +21,7 @@ namespace {
 int Usage(const std::string& reason) {
     if (!reason.empty()) std::cerr << reason << '\n';
     std::cerr << "usage: numbers3zubarin-print [--db FILE] WINDOW --pdf FILE [--settings FILE] [--landscape] "
-                 "[--from N] [--to N]\n";
+                 "[--from N] [--to N] [--number NNN]\n";
     return cli::kUsageError;
 }
 
@@ -31,6 +33,10 @@ int Run(const cli::Arguments& args) {
     request.settingsPath = args.settings;
     request.range.from = int(args.number("from", 1, kMaxDrawNo).value_or(0));
     request.range.to = int(args.number("to", 1, kMaxDrawNo).value_or(0));
+    if (const auto number = args.option("number")) {
+        request.number = ParseNumberText(*number);
+        if (!request.number) return Usage("--number には 000～999 の3桁の数字を指定してください。");
+    }
     const HistorySnapshot snapshot = LoadHistorySnapshot(args.db.empty() ? DefaultDatabasePath() : args.db);
     std::string warning;
     const auto doc = BuildWindowDocument(request, snapshot, warning);

@@ -3,6 +3,7 @@
 //   numbers3zubarin-screenshot --db FILE --out FILE.png [--settings FILE] [--size WxH]
 //                              [--answer-file FILE] [--charts] [--keys "KEY ..."] [WINDOW | mnuCOMMAND ...]
 // --charts turns the opened analysis windows to their "グラフ" tab.
+// --number NNN enters NNN into the number box of the opened windows that have one.
 // With no WINDOW the program starts as usual (the prediction opens).
 // --keys types into the active window once the windows are open: "^A" is
 // Ctrl+A, "Tab", "Enter", "Delete" those keys, anything else its characters.
@@ -19,6 +20,7 @@
 #include "platform/qt/frame/help_window.h"
 #include "platform/qt/grid/legend.h"
 #include "platform/qt/frame/main_window.h"
+#include "platform/qt/analysis/number_boxes.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -28,6 +30,7 @@ int main(int argc, char** argv) {
     QSize size(1280, 860);
     QStringList windows, keys;
     bool charts = false;
+    QString number;
     const QStringList args = QApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--db") && i + 1 < args.size())
@@ -45,6 +48,8 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "[%s] %s\n", qPrintable(r.title), qPrintable(r.text));
                 return r.buttons == n3::dialogs::Buttons::YesNo ? n3::dialogs::Result::Yes : n3::dialogs::Result::Ok;
             });
+        } else if (args[i] == QLatin1String("--number") && i + 1 < args.size()) {
+            number = args[++i];
         } else if (args[i] == QLatin1String("--charts")) {
             charts = true;
         } else if (args[i] == QLatin1String("--keys") && i + 1 < args.size()) {
@@ -76,6 +81,8 @@ int main(int argc, char** argv) {
                     window.ShowChild(name.toStdString());
             }
         }
+        if (!number.isEmpty())
+            for (n3::NumberBox* box : window.findChildren<n3::NumberBox*>()) box->choose(number);
         if (charts)
             for (QTabWidget* views : window.findChildren<QTabWidget*>(QStringLiteral("views")))
                 views->setCurrentIndex(1);

@@ -1,6 +1,7 @@
 #pragma once
 // What a window built through the analysis frame reads, and what it shows.
 #include <any>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,19 @@ struct WindowInput {
     const ResultHistory& results;
     OptionFlags optionFlags{};
     DrawRange range;
+    std::optional<int> number;  // the number box of windows that have one
+};
+
+// A table the frame shows in a tab of its own, sortable by any column:
+// each cell's text and the key it sorts by.
+struct TableCell {
+    std::string text;
+    double key = 0;
+};
+struct SortableTable {
+    std::string caption;
+    std::vector<std::string> headers;
+    std::vector<std::vector<TableCell>> rows;
 };
 
 struct WindowContent {
@@ -35,11 +49,12 @@ struct WindowContent {
     // What the window computed beyond its grid and charts (a report such as
     // the backtest's figures), for whoever writes it out; empty for none.
     std::any details;
+    std::optional<SortableTable> table;
 };
 
 // What a window of the analysis frame reads from the snapshot.
 inline WindowInput InputOf(const HistorySnapshot& snapshot, const OptionFlags& flags = {}, DrawRange range = {}) {
-    return WindowInput{snapshot.history, snapshot.stats, snapshot.results, flags, range};
+    return WindowInput{snapshot.history, snapshot.stats, snapshot.results, flags, range, std::nullopt};
 }
 
 }  // namespace n3

@@ -40,6 +40,17 @@ std::vector<MenuItem> TableItems(std::string_view top) {
     return items;
 }
 
+// 一発ズバリン予想: the prediction window itself, then the table's rows
+// that sit in this menu; with none of them, the prediction straight on the bar.
+MenuItem PredictionMenu() {
+    std::vector<MenuItem> rows = TableItems(kPredictionMenu);
+    if (rows.empty()) return Item("mnuYoso", "一発ズバリン予想(&D)", Command::Predict, std::string(windows::kPrediction));
+    std::vector<MenuItem> items = {
+        Item("mnuYoso", "一発ズバリン予想(&Y)", Command::Predict, std::string(windows::kPrediction))};
+    for (MenuItem& item : rows) items.push_back(std::move(item));
+    return Menu(std::string(kPredictionMenu), "一発ズバリン予想(&D)", std::move(items));
+}
+
 std::vector<MenuItem> BuildMenuTree() {
     MenuItem maintenance = Item("mnuMasterMente", "当選データ保守(&D)", Command::MasterMaintenance);
     maintenance.visible = false;  // has no command behind it
@@ -49,6 +60,8 @@ std::vector<MenuItem> BuildMenuTree() {
     for (MenuItem& item : TableItems(kDataMenu)) data.push_back(std::move(item));
     data.push_back(Item("mnuTickets", "購入記録(&T)", Command::Tickets, std::string(windows::kTickets)));
     for (MenuItem item : {
+             Item("mnuFetchLatest", "最新の当選データを取得(&U)", Command::FetchLatest),
+             Item("mnuCheckAtStart", "起動時に最新データを確認する(&K)", Command::CheckAtStart),
              Item("mnuImportCsv", "CSVファイルから取り込み(&O)...", Command::ImportCsv),
              Item("mnuExportCsv", "CSVファイルへ書き出し(&S)...", Command::ExportCsv),
              Item("mnuReload", "データ再読み込み(&R)", Command::Reload),
@@ -58,7 +71,7 @@ std::vector<MenuItem> BuildMenuTree() {
 
     std::vector<MenuItem> tree = {
         Item("mnuEnd", "終了(&X)", Command::End),
-        Item("mnuYoso", "一発ズバリン予想(&D)", Command::Predict, std::string(windows::kPrediction)),
+        PredictionMenu(),
         Menu(std::string(kAnalysisMenu), "データ分析(&S)", TableItems(kAnalysisMenu)),
     };
     if (std::vector<MenuItem> verify = TableItems(kVerifyMenu); !verify.empty())

@@ -39,6 +39,8 @@ enum class Command {
     HelpFile,
     About,
     Tickets,
+    FetchLatest,
+    CheckAtStart,
 };
 
 struct MenuItem {
@@ -54,6 +56,7 @@ struct MenuItem {
 // The top-level menus that window-table rows name as their place.
 inline constexpr std::string_view kAnalysisMenu = "mnuMain";
 inline constexpr std::string_view kVerifyMenu = "mnuVerify";
+inline constexpr std::string_view kPredictionMenu = "mnuPredict";
 inline constexpr std::string_view kDataMenu = "mnuHosyu";
 
 // The whole menu bar, in order.

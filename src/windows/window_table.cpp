@@ -15,7 +15,9 @@
 #include "analysis/last_digit_runs.h"
 #include "analysis/last_digit_trend.h"
 #include "analysis/pull.h"
+#include "analysis/number_lookup_window.h"
 #include "lab/backtest_window.h"
+#include "lab/next_draw_window.h"
 #include "lab/randomness_window.h"
 #include "analysis/result_list.h"
 
@@ -100,6 +102,14 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          {"mnuMain", "", "", "mnuLastCharRenzoku", "下一桁連続出現回数分析"}, 13935, 7370,
          "過去の当選番号の下一桁数字が何回続けて出現しているか分析します", None, "", kNoSwatch,
          true, V, 2, false, false, &下一桁連続出現回数分析::Build},
+        {"数字検索", "数字検索",
+         {"mnuMain", "", "", "mnuNumberSearch", "数字検索(&N)"}, 13200, 8400,
+         "番号を入れると、その番号がストレート・ボックス・ミニで何回、いつ出たかを調べます", None, "", kNoSwatch,
+         true, V, 0, false, false, nullptr, &数字検索::Content, nullptr, true, false, true},
+        {"次回の抽せん", "次回の抽せん",
+         {"mnuPredict", "", "", "mnuNextDraw", "次回の抽せん(&N)"}, 13200, 9000,
+         "次の回の抽せん日、各予想方法の予想とその検証、券の種類ごとの当たる確率と平均の払戻を示します", None, "", kNoSwatch,
+         true, V, 0, false, false, nullptr, &次回の抽せん::Content, nullptr, false, true, false, true},
         {"予想の検証", "予想の検証",
          {"mnuVerify", "", "", "mnuBacktest", "予想の検証(&B)"}, 14400, 7800,
          "予想の方法ごとに、過去の各回をその回より前のデータだけで予想し、当たった回数を偶然と比べます", None, "", kNoSwatch,

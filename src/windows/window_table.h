@@ -47,6 +47,8 @@ struct AnalysisWindowInfo {
     ChartsFunction charts = nullptr;
     bool hasRangeControls = false;  // the window offers a range of target draws
     bool usesOptionFlags = false;   // the window reads the prediction's option flags
+    bool numberBox = false;         // a box for a number (000..999) that the content reads
+    bool ticketBox = false;         // a number, a ticket kind and "購入記録に追加"
 };
 
 const std::vector<AnalysisWindowInfo>& AnalysisWindowTable();

@@ -103,7 +103,13 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption) {
         }
     };
     walk(analysis);
-    EXPECT_EQ(count, 17);
+    EXPECT_EQ(count, 18);  // the seventeen analyses and 数字検索
+    // 一発ズバリン予想 opens the prediction and offers 次回の抽せん.
+    QMenu* prediction = window->menuAction("mnuPredict")->menu();
+    ASSERT_NE(prediction, nullptr);
+    QStringList predictionItems;
+    for (QAction* a : prediction->actions()) predictionItems << a->text();
+    EXPECT_EQ(predictionItems, (QStringList{"一発ズバリン予想(&Y)", "次回の抽せん(&N)"}));
     EXPECT_FALSE(window->menuAction("mnuMasterMente")->isVisible());
 }
 

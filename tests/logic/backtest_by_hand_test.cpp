@@ -126,7 +126,7 @@ TEST(BacktestByHand, WindowShowsTheSameFiguresInGridChartAndJson) {
     const ResultHistory results;
     OptionFlags flags{};
     flags[2] = flags[7] = true;
-    const WindowContent c = 予想の検証::Content(WindowInput{h, stats, results, flags, DrawRange{9, 0}});
+    const WindowContent c = 予想の検証::Content(WindowInput{h, stats, results, flags, DrawRange{9, 0}, std::nullopt});
     EXPECT_EQ(c.grid.text(1, 3), " 7回周期法");
     EXPECT_EQ(c.grid.text(4, 3), "50");
     EXPECT_EQ(c.grid.text(18, 3), "偶然より多い");

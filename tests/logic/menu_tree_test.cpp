@@ -51,8 +51,22 @@ TEST(MenuTree, AnalysisMenuKeepsItsOrderAndGroups) {
         "mnuHindo",         "mnuKankaku",      "mnuZenkaiSyutugen", "mnuBaratsuki",
         "mnuHippari",       "mnuRenbanTobiishi", "mnuHonsuji",      "mnuPattern",
         "mnu5BunkatsuKeiko", "mnuBunkatsuData", "mnuLastChar",      "mnuLastCharRenzoku",
+        "mnuNumberSearch",
     };
     EXPECT_EQ(names, expected);
     EXPECT_EQ(FindMenuItem("mnuBunkatsuData")->children.size(), 3u);
     EXPECT_EQ(FindMenuItem("mnuHindo")->children[1].caption, "回数別出現分析");
+}
+
+TEST(MenuTree, PredictionMenuOpensThePredictionThenTheNextDraw) {
+    const MenuItem* menu = FindMenuItem(kPredictionMenu);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->caption, "一発ズバリン予想(&D)");
+    ASSERT_EQ(menu->children.size(), 2u);
+    EXPECT_EQ(menu->children[0].name, "mnuYoso");
+    EXPECT_EQ(menu->children[0].command, Command::Predict);
+    EXPECT_EQ(menu->children[1].caption, "次回の抽せん(&N)");
+    EXPECT_EQ(menu->children[1].window, "次回の抽せん");
+    EXPECT_EQ(FindMenuItem("mnuNumberSearch")->caption, "数字検索(&N)");
+    EXPECT_EQ(MenuTree()[1].name, kPredictionMenu);  // second on the bar, as before
 }

@@ -40,7 +40,7 @@ WindowContent RandomnessContent(const DrawHistory& h, DrawRange range = {}) {
     const ResultHistory results;
     const AnalysisWindowInfo* row = FindAnalysisWindow("乱数性の検定");
     if (!row) throw std::runtime_error("no row");
-    return BuildWindowContent(*row, WindowInput{h, stats, results, {}, range});
+    return BuildWindowContent(*row, WindowInput{h, stats, results, {}, range, std::nullopt});
 }
 
 }  // namespace

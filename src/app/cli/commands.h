@@ -33,6 +33,7 @@ int ShowWindow(const std::string& windowName, const Arguments& args);
 int RunPrint(const Arguments& args);
 int RunImportBundled(const Arguments& args);
 int RunTickets(const Arguments& args);
+int RunUpdate(const Arguments& args);
 
 // Writes `text` to standard output; false (with a message) when that fails.
 bool WriteOut(const std::string& text);

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "windows/window_table.h"
+#include "analysis/number_lookup.h"
 #include "app/cli/commands.h"
 #include "app/cli/prediction_json.h"
 #include "core/window_names.h"
@@ -60,7 +61,9 @@ std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, cons
     if (const auto* info = FindAnalysisWindow(options.window); info && (info->build || info->content)) {
         OptionFlags flags{};
         if (info->usesOptionFlags) flags = ReadSettings(options).optionFlags();
-        WindowContent content = BuildWindowContent(*info, InputOf(snapshot, flags, options.range));
+        WindowInput input = InputOf(snapshot, flags, options.range);
+        input.number = options.number;
+        WindowContent content = BuildWindowContent(*info, input);
         PrintedWindow w;
         w.name = std::string(info->className);
         w.caption = std::string(info->caption);
@@ -92,6 +95,10 @@ int ShowWindow(const std::string& windowName, const Arguments& args) {
     options.range.to = int(args.number("to", 1, kMaxDrawNo).value_or(0));
     if (options.range.from != 0 && options.range.to != 0 && options.range.from > options.range.to)
         throw UsageError{"--from には --to 以下の回数を指定してください。"};
+    if (const auto number = args.option("number")) {
+        options.number = ParseNumberText(*number);
+        if (!options.number) throw UsageError{"--number には 000～999 の3桁の数字を指定してください。"};
+    }
     const HistorySnapshot snap = LoadHistorySnapshot(args.db);
     const auto window = BuildPrintedWindow(options, snap);
     if (!window) {

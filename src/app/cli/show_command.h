@@ -15,6 +15,7 @@ struct ShowOptions {
     std::string settingsPath;  // empty: the settings file's bare name
     DrawRange range;           // --from / --to, for the windows that take a range
     std::string databasePath;  // for 購入記録, which reads its own table
+    std::optional<int> number;  // --number, for the windows with a number box
 };
 
 // The window's grids as the desktop program builds them, or nullopt for an

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/cli/backtest_json.h"
+#include "app/cli/number_windows_json.h"
 #include "io/text_escape.h"
 #include "lab/backtest_figures.h"
 #include "lab/randomness_tests.h"
@@ -46,6 +47,8 @@ std::string WindowJsonMembers(const WindowContent& content) {
     if (const auto* figures = std::any_cast<BacktestFigures>(&content.details)) return BacktestJsonMember(*figures);
     if (const auto* tests = std::any_cast<std::vector<RandomnessTest>>(&content.details))
         return RandomnessJsonMember(*tests);
+    if (const auto* search = std::any_cast<NumberSearchDetails>(&content.details)) return NumberSearchJsonMembers(*search);
+    if (const auto* card = std::any_cast<NextDrawCard>(&content.details)) return NextDrawJsonMember(*card);
     return {};
 }
 

@@ -4,8 +4,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
 #include <QTabWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -19,6 +22,9 @@
 #include "platform/qt/print/print_preview.h"
 #include "platform/qt/frame/qt_util.h"
 #include "platform/qt/analysis/range_controls.h"
+#include "lab/next_draw.h"
+#include "platform/qt/analysis/number_boxes.h"
+#include "platform/qt/analysis/sortable_table_model.h"
 
 namespace n3 {
 
@@ -60,8 +66,9 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
     layout_ = layout;
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addLayout(top);
-    if (info.hasRangeControls || info.usesOptionFlags) {
+    if (info.hasRangeControls || info.usesOptionFlags || info.numberBox || info.ticketBox) {
         auto* controls = new QHBoxLayout;
+        buildBoxes(controls);
         if (info.hasRangeControls) {
             range_ = new RangeControls(this);
             connect(range_, &RangeControls::recomputeRequested, this, [this] { recompute(); });
@@ -100,6 +107,7 @@ void AnalysisWindow::load() {
     host().setPropEnd(info_.propEndTrueOnLoad);
     flags_ = host().optionFlags();
     if (range_) range_->setLatestDrawNo(host().snapshot().stats.LatestDrawNo);
+    if (ticketBox_) ticketBox_->setDraw(LatestCompleteDraw(host().snapshot().history) + 1);
     compute(DrawRange{});
     if (info_.yieldAfterCompute) host().yieldOnce();
 }
@@ -115,12 +123,16 @@ bool AnalysisWindow::computing() const { return task_ && task_->running(); }
 void AnalysisWindow::recompute() {
     if (!task_ || task_->running()) return;
     pendingRange_ = range_ ? range_->range(host().snapshot().history) : DrawRange{};
+    pendingNumber_ = number_;
     if (range_) range_->setEnabled(false);
     if (useFlags_) useFlags_->setEnabled(false);
     // The work keeps the snapshot it started with, even when a newer one
     // replaces it meanwhile.
-    task_->start([info = &info_, snapshot = host().sharedSnapshot(), flags = flags_, range = pendingRange_] {
-        return BuildWindowContent(*info, InputOf(*snapshot, flags, range));
+    task_->start([info = &info_, snapshot = host().sharedSnapshot(), flags = flags_, range = pendingRange_,
+                  number = pendingNumber_] {
+        WindowInput input = InputOf(*snapshot, flags, range);
+        input.number = number;
+        return BuildWindowContent(*info, input);
     });
 }
 
@@ -143,6 +155,7 @@ void AnalysisWindow::followHistory() {
 
 void AnalysisWindow::finishRecompute() {
     shownRange_ = pendingRange_;
+    shownNumber_ = pendingNumber_;
     const GridViewState view = GridViewState::Of(*fpSpread1_);
     showContent(task_->take());
     view.restore(*fpSpread1_);
@@ -170,8 +183,11 @@ void AnalysisWindow::setBusy(bool busy) {
 }
 
 void AnalysisWindow::compute(DrawRange range) {
-    WindowContent content = BuildWindowContent(info_, InputOf(host().snapshot(), flags_, range));
+    WindowInput input = InputOf(host().snapshot(), flags_, range);
+    input.number = number_;
+    WindowContent content = BuildWindowContent(info_, input);
     shownRange_ = range;
+    shownNumber_ = number_;
     showContent(std::move(content));
 }
 
@@ -179,27 +195,35 @@ void AnalysisWindow::showContent(WindowContent content) {
     fpSpread1_->setGridModel(std::move(content.grid));
     shownCharts_ = content.charts;  // what the print shows beside the grid
     showCharts(std::move(content.charts));
+    showTable(std::move(content.table));
+}
+
+// The grid moves into a tab "表" the first time another view joins it.
+QTabWidget* AnalysisWindow::tabs() {
+    if (!views_) {
+        views_ = new QTabWidget(this);
+        views_->setObjectName(QStringLiteral("views"));
+        layout_->replaceWidget(fpSpread1_, views_);
+        views_->addTab(fpSpread1_, QStringLiteral("表"));
+    }
+    return views_;
 }
 
 // The grid moves into a tab "表" beside "グラフ" the first time there are
 // charts; a window that never has any keeps its grid as it is.
 void AnalysisWindow::showCharts(std::vector<ChartData> charts) {
     if (charts.empty()) {
-        if (views_) views_->setTabVisible(1, false);
+        if (charts_) views_->setTabVisible(views_->indexOf(charts_), false);
         return;
     }
-    if (!views_) {
-        views_ = new QTabWidget(this);
-        views_->setObjectName(QStringLiteral("views"));
-        charts_ = new ChartView(views_);
-        layout_->replaceWidget(fpSpread1_, views_);
-        views_->addTab(fpSpread1_, QStringLiteral("表"));
+    if (!charts_) {
+        charts_ = new ChartView(tabs());
         views_->addTab(charts_, QStringLiteral("グラフ"));
         connect(views_, &QTabWidget::currentChanged, this, [this](int tab) {
-            if (tab == 1) makeRoomForCharts();
+            if (views_->widget(tab) == charts_) makeRoomForCharts();
         });
     }
-    views_->setTabVisible(1, true);
+    views_->setTabVisible(views_->indexOf(charts_), true);
     charts_->setCharts(std::move(charts));
 }
 
@@ -213,6 +237,52 @@ void AnalysisWindow::makeRoomForCharts() {
     int height = frame->height() + missing;
     if (QWidget* area = frame->parentWidget()) height = std::min(height, area->height() - frame->y());
     if (height > frame->height()) frame->resize(frame->width(), height);
+}
+
+// The number box and the ticket box, first in the row of controls.
+void AnalysisWindow::buildBoxes(QHBoxLayout* controls) {
+    if (info_.numberBox) {
+        numberBox_ = new NumberBox(this);
+        connect(numberBox_, &NumberBox::numberChosen, this, [this](int number) {
+            number_ = number;
+            recompute();
+        });
+        controls->addWidget(numberBox_);
+    }
+    if (info_.ticketBox) {
+        ticketBox_ = new TicketBox(this);
+        connect(ticketBox_, &TicketBox::ticketConfirmed, this,
+                [this](const Purchase& ticket) { host().openTicketDraft(ticket); });
+        controls->addWidget(ticketBox_);
+    }
+}
+
+// The content's sortable table in a tab beside the grid; a double click
+// on a row puts its first cell into the number box.
+void AnalysisWindow::showTable(std::optional<SortableTable> table) {
+    if (!table) return;
+    if (!tableView_) {
+        tableModel_ = new SortableTableModel(this);
+        tableSort_ = new QSortFilterProxyModel(this);
+        tableSort_->setSourceModel(tableModel_);
+        tableSort_->setSortRole(SortableTableModel::kSortRole);
+        tableView_ = new QTableView(this);
+        tableView_->setObjectName(QStringLiteral("sortableTable"));
+        tableView_->setModel(tableSort_);
+        tableView_->setSortingEnabled(true);
+        tableView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+        tableView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        tableView_->setFont(GridFont());
+        tableView_->verticalHeader()->setDefaultSectionSize(tableView_->fontMetrics().height() + 4);
+        tableView_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        tableView_->sortByColumn(0, Qt::AscendingOrder);
+        connect(tableView_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+            if (!numberBox_ || !index.isValid()) return;
+            numberBox_->choose(tableSort_->index(index.row(), 0).data().toString());
+        });
+        tabs()->addTab(tableView_, Q(table->caption));
+    }
+    tableModel_->setTable(std::move(*table));
 }
 
 }  // namespace n3

@@ -4,10 +4,13 @@
 #include "windows/window_table.h"
 #include "platform/qt/frame/child_window.h"
 
+class QHBoxLayout;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QSortFilterProxyModel;
 class QTabWidget;
+class QTableView;
 class QVBoxLayout;
 
 namespace n3 {
@@ -15,7 +18,10 @@ namespace n3 {
 class ChartView;
 class ContentTask;
 class GridView;
+class NumberBox;
 class RangeControls;
+class SortableTableModel;
+class TicketBox;
 
 class AnalysisWindow : public ChildWindow {
     Q_OBJECT
@@ -40,6 +46,12 @@ public:
     // Present only when the row asks for them.
     RangeControls* rangeControls() const { return range_; }
     QPushButton* useOptionFlagsButton() const { return useFlags_; }
+    NumberBox* numberBox() const { return numberBox_; }
+    TicketBox* ticketBox() const { return ticketBox_; }
+    // The content's sortable table, in a tab of its own; nullptr without one.
+    QTableView* tableView() const { return tableView_; }
+    // The number the figures on show were computed for.
+    std::optional<int> shownNumber() const { return shownNumber_; }
     // The range and option flags the figures on show were computed with.
     DrawRange shownRange() const { return shownRange_; }
     const OptionFlags& shownFlags() const { return flags_; }
@@ -64,6 +76,9 @@ private:
     void showContent(WindowContent content);
     void showCharts(std::vector<ChartData> charts);
     void makeRoomForCharts();
+    QTabWidget* tabs();
+    void showTable(std::optional<SortableTable> table);
+    void buildBoxes(QHBoxLayout* controls);
 
     const AnalysisWindowInfo& info_;
     GridView* fpSpread1_;
@@ -76,6 +91,14 @@ private:
     RangeControls* range_ = nullptr;
     QPushButton* useFlags_ = nullptr;
     QProgressBar* busy_ = nullptr;
+    NumberBox* numberBox_ = nullptr;
+    TicketBox* ticketBox_ = nullptr;
+    QTableView* tableView_ = nullptr;
+    SortableTableModel* tableModel_ = nullptr;
+    QSortFilterProxyModel* tableSort_ = nullptr;
+    std::optional<int> number_;
+    std::optional<int> shownNumber_;
+    std::optional<int> pendingNumber_;
     ContentTask* task_ = nullptr;
     bool waitCursor_ = false;
     OptionFlags flags_{};

@@ -9,6 +9,7 @@
 
 #include "core/window_content.h"
 #include "platform/store/startup_load.h"
+#include "tickets/ticket.h"
 
 class QMenu;
 
@@ -38,6 +39,9 @@ public:
     virtual std::shared_ptr<const HistorySnapshot> sharedSnapshot() const {
         return std::shared_ptr<const HistorySnapshot>(std::shared_ptr<const HistorySnapshot>(), &snapshot());
     }
+    // Opens the ticket book with `ticket` added for the user to check;
+    // hosts without a book ignore it.
+    virtual void openTicketDraft(const Purchase& ticket) { (void)ticket; }
 };
 
 // Twips (1/1440 inch) to pixels at the screen's logical DPI.

@@ -21,6 +21,7 @@
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/entry/entry_window.h"
 #include "platform/qt/frame/help_window.h"
+#include "platform/qt/frame/draw_update_command.h"
 #include "platform/qt/frame/history_commands.h"
 #include "platform/qt/frame/mdi_arrange.h"
 #include "platform/qt/prediction/prediction_window.h"
@@ -81,7 +82,14 @@ bool MainWindow::startUp() {
         emit databaseChanged();
         if (what != DataChange::Tickets) refreshHistory();
     });
-    OfferBundledHistory(this, *database_, bundledDataFolder_);
+    ShowCheckAtStartSetting(*this);
+    // New draws from the bank, before the history is loaded: offered after
+    // the first start's import, or looked for at every start when the
+    // setting is on.
+    if (OfferBundledHistory(this, *database_, bundledDataFolder_))
+        OfferLatestDraws(*this);
+    else
+        CheckLatestDrawsAtStart(*this);
     return loadSnapshot();
 }
 
@@ -238,6 +246,8 @@ void MainWindow::runCommand(const MenuItem& item) {
     case Command::ImportCsv: ImportHistoryCsv(*this); break;
     case Command::ExportCsv: ExportHistoryCsv(*this); break;
     case Command::Reload: ReloadHistory(*this); break;
+    case Command::FetchLatest: FetchLatestDraws(*this); break;
+    case Command::CheckAtStart: ToggleCheckAtStart(*this); break;
     case Command::MasterMaintenance:
     case Command::None: break;
     }

@@ -78,6 +78,7 @@ public:
     Database& database() override { return *database_; }
     OptionFlags optionFlags() const override { return prediction_.optionFlags(); }
     void yieldOnce() override;
+    void openTicketDraft(const Purchase& ticket) override;
 
     // HistoryCommandHost
     QWidget* dialogParent() override { return this; }

@@ -30,7 +30,9 @@ std::optional<PrintDocument> BuildWindowDocument(const PrintRequest& request, co
     if (!info || !(info->build || info->content)) return std::nullopt;
     OptionFlags flags{};
     if (info->usesOptionFlags) flags = ReadSettings(request, warning).optionFlags();
-    const WindowContent content = BuildWindowContent(*info, InputOf(snapshot, flags, request.range));
+    WindowInput input = InputOf(snapshot, flags, request.range);
+    input.number = request.number;
+    const WindowContent content = BuildWindowContent(*info, input);
     return MakeAnalysisDocument(*info, content.grid, content.charts, snapshot.history, request.range);
 }
 

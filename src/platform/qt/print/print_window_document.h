@@ -14,6 +14,7 @@ struct PrintRequest {
     std::string window;        // a window class, e.g. 分割10データ分析 or 一発ズバリン
     std::string settingsPath;  // the prediction's settings file; empty: the usual one
     DrawRange range;           // for the windows that take a range of draws
+    std::optional<int> number;  // for the windows with a number box
 };
 
 // The document, or nullopt when no window has that name. `warning` gets a

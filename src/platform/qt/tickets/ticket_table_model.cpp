@@ -97,7 +97,10 @@ bool TicketTableModel::setData(const QModelIndex& index, const QVariant& value, 
 }
 
 int TicketTableModel::addLine(int activeRow, const std::string& today, int nextDraw) {
-    const Purchase p = editor_.NewPurchase(activeRow, today, nextDraw);
+    return addPurchase(editor_.NewPurchase(activeRow, today, nextDraw));
+}
+
+int TicketTableModel::addPurchase(const Purchase& p) {
     if (!withinBudget(p)) return -1;
     int row = -1;
     try {

@@ -33,6 +33,8 @@ public:
     // 行追加: a new purchase after activeRow's (today, the next draw).
     // Returns its row, or -1 when it was not stored.
     int addLine(int activeRow, const std::string& today, int nextDraw);
+    // A purchase filled in elsewhere, added at the end of the book.
+    int addPurchase(const Purchase& p);
     // 行削除: false when the write was refused.
     bool deleteLine(int row);
 

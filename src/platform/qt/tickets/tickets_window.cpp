@@ -222,6 +222,20 @@ void TicketsWindow::FollowPurchase(const QModelIndex& current) {
     if (row >= 0) outcomeGrid_->scrollTo(outcomes_->index(row, 0), QAbstractItemView::PositionAtTop);
 }
 
+void TicketsWindow::AddPurchase(const Purchase& ticket) {
+    if (!model_) return;
+    const int row = model_->addPurchase(ticket);
+    if (row < 0) return;
+    const QModelIndex cell = model_->index(row, E::kNumber);
+    purchases_->setCurrentIndex(cell);
+    purchases_->scrollTo(cell);
+    purchases_->setFocus();
+    status_->showMessage(QStringLiteral("第%1回 %2 %3 %4口を追加しました。内容を確かめてください（取り消しは行削除）。")
+                             .arg(ticket.最初の回数)
+                             .arg(Q(ticket.番号), Q(BetTypeName(ticket.種類)))
+                             .arg(ticket.口数));
+}
+
 void TicketsWindow::AddLine() {
     if (!model_) return;
     const QModelIndex active = purchases_->currentIndex();

@@ -9,6 +9,7 @@
 #include "settings/settings.h"
 #include "core/chart_data.h"
 #include "platform/qt/frame/child_window.h"
+#include "tickets/ticket.h"
 
 class QAction;
 class QLabel;
@@ -54,6 +55,9 @@ public:
     // 行追加 and 行削除, as the menu and the buttons run them.
     void AddLine();
     void DelLine();
+    // Adds `ticket` as a new line and selects it, for the user to check
+    // and change like any other line.
+    void AddPurchase(const Purchase& ticket);
 
     TicketTableModel* model() const { return model_; }
     TicketOutcomeModel* outcomes() const { return outcomes_; }

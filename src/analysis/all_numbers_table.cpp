@@ -1,0 +1,35 @@
+#include "analysis/all_numbers_table.h"
+
+namespace n3 {
+
+AllNumbers TallyAllNumbers(const DrawHistory& history, DrawRange range) {
+    AllNumbers out;
+    // One pass: straights by number, boxes by the sorted digits.
+    std::array<int, kAllNumberCount> boxCount{};
+    std::array<int, kAllNumberCount> lastBox{};    // draw number, 0 for never
+    std::array<int, kAllNumberCount> lastBoxAt{};  // position among the complete draws, +1
+    for (const Draw& d : history) {
+        if (!d.complete() || d.回数 < 1 || d.回数 > kMaxDrawNo || !range.contains(d.回数)) continue;
+        const int at = ++out.draws;
+        const int drawn = d.digit(0) * 100 + d.digit(1) * 10 + d.digit(2);
+        NumberRow& row = out.rows[std::size_t(drawn)];
+        ++row.straightCount;
+        row.lastStraight = d.回数;
+        const auto key = std::size_t(BoxKey(drawn));
+        ++boxCount[key];
+        lastBox[key] = d.回数;
+        lastBoxAt[key] = at;
+    }
+    for (int n = 0; n < kAllNumberCount; ++n) {
+        const auto key = std::size_t(BoxKey(n));
+        NumberRow& row = out.rows[std::size_t(n)];
+        row.boxCount = boxCount[key];
+        if (lastBox[key] != 0) {
+            row.lastBox = lastBox[key];
+            row.sinceBox = out.draws - lastBoxAt[key];
+        }
+    }
+    return out;
+}
+
+}  // namespace n3

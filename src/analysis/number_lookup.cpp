@@ -1,0 +1,107 @@
+#include "analysis/number_lookup.h"
+
+#include <algorithm>
+
+namespace n3 {
+
+namespace {
+
+// The digits of `text` (half- or full-width), with spaces (half- or
+// full-width) allowed only around them; nullopt on anything else.
+std::optional<std::string> DigitsOf(std::string_view text) {
+    std::string digits;
+    bool ended = false;  // a space after the digits
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c == ' ' || c == '\t') {
+            ended = !digits.empty();
+            ++i;
+        } else if (text.substr(i, 3) == "\xE3\x80\x80") {  // 全角空白
+            ended = !digits.empty();
+            i += 3;
+        } else if (c >= '0' && c <= '9') {
+            if (ended) return std::nullopt;
+            digits.push_back(char(c));
+            ++i;
+        } else if (i + 2 < text.size() && c == 0xEF && static_cast<unsigned char>(text[i + 1]) == 0xBC &&
+                   static_cast<unsigned char>(text[i + 2]) >= 0x90 && static_cast<unsigned char>(text[i + 2]) <= 0x99) {
+            if (ended) return std::nullopt;
+            digits.push_back(char('0' + (static_cast<unsigned char>(text[i + 2]) - 0x90)));
+            i += 3;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return digits;
+}
+
+std::optional<int> ParseDigits(std::string_view text, std::size_t length) {
+    const auto digits = DigitsOf(text);
+    if (!digits || digits->size() != length) return std::nullopt;
+    return std::stoi(*digits);
+}
+
+int NumberOf(const Draw& d) { return d.digit(0) * 100 + d.digit(1) * 10 + d.digit(2); }
+
+std::string DateOf(const ResultHistory& results, int drawNo) {
+    const DrawResult* r = results.empty() ? nullptr : FindResult(results, drawNo);
+    return r ? r->date : std::string();
+}
+
+}  // namespace
+
+std::optional<int> ParseNumberText(std::string_view text) { return ParseDigits(text, 3); }
+std::optional<int> ParseMiniText(std::string_view text) { return ParseDigits(text, 2); }
+
+NumberLookup LookUpNumber(const DrawHistory& history, const ResultHistory& results, DrawRange range, int number) {
+    NumberLookup out;
+    out.number = number;
+    const int key = BoxKey(number);
+    const int mini = number % 100;
+    // Positions are counted among the complete draws in the range, so gaps
+    // and "since" skip the draws that are missing or incomplete.
+    int lastStraightAt = -1, lastBoxAt = -1;
+    long long gapSum = 0;
+    int gaps = 0;
+    for (const Draw& d : history) {
+        if (!d.complete() || d.回数 < 1 || d.回数 > kMaxDrawNo || !range.contains(d.回数)) continue;
+        const int at = out.draws++;
+        if (out.firstDrawNo == 0) out.firstDrawNo = d.回数;
+        out.lastDrawNo = d.回数;
+        const int drawn = NumberOf(d);
+        if (drawn % 100 == mini) {
+            ++out.miniCount;
+            out.lastMini = d.回数;
+        }
+        if (BoxKey(drawn) != key) continue;
+        ++out.boxCount;
+        out.lastBox = d.回数;
+        lastBoxAt = at;
+        const bool straight = drawn == number;
+        out.hits.push_back({d.回数, {}, NumberText(drawn), straight});
+        if (!straight) continue;
+        if (lastStraightAt >= 0) {
+            const int gap = at - lastStraightAt;
+            gapSum += gap;
+            ++gaps;
+            out.longestGap = std::max(out.longestGap.value_or(0), gap);
+        }
+        ++out.straightCount;
+        out.lastStraight = d.回数;
+        lastStraightAt = at;
+    }
+    out.straightExpected = out.draws / 1000.0;
+    out.boxExpected = out.draws * OrdersOf(TypeOf(number)) / 1000.0;
+    out.miniExpected = out.draws / 100.0;
+    if (gaps > 0) out.averageGap = double(gapSum) / gaps;
+    if (lastStraightAt >= 0) out.sinceStraight = out.draws - 1 - lastStraightAt;
+    if (lastBoxAt >= 0) out.sinceBox = out.draws - 1 - lastBoxAt;
+    if (out.lastStraight) out.lastStraightDate = DateOf(results, *out.lastStraight);
+    if (out.lastBox) out.lastBoxDate = DateOf(results, *out.lastBox);
+    std::reverse(out.hits.begin(), out.hits.end());
+    for (NumberHit& hit : out.hits) hit.date = DateOf(results, hit.drawNo);
+    return out;
+}
+
+}  // namespace n3

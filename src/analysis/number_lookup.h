@@ -1,0 +1,59 @@
+#pragma once
+// Everything about one number over the complete draws of a range: how often
+// it came as ストレート, as ボックス (its digits in any order) and as ミニ
+// (its last two digits), when it last came, how long it has been away, and
+// the draws where it came. Also the number box's reading of what the user typed.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/number_type.h"
+#include "core/window_content.h"
+
+namespace n3 {
+
+// Three digits 000..999 as typed: half- or full-width digits, spaces around
+// ignored. nullopt for anything else.
+std::optional<int> ParseNumberText(std::string_view text);
+// Two digits 00..99 for ミニ, read the same way.
+std::optional<int> ParseMiniText(std::string_view text);
+
+// A draw where the number came.
+struct NumberHit {
+    int drawNo = 0;
+    std::string date;       // empty when unknown
+    std::string digits;     // the draw's three digits
+    bool straight = false;  // the exact order; otherwise a box
+};
+
+struct NumberLookup {
+    int number = 0;
+    int draws = 0;        // complete draws in the range
+    int firstDrawNo = 0;  // the range as found, 0 when it holds no complete draw
+    int lastDrawNo = 0;
+
+    int straightCount = 0;
+    double straightExpected = 0;  // draws / 1000
+    std::optional<int> lastStraight;
+    std::string lastStraightDate;
+    std::optional<int> sinceStraight;  // complete draws in the range after it
+    std::optional<double> averageGap;  // draws from one straight to the next
+    std::optional<int> longestGap;
+
+    int boxCount = 0;        // straight included
+    double boxExpected = 0;  // draws x orders / 1000
+    std::optional<int> lastBox;
+    std::string lastBoxDate;
+    std::optional<int> sinceBox;
+
+    int miniCount = 0;
+    double miniExpected = 0;  // draws / 100
+    std::optional<int> lastMini;
+
+    std::vector<NumberHit> hits;  // straight or box, newest first
+};
+
+NumberLookup LookUpNumber(const DrawHistory& history, const ResultHistory& results, DrawRange range, int number);
+
+}  // namespace n3

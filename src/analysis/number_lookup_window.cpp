@@ -1,0 +1,169 @@
+#include "analysis/number_lookup_window.h"
+
+#include <cstdio>
+
+namespace n3 {
+
+namespace {
+
+constexpr int kColumns = 8;
+constexpr std::string_view kNone = "－";
+constexpr Colour kStraightBackground{255, 240, 200};
+
+std::string Fixed(double value, const char* format = "%.2f") {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, format, value);
+    return buf;
+}
+
+std::string DrawText(const std::optional<int>& drawNo) {
+    return drawNo ? "第" + std::to_string(*drawNo) + "回" : std::string(kNone);
+}
+std::string Count(const std::optional<int>& value) { return value ? std::to_string(*value) : std::string(kNone); }
+std::string OrNone(const std::string& text) { return text.empty() ? std::string(kNone) : text; }
+
+void Header(GridModel& grid, int row, std::initializer_list<std::string_view> captions) {
+    int c = 1;
+    for (std::string_view caption : captions) grid.setText(c++, row, caption);
+    grid.setBackground({1, row, int(captions.size()), row}, colours::HeaderPink);
+    grid.setForeground({1, row, int(captions.size()), row}, colours::Blue);
+}
+
+void Note(GridModel& grid, int row, std::string_view text) {
+    grid.addSpan(1, row, kColumns, 1);
+    grid.setAlignment({1, row, 1, row}, HAlign::Left);
+    grid.setText(1, row, text);
+}
+
+std::string RangeLine(int draws, int first, int last) {
+    if (draws == 0) return "対象：範囲に数字のそろった回がありません";
+    return "対象：第" + std::to_string(first) + "回～第" + std::to_string(last) + "回の " + std::to_string(draws) +
+           " 回";
+}
+
+// The lookup's rows from `row`; returns the next free row.
+int WriteLookup(GridModel& grid, int row, const NumberLookup& l) {
+    const std::string number = NumberText(l.number);
+    Note(grid, row++,
+         "番号 " + number + "（" + std::string(TypeName(TypeOf(l.number))) + "）　" +
+             RangeLine(l.draws, l.firstDrawNo, l.lastDrawNo));
+    const int head = row;
+    Header(grid, row++,
+           {"当たり方", "回数", "偶然の期待値", "最後の回", "抽せん日", "その後の回数", "平均間隔", "最長間隔"});
+    const std::string kinds[3] = {"ストレート", "ボックス", "ミニ（下2桁 " + number.substr(1) + "）"};
+    const int counts[3] = {l.straightCount, l.boxCount, l.miniCount};
+    const double expected[3] = {l.straightExpected, l.boxExpected, l.miniExpected};
+    const std::optional<int> last[3] = {l.lastStraight, l.lastBox, l.lastMini};
+    const std::string dates[3] = {l.lastStraightDate, l.lastBoxDate, ""};
+    const std::optional<int> since[3] = {l.sinceStraight, l.sinceBox, std::nullopt};
+    for (int k = 0; k < 3; ++k, ++row) {
+        grid.setText(1, row, kinds[k]);
+        grid.setNumber(2, row, counts[k]);
+        grid.setText(3, row, Fixed(expected[k]));
+        grid.setText(4, row, DrawText(last[k]));
+        grid.setText(5, row, k == 2 ? "" : OrNone(dates[k]));
+        grid.setText(6, row, k == 2 ? "" : Count(since[k]));
+    }
+    grid.setText(7, head + 1, l.averageGap ? Fixed(*l.averageGap, "%.1f") : std::string(kNone));
+    grid.setText(8, head + 1, Count(l.longestGap));
+    grid.setBackground({1, head + 1, 1, row - 1}, colours::HeaderYellow);
+    grid.setAlignment({1, head, kColumns, head}, HAlign::Center);
+    grid.setAlignment({1, head + 1, 1, row - 1}, HAlign::Left);
+    grid.gridLinesOnBlock({1, head, kColumns, row - 1});
+    ++row;
+    Note(grid, row++, "出た回（新しい順）：" + std::to_string(l.hits.size()) + " 回");
+    if (l.hits.empty()) return row + 1;
+    const int listHead = row;
+    Header(grid, row++, {"回", "抽せん日", "当選番号", "当たり方"});
+    for (const NumberHit& hit : l.hits) {
+        grid.setText(1, row, "第" + std::to_string(hit.drawNo) + "回");
+        grid.setText(2, row, OrNone(hit.date));
+        grid.setText(3, row, hit.digits);
+        grid.setText(4, row, hit.straight ? "ストレート" : "ボックス");
+        if (hit.straight) grid.setBackground({1, row, 4, row}, kStraightBackground);
+        ++row;
+    }
+    grid.setAlignment({1, listHead, 4, row - 1}, HAlign::Center);
+    grid.gridLinesOnBlock({1, listHead, 4, row - 1});
+    return row + 1;
+}
+
+int CountLookupRows(const NumberLookup* l) {
+    if (!l) return 2;
+    return 1 + 1 + 3 + 1 + 1 + (l->hits.empty() ? 0 : 1 + int(l->hits.size())) + 1;
+}
+
+}  // namespace
+
+WindowContent 数字検索::Content(const WindowInput& input) {
+    NumberSearchDetails details;
+    details.all = TallyAllNumbers(input.history, input.range);
+    if (input.number && *input.number >= 0 && *input.number < kAllNumberCount)
+        details.lookup = LookUpNumber(input.history, input.results, input.range, *input.number);
+    WindowContent content;
+    content.grid = BuildGrid(details.lookup ? &*details.lookup : nullptr, details.all);
+    content.table = BuildTable(details.all);
+    content.details = std::move(details);
+    return content;
+}
+
+GridModel 数字検索::BuildGrid(const NumberLookup* lookup, const AllNumbers& all) {
+    GridModel grid;
+    const int tableRow = CountLookupRows(lookup) + 1;
+    grid.setSize(kColumns, tableRow + 1 + kAllNumberCount);
+    grid.setDefaultRowHeight(13);
+    grid.setDefaultColumnWidth(11);
+    grid.setColumnWidth(1, 16);
+    grid.setAlignment(grid.all(), HAlign::Right);
+    int row = 1;
+    if (lookup)
+        row = WriteLookup(grid, row, *lookup);
+    else
+        Note(grid, row, "番号（000～999）を入れると、その番号のストレート・ボックス・ミニの出現を調べます。");
+    Note(grid, tableRow, "全1000通り（ボックスはストレートを含みます。経過回数は最後のボックスからの回数）");
+    const int head = tableRow + 1;
+    Header(grid, head,
+           {"番号", "型", "ストレート回数", "ボックス回数", "最後のストレート", "最後のボックス", "経過回数"});
+    for (int n = 0; n < kAllNumberCount; ++n) {
+        const NumberRow& r = all.rows[std::size_t(n)];
+        const int at = head + 1 + n;
+        grid.setText(1, at, NumberText(n));
+        grid.setText(2, at, TypeName(TypeOf(n)));
+        grid.setNumber(3, at, r.straightCount);
+        grid.setNumber(4, at, r.boxCount);
+        grid.setText(5, at, DrawText(r.lastStraight));
+        grid.setText(6, at, DrawText(r.lastBox));
+        grid.setText(7, at, Count(r.sinceBox));
+    }
+    grid.setAlignment({1, head, 7, head}, HAlign::Center);
+    grid.setAlignment({1, head + 1, 2, head + kAllNumberCount}, HAlign::Center);
+    grid.setBackground({1, head + 1, 1, head + kAllNumberCount}, colours::HeaderYellow);
+    grid.gridLinesOnBlock({1, head, 7, head + kAllNumberCount});
+    grid.moveActiveCellToTopLeft();
+    return grid;
+}
+
+SortableTable 数字検索::BuildTable(const AllNumbers& all) {
+    SortableTable table;
+    table.caption = "全1000通り";
+    table.headers = {"番号", "型", "ストレート回数", "ボックス回数", "最後のストレート", "最後のボックス", "経過回数"};
+    table.rows.reserve(kAllNumberCount);
+    // Never: sorts before every draw number, and as the longest wait.
+    constexpr double kNever = -1, kForever = 1e9;
+    for (int n = 0; n < kAllNumberCount; ++n) {
+        const NumberRow& r = all.rows[std::size_t(n)];
+        const NumberType type = TypeOf(n);
+        table.rows.push_back({
+            {NumberText(n), double(n)},
+            {std::string(TypeName(type)), double(OrdersOf(type))},
+            {std::to_string(r.straightCount), double(r.straightCount)},
+            {std::to_string(r.boxCount), double(r.boxCount)},
+            {DrawText(r.lastStraight), r.lastStraight ? double(*r.lastStraight) : kNever},
+            {DrawText(r.lastBox), r.lastBox ? double(*r.lastBox) : kNever},
+            {Count(r.sinceBox), r.sinceBox ? double(*r.sinceBox) : kForever},
+        });
+    }
+    return table;
+}
+
+}  // namespace n3

@@ -1,0 +1,69 @@
+#include "app/cli/number_windows_json.h"
+
+#include <cmath>
+#include <cstdio>
+#include <sstream>
+
+#include "io/text_escape.h"
+
+namespace n3 {
+
+namespace {
+
+std::string JsonInt(const std::optional<int>& value) { return value ? std::to_string(*value) : "null"; }
+
+std::string JsonNumber(double value) {
+    if (!std::isfinite(value)) return "null";
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%.10g", value);
+    return buf;
+}
+
+std::string JsonYen(const std::optional<double>& yen) { return yen ? std::to_string(std::llround(*yen)) : "null"; }
+
+}  // namespace
+
+std::string NumberSearchJsonMembers(const NumberSearchDetails& details) {
+    std::ostringstream out;
+    out << "\"lookup\": ";
+    if (const auto& l = details.lookup) {
+        out << "{\"number\": " << JsonString(NumberText(l->number)) << ", \"draws\": " << l->draws
+            << ", \"straightCount\": " << l->straightCount
+            << ", \"straightExpected\": " << JsonNumber(l->straightExpected) << ", \"boxCount\": " << l->boxCount
+            << ", \"boxExpected\": " << JsonNumber(l->boxExpected) << ", \"miniCount\": " << l->miniCount
+            << ", \"miniExpected\": " << JsonNumber(l->miniExpected)
+            << ", \"lastStraight\": " << JsonInt(l->lastStraight) << ", \"lastBox\": " << JsonInt(l->lastBox)
+            << ", \"lastMini\": " << JsonInt(l->lastMini) << ", \"sinceStraight\": " << JsonInt(l->sinceStraight)
+            << ", \"sinceBox\": " << JsonInt(l->sinceBox) << "}";
+    } else {
+        out << "null";
+    }
+    out << ", \"numbers\": [";
+    for (int n = 0; n < kAllNumberCount; ++n) {
+        const NumberRow& r = details.all.rows[std::size_t(n)];
+        if (n) out << ", ";
+        out << "{\"number\": " << JsonString(NumberText(n)) << ", \"type\": " << JsonString(TypeName(TypeOf(n)))
+            << ", \"straightCount\": " << r.straightCount << ", \"boxCount\": " << r.boxCount
+            << ", \"lastStraight\": " << JsonInt(r.lastStraight) << ", \"lastBox\": " << JsonInt(r.lastBox)
+            << ", \"sinceBox\": " << JsonInt(r.sinceBox) << "}";
+    }
+    out << "]";
+    return out.str();
+}
+
+std::string NextDrawJsonMember(const NextDrawCard& card) {
+    std::ostringstream out;
+    out << "\"next\": {\"draw\": " << card.drawNo << ", \"date\": " << (card.date ? JsonString(*card.date) : "null")
+        << ", \"kinds\": [";
+    for (std::size_t k = 0; k < card.kinds.size(); ++k) {
+        const KindOdds& o = card.kinds[k];
+        if (k) out << ", ";
+        out << "{\"kind\": " << JsonString(o.kind) << ", \"chance\": " << JsonNumber(o.chance)
+            << ", \"averagePrize\": " << JsonYen(o.averagePrize) << ", \"prizeDraws\": " << o.prizeDraws
+            << ", \"returnPer200\": " << JsonYen(o.returnPer200) << "}";
+    }
+    out << "]}";
+    return out.str();
+}
+
+}  // namespace n3

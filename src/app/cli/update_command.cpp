@@ -1,0 +1,45 @@
+// update: fetches the draws the database lacks from the bank's result files
+// (platform/net/draw_updater.h) and prints one line per stored draw and the
+// summary.
+#include <iostream>
+
+#include "app/cli/commands.h"
+#include "io/draw_update_index.h"
+#include "io/draw_update_texts.h"
+#include "platform/net/draw_updater.h"
+#include "settings/settings.h"
+#include "settings/update_settings.h"
+
+namespace n3::cli {
+
+int RunUpdate(const Arguments& args) {
+    std::string source;
+    if (const auto given = args.option("source")) {
+        source = *given;
+    } else {
+        Settings settings(args.settings.empty() ? std::string(kSettingsFileName) : args.settings);
+        settings.Read();  // a missing or unreadable file leaves the default source
+        source = UpdateSettingsOf(settings).source;
+    }
+    if (const auto bad = CheckUpdateSource(source)) {
+        std::cerr << *bad << '\n';
+        return kUsageError;
+    }
+    const std::unique_ptr<Database> database = Database::Open(args.db, true);
+    HttpClient http;
+    UpdateEvents events;
+    const bool replace = args.has("replace");
+    events.replaceDiffering = [replace](const DigitConflict&) { return replace; };
+    events.stored = [](const Draw& draw, const std::string& date) {
+        std::cout << StoredDrawLine(draw, date) << '\n' << std::flush;
+    };
+    const UpdateOutcome outcome = UpdateDraws(*database, source, http, events);
+    if (outcome.failed()) {
+        std::cerr << outcome.message << '\n';
+        if (outcome.conflict) std::cerr << "置き換えるには --replace を付けてください。\n";
+        return 1;
+    }
+    return WriteOut(outcome.message + "\n") ? 0 : 1;
+}
+
+}  // namespace n3::cli

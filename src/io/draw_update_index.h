@@ -1,0 +1,46 @@
+#pragma once
+// What "最新の当選データを取得" reads before it fetches anything: the bank's
+// index of draws, the name of each draw's result file, the source folder
+// they live in, and which draws to fetch.
+//
+// The index is CSV text whose draw lines begin "第NNNN回" (other text may
+// follow), newest first. Each draw has a file A100NNNN.CSV in the same
+// folder (NNNN zero-padded to at least four digits).
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/draw.h"
+#include "core/draw_result.h"
+
+namespace n3 {
+
+// The folder the program fetches from unless the settings name another.
+inline constexpr std::string_view kDefaultUpdateSource = "https://www.mizuhobank.co.jp/retail/takarakuji/numbers/csv/";
+inline constexpr std::string_view kUpdateIndexFile = "numbers.csv";
+
+// The draw numbers the index lists, in the order it lists them (each once).
+// The bytes may be UTF-8 or Shift_JIS (CP932); an empty list when none can
+// be read.
+std::vector<int> ParseDrawIndex(std::string_view bytes);
+
+// "A1007054.CSV"
+std::string DrawFileName(int drawNo);
+
+// The reason (Japanese) a source folder cannot be used, or nullopt when it
+// can: an https address ending in "/", or http on 127.0.0.1 or localhost.
+std::optional<std::string> CheckUpdateSource(std::string_view source);
+
+// The host of an http(s) address ("127.0.0.1:8080" keeps its port), empty
+// when the address is not http(s).
+std::string AddressHost(std::string_view url);
+
+// The listed draws to fetch, ascending: each one the history lacks (absent,
+// or a digit unknown), and each one above the newest draw stored with its
+// date that is stored without a date (typed by hand), so that it gets its
+// date and prizes.
+std::vector<int> PlanDrawsToFetch(const std::vector<int>& listed, const DrawHistory& history,
+                                  const ResultHistory& results);
+
+}  // namespace n3

@@ -1,0 +1,27 @@
+#pragma once
+// The messages of "最新の当選データを取得", shared by the command line and
+// the desktop program.
+#include <string>
+
+#include "core/draw.h"
+#include "core/draw_result.h"
+
+namespace n3 {
+
+// "新しい当選データはありません（最新は第7060回・2026-09-01）"; the date is
+// left out when it is unknown.
+std::string NothingNewText(int newestDrawNo, const std::string& newestDate);
+
+// "第7054回〜第7060回の7回分を取り込みました（当選結果 7 件）"
+std::string UpdateSummaryText(int firstDrawNo, int lastDrawNo, int draws, int results);
+
+// "第7054回 2026-08-21 048" (the line the command line prints per draw)
+std::string StoredDrawLine(const Draw& draw, const std::string& date);
+
+// "第7057回で止まりました：<reason>"
+std::string UpdateStoppedText(int drawNo, const std::string& reason);
+
+// The three digits as text, "?" for an unknown one.
+std::string DigitsText(const Draw& draw);
+
+}  // namespace n3

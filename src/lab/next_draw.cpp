@@ -1,0 +1,173 @@
+#include "lab/next_draw.h"
+
+#include <algorithm>
+
+#include "core/number_type.h"
+#include "lab/backtest_figures.h"
+#include "lab/next_draw_date.h"
+#include "prediction/prediction_walk.h"
+
+namespace n3 {
+
+namespace {
+
+// Prize sums of one kind over the period.
+struct PrizeSum {
+    double yen = 0;
+    int draws = 0;
+    void add(double v) {
+        yen += v;
+        ++draws;
+    }
+};
+
+std::optional<double> Yen(const DrawResult& r, PrizeKind kind) {
+    const auto& y = r.prize(kind).yen;
+    if (!y || *y <= 0) return std::nullopt;
+    return double(*y);
+}
+
+std::string CycleWords(const std::array<std::int8_t, 3>& digits, bool& bets) {
+    std::string text;
+    bets = true;
+    for (const std::int8_t d : digits) {
+        if (d == kNoDigit) {
+            bets = false;
+            text += "－";
+        } else {
+            text += char('0' + d);
+        }
+    }
+    return text;
+}
+
+std::string DigitWords(const std::int8_t* digits, int size, bool& bets, int& tickets) {
+    std::string text;
+    int distinct = 0;
+    std::uint16_t seen = 0;
+    for (int i = 0; i < size; ++i) {
+        const int d = digits[i];
+        if ((seen >> d) & 1u) continue;
+        seen |= std::uint16_t(1u << d);
+        ++distinct;
+        if (!text.empty()) text += "・";
+        text += char('0' + d);
+    }
+    bets = !text.empty();
+    tickets = distinct * distinct * distinct;
+    return bets ? text : std::string("なし");
+}
+
+// The date one year before `date` (YYYY-MM-DD), as text for comparison.
+std::string YearBefore(const std::string& date) {
+    const int year = std::stoi(date.substr(0, 4)) - 1;
+    std::string y = std::to_string(year);
+    return std::string(y.size() < 4 ? 4 - y.size() : 0, '0') + y + date.substr(4);
+}
+
+}  // namespace
+
+int LatestCompleteDraw(const DrawHistory& history) {
+    int latest = 0;
+    for (const Draw& d : history)
+        if (d.complete() && d.回数 >= 1 && d.回数 <= kMaxDrawNo) latest = std::max(latest, d.回数);
+    return latest;
+}
+
+std::vector<KindOdds> KindOddsOf(const DrawHistory& history, const ResultHistory& results, std::string* prizesFrom,
+                                 std::string* prizesTo) {
+    std::string newest;
+    for (const DrawResult& r : results)
+        if (!r.date.empty() && IsDrawDate(r.date)) newest = std::max(newest, r.date);
+    std::vector<int> numbers(std::size_t(kMaxDrawNo) + 1, -1);
+    for (const Draw& d : history)
+        if (d.complete() && d.回数 >= 1 && d.回数 <= kMaxDrawNo)
+            numbers[std::size_t(d.回数)] = d.digit(0) * 100 + d.digit(1) * 10 + d.digit(2);
+    // 0 straight, 1 box single, 2 box double, 3 set single, 4 set double, 5 mini
+    std::array<PrizeSum, 6> sums{};
+    std::string first, last;
+    if (!newest.empty()) {
+        const std::string cutoff = YearBefore(newest);
+        for (const DrawResult& r : results) {
+            if (r.date.empty() || r.date <= cutoff || r.date > newest) continue;
+            if (r.回数 < 1 || r.回数 > kMaxDrawNo || numbers[std::size_t(r.回数)] < 0) continue;
+            const NumberType type = TypeOf(numbers[std::size_t(r.回数)]);
+            bool used = false;
+            if (const auto y = Yen(r, PrizeKind::Straight)) sums[0].add(*y), used = true;
+            if (const auto y = Yen(r, PrizeKind::Mini)) sums[5].add(*y), used = true;
+            if (type != NumberType::Triple) {
+                const bool single = type == NumberType::Single;
+                if (const auto y = Yen(r, PrizeKind::Box)) sums[single ? 1 : 2].add(*y), used = true;
+                const auto ss = Yen(r, PrizeKind::SetStraight), sb = Yen(r, PrizeKind::SetBox);
+                // What a set ticket pays given that it wins: its straight
+                // half in one of the orders, its box half in the others.
+                const int orders = OrdersOf(type);
+                if (ss && sb) sums[single ? 3 : 4].add((*ss + (orders - 1) * *sb) / orders), used = true;
+            }
+            if (used) {
+                if (first.empty() || r.date < first) first = r.date;
+                last = std::max(last, r.date);
+            }
+        }
+    }
+    if (prizesFrom) *prizesFrom = first;
+    if (prizesTo) *prizesTo = last;
+    static const std::array<std::pair<const char*, double>, 6> kinds = {{
+        {"ストレート", 1 / 1000.0},
+        {"ボックス（シングル）", 6 / 1000.0},
+        {"ボックス（ダブル）", 3 / 1000.0},
+        {"セット（シングル）", 6 / 1000.0},
+        {"セット（ダブル）", 3 / 1000.0},
+        {"ミニ", 1 / 100.0},
+    }};
+    std::vector<KindOdds> out;
+    for (std::size_t k = 0; k < kinds.size(); ++k) {
+        KindOdds o;
+        o.kind = kinds[k].first;
+        o.chance = kinds[k].second;
+        o.prizeDraws = sums[k].draws;
+        if (sums[k].draws > 0) {
+            o.averagePrize = sums[k].yen / sums[k].draws;
+            o.returnPer200 = o.chance * *o.averagePrize;
+        }
+        out.push_back(std::move(o));
+    }
+    return out;
+}
+
+NextDrawCard BuildNextDrawCard(const DrawHistory& history, const ResultHistory& results, int optionCount) {
+    NextDrawCard card;
+    card.optionCount = optionCount;
+    card.latestDrawNo = LatestCompleteDraw(history);
+    card.drawNo = card.latestDrawNo + 1;
+    if (card.latestDrawNo > 0 && !results.empty())
+        if (const DrawResult* r = FindResult(results, card.latestDrawNo)) card.latestDate = r->date;
+    if (!card.latestDate.empty()) card.date = NextDrawDate(card.latestDate);
+
+    // The prediction a fresh start shows on this history: one walk, as the window's engine does.
+    PredictionWalk walk;
+    for (const Draw& d : history) walk.Advance(d);
+    const DigitPrediction p = walk.Predict(optionCount);
+    const BacktestFigures figures = FiguresOf(RunBacktest(history, results, optionCount));
+    card.backtestTargets = figures.targets;
+    card.backtestFrom = figures.from.value_or(0);
+    card.backtestTo = figures.to.value_or(0);
+    for (int m = 0; m < kBacktestMethodCount; ++m) {
+        MethodSays& says = card.methods[std::size_t(m)];
+        says.method = kBacktestMethodNames[std::size_t(m)];
+        says.verdict = figures.methods[std::size_t(m)].verdict;
+        if (m < kFirstDigitSetMethod) {
+            says.says = CycleWords(p.cycles[std::size_t(m)], says.bets);
+            says.tickets = says.bets ? 1 : 0;
+        } else if (m == kFirstDigitSetMethod)
+            says.says = DigitWords(p.elimination.data(), kEliminationRows, says.bets, says.tickets);
+        else if (m == kFirstDigitSetMethod + 1)
+            says.says = DigitWords(p.repeat.digits.data(), p.repeat.size, says.bets, says.tickets);
+        else
+            says.says = DigitWords(p.oneShot.digits.data(), p.oneShot.size, says.bets, says.tickets);
+    }
+    card.kinds = KindOddsOf(history, results, &card.prizesFrom, &card.prizesTo);
+    return card;
+}
+
+}  // namespace n3

@@ -1,0 +1,61 @@
+#pragma once
+// 次回の抽せん: the next draw's number and date, what each prediction method
+// says for it beside the backtest's verdict on that method, and for each
+// ticket kind the chance to win, the average prize of the last twelve
+// months and what 200 yen brings back on average.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/window_content.h"
+#include "lab/backtest.h"
+
+namespace n3 {
+
+struct MethodSays {
+    std::string_view method;
+    std::string says;   // the number of a cycle method, the digits of the others
+    bool bets = false;  // false when the method has nothing to buy
+    int tickets = 0;    // the numbers it buys: 1 for a cycle method, digits cubed for a set
+    std::string_view verdict;
+};
+
+struct KindOdds {
+    std::string kind;
+    double chance = 0;                   // of winning with one ticket
+    std::optional<double> averagePrize;  // yen, given a win
+    int prizeDraws = 0;                  // draws the average covers
+    std::optional<double> returnPer200;  // chance x average prize
+};
+
+struct NextDrawCard {
+    int drawNo = 1;
+    int latestDrawNo = 0;    // 0 when the history holds no complete draw
+    std::string latestDate;  // empty when unknown
+    std::optional<std::string> date;
+    int optionCount = 0;
+    std::array<MethodSays, kBacktestMethodCount> methods;
+    // The backtest over the whole history.
+    int backtestTargets = 0;
+    int backtestFrom = 0;
+    int backtestTo = 0;
+    std::vector<KindOdds> kinds;
+    std::string prizesFrom;  // the twelve months of results the averages cover
+    std::string prizesTo;
+};
+
+// The newest complete draw of the history; 0 when there is none.
+int LatestCompleteDraw(const DrawHistory& history);
+
+// The kinds in order: ストレート, ボックス（シングル）, ボックス（ダブル）,
+// セット（シングル）, セット（ダブル）, ミニ. Averages over the results dated
+// within twelve months of the newest dated result whose winning number
+// (from `history`) has that prize; prizesFrom/prizesTo get the period.
+std::vector<KindOdds> KindOddsOf(const DrawHistory& history, const ResultHistory& results,
+                                 std::string* prizesFrom = nullptr, std::string* prizesTo = nullptr);
+
+NextDrawCard BuildNextDrawCard(const DrawHistory& history, const ResultHistory& results, int optionCount);
+
+}  // namespace n3

@@ -1,0 +1,157 @@
+#include "lab/next_draw_window.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "lab/backtest_figures.h"
+#include "lab/next_draw_date.h"
+
+namespace n3 {
+
+namespace {
+
+constexpr int kColumns = 5;
+constexpr std::string_view kNone = "－";
+
+std::string Printf(const char* format, double value) {
+    char buf[48];
+    std::snprintf(buf, sizeof buf, format, value);
+    return buf;
+}
+
+std::string Yen(double yen) {
+    const std::string digits = std::to_string(std::llround(yen));
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out.push_back(',');
+        out.push_back(digits[i]);
+    }
+    return out + "円";
+}
+
+std::string ChanceText(double chance) {
+    return "1/" + std::to_string(std::lround(1 / chance)) + Printf("（%.1f%%）", chance * 100);
+}
+
+void Note(GridModel& grid, int row, std::string_view text) {
+    grid.addSpan(1, row, kColumns, 1);
+    grid.setAlignment({1, row, 1, row}, HAlign::Left);
+    grid.setText(1, row, text);
+}
+
+void Header(GridModel& grid, int row, std::initializer_list<std::string_view> captions) {
+    int c = 1;
+    for (std::string_view caption : captions) grid.setText(c++, row, caption);
+    grid.setBackground({1, row, kColumns, row}, colours::HeaderPink);
+    grid.setForeground({1, row, kColumns, row}, colours::Blue);
+}
+
+std::string DateLine(const NextDrawCard& card) {
+    std::string line = "次回：第" + std::to_string(card.drawNo) + "回　";
+    if (card.date)
+        line += "抽せん日 " + *card.date + "（" + WeekdayName(*card.date) + "）";
+    else if (card.latestDrawNo == 0)
+        line += "抽せん日：当選データがないためわかりません";
+    else
+        line += "抽せん日：第" + std::to_string(card.latestDrawNo) + "回の抽せん日がわからないため出せません";
+    return line;
+}
+
+}  // namespace
+
+WindowContent 次回の抽せん::Content(const WindowInput& input) {
+    const int optionCount = int(std::count(input.optionFlags.begin(), input.optionFlags.end(), true));
+    const NextDrawCard card = BuildNextDrawCard(input.history, input.results, optionCount);
+    WindowContent content;
+    content.grid = BuildGrid(card);
+    content.details = card;
+    return content;
+}
+
+std::string 次回の抽せん::ReturnText(const KindOdds& kind) {
+    if (!kind.returnPer200) return std::string(kNone);
+    return "平均払戻 約" + Yen(*kind.returnPer200) + Printf("（回収率%.0f%%）", *kind.returnPer200 / 2);
+}
+
+std::string 次回の抽せん::VerdictLine(const NextDrawCard& card) {
+    if (card.backtestTargets == 0) return "予想の検証：検証できる回がありません。";
+    std::string line = "予想の検証（第" + std::to_string(card.backtestFrom) + "回～第" +
+                       std::to_string(card.backtestTo) + "回の" + std::to_string(card.backtestTargets) +
+                       "回、オプション" + std::to_string(card.optionCount) + "個）：";
+    std::string differing;
+    for (const MethodSays& m : card.methods)
+        if (m.verdict != kVerdictChance)
+            differing += "　" + std::string(m.method) + "は「" + std::string(m.verdict) + "」";
+    if (differing.empty())
+        return line + "7つの方法すべてが「" + std::string(kVerdictChance) + "」。偶然より当たる方法はありません。";
+    return line + differing.substr(3) + "。ほかは「" + std::string(kVerdictChance) + "」。";
+}
+
+GridModel 次回の抽せん::BuildGrid(const NextDrawCard& card) {
+    const int methodHead = 3;
+    const int kindNote = methodHead + 1 + kBacktestMethodCount + 3;
+    const int kindHead = kindNote + 1;
+    const int rows = kindHead + int(card.kinds.size()) + 2;
+    GridModel grid;
+    grid.setSize(kColumns, rows);
+    grid.setDefaultRowHeight(14);
+    grid.setColumnWidth(1, 20);
+    grid.setColumnWidth(2, 16);
+    grid.setColumnWidth(3, 16);
+    grid.setColumnWidth(4, 10);
+    grid.setColumnWidth(5, 30);
+    grid.setAlignment(grid.all(), HAlign::Left);
+
+    Note(grid, 1, DateLine(card));
+    grid.setForeground(1, 1, colours::Blue);
+    Note(grid, 2, "各予想方法がこの回について言っていること（オプション" + std::to_string(card.optionCount) + "個）");
+    Header(grid, methodHead, {"予想方法", "次回の予想", "買う番号", "予想の検証の判定"});
+    grid.addSpan(4, methodHead, 2, 1);
+    for (int m = 0; m < kBacktestMethodCount; ++m) {
+        const MethodSays& says = card.methods[std::size_t(m)];
+        const int row = methodHead + 1 + m;
+        grid.setText(1, row, says.method);
+        grid.setText(2, row, says.says);
+        std::string buys = "－";
+        if (says.bets) {
+            buys = m < kFirstDigitSetMethod ? std::string("ストレート 1口")
+                                            : "数字の組合せ " + std::to_string(says.tickets) + "口";
+        }
+        grid.setText(3, row, buys);
+        grid.setText(4, row, says.verdict);
+        grid.addSpan(4, row, 2, 1);
+        if (says.verdict != kVerdictChance) grid.setForeground(4, row, colours::Red);
+    }
+    const int lastMethod = methodHead + kBacktestMethodCount;
+    grid.setBackground({1, methodHead + 1, 1, lastMethod}, colours::LabelCyan);
+    grid.gridLinesOnBlock({1, methodHead, kColumns, lastMethod});
+    Note(grid, lastMethod + 1,
+         "どの番号も当たる確率は同じです（ストレートなら1/1000）。過去の出方は次の回を変えません。");
+    Note(grid, lastMethod + 2, VerdictLine(card));
+
+    Note(grid, kindNote,
+         card.prizesFrom.empty()
+             ? std::string("当せん金額：直近12か月の当選結果がないため、平均はわかりません。")
+             : "当せん金額の平均：" + card.prizesFrom + "～" + card.prizesTo + "（直近12か月）の、その賞がある回");
+    Header(grid, kindHead, {"種類", "当たる確率", "平均当せん金額", "対象回数", "200円あたり"});
+    for (std::size_t k = 0; k < card.kinds.size(); ++k) {
+        const KindOdds& o = card.kinds[k];
+        const int row = kindHead + 1 + int(k);
+        grid.setText(1, row, o.kind);
+        grid.setText(2, row, ChanceText(o.chance));
+        grid.setText(3, row, o.averagePrize ? Yen(*o.averagePrize) : std::string(kNone));
+        grid.setText(4, row, std::to_string(o.prizeDraws) + "回");
+        grid.setText(5, row, ReturnText(o));
+    }
+    const int lastKind = kindHead + int(card.kinds.size());
+    grid.setAlignment({2, kindHead + 1, 4, lastKind}, HAlign::Right);
+    grid.setBackground({1, kindHead + 1, 1, lastKind}, colours::HeaderYellow);
+    grid.gridLinesOnBlock({1, kindHead, kColumns, lastKind});
+    Note(grid, lastKind + 1,
+         "1口200円。平均払戻は、当たる確率×平均当せん金額です。セットは半分がストレート、半分がボックスです。");
+    grid.moveActiveCellToTopLeft();
+    return grid;
+}
+
+}  // namespace n3

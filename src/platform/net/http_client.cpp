@@ -1,0 +1,191 @@
+#include "platform/net/http_client.h"
+
+#include <curl/curl.h>
+
+#include <cstdlib>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "io/draw_update_index.h"
+
+#ifndef N3_VERSION
+#define N3_VERSION "0"
+#endif
+
+namespace n3 {
+
+namespace {
+
+void GlobalInit() {
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+struct Transfer {
+    std::string body;
+    std::size_t maxBytes = 0;
+    bool tooLarge = false;
+    const std::function<bool()>* cancelled = nullptr;
+    bool wasCancelled = false;
+};
+
+std::size_t OnData(char* data, std::size_t size, std::size_t count, void* user) {
+    auto* t = static_cast<Transfer*>(user);
+    const std::size_t n = size * count;
+    if (t->body.size() + n > t->maxBytes) {
+        t->tooLarge = true;
+        return 0;  // ends the transfer
+    }
+    t->body.append(data, n);
+    return n;
+}
+
+int OnProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    auto* t = static_cast<Transfer*>(user);
+    if (t->cancelled && *t->cancelled && (*t->cancelled)()) {
+        t->wasCancelled = true;
+        return 1;
+    }
+    return 0;
+}
+
+// The environment's no_proxy with the loopback names added.
+std::string NoProxyList() {
+    std::string list = "127.0.0.1,localhost,::1";
+    for (const char* name : {"no_proxy", "NO_PROXY"})
+        if (const char* v = std::getenv(name); v && *v) {
+            list = std::string(v) + "," + list;
+            break;
+        }
+    return list;
+}
+
+std::string Scheme(const std::string& url) { return url.substr(0, url.find("://")); }
+
+}  // namespace
+
+std::string UserAgent() { return std::string("numbers3zubarin/") + N3_VERSION + " (+libcurl)"; }
+
+HttpClient::HttpClient(HttpOptions options) : options_(options) { GlobalInit(); }
+
+bool HttpClient::WaitTurn(const std::function<bool()>& cancelled) {
+    if (anyRequest_) {
+        const auto due = lastRequest_ + options_.minInterval;
+        while (std::chrono::steady_clock::now() < due) {
+            if (cancelled && cancelled()) return false;
+            std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
+                std::chrono::milliseconds(20), due - std::chrono::steady_clock::now()));
+        }
+    }
+    lastRequest_ = std::chrono::steady_clock::now();
+    anyRequest_ = true;
+    return true;
+}
+
+HttpResponse HttpClient::Get(const std::string& url, const std::function<bool()>& cancelled) {
+    std::string current = url;
+    for (int hop = 0;; ++hop) {
+        std::string location;
+        HttpResponse r = GetOnce(current, cancelled, location);
+        if (location.empty()) return r;
+        if (hop >= options_.maxRedirects) {
+            r.outcome = HttpResponse::Outcome::Failed;
+            r.reason = "転送（リダイレクト）が多すぎます";
+            return r;
+        }
+        if (AddressHost(location) != AddressHost(current) || Scheme(location) != Scheme(current)) {
+            r.outcome = HttpResponse::Outcome::Failed;
+            r.reason = "別のホストへの転送（" + location.substr(0, 200) + "）は受け付けません";
+            return r;
+        }
+        current = location;
+    }
+}
+
+HttpResponse HttpClient::GetOnce(const std::string& url, const std::function<bool()>& cancelled,
+                                 std::string& location) {
+    HttpResponse r;
+    if (!WaitTurn(cancelled)) {
+        r.outcome = HttpResponse::Outcome::Cancelled;
+        r.reason = "取り消しました";
+        return r;
+    }
+    ++requests_;
+    std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), &curl_easy_cleanup);
+    if (!curl) {
+        r.reason = "通信の準備ができません";
+        return r;
+    }
+    Transfer t;
+    t.maxBytes = options_.maxBytes;
+    t.cancelled = &cancelled;
+    const std::string agent = UserAgent();
+    const std::string noProxy = NoProxyList();
+    char error[CURL_ERROR_SIZE] = {};
+    CURL* c = curl.get();
+    curl_easy_setopt(c, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 0L);
+    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, options_.connectTimeoutMs);
+    curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, options_.totalTimeoutMs);
+    curl_easy_setopt(c, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(options_.maxBytes));
+    curl_easy_setopt(c, CURLOPT_USERAGENT, agent.c_str());
+    curl_easy_setopt(c, CURLOPT_NOPROXY, noProxy.c_str());
+    curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(c, CURLOPT_ACCEPT_ENCODING, "");
+    curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, &OnData);
+    curl_easy_setopt(c, CURLOPT_WRITEDATA, &t);
+    curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, &OnProgress);
+    curl_easy_setopt(c, CURLOPT_XFERINFODATA, &t);
+    curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(c, CURLOPT_ERRORBUFFER, error);
+
+    const CURLcode code = curl_easy_perform(c);
+    curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &r.status);
+    const std::string limit = std::to_string(options_.maxBytes / 1024) + " KB";
+    if (t.wasCancelled || code == CURLE_ABORTED_BY_CALLBACK) {
+        r.outcome = HttpResponse::Outcome::Cancelled;
+        r.reason = "取り消しました";
+        return r;
+    }
+    if (t.tooLarge || code == CURLE_FILESIZE_EXCEEDED) {
+        r.reason = "応答が大きすぎます（" + limit + "を超えています）";
+        return r;
+    }
+    switch (code) {
+    case CURLE_OK: break;
+    case CURLE_OPERATION_TIMEDOUT: r.reason = "応答がありません（時間切れ）"; return r;
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_RESOLVE_PROXY:
+        r.reason = "サーバーの名前を引けません（インターネットにつながっていない可能性があります）";
+        return r;
+    case CURLE_COULDNT_CONNECT:
+        r.reason = "サーバーに接続できません（インターネットにつながっていない可能性があります）";
+        return r;
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CONNECT_ERROR: r.reason = "安全な接続（https）を確立できません"; return r;
+    default:
+        r.reason = std::string("通信に失敗しました（") + (error[0] ? error : curl_easy_strerror(code)) + "）";
+        return r;
+    }
+    if (r.status >= 300 && r.status < 400) {
+        char* next = nullptr;
+        curl_easy_getinfo(c, CURLINFO_REDIRECT_URL, &next);
+        if (next) {
+            location = next;
+            return r;
+        }
+    }
+    if (r.status != 200) {
+        r.outcome = HttpResponse::Outcome::HttpStatus;
+        r.reason = r.status == 404 ? "ファイルがありません（HTTP 404）"
+                                   : "サーバーがエラーを返しました（HTTP " + std::to_string(r.status) + "）";
+        return r;
+    }
+    r.outcome = HttpResponse::Outcome::Ok;
+    r.body = std::move(t.body);
+    return r;
+}
+
+}  // namespace n3

@@ -1,0 +1,114 @@
+#include "platform/qt/analysis/number_boxes.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+#include "analysis/number_lookup.h"
+#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/frame/qt_util.h"
+
+namespace n3 {
+
+namespace {
+
+std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
+
+const QString kTitle = QStringLiteral("メッセ－ジ");
+
+}  // namespace
+
+NumberBox::NumberBox(QWidget* parent) : QWidget(parent) {
+    edit_ = new QLineEdit(this);
+    edit_->setObjectName(QStringLiteral("numberBox"));
+    edit_->setMaxLength(12);
+    edit_->setPlaceholderText(QStringLiteral("例 123"));
+    edit_->setMaximumWidth(90);
+    search_ = new QPushButton(QStringLiteral("調べる"), this);
+    search_->setObjectName(QStringLiteral("numberSearch"));
+    message_ = new QLabel(this);
+    message_->setObjectName(QStringLiteral("numberMessage"));
+    message_->setStyleSheet(QStringLiteral("color: #c00000"));
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(QStringLiteral("番号："), this));
+    layout->addWidget(edit_);
+    layout->addWidget(search_);
+    layout->addWidget(message_);
+    connect(edit_, &QLineEdit::returnPressed, this, &NumberBox::submit);
+    connect(search_, &QPushButton::clicked, this, &NumberBox::submit);
+}
+
+void NumberBox::choose(const QString& text) {
+    edit_->setText(text);
+    submit();
+}
+
+void NumberBox::submit() {
+    const std::optional<int> number = ParseNumberText(Utf8(edit_->text()));
+    if (!number) {
+        message_->setText(QStringLiteral("000～999 の3桁の数字を入れてください。"));
+        return;
+    }
+    message_->clear();
+    edit_->setText(Q(NumberText(*number)));
+    emit numberChosen(*number);
+}
+
+TicketBox::TicketBox(QWidget* parent) : QWidget(parent) {
+    number_ = new QLineEdit(this);
+    number_->setObjectName(QStringLiteral("ticketNumber"));
+    number_->setMaxLength(12);
+    number_->setMaximumWidth(90);
+    number_->setPlaceholderText(QStringLiteral("例 123"));
+    kind_ = new QComboBox(this);
+    kind_->setObjectName(QStringLiteral("ticketKind"));
+    for (std::string_view name : kBetTypeNames) kind_->addItem(Q(name));
+    add_ = new QPushButton(QStringLiteral("購入記録に追加"), this);
+    add_->setObjectName(QStringLiteral("addTicket"));
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(QStringLiteral("番号："), this));
+    layout->addWidget(number_);
+    layout->addWidget(kind_);
+    layout->addWidget(add_);
+    connect(add_, &QPushButton::clicked, this, &TicketBox::add);
+    connect(number_, &QLineEdit::returnPressed, this, &TicketBox::add);
+}
+
+void TicketBox::add() {
+    const auto type = BetType(std::clamp(kind_->currentIndex(), 0, kBetTypeCount - 1));
+    const std::string typed = Utf8(number_->text());
+    const std::optional<int> number = type == BetType::Mini ? ParseMiniText(typed) : ParseNumberText(typed);
+    Purchase ticket;
+    ticket.購入日 = Utf8(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
+    ticket.最初の回数 = draw_;
+    ticket.種類 = type;
+    ticket.口数 = 1;
+    if (!number) {
+        dialogs::Message(this,
+                         type == BetType::Mini ? QStringLiteral("ミニの番号は 00～99 の2桁の数字で入れてください。")
+                                               : QStringLiteral("番号は 000～999 の3桁の数字で入れてください。"),
+                         kTitle, dialogs::Icon::Warning);
+        return;
+    }
+    ticket.番号 = type == BetType::Mini ? NumberText(*number).substr(1) : NumberText(*number);
+    if (const std::string error = PurchaseError(ticket); !error.empty()) {
+        dialogs::Message(this, Q(error), kTitle, dialogs::Icon::Warning);
+        return;
+    }
+    number_->setText(Q(ticket.番号));
+    const QString question = QStringLiteral("第%1回　%2　%3　1口（200円）を購入記録に追加します。よろしいですか？")
+                                 .arg(ticket.最初の回数)
+                                 .arg(Q(ticket.番号), Q(BetTypeName(type)));
+    if (dialogs::Message(this, question, QStringLiteral("購入記録に追加"), dialogs::Icon::Question,
+                         dialogs::Buttons::YesNoDefaultYes) != dialogs::Result::Yes)
+        return;
+    emit ticketConfirmed(ticket);
+}
+
+}  // namespace n3

@@ -1,0 +1,84 @@
+#pragma once
+// A database holding draws 7050–7053 with their dates and a local server
+// listing draws up to 7060 with a file for each of 7054–7060 (7057 is a
+// triple with 該当なし), for the tests of `update`.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "../support/bank_files.h"
+#include "../support/draw_server.h"
+#include "platform/store/result_store.h"
+#include "temp_dir.h"
+
+namespace n3::testing {
+
+inline BankDraw FetchableDraw(int no) {
+    static const std::map<int, std::pair<std::string, int>> draws = {
+        {7054, {"048", 21}}, {7055, {"315", 24}}, {7056, {"902", 25}}, {7057, {"777", 26}},
+        {7058, {"160", 27}}, {7059, {"483", 28}}, {7060, {"519", 31}},
+    };
+    const auto& [digits, day] = draws.at(no);
+    BankDraw d;
+    d.no = no;
+    d.digits = digits;
+    d.day = day;
+    d.noStraightWinner = no == 7059;
+    return d;
+}
+
+inline Draw MakeDraw(int no, const std::string& digits) {
+    Draw d;
+    d.回数 = no;
+    for (int i = 0; i < 3; ++i) d.digits[std::size_t(i)] = digits[std::size_t(i)] - '0';
+    return d;
+}
+
+class DrawUpdateTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directories(dir_.file("www"));
+        server_ = std::make_unique<DrawServer>(N3_TEST_SERVER, dir_.file("www"));
+        ASSERT_NE(server_->port(), 0) << "the local server did not start";
+        server_->write("numbers.csv", IndexFile({7060, 7059, 7058, 7057, 7056, 7055, 7054, 7053, 7052}));
+        for (int no = 7054; no <= 7060; ++no) server_->write(DrawFileName(no), BankFile(FetchableDraw(no)));
+        db_ = dir_.file("n3.db");
+        DrawStore store = DrawStore::Open(db_, true);
+        std::vector<Draw> draws;
+        ResultHistory results;
+        for (int no = 7050; no <= 7053; ++no) {
+            draws.push_back(MakeDraw(no, std::to_string(100 + no % 900)));
+            DrawResult r;
+            r.回数 = no;
+            r.date = "2026-08-" + std::to_string(no - 7034);
+            results.push_back(r);
+        }
+        ImportDrawsAndResults(store, draws, results, true, false);
+    }
+
+    static std::string DrawFileName(int no) { return "A100" + std::to_string(no) + ".CSV"; }
+
+    // The stored digits of each draw, "?" for an unknown one.
+    std::map<int, std::string> Stored() const {
+        std::map<int, std::string> out;
+        for (const Draw& d : DrawStore::Open(db_, false).ReadHistory()) {
+            std::string s;
+            for (const auto& digit : d.digits) s += digit ? char('0' + *digit) : '?';
+            out[d.回数] = s;
+        }
+        return out;
+    }
+    ResultHistory StoredResults() const { return ReadResults(DrawStore::Open(db_, false)); }
+    void StoreByHand(int no, const std::string& digits) const {
+        DrawStore store = DrawStore::Open(db_, false);
+        store.Import({MakeDraw(no, digits)});
+    }
+
+    TempDir dir_;
+    std::unique_ptr<DrawServer> server_;
+    std::string db_;
+};
+
+}  // namespace n3::testing

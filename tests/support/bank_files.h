@@ -1,0 +1,69 @@
+#pragma once
+// The bank's per-draw result files, written from their shape for the draw
+// update tests: one A50 block holding both games, 令和 dates, CP932 bytes
+// with CR LF, the index numbers.csv listing draws newest first.
+#include <iconv.h>
+
+#include <string>
+#include <vector>
+
+namespace n3::testing {
+
+struct BankDraw {
+    int no = 0;
+    std::string digits;  // "048"; a triple ("777") has no box or set prizes
+    int year = 2026, month = 8, day = 21;
+    bool noStraightWinner = false;  // "ストレート,048,該当なし"
+};
+
+// UTF-8 to CP932 (the bytes the bank serves).
+inline std::string ToCp932(const std::string& utf8) {
+    iconv_t cd = iconv_open("CP932", "UTF-8");
+    std::string out(utf8.size() * 2 + 16, '\0');
+    char* in = const_cast<char*>(utf8.data());
+    std::size_t inLeft = utf8.size();
+    char* o = out.data();
+    std::size_t outLeft = out.size();
+    iconv(cd, &in, &inLeft, &o, &outLeft);
+    iconv_close(cd);
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+inline std::string Reiwa(int year, int month, int day) {
+    return "令和" + std::to_string(year - 2018) + "年" + std::to_string(month) + "月" + std::to_string(day) + "日";
+}
+
+// The file's text in UTF-8 (the shape the bank serves, before encoding).
+inline std::string BankFileText(const BankDraw& d) {
+    const bool triple = d.digits[0] == d.digits[1] && d.digits[1] == d.digits[2];
+    const std::string n = std::to_string(d.no);
+    std::string t = "A50\r\n";
+    t += "第" + n + "回ナンバーズ,数字選択式全国自治宝くじ," + Reiwa(d.year, d.month, d.day) +
+         ",東京 宝くじドリーム館\r\n";
+    t += "支払期間," + Reiwa(d.year, d.month, d.day + 1) + "から" + Reiwa(d.year + 1, d.month, d.day) + "まで\r\n";
+    t += "ナンバーズ３抽せん数字," + d.digits + "\r\n";
+    t += d.noStraightWinner ? "ストレート," + d.digits + ",該当なし\r\n"
+                            : "ストレート," + d.digits + ",62口,87100円\r\n";
+    if (triple) {
+        t += "ボックス,該当なし\r\nセット（ストレート）,該当なし\r\nセット（ボックス）,該当なし\r\n";
+    } else {
+        t += "ボックス,253口,29000円\r\nセット（ストレート）,162口,58000円\r\nセット（ボックス）,419口,14500円\r\n";
+    }
+    t += "ミニ,下２ケタ,468口,8700円\r\n";
+    t += "ナンバーズ４抽せん数字,6916\r\n";
+    t += "ストレート,6916,10口,905400円\r\nボックス,該当なし\r\n";
+    t += "セット（ストレート）,35口,452700円\r\nセット（ボックス）,該当なし\r\n";
+    return t;
+}
+
+inline std::string BankFile(const BankDraw& d) { return ToCp932(BankFileText(d)); }
+
+// numbers.csv: a heading line, then one line a draw, newest first.
+inline std::string IndexFile(const std::vector<int>& newestFirst) {
+    std::string t = "回別,抽せん日\r\n";
+    for (int no : newestFirst) t += "第" + std::to_string(no) + "回,ナンバーズ\r\n";
+    return ToCp932(t);
+}
+
+}  // namespace n3::testing
