@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "../tests/logic/test_history.h"
+#include "test_history.h"
 #include "core/startup_statistics.h"
 #include "io/history_csv.h"
 #include "lab/backtest_figures.h"

@@ -3,7 +3,7 @@
 
 #include <map>
 
-#include "../tests/logic/test_history.h"
+#include "test_history.h"
 #include "windows/window_table.h"
 
 namespace {

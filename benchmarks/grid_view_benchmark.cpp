@@ -8,7 +8,7 @@
 #include <QScrollBar>
 #include <QTableView>
 
-#include "../tests/logic/test_history.h"
+#include "test_history.h"
 #include "windows/window_table.h"
 #include "platform/qt/grid/grid_view.h"
 #include "qt_app.h"

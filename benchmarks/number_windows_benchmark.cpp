@@ -7,7 +7,7 @@
 
 #include <time.h>
 
-#include "../tests/logic/test_history.h"
+#include "test_history.h"
 #include "io/history_csv.h"
 #include "windows/window_table.h"
 

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "../tests/logic/test_history.h"
+#include "test_history.h"
 #include "windows/window_table.h"
 #include "core/startup_statistics.h"
 #include "io/history_csv.h"

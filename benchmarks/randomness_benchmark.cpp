@@ -2,7 +2,7 @@
 // should stay well under 20 ms at 32,767 draws.
 #include <benchmark/benchmark.h>
 
-#include "../tests/logic/test_history.h"
+#include "test_history.h"
 #include "analysis/analysis_charts.h"
 #include "lab/last_draws.h"
 #include "lab/randomness_window.h"

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "../tests/logic/test_history.h"
+#include "test_history.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/startup_load.h"
 

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "../tests/logic/test_history.h"
+#include "test_history.h"
 #include "tickets/ticket_summary.h"
 
 namespace {

@@ -22,8 +22,8 @@
 #include <fstream>
 #include <future>
 
-#include "../logic/test_history.h"
-#include "../store/temp_dir.h"
+#include "test_history.h"
+#include "temp_dir.h"
 #include "windows/window_table.h"
 #include "platform/store/database.h"
 #include "platform/qt/analysis/analysis_window.h"
@@ -32,37 +32,14 @@
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/grid/grid_view.h"
 #include "platform/qt/analysis/range_controls.h"
+#include "fake_host.h"
 
 using namespace n3;
 using n3::testing::TempDir;
 
 namespace {
 
-class FrameHost : public ChildHost {
-public:
-    explicit FrameHost(DrawHistory history) {
-        snapshot_.history = std::move(history);
-        snapshot_.stats = LoadStartupStatistics(snapshot_.history);
-    }
-    void setPropEnd(bool value) override { propEnd_ = value; }
-    bool propEnd() const override { return propEnd_; }
-    const HistorySnapshot& snapshot() const override { return snapshot_; }
-    Database& database() override {
-        if (!database_) database_ = Database::Open(path_, false);
-        return *database_;
-    }
-    const std::string& databasePath() const { return path_; }
-    std::unique_ptr<Database> database_;
-    OptionFlags optionFlags() const override { return flags; }
-    void yieldOnce() override { QCoreApplication::processEvents(); }
-
-    OptionFlags flags{};
-
-private:
-    bool propEnd_ = true;
-    std::string path_;
-    HistorySnapshot snapshot_;
-};
+using FrameHost = n3::testing::FakeHost;
 
 const AnalysisWindowInfo& Row(const char* name) {
     const AnalysisWindowInfo* row = FindAnalysisWindow(name);

@@ -7,7 +7,7 @@
 #include <QMdiSubWindow>
 #include <optional>
 
-#include "../store/temp_dir.h"
+#include "temp_dir.h"
 #include "platform/qt/frame/data_folder.h"
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/main_window.h"

@@ -13,47 +13,20 @@
 #include <string>
 #include <vector>
 
-#include "../store/temp_dir.h"
+#include "temp_dir.h"
 #include "platform/store/database.h"
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/entry/draw_entry_model.h"
 #include "platform/qt/entry/entry_grid_view.h"
 #include "platform/qt/entry/entry_window.h"
 #include "platform/store/draw_store.h"
+#include "fake_host.h"
 
 namespace n3::testing::entry {
 
 using n3::testing::TempDir;
 
-class EntryHost : public ChildHost {
-public:
-    explicit EntryHost(std::string path) : path_(std::move(path)) {}
-    void setPropEnd(bool value) override {
-        propEnd_ = value;
-        propEndWrites.push_back(value);
-    }
-    bool propEnd() const override { return propEnd_; }
-    const HistorySnapshot& snapshot() const override { return snapshot_; }
-    Database& database() override {
-        if (!database_) database_ = Database::Open(path_, false);
-        return *database_;
-    }
-    const std::string& databasePath() const { return path_; }
-    std::unique_ptr<Database> database_;
-    OptionFlags optionFlags() const override { return {}; }
-    void yieldOnce() override {
-        ++yields;
-        QCoreApplication::processEvents();
-    }
-
-    std::vector<bool> propEndWrites;
-    int yields = 0;
-
-private:
-    std::string path_;
-    bool propEnd_ = true;
-    HistorySnapshot snapshot_;
-};
+using EntryHost = n3::testing::FakeHost;
 
 // Answers every message box with the next queued answer (Ok or No when
 // none is left) and keeps what was asked.

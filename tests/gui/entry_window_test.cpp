@@ -1,7 +1,6 @@
 // The entry window as it opens and closes: its look, propEnd, the close
 // check, and a history of the largest size.
 #include <QAction>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -172,18 +171,14 @@ TEST(EntryWindow, OpensTheLargestHistoryAtOnce) {
     for (int no = 1; no <= kMaxDrawNo; ++no) draws.push_back(MakeDraw(no, no % 10, (no / 10) % 10, 3));
     StoreDraws(path, draws);
     EntryHost host(path);
-    QElapsedTimer timer;
-    timer.start();
+    // How long it takes is measured by benchmarks/entry_window_benchmark.cpp.
     OpenedEntryWindow w(host);
     ASSERT_TRUE(w.loaded());
     w->show();
     QCoreApplication::processEvents();
-    const qint64 ms = timer.elapsed();
-    std::printf("[ measured ] 32767 rows opened and shown in %lld ms\n", static_cast<long long>(ms));
     EXPECT_EQ(w.model()->rowCount(), kMaxDrawNo);
     EXPECT_EQ(w.text(kMaxDrawNo - 1, 0), "32767");
     EXPECT_EQ(w.text(kMaxDrawNo - 1, 2), "6");
-    EXPECT_LT(ms, 5000);
     w.grid()->scrollToBottom();
     EXPECT_EQ(w.grid()->verticalScrollBar()->value(), w.grid()->verticalScrollBar()->maximum());
 }

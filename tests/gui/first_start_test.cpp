@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "../store/temp_dir.h"
+#include "temp_dir.h"
 #include "io/history_csv.h"
 #include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/frame/dialogs.h"

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <new>
 
-#include "../store/temp_dir.h"
+#include "temp_dir.h"
 #include "platform/qt/frame/child_window.h"
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/main_window.h"

@@ -10,8 +10,8 @@
 #include <QTableView>
 #include <QTest>
 
-#include "../logic/test_history.h"
-#include "../store/temp_dir.h"
+#include "test_history.h"
+#include "temp_dir.h"
 #include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/entry/entry_grid_view.h"
 #include "platform/qt/entry/entry_window.h"

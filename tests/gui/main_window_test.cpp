@@ -12,7 +12,7 @@
 #include <QTest>
 #include <fstream>
 
-#include "../store/temp_dir.h"
+#include "temp_dir.h"
 #include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/grid/grid_view.h"

@@ -15,7 +15,7 @@
 #include <QTableView>
 #include <QTest>
 
-#include "../logic/test_history.h"
+#include "test_history.h"
 #include "entry_test_support.h"
 #include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/analysis/number_boxes.h"

@@ -13,35 +13,13 @@
 #include "platform/qt/grid/grid_view.h"
 #include "platform/qt/prediction/prediction_window.h"
 #include "platform/qt/print/print_preview.h"
+#include "fake_host.h"
 
 using namespace n3;
 
 namespace {
 
-class FakeHost : public ChildHost {
-public:
-    explicit FakeHost(DrawHistory history) {
-        snapshot_.history = std::move(history);
-        snapshot_.stats = LoadStartupStatistics(snapshot_.history);
-    }
-    void setPropEnd(bool value) override { propEnd_ = value; }
-    bool propEnd() const override { return propEnd_; }
-    const HistorySnapshot& snapshot() const override { return snapshot_; }
-    Database& database() override {
-        if (!database_) database_ = Database::Open(path_, false);
-        return *database_;
-    }
-    const std::string& databasePath() const { return path_; }
-    std::unique_ptr<Database> database_;
-    OptionFlags optionFlags() const override { return {}; }
-    void yieldOnce() override { ++yields; }
-    int yields = 0;
-
-private:
-    HistorySnapshot snapshot_;
-    std::string path_ = "test.db";
-    bool propEnd_ = true;
-};
+using n3::testing::FakeHost;
 
 DrawHistory History(int n) {
     DrawHistory h;
@@ -74,6 +52,7 @@ std::vector<std::string> Expected(const DrawHistory& history, const OptionFlags&
 
 TEST(PredictionWindowGui, LoadShowsFlagsAndPredictionAndClicksRecompute) {
     FakeHost host(History(90));
+    host.yieldRunsEvents = false;
     Settings predictionSettings;
     一発ズバリン prediction(predictionSettings);
     prediction.OptionClicked(5, true);  // as if read from the settings file
@@ -132,6 +111,7 @@ TEST(PredictionWindowGui, LoadShowsFlagsAndPredictionAndClicksRecompute) {
 
 TEST(PredictionWindowGui, ReopenedWindowShowsTheFlagsAsLastClicked) {
     FakeHost host(History(30));
+    host.yieldRunsEvents = false;
     Settings predictionSettings;
     一発ズバリン prediction(predictionSettings);
     {
@@ -151,6 +131,7 @@ TEST(PredictionWindowGui, ReopenedWindowShowsTheFlagsAsLastClicked) {
 
 TEST(PredictionWindowGui, ResultGridsShowEveryColumn) {
     FakeHost host(History(200));
+    host.yieldRunsEvents = false;
     Settings predictionSettings;
     一発ズバリン prediction(predictionSettings);
     PredictionWindow window(host, prediction);

@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "../logic/test_history.h"
+#include "test_history.h"
 #include "windows/window_table.h"
 #include "core/startup_statistics.h"
 #include "platform/store/database.h"
@@ -22,34 +22,13 @@
 #include "platform/qt/print/print_layout.h"
 #include "platform/qt/print/print_page_painter.h"
 #include "platform/qt/print/print_preview.h"
+#include "fake_host.h"
 
 using namespace n3;
 
 namespace {
 
-class Host : public ChildHost {
-public:
-    explicit Host(DrawHistory history) {
-        snapshot_.history = std::move(history);
-        snapshot_.stats = LoadStartupStatistics(snapshot_.history);
-    }
-    void setPropEnd(bool value) override { propEnd_ = value; }
-    bool propEnd() const override { return propEnd_; }
-    const HistorySnapshot& snapshot() const override { return snapshot_; }
-    Database& database() override {
-        if (!database_) database_ = Database::Open(path_, false);
-        return *database_;
-    }
-    const std::string& databasePath() const { return path_; }
-    std::unique_ptr<Database> database_;
-    OptionFlags optionFlags() const override { return {}; }
-    void yieldOnce() override {}
-
-private:
-    HistorySnapshot snapshot_;
-    std::string path_ = "test.db";
-    bool propEnd_ = true;
-};
+using Host = n3::testing::FakeHost;
 
 std::vector<std::string> Texts(const GridModel& grid) {
     std::vector<std::string> out;
@@ -62,6 +41,7 @@ std::vector<std::string> Texts(const GridModel& grid) {
 
 TEST(PrintWindowGui, PrintButtonPreviewsTheGridTheWindowShows) {
     Host host(n3::testing::generatedHistory(40, 3));
+    host.yieldRunsEvents = false;
     const AnalysisWindowInfo* info = FindAnalysisWindow("出現間隔分析");
     ASSERT_TRUE(info && info->printButton);
     AnalysisWindow window(host, *info);

@@ -2,6 +2,7 @@
 // typed into the grid and written at once, refused input left as stored,
 // the budget question, and the book following edits of the draws.
 #include <QComboBox>
+#include <QDate>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include <QTableView>
 #include <fstream>
 #include <iterator>
+#include <set>
 
 #include "entry_test_support.h"
 #include "platform/qt/frame/main_window.h"
@@ -167,6 +169,10 @@ TEST_F(TicketsInMainWindow, BudgetIsAskedBeforeAPurchasePassesIt) {
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     EXPECT_NE(text.find("月の予算=600\r\n"), std::string::npos);
 
+    // New purchases are dated by the window's clock: the last day of a month,
+    // then the first of the next, whatever day the test runs on.
+    QDate today(2024, 5, 31);
+    tickets()->setClock([&today] { return today; });
     QPushButton* add = tickets()->findChild<QPushButton*>(QStringLiteral("addLine"));
     QTest::mouseClick(add, Qt::LeftButton);
     typeInto(0, E::kUnits, QStringLiteral("3"));  // 600 yen: exactly the budget
@@ -175,12 +181,22 @@ TEST_F(TicketsInMainWindow, BudgetIsAskedBeforeAPurchasePassesIt) {
     messages.answers = {dialogs::Result::No};
     QTest::mouseClick(add, Qt::LeftButton);
     ASSERT_EQ(messages.asked.size(), 1u);
-    EXPECT_TRUE(messages.asked[0].text.contains(QStringLiteral("月の予算 600 円を超えます")));
+    EXPECT_TRUE(messages.asked[0].text.contains(QStringLiteral("2024年05月の購入金額が月の予算 600 円を超えます")))
+        << messages.asked[0].text.toStdString();
     EXPECT_EQ(stored().size(), 1u);
     messages.answers = {dialogs::Result::Yes};
     QTest::mouseClick(add, Qt::LeftButton);
     EXPECT_EQ(messages.asked.size(), 2u);
     EXPECT_EQ(stored().size(), 2u);
+    // A new month starts with the whole budget again.
+    today = QDate(2024, 6, 1);
+    QTest::mouseClick(add, Qt::LeftButton);
+    EXPECT_EQ(messages.asked.size(), 2u);
+    const std::vector<Purchase> book = stored();
+    ASSERT_EQ(book.size(), 3u);
+    std::multiset<std::string> days;
+    for (const Purchase& p : book) days.insert(p.購入日);
+    EXPECT_EQ(days, (std::multiset<std::string>{"2024-05-31", "2024-05-31", "2024-06-01"}));
 
     // The end of the program writes the settings file again: the budget set
     // during the run stays in it.

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <cstdio>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -20,7 +21,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "../store/temp_dir.h"
+#include "temp_dir.h"
 #include "windows/window_table.h"
 #include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/frame/dialogs.h"
@@ -336,13 +337,20 @@ TEST_F(ArrangementTest, TitlesShowWholeRowsKeepTheirPaddingAndCtrlEndShowsTheLas
 }
 
 TEST_F(ArrangementTest, EveryGridShowsWholeRowsAfterCtrlEnd) {
+    // What was checked is counted: a window that does not open, or a grid
+    // too small to judge everywhere, must not pass by being skipped.
+    int listed = 0, opened = 0, judgedAtOwnSize = 0, judged = 0;
     for (const AnalysisWindowInfo& info : AnalysisWindowTable()) {
         if (!info.build && !info.content) continue;
+        ++listed;
         window->trigger(QString::fromUtf8(info.menu.name.data(), qsizetype(info.menu.name.size())));
         QMdiSubWindow* sub = window->mdiArea()->activeSubWindow();
         auto* analysis = sub ? qobject_cast<AnalysisWindow*>(sub->widget()) : nullptr;
+        EXPECT_NE(analysis, nullptr) << std::string(info.className) << " did not open";
         if (!analysis) continue;
-        for (const QSize size : {sub->size(), QSize(420, 260)}) {
+        ++opened;
+        const QSize ownSize = sub->size();
+        for (const QSize size : {ownSize, QSize(420, 260)}) {
             sub->resize(size);
             QCoreApplication::processEvents();
             QTableView* body = analysis->fpSpread1()->body();
@@ -352,6 +360,8 @@ TEST_F(ArrangementTest, EveryGridShowsWholeRowsAfterCtrlEnd) {
             // A window whose controls leave its grid less than three rows
             // is too small to read either way; its rows are not judged.
             if (body->viewport()->height() < 3 * body->verticalHeader()->defaultSectionSize()) continue;
+            ++judged;
+            if (size == ownSize) ++judgedAtOwnSize;
             int last = body->model()->rowCount() - 1;
             while (last > 0 && body->isRowHidden(last)) --last;
             const QRect r = body->visualRect(body->model()->index(last, body->currentIndex().column()));
@@ -365,4 +375,9 @@ TEST_F(ArrangementTest, EveryGridShowsWholeRowsAfterCtrlEnd) {
         }
         sub->close();
     }
+    std::printf("[ checked  ] %d of %d windows opened; %d grids judged, %d at the window's own size\n", opened, listed,
+                judged, judgedAtOwnSize);
+    EXPECT_GT(listed, 15);
+    EXPECT_EQ(opened, listed);
+    EXPECT_EQ(judgedAtOwnSize, opened);
 }

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "../store/temp_dir.h"
+#include "temp_dir.h"
 #include "io/bounded_read.h"
 #include "io/echo_text.h"
 #include "io/file_io.h"

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "../store/temp_dir.h"
+#include "temp_dir.h"
 #include "settings/settings_file.h"
 
 using namespace n3;

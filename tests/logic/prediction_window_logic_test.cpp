@@ -2,7 +2,7 @@
 // flags that outlive the window.
 #include <gtest/gtest.h>
 
-#include "../store/temp_dir.h"
+#include "temp_dir.h"
 #include "core/startup_statistics.h"
 #include "prediction/prediction_window_logic.h"
 #include "test_history.h"

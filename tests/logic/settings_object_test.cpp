@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "../store/temp_dir.h"
+#include "temp_dir.h"
 
 using namespace n3;
 using n3::testing::TempDir;

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "platform/store/data_location.h"
+#include "read_only_folder.h"
 #include "temp_dir.h"
 
 using n3::testing::TempDir;
@@ -52,16 +53,22 @@ TEST(DataLocation, AFolderIsPortableOnlyWhenItHoldsTheProgramsFiles) {
 }
 
 TEST(DataLocation, AReadOnlyFolderIsNotPortable) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root may write into any folder";
     TempDir dir;
     const std::string folder = dir.file("bin");
     std::filesystem::create_directory(folder);
     dir.write("bin/Numbers3Zubarin.db", "");
-    ::chmod(folder.c_str(), 0555);
-    EXPECT_FALSE(n3::IsPortableFolder(folder));
     const EnvValue xdg("XDG_DATA_HOME", dir.file("xdg").c_str());
-    EXPECT_EQ(n3::DataFolderFor(folder), dir.file("xdg") + "/numbers3zubarin");
-    ::chmod(folder.c_str(), 0755);
+    ASSERT_TRUE(n3::IsPortableFolder(folder));
+    // Bit 1: the folder counted as portable; bit 2: the data went beside the
+    // program; bit 4: the folder could still be written after all.
+    const std::optional<int> broken = n3::testing::WithReadOnlyFolder(folder, [&] {
+        return (n3::IsPortableFolder(folder) ? 1 : 0) |
+               (n3::DataFolderFor(folder) != dir.file("xdg") + "/numbers3zubarin" ? 2 : 0) |
+               (::access(folder.c_str(), W_OK) == 0 ? 4 : 0);
+    });
+    if (!broken) GTEST_SKIP() << "this process cannot make a folder read-only";
+    EXPECT_EQ(*broken, 0);
+    EXPECT_TRUE(n3::IsPortableFolder(folder));  // writable again afterwards
 }
 
 TEST(DataLocation, TheUserDataFolderFollowsXdgDataHomeThenHome) {

@@ -261,7 +261,7 @@ void TicketsWindow::AddPurchase(const Purchase& ticket) {
 void TicketsWindow::AddLine() {
     if (!model_) return;
     const QModelIndex active = purchases_->currentIndex();
-    const std::string today = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")).toStdString();
+    const std::string today = today_().toString(QStringLiteral("yyyy-MM-dd")).toStdString();
     const int row = model_->addLine(active.isValid() ? active.row() : model_->rowCount() - 1, today, nextDraw_);
     if (row < 0) return;
     const QModelIndex cell = model_->index(row, E::kNumber);

@@ -2,6 +2,8 @@
 // 購入記録: the ticket book. The purchases in an editable grid (written to
 // the database at once), every purchase × draw outcome below it, the
 // months and the whole book at the bottom and on the status line.
+#include <QDate>
+#include <functional>
 #include <string>
 
 #include "settings/settings.h"
@@ -47,6 +49,10 @@ public:
     // Checks the book again against the history as the database holds it
     // now and the prizes of the snapshot.
     void refresh();
+
+    // The day a new purchase is dated with (by default today, from the
+    // system clock); tests give a fixed one.
+    void setClock(std::function<QDate()> today) { today_ = std::move(today); }
 
     // 行追加 and 行削除, as the menu and the buttons run them.
     void AddLine();
@@ -98,6 +104,7 @@ private:
     ChartData chart_;
     QStatusBar* status_ = nullptr;
     int nextDraw_ = 1;
+    std::function<QDate()> today_ = [] { return QDate::currentDate(); };
 };
 
 // The factory for the main window: 購入記録, not yet loaded.

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Every window's `show WINDOW --format json` on the shipped history, once
+# without and once with the shipped results, against the SHA-256 sums in
+# tests/reference/show_json.sha256.
+#
+#   show_json.sh CLI            compare (what CTest runs); exit 1 on any difference
+#   show_json.sh CLI --update   rewrite the sums from what CLI prints now
+#
+# A change that is meant to change a window's output: run with --update and
+# commit the new sums with the change. KEEP=1 keeps the printed files.
+set -euo pipefail
+cli="$1"
+mode="${2:-check}"
+here="$(cd "$(dirname "$0")" && pwd)"
+data="$here/../../data"
+sums="$here/show_json.sha256"
+
+work="$(mktemp -d "${TMPDIR:-/tmp}/n3-show-json.XXXXXX")"
+[ "${KEEP:-}" = 1 ] || trap 'rm -rf "$work"' EXIT
+# The prediction and the windows with options read the settings file: none
+# here, so every window prints with its options off, wherever this runs.
+settings="$work/none.ini"
+
+# The window names as the CLI lists them for an unknown name.
+windows=()
+while IFS= read -r line; do
+  case "$line" in "  "*) windows+=("${line#  }") ;; esac
+done < <("$cli" --db "$work/names.db" show '?' 2>&1 || true)
+[ "${#windows[@]}" -gt 0 ] || { echo "the CLI listed no windows" >&2; exit 1; }
+
+"$cli" --db "$work/history.db" import "$data/numbers3-history.csv" >/dev/null 2>&1
+cp "$work/history.db" "$work/results.db"
+"$cli" --db "$work/results.db" import "$data/numbers3-results.csv" >/dev/null 2>&1
+
+mkdir -p "$work/out/history" "$work/out/results"
+for db in history results; do
+  for w in "${windows[@]}"; do
+    "$cli" --db "$work/$db.db" show "$w" --settings "$settings" --format json >"$work/out/$db/$w.json"
+  done
+done
+(cd "$work/out" && LC_ALL=C find . -name '*.json' | LC_ALL=C sort | sed 's|^\./||' | tr '\n' '\0' |
+  xargs -0 sha256sum) >"$work/sums"
+
+if [ "$mode" = --update ]; then
+  cp "$work/sums" "$sums"
+  echo "wrote $(wc -l <"$sums") sums to $sums"
+  exit 0
+fi
+if ! diff -u "$sums" "$work/sums"; then
+  echo "the JSON of the windows above differs from the reference (lines with - are the reference);" >&2
+  echo "if the change is meant, run: $0 $cli --update" >&2
+  [ "${KEEP:-}" = 1 ] && echo "printed files: $work/out" >&2
+  exit 1
+fi
+echo "$(wc -l <"$sums") window outputs match the reference"
