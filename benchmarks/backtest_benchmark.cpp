@@ -7,11 +7,11 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "test_history.h"
 #include "core/startup_statistics.h"
 #include "io/history_csv.h"
 #include "lab/backtest_figures.h"
 #include "lab/backtest_window.h"
+#include "test_history.h"
 
 namespace {
 
@@ -73,7 +73,8 @@ void WindowContent(benchmark::State& state) {
     if (!Loaded(state, h)) return;
     const auto stats = n3::LoadStartupStatistics(h);
     const n3::ResultHistory results;
-    for (auto _ : state) benchmark::DoNotOptimize(n3::予想の検証::Content(n3::WindowInput{h, stats, results, {}, {}, std::nullopt}));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(n3::予想の検証::Content(n3::WindowInput{h, stats, results, {}, {}, std::nullopt}));
     state.SetLabel(Name(int(state.range(0))));
 }
 BENCHMARK(WindowContent)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

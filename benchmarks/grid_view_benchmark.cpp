@@ -8,10 +8,10 @@
 #include <QScrollBar>
 #include <QTableView>
 
-#include "test_history.h"
-#include "windows/window_table.h"
 #include "platform/qt/grid/grid_view.h"
 #include "qt_app.h"
+#include "test_history.h"
+#include "windows/window_table.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include <time.h>
 
-#include "test_history.h"
 #include "io/history_csv.h"
+#include "test_history.h"
 #include "windows/window_table.h"
 
 namespace {

@@ -8,13 +8,13 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "test_history.h"
-#include "windows/window_table.h"
 #include "core/startup_statistics.h"
 #include "io/history_csv.h"
 #include "platform/qt/print/print_document_builders.h"
 #include "platform/qt/print/print_job.h"
 #include "qt_app.h"
+#include "test_history.h"
+#include "windows/window_table.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 // should stay well under 20 ms at 32,767 draws.
 #include <benchmark/benchmark.h>
 
-#include "test_history.h"
 #include "analysis/analysis_charts.h"
 #include "lab/last_draws.h"
 #include "lab/randomness_window.h"
+#include "test_history.h"
 
 namespace {
 
@@ -32,7 +32,8 @@ void RandomnessWindowContent(benchmark::State& state) {
     const auto stats = n3::LoadStartupStatistics(LongHistory());
     const n3::ResultHistory results;
     for (auto _ : state)
-        benchmark::DoNotOptimize(n3::乱数性の検定::Content(n3::WindowInput{LongHistory(), stats, results, {}, {}, std::nullopt}));
+        benchmark::DoNotOptimize(
+            n3::乱数性の検定::Content(n3::WindowInput{LongHistory(), stats, results, {}, {}, std::nullopt}));
 }
 BENCHMARK(RandomnessWindowContent)->Unit(benchmark::kMillisecond);
 

@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
-#include "test_history.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/startup_load.h"
+#include "test_history.h"
 
 namespace {
 

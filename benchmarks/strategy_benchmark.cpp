@@ -5,9 +5,9 @@
 
 #include <ctime>
 
-#include "../tests/logic/test_history.h"
 #include "lab/strategy_picker.h"
 #include "lab/strategy_walk.h"
+#include "test_history.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
-#include "windows/window_table.h"
 #include "core/startup_statistics.h"
 #include "fuzz_check.h"
 #include "prediction/prediction_window_logic.h"
+#include "windows/window_table.h"
 
 using namespace n3;
 using n3::fuzz::Check;
@@ -79,7 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     for (const AnalysisWindowInfo& info : AnalysisWindowTable()) {
         if (!info.build && !info.content) continue;
-        const WindowContent content = BuildWindowContent(info, WindowInput{history, stats, results, flags, range});
+        const WindowContent content =
+            BuildWindowContent(info, WindowInput{history, stats, results, flags, range, std::nullopt, nullptr, false});
         CheckGrid(content.grid, info.className);
     }
     Settings settings;

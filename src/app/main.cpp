@@ -2,12 +2,12 @@
 #include <QApplication>
 
 #include "platform/qt/frame/data_folder.h"
+#include "platform/qt/frame/main_window.h"
+#include "platform/qt/frame/qt_japanese.h"
 #include "platform/qt/grid/grid_font.h"
 #include "platform/qt/grid/legend.h"
-#include "platform/qt/frame/main_window.h"
-#include "platform/store/draw_store.h"
 #include "platform/store/bundled_data.h"
-#include "platform/qt/frame/qt_japanese.h"
+#include "platform/store/draw_store.h"
 #include "platform/store/startup_load.h"
 #include "settings/settings_file.h"
 

@@ -15,15 +15,15 @@
 
 #include "analysis/number_lookup.h"
 #include "app/cli/cli_arguments.h"
-#include "app/cli/strategy_arguments.h"
 #include "app/cli/print_parent.h"
+#include "app/cli/strategy_arguments.h"
+#include "platform/qt/frame/qt_util.h"
 #include "platform/qt/print/print_job.h"
 #include "platform/qt/print/print_window_document.h"
-#include "platform/qt/frame/qt_util.h"
 #include "platform/store/database.h"
 #include "platform/store/draw_store.h"
-#include "windows/window_table.h"
 #include "windows/window_aliases.h"
+#include "windows/window_table.h"
 
 using namespace n3;
 

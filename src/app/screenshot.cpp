@@ -16,12 +16,12 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "platform/qt/frame/dialogs.h"
-#include "platform/qt/grid/grid_font.h"
-#include "platform/qt/frame/help_window.h"
-#include "platform/qt/grid/legend.h"
-#include "platform/qt/frame/main_window.h"
 #include "platform/qt/analysis/number_boxes.h"
+#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/frame/help_window.h"
+#include "platform/qt/frame/main_window.h"
+#include "platform/qt/grid/grid_font.h"
+#include "platform/qt/grid/legend.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -169,9 +169,9 @@ private:
     int cols_ = 0;
     int rows_ = 0;
     std::map<std::size_t, std::string> tips_;  // by cell index
-    std::vector<std::uint32_t> cellText_;   // index into texts_
-    std::vector<std::uint32_t> cellStyle_;  // index into styles_
-    std::vector<std::string> texts_;        // texts_[0] is the empty text
+    std::vector<std::uint32_t> cellText_;      // index into texts_
+    std::vector<std::uint32_t> cellStyle_;     // index into styles_
+    std::vector<std::string> texts_;           // texts_[0] is the empty text
     std::unordered_map<std::string, std::uint32_t> textIndex_;
     std::vector<std::uint32_t> numberText_;  // cached text index per small number
     std::vector<CellStyle> styles_;          // styles_[0] is the default style

@@ -68,8 +68,8 @@ bool 当選データ入力::SetCellText(int row, int column, std::string_view te
 }
 
 int 当選データ入力::SortedPosition(int drawNo) const {
-    const auto at = std::upper_bound(rows_.begin(), rows_.end(), drawNo,
-                                     [](int no, const Draw& d) { return no < d.回数; });
+    const auto at =
+        std::upper_bound(rows_.begin(), rows_.end(), drawNo, [](int no, const Draw& d) { return no < d.回数; });
     return int(at - rows_.begin());
 }
 
@@ -106,8 +106,8 @@ void 当選データ入力::DeleteLines(int first, int last) {
 }
 
 int 当選データ入力::RowOf(int drawNo) const {
-    const auto at = std::lower_bound(rows_.begin(), rows_.end(), drawNo,
-                                     [](const Draw& d, int no) { return d.回数 < no; });
+    const auto at =
+        std::lower_bound(rows_.begin(), rows_.end(), drawNo, [](const Draw& d, int no) { return d.回数 < no; });
     return at != rows_.end() && at->回数 == drawNo ? int(at - rows_.begin()) : -1;
 }
 

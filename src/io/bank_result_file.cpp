@@ -4,10 +4,10 @@
 #include <charconv>
 
 #include "io/csv_records.h"
+#include "io/echo_text.h"
 #include "io/field_text.h"
 #include "io/result_amount.h"
 #include "io/result_date.h"
-#include "io/echo_text.h"
 
 namespace n3 {
 
@@ -111,9 +111,10 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
                 if (std::none_of(f[i].begin(), f[i].end(), [](char c) { return c >= '0' && c <= '9'; })) continue;
                 const auto date = ParseResultDate(f[i]);
                 if (!date)
-                    return fail(record.line, "抽せん日" + Q(f[i]) +
-                                                 (IsDateWithoutYear(f[i]) ? "には年がありません"
-                                                                          : "は日付として読めません（曜日も日付と同じものに）"));
+                    return fail(record.line,
+                                "抽せん日" + Q(f[i]) +
+                                    (IsDateWithoutYear(f[i]) ? "には年がありません"
+                                                             : "は日付として読めません（曜日も日付と同じものに）"));
                 drawResult.date = *date;
             }
             blockLine = record.line;

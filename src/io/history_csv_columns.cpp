@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
-#include "io/field_text.h"
 #include "io/echo_text.h"
+#include "io/field_text.h"
 
 namespace n3 {
 
@@ -98,8 +98,8 @@ HistoryColumnsResult RecogniseHistoryColumns(const std::vector<std::string>& hea
     const auto anyDigit =
         std::find_if(digits.begin(), digits.end(), [](const Found& f) { return f.index.has_value(); });
     if (number.index && anyDigit != digits.end())
-        return refuse("見出し行に3桁の当せん番号の列「" + EchoText(number.name) + "」と数字ごとの列「" + EchoText(anyDigit->name) +
-                      "」の両方があります。どちらを読むか決められません");
+        return refuse("見出し行に3桁の当せん番号の列「" + EchoText(number.name) + "」と数字ごとの列「" +
+                      EchoText(anyDigit->name) + "」の両方があります。どちらを読むか決められません");
     if (!number.index && anyDigit == digits.end())
         return refuse(
             "見出し行に当せん番号の列（当せん番号・当選番号・抽せん数字 など）も、"

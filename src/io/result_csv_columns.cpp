@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string_view>
 
+#include "core/calendar.h"
+#include "io/echo_text.h"
 #include "io/field_text.h"
 #include "io/result_amount.h"
 #include "io/result_date.h"
-#include "io/echo_text.h"
-#include "core/calendar.h"
 
 namespace n3 {
 

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/window_content.h"
 #include "core/draw.h"
 #include "core/draw_result.h"
+#include "core/window_content.h"
 
 namespace n3 {
 

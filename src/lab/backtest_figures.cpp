@@ -7,7 +7,6 @@ namespace n3 {
 
 namespace {
 
-
 MethodFigures FiguresOf(std::string_view method, const MethodTally& t) {
     MethodFigures f;
     f.method = method;
@@ -34,7 +33,6 @@ MethodFigures FiguresOf(std::string_view method, const MethodTally& t) {
 }
 
 }  // namespace
-
 
 std::string_view VerdictOf(std::optional<double> pCorrected, std::optional<double> z) {
     if (!pCorrected || !z || *pCorrected >= kVerdictLevel) return kVerdictChance;

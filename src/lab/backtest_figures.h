@@ -50,5 +50,4 @@ BacktestFigures FiguresOf(const BacktestRun& run);
 // unless the corrected p lies below kVerdictLevel.
 std::string_view VerdictOf(std::optional<double> pCorrected, std::optional<double> z);
 
-
 }  // namespace n3

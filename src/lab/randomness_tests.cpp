@@ -153,7 +153,6 @@ std::vector<RandomnessTest> RunRandomnessTests(const DrawTallies& t) {
     return tests;
 }
 
-
 std::string VerdictFor(double pCorrected) { return pCorrected >= kVerdictLevel ? "偏りなし" : "偏りの可能性"; }
 
 }  // namespace n3

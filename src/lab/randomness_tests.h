@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/window_content.h"
 #include "core/draw.h"
+#include "core/window_content.h"
 #include "stats/distributions.h"
 
 namespace n3 {

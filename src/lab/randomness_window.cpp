@@ -22,8 +22,6 @@ std::string Format(const char* format, double value) {
 // p-values in the grid: four decimals, or two significant figures when tiny.
 std::string PText(double p) { return p > 0 && p < 0.0001 ? Format("%.1e", p) : Format("%.4f", p); }
 
-
-
 }  // namespace
 
 WindowContent 乱数性の検定::Content(const WindowInput& input) {
@@ -91,6 +89,5 @@ std::vector<ChartData> 乱数性の検定::BuildCharts(const DrawTallies& tallie
     return {DigitCountChart("数字の出現回数（全位置）と偶然の範囲", tallies.pooled, 3 * tallies.draws),
             SumHistogramChart("数字の合計の分布", tallies.sums)};
 }
-
 
 }  // namespace n3

@@ -13,8 +13,6 @@ namespace n3 {
 // The panel has two more pairs (下一桁...) that have no flag.
 inline constexpr int kOptionPairCount = 12;
 
-
-
 // The caption of the frame round option pair i of the panel.
 inline constexpr std::array<std::string_view, kOptionPairCount> kOptionCaptions = {
     "■頻度分析（出現頻度分析）",

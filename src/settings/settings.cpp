@@ -11,7 +11,9 @@ SettingsFileResult Settings::Read() {
     return read;
 }
 
-SettingsFileResult Settings::Write() const { return path_.empty() ? SettingsFileResult{} : WriteInitFile(path_, flags_, others_); }
+SettingsFileResult Settings::Write() const {
+    return path_.empty() ? SettingsFileResult{} : WriteInitFile(path_, flags_, others_);
+}
 
 SettingsFileResult Settings::setOptionFlag(int index, bool on) {
     if (index < 0 || index >= kOptionFlagCount || flags_[std::size_t(index)] == on) return {};

@@ -64,7 +64,8 @@ ChartData DigitCountChart(const std::string& title, const std::array<int, 10>& c
         bars.points.push_back({double(d), double(c),
                                "数字" + std::to_string(d) + ": " + GroupedNumber(c) + "回（期待値 " +
                                    OneDecimal(expected) + "、10個まとめて95%の範囲 " +
-                                   GroupedNumber((long long)band[0]) + "〜" + GroupedNumber((long long)band[1]) + "）"});
+                                   GroupedNumber((long long)band[0]) + "〜" + GroupedNumber((long long)band[1]) +
+                                   "）"});
         line.points.push_back({double(d), expected, "期待値 " + OneDecimal(expected)});
         shade.points.push_back({double(d), band[0], ""});
         shade.high.push_back(band[1]);

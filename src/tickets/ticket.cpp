@@ -54,8 +54,8 @@ std::string PurchaseError(const Purchase& p) {
     if (p.lastDraw() > kMaxDrawNo) return "最後の回数が " + std::to_string(kMaxDrawNo) + " を超えます。";
     const int length = NumberLength(p.種類);
     if (int(p.番号.size()) != length || !AllDigits(p.番号))
-        return "番号「" + EchoText(p.番号) + "」は" + std::string(BetTypeName(p.種類)) + "では " + std::to_string(length) +
-               " 桁の数字で指定してください。";
+        return "番号「" + EchoText(p.番号) + "」は" + std::string(BetTypeName(p.種類)) + "では " +
+               std::to_string(length) + " 桁の数字で指定してください。";
     // A triple has one order only: there is no box to win, and a set is
     // half a box, so neither is sold for it.
     if ((p.種類 == BetType::Box || p.種類 == BetType::Set) && p.番号[0] == p.番号[1] && p.番号[1] == p.番号[2])

@@ -67,7 +67,8 @@ TicketCsvResult ReadTicketCsv(const std::string& bytes) {
                           units = NormaliseField(record.fields[5]);
         if (!ReadInt(first, p.最初の回数))
             return Failure(record.line, "最初の回数「" + EchoText(first) + "」が数ではありません。");
-        if (!ReadInt(count, p.継続回数)) return Failure(record.line, "継続回数「" + EchoText(count) + "」が数ではありません。");
+        if (!ReadInt(count, p.継続回数))
+            return Failure(record.line, "継続回数「" + EchoText(count) + "」が数ではありません。");
         if (!ReadInt(units, p.口数)) return Failure(record.line, "口数「" + EchoText(units) + "」が数ではありません。");
         p.番号 = NormaliseField(record.fields[3]);
         const std::string type = NormaliseField(record.fields[4]);

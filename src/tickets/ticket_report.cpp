@@ -9,7 +9,6 @@ namespace n3 {
 
 namespace {
 
-
 std::string PercentNumber(std::optional<double> p) {
     if (!p) return "";
     char text[32];

@@ -17,12 +17,12 @@ inline constexpr double kTheoreticalReturnPercent = 45.0;
 
 struct BookTotals {
     int purchases = 0;
-    std::int64_t units = 0;                               // 口数 × 継続回数, summed
-    std::int64_t spent = 0;                               // yen
-    std::int64_t won = 0;                                 // yen, prizes known only
-    int wins = 0;                                         // draws won (prize known or not)
-    int pending = 0;                                      // draws not drawn yet
-    int prizesUnknown = 0;                                // draws won whose prize is not known
+    std::int64_t units = 0;                                           // 口数 × 継続回数, summed
+    std::int64_t spent = 0;                                           // yen
+    std::int64_t won = 0;                                             // yen, prizes known only
+    int wins = 0;                                                     // draws won (prize known or not)
+    int pending = 0;                                                  // draws not drawn yet
+    int prizesUnknown = 0;                                            // draws won whose prize is not known
     std::int64_t balance() const { return SubtractYen(won, spent); }  // 収支
     // 回収率 in percent; nullopt while nothing was spent.
     std::optional<double> returnPercent() const;

@@ -1,7 +1,7 @@
 #include "windows/main_frm.h"
 
-#include "windows/window_table.h"
 #include "core/window_names.h"
+#include "windows/window_table.h"
 
 namespace n3 {
 
@@ -44,7 +44,8 @@ std::vector<MenuItem> TableItems(std::string_view top) {
 // that sit in this menu; with none of them, the prediction straight on the bar.
 MenuItem PredictionMenu() {
     std::vector<MenuItem> rows = TableItems(kPredictionMenu);
-    if (rows.empty()) return Item("mnuYoso", "一発ズバリン予想(&D)", Command::Predict, std::string(windows::kPrediction));
+    if (rows.empty())
+        return Item("mnuYoso", "一発ズバリン予想(&D)", Command::Predict, std::string(windows::kPrediction));
     std::vector<MenuItem> items = {
         Item("mnuYoso", "一発ズバリン予想(&Y)", Command::Predict, std::string(windows::kPrediction))};
     for (MenuItem& item : rows) items.push_back(std::move(item));

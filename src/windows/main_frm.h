@@ -1,5 +1,5 @@
 #pragma once
-// The main window's logic: the menu tree, the propEnd flag and the command
+// The main window's logic: the menu tree, the entry-free flag and the command
 // rules. The Qt main window builds its menus from MenuTree() and routes
 // every command here; the screen is reached only through MainFrmUi.
 #include <string>
@@ -72,11 +72,11 @@ class MainFrm {
 public:
     explicit MainFrm(MainFrmUi& ui) : ui_(ui) {}
 
-    bool propEnd() const { return propEnd_; }
-    void setPropEnd(bool value) { propEnd_ = value; }
+    bool entryFree() const { return entryFree_; }
+    void setEntryFree(bool value) { entryFree_ = value; }
 
     // An analysis, the prediction or the about window: opened without
-    // looking at propEnd.
+    // looking at the entry-free flag.
     void OpenWindow(std::string_view windowClass);
     // 当選データ入力, whatever else is open: the windows follow its edits.
     void OpenMasterInput();
@@ -86,7 +86,7 @@ public:
 
 private:
     MainFrmUi& ui_;
-    bool propEnd_ = false;
+    bool entryFree_ = false;
 };
 
 }  // namespace n3

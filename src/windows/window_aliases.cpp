@@ -1,7 +1,7 @@
 #include "windows/window_aliases.h"
 
-#include "windows/window_table.h"
 #include "windows/main_frm.h"
+#include "windows/window_table.h"
 
 namespace n3 {
 

@@ -2,7 +2,8 @@
 // The windows built through the common analysis frame, as data: what the
 // frame needs to place, label and fill each of them, and where the menu
 // bar offers it. Adding such a window means writing its Build (or Content)
-// function and giving it one row in window_table.cpp; the menu follows.
+// function and giving it one row in window_table.cpp (fields by name); the
+// menu follows.
 #include <string_view>
 #include <vector>
 
@@ -18,31 +19,31 @@ using ChartsFunction = std::vector<ChartData> (*)(const DrawHistory&, const Star
 
 // Where the menu bar offers a window.
 struct MenuPlace {
-    std::string_view top;           // the top-level menu's mnu name: mnuMain, mnuVerify, mnuHosyu
-    std::string_view groupName;     // a sub-menu's mnu name; empty: straight in the top menu
-    std::string_view groupCaption;  // the sub-menu's caption
-    std::string_view name;          // the item's mnu name
-    std::string_view caption;       // the item's caption, with & before an access key
+    std::string_view top = {};           // the top-level menu's mnu name: mnuMain, mnuVerify, mnuHosyu
+    std::string_view groupName = {};     // a sub-menu's mnu name; empty: straight in the top menu
+    std::string_view groupCaption = {};  // the sub-menu's caption
+    std::string_view name = {};          // the item's mnu name
+    std::string_view caption = {};       // the item's caption, with & before an access key
 };
 
 enum class LegendKind { None, Swatch, BlueBall };
 
 struct AnalysisWindowInfo {
-    std::string_view className;  // the window's class, e.g. 出現頻度分析
-    std::string_view caption;
-    MenuPlace menu;
-    int widthTwips;
-    int heightTwips;
-    std::string_view label1;
-    LegendKind legend;
-    std::string_view legendText;  // Label3 (or Label2 beside the picture)
-    Colour legendColour;          // the swatch colour
-    bool printButton;             // Command2 "印刷(&P)"
-    ScrollBars scrollBars;
-    int frozenRows;
-    bool propEndTrueOnLoad;  // three windows leave the entry window free
-    bool yieldAfterCompute;  // three windows yield after computing
-    BuildFunction build;     // the grid from the history; nullptr when `content` builds it
+    std::string_view className = {};  // the window's class, e.g. 出現頻度分析
+    std::string_view caption = {};
+    MenuPlace menu = {};
+    int widthTwips = 0;
+    int heightTwips = 0;
+    std::string_view description = {};  // the line above the grid
+    LegendKind legend = LegendKind::None;
+    std::string_view legendText = {};  // the legend's words (beside the swatch or the picture)
+    Colour legendColour{};             // the swatch colour
+    bool printButton = false;          // a "印刷(&P)" button beside "閉じる"
+    ScrollBars scrollBars = ScrollBars::Both;
+    int frozenRows = 0;
+    bool leavesEntryFree = false;    // three windows leave the entry window free
+    bool yieldAfterCompute = false;  // three windows yield after computing
+    BuildFunction build = nullptr;   // the grid from the history; nullptr when `content` builds it
     ContentFunction content = nullptr;
     ChartsFunction charts = nullptr;
     bool hasRangeControls = false;  // the window offers a range of target draws

@@ -22,17 +22,17 @@
 #include <fstream>
 #include <future>
 
-#include "test_history.h"
-#include "temp_dir.h"
-#include "windows/window_table.h"
-#include "platform/store/database.h"
+#include "fake_host.h"
 #include "platform/qt/analysis/analysis_window.h"
+#include "platform/qt/analysis/range_controls.h"
 #include "platform/qt/charts/chart_render.h"
 #include "platform/qt/charts/chart_view.h"
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/grid/grid_view.h"
-#include "platform/qt/analysis/range_controls.h"
-#include "fake_host.h"
+#include "platform/store/database.h"
+#include "temp_dir.h"
+#include "test_history.h"
+#include "windows/window_table.h"
 
 using namespace n3;
 using n3::testing::TempDir;
@@ -47,7 +47,7 @@ const AnalysisWindowInfo& Row(const char* name) {
     return *row;
 }
 
-std::string Cell(const AnalysisWindow& w, int col, int row) { return w.fpSpread1()->gridModel().text(col, row); }
+std::string Cell(const AnalysisWindow& w, int col, int row) { return w.grid()->gridModel().text(col, row); }
 
 void ClickTab(QTabWidget* tabs, int index) {
     QTabBar* bar = tabs->tabBar();
@@ -174,7 +174,7 @@ TEST(AnalysisFrame, WindowsWithoutChartsOrRangesKeepTheirPlainGrid) {
     EXPECT_EQ(w.views(), nullptr);
     EXPECT_EQ(w.rangeControls(), nullptr);
     EXPECT_EQ(w.useOptionFlagsButton(), nullptr);
-    EXPECT_EQ(w.fpSpread1()->parentWidget(), &w);
+    EXPECT_EQ(w.grid()->parentWidget(), &w);
 }
 
 TEST(AnalysisFrame, PredictionSettingsButtonTakesTheFlagsAsTheyStandNow) {

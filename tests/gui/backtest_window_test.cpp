@@ -8,12 +8,12 @@
 #include <QMenuBar>
 #include <QTest>
 
-#include "temp_dir.h"
 #include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/frame/dialogs.h"
-#include "platform/qt/grid/grid_view.h"
 #include "platform/qt/frame/main_window.h"
+#include "platform/qt/grid/grid_view.h"
 #include "platform/store/draw_store.h"
+#include "temp_dir.h"
 
 using namespace n3;
 using n3::testing::TempDir;
@@ -74,7 +74,7 @@ TEST_F(BacktestWindowTest, VerifyMenuSitsBetweenAnalysisAndDataAndOpensTheWindow
     ASSERT_NE(sub, nullptr);
     auto* analysis = qobject_cast<AnalysisWindow*>(sub->widget());
     ASSERT_NE(analysis, nullptr);
-    const GridModel& grid = analysis->fpSpread1()->gridModel();
+    const GridModel& grid = analysis->grid()->gridModel();
     EXPECT_EQ(grid.text(1, 3), " 7回周期法");
     // 判定 stands right after 予想方法.
     EXPECT_EQ(grid.text(2, 2), "判定");

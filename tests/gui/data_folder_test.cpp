@@ -7,12 +7,12 @@
 #include <QMdiSubWindow>
 #include <optional>
 
-#include "temp_dir.h"
 #include "platform/qt/frame/data_folder.h"
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/store/data_location.h"
 #include "platform/store/startup_load.h"
+#include "temp_dir.h"
 
 using namespace n3;
 using n3::testing::TempDir;

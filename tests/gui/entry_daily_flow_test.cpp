@@ -42,7 +42,7 @@ TEST(EntryDailyFlow, TodaysDrawIsTypedWithTheKeyboardAlone) {
     auto* entry = qobject_cast<EntryWindow*>(main.child(QStringLiteral("当選データ入力")));
     ASSERT_NE(entry, nullptr);
     // The keyboard goes to the grid as soon as the main window is active.
-    EXPECT_EQ(main.focusWidget(), entry->fpSpread1());
+    EXPECT_EQ(main.focusWidget(), entry->grid());
 
     QTest::keyClick(main.focusWidget(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(main.focusWidget(), "807");

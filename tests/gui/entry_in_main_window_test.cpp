@@ -53,7 +53,7 @@ TEST_F(EntryInMainWindow, OpensOnceWithItsOwnMenuAndClosesByItsButton) {
     if (QMdiSubWindow* sub = main->subWindow(QStringLiteral("当選データ入力"))) sub->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     closePrediction();
-    ASSERT_TRUE(main->propEnd());
+    ASSERT_TRUE(main->entryFree());
     const QStringList mainMenus = menuCaptions();
 
     ASSERT_TRUE(main->trigger(QStringLiteral("mnuMasterInput")));
@@ -61,7 +61,7 @@ TEST_F(EntryInMainWindow, OpensOnceWithItsOwnMenuAndClosesByItsButton) {
     ASSERT_NE(w, nullptr);
     ASSERT_NE(w->model(), nullptr);
     EXPECT_EQ(w->model()->rowCount(), 2);
-    EXPECT_FALSE(main->propEnd());
+    EXPECT_FALSE(main->entryFree());
     QMdiSubWindow* frame = main->subWindow(QStringLiteral("当選データ入力"));
     EXPECT_EQ(frame->pos(), QPoint(0, 0));
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("当選データ入力"));
@@ -74,11 +74,11 @@ TEST_F(EntryInMainWindow, OpensOnceWithItsOwnMenuAndClosesByItsButton) {
     EXPECT_EQ(main->mdiArea()->subWindowList().size(), 1);
 
     QPointer<QMdiSubWindow> closing = frame;
-    QTest::mouseClick(w->Command1(), Qt::LeftButton);
+    QTest::mouseClick(w->closeButton(), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(closing.isNull());
     EXPECT_EQ(entry(), nullptr);
-    EXPECT_TRUE(main->propEnd());
+    EXPECT_TRUE(main->entryFree());
     EXPECT_EQ(menuCaptions(), mainMenus);
     EXPECT_TRUE(messages.asked.empty());  // nothing wrong, no message
 }
@@ -94,6 +94,6 @@ TEST_F(EntryInMainWindow, ADatabaseGoneSinceStartUpOpensNothing) {
     EXPECT_EQ(messages.asked[0].icon, dialogs::Icon::Critical);
     EXPECT_EQ(entry(), nullptr);
     EXPECT_TRUE(main->mdiArea()->subWindowList().isEmpty());
-    EXPECT_TRUE(main->propEnd());
+    EXPECT_TRUE(main->entryFree());
     EXPECT_FALSE(std::filesystem::exists(path));  // not created behind the user's back
 }

@@ -173,7 +173,7 @@ TEST_F(KeyboardFixture, EnterAndTabMoveWithoutAnEditorAndTabLeavesAtTheLastCell)
 
     w->grid()->setCurrentIndex(cell(2, 3));
     QTest::keyClick(w->grid(), Qt::Key_Tab);
-    EXPECT_TRUE(w->window->Command1()->hasFocus());
+    EXPECT_TRUE(w->window->closeButton()->hasFocus());
     EXPECT_EQ(ReadBack(path)[2].digits[2], 9);
 }
 

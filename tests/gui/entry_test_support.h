@@ -13,14 +13,14 @@
 #include <string>
 #include <vector>
 
-#include "temp_dir.h"
-#include "platform/store/database.h"
-#include "platform/qt/frame/dialogs.h"
+#include "fake_host.h"
 #include "platform/qt/entry/draw_entry_model.h"
 #include "platform/qt/entry/entry_grid_view.h"
 #include "platform/qt/entry/entry_window.h"
+#include "platform/qt/frame/dialogs.h"
+#include "platform/store/database.h"
 #include "platform/store/draw_store.h"
-#include "fake_host.h"
+#include "temp_dir.h"
 
 namespace n3::testing::entry {
 
@@ -77,7 +77,7 @@ struct OpenedEntryWindow {
     OpenedEntryWindow(const OpenedEntryWindow&) = delete;
     OpenedEntryWindow& operator=(const OpenedEntryWindow&) = delete;
     EntryWindow* operator->() const { return window.data(); }
-    EntryGridView* grid() const { return window->fpSpread1(); }
+    EntryGridView* grid() const { return window->grid(); }
     DrawEntryModel* model() const { return window->model(); }
     QString text(int row, int column) const { return model()->data(model()->index(row, column)).toString(); }
     // Shows the window and waits until it is the active window.

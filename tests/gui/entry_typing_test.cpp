@@ -174,7 +174,7 @@ TEST_F(TypingFixture, ClosingWithAHalfTypedRowAsksWhetherToGoOn) {
     put(2, 1);
     type("12");
     messages.answers = {dialogs::Result::Yes};
-    QTest::mouseClick(w->window->Command1(), Qt::LeftButton);
+    QTest::mouseClick(w->window->closeButton(), Qt::LeftButton);
     ASSERT_EQ(messages.asked.size(), 1u);
     EXPECT_TRUE(messages.asked[0].text.contains(QStringLiteral("第3回")));
     EXPECT_EQ(messages.asked[0].buttons, dialogs::Buttons::YesNo);
@@ -184,7 +184,7 @@ TEST_F(TypingFixture, ClosingWithAHalfTypedRowAsksWhetherToGoOn) {
     type("7");
     EXPECT_FALSE(w->window->holdsHistory());
     // Complete now: it closes without a question.
-    QTest::mouseClick(w->window->Command1(), Qt::LeftButton);
+    QTest::mouseClick(w->window->closeButton(), Qt::LeftButton);
     EXPECT_EQ(messages.asked.size(), 1u);
     EXPECT_FALSE(w->window->isVisible());
     EXPECT_EQ(storedRows().back(), "3:127");

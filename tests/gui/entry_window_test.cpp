@@ -1,4 +1,4 @@
-// The entry window as it opens and closes: its look, propEnd, the close
+// The entry window as it opens and closes: its look, entryFree, the close
 // check, and a history of the largest size.
 #include <QAction>
 #include <QHeaderView>
@@ -41,14 +41,15 @@ TEST(EntryWindow, LoadsEveryDrawWithTheGridOfTheWindow) {
     OpenedEntryWindow w(host);
     ASSERT_TRUE(w.loaded());
 
-    // The load: one yield, propEnd False.
+    // The load: one yield, the entry window held.
     EXPECT_EQ(host.yields, 1);
-    EXPECT_EQ(host.propEndWrites, std::vector<bool>{false});
+    EXPECT_EQ(host.entryFreeWrites, std::vector<bool>{false});
 
     EXPECT_EQ(w->windowClass(), QStringLiteral("当選データ入力"));
     EXPECT_EQ(w->windowTitle(), QStringLiteral("当選データ入力"));
-    EXPECT_EQ(w->Label1()->text(), QStringLiteral("当選数字を開催回数毎に入力します（分析対象データとなります）"));
-    EXPECT_EQ(w->Command1()->text(), QStringLiteral("閉じる(&C)"));
+    EXPECT_EQ(w->descriptionLabel()->text(),
+              QStringLiteral("当選数字を開催回数毎に入力します（分析対象データとなります）"));
+    EXPECT_EQ(w->closeButton()->text(), QStringLiteral("閉じる(&C)"));
     EXPECT_EQ(w->sizeInTwips(), QSize(当選データ入力::kWidthTwips, 当選データ入力::kHeightTwips));
 
     // Rows in draw-number order; column 5 has no field and is not shown.
@@ -109,7 +110,7 @@ TEST(EntryWindow, CloseCheckStopsAtTheFirstWrongCellAndKeepsTheWindowOpen) {
     ASSERT_TRUE(w.loaded());
     w->show();
 
-    QTest::mouseClick(w->Command1(), Qt::LeftButton);
+    QTest::mouseClick(w->closeButton(), Qt::LeftButton);
     ASSERT_EQ(messages.asked.size(), 1u);
     EXPECT_EQ(messages.asked[0].text, QStringLiteral("結果マスタの数字に誤りがあります。"));
     EXPECT_EQ(messages.asked[0].title, QStringLiteral("メッセ－ジ"));
@@ -119,24 +120,25 @@ TEST(EntryWindow, CloseCheckStopsAtTheFirstWrongCellAndKeepsTheWindowOpen) {
     // not to the -1 of the row below.
     EXPECT_EQ(w.grid()->currentIndex(), w.model()->index(2, 2));
     EXPECT_TRUE(w->isVisible());
-    EXPECT_FALSE(host.propEnd());
+    EXPECT_FALSE(host.entryFree());
 
     // Put right one by one: the check moves on, then lets the window go.
     TypeInto(w, 2, 2, "2");
-    QTest::mouseClick(w->Command1(), Qt::LeftButton);
+    QTest::mouseClick(w->closeButton(), Qt::LeftButton);
     EXPECT_EQ(w.grid()->currentIndex(), w.model()->index(2, 3));
     TypeInto(w, 2, 3, "0");
-    QTest::mouseClick(w->Command1(), Qt::LeftButton);
+    QTest::mouseClick(w->closeButton(), Qt::LeftButton);
     EXPECT_EQ(w.grid()->currentIndex(), w.model()->index(3, 1));
     TypeInto(w, 3, 1, "");  // an empty digit passes
-    QTest::mouseClick(w->Command1(), Qt::LeftButton);
+    QTest::mouseClick(w->closeButton(), Qt::LeftButton);
     // That row now holds two digits: asked whether to go on typing it
     // (no answer queued: No, the window closes).
     ASSERT_EQ(messages.asked.size(), 4u);
-    EXPECT_TRUE(messages.asked[3].text.contains(QStringLiteral("入力を続けますか"))) << messages.asked[3].text.toStdString();
+    EXPECT_TRUE(messages.asked[3].text.contains(QStringLiteral("入力を続けますか")))
+        << messages.asked[3].text.toStdString();
     EXPECT_FALSE(w->isVisible());
-    EXPECT_TRUE(host.propEnd());
-    EXPECT_EQ(host.propEndWrites, (std::vector<bool>{false, true}));
+    EXPECT_TRUE(host.entryFree());
+    EXPECT_EQ(host.entryFreeWrites, (std::vector<bool>{false, true}));
 
     const DrawHistory stored = ReadBack(host.databasePath());
     EXPECT_EQ(stored[2].digits[1], 2);
@@ -160,7 +162,7 @@ TEST(EntryWindow, TheCloseBoxSkipsTheCheckAndStoresWhatIsBeingTyped) {
 
     EXPECT_TRUE(w->close());
     EXPECT_TRUE(messages.asked.empty());
-    EXPECT_TRUE(host.propEnd());
+    EXPECT_TRUE(host.entryFree());
     EXPECT_EQ(ReadBack(host.databasePath())[1].digits[1], 5);
 }
 
@@ -199,7 +201,7 @@ TEST(EntryWindow, TheNextStartCountsTheNewDraws) {
         TypeInto(w, 1, 1, "7");
         TypeInto(w, 1, 2, "7");
         TypeInto(w, 1, 3, "0");
-        QTest::mouseClick(w->Command1(), Qt::LeftButton);
+        QTest::mouseClick(w->closeButton(), Qt::LeftButton);
     }
     const HistorySnapshot next = LoadHistorySnapshot(path);
     EXPECT_EQ(next.stats.LatestDrawNo, 2);

@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "temp_dir.h"
 #include "io/history_csv.h"
 #include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/frame/dialogs.h"
-#include "platform/qt/grid/grid_view.h"
 #include "platform/qt/frame/main_window.h"
+#include "platform/qt/grid/grid_view.h"
 #include "platform/store/draw_store.h"
+#include "temp_dir.h"
 
 using namespace n3;
 using n3::testing::TempDir;
@@ -77,18 +77,18 @@ TEST_F(FirstStartTest, YesTakesInTheShippedHistoryAndItsResults) {
     ASSERT_TRUE(window->trigger("mnuResultList"));
     auto* list = qobject_cast<AnalysisWindow*>(window->child("当選結果一覧"));
     ASSERT_NE(list, nullptr);
-    const GridModel& grid = list->fpSpread1()->gridModel();
+    const GridModel& grid = list->grid()->gridModel();
     EXPECT_EQ(grid.rows(), 2 + int(history.draws.size()));
     EXPECT_EQ(grid.text(1, 3), std::to_string(history.draws.back().回数));
     EXPECT_EQ(grid.text(2, 3), results.results.back().date);
     EXPECT_EQ(grid.text(1, grid.rows()), std::to_string(history.draws.front().回数));
     EXPECT_EQ(grid.text(2, grid.rows()), "");  // no date known for draw 1
     // It prints like the other lists.
-    auto* print = list->findChild<QPushButton*>(QStringLiteral("Command2"));
+    auto* print = list->findChild<QPushButton*>(QStringLiteral("printButton"));
     ASSERT_NE(print, nullptr);
     EXPECT_EQ(print->text(), QStringLiteral("印刷(&P)"));
     // Closed with a real click on its button.
-    auto* close = list->findChild<QPushButton*>(QStringLiteral("Command1"));
+    auto* close = list->findChild<QPushButton*>(QStringLiteral("closeButton"));
     ASSERT_NE(close, nullptr);
     QTest::mouseClick(close, Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

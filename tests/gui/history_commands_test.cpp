@@ -5,10 +5,10 @@
 #include <QMdiSubWindow>
 #include <fstream>
 
-#include "temp_dir.h"
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/store/draw_store.h"
+#include "temp_dir.h"
 
 using namespace n3;
 using n3::testing::TempDir;

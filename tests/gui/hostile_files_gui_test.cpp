@@ -8,11 +8,11 @@
 #include <fstream>
 #include <new>
 
-#include "temp_dir.h"
 #include "platform/qt/frame/child_window.h"
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/store/draw_store.h"
+#include "temp_dir.h"
 
 using namespace n3;
 using n3::testing::TempDir;

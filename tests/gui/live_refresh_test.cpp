@@ -10,8 +10,6 @@
 #include <QTableView>
 #include <QTest>
 
-#include "test_history.h"
-#include "temp_dir.h"
 #include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/entry/entry_grid_view.h"
 #include "platform/qt/entry/entry_window.h"
@@ -19,6 +17,8 @@
 #include "platform/qt/frame/main_window.h"
 #include "platform/qt/grid/grid_view.h"
 #include "platform/store/draw_store.h"
+#include "temp_dir.h"
+#include "test_history.h"
 
 using namespace n3;
 using n3::testing::TempDir;
@@ -51,7 +51,7 @@ protected:
     // The window shows what a window opened now would show.
     static void ExpectShowsTheSnapshot(const AnalysisWindow& w, const HistorySnapshot& snapshot) {
         const GridModel fresh = BuildWindowContent(w.info(), InputOf(snapshot, w.shownFlags(), w.shownRange())).grid;
-        const GridModel& shown = w.fpSpread1()->gridModel();
+        const GridModel& shown = w.grid()->gridModel();
         ASSERT_EQ(shown.rows(), fresh.rows());
         ASSERT_EQ(shown.columns(), fresh.columns());
         for (int r = 1; r <= fresh.rows(); ++r)
@@ -73,7 +73,7 @@ TEST_F(LiveRefresh, RowsTypedInTheEntryWindowReachTheOpenAnalysesAsEachRowComple
     AnalysisWindow* byDraw = openAnalysis("mnuHonsuji", "数字合計分析");
     ASSERT_NE(frequency, nullptr);
     ASSERT_NE(byDraw, nullptr);
-    QTableView* body = byDraw->fpSpread1()->body();
+    QTableView* body = byDraw->grid()->body();
     QCoreApplication::processEvents();  // laid out
     QScrollBar* bar = body->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 10);
@@ -85,7 +85,7 @@ TEST_F(LiveRefresh, RowsTypedInTheEntryWindowReachTheOpenAnalysesAsEachRowComple
     main->trigger(QStringLiteral("mnuMasterInput"));
     auto* entry = qobject_cast<EntryWindow*>(main->child(QStringLiteral("当選データ入力")));
     ASSERT_NE(entry, nullptr);
-    EntryGridView* grid = entry->fpSpread1();
+    EntryGridView* grid = entry->grid();
     grid->setFocus();
     grid->setCurrentIndex(grid->model()->index(grid->model()->rowCount() - 1, 3));
     {

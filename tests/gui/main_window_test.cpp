@@ -1,5 +1,5 @@
 // The main window under an offscreen display: menus, the child-window
-// rules, propEnd and the end.
+// rules, entryFree and the end.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -12,14 +12,14 @@
 #include <QTest>
 #include <fstream>
 
-#include "temp_dir.h"
 #include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/frame/dialogs.h"
-#include "platform/qt/grid/grid_view.h"
 #include "platform/qt/frame/help_window.h"
 #include "platform/qt/frame/main_window.h"
+#include "platform/qt/grid/grid_view.h"
 #include "platform/store/draw_store.h"
 #include "settings/settings.h"
+#include "temp_dir.h"
 
 using namespace n3;
 using n3::testing::TempDir;
@@ -114,11 +114,11 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption) {
 }
 
 TEST_F(MainWindowTest, PredictionOpensAtStartUpAndTheEntryWindowBesideIt) {
-    EXPECT_TRUE(window->propEnd());
+    EXPECT_TRUE(window->entryFree());
     showMainWindow();
     ASSERT_NE(window->subWindow("一発ズバリン"), nullptr);
     EXPECT_EQ(window->subWindow("一発ズバリン")->pos(), QPoint(0, 0));
-    EXPECT_FALSE(window->propEnd());
+    EXPECT_FALSE(window->entryFree());
     window->trigger("mnuMasterInput");
     EXPECT_TRUE(messages.empty());
     EXPECT_NE(window->subWindow("当選データ入力"), nullptr);
@@ -128,17 +128,17 @@ TEST_F(MainWindowTest, PredictionOpensAtStartUpAndTheEntryWindowBesideIt) {
 TEST_F(MainWindowTest, AnalysisOpensAtTheTopLeftOnceAndRecomputesAfterClosing) {
     showMainWindow();
     closePrediction();
-    EXPECT_TRUE(window->propEnd());
+    EXPECT_TRUE(window->entryFree());
     ASSERT_TRUE(window->trigger("mnuSyutugenHindo"));
     QMdiSubWindow* sub = window->subWindow("出現頻度分析");
     ASSERT_NE(sub, nullptr);
-    EXPECT_FALSE(window->propEnd());
+    EXPECT_FALSE(window->entryFree());
     EXPECT_EQ(sub->pos(), QPoint(0, 0));
     // Its own size, but never larger than the area that shows it.
     EXPECT_EQ(sub->size(), TwipsToPixels(13200, 5280, window.get()).boundedTo(window->mdiArea()->viewport()->size()));
     auto* analysis = qobject_cast<AnalysisWindow*>(sub->widget());
     ASSERT_NE(analysis, nullptr);
-    EXPECT_EQ(analysis->fpSpread1()->gridModel().text(3, 3), "●");
+    EXPECT_EQ(analysis->grid()->gridModel().text(3, 3), "●");
 
     // Chosen again: the same window comes forward, nothing is rebuilt.
     window->trigger("mnuSyutugenKankaku");
@@ -147,10 +147,10 @@ TEST_F(MainWindowTest, AnalysisOpensAtTheTopLeftOnceAndRecomputesAfterClosing) {
     EXPECT_EQ(window->mdiArea()->activeSubWindow(), sub);
     EXPECT_EQ(window->mdiArea()->subWindowList().size(), 2);
 
-    QTest::mouseClick(analysis->Command1(), Qt::LeftButton);
+    QTest::mouseClick(analysis->closeButton(), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window->subWindow("出現頻度分析"), nullptr);
-    EXPECT_TRUE(window->propEnd());  // one flag: another window is still open
+    EXPECT_TRUE(window->entryFree());  // one flag: another window is still open
     window->trigger("mnuSyutugenHindo");
     EXPECT_NE(window->subWindow("出現頻度分析"), nullptr);
 }
@@ -159,7 +159,7 @@ TEST_F(MainWindowTest, EntryWindowOpensBesideAnAnalysis) {
     showMainWindow();
     closePrediction();
     window->trigger("mnuBaratsuki");
-    ASSERT_FALSE(window->propEnd());
+    ASSERT_FALSE(window->entryFree());
     window->trigger("mnuMasterInput");
     EXPECT_TRUE(messages.empty());
     EXPECT_NE(window->subWindow("当選データ入力"), nullptr);
@@ -171,10 +171,10 @@ TEST_F(MainWindowTest, ThreeWindowsLeaveTheEntryWindowFree) {
     closePrediction();
     for (const char* name : {"mnuLowHightPattern", "mnuKisuGusuPattern", "mnu5BunkatsuKeiko"}) {
         window->trigger(name);
-        EXPECT_TRUE(window->propEnd()) << name;
+        EXPECT_TRUE(window->entryFree()) << name;
     }
     window->trigger("mnuHippari");
-    EXPECT_FALSE(window->propEnd());
+    EXPECT_FALSE(window->entryFree());
 }
 
 TEST_F(MainWindowTest, TilingStacksOrPlacesSideBySide) {
@@ -208,7 +208,7 @@ TEST_F(MainWindowTest, EndUnloadsEveryChildBeforeTheMainWindow) {
     window->setOnUnload([&] { childrenAtEnd = unloadedChildren; });
     window->trigger("mnuEnd");
     EXPECT_EQ(childrenAtEnd, 3);  // the prediction and the two analyses
-    EXPECT_TRUE(window->propEnd());
+    EXPECT_TRUE(window->entryFree());
     // The option flags went back to the settings file.
     std::ifstream settings(dir.file("settings.ini"));
     EXPECT_TRUE(settings.good());
@@ -258,8 +258,8 @@ TEST_F(MainWindowTest, RandomnessTestsOpenFromTheVerifyMenu) {
     auto* w = qobject_cast<AnalysisWindow*>(sub->widget());
     ASSERT_NE(w, nullptr);
     EXPECT_NE(w->rangeControls(), nullptr);
-    EXPECT_EQ(w->fpSpread1()->gridModel().text(1, 3), "数字の出現回数");
-    EXPECT_EQ(w->fpSpread1()->gridModel().text(7, 3), "データ不足");  // one draw
+    EXPECT_EQ(w->grid()->gridModel().text(1, 3), "数字の出現回数");
+    EXPECT_EQ(w->grid()->gridModel().text(7, 3), "データ不足");  // one draw
 }
 
 // The whole daily round (entry, book, import, reload) runs on the one

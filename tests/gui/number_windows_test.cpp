@@ -15,7 +15,6 @@
 #include <QTableView>
 #include <QTest>
 
-#include "test_history.h"
 #include "entry_test_support.h"
 #include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/analysis/number_boxes.h"
@@ -26,6 +25,7 @@
 #include "platform/qt/tickets/tickets_window.h"
 #include "platform/store/database.h"
 #include "platform/store/ticket_store.h"
+#include "test_history.h"
 #include "windows/window_table.h"
 
 using namespace n3;
@@ -38,8 +38,8 @@ public:
         snapshot_.history = std::move(history);
         snapshot_.stats = LoadStartupStatistics(snapshot_.history);
     }
-    void setPropEnd(bool value) override { propEnd_ = value; }
-    bool propEnd() const override { return propEnd_; }
+    void setEntryFree(bool value) override { entryFree_ = value; }
+    bool entryFree() const override { return entryFree_; }
     const HistorySnapshot& snapshot() const override { return snapshot_; }
     Database& database() override {
         if (!database_) database_ = Database::Open(dir_.file("n3.db"));
@@ -52,7 +52,7 @@ public:
     std::vector<Purchase> drafts;
 
 private:
-    bool propEnd_ = true;
+    bool entryFree_ = true;
     n3::testing::TempDir dir_;
     std::unique_ptr<Database> database_;
     HistorySnapshot snapshot_;
@@ -61,7 +61,7 @@ private:
 const AnalysisWindowInfo& Row(const char* name) { return *FindAnalysisWindow(name); }
 
 bool GridHas(const AnalysisWindow& w, const std::string& text) {
-    const GridModel& g = w.fpSpread1()->gridModel();
+    const GridModel& g = w.grid()->gridModel();
     for (int r = 1; r <= g.rows(); ++r)
         for (int c = 1; c <= g.columns(); ++c)
             if (g.text(c, r).find(text) != std::string::npos) return true;

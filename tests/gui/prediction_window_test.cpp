@@ -9,11 +9,11 @@
 #include <QTest>
 
 #include "core/startup_statistics.h"
-#include "platform/store/database.h"
+#include "fake_host.h"
 #include "platform/qt/grid/grid_view.h"
 #include "platform/qt/prediction/prediction_window.h"
 #include "platform/qt/print/print_preview.h"
-#include "fake_host.h"
+#include "platform/store/database.h"
 
 using namespace n3;
 
@@ -61,25 +61,23 @@ TEST(PredictionWindowGui, LoadShowsFlagsAndPredictionAndClicksRecompute) {
     EXPECT_EQ(window->sizeInTwips(), QSize(8244, 9360));
     window->load();
     window->show();
-    EXPECT_FALSE(host.propEnd());
+    EXPECT_FALSE(host.entryFree());
     EXPECT_EQ(host.yields, 1);
     EXPECT_TRUE(window->optReflect(5)->isChecked());
     EXPECT_TRUE(window->optIgnore(0)->isChecked());
     EXPECT_FALSE(window->optReflect(0)->isChecked());
     EXPECT_EQ(window->optReflect(8)->parentWidget()->property("title").toString(), QStringLiteral("■4分割傾向分析"));
     for (int g = 0; g < kPredictionGridCount; ++g)
-        EXPECT_EQ(Texts(window->fpSpread1(g)->gridModel()),
-                  Expected(host.snapshot().history, prediction.optionFlags(), g));
+        EXPECT_EQ(Texts(window->grid(g)->gridModel()), Expected(host.snapshot().history, prediction.optionFlags(), g));
 
-    const auto before = Texts(window->fpSpread1(kEliminationGrid)->gridModel());
+    const auto before = Texts(window->grid(kEliminationGrid)->gridModel());
     QTest::mouseClick(window->optReflect(2), Qt::LeftButton);
     EXPECT_TRUE(prediction.optionFlag(2));
     EXPECT_TRUE(window->optReflect(2)->isChecked());
     EXPECT_FALSE(window->optIgnore(2)->isChecked());
-    EXPECT_NE(Texts(window->fpSpread1(kEliminationGrid)->gridModel()), before);
+    EXPECT_NE(Texts(window->grid(kEliminationGrid)->gridModel()), before);
     for (int g = 0; g < kPredictionGridCount; ++g)
-        EXPECT_EQ(Texts(window->fpSpread1(g)->gridModel()),
-                  Expected(host.snapshot().history, prediction.optionFlags(), g));
+        EXPECT_EQ(Texts(window->grid(g)->gridModel()), Expected(host.snapshot().history, prediction.optionFlags(), g));
 
     // The last-digit pairs have no flag.
     const OptionFlags flags = prediction.optionFlags();
@@ -90,7 +88,7 @@ TEST(PredictionWindowGui, LoadShowsFlagsAndPredictionAndClicksRecompute) {
     // 印刷 previews the option flags and the four grids the window shows.
     std::vector<PrintDocument> previewed;
     SetPrintPreviewResponder([&](const PrintDocument& doc) { previewed.push_back(doc); });
-    QTest::mouseClick(window->Command2(), Qt::LeftButton);
+    QTest::mouseClick(window->printButton(), Qt::LeftButton);
     SetPrintPreviewResponder({});
     ASSERT_EQ(previewed.size(), 1u);
     std::vector<const GridModel*> printedGrids;
@@ -102,11 +100,11 @@ TEST(PredictionWindowGui, LoadShowsFlagsAndPredictionAndClicksRecompute) {
     EXPECT_TRUE(flagTwoShown);
     ASSERT_EQ(printedGrids.size(), std::size_t(kPredictionGridCount));
     for (int g = 0; g < kPredictionGridCount; ++g)
-        EXPECT_EQ(Texts(*printedGrids[std::size_t(g)]), Texts(window->fpSpread1(g)->gridModel()));
+        EXPECT_EQ(Texts(*printedGrids[std::size_t(g)]), Texts(window->grid(g)->gridModel()));
     EXPECT_EQ(previewed[0].rangeText, "第1回〜第90回");
     EXPECT_TRUE(window->isVisible());
     QTest::mouseClick(window->closeButton(), Qt::LeftButton);
-    EXPECT_TRUE(host.propEnd());
+    EXPECT_TRUE(host.entryFree());
 }
 
 TEST(PredictionWindowGui, ReopenedWindowShowsTheFlagsAsLastClicked) {
@@ -138,7 +136,7 @@ TEST(PredictionWindowGui, ResultGridsShowEveryColumn) {
     window.load();
     const int columns[] = {4, 6, 7, 8};
     for (int g = 0; g < kPredictionGridCount; ++g) {
-        GridView* view = window.fpSpread1(g);
+        GridView* view = window.grid(g);
         EXPECT_EQ(view->gridModel().columns(), columns[g]);
         int width = 0;
         for (int c = 1; c <= columns[g]; ++c) width += view->columnWidthPixels(view->gridModel().columnWidth(c));

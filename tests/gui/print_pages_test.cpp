@@ -37,7 +37,7 @@ PrintDocument Document(int rows, int cols) {
     for (int r = 2; r <= rows; ++r) g.setNumber(1, r, r - 1);
     PrintDocument doc;
     doc.caption = "試験の表";
-    doc.label1 = "説明の一行";
+    doc.description = "説明の一行";
     doc.dateText = "印刷日 2026年01月01日";
     doc.rangeText = "第1回〜第9回";
     doc.addGrid(std::move(g));

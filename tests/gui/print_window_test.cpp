@@ -12,17 +12,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "test_history.h"
-#include "windows/window_table.h"
 #include "core/startup_statistics.h"
-#include "platform/store/database.h"
+#include "fake_host.h"
 #include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/grid/grid_view.h"
 #include "platform/qt/print/print_layout.h"
 #include "platform/qt/print/print_page_painter.h"
 #include "platform/qt/print/print_preview.h"
-#include "fake_host.h"
+#include "platform/store/database.h"
+#include "test_history.h"
+#include "windows/window_table.h"
 
 using namespace n3;
 
@@ -47,20 +47,19 @@ TEST(PrintWindowGui, PrintButtonPreviewsTheGridTheWindowShows) {
     AnalysisWindow window(host, *info);
     window.load();
     window.show();
-    ASSERT_NE(window.Command2(), nullptr);
+    ASSERT_NE(window.printButton(), nullptr);
 
     std::vector<PrintDocument> previewed;
     SetPrintPreviewResponder([&](const PrintDocument& doc) { previewed.push_back(doc); });
-    QTest::mouseClick(window.Command2(), Qt::LeftButton);
+    QTest::mouseClick(window.printButton(), Qt::LeftButton);
     SetPrintPreviewResponder({});
     ASSERT_EQ(previewed.size(), 1u);
     const PrintDocument& doc = previewed[0];
     EXPECT_EQ(doc.caption, std::string(info->caption));
-    EXPECT_EQ(doc.label1, std::string(info->label1));
+    EXPECT_EQ(doc.description, std::string(info->description));
     EXPECT_EQ(doc.rangeText, "第1回〜第40回");
     // The grid first, then every chart of the window's グラフ tab, in order.
-    const std::vector<ChartData> charts =
-        BuildWindowContent(*info, InputOf(host.snapshot())).charts;
+    const std::vector<ChartData> charts = BuildWindowContent(*info, InputOf(host.snapshot())).charts;
     ASSERT_FALSE(charts.empty());
     ASSERT_EQ(doc.items.size(), 1 + charts.size());
     EXPECT_EQ(doc.items[0].kind, PrintItem::Kind::Grid);
@@ -68,8 +67,8 @@ TEST(PrintWindowGui, PrintButtonPreviewsTheGridTheWindowShows) {
         EXPECT_EQ(doc.items[1 + i].kind, PrintItem::Kind::Chart);
         EXPECT_EQ(doc.items[1 + i].chart.title, charts[i].title);
     }
-    EXPECT_EQ(Texts(doc.items[0].grid), Texts(window.fpSpread1()->gridModel()));
-    EXPECT_EQ(doc.items[0].grid.frozenRows, window.fpSpread1()->gridModel().frozenRows);
+    EXPECT_EQ(Texts(doc.items[0].grid), Texts(window.grid()->gridModel()));
+    EXPECT_EQ(doc.items[0].grid.frozenRows, window.grid()->gridModel().frozenRows);
 }
 
 // The same cells on screen and on a page, both at 96 dpi: grounds, borders

@@ -2,11 +2,11 @@
 // the data menu: both values shown, nothing stored on No, replaced on Yes.
 #include <gtest/gtest.h>
 
-#include "temp_dir.h"
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/result_store.h"
+#include "temp_dir.h"
 
 using namespace n3;
 using n3::testing::TempDir;

@@ -15,7 +15,6 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "../store/temp_dir.h"
 #include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/analysis/strategy_panel.h"
 #include "platform/qt/frame/dialogs.h"
@@ -23,6 +22,7 @@
 #include "platform/qt/grid/grid_view.h"
 #include "platform/store/database.h"
 #include "platform/store/draw_store.h"
+#include "temp_dir.h"
 
 using namespace n3;
 using n3::testing::TempDir;
@@ -120,7 +120,7 @@ TEST_F(StrategyWindowTest, SitsInTheVerifyMenuAndStartsWithoutStrategies) {
     EXPECT_EQ(item->text(), "買い方の検証(&K)");
     EXPECT_TRUE(window->menuAction("mnuVerify")->menu()->actions().contains(item));
     EXPECT_EQ(panel->list()->count(), 0);
-    EXPECT_NE(analysis->fpSpread1()->gridModel().text(1, 3).find("買い方が登録されていません"), std::string::npos);
+    EXPECT_NE(analysis->grid()->gridModel().text(1, 3).find("買い方が登録されていません"), std::string::npos);
 }
 
 TEST_F(StrategyWindowTest, AddEditAndRemoveWithThePlainControls) {
@@ -131,7 +131,7 @@ TEST_F(StrategyWindowTest, AddEditAndRemoveWithThePlainControls) {
     ASSERT_EQ(panel->list()->count(), 1);
     ASSERT_EQ(saved().size(), 1u);
     EXPECT_EQ(saved()[0].numbers, (std::vector<int>{123}));
-    const GridModel* grid = &analysis->fpSpread1()->gridModel();
+    const GridModel* grid = &analysis->grid()->gridModel();
     EXPECT_EQ(grid->text(1, 3), "いつもの：決まった数字（123）");
     EXPECT_EQ(grid->text(3, 3), "40");  // draws with a purchase
     EXPECT_EQ(grid->text(5, 3), "10");  // hits
@@ -143,14 +143,14 @@ TEST_F(StrategyWindowTest, AddEditAndRemoveWithThePlainControls) {
     ASSERT_EQ(saved().size(), 1u);
     EXPECT_EQ(saved()[0].kind, StrategyKind::Box);
     EXPECT_EQ(saved()[0].units, 2);
-    grid = &analysis->fpSpread1()->gridModel();
+    grid = &analysis->grid()->gridModel();
     EXPECT_EQ(grid->text(2, 3), "ボックス 2口");
 
     // A second strategy; unchecking one leaves it out of the grid.
     choose("strategyRule", int(StrategyRule::Last));
     clickAndWait("addStrategy");
     EXPECT_EQ(panel->chosen().size(), 2u);
-    grid = &analysis->fpSpread1()->gridModel();
+    grid = &analysis->grid()->gridModel();
     EXPECT_EQ(grid->text(1, 4).rfind("いつもの：前回の数字", 0), 0u) << grid->text(1, 4);
 
     // Remove the chosen one, after saying yes.
@@ -191,5 +191,5 @@ TEST_F(StrategyWindowTest, UncheckingAStrategyLeavesItOut) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(box.left() + 10, box.center().y()));
     ASSERT_TRUE(computed.wait(10000));
     EXPECT_EQ(panel->chosen().size(), 1u);
-    EXPECT_EQ(analysis->fpSpread1()->gridModel().text(1, 3).rfind("ご無沙汰の数字", 0), 0u);
+    EXPECT_EQ(analysis->grid()->gridModel().text(1, 3).rfind("ご無沙汰の数字", 0), 0u);
 }

@@ -38,7 +38,7 @@ protected:
         DrawResult dated;
         dated.回数 = 3;
         dated.date = "2026-01-10";
-        ImportDrawsAndResults(store, {MakeDraw(1, 1, 2, 3), MakeDraw(2, 4, 5, 6), MakeDraw(3, 7, 8, 9)}, {dated}, false,
+        ImportDrawsAndResults(store, {MakeDraw(1, 1, 2, 3), MakeDraw(2, 4, 5, 6), MakeDraw(3, 7, 8, 9)}, {dated},
                               false);
         main = std::make_unique<MainWindow>(path, dir.file("settings.ini"));
         ASSERT_TRUE(main->startUp());

@@ -13,10 +13,10 @@
 #include <set>
 
 #include "entry_test_support.h"
+#include "platform/qt/charts/chart_view.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/qt/tickets/ticket_outcome_model.h"
 #include "platform/qt/tickets/ticket_table_model.h"
-#include "platform/qt/charts/chart_view.h"
 #include "platform/qt/tickets/tickets_window.h"
 #include "platform/store/ticket_store.h"
 
@@ -91,7 +91,7 @@ protected:
 }  // namespace
 
 TEST_F(TicketsInMainWindow, TypedPurchasesAreStoredAndChecked) {
-    EXPECT_TRUE(main->propEnd());  // the entry window may still open beside it
+    EXPECT_TRUE(main->entryFree());  // the entry window may still open beside it
     QTest::mouseClick(tickets()->findChild<QPushButton*>(QStringLiteral("addLine")), Qt::LeftButton);
     ASSERT_EQ(model()->rowCount(), 1);
     EXPECT_EQ(cell(0, E::kFirstDraw), QStringLiteral("3"));  // after the last complete draw
@@ -218,9 +218,9 @@ TEST_F(TicketsInMainWindow, BookFollowsEditsInTheEntryWindow) {
     ASSERT_NE(entry, nullptr);
     ASSERT_NE(entry->model(), nullptr);
     // Three digits typed from 第1数字: each is stored at once and the cursor moves on.
-    entry->fpSpread1()->setCurrentIndex(entry->model()->index(2, 1));
-    entry->fpSpread1()->setFocus();
-    QTest::keyClicks(entry->fpSpread1(), QStringLiteral("789"));
+    entry->grid()->setCurrentIndex(entry->model()->index(2, 1));
+    entry->grid()->setFocus();
+    QTest::keyClicks(entry->grid(), QStringLiteral("789"));
     QCoreApplication::processEvents();
     EXPECT_EQ(outcome(0, 5), QStringLiteral("789"));
     EXPECT_EQ(outcome(0, 6), QStringLiteral("ストレート 当せん（金額不明）"));

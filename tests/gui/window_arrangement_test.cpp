@@ -5,9 +5,9 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <cstdio>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -15,25 +15,25 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyle>
-#include <QHeaderView>
 #include <QTableView>
 #include <QTest>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
-#include "temp_dir.h"
-#include "windows/window_table.h"
 #include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/frame/dialogs.h"
-#include "platform/qt/grid/grid_text_fit.h"
-#include "platform/qt/grid/grid_view.h"
 #include "platform/qt/frame/help_window.h"
 #include "platform/qt/frame/main_window.h"
+#include "platform/qt/frame/qt_japanese.h"
+#include "platform/qt/grid/grid_text_fit.h"
+#include "platform/qt/grid/grid_view.h"
 #include "platform/qt/prediction/prediction_option_panel.h"
 #include "platform/qt/prediction/prediction_window.h"
-#include "platform/qt/frame/qt_japanese.h"
 #include "platform/store/draw_store.h"
 #include "settings/settings_file.h"
+#include "temp_dir.h"
+#include "windows/window_table.h"
 
 using namespace n3;
 using n3::testing::TempDir;
@@ -115,7 +115,7 @@ TEST_F(ArrangementTest, CascadeKeepsEachWindowAtItsOwnSizeInsideTheArea) {
     }
     // The analysis grid shows rows, not a strip of title bar.
     auto* analysis = qobject_cast<AnalysisWindow*>(count->widget());
-    EXPECT_GT(analysis->fpSpread1()->body()->viewport()->height(), 80);
+    EXPECT_GT(analysis->grid()->body()->viewport()->height(), 80);
     EXPECT_EQ(window->mdiArea()->activeSubWindow(), frequency);
 }
 
@@ -131,8 +131,8 @@ TEST_F(ArrangementTest, ThePredictionWindowNeverOverlapsWhenSmall) {
     // Every control keeps its room and none lies on another.
     QWidget* content = prediction->scrollArea()->widget();
     QList<QWidget*> parts{prediction->findChild<PredictionOptionPanel*>(), prediction->closeButton(),
-                          prediction->Command2()};
-    for (int i = 0; i < kPredictionGridCount; ++i) parts << prediction->fpSpread1(i);
+                          prediction->printButton()};
+    for (int i = 0; i < kPredictionGridCount; ++i) parts << prediction->grid(i);
     QList<QRect> places;
     for (QWidget* part : parts) {
         ASSERT_NE(part, nullptr);
@@ -264,23 +264,23 @@ TEST_F(ArrangementTest, ButtonsHaveAccessKeysAndTabLeavesTheGrid) {
     QMdiSubWindow* sub = openAnalysis("mnuZenkaiSyutugen");
     auto* analysis = qobject_cast<AnalysisWindow*>(sub->widget());
     ASSERT_NE(analysis, nullptr);
-    EXPECT_EQ(analysis->Command1()->text(), "閉じる(&C)");
-    ASSERT_NE(analysis->Command2(), nullptr);
-    EXPECT_EQ(analysis->Command2()->text(), "印刷(&P)");
+    EXPECT_EQ(analysis->closeButton()->text(), "閉じる(&C)");
+    ASSERT_NE(analysis->printButton(), nullptr);
+    EXPECT_EQ(analysis->printButton()->text(), "印刷(&P)");
     auto* prediction = qobject_cast<PredictionWindow*>(window->subWindow("一発ズバリン")->widget());
     EXPECT_EQ(prediction->closeButton()->text(), "閉じる(&C)");
-    EXPECT_EQ(prediction->Command2()->text(), "印刷(&P)");
+    EXPECT_EQ(prediction->printButton()->text(), "印刷(&P)");
 
-    QTableView* grid = analysis->fpSpread1()->body();
+    QTableView* grid = analysis->grid()->body();
     grid->setFocus();
     ASSERT_TRUE(grid->hasFocus());
     QTest::keyClick(grid, Qt::Key_Tab);
     EXPECT_FALSE(grid->hasFocus());
-    EXPECT_TRUE(QApplication::focusWidget() == analysis->Command1() ||
-                QApplication::focusWidget() == analysis->Command2());
+    EXPECT_TRUE(QApplication::focusWidget() == analysis->closeButton() ||
+                QApplication::focusWidget() == analysis->printButton());
 
     // Alt+C is the close button (a button shows its click before it acts).
-    QSignalSpy clicked(analysis->Command1(), &QPushButton::clicked);
+    QSignalSpy clicked(analysis->closeButton(), &QPushButton::clicked);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
     ASSERT_TRUE(clicked.count() > 0 || clicked.wait(2000));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -298,7 +298,7 @@ TEST(QtJapanese, QtsOwnTextsAreInJapanese) {
 
 TEST_F(ArrangementTest, TitlesShowWholeRowsKeepTheirPaddingAndCtrlEndShowsTheLastRow) {
     auto* count = qobject_cast<AnalysisWindow*>(openAnalysis("mnuZenkaiSyutugen")->widget());
-    GridView* view = count->fpSpread1();
+    GridView* view = count->grid();
     const GridModel& grid = view->gridModel();
     // The title 出現回数合計(回) in column 6 fits columns 6 and 7 as drawn.
     QTableView* band = view->frozenBand();
@@ -318,14 +318,14 @@ TEST_F(ArrangementTest, TitlesShowWholeRowsKeepTheirPaddingAndCtrlEndShowsTheLas
 
     // 連番・飛び石分析's header texts keep a pixel from the lines of their 10 pt row.
     auto* renban = qobject_cast<AnalysisWindow*>(openAnalysis("mnuRenbanTobiishi")->widget());
-    QTableView* header = renban->fpSpread1()->frozenBand();
+    QTableView* header = renban->grid()->frozenBand();
     const QImage image = header->viewport()->grab().toImage();
     const int rowHeight = header->rowHeight(0);
     ASSERT_GE(rowHeight, 10);
     int checked = 0;
     for (int c = 0; c < header->model()->columnCount(); ++c) {
         const QRect cell = header->visualRect(header->model()->index(0, c));
-        if (renban->fpSpread1()->gridModel().isEmpty(c + 1, 1) || cell.width() <= 0) continue;
+        if (renban->grid()->gridModel().isEmpty(c + 1, 1) || cell.width() <= 0) continue;
         const QColor ground = image.pixelColor(cell.left() + 1, cell.top() + 1);
         // Rows 1 and height-2 (just inside the lines) hold nothing but ground.
         for (int y : {cell.top() + 1, cell.bottom() - 1})
@@ -353,7 +353,7 @@ TEST_F(ArrangementTest, EveryGridShowsWholeRowsAfterCtrlEnd) {
         for (const QSize size : {ownSize, QSize(420, 260)}) {
             sub->resize(size);
             QCoreApplication::processEvents();
-            QTableView* body = analysis->fpSpread1()->body();
+            QTableView* body = analysis->grid()->body();
             body->setFocus();
             QTest::keyClick(body, Qt::Key_Home, Qt::ControlModifier);
             QTest::keyClick(body, Qt::Key_End, Qt::ControlModifier);

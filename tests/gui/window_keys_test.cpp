@@ -217,12 +217,12 @@ TEST_P(NewestDrawsTest, OpensScrolledToTheNewestDraws) {
     QCoreApplication::processEvents();
     auto* window = qobject_cast<AnalysisWindow*>(sub->widget());
     ASSERT_NE(window, nullptr);
-    QTableView* body = window->fpSpread1()->body();
+    QTableView* body = window->grid()->body();
     const QScrollBar* bar = body->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
     EXPECT_EQ(bar->value(), bar->maximum());
     // The newest draw's row is on screen.
-    const GridModel& grid = window->fpSpread1()->gridModel();
+    const GridModel& grid = window->grid()->gridModel();
     int newest = -1;
     for (int r = grid.rows(); r >= 1 && newest < 0; --r)
         if (grid.text(1, r) == "300") newest = r;

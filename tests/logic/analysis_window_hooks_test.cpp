@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "windows/window_table.h"
 #include "test_history.h"
+#include "windows/window_table.h"
 
 using namespace n3;
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "analysis/appearance_frequency.h"
-#include "windows/window_table.h"
 #include "test_history.h"
+#include "windows/window_table.h"
 
 using namespace n3;
 using n3::testing::generatedHistory;

@@ -3,10 +3,10 @@
 
 #include <cmath>
 
-#include "core/startup_statistics.h"
-#include "lab/backtest_figures.h"
 #include "app/cli/backtest_json.h"
 #include "app/cli/window_json.h"
+#include "core/startup_statistics.h"
+#include "lab/backtest_figures.h"
 #include "lab/backtest_window.h"
 #include "test_history.h"
 
@@ -135,9 +135,9 @@ TEST(BacktestByHand, WindowShowsTheSameFiguresInGridChartAndJson) {
     EXPECT_EQ(c.headline.rfind("7回周期法の的中は偶然より多い", 0), 0u) << c.headline;
     EXPECT_NE(c.headline.find("（第9回〜第58回）"), std::string::npos) << c.headline;
     // Each figure's heading explains it in words when the pointer rests on it.
-    for (const auto& [heading, says] : {std::pair{"偶然の期待値", "でたらめに選んで"}, std::pair{"z", "標準偏差"},
-                                        std::pair{"p値", "偶然に出る確率"}, std::pair{"補正p値(×7)", "7倍"},
-                                        std::pair{"的中率の95%区間", "95%の確かさ"}}) {
+    for (const auto& [heading, says] :
+         {std::pair{"偶然の期待値", "でたらめに選んで"}, std::pair{"z", "標準偏差"}, std::pair{"p値", "偶然に出る確率"},
+          std::pair{"補正p値(×7)", "7倍"}, std::pair{"的中率の95%区間", "95%の確かさ"}}) {
         int column = 0;
         for (int col = 1; col <= c.grid.columns(); ++col)
             if (c.grid.text(col, 2) == heading) column = col;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "windows/window_table.h"
 #include "draw_list_checks.h"
 #include "test_history.h"
+#include "windows/window_table.h"
 
 using namespace n3;
 using namespace n3::testing;

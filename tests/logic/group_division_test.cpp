@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "windows/window_table.h"
 #include "analysis/group_division_windows.h"
 #include "test_history.h"
+#include "windows/window_table.h"
 
 using namespace n3;
 using n3::testing::generatedHistory;

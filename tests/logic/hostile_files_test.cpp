@@ -10,12 +10,12 @@
 #include <fstream>
 #include <iterator>
 
-#include "temp_dir.h"
 #include "io/bounded_read.h"
 #include "io/echo_text.h"
 #include "io/file_io.h"
 #include "io/history_csv.h"
 #include "io/replace_target.h"
+#include "temp_dir.h"
 
 using namespace n3;
 using n3::testing::TempDir;

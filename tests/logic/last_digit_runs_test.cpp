@@ -3,9 +3,9 @@
 #include <map>
 #include <string>
 
-#include "windows/window_table.h"
 #include "analysis/last_digit_runs.h"
 #include "test_history.h"
+#include "windows/window_table.h"
 
 using namespace n3;
 using n3::testing::generatedHistory;

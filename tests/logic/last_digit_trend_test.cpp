@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "windows/window_table.h"
 #include "analysis/last_digit_trend.h"
 #include "test_history.h"
+#include "windows/window_table.h"
 
 using namespace n3;
 using n3::testing::generatedHistory;

@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 
-#include "windows/window_table.h"
 #include "windows/main_frm.h"
+#include "windows/window_table.h"
 
 using namespace n3;
 
@@ -48,10 +48,9 @@ TEST(MenuTree, AnalysisMenuKeepsItsOrderAndGroups) {
     std::vector<std::string> names;
     for (const MenuItem& item : analysis->children) names.push_back(item.name);
     const std::vector<std::string> expected = {
-        "mnuHindo",         "mnuKankaku",      "mnuZenkaiSyutugen", "mnuBaratsuki",
-        "mnuHippari",       "mnuRenbanTobiishi", "mnuHonsuji",      "mnuPattern",
-        "mnu5BunkatsuKeiko", "mnuBunkatsuData", "mnuLastChar",      "mnuLastCharRenzoku",
-        "mnuNumberSearch",
+        "mnuHindo",          "mnuKankaku",         "mnuZenkaiSyutugen", "mnuBaratsuki",      "mnuHippari",
+        "mnuRenbanTobiishi", "mnuHonsuji",         "mnuPattern",        "mnu5BunkatsuKeiko", "mnuBunkatsuData",
+        "mnuLastChar",       "mnuLastCharRenzoku", "mnuNumberSearch",
     };
     EXPECT_EQ(names, expected);
     EXPECT_EQ(FindMenuItem("mnuBunkatsuData")->children.size(), 3u);

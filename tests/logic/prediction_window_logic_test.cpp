@@ -2,9 +2,9 @@
 // flags that outlive the window.
 #include <gtest/gtest.h>
 
-#include "temp_dir.h"
 #include "core/startup_statistics.h"
 #include "prediction/prediction_window_logic.h"
+#include "temp_dir.h"
 #include "test_history.h"
 
 using namespace n3;

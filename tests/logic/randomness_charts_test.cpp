@@ -4,12 +4,12 @@
 
 #include <cmath>
 
-#include "app/cli/window_json.h"
 #include "analysis/analysis_charts.h"
-#include "windows/window_table.h"
+#include "app/cli/window_json.h"
 #include "core/startup_statistics.h"
 #include "stats/chance_charts.h"
 #include "test_history.h"
+#include "windows/window_table.h"
 
 using namespace n3;
 using n3::testing::generatedHistory;

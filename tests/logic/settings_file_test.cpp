@@ -8,8 +8,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "temp_dir.h"
 #include "settings/settings_file.h"
+#include "temp_dir.h"
 
 using namespace n3;
 using n3::testing::TempDir;

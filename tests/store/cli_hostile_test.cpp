@@ -10,8 +10,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/store/draw_store.h"
 #include "cli_run.h"
+#include "platform/store/draw_store.h"
 #include "temp_dir.h"
 
 using n3::testing::CliRun;

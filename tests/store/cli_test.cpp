@@ -5,17 +5,15 @@
 #include <array>
 #include <cstdio>
 
-#include "platform/store/draw_store.h"
 #include "cli_run.h"
+#include "platform/store/draw_store.h"
 #include "temp_dir.h"
 
 using n3::testing::Cli;
 using n3::testing::CliRun;
 using n3::testing::TempDir;
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 TEST(Cli, ImportThenStatsAndExport) {
     TempDir dir;

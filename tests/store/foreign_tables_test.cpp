@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ForeignTable{"購入記録", "CREATE TABLE 購入記録 (id, 継続回数); INSERT INTO 購入記録 VALUES (1, 2000000000);"},
         ForeignTable{"当選結果", "CREATE TABLE 当選結果 (回数, 金額); INSERT INTO 当選結果 VALUES (1, -5);"}),
-    [](const auto& info) { return std::string(info.index == 0 ? "Tickets" : "Results"); });
+    [](const auto& p) { return std::string(p.index == 0 ? "Tickets" : "Results"); });
 
 // A file of the newest version whose rows another tool changed.
 class RowsOutOfBounds : public ::testing::TestWithParam<const char*> {};
@@ -129,8 +129,9 @@ TEST_P(RowsOutOfBounds, AreRefusedWhenReadNamingTheRow) {
     const auto check = Cli("--db " + path + " tickets check");
     EXPECT_EQ(check.status, 1) << check.out;
     // No export writes a file that import would refuse.
-    if (std::string(GetParam()).find("当選結果") != std::string::npos)
+    if (std::string(GetParam()).find("当選結果") != std::string::npos) {
         EXPECT_EQ(Cli("--db " + path + " export --results").status, 1);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

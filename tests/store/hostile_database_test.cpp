@@ -206,8 +206,8 @@ TEST(ForeignDatabase, TheEntryWindowReadsWrongDigitsToMendThemButNoWrongDrawNumb
     const DrawHistory editing = DrawStore::Open(path, false).ReadHistoryForEditing();
     ASSERT_EQ(editing.size(), 3u);
     EXPECT_EQ(editing[2].digits, (std::array<std::optional<int>, 3>{12, -1, 7}));
-    for (const char* rows : {"INSERT INTO 当選データ VALUES (2147483647, 1, 2, 3)",
-                             "INSERT INTO 当選データ VALUES (3, 4294967296, 2, 3)",
-                             "INSERT INTO 当選データ VALUES (3, 'a', 2, 3)"})
+    for (const char* rows :
+         {"INSERT INTO 当選データ VALUES (2147483647, 1, 2, 3)", "INSERT INTO 当選データ VALUES (3, 4294967296, 2, 3)",
+          "INSERT INTO 当選データ VALUES (3, 'a', 2, 3)"})
         EXPECT_THROW(DrawStore::Open(ForeignDatabase(dir, rows), false).ReadHistoryForEditing(), StoreError) << rows;
 }

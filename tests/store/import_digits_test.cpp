@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(EveryShape, DifferingDigits,
                          ::testing::Values(FileShape{"Columns", "回数,第1数字,第2数字,第3数字\n2,9,9,9\n"},
                                            FileShape{"Number", "回号,当せん番号\n第2回,999\n"},
                                            FileShape{"Results", "回号,抽せん日,当せん番号\n第2回,2026-01-06,999\n"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 Draw MakeDraw(int no, int a, int b, int c) {
     Draw d;
@@ -66,9 +66,9 @@ TEST(ReplacedDigits, DropTheDrawsResultsUnlessTheSameFileBringsNewOnes) {
     auto store = DrawStore::Open(dir.file("x.db"));
     ASSERT_TRUE(ImportDrawsAndResults(store, {MakeDraw(1, 9, 1, 9), MakeDraw(2, 1, 2, 3)},
                                       {Paid(1, 30000), Paid(2, 40000)}, false)
-                    .done());
+                    .ok());
     // Draw 1 becomes 111: the box prize published for 919 no longer holds.
-    ASSERT_TRUE(ImportDrawsAndResults(store, {MakeDraw(1, 1, 1, 1), MakeDraw(2, 1, 2, 3)}, {}, true).done());
+    ASSERT_TRUE(ImportDrawsAndResults(store, {MakeDraw(1, 1, 1, 1), MakeDraw(2, 1, 2, 3)}, {}, true).ok());
     ResultHistory results = ReadResults(store);
     ASSERT_EQ(results.size(), 1u);
     EXPECT_EQ(results[0].回数, 2);
@@ -78,7 +78,7 @@ TEST(ReplacedDigits, DropTheDrawsResultsUnlessTheSameFileBringsNewOnes) {
     DrawResult fresh;
     fresh.回数 = 2;
     fresh.prize(PrizeKind::Straight) = Prize{5, 90000};
-    ASSERT_TRUE(ImportDrawsAndResults(store, {MakeDraw(2, 4, 5, 6)}, {fresh}, true).done());
+    ASSERT_TRUE(ImportDrawsAndResults(store, {MakeDraw(2, 4, 5, 6)}, {fresh}, true).ok());
     results = ReadResults(store);
     ASSERT_EQ(results.size(), 1u);
     EXPECT_EQ(results[0], fresh);

@@ -56,9 +56,11 @@ TEST_F(PdfTarget, ALinkIsWrittenThroughAndStaysALink) {
 }
 
 TEST_F(PdfTarget, AFifoAndALinkToItAreWrittenIntoNeverReplaced) {
-    for (const std::string& name : {"fifo", "fifo-link"}) {
+    for (const std::string name : {"fifo", "fifo-link"}) {
         const std::string fifo = dir.file("fifo");
-        if (!fs::exists(fifo)) ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+        if (!fs::exists(fifo)) {
+            ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+        }
         if (name == "fifo-link") fs::create_symlink(fifo, dir.file(name));
         const std::string out = dir.file(name + ".read");
         const auto r = RunShell("cat " + fifo + " > " + out + " & " + std::string(N3_CLI_PATH) + " --db " + db +

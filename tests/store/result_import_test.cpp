@@ -32,7 +32,7 @@ TEST(ResultImport, DisagreeingDigitsAreRefusedWithBothValuesUnlessReplacing) {
     r.回数 = 2;
     r.date = "2026-01-02";
     auto outcome = ImportDrawsAndResults(store, {MakeDraw(2, 4, 5, 7), MakeDraw(3, 0, 0, 1)}, {r}, false);
-    ASSERT_FALSE(outcome.done());
+    ASSERT_FALSE(outcome.ok());
     ASSERT_EQ(outcome.conflicts.size(), 1u);
     const std::string text = DescribeConflicts(outcome.conflicts);
     EXPECT_NE(text.find("第2回"), std::string::npos) << text;
@@ -42,7 +42,7 @@ TEST(ResultImport, DisagreeingDigitsAreRefusedWithBothValuesUnlessReplacing) {
     EXPECT_TRUE(ReadResults(store).empty());
 
     outcome = ImportDrawsAndResults(store, {MakeDraw(2, 4, 5, 7), MakeDraw(3, 0, 0, 1)}, {r}, true);
-    EXPECT_TRUE(outcome.done());
+    EXPECT_TRUE(outcome.ok());
     EXPECT_EQ(outcome.counts.added, 1);
     EXPECT_EQ(outcome.counts.replaced, 1);
     EXPECT_EQ(outcome.results, 1);
@@ -84,7 +84,7 @@ TEST(ResultImport, TheShippedFilesGoInAndComeBackOutUnchanged) {
     {
         auto store = DrawStore::Open(path);
         const ResultImport in = ImportDrawsAndResults(store, data.draws, data.results, false);
-        ASSERT_TRUE(in.done());
+        ASSERT_TRUE(in.ok());
         EXPECT_EQ(in.counts.added, int(history.draws.size()));
         EXPECT_EQ(in.results, int(results.results.size()));
     }
@@ -99,7 +99,7 @@ TEST(ResultImport, TheShippedFilesGoInAndComeBackOutUnchanged) {
     const auto path2 = dir.file("y.db");
     {
         auto store = DrawStore::Open(path2);
-        ASSERT_TRUE(ImportDrawsAndResults(store, back.draws, back.results, false).done());
+        ASSERT_TRUE(ImportDrawsAndResults(store, back.draws, back.results, false).ok());
     }
     const HistorySnapshot snap2 = LoadHistorySnapshot(path2);
     EXPECT_EQ(snap2.results, snap.results);

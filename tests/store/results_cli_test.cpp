@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <fstream>
 
-#include "io/history_csv.h"
 #include "cli_run.h"
+#include "io/history_csv.h"
 #include "temp_dir.h"
 
 using n3::testing::Cli;

@@ -57,7 +57,7 @@ class StoreAfterAFailedImport : public ::testing::TestWithParam<FailedImport> {}
 TEST_P(StoreAfterAFailedImport, KeepsItsDataAndTakesTheNextImport) {
     TempDir dir;
     const auto db = Database::Open(dir.file("n3.db"));
-    db->Import({MakeDraw(1, 1, 2, 3), MakeDraw(2, 4, 5, 6)}, {MakeResult(2, 9000)}, true, false);
+    db->Import({MakeDraw(1, 1, 2, 3), MakeDraw(2, 4, 5, 6)}, {MakeResult(2, 9000)}, false);
     const std::string before = Text(db->draws().ReadHistory());
     int changes = 0;
     db->setChangeListener([&changes](DataChange) { ++changes; });
@@ -73,7 +73,7 @@ TEST_P(StoreAfterAFailedImport, KeepsItsDataAndTakesTheNextImport) {
     EXPECT_EQ(db->ReadSnapshot().results[0].prize(PrizeKind::Mini).yen, 9000);
 
     // The same connection goes on: an import, a new row, an edit, a ticket.
-    const ResultImport next = db->Import({MakeDraw(3, 7, 8, 9)}, {MakeResult(3, 8000)}, true, false);
+    const ResultImport next = db->Import({MakeDraw(3, 7, 8, 9)}, {MakeResult(3, 8000)}, false);
     EXPECT_EQ(next.counts.added, 1);
     EXPECT_EQ(next.results, 1);
     EXPECT_EQ(db->draws().InsertDraw(), 4);
@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                      }},
         FailedImport{"NegativePrize",
                      [](Database& d) {
-                         d.Import({MakeDraw(8, 1, 2, 3)}, {MakeResult(2, 7000), MakeResult(8, -1)}, true, true);
+                         d.Import({MakeDraw(8, 1, 2, 3)}, {MakeResult(2, 7000), MakeResult(8, -1)}, true);
                      }}),
     [](const auto& test) { return std::string(test.param.name); });
 

@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "cli_run.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/ticket_store.h"
-#include "cli_run.h"
 #include "temp_dir.h"
 
 using n3::testing::Cli;

@@ -25,11 +25,11 @@ public:
     // its snapshot is empty.
     explicit FakeHost(std::string databasePath) : path_(std::move(databasePath)) {}
 
-    void setPropEnd(bool value) override {
-        propEnd_ = value;
-        propEndWrites.push_back(value);
+    void setEntryFree(bool value) override {
+        entryFree_ = value;
+        entryFreeWrites.push_back(value);
     }
-    bool propEnd() const override { return propEnd_; }
+    bool entryFree() const override { return entryFree_; }
     const HistorySnapshot& snapshot() const override { return snapshot_; }
     Database& database() override {
         if (!database_) database_ = Database::Open(path_, false);
@@ -44,14 +44,14 @@ public:
 
     OptionFlags flags{};
     bool yieldRunsEvents = true;  // let window messages run when the window yields
-    std::vector<bool> propEndWrites;
+    std::vector<bool> entryFreeWrites;
     int yields = 0;
     std::unique_ptr<Database> database_;
 
 private:
     HistorySnapshot snapshot_;
     std::string path_ = "test.db";
-    bool propEnd_ = true;
+    bool entryFree_ = true;
 };
 
 }  // namespace n3::testing

@@ -10,8 +10,9 @@ const std::set<std::string>& SwitchNames() {
 }
 
 const std::set<std::string>& OptionNames() {
-    static const std::set<std::string> names = {"db",   "settings", "format", "from",  "to",   "pdf",
-                                                "draw", "draws",    "number", "type",  "units", "date", "memo", "source"};
+    static const std::set<std::string> names = {"db",       "settings", "format", "from",    "to",   "pdf",  "draw",
+                                                "draws",    "number",   "type",   "units",   "date", "memo", "source",
+                                                "strategy", "n",        "k",      "numbers", "sum",  "kind"};
     return names;
 }
 

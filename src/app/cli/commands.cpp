@@ -18,7 +18,8 @@ const std::vector<Command>& Commands() {
         {"import-bundled", "import-bundled [--replace]", 0, 0, &RunImportBundled},
         {"update", "update [--source URL] [--replace]", 0, 0, &RunUpdate},
         {"backtest", "backtest [--from N] [--to N] [--settings FILE] [--format text|csv|json]", 0, 0, &RunBacktest},
-        {"print", "print WINDOW --pdf FILE [--settings FILE] [--landscape] [--from N] [--to N] [--number NNN]", 1, 1, &RunPrint},
+        {"print", "print WINDOW --pdf FILE [--settings FILE] [--landscape] [--from N] [--to N] [--number NNN]", 1, 1,
+         &RunPrint},
         {"tickets",
          "tickets add --draw N [--draws K] --number 048 --type straight|box|set|mini [--units U] [--date YYYY-MM-DD] "
          "[--memo TEXT] [--settings FILE]\n       tickets list | tickets check [--format text|csv|json] | "

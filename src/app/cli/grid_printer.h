@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "io/text_escape.h"
 #include "core/grid_model.h"
+#include "io/text_escape.h"
 
 namespace n3 {
 

@@ -22,9 +22,8 @@ int RunImport(const Arguments& args) {
         return kUsageError;
     }
     DrawStore store = DrawStore::Open(args.db, true);
-    const ResultImport outcome =
-        ImportDrawsAndResults(store, parsed.draws, parsed.results, args.has("replace"));
-    if (!outcome.done()) {
+    const ResultImport outcome = ImportDrawsAndResults(store, parsed.draws, parsed.results, args.has("replace"));
+    if (!outcome.ok()) {
         std::cerr << file << ": データベースの当選番号とファイルの当選番号が違う回があります。\n"
                   << DescribeConflicts(outcome.conflicts)
                   << "取り込みは行っていません。ファイルの番号で置き換えるには --replace を付けてください。\n";

@@ -21,7 +21,7 @@ int RunImportBundled(const Arguments& args) {
     }
     DrawStore store = DrawStore::Open(args.db, true);
     const ResultImport outcome = ImportDrawsAndResults(store, data.draws, data.results, args.has("replace"));
-    if (!outcome.done()) {
+    if (!outcome.ok()) {
         std::cerr << "データベースの当選番号と同梱のデータの当選番号が違う回があります。\n"
                   << DescribeConflicts(outcome.conflicts)
                   << "取り込みは行っていません。置き換えるには --replace を付けてください。\n";

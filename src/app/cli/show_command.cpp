@@ -4,17 +4,17 @@
 #include <iostream>
 #include <sstream>
 
-#include "windows/window_table.h"
 #include "analysis/number_lookup.h"
 #include "app/cli/commands.h"
 #include "app/cli/prediction_json.h"
 #include "app/cli/strategy_arguments.h"
-#include "platform/store/database.h"
 #include "core/window_names.h"
+#include "platform/store/database.h"
 #include "platform/store/ticket_store.h"
 #include "prediction/prediction_window_logic.h"
-#include "windows/window_aliases.h"
 #include "tickets/ticket_grids.h"
+#include "windows/window_aliases.h"
+#include "windows/window_table.h"
 
 namespace n3 {
 

@@ -5,17 +5,17 @@
 #include <vector>
 
 #include "app/cli/grid_printer.h"
-#include "core/window_content.h"
 #include "core/strategy.h"
+#include "core/window_content.h"
 #include "platform/store/startup_load.h"
 
 namespace n3 {
 
 struct ShowOptions {
     std::string window;
-    std::string settingsPath;  // empty: the settings file's bare name
-    DrawRange range;           // --from / --to, for the windows that take a range
-    std::string databasePath;  // for 購入記録, which reads its own table
+    std::string settingsPath;   // empty: the settings file's bare name
+    DrawRange range;            // --from / --to, for the windows that take a range
+    std::string databasePath;   // for 購入記録, which reads its own table
     std::optional<int> number;  // --number, for the windows with a number box
     // 買い方の検証: the strategy given on the command line; without one the
     // window tests the strategies saved in the database.

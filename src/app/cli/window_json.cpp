@@ -35,8 +35,7 @@ std::string RandomnessJsonMember(const std::vector<RandomnessTest>& tests) {
         out << "{\"name\": " << JsonString(t.name) << ", \"n\": " << t.n
             << ", \"statistic\": " << JsonNumber(t.statistic)
             << ", \"df\": " << (t.df ? std::to_string(*t.df) : std::string("null")) << ", \"p\": " << JsonOptional(t.p)
-            << ", \"pCorrected\": " << JsonOptional(t.pCorrected) << ", \"verdict\": " << JsonString(t.verdict)
-            << "}";
+            << ", \"pCorrected\": " << JsonOptional(t.pCorrected) << ", \"verdict\": " << JsonString(t.verdict) << "}";
     }
     out << "]";
     return out.str();
@@ -48,7 +47,8 @@ std::string WindowJsonMembers(const WindowContent& content) {
     if (const auto* figures = std::any_cast<BacktestFigures>(&content.details)) return BacktestJsonMember(*figures);
     if (const auto* tests = std::any_cast<std::vector<RandomnessTest>>(&content.details))
         return RandomnessJsonMember(*tests);
-    if (const auto* search = std::any_cast<NumberSearchDetails>(&content.details)) return NumberSearchJsonMembers(*search);
+    if (const auto* search = std::any_cast<NumberSearchDetails>(&content.details))
+        return NumberSearchJsonMembers(*search);
     if (const auto* card = std::any_cast<NextDrawCard>(&content.details)) return NextDrawJsonMember(*card);
     if (const auto* strategies = std::any_cast<StrategyTestFigures>(&content.details))
         return StrategyJsonMember(*strategies);

@@ -92,7 +92,7 @@ UpdateOutcome UpdateDraws(Database& database, const std::string& source, HttpCli
             ResultHistory results;
             if (fetched.result) results.push_back(*fetched.result);
             ResultImport stored = database.Import({fetched.draw}, results, false);
-            if (!stored.done()) {
+            if (!stored.ok()) {
                 const DigitConflict conflict = stored.conflicts.front();
                 if (!events.replaceDiffering || !events.replaceDiffering(conflict)) {
                     out.status = Status::Failed;

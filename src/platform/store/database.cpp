@@ -4,7 +4,8 @@
 
 namespace n3 {
 
-Database::Database(DrawStore draws) : draws_(std::move(draws)), tickets_(TicketStore::On(draws_)), strategies_(draws_.connection()) {}
+Database::Database(DrawStore draws)
+    : draws_(std::move(draws)), tickets_(TicketStore::On(draws_)), strategies_(draws_.connection()) {}
 
 std::unique_ptr<Database> Database::Open(const std::string& path, bool createIfMissing) {
     return std::unique_ptr<Database>(new Database(DrawStore::Open(path, createIfMissing)));

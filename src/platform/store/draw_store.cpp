@@ -4,8 +4,8 @@
 
 #include <sqlite3.h>
 
-#include <climits>
 #include <array>
+#include <climits>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -30,9 +30,6 @@ CREATE TABLE 当選データ (
 CREATE VIEW 全データ選択クエリ AS SELECT 回数, 第1数字, 第2数字, 第3数字 FROM 当選データ;
 PRAGMA user_version = 1;
 )sql";
-
-
-
 
 }  // namespace
 

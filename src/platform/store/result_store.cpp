@@ -38,8 +38,6 @@ constexpr const char* kUpsert =
     "ミニ口数 = coalesce(excluded.ミニ口数, ミニ口数), "
     "ミニ当せん金額 = coalesce(excluded.ミニ当せん金額, ミニ当せん金額)";
 
-
-
 void Exec(sqlite3* db, const char* sql) { ExecSql(db, sql); }
 
 bool IsIsoDate(const std::string& text) {
@@ -107,14 +105,13 @@ ResultHistory ReadResults(const DrawStore& store) {
                       std::string(kLastAcceptedDate) + " の日付ではありません");
         for (std::size_t k = 0; k < kPrizeKindCount; ++k) {
             const int winners = int(2 + 2 * k), yen = int(3 + 2 * k);
-            for (const auto& [column, bound, name, unit] : {std::tuple{winners, kMaxWinners, "口数", "口"},
-                                                             std::tuple{yen, kMaxPrizeYen, "当せん金額", "円"}}) {
+            for (const auto& [column, bound, name, unit] :
+                 {std::tuple{winners, kMaxWinners, "口数", "口"}, std::tuple{yen, kMaxPrizeYen, "当せん金額", "円"}}) {
                 const bool known = sqlite3_column_type(q.handle(), column) != SQLITE_NULL;
                 const std::optional<std::int64_t> value = q.number(column);
                 if (known && (!value || *value < 0 || *value > bound))
-                    throw bad(std::string(kPrizeKindNames[k]) + "の" + name +
-                              "「" + EchoText(q.text(column)) + "」が 0〜" + std::to_string(bound) + " " + unit +
-                              "の整数ではありません");
+                    throw bad(std::string(kPrizeKindNames[k]) + "の" + name + "「" + EchoText(q.text(column)) +
+                              "」が 0〜" + std::to_string(bound) + " " + unit + "の整数ではありません");
             }
             r.prizes[k].winners = q.number(winners);
             r.prizes[k].yen = q.number(yen);

@@ -27,7 +27,7 @@ struct ResultImport {
     // Filled (and nothing written) when the file's digits disagree with
     // stored draws and replacing was not allowed.
     std::vector<DigitConflict> conflicts;
-    bool done() const { return conflicts.empty(); }
+    bool ok() const { return conflicts.empty(); }
 };
 
 // Stores the draws and their results in one transaction, all or nothing.

@@ -52,8 +52,7 @@ std::string Reason(sqlite3* db) {
     case SQLITE_IOERR: return "ファイルの読み書きに失敗しました";
     case SQLITE_NOTADB: return "データベースファイルではありません";
     case SQLITE_CORRUPT: return "データベースファイルが壊れています";
-    case SQLITE_CONSTRAINT:
-        return std::string("表の値が新しい形式の範囲を超えています（") + sqlite3_errmsg(db) + "）";
+    case SQLITE_CONSTRAINT: return std::string("表の値が新しい形式の範囲を超えています（") + sqlite3_errmsg(db) + "）";
     default: return sqlite3_errmsg(db);
     }
 }
@@ -81,7 +80,6 @@ int UserVersion(sqlite3* db) {
                          " です。このプログラムが作るファイルの番号は 0 以上です");
     return version;
 }
-
 
 // A table (or view, index…) the steps from `from` on would create that the
 // file already holds: another program made it, and its shape is not ours.
@@ -120,8 +118,8 @@ public:
 std::string BackUp(sqlite3* db, const std::string& backup) {
     Connection source;
     const char* file = sqlite3_db_filename(db, "main");
-    if (file == nullptr || sqlite3_open_v2(file, &source.db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) !=
-                               SQLITE_OK)
+    if (file == nullptr ||
+        sqlite3_open_v2(file, &source.db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
         return source.db ? Reason(source.db) : "メモリが足りません";
     sqlite3_busy_timeout(source.db, 2000);
     RemoveStaleTemporaries(backup);

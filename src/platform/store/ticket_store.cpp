@@ -35,8 +35,6 @@ public:
     Statement(sqlite3* db, const char* sql) : SqlStatement(db, sql, kBookConstraint) {}
 };
 
-
-
 // Binds the seven columns from index 1 on.
 void BindPurchase(Statement& s, const Purchase& p) {
     s.bind(1, p.購入日);
@@ -150,7 +148,8 @@ std::vector<Purchase> TicketStore::ReadAll() const {
     std::vector<Purchase> book;
     // One row past the bound is enough to know the book is too large; the
     // memory taken stays that of a book within it.
-    Statement q(db_, "SELECT id, 購入日, 最初の回数, 継続回数, 番号, 種類, 口数, メモ FROM 購入記録 ORDER BY id LIMIT ?");
+    Statement q(db_,
+                "SELECT id, 購入日, 最初の回数, 継続回数, 番号, 種類, 口数, メモ FROM 購入記録 ORDER BY id LIMIT ?");
     q.bind(1, std::int64_t(kMaxPurchases) + 1);
     while (q.step()) {
         if (book.size() == std::size_t(kMaxPurchases))

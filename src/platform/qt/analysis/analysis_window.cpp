@@ -2,33 +2,33 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
-#include <QHeaderView>
-#include <QScrollBar>
-#include <QTimer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "windows/draw_rows.h"
-#include "platform/qt/charts/chart_view.h"
+#include "lab/next_draw.h"
 #include "platform/qt/analysis/content_task.h"
+#include "platform/qt/analysis/number_boxes.h"
+#include "platform/qt/analysis/range_controls.h"
+#include "platform/qt/analysis/sortable_table_model.h"
+#include "platform/qt/analysis/strategy_panel.h"
+#include "platform/qt/charts/chart_view.h"
+#include "platform/qt/frame/qt_util.h"
 #include "platform/qt/grid/grid_font.h"
 #include "platform/qt/grid/grid_view.h"
 #include "platform/qt/grid/grid_view_state.h"
 #include "platform/qt/grid/legend.h"
 #include "platform/qt/print/print_document_builders.h"
 #include "platform/qt/print/print_preview.h"
-#include "platform/qt/frame/qt_util.h"
-#include "platform/qt/analysis/range_controls.h"
-#include "lab/next_draw.h"
-#include "platform/qt/analysis/number_boxes.h"
-#include "platform/qt/analysis/sortable_table_model.h"
-#include "platform/qt/analysis/strategy_panel.h"
+#include "windows/draw_rows.h"
 
 namespace n3 {
 
@@ -37,9 +37,9 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
     setWindowTitle(Q(info.caption));
     setObjectName(Q(info.className));
 
-    label1_ = new QLabel(Q(info.label1), this);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setFont(GridFont());
+    descriptionLabel_ = new QLabel(Q(info.description), this);
+    descriptionLabel_->setObjectName(QStringLiteral("descriptionLabel"));
+    descriptionLabel_->setFont(GridFont());
 
     headline_ = new QLabel(this);
     headline_->setObjectName(QStringLiteral("headline"));
@@ -50,27 +50,27 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
     headline_->setFont(bold);
     headline_->hide();
 
-    fpSpread1_ = new GridView(this);
-    fpSpread1_->setObjectName(QStringLiteral("fpSpread1"));
+    grid_ = new GridView(this);
+    grid_->setObjectName(QStringLiteral("grid"));
 
-    command1_ = new QPushButton(QStringLiteral("閉じる(&C)"), this);
-    command1_->setObjectName(QStringLiteral("Command1"));
-    connect(command1_, &QPushButton::clicked, this, [this] { CloseChildFrame(this); });
+    closeButton_ = new QPushButton(QStringLiteral("閉じる(&C)"), this);
+    closeButton_->setObjectName(QStringLiteral("closeButton"));
+    connect(closeButton_, &QPushButton::clicked, this, [this] { CloseChildFrame(this); });
 
     auto* top = new QHBoxLayout;
-    top->addWidget(label1_);
+    top->addWidget(descriptionLabel_);
     top->addStretch();
     if (QWidget* legend = MakeLegend(info, this)) top->addWidget(legend);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     if (info.printButton) {
-        command2_ = new QPushButton(QStringLiteral("印刷(&P)"), this);
-        command2_->setObjectName(QStringLiteral("Command2"));
-        connect(command2_, &QPushButton::clicked, this, [this] { OpenPrintPreview(this, *printDocument()); });
-        buttons->addWidget(command2_);
+        printButton_ = new QPushButton(QStringLiteral("印刷(&P)"), this);
+        printButton_->setObjectName(QStringLiteral("printButton"));
+        connect(printButton_, &QPushButton::clicked, this, [this] { OpenPrintPreview(this, *printDocument()); });
+        buttons->addWidget(printButton_);
     }
-    buttons->addWidget(command1_);
+    buttons->addWidget(closeButton_);
 
     auto* layout = new QVBoxLayout(this);
     layout_ = layout;
@@ -111,21 +111,21 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
         connect(task_, &ContentTask::done, this, [this] { finishRecompute(); });
     }
     layout->addWidget(headline_);
-    layout->addWidget(fpSpread1_, 1);
+    layout->addWidget(grid_, 1);
     layout->addLayout(buttons);
 }
 
 QString AnalysisWindow::windowClass() const { return Q(info_.className); }
 
 std::optional<PrintDocument> AnalysisWindow::printDocument() const {
-    return MakeAnalysisDocument(info_, fpSpread1_->gridModel(), shownCharts_, host().snapshot().history, shownRange_,
+    return MakeAnalysisDocument(info_, grid_->gridModel(), shownCharts_, host().snapshot().history, shownRange_,
                                 headline_->text().toStdString());
 }
 
 void AnalysisWindow::load() {
     const WaitCursor wait;
     if (!info_.yieldAfterCompute) host().yieldOnce();
-    host().setPropEnd(info_.propEndTrueOnLoad);
+    host().setEntryFree(info_.leavesEntryFree);
     flags_ = host().optionFlags();
     if (range_) range_->setLatestDrawNo(host().snapshot().stats.LatestDrawNo);
     if (ticketBox_) ticketBox_->setDraw(LatestCompleteDraw(host().snapshot().history) + 1);
@@ -151,7 +151,7 @@ void AnalysisWindow::showEvent(QShowEvent* event) {
 }
 
 void AnalysisWindow::scrollToNewestDraws() {
-    QScrollBar* bar = fpSpread1_->body()->verticalScrollBar();
+    QScrollBar* bar = grid_->body()->verticalScrollBar();
     bar->setValue(bar->maximum());
 }
 
@@ -200,9 +200,9 @@ void AnalysisWindow::followHistory() {
 void AnalysisWindow::finishRecompute() {
     shownRange_ = pendingRange_;
     shownNumber_ = pendingNumber_;
-    const GridViewState view = GridViewState::Of(*fpSpread1_);
+    const GridViewState view = GridViewState::Of(*grid_);
     showContent(task_->take());
-    view.restore(*fpSpread1_);
+    view.restore(*grid_);
     setBusy(false);
     if (range_) range_->setEnabled(true);
     if (useFlags_) useFlags_->setEnabled(true);
@@ -244,7 +244,7 @@ void AnalysisWindow::compute(DrawRange range) {
 void AnalysisWindow::showContent(WindowContent content) {
     headline_->setText(Q(content.headline));
     headline_->setVisible(!content.headline.empty());
-    fpSpread1_->setGridModel(std::move(content.grid));
+    grid_->setGridModel(std::move(content.grid));
     shownCharts_ = content.charts;  // what the print shows beside the grid
     showCharts(std::move(content.charts));
     showTable(std::move(content.table));
@@ -255,8 +255,8 @@ QTabWidget* AnalysisWindow::tabs() {
     if (!views_) {
         views_ = new QTabWidget(this);
         views_->setObjectName(QStringLiteral("views"));
-        layout_->replaceWidget(fpSpread1_, views_);
-        views_->addTab(fpSpread1_, QStringLiteral("表"));
+        layout_->replaceWidget(grid_, views_);
+        views_->addTab(grid_, QStringLiteral("表"));
     }
     return views_;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The one window of every analysis: the explanation, the legend, the grid
-// fpSpread1 and the buttons, filled once when the window loads.
-#include "windows/window_table.h"
+// the grid and the buttons, filled once when the window loads.
 #include "platform/qt/frame/child_window.h"
+#include "windows/window_table.h"
 
 class QHBoxLayout;
 class QLabel;
@@ -35,12 +35,12 @@ public:
     QSize sizeInTwips() const override { return {info_.widthTwips, info_.heightTwips}; }
     const AnalysisWindowInfo& info() const { return info_; }
 
-    // The load: pointer, yield, propEnd, then compute and fill the grid.
+    // The load: pointer, yield, the entry-free flag, then compute and fill the grid.
     void load() override;
 
-    GridView* fpSpread1() const { return fpSpread1_; }
-    QPushButton* Command1() const { return command1_; }
-    QPushButton* Command2() const { return command2_; }
+    GridView* grid() const { return grid_; }
+    QPushButton* closeButton() const { return closeButton_; }
+    QPushButton* printButton() const { return printButton_; }
     // The sentence above the grid (hidden when the window has none).
     QLabel* headline() const { return headline_; }
 
@@ -92,11 +92,11 @@ private:
     std::vector<Strategy> chosenStrategies() const;
 
     const AnalysisWindowInfo& info_;
-    GridView* fpSpread1_;
-    QLabel* label1_;
+    GridView* grid_;
+    QLabel* descriptionLabel_;
     QLabel* headline_;
-    QPushButton* command1_;
-    QPushButton* command2_ = nullptr;
+    QPushButton* closeButton_;
+    QPushButton* printButton_ = nullptr;
     QVBoxLayout* layout_ = nullptr;
     QTabWidget* views_ = nullptr;
     ChartView* charts_ = nullptr;

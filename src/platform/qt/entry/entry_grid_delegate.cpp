@@ -6,8 +6,8 @@
 
 #include "core/grid_model.h"
 #include "entry/draw_entry.h"
-#include "platform/qt/frame/beep.h"
 #include "platform/qt/entry/entry_grid_view.h"
+#include "platform/qt/frame/beep.h"
 #include "platform/qt/frame/qt_util.h"
 
 namespace n3 {

@@ -13,12 +13,12 @@
 #include <QVBoxLayout>
 
 #include "entry/draw_entry.h"
-#include "platform/qt/frame/dialogs.h"
 #include "platform/qt/entry/draw_entry_model.h"
 #include "platform/qt/entry/entry_grid_delegate.h"
 #include "platform/qt/entry/entry_grid_view.h"
-#include "platform/qt/grid/grid_font.h"
+#include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/qt_util.h"
+#include "platform/qt/grid/grid_font.h"
 #include "windows/main_frm.h"
 
 namespace n3 {
@@ -42,7 +42,7 @@ EntryWindow::EntryWindow(ChildHost& host, QWidget* parent) : ChildWindow(host, p
     BuildControls();
     BuildMenu();
     // The window's focus is the grid's: activating it puts the keyboard there.
-    setFocusProxy(fpSpread1_);
+    setFocusProxy(grid_);
     resize(TwipsToPixels(Entry::kWidthTwips, Entry::kHeightTwips, this));
 }
 
@@ -55,28 +55,28 @@ QList<QMenu*> EntryWindow::ownMenus() { return {mnuEdit_}; }
 QSize EntryWindow::sizeInTwips() const { return {Entry::kWidthTwips, Entry::kHeightTwips}; }
 
 void EntryWindow::BuildControls() {
-    Label1_ = new QLabel(Q(Entry::kLabel), this);
-    Label1_->setObjectName(QStringLiteral("Label1"));
-    fpSpread1_ = new EntryGridView(this);
-    fpSpread1_->setObjectName(QStringLiteral("fpSpread1"));
-    fpSpread1_->setItemDelegate(new EntryGridDelegate(fpSpread1_));
-    Command1_ = new QPushButton(Q(Entry::kCloseButton), this);
-    Command1_->setObjectName(QStringLiteral("Command1"));
+    descriptionLabel_ = new QLabel(Q(Entry::kLabel), this);
+    descriptionLabel_->setObjectName(QStringLiteral("descriptionLabel"));
+    grid_ = new EntryGridView(this);
+    grid_->setObjectName(QStringLiteral("grid"));
+    grid_->setItemDelegate(new EntryGridDelegate(grid_));
+    closeButton_ = new QPushButton(Q(Entry::kCloseButton), this);
+    closeButton_->setObjectName(QStringLiteral("closeButton"));
 
     auto* buttons = new QVBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(Command1_);
+    buttons->addWidget(closeButton_);
     auto* body = new QHBoxLayout;
-    body->addWidget(fpSpread1_);
+    body->addWidget(grid_);
     body->addStretch(1);
     body->addLayout(buttons);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(Label1_);
+    layout->addWidget(descriptionLabel_);
     layout->addLayout(body, 1);
 
-    connect(Command1_, &QPushButton::clicked, this, &EntryWindow::CloseAndCheck);
-    connect(fpSpread1_, &EntryGridView::rowMenuRequested, this, &EntryWindow::ShowRowMenu);
+    connect(closeButton_, &QPushButton::clicked, this, &EntryWindow::CloseAndCheck);
+    connect(grid_, &EntryGridView::rowMenuRequested, this, &EntryWindow::ShowRowMenu);
 }
 
 void EntryWindow::BuildMenu() {
@@ -119,7 +119,7 @@ void EntryWindow::load() {
     {
         WaitCursor wait;
         host().yieldOnce();
-        host().setPropEnd(false);
+        host().setEntryFree(false);
         try {
             model_ = DrawEntryModel::Open(host().database()).release();
         } catch (const StoreError& e) {
@@ -127,15 +127,15 @@ void EntryWindow::load() {
         }
         if (model_) {
             model_->setParent(this);
-            fpSpread1_->setModel(model_);
+            grid_->setModel(model_);
             connect(model_, &DrawEntryModel::writeRefused, this, &EntryWindow::ShowWriteRefused);
             connect(model_, &QAbstractItemModel::dataChanged, this, &EntryWindow::historyEdited);
             connect(model_, &QAbstractItemModel::rowsInserted, this, &EntryWindow::historyEdited);
             connect(model_, &QAbstractItemModel::rowsRemoved, this, &EntryWindow::historyEdited);
             connect(model_, &DrawEntryModel::stepApplied, this, [this](const QModelIndex& cell) {
                 if (!cell.isValid()) return;
-                fpSpread1_->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
-                fpSpread1_->scrollTo(cell);
+                grid_->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
+                grid_->scrollTo(cell);
             });
             QUndoStack* steps = model_->undoStack();
             connect(steps, &QUndoStack::canUndoChanged, mnuUndo_, &QAction::setEnabled);
@@ -149,92 +149,91 @@ void EntryWindow::load() {
 }
 
 void EntryWindow::SetUpGrid() {
-    fpSpread1_->horizontalHeader()->setFont(font());
-    for (int c = 0; c < Entry::kColumnCount; ++c)
-        fpSpread1_->setColumnWidthInChars(c, Entry::kColumnWidths[std::size_t(c)]);
-    fpSpread1_->setRowHeightInPoints(Entry::kRowHeight);
-    fpSpread1_->setFixedWidth(fpSpread1_->fullWidth());
+    grid_->horizontalHeader()->setFont(font());
+    for (int c = 0; c < Entry::kColumnCount; ++c) grid_->setColumnWidthInChars(c, Entry::kColumnWidths[std::size_t(c)]);
+    grid_->setRowHeightInPoints(Entry::kRowHeight);
+    grid_->setFixedWidth(grid_->fullWidth());
     // The cursor starts on the newest draw, ready for the keyboard.
     const int rows = model_->rowCount();
     if (rows > 0) {
         const QModelIndex newest = model_->index(rows - 1, 1);
-        fpSpread1_->selectionModel()->setCurrentIndex(newest, QItemSelectionModel::ClearAndSelect);
-        fpSpread1_->scrollTo(newest, QAbstractItemView::PositionAtBottom);
+        grid_->selectionModel()->setCurrentIndex(newest, QItemSelectionModel::ClearAndSelect);
+        grid_->scrollTo(newest, QAbstractItemView::PositionAtBottom);
     }
-    fpSpread1_->setFocus();
+    grid_->setFocus();
     // Opened from a menu, the menu bar hands the focus back to where it was
     // once the command has run: the grid takes it again after that.
     QMetaObject::invokeMethod(
-        fpSpread1_, [grid = fpSpread1_] { grid->setFocus(); }, Qt::QueuedConnection);
+        grid_, [grid = grid_] { grid->setFocus(); }, Qt::QueuedConnection);
 }
 
 void EntryWindow::AddLine() {
     if (!model_) return;
-    fpSpread1_->finishEditing();
+    grid_->finishEditing();
     if (!AskYesNo(this, Entry::kAddLineQuestion)) return;
     const int row = model_->addLine();
     if (row < 0) return;
     // The new draw is typed from its 第1数字.
     const QModelIndex cell = model_->index(row, 1);
-    fpSpread1_->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
-    fpSpread1_->scrollTo(cell);
-    fpSpread1_->setFocus();
+    grid_->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
+    grid_->scrollTo(cell);
+    grid_->setFocus();
 }
 
 void EntryWindow::DelLine() {
     if (!model_) return;
-    fpSpread1_->finishEditing();
-    const QModelIndex active = fpSpread1_->currentIndex();
+    grid_->finishEditing();
+    const QModelIndex active = grid_->currentIndex();
     if (!active.isValid()) return;  // no row to delete
     // Every row the selection touches goes, with one question.
-    auto [first, last] = fpSpread1_->selectedRowSpan();
+    auto [first, last] = grid_->selectedRowSpan();
     if (first < 0) first = last = active.row();
     // The rows that would go are shown selected whole while the question
     // is asked.
     if (last > first)
-        fpSpread1_->selectionModel()->select(
+        grid_->selectionModel()->select(
             QItemSelection(model_->index(first, 0), model_->index(last, Entry::kColumnCount - 1)),
             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     if (!AskYesNo(this, Entry::DelLinesQuestion(last - first + 1))) return;
     const bool deleted = first == last ? model_->deleteLine(first) : model_->deleteLines(first, last);
     if (deleted && model_->rowCount() > 0) {
         const QModelIndex next = model_->index(std::min(first, model_->rowCount() - 1), std::max(active.column(), 1));
-        fpSpread1_->selectionModel()->setCurrentIndex(next, QItemSelectionModel::ClearAndSelect);
+        grid_->selectionModel()->setCurrentIndex(next, QItemSelectionModel::ClearAndSelect);
     }
-    fpSpread1_->setFocus();
+    grid_->setFocus();
 }
 
 void EntryWindow::Undo() {
     if (!model_) return;
-    fpSpread1_->finishEditing();
+    grid_->finishEditing();
     model_->undoStack()->undo();
-    fpSpread1_->setFocus();
+    grid_->setFocus();
 }
 
 void EntryWindow::Redo() {
     if (!model_) return;
-    fpSpread1_->finishEditing();
+    grid_->finishEditing();
     model_->undoStack()->redo();
-    fpSpread1_->setFocus();
+    grid_->setFocus();
 }
 
 bool EntryWindow::KeepEditingHalfTypedRow() {
     if (!model_ || host().ending()) return false;
-    fpSpread1_->finishEditing();
+    grid_->finishEditing();
     const auto half = model_->entry().FindFirstIncompleteRow();
     if (!half) return false;
     const int drawNo = model_->entry().row(half->row).回数;
     if (!AskYesNo(this, Entry::IncompleteRowQuestion(drawNo))) return false;
     const QModelIndex cell = model_->index(half->row, half->column);
-    fpSpread1_->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
-    fpSpread1_->scrollTo(cell);
-    fpSpread1_->setFocus();
+    grid_->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
+    grid_->scrollTo(cell);
+    grid_->setFocus();
     return true;
 }
 
 bool EntryWindow::holdsHistory() const {
-    if (!model_ || !fpSpread1_->currentIndex().isValid()) return false;
-    const Draw& d = model_->entry().row(fpSpread1_->currentIndex().row());
+    if (!model_ || !grid_->currentIndex().isValid()) return false;
+    const Draw& d = model_->entry().row(grid_->currentIndex().row());
     int filled = 0;
     for (const auto& digit : d.digits) filled += digit.has_value();
     return filled == 1 || filled == 2;
@@ -247,13 +246,13 @@ bool EntryWindow::queryUnload() {
 
 void EntryWindow::CloseAndCheck() {
     if (model_) {
-        fpSpread1_->finishEditing();
+        grid_->finishEditing();
         const QModelIndex wrong = model_->firstWrongCell();
         if (wrong.isValid()) {
             dialogs::Message(this, Q(Entry::kWrongDigit), Q(kMessageTitle), dialogs::Icon::Critical);
-            fpSpread1_->selectionModel()->setCurrentIndex(wrong, QItemSelectionModel::ClearAndSelect);
-            fpSpread1_->scrollTo(wrong);
-            fpSpread1_->setFocus();
+            grid_->selectionModel()->setCurrentIndex(wrong, QItemSelectionModel::ClearAndSelect);
+            grid_->scrollTo(wrong);
+            grid_->setFocus();
             return;
         }
         if (KeepEditingHalfTypedRow()) return;
@@ -272,13 +271,13 @@ void EntryWindow::CloseFrame() {
 }
 
 void EntryWindow::unload() {
-    if (model_) fpSpread1_->finishEditing();
+    if (model_) grid_->finishEditing();
     ChildWindow::unload();
 }
 
 void EntryWindow::ShowRowMenu(const QPoint& globalPos, int row, bool wholeRow) {
     if (!model_) return;
-    const auto [first, last] = fpSpread1_->selectedRowSpan();
+    const auto [first, last] = grid_->selectedRowSpan();
     if (model_->entry().ShowsEditMenu(wholeRow, row, first, last)) mnuEdit_->popup(globalPos);
 }
 

@@ -22,14 +22,14 @@ public:
     QString windowClass() const override;
     QList<QMenu*> ownMenus() override;
     QSize sizeInTwips() const override;
-    // Hourglass, one yield, propEnd False, then the draws are read from the
+    // Hourglass, one yield, the entry window held, then the draws are read from the
     // database into the grid. A database that cannot be opened is reported
-    // and the window closes again (propEnd True).
+    // and the window closes again (the entry window free).
     void load() override;
 
-    EntryGridView* fpSpread1() const { return fpSpread1_; }
-    QPushButton* Command1() const { return Command1_; }
-    QLabel* Label1() const { return Label1_; }
+    EntryGridView* grid() const { return grid_; }
+    QPushButton* closeButton() const { return closeButton_; }
+    QLabel* descriptionLabel() const { return descriptionLabel_; }
     QMenu* mnuEdit() const { return mnuEdit_; }
     QAction* mnuAddLine() const { return mnuAddLine_; }
     QAction* mnuDelLine() const { return mnuDelLine_; }
@@ -70,9 +70,9 @@ private:
     bool KeepEditingHalfTypedRow();
 
     DrawEntryModel* model_ = nullptr;  // a child of the window once loaded
-    EntryGridView* fpSpread1_ = nullptr;
-    QPushButton* Command1_ = nullptr;
-    QLabel* Label1_ = nullptr;
+    EntryGridView* grid_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
+    QLabel* descriptionLabel_ = nullptr;
     QMenu* mnuEdit_ = nullptr;
     QAction* mnuAddLine_ = nullptr;
     QAction* mnuDelLine_ = nullptr;

@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
-#include "platform/qt/grid/grid_font.h"
 #include "platform/qt/frame/qt_util.h"
+#include "platform/qt/grid/grid_font.h"
 
 namespace n3 {
 

@@ -19,7 +19,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;  // Escape closes
 
-    void unload() override {}  // the about window leaves propEnd alone
+    void unload() override {}  // the about window leaves the entry-free flag alone
 };
 
 }  // namespace n3

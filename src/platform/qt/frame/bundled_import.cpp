@@ -29,7 +29,7 @@ bool OfferBundledHistory(QWidget* parent, Database& database, const std::string&
     try {
         const WaitCursor wait;
         const ResultImport outcome = database.Import(data.draws, data.results, false);
-        return outcome.done();
+        return outcome.ok();
     } catch (const StoreError& e) {
         dialogs::Message(parent,
                          QStringLiteral("当選データを保存できません。\n理由：%1\n\n"

@@ -42,9 +42,9 @@ void ChildWindow::forceUnload() {
 void ChildWindow::load() {
     const WaitCursor wait;
     host_.yieldOnce();
-    host_.setPropEnd(false);
+    host_.setEntryFree(false);
 }
 
-void ChildWindow::unload() { host_.setPropEnd(true); }
+void ChildWindow::unload() { host_.setEntryFree(true); }
 
 }  // namespace n3

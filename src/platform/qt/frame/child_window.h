@@ -24,8 +24,8 @@ namespace n3 {
 class ChildHost {
 public:
     virtual ~ChildHost() = default;
-    virtual void setPropEnd(bool value) = 0;
-    virtual bool propEnd() const = 0;
+    virtual void setEntryFree(bool value) = 0;
+    virtual bool entryFree() const = 0;
     // The start-up snapshot of the history and its statistics.
     virtual const HistorySnapshot& snapshot() const = 0;
     // The database of this run, open for the whole run.
@@ -74,7 +74,7 @@ public:
     // Asked before the window closes; false keeps it open.
     virtual bool queryUnload() { return true; }
     // Runs once, before the window is first shown: the default sets the
-    // pointer, yields once and sets propEnd False.
+    // pointer, yields once and sets the entry window held.
     virtual void load();
 
     // Unloads without asking, for the end of the program.
@@ -94,7 +94,7 @@ signals:
 protected:
     ChildHost& host() const { return host_; }
     void closeEvent(QCloseEvent* event) override;
-    // Runs once when the window goes away: sets propEnd True.
+    // Runs once when the window goes away: sets the entry window free.
     virtual void unload();
 
 private:

@@ -9,11 +9,11 @@
 #include "io/history_csv.h"
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/qt_util.h"
-#include "platform/store/database.h"
 #include "platform/store/bundled_data.h"
+#include "platform/store/database.h"
 #include "platform/store/result_store.h"
-#include "windows/main_frm.h"
 #include "settings/settings.h"
+#include "windows/main_frm.h"
 
 namespace n3 {
 
@@ -33,8 +33,8 @@ void ImportHistoryCsv(HistoryCommandHost& host) {
     // The dialog opens where the last import came from, else at home.
     QString folder = QString::fromStdString(host.setting(settings_keys::kLastImportFolder));
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
-    const QString path =
-        dialogs::ChooseFile(host.dialogParent(), {false, QStringLiteral("CSVファイルから取り込み"), kCsvFilter, folder});
+    const QString path = dialogs::ChooseFile(host.dialogParent(),
+                                             {false, QStringLiteral("CSVファイルから取り込み"), kCsvFilter, folder});
     if (path.isEmpty()) return;
     host.setSetting(settings_keys::kLastImportFolder, QFileInfo(path).absolutePath().toStdString());
 
@@ -47,9 +47,9 @@ void ImportHistoryCsv(HistoryCommandHost& host) {
         const QString tail =
             QStringLiteral("\n理由：%3\n\n取り込みは行っていません。データベースは変更されていません。");
         Error(host, parsed.error->line > 0
-                          ? (QStringLiteral("ファイル「%1」の %2 行目を読み込めません。") + tail)
-                                .arg(name, QString::number(parsed.error->line), reason)
-                          : (QStringLiteral("ファイル「%1」を読み込めません。%2") + tail).arg(name, QString(), reason));
+                        ? (QStringLiteral("ファイル「%1」の %2 行目を読み込めません。") + tail)
+                              .arg(name, QString::number(parsed.error->line), reason)
+                        : (QStringLiteral("ファイル「%1」を読み込めません。%2") + tail).arg(name, QString(), reason));
         return;
     }
 
@@ -58,7 +58,7 @@ void ImportHistoryCsv(HistoryCommandHost& host) {
         host.BeginWait();
         outcome = host.database().Import(parsed.draws, parsed.results, false);
         host.EndWait();
-        if (!outcome.done()) {
+        if (!outcome.ok()) {
             const auto replace = dialogs::Message(
                 host.dialogParent(),
                 QStringLiteral("データベースの当選番号とファイルの当選番号が違う回があります。\n%1\n"
@@ -78,24 +78,24 @@ void ImportHistoryCsv(HistoryCommandHost& host) {
     } catch (const StoreError& e) {
         host.EndWait();
         Error(host, QStringLiteral("当選データを保存できません。\n理由：%1\n\n"
-                                     "取り込みは行っていません。データベースは変更されていません。")
-                          .arg(QString::fromStdString(e.what())));
+                                   "取り込みは行っていません。データベースは変更されていません。")
+                        .arg(QString::fromStdString(e.what())));
         return;
     }
     const ImportCounts& counts = outcome.counts;
-    dialogs::Message(host.dialogParent(),
-                     QStringLiteral("%1 件の当選データを取り込みました。\n%2%3")
-                         .arg(QString::number(counts.added + counts.replaced + counts.unchanged),
-                              Q(ImportSummaryText(outcome)),
-                              parsed.paddedNumbers > 0 ? "\n" + Q(PaddedNumbersNote(parsed.paddedNumbers)) : QString()),
-                     QStringLiteral("CSVファイルから取り込み"), dialogs::Icon::Information);
+    dialogs::Message(
+        host.dialogParent(),
+        QStringLiteral("%1 件の当選データを取り込みました。\n%2%3")
+            .arg(QString::number(counts.added + counts.replaced + counts.unchanged), Q(ImportSummaryText(outcome)),
+                 parsed.paddedNumbers > 0 ? "\n" + Q(PaddedNumbersNote(parsed.paddedNumbers)) : QString()),
+        QStringLiteral("CSVファイルから取り込み"), dialogs::Icon::Information);
     // Every open window follows the new history; none closes.
     host.reload();
 }
 
 void ExportHistoryCsv(HistoryCommandHost& host) {
-    const QString path = dialogs::ChooseFile(
-        host.dialogParent(), {true, QStringLiteral("CSVファイルへ書き出し"), kCsvFilter, QStringLiteral("numbers3-history.csv")});
+    const QString path = dialogs::ChooseFile(host.dialogParent(), {true, QStringLiteral("CSVファイルへ書き出し"),
+                                                                   kCsvFilter, QStringLiteral("numbers3-history.csv")});
     if (path.isEmpty()) return;
     std::string csv;
     std::size_t rows = 0;

@@ -12,22 +12,22 @@
 #include <QWindow>
 #include <new>
 
-#include "windows/window_table.h"
 #include "core/window_names.h"
-#include "platform/qt/frame/about_window.h"
 #include "platform/qt/analysis/analysis_window.h"
-#include "platform/qt/frame/data_folder.h"
-#include "platform/qt/frame/bundled_import.h"
-#include "platform/qt/frame/dialogs.h"
 #include "platform/qt/entry/entry_window.h"
-#include "platform/qt/frame/help_window.h"
+#include "platform/qt/frame/about_window.h"
+#include "platform/qt/frame/bundled_import.h"
+#include "platform/qt/frame/data_folder.h"
+#include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/draw_update_command.h"
+#include "platform/qt/frame/help_window.h"
 #include "platform/qt/frame/history_commands.h"
 #include "platform/qt/frame/mdi_arrange.h"
-#include "platform/qt/prediction/prediction_window.h"
 #include "platform/qt/frame/qt_util.h"
+#include "platform/qt/prediction/prediction_window.h"
 #include "platform/qt/tickets/tickets_window.h"
 #include "platform/store/database.h"
+#include "windows/window_table.h"
 
 namespace n3 {
 
@@ -110,7 +110,7 @@ bool MainWindow::loadSnapshot() {
                          dialogs::Icon::Critical);
         return false;
     }
-    frm_.setPropEnd(true);
+    frm_.setEntryFree(true);
     EndWait();
     emit historyChanged();
     return true;
@@ -150,9 +150,7 @@ void MainWindow::followDatabase() {
     emit historyChanged();
 }
 
-bool MainWindow::entryWindowIsFree() {
-    return frm_.RequireNoEntryWindow(child(Q(windows::kEntry)) != nullptr);
-}
+bool MainWindow::entryWindowIsFree() { return frm_.RequireNoEntryWindow(child(Q(windows::kEntry)) != nullptr); }
 
 // ---------------------------------------------------------------- menus
 

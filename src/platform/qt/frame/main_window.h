@@ -70,8 +70,8 @@ public:
     void setHelpPath(const QString& path) { helpPath_ = path; }
 
     // ChildHost
-    void setPropEnd(bool value) override { frm_.setPropEnd(value); }
-    bool propEnd() const override { return frm_.propEnd(); }
+    void setEntryFree(bool value) override { frm_.setEntryFree(value); }
+    bool entryFree() const override { return frm_.entryFree(); }
     const HistorySnapshot& snapshot() const override { return *snapshot_; }
     std::shared_ptr<const HistorySnapshot> sharedSnapshot() const override { return snapshot_; }
     bool ending() const override { return ending_; }

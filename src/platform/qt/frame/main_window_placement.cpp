@@ -3,8 +3,8 @@
 #include <QScreen>
 #include <QStyle>
 
-#include "platform/qt/frame/main_window.h"
 #include "platform/qt/frame/dialogs.h"
+#include "platform/qt/frame/main_window.h"
 #include "platform/qt/frame/qt_util.h"
 #include "settings/settings.h"
 #include "windows/window_placement.h"

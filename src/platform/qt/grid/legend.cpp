@@ -32,12 +32,12 @@ QWidget* MakeLegend(const AnalysisWindowInfo& info, QWidget* parent) {
         picture->setFixedSize(19, 19);
         row->addWidget(picture);
         auto* text = new QLabel(QString::fromUtf8(info.legendText.data(), int(info.legendText.size())), legend);
-        text->setObjectName(QStringLiteral("Label2"));
+        text->setObjectName(QStringLiteral("legendMark"));
         text->setFont(GridFont());
         row->addWidget(text);
     } else {
         auto* swatch = new QLabel(legend);
-        swatch->setObjectName(QStringLiteral("Label2"));
+        swatch->setObjectName(QStringLiteral("legendMark"));
         swatch->setFixedSize(16, 14);
         swatch->setAutoFillBackground(true);
         QPalette pal = swatch->palette();
@@ -46,7 +46,7 @@ QWidget* MakeLegend(const AnalysisWindowInfo& info, QWidget* parent) {
         swatch->setFrameShape(QFrame::Box);
         row->addWidget(swatch);
         auto* text = new QLabel(QString::fromUtf8(info.legendText.data(), int(info.legendText.size())), legend);
-        text->setObjectName(QStringLiteral("Label3"));
+        text->setObjectName(QStringLiteral("legendText"));
         text->setFont(GridFont());
         row->addWidget(text);
     }

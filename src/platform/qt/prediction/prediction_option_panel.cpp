@@ -6,8 +6,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "platform/qt/grid/grid_font.h"
 #include "platform/qt/frame/qt_util.h"
+#include "platform/qt/grid/grid_font.h"
 
 namespace n3 {
 

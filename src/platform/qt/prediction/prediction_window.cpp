@@ -8,16 +8,16 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <QScrollBar>
+#include <vector>
+#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/frame/qt_util.h"
 #include "platform/qt/grid/grid_font.h"
 #include "platform/qt/grid/grid_view.h"
 #include "platform/qt/grid/grid_view_state.h"
-#include <QScrollBar>
-#include <vector>
 #include "platform/qt/prediction/prediction_option_panel.h"
 #include "platform/qt/print/print_document_builders.h"
 #include "platform/qt/print/print_preview.h"
-#include "platform/qt/frame/dialogs.h"
-#include "platform/qt/frame/qt_util.h"
 #include "windows/main_frm.h"
 
 namespace n3 {
@@ -65,7 +65,7 @@ PredictionWindow::PredictionWindow(ChildHost& host, 一発ズバリン& predicti
     for (int i = 0; i < kPredictionGridCount; ++i) {
         results->addWidget(MakeLabel(Q(kPredictionGridLabels[std::size_t(i)]), this));
         grids_[std::size_t(i)] = new GridView(this);
-        grids_[std::size_t(i)]->setObjectName(QStringLiteral("fpSpread1(%1)").arg(i));
+        grids_[std::size_t(i)]->setObjectName(QStringLiteral("grid%1").arg(i));
         results->addWidget(grids_[std::size_t(i)]);
         if (i + 1 < kPredictionGridCount) results->addSpacing(3);
     }
@@ -74,9 +74,8 @@ PredictionWindow::PredictionWindow(ChildHost& host, 一発ズバリン& predicti
     close_->setObjectName(QStringLiteral("Cmd閉じる"));
     connect(close_, &QPushButton::clicked, this, [this] { CloseChildFrame(this); });
     print_ = new QPushButton(QStringLiteral("印刷(&P)"), this);
-    print_->setObjectName(QStringLiteral("Command2"));
-    connect(print_, &QPushButton::clicked, this,
-            [this] { OpenPrintPreview(this, *printDocument()); });
+    print_->setObjectName(QStringLiteral("printButton"));
+    connect(print_, &QPushButton::clicked, this, [this] { OpenPrintPreview(this, *printDocument()); });
 
     auto* buttons = new QVBoxLayout;
     buttons->addStretch();
@@ -119,7 +118,7 @@ QRadioButton* PredictionWindow::optIgnore(int index) const { return panel_->igno
 void PredictionWindow::load() {
     const WaitCursor wait;
     host().yieldOnce();
-    host().setPropEnd(false);
+    host().setEntryFree(false);
     ShowOptionFlags();
     BuildPrediction();
 }

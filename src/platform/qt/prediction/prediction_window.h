@@ -1,6 +1,6 @@
 #pragma once
 // The prediction window 一発ズバリン on screen: the option panel, the
-// heading "当選予想" and the four result grids fpSpread1(0..3). What it
+// heading "当選予想" and the four result grids grid(0..3). What it
 // shows lives in the 一発ズバリン instance the main window keeps for the
 // whole run; the window only shows it and passes the clicks on.
 #include <array>
@@ -32,17 +32,17 @@ public:
     // Everything without scrolling: the scroll area's content at its size.
     QSize contentSize() const override;
 
-    // The load: pointer, yield, propEnd False, the flags into the panel,
+    // The load: pointer, yield, the entry window held, the flags into the panel,
     // then the prediction.
     void load() override;
     // A new history: the prediction is built again over it.
     void followHistory() override;
 
-    GridView* fpSpread1(int index) const { return grids_[std::size_t(index)]; }
+    GridView* grid(int index) const { return grids_[std::size_t(index)]; }
     QRadioButton* optReflect(int index) const;           // Opt反映する(index)
     QRadioButton* optIgnore(int index) const;            // Opt反映しない(index)
     QPushButton* closeButton() const { return close_; }  // Cmd閉じる
-    QPushButton* Command2() const { return print_; }
+    QPushButton* printButton() const { return print_; }
     QScrollArea* scrollArea() const { return scroll_; }
 
 private:

@@ -20,10 +20,10 @@ struct PrintItem {
 };
 
 struct PrintDocument {
-    std::string caption;    // the window's caption
-    std::string label1;     // the explanation under it
-    std::string dateText;   // e.g. "印刷日 2026年12月07日"
-    std::string rangeText;  // e.g. "第1回〜第6300回"
+    std::string caption;      // the window's caption
+    std::string description;  // the explanation under it
+    std::string dateText;     // e.g. "印刷日 2026年12月07日"
+    std::string rangeText;    // e.g. "第1回〜第6300回"
     std::vector<PrintItem> items;
 
     void addText(std::string line);

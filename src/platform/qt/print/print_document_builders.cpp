@@ -26,7 +26,7 @@ PrintDocument MakeAnalysisDocument(const AnalysisWindowInfo& info, const GridMod
                                    const std::string& headline) {
     PrintDocument doc;
     doc.caption = std::string(info.caption);
-    doc.label1 = std::string(info.label1);
+    doc.description = std::string(info.description);
     doc.dateText = TodayText();
     doc.rangeText = HistoryRangeText(history, range);
     if (!headline.empty()) doc.addText(headline);
@@ -38,7 +38,7 @@ PrintDocument MakeAnalysisDocument(const AnalysisWindowInfo& info, const GridMod
 PrintDocument MakePredictionDocument(const 一発ズバリン& prediction, const DrawHistory& history) {
     PrintDocument doc;
     doc.caption = "一発ズバリン予想";
-    doc.label1 =
+    doc.description =
         "各データ分析の結果を元に周期法、消去法、連発ズバリン、一発ズバリンの各手法を用いて当選数字を予想します。";
     doc.dateText = TodayText();
     doc.rangeText = HistoryRangeText(history);

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "windows/window_table.h"
 #include "core/draw.h"
 #include "platform/qt/print/print_document.h"
 #include "prediction/prediction_window_logic.h"
+#include "windows/window_table.h"
 
 namespace n3 {
 
@@ -17,7 +17,7 @@ std::string HistoryRangeText(const DrawHistory& history, DrawRange range = {});
 // "印刷日 YYYY年MM月DD日" for today.
 std::string TodayText();
 
-// An analysis window: its caption, Label1, the grid and charts it shows.
+// An analysis window: its caption, description, the grid and charts it shows.
 // `headline`, when not empty, stands above the grid.
 PrintDocument MakeAnalysisDocument(const AnalysisWindowInfo& info, const GridModel& grid,
                                    const std::vector<ChartData>& charts, const DrawHistory& history,

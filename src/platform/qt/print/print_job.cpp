@@ -1,11 +1,11 @@
 #include "platform/qt/print/print_job.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
-#include <QPrinter>
-#include <QBuffer>
 #include <QPdfWriter>
+#include <QPrinter>
 
 #include "io/output_file.h"
 #include "io/replace_target.h"
@@ -103,8 +103,7 @@ PrintOutcome PaintDocument(QPrinter& printer, const PrintDocument& doc, const Pr
     const QString target = printer.outputFileName();
     if (printer.outputFormat() != QPrinter::PdfFormat || target.isEmpty())
         return PaintPages(printer, doc, progress, pageCount);
-    return WritePdf(printer.pageLayout(), doc, QFile::encodeName(target).toStdString(), progress, pageCount,
-                    failure);
+    return WritePdf(printer.pageLayout(), doc, QFile::encodeName(target).toStdString(), progress, pageCount, failure);
 }
 
 PrintOutcome PrintToPdf(const PrintDocument& doc, const QString& path, bool landscape, const PrintProgress& progress,

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <numeric>
 
-#include "platform/qt/grid/grid_font.h"
 #include "platform/qt/frame/qt_util.h"
+#include "platform/qt/grid/grid_font.h"
 
 namespace n3 {
 
@@ -93,10 +93,11 @@ private:
     void placeHeading() {
         if (!doc_.caption.empty())
             addText(Q(doc_.caption), PrintTextStyle::Title, PrintLineHeight(PrintTextStyle::Title));
-        if (!doc_.label1.empty()) {
+        if (!doc_.description.empty()) {
             const QFontMetrics fm(PrintTextFont(PrintTextStyle::Normal));
-            const QRect need = fm.boundingRect(QRect(0, 0, page_.width(), 10000), Qt::TextWordWrap, Q(doc_.label1));
-            addText(Q(doc_.label1), PrintTextStyle::Normal,
+            const QRect need =
+                fm.boundingRect(QRect(0, 0, page_.width(), 10000), Qt::TextWordWrap, Q(doc_.description));
+            addText(Q(doc_.description), PrintTextStyle::Normal,
                     std::max(PrintLineHeight(PrintTextStyle::Normal), need.height() + 2));
         }
         QString line = Q(doc_.dateText);

@@ -3,9 +3,9 @@
 #include <QPainter>
 
 #include "platform/qt/charts/chart_render.h"
+#include "platform/qt/frame/qt_util.h"
 #include "platform/qt/grid/grid_cell_painter.h"
 #include "platform/qt/grid/grid_table_model.h"
-#include "platform/qt/frame/qt_util.h"
 
 namespace n3 {
 

@@ -1,9 +1,9 @@
 #include "platform/qt/print/print_window_document.h"
 
-#include "windows/window_table.h"
 #include "core/window_names.h"
 #include "platform/qt/print/print_document_builders.h"
 #include "prediction/prediction_window_logic.h"
+#include "windows/window_table.h"
 
 namespace n3 {
 
@@ -35,8 +35,7 @@ std::optional<PrintDocument> BuildWindowDocument(const PrintRequest& request, co
     input.strategies = &request.strategies;
     input.singleStrategy = request.singleStrategy;
     const WindowContent content = BuildWindowContent(*info, input);
-    return MakeAnalysisDocument(*info, content.grid, content.charts, snapshot.history, request.range,
-                                content.headline);
+    return MakeAnalysisDocument(*info, content.grid, content.charts, snapshot.history, request.range, content.headline);
 }
 
 }  // namespace n3

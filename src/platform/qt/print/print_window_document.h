@@ -5,17 +5,17 @@
 #include <optional>
 #include <string>
 
-#include "platform/qt/print/print_document.h"
 #include "core/window_content.h"
+#include "platform/qt/print/print_document.h"
 #include "platform/store/startup_load.h"
 
 namespace n3 {
 
 struct PrintRequest {
-    std::string window;        // a window class, e.g. 分割10データ分析 or 一発ズバリン
-    std::string settingsPath;  // the prediction's settings file; empty: the usual one
-    DrawRange range;           // for the windows that take a range of draws
-    std::optional<int> number;  // for the windows with a number box
+    std::string window;                // a window class, e.g. 分割10データ分析 or 一発ズバリン
+    std::string settingsPath;          // the prediction's settings file; empty: the usual one
+    DrawRange range;                   // for the windows that take a range of draws
+    std::optional<int> number;         // for the windows with a number box
     std::vector<Strategy> strategies;  // for 買い方の検証
     bool singleStrategy = false;       // one strategy from the command line
 };

@@ -10,8 +10,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/store/store_ticket_writer.h"
 #include "platform/store/database.h"
+#include "platform/store/store_ticket_writer.h"
 #include "tickets/ticket_book_editor.h"
 
 namespace n3 {

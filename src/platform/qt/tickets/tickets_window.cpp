@@ -16,12 +16,12 @@
 #include <QVBoxLayout>
 
 #include "core/window_names.h"
+#include "platform/qt/charts/chart_view.h"
 #include "platform/qt/frame/dialogs.h"
-#include "platform/qt/grid/grid_font.h"
 #include "platform/qt/frame/qt_util.h"
+#include "platform/qt/grid/grid_font.h"
 #include "platform/qt/print/print_document_builders.h"
 #include "platform/qt/tickets/ticket_grid_delegate.h"
-#include "platform/qt/charts/chart_view.h"
 #include "platform/qt/tickets/ticket_month_model.h"
 #include "platform/qt/tickets/ticket_outcome_model.h"
 #include "platform/qt/tickets/ticket_table_model.h"
@@ -128,7 +128,7 @@ void TicketsWindow::BuildControls() {
     delButton_ = new QPushButton(QStringLiteral("行削除"), this);
     delButton_->setObjectName(QStringLiteral("delLine"));
     closeButton_ = new QPushButton(QStringLiteral("閉じる"), this);
-    closeButton_->setObjectName(QStringLiteral("Command1"));
+    closeButton_->setObjectName(QStringLiteral("closeButton"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(addButton_);
     buttons->addWidget(delButton_);
@@ -316,13 +316,11 @@ void TicketsWindow::ShowRefused(const QString& message) {
 }
 
 void TicketsWindow::unload() {
-    // Leaves propEnd as it is (see load()).
+    // Leaves the entry-free flag as it is (see load()).
     if (QWidget* editor = purchases_->indexWidget(purchases_->currentIndex()))
         QMetaObject::invokeMethod(purchases_, "commitData", Q_ARG(QWidget*, editor));
 }
 
-TicketsWindow* CreateTicketsWindow(ChildHost& host, Settings& settings) {
-    return new TicketsWindow(host, settings);
-}
+TicketsWindow* CreateTicketsWindow(ChildHost& host, Settings& settings) { return new TicketsWindow(host, settings); }
 
 }  // namespace n3

@@ -6,9 +6,9 @@
 #include <functional>
 #include <string>
 
-#include "settings/settings.h"
 #include "core/chart_data.h"
 #include "platform/qt/frame/child_window.h"
+#include "settings/settings.h"
 #include "tickets/ticket.h"
 
 class QAction;
@@ -42,7 +42,7 @@ public:
     std::optional<PrintDocument> printDocument() const override;
     QList<QMenu*> ownMenus() override;
     QSize sizeInTwips() const override { return {kWidthTwips, kHeightTwips}; }
-    // Opens the book. The window leaves propEnd alone: it reads and writes
+    // Opens the book. The window leaves the entry-free flag alone: it reads and writes
     // its own table only, so the entry window may stay open beside it.
     void load() override;
 
