@@ -39,4 +39,16 @@ struct ChartData {
     std::vector<std::string> categories;
 };
 
+// The indices of at most about `maxPoints` of `count` points spread evenly,
+// the last one always kept: long series are thinned so that a chart stays
+// quick to draw and its last point is the newest.
+inline std::vector<std::size_t> SpreadIndices(std::size_t count, int maxPoints) {
+    const std::size_t limit = std::size_t(maxPoints);
+    const std::size_t step = count > limit ? (count + limit - 1) / limit : 1;
+    std::vector<std::size_t> kept;
+    for (std::size_t i = step - 1; i < count; i += step) kept.push_back(i);
+    if (count > 0 && (kept.empty() || kept.back() != count - 1)) kept.push_back(count - 1);
+    return kept;
+}
+
 }  // namespace n3

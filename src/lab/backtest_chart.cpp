@@ -40,12 +40,7 @@ std::vector<ChartData> BacktestCharts(const BacktestRun& run) {
         chart.yTitle = "的中回数（累計）";
     }
     const auto& trace = run.trace;
-    const std::size_t count = trace.targets.size();
-    const std::size_t step =
-        count > std::size_t(kBacktestChartPoints) ? (count + kBacktestChartPoints - 1) / kBacktestChartPoints : 1;
-    std::vector<std::size_t> kept;
-    for (std::size_t i = step - 1; i < count; i += step) kept.push_back(i);
-    if (count > 0 && (kept.empty() || kept.back() != count - 1)) kept.push_back(count - 1);
+    const std::vector<std::size_t> kept = SpreadIndices(trace.targets.size(), kBacktestChartPoints);
 
     for (int m = 0; m < kBacktestMethodCount; ++m) {
         const std::string_view name = kBacktestMethodNames[std::size_t(m)];

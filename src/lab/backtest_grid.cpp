@@ -1,23 +1,18 @@
 #include "lab/backtest_grid.h"
 
+#include "lab/figures_grid.h"
+#include "stats/chance_charts.h"
+
 #include <array>
-#include <cstdio>
 #include <utility>
 
 namespace n3 {
 
 namespace {
 
-constexpr std::string_view kUndefined = "－";
 constexpr Colour kMethodBackground = colours::LabelCyan;
-constexpr Colour kChanceBackground{240, 240, 240};
 
-struct Column {
-    std::string_view caption;
-    double width;
-};
-
-constexpr std::array<Column, kBacktestGridColumns> kColumns = {{
+constexpr std::array<FiguresColumn, kBacktestGridColumns> kColumns = {{
     {"予想方法", 11},
     {"判定", 14},
     {"購入回数", 8},
@@ -62,43 +57,11 @@ constexpr std::array<std::pair<int, std::string_view>, 7> kHeadingTips = {{
      "偶然の的中率がこの中に入っていれば、偶然と区別できません。"},
 }};
 
-std::string Printf(const char* format, double value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, format, value);
-    return buffer;
-}
-
-std::string Fixed(std::optional<double> value, const char* format) {
-    return value ? Printf(format, *value) : std::string(kUndefined);
-}
-
-std::string WithThousands(long long value) {
-    const std::string digits = std::to_string(value < 0 ? -value : value);
-    std::string out;
-    if (value < 0) out.push_back('-');
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) out.push_back(',');
-        out.push_back(digits[i]);
-    }
-    return out;
-}
-
 std::string TargetLine(const BacktestFigures& f) {
-    std::string line = "対象：";
-    if (f.from && f.to)
-        line += "第" + std::to_string(*f.from) + "回～第" + std::to_string(*f.to) + "回の " +
-                std::to_string(f.targets) + " 回";
-    else
-        line += "範囲に数字のそろった回がありません";
+    std::string line = "対象：" + TargetRangeText(f.from, f.to, f.targets);
     line += "　　オプション：" + std::to_string(f.optionCount) +
             " 個　　各回の予想は、その回より前の当選データだけから作ります。";
     return line;
-}
-
-void WriteNote(GridModel& grid, int row, std::string_view text) {
-    grid.addSpan(1, row, kBacktestGridColumns, 1);
-    grid.setAlignment({1, row, 1, row}, HAlign::Left);
-    grid.setText(1, row, text);
 }
 
 void WriteMethodRow(GridModel& grid, int row, const MethodFigures& f, bool moneyKnown) {
@@ -107,16 +70,15 @@ void WriteMethodRow(GridModel& grid, int row, const MethodFigures& f, bool money
         std::string(f.method),
         std::string(f.verdict),
         std::to_string(t.bets),
-        WithThousands(t.tickets),
+        GroupedNumber(t.tickets),
         std::to_string(t.hits),
-        Printf("%.2f", t.expectedHits()),
-        Fixed(f.ratio, "%.2f"),
-        Fixed(f.z, "%+.2f"),
+        FormattedNumber("%.2f", t.expectedHits()),
+        FixedText(f.ratio, "%.2f"),
+        FixedText(f.z, "%+.2f"),
         PValueText(f.p),
         PValueText(f.pCorrected),
         PercentText(f.hitRate, 3),
-        f.wilsonLow ? Printf("%.3f", *f.wilsonLow * 100) + "～" + PercentText(f.wilsonHigh, 3)
-                    : std::string(kUndefined),
+        WilsonText(f.wilsonLow, f.wilsonHigh),
         PercentText(f.digitShare, 1),
         PercentText(f.digitChanceShare, 1),
         std::to_string(t.controlHits),
@@ -130,35 +92,9 @@ void WriteMethodRow(GridModel& grid, int row, const MethodFigures& f, bool money
 
 }  // namespace
 
-std::string PercentText(std::optional<double> share, int decimals) {
-    if (!share) return std::string(kUndefined);
-    const char* format = decimals == 1 ? "%.1f%%" : decimals == 2 ? "%.2f%%" : "%.3f%%";
-    return Printf(format, *share * 100);
-}
-
-std::string YenText(std::optional<long long> yen) { return yen ? WithThousands(*yen) + "円" : std::string(kUndefined); }
-
-std::string PValueText(std::optional<double> p) {
-    if (!p) return std::string(kUndefined);
-    return *p < 0.0001 ? "<0.0001" : Printf("%.4f", *p);
-}
-
 GridModel BacktestGrid(const BacktestFigures& figures) {
-    const int firstNote = kBacktestFirstMethodRow + kBacktestMethodCount;
-    const int rows = firstNote + 3;
     GridModel grid;
-    grid.setSize(kBacktestGridColumns, rows);
-    grid.setDefaultRowHeight(12);
-    for (int c = 0; c < kBacktestGridColumns; ++c) grid.setColumnWidth(c + 1, kColumns[std::size_t(c)].width);
-    grid.setAlignment(grid.all(), HAlign::Right);
-    grid.gridLinesOnBlock({1, 2, kBacktestGridColumns, firstNote - 1});
-
-    WriteNote(grid, 1, TargetLine(figures));
-    grid.setRowHeight(2, 20);
-    for (int c = 0; c < kBacktestGridColumns; ++c) grid.setText(c + 1, 2, kColumns[std::size_t(c)].caption);
-    grid.setAlignment({1, 2, kBacktestGridColumns, 2}, HAlign::Center);
-    grid.setForeground({1, 2, kBacktestGridColumns, 2}, colours::Blue);
-    grid.setBackground({1, 2, kBacktestGridColumns, 2}, colours::HeaderPink);
+    const int firstNote = SetUpFiguresGrid(grid, kColumns, kBacktestMethodCount, TargetLine(figures));
 
     const int lastMethodRow = firstNote - 1;
     grid.setBackground({1, kBacktestFirstMethodRow, 1, lastMethodRow}, kMethodBackground);
@@ -170,15 +106,16 @@ GridModel BacktestGrid(const BacktestFigures& figures) {
     for (int m = 0; m < kBacktestMethodCount; ++m)
         WriteMethodRow(grid, kBacktestFirstMethodRow + m, figures.methods[std::size_t(m)], figures.moneyKnown);
 
-    WriteNote(grid, firstNote,
-              figures.moneyKnown ? "金額は、ストレートの当せん金額がわかる回だけで数えます（1口200円）。"
-                                   "宝くじの理論上の回収率は約45%です。"
-                                 : kNoMoneyNote);
-    WriteNote(grid, firstNote + 1,
-              "判定：p値を7つの方法の数で補正し（ボンフェローニ）、0.01未満のときだけ偶然と区別します。"
-              "無作為の対照は、同じ口数を000～999から無作為に選んだときの的中回数です。");
-    WriteNote(grid, firstNote + 2,
-              "数字は毎回あらためて抽選されます。過去にどの数字がよく出たかは、次の回の当たりやすさを変えません。");
+    WriteFiguresNote(grid, firstNote,
+                     figures.moneyKnown ? "金額は、ストレートの当せん金額がわかる回だけで数えます（1口200円）。"
+                                          "宝くじの理論上の回収率は約45%です。"
+                                        : kNoMoneyNote);
+    WriteFiguresNote(grid, firstNote + 1,
+                     "判定：p値を7つの方法の数で補正し（ボンフェローニ）、0.01未満のときだけ偶然と区別します。"
+                     "無作為の対照は、同じ口数を000～999から無作為に選んだときの的中回数です。");
+    WriteFiguresNote(
+        grid, firstNote + 2,
+        "数字は毎回あらためて抽選されます。過去にどの数字がよく出たかは、次の回の当たりやすさを変えません。");
     grid.moveActiveCellToTopLeft();
     return grid;
 }

@@ -6,19 +6,15 @@
 
 #include "core/grid_model.h"
 #include "lab/backtest_figures.h"
+#include "lab/figures_grid.h"
 
 namespace n3 {
 
 inline constexpr int kBacktestGridColumns = 18;
-inline constexpr int kBacktestFirstMethodRow = 3;
+inline constexpr int kBacktestFirstMethodRow = kFiguresFirstRow;
 inline constexpr std::string_view kNoMoneyNote =
     "当選結果（ストレートの当せん金額）が登録されていないため、金額の欄は空です。";
 
 GridModel BacktestGrid(const BacktestFigures& figures);
-
-// Texts as the grid shows them: "－" where a figure is undefined.
-std::string PercentText(std::optional<double> share, int decimals);
-std::string YenText(std::optional<long long> yen);
-std::string PValueText(std::optional<double> p);
 
 }  // namespace n3

@@ -52,12 +52,7 @@ std::vector<ChartData> StrategyCharts(const StrategyRun& run) {
     money.xTitle = "回";
     money.yTitle = "円";
     const auto& trace = run.trace;
-    const std::size_t count = trace.targets.size();
-    const std::size_t step =
-        count > std::size_t(kStrategyChartPoints) ? (count + kStrategyChartPoints - 1) / kStrategyChartPoints : 1;
-    std::vector<std::size_t> kept;
-    for (std::size_t i = step - 1; i < count; i += step) kept.push_back(i);
-    if (count > 0 && (kept.empty() || kept.back() != count - 1)) kept.push_back(count - 1);
+    const std::vector<std::size_t> kept = SpreadIndices(trace.targets.size(), kStrategyChartPoints);
 
     for (std::size_t s = 0; s < strategies; ++s) {
         const std::string name = Label(run.strategies[s]);

@@ -1,24 +1,16 @@
 #include "lab/strategy_grid.h"
 
 #include <array>
-#include <cstdio>
 
-#include "lab/backtest_grid.h"
+#include "lab/backtest_figures.h"
+#include "lab/figures_grid.h"
 #include "lab/strategy_rules.h"
 
 namespace n3 {
 
 namespace {
 
-constexpr std::string_view kUndefined = "－";
-constexpr Colour kChanceBackground{240, 240, 240};
-
-struct Column {
-    std::string_view caption;
-    double width;
-};
-
-constexpr std::array<Column, kStrategyGridColumns> kColumns = {{
+constexpr std::array<FiguresColumn, kStrategyGridColumns> kColumns = {{
     {"買い方", 24},
     {"種類", 10},
     {"購入回数", 8},
@@ -38,30 +30,9 @@ constexpr std::array<Column, kStrategyGridColumns> kColumns = {{
     {"判定", 20},
 }};
 
-std::string Printf(const char* format, double value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, format, value);
-    return buffer;
-}
-
-std::string Fixed(std::optional<double> value, const char* format) {
-    return value ? Printf(format, *value) : std::string(kUndefined);
-}
-
 std::string TargetLine(const StrategyTestFigures& f) {
-    std::string line = "対象：";
-    if (f.from && f.to)
-        line += "第" + std::to_string(*f.from) + "回～第" + std::to_string(*f.to) + "回の " +
-                std::to_string(f.targets) + " 回";
-    else
-        line += "範囲に数字のそろった回がありません";
-    return line + "　　各回に買う数字は、その回より前の当選データだけから決めます。";
-}
-
-void WriteNote(GridModel& grid, int row, std::string_view text) {
-    grid.addSpan(1, row, kStrategyGridColumns, 1);
-    grid.setAlignment({1, row, 1, row}, HAlign::Left);
-    grid.setText(1, row, text);
+    return "対象：" + TargetRangeText(f.from, f.to, f.targets) +
+           "　　各回に買う数字は、その回より前の当選データだけから決めます。";
 }
 
 void WriteRow(GridModel& grid, int row, const StrategyFigures& f, bool moneyKnown) {
@@ -74,14 +45,13 @@ void WriteRow(GridModel& grid, int row, const StrategyFigures& f, bool moneyKnow
         std::to_string(t.draws),
         std::to_string(t.tickets),
         std::to_string(t.hits),
-        Printf("%.2f", t.expectedHits()),
-        Fixed(f.ratio, "%.2f"),
-        Fixed(f.z, "%+.2f"),
+        FormattedNumber("%.2f", t.expectedHits()),
+        FixedText(f.ratio, "%.2f"),
+        FixedText(f.z, "%+.2f"),
         PValueText(f.p),
         PValueText(f.pCorrected),
         PercentText(f.hitRate, 3),
-        f.wilsonLow ? Printf("%.3f", *f.wilsonLow * 100) + "～" + PercentText(f.wilsonHigh, 3)
-                    : std::string(kUndefined),
+        WilsonText(f.wilsonLow, f.wilsonHigh),
         std::to_string(t.controlHits),
         moneyKnown ? YenText(f.spentYen) : "",
         moneyKnown ? YenText(f.wonYen) : "",
@@ -97,20 +67,8 @@ void WriteRow(GridModel& grid, int row, const StrategyFigures& f, bool moneyKnow
 GridModel StrategyGrid(const StrategyTestFigures& figures) {
     const int count = int(figures.strategies.size());
     const int bodyRows = count == 0 ? 1 : count;
-    const int firstNote = kStrategyFirstRow + bodyRows;
     GridModel grid;
-    grid.setSize(kStrategyGridColumns, firstNote + 3);
-    grid.setDefaultRowHeight(12);
-    for (int c = 0; c < kStrategyGridColumns; ++c) grid.setColumnWidth(c + 1, kColumns[std::size_t(c)].width);
-    grid.setAlignment(grid.all(), HAlign::Right);
-    grid.gridLinesOnBlock({1, 2, kStrategyGridColumns, firstNote - 1});
-
-    WriteNote(grid, 1, TargetLine(figures));
-    grid.setRowHeight(2, 20);
-    for (int c = 0; c < kStrategyGridColumns; ++c) grid.setText(c + 1, 2, kColumns[std::size_t(c)].caption);
-    grid.setAlignment({1, 2, kStrategyGridColumns, 2}, HAlign::Center);
-    grid.setForeground({1, 2, kStrategyGridColumns, 2}, colours::Blue);
-    grid.setBackground({1, 2, kStrategyGridColumns, 2}, colours::HeaderPink);
+    const int firstNote = SetUpFiguresGrid(grid, kColumns, bodyRows, TargetLine(figures));
 
     const int last = firstNote - 1;
     grid.setBackground({1, kStrategyFirstRow, 2, last}, colours::LabelCyan);
@@ -118,19 +76,20 @@ GridModel StrategyGrid(const StrategyTestFigures& figures) {
     for (int c : {6, 13}) grid.setBackground({c, kStrategyFirstRow, c, last}, kChanceBackground);
     grid.setAlignment({kStrategyGridColumns, kStrategyFirstRow, kStrategyGridColumns, last}, HAlign::Left);
     if (count == 0)
-        WriteNote(grid, kStrategyFirstRow, "買い方が登録されていません。「追加」で買い方を登録してください。");
+        WriteFiguresNote(grid, kStrategyFirstRow, "買い方が登録されていません。「追加」で買い方を登録してください。");
     for (int i = 0; i < count; ++i)
         WriteRow(grid, kStrategyFirstRow + i, figures.strategies[std::size_t(i)], figures.moneyKnown);
 
-    WriteNote(grid, firstNote,
-              figures.moneyKnown ? "金額は、その種類の当せん金額がわかる回だけで数えます（1口200円）。"
-                                   "宝くじの理論上の回収率は約45%です。"
-                                 : "当選結果（当せん金額）が登録されていないため、金額の欄は空です。");
-    WriteNote(grid, firstNote + 1,
-              "判定：p値を検証した買い方の数で補正し（ボンフェローニ）、0.01未満のときだけ偶然と区別します。"
-              "無作為の対照は、同じ種類を同じ数だけ無作為に買ったときの的中回数です。");
-    WriteNote(grid, firstNote + 2,
-              "数字は毎回あらためて抽選されます。過去にどの数字がよく出たかは、次の回の当たりやすさを変えません。");
+    WriteFiguresNote(grid, firstNote,
+                     figures.moneyKnown ? "金額は、その種類の当せん金額がわかる回だけで数えます（1口200円）。"
+                                          "宝くじの理論上の回収率は約45%です。"
+                                        : "当選結果（当せん金額）が登録されていないため、金額の欄は空です。");
+    WriteFiguresNote(grid, firstNote + 1,
+                     "判定：p値を検証した買い方の数で補正し（ボンフェローニ）、0.01未満のときだけ偶然と区別します。"
+                     "無作為の対照は、同じ種類を同じ数だけ無作為に買ったときの的中回数です。");
+    WriteFiguresNote(
+        grid, firstNote + 2,
+        "数字は毎回あらためて抽選されます。過去にどの数字がよく出たかは、次の回の当たりやすさを変えません。");
     grid.moveActiveCellToTopLeft();
     return grid;
 }

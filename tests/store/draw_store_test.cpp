@@ -6,9 +6,11 @@
 #include "io/history_csv.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/startup_load.h"
+#include "raw_sqlite.h"
 #include "temp_dir.h"
 
 using namespace n3;
+using n3::testing::RawExec;
 using n3::testing::TempDir;
 
 namespace {
@@ -18,15 +20,6 @@ Draw MakeDraw(int no, std::optional<int> a, std::optional<int> b, std::optional<
     d.回数 = no;
     d.digits = {a, b, c};
     return d;
-}
-
-// Runs raw SQL on a separate connection, as another program would.
-int RawExec(const std::string& path, const std::string& sql) {
-    sqlite3* db = nullptr;
-    sqlite3_open(path.c_str(), &db);
-    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-    return rc;
 }
 
 }  // namespace

@@ -14,9 +14,11 @@
 
 #include "platform/store/draw_store.h"
 #include "platform/store/startup_load.h"
+#include "raw_sqlite.h"
 #include "temp_dir.h"
 
 using namespace n3;
+using n3::testing::RawExec;
 using n3::testing::TempDir;
 namespace fs = std::filesystem;
 
@@ -25,14 +27,6 @@ namespace {
 std::string Slurp(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-int RawExec(const std::string& path, const std::string& sql) {
-    sqlite3* db = nullptr;
-    sqlite3_open(path.c_str(), &db);
-    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-    return rc;
 }
 
 // A database as another tool might make it: the table and the view, but

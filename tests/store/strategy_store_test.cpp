@@ -7,11 +7,13 @@
 #include "cli_run.h"
 #include "platform/store/database.h"
 #include "platform/store/schema.h"
+#include "raw_sqlite.h"
 #include "temp_dir.h"
 
 using namespace n3;
 using n3::testing::Cli;
 using n3::testing::CliRun;
+using n3::testing::RawExec;
 using n3::testing::TempDir;
 
 namespace {
@@ -28,14 +30,6 @@ Strategy Sample(StrategyRule rule, StrategyKind kind = StrategyKind::Straight) {
     s.sumHigh = 10;
     s.units = 2;
     return s;
-}
-
-int RawExec(const std::string& path, const std::string& sql) {
-    sqlite3* db = nullptr;
-    sqlite3_open(path.c_str(), &db);
-    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-    return rc;
 }
 
 constexpr const char* kHistory = "回数,第1数字,第2数字,第3数字\n1,1,2,3\n2,4,5,6\n3,1,2,3\n4,3,2,1\n5,1,2,\n6,1,2,3\n";

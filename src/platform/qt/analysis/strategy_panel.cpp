@@ -204,13 +204,7 @@ bool StrategyPanel::acceptable(const Strategy& s) {
 void StrategyPanel::add() {
     const Strategy s = edited();
     if (!acceptable(s)) return;
-    try {
-        reload(database_.strategies().Add(s));
-    } catch (const std::exception& e) {
-        dialogs::Message(this, Q(e.what()), Q(kTitle), dialogs::Icon::Critical);
-        return;
-    }
-    emit changed();
+    write([this, &s] { return database_.strategies().Add(s); });
 }
 
 void StrategyPanel::edit() {
@@ -219,14 +213,10 @@ void StrategyPanel::edit() {
     Strategy s = edited();
     s.id = saved_[std::size_t(row)].id;
     if (!acceptable(s)) return;
-    try {
+    write([this, &s] {
         database_.strategies().Update(s);
-        reload(s.id);
-    } catch (const std::exception& e) {
-        dialogs::Message(this, Q(e.what()), Q(kTitle), dialogs::Icon::Critical);
-        return;
-    }
-    emit changed();
+        return s.id;
+    });
 }
 
 void StrategyPanel::remove() {
@@ -236,9 +226,16 @@ void StrategyPanel::remove() {
     if (dialogs::Message(this, QStringLiteral("「") + ItemText(s) + QStringLiteral("」を削除しますか？"), Q(kTitle),
                          dialogs::Icon::Question, dialogs::Buttons::YesNo) != dialogs::Result::Yes)
         return;
+    const std::int64_t id = s.id;
+    write([this, id] {
+        database_.strategies().Remove(id);
+        return std::int64_t{0};
+    });
+}
+
+void StrategyPanel::write(const std::function<std::int64_t()>& store) {
     try {
-        database_.strategies().Remove(s.id);
-        reload(0);
+        reload(store());
     } catch (const std::exception& e) {
         dialogs::Message(this, Q(e.what()), Q(kTitle), dialogs::Icon::Critical);
         return;

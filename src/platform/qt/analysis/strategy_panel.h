@@ -5,6 +5,7 @@
 // a strategy in the list brings it into the controls; 追加 saves the
 // controls as a new strategy, 編集 rewrites the chosen one, 削除 removes it.
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "core/strategy.h"
@@ -36,6 +37,10 @@ signals:
 
 private:
     void reload(std::int64_t selectId);
+    // Runs one write of the saved list (returning the strategy to select,
+    // 0 for none), then shows the list again and says it changed; a refused
+    // write is shown and changes nothing.
+    void write(const std::function<std::int64_t()>& store);
     void showStrategy(const Strategy& s);
     void enableForRule();
     bool acceptable(const Strategy& s);

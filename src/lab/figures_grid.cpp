@@ -1,0 +1,69 @@
+#include "lab/figures_grid.h"
+
+#include <cstdio>
+
+#include "stats/chance_charts.h"
+
+namespace n3 {
+
+int SetUpFiguresGrid(GridModel& grid, std::span<const FiguresColumn> columns, int bodyRows,
+                     std::string_view targetLine) {
+    const int width = int(columns.size());
+    const int firstNote = kFiguresFirstRow + bodyRows;
+    grid.setSize(width, firstNote + 3);
+    grid.setDefaultRowHeight(12);
+    for (int c = 0; c < width; ++c) grid.setColumnWidth(c + 1, columns[std::size_t(c)].width);
+    grid.setAlignment(grid.all(), HAlign::Right);
+    grid.gridLinesOnBlock({1, 2, width, firstNote - 1});
+
+    WriteFiguresNote(grid, 1, targetLine);
+    grid.setRowHeight(2, 20);
+    for (int c = 0; c < width; ++c) grid.setText(c + 1, 2, columns[std::size_t(c)].caption);
+    grid.setAlignment({1, 2, width, 2}, HAlign::Center);
+    grid.setForeground({1, 2, width, 2}, colours::Blue);
+    grid.setBackground({1, 2, width, 2}, colours::HeaderPink);
+    return firstNote;
+}
+
+void WriteFiguresNote(GridModel& grid, int row, std::string_view text) {
+    grid.addSpan(1, row, grid.columns(), 1);
+    grid.setAlignment({1, row, 1, row}, HAlign::Left);
+    grid.setText(1, row, text);
+}
+
+std::string TargetRangeText(std::optional<int> from, std::optional<int> to, int targets) {
+    if (!from || !to) return "範囲に数字のそろった回がありません";
+    return "第" + std::to_string(*from) + "回～第" + std::to_string(*to) + "回の " + std::to_string(targets) + " 回";
+}
+
+std::string FormattedNumber(const char* format, double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    return buffer;
+}
+
+std::string FixedText(std::optional<double> value, const char* format) {
+    return value ? FormattedNumber(format, *value) : std::string(kUndefinedFigure);
+}
+
+std::string PercentText(std::optional<double> share, int decimals) {
+    if (!share) return std::string(kUndefinedFigure);
+    const char* format = decimals == 1 ? "%.1f%%" : decimals == 2 ? "%.2f%%" : "%.3f%%";
+    return FormattedNumber(format, *share * 100);
+}
+
+std::string YenText(std::optional<long long> yen) {
+    return yen ? GroupedNumber(*yen) + "円" : std::string(kUndefinedFigure);
+}
+
+std::string PValueText(std::optional<double> p) {
+    if (!p) return std::string(kUndefinedFigure);
+    return *p < 0.0001 ? "<0.0001" : FormattedNumber("%.4f", *p);
+}
+
+std::string WilsonText(std::optional<double> low, std::optional<double> high) {
+    if (!low) return std::string(kUndefinedFigure);
+    return FormattedNumber("%.3f", *low * 100) + "～" + PercentText(high, 3);
+}
+
+}  // namespace n3
