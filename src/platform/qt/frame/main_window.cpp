@@ -78,8 +78,8 @@ bool MainWindow::startUp() {
         dialogs::Message(this, QString::fromStdString(e.what()), Q(kMessageTitle), dialogs::Icon::Critical);
         return false;
     }
+    // The book follows its own model; draws and results give a new snapshot.
     database_->setChangeListener([this](DataChange what) {
-        emit databaseChanged();
         if (what != DataChange::Tickets) refreshHistory();
     });
     ShowCheckAtStartSetting(*this);

@@ -105,8 +105,6 @@ signals:
     // The draws in the database changed: a new snapshot, an import or an
     // edit in the entry window.
     void historyChanged();
-    // A write to the database committed (draws, results or tickets).
-    void databaseChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
