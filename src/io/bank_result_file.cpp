@@ -38,6 +38,12 @@ constexpr std::array<std::string_view, kPrizeKindCount> kKinds = {"ストレー�
 
 std::string Q(const std::string& s) { return "「" + EchoText(s) + "」"; }
 
+std::string DigitsOf(const Draw& draw) {
+    std::string s;
+    for (const auto& d : draw.digits) s += d ? char('0' + *d) : '?';
+    return s;
+}
+
 }  // namespace
 
 bool LooksLikeBankResultFile(std::string_view utf8) {
@@ -66,11 +72,21 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
     Draw draw;
     DrawResult drawResult;
     int blockLine = 0;
+    // Where the block said each thing first, to tell a repeat that agrees
+    // from one that contradicts it (a file whose last line would win).
+    int digitsLine = 0;
+    std::array<int, kPrizeKindCount> prizeLine{};
+    int straightNumberLine = 0;
+    std::string straightNumber;
+    const auto drawName = [&] { return "第" + std::to_string(draw.回数) + "回"; };
     std::vector<int> firstLineOf(std::size_t(kMaxDrawNo) + 1, 0);
     // Ends the current block; the reason when it lacks its digits.
     auto finish = [&]() -> std::optional<std::string> {
         if (blockLine == 0) return std::nullopt;
-        if (!draw.complete()) return "第" + std::to_string(draw.回数) + "回のナンバーズ3抽せん数字の行がありません";
+        if (!draw.complete()) return drawName() + "のナンバーズ3抽せん数字の行がありません";
+        if (!straightNumber.empty() && straightNumber != DigitsOf(draw))
+            return drawName() + "のストレートの行の数字「" + straightNumber + "」が抽せん数字「" + DigitsOf(draw) +
+                   "」と違います（" + std::to_string(straightNumberLine) + "行目）";
         SettleResult(drawResult, draw.digits);
         result.draws.push_back(draw);
         if (!drawResult.empty()) result.results.push_back(drawResult);
@@ -103,6 +119,10 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
             firstLineOf[std::size_t(value)] = record.line;
             draw = Draw{};
             draw.回数 = value;
+            digitsLine = 0;
+            prizeLine = {};
+            straightNumberLine = 0;
+            straightNumber.clear();
             drawResult = DrawResult{};
             drawResult.回数 = value;
             // The draw date follows the heading; a field with figures that is
@@ -133,6 +153,13 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
             const std::string number = f.size() > 1 ? f[1] : std::string();
             if (number.size() != 3 || !AllDigits(number))
                 return fail(record.line, "ナンバーズ3抽せん数字" + Q(number) + "が3桁の数字ではありません");
+            if (digitsLine != 0) {
+                if (number == DigitsOf(draw)) continue;
+                return fail(record.line, drawName() + "のナンバーズ3抽せん数字の行が2つあり、「" + DigitsOf(draw) +
+                                             "」（" + std::to_string(digitsLine) + "行目）と「" + number +
+                                             "」が食い違っています");
+            }
+            digitsLine = record.line;
             for (std::size_t i = 0; i < 3; ++i) draw.digits[i] = number[i] - '0';
             continue;
         }
@@ -156,6 +183,23 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
             return fail(record.line, *bound);
         if (auto bound = AmountBoundError(std::string(*kind) + "の当せん金額", yen.value, true))
             return fail(record.line, *bound);
+        // "ストレート,188,62口,87100円": the number before the figures is the
+        // draw's own.
+        const std::size_t figuresAt = figures.size() - (yen.ok && !yen.value && !unitsGiven ? 1 : 2);
+        if (*kind == "ストレート" && figuresAt > 0 && figures[0].size() == 3 && AllDigits(figures[0])) {
+            if (draw.complete() && figures[0] != DigitsOf(draw))
+                return fail(record.line, drawName() + "のストレートの行の数字「" + figures[0] + "」が抽せん数字「" +
+                                             DigitsOf(draw) + "」と違います");
+            straightNumber = figures[0];
+            straightNumberLine = record.line;
+        }
+        const std::size_t k = std::size_t(kind - kKinds.begin());
+        if (prizeLine[k] != 0) {
+            if (prize.winners == units.value && prize.yen == yen.value) continue;
+            return fail(record.line, drawName() + "の" + std::string(*kind) + "の行が2つあり、" +
+                                         std::to_string(prizeLine[k]) + "行目と口数・当せん金額が食い違っています");
+        }
+        prizeLine[k] = record.line;
         prize.winners = units.value;
         prize.yen = yen.value;
     }

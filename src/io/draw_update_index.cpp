@@ -6,6 +6,7 @@
 #include <set>
 
 #include "io/csv_records.h"
+#include "io/echo_text.h"
 #include "io/field_text.h"
 #include "io/text_encoding.h"
 
@@ -66,7 +67,15 @@ std::string AddressHost(std::string_view url) {
 }
 
 std::optional<std::string> CheckUpdateSource(std::string_view source) {
-    const std::string quoted = "「" + std::string(source.substr(0, 200)) + "」";
+    const std::string quoted = "「" + EchoAddress(source) + "」";
+    // A NUL or another control character ends or bends the address on its
+    // way to the network: what was checked would not be what is fetched.
+    if (std::any_of(source.begin(), source.end(), [](char c) {
+            const auto b = static_cast<unsigned char>(c);
+            return b < 0x20 || b == 0x7F;
+        }))
+        return "更新元" + quoted + "に制御文字（改行・タブ・NUL など）が含まれています";
+    if (source.find(' ') != std::string_view::npos) return "更新元" + quoted + "に空白が含まれています";
     const std::string host = AddressHost(source);
     std::string_view name = host;
     if (name.starts_with('['))
@@ -74,8 +83,9 @@ std::optional<std::string> CheckUpdateSource(std::string_view source) {
     else
         name = name.substr(0, name.find(':'));
     if (host.empty() || name.empty()) return "更新元" + quoted + "は https:// で始まるアドレスではありません";
-    if (source.find_first_of(" \t\r\n") != std::string_view::npos)
-        return "更新元" + quoted + "に空白や改行が含まれています";
+    const std::string_view authority = source.substr(source.find("://") + 3);
+    if (authority.substr(0, authority.find_first_of("/?#")).find('@') != std::string_view::npos)
+        return "更新元" + quoted + "にユーザー名やパスワードを含めることはできません";
     if (!StartsWith(source, "https://") && name != "127.0.0.1" && name != "localhost")
         return "更新元" + quoted +
                "は https:// で始まるアドレスにしてください（http は 127.0.0.1 と localhost だけです）";
@@ -103,6 +113,37 @@ std::vector<int> PlanDrawsToFetch(const std::vector<int>& listed, const DrawHist
     std::sort(plan.begin(), plan.end());
     plan.erase(std::unique(plan.begin(), plan.end()), plan.end());
     return plan;
+}
+
+std::size_t FirstGapInPlan(const std::vector<int>& plan, int newestStored) {
+    int newest = newestStored;
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+        if (plan[i] <= newest) continue;
+        if (plan[i] - newest > kMaxDrawGap) return i;
+        newest = plan[i];
+    }
+    return plan.size();
+}
+
+std::string DrawGapText(int newestStored, int drawNo) {
+    return (newestStored > 0 ? "データベースの最新の第" + std::to_string(newestStored) + "回の次が"
+                             : std::string("データベースに当選データがないのに、")) +
+           "第" + std::to_string(drawNo) + "回です（" + std::to_string(kMaxDrawGap) + "回より先の回です）";
+}
+
+std::optional<std::pair<int, int>> ParseDrawRange(std::string_view text) {
+    const auto number = [](std::string_view s) -> std::optional<int> {
+        int value = 0;
+        const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+        if (s.empty() || ec != std::errc() || end != s.data() + s.size() || value < 1 || value > kMaxDrawNo)
+            return std::nullopt;
+        return value;
+    };
+    const std::size_t dots = text.find("..");
+    const auto first = number(text.substr(0, dots));
+    const auto last = dots == std::string_view::npos ? first : number(text.substr(dots + 2));
+    if (!first || !last || *first > *last) return std::nullopt;
+    return std::pair{*first, *last};
 }
 
 }  // namespace n3

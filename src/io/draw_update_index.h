@@ -6,9 +6,11 @@
 // The index is CSV text whose draw lines begin "第NNNN回" (other text may
 // follow), newest first. Each draw has a file A100NNNN.CSV in the same
 // folder (NNNN zero-padded to at least four digits).
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/draw.h"
@@ -42,5 +44,22 @@ std::string AddressHost(std::string_view url);
 // date and prizes.
 std::vector<int> PlanDrawsToFetch(const std::vector<int>& listed, const DrawHistory& history,
                                   const ResultHistory& results);
+
+// A new draw follows the newest one stored by at most this many numbers;
+// a wider gap is asked about (or allowed with --allow-gap).
+inline constexpr int kMaxDrawGap = 10;
+// An update fetches at most this many files; the next run goes on.
+inline constexpr int kMaxFilesPerUpdate = 60;
+
+// The position in `plan` (ascending) of the first draw that jumps more than
+// kMaxDrawGap past the newest draw stored before it (`newestStored`, or the
+// planned draw before it); plan.size() when none does.
+std::size_t FirstGapInPlan(const std::vector<int>& plan, int newestStored);
+
+// "第7053回の次が第30000回です（10回より先の回です）"
+std::string DrawGapText(int newestStored, int drawNo);
+
+// "N..M" or "N" (1 ≤ N ≤ M ≤ 32767), for update --recheck.
+std::optional<std::pair<int, int>> ParseDrawRange(std::string_view text);
 
 }  // namespace n3

@@ -32,4 +32,43 @@ std::string UpdateStoppedText(int drawNo, const std::string& reason) {
     return "第" + std::to_string(drawNo) + "回で止まりました：" + reason;
 }
 
+namespace {
+
+std::string Figure(const std::optional<std::int64_t>& value, const char* unit) {
+    return value ? std::to_string(*value) + unit : std::string("該当なし");
+}
+
+}  // namespace
+
+std::vector<std::string> RecheckDifferences(const Draw& stored, const DrawResult* storedResult, const Draw& fetched,
+                                            const DrawResult* fetchedResult) {
+    std::vector<std::string> out;
+    const std::string head = "第" + std::to_string(stored.回数) + "回の";
+    const auto differ = [&](const std::string& what, const std::string& was, const std::string& is) {
+        out.push_back(head + what + "：データベースでは「" + was + "」、ファイルでは「" + is + "」");
+    };
+    if (DigitsText(stored) != DigitsText(fetched)) differ("当選番号", DigitsText(stored), DigitsText(fetched));
+    if (!fetchedResult) return out;
+    const DrawResult none;
+    const DrawResult& was = storedResult ? *storedResult : none;
+    if (!fetchedResult->date.empty() && fetchedResult->date != was.date)
+        differ("抽せん日", was.date.empty() ? "なし" : was.date, fetchedResult->date);
+    for (std::size_t k = 0; k < kPrizeKindCount; ++k) {
+        const Prize& a = was.prizes[k];
+        const Prize& b = fetchedResult->prizes[k];
+        if (a.winners != b.winners)
+            differ(std::string(kPrizeKindNames[k]) + "の口数", Figure(a.winners, "口"), Figure(b.winners, "口"));
+        if (a.yen != b.yen)
+            differ(std::string(kPrizeKindNames[k]) + "の当せん金額", Figure(a.yen, "円"), Figure(b.yen, "円"));
+    }
+    return out;
+}
+
+std::string RecheckSummaryText(int firstDrawNo, int lastDrawNo, int draws, int differing) {
+    std::string range = "第" + std::to_string(firstDrawNo) + "回";
+    if (lastDrawNo != firstDrawNo) range += "〜第" + std::to_string(lastDrawNo) + "回";
+    return range + "の" + std::to_string(draws) + "回分を確かめました（違いのある回 " + std::to_string(differing) +
+           " 回）";
+}
+
 }  // namespace n3

@@ -2,6 +2,7 @@
 // The messages of "最新の当選データを取得", shared by the command line and
 // the desktop program.
 #include <string>
+#include <vector>
 
 #include "core/draw.h"
 #include "core/draw_result.h"
@@ -20,6 +21,15 @@ std::string StoredDrawLine(const Draw& draw, const std::string& date);
 
 // "第7057回で止まりました：<reason>"
 std::string UpdateStoppedText(int drawNo, const std::string& reason);
+
+// Where a draw fetched again differs from the stored one, one text each:
+// "第7055回の抽せん日：データベースでは「2026-08-24」、ファイルでは「2026-08-25」".
+// A file without a date says nothing about the date.
+std::vector<std::string> RecheckDifferences(const Draw& stored, const DrawResult* storedResult, const Draw& fetched,
+                                            const DrawResult* fetchedResult);
+
+// "第7054回〜第7060回の7回分を確かめました（違いのある回 1 回）"
+std::string RecheckSummaryText(int firstDrawNo, int lastDrawNo, int draws, int differing);
 
 // The three digits as text, "?" for an unknown one.
 std::string DigitsText(const Draw& draw);

@@ -1,5 +1,7 @@
 #include "io/echo_text.h"
 
+#include <algorithm>
+
 namespace n3 {
 
 namespace {
@@ -51,6 +53,18 @@ std::string EchoText(std::string_view text, std::size_t maxChars) {
         ++chars;
     }
     return out;
+}
+
+std::string EchoAddress(std::string_view url, std::size_t maxChars) {
+    const std::size_t scheme = url.find("://");
+    const std::size_t start = scheme == std::string_view::npos ? 0 : scheme + 3;
+    const std::size_t end = std::min(url.find_first_of("/?#", start), url.size());
+    const std::size_t at = url.substr(0, end).rfind('@');
+    if (at == std::string_view::npos || at < start) return EchoText(url, maxChars);
+    std::string shown(url.substr(0, start));
+    shown += "***";
+    shown += url.substr(at, 4 * maxChars + 4);
+    return EchoText(shown, maxChars);
 }
 
 }  // namespace n3

@@ -2,17 +2,19 @@
 
 #include <charconv>
 
+#include "io/echo_text.h"
+
 namespace n3::cli {
 
 const std::set<std::string>& SwitchNames() {
-    static const std::set<std::string> names = {"replace", "landscape", "results"};
+    static const std::set<std::string> names = {"replace", "landscape", "results", "allow-gap"};
     return names;
 }
 
 const std::set<std::string>& OptionNames() {
     static const std::set<std::string> names = {"db",       "settings", "format", "from",    "to",   "pdf",  "draw",
                                                 "draws",    "number",   "type",   "units",   "date", "memo", "source",
-                                                "strategy", "n",        "k",      "numbers", "sum",  "kind"};
+                                                "strategy", "n",        "k",      "numbers", "sum",  "kind", "recheck"};
     return names;
 }
 
@@ -63,7 +65,7 @@ bool Parse(int argc, char** argv, Arguments& args, std::string& reason) {
         }
         const std::string name = a.substr(2);
         if (!given.insert(name).second) {
-            reason = a + " が二回以上指定されています";
+            reason = EchoText(a) + " が二回以上指定されています";
             return false;
         }
         if (SwitchNames().count(name)) {
@@ -71,11 +73,11 @@ bool Parse(int argc, char** argv, Arguments& args, std::string& reason) {
             continue;
         }
         if (!OptionNames().count(name)) {
-            reason = "オプション「" + a + "」はありません";
+            reason = "オプション「" + EchoText(a) + "」はありません";
             return false;
         }
         if (i + 1 >= argc) {
-            reason = a + " の値がありません";
+            reason = EchoText(a) + " の値がありません";
             return false;
         }
         const std::string value = argv[++i];

@@ -16,7 +16,7 @@ const std::vector<Command>& Commands() {
          "[--numbers 123,456] [--sum A-B] [--kind straight|box|set|mini] [--units U]]",
          1, 1, &RunShow},
         {"import-bundled", "import-bundled [--replace]", 0, 0, &RunImportBundled},
-        {"update", "update [--source URL] [--replace]", 0, 0, &RunUpdate},
+        {"update", "update [--source URL] [--replace] [--allow-gap] [--recheck N..M]", 0, 0, &RunUpdate},
         {"backtest", "backtest [--from N] [--to N] [--settings FILE] [--format text|csv|json]", 0, 0, &RunBacktest},
         {"print", "print WINDOW --pdf FILE [--settings FILE] [--landscape] [--from N] [--to N] [--number NNN]", 1, 1,
          &RunPrint},

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/cli/commands.h"
+#include "io/echo_text.h"
 #include "platform/store/data_location.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/startup_load.h"
@@ -64,5 +65,5 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    return Usage("コマンド「" + name + "」はありません");
+    return Usage("コマンド「" + EchoText(name) + "」はありません");
 }

@@ -25,18 +25,30 @@ int RunUpdate(const Arguments& args) {
         std::cerr << *bad << '\n';
         return kUsageError;
     }
+    UpdateRequest request;
+    if (const auto range = args.option("recheck")) {
+        request.recheck = ParseDrawRange(*range);
+        if (!request.recheck) {
+            std::cerr << "--recheck には 回数 または 回数..回数（例 7050..7060）を指定してください\n";
+            return kUsageError;
+        }
+    }
     const std::unique_ptr<Database> database = Database::Open(args.db, true);
     HttpClient http;
     UpdateEvents events;
     const bool replace = args.has("replace");
+    request.replaceRechecked = replace;
     events.replaceDiffering = [replace](const DigitConflict&) { return replace; };
+    const bool allowGap = args.has("allow-gap");
+    events.allowGap = [allowGap](int, int) { return allowGap; };
     events.stored = [](const Draw& draw, const std::string& date) {
         std::cout << StoredDrawLine(draw, date) << '\n' << std::flush;
     };
-    const UpdateOutcome outcome = UpdateDraws(*database, source, http, events);
+    const UpdateOutcome outcome = UpdateDraws(*database, source, http, events, request);
     if (outcome.failed()) {
         std::cerr << outcome.message << '\n';
-        if (outcome.conflict) std::cerr << "置き換えるには --replace を付けてください。\n";
+        if (outcome.conflict || outcome.differing > 0) std::cerr << "置き換えるには --replace を付けてください。\n";
+        if (outcome.gapDraw) std::cerr << "この回から取り込むには --allow-gap を付けてください。\n";
         return 1;
     }
     return WriteOut(outcome.message + "\n") ? 0 : 1;

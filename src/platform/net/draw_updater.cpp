@@ -1,10 +1,13 @@
 #include "platform/net/draw_updater.h"
 
 #include <algorithm>
+#include <ctime>
 
-#include "io/draw_update_index.h"
 #include "io/draw_update_texts.h"
-#include "io/fetched_draw_file.h"
+#include "io/echo_text.h"
+#include "platform/net/draw_fetch.h"
+#include "platform/net/draw_recheck.h"
+#include "platform/net/fetch_address.h"
 
 namespace n3 {
 
@@ -12,12 +15,17 @@ namespace {
 
 using Status = UpdateOutcome::Status;
 
-// The newest complete draw of the store and its date.
-std::string NewestText(const DrawStore& store) {
-    const DrawHistory history = store.ReadHistory();
+// The newest complete draw of the history.
+int NewestComplete(const DrawHistory& history) {
     int newest = 0;
     for (const Draw& d : history)
         if (d.complete()) newest = std::max(newest, d.回数);
+    return newest;
+}
+
+// The newest complete draw of the store and its date.
+std::string NewestText(const DrawStore& store) {
+    const int newest = NewestComplete(store.ReadHistory());
     const ResultHistory results = ReadResults(store);
     const DrawResult* r = FindResult(results, newest);
     return NothingNewText(newest, r ? r->date : std::string());
@@ -33,35 +41,85 @@ void AppendStored(UpdateOutcome& out) {
         UpdateSummaryText(out.storedDraws.front(), out.storedDraws.back(), int(out.storedDraws.size()), out.results);
 }
 
+// The dates off the schedule and the draws left, after the summary.
+void AppendNotes(UpdateOutcome& out) {
+    for (const std::string& note : out.notes) out.message += "\n" + note;
+    if (out.remaining > 0)
+        out.message += "\nあと " + std::to_string(out.remaining) + " 回分が残っています。もう一度取得してください。";
+}
+
+UpdateOutcome Stop(UpdateOutcome out, int drawNo, const std::string& reason) {
+    out.status = Status::Failed;
+    out.message = UpdateStoppedText(drawNo, reason);
+    AppendStored(out);
+    AppendNotes(out);
+    return out;
+}
+
 }  // namespace
 
-UpdateOutcome UpdateDraws(Database& database, const std::string& source, HttpClient& http, const UpdateEvents& events) {
+std::string UpdateTodayDate() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    return text;
+}
+
+UpdateOutcome UpdateDraws(Database& database, const std::string& source, HttpClient& http, const UpdateEvents& events,
+                          const UpdateRequest& request) {
     UpdateOutcome out;
     DrawStore& store = database.draws();
     if (auto bad = CheckUpdateSource(source)) {
         out.message = *bad;
         return out;
     }
+    // The address as libcurl reads it is the one every request starts from.
+    const FetchAddress folder = ReadFetchAddress(source);
+    if (!folder.ok()) {
+        out.message = "更新元の" + folder.reason;
+        return out;
+    }
+    const std::string today = request.today.empty() ? UpdateTodayDate() : request.today;
+    if (request.recheck) return RecheckDraws(database, folder.url, http, events, request, today);
     const auto cancelled = [&] { return events.cancelled && events.cancelled(); };
     try {
-        const std::string indexUrl = source + std::string(kUpdateIndexFile);
+        const std::string indexUrl = folder.url + std::string(kUpdateIndexFile);
         const HttpResponse index = http.Get(indexUrl, events.cancelled);
         if (index.outcome == HttpResponse::Outcome::Cancelled) {
             out.status = Status::Cancelled;
             out.message = "取り消しました。";
             return out;
         }
+        const std::string indexName = "当選データの一覧（" + EchoAddress(indexUrl) + "）";
         if (!index.ok()) {
-            out.message = "当選データの一覧（" + indexUrl + "）を取得できません：" + index.reason;
+            out.message = indexName + "を取得できません：" + index.reason;
             return out;
         }
         const std::vector<int> listed = ParseDrawIndex(index.body);
         if (listed.empty()) {
-            out.message = "当選データの一覧（" + indexUrl + "）に「第N回」の行がありません";
+            out.message = indexName + "に「第N回」の行がありません";
             return out;
         }
-        const std::vector<int> plan = PlanDrawsToFetch(listed, store.ReadHistory(), ReadResults(store));
+        const DrawHistory history = store.ReadHistory();
+        std::vector<int> plan = PlanDrawsToFetch(listed, history, ReadResults(store));
+        const int newest = NewestComplete(history);
+        const std::size_t gap = FirstGapInPlan(plan, newest);
+        if (gap < plan.size()) {
+            const int before = gap == 0 ? newest : std::max(newest, plan[gap - 1]);
+            if (!events.allowGap || !events.allowGap(before, plan[gap])) {
+                out.gapDraw = plan[gap];
+                plan.resize(gap);
+            }
+        }
+        if (plan.size() > std::size_t(request.maxFiles)) {
+            out.remaining = int(plan.size()) - request.maxFiles;
+            plan.resize(std::size_t(request.maxFiles));
+        }
+        const std::string gapReason = out.gapDraw ? DrawGapText(gap == 0 ? newest : plan.back(), out.gapDraw) : "";
         if (plan.empty()) {
+            if (out.gapDraw) return Stop(out, out.gapDraw, gapReason);
             out.status = Status::NothingNew;
             out.message = NewestText(store);
             return out;
@@ -73,47 +131,40 @@ UpdateOutcome UpdateDraws(Database& database, const std::string& source, HttpCli
                 out.status = Status::Cancelled;
                 break;
             }
-            const HttpResponse file = http.Get(source + DrawFileName(no), events.cancelled);
-            if (file.outcome == HttpResponse::Outcome::Cancelled) {
+            const DrawFetch step = FetchDraw(http, folder.url, no, ReadResults(store), today, events.cancelled);
+            if (step.cancelled) {
                 out.status = Status::Cancelled;
                 break;
             }
-            FetchedDraw fetched;
-            if (file.ok())
-                fetched = CheckFetchedDrawFile(file.body, no);
-            else
-                fetched.reason = file.reason;
-            if (!fetched.ok()) {
-                out.status = Status::Failed;
-                out.message = UpdateStoppedText(no, fetched.reason);
-                AppendStored(out);
-                return out;
-            }
+            if (!step.ok()) return Stop(out, no, step.fetched.reason);
+            const FetchedDraw& fetched = step.fetched;
             ResultHistory results;
             if (fetched.result) results.push_back(*fetched.result);
             ResultImport stored = database.Import({fetched.draw}, results, false);
             if (!stored.ok()) {
                 const DigitConflict conflict = stored.conflicts.front();
                 if (!events.replaceDiffering || !events.replaceDiffering(conflict)) {
-                    out.status = Status::Failed;
                     out.conflict = conflict;
-                    out.message =
-                        UpdateStoppedText(no, "データベースの当選番号「" + conflict.stored + "」と取得した当選番号「" +
-                                                  conflict.incoming + "」が違います（置き換えていません）");
-                    AppendStored(out);
-                    return out;
+                    return Stop(out, no,
+                                "データベースの当選番号「" + conflict.stored + "」と取得した当選番号「" +
+                                    conflict.incoming + "」が違います（置き換えていません）");
                 }
                 stored = database.Import({fetched.draw}, results, true);
             }
+            // Another program may have stored the same draw meanwhile: only
+            // what this run wrote counts as stored by it.
+            if (stored.counts.added + stored.counts.replaced + stored.changedResults == 0) continue;
             out.storedDraws.push_back(no);
             if (fetched.result) ++out.results;
+            if (!step.note.empty()) out.notes.push_back(step.note);
             if (events.stored) events.stored(fetched.draw, fetched.result ? fetched.result->date : std::string());
         }
         if (events.progress && out.status != Status::Cancelled)
             events.progress(int(plan.size()), int(plan.size()), plan.back());
+        if (out.gapDraw && out.status != Status::Cancelled) return Stop(out, out.gapDraw, gapReason);
     } catch (const StoreError& e) {
         out.status = Status::Failed;
-        out.message = std::string("データベースに書き込めません：") + e.what();
+        out.message = std::string("データベースを更新できません：") + e.what();
         AppendStored(out);
         return out;
     }
@@ -122,9 +173,16 @@ UpdateOutcome UpdateDraws(Database& database, const std::string& source, HttpCli
         AppendStored(out);
         return out;
     }
+    if (out.storedDraws.empty()) {
+        out.status = Status::NothingNew;
+        out.message = NewestText(store);
+        AppendNotes(out);
+        return out;
+    }
     out.status = Status::Stored;
     out.message =
         UpdateSummaryText(out.storedDraws.front(), out.storedDraws.back(), int(out.storedDraws.size()), out.results);
+    AppendNotes(out);
     return out;
 }
 

@@ -7,7 +7,8 @@
 #include <mutex>
 #include <thread>
 
-#include "io/draw_update_index.h"
+#include "io/echo_text.h"
+#include "platform/net/fetch_address.h"
 
 #ifndef N3_VERSION
 #define N3_VERSION "0"
@@ -61,8 +62,6 @@ std::string NoProxyList() {
     return list;
 }
 
-std::string Scheme(const std::string& url) { return url.substr(0, url.find("://")); }
-
 }  // namespace
 
 std::string UserAgent() { return std::string("numbers3zubarin/") + N3_VERSION + " (+libcurl)"; }
@@ -84,22 +83,28 @@ bool HttpClient::WaitTurn(const std::function<bool()>& cancelled) {
 }
 
 HttpResponse HttpClient::Get(const std::string& url, const std::function<bool()>& cancelled) {
-    std::string current = url;
+    FetchAddress current = ReadFetchAddress(url);
     for (int hop = 0;; ++hop) {
+        if (!current.ok()) {
+            HttpResponse refused;
+            refused.reason = current.reason;
+            return refused;
+        }
         std::string location;
-        HttpResponse r = GetOnce(current, cancelled, location);
+        HttpResponse r = GetOnce(current.url, cancelled, location);
         if (location.empty()) return r;
         if (hop >= options_.maxRedirects) {
             r.outcome = HttpResponse::Outcome::Failed;
             r.reason = "転送（リダイレクト）が多すぎます";
             return r;
         }
-        if (AddressHost(location) != AddressHost(current) || Scheme(location) != Scheme(current)) {
+        FetchAddress next = ReadFetchAddress(location, &current);
+        if (!next.ok() || !next.sameServer(current)) {
             r.outcome = HttpResponse::Outcome::Failed;
-            r.reason = "別のホストへの転送（" + location.substr(0, 200) + "）は受け付けません";
+            r.reason = "別のホストへの転送（" + EchoAddress(location) + "）は受け付けません";
             return r;
         }
-        current = location;
+        current = std::move(next);
     }
 }
 
@@ -166,7 +171,7 @@ HttpResponse HttpClient::GetOnce(const std::string& url, const std::function<boo
     case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_SSL_CONNECT_ERROR: r.reason = "安全な接続（https）を確立できません"; return r;
     default:
-        r.reason = std::string("通信に失敗しました（") + (error[0] ? error : curl_easy_strerror(code)) + "）";
+        r.reason = "通信に失敗しました（" + EchoText(error[0] ? error : curl_easy_strerror(code), 120) + "）";
         return r;
     }
     if (r.status >= 300 && r.status < 400) {

@@ -25,8 +25,9 @@ HistorySnapshot Database::ReadSnapshot() const {
     return snapshot;
 }
 
-ResultImport Database::Import(const std::vector<Draw>& draws, const ResultHistory& results, bool replaceDiffering) {
-    return ImportDrawsAndResults(draws_, draws, results, replaceDiffering);
+ResultImport Database::Import(const std::vector<Draw>& draws, const ResultHistory& results, bool replaceDiffering,
+                              bool replaceResults) {
+    return ImportDrawsAndResults(draws_, draws, results, replaceDiffering, replaceResults);
 }
 
 }  // namespace n3

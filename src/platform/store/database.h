@@ -40,7 +40,8 @@ public:
     // The history (range-checked), its results and start-up statistics.
     HistorySnapshot ReadSnapshot() const;
     // Draws with their results in one transaction (result_store.h).
-    ResultImport Import(const std::vector<Draw>& draws, const ResultHistory& results, bool replaceDiffering);
+    ResultImport Import(const std::vector<Draw>& draws, const ResultHistory& results, bool replaceDiffering,
+                        bool replaceResults = false);
 
     // Called after every committed write of draws, results or tickets.
     void setChangeListener(ChangeListener listener) { draws_.setChangeListener(std::move(listener)); }

@@ -10,6 +10,7 @@
 
 #include "io/file_io.h"
 #include "io/replace_target.h"
+#include "platform/store/sql_statement.h"
 #include "platform/store/store_error.h"
 
 namespace n3 {
@@ -75,14 +76,14 @@ void CreateDatabaseFile(const std::string& path, const std::function<void(sqlite
         Connection c;
         if (sqlite3_open_v2(temp.name().c_str(), &c.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
             SQLITE_OK)
-            throw StoreError(CannotCreate(path, c.db ? sqlite3_errmsg(c.db) : "メモリが足りません"));
+            throw StoreError(CannotCreate(path, c.db ? StoreReason(c.db) : "メモリが足りません"));
         sqlite3_extended_result_codes(c.db, 1);
         try {
             writeSchema(c.db);
         } catch (const StoreError& e) {
             throw StoreError(CannotCreate(path, e.what()));
         }
-        if (sqlite3_close(c.db) != SQLITE_OK) throw StoreError(CannotCreate(path, sqlite3_errmsg(c.db)));
+        if (sqlite3_close(c.db) != SQLITE_OK) throw StoreError(CannotCreate(path, StoreReason(c.db)));
         c.db = nullptr;
     }
 

@@ -36,7 +36,20 @@ constexpr const char* kUpsert =
     "セットボックス口数 = coalesce(excluded.セットボックス口数, セットボックス口数), "
     "セットボックス当せん金額 = coalesce(excluded.セットボックス当せん金額, セットボックス当せん金額), "
     "ミニ口数 = coalesce(excluded.ミニ口数, ミニ口数), "
-    "ミニ当せん金額 = coalesce(excluded.ミニ当せん金額, ミニ当せん金額)";
+    "ミニ当せん金額 = coalesce(excluded.ミニ当せん金額, ミニ当せん金額) "
+    // Only a row that changes is written, so that the count of changes says
+    // what this import added (another program may have stored the same).
+    "WHERE 抽せん日 IS NOT coalesce(excluded.抽せん日, 抽せん日) OR "
+    "ストレート口数 IS NOT coalesce(excluded.ストレート口数, ストレート口数) OR "
+    "ストレート当せん金額 IS NOT coalesce(excluded.ストレート当せん金額, ストレート当せん金額) OR "
+    "ボックス口数 IS NOT coalesce(excluded.ボックス口数, ボックス口数) OR "
+    "ボックス当せん金額 IS NOT coalesce(excluded.ボックス当せん金額, ボックス当せん金額) OR "
+    "セットストレート口数 IS NOT coalesce(excluded.セットストレート口数, セットストレート口数) OR "
+    "セットストレート当せん金額 IS NOT coalesce(excluded.セットストレート当せん金額, セットストレート当せん金額) OR "
+    "セットボックス口数 IS NOT coalesce(excluded.セットボックス口数, セットボックス口数) OR "
+    "セットボックス当せん金額 IS NOT coalesce(excluded.セットボックス当せん金額, セットボックス当せん金額) OR "
+    "ミニ口数 IS NOT coalesce(excluded.ミニ口数, ミニ口数) OR "
+    "ミニ当せん金額 IS NOT coalesce(excluded.ミニ当せん金額, ミニ当せん金額)";
 
 void Exec(sqlite3* db, const char* sql) { ExecSql(db, sql); }
 
@@ -122,7 +135,7 @@ ResultHistory ReadResults(const DrawStore& store) {
 }
 
 ResultImport ImportDrawsAndResults(DrawStore& store, const std::vector<Draw>& draws, const ResultHistory& results,
-                                   bool replaceDiffering) {
+                                   bool replaceDiffering, bool replaceResults) {
     sqlite3* db = store.connection();
     ResultImport outcome;
     if (store.upgradeBlocked()) {
@@ -145,7 +158,7 @@ ResultImport ImportDrawsAndResults(DrawStore& store, const std::vector<Draw>& dr
         }
         store.RetryUpgrade();
         const ImportCounts digits = outcome.counts;
-        outcome = ImportDrawsAndResults(store, draws, results, replaceDiffering);
+        outcome = ImportDrawsAndResults(store, draws, results, replaceDiffering, replaceResults);
         outcome.counts = digits;
         return outcome;
     }
@@ -160,8 +173,12 @@ ResultImport ImportDrawsAndResults(DrawStore& store, const std::vector<Draw>& dr
         outcome.counts = store.Import(draws);
         // Prizes published for digits that are no longer stored go with them.
         Query drop(db, "DELETE FROM 当選結果 WHERE 回数 = ?");
-        for (const DigitConflict& c : conflicts) {
-            drop.bind(1, c.drawNo);
+        std::vector<int> dropped;
+        for (const DigitConflict& c : conflicts) dropped.push_back(c.drawNo);
+        if (replaceResults)
+            for (const DrawResult& r : results) dropped.push_back(r.回数);
+        for (const int no : dropped) {
+            drop.bind(1, no);
             drop.step();
             drop.reset();
         }
@@ -174,6 +191,7 @@ ResultImport ImportDrawsAndResults(DrawStore& store, const std::vector<Draw>& dr
                 put.bind(int(4 + 2 * k), r.prizes[k].yen);
             }
             put.step();
+            if (sqlite3_changes(db) > 0) ++outcome.changedResults;
             put.reset();
             ++outcome.results;
         }

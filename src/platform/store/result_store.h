@@ -23,7 +23,10 @@ struct DigitConflict {
 
 struct ResultImport {
     ImportCounts counts;
-    int results = 0;  // rows of 当選結果 written
+    int results = 0;  // rows of 当選結果 given to the import
+    // Of them, rows that now hold something they did not hold before (a row
+    // already as the file says, stored by another program perhaps, is not).
+    int changedResults = 0;
     // Filled (and nothing written) when the file's digits disagree with
     // stored draws and replacing was not allowed.
     std::vector<DigitConflict> conflicts;
@@ -36,9 +39,10 @@ struct ResultImport {
 // digits are replaced loses its stored results (they were published for
 // the old digits); results the same file brings for it are stored fresh.
 // Otherwise results merge into a stored row: a figure the file leaves
-// unknown keeps the stored one.
+// unknown keeps the stored one, unless `replaceResults`: then each row the
+// file brings replaces the stored one whole.
 ResultImport ImportDrawsAndResults(DrawStore& store, const std::vector<Draw>& draws, const ResultHistory& results,
-                                   bool replaceDiffering);
+                                   bool replaceDiffering, bool replaceResults = false);
 
 // "第7053回：データベースでは「919」、ファイルでは「918」" for the first few
 // conflicts, and how many more there are.

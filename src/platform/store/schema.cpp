@@ -10,6 +10,7 @@
 #include "io/file_io.h"
 #include "io/replace_target.h"
 #include "platform/store/bounded_tables.h"
+#include "platform/store/sql_statement.h"
 #include "platform/store/store_error.h"
 #include "platform/store/strategy_store.h"
 #include "platform/store/ticket_store.h"
@@ -48,10 +49,10 @@ std::string Reason(sqlite3* db) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED: return "データベースが他のプログラムで使用中です";
     case SQLITE_READONLY: return "データベースが読み取り専用です";
-    case SQLITE_FULL: return "ディスクの空き容量が足りません";
-    case SQLITE_IOERR: return "ファイルの読み書きに失敗しました";
+    case SQLITE_FULL:
+    case SQLITE_IOERR:
+    case SQLITE_CORRUPT: return StoreReason(db);
     case SQLITE_NOTADB: return "データベースファイルではありません";
-    case SQLITE_CORRUPT: return "データベースファイルが壊れています";
     case SQLITE_CONSTRAINT: return std::string("表の値が新しい形式の範囲を超えています（") + sqlite3_errmsg(db) + "）";
     default: return sqlite3_errmsg(db);
     }
@@ -206,6 +207,27 @@ void PrepareSchema(sqlite3* db, const std::string& path, bool createdNow) {
     } catch (const StoreError& e) {
         throw StoreError(where + "を新しい形式に更新できません。\n理由：" + e.what() +
                          "\nファイルは変更していません。");
+    }
+    // The version read above may be stale: another program (the desktop
+    // program and a command line started together) may have upgraded the
+    // file while this one waited for the lock. Read again under the lock;
+    // an upgrade already done is nothing to do.
+    int locked = 0;
+    try {
+        locked = UserVersion(db);
+    } catch (const StoreError& e) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw StoreError(where + "を読み込めません。\n理由：" + e.what());
+    }
+    if (locked != version) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        if (locked == newest) return;
+        if (locked > newest)
+            throw StoreError(where + "は新しい版のプログラムで作られています（形式 " + std::to_string(locked) +
+                             "、このプログラムは形式 " + std::to_string(newest) +
+                             "まで）。\nファイルは変更していません。新しい版のプログラムで開いてください。");
+        PrepareSchema(db, path, createdNow);
+        return;
     }
     if (const std::string table = ForeignTable(db, from); !table.empty()) {
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);

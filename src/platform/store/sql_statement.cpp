@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
 #include <climits>
 
 #include "platform/store/store_error.h"
@@ -16,16 +17,63 @@ std::string FileOf(sqlite3* db) {
     return name && *name ? std::string("「") + name + "」" : std::string();
 }
 
+constexpr const char* kTryAgain = "もう一度お試しください。";
+
+std::string DiskFull() {
+    return std::string(
+               "ディスクの空き容量が足りないため、データベースファイルに書き込めませんでした。"
+               "空きを作ってから") +
+           kTryAgain;
+}
+
+// SQLite's I/O results, said as what happened: a write or a read that the
+// disk refused is no damage to the file, and trying again often works.
+std::string IoReason(sqlite3* db, int code) {
+    const int err = sqlite3_system_errno(db);
+    if (err == ENOSPC || err == EDQUOT) return DiskFull();
+    switch (code) {
+    case SQLITE_IOERR_READ:
+    case SQLITE_IOERR_SHORT_READ:
+        return std::string("データベースファイルを読み込めませんでした（ディスクからの読み込みに失敗しました）。") +
+               kTryAgain;
+    case SQLITE_IOERR_WRITE:
+    case SQLITE_IOERR_FSYNC:
+    case SQLITE_IOERR_DIR_FSYNC:
+    case SQLITE_IOERR_TRUNCATE:
+    case SQLITE_IOERR_DELETE:
+        return std::string("データベースファイルに書き込めませんでした（ディスクへの書き込みに失敗しました）。") +
+               kTryAgain;
+    default:
+        return std::string("データベースファイルの読み書きに失敗しました（ディスクの読み書きの失敗）。") + kTryAgain;
+    }
+}
+
+// SQLite says "corrupt" also when a read failed half-way. Only a failed
+// check of the whole file says the file itself is damaged.
+std::string CorruptReason(sqlite3* db) {
+    sqlite3_stmt* check = nullptr;
+    std::string verdict;
+    if (sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &check, nullptr) == SQLITE_OK &&
+        sqlite3_step(check) == SQLITE_ROW)
+        if (const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(check, 0))) verdict = text;
+    sqlite3_finalize(check);
+    if (!verdict.empty() && verdict != "ok") return "データベースファイルが壊れています";
+    return std::string("データベースファイルを正しく読み込めませんでした（ファイルの検査では異常は見つかりません）。") +
+           kTryAgain;
+}
+
 }  // namespace
 
 std::string StoreReason(sqlite3* db, std::string_view constraintText) {
-    switch (sqlite3_extended_errcode(db) & 0xff) {
+    const int code = sqlite3_extended_errcode(db);
+    switch (code & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED: return "データベースファイル" + FileOf(db) + "が他のプログラムで使用中です";
     case SQLITE_READONLY: return "データベースファイル" + FileOf(db) + "が読み取り専用です";
-    case SQLITE_FULL: return "ディスクの空き容量が足りません";
+    case SQLITE_FULL: return DiskFull();
+    case SQLITE_IOERR: return IoReason(db, code);
     case SQLITE_NOTADB: return "データベースファイルではありません";
-    case SQLITE_CORRUPT: return "データベースファイルが壊れています";
+    case SQLITE_CORRUPT: return CorruptReason(db);
     case SQLITE_CANTOPEN: return "ファイルを開けません";
     case SQLITE_PERM:
     case SQLITE_AUTH: return "ファイルへのアクセス権がありません";

@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 #include "lab/strategy_rules.h"
 #include "platform/store/sql_statement.h"
 #include "platform/store/store_error.h"
@@ -35,7 +37,11 @@ public:
 
 void Check(const Strategy& s) {
     if (std::string why = StrategyError(s); !why.empty()) throw StoreError(why);
-    if (s.name.size() > 100) throw StoreError("買い方の名前が長すぎます。");
+    // Characters as SQLite counts them: every byte that starts one.
+    const auto chars = std::count_if(s.name.begin(), s.name.end(),
+                                     [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+    if (chars > kMaxStrategyNameChars)
+        throw StoreError("買い方の名前が長すぎます（" + std::to_string(kMaxStrategyNameChars) + " 文字まで）。");
 }
 
 // Binds the nine columns from index 1 on.
@@ -54,10 +60,31 @@ void Bind(Statement& q, const Strategy& s) {
 }  // namespace
 
 std::vector<Strategy> StrategyStore::ReadAll() const {
+    const auto refuse = [this](const std::string& why) {
+        const char* file = sqlite3_db_filename(db_, "main");
+        return StoreError("データベースファイル「" + std::string(file ? file : "") +
+                          "」の表「買い方」を読み込めません。\n理由：" + why + "\nデータベースは変更していません。");
+    };
+    {
+        Statement count(db_, "SELECT count(*) FROM (SELECT 1 FROM 買い方 LIMIT ?)");
+        count.bind(1, std::int64_t(kMaxStrategies + 1));
+        if (count.step() && count.integer(0) > kMaxStrategies)
+            throw refuse("買い方が " + std::to_string(kMaxStrategies) + " 件を超えています（このプログラムは " +
+                         std::to_string(kMaxStrategies) + " 件まで扱います）");
+    }
     std::vector<Strategy> out;
-    Statement q(db_,
-                "SELECT id, 名前, 規則, 直近回数, 個数, 数字, 合計下限, 合計上限, 種類, 口数 FROM 買い方 ORDER BY id");
+    // Each text is read only up to one character past its bound, so that a
+    // huge value costs nothing before it is refused.
+    Statement q(
+        db_,
+        "SELECT id, substr(名前, 1, 101), 規則, 直近回数, 個数, substr(数字, 1, 401), 合計下限, 合計上限, 種類, 口数, "
+        "length(CAST(名前 AS TEXT)) > 100 OR length(CAST(数字 AS TEXT)) > 400 OR length(CAST(規則 AS TEXT)) > 20 "
+        "OR length(CAST(種類 AS TEXT)) > 20 FROM 買い方 ORDER BY id LIMIT ?");
+    q.bind(1, std::int64_t(kMaxStrategies));
     while (q.step()) {
+        if (q.integer(10) != 0)
+            throw refuse("id " + std::to_string(q.integer(0)) + " の行の文字が長すぎます（名前は " +
+                         std::to_string(kMaxStrategyNameChars) + " 文字まで）");
         Strategy s;
         s.id = q.integer(0);
         s.name = q.text(1);
@@ -76,11 +103,17 @@ std::vector<Strategy> StrategyStore::ReadAll() const {
 
 std::int64_t StrategyStore::Add(const Strategy& s) {
     Check(s);
+    // The count and the row in one statement: two programs adding at once
+    // cannot pass the bound together.
     Statement ins(db_,
                   "INSERT INTO 買い方 (名前, 規則, 直近回数, 個数, 数字, 合計下限, 合計上限, 種類, 口数) "
-                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
+                  "SELECT ?, ?, ?, ?, ?, ?, ?, ?, ? WHERE (SELECT count(*) FROM 買い方) < ?");
     Bind(ins, s);
+    ins.bind(10, std::int64_t(kMaxStrategies));
     ins.step();
+    if (sqlite3_changes(db_) == 0)
+        throw StoreError("買い方は " + std::to_string(kMaxStrategies) +
+                         " 件まで保存できます。使わない買い方を削除してから追加してください。");
     return sqlite3_last_insert_rowid(db_);
 }
 

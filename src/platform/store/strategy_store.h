@@ -15,6 +15,11 @@ namespace n3 {
 // once, inside the upgrade's transaction, when the database moves on to
 // kStrategySchemaVersion. The step creates the table and nothing else.
 inline constexpr int kStrategySchemaVersion = 5;
+
+// What the table may hold: a file past these bounds (written by another
+// tool) is refused when it is read, and Add stops at the count.
+inline constexpr int kMaxStrategies = 100;
+inline constexpr int kMaxStrategyNameChars = 100;
 extern const char* const kStrategyTableSql;
 
 class StrategyStore {
@@ -22,10 +27,13 @@ public:
     // The strategies on an open connection, which must outlive the store.
     explicit StrategyStore(sqlite3* db) : db_(db) {}
 
-    // Every strategy in the order it was stored.
+    // Every strategy in the order it was stored. Throws StoreError naming
+    // the table when it holds more than kMaxStrategies rows or a row past
+    // the columns' bounds; no more than that is ever read.
     std::vector<Strategy> ReadAll() const;
     // Stores a new strategy and returns its id. Throws StoreError with the
-    // reason (StrategyError's words) for a strategy that cannot be tested.
+    // reason (StrategyError's words) for a strategy that cannot be tested,
+    // and when kMaxStrategies are stored already.
     std::int64_t Add(const Strategy& s);
     // Rewrites the strategy with s.id.
     void Update(const Strategy& s);

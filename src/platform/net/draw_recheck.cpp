@@ -1,0 +1,95 @@
+#include "platform/net/draw_recheck.h"
+
+#include "io/draw_update_texts.h"
+#include "platform/net/draw_fetch.h"
+
+namespace n3 {
+
+namespace {
+
+using Status = UpdateOutcome::Status;
+
+std::string Range(int first, int last) {
+    return "第" + std::to_string(first) + "回" + (last != first ? "〜第" + std::to_string(last) + "回" : "");
+}
+
+}  // namespace
+
+UpdateOutcome RecheckDraws(Database& database, const std::string& folder, HttpClient& http, const UpdateEvents& events,
+                           const UpdateRequest& request, const std::string& today) {
+    UpdateOutcome out;
+    const auto [first, last] = *request.recheck;
+    int checked = 0, firstChecked = 0, lastChecked = 0;
+    try {
+        std::vector<Draw> plan;
+        for (const Draw& d : database.draws().ReadHistory())
+            if (d.complete() && d.回数 >= first && d.回数 <= last) plan.push_back(d);
+        if (plan.empty()) {
+            out.message = Range(first, last) + "はデータベースにありません";
+            return out;
+        }
+        if (plan.size() > std::size_t(request.maxFiles)) {
+            out.remaining = int(plan.size()) - request.maxFiles;
+            plan.resize(std::size_t(request.maxFiles));
+        }
+        out.status = Status::NothingNew;  // until a draw stops the run
+        for (std::size_t i = 0; i < plan.size(); ++i) {
+            const Draw& stored = plan[i];
+            if (events.progress) events.progress(int(i), int(plan.size()), stored.回数);
+            if (events.cancelled && events.cancelled()) {
+                out.status = Status::Cancelled;
+                break;
+            }
+            const ResultHistory results = ReadResults(database.draws());
+            const DrawFetch step = FetchDraw(http, folder, stored.回数, results, today, events.cancelled);
+            if (step.cancelled) {
+                out.status = Status::Cancelled;
+                break;
+            }
+            if (!step.ok()) {
+                out.status = Status::Failed;
+                out.message = UpdateStoppedText(stored.回数, step.fetched.reason);
+                break;
+            }
+            if (++checked == 1) firstChecked = stored.回数;
+            lastChecked = stored.回数;
+            const DrawResult* fetchedResult = step.fetched.result ? &*step.fetched.result : nullptr;
+            const std::vector<std::string> differences =
+                RecheckDifferences(stored, FindResult(results, stored.回数), step.fetched.draw, fetchedResult);
+            if (differences.empty()) continue;
+            ++out.differing;
+            out.notes.insert(out.notes.end(), differences.begin(), differences.end());
+            if (!request.replaceRechecked) continue;
+            ResultHistory incoming;
+            if (fetchedResult) incoming.push_back(*fetchedResult);
+            database.Import({step.fetched.draw}, incoming, true, true);
+            out.storedDraws.push_back(stored.回数);
+            if (fetchedResult) ++out.results;
+            if (events.stored) events.stored(step.fetched.draw, fetchedResult ? fetchedResult->date : std::string());
+        }
+    } catch (const StoreError& e) {
+        out.status = Status::Failed;
+        out.message = std::string("データベースを更新できません：") + e.what();
+    }
+    std::string text = out.message;
+    if (out.status == Status::Cancelled) text = "取り消しました。";
+    if (checked > 0)
+        text += (text.empty() ? "" : "\n") + RecheckSummaryText(firstChecked, lastChecked, checked, out.differing);
+    for (const std::string& note : out.notes) text += "\n" + note;
+    if (out.differing > 0)
+        text += out.storedDraws.size() == std::size_t(out.differing)
+                    ? "\n違いのある回をファイルの内容で置き換えました。"
+                    : "\n置き換えていません。";
+    if (out.remaining > 0)
+        text += "\nあと " + std::to_string(out.remaining) +
+                " 回分が残っています。続きの回を指定してもう一度確かめてください。";
+    out.message = text;
+    if (out.status == Status::Failed || out.status == Status::Cancelled) return out;
+    if (!out.storedDraws.empty())
+        out.status = Status::Stored;
+    else
+        out.status = out.differing > 0 ? Status::Failed : Status::NothingNew;
+    return out;
+}
+
+}  // namespace n3
