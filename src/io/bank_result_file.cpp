@@ -84,9 +84,6 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
     auto finish = [&]() -> std::optional<std::string> {
         if (blockLine == 0) return std::nullopt;
         if (!draw.complete()) return drawName() + "のナンバーズ3抽せん数字の行がありません";
-        if (!straightNumber.empty() && straightNumber != DigitsOf(draw))
-            return drawName() + "のストレートの行の数字「" + straightNumber + "」が抽せん数字「" + DigitsOf(draw) +
-                   "」と違います（" + std::to_string(straightNumberLine) + "行目）";
         SettleResult(drawResult, draw.digits);
         result.draws.push_back(draw);
         if (!drawResult.empty()) result.results.push_back(drawResult);
@@ -159,6 +156,10 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
                                              "」（" + std::to_string(digitsLine) + "行目）と「" + number +
                                              "」が食い違っています");
             }
+            if (!straightNumber.empty() && straightNumber != number)
+                return fail(record.line, drawName() + "のストレートの行（" + std::to_string(straightNumberLine) +
+                                             "行目）の数字「" + straightNumber + "」が抽せん数字「" + number +
+                                             "」と違います");
             digitsLine = record.line;
             for (std::size_t i = 0; i < 3; ++i) draw.digits[i] = number[i] - '0';
             continue;

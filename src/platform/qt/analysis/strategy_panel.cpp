@@ -144,6 +144,12 @@ void StrategyPanel::reload(std::int64_t selectId) {
     list_->setCurrentRow(select);
     edit_->setEnabled(select >= 0);
     remove_->setEnabled(select >= 0);
+    // The table keeps at most kMaxStrategies: 追加 stops there.
+    const bool full = saved_.size() >= std::size_t(kMaxStrategies);
+    add_->setEnabled(!full);
+    add_->setToolTip(full ? QStringLiteral("買い方は%1件まで保存できます。使わない買い方を削除してください。")
+                                .arg(kMaxStrategies)
+                          : QString());
 }
 
 std::vector<Strategy> StrategyPanel::chosen() const {
@@ -202,6 +208,7 @@ bool StrategyPanel::acceptable(const Strategy& s) {
 }
 
 void StrategyPanel::add() {
+    if (saved_.size() >= std::size_t(kMaxStrategies)) return;
     const Strategy s = edited();
     if (!acceptable(s)) return;
     write([this, &s] { return database_.strategies().Add(s); });

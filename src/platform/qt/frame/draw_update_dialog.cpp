@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "io/draw_update_index.h"
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/qt_util.h"
 
@@ -76,6 +77,13 @@ UpdateOutcome DrawUpdateDialog::run() {
                     this, [this, &c, &answer] { answer = askReplace(c); }, Qt::BlockingQueuedConnection);
                 return answer;
             };
+            events.allowGap = [this](int newest, int drawNo) {
+                bool answer = false;
+                QMetaObject::invokeMethod(
+                    this, [this, newest, drawNo, &answer] { answer = askGap(newest, drawNo); },
+                    Qt::BlockingQueuedConnection);
+                return answer;
+            };
             outcome = UpdateDraws(*database, source_, http, events);
         } catch (const StoreError& e) {
             outcome.status = UpdateOutcome::Status::Failed;
@@ -111,6 +119,13 @@ bool DrawUpdateDialog::askReplace(const DigitConflict& c) {
                              .arg(c.drawNo)
                              .arg(Q(c.stored), Q(c.incoming)),
                          QStringLiteral("最新の当選データを取得"), dialogs::Icon::Warning, dialogs::Buttons::YesNo);
+    return answer == dialogs::Result::Yes;
+}
+
+bool DrawUpdateDialog::askGap(int newestStored, int drawNo) {
+    const auto answer = dialogs::Message(
+        this, Q(DrawGapText(newestStored, drawNo)) + QStringLiteral("。\n\nこの回から先も取得しますか？"),
+        QStringLiteral("最新の当選データを取得"), dialogs::Icon::Warning, dialogs::Buttons::YesNo);
     return answer == dialogs::Result::Yes;
 }
 

@@ -42,6 +42,8 @@ protected:
 private:
     void showProgress(int done, int total, int drawNo);
     bool askReplace(const DigitConflict& conflict);
+    // The index lists a draw far past the newest stored one: go on?
+    bool askGap(int newestStored, int drawNo);
     void finish(UpdateOutcome outcome);
 
     std::string databasePath_;
