@@ -53,13 +53,13 @@ DrawFit CheckDrawFits(int drawNo, const std::string& date, const DrawNeighbours&
     const std::string tomorrow = DayAfter(today);
     if (date < kFirstDrawDate)
         fit.refusal = named + " は最初の抽せん（" + std::string(kFirstDrawDate) + "）より前です";
-    else if (date > tomorrow)
-        fit.refusal = named + " はまだ来ていない日です（今日は " + std::string(today) + "）";
     else if (!around.previousDate.empty() && date <= around.previousDate)
         fit.refusal =
             named + " が、前の" + DrawName(around.previousNo) + "（" + around.previousDate + "）より後ではありません";
     else if (!around.nextDate.empty() && date >= around.nextDate)
         fit.refusal = named + " が、後の" + DrawName(around.nextNo) + "（" + around.nextDate + "）より前ではありません";
+    else if (date > tomorrow)
+        fit.refusal = named + " はまだ来ていない日です（今日は " + std::string(today) + "）";
     if (!fit.ok() || date < kScheduleSince) return fit;
     if (around.previousNo == drawNo - 1 && !around.previousDate.empty()) {
         const std::string expected = NextScheduledDrawDate(around.previousDate);

@@ -62,8 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
         Contradiction{"TwoDigitLines472Then999",
                       "ナンバーズ３抽せん数字,472\r\nナンバーズ３抽せん数字,999\r\nストレート,472,71口,90000円\r\n", 5,
                       "「999」"},
-        Contradiction{"StraightLine123Under472",
-                      "ナンバーズ３抽せん数字,472\r\nストレート,123,71口,90000円\r\n", 5, "「123」"},
+        Contradiction{"StraightLine123Under472", "ナンバーズ３抽せん数字,472\r\nストレート,123,71口,90000円\r\n", 5,
+                      "「123」"},
         Contradiction{"StraightLine123BeforeTheDigits472",
                       "ストレート,123,71口,90000円\r\nナンバーズ３抽せん数字,472\r\n", 5, "「123」"},
         Contradiction{"TwoStraightLinesTheSecondOneUnitAt99999999Yen",
@@ -83,8 +83,7 @@ TEST(BankFileContradiction, RepeatedLinesThatAgreeAreRead) {
     ASSERT_EQ(r.results.size(), 1u);
     EXPECT_EQ(r.results[0].prize(PrizeKind::Straight), (Prize{71, 90000}));
     // A straight line without winners still names the drawn number.
-    const CsvParseResult none =
-        ParseHistoryCsv(Block("ナンバーズ３抽せん数字,472\r\nストレート,473,該当なし\r\n"));
+    const CsvParseResult none = ParseHistoryCsv(Block("ナンバーズ３抽せん数字,472\r\nストレート,473,該当なし\r\n"));
     ASSERT_FALSE(none.ok());
     EXPECT_NE(none.error->reason.find("「473」"), std::string::npos) << none.error->reason;
 }

@@ -30,8 +30,11 @@ inline std::string ToCp932(const std::string& utf8) {
     return out;
 }
 
+// The date as the bank writes it: 令和 from May 2019, 平成 before.
 inline std::string Reiwa(int year, int month, int day) {
-    return "令和" + std::to_string(year - 2018) + "年" + std::to_string(month) + "月" + std::to_string(day) + "日";
+    const bool reiwa = year > 2019 || (year == 2019 && month >= 5);
+    return (reiwa ? "令和" + std::to_string(year - 2018) : "平成" + std::to_string(year - 1988)) + "年" +
+           std::to_string(month) + "月" + std::to_string(day) + "日";
 }
 
 // The file's text in UTF-8 (the shape the bank serves, before encoding).

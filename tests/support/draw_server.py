@@ -4,9 +4,14 @@
 Serves the files of FOLDER. The file rules.json in FOLDER (read at every
 request, so a test may change it between runs) can give a path another
 answer:  {"/A1007056.CSV": {"status": 404} | {"delay": 3.0} |
-{"redirect": "http://…"}}. Every request is appended to FOLDER/requests.log
-as "time path user-agent". Prints the port on the first line of stdout.
+{"redirect": "http://…"} | {"chunked": true} | {"gzip": true} |
+{"endless": true} | {"gzip_zeros": MEGABYTES}}. "chunked" sends the file in
+small chunks, "gzip" compressed, "endless" a chunked reply that never ends,
+"gzip_zeros" that many megabytes of zeros compressed to a few kilobytes.
+Every request is appended to FOLDER/requests.log as "time path user-agent".
+Prints the port on the first line of stdout.
 """
+import gzip
 import http.server
 import json
 import os
@@ -40,6 +45,29 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.send_header("Content-Length", "0")
             self.end_headers()
             return
+        if rule.get("endless"):
+            self.send_response(200)
+            self.send_header("Content-Type", "text/csv")
+            self.send_header("Transfer-Encoding", "chunked")
+            self.end_headers()
+            chunk = b"A" * 8192
+            try:
+                while True:
+                    self.wfile.write(b"%x\r\n%s\r\n" % (len(chunk), chunk))
+            except OSError:
+                return
+        if "gzip_zeros" in rule:
+            body = gzip.compress(bytes(int(rule["gzip_zeros"] * 1024 * 1024)))
+            self.send_response(200)
+            self.send_header("Content-Type", "text/csv")
+            self.send_header("Content-Encoding", "gzip")
+            self.send_header("Content-Length", str(len(body)))
+            self.end_headers()
+            try:
+                self.wfile.write(body)
+            except OSError:
+                pass
+            return
         status = rule.get("status", 200)
         path = os.path.join(FOLDER, self.path.lstrip("/"))
         body = b"<html><body>Not Found</body></html>"
@@ -51,10 +79,21 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 status = 404
         self.send_response(status)
         self.send_header("Content-Type", "text/csv" if status == 200 else "text/html")
-        self.send_header("Content-Length", str(len(body)))
-        self.end_headers()
+        if rule.get("gzip"):
+            body = gzip.compress(body)
+            self.send_header("Content-Encoding", "gzip")
         try:
-            self.wfile.write(body)
+            if rule.get("chunked"):
+                self.send_header("Transfer-Encoding", "chunked")
+                self.end_headers()
+                for i in range(0, len(body), 7):
+                    piece = body[i:i + 7]
+                    self.wfile.write(b"%x\r\n%s\r\n" % (len(piece), piece))
+                self.wfile.write(b"0\r\n\r\n")
+            else:
+                self.send_header("Content-Length", str(len(body)))
+                self.end_headers()
+                self.wfile.write(body)
         except OSError:
             pass
 
