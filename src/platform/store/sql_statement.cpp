@@ -29,7 +29,10 @@ std::string DiskFull() {
 // SQLite's I/O results, said as what happened: a write or a read that the
 // disk refused is no damage to the file, and trying again often works.
 std::string IoReason(sqlite3* db, int code) {
-    const int err = sqlite3_system_errno(db);
+    // The errno behind it: as SQLite kept it for the connection, or as the
+    // database file kept it (a failed sync is recorded there).
+    int err = sqlite3_system_errno(db);
+    if (err == 0) sqlite3_file_control(db, "main", SQLITE_FCNTL_LAST_ERRNO, &err);
     if (err == ENOSPC || err == EDQUOT) return DiskFull();
     switch (code) {
     case SQLITE_IOERR_READ:
@@ -48,17 +51,31 @@ std::string IoReason(sqlite3* db, int code) {
     }
 }
 
-// SQLite says "corrupt" also when a read failed half-way. Only a failed
-// check of the whole file says the file itself is damaged.
+// SQLite says "corrupt" also when a read failed half-way (a short read
+// leaves zeros in the page). Only a failed check of the whole file, read
+// afresh through a connection of its own, says the file itself is damaged.
 std::string CorruptReason(sqlite3* db) {
-    sqlite3_stmt* check = nullptr;
+    const char* file = sqlite3_db_filename(db, "main");
+    sqlite3* fresh = nullptr;
     std::string verdict;
-    if (sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &check, nullptr) == SQLITE_OK &&
-        sqlite3_step(check) == SQLITE_ROW)
-        if (const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(check, 0))) verdict = text;
-    sqlite3_finalize(check);
-    if (!verdict.empty() && verdict != "ok") return "データベースファイルが壊れています";
-    return std::string("データベースファイルを正しく読み込めませんでした（ファイルの検査では異常は見つかりません）。") +
+    if (file && *file &&
+        sqlite3_open_v2(file, &fresh, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) == SQLITE_OK) {
+        sqlite3_busy_timeout(fresh, 1000);
+        sqlite3_stmt* check = nullptr;
+        if (sqlite3_prepare_v2(fresh, "PRAGMA quick_check(1)", -1, &check, nullptr) == SQLITE_OK &&
+            sqlite3_step(check) == SQLITE_ROW)
+            if (const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(check, 0))) verdict = text;
+        sqlite3_finalize(check);
+        if (verdict.empty() && (sqlite3_errcode(fresh) == SQLITE_CORRUPT || sqlite3_errcode(fresh) == SQLITE_NOTADB))
+            verdict = "corrupt";
+    }
+    sqlite3_close(fresh);
+    if (verdict == "ok")
+        return std::string(
+                   "データベースファイルを正しく読み込めませんでした（ファイルの検査では異常は見つかりません）。") +
+               kTryAgain;
+    if (!verdict.empty()) return "データベースファイルが壊れています";
+    return std::string("データベースファイルを正しく読み込めませんでした（読み込みに失敗した可能性があります）。") +
            kTryAgain;
 }
 
