@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "../store/draw_update_fixture.h"
+#include "faulty_vfs.h"
 #include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/draw_update_dialog.h"
@@ -81,7 +82,11 @@ TEST_F(DrawUpdateGuiTest, TheMenuCommandShowsProgressStoresAndTheOpenWindowsFoll
     EXPECT_EQ(steps[2].bar, 2);
     EXPECT_EQ(steps.back().bar, 7);
     ASSERT_FALSE(asked.empty());
-    EXPECT_EQ(asked.back().text, QStringLiteral("第7054回〜第7060回の7回分を取り込みました（当選結果 7 件）"));
+    // The test files date 7054 on Friday 2026-08-21, a day after the draw
+    // day that follows 7053 (Wednesday the 19th): stored, and named.
+    EXPECT_EQ(asked.back().text,
+              QStringLiteral("第7054回〜第7060回の7回分を取り込みました（当選結果 7 件）\n"
+                             "第7054回の抽せん日 2026-08-21 は予定の抽せん日（2026-08-20）と違います"));
     EXPECT_EQ(asked.back().icon, dialogs::Icon::Information);
     EXPECT_EQ(lastSnapshotDraw(), 7060);
     ASSERT_TRUE(recomputed.count() > 0 || recomputed.wait(10000));
@@ -167,6 +172,48 @@ TEST_F(DrawUpdateGuiTest, TheStartUpCheckIsOffByDefaultAndQuietWhenNothingIsNew)
     asked.clear();
     start(on);
     EXPECT_TRUE(asked.empty());
+}
+
+TEST_F(DrawUpdateGuiTest, ADrawFarPastTheNewestIsAskedAboutAndNoStopsBeforeIt) {
+    server_->write("numbers.csv", IndexFile({30000, 7053}));
+    BankDraw far{30000, "123", 2099, 12, 31};
+    server_->write("A10030000.CSV", BankFile(far));
+    for (const bool yes : {false, true}) {
+        asked.clear();
+        answer = [yes](const dialogs::MessageRequest& r) {
+            return r.buttons == dialogs::Buttons::YesNo ? (yes ? dialogs::Result::Yes : dialogs::Result::No)
+                                                        : dialogs::Result::Ok;
+        };
+        start();
+        ASSERT_TRUE(window->trigger("mnuFetchLatest"));
+        ASSERT_GE(asked.size(), 2u);
+        EXPECT_EQ(asked[0].text,
+                  QStringLiteral("データベースの最新の第7053回の次が第30000回です（10回より先の回です）。"
+                                 "\n\nこの回から先も取得しますか？"));
+        EXPECT_EQ(asked.back().icon, dialogs::Icon::Critical);
+        EXPECT_TRUE(asked.back().text.contains(yes ? QStringLiteral("第30000回の抽せん日 2099-12-31")
+                                                   : QStringLiteral("第30000回で止まりました")))
+            << asked.back().text.toStdString();
+        EXPECT_EQ(Stored().count(30000), 0u);
+        EXPECT_EQ(lastSnapshotDraw(), 7053);
+    }
+}
+
+TEST_F(DrawUpdateGuiTest, AFailedWriteIsSaidInPlainJapaneseInTheMessageBox) {
+    start();
+    FaultyDisk disk;
+    disk.arm(FaultyDisk::Fault::Write);
+    ASSERT_TRUE(window->trigger("mnuFetchLatest"));
+    EXPECT_TRUE(disk.fired());
+    ASSERT_FALSE(asked.empty());
+    const QString text = asked.back().text;
+    EXPECT_EQ(asked.back().icon, dialogs::Icon::Critical);
+    EXPECT_TRUE(text.contains(
+        QStringLiteral("データベースファイルに書き込めませんでした（ディスクへの書き込みに失敗しました）。"
+                       "もう一度お試しください。")))
+        << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("disk I/O error")));
+    EXPECT_FALSE(text.contains(QStringLiteral("壊れています")));
 }
 
 }  // namespace

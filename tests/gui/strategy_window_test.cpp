@@ -193,3 +193,33 @@ TEST_F(StrategyWindowTest, UncheckingAStrategyLeavesItOut) {
     EXPECT_EQ(panel->chosen().size(), 1u);
     EXPECT_EQ(analysis->grid()->gridModel().text(1, 3).rfind("ご無沙汰の数字", 0), 0u);
 }
+
+TEST_F(StrategyWindowTest, AddingStopsAtTheTablesBoundOfOneHundred) {
+    {
+        auto db = Database::Open(dir.file("db.db"));
+        Strategy s;
+        s.rule = StrategyRule::Last;
+        for (int i = 1; i <= kMaxStrategies - 1; ++i) {
+            s.name = "買い方" + std::to_string(i);
+            db->strategies().Add(s);
+        }
+    }
+    auto* add = child<QPushButton>("addStrategy");
+    type("strategyName", "百番目");
+    choose("strategyRule", int(StrategyRule::Last));
+    clickAndWait("addStrategy");
+    ASSERT_EQ(saved().size(), std::size_t(kMaxStrategies));
+    EXPECT_EQ(panel->list()->count(), kMaxStrategies);
+    EXPECT_FALSE(add->isEnabled());
+    EXPECT_NE(add->toolTip().indexOf(QStringLiteral("100件まで")), -1) << add->toolTip().toStdString();
+    QTest::mouseClick(add, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(saved().size(), std::size_t(kMaxStrategies));
+    // Removing one opens 追加 again.
+    panel->list()->setCurrentRow(0);
+    answer = dialogs::Result::Yes;
+    QSignalSpy computed(analysis, &AnalysisWindow::computed);
+    QTest::mouseClick(child<QPushButton>("removeStrategy"), Qt::LeftButton);
+    EXPECT_TRUE(add->isEnabled());
+    EXPECT_EQ(saved().size(), std::size_t(kMaxStrategies - 1));
+}
