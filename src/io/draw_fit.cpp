@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <optional>
 
 #include "core/calendar.h"
 #include "core/draw_schedule.h"
@@ -9,9 +10,6 @@
 namespace n3 {
 
 namespace {
-
-// The draws keep to the weekday schedule from this date on.
-constexpr std::string_view kScheduleSince = "2004-07-01";
 
 std::string DrawName(int no) { return "第" + std::to_string(no) + "回"; }
 
@@ -60,10 +58,10 @@ DrawFit CheckDrawFits(int drawNo, const std::string& date, const DrawNeighbours&
         fit.refusal = named + " が、後の" + DrawName(around.nextNo) + "（" + around.nextDate + "）より前ではありません";
     else if (date > tomorrow)
         fit.refusal = named + " はまだ来ていない日です（今日は " + std::string(today) + "）";
-    if (!fit.ok() || date < kScheduleSince) return fit;
+    if (!fit.ok() || date < kScheduleFirstDate) return fit;
     if (around.previousNo == drawNo - 1 && !around.previousDate.empty()) {
-        const std::string expected = NextScheduledDrawDate(around.previousDate);
-        if (!expected.empty() && expected != date) fit.note = named + " は予定の抽せん日（" + expected + "）と違います";
+        const std::optional<std::string> expected = NextScheduledDrawDate(around.previousDate);
+        if (expected && *expected != date) fit.note = named + " は予定の抽せん日（" + *expected + "）と違います";
     } else if (!OnDrawSchedule(date)) {
         fit.note = named + " は予定の抽せん日（月〜金、12月31日〜1月3日を除く）ではありません";
     }

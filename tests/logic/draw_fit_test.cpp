@@ -55,7 +55,7 @@ TEST_P(ImplausibleDate, IsRefusedWithTheReason) {
 INSTANTIATE_TEST_SUITE_P(
     Reproducers, ImplausibleDate,
     ::testing::Values(
-        Implausible{"Year2099AfterToday", "2099-12-31", "2026-09-01", "まだ来ていない日"},
+        Implausible{"Year2099", "2099-12-31", "2026-09-01", "後の第7055回（2026-08-24）"},
         Implausible{"Year2099AfterTheSuccessor", "2099-12-31", "2100-01-01", "後の第7055回（2026-08-24）"},
         Implausible{"Year2027AfterTheSuccessor", "2027-01-05", "2030-01-01", "後の第7055回（2026-08-24）"},
         Implausible{"FirstDrawDayBeforeThePredecessor", "1994-10-07", "2026-09-01", "前の第7053回（2026-08-19）"},
@@ -65,6 +65,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<Implausible>& p) { return std::string(p.param.name); });
 
 TEST(DrawFit, TomorrowIsTheLatestDateAndADateBetweenTheNeighboursPasses) {
+    // Draw 30000 dated 2099-12-31 past every stored draw: only the calendar stops it.
+    const DrawFit far = CheckDrawFits(30000, "2099-12-31", NeighboursOf(kAround, 30000), "2026-09-01");
+    EXPECT_EQ(far.refusal, "第30000回の抽せん日 2099-12-31 はまだ来ていない日です（今日は 2026-09-01）");
     EXPECT_TRUE(CheckDrawFits(7057, "2026-08-26", NeighboursOf(kAround, 7057), "2026-08-25").ok());
     EXPECT_FALSE(CheckDrawFits(7057, "2026-08-27", NeighboursOf(kAround, 7057), "2026-08-25").ok());
     EXPECT_TRUE(CheckDrawFits(7054, "2026-08-20", NeighboursOf(kAround, 7054), "2026-09-01").ok());
