@@ -69,7 +69,7 @@ GridModel 曜日月別分析::BuildGrid(const CalendarFigures& f, Rows rows) {
     GridModel grid;
     grid.setSize(kColumns, kFirstRow - 1 + std::max<int>(1, int(list.size())));
     grid.setDefaultRowHeight(13);
-    grid.setDefaultColumnWidth(3.6);
+    grid.setDefaultColumnWidth(3.3);
     grid.setColumnWidth(1, 6);
     grid.setColumnWidth(2, 7);
     grid.textOverflow = true;

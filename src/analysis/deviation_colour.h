@@ -15,8 +15,4 @@ inline Colour DeviationColour(double observed, double expected) {
     return DeviationColour(DeviationStep(observed, expected));
 }
 
-// The legend's words for the steps.
-inline constexpr const char* kDeviationLegend =
-    "色：期待値からのずれ（標準偏差の1・2・3倍を超えると赤＝多い、青＝少ないが濃くなります）";
-
 }  // namespace n3
