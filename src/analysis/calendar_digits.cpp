@@ -3,26 +3,12 @@
 #include <algorithm>
 
 #include "core/calendar.h"
+#include "core/draw_schedule.h"
 #include "stats/distributions.h"
 
 namespace n3 {
 
 namespace {
-
-bool ReadNumber(std::string_view text, int& value) {
-    value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return false;
-        value = value * 10 + (c - '0');
-    }
-    return !text.empty();
-}
-
-int DaysInMonth(int year, int month) {
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[month - 1];
-}
 
 void Count(CalendarRow& row, const Draw& d) {
     ++row.draws;
@@ -39,14 +25,13 @@ std::vector<CalendarRow> RowsWithDraws(const std::vector<CalendarRow>& all) {
 }  // namespace
 
 std::optional<CalendarDay> ParseCalendarDay(std::string_view text) {
-    CalendarDay day;
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-    if (!ReadNumber(text.substr(0, 4), day.year) || !ReadNumber(text.substr(5, 2), day.month) ||
-        !ReadNumber(text.substr(8, 2), day.day))
-        return std::nullopt;
-    if (day.year < 1 || day.month < 1 || day.month > 12 || day.day < 1 || day.day > DaysInMonth(day.year, day.month))
-        return std::nullopt;
-    return day;
+    if (!IsCalendarDate(text)) return std::nullopt;
+    const auto number = [text](std::size_t at, std::size_t length) {
+        int value = 0;
+        for (std::size_t i = at; i < at + length; ++i) value = value * 10 + (text[i] - '0');
+        return value;
+    };
+    return CalendarDay{number(0, 4), number(5, 2), number(8, 2)};
 }
 
 CalendarTest IndependenceTest(std::string name, const std::vector<CalendarRow>& rows, int position) {

@@ -52,7 +52,8 @@ CalendarFigures TallyCalendar(const DrawHistory& history, const ResultHistory& r
 // the rows given and the digits counted at least once among them.
 CalendarTest IndependenceTest(std::string name, const std::vector<CalendarRow>& rows, int position);
 
-// Year, month and day of a YYYY-MM-DD text that names a real day.
+// Year, month and day of a YYYY-MM-DD text that names a real day
+// (IsCalendarDate).
 struct CalendarDay {
     int year = 0;
     int month = 0;
