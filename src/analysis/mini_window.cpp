@@ -110,7 +110,6 @@ ChartData ミニ分析::BuildChart(const MiniFigures& f) {
                      .high = {}};
     for (int n = 0; n < kMiniValues; ++n) {
         const int count = f.values[std::size_t(n)].count;
-        chart.categories.push_back(MiniText(n));
         bars.points.push_back({double(n), double(count), MiniText(n) + "：" + std::to_string(count) + " 回"});
         line.points.push_back({double(n), f.expected, {}});
     }

@@ -140,7 +140,8 @@ TEST(MiniGaps, GridTableChartAndJsonShowTheSameFigures) {
     EXPECT_EQ(content.charts[0].series[0].points[23].y, 2);
     EXPECT_EQ(content.charts[0].series[1].kind, SeriesKind::DashedLine);
     EXPECT_DOUBLE_EQ(content.charts[0].series[1].points[0].y, 0.1);
-    EXPECT_EQ(content.charts[0].categories[7], "07");
+    EXPECT_TRUE(content.charts[0].categories.empty());  // a value axis: 100 labels would not fit
+    EXPECT_EQ(content.charts[0].series[0].points[7].x, 7);
     const std::string json = WindowJsonMembers(content);
     EXPECT_EQ(json.rfind("\"mini\": {\"draws\": 10, \"items\": [{\"number\": \"00\", \"count\": 8, ", 0), 0u);
     EXPECT_NE(json.find("{\"number\": \"23\", \"count\": 2, \"expected\": 0.1, \"last\": 80, \"since\": 2, "
