@@ -89,7 +89,11 @@ GridModel 曜日月別分析::BuildGrid(const CalendarFigures& f, Rows rows) {
     grid.setBackground({1, kHeaderRow, kColumns, kHeaderRow + 1}, colours::HeaderPink);
     grid.setForeground({1, kHeaderRow, kColumns, kHeaderRow + 1}, colours::Blue);
     if (list.empty()) {
-        Note(grid, kFirstRow, kColumns, kNoDatedDraws);
+        // Left in its cell (it overflows into the empty ones beside it): a
+        // span as the last row would put the cursor of Ctrl+End on a cell
+        // wider than the window.
+        grid.setAlignment({1, kFirstRow, 1, kFirstRow}, HAlign::Left);
+        grid.setText(1, kFirstRow, kNoDatedDraws);
         grid.moveActiveCellToTopLeft();
         return grid;
     }
