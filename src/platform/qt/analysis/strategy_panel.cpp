@@ -147,9 +147,9 @@ void StrategyPanel::reload(std::int64_t selectId) {
     // The table keeps at most kMaxStrategies: 追加 stops there.
     const bool full = saved_.size() >= std::size_t(kMaxStrategies);
     add_->setEnabled(!full);
-    add_->setToolTip(full ? QStringLiteral("買い方は%1件まで保存できます。使わない買い方を削除してください。")
-                                .arg(kMaxStrategies)
-                          : QString());
+    add_->setToolTip(
+        full ? QStringLiteral("買い方は%1件まで保存できます。使わない買い方を削除してください。").arg(kMaxStrategies)
+             : QString());
 }
 
 std::vector<Strategy> StrategyPanel::chosen() const {
