@@ -2,7 +2,7 @@
 // check, the plan of draws to fetch, the check of a fetched file, the texts.
 #include <gtest/gtest.h>
 
-#include "../support/bank_files.h"
+#include "bank_files.h"
 #include "io/draw_update_index.h"
 #include "io/draw_update_texts.h"
 #include "io/fetched_draw_file.h"
@@ -104,6 +104,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "ナンバーズ4の行がありません"},
         BadFile{"CutBeforeMini", testing::ToCp932(kText.substr(0, kText.find("ミニ"))), "「ミニ」の行がありません"},
         BadFile{"OtherDraw", BankFile({7056, "902", 2026, 8, 25, false}), "第7056回のものです"},
+        BadFile{"EarlierDraw", BankFile({7053, "315", 2026, 8, 20, false}), "第7053回のものです"},
+        BadFile{"FirstDraw", BankFile({1, "191", 1994, 10, 7, false}), "第1回のものです"},
         BadFile{"TwoDraws", BankFile({7054, "048", 2026, 8, 21, false}) + BankFile({7055, "315", 2026, 8, 24, false}),
                 "2回分"},
         BadFile{"NotTheShape", "回号,抽せん日\r\n第7054回,2026/08/21\r\n", "形ではありません"}),

@@ -106,9 +106,17 @@ INSTANTIATE_TEST_SUITE_P(
         Stop{"NotFound", [](const DrawServer& s) { s.remove("A1007056.CSV"); }, "HTTP 404"},
         Stop{"OtherDraw", [](const DrawServer& s) { s.write("A1007056.CSV", BankFile(FetchableDraw(7058))); },
              "第7058回のものです"},
+        Stop{"EarlierDraw", [](const DrawServer& s) { s.write("A1007056.CSV", BankFile(FetchableDraw(7055))); },
+             "第7055回のものです"},
         Stop{"Oversize",
              [](const DrawServer& s) {
                  s.write("A1007056.CSV", BankFile(FetchableDraw(7056)) + std::string(300 * 1024, ' '));
+             },
+             "大きすぎます"},
+        Stop{"OversizeInChunks",
+             [](const DrawServer& s) {
+                 s.write("A1007056.CSV", BankFile(FetchableDraw(7056)) + std::string(300 * 1024, ' '));
+                 s.rules(R"({"/A1007056.CSV": {"chunked": 16384}})");
              },
              "大きすぎます"},
         Stop{"RedirectToAnotherHost",

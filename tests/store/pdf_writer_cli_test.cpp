@@ -71,6 +71,16 @@ TEST_F(PdfTarget, AFifoAndALinkToItAreWrittenIntoNeverReplaced) {
     }
 }
 
+TEST_F(PdfTarget, TheNullDeviceAndALinkToItTakeThePrintAndStayTheDevice) {
+    fs::create_symlink("/dev/null", dir.file("null-link"));
+    for (const std::string target : {std::string("/dev/null"), dir.file("null-link")}) {
+        const auto r = Print(target);
+        EXPECT_EQ(r.status, 0) << target << r.out;
+        EXPECT_TRUE(fs::is_character_file("/dev/null")) << target;
+    }
+    EXPECT_TRUE(fs::is_symlink(dir.file("null-link")));
+}
+
 TEST_F(PdfTarget, DashIsStandardOutput) {
     const auto r = Print("- > " + dir.file("piped"), "2>/dev/null");
     ASSERT_EQ(r.status, 0);

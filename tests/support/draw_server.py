@@ -4,7 +4,9 @@
 Serves the files of FOLDER. The file rules.json in FOLDER (read at every
 request, so a test may change it between runs) can give a path another
 answer:  {"/A1007056.CSV": {"status": 404} | {"delay": 3.0} |
-{"redirect": "http://…"}}. Every request is appended to FOLDER/requests.log
+{"redirect": "http://…"} | {"chunked": 8192}}; "chunked" sends the file in
+pieces of that many bytes without a Content-Length, as a server that
+compresses or streams does. Every request is appended to FOLDER/requests.log
 as "time path user-agent". Prints the port on the first line of stdout.
 """
 import http.server
@@ -51,10 +53,20 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 status = 404
         self.send_response(status)
         self.send_header("Content-Type", "text/csv" if status == 200 else "text/html")
-        self.send_header("Content-Length", str(len(body)))
+        piece = rule.get("chunked", 0)
+        if piece:
+            self.send_header("Transfer-Encoding", "chunked")
+        else:
+            self.send_header("Content-Length", str(len(body)))
         self.end_headers()
         try:
-            self.wfile.write(body)
+            if piece:
+                for start in range(0, len(body), piece):
+                    part = body[start:start + piece]
+                    self.wfile.write(b"%x\r\n%s\r\n" % (len(part), part))
+                self.wfile.write(b"0\r\n\r\n")
+            else:
+                self.wfile.write(body)
         except OSError:
             pass
 

@@ -8,8 +8,8 @@
 #include <map>
 #include <string>
 
-#include "../support/bank_files.h"
-#include "../support/draw_server.h"
+#include "bank_files.h"
+#include "draw_server.h"
 #include "platform/store/result_store.h"
 #include "temp_dir.h"
 
