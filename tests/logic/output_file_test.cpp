@@ -7,18 +7,16 @@
 #include <filesystem>
 #include <fstream>
 
+#include "file_bytes.h"
 #include "io/output_file.h"
 #include "temp_dir.h"
 
 namespace n3 {
 namespace {
 
-namespace fs = std::filesystem;
+using n3::testing::FileBytes;
 
-std::string Bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+namespace fs = std::filesystem;
 
 TEST(OutputFile, TheNullDeviceIsWrittenIntoAndStaysADevice) {
     EXPECT_EQ(WriteOutputFile("/dev/null", std::string(70'000, 'x')), "");
@@ -34,7 +32,7 @@ TEST(OutputFile, ARegularFileIsReplacedAndAFolderRefused) {
     testing::TempDir dir;
     const std::string file = dir.write("out.pdf", "old");
     EXPECT_EQ(WriteOutputFile(file, "new"), "");
-    EXPECT_EQ(Bytes(file), "new");
+    EXPECT_EQ(FileBytes(file), "new");
     fs::create_directories(dir.file("folder"));
     EXPECT_NE(WriteOutputFile(dir.file("folder"), "new"), "");
     EXPECT_TRUE(fs::is_directory(dir.file("folder")));

@@ -10,6 +10,11 @@
 #include "test_history.h"
 
 namespace n3 {
+
+// Rules and kinds by their words in test lists.
+static void PrintTo(StrategyRule r, std::ostream* out) { *out << kStrategyRuleWords[std::size_t(r)]; }
+static void PrintTo(StrategyKind k, std::ostream* out) { *out << kStrategyKindWords[std::size_t(k)]; }
+
 namespace {
 
 Strategy Make(StrategyRule rule, StrategyKind kind = StrategyKind::Straight, int n = 100, int k = 1) {

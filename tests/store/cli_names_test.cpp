@@ -2,6 +2,8 @@
 // on request, and options no command knows refused.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 #include "cli_run.h"
@@ -16,6 +18,9 @@ struct NameCase {
     const char* menuCaption;
     const char* className;
 };
+
+// The case by its name in test lists, never by its bytes.
+void PrintTo(const NameCase& c, std::ostream* out) { *out << c.className; }
 
 class WindowNameTest : public ::testing::TestWithParam<NameCase> {};
 

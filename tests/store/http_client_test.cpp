@@ -10,6 +10,8 @@
 
 #include "draw_server.h"
 #include "platform/net/http_client.h"
+#include "platform/store/busy_timeout.h"
+#include "scoped_environment.h"
 #include "temp_dir.h"
 
 namespace n3::testing {
@@ -68,6 +70,39 @@ INSTANTIATE_TEST_SUITE_P(Cases, HttpSizeLimit,
                                            SizeCase{"ChunkedFarOver", 5 * kLimit, 8192, false},
                                            SizeCase{"OneChunkOver", kLimit + 1, int(kLimit) + 1, false}),
                          [](const ::testing::TestParamInfo<SizeCase>& p) { return std::string(p.param.name); });
+
+struct Knob {
+    const char* name;
+    const char* value;  // nullptr: unset
+    int expected;
+};
+
+void PrintTo(const Knob& k, std::ostream* out) { *out << k.name; }
+
+class TestKnobs : public ::testing::TestWithParam<Knob> {};
+
+TEST_P(TestKnobs, RequestIntervalAndBusyTimeoutReadTheEnvironmentOrKeepTheirDefault) {
+    const Knob& k = GetParam();
+    ScopedEnvironment interval("N3_REQUEST_INTERVAL_MS", "x");
+    ScopedEnvironment busy("N3_BUSY_TIMEOUT_MS", "x");
+    if (k.value) {
+        ::setenv("N3_REQUEST_INTERVAL_MS", k.value, 1);
+        ::setenv("N3_BUSY_TIMEOUT_MS", k.value, 1);
+    } else {
+        ::unsetenv("N3_REQUEST_INTERVAL_MS");
+        ::unsetenv("N3_BUSY_TIMEOUT_MS");
+    }
+    EXPECT_EQ(DefaultRequestInterval().count(), k.expected < 0 ? 500 : k.expected);
+    EXPECT_EQ(HttpOptions{}.minInterval.count(), k.expected < 0 ? 500 : k.expected);
+    EXPECT_EQ(BusyTimeoutMs(), k.expected < 0 ? kDefaultBusyTimeoutMs : k.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TestKnobs,
+                         ::testing::Values(Knob{"Unset", nullptr, -1}, Knob{"Empty", "", -1}, Knob{"Zero", "0", 0},
+                                           Knob{"Some", "250", 250}, Knob{"Negative", "-1", -1},
+                                           Knob{"Words", "fast", -1}, Knob{"TrailingText", "20ms", -1},
+                                           Knob{"Huge", "99999999999", -1}),
+                         [](const ::testing::TestParamInfo<Knob>& p) { return std::string(p.param.name); });
 
 }  // namespace
 }  // namespace n3::testing

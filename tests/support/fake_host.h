@@ -11,6 +11,7 @@
 #include "core/startup_statistics.h"
 #include "platform/qt/frame/child_window.h"
 #include "platform/store/database.h"
+#include "temp_dir.h"
 
 namespace n3::testing {
 
@@ -58,6 +59,25 @@ private:
     std::shared_ptr<const HistorySnapshot> snapshot_ = std::make_shared<HistorySnapshot>();
     std::string path_ = "test.db";
     bool entryFree_ = true;
+};
+
+// A host over `history` whose database is created on first use in a
+// temporary folder of its own, and that records the tickets a window hands
+// to the book ("購入記録に追加").
+class NumberHost : public FakeHost {
+public:
+    explicit NumberHost(DrawHistory history) : FakeHost(std::move(history)) {}
+    ~NumberHost() override { database_.reset(); }  // closed before its folder goes
+    Database& database() override {
+        if (!database_) database_ = Database::Open(dir_.file("n3.db"));
+        return *database_;
+    }
+    void openTicketDraft(const Purchase& ticket) override { drafts.push_back(ticket); }
+
+    std::vector<Purchase> drafts;
+
+private:
+    TempDir dir_;
 };
 
 }  // namespace n3::testing
