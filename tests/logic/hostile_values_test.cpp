@@ -4,10 +4,9 @@
 // the sums of the book stay right at the bounds.
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <climits>
 #include <fstream>
+#include <ostream>
 
 #include "core/calendar.h"
 #include "io/history_csv.h"

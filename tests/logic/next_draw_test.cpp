@@ -3,9 +3,8 @@
 // results (draws 6673–6676), worked out by hand below.
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <cmath>
+#include <ostream>
 
 #include "lab/backtest_figures.h"
 #include "lab/next_draw.h"

@@ -2,10 +2,9 @@
 // new, every way a run stops, differing digits, unreachable hosts.
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <fstream>
 #include <functional>
+#include <ostream>
 #include <sstream>
 
 #include "cli_run.h"

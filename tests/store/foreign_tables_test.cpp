@@ -8,10 +8,9 @@
 #include <sqlite3.h>
 #include <sys/file.h>
 #include <unistd.h>
-#include <ostream>
-
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 
 #include "cli_run.h"
 #include "io/replace_target.h"
