@@ -105,7 +105,7 @@ TEST(NextDrawCard, NumberDateMethodsAndVerdicts) {
         const MethodTally& t = run.tallies[std::size_t(m)];
         std::string_view want = kVerdictChance;
         if (t.hitVariance() > 0) {
-            const double z = (t.hits - t.expectedHits()) / std::sqrt(t.hitVariance());
+            const double z = (t.hits - t.straightChanceHits()) / std::sqrt(t.hitVariance());
             if (std::min(1.0, 7 * std::erfc(std::fabs(z) / std::sqrt(2.0))) < 0.01)
                 want = z > 0 ? kVerdictMore : kVerdictFewer;
         }

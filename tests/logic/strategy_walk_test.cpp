@@ -51,7 +51,7 @@ TEST(StrategyWalk, StraightCountsOnlyCompleteDrawsAcrossHoles) {
     EXPECT_EQ(t.draws, 3);
     EXPECT_EQ(t.tickets, 3);
     EXPECT_EQ(t.hits, 2);
-    EXPECT_DOUBLE_EQ(t.expectedHits(), 0.003);
+    EXPECT_DOUBLE_EQ(t.kindChanceHits(), 0.003);
     EXPECT_DOUBLE_EQ(t.hitVariance, 3 * 0.001 * 0.999);
     EXPECT_EQ(run.trace.targets, (std::vector<int>{1, 2, 6}));
     EXPECT_EQ(run.trace.hits[0], (std::vector<int>{1, 1, 2}));
@@ -72,7 +72,7 @@ TEST(StrategyWalk, BoxChanceDependsOnDoublesAndTriplesNeverWin) {
     const StrategyTally& t = run.tallies[0];
     EXPECT_EQ(t.tickets, 6);
     EXPECT_EQ(t.hits, 2);  // 213 is 123; 101 is 011 (written 110 by the player)
-    EXPECT_DOUBLE_EQ(t.expectedHits(), 3 * (6 + 3) / 1000.0);
+    EXPECT_DOUBLE_EQ(t.kindChanceHits(), 3 * (6 + 3) / 1000.0);
     // The triple (draw 2) gives the random control nothing either: without
     // it the control holds the same hits, and over triples alone none.
     const StrategyRun withoutTriple =
@@ -272,7 +272,7 @@ TEST(StrategyChart, OneHitChartPerStrategyThenTheBalances) {
     for (std::size_t s = 0; s < 2; ++s) {
         ASSERT_EQ(charts[s].series.size(), 2u);
         EXPECT_EQ(charts[s].series[0].points.back().y, run.tallies[s].hits);
-        EXPECT_DOUBLE_EQ(charts[s].series[1].points.back().y, run.tallies[s].expectedHits());
+        EXPECT_DOUBLE_EQ(charts[s].series[1].points.back().y, run.tallies[s].kindChanceHits());
         EXPECT_LE(charts[s].series[0].points.size(), std::size_t(kStrategyChartPoints) + 1);
     }
     ASSERT_EQ(charts[2].series.size(), 2u);
