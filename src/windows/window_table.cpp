@@ -146,7 +146,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .rowsAreDraws = true},
         {.className = "低数字高数字の組合せパターン分析",
          .caption = "低数字・高数字の組合せパターン分析",
-         .menu = {.top = "mnuMain", .groupName = "mnuPattern", .groupCaption = "組合せパターン分析", .name = "mnuLowHightPattern", .caption = "低数字・高数字の組合せパターン分析"},
+         .menu = {.top = "mnuMain", .groupName = "mnuPattern", .groupCaption = "組合せパターン分析", .name = "mnuLowHighPattern", .caption = "低数字・高数字の組合せパターン分析"},
          .widthTwips = 13600,
          .heightTwips = 5900,
          .description = "過去の当選番号を低数字（０～４）と高数字（５～９）に分けて組合せパターンを分析します",
