@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Fails when a C++ file of the project does not match .clang-format; with
-# --fix, formats them in place instead.
+# Fails when a C++ file of the project does not match .clang-format or
+# includes with ".." (scripts/check-includes.sh); with --fix, formats them
+# in place instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 command -v clang-format >/dev/null || ./scripts/install-deps.sh
@@ -12,3 +13,4 @@ else
   clang-format --dry-run --Werror "${files[@]}"
   echo "format: ${#files[@]} files match .clang-format"
 fi
+./scripts/check-includes.sh

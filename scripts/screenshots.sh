@@ -12,9 +12,10 @@ bin="$build/bin"
 head -301 "$history" > "$work/h300.csv"
 "$bin/numbers3zubarin-cli" --db "$work/d300.db" import "$work/h300.csv" 2>/dev/null
 shot() { xvfb-run -a -s "-screen 0 1600x1000x24" "$bin/numbers3zubarin-screenshot" --settings "$work/s.ini" "$@" 2>/dev/null; }
-windows=(一発ズバリン 当選データ入力 出現頻度分析 回数別出現分析 出現回数分析 出現間隔分析 数字間隔分析 バラツキ分析 引っ張り分析
-         連番飛び石分析 数字合計分析 低数字高数字の組合せパターン分析 偶数奇数の組合せパターン分析 分割5傾向分析
-         分割3データ分析 分割5データ分析 分割10データ分析 下一桁出現傾向分析 下一桁連続出現回数分析 バージョン情報)
+# The analyses are the windows of the data-analysis menu, as the program lists them.
+mapfile -t analyses < <("$bin/numbers3zubarin-cli" windows データ分析)
+[ ${#analyses[@]} -gt 0 ] || { echo "screenshots: numbers3zubarin-cli windows listed nothing" >&2; exit 1; }
+windows=(一発ズバリン 当選データ入力 "${analyses[@]}" バージョン情報)
 for w in "${windows[@]}"; do
   rm -f "$work/s.ini"
   shot --db "$work/d300.db" --size 1000x800 --out "$work/full.png" "$w"

@@ -105,7 +105,7 @@ BacktestRun RunBacktest(const DrawHistory& history, const ResultHistory& results
                 MethodTally& t = run.tallies[std::size_t(m)];
                 Tally(t, bets[std::size_t(m)], n, m, winning, prize);
                 run.trace.hits[std::size_t(m)].push_back(t.hits);
-                run.trace.expected[std::size_t(m)].push_back(t.expectedHits());
+                run.trace.expected[std::size_t(m)].push_back(t.straightChanceHits());
             }
         }
         walk.Advance(draw);

@@ -34,8 +34,10 @@ struct MethodTally {
     long long moneyTickets = 0;
     long long wonYen = 0;
 
-    // Sum of size / 1000 over the bets: the hits chance gives.
-    double expectedHits() const { return tickets / 1000.0; }
+    // Sum of size / 1000 over the bets: the hits chance gives when every
+    // number bought wins with 1/1000, as a straight ticket does (the
+    // JSON's "expectedHits" of a method).
+    double straightChanceHits() const { return tickets / 1000.0; }
     // Sum of p (1 - p) over the bets, p = size / 1000.
     double hitVariance() const { return varianceParts / 1e6; }
     double digitExpected() const { return digitChanceTenths / 10.0; }

@@ -11,9 +11,9 @@ MethodFigures FiguresOf(std::string_view method, const MethodTally& t) {
     MethodFigures f;
     f.method = method;
     f.tally = t;
-    if (t.expectedHits() > 0) f.ratio = t.hits / t.expectedHits();
+    if (t.straightChanceHits() > 0) f.ratio = t.hits / t.straightChanceHits();
     if (t.hitVariance() > 0) {
-        f.z = (t.hits - t.expectedHits()) / std::sqrt(t.hitVariance());
+        f.z = (t.hits - t.straightChanceHits()) / std::sqrt(t.hitVariance());
         f.p = TwoSidedP(*f.z);
         f.pCorrected = std::min(1.0, kBacktestMethodCount * *f.p);
     }

@@ -72,7 +72,7 @@ void WriteMethodRow(GridModel& grid, int row, const MethodFigures& f, bool money
         std::to_string(t.bets),
         GroupedNumber(t.tickets),
         std::to_string(t.hits),
-        FormattedNumber("%.2f", t.expectedHits()),
+        FormattedNumber("%.2f", t.straightChanceHits()),
         FixedText(f.ratio, "%.2f"),
         FixedText(f.z, "%+.2f"),
         PValueText(f.p),

@@ -13,9 +13,9 @@ StrategyFigures FiguresOf(const Strategy& s, const StrategyTally& t, int tested)
     StrategyFigures f;
     f.strategy = s;
     f.tally = t;
-    if (t.expectedHits() > 0) f.ratio = t.hits / t.expectedHits();
+    if (t.kindChanceHits() > 0) f.ratio = t.hits / t.kindChanceHits();
     if (t.hitVariance > 0) {
-        f.z = (t.hits - t.expectedHits()) / std::sqrt(t.hitVariance);
+        f.z = (t.hits - t.kindChanceHits()) / std::sqrt(t.hitVariance);
         f.p = TwoSidedP(*f.z);
         f.pCorrected = std::min(1.0, tested * *f.p);
     }

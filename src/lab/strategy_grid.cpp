@@ -45,7 +45,7 @@ void WriteRow(GridModel& grid, int row, const StrategyFigures& f, bool moneyKnow
         std::to_string(t.draws),
         std::to_string(t.tickets),
         std::to_string(t.hits),
-        FormattedNumber("%.2f", t.expectedHits()),
+        FormattedNumber("%.2f", t.kindChanceHits()),
         FixedText(f.ratio, "%.2f"),
         FixedText(f.z, "%+.2f"),
         PValueText(f.p),

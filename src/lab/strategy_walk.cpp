@@ -112,7 +112,7 @@ StrategyRun RunStrategies(const DrawHistory& history, const ResultHistory& resul
                 StrategyTally& t = run.tallies[i];
                 Buy(t, strategies[i], pickers[i].Pick(cycleNumbers), n, winning, result);
                 run.trace.hits[i].push_back(t.hits);
-                run.trace.expected[i].push_back(t.expectedHits());
+                run.trace.expected[i].push_back(t.kindChanceHits());
                 run.trace.balance[i].push_back(t.wonYen - t.spentYen);
             }
         }

@@ -26,7 +26,9 @@ struct StrategyTally {
     long long spentYen = 0;
     long long wonYen = 0;
 
-    double expectedHits() const { return chanceThousandths / 1000.0; }
+    // The hits chance gives, each ticket at its own kind's chance (box 6 or
+    // 3 in 1000, mini 10): the JSON's "expectedHits" of a strategy.
+    double kindChanceHits() const { return chanceThousandths / 1000.0; }
 };
 
 // Cumulative figures after each target, for the chart.

@@ -117,7 +117,7 @@ const MenuItem* FindMenuItem(std::string_view name) { return FindIn(MenuTree(), 
 
 void MainFrm::OpenWindow(std::string_view windowClass) {
     ui_.BeginWait();
-    ui_.YieldOnce();
+    ui_.yieldOnce();
     ui_.ShowChild(windowClass);
     ui_.EndWait();
 }
@@ -126,7 +126,7 @@ void MainFrm::OpenWindow(std::string_view windowClass) {
 // beside them.
 void MainFrm::OpenMasterInput() {
     ui_.BeginWait();
-    ui_.YieldOnce();
+    ui_.yieldOnce();
     ui_.ShowChild(windows::kEntry);
     ui_.EndWait();
 }

@@ -14,7 +14,7 @@ public:
     virtual ~MainFrmUi() = default;
     virtual void BeginWait() = 0;  // hourglass pointer
     virtual void EndWait() = 0;    // normal pointer
-    virtual void YieldOnce() = 0;  // let pending window messages run once
+    virtual void yieldOnce() = 0;  // let pending window messages run once (as ChildHost::yieldOnce)
     // Shows the child window of that class, creating (loading) it when it
     // is not open, else bringing it forward.
     virtual void ShowChild(std::string_view windowClass) = 0;

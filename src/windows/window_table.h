@@ -51,7 +51,15 @@ struct AnalysisWindowInfo {
     bool numberBox = false;         // a box for a number (000..999) that the content reads
     bool ticketBox = false;         // a number, a ticket kind and "購入記録に追加"
     bool usesStrategies = false;    // the window tests the player's saved strategies
+    // The grid has one row a draw, oldest first: the window opens scrolled
+    // to the newest draws, where the player looks first.
+    bool rowsAreDraws = false;
+    // The section of the help document that F1 opens; empty: the class name.
+    std::string_view helpAnchor = {};
 };
+
+// The help section of the window: its helpAnchor, or its class name.
+std::string_view HelpAnchorOf(const AnalysisWindowInfo& window);
 
 const std::vector<AnalysisWindowInfo>& AnalysisWindowTable();
 const AnalysisWindowInfo* FindAnalysisWindow(std::string_view className);

@@ -10,7 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "../store/draw_update_fixture.h"
+#include "draw_update_fixture.h"
 #include "faulty_vfs.h"
 #include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/frame/dialogs.h"

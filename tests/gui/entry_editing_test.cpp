@@ -5,6 +5,7 @@
 #include <QMenu>
 
 #include "entry_test_support.h"
+#include "scoped_environment.h"
 
 using namespace n3;
 using namespace n3::testing::entry;
@@ -12,6 +13,8 @@ using namespace n3::testing::entry;
 namespace {
 
 struct EditingFixture : ::testing::Test {
+    // A held lock is refused after 100 ms, not the usual 2 s.
+    n3::testing::ShortBusyTimeout shortWait;
     void SetUp() override {
         path = dir.file("n3.db");
         StoreDraws(path, {MakeDraw(1, 1, 2, 3), MakeDraw(2, 4, 5, 6), MakeDraw(3, 7, 8, 9)});

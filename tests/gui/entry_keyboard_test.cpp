@@ -8,6 +8,7 @@
 
 #include "entry_test_support.h"
 #include "platform/qt/frame/beep.h"
+#include "scoped_environment.h"
 
 using namespace n3;
 using namespace n3::testing::entry;
@@ -15,6 +16,8 @@ using namespace n3::testing::entry;
 namespace {
 
 struct KeyboardFixture : ::testing::Test {
+    // A held lock is refused after 100 ms, not the usual 2 s.
+    n3::testing::ShortBusyTimeout shortWait;
     void SetUp() override {
         SetBeepHook([this] { ++beeps; });
         path = dir.file("n3.db");

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "fake_host.h"
+#include "make_draw.h"
 #include "platform/qt/entry/draw_entry_model.h"
 #include "platform/qt/entry/entry_grid_view.h"
 #include "platform/qt/entry/entry_window.h"
@@ -23,6 +24,8 @@
 #include "temp_dir.h"
 
 namespace n3::testing::entry {
+
+using n3::testing::MakeDraw;
 
 using n3::testing::TempDir;
 
@@ -49,13 +52,6 @@ public:
     std::vector<dialogs::MessageRequest> asked;
     std::deque<dialogs::Result> answers;
 };
-
-inline Draw MakeDraw(int no, std::optional<int> a, std::optional<int> b, std::optional<int> c) {
-    Draw d;
-    d.回数 = no;
-    d.digits = {a, b, c};
-    return d;
-}
 
 inline void StoreDraws(const std::string& path, const std::vector<Draw>& draws) { DrawStore::Open(path).Import(draws); }
 

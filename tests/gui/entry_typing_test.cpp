@@ -72,6 +72,9 @@ struct Habit {
     int currentRow;
 };
 
+// The case by its name in test lists, never by its bytes.
+void PrintTo(const Habit& c, std::ostream* out) { *out << c.name; }
+
 class TypingHabits : public TypingFixture, public ::testing::WithParamInterface<Habit> {};
 
 }  // namespace

@@ -76,7 +76,7 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption) {
         {"mnuHindo", "頻度分析"},
         {"mnuSyutugenKaisu", "回数別出現分析"},
         {"mnuRenbanTobiishi", "連番・飛び石分析"},
-        {"mnuLowHightPattern", "低数字・高数字の組合せパターン分析"},
+        {"mnuLowHighPattern", "低数字・高数字の組合せパターン分析"},
         {"mnu10BunkatsuData", "10分割データ分析"},
         {"mnuLastCharRenzoku", "下一桁連続出現回数分析"},
         {"mnuMasterInput", "当選データ入力(&I)"},
@@ -169,7 +169,7 @@ TEST_F(MainWindowTest, EntryWindowOpensBesideAnAnalysis) {
 TEST_F(MainWindowTest, ThreeWindowsLeaveTheEntryWindowFree) {
     showMainWindow();
     closePrediction();
-    for (const char* name : {"mnuLowHightPattern", "mnuKisuGusuPattern", "mnu5BunkatsuKeiko"}) {
+    for (const char* name : {"mnuLowHighPattern", "mnuKisuGusuPattern", "mnu5BunkatsuKeiko"}) {
         window->trigger(name);
         EXPECT_TRUE(window->entryFree()) << name;
     }

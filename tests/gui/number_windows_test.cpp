@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include "entry_test_support.h"
+#include "fake_host.h"
 #include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/analysis/number_boxes.h"
 #include "platform/qt/frame/dialogs.h"
@@ -32,31 +33,7 @@ using namespace n3;
 
 namespace {
 
-class NumberHost : public ChildHost {
-public:
-    explicit NumberHost(DrawHistory history) {
-        snapshot_.history = std::move(history);
-        snapshot_.stats = LoadStartupStatistics(snapshot_.history);
-    }
-    void setEntryFree(bool value) override { entryFree_ = value; }
-    bool entryFree() const override { return entryFree_; }
-    const HistorySnapshot& snapshot() const override { return snapshot_; }
-    Database& database() override {
-        if (!database_) database_ = Database::Open(dir_.file("n3.db"));
-        return *database_;
-    }
-    OptionFlags optionFlags() const override { return {}; }
-    void yieldOnce() override { QCoreApplication::processEvents(); }
-    void openTicketDraft(const Purchase& ticket) override { drafts.push_back(ticket); }
-
-    std::vector<Purchase> drafts;
-
-private:
-    bool entryFree_ = true;
-    n3::testing::TempDir dir_;
-    std::unique_ptr<Database> database_;
-    HistorySnapshot snapshot_;
-};
+using n3::testing::NumberHost;
 
 const AnalysisWindowInfo& Row(const char* name) { return *FindAnalysisWindow(name); }
 

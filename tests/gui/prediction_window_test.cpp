@@ -63,26 +63,26 @@ TEST(PredictionWindowGui, LoadShowsFlagsAndPredictionAndClicksRecompute) {
     window->show();
     EXPECT_FALSE(host.entryFree());
     EXPECT_EQ(host.yields, 1);
-    EXPECT_TRUE(window->optReflect(5)->isChecked());
-    EXPECT_TRUE(window->optIgnore(0)->isChecked());
-    EXPECT_FALSE(window->optReflect(0)->isChecked());
-    EXPECT_EQ(window->optReflect(8)->parentWidget()->property("title").toString(), QStringLiteral("■4分割傾向分析"));
+    EXPECT_TRUE(window->reflectButton(5)->isChecked());
+    EXPECT_TRUE(window->ignoreButton(0)->isChecked());
+    EXPECT_FALSE(window->reflectButton(0)->isChecked());
+    EXPECT_EQ(window->reflectButton(8)->parentWidget()->property("title").toString(), QStringLiteral("■4分割傾向分析"));
     for (int g = 0; g < kPredictionGridCount; ++g)
         EXPECT_EQ(Texts(window->grid(g)->gridModel()), Expected(host.snapshot().history, prediction.optionFlags(), g));
 
     const auto before = Texts(window->grid(kEliminationGrid)->gridModel());
-    QTest::mouseClick(window->optReflect(2), Qt::LeftButton);
+    QTest::mouseClick(window->reflectButton(2), Qt::LeftButton);
     EXPECT_TRUE(prediction.optionFlag(2));
-    EXPECT_TRUE(window->optReflect(2)->isChecked());
-    EXPECT_FALSE(window->optIgnore(2)->isChecked());
+    EXPECT_TRUE(window->reflectButton(2)->isChecked());
+    EXPECT_FALSE(window->ignoreButton(2)->isChecked());
     EXPECT_NE(Texts(window->grid(kEliminationGrid)->gridModel()), before);
     for (int g = 0; g < kPredictionGridCount; ++g)
         EXPECT_EQ(Texts(window->grid(g)->gridModel()), Expected(host.snapshot().history, prediction.optionFlags(), g));
 
     // The last-digit pairs have no flag.
     const OptionFlags flags = prediction.optionFlags();
-    QTest::mouseClick(window->optReflect(10), Qt::LeftButton);
-    EXPECT_TRUE(window->optReflect(10)->isChecked());
+    QTest::mouseClick(window->reflectButton(10), Qt::LeftButton);
+    EXPECT_TRUE(window->reflectButton(10)->isChecked());
     EXPECT_EQ(prediction.optionFlags(), flags);
 
     // 印刷 previews the option flags and the four grids the window shows.
@@ -115,15 +115,15 @@ TEST(PredictionWindowGui, ReopenedWindowShowsTheFlagsAsLastClicked) {
     {
         auto* first = new PredictionWindow(host, prediction);
         first->load();
-        QTest::mouseClick(first->optReflect(9), Qt::LeftButton);
+        QTest::mouseClick(first->reflectButton(9), Qt::LeftButton);
         first->close();
     }
     auto* second = CreatePredictionWindow(host, prediction);
     second->load();
-    EXPECT_TRUE(static_cast<PredictionWindow*>(second)->optReflect(9)->isChecked());
+    EXPECT_TRUE(static_cast<PredictionWindow*>(second)->reflectButton(9)->isChecked());
     EXPECT_EQ(prediction.engine().results().optionCount, 1);
     for (int i = 0; i < kOptionFlagCount; ++i)
-        EXPECT_TRUE(static_cast<PredictionWindow*>(second)->optReflect(i)->isEnabled());
+        EXPECT_TRUE(static_cast<PredictionWindow*>(second)->reflectButton(i)->isEnabled());
     second->close();
 }
 

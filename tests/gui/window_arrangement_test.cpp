@@ -21,6 +21,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "file_bytes.h"
 #include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/help_window.h"
@@ -74,12 +75,7 @@ protected:
         return window->mdiArea()->activeSubWindow();
     }
     QRect visibleArea() const { return window->mdiArea()->viewport()->rect(); }
-    std::string settingsText() const {
-        std::ifstream in(dir.file("settings.ini"), std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    std::string settingsText() const { return n3::testing::FileBytes(dir.file("settings.ini")); }
 
     TempDir dir;
     std::vector<dialogs::MessageRequest> messages;

@@ -40,7 +40,7 @@ TEST(BacktestByHand, SevenDrawCycleThatAlwaysHits) {
     EXPECT_EQ(seven.tally.bets, 50);
     EXPECT_EQ(seven.tally.tickets, 50);
     EXPECT_EQ(seven.tally.hits, 50);
-    EXPECT_DOUBLE_EQ(seven.tally.expectedHits(), 50 * 0.001);
+    EXPECT_DOUBLE_EQ(seven.tally.straightChanceHits(), 50 * 0.001);
     EXPECT_DOUBLE_EQ(*seven.ratio, 1000.0);
     const double z = (50 - 0.05) / std::sqrt(50 * 0.001 * 0.999);
     EXPECT_NEAR(*seven.z, z, 1e-9);
@@ -79,7 +79,7 @@ TEST(BacktestByHand, TargetZeroStillBetsOnTheEliminationOffsets) {
     EXPECT_EQ(e.hits, 0);  // 555 holds the one digit left out
     EXPECT_EQ(e.digitHits, 0);
     EXPECT_NEAR(e.digitExpected(), 2.7, 1e-12);
-    EXPECT_NEAR(e.expectedHits(), 0.729, 1e-12);
+    EXPECT_NEAR(e.straightChanceHits(), 0.729, 1e-12);
     for (int m : {0, 1, 2, 3, 5, 6}) EXPECT_EQ(run.tallies[std::size_t(m)].bets, 0) << m;
 }
 

@@ -2,6 +2,8 @@
 // or more methods named with their verdict, or no draw to check.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "lab/backtest_headline.h"
 #include "test_history.h"
 
@@ -16,6 +18,9 @@ struct HeadlineCase {
     DrawRange range;
     std::string expected;
 };
+
+// The case by its name in test lists, never by its bytes.
+void PrintTo(const HeadlineCase& c, std::ostream* out) { *out << c.name; }
 
 class BacktestHeadlineTest : public ::testing::TestWithParam<HeadlineCase> {};
 

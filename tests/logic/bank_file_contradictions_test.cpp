@@ -4,7 +4,7 @@
 // prize lines of one kind with other figures. A repeat that agrees is read.
 #include <gtest/gtest.h>
 
-#include "../support/bank_files.h"
+#include "bank_files.h"
 #include "io/fetched_draw_file.h"
 #include "io/history_csv.h"
 

@@ -2,6 +2,8 @@
 // from 31 December to 3 January; month, year and leap-day turns.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "core/draw_schedule.h"
 
 using namespace n3;
@@ -12,6 +14,9 @@ struct DateCase {
     const char* after;
     std::optional<std::string> next;
 };
+
+// The case by its name in test lists, never by its bytes.
+void PrintTo(const DateCase& c, std::ostream* out) { *out << c.after; }
 
 class ScheduledDrawDateRule : public ::testing::TestWithParam<DateCase> {};
 

@@ -2,7 +2,9 @@
 // check, the plan of draws to fetch, the check of a fetched file, the texts.
 #include <gtest/gtest.h>
 
-#include "../support/bank_files.h"
+#include <ostream>
+
+#include "bank_files.h"
 #include "io/draw_update_index.h"
 #include "io/draw_update_texts.h"
 #include "io/fetched_draw_file.h"
@@ -47,6 +49,9 @@ struct SourceCase {
     const char* source;
     bool usable;
 };
+
+// The case by its name in test lists, never by its bytes.
+void PrintTo(const SourceCase& c, std::ostream* out) { *out << c.source; }
 class UpdateSource : public ::testing::TestWithParam<SourceCase> {};
 TEST_P(UpdateSource, HttpsOrLoopbackHttpFolders) {
     EXPECT_EQ(!CheckUpdateSource(GetParam().source).has_value(), GetParam().usable) << GetParam().source;
@@ -86,6 +91,9 @@ struct BadFile {
     std::string bytes;
     const char* reason;
 };
+
+// The case by its name in test lists, never by its bytes.
+void PrintTo(const BadFile& c, std::ostream* out) { *out << c.name; }
 class FetchedDrawRefused : public ::testing::TestWithParam<BadFile> {};
 TEST_P(FetchedDrawRefused, NamesTheReason) {
     const FetchedDraw f = CheckFetchedDrawFile(GetParam().bytes, 7054);
@@ -104,6 +112,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "ナンバーズ4の行がありません"},
         BadFile{"CutBeforeMini", testing::ToCp932(kText.substr(0, kText.find("ミニ"))), "「ミニ」の行がありません"},
         BadFile{"OtherDraw", BankFile({7056, "902", 2026, 8, 25, false}), "第7056回のものです"},
+        BadFile{"EarlierDraw", BankFile({7053, "315", 2026, 8, 20, false}), "第7053回のものです"},
+        BadFile{"FirstDraw", BankFile({1, "191", 2026, 8, 3, false}), "第1回のものです"},
         BadFile{"TwoDraws", BankFile({7054, "048", 2026, 8, 21, false}) + BankFile({7055, "315", 2026, 8, 24, false}),
                 "2回分"},
         BadFile{"NotTheShape", "回号,抽せん日\r\n第7054回,2026/08/21\r\n", "形ではありません"}),

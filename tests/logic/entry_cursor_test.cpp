@@ -3,6 +3,7 @@
 // the last row opens the next draw when it is complete.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,9 @@ struct Typing {
     std::string keys;
     std::vector<std::string> after;
 };
+
+// The case by its name in test lists, never by its bytes.
+void PrintTo(const Typing& c, std::ostream* out) { *out << c.name; }
 
 class EntryCursorTyping : public ::testing::TestWithParam<Typing> {};
 

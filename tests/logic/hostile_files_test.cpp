@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "file_bytes.h"
 #include "io/bounded_read.h"
 #include "io/echo_text.h"
 #include "io/file_io.h"
@@ -23,10 +24,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using n3::testing::FileBytes;
 
 std::vector<std::string> Names(const TempDir& dir) {
     std::vector<std::string> names;
@@ -107,7 +105,7 @@ TEST(ReplaceFile, WriteProtectedFileIsRefusedAndKept) {
     ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
     const std::string reason = ReplaceFile(path, "new");
     EXPECT_NE(reason.find("読み取り専用"), std::string::npos) << reason;
-    EXPECT_EQ(Slurp(path), "old");
+    EXPECT_EQ(FileBytes(path), "old");
     struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0444u);
@@ -124,7 +122,7 @@ TEST(ReplaceFile, WritesThroughLinksIntoTheTargetsFolder) {
     ASSERT_EQ(ReplaceFile(dir.file("link2.csv"), "new"), "");
     EXPECT_TRUE(fs::is_symlink(dir.file("link.csv")));
     EXPECT_TRUE(fs::is_symlink(dir.file("link2.csv")));
-    EXPECT_EQ(Slurp(target), "new");
+    EXPECT_EQ(FileBytes(target), "new");
     EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     // The temporary was made beside the target, and is gone.
@@ -133,11 +131,11 @@ TEST(ReplaceFile, WritesThroughLinksIntoTheTargetsFolder) {
     // A link to a write-protected file protects it as well.
     ::chmod(target.c_str(), 0444);
     EXPECT_NE(ReplaceFile(dir.file("link.csv"), "newer"), "");
-    EXPECT_EQ(Slurp(target), "new");
+    EXPECT_EQ(FileBytes(target), "new");
     // A link that points nowhere yet creates its target.
     fs::create_symlink("real/new.ini", dir.file("new-link.ini"));
     ASSERT_EQ(ReplaceFile(dir.file("new-link.ini"), "made"), "");
-    EXPECT_EQ(Slurp(dir.file("real/new.ini")), "made");
+    EXPECT_EQ(FileBytes(dir.file("real/new.ini")), "made");
     EXPECT_TRUE(fs::is_symlink(dir.file("new-link.ini")));
 }
 
@@ -152,7 +150,7 @@ TEST(ReplaceFile, TemporariesOfAKilledWriteGoAtTheNextWrite) {
     dir.write("out.csv.202401", "mine");
     dir.write("other.csv" + stale.substr(path.size()), "another file's");
     ASSERT_EQ(ReplaceFile(path, "new"), "");
-    EXPECT_EQ(Slurp(path), "new");
+    EXPECT_EQ(FileBytes(path), "new");
     EXPECT_FALSE(fs::exists(stale));
     EXPECT_FALSE(fs::exists(stale + "-journal"));
     EXPECT_EQ(Names(dir).size(), 4u);
@@ -167,13 +165,13 @@ TEST(ReplaceFile, LongNamesDoNotFailBecauseOfTheTemporary) {
         const std::string path = dir.file(name);
         ASSERT_EQ(ReplaceFile(path, "1"), "") << length;
         ASSERT_EQ(ReplaceFile(path, "2"), "") << length;  // over an existing one
-        EXPECT_EQ(Slurp(path), "2");
+        EXPECT_EQ(FileBytes(path), "2");
         EXPECT_LE(fs::path(TemporaryPattern(path)).filename().string().size() + 8, 255u);
     }
     // Multi-byte names are cut between characters.
     std::string kana;
     for (int i = 0; i < 84; ++i) kana += "あ";  // 252 bytes
     ASSERT_EQ(ReplaceFile(dir.file(kana), "x"), "");
-    EXPECT_EQ(Slurp(dir.file(kana)), "x");
+    EXPECT_EQ(FileBytes(dir.file(kana)), "x");
     EXPECT_EQ(Names(dir).size(), 5u);
 }

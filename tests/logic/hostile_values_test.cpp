@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <fstream>
+#include <ostream>
 
 #include "core/calendar.h"
 #include "io/history_csv.h"
@@ -24,6 +25,9 @@ struct RefusedDate {
     const char* text;
     const char* why;  // a word the reason carries
 };
+
+// The case by its name in test lists, never by its bytes.
+void PrintTo(const RefusedDate& c, std::ostream* out) { *out << c.text; }
 
 class ResultDateRefused : public ::testing::TestWithParam<RefusedDate> {};
 

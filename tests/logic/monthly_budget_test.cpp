@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "file_bytes.h"
 #include "settings/settings_file.h"
 #include "temp_dir.h"
 
@@ -13,10 +14,7 @@ using n3::testing::TempDir;
 
 namespace {
 
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using n3::testing::FileBytes;
 
 }  // namespace
 
@@ -27,11 +25,11 @@ TEST(MonthlyBudget, WrittenReadAndKeptBesideTheFlags) {
     OptionFlags flags{};
     flags[2] = true;
     ASSERT_TRUE(WriteInitFile(path, flags).ok());
-    const std::string flagsOnly = Slurp(path);
+    const std::string flagsOnly = FileBytes(path);
     EXPECT_EQ(flagsOnly, SettingsFileText(flags));  // no budget: the file is as it always was
 
     ASSERT_TRUE(WriteMonthlyBudget(path, 10000).ok());
-    EXPECT_EQ(Slurp(path), flagsOnly + "月の予算=10000\r\n");
+    EXPECT_EQ(FileBytes(path), flagsOnly + "月の予算=10000\r\n");
     EXPECT_EQ(ReadMonthlyBudget(path).yen, 10000);
 
     // The flags read as before, and writing them keeps the budget.
@@ -40,7 +38,7 @@ TEST(MonthlyBudget, WrittenReadAndKeptBesideTheFlags) {
     EXPECT_EQ(read, flags);
     flags[2] = false;
     ASSERT_TRUE(WriteInitFile(path, flags).ok());
-    EXPECT_EQ(Slurp(path), SettingsFileText(flags) + "月の予算=10000\r\n");
+    EXPECT_EQ(FileBytes(path), SettingsFileText(flags) + "月の予算=10000\r\n");
 
     ASSERT_TRUE(WriteMonthlyBudget(path, std::nullopt).ok());
     EXPECT_FALSE(ReadMonthlyBudget(path).yen);

@@ -3,6 +3,9 @@
 // results (draws 6673–6676), worked out by hand below.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <ostream>
+
 #include "lab/backtest_figures.h"
 #include "lab/next_draw.h"
 #include "lab/next_draw_window.h"
@@ -42,6 +45,9 @@ struct KindExpectation {
     double averagePrize;
     int draws;
 };
+
+// The case by its name in test lists, never by its bytes.
+void PrintTo(const KindExpectation& c, std::ostream* out) { *out << c.kind; }
 
 class KindOddsOnSlice : public ::testing::TestWithParam<std::pair<int, KindExpectation>> {};
 
@@ -91,9 +97,19 @@ TEST(NextDrawCard, NumberDateMethodsAndVerdicts) {
     EXPECT_EQ(card.latestDate, "2025-03-06");
     EXPECT_EQ(card.date, "2025-03-07");
     EXPECT_EQ(card.backtestTargets, 6);
+    // Each verdict read from the backtest's counts by the rule written out
+    // here: two-sided normal p, Bonferroni over the seven methods, 1%.
+    const BacktestRun run = RunBacktest(kSliceHistory, kSliceResults, 0);
     for (int m = 0; m < kBacktestMethodCount; ++m) {
         EXPECT_EQ(card.methods[std::size_t(m)].method, kBacktestMethodNames[std::size_t(m)]);
-        EXPECT_FALSE(card.methods[std::size_t(m)].verdict.empty());
+        const MethodTally& t = run.tallies[std::size_t(m)];
+        std::string_view want = kVerdictChance;
+        if (t.hitVariance() > 0) {
+            const double z = (t.hits - t.straightChanceHits()) / std::sqrt(t.hitVariance());
+            if (std::min(1.0, 7 * std::erfc(std::fabs(z) / std::sqrt(2.0))) < 0.01)
+                want = z > 0 ? kVerdictMore : kVerdictFewer;
+        }
+        EXPECT_EQ(card.methods[std::size_t(m)].verdict, want) << m;
     }
     const StartupStatistics stats{};
     const WindowContent content = 次回の抽せん::Content(WindowInput{kSliceHistory, stats, kSliceResults, {}, {}, {}});

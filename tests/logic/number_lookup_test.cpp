@@ -2,6 +2,8 @@
 // number came, on small histories built here; and the number box's reading.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "analysis/all_numbers_table.h"
 #include "analysis/number_lookup.h"
 #include "analysis/number_lookup_window.h"
@@ -138,6 +140,9 @@ struct TypedNumber {
     const char* text;
     std::optional<int> number;
 };
+
+// The case by its name in test lists, never by its bytes.
+void PrintTo(const TypedNumber& c, std::ostream* out) { *out << c.text; }
 
 class NumberBoxText : public ::testing::TestWithParam<TypedNumber> {};
 

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "file_bytes.h"
 #include "settings/settings_file.h"
 #include "temp_dir.h"
 
@@ -16,10 +17,7 @@ using n3::testing::TempDir;
 
 namespace {
 
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using n3::testing::FileBytes;
 
 OptionFlags OnlyOn(std::initializer_list<int> indexes) {
     OptionFlags flags{};
@@ -179,7 +177,7 @@ TEST(SettingsFile, WritesTenLinesInKeyOrderWhateverWasRead) {
     ASSERT_TRUE(ReadInitFile(path, flags).ok());
     flags[3] = true;
     ASSERT_TRUE(WriteInitFile(path, flags).ok());
-    EXPECT_EQ(Slurp(path),
+    EXPECT_EQ(FileBytes(path),
               "頻度分析Opt=True\r\n間隔分析Opt=False\r\n出現回数分析Opt=False\r\nバラツキ分析Opt=True\r\n"
               "引っ張り分析Opt=False\r\n連番飛び石分析Opt=False\r\n数字合計分析Opt=False\r\n"
               "組合せパターン分析Opt=False\r\n5分割傾向分析Opt=False\r\n分割データ分析Opt=True\r\n");
@@ -215,6 +213,6 @@ TEST(SettingsFile, FailedWriteKeepsTheOldFileAndNamesIt) {
     ::chmod(dir.file("").c_str(), 0700);
     if (::geteuid() != 0) {  // root writes anyway
         EXPECT_FALSE(locked.ok());
-        EXPECT_EQ(Slurp(path), "頻度分析Opt=True\r\n");
+        EXPECT_EQ(FileBytes(path), "頻度分析Opt=True\r\n");
     }
 }

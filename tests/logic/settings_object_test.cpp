@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "file_bytes.h"
 #include "temp_dir.h"
 
 using namespace n3;
@@ -13,12 +14,7 @@ using n3::testing::TempDir;
 
 namespace {
 
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using n3::testing::FileBytes;
 
 TEST(SettingsObject, EachChangeReachesTheFileAndAnUnchangedValueWritesNothing) {
     TempDir dir;
@@ -30,15 +26,15 @@ TEST(SettingsObject, EachChangeReachesTheFileAndAnUnchangedValueWritesNothing) {
     EXPECT_EQ(settings.monthlyBudget().yen, 3000);
 
     ASSERT_TRUE(settings.setOptionFlag(4, true).ok());
-    EXPECT_NE(Slurp(path).find("引っ張り分析Opt=True"), std::string::npos);
+    EXPECT_NE(FileBytes(path).find("引っ張り分析Opt=True"), std::string::npos);
     ASSERT_TRUE(settings.setMonthlyBudget(5000).ok());
-    EXPECT_NE(Slurp(path).find("月の予算=5000"), std::string::npos);
+    EXPECT_NE(FileBytes(path).find("月の予算=5000"), std::string::npos);
 
     // A value set to what it already is leaves the file alone.
     std::ofstream(path, std::ios::binary) << "untouched";
     ASSERT_TRUE(settings.setOptionFlag(4, true).ok());
     ASSERT_TRUE(settings.setValue(settings_keys::kMonthlyBudget, "5000").ok());
-    EXPECT_EQ(Slurp(path), "untouched");
+    EXPECT_EQ(FileBytes(path), "untouched");
 
     Settings again(path);
     again.Read();

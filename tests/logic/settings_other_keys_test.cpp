@@ -1,4 +1,5 @@
 #include "settings/settings_other_keys.h"
+#include "file_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -19,12 +20,7 @@ struct TempFile {
     }
     ~TempFile() { std::filesystem::remove(path); }
     void write(const std::string& bytes) const { std::ofstream(path, std::ios::binary) << bytes; }
-    std::string read() const {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    std::string read() const { return n3::testing::FileBytes(path); }
     std::string path;
 };
 

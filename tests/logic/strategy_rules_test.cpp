@@ -2,6 +2,7 @@
 // incremental picks against a recount before every draw.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <tuple>
 
 #include "lab/strategy_picker.h"
@@ -9,6 +10,11 @@
 #include "test_history.h"
 
 namespace n3 {
+
+// Rules and kinds by their words in test lists.
+static void PrintTo(StrategyRule r, std::ostream* out) { *out << kStrategyRuleWords[std::size_t(r)]; }
+static void PrintTo(StrategyKind k, std::ostream* out) { *out << kStrategyKindWords[std::size_t(k)]; }
+
 namespace {
 
 Strategy Make(StrategyRule rule, StrategyKind kind = StrategyKind::Straight, int n = 100, int k = 1) {
@@ -97,8 +103,16 @@ TEST(StrategyRules, SumTakesEveryCandidateInTheRange) {
     EXPECT_EQ(PicksOver(s, {}).back(), (Picks{0, 1, 10}));
 }
 
-// Strategies the rules refuse, each with a reason.
-class RefusedStrategy : public ::testing::TestWithParam<Strategy> {};
+// Strategies the rules refuse, each with its own reason.
+struct Refusal {
+    const char* name;
+    Strategy strategy;
+    const char* reason;  // a part of the message that names what is wrong
+};
+
+void PrintTo(const Refusal& r, std::ostream* out) { *out << r.name; }
+
+class RefusedStrategy : public ::testing::TestWithParam<Refusal> {};
 
 Strategy With(StrategyRule rule, StrategyKind kind, std::vector<int> numbers, int low, int high, int k, int units) {
     Strategy s = Make(rule, kind, 100, k);
@@ -109,20 +123,26 @@ Strategy With(StrategyRule rule, StrategyKind kind, std::vector<int> numbers, in
     return s;
 }
 
-TEST_P(RefusedStrategy, HasAReason) { EXPECT_FALSE(StrategyError(GetParam()).empty()); }
+TEST_P(RefusedStrategy, HasItsReason) {
+    const std::string why = StrategyError(GetParam().strategy);
+    EXPECT_NE(why.find(GetParam().reason), std::string::npos) << why;
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RefusedStrategy,
-    ::testing::Values(With(StrategyRule::Sum, StrategyKind::Straight, {}, 13, 14, 1, 1),  // 150 numbers
-                      With(StrategyRule::Sum, StrategyKind::Straight, {}, 5, 3, 1, 1),    // a > b
-                      With(StrategyRule::Sum, StrategyKind::Mini, {}, 0, 19, 1, 1),       // beyond 18
-                      With(StrategyRule::Fixed, StrategyKind::Straight, {}, 0, 0, 1, 1),  // nothing to buy
-                      With(StrategyRule::Fixed, StrategyKind::Box, {777}, 0, 0, 1, 1),    // triple
-                      With(StrategyRule::Fixed, StrategyKind::Mini, {123}, 0, 0, 1, 1),   // not 00-99
-                      With(StrategyRule::Fixed, StrategyKind::Straight, {1000}, 0, 0, 1, 1),
-                      With(StrategyRule::Hot, StrategyKind::Straight, {}, 0, 0, 101, 1),  // k beyond 100
-                      With(StrategyRule::Overdue, StrategyKind::Straight, {}, 0, 0, 0, 1),
-                      With(StrategyRule::Last, StrategyKind::Straight, {}, 0, 0, 1, 100)));  // units
+    ::testing::Values(
+        Refusal{"SumOf150Numbers", With(StrategyRule::Sum, StrategyKind::Straight, {}, 13, 14, 1, 1),
+                "合計13～14の数字は150個あり"},
+        Refusal{"SumLowAboveHigh", With(StrategyRule::Sum, StrategyKind::Straight, {}, 5, 3, 1, 1), "0～27で、a≦b"},
+        Refusal{"MiniSumBeyond18", With(StrategyRule::Sum, StrategyKind::Mini, {}, 0, 19, 1, 1), "0～18で、a≦b"},
+        Refusal{"NothingToBuy", With(StrategyRule::Fixed, StrategyKind::Straight, {}, 0, 0, 1, 1), "1つ以上"},
+        Refusal{"BoxTriple", With(StrategyRule::Fixed, StrategyKind::Box, {777}, 0, 0, 1, 1), "（777）は買えません"},
+        Refusal{"MiniOf3Digits", With(StrategyRule::Fixed, StrategyKind::Mini, {123}, 0, 0, 1, 1), "00～99"},
+        Refusal{"Beyond999", With(StrategyRule::Fixed, StrategyKind::Straight, {1000}, 0, 0, 1, 1), "000～999"},
+        Refusal{"KBeyond100", With(StrategyRule::Hot, StrategyKind::Straight, {}, 0, 0, 101, 1), "個数kは1～100"},
+        Refusal{"KZero", With(StrategyRule::Overdue, StrategyKind::Straight, {}, 0, 0, 0, 1), "個数kは1～100"},
+        Refusal{"Units100", With(StrategyRule::Last, StrategyKind::Straight, {}, 0, 0, 1, 100), "口数は1～99"}),
+    [](const ::testing::TestParamInfo<Refusal>& p) { return std::string(p.param.name); });
 
 TEST(StrategyRules, AcceptedStrategiesHaveNoReason) {
     EXPECT_EQ(StrategyError(With(StrategyRule::Sum, StrategyKind::Straight, {}, 0, 5, 1, 1)), "");

@@ -3,6 +3,7 @@
 // draws, ranges, the random control, the correction and the JSON.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 
 #include "app/cli/strategy_json.h"
@@ -50,7 +51,7 @@ TEST(StrategyWalk, StraightCountsOnlyCompleteDrawsAcrossHoles) {
     EXPECT_EQ(t.draws, 3);
     EXPECT_EQ(t.tickets, 3);
     EXPECT_EQ(t.hits, 2);
-    EXPECT_DOUBLE_EQ(t.expectedHits(), 0.003);
+    EXPECT_DOUBLE_EQ(t.kindChanceHits(), 0.003);
     EXPECT_DOUBLE_EQ(t.hitVariance, 3 * 0.001 * 0.999);
     EXPECT_EQ(run.trace.targets, (std::vector<int>{1, 2, 6}));
     EXPECT_EQ(run.trace.hits[0], (std::vector<int>{1, 1, 2}));
@@ -71,8 +72,28 @@ TEST(StrategyWalk, BoxChanceDependsOnDoublesAndTriplesNeverWin) {
     const StrategyTally& t = run.tallies[0];
     EXPECT_EQ(t.tickets, 6);
     EXPECT_EQ(t.hits, 2);  // 213 is 123; 101 is 011 (written 110 by the player)
-    EXPECT_DOUBLE_EQ(t.expectedHits(), 3 * (6 + 3) / 1000.0);
-    EXPECT_EQ(t.controlHits <= 2, true);
+    EXPECT_DOUBLE_EQ(t.kindChanceHits(), 3 * (6 + 3) / 1000.0);
+    // The triple (draw 2) gives the random control nothing either: without
+    // it the control holds the same hits, and over triples alone none.
+    const StrategyRun withoutTriple =
+        RunStrategies(history({{1, 2, 1, 3}, {3, 1, 0, 1}}), {}, {Fixed({321, 110}, StrategyKind::Box)});
+    EXPECT_EQ(t.controlHits, withoutTriple.tallies[0].controlHits);
+    std::vector<int> hundred(CandidatesOf(StrategyKind::Box).begin(), CandidatesOf(StrategyKind::Box).begin() + 100);
+    DrawHistory triples;
+    for (int n = 1; n <= 40; ++n) triples.push_back(history({{n, n % 10, n % 10, n % 10}}).front());
+    const StrategyRun onTriples = RunStrategies(triples, {}, {Fixed(hundred, StrategyKind::Box)});
+    EXPECT_EQ(onTriples.tallies[0].draws, 40);
+    EXPECT_EQ(onTriples.tallies[0].hits, 0);
+    EXPECT_EQ(onTriples.tallies[0].controlHits, 0);
+}
+
+TEST(StrategyWalk, AControlHoldingEveryCandidateHitsEveryDraw) {
+    std::vector<int> everyMini(100);
+    for (int x = 0; x < 100; ++x) everyMini[std::size_t(x)] = x;
+    const StrategyRun run = RunStrategies(testing::generatedHistory(60, 4), {}, {Fixed(everyMini, StrategyKind::Mini)});
+    EXPECT_EQ(run.tallies[0].draws, 60);
+    EXPECT_EQ(run.tallies[0].hits, 60);
+    EXPECT_EQ(run.tallies[0].controlHits, 60);
 }
 
 TEST(StrategyWalk, MoneyUsesEachKindsPrizeAndUnits) {
@@ -164,6 +185,56 @@ TEST(StrategyFigures, BonferroniOverTheStrategiesTestedTogether) {
     EXPECT_DOUBLE_EQ(*one.strategies[0].wilsonHigh, high);
 }
 
+// 100 draws ending 000 except `hits` of them ending 123: a ミニ ticket on 23
+// hits `hits` times where chance gives 1.
+DrawHistory MiniHits(int hits) {
+    DrawHistory h;
+    for (int n = 1; n <= 100; ++n) {
+        const bool hit = n % 20 == 0 && n / 20 <= hits;
+        h.push_back(history({{n, hit ? 1 : 0, hit ? 2 : 0, hit ? 3 : 0}}).front());
+    }
+    return h;
+}
+
+// The two-sided p-value of the normal distribution, written out here.
+double NormalTwoSided(double z) { return std::erfc(std::fabs(z) / std::sqrt(2.0)); }
+
+TEST(StrategyFigures, BonferroniMultipliesByTheNumberOfStrategiesWhenPIsModerate) {
+    // Three hits where one is expected: z = 2 / sqrt(0.99), p about 0.044.
+    const DrawHistory h = MiniHits(3);
+    const Strategy mini = Fixed({23}, StrategyKind::Mini);
+    const double z = (3 - 1.0) / std::sqrt(100 * 0.01 * 0.99);
+    const double p = NormalTwoSided(z);
+    ASSERT_GT(p, 0.03);
+    ASSERT_LT(p, 0.06);
+    const auto alone = FiguresOf(RunStrategies(h, {}, {mini}));
+    ASSERT_TRUE(alone.strategies[0].p && alone.strategies[0].pCorrected);
+    EXPECT_NEAR(*alone.strategies[0].z, z, 1e-9);
+    EXPECT_NEAR(*alone.strategies[0].p, p, 1e-9);
+    EXPECT_NEAR(*alone.strategies[0].pCorrected, p, 1e-9);
+    for (const int tested : {2, 3, 7, 30}) {
+        std::vector<Strategy> together = {mini};
+        for (int i = 1; i < tested; ++i) together.push_back(Fixed({500 + i}, StrategyKind::Straight));
+        const auto figures = FiguresOf(RunStrategies(h, {}, together));
+        ASSERT_TRUE(figures.strategies[0].pCorrected);
+        EXPECT_NEAR(*figures.strategies[0].pCorrected, std::min(1.0, tested * p), 1e-9) << tested;
+    }
+}
+
+TEST(StrategyFigures, TheVerdictReadsTheCorrectedP) {
+    // Four hits where one is expected: p about 0.0026, below 1% alone, above
+    // it once seven strategies share the test.
+    const DrawHistory h = MiniHits(4);
+    const Strategy mini = Fixed({23}, StrategyKind::Mini);
+    const double p = NormalTwoSided((4 - 1.0) / std::sqrt(0.99));
+    ASSERT_LT(p, kVerdictLevel);
+    ASSERT_GT(7 * p, kVerdictLevel);
+    EXPECT_EQ(FiguresOf(RunStrategies(h, {}, {mini})).strategies[0].verdict, kVerdictMore);
+    std::vector<Strategy> seven = {mini};
+    for (int i = 1; i < 7; ++i) seven.push_back(Fixed({600 + i}, StrategyKind::Straight));
+    EXPECT_EQ(FiguresOf(RunStrategies(h, {}, seven)).strategies[0].verdict, kVerdictChance);
+}
+
 TEST(StrategyJson, TheStrategyMemberHasEveryFigureAndNullWhereUndefined) {
     Strategy last;
     last.rule = StrategyRule::Last;
@@ -201,7 +272,7 @@ TEST(StrategyChart, OneHitChartPerStrategyThenTheBalances) {
     for (std::size_t s = 0; s < 2; ++s) {
         ASSERT_EQ(charts[s].series.size(), 2u);
         EXPECT_EQ(charts[s].series[0].points.back().y, run.tallies[s].hits);
-        EXPECT_DOUBLE_EQ(charts[s].series[1].points.back().y, run.tallies[s].expectedHits());
+        EXPECT_DOUBLE_EQ(charts[s].series[1].points.back().y, run.tallies[s].kindChanceHits());
         EXPECT_LE(charts[s].series[0].points.size(), std::size_t(kStrategyChartPoints) + 1);
     }
     ASSERT_EQ(charts[2].series.size(), 2u);

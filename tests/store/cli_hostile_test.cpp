@@ -11,6 +11,7 @@
 #include <iterator>
 
 #include "cli_run.h"
+#include "file_bytes.h"
 #include "platform/store/draw_store.h"
 #include "temp_dir.h"
 
@@ -19,15 +20,12 @@ using n3::testing::TempDir;
 
 namespace {
 
+using n3::testing::FileBytes;
+
 // `redirect` goes after the arguments: standard error is then sent where
 // standard output goes.
 CliRun Cli(const std::string& args, const std::string& redirect = "") {
     return n3::testing::Cli(args, redirect + " 2>&1");
-}
-
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 }  // namespace
@@ -44,14 +42,14 @@ TEST(CliHostile, ADatabaseWithADrawOutOfRangeIsRefusedByEveryCommand) {
                            nullptr, nullptr, nullptr),
               SQLITE_OK);
     sqlite3_close(h);
-    const std::string before = Slurp(db);
+    const std::string before = FileBytes(db);
     for (const char* command : {"stats", "export", "show 下一桁連続出現回数分析", "show 出現頻度分析"}) {
         const CliRun r = Cli("--db " + db + " " + command);
         EXPECT_EQ(r.status, 1) << command << r.out;
         EXPECT_NE(r.out.find(db), std::string::npos) << r.out;
         EXPECT_NE(r.out.find("回数 2147483647 の行"), std::string::npos) << r.out;
     }
-    EXPECT_EQ(Slurp(db), before);
+    EXPECT_EQ(FileBytes(db), before);
 }
 
 TEST(CliHostile, DevicesAreRefusedNotReadForEver) {

@@ -2,10 +2,15 @@
 // on request, and options no command knows refused.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <ostream>
 #include <string>
+#include <vector>
 
 #include "cli_run.h"
 #include "temp_dir.h"
+#include "windows/main_frm.h"
+#include "windows/window_table.h"
 
 using n3::testing::Cli;
 using n3::testing::TempDir;
@@ -16,6 +21,9 @@ struct NameCase {
     const char* menuCaption;
     const char* className;
 };
+
+// The case by its name in test lists, never by its bytes.
+void PrintTo(const NameCase& c, std::ostream* out) { *out << c.className; }
 
 class WindowNameTest : public ::testing::TestWithParam<NameCase> {};
 
@@ -82,3 +90,44 @@ TEST(CliImport, NumbersWithoutLeadingZerosArePaddedAndTheSummarySaysHowMany) {
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(text.substr(start, end - start));
+    return lines;
+}
+
+}  // namespace
+
+// Scripts ask the program for the windows instead of keeping a list.
+TEST(WindowsCommand, ListsTheWindowsOfAMenuInMenuOrder) {
+    TempDir dir;
+    const auto db = " --db " + dir.file("d.db");
+    std::vector<std::string> analyses;
+    for (const auto* row : n3::WindowsInMenu(n3::kAnalysisMenu)) analyses.emplace_back(row->className);
+    ASSERT_GE(analyses.size(), 17u);  // the seventeen analyses and more
+    for (const std::string menu : {"データ分析", "mnuMain"}) {
+        const auto run = Cli(db + " windows " + menu, "2>&1");
+        EXPECT_EQ(run.status, 0) << run.out;
+        EXPECT_EQ(Lines(run.out), analyses) << menu;
+    }
+    const auto all = Cli(db + " windows", "2>&1");
+    ASSERT_EQ(all.status, 0) << all.out;
+    const std::vector<std::string> every = Lines(all.out);
+    for (const char* name :
+         {"一発ズバリン", "当選データ入力", "購入記録", "バージョン情報", "当選結果一覧", "予想の検証"})
+        EXPECT_EQ(std::count(every.begin(), every.end(), name), 1) << name;
+    EXPECT_EQ(every.size(), n3::AnalysisWindowTable().size() + 4);
+}
+
+TEST(WindowsCommand, AMenuItDoesNotKnowIsAUsageError) {
+    TempDir dir;
+    const auto run = Cli(" --db " + dir.file("d.db") + " windows 無いメニュー", "2>&1");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.out.find("メニュー「無いメニュー」はありません"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("「データ分析」"), std::string::npos) << run.out;
+}

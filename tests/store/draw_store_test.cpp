@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "io/history_csv.h"
+#include "make_draw.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/startup_load.h"
 #include "raw_sqlite.h"
@@ -15,12 +16,7 @@ using n3::testing::TempDir;
 
 namespace {
 
-Draw MakeDraw(int no, std::optional<int> a, std::optional<int> b, std::optional<int> c) {
-    Draw d;
-    d.回数 = no;
-    d.digits = {a, b, c};
-    return d;
-}
+using n3::testing::MakeDraw;
 
 }  // namespace
 

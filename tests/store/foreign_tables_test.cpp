@@ -4,12 +4,13 @@
 // once, a file kept at version 1 by a wrong digit, and the real reasons.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+
 #include <sqlite3.h>
 #include <sys/file.h>
 #include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 
 #include "cli_run.h"
 #include "io/replace_target.h"
@@ -47,6 +48,9 @@ struct ForeignTable {
     const char* name;
     const char* sql;
 };
+
+// The case by its name in test lists, never by its bytes.
+void PrintTo(const ForeignTable& c, std::ostream* out) { *out << c.name; }
 
 class AForeignTable : public ::testing::TestWithParam<ForeignTable> {};
 

@@ -12,9 +12,11 @@
 #include <fstream>
 #include <iterator>
 
+#include "file_bytes.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/startup_load.h"
 #include "raw_sqlite.h"
+#include "scoped_environment.h"
 #include "temp_dir.h"
 
 using namespace n3;
@@ -24,10 +26,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using n3::testing::FileBytes;
 
 // A database as another tool might make it: the table and the view, but
 // no checks on the values.
@@ -89,12 +88,12 @@ TEST(ForeignDatabase, RowsOutsideTheDataModelAreRefusedNamingFileDrawAndReason) 
     };
     for (const auto& c : cases) {
         const std::string path = ForeignDatabase(dir, c.rows);
-        const std::string before = Slurp(path);
+        const std::string before = FileBytes(path);
         const std::string message = RefusalOf(path);
         EXPECT_NE(message.find("データベースファイル「" + path + "」"), std::string::npos) << c.rows << message;
         EXPECT_NE(message.find(c.says), std::string::npos) << c.rows << " → " << message;
         EXPECT_LT(message.size(), 600u) << c.rows;
-        EXPECT_EQ(Slurp(path), before) << c.rows;  // never modified
+        EXPECT_EQ(FileBytes(path), before) << c.rows;  // never modified
         EXPECT_THROW(DrawStore::Open(path, false).ReadHistory(), StoreError) << c.rows;
     }
     // The same tool's rows inside the data model read.
@@ -117,7 +116,7 @@ TEST(FirstStart, AnEmptyFileIsNoDatabaseYet) {
     // A file of one byte is not empty: it is refused and kept.
     const std::string one = dir.write("one.db", "x");
     EXPECT_THROW(DrawStore::Open(one), StoreError);
-    EXPECT_EQ(Slurp(one), "x");
+    EXPECT_EQ(FileBytes(one), "x");
 }
 
 TEST(FirstStart, AFailureOnTheWayLeavesNoFileAndTheNextStartWorks) {
@@ -169,6 +168,7 @@ TEST(FirstStart, ExportWithoutADatabaseCreatesNone) {
 }
 
 TEST(LockedDatabase, TheMessageNamesTheFile) {
+    const n3::testing::ShortBusyTimeout shortWait;
     TempDir dir;
     const std::string path = dir.file("locked.db");
     DrawStore::Open(path);

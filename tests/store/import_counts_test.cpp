@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "platform/store/draw_store.h"
+#include "scoped_environment.h"
 #include "temp_dir.h"
 
 using namespace n3;
@@ -37,6 +38,7 @@ TEST(ImportCounts, UnchangedRowsAreCountedApartAndLeftAlone) {
 }
 
 TEST(DeleteDraws, AllGoOrNoneOnALockedDatabase) {
+    const n3::testing::ShortBusyTimeout shortWait;
     TempDir dir;
     const std::string path = dir.file("x.db");
     auto store = DrawStore::Open(path);

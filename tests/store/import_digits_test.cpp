@@ -3,7 +3,10 @@
 // were published for the old ones.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "cli_run.h"
+#include "make_draw.h"
 #include "platform/store/result_store.h"
 #include "temp_dir.h"
 
@@ -17,6 +20,9 @@ struct FileShape {
     const char* name;
     const char* body;  // draw 2 as 999
 };
+
+// The case by its name in test lists, never by its bytes.
+void PrintTo(const FileShape& c, std::ostream* out) { *out << c.name; }
 
 class DifferingDigits : public ::testing::TestWithParam<FileShape> {};
 
@@ -46,12 +52,7 @@ INSTANTIATE_TEST_SUITE_P(EveryShape, DifferingDigits,
                                            FileShape{"Results", "回号,抽せん日,当せん番号\n第2回,2026-01-06,999\n"}),
                          [](const auto& p) { return std::string(p.param.name); });
 
-Draw MakeDraw(int no, int a, int b, int c) {
-    Draw d;
-    d.回数 = no;
-    d.digits = {a, b, c};
-    return d;
-}
+using n3::testing::MakeDraw;
 
 DrawResult Paid(int no, std::int64_t boxYen) {
     DrawResult r;

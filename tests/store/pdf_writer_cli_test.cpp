@@ -13,6 +13,7 @@
 #include <fstream>
 
 #include "cli_run.h"
+#include "file_bytes.h"
 #include "temp_dir.h"
 
 using n3::testing::Cli;
@@ -22,12 +23,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool PrintProgramBuilt() { return fs::exists(fs::path(N3_CLI_PATH).parent_path() / "numbers3zubarin-print"); }
+using n3::testing::FileBytes;
 
-std::string Bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+bool PrintProgramBuilt() { return fs::exists(fs::path(N3_CLI_PATH).parent_path() / "numbers3zubarin-print"); }
 
 class PdfTarget : public ::testing::Test {
 protected:
@@ -52,7 +50,7 @@ TEST_F(PdfTarget, ALinkIsWrittenThroughAndStaysALink) {
     const auto r = Print(dir.file("link.pdf"));
     ASSERT_EQ(r.status, 0) << r.out;
     EXPECT_TRUE(fs::is_symlink(dir.file("link.pdf")));
-    EXPECT_EQ(Bytes(real).substr(0, 5), "%PDF-");
+    EXPECT_EQ(FileBytes(real).substr(0, 5), "%PDF-");
 }
 
 TEST_F(PdfTarget, AFifoAndALinkToItAreWrittenIntoNeverReplaced) {
@@ -67,14 +65,24 @@ TEST_F(PdfTarget, AFifoAndALinkToItAreWrittenIntoNeverReplaced) {
                                 " print 出現頻度分析 --pdf " + dir.file(name) + " 2>&1; s=$?; wait; exit $s");
         EXPECT_EQ(r.status, 0) << name << r.out;
         EXPECT_TRUE(fs::is_fifo(fifo)) << name;
-        EXPECT_EQ(Bytes(out).substr(0, 5), "%PDF-") << name;
+        EXPECT_EQ(FileBytes(out).substr(0, 5), "%PDF-") << name;
     }
+}
+
+TEST_F(PdfTarget, TheNullDeviceAndALinkToItTakeThePrintAndStayTheDevice) {
+    fs::create_symlink("/dev/null", dir.file("null-link"));
+    for (const std::string& target : {std::string("/dev/null"), dir.file("null-link")}) {
+        const auto r = Print(target);
+        EXPECT_EQ(r.status, 0) << target << r.out;
+        EXPECT_TRUE(fs::is_character_file("/dev/null")) << target;
+    }
+    EXPECT_TRUE(fs::is_symlink(dir.file("null-link")));
 }
 
 TEST_F(PdfTarget, DashIsStandardOutput) {
     const auto r = Print("- > " + dir.file("piped"), "2>/dev/null");
     ASSERT_EQ(r.status, 0);
-    const std::string pdf = Bytes(dir.file("piped"));
+    const std::string pdf = FileBytes(dir.file("piped"));
     EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
     EXPECT_NE(pdf.find("%%EOF"), std::string::npos);
 }
@@ -85,7 +93,7 @@ TEST_F(PdfTarget, AWriteProtectedFileOrAFolderIsRefusedAndKept) {
     auto r = Print(locked);
     EXPECT_EQ(r.status, 1) << r.out;
     EXPECT_NE(r.out.find("書き込みが禁止"), std::string::npos) << r.out;
-    EXPECT_EQ(Bytes(locked), "keep me");
+    EXPECT_EQ(FileBytes(locked), "keep me");
     fs::create_directory(dir.file("folder.pdf"));
     r = Print(dir.file("folder.pdf"));
     EXPECT_EQ(r.status, 1) << r.out;
@@ -101,7 +109,7 @@ TEST_F(PdfTarget, AFullDiskKeepsTheOlderFileAndFails) {
     EXPECT_EQ(r.status, 1) << r.out;
     EXPECT_NE(r.out.find("元のファイルは変更していません"), std::string::npos) << r.out;
     EXPECT_EQ(r.out.find("ページ\n"), std::string::npos) << r.out;
-    EXPECT_EQ(Bytes(old), "the older pdf");
+    EXPECT_EQ(FileBytes(old), "the older pdf");
     for (const auto& entry : fs::directory_iterator(dir.file("")))
         EXPECT_EQ(entry.path().filename().string().find("n3tmp"), std::string::npos) << entry.path();
 }

@@ -2,33 +2,19 @@
 // program beside the command-line tool, which itself loads no Qt.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
+#include "cli_run.h"
 #include "temp_dir.h"
 
 using n3::testing::TempDir;
 
 namespace {
 
-struct Output {
-    int status;
-    std::string out;
-};
-
-Output Shell(const std::string& cmd) {
-    FILE* p = popen((cmd + " 2>&1").c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buf;
-    std::size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) out.append(buf.data(), n);
-    const int status = pclose(p);
-    return {WEXITSTATUS(status), out};
-}
-
-Output Cli(const std::string& args) { return Shell(std::string(N3_CLI_PATH) + " " + args); }
+using n3::testing::Cli;
+using n3::testing::RunShell;
+using Output = n3::testing::CliRun;
 
 bool PrintProgramBuilt() {
     return std::filesystem::exists(std::filesystem::path(N3_CLI_PATH).parent_path() / "numbers3zubarin-print");
@@ -58,14 +44,14 @@ TEST(PrintCli, WritesThePdfOfAWindowAndRejectsBadRequests) {
     const Output ok = Cli("--db " + db + " print 分割10データ分析 --pdf " + pdf + " --settings " + dir.file("s.ini"));
     ASSERT_EQ(ok.status, 0) << ok.out;
     EXPECT_EQ(Head(pdf, 5), "%PDF-");
-    const Output info = Shell("pdfinfo " + pdf);
+    const Output info = RunShell("pdfinfo " + pdf + " 2>&1");
     EXPECT_NE(info.out.find("Pages:"), std::string::npos);
     // 120 draws under three header rows do not fit on one page.
     EXPECT_EQ(info.out.find("Pages:           1\n"), std::string::npos) << info.out;
 
     const auto landscape = dir.file("prediction.pdf");
     ASSERT_EQ(Cli("--db " + db + " print 一発ズバリン --landscape --pdf " + landscape).status, 0);
-    EXPECT_NE(Shell("pdfinfo " + landscape).out.find("842 x 595"), std::string::npos);
+    EXPECT_NE(RunShell("pdfinfo " + landscape + " 2>&1").out.find("842 x 595"), std::string::npos);
 
     const auto none = dir.file("none.pdf");
     EXPECT_EQ(Cli("--db " + db + " print 無い窓 --pdf " + none).status, 2);
@@ -75,7 +61,7 @@ TEST(PrintCli, WritesThePdfOfAWindowAndRejectsBadRequests) {
 }
 
 TEST(PrintCli, TheCommandLineToolLoadsNoQt) {
-    const Output libs = Shell(std::string("ldd ") + N3_CLI_PATH);
+    const Output libs = RunShell(std::string("ldd ") + N3_CLI_PATH + " 2>&1");
     ASSERT_EQ(libs.status, 0);
     EXPECT_NE(libs.out.find("libc.so"), std::string::npos);
     EXPECT_EQ(libs.out.find("libQt"), std::string::npos) << libs.out;

@@ -5,6 +5,7 @@
 
 #include "io/history_csv.h"
 #include "io/results_csv_writer.h"
+#include "make_draw.h"
 #include "platform/store/bundled_data.h"
 #include "platform/store/result_store.h"
 #include "platform/store/startup_load.h"
@@ -15,12 +16,7 @@ using n3::testing::TempDir;
 
 namespace {
 
-Draw MakeDraw(int no, int a, int b, int c) {
-    Draw d;
-    d.回数 = no;
-    d.digits = {a, b, c};
-    return d;
-}
+using n3::testing::MakeDraw;
 
 }  // namespace
 

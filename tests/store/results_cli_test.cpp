@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "cli_run.h"
+#include "file_bytes.h"
 #include "io/history_csv.h"
 #include "temp_dir.h"
 
@@ -16,10 +17,7 @@ using n3::testing::TempDir;
 
 namespace {
 
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), {});
-}
+using n3::testing::FileBytes;
 
 }  // namespace
 
@@ -40,7 +38,7 @@ TEST(ResultsCli, ImportBundledTakesBothShippedFilesAndExportReadsBackTheSame) {
     // export --results: the shipped results file's header, its lines for
     // the draws it holds, and the same file again after a round trip.
     const std::string exported = Cli("--db " + db + " export --results", "2>/dev/null").out;
-    const std::string shipped = Slurp(std::string(N3_DATA_DIR) + "/numbers3-results.csv");
+    const std::string shipped = FileBytes(std::string(N3_DATA_DIR) + "/numbers3-results.csv");
     EXPECT_EQ(exported.substr(0, exported.find('\n')), shipped.substr(0, shipped.find('\n')));
     const std::string line7053 = shipped.substr(shipped.find("\n7053,") + 1);
     EXPECT_NE(exported.find(line7053), std::string::npos);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <stdexcept>
 
+#include "make_draw.h"
 #include "platform/store/database.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/result_store.h"
@@ -18,12 +19,7 @@ using n3::testing::TempDir;
 
 namespace {
 
-Draw MakeDraw(int no, std::optional<int> a, std::optional<int> b, std::optional<int> c) {
-    Draw d;
-    d.回数 = no;
-    d.digits = {a, b, c};
-    return d;
-}
+using n3::testing::MakeDraw;
 
 DrawResult MakeResult(int no, long long miniYen) {
     DrawResult r;

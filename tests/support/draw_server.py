@@ -6,7 +6,7 @@ request, so a test may change it between runs) can give a path another
 answer:  {"/A1007056.CSV": {"status": 404} | {"delay": 3.0} |
 {"redirect": "http://…"} | {"chunked": true} | {"gzip": true} |
 {"endless": true} | {"gzip_zeros": MEGABYTES}}. "chunked" sends the file in
-small chunks, "gzip" compressed, "endless" a chunked reply that never ends,
+chunks of 7 bytes (or of the number given) without a Content-Length, "gzip" compressed, "endless" a chunked reply that never ends,
 "gzip_zeros" that many megabytes of zeros compressed to a few kilobytes.
 Every request is appended to FOLDER/requests.log as "time path user-agent".
 Prints the port on the first line of stdout.
@@ -84,10 +84,12 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.send_header("Content-Encoding", "gzip")
         try:
             if rule.get("chunked"):
+                size = rule["chunked"]
+                step = size if isinstance(size, int) and not isinstance(size, bool) and size > 0 else 7
                 self.send_header("Transfer-Encoding", "chunked")
                 self.end_headers()
-                for i in range(0, len(body), 7):
-                    piece = body[i:i + 7]
+                for i in range(0, len(body), step):
+                    piece = body[i:i + step]
                     self.wfile.write(b"%x\r\n%s\r\n" % (len(piece), piece))
                 self.wfile.write(b"0\r\n\r\n")
             else:

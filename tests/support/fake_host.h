@@ -11,16 +11,14 @@
 #include "core/startup_statistics.h"
 #include "platform/qt/frame/child_window.h"
 #include "platform/store/database.h"
+#include "temp_dir.h"
 
 namespace n3::testing {
 
 class FakeHost : public ChildHost {
 public:
     // A host over `history`, with a database path nothing opens unless asked.
-    explicit FakeHost(DrawHistory history) {
-        snapshot_.history = std::move(history);
-        snapshot_.stats = LoadStartupStatistics(snapshot_.history);
-    }
+    explicit FakeHost(DrawHistory history) { replaceHistory(std::move(history)); }
     // A host whose windows read and write the database at `databasePath`;
     // its snapshot is empty.
     explicit FakeHost(std::string databasePath) : path_(std::move(databasePath)) {}
@@ -30,7 +28,16 @@ public:
         entryFreeWrites.push_back(value);
     }
     bool entryFree() const override { return entryFree_; }
-    const HistorySnapshot& snapshot() const override { return snapshot_; }
+    const HistorySnapshot& snapshot() const override { return *snapshot_; }
+    std::shared_ptr<const HistorySnapshot> sharedSnapshot() const override { return snapshot_; }
+    // A new snapshot, as the main window takes one after a change; work
+    // still running keeps the one it started with.
+    void replaceHistory(DrawHistory history) {
+        auto next = std::make_shared<HistorySnapshot>();
+        next->history = std::move(history);
+        next->stats = LoadStartupStatistics(next->history);
+        snapshot_ = std::move(next);
+    }
     Database& database() override {
         if (!database_) database_ = Database::Open(path_, false);
         return *database_;
@@ -49,9 +56,28 @@ public:
     std::unique_ptr<Database> database_;
 
 private:
-    HistorySnapshot snapshot_;
+    std::shared_ptr<const HistorySnapshot> snapshot_ = std::make_shared<HistorySnapshot>();
     std::string path_ = "test.db";
     bool entryFree_ = true;
+};
+
+// A host over `history` whose database is created on first use in a
+// temporary folder of its own, and that records the tickets a window hands
+// to the book ("購入記録に追加").
+class NumberHost : public FakeHost {
+public:
+    explicit NumberHost(DrawHistory history) : FakeHost(std::move(history)) {}
+    ~NumberHost() override { database_.reset(); }  // closed before its folder goes
+    Database& database() override {
+        if (!database_) database_ = Database::Open(dir_.file("n3.db"));
+        return *database_;
+    }
+    void openTicketDraft(const Purchase& ticket) override { drafts.push_back(ticket); }
+
+    std::vector<Purchase> drafts;
+
+private:
+    TempDir dir_;
 };
 
 }  // namespace n3::testing

@@ -27,7 +27,7 @@ std::string MethodObject(const MethodFigures& f) {
     add("bets", std::to_string(t.bets));
     add("tickets", std::to_string(t.tickets));
     add("hits", std::to_string(t.hits));
-    add("expectedHits", JsonNumber(t.expectedHits()));
+    add("expectedHits", JsonNumber(t.straightChanceHits()));
     add("ratio", JsonNumber(f.ratio));
     add("z", JsonNumber(f.z));
     add("p", JsonNumber(f.p));

@@ -10,6 +10,7 @@ const std::vector<Command>& Commands() {
         {"export", "export [--results]", 0, 0, &RunExport},
         {"stats", "stats", 0, 0, &RunStats},
         {"where", "where", 0, 0, &RunWhere},
+        {"windows", "windows [MENU]", 0, 1, &RunWindows},
         {"show",
          "show WINDOW [--settings FILE] [--from N] [--to N] [--number NNN] [--format text|csv|json]\n"
          "       show 買い方の検証 [--strategy fixed|last|hot|cold|overdue|sum|prediction [--n N] [--k K] "

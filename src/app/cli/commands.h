@@ -26,6 +26,7 @@ int RunExport(const Arguments& args);
 int RunStats(const Arguments& args);
 int RunShow(const Arguments& args);
 int RunWhere(const Arguments& args);
+int RunWindows(const Arguments& args);
 int RunBacktest(const Arguments& args);
 
 // Prints window `windowName` as `show` does, with the options of `args`.

@@ -29,7 +29,7 @@ std::string Object(const StrategyFigures& f, bool named) {
     add("draws", std::to_string(t.draws));
     add("tickets", std::to_string(t.tickets));
     add("hits", std::to_string(t.hits));
-    add("expectedHits", JsonNumber(t.expectedHits()));
+    add("expectedHits", JsonNumber(t.kindChanceHits()));
     add("ratio", JsonNumber(f.ratio));
     add("z", JsonNumber(f.z));
     add("p", JsonNumber(f.p));

@@ -2,9 +2,11 @@
 
 #include <curl/curl.h>
 
+#include <charconv>
 #include <cstdlib>
 #include <memory>
 #include <mutex>
+#include <string_view>
 #include <thread>
 
 #include "io/echo_text.h"
@@ -63,6 +65,17 @@ std::string NoProxyList() {
 }
 
 }  // namespace
+
+std::chrono::milliseconds DefaultRequestInterval() {
+    constexpr std::chrono::milliseconds kPolite{500};
+    const char* text = std::getenv("N3_REQUEST_INTERVAL_MS");
+    if (!text || !*text) return kPolite;
+    const std::string_view v(text);
+    int ms = -1;
+    const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), ms);
+    if (ec != std::errc() || end != v.data() + v.size() || ms < 0 || ms > 10'000) return kPolite;
+    return std::chrono::milliseconds(ms);
+}
 
 std::string UserAgent() { return std::string("numbers3zubarin/") + N3_VERSION + " (+libcurl)"; }
 

@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "platform/store/busy_timeout.h"
 #include "platform/store/new_database.h"
 #include "platform/store/row_checks.h"
 #include "platform/store/schema.h"
@@ -93,7 +94,7 @@ DrawStore DrawStore::Open(const std::string& path, bool createIfMissing) {
         throw StoreError("データベースファイル「" + path + "」を開けません。\n理由：" + reason);
     }
     ++connectionsOpened;
-    sqlite3_busy_timeout(db, 2000);
+    sqlite3_busy_timeout(db, BusyTimeoutMs());
     sqlite3_extended_result_codes(db, 1);
     DrawStore store(db, path);
 

@@ -10,6 +10,7 @@
 #include "io/file_io.h"
 #include "io/replace_target.h"
 #include "platform/store/bounded_tables.h"
+#include "platform/store/busy_timeout.h"
 #include "platform/store/sql_statement.h"
 #include "platform/store/store_error.h"
 #include "platform/store/strategy_store.h"
@@ -122,7 +123,7 @@ std::string BackUp(sqlite3* db, const std::string& backup) {
     if (file == nullptr ||
         sqlite3_open_v2(file, &source.db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
         return source.db ? Reason(source.db) : "メモリが足りません";
-    sqlite3_busy_timeout(source.db, 2000);
+    sqlite3_busy_timeout(source.db, BusyTimeoutMs());
     RemoveStaleTemporaries(backup);
     std::string temp;
     const int lock = CreateLockedTemporary(backup, temp);

@@ -28,7 +28,6 @@
 #include "platform/qt/grid/legend.h"
 #include "platform/qt/print/print_document_builders.h"
 #include "platform/qt/print/print_preview.h"
-#include "windows/draw_rows.h"
 
 namespace n3 {
 
@@ -117,6 +116,8 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
 
 QString AnalysisWindow::windowClass() const { return Q(info_.className); }
 
+QString AnalysisWindow::helpKeyword() const { return Q(HelpAnchorOf(info_)); }
+
 std::optional<PrintDocument> AnalysisWindow::printDocument() const {
     std::vector<GridTab> more;
     for (GridView* view : moreGrids_)
@@ -150,7 +151,7 @@ void AnalysisWindow::showEvent(QShowEvent* event) {
     ChildWindow::showEvent(event);
     if (shownOnce_) return;
     shownOnce_ = true;
-    if (!RowsAreDrawsOldestFirst(info_.className)) return;
+    if (!info_.rowsAreDraws) return;
     scrollToNewestDraws();
     QTimer::singleShot(0, this, [this] { scrollToNewestDraws(); });
 }

@@ -31,6 +31,8 @@ public:
     ~AnalysisWindow() override;
 
     QString windowClass() const override;
+    // The section the window's table row names.
+    QString helpKeyword() const override;
     std::optional<PrintDocument> printDocument() const override;
     QSize sizeInTwips() const override { return {info_.widthTwips, info_.heightTwips}; }
     const AnalysisWindowInfo& info() const { return info_; }

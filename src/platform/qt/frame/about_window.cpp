@@ -22,7 +22,7 @@ AboutWindow::AboutWindow(ChildHost& host, QWidget* parent) : ChildWindow(host, p
     product->setObjectName(QStringLiteral("lblProductName"));
     product->setFont(big);
     auto* version = new QLabel(QStringLiteral(" Ver1.10"), this);
-    version->setObjectName(QStringLiteral("lblVersion"));
+    version->setObjectName(QStringLiteral("versionLabel"));
     version->setFont(GridFont());
     auto* slogan = new QLabel(QStringLiteral("過去の当選数字から、次の一発をズバリ狙い撃ち！"), this);
     slogan->setObjectName(QStringLiteral("lblSlogan"));

@@ -77,7 +77,7 @@ public:
     bool ending() const override { return ending_; }
     Database& database() override { return *database_; }
     OptionFlags optionFlags() const override { return prediction_.optionFlags(); }
-    void yieldOnce() override;
+    void yieldOnce() override;  // for the child windows and the menu commands alike
     void openTicketDraft(const Purchase& ticket) override;
 
     // HistoryCommandHost
@@ -87,7 +87,6 @@ public:
     // MainFrmUi
     void BeginWait() override;
     void EndWait() override;
-    void YieldOnce() override { yieldOnce(); }
     void ShowChild(std::string_view windowClass) override;
     void ShowCritical(std::string_view text, std::string_view title) override;
 

@@ -112,8 +112,8 @@ PredictionWindow::PredictionWindow(ChildHost& host, 一発ズバリン& predicti
 
 QSize PredictionWindow::contentSize() const { return scroll_->widget()->sizeHint(); }
 
-QRadioButton* PredictionWindow::optReflect(int index) const { return panel_->reflectButton(index); }
-QRadioButton* PredictionWindow::optIgnore(int index) const { return panel_->ignoreButton(index); }
+QRadioButton* PredictionWindow::reflectButton(int index) const { return panel_->reflectButton(index); }
+QRadioButton* PredictionWindow::ignoreButton(int index) const { return panel_->ignoreButton(index); }
 
 void PredictionWindow::load() {
     const WaitCursor wait;

@@ -39,8 +39,8 @@ public:
     void followHistory() override;
 
     GridView* grid(int index) const { return grids_[std::size_t(index)]; }
-    QRadioButton* optReflect(int index) const;           // Opt反映する(index)
-    QRadioButton* optIgnore(int index) const;            // Opt反映しない(index)
+    QRadioButton* reflectButton(int index) const;        // option `index`: 反映する
+    QRadioButton* ignoreButton(int index) const;         // option `index`: 反映しない
     QPushButton* closeButton() const { return close_; }  // Cmd閉じる
     QPushButton* printButton() const { return print_; }
     QScrollArea* scrollArea() const { return scroll_; }

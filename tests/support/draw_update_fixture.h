@@ -8,8 +8,9 @@
 #include <map>
 #include <string>
 
-#include "../support/bank_files.h"
-#include "../support/draw_server.h"
+#include "bank_files.h"
+#include "draw_server.h"
+#include "make_draw.h"
 #include "platform/store/result_store.h"
 #include "temp_dir.h"
 
@@ -26,13 +27,6 @@ inline BankDraw FetchableDraw(int no) {
     d.digits = digits;
     d.day = day;
     d.noStraightWinner = no == 7059;
-    return d;
-}
-
-inline Draw MakeDraw(int no, const std::string& digits) {
-    Draw d;
-    d.回数 = no;
-    for (int i = 0; i < 3; ++i) d.digits[std::size_t(i)] = digits[std::size_t(i)] - '0';
     return d;
 }
 
