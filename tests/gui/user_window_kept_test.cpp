@@ -41,6 +41,8 @@ struct BoxPath {
     int boxes;                                 // message boxes it shows
 };
 
+void PrintTo(const BoxPath& path, std::ostream* out) { *out << path.name; }
+
 class UserWindowKept : public ::testing::TestWithParam<BoxPath> {
 public:
     void SetUp() override {
