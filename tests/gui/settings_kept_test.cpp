@@ -85,7 +85,8 @@ TEST_F(SettingsKept, TheSettingsDialogChecksTheAddressCompletesItAndOffersTheDef
         clickOk(dialog);
         // Refused with the reason; the dialog stays with what was typed.
         ASSERT_EQ(messages.asked.size(), 1u);
-        EXPECT_TRUE(messages.asked[0].text.contains(QStringLiteral("https://"))) << messages.asked[0].text.toStdString();
+        EXPECT_TRUE(messages.asked[0].text.contains(QStringLiteral("https://")))
+            << messages.asked[0].text.toStdString();
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(dialog.sourceEdit()->text(), QStringLiteral("ftp://example.test/csv/"));
         // Without the closing "/": completed, then kept.

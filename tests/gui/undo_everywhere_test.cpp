@@ -75,11 +75,13 @@ protected:
     void expectAnalysisFollowsTheDatabase() const {
         const HistorySnapshot fresh = Database::Open(db, false)->ReadSnapshot();
         EXPECT_EQ(main->snapshot().stats.LatestDrawNo, fresh.stats.LatestDrawNo);
-        const GridModel expected = BuildWindowContent(sums->info(), InputOf(fresh, sums->shownFlags(), sums->shownRange())).grid;
+        const GridModel expected =
+            BuildWindowContent(sums->info(), InputOf(fresh, sums->shownFlags(), sums->shownRange())).grid;
         const GridModel& shown = sums->grid()->gridModel();
         ASSERT_EQ(shown.rows(), expected.rows());
         for (int r = 1; r <= expected.rows(); ++r)
-            for (int c = 1; c <= expected.columns(); ++c) ASSERT_EQ(shown.text(c, r), expected.text(c, r)) << c << "," << r;
+            for (int c = 1; c <= expected.columns(); ++c)
+                ASSERT_EQ(shown.text(c, r), expected.text(c, r)) << c << "," << r;
     }
 
     TempDir dir;

@@ -123,7 +123,8 @@ TEST_P(UserWindowKept, TheUsersWindowIsActiveOnTopAndHasTheKeyboardAfterward) {
     ASSERT_FALSE(user.isNull());
     EXPECT_EQ(main->mdiArea()->activeSubWindow(), user.data());
     EXPECT_EQ(main->mdiArea()->subWindowList(QMdiArea::StackingOrder).last(), user.data());
-    EXPECT_TRUE(Inside(QApplication::focusWidget(), user)) << (QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "no focus");
+    EXPECT_TRUE(Inside(QApplication::focusWidget(), user))
+        << (QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "no focus");
     EXPECT_EQ(int(main->mdiArea()->subWindowList().size()), open);  // nothing opened by itself
 }
 
@@ -141,26 +142,27 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BoxPath{"BudgetWarningYes", "mnuTickets", "購入記録", dialogs::Result::Yes, BudgetWarning, 1},
         BoxPath{"BudgetWarningNo", "mnuTickets", "購入記録", dialogs::Result::No, BudgetWarning, 1},
-        BoxPath{"TicketDeleteQuestion", "mnuTickets", "購入記録", dialogs::Result::No,
-                [](UserWindowKept& kept) {
-                    dialogs::SetMessageResponder([](const dialogs::MessageRequest&) { return dialogs::Result::Yes; });
-                    QTest::mouseClick(kept.tickets()->findChild<QPushButton*>(QStringLiteral("addLine")), Qt::LeftButton);
-                    dialogs::SetMessageResponder([&kept](const dialogs::MessageRequest& r) {
-                        kept.asked.push_back(r);
-                        kept.bringOtherForward();
-                        return dialogs::Result::No;
-                    });
-                    QTest::mouseClick(kept.tickets()->findChild<QPushButton*>(QStringLiteral("delLine")),
-                                      Qt::LeftButton);
-                },
-                1},
+        BoxPath{
+            "TicketDeleteQuestion", "mnuTickets", "購入記録", dialogs::Result::No,
+            [](UserWindowKept& kept) {
+                dialogs::SetMessageResponder([](const dialogs::MessageRequest&) { return dialogs::Result::Yes; });
+                QTest::mouseClick(kept.tickets()->findChild<QPushButton*>(QStringLiteral("addLine")), Qt::LeftButton);
+                dialogs::SetMessageResponder([&kept](const dialogs::MessageRequest& r) {
+                    kept.asked.push_back(r);
+                    kept.bringOtherForward();
+                    return dialogs::Result::No;
+                });
+                QTest::mouseClick(kept.tickets()->findChild<QPushButton*>(QStringLiteral("delLine")), Qt::LeftButton);
+            },
+            1},
         BoxPath{"EntryAddLineQuestion", "mnuMasterInput", "当選データ入力", dialogs::Result::No,
                 [](UserWindowKept& kept) { QTest::keyClick(kept.entry()->grid(), Qt::Key_A, Qt::ControlModifier); }, 1},
         BoxPath{"EntryDeleteLineQuestion", "mnuMasterInput", "当選データ入力", dialogs::Result::No,
                 [](UserWindowKept& kept) { QTest::keyClick(kept.entry()->grid(), Qt::Key_D, Qt::ControlModifier); }, 1},
-        BoxPath{"NothingToPrint", "mnuAbout", "バージョン情報", dialogs::Result::Ok,
-                [](UserWindowKept& kept) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier); },
-                1},
+        BoxPath{
+            "NothingToPrint", "mnuAbout", "バージョン情報", dialogs::Result::Ok,
+            [](UserWindowKept& kept) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier); },
+            1},
         BoxPath{"ImportFileDialogCancelled", "mnuSyutugenKaisu", "回数別出現分析", dialogs::Result::Ok,
                 [](UserWindowKept& kept) { kept.main->trigger(QStringLiteral("mnuImportCsv")); }, 1}),
     [](const auto& param) { return std::string(param.param.name); });

@@ -39,8 +39,8 @@ TEST(PlainWords, WithNoStrategyNoNoteSaysPrizesAreMissing) {
 
 TEST(PlainWords, RulesThatBuyNumbersSayNumber) {
     // 数字 is a digit 0–9; the rules that pick three-digit numbers say 番号.
-    for (StrategyRule rule : {StrategyRule::Fixed, StrategyRule::Last, StrategyRule::Hot, StrategyRule::Cold,
-                              StrategyRule::Overdue}) {
+    for (StrategyRule rule :
+         {StrategyRule::Fixed, StrategyRule::Last, StrategyRule::Hot, StrategyRule::Cold, StrategyRule::Overdue}) {
         const std::string caption(kStrategyRuleCaptions[std::size_t(rule)]);
         EXPECT_NE(caption.find("番号"), std::string::npos) << caption;
         EXPECT_EQ(caption.find("数字"), std::string::npos) << caption;

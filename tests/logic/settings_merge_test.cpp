@@ -32,13 +32,13 @@ TEST(SettingsMerge, ChangedKeysAreRewrittenInPlaceAndEveryOtherLineStays) {
     const std::string current =
         "; メモ\r\n頻度分析Opt=False\r\n\r\nFoo=bar\r\n月の予算=100\r\n間隔分析Opt=1\r\nLastImportFolder=/old\n";
     OptionFlags flags{};
-    flags[0] = true;  // changed in the run
-    flags[1] = false; // read as 1 (on), not changed: the file's line stays
+    flags[0] = true;   // changed in the run
+    flags[1] = false;  // read as 1 (on), not changed: the file's line stays
     const OtherSettings others = {{"月の予算", "2000"}, {"LastImportFolder", "/new"}, {"更新元", "https://a.test/"}};
-    const std::string text =
-        MergedSettingsFileText(current, flags, others, {"頻度分析Opt", "月の予算", "更新元"});
-    std::string expected = "; メモ\r\n頻度分析Opt=True\r\n\r\nFoo=bar\r\n月の予算=2000\r\n間隔分析Opt=1\r\n"
-                           "LastImportFolder=/old\r\n";
+    const std::string text = MergedSettingsFileText(current, flags, others, {"頻度分析Opt", "月の予算", "更新元"});
+    std::string expected =
+        "; メモ\r\n頻度分析Opt=True\r\n\r\nFoo=bar\r\n月の予算=2000\r\n間隔分析Opt=1\r\n"
+        "LastImportFolder=/old\r\n";
     // The flags the file lacks follow in their order, then the other keys.
     for (std::size_t i = 2; i < kOptionKeys.size(); ++i) expected += std::string(kOptionKeys[i]) + "=False\r\n";
     expected += "更新元=https://a.test/\r\n";
@@ -88,13 +88,13 @@ TEST_P(CompletedSource, TheClosingSlashIsAddedAndBlanksDropped) {
     EXPECT_EQ(CompleteUpdateSource(GetParam().typed), GetParam().completed);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Typed, CompletedSource,
-    ::testing::Values(SourceCase{"https://a.test/csv", "https://a.test/csv/"},
-                      SourceCase{"https://a.test/csv/", "https://a.test/csv/"},
-                      SourceCase{"  https://a.test/csv\t", "https://a.test/csv/"},
-                      SourceCase{"https://a.test", "https://a.test/"},
-                      SourceCase{"https://a.test/csv?x=1", "https://a.test/csv?x=1"}, SourceCase{"", ""}));
+INSTANTIATE_TEST_SUITE_P(Typed, CompletedSource,
+                         ::testing::Values(SourceCase{"https://a.test/csv", "https://a.test/csv/"},
+                                           SourceCase{"https://a.test/csv/", "https://a.test/csv/"},
+                                           SourceCase{"  https://a.test/csv\t", "https://a.test/csv/"},
+                                           SourceCase{"https://a.test", "https://a.test/"},
+                                           SourceCase{"https://a.test/csv?x=1", "https://a.test/csv?x=1"},
+                                           SourceCase{"", ""}));
 
 TEST(CompletedSource, TheSettingsFilesAddressIsCompletedToo) {
     const UpdateSettings s = UpdateSettingsFrom({{"更新元", " https://b.test/numbers/csv "}});

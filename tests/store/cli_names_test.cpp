@@ -59,8 +59,8 @@ TEST(CliUsage, HelpInEveryFormPrintsUsageToStandardOutputAndExitsZero) {
 TEST(CliUsage, EachCommandHasOneJapaneseLineWithAnExample) {
     const auto r = Cli("--help", "2>/dev/null");
     ASSERT_EQ(r.status, 0);
-    for (const char* command : {"import", "export", "stats", "where", "show", "import-bundled", "update", "backtest",
-                                "print", "tickets"}) {
+    for (const char* command :
+         {"import", "export", "stats", "where", "show", "import-bundled", "update", "backtest", "print", "tickets"}) {
         const std::string head = std::string("  ") + command + " ";
         const std::size_t at = r.out.find(head);
         ASSERT_NE(at, std::string::npos) << command << "\n" << r.out;
@@ -95,9 +95,9 @@ TEST(CliUsage, ShowQuestionMarkListsTheWindowNamesAndSucceeds) {
 TEST(CliUsage, NumberWithoutLeadingZerosIsTheSameNumber) {
     TempDir dir;
     const auto db = dir.file("d.db");
-    ASSERT_EQ(Cli("--db " + db + " import " + dir.write("h.csv", "回数,第1数字,第2数字,第3数字\n1,0,1,2\n2,2,1,0\n"))
-                  .status,
-              0);
+    ASSERT_EQ(
+        Cli("--db " + db + " import " + dir.write("h.csv", "回数,第1数字,第2数字,第3数字\n1,0,1,2\n2,2,1,0\n")).status,
+        0);
     const std::string show = "--db " + db + " show 数字検索 --settings " + dir.file("s.ini") + " --format json";
     const auto padded = Cli(show + " --number 012", "2>&1");
     ASSERT_EQ(padded.status, 0) << padded.out;

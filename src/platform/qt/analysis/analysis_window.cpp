@@ -92,9 +92,8 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
         if (info.usesStrategies) {
             strategies_ = new StrategyPanel(host.database(), this);
             // The ticks of the last run, kept in the settings file.
-            strategies_->keepChecks(host.setting(kUntickedStrategiesKey), [&host](const std::string& ids) {
-                host.setSetting(kUntickedStrategiesKey, ids);
-            });
+            strategies_->keepChecks(host.setting(kUntickedStrategiesKey),
+                                    [&host](const std::string& ids) { host.setSetting(kUntickedStrategiesKey, ids); });
             connect(strategies_, &StrategyPanel::changed, this, [this] { recompute(); });
         }
         busy_ = new QProgressBar(this);

@@ -59,8 +59,8 @@ SettingsDialog::SettingsDialog(const std::string& source, QWidget* parent) : QDi
 void SettingsDialog::accept() {
     const std::string typed = ToStd(sourceEdit_->text());
     // An empty field is the built-in address.
-    const std::string completed = CompleteUpdateSource(typed).empty() ? std::string(kDefaultUpdateSource)
-                                                                      : CompleteUpdateSource(typed);
+    const std::string completed =
+        CompleteUpdateSource(typed).empty() ? std::string(kDefaultUpdateSource) : CompleteUpdateSource(typed);
     if (const auto bad = CheckUpdateSource(completed)) {
         dialogs::Message(this, Q(*bad + "。"), QStringLiteral("設定"), dialogs::Icon::Critical);
         sourceEdit_->setFocus();
