@@ -45,8 +45,8 @@ int Run(const cli::Arguments& args) {
     request.range.from = int(args.number("from", 1, kMaxDrawNo).value_or(0));
     request.range.to = int(args.number("to", 1, kMaxDrawNo).value_or(0));
     if (const auto number = args.option("number")) {
-        request.number = ParseNumberText(*number);
-        if (!request.number) return Usage("--number には 000～999 の3桁の数字を指定してください。");
+        request.number = cli::ParseNumberOption(*number);
+        if (!request.number) return Usage("--number には 000～999 の番号を指定してください（12 は 012）。");
     }
     const std::string db = args.db.empty() ? DefaultDatabasePath() : args.db;
     const HistorySnapshot snapshot = LoadHistorySnapshot(db);

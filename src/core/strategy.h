@@ -19,7 +19,7 @@ inline constexpr std::array<std::string_view, kStrategyRuleCount> kStrategyRuleW
 };
 // The rule as the window names it.
 inline constexpr std::array<std::string_view, kStrategyRuleCount> kStrategyRuleCaptions = {
-    "決まった数字", "前回の数字", "よく出る数字", "出ない数字", "ご無沙汰の数字", "数字の合計", "周期法の予想",
+    "決まった番号", "前回の番号", "よく出る番号", "出ない番号", "ご無沙汰の番号", "数字の合計", "周期法の予想",
 };
 
 enum class StrategyKind { Straight, Box, Set, Mini };

@@ -29,7 +29,7 @@ constexpr std::array<FiguresColumn, kBacktestGridColumns> kColumns = {{
     {"偶然なら", 8},
     {"無作為の対照", 11},
     {"購入額", 14},
-    {"当選金", 14},
+    {"当せん金", 14},
     {"回収率", 8},
 }};
 
@@ -115,7 +115,7 @@ GridModel BacktestGrid(const BacktestFigures& figures) {
                      "無作為の対照は、同じ口数を000～999から無作為に選んだときの的中回数です。");
     WriteFiguresNote(
         grid, firstNote + 2,
-        "数字は毎回あらためて抽選されます。過去にどの数字がよく出たかは、次の回の当たりやすさを変えません。");
+        "当選番号は毎回あらためて抽せんされます。過去にどの番号がよく出たかは、次の回の当たりやすさを変えません。");
     grid.moveActiveCellToTopLeft();
     return grid;
 }

@@ -98,7 +98,7 @@ GridModel 次回の抽せん::BuildGrid(const NextDrawCard& card) {
     grid.setDefaultRowHeight(14);
     grid.setColumnWidth(1, 20);
     grid.setColumnWidth(2, 16);
-    grid.setColumnWidth(3, 16);
+    grid.setColumnWidth(3, 26);
     grid.setColumnWidth(4, 10);
     grid.setColumnWidth(5, 30);
     grid.setAlignment(grid.all(), HAlign::Left);
@@ -115,8 +115,10 @@ GridModel 次回の抽せん::BuildGrid(const NextDrawCard& card) {
         grid.setText(2, row, says.says);
         std::string buys = "－";
         if (says.bets) {
-            buys = m < kFirstDigitSetMethod ? std::string("ストレート 1口")
-                                            : "数字の組合せ " + std::to_string(says.tickets) + "口";
+            // What following the suggestion costs, one unit of each number.
+            const int tickets = m < kFirstDigitSetMethod ? 1 : says.tickets;
+            buys = (m < kFirstDigitSetMethod ? std::string("ストレート ") : std::string("数字の組合せ ")) +
+                   std::to_string(tickets) + "口 ＝ " + Yen(double(tickets) * kTicketYen);
         }
         grid.setText(3, row, buys);
         grid.setText(4, row, says.verdict);

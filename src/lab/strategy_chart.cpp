@@ -48,7 +48,7 @@ std::vector<ChartData> StrategyCharts(const StrategyRun& run) {
         charts[s].yTitle = "的中回数（累計）";
     }
     ChartData& money = charts.back();
-    money.title = "収支の累計（当選金－購入額）";
+    money.title = "収支の累計（当せん金－購入額）";
     money.xTitle = "回";
     money.yTitle = "円";
     const auto& trace = run.trace;

@@ -25,7 +25,7 @@ constexpr std::array<FiguresColumn, kStrategyGridColumns> kColumns = {{
     {"的中率の95%区間", 17},
     {"無作為の対照", 11},
     {"購入額", 14},
-    {"当選金", 14},
+    {"当せん金", 14},
     {"回収率", 8},
     {"判定", 20},
 }};
@@ -80,16 +80,19 @@ GridModel StrategyGrid(const StrategyTestFigures& figures) {
     for (int i = 0; i < count; ++i)
         WriteRow(grid, kStrategyFirstRow + i, figures.strategies[std::size_t(i)], figures.moneyKnown);
 
+    // With no strategy nothing was counted: whether prizes are known is not
+    // told by an empty list, so the note says only how money is counted.
     WriteFiguresNote(grid, firstNote,
-                     figures.moneyKnown ? "金額は、その種類の当せん金額がわかる回だけで数えます（1口200円）。"
-                                          "宝くじの理論上の回収率は約45%です。"
-                                        : "当選結果（当せん金額）が登録されていないため、金額の欄は空です。");
+                     figures.moneyKnown || count == 0
+                         ? "金額は、その種類の当せん金額がわかる回だけで数えます（1口200円）。"
+                           "宝くじの理論上の回収率は約45%です。"
+                         : "当選結果（当せん金額）が登録されていないため、金額の欄は空です。");
     WriteFiguresNote(grid, firstNote + 1,
                      "判定：p値を検証した買い方の数で補正し（ボンフェローニ）、0.01未満のときだけ偶然と区別します。"
                      "無作為の対照は、同じ種類を同じ数だけ無作為に買ったときの的中回数です。");
     WriteFiguresNote(
         grid, firstNote + 2,
-        "数字は毎回あらためて抽選されます。過去にどの数字がよく出たかは、次の回の当たりやすさを変えません。");
+        "当選番号は毎回あらためて抽せんされます。過去にどの番号がよく出たかは、次の回の当たりやすさを変えません。");
     grid.moveActiveCellToTopLeft();
     return grid;
 }

@@ -33,7 +33,7 @@ std::vector<int> CandidatesWithSum(StrategyKind kind, int low, int high);
 
 // Why the strategy cannot be tested, in Japanese; empty when it can.
 std::string StrategyError(const Strategy& s);
-// The strategy in words for the grid, e.g. "よく出る数字（直近100回・10個）".
+// The strategy in words for the grid, e.g. "よく出る番号（直近100回・10個）".
 std::string DescribeRule(const Strategy& s);
 // "ボックス 1口".
 std::string DescribeKind(const Strategy& s);

@@ -4,6 +4,7 @@ namespace n3 {
 
 SettingsFileResult Settings::Read() {
     flags_ = {};
+    changed_.clear();
     if (path_.empty()) return {true, {}};
     const SettingsFileResult read = ReadInitFile(path_, flags_);
     others_ = ReadOtherSettings(path_);
@@ -12,12 +13,13 @@ SettingsFileResult Settings::Read() {
 }
 
 SettingsFileResult Settings::Write() const {
-    return path_.empty() ? SettingsFileResult{} : WriteInitFile(path_, flags_, others_);
+    return path_.empty() ? SettingsFileResult{} : MergeIntoInitFile(path_, flags_, others_, changed_);
 }
 
 SettingsFileResult Settings::setOptionFlag(int index, bool on) {
     if (index < 0 || index >= kOptionFlagCount || flags_[std::size_t(index)] == on) return {};
     flags_[std::size_t(index)] = on;
+    changed_.insert(std::string(kOptionKeys[std::size_t(index)]));
     return Write();
 }
 
@@ -31,6 +33,7 @@ SettingsFileResult Settings::setValue(std::string_view key, std::string value) {
     const auto it = others_.find(name);
     if (it != others_.end() && it->second == value) return {};
     others_[name] = std::move(value);
+    changed_.insert(name);
     return Write();
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 // The settings of a run in one object: the ten option flags and the named
 // lines after them (the main window's place, the last import folder, the
-// monthly budget, …). The file is read once at start-up; after that the
-// object is the truth: each change is written at once, and the whole file
-// once more at the end. Nothing is read back from the file during the run,
-// so what the run set is what the file keeps.
+// monthly budget, …). The file is read once at start-up; each change is
+// written at once, and the file once more at the end. A write puts in what
+// the run set and keeps every other line of the file as it is then: comments,
+// keys the program does not know, lines the user added or edited meanwhile.
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -56,6 +57,7 @@ private:
     std::string path_;
     OptionFlags flags_{};
     OtherSettings others_;
+    std::set<std::string> changed_;  // keys set during the run
     MonthlyBudgetResult budget_;
 };
 

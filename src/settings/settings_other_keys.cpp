@@ -53,4 +53,54 @@ SettingsFileResult WriteInitFile(const std::string& path, const OptionFlags& fla
     return result;
 }
 
+std::string MergedSettingsFileText(std::string_view current, const OptionFlags& flags, const OtherSettings& others,
+                                   const std::set<std::string>& changed) {
+    auto flagIndex = [](std::string_view key) {
+        for (int i = 0; i < kOptionFlagCount; ++i)
+            if (kOptionKeys[std::size_t(i)] == key) return i;
+        return -1;
+    };
+    auto flagLine = [&flags](int i) {
+        return std::string(kOptionKeys[std::size_t(i)]) + (flags[std::size_t(i)] ? "=True" : "=False");
+    };
+    std::set<std::string> seen;
+    std::string text;
+    std::string_view rest = current;
+    while (!rest.empty()) {
+        const std::size_t end = rest.find_first_of("\r\n");
+        const std::string_view line = rest.substr(0, end);
+        if (end == std::string_view::npos)
+            rest = {};
+        else
+            rest.remove_prefix(end + (rest.substr(end, 2) == "\r\n" ? 2 : 1));
+        const std::size_t equals = line.find('=');
+        const std::string key(equals == std::string_view::npos ? std::string_view() : line.substr(0, equals));
+        const int flag = key.empty() ? -1 : flagIndex(key);
+        const auto other = key.empty() ? others.end() : others.find(key);
+        const bool ours = flag >= 0 || (other != others.end() && Writable(other->first, other->second));
+        if (ours) seen.insert(key);
+        if (ours && changed.count(key))
+            text += flag >= 0 ? flagLine(flag) : key + "=" + other->second;
+        else
+            text += line;
+        text += "\r\n";
+    }
+    for (int i = 0; i < kOptionFlagCount; ++i)
+        if (!seen.count(std::string(kOptionKeys[std::size_t(i)]))) text += flagLine(i) + "\r\n";
+    for (const auto& [key, value] : others)
+        if (!seen.count(key) && Writable(key, value)) text += key + "=" + value + "\r\n";
+    return text;
+}
+
+SettingsFileResult MergeIntoInitFile(const std::string& path, const OptionFlags& flags, const OtherSettings& others,
+                                     const std::set<std::string>& changed) {
+    std::string current;
+    if (const FileReadResult file = ReadWholeFile(path); !file.missing && file.error.empty())
+        if (DecodedText decoded = DecodeTextFile(file.bytes); decoded.ok()) current = std::move(decoded.text);
+    SettingsFileResult result;
+    const std::string reason = ReplaceFile(path, MergedSettingsFileText(current, flags, others, changed));
+    if (!reason.empty()) result.error = "設定ファイル「" + path + "」を書き込めません。（" + reason + "）";
+    return result;
+}
+
 }  // namespace n3

@@ -4,7 +4,9 @@
 // follow the ten flag lines as key "=" value; the flag lines stay exactly
 // as WriteInitFile writes them, and ReadInitFile skips these lines.
 #include <map>
+#include <set>
 #include <string>
+#include <string_view>
 
 #include "core/option_flags.h"
 #include "settings/settings_file.h"
@@ -23,5 +25,19 @@ OtherSettings ReadOtherSettings(const std::string& path);
 // is left out.
 std::string SettingsFileText(const OptionFlags& flags, const OtherSettings& others);
 SettingsFileResult WriteInitFile(const std::string& path, const OptionFlags& flags, const OtherSettings& others);
+
+// The file's text with the program's settings put in, every other line kept:
+// comments, blank lines, keys the program does not know and lines the user
+// added while it ran stay as they are, in their place. A line of a key in
+// `changed` (set during the run) gets the program's value; a line of a key
+// the program did not change stays as the file has it. Keys the file lacks
+// are added at the end: the flags in their order, then the other settings.
+// `current` is the file as UTF-8 (empty for a missing file).
+std::string MergedSettingsFileText(std::string_view current, const OptionFlags& flags, const OtherSettings& others,
+                                   const std::set<std::string>& changed);
+// Reads the file as it is now (UTF-8 or Shift-JIS), merges as above and
+// writes it back as UTF-8. A file that cannot be read as text is replaced.
+SettingsFileResult MergeIntoInitFile(const std::string& path, const OptionFlags& flags, const OtherSettings& others,
+                                     const std::set<std::string>& changed);
 
 }  // namespace n3

@@ -20,6 +20,11 @@ struct UpdateSettings {
 };
 
 UpdateSettings UpdateSettingsFrom(const OtherSettings& others);
+
+// The address as the user typed it, made into a folder's: blanks round it
+// dropped and the closing "/" added when it is missing (an address with a
+// query or a fragment is left as it is). CheckUpdateSource then judges it.
+std::string CompleteUpdateSource(std::string_view typed);
 UpdateSettings UpdateSettingsOf(const Settings& settings);
 
 }  // namespace n3

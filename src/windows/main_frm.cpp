@@ -83,6 +83,7 @@ std::vector<MenuItem> BuildMenuTree() {
     if (std::vector<MenuItem> verify = TableItems(kVerifyMenu); !verify.empty())
         tree.push_back(Menu(std::string(kVerifyMenu), "検証(&V)", std::move(verify)));
     tree.push_back(Menu("mnuHosyu", "データ管理(&M)", std::move(data)));
+    tree.push_back(Item("mnuSettings", "設定(&O)", Command::Settings));
     tree.push_back(Menu("mnuWindow", "ウィンドウ(&W)",
                         {
                             Item("mnuWindowHorizontal", "上下に並べて表示(&H)", Command::TileHorizontal),

@@ -31,6 +31,7 @@ enum class Command {
     MasterMaintenance,
     ImportCsv,
     ExportCsv,
+    Settings,
     Reload,
     TileHorizontal,
     TileVertical,

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 #include <fstream>
@@ -71,14 +72,14 @@ protected:
 
 TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption) {
     EXPECT_EQ(topCaptions(), (QStringList{"終了(&X)", "印刷(&P)", "一発ズバリン予想(&D)", "データ分析(&S)", "検証(&V)",
-                                          "データ管理(&M)", "ウィンドウ(&W)", "ヘルプ(&H)"}));
+                                          "データ管理(&M)", "設定(&O)", "ウィンドウ(&W)", "ヘルプ(&H)"}));
     const std::pair<const char*, const char*> items[] = {
-        {"mnuHindo", "頻度分析"},
-        {"mnuSyutugenKaisu", "回数別出現分析"},
-        {"mnuRenbanTobiishi", "連番・飛び石分析"},
-        {"mnuLowHighPattern", "低数字・高数字の組合せパターン分析"},
-        {"mnu10BunkatsuData", "10分割データ分析"},
-        {"mnuLastCharRenzoku", "下一桁連続出現回数分析"},
+        {"mnuHindo", "頻度分析(&F)"},
+        {"mnuSyutugenKaisu", "回数別出現分析(&K)"},
+        {"mnuRenbanTobiishi", "連番・飛び石分析(&R)"},
+        {"mnuLowHighPattern", "低数字・高数字の組合せパターン分析(&L)"},
+        {"mnu10BunkatsuData", "10分割データ分析(&1)"},
+        {"mnuLastCharRenzoku", "下一桁連続出現回数分析(&Z)"},
         {"mnuMasterInput", "当選データ入力(&I)"},
         {"mnuRandomness", "乱数性の検定(&R)"},
         {"mnuWindowHorizontal", "上下に並べて表示(&H)"},
@@ -104,6 +105,23 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption) {
     };
     walk(analysis);
     EXPECT_EQ(count, 21);  // the seventeen analyses, 数字検索, 曜日・月別分析, ミニ分析 and ペア分析
+    // Every item of the analysis menu and its sub-menus has an access key
+    // of its own within its menu.
+    std::function<void(QMenu*)> keys = [&](QMenu* m) {
+        QSet<QChar> seen;
+        for (QAction* a : m->actions()) {
+            if (a->isSeparator() || !a->isVisible()) continue;
+            const QString text = a->text();
+            const qsizetype at = text.indexOf(QLatin1Char('&'));
+            ASSERT_GE(at, 0) << text.toStdString();
+            ASSERT_LT(at + 1, text.size()) << text.toStdString();
+            const QChar key = text.at(at + 1).toUpper();
+            EXPECT_FALSE(seen.contains(key)) << text.toStdString();
+            seen.insert(key);
+            if (a->menu()) keys(a->menu());
+        }
+    };
+    keys(analysis);
     // 一発ズバリン予想 opens the prediction and offers 次回の抽せん.
     QMenu* prediction = window->menuAction("mnuPredict")->menu();
     ASSERT_NE(prediction, nullptr);
@@ -291,13 +309,13 @@ TEST_F(MainWindowTest, OneConnectionServesEveryWindowAndCommand) {
 
 TEST_F(MainWindowTest, WhatTheRunSetIsWhatTheFileKeeps) {
     // Another program writes the file behind our back; the run's own
-    // values win at the end, and nothing it did not set is invented.
+    // values win at the end, and the lines it did not set stay as written.
     window->setSetting(settings_keys::kLastImportFolder, "/srv/draws");
     std::ofstream(dir.file("settings.ini"), std::ios::binary) << "月の予算=999\r\nLastImportFolder=/elsewhere\r\n";
     window->close();
     Settings read(dir.file("settings.ini"));
     ASSERT_TRUE(read.Read().ok());
     EXPECT_EQ(read.value(settings_keys::kLastImportFolder), "/srv/draws");
-    EXPECT_EQ(read.value(settings_keys::kMonthlyBudget), "");
+    EXPECT_EQ(read.value(settings_keys::kMonthlyBudget), "999");
     EXPECT_FALSE(read.value(settings_keys::kMainWindowPlacement).empty());
 }

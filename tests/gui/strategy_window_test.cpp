@@ -132,7 +132,7 @@ TEST_F(StrategyWindowTest, AddEditAndRemoveWithThePlainControls) {
     ASSERT_EQ(saved().size(), 1u);
     EXPECT_EQ(saved()[0].numbers, (std::vector<int>{123}));
     const GridModel* grid = &analysis->grid()->gridModel();
-    EXPECT_EQ(grid->text(1, 3), "いつもの：決まった数字（123）");
+    EXPECT_EQ(grid->text(1, 3), "いつもの：決まった番号（123）");
     EXPECT_EQ(grid->text(3, 3), "40");  // draws with a purchase
     EXPECT_EQ(grid->text(5, 3), "10");  // hits
 
@@ -151,7 +151,7 @@ TEST_F(StrategyWindowTest, AddEditAndRemoveWithThePlainControls) {
     clickAndWait("addStrategy");
     EXPECT_EQ(panel->chosen().size(), 2u);
     grid = &analysis->grid()->gridModel();
-    EXPECT_EQ(grid->text(1, 4).rfind("いつもの：前回の数字", 0), 0u) << grid->text(1, 4);
+    EXPECT_EQ(grid->text(1, 4).rfind("いつもの：前回の番号", 0), 0u) << grid->text(1, 4);
 
     // Remove the chosen one, after saying yes.
     answer = dialogs::Result::No;
@@ -191,7 +191,7 @@ TEST_F(StrategyWindowTest, UncheckingAStrategyLeavesItOut) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(box.left() + 10, box.center().y()));
     ASSERT_TRUE(computed.wait(10000));
     EXPECT_EQ(panel->chosen().size(), 1u);
-    EXPECT_EQ(analysis->grid()->gridModel().text(1, 3).rfind("ご無沙汰の数字", 0), 0u);
+    EXPECT_EQ(analysis->grid()->gridModel().text(1, 3).rfind("ご無沙汰の番号", 0), 0u);
 }
 
 TEST_F(StrategyWindowTest, AddingStopsAtTheTablesBoundOfOneHundred) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "windows/main_frm.h"
+#include "windows/window_aliases.h"
 #include "windows/window_table.h"
 
 using namespace n3;
@@ -55,7 +56,9 @@ TEST(MenuTree, AnalysisMenuKeepsItsOrderAndGroups) {
     };
     EXPECT_EQ(names, expected);
     EXPECT_EQ(FindMenuItem("mnuBunkatsuData")->children.size(), 3u);
-    EXPECT_EQ(FindMenuItem("mnuHindo")->children[1].caption, "回数別出現分析");
+    EXPECT_EQ(FindMenuItem("mnuHindo")->children[1].caption, "回数別出現分析(&K)");
+    // The caption without its key is the menu's word as before.
+    EXPECT_EQ(CaptionWithoutAccessKey(FindMenuItem("mnuHindo")->children[1].caption), "回数別出現分析");
 }
 
 TEST(MenuTree, PredictionMenuOpensThePredictionThenTheNextDraw) {

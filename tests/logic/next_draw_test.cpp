@@ -155,3 +155,39 @@ TEST(NextDrawCard, MethodsSayWhatThePredictionWalkPredicts) {
     EXPECT_NE(次回の抽せん::VerdictLine(card).find("予想の検証（第1回～第400回の400回、オプション2個）"),
               std::string::npos);
 }
+
+namespace {
+
+// "1,234円" for the cost of `tickets` units at 200 yen, written out by hand.
+std::string CostText(int tickets) {
+    const std::string digits = std::to_string(tickets * 200);
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+        out += digits[i];
+    }
+    return out + "円";
+}
+
+TEST(NextDrawCard, EachSuggestionSaysWhatItCosts) {
+    const DrawHistory h = n3::testing::generatedHistory(400, 5);
+    const NextDrawCard card = BuildNextDrawCard(h, {}, 2);
+    const GridModel grid = 次回の抽せん::BuildGrid(card);
+    int sets = 0;
+    for (int m = 0; m < kBacktestMethodCount; ++m) {
+        const MethodSays& says = card.methods[std::size_t(m)];
+        const std::string shown = grid.text(3, 4 + m);
+        if (!says.bets) {
+            EXPECT_EQ(shown, "－");
+        } else if (m < kFirstDigitSetMethod) {
+            EXPECT_EQ(shown, "ストレート 1口 ＝ 200円");
+        } else {
+            ++sets;
+            EXPECT_EQ(shown, "数字の組合せ " + std::to_string(says.tickets) + "口 ＝ " + CostText(says.tickets));
+        }
+    }
+    EXPECT_GT(sets, 0);
+    EXPECT_EQ(CostText(343), "68,600円");  // seven digits: 7×7×7 numbers
+}
+
+}  // namespace

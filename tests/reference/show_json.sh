@@ -21,11 +21,11 @@ work="$(mktemp -d "${TMPDIR:-/tmp}/n3-show-json.XXXXXX")"
 # here, so every window prints with its options off, wherever this runs.
 settings="$work/none.ini"
 
-# The window names as the CLI lists them for an unknown name.
+# The window names as `show ?` lists them, one a line.
 windows=()
 while IFS= read -r line; do
-  case "$line" in "  "*) windows+=("${line#  }") ;; esac
-done < <("$cli" --db "$work/names.db" show '?' 2>&1 || true)
+  [ -n "$line" ] && windows+=("${line#  }")
+done < <("$cli" --db "$work/names.db" show '?' 2>/dev/null || true)
 [ "${#windows[@]}" -gt 0 ] || { echo "the CLI listed no windows" >&2; exit 1; }
 
 "$cli" --db "$work/history.db" import "$data/numbers3-history.csv" >/dev/null 2>&1

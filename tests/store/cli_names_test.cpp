@@ -56,9 +56,70 @@ TEST(CliUsage, HelpInEveryFormPrintsUsageToStandardOutputAndExitsZero) {
     for (const char* words : {"--help", "help", "-h", "show --help", "--db x.db help"}) {
         const auto r = Cli(words, "2>/dev/null");
         EXPECT_EQ(r.status, 0) << words;
-        EXPECT_NE(r.out.find("usage: numbers3zubarin-cli"), std::string::npos) << words;
+        EXPECT_NE(r.out.find("使い方: numbers3zubarin-cli"), std::string::npos) << words;
         EXPECT_NE(r.out.find("show WINDOW"), std::string::npos) << words;
     }
+}
+
+// The usage is Japanese: one line per command, saying what it does, with
+// an example that names the command.
+TEST(CliUsage, EachCommandHasOneJapaneseLineWithAnExample) {
+    const auto r = Cli("--help", "2>/dev/null");
+    ASSERT_EQ(r.status, 0);
+    for (const char* command :
+         {"import", "export", "stats", "where", "show", "import-bundled", "update", "backtest", "print", "tickets"}) {
+        const std::string head = std::string("  ") + command + " ";
+        const std::size_t at = r.out.find(head);
+        ASSERT_NE(at, std::string::npos) << command << "\n" << r.out;
+        const std::string line = r.out.substr(at, r.out.find('\n', at) - at);
+        EXPECT_NE(line.find("例: numbers3zubarin-cli " + std::string(command)), std::string::npos) << line;
+        // Says what it does, in Japanese, before the example.
+        const std::string what = line.substr(head.size(), line.find("例:") - head.size());
+        EXPECT_NE(std::find_if(what.begin(), what.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }),
+                  what.end())
+            << line;
+    }
+    EXPECT_NE(r.out.find("--version"), std::string::npos);
+    EXPECT_EQ(r.out.find("usage:"), std::string::npos);
+}
+
+TEST(CliUsage, VersionPrintsTheProgramAndItsVersion) {
+    const auto r = Cli("--version", "2>/dev/null");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("numbers3zubarin-cli ", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find_first_of("0123456789"), std::string::npos) << r.out;
+}
+
+TEST(CliUsage, ShowQuestionMarkListsTheWindowNamesAndSucceeds) {
+    TempDir dir;
+    const auto r = Cli("--db " + dir.file("d.db") + " show ?", "2>/dev/null");
+    EXPECT_EQ(r.status, 0) << r.out;
+    for (const char* name : {"出現頻度分析", "一発ズバリン", "次回の抽せん", "購入記録"})
+        EXPECT_NE(r.out.find(std::string(name) + "\n"), std::string::npos) << name << "\n" << r.out;
+}
+
+// --number takes a number as --numbers does: leading zeros optional.
+TEST(CliUsage, NumberWithoutLeadingZerosIsTheSameNumber) {
+    TempDir dir;
+    const auto db = dir.file("d.db");
+    ASSERT_EQ(
+        Cli("--db " + db + " import " + dir.write("h.csv", "回数,第1数字,第2数字,第3数字\n1,0,1,2\n2,2,1,0\n")).status,
+        0);
+    const std::string show = "--db " + db + " show 数字検索 --settings " + dir.file("s.ini") + " --format json";
+    const auto padded = Cli(show + " --number 012", "2>&1");
+    ASSERT_EQ(padded.status, 0) << padded.out;
+    EXPECT_EQ(Cli(show + " --number 12", "2>&1").out, padded.out);
+    EXPECT_EQ(Cli(show + " --number ０１２", "2>&1").out, padded.out);
+    EXPECT_EQ(Cli(show + " --number 7", "2>&1").out, Cli(show + " --number 007", "2>&1").out);
+    EXPECT_EQ(Cli(show + " --number 1234", "2>&1").status, 2);
+}
+
+// An update source without its closing "/" is taken as the folder it names.
+TEST(CliUsage, SourceWithoutTheClosingSlashIsCompletedNotRefused) {
+    TempDir dir;
+    const auto r = Cli("--db " + dir.file("d.db") + " update --source http://127.0.0.1:1/csv");
+    EXPECT_NE(r.status, 2) << r.out;
+    EXPECT_EQ(r.out.find("/ で終わる"), std::string::npos) << r.out;
 }
 
 TEST(CliUsage, UnknownOptionsAreRefusedWithExitTwoAndNamed) {

@@ -177,7 +177,7 @@ TEST_F(UpdateCliTest, AnUnreachableHostLeavesTheDatabaseUntouched) {
 
 TEST_F(UpdateCliTest, BadArgumentsExitWithTwo) {
     for (const std::string& args : {std::string("update --source http://example.com/numbers/csv/"),
-                                    std::string("update --source https://example.com/no-slash"),
+                                    std::string("update --source 'https://example.com/with space/'"),
                                     std::string("update --source ftp://127.0.0.1/"), std::string("update extra")}) {
         const CliRun run = Cli("--db " + db_ + " " + args);
         EXPECT_EQ(run.status, 2) << args << "\n" << run.out;

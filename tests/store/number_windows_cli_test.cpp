@@ -56,11 +56,17 @@ TEST(NumberWindowsCli, LookupOfOneNumberAndTheWholeTable) {
     EXPECT_NE(text.out.find("番号 422（ダブル）"), std::string::npos) << text.out;
     EXPECT_NE(text.out.find("2025-03-03"), std::string::npos);
 
-    for (const char* bad : {"12", "1234", "abc", "１２"}) {
+    for (const char* bad : {"1234", "abc", "12a", "１２３４"}) {
         const CliRun refused = Cli("--db " + db + " show 数字検索 --number " + bad);
         EXPECT_EQ(refused.status, 2) << bad;
-        EXPECT_NE(refused.out.find("--number には 000～999 の3桁の数字を指定してください。"), std::string::npos)
+        EXPECT_NE(refused.out.find("--number には 000～999 の番号を指定してください（12 は 012）。"), std::string::npos)
             << refused.out;
+    }
+    // Leading zeros may be left out, as with --numbers.
+    for (const char* same : {"12", "１２"}) {
+        const CliRun shown = Cli("--db " + db + " show 数字検索 --number " + same);
+        EXPECT_EQ(shown.status, 0) << same;
+        EXPECT_NE(shown.out.find("番号 012"), std::string::npos) << shown.out;
     }
 }
 
@@ -107,6 +113,6 @@ TEST(NumberWindowsCli, PrintsTheLookupOfTheNumberGiven) {
     EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
     const CliRun refused = Cli("--db " + db + " print 数字検索 --number 4222 --pdf " + dir.file("no.pdf"));
     EXPECT_EQ(refused.status, 2) << refused.out;
-    EXPECT_NE(refused.out.find("--number には 000～999 の3桁の数字を指定してください。"), std::string::npos);
+    EXPECT_NE(refused.out.find("--number には 000～999 の番号を指定してください（12 は 012）。"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir.file("no.pdf")));
 }

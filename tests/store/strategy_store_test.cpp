@@ -134,5 +134,5 @@ TEST(StrategyCli, WithoutAStrategyTestsTheSavedOnes) {
     EXPECT_NE(run.out.find("\"strategies\": [{\"name\": \"試し\", \"rule\": \"fixed\""), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("\"rule\": \"overdue\", \"kind\": \"set\", \"units\": 2"), std::string::npos);
     const CliRun text = Cli("--db " + path + " show 買い方の検証 --format text", "2>/dev/null");
-    EXPECT_NE(text.out.find("決まった数字（123,456）"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("決まった番号（123,456）"), std::string::npos) << text.out;
 }

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "io/echo_text.h"
+#include "analysis/number_lookup.h"
 
 namespace n3::cli {
 
@@ -99,6 +100,12 @@ bool Parse(int argc, char** argv, Arguments& args, std::string& reason) {
         return false;
     }
     return true;
+}
+
+std::optional<int> ParseNumberOption(std::string_view text) {
+    for (const std::string_view zeros : {"", "0", "00"})
+        if (const auto number = ParseNumberText(std::string(zeros) + std::string(text))) return number;
+    return std::nullopt;
 }
 
 }  // namespace n3::cli

@@ -5,6 +5,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace n3::cli {
@@ -43,5 +44,9 @@ bool AsksForHelp(int argc, char** argv);
 
 // False (with the reason) when the line cannot be read.
 bool Parse(int argc, char** argv, Arguments& args, std::string& reason);
+
+// --number: a number 000～999, the leading zeros optional as in --numbers
+// ("12" is 012, "7" is 007); full-width digits too. nullopt for anything else.
+std::optional<int> ParseNumberOption(std::string_view text);
 
 }  // namespace n3::cli

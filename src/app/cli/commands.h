@@ -11,7 +11,9 @@ namespace n3::cli {
 
 struct Command {
     std::string_view name;
-    std::string_view usage;  // the line of the usage text, without the program name
+    std::string_view usage;        // the words and options it takes, without the program name
+    std::string_view description;  // what it does, in one short Japanese phrase
+    std::string_view example;      // one command line that runs it
     // positional words the command takes after its name: [min, max]
     int minWords;
     int maxWords;

@@ -1,7 +1,13 @@
 // numbers3zubarin-cli: the draw database and every window's table from a terminal.
+#include <algorithm>
 #include <iostream>
 #include <new>
 #include <string>
+#include <string_view>
+
+#ifndef N3_VERSION
+#define N3_VERSION "0"
+#endif
 
 #include "app/cli/commands.h"
 #include "io/echo_text.h"
@@ -14,11 +20,25 @@ using namespace n3::cli;
 
 namespace {
 
+constexpr std::string_view kProgram = "numbers3zubarin-cli";
+
+// One line per command: its name, what it does and an example.
 void PrintUsage(std::ostream& out) {
-    out << "usage: numbers3zubarin-cli [--db FILE] COMMAND\n";
-    for (const Command& c : Commands()) out << "       " << c.usage << '\n';
-    out << "       help | --help\n";
-    out << "WINDOW: the window's name or its menu caption (numbers3zubarin-cli show ? lists the names)\n";
+    out << "使い方: " << kProgram << " [--db ファイル] コマンド [引数とオプション]\n"
+        << "コマンド:\n";
+    std::size_t width = std::string_view("--version").size();
+    for (const Command& c : Commands()) width = std::max(width, c.name.size());
+    auto line = [&](std::string_view name, std::string_view what, std::string_view example) {
+        out << "  " << name << std::string(width - name.size() + 2, ' ') << what;
+        if (!example.empty()) out << "　例: " << kProgram << ' ' << example;
+        out << '\n';
+    };
+    for (const Command& c : Commands()) line(c.name, c.description, c.example);
+    line("help", "この説明を表示する（--help、-h も同じ）", "");
+    line("--version", "バージョンを表示する", "");
+    out << "ウィンドウ名には、ウィンドウの名前かメニューの名前を書きます（一覧: " << kProgram << " show ?）。\n"
+        << "コマンドごとのオプションはヘルプの「コマンドラインツール」にあります。書式:\n";
+    for (const Command& c : Commands()) out << "  " << c.usage << '\n';
 }
 
 int Usage(const std::string& reason) {
@@ -34,6 +54,10 @@ int main(int argc, char** argv) {
     std::string reason;
     if (AsksForHelp(argc, argv)) {
         PrintUsage(std::cout);
+        return std::cout.good() ? 0 : 1;
+    }
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::cout << kProgram << ' ' << N3_VERSION << '\n';
         return std::cout.good() ? 0 : 1;
     }
     if (!Parse(argc, argv, args, reason)) return Usage(reason);

@@ -107,6 +107,12 @@ namespace cli {
 int RunShow(const Arguments& args) { return ShowWindow(args.positional[1], args); }
 
 int ShowWindow(const std::string& windowName, const Arguments& args) {
+    // "?" asks for the names that may be given.
+    if (windowName == "?") {
+        std::string names;
+        for (const auto& name : ShowableWindowNames()) names += name + '\n';
+        return WriteOut(names) ? 0 : 1;
+    }
     ShowOptions options;
     options.window = WindowClassForName(windowName);
     options.settingsPath = args.settings;
@@ -116,8 +122,8 @@ int ShowWindow(const std::string& windowName, const Arguments& args) {
     if (options.range.from != 0 && options.range.to != 0 && options.range.from > options.range.to)
         throw UsageError{"--from には --to 以下の回数を指定してください。"};
     if (const auto number = args.option("number")) {
-        options.number = ParseNumberText(*number);
-        if (!options.number) throw UsageError{"--number には 000～999 の3桁の数字を指定してください。"};
+        options.number = ParseNumberOption(*number);
+        if (!options.number) throw UsageError{"--number には 000～999 の番号を指定してください（12 は 012）。"};
     }
     options.strategy = StrategyFromArguments(args);
     const HistorySnapshot snap = LoadHistorySnapshot(args.db);

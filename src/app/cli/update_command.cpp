@@ -15,7 +15,7 @@ namespace n3::cli {
 int RunUpdate(const Arguments& args) {
     std::string source;
     if (const auto given = args.option("source")) {
-        source = *given;
+        source = CompleteUpdateSource(*given);  // "https://…/csv" is the folder "https://…/csv/"
     } else {
         Settings settings(args.settings.empty() ? std::string(kSettingsFileName) : args.settings);
         settings.Read();  // a missing or unreadable file leaves the default source

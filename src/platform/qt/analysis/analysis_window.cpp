@@ -31,6 +31,11 @@
 
 namespace n3 {
 
+namespace {
+// The settings file's line of the strategies left unticked in 買い方の検証.
+constexpr std::string_view kUntickedStrategiesKey = "買い方の検証のチェックなし";
+}  // namespace
+
 AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, QWidget* parent)
     : ChildWindow(host, parent), info_(info) {
     setWindowTitle(Q(info.caption));
@@ -83,17 +88,11 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
             connect(range_, &RangeControls::recomputeRequested, this, [this] { recompute(); });
             controls->addWidget(range_);
         }
-        if (info.usesOptionFlags) {
-            useFlags_ = new QPushButton(QStringLiteral("予想の設定を使う"), this);
-            useFlags_->setObjectName(QStringLiteral("useOptionFlags"));
-            connect(useFlags_, &QPushButton::clicked, this, [this] {
-                flags_ = this->host().optionFlags();
-                recompute();
-            });
-            controls->addWidget(useFlags_);
-        }
         if (info.usesStrategies) {
             strategies_ = new StrategyPanel(host.database(), this);
+            // The ticks of the last run, kept in the settings file.
+            strategies_->keepChecks(host.setting(kUntickedStrategiesKey),
+                                    [&host](const std::string& ids) { host.setSetting(kUntickedStrategiesKey, ids); });
             connect(strategies_, &StrategyPanel::changed, this, [this] { recompute(); });
         }
         busy_ = new QProgressBar(this);
@@ -174,7 +173,6 @@ void AnalysisWindow::recompute() {
     pendingRange_ = range_ ? range_->range(host().snapshot().history) : DrawRange{};
     pendingNumber_ = number_;
     if (range_) range_->setEnabled(false);
-    if (useFlags_) useFlags_->setEnabled(false);
     // The work keeps the snapshot it started with, even when a newer one
     // replaces it meanwhile.
     task_->start([info = &info_, snapshot = host().sharedSnapshot(), flags = flags_, range = pendingRange_,
@@ -203,6 +201,14 @@ void AnalysisWindow::followHistory() {
     recompute();
 }
 
+void AnalysisWindow::followOptionFlags() {
+    // The prediction's options as they stand now, as soon as they change:
+    // computed again like a change of the history.
+    if (!info_.usesOptionFlags) return;
+    flags_ = host().optionFlags();
+    followHistory();
+}
+
 void AnalysisWindow::finishRecompute() {
     shownRange_ = pendingRange_;
     shownNumber_ = pendingNumber_;
@@ -211,7 +217,6 @@ void AnalysisWindow::finishRecompute() {
     view.restore(*grid_);
     setBusy(false);
     if (range_) range_->setEnabled(true);
-    if (useFlags_) useFlags_->setEnabled(true);
     if (historyPending_) {
         historyPending_ = false;
         recompute();

@@ -51,7 +51,6 @@ public:
     ChartView* chartView() const { return charts_; }
     // Present only when the row asks for them.
     RangeControls* rangeControls() const { return range_; }
-    QPushButton* useOptionFlagsButton() const { return useFlags_; }
     NumberBox* numberBox() const { return numberBox_; }
     TicketBox* ticketBox() const { return ticketBox_; }
     // The content's further grids, each in a tab of its own after the grid.
@@ -74,6 +73,7 @@ public:
     // newest draw reaches the new newest) and flags over the new snapshot,
     // on the worker; the grid keeps its scroll position and selection.
     void followHistory() override;
+    void followOptionFlags() override;
     QProgressBar* busyBar() const { return busy_; }
 
 signals:
@@ -106,7 +106,6 @@ private:
     QTabWidget* views_ = nullptr;
     ChartView* charts_ = nullptr;
     RangeControls* range_ = nullptr;
-    QPushButton* useFlags_ = nullptr;
     StrategyPanel* strategies_ = nullptr;
     QProgressBar* busy_ = nullptr;
     NumberBox* numberBox_ = nullptr;

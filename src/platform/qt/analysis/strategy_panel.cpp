@@ -76,7 +76,7 @@ StrategyPanel::StrategyPanel(Database& database, QWidget* parent) : QWidget(pare
     form->addWidget(n_, 0, 5);
     form->addWidget(label("個数k", k_), 0, 6);
     form->addWidget(k_, 0, 7);
-    form->addWidget(label("数字", numbers_), 1, 0);
+    form->addWidget(label("番号", numbers_), 1, 0);
     form->addWidget(numbers_, 1, 1);
     auto* sums = new QHBoxLayout;
     sums->addWidget(sumLow_);
@@ -113,7 +113,10 @@ StrategyPanel::StrategyPanel(Database& database, QWidget* parent) : QWidget(pare
         edit_->setEnabled(row >= 0);
         remove_->setEnabled(row >= 0);
     });
-    connect(list_, &QListWidget::itemChanged, this, [this] { emit changed(); });
+    connect(list_, &QListWidget::itemChanged, this, [this] {
+        if (saveChecks_) saveChecks_(untickedIds());
+        emit changed();
+    });
     connect(add_, &QPushButton::clicked, this, [this] { add(); });
     connect(edit_, &QPushButton::clicked, this, [this] { edit(); });
     connect(remove_, &QPushButton::clicked, this, [this] { remove(); });
@@ -150,6 +153,32 @@ void StrategyPanel::reload(std::int64_t selectId) {
     add_->setToolTip(
         full ? QStringLiteral("買い方は%1件まで保存できます。使わない買い方を削除してください。").arg(kMaxStrategies)
              : QString());
+    if (saveChecks_) saveChecks_(untickedIds());  // a deleted strategy leaves the line
+}
+
+std::string StrategyPanel::untickedIds() const {
+    std::string ids;
+    for (int i = 0; i < list_->count() && i < int(saved_.size()); ++i)
+        if (list_->item(i)->checkState() != Qt::Checked)
+            ids += (ids.empty() ? "" : ",") + std::to_string(saved_[std::size_t(i)].id);
+    return ids;
+}
+
+void StrategyPanel::keepChecks(const std::string& unticked, std::function<void(const std::string&)> save) {
+    std::vector<std::int64_t> off;
+    for (const QString& id : Q(unticked).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const qlonglong value = id.trimmed().toLongLong(&ok);
+        if (ok) off.push_back(value);  // anything else in the line is not an id: passed over
+    }
+    {
+        const QSignalBlocker block(list_);
+        for (int i = 0; i < list_->count() && i < int(saved_.size()); ++i) {
+            const bool isOff = std::find(off.begin(), off.end(), saved_[std::size_t(i)].id) != off.end();
+            list_->item(i)->setCheckState(isOff ? Qt::Unchecked : Qt::Checked);
+        }
+    }
+    saveChecks_ = std::move(save);
 }
 
 std::vector<Strategy> StrategyPanel::chosen() const {

@@ -6,6 +6,7 @@
 // controls as a new strategy, 編集 rewrites the chosen one, 削除 removes it.
 #include <QWidget>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "core/strategy.h"
@@ -27,6 +28,9 @@ public:
 
     // The checked strategies, in list order.
     std::vector<Strategy> chosen() const;
+    // The strategies left unticked last time ("3,7": their ids; a new one is
+    // ticked), and where to keep them each time a tick changes.
+    void keepChecks(const std::string& unticked, std::function<void(const std::string&)> save);
     // The strategy the controls describe (not checked against the rules).
     Strategy edited() const;
     QListWidget* list() const { return list_; }
@@ -37,6 +41,7 @@ signals:
 
 private:
     void reload(std::int64_t selectId);
+    std::string untickedIds() const;
     // Runs one write of the saved list (returning the strategy to select,
     // 0 for none), then shows the list again and says it changed; a refused
     // write is shown and changes nothing.
@@ -50,6 +55,7 @@ private:
 
     Database& database_;
     std::vector<Strategy> saved_;
+    std::function<void(const std::string&)> saveChecks_;
     QListWidget* list_;
     QLineEdit* name_;
     QComboBox* rule_;

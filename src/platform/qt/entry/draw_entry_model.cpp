@@ -85,10 +85,8 @@ bool DrawEntryModel::setData(const QModelIndex& index, const QVariant& value, in
         return false;
     }
     emit dataChanged(index, index);
-    const std::size_t position = std::size_t(index.column() - 1);
-    const std::optional<int> after = entry_.row(index.row()).digits[position];
-    if (before.digits[position] != after)
-        undo_->push(new DigitEdit(*this, before.回数, int(position), before.digits[position], after));
+    const Draw& after = entry_.row(index.row());
+    if (before.digits != after.digits) undo_->push(new RowEdit(*this, before.回数, before.digits, after.digits));
     return true;
 }
 
@@ -138,16 +136,14 @@ bool DrawEntryModel::lastRowComplete() const {
     return entry_.rowCount() > 0 && entry_.row(entry_.rowCount() - 1).complete();
 }
 
-void DrawEntryModel::applyDigit(int drawNo, int position, std::optional<int> value) {
-    try {
-        const int row = entry_.SetDigitOf(drawNo, position, value);
-        if (row < 0) return;
-        const QModelIndex cell = index(row, position + 1);
-        emit dataChanged(cell, cell);
-        emit stepApplied(cell);
-    } catch (const std::exception& e) {
-        refused(e);
-    }
+void DrawEntryModel::applyDigits(int drawNo, const std::array<std::optional<int>, 3>& digits) {
+    // The row is written whole, in one write: the database never holds a
+    // half of the step.
+    Draw draw;
+    draw.回数 = drawNo;
+    draw.digits = digits;
+    if (entry_.RowOf(drawNo) < 0) return;
+    applyRestore({draw});
 }
 
 void DrawEntryModel::applyRestore(const std::vector<Draw>& draws) {

@@ -199,6 +199,20 @@ void EntryGridView::clearSelectedDigits() {
     }
 }
 
+// Backspace on the empty cell after a typed digit of the same row takes
+// that digit back, as it does in a line of text: the cursor goes onto it and
+// it is emptied. False when that is not the case (the cell is cleared then).
+bool EntryGridView::backOverTheLastDigit() {
+    const QModelIndex here = currentIndex();
+    if (selectionModel()->selectedIndexes().size() > 1 || !here.data().toString().isEmpty()) return false;
+    const QModelIndex before = here.sibling(here.row(), here.column() - 1);
+    if (!before.isValid() || !(model()->flags(before) & Qt::ItemIsEditable) || before.data().toString().isEmpty())
+        return false;
+    selectionModel()->setCurrentIndex(before, QItemSelectionModel::ClearAndSelect);
+    model()->setData(before, QString());
+    return true;
+}
+
 void EntryGridView::keyPressEvent(QKeyEvent* event) {
     if (state() == EditingState || !model() || !currentIndex().isValid()) {
         QTableView::keyPressEvent(event);
@@ -206,6 +220,10 @@ void EntryGridView::keyPressEvent(QKeyEvent* event) {
     }
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     const int key = event->key();
+    if (modifiers == Qt::NoModifier && key == Qt::Key_Backspace && backOverTheLastDigit()) {
+        event->accept();
+        return;
+    }
     if (modifiers == Qt::NoModifier && (key == Qt::Key_Delete || key == Qt::Key_Backspace)) {
         clearSelectedDigits();
         event->accept();

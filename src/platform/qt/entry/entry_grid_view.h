@@ -60,6 +60,7 @@ private:
     // A typed text on the current cell: stored and moved on, or refused.
     void typeText(const QString& text);
     void clearSelectedDigits();
+    bool backOverTheLastDigit();
     EntryCursor::Grid gridState() const;
     // The next draw, stored at the end without a question; the cursor on
     // its 第1数字. False when the write was refused.

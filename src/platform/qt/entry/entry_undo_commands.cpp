@@ -6,20 +6,26 @@
 
 namespace n3 {
 
-DigitEdit::DigitEdit(DrawEntryModel& model, int drawNo, int position, std::optional<int> before,
-                     std::optional<int> after)
-    : model_(model), drawNo_(drawNo), position_(position), before_(before), after_(after) {
-    setText(QStringLiteral("第%1回の第%2数字").arg(drawNo).arg(position + 1));
+RowEdit::RowEdit(DrawEntryModel& model, int drawNo, const Digits& before, const Digits& after)
+    : model_(model), drawNo_(drawNo), before_(before), after_(after) {
+    setText(QStringLiteral("第%1回の入力").arg(drawNo));
 }
 
-void DigitEdit::undo() { model_.applyDigit(drawNo_, position_, before_); }
+bool RowEdit::mergeWith(const QUndoCommand* other) {
+    const auto* next = dynamic_cast<const RowEdit*>(other);
+    if (!next || next->drawNo_ != drawNo_ || &next->model_ != &model_) return false;
+    after_ = next->after_;
+    return true;
+}
 
-void DigitEdit::redo() {
+void RowEdit::undo() { model_.applyDigits(drawNo_, before_); }
+
+void RowEdit::redo() {
     if (done_) {
         done_ = false;  // the first redo is the push: already written
         return;
     }
-    model_.applyDigit(drawNo_, position_, after_);
+    model_.applyDigits(drawNo_, after_);
 }
 
 DrawsAddedOrDeleted::DrawsAddedOrDeleted(DrawEntryModel& model, std::vector<Draw> draws, bool added)

@@ -3,6 +3,7 @@
 // draws by number, not by row, so it still finds them after other rows
 // came or went; undoing or redoing a step writes to the database again.
 #include <QUndoCommand>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -12,19 +13,26 @@ namespace n3 {
 
 class DrawEntryModel;
 
-// One digit typed, changed or emptied.
-class DigitEdit : public QUndoCommand {
+// The digits of one draw as typed, changed or emptied: the keys typed into
+// one row one after the other are one step, so Ctrl+Z takes back the whole
+// row at once and leaves no half-typed draw behind. Undoing or redoing it
+// writes the row's three digits in one write.
+class RowEdit : public QUndoCommand {
 public:
-    DigitEdit(DrawEntryModel& model, int drawNo, int position, std::optional<int> before, std::optional<int> after);
+    using Digits = std::array<std::optional<int>, 3>;
+    RowEdit(DrawEntryModel& model, int drawNo, const Digits& before, const Digits& after);
     void undo() override;
     void redo() override;
+    int id() const override { return kId; }
+    // The next key in the same draw joins this step.
+    bool mergeWith(const QUndoCommand* other) override;
 
 private:
+    static constexpr int kId = 1;
     DrawEntryModel& model_;
     int drawNo_;
-    int position_;
-    std::optional<int> before_;
-    std::optional<int> after_;
+    Digits before_;
+    Digits after_;
     bool done_ = true;  // pushed after the write it stands for
 };
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/window_content.h"
 #include "platform/qt/print/print_document.h"
@@ -44,6 +45,16 @@ public:
     // Opens the ticket book with `ticket` added for the user to check;
     // hosts without a book ignore it.
     virtual void openTicketDraft(const Purchase& ticket) { (void)ticket; }
+    // A named line of the settings file (empty when not set), and setting
+    // it; hosts without a file keep nothing.
+    virtual std::string setting(std::string_view key) const {
+        (void)key;
+        return {};
+    }
+    virtual void setSetting(std::string_view key, std::string value) {
+        (void)key;
+        (void)value;
+    }
 };
 
 // Twips (1/1440 inch) to pixels at the screen's logical DPI.
@@ -56,8 +67,8 @@ public:
 
     // The class name of the window (出現頻度分析, 当選データ入力, ...).
     virtual QString windowClass() const = 0;
-    // Menus that replace the main window's while this child is active;
-    // empty for the main window's own.
+    // Menus the main window adds to its own while this child is active;
+    // empty for none.
     virtual QList<QMenu*> ownMenus() { return {}; }
     // The outer size of the window, in twips.
     virtual QSize sizeInTwips() const = 0;
@@ -83,6 +94,9 @@ public:
     // snapshot is new. A window computes its content again, keeping its
     // scroll position, selection and range. Nothing by default.
     virtual void followHistory() {}
+    // The prediction's option flags changed (一発ズバリン予想's 反映する /
+    // 反映しない): a window that uses them computes again. Nothing by default.
+    virtual void followOptionFlags() {}
     // True while the window is in the middle of a change the others should
     // not see yet (a draw typed up to its second digit); the host follows
     // the history again once the change is whole or the window closes.

@@ -1,12 +1,10 @@
 #include "platform/qt/frame/dialogs.h"
 
-#include <QApplication>
 #include <QFileDialog>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
+
+#include "platform/qt/frame/keep_user_window.h"
 
 namespace n3::dialogs {
 
@@ -19,38 +17,17 @@ FileResponder& fileResponder() {
     static FileResponder r;
     return r;
 }
-// The child window and the widget that had focus when a box opened get it
-// back when the box closes: a message never brings another window forward.
-class KeepFocus {
-public:
-    explicit KeepFocus(QWidget* parent) : focus_(QApplication::focusWidget()) {
-        for (QWidget* w = focus_ ? focus_.data() : parent; w; w = w->parentWidget())
-            if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
-                sub_ = sub;
-                area_ = sub->mdiArea();
-                break;
-            }
-    }
-    ~KeepFocus() {
-        if (area_ && sub_ && area_->activeSubWindow() != sub_) area_->setActiveSubWindow(sub_);
-        if (focus_ && focus_->isVisible()) focus_->setFocus(Qt::OtherFocusReason);
-    }
-
-private:
-    QPointer<QWidget> focus_;
-    QPointer<QMdiSubWindow> sub_;
-    QPointer<QMdiArea> area_;
-};
-
 }  // namespace
 
 void SetMessageResponder(MessageResponder responder) { messageResponder() = std::move(responder); }
 void SetFileResponder(FileResponder responder) { fileResponder() = std::move(responder); }
 
 Result Message(QWidget* parent, const QString& text, const QString& title, Icon icon, Buttons buttons) {
+    // The window the user was in is theirs again once the box goes, however
+    // it was answered.
+    const KeepUserWindow keep(parent);
     if (messageResponder()) return messageResponder()({text, title, icon, buttons});
 
-    const KeepFocus keep(parent);
     QMessageBox box(parent);
     box.setText(text);
     box.setWindowTitle(title);
@@ -74,6 +51,7 @@ Result Message(QWidget* parent, const QString& text, const QString& title, Icon 
 }
 
 QString ChooseFile(QWidget* parent, const FileRequest& request) {
+    const KeepUserWindow keep(parent);
     if (fileResponder()) return fileResponder()(request);
     if (request.save)
         return QFileDialog::getSaveFileName(parent, request.caption, request.suggestedName, request.filter);

@@ -5,6 +5,7 @@
 #include "core/window_names.h"
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/draw_update_dialog.h"
+#include "platform/qt/frame/keep_user_window.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/qt/frame/qt_util.h"
 #include "settings/update_settings.h"
@@ -40,6 +41,7 @@ void FetchLatestDraws(MainWindow& window, FetchMode mode) {
     if (!window.frm().RequireNoEntryWindow(entryOpen)) return;
     const bool quiet = mode == FetchMode::AtStart;
     const UpdateOutcome outcome = [&] {
+        const KeepUserWindow keep(&window);
         DrawUpdateDialog dialog(window.database().path(), SettingsOf(window).source, &window);
         return dialog.run();
     }();

@@ -1,5 +1,6 @@
 #include "platform/qt/frame/help_window.h"
 
+#include <QCloseEvent>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,7 +35,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* left = new QWidget(this);
     auto* leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
-    leftLayout->addWidget(new QLabel(QStringLiteral("キーワード(&K):"), left));
+    // The label's access key (Alt+K) puts the keyboard in the keyword field.
+    auto* keywordLabel = new QLabel(QStringLiteral("キーワード(&K):"), left);
+    keywordLabel->setBuddy(filter);
+    leftLayout->addWidget(keywordLabel);
     leftLayout->addWidget(filter);
     leftLayout->addWidget(index_, 1);
 
@@ -60,6 +64,15 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
                 break;
             }
     });
+}
+
+HelpWindow::~HelpWindow() = default;
+
+void HelpWindow::holdUserWindow(QWidget* mainWindow) { userWindow_ = std::make_unique<KeepUserWindow>(mainWindow); }
+
+void HelpWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    userWindow_.reset();  // the user's window is active again
 }
 
 bool HelpWindow::openDocument(const QString& path) {

@@ -3,6 +3,9 @@
 // document "ナンバーズ3ズバリンL.html" that sits beside the program.
 #include <QStringList>
 #include <QWidget>
+#include <memory>
+
+#include "platform/qt/frame/keep_user_window.h"
 
 class QListWidget;
 class QTextBrowser;
@@ -13,18 +16,27 @@ class HelpWindow : public QWidget {
     Q_OBJECT
 public:
     explicit HelpWindow(QWidget* parent = nullptr);
+    ~HelpWindow() override;
 
     // Loads the document; false (and the window stays empty) when it cannot be read.
     bool openDocument(const QString& path);
     // Selects the keyword in the index and shows its place in the page.
     void showKeyword(const QString& keyword);
 
+    // The window the user is in (a child of `mainWindow`, the widget with the
+    // keyboard) is active and has the keyboard again once the help closes.
+    void holdUserWindow(QWidget* mainWindow);
+
     QStringList keywords() const { return keywords_; }
     // The page as shown, as plain text.
     QString pageText() const;
     QString currentKeyword() const;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    std::unique_ptr<KeepUserWindow> userWindow_;
     QListWidget* index_;
     QTextBrowser* page_;
     QStringList keywords_;

@@ -24,6 +24,7 @@
 #include "platform/qt/frame/history_commands.h"
 #include "platform/qt/frame/mdi_arrange.h"
 #include "platform/qt/frame/qt_util.h"
+#include "platform/qt/frame/settings_dialog.h"
 #include "platform/qt/prediction/prediction_window.h"
 #include "platform/qt/tickets/tickets_window.h"
 #include "platform/store/database.h"
@@ -46,7 +47,6 @@ MainWindow::MainWindow(std::string databasePath, std::string settingsPath, QWidg
     setCentralWidget(mdi_);
     buildMenus();
     connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::showMenusOf);
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::onFocusWindowChanged);
     KeepChildrenInsideOnResize(mdi_);
     AddCloseActiveChildAction(this, mdi_);
     restorePlacement();
@@ -205,17 +205,19 @@ bool MainWindow::trigger(const QString& menuName) {
     return true;
 }
 
-// Children with menus of their own show them instead of the main window's
-// while they are active, as MDI children do.
+// Children with menus of their own (当選データ入力, 購入記録) add them to
+// the main menus while they are active, before ウィンドウ(&W): every main
+// menu and its access key keeps working beside the window's own.
 void MainWindow::showMenusOf(QMdiSubWindow* active) {
     if (ending_) return;
     auto* child = active ? qobject_cast<ChildWindow*>(active->widget()) : nullptr;
     const QList<QMenu*> own = child ? child->ownMenus() : QList<QMenu*>();
+    QAction* windowMenu = menuAction(QStringLiteral("mnuWindow"));
     menuBar()->clear();
-    if (own.isEmpty()) {
-        for (QAction* a : mainMenuActions_) menuBar()->addAction(a);
-    } else {
-        for (QMenu* m : own) menuBar()->addMenu(m);
+    for (QAction* a : mainMenuActions_) {
+        if (a == windowMenu)
+            for (QMenu* m : own) menuBar()->addMenu(m);
+        menuBar()->addAction(a);
     }
 }
 
@@ -251,6 +253,7 @@ void MainWindow::runCommand(const MenuItem& item) {
     case Command::Reload: ReloadHistory(*this); break;
     case Command::FetchLatest: FetchLatestDraws(*this); break;
     case Command::CheckAtStart: ToggleCheckAtStart(*this); break;
+    case Command::Settings: EditSettings(*this); break;
     case Command::MasterMaintenance:
     case Command::None: break;
     }
@@ -265,7 +268,12 @@ void MainWindow::registerChild(const QString& windowClass, ChildFactory factory)
 ChildWindow* MainWindow::create(const QString& windowClass) {
     if (const auto it = factories_.find(windowClass); it != factories_.end()) return it->second(*this);
     if (windowClass == Q(windows::kAbout)) return new AboutWindow(*this);
-    if (windowClass == Q(windows::kPrediction)) return CreatePredictionWindow(*this, prediction_);
+    if (windowClass == Q(windows::kPrediction)) {
+        ChildWindow* window = CreatePredictionWindow(*this, prediction_);
+        if (auto* prediction = qobject_cast<PredictionWindow*>(window))
+            connect(prediction, &PredictionWindow::optionFlagsChanged, this, &MainWindow::optionFlagsChanged);
+        return window;
+    }
     if (windowClass == Q(windows::kEntry)) {
         EntryWindow* entry = static_cast<EntryWindow*>(CreateEntryWindow(*this));
         return entry;
@@ -303,6 +311,8 @@ void MainWindow::ShowChild(std::string_view windowClassUtf8) {
     if (!window) return;
     // Every window follows the history while it is open.
     connect(this, &MainWindow::historyChanged, window, &ChildWindow::followHistory);
+    // and the prediction's options as they are switched.
+    connect(this, &MainWindow::optionFlagsChanged, window, &ChildWindow::followOptionFlags);
 
     auto* sub = new QMdiSubWindow;
     sub->setWidget(window);
@@ -418,6 +428,9 @@ void MainWindow::openHelp(const QStringList& keywords) {
             break;
         }
     help_->showKeyword(keyword);
+    // Closing the help (Esc, its close button) gives the user back the
+    // window they were in; nothing else opens or comes forward.
+    if (!help_->isVisible()) help_->holdUserWindow(this);
     help_->show();
     help_->raise();
     help_->activateWindow();
@@ -432,25 +445,6 @@ void MainWindow::showEvent(QShowEvent* event) {
         // The main window is active for the first time: the prediction opens.
         QMetaObject::invokeMethod(
             this, [this] { trigger(QStringLiteral("mnuYoso")); }, Qt::QueuedConnection);
-    }
-}
-
-// Focus coming back to the main window from another window of this
-// program (the help) runs the prediction command, so the prediction is in
-// view whenever the user comes back to the main window. Pop-ups (a
-// drop-down list, a menu, a tooltip), message boxes and file dialogs are
-// part of the window that opened them: closing one leaves the active
-// window as it was. Another application does not count either.
-void MainWindow::onFocusWindowChanged(QWindow* now) {
-    QWindow* previous = lastFocusWindow_;
-    lastFocusWindow_ = now;
-    if (ending_ || !now || now != windowHandle() || !previous || previous == now) return;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->windowHandle() != previous) continue;
-        if (qobject_cast<QDialog*>(w) || w->inherits("QMenu") || w->windowType() != Qt::Window) return;
-        QMetaObject::invokeMethod(
-            this, [this] { trigger(QStringLiteral("mnuYoso")); }, Qt::QueuedConnection);
-        return;
     }
 }
 
@@ -479,6 +473,15 @@ void MainWindow::closeAllChildren() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // Each child is asked first, as closing it alone would ask (a half-typed
+    // row in 当選データ入力): the answer to go on keeps the program open.
+    if (!ending_)
+        for (QMdiSubWindow* w : mdi_->subWindowList())
+            if (auto* child = qobject_cast<ChildWindow*>(w->widget()); child && !child->queryUnload()) {
+                mdi_->setActiveSubWindow(w);
+                event->ignore();
+                return;
+            }
     ending_ = true;
     closeAllChildren();
     rememberPlacement();

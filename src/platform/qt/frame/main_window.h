@@ -104,6 +104,8 @@ signals:
     // The draws in the database changed: a new snapshot, an import or an
     // edit in the entry window.
     void historyChanged();
+    // An option of 一発ズバリン予想 was switched.
+    void optionFlagsChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -119,7 +121,6 @@ private:
     void run(const MenuItem& item);
     void runCommand(const MenuItem& item);
     void showMenusOf(QMdiSubWindow* active);
-    void onFocusWindowChanged(QWindow* now);
     // Opens the help at the section of the first of `keywords` it has (the
     // start page when it has none).
     void openHelp(const QStringList& keywords = {});
@@ -154,7 +155,6 @@ private:
     QList<QAction*> mainMenuActions_;  // the menu bar's own entries, in order
     QPointer<HelpWindow> help_;
     QString helpPath_;
-    QPointer<QWindow> lastFocusWindow_;
     std::function<void()> onUnload_;
     int waitDepth_ = 0;
     bool shownOnce_ = false;

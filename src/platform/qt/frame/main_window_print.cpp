@@ -5,6 +5,7 @@
 
 #include "core/window_names.h"
 #include "platform/qt/frame/dialogs.h"
+#include "platform/qt/frame/keep_user_window.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/qt/frame/qt_util.h"
 #include "platform/qt/print/history_document.h"
@@ -64,6 +65,7 @@ void MainWindow::printActive() {
             Q(kMessageTitle), dialogs::Icon::Information);
         return;
     }
+    const KeepUserWindow keep(child);
     OpenPrintPreview(child, *doc);
 }
 

@@ -145,8 +145,10 @@ void PredictionWindow::followHistory() {
 }
 
 void PredictionWindow::onOptionClicked(int index, bool reflect) {
+    const OptionFlags before = prediction_.optionFlags();
     prediction_.OptionClicked(index, reflect);
     ShowGrids();
+    if (prediction_.optionFlags() != before) emit optionFlagsChanged();
     // The flag is kept for the run either way; the file just could not take it.
     if (!prediction_.lastWrite().ok())
         dialogs::Message(this, Q(prediction_.lastWrite().error), Q(kMessageTitle), dialogs::Icon::Critical);

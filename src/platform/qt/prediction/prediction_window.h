@@ -45,6 +45,10 @@ public:
     QPushButton* printButton() const { return print_; }
     QScrollArea* scrollArea() const { return scroll_; }
 
+signals:
+    // An option was switched: the windows that use the options follow.
+    void optionFlagsChanged();
+
 private:
     void ShowOptionFlags();
     void BuildPrediction();
