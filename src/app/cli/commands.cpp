@@ -22,9 +22,9 @@ const std::vector<Command>& Commands() {
          &RunPrint},
         {"tickets",
          "tickets add --draw N [--draws K] --number 048 --type straight|box|set|mini [--units U] [--date YYYY-MM-DD] "
-         "[--memo TEXT] [--settings FILE]\n       tickets list | tickets check [--format text|csv|json] | "
-         "tickets export | tickets import FILE.csv [--replace]",
-         1, 2, &RunTickets},
+         "[--memo TEXT] [--settings FILE]\n       tickets list | tickets check [--format text|csv|json] "
+         "[--date YYYY-MM-DD] | tickets received ID yes|no | tickets export | tickets import FILE.csv [--replace]",
+         1, 3, &RunTickets},
     };
     return table;
 }

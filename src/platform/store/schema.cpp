@@ -10,6 +10,7 @@
 #include "io/file_io.h"
 #include "io/replace_target.h"
 #include "platform/store/bounded_tables.h"
+#include "platform/store/dates_and_claims_step.h"
 #include "platform/store/store_error.h"
 #include "platform/store/strategy_store.h"
 #include "platform/store/ticket_store.h"
@@ -160,6 +161,7 @@ const std::vector<SchemaStep>& SchemaSteps() {
         {kTicketSchemaVersion, kTicketTableSql, {"購入記録"}},
         {kBoundedTablesVersion, BoundedTablesSql(), {"当選結果_新", "購入記録_新"}},
         {kStrategySchemaVersion, kStrategyTableSql, {"買い方"}},
+        {kDatesAndClaimsVersion, DatesAndClaimsSql()},
     };
     return steps;
 }

@@ -86,6 +86,7 @@ bool MainWindow::startUp() {
     // New draws from the bank, before the history is loaded: offered after
     // the first start's import, or looked for at every start when the
     // setting is on.
+    FillInBundledResults(this, *database_, bundledDataFolder_);
     if (OfferBundledHistory(this, *database_, bundledDataFolder_))
         OfferLatestDraws(*this);
     else
