@@ -37,7 +37,7 @@ std::string NextScheduledDrawDate(std::string_view date) {
             }
         }
     } while (!Drawn(y, m, d));
-    char buf[16];
+    char buf[48];
     std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", y, m, d);
     return buf;
 }

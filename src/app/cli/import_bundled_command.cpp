@@ -31,7 +31,10 @@ int RunImportBundled(const Arguments& args) {
         return 1;
     }
     std::cerr << ImportSummaryText(outcome) << '\n';
-    if (outcome.filled > 0 || outcome.replacedFigures > 0 || !outcome.differences.empty())
+    // Into a database that held draws already: what was filled in, and
+    // which of its own figures differ from the shipped ones.
+    if (outcome.counts.unchanged + outcome.counts.replaced > 0 &&
+        (outcome.filled > 0 || outcome.replacedFigures > 0 || !outcome.differences.empty()))
         std::cerr << FillInReportText(outcome) << '\n';
     return 0;
 }

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "core/calendar.h"
+#include "core/draw.h"
 #include "core/estimated_dates.h"
 #include "io/echo_text.h"
 #include "platform/store/store_error.h"
