@@ -7,6 +7,7 @@
 
 #include "app/cli/backtest_json.h"
 #include "app/cli/number_windows_json.h"
+#include "analysis/result_list.h"
 #include "app/cli/strategy_json.h"
 #include "io/text_escape.h"
 #include "lab/backtest_figures.h"
@@ -52,6 +53,17 @@ std::string WindowJsonMembers(const WindowContent& content) {
     if (const auto* card = std::any_cast<NextDrawCard>(&content.details)) return NextDrawJsonMember(*card);
     if (const auto* strategies = std::any_cast<StrategyTestFigures>(&content.details))
         return StrategyJsonMember(*strategies);
+    if (const auto* dates = std::any_cast<ResultListDates>(&content.details)) {
+        std::ostringstream out;
+        out << "\"dates\": [";
+        for (std::size_t i = 0; i < dates->rows.size(); ++i) {
+            const auto& row = dates->rows[i];
+            out << (i ? ", " : "") << "{\"draw\": " << row.drawNo << ", \"date\": " << JsonString(row.date)
+                << ", \"dateEstimated\": " << (row.estimated ? "true" : "false") << "}";
+        }
+        out << "]";
+        return out.str();
+    }
     return {};
 }
 

@@ -91,7 +91,9 @@ bool MainWindow::startUp() {
         OfferLatestDraws(*this);
     else
         CheckLatestDrawsAtStart(*this);
-    return loadSnapshot();
+    if (!loadSnapshot()) return false;
+    warnNearClaimDeadlines();
+    return true;
 }
 
 // The start-up load: a new snapshot of the history and its statistics, or
