@@ -32,8 +32,8 @@ struct Prize {
 
 struct DrawResult {
     int 回数 = 0;
-    std::string date;  // YYYY-MM-DD, empty when unknown
-    bool dateEstimated = false;  // TEMPORARY until main's field lands
+    std::string date;            // YYYY-MM-DD, empty when unknown
+    bool dateEstimated = false;  // the date follows the draw calendar, not a published list
     std::array<Prize, kPrizeKindCount> prizes;
     // The last day a prize of this draw is paid, as the result file's
     // 支払期間 line gives it; empty when not published (ClaimDeadlineOf

@@ -15,7 +15,7 @@ std::vector<std::pair<int, std::string>> ScheduleEstimates(const std::vector<int
         while (published != results.end() && published->回数 < n) ++published;
         if (published != results.end() && published->回数 == n && !published->date.empty() &&
             !published->dateEstimated) {
-            if (OnDrawSchedule(published->date)) {
+            if (published->date >= kScheduleFirstDate && OnDrawSchedule(published->date)) {
                 countedNo = n;
                 countedDate = published->date;
             } else {
@@ -24,8 +24,7 @@ std::vector<std::pair<int, std::string>> ScheduleEstimates(const std::vector<int
             continue;
         }
         if (countedNo == 0) continue;
-        std::string date = countedDate;
-        for (int step = countedNo; step < n && !date.empty(); ++step) date = NextScheduledDrawDate(date);
+        const std::string date = ScheduledDrawDateAfter(countedDate, n - countedNo).value_or(std::string());
         if (date.empty() || date > kLastAcceptedDate) {
             countedNo = 0;
             continue;

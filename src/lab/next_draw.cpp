@@ -5,7 +5,6 @@
 #include "core/draw_schedule.h"
 #include "core/number_type.h"
 #include "lab/backtest_figures.h"
-#include "lab/next_draw_date.h"
 #include "prediction/prediction_walk.h"
 
 namespace n3 {
@@ -115,7 +114,7 @@ std::vector<KindOdds> KindOddsOf(const DrawHistory& history, const ResultHistory
                                  std::string* prizesTo, std::string* allTimeFrom, std::string* allTimeTo) {
     std::string newest;
     for (const DrawResult& r : results)
-        if (!r.date.empty() && IsDrawDate(r.date)) newest = std::max(newest, r.date);
+        if (!r.date.empty() && IsCalendarDate(r.date)) newest = std::max(newest, r.date);
     std::vector<int> numbers(std::size_t(kMaxDrawNo) + 1, -1);
     for (const Draw& d : history)
         if (d.complete() && d.回数 >= 1 && d.回数 <= kMaxDrawNo)
@@ -171,10 +170,8 @@ NextDrawCard BuildNextDrawCard(const DrawHistory& history, const ResultHistory& 
     // The schedule counted on from the newest dated draw up to the latest:
     // a typed draw without a date still gets its next draw's date.
     for (auto r = results.rbegin(); r != results.rend(); ++r) {
-        if (r->回数 > card.latestDrawNo || r->date.empty() || !IsDrawDate(r->date)) continue;
-        std::string date = r->date;
-        for (int n = r->回数; n < card.drawNo && !date.empty(); ++n) date = NextScheduledDrawDate(date);
-        if (!date.empty()) card.date = date;
+        if (r->回数 > card.latestDrawNo || r->date.empty() || !IsCalendarDate(r->date)) continue;
+        card.date = ScheduledDrawDateAfter(r->date, card.drawNo - r->回数);
         break;
     }
 

@@ -6,7 +6,7 @@
 
 #include "lab/backtest_figures.h"
 #include "core/estimated_date_text.h"
-#include "lab/next_draw_date.h"
+#include "core/draw_schedule.h"
 
 namespace n3 {
 
