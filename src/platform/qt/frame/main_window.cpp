@@ -15,6 +15,7 @@
 #include "core/window_names.h"
 #include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/entry/entry_window.h"
+#include "platform/qt/entry/result_list_window.h"
 #include "platform/qt/frame/about_window.h"
 #include "platform/qt/frame/bundled_import.h"
 #include "platform/qt/frame/data_folder.h"
@@ -273,6 +274,7 @@ ChildWindow* MainWindow::create(const QString& windowClass) {
         EntryWindow* entry = static_cast<EntryWindow*>(CreateEntryWindow(*this));
         return entry;
     }
+    if (windowClass == QStringLiteral("当選結果一覧")) return new ResultListWindow(*this);
     if (windowClass == Q(windows::kTickets)) {
         TicketsWindow* tickets = CreateTicketsWindow(*this, settings_);
         connect(this, &MainWindow::historyChanged, tickets, &TicketsWindow::refresh);
