@@ -55,7 +55,7 @@ std::string DateLine(const NextDrawCard& card) {
     else if (card.latestDrawNo == 0)
         line += "抽せん日：当選データがないためわかりません";
     else
-        line += "抽せん日：抽せん日のわかる回がないため出せません";
+        line += "抽せん日：抽せん日がわからないため出せません（抽せん日のわかる回がありません）";
     return line;
 }
 

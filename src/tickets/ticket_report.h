@@ -15,7 +15,7 @@ struct TicketReport {
     // For the claim deadline of each winning draw (tickets/claim_deadline.h);
     // none when null.
     const ResultHistory* results = nullptr;
-    std::string today;  // YYYY-MM-DD, for 期限切れ
+    std::string today = {};  // YYYY-MM-DD, for 期限切れ
 };
 
 std::string TicketReportText(const TicketReport& r);
