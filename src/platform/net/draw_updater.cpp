@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/estimated_date_text.h"
 #include "io/draw_update_index.h"
 #include "io/draw_update_texts.h"
 #include "io/fetched_draw_file.h"
@@ -20,7 +21,7 @@ std::string NewestText(const DrawStore& store) {
         if (d.complete()) newest = std::max(newest, d.回数);
     const ResultHistory results = ReadResults(store);
     const DrawResult* r = FindResult(results, newest);
-    return NothingNewText(newest, r ? r->date : std::string());
+    return NothingNewText(newest, r ? ShownDate(r->date, r->dateEstimated) : std::string());
 }
 
 void AppendStored(UpdateOutcome& out) {
