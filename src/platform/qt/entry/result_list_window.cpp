@@ -88,7 +88,7 @@ ResultListWindow::ResultListWindow(ChildHost& host, QWidget* parent) : ChildWind
     grid_->verticalHeader()->hide();
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
-    printButton_ = new QPushButton(QStringLiteral("印刷"), this);
+    printButton_ = new QPushButton(QStringLiteral("印刷(&P)"), this);
     printButton_->setObjectName(QStringLiteral("printButton"));
     closeButton_ = new QPushButton(QStringLiteral("閉じる"), this);
     closeButton_->setObjectName(QStringLiteral("closeButton"));
