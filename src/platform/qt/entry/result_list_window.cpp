@@ -135,7 +135,7 @@ void ResultListWindow::load() {
     grid_->setModel(model_);
     const std::array<double, 3> widths = {7, 15, 8};
     for (int c = 0; c < ResultRowEdit::kColumnCount; ++c)
-        grid_->setColumnWidth(c, CharUnitsToPixels(c < 3 ? widths[std::size_t(c)] : c % 2 == 1 ? 7 : 11));
+        grid_->setColumnWidth(c, CharUnitsToPixels(c < 3 ? widths[std::size_t(c)] : c % 2 == 1 ? 13 : 16));
     connect(model_, &ResultTableModel::writeRefused, this, &ResultListWindow::ShowRefused);
     connect(model_, &ResultTableModel::stepApplied, this, [this](const QModelIndex& cell) {
         grid_->setCurrentIndex(cell);

@@ -277,6 +277,7 @@ ChildWindow* MainWindow::create(const QString& windowClass) {
     if (windowClass == QStringLiteral("当選結果一覧")) return new ResultListWindow(*this);
     if (windowClass == Q(windows::kTickets)) {
         TicketsWindow* tickets = CreateTicketsWindow(*this, settings_);
+        tickets->setClock(today_);
         connect(this, &MainWindow::historyChanged, tickets, &TicketsWindow::refresh);
         return tickets;
     }
