@@ -19,9 +19,9 @@ struct ResultDifference {
 };
 
 struct FilledResult {
-    DrawResult result;  // the row to store
-    int filled = 0;     // figures that were unknown and are now known
-    int replaced = 0;   // differing figures that took the incoming value
+    DrawResult result;                          // the row to store
+    int filled = 0;                             // figures that were unknown and are now known
+    int replaced = 0;                           // differing figures that took the incoming value
     std::vector<ResultDifference> differences;  // differing figures kept (not replaced)
     bool changed() const { return filled + replaced > 0; }
 };

@@ -27,7 +27,9 @@ public:
     static constexpr int kFirstFigureColumn = 3;
     static constexpr int kColumnCount = kFirstFigureColumn + 2 * kPrizeKindCount;
 
-    static bool IsEditable(int column) { return column == kDateColumn || (column >= kFirstFigureColumn && column < kColumnCount); }
+    static bool IsEditable(int column) {
+        return column == kDateColumn || (column >= kFirstFigureColumn && column < kColumnCount);
+    }
     // "ストレート 口数"…; "回数", "抽せん日", "当選番号".
     static std::string Heading(int column);
     // What the cell shows: an estimated date with 「（予定）」, figures with

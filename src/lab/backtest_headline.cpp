@@ -25,8 +25,9 @@ std::string MethodName(std::string_view method) {
 
 std::string BacktestHeadline(const BacktestFigures& figures, const DrawHistory& history, DrawRange range) {
     return BacktestVerdictLine(figures, history, range) +
-           (figures.targets > 0 && figures.from && figures.to ? "。" + MoneyDrawsText(figures.from, figures.to, figures.moneyTargets)
-                                : std::string());
+           (figures.targets > 0 && figures.from && figures.to
+                ? "。" + MoneyDrawsText(figures.from, figures.to, figures.moneyTargets)
+                : std::string());
 }
 
 std::string BacktestVerdictLine(const BacktestFigures& figures, const DrawHistory& history, DrawRange range) {

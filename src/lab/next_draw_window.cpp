@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstdio>
 
-#include "lab/backtest_figures.h"
-#include "core/estimated_date_text.h"
 #include "core/draw_schedule.h"
+#include "core/estimated_date_text.h"
+#include "lab/backtest_figures.h"
 
 namespace n3 {
 

@@ -90,7 +90,8 @@ std::string TicketReportText(const TicketReport& r) {
 
 std::string TicketReportCsv(const TicketReport& r) {
     std::string out =
-        "id,購入日,最初の回数,継続回数,番号,種類,口数,メモ,回数,抽せん数字,結果,当せん金,支払期限,期限の目安,受け取り済み,期限切れ\r\n";
+        "id,購入日,最初の回数,継続回数,番号,種類,口数,メモ,回数,抽せん数字,結果,当せん金,支払期限,期限の目安,"
+        "受け取り済み,期限切れ\r\n";
     for (const DrawOutcome& o : r.outcomes) {
         const Purchase& p = r.book[o.purchase];
         out += std::to_string(p.id) + ',' + p.購入日 + ',' + std::to_string(p.最初の回数) + ',' +
@@ -100,7 +101,9 @@ std::string TicketReportCsv(const TicketReport& r) {
         const Claim claim = ClaimOf(r, o);
         const bool winning = claim.state != ClaimState::NotWinning;
         out += ',' + (winning && claim.deadline ? claim.deadline->date : std::string()) + ',' +
-               (winning && claim.deadline && claim.deadline->estimated ? "1" : winning && claim.deadline ? "0" : "") +
+               (winning && claim.deadline && claim.deadline->estimated ? "1"
+                : winning && claim.deadline                            ? "0"
+                                                                       : "") +
                ',' + (p.受け取り済み ? "1" : "0") + ',' + (claim.state == ClaimState::Expired ? "1" : "0") + "\r\n";
     }
     out += "\r\n月,購入件数,口数,購入金額,当せん金,収支,累計収支,回収率\r\n";
@@ -120,8 +123,8 @@ std::string TicketReportJson(const TicketReport& r) {
                ",\"number\":" + JsonString(p.番号) + ",\"type\":" + JsonString(std::string(BetTypeName(p.種類))) +
                ",\"units\":" + std::to_string(p.口数) + ",\"draw\":" + std::to_string(o.回数) +
                ",\"drawn\":" + (o.drawn < 0 ? "null" : JsonString(DrawnText(o))) +
-               ",\"outcome\":" + JsonString(OutcomeText(o)) + ",\"yen\":" +
-               (o.outcome == Outcome::Won || o.outcome == Outcome::Lost ? std::to_string(o.yen) : "null");
+               ",\"outcome\":" + JsonString(OutcomeText(o)) +
+               ",\"yen\":" + (o.outcome == Outcome::Won || o.outcome == Outcome::Lost ? std::to_string(o.yen) : "null");
         const Claim claim = ClaimOf(r, o);
         const bool deadline = claim.state != ClaimState::NotWinning && claim.deadline.has_value();
         out += ",\"claimDeadline\":" + (deadline ? JsonString(claim.deadline->date) : std::string("null")) +

@@ -57,7 +57,9 @@ protected:
         main.reset();
         dialogs::SetMessageResponder(nullptr);
     }
-    ResultListWindow* list() const { return qobject_cast<ResultListWindow*>(main->child(QStringLiteral("当選結果一覧"))); }
+    ResultListWindow* list() const {
+        return qobject_cast<ResultListWindow*>(main->child(QStringLiteral("当選結果一覧")));
+    }
     TicketsWindow* tickets() const { return qobject_cast<TicketsWindow*>(main->child(QStringLiteral("購入記録"))); }
     QString cell(int row, int column) const { return list()->model()->index(row, column).data().toString(); }
     QString outcome(int column) const {

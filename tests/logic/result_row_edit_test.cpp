@@ -38,10 +38,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RefusedCase{"PrizeOverTheBound", MakeDraw(7053, 9, 1, 9), kStraightYen, "100000000", "", "99,999,999"},
         RefusedCase{"BoxOnATriple", MakeDraw(6810, 7, 7, 7), kBoxWinners, "5", "", "ボックス・セット"},
-        RefusedCase{"DateBeforeTheFirstDraw", MakeDraw(1, 1, 9, 1), Row::kDateColumn, "1994-10-06", "",
-                    "1994-10-07"},
-        RefusedCase{"DateAfterTheSuccessor", MakeDraw(7053, 9, 1, 9), Row::kDateColumn, "2026-08-25",
-                    "2026-08-21", "第7054回"},
+        RefusedCase{"DateBeforeTheFirstDraw", MakeDraw(1, 1, 9, 1), Row::kDateColumn, "1994-10-06", "", "1994-10-07"},
+        RefusedCase{"DateAfterTheSuccessor", MakeDraw(7053, 9, 1, 9), Row::kDateColumn, "2026-08-25", "2026-08-21",
+                    "第7054回"},
         RefusedCase{"NoRealDate", MakeDraw(7053, 9, 1, 9), Row::kDateColumn, "2026-02-30", "", "年-月-日"},
         RefusedCase{"NotAFigure", MakeDraw(7053, 9, 1, 9), kMiniYen, "12a", "", "ミニ"}),
     [](const ::testing::TestParamInfo<RefusedCase>& p) { return p.param.name; });

@@ -25,8 +25,9 @@ TEST(FillInCli, ImportBundledAddsOnlyWhatIsMissingAndKeepsTheUsersValue) {
     ASSERT_EQ(Cli("--db " + db + " import-bundled").status, 0);
     // The user's own figure for 7000, and a result removed as an older
     // bundle lacked it.
-    ASSERT_EQ(RawExec(db, "UPDATE 当選結果 SET ストレート当せん金額 = 90000 WHERE 回数 = 7000;"
-                          "DELETE FROM 当選結果 WHERE 回数 = 6757;"),
+    ASSERT_EQ(RawExec(db,
+                      "UPDATE 当選結果 SET ストレート当せん金額 = 90000 WHERE 回数 = 7000;"
+                      "DELETE FROM 当選結果 WHERE 回数 = 6757;"),
               0);
     const auto again = Cli("--db " + db + " import-bundled");
     ASSERT_EQ(again.status, 0) << again.out;
@@ -59,8 +60,9 @@ TEST(ClaimCli, TicketsCheckGivesTheDeadlineAndTheReceivedFlagInEveryFormat) {
     ASSERT_EQ(Cli("--db " + db + " tickets add --draw 7053 --number 919 --type straight --date 2026-08-20").status, 0);
     const auto json = Cli("--db " + db + " tickets check --format json --date 2027-08-01", "2>/dev/null");
     ASSERT_EQ(json.status, 0) << json.out;
-    EXPECT_TRUE(Has(json.out, "\"claimDeadline\":\"2027-08-20\",\"claimDeadlineEstimated\":true,\"received\":false,"
-                              "\"expired\":false"))
+    EXPECT_TRUE(Has(json.out,
+                    "\"claimDeadline\":\"2027-08-20\",\"claimDeadlineEstimated\":true,\"received\":false,"
+                    "\"expired\":false"))
         << json.out;
     const auto text = Cli("--db " + db + " tickets check --date 2027-08-21", "2>/dev/null");
     EXPECT_TRUE(Has(text.out, "期限切れ（2027-08-20（目安））")) << text.out;

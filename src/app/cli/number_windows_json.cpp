@@ -59,14 +59,18 @@ std::string NextDrawJsonMember(const NextDrawCard& card) {
         << ", \"dateEstimated\": " << (card.date ? "true" : "null") << ", \"latestDraw\": " << card.latestDrawNo
         << ", \"latestDate\": " << (card.latestDate.empty() ? "null" : JsonString(card.latestDate))
         << ", \"latestDateEstimated\": "
-        << (card.latestDate.empty() ? "null" : card.latestDateEstimated ? "true" : "false") << ", \"kinds\": [";
+        << (card.latestDate.empty()    ? "null"
+            : card.latestDateEstimated ? "true"
+                                       : "false")
+        << ", \"kinds\": [";
     for (std::size_t k = 0; k < card.kinds.size(); ++k) {
         const KindOdds& o = card.kinds[k];
         if (k) out << ", ";
         out << "{\"kind\": " << JsonString(o.kind) << ", \"chance\": " << JsonNumber(o.chance)
             << ", \"averagePrize\": " << JsonYen(o.averagePrize) << ", \"prizeDraws\": " << o.prizeDraws
             << ", \"returnPer200\": " << JsonYen(o.returnPer200)
-            << ", \"allTimeAveragePrize\": " << JsonYen(o.allTimeAverage) << ", \"allTimePrizeDraws\": " << o.allTimeDraws
+            << ", \"allTimeAveragePrize\": " << JsonYen(o.allTimeAverage)
+            << ", \"allTimePrizeDraws\": " << o.allTimeDraws
             << ", \"allTimeReturnPer200\": " << JsonYen(o.allTimeReturnPer200) << "}";
     }
     out << "]}";

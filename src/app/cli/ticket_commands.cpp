@@ -121,8 +121,8 @@ int Received(const Arguments& args) {
         if (p.id != id) continue;
         p.受け取り済み = flag == "yes";
         store.Update(p);
-        std::cerr << "購入記録 " << id << " を" << (p.受け取り済み ? "受け取り済みにしました" : "未受け取りに戻しました")
-                  << "。\n";
+        std::cerr << "購入記録 " << id << " を"
+                  << (p.受け取り済み ? "受け取り済みにしました" : "未受け取りに戻しました") << "。\n";
         return 0;
     }
     throw UsageError{"購入記録に id " + idText + " はありません"};

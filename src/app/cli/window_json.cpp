@@ -5,9 +5,9 @@
 #include <sstream>
 #include <vector>
 
+#include "analysis/result_list.h"
 #include "app/cli/backtest_json.h"
 #include "app/cli/number_windows_json.h"
-#include "analysis/result_list.h"
 #include "app/cli/strategy_json.h"
 #include "io/text_escape.h"
 #include "lab/backtest_figures.h"

@@ -73,8 +73,8 @@ std::string ImportSummaryText(const ResultImport& outcome) {
 }
 
 std::string FillInReportText(const ResultImport& outcome) {
-    std::string text = "同梱の当選結果で " + std::to_string(outcome.results) + " 回分を補いました（抽せん日・口数・当せん金額 " +
-                       std::to_string(outcome.filled) + " 件";
+    std::string text = "同梱の当選結果で " + std::to_string(outcome.results) +
+                       " 回分を補いました（抽せん日・口数・当せん金額 " + std::to_string(outcome.filled) + " 件";
     if (outcome.replacedFigures > 0) text += "、置き換え " + std::to_string(outcome.replacedFigures) + " 件";
     text += "）。";
     if (!outcome.differences.empty())

@@ -27,7 +27,6 @@ constexpr const char* kPutRow =
     "セットボックス当せん金額, ミニ口数, ミニ当せん金額, 抽せん日推定, 支払期限) "
     "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
 
-
 bool IsIsoDate(const std::string& text) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
     for (std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9})

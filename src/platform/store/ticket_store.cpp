@@ -151,9 +151,10 @@ std::vector<Purchase> TicketStore::ReadAll() const {
     std::vector<Purchase> book;
     // One row past the bound is enough to know the book is too large; the
     // memory taken stays that of a book within it.
-    Statement q(db_,
-                "SELECT id, 購入日, 最初の回数, 継続回数, 番号, 種類, 口数, メモ, 受け取り済み FROM 購入記録 ORDER BY id "
-                "LIMIT ?");
+    Statement q(
+        db_,
+        "SELECT id, 購入日, 最初の回数, 継続回数, 番号, 種類, 口数, メモ, 受け取り済み FROM 購入記録 ORDER BY id "
+        "LIMIT ?");
     q.bind(1, std::int64_t(kMaxPurchases) + 1);
     while (q.step()) {
         if (book.size() == std::size_t(kMaxPurchases))

@@ -74,10 +74,10 @@ ResultListWindow::ResultListWindow(ChildHost& host, QWidget* parent) : ChildWind
     setWindowTitle(Q(kClass));
     setObjectName(Q(kClass));
     setFont(GridFont());
-    description_ = new QLabel(Q(Info().description) +
-                                  QStringLiteral("。抽せん日・口数・当せん金額は、セルに入力して Enter か Tab で直せます"
-                                                 "（Ctrl+Z で元に戻す）。「（予定）」は抽せんの日程から求めた日付です。"),
-                              this);
+    description_ = new QLabel(
+        Q(Info().description) + QStringLiteral("。抽せん日・口数・当せん金額は、セルに入力して Enter か Tab で直せます"
+                                               "（Ctrl+Z で元に戻す）。「（予定）」は抽せんの日程から求めた日付です。"),
+        this);
     description_->setWordWrap(true);
     grid_ = new QTableView(this);
     grid_->setObjectName(QStringLiteral("grid"));

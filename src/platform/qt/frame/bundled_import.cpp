@@ -49,8 +49,8 @@ bool FillInBundledResults(QWidget* parent, Database& database, const std::string
         const WaitCursor wait;
         const ResultImport outcome = FillInResults(database.draws(), data.draws, data.results);
         if (outcome.results == 0 && outcome.differences.empty()) return false;
-        dialogs::Message(parent, QString::fromStdString(FillInReportText(outcome)),
-                         QStringLiteral("当選結果の補充"), dialogs::Icon::Information);
+        dialogs::Message(parent, QString::fromStdString(FillInReportText(outcome)), QStringLiteral("当選結果の補充"),
+                         dialogs::Icon::Information);
         return outcome.results > 0;
     } catch (const StoreError& e) {
         dialogs::Message(parent,

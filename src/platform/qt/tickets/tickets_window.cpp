@@ -236,7 +236,9 @@ void TicketsWindow::refresh() {
     months_->show(std::move(summary));
     for (int c = 0; c < TicketMonthModel::kColumnCount; ++c) monthGrid_->setColumnWidth(c, CharUnitsToPixels(10));
     for (int c = 0; c < TicketOutcomeModel::kColumnCount; ++c)
-        outcomeGrid_->setColumnWidth(c, CharUnitsToPixels(c == 6 ? 22 : c == TicketOutcomeModel::kDeadlineColumn ? 24 : 10));
+        outcomeGrid_->setColumnWidth(c, CharUnitsToPixels(c == 6                                     ? 22
+                                                          : c == TicketOutcomeModel::kDeadlineColumn ? 24
+                                                                                                     : 10));
     summary_->setText(line);
 }
 
