@@ -7,6 +7,7 @@
 
 #include "analysis/result_list.h"
 #include "app/cli/backtest_json.h"
+#include "app/cli/digit_views_json.h"
 #include "app/cli/number_windows_json.h"
 #include "app/cli/strategy_json.h"
 #include "io/text_escape.h"
@@ -64,6 +65,9 @@ std::string WindowJsonMembers(const WindowContent& content) {
         out << "]";
         return out.str();
     }
+    if (const auto* calendar = std::any_cast<CalendarFigures>(&content.details)) return CalendarJsonMember(*calendar);
+    if (const auto* mini = std::any_cast<MiniFigures>(&content.details)) return MiniJsonMember(*mini);
+    if (const auto* pairs = std::any_cast<PairFigures>(&content.details)) return PairsJsonMember(*pairs);
     return {};
 }
 
