@@ -1,5 +1,7 @@
 #include "analysis/number_lookup.h"
 
+#include "core/estimated_date_text.h"
+
 #include <algorithm>
 
 namespace n3 {
@@ -46,7 +48,8 @@ int NumberOf(const Draw& d) { return d.digit(0) * 100 + d.digit(1) * 10 + d.digi
 
 std::string DateOf(const ResultHistory& results, int drawNo) {
     const DrawResult* r = results.empty() ? nullptr : FindResult(results, drawNo);
-    return r ? r->date : std::string();
+    // As it is shown: an estimated date carries its mark.
+    return r ? ShownDate(r->date, r->dateEstimated) : std::string();
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "analysis/result_list.h"
 
+#include "core/estimated_date_text.h"
+
 namespace n3 {
 
 namespace {
@@ -19,6 +21,13 @@ std::string 当選結果一覧::Yen(std::int64_t yen) {
 WindowContent 当選結果一覧::Content(const WindowInput& input) {
     WindowContent content;
     content.grid = Build(input.history, input.results);
+    // The dates of the listed draws, each saying whether it was worked out
+    // from the schedule (the JSON's "dates").
+    ResultListDates dates;
+    for (auto it = input.history.rbegin(); it != input.history.rend(); ++it)
+        if (const DrawResult* r = FindResult(input.results, it->回数); r && !r->date.empty())
+            dates.rows.push_back({it->回数, r->date, r->dateEstimated});
+    content.details = std::move(dates);
     return content;
 }
 
@@ -29,7 +38,7 @@ GridModel 当選結果一覧::Build(const DrawHistory& history, const ResultHist
     grid.setDefaultRowHeight(10);
     grid.setDefaultColumnWidth(9);
     grid.setColumnWidth(1, 7);
-    grid.setColumnWidth(2, 11);
+    grid.setColumnWidth(2, 15);
     grid.setColumnWidth(3, 7);
     grid.setAlignment(grid.all(), HAlign::Center);
 
@@ -65,7 +74,7 @@ GridModel 当選結果一覧::Build(const DrawHistory& history, const ResultHist
         if (d.complete()) grid.setText(3, row, number);
         const DrawResult* r = FindResult(results, d.回数);
         if (!r) continue;
-        grid.setText(2, row, r->date);
+        grid.setText(2, row, ShownDate(r->date, r->dateEstimated));
         for (int k = 0; k < kPrizeKindCount; ++k) {
             const Prize& p = r->prizes[std::size_t(k)];
             if (p.winners) grid.setText(4 + 2 * k, row, Yen(*p.winners));

@@ -6,6 +6,16 @@
 
 namespace n3 {
 
+// The dates the list shows, newest draw first.
+struct ResultListDates {
+    struct Row {
+        int drawNo = 0;
+        std::string date;
+        bool estimated = false;
+    };
+    std::vector<Row> rows;
+};
+
 class 当選結果一覧 {
 public:
     static WindowContent Content(const WindowInput& input);

@@ -4,11 +4,13 @@
 //                              [--answer-file FILE] [--charts] [--keys "KEY ..."] [WINDOW | mnuCOMMAND ...]
 // --charts turns the opened analysis windows to their "グラフ" tab (and
 // 購入記録 to its "月別グラフ").
+// --today YYYY-MM-DD counts claim deadlines from that day.
 // --number NNN enters NNN into the number box of the opened windows that have one.
 // With no WINDOW the program starts as usual (the prediction opens).
 // --keys types into the active window once the windows are open: "^A" is
 // Ctrl+A, "Tab", "Enter", "Delete" those keys, anything else its characters.
 #include <QApplication>
+#include <QDate>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTabWidget>
@@ -22,6 +24,7 @@
 #include "platform/qt/frame/main_window.h"
 #include "platform/qt/grid/grid_font.h"
 #include "platform/qt/grid/legend.h"
+#include "platform/store/bundled_data.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -32,6 +35,7 @@ int main(int argc, char** argv) {
     QStringList windows, keys;
     bool charts = false;
     QString number;
+    QDate today;  // the day claim deadlines are counted from; the system's by default
     const QStringList args = QApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--db") && i + 1 < args.size())
@@ -51,6 +55,8 @@ int main(int argc, char** argv) {
             });
         } else if (args[i] == QLatin1String("--number") && i + 1 < args.size()) {
             number = args[++i];
+        } else if (args[i] == QLatin1String("--today") && i + 1 < args.size()) {
+            today = QDate::fromString(args[++i], Qt::ISODate);
         } else if (args[i] == QLatin1String("--charts")) {
             charts = true;
         } else if (args[i] == QLatin1String("--keys") && i + 1 < args.size()) {
@@ -68,6 +74,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     n3::MainWindow window(db.toStdString(), settings.toStdString());
+    window.setBundledDataFolder(n3::BundledDataFolder());
+    if (today.isValid()) window.setClock([today] { return today; });
     if (!window.startUp()) return 1;
     window.resize(size);
     window.show();

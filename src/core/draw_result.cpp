@@ -5,7 +5,7 @@
 namespace n3 {
 
 bool DrawResult::empty() const {
-    if (!date.empty()) return false;
+    if (!date.empty() || !claimDeadline.empty()) return false;
     for (const Prize& p : prizes)
         if (p.winners || p.yen) return false;
     return true;

@@ -35,6 +35,10 @@ struct DrawResult {
     std::string date;            // YYYY-MM-DD, empty when unknown
     bool dateEstimated = false;  // the date follows the draw calendar, not a published list
     std::array<Prize, kPrizeKindCount> prizes;
+    // The last day a prize of this draw is paid, as the result file's
+    // 支払期間 line gives it; empty when not published (ClaimDeadlineOf
+    // then estimates it).
+    std::string claimDeadline;
 
     const Prize& prize(PrizeKind kind) const { return prizes[std::size_t(kind)]; }
     // Nothing known: no date, no figure.

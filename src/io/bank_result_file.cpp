@@ -141,7 +141,20 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
         if (state == State::Skipping) continue;
         if (state == State::BeforeBlock)
             return fail(record.line, Q(f[0]) + "の行の前に「第N回ナンバーズ」の行がありません");
-        if (f[0] == "支払期間") continue;
+        if (f[0] == "支払期間") {
+            // "令和8年9月18日から令和9年9月17日まで": the last day is the
+            // deadline. A line this reader cannot make out leaves the
+            // deadline to be estimated; it stops no import.
+            const std::string period = f.size() > 1 ? f[1] : std::string();
+            const std::size_t from = period.find("から");
+            if (from != std::string::npos) {
+                std::string last = period.substr(from + std::string_view("から").size());
+                if (last.ends_with("まで")) last.resize(last.size() - std::string_view("まで").size());
+                if (const auto date = ParseResultDate(last); date && *date > drawResult.date)
+                    drawResult.claimDeadline = *date;
+            }
+            continue;
+        }
         if (StartsWith(f[0], "ナンバーズ4")) {
             state = State::Skipping;
             continue;

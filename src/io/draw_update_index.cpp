@@ -100,7 +100,8 @@ std::vector<int> PlanDrawsToFetch(const std::vector<int>& listed, const DrawHist
         if (d.complete()) complete.insert(d.回数);
     auto dated = [&](int no) {
         const DrawResult* r = FindResult(results, no);
-        return r && !r->date.empty();
+        // A date worked out from the schedule waits for the published one.
+        return r && !r->date.empty() && !r->dateEstimated;
     };
     int newestDated = 0;
     for (int no : complete)

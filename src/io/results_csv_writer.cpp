@@ -15,7 +15,9 @@ std::string WriteResultsCsv(const DrawHistory& history, const ResultHistory& res
         const DrawResult* r = FindResult(results, d.回数);
         out += std::to_string(d.回数);
         out += ',';
-        if (r) out += r->date;
+        // An estimated date is no published one: it is left out, so that
+        // reading the file back never stores it as published.
+        if (r && !r->dateEstimated) out += r->date;
         for (const auto& digit : d.digits) {
             out += ',';
             if (digit) out += char('0' + *digit);

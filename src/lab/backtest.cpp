@@ -100,6 +100,7 @@ BacktestRun RunBacktest(const DrawHistory& history, const ResultHistory& results
             const int winning = draw.digit(0) * 100 + draw.digit(1) * 10 + draw.digit(2);
             const long long prize = StraightPrize(results, n);
             ++run.targets;
+            run.moneyTargets += prize > 0;
             run.trace.targets.push_back(n);
             for (int m = 0; m < kBacktestMethodCount; ++m) {
                 MethodTally& t = run.tallies[std::size_t(m)];

@@ -55,6 +55,7 @@ struct BacktestRun {
     int optionCount = 0;
     DrawRange range;
     int targets = 0;
+    int moneyTargets = 0;  // targets whose straight prize is known
     std::array<MethodTally, kBacktestMethodCount> tallies;
     BacktestTrace trace;
 };

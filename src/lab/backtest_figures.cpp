@@ -43,6 +43,7 @@ BacktestFigures FiguresOf(const BacktestRun& run) {
     BacktestFigures f;
     f.optionCount = run.optionCount;
     f.targets = run.targets;
+    f.moneyTargets = run.moneyTargets;
     if (!run.trace.targets.empty()) {
         f.from = run.range.from != 0 ? run.range.from : run.trace.targets.front();
         f.to = run.range.to != 0 ? run.range.to : run.trace.targets.back();

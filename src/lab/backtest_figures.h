@@ -41,6 +41,7 @@ struct BacktestFigures {
     std::optional<int> from;  // the range of targets in draw numbers
     std::optional<int> to;
     bool moneyKnown = false;  // some target has a known straight prize
+    int moneyTargets = 0;     // the targets the money figures count
     std::array<MethodFigures, kBacktestMethodCount> methods;
 };
 

@@ -59,6 +59,7 @@ constexpr std::array<std::pair<int, std::string_view>, 7> kHeadingTips = {{
 
 std::string TargetLine(const BacktestFigures& f) {
     std::string line = "対象：" + TargetRangeText(f.from, f.to, f.targets);
+    if (f.targets > 0) line += "　　" + MoneyDrawsText(f.from, f.to, f.moneyTargets);
     line += "　　オプション：" + std::to_string(f.optionCount) +
             " 個　　各回の予想は、その回より前の当選データだけから作ります。";
     return line;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "lab/figures_grid.h"
+
 namespace n3 {
 
 namespace {
@@ -22,6 +24,13 @@ std::string MethodName(std::string_view method) {
 }  // namespace
 
 std::string BacktestHeadline(const BacktestFigures& figures, const DrawHistory& history, DrawRange range) {
+    return BacktestVerdictLine(figures, history, range) +
+           (figures.targets > 0 && figures.from && figures.to
+                ? "。" + MoneyDrawsText(figures.from, figures.to, figures.moneyTargets)
+                : std::string());
+}
+
+std::string BacktestVerdictLine(const BacktestFigures& figures, const DrawHistory& history, DrawRange range) {
     const std::string draws = "（" + DrawsText(history, range) + "）";
     if (figures.targets == 0) return "予想を確かめられる回がありません" + draws;
     std::string differing;

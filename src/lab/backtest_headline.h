@@ -11,6 +11,9 @@ namespace n3 {
 // "7つの予想方法はどれも偶然と区別できません（第1回〜第7053回）", or the
 // methods that differ named with their verdict. The draws are those of
 // `history` within `range`.
+// The sentence is followed by "。金額は第1回〜第7053回のうち7053回で計算".
 std::string BacktestHeadline(const BacktestFigures& figures, const DrawHistory& history, DrawRange range);
+// The sentence alone.
+std::string BacktestVerdictLine(const BacktestFigures& figures, const DrawHistory& history, DrawRange range);
 
 }  // namespace n3

@@ -31,6 +31,12 @@ void WriteFiguresNote(GridModel& grid, int row, std::string_view text) {
     grid.setText(1, row, text);
 }
 
+std::string MoneyDrawsText(std::optional<int> from, std::optional<int> to, int moneyTargets) {
+    if (!from || !to) return "金額を計算できる回がありません";
+    return "金額は第" + std::to_string(*from) + "回〜第" + std::to_string(*to) + "回のうち" +
+           std::to_string(moneyTargets) + "回で計算";
+}
+
 std::string TargetRangeText(std::optional<int> from, std::optional<int> to, int targets) {
     if (!from || !to) return "範囲に数字のそろった回がありません";
     return "第" + std::to_string(*from) + "回～第" + std::to_string(*to) + "回の " + std::to_string(targets) + " 回";

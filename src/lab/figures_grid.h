@@ -31,6 +31,10 @@ inline constexpr int kFiguresFirstRow = 3;
 // A line of text across every column.
 void WriteFiguresNote(GridModel& grid, int row, std::string_view text);
 
+// "金額は第1回〜第7053回のうち7053回で計算": over how many of the targets
+// the money figures were counted.
+std::string MoneyDrawsText(std::optional<int> from, std::optional<int> to, int moneyTargets);
+
 // "第F回～第T回の N 回", or the words for an empty range.
 std::string TargetRangeText(std::optional<int> from, std::optional<int> to, int targets);
 

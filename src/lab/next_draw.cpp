@@ -74,8 +74,44 @@ int LatestCompleteDraw(const DrawHistory& history) {
     return latest;
 }
 
+namespace {
+
+// 0 straight, 1 box single, 2 box double, 3 set single, 4 set double, 5 mini
+using KindSums = std::array<PrizeSum, 6>;
+
+// The prizes of the results dated after `after` and up to `upTo` (any date
+// when both are empty); first/last get the dates used.
+KindSums SumPrizes(const ResultHistory& results, const std::vector<int>& numbers, const std::string& after,
+                   const std::string& upTo, std::string& first, std::string& last) {
+    KindSums sums{};
+    for (const DrawResult& r : results) {
+        if (r.date.empty() || (!after.empty() && r.date <= after) || (!upTo.empty() && r.date > upTo)) continue;
+        if (r.回数 < 1 || r.回数 > kMaxDrawNo || numbers[std::size_t(r.回数)] < 0) continue;
+        const NumberType type = TypeOf(numbers[std::size_t(r.回数)]);
+        bool used = false;
+        if (const auto y = Yen(r, PrizeKind::Straight)) sums[0].add(*y), used = true;
+        if (const auto y = Yen(r, PrizeKind::Mini)) sums[5].add(*y), used = true;
+        if (type != NumberType::Triple) {
+            const bool single = type == NumberType::Single;
+            if (const auto y = Yen(r, PrizeKind::Box)) sums[single ? 1 : 2].add(*y), used = true;
+            const auto ss = Yen(r, PrizeKind::SetStraight), sb = Yen(r, PrizeKind::SetBox);
+            // What a set ticket pays given that it wins: its straight
+            // half in one of the orders, its box half in the others.
+            const int orders = OrdersOf(type);
+            if (ss && sb) sums[single ? 3 : 4].add((*ss + (orders - 1) * *sb) / orders), used = true;
+        }
+        if (used) {
+            if (first.empty() || r.date < first) first = r.date;
+            last = std::max(last, r.date);
+        }
+    }
+    return sums;
+}
+
+}  // namespace
+
 std::vector<KindOdds> KindOddsOf(const DrawHistory& history, const ResultHistory& results, std::string* prizesFrom,
-                                 std::string* prizesTo) {
+                                 std::string* prizesTo, std::string* allTimeFrom, std::string* allTimeTo) {
     std::string newest;
     for (const DrawResult& r : results)
         if (!r.date.empty() && IsCalendarDate(r.date)) newest = std::max(newest, r.date);
@@ -83,35 +119,16 @@ std::vector<KindOdds> KindOddsOf(const DrawHistory& history, const ResultHistory
     for (const Draw& d : history)
         if (d.complete() && d.回数 >= 1 && d.回数 <= kMaxDrawNo)
             numbers[std::size_t(d.回数)] = d.digit(0) * 100 + d.digit(1) * 10 + d.digit(2);
-    // 0 straight, 1 box single, 2 box double, 3 set single, 4 set double, 5 mini
-    std::array<PrizeSum, 6> sums{};
-    std::string first, last;
+    KindSums recent{}, all{};
+    std::string first, last, allFirst, allLast;
     if (!newest.empty()) {
-        const std::string cutoff = YearBefore(newest);
-        for (const DrawResult& r : results) {
-            if (r.date.empty() || r.date <= cutoff || r.date > newest) continue;
-            if (r.回数 < 1 || r.回数 > kMaxDrawNo || numbers[std::size_t(r.回数)] < 0) continue;
-            const NumberType type = TypeOf(numbers[std::size_t(r.回数)]);
-            bool used = false;
-            if (const auto y = Yen(r, PrizeKind::Straight)) sums[0].add(*y), used = true;
-            if (const auto y = Yen(r, PrizeKind::Mini)) sums[5].add(*y), used = true;
-            if (type != NumberType::Triple) {
-                const bool single = type == NumberType::Single;
-                if (const auto y = Yen(r, PrizeKind::Box)) sums[single ? 1 : 2].add(*y), used = true;
-                const auto ss = Yen(r, PrizeKind::SetStraight), sb = Yen(r, PrizeKind::SetBox);
-                // What a set ticket pays given that it wins: its straight
-                // half in one of the orders, its box half in the others.
-                const int orders = OrdersOf(type);
-                if (ss && sb) sums[single ? 3 : 4].add((*ss + (orders - 1) * *sb) / orders), used = true;
-            }
-            if (used) {
-                if (first.empty() || r.date < first) first = r.date;
-                last = std::max(last, r.date);
-            }
-        }
+        recent = SumPrizes(results, numbers, YearBefore(newest), newest, first, last);
+        all = SumPrizes(results, numbers, {}, {}, allFirst, allLast);
     }
     if (prizesFrom) *prizesFrom = first;
     if (prizesTo) *prizesTo = last;
+    if (allTimeFrom) *allTimeFrom = allFirst;
+    if (allTimeTo) *allTimeTo = allLast;
     static const std::array<std::pair<const char*, double>, 6> kinds = {{
         {"ストレート", 1 / 1000.0},
         {"ボックス（シングル）", 6 / 1000.0},
@@ -125,10 +142,15 @@ std::vector<KindOdds> KindOddsOf(const DrawHistory& history, const ResultHistory
         KindOdds o;
         o.kind = kinds[k].first;
         o.chance = kinds[k].second;
-        o.prizeDraws = sums[k].draws;
-        if (sums[k].draws > 0) {
-            o.averagePrize = sums[k].yen / sums[k].draws;
+        o.prizeDraws = recent[k].draws;
+        if (recent[k].draws > 0) {
+            o.averagePrize = recent[k].yen / recent[k].draws;
             o.returnPer200 = o.chance * *o.averagePrize;
+        }
+        o.allTimeDraws = all[k].draws;
+        if (all[k].draws > 0) {
+            o.allTimeAverage = all[k].yen / all[k].draws;
+            o.allTimeReturnPer200 = o.chance * *o.allTimeAverage;
         }
         out.push_back(std::move(o));
     }
@@ -141,8 +163,17 @@ NextDrawCard BuildNextDrawCard(const DrawHistory& history, const ResultHistory& 
     card.latestDrawNo = LatestCompleteDraw(history);
     card.drawNo = card.latestDrawNo + 1;
     if (card.latestDrawNo > 0 && !results.empty())
-        if (const DrawResult* r = FindResult(results, card.latestDrawNo)) card.latestDate = r->date;
-    if (!card.latestDate.empty()) card.date = NextScheduledDrawDate(card.latestDate);
+        if (const DrawResult* r = FindResult(results, card.latestDrawNo)) {
+            card.latestDate = r->date;
+            card.latestDateEstimated = r->dateEstimated;
+        }
+    // The schedule counted on from the newest dated draw up to the latest:
+    // a typed draw without a date still gets its next draw's date.
+    for (auto r = results.rbegin(); r != results.rend(); ++r) {
+        if (r->回数 > card.latestDrawNo || r->date.empty() || !IsCalendarDate(r->date)) continue;
+        card.date = ScheduledDrawDateAfter(r->date, card.drawNo - r->回数);
+        break;
+    }
 
     // The prediction a fresh start shows on this history: one walk, as the window's engine does.
     PredictionWalk walk;
@@ -166,7 +197,7 @@ NextDrawCard BuildNextDrawCard(const DrawHistory& history, const ResultHistory& 
         else
             says.says = DigitWords(p.oneShot.digits.data(), p.oneShot.size, says.bets, says.tickets);
     }
-    card.kinds = KindOddsOf(history, results, &card.prizesFrom, &card.prizesTo);
+    card.kinds = KindOddsOf(history, results, &card.prizesFrom, &card.prizesTo, &card.allTimeFrom, &card.allTimeTo);
     return card;
 }
 

@@ -28,12 +28,19 @@ struct KindOdds {
     std::optional<double> averagePrize;  // yen, given a win
     int prizeDraws = 0;                  // draws the average covers
     std::optional<double> returnPer200;  // chance x average prize
+    // The same over every draw with that prize known.
+    std::optional<double> allTimeAverage;
+    int allTimeDraws = 0;
+    std::optional<double> allTimeReturnPer200;
 };
 
 struct NextDrawCard {
     int drawNo = 1;
     int latestDrawNo = 0;    // 0 when the history holds no complete draw
     std::string latestDate;  // empty when unknown
+    bool latestDateEstimated = false;
+    // By the draw schedule, counted on from the newest dated draw: always
+    // a forecast （予定）.
     std::optional<std::string> date;
     int optionCount = 0;
     std::array<MethodSays, kBacktestMethodCount> methods;
@@ -44,6 +51,8 @@ struct NextDrawCard {
     std::vector<KindOdds> kinds;
     std::string prizesFrom;  // the twelve months of results the averages cover
     std::string prizesTo;
+    std::string allTimeFrom;  // the dates the all-time averages cover
+    std::string allTimeTo;
 };
 
 // The newest complete draw of the history; 0 when there is none.
@@ -54,7 +63,8 @@ int LatestCompleteDraw(const DrawHistory& history);
 // within twelve months of the newest dated result whose winning number
 // (from `history`) has that prize; prizesFrom/prizesTo get the period.
 std::vector<KindOdds> KindOddsOf(const DrawHistory& history, const ResultHistory& results,
-                                 std::string* prizesFrom = nullptr, std::string* prizesTo = nullptr);
+                                 std::string* prizesFrom = nullptr, std::string* prizesTo = nullptr,
+                                 std::string* allTimeFrom = nullptr, std::string* allTimeTo = nullptr);
 
 NextDrawCard BuildNextDrawCard(const DrawHistory& history, const ResultHistory& results, int optionCount);
 

@@ -5,13 +5,14 @@
 #include <cstdio>
 
 #include "core/draw_schedule.h"
+#include "core/estimated_date_text.h"
 #include "lab/backtest_figures.h"
 
 namespace n3 {
 
 namespace {
 
-constexpr int kColumns = 5;
+constexpr int kColumns = 7;
 constexpr std::string_view kNone = "－";
 
 std::string Printf(const char* format, double value) {
@@ -50,11 +51,11 @@ void Header(GridModel& grid, int row, std::initializer_list<std::string_view> ca
 std::string DateLine(const NextDrawCard& card) {
     std::string line = "次回：第" + std::to_string(card.drawNo) + "回　";
     if (card.date)
-        line += "抽せん日 " + *card.date + "（" + WeekdayName(*card.date) + "）";
+        line += "抽せん日 " + *card.date + "（" + WeekdayName(*card.date) + "）" + std::string(kPlannedMark);
     else if (card.latestDrawNo == 0)
         line += "抽せん日：当選データがないためわかりません";
     else
-        line += "抽せん日：第" + std::to_string(card.latestDrawNo) + "回の抽せん日がわからないため出せません";
+        line += "抽せん日：抽せん日がわからないため出せません（抽せん日のわかる回がありません）";
     return line;
 }
 
@@ -101,6 +102,8 @@ GridModel 次回の抽せん::BuildGrid(const NextDrawCard& card) {
     grid.setColumnWidth(3, 26);
     grid.setColumnWidth(4, 10);
     grid.setColumnWidth(5, 30);
+    grid.setColumnWidth(6, 18);
+    grid.setColumnWidth(7, 12);
     grid.setAlignment(grid.all(), HAlign::Left);
 
     Note(grid, 1, DateLine(card));
@@ -135,8 +138,10 @@ GridModel 次回の抽せん::BuildGrid(const NextDrawCard& card) {
     Note(grid, kindNote,
          card.prizesFrom.empty()
              ? std::string("当せん金額：直近12か月の当選結果がないため、平均はわかりません。")
-             : "当せん金額の平均：" + card.prizesFrom + "～" + card.prizesTo + "（直近12か月）の、その賞がある回");
-    Header(grid, kindHead, {"種類", "当たる確率", "平均当せん金額", "対象回数", "200円あたり"});
+             : "当せん金額の平均：" + card.prizesFrom + "～" + card.prizesTo + "（直近12か月）の、その賞がある回。" +
+                   "全期間：" + card.allTimeFrom + "～" + card.allTimeTo);
+    Header(grid, kindHead,
+           {"種類", "当たる確率", "平均当せん金額", "対象回数", "200円あたり", "全期間の平均", "全期間の回数"});
     for (std::size_t k = 0; k < card.kinds.size(); ++k) {
         const KindOdds& o = card.kinds[k];
         const int row = kindHead + 1 + int(k);
@@ -145,9 +150,12 @@ GridModel 次回の抽せん::BuildGrid(const NextDrawCard& card) {
         grid.setText(3, row, o.averagePrize ? Yen(*o.averagePrize) : std::string(kNone));
         grid.setText(4, row, std::to_string(o.prizeDraws) + "回");
         grid.setText(5, row, ReturnText(o));
+        grid.setText(6, row, o.allTimeAverage ? Yen(*o.allTimeAverage) : std::string(kNone));
+        grid.setText(7, row, std::to_string(o.allTimeDraws) + "回");
     }
     const int lastKind = kindHead + int(card.kinds.size());
     grid.setAlignment({2, kindHead + 1, 4, lastKind}, HAlign::Right);
+    grid.setAlignment({6, kindHead + 1, 7, lastKind}, HAlign::Right);
     grid.setBackground({1, kindHead + 1, 1, lastKind}, colours::HeaderYellow);
     grid.gridLinesOnBlock({1, kindHead, kColumns, lastKind});
     Note(grid, lastKind + 1,

@@ -41,6 +41,7 @@ StrategyTestFigures FiguresOf(const StrategyRun& run) {
         f.from = run.range.from != 0 ? run.range.from : run.trace.targets.front();
         f.to = run.range.to != 0 ? run.range.to : run.trace.targets.back();
     }
+    f.moneyTargets = run.moneyTargets;
     const int tested = int(run.strategies.size());
     for (std::size_t i = 0; i < run.strategies.size(); ++i) {
         f.strategies.push_back(FiguresOf(run.strategies[i], run.tallies[i], tested));

@@ -34,6 +34,7 @@ struct StrategyTestFigures {
     std::optional<int> from;
     std::optional<int> to;
     bool moneyKnown = false;
+    int moneyTargets = 0;         // the targets whose prizes are known
     bool singleStrategy = false;  // one strategy given on the command line
     std::vector<StrategyFigures> strategies;
 };

@@ -32,6 +32,7 @@ constexpr std::array<FiguresColumn, kStrategyGridColumns> kColumns = {{
 
 std::string TargetLine(const StrategyTestFigures& f) {
     return "対象：" + TargetRangeText(f.from, f.to, f.targets) +
+           (f.targets > 0 ? "　　" + MoneyDrawsText(f.from, f.to, f.moneyTargets) : std::string()) +
            "　　各回に買う数字は、その回より前の当選データだけから決めます。";
 }
 

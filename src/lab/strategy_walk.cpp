@@ -107,6 +107,7 @@ StrategyRun RunStrategies(const DrawHistory& history, const ResultHistory& resul
             }
             const DrawResult* result = results.empty() ? nullptr : FindResult(results, n);
             ++run.targets;
+            if (result && result->prize(PrizeKind::Straight).yen) ++run.moneyTargets;
             run.trace.targets.push_back(n);
             for (std::size_t i = 0; i < count; ++i) {
                 StrategyTally& t = run.tallies[i];

@@ -42,6 +42,7 @@ struct StrategyTrace {
 struct StrategyRun {
     DrawRange range;
     int targets = 0;
+    int moneyTargets = 0;  // targets whose straight prize is known
     std::vector<Strategy> strategies;
     std::vector<StrategyTally> tallies;
     StrategyTrace trace;

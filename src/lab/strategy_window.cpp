@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "lab/figures_grid.h"
 #include "lab/strategy_chart.h"
 #include "lab/strategy_figures.h"
 #include "lab/strategy_grid.h"
@@ -23,6 +24,8 @@ WindowContent 買い方の検証::Content(const WindowInput& input) {
     WindowContent content;
     content.grid = StrategyGrid(figures);
     content.charts = StrategyCharts(run);
+    if (figures.targets > 0 && !figures.strategies.empty())
+        content.headline = MoneyDrawsText(figures.from, figures.to, figures.moneyTargets);
     content.details = std::move(figures);
     return content;
 }

@@ -35,6 +35,7 @@ struct Purchase {
     BetType 種類 = BetType::Straight;
     int 口数 = 1;
     std::string メモ;
+    bool 受け取り済み = false;  // the player has collected what it won
 
     int lastDraw() const { return 最初の回数 + 継続回数 - 1; }
     // 200 yen per unit per draw, セット included.

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "io/echo_text.h"
+#include "tickets/claim_deadline.h"
 
 namespace n3 {
 
@@ -36,6 +37,22 @@ std::string MonthCsv(const std::string& name, const BookTotals& t, const std::st
 // terminal's escapes among them) as "?", and no longer than a memo may be.
 std::string Shown(const std::string& text) { return EchoText(text, kMaxMemoBytes); }
 
+// The deadline of a winning draw and what the book says of it.
+struct Claim {
+    std::optional<ClaimDeadline> deadline;
+    ClaimState state = ClaimState::NotWinning;
+};
+
+Claim ClaimOf(const TicketReport& r, const DrawOutcome& o) {
+    Claim c;
+    if (!r.results) return c;
+    c.deadline = ClaimDeadlineOf(FindResult(*r.results, o.回数));
+    c.state = ClaimStateOf(r.book[o.purchase], o, c.deadline, r.today);
+    return c;
+}
+
+std::string JsonBool(bool value) { return value ? "true" : "false"; }
+
 }  // namespace
 
 std::string OutcomeYenText(const DrawOutcome& o) {
@@ -47,16 +64,22 @@ std::string OutcomeYenText(const DrawOutcome& o) {
 }
 
 std::string TicketReportText(const TicketReport& r) {
-    std::string out = "購入日      回数   番号 種類       口数  抽せん 結果                     当せん金\n";
+    std::string out = "購入日      回数   番号 種類       口数  抽せん 結果                     当せん金  支払期限\n";
     char line[512];
     for (const DrawOutcome& o : r.outcomes) {
         const Purchase& p = r.book[o.purchase];
         const std::string type(BetTypeName(p.種類));
         const std::string yen = o.outcome == Outcome::Won ? FormatYen(o.yen) + " 円" : "";
-        std::snprintf(line, sizeof line, "%s  %5d  %-3s  %s  %2d口  %-3s  %s  %s\n", Shown(p.購入日).c_str(), o.回数,
+        const Claim claim = ClaimOf(r, o);
+        std::snprintf(line, sizeof line, "%s  %5d  %-3s  %s  %2d口  %-3s  %s  %s", Shown(p.購入日).c_str(), o.回数,
                       Shown(p.番号).c_str(), type.c_str(), p.口数, DrawnText(o).empty() ? "---" : DrawnText(o).c_str(),
                       OutcomeText(o).c_str(), yen.c_str());
         out += line;
+        if (const std::string text = ClaimText(claim.state, claim.deadline); !text.empty()) out += "  " + text;
+        if (claim.state == ClaimState::Expired || claim.state == ClaimState::Unknown ||
+            claim.state == ClaimState::Open || claim.state == ClaimState::Due)
+            out += "  未受け取り";
+        out += '\n';
     }
     out += "\n月別\n";
     for (const MonthTotals& m : r.summary.months)
@@ -66,13 +89,22 @@ std::string TicketReportText(const TicketReport& r) {
 }
 
 std::string TicketReportCsv(const TicketReport& r) {
-    std::string out = "id,購入日,最初の回数,継続回数,番号,種類,口数,メモ,回数,抽せん数字,結果,当せん金\r\n";
+    std::string out =
+        "id,購入日,最初の回数,継続回数,番号,種類,口数,メモ,回数,抽せん数字,結果,当せん金,支払期限,期限の目安,"
+        "受け取り済み,期限切れ\r\n";
     for (const DrawOutcome& o : r.outcomes) {
         const Purchase& p = r.book[o.purchase];
         out += std::to_string(p.id) + ',' + p.購入日 + ',' + std::to_string(p.最初の回数) + ',' +
                std::to_string(p.継続回数) + ',' + p.番号 + ',' + std::string(BetTypeName(p.種類)) + ',' +
                std::to_string(p.口数) + ',' + CsvField(p.メモ) + ',' + std::to_string(o.回数) + ',' + DrawnText(o) +
-               ',' + OutcomeText(o) + ',' + OutcomeYenText(o) + "\r\n";
+               ',' + OutcomeText(o) + ',' + OutcomeYenText(o);
+        const Claim claim = ClaimOf(r, o);
+        const bool winning = claim.state != ClaimState::NotWinning;
+        out += ',' + (winning && claim.deadline ? claim.deadline->date : std::string()) + ',' +
+               (winning && claim.deadline && claim.deadline->estimated ? "1"
+                : winning && claim.deadline                            ? "0"
+                                                                       : "") +
+               ',' + (p.受け取り済み ? "1" : "0") + ',' + (claim.state == ClaimState::Expired ? "1" : "0") + "\r\n";
     }
     out += "\r\n月,購入件数,口数,購入金額,当せん金,収支,累計収支,回収率\r\n";
     for (const MonthTotals& m : r.summary.months)
@@ -91,8 +123,14 @@ std::string TicketReportJson(const TicketReport& r) {
                ",\"number\":" + JsonString(p.番号) + ",\"type\":" + JsonString(std::string(BetTypeName(p.種類))) +
                ",\"units\":" + std::to_string(p.口数) + ",\"draw\":" + std::to_string(o.回数) +
                ",\"drawn\":" + (o.drawn < 0 ? "null" : JsonString(DrawnText(o))) +
-               ",\"outcome\":" + JsonString(OutcomeText(o)) + ",\"yen\":" +
-               (o.outcome == Outcome::Won || o.outcome == Outcome::Lost ? std::to_string(o.yen) : "null") + "}";
+               ",\"outcome\":" + JsonString(OutcomeText(o)) +
+               ",\"yen\":" + (o.outcome == Outcome::Won || o.outcome == Outcome::Lost ? std::to_string(o.yen) : "null");
+        const Claim claim = ClaimOf(r, o);
+        const bool deadline = claim.state != ClaimState::NotWinning && claim.deadline.has_value();
+        out += ",\"claimDeadline\":" + (deadline ? JsonString(claim.deadline->date) : std::string("null")) +
+               ",\"claimDeadlineEstimated\":" + (deadline ? JsonBool(claim.deadline->estimated) : "null") +
+               ",\"received\":" + JsonBool(p.受け取り済み) +
+               ",\"expired\":" + JsonBool(claim.state == ClaimState::Expired) + "}";
     }
     out += "],\n\"months\":[";
     for (std::size_t i = 0; i < r.summary.months.size(); ++i) {

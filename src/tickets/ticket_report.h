@@ -12,6 +12,10 @@ struct TicketReport {
     const std::vector<Purchase>& book;
     const std::vector<DrawOutcome>& outcomes;
     const BookSummary& summary;
+    // For the claim deadline of each winning draw (tickets/claim_deadline.h);
+    // none when null.
+    const ResultHistory* results = nullptr;
+    std::string today = {};  // YYYY-MM-DD, for 期限切れ
 };
 
 std::string TicketReportText(const TicketReport& r);

@@ -8,7 +8,8 @@
 #include <QTest>
 
 #include "io/history_csv.h"
-#include "platform/qt/analysis/analysis_window.h"
+#include "platform/qt/entry/result_list_window.h"
+#include "platform/qt/entry/result_table_model.h"
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/qt/grid/grid_view.h"
@@ -75,14 +76,15 @@ TEST_F(FirstStartTest, YesTakesInTheShippedHistoryAndItsResults) {
     // The result list, newest first, with the shipped figures.
     window->show();
     ASSERT_TRUE(window->trigger("mnuResultList"));
-    auto* list = qobject_cast<AnalysisWindow*>(window->child("当選結果一覧"));
+    auto* list = qobject_cast<ResultListWindow*>(window->child("当選結果一覧"));
     ASSERT_NE(list, nullptr);
-    const GridModel& grid = list->grid()->gridModel();
-    EXPECT_EQ(grid.rows(), 2 + int(history.draws.size()));
-    EXPECT_EQ(grid.text(1, 3), std::to_string(history.draws.back().回数));
-    EXPECT_EQ(grid.text(2, 3), results.results.back().date);
-    EXPECT_EQ(grid.text(1, grid.rows()), std::to_string(history.draws.front().回数));
-    EXPECT_EQ(grid.text(2, grid.rows()), "");  // no date known for draw 1
+    const ResultTableModel& grid = *list->model();
+    EXPECT_EQ(grid.rowCount(), int(history.draws.size()));
+    EXPECT_EQ(grid.index(0, 0).data().toString().toStdString(), std::to_string(history.draws.back().回数));
+    EXPECT_EQ(grid.index(0, 1).data().toString().toStdString(), results.results.back().date);
+    const int last = grid.rowCount() - 1;
+    EXPECT_EQ(grid.index(last, 0).data().toString().toStdString(), std::to_string(history.draws.front().回数));
+    EXPECT_EQ(grid.index(last, 1).data().toString(), QStringLiteral("1994-10-07"));  // every date ships now
     // It prints like the other lists.
     auto* print = list->findChild<QPushButton*>(QStringLiteral("printButton"));
     ASSERT_NE(print, nullptr);

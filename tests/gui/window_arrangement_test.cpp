@@ -23,6 +23,7 @@
 
 #include "file_bytes.h"
 #include "platform/qt/analysis/analysis_window.h"
+#include "platform/qt/entry/result_list_window.h"
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/help_window.h"
 #include "platform/qt/frame/main_window.h"
@@ -341,6 +342,12 @@ TEST_F(ArrangementTest, EveryGridShowsWholeRowsAfterCtrlEnd) {
         ++listed;
         window->trigger(QString::fromUtf8(info.menu.name.data(), qsizetype(info.menu.name.size())));
         QMdiSubWindow* sub = window->mdiArea()->activeSubWindow();
+        // 当選結果一覧 opens as its own editable table (result_list_editing_test.cpp).
+        if (sub && qobject_cast<ResultListWindow*>(sub->widget())) {
+            --listed;
+            sub->close();
+            continue;
+        }
         auto* analysis = sub ? qobject_cast<AnalysisWindow*>(sub->widget()) : nullptr;
         EXPECT_NE(analysis, nullptr) << std::string(info.className) << " did not open";
         if (!analysis) continue;

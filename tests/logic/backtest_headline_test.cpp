@@ -56,4 +56,20 @@ INSTANTIATE_TEST_SUITE_P(
         HeadlineCase{"NoTargets", 0, {}, {7000, 0}, "予想を確かめられる回がありません（第7000回〜第7053回）"}),
     [](const ::testing::TestParamInfo<HeadlineCase>& param) { return std::string(param.param.name); });
 
+TEST(BacktestHeadline, SaysOverHowManyDrawsTheMoneyWasCounted) {
+    BacktestFigures figures;
+    figures.targets = 7053;
+    figures.from = 1;
+    figures.to = 7053;
+    figures.moneyTargets = 372;
+    for (std::size_t m = 0; m < figures.methods.size(); ++m) {
+        figures.methods[m].method = kBacktestMethodNames[m];
+        figures.methods[m].verdict = kVerdictChance;
+    }
+    DrawHistory history;
+    for (int n = 1; n <= 7053; ++n) history.push_back(Draw{n, {1, 2, 3}});
+    EXPECT_EQ(BacktestHeadline(figures, history, {}),
+              "7つの予想方法はどれも偶然と区別できません（第1回〜第7053回）。金額は第1回〜第7053回のうち372回で計算");
+}
+
 }  // namespace

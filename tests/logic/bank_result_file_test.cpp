@@ -50,6 +50,8 @@ TEST(BankResultFile, OneBlockInShiftJisReadsTheDrawAndEveryPrize) {
     ASSERT_EQ(r.results.size(), 1u);
     const DrawResult& d = r.results[0];
     EXPECT_EQ(d.date, "2026-09-17");
+    // The last day of the 支払期間 line is the claim deadline.
+    EXPECT_EQ(d.claimDeadline, "2027-09-17");
     EXPECT_EQ(d.prize(PrizeKind::Straight), (Prize{62, 87100}));  // not the Numbers 4 straight
     EXPECT_EQ(d.prize(PrizeKind::Box), (Prize{253, 29000}));
     EXPECT_EQ(d.prize(PrizeKind::SetStraight), (Prize{162, 58000}));

@@ -156,6 +156,35 @@ TEST(NextDrawCard, MethodsSayWhatThePredictionWalkPredicts) {
               std::string::npos);
 }
 
+// The all-time averages take the draw a year and more before too: the
+// straight prize of 6400 (1,000,000 yen) beside the four recent ones.
+TEST(NextDrawCard, AllTimeAverageBesideTheTwelveMonths) {
+    std::string from, to, allFrom, allTo;
+    const std::vector<KindOdds> kinds = KindOddsOf(kSliceHistory, kSliceResults, &from, &to, &allFrom, &allTo);
+    EXPECT_EQ(allFrom, "2024-03-06");
+    EXPECT_EQ(allTo, "2025-03-06");
+    ASSERT_TRUE(kinds[0].allTimeAverage);
+    EXPECT_EQ(kinds[0].allTimeDraws, 5);
+    EXPECT_DOUBLE_EQ(*kinds[0].allTimeAverage, (1000000.0 + 90800 + 83100 + 127000 + 58100) / 5);
+    EXPECT_EQ(kinds[0].prizeDraws, 4);
+    const GridModel grid = 次回の抽せん::BuildGrid(BuildNextDrawCard(kSliceHistory, kSliceResults, 0));
+    bool shown = false;
+    for (int row = 1; row <= grid.rows(); ++row) shown = shown || grid.text(6, row) == "271,800円";
+    EXPECT_TRUE(shown);
+}
+
+// Draws typed after the newest dated one: the schedule counts on, and the
+// date is marked as planned.
+TEST(NextDrawCard, TypedDrawsWithoutDatesStillGiveTheNextDate) {
+    const DrawHistory h = history({{7052, 8, 7, 2}, {7053, 9, 1, 9}, {7054, 1, 2, 3}, {7055, 4, 5, 6}});
+    const ResultHistory results = {Result(7053, "2026-08-20", {88500, 29500, 59000, 14700, 8800})};
+    const NextDrawCard card = BuildNextDrawCard(h, results, 0);
+    EXPECT_EQ(card.drawNo, 7056);
+    ASSERT_TRUE(card.date);
+    EXPECT_EQ(*card.date, "2026-08-25");  // Fri 21st, Mon 24th, Tue 25th
+    EXPECT_EQ(次回の抽せん::BuildGrid(card).text(1, 1), "次回：第7056回　抽せん日 2026-08-25（火）（予定）");
+}
+
 namespace {
 
 // "1,234円" for the cost of `tickets` units at 200 yen, written out by hand.

@@ -76,16 +76,19 @@ TEST(NumberWindowsCli, NextDrawCardWithDateAndOdds) {
     const CliRun json = Cli("--db " + db + " show 次回の抽せん --settings " + dir.file("none.ini") + " --format json");
     ASSERT_EQ(json.status, 0) << json.out;
     EXPECT_NE(
-        json.out.find("\"next\": {\"draw\": 6677, \"date\": \"2025-03-07\", \"kinds\": [{\"kind\": \"ストレート\", "
-                      "\"chance\": 0.001, \"averagePrize\": 89750, \"prizeDraws\": 4, \"returnPer200\": 90}"),
+        json.out.find(
+            "\"next\": {\"draw\": 6677, \"date\": \"2025-03-07\", \"dateEstimated\": true, \"latestDraw\": 6676, "
+            "\"latestDate\": \"2025-03-06\", \"latestDateEstimated\": false, \"kinds\": [{\"kind\": \"ストレート\", "
+            "\"chance\": 0.001, \"averagePrize\": 89750, \"prizeDraws\": 4, \"returnPer200\": 90, "
+            "\"allTimeAveragePrize\": 89750, \"allTimePrizeDraws\": 4, \"allTimeReturnPer200\": 90}"),
         std::string::npos)
         << json.out;
     // 224 and 422 are doubles: (30200 + 9600) / 2
     EXPECT_NE(json.out.find("{\"kind\": \"ボックス（ダブル）\", \"chance\": 0.003, \"averagePrize\": 19900, "
-                            "\"prizeDraws\": 2, \"returnPer200\": 60}"),
+                            "\"prizeDraws\": 2, \"returnPer200\": 60, "),
               std::string::npos);
     const CliRun text = Cli("--db " + db + " show 次回の抽せん --settings " + dir.file("none.ini"));
-    EXPECT_NE(text.out.find("次回：第6677回　抽せん日 2025-03-07（金）"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("次回：第6677回　抽せん日 2025-03-07（金）（予定）"), std::string::npos) << text.out;
 
     // Draws without results: no date is guessed and no prize averaged.
     const auto bare = dir.file("bare.db");
@@ -95,9 +98,11 @@ TEST(NumberWindowsCli, NextDrawCardWithDateAndOdds) {
     const CliRun none =
         Cli("--db " + bare + " show 次回の抽せん --settings " + dir.file("none.ini") + " --format json");
     ASSERT_EQ(none.status, 0) << none.out;
-    EXPECT_NE(none.out.find("\"next\": {\"draw\": 3, \"date\": null, \"kinds\": [{\"kind\": \"ストレート\", "
-                            "\"chance\": 0.001, \"averagePrize\": null, \"prizeDraws\": 0, \"returnPer200\": null}"),
-              std::string::npos)
+    EXPECT_NE(
+        none.out.find("\"next\": {\"draw\": 3, \"date\": null, \"dateEstimated\": null, \"latestDraw\": 2, "
+                      "\"latestDate\": null, \"latestDateEstimated\": null, \"kinds\": [{\"kind\": \"ストレート\", "
+                      "\"chance\": 0.001, \"averagePrize\": null, \"prizeDraws\": 0, \"returnPer200\": null, "),
+        std::string::npos)
         << none.out;
 }
 

@@ -81,7 +81,10 @@ TEST_P(StoreAfterAFailedImport, KeepsItsDataAndTakesTheNextImport) {
     EXPECT_GT(db->tickets().Add(p), 0);
     EXPECT_GE(changes, 4);
     EXPECT_EQ(Text(db->draws().ReadHistoryForEditing()), "1:123 2:456 3:789 4:5-- ");
-    EXPECT_EQ(db->ReadSnapshot().results.size(), 2u);
+    // The typed draw 4 has the schedule's date after draw 3's, marked estimated.
+    ASSERT_EQ(db->ReadSnapshot().results.size(), 3u);
+    EXPECT_EQ(db->ReadSnapshot().results[2].date, "2026-08-21");
+    EXPECT_TRUE(db->ReadSnapshot().results[2].dateEstimated);
     // A second connection sees all of it: it was committed.
     const auto again = Database::Open(dir.file("n3.db"), false);
     EXPECT_EQ(Text(again->draws().ReadHistoryForEditing()), "1:123 2:456 3:789 4:5-- ");

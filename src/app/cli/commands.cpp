@@ -29,10 +29,10 @@ const std::vector<Command>& Commands() {
          "ウィンドウをPDFに印刷する", "print 数字合計分析 --pdf 数字合計分析.pdf", 1, 1, &RunPrint},
         {"tickets",
          "tickets add --draw N [--draws K] --number 048 --type straight|box|set|mini [--units U] [--date YYYY-MM-DD] "
-         "[--memo TEXT] [--settings FILE] | tickets list | tickets check [--format text|csv|json] | tickets export | "
-         "tickets import FILE.csv [--replace]",
-         "購入記録を追加・一覧・照合・書き出し・取り込みする", "tickets add --draw 7054 --number 048 --type box", 1, 2,
-         &RunTickets},
+         "[--memo TEXT] [--settings FILE] | tickets list | tickets check [--format text|csv|json] "
+         "[--date YYYY-MM-DD] | tickets received ID yes|no | tickets export | tickets import FILE.csv [--replace]",
+         "購入記録を追加・一覧・照合・受け取り済みに・書き出し・取り込みする", "tickets add --draw 7054 --number 048 --type box", 1,
+         3, &RunTickets},
     };
     return table;
 }

@@ -20,7 +20,10 @@ int RunImportBundled(const Arguments& args) {
         return 1;
     }
     DrawStore store = DrawStore::Open(args.db, true);
-    const ResultImport outcome = ImportDrawsAndResults(store, data.draws, data.results, args.has("replace"));
+    // Only what the database lacks is added; its own figures stay unless
+    // --replace (which also takes the shipped digits).
+    const ResultImport outcome =
+        ImportDrawsAndResults(store, data.draws, data.results, args.has("replace"), ResultMerge::FillIn);
     if (!outcome.ok()) {
         std::cerr << "データベースの当選番号と同梱のデータの当選番号が違う回があります。\n"
                   << DescribeConflicts(outcome.conflicts)
@@ -28,6 +31,11 @@ int RunImportBundled(const Arguments& args) {
         return 1;
     }
     std::cerr << ImportSummaryText(outcome) << '\n';
+    // Into a database that held draws already: what was filled in, and
+    // which of its own figures differ from the shipped ones.
+    if (outcome.counts.unchanged + outcome.counts.replaced > 0 &&
+        (outcome.filled > 0 || outcome.replacedFigures > 0 || !outcome.differences.empty()))
+        std::cerr << FillInReportText(outcome) << '\n';
     return 0;
 }
 

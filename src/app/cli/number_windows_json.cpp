@@ -53,14 +53,25 @@ std::string NumberSearchJsonMembers(const NumberSearchDetails& details) {
 
 std::string NextDrawJsonMember(const NextDrawCard& card) {
     std::ostringstream out;
+    // The next date is the schedule's, always estimated; the latest draw's
+    // may be published or estimated.
     out << "\"next\": {\"draw\": " << card.drawNo << ", \"date\": " << (card.date ? JsonString(*card.date) : "null")
+        << ", \"dateEstimated\": " << (card.date ? "true" : "null") << ", \"latestDraw\": " << card.latestDrawNo
+        << ", \"latestDate\": " << (card.latestDate.empty() ? "null" : JsonString(card.latestDate))
+        << ", \"latestDateEstimated\": "
+        << (card.latestDate.empty()    ? "null"
+            : card.latestDateEstimated ? "true"
+                                       : "false")
         << ", \"kinds\": [";
     for (std::size_t k = 0; k < card.kinds.size(); ++k) {
         const KindOdds& o = card.kinds[k];
         if (k) out << ", ";
         out << "{\"kind\": " << JsonString(o.kind) << ", \"chance\": " << JsonNumber(o.chance)
             << ", \"averagePrize\": " << JsonYen(o.averagePrize) << ", \"prizeDraws\": " << o.prizeDraws
-            << ", \"returnPer200\": " << JsonYen(o.returnPer200) << "}";
+            << ", \"returnPer200\": " << JsonYen(o.returnPer200)
+            << ", \"allTimeAveragePrize\": " << JsonYen(o.allTimeAverage)
+            << ", \"allTimePrizeDraws\": " << o.allTimeDraws
+            << ", \"allTimeReturnPer200\": " << JsonYen(o.allTimeReturnPer200) << "}";
     }
     out << "]}";
     return out.str();

@@ -1,4 +1,5 @@
 // tickets add|list|check|export|import: the ticket book from a terminal.
+#include <charconv>
 #include <ctime>
 #include <iostream>
 #include <set>
@@ -90,15 +91,41 @@ int List(const Arguments& args) {
 
 int Check(const Arguments& args) {
     RequireWords(args, 0);
-    AllowOnly(args, {});
+    // --date: the day the claim deadlines are counted from (today by default).
+    AllowOnly(args, {"date"});
+    const std::string today = args.option("date").value_or(Today());
+    if (!IsValidDate(today)) throw UsageError{"--date には YYYY-MM-DD の日付を指定してください"};
     const std::vector<Purchase> book = TicketStore::Open(args.db, false).ReadAll();
     const HistorySnapshot snapshot = LoadHistorySnapshot(args.db);
     const std::vector<DrawOutcome> outcomes = CheckBook(book, snapshot.history, snapshot.results);
     const BookSummary summary = Summarise(book, outcomes);
-    const TicketReport report{book, outcomes, summary};
+    const TicketReport report{book, outcomes, summary, &snapshot.results, today};
     if (args.format == "csv") return WriteOut(TicketReportCsv(report)) ? 0 : 1;
     if (args.format == "json") return WriteOut(TicketReportJson(report)) ? 0 : 1;
     return WriteOut(TicketReportText(report)) ? 0 : 1;
+}
+
+// tickets received ID yes|no: whether the winnings of purchase ID were collected.
+int Received(const Arguments& args) {
+    RequireWords(args, 2);
+    AllowOnly(args, {});
+    const std::string& idText = args.positional[2];
+    const std::string& flag = args.positional[3];
+    std::int64_t id = 0;
+    const auto [end, ec] = std::from_chars(idText.data(), idText.data() + idText.size(), id);
+    if (ec != std::errc() || end != idText.data() + idText.size() || id < 1)
+        throw UsageError{"購入記録の id「" + idText + "」は正の整数ではありません"};
+    if (flag != "yes" && flag != "no") throw UsageError{"受け取り済みかどうかは yes か no で指定してください"};
+    TicketStore store = TicketStore::Open(args.db, false);
+    for (Purchase p : store.ReadAll()) {
+        if (p.id != id) continue;
+        p.受け取り済み = flag == "yes";
+        store.Update(p);
+        std::cerr << "購入記録 " << id << " を"
+                  << (p.受け取り済み ? "受け取り済みにしました" : "未受け取りに戻しました") << "。\n";
+        return 0;
+    }
+    throw UsageError{"購入記録に id " + idText + " はありません"};
 }
 
 int Export(const Arguments& args) {
@@ -129,9 +156,10 @@ int RunTickets(const Arguments& args) {
     if (what == "add") return Add(args);
     if (what == "list") return List(args);
     if (what == "check") return Check(args);
+    if (what == "received") return Received(args);
     if (what == "export") return Export(args);
     if (what == "import") return Import(args);
-    throw UsageError{"tickets の後には add、list、check、export、import のどれかを指定してください"};
+    throw UsageError{"tickets の後には add、list、check、received、export、import のどれかを指定してください"};
 }
 
 }  // namespace n3::cli

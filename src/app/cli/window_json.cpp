@@ -5,6 +5,7 @@
 #include <sstream>
 #include <vector>
 
+#include "analysis/result_list.h"
 #include "app/cli/backtest_json.h"
 #include "app/cli/digit_views_json.h"
 #include "app/cli/number_windows_json.h"
@@ -53,6 +54,17 @@ std::string WindowJsonMembers(const WindowContent& content) {
     if (const auto* card = std::any_cast<NextDrawCard>(&content.details)) return NextDrawJsonMember(*card);
     if (const auto* strategies = std::any_cast<StrategyTestFigures>(&content.details))
         return StrategyJsonMember(*strategies);
+    if (const auto* dates = std::any_cast<ResultListDates>(&content.details)) {
+        std::ostringstream out;
+        out << "\"dates\": [";
+        for (std::size_t i = 0; i < dates->rows.size(); ++i) {
+            const auto& row = dates->rows[i];
+            out << (i ? ", " : "") << "{\"draw\": " << row.drawNo << ", \"date\": " << JsonString(row.date)
+                << ", \"dateEstimated\": " << (row.estimated ? "true" : "false") << "}";
+        }
+        out << "]";
+        return out.str();
+    }
     if (const auto* calendar = std::any_cast<CalendarFigures>(&content.details)) return CalendarJsonMember(*calendar);
     if (const auto* mini = std::any_cast<MiniFigures>(&content.details)) return MiniJsonMember(*mini);
     if (const auto* pairs = std::any_cast<PairFigures>(&content.details)) return PairsJsonMember(*pairs);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <ctime>
 
+#include "core/estimated_date_text.h"
+#include "io/draw_update_index.h"
 #include "io/draw_update_texts.h"
 #include "io/echo_text.h"
 #include "platform/net/draw_fetch.h"
@@ -28,7 +30,7 @@ std::string NewestText(const DrawStore& store) {
     const int newest = NewestComplete(store.ReadHistory());
     const ResultHistory results = ReadResults(store);
     const DrawResult* r = FindResult(results, newest);
-    return NothingNewText(newest, r ? r->date : std::string());
+    return NothingNewText(newest, r ? ShownDate(r->date, r->dateEstimated) : std::string());
 }
 
 void AppendStored(UpdateOutcome& out) {

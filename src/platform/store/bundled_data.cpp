@@ -72,4 +72,17 @@ std::string ImportSummaryText(const ResultImport& outcome) {
     return ImportSummary(outcome.counts) + "、当選結果 " + std::to_string(outcome.results) + " 件";
 }
 
+std::string FillInReportText(const ResultImport& outcome) {
+    std::string text = "同梱の当選結果で " + std::to_string(outcome.results) +
+                       " 回分を補いました（抽せん日・口数・当せん金額 " + std::to_string(outcome.filled) + " 件";
+    if (outcome.replacedFigures > 0) text += "、置き換え " + std::to_string(outcome.replacedFigures) + " 件";
+    text += "）。";
+    if (!outcome.differences.empty())
+        text += "\nデータベースの値が同梱のデータと違う " + std::to_string(outcome.differences.size()) +
+                " 件は、データベースの値のままにしました（同梱の値にするには numbers3zubarin-cli import-bundled "
+                "--replace）。\n" +
+                DescribeDifferences(outcome.differences);
+    return text;
+}
+
 }  // namespace n3

@@ -34,4 +34,10 @@ std::string BundledImportQuestion(const BundledData& data);
 // "追加 N 件、置き換え N 件、当選結果 N 件"
 std::string ImportSummaryText(const ResultImport& outcome);
 
+// What filling in the shipped results did: "同梱の当選結果で N 回分を補いました
+// （抽せん日・口数・当せん金額 N 件）。" and, when stored figures differ from
+// the shipped ones, which (by draw and kind) and that they were kept, or
+// replaced with --replace.
+std::string FillInReportText(const ResultImport& outcome);
+
 }  // namespace n3

@@ -27,7 +27,8 @@ HistorySnapshot Database::ReadSnapshot() const {
 
 ResultImport Database::Import(const std::vector<Draw>& draws, const ResultHistory& results, bool replaceDiffering,
                               bool replaceResults) {
-    return ImportDrawsAndResults(draws_, draws, results, replaceDiffering, replaceResults);
+    return ImportDrawsAndResults(draws_, draws, results, replaceDiffering,
+                                 replaceResults ? ResultMerge::WholeRows : ResultMerge::FileFirst);
 }
 
 }  // namespace n3

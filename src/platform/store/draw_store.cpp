@@ -4,6 +4,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <unordered_map>
@@ -11,6 +12,7 @@
 
 #include "platform/store/busy_timeout.h"
 #include "platform/store/new_database.h"
+#include "platform/store/result_rows.h"
 #include "platform/store/row_checks.h"
 #include "platform/store/schema.h"
 #include "platform/store/sql_statement.h"
@@ -38,6 +40,7 @@ DrawStore::DrawStore(sqlite3* db, std::string path) : db_(db), path_(std::move(p
 
 DrawStore::DrawStore(DrawStore&& other) noexcept
     : upgradeBlocked_(std::move(other.upgradeBlocked_)),
+      upgradedFrom_(other.upgradedFrom_),
       db_(other.db_),
       path_(std::move(other.path_)),
       onChange_(std::move(other.onChange_)) {
@@ -50,6 +53,7 @@ DrawStore& DrawStore::operator=(DrawStore&& other) noexcept {
         db_ = other.db_;
         path_ = std::move(other.path_);
         upgradeBlocked_ = std::move(other.upgradeBlocked_);
+        upgradedFrom_ = other.upgradedFrom_;
         onChange_ = std::move(other.onChange_);
         other.db_ = nullptr;
     }
@@ -113,9 +117,11 @@ DrawStore DrawStore::Open(const std::string& path, bool createIfMissing) {
     // wrong digits leave it at its version (the history read refuses it, and
     // the entry window may mend the digits; the next open then upgrades it).
     bool upgrade = true;
+    int before = CurrentSchemaVersion();
     if (exists) {
         Statement version(db, "PRAGMA user_version");
-        if (version.step() && version.column(0).value_or(0) < CurrentSchemaVersion()) {
+        if (version.step()) before = std::max(1, version.column(0).value_or(0));
+        if (before < CurrentSchemaVersion()) {
             (void)store.ReadRows(RowCheck::DigitsAsStored);
             try {
                 (void)store.ReadRows(RowCheck::Strict);
@@ -126,6 +132,7 @@ DrawStore DrawStore::Open(const std::string& path, bool createIfMissing) {
         }
     }
     if (upgrade) PrepareSchema(db, path, !exists);
+    if (upgrade && exists && before < CurrentSchemaVersion()) store.upgradedFrom_ = before;
     return store;
 }
 
@@ -146,8 +153,14 @@ void DrawStore::RetryUpgrade() {
         upgradeBlocked_ = e.what();
         RequireNewestVersion();
     }
+    int before = 1;
+    {
+        Statement version(db_, "PRAGMA user_version");
+        if (version.step()) before = std::max(1, version.column(0).value_or(0));
+    }
     PrepareSchema(db_, path_, false);
     upgradeBlocked_.reset();
+    if (before < CurrentSchemaVersion()) upgradedFrom_ = before;
 }
 
 void DrawStore::Exec(const char* sql) const {
@@ -210,6 +223,7 @@ ImportCounts DrawStore::Import(const std::vector<Draw>& draws) {
                 ++counts.replaced;
             stored[d.回数] = d.digits;
         }
+        if (own && !upgradeBlocked_) WriteEstimatedDates(db_, path_);
         if (own) Exec("COMMIT");
     } catch (...) {
         if (own) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -221,10 +235,21 @@ ImportCounts DrawStore::Import(const std::vector<Draw>& draws) {
 }
 
 int DrawStore::InsertDraw() {
-    Statement ins(db_, "INSERT INTO 当選データ (回数) VALUES (NULL)");
-    ins.step();
+    // The new draw gets the schedule's date with it (result_rows.h).
+    Exec("BEGIN IMMEDIATE");
+    int drawNo = 0;
+    try {
+        Statement ins(db_, "INSERT INTO 当選データ (回数) VALUES (NULL)");
+        ins.step();
+        drawNo = int(sqlite3_last_insert_rowid(db_));
+        if (!upgradeBlocked_) WriteEstimatedDates(db_, path_);
+        Exec("COMMIT");
+    } catch (...) {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
     announce(DataChange::Draws);
-    return int(sqlite3_last_insert_rowid(db_));
+    return drawNo;
 }
 
 void DrawStore::SetDigit(int drawNo, int position, std::optional<int> value) {
@@ -252,6 +277,7 @@ void DrawStore::DeleteDraws(const std::vector<int>& drawNos) {
             del.step();
             del.reset();
         }
+        if (!upgradeBlocked_) WriteEstimatedDates(db_, path_);
         Exec("COMMIT");
     } catch (...) {
         sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);

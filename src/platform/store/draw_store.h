@@ -95,6 +95,10 @@ public:
     // how to mend it, when it is kept there; for the tables the old
     // version does not have yet.
     void RequireNewestVersion() const;
+    // The version this connection brought the file up from (1 to 5), or 0
+    // when the file was new or already of the newest version: the start-up
+    // fills in the shipped results once after an upgrade.
+    int upgradedFrom() const { return upgradedFrom_; }
     // Tries the upgrade again (after digits were mended). Throws as
     // RequireNewestVersion when the digits are still wrong.
     void RetryUpgrade();
@@ -102,6 +106,7 @@ public:
 private:
     explicit DrawStore(sqlite3* db, std::string path);
     std::optional<std::string> upgradeBlocked_;
+    int upgradedFrom_ = 0;
     DrawHistory ReadRows(RowCheck check) const;
     void Exec(const char* sql) const;
     sqlite3* db_ = nullptr;

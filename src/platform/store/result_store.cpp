@@ -3,11 +3,10 @@
 
 #include <sqlite3.h>
 
-#include <tuple>
 #include <unordered_map>
 
-#include "core/calendar.h"
-#include "io/echo_text.h"
+#include "core/result_fill_in.h"
+#include "platform/store/result_rows.h"
 
 namespace n3 {
 
@@ -15,17 +14,14 @@ using Query = SqlStatement;
 
 namespace {
 
-// The figure columns of 当選結果, prize by prize: units, then yen.
-constexpr const char* kSelect =
-    "SELECT 回数, 抽せん日, ストレート口数, ストレート当せん金額, ボックス口数, ボックス当せん金額, "
-    "セットストレート口数, セットストレート当せん金額, セットボックス口数, セットボックス当せん金額, "
-    "ミニ口数, ミニ当せん金額 FROM 当選結果 ORDER BY 回数";
-
+// A file's figures over the stored ones: what the file leaves unknown
+// keeps the stored value. A date from a file is published, never estimated.
 constexpr const char* kUpsert =
     "INSERT INTO 当選結果 (回数, 抽せん日, ストレート口数, ストレート当せん金額, ボックス口数, ボックス当せん金額, "
     "セットストレート口数, セットストレート当せん金額, セットボックス口数, セットボックス当せん金額, "
-    "ミニ口数, ミニ当せん金額) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+    "ミニ口数, ミニ当せん金額, 抽せん日推定, 支払期限) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
     "ON CONFLICT(回数) DO UPDATE SET "
+    "抽せん日推定 = CASE WHEN excluded.抽せん日 IS NULL THEN 抽せん日推定 ELSE excluded.抽せん日推定 END, "
     "抽せん日 = coalesce(excluded.抽せん日, 抽せん日), "
     "ストレート口数 = coalesce(excluded.ストレート口数, ストレート口数), "
     "ストレート当せん金額 = coalesce(excluded.ストレート当せん金額, ストレート当せん金額), "
@@ -36,10 +32,13 @@ constexpr const char* kUpsert =
     "セットボックス口数 = coalesce(excluded.セットボックス口数, セットボックス口数), "
     "セットボックス当せん金額 = coalesce(excluded.セットボックス当せん金額, セットボックス当せん金額), "
     "ミニ口数 = coalesce(excluded.ミニ口数, ミニ口数), "
-    "ミニ当せん金額 = coalesce(excluded.ミニ当せん金額, ミニ当せん金額) "
+    "ミニ当せん金額 = coalesce(excluded.ミニ当せん金額, ミニ当せん金額), "
+    "支払期限 = coalesce(excluded.支払期限, 支払期限) "
     // Only a row that changes is written, so that the count of changes says
     // what this import added (another program may have stored the same).
     "WHERE 抽せん日 IS NOT coalesce(excluded.抽せん日, 抽せん日) OR "
+    "抽せん日推定 IS NOT (CASE WHEN excluded.抽せん日 IS NULL THEN 抽せん日推定 ELSE excluded.抽せん日推定 END) OR "
+    "支払期限 IS NOT coalesce(excluded.支払期限, 支払期限) OR "
     "ストレート口数 IS NOT coalesce(excluded.ストレート口数, ストレート口数) OR "
     "ストレート当せん金額 IS NOT coalesce(excluded.ストレート当せん金額, ストレート当せん金額) OR "
     "ボックス口数 IS NOT coalesce(excluded.ボックス口数, ボックス口数) OR "
@@ -53,24 +52,16 @@ constexpr const char* kUpsert =
 
 void Exec(sqlite3* db, const char* sql) { ExecSql(db, sql); }
 
-bool IsIsoDate(const std::string& text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
-    for (std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
-        if (text[i] < '0' || text[i] > '9') return false;
-    const int y = std::stoi(text.substr(0, 4)), m = std::stoi(text.substr(5, 2)), d = std::stoi(text.substr(8, 2));
-    static constexpr int kDays[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (m < 1 || m > 12 || d < 1 || d > kDays[m - 1]) return false;
-    return !(m == 2 && d == 29 && !((y % 4 == 0 && y % 100 != 0) || y % 400 == 0));
-}
-
 std::string DigitsText(const std::array<std::optional<int>, 3>& digits) {
     std::string s;
     for (const auto& d : digits) s += d ? char('0' + *d) : '?';
     return s;
 }
 
-std::vector<DigitConflict> FindConflicts(sqlite3* db, const std::vector<Draw>& draws) {
-    std::unordered_map<int, std::array<std::optional<int>, 3>> stored;
+using Digits = std::array<std::optional<int>, 3>;
+
+std::unordered_map<int, Digits> StoredDigits(sqlite3* db) {
+    std::unordered_map<int, Digits> stored;
     Query q(db, "SELECT 回数, 第1数字, 第2数字, 第3数字 FROM 当選データ");
     while (q.step()) {
         auto& digits = stored[int(q.number(0).value_or(0))];
@@ -79,6 +70,11 @@ std::vector<DigitConflict> FindConflicts(sqlite3* db, const std::vector<Draw>& d
             if (v) digits[std::size_t(i)] = int(*v);
         }
     }
+    return stored;
+}
+
+std::vector<DigitConflict> FindConflicts(sqlite3* db, const std::vector<Draw>& draws) {
+    const std::unordered_map<int, Digits> stored = StoredDigits(db);
     std::vector<DigitConflict> conflicts;
     for (const Draw& d : draws) {
         const auto it = stored.find(d.回数);
@@ -91,51 +87,38 @@ std::vector<DigitConflict> FindConflicts(sqlite3* db, const std::vector<Draw>& d
     return conflicts;
 }
 
+// The shipped results merged into the stored rows (core/result_fill_in.h),
+// for the draws stored with the digits the results were published for.
+void FillInRows(sqlite3* db, const std::string& path, const std::vector<Draw>& draws, const ResultHistory& results,
+                bool replaceDiffering, ResultImport& outcome) {
+    const std::unordered_map<int, Digits> stored = StoredDigits(db);
+    std::unordered_map<int, const Draw*> incoming;
+    for (const Draw& d : draws) incoming[d.回数] = &d;
+    const ResultHistory rows = ReadResultRows(db, path);
+    ResultRowWriter writer(db);
+    for (const DrawResult& r : results) {
+        const auto digits = stored.find(r.回数);
+        const auto draw = incoming.find(r.回数);
+        if (digits == stored.end() || draw == incoming.end() || digits->second != draw->second->digits) continue;
+        FilledResult filled = FillIn(FindResult(rows, r.回数), r, replaceDiffering);
+        outcome.filled += filled.filled;
+        outcome.replacedFigures += filled.replaced;
+        for (ResultDifference& d : filled.differences) outcome.differences.push_back(std::move(d));
+        if (!filled.changed()) continue;
+        writer.put(filled.result);
+        ++outcome.results;
+    }
+}
+
 }  // namespace
 
 ResultHistory ReadResults(const DrawStore& store) {
     store.RequireNewestVersion();
-    ResultHistory results;
-    Query q(store.connection(), kSelect);
-    int previous = 0;
-    while (q.step()) {
-        DrawResult r;
-        const std::optional<std::int64_t> no = q.number(0);
-        const auto bad = [&](const std::string& why) {
-            return StoreError("データベースファイル「" + store.path() + "」の当選結果を読み込めません。\n理由：" +
-                              (no ? "第" + std::to_string(*no) + "回の行：" : std::string()) + why +
-                              "\nデータベースは変更していません。");
-        };
-        // Ascending by the primary key: a number not above the previous
-        // one cannot come from a table of this program's shape.
-        if (!no || *no < 1 || *no > kMaxDrawNo || *no <= previous)
-            throw bad("回数が 1〜" + std::to_string(kMaxDrawNo) + " の整数ではありません");
-        r.回数 = int(*no);
-        previous = r.回数;
-        r.date = q.text(1);
-        if (!r.date.empty() && (!IsIsoDate(r.date) || !WithinDrawYears(r.date)))
-            throw bad("抽せん日「" + EchoText(r.date) + "」は " + std::string(kFirstDrawDate) + "〜" +
-                      std::string(kLastAcceptedDate) + " の日付ではありません");
-        for (std::size_t k = 0; k < kPrizeKindCount; ++k) {
-            const int winners = int(2 + 2 * k), yen = int(3 + 2 * k);
-            for (const auto& [column, bound, name, unit] :
-                 {std::tuple{winners, kMaxWinners, "口数", "口"}, std::tuple{yen, kMaxPrizeYen, "当せん金額", "円"}}) {
-                const bool known = sqlite3_column_type(q.handle(), column) != SQLITE_NULL;
-                const std::optional<std::int64_t> value = q.number(column);
-                if (known && (!value || *value < 0 || *value > bound))
-                    throw bad(std::string(kPrizeKindNames[k]) + "の" + name + "「" + EchoText(q.text(column)) +
-                              "」が 0〜" + std::to_string(bound) + " " + unit + "の整数ではありません");
-            }
-            r.prizes[k].winners = q.number(winners);
-            r.prizes[k].yen = q.number(yen);
-        }
-        results.push_back(std::move(r));
-    }
-    return results;
+    return ReadResultRows(store.connection(), store.path());
 }
 
 ResultImport ImportDrawsAndResults(DrawStore& store, const std::vector<Draw>& draws, const ResultHistory& results,
-                                   bool replaceDiffering, bool replaceResults) {
+                                   bool replaceDiffering, ResultMerge merge) {
     sqlite3* db = store.connection();
     ResultImport outcome;
     if (store.upgradeBlocked()) {
@@ -158,7 +141,7 @@ ResultImport ImportDrawsAndResults(DrawStore& store, const std::vector<Draw>& dr
         }
         store.RetryUpgrade();
         const ImportCounts digits = outcome.counts;
-        outcome = ImportDrawsAndResults(store, draws, results, replaceDiffering, replaceResults);
+        outcome = ImportDrawsAndResults(store, draws, results, replaceDiffering, merge);
         outcome.counts = digits;
         return outcome;
     }
@@ -175,34 +158,71 @@ ResultImport ImportDrawsAndResults(DrawStore& store, const std::vector<Draw>& dr
         Query drop(db, "DELETE FROM 当選結果 WHERE 回数 = ?");
         std::vector<int> dropped;
         for (const DigitConflict& c : conflicts) dropped.push_back(c.drawNo);
-        if (replaceResults)
+        if (merge == ResultMerge::WholeRows)
             for (const DrawResult& r : results) dropped.push_back(r.回数);
         for (const int no : dropped) {
             drop.bind(1, no);
             drop.step();
             drop.reset();
         }
-        Query put(db, kUpsert);
-        for (const DrawResult& r : results) {
-            put.bind(1, r.回数);
-            put.bindTextOrNull(2, r.date);
-            for (std::size_t k = 0; k < kPrizeKindCount; ++k) {
-                put.bind(int(3 + 2 * k), r.prizes[k].winners);
-                put.bind(int(4 + 2 * k), r.prizes[k].yen);
+        if (merge == ResultMerge::FillIn) {
+            FillInRows(db, store.path(), draws, results, replaceDiffering, outcome);
+        } else {
+            Query put(db, kUpsert);
+            for (const DrawResult& r : results) {
+                BindResultRow(put, r);
+                put.step();
+                if (sqlite3_changes(db) > 0) ++outcome.changedResults;
+                put.reset();
+                ++outcome.results;
             }
-            put.step();
-            if (sqlite3_changes(db) > 0) ++outcome.changedResults;
-            put.reset();
-            ++outcome.results;
         }
+        outcome.estimated = WriteEstimatedDates(db, store.path());
         Exec(db, "COMMIT");
     } catch (...) {
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
     }
     if (outcome.counts.added + outcome.counts.replaced > 0) store.announce(DataChange::Draws);
-    if (outcome.results > 0) store.announce(DataChange::Results);
+    if (outcome.results > 0 || outcome.estimated > 0) store.announce(DataChange::Results);
     return outcome;
+}
+
+ResultImport FillInResults(DrawStore& store, const std::vector<Draw>& draws, const ResultHistory& results) {
+    store.RequireNewestVersion();
+    sqlite3* db = store.connection();
+    ResultImport outcome;
+    Exec(db, "BEGIN IMMEDIATE");
+    try {
+        FillInRows(db, store.path(), draws, results, false, outcome);
+        outcome.estimated = WriteEstimatedDates(db, store.path());
+        Exec(db, "COMMIT");
+    } catch (...) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+    if (outcome.results > 0 || outcome.estimated > 0) store.announce(DataChange::Results);
+    return outcome;
+}
+
+void StoreResult(DrawStore& store, const DrawResult& result) {
+    store.RequireNewestVersion();
+    sqlite3* db = store.connection();
+    Exec(db, "BEGIN IMMEDIATE");
+    try {
+        ResultRowWriter(db).put(result);
+        WriteEstimatedDates(db, store.path());
+        Exec(db, "COMMIT");
+    } catch (...) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+    store.announce(DataChange::Results);
+}
+
+int RefreshEstimatedDates(DrawStore& store) {
+    if (store.upgradeBlocked()) return 0;
+    return WriteEstimatedDates(store.connection(), store.path());
 }
 
 std::string DescribeConflicts(const std::vector<DigitConflict>& conflicts) {

@@ -35,7 +35,7 @@ public:
     Statement(sqlite3* db, const char* sql) : SqlStatement(db, sql, kBookConstraint) {}
 };
 
-// Binds the seven columns from index 1 on.
+// Binds the eight columns from index 1 on.
 void BindPurchase(Statement& s, const Purchase& p) {
     s.bind(1, p.購入日);
     s.bind(2, std::int64_t(p.最初の回数));
@@ -44,10 +44,12 @@ void BindPurchase(Statement& s, const Purchase& p) {
     s.bind(5, std::string(BetTypeName(p.種類)));
     s.bind(6, std::int64_t(p.口数));
     s.bind(7, p.メモ);
+    s.bind(8, std::int64_t(p.受け取り済み ? 1 : 0));
 }
 
 constexpr const char* kInsert =
-    "INSERT INTO 購入記録 (購入日, 最初の回数, 継続回数, 番号, 種類, 口数, メモ) VALUES (?, ?, ?, ?, ?, ?, ?)";
+    "INSERT INTO 購入記録 (購入日, 最初の回数, 継続回数, 番号, 種類, 口数, メモ, 受け取り済み) "
+    "VALUES (?, ?, ?, ?, ?, ?, ?, ?)";
 
 // A row as stored, every value checked before it is used: a file changed
 // by another tool may hold anything in the table.
@@ -73,6 +75,7 @@ Purchase ReadCheckedPurchase(const Statement& q) {
     p.種類 = *bet;
     p.口数 = small(6, "口数");
     p.メモ = q.text(7);
+    p.受け取り済み = q.integer(8) != 0;
     if (std::string why = PurchaseError(p); !why.empty()) throw bad(why);
     return p;
 }
@@ -148,8 +151,10 @@ std::vector<Purchase> TicketStore::ReadAll() const {
     std::vector<Purchase> book;
     // One row past the bound is enough to know the book is too large; the
     // memory taken stays that of a book within it.
-    Statement q(db_,
-                "SELECT id, 購入日, 最初の回数, 継続回数, 番号, 種類, 口数, メモ FROM 購入記録 ORDER BY id LIMIT ?");
+    Statement q(
+        db_,
+        "SELECT id, 購入日, 最初の回数, 継続回数, 番号, 種類, 口数, メモ, 受け取り済み FROM 購入記録 ORDER BY id "
+        "LIMIT ?");
     q.bind(1, std::int64_t(kMaxPurchases) + 1);
     while (q.step()) {
         if (book.size() == std::size_t(kMaxPurchases))
@@ -176,9 +181,9 @@ void TicketStore::Update(const Purchase& p) {
     Check(p);
     Statement up(db_,
                  "UPDATE 購入記録 SET 購入日 = ?, 最初の回数 = ?, 継続回数 = ?, 番号 = ?, 種類 = ?, 口数 = ?, "
-                 "メモ = ? WHERE id = ?");
+                 "メモ = ?, 受け取り済み = ? WHERE id = ?");
     BindPurchase(up, p);
-    up.bind(8, p.id);
+    up.bind(9, p.id);
     up.step();
     Changed();
 }

@@ -28,12 +28,33 @@ bool OfferBundledHistory(QWidget* parent, Database& database, const std::string&
     if (answer != dialogs::Result::Yes) return false;
     try {
         const WaitCursor wait;
-        const ResultImport outcome = database.Import(data.draws, data.results, false);
+        const ResultImport outcome =
+            ImportDrawsAndResults(database.draws(), data.draws, data.results, false, ResultMerge::FillIn);
         return outcome.ok();
     } catch (const StoreError& e) {
         dialogs::Message(parent,
                          QStringLiteral("当選データを保存できません。\n理由：%1\n\n"
                                         "取り込みは行っていません。データベースは変更されていません。")
+                             .arg(QString::fromStdString(e.what())),
+                         Q(kMessageTitle), dialogs::Icon::Critical);
+        return false;
+    }
+}
+
+bool FillInBundledResults(QWidget* parent, Database& database, const std::string& folder) {
+    if (folder.empty() || database.draws().upgradedFrom() == 0) return false;
+    const BundledData data = ReadBundledData(folder);
+    if (data.error || data.results.empty()) return false;
+    try {
+        const WaitCursor wait;
+        const ResultImport outcome = FillInResults(database.draws(), data.draws, data.results);
+        if (outcome.results == 0 && outcome.differences.empty()) return false;
+        dialogs::Message(parent, QString::fromStdString(FillInReportText(outcome)), QStringLiteral("当選結果の補充"),
+                         dialogs::Icon::Information);
+        return outcome.results > 0;
+    } catch (const StoreError& e) {
+        dialogs::Message(parent,
+                         QStringLiteral("同梱の当選結果を補えません。\n理由：%1\n\nデータベースは変更されていません。")
                              .arg(QString::fromStdString(e.what())),
                          Q(kMessageTitle), dialogs::Icon::Critical);
         return false;

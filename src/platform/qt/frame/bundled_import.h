@@ -16,4 +16,10 @@ namespace n3 {
 // `folder` holds the shipped files. Returns true when it imported.
 bool OfferBundledHistory(QWidget* parent, Database& database, const std::string& folder);
 
+// The first start after the database was upgraded from an earlier version:
+// the shipped results fill in what its draws lack (no draw, ticket or
+// strategy is touched), and a message says what was added and which stored
+// figures differ from the shipped ones (kept). Returns true when it wrote.
+bool FillInBundledResults(QWidget* parent, Database& database, const std::string& folder);
+
 }  // namespace n3

@@ -15,6 +15,7 @@
 #include "core/window_names.h"
 #include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/entry/entry_window.h"
+#include "platform/qt/entry/result_list_window.h"
 #include "platform/qt/frame/about_window.h"
 #include "platform/qt/frame/bundled_import.h"
 #include "platform/qt/frame/data_folder.h"
@@ -86,11 +87,14 @@ bool MainWindow::startUp() {
     // New draws from the bank, before the history is loaded: offered after
     // the first start's import, or looked for at every start when the
     // setting is on.
+    FillInBundledResults(this, *database_, bundledDataFolder_);
     if (OfferBundledHistory(this, *database_, bundledDataFolder_))
         OfferLatestDraws(*this);
     else
         CheckLatestDrawsAtStart(*this);
-    return loadSnapshot();
+    if (!loadSnapshot()) return false;
+    warnNearClaimDeadlines();
+    return true;
 }
 
 // The start-up load: a new snapshot of the history and its statistics, or
@@ -278,8 +282,10 @@ ChildWindow* MainWindow::create(const QString& windowClass) {
         EntryWindow* entry = static_cast<EntryWindow*>(CreateEntryWindow(*this));
         return entry;
     }
+    if (windowClass == QStringLiteral("当選結果一覧")) return new ResultListWindow(*this);
     if (windowClass == Q(windows::kTickets)) {
         TicketsWindow* tickets = CreateTicketsWindow(*this, settings_);
+        tickets->setClock(today_);
         connect(this, &MainWindow::historyChanged, tickets, &TicketsWindow::refresh);
         return tickets;
     }

@@ -2,6 +2,7 @@
 // MainFrm on screen: the frame with its menu bar and the area that holds
 // every child window. The command rules live in n3::MainFrm; this class
 // gives them a screen and owns the start-up snapshot.
+#include <QDate>
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -66,6 +67,11 @@ public:
     // The folder of the shipped history, offered on an empty database at
     // start-up; empty (the default) offers nothing.
     void setBundledDataFolder(std::string folder) { bundledDataFolder_ = std::move(folder); }
+    // The day claim deadlines are counted from (the system clock unless set).
+    void setClock(std::function<QDate()> today) { today_ = std::move(today); }
+    // Names the winnings whose claim deadline is kClaimWarningDays away or
+    // fewer in a message; false when there are none (main_window_tickets.cpp).
+    bool warnNearClaimDeadlines();
     // The help document; beside the program or installed with it unless set.
     void setHelpPath(const QString& path) { helpPath_ = path; }
 
@@ -156,6 +162,7 @@ private:
     QPointer<HelpWindow> help_;
     QString helpPath_;
     std::function<void()> onUnload_;
+    std::function<QDate()> today_ = [] { return QDate::currentDate(); };
     int waitDepth_ = 0;
     bool shownOnce_ = false;
     bool ending_ = false;

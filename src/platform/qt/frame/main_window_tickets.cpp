@@ -1,14 +1,40 @@
-// The main window hands a ticket chosen in another window to the book.
+// The main window and the ticket book: a ticket chosen in another window is
+// handed to the book, and winnings near their claim deadline are named at
+// start-up.
+#include <QDate>
+
 #include "core/window_names.h"
+#include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/qt/frame/qt_util.h"
 #include "platform/qt/tickets/tickets_window.h"
+#include "platform/store/database.h"
+#include "tickets/claim_deadline.h"
+#include "windows/main_frm.h"
 
 namespace n3 {
 
 void MainWindow::openTicketDraft(const Purchase& ticket) {
     frm_.OpenWindow(windows::kTickets);
     if (auto* book = qobject_cast<TicketsWindow*>(child(Q(windows::kTickets)))) book->AddPurchase(ticket);
+}
+
+bool MainWindow::warnNearClaimDeadlines() {
+    std::vector<Purchase> book;
+    try {
+        book = database_->tickets().ReadAll();
+    } catch (const StoreError&) {
+        // A book that cannot be read is reported when it is opened.
+        return false;
+    }
+    if (book.empty()) return false;
+    const std::string today = today_().toString(QStringLiteral("yyyy-MM-dd")).toStdString();
+    const std::vector<DrawOutcome> outcomes = CheckBook(book, snapshot_->history, snapshot_->results);
+    const std::string text = ClaimWarningText(ClaimWarnings(book, outcomes, snapshot_->results, today));
+    if (text.empty()) return false;
+    dialogs::Message(this, Q(text + "\n受け取ったら、購入記録で「受け取り済み」にしてください。"), Q(kMessageTitle),
+                     dialogs::Icon::Warning);
+    return true;
 }
 
 }  // namespace n3

@@ -12,14 +12,23 @@ namespace n3 {
 namespace {
 
 constexpr std::array<std::string_view, TicketOutcomeModel::kColumnCount> kHeadings = {
-    "購入日", "番号", "種類", "口数", "回数", "抽せん数字", "結果", "当せん金"};
+    "購入日", "番号", "種類", "口数", "回数", "抽せん数字", "結果", "当せん金", "支払期限"};
 
 }  // namespace
 
-void TicketOutcomeModel::show(std::vector<Purchase> book, std::vector<DrawOutcome> outcomes) {
+void TicketOutcomeModel::show(std::vector<Purchase> book, std::vector<DrawOutcome> outcomes,
+                              const ResultHistory& results, std::string today) {
     beginResetModel();
     book_ = std::move(book);
     outcomes_ = std::move(outcomes);
+    claims_.clear();
+    claimTexts_.clear();
+    for (const DrawOutcome& o : outcomes_) {
+        const auto deadline = ClaimDeadlineOf(FindResult(results, o.回数));
+        const ClaimState state = ClaimStateOf(book_[o.purchase], o, deadline, today);
+        claims_.push_back(state);
+        claimTexts_.push_back(ClaimText(state, deadline));
+    }
     endResetModel();
 }
 
@@ -49,11 +58,20 @@ QVariant TicketOutcomeModel::data(const QModelIndex& index, int role) const {
         case 5: return Q(DrawnText(o));
         case 6: return Q(OutcomeText(o));
         case 7: return o.outcome == Outcome::Won ? Q(FormatYen(o.yen)) : QString();
+        case kDeadlineColumn: return Q(claimTexts_[std::size_t(index.row())]);
         default: return {};
         }
     }
     if (role == Qt::TextAlignmentRole)
         return int(index.column() == 7 ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter);
+    if (role == Qt::ForegroundRole && index.column() == kDeadlineColumn) {
+        switch (claims_[std::size_t(index.row())]) {
+        case ClaimState::Due:
+        case ClaimState::Expired: return QBrush(ToQColor(colours::Red));
+        case ClaimState::Received: return QBrush(QColor(128, 128, 128));
+        default: return {};
+        }
+    }
     if (role == Qt::ForegroundRole) {
         switch (o.outcome) {
         case Outcome::Won: return QBrush(ToQColor(colours::Red));

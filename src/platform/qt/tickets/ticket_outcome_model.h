@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <vector>
 
+#include "tickets/claim_deadline.h"
 #include "tickets/ticket_check.h"
 
 namespace n3 {
@@ -11,10 +12,13 @@ class TicketOutcomeModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     using QAbstractTableModel::QAbstractTableModel;
-    static constexpr int kColumnCount = 8;
+    static constexpr int kColumnCount = 9;
+    static constexpr int kDeadlineColumn = 8;
 
-    // Shows these outcomes of that book (copied: the grid keeps its own).
-    void show(std::vector<Purchase> book, std::vector<DrawOutcome> outcomes);
+    // Shows these outcomes of that book (copied: the grid keeps its own),
+    // with the claim deadline of each win as it stands on `today`.
+    void show(std::vector<Purchase> book, std::vector<DrawOutcome> outcomes, const ResultHistory& results = {},
+              std::string today = {});
     // The first row of the purchase at book index `purchase`, or -1.
     int firstRowOf(std::size_t purchase) const;
 
@@ -26,6 +30,8 @@ public:
 private:
     std::vector<Purchase> book_;
     std::vector<DrawOutcome> outcomes_;
+    std::vector<ClaimState> claims_;
+    std::vector<std::string> claimTexts_;
 };
 
 }  // namespace n3

@@ -96,6 +96,22 @@ bool TicketTableModel::setData(const QModelIndex& index, const QVariant& value, 
     return true;
 }
 
+bool TicketTableModel::setReceived(int row, bool received) {
+    if (row < 0 || row >= editor_.rowCount()) return false;
+    Purchase edited = editor_.rows()[std::size_t(row)];
+    if (edited.受け取り済み == received) return true;
+    edited.受け取り済み = received;
+    try {
+        editor_.Apply(row, edited);
+    } catch (const std::exception& e) {
+        emit writeRefused(Refused(e.what()));
+        return false;
+    }
+    emit dataChanged(index(row, 0), index(row, E::kColumnCount - 1));
+    emit bookChanged();
+    return true;
+}
+
 int TicketTableModel::addLine(int activeRow, const std::string& today, int nextDraw) {
     return addPurchase(editor_.NewPurchase(activeRow, today, nextDraw));
 }

@@ -37,6 +37,9 @@ public:
     int addPurchase(const Purchase& p);
     // 行削除: false when the write was refused.
     bool deleteLine(int row);
+    // Marks the purchase of `row` as collected (受け取り済み) or not; false
+    // when the write was refused.
+    bool setReceived(int row, bool received);
 
     const std::vector<Purchase>& book() const { return editor_.rows(); }
     // The draws' dates an edited 購入日 must not pass.

@@ -27,6 +27,7 @@
 #include "platform/qt/tickets/ticket_table_model.h"
 #include "platform/store/draw_store.h"
 #include "settings/settings_file.h"
+#include "tickets/claim_deadline.h"
 #include "tickets/ticket_grids.h"
 #include "windows/main_frm.h"
 
@@ -161,7 +162,13 @@ void TicketsWindow::BuildMenu() {
     mnuDelLine_ = mnuEdit_->addAction(QStringLiteral("行削除"));
     mnuDelLine_->setObjectName(QStringLiteral("mnuDelLine"));
     mnuDelLine_->setShortcut(QKeySequence(QStringLiteral("Ctrl+D")));
-    for (QAction* action : {mnuAddLine_, mnuDelLine_}) {
+    mnuEdit_->addSeparator();
+    mnuReceived_ = mnuEdit_->addAction(QStringLiteral("受け取り済み(&R)"));
+    mnuReceived_->setObjectName(QStringLiteral("mnuReceived"));
+    mnuReceived_->setCheckable(true);
+    mnuReceived_->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
+    connect(mnuReceived_, &QAction::triggered, this, &TicketsWindow::ToggleReceived);
+    for (QAction* action : {mnuAddLine_, mnuDelLine_, mnuReceived_}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
     }
@@ -216,11 +223,22 @@ void TicketsWindow::refresh() {
     chart_ = MonthlyChart(summary);
     monthChart_->setCharts({chart_});
     const QString line = Q(SummaryLine(summary.totals));
-    outcomes_->show(book, std::move(checked));
+    const std::string today = today_().toString(QStringLiteral("yyyy-MM-dd")).toStdString();
+    const std::string warning = ClaimWarningText(ClaimWarnings(book, checked, host().snapshot().results, today));
+    outcomes_->show(book, std::move(checked), host().snapshot().results, today);
+    // A near deadline stays in the status line until it is dealt with.
+    if (!warning.empty())
+        status_->showMessage(Q(warning));
+    else if (status_->currentMessage().startsWith(QStringLiteral("当せん金の支払期限")))
+        status_->clearMessage();
+    if (model_ && purchases_->currentIndex().isValid())
+        mnuReceived_->setChecked(model_->book()[std::size_t(purchases_->currentIndex().row())].受け取り済み);
     months_->show(std::move(summary));
     for (int c = 0; c < TicketMonthModel::kColumnCount; ++c) monthGrid_->setColumnWidth(c, CharUnitsToPixels(10));
     for (int c = 0; c < TicketOutcomeModel::kColumnCount; ++c)
-        outcomeGrid_->setColumnWidth(c, CharUnitsToPixels(c == 6 ? 22 : 10));
+        outcomeGrid_->setColumnWidth(c, CharUnitsToPixels(c == 6                                     ? 22
+                                                          : c == TicketOutcomeModel::kDeadlineColumn ? 24
+                                                                                                     : 10));
     summary_->setText(line);
 }
 
@@ -238,8 +256,23 @@ std::optional<PrintDocument> TicketsWindow::printDocument() const {
     return doc;
 }
 
+void TicketsWindow::ToggleReceived() {
+    if (!model_) return;
+    const QModelIndex active = purchases_->currentIndex();
+    if (!active.isValid()) {
+        mnuReceived_->setChecked(false);
+        return;
+    }
+    const bool received = !model_->book()[std::size_t(active.row())].受け取り済み;
+    if (model_->setReceived(active.row(), received))
+        status_->showMessage(received ? QStringLiteral("受け取り済みにしました。")
+                                      : QStringLiteral("受け取り済みを取り消しました。"));
+    mnuReceived_->setChecked(model_->book()[std::size_t(active.row())].受け取り済み);
+}
+
 void TicketsWindow::FollowPurchase(const QModelIndex& current) {
     if (!current.isValid()) return;
+    mnuReceived_->setChecked(model_ && model_->book()[std::size_t(current.row())].受け取り済み);
     const int row = outcomes_->firstRowOf(std::size_t(current.row()));
     if (row >= 0) outcomeGrid_->scrollTo(outcomes_->index(row, 0), QAbstractItemView::PositionAtTop);
 }

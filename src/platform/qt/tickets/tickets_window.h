@@ -57,6 +57,10 @@ public:
     // 行追加 and 行削除, as the menu and the buttons run them.
     void AddLine();
     void DelLine();
+    // 受け取り済み(&R): marks the purchase under the cursor as collected, or
+    // takes the mark back.
+    void ToggleReceived();
+    QAction* mnuReceived() const { return mnuReceived_; }
     // Adds `ticket` as a new line and selects it, for the user to check
     // and change like any other line.
     void AddPurchase(const Purchase& ticket);
@@ -105,6 +109,7 @@ private:
     QStatusBar* status_ = nullptr;
     int nextDraw_ = 1;
     std::function<QDate()> today_ = [] { return QDate::currentDate(); };
+    QAction* mnuReceived_ = nullptr;
 };
 
 // The factory for the main window: 購入記録, not yet loaded.

@@ -1,0 +1,154 @@
+#include "entry/result_row_edit.h"
+
+#include "core/calendar.h"
+#include "core/draw_schedule.h"
+
+namespace n3 {
+
+namespace {
+
+std::string Grouped(std::int64_t value) {
+    const std::string digits = std::to_string(value);
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+        out += digits[i];
+    }
+    return out;
+}
+
+std::size_t KindOf(int column) { return std::size_t((column - ResultRowEdit::kFirstFigureColumn) / 2); }
+bool IsYen(int column) { return (column - ResultRowEdit::kFirstFigureColumn) % 2 == 1; }
+
+bool IsTriple(const Draw& d) { return d.complete() && d.digit(0) == d.digit(1) && d.digit(1) == d.digit(2); }
+
+// The figure without commas and its unit; nullopt when anything else is there.
+std::optional<std::int64_t> ReadFigure(std::string_view text, std::string_view unit) {
+    if (text.ends_with(unit)) text.remove_suffix(unit.size());
+    std::int64_t value = 0;
+    int digits = 0;
+    for (const char c : text) {
+        if (c == ',') continue;
+        if (c < '0' || c > '9') return std::nullopt;
+        if (++digits > 12) return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (digits == 0) return std::nullopt;
+    return value;
+}
+
+std::string Trimmed(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return std::string(text);
+}
+
+}  // namespace
+
+std::string ResultRowEdit::Heading(int column) {
+    if (column == kDrawColumn) return "回数";
+    if (column == kDateColumn) return "抽せん日";
+    if (column == kNumberColumn) return "当選番号";
+    if (column < kFirstFigureColumn || column >= kColumnCount) return {};
+    return std::string(kPrizeKindNames[KindOf(column)]) + (IsYen(column) ? " 当せん金額" : " 口数");
+}
+
+std::string ResultRowEdit::CellText(const Draw& draw, const DrawResult* result, int column) {
+    if (column == kDrawColumn) return std::to_string(draw.回数);
+    if (column == kNumberColumn) {
+        std::string number;
+        for (const auto& digit : draw.digits) number += digit ? char('0' + *digit) : '?';
+        return number;
+    }
+    if (!result) return {};
+    if (column == kDateColumn) return result->dateEstimated ? result->date + "（予定）" : result->date;
+    if (column < kFirstFigureColumn || column >= kColumnCount) return {};
+    const Prize& p = result->prizes[KindOf(column)];
+    const auto& value = IsYen(column) ? p.yen : p.winners;
+    return value ? Grouped(*value) + (IsYen(column) ? "円" : "") : std::string();
+}
+
+std::string ResultRowEdit::EditText(const DrawResult* result, int column) {
+    if (!result) return {};
+    if (column == kDateColumn) return result->date;
+    if (column < kFirstFigureColumn || column >= kColumnCount) return {};
+    const Prize& p = result->prizes[KindOf(column)];
+    const auto& value = IsYen(column) ? p.yen : p.winners;
+    return value ? std::to_string(*value) : std::string();
+}
+
+bool ResultRowEdit::AcceptsTyping(int column, std::string_view text) {
+    if (column == kDateColumn) {
+        if (text.size() > 10) return false;
+        for (const char c : text)
+            if ((c < '0' || c > '9') && c != '-') return false;
+        return true;
+    }
+    if (!IsEditable(column)) return false;
+    const std::string_view unit = IsYen(column) ? "円" : "口";
+    if (text.ends_with(unit)) text.remove_suffix(unit.size());
+    if (text.size() > 14) return false;
+    for (const char c : text)
+        if ((c < '0' || c > '9') && c != ',') return false;
+    return true;
+}
+
+ResultCellEdit ResultRowEdit::Edit(const Draw& draw, const DrawResult* stored, int column, std::string_view typed,
+                                   const std::string& successorDate) {
+    ResultCellEdit edit;
+    DrawResult r = stored ? *stored : DrawResult{};
+    r.回数 = draw.回数;
+    const std::string text = Trimmed(typed);
+    if (column == kDateColumn) {
+        if (text.empty()) {
+            r.date.clear();
+        } else if (!IsCalendarDate(text)) {
+            edit.error = "抽せん日は 2026-08-20 のように年-月-日で入力してください。";
+            return edit;
+        } else if (text < kFirstDrawDate || text > kLastAcceptedDate) {
+            edit.error = "抽せん日は " + std::string(kFirstDrawDate) + "〜" + std::string(kLastAcceptedDate) +
+                         " の日付で入力してください。";
+            return edit;
+        } else if (!successorDate.empty() && text > successorDate) {
+            edit.error = "抽せん日は次の回（第" + std::to_string(draw.回数 + 1) + "回、" + successorDate +
+                         "）より後にはできません。";
+            return edit;
+        } else {
+            r.date = text;
+        }
+        r.dateEstimated = false;
+        edit.result = r;
+        return edit;
+    }
+    if (!IsEditable(column)) {
+        edit.error = "この欄は変更できません。";
+        return edit;
+    }
+    const std::size_t kind = KindOf(column);
+    const bool yen = IsYen(column);
+    Prize& p = r.prizes[kind];
+    std::optional<std::int64_t>& value = yen ? p.yen : p.winners;
+    if (text.empty()) {
+        value.reset();
+        edit.result = r;
+        return edit;
+    }
+    const PrizeKind prize = PrizeKind(kind);
+    if (IsTriple(draw) && prize != PrizeKind::Straight && prize != PrizeKind::Mini) {
+        edit.error = "3つ同じ数字の回（" + CellText(draw, nullptr, kNumberColumn) +
+                     "）にはボックス・セットの賞はありません（発売されません）。";
+        return edit;
+    }
+    const std::int64_t bound = yen ? kMaxPrizeYen : kMaxWinners;
+    const auto read = ReadFigure(text, yen ? "円" : "口");
+    if (!read || *read > bound) {
+        edit.error = std::string(kPrizeKindNames[kind]) + "の" + (yen ? "当せん金額" : "口数") + "は 0〜" +
+                     Grouped(bound) + (yen ? " 円" : " 口") + "の整数で入力してください。";
+        return edit;
+    }
+    value = *read;
+    edit.result = r;
+    return edit;
+}
+
+}  // namespace n3

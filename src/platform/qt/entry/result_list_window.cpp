@@ -1,0 +1,176 @@
+#include "platform/qt/entry/result_list_window.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QUndoStack>
+#include <QVBoxLayout>
+#include <QValidator>
+
+#include "analysis/result_list.h"
+#include "platform/qt/entry/result_table_model.h"
+#include "platform/qt/frame/beep.h"
+#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/frame/qt_util.h"
+#include "platform/qt/grid/grid_font.h"
+#include "platform/qt/print/print_document_builders.h"
+#include "platform/qt/print/print_preview.h"
+#include "platform/store/database.h"
+#include "windows/main_frm.h"
+#include "windows/window_table.h"
+
+namespace n3 {
+
+namespace {
+
+constexpr std::string_view kClass = "当選結果一覧";
+
+const AnalysisWindowInfo& Info() { return *FindAnalysisWindow(kClass); }
+
+// What the column's editor lets through while the user types.
+class ResultCellValidator : public QValidator {
+public:
+    ResultCellValidator(int column, QObject* parent) : QValidator(parent), column_(column) {}
+    State validate(QString& input, int&) const override {
+        return ResultRowEdit::AcceptsTyping(column_, input.toStdString()) ? Acceptable : Invalid;
+    }
+
+private:
+    int column_;
+};
+
+}  // namespace
+
+QWidget* ResultCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                          const QModelIndex& index) const {
+    auto* editor = new QLineEdit(parent);
+    editor->setFrame(false);
+    editor->setAlignment(index.column() >= ResultRowEdit::kFirstFigureColumn ? Qt::AlignRight : Qt::AlignCenter);
+    editor->setValidator(new ResultCellValidator(index.column(), editor));
+    return editor;
+}
+
+bool ResultCellDelegate::eventFilter(QObject* object, QEvent* event) {
+    auto* editor = qobject_cast<QLineEdit*>(object);
+    if (editor && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Enter stores the cell and goes on to the next, as Tab does.
+            emit commitData(editor);
+            emit closeEditor(editor, QAbstractItemDelegate::EditNextItem);
+            return true;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
+}
+
+ResultListWindow::ResultListWindow(ChildHost& host, QWidget* parent) : ChildWindow(host, parent) {
+    setWindowTitle(Q(kClass));
+    setObjectName(Q(kClass));
+    setFont(GridFont());
+    description_ = new QLabel(
+        Q(Info().description) + QStringLiteral("。抽せん日・口数・当せん金額は、セルに入力して Enter か Tab で直せます"
+                                               "（Ctrl+Z で元に戻す）。「（予定）」は抽せんの日程から求めた日付です。"),
+        this);
+    description_->setWordWrap(true);
+    grid_ = new QTableView(this);
+    grid_->setObjectName(QStringLiteral("grid"));
+    grid_->setItemDelegate(new ResultCellDelegate(grid_));
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::AnyKeyPressed);
+    grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
+    printButton_ = new QPushButton(QStringLiteral("印刷(&P)"), this);
+    printButton_->setObjectName(QStringLiteral("printButton"));
+    closeButton_ = new QPushButton(QStringLiteral("閉じる"), this);
+    closeButton_->setObjectName(QStringLiteral("closeButton"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(printButton_);
+    buttons->addWidget(closeButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(description_);
+    layout->addWidget(grid_, 1);
+    layout->addLayout(buttons);
+    setFocusProxy(grid_);
+    connect(closeButton_, &QPushButton::clicked, this, [this] { CloseChildFrame(this); });
+    connect(printButton_, &QPushButton::clicked, this, [this] { OpenPrintPreview(this, *printDocument()); });
+
+    mnuEdit_ = new QMenu(QStringLiteral("編集(&E)"), this);
+    mnuEdit_->setObjectName(QStringLiteral("mnuEdit"));
+    mnuUndo_ = mnuEdit_->addAction(QStringLiteral("元に戻す(&U)"));
+    mnuUndo_->setObjectName(QStringLiteral("mnuUndo"));
+    mnuUndo_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    mnuRedo_ = mnuEdit_->addAction(QStringLiteral("やり直し(&R)"));
+    mnuRedo_->setObjectName(QStringLiteral("mnuRedo"));
+    mnuRedo_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Y")));
+    for (QAction* action : {mnuUndo_, mnuRedo_}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+    }
+    connect(mnuUndo_, &QAction::triggered, this, &ResultListWindow::Undo);
+    connect(mnuRedo_, &QAction::triggered, this, &ResultListWindow::Redo);
+    resize(TwipsToPixels(Info().widthTwips, Info().heightTwips, this));
+}
+
+QString ResultListWindow::windowClass() const { return Q(kClass); }
+
+QSize ResultListWindow::sizeInTwips() const { return {Info().widthTwips, Info().heightTwips}; }
+
+void ResultListWindow::load() {
+    const WaitCursor wait;
+    host().yieldOnce();
+    host().setEntryFree(Info().leavesEntryFree);
+    model_ = new ResultTableModel(host().database(), this);
+    model_->show(host().sharedSnapshot());
+    grid_->setModel(model_);
+    const std::array<double, 3> widths = {7, 15, 8};
+    for (int c = 0; c < ResultRowEdit::kColumnCount; ++c)
+        grid_->setColumnWidth(c, CharUnitsToPixels(c < 3 ? widths[std::size_t(c)] : c % 2 == 1 ? 13 : 16));
+    connect(model_, &ResultTableModel::writeRefused, this, &ResultListWindow::ShowRefused);
+    connect(model_, &ResultTableModel::stepApplied, this, [this](const QModelIndex& cell) {
+        grid_->setCurrentIndex(cell);
+        grid_->scrollTo(cell);
+    });
+    connect(model_->undoStack(), &QUndoStack::canUndoChanged, mnuUndo_, &QAction::setEnabled);
+    connect(model_->undoStack(), &QUndoStack::canRedoChanged, mnuRedo_, &QAction::setEnabled);
+    mnuUndo_->setEnabled(false);
+    mnuRedo_->setEnabled(false);
+    if (model_->rowCount() > 0) grid_->setCurrentIndex(model_->index(0, ResultRowEdit::kDateColumn));
+}
+
+void ResultListWindow::followHistory() {
+    if (!model_) return;
+    const QModelIndex current = grid_->currentIndex();
+    model_->show(host().sharedSnapshot());
+    if (current.isValid() && current.row() < model_->rowCount()) grid_->setCurrentIndex(current);
+}
+
+std::optional<PrintDocument> ResultListWindow::printDocument() const {
+    const HistorySnapshot& s = host().snapshot();
+    return MakeAnalysisDocument(Info(), 当選結果一覧::Build(s.history, s.results), {}, s.history);
+}
+
+void ResultListWindow::Undo() {
+    if (model_) model_->undoStack()->undo();
+}
+
+void ResultListWindow::Redo() {
+    if (model_) model_->undoStack()->redo();
+}
+
+void ResultListWindow::ShowRefused(const QString& message) {
+    Beep();
+    dialogs::Message(this, message, Q(kMessageTitle), dialogs::Icon::Critical);
+}
+
+}  // namespace n3

@@ -1,0 +1,157 @@
+#include "platform/qt/entry/result_table_model.h"
+
+#include <QBrush>
+#include <QUndoCommand>
+#include <algorithm>
+
+#include "platform/qt/frame/qt_util.h"
+#include "platform/store/database.h"
+
+namespace n3 {
+
+namespace {
+
+using Row = ResultRowEdit;
+
+// One cell changed: the draw's whole row before and after, so that undoing
+// writes back exactly what was stored.
+class ResultCellStep : public QUndoCommand {
+public:
+    ResultCellStep(ResultTableModel& model, int drawNo, int column, DrawResult before, DrawResult after)
+        : model_(model), drawNo_(drawNo), column_(column), before_(std::move(before)), after_(std::move(after)) {
+        setText(QStringLiteral("第%1回 %2").arg(drawNo).arg(Q(Row::Heading(column))));
+    }
+    void undo() override { write(before_); }
+    void redo() override {
+        // Pushed after the write it stands for.
+        if (done_) {
+            done_ = false;
+            return;
+        }
+        write(after_);
+    }
+
+private:
+    void write(const DrawResult& r) {
+        if (!model_.apply(drawNo_, r)) return;
+        const int row = model_.rowOf(drawNo_);
+        if (row >= 0) emit model_.stepApplied(model_.index(row, column_));
+    }
+    ResultTableModel& model_;
+    int drawNo_;
+    int column_;
+    DrawResult before_;
+    DrawResult after_;
+    bool done_ = true;
+};
+
+}  // namespace
+
+ResultTableModel::ResultTableModel(Database& database, QObject* parent)
+    : QAbstractTableModel(parent), database_(database), undo_(new QUndoStack(this)) {}
+
+void ResultTableModel::show(std::shared_ptr<const HistorySnapshot> snapshot) {
+    const bool sameRows = snapshot_ && snapshot && snapshot_->history.size() == snapshot->history.size();
+    if (!sameRows) beginResetModel();
+    snapshot_ = std::move(snapshot);
+    results_ = snapshot_ ? snapshot_->results : ResultHistory{};
+    if (!sameRows)
+        endResetModel();
+    else if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, Row::kColumnCount - 1));
+}
+
+int ResultTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() || !snapshot_ ? 0 : int(snapshot_->history.size());
+}
+
+int ResultTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Row::kColumnCount; }
+
+const Draw& ResultTableModel::drawOf(int row) const {
+    const DrawHistory& h = snapshot_->history;
+    return h[h.size() - 1 - std::size_t(row)];
+}
+
+const DrawResult* ResultTableModel::resultOf(int row) const { return FindResult(results_, drawOf(row).回数); }
+
+int ResultTableModel::rowOf(int drawNo) const {
+    for (int row = 0; row < rowCount(); ++row)
+        if (drawOf(row).回数 == drawNo) return row;
+    return -1;
+}
+
+std::string ResultTableModel::successorDate(int row) const {
+    const DrawResult* next = row > 0 ? FindResult(results_, drawOf(row).回数 + 1) : nullptr;
+    return next ? next->date : std::string();
+}
+
+QVariant ResultTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    const int column = index.column();
+    if (role == Qt::DisplayRole) return Q(Row::CellText(drawOf(index.row()), resultOf(index.row()), column));
+    if (role == Qt::EditRole) return Q(Row::EditText(resultOf(index.row()), column));
+    if (role == Qt::TextAlignmentRole)
+        return int(column >= Row::kFirstFigureColumn ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter);
+    if (role == Qt::ForegroundRole) {
+        if (column == Row::kDrawColumn) return QBrush(ToQColor(colours::Red));
+        if (column == Row::kNumberColumn) return QBrush(ToQColor(colours::Blue));
+        const DrawResult* r = resultOf(index.row());
+        if (column == Row::kDateColumn && r && r->dateEstimated) return QBrush(QColor(128, 128, 128));
+    }
+    if (role == Qt::BackgroundRole && column == Row::kDrawColumn) return QBrush(ToQColor(colours::HeaderYellow));
+    return {};
+}
+
+QVariant ResultTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole) return Q(Row::Heading(section));
+    return {};
+}
+
+Qt::ItemFlags ResultTableModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (Row::IsEditable(index.column())) f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool ResultTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole || index.row() >= rowCount()) return false;
+    const int row = index.row();
+    const std::string text = value.toString().toStdString();
+    const DrawResult* stored = resultOf(row);
+    if (text == Row::EditText(stored, index.column())) return false;
+    const Draw draw = drawOf(row);
+    const ResultCellEdit edit = Row::Edit(draw, stored, index.column(), text, successorDate(row));
+    if (!edit.result) {
+        emit writeRefused(Q(edit.error + "\n値は変更していません。"));
+        return false;
+    }
+    DrawResult before = stored ? *stored : DrawResult{};
+    before.回数 = draw.回数;
+    if (!apply(draw.回数, *edit.result)) return false;
+    undo_->push(new ResultCellStep(*this, draw.回数, index.column(), std::move(before), *edit.result));
+    return true;
+}
+
+bool ResultTableModel::apply(int drawNo, const DrawResult& result) {
+    try {
+        StoreResult(database_.draws(), result);
+    } catch (const std::exception& e) {
+        emit writeRefused(QStringLiteral("当選結果を保存できません。\n理由：%1\n値は変更していません。")
+                              .arg(QString::fromStdString(e.what())));
+        return false;
+    }
+    // Shown at once; the next snapshot brings the same (and the estimated
+    // dates that follow from it).
+    const auto at = std::lower_bound(results_.begin(), results_.end(), drawNo,
+                                     [](const DrawResult& r, int n) { return r.回数 < n; });
+    if (at != results_.end() && at->回数 == drawNo)
+        *at = result;
+    else
+        results_.insert(at, result);
+    const int row = rowOf(drawNo);
+    if (row >= 0) emit dataChanged(index(row, 0), index(row, Row::kColumnCount - 1));
+    return true;
+}
+
+}  // namespace n3

@@ -1,0 +1,57 @@
+#pragma once
+// 当選結果一覧's editable grid: one row per draw, newest first, with its
+// date, number, winner counts and prizes. An accepted edit is written to
+// the database at once (the open windows and the ticket book follow through
+// the database's change listener) and becomes a step of the undo stack; a
+// refused one is reported through writeRefused and nothing changes.
+#include <QAbstractTableModel>
+#include <QUndoStack>
+#include <memory>
+
+#include "core/history_snapshot.h"
+#include "entry/result_row_edit.h"
+
+namespace n3 {
+
+class Database;
+
+class ResultTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    ResultTableModel(Database& database, QObject* parent = nullptr);
+
+    // Shows the draws and results of `snapshot` (after a change anywhere).
+    void show(std::shared_ptr<const HistorySnapshot> snapshot);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+    QUndoStack* undoStack() const { return undo_; }
+    // The row of draw `drawNo`, or -1.
+    int rowOf(int drawNo) const;
+    // The undo stack's steps: the whole row written again, found by draw
+    // number. False (reported) when the database refuses it.
+    bool apply(int drawNo, const DrawResult& result);
+
+signals:
+    void writeRefused(const QString& message);
+    // An undone or redone step wrote this cell's row: the cursor goes there.
+    void stepApplied(const QModelIndex& cell);
+
+private:
+    const Draw& drawOf(int row) const;
+    const DrawResult* resultOf(int row) const;
+    // The date of the draw after that of `row`, empty when unknown.
+    std::string successorDate(int row) const;
+
+    Database& database_;
+    std::shared_ptr<const HistorySnapshot> snapshot_;
+    ResultHistory results_;  // the snapshot's, with this window's writes on top until the next snapshot
+    QUndoStack* undo_;
+};
+
+}  // namespace n3

@@ -1,0 +1,70 @@
+#pragma once
+// When the prize of a winning ticket must be collected: the last day of the
+// claim window the result file names (支払期間), or, where none was
+// published, one year after the draw date, marked as a guide （目安）.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/draw_result.h"
+#include "tickets/ticket_check.h"
+
+namespace n3 {
+
+// Winnings whose deadline is this many days away or fewer are named at
+// start-up and in the book's status line.
+inline constexpr int kClaimWarningDays = 30;
+
+struct ClaimDeadline {
+    std::string date;        // YYYY-MM-DD
+    bool estimated = false;  // one year after the draw, not published
+};
+
+// The deadline of a draw's prizes, or nullopt when neither a deadline nor a
+// draw date is known.
+std::optional<ClaimDeadline> ClaimDeadlineOf(const DrawResult* result);
+
+// "2027-08-19", or "2027-08-19（目安）" for an estimated one.
+std::string DeadlineText(const ClaimDeadline& deadline);
+
+// The same calendar day a year later (29 February: the 28th).
+std::string YearAfter(std::string_view date);
+
+// Days from `from` to `to` (both YYYY-MM-DD): 0 on the day itself, negative
+// when `to` lies before `from`.
+int DaysBetween(std::string_view from, std::string_view to);
+
+// What a winning draw of a purchase is, claim-wise, on `today`.
+enum class ClaimState {
+    NotWinning,  // not drawn, or lost: nothing to collect
+    Received,    // marked 受け取り済み
+    Open,        // to be collected before the deadline
+    Due,         // the deadline is kClaimWarningDays away or fewer
+    Expired,     // the deadline has passed: 期限切れ
+    Unknown,     // won, but no date tells the deadline
+};
+ClaimState ClaimStateOf(const Purchase& p, const DrawOutcome& o, const std::optional<ClaimDeadline>& deadline,
+                        std::string_view today);
+
+// The book's column: "2027-08-19", "2027-08-19（目安）", "受け取り済み",
+// "期限切れ（2025-08-19）", or "" when there is nothing to collect.
+std::string ClaimText(ClaimState state, const std::optional<ClaimDeadline>& deadline);
+
+// A winning, uncollected draw whose deadline is near.
+struct ClaimWarning {
+    int drawNo = 0;
+    std::string prize;  // "ストレート", "セット（ボックス）"
+    std::optional<std::int64_t> yen;
+    ClaimDeadline deadline;
+};
+
+// The outcomes of the book (CheckBook's) in state Due on `today`.
+std::vector<ClaimWarning> ClaimWarnings(const std::vector<Purchase>& book, const std::vector<DrawOutcome>& outcomes,
+                                        const ResultHistory& results, std::string_view today);
+
+// "当せん金の支払期限が近い券があります: 第7050回 ストレート 88,500円 期限 2027-08-19"
+// (several separated by "、"); empty for none.
+std::string ClaimWarningText(const std::vector<ClaimWarning>& warnings);
+
+}  // namespace n3

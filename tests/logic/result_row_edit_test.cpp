@@ -1,0 +1,82 @@
+// 当選結果一覧's cell rules: the importer's checks on typed dates and
+// figures, and what a cell shows.
+#include <gtest/gtest.h>
+
+#include "entry/result_row_edit.h"
+
+namespace n3 {
+namespace {
+
+using Row = ResultRowEdit;
+
+Draw MakeDraw(int no, int a, int b, int c) { return Draw{no, {a, b, c}}; }
+
+constexpr int kStraightYen = Row::kFirstFigureColumn + 1;
+constexpr int kBoxWinners = Row::kFirstFigureColumn + 2;
+constexpr int kMiniYen = Row::kFirstFigureColumn + 9;
+
+struct RefusedCase {
+    const char* name;
+    Draw draw;
+    int column;
+    std::string text;
+    std::string successor;
+    std::string words;  // part of the message
+};
+
+class RefusedEditTest : public ::testing::TestWithParam<RefusedCase> {};
+
+TEST_P(RefusedEditTest, ExplainsAndChangesNothing) {
+    const RefusedCase& c = GetParam();
+    const ResultCellEdit e = Row::Edit(c.draw, nullptr, c.column, c.text, c.successor);
+    EXPECT_FALSE(e.result.has_value());
+    EXPECT_NE(e.error.find(c.words), std::string::npos) << e.error;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RefusedEditTest,
+    ::testing::Values(
+        RefusedCase{"PrizeOverTheBound", MakeDraw(7053, 9, 1, 9), kStraightYen, "100000000", "", "99,999,999"},
+        RefusedCase{"BoxOnATriple", MakeDraw(6810, 7, 7, 7), kBoxWinners, "5", "", "ボックス・セット"},
+        RefusedCase{"DateBeforeTheFirstDraw", MakeDraw(1, 1, 9, 1), Row::kDateColumn, "1994-10-06", "", "1994-10-07"},
+        RefusedCase{"DateAfterTheSuccessor", MakeDraw(7053, 9, 1, 9), Row::kDateColumn, "2026-08-25", "2026-08-21",
+                    "第7054回"},
+        RefusedCase{"NoRealDate", MakeDraw(7053, 9, 1, 9), Row::kDateColumn, "2026-02-30", "", "年-月-日"},
+        RefusedCase{"NotAFigure", MakeDraw(7053, 9, 1, 9), kMiniYen, "12a", "", "ミニ"}),
+    [](const ::testing::TestParamInfo<RefusedCase>& p) { return p.param.name; });
+
+TEST(ResultRowEdit, TakesAFigureWithCommasAndItsUnit) {
+    const ResultCellEdit e = Row::Edit(MakeDraw(7050, 9, 1, 9), nullptr, kStraightYen, "88,500円", "");
+    ASSERT_TRUE(e.result);
+    EXPECT_EQ(e.result->回数, 7050);
+    EXPECT_EQ(e.result->prize(PrizeKind::Straight).yen, 88500);
+    EXPECT_EQ(Row::CellText(MakeDraw(7050, 9, 1, 9), &*e.result, kStraightYen), "88,500円");
+    EXPECT_EQ(Row::EditText(&*e.result, kStraightYen), "88500");
+}
+
+TEST(ResultRowEdit, ATypedDateIsPublishedAndAnEmptyCellUnknown) {
+    DrawResult stored;
+    stored.回数 = 7054;
+    stored.date = "2026-08-21";
+    stored.dateEstimated = true;
+    stored.prize(PrizeKind::Mini).yen = 9000;
+    EXPECT_EQ(Row::CellText(MakeDraw(7054, 1, 2, 3), &stored, Row::kDateColumn), "2026-08-21（予定）");
+    const ResultCellEdit dated = Row::Edit(MakeDraw(7054, 1, 2, 3), &stored, Row::kDateColumn, "2026-08-21", "");
+    ASSERT_TRUE(dated.result);
+    EXPECT_FALSE(dated.result->dateEstimated);
+    const ResultCellEdit cleared = Row::Edit(MakeDraw(7054, 1, 2, 3), &stored, kMiniYen, "", "");
+    ASSERT_TRUE(cleared.result);
+    EXPECT_FALSE(cleared.result->prize(PrizeKind::Mini).yen.has_value());
+}
+
+TEST(ResultRowEdit, TypingIsLimitedToWhatTheColumnHolds) {
+    EXPECT_TRUE(Row::AcceptsTyping(Row::kDateColumn, "2026-08"));
+    EXPECT_FALSE(Row::AcceptsTyping(Row::kDateColumn, "2026/08"));
+    EXPECT_TRUE(Row::AcceptsTyping(kStraightYen, "88,500円"));
+    EXPECT_FALSE(Row::AcceptsTyping(kStraightYen, "88.5"));
+    EXPECT_FALSE(Row::IsEditable(Row::kDrawColumn));
+    EXPECT_FALSE(Row::IsEditable(Row::kNumberColumn));
+}
+
+}  // namespace
+}  // namespace n3

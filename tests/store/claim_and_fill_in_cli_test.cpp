@@ -1,0 +1,78 @@
+// The command line and the complete results: import-bundled fills in a
+// database's missing results and keeps (and reports) its own differing
+// figures unless --replace; tickets check gives each win's claim deadline
+// and whether it was received.
+#include <gtest/gtest.h>
+
+#include "cli_run.h"
+#include "raw_sqlite.h"
+#include "temp_dir.h"
+
+using n3::testing::Cli;
+using n3::testing::RawExec;
+using n3::testing::RawValue;
+using n3::testing::TempDir;
+
+namespace {
+
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+}  // namespace
+
+TEST(FillInCli, ImportBundledAddsOnlyWhatIsMissingAndKeepsTheUsersValue) {
+    TempDir dir;
+    const std::string db = dir.file("d.db");
+    ASSERT_EQ(Cli("--db " + db + " import-bundled").status, 0);
+    // The user's own figure for 7000, and a result removed as an older
+    // bundle lacked it.
+    ASSERT_EQ(RawExec(db,
+                      "UPDATE 当選結果 SET ストレート当せん金額 = 90000 WHERE 回数 = 7000;"
+                      "DELETE FROM 当選結果 WHERE 回数 = 6757;"),
+              0);
+    const auto again = Cli("--db " + db + " import-bundled");
+    ASSERT_EQ(again.status, 0) << again.out;
+    EXPECT_TRUE(Has(again.out, "同梱の当選結果で 1 回分を補いました")) << again.out;
+    EXPECT_TRUE(Has(again.out, "第7000回 ストレート 当せん金額：データベースでは「90,000円」")) << again.out;
+    EXPECT_EQ(RawValue(db, "SELECT ストレート当せん金額 FROM 当選結果 WHERE 回数 = 7000"), "90000");
+    EXPECT_EQ(RawValue(db, "SELECT count(*) FROM 当選結果 WHERE 抽せん日 IS NOT NULL"), "7053");
+
+    const auto replaced = Cli("--db " + db + " import-bundled --replace");
+    ASSERT_EQ(replaced.status, 0) << replaced.out;
+    EXPECT_NE(RawValue(db, "SELECT ストレート当せん金額 FROM 当選結果 WHERE 回数 = 7000"), "90000");
+}
+
+TEST(FillInCli, AFreshImportHoldsEveryDateAndTheCorrectedPrizes) {
+    TempDir dir;
+    const std::string db = dir.file("d.db");
+    ASSERT_EQ(Cli("--db " + db + " import-bundled").status, 0);
+    EXPECT_EQ(RawValue(db, "SELECT count(*) FROM 当選結果 WHERE 抽せん日 IS NOT NULL AND 抽せん日推定 = 0"), "7053");
+    EXPECT_EQ(RawValue(db, "SELECT ミニ当せん金額 FROM 当選結果 WHERE 回数 = 6809"), "7900");
+    EXPECT_EQ(RawValue(db, "SELECT ストレート当せん金額 FROM 当選結果 WHERE 回数 = 6810"), "69100");
+    EXPECT_EQ(RawValue(db, "SELECT ボックス当せん金額 FROM 当選結果 WHERE 回数 = 6810"), "");
+    EXPECT_EQ(RawValue(db, "SELECT ストレート当せん金額 FROM 当選結果 WHERE 回数 = 7034"), "80400");
+}
+
+TEST(ClaimCli, TicketsCheckGivesTheDeadlineAndTheReceivedFlagInEveryFormat) {
+    TempDir dir;
+    const std::string db = dir.file("d.db");
+    ASSERT_EQ(Cli("--db " + db + " import-bundled").status, 0);
+    // 919 won the straight on 7053 (2026-08-20, 88,500 yen).
+    ASSERT_EQ(Cli("--db " + db + " tickets add --draw 7053 --number 919 --type straight --date 2026-08-20").status, 0);
+    const auto json = Cli("--db " + db + " tickets check --format json --date 2027-08-01", "2>/dev/null");
+    ASSERT_EQ(json.status, 0) << json.out;
+    EXPECT_TRUE(Has(json.out,
+                    "\"claimDeadline\":\"2027-08-20\",\"claimDeadlineEstimated\":true,\"received\":false,"
+                    "\"expired\":false"))
+        << json.out;
+    const auto text = Cli("--db " + db + " tickets check --date 2027-08-21", "2>/dev/null");
+    EXPECT_TRUE(Has(text.out, "期限切れ（2027-08-20（目安））")) << text.out;
+    const auto csv = Cli("--db " + db + " tickets check --format csv --date 2027-08-01", "2>/dev/null");
+    EXPECT_TRUE(Has(csv.out, ",88500,2027-08-20,1,0,0\r\n")) << csv.out;
+
+    ASSERT_EQ(Cli("--db " + db + " tickets received 1 yes").status, 0);
+    const auto after = Cli("--db " + db + " tickets check --format json --date 2027-08-01", "2>/dev/null");
+    EXPECT_TRUE(Has(after.out, "\"received\":true")) << after.out;
+    EXPECT_TRUE(Has(Cli("--db " + db + " tickets check --date 2027-08-01", "2>/dev/null").out, "受け取り済み"));
+    EXPECT_EQ(Cli("--db " + db + " tickets received 9 yes").status, 2);
+    EXPECT_EQ(Cli("--db " + db + " tickets received 1 maybe").status, 2);
+}
