@@ -41,11 +41,22 @@ struct WindowInput {
 struct TableCell {
     std::string text;
     double key = 0;
+    Colour colour{};  // the text's colour; unset for the default
 };
 struct SortableTable {
     std::string caption;
     std::vector<std::string> headers;
     std::vector<std::vector<TableCell>> rows;
+};
+
+// A further view of a window in a tab of its own: its grid (what the print
+// and the command line show) with charts beside it, or, when `choices` is
+// not empty, one of those sortable tables at a time, picked by a selector.
+struct ContentTab {
+    std::string caption;
+    GridModel grid;
+    std::vector<ChartData> charts;
+    std::vector<SortableTable> choices;
 };
 
 struct WindowContent {
@@ -57,6 +68,10 @@ struct WindowContent {
     std::optional<SortableTable> table;
     // One sentence that stands above the grid and heads its print; empty for none.
     std::string headline;
+    // A window of several views: the grid and its charts share the first
+    // tab, named `gridCaption`; each further view has a tab of its own.
+    std::string gridCaption;
+    std::vector<ContentTab> tabs;
 };
 
 // What a window of the analysis frame reads from the snapshot.

@@ -19,6 +19,8 @@ std::string JsonNumber(double value) {
     return buf;
 }
 
+std::string JsonOptional(const std::optional<double>& value) { return value ? JsonNumber(*value) : "null"; }
+
 std::string JsonYen(const std::optional<double>& yen) { return yen ? std::to_string(std::llround(*yen)) : "null"; }
 
 }  // namespace
@@ -34,7 +36,11 @@ std::string NumberSearchJsonMembers(const NumberSearchDetails& details) {
             << ", \"miniExpected\": " << JsonNumber(l->miniExpected)
             << ", \"lastStraight\": " << JsonInt(l->lastStraight) << ", \"lastBox\": " << JsonInt(l->lastBox)
             << ", \"lastMini\": " << JsonInt(l->lastMini) << ", \"sinceStraight\": " << JsonInt(l->sinceStraight)
-            << ", \"sinceBox\": " << JsonInt(l->sinceBox) << "}";
+            << ", \"sinceBox\": " << JsonInt(l->sinceBox)
+            << ", \"payoutWins\": " << (details.payout ? std::to_string(details.payout->wins) : std::string("null"))
+            << ", \"payoutFactor\": " << JsonOptional(details.payout ? details.payout->factor : std::nullopt)
+            << ", \"payoutShrunk\": " << JsonOptional(details.payout ? details.payout->shrunk : std::nullopt)
+            << "}";
     } else {
         out << "null";
     }

@@ -80,6 +80,7 @@ std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, cons
         w.name = std::string(info->className);
         w.caption = std::string(info->caption);
         w.grids.push_back(std::move(content.grid));
+        for (ContentTab& tab : content.tabs) w.grids.push_back(std::move(tab.grid));
         w.extraJsonMembers = WindowJsonMembers(content);
         w.headline = std::move(content.headline);
         return w;

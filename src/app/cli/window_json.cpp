@@ -7,6 +7,7 @@
 
 #include "app/cli/backtest_json.h"
 #include "app/cli/number_windows_json.h"
+#include "app/cli/payout_json.h"
 #include "app/cli/strategy_json.h"
 #include "io/text_escape.h"
 #include "lab/backtest_figures.h"
@@ -52,6 +53,7 @@ std::string WindowJsonMembers(const WindowContent& content) {
     if (const auto* card = std::any_cast<NextDrawCard>(&content.details)) return NextDrawJsonMember(*card);
     if (const auto* strategies = std::any_cast<StrategyTestFigures>(&content.details))
         return StrategyJsonMember(*strategies);
+    if (const auto* payout = std::any_cast<PayoutFigures>(&content.details)) return PayoutJsonMember(*payout);
     return {};
 }
 

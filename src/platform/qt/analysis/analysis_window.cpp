@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -15,6 +16,7 @@
 #include <algorithm>
 
 #include "lab/next_draw.h"
+#include "platform/qt/analysis/content_tab_view.h"
 #include "platform/qt/analysis/content_task.h"
 #include "platform/qt/analysis/number_boxes.h"
 #include "platform/qt/analysis/range_controls.h"
@@ -118,8 +120,12 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
 QString AnalysisWindow::windowClass() const { return Q(info_.className); }
 
 std::optional<PrintDocument> AnalysisWindow::printDocument() const {
-    return MakeAnalysisDocument(info_, grid_->gridModel(), shownCharts_, host().snapshot().history, shownRange_,
-                                headline_->text().toStdString());
+    PrintDocument doc = MakeAnalysisDocument(info_, grid_->gridModel(), shownCharts_, host().snapshot().history,
+                                             shownRange_, headline_->text().toStdString());
+    std::vector<ContentTab> tabs;
+    for (const ContentTabView* view : contentTabs_) tabs.push_back(view->tab());
+    AddContentTabs(doc, tabs);
+    return doc;
 }
 
 void AnalysisWindow::load() {
@@ -246,8 +252,38 @@ void AnalysisWindow::showContent(WindowContent content) {
     headline_->setVisible(!content.headline.empty());
     grid_->setGridModel(std::move(content.grid));
     shownCharts_ = content.charts;  // what the print shows beside the grid
+    if (!content.tabs.empty()) makeFirstTab(content.gridCaption);
     showCharts(std::move(content.charts));
     showTable(std::move(content.table));
+    showTabs(std::move(content.tabs));
+}
+
+// A window of several views: the grid and its charts, one above the other,
+// make the first tab.
+void AnalysisWindow::makeFirstTab(const std::string& caption) {
+    if (views_) return;
+    views_ = new QTabWidget(this);
+    views_->setObjectName(QStringLiteral("views"));
+    auto* first = new QSplitter(Qt::Vertical, views_);
+    layout_->replaceWidget(grid_, views_);
+    first->addWidget(grid_);
+    charts_ = new ChartView(first);
+    first->addWidget(charts_);
+    first->setStretchFactor(0, 1);
+    first->setStretchFactor(1, 1);
+    views_->addTab(first, Q(caption.empty() ? std::string("表") : caption));
+}
+
+void AnalysisWindow::showTabs(std::vector<ContentTab> further) {
+    for (std::size_t i = 0; i < further.size(); ++i) {
+        if (i == contentTabs_.size()) {
+            auto* view = new ContentTabView(tabs());
+            view->setObjectName(QStringLiteral("contentTab%1").arg(i + 1));
+            contentTabs_.push_back(view);
+            views_->addTab(view, Q(further[i].caption));
+        }
+        contentTabs_[i]->setTab(std::move(further[i]));
+    }
 }
 
 // The grid moves into a tab "表" the first time another view joins it.
@@ -264,6 +300,12 @@ QTabWidget* AnalysisWindow::tabs() {
 // The grid moves into a tab "表" beside "グラフ" the first time there are
 // charts; a window that never has any keeps its grid as it is.
 void AnalysisWindow::showCharts(std::vector<ChartData> charts) {
+    // Charts that share the first tab with the grid are shown or hidden there.
+    if (charts_ && views_->indexOf(charts_) < 0) {
+        charts_->setVisible(!charts.empty());
+        if (!charts.empty()) charts_->setCharts(std::move(charts));
+        return;
+    }
     if (charts.empty()) {
         if (charts_) views_->setTabVisible(views_->indexOf(charts_), false);
         return;
