@@ -68,7 +68,27 @@ std::string NextDrawJsonMember(const NextDrawCard& card) {
             << ", \"averagePrize\": " << JsonYen(o.averagePrize) << ", \"prizeDraws\": " << o.prizeDraws
             << ", \"returnPer200\": " << JsonYen(o.returnPer200) << "}";
     }
-    out << "]}";
+    const NextDrawPayout& p = card.payout;
+    out << "], \"payout\": {\"number\": " << (p.number ? JsonString(NumberText(*p.number)) : std::string("null"))
+        << ", \"returns\": [";
+    for (std::size_t i = 0; i < p.returns.size(); ++i) {
+        const NumberReturn& r = p.returns[i];
+        if (i) out << ", ";
+        out << "{\"kind\": " << JsonString(r.kind) << ", \"returnPer200\": " << JsonYen(r.plainPer200)
+            << ", \"shrunk\": " << JsonOptional(r.shrunk) << ", \"estimatedPer200\": " << JsonYen(r.estimatedPer200)
+            << "}";
+    }
+    const auto ranked = [&out](const char* name, const std::vector<RankedNumber>& numbers) {
+        out << ", \"" << name << "\": [";
+        for (std::size_t i = 0; i < numbers.size(); ++i)
+            out << (i ? ", " : "") << "{\"number\": " << JsonString(NumberText(numbers[i].number))
+                << ", \"shrunk\": " << JsonNumber(numbers[i].shrunk) << "}";
+        out << "]";
+    };
+    out << "]";
+    ranked("highest", p.highest);
+    ranked("lowest", p.lowest);
+    out << "}}";
     return out.str();
 }
 

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "analysis/number_lookup.h"
+#include "lab/ticket_payout.h"
 #include "app/cli/commands.h"
 #include "app/cli/prediction_json.h"
 #include "app/cli/strategy_arguments.h"
@@ -51,7 +52,8 @@ PrintedWindow BuildTicketsWindow(const ShowOptions& options, const HistorySnapsh
     PrintedWindow w;
     w.name = std::string(windows::kTickets);
     w.caption = std::string(windows::kTickets);
-    w.grids = TicketGrids(book, outcomes, Summarise(book, outcomes));
+    const TicketFactors factors = TicketFactorsOf(ComputePayoutFigures(snapshot.history, snapshot.results));
+    w.grids = TicketGrids(book, outcomes, Summarise(book, outcomes), &factors);
     return w;
 }
 
