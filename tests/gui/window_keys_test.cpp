@@ -145,8 +145,9 @@ TEST_F(WindowKeysTest, LongNotesOfTheBacktestPrintWrappedAndWhole) {
 }
 
 TEST_F(WindowKeysTest, F1OpensTheHelpAtTheActiveWindowsSectionWithPlainAccessKeys) {
-    for (const auto& [windowClass, keyword] : {std::pair{"予想の検証", "予想の検証"}, std::pair{"購入記録", "購入記録"},
-                                               std::pair{"分割10データ分析", "10分割データ分析"}}) {
+    for (const auto& [windowClass, keyword] :
+         {std::pair{"予想の検証", "予想の検証"}, std::pair{"購入記録", "購入記録"}, std::pair{"配当分析", "配当分析"},
+          std::pair{"分割10データ分析", "10分割データ分析"}}) {
         ASSERT_NE(open(windowClass), nullptr);
         QTest::keyClick(keyboard(), Qt::Key_F1);
         HelpWindow* help = main->helpWindow();

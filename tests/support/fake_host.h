@@ -17,9 +17,10 @@ namespace n3::testing {
 class FakeHost : public ChildHost {
 public:
     // A host over `history`, with a database path nothing opens unless asked.
-    explicit FakeHost(DrawHistory history) {
+    explicit FakeHost(DrawHistory history, ResultHistory results = {}) {
         snapshot_.history = std::move(history);
         snapshot_.stats = LoadStartupStatistics(snapshot_.history);
+        snapshot_.results = std::move(results);
     }
     // A host whose windows read and write the database at `databasePath`;
     // its snapshot is empty.

@@ -347,6 +347,11 @@ void AnalysisWindow::buildBoxes(QHBoxLayout* controls) {
         ticketBox_ = new TicketBox(this);
         connect(ticketBox_, &TicketBox::ticketConfirmed, this,
                 [this](const Purchase& ticket) { host().openTicketDraft(ticket); });
+        // The card shows the typed number's return with its 推定倍率.
+        connect(ticketBox_, &TicketBox::numberTyped, this, [this](int number) {
+            number_ = number;
+            recompute();
+        });
         controls->addWidget(ticketBox_);
     }
 }
