@@ -54,8 +54,8 @@ std::string KindLine(const PayoutKindFigures& k) {
     std::string line = std::string(PayoutKindName(k.kind)) + "（" + std::to_string(k.items.size()) +
                        "通り）　当せん金額のある回 " + GroupedNumber(k.draws) + " 回";
     if (!k.enough()) return line + "　" + std::string(kTooFewDraws);
-    line += "　番号内の標準偏差 s=" + OptionalFixed(k.sd, "%.3f") + "　番号間の広がり τ=" +
-            OptionalFixed(k.tau, "%.3f") + "　全体の倍率 " + FactorText(k.grandFactor);
+    line += "　番号内の標準偏差 s=" + OptionalFixed(k.sd, "%.3f") +
+            "　番号間の広がり τ=" + OptionalFixed(k.tau, "%.3f") + "　全体の倍率 " + FactorText(k.grandFactor);
     return line;
 }
 
@@ -80,9 +80,9 @@ GridModel 配当分析::YearsGrid(const PayoutFigures& figures) {
         grid.setText(1, row, std::to_string(y.year) + "年");
         grid.setText(2, row, GroupedNumber(y.draws));
         grid.setText(3, row, GroupedNumber(std::llround(y.straightMean)));
-        grid.setText(4, row, y.straightMedian == std::floor(y.straightMedian)
-                                 ? GroupedNumber(std::llround(y.straightMedian))
-                                 : Fixed(y.straightMedian, "%.1f"));
+        grid.setText(4, row,
+                     y.straightMedian == std::floor(y.straightMedian) ? GroupedNumber(std::llround(y.straightMedian))
+                                                                      : Fixed(y.straightMedian, "%.1f"));
         Factor(grid, 5, row, y.straightRatio);
         ++row;
     }
@@ -220,7 +220,8 @@ GridModel 配当分析::StabilityGrid(const PayoutFigures& figures) {
     const int rows = 4 + (s.points.empty() ? 0 : 1 + int(s.points.size()));
     grid.setSize(kColumns, rows);
     grid.setDefaultRowHeight(14);
-    grid.setDefaultColumnWidth(16);
+    grid.setDefaultColumnWidth(20);
+    grid.textOverflow = true;  // the three lines of figures run past the table
     grid.setAlignment(grid.all(), HAlign::Right);
     if (!s.split) {
         Note(grid, 1, kColumns, "ストレートの当せん金額のある回が2回未満のため、前半と後半を比べられません");
@@ -261,9 +262,9 @@ ChartData 配当分析::StabilityChart(const PayoutFigures& figures) {
     ChartSeries dots{"番号", SeriesKind::Points, kTrendColour, {}, {}};
     double low = 1, high = 1;
     for (const PayoutStabilityPoint& p : figures.stability.points) {
-        dots.points.push_back({p.firstHalf, p.secondHalf,
-                               NumberText(p.number) + "：前半 " + FactorText(p.firstHalf) + "、後半 " +
-                                   FactorText(p.secondHalf)});
+        dots.points.push_back(
+            {p.firstHalf, p.secondHalf,
+             NumberText(p.number) + "：前半 " + FactorText(p.firstHalf) + "、後半 " + FactorText(p.secondHalf)});
         low = std::min({low, p.firstHalf, p.secondHalf});
         high = std::max({high, p.firstHalf, p.secondHalf});
     }

@@ -285,7 +285,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .caption = "配当分析",
          .menu = {.top = "mnuVerify", .name = "mnuPayout", .caption = "配当分析(&P)"},
          .widthTwips = 13800,
-         .heightTwips = 9000,
+         .heightTwips = 11400,
          .description = "番号ごとの当せん金額の高さ（その年の中央値との比＝配当倍率）を調べます。当たる確率はどの番号も同じです",
          .printButton = true,
          .scrollBars = B,

@@ -269,8 +269,8 @@ void AnalysisWindow::makeFirstTab(const std::string& caption) {
     first->addWidget(grid_);
     charts_ = new ChartView(first);
     first->addWidget(charts_);
-    first->setStretchFactor(0, 1);
-    first->setStretchFactor(1, 1);
+    // Half for the grid, half for the chart, whatever the chart asks for.
+    first->setSizes({400, 400});
     views_->addTab(first, Q(caption.empty() ? std::string("表") : caption));
 }
 

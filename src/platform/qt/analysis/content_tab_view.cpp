@@ -45,6 +45,7 @@ ContentTabView::ContentTabView(QWidget* parent) : QWidget(parent) {
     splitter_->addWidget(grid_);
     splitter_->addWidget(tableView_);
     splitter_->addWidget(charts_);
+    splitter_->setSizes({400, 400, 400});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
