@@ -7,7 +7,7 @@
 #include "analysis/payout_window.h"
 #include "core/number_type.h"
 #include "lab/backtest_figures.h"
-#include "lab/next_draw_date.h"
+#include "core/draw_schedule.h"
 
 namespace n3 {
 
