@@ -22,8 +22,7 @@ class 数字検索 {
 public:
     static WindowContent Content(const WindowInput& input);
 
-    static GridModel BuildGrid(const NumberLookup* lookup, const AllNumbers& all,
-                               const PayoutItem* payout = nullptr);
+    static GridModel BuildGrid(const NumberLookup* lookup, const AllNumbers& all, const PayoutItem* payout = nullptr);
     static SortableTable BuildTable(const AllNumbers& all);
 };
 

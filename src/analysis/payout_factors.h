@@ -82,8 +82,8 @@ struct PayoutStabilityPoint {
 };
 
 struct PayoutStability {
-    std::optional<int> split;  // the draw number of the last draw of the first half
-    int numbers = 0;           // numbers with a win in both halves
+    std::optional<int> split;           // the draw number of the last draw of the first half
+    int numbers = 0;                    // numbers with a win in both halves
     std::optional<double> correlation;  // Pearson r of their mean log factors
     std::vector<PayoutStabilityPoint> points;
 };

@@ -9,7 +9,7 @@ namespace n3 {
 
 namespace {
 
-constexpr int kDrawDayGroup = 4;   // 抽せん日と同じ番号
+constexpr int kDrawDayGroup = 4;    // 抽せん日と同じ番号
 constexpr int kZeroDigitGroup = 5;  // 0を含む
 
 std::string Fixed(double value, const char* format) {

@@ -36,7 +36,8 @@ NextDrawPayout NextDrawPayoutOf(const PayoutFigures& figures, const std::vector<
         p.returns.push_back(ReturnOf(kinds, "ストレート", figures, PayoutKind::Straight, *number));
         const NumberType type = TypeOf(*number);
         if (type != NumberType::Triple)
-            p.returns.push_back(ReturnOf(kinds, type == NumberType::Single ? "ボックス（シングル）" : "ボックス（ダブル）",
+            p.returns.push_back(ReturnOf(kinds,
+                                         type == NumberType::Single ? "ボックス（シングル）" : "ボックス（ダブル）",
                                          figures, PayoutKind::Box, *number));
         p.returns.push_back(ReturnOf(kinds, "ミニ", figures, PayoutKind::Mini, *number));
     }

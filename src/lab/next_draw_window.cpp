@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "analysis/payout_window.h"
+#include "core/draw_schedule.h"
 #include "core/number_type.h"
 #include "lab/backtest_figures.h"
-#include "core/draw_schedule.h"
 
 namespace n3 {
 
@@ -110,7 +110,8 @@ void WritePayout(GridModel& grid, int row, const NextDrawPayout& p) {
     grid.setAlignment({1, head + 1, kColumns, row - 1}, HAlign::Center);
     grid.gridLinesOnBlock({1, head, kColumns, row - 1});
     Note(grid, row,
-         "推定倍率の高い番号を選んでも、当たる確率はどの番号も1/1000のままです。変わるのは当たったときの当せん金額だけです。");
+         "推定倍率の高い番号を選んでも、当たる確率はどの番号も1/"
+         "1000のままです。変わるのは当たったときの当せん金額だけです。");
 }
 
 }  // namespace

@@ -34,9 +34,10 @@ std::string FactorCell(const std::optional<double>& factor) {
 std::vector<GridModel> TicketGrids(const std::vector<Purchase>& book, const std::vector<DrawOutcome>& outcomes,
                                    const BookSummary& summary, const TicketFactors* factors) {
     GridModel purchases =
-        factors ? Headed({"購入日", "最初の回数", "継続回数", "番号", "種類", "口数", "メモ", "金額", "推定倍率"},
-                         int(book.size()))
-                : Headed({"購入日", "最初の回数", "継続回数", "番号", "種類", "口数", "メモ", "金額"}, int(book.size()));
+        factors
+            ? Headed({"購入日", "最初の回数", "継続回数", "番号", "種類", "口数", "メモ", "金額", "推定倍率"},
+                     int(book.size()))
+            : Headed({"購入日", "最初の回数", "継続回数", "番号", "種類", "口数", "メモ", "金額"}, int(book.size()));
     for (std::size_t i = 0; i < book.size(); ++i) {
         const Purchase& p = book[i];
         const int r = int(i) + 2;

@@ -66,8 +66,8 @@ const PayoutGroup& Group(const PayoutFigures& f, std::string_view name) {
 
 // One year, three draws: the reference is the middle prize, 100,000 yen.
 TEST(PayoutFactors, OneYearThreeDrawsAgainstTheirMedian) {
-    const PayoutFigures f = Figures({{1, 123, "2020-03-02", 100000}, {2, 456, "2020-03-03", 80000},
-                                     {3, 789, "2020-03-04", 120000}});
+    const PayoutFigures f =
+        Figures({{1, 123, "2020-03-02", 100000}, {2, 456, "2020-03-03", 80000}, {3, 789, "2020-03-04", 120000}});
     const PayoutKindFigures& s = f.kind(PayoutKind::Straight);
     EXPECT_EQ(s.draws, 3);
     EXPECT_DOUBLE_EQ(*Item(f, PayoutKind::Straight, 123).factor, 1.0);
@@ -89,8 +89,10 @@ TEST(PayoutFactors, OneYearThreeDrawsAgainstTheirMedian) {
 
 // An even count takes the mean of the two middle prizes; each year has its own.
 TEST(PayoutFactors, EvenCountMedianAndOneReferencePerYear) {
-    const PayoutFigures f = Figures({{1, 123, "2021-01-05", 80000}, {2, 234, "2021-01-06", 90000},
-                                     {3, 345, "2021-01-07", 110000}, {4, 456, "2021-01-08", 201001},
+    const PayoutFigures f = Figures({{1, 123, "2021-01-05", 80000},
+                                     {2, 234, "2021-01-06", 90000},
+                                     {3, 345, "2021-01-07", 110000},
+                                     {4, 456, "2021-01-08", 201001},
                                      {5, 567, "2022-01-05", 50000}});
     ASSERT_EQ(f.years.size(), 2u);
     EXPECT_DOUBLE_EQ(f.years[0].straightMedian, 100000);
@@ -157,9 +159,12 @@ TEST(PayoutFactors, TooFewDrawsShowNoFactors) {
 // 2ln2, −2ln2, 0, 0 (population variance 2·ln²2), mean 1/n = 5/8, so
 // τ² = 2·ln²2 − (2/3)(5/8)·ln²2 = 19/12·ln²2.
 TEST(PayoutFactors, PooledSdTauAndShrinkage) {
-    const PayoutFigures f = Figures({{1, 123, "2020-01-06", 400000}, {2, 123, "2020-01-07", 400000},
-                                     {3, 456, "2020-01-08", 25000}, {4, 456, "2020-01-09", 25000},
-                                     {5, 789, "2020-01-10", 200000}, {6, 789, "2020-01-14", 50000},
+    const PayoutFigures f = Figures({{1, 123, "2020-01-06", 400000},
+                                     {2, 123, "2020-01-07", 400000},
+                                     {3, 456, "2020-01-08", 25000},
+                                     {4, 456, "2020-01-09", 25000},
+                                     {5, 789, "2020-01-10", 200000},
+                                     {6, 789, "2020-01-14", 50000},
                                      {7, 147, "2020-01-15", 100000}});
     const PayoutKindFigures& s = f.kind(PayoutKind::Straight);
     EXPECT_NEAR(*s.grandFactor, 1.0, 1e-12);
@@ -186,8 +191,10 @@ TEST(PayoutFactors, PooledSdTauAndShrinkage) {
 // Between-number spread no larger than chance gives τ² = 0: every 推定倍率
 // is the grand factor. 123 wins at 2× and ½×, 456 twice at 1×, 789 once.
 TEST(PayoutFactors, TauZeroShrinksEveryNumberToTheGrandFactor) {
-    const PayoutFigures f = Figures({{1, 123, "2020-01-06", 200000}, {2, 123, "2020-01-07", 50000},
-                                     {3, 456, "2020-01-08", 100000}, {4, 456, "2020-01-09", 100000},
+    const PayoutFigures f = Figures({{1, 123, "2020-01-06", 200000},
+                                     {2, 123, "2020-01-07", 50000},
+                                     {3, 456, "2020-01-08", 100000},
+                                     {4, 456, "2020-01-09", 100000},
                                      {5, 789, "2020-01-10", 100000}});
     const PayoutKindFigures& s = f.kind(PayoutKind::Straight);
     EXPECT_NEAR(*s.sd, kLn2, 1e-12);
@@ -214,24 +221,23 @@ TEST_P(PayoutGroupMembership, FollowsTheRule) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, PayoutGroupMembership,
-    ::testing::Values(Membership{0, 777, 1, 1, true}, Membership{0, 778, 1, 1, false},
-                      Membership{1, 778, 1, 1, true}, Membership{2, 123, 1, 1, true},
-                      Membership{3, 229, 1, 1, true}, Membership{3, 230, 1, 1, false},
-                      Membership{3, 431, 1, 1, false}, Membership{3, 430, 1, 1, true},
-                      Membership{3, 100, 1, 1, false}, Membership{3, 12, 1, 1, false},
-                      Membership{3, 931, 1, 1, false}, Membership{4, 821, 8, 21, true},
+    ::testing::Values(Membership{0, 777, 1, 1, true}, Membership{0, 778, 1, 1, false}, Membership{1, 778, 1, 1, true},
+                      Membership{2, 123, 1, 1, true}, Membership{3, 229, 1, 1, true}, Membership{3, 230, 1, 1, false},
+                      Membership{3, 431, 1, 1, false}, Membership{3, 430, 1, 1, true}, Membership{3, 100, 1, 1, false},
+                      Membership{3, 12, 1, 1, false}, Membership{3, 931, 1, 1, false}, Membership{4, 821, 8, 21, true},
                       Membership{4, 821, 8, 22, false}, Membership{4, 305, 3, 5, true},
-                      Membership{4, 21, 10, 21, false}, Membership{5, 105, 1, 1, true},
-                      Membership{14, 999, 1, 1, true}, Membership{14, 998, 1, 1, true},
-                      Membership{15, 123, 1, 1, true}, Membership{15, 975, 1, 1, true},
+                      Membership{4, 21, 10, 21, false}, Membership{5, 105, 1, 1, true}, Membership{14, 999, 1, 1, true},
+                      Membership{14, 998, 1, 1, true}, Membership{15, 123, 1, 1, true}, Membership{15, 975, 1, 1, true},
                       Membership{15, 111, 1, 1, false}, Membership{15, 124, 1, 1, false},
                       Membership{16, 121, 1, 1, true}, Membership{16, 111, 1, 1, false},
                       Membership{16, 123, 1, 1, false}));
 
 TEST(PayoutGroups, InTheGivenOrder) {
     const std::vector<std::string_view> expected = {
-        "ゾロ目", "ダブル", "シングル", "日付に見える番号", "抽せん日と同じ番号", "0を含む", "1を含む", "2を含む",
-        "3を含む", "4を含む", "5を含む", "6を含む", "7を含む", "8を含む", "9を含む", "等差の番号", "対称の番号"};
+        "ゾロ目",     "ダブル",    "シングル", "日付に見える番号", "抽せん日と同じ番号",
+        "0を含む",    "1を含む",   "2を含む",  "3を含む",          "4を含む",
+        "5を含む",    "6を含む",   "7を含む",  "8を含む",          "9を含む",
+        "等差の番号", "対称の番号"};
     ASSERT_EQ(int(expected.size()), kPayoutGroupCount);
     for (int g = 0; g < kPayoutGroupCount; ++g) EXPECT_EQ(PayoutGroupName(g), expected[std::size_t(g)]);
 }
@@ -240,8 +246,10 @@ TEST(PayoutGroups, InTheGivenOrder) {
 // 1.5 ln2, sd ln2/√2, z = 0.9ln2 / (ln2/2) = 1.8. Six groups have two wins
 // or more (ゾロ目, シングル, 日付に見える番号, 1を含む, 2を含む, 等差の番号).
 TEST(PayoutGroups, FactorIntervalPAndBonferroni) {
-    const PayoutFigures f = Figures({{1, 111, "2020-05-01", 200000}, {2, 222, "2020-05-04", 400000},
-                                     {3, 123, "2020-05-05", 100000}, {4, 456, "2020-05-06", 100000},
+    const PayoutFigures f = Figures({{1, 111, "2020-05-01", 200000},
+                                     {2, 222, "2020-05-04", 400000},
+                                     {3, 123, "2020-05-05", 100000},
+                                     {4, 456, "2020-05-06", 100000},
                                      {5, 789, "2020-05-07", 100000}});
     const PayoutGroup& triples = Group(f, "ゾロ目");
     EXPECT_EQ(triples.wins, 2);
@@ -265,9 +273,12 @@ TEST(PayoutGroups, FactorIntervalPAndBonferroni) {
 // Five counted draws (draw 3 has no date): the first half is the first two,
 // ending at draw 2. 123: 1× then ½×; 456: 2× then 1× — r = 1 over two numbers.
 TEST(PayoutStability, SplitsTheCountedDrawsInHalf) {
-    const PayoutFigures f = Figures({{1, 123, "2020-02-03", 100000}, {2, 456, "2020-02-04", 200000},
-                                     {3, 123, "", 100000}, {4, 123, "2020-02-06", 50000},
-                                     {5, 456, "2020-02-07", 100000}, {6, 789, "2020-02-10", 100000}});
+    const PayoutFigures f = Figures({{1, 123, "2020-02-03", 100000},
+                                     {2, 456, "2020-02-04", 200000},
+                                     {3, 123, "", 100000},
+                                     {4, 123, "2020-02-06", 50000},
+                                     {5, 456, "2020-02-07", 100000},
+                                     {6, 789, "2020-02-10", 100000}});
     const PayoutStability& s = f.stability;
     EXPECT_EQ(*s.split, 2);
     EXPECT_EQ(s.numbers, 2);
@@ -280,10 +291,14 @@ TEST(PayoutStability, SplitsTheCountedDrawsInHalf) {
 
 TEST(PayoutWindow, HeadlineNamesTheDrawDayAndZeroGroups) {
     // 821 on 8月21日 twice at ½×, numbers with a 0 twice at 2×, others at 1×.
-    const PayoutFigures f = Figures({{1, 821, "2020-08-21", 50000}, {2, 821, "2021-08-21", 50000},
-                                     {3, 102, "2020-08-24", 200000}, {4, 304, "2021-08-24", 200000},
-                                     {5, 123, "2020-08-25", 100000}, {6, 456, "2021-08-25", 100000},
-                                     {7, 789, "2020-08-26", 100000}, {8, 789, "2021-08-26", 100000}});
+    const PayoutFigures f = Figures({{1, 821, "2020-08-21", 50000},
+                                     {2, 821, "2021-08-21", 50000},
+                                     {3, 102, "2020-08-24", 200000},
+                                     {4, 304, "2021-08-24", 200000},
+                                     {5, 123, "2020-08-25", 100000},
+                                     {6, 456, "2021-08-25", 100000},
+                                     {7, 789, "2020-08-26", 100000},
+                                     {8, 789, "2021-08-26", 100000}});
     EXPECT_EQ(配当分析::Headline(f),
               "当たる確率はどの番号も同じです。ただし人気の番号は当せん金額が下がります"
               "（抽せん日と同じ番号は平均の0.50倍、数字0を含む番号は2.00倍）");

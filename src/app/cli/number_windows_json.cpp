@@ -39,8 +39,7 @@ std::string NumberSearchJsonMembers(const NumberSearchDetails& details) {
             << ", \"sinceBox\": " << JsonInt(l->sinceBox)
             << ", \"payoutWins\": " << (details.payout ? std::to_string(details.payout->wins) : std::string("null"))
             << ", \"payoutFactor\": " << JsonOptional(details.payout ? details.payout->factor : std::nullopt)
-            << ", \"payoutShrunk\": " << JsonOptional(details.payout ? details.payout->shrunk : std::nullopt)
-            << "}";
+            << ", \"payoutShrunk\": " << JsonOptional(details.payout ? details.payout->shrunk : std::nullopt) << "}";
     } else {
         out << "null";
     }

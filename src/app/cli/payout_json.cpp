@@ -41,7 +41,8 @@ std::string PayoutJsonMember(const PayoutFigures& f) {
     for (std::size_t i = 0; i < f.years.size(); ++i) {
         const PayoutYear& y = f.years[i];
         if (i) out << ", ";
-        out << "{\"year\": " << y.year << ", \"draws\": " << y.draws << ", \"straightMean\": " << JsonNumber(y.straightMean)
+        out << "{\"year\": " << y.year << ", \"draws\": " << y.draws
+            << ", \"straightMean\": " << JsonNumber(y.straightMean)
             << ", \"straightMedian\": " << JsonNumber(y.straightMedian)
             << ", \"straightRatio\": " << JsonNumber(y.straightRatio) << "}";
     }

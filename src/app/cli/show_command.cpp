@@ -5,11 +5,11 @@
 #include <sstream>
 
 #include "analysis/number_lookup.h"
-#include "lab/ticket_payout.h"
 #include "app/cli/commands.h"
 #include "app/cli/prediction_json.h"
 #include "app/cli/strategy_arguments.h"
 #include "core/window_names.h"
+#include "lab/ticket_payout.h"
 #include "platform/store/database.h"
 #include "platform/store/ticket_store.h"
 #include "prediction/prediction_window_logic.h"
