@@ -82,7 +82,7 @@ NumberLookup LookUpNumber(const DrawHistory& history, const ResultHistory& resul
         out.lastBox = d.回数;
         lastBoxAt = at;
         const bool straight = drawn == number;
-        out.hits.push_back({d.回数, {}, NumberText(drawn), straight});
+        out.hits.push_back({d.回数, {}, NumberText(drawn), straight, std::nullopt, std::nullopt});
         if (!straight) continue;
         if (lastStraightAt >= 0) {
             const int gap = at - lastStraightAt;

@@ -25,6 +25,10 @@ struct NumberHit {
     std::string date;       // empty when unknown
     std::string digits;     // the draw's three digits
     bool straight = false;  // the exact order; otherwise a box
+    // A straight win's prize and its factor against the year's median
+    // (配当分析), where the draw has a date and a prize.
+    std::optional<double> prize;
+    std::optional<double> factor;
 };
 
 struct NumberLookup {

@@ -1,6 +1,11 @@
 #include "analysis/number_lookup_window.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+
+#include "analysis/payout_window.h"
+#include "stats/chance_charts.h"
 
 namespace n3 {
 
@@ -41,8 +46,22 @@ std::string RangeLine(int draws, int first, int last) {
            " 回";
 }
 
+std::string PayoutLine(const PayoutItem* p) {
+    if (!p) return "配当倍率：当せん金額のわかる回が足りません";
+    if (!p->shrunk) return "配当倍率：当せん金額のわかる回が足りません";
+    std::string line = "配当倍率（ストレート、その年の中央値との比）：";
+    if (p->factor) {
+        line += FactorText(p->factor);
+        if (p->low) line += "（95%：" + FactorText(p->low) + "～" + FactorText(p->high) + "）";
+        line += "　当せん " + std::to_string(p->wins) + " 回から";
+    } else {
+        line += "当せんなし";
+    }
+    return line + "　推定倍率 " + FactorText(p->shrunk) + "（当たる確率は変わりません）";
+}
+
 // The lookup's rows from `row`; returns the next free row.
-int WriteLookup(GridModel& grid, int row, const NumberLookup& l) {
+int WriteLookup(GridModel& grid, int row, const NumberLookup& l, const PayoutItem* payout) {
     const std::string number = NumberText(l.number);
     Note(grid, row++,
          "番号 " + number + "（" + std::string(TypeName(TypeOf(l.number))) + "）　" +
@@ -70,27 +89,48 @@ int WriteLookup(GridModel& grid, int row, const NumberLookup& l) {
     grid.setAlignment({1, head, kColumns, head}, HAlign::Center);
     grid.setAlignment({1, head + 1, 1, row - 1}, HAlign::Left);
     grid.gridLinesOnBlock({1, head, kColumns, row - 1});
-    ++row;
+    Note(grid, row++, PayoutLine(payout));
     Note(grid, row++, "出た回（新しい順）：" + std::to_string(l.hits.size()) + " 回");
     if (l.hits.empty()) return row + 1;
     const int listHead = row;
-    Header(grid, row++, {"回", "抽せん日", "当選番号", "当たり方"});
+    Header(grid, row++, {"回", "抽せん日", "当選番号", "当たり方", "当せん金額", "配当倍率"});
     for (const NumberHit& hit : l.hits) {
         grid.setText(1, row, "第" + std::to_string(hit.drawNo) + "回");
         grid.setText(2, row, OrNone(hit.date));
         grid.setText(3, row, hit.digits);
         grid.setText(4, row, hit.straight ? "ストレート" : "ボックス");
-        if (hit.straight) grid.setBackground({1, row, 4, row}, kStraightBackground);
+        if (hit.straight) {
+            grid.setText(5, row, hit.prize ? GroupedNumber(std::llround(*hit.prize)) + "円" : std::string(kNone));
+            grid.setText(6, row, FactorText(hit.factor));
+            if (const Colour c = FactorColour(hit.factor); c.isSet()) grid.setForeground(6, row, c);
+            grid.setBackground({1, row, 6, row}, kStraightBackground);
+        }
         ++row;
     }
-    grid.setAlignment({1, listHead, 4, row - 1}, HAlign::Center);
-    grid.gridLinesOnBlock({1, listHead, 4, row - 1});
+    grid.setAlignment({1, listHead, 6, row - 1}, HAlign::Center);
+    grid.gridLinesOnBlock({1, listHead, 6, row - 1});
     return row + 1;
 }
 
 int CountLookupRows(const NumberLookup* l) {
     if (!l) return 2;
     return 1 + 1 + 3 + 1 + 1 + (l->hits.empty() ? 0 : 1 + int(l->hits.size())) + 1;
+}
+
+// The number's straight factor, and each straight win's prize and factor.
+void AddPayout(NumberSearchDetails& details, const WindowInput& input) {
+    const PayoutFigures figures = ComputePayoutFigures(input.history, input.results);
+    const PayoutKindFigures& straight = figures.kind(PayoutKind::Straight);
+    NumberLookup& l = *details.lookup;
+    details.payout = straight.items[std::size_t(l.number)];
+    for (NumberHit& hit : l.hits) {
+        if (!hit.straight) continue;
+        const auto at = std::lower_bound(straight.counted.begin(), straight.counted.end(), hit.drawNo,
+                                         [](const CountedDraw& c, int drawNo) { return c.drawNo < drawNo; });
+        if (at == straight.counted.end() || at->drawNo != hit.drawNo) continue;
+        hit.prize = at->prize;
+        hit.factor = std::exp(at->logFactor);
+    }
 }
 
 }  // namespace
@@ -100,14 +140,16 @@ WindowContent 数字検索::Content(const WindowInput& input) {
     details.all = TallyAllNumbers(input.history, input.range);
     if (input.number && *input.number >= 0 && *input.number < kAllNumberCount)
         details.lookup = LookUpNumber(input.history, input.results, input.range, *input.number);
+    if (details.lookup) AddPayout(details, input);
     WindowContent content;
-    content.grid = BuildGrid(details.lookup ? &*details.lookup : nullptr, details.all);
+    content.grid = BuildGrid(details.lookup ? &*details.lookup : nullptr, details.all,
+                             details.payout ? &*details.payout : nullptr);
     content.table = BuildTable(details.all);
     content.details = std::move(details);
     return content;
 }
 
-GridModel 数字検索::BuildGrid(const NumberLookup* lookup, const AllNumbers& all) {
+GridModel 数字検索::BuildGrid(const NumberLookup* lookup, const AllNumbers& all, const PayoutItem* payout) {
     GridModel grid;
     const int tableRow = CountLookupRows(lookup) + 1;
     grid.setSize(kColumns, tableRow + 1 + kAllNumberCount);
@@ -117,7 +159,7 @@ GridModel 数字検索::BuildGrid(const NumberLookup* lookup, const AllNumbers& 
     grid.setAlignment(grid.all(), HAlign::Right);
     int row = 1;
     if (lookup)
-        row = WriteLookup(grid, row, *lookup);
+        row = WriteLookup(grid, row, *lookup, payout);
     else
         Note(grid, row, "番号（000～999）を入れると、その番号のストレート・ボックス・ミニの出現を調べます。");
     Note(grid, tableRow, "全1000通り（ボックスはストレートを含みます。経過回数は最後のボックスからの回数）");

@@ -6,6 +6,7 @@
 
 #include "analysis/all_numbers_table.h"
 #include "analysis/number_lookup.h"
+#include "analysis/payout_factors.h"
 
 namespace n3 {
 
@@ -13,13 +14,15 @@ namespace n3 {
 struct NumberSearchDetails {
     std::optional<NumberLookup> lookup;
     AllNumbers all;
+    // The number's straight factor over every priced draw (配当分析); with the lookup.
+    std::optional<PayoutItem> payout;
 };
 
 class 数字検索 {
 public:
     static WindowContent Content(const WindowInput& input);
 
-    static GridModel BuildGrid(const NumberLookup* lookup, const AllNumbers& all);
+    static GridModel BuildGrid(const NumberLookup* lookup, const AllNumbers& all, const PayoutItem* payout = nullptr);
     static SortableTable BuildTable(const AllNumbers& all);
 };
 

@@ -5,6 +5,8 @@
 // --charts turns the opened analysis windows to their "グラフ" tab (and
 // 購入記録 to its "月別グラフ").
 // --today YYYY-MM-DD counts claim deadlines from that day.
+// --tab N turns the opened analysis windows to their tab N (0 the first);
+// --tabs N,M,... saves the active window once per tab, side by side.
 // --number NNN enters NNN into the number box of the opened windows that have one.
 // With no WINDOW the program starts as usual (the prediction opens).
 // --keys types into the active window once the windows are open: "^A" is
@@ -13,6 +15,7 @@
 #include <QDate>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPainter>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -34,6 +37,8 @@ int main(int argc, char** argv) {
     QSize size(1280, 860);
     QStringList windows, keys;
     bool charts = false;
+    int tab = -1;
+    QList<int> sideBySide;
     QString number;
     QDate today;  // the day claim deadlines are counted from; the system's by default
     const QStringList args = QApplication::arguments();
@@ -57,6 +62,10 @@ int main(int argc, char** argv) {
             number = args[++i];
         } else if (args[i] == QLatin1String("--today") && i + 1 < args.size()) {
             today = QDate::fromString(args[++i], Qt::ISODate);
+        } else if (args[i] == QLatin1String("--tabs") && i + 1 < args.size()) {
+            for (const QString& n : args[++i].split(QLatin1Char(','), Qt::SkipEmptyParts)) sideBySide << n.toInt();
+        } else if (args[i] == QLatin1String("--tab") && i + 1 < args.size()) {
+            tab = args[++i].toInt();
         } else if (args[i] == QLatin1String("--charts")) {
             charts = true;
         } else if (args[i] == QLatin1String("--keys") && i + 1 < args.size()) {
@@ -95,6 +104,9 @@ int main(int argc, char** argv) {
         if (charts)
             for (const QString& name : {QStringLiteral("views"), QStringLiteral("monthViews")})
                 for (QTabWidget* views : window.findChildren<QTabWidget*>(name)) views->setCurrentIndex(1);
+        if (tab >= 0)
+            for (QTabWidget* views : window.findChildren<QTabWidget*>(QStringLiteral("views")))
+                views->setCurrentIndex(tab);
         if (!keys.isEmpty()) {
             window.activateWindow();
             (void)QTest::qWaitForWindowActive(&window, 2000);
@@ -117,6 +129,23 @@ int main(int argc, char** argv) {
                 QTest::keyClicks(focus, key);
         }
         QTimer::singleShot(300, [&] {
+            if (QMdiSubWindow* active = window.mdiArea()->activeSubWindow(); active && !sideBySide.isEmpty()) {
+                QList<QPixmap> shots;
+                for (int index : sideBySide) {
+                    for (QTabWidget* views : active->findChildren<QTabWidget*>(QStringLiteral("views")))
+                        views->setCurrentIndex(index);
+                    QApplication::processEvents();
+                    shots << active->grab();
+                }
+                QImage joined(shots.size() * active->width() + (shots.size() - 1) * 8, active->height(),
+                              QImage::Format_RGB32);
+                joined.fill(Qt::white);
+                QPainter painter(&joined);
+                for (int i = 0; i < shots.size(); ++i) painter.drawPixmap(i * (active->width() + 8), 0, shots[i]);
+                painter.end();
+                QApplication::exit(joined.save(out) ? 0 : 1);
+                return;
+            }
             bool ok = window.grab().save(out);
             // The help window is a window of its own: saved beside the picture.
             if (n3::HelpWindow* help = window.helpWindow(); help && help->isVisible())

@@ -20,6 +20,7 @@ enum class SeriesKind {
     Line,        // a solid line through the points
     DashedLine,  // a dashed line (what chance gives)
     Band,        // a shaded band: y is the low edge, high[i] the high edge
+    Points,      // a dot per point, unjoined (a scatter)
 };
 
 struct ChartSeries {
@@ -37,6 +38,7 @@ struct ChartData {
     std::vector<ChartSeries> series;
     // Bars are drawn with these category labels when not empty (one per point).
     std::vector<std::string> categories;
+    int yDecimals = 0;  // decimals of the value axis's labels (factors need two)
 };
 
 // The indices of at most about `maxPoints` of `count` points spread evenly,

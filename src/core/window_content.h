@@ -41,6 +41,7 @@ struct WindowInput {
 struct TableCell {
     std::string text;
     double key = 0;
+    Colour colour{};  // the text's colour; unset for the default
 };
 struct SortableTable {
     std::string caption;
@@ -55,6 +56,16 @@ struct GridTab {
     GridModel grid;
 };
 
+// A further view of a window in a tab of its own: its grid (what the print
+// and the command line show) with charts beside it, or, when `choices` is
+// not empty, one of those sortable tables at a time, picked by a selector.
+struct ContentTab {
+    std::string caption;
+    GridModel grid;
+    std::vector<ChartData> charts;
+    std::vector<SortableTable> choices;
+};
+
 struct WindowContent {
     GridModel grid;
     // The main grid's tab when the window has more grids; "表" when empty.
@@ -67,6 +78,9 @@ struct WindowContent {
     std::optional<SortableTable> table;
     // One sentence that stands above the grid and heads its print; empty for none.
     std::string headline;
+    // Further views with charts or sortable choices, each in a tab of its
+    // own after the main grid's (named `gridCaption`).
+    std::vector<ContentTab> tabs;
 };
 
 // What a window of the analysis frame reads from the snapshot.

@@ -34,11 +34,6 @@ MethodFigures FiguresOf(std::string_view method, const MethodTally& t) {
 
 }  // namespace
 
-std::string_view VerdictOf(std::optional<double> pCorrected, std::optional<double> z) {
-    if (!pCorrected || !z || *pCorrected >= kVerdictLevel) return kVerdictChance;
-    return *z > 0 ? kVerdictMore : kVerdictFewer;
-}
-
 BacktestFigures FiguresOf(const BacktestRun& run) {
     BacktestFigures f;
     f.optionCount = run.optionCount;

@@ -8,13 +8,10 @@
 
 #include "lab/backtest.h"
 #include "stats/distributions.h"
+#include "stats/verdict.h"
 
 namespace n3 {
 
-inline constexpr std::string_view kVerdictChance = "偶然と区別できません";
-inline constexpr std::string_view kVerdictMore = "偶然より多い";
-inline constexpr std::string_view kVerdictFewer = "偶然より少ない";
-inline constexpr double kVerdictLevel = 0.01;
 inline constexpr double kTheoreticalReturn = 0.45;  // about what the lottery pays back
 
 struct MethodFigures {
@@ -46,9 +43,5 @@ struct BacktestFigures {
 };
 
 BacktestFigures FiguresOf(const BacktestRun& run);
-
-// The verdict words from a corrected p-value and the sign of z: chance
-// unless the corrected p lies below kVerdictLevel.
-std::string_view VerdictOf(std::optional<double> pCorrected, std::optional<double> z);
 
 }  // namespace n3

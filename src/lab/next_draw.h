@@ -11,6 +11,7 @@
 
 #include "core/window_content.h"
 #include "lab/backtest.h"
+#include "lab/next_draw_payout.h"
 
 namespace n3 {
 
@@ -53,6 +54,8 @@ struct NextDrawCard {
     std::string prizesTo;
     std::string allTimeFrom;  // the dates the all-time averages cover
     std::string allTimeTo;
+    // The number typed and the numbers that pay the most and the least (配当分析).
+    NextDrawPayout payout;
 };
 
 // The newest complete draw of the history; 0 when there is none.

@@ -4,8 +4,10 @@
 #include <cmath>
 #include <cstdio>
 
+#include "analysis/payout_window.h"
 #include "core/draw_schedule.h"
 #include "core/estimated_date_text.h"
+#include "core/number_type.h"
 #include "lab/backtest_figures.h"
 
 namespace n3 {
@@ -59,11 +61,66 @@ std::string DateLine(const NextDrawCard& card) {
     return line;
 }
 
+// The rows WritePayout fills.
+int PayoutRows(const NextDrawPayout& p) {
+    int rows = 2;  // the blank row and the note
+    rows += p.number ? 2 + int(p.returns.size()) : 1;
+    if (!p.highest.empty()) rows += 1 + kRankedNumbers + 1;
+    return rows;
+}
+
+std::string Per200(const std::optional<double>& yen) { return yen ? "約" + Yen(*yen) : std::string(kNone); }
+
+// The number's return with its 推定倍率, and the ten highest and lowest.
+void WritePayout(GridModel& grid, int row, const NextDrawPayout& p) {
+    ++row;
+    Note(grid, row++,
+         p.highest.empty() ? std::string("推定倍率（配当分析）：当せん金額のわかる回が足りないため出せません。")
+                           : std::string("推定倍率（配当分析）：人気の番号は、当たっても当せん金額が下がります。"));
+    if (p.number) {
+        Note(grid, row++, "番号 " + NumberText(*p.number) + " の200円あたりの払戻（平均払戻×推定倍率）");
+        const int head = row;
+        Header(grid, row++, {"種類", "平均払戻", "推定倍率", "推定倍率つき"});
+        for (const NumberReturn& r : p.returns) {
+            grid.setText(1, row, r.kind);
+            grid.setText(2, row, Per200(r.plainPer200));
+            grid.setText(3, row, FactorText(r.shrunk));
+            if (const Colour c = FactorColour(r.shrunk); c.isSet()) grid.setForeground(3, row, c);
+            grid.setText(4, row, Per200(r.estimatedPer200));
+            ++row;
+        }
+        grid.setAlignment({2, head + 1, 4, row - 1}, HAlign::Right);
+        grid.gridLinesOnBlock({1, head, 4, row - 1});
+    } else {
+        Note(grid, row++, "番号を入れると、その番号の推定倍率つきの払戻を示します。");
+    }
+    if (p.highest.empty()) return;
+    const int head = row;
+    Header(grid, row++, {"順位", "推定倍率の高い番号", "推定倍率", "推定倍率の低い番号", "推定倍率"});
+    for (int i = 0; i < kRankedNumbers; ++i, ++row) {
+        grid.setText(1, row, std::to_string(i + 1) + "位");
+        if (std::size_t(i) < p.highest.size()) {
+            grid.setText(2, row, NumberText(p.highest[std::size_t(i)].number));
+            grid.setText(3, row, FactorText(p.highest[std::size_t(i)].shrunk));
+        }
+        if (std::size_t(i) < p.lowest.size()) {
+            grid.setText(4, row, NumberText(p.lowest[std::size_t(i)].number));
+            grid.setText(5, row, FactorText(p.lowest[std::size_t(i)].shrunk));
+        }
+    }
+    grid.setAlignment({1, head + 1, kColumns, row - 1}, HAlign::Center);
+    grid.gridLinesOnBlock({1, head, kColumns, row - 1});
+    Note(grid, row,
+         "推定倍率の高い番号を選んでも、当たる確率はどの番号も1/"
+         "1000のままです。変わるのは当たったときの当せん金額だけです。");
+}
+
 }  // namespace
 
 WindowContent 次回の抽せん::Content(const WindowInput& input) {
     const int optionCount = int(std::count(input.optionFlags.begin(), input.optionFlags.end(), true));
-    const NextDrawCard card = BuildNextDrawCard(input.history, input.results, optionCount);
+    NextDrawCard card = BuildNextDrawCard(input.history, input.results, optionCount);
+    card.payout = NextDrawPayoutOf(ComputePayoutFigures(input.history, input.results), card.kinds, input.number);
     WindowContent content;
     content.grid = BuildGrid(card);
     content.details = card;
@@ -93,7 +150,8 @@ GridModel 次回の抽せん::BuildGrid(const NextDrawCard& card) {
     const int methodHead = 3;
     const int kindNote = methodHead + 1 + kBacktestMethodCount + 3;
     const int kindHead = kindNote + 1;
-    const int rows = kindHead + int(card.kinds.size()) + 2;
+    const int payoutRow = kindHead + int(card.kinds.size()) + 2;
+    const int rows = payoutRow + PayoutRows(card.payout);
     GridModel grid;
     grid.setSize(kColumns, rows);
     grid.setDefaultRowHeight(14);
@@ -160,6 +218,7 @@ GridModel 次回の抽せん::BuildGrid(const NextDrawCard& card) {
     grid.gridLinesOnBlock({1, kindHead, kColumns, lastKind});
     Note(grid, lastKind + 1,
          "1口200円。平均払戻は、当たる確率×平均当せん金額です。セットは半分がストレート、半分がボックスです。");
+    WritePayout(grid, payoutRow, card.payout);
     grid.moveActiveCellToTopLeft();
     return grid;
 }

@@ -1,5 +1,6 @@
 #include "tickets/ticket_grids.h"
 
+#include <cstdio>
 #include <string_view>
 
 #include "tickets/ticket_report.h"
@@ -20,12 +21,23 @@ GridModel Headed(std::initializer_list<std::string_view> headings, int rows) {
     return g;
 }
 
+// Two decimals, "－" for none.
+std::string FactorCell(const std::optional<double>& factor) {
+    if (!factor) return "－";
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.2f", *factor);
+    return buf;
+}
+
 }  // namespace
 
 std::vector<GridModel> TicketGrids(const std::vector<Purchase>& book, const std::vector<DrawOutcome>& outcomes,
-                                   const BookSummary& summary) {
+                                   const BookSummary& summary, const TicketFactors* factors) {
     GridModel purchases =
-        Headed({"購入日", "最初の回数", "継続回数", "番号", "種類", "口数", "メモ", "金額"}, int(book.size()));
+        factors
+            ? Headed({"購入日", "最初の回数", "継続回数", "番号", "種類", "口数", "メモ", "金額", "推定倍率"},
+                     int(book.size()))
+            : Headed({"購入日", "最初の回数", "継続回数", "番号", "種類", "口数", "メモ", "金額"}, int(book.size()));
     for (std::size_t i = 0; i < book.size(); ++i) {
         const Purchase& p = book[i];
         const int r = int(i) + 2;
@@ -37,6 +49,7 @@ std::vector<GridModel> TicketGrids(const std::vector<Purchase>& book, const std:
         purchases.setNumber(6, r, p.口数);
         purchases.setText(7, r, p.メモ);
         purchases.setText(8, r, FormatYen(p.cost()));
+        if (factors) purchases.setText(9, r, FactorCell(factors->of(p)));
     }
 
     GridModel results =

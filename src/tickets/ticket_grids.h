@@ -5,11 +5,13 @@
 #include <vector>
 
 #include "core/grid_model.h"
+#include "tickets/ticket_factors.h"
 #include "tickets/ticket_summary.h"
 
 namespace n3 {
 
+// With `factors`, the purchases grid gains a column 推定倍率.
 std::vector<GridModel> TicketGrids(const std::vector<Purchase>& book, const std::vector<DrawOutcome>& outcomes,
-                                   const BookSummary& summary);
+                                   const BookSummary& summary, const TicketFactors* factors = nullptr);
 
 }  // namespace n3

@@ -18,6 +18,7 @@
 #include "analysis/last_digit_trend.h"
 #include "analysis/mini_window.h"
 #include "analysis/number_lookup_window.h"
+#include "analysis/payout_window.h"
 #include "analysis/pull.h"
 #include "analysis/result_list.h"
 #include "lab/backtest_window.h"
@@ -339,6 +340,16 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .frozenRows = 2,
          .content = &乱数性の検定::Content,
          .hasRangeControls = true},
+        {.className = "配当分析",
+         .caption = "配当分析",
+         .menu = {.top = "mnuVerify", .name = "mnuPayout", .caption = "配当分析(&P)"},
+         .widthTwips = 13800,
+         .heightTwips = 11400,
+         .description = "番号ごとの当せん金額の高さ（その年の中央値との比＝配当倍率）を調べます。当たる確率はどの番号も同じです",
+         .printButton = true,
+         .scrollBars = B,
+         .frozenRows = 2,
+         .content = &配当分析::Content},
         {.className = "当選結果一覧",
          .caption = "当選結果一覧",
          .menu = {.top = "mnuHosyu", .name = "mnuResultList", .caption = "当選結果一覧(&L)"},

@@ -146,7 +146,7 @@ TEST_F(WindowKeysTest, LongNotesOfTheBacktestPrintWrappedAndWhole) {
 
 TEST_F(WindowKeysTest, F1OpensTheHelpAtTheActiveWindowsSectionWithPlainAccessKeys) {
     for (const auto& [windowClass, keyword] :
-         {std::pair{"予想の検証", "予想の検証"}, std::pair{"購入記録", "購入記録"},
+         {std::pair{"予想の検証", "予想の検証"}, std::pair{"購入記録", "購入記録"}, std::pair{"配当分析", "配当分析"},
           std::pair{"分割10データ分析", "10分割データ分析"}, std::pair{"曜日月別分析", "曜日・月別分析"},
           std::pair{"ミニ分析", "ミニ分析"}, std::pair{"ペア分析", "ペア分析"}}) {
         ASSERT_NE(open(windowClass), nullptr);

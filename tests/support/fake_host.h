@@ -18,7 +18,9 @@ namespace n3::testing {
 class FakeHost : public ChildHost {
 public:
     // A host over `history`, with a database path nothing opens unless asked.
-    explicit FakeHost(DrawHistory history) { replaceHistory(std::move(history)); }
+    explicit FakeHost(DrawHistory history, ResultHistory results = {}) {
+        replaceHistory(std::move(history), std::move(results));
+    }
     // A host whose windows read and write the database at `databasePath`;
     // its snapshot is empty.
     explicit FakeHost(std::string databasePath) : path_(std::move(databasePath)) {}
@@ -32,10 +34,11 @@ public:
     std::shared_ptr<const HistorySnapshot> sharedSnapshot() const override { return snapshot_; }
     // A new snapshot, as the main window takes one after a change; work
     // still running keeps the one it started with.
-    void replaceHistory(DrawHistory history) {
+    void replaceHistory(DrawHistory history, ResultHistory results = {}) {
         auto next = std::make_shared<HistorySnapshot>();
         next->history = std::move(history);
         next->stats = LoadStartupStatistics(next->history);
+        next->results = std::move(results);
         snapshot_ = std::move(next);
     }
     Database& database() override {

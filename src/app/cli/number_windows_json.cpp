@@ -19,6 +19,8 @@ std::string JsonNumber(double value) {
     return buf;
 }
 
+std::string JsonOptional(const std::optional<double>& value) { return value ? JsonNumber(*value) : "null"; }
+
 std::string JsonYen(const std::optional<double>& yen) { return yen ? std::to_string(std::llround(*yen)) : "null"; }
 
 }  // namespace
@@ -34,7 +36,10 @@ std::string NumberSearchJsonMembers(const NumberSearchDetails& details) {
             << ", \"miniExpected\": " << JsonNumber(l->miniExpected)
             << ", \"lastStraight\": " << JsonInt(l->lastStraight) << ", \"lastBox\": " << JsonInt(l->lastBox)
             << ", \"lastMini\": " << JsonInt(l->lastMini) << ", \"sinceStraight\": " << JsonInt(l->sinceStraight)
-            << ", \"sinceBox\": " << JsonInt(l->sinceBox) << "}";
+            << ", \"sinceBox\": " << JsonInt(l->sinceBox)
+            << ", \"payoutWins\": " << (details.payout ? std::to_string(details.payout->wins) : std::string("null"))
+            << ", \"payoutFactor\": " << JsonOptional(details.payout ? details.payout->factor : std::nullopt)
+            << ", \"payoutShrunk\": " << JsonOptional(details.payout ? details.payout->shrunk : std::nullopt) << "}";
     } else {
         out << "null";
     }
@@ -73,7 +78,27 @@ std::string NextDrawJsonMember(const NextDrawCard& card) {
             << ", \"allTimePrizeDraws\": " << o.allTimeDraws
             << ", \"allTimeReturnPer200\": " << JsonYen(o.allTimeReturnPer200) << "}";
     }
-    out << "]}";
+    const NextDrawPayout& p = card.payout;
+    out << "], \"payout\": {\"number\": " << (p.number ? JsonString(NumberText(*p.number)) : std::string("null"))
+        << ", \"returns\": [";
+    for (std::size_t i = 0; i < p.returns.size(); ++i) {
+        const NumberReturn& r = p.returns[i];
+        if (i) out << ", ";
+        out << "{\"kind\": " << JsonString(r.kind) << ", \"returnPer200\": " << JsonYen(r.plainPer200)
+            << ", \"shrunk\": " << JsonOptional(r.shrunk) << ", \"estimatedPer200\": " << JsonYen(r.estimatedPer200)
+            << "}";
+    }
+    const auto ranked = [&out](const char* name, const std::vector<RankedNumber>& numbers) {
+        out << ", \"" << name << "\": [";
+        for (std::size_t i = 0; i < numbers.size(); ++i)
+            out << (i ? ", " : "") << "{\"number\": " << JsonString(NumberText(numbers[i].number))
+                << ", \"shrunk\": " << JsonNumber(numbers[i].shrunk) << "}";
+        out << "]";
+    };
+    out << "]";
+    ranked("highest", p.highest);
+    ranked("lowest", p.lowest);
+    out << "}}";
     return out.str();
 }
 

@@ -9,6 +9,7 @@
 #include "app/cli/prediction_json.h"
 #include "app/cli/strategy_arguments.h"
 #include "core/window_names.h"
+#include "lab/ticket_payout.h"
 #include "platform/store/database.h"
 #include "platform/store/ticket_store.h"
 #include "prediction/prediction_window_logic.h"
@@ -51,7 +52,8 @@ PrintedWindow BuildTicketsWindow(const ShowOptions& options, const HistorySnapsh
     PrintedWindow w;
     w.name = std::string(windows::kTickets);
     w.caption = std::string(windows::kTickets);
-    w.grids = TicketGrids(book, outcomes, Summarise(book, outcomes));
+    const TicketFactors factors = TicketFactorsOf(ComputePayoutFigures(snapshot.history, snapshot.results));
+    w.grids = TicketGrids(book, outcomes, Summarise(book, outcomes), &factors);
     return w;
 }
 
@@ -87,6 +89,7 @@ std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, cons
                 w.gridTabs.push_back(std::move(tab.caption));
             }
         }
+        for (ContentTab& tab : content.tabs) w.grids.push_back(std::move(tab.grid));
         w.extraJsonMembers = WindowJsonMembers(content);
         w.headline = std::move(content.headline);
         return w;

@@ -9,6 +9,7 @@
 #include "app/cli/backtest_json.h"
 #include "app/cli/digit_views_json.h"
 #include "app/cli/number_windows_json.h"
+#include "app/cli/payout_json.h"
 #include "app/cli/strategy_json.h"
 #include "io/text_escape.h"
 #include "lab/backtest_figures.h"
@@ -68,6 +69,7 @@ std::string WindowJsonMembers(const WindowContent& content) {
     if (const auto* calendar = std::any_cast<CalendarFigures>(&content.details)) return CalendarJsonMember(*calendar);
     if (const auto* mini = std::any_cast<MiniFigures>(&content.details)) return MiniJsonMember(*mini);
     if (const auto* pairs = std::any_cast<PairFigures>(&content.details)) return PairsJsonMember(*pairs);
+    if (const auto* payout = std::any_cast<PayoutFigures>(&content.details)) return PayoutJsonMember(*payout);
     return {};
 }
 

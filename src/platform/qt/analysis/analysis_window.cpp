@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -15,6 +16,7 @@
 #include <algorithm>
 
 #include "lab/next_draw.h"
+#include "platform/qt/analysis/content_tab_view.h"
 #include "platform/qt/analysis/content_task.h"
 #include "platform/qt/analysis/number_boxes.h"
 #include "platform/qt/analysis/range_controls.h"
@@ -121,10 +123,14 @@ std::optional<PrintDocument> AnalysisWindow::printDocument() const {
     std::vector<GridTab> more;
     for (GridView* view : moreGrids_)
         more.push_back({views_->tabText(views_->indexOf(view)).toStdString(), view->gridModel()});
-    return MakeAnalysisDocument(
+    PrintDocument doc = MakeAnalysisDocument(
         info_, grid_->gridModel(), shownCharts_, host().snapshot().history, shownRange_,
         headline_->text().toStdString(), more,
         views_ && !more.empty() ? views_->tabText(views_->indexOf(grid_)).toStdString() : std::string());
+    std::vector<ContentTab> tabs;
+    for (const ContentTabView* view : contentTabs_) tabs.push_back(view->tab());
+    AddContentTabs(doc, tabs);
+    return doc;
 }
 
 void AnalysisWindow::load() {
@@ -258,8 +264,38 @@ void AnalysisWindow::showContent(WindowContent content) {
     grid_->setGridModel(std::move(content.grid));
     showMoreGrids(content.gridCaption, std::move(content.moreGrids));
     shownCharts_ = content.charts;  // what the print shows beside the grid
+    if (!content.tabs.empty()) makeFirstTab(content.gridCaption);
     showCharts(std::move(content.charts));
     showTable(std::move(content.table));
+    showTabs(std::move(content.tabs));
+}
+
+// A window of several views: the grid and its charts, one above the other,
+// make the first tab.
+void AnalysisWindow::makeFirstTab(const std::string& caption) {
+    if (views_) return;
+    views_ = new QTabWidget(this);
+    views_->setObjectName(QStringLiteral("views"));
+    auto* first = new QSplitter(Qt::Vertical, views_);
+    layout_->replaceWidget(grid_, views_);
+    first->addWidget(grid_);
+    charts_ = new ChartView(first);
+    first->addWidget(charts_);
+    // Half for the grid, half for the chart, whatever the chart asks for.
+    first->setSizes({400, 400});
+    views_->addTab(first, Q(caption.empty() ? std::string("表") : caption));
+}
+
+void AnalysisWindow::showTabs(std::vector<ContentTab> further) {
+    for (std::size_t i = 0; i < further.size(); ++i) {
+        if (i == contentTabs_.size()) {
+            auto* view = new ContentTabView(tabs());
+            view->setObjectName(QStringLiteral("contentTab%1").arg(i + 1));
+            contentTabs_.push_back(view);
+            views_->addTab(view, Q(further[i].caption));
+        }
+        contentTabs_[i]->setTab(std::move(further[i]));
+    }
 }
 
 // The grid moves into a tab "表" the first time another view joins it.
@@ -276,6 +312,12 @@ QTabWidget* AnalysisWindow::tabs() {
 // The grid moves into a tab "表" beside "グラフ" the first time there are
 // charts; a window that never has any keeps its grid as it is.
 void AnalysisWindow::showCharts(std::vector<ChartData> charts) {
+    // Charts that share the first tab with the grid are shown or hidden there.
+    if (charts_ && views_->indexOf(charts_) < 0) {
+        charts_->setVisible(!charts.empty());
+        if (!charts.empty()) charts_->setCharts(std::move(charts));
+        return;
+    }
     if (charts.empty()) {
         if (charts_) views_->setTabVisible(views_->indexOf(charts_), false);
         return;
@@ -317,6 +359,11 @@ void AnalysisWindow::buildBoxes(QHBoxLayout* controls) {
         ticketBox_ = new TicketBox(this);
         connect(ticketBox_, &TicketBox::ticketConfirmed, this,
                 [this](const Purchase& ticket) { host().openTicketDraft(ticket); });
+        // The card shows the typed number's return with its 推定倍率.
+        connect(ticketBox_, &TicketBox::numberTyped, this, [this](int number) {
+            number_ = number;
+            recompute();
+        });
         controls->addWidget(ticketBox_);
     }
 }

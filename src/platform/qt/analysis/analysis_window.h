@@ -16,6 +16,7 @@ class QVBoxLayout;
 namespace n3 {
 
 class ChartView;
+class ContentTabView;
 class ContentTask;
 class GridView;
 class NumberBox;
@@ -57,6 +58,8 @@ public:
     const std::vector<GridView*>& moreGrids() const { return moreGrids_; }
     // The content's sortable table, in a tab of its own; nullptr without one.
     QTableView* tableView() const { return tableView_; }
+    // A window of several views: the views after the first, in tab order.
+    const std::vector<ContentTabView*>& contentTabs() const { return contentTabs_; }
     // The number the figures on show were computed for.
     std::optional<int> shownNumber() const { return shownNumber_; }
     // Present only in the window that tests the player's strategies.
@@ -93,6 +96,8 @@ private:
     QTabWidget* tabs();
     void showTable(std::optional<SortableTable> table);
     void showMoreGrids(const std::string& gridCaption, std::vector<GridTab> grids);
+    void makeFirstTab(const std::string& caption);
+    void showTabs(std::vector<ContentTab> further);
     void buildBoxes(QHBoxLayout* controls);
     std::vector<Strategy> chosenStrategies() const;
 
@@ -113,6 +118,7 @@ private:
     std::vector<GridView*> moreGrids_;
     QTableView* tableView_ = nullptr;
     SortableTableModel* tableModel_ = nullptr;
+    std::vector<ContentTabView*> contentTabs_;
     QSortFilterProxyModel* tableSort_ = nullptr;
     std::optional<int> number_;
     std::optional<int> shownNumber_;

@@ -78,6 +78,9 @@ TicketBox::TicketBox(QWidget* parent) : QWidget(parent) {
     layout->addWidget(add_);
     connect(add_, &QPushButton::clicked, this, &TicketBox::add);
     connect(number_, &QLineEdit::returnPressed, this, &TicketBox::add);
+    connect(number_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (const std::optional<int> number = ParseNumberText(Utf8(text))) emit numberTyped(*number);
+    });
 }
 
 void TicketBox::add() {

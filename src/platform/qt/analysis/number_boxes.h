@@ -48,6 +48,8 @@ public:
 signals:
     // The user confirmed this ticket (today, the draw, the number, the kind, 1口).
     void ticketConfirmed(const n3::Purchase& ticket);
+    // The box holds a whole number 000..999 (as typed, before any confirmation).
+    void numberTyped(int number);
 
 private:
     void add();

@@ -26,6 +26,7 @@ QVariant SortableTableModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole: return Q(cell.text);
     case kSortRole: return cell.key;
+    case Qt::ForegroundRole: return cell.colour.isSet() ? QVariant(ToQColor(cell.colour)) : QVariant();
     case Qt::TextAlignmentRole: return int(index.column() < 2 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
     default: return {};
     }

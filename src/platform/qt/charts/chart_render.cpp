@@ -9,6 +9,7 @@
 #include <QLineSeries>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
 #include <utility>
@@ -40,6 +41,17 @@ QLineSeries* MakeLine(const ChartSeries& s, Qt::PenStyle style) {
     line->setMarkerSize(s.points.size() == 1 ? 7 : 4);
     line->setProperty("tips", Tips(s));
     return line;
+}
+
+QScatterSeries* MakePoints(const ChartSeries& s) {
+    auto* dots = new QScatterSeries;
+    dots->setName(Q(s.name));
+    for (const ChartPoint& p : s.points) dots->append(p.x, p.y);
+    dots->setColor(ToQColor(s.colour));
+    dots->setBorderColor(ToQColor(s.colour).darker(130));
+    dots->setMarkerSize(5);
+    dots->setProperty("tips", Tips(s));
+    return dots;
 }
 
 QAreaSeries* MakeBand(const ChartSeries& s) {
@@ -121,7 +133,7 @@ QChart* MakeQChart(const ChartData& data) {
     const auto [low, high] = ValueRange(data);
     yAxis->setRange(low, high);
     yAxis->applyNiceNumbers();
-    yAxis->setLabelFormat(QStringLiteral("%.0f"));
+    yAxis->setLabelFormat(QStringLiteral("%.") + QString::number(data.yDecimals) + QStringLiteral("f"));
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
 
@@ -146,6 +158,7 @@ QChart* MakeQChart(const ChartData& data) {
         case SeriesKind::Line: added = MakeLine(s, Qt::SolidLine); break;
         case SeriesKind::DashedLine: added = MakeLine(s, Qt::DashLine); break;
         case SeriesKind::Band: added = MakeBand(s); break;
+        case SeriesKind::Points: added = MakePoints(s); break;
         }
         if (!added) continue;
         chart->addSeries(added);

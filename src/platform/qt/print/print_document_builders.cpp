@@ -41,6 +41,15 @@ PrintDocument MakeAnalysisDocument(const AnalysisWindowInfo& info, const GridMod
     return doc;
 }
 
+void AddContentTabs(PrintDocument& doc, const std::vector<ContentTab>& tabs) {
+    for (const ContentTab& tab : tabs) {
+        doc.addText("");
+        doc.addText(tab.caption);
+        doc.addGrid(tab.grid);
+        for (const ChartData& chart : tab.charts) doc.addChart(chart);
+    }
+}
+
 PrintDocument MakePredictionDocument(const 一発ズバリン& prediction, const DrawHistory& history) {
     PrintDocument doc;
     doc.caption = "一発ズバリン予想";

@@ -26,6 +26,10 @@ PrintDocument MakeAnalysisDocument(const AnalysisWindowInfo& info, const GridMod
                                    DrawRange range = {}, const std::string& headline = {},
                                    const std::vector<GridTab>& moreGrids = {}, const std::string& gridCaption = {});
 
+// A window's further views after its first: each tab's caption, its grid
+// and its charts.
+void AddContentTabs(PrintDocument& doc, const std::vector<ContentTab>& tabs);
+
 // The prediction window: the option flags that produced the prediction,
 // then the four result grids under their labels.
 PrintDocument MakePredictionDocument(const 一発ズバリン& prediction, const DrawHistory& history);

@@ -35,8 +35,10 @@ std::optional<PrintDocument> BuildWindowDocument(const PrintRequest& request, co
     input.strategies = &request.strategies;
     input.singleStrategy = request.singleStrategy;
     const WindowContent content = BuildWindowContent(*info, input);
-    return MakeAnalysisDocument(*info, content.grid, content.charts, snapshot.history, request.range, content.headline,
+    PrintDocument doc = MakeAnalysisDocument(*info, content.grid, content.charts, snapshot.history, request.range, content.headline,
                                 content.moreGrids, content.gridCaption);
+    AddContentTabs(doc, content.tabs);
+    return doc;
 }
 
 }  // namespace n3

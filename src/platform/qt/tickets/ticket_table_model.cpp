@@ -31,10 +31,21 @@ TicketTableModel::~TicketTableModel() { editor_.setObserver(nullptr); }
 
 int TicketTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : editor_.rowCount(); }
 
-int TicketTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : E::kColumnCount; }
+int TicketTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kFactorColumn + 1; }
+
+void TicketTableModel::setFactors(const TicketFactors& factors) {
+    factors_ = factors;
+    if (rowCount() > 0) emit dataChanged(index(0, kFactorColumn), index(rowCount() - 1, kFactorColumn));
+}
 
 QVariant TicketTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
+    if (index.column() == kFactorColumn) {
+        if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
+        if (role != Qt::DisplayRole || std::size_t(index.row()) >= book().size()) return {};
+        const std::optional<double> factor = factors_.of(book()[std::size_t(index.row())]);
+        return factor ? QString::number(*factor, 'f', 2) : QStringLiteral("－");
+    }
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole: return Q(editor_.CellText(index.row(), index.column()));
@@ -50,6 +61,11 @@ QVariant TicketTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TicketTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && section == kFactorColumn) {
+        if (role == Qt::DisplayRole) return QStringLiteral("推定倍率");
+        if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
+        return {};
+    }
     if (orientation == Qt::Horizontal && section >= 0 && section < E::kColumnCount) {
         if (role == Qt::DisplayRole) return Q(E::kColumnHeadings[std::size_t(section)]);
         if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);

@@ -13,6 +13,7 @@
 #include "platform/store/database.h"
 #include "platform/store/store_ticket_writer.h"
 #include "tickets/ticket_book_editor.h"
+#include "tickets/ticket_factors.h"
 
 namespace n3 {
 
@@ -41,6 +42,10 @@ public:
     // when the write was refused.
     bool setReceived(int row, bool received);
 
+    // After the book's own columns, one the model fills: 推定倍率 (配当分析).
+    static constexpr int kFactorColumn = TicketBookEditor::kColumnCount;
+    void setFactors(const TicketFactors& factors);
+
     const std::vector<Purchase>& book() const { return editor_.rows(); }
     // The draws' dates an edited 購入日 must not pass.
     void setResults(ResultHistory results) { editor_.SetResults(std::move(results)); }
@@ -67,6 +72,7 @@ private:
     TicketBookEditor editor_{writer_};
     std::optional<std::int64_t> budget_;
     std::function<bool(const QString&)> ask_;
+    TicketFactors factors_;
 };
 
 }  // namespace n3

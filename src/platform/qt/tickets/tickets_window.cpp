@@ -15,7 +15,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "analysis/payout_factors.h"
 #include "core/window_names.h"
+#include "lab/ticket_payout.h"
 #include "platform/qt/charts/chart_view.h"
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/qt_util.h"
@@ -201,6 +203,7 @@ void TicketsWindow::load() {
     purchases_->setModel(model_);
     for (int c = 0; c < E::kColumnCount; ++c)
         purchases_->setColumnWidth(c, CharUnitsToPixels(E::kColumnWidths[std::size_t(c)]));
+    purchases_->setColumnWidth(TicketTableModel::kFactorColumn, CharUnitsToPixels(8));
     purchases_->horizontalHeader()->setStretchLastSection(false);
     connect(model_, &TicketTableModel::writeRefused, this, &TicketsWindow::ShowRefused);
     connect(model_, &TicketTableModel::bookChanged, this, &TicketsWindow::refresh);
@@ -217,6 +220,8 @@ void TicketsWindow::refresh() {
     for (const Draw& d : history)
         if (d.complete()) nextDraw_ = d.回数 + 1;
     model_->setResults(host().snapshot().results);
+    factors_ = TicketFactorsOf(ComputePayoutFigures(history, host().snapshot().results));
+    model_->setFactors(factors_);
     const std::vector<Purchase>& book = model_->book();
     std::vector<DrawOutcome> checked = CheckBook(book, history, host().snapshot().results);
     BookSummary summary = Summarise(book, checked);
@@ -251,7 +256,7 @@ std::optional<PrintDocument> TicketsWindow::printDocument() const {
     const std::vector<DrawOutcome> checked = CheckBook(book, host().snapshot().history, host().snapshot().results);
     const BookSummary summary = Summarise(book, checked);
     doc.addText(SummaryLine(summary.totals));
-    for (GridModel& grid : TicketGrids(book, checked, summary)) doc.addGrid(std::move(grid));
+    for (GridModel& grid : TicketGrids(book, checked, summary, &factors_)) doc.addGrid(std::move(grid));
     doc.addChart(chart_);
     return doc;
 }

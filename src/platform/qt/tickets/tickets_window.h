@@ -10,6 +10,7 @@
 #include "platform/qt/frame/child_window.h"
 #include "settings/settings.h"
 #include "tickets/ticket.h"
+#include "tickets/ticket_factors.h"
 
 class QAction;
 class QLabel;
@@ -106,6 +107,7 @@ private:
     QAction* mnuAddLine_ = nullptr;
     QAction* mnuDelLine_ = nullptr;
     ChartData chart_;
+    TicketFactors factors_;  // 推定倍率 of every number, from the snapshot
     QStatusBar* status_ = nullptr;
     int nextDraw_ = 1;
     std::function<QDate()> today_ = [] { return QDate::currentDate(); };
