@@ -37,6 +37,9 @@ struct ChartData {
     std::vector<ChartSeries> series;
     // Bars are drawn with these category labels when not empty (one per point).
     std::vector<std::string> categories;
+    // The value axis starts at 0 so that bar heights compare truly; a chart
+    // whose values all sit far from 0 may ask to start near the lowest.
+    bool valueAxisFromZero = true;
 };
 
 // The indices of at most about `maxPoints` of `count` points spread evenly,

@@ -29,3 +29,15 @@ bool RowsAreDrawsOldestFirst(std::string_view className) {
 }
 
 }  // namespace n3
+
+namespace n3 {
+
+bool RowsAreDraws(std::string_view className) {
+    return RowsAreDrawsOldestFirst(className) || className == "当選結果一覧";
+}
+
+bool OpensAtLastRows(std::string_view className) {
+    return RowsAreDrawsOldestFirst(className) || className == "出現頻度分析";
+}
+
+}  // namespace n3

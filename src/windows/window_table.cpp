@@ -274,7 +274,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .menu = {.top = "mnuVerify", .name = "mnuRandomness", .caption = "乱数性の検定(&R)"},
          .widthTwips = 13800,
          .heightTwips = 8400,
-         .description = "当選数字の偏りが偶然の範囲か10種類の検定で調べます（補正p値＝min(1, 10×p)が0.01以上なら偏りなし）",
+         .description = "当選数字の出方に偏りがないか、10種類の検定で調べます。「偏りなし」は、でたらめに出たと見てよいという意味です",
          .printButton = true,
          .scrollBars = B,
          .frozenRows = 2,

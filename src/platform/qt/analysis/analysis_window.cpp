@@ -1,13 +1,17 @@
 #include "platform/qt/analysis/analysis_window.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
+#include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -118,8 +122,10 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
 QString AnalysisWindow::windowClass() const { return Q(info_.className); }
 
 std::optional<PrintDocument> AnalysisWindow::printDocument() const {
-    return MakeAnalysisDocument(info_, grid_->gridModel(), shownCharts_, host().snapshot().history, shownRange_,
-                                headline_->text().toStdString());
+    PrintDocument doc = MakeAnalysisDocument(info_, grid_->gridModel(), shownCharts_, host().snapshot().history,
+                                             shownRange_, headline_->text().toStdString());
+    doc.chartsInView = views_ && charts_ && views_->currentWidget() == charts_;
+    return doc;
 }
 
 void AnalysisWindow::load() {
@@ -139,15 +145,42 @@ AnalysisWindow::~AnalysisWindow() {
     setBusy(false);
 }
 
+QSize AnalysisWindow::contentSize() const {
+    // Up to this height a grid is shown whole rather than cut off.
+    constexpr int kWholeGridHeight = 560;
+    const int whole = grid_->wholeHeight();
+    const int missing = whole - grid_->height();
+    if (views_ || missing <= 0 || whole > kWholeGridHeight) return {};
+    return QSize(width(), height() + missing);
+}
+
 // A grid of draws opens at its newest rows; once more after the frame has
-// taken its final size, which moves the bottom.
+// taken its final size, which moves the bottom. A window with a number box
+// waits for the number there.
 void AnalysisWindow::showEvent(QShowEvent* event) {
     ChildWindow::showEvent(event);
     if (shownOnce_) return;
     shownOnce_ = true;
-    if (!RowsAreDrawsOldestFirst(info_.className)) return;
+    setTabOrder();
+    if (numberBox_) numberBox_->edit()->setFocus(Qt::OtherFocusReason);
+    if (!OpensAtLastRows(info_.className)) return;
     scrollToNewestDraws();
     QTimer::singleShot(0, this, [this] { scrollToNewestDraws(); });
+}
+
+// Through the controls in the order they are read: the number and 調べる,
+// the range and 再計算, the tabs and the view under them, then 印刷 and 閉じる.
+void AnalysisWindow::setTabOrder() {
+    std::vector<QWidget*> order;
+    auto add = [&order](std::initializer_list<QWidget*> widgets) { order.insert(order.end(), widgets); };
+    if (numberBox_) add({numberBox_->edit(), numberBox_->searchButton()});
+    if (range_) add({range_->choice(), range_->fromBox(), range_->toBox(), range_->recomputeButton()});
+    if (useFlags_) add({useFlags_});
+    if (views_) add({views_->tabBar()});
+    add({views_ && views_->currentWidget() != grid_ ? views_->currentWidget() : grid_->body()});
+    if (printButton_) add({printButton_});
+    add({closeButton_});
+    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void AnalysisWindow::scrollToNewestDraws() {
@@ -202,7 +235,14 @@ void AnalysisWindow::finishRecompute() {
     shownNumber_ = pendingNumber_;
     const GridViewState view = GridViewState::Of(*grid_);
     showContent(task_->take());
-    view.restore(*grid_);
+    if (showResultAtTop_) {
+        // The figures of the number just looked up start at the top.
+        showResultAtTop_ = false;
+        grid_->body()->scrollToTop();
+        grid_->body()->horizontalScrollBar()->setValue(0);
+    } else {
+        view.restore(*grid_);
+    }
     setBusy(false);
     if (range_) range_->setEnabled(true);
     if (useFlags_) useFlags_->setEnabled(true);
@@ -297,6 +337,8 @@ void AnalysisWindow::buildBoxes(QHBoxLayout* controls) {
         numberBox_ = new NumberBox(this);
         connect(numberBox_, &NumberBox::numberChosen, this, [this](int number) {
             number_ = number;
+            showResultAtTop_ = true;
+            if (views_) views_->setCurrentWidget(grid_);
             recompute();
         });
         controls->addWidget(numberBox_);
