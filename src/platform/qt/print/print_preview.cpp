@@ -1,6 +1,8 @@
 #include "platform/qt/print/print_preview.h"
 
+#include <QAbstractScrollArea>
 #include <QBoxLayout>
+#include <QEvent>
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QPrintPreviewDialog>
@@ -22,6 +24,14 @@ PrintPreviewResponder& Responder() {
 }
 
 constexpr int kProgressDelayMs = 500;
+
+// Swallows the paint events of the widgets it watches while `blocking`.
+class PaintBlocker : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* event) override { return blocking && event->type() == QEvent::Paint; }
+    bool blocking = false;
+};
 // A print of this many pages shows its progress from the first page on.
 constexpr int kPagesShownAtOnce = 20;
 
@@ -88,8 +98,18 @@ PrintPreview::PrintPreview(QWidget* parent, PrintDocument doc)
             QObject::connect(options_, &PrintOptionsBar::changed, dialog_, [this] { choose(options_->choice()); });
         }
     }
-    QObject::connect(dialog_, &QPrintPreviewDialog::paintRequested, dialog_,
-                     [this](QPrinter* p) { PrintWithProgress(dialog_, *p, printed_); });
+    // While the preview's pages are made again, the pages it shows are
+    // already gone: the progress dialog lets events run, and none of them may
+    // paint the old pages.
+    auto* blocker = new PaintBlocker(dialog_);
+    if (preview_)
+        for (QAbstractScrollArea* area : preview_->findChildren<QAbstractScrollArea*>())
+            area->viewport()->installEventFilter(blocker);
+    QObject::connect(dialog_, &QPrintPreviewDialog::paintRequested, dialog_, [this, blocker](QPrinter* p) {
+        blocker->blocking = IsPreview(*p);
+        PrintWithProgress(dialog_, *p, printed_);
+        blocker->blocking = false;
+    });
     dialog_->resize(980, 720);
 }
 
