@@ -1,4 +1,4 @@
-// Printing what the user wants: the choices above the print preview (the
+// Printing what the user wants: the choices under the print preview (the
 // range of draws, table and/or charts) followed by the pages, 対象 naming
 // the draws that print, and the status bar naming the PDF written.
 #include <gtest/gtest.h>
@@ -87,7 +87,7 @@ TEST_F(PrintOptions, FromTheChartTabOnlyTheChartsPrint) {
     EXPECT_EQ(Count(fromCharts, PrintItem::Kind::Chart), Count(fromTable, PrintItem::Kind::Chart));
 }
 
-TEST_F(PrintOptions, TheChoicesAboveThePreviewChangeThePages) {
+TEST_F(PrintOptions, TheChoicesUnderThePreviewChangeThePages) {
     PrintPreview preview(window.get(), *window->printDocument());
     ASSERT_NE(preview.options(), nullptr);
     preview.dialog()->show();

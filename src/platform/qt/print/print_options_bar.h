@@ -1,5 +1,5 @@
 #pragma once
-// The row of choices above the print preview: 対象の範囲 (すべての回, 最新の
+// The row of choices under the pages of the print preview: 対象の範囲 (すべての回, 最新の
 // N 回, 第F回〜第T回) for a table of draws, and 表とグラフ / 表だけ /
 // グラフだけ for a window with charts. Each change is announced at once so
 // that the preview follows it.

@@ -94,7 +94,7 @@ PrintPreview::PrintPreview(QWidget* parent, PrintDocument doc)
     if ((offer.parts || offer.range) && preview_) {
         if (auto* layout = qobject_cast<QBoxLayout*>(dialog_->layout())) {
             options_ = new PrintOptionsBar(offer, initial, dialog_);
-            layout->insertWidget(layout->indexOf(preview_), options_);
+            layout->addWidget(options_);  // under the pages
             QObject::connect(options_, &PrintOptionsBar::changed, dialog_, [this] { choose(options_->choice()); });
         }
     }

@@ -1,6 +1,6 @@
 #pragma once
 // "印刷": Qt's print preview of a window's document, with the choices of
-// what to print above the pages (PrintOptionsBar), from which the user
+// what to print under the pages (PrintOptionsBar), from which the user
 // prints to a printer or a PDF file. Long prints show a progress dialog
 // that can cancel them; a PDF's place is told in the main window's status
 // bar.
@@ -25,7 +25,7 @@ void OpenPrintPreview(QWidget* parent, const PrintDocument& doc);
 // window showed its charts.
 PrintChoice DefaultPrintChoice(const PrintDocument& doc);
 
-// The preview dialog of a document and the choices above its pages; the
+// The preview dialog of a document and the choices under its pages; the
 // pages follow every change of the choices.
 class PrintPreview {
 public:
