@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "lab/backtest_figures.h"
-#include "lab/next_draw_date.h"
+#include "core/draw_schedule.h"
 
 namespace n3 {
 
