@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "core/draw_schedule.h"
 #include "core/number_type.h"
 #include "lab/backtest_figures.h"
-#include "core/draw_schedule.h"
 #include "prediction/prediction_walk.h"
 
 namespace n3 {

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "lab/backtest_figures.h"
 #include "core/draw_schedule.h"
+#include "lab/backtest_figures.h"
 
 namespace n3 {
 
