@@ -40,6 +40,16 @@ convert "$work/full.png" -crop 1000x800+0+18 +repage -fuzz 2% -trim +repage docs
 rm -f "$work/s.ini"
 shot --db "$work/bundled.db" --size 1000x800 --out "$work/full.png" 次回の抽せん
 convert "$work/full.png" -crop 1000x800+0+18 +repage -fuzz 2% -trim +repage docs/次回の抽せん.png
+# 予想の検証 as it opens at 1366×768 on the shipped history and results:
+# the verdict and 回収率 in view.
+rm -f "$work/s.ini"
+shot --db "$work/bundled.db" --size 1366x768 --out docs/予想の検証.png 予想の検証
+# A printed chart beside its preview: 数字合計分析 printed from its グラフ tab.
+rm -f "$work/s.ini"
+shot --db "$work/bundled.db" --size 1366x768 --charts --preview docs/print-chart-preview.png --out "$work/full.png" 数字合計分析
+"$bin/numbers3zubarin-cli" --db "$work/bundled.db" print 数字合計分析 --pdf "$work/sum.pdf" 2>/dev/null
+last=$(pdfinfo "$work/sum.pdf" | awk '/^Pages:/{print $2}')
+pdftoppm -f "$last" -l "$last" -r 80 -png -singlefile "$work/sum.pdf" docs/print-chart-paper
 # The digit views over the whole shipped history and results (ミニ分析 also with its chart).
 for w in 曜日月別分析 ミニ分析 ペア分析; do
   rm -f "$work/s.ini"

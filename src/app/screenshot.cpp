@@ -11,15 +11,20 @@
 // With no WINDOW the program starts as usual (the prediction opens).
 // --keys types into the active window once the windows are open: "^A" is
 // Ctrl+A, "Tab", "Enter", "Delete" those keys, anything else its characters.
+// --preview FILE.png opens the print preview of the active window at its
+// last page and saves a picture of it too.
 #include <QApplication>
 #include <QDate>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
 #include "platform/qt/analysis/number_boxes.h"
 #include "platform/qt/frame/dialogs.h"
@@ -28,6 +33,7 @@
 #include "platform/qt/grid/grid_font.h"
 #include "platform/qt/grid/legend.h"
 #include "platform/store/bundled_data.h"
+#include "platform/qt/print/print_preview.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -41,6 +47,8 @@ int main(int argc, char** argv) {
     QList<int> sideBySide;
     QString number;
     QDate today;  // the day claim deadlines are counted from; the system's by default
+    QString number, previewOut;
+    std::unique_ptr<n3::PrintPreview> preview;
     const QStringList args = QApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--db") && i + 1 < args.size())
@@ -66,6 +74,8 @@ int main(int argc, char** argv) {
             for (const QString& n : args[++i].split(QLatin1Char(','), Qt::SkipEmptyParts)) sideBySide << n.toInt();
         } else if (args[i] == QLatin1String("--tab") && i + 1 < args.size()) {
             tab = args[++i].toInt();
+        } else if (args[i] == QLatin1String("--preview") && i + 1 < args.size()) {
+            previewOut = args[++i];
         } else if (args[i] == QLatin1String("--charts")) {
             charts = true;
         } else if (args[i] == QLatin1String("--keys") && i + 1 < args.size()) {
@@ -128,6 +138,16 @@ int main(int argc, char** argv) {
             else
                 QTest::keyClicks(focus, key);
         }
+        const QMdiSubWindow* active = window.mdiArea()->activeSubWindow();
+        const auto* child = active ? qobject_cast<const n3::ChildWindow*>(active->widget()) : nullptr;
+        if (!previewOut.isEmpty() && child && child->printDocument()) {
+            preview = std::make_unique<n3::PrintPreview>(&window, *child->printDocument());
+            preview->dialog()->show();
+            if (auto* pages = preview->dialog()->findChild<QPrintPreviewWidget*>()) {
+                pages->setCurrentPage(pages->pageCount());
+                pages->fitInView();
+            }
+        }
         QTimer::singleShot(300, [&] {
             if (QMdiSubWindow* active = window.mdiArea()->activeSubWindow(); active && !sideBySide.isEmpty()) {
                 QList<QPixmap> shots;
@@ -147,6 +167,8 @@ int main(int argc, char** argv) {
                 return;
             }
             bool ok = window.grab().save(out);
+            if (preview) ok = preview->dialog()->grab().save(previewOut) && ok;
+            preview.reset();  // before the main window that holds its dialog
             // The help window is a window of its own: saved beside the picture.
             if (n3::HelpWindow* help = window.helpWindow(); help && help->isVisible())
                 ok = help->grab().save(QString(out).replace(QLatin1String(".png"), QLatin1String("-help.png"))) && ok;

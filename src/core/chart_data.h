@@ -39,6 +39,9 @@ struct ChartData {
     // Bars are drawn with these category labels when not empty (one per point).
     std::vector<std::string> categories;
     int yDecimals = 0;  // decimals of the value axis's labels (factors need two)
+    // The value axis starts at 0 so that bar heights compare truly; a chart
+    // whose values all sit far from 0 may ask to start near the lowest.
+    bool valueAxisFromZero = true;
 };
 
 // The indices of at most about `maxPoints` of `count` points spread evenly,

@@ -12,9 +12,15 @@ namespace {
 
 constexpr Colour kMethodBackground = colours::LabelCyan;
 
+// The answer first: the verdict and the money beside the method's name, so
+// that they are in view when the window opens; the figures behind the
+// verdict follow, in the order 買い方の検証 uses too.
 constexpr std::array<FiguresColumn, kBacktestGridColumns> kColumns = {{
     {"予想方法", 11},
-    {"判定", 14},
+    {"判定", 20},
+    {"回収率", 8},
+    {"購入額", 13},
+    {"当せん金", 13},
     {"購入回数", 8},
     {"購入口数", 10},
     {"的中回数", 8},
@@ -25,34 +31,32 @@ constexpr std::array<FiguresColumn, kBacktestGridColumns> kColumns = {{
     {"補正p値(×7)", 11},
     {"的中率", 9},
     {"的中率の95%区間", 17},
+    {"無作為の対照", 11},
     {"数字の的中率", 11},
     {"偶然なら", 8},
-    {"無作為の対照", 11},
-    {"購入額", 14},
-    {"当せん金", 14},
-    {"回収率", 8},
 }};
 
-// The verdict stands beside the method's name, where it is read first.
-constexpr int kVerdictColumn = 2;
+constexpr int kVerdictColumn = kFiguresVerdictColumn;
+constexpr int kExpectedColumn = 9;
+constexpr int kDigitChanceColumn = 18;
 
 // What the columns mean, in plain words, shown when the pointer rests on a heading.
 constexpr std::array<std::pair<int, std::string_view>, 7> kHeadingTips = {{
     {kVerdictColumn,
      "補正p値が0.01未満のときだけ「偶然より多い」「偶然より少ない」とします。"
      "それ以外は、でたらめに買ったときと差があるとは言えません。"},
-    {6, "偶然の期待値：同じ番号を同じ口数だけ、でたらめに選んで買ったときに当たると見込まれる回数です。"},
-    {8,
+    {kExpectedColumn, "偶然の期待値：同じ番号を同じ口数だけ、でたらめに選んで買ったときに当たると見込まれる回数です。"},
+    {11,
      "z：実際の的中回数が偶然の期待値からどれだけ離れているかを、偶然のばらつき（標準偏差）何個分かで表したものです。"
      "±2くらいまでは偶然でもよく起こります。"},
-    {9,
+    {12,
      "p値：予想に本当は力がないとしても、これ以上に偏った的中回数が偶然に出る確率です。"
      "小さいほど偶然では説明しにくくなります。"},
-    {10,
+    {13,
      "補正p値：7つの方法を同時に試したので、どれか1つが偶然よく見える分を差し引くためにp値を7倍したもの（最大1）です。"
      "判定はこの値で行います。"},
-    {11, "的中率：購入回数のうち、当たった回の割合です。"},
-    {12,
+    {14, "的中率：購入回数のうち、当たった回の割合です。"},
+    {15,
      "的中率の95%区間：本当の的中率がこの範囲にあると95%の確かさで言える幅です。"
      "偶然の的中率がこの中に入っていれば、偶然と区別できません。"},
 }};
@@ -70,6 +74,9 @@ void WriteMethodRow(GridModel& grid, int row, const MethodFigures& f, bool money
     const std::array<std::string, kBacktestGridColumns> cells = {
         std::string(f.method),
         std::string(f.verdict),
+        moneyKnown ? PercentText(f.returnRate, 1) : "",
+        moneyKnown ? YenText(f.spentYen) : "",
+        moneyKnown ? YenText(f.wonYen) : "",
         std::to_string(t.bets),
         GroupedNumber(t.tickets),
         std::to_string(t.hits),
@@ -80,12 +87,9 @@ void WriteMethodRow(GridModel& grid, int row, const MethodFigures& f, bool money
         PValueText(f.pCorrected),
         PercentText(f.hitRate, 3),
         WilsonText(f.wilsonLow, f.wilsonHigh),
+        std::to_string(t.controlHits),
         PercentText(f.digitShare, 1),
         PercentText(f.digitChanceShare, 1),
-        std::to_string(t.controlHits),
-        moneyKnown ? YenText(f.spentYen) : "",
-        moneyKnown ? YenText(f.wonYen) : "",
-        moneyKnown ? PercentText(f.returnRate, 1) : "",
     };
     for (int c = 0; c < kBacktestGridColumns; ++c) grid.setText(c + 1, row, cells[std::size_t(c)]);
     if (f.verdict != kVerdictChance) grid.setForeground(kVerdictColumn, row, colours::Red);
@@ -100,7 +104,8 @@ GridModel BacktestGrid(const BacktestFigures& figures) {
     const int lastMethodRow = firstNote - 1;
     grid.setBackground({1, kBacktestFirstMethodRow, 1, lastMethodRow}, kMethodBackground);
     grid.setAlignment({1, kBacktestFirstMethodRow, 1, lastMethodRow}, HAlign::Left);
-    for (int c : {6, 14}) grid.setBackground({c, kBacktestFirstMethodRow, c, lastMethodRow}, kChanceBackground);
+    for (int c : {kExpectedColumn, kDigitChanceColumn})
+        grid.setBackground({c, kBacktestFirstMethodRow, c, lastMethodRow}, kChanceBackground);
     grid.setAlignment({kVerdictColumn, kBacktestFirstMethodRow, kVerdictColumn, lastMethodRow}, HAlign::Left);
     for (const auto& [column, tip] : kHeadingTips)
         for (int row = 2; row <= lastMethodRow; ++row) grid.setTip(column, row, tip);

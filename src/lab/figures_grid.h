@@ -27,6 +27,10 @@ struct FiguresColumn {
 int SetUpFiguresGrid(GridModel& grid, std::span<const FiguresColumn> columns, int bodyRows,
                      std::string_view targetLine);
 inline constexpr int kFiguresFirstRow = 3;
+// Both windows put the verdict in the second column, then 回収率, 購入額
+// and 当選金: what the user looks for first is in view when they open.
+inline constexpr int kFiguresVerdictColumn = 2;
+inline constexpr int kFiguresReturnColumn = 3;
 
 // A line of text across every column.
 void WriteFiguresNote(GridModel& grid, int row, std::string_view text);

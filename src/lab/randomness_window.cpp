@@ -29,9 +29,26 @@ WindowContent 乱数性の検定::Content(const WindowInput& input) {
     const std::vector<RandomnessTest> tests = RunRandomnessTests(tallies);
     WindowContent content;
     content.grid = BuildGrid(tallies, tests);
+    content.headline = Headline(tallies, tests);
     content.charts = BuildCharts(tallies);
     content.details = tests;
     return content;
+}
+
+std::string 乱数性の検定::Headline(const DrawTallies& tallies, const std::vector<RandomnessTest>& tests) {
+    if (tallies.draws == 0) return "数字のそろった回がないため、検定できません。";
+    std::string doubted;
+    int judged = 0;
+    for (const RandomnessTest& t : tests) {
+        if (!t.p) continue;
+        ++judged;
+        if (t.verdict != "偏りなし") doubted += (doubted.empty() ? "「" : "・「") + t.name + "」";
+    }
+    const std::string range =
+        "（第" + std::to_string(tallies.firstDrawNo) + "回〜第" + std::to_string(tallies.lastDrawNo) + "回）";
+    if (judged == 0) return "回数が少なすぎて、どの検定も判定できません" + range;
+    if (!doubted.empty()) return doubted + "に偶然としては珍しい偏りがあります" + range;
+    return std::to_string(judged) + "種類の検定のどれも、偶然の範囲を超える偏りは見つかりません" + range;
 }
 
 GridModel 乱数性の検定::BuildGrid(const DrawTallies& tallies, const std::vector<RandomnessTest>& tests) {

@@ -16,6 +16,9 @@ public:
 
     static GridModel BuildGrid(const DrawTallies& tallies, const std::vector<RandomnessTest>& tests);
     static std::vector<ChartData> BuildCharts(const DrawTallies& tallies);
+    // The verdict of all the tests in one line above the grid: none doubts
+    // chance, or the tests that do, over which draws.
+    static std::string Headline(const DrawTallies& tallies, const std::vector<RandomnessTest>& tests);
 
 private:
     static constexpr int kColumns = 7;

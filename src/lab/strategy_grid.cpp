@@ -10,9 +10,14 @@ namespace n3 {
 
 namespace {
 
+// The same order as 予想の検証: the verdict and the money beside the
+// strategy, then the figures behind the verdict, then the ticket kind.
 constexpr std::array<FiguresColumn, kStrategyGridColumns> kColumns = {{
     {"買い方", 24},
-    {"種類", 10},
+    {"判定", 20},
+    {"回収率", 8},
+    {"購入額", 13},
+    {"当せん金", 13},
     {"購入回数", 8},
     {"購入数", 9},
     {"的中回数", 8},
@@ -24,11 +29,13 @@ constexpr std::array<FiguresColumn, kStrategyGridColumns> kColumns = {{
     {"的中率", 9},
     {"的中率の95%区間", 17},
     {"無作為の対照", 11},
-    {"購入額", 14},
-    {"当せん金", 14},
-    {"回収率", 8},
-    {"判定", 20},
+    {"種類", 10},
 }};
+
+constexpr int kVerdictColumn = kFiguresVerdictColumn;
+constexpr int kExpectedColumn = 9;
+constexpr int kControlColumn = 16;
+constexpr int kKindColumn = 17;
 
 std::string TargetLine(const StrategyTestFigures& f) {
     return "対象：" + TargetRangeText(f.from, f.to, f.targets) +
@@ -42,7 +49,10 @@ void WriteRow(GridModel& grid, int row, const StrategyFigures& f, bool moneyKnow
         f.strategy.name.empty() ? DescribeRule(f.strategy) : f.strategy.name + "：" + DescribeRule(f.strategy);
     const std::array<std::string, kStrategyGridColumns> cells = {
         name,
-        DescribeKind(f.strategy),
+        std::string(f.verdict),
+        moneyKnown ? PercentText(f.returnRate, 1) : "",
+        moneyKnown ? YenText(f.spentYen) : "",
+        moneyKnown ? YenText(f.wonYen) : "",
         std::to_string(t.draws),
         std::to_string(t.tickets),
         std::to_string(t.hits),
@@ -54,13 +64,10 @@ void WriteRow(GridModel& grid, int row, const StrategyFigures& f, bool moneyKnow
         PercentText(f.hitRate, 3),
         WilsonText(f.wilsonLow, f.wilsonHigh),
         std::to_string(t.controlHits),
-        moneyKnown ? YenText(f.spentYen) : "",
-        moneyKnown ? YenText(f.wonYen) : "",
-        moneyKnown ? PercentText(f.returnRate, 1) : "",
-        std::string(f.verdict),
+        DescribeKind(f.strategy),
     };
     for (int c = 0; c < kStrategyGridColumns; ++c) grid.setText(c + 1, row, cells[std::size_t(c)]);
-    if (f.verdict != kVerdictChance) grid.setForeground(kStrategyGridColumns, row, colours::Red);
+    if (f.verdict != kVerdictChance) grid.setForeground(kVerdictColumn, row, colours::Red);
 }
 
 }  // namespace
@@ -72,10 +79,13 @@ GridModel StrategyGrid(const StrategyTestFigures& figures) {
     const int firstNote = SetUpFiguresGrid(grid, kColumns, bodyRows, TargetLine(figures));
 
     const int last = firstNote - 1;
-    grid.setBackground({1, kStrategyFirstRow, 2, last}, colours::LabelCyan);
-    grid.setAlignment({1, kStrategyFirstRow, 2, last}, HAlign::Left);
-    for (int c : {6, 13}) grid.setBackground({c, kStrategyFirstRow, c, last}, kChanceBackground);
-    grid.setAlignment({kStrategyGridColumns, kStrategyFirstRow, kStrategyGridColumns, last}, HAlign::Left);
+    for (int c : {1, kKindColumn}) {
+        grid.setBackground({c, kStrategyFirstRow, c, last}, colours::LabelCyan);
+        grid.setAlignment({c, kStrategyFirstRow, c, last}, HAlign::Left);
+    }
+    for (int c : {kExpectedColumn, kControlColumn})
+        grid.setBackground({c, kStrategyFirstRow, c, last}, kChanceBackground);
+    grid.setAlignment({kVerdictColumn, kStrategyFirstRow, kVerdictColumn, last}, HAlign::Left);
     if (count == 0)
         WriteFiguresNote(grid, kStrategyFirstRow, "買い方が登録されていません。「追加」で買い方を登録してください。");
     for (int i = 0; i < count; ++i)

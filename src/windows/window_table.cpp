@@ -50,7 +50,8 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .scrollBars = B,
          .frozenRows = 2,
          .build = &出現頻度分析::Build,
-         .charts = &AppearanceFrequencyCharts},
+         .charts = &AppearanceFrequencyCharts,
+         .opensAtLastRows = true},
         {.className = "回数別出現分析",
          .caption = "回数別頻度分析",
          .menu = {.top = "mnuMain", .groupName = "mnuHindo", .groupCaption = "頻度分析(&F)", .name = "mnuSyutugenKaisu", .caption = "回数別出現分析(&K)"},
@@ -334,7 +335,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .menu = {.top = "mnuVerify", .name = "mnuRandomness", .caption = "乱数性の検定(&R)"},
          .widthTwips = 13800,
          .heightTwips = 8400,
-         .description = "当選数字の偏りが偶然の範囲か10種類の検定で調べます（補正p値＝min(1, 10×p)が0.01以上なら偏りなし）",
+         .description = "当選数字の出方に偏りがないか、10種類の検定で調べます。「偏りなし」は、でたらめに出たと見てよいという意味です",
          .printButton = true,
          .scrollBars = B,
          .frozenRows = 2,
@@ -360,7 +361,8 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .scrollBars = V,
          .frozenRows = 2,
          .leavesEntryFree = true,
-         .content = &当選結果一覧::Content},
+         .content = &当選結果一覧::Content,
+         .rowsAreDrawsNewestFirst = true},
     };
     // clang-format on
     return table;

@@ -54,6 +54,12 @@ struct AnalysisWindowInfo {
     // The grid has one row a draw, oldest first: the window opens scrolled
     // to the newest draws, where the player looks first.
     bool rowsAreDraws = false;
+    // One row a draw, newest first: like the above, its print can be
+    // narrowed to a range of draws, but it opens at the top.
+    bool rowsAreDrawsNewestFirst = false;
+    // Opens scrolled to its last rows though they are not draws: the
+    // highest counts, the ones the newest draws reached.
+    bool opensAtLastRows = false;
     // The section of the help document that F1 opens; empty: the class name.
     std::string_view helpAnchor = {};
 };

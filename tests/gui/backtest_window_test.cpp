@@ -79,7 +79,8 @@ TEST_F(BacktestWindowTest, VerifyMenuSitsBetweenAnalysisAndDataAndOpensTheWindow
     // 判定 stands right after 予想方法.
     EXPECT_EQ(grid.text(2, 2), "判定");
     EXPECT_EQ(grid.text(2, 3), "偶然より多い");
-    EXPECT_EQ(grid.text(3, 3), "32");  // targets 9..40
-    EXPECT_EQ(grid.text(5, 3), "32");
+    EXPECT_EQ(grid.text(3, 2), "回収率");  // the money next, in view at the opening size
+    EXPECT_EQ(grid.text(6, 3), "32");      // 購入回数: targets 9..40
+    EXPECT_EQ(grid.text(8, 3), "32");      // 的中回数
     EXPECT_EQ(grid.frozenRows, 2);
 }

@@ -133,8 +133,8 @@ TEST_F(StrategyWindowTest, AddEditAndRemoveWithThePlainControls) {
     EXPECT_EQ(saved()[0].numbers, (std::vector<int>{123}));
     const GridModel* grid = &analysis->grid()->gridModel();
     EXPECT_EQ(grid->text(1, 3), "いつもの：決まった番号（123）");
-    EXPECT_EQ(grid->text(3, 3), "40");  // draws with a purchase
-    EXPECT_EQ(grid->text(5, 3), "10");  // hits
+    EXPECT_EQ(grid->text(6, 3), "40");  // 購入回数: draws with a purchase
+    EXPECT_EQ(grid->text(8, 3), "10");  // 的中回数
 
     // Edit: the same strategy as a box of 2 units.
     choose("strategyKind", int(StrategyKind::Box));
@@ -144,7 +144,7 @@ TEST_F(StrategyWindowTest, AddEditAndRemoveWithThePlainControls) {
     EXPECT_EQ(saved()[0].kind, StrategyKind::Box);
     EXPECT_EQ(saved()[0].units, 2);
     grid = &analysis->grid()->gridModel();
-    EXPECT_EQ(grid->text(2, 3), "ボックス 2口");
+    EXPECT_EQ(grid->text(17, 3), "ボックス 2口");  // 種類, after the figures
 
     // A second strategy; unchecking one leaves it out of the grid.
     choose("strategyRule", int(StrategyRule::Last));

@@ -1,14 +1,15 @@
 #include "platform/qt/analysis/analysis_window.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
-#include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -127,9 +128,6 @@ std::optional<PrintDocument> AnalysisWindow::printDocument() const {
         info_, grid_->gridModel(), shownCharts_, host().snapshot().history, shownRange_,
         headline_->text().toStdString(), more,
         views_ && !more.empty() ? views_->tabText(views_->indexOf(grid_)).toStdString() : std::string());
-    std::vector<ContentTab> tabs;
-    for (const ContentTabView* view : contentTabs_) tabs.push_back(view->tab());
-    AddContentTabs(doc, tabs);
     return doc;
 }
 
@@ -150,15 +148,42 @@ AnalysisWindow::~AnalysisWindow() {
     setBusy(false);
 }
 
+QSize AnalysisWindow::contentSize() const {
+    // Up to this height a grid is shown whole rather than cut off.
+    constexpr int kWholeGridHeight = 560;
+    const int whole = grid_->wholeHeight();
+    const int missing = whole - grid_->height();
+    if (views_ || missing <= 0 || whole > kWholeGridHeight) return {};
+    return QSize(width(), height() + missing);
+}
+
 // A grid of draws opens at its newest rows; once more after the frame has
-// taken its final size, which moves the bottom.
+// taken its final size, which moves the bottom. A window with a number box
+// waits for the number there.
 void AnalysisWindow::showEvent(QShowEvent* event) {
     ChildWindow::showEvent(event);
     if (shownOnce_) return;
     shownOnce_ = true;
-    if (!info_.rowsAreDraws) return;
+    setTabOrder();
+    if (numberBox_) numberBox_->edit()->setFocus(Qt::OtherFocusReason);
+    if (!info_.rowsAreDraws && !info_.opensAtLastRows) return;
     scrollToNewestDraws();
     QTimer::singleShot(0, this, [this] { scrollToNewestDraws(); });
+}
+
+// Through the controls in the order they are read: the number and 調べる,
+// the range and 再計算, the tabs and the view under them, then 印刷 and 閉じる.
+void AnalysisWindow::setTabOrder() {
+    std::vector<QWidget*> order;
+    auto add = [&order](std::initializer_list<QWidget*> widgets) { order.insert(order.end(), widgets); };
+    if (numberBox_) add({numberBox_->edit(), numberBox_->searchButton()});
+    if (range_) add({range_->choice(), range_->fromBox(), range_->toBox(), range_->recomputeButton()});
+    if (useFlags_) add({useFlags_});
+    if (views_) add({views_->tabBar()});
+    add({views_ && views_->currentWidget() != grid_ ? views_->currentWidget() : grid_->body()});
+    if (printButton_) add({printButton_});
+    add({closeButton_});
+    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void AnalysisWindow::scrollToNewestDraws() {
@@ -220,7 +245,14 @@ void AnalysisWindow::finishRecompute() {
     shownNumber_ = pendingNumber_;
     const GridViewState view = GridViewState::Of(*grid_);
     showContent(task_->take());
-    view.restore(*grid_);
+    if (showResultAtTop_) {
+        // The figures of the number just looked up start at the top.
+        showResultAtTop_ = false;
+        grid_->body()->scrollToTop();
+        grid_->body()->horizontalScrollBar()->setValue(0);
+    } else {
+        view.restore(*grid_);
+    }
     setBusy(false);
     if (range_) range_->setEnabled(true);
     if (historyPending_) {
@@ -351,6 +383,8 @@ void AnalysisWindow::buildBoxes(QHBoxLayout* controls) {
         numberBox_ = new NumberBox(this);
         connect(numberBox_, &NumberBox::numberChosen, this, [this](int number) {
             number_ = number;
+            showResultAtTop_ = true;
+            if (views_) views_->setCurrentWidget(grid_);
             recompute();
         });
         controls->addWidget(numberBox_);

@@ -36,6 +36,8 @@ public:
     QString helpKeyword() const override;
     std::optional<PrintDocument> printDocument() const override;
     QSize sizeInTwips() const override { return {info_.widthTwips, info_.heightTwips}; }
+    // A short grid is shown whole: the window asks for the rows it would hide.
+    QSize contentSize() const override;
     const AnalysisWindowInfo& info() const { return info_; }
 
     // The load: pointer, yield, the entry-free flag, then compute and fill the grid.
@@ -87,6 +89,7 @@ protected:
 
 private:
     void scrollToNewestDraws();
+    void setTabOrder();
     void finishRecompute();
     void setBusy(bool busy);
     void compute(DrawRange range);
@@ -131,6 +134,7 @@ private:
     std::vector<ChartData> shownCharts_;
     DrawRange pendingRange_;
     bool historyPending_ = false;
+    bool showResultAtTop_ = false;  // a number was looked up: its figures are shown from the top
 };
 
 }  // namespace n3

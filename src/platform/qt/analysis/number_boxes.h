@@ -19,6 +19,7 @@ public:
     explicit NumberBox(QWidget* parent = nullptr);
 
     QLineEdit* edit() const { return edit_; }
+    QPushButton* searchButton() const { return search_; }
     QLabel* message() const { return message_; }
     // Writes `text` into the box and reads it as if typed and entered.
     void choose(const QString& text);

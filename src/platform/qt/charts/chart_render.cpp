@@ -5,13 +5,19 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
-#include <QChartView>
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "platform/qt/frame/qt_util.h"
@@ -54,13 +60,19 @@ QScatterSeries* MakePoints(const ChartSeries& s) {
     return dots;
 }
 
-QAreaSeries* MakeBand(const ChartSeries& s) {
+// Over categories a band reaches from the left edge of the first bar's slot
+// to the right edge of the last one: the whole width of the plot.
+QAreaSeries* MakeBand(const ChartSeries& s, bool overCategories) {
     auto* lower = new QLineSeries;
     auto* upper = new QLineSeries;
-    for (std::size_t i = 0; i < s.points.size(); ++i) {
-        lower->append(s.points[i].x, s.points[i].y);
-        upper->append(s.points[i].x, i < s.high.size() ? s.high[i] : s.points[i].y);
-    }
+    const std::size_t count = s.points.size();
+    auto add = [&](double x, std::size_t i) {
+        lower->append(x, s.points[i].y);
+        upper->append(x, i < s.high.size() ? s.high[i] : s.points[i].y);
+    };
+    if (overCategories && count > 0) add(s.points.front().x - 0.5, 0);
+    for (std::size_t i = 0; i < count; ++i) add(s.points[i].x, i);
+    if (overCategories && count > 0) add(s.points.back().x + 0.5, count - 1);
     auto* area = new QAreaSeries(upper, lower);
     area->setName(Q(s.name));
     QColor fill = ToQColor(s.colour);
@@ -72,9 +84,9 @@ QAreaSeries* MakeBand(const ChartSeries& s) {
     return area;
 }
 
-// The value axis: from 0, unless every value sits high above 0 (counts
-// close to their expectation), where starting lower shows the differences;
-// values below 0 (a running balance in the red) are always in range.
+// The value axis: from 0, so that a bar twice as tall is twice as many;
+// only a chart that asks for it starts near its lowest value. Values
+// below 0 (a running balance in the red) are always in range.
 std::pair<double, double> ValueRange(const ChartData& data) {
     double low = 0, high = 0;
     bool any = false;
@@ -92,7 +104,8 @@ std::pair<double, double> ValueRange(const ChartData& data) {
         return {low - 0.08 * span, std::max(high, 0.0) + 0.08 * span};
     }
     if (high <= 0) return {0, 1};
-    if (low > 0.6 * high) return {std::max(0.0, low - (high - low)), high + 0.25 * (high - low)};
+    if (!data.valueAxisFromZero && low > 0.6 * high)
+        return {std::max(0.0, low - (high - low)), high + 0.25 * (high - low)};
     return {0, high * 1.08};
 }
 
@@ -133,7 +146,11 @@ QChart* MakeQChart(const ChartData& data) {
     const auto [low, high] = ValueRange(data);
     yAxis->setRange(low, high);
     yAxis->applyNiceNumbers();
-    yAxis->setLabelFormat(QStringLiteral("%.") + QString::number(data.yDecimals) + QStringLiteral("f"));
+    // Whole numbers as such; a small range whose ticks fall between them
+    // gets a decimal, so that no two labels read alike. Factors ask for more.
+    const double step = (yAxis->max() - yAxis->min()) / std::max(1, yAxis->tickCount() - 1);
+    const int decimals = std::max(data.yDecimals, step == std::floor(step) ? 0 : 1);
+    yAxis->setLabelFormat(QStringLiteral("%.") + QString::number(decimals) + QStringLiteral("f"));
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
 
@@ -157,7 +174,7 @@ QChart* MakeQChart(const ChartData& data) {
         }
         case SeriesKind::Line: added = MakeLine(s, Qt::SolidLine); break;
         case SeriesKind::DashedLine: added = MakeLine(s, Qt::DashLine); break;
-        case SeriesKind::Band: added = MakeBand(s); break;
+        case SeriesKind::Band: added = MakeBand(s, !data.categories.empty()); break;
         case SeriesKind::Points: added = MakePoints(s); break;
         }
         if (!added) continue;
@@ -168,20 +185,44 @@ QChart* MakeQChart(const ChartData& data) {
     return chart;
 }
 
+QSizeF ChartLayoutSize(const QSizeF& area, double legendWidth) {
+    // A chart narrower than this has no room for every category label.
+    const double minWidth = std::max(820.0, legendWidth);
+    if (area.width() <= 0 || area.height() <= 0) return {minWidth, minWidth * 0.55};
+    const double scale = std::max(1.0, minWidth / area.width());
+    return area * scale;
+}
+
+double LegendWidth(const QChart& chart) {
+    // Each entry is its marker, its name and the gaps around them.
+    constexpr double kMarkerAndGaps = 40;
+    const QFontMetricsF metrics(chart.legend()->font());
+    double width = 0;
+    for (const QLegendMarker* marker : chart.legend()->markers())
+        width += metrics.horizontalAdvance(marker->label()) + kMarkerAndGaps;
+    return width;
+}
+
 void PaintChart(QPainter& painter, const QRectF& rect, const ChartData& data) {
-    // Laid out at screen size, then scaled to the device: a printer's
-    // 600 dpi page gets the same picture as the window, only sharper.
+    // The chart is laid out as the window lays it out, in screen pixels, at a
+    // size that keeps every label whole, and then scaled into `rect`: paper
+    // gets the same picture as the window, only sharper.
     const QPaintDevice* device = painter.device();
-    const double scale = device ? std::max(1.0, device->logicalDpiX() / 96.0) : 1.0;
-    QChartView view;
-    view.setChart(MakeQChart(data));
-    view.setRenderHint(QPainter::Antialiasing);
-    view.setFrameShape(QFrame::NoFrame);
-    view.resize(std::max(1, int(rect.width() / scale)), std::max(1, int(rect.height() / scale)));
+    const double dpiScale = device ? std::max(1.0, device->logicalDpiX() / 96.0) : 1.0;
+    QGraphicsScene scene;
+    QChart* chart = MakeQChart(data);
+    const QSizeF size = ChartLayoutSize(rect.size() / dpiScale, LegendWidth(*chart));
+    scene.addItem(chart);
+    chart->setGeometry(QRectF(QPointF(0, 0), size));
+    scene.setSceneRect(QRectF(QPointF(0, 0), size));
+    // The axes and the legend place their labels when the layout runs; that
+    // is a posted request, carried out here before anything is drawn.
+    if (chart->layout()) chart->layout()->activate();
+    QCoreApplication::sendPostedEvents(chart, QEvent::LayoutRequest);
+    QCoreApplication::sendPostedEvents(&scene);
     painter.save();
-    painter.translate(rect.topLeft());
-    painter.scale(scale, scale);
-    static_cast<QWidget&>(view).render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    painter.setRenderHint(QPainter::Antialiasing);
+    scene.render(&painter, rect, QRectF(QPointF(0, 0), size), Qt::KeepAspectRatio);
     painter.restore();
 }
 

@@ -2,6 +2,7 @@
 // A ChartData as a Qt chart: built once for the screen (ChartView) and
 // painted the same way on paper or into a picture.
 #include <QRectF>
+#include <QSizeF>
 
 #include "core/chart_data.h"
 
@@ -17,8 +18,17 @@ namespace n3 {
 // points' tips in the dynamic property "tips" (a QStringList).
 QChart* MakeQChart(const ChartData& data);
 
-// Paints the chart into `rect` of the painter's device, scaled so that its
-// texts keep their size on a high-resolution device such as a printer.
+// The size in screen pixels a chart is laid out at before it is drawn into
+// an area of `area` pixels: the area itself, enlarged (same shape) when it
+// is too narrow for every label or for a legend `legendWidth` wide.
+QSizeF ChartLayoutSize(const QSizeF& area, double legendWidth = 0);
+
+// The width the chart's legend needs to show every entry whole in one row.
+double LegendWidth(const QChart& chart);
+
+// Paints the chart into `rect` of the painter's device: laid out at
+// ChartLayoutSize, every axis label and legend entry placed, then scaled
+// into the rectangle.
 void PaintChart(QPainter& painter, const QRectF& rect, const ChartData& data);
 
 }  // namespace n3

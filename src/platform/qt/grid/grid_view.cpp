@@ -95,9 +95,10 @@ void GridView::setGridModel(GridModel model) {
     frozen_->setVisible(frozenRows > 0);
 
     const bool horizontal = grid.scrollBars == ScrollBars::Both || grid.scrollBars == ScrollBars::Horizontal;
-    const bool vertical = grid.scrollBars == ScrollBars::Both || grid.scrollBars == ScrollBars::Vertical;
     body_->setHorizontalScrollBarPolicy(Policy(horizontal));
-    body_->setVerticalScrollBarPolicy(Policy(vertical));
+    // Rows the window cannot show are never out of reach: a grid made
+    // without a vertical scroll bar still gets one when it needs it.
+    body_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     if (grid.rows() > 0 && grid.columns() > 0) {
         const int row = std::max(grid.activeRow, frozenRows + 1);
@@ -107,6 +108,15 @@ void GridView::setGridModel(GridModel model) {
         body_->horizontalScrollBar()->setValue(0);
     }
     layoutFrozenBand();
+}
+
+int GridView::wholeHeight() const {
+    int height = 2 * frameWidth() + 2 * body_->frameWidth();
+    for (int r = 1; r <= grid_.rows(); ++r) height += rowHeightPixels(grid_.rowHeight(r));
+    if (body_->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff &&
+        body_->horizontalHeader()->length() > body_->viewport()->width())
+        height += body_->horizontalScrollBar()->sizeHint().height();
+    return height;
 }
 
 void GridView::applySizes(QTableView* view) {

@@ -29,6 +29,8 @@ public:
     // Pixel sizes of the grid's units for the current font and screen.
     int rowHeightPixels(double points) const;
     int columnWidthPixels(double chars) const;
+    // The height that shows every row of the grid, frame included.
+    int wholeHeight() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -9,7 +9,12 @@ PrintDocument MakeHistoryDocument(const DrawHistory& history) {
     PrintDocument doc;
     doc.caption = std::string(windows::kEntry);  // the entry window's caption
     doc.dateText = TodayText();
-    doc.rangeText = HistoryRangeText(history);
+    // Every stored row prints, one still being typed included.
+    if (!history.empty())
+        doc.rangeText =
+            "第" + std::to_string(history.front().回数) + "回〜第" + std::to_string(history.back().回数) + "回";
+    else
+        doc.rangeText = "データなし";
     GridModel grid;
     const int rows = int(history.size()) + 1;
     grid.setSize(4, rows);

@@ -1,12 +1,19 @@
 #include "platform/qt/print/print_document_builders.h"
 
 #include <ctime>
+#include <iterator>
+
+#include "platform/qt/print/print_choice.h"
 
 namespace n3 {
 
 std::string HistoryRangeText(const DrawHistory& history, DrawRange range) {
-    if (history.empty()) return "データなし";
-    int first = history.front().回数, last = history.back().回数;
+    // A draw still being typed at the end is in no analysis: the range ends
+    // at the newest complete draw.
+    auto end = history.end();
+    while (end != history.begin() && !std::prev(end)->complete()) --end;
+    if (end == history.begin()) return "データなし";
+    int first = history.front().回数, last = std::prev(end)->回数;
     if (range.from > first) first = range.from;
     if (range.to != 0 && range.to < last) last = range.to;
     return "第" + std::to_string(first) + "回〜第" + std::to_string(last) + "回";
@@ -30,6 +37,7 @@ PrintDocument MakeAnalysisDocument(const AnalysisWindowInfo& info, const GridMod
     doc.description = std::string(info.description);
     doc.dateText = TodayText();
     doc.rangeText = HistoryRangeText(history, range);
+    doc.rowsAreDraws = info.rowsAreDraws || info.rowsAreDrawsNewestFirst;
     if (!headline.empty()) doc.addText(headline);
     if (!moreGrids.empty()) doc.addText("［" + (gridCaption.empty() ? std::string("表") : gridCaption) + "］");
     doc.addGrid(grid);
@@ -38,6 +46,8 @@ PrintDocument MakeAnalysisDocument(const AnalysisWindowInfo& info, const GridMod
         doc.addGrid(tab.grid);
     }
     for (const ChartData& chart : charts) doc.addChart(chart);
+    // A list of draws names the draws it prints.
+    if (const std::string printed = PrintedDrawsText(doc); !printed.empty()) doc.rangeText = printed;
     return doc;
 }
 

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -25,6 +26,9 @@ PrintOutcome PaintPages(QPagedPaintDevice& device, const PrintDocument& doc, con
     const QSize area = device.pageLayout().paintRectPixels(int(kPrintDpi)).size();
     const std::vector<PrintPage> pages = LayOutPages(doc, area);
     if (pageCount) *pageCount = int(pages.size());
+    // The count is known once the pages are laid out: a long print says so
+    // before its first page is painted.
+    if (progress && !progress(0, int(pages.size()))) return PrintOutcome::Cancelled;
     const PrintPagePainter pagePainter(doc);
     QPainter p;
     if (!p.begin(&device)) return PrintOutcome::Failed;
@@ -88,6 +92,13 @@ PrintOutcome WritePdf(const QPageLayout& layout, const PrintDocument& doc, const
 
 }  // namespace
 
+bool IsPreview(QPrinter& printer) {
+    // The preview records the pages as pictures, whatever file the printer
+    // was last pointed at.
+    const QPaintEngine* engine = printer.paintEngine();
+    return engine && engine->type() == QPaintEngine::Picture;
+}
+
 void PreparePrinter(QPrinter& printer, const PrintDocument& doc, bool landscape) {
     printer.setFullPage(false);
     printer.setPageLayout(LayoutFor(doc, landscape));
@@ -101,7 +112,7 @@ void PreparePrinter(QPrinter& printer, const PrintDocument& doc, bool landscape)
 PrintOutcome PaintDocument(QPrinter& printer, const PrintDocument& doc, const PrintProgress& progress, int* pageCount,
                            std::string* failure) {
     const QString target = printer.outputFileName();
-    if (printer.outputFormat() != QPrinter::PdfFormat || target.isEmpty())
+    if (IsPreview(printer) || printer.outputFormat() != QPrinter::PdfFormat || target.isEmpty())
         return PaintPages(printer, doc, progress, pageCount);
     return WritePdf(printer.pageLayout(), doc, QFile::encodeName(target).toStdString(), progress, pageCount, failure);
 }

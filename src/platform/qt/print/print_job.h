@@ -12,8 +12,8 @@ class QPrinter;
 
 namespace n3 {
 
-// Called after each page with the pages done and the page count; false
-// cancels the print.
+// Called once the pages are laid out (done 0) and after each page with the
+// pages done and the page count; false cancels the print.
 using PrintProgress = std::function<bool(int done, int count)>;
 
 enum class PrintOutcome { Printed, Cancelled, Failed };
@@ -21,6 +21,9 @@ enum class PrintOutcome { Printed, Cancelled, Failed };
 // A4 with 12 mm margins, landscape when `landscape` or when a grid of the
 // document is too wide for portrait.
 void PreparePrinter(QPrinter& printer, const PrintDocument& doc, bool landscape = false);
+
+// True while `printer` paints the pages of a print preview.
+bool IsPreview(QPrinter& printer);
 
 // Lays out and paints every page. A PDF is made in memory and written by
 // WriteOutputFile (io/output_file.h): a regular file is replaced only when

@@ -12,7 +12,7 @@ namespace n3 {
 namespace {
 
 constexpr int kItemGap = 6;
-constexpr double kChartAspect = 0.55;  // chart height over page width
+constexpr double kChartAspect = 0.6;  // chart height over page width, about as the window shows it
 
 int PointsToPrintPixels(double points) { return std::max(1, int(points * kPrintDpi / 72.0 + 0.5)); }
 
@@ -62,7 +62,7 @@ public:
             const PrintItem& item = doc_.items[std::size_t(i)];
             switch (item.kind) {
             case PrintItem::Kind::Text: placeText(item.text); break;
-            case PrintItem::Kind::Grid: placeGrid(i, item.grid); break;
+            case PrintItem::Kind::Grid: placeGrid(i, item); break;
             case PrintItem::Kind::Chart: placeChart(i); break;
             }
         }
@@ -115,14 +115,18 @@ private:
         addText(Q(text), PrintTextStyle::Normal, height);
     }
 
+    // A chart has a page of its own, shared only with the lines of text
+    // above it (the heading, the window's one-line verdict), as wide as the
+    // page and as tall as the window shows it.
     void placeChart(int item) {
-        const int height = std::min(int(page_.width() * kChartAspect), bottom());
-        makeRoom(height);
+        if (!page().grids.empty() || !page().charts.empty()) newPage();
+        const int height = std::min(int(page_.width() * kChartAspect), bottom() - y_);
         page().charts.push_back({item, QRect(0, y_, page_.width(), height)});
         y_ += height + kItemGap;
     }
 
-    void placeGrid(int item, const GridModel& grid) {
+    void placeGrid(int item, const PrintItem& printed) {
+        const GridModel& grid = printed.grid;
         if (grid.rows() < 1 || grid.columns() < 1) return;
         const PrintGridSizes sizes = MeasurePrintGrid(grid);
         const int headerRows = std::clamp(grid.frozenRows, 0, grid.rows());
@@ -131,6 +135,14 @@ private:
         const int header = headerRows < grid.rows() ? headerRows : 0;
         int headerHeight = 0;
         for (int r = 1; r <= header; ++r) headerHeight += sizes.rowHeights[std::size_t(r)];
+        std::vector<int> body;
+        if (printed.onlyRows) {
+            for (int r : *printed.onlyRows)
+                if (r > header && r <= grid.rows()) body.push_back(r);
+        } else {
+            for (int r = header + 1; r <= grid.rows(); ++r) body.push_back(r);
+        }
+        if (body.empty()) return;
 
         const std::vector<Band> bands = ColumnBands(grid, sizes, page_.width());
         for (std::size_t b = 0; b < bands.size(); ++b) {
@@ -141,20 +153,20 @@ private:
             int width = 0;
             for (int c : columns) width += sizes.columnWidths[std::size_t(c)];
 
-            for (int r = header + 1; r <= grid.rows();) {
-                makeRoom(headerHeight + sizes.rowHeights[std::size_t(r)]);
+            for (std::size_t next = 0; next < body.size();) {
+                makeRoom(headerHeight + sizes.rowHeights[std::size_t(body[next])]);
                 PrintGridPiece piece{item, QPoint(0, y_), columns, {}, {}};
                 int height = headerHeight;
                 for (int h = 1; h <= header; ++h) piece.rows.push_back(h);
-                while (r <= grid.rows() && (height + sizes.rowHeights[std::size_t(r)] <= bottom() - y_ ||
-                                            int(piece.rows.size()) == header)) {
-                    height += sizes.rowHeights[std::size_t(r)];
-                    piece.rows.push_back(r++);
+                while (next < body.size() && (height + sizes.rowHeights[std::size_t(body[next])] <= bottom() - y_ ||
+                                              int(piece.rows.size()) == header)) {
+                    height += sizes.rowHeights[std::size_t(body[next])];
+                    piece.rows.push_back(body[next++]);
                 }
                 piece.size = QSize(width, height);
                 page().grids.push_back(std::move(piece));
                 y_ += height;
-                if (r <= grid.rows()) newPage();
+                if (next < body.size()) newPage();
             }
             y_ += kItemGap;
         }

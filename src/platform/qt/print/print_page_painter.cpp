@@ -11,17 +11,6 @@ namespace n3 {
 
 namespace {
 
-// What SetChartPainter(nullptr) leaves: a chart prints as its frame and title.
-void PaintChartFrame(QPainter& p, const QRectF& rect, const ChartData& chart) {
-    p.save();
-    p.setPen(QPen(QColor(128, 128, 128), 1));
-    p.drawRect(rect.adjusted(0.5, 0.5, -0.5, -0.5));
-    p.setFont(PrintTextFont(PrintTextStyle::Normal));
-    p.setPen(Qt::black);
-    p.drawText(rect.adjusted(4, 4, -4, -4), Qt::AlignTop | Qt::AlignHCenter, Q(chart.title));
-    p.restore();
-}
-
 ChartPainter& CurrentChartPainter() {
     static ChartPainter painter = PaintChart;
     return painter;
@@ -29,7 +18,7 @@ ChartPainter& CurrentChartPainter() {
 
 }  // namespace
 
-void SetChartPainter(ChartPainter painter) { CurrentChartPainter() = painter ? std::move(painter) : PaintChartFrame; }
+void SetChartPainter(ChartPainter painter) { CurrentChartPainter() = painter ? std::move(painter) : PaintChart; }
 
 // What painting a grid needs, made once per print: the model over the grid
 // (read through its roles like the screen's), the sizes, the x of every

@@ -19,7 +19,7 @@ class GridTableModel;
 // Draws a chart into a rectangle of print pixels.
 using ChartPainter = std::function<void(QPainter&, const QRectF&, const ChartData&)>;
 // The chart painter of every print from now on; an empty one restores the
-// plain frame with the chart's title.
+// chart as the window draws it (PaintChart).
 void SetChartPainter(ChartPainter painter);
 
 class PrintPagePainter {

@@ -1,0 +1,97 @@
+#include "platform/qt/print/print_choice.h"
+
+#include <algorithm>
+#include <charconv>
+#include <limits>
+
+namespace n3 {
+
+namespace {
+
+bool Has(const PrintDocument& doc, PrintItem::Kind kind) {
+    return std::any_of(doc.items.begin(), doc.items.end(), [kind](const PrintItem& i) { return i.kind == kind; });
+}
+
+// The body rows of a grid item that print: the chosen ones, or all.
+std::vector<int> PrintedRows(const PrintItem& item) {
+    if (item.onlyRows) return *item.onlyRows;
+    std::vector<int> rows;
+    for (int r = std::max(0, item.grid.frozenRows) + 1; r <= item.grid.rows(); ++r) rows.push_back(r);
+    return rows;
+}
+
+}  // namespace
+
+int DrawNoOfRow(const GridModel& grid, int row) {
+    if (row <= grid.frozenRows || !grid.contains(1, row)) return 0;
+    const std::string& text = grid.text(1, row);
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && value > 0 ? value : 0;
+}
+
+PrintOffer OfferOf(const PrintDocument& doc) {
+    PrintOffer offer;
+    offer.parts = Has(doc, PrintItem::Kind::Grid) && Has(doc, PrintItem::Kind::Chart);
+    if (!doc.rowsAreDraws) return offer;
+    for (const PrintItem& item : doc.items) {
+        if (item.kind != PrintItem::Kind::Grid) continue;
+        for (int r = item.grid.frozenRows + 1; r <= item.grid.rows(); ++r) {
+            const int no = DrawNoOfRow(item.grid, r);
+            if (no == 0) continue;
+            offer.firstDraw = offer.firstDraw == 0 ? no : std::min(offer.firstDraw, no);
+            offer.lastDraw = std::max(offer.lastDraw, no);
+        }
+    }
+    offer.range = offer.lastDraw > 0;
+    return offer;
+}
+
+PrintDocument ApplyPrintChoice(PrintDocument doc, const PrintChoice& choice) {
+    if (choice.parts != PrintParts::TableAndCharts) {
+        const PrintItem::Kind dropped =
+            choice.parts == PrintParts::TableOnly ? PrintItem::Kind::Chart : PrintItem::Kind::Grid;
+        std::erase_if(doc.items, [dropped](const PrintItem& i) { return i.kind == dropped; });
+    }
+    const PrintOffer offer = OfferOf(doc);
+    if (offer.range && choice.range != PrintRange::All) {
+        int low = 1, high = std::numeric_limits<int>::max();
+        if (choice.range == PrintRange::Newest) {
+            low = offer.lastDraw - std::max(1, choice.newest) + 1;
+        } else {
+            low = std::min(choice.from, choice.to);
+            high = std::max(choice.from, choice.to);
+        }
+        for (PrintItem& item : doc.items) {
+            if (item.kind != PrintItem::Kind::Grid) continue;
+            std::vector<int> rows;
+            for (int r = item.grid.frozenRows + 1; r <= item.grid.rows(); ++r) {
+                const int no = DrawNoOfRow(item.grid, r);
+                if (no >= low && no <= high) rows.push_back(r);
+            }
+            item.onlyRows = std::move(rows);
+        }
+    }
+    if (const std::string printed = PrintedDrawsText(doc); !printed.empty() || offer.range) {
+        doc.rangeText = printed.empty() ? "該当する回なし" : printed;
+    }
+    return doc;
+}
+
+std::string PrintedDrawsText(const PrintDocument& doc) {
+    if (!doc.rowsAreDraws) return {};
+    for (const PrintItem& item : doc.items) {
+        if (item.kind != PrintItem::Kind::Grid) continue;
+        int low = 0, high = 0;
+        for (int r : PrintedRows(item)) {
+            const int no = DrawNoOfRow(item.grid, r);
+            if (no == 0) continue;
+            low = low == 0 ? no : std::min(low, no);
+            high = std::max(high, no);
+        }
+        if (high > 0) return "第" + std::to_string(low) + "回〜第" + std::to_string(high) + "回";
+    }
+    return {};
+}
+
+}  // namespace n3
