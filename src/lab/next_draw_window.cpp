@@ -62,7 +62,7 @@ std::string DateLine(const NextDrawCard& card) {
 
 WindowContent 次回の抽せん::Content(const WindowInput& input) {
     const int optionCount = int(std::count(input.optionFlags.begin(), input.optionFlags.end(), true));
-    const NextDrawCard card = BuildNextDrawCard(input.history, input.results, optionCount);
+    const NextDrawCard card = BuildNextDrawCard(input.history, input.results, optionCount, input.memo);
     WindowContent content;
     content.grid = BuildGrid(card);
     content.details = card;
