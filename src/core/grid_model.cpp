@@ -169,15 +169,17 @@ const CellStyle& GridModel::style(int col, int row) const {
 // The style `from` becomes under `edit`: looked up in a small table that
 // lives as long as the grid, so that an edit met before costs one probe.
 std::uint32_t GridModel::edited(std::uint32_t from, StyleEdit edit) {
+    if (edit == lastEdit_.edit && from == lastEdit_.from) return lastEdit_.to;
     if (editMemo_.empty()) editMemo_.resize(kEditMemoSlots);
     const std::size_t slot = std::size_t(Mix(Mix(0xcbf29ce484222325ull, edit), from) >> 7) % kEditMemoSlots;
     EditMemo& m = editMemo_[slot];
-    if (m.edit == edit && m.from == from) return m.to;
-    CellStyle s = styles_[from];
-    Apply(s, edit);
-    const std::uint32_t to = internStyle(s);
-    m = {edit, from, to};
-    return to;
+    if (m.edit != edit || m.from != from) {
+        CellStyle s = styles_[from];
+        Apply(s, edit);
+        m = {edit, from, internStyle(s)};
+    }
+    lastEdit_ = m;
+    return m.to;
 }
 
 void GridModel::editCell(int col, int row, StyleEdit edit) {
@@ -190,17 +192,17 @@ void GridModel::editBlock(const CellBlock& b, StyleEdit edit) {
     const int c1 = std::max(1, b.col1), c2 = std::min(cols_, b.col2);
     const int r1 = std::max(1, b.row1), r2 = std::min(rows_, b.row2);
     if (c1 > c2 || r1 > r2) return;
-    // Most cells of a column share their style with the cell above.
-    std::uint32_t lastFrom = ~0u, lastTo = 0;
+    // A column is a run of cells in memory, most of them sharing their
+    // style with the cell above: each run of one style is filled at once.
     for (int c = c1; c <= c2; ++c) {
         std::uint32_t* cell = &cellStyle_[index(c, r1)];
         std::uint32_t* const end = cell + (r2 - r1 + 1);
-        for (; cell != end; ++cell) {
-            if (*cell != lastFrom) {
-                lastFrom = *cell;
-                lastTo = edited(lastFrom, edit);
-            }
-            *cell = lastTo;
+        while (cell != end) {
+            const std::uint32_t from = *cell;
+            std::uint32_t* run = cell + 1;
+            while (run != end && *run == from) ++run;
+            std::fill(cell, run, edited(from, edit));
+            cell = run;
         }
     }
 }

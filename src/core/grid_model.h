@@ -214,6 +214,7 @@ private:
     std::vector<CellStyle> styles_;  // styles_[0] is the default style
     std::unordered_map<CellStyle, std::uint32_t, StyleHash> styleIndex_;
     std::vector<EditMemo> editMemo_;  // kEditMemoSlots slots once the first style is edited
+    EditMemo lastEdit_;               // the edit made last, which the next one often repeats
     std::vector<Span> spans_;
     std::vector<double> rowHeights_;
     std::vector<double> columnWidths_;

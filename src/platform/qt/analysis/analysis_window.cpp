@@ -32,6 +32,15 @@
 
 namespace n3 {
 
+namespace {
+
+bool SameDraws(const DrawHistory& a, const DrawHistory& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const Draw& x, const Draw& y) { return x.回数 == y.回数 && x.digits == y.digits; });
+}
+
+}  // namespace
+
 AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, QWidget* parent)
     : ChildWindow(host, parent), info_(info) {
     setWindowTitle(Q(info.caption));
@@ -167,6 +176,7 @@ void AnalysisWindow::recompute() {
     }
     pendingRange_ = range_ ? range_->range(host().snapshot().history) : DrawRange{};
     pendingNumber_ = number_;
+    pendingSnapshot_ = host().sharedSnapshot();
     if (range_) range_->setEnabled(false);
     if (useFlags_) useFlags_->setEnabled(false);
     // The work keeps the snapshot it started with, even when a newer one
@@ -194,12 +204,19 @@ void AnalysisWindow::followHistory() {
         historyPending_ = true;
         return;
     }
+    const HistorySnapshot& now = host().snapshot();
+    if (shownSnapshot_ && SameDraws(shownSnapshot_->history, now.history) &&
+        (info_.build || shownSnapshot_->results == now.results)) {
+        shownSnapshot_ = host().sharedSnapshot();
+        return;
+    }
     recompute();
 }
 
 void AnalysisWindow::finishRecompute() {
     shownRange_ = pendingRange_;
     shownNumber_ = pendingNumber_;
+    shownSnapshot_ = std::move(pendingSnapshot_);
     const GridViewState view = GridViewState::Of(*grid_);
     showContent(task_->take());
     view.restore(*grid_);
@@ -238,6 +255,7 @@ void AnalysisWindow::compute(DrawRange range) {
     WindowContent content = BuildWindowContent(info_, input);
     shownRange_ = range;
     shownNumber_ = number_;
+    shownSnapshot_ = host().sharedSnapshot();
     showContent(std::move(content));
 }
 
