@@ -39,6 +39,15 @@ convert "$work/full.png" -crop 1000x800+0+18 +repage -fuzz 2% -trim +repage docs
 rm -f "$work/s.ini"
 shot --db "$work/bundled.db" --size 1000x800 --out "$work/full.png" 次回の抽せん
 convert "$work/full.png" -crop 1000x800+0+18 +repage -fuzz 2% -trim +repage docs/次回の抽せん.png
+# The digit views over the whole shipped history and results (ミニ分析 also with its chart).
+for w in 曜日月別分析 ミニ分析 ペア分析; do
+  rm -f "$work/s.ini"
+  shot --db "$work/bundled.db" --size 1200x820 --out "$work/full.png" "$w"
+  convert "$work/full.png" -crop 1200x820+0+18 +repage -fuzz 2% -trim +repage "docs/$w.png"
+done
+rm -f "$work/s.ini"
+shot --db "$work/bundled.db" --size 1200x820 --charts --out "$work/full.png" ミニ分析
+convert "$work/full.png" -crop 1200x820+0+18 +repage -fuzz 2% -trim +repage docs/ミニ分析-グラフ.png
 # The draw update: its progress dialog and summary.
 scripts/update_screenshots.sh "$build"
-echo "docs/: ${#windows[@]} windows, main-window.png, 当選結果一覧.png, 数字検索.png, 次回の抽せん.png and the update"
+echo "docs/: ${#windows[@]} windows, main-window.png, 当選結果一覧.png, 数字検索.png, 次回の抽せん.png, the digit views and the update"

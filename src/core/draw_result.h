@@ -32,7 +32,8 @@ struct Prize {
 
 struct DrawResult {
     int 回数 = 0;
-    std::string date;  // YYYY-MM-DD, empty when unknown
+    std::string date;            // YYYY-MM-DD, empty when unknown
+    bool dateEstimated = false;  // the date follows the draw calendar, not a published list
     std::array<Prize, kPrizeKindCount> prizes;
 
     const Prize& prize(PrizeKind kind) const { return prizes[std::size_t(kind)]; }

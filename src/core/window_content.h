@@ -50,8 +50,18 @@ struct SortableTable {
     std::vector<std::vector<TableCell>> rows;
 };
 
+// A further grid that the frame shows in a tab of its own after the main
+// grid, and prints and writes out after it.
+struct GridTab {
+    std::string caption;
+    GridModel grid;
+};
+
 struct WindowContent {
     GridModel grid;
+    // The main grid's tab when the window has more grids; "表" when empty.
+    std::string gridCaption;
+    std::vector<GridTab> moreGrids;
     std::vector<ChartData> charts;
     // What the window computed beyond its grid and charts (a report such as
     // the backtest's figures), for whoever writes it out; empty for none.

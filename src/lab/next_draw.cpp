@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "core/draw_schedule.h"
 #include "core/number_type.h"
 #include "lab/backtest_figures.h"
-#include "lab/next_draw_date.h"
 #include "prediction/prediction_walk.h"
 
 namespace n3 {
@@ -78,7 +78,7 @@ std::vector<KindOdds> KindOddsOf(const DrawHistory& history, const ResultHistory
                                  std::string* prizesTo) {
     std::string newest;
     for (const DrawResult& r : results)
-        if (!r.date.empty() && IsDrawDate(r.date)) newest = std::max(newest, r.date);
+        if (!r.date.empty() && IsCalendarDate(r.date)) newest = std::max(newest, r.date);
     std::vector<int> numbers(std::size_t(kMaxDrawNo) + 1, -1);
     for (const Draw& d : history)
         if (d.complete() && d.回数 >= 1 && d.回数 <= kMaxDrawNo)
@@ -143,7 +143,7 @@ NextDrawCard BuildNextDrawCard(const DrawHistory& history, const ResultHistory& 
     card.drawNo = card.latestDrawNo + 1;
     if (card.latestDrawNo > 0 && !results.empty())
         if (const DrawResult* r = FindResult(results, card.latestDrawNo)) card.latestDate = r->date;
-    if (!card.latestDate.empty()) card.date = NextDrawDate(card.latestDate);
+    if (!card.latestDate.empty()) card.date = NextScheduledDrawDate(card.latestDate);
 
     // The prediction a fresh start shows on this history is where the
     // backtest's walk over all of it ends.

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/draw_schedule.h"
 #include "lab/backtest_figures.h"
-#include "lab/next_draw_date.h"
 
 namespace n3 {
 

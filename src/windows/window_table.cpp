@@ -5,15 +5,18 @@
 #include "analysis/appearance_count.h"
 #include "analysis/appearance_frequency.h"
 #include "analysis/appearance_interval.h"
+#include "analysis/calendar_digits_window.h"
 #include "analysis/combination_pattern_windows.h"
 #include "analysis/consecutive_stepping.h"
 #include "analysis/digit_interval.h"
+#include "analysis/digit_pairs_window.h"
 #include "analysis/digit_sum.h"
 #include "analysis/dispersion.h"
 #include "analysis/five_group_trend.h"
 #include "analysis/group_division_windows.h"
 #include "analysis/last_digit_runs.h"
 #include "analysis/last_digit_trend.h"
+#include "analysis/mini_window.h"
 #include "analysis/number_lookup_window.h"
 #include "analysis/pull.h"
 #include "analysis/result_list.h"
@@ -233,6 +236,39 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .content = &数字検索::Content,
          .hasRangeControls = true,
          .numberBox = true},
+        {.className = "曜日月別分析",
+         .caption = "曜日・月別分析",
+         .menu = {.top = "mnuMain", .name = "mnuCalendarDigits", .caption = "曜日・月別分析(&Y)"},
+         .widthTwips = 16000,
+         .heightTwips = 6600,
+         .description = "第1～第3数字の出方を抽せん日の曜日別・月別に数え、偶然と区別できる偏りかを検定します（色：期待値より多い＝赤、少ない＝青）",
+         .printButton = true,
+         .scrollBars = B,
+         .frozenRows = 曜日月別分析::kFrozenRows,
+         .content = &曜日月別分析::Content,
+         .hasRangeControls = true},
+        {.className = "ミニ分析",
+         .caption = "ミニ分析",
+         .menu = {.top = "mnuMain", .name = "mnuMiniGaps", .caption = "ミニ分析(&M)"},
+         .widthTwips = 11000,
+         .heightTwips = 8400,
+         .description = "下2桁（ミニ）00～99の出現回数と、最後に出てからの回数（ブランク）・最長ブランクを分析します（色：期待値より多い＝赤、少ない＝青）",
+         .printButton = true,
+         .scrollBars = V,
+         .frozenRows = ミニ分析::kFrozenRows,
+         .content = &ミニ分析::Content,
+         .hasRangeControls = true},
+        {.className = "ペア分析",
+         .caption = "ペア分析",
+         .menu = {.top = "mnuMain", .name = "mnuDigitPairs", .caption = "ペア分析(&P)"},
+         .widthTwips = 10600,
+         .heightTwips = 8400,
+         .description = "2つの位置の数字の組（ペア）が何回出たかを10×10の表にし、偶然と区別できる偏りかを検定します（色：期待値より多い＝赤、少ない＝青）",
+         .printButton = true,
+         .scrollBars = V,
+         .frozenRows = ペア分析::kFrozenRows,
+         .content = &ペア分析::Content,
+         .hasRangeControls = true},
         {.className = "次回の抽せん",
          .caption = "次回の抽せん",
          .menu = {.top = "mnuPredict", .name = "mnuNextDraw", .caption = "次回の抽せん(&N)"},

@@ -103,7 +103,7 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption) {
         }
     };
     walk(analysis);
-    EXPECT_EQ(count, 18);  // the seventeen analyses and 数字検索
+    EXPECT_EQ(count, 21);  // the seventeen analyses, 数字検索, 曜日・月別分析, ミニ分析 and ペア分析
     // 一発ズバリン予想 opens the prediction and offers 次回の抽せん.
     QMenu* prediction = window->menuAction("mnuPredict")->menu();
     ASSERT_NE(prediction, nullptr);

@@ -96,7 +96,7 @@ TEST_P(PrintKeyTest, CtrlPPrintsTheActiveWindow) {
 
 INSTANTIATE_TEST_SUITE_P(Windows, PrintKeyTest,
                          ::testing::Values("分割10データ分析", "出現頻度分析", "予想の検証", "購入記録", "一発ズバリン",
-                                           "当選データ入力"));
+                                           "当選データ入力", "曜日月別分析", "ミニ分析", "ペア分析"));
 
 TEST_F(WindowKeysTest, MainMenuPrintItemPrintsTheActiveWindowAndSaysWhenThereIsNone) {
     QAction* item = main->menuAction(QStringLiteral("mnuPrint"));
@@ -145,8 +145,10 @@ TEST_F(WindowKeysTest, LongNotesOfTheBacktestPrintWrappedAndWhole) {
 }
 
 TEST_F(WindowKeysTest, F1OpensTheHelpAtTheActiveWindowsSectionWithPlainAccessKeys) {
-    for (const auto& [windowClass, keyword] : {std::pair{"予想の検証", "予想の検証"}, std::pair{"購入記録", "購入記録"},
-                                               std::pair{"分割10データ分析", "10分割データ分析"}}) {
+    for (const auto& [windowClass, keyword] :
+         {std::pair{"予想の検証", "予想の検証"}, std::pair{"購入記録", "購入記録"},
+          std::pair{"分割10データ分析", "10分割データ分析"}, std::pair{"曜日月別分析", "曜日・月別分析"},
+          std::pair{"ミニ分析", "ミニ分析"}, std::pair{"ペア分析", "ペア分析"}}) {
         ASSERT_NE(open(windowClass), nullptr);
         QTest::keyClick(keyboard(), Qt::Key_F1);
         HelpWindow* help = main->helpWindow();

@@ -48,9 +48,10 @@ TEST(MenuTree, AnalysisMenuKeepsItsOrderAndGroups) {
     std::vector<std::string> names;
     for (const MenuItem& item : analysis->children) names.push_back(item.name);
     const std::vector<std::string> expected = {
-        "mnuHindo",          "mnuKankaku",         "mnuZenkaiSyutugen", "mnuBaratsuki",      "mnuHippari",
-        "mnuRenbanTobiishi", "mnuHonsuji",         "mnuPattern",        "mnu5BunkatsuKeiko", "mnuBunkatsuData",
-        "mnuLastChar",       "mnuLastCharRenzoku", "mnuNumberSearch",
+        "mnuHindo",          "mnuKankaku",        "mnuZenkaiSyutugen", "mnuBaratsuki",
+        "mnuHippari",        "mnuRenbanTobiishi", "mnuHonsuji",        "mnuPattern",
+        "mnu5BunkatsuKeiko", "mnuBunkatsuData",   "mnuLastChar",       "mnuLastCharRenzoku",
+        "mnuNumberSearch",   "mnuCalendarDigits", "mnuMiniGaps",       "mnuDigitPairs",
     };
     EXPECT_EQ(names, expected);
     EXPECT_EQ(FindMenuItem("mnuBunkatsuData")->children.size(), 3u);

@@ -60,6 +60,10 @@ bool IsWholeRowCell(const GridModel& grid, int row) {
     return grid.columns() > 1 && span && span->col == 1 && span->row == row && span->columns == grid.columns();
 }
 
+std::string_view TabOf(const PrintedWindow& window, std::size_t g) {
+    return g < window.gridTabs.size() ? std::string_view(window.gridTabs[g]) : std::string_view();
+}
+
 }  // namespace
 
 void PrintText(std::ostream& out, const PrintedWindow& window) {
@@ -67,7 +71,9 @@ void PrintText(std::ostream& out, const PrintedWindow& window) {
     // control characters shown as "?" (EchoText), never its escapes.
     out << EchoText(window.caption, kShownCellChars) << '\n';
     if (!window.headline.empty()) out << EchoText(window.headline, kShownCellChars) << '\n';
-    for (const GridModel& grid : window.grids) {
+    for (std::size_t g = 0; g < window.grids.size(); ++g) {
+        const GridModel& grid = window.grids[g];
+        if (const std::string_view tab = TabOf(window, g); !tab.empty()) out << "［" << tab << "］\n";
         std::vector<int> widths(std::size_t(grid.columns()), 1);
         for (int r = 1; r <= grid.rows(); ++r) {
             if (IsWholeRowCell(grid, r)) continue;
@@ -101,10 +107,10 @@ void PrintText(std::ostream& out, const PrintedWindow& window) {
 }
 
 void PrintCsv(std::ostream& out, const PrintedWindow& window) {
-    bool first = true;
-    for (const GridModel& grid : window.grids) {
-        if (!first) out << '\n';
-        first = false;
+    for (std::size_t g = 0; g < window.grids.size(); ++g) {
+        const GridModel& grid = window.grids[g];
+        if (g) out << '\n';
+        if (const std::string_view tab = TabOf(window, g); !tab.empty()) out << CsvField(std::string(tab)) << '\n';
         for (int r = 1; r <= grid.rows(); ++r) {
             for (int c = 1; c <= grid.columns(); ++c) {
                 if (c > 1) out << ',';
@@ -122,7 +128,9 @@ void PrintJson(std::ostream& out, const PrintedWindow& window) {
     for (std::size_t g = 0; g < window.grids.size(); ++g) {
         const GridModel& grid = window.grids[g];
         if (g) out << ", ";
-        out << "{\"columns\": " << grid.columns() << ", \"rows\": " << grid.rows()
+        out << '{';
+        if (const std::string_view tab = TabOf(window, g); !tab.empty()) out << "\"tab\": " << JsonString(tab) << ", ";
+        out << "\"columns\": " << grid.columns() << ", \"rows\": " << grid.rows()
             << ", \"frozenRows\": " << grid.frozenRows << ", \"columnWidths\": ";
         JsonNumberArray(out, grid.columns(), [&](int c) { return grid.columnWidth(c); });
         out << ", \"rowHeights\": ";

@@ -14,6 +14,9 @@ struct PrintedWindow {
     std::string name;
     std::string caption;
     std::vector<GridModel> grids;
+    // The tab each grid stands in, beside `grids`; empty (or shorter) when the
+    // window shows its grids without tabs.
+    std::vector<std::string> gridTabs;
     std::string extraJsonMembers;  // e.g. "\"prediction\": {...}", without a leading comma
     std::string headline;          // the sentence above the grid; empty for none
 };

@@ -80,6 +80,13 @@ std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, cons
         w.name = std::string(info->className);
         w.caption = std::string(info->caption);
         w.grids.push_back(std::move(content.grid));
+        if (!content.moreGrids.empty()) {
+            w.gridTabs.push_back(content.gridCaption.empty() ? "表" : content.gridCaption);
+            for (GridTab& tab : content.moreGrids) {
+                w.grids.push_back(std::move(tab.grid));
+                w.gridTabs.push_back(std::move(tab.caption));
+            }
+        }
         w.extraJsonMembers = WindowJsonMembers(content);
         w.headline = std::move(content.headline);
         return w;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/cli/backtest_json.h"
+#include "app/cli/digit_views_json.h"
 #include "app/cli/number_windows_json.h"
 #include "app/cli/strategy_json.h"
 #include "io/text_escape.h"
@@ -52,6 +53,9 @@ std::string WindowJsonMembers(const WindowContent& content) {
     if (const auto* card = std::any_cast<NextDrawCard>(&content.details)) return NextDrawJsonMember(*card);
     if (const auto* strategies = std::any_cast<StrategyTestFigures>(&content.details))
         return StrategyJsonMember(*strategies);
+    if (const auto* calendar = std::any_cast<CalendarFigures>(&content.details)) return CalendarJsonMember(*calendar);
+    if (const auto* mini = std::any_cast<MiniFigures>(&content.details)) return MiniJsonMember(*mini);
+    if (const auto* pairs = std::any_cast<PairFigures>(&content.details)) return PairsJsonMember(*pairs);
     return {};
 }
 

@@ -127,8 +127,13 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
 QString AnalysisWindow::windowClass() const { return Q(info_.className); }
 
 std::optional<PrintDocument> AnalysisWindow::printDocument() const {
-    return MakeAnalysisDocument(info_, grid_->gridModel(), shownCharts_, host().snapshot().history, shownRange_,
-                                headline_->text().toStdString());
+    std::vector<GridTab> more;
+    for (GridView* view : moreGrids_)
+        more.push_back({views_->tabText(views_->indexOf(view)).toStdString(), view->gridModel()});
+    return MakeAnalysisDocument(
+        info_, grid_->gridModel(), shownCharts_, host().snapshot().history, shownRange_,
+        headline_->text().toStdString(), more,
+        views_ && !more.empty() ? views_->tabText(views_->indexOf(grid_)).toStdString() : std::string());
 }
 
 void AnalysisWindow::load() {
@@ -263,6 +268,7 @@ void AnalysisWindow::showContent(WindowContent content) {
     headline_->setText(Q(content.headline));
     headline_->setVisible(!content.headline.empty());
     grid_->setGridModel(std::move(content.grid));
+    showMoreGrids(content.gridCaption, std::move(content.moreGrids));
     shownCharts_ = content.charts;  // what the print shows beside the grid
     showCharts(std::move(content.charts));
     showTable(std::move(content.table));
@@ -324,6 +330,26 @@ void AnalysisWindow::buildBoxes(QHBoxLayout* controls) {
         connect(ticketBox_, &TicketBox::ticketConfirmed, this,
                 [this](const Purchase& ticket) { host().openTicketDraft(ticket); });
         controls->addWidget(ticketBox_);
+    }
+}
+
+// Further grids in tabs after the grid, which takes the content's caption;
+// each keeps its scroll position and selection when the figures change.
+void AnalysisWindow::showMoreGrids(const std::string& gridCaption, std::vector<GridTab> grids) {
+    if (grids.empty()) return;
+    QTabWidget* views = tabs();
+    if (!gridCaption.empty()) views->setTabText(views->indexOf(grid_), Q(gridCaption));
+    for (std::size_t i = 0; i < grids.size(); ++i) {
+        if (i == moreGrids_.size()) {
+            auto* view = new GridView(views);
+            view->setObjectName(QStringLiteral("grid%1").arg(i + 2));
+            views->insertTab(views->indexOf(i == 0 ? grid_ : moreGrids_.back()) + 1, view, Q(grids[i].caption));
+            moreGrids_.push_back(view);
+        }
+        GridView* view = moreGrids_[i];
+        const GridViewState state = GridViewState::Of(*view);
+        view->setGridModel(std::move(grids[i].grid));
+        state.restore(*view);
     }
 }
 

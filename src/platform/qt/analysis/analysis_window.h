@@ -52,6 +52,8 @@ public:
     QPushButton* useOptionFlagsButton() const { return useFlags_; }
     NumberBox* numberBox() const { return numberBox_; }
     TicketBox* ticketBox() const { return ticketBox_; }
+    // The content's further grids, each in a tab of its own after the grid.
+    const std::vector<GridView*>& moreGrids() const { return moreGrids_; }
     // The content's sortable table, in a tab of its own; nullptr without one.
     QTableView* tableView() const { return tableView_; }
     // The number the figures on show were computed for.
@@ -90,6 +92,7 @@ private:
     void makeRoomForCharts();
     QTabWidget* tabs();
     void showTable(std::optional<SortableTable> table);
+    void showMoreGrids(const std::string& gridCaption, std::vector<GridTab> grids);
     void buildBoxes(QHBoxLayout* controls);
     std::vector<Strategy> chosenStrategies() const;
 
@@ -108,6 +111,7 @@ private:
     QProgressBar* busy_ = nullptr;
     NumberBox* numberBox_ = nullptr;
     TicketBox* ticketBox_ = nullptr;
+    std::vector<GridView*> moreGrids_;
     QTableView* tableView_ = nullptr;
     SortableTableModel* tableModel_ = nullptr;
     QSortFilterProxyModel* tableSort_ = nullptr;

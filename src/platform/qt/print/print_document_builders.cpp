@@ -23,14 +23,20 @@ std::string TodayText() {
 
 PrintDocument MakeAnalysisDocument(const AnalysisWindowInfo& info, const GridModel& grid,
                                    const std::vector<ChartData>& charts, const DrawHistory& history, DrawRange range,
-                                   const std::string& headline) {
+                                   const std::string& headline, const std::vector<GridTab>& moreGrids,
+                                   const std::string& gridCaption) {
     PrintDocument doc;
     doc.caption = std::string(info.caption);
     doc.description = std::string(info.description);
     doc.dateText = TodayText();
     doc.rangeText = HistoryRangeText(history, range);
     if (!headline.empty()) doc.addText(headline);
+    if (!moreGrids.empty()) doc.addText("［" + (gridCaption.empty() ? std::string("表") : gridCaption) + "］");
     doc.addGrid(grid);
+    for (const GridTab& tab : moreGrids) {
+        doc.addText("［" + tab.caption + "］");
+        doc.addGrid(tab.grid);
+    }
     for (const ChartData& chart : charts) doc.addChart(chart);
     return doc;
 }

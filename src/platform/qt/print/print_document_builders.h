@@ -18,10 +18,13 @@ std::string HistoryRangeText(const DrawHistory& history, DrawRange range = {});
 std::string TodayText();
 
 // An analysis window: its caption, description, the grid and charts it shows.
-// `headline`, when not empty, stands above the grid.
+// `headline`, when not empty, stands above the grid. Further grids (the
+// window's other tabs) follow the grid, each under its tab's caption, and
+// the grid stands under `gridCaption` when there are any.
 PrintDocument MakeAnalysisDocument(const AnalysisWindowInfo& info, const GridModel& grid,
                                    const std::vector<ChartData>& charts, const DrawHistory& history,
-                                   DrawRange range = {}, const std::string& headline = {});
+                                   DrawRange range = {}, const std::string& headline = {},
+                                   const std::vector<GridTab>& moreGrids = {}, const std::string& gridCaption = {});
 
 // The prediction window: the option flags that produced the prediction,
 // then the four result grids under their labels.

@@ -1,8 +1,8 @@
-// The next draw day: weekdays only, public holidays included, nothing
+// The draw calendar: weekdays only, public holidays included, nothing
 // from 31 December to 3 January; month, year and leap-day turns.
 #include <gtest/gtest.h>
 
-#include "lab/next_draw_date.h"
+#include "core/draw_schedule.h"
 
 using namespace n3;
 
@@ -13,13 +13,15 @@ struct DateCase {
     std::optional<std::string> next;
 };
 
-class NextDrawDateRule : public ::testing::TestWithParam<DateCase> {};
+class ScheduledDrawDateRule : public ::testing::TestWithParam<DateCase> {};
 
 }  // namespace
 
-TEST_P(NextDrawDateRule, GivesTheNextDrawDay) { EXPECT_EQ(NextDrawDate(GetParam().after), GetParam().next); }
+TEST_P(ScheduledDrawDateRule, GivesTheNextDrawDay) {
+    EXPECT_EQ(NextScheduledDrawDate(GetParam().after), GetParam().next);
+}
 
-INSTANTIATE_TEST_SUITE_P(Dates, NextDrawDateRule,
+INSTANTIATE_TEST_SUITE_P(Dates, ScheduledDrawDateRule,
                          ::testing::Values(DateCase{"2025-03-03", "2025-03-04"},  // Monday → Tuesday
                                            DateCase{"2025-03-07", "2025-03-10"},  // Friday → Monday
                                            DateCase{"2025-03-08", "2025-03-10"},  // Saturday → Monday
@@ -41,5 +43,30 @@ TEST(Weekdays, NamesOfKnownDates) {
     EXPECT_EQ(WeekdayName("2000-01-01"), "土");
     EXPECT_EQ(WeekdayName("2024-02-29"), "木");
     EXPECT_EQ(WeekdayName("nonsense"), "");
-    EXPECT_EQ(WeekdayOf(1970, 1, 1), 4);  // Thursday
+    EXPECT_EQ(WeekdayName("1970-01-01"), "木");
+}
+
+// Steps over several draws cross a weekend and the New Year break exactly as
+// repeated single steps do.
+TEST(ScheduledDrawDates, StepsEqualRepeatedSingleSteps) {
+    EXPECT_EQ(ScheduledDrawDateAfter("2026-12-28", 3), "2027-01-04");  // Mon 12/28 → 29, 30, then 1/4
+    EXPECT_EQ(ScheduledDrawDateAfter("2026-08-20", 2), "2026-08-24");  // Thursday → Friday → Monday
+    std::string date = "2003-12-24";
+    for (int i = 0; i < 400; ++i) date = *NextScheduledDrawDate(date);
+    EXPECT_EQ(ScheduledDrawDateAfter("2003-12-24", 400), date);
+    EXPECT_EQ(ScheduledDrawDateAfter("2026-08-20", 0), std::nullopt);
+    EXPECT_EQ(ScheduledDrawDateAfter("2026-02-30", 1), std::nullopt);
+}
+
+TEST(ScheduledDrawDates, ScheduleHoldsWeekdaysOutsideTheBreak) {
+    EXPECT_TRUE(OnDrawSchedule(std::string(kScheduleFirstDate)));  // a Thursday
+    EXPECT_TRUE(OnDrawSchedule("2025-04-29"));                     // a public holiday
+    EXPECT_FALSE(OnDrawSchedule("2025-03-08"));                    // Saturday
+    EXPECT_FALSE(OnDrawSchedule("2025-03-09"));                    // Sunday
+    EXPECT_FALSE(OnDrawSchedule("2025-12-31"));                    // Wednesday in the break
+    EXPECT_FALSE(OnDrawSchedule("2026-01-02"));                    // Friday in the break
+    EXPECT_TRUE(OnDrawSchedule("2026-01-05"));
+    EXPECT_FALSE(OnDrawSchedule("2026-13-01"));
+    EXPECT_TRUE(IsCalendarDate("2024-02-29"));
+    EXPECT_FALSE(IsCalendarDate("2023-02-29"));
 }

@@ -1,4 +1,6 @@
-#include "lab/next_draw_date.h"
+#include "core/draw_schedule.h"
+
+#include "core/calendar.h"
 
 namespace n3 {
 
@@ -42,34 +44,42 @@ Ymd NextDay(Ymd t) {
 
 bool NewYearBreak(const Ymd& t) { return (t.m == 12 && t.d == 31) || (t.m == 1 && t.d <= 3); }
 
+// WeekdayOf counts from Monday = 0.
+bool DrawDay(const Ymd& t) { return WeekdayOf(t.y, t.m, t.d) < 5 && !NewYearBreak(t); }
+
+Ymd NextDrawDay(Ymd t) {
+    do t = NextDay(t);
+    while (!DrawDay(t));
+    return t;
+}
+
+std::string Format(const Ymd& t) {
+    const auto two = [](int v) { return std::string(v < 10 ? "0" : "") + std::to_string(v); };
+    return std::to_string(t.y) + "-" + two(t.m) + "-" + two(t.d);
+}
+
 }  // namespace
 
-bool IsDrawDate(std::string_view date) { return Parse(date).has_value(); }
+bool IsCalendarDate(std::string_view date) { return Parse(date).has_value(); }
 
-int WeekdayOf(int y, int m, int d) {
-    // Sakamoto's method.
-    static constexpr int offsets[12] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
-    if (m < 3) --y;
-    return (y + y / 4 - y / 100 + y / 400 + offsets[m - 1] + d) % 7;
+bool OnDrawSchedule(std::string_view date) {
+    const auto t = Parse(date);
+    return t && DrawDay(*t);
+}
+
+std::optional<std::string> NextScheduledDrawDate(std::string_view date) { return ScheduledDrawDateAfter(date, 1); }
+
+std::optional<std::string> ScheduledDrawDateAfter(std::string_view date, int steps) {
+    auto t = Parse(date);
+    if (!t || steps < 1) return std::nullopt;
+    for (int i = 0; i < steps; ++i) *t = NextDrawDay(*t);
+    return Format(*t);
 }
 
 std::string WeekdayName(std::string_view date) {
-    static constexpr std::string_view names[7] = {"日", "月", "火", "水", "木", "金", "土"};
+    static constexpr std::string_view names[7] = {"月", "火", "水", "木", "金", "土", "日"};
     const auto t = Parse(date);
     return t ? std::string(names[WeekdayOf(t->y, t->m, t->d)]) : std::string();
-}
-
-std::optional<std::string> NextDrawDate(std::string_view date) {
-    auto t = Parse(date);
-    if (!t) return std::nullopt;
-    Ymd next = NextDay(*t);
-    for (;;) {
-        const int weekday = WeekdayOf(next.y, next.m, next.d);
-        if (weekday != 0 && weekday != 6 && !NewYearBreak(next)) break;
-        next = NextDay(next);
-    }
-    const auto two = [](int v) { return std::string(v < 10 ? "0" : "") + std::to_string(v); };
-    return std::to_string(next.y) + "-" + two(next.m) + "-" + two(next.d);
 }
 
 }  // namespace n3
