@@ -13,10 +13,70 @@ std::string Colour::hex(Colour fallback) const {
     return buf;
 }
 
+namespace {
+
+// A style edit packed in 64 bits: the colour in the low 32, then what the
+// edit sets. Never 0, so that 0 marks an empty memo slot.
+enum EditKind : std::uint64_t {
+    kSetForeground = 1,
+    kSetBackground = 2,
+    kSetAlignment = 3,
+    kSetSide = 4,      // one side, given by the side bits
+    kSetAllSides = 5,  // all four sides
+    kSetOutline = 6,   // the sides given by the "where" bits: 1 left, 2 right, 4 top, 8 bottom
+};
+
+std::uint64_t Edit(EditKind kind, Colour c) { return std::uint64_t(c.rgb()) | (std::uint64_t(kind) << 32); }
+std::uint64_t WithSide(std::uint64_t e, int side) { return e | (std::uint64_t(side) << 36); }
+std::uint64_t WithWhere(std::uint64_t e, int where) { return e | (std::uint64_t(where) << 40); }
+std::uint64_t WithLine(std::uint64_t e, LineStyle st) { return e | (std::uint64_t(st) << 44); }
+std::uint64_t WithAlignment(std::uint64_t e, HAlign h, VAlign v) {
+    return e | (std::uint64_t(h) << 48) | (std::uint64_t(v) << 52);
+}
+
+void Apply(CellStyle& s, std::uint64_t e) {
+    const Colour colour = Colour::FromValue(std::uint32_t(e));
+    const Border line{LineStyle((e >> 44) & 0xf), colour};
+    switch (EditKind((e >> 32) & 0xf)) {
+    case kSetForeground: s.foreground = colour; break;
+    case kSetBackground: s.background = colour; break;
+    case kSetAlignment:
+        s.hAlign = HAlign((e >> 48) & 0xf);
+        s.vAlign = VAlign((e >> 52) & 0xf);
+        break;
+    case kSetSide: s.borders[(e >> 36) & 0x3] = line; break;
+    case kSetAllSides:
+        for (auto& side : s.borders) side = line;
+        break;
+    case kSetOutline: {
+        const auto where = (e >> 40) & 0xf;
+        if (where & 1) s.borders[Left] = line;
+        if (where & 2) s.borders[Right] = line;
+        if (where & 4) s.borders[Top] = line;
+        if (where & 8) s.borders[Bottom] = line;
+        break;
+    }
+    }
+}
+
+std::size_t Mix(std::size_t h, std::uint64_t v) { return (h ^ v) * 0x100000001b3ull; }
+
+}  // namespace
+
+std::size_t GridModel::StyleHash::operator()(const CellStyle& s) const {
+    std::size_t h = 0xcbf29ce484222325ull;
+    h = Mix(h, s.foreground.rgb());
+    h = Mix(h, s.background.rgb());
+    h = Mix(h, (std::uint64_t(s.hAlign) << 8) | std::uint64_t(s.vAlign));
+    for (const Border& b : s.borders) h = Mix(h, (std::uint64_t(b.style) << 32) | b.colour.rgb());
+    return h;
+}
+
 GridModel::GridModel() {
     texts_.emplace_back();
     textIndex_.emplace(std::string(), 0);
     styles_.emplace_back();
+    styleIndex_.emplace(styles_[0], 0);
 }
 
 void GridModel::setSize(int cols, int rows) {
@@ -36,12 +96,13 @@ void GridModel::setSize(int cols, int rows) {
 
 std::uint32_t GridModel::internText(std::string_view t) {
     if (t.empty()) return 0;
-    auto it = textIndex_.find(std::string(t));
-    if (it != textIndex_.end()) return it->second;
+    if (texts_[lastText_] == t) return lastText_;
+    auto it = textIndex_.find(t);
+    if (it != textIndex_.end()) return lastText_ = it->second;
     const auto id = std::uint32_t(texts_.size());
     texts_.emplace_back(t);
     textIndex_.emplace(texts_.back(), id);
-    return id;
+    return lastText_ = id;
 }
 
 void GridModel::setText(int col, int row, std::string_view text) {
@@ -65,20 +126,26 @@ std::string_view GridModel::tip(int col, int row) const {
 
 void GridModel::setNumber(int col, int row, int value) {
     if (!contains(col, row)) return;
-    constexpr int kCached = 1 << 16;
-    if (value >= 0 && value < kCached) {
-        if (numberText_.size() <= std::size_t(value)) numberText_.resize(std::size_t(value) + 1, 0xffffffffu);
-        auto& id = numberText_[std::size_t(value)];
-        if (id == 0xffffffffu) id = internText(std::to_string(value));
-        cellText_[index(col, row)] = id;
-        return;
-    }
-    cellText_[index(col, row)] = internText(std::to_string(value));
+    // A negative number is rare enough to be kept as its text.
+    cellText_[index(col, row)] = value >= 0 ? kNumberBit | std::uint32_t(value) : internText(std::to_string(value));
 }
 
-const std::string& GridModel::text(int col, int row) const {
-    if (!contains(col, row)) return texts_[0];
-    return texts_[cellText_[index(col, row)]];
+std::string GridModel::text(int col, int row) const {
+    if (!contains(col, row)) return {};
+    const std::uint32_t id = cellText_[index(col, row)];
+    if (id & kNumberBit) {
+        char digits[16];
+        const auto end = std::to_chars(digits, digits + sizeof digits, id & ~kNumberBit).ptr;
+        return std::string(digits, end);
+    }
+    return texts_[id];
+}
+
+std::optional<int> GridModel::number(int col, int row) const {
+    if (!contains(col, row)) return std::nullopt;
+    const std::uint32_t id = cellText_[index(col, row)];
+    if (!(id & kNumberBit)) return std::nullopt;
+    return int(id & ~kNumberBit);
 }
 
 bool GridModel::isEmpty(int col, int row) const { return !contains(col, row) || cellText_[index(col, row)] == 0; }
@@ -86,13 +153,12 @@ bool GridModel::isEmpty(int col, int row) const { return !contains(col, row) || 
 // --------------------------------------------------------------- styles
 
 std::uint32_t GridModel::internStyle(const CellStyle& s) {
-    // Grids use a handful of styles; a linear scan over a short list beats
-    // hashing, and a long list falls back to a scan that is still rare
-    // because block edits memoise their results.
-    for (std::size_t i = 0; i < styles_.size(); ++i)
-        if (styles_[i] == s) return std::uint32_t(i);
+    const auto it = styleIndex_.find(s);
+    if (it != styleIndex_.end()) return it->second;
+    const auto id = std::uint32_t(styles_.size());
     styles_.push_back(s);
-    return std::uint32_t(styles_.size() - 1);
+    styleIndex_.emplace(s, id);
+    return id;
 }
 
 const CellStyle& GridModel::style(int col, int row) const {
@@ -100,96 +166,90 @@ const CellStyle& GridModel::style(int col, int row) const {
     return styles_[cellStyle_[index(col, row)]];
 }
 
-template <class Edit>
-void GridModel::editBlock(const CellBlock& b, Edit edit) {
+// The style `from` becomes under `edit`: looked up in a small table that
+// lives as long as the grid, so that an edit met before costs one probe.
+std::uint32_t GridModel::edited(std::uint32_t from, StyleEdit edit) {
+    if (edit == lastEdit_.edit && from == lastEdit_.from) return lastEdit_.to;
+    if (editMemo_.empty()) editMemo_.resize(kEditMemoSlots);
+    const std::size_t slot = std::size_t(Mix(Mix(0xcbf29ce484222325ull, edit), from) >> 7) % kEditMemoSlots;
+    EditMemo& m = editMemo_[slot];
+    if (m.edit != edit || m.from != from) {
+        CellStyle s = styles_[from];
+        Apply(s, edit);
+        m = {edit, from, internStyle(s)};
+    }
+    lastEdit_ = m;
+    return m.to;
+}
+
+void GridModel::editCell(int col, int row, StyleEdit edit) {
+    if (!contains(col, row)) return;
+    auto& id = cellStyle_[index(col, row)];
+    id = edited(id, edit);
+}
+
+void GridModel::editBlock(const CellBlock& b, StyleEdit edit) {
     const int c1 = std::max(1, b.col1), c2 = std::min(cols_, b.col2);
     const int r1 = std::max(1, b.row1), r2 = std::min(rows_, b.row2);
     if (c1 > c2 || r1 > r2) return;
-    // Old style index -> new style index, per cell position class. Most
-    // cells of a block share one old style, so each change is computed once.
-    std::unordered_map<std::uint64_t, std::uint32_t> memo;
-    std::uint64_t lastKey = ~std::uint64_t(0);
-    std::uint32_t lastId = 0;
-    for (int r = r1; r <= r2; ++r) {
-        for (int c = c1; c <= c2; ++c) {
-            auto& id = cellStyle_[index(c, r)];
-            const int where = edit.positionClass(c, r, c1, r1, c2, r2);
-            const std::uint64_t key = (std::uint64_t(id) << 8) | std::uint64_t(where);
-            if (key == lastKey) {
-                id = lastId;
-                continue;
-            }
-            lastKey = key;
-            auto it = memo.find(key);
-            if (it != memo.end()) {
-                id = lastId = it->second;
-                continue;
-            }
-            CellStyle s = styles_[id];
-            edit.apply(s, where);
-            const auto newId = internStyle(s);
-            memo.emplace(key, newId);
-            id = lastId = newId;
+    // A column is a run of cells in memory, most of them sharing their
+    // style with the cell above: each run of one style is filled at once.
+    for (int c = c1; c <= c2; ++c) {
+        std::uint32_t* cell = &cellStyle_[index(c, r1)];
+        std::uint32_t* const end = cell + (r2 - r1 + 1);
+        while (cell != end) {
+            const std::uint32_t from = *cell;
+            std::uint32_t* run = cell + 1;
+            while (run != end && *run == from) ++run;
+            std::fill(cell, run, edited(from, edit));
+            cell = run;
         }
     }
 }
 
-namespace {
-// An edit that treats every cell of the block alike.
-template <class F>
-struct Uniform {
-    F f;
-    int positionClass(int, int, int, int, int, int) const { return 0; }
-    void apply(CellStyle& s, int) const { f(s); }
-};
-template <class F>
-Uniform<F> uniform(F f) {
-    return {f};
-}
+void GridModel::setForeground(const CellBlock& b, Colour c) { editBlock(b, Edit(kSetForeground, c)); }
 
-struct Outline {
-    Border line;
-    int positionClass(int c, int r, int c1, int r1, int c2, int r2) const {
-        return (c == c1 ? 1 : 0) | (c == c2 ? 2 : 0) | (r == r1 ? 4 : 0) | (r == r2 ? 8 : 0);
-    }
-    void apply(CellStyle& s, int where) const {
-        if (where & 1) s.borders[Left] = line;
-        if (where & 2) s.borders[Right] = line;
-        if (where & 4) s.borders[Top] = line;
-        if (where & 8) s.borders[Bottom] = line;
-    }
-};
-}  // namespace
+void GridModel::setBackground(const CellBlock& b, Colour c) { editBlock(b, Edit(kSetBackground, c)); }
 
-void GridModel::setForeground(const CellBlock& b, Colour c) {
-    editBlock(b, uniform([c](CellStyle& s) { s.foreground = c; }));
-}
+void GridModel::setForeground(int col, int row, Colour c) { editCell(col, row, Edit(kSetForeground, c)); }
 
-void GridModel::setBackground(const CellBlock& b, Colour c) {
-    editBlock(b, uniform([c](CellStyle& s) { s.background = c; }));
-}
+void GridModel::setBackground(int col, int row, Colour c) { editCell(col, row, Edit(kSetBackground, c)); }
 
 void GridModel::setAlignment(const CellBlock& b, HAlign h, VAlign v) {
-    editBlock(b, uniform([h, v](CellStyle& s) {
-                  s.hAlign = h;
-                  s.vAlign = v;
-              }));
+    editBlock(b, WithAlignment(Edit(kSetAlignment, Colour()), h, v));
 }
 
-void GridModel::outlineBlock(const CellBlock& b, Colour c, LineStyle st) { editBlock(b, Outline{Border{st, c}}); }
+// Only the cells on the edge of the block (as cut by the grid) change:
+// each gets the sides it lies on.
+void GridModel::outlineBlock(const CellBlock& b, Colour c, LineStyle st) {
+    const int c1 = std::max(1, b.col1), c2 = std::min(cols_, b.col2);
+    const int r1 = std::max(1, b.row1), r2 = std::min(rows_, b.row2);
+    if (c1 > c2 || r1 > r2) return;
+    const std::uint64_t line = WithLine(Edit(kSetOutline, c), st);
+    const auto where = [&](int col, int row) {
+        return (col == c1 ? 1 : 0) | (col == c2 ? 2 : 0) | (row == r1 ? 4 : 0) | (row == r2 ? 8 : 0);
+    };
+    const auto edge = [&](int col, int row) {
+        if (const int w = where(col, row)) editCell(col, row, WithWhere(line, w));
+    };
+    for (int col = c1; col <= c2; ++col) {
+        if (col == c1 || col == c2) {
+            for (int row = r1; row <= r2; ++row) edge(col, row);
+        } else {
+            edge(col, r1);
+            if (r2 != r1) edge(col, r2);
+        }
+    }
+}
 
 void GridModel::rightLineOnBlock(const CellBlock& b, Colour c, LineStyle st) { setBorder(b, Right, c, st); }
 
 void GridModel::gridLinesOnBlock(const CellBlock& b, Colour c, LineStyle st) {
-    const Border line{st, c};
-    editBlock(b, uniform([line](CellStyle& s) {
-                  for (auto& side : s.borders) side = line;
-              }));
+    editBlock(b, WithLine(Edit(kSetAllSides, c), st));
 }
 
 void GridModel::setBorder(const CellBlock& b, Side side, Colour c, LineStyle st) {
-    const Border line{st, st == LineStyle::None ? Colour{} : c};
-    editBlock(b, uniform([line, side](CellStyle& s) { s.borders[side] = line; }));
+    editBlock(b, WithLine(WithSide(Edit(kSetSide, st == LineStyle::None ? Colour{} : c), side), st));
 }
 
 // ---------------------------------------------------------------- spans
@@ -244,7 +304,7 @@ std::size_t GridModel::memoryBytes() const {
     bytes += styles_.capacity() * sizeof(CellStyle);
     bytes += (rowHeights_.capacity() + columnWidths_.capacity()) * sizeof(double);
     for (const auto& t : texts_) bytes += sizeof(t) + t.capacity() + 32;  // + map node
-    bytes += numberText_.capacity() * sizeof(std::uint32_t);
+    bytes += styleIndex_.size() * (sizeof(CellStyle) + 16) + editMemo_.capacity() * sizeof(EditMemo);
     return bytes;
 }
 

@@ -4,9 +4,13 @@
 //
 // Cells are addressed (column, row), both counted from 1. Styles and texts
 // are interned: a cell holds two small indexes, so a 32,767 x 32 grid stays
-// a few megabytes.
+// a few megabytes. A number is kept as the number itself and becomes text
+// only when it is read; cells are stored column by column, so that a pass
+// down a column (a band, a line) walks memory in order.
 #include <cstdint>
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -21,6 +25,12 @@ public:
     constexpr Colour() = default;
     constexpr Colour(std::uint8_t r, std::uint8_t g, std::uint8_t b)
         : value_((std::uint32_t(r) << 16) | (std::uint32_t(g) << 8) | b) {}
+    // The colour whose rgb() is `value` (0xffffffff: unset).
+    static constexpr Colour FromValue(std::uint32_t value) {
+        Colour c;
+        c.value_ = value;
+        return c;
+    }
     constexpr bool isSet() const { return value_ != kUnset; }
     constexpr std::uint8_t red() const { return (value_ >> 16) & 0xff; }
     constexpr std::uint8_t green() const { return (value_ >> 8) & 0xff; }
@@ -98,7 +108,11 @@ public:
     // Writes outside the grid are ignored, so a build step may run past an edge.
     void setText(int col, int row, std::string_view text);
     void setNumber(int col, int row, int value);
-    const std::string& text(int col, int row) const;
+    // The cell's text; a number cell's digits are written out here.
+    std::string text(int col, int row) const;
+    // The number a cell was given with setNumber (0 or more), for a view that
+    // formats it itself; nullopt for text and empty cells.
+    std::optional<int> number(int col, int row) const;
     bool isEmpty(int col, int row) const;
 
     // A cell's explanation, shown when the pointer rests on it; few cells
@@ -112,8 +126,8 @@ public:
     void setForeground(const CellBlock& block, Colour c);
     void setBackground(const CellBlock& block, Colour c);
     void setAlignment(const CellBlock& block, HAlign h, VAlign v = VAlign::Center);
-    void setForeground(int col, int row, Colour c) { setForeground({col, row, col, row}, c); }
-    void setBackground(int col, int row, Colour c) { setBackground({col, row, col, row}, c); }
+    void setForeground(int col, int row, Colour c);
+    void setBackground(int col, int row, Colour c);
     // One line round the outside of the block.
     void outlineBlock(const CellBlock& block, Colour c = {}, LineStyle s = LineStyle::Solid);
     // A line on the right-hand side of every cell of the block.
@@ -152,29 +166,55 @@ public:
         activeRow = 1;
     }
 
-    // Number of distinct styles and texts (for tests and benchmarks).
+    // Number of distinct styles and texts (for tests and benchmarks); numbers
+    // are not texts.
     std::size_t styleCount() const { return styles_.size(); }
     std::size_t textCount() const { return texts_.size(); }
     std::size_t memoryBytes() const;
 
 private:
+    // Column by column: a column's cells follow each other.
     std::size_t index(int col, int row) const {
-        return std::size_t(row - 1) * std::size_t(cols_) + std::size_t(col - 1);
+        return std::size_t(col - 1) * std::size_t(rows_) + std::size_t(row - 1);
     }
+    // A text cell holds an index into texts_; a number cell holds the
+    // number with this bit set.
+    static constexpr std::uint32_t kNumberBit = 0x80000000u;
+    struct StyleHash {
+        std::size_t operator()(const CellStyle& s) const;
+    };
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view t) const { return std::hash<std::string_view>()(t); }
+    };
+    // A style edit as one number: what it sets and to what (grid_model.cpp).
+    using StyleEdit = std::uint64_t;
+    // What an edit turns each style into, remembered for the grid's life.
+    struct EditMemo {
+        std::uint64_t edit = 0;  // 0: empty slot
+        std::uint32_t from = 0;
+        std::uint32_t to = 0;
+    };
+    static constexpr std::size_t kEditMemoSlots = 256;
+
     std::uint32_t internStyle(const CellStyle& s);
     std::uint32_t internText(std::string_view t);
-    template <class Edit>
-    void editBlock(const CellBlock& block, Edit edit);
+    std::uint32_t edited(std::uint32_t from, StyleEdit edit);
+    void editBlock(const CellBlock& block, StyleEdit edit);
+    void editCell(int col, int row, StyleEdit edit);
 
     int cols_ = 0;
     int rows_ = 0;
     std::map<std::size_t, std::string> tips_;  // by cell index
-    std::vector<std::uint32_t> cellText_;      // index into texts_
+    std::vector<std::uint32_t> cellText_;      // index into texts_, or a number with kNumberBit
     std::vector<std::uint32_t> cellStyle_;     // index into styles_
     std::vector<std::string> texts_;           // texts_[0] is the empty text
-    std::unordered_map<std::string, std::uint32_t> textIndex_;
-    std::vector<std::uint32_t> numberText_;  // cached text index per small number
-    std::vector<CellStyle> styles_;          // styles_[0] is the default style
+    std::unordered_map<std::string, std::uint32_t, TextHash, std::equal_to<>> textIndex_;
+    std::uint32_t lastText_ = 0;     // the text set last: most texts repeat the one before
+    std::vector<CellStyle> styles_;  // styles_[0] is the default style
+    std::unordered_map<CellStyle, std::uint32_t, StyleHash> styleIndex_;
+    std::vector<EditMemo> editMemo_;  // kEditMemoSlots slots once the first style is edited
+    EditMemo lastEdit_;               // the edit made last, which the next one often repeats
     std::vector<Span> spans_;
     std::vector<double> rowHeights_;
     std::vector<double> columnWidths_;

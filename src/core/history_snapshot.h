@@ -4,6 +4,7 @@
 // stored draws or results change.
 #include "core/draw.h"
 #include "core/draw_result.h"
+#include "core/snapshot_memo.h"
 #include "core/startup_statistics.h"
 
 namespace n3 {
@@ -12,6 +13,8 @@ struct HistorySnapshot {
     DrawHistory history;  // the rows of 全データ選択クエリ, ascending by 回数
     StartupStatistics stats;
     ResultHistory results;  // dates and prizes, where the database holds them
+    // What windows worked out from this snapshot (a backtest), for the next to read.
+    mutable SnapshotMemo memo;
 };
 
 }  // namespace n3

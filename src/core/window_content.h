@@ -34,6 +34,8 @@ struct WindowInput {
     const std::vector<Strategy>* strategies = nullptr;
     // One strategy given on the command line rather than the saved ones.
     bool singleStrategy = false;
+    // Where results worked out from this input's snapshot are kept; none when null.
+    SnapshotMemo* memo = nullptr;
 };
 
 // A table the frame shows in a tab of its own, sortable by any column:
@@ -85,7 +87,9 @@ struct WindowContent {
 
 // What a window of the analysis frame reads from the snapshot.
 inline WindowInput InputOf(const HistorySnapshot& snapshot, const OptionFlags& flags = {}, DrawRange range = {}) {
-    return WindowInput{snapshot.history, snapshot.stats, snapshot.results, flags, range, std::nullopt};
+    WindowInput input{snapshot.history, snapshot.stats, snapshot.results, flags, range, std::nullopt};
+    input.memo = &snapshot.memo;
+    return input;
 }
 
 }  // namespace n3

@@ -84,14 +84,17 @@ void Tally(MethodTally& t, const Bet& bet, int drawNo, int method, int winning, 
 
 }  // namespace
 
-BacktestRun RunBacktest(const DrawHistory& history, const ResultHistory& results, int optionCount, DrawRange range) {
+BacktestRun RunBacktest(const DrawHistory& history, const ResultHistory& results, int optionCount, DrawRange range,
+                        bool withTrace) {
     BacktestRun run;
     run.optionCount = optionCount;
     run.range = range;
     PredictionWalk walk;
-    run.trace.targets.reserve(history.size());
-    for (auto& v : run.trace.hits) v.reserve(history.size());
-    for (auto& v : run.trace.expected) v.reserve(history.size());
+    if (withTrace) {
+        run.trace.targets.reserve(history.size());
+        for (auto& v : run.trace.hits) v.reserve(history.size());
+        for (auto& v : run.trace.expected) v.reserve(history.size());
+    }
     for (const Draw& draw : history) {
         const int n = draw.回数;
         if (range.to != 0 && n > range.to) break;
@@ -99,19 +102,49 @@ BacktestRun RunBacktest(const DrawHistory& history, const ResultHistory& results
             const auto bets = BetsOn(walk.Predict(optionCount), draw);
             const int winning = draw.digit(0) * 100 + draw.digit(1) * 10 + draw.digit(2);
             const long long prize = StraightPrize(results, n);
-            ++run.targets;
+            if (run.targets++ == 0) run.firstTarget = n;
+            run.lastTarget = n;
             run.moneyTargets += prize > 0;
-            run.trace.targets.push_back(n);
+            if (withTrace) run.trace.targets.push_back(n);
             for (int m = 0; m < kBacktestMethodCount; ++m) {
                 MethodTally& t = run.tallies[std::size_t(m)];
                 Tally(t, bets[std::size_t(m)], n, m, winning, prize);
+                if (!withTrace) continue;
                 run.trace.hits[std::size_t(m)].push_back(t.hits);
                 run.trace.expected[std::size_t(m)].push_back(t.straightChanceHits());
             }
         }
         walk.Advance(draw);
     }
+    run.next = walk.Predict(optionCount);
     return run;
+}
+
+namespace {
+std::string MemoKey(bool traced, int optionCount, DrawRange range) {
+    return std::string(traced ? "backtest " : "backtest totals ") + std::to_string(optionCount) + " " +
+           std::to_string(range.from) + "-" + std::to_string(range.to);
+}
+}  // namespace
+
+std::shared_ptr<const BacktestRun> WholeBacktest(const DrawHistory& history, const ResultHistory& results,
+                                                 int optionCount, DrawRange range, SnapshotMemo* memo) {
+    const std::string key = MemoKey(true, optionCount, range);
+    if (memo)
+        if (auto kept = memo->find<BacktestRun>(key)) return kept;
+    auto run = std::make_shared<const BacktestRun>(RunBacktest(history, results, optionCount, range));
+    return memo ? memo->keep<BacktestRun>(key, std::move(run)) : run;
+}
+
+std::shared_ptr<const BacktestRun> BacktestTotals(const DrawHistory& history, const ResultHistory& results,
+                                                  int optionCount, SnapshotMemo* memo) {
+    const std::string traced = MemoKey(true, optionCount, {}), totals = MemoKey(false, optionCount, {});
+    if (memo) {
+        if (auto kept = memo->find<BacktestRun>(traced)) return kept;
+        if (auto kept = memo->find<BacktestRun>(totals)) return kept;
+    }
+    auto run = std::make_shared<const BacktestRun>(RunBacktest(history, results, optionCount, {}, false));
+    return memo ? memo->keep<BacktestRun>(totals, std::move(run)) : run;
 }
 
 }  // namespace n3

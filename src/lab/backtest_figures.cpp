@@ -39,9 +39,9 @@ BacktestFigures FiguresOf(const BacktestRun& run) {
     f.optionCount = run.optionCount;
     f.targets = run.targets;
     f.moneyTargets = run.moneyTargets;
-    if (!run.trace.targets.empty()) {
-        f.from = run.range.from != 0 ? run.range.from : run.trace.targets.front();
-        f.to = run.range.to != 0 ? run.range.to : run.trace.targets.back();
+    if (run.targets > 0) {
+        f.from = run.range.from != 0 ? run.range.from : run.firstTarget;
+        f.to = run.range.to != 0 ? run.range.to : run.lastTarget;
     }
     for (int m = 0; m < kBacktestMethodCount; ++m) {
         f.methods[std::size_t(m)] = FiguresOf(kBacktestMethodNames[std::size_t(m)], run.tallies[std::size_t(m)]);

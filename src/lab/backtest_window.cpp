@@ -12,7 +12,8 @@ namespace n3 {
 
 WindowContent 予想の検証::Content(const WindowInput& input) {
     const int optionCount = int(std::count(input.optionFlags.begin(), input.optionFlags.end(), true));
-    const BacktestRun run = RunBacktest(input.history, input.results, optionCount, input.range);
+    const auto kept = WholeBacktest(input.history, input.results, optionCount, input.range, input.memo);
+    const BacktestRun& run = *kept;
     const BacktestFigures figures = FiguresOf(run);
     WindowContent content;
     content.grid = BacktestGrid(figures);

@@ -157,7 +157,8 @@ std::vector<KindOdds> KindOddsOf(const DrawHistory& history, const ResultHistory
     return out;
 }
 
-NextDrawCard BuildNextDrawCard(const DrawHistory& history, const ResultHistory& results, int optionCount) {
+NextDrawCard BuildNextDrawCard(const DrawHistory& history, const ResultHistory& results, int optionCount,
+                               SnapshotMemo* memo) {
     NextDrawCard card;
     card.optionCount = optionCount;
     card.latestDrawNo = LatestCompleteDraw(history);
@@ -175,11 +176,11 @@ NextDrawCard BuildNextDrawCard(const DrawHistory& history, const ResultHistory& 
         break;
     }
 
-    // The prediction a fresh start shows on this history: one walk, as the window's engine does.
-    PredictionWalk walk;
-    for (const Draw& d : history) walk.Advance(d);
-    const DigitPrediction p = walk.Predict(optionCount);
-    const BacktestFigures figures = FiguresOf(RunBacktest(history, results, optionCount));
+    // The prediction a fresh start shows on this history is where the
+    // backtest's walk over all of it ends.
+    const auto run = BacktestTotals(history, results, optionCount, memo);
+    const DigitPrediction& p = run->next;
+    const BacktestFigures figures = FiguresOf(*run);
     card.backtestTargets = figures.targets;
     card.backtestFrom = figures.from.value_or(0);
     card.backtestTo = figures.to.value_or(0);

@@ -69,6 +69,10 @@ std::vector<KindOdds> KindOddsOf(const DrawHistory& history, const ResultHistory
                                  std::string* prizesFrom = nullptr, std::string* prizesTo = nullptr,
                                  std::string* allTimeFrom = nullptr, std::string* allTimeTo = nullptr);
 
-NextDrawCard BuildNextDrawCard(const DrawHistory& history, const ResultHistory& results, int optionCount);
+// The backtest's verdicts come from the run kept in `memo` when 予想の検証
+// or an earlier card left one there; otherwise from a run without trace,
+// which is kept in its turn.
+NextDrawCard BuildNextDrawCard(const DrawHistory& history, const ResultHistory& results, int optionCount,
+                               SnapshotMemo* memo = nullptr);
 
 }  // namespace n3

@@ -39,8 +39,20 @@ std::optional<long long> PrizePerUnit(const DrawResult* r, StrategyKind kind, in
 
 int Universe(StrategyKind kind) { return int(CandidatesOf(kind).size()); }
 
-void Buy(StrategyTally& t, const Strategy& s, const std::vector<int>& bought, int drawNo, int winning,
-         const DrawResult* result) {
+// The part of the control's seed that comes from the strategy: the same
+// for every draw, so worked out once.
+std::uint64_t RuleKeyHash(const Strategy& s) {
+    std::uint64_t h = 0xcbf29ce484222325ull;  // FNV-1a over the rule key
+    for (const unsigned char ch : RuleKey(s)) h = (h ^ ch) * 0x100000001b3ull;
+    return h;
+}
+
+std::uint64_t ControlSeedOf(std::uint64_t ruleKeyHash, int drawNo) {
+    return ruleKeyHash ^ (std::uint64_t(std::uint32_t(drawNo)) << 20);
+}
+
+void Buy(StrategyTally& t, const Strategy& s, std::uint64_t ruleKeyHash, const std::vector<int>& bought, int drawNo,
+         int winning, const DrawResult* result) {
     if (bought.empty()) return;
     const std::optional<int> wins = WinningCandidate(s.kind, winning);
     int chance = 0;  // thousandths
@@ -57,7 +69,8 @@ void Buy(StrategyTally& t, const Strategy& s, const std::vector<int>& bought, in
     t.hitVariance += p * (1 - p);
     // The control buys as many tickets of the kind at random; a triple
     // leaves box and set controls empty-handed as it does the strategy.
-    if (wins) t.controlHits += ControlHoldsOne(StrategyControlSeed(s, drawNo), int(bought.size()), Universe(s.kind));
+    if (wins)
+        t.controlHits += ControlHoldsOne(ControlSeedOf(ruleKeyHash, drawNo), int(bought.size()), Universe(s.kind));
     const std::optional<long long> prize = PrizePerUnit(result, s.kind, winning, hit ? *wins : -1);
     if (prize) {
         ++t.moneyDraws;
@@ -69,11 +82,7 @@ void Buy(StrategyTally& t, const Strategy& s, const std::vector<int>& bought, in
 
 }  // namespace
 
-std::uint64_t StrategyControlSeed(const Strategy& s, int drawNo) {
-    std::uint64_t h = 0xcbf29ce484222325ull;  // FNV-1a over the rule key
-    for (const unsigned char ch : RuleKey(s)) h = (h ^ ch) * 0x100000001b3ull;
-    return h ^ (std::uint64_t(std::uint32_t(drawNo)) << 20);
-}
+std::uint64_t StrategyControlSeed(const Strategy& s, int drawNo) { return ControlSeedOf(RuleKeyHash(s), drawNo); }
 
 StrategyRun RunStrategies(const DrawHistory& history, const ResultHistory& results,
                           const std::vector<Strategy>& strategies, DrawRange range, int optionCount) {
@@ -86,8 +95,10 @@ StrategyRun RunStrategies(const DrawHistory& history, const ResultHistory& resul
     run.trace.expected.assign(count, {});
     run.trace.balance.assign(count, {});
     std::vector<StrategyPicker> pickers;
+    std::vector<std::uint64_t> ruleKeyHashes;
     bool predicts = false;
     for (const Strategy& s : strategies) {
+        ruleKeyHashes.push_back(RuleKeyHash(s));
         pickers.emplace_back(s);
         predicts = predicts || pickers.back().usesPrediction();
     }
@@ -111,7 +122,7 @@ StrategyRun RunStrategies(const DrawHistory& history, const ResultHistory& resul
             run.trace.targets.push_back(n);
             for (std::size_t i = 0; i < count; ++i) {
                 StrategyTally& t = run.tallies[i];
-                Buy(t, strategies[i], pickers[i].Pick(cycleNumbers), n, winning, result);
+                Buy(t, strategies[i], ruleKeyHashes[i], pickers[i].Pick(cycleNumbers), n, winning, result);
                 run.trace.hits[i].push_back(t.hits);
                 run.trace.expected[i].push_back(t.kindChanceHits());
                 run.trace.balance[i].push_back(t.wonYen - t.spentYen);

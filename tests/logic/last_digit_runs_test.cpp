@@ -18,7 +18,7 @@ constexpr Colour kUnset{};
 GridModel BuildRuns(const DrawHistory& h) { return Runs::Build(h, LoadStartupStatistics(h)); }
 
 // The cell of last digit k at draw n.
-const std::string& Cell(const GridModel& g, int k, int n) { return g.text(2 + k, n + 2); }
+std::string Cell(const GridModel& g, int k, int n) { return g.text(2 + k, n + 2); }
 Colour Ground(const GridModel& g, int k, int n) { return g.style(2 + k, n + 2).background; }
 
 // Draws n (ascending) with filler digits that avoid `k` unless given.

@@ -286,6 +286,12 @@ void DrawStore::DeleteDraws(const std::vector<int>& drawNos) {
     announce(DataChange::Draws);
 }
 
+int DrawStore::DataVersion() const {
+    Statement q(db_, "PRAGMA data_version");
+    q.step();
+    return q.column(0).value_or(0);
+}
+
 int DrawStore::DrawCount() const {
     Statement q(db_, "SELECT count(*) FROM 当選データ");
     q.step();

@@ -87,6 +87,9 @@ public:
     // Deletes every listed draw in one transaction: all or none.
     void DeleteDraws(const std::vector<int>& drawNos);
     int DrawCount() const;
+    // A number that changes whenever another connection (another process)
+    // commits to the file; this connection's own writes leave it as it is.
+    int DataVersion() const;
 
     // Why a file of an older version stays at it (digits that must be
     // mended first), or nullptr when the file is at the newest version.

@@ -37,6 +37,12 @@ namespace n3 {
 namespace {
 // The settings file's line of the strategies left unticked in 買い方の検証.
 constexpr std::string_view kUntickedStrategiesKey = "買い方の検証のチェックなし";
+
+bool SameDraws(const DrawHistory& a, const DrawHistory& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const Draw& x, const Draw& y) { return x.回数 == y.回数 && x.digits == y.digits; });
+}
+
 }  // namespace
 
 AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, QWidget* parent)
@@ -203,6 +209,7 @@ void AnalysisWindow::recompute() {
     }
     pendingRange_ = range_ ? range_->range(host().snapshot().history) : DrawRange{};
     pendingNumber_ = number_;
+    pendingSnapshot_ = host().sharedSnapshot();
     if (range_) range_->setEnabled(false);
     // The work keeps the snapshot it started with, even when a newer one
     // replaces it meanwhile.
@@ -229,6 +236,12 @@ void AnalysisWindow::followHistory() {
         historyPending_ = true;
         return;
     }
+    const HistorySnapshot& now = host().snapshot();
+    if (shownSnapshot_ && SameDraws(shownSnapshot_->history, now.history) &&
+        (info_.build || shownSnapshot_->results == now.results)) {
+        shownSnapshot_ = host().sharedSnapshot();
+        return;
+    }
     recompute();
 }
 
@@ -243,6 +256,7 @@ void AnalysisWindow::followOptionFlags() {
 void AnalysisWindow::finishRecompute() {
     shownRange_ = pendingRange_;
     shownNumber_ = pendingNumber_;
+    shownSnapshot_ = std::move(pendingSnapshot_);
     const GridViewState view = GridViewState::Of(*grid_);
     showContent(task_->take());
     if (showResultAtTop_) {
@@ -287,6 +301,7 @@ void AnalysisWindow::compute(DrawRange range) {
     WindowContent content = BuildWindowContent(info_, input);
     shownRange_ = range;
     shownNumber_ = number_;
+    shownSnapshot_ = host().sharedSnapshot();
     showContent(std::move(content));
 }
 

@@ -77,6 +77,8 @@ public:
     // The history changed: the same range (a 第N回〜第M回 that reached the
     // newest draw reaches the new newest) and flags over the new snapshot,
     // on the worker; the grid keeps its scroll position and selection.
+    // A window whose input (the draws, and the results for a window that
+    // reads them) is the same in the new snapshot keeps what it shows.
     void followHistory() override;
     void followOptionFlags() override;
     QProgressBar* busyBar() const { return busy_; }
@@ -135,6 +137,9 @@ private:
     DrawRange pendingRange_;
     bool historyPending_ = false;
     bool showResultAtTop_ = false;  // a number was looked up: its figures are shown from the top
+    // The snapshot the figures on show (and those being computed) were computed from.
+    std::shared_ptr<const HistorySnapshot> shownSnapshot_;
+    std::shared_ptr<const HistorySnapshot> pendingSnapshot_;
 };
 
 }  // namespace n3

@@ -83,6 +83,7 @@ bool MainWindow::startUp() {
     database_->setChangeListener([this](DataChange what) {
         if (what != DataChange::Tickets) refreshHistory();
     });
+    watchOtherWriters();
     ShowCheckAtStartSetting(*this);
     // New draws from the bank, before the history is loaded: offered after
     // the first start's import, or looked for at every start when the

@@ -20,6 +20,7 @@ class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QTimer;
 class QWindow;
 
 namespace n3 {
@@ -121,6 +122,10 @@ private:
     bool loadSnapshot();
     // After writes to the database: one new snapshot for all of them.
     void followDatabase();
+    // Another program's commits (the command line's import or update):
+    // followed as this program's own writes are (main_window_watch.cpp).
+    void watchOtherWriters();
+    void checkOtherWriters();
     void buildMenus();
     QMenu* buildMenu(const MenuItem& item);
     QAction* buildAction(const MenuItem& item, QObject* parent);
@@ -168,6 +173,8 @@ private:
     bool ending_ = false;
     bool snapshotPending_ = false;
     bool historyHeld_ = false;  // a change waits for a window that holds it
+    QTimer* otherWriters_ = nullptr;
+    int dataVersion_ = 0;  // the database's data version when it was last looked at
 };
 
 }  // namespace n3

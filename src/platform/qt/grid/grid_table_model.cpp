@@ -32,7 +32,9 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
     const GridModel& grid = *grid_;
     const int col = index.column() + 1, row = index.row() + 1;
     switch (role) {
-    case Qt::DisplayRole: return QString::fromStdString(grid.text(col, row));
+    case Qt::DisplayRole:
+        if (const auto number = grid.number(col, row)) return QString::number(*number);
+        return QString::fromStdString(grid.text(col, row));
     case Qt::ToolTipRole: {
         const std::string_view tip = grid.tip(col, row);
         if (tip.empty()) return {};
