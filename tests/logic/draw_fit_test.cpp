@@ -58,10 +58,10 @@ INSTANTIATE_TEST_SUITE_P(
         Implausible{"Year2099", "2099-12-31", "2026-09-01", "後の第7055回（2026-08-24）"},
         Implausible{"Year2099AfterTheSuccessor", "2099-12-31", "2100-01-01", "後の第7055回（2026-08-24）"},
         Implausible{"Year2027AfterTheSuccessor", "2027-01-05", "2030-01-01", "後の第7055回（2026-08-24）"},
-        Implausible{"FirstDrawDayBeforeThePredecessor", "1994-10-07", "2026-09-01", "前の第7053回（2026-08-19）"},
+        Implausible{"FirstDrawDayBeforeThePreviousDraw", "1994-10-07", "2026-09-01", "前の第7053回（2026-08-19）"},
         Implausible{"BeforeTheFirstDraw", "1994-10-06", "2026-09-01", "最初の抽せん"},
         Implausible{"TheSuccessorsOwnDate", "2026-08-24", "2026-09-01", "後の第7055回"},
-        Implausible{"ThePredecessorsOwnDate", "2026-08-19", "2026-09-01", "前の第7053回"}),
+        Implausible{"ThePreviousDrawsOwnDate", "2026-08-19", "2026-09-01", "前の第7053回"}),
     [](const ::testing::TestParamInfo<Implausible>& p) { return std::string(p.param.name); });
 
 TEST(DrawFit, TomorrowIsTheLatestDateAndADateBetweenTheNeighboursPasses) {
