@@ -32,8 +32,8 @@
 #include "platform/qt/frame/main_window.h"
 #include "platform/qt/grid/grid_font.h"
 #include "platform/qt/grid/legend.h"
-#include "platform/store/bundled_data.h"
 #include "platform/qt/print/print_preview.h"
+#include "platform/store/bundled_data.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     QList<int> sideBySide;
     QString number;
     QDate today;  // the day claim deadlines are counted from; the system's by default
-    QString number, previewOut;
+    QString previewOut;
     std::unique_ptr<n3::PrintPreview> preview;
     const QStringList args = QApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
@@ -138,8 +138,8 @@ int main(int argc, char** argv) {
             else
                 QTest::keyClicks(focus, key);
         }
-        const QMdiSubWindow* active = window.mdiArea()->activeSubWindow();
-        const auto* child = active ? qobject_cast<const n3::ChildWindow*>(active->widget()) : nullptr;
+        const QMdiSubWindow* inUse = window.mdiArea()->activeSubWindow();
+        const auto* child = inUse ? qobject_cast<const n3::ChildWindow*>(inUse->widget()) : nullptr;
         if (!previewOut.isEmpty() && child && child->printDocument()) {
             preview = std::make_unique<n3::PrintPreview>(&window, *child->printDocument());
             preview->dialog()->show();

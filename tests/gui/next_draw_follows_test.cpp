@@ -70,17 +70,17 @@ TEST_F(NextDrawFollows, SwitchingTwoOptionsReachesTheOpenCardAtOnce) {
     EXPECT_NE(optionLine().find("オプション0個"), std::string::npos) << optionLine();
     const std::string before = next->grid()->gridModel().text(2, 4 + 6);  // 一発予想's digits
 
-    QTest::mouseClick(prediction->optReflect(0), Qt::LeftButton);
+    QTest::mouseClick(prediction->reflectButton(0), Qt::LeftButton);
     settle();
     EXPECT_NE(optionLine().find("オプション1個"), std::string::npos) << optionLine();
-    QTest::mouseClick(prediction->optReflect(2), Qt::LeftButton);
+    QTest::mouseClick(prediction->reflectButton(2), Qt::LeftButton);
     settle();
     EXPECT_NE(optionLine().find("オプション2個"), std::string::npos) << optionLine();
     expectInStepWithThePrediction();
 
     // And back: 反映しない is followed the same way.
-    QTest::mouseClick(prediction->optIgnore(0), Qt::LeftButton);
-    QTest::mouseClick(prediction->optIgnore(2), Qt::LeftButton);
+    QTest::mouseClick(prediction->ignoreButton(0), Qt::LeftButton);
+    QTest::mouseClick(prediction->ignoreButton(2), Qt::LeftButton);
     settle();
     EXPECT_NE(optionLine().find("オプション0個"), std::string::npos) << optionLine();
     EXPECT_EQ(next->grid()->gridModel().text(2, 4 + 6), before);

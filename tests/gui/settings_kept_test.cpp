@@ -129,7 +129,7 @@ TEST_F(SettingsKept, LinesTheProgramDidNotWriteSurviveItsWritesAndItsEnd) {
     }
     auto* prediction = qobject_cast<PredictionWindow*>(main->child(QStringLiteral("一発ズバリン")));
     ASSERT_NE(prediction, nullptr);
-    QTest::mouseClick(prediction->optReflect(0), Qt::LeftButton);  // written at once
+    QTest::mouseClick(prediction->reflectButton(0), Qt::LeftButton);  // written at once
     std::string text = ReadText(ini);
     EXPECT_NE(text.find("頻度分析Opt=True\r\n"), std::string::npos) << text;
     for (const char* kept : {"; 自分用のメモ\r\n", "Foo=bar\r\n", "# あとで足した行\r\n", "UserAdded=1\r\n"})

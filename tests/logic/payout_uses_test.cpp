@@ -28,10 +28,10 @@ PayoutFigures HandFigures() {
 }
 
 std::vector<KindOdds> Odds() {
-    return {{"ストレート", 0.001, 90000, 10, 90.0},
-            {"ボックス（シングル）", 0.006, 15000, 10, 90.0},
-            {"ボックス（ダブル）", 0.003, 30000, 10, 90.0},
-            {"ミニ", 0.01, 9000, 10, 90.0}};
+    return {{"ストレート", 0.001, 90000, 10, 90.0, std::nullopt, 0, std::nullopt},
+            {"ボックス（シングル）", 0.006, 15000, 10, 90.0, std::nullopt, 0, std::nullopt},
+            {"ボックス（ダブル）", 0.003, 30000, 10, 90.0, std::nullopt, 0, std::nullopt},
+            {"ミニ", 0.01, 9000, 10, 90.0, std::nullopt, 0, std::nullopt}};
 }
 
 TEST(NextDrawPayout, ReturnIsThePlainAverageTimesTheFactor) {

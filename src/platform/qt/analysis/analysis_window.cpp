@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
+#include <QSpinBox>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -184,7 +186,6 @@ void AnalysisWindow::setTabOrder() {
     auto add = [&order](std::initializer_list<QWidget*> widgets) { order.insert(order.end(), widgets); };
     if (numberBox_) add({numberBox_->edit(), numberBox_->searchButton()});
     if (range_) add({range_->choice(), range_->fromBox(), range_->toBox(), range_->recomputeButton()});
-    if (useFlags_) add({useFlags_});
     if (views_) add({views_->tabBar()});
     add({views_ && views_->currentWidget() != grid_ ? views_->currentWidget() : grid_->body()});
     if (printButton_) add({printButton_});
