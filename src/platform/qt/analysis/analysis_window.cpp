@@ -136,6 +136,10 @@ std::optional<PrintDocument> AnalysisWindow::printDocument() const {
         info_, grid_->gridModel(), shownCharts_, host().snapshot().history, shownRange_,
         headline_->text().toStdString(), more,
         views_ && !more.empty() ? views_->tabText(views_->indexOf(grid_)).toStdString() : std::string());
+    std::vector<ContentTab> tabs;
+    for (const ContentTabView* view : contentTabs_) tabs.push_back(view->tab());
+    AddContentTabs(doc, tabs);
+    doc.chartsInView = views_ && charts_ && views_->currentWidget() == charts_;
     return doc;
 }
 
@@ -251,7 +255,12 @@ void AnalysisWindow::followOptionFlags() {
     // computed again like a change of the history.
     if (!info_.usesOptionFlags) return;
     flags_ = host().optionFlags();
-    followHistory();
+    // The draws are the same, the figures are not: no shortcut here.
+    if (task_->running()) {
+        historyPending_ = true;
+        return;
+    }
+    recompute();
 }
 
 void AnalysisWindow::finishRecompute() {
