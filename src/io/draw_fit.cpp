@@ -18,7 +18,9 @@ std::string DrawName(int no) { return "第" + std::to_string(no) + "回"; }
 DrawNeighbours NeighboursOf(const ResultHistory& results, int drawNo) {
     DrawNeighbours around;
     for (const DrawResult& r : results) {
-        if (r.date.empty() || r.回数 == drawNo) continue;
+        // A date worked out from the schedule is what the fetched file
+        // corrects, never a bound on it.
+        if (r.date.empty() || r.dateEstimated || r.回数 == drawNo) continue;
         if (r.回数 < drawNo) {
             around.previousNo = r.回数;
             around.previousDate = r.date;

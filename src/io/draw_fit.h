@@ -15,7 +15,8 @@
 
 namespace n3 {
 
-// The dated draws stored around a draw (0 and "" when there is none).
+// The draws stored around a draw with a published date (0 and "" when
+// there is none); estimated dates are passed over.
 struct DrawNeighbours {
     int previousNo = 0;
     std::string previousDate;

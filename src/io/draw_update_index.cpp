@@ -76,6 +76,9 @@ std::optional<std::string> CheckUpdateSource(std::string_view source) {
         }))
         return "更新元" + quoted + "に制御文字（改行・タブ・NUL など）が含まれています";
     if (source.find(' ') != std::string_view::npos) return "更新元" + quoted + "に空白が含まれています";
+    // A folder's address is short; a long one is a mistake or an attack.
+    if (source.size() > kMaxUpdateSourceLength)
+        return "更新元" + quoted + "が長すぎます（" + std::to_string(kMaxUpdateSourceLength) + "文字まで）";
     const std::string host = AddressHost(source);
     std::string_view name = host;
     if (name.starts_with('['))

@@ -32,6 +32,7 @@ std::string DrawFileName(int drawNo);
 
 // The reason (Japanese) a source folder cannot be used, or nullopt when it
 // can: an https address ending in "/", or http on 127.0.0.1 or localhost.
+inline constexpr std::size_t kMaxUpdateSourceLength = 2048;
 std::optional<std::string> CheckUpdateSource(std::string_view source);
 
 // The host of an http(s) address ("127.0.0.1:8080" keeps its port), empty

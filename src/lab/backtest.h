@@ -58,7 +58,7 @@ struct BacktestRun {
     DrawRange range;
     int targets = 0;
     int moneyTargets = 0;  // targets whose straight prize is known
-    int firstTarget = 0;  // draw numbers; 0 without targets
+    int firstTarget = 0;   // draw numbers; 0 without targets
     int lastTarget = 0;
     std::array<MethodTally, kBacktestMethodCount> tallies;
     BacktestTrace trace;  // empty when the run was asked for none

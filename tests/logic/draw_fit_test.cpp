@@ -36,6 +36,17 @@ TEST(DrawNeighbours, TheNearestDatedDrawsOnEitherSidePassingOverTheDrawItself) {
     EXPECT_EQ(first.nextNo, 7052);
 }
 
+// A typed draw's date worked out from the schedule bounds nothing: the
+// fetched file is what corrects it.
+TEST(DrawNeighbours, EstimatedDatesArePassedOver) {
+    ResultHistory around = kAround;
+    around[2].dateEstimated = true;  // 7055
+    const DrawNeighbours n = NeighboursOf(around, 7054);
+    EXPECT_EQ(n.nextNo, 7056);
+    EXPECT_EQ(n.nextDate, "2026-08-25");
+    EXPECT_TRUE(CheckDrawFits(7054, "2026-08-24", n, "2026-09-01").ok());
+}
+
 struct Implausible {
     const char* name;
     std::string date;
@@ -142,3 +153,14 @@ TEST(EchoAddress, HidesCredentialsCutsAndCleans) {
 }
 
 }  // namespace
+
+TEST(UpdateSource, ALongAddressIsRefusedBeforeAnyRequest) {
+    const std::string folder = "https://example.com/";
+    const std::string atLimit = folder + std::string(kMaxUpdateSourceLength - folder.size() - 1, 'a') + "/";
+    EXPECT_EQ(CheckUpdateSource(atLimit), std::nullopt);
+    const std::string over = folder + std::string(kMaxUpdateSourceLength - folder.size(), 'a') + "/";
+    const auto refused = CheckUpdateSource(over);
+    ASSERT_TRUE(refused);
+    EXPECT_NE(refused->find("長すぎます"), std::string::npos);
+    EXPECT_LT(refused->size(), 400u);  // the address is cut in the message
+}

@@ -2,8 +2,8 @@
 
 #include <charconv>
 
-#include "io/echo_text.h"
 #include "analysis/number_lookup.h"
+#include "io/echo_text.h"
 
 namespace n3::cli {
 

@@ -31,8 +31,8 @@ const std::vector<Command>& Commands() {
          "tickets add --draw N [--draws K] --number 048 --type straight|box|set|mini [--units U] [--date YYYY-MM-DD] "
          "[--memo TEXT] [--settings FILE] | tickets list | tickets check [--format text|csv|json] "
          "[--date YYYY-MM-DD] | tickets received ID yes|no | tickets export | tickets import FILE.csv [--replace]",
-         "購入記録を追加・一覧・照合・受け取り済みに・書き出し・取り込みする", "tickets add --draw 7054 --number 048 --type box", 1,
-         3, &RunTickets},
+         "購入記録を追加・一覧・照合・受け取り済みに・書き出し・取り込みする",
+         "tickets add --draw 7054 --number 048 --type box", 1, 3, &RunTickets},
     };
     return table;
 }

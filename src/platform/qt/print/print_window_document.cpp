@@ -35,8 +35,8 @@ std::optional<PrintDocument> BuildWindowDocument(const PrintRequest& request, co
     input.strategies = &request.strategies;
     input.singleStrategy = request.singleStrategy;
     const WindowContent content = BuildWindowContent(*info, input);
-    PrintDocument doc = MakeAnalysisDocument(*info, content.grid, content.charts, snapshot.history, request.range, content.headline,
-                                content.moreGrids, content.gridCaption);
+    PrintDocument doc = MakeAnalysisDocument(*info, content.grid, content.charts, snapshot.history, request.range,
+                                             content.headline, content.moreGrids, content.gridCaption);
     AddContentTabs(doc, content.tabs);
     return doc;
 }
