@@ -57,7 +57,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const DrawResult& r : results) {
         if (r.empty()) continue;
         const DrawResult* back = FindResult(again.results, r.回数);
-        Check(back != nullptr && *back == r, "the results read back identical", written);
+        // The claim deadline of a bank file lives in the database, not in
+        // the results file.
+        DrawResult withoutDeadline = r;
+        withoutDeadline.claimDeadline.clear();
+        Check(back != nullptr && *back == withoutDeadline, "the results read back identical", written);
     }
     Check(WriteResultsCsv(again.draws, again.results) == written, "a second export is the same bytes", written);
     return 0;
