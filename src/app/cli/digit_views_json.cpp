@@ -4,21 +4,12 @@
 #include <cstdio>
 #include <sstream>
 
+#include "app/cli/json_numbers.h"
 #include "io/text_escape.h"
 
 namespace n3 {
 
 namespace {
-
-std::string JsonNumber(double value) {
-    if (!std::isfinite(value)) return "null";
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%.10g", value);
-    return buf;
-}
-
-std::string JsonOptional(const std::optional<double>& value) { return value ? JsonNumber(*value) : "null"; }
-std::string JsonOptional(const std::optional<int>& value) { return value ? std::to_string(*value) : "null"; }
 
 std::string TwoDigits(int n) { return std::string{char('0' + n / 10), char('0' + n % 10)}; }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "app/cli/json_numbers.h"
 #include "io/text_escape.h"
 
 namespace n3 {
@@ -11,15 +12,6 @@ namespace n3 {
 namespace {
 
 std::string JsonInt(const std::optional<int>& value) { return value ? std::to_string(*value) : "null"; }
-
-std::string JsonNumber(double value) {
-    if (!std::isfinite(value)) return "null";
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%.10g", value);
-    return buf;
-}
-
-std::string JsonOptional(const std::optional<double>& value) { return value ? JsonNumber(*value) : "null"; }
 
 std::string JsonYen(const std::optional<double>& yen) { return yen ? std::to_string(std::llround(*yen)) : "null"; }
 

@@ -4,20 +4,12 @@
 #include <cstdio>
 #include <sstream>
 
+#include "app/cli/json_numbers.h"
 #include "io/text_escape.h"
 
 namespace n3 {
 
 namespace {
-
-std::string JsonNumber(double value) {
-    if (!std::isfinite(value)) return "null";
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%.10g", value);
-    return buf;
-}
-
-std::string JsonOptional(const std::optional<double>& value) { return value ? JsonNumber(*value) : "null"; }
 
 void WriteKind(std::ostream& out, const PayoutKindFigures& k) {
     out << "{\"kind\": " << JsonString(PayoutKindKey(k.kind)) << ", \"draws\": " << k.draws

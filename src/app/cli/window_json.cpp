@@ -8,6 +8,7 @@
 #include "analysis/result_list.h"
 #include "app/cli/backtest_json.h"
 #include "app/cli/digit_views_json.h"
+#include "app/cli/json_numbers.h"
 #include "app/cli/number_windows_json.h"
 #include "app/cli/payout_json.h"
 #include "app/cli/strategy_json.h"
@@ -18,15 +19,6 @@
 namespace n3 {
 
 namespace {
-
-std::string JsonNumber(double value) {
-    if (!std::isfinite(value)) return "null";
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%.10g", value);
-    return buf;
-}
-
-std::string JsonOptional(const std::optional<double>& value) { return value ? JsonNumber(*value) : "null"; }
 
 // "\"tests\": [...]": one object per test of 乱数性の検定.
 std::string RandomnessJsonMember(const std::vector<RandomnessTest>& tests) {
