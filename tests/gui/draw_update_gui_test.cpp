@@ -16,6 +16,7 @@
 #include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/draw_update_dialog.h"
 #include "platform/qt/frame/main_window.h"
+#include "scoped_environment.h"
 #include "settings/update_settings.h"
 
 using namespace n3;
@@ -102,6 +103,9 @@ TEST_F(DrawUpdateGuiTest, TheMenuCommandShowsProgressStoresAndTheOpenWindowsFoll
 }
 
 TEST_F(DrawUpdateGuiTest, CancellingMidWayKeepsWhatWasStored) {
+    // The cancel must land while the worker waits its turn before 7056; with
+    // no wait at all the worker may store 7056 first.
+    const ScopedEnvironment pace("N3_REQUEST_INTERVAL_MS", "300");
     start();
     cancelAt = 7056;
     ASSERT_TRUE(window->trigger("mnuFetchLatest"));
