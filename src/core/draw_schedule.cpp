@@ -2,6 +2,8 @@
 
 #include "core/calendar.h"
 
+#include <ctime>
+
 namespace n3 {
 
 namespace {
@@ -74,6 +76,15 @@ std::optional<std::string> ScheduledDrawDateAfter(std::string_view date, int ste
     if (!t || steps < 1) return std::nullopt;
     for (int i = 0; i < steps; ++i) *t = NextDrawDay(*t);
     return Format(*t);
+}
+
+std::string TodayDate() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    return text;
 }
 
 std::string WeekdayName(std::string_view date) {

@@ -28,6 +28,10 @@ std::optional<std::string> NextScheduledDrawDate(std::string_view date);
 // is not a real date or steps < 1.
 std::optional<std::string> ScheduledDrawDateAfter(std::string_view date, int steps);
 
+// The computer's local date, YYYY-MM-DD: "today" for deadlines, purchases
+// and the updater's checks.
+std::string TodayDate();
+
 // "月" .. "日" for a real YYYY-MM-DD date, else empty.
 std::string WeekdayName(std::string_view date);
 

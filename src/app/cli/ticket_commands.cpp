@@ -5,6 +5,7 @@
 #include <set>
 
 #include "app/cli/commands.h"
+#include "core/draw_schedule.h"
 #include "io/file_io.h"
 #include "platform/store/result_store.h"
 #include "platform/store/startup_load.h"
@@ -16,15 +17,6 @@
 namespace n3::cli {
 
 namespace {
-
-std::string Today() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
-    return text;
-}
 
 // Options another subcommand takes are a mistake here, not silently ignored.
 void AllowOnly(const Arguments& args, const std::set<std::string>& allowed) {
@@ -59,7 +51,7 @@ int Add(const Arguments& args) {
     const auto bet = ParseBetType(*type);
     if (!bet) throw UsageError{"--type には straight、box、set、mini のどれかを指定してください"};
     p.種類 = *bet;
-    p.購入日 = args.option("date").value_or(Today());
+    p.購入日 = args.option("date").value_or(TodayDate());
     p.メモ = args.option("memo").value_or("");
     if (std::string why = PurchaseError(p); !why.empty()) throw UsageError{why};
     if (std::string why = NewMemoError(p.メモ); !why.empty()) throw UsageError{why};
@@ -93,7 +85,7 @@ int Check(const Arguments& args) {
     RequireWords(args, 0);
     // --date: the day the claim deadlines are counted from (today by default).
     AllowOnly(args, {"date"});
-    const std::string today = args.option("date").value_or(Today());
+    const std::string today = args.option("date").value_or(TodayDate());
     if (!IsValidDate(today)) throw UsageError{"--date には YYYY-MM-DD の日付を指定してください"};
     const std::vector<Purchase> book = TicketStore::Open(args.db, false).ReadAll();
     const HistorySnapshot snapshot = LoadHistorySnapshot(args.db);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ctime>
 
+#include "core/draw_schedule.h"
 #include "core/estimated_date_text.h"
 #include "io/draw_update_index.h"
 #include "io/draw_update_texts.h"
@@ -60,15 +61,6 @@ UpdateOutcome Stop(UpdateOutcome out, int drawNo, const std::string& reason) {
 
 }  // namespace
 
-std::string UpdateTodayDate() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
-    return text;
-}
-
 UpdateOutcome UpdateDraws(Database& database, const std::string& source, HttpClient& http, const UpdateEvents& events,
                           const UpdateRequest& request) {
     UpdateOutcome out;
@@ -83,7 +75,7 @@ UpdateOutcome UpdateDraws(Database& database, const std::string& source, HttpCli
         out.message = "更新元の" + folder.reason;
         return out;
     }
-    const std::string today = request.today.empty() ? UpdateTodayDate() : request.today;
+    const std::string today = request.today.empty() ? TodayDate() : request.today;
     if (request.recheck) return RecheckDraws(database, folder.url, http, events, request, today);
     const auto cancelled = [&] { return events.cancelled && events.cancelled(); };
     try {

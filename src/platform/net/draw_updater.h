@@ -66,7 +66,4 @@ struct UpdateOutcome {
 UpdateOutcome UpdateDraws(Database& database, const std::string& source, HttpClient& http,
                           const UpdateEvents& events = {}, const UpdateRequest& request = {});
 
-// The computer's date, YYYY-MM-DD, against which a fetched date is checked.
-std::string UpdateTodayDate();
-
 }  // namespace n3
