@@ -67,8 +67,8 @@ const CurlLibrary* Curl() {
 }
 
 std::string CurlMissingText() {
-    return "当選データの取得に使うライブラリ libcurl（libcurl.so.4）を読み込めないため、取得できません。"
-           "libcurl4 パッケージをインストールしてから、もう一度お試しください（ほかの機能はこのまま使えます）。";
+    return "当選データの取得に使うライブラリ libcurl（libcurl.so.4）を読み込めないため、取得できません。\n"
+           "libcurl4 パッケージをインストールしてから、もう一度お試しください。ほかの機能はこのまま使えます。";
 }
 
 }  // namespace n3
