@@ -1,7 +1,9 @@
 // 最新の当選データを取得 in the desktop program against a local server: the
 // progress dialog, cancelling mid-way, the question on differing digits,
-// the question after the first start's import and the start-up check.
+// the question after the first start's import and the start-up check; and
+// libcurl, mapped only once an update runs, its absence failing only that.
 #include <gtest/gtest.h>
+#include <link.h>
 
 #include <QAction>
 #include <QLabel>
@@ -23,6 +25,19 @@ using namespace n3;
 
 namespace n3::testing {
 namespace {
+
+// Whether a library whose file name holds "libcurl" is mapped in this process.
+bool LibcurlMapped() {
+    int found = 0;
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, std::size_t, void* data) {
+            if (info->dlpi_name && std::string_view(info->dlpi_name).find("libcurl") != std::string_view::npos)
+                *static_cast<int*>(data) = 1;
+            return 0;
+        },
+        &found);
+    return found != 0;
+}
 
 class DrawUpdateGuiTest : public DrawUpdateTest {
 protected:
@@ -218,6 +233,43 @@ TEST_F(DrawUpdateGuiTest, AFailedWriteIsSaidInPlainJapaneseInTheMessageBox) {
         << text.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("disk I/O error")));
     EXPECT_FALSE(text.contains(QStringLiteral("壊れています")));
+}
+
+TEST_F(DrawUpdateGuiTest, TheWindowsStartWithoutLibcurlAndTheUpdateMapsIt) {
+    // ctest runs each test in a process of its own; run together, an earlier
+    // update has mapped it already.
+    if (LibcurlMapped()) GTEST_SKIP() << "an earlier test in this process ran an update";
+    start();
+    window->show();
+    ASSERT_TRUE(window->trigger("mnuSyutugenHindo"));
+    auto* frequency = qobject_cast<AnalysisWindow*>(window->child(QStringLiteral("出現頻度分析")));
+    ASSERT_NE(frequency, nullptr);
+    if (frequency->computing()) QSignalSpy(frequency, &AnalysisWindow::computed).wait(10000);
+    EXPECT_FALSE(LibcurlMapped());
+    ASSERT_TRUE(window->trigger("mnuFetchLatest"));
+    EXPECT_EQ(lastSnapshotDraw(), 7060);
+    EXPECT_TRUE(LibcurlMapped());
+}
+
+TEST_F(DrawUpdateGuiTest, WithoutLibcurlOnlyTheUpdateFailsWithAPlainMessage) {
+    const ScopedEnvironment missing("N3_LIBCURL", "/nonexistent/libcurl.so.4");
+    start();
+    window->show();
+    const auto before = Stored();
+    ASSERT_TRUE(window->trigger("mnuFetchLatest"));
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].icon, dialogs::Icon::Critical);
+    EXPECT_EQ(asked[0].title, QStringLiteral("最新の当選データを取得"));
+    EXPECT_TRUE(asked[0].text.startsWith(QStringLiteral("当選データの取得に使うライブラリ libcurl")))
+        << asked[0].text.toStdString();
+    EXPECT_TRUE(asked[0].text.contains(QStringLiteral("libcurl4 パッケージをインストール")));
+    EXPECT_TRUE(server_->requests().empty());
+    EXPECT_EQ(Stored(), before);
+    EXPECT_EQ(lastSnapshotDraw(), 7053);
+
+    // The rest of the program goes on: a window opens on the same history.
+    ASSERT_TRUE(window->trigger("mnuSyutugenHindo"));
+    EXPECT_NE(window->child(QStringLiteral("出現頻度分析")), nullptr);
 }
 
 }  // namespace
