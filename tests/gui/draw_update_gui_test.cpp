@@ -241,12 +241,12 @@ TEST_F(DrawUpdateGuiTest, TheWindowsStartWithoutLibcurlAndTheUpdateMapsIt) {
     if (LibcurlMapped()) GTEST_SKIP() << "an earlier test in this process ran an update";
     start();
     window->show();
-    ASSERT_TRUE(window->trigger("mnuSyutugenHindo"));
+    ASSERT_TRUE(window->trigger("appearanceFrequency"));
     auto* frequency = qobject_cast<AnalysisWindow*>(window->child(QStringLiteral("出現頻度分析")));
     ASSERT_NE(frequency, nullptr);
     if (frequency->computing()) QSignalSpy(frequency, &AnalysisWindow::computed).wait(10000);
     EXPECT_FALSE(LibcurlMapped());
-    ASSERT_TRUE(window->trigger("mnuFetchLatest"));
+    ASSERT_TRUE(window->trigger("fetchLatest"));
     EXPECT_EQ(lastSnapshotDraw(), 7060);
     EXPECT_TRUE(LibcurlMapped());
 }
@@ -256,7 +256,7 @@ TEST_F(DrawUpdateGuiTest, WithoutLibcurlOnlyTheUpdateFailsWithAPlainMessage) {
     start();
     window->show();
     const auto before = Stored();
-    ASSERT_TRUE(window->trigger("mnuFetchLatest"));
+    ASSERT_TRUE(window->trigger("fetchLatest"));
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].icon, dialogs::Icon::Critical);
     EXPECT_EQ(asked[0].title, QStringLiteral("最新の当選データを取得"));
@@ -268,7 +268,7 @@ TEST_F(DrawUpdateGuiTest, WithoutLibcurlOnlyTheUpdateFailsWithAPlainMessage) {
     EXPECT_EQ(lastSnapshotDraw(), 7053);
 
     // The rest of the program goes on: a window opens on the same history.
-    ASSERT_TRUE(window->trigger("mnuSyutugenHindo"));
+    ASSERT_TRUE(window->trigger("appearanceFrequency"));
     EXPECT_NE(window->child(QStringLiteral("出現頻度分析")), nullptr);
 }
 

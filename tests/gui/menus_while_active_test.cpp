@@ -25,6 +25,7 @@ struct ActiveWindow {
     const char* menu;
     const char* windowClass;
 };
+void PrintTo(const ActiveWindow& c, std::ostream* out) { *out << c.menu; }
 
 class MenusWhileActive : public ::testing::TestWithParam<ActiveWindow> {
 protected:
