@@ -5,7 +5,7 @@
 #include <map>
 
 #include "analysis/payout_groups.h"
-#include "core/number_type.h"
+#include "core/number_rules.h"
 #include "stats/sample_stats.h"
 
 namespace n3 {
@@ -22,9 +22,9 @@ struct BoxKeys {
     BoxKeys() {
         itemOf.fill(-1);
         for (int n = 0; n < 1000; ++n)
-            if (BoxKey(n) == n && TypeOf(n) != NumberType::Triple) keys.push_back(n);
+            if (BoxKey(n) == n && SellsFor(TicketKind::Box, n)) keys.push_back(n);
         for (int n = 0; n < 1000; ++n) {
-            if (TypeOf(n) == NumberType::Triple) continue;
+            if (!SellsFor(TicketKind::Box, n)) continue;
             itemOf[std::size_t(n)] = int(std::lower_bound(keys.begin(), keys.end(), BoxKey(n)) - keys.begin());
         }
     }
@@ -87,7 +87,7 @@ std::vector<DatedDraw> DatedDraws(const DrawHistory& history, const ResultHistor
         DatedDraw d;
         if (!ReadDate(r->date, d.year, d.month, d.day)) continue;
         d.drawNo = draw.回数;
-        d.number = draw.digit(0) * 100 + draw.digit(1) * 10 + draw.digit(2);
+        d.number = NumberOf(draw);
         d.result = &*r;
         dated.push_back(d);
     }
@@ -234,7 +234,7 @@ int PayoutItemOf(PayoutKind kind, int number) {
     switch (kind) {
     case PayoutKind::Straight: return number;
     case PayoutKind::Box: return Boxes().itemOf[std::size_t(number)];
-    case PayoutKind::Mini: return number % 100;
+    case PayoutKind::Mini: return MiniOf(number);
     }
     return -1;
 }

@@ -1,4 +1,5 @@
 #include "lab/backtest.h"
+#include "core/number_rules.h"
 
 #include <bit>
 
@@ -100,7 +101,7 @@ BacktestRun RunBacktest(const DrawHistory& history, const ResultHistory& results
         if (range.to != 0 && n > range.to) break;
         if (draw.complete() && n >= 1 && n <= kMaxDrawNo && range.contains(n)) {
             const auto bets = BetsOn(walk.Predict(optionCount), draw);
-            const int winning = draw.digit(0) * 100 + draw.digit(1) * 10 + draw.digit(2);
+            const int winning = NumberOf(draw);
             const long long prize = StraightPrize(results, n);
             if (run.targets++ == 0) run.firstTarget = n;
             run.lastTarget = n;

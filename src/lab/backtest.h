@@ -9,6 +9,7 @@
 
 #include "core/draw.h"
 #include "core/draw_result.h"
+#include "core/game.h"
 #include "core/window_content.h"
 #include "prediction/prediction_walk.h"
 
@@ -20,7 +21,6 @@ inline constexpr std::array<std::string_view, kBacktestMethodCount> kBacktestMet
     " 7回周期法", " 9回周期法", "11回周期法", "12回周期法", "消去法", "連発予想", "１発予想",
 };
 inline constexpr int kFirstDigitSetMethod = 4;  // 消去法: the methods from here buy digit sets
-inline constexpr int kTicketYen = 200;
 
 // What one method did over the targets.
 struct MethodTally {

@@ -24,7 +24,7 @@ MethodFigures FiguresOf(std::string_view method, const MethodTally& t) {
         f.digitChanceShare = t.digitExpected() / (3.0 * t.bets);
     }
     if (t.moneyBets > 0) {
-        f.spentYen = t.moneyTickets * kTicketYen;
+        f.spentYen = t.moneyTickets * kNumbers3.unitPriceYen;
         f.wonYen = t.wonYen;
         f.returnRate = double(t.wonYen) / double(*f.spentYen);
     }

@@ -35,7 +35,7 @@ std::string TicketBookEditor::CellText(int row, int column) const {
     case kFirstDraw: return std::to_string(p.最初の回数);
     case kDraws: return std::to_string(p.継続回数);
     case kNumber: return p.番号;
-    case kType: return std::string(BetTypeName(p.種類));
+    case kType: return std::string(TicketKindCaption(p.種類));
     case kUnits: return std::to_string(p.口数);
     case kMemo: return p.メモ;
     case kCost: return FormatYen(p.cost());
@@ -84,13 +84,13 @@ TicketEdit TicketBookEditor::Edit(int row, int column, std::string_view typed) c
     }
     case kNumber: p.番号 = text; break;
     case kType: {
-        const auto type = ParseBetType(text);
+        const auto type = ParseTicketKind(text);
         if (!type) {
             edit.error = "種類はストレート、ボックス、セット、ミニのどれかです。";
             return edit;
         }
-        if (*type == BetType::Mini && p.番号.size() == 3) p.番号 = p.番号.substr(1);
-        if (*type != BetType::Mini && p.番号.size() == 2) p.番号 = "0" + p.番号;
+        if (*type == TicketKind::Mini && p.番号.size() == 3) p.番号 = p.番号.substr(1);
+        if (*type != TicketKind::Mini && p.番号.size() == 2) p.番号 = "0" + p.番号;
         p.種類 = *type;
         break;
     }

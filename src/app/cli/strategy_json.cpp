@@ -24,7 +24,7 @@ std::string Object(const StrategyFigures& f, bool named) {
     };
     if (named) add("name", JsonString(f.strategy.name));
     add("rule", JsonString(kStrategyRuleWords[std::size_t(f.strategy.rule)]));
-    add("kind", JsonString(kStrategyKindWords[std::size_t(f.strategy.kind)]));
+    add("kind", JsonString(kTicketKindWords[std::size_t(f.strategy.kind)]));
     add("units", std::to_string(f.strategy.units));
     add("draws", std::to_string(t.draws));
     add("tickets", std::to_string(t.tickets));
