@@ -96,9 +96,7 @@ std::string NumberText(int number, const Game& game) {
     return std::string(text.size() < width ? width - text.size() : 0, '0') + text;
 }
 
-int TicketDigits(TicketKind kind, const Game& game) {
-    return kind == TicketKind::Mini ? game.miniDigits : game.digits;
-}
+int TicketDigits(TicketKind kind, const Game& game) { return kind == TicketKind::Mini ? game.miniDigits : game.digits; }
 
 std::optional<int> ParseTicketNumber(TicketKind kind, std::string_view text, const Game& game) {
     if (text.empty() || int(text.size()) != TicketDigits(kind, game)) return std::nullopt;

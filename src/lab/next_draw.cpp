@@ -117,8 +117,7 @@ std::vector<KindOdds> KindOddsOf(const DrawHistory& history, const ResultHistory
         if (!r.date.empty() && IsCalendarDate(r.date)) newest = std::max(newest, r.date);
     std::vector<int> numbers(std::size_t(kMaxDrawNo) + 1, -1);
     for (const Draw& d : history)
-        if (d.complete() && d.回数 >= 1 && d.回数 <= kMaxDrawNo)
-            numbers[std::size_t(d.回数)] = NumberOf(d);
+        if (d.complete() && d.回数 >= 1 && d.回数 <= kMaxDrawNo) numbers[std::size_t(d.回数)] = NumberOf(d);
     KindSums recent{}, all{};
     std::string first, last, allFirst, allLast;
     if (!newest.empty()) {

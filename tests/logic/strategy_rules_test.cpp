@@ -183,8 +183,8 @@ TEST_P(IncrementalPicks, EqualARecount) {
 INSTANTIATE_TEST_SUITE_P(RulesAndKinds, IncrementalPicks,
                          ::testing::Combine(::testing::Values(StrategyRule::Last, StrategyRule::Hot, StrategyRule::Cold,
                                                               StrategyRule::Overdue),
-                                            ::testing::Values(TicketKind::Straight, TicketKind::Box,
-                                                              TicketKind::Set, TicketKind::Mini),
+                                            ::testing::Values(TicketKind::Straight, TicketKind::Box, TicketKind::Set,
+                                                              TicketKind::Mini),
                                             ::testing::Values(1, 50), ::testing::Values(1, 10)));
 
 // The chance of each candidate is the share of the thousand winning numbers
@@ -206,8 +206,7 @@ TEST_P(CandidateChance, MatchesABruteForceCount) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, CandidateChance,
-                         ::testing::Values(TicketKind::Straight, TicketKind::Box, TicketKind::Set,
-                                           TicketKind::Mini));
+                         ::testing::Values(TicketKind::Straight, TicketKind::Box, TicketKind::Set, TicketKind::Mini));
 
 }  // namespace
 }  // namespace n3

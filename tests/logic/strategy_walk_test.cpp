@@ -14,6 +14,7 @@
 #include "lab/strategy_rules.h"
 #include "lab/strategy_walk.h"
 #include "prediction/prediction_walk.h"
+#include "stats/distributions.h"
 #include "test_history.h"
 
 namespace n3 {

@@ -17,5 +17,8 @@ inline std::string JsonNumber(double value) {
 
 inline std::string JsonOptional(const std::optional<double>& value) { return value ? JsonNumber(*value) : "null"; }
 inline std::string JsonOptional(const std::optional<int>& value) { return value ? std::to_string(*value) : "null"; }
+inline std::string JsonOptional(const std::optional<long long>& value) {
+    return value ? std::to_string(*value) : "null";
+}
 
 }  // namespace n3

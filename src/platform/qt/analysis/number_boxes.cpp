@@ -95,7 +95,7 @@ void TicketBox::add() {
     if (!number) {
         dialogs::Message(this,
                          type == TicketKind::Mini ? QStringLiteral("ミニの番号は 00～99 の2桁の数字で入れてください。")
-                                               : QStringLiteral("番号は 000～999 の3桁の数字で入れてください。"),
+                                                  : QStringLiteral("番号は 000～999 の3桁の数字で入れてください。"),
                          kTitle, dialogs::Icon::Warning);
         return;
     }
