@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "core/number_rules.h"
 #include "test_history.h"
 #include "tickets/ticket_summary.h"
 

@@ -18,12 +18,12 @@ constexpr std::array<int, kPayoutKindCount> kItemCounts = {1000, 210, 100};
 // and each number's place among them (-1 for triples).
 struct BoxKeys {
     std::vector<int> keys;
-    std::array<int, 1000> itemOf{};
+    std::array<int, kAllNumberCount> itemOf{};
     BoxKeys() {
         itemOf.fill(-1);
-        for (int n = 0; n < 1000; ++n)
+        for (int n = 0; n < kAllNumberCount; ++n)
             if (BoxKey(n) == n && SellsFor(TicketKind::Box, n)) keys.push_back(n);
-        for (int n = 0; n < 1000; ++n) {
+        for (int n = 0; n < kAllNumberCount; ++n) {
             if (!SellsFor(TicketKind::Box, n)) continue;
             itemOf[std::size_t(n)] = int(std::lower_bound(keys.begin(), keys.end(), BoxKey(n)) - keys.begin());
         }
@@ -230,7 +230,7 @@ std::string_view PayoutKindName(PayoutKind kind) {
 }
 
 int PayoutItemOf(PayoutKind kind, int number) {
-    if (number < 0 || number >= 1000) return -1;
+    if (number < 0 || number >= kAllNumberCount) return -1;
     switch (kind) {
     case PayoutKind::Straight: return number;
     case PayoutKind::Box: return Boxes().itemOf[std::size_t(number)];

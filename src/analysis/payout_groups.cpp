@@ -112,7 +112,7 @@ PayoutStability PayoutStabilityOf(const PayoutKindFigures& straight) {
         ++wins[part][std::size_t(c.number)];
     }
     std::vector<double> first, second;
-    for (int number = 0; number < 1000; ++number) {
+    for (int number = 0; number < kAllNumberCount; ++number) {
         const std::size_t k = std::size_t(number);
         if (wins[0][k] == 0 || wins[1][k] == 0) continue;
         first.push_back(sums[0][k] / wins[0][k]);

@@ -72,7 +72,7 @@ void Tally(MethodTally& t, const Bet& bet, int drawNo, int method, int winning, 
     ++t.bets;
     t.tickets += bet.size;
     t.hits += bet.hit;
-    t.varianceParts += (long long)bet.size * (kNumberCount - bet.size);
+    t.varianceParts += (long long)bet.size * (kAllNumberCount - bet.size);
     t.digitHits += bet.digitHits;
     t.digitChanceTenths += bet.digitChanceTenths;
     t.controlHits += ControlHolds(drawNo, method, bet.size, winning);

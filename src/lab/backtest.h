@@ -39,7 +39,7 @@ struct MethodTally {
     // Sum of size / 1000 over the bets: the hits chance gives when every
     // number bought wins with 1/1000, as a straight ticket does (the
     // JSON's "expectedHits" of a method).
-    double straightChanceHits() const { return tickets / 1000.0; }
+    double straightChanceHits() const { return tickets / double(kNumbers3.numberCount()); }
     // Sum of p (1 - p) over the bets, p = size / 1000.
     double hitVariance() const { return varianceParts / 1e6; }
     double digitExpected() const { return digitChanceTenths / 10.0; }
