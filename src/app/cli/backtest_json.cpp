@@ -4,9 +4,6 @@
 #include "app/cli/json_numbers.h"
 #include "io/text_escape.h"
 
-#include <charconv>
-#include <cmath>
-
 namespace n3 {
 
 namespace {
@@ -20,7 +17,7 @@ std::string MethodObject(const MethodFigures& f) {
     members.add("tickets", std::to_string(t.tickets));
     AddHitTestChanceMembers(members, f, true, true);
     members.add("digitHits", std::to_string(t.digitHits));
-    members.add("digitExpected", JsonNumber(std::optional<double>(t.digitExpected())));
+    members.add("digitExpected", JsonShortestNumber(t.digitExpected()));
     members.add("controlHits", std::to_string(f.controlHits));
     members.add("moneyBets", std::to_string(t.moneyBets));
     AddHitTestMoneyMembers(members, f);
@@ -28,13 +25,6 @@ std::string MethodObject(const MethodFigures& f) {
 }
 
 }  // namespace
-
-std::string JsonNumber(std::optional<double> value) {
-    if (!value || !std::isfinite(*value)) return "null";
-    char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, *value);
-    return ec == std::errc() ? std::string(buffer, end) : "null";
-}
 
 std::string BacktestJsonMember(const BacktestFigures& figures) {
     std::string out = "\"backtest\": {\"from\": " + JsonOptional(figures.from) +
