@@ -1,4 +1,5 @@
 #include "analysis/all_numbers_table.h"
+
 #include "core/number_rules.h"
 
 namespace n3 {

@@ -1,7 +1,7 @@
 #include "analysis/number_lookup.h"
-#include "core/number_rules.h"
 
 #include "core/estimated_date_text.h"
+#include "core/number_rules.h"
 
 #include <algorithm>
 
@@ -53,8 +53,12 @@ std::string DateOf(const ResultHistory& results, int drawNo) {
 
 }  // namespace
 
-std::optional<int> ParseNumberText(std::string_view text) { return ParseDigits(text, 3); }
-std::optional<int> ParseMiniText(std::string_view text) { return ParseDigits(text, 2); }
+std::optional<int> ParseNumberText(std::string_view text) {
+    return ParseDigits(text, std::size_t(TicketDigits(TicketKind::Straight)));
+}
+std::optional<int> ParseMiniText(std::string_view text) {
+    return ParseDigits(text, std::size_t(TicketDigits(TicketKind::Mini)));
+}
 
 NumberLookup LookUpNumber(const DrawHistory& history, const ResultHistory& results, DrawRange range, int number) {
     NumberLookup out;

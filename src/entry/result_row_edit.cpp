@@ -1,8 +1,8 @@
 #include "entry/result_row_edit.h"
-#include "core/number_rules.h"
 
 #include "core/calendar.h"
 #include "core/draw_schedule.h"
+#include "core/number_rules.h"
 
 namespace n3 {
 

@@ -1,8 +1,8 @@
 #include "lab/backtest.h"
-#include "core/number_rules.h"
 
 #include <bit>
 
+#include "core/number_rules.h"
 #include "lab/control_draw.h"
 #include "prediction/prediction_walk.h"
 

@@ -24,7 +24,7 @@ std::string StrategyError(const Strategy& s) {
         if (s.numbers.empty()) return "買う数字を1つ以上指定してください。";
         if (int(s.numbers.size()) > kStrategyMaxNumbers) return "買う数字は100個までです。";
         for (const int x : s.numbers) {
-            if (x < 0 || x > (mini ? 99 : 999))
+            if (x < 0 || x >= (mini ? int(CandidatesOf(TicketKind::Mini).size()) : kAllNumberCount))
                 return mini ? "ミニの数字は00～99で指定してください。" : "数字は000～999で指定してください。";
             if (s.kind != TicketKind::Mini && !SellsFor(s.kind, x))
                 return "ボックスとセットでは、3つとも同じ数字（" + NumberText(x) + "）は買えません。";

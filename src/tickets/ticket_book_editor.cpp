@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "core/number_rules.h"
 #include "io/field_text.h"
 #include "tickets/ticket_check.h"
 #include "tickets/ticket_summary.h"
@@ -89,8 +90,12 @@ TicketEdit TicketBookEditor::Edit(int row, int column, std::string_view typed) c
             edit.error = "種類はストレート、ボックス、セット、ミニのどれかです。";
             return edit;
         }
-        if (*type == TicketKind::Mini && p.番号.size() == 3) p.番号 = p.番号.substr(1);
-        if (*type != TicketKind::Mini && p.番号.size() == 2) p.番号 = "0" + p.番号;
+        // A whole number turned ミニ keeps its last digits; a ミニ number
+        // turned whole gets leading zeros.
+        const std::size_t whole = std::size_t(TicketDigits(TicketKind::Straight));
+        const std::size_t mini = std::size_t(TicketDigits(TicketKind::Mini));
+        if (*type == TicketKind::Mini && p.番号.size() == whole) p.番号 = p.番号.substr(whole - mini);
+        if (*type != TicketKind::Mini && p.番号.size() == mini) p.番号.insert(0, whole - mini, '0');
         p.種類 = *type;
         break;
     }
