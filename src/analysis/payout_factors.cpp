@@ -219,15 +219,9 @@ std::vector<PayoutYear> YearsOf(const PayoutKindFigures& straight) {
 
 }  // namespace
 
-std::string_view PayoutKindKey(PayoutKind kind) {
-    constexpr std::array<std::string_view, kPayoutKindCount> keys = {"straight", "box", "mini"};
-    return keys[std::size_t(kind)];
-}
+std::string_view PayoutKindKey(PayoutKind kind) { return TicketKindWord(kPayoutTicketKinds[std::size_t(kind)]); }
 
-std::string_view PayoutKindName(PayoutKind kind) {
-    constexpr std::array<std::string_view, kPayoutKindCount> names = {"ストレート", "ボックス", "ミニ"};
-    return names[std::size_t(kind)];
-}
+std::string_view PayoutKindName(PayoutKind kind) { return TicketKindCaption(kPayoutTicketKinds[std::size_t(kind)]); }
 
 int PayoutItemOf(PayoutKind kind, int number) {
     if (number < 0 || number >= kAllNumberCount) return -1;
