@@ -10,12 +10,6 @@
 
 namespace n3 {
 
-namespace {
-
-std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
-
-}  // namespace
-
 NumberBox::NumberBox(QWidget* parent) : QWidget(parent) {
     edit_ = new QLineEdit(this);
     edit_->setObjectName(QStringLiteral("numberBox"));
@@ -43,7 +37,7 @@ void NumberBox::choose(const QString& text) {
 }
 
 void NumberBox::submit() {
-    const std::optional<int> number = ParseNumberText(Utf8(edit_->text()));
+    const std::optional<int> number = ParseNumberText(ToStd(edit_->text()));
     if (!number) {
         message_->setText(QStringLiteral("000～999 の3桁の数字を入れてください。"));
         return;

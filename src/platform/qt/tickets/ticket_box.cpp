@@ -16,8 +16,6 @@ namespace n3 {
 
 namespace {
 
-std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
-
 const QString kTitle = QStringLiteral("メッセ－ジ");
 
 }  // namespace
@@ -42,16 +40,16 @@ TicketBox::TicketBox(QWidget* parent) : QWidget(parent) {
     connect(add_, &QPushButton::clicked, this, &TicketBox::add);
     connect(number_, &QLineEdit::returnPressed, this, &TicketBox::add);
     connect(number_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        if (const std::optional<int> number = ParseNumberText(Utf8(text))) emit numberTyped(*number);
+        if (const std::optional<int> number = ParseNumberText(ToStd(text))) emit numberTyped(*number);
     });
 }
 
 void TicketBox::add() {
     const auto type = TicketKind(std::clamp(kind_->currentIndex(), 0, kTicketKindCount - 1));
-    const std::string typed = Utf8(number_->text());
+    const std::string typed = ToStd(number_->text());
     const std::optional<int> number = type == TicketKind::Mini ? ParseMiniText(typed) : ParseNumberText(typed);
     Purchase ticket;
-    ticket.購入日 = Utf8(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
+    ticket.購入日 = ToStd(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
     ticket.最初の回数 = draw_;
     ticket.種類 = type;
     ticket.口数 = 1;
