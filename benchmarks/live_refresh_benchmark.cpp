@@ -22,7 +22,7 @@
 
 #include <QTableView>
 #include "platform/qt/analysis/analysis_window.h"
-#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/common/dialogs.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/qt/grid/grid_view.h"
 #include "platform/store/database.h"

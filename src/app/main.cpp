@@ -1,9 +1,9 @@
 // ナンバーズ3ズバリン: the desktop program.
 #include <QApplication>
 
+#include "platform/qt/common/qt_japanese.h"
 #include "platform/qt/frame/data_folder.h"
 #include "platform/qt/frame/main_window.h"
-#include "platform/qt/frame/qt_japanese.h"
 #include "platform/qt/grid/grid_font.h"
 #include "platform/qt/grid/legend.h"
 #include "platform/store/bundled_data.h"

@@ -17,7 +17,7 @@
 #include "app/cli/cli_arguments.h"
 #include "app/cli/print_parent.h"
 #include "app/cli/strategy_arguments.h"
-#include "platform/qt/frame/qt_util.h"
+#include "platform/qt/common/qt_util.h"
 #include "platform/qt/print/print_job.h"
 #include "platform/qt/print/print_window_document.h"
 #include "platform/store/database.h"

@@ -26,12 +26,12 @@
 #include <cstdio>
 #include <memory>
 
-#include "platform/qt/analysis/number_boxes.h"
-#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/common/dialogs.h"
 #include "platform/qt/frame/help_window.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/qt/grid/grid_font.h"
 #include "platform/qt/grid/legend.h"
+#include "platform/qt/lookup/number_box.h"
 #include "platform/qt/print/print_preview.h"
 #include "platform/store/bundled_data.h"
 

@@ -9,7 +9,7 @@
 #include <QProgressBar>
 #include <cstdio>
 
-#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/common/dialogs.h"
 #include "platform/qt/frame/draw_update_dialog.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/qt/grid/grid_font.h"

@@ -27,7 +27,7 @@
 #include "platform/qt/analysis/range_controls.h"
 #include "platform/qt/charts/chart_render.h"
 #include "platform/qt/charts/chart_view.h"
-#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/common/dialogs.h"
 #include "platform/qt/grid/grid_view.h"
 #include "platform/store/database.h"
 #include "temp_dir.h"

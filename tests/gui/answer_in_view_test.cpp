@@ -23,11 +23,11 @@
 
 #include "fake_host.h"
 #include "platform/qt/analysis/analysis_window.h"
-#include "platform/qt/analysis/number_boxes.h"
 #include "platform/qt/analysis/range_controls.h"
-#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/common/dialogs.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/qt/grid/grid_view.h"
+#include "platform/qt/lookup/number_box.h"
 #include "platform/store/draw_store.h"
 #include "temp_dir.h"
 #include "test_history.h"

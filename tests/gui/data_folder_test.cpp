@@ -7,8 +7,8 @@
 #include <QMdiSubWindow>
 #include <optional>
 
+#include "platform/qt/common/dialogs.h"
 #include "platform/qt/frame/data_folder.h"
-#include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/store/data_location.h"
 #include "platform/store/startup_load.h"

@@ -17,7 +17,7 @@
 
 #include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/analysis/range_controls.h"
-#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/common/dialogs.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/qt/grid/grid_view.h"
 #include "platform/qt/print/print_preview.h"

@@ -13,7 +13,7 @@
 #include "draw_update_fixture.h"
 #include "faulty_vfs.h"
 #include "platform/qt/analysis/analysis_window.h"
-#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/common/dialogs.h"
 #include "platform/qt/frame/draw_update_dialog.h"
 #include "platform/qt/frame/main_window.h"
 #include "scoped_environment.h"

@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "entry_test_support.h"
-#include "platform/qt/frame/beep.h"
+#include "platform/qt/common/beep.h"
 #include "scoped_environment.h"
 
 using namespace n3;

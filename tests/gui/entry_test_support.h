@@ -15,10 +15,10 @@
 
 #include "fake_host.h"
 #include "make_draw.h"
+#include "platform/qt/common/dialogs.h"
 #include "platform/qt/entry/draw_entry_model.h"
 #include "platform/qt/entry/entry_grid_view.h"
 #include "platform/qt/entry/entry_window.h"
-#include "platform/qt/frame/dialogs.h"
 #include "platform/store/database.h"
 #include "platform/store/draw_store.h"
 #include "temp_dir.h"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "entry_test_support.h"
-#include "platform/qt/frame/beep.h"
+#include "platform/qt/common/beep.h"
 
 using namespace n3;
 using namespace n3::testing::entry;

@@ -8,9 +8,9 @@
 #include <QTest>
 
 #include "io/history_csv.h"
+#include "platform/qt/common/dialogs.h"
 #include "platform/qt/entry/result_list_window.h"
 #include "platform/qt/entry/result_table_model.h"
-#include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/qt/grid/grid_view.h"
 #include "platform/store/draw_store.h"

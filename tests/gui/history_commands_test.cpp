@@ -5,7 +5,7 @@
 #include <QMdiSubWindow>
 #include <fstream>
 
-#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/common/dialogs.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/store/draw_store.h"
 #include "temp_dir.h"

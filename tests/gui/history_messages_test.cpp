@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <filesystem>
 
-#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/common/dialogs.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/store/draw_store.h"
 #include "temp_dir.h"

@@ -8,8 +8,8 @@
 #include <fstream>
 #include <new>
 
-#include "platform/qt/frame/child_window.h"
-#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/common/child_window.h"
+#include "platform/qt/common/dialogs.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/store/draw_store.h"
 #include "temp_dir.h"

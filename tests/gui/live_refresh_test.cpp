@@ -11,9 +11,9 @@
 #include <QTest>
 
 #include "platform/qt/analysis/analysis_window.h"
+#include "platform/qt/common/dialogs.h"
 #include "platform/qt/entry/entry_grid_view.h"
 #include "platform/qt/entry/entry_window.h"
-#include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/qt/grid/grid_view.h"
 #include "platform/store/draw_store.h"

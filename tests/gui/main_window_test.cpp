@@ -14,7 +14,7 @@
 #include <fstream>
 
 #include "platform/qt/analysis/analysis_window.h"
-#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/common/dialogs.h"
 #include "platform/qt/frame/help_window.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/qt/grid/grid_view.h"

@@ -15,7 +15,7 @@
 #include "core/startup_statistics.h"
 #include "fake_host.h"
 #include "platform/qt/analysis/analysis_window.h"
-#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/common/dialogs.h"
 #include "platform/qt/grid/grid_view.h"
 #include "platform/qt/print/print_layout.h"
 #include "platform/qt/print/print_page_painter.h"

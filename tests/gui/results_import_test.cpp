@@ -2,7 +2,7 @@
 // the data menu: both values shown, nothing stored on No, replaced on Yes.
 #include <gtest/gtest.h>
 
-#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/common/dialogs.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/result_store.h"

@@ -16,10 +16,10 @@
 #include <QTest>
 
 #include "platform/qt/analysis/analysis_window.h"
-#include "platform/qt/analysis/strategy_panel.h"
-#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/common/dialogs.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/qt/grid/grid_view.h"
+#include "platform/qt/strategies/strategy_panel.h"
 #include "platform/store/database.h"
 #include "platform/store/draw_store.h"
 #include "temp_dir.h"

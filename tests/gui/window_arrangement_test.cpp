@@ -23,11 +23,11 @@
 
 #include "file_bytes.h"
 #include "platform/qt/analysis/analysis_window.h"
+#include "platform/qt/common/dialogs.h"
+#include "platform/qt/common/qt_japanese.h"
 #include "platform/qt/entry/result_list_window.h"
-#include "platform/qt/frame/dialogs.h"
 #include "platform/qt/frame/help_window.h"
 #include "platform/qt/frame/main_window.h"
-#include "platform/qt/frame/qt_japanese.h"
 #include "platform/qt/grid/grid_text_fit.h"
 #include "platform/qt/grid/grid_view.h"
 #include "platform/qt/prediction/prediction_option_panel.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/startup_statistics.h"
-#include "platform/qt/frame/child_window.h"
+#include "platform/qt/common/child_window.h"
 #include "platform/store/database.h"
 #include "temp_dir.h"
 

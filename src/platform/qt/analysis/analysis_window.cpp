@@ -21,18 +21,19 @@
 #include "lab/next_draw.h"
 #include "platform/qt/analysis/content_tab_view.h"
 #include "platform/qt/analysis/content_task.h"
-#include "platform/qt/analysis/number_boxes.h"
 #include "platform/qt/analysis/range_controls.h"
 #include "platform/qt/analysis/sortable_table_model.h"
-#include "platform/qt/analysis/strategy_panel.h"
 #include "platform/qt/charts/chart_view.h"
-#include "platform/qt/frame/qt_util.h"
+#include "platform/qt/common/qt_util.h"
 #include "platform/qt/grid/grid_font.h"
 #include "platform/qt/grid/grid_view.h"
 #include "platform/qt/grid/grid_view_state.h"
 #include "platform/qt/grid/legend.h"
+#include "platform/qt/lookup/number_box.h"
 #include "platform/qt/print/print_document_builders.h"
 #include "platform/qt/print/print_preview.h"
+#include "platform/qt/strategies/strategy_panel.h"
+#include "platform/qt/tickets/ticket_box.h"
 
 namespace n3 {
 

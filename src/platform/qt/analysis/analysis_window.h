@@ -1,7 +1,7 @@
 #pragma once
 // The one window of every analysis: the explanation, the legend, the grid
 // the grid and the buttons, filled once when the window loads.
-#include "platform/qt/frame/child_window.h"
+#include "platform/qt/common/child_window.h"
 #include "windows/window_table.h"
 
 class QHBoxLayout;

@@ -9,7 +9,7 @@
 
 #include "platform/qt/analysis/sortable_table_model.h"
 #include "platform/qt/charts/chart_view.h"
-#include "platform/qt/frame/qt_util.h"
+#include "platform/qt/common/qt_util.h"
 #include "platform/qt/grid/grid_font.h"
 #include "platform/qt/grid/grid_view.h"
 

@@ -1,6 +1,6 @@
 #include "platform/qt/analysis/sortable_table_model.h"
 
-#include "platform/qt/frame/qt_util.h"
+#include "platform/qt/common/qt_util.h"
 
 namespace n3 {
 

@@ -20,7 +20,7 @@
 #include <cmath>
 #include <utility>
 
-#include "platform/qt/frame/qt_util.h"
+#include "platform/qt/common/qt_util.h"
 
 namespace n3 {
 

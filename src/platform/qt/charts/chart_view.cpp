@@ -15,8 +15,8 @@
 #include <cmath>
 
 #include "platform/qt/charts/chart_render.h"
-#include "platform/qt/frame/dialogs.h"
-#include "platform/qt/frame/qt_util.h"
+#include "platform/qt/common/dialogs.h"
+#include "platform/qt/common/qt_util.h"
 
 namespace n3 {
 

@@ -1,6 +1,6 @@
 #include "platform/qt/entry/draw_entry_model.h"
+#include "platform/qt/common/qt_util.h"
 #include "platform/qt/entry/entry_undo_commands.h"
-#include "platform/qt/frame/qt_util.h"
 
 #include <algorithm>
 

@@ -6,9 +6,9 @@
 
 #include "core/grid_model.h"
 #include "entry/draw_entry.h"
+#include "platform/qt/common/beep.h"
+#include "platform/qt/common/qt_util.h"
 #include "platform/qt/entry/entry_grid_view.h"
-#include "platform/qt/frame/beep.h"
-#include "platform/qt/frame/qt_util.h"
 
 namespace n3 {
 

@@ -13,8 +13,8 @@
 #include <optional>
 
 #include "entry/draw_entry.h"
+#include "platform/qt/common/beep.h"
 #include "platform/qt/entry/draw_entry_model.h"
-#include "platform/qt/frame/beep.h"
 
 namespace n3 {
 

@@ -13,11 +13,11 @@
 #include <QVBoxLayout>
 
 #include "entry/draw_entry.h"
+#include "platform/qt/common/dialogs.h"
+#include "platform/qt/common/qt_util.h"
 #include "platform/qt/entry/draw_entry_model.h"
 #include "platform/qt/entry/entry_grid_delegate.h"
 #include "platform/qt/entry/entry_grid_view.h"
-#include "platform/qt/frame/dialogs.h"
-#include "platform/qt/frame/qt_util.h"
 #include "platform/qt/grid/grid_font.h"
 #include "windows/main_frm.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // 当選データ入力: the child window in which the user keeps the draw history.
-#include "platform/qt/frame/child_window.h"
+#include "platform/qt/common/child_window.h"
 
 class QAction;
 class QLabel;

@@ -14,10 +14,10 @@
 #include <QValidator>
 
 #include "analysis/result_list.h"
+#include "platform/qt/common/beep.h"
+#include "platform/qt/common/dialogs.h"
+#include "platform/qt/common/qt_util.h"
 #include "platform/qt/entry/result_table_model.h"
-#include "platform/qt/frame/beep.h"
-#include "platform/qt/frame/dialogs.h"
-#include "platform/qt/frame/qt_util.h"
 #include "platform/qt/grid/grid_font.h"
 #include "platform/qt/print/print_document_builders.h"
 #include "platform/qt/print/print_preview.h"

@@ -6,7 +6,7 @@
 // nothing changes.
 #include <QStyledItemDelegate>
 
-#include "platform/qt/frame/child_window.h"
+#include "platform/qt/common/child_window.h"
 
 class QAction;
 class QLabel;

@@ -4,7 +4,7 @@
 #include <QUndoCommand>
 #include <algorithm>
 
-#include "platform/qt/frame/qt_util.h"
+#include "platform/qt/common/qt_util.h"
 #include "platform/store/database.h"
 
 namespace n3 {

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
-#include "platform/qt/frame/qt_util.h"
+#include "platform/qt/common/qt_util.h"
 #include "platform/qt/grid/grid_font.h"
 
 namespace n3 {

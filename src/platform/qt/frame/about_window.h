@@ -1,7 +1,7 @@
 #pragma once
 // バージョン情報: the product name, the version and a slogan.
 #include "core/window_names.h"
-#include "platform/qt/frame/child_window.h"
+#include "platform/qt/common/child_window.h"
 
 namespace n3 {
 

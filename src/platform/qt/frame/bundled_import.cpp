@@ -1,7 +1,7 @@
 #include "platform/qt/frame/bundled_import.h"
 
-#include "platform/qt/frame/dialogs.h"
-#include "platform/qt/frame/qt_util.h"
+#include "platform/qt/common/dialogs.h"
+#include "platform/qt/common/qt_util.h"
 #include "platform/store/bundled_data.h"
 #include "platform/store/database.h"
 #include "windows/main_frm.h"

@@ -3,11 +3,11 @@
 #include <QAction>
 
 #include "core/window_names.h"
-#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/common/dialogs.h"
+#include "platform/qt/common/keep_user_window.h"
+#include "platform/qt/common/qt_util.h"
 #include "platform/qt/frame/draw_update_dialog.h"
-#include "platform/qt/frame/keep_user_window.h"
 #include "platform/qt/frame/main_window.h"
-#include "platform/qt/frame/qt_util.h"
 #include "settings/update_settings.h"
 
 namespace n3 {

@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "io/draw_update_index.h"
-#include "platform/qt/frame/dialogs.h"
-#include "platform/qt/frame/qt_util.h"
+#include "platform/qt/common/dialogs.h"
+#include "platform/qt/common/qt_util.h"
 
 namespace n3 {
 

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "platform/qt/frame/keep_user_window.h"
+#include "platform/qt/common/keep_user_window.h"
 
 class QListWidget;
 class QTextBrowser;

@@ -7,8 +7,8 @@
 
 #include "io/file_io.h"
 #include "io/history_csv.h"
-#include "platform/qt/frame/dialogs.h"
-#include "platform/qt/frame/qt_util.h"
+#include "platform/qt/common/dialogs.h"
+#include "platform/qt/common/qt_util.h"
 #include "platform/store/bundled_data.h"
 #include "platform/store/database.h"
 #include "platform/store/result_store.h"

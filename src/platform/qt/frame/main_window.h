@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/qt/frame/child_window.h"
+#include "platform/qt/common/child_window.h"
 #include "platform/qt/frame/history_commands.h"
 #include "prediction/prediction_window_logic.h"
 #include "settings/settings.h"

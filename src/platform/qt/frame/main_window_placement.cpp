@@ -3,9 +3,9 @@
 #include <QScreen>
 #include <QStyle>
 
-#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/common/dialogs.h"
+#include "platform/qt/common/qt_util.h"
 #include "platform/qt/frame/main_window.h"
-#include "platform/qt/frame/qt_util.h"
 #include "settings/settings.h"
 #include "windows/window_placement.h"
 

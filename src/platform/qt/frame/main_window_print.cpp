@@ -4,10 +4,10 @@
 #include <QMdiSubWindow>
 
 #include "core/window_names.h"
-#include "platform/qt/frame/dialogs.h"
-#include "platform/qt/frame/keep_user_window.h"
+#include "platform/qt/common/dialogs.h"
+#include "platform/qt/common/keep_user_window.h"
+#include "platform/qt/common/qt_util.h"
 #include "platform/qt/frame/main_window.h"
-#include "platform/qt/frame/qt_util.h"
 #include "platform/qt/print/history_document.h"
 #include "platform/qt/print/print_preview.h"
 #include "platform/store/database.h"

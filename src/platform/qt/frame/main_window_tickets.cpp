@@ -4,9 +4,9 @@
 #include <QDate>
 
 #include "core/window_names.h"
-#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/common/dialogs.h"
+#include "platform/qt/common/qt_util.h"
 #include "platform/qt/frame/main_window.h"
-#include "platform/qt/frame/qt_util.h"
 #include "platform/qt/tickets/tickets_window.h"
 #include "platform/store/database.h"
 #include "tickets/claim_deadline.h"

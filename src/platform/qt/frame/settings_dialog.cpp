@@ -8,10 +8,10 @@
 #include <QVBoxLayout>
 
 #include "io/draw_update_index.h"
-#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/common/dialogs.h"
+#include "platform/qt/common/keep_user_window.h"
+#include "platform/qt/common/qt_util.h"
 #include "platform/qt/frame/history_commands.h"
-#include "platform/qt/frame/keep_user_window.h"
-#include "platform/qt/frame/qt_util.h"
 #include "settings/update_settings.h"
 
 namespace n3 {

@@ -6,7 +6,7 @@
 #include <QAbstractTableModel>
 
 #include "core/grid_model.h"
-#include "platform/qt/frame/qt_util.h"
+#include "platform/qt/common/qt_util.h"
 
 namespace n3 {
 

@@ -10,8 +10,8 @@
 
 #include <QScrollBar>
 #include <vector>
-#include "platform/qt/frame/dialogs.h"
-#include "platform/qt/frame/qt_util.h"
+#include "platform/qt/common/dialogs.h"
+#include "platform/qt/common/qt_util.h"
 #include "platform/qt/grid/grid_font.h"
 #include "platform/qt/grid/grid_view.h"
 #include "platform/qt/grid/grid_view_state.h"

@@ -6,7 +6,7 @@
 #include <array>
 
 #include "core/window_names.h"
-#include "platform/qt/frame/child_window.h"
+#include "platform/qt/common/child_window.h"
 #include "prediction/prediction_window_logic.h"
 
 class QLabel;

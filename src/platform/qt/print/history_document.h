@@ -2,7 +2,7 @@
 // The printed list of the stored draws: what the entry window shows, one
 // draw a row, for printing from that window.
 #include "core/draw.h"
-#include "platform/qt/print/print_document.h"
+#include "platform/qt/common/print_document.h"
 
 namespace n3 {
 

@@ -4,7 +4,7 @@
 // or both. Applied to the window's document before it is laid out.
 #include <string>
 
-#include "platform/qt/print/print_document.h"
+#include "platform/qt/common/print_document.h"
 
 namespace n3 {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/draw.h"
-#include "platform/qt/print/print_document.h"
+#include "platform/qt/common/print_document.h"
 #include "prediction/prediction_window_logic.h"
 #include "windows/window_table.h"
 

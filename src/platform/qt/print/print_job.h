@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/qt/print/print_document.h"
+#include "platform/qt/common/print_document.h"
 
 class QPrinter;
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "platform/qt/frame/qt_util.h"
+#include "platform/qt/common/qt_util.h"
 #include "platform/qt/grid/grid_font.h"
 
 namespace n3 {

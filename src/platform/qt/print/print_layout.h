@@ -10,7 +10,7 @@
 #include <QString>
 #include <vector>
 
-#include "platform/qt/print/print_document.h"
+#include "platform/qt/common/print_document.h"
 
 namespace n3 {
 

@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "platform/qt/charts/chart_render.h"
-#include "platform/qt/frame/qt_util.h"
+#include "platform/qt/common/qt_util.h"
 #include "platform/qt/grid/grid_cell_painter.h"
 #include "platform/qt/grid/grid_table_model.h"
 

@@ -11,7 +11,7 @@
 #include <QProgressDialog>
 #include <QStatusBar>
 
-#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/common/dialogs.h"
 #include "platform/qt/print/print_options_bar.h"
 
 namespace n3 {

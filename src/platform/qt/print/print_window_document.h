@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/window_content.h"
-#include "platform/qt/print/print_document.h"
+#include "platform/qt/common/print_document.h"
 #include "platform/store/startup_load.h"
 
 namespace n3 {

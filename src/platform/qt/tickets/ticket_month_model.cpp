@@ -4,7 +4,7 @@
 #include <QFont>
 #include <array>
 
-#include "platform/qt/frame/qt_util.h"
+#include "platform/qt/common/qt_util.h"
 
 namespace n3 {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <array>
 
-#include "platform/qt/frame/qt_util.h"
+#include "platform/qt/common/qt_util.h"
 #include "tickets/ticket_summary.h"
 
 namespace n3 {

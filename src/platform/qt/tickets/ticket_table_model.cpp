@@ -2,7 +2,7 @@
 
 #include <QBrush>
 
-#include "platform/qt/frame/qt_util.h"
+#include "platform/qt/common/qt_util.h"
 #include "tickets/ticket_summary.h"
 
 namespace n3 {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/chart_data.h"
-#include "platform/qt/frame/child_window.h"
+#include "platform/qt/common/child_window.h"
 #include "settings/settings.h"
 #include "tickets/ticket.h"
 #include "tickets/ticket_factors.h"

@@ -1,4 +1,4 @@
-#include "platform/qt/analysis/strategy_panel.h"
+#include "platform/qt/strategies/strategy_panel.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -12,8 +12,8 @@
 #include <algorithm>
 
 #include "lab/strategy_rules.h"
-#include "platform/qt/frame/dialogs.h"
-#include "platform/qt/frame/qt_util.h"
+#include "platform/qt/common/dialogs.h"
+#include "platform/qt/common/qt_util.h"
 #include "platform/store/database.h"
 
 namespace n3 {

@@ -1,4 +1,4 @@
-#include "platform/qt/print/print_document.h"
+#include "platform/qt/common/print_document.h"
 
 namespace n3 {
 

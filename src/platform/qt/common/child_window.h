@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "core/window_content.h"
-#include "platform/qt/print/print_document.h"
+#include "platform/qt/common/print_document.h"
 #include "platform/store/startup_load.h"
 #include "tickets/ticket.h"
 

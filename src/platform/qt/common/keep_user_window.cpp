@@ -1,4 +1,4 @@
-#include "platform/qt/frame/keep_user_window.h"
+#include "platform/qt/common/keep_user_window.h"
 
 #include <QApplication>
 #include <QMdiArea>

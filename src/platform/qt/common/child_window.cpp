@@ -1,5 +1,5 @@
-#include "platform/qt/frame/child_window.h"
-#include "platform/qt/frame/qt_util.h"
+#include "platform/qt/common/child_window.h"
+#include "platform/qt/common/qt_util.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "platform/qt/frame/beep.h"
+#include "platform/qt/common/beep.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "platform/qt/analysis/number_boxes.h"
+#include "platform/qt/tickets/ticket_box.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -9,8 +9,8 @@
 #include <algorithm>
 
 #include "analysis/number_lookup.h"
-#include "platform/qt/frame/dialogs.h"
-#include "platform/qt/frame/qt_util.h"
+#include "platform/qt/common/dialogs.h"
+#include "platform/qt/common/qt_util.h"
 
 namespace n3 {
 
@@ -21,43 +21,6 @@ std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
 const QString kTitle = QStringLiteral("メッセ－ジ");
 
 }  // namespace
-
-NumberBox::NumberBox(QWidget* parent) : QWidget(parent) {
-    edit_ = new QLineEdit(this);
-    edit_->setObjectName(QStringLiteral("numberBox"));
-    edit_->setMaxLength(12);
-    edit_->setPlaceholderText(QStringLiteral("例 123"));
-    edit_->setMaximumWidth(90);
-    search_ = new QPushButton(QStringLiteral("調べる"), this);
-    search_->setObjectName(QStringLiteral("numberSearch"));
-    message_ = new QLabel(this);
-    message_->setObjectName(QStringLiteral("numberMessage"));
-    message_->setStyleSheet(QStringLiteral("color: #c00000"));
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(QStringLiteral("番号："), this));
-    layout->addWidget(edit_);
-    layout->addWidget(search_);
-    layout->addWidget(message_);
-    connect(edit_, &QLineEdit::returnPressed, this, &NumberBox::submit);
-    connect(search_, &QPushButton::clicked, this, &NumberBox::submit);
-}
-
-void NumberBox::choose(const QString& text) {
-    edit_->setText(text);
-    submit();
-}
-
-void NumberBox::submit() {
-    const std::optional<int> number = ParseNumberText(Utf8(edit_->text()));
-    if (!number) {
-        message_->setText(QStringLiteral("000～999 の3桁の数字を入れてください。"));
-        return;
-    }
-    message_->clear();
-    edit_->setText(Q(NumberText(*number)));
-    emit numberChosen(*number);
-}
 
 TicketBox::TicketBox(QWidget* parent) : QWidget(parent) {
     number_ = new QLineEdit(this);

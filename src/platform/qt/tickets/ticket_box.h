@@ -1,39 +1,15 @@
 #pragma once
-// The boxes a window of the analysis frame may offer above its grid: a
-// number to look up (000..999, full-width digits accepted), and a ticket to
-// write into the book (number, kind, "購入記録に追加").
+// The box a window of the analysis frame may offer above its grid to write a
+// ticket into the book: number, kind, "購入記録に追加".
 #include <QWidget>
 
 #include "tickets/ticket.h"
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace n3 {
-
-class NumberBox : public QWidget {
-    Q_OBJECT
-public:
-    explicit NumberBox(QWidget* parent = nullptr);
-
-    QLineEdit* edit() const { return edit_; }
-    QPushButton* searchButton() const { return search_; }
-    QLabel* message() const { return message_; }
-    // Writes `text` into the box and reads it as if typed and entered.
-    void choose(const QString& text);
-    // Reads the box: numberChosen, or a message beside it.
-    void submit();
-
-signals:
-    void numberChosen(int number);
-
-private:
-    QLineEdit* edit_;
-    QPushButton* search_;
-    QLabel* message_;
-};
 
 class TicketBox : public QWidget {
     Q_OBJECT

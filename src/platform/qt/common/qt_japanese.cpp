@@ -1,4 +1,4 @@
-#include "platform/qt/frame/qt_japanese.h"
+#include "platform/qt/common/qt_japanese.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,10 +1,10 @@
-#include "platform/qt/frame/dialogs.h"
+#include "platform/qt/common/dialogs.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "platform/qt/frame/keep_user_window.h"
+#include "platform/qt/common/keep_user_window.h"
 
 namespace n3::dialogs {
 
