@@ -1,6 +1,7 @@
 #include "prediction/prediction_walk.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace n3 {
 
@@ -159,15 +160,44 @@ void PredictionWalk::StoreCycle(int interval, int position, int digit) {
     cycles_[std::size_t(it - kCycleLengths.begin())][std::size_t(position - 1)] = std::int8_t(digit);
 }
 
+std::array<std::int8_t, kEliminationRows> PredictionWalk::Elimination(int optionCount, int latestDrawNo) const {
+    std::array<std::int8_t, kEliminationRows> elimination{};
+    for (int i = 0; i < kEliminationRows; ++i) {
+        const EliminationRow& row = kEliminationTable[std::size_t(i)];
+        const int reference = latestDrawNo - row.lag - optionCount;
+        elimination[std::size_t(i)] = std::int8_t(FoldDigit(DigitAt(reference, row.position) + row.offset));
+    }
+    return elimination;
+}
+
+PredictionSets PredictionWalk::PredictSets(int optionCount) const {
+    PredictionSets sets;
+    sets.cycles = cycles_;
+    DigitPrediction p;
+    p.elimination = Elimination(optionCount, latest_);
+    std::uint16_t repeatClose = 0, oneShotClose = 0;
+    for (const std::int8_t a : p.elimination) {
+        sets.elimination |= std::uint16_t(1u << a);
+        repeatClose |= kRepeatClose[std::size_t(a)];
+        oneShotClose |= kOneShotClose[std::size_t(a)];
+    }
+    const CycleOrder order = CycleOrderOf(cycles_);
+    // Without a limit every cycle digit close to some entry is placed.
+    sets.repeat = order.mask & repeatClose;
+    sets.oneShot = order.mask & oneShotClose;
+    // Past the limit, which digits are placed depends on the order.
+    if (std::popcount(sets.oneShot) > kOneShotLimit) {
+        PlaceCloseCycleDigits(p, order, kOneShotClose, kOneShotLimit, p.oneShot);
+        sets.oneShot = p.oneShot.mask;
+    }
+    return sets;
+}
+
 DigitPrediction PredictionWalk::Predict(int optionCount, int latestDrawNo) const {
     DigitPrediction p;
     p.cycles = cycles_;
     p.optionCount = optionCount;
-    for (int i = 0; i < kEliminationRows; ++i) {
-        const EliminationRow& row = kEliminationTable[std::size_t(i)];
-        const int reference = latestDrawNo - row.lag - optionCount;
-        p.elimination[std::size_t(i)] = std::int8_t(FoldDigit(DigitAt(reference, row.position) + row.offset));
-    }
+    p.elimination = Elimination(optionCount, latestDrawNo);
     const CycleOrder order = CycleOrderOf(p.cycles);
     PlaceCloseCycleDigits(p, order, kRepeatClose, 0, p.repeat);
     PlaceCloseCycleDigits(p, order, kOneShotClose, kOneShotLimit, p.oneShot);
