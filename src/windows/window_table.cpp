@@ -12,6 +12,7 @@
 #include "analysis/digit_pairs_window.h"
 #include "analysis/digit_sum.h"
 #include "analysis/dispersion.h"
+#include "analysis/draw_digit_grid.h"
 #include "analysis/five_group_trend.h"
 #include "analysis/group_division_windows.h"
 #include "analysis/last_digit_runs.h"
@@ -71,6 +72,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .scrollBars = V,
          .frozenRows = 2,
          .build = &出現間隔分析::Build,
+         .drawRows = {.buildInto = &出現間隔分析::BuildInto, .firstDrawRow = draw_digit_grid::kFirstDrawRow, .footerRows = 2},
          .charts = &AppearanceIntervalCharts,
          .rowsAreDraws = true},
         {.className = "数字間隔分析",
@@ -84,6 +86,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .frozenRows = 2,
          .yieldAfterCompute = true,
          .build = &数字間隔分析::Build,
+         .drawRows = {.buildInto = &数字間隔分析::BuildInto, .firstDrawRow = draw_digit_grid::kFirstDrawRow, .footerRows = 2},
          .rowsAreDraws = true},
         {.className = "出現回数分析",
          .caption = "出現回数分析",
@@ -123,6 +126,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .frozenRows = 1,
          .yieldAfterCompute = true,
          .build = &引っ張り分析::Build,
+         .drawRows = {.buildInto = &引っ張り分析::BuildInto, .firstDrawRow = 引っ張り分析::kFirstDrawRow},
          .rowsAreDraws = true},
         {.className = "連番飛び石分析",
          .caption = "連番・飛び石分析",
@@ -135,6 +139,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .frozenRows = 1,
          .yieldAfterCompute = true,
          .build = &連番飛び石分析::Build,
+         .drawRows = {.buildInto = &連番飛び石分析::BuildInto, .firstDrawRow = 連番飛び石分析::kFirstDrawRow},
          .rowsAreDraws = true,
          .helpAnchor = "連番・飛び石分析"},
         {.className = "数字合計分析",
@@ -189,6 +194,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .frozenRows = 1,
          .leavesEntryFree = true,
          .build = &分割5傾向分析::Build,
+         .drawRows = {.buildInto = &分割5傾向分析::BuildInto, .firstDrawRow = 分割5傾向分析::kFirstDrawRow},
          .rowsAreDraws = true,
          .helpAnchor = "5分割傾向分析"},
         {.className = "分割3データ分析",
