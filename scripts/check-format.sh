@@ -14,3 +14,4 @@ else
   echo "format: ${#files[@]} files match .clang-format"
 fi
 ./scripts/check-includes.sh
+python3 ./scripts/check-floors.py

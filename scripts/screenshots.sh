@@ -28,7 +28,7 @@ done
 # the prediction.
 rm -f "$work/s.ini"
 shot --db "$work/empty.db" --size 1400x820 --out docs/main-window.png --answer-file "$history" \
-     mnuImportCsv 出現頻度分析 mnuWindowVertical
+     importCsv 出現頻度分析 tileVertical
 # The result list on the shipped history and results.
 "$bin/numbers3zubarin-cli" --db "$work/bundled.db" import-bundled 2>/dev/null
 rm -f "$work/s.ini"

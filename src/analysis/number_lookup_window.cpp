@@ -118,7 +118,7 @@ int CountLookupRows(const NumberLookup* l) {
 }
 
 // The number's straight factor, and each straight win's prize and factor.
-void AddPayout(NumberSearchDetails& details, const WindowInput& input) {
+void AddPayout(NumberLookupDetails& details, const WindowInput& input) {
     const PayoutFigures figures = ComputePayoutFigures(input.history, input.results);
     const PayoutKindFigures& straight = figures.kind(PayoutKind::Straight);
     NumberLookup& l = *details.lookup;
@@ -136,7 +136,7 @@ void AddPayout(NumberSearchDetails& details, const WindowInput& input) {
 }  // namespace
 
 WindowContent 数字検索::Content(const WindowInput& input) {
-    NumberSearchDetails details;
+    NumberLookupDetails details;
     details.all = TallyAllNumbers(input.history, input.range);
     if (input.number && *input.number >= 0 && *input.number < kAllNumberCount)
         details.lookup = LookUpNumber(input.history, input.results, input.range, *input.number);

@@ -1,7 +1,7 @@
 // numbers3zubarin-screenshot: opens windows of the desktop program on a
 // database and saves a picture of the main window, for the documentation.
 //   numbers3zubarin-screenshot --db FILE --out FILE.png [--settings FILE] [--size WxH]
-//                              [--answer-file FILE] [--charts] [--keys "KEY ..."] [WINDOW | mnuCOMMAND ...]
+//                              [--answer-file FILE] [--charts] [--keys "KEY ..."] [WINDOW | COMMAND ...]
 // --charts turns the opened analysis windows to their "グラフ" tab (and
 // 購入記録 to its "月別グラフ").
 // --today YYYY-MM-DD counts claim deadlines from that day.
@@ -34,6 +34,7 @@
 #include "platform/qt/lookup/number_box.h"
 #include "platform/qt/print/print_preview.h"
 #include "platform/store/bundled_data.h"
+#include "windows/main_commands.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -101,9 +102,10 @@ int main(int argc, char** argv) {
     QTimer::singleShot(300, [&] {
         if (!windows.isEmpty()) {
             for (QMdiSubWindow* w : window.mdiArea()->subWindowList()) w->close();
-            // A window's class opens it; a menu name (mnu...) runs the command.
+            // A menu command's name (importCsv, tileVertical ...) runs the
+            // command; anything else is a window's class and opens it.
             for (const QString& name : windows) {
-                if (name.startsWith(QLatin1String("mnu")))
+                if (n3::FindMenuItem(name.toStdString()) != nullptr)
                     window.trigger(name);
                 else
                     window.ShowChild(name.toStdString());

@@ -59,6 +59,6 @@ int main(int argc, char** argv) {
     n3::MainWindow window(db.toStdString(), settings.toStdString());
     if (!window.startUp()) return 1;
     window.show();
-    window.trigger(QStringLiteral("mnuFetchLatest"));
+    window.trigger(QStringLiteral("fetchLatest"));
     return progressSaved && summarySaved ? 0 : 1;
 }

@@ -71,9 +71,9 @@ public:
     static constexpr double kRowHeight = 10;                                      // points
     static constexpr Colour kDrawNoBackground = colours::HeaderYellow;
     static constexpr Colour kDrawNoText = colours::Red;
-    // Window size in twips.
-    static constexpr int kWidthTwips = 5700;
-    static constexpr int kHeightTwips = 7200;
+    // Window size in pixels at 96 dpi.
+    static constexpr int kDesignWidth = 380;
+    static constexpr int kDesignHeight = 480;
 
     explicit 当選データ入力(DrawWriter& writer) : writer_(writer) {}
     void setObserver(EntryRowsObserver* observer) { observer_ = observer; }

@@ -1,6 +1,6 @@
 #include "windows/window_aliases.h"
 
-#include "windows/main_frm.h"
+#include "windows/main_commands.h"
 #include "windows/window_table.h"
 
 namespace n3 {

@@ -31,10 +31,10 @@ struct DrawRowsGrid {
 
 // Where the menu bar offers a window.
 struct MenuPlace {
-    std::string_view top = {};           // the top-level menu's mnu name: mnuMain, mnuVerify, mnuHosyu
-    std::string_view groupName = {};     // a sub-menu's mnu name; empty: straight in the top menu
+    std::string_view top = {};           // the top-level menu's name: analysisMenu, verifyMenu, dataMenu
+    std::string_view groupName = {};     // a sub-menu's name; empty: straight in the top menu
     std::string_view groupCaption = {};  // the sub-menu's caption
-    std::string_view name = {};          // the item's mnu name
+    std::string_view name = {};          // the item's name: the command's name in code, tests and scripts
     std::string_view caption = {};       // the item's caption, with & before an access key
 };
 
@@ -44,8 +44,8 @@ struct AnalysisWindowInfo {
     std::string_view className = {};  // the window's class, e.g. 出現頻度分析
     std::string_view caption = {};
     MenuPlace menu = {};
-    int widthTwips = 0;
-    int heightTwips = 0;
+    int width = 0;
+    int height = 0;
     std::string_view description = {};  // the line above the grid
     LegendKind legend = LegendKind::None;
     std::string_view legendText = {};  // the legend's words (beside the swatch or the picture)

@@ -39,7 +39,7 @@ namespace {
 
 using Host = n3::testing::FakeHost;
 
-class NumberSearch : public ::testing::Test {
+class NumberLookupInView : public ::testing::Test {
 protected:
     void SetUp() override {
         window = std::make_unique<AnalysisWindow>(host, *FindAnalysisWindow("数字検索"));
@@ -54,10 +54,10 @@ protected:
 
 }  // namespace
 
-TEST_F(NumberSearch, TypingGoesIntoTheNumberFieldAndTheResultIsShownFromTheTop) {
+TEST_F(NumberLookupInView, TypingGoesIntoTheNumberFieldAndTheResultIsShownFromTheTop) {
     QLineEdit* edit = window->numberBox()->edit();
     EXPECT_EQ(QApplication::focusWidget(), edit);
-    // Scrolled down before the search: the result still starts at the top.
+    // Scrolled down before the lookup: the result still starts at the top.
     QScrollBar* bar = window->grid()->body()->verticalScrollBar();
     bar->setValue(bar->maximum());
     ASSERT_GT(bar->value(), 0);
@@ -71,7 +71,7 @@ TEST_F(NumberSearch, TypingGoesIntoTheNumberFieldAndTheResultIsShownFromTheTop) 
     EXPECT_EQ(window->grid()->body()->horizontalScrollBar()->value(), 0);
 }
 
-TEST_F(NumberSearch, DoubleClickInTheListShowsTheTable) {
+TEST_F(NumberLookupInView, DoubleClickInTheListShowsTheTable) {
     QTableView* table = window->tableView();
     ASSERT_NE(table, nullptr);
     QTabBar* tabs = window->views()->tabBar();
@@ -86,9 +86,9 @@ TEST_F(NumberSearch, DoubleClickInTheListShowsTheTable) {
     EXPECT_EQ(window->numberBox()->edit()->text(), QStringLiteral("005"));
 }
 
-TEST_F(NumberSearch, TabGoesThroughTheControlsInReadingOrder) {
+TEST_F(NumberLookupInView, TabGoesThroughTheControlsInReadingOrder) {
     const std::vector<QWidget*> order = {window->numberBox()->edit(),
-                                         window->numberBox()->searchButton(),
+                                         window->numberBox()->lookupButton(),
                                          window->rangeControls()->choice(),
                                          window->rangeControls()->fromBox(),
                                          window->rangeControls()->toBox(),
@@ -140,7 +140,7 @@ protected:
 };
 
 TEST_F(OpeningView, AShortGridIsShownWhole) {
-    AnalysisWindow* w = open("mnuSyutugenKaisu", "回数別出現分析");
+    AnalysisWindow* w = open("appearanceByCount", "回数別出現分析");
     ASSERT_NE(w, nullptr);
     QTableView* body = w->grid()->body();
     const int rows = w->grid()->gridModel().rows();
@@ -151,7 +151,7 @@ TEST_F(OpeningView, AShortGridIsShownWhole) {
 
 TEST_F(OpeningView, WindowsOpenAtTheirLastRows) {
     for (const auto& [menu, name] :
-         {std::pair{"mnuSyutugenHindo", "出現頻度分析"}, std::pair{"mnuSyutugenKankaku", "出現間隔分析"}}) {
+         {std::pair{"appearanceFrequency", "出現頻度分析"}, std::pair{"appearanceInterval", "出現間隔分析"}}) {
         AnalysisWindow* w = open(menu, name);
         ASSERT_NE(w, nullptr) << name;
         QCoreApplication::processEvents();
@@ -164,8 +164,7 @@ TEST_F(OpeningView, WindowsOpenAtTheirLastRows) {
 // At 1366×768, 判定 and 回収率 of both lab windows are in view as they open,
 // in the same columns.
 TEST_F(OpeningView, LabWindowsShowVerdictAndReturnAtTheOpeningSize) {
-    for (const auto& [menu, name] :
-         {std::pair{"mnuBacktest", "予想の検証"}, std::pair{"mnuStrategy", "買い方の検証"}}) {
+    for (const auto& [menu, name] : {std::pair{"backtest", "予想の検証"}, std::pair{"strategyTest", "買い方の検証"}}) {
         AnalysisWindow* w = open(menu, name);
         ASSERT_NE(w, nullptr) << name;
         const GridModel& grid = w->grid()->gridModel();

@@ -64,12 +64,12 @@ TEST_F(BacktestWindowTest, VerifyMenuSitsBetweenAnalysisAndDataAndOpensTheWindow
     ASSERT_GE(verify, 0) << captions.join(" ").toStdString();
     EXPECT_EQ(captions.at(verify - 1), "データ分析(&S)");
     EXPECT_EQ(captions.at(verify + 1), "データ管理(&M)");
-    QAction* item = window->menuAction("mnuBacktest");
+    QAction* item = window->menuAction("backtest");
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->text(), "予想の検証(&B)");
-    EXPECT_TRUE(window->menuAction("mnuVerify")->menu()->actions().contains(item));
+    EXPECT_TRUE(window->menuAction("verifyMenu")->menu()->actions().contains(item));
 
-    ASSERT_TRUE(window->trigger("mnuBacktest"));
+    ASSERT_TRUE(window->trigger("backtest"));
     QMdiSubWindow* sub = window->subWindow("予想の検証");
     ASSERT_NE(sub, nullptr);
     auto* analysis = qobject_cast<AnalysisWindow*>(sub->widget());

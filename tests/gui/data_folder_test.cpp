@@ -63,10 +63,10 @@ TEST(DataFolder, TheAboutBoxShowsTheFolderOfTheDatabase) {
     MainWindow window(dir.file("db.db"), dir.file("settings.ini"));
     ASSERT_TRUE(window.startUp());
     window.show();
-    ASSERT_TRUE(window.trigger(QStringLiteral("mnuAbout")));
+    ASSERT_TRUE(window.trigger(QStringLiteral("about")));
     QMdiSubWindow* about = window.subWindow(QStringLiteral("バージョン情報"));
     ASSERT_NE(about, nullptr);
-    auto* label = about->findChild<QLabel*>(QStringLiteral("lblDataFolder"));
+    auto* label = about->findChild<QLabel*>(QStringLiteral("dataFolderLabel"));
     ASSERT_NE(label, nullptr);
     const QString folder = QString::fromStdString(dir.file("db.db")).section(QLatin1Char('/'), 0, -2);
     EXPECT_EQ(label->text(), QStringLiteral("データの保存先: ") + folder);

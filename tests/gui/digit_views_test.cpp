@@ -97,7 +97,7 @@ protected:
 }  // namespace
 
 TEST_F(DigitViews, CalendarTabsRangeLiveImportAndPrint) {
-    AnalysisWindow* w = open("mnuCalendarDigits", "曜日月別分析");
+    AnalysisWindow* w = open("calendarDigits", "曜日月別分析");
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->windowTitle(), "曜日・月別分析");
     ASSERT_NE(w->views(), nullptr);
@@ -144,13 +144,13 @@ TEST_F(DigitViews, CalendarTabsRangeLiveImportAndPrint) {
         QString::fromStdString(dir.write("more.csv", "回号,抽せん日,第1数字,第2数字,第3数字\n61,2024-03-25,1,2,3\n"));
     {
         QSignalSpy computed(w, &AnalysisWindow::computed);
-        ASSERT_TRUE(main->trigger(QStringLiteral("mnuImportCsv")));
+        ASSERT_TRUE(main->trigger(QStringLiteral("importCsv")));
         ASSERT_TRUE(computed.wait(10000));
     }
     EXPECT_EQ(Count(w->grid()->gridModel(), 2, 5), 5);
     EXPECT_EQ(main->child(QStringLiteral("曜日月別分析")), w);
 
-    ASSERT_TRUE(main->trigger(QStringLiteral("mnuPrint")));
+    ASSERT_TRUE(main->trigger(QStringLiteral("print")));
     ASSERT_EQ(printed.size(), 1u);
     int grids = 0;
     std::vector<std::string> texts;
@@ -164,7 +164,7 @@ TEST_F(DigitViews, CalendarTabsRangeLiveImportAndPrint) {
 }
 
 TEST_F(DigitViews, MiniTableSortsByBlankAndPairsOpen) {
-    AnalysisWindow* mini = open("mnuMiniGaps", "ミニ分析");
+    AnalysisWindow* mini = open("miniGaps", "ミニ分析");
     ASSERT_NE(mini, nullptr);
     EXPECT_EQ(mini->views()->tabText(1), "グラフ");
     ASSERT_NE(mini->tableView(), nullptr);
@@ -182,7 +182,7 @@ TEST_F(DigitViews, MiniTableSortsByBlankAndPairsOpen) {
     EXPECT_EQ(table->model()->index(0, 3).data().toString(), "－");
     EXPECT_TRUE(mini->headline()->text().startsWith("ミニの出方"));
 
-    AnalysisWindow* pairs = open("mnuDigitPairs", "ペア分析");
+    AnalysisWindow* pairs = open("digitPairs", "ペア分析");
     ASSERT_NE(pairs, nullptr);
     EXPECT_EQ(pairs->grid()->gridModel().text(1, 4), "第1＼第2");
     EXPECT_TRUE(pairs->headline()->text().contains("偶然と区別できません"));

@@ -1,7 +1,9 @@
 // 最新の当選データを取得 in the desktop program against a local server: the
 // progress dialog, cancelling mid-way, the question on differing digits,
-// the question after the first start's import and the start-up check.
+// the question after the first start's import and the start-up check; and
+// libcurl, mapped only once an update runs, its absence failing only that.
 #include <gtest/gtest.h>
+#include <link.h>
 
 #include <QAction>
 #include <QLabel>
@@ -23,6 +25,19 @@ using namespace n3;
 
 namespace n3::testing {
 namespace {
+
+// Whether a library whose file name holds "libcurl" is mapped in this process.
+bool LibcurlMapped() {
+    int found = 0;
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, std::size_t, void* data) {
+            if (info->dlpi_name && std::string_view(info->dlpi_name).find("libcurl") != std::string_view::npos)
+                *static_cast<int*>(data) = 1;
+            return 0;
+        },
+        &found);
+    return found != 0;
+}
 
 class DrawUpdateGuiTest : public DrawUpdateTest {
 protected:
@@ -70,13 +85,13 @@ protected:
 TEST_F(DrawUpdateGuiTest, TheMenuCommandShowsProgressStoresAndTheOpenWindowsFollow) {
     start();
     window->show();
-    ASSERT_TRUE(window->trigger("mnuSyutugenHindo"));
+    ASSERT_TRUE(window->trigger("appearanceFrequency"));
     auto* frequency = qobject_cast<AnalysisWindow*>(window->child(QStringLiteral("出現頻度分析")));
     ASSERT_NE(frequency, nullptr);
     if (frequency->computing()) QSignalSpy(frequency, &AnalysisWindow::computed).wait(10000);
     QSignalSpy recomputed(frequency, &AnalysisWindow::computed);
-    EXPECT_EQ(window->menuAction("mnuFetchLatest")->text(), QStringLiteral("最新の当選データを取得(&U)"));
-    ASSERT_TRUE(window->trigger("mnuFetchLatest"));
+    EXPECT_EQ(window->menuAction("fetchLatest")->text(), QStringLiteral("最新の当選データを取得(&U)"));
+    ASSERT_TRUE(window->trigger("fetchLatest"));
     ASSERT_EQ(steps.size(), 8u);  // each draw, then the end
     EXPECT_EQ(steps[0].label, QStringLiteral("第7054回を取得しています（1／7）"));
     EXPECT_EQ(steps[2].label, QStringLiteral("第7056回を取得しています（3／7）"));
@@ -97,7 +112,7 @@ TEST_F(DrawUpdateGuiTest, TheMenuCommandShowsProgressStoresAndTheOpenWindowsFoll
     EXPECT_EQ(r->date, "2026-08-31");
 
     asked.clear();
-    ASSERT_TRUE(window->trigger("mnuFetchLatest"));
+    ASSERT_TRUE(window->trigger("fetchLatest"));
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].text, QStringLiteral("新しい当選データはありません（最新は第7060回・2026-08-31）"));
 }
@@ -108,7 +123,7 @@ TEST_F(DrawUpdateGuiTest, CancellingMidWayKeepsWhatWasStored) {
     const ScopedEnvironment pace("N3_REQUEST_INTERVAL_MS", "300");
     start();
     cancelAt = 7056;
-    ASSERT_TRUE(window->trigger("mnuFetchLatest"));
+    ASSERT_TRUE(window->trigger("fetchLatest"));
     const auto stored = Stored();
     EXPECT_EQ(stored.at(7055), "315");
     EXPECT_EQ(stored.count(7056), 0u);
@@ -129,7 +144,7 @@ TEST_F(DrawUpdateGuiTest, DifferingDigitsAreAskedShowingBoth) {
         };
         start();
         asked.clear();
-        ASSERT_TRUE(window->trigger("mnuFetchLatest"));
+        ASSERT_TRUE(window->trigger("fetchLatest"));
         ASSERT_GE(asked.size(), 2u);
         EXPECT_TRUE(asked[0].text.contains(QStringLiteral("データベース：「999」")));
         EXPECT_TRUE(asked[0].text.contains(QStringLiteral("取得したデータ：「315」")));
@@ -160,11 +175,11 @@ TEST_F(DrawUpdateGuiTest, TheFirstStartOffersTheDrawsAfterTheShippedHistory) {
 TEST_F(DrawUpdateGuiTest, TheStartUpCheckIsOffByDefaultAndQuietWhenNothingIsNew) {
     start();
     EXPECT_TRUE(steps.empty());
-    QAction* item = window->menuAction("mnuCheckAtStart");
+    QAction* item = window->menuAction("checkAtStart");
     ASSERT_NE(item, nullptr);
     EXPECT_TRUE(item->isCheckable());
     EXPECT_FALSE(item->isChecked());
-    ASSERT_TRUE(window->trigger("mnuCheckAtStart"));
+    ASSERT_TRUE(window->trigger("checkAtStart"));
     EXPECT_TRUE(item->isChecked());
     EXPECT_EQ(window->setting(kUpdateAtStartKey), "True");
 
@@ -172,7 +187,7 @@ TEST_F(DrawUpdateGuiTest, TheStartUpCheckIsOffByDefaultAndQuietWhenNothingIsNew)
     const std::string on = std::string(kUpdateAtStartKey) + "=True\r\n";
     start(on);
     EXPECT_EQ(lastSnapshotDraw(), 7060);
-    EXPECT_TRUE(window->menuAction("mnuCheckAtStart")->isChecked());
+    EXPECT_TRUE(window->menuAction("checkAtStart")->isChecked());
     asked.clear();
     start(on);
     EXPECT_TRUE(asked.empty());
@@ -189,7 +204,7 @@ TEST_F(DrawUpdateGuiTest, ADrawFarPastTheNewestIsAskedAboutAndNoStopsBeforeIt) {
                                                         : dialogs::Result::Ok;
         };
         start();
-        ASSERT_TRUE(window->trigger("mnuFetchLatest"));
+        ASSERT_TRUE(window->trigger("fetchLatest"));
         ASSERT_GE(asked.size(), 2u);
         EXPECT_EQ(asked[0].text,
                   QStringLiteral("データベースの最新の第7053回の次が第30000回です（10回より先の回です）。"
@@ -207,7 +222,7 @@ TEST_F(DrawUpdateGuiTest, AFailedWriteIsSaidInPlainJapaneseInTheMessageBox) {
     start();
     FaultyDisk disk;
     disk.arm(FaultyDisk::Fault::Write);
-    ASSERT_TRUE(window->trigger("mnuFetchLatest"));
+    ASSERT_TRUE(window->trigger("fetchLatest"));
     EXPECT_TRUE(disk.fired());
     ASSERT_FALSE(asked.empty());
     const QString text = asked.back().text;
@@ -218,6 +233,43 @@ TEST_F(DrawUpdateGuiTest, AFailedWriteIsSaidInPlainJapaneseInTheMessageBox) {
         << text.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("disk I/O error")));
     EXPECT_FALSE(text.contains(QStringLiteral("壊れています")));
+}
+
+TEST_F(DrawUpdateGuiTest, TheWindowsStartWithoutLibcurlAndTheUpdateMapsIt) {
+    // ctest runs each test in a process of its own; run together, an earlier
+    // update has mapped it already.
+    if (LibcurlMapped()) GTEST_SKIP() << "an earlier test in this process ran an update";
+    start();
+    window->show();
+    ASSERT_TRUE(window->trigger("appearanceFrequency"));
+    auto* frequency = qobject_cast<AnalysisWindow*>(window->child(QStringLiteral("出現頻度分析")));
+    ASSERT_NE(frequency, nullptr);
+    if (frequency->computing()) QSignalSpy(frequency, &AnalysisWindow::computed).wait(10000);
+    EXPECT_FALSE(LibcurlMapped());
+    ASSERT_TRUE(window->trigger("fetchLatest"));
+    EXPECT_EQ(lastSnapshotDraw(), 7060);
+    EXPECT_TRUE(LibcurlMapped());
+}
+
+TEST_F(DrawUpdateGuiTest, WithoutLibcurlOnlyTheUpdateFailsWithAPlainMessage) {
+    const ScopedEnvironment missing("N3_LIBCURL", "/nonexistent/libcurl.so.4");
+    start();
+    window->show();
+    const auto before = Stored();
+    ASSERT_TRUE(window->trigger("fetchLatest"));
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].icon, dialogs::Icon::Critical);
+    EXPECT_EQ(asked[0].title, QStringLiteral("最新の当選データを取得"));
+    EXPECT_TRUE(asked[0].text.startsWith(QStringLiteral("当選データの取得に使うライブラリ libcurl")))
+        << asked[0].text.toStdString();
+    EXPECT_TRUE(asked[0].text.contains(QStringLiteral("libcurl4 パッケージをインストール")));
+    EXPECT_TRUE(server_->requests().empty());
+    EXPECT_EQ(Stored(), before);
+    EXPECT_EQ(lastSnapshotDraw(), 7053);
+
+    // The rest of the program goes on: a window opens on the same history.
+    ASSERT_TRUE(window->trigger("appearanceFrequency"));
+    EXPECT_NE(window->child(QStringLiteral("出現頻度分析")), nullptr);
 }
 
 }  // namespace

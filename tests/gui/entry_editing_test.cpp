@@ -81,7 +81,7 @@ TEST_F(EditingFixture, TypingTakesOnlyOneDigit) {
 TEST_F(EditingFixture, AddLineAsksThenShowsTheNewDrawWhereItsNumberSorts) {
     w->grid()->setCurrentIndex(w->model()->index(0, 2));
     messages.answers = {dialogs::Result::Yes};
-    w->window->mnuAddLine()->trigger();
+    w->window->insertRow()->trigger();
 
     ASSERT_EQ(messages.asked.size(), 1u);
     EXPECT_EQ(messages.asked[0].text, QStringLiteral("新しい回の行を最後に追加します。よろしいですか？"));
@@ -103,7 +103,7 @@ TEST_F(EditingFixture, AddLineAsksThenShowsTheNewDrawWhereItsNumberSorts) {
 TEST_F(EditingFixture, DelLineAsksThenDeletesTheActiveRow) {
     w->grid()->setCurrentIndex(w->model()->index(1, 3));
     messages.answers = {dialogs::Result::Yes};
-    w->window->mnuDelLine()->trigger();
+    w->window->deleteRow()->trigger();
     ASSERT_EQ(messages.asked.size(), 1u);
     EXPECT_EQ(messages.asked[0].text, QStringLiteral("選択された行を削除します。よろしいですか？"));
     EXPECT_EQ(messages.asked[0].icon, dialogs::Icon::Warning);
@@ -137,7 +137,7 @@ TEST_F(EditingFixture, ShortcutsRunTheMenuCommands) {
 }
 
 TEST_F(EditingFixture, RightClickOnAWholeRowPopsUpTheEditMenu) {
-    QMenu* menu = w->window->mnuEdit();
+    QMenu* menu = w->window->editMenu();
     rightClick(1, 2);  // a single cell
     EXPECT_FALSE(menu->isVisible());
 

@@ -48,7 +48,7 @@ protected:
 
 TEST_F(EntryInMainWindow, OpensOnceWithItsOwnMenuAndClosesByItsButton) {
     // It opens beside the prediction window: the windows follow its edits.
-    ASSERT_TRUE(main->trigger(QStringLiteral("mnuMasterInput")));
+    ASSERT_TRUE(main->trigger(QStringLiteral("entry")));
     EXPECT_NE(entry(), nullptr);
     if (QMdiSubWindow* sub = main->subWindow(QStringLiteral("当選データ入力"))) sub->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -56,7 +56,7 @@ TEST_F(EntryInMainWindow, OpensOnceWithItsOwnMenuAndClosesByItsButton) {
     ASSERT_TRUE(main->entryFree());
     const QStringList mainMenus = menuCaptions();
 
-    ASSERT_TRUE(main->trigger(QStringLiteral("mnuMasterInput")));
+    ASSERT_TRUE(main->trigger(QStringLiteral("entry")));
     EntryWindow* w = entry();
     ASSERT_NE(w, nullptr);
     ASSERT_NE(w->model(), nullptr);
@@ -71,7 +71,7 @@ TEST_F(EntryInMainWindow, OpensOnceWithItsOwnMenuAndClosesByItsButton) {
     EXPECT_EQ(menuCaptions(), withEdit);
 
     // Chosen again: the same window, not a second one.
-    ASSERT_TRUE(main->trigger(QStringLiteral("mnuMasterInput")));
+    ASSERT_TRUE(main->trigger(QStringLiteral("entry")));
     EXPECT_TRUE(messages.asked.empty());
     EXPECT_EQ(main->subWindow(QStringLiteral("当選データ入力")), frame);
     EXPECT_EQ(main->mdiArea()->subWindowList().size(), 1);
@@ -89,7 +89,7 @@ TEST_F(EntryInMainWindow, OpensOnceWithItsOwnMenuAndClosesByItsButton) {
 TEST_F(EntryInMainWindow, ADatabaseGoneSinceStartUpOpensNothing) {
     closePrediction();
     std::filesystem::remove(path);
-    ASSERT_TRUE(main->trigger(QStringLiteral("mnuMasterInput")));
+    ASSERT_TRUE(main->trigger(QStringLiteral("entry")));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_EQ(messages.asked.size(), 1u);
     EXPECT_TRUE(messages.asked[0].text.contains(QStringLiteral("n3.db")));

@@ -147,7 +147,7 @@ TEST_F(TypingFixture, UndoAndRedoFollowEditsAddedAndDeletedRowsInTheDatabase) {
     QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);  // the row added
     EXPECT_EQ(storedRows(), (std::vector<std::string>{"1:123", "2:456"}));
     EXPECT_EQ(w->model()->rowCount(), 2);
-    EXPECT_FALSE(w->window->mnuUndo()->isEnabled());
+    EXPECT_FALSE(w->window->undo()->isEnabled());
     QTest::keyClick(grid, Qt::Key_Y, Qt::ControlModifier);
     QTest::keyClick(grid, Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(storedRows(), (std::vector<std::string>{"1:123", "2:456", "3:357"}));
@@ -167,7 +167,7 @@ TEST_F(TypingFixture, UndoAndRedoFollowEditsAddedAndDeletedRowsInTheDatabase) {
     // A new edit drops what could be redone.
     put(1, 2);
     type("8");
-    EXPECT_FALSE(w->window->mnuRedo()->isEnabled());
+    EXPECT_FALSE(w->window->redo()->isEnabled());
 }
 
 TEST_F(TypingFixture, ClosingWithAHalfTypedRowAsksWhetherToGoOn) {

@@ -50,7 +50,7 @@ TEST(EntryWindow, LoadsEveryDrawWithTheGridOfTheWindow) {
     EXPECT_EQ(w->descriptionLabel()->text(),
               QStringLiteral("当選数字を開催回数毎に入力します（分析対象データとなります）"));
     EXPECT_EQ(w->closeButton()->text(), QStringLiteral("閉じる(&C)"));
-    EXPECT_EQ(w->sizeInTwips(), QSize(当選データ入力::kWidthTwips, 当選データ入力::kHeightTwips));
+    EXPECT_EQ(w->designSize(), QSize(当選データ入力::kDesignWidth, 当選データ入力::kDesignHeight));
 
     // Rows in draw-number order; column 5 has no field and is not shown.
     ASSERT_EQ(w.model()->rowCount(), 3);
@@ -89,17 +89,17 @@ TEST(EntryWindow, LoadsEveryDrawWithTheGridOfTheWindow) {
     const QList<QMenu*> menus = w->ownMenus();
     ASSERT_EQ(menus.size(), 1);
     EXPECT_EQ(menus[0]->title(), QStringLiteral("編集(&E)"));
-    EXPECT_EQ(w->mnuAddLine()->text(), QStringLiteral("行追加"));
-    EXPECT_EQ(w->mnuAddLine()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_A));
-    EXPECT_EQ(w->mnuDelLine()->text(), QStringLiteral("行削除"));
-    EXPECT_EQ(w->mnuDelLine()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
+    EXPECT_EQ(w->insertRow()->text(), QStringLiteral("行追加"));
+    EXPECT_EQ(w->insertRow()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_A));
+    EXPECT_EQ(w->deleteRow()->text(), QStringLiteral("行削除"));
+    EXPECT_EQ(w->deleteRow()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
     const QList<QAction*> actions = menus[0]->actions();
     ASSERT_EQ(actions.size(), 5);
-    EXPECT_EQ(actions.mid(0, 2), (QList<QAction*>{w->mnuAddLine(), w->mnuDelLine()}));
+    EXPECT_EQ(actions.mid(0, 2), (QList<QAction*>{w->insertRow(), w->deleteRow()}));
     EXPECT_TRUE(actions[2]->isSeparator());
-    EXPECT_EQ(actions.mid(3), (QList<QAction*>{w->mnuUndo(), w->mnuRedo()}));
-    EXPECT_EQ(w->mnuUndo()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    EXPECT_EQ(w->mnuRedo()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    EXPECT_EQ(actions.mid(3), (QList<QAction*>{w->undo(), w->redo()}));
+    EXPECT_EQ(w->undo()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(w->redo()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
 }
 
 TEST(EntryWindow, CloseCheckStopsAtTheFirstWrongCellAndKeepsTheWindowOpen) {

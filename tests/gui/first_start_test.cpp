@@ -75,7 +75,7 @@ TEST_F(FirstStartTest, YesTakesInTheShippedHistoryAndItsResults) {
 
     // The result list, newest first, with the shipped figures.
     window->show();
-    ASSERT_TRUE(window->trigger("mnuResultList"));
+    ASSERT_TRUE(window->trigger("resultList"));
     auto* list = qobject_cast<ResultListWindow*>(window->child("当選結果一覧"));
     ASSERT_NE(list, nullptr);
     const ResultTableModel& grid = *list->model();

@@ -20,7 +20,7 @@ class HoldingChild : public ChildWindow {
 public:
     using ChildWindow::ChildWindow;
     QString windowClass() const override { return QStringLiteral("当選データ入力"); }
-    QSize sizeInTwips() const override { return {3000, 3000}; }
+    QSize designSize() const override { return {200, 200}; }
 };
 
 class HistoryCommandsTest : public ::testing::Test {
@@ -61,11 +61,11 @@ protected:
 
 TEST_F(HistoryCommandsTest, ImportAddsAndReplacesAndEveryOpenWindowFollows) {
     chosenFile = QString::fromStdString(dir.write("h.csv", "回数,第1数字,第2数字,第3数字\r\n1,2,2,2\r\n2,3,3,3\r\n"));
-    window->trigger("mnuSyutugenHindo");
+    window->trigger("appearanceFrequency");
     QMdiSubWindow* frequency = window->subWindow("出現頻度分析");
     ASSERT_NE(frequency, nullptr);
 
-    ASSERT_TRUE(window->trigger("mnuImportCsv"));
+    ASSERT_TRUE(window->trigger("importCsv"));
     // Draw 1 is stored as 111: the question names both values first.
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_TRUE(messages[0].text.contains("「111」") && messages[0].text.contains("「222」"))
@@ -81,11 +81,11 @@ TEST_F(HistoryCommandsTest, ImportAddsAndReplacesAndEveryOpenWindowFollows) {
 }
 
 TEST_F(HistoryCommandsTest, ReloadKeepsTheWindowsOpen) {
-    window->trigger("mnuSyutugenHindo");
+    window->trigger("appearanceFrequency");
     QMdiSubWindow* frequency = window->subWindow("出現頻度分析");
     ASSERT_NE(frequency, nullptr);
     DrawStore::Open(db).Import({Draw{2, {3, 3, 3}}});  // another program wrote to the file
-    window->trigger("mnuReload");
+    window->trigger("reload");
     EXPECT_EQ(window->subWindow("出現頻度分析"), frequency);
     EXPECT_EQ(window->snapshot().stats.LatestDrawNo, 2);
     EXPECT_TRUE(messages.empty());
@@ -93,7 +93,7 @@ TEST_F(HistoryCommandsTest, ReloadKeepsTheWindowsOpen) {
 
 TEST_F(HistoryCommandsTest, BadFileNamesTheLineAndStoresNothing) {
     chosenFile = QString::fromStdString(dir.write("bad.csv", "回数,第1数字,第2数字,第3数字\n5,1,2,3\n6,1,12,3\n"));
-    window->trigger("mnuImportCsv");
+    window->trigger("importCsv");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].text.contains("3 行目")) << messages[0].text.toStdString();
     EXPECT_EQ(messages[0].title, "メッセ－ジ");
@@ -103,26 +103,26 @@ TEST_F(HistoryCommandsTest, BadFileNamesTheLineAndStoresNothing) {
 
 TEST_F(HistoryCommandsTest, CancelledDialogDoesNothing) {
     chosenFile.clear();
-    window->trigger("mnuImportCsv");
-    window->trigger("mnuExportCsv");
+    window->trigger("importCsv");
+    window->trigger("exportCsv");
     EXPECT_EQ(fileRequests.size(), 2u);
     EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(HistoryCommandsTest, ExportWritesTheProgramsOwnFormat) {
     chosenFile = QString::fromStdString(dir.file("out.csv"));
-    window->trigger("mnuExportCsv");
+    window->trigger("exportCsv");
     ASSERT_TRUE(fileRequests.at(0).save);
     std::ifstream in(dir.file("out.csv"), std::ios::binary);
     EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), "回数,第1数字,第2数字,第3数字\r\n1,1,1,1\r\n");
 }
 
 TEST_F(HistoryCommandsTest, ImportAndReloadAreRefusedWhileTheEntryWindowIsOpen) {
-    window->trigger("mnuMasterInput");
+    window->trigger("entry");
     ASSERT_NE(window->subWindow("当選データ入力"), nullptr);
     chosenFile = QString::fromStdString(dir.write("h.csv", "回数,第1数字,第2数字,第3数字\n2,3,3,3\n"));
-    window->trigger("mnuImportCsv");
-    window->trigger("mnuReload");
+    window->trigger("importCsv");
+    window->trigger("reload");
     ASSERT_EQ(messages.size(), 2u);
     for (const auto& m : messages) {
         EXPECT_EQ(m.text, "表示中のウィンドウを閉じないと実行できません。");

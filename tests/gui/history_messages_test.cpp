@@ -56,7 +56,7 @@ protected:
 
 TEST_F(HistoryMessagesTest, ExportSaysHowManyDrawsWentToWhichFile) {
     chosenFile = QString::fromStdString(dir.file("out.csv"));
-    window->trigger("mnuExportCsv");
+    window->trigger("exportCsv");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, QStringLiteral("3 回分の当選データをファイル「%1」に書き出しました。").arg(chosenFile));
     EXPECT_EQ(messages[0].icon, dialogs::Icon::Information);
@@ -64,7 +64,7 @@ TEST_F(HistoryMessagesTest, ExportSaysHowManyDrawsWentToWhichFile) {
     // A file that cannot be written says so, and nothing else.
     messages.clear();
     chosenFile = QString::fromStdString(dir.file("no-such-folder/out.csv"));
-    window->trigger("mnuExportCsv");
+    window->trigger("exportCsv");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].icon, dialogs::Icon::Critical);
 }
@@ -73,7 +73,7 @@ TEST_F(HistoryMessagesTest, ImportOpensAtHomeThenWhereTheLastImportCameFrom) {
     std::filesystem::create_directories(dir.file("downloads"));
     chosenFile = QString::fromStdString(
         dir.write("downloads/h.csv", "回数,第1数字,第2数字,第3数字\r\n1,1,1,1\r\n2,2,2,2\r\n4,4,4,4\r\n5,5,5,5\r\n"));
-    window->trigger("mnuImportCsv");
+    window->trigger("importCsv");
     ASSERT_EQ(fileRequests.size(), 1u);
     EXPECT_FALSE(fileRequests[0].save);
     EXPECT_EQ(fileRequests[0].suggestedName, QDir::homePath());
@@ -81,7 +81,7 @@ TEST_F(HistoryMessagesTest, ImportOpensAtHomeThenWhereTheLastImportCameFrom) {
     EXPECT_TRUE(messages[0].text.contains(QStringLiteral("追加 2 件、更新 0 件、変更なし 2 件")))
         << messages[0].text.toStdString();
 
-    window->trigger("mnuImportCsv");
+    window->trigger("importCsv");
     ASSERT_EQ(fileRequests.size(), 2u);
     EXPECT_EQ(QFileInfo(fileRequests[1].suggestedName).canonicalFilePath(),
               QFileInfo(QString::fromStdString(dir.file("downloads"))).canonicalFilePath());
@@ -93,7 +93,7 @@ TEST_F(HistoryMessagesTest, ImportOpensAtHomeThenWhereTheLastImportCameFrom) {
     window->close();
     window = std::make_unique<MainWindow>(db, dir.file("settings.ini"));
     ASSERT_TRUE(window->startUp());
-    window->trigger("mnuImportCsv");
+    window->trigger("importCsv");
     ASSERT_EQ(fileRequests.size(), 3u);
     EXPECT_EQ(QFileInfo(fileRequests[2].suggestedName).canonicalFilePath(),
               QFileInfo(QString::fromStdString(dir.file("downloads"))).canonicalFilePath());

@@ -50,7 +50,7 @@ protected:
 TEST_F(HostileFilesTest, ImportMessageShowsAFileNameWithPercentSignsAsItIs) {
     ASSERT_TRUE(Start());
     chosenFile = QString::fromStdString(dir.write("bad%2%1.csv", "回数,第1数字,第2数字,第3数字\n5,1,2,3\n6,1,12,3\n"));
-    window->trigger("mnuImportCsv");
+    window->trigger("importCsv");
     ASSERT_EQ(messages.size(), 1u);
     const QString text = messages[0].text;
     EXPECT_TRUE(text.contains("ファイル「bad%2%1.csv」の 3 行目を読み込めません。")) << text.toStdString();
@@ -60,7 +60,7 @@ TEST_F(HostileFilesTest, ImportMessageShowsAFileNameWithPercentSignsAsItIs) {
     // A file that is no file at all.
     messages.clear();
     chosenFile = QStringLiteral("/dev/zero");
-    window->trigger("mnuImportCsv");
+    window->trigger("importCsv");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].text.contains(
         "ファイル「zero」を読み込めません。\n理由：ファイルを開けません（通常のファイルではありません"))
@@ -91,11 +91,11 @@ TEST_F(HostileFilesTest, ACommandThatRunsOutOfMemoryEndsWithAMessage) {
         w.BeginWait();
         throw std::bad_alloc();
     });
-    window->trigger("mnuMasterInput");
+    window->trigger("entry");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].text.contains("メモリが足りません")) << messages[0].text.toStdString();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // the wait cursor is gone
     // The program goes on.
-    window->trigger("mnuSyutugenHindo");
+    window->trigger("appearanceFrequency");
     EXPECT_NE(window->subWindow("出現頻度分析"), nullptr);
 }

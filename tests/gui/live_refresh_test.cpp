@@ -69,8 +69,8 @@ protected:
 }  // namespace
 
 TEST_F(LiveRefresh, RowsTypedInTheEntryWindowReachTheOpenAnalysesAsEachRowCompletes) {
-    AnalysisWindow* frequency = openAnalysis("mnuSyutugenHindo", "出現頻度分析");
-    AnalysisWindow* byDraw = openAnalysis("mnuHonsuji", "数字合計分析");
+    AnalysisWindow* frequency = openAnalysis("appearanceFrequency", "出現頻度分析");
+    AnalysisWindow* byDraw = openAnalysis("digitSum", "数字合計分析");
     ASSERT_NE(frequency, nullptr);
     ASSERT_NE(byDraw, nullptr);
     QTableView* body = byDraw->grid()->body();
@@ -82,7 +82,7 @@ TEST_F(LiveRefresh, RowsTypedInTheEntryWindowReachTheOpenAnalysesAsEachRowComple
     const int scrolled = bar->value();
     const int nines = main->snapshot().stats.DigitCount[9];
 
-    main->trigger(QStringLiteral("mnuMasterInput"));
+    main->trigger(QStringLiteral("entry"));
     auto* entry = qobject_cast<EntryWindow*>(main->child(QStringLiteral("当選データ入力")));
     ASSERT_NE(entry, nullptr);
     EntryGridView* grid = entry->grid();
@@ -122,11 +122,11 @@ TEST_F(LiveRefresh, RowsTypedInTheEntryWindowReachTheOpenAnalysesAsEachRowComple
 }
 
 TEST_F(LiveRefresh, AnImportReachesTheOpenAnalysesWithoutClosingThem) {
-    AnalysisWindow* frequency = openAnalysis("mnuSyutugenHindo", "出現頻度分析");
+    AnalysisWindow* frequency = openAnalysis("appearanceFrequency", "出現頻度分析");
     ASSERT_NE(frequency, nullptr);
     chosenFile = QString::fromStdString(dir.write("more.csv", "回数,第1数字,第2数字,第3数字\n301,9,9,9\n302,9,9,9\n"));
     QSignalSpy done(frequency, &AnalysisWindow::computed);
-    ASSERT_TRUE(main->trigger(QStringLiteral("mnuImportCsv")));
+    ASSERT_TRUE(main->trigger(QStringLiteral("importCsv")));
     ASSERT_TRUE(done.wait(10000));
     EXPECT_EQ(main->snapshot().stats.LatestDrawNo, 302);
     ExpectShowsTheSnapshot(*frequency, main->snapshot());
@@ -135,14 +135,14 @@ TEST_F(LiveRefresh, AnImportReachesTheOpenAnalysesWithoutClosingThem) {
 }
 
 TEST_F(LiveRefresh, ReloadRecomputesInsteadOfClosing) {
-    AnalysisWindow* frequency = openAnalysis("mnuSyutugenHindo", "出現頻度分析");
+    AnalysisWindow* frequency = openAnalysis("appearanceFrequency", "出現頻度分析");
     ASSERT_NE(frequency, nullptr);
     Draw extra;
     extra.回数 = 301;
     extra.digits = {0, 0, 0};
     DrawStore::Open(db).Import({extra});  // written by another program
     QSignalSpy done(frequency, &AnalysisWindow::computed);
-    main->trigger(QStringLiteral("mnuReload"));
+    main->trigger(QStringLiteral("reload"));
     ASSERT_TRUE(done.wait(10000));
     EXPECT_EQ(main->snapshot().stats.LatestDrawNo, 301);
     ExpectShowsTheSnapshot(*frequency, main->snapshot());

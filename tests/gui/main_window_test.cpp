@@ -74,18 +74,18 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption) {
     EXPECT_EQ(topCaptions(), (QStringList{"終了(&X)", "印刷(&P)", "一発ズバリン予想(&D)", "データ分析(&S)", "検証(&V)",
                                           "データ管理(&M)", "設定(&O)", "ウィンドウ(&W)", "ヘルプ(&H)"}));
     const std::pair<const char*, const char*> items[] = {
-        {"mnuHindo", "頻度分析(&F)"},
-        {"mnuSyutugenKaisu", "回数別出現分析(&K)"},
-        {"mnuRenbanTobiishi", "連番・飛び石分析(&R)"},
-        {"mnuLowHighPattern", "低数字・高数字の組合せパターン分析(&L)"},
-        {"mnu10BunkatsuData", "10分割データ分析(&1)"},
-        {"mnuLastCharRenzoku", "下一桁連続出現回数分析(&Z)"},
-        {"mnuMasterInput", "当選データ入力(&I)"},
-        {"mnuRandomness", "乱数性の検定(&R)"},
-        {"mnuWindowHorizontal", "上下に並べて表示(&H)"},
-        {"mnuWindowArrangeIcon", "アイコンの整列(&A)"},
-        {"mnuHelpFile", "ヘルプ(&H)"},
-        {"mnuAbout", "バージョン情報(&A)"},
+        {"frequencyMenu", "頻度分析(&F)"},
+        {"appearanceByCount", "回数別出現分析(&K)"},
+        {"consecutiveStepping", "連番・飛び石分析(&R)"},
+        {"lowHighPattern", "低数字・高数字の組合せパターン分析(&L)"},
+        {"division10", "10分割データ分析(&1)"},
+        {"lastDigitRuns", "下一桁連続出現回数分析(&Z)"},
+        {"entry", "当選データ入力(&I)"},
+        {"randomness", "乱数性の検定(&R)"},
+        {"tileHorizontal", "上下に並べて表示(&H)"},
+        {"arrangeIcons", "アイコンの整列(&A)"},
+        {"helpFile", "ヘルプ(&H)"},
+        {"about", "バージョン情報(&A)"},
     };
     for (const auto& [name, caption] : items) {
         QAction* a = window->menuAction(QString::fromUtf8(name));
@@ -93,7 +93,7 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption) {
         EXPECT_EQ(a->text(), QString::fromUtf8(caption)) << name;
     }
     // Every analysis item sits in the analysis menu and is enabled.
-    auto* analysis = window->menuAction("mnuMain")->menu();
+    auto* analysis = window->menuAction("analysisMenu")->menu();
     int count = 0;
     std::function<void(QMenu*)> walk = [&](QMenu* m) {
         for (QAction* a : m->actions()) {
@@ -123,12 +123,12 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption) {
     };
     keys(analysis);
     // 一発ズバリン予想 opens the prediction and offers 次回の抽せん.
-    QMenu* prediction = window->menuAction("mnuPredict")->menu();
+    QMenu* prediction = window->menuAction("predictionMenu")->menu();
     ASSERT_NE(prediction, nullptr);
     QStringList predictionItems;
     for (QAction* a : prediction->actions()) predictionItems << a->text();
     EXPECT_EQ(predictionItems, (QStringList{"一発ズバリン予想(&Y)", "次回の抽せん(&N)"}));
-    EXPECT_FALSE(window->menuAction("mnuMasterMente")->isVisible());
+    EXPECT_FALSE(window->menuAction("maintenanceMenu")->isVisible());
 }
 
 TEST_F(MainWindowTest, PredictionOpensAtStartUpAndTheEntryWindowBesideIt) {
@@ -137,7 +137,7 @@ TEST_F(MainWindowTest, PredictionOpensAtStartUpAndTheEntryWindowBesideIt) {
     ASSERT_NE(window->subWindow("一発ズバリン"), nullptr);
     EXPECT_EQ(window->subWindow("一発ズバリン")->pos(), QPoint(0, 0));
     EXPECT_FALSE(window->entryFree());
-    window->trigger("mnuMasterInput");
+    window->trigger("entry");
     EXPECT_TRUE(messages.empty());
     EXPECT_NE(window->subWindow("当選データ入力"), nullptr);
     EXPECT_NE(window->subWindow("一発ズバリン"), nullptr);
@@ -147,20 +147,21 @@ TEST_F(MainWindowTest, AnalysisOpensAtTheTopLeftOnceAndRecomputesAfterClosing) {
     showMainWindow();
     closePrediction();
     EXPECT_TRUE(window->entryFree());
-    ASSERT_TRUE(window->trigger("mnuSyutugenHindo"));
+    ASSERT_TRUE(window->trigger("appearanceFrequency"));
     QMdiSubWindow* sub = window->subWindow("出現頻度分析");
     ASSERT_NE(sub, nullptr);
     EXPECT_FALSE(window->entryFree());
     EXPECT_EQ(sub->pos(), QPoint(0, 0));
     // Its own size, but never larger than the area that shows it.
-    EXPECT_EQ(sub->size(), TwipsToPixels(13200, 5280, window.get()).boundedTo(window->mdiArea()->viewport()->size()));
+    EXPECT_EQ(sub->size(),
+              ScaledToScreen(QSize(880, 352), window.get()).boundedTo(window->mdiArea()->viewport()->size()));
     auto* analysis = qobject_cast<AnalysisWindow*>(sub->widget());
     ASSERT_NE(analysis, nullptr);
     EXPECT_EQ(analysis->grid()->gridModel().text(3, 3), "●");
 
     // Chosen again: the same window comes forward, nothing is rebuilt.
-    window->trigger("mnuSyutugenKankaku");
-    window->trigger("mnuSyutugenHindo");
+    window->trigger("appearanceInterval");
+    window->trigger("appearanceFrequency");
     EXPECT_EQ(window->subWindow("出現頻度分析"), sub);
     EXPECT_EQ(window->mdiArea()->activeSubWindow(), sub);
     EXPECT_EQ(window->mdiArea()->subWindowList().size(), 2);
@@ -169,16 +170,16 @@ TEST_F(MainWindowTest, AnalysisOpensAtTheTopLeftOnceAndRecomputesAfterClosing) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window->subWindow("出現頻度分析"), nullptr);
     EXPECT_TRUE(window->entryFree());  // one flag: another window is still open
-    window->trigger("mnuSyutugenHindo");
+    window->trigger("appearanceFrequency");
     EXPECT_NE(window->subWindow("出現頻度分析"), nullptr);
 }
 
 TEST_F(MainWindowTest, EntryWindowOpensBesideAnAnalysis) {
     showMainWindow();
     closePrediction();
-    window->trigger("mnuBaratsuki");
+    window->trigger("dispersion");
     ASSERT_FALSE(window->entryFree());
-    window->trigger("mnuMasterInput");
+    window->trigger("entry");
     EXPECT_TRUE(messages.empty());
     EXPECT_NE(window->subWindow("当選データ入力"), nullptr);
     EXPECT_NE(window->subWindow("バラツキ分析"), nullptr);
@@ -187,44 +188,44 @@ TEST_F(MainWindowTest, EntryWindowOpensBesideAnAnalysis) {
 TEST_F(MainWindowTest, ThreeWindowsLeaveTheEntryWindowFree) {
     showMainWindow();
     closePrediction();
-    for (const char* name : {"mnuLowHighPattern", "mnuKisuGusuPattern", "mnu5BunkatsuKeiko"}) {
+    for (const char* name : {"lowHighPattern", "evenOddPattern", "fiveGroupTrend"}) {
         window->trigger(name);
         EXPECT_TRUE(window->entryFree()) << name;
     }
-    window->trigger("mnuHippari");
+    window->trigger("pull");
     EXPECT_FALSE(window->entryFree());
 }
 
 TEST_F(MainWindowTest, TilingStacksOrPlacesSideBySide) {
     showMainWindow();
     closePrediction();
-    window->trigger("mnuSyutugenHindo");
-    window->trigger("mnuHonsuji");
-    window->trigger("mnuWindowHorizontal");
+    window->trigger("appearanceFrequency");
+    window->trigger("digitSum");
+    window->trigger("tileHorizontal");
     const auto subs = window->mdiArea()->subWindowList(QMdiArea::CreationOrder);
     ASSERT_EQ(subs.size(), 2);
     EXPECT_EQ(subs[0]->x(), subs[1]->x());
     EXPECT_LT(subs[0]->y(), subs[1]->y());
     EXPECT_EQ(subs[0]->width(), window->mdiArea()->viewport()->width());
-    window->trigger("mnuWindowVertical");
+    window->trigger("tileVertical");
     EXPECT_EQ(subs[0]->y(), subs[1]->y());
     EXPECT_LT(subs[0]->x(), subs[1]->x());
     // No minimised window: lining up icons changes nothing.
     const QRect before = subs[1]->geometry();
-    window->trigger("mnuWindowArrangeIcon");
+    window->trigger("arrangeIcons");
     EXPECT_EQ(subs[1]->geometry(), before);
 }
 
 TEST_F(MainWindowTest, EndUnloadsEveryChildBeforeTheMainWindow) {
     showMainWindow();
-    window->trigger("mnuSyutugenHindo");
-    window->trigger("mnuBaratsuki");
+    window->trigger("appearanceFrequency");
+    window->trigger("dispersion");
     int unloadedChildren = 0;
     for (QMdiSubWindow* s : window->mdiArea()->subWindowList())
         QObject::connect(qobject_cast<ChildWindow*>(s->widget()), &ChildWindow::unloaded, [&] { ++unloadedChildren; });
     int childrenAtEnd = -1;
     window->setOnUnload([&] { childrenAtEnd = unloadedChildren; });
-    window->trigger("mnuEnd");
+    window->trigger("quit");
     EXPECT_EQ(childrenAtEnd, 3);  // the prediction and the two analyses
     EXPECT_TRUE(window->entryFree());
     // The option flags went back to the settings file.
@@ -234,13 +235,13 @@ TEST_F(MainWindowTest, EndUnloadsEveryChildBeforeTheMainWindow) {
 
 TEST_F(MainWindowTest, HelpOpensAtTheAboutKeywordAndAMissingFileIsReported) {
     window->setHelpPath(QString::fromStdString(dir.file("none.html")));
-    window->trigger("mnuHelpFile");
+    window->trigger("helpFile");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].text.contains("none.html"));
     EXPECT_EQ(window->helpWindow(), nullptr);
 
     window->setHelpPath(QString::fromStdString(HELP_SOURCE));
-    window->trigger("mnuHelpFile");
+    window->trigger("helpFile");
     ASSERT_NE(window->helpWindow(), nullptr);
     EXPECT_EQ(window->helpWindow()->currentKeyword(), "ナンバーズ3ズバリンLiteについて");
     // Every analysis window can be looked up by its caption.
@@ -270,7 +271,7 @@ TEST(MainWindowStartUp, UnusableDatabaseIsReportedAndLeftAlone) {
 TEST_F(MainWindowTest, RandomnessTestsOpenFromTheVerifyMenu) {
     showMainWindow();
     closePrediction();
-    ASSERT_TRUE(window->trigger("mnuRandomness"));
+    ASSERT_TRUE(window->trigger("randomness"));
     QMdiSubWindow* sub = window->subWindow("乱数性の検定");
     ASSERT_NE(sub, nullptr);
     auto* w = qobject_cast<AnalysisWindow*>(sub->widget());
@@ -285,11 +286,11 @@ TEST_F(MainWindowTest, RandomnessTestsOpenFromTheVerifyMenu) {
 TEST_F(MainWindowTest, OneConnectionServesEveryWindowAndCommand) {
     const int before = DrawStore::ConnectionsOpened();
     closePrediction();
-    ASSERT_TRUE(window->trigger(QStringLiteral("mnuMasterInput")));
+    ASSERT_TRUE(window->trigger(QStringLiteral("entry")));
     ASSERT_NE(window->child(QStringLiteral("当選データ入力")), nullptr);
     window->subWindow(QStringLiteral("当選データ入力"))->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ASSERT_TRUE(window->trigger(QStringLiteral("mnuTickets")));
+    ASSERT_TRUE(window->trigger(QStringLiteral("tickets")));
     ASSERT_NE(window->child(QStringLiteral("購入記録")), nullptr);
     window->subWindow(QStringLiteral("購入記録"))->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -297,7 +298,7 @@ TEST_F(MainWindowTest, OneConnectionServesEveryWindowAndCommand) {
     const std::string csv = dir.write("more.csv", "回数,第1数字,第2数字,第3数字\r\n2,4,5,6\r\n");
     dialogs::SetFileResponder([&csv](const dialogs::FileRequest&) { return QString::fromStdString(csv); });
     QSignalSpy changed(window.get(), &MainWindow::historyChanged);
-    ASSERT_TRUE(window->trigger(QStringLiteral("mnuImportCsv")));
+    ASSERT_TRUE(window->trigger(QStringLiteral("importCsv")));
     dialogs::SetFileResponder(nullptr);
     QCoreApplication::processEvents();
     EXPECT_EQ(changed.count(), 1);  // one new snapshot for the whole import

@@ -25,6 +25,7 @@ struct ActiveWindow {
     const char* menu;
     const char* windowClass;
 };
+void PrintTo(const ActiveWindow& c, std::ostream* out) { *out << c.menu; }
 
 class MenusWhileActive : public ::testing::TestWithParam<ActiveWindow> {
 protected:
@@ -84,8 +85,8 @@ TEST_P(MenusWhileActive, TheMainMenusStayWithTheWindowsOwnMenuAdded) {
     expected.insert(expected.indexOf(QStringLiteral("ウィンドウ(&W)")), QStringLiteral("編集(&E)"));
     EXPECT_EQ(menuBarCaptions(), expected);
     // Alt+M is データ管理(&M), Alt+W ウィンドウ(&W), Alt+E the window's own.
-    expectAltOpens(Qt::Key_M, "mnuHosyu");
-    expectAltOpens(Qt::Key_W, "mnuWindow");
+    expectAltOpens(Qt::Key_M, "dataMenu");
+    expectAltOpens(Qt::Key_W, "windowMenu");
     if (auto* tickets = qobject_cast<TicketsWindow*>(user->widget())) {
         EXPECT_EQ(tickets->budgetEdit()->text(), QString());  // no "m" typed into 月の予算
         EXPECT_EQ(tickets->ownMenus().size(), 1);
@@ -99,7 +100,7 @@ TEST_P(MenusWhileActive, TheMainMenusStayWithTheWindowsOwnMenuAdded) {
     QTest::keyClick(edit, Qt::Key_Escape);
 
     // Another window active: the main menus alone again.
-    ASSERT_TRUE(main->trigger(QStringLiteral("mnuSyutugenHindo")));
+    ASSERT_TRUE(main->trigger(QStringLiteral("appearanceFrequency")));
     QCoreApplication::processEvents();
     EXPECT_EQ(menuBarCaptions(), mainMenus);
     // Alt+X is 終了(&X) in the window too: the program ends.
@@ -112,8 +113,8 @@ TEST_P(MenusWhileActive, TheMainMenusStayWithTheWindowsOwnMenuAdded) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, MenusWhileActive,
-                         ::testing::Values(ActiveWindow{"mnuTickets", "購入記録"},
-                                           ActiveWindow{"mnuMasterInput", "当選データ入力"}),
+                         ::testing::Values(ActiveWindow{"tickets", "購入記録"},
+                                           ActiveWindow{"entry", "当選データ入力"}),
                          [](const auto& param) { return std::string(param.param.menu); });
 
 }  // namespace

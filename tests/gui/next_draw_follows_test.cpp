@@ -33,7 +33,7 @@ protected:
         QCoreApplication::processEvents();  // the prediction opens at start-up
         prediction = qobject_cast<PredictionWindow*>(main->child(QStringLiteral("一発ズバリン")));
         ASSERT_NE(prediction, nullptr);
-        ASSERT_TRUE(main->trigger(QStringLiteral("mnuNextDraw")));
+        ASSERT_TRUE(main->trigger(QStringLiteral("nextDraw")));
         next = qobject_cast<AnalysisWindow*>(main->child(QStringLiteral("次回の抽せん")));
         ASSERT_NE(next, nullptr);
         settle();

@@ -80,7 +80,7 @@ struct Answers {
 
 }  // namespace
 
-TEST(NumberSearchWindow, FullWidthNumberRecomputesAndABadOneIsRefused) {
+TEST(NumberLookupWindow, FullWidthNumberRecomputesAndABadOneIsRefused) {
     NumberHost host(n3::testing::history({{1, 1, 2, 3}, {2, 3, 2, 1}, {3, 1, 2, 3}, {4, 5, 5, 5}}));
     AnalysisWindow w(host, Row("数字検索"));
     w.load();
@@ -106,7 +106,7 @@ TEST(NumberSearchWindow, FullWidthNumberRecomputesAndABadOneIsRefused) {
     EXPECT_EQ(w.shownNumber(), 123);  // the figures on show stay
 }
 
-TEST(NumberSearchWindow, SortableTableDoubleClickFillsTheBox) {
+TEST(NumberLookupWindow, SortableTableDoubleClickFillsTheBox) {
     NumberHost host(n3::testing::history({{1, 1, 2, 3}, {2, 3, 2, 1}, {3, 5, 5, 5}, {4, 5, 5, 5}, {5, 0, 5, 5}}));
     AnalysisWindow w(host, Row("数字検索"));
     w.load();
@@ -207,7 +207,7 @@ TEST(NextDrawWindow, FromTheMenuIntoTheTicketBookOfTheMainWindow) {
     ASSERT_TRUE(main->startUp());
     main->show();
     QCoreApplication::processEvents();
-    ASSERT_TRUE(main->trigger(QStringLiteral("mnuNextDraw")));
+    ASSERT_TRUE(main->trigger(QStringLiteral("nextDraw")));
     auto* card = qobject_cast<AnalysisWindow*>(main->child(QStringLiteral("次回の抽せん")));
     ASSERT_NE(card, nullptr);
     Answers answers;
@@ -223,6 +223,6 @@ TEST(NextDrawWindow, FromTheMenuIntoTheTicketBookOfTheMainWindow) {
     const QModelIndex current = book->purchaseGrid()->currentIndex();
     EXPECT_EQ(current.row(), 0);
     EXPECT_TRUE(book->statusBar()->currentMessage().contains(QStringLiteral("第3回 919 ストレート 1口を追加しました")));
-    EXPECT_TRUE(main->trigger(QStringLiteral("mnuNumberSearch")));
+    EXPECT_TRUE(main->trigger(QStringLiteral("numberLookup")));
     EXPECT_NE(main->child(QStringLiteral("数字検索")), nullptr);
 }

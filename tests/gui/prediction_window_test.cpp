@@ -58,7 +58,7 @@ TEST(PredictionWindowGui, LoadShowsFlagsAndPredictionAndClicksRecompute) {
     prediction.OptionClicked(5, true);  // as if read from the settings file
     auto* window = new PredictionWindow(host, prediction);
     EXPECT_EQ(window->windowClass(), QStringLiteral("一発ズバリン"));
-    EXPECT_EQ(window->sizeInTwips(), QSize(8244, 9360));
+    EXPECT_EQ(window->designSize(), QSize(550, 624));
     window->load();
     window->show();
     EXPECT_FALSE(host.entryFree());

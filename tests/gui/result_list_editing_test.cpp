@@ -49,8 +49,8 @@ protected:
         QCoreApplication::processEvents();
         if (QMdiSubWindow* sub = main->subWindow(QStringLiteral("一発ズバリン"))) sub->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ASSERT_TRUE(main->trigger(QStringLiteral("mnuTickets")));
-        ASSERT_TRUE(main->trigger(QStringLiteral("mnuResultList")));
+        ASSERT_TRUE(main->trigger(QStringLiteral("tickets")));
+        ASSERT_TRUE(main->trigger(QStringLiteral("resultList")));
         ASSERT_NE(list(), nullptr);
     }
     void TearDown() override {
@@ -174,7 +174,7 @@ TEST(ClaimWarningAtStart, NamesTheWinWhenTheDeadlineIsNear) {
         EXPECT_EQ(named, warned) << today.toString().toStdString();
         if (warned) {
             main.show();
-            ASSERT_TRUE(main.trigger(QStringLiteral("mnuTickets")));
+            ASSERT_TRUE(main.trigger(QStringLiteral("tickets")));
             auto* book = qobject_cast<TicketsWindow*>(main.child(QStringLiteral("購入記録")));
             ASSERT_NE(book, nullptr);
             book->setClock([today] { return today; });

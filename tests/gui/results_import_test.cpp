@@ -53,7 +53,7 @@ protected:
 }  // namespace
 
 TEST_F(ResultsImportTest, NoKeepsTheDatabaseAsItWas) {
-    ASSERT_TRUE(window->trigger("mnuImportCsv"));
+    ASSERT_TRUE(window->trigger("importCsv"));
     EXPECT_TRUE(asked(QStringLiteral("第1回：データベースでは「111」、ファイルでは「123」")));
     auto store = DrawStore::Open(db);
     EXPECT_EQ(store.DrawCount(), 1);
@@ -63,7 +63,7 @@ TEST_F(ResultsImportTest, NoKeepsTheDatabaseAsItWas) {
 
 TEST_F(ResultsImportTest, YesReplacesTheDigitsAndStoresTheResults) {
     replace = dialogs::Result::Yes;
-    ASSERT_TRUE(window->trigger("mnuImportCsv"));
+    ASSERT_TRUE(window->trigger("importCsv"));
     EXPECT_TRUE(asked(QStringLiteral("当選結果 2 件")));
     auto store = DrawStore::Open(db);
     EXPECT_EQ(store.DrawCount(), 2);

@@ -55,7 +55,7 @@ protected:
             inside(*dialog);
             if (dialog->isVisible()) dialog->reject();
         });
-        ASSERT_TRUE(main->trigger(QStringLiteral("mnuSettings")));
+        ASSERT_TRUE(main->trigger(QStringLiteral("settings")));
         ASSERT_TRUE(ran);
     }
     static void typeInto(QLineEdit* field, const QString& text) {
@@ -163,7 +163,7 @@ TEST_F(SettingsKept, TickedStrategiesInTheStrategyTestAreKeptAcrossRestarts) {
         database->strategies().Add(second);
     }
     auto openPanel = [this]() -> StrategyPanel* {
-        if (!main->trigger(QStringLiteral("mnuStrategy"))) return nullptr;
+        if (!main->trigger(QStringLiteral("strategyTest"))) return nullptr;
         auto* analysis = qobject_cast<AnalysisWindow*>(main->child(QStringLiteral("買い方の検証")));
         return analysis ? analysis->strategyPanel() : nullptr;
     };

@@ -56,7 +56,7 @@ protected:
         QCoreApplication::processEvents();
         if (QMdiSubWindow* sub = window->subWindow("一発ズバリン")) sub->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ASSERT_TRUE(window->trigger("mnuStrategy"));
+        ASSERT_TRUE(window->trigger("strategyTest"));
         QMdiSubWindow* sub = window->subWindow("買い方の検証");
         ASSERT_NE(sub, nullptr);
         analysis = qobject_cast<AnalysisWindow*>(sub->widget());
@@ -115,10 +115,10 @@ protected:
 }  // namespace
 
 TEST_F(StrategyWindowTest, SitsInTheVerifyMenuAndStartsWithoutStrategies) {
-    QAction* item = window->menuAction("mnuStrategy");
+    QAction* item = window->menuAction("strategyTest");
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->text(), "買い方の検証(&K)");
-    EXPECT_TRUE(window->menuAction("mnuVerify")->menu()->actions().contains(item));
+    EXPECT_TRUE(window->menuAction("verifyMenu")->menu()->actions().contains(item));
     EXPECT_EQ(panel->list()->count(), 0);
     EXPECT_NE(analysis->grid()->gridModel().text(1, 3).find("買い方が登録されていません"), std::string::npos);
 }

@@ -47,7 +47,7 @@ protected:
         QCoreApplication::processEvents();
         if (QMdiSubWindow* sub = main->subWindow(QStringLiteral("一発ズバリン"))) sub->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ASSERT_TRUE(main->trigger(QStringLiteral("mnuTickets")));
+        ASSERT_TRUE(main->trigger(QStringLiteral("tickets")));
         ASSERT_NE(tickets(), nullptr);
     }
     TicketsWindow* tickets() const { return qobject_cast<TicketsWindow*>(main->child(QStringLiteral("購入記録"))); }

@@ -40,7 +40,7 @@ protected:
         QCoreApplication::processEvents();  // the prediction opens by itself
         if (QMdiSubWindow* sub = main->subWindow(QStringLiteral("一発ズバリン"))) sub->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ASSERT_TRUE(main->trigger(QStringLiteral("mnuTickets")));
+        ASSERT_TRUE(main->trigger(QStringLiteral("tickets")));
         ASSERT_NE(tickets(), nullptr);
         ASSERT_NE(tickets()->model(), nullptr);
     }
@@ -213,7 +213,7 @@ TEST_F(TicketsInMainWindow, BookFollowsEditsInTheEntryWindow) {
     EXPECT_EQ(outcome(0, 4), QStringLiteral("3"));
     EXPECT_EQ(outcome(0, 6), QStringLiteral("未抽せん"));
 
-    ASSERT_TRUE(main->trigger(QStringLiteral("mnuMasterInput")));
+    ASSERT_TRUE(main->trigger(QStringLiteral("entry")));
     auto* entry = qobject_cast<EntryWindow*>(main->child(QStringLiteral("当選データ入力")));
     ASSERT_NE(entry, nullptr);
     ASSERT_NE(entry->model(), nullptr);
@@ -236,7 +236,7 @@ TEST_F(TicketsInMainWindow, BookFollowsAnImportWhileOpen) {
     const std::string csv = dir.write("more.csv", "回数,第1数字,第2数字,第3数字\r\n3,0,0,0\r\n4,1,1,1\r\n");
     dialogs::SetFileResponder([&csv](const dialogs::FileRequest&) { return QString::fromStdString(csv); });
     messages.answers = {dialogs::Result::Ok, dialogs::Result::No};  // imported; no reload
-    ASSERT_TRUE(main->trigger(QStringLiteral("mnuImportCsv")));
+    ASSERT_TRUE(main->trigger(QStringLiteral("importCsv")));
     dialogs::SetFileResponder(nullptr);
     QCoreApplication::processEvents();  // the new snapshot is taken once the writes are over
     ASSERT_NE(tickets(), nullptr);

@@ -29,11 +29,11 @@ protected:
         ASSERT_TRUE(main->startUp());
         main->show();
         QCoreApplication::processEvents();
-        main->trigger(QStringLiteral("mnuHonsuji"));
+        main->trigger(QStringLiteral("digitSum"));
         sums = qobject_cast<AnalysisWindow*>(main->child(QStringLiteral("数字合計分析")));
         ASSERT_NE(sums, nullptr);
         settle();
-        main->trigger(QStringLiteral("mnuMasterInput"));
+        main->trigger(QStringLiteral("entry"));
         entry = qobject_cast<EntryWindow*>(main->child(QStringLiteral("当選データ入力")));
         ASSERT_NE(entry, nullptr);
         grid = entry->grid();
@@ -148,7 +148,7 @@ TEST_F(UndoEverywhere, EndingTheProgramWithAHalfTypedRowAsksAsTheEntryWindowDoes
 
     // 終了 asks the same; はい (go on typing) keeps everything open.
     messages.answers = {dialogs::Result::Yes};
-    ASSERT_TRUE(main->trigger(QStringLiteral("mnuEnd")));
+    ASSERT_TRUE(main->trigger(QStringLiteral("quit")));
     ASSERT_EQ(messages.asked.size(), 2u);
     EXPECT_EQ(messages.asked[1].text, windowQuestion.text);
     EXPECT_EQ(messages.asked[1].buttons, windowQuestion.buttons);

@@ -64,7 +64,7 @@ public:
         ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
         QCoreApplication::processEvents();  // the prediction opens at start-up
         // Two windows: the one behind, and the user's in front of it.
-        ASSERT_TRUE(main->trigger(QStringLiteral("mnuSyutugenHindo")));
+        ASSERT_TRUE(main->trigger(QStringLiteral("appearanceFrequency")));
         other = main->subWindow(QStringLiteral("出現頻度分析"));
         ASSERT_NE(other, nullptr);
         ASSERT_TRUE(main->trigger(QString::fromUtf8(GetParam().menu)));
@@ -140,10 +140,10 @@ void BudgetWarning(UserWindowKept& kept) {
 INSTANTIATE_TEST_SUITE_P(
     EveryBox, UserWindowKept,
     ::testing::Values(
-        BoxPath{"BudgetWarningYes", "mnuTickets", "購入記録", dialogs::Result::Yes, BudgetWarning, 1},
-        BoxPath{"BudgetWarningNo", "mnuTickets", "購入記録", dialogs::Result::No, BudgetWarning, 1},
+        BoxPath{"BudgetWarningYes", "tickets", "購入記録", dialogs::Result::Yes, BudgetWarning, 1},
+        BoxPath{"BudgetWarningNo", "tickets", "購入記録", dialogs::Result::No, BudgetWarning, 1},
         BoxPath{
-            "TicketDeleteQuestion", "mnuTickets", "購入記録", dialogs::Result::No,
+            "TicketDeleteQuestion", "tickets", "購入記録", dialogs::Result::No,
             [](UserWindowKept& kept) {
                 dialogs::SetMessageResponder([](const dialogs::MessageRequest&) { return dialogs::Result::Yes; });
                 QTest::mouseClick(kept.tickets()->findChild<QPushButton*>(QStringLiteral("addLine")), Qt::LeftButton);
@@ -155,16 +155,16 @@ INSTANTIATE_TEST_SUITE_P(
                 QTest::mouseClick(kept.tickets()->findChild<QPushButton*>(QStringLiteral("delLine")), Qt::LeftButton);
             },
             1},
-        BoxPath{"EntryAddLineQuestion", "mnuMasterInput", "当選データ入力", dialogs::Result::No,
+        BoxPath{"EntryAddLineQuestion", "entry", "当選データ入力", dialogs::Result::No,
                 [](UserWindowKept& kept) { QTest::keyClick(kept.entry()->grid(), Qt::Key_A, Qt::ControlModifier); }, 1},
-        BoxPath{"EntryDeleteLineQuestion", "mnuMasterInput", "当選データ入力", dialogs::Result::No,
+        BoxPath{"EntryDeleteLineQuestion", "entry", "当選データ入力", dialogs::Result::No,
                 [](UserWindowKept& kept) { QTest::keyClick(kept.entry()->grid(), Qt::Key_D, Qt::ControlModifier); }, 1},
         BoxPath{
-            "NothingToPrint", "mnuAbout", "バージョン情報", dialogs::Result::Ok,
+            "NothingToPrint", "about", "バージョン情報", dialogs::Result::Ok,
             [](UserWindowKept& kept) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier); },
             1},
-        BoxPath{"ImportFileDialogCancelled", "mnuSyutugenKaisu", "回数別出現分析", dialogs::Result::Ok,
-                [](UserWindowKept& kept) { kept.main->trigger(QStringLiteral("mnuImportCsv")); }, 1}),
+        BoxPath{"ImportFileDialogCancelled", "appearanceByCount", "回数別出現分析", dialogs::Result::Ok,
+                [](UserWindowKept& kept) { kept.main->trigger(QStringLiteral("importCsv")); }, 1}),
     [](const auto& param) { return std::string(param.param.name); });
 
 // F1 from the user's window and back with Esc: the help closes, the same
@@ -210,11 +210,11 @@ TEST_P(HelpAndBack, EscapeFromTheHelpReturnsToTheSameWindowAndOpensNothing) {
     EXPECT_TRUE(asked.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    FromEachKind, HelpAndBack,
-    ::testing::Values(BoxPath{"Tickets", "mnuTickets", "購入記録", dialogs::Result::Ok, nullptr, 0},
-                      BoxPath{"Entry", "mnuMasterInput", "当選データ入力", dialogs::Result::Ok, nullptr, 0},
-                      BoxPath{"Analysis", "mnuSyutugenKaisu", "回数別出現分析", dialogs::Result::Ok, nullptr, 0}),
-    [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(FromEachKind, HelpAndBack,
+                         ::testing::Values(BoxPath{"Tickets", "tickets", "購入記録", dialogs::Result::Ok, nullptr, 0},
+                                           BoxPath{"Entry", "entry", "当選データ入力", dialogs::Result::Ok, nullptr, 0},
+                                           BoxPath{"Analysis", "appearanceByCount", "回数別出現分析",
+                                                   dialogs::Result::Ok, nullptr, 0}),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace

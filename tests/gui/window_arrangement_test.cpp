@@ -88,15 +88,15 @@ protected:
 TEST_F(ArrangementTest, CascadeKeepsEachWindowAtItsOwnSizeInsideTheArea) {
     QMdiSubWindow* prediction = window->subWindow("一発ズバリン");
     ASSERT_NE(prediction, nullptr);
-    QMdiSubWindow* count = openAnalysis("mnuZenkaiSyutugen");
-    QMdiSubWindow* frequency = openAnalysis("mnuSyutugenKaisu");
+    QMdiSubWindow* count = openAnalysis("appearanceCount");
+    QMdiSubWindow* frequency = openAnalysis("appearanceByCount");
     ASSERT_NE(count, nullptr);
     ASSERT_NE(frequency, nullptr);
     const QSize opened[] = {prediction->size(), count->size(), frequency->size()};
-    window->trigger("mnuWindowHorizontal");  // sizes changed on purpose
+    window->trigger("tileHorizontal");  // sizes changed on purpose
     ASSERT_NE(count->size(), opened[1]);
 
-    window->trigger("mnuWindowCascade");
+    window->trigger("cascade");
     const int step = count->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, count);
     ASSERT_GT(step, 0);
     QMdiSubWindow* windows[] = {prediction, count, frequency};
@@ -117,9 +117,9 @@ TEST_F(ArrangementTest, CascadeKeepsEachWindowAtItsOwnSizeInsideTheArea) {
 }
 
 TEST_F(ArrangementTest, ThePredictionWindowNeverOverlapsWhenSmall) {
-    openAnalysis("mnuZenkaiSyutugen");
-    openAnalysis("mnuSyutugenKaisu");
-    window->trigger("mnuWindowHorizontal");
+    openAnalysis("appearanceCount");
+    openAnalysis("appearanceByCount");
+    window->trigger("tileHorizontal");
     auto* prediction = qobject_cast<PredictionWindow*>(window->subWindow("一発ズバリン")->widget());
     ASSERT_NE(prediction, nullptr);
     ASSERT_LT(prediction->height(), prediction->scrollArea()->widget()->minimumSizeHint().height());
@@ -151,7 +151,7 @@ TEST_F(ArrangementTest, TheMainWindowFitsTheScreenAndRemembersItsPlace) {
 
     // A child larger than the area is fitted into it; shrinking the main
     // window brings every child back inside.
-    QMdiSubWindow* count = openAnalysis("mnuZenkaiSyutugen");
+    QMdiSubWindow* count = openAnalysis("appearanceCount");
     EXPECT_TRUE(visibleArea().contains(count->geometry()));
     count->move(200, 150);
     window->resize(520, 400);
@@ -198,14 +198,14 @@ TEST_F(ArrangementTest, AnUnreadablePlaceIsIgnored) {
 }
 
 TEST_F(ArrangementTest, TheWindowMenuListsTheOpenWindows) {
-    QMdiSubWindow* count = openAnalysis("mnuZenkaiSyutugen");
-    QMenu* menu = window->menuAction("mnuWindow")->menu();
+    QMdiSubWindow* count = openAnalysis("appearanceCount");
+    QMenu* menu = window->menuAction("windowMenu")->menu();
     ASSERT_NE(menu, nullptr);
     emit menu->aboutToShow();
     QStringList listed;
     QList<QAction*> entries;
     for (QAction* a : menu->actions())
-        if (a->objectName().startsWith("mnuWindowList")) {
+        if (a->objectName().startsWith("windowList")) {
             listed << a->text();
             entries << a;
         }
@@ -222,7 +222,7 @@ TEST_F(ArrangementTest, TheWindowMenuListsTheOpenWindows) {
     emit menu->aboutToShow();
     listed.clear();
     for (QAction* a : menu->actions())
-        if (a->objectName().startsWith("mnuWindowList")) {
+        if (a->objectName().startsWith("windowList")) {
             listed << a->text();
             EXPECT_TRUE(a->isChecked());
         }
@@ -230,13 +230,13 @@ TEST_F(ArrangementTest, TheWindowMenuListsTheOpenWindows) {
 }
 
 TEST_F(ArrangementTest, CtrlF4AndEscapeClose) {
-    QMdiSubWindow* count = openAnalysis("mnuZenkaiSyutugen");
+    QMdiSubWindow* count = openAnalysis("appearanceCount");
     ASSERT_NE(count, nullptr);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window->subWindow("出現回数分析"), nullptr);
 
-    window->trigger("mnuAbout");
+    window->trigger("about");
     QMdiSubWindow* about = window->subWindow("バージョン情報");
     ASSERT_NE(about, nullptr);
     // A small dialog of fixed size: no resizing, no maximise button.
@@ -248,7 +248,7 @@ TEST_F(ArrangementTest, CtrlF4AndEscapeClose) {
     EXPECT_EQ(window->subWindow("バージョン情報"), nullptr);
 
     window->setHelpPath(QString::fromStdString(HELP_SOURCE));
-    window->trigger("mnuHelpFile");
+    window->trigger("helpFile");
     HelpWindow* help = window->helpWindow();
     ASSERT_NE(help, nullptr);
     help->activateWindow();
@@ -258,7 +258,7 @@ TEST_F(ArrangementTest, CtrlF4AndEscapeClose) {
 }
 
 TEST_F(ArrangementTest, ButtonsHaveAccessKeysAndTabLeavesTheGrid) {
-    QMdiSubWindow* sub = openAnalysis("mnuZenkaiSyutugen");
+    QMdiSubWindow* sub = openAnalysis("appearanceCount");
     auto* analysis = qobject_cast<AnalysisWindow*>(sub->widget());
     ASSERT_NE(analysis, nullptr);
     EXPECT_EQ(analysis->closeButton()->text(), "閉じる(&C)");
@@ -294,7 +294,7 @@ TEST(QtJapanese, QtsOwnTextsAreInJapanese) {
 }
 
 TEST_F(ArrangementTest, TitlesShowWholeRowsKeepTheirPaddingAndCtrlEndShowsTheLastRow) {
-    auto* count = qobject_cast<AnalysisWindow*>(openAnalysis("mnuZenkaiSyutugen")->widget());
+    auto* count = qobject_cast<AnalysisWindow*>(openAnalysis("appearanceCount")->widget());
     GridView* view = count->grid();
     const GridModel& grid = view->gridModel();
     // The title 出現回数合計(回) in column 6 fits columns 6 and 7 as drawn.
@@ -314,7 +314,7 @@ TEST_F(ArrangementTest, TitlesShowWholeRowsKeepTheirPaddingAndCtrlEndShowsTheLas
     EXPECT_TRUE(body->viewport()->rect().contains(body->visualRect(last))) << body->visualRect(last).y();
 
     // 連番・飛び石分析's header texts keep a pixel from the lines of their 10 pt row.
-    auto* renban = qobject_cast<AnalysisWindow*>(openAnalysis("mnuRenbanTobiishi")->widget());
+    auto* renban = qobject_cast<AnalysisWindow*>(openAnalysis("consecutiveStepping")->widget());
     QTableView* header = renban->grid()->frozenBand();
     const QImage image = header->viewport()->grab().toImage();
     const int rowHeight = header->rowHeight(0);

@@ -99,22 +99,22 @@ INSTANTIATE_TEST_SUITE_P(Windows, PrintKeyTest,
                                            "当選データ入力", "曜日月別分析", "ミニ分析", "ペア分析"));
 
 TEST_F(WindowKeysTest, MainMenuPrintItemPrintsTheActiveWindowAndSaysWhenThereIsNone) {
-    QAction* item = main->menuAction(QStringLiteral("mnuPrint"));
+    QAction* item = main->menuAction(QStringLiteral("print"));
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->text(), QStringLiteral("印刷(&P)"));
     EXPECT_EQ(item->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
-    ASSERT_TRUE(main->trigger(QStringLiteral("mnuPrint")));
+    ASSERT_TRUE(main->trigger(QStringLiteral("print")));
     EXPECT_TRUE(printed.empty());
     ASSERT_EQ(messages.asked.size(), 1u);
     EXPECT_TRUE(messages.asked[0].text.contains(QStringLiteral("印刷するウィンドウがありません")));
 
     ASSERT_NE(open("出現頻度分析"), nullptr);
-    ASSERT_TRUE(main->trigger(QStringLiteral("mnuPrint")));
+    ASSERT_TRUE(main->trigger(QStringLiteral("print")));
     ASSERT_EQ(printed.size(), 1u);
     EXPECT_EQ(printed[0].caption, "出現頻度分析");
     // The entry window prints the draws as stored, one a row under a header.
     ASSERT_NE(open("当選データ入力"), nullptr);
-    ASSERT_TRUE(main->trigger(QStringLiteral("mnuPrint")));
+    ASSERT_TRUE(main->trigger(QStringLiteral("print")));
     ASSERT_EQ(printed.size(), 2u);
     ASSERT_EQ(printed[1].items.size(), 1u);
     EXPECT_EQ(printed[1].items[0].grid.rows(), 301);

@@ -34,6 +34,7 @@ struct Contradiction {
     int line;          // the line the refusal names
     const char* word;  // what the reason says
 };
+void PrintTo(const Contradiction& c, std::ostream* out) { *out << c.name; }
 
 class BankFileContradiction : public ::testing::TestWithParam<Contradiction> {};
 

@@ -42,6 +42,7 @@ struct DayCase {
     ClaimState state;
     std::string text;
 };
+void PrintTo(const DayCase& c, std::ostream* out) { *out << c.name; }
 
 class ClaimStateTest : public ::testing::TestWithParam<DayCase> {};
 

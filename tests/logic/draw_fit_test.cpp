@@ -53,6 +53,7 @@ struct Implausible {
     std::string today;
     const char* word;
 };
+void PrintTo(const Implausible& c, std::ostream* out) { *out << c.name; }
 
 class ImplausibleDate : public ::testing::TestWithParam<Implausible> {};
 

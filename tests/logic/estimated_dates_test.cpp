@@ -24,6 +24,7 @@ struct EstimateCase {
     ResultHistory results;
     Estimates expected;
 };
+void PrintTo(const EstimateCase& c, std::ostream* out) { *out << c.name; }
 
 class ScheduleEstimatesTest : public ::testing::TestWithParam<EstimateCase> {};
 

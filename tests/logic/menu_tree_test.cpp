@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "windows/main_frm.h"
+#include "windows/main_commands.h"
 #include "windows/window_aliases.h"
 #include "windows/window_table.h"
 
@@ -49,16 +49,15 @@ TEST(MenuTree, AnalysisMenuKeepsItsOrderAndGroups) {
     std::vector<std::string> names;
     for (const MenuItem& item : analysis->children) names.push_back(item.name);
     const std::vector<std::string> expected = {
-        "mnuHindo",          "mnuKankaku",        "mnuZenkaiSyutugen", "mnuBaratsuki",
-        "mnuHippari",        "mnuRenbanTobiishi", "mnuHonsuji",        "mnuPattern",
-        "mnu5BunkatsuKeiko", "mnuBunkatsuData",   "mnuLastChar",       "mnuLastCharRenzoku",
-        "mnuNumberSearch",   "mnuCalendarDigits", "mnuMiniGaps",       "mnuDigitPairs",
+        "frequencyMenu", "intervalMenu",   "appearanceCount", "dispersion",   "pull",           "consecutiveStepping",
+        "digitSum",      "patternMenu",    "fiveGroupTrend",  "divisionMenu", "lastDigitTrend", "lastDigitRuns",
+        "numberLookup",  "calendarDigits", "miniGaps",        "digitPairs",
     };
     EXPECT_EQ(names, expected);
-    EXPECT_EQ(FindMenuItem("mnuBunkatsuData")->children.size(), 3u);
-    EXPECT_EQ(FindMenuItem("mnuHindo")->children[1].caption, "回数別出現分析(&K)");
+    EXPECT_EQ(FindMenuItem("divisionMenu")->children.size(), 3u);
+    EXPECT_EQ(FindMenuItem("frequencyMenu")->children[1].caption, "回数別出現分析(&K)");
     // The caption without its key is the menu's word as before.
-    EXPECT_EQ(CaptionWithoutAccessKey(FindMenuItem("mnuHindo")->children[1].caption), "回数別出現分析");
+    EXPECT_EQ(CaptionWithoutAccessKey(FindMenuItem("frequencyMenu")->children[1].caption), "回数別出現分析");
 }
 
 TEST(MenuTree, PredictionMenuOpensThePredictionThenTheNextDraw) {
@@ -66,10 +65,10 @@ TEST(MenuTree, PredictionMenuOpensThePredictionThenTheNextDraw) {
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->caption, "一発ズバリン予想(&D)");
     ASSERT_EQ(menu->children.size(), 2u);
-    EXPECT_EQ(menu->children[0].name, "mnuYoso");
+    EXPECT_EQ(menu->children[0].name, "prediction");
     EXPECT_EQ(menu->children[0].command, Command::Predict);
     EXPECT_EQ(menu->children[1].caption, "次回の抽せん(&N)");
     EXPECT_EQ(menu->children[1].window, "次回の抽せん");
-    EXPECT_EQ(FindMenuItem("mnuNumberSearch")->caption, "数字検索(&N)");
+    EXPECT_EQ(FindMenuItem("numberLookup")->caption, "数字検索(&N)");
     EXPECT_EQ(MenuTree()[2].name, kPredictionMenu);  // after 終了 and 印刷
 }

@@ -44,6 +44,7 @@ struct GapCase {
     int since;
     int longestGap;
 };
+void PrintTo(const GapCase& c, std::ostream* out) { *out << c.name; }
 
 class MiniLongestGap : public ::testing::TestWithParam<GapCase> {};
 

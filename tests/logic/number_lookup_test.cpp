@@ -116,7 +116,7 @@ TEST(NumberLookupWindow, DetailsGridAndTableCarryTheLookupAndAllNumbers) {
     const ResultHistory results;
     WindowInput input{kHistory, stats, results, {}, {}, 123};
     const WindowContent with = 数字検索::Content(input);
-    const auto* details = std::any_cast<NumberSearchDetails>(&with.details);
+    const auto* details = std::any_cast<NumberLookupDetails>(&with.details);
     ASSERT_NE(details, nullptr);
     ASSERT_TRUE(details->lookup);
     EXPECT_EQ(details->lookup->straightCount, 3);
@@ -132,7 +132,7 @@ TEST(NumberLookupWindow, DetailsGridAndTableCarryTheLookupAndAllNumbers) {
 
     input.number.reset();
     const WindowContent without = 数字検索::Content(input);
-    EXPECT_FALSE(std::any_cast<NumberSearchDetails>(&without.details)->lookup);
+    EXPECT_FALSE(std::any_cast<NumberLookupDetails>(&without.details)->lookup);
     EXPECT_NE(without.grid.text(1, 1).find("番号（000～999）を入れると"), std::string::npos);
 }
 

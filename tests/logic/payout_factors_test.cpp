@@ -210,6 +210,9 @@ struct Membership {
     int day;
     bool in;
 };
+void PrintTo(const Membership& c, std::ostream* out) {
+    *out << "group " << c.group << " number " << c.number << " on " << c.month << "/" << c.day;
+}
 
 class PayoutGroupMembership : public ::testing::TestWithParam<Membership> {};
 

@@ -23,6 +23,7 @@ struct RefusedCase {
     std::string successor;
     std::string words;  // part of the message
 };
+void PrintTo(const RefusedCase& c, std::ostream* out) { *out << c.name; }
 
 class RefusedEditTest : public ::testing::TestWithParam<RefusedCase> {};
 

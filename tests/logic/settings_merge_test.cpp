@@ -81,6 +81,7 @@ struct SourceCase {
     const char* typed;
     const char* completed;
 };
+void PrintTo(const SourceCase& c, std::ostream* out) { *out << c.typed; }
 
 class CompletedSource : public ::testing::TestWithParam<SourceCase> {};
 

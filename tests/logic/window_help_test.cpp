@@ -9,7 +9,7 @@
 
 #include "file_bytes.h"
 #include "test_history.h"
-#include "windows/main_frm.h"
+#include "windows/main_commands.h"
 #include "windows/window_aliases.h"
 #include "windows/window_table.h"
 

@@ -9,7 +9,7 @@
 
 #include "cli_run.h"
 #include "temp_dir.h"
-#include "windows/main_frm.h"
+#include "windows/main_commands.h"
 #include "windows/window_table.h"
 
 using n3::testing::Cli;
@@ -171,7 +171,7 @@ TEST(WindowsCommand, ListsTheWindowsOfAMenuInMenuOrder) {
     std::vector<std::string> analyses;
     for (const auto* row : n3::WindowsInMenu(n3::kAnalysisMenu)) analyses.emplace_back(row->className);
     ASSERT_GE(analyses.size(), 17u);  // the seventeen analyses and more
-    for (const std::string menu : {"データ分析", "mnuMain"}) {
+    for (const std::string menu : {"データ分析", "analysisMenu"}) {
         const auto run = Cli(db + " windows " + menu, "2>&1");
         EXPECT_EQ(run.status, 0) << run.out;
         EXPECT_EQ(Lines(run.out), analyses) << menu;

@@ -18,6 +18,7 @@ struct Injected {
     FaultyDisk::Fault fault;
     const char* says;
 };
+void PrintTo(const Injected& c, std::ostream* out) { *out << c.name; }
 
 class DiskFault : public DrawUpdateTest, public ::testing::WithParamInterface<Injected> {};
 

@@ -47,6 +47,7 @@ struct Reply {
     const char* rule;  // for /A1007056.CSV
     bool stored;       // the draw gets stored
 };
+void PrintTo(const Reply& c, std::ostream* out) { *out << c.name; }
 
 class ServerReply : public HostileUpdateTest, public ::testing::WithParamInterface<Reply> {};
 

@@ -79,6 +79,7 @@ struct BadDate {
     int year, month, day;
     const char* word;
 };
+void PrintTo(const BadDate& c, std::ostream* out) { *out << c.name; }
 
 class Draw7054Dated : public DrawPlausibilityTest, public ::testing::WithParamInterface<BadDate> {};
 

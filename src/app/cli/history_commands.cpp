@@ -3,12 +3,12 @@
 #include <sstream>
 
 #include "app/cli/commands.h"
+#include "core/startup_statistics.h"
 #include "io/history_csv.h"
 #include "io/results_csv_writer.h"
 #include "platform/store/bundled_data.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/result_store.h"
-#include "platform/store/startup_load.h"
 
 namespace n3::cli {
 
@@ -41,8 +41,10 @@ int RunExport(const Arguments& args) {
 }
 
 int RunStats(const Arguments& args) {
-    const HistorySnapshot snap = LoadHistorySnapshot(args.db);
-    const StartupStatistics& s = snap.stats;
+    // The history alone: the statistics need neither the results nor the
+    // rest of the snapshot the windows read.
+    DrawStore store = DrawStore::Open(args.db, true);
+    const StartupStatistics s = LoadStartupStatistics(store.ReadHistory());
     std::ostringstream out;
     for (int d = 0; d < 10; ++d) out << "DigitCount[" << d << "]=" << s.DigitCount[std::size_t(d)] << '\n';
     out << "LatestDrawNo=" << s.LatestDrawNo << '\n';

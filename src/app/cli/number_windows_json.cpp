@@ -17,7 +17,7 @@ std::string JsonYen(const std::optional<double>& yen) { return yen ? std::to_str
 
 }  // namespace
 
-std::string NumberSearchJsonMembers(const NumberSearchDetails& details) {
+std::string NumberLookupJsonMembers(const NumberLookupDetails& details) {
     std::ostringstream out;
     out << "\"lookup\": ";
     if (const auto& l = details.lookup) {

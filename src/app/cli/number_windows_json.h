@@ -9,7 +9,7 @@
 namespace n3 {
 
 // "\"lookup\": {...} or null, \"numbers\": [...]"
-std::string NumberSearchJsonMembers(const NumberSearchDetails& details);
+std::string NumberLookupJsonMembers(const NumberLookupDetails& details);
 // "\"next\": {...}"
 std::string NextDrawJsonMember(const NextDrawCard& card);
 

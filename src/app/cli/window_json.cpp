@@ -42,8 +42,8 @@ std::string WindowJsonMembers(const WindowContent& content) {
     if (const auto* figures = std::any_cast<BacktestFigures>(&content.details)) return BacktestJsonMember(*figures);
     if (const auto* tests = std::any_cast<std::vector<RandomnessTest>>(&content.details))
         return RandomnessJsonMember(*tests);
-    if (const auto* search = std::any_cast<NumberSearchDetails>(&content.details))
-        return NumberSearchJsonMembers(*search);
+    if (const auto* search = std::any_cast<NumberLookupDetails>(&content.details))
+        return NumberLookupJsonMembers(*search);
     if (const auto* card = std::any_cast<NextDrawCard>(&content.details)) return NextDrawJsonMember(*card);
     if (const auto* strategies = std::any_cast<StrategyTestFigures>(&content.details))
         return StrategyJsonMember(*strategies);

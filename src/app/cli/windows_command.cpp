@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "app/cli/commands.h"
-#include "windows/main_frm.h"
+#include "windows/main_commands.h"
 #include "windows/window_aliases.h"
 
 namespace n3::cli {

@@ -8,6 +8,7 @@
 #include "io/draw_update_index.h"
 #include "io/draw_update_texts.h"
 #include "io/echo_text.h"
+#include "platform/net/curl_library.h"
 #include "platform/net/draw_fetch.h"
 #include "platform/net/draw_recheck.h"
 #include "platform/net/fetch_address.h"
@@ -67,6 +68,11 @@ UpdateOutcome UpdateDraws(Database& database, const std::string& source, HttpCli
     DrawStore& store = database.draws();
     if (auto bad = CheckUpdateSource(source)) {
         out.message = *bad;
+        return out;
+    }
+    // Only now is libcurl opened; without it only the update fails.
+    if (!Curl()) {
+        out.message = CurlMissingText();
         return out;
     }
     // The address as libcurl reads it is the one every request starts from.

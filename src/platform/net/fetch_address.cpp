@@ -1,31 +1,30 @@
 #include "platform/net/fetch_address.h"
 
-#include <curl/curl.h>
-
 #include <algorithm>
 #include <memory>
 
 #include "io/echo_text.h"
+#include "platform/net/curl_library.h"
 
 namespace n3 {
 
 namespace {
 
-using Handle = std::unique_ptr<CURLU, decltype(&curl_url_cleanup)>;
+using Handle = std::unique_ptr<CURLU, decltype(CurlLibrary::urlCleanup)>;
 
 // A part of the parsed address, empty when it has none.
-std::string Part(CURLU* h, CURLUPart part) {
+std::string Part(const CurlLibrary& lib, CURLU* h, CURLUPart part) {
     char* text = nullptr;
-    if (curl_url_get(h, part, &text, 0) != CURLUE_OK || text == nullptr) return {};
+    if (lib.urlGet(h, part, &text, 0) != CURLUE_OK || text == nullptr) return {};
     std::string out(text);
-    curl_free(text);
+    lib.free(text);
     return out;
 }
 
-bool HasPart(CURLU* h, CURLUPart part) {
+bool HasPart(const CurlLibrary& lib, CURLU* h, CURLUPart part) {
     char* text = nullptr;
-    const bool has = curl_url_get(h, part, &text, 0) == CURLUE_OK && text != nullptr;
-    curl_free(text);
+    const bool has = lib.urlGet(h, part, &text, 0) == CURLUE_OK && text != nullptr;
+    lib.free(text);
     return has;
 }
 
@@ -41,26 +40,31 @@ FetchAddress ReadFetchAddress(std::string_view text, const FetchAddress* base) {
         out.reason = "アドレス" + quoted + "に制御文字（改行・タブ・NUL など）が含まれています";
         return out;
     }
-    Handle h(curl_url(), &curl_url_cleanup);
+    const CurlLibrary* lib = Curl();
+    if (!lib) {
+        out.reason = CurlMissingText();
+        return out;
+    }
+    Handle h(lib->url(), lib->urlCleanup);
     if (!h) {
         out.reason = "メモリが足りません";
         return out;
     }
     const std::string whole(text);
-    if ((base && curl_url_set(h.get(), CURLUPART_URL, base->url.c_str(), 0) != CURLUE_OK) ||
-        curl_url_set(h.get(), CURLUPART_URL, whole.c_str(), 0) != CURLUE_OK) {
+    if ((base && lib->urlSet(h.get(), CURLUPART_URL, base->url.c_str(), 0) != CURLUE_OK) ||
+        lib->urlSet(h.get(), CURLUPART_URL, whole.c_str(), 0) != CURLUE_OK) {
         out.reason = "アドレス" + quoted + "を読めません";
         return out;
     }
-    out.scheme = Part(h.get(), CURLUPART_SCHEME);
-    out.host = Part(h.get(), CURLUPART_HOST);
+    out.scheme = Part(*lib, h.get(), CURLUPART_SCHEME);
+    out.host = Part(*lib, h.get(), CURLUPART_HOST);
     std::transform(out.host.begin(), out.host.end(), out.host.begin(),
                    [](unsigned char c) { return char(std::tolower(c)); });
-    out.port = Part(h.get(), CURLUPART_PORT);
+    out.port = Part(*lib, h.get(), CURLUPART_PORT);
     if (out.scheme != "http" && out.scheme != "https")
         out.reason = "アドレス" + quoted + "は https:// で始まるアドレスではありません";
-    else if (HasPart(h.get(), CURLUPART_USER) || HasPart(h.get(), CURLUPART_PASSWORD) ||
-             HasPart(h.get(), CURLUPART_OPTIONS))
+    else if (HasPart(*lib, h.get(), CURLUPART_USER) || HasPart(*lib, h.get(), CURLUPART_PASSWORD) ||
+             HasPart(*lib, h.get(), CURLUPART_OPTIONS))
         out.reason = "アドレス" + quoted + "にユーザー名やパスワードを含めることはできません";
     else if (out.host.empty())
         out.reason = "アドレス" + quoted + "にサーバーの名前がありません";
@@ -68,7 +72,7 @@ FetchAddress ReadFetchAddress(std::string_view text, const FetchAddress* base) {
         out.reason = "アドレス" + quoted +
                      "は https:// で始まるアドレスにしてください（http は 127.0.0.1 と localhost だけです）";
     if (!out.ok()) return out;
-    out.url = Part(h.get(), CURLUPART_URL);
+    out.url = Part(*lib, h.get(), CURLUPART_URL);
     if (out.url.empty()) out.reason = "アドレス" + quoted + "を読めません";
     return out;
 }

@@ -1,15 +1,13 @@
 #include "platform/net/http_client.h"
 
-#include <curl/curl.h>
-
 #include <charconv>
 #include <cstdlib>
 #include <memory>
-#include <mutex>
 #include <string_view>
 #include <thread>
 
 #include "io/echo_text.h"
+#include "platform/net/curl_library.h"
 #include "platform/net/fetch_address.h"
 
 #ifndef N3_VERSION
@@ -19,11 +17,6 @@
 namespace n3 {
 
 namespace {
-
-void GlobalInit() {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 struct Transfer {
     std::string body;
@@ -79,7 +72,7 @@ std::chrono::milliseconds DefaultRequestInterval() {
 
 std::string UserAgent() { return std::string("numbers3zubarin/") + N3_VERSION + " (+libcurl)"; }
 
-HttpClient::HttpClient(HttpOptions options) : options_(options) { GlobalInit(); }
+HttpClient::HttpClient(HttpOptions options) : options_(options) {}
 
 bool HttpClient::WaitTurn(const std::function<bool()>& cancelled) {
     if (anyRequest_) {
@@ -96,6 +89,11 @@ bool HttpClient::WaitTurn(const std::function<bool()>& cancelled) {
 }
 
 HttpResponse HttpClient::Get(const std::string& url, const std::function<bool()>& cancelled) {
+    if (!Curl()) {
+        HttpResponse missing;
+        missing.reason = CurlMissingText();
+        return missing;
+    }
     FetchAddress current = ReadFetchAddress(url);
     for (int hop = 0;; ++hop) {
         if (!current.ok()) {
@@ -129,8 +127,9 @@ HttpResponse HttpClient::GetOnce(const std::string& url, const std::function<boo
         r.reason = "取り消しました";
         return r;
     }
+    const CurlLibrary* lib = Curl();  // opened by Get
     ++requests_;
-    std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), &curl_easy_cleanup);
+    std::unique_ptr<CURL, decltype(lib->easyCleanup)> curl(lib->easyInit(), lib->easyCleanup);
     if (!curl) {
         r.reason = "通信の準備ができません";
         return r;
@@ -142,25 +141,25 @@ HttpResponse HttpClient::GetOnce(const std::string& url, const std::function<boo
     const std::string noProxy = NoProxyList();
     char error[CURL_ERROR_SIZE] = {};
     CURL* c = curl.get();
-    curl_easy_setopt(c, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 0L);
-    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, options_.connectTimeoutMs);
-    curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, options_.totalTimeoutMs);
-    curl_easy_setopt(c, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(options_.maxBytes));
-    curl_easy_setopt(c, CURLOPT_USERAGENT, agent.c_str());
-    curl_easy_setopt(c, CURLOPT_NOPROXY, noProxy.c_str());
-    curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(c, CURLOPT_ACCEPT_ENCODING, "");
-    curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, &OnData);
-    curl_easy_setopt(c, CURLOPT_WRITEDATA, &t);
-    curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, &OnProgress);
-    curl_easy_setopt(c, CURLOPT_XFERINFODATA, &t);
-    curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(c, CURLOPT_ERRORBUFFER, error);
+    lib->easySetopt(c, CURLOPT_URL, url.c_str());
+    lib->easySetopt(c, CURLOPT_PROTOCOLS_STR, "http,https");
+    lib->easySetopt(c, CURLOPT_FOLLOWLOCATION, 0L);
+    lib->easySetopt(c, CURLOPT_CONNECTTIMEOUT_MS, options_.connectTimeoutMs);
+    lib->easySetopt(c, CURLOPT_TIMEOUT_MS, options_.totalTimeoutMs);
+    lib->easySetopt(c, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(options_.maxBytes));
+    lib->easySetopt(c, CURLOPT_USERAGENT, agent.c_str());
+    lib->easySetopt(c, CURLOPT_NOPROXY, noProxy.c_str());
+    lib->easySetopt(c, CURLOPT_NOSIGNAL, 1L);
+    lib->easySetopt(c, CURLOPT_ACCEPT_ENCODING, "");
+    lib->easySetopt(c, CURLOPT_WRITEFUNCTION, &OnData);
+    lib->easySetopt(c, CURLOPT_WRITEDATA, &t);
+    lib->easySetopt(c, CURLOPT_XFERINFOFUNCTION, &OnProgress);
+    lib->easySetopt(c, CURLOPT_XFERINFODATA, &t);
+    lib->easySetopt(c, CURLOPT_NOPROGRESS, 0L);
+    lib->easySetopt(c, CURLOPT_ERRORBUFFER, error);
 
-    const CURLcode code = curl_easy_perform(c);
-    curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &r.status);
+    const CURLcode code = lib->easyPerform(c);
+    lib->easyGetinfo(c, CURLINFO_RESPONSE_CODE, &r.status);
     const std::string limit = std::to_string(options_.maxBytes / 1024) + " KB";
     if (t.wasCancelled || code == CURLE_ABORTED_BY_CALLBACK) {
         r.outcome = HttpResponse::Outcome::Cancelled;
@@ -184,12 +183,12 @@ HttpResponse HttpClient::GetOnce(const std::string& url, const std::function<boo
     case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_SSL_CONNECT_ERROR: r.reason = "安全な接続（https）を確立できません"; return r;
     default:
-        r.reason = "通信に失敗しました（" + EchoText(error[0] ? error : curl_easy_strerror(code), 120) + "）";
+        r.reason = "通信に失敗しました（" + EchoText(error[0] ? error : lib->easyStrerror(code), 120) + "）";
         return r;
     }
     if (r.status >= 300 && r.status < 400) {
         char* next = nullptr;
-        curl_easy_getinfo(c, CURLINFO_REDIRECT_URL, &next);
+        lib->easyGetinfo(c, CURLINFO_REDIRECT_URL, &next);
         if (next) {
             location = next;
             return r;

@@ -8,7 +8,6 @@
 #include <array>
 #include <climits>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "platform/store/busy_timeout.h"
 #include "platform/store/new_database.h"
@@ -177,7 +176,7 @@ DrawHistory DrawStore::ReadHistoryForEditing() const { return ReadRows(RowCheck:
 
 DrawHistory DrawStore::ReadRows(RowCheck check) const {
     DrawHistory history;
-    std::unordered_set<int> seen;
+    std::vector<bool> seen;
     Statement q(db_, kHistoryQuery);
     while (q.step()) {
         Draw d;

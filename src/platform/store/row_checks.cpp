@@ -26,26 +26,28 @@ std::string Shown(sqlite3_stmt* row, int column) {
 
 }  // namespace
 
-std::optional<std::string> ReadCheckedRow(sqlite3_stmt* row, std::unordered_set<int>& seen, Draw& draw,
-                                          RowCheck check) {
+std::optional<std::string> ReadCheckedRow(sqlite3_stmt* row, std::vector<bool>& seen, Draw& draw, RowCheck check) {
     draw = Draw{};
     if (sqlite3_column_type(row, 0) != SQLITE_INTEGER) return "回数" + Shown(row, 0) + "の行：回数が整数ではありません";
     const sqlite3_int64 number = sqlite3_column_int64(row, 0);
-    const std::string label = "回数 " + std::to_string(number) + " の行：";
-    if (number < 1 || number > kMaxDrawNo) return label + "回数が1～32767の範囲にありません";
+    // Built only for a refusal: the read of every good row makes no string.
+    const auto label = [number] { return "回数 " + std::to_string(number) + " の行："; };
+    if (number < 1 || number > kMaxDrawNo) return label() + "回数が1～32767の範囲にありません";
     draw.回数 = int(number);
     for (int i = 0; i < 3; ++i) {
         const int column = i + 1;
         const int type = sqlite3_column_type(row, column);
         if (type == SQLITE_NULL) continue;
-        if (type != SQLITE_INTEGER) return label + kDigitNames[i] + Shown(row, column) + "が0～9の整数ではありません";
+        if (type != SQLITE_INTEGER) return label() + kDigitNames[i] + Shown(row, column) + "が0～9の整数ではありません";
         const sqlite3_int64 digit = sqlite3_column_int64(row, column);
         const bool inRange =
             check == RowCheck::Strict ? digit >= 0 && digit <= 9 : digit >= INT_MIN && digit <= INT_MAX;
-        if (!inRange) return label + kDigitNames[i] + "「" + std::to_string(digit) + "」が0～9の範囲にありません";
+        if (!inRange) return label() + kDigitNames[i] + "「" + std::to_string(digit) + "」が0～9の範囲にありません";
         draw.digits[std::size_t(i)] = int(digit);
     }
-    if (!seen.insert(draw.回数).second) return label + "同じ回数の行が2つ以上あります";
+    if (seen.size() <= std::size_t(draw.回数)) seen.resize(std::size_t(kMaxDrawNo) + 1);
+    if (seen[std::size_t(draw.回数)]) return label() + "同じ回数の行が2つ以上あります";
+    seen[std::size_t(draw.回数)] = true;
     return std::nullopt;
 }
 

@@ -4,7 +4,7 @@
 // draw numbers 1 to 32767, each once, and digits 0 to 9 or unknown.
 #include <optional>
 #include <string>
-#include <unordered_set>
+#include <vector>
 
 #include "core/draw.h"
 
@@ -20,9 +20,10 @@ enum class RowCheck {
 // Reads the four columns of the current row of `row` (回数, 第1数字,
 // 第2数字, 第3数字) into `draw`. Every value is read as a 64-bit integer
 // first, so that no value is cut short on the way. Returns why the row
-// cannot be used ("回数 40000 の行：…"), or nullopt. `seen` holds the draw
-// numbers read before; the row's number is added to it.
-std::optional<std::string> ReadCheckedRow(sqlite3_stmt* row, std::unordered_set<int>& seen, Draw& draw,
+// cannot be used ("回数 40000 の行：…"), or nullopt. `seen` marks the draw
+// numbers read before (one flag a number, grown as needed); the row's number
+// is marked in it.
+std::optional<std::string> ReadCheckedRow(sqlite3_stmt* row, std::vector<bool>& seen, Draw& draw,
                                           RowCheck check = RowCheck::Strict);
 
 }  // namespace n3

@@ -189,7 +189,7 @@ void AnalysisWindow::showEvent(QShowEvent* event) {
 void AnalysisWindow::setTabOrder() {
     std::vector<QWidget*> order;
     auto add = [&order](std::initializer_list<QWidget*> widgets) { order.insert(order.end(), widgets); };
-    if (numberBox_) add({numberBox_->edit(), numberBox_->searchButton()});
+    if (numberBox_) add({numberBox_->edit(), numberBox_->lookupButton()});
     if (range_) add({range_->choice(), range_->fromBox(), range_->toBox(), range_->recomputeButton()});
     if (views_) add({views_->tabBar()});
     add({views_ && views_->currentWidget() != grid_ ? views_->currentWidget() : grid_->body()});

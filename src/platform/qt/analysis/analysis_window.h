@@ -35,7 +35,7 @@ public:
     // The section the window's table row names.
     QString helpKeyword() const override;
     std::optional<PrintDocument> printDocument() const override;
-    QSize sizeInTwips() const override { return {info_.widthTwips, info_.heightTwips}; }
+    QSize designSize() const override { return {info_.width, info_.height}; }
     // A short grid is shown whole: the window asks for the rows it would hide.
     QSize contentSize() const override;
     const AnalysisWindowInfo& info() const { return info_; }

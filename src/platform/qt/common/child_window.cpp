@@ -7,12 +7,12 @@
 
 namespace n3 {
 
-QSize TwipsToPixels(int widthTwips, int heightTwips, const QWidget* onScreenOf) {
+QSize ScaledToScreen(QSize designSize, const QWidget* onScreenOf) {
     const QScreen* screen =
         onScreenOf && onScreenOf->screen() ? onScreenOf->screen() : QGuiApplication::primaryScreen();
     const double dpiX = screen ? screen->logicalDotsPerInchX() : 96.0;
     const double dpiY = screen ? screen->logicalDotsPerInchY() : 96.0;
-    return QSize(qRound(widthTwips * dpiX / 1440.0), qRound(heightTwips * dpiY / 1440.0));
+    return QSize(qRound(designSize.width() * dpiX / 96.0), qRound(designSize.height() * dpiY / 96.0));
 }
 
 ChildWindow::ChildWindow(ChildHost& host, QWidget* parent) : QWidget(parent), host_(host) {

@@ -57,8 +57,9 @@ public:
     }
 };
 
-// Twips (1/1440 inch) to pixels at the screen's logical DPI.
-QSize TwipsToPixels(int widthTwips, int heightTwips, const QWidget* onScreenOf = nullptr);
+// A window's design size (pixels at 96 dpi) in pixels at the screen's
+// logical DPI.
+QSize ScaledToScreen(QSize designSize, const QWidget* onScreenOf = nullptr);
 
 class ChildWindow : public QWidget {
     Q_OBJECT
@@ -70,8 +71,8 @@ public:
     // Menus the main window adds to its own while this child is active;
     // empty for none.
     virtual QList<QMenu*> ownMenus() { return {}; }
-    // The outer size of the window, in twips.
-    virtual QSize sizeInTwips() const = 0;
+    // The outer size of the window in pixels at 96 dpi (ScaledToScreen).
+    virtual QSize designSize() const = 0;
     // The room the window's content asks for once loaded; the window opens
     // at least this large (as far as the area allows). Invalid: no wish.
     virtual QSize contentSize() const { return {}; }

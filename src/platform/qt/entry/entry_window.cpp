@@ -19,7 +19,7 @@
 #include "platform/qt/entry/entry_grid_delegate.h"
 #include "platform/qt/entry/entry_grid_view.h"
 #include "platform/qt/grid/grid_font.h"
-#include "windows/main_frm.h"
+#include "windows/main_commands.h"
 
 namespace n3 {
 
@@ -43,16 +43,16 @@ EntryWindow::EntryWindow(ChildHost& host, QWidget* parent) : ChildWindow(host, p
     BuildMenu();
     // The window's focus is the grid's: activating it puts the keyboard there.
     setFocusProxy(grid_);
-    resize(TwipsToPixels(Entry::kWidthTwips, Entry::kHeightTwips, this));
+    resize(ScaledToScreen(designSize(), this));
 }
 
 EntryWindow::~EntryWindow() = default;
 
 QString EntryWindow::windowClass() const { return Q(Entry::kCaption); }
 
-QList<QMenu*> EntryWindow::ownMenus() { return {mnuEdit_}; }
+QList<QMenu*> EntryWindow::ownMenus() { return {editMenu_}; }
 
-QSize EntryWindow::sizeInTwips() const { return {Entry::kWidthTwips, Entry::kHeightTwips}; }
+QSize EntryWindow::designSize() const { return {Entry::kDesignWidth, Entry::kDesignHeight}; }
 
 void EntryWindow::BuildControls() {
     descriptionLabel_ = new QLabel(Q(Entry::kLabel), this);
@@ -80,38 +80,38 @@ void EntryWindow::BuildControls() {
 }
 
 void EntryWindow::BuildMenu() {
-    mnuEdit_ = new QMenu(Q(Entry::kEditMenu), this);
-    mnuEdit_->setObjectName(QStringLiteral("mnuEdit"));
-    mnuAddLine_ = mnuEdit_->addAction(Q(Entry::kAddLine));
-    mnuAddLine_->setObjectName(QStringLiteral("mnuAddLine"));
-    mnuAddLine_->setShortcut(QKeySequence(Q(Entry::kAddLineShortcut)));
-    mnuDelLine_ = mnuEdit_->addAction(Q(Entry::kDelLine));
-    mnuDelLine_->setObjectName(QStringLiteral("mnuDelLine"));
-    mnuDelLine_->setShortcut(QKeySequence(Q(Entry::kDelLineShortcut)));
+    editMenu_ = new QMenu(Q(Entry::kEditMenu), this);
+    editMenu_->setObjectName(QStringLiteral("editMenu"));
+    insertRowAction_ = editMenu_->addAction(Q(Entry::kAddLine));
+    insertRowAction_->setObjectName(QStringLiteral("insertRow"));
+    insertRowAction_->setShortcut(QKeySequence(Q(Entry::kAddLineShortcut)));
+    deleteRowAction_ = editMenu_->addAction(Q(Entry::kDelLine));
+    deleteRowAction_->setObjectName(QStringLiteral("deleteRow"));
+    deleteRowAction_->setShortcut(QKeySequence(Q(Entry::kDelLineShortcut)));
     // The shortcuts work while the focus is in this window, whether or not
     // the main window shows the menu.
-    for (QAction* action : {mnuAddLine_, mnuDelLine_}) {
+    for (QAction* action : {insertRowAction_, deleteRowAction_}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
     }
     // Undo and redo of the window's changes; the model's stack is attached
     // once the grid is loaded.
-    mnuEdit_->addSeparator();
-    mnuUndo_ = mnuEdit_->addAction(QStringLiteral("元に戻す"));
-    mnuUndo_->setObjectName(QStringLiteral("mnuUndo"));
-    mnuUndo_->setShortcut(QKeySequence::Undo);
-    mnuRedo_ = mnuEdit_->addAction(QStringLiteral("やり直し"));
-    mnuRedo_->setObjectName(QStringLiteral("mnuRedo"));
-    mnuRedo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    for (QAction* action : {mnuUndo_, mnuRedo_}) {
+    editMenu_->addSeparator();
+    undoAction_ = editMenu_->addAction(QStringLiteral("元に戻す"));
+    undoAction_->setObjectName(QStringLiteral("undo"));
+    undoAction_->setShortcut(QKeySequence::Undo);
+    redoAction_ = editMenu_->addAction(QStringLiteral("やり直し"));
+    redoAction_->setObjectName(QStringLiteral("redo"));
+    redoAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    for (QAction* action : {undoAction_, redoAction_}) {
         action->setEnabled(false);
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
     }
-    connect(mnuUndo_, &QAction::triggered, this, &EntryWindow::Undo);
-    connect(mnuRedo_, &QAction::triggered, this, &EntryWindow::Redo);
-    connect(mnuAddLine_, &QAction::triggered, this, &EntryWindow::AddLine);
-    connect(mnuDelLine_, &QAction::triggered, this, &EntryWindow::DelLine);
+    connect(undoAction_, &QAction::triggered, this, &EntryWindow::Undo);
+    connect(redoAction_, &QAction::triggered, this, &EntryWindow::Redo);
+    connect(insertRowAction_, &QAction::triggered, this, &EntryWindow::AddLine);
+    connect(deleteRowAction_, &QAction::triggered, this, &EntryWindow::DelLine);
 }
 
 void EntryWindow::load() {
@@ -138,8 +138,8 @@ void EntryWindow::load() {
                 grid_->scrollTo(cell);
             });
             QUndoStack* steps = model_->undoStack();
-            connect(steps, &QUndoStack::canUndoChanged, mnuUndo_, &QAction::setEnabled);
-            connect(steps, &QUndoStack::canRedoChanged, mnuRedo_, &QAction::setEnabled);
+            connect(steps, &QUndoStack::canUndoChanged, undoAction_, &QAction::setEnabled);
+            connect(steps, &QUndoStack::canRedoChanged, redoAction_, &QAction::setEnabled);
             SetUpGrid();
         }
     }
@@ -278,7 +278,7 @@ void EntryWindow::unload() {
 void EntryWindow::ShowRowMenu(const QPoint& globalPos, int row, bool wholeRow) {
     if (!model_) return;
     const auto [first, last] = grid_->selectedRowSpan();
-    if (model_->entry().ShowsEditMenu(wholeRow, row, first, last)) mnuEdit_->popup(globalPos);
+    if (model_->entry().ShowsEditMenu(wholeRow, row, first, last)) editMenu_->popup(globalPos);
 }
 
 void EntryWindow::ShowWriteRefused(const QString& message) {

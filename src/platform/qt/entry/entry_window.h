@@ -21,7 +21,7 @@ public:
 
     QString windowClass() const override;
     QList<QMenu*> ownMenus() override;
-    QSize sizeInTwips() const override;
+    QSize designSize() const override;
     // Hourglass, one yield, the entry window held, then the draws are read from the
     // database into the grid. A database that cannot be opened is reported
     // and the window closes again (the entry window free).
@@ -30,9 +30,9 @@ public:
     EntryGridView* grid() const { return grid_; }
     QPushButton* closeButton() const { return closeButton_; }
     QLabel* descriptionLabel() const { return descriptionLabel_; }
-    QMenu* mnuEdit() const { return mnuEdit_; }
-    QAction* mnuAddLine() const { return mnuAddLine_; }
-    QAction* mnuDelLine() const { return mnuDelLine_; }
+    QMenu* editMenu() const { return editMenu_; }
+    QAction* insertRow() const { return insertRowAction_; }
+    QAction* deleteRow() const { return deleteRowAction_; }
     // The grid's data; nullptr before load().
     DrawEntryModel* model() const { return model_; }
 
@@ -44,8 +44,8 @@ public:
     // database as on screen.
     void Undo();
     void Redo();
-    QAction* mnuUndo() const { return mnuUndo_; }
-    QAction* mnuRedo() const { return mnuRedo_; }
+    QAction* undo() const { return undoAction_; }
+    QAction* redo() const { return redoAction_; }
     // A row left with one or two digits: asks whether to keep editing.
     bool queryUnload() override;
     // While the row under the cursor has one or two digits.
@@ -73,11 +73,11 @@ private:
     EntryGridView* grid_ = nullptr;
     QPushButton* closeButton_ = nullptr;
     QLabel* descriptionLabel_ = nullptr;
-    QMenu* mnuEdit_ = nullptr;
-    QAction* mnuAddLine_ = nullptr;
-    QAction* mnuDelLine_ = nullptr;
-    QAction* mnuUndo_ = nullptr;
-    QAction* mnuRedo_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QAction* insertRowAction_ = nullptr;
+    QAction* deleteRowAction_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
     bool closingChecked_ = false;
 };
 

@@ -22,7 +22,7 @@
 #include "platform/qt/print/print_document_builders.h"
 #include "platform/qt/print/print_preview.h"
 #include "platform/store/database.h"
-#include "windows/main_frm.h"
+#include "windows/main_commands.h"
 #include "windows/window_table.h"
 
 namespace n3 {
@@ -105,26 +105,26 @@ ResultListWindow::ResultListWindow(ChildHost& host, QWidget* parent) : ChildWind
     connect(closeButton_, &QPushButton::clicked, this, [this] { CloseChildFrame(this); });
     connect(printButton_, &QPushButton::clicked, this, [this] { OpenPrintPreview(this, *printDocument()); });
 
-    mnuEdit_ = new QMenu(QStringLiteral("編集(&E)"), this);
-    mnuEdit_->setObjectName(QStringLiteral("mnuEdit"));
-    mnuUndo_ = mnuEdit_->addAction(QStringLiteral("元に戻す(&U)"));
-    mnuUndo_->setObjectName(QStringLiteral("mnuUndo"));
-    mnuUndo_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
-    mnuRedo_ = mnuEdit_->addAction(QStringLiteral("やり直し(&R)"));
-    mnuRedo_->setObjectName(QStringLiteral("mnuRedo"));
-    mnuRedo_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Y")));
-    for (QAction* action : {mnuUndo_, mnuRedo_}) {
+    editMenu_ = new QMenu(QStringLiteral("編集(&E)"), this);
+    editMenu_->setObjectName(QStringLiteral("editMenu"));
+    undoAction_ = editMenu_->addAction(QStringLiteral("元に戻す(&U)"));
+    undoAction_->setObjectName(QStringLiteral("undo"));
+    undoAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    redoAction_ = editMenu_->addAction(QStringLiteral("やり直し(&R)"));
+    redoAction_->setObjectName(QStringLiteral("redo"));
+    redoAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Y")));
+    for (QAction* action : {undoAction_, redoAction_}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
     }
-    connect(mnuUndo_, &QAction::triggered, this, &ResultListWindow::Undo);
-    connect(mnuRedo_, &QAction::triggered, this, &ResultListWindow::Redo);
-    resize(TwipsToPixels(Info().widthTwips, Info().heightTwips, this));
+    connect(undoAction_, &QAction::triggered, this, &ResultListWindow::Undo);
+    connect(redoAction_, &QAction::triggered, this, &ResultListWindow::Redo);
+    resize(ScaledToScreen(designSize(), this));
 }
 
 QString ResultListWindow::windowClass() const { return Q(kClass); }
 
-QSize ResultListWindow::sizeInTwips() const { return {Info().widthTwips, Info().heightTwips}; }
+QSize ResultListWindow::designSize() const { return {Info().width, Info().height}; }
 
 void ResultListWindow::load() {
     const WaitCursor wait;
@@ -141,10 +141,10 @@ void ResultListWindow::load() {
         grid_->setCurrentIndex(cell);
         grid_->scrollTo(cell);
     });
-    connect(model_->undoStack(), &QUndoStack::canUndoChanged, mnuUndo_, &QAction::setEnabled);
-    connect(model_->undoStack(), &QUndoStack::canRedoChanged, mnuRedo_, &QAction::setEnabled);
-    mnuUndo_->setEnabled(false);
-    mnuRedo_->setEnabled(false);
+    connect(model_->undoStack(), &QUndoStack::canUndoChanged, undoAction_, &QAction::setEnabled);
+    connect(model_->undoStack(), &QUndoStack::canRedoChanged, redoAction_, &QAction::setEnabled);
+    undoAction_->setEnabled(false);
+    redoAction_->setEnabled(false);
     if (model_->rowCount() > 0) grid_->setCurrentIndex(model_->index(0, ResultRowEdit::kDateColumn));
 }
 

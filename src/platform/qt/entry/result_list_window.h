@@ -36,16 +36,16 @@ public:
     explicit ResultListWindow(ChildHost& host, QWidget* parent = nullptr);
 
     QString windowClass() const override;
-    QList<QMenu*> ownMenus() override { return {mnuEdit_}; }
-    QSize sizeInTwips() const override;
+    QList<QMenu*> ownMenus() override { return {editMenu_}; }
+    QSize designSize() const override;
     std::optional<PrintDocument> printDocument() const override;
     void load() override;
     void followHistory() override;
 
     QTableView* grid() const { return grid_; }
     ResultTableModel* model() const { return model_; }
-    QAction* mnuUndo() const { return mnuUndo_; }
-    QAction* mnuRedo() const { return mnuRedo_; }
+    QAction* undo() const { return undoAction_; }
+    QAction* redo() const { return redoAction_; }
     void Undo();
     void Redo();
 
@@ -57,9 +57,9 @@ private:
     QLabel* description_ = nullptr;
     QPushButton* printButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
-    QMenu* mnuEdit_ = nullptr;
-    QAction* mnuUndo_ = nullptr;
-    QAction* mnuRedo_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
 };
 
 }  // namespace n3

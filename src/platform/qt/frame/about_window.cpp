@@ -19,25 +19,25 @@ AboutWindow::AboutWindow(ChildHost& host, QWidget* parent) : ChildWindow(host, p
     big.setBold(true);
 
     auto* product = new QLabel(QStringLiteral("ナンバーズ3ズバリン Lite"), this);
-    product->setObjectName(QStringLiteral("lblProductName"));
+    product->setObjectName(QStringLiteral("productNameLabel"));
     product->setFont(big);
     auto* version = new QLabel(QStringLiteral(" Ver1.10"), this);
     version->setObjectName(QStringLiteral("versionLabel"));
     version->setFont(GridFont());
     auto* slogan = new QLabel(QStringLiteral("過去の当選数字から、次の一発をズバリ狙い撃ち！"), this);
-    slogan->setObjectName(QStringLiteral("lblSlogan"));
+    slogan->setObjectName(QStringLiteral("sloganLabel"));
     slogan->setFont(GridFont());
 
     // Where this run keeps its database (and the settings file beside it).
     const QString folder = QString::fromStdString(std::filesystem::path(host.database().path()).parent_path().string());
     auto* dataFolder = new QLabel(QStringLiteral("データの保存先: %1").arg(folder), this);
-    dataFolder->setObjectName(QStringLiteral("lblDataFolder"));
+    dataFolder->setObjectName(QStringLiteral("dataFolderLabel"));
     dataFolder->setFont(GridFont());
     dataFolder->setWordWrap(true);
     dataFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* close = new QPushButton(QStringLiteral("閉じる(&C)"), this);
-    close->setObjectName(QStringLiteral("cmdClose"));
+    close->setObjectName(QStringLiteral("closeButton"));
     connect(close, &QPushButton::clicked, this, [this] {
         if (QWidget* frame = parentWidget())
             frame->close();

@@ -12,7 +12,7 @@ public:
     QString windowClass() const override {
         return QString::fromUtf8(windows::kAbout.data(), qsizetype(windows::kAbout.size()));
     }
-    QSize sizeInTwips() const override { return {5400, 2880}; }
+    QSize designSize() const override { return {360, 192}; }
     void load() override {}
     bool fixedSize() const override { return true; }
 

@@ -4,7 +4,7 @@
 #include "platform/qt/common/qt_util.h"
 #include "platform/store/bundled_data.h"
 #include "platform/store/database.h"
-#include "windows/main_frm.h"
+#include "windows/main_commands.h"
 
 namespace n3 {
 

@@ -15,7 +15,7 @@ namespace n3 {
 namespace {
 
 const QString kTitle = QStringLiteral("最新の当選データを取得");
-const QString kCheckAtStartItem = QStringLiteral("mnuCheckAtStart");
+const QString kCheckAtStartItem = QStringLiteral("checkAtStart");
 
 UpdateSettings SettingsOf(const MainWindow& window) {
     OtherSettings others;
@@ -38,7 +38,7 @@ int NewestStoredDraw(MainWindow& window) {
 
 void FetchLatestDraws(MainWindow& window, FetchMode mode) {
     const bool entryOpen = window.child(Q(windows::kEntry)) != nullptr;
-    if (!window.frm().RequireNoEntryWindow(entryOpen)) return;
+    if (!window.commands().RequireNoEntryWindow(entryOpen)) return;
     const bool quiet = mode == FetchMode::AtStart;
     const UpdateOutcome outcome = [&] {
         const KeepUserWindow keep(&window);

@@ -13,7 +13,7 @@
 #include "platform/store/database.h"
 #include "platform/store/result_store.h"
 #include "settings/settings.h"
-#include "windows/main_frm.h"
+#include "windows/main_commands.h"
 
 namespace n3 {
 

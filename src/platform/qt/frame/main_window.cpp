@@ -37,12 +37,12 @@ MainWindow::MainWindow(std::string databasePath, std::string settingsPath, QWidg
     : QMainWindow(parent),
       databasePath_(std::move(databasePath)),
       settings_(std::move(settingsPath)),
-      frm_(*this),
+      commands_(*this),
       prediction_(settings_) {
-    setObjectName(QStringLiteral("MainFrm"));
+    setObjectName(QStringLiteral("MainCommands"));
     setWindowTitle(QStringLiteral("ナンバーズ3ズバリン Lite"));
     mdi_ = new QMdiArea(this);
-    mdi_->setObjectName(QStringLiteral("MDIClient"));
+    mdi_->setObjectName(QStringLiteral("windowArea"));
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
@@ -115,7 +115,7 @@ bool MainWindow::loadSnapshot() {
                          dialogs::Icon::Critical);
         return false;
     }
-    frm_.setEntryFree(true);
+    commands_.setEntryFree(true);
     EndWait();
     emit historyChanged();
     return true;
@@ -155,7 +155,7 @@ void MainWindow::followDatabase() {
     emit historyChanged();
 }
 
-bool MainWindow::entryWindowIsFree() { return frm_.RequireNoEntryWindow(child(Q(windows::kEntry)) != nullptr); }
+bool MainWindow::entryWindowIsFree() { return commands_.RequireNoEntryWindow(child(Q(windows::kEntry)) != nullptr); }
 
 // ---------------------------------------------------------------- menus
 
@@ -192,7 +192,7 @@ void MainWindow::buildMenus() {
         mainMenuActions_ << top;
         menuBar()->addAction(top);
     }
-    if (QAction* windowMenu = menuAction(QStringLiteral("mnuWindow")); windowMenu && windowMenu->menu()) {
+    if (QAction* windowMenu = menuAction(QStringLiteral("windowMenu")); windowMenu && windowMenu->menu()) {
         QMenu* menu = windowMenu->menu();
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { ListOpenWindows(menu, mdi_); });
     }
@@ -217,7 +217,7 @@ void MainWindow::showMenusOf(QMdiSubWindow* active) {
     if (ending_) return;
     auto* child = active ? qobject_cast<ChildWindow*>(active->widget()) : nullptr;
     const QList<QMenu*> own = child ? child->ownMenus() : QList<QMenu*>();
-    QAction* windowMenu = menuAction(QStringLiteral("mnuWindow"));
+    QAction* windowMenu = menuAction(QStringLiteral("windowMenu"));
     menuBar()->clear();
     for (QAction* a : mainMenuActions_) {
         if (a == windowMenu)
@@ -245,8 +245,8 @@ void MainWindow::runCommand(const MenuItem& item) {
     case Command::Predict:
     case Command::OpenAnalysis:
     case Command::About:
-    case Command::Tickets: frm_.OpenWindow(item.window); break;
-    case Command::MasterInput: frm_.OpenMasterInput(); break;
+    case Command::Tickets: commands_.OpenWindow(item.window); break;
+    case Command::OpenEntry: commands_.OpenEntryWindow(); break;
     case Command::TileHorizontal: tileStacked(true); break;
     case Command::TileVertical: tileStacked(false); break;
     case Command::Cascade: CascadeAtOwnSizes(mdi_); break;
@@ -259,7 +259,7 @@ void MainWindow::runCommand(const MenuItem& item) {
     case Command::FetchLatest: FetchLatestDraws(*this); break;
     case Command::CheckAtStart: ToggleCheckAtStart(*this); break;
     case Command::Settings: EditSettings(*this); break;
-    case Command::MasterMaintenance:
+    case Command::DataMaintenance:
     case Command::None: break;
     }
 }
@@ -344,7 +344,7 @@ void MainWindow::ShowChild(std::string_view windowClassUtf8) {
 
     mdi_->addSubWindow(sub);
     sub->move(0, 0);
-    sub->resize(TwipsToPixels(window->sizeInTwips().width(), window->sizeInTwips().height(), this));
+    sub->resize(ScaledToScreen(window->designSize(), this));
     RememberOpeningSize(sub);
     LeaveCtrlF4ToTheMainWindow(sub);
     if (window->fixedSize()) {
@@ -451,7 +451,7 @@ void MainWindow::showEvent(QShowEvent* event) {
         shownOnce_ = true;
         // The main window is active for the first time: the prediction opens.
         QMetaObject::invokeMethod(
-            this, [this] { trigger(QStringLiteral("mnuYoso")); }, Qt::QueuedConnection);
+            this, [this] { trigger(QStringLiteral("prediction")); }, Qt::QueuedConnection);
     }
 }
 

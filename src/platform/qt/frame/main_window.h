@@ -1,6 +1,6 @@
 #pragma once
-// MainFrm on screen: the frame with its menu bar and the area that holds
-// every child window. The command rules live in n3::MainFrm; this class
+// MainCommands on screen: the frame with its menu bar and the area that holds
+// every child window. The command rules live in n3::MainCommands; this class
 // gives them a screen and owns the start-up snapshot.
 #include <QDate>
 #include <QMainWindow>
@@ -14,7 +14,7 @@
 #include "platform/qt/frame/history_commands.h"
 #include "prediction/prediction_window_logic.h"
 #include "settings/settings.h"
-#include "windows/main_frm.h"
+#include "windows/main_commands.h"
 
 class QAction;
 class QMdiArea;
@@ -27,7 +27,7 @@ namespace n3 {
 
 class HelpWindow;
 
-class MainWindow : public QMainWindow, public MainFrmUi, public ChildHost, public HistoryCommandHost {
+class MainWindow : public QMainWindow, public MainScreen, public ChildHost, public HistoryCommandHost {
     Q_OBJECT
 public:
     // The database and the prediction's settings file of this run.
@@ -39,7 +39,7 @@ public:
     // returns false.
     bool startUp();
 
-    MainFrm& frm() { return frm_; }
+    MainCommands& commands() { return commands_; }
     一発ズバリン& prediction() { return prediction_; }
     // Takes a new snapshot of the history; every open window follows it
     // (historyChanged) and none closes. False (with a message, the old
@@ -57,7 +57,7 @@ public:
     // The open child of that class, or nullptr.
     ChildWindow* child(const QString& windowClass) const;
     QMdiSubWindow* subWindow(const QString& windowClass) const;
-    // Runs a menu command by its mnu name (as a click on the item would).
+    // Runs a menu command by its name (as a click on the item would).
     bool trigger(const QString& menuName);
     QAction* menuAction(const QString& menuName) const;
     HelpWindow* helpWindow() const;
@@ -77,8 +77,8 @@ public:
     void setHelpPath(const QString& path) { helpPath_ = path; }
 
     // ChildHost
-    void setEntryFree(bool value) override { frm_.setEntryFree(value); }
-    bool entryFree() const override { return frm_.entryFree(); }
+    void setEntryFree(bool value) override { commands_.setEntryFree(value); }
+    bool entryFree() const override { return commands_.entryFree(); }
     const HistorySnapshot& snapshot() const override { return *snapshot_; }
     std::shared_ptr<const HistorySnapshot> sharedSnapshot() const override { return snapshot_; }
     bool ending() const override { return ending_; }
@@ -91,7 +91,7 @@ public:
     QWidget* dialogParent() override { return this; }
     bool entryWindowIsFree() override;
 
-    // MainFrmUi
+    // MainScreen
     void BeginWait() override;
     void EndWait() override;
     void ShowChild(std::string_view windowClass) override;
@@ -157,7 +157,7 @@ private:
     // the one it started with.
     std::shared_ptr<const HistorySnapshot> snapshot_ = std::make_shared<const HistorySnapshot>();
     Settings settings_;  // read once at start-up, written on each change and at the end
-    MainFrm frm_;
+    MainCommands commands_;
     一発ズバリン prediction_;  // lives for the whole run; its flags are in settings_
     QMdiArea* mdi_;
     std::map<QString, QPointer<QObject>> children_;  // the frame of each open child

@@ -10,12 +10,12 @@
 #include "platform/qt/tickets/tickets_window.h"
 #include "platform/store/database.h"
 #include "tickets/claim_deadline.h"
-#include "windows/main_frm.h"
+#include "windows/main_commands.h"
 
 namespace n3 {
 
 void MainWindow::openTicketDraft(const Purchase& ticket) {
-    frm_.OpenWindow(windows::kTickets);
+    commands_.OpenWindow(windows::kTickets);
     if (auto* book = qobject_cast<TicketsWindow*>(child(Q(windows::kTickets)))) book->AddPurchase(ticket);
 }
 

@@ -88,7 +88,7 @@ void KeepChildrenInside(QMdiArea* area) {
 
 void AddCloseActiveChildAction(QWidget* owner, QMdiArea* area) {
     auto* closeChild = new QAction(owner);
-    closeChild->setObjectName(QStringLiteral("actCloseChild"));
+    closeChild->setObjectName(QStringLiteral("closeChild"));
     closeChild->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
     QObject::connect(closeChild, &QAction::triggered, area, [area] {
         if (QMdiSubWindow* active = area->activeSubWindow()) active->close();
@@ -123,7 +123,7 @@ void ListOpenWindows(QMenu* menu, QMdiArea* area) {
                                             : QStringLiteral("%1 %2").arg(number).arg(w->windowTitle());
         QAction* action = menu->addAction(caption);
         action->setProperty(kListedWindow, true);
-        action->setObjectName(QStringLiteral("mnuWindowList%1").arg(number));
+        action->setObjectName(QStringLiteral("windowList%1").arg(number));
         action->setCheckable(true);
         action->setChecked(w == area->activeSubWindow());
         QObject::connect(action, &QAction::triggered, area, [area, w = QPointer<QMdiSubWindow>(w)] {

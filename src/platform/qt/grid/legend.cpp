@@ -27,7 +27,7 @@ QWidget* MakeLegend(const AnalysisWindowInfo& info, QWidget* parent) {
 
     if (info.legend == LegendKind::BlueBall) {
         auto* picture = new QLabel(legend);
-        picture->setObjectName(QStringLiteral("Picture1"));
+        picture->setObjectName(QStringLiteral("logo"));
         picture->setPixmap(BlueBallPicture());
         picture->setFixedSize(19, 19);
         row->addWidget(picture);

@@ -22,8 +22,8 @@ NumberBox::NumberBox(QWidget* parent) : QWidget(parent) {
     edit_->setMaxLength(12);
     edit_->setPlaceholderText(QStringLiteral("例 123"));
     edit_->setMaximumWidth(90);
-    search_ = new QPushButton(QStringLiteral("調べる"), this);
-    search_->setObjectName(QStringLiteral("numberSearch"));
+    lookup_ = new QPushButton(QStringLiteral("調べる"), this);
+    lookup_->setObjectName(QStringLiteral("lookupButton"));
     message_ = new QLabel(this);
     message_->setObjectName(QStringLiteral("numberMessage"));
     message_->setStyleSheet(QStringLiteral("color: #c00000"));
@@ -31,10 +31,10 @@ NumberBox::NumberBox(QWidget* parent) : QWidget(parent) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(new QLabel(QStringLiteral("番号："), this));
     layout->addWidget(edit_);
-    layout->addWidget(search_);
+    layout->addWidget(lookup_);
     layout->addWidget(message_);
     connect(edit_, &QLineEdit::returnPressed, this, &NumberBox::submit);
-    connect(search_, &QPushButton::clicked, this, &NumberBox::submit);
+    connect(lookup_, &QPushButton::clicked, this, &NumberBox::submit);
 }
 
 void NumberBox::choose(const QString& text) {

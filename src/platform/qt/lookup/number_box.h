@@ -15,7 +15,7 @@ public:
     explicit NumberBox(QWidget* parent = nullptr);
 
     QLineEdit* edit() const { return edit_; }
-    QPushButton* searchButton() const { return search_; }
+    QPushButton* lookupButton() const { return lookup_; }
     QLabel* message() const { return message_; }
     // Writes `text` into the box and reads it as if typed and entered.
     void choose(const QString& text);
@@ -27,7 +27,7 @@ signals:
 
 private:
     QLineEdit* edit_;
-    QPushButton* search_;
+    QPushButton* lookup_;
     QLabel* message_;
 };
 

@@ -18,7 +18,7 @@
 #include "platform/qt/prediction/prediction_option_panel.h"
 #include "platform/qt/print/print_document_builders.h"
 #include "platform/qt/print/print_preview.h"
-#include "windows/main_frm.h"
+#include "windows/main_commands.h"
 
 namespace n3 {
 

@@ -27,7 +27,7 @@ public:
     QString windowClass() const override {
         return QString::fromUtf8(windows::kPrediction.data(), qsizetype(windows::kPrediction.size()));
     }
-    QSize sizeInTwips() const override { return {8244, 9360}; }
+    QSize designSize() const override { return {550, 624}; }
     std::optional<PrintDocument> printDocument() const override;
     // Everything without scrolling: the scroll area's content at its size.
     QSize contentSize() const override;

@@ -31,7 +31,7 @@
 #include "settings/settings_file.h"
 #include "tickets/claim_deadline.h"
 #include "tickets/ticket_grids.h"
-#include "windows/main_frm.h"
+#include "windows/main_commands.h"
 
 namespace n3 {
 
@@ -72,7 +72,7 @@ TicketsWindow::~TicketsWindow() = default;
 
 QString TicketsWindow::windowClass() const { return Q(windows::kTickets); }
 
-QList<QMenu*> TicketsWindow::ownMenus() { return {mnuEdit_}; }
+QList<QMenu*> TicketsWindow::ownMenus() { return {editMenu_}; }
 
 void TicketsWindow::BuildControls() {
     auto* label = new QLabel(QStringLiteral("買った番号を入力します（当せんは抽せん結果から自動で判定します）"), this);
@@ -156,26 +156,26 @@ void TicketsWindow::BuildControls() {
 }
 
 void TicketsWindow::BuildMenu() {
-    mnuEdit_ = new QMenu(QStringLiteral("編集(&E)"), this);
-    mnuEdit_->setObjectName(QStringLiteral("mnuEdit"));
-    mnuAddLine_ = mnuEdit_->addAction(QStringLiteral("行追加"));
-    mnuAddLine_->setObjectName(QStringLiteral("mnuAddLine"));
-    mnuAddLine_->setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));
-    mnuDelLine_ = mnuEdit_->addAction(QStringLiteral("行削除"));
-    mnuDelLine_->setObjectName(QStringLiteral("mnuDelLine"));
-    mnuDelLine_->setShortcut(QKeySequence(QStringLiteral("Ctrl+D")));
-    mnuEdit_->addSeparator();
-    mnuReceived_ = mnuEdit_->addAction(QStringLiteral("受け取り済み(&R)"));
-    mnuReceived_->setObjectName(QStringLiteral("mnuReceived"));
-    mnuReceived_->setCheckable(true);
-    mnuReceived_->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
-    connect(mnuReceived_, &QAction::triggered, this, &TicketsWindow::ToggleReceived);
-    for (QAction* action : {mnuAddLine_, mnuDelLine_, mnuReceived_}) {
+    editMenu_ = new QMenu(QStringLiteral("編集(&E)"), this);
+    editMenu_->setObjectName(QStringLiteral("editMenu"));
+    insertRowAction_ = editMenu_->addAction(QStringLiteral("行追加"));
+    insertRowAction_->setObjectName(QStringLiteral("insertRow"));
+    insertRowAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));
+    deleteRowAction_ = editMenu_->addAction(QStringLiteral("行削除"));
+    deleteRowAction_->setObjectName(QStringLiteral("deleteRow"));
+    deleteRowAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+D")));
+    editMenu_->addSeparator();
+    markReceivedAction_ = editMenu_->addAction(QStringLiteral("受け取り済み(&R)"));
+    markReceivedAction_->setObjectName(QStringLiteral("markReceived"));
+    markReceivedAction_->setCheckable(true);
+    markReceivedAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
+    connect(markReceivedAction_, &QAction::triggered, this, &TicketsWindow::ToggleReceived);
+    for (QAction* action : {insertRowAction_, deleteRowAction_, markReceivedAction_}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
     }
-    connect(mnuAddLine_, &QAction::triggered, this, &TicketsWindow::AddLine);
-    connect(mnuDelLine_, &QAction::triggered, this, &TicketsWindow::DelLine);
+    connect(insertRowAction_, &QAction::triggered, this, &TicketsWindow::AddLine);
+    connect(deleteRowAction_, &QAction::triggered, this, &TicketsWindow::DelLine);
 }
 
 void TicketsWindow::load() {
@@ -237,7 +237,7 @@ void TicketsWindow::refresh() {
     else if (status_->currentMessage().startsWith(QStringLiteral("当せん金の支払期限")))
         status_->clearMessage();
     if (model_ && purchases_->currentIndex().isValid())
-        mnuReceived_->setChecked(model_->book()[std::size_t(purchases_->currentIndex().row())].受け取り済み);
+        markReceivedAction_->setChecked(model_->book()[std::size_t(purchases_->currentIndex().row())].受け取り済み);
     months_->show(std::move(summary));
     for (int c = 0; c < TicketMonthModel::kColumnCount; ++c) monthGrid_->setColumnWidth(c, CharUnitsToPixels(10));
     for (int c = 0; c < TicketOutcomeModel::kColumnCount; ++c)
@@ -265,19 +265,19 @@ void TicketsWindow::ToggleReceived() {
     if (!model_) return;
     const QModelIndex active = purchases_->currentIndex();
     if (!active.isValid()) {
-        mnuReceived_->setChecked(false);
+        markReceivedAction_->setChecked(false);
         return;
     }
     const bool received = !model_->book()[std::size_t(active.row())].受け取り済み;
     if (model_->setReceived(active.row(), received))
         status_->showMessage(received ? QStringLiteral("受け取り済みにしました。")
                                       : QStringLiteral("受け取り済みを取り消しました。"));
-    mnuReceived_->setChecked(model_->book()[std::size_t(active.row())].受け取り済み);
+    markReceivedAction_->setChecked(model_->book()[std::size_t(active.row())].受け取り済み);
 }
 
 void TicketsWindow::FollowPurchase(const QModelIndex& current) {
     if (!current.isValid()) return;
-    mnuReceived_->setChecked(model_ && model_->book()[std::size_t(current.row())].受け取り済み);
+    markReceivedAction_->setChecked(model_ && model_->book()[std::size_t(current.row())].受け取り済み);
     const int row = outcomes_->firstRowOf(std::size_t(current.row()));
     if (row >= 0) outcomeGrid_->scrollTo(outcomes_->index(row, 0), QAbstractItemView::PositionAtTop);
 }

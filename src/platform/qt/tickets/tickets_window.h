@@ -31,8 +31,8 @@ class TicketTableModel;
 class TicketsWindow : public ChildWindow {
     Q_OBJECT
 public:
-    static constexpr int kWidthTwips = 14400;
-    static constexpr int kHeightTwips = 9600;
+    static constexpr int kDesignWidth = 960;
+    static constexpr int kDesignHeight = 640;
 
     // settings: the run's settings, which hold 月の予算.
     TicketsWindow(ChildHost& host, Settings& settings, QWidget* parent = nullptr);
@@ -42,7 +42,7 @@ public:
     // The three lists and the monthly chart, as the window shows them.
     std::optional<PrintDocument> printDocument() const override;
     QList<QMenu*> ownMenus() override;
-    QSize sizeInTwips() const override { return {kWidthTwips, kHeightTwips}; }
+    QSize designSize() const override { return {kDesignWidth, kDesignHeight}; }
     // Opens the book. The window leaves the entry-free flag alone: it reads and writes
     // its own table only, so the entry window may stay open beside it.
     void load() override;
@@ -61,7 +61,7 @@ public:
     // 受け取り済み(&R): marks the purchase under the cursor as collected, or
     // takes the mark back.
     void ToggleReceived();
-    QAction* mnuReceived() const { return mnuReceived_; }
+    QAction* markReceived() const { return markReceivedAction_; }
     // Adds `ticket` as a new line and selects it, for the user to check
     // and change like any other line.
     void AddPurchase(const Purchase& ticket);
@@ -103,15 +103,15 @@ private:
     QPushButton* addButton_ = nullptr;
     QPushButton* delButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
-    QMenu* mnuEdit_ = nullptr;
-    QAction* mnuAddLine_ = nullptr;
-    QAction* mnuDelLine_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QAction* insertRowAction_ = nullptr;
+    QAction* deleteRowAction_ = nullptr;
     ChartData chart_;
     TicketFactors factors_;  // 推定倍率 of every number, from the snapshot
     QStatusBar* status_ = nullptr;
     int nextDraw_ = 1;
     std::function<QDate()> today_ = [] { return QDate::currentDate(); };
-    QAction* mnuReceived_ = nullptr;
+    QAction* markReceivedAction_ = nullptr;
 };
 
 // The factory for the main window: 購入記録, not yet loaded.

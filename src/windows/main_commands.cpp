@@ -1,4 +1,4 @@
-#include "windows/main_frm.h"
+#include "windows/main_commands.h"
 
 #include "core/window_names.h"
 #include "windows/window_table.h"
@@ -45,56 +45,56 @@ std::vector<MenuItem> TableItems(std::string_view top) {
 MenuItem PredictionMenu() {
     std::vector<MenuItem> rows = TableItems(kPredictionMenu);
     if (rows.empty())
-        return Item("mnuYoso", "一発ズバリン予想(&D)", Command::Predict, std::string(windows::kPrediction));
+        return Item("prediction", "一発ズバリン予想(&D)", Command::Predict, std::string(windows::kPrediction));
     std::vector<MenuItem> items = {
-        Item("mnuYoso", "一発ズバリン予想(&Y)", Command::Predict, std::string(windows::kPrediction))};
+        Item("prediction", "一発ズバリン予想(&Y)", Command::Predict, std::string(windows::kPrediction))};
     for (MenuItem& item : rows) items.push_back(std::move(item));
     return Menu(std::string(kPredictionMenu), "一発ズバリン予想(&D)", std::move(items));
 }
 
 std::vector<MenuItem> BuildMenuTree() {
-    MenuItem maintenance = Item("mnuMasterMente", "当選データ保守(&D)", Command::MasterMaintenance);
+    MenuItem maintenance = Item("maintenanceMenu", "当選データ保守(&D)", Command::DataMaintenance);
     maintenance.visible = false;  // has no command behind it
     std::vector<MenuItem> data = {
-        Item("mnuMasterInput", "当選データ入力(&I)", Command::MasterInput, std::string(windows::kEntry)),
+        Item("entry", "当選データ入力(&I)", Command::OpenEntry, std::string(windows::kEntry)),
     };
     for (MenuItem& item : TableItems(kDataMenu)) data.push_back(std::move(item));
-    data.push_back(Item("mnuTickets", "購入記録(&T)", Command::Tickets, std::string(windows::kTickets)));
+    data.push_back(Item("tickets", "購入記録(&T)", Command::Tickets, std::string(windows::kTickets)));
     for (MenuItem item : {
-             Item("mnuFetchLatest", "最新の当選データを取得(&U)", Command::FetchLatest),
-             Item("mnuCheckAtStart", "起動時に最新データを確認する(&K)", Command::CheckAtStart),
-             Item("mnuImportCsv", "CSVファイルから取り込み(&O)...", Command::ImportCsv),
-             Item("mnuExportCsv", "CSVファイルへ書き出し(&S)...", Command::ExportCsv),
-             Item("mnuReload", "データ再読み込み(&R)", Command::Reload),
+             Item("fetchLatest", "最新の当選データを取得(&U)", Command::FetchLatest),
+             Item("checkAtStart", "起動時に最新データを確認する(&K)", Command::CheckAtStart),
+             Item("importCsv", "CSVファイルから取り込み(&O)...", Command::ImportCsv),
+             Item("exportCsv", "CSVファイルへ書き出し(&S)...", Command::ExportCsv),
+             Item("reload", "データ再読み込み(&R)", Command::Reload),
              maintenance,
          })
         data.push_back(std::move(item));
 
-    MenuItem print = Item("mnuPrint", "印刷(&P)", Command::Print);
+    MenuItem print = Item("print", "印刷(&P)", Command::Print);
     print.shortcut = "Ctrl+P";
-    MenuItem help = Item("mnuHelpFile", "ヘルプ(&H)", Command::HelpFile);
+    MenuItem help = Item("helpFile", "ヘルプ(&H)", Command::HelpFile);
     help.shortcut = "F1";
     std::vector<MenuItem> tree = {
-        Item("mnuEnd", "終了(&X)", Command::End),
+        Item("quit", "終了(&X)", Command::End),
         print,
         PredictionMenu(),
         Menu(std::string(kAnalysisMenu), "データ分析(&S)", TableItems(kAnalysisMenu)),
     };
     if (std::vector<MenuItem> verify = TableItems(kVerifyMenu); !verify.empty())
         tree.push_back(Menu(std::string(kVerifyMenu), "検証(&V)", std::move(verify)));
-    tree.push_back(Menu("mnuHosyu", "データ管理(&M)", std::move(data)));
-    tree.push_back(Item("mnuSettings", "設定(&O)", Command::Settings));
-    tree.push_back(Menu("mnuWindow", "ウィンドウ(&W)",
+    tree.push_back(Menu("dataMenu", "データ管理(&M)", std::move(data)));
+    tree.push_back(Item("settings", "設定(&O)", Command::Settings));
+    tree.push_back(Menu("windowMenu", "ウィンドウ(&W)",
                         {
-                            Item("mnuWindowHorizontal", "上下に並べて表示(&H)", Command::TileHorizontal),
-                            Item("mnuWindowVertical", "左右に並べて表示(&V)", Command::TileVertical),
-                            Item("mnuWindowCascade", "重ねて表示(&C)", Command::Cascade),
-                            Item("mnuWindowArrangeIcon", "アイコンの整列(&A)", Command::ArrangeIcons),
+                            Item("tileHorizontal", "上下に並べて表示(&H)", Command::TileHorizontal),
+                            Item("tileVertical", "左右に並べて表示(&V)", Command::TileVertical),
+                            Item("cascade", "重ねて表示(&C)", Command::Cascade),
+                            Item("arrangeIcons", "アイコンの整列(&A)", Command::ArrangeIcons),
                         }));
-    tree.push_back(Menu("mnuHelp", "ヘルプ(&H)",
+    tree.push_back(Menu("helpMenu", "ヘルプ(&H)",
                         {
                             help,
-                            Item("mnuAbout", "バージョン情報(&A)", Command::About, std::string(windows::kAbout)),
+                            Item("about", "バージョン情報(&A)", Command::About, std::string(windows::kAbout)),
                         }));
     return tree;
 }
@@ -116,7 +116,7 @@ const std::vector<MenuItem>& MenuTree() {
 
 const MenuItem* FindMenuItem(std::string_view name) { return FindIn(MenuTree(), name); }
 
-void MainFrm::OpenWindow(std::string_view windowClass) {
+void MainCommands::OpenWindow(std::string_view windowClass) {
     ui_.BeginWait();
     ui_.yieldOnce();
     ui_.ShowChild(windowClass);
@@ -125,14 +125,14 @@ void MainFrm::OpenWindow(std::string_view windowClass) {
 
 // The open windows follow every draw typed, so the entry window opens
 // beside them.
-void MainFrm::OpenMasterInput() {
+void MainCommands::OpenEntryWindow() {
     ui_.BeginWait();
     ui_.yieldOnce();
     ui_.ShowChild(windows::kEntry);
     ui_.EndWait();
 }
 
-bool MainFrm::RequireNoEntryWindow(bool entryWindowOpen) {
+bool MainCommands::RequireNoEntryWindow(bool entryWindowOpen) {
     if (!entryWindowOpen) return true;
     ui_.ShowCritical(kCloseWindowsFirst, kMessageTitle);
     return false;

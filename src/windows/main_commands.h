@@ -1,7 +1,7 @@
 #pragma once
 // The main window's logic: the menu tree, the entry-free flag and the command
 // rules. The Qt main window builds its menus from MenuTree() and routes
-// every command here; the screen is reached only through MainFrmUi.
+// every command here; the screen is reached only through MainScreen.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,9 +9,9 @@
 namespace n3 {
 
 // What the main window's commands need from the screen.
-class MainFrmUi {
+class MainScreen {
 public:
-    virtual ~MainFrmUi() = default;
+    virtual ~MainScreen() = default;
     virtual void BeginWait() = 0;  // hourglass pointer
     virtual void EndWait() = 0;    // normal pointer
     virtual void yieldOnce() = 0;  // let pending window messages run once (as ChildHost::yieldOnce)
@@ -27,8 +27,8 @@ enum class Command {
     End,
     Predict,
     OpenAnalysis,
-    MasterInput,
-    MasterMaintenance,
+    OpenEntry,
+    DataMaintenance,
     ImportCsv,
     ExportCsv,
     Settings,
@@ -46,7 +46,7 @@ enum class Command {
 };
 
 struct MenuItem {
-    std::string name;     // mnuXXX
+    std::string name;     // the command's name: fetchLatest, tileVertical …
     std::string caption;  // with & before the access key
     Command command = Command::None;
     std::string window;    // the window class for OpenAnalysis
@@ -56,22 +56,22 @@ struct MenuItem {
 };
 
 // The top-level menus that window-table rows name as their place.
-inline constexpr std::string_view kAnalysisMenu = "mnuMain";
-inline constexpr std::string_view kVerifyMenu = "mnuVerify";
-inline constexpr std::string_view kPredictionMenu = "mnuPredict";
-inline constexpr std::string_view kDataMenu = "mnuHosyu";
+inline constexpr std::string_view kAnalysisMenu = "analysisMenu";
+inline constexpr std::string_view kVerifyMenu = "verifyMenu";
+inline constexpr std::string_view kPredictionMenu = "predictionMenu";
+inline constexpr std::string_view kDataMenu = "dataMenu";
 
 // The whole menu bar, in order.
 const std::vector<MenuItem>& MenuTree();
-// Finds an item anywhere in the tree by its mnu name.
+// Finds an item anywhere in the tree by its name.
 const MenuItem* FindMenuItem(std::string_view name);
 
 inline constexpr std::string_view kMessageTitle = "メッセ－ジ";
 inline constexpr std::string_view kCloseWindowsFirst = "表示中のウィンドウを閉じないと実行できません。";
 
-class MainFrm {
+class MainCommands {
 public:
-    explicit MainFrm(MainFrmUi& ui) : ui_(ui) {}
+    explicit MainCommands(MainScreen& ui) : ui_(ui) {}
 
     bool entryFree() const { return entryFree_; }
     void setEntryFree(bool value) { entryFree_ = value; }
@@ -80,13 +80,13 @@ public:
     // looking at the entry-free flag.
     void OpenWindow(std::string_view windowClass);
     // 当選データ入力, whatever else is open: the windows follow its edits.
-    void OpenMasterInput();
+    void OpenEntryWindow();
     // For commands that must not run while the entry window is open:
     // true when free, else shows the message and returns false.
     bool RequireNoEntryWindow(bool entryWindowOpen);
 
 private:
-    MainFrmUi& ui_;
+    MainScreen& ui_;
     bool entryFree_ = false;
 };
 
