@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "core/number_rules.h"
 #include "test_history.h"
 #include "tickets/ticket_summary.h"
 
@@ -11,7 +12,7 @@ namespace {
 
 std::vector<n3::Purchase> Book(int purchases, int lastDraw) {
     std::mt19937 rng(11);
-    std::uniform_int_distribution<int> digit(0, 9), type(0, n3::kBetTypeCount - 1), units(1, 99),
+    std::uniform_int_distribution<int> digit(0, 9), type(0, n3::kTicketKindCount - 1), units(1, 99),
         first(1, lastDraw - 20 + 1);
     std::vector<n3::Purchase> book;
     for (int i = 0; i < purchases; ++i) {
@@ -20,11 +21,11 @@ std::vector<n3::Purchase> Book(int purchases, int lastDraw) {
         p.購入日 = "2024-" + std::string(i % 12 < 9 ? "0" : "") + std::to_string(i % 12 + 1) + "-15";
         p.最初の回数 = first(rng);
         p.継続回数 = 20;
-        p.種類 = n3::BetType(type(rng));
+        p.種類 = n3::TicketKind(type(rng));
         p.口数 = units(rng);
         do {
             p.番号.clear();
-            for (int d = 0; d < n3::NumberLength(p.種類); ++d) p.番号 += char('0' + digit(rng));
+            for (int d = 0; d < n3::TicketDigits(p.種類); ++d) p.番号 += char('0' + digit(rng));
         } while (!n3::PurchaseError(p).empty());
         book.push_back(std::move(p));
     }

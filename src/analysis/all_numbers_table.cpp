@@ -1,5 +1,7 @@
 #include "analysis/all_numbers_table.h"
 
+#include "core/number_rules.h"
+
 namespace n3 {
 
 AllNumbers TallyAllNumbers(const DrawHistory& history, DrawRange range) {
@@ -11,7 +13,7 @@ AllNumbers TallyAllNumbers(const DrawHistory& history, DrawRange range) {
     for (const Draw& d : history) {
         if (!d.complete() || d.回数 < 1 || d.回数 > kMaxDrawNo || !range.contains(d.回数)) continue;
         const int at = ++out.draws;
-        const int drawn = d.digit(0) * 100 + d.digit(1) * 10 + d.digit(2);
+        const int drawn = NumberOf(d);
         NumberRow& row = out.rows[std::size_t(drawn)];
         ++row.straightCount;
         row.lastStraight = d.回数;

@@ -1,6 +1,7 @@
 #pragma once
 // 数字合計分析: every complete draw with its three digits and their sum (0..27).
 #include "core/grid_model.h"
+#include "core/number_rules.h"
 #include "core/startup_statistics.h"
 
 namespace n3 {
@@ -12,7 +13,7 @@ public:
     static void BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats);
     static constexpr int kFirstDrawRow = 2;
     // The sum the grid shows for a complete draw.
-    static int DigitSum(const Draw& draw) { return draw.digit(0) + draw.digit(1) + draw.digit(2); }
+    static int DigitSum(const Draw& draw) { return n3::DigitSum(NumberOf(draw)); }
 
 private:
     static constexpr int kColumns = 5;

@@ -1,6 +1,7 @@
 #include "analysis/number_lookup.h"
 
 #include "core/estimated_date_text.h"
+#include "core/number_rules.h"
 
 #include <algorithm>
 
@@ -44,8 +45,6 @@ std::optional<int> ParseDigits(std::string_view text, std::size_t length) {
     return std::stoi(*digits);
 }
 
-int NumberOf(const Draw& d) { return d.digit(0) * 100 + d.digit(1) * 10 + d.digit(2); }
-
 std::string DateOf(const ResultHistory& results, int drawNo) {
     const DrawResult* r = results.empty() ? nullptr : FindResult(results, drawNo);
     // As it is shown: an estimated date carries its mark.
@@ -54,14 +53,18 @@ std::string DateOf(const ResultHistory& results, int drawNo) {
 
 }  // namespace
 
-std::optional<int> ParseNumberText(std::string_view text) { return ParseDigits(text, 3); }
-std::optional<int> ParseMiniText(std::string_view text) { return ParseDigits(text, 2); }
+std::optional<int> ParseNumberText(std::string_view text) {
+    return ParseDigits(text, std::size_t(TicketDigits(TicketKind::Straight)));
+}
+std::optional<int> ParseMiniText(std::string_view text) {
+    return ParseDigits(text, std::size_t(TicketDigits(TicketKind::Mini)));
+}
 
 NumberLookup LookUpNumber(const DrawHistory& history, const ResultHistory& results, DrawRange range, int number) {
     NumberLookup out;
     out.number = number;
     const int key = BoxKey(number);
-    const int mini = number % 100;
+    const int mini = MiniOf(number);
     // Positions are counted among the complete draws in the range, so gaps
     // and "since" skip the draws that are missing or incomplete.
     int lastStraightAt = -1, lastBoxAt = -1;
@@ -73,7 +76,7 @@ NumberLookup LookUpNumber(const DrawHistory& history, const ResultHistory& resul
         if (out.firstDrawNo == 0) out.firstDrawNo = d.回数;
         out.lastDrawNo = d.回数;
         const int drawn = NumberOf(d);
-        if (drawn % 100 == mini) {
+        if (MiniOf(drawn) == mini) {
             ++out.miniCount;
             out.lastMini = d.回数;
         }
@@ -94,8 +97,8 @@ NumberLookup LookUpNumber(const DrawHistory& history, const ResultHistory& resul
         out.lastStraight = d.回数;
         lastStraightAt = at;
     }
-    out.straightExpected = out.draws / 1000.0;
-    out.boxExpected = out.draws * OrdersOf(TypeOf(number)) / 1000.0;
+    out.straightExpected = out.draws / double(kAllNumberCount);
+    out.boxExpected = out.draws * NumberOrders(number) / double(kAllNumberCount);
     out.miniExpected = out.draws / 100.0;
     if (gaps > 0) out.averageGap = double(gapSum) / gaps;
     if (lastStraightAt >= 0) out.sinceStraight = out.draws - 1 - lastStraightAt;

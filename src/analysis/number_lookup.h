@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/number_type.h"
+#include "core/number_rules.h"
 #include "core/window_content.h"
 
 namespace n3 {

@@ -5,7 +5,7 @@
 #include <map>
 
 #include "analysis/payout_groups.h"
-#include "core/number_type.h"
+#include "core/number_rules.h"
 #include "stats/sample_stats.h"
 
 namespace n3 {
@@ -18,13 +18,13 @@ constexpr std::array<int, kPayoutKindCount> kItemCounts = {1000, 210, 100};
 // and each number's place among them (-1 for triples).
 struct BoxKeys {
     std::vector<int> keys;
-    std::array<int, 1000> itemOf{};
+    std::array<int, kAllNumberCount> itemOf{};
     BoxKeys() {
         itemOf.fill(-1);
-        for (int n = 0; n < 1000; ++n)
-            if (BoxKey(n) == n && TypeOf(n) != NumberType::Triple) keys.push_back(n);
-        for (int n = 0; n < 1000; ++n) {
-            if (TypeOf(n) == NumberType::Triple) continue;
+        for (int n = 0; n < kAllNumberCount; ++n)
+            if (BoxKey(n) == n && SellsFor(TicketKind::Box, n)) keys.push_back(n);
+        for (int n = 0; n < kAllNumberCount; ++n) {
+            if (!SellsFor(TicketKind::Box, n)) continue;
             itemOf[std::size_t(n)] = int(std::lower_bound(keys.begin(), keys.end(), BoxKey(n)) - keys.begin());
         }
     }
@@ -87,7 +87,7 @@ std::vector<DatedDraw> DatedDraws(const DrawHistory& history, const ResultHistor
         DatedDraw d;
         if (!ReadDate(r->date, d.year, d.month, d.day)) continue;
         d.drawNo = draw.回数;
-        d.number = draw.digit(0) * 100 + draw.digit(1) * 10 + draw.digit(2);
+        d.number = NumberOf(draw);
         d.result = &*r;
         dated.push_back(d);
     }
@@ -219,22 +219,16 @@ std::vector<PayoutYear> YearsOf(const PayoutKindFigures& straight) {
 
 }  // namespace
 
-std::string_view PayoutKindKey(PayoutKind kind) {
-    constexpr std::array<std::string_view, kPayoutKindCount> keys = {"straight", "box", "mini"};
-    return keys[std::size_t(kind)];
-}
+std::string_view PayoutKindKey(PayoutKind kind) { return TicketKindWord(kPayoutTicketKinds[std::size_t(kind)]); }
 
-std::string_view PayoutKindName(PayoutKind kind) {
-    constexpr std::array<std::string_view, kPayoutKindCount> names = {"ストレート", "ボックス", "ミニ"};
-    return names[std::size_t(kind)];
-}
+std::string_view PayoutKindName(PayoutKind kind) { return TicketKindCaption(kPayoutTicketKinds[std::size_t(kind)]); }
 
 int PayoutItemOf(PayoutKind kind, int number) {
-    if (number < 0 || number >= 1000) return -1;
+    if (number < 0 || number >= kAllNumberCount) return -1;
     switch (kind) {
     case PayoutKind::Straight: return number;
     case PayoutKind::Box: return Boxes().itemOf[std::size_t(number)];
-    case PayoutKind::Mini: return number % 100;
+    case PayoutKind::Mini: return MiniOf(number);
     }
     return -1;
 }

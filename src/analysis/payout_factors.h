@@ -12,11 +12,16 @@
 
 #include "core/draw.h"
 #include "core/draw_result.h"
+#include "core/game.h"
 
 namespace n3 {
 
+// The ticket kinds whose prizes the factors are read from: a set pays half
+// its straight and half its box prize, so it has no table of its own.
 enum class PayoutKind { Straight, Box, Mini };
 inline constexpr int kPayoutKindCount = 3;
+inline constexpr std::array<TicketKind, kPayoutKindCount> kPayoutTicketKinds = {TicketKind::Straight, TicketKind::Box,
+                                                                                TicketKind::Mini};
 // The straight prize a number would pay if the pool were never shared unevenly.
 inline constexpr double kTheoreticalStraightPrize = 90'000;
 
@@ -97,7 +102,7 @@ struct PayoutFigures {
     const PayoutKindFigures& kind(PayoutKind k) const { return kinds[std::size_t(k)]; }
 };
 
-// "straight", "box", "mini" (JSON); "ストレート", "ボックス", "ミニ" (screen).
+// The ticket kind's word (JSON) and caption (screen).
 std::string_view PayoutKindKey(PayoutKind kind);
 std::string_view PayoutKindName(PayoutKind kind);
 

@@ -5,7 +5,7 @@
 
 #include "analysis/payout_groups.h"
 #include "analysis/payout_window.h"
-#include "core/number_type.h"
+#include "core/number_rules.h"
 #include "stats/chance_charts.h"
 
 namespace n3 {

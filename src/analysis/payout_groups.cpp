@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "core/number_type.h"
+#include "core/number_rules.h"
 #include "stats/distributions.h"
 #include "stats/sample_stats.h"
 #include "stats/verdict.h"
@@ -40,8 +40,9 @@ constexpr std::array<int, 13> kDaysInMonth = {0, 31, 29, 31, 30, 31, 30, 31, 31,
 std::string_view PayoutGroupName(int group) { return GroupNames()[std::size_t(group)]; }
 
 bool InPayoutGroup(int group, int number, int month, int day) {
-    const int a = number / 100, b = number / 10 % 10, c = number % 10;
-    const int lastTwo = number % 100;
+    const auto digits = DigitsOf(number);
+    const int a = digits[0], b = digits[1], c = digits[2];
+    const int lastTwo = MiniOf(number);
     switch (group) {
     case 0: return TypeOf(number) == NumberType::Triple;
     case 1: return TypeOf(number) == NumberType::Double;
@@ -111,7 +112,7 @@ PayoutStability PayoutStabilityOf(const PayoutKindFigures& straight) {
         ++wins[part][std::size_t(c.number)];
     }
     std::vector<double> first, second;
-    for (int number = 0; number < 1000; ++number) {
+    for (int number = 0; number < kAllNumberCount; ++number) {
         const std::size_t k = std::size_t(number);
         if (wins[0][k] == 0 || wins[1][k] == 0) continue;
         first.push_back(sums[0][k] / wins[0][k]);

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/game.h"
+
 namespace n3 {
 
 enum class StrategyRule { Fixed, Last, Hot, Cold, Overdue, Sum, Prediction };
@@ -22,21 +24,6 @@ inline constexpr std::array<std::string_view, kStrategyRuleCount> kStrategyRuleC
     "決まった番号", "前回の番号", "よく出る番号", "出ない番号", "ご無沙汰の番号", "数字の合計", "周期法の予想",
 };
 
-enum class StrategyKind { Straight, Box, Set, Mini };
-inline constexpr int kStrategyKindCount = 4;
-inline constexpr std::array<std::string_view, kStrategyKindCount> kStrategyKindWords = {
-    "straight",
-    "box",
-    "set",
-    "mini",
-};
-inline constexpr std::array<std::string_view, kStrategyKindCount> kStrategyKindCaptions = {
-    "ストレート",
-    "ボックス",
-    "セット",
-    "ミニ",
-};
-
 struct Strategy {
     std::int64_t id = 0;  // the database row; 0 for one not stored
     std::string name;
@@ -46,7 +33,7 @@ struct Strategy {
     std::vector<int> numbers;  // fixed: 0..999 (ミニ: 0..99)
     int sumLow = 0;            // sum: the digit sums a..b
     int sumHigh = 0;
-    StrategyKind kind = StrategyKind::Straight;
+    TicketKind kind = TicketKind::Straight;
     int units = 1;  // 口 per number
 
     bool operator==(const Strategy&) const = default;

@@ -2,6 +2,7 @@
 
 #include "core/calendar.h"
 #include "core/draw_schedule.h"
+#include "core/number_rules.h"
 
 namespace n3 {
 
@@ -20,7 +21,8 @@ std::string Grouped(std::int64_t value) {
 std::size_t KindOf(int column) { return std::size_t((column - ResultRowEdit::kFirstFigureColumn) / 2); }
 bool IsYen(int column) { return (column - ResultRowEdit::kFirstFigureColumn) % 2 == 1; }
 
-bool IsTriple(const Draw& d) { return d.complete() && d.digit(0) == d.digit(1) && d.digit(1) == d.digit(2); }
+// Box and set are not sold for a draw whose digits allow no other order.
+bool BoxNotSold(const Draw& d) { return d.complete() && !SellsFor(TicketKind::Box, NumberOf(d)); }
 
 // The figure without commas and its unit; nullopt when anything else is there.
 std::optional<std::int64_t> ReadFigure(std::string_view text, std::string_view unit) {
@@ -134,7 +136,7 @@ ResultCellEdit ResultRowEdit::Edit(const Draw& draw, const DrawResult* stored, i
         return edit;
     }
     const PrizeKind prize = PrizeKind(kind);
-    if (IsTriple(draw) && prize != PrizeKind::Straight && prize != PrizeKind::Mini) {
+    if (BoxNotSold(draw) && prize != PrizeKind::Straight && prize != PrizeKind::Mini) {
         edit.error = "3つ同じ数字の回（" + CellText(draw, nullptr, kNumberColumn) +
                      "）にはボックス・セットの賞はありません（発売されません）。";
         return edit;

@@ -2,6 +2,7 @@
 
 #include <bit>
 
+#include "core/number_rules.h"
 #include "lab/control_draw.h"
 #include "prediction/prediction_walk.h"
 
@@ -65,7 +66,7 @@ void Tally(MethodTally& t, const Bet& bet, int drawNo, int method, int winning, 
     ++t.bets;
     t.tickets += bet.size;
     t.hits += bet.hit;
-    t.varianceParts += (long long)bet.size * (kNumberCount - bet.size);
+    t.varianceParts += (long long)bet.size * (kAllNumberCount - bet.size);
     t.digitHits += bet.digitHits;
     t.digitChanceTenths += bet.digitChanceTenths;
     t.controlHits += ControlHolds(drawNo, method, bet.size, winning);
@@ -94,7 +95,7 @@ BacktestRun RunBacktest(const DrawHistory& history, const ResultHistory& results
         if (range.to != 0 && n > range.to) break;
         if (draw.complete() && n >= 1 && n <= kMaxDrawNo && range.contains(n)) {
             const auto bets = BetsOn(walk.PredictSets(optionCount), draw);
-            const int winning = draw.digit(0) * 100 + draw.digit(1) * 10 + draw.digit(2);
+            const int winning = NumberOf(draw);
             const long long prize = StraightPrize(results, n);
             if (run.targets++ == 0) run.firstTarget = n;
             run.lastTarget = n;

@@ -9,6 +9,7 @@
 
 #include "core/draw.h"
 #include "core/draw_result.h"
+#include "core/game.h"
 #include "core/window_content.h"
 #include "prediction/prediction_walk.h"
 
@@ -20,7 +21,6 @@ inline constexpr std::array<std::string_view, kBacktestMethodCount> kBacktestMet
     " 7回周期法", " 9回周期法", "11回周期法", "12回周期法", "消去法", "連発予想", "１発予想",
 };
 inline constexpr int kFirstDigitSetMethod = 4;  // 消去法: the methods from here buy digit sets
-inline constexpr int kTicketYen = 200;
 
 // What one method did over the targets.
 struct MethodTally {
@@ -39,7 +39,7 @@ struct MethodTally {
     // Sum of size / 1000 over the bets: the hits chance gives when every
     // number bought wins with 1/1000, as a straight ticket does (the
     // JSON's "expectedHits" of a method).
-    double straightChanceHits() const { return tickets / 1000.0; }
+    double straightChanceHits() const { return tickets / double(kNumbers3.numberCount()); }
     // Sum of p (1 - p) over the bets, p = size / 1000.
     double hitVariance() const { return varianceParts / 1e6; }
     double digitExpected() const { return digitChanceTenths / 10.0; }

@@ -1,34 +1,28 @@
 #include "lab/backtest_figures.h"
 
-#include <algorithm>
-#include <cmath>
-
 namespace n3 {
 
 namespace {
 
 MethodFigures FiguresOf(std::string_view method, const MethodTally& t) {
     MethodFigures f;
+    static_cast<HitTestFigures&>(f) = HitTestOf({
+        .hits = t.hits,
+        .expected = t.straightChanceHits(),
+        .variance = t.hitVariance(),
+        .trials = t.bets,
+        .tested = kBacktestMethodCount,
+        .controlHits = t.controlHits,
+        .moneyCounted = t.moneyBets > 0,
+        .spentYen = t.moneyTickets * kNumbers3.unitPriceYen,
+        .wonYen = t.wonYen,
+    });
     f.method = method;
     f.tally = t;
-    if (t.straightChanceHits() > 0) f.ratio = t.hits / t.straightChanceHits();
-    if (t.hitVariance() > 0) {
-        f.z = (t.hits - t.straightChanceHits()) / std::sqrt(t.hitVariance());
-        f.p = TwoSidedP(*f.z);
-        f.pCorrected = std::min(1.0, kBacktestMethodCount * *f.p);
-    }
     if (t.bets > 0) {
-        f.hitRate = double(t.hits) / t.bets;
-        std::tie(f.wilsonLow, f.wilsonHigh) = WilsonInterval(t.hits, t.bets);
         f.digitShare = double(t.digitHits) / (3.0 * t.bets);
         f.digitChanceShare = t.digitExpected() / (3.0 * t.bets);
     }
-    if (t.moneyBets > 0) {
-        f.spentYen = t.moneyTickets * kTicketYen;
-        f.wonYen = t.wonYen;
-        f.returnRate = double(t.wonYen) / double(*f.spentYen);
-    }
-    f.verdict = VerdictOf(f.pCorrected, f.z);
     return f;
 }
 

@@ -7,29 +7,19 @@
 #include <string_view>
 
 #include "lab/backtest.h"
-#include "stats/distributions.h"
+#include "lab/hit_test_figures.h"
 #include "stats/verdict.h"
 
 namespace n3 {
 
 inline constexpr double kTheoreticalReturn = 0.45;  // about what the lottery pays back
 
-struct MethodFigures {
+// A method's row: the hit test's figures and what only a method has.
+struct MethodFigures : HitTestFigures {
     std::string_view method;
     MethodTally tally;
-    std::optional<double> ratio;       // hits / expected
-    std::optional<double> z;           // (hits - expected) / sqrt(sum p (1 - p))
-    std::optional<double> p;           // two-sided
-    std::optional<double> pCorrected;  // min(1, 7 p)
-    std::optional<double> hitRate;     // hits / bets
-    std::optional<double> wilsonLow;
-    std::optional<double> wilsonHigh;
     std::optional<double> digitShare;        // digit hits / winning digits of the bets
     std::optional<double> digitChanceShare;  // expected digit hits / winning digits of the bets
-    std::optional<long long> spentYen;       // tickets x 200 over the bets with a known prize
-    std::optional<long long> wonYen;
-    std::optional<double> returnRate;  // won / spent
-    std::string_view verdict;
 };
 
 struct BacktestFigures {

@@ -15,29 +15,12 @@ constexpr Colour kMethodBackground = colours::LabelCyan;
 // The answer first: the verdict and the money beside the method's name, so
 // that they are in view when the window opens; the figures behind the
 // verdict follow, in the order 買い方の検証 uses too.
-constexpr std::array<FiguresColumn, kBacktestGridColumns> kColumns = {{
-    {"予想方法", 11},
-    {"判定", 20},
-    {"回収率", 8},
-    {"購入額", 13},
-    {"当せん金", 13},
-    {"購入回数", 8},
-    {"購入口数", 10},
-    {"的中回数", 8},
-    {"偶然の期待値", 11},
-    {"実績÷期待", 9},
-    {"z", 7},
-    {"p値", 8},
-    {"補正p値(×7)", 11},
-    {"的中率", 9},
-    {"的中率の95%区間", 17},
-    {"無作為の対照", 11},
-    {"数字の的中率", 11},
-    {"偶然なら", 8},
-}};
+constexpr std::array<FiguresColumn, kBacktestGridColumns> kColumns =
+    FiguresColumns({"予想方法", 11}, {"購入口数", 10}, {"補正p値(×7)", 11},
+                   std::array<FiguresColumn, 2>{{{"数字の的中率", 11}, {"偶然なら", 8}}});
 
 constexpr int kVerdictColumn = kFiguresVerdictColumn;
-constexpr int kExpectedColumn = 9;
+constexpr int kExpectedColumn = kFiguresExpectedColumn;
 constexpr int kDigitChanceColumn = 18;
 
 // What the columns mean, in plain words, shown when the pointer rests on a heading.
@@ -71,28 +54,12 @@ std::string TargetLine(const BacktestFigures& f) {
 
 void WriteMethodRow(GridModel& grid, int row, const MethodFigures& f, bool moneyKnown) {
     const MethodTally& t = f.tally;
-    const std::array<std::string, kBacktestGridColumns> cells = {
-        std::string(f.method),
-        std::string(f.verdict),
-        moneyKnown ? PercentText(f.returnRate, 1) : "",
-        moneyKnown ? YenText(f.spentYen) : "",
-        moneyKnown ? YenText(f.wonYen) : "",
-        std::to_string(t.bets),
-        GroupedNumber(t.tickets),
-        std::to_string(t.hits),
-        FormattedNumber("%.2f", t.straightChanceHits()),
-        FixedText(f.ratio, "%.2f"),
-        FixedText(f.z, "%+.2f"),
-        PValueText(f.p),
-        PValueText(f.pCorrected),
-        PercentText(f.hitRate, 3),
-        WilsonText(f.wilsonLow, f.wilsonHigh),
-        std::to_string(t.controlHits),
-        PercentText(f.digitShare, 1),
-        PercentText(f.digitChanceShare, 1),
-    };
-    for (int c = 0; c < kBacktestGridColumns; ++c) grid.setText(c + 1, row, cells[std::size_t(c)]);
-    if (f.verdict != kVerdictChance) grid.setForeground(kVerdictColumn, row, colours::Red);
+    grid.setText(1, row, f.method);
+    grid.setText(6, row, std::to_string(t.bets));
+    grid.setText(7, row, GroupedNumber(t.tickets));
+    WriteHitTestCells(grid, row, f, moneyKnown);
+    grid.setText(kFiguresSharedColumns + 1, row, PercentText(f.digitShare, 1));
+    grid.setText(kDigitChanceColumn, row, PercentText(f.digitChanceShare, 1));
 }
 
 }  // namespace

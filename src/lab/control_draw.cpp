@@ -35,27 +35,27 @@ bool ControlHoldsOne(std::uint64_t seed, int size, int universe) {
 }
 
 bool ControlHolds(int drawNo, int method, int size, int /*winning*/) {
-    return ControlHoldsOne(ControlSeed(drawNo, method), size, kNumberCount);
+    return ControlHoldsOne(ControlSeed(drawNo, method), size, kAllNumberCount);
 }
 
 std::vector<int> ControlSet(int drawNo, int method, int size, int winning) {
     std::vector<int> set;
     if (size <= 0) return set;
-    if (size >= kNumberCount) {
-        for (int x = 0; x < kNumberCount; ++x) set.push_back(x);
+    if (size >= kAllNumberCount) {
+        for (int x = 0; x < kAllNumberCount; ++x) set.push_back(x);
         return set;
     }
     ControlRandom random(ControlSeed(drawNo, method));
-    const bool holds = random.Below(kNumberCount) < size;
+    const bool holds = random.Below(kAllNumberCount) < size;
     // The rest: Floyd's sampling of `rest` numbers from the 999 others,
     // numbered 0..998 and mapped past the winning number.
     const int rest = holds ? size - 1 : size;
-    std::vector<bool> chosen(kNumberCount - 1, false);
-    for (int j = kNumberCount - 1 - rest; j < kNumberCount - 1; ++j) {
+    std::vector<bool> chosen(kAllNumberCount - 1, false);
+    for (int j = kAllNumberCount - 1 - rest; j < kAllNumberCount - 1; ++j) {
         const int t = random.Below(j + 1);
         chosen[std::size_t(chosen[std::size_t(t)] ? j : t)] = true;
     }
-    for (int i = 0; i < kNumberCount - 1; ++i)
+    for (int i = 0; i < kAllNumberCount - 1; ++i)
         if (chosen[std::size_t(i)]) set.push_back(i < winning ? i : i + 1);
     if (holds) set.push_back(winning);
     std::sort(set.begin(), set.end());

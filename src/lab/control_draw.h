@@ -11,9 +11,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace n3 {
+#include "core/number_rules.h"
 
-inline constexpr int kNumberCount = 1000;  // 000..999
+namespace n3 {
 
 // A small seeded generator (splitmix64): the same numbers on every platform.
 class ControlRandom {

@@ -1,8 +1,10 @@
 #include "lab/figures_grid.h"
 
+#include <array>
 #include <cstdio>
 
 #include "stats/chance_charts.h"
+#include "stats/verdict.h"
 
 namespace n3 {
 
@@ -23,6 +25,26 @@ int SetUpFiguresGrid(GridModel& grid, std::span<const FiguresColumn> columns, in
     grid.setForeground({1, 2, width, 2}, colours::Blue);
     grid.setBackground({1, 2, width, 2}, colours::HeaderPink);
     return firstNote;
+}
+
+void WriteHitTestCells(GridModel& grid, int row, const HitTestFigures& f, bool moneyKnown) {
+    grid.setText(kFiguresVerdictColumn, row, f.verdict);
+    if (f.verdict != kVerdictChance) grid.setForeground(kFiguresVerdictColumn, row, colours::Red);
+    grid.setText(kFiguresReturnColumn, row, moneyKnown ? PercentText(f.returnRate, 1) : "");
+    grid.setText(kFiguresReturnColumn + 1, row, moneyKnown ? YenText(f.spentYen) : "");
+    grid.setText(kFiguresReturnColumn + 2, row, moneyKnown ? YenText(f.wonYen) : "");
+    const std::array<std::string, kFiguresControlColumn - kFiguresHitsColumn + 1> figures = {
+        std::to_string(f.hits),
+        FormattedNumber("%.2f", f.expected),
+        FixedText(f.ratio, "%.2f"),
+        FixedText(f.z, "%+.2f"),
+        PValueText(f.p),
+        PValueText(f.pCorrected),
+        PercentText(f.hitRate, 3),
+        WilsonText(f.wilsonLow, f.wilsonHigh),
+        std::to_string(f.controlHits),
+    };
+    for (std::size_t i = 0; i < figures.size(); ++i) grid.setText(kFiguresHitsColumn + int(i), row, figures[i]);
 }
 
 void WriteFiguresNote(GridModel& grid, int row, std::string_view text) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/draw_schedule.h"
-#include "core/number_type.h"
+#include "core/number_rules.h"
 #include "lab/backtest_figures.h"
 #include "prediction/prediction_walk.h"
 
@@ -117,8 +117,7 @@ std::vector<KindOdds> KindOddsOf(const DrawHistory& history, const ResultHistory
         if (!r.date.empty() && IsCalendarDate(r.date)) newest = std::max(newest, r.date);
     std::vector<int> numbers(std::size_t(kMaxDrawNo) + 1, -1);
     for (const Draw& d : history)
-        if (d.complete() && d.回数 >= 1 && d.回数 <= kMaxDrawNo)
-            numbers[std::size_t(d.回数)] = d.digit(0) * 100 + d.digit(1) * 10 + d.digit(2);
+        if (d.complete() && d.回数 >= 1 && d.回数 <= kMaxDrawNo) numbers[std::size_t(d.回数)] = NumberOf(d);
     KindSums recent{}, all{};
     std::string first, last, allFirst, allLast;
     if (!newest.empty()) {
@@ -129,13 +128,14 @@ std::vector<KindOdds> KindOddsOf(const DrawHistory& history, const ResultHistory
     if (prizesTo) *prizesTo = last;
     if (allTimeFrom) *allTimeFrom = allFirst;
     if (allTimeTo) *allTimeTo = allLast;
+    // The chances of a single (123) and a double (112) under box and set.
     static const std::array<std::pair<const char*, double>, 6> kinds = {{
-        {"ストレート", 1 / 1000.0},
-        {"ボックス（シングル）", 6 / 1000.0},
-        {"ボックス（ダブル）", 3 / 1000.0},
-        {"セット（シングル）", 6 / 1000.0},
-        {"セット（ダブル）", 3 / 1000.0},
-        {"ミニ", 1 / 100.0},
+        {"ストレート", WinChance(TicketKind::Straight, 0)},
+        {"ボックス（シングル）", WinChance(TicketKind::Box, 123)},
+        {"ボックス（ダブル）", WinChance(TicketKind::Box, 112)},
+        {"セット（シングル）", WinChance(TicketKind::Set, 123)},
+        {"セット（ダブル）", WinChance(TicketKind::Set, 112)},
+        {"ミニ", WinChance(TicketKind::Mini, 0)},
     }};
     std::vector<KindOdds> out;
     for (std::size_t k = 0; k < kinds.size(); ++k) {

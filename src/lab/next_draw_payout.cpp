@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/number_type.h"
+#include "core/number_rules.h"
 #include "lab/next_draw.h"
 
 namespace n3 {

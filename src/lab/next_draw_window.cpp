@@ -9,7 +9,7 @@
 #include "analysis/payout_window.h"
 #include "core/draw_schedule.h"
 #include "core/estimated_date_text.h"
-#include "core/number_type.h"
+#include "core/number_rules.h"
 #include "lab/backtest_figures.h"
 
 namespace n3 {
@@ -190,7 +190,7 @@ GridModel 次回の抽せん::BuildGrid(const NextDrawCard& card) {
             // What following the suggestion costs, one unit of each number.
             const int tickets = m < kFirstDigitSetMethod ? 1 : says.tickets;
             buys = (m < kFirstDigitSetMethod ? std::string("ストレート ") : std::string("数字の組合せ ")) +
-                   std::to_string(tickets) + "口 ＝ " + Yen(double(tickets) * kTicketYen);
+                   std::to_string(tickets) + "口 ＝ " + Yen(double(tickets) * kNumbers3.unitPriceYen);
         }
         grid.setText(3, row, buys);
         grid.setText(4, row, says.verdict);

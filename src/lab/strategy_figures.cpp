@@ -1,34 +1,24 @@
 #include "lab/strategy_figures.h"
 
-#include <algorithm>
-#include <cmath>
-
-#include "lab/backtest_figures.h"
-
 namespace n3 {
 
 namespace {
 
 StrategyFigures FiguresOf(const Strategy& s, const StrategyTally& t, int tested) {
     StrategyFigures f;
+    static_cast<HitTestFigures&>(f) = HitTestOf({
+        .hits = t.hits,
+        .expected = t.kindChanceHits(),
+        .variance = t.hitVariance,
+        .trials = t.draws,
+        .tested = tested,
+        .controlHits = t.controlHits,
+        .moneyCounted = t.moneyDraws > 0,
+        .spentYen = t.spentYen,
+        .wonYen = t.wonYen,
+    });
     f.strategy = s;
     f.tally = t;
-    if (t.kindChanceHits() > 0) f.ratio = t.hits / t.kindChanceHits();
-    if (t.hitVariance > 0) {
-        f.z = (t.hits - t.kindChanceHits()) / std::sqrt(t.hitVariance);
-        f.p = TwoSidedP(*f.z);
-        f.pCorrected = std::min(1.0, tested * *f.p);
-    }
-    if (t.draws > 0) {
-        f.hitRate = double(t.hits) / t.draws;
-        std::tie(f.wilsonLow, f.wilsonHigh) = WilsonInterval(t.hits, t.draws);
-    }
-    if (t.moneyDraws > 0) {
-        f.spentYen = t.spentYen;
-        f.wonYen = t.wonYen;
-        f.returnRate = double(t.wonYen) / double(t.spentYen);
-    }
-    f.verdict = VerdictOf(f.pCorrected, f.z);
     return f;
 }
 

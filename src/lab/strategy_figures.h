@@ -9,24 +9,15 @@
 #include <string_view>
 #include <vector>
 
+#include "lab/hit_test_figures.h"
 #include "lab/strategy_walk.h"
 
 namespace n3 {
 
-struct StrategyFigures {
+// A strategy's row: the hit test's figures and the strategy tested.
+struct StrategyFigures : HitTestFigures {
     Strategy strategy;
     StrategyTally tally;
-    std::optional<double> ratio;  // hits / expected
-    std::optional<double> z;
-    std::optional<double> p;           // two-sided
-    std::optional<double> pCorrected;  // min(1, strategies x p)
-    std::optional<double> hitRate;     // hits / draws with a purchase
-    std::optional<double> wilsonLow;
-    std::optional<double> wilsonHigh;
-    std::optional<long long> spentYen;
-    std::optional<long long> wonYen;
-    std::optional<double> returnRate;
-    std::string_view verdict;
 };
 
 struct StrategyTestFigures {

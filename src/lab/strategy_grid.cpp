@@ -12,29 +12,12 @@ namespace {
 
 // The same order as 予想の検証: the verdict and the money beside the
 // strategy, then the figures behind the verdict, then the ticket kind.
-constexpr std::array<FiguresColumn, kStrategyGridColumns> kColumns = {{
-    {"買い方", 24},
-    {"判定", 20},
-    {"回収率", 8},
-    {"購入額", 13},
-    {"当せん金", 13},
-    {"購入回数", 8},
-    {"購入数", 9},
-    {"的中回数", 8},
-    {"偶然の期待値", 11},
-    {"実績÷期待", 9},
-    {"z", 7},
-    {"p値", 8},
-    {"補正p値", 8},
-    {"的中率", 9},
-    {"的中率の95%区間", 17},
-    {"無作為の対照", 11},
-    {"種類", 10},
-}};
+constexpr std::array<FiguresColumn, kStrategyGridColumns> kColumns =
+    FiguresColumns({"買い方", 24}, {"購入数", 9}, {"補正p値", 8}, std::array<FiguresColumn, 1>{{{"種類", 10}}});
 
 constexpr int kVerdictColumn = kFiguresVerdictColumn;
-constexpr int kExpectedColumn = 9;
-constexpr int kControlColumn = 16;
+constexpr int kExpectedColumn = kFiguresExpectedColumn;
+constexpr int kControlColumn = kFiguresControlColumn;
 constexpr int kKindColumn = 17;
 
 std::string TargetLine(const StrategyTestFigures& f) {
@@ -47,27 +30,11 @@ void WriteRow(GridModel& grid, int row, const StrategyFigures& f, bool moneyKnow
     const StrategyTally& t = f.tally;
     const std::string name =
         f.strategy.name.empty() ? DescribeRule(f.strategy) : f.strategy.name + "：" + DescribeRule(f.strategy);
-    const std::array<std::string, kStrategyGridColumns> cells = {
-        name,
-        std::string(f.verdict),
-        moneyKnown ? PercentText(f.returnRate, 1) : "",
-        moneyKnown ? YenText(f.spentYen) : "",
-        moneyKnown ? YenText(f.wonYen) : "",
-        std::to_string(t.draws),
-        std::to_string(t.tickets),
-        std::to_string(t.hits),
-        FormattedNumber("%.2f", t.kindChanceHits()),
-        FixedText(f.ratio, "%.2f"),
-        FixedText(f.z, "%+.2f"),
-        PValueText(f.p),
-        PValueText(f.pCorrected),
-        PercentText(f.hitRate, 3),
-        WilsonText(f.wilsonLow, f.wilsonHigh),
-        std::to_string(t.controlHits),
-        DescribeKind(f.strategy),
-    };
-    for (int c = 0; c < kStrategyGridColumns; ++c) grid.setText(c + 1, row, cells[std::size_t(c)]);
-    if (f.verdict != kVerdictChance) grid.setForeground(kVerdictColumn, row, colours::Red);
+    grid.setText(1, row, name);
+    grid.setText(6, row, std::to_string(t.draws));
+    grid.setText(7, row, std::to_string(t.tickets));
+    WriteHitTestCells(grid, row, f, moneyKnown);
+    grid.setText(kKindColumn, row, DescribeKind(f.strategy));
 }
 
 }  // namespace

@@ -8,29 +8,6 @@ namespace n3 {
 
 namespace {
 
-int DigitSum(int number) { return number / 100 + number / 10 % 10 + number % 10; }
-
-int Sorted(int number) {
-    int d[3] = {number / 100, number / 10 % 10, number % 10};
-    std::sort(d, d + 3);
-    return d[0] * 100 + d[1] * 10 + d[2];
-}
-
-bool Triple(int number) { return number / 100 == number / 10 % 10 && number / 10 % 10 == number % 10; }
-
-std::vector<int> BuildCandidates(StrategyKind kind) {
-    std::vector<int> out;
-    if (kind == StrategyKind::Mini) {
-        for (int x = 0; x < 100; ++x) out.push_back(x);
-    } else if (kind == StrategyKind::Straight) {
-        for (int x = 0; x < 1000; ++x) out.push_back(x);
-    } else {
-        for (int x = 0; x < 1000; ++x)
-            if (Sorted(x) == x && !Triple(x)) out.push_back(x);
-    }
-    return out;
-}
-
 std::string Text(int value, int width) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%0*d", width, value);
@@ -39,58 +16,18 @@ std::string Text(int value, int width) {
 
 }  // namespace
 
-const std::vector<int>& CandidatesOf(StrategyKind kind) {
-    static const std::array<std::vector<int>, kStrategyKindCount> all = {
-        BuildCandidates(StrategyKind::Straight), BuildCandidates(StrategyKind::Box), BuildCandidates(StrategyKind::Set),
-        BuildCandidates(StrategyKind::Mini)};
-    return all[std::size_t(kind)];
-}
-
-std::optional<int> WinningCandidate(StrategyKind kind, int winning) {
-    switch (kind) {
-    case StrategyKind::Straight: return winning;
-    case StrategyKind::Mini: return winning % 100;
-    default: return Triple(winning) ? std::nullopt : std::optional<int>(Sorted(winning));
-    }
-}
-
-std::optional<int> CandidateOfNumber(StrategyKind kind, int number) {
-    if (number < 0 || number > 999) return std::nullopt;
-    return WinningCandidate(kind, number);
-}
-
-int ChanceThousandths(StrategyKind kind, int candidate) {
-    switch (kind) {
-    case StrategyKind::Straight: return 1;
-    case StrategyKind::Mini: return 10;
-    default: {
-        const int a = candidate / 100, b = candidate / 10 % 10, c = candidate % 10;
-        return a != b && b != c && a != c ? 6 : 3;
-    }
-    }
-}
-
-std::vector<int> CandidatesWithSum(StrategyKind kind, int low, int high) {
-    std::vector<int> out;
-    for (const int c : CandidatesOf(kind)) {
-        const int s = DigitSum(c);
-        if (s >= low && s <= high) out.push_back(c);
-    }
-    return out;
-}
-
 std::string StrategyError(const Strategy& s) {
     if (s.units < 1 || s.units > kStrategyMaxUnits) return "口数は1～99で指定してください。";
-    const bool mini = s.kind == StrategyKind::Mini;
+    const bool mini = s.kind == TicketKind::Mini;
     switch (s.rule) {
     case StrategyRule::Fixed: {
         if (s.numbers.empty()) return "買う数字を1つ以上指定してください。";
         if (int(s.numbers.size()) > kStrategyMaxNumbers) return "買う数字は100個までです。";
         for (const int x : s.numbers) {
-            if (x < 0 || x > (mini ? 99 : 999))
+            if (x < 0 || x >= (mini ? int(CandidatesOf(TicketKind::Mini).size()) : kAllNumberCount))
                 return mini ? "ミニの数字は00～99で指定してください。" : "数字は000～999で指定してください。";
-            if ((s.kind == StrategyKind::Box || s.kind == StrategyKind::Set) && Triple(x))
-                return "ボックスとセットでは、3つとも同じ数字（" + Text(x, 3) + "）は買えません。";
+            if (s.kind != TicketKind::Mini && !SellsFor(s.kind, x))
+                return "ボックスとセットでは、3つとも同じ数字（" + NumberText(x) + "）は買えません。";
         }
         return "";
     }
@@ -104,7 +41,7 @@ std::string StrategyError(const Strategy& s) {
             return "買う数字の個数kが、この種類で買える数字の数を超えています。";
         return "";
     case StrategyRule::Sum: {
-        const int top = mini ? 18 : 27;
+        const int top = 9 * TicketDigits(s.kind);
         if (s.sumLow < 0 || s.sumHigh > top || s.sumLow > s.sumHigh)
             return "数字の合計の範囲は0～" + std::to_string(top) + "で、a≦bとなるように指定してください。";
         const auto count = CandidatesWithSum(s.kind, s.sumLow, s.sumHigh).size();
@@ -131,7 +68,7 @@ std::string DescribeRule(const Strategy& s) {
 }
 
 std::string DescribeKind(const Strategy& s) {
-    return std::string(kStrategyKindCaptions[std::size_t(s.kind)]) + " " + std::to_string(s.units) + "口";
+    return std::string(kTicketKindCaptions[std::size_t(s.kind)]) + " " + std::to_string(s.units) + "口";
 }
 
 std::string RuleKey(const Strategy& s) {
@@ -144,19 +81,12 @@ std::string RuleKey(const Strategy& s) {
     case StrategyRule::Sum: key += " " + std::to_string(s.sumLow) + "-" + std::to_string(s.sumHigh); break;
     default: break;
     }
-    return key + " " + std::string(kStrategyKindWords[std::size_t(s.kind)]);
+    return key + " " + std::string(kTicketKindWords[std::size_t(s.kind)]);
 }
 
 std::optional<StrategyRule> ParseStrategyRule(std::string_view word) {
     for (int i = 0; i < kStrategyRuleCount; ++i)
         if (kStrategyRuleWords[std::size_t(i)] == word) return StrategyRule(i);
-    return std::nullopt;
-}
-
-std::optional<StrategyKind> ParseStrategyKind(std::string_view word) {
-    for (int i = 0; i < kStrategyKindCount; ++i)
-        if (kStrategyKindWords[std::size_t(i)] == word || kStrategyKindCaptions[std::size_t(i)] == word)
-            return StrategyKind(i);
     return std::nullopt;
 }
 
@@ -184,7 +114,7 @@ std::string NumberListText(const Strategy& s) {
     std::string out;
     for (const int x : s.numbers) {
         if (!out.empty()) out += ",";
-        out += Text(x, s.kind == StrategyKind::Mini ? 2 : 3);
+        out += Text(x, TicketDigits(s.kind));
     }
     return out;
 }

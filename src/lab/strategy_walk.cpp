@@ -17,20 +17,20 @@ namespace {
 // The prize a hit of the kind pays per unit on draw `drawNo`, or nullopt
 // when the results do not say. A ticket that cannot win the draw (a box or
 // set ticket on a triple) needs only the draw's results to be known.
-std::optional<long long> PrizePerUnit(const DrawResult* r, StrategyKind kind, int winning, int candidate) {
+std::optional<long long> PrizePerUnit(const DrawResult* r, TicketKind kind, int winning, int candidate) {
     if (!r) return std::nullopt;
     const auto yen = [r](PrizeKind k) -> std::optional<long long> {
         const auto& y = r->prize(k).yen;
         return y && *y >= 0 ? std::optional<long long>(*y) : std::nullopt;
     };
     switch (kind) {
-    case StrategyKind::Straight: return yen(PrizeKind::Straight);
-    case StrategyKind::Mini: return yen(PrizeKind::Mini);
-    case StrategyKind::Box:
+    case TicketKind::Straight: return yen(PrizeKind::Straight);
+    case TicketKind::Mini: return yen(PrizeKind::Mini);
+    case TicketKind::Box:
         if (!WinningCandidate(kind, winning))
             return yen(PrizeKind::Straight) ? std::optional<long long>(0) : std::nullopt;
         return yen(PrizeKind::Box);
-    case StrategyKind::Set:
+    case TicketKind::Set:
         if (!WinningCandidate(kind, winning))
             return yen(PrizeKind::Straight) ? std::optional<long long>(0) : std::nullopt;
         if (candidate == winning) return yen(PrizeKind::SetStraight);
@@ -39,7 +39,7 @@ std::optional<long long> PrizePerUnit(const DrawResult* r, StrategyKind kind, in
     return std::nullopt;
 }
 
-int Universe(StrategyKind kind) { return int(CandidatesOf(kind).size()); }
+int Universe(TicketKind kind) { return int(CandidatesOf(kind).size()); }
 
 // The part of the control's seed that comes from the strategy: the same
 // for every draw, so worked out once.
@@ -55,11 +55,11 @@ std::uint64_t ControlSeedOf(std::uint64_t ruleKeyHash, int drawNo) {
 
 // The candidate each winning number 0..999 makes win for one kind, -1 for
 // none: worked out once rather than at every draw.
-using WinningCandidates = std::array<std::int16_t, kNumberCount>;
+using WinningCandidates = std::array<std::int16_t, kAllNumberCount>;
 
-WinningCandidates WinningCandidatesOf(StrategyKind kind) {
+WinningCandidates WinningCandidatesOf(TicketKind kind) {
     WinningCandidates table{};
-    for (int winning = 0; winning < kNumberCount; ++winning) {
+    for (int winning = 0; winning < kAllNumberCount; ++winning) {
         const std::optional<int> c = WinningCandidate(kind, winning);
         table[std::size_t(winning)] = std::int16_t(c ? *c : -1);
     }
@@ -70,13 +70,13 @@ void Buy(StrategyTally& t, const Strategy& s, std::uint64_t ruleKeyHash, const s
          int winning, const WinningCandidates& candidates, const DrawResult* result) {
     if (bought.empty()) return;
     const int wins = candidates[std::size_t(winning)];  // -1: no candidate wins
-    int chance = 0;                                     // thousandths
+    int chance = 0;  // of the kAllNumberCount numbers, how many make one of the tickets win
     bool hit = false;
     for (const int c : bought) {
-        chance += ChanceThousandths(s.kind, c);
+        chance += WinningNumbers(s.kind, c);
         hit = hit || c == wins;
     }
-    const double p = chance / 1000.0;
+    const double p = chance / double(kAllNumberCount);
     ++t.draws;
     t.tickets += long(bought.size());
     t.hits += hit;
@@ -90,7 +90,7 @@ void Buy(StrategyTally& t, const Strategy& s, std::uint64_t ruleKeyHash, const s
     if (prize) {
         ++t.moneyDraws;
         t.moneyTickets += long(bought.size());
-        t.spentYen += (long long)bought.size() * s.units * kTicketYen;
+        t.spentYen += (long long)bought.size() * s.units * kNumbers3.unitPriceYen;
         if (hit) t.wonYen += *prize * s.units;
     }
 }
@@ -135,7 +135,7 @@ StrategyRun RunStrategies(const DrawHistory& history, const ResultHistory& resul
         if (range.to != 0 && n > range.to) break;
         const bool complete = draw.complete();
         if (complete && n >= 1 && n <= kMaxDrawNo && range.contains(n)) {
-            const int winning = draw.digit(0) * 100 + draw.digit(1) * 10 + draw.digit(2);
+            const int winning = NumberOf(draw);
             cycleNumbers.clear();
             if (predicts) {
                 // The rule buys the cycle methods' numbers, which the
@@ -158,7 +158,7 @@ StrategyRun RunStrategies(const DrawHistory& history, const ResultHistory& resul
             }
         }
         if (complete) {
-            const int winning = draw.digit(0) * 100 + draw.digit(1) * 10 + draw.digit(2);
+            const int winning = NumberOf(draw);
             for (StrategyPicker& p : pickers) p.Take(winning);
         }
         if (walk) walk->Advance(draw);

@@ -7,7 +7,7 @@ TicketFactors TicketFactorsOf(const PayoutFigures& figures) {
     const auto& straight = figures.kind(PayoutKind::Straight).items;
     const auto& box = figures.kind(PayoutKind::Box).items;
     const auto& mini = figures.kind(PayoutKind::Mini).items;
-    for (int n = 0; n < 1000; ++n) {
+    for (int n = 0; n < kAllNumberCount; ++n) {
         f.straight[std::size_t(n)] = straight[std::size_t(n)].shrunk;
         if (const int item = PayoutItemOf(PayoutKind::Box, n); item >= 0)
             f.box[std::size_t(n)] = box[std::size_t(item)].shrunk;

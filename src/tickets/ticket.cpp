@@ -2,6 +2,7 @@
 
 #include "core/calendar.h"
 #include "core/draw.h"
+#include "core/number_rules.h"
 #include "io/echo_text.h"
 
 namespace n3 {
@@ -21,14 +22,6 @@ int Number(std::string_view s) {
 }
 
 }  // namespace
-
-std::string_view BetTypeName(BetType type) { return kBetTypeNames[std::size_t(type)]; }
-
-std::optional<BetType> ParseBetType(std::string_view text) {
-    for (int i = 0; i < kBetTypeCount; ++i)
-        if (text == kBetTypeNames[std::size_t(i)] || text == kBetTypeWords[std::size_t(i)]) return BetType(i);
-    return std::nullopt;
-}
 
 bool IsValidDate(std::string_view text) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
@@ -52,14 +45,14 @@ std::string PurchaseError(const Purchase& p) {
     if (p.継続回数 < 1 || p.継続回数 > kMaxCoveredDraws)
         return "継続回数は 1〜" + std::to_string(kMaxCoveredDraws) + " で指定してください。";
     if (p.lastDraw() > kMaxDrawNo) return "最後の回数が " + std::to_string(kMaxDrawNo) + " を超えます。";
-    const int length = NumberLength(p.種類);
-    if (int(p.番号.size()) != length || !AllDigits(p.番号))
-        return "番号「" + EchoText(p.番号) + "」は" + std::string(BetTypeName(p.種類)) + "では " +
-               std::to_string(length) + " 桁の数字で指定してください。";
+    const std::optional<int> number = ParseTicketNumber(p.種類, p.番号);
+    if (!number)
+        return "番号「" + EchoText(p.番号) + "」は" + std::string(TicketKindCaption(p.種類)) + "では " +
+               std::to_string(TicketDigits(p.種類)) + " 桁の数字で指定してください。";
     // A triple has one order only: there is no box to win, and a set is
     // half a box, so neither is sold for it.
-    if ((p.種類 == BetType::Box || p.種類 == BetType::Set) && p.番号[0] == p.番号[1] && p.番号[1] == p.番号[2])
-        return "ゾロ目（" + p.番号 + "）は" + std::string(BetTypeName(p.種類)) + "では買えません。";
+    if (p.種類 != TicketKind::Mini && !SellsFor(p.種類, *number))
+        return "ゾロ目（" + p.番号 + "）は" + std::string(TicketKindCaption(p.種類)) + "では買えません。";
     if (p.口数 < 1 || p.口数 > kMaxUnits) return "口数は 1〜" + std::to_string(kMaxUnits) + " で指定してください。";
     if (p.メモ.find_first_of("\r\n") != std::string::npos) return "メモに改行は入れられません。";
     return {};

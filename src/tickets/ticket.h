@@ -7,20 +7,13 @@
 #include <string>
 #include <string_view>
 
+#include "core/game.h"
 #include "tickets/yen_sum.h"
 
 namespace n3 {
 
-enum class BetType { Straight, Box, Set, Mini };
-inline constexpr int kBetTypeCount = 4;
-// The names the book stores and shows, and the words of the command line.
-inline constexpr std::array<std::string_view, kBetTypeCount> kBetTypeNames = {"ストレート", "ボックス", "セット",
-                                                                              "ミニ"};
-inline constexpr std::array<std::string_view, kBetTypeCount> kBetTypeWords = {"straight", "box", "set", "mini"};
-
 inline constexpr int kMaxCoveredDraws = 20;  // 継続回数 1..20
 inline constexpr int kMaxUnits = 99;         // 口数 1..99
-inline constexpr std::int64_t kUnitPriceYen = 200;
 // The book holds at most this many purchases (a purchase a day for over
 // fifty years), so that checking it takes a bounded amount of memory.
 inline constexpr int kMaxPurchases = 20'000;
@@ -32,23 +25,17 @@ struct Purchase {
     int 最初の回数 = 0;
     int 継続回数 = 1;
     std::string 番号;  // three digits, two for ミニ; leading zeros kept
-    BetType 種類 = BetType::Straight;
+    TicketKind 種類 = TicketKind::Straight;
     int 口数 = 1;
     std::string メモ;
     bool 受け取り済み = false;  // the player has collected what it won
 
     int lastDraw() const { return 最初の回数 + 継続回数 - 1; }
     // 200 yen per unit per draw, セット included.
-    std::int64_t cost() const { return MultiplyYen(MultiplyYen(kUnitPriceYen, 口数), 継続回数); }
+    std::int64_t cost() const { return MultiplyYen(MultiplyYen(kNumbers3.unitPriceYen, 口数), 継続回数); }
     bool operator==(const Purchase&) const = default;
 };
 
-std::string_view BetTypeName(BetType type);
-// By its name (ストレート...) or its command-line word (straight...).
-std::optional<BetType> ParseBetType(std::string_view text);
-
-// How many digits the number of a bet type has.
-inline int NumberLength(BetType type) { return type == BetType::Mini ? 2 : 3; }
 // True for a real calendar date written YYYY-MM-DD.
 bool IsValidDate(std::string_view text);
 // The reason (Japanese) a purchase cannot be stored; empty when it can.

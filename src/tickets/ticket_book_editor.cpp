@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "core/number_rules.h"
 #include "io/field_text.h"
 #include "tickets/ticket_check.h"
 #include "tickets/ticket_summary.h"
@@ -35,7 +36,7 @@ std::string TicketBookEditor::CellText(int row, int column) const {
     case kFirstDraw: return std::to_string(p.最初の回数);
     case kDraws: return std::to_string(p.継続回数);
     case kNumber: return p.番号;
-    case kType: return std::string(BetTypeName(p.種類));
+    case kType: return std::string(TicketKindCaption(p.種類));
     case kUnits: return std::to_string(p.口数);
     case kMemo: return p.メモ;
     case kCost: return FormatYen(p.cost());
@@ -84,13 +85,17 @@ TicketEdit TicketBookEditor::Edit(int row, int column, std::string_view typed) c
     }
     case kNumber: p.番号 = text; break;
     case kType: {
-        const auto type = ParseBetType(text);
+        const auto type = ParseTicketKind(text);
         if (!type) {
             edit.error = "種類はストレート、ボックス、セット、ミニのどれかです。";
             return edit;
         }
-        if (*type == BetType::Mini && p.番号.size() == 3) p.番号 = p.番号.substr(1);
-        if (*type != BetType::Mini && p.番号.size() == 2) p.番号 = "0" + p.番号;
+        // A whole number turned ミニ keeps its last digits; a ミニ number
+        // turned whole gets leading zeros.
+        const std::size_t whole = std::size_t(TicketDigits(TicketKind::Straight));
+        const std::size_t mini = std::size_t(TicketDigits(TicketKind::Mini));
+        if (*type == TicketKind::Mini && p.番号.size() == whole) p.番号 = p.番号.substr(whole - mini);
+        if (*type != TicketKind::Mini && p.番号.size() == mini) p.番号.insert(0, whole - mini, '0');
         p.種類 = *type;
         break;
     }

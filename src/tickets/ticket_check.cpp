@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/number_rules.h"
 #include "tickets/yen_sum.h"
 
 namespace n3 {
@@ -39,40 +40,13 @@ private:
     std::vector<const DrawResult*> results_;
 };
 
-std::array<int, 3> Digits(const std::string& number) {
-    std::array<int, 3> d{-1, -1, -1};
-    for (std::size_t i = 0; i < number.size() && i < 3; ++i) d[i] = number[i] - '0';
-    return d;
-}
-
-bool SameDigits(std::array<int, 3> a, std::array<int, 3> b) {
-    std::sort(a.begin(), a.end());
-    std::sort(b.begin(), b.end());
-    return a == b;
-}
-
 }  // namespace
 
 std::optional<PrizeKind> WinningPrize(const Purchase& p, const Draw& draw) {
     if (!draw.complete()) return std::nullopt;
-    const std::array<int, 3> drawn = {draw.digit(0), draw.digit(1), draw.digit(2)};
-    const std::array<int, 3> bought = Digits(p.番号);
-    switch (p.種類) {
-    case BetType::Straight:
-        if (bought == drawn) return PrizeKind::Straight;
-        return std::nullopt;
-    case BetType::Box:
-        if (SameDigits(bought, drawn)) return PrizeKind::Box;
-        return std::nullopt;
-    case BetType::Set:
-        if (bought == drawn) return PrizeKind::SetStraight;
-        if (SameDigits(bought, drawn)) return PrizeKind::SetBox;
-        return std::nullopt;
-    case BetType::Mini:
-        if (p.番号.size() == 2 && bought[0] == drawn[1] && bought[1] == drawn[2]) return PrizeKind::Mini;
-        return std::nullopt;
-    }
-    return std::nullopt;
+    const std::optional<int> bought = ParseTicketNumber(p.種類, p.番号);
+    if (!bought) return std::nullopt;
+    return PrizeWon(p.種類, *bought, NumberOf(draw));
 }
 
 std::vector<DrawOutcome> CheckBook(const std::vector<Purchase>& book, const DrawHistory& history,
@@ -96,7 +70,7 @@ std::vector<DrawOutcome> CheckBook(const std::vector<Purchase>& book, const Draw
             o.回数 = no;
             const Draw* draw = index.draw(no);
             if (draw && draw->complete()) {
-                o.drawn = draw->digit(0) * 100 + draw->digit(1) * 10 + draw->digit(2);
+                o.drawn = NumberOf(*draw);
                 o.prize = WinningPrize(p, *draw);
                 o.outcome = Outcome::Lost;
                 if (o.prize) {
@@ -133,8 +107,7 @@ std::string OutcomeText(const DrawOutcome& o) {
 
 std::string DrawnText(const DrawOutcome& o) {
     if (o.drawn < 0) return {};
-    const char text[3] = {char('0' + o.drawn / 100), char('0' + o.drawn / 10 % 10), char('0' + o.drawn % 10)};
-    return std::string(text, 3);
+    return NumberText(o.drawn);
 }
 
 }  // namespace n3

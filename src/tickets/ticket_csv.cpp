@@ -36,7 +36,7 @@ std::string WriteTicketCsv(const std::vector<Purchase>& book) {
     std::string out = std::string(kTicketCsvHeading) + "\r\n";
     for (const Purchase& p : book) {
         out += p.購入日 + ',' + std::to_string(p.最初の回数) + ',' + std::to_string(p.継続回数) + ',' + p.番号 + ',' +
-               std::string(BetTypeName(p.種類)) + ',' + std::to_string(p.口数) + ',' + Quoted(p.メモ) + "\r\n";
+               std::string(TicketKindCaption(p.種類)) + ',' + std::to_string(p.口数) + ',' + Quoted(p.メモ) + "\r\n";
     }
     return out;
 }
@@ -72,7 +72,7 @@ TicketCsvResult ReadTicketCsv(const std::string& bytes) {
         if (!ReadInt(units, p.口数)) return Failure(record.line, "口数「" + EchoText(units) + "」が数ではありません。");
         p.番号 = NormaliseField(record.fields[3]);
         const std::string type = NormaliseField(record.fields[4]);
-        const auto bet = ParseBetType(type);
+        const auto bet = ParseTicketKind(type);
         if (!bet)
             return Failure(record.line,
                            "種類「" + EchoText(type) + "」はストレート、ボックス、セット、ミニのどれでもありません。");

@@ -6,27 +6,23 @@
 #include <array>
 #include <optional>
 
+#include "core/number_rules.h"
 #include "tickets/ticket.h"
 
 namespace n3 {
 
 struct TicketFactors {
-    std::array<std::optional<double>, 1000> straight;
-    std::array<std::optional<double>, 1000> box;  // none for triples
+    std::array<std::optional<double>, kAllNumberCount> straight;
+    std::array<std::optional<double>, kAllNumberCount> box;  // none for triples
     std::array<std::optional<double>, 100> mini;
 
     // The factor of the purchase's number for its kind; none for a number
     // the table does not know.
     std::optional<double> of(const Purchase& purchase) const {
-        int number = 0;
-        for (char c : purchase.番号) {
-            if (c < '0' || c > '9') return std::nullopt;
-            number = number * 10 + (c - '0');
-        }
-        const std::size_t digits = purchase.番号.size();
-        if (purchase.種類 == BetType::Mini) return digits == 2 ? mini[std::size_t(number)] : std::nullopt;
-        if (digits != 3) return std::nullopt;
-        return purchase.種類 == BetType::Box ? box[std::size_t(number)] : straight[std::size_t(number)];
+        const std::optional<int> number = ParseTicketNumber(purchase.種類, purchase.番号);
+        if (!number) return std::nullopt;
+        if (purchase.種類 == TicketKind::Mini) return mini[std::size_t(*number)];
+        return purchase.種類 == TicketKind::Box ? box[std::size_t(*number)] : straight[std::size_t(*number)];
     }
 };
 

@@ -45,7 +45,7 @@ std::vector<GridModel> TicketGrids(const std::vector<Purchase>& book, const std:
         purchases.setNumber(2, r, p.最初の回数);
         purchases.setNumber(3, r, p.継続回数);
         purchases.setText(4, r, p.番号);
-        purchases.setText(5, r, BetTypeName(p.種類));
+        purchases.setText(5, r, TicketKindCaption(p.種類));
         purchases.setNumber(6, r, p.口数);
         purchases.setText(7, r, p.メモ);
         purchases.setText(8, r, FormatYen(p.cost()));
@@ -60,7 +60,7 @@ std::vector<GridModel> TicketGrids(const std::vector<Purchase>& book, const std:
         const int r = int(i) + 2;
         results.setText(1, r, p.購入日);
         results.setText(2, r, p.番号);
-        results.setText(3, r, BetTypeName(p.種類));
+        results.setText(3, r, TicketKindCaption(p.種類));
         results.setNumber(4, r, p.口数);
         results.setNumber(5, r, o.回数);
         results.setText(6, r, DrawnText(o));

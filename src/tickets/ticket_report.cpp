@@ -68,7 +68,7 @@ std::string TicketReportText(const TicketReport& r) {
     char line[512];
     for (const DrawOutcome& o : r.outcomes) {
         const Purchase& p = r.book[o.purchase];
-        const std::string type(BetTypeName(p.種類));
+        const std::string type(TicketKindCaption(p.種類));
         const std::string yen = o.outcome == Outcome::Won ? FormatYen(o.yen) + " 円" : "";
         const Claim claim = ClaimOf(r, o);
         std::snprintf(line, sizeof line, "%s  %5d  %-3s  %s  %2d口  %-3s  %s  %s", Shown(p.購入日).c_str(), o.回数,
@@ -95,7 +95,7 @@ std::string TicketReportCsv(const TicketReport& r) {
     for (const DrawOutcome& o : r.outcomes) {
         const Purchase& p = r.book[o.purchase];
         out += std::to_string(p.id) + ',' + p.購入日 + ',' + std::to_string(p.最初の回数) + ',' +
-               std::to_string(p.継続回数) + ',' + p.番号 + ',' + std::string(BetTypeName(p.種類)) + ',' +
+               std::to_string(p.継続回数) + ',' + p.番号 + ',' + std::string(TicketKindCaption(p.種類)) + ',' +
                std::to_string(p.口数) + ',' + CsvField(p.メモ) + ',' + std::to_string(o.回数) + ',' + DrawnText(o) +
                ',' + OutcomeText(o) + ',' + OutcomeYenText(o);
         const Claim claim = ClaimOf(r, o);
@@ -120,7 +120,7 @@ std::string TicketReportJson(const TicketReport& r) {
         const Purchase& p = r.book[o.purchase];
         if (i) out += ',';
         out += "\n{\"id\":" + std::to_string(p.id) + ",\"date\":" + JsonString(p.購入日) +
-               ",\"number\":" + JsonString(p.番号) + ",\"type\":" + JsonString(std::string(BetTypeName(p.種類))) +
+               ",\"number\":" + JsonString(p.番号) + ",\"type\":" + JsonString(std::string(TicketKindCaption(p.種類))) +
                ",\"units\":" + std::to_string(p.口数) + ",\"draw\":" + std::to_string(o.回数) +
                ",\"drawn\":" + (o.drawn < 0 ? "null" : JsonString(DrawnText(o))) +
                ",\"outcome\":" + JsonString(OutcomeText(o)) +
@@ -150,7 +150,7 @@ std::string TicketListText(const std::vector<Purchase>& book) {
     for (const Purchase& p : book) {
         std::snprintf(line, sizeof line, "%lld  %s  第%d回〜第%d回  %s  %s  %d口  %s円", static_cast<long long>(p.id),
                       Shown(p.購入日).c_str(), p.最初の回数, p.lastDraw(), Shown(p.番号).c_str(),
-                      std::string(BetTypeName(p.種類)).c_str(), p.口数, FormatYen(p.cost()).c_str());
+                      std::string(TicketKindCaption(p.種類)).c_str(), p.口数, FormatYen(p.cost()).c_str());
         out += line;
         if (!p.メモ.empty()) out += "  " + Shown(p.メモ);
         out += '\n';

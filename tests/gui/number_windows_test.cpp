@@ -167,7 +167,7 @@ TEST(NextDrawWindow, TicketBoxAsksThenHandsTheTicketToTheBook) {
     ASSERT_EQ(host.drafts.size(), 1u);
     EXPECT_EQ(host.drafts[0].最初の回数, 3);
     EXPECT_EQ(host.drafts[0].番号, "048");
-    EXPECT_EQ(host.drafts[0].種類, BetType::Box);
+    EXPECT_EQ(host.drafts[0].種類, TicketKind::Box);
     EXPECT_EQ(host.drafts[0].口数, 1);
     EXPECT_EQ(host.drafts[0].継続回数, 1);
 }
@@ -219,7 +219,7 @@ TEST(NextDrawWindow, FromTheMenuIntoTheTicketBookOfTheMainWindow) {
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].最初の回数, 3);
     EXPECT_EQ(stored[0].番号, "919");
-    EXPECT_EQ(stored[0].種類, BetType::Straight);
+    EXPECT_EQ(stored[0].種類, TicketKind::Straight);
     const QModelIndex current = book->purchaseGrid()->currentIndex();
     EXPECT_EQ(current.row(), 0);
     EXPECT_TRUE(book->statusBar()->currentMessage().contains(QStringLiteral("第3回 919 ストレート 1口を追加しました")));

@@ -137,11 +137,11 @@ TEST_F(StrategyWindowTest, AddEditAndRemoveWithThePlainControls) {
     EXPECT_EQ(grid->text(8, 3), "10");  // 的中回数
 
     // Edit: the same strategy as a box of 2 units.
-    choose("strategyKind", int(StrategyKind::Box));
+    choose("strategyKind", int(TicketKind::Box));
     type("strategyUnits", "2");
     clickAndWait("editStrategy");
     ASSERT_EQ(saved().size(), 1u);
-    EXPECT_EQ(saved()[0].kind, StrategyKind::Box);
+    EXPECT_EQ(saved()[0].kind, TicketKind::Box);
     EXPECT_EQ(saved()[0].units, 2);
     grid = &analysis->grid()->gridModel();
     EXPECT_EQ(grid->text(17, 3), "ボックス 2口");  // 種類, after the figures

@@ -104,7 +104,7 @@ TEST_F(TicketsInMainWindow, TypedPurchasesAreStoredAndChecked) {
     ASSERT_EQ(stored().size(), 1u);
     const Purchase p = stored()[0];
     EXPECT_EQ(p.番号, "321");
-    EXPECT_EQ(p.種類, BetType::Box);
+    EXPECT_EQ(p.種類, TicketKind::Box);
     EXPECT_EQ(p.最初の回数, 1);
     EXPECT_EQ(p.継続回数, 3);
     EXPECT_EQ(p.口数, 2);

@@ -97,7 +97,7 @@ TEST(ResultAmounts, AboveTheBoundsAreRefusedWithTheLineInBothFileShapes) {
     EXPECT_EQ(weekday.error->line, 1);
 }
 
-Purchase Bought(std::string number, BetType type, int first, int draws, int units) {
+Purchase Bought(std::string number, TicketKind type, int first, int draws, int units) {
     Purchase p;
     p.購入日 = "2026-01-05";
     p.番号 = std::move(number);
@@ -122,12 +122,12 @@ TEST(BookSums, AtEveryBoundStayExactAndNeverWrap) {
         r.prize(PrizeKind::Straight) = Prize{1, kMaxPrizeYen};
         results.push_back(r);
     }
-    const std::vector<Purchase> book(100, Bought("123", BetType::Straight, 1, kMaxCoveredDraws, kMaxUnits));
+    const std::vector<Purchase> book(100, Bought("123", TicketKind::Straight, 1, kMaxCoveredDraws, kMaxUnits));
     const std::vector<DrawOutcome> outcomes = CheckBook(book, history, results);
     const BookSummary summary = Summarise(book, outcomes);
     const std::int64_t each = kMaxPrizeYen * kMaxUnits * kMaxCoveredDraws;
     EXPECT_EQ(summary.totals.won, each * 100);
-    EXPECT_EQ(summary.totals.spent, kUnitPriceYen * kMaxUnits * kMaxCoveredDraws * 100);
+    EXPECT_EQ(summary.totals.spent, kNumbers3.unitPriceYen * kMaxUnits * kMaxCoveredDraws * 100);
     EXPECT_GT(summary.totals.balance(), 0);
     EXPECT_EQ(summary.months.back().cumulativeBalance, summary.totals.balance());
 
@@ -180,7 +180,7 @@ TEST(TicketCsv, ABookAboveTheBoundIsRefusedSayingSo) {
 }
 
 TEST(TicketText, StoredControlCharactersNeverReachTheTerminal) {
-    Purchase p = Bought("123", BetType::Straight, 1, 1, 1);
+    Purchase p = Bought("123", TicketKind::Straight, 1, 1, 1);
     p.メモ = "a\x1b]0;title\x07" + std::string(5000, 'x');
     const std::string list = TicketListText({p});
     EXPECT_EQ(list.find('\x1b'), std::string::npos);

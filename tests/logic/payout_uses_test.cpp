@@ -64,13 +64,13 @@ TEST(TicketPayout, EachKindReadsItsOwnFactor) {
     const TicketFactors factors = TicketFactorsOf(f);
     Purchase p;
     p.番号 = "123";
-    p.種類 = BetType::Straight;
+    p.種類 = TicketKind::Straight;
     EXPECT_DOUBLE_EQ(*factors.of(p), 0.123);
-    p.種類 = BetType::Box;
+    p.種類 = TicketKind::Box;
     EXPECT_DOUBLE_EQ(*factors.of(p), 2.0);
     p.番号 = "777";
     EXPECT_FALSE(factors.of(p));
-    p.種類 = BetType::Mini;
+    p.種類 = TicketKind::Mini;
     p.番号 = "23";
     EXPECT_DOUBLE_EQ(*factors.of(p), 0.5);
     p.番号 = "2x";

@@ -13,11 +13,11 @@ namespace n3 {
 
 // Rules and kinds by their words in test lists.
 static void PrintTo(StrategyRule r, std::ostream* out) { *out << kStrategyRuleWords[std::size_t(r)]; }
-static void PrintTo(StrategyKind k, std::ostream* out) { *out << kStrategyKindWords[std::size_t(k)]; }
+static void PrintTo(TicketKind k, std::ostream* out) { *out << kTicketKindWords[std::size_t(k)]; }
 
 namespace {
 
-Strategy Make(StrategyRule rule, StrategyKind kind = StrategyKind::Straight, int n = 100, int k = 1) {
+Strategy Make(StrategyRule rule, TicketKind kind = TicketKind::Straight, int n = 100, int k = 1) {
     Strategy s;
     s.rule = rule;
     s.kind = kind;
@@ -44,52 +44,52 @@ TEST(StrategyRules, FixedNumbersFollowTheKind) {
     Strategy s = Make(StrategyRule::Fixed);
     s.numbers = {456, 123, 321};
     EXPECT_EQ(PicksOver(s, {}).back(), (Picks{123, 321, 456}));
-    s.kind = StrategyKind::Box;  // 321 and 123 are one combination
+    s.kind = TicketKind::Box;  // 321 and 123 are one combination
     EXPECT_EQ(PicksOver(s, {}).back(), (Picks{123, 456}));
-    s.kind = StrategyKind::Mini;
+    s.kind = TicketKind::Mini;
     s.numbers = {5, 17, 5};
     EXPECT_EQ(PicksOver(s, {}).back(), (Picks{5, 17}));
 }
 
 TEST(StrategyRules, LastIsThePreviousDrawInTheKindsTerms) {
     EXPECT_EQ(PicksOver(Make(StrategyRule::Last), {123, 456}), (std::vector<Picks>{{}, {123}, {456}}));
-    EXPECT_EQ(PicksOver(Make(StrategyRule::Last, StrategyKind::Box), {312, 777}),
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Last, TicketKind::Box), {312, 777}),
               (std::vector<Picks>{{}, {123}, {}}));  // a triple buys nothing under box
-    EXPECT_EQ(PicksOver(Make(StrategyRule::Last, StrategyKind::Mini), {312}).back(), (Picks{12}));
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Last, TicketKind::Mini), {312}).back(), (Picks{12}));
 }
 
 TEST(StrategyRules, HotTakesTheMostFrequentWithTiesToTheSmaller) {
-    EXPECT_EQ(PicksOver(Make(StrategyRule::Hot, StrategyKind::Straight, 5, 2), {5, 7, 5, 7, 9}).back(), (Picks{5, 7}));
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Hot, TicketKind::Straight, 5, 2), {5, 7, 5, 7, 9}).back(), (Picks{5, 7}));
     // Over the last two draws 7 and 9 came once each; every other number not at all.
-    EXPECT_EQ(PicksOver(Make(StrategyRule::Hot, StrategyKind::Straight, 2, 2), {5, 5, 7, 9}).back(), (Picks{7, 9}));
-    EXPECT_EQ(PicksOver(Make(StrategyRule::Hot, StrategyKind::Straight, 2, 1), {9, 7}).back(), (Picks{7}));
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Hot, TicketKind::Straight, 2, 2), {5, 5, 7, 9}).back(), (Picks{7, 9}));
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Hot, TicketKind::Straight, 2, 1), {9, 7}).back(), (Picks{7}));
     // Box counts 123 and 321 as one combination; the triple counts for nothing.
-    EXPECT_EQ(PicksOver(Make(StrategyRule::Hot, StrategyKind::Box, 10, 1), {456, 123, 321, 777, 777}).back(),
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Hot, TicketKind::Box, 10, 1), {456, 123, 321, 777, 777}).back(),
               (Picks{123}));
     // Nothing counted yet: the smallest combination, 001.
-    EXPECT_EQ(PicksOver(Make(StrategyRule::Hot, StrategyKind::Box, 10, 1), {777}).back(), (Picks{1}));
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Hot, TicketKind::Box, 10, 1), {777}).back(), (Picks{1}));
 }
 
 TEST(StrategyRules, ColdTakesTheLeastFrequent) {
-    EXPECT_EQ(PicksOver(Make(StrategyRule::Cold, StrategyKind::Straight, 3, 2), {0, 1, 2}).back(), (Picks{3, 4}));
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Cold, TicketKind::Straight, 3, 2), {0, 1, 2}).back(), (Picks{3, 4}));
     // Once 0 leaves the window of 3 it is cold again.
-    EXPECT_EQ(PicksOver(Make(StrategyRule::Cold, StrategyKind::Straight, 3, 1), {0, 1, 2, 3}).back(), (Picks{0}));
-    EXPECT_EQ(PicksOver(Make(StrategyRule::Cold, StrategyKind::Box, 3, 1), {1, 2}).back(), (Picks{3}));
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Cold, TicketKind::Straight, 3, 1), {0, 1, 2, 3}).back(), (Picks{0}));
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Cold, TicketKind::Box, 3, 1), {1, 2}).back(), (Picks{3}));
 }
 
 TEST(StrategyRules, OverdueCountsNeverSeenAsLongest) {
-    EXPECT_EQ(PicksOver(Make(StrategyRule::Overdue, StrategyKind::Straight, 1, 2), {0, 1}).back(), (Picks{2, 3}));
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Overdue, TicketKind::Straight, 1, 2), {0, 1}).back(), (Picks{2, 3}));
     // Every mini number seen, in order 00..99: the first two are the longest gone.
     std::vector<int> all;
     for (int x = 0; x < 100; ++x) all.push_back(x);
-    EXPECT_EQ(PicksOver(Make(StrategyRule::Overdue, StrategyKind::Mini, 1, 2), all).back(), (Picks{0, 1}));
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Overdue, TicketKind::Mini, 1, 2), all).back(), (Picks{0, 1}));
     all.push_back(100);  // 100 is mini 00: now 01 and 02 are the longest gone
-    EXPECT_EQ(PicksOver(Make(StrategyRule::Overdue, StrategyKind::Mini, 1, 2), all).back(), (Picks{1, 2}));
+    EXPECT_EQ(PicksOver(Make(StrategyRule::Overdue, TicketKind::Mini, 1, 2), all).back(), (Picks{1, 2}));
 }
 
 TEST(StrategyRules, BeforeTheFirstCompleteDrawTheHistoryRulesBuyNothing) {
     for (const StrategyRule rule : {StrategyRule::Last, StrategyRule::Hot, StrategyRule::Cold, StrategyRule::Overdue})
-        EXPECT_TRUE(PicksOver(Make(rule, StrategyKind::Straight, 10, 3), {}).front().empty());
+        EXPECT_TRUE(PicksOver(Make(rule, TicketKind::Straight, 10, 3), {}).front().empty());
 }
 
 TEST(StrategyRules, SumTakesEveryCandidateInTheRange) {
@@ -97,9 +97,9 @@ TEST(StrategyRules, SumTakesEveryCandidateInTheRange) {
     s.sumLow = 0;
     s.sumHigh = 1;
     EXPECT_EQ(PicksOver(s, {}).back(), (Picks{0, 1, 10, 100}));
-    s.kind = StrategyKind::Box;  // 000 is a triple
+    s.kind = TicketKind::Box;  // 000 is a triple
     EXPECT_EQ(PicksOver(s, {}).back(), (Picks{1}));
-    s.kind = StrategyKind::Mini;
+    s.kind = TicketKind::Mini;
     EXPECT_EQ(PicksOver(s, {}).back(), (Picks{0, 1, 10}));
 }
 
@@ -114,7 +114,7 @@ void PrintTo(const Refusal& r, std::ostream* out) { *out << r.name; }
 
 class RefusedStrategy : public ::testing::TestWithParam<Refusal> {};
 
-Strategy With(StrategyRule rule, StrategyKind kind, std::vector<int> numbers, int low, int high, int k, int units) {
+Strategy With(StrategyRule rule, TicketKind kind, std::vector<int> numbers, int low, int high, int k, int units) {
     Strategy s = Make(rule, kind, 100, k);
     s.numbers = std::move(numbers);
     s.sumLow = low;
@@ -131,23 +131,23 @@ TEST_P(RefusedStrategy, HasItsReason) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, RefusedStrategy,
     ::testing::Values(
-        Refusal{"SumOf150Numbers", With(StrategyRule::Sum, StrategyKind::Straight, {}, 13, 14, 1, 1),
+        Refusal{"SumOf150Numbers", With(StrategyRule::Sum, TicketKind::Straight, {}, 13, 14, 1, 1),
                 "合計13～14の数字は150個あり"},
-        Refusal{"SumLowAboveHigh", With(StrategyRule::Sum, StrategyKind::Straight, {}, 5, 3, 1, 1), "0～27で、a≦b"},
-        Refusal{"MiniSumBeyond18", With(StrategyRule::Sum, StrategyKind::Mini, {}, 0, 19, 1, 1), "0～18で、a≦b"},
-        Refusal{"NothingToBuy", With(StrategyRule::Fixed, StrategyKind::Straight, {}, 0, 0, 1, 1), "1つ以上"},
-        Refusal{"BoxTriple", With(StrategyRule::Fixed, StrategyKind::Box, {777}, 0, 0, 1, 1), "（777）は買えません"},
-        Refusal{"MiniOf3Digits", With(StrategyRule::Fixed, StrategyKind::Mini, {123}, 0, 0, 1, 1), "00～99"},
-        Refusal{"Beyond999", With(StrategyRule::Fixed, StrategyKind::Straight, {1000}, 0, 0, 1, 1), "000～999"},
-        Refusal{"KBeyond100", With(StrategyRule::Hot, StrategyKind::Straight, {}, 0, 0, 101, 1), "個数kは1～100"},
-        Refusal{"KZero", With(StrategyRule::Overdue, StrategyKind::Straight, {}, 0, 0, 0, 1), "個数kは1～100"},
-        Refusal{"Units100", With(StrategyRule::Last, StrategyKind::Straight, {}, 0, 0, 1, 100), "口数は1～99"}),
+        Refusal{"SumLowAboveHigh", With(StrategyRule::Sum, TicketKind::Straight, {}, 5, 3, 1, 1), "0～27で、a≦b"},
+        Refusal{"MiniSumBeyond18", With(StrategyRule::Sum, TicketKind::Mini, {}, 0, 19, 1, 1), "0～18で、a≦b"},
+        Refusal{"NothingToBuy", With(StrategyRule::Fixed, TicketKind::Straight, {}, 0, 0, 1, 1), "1つ以上"},
+        Refusal{"BoxTriple", With(StrategyRule::Fixed, TicketKind::Box, {777}, 0, 0, 1, 1), "（777）は買えません"},
+        Refusal{"MiniOf3Digits", With(StrategyRule::Fixed, TicketKind::Mini, {123}, 0, 0, 1, 1), "00～99"},
+        Refusal{"Beyond999", With(StrategyRule::Fixed, TicketKind::Straight, {1000}, 0, 0, 1, 1), "000～999"},
+        Refusal{"KBeyond100", With(StrategyRule::Hot, TicketKind::Straight, {}, 0, 0, 101, 1), "個数kは1～100"},
+        Refusal{"KZero", With(StrategyRule::Overdue, TicketKind::Straight, {}, 0, 0, 0, 1), "個数kは1～100"},
+        Refusal{"Units100", With(StrategyRule::Last, TicketKind::Straight, {}, 0, 0, 1, 100), "口数は1～99"}),
     [](const ::testing::TestParamInfo<Refusal>& p) { return std::string(p.param.name); });
 
 TEST(StrategyRules, AcceptedStrategiesHaveNoReason) {
-    EXPECT_EQ(StrategyError(With(StrategyRule::Sum, StrategyKind::Straight, {}, 0, 5, 1, 1)), "");
-    EXPECT_EQ(StrategyError(With(StrategyRule::Sum, StrategyKind::Box, {}, 13, 14, 1, 1)), "");  // 16 + 16 combinations
-    EXPECT_EQ(StrategyError(With(StrategyRule::Fixed, StrategyKind::Mini, {5, 99}, 0, 0, 1, 99)), "");
+    EXPECT_EQ(StrategyError(With(StrategyRule::Sum, TicketKind::Straight, {}, 0, 5, 1, 1)), "");
+    EXPECT_EQ(StrategyError(With(StrategyRule::Sum, TicketKind::Box, {}, 13, 14, 1, 1)), "");  // 16 + 16 combinations
+    EXPECT_EQ(StrategyError(With(StrategyRule::Fixed, TicketKind::Mini, {5, 99}, 0, 0, 1, 99)), "");
 }
 
 TEST(StrategyRules, NumberListsAndWordsReadBack) {
@@ -155,15 +155,15 @@ TEST(StrategyRules, NumberListsAndWordsReadBack) {
     for (const char* bad : {"", "12a", "1234", "1,,2", "1,", "-1"}) EXPECT_FALSE(ParseNumberList(bad)) << bad;
     for (int i = 0; i < kStrategyRuleCount; ++i)
         EXPECT_EQ(ParseStrategyRule(kStrategyRuleWords[std::size_t(i)]), StrategyRule(i));
-    for (int i = 0; i < kStrategyKindCount; ++i) {
-        EXPECT_EQ(ParseStrategyKind(kStrategyKindWords[std::size_t(i)]), StrategyKind(i));
-        EXPECT_EQ(ParseStrategyKind(kStrategyKindCaptions[std::size_t(i)]), StrategyKind(i));
+    for (int i = 0; i < kTicketKindCount; ++i) {
+        EXPECT_EQ(ParseTicketKind(kTicketKindWords[std::size_t(i)]), TicketKind(i));
+        EXPECT_EQ(ParseTicketKind(kTicketKindCaptions[std::size_t(i)]), TicketKind(i));
     }
 }
 
 // The incremental picks equal a recount before every draw, for every
 // history rule and kind, on a history with ties everywhere.
-class IncrementalPicks : public ::testing::TestWithParam<std::tuple<StrategyRule, StrategyKind, int, int>> {};
+class IncrementalPicks : public ::testing::TestWithParam<std::tuple<StrategyRule, TicketKind, int, int>> {};
 
 TEST_P(IncrementalPicks, EqualARecount) {
     const auto [rule, kind, n, k] = GetParam();
@@ -183,31 +183,30 @@ TEST_P(IncrementalPicks, EqualARecount) {
 INSTANTIATE_TEST_SUITE_P(RulesAndKinds, IncrementalPicks,
                          ::testing::Combine(::testing::Values(StrategyRule::Last, StrategyRule::Hot, StrategyRule::Cold,
                                                               StrategyRule::Overdue),
-                                            ::testing::Values(StrategyKind::Straight, StrategyKind::Box,
-                                                              StrategyKind::Set, StrategyKind::Mini),
+                                            ::testing::Values(TicketKind::Straight, TicketKind::Box, TicketKind::Set,
+                                                              TicketKind::Mini),
                                             ::testing::Values(1, 50), ::testing::Values(1, 10)));
 
 // The chance of each candidate is the share of the thousand winning numbers
 // that make it win.
-class CandidateChance : public ::testing::TestWithParam<StrategyKind> {};
+class CandidateChance : public ::testing::TestWithParam<TicketKind> {};
 
 TEST_P(CandidateChance, MatchesABruteForceCount) {
-    const StrategyKind kind = GetParam();
+    const TicketKind kind = GetParam();
     std::vector<int> wins(1000, 0);
     for (int w = 0; w < 1000; ++w)
         if (const auto c = WinningCandidate(kind, w)) ++wins[std::size_t(*c)];
     int total = 0;
     for (const int c : CandidatesOf(kind)) {
-        EXPECT_EQ(ChanceThousandths(kind, c), wins[std::size_t(c)]) << c;
+        EXPECT_EQ(WinningNumbers(kind, c), wins[std::size_t(c)]) << c;
         total += wins[std::size_t(c)];
     }
     // Straight and mini cover every number; box and set leave out the ten triples.
-    EXPECT_EQ(total, kind == StrategyKind::Box || kind == StrategyKind::Set ? 990 : 1000);
+    EXPECT_EQ(total, kind == TicketKind::Box || kind == TicketKind::Set ? 990 : 1000);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, CandidateChance,
-                         ::testing::Values(StrategyKind::Straight, StrategyKind::Box, StrategyKind::Set,
-                                           StrategyKind::Mini));
+                         ::testing::Values(TicketKind::Straight, TicketKind::Box, TicketKind::Set, TicketKind::Mini));
 
 }  // namespace
 }  // namespace n3

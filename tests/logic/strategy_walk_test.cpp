@@ -14,6 +14,7 @@
 #include "lab/strategy_rules.h"
 #include "lab/strategy_walk.h"
 #include "prediction/prediction_walk.h"
+#include "stats/distributions.h"
 #include "test_history.h"
 
 namespace n3 {
@@ -21,7 +22,7 @@ namespace {
 
 using testing::history;
 
-Strategy Fixed(std::vector<int> numbers, StrategyKind kind, int units = 1) {
+Strategy Fixed(std::vector<int> numbers, TicketKind kind, int units = 1) {
     Strategy s;
     s.rule = StrategyRule::Fixed;
     s.numbers = std::move(numbers);
@@ -45,7 +46,7 @@ DrawResult Prizes(int drawNo, long long straight, long long box, long long setSt
 TEST(StrategyWalk, StraightCountsOnlyCompleteDrawsAcrossHoles) {
     // Draws 3 and 4 are missing, draw 5 is incomplete.
     const DrawHistory h = history({{1, 1, 2, 3}, {2, 4, 5, 6}, {5, 1, 2, -1}, {6, 1, 2, 3}});
-    const StrategyRun run = RunStrategies(h, {}, {Fixed({123}, StrategyKind::Straight)});
+    const StrategyRun run = RunStrategies(h, {}, {Fixed({123}, TicketKind::Straight)});
     const StrategyTally& t = run.tallies[0];
     EXPECT_EQ(run.targets, 3);
     EXPECT_EQ(t.draws, 3);
@@ -68,7 +69,7 @@ TEST(StrategyWalk, LastSkipsTheIncompleteDrawAndTheHole) {
 
 TEST(StrategyWalk, BoxChanceDependsOnDoublesAndTriplesNeverWin) {
     const DrawHistory h = history({{1, 2, 1, 3}, {2, 1, 1, 1}, {3, 1, 0, 1}});
-    const StrategyRun run = RunStrategies(h, {}, {Fixed({321, 110}, StrategyKind::Box)});
+    const StrategyRun run = RunStrategies(h, {}, {Fixed({321, 110}, TicketKind::Box)});
     const StrategyTally& t = run.tallies[0];
     EXPECT_EQ(t.tickets, 6);
     EXPECT_EQ(t.hits, 2);  // 213 is 123; 101 is 011 (written 110 by the player)
@@ -76,12 +77,12 @@ TEST(StrategyWalk, BoxChanceDependsOnDoublesAndTriplesNeverWin) {
     // The triple (draw 2) gives the random control nothing either: without
     // it the control holds the same hits, and over triples alone none.
     const StrategyRun withoutTriple =
-        RunStrategies(history({{1, 2, 1, 3}, {3, 1, 0, 1}}), {}, {Fixed({321, 110}, StrategyKind::Box)});
+        RunStrategies(history({{1, 2, 1, 3}, {3, 1, 0, 1}}), {}, {Fixed({321, 110}, TicketKind::Box)});
     EXPECT_EQ(t.controlHits, withoutTriple.tallies[0].controlHits);
-    std::vector<int> hundred(CandidatesOf(StrategyKind::Box).begin(), CandidatesOf(StrategyKind::Box).begin() + 100);
+    std::vector<int> hundred(CandidatesOf(TicketKind::Box).begin(), CandidatesOf(TicketKind::Box).begin() + 100);
     DrawHistory triples;
     for (int n = 1; n <= 40; ++n) triples.push_back(history({{n, n % 10, n % 10, n % 10}}).front());
-    const StrategyRun onTriples = RunStrategies(triples, {}, {Fixed(hundred, StrategyKind::Box)});
+    const StrategyRun onTriples = RunStrategies(triples, {}, {Fixed(hundred, TicketKind::Box)});
     EXPECT_EQ(onTriples.tallies[0].draws, 40);
     EXPECT_EQ(onTriples.tallies[0].hits, 0);
     EXPECT_EQ(onTriples.tallies[0].controlHits, 0);
@@ -90,7 +91,7 @@ TEST(StrategyWalk, BoxChanceDependsOnDoublesAndTriplesNeverWin) {
 TEST(StrategyWalk, AControlHoldingEveryCandidateHitsEveryDraw) {
     std::vector<int> everyMini(100);
     for (int x = 0; x < 100; ++x) everyMini[std::size_t(x)] = x;
-    const StrategyRun run = RunStrategies(testing::generatedHistory(60, 4), {}, {Fixed(everyMini, StrategyKind::Mini)});
+    const StrategyRun run = RunStrategies(testing::generatedHistory(60, 4), {}, {Fixed(everyMini, TicketKind::Mini)});
     EXPECT_EQ(run.tallies[0].draws, 60);
     EXPECT_EQ(run.tallies[0].hits, 60);
     EXPECT_EQ(run.tallies[0].controlHits, 60);
@@ -106,8 +107,8 @@ TEST(StrategyWalk, MoneyUsesEachKindsPrizeAndUnits) {
     settled[2].prize(PrizeKind::SetStraight).yen.reset();
     settled[2].prize(PrizeKind::SetBox).yen.reset();
     const StrategyRun run = RunStrategies(h, settled,
-                                          {Fixed({123}, StrategyKind::Straight, 2), Fixed({123}, StrategyKind::Box, 1),
-                                           Fixed({123}, StrategyKind::Set, 3), Fixed({23}, StrategyKind::Mini, 1)});
+                                          {Fixed({123}, TicketKind::Straight, 2), Fixed({123}, TicketKind::Box, 1),
+                                           Fixed({123}, TicketKind::Set, 3), Fixed({23}, TicketKind::Mini, 1)});
     const auto& st = run.tallies[0];
     EXPECT_EQ(st.moneyDraws, 3);  // draw 4 has no results
     EXPECT_EQ(st.spentYen, 3 * 2 * 200);
@@ -141,7 +142,7 @@ TEST(StrategyWalk, ControlIsReproducibleAndFollowsTheStrategyNotItsPlace) {
     sum.rule = StrategyRule::Sum;
     sum.sumLow = 10;
     sum.sumHigh = 10;
-    const Strategy fixed = Fixed({123}, StrategyKind::Straight);
+    const Strategy fixed = Fixed({123}, TicketKind::Straight);
     const StrategyRun a = RunStrategies(h, {}, {sum, fixed});
     const StrategyRun b = RunStrategies(h, {}, {fixed, sum});
     EXPECT_EQ(a.tallies[0].controlHits, b.tallies[1].controlHits);
@@ -171,9 +172,9 @@ TEST(StrategyWalk, PredictionBuysTheCycleNumbers) {
 
 TEST(StrategyFigures, BonferroniOverTheStrategiesTestedTogether) {
     const DrawHistory h = history({{1, 1, 2, 3}, {2, 1, 2, 3}, {3, 1, 2, 3}});
-    const Strategy s = Fixed({123}, StrategyKind::Straight);
+    const Strategy s = Fixed({123}, TicketKind::Straight);
     const auto one = FiguresOf(RunStrategies(h, {}, {s}));
-    const auto two = FiguresOf(RunStrategies(h, {}, {s, Fixed({456}, StrategyKind::Straight)}));
+    const auto two = FiguresOf(RunStrategies(h, {}, {s, Fixed({456}, TicketKind::Straight)}));
     ASSERT_TRUE(one.strategies[0].p && two.strategies[0].pCorrected);
     EXPECT_DOUBLE_EQ(*one.strategies[0].pCorrected, *one.strategies[0].p);
     EXPECT_DOUBLE_EQ(*two.strategies[0].pCorrected, std::min(1.0, 2 * *two.strategies[0].p));
@@ -202,7 +203,7 @@ double NormalTwoSided(double z) { return std::erfc(std::fabs(z) / std::sqrt(2.0)
 TEST(StrategyFigures, BonferroniMultipliesByTheNumberOfStrategiesWhenPIsModerate) {
     // Three hits where one is expected: z = 2 / sqrt(0.99), p about 0.044.
     const DrawHistory h = MiniHits(3);
-    const Strategy mini = Fixed({23}, StrategyKind::Mini);
+    const Strategy mini = Fixed({23}, TicketKind::Mini);
     const double z = (3 - 1.0) / std::sqrt(100 * 0.01 * 0.99);
     const double p = NormalTwoSided(z);
     ASSERT_GT(p, 0.03);
@@ -214,7 +215,7 @@ TEST(StrategyFigures, BonferroniMultipliesByTheNumberOfStrategiesWhenPIsModerate
     EXPECT_NEAR(*alone.strategies[0].pCorrected, p, 1e-9);
     for (const int tested : {2, 3, 7, 30}) {
         std::vector<Strategy> together = {mini};
-        for (int i = 1; i < tested; ++i) together.push_back(Fixed({500 + i}, StrategyKind::Straight));
+        for (int i = 1; i < tested; ++i) together.push_back(Fixed({500 + i}, TicketKind::Straight));
         const auto figures = FiguresOf(RunStrategies(h, {}, together));
         ASSERT_TRUE(figures.strategies[0].pCorrected);
         EXPECT_NEAR(*figures.strategies[0].pCorrected, std::min(1.0, tested * p), 1e-9) << tested;
@@ -225,13 +226,13 @@ TEST(StrategyFigures, TheVerdictReadsTheCorrectedP) {
     // Four hits where one is expected: p about 0.0026, below 1% alone, above
     // it once seven strategies share the test.
     const DrawHistory h = MiniHits(4);
-    const Strategy mini = Fixed({23}, StrategyKind::Mini);
+    const Strategy mini = Fixed({23}, TicketKind::Mini);
     const double p = NormalTwoSided((4 - 1.0) / std::sqrt(0.99));
     ASSERT_LT(p, kVerdictLevel);
     ASSERT_GT(7 * p, kVerdictLevel);
     EXPECT_EQ(FiguresOf(RunStrategies(h, {}, {mini})).strategies[0].verdict, kVerdictMore);
     std::vector<Strategy> seven = {mini};
-    for (int i = 1; i < 7; ++i) seven.push_back(Fixed({600 + i}, StrategyKind::Straight));
+    for (int i = 1; i < 7; ++i) seven.push_back(Fixed({600 + i}, TicketKind::Straight));
     EXPECT_EQ(FiguresOf(RunStrategies(h, {}, seven)).strategies[0].verdict, kVerdictChance);
 }
 
@@ -265,7 +266,7 @@ TEST(StrategyChart, OneHitChartPerStrategyThenTheBalances) {
     const DrawHistory h = testing::generatedHistory(1000, 9);
     Strategy last;
     last.rule = StrategyRule::Last;
-    const Strategy box = Fixed({123, 455}, StrategyKind::Box, 2);
+    const Strategy box = Fixed({123, 455}, TicketKind::Box, 2);
     const StrategyRun run = RunStrategies(h, {}, {last, box});
     const std::vector<ChartData> charts = StrategyCharts(run);
     ASSERT_EQ(charts.size(), 3u);

@@ -51,7 +51,7 @@ TEST(TicketBookEditor, TypingRulesPerColumn) {
 TEST(TicketBookEditor, EditsAreCheckedThenWritten) {
     FakeWriter writer;
     E editor(writer);
-    editor.Load({{1, "2024-05-01", 6500, 2, "048", BetType::Straight, 1, ""}});
+    editor.Load({{1, "2024-05-01", 6500, 2, "048", TicketKind::Straight, 1, ""}});
     EXPECT_EQ(editor.CellText(0, E::kCost), "400");
 
     // A triple is refused for a box, nothing written.
@@ -86,11 +86,11 @@ TEST(TicketBookEditor, EditsAreCheckedThenWritten) {
 TEST(TicketBookEditor, NewRowsFollowTheRowBeforeAndDeleteRemoves) {
     FakeWriter writer;
     E editor(writer);
-    editor.Load({{1, "2024-05-01", 6500, 5, "07", BetType::Mini, 3, "x"}});
+    editor.Load({{1, "2024-05-01", 6500, 5, "07", TicketKind::Mini, 3, "x"}});
     const Purchase next = editor.NewPurchase(0, "2024-05-10", 6502);
     EXPECT_EQ(next.最初の回数, 6505);
     EXPECT_EQ(next.番号, "07");
-    EXPECT_EQ(next.種類, BetType::Mini);
+    EXPECT_EQ(next.種類, TicketKind::Mini);
     EXPECT_EQ(next.口数, 3);
     EXPECT_EQ(next.購入日, "2024-05-10");
     EXPECT_EQ(next.メモ, "");

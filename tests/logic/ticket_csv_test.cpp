@@ -7,9 +7,9 @@ using namespace n3;
 
 TEST(TicketCsv, RoundTripKeepsLeadingZerosAndMemos) {
     std::vector<Purchase> book(3);
-    book[0] = {0, "2024-01-05", 6400, 5, "048", BetType::Straight, 2, "毎週の分"};
-    book[1] = {0, "2024-01-06", 6401, 1, "07", BetType::Mini, 1, "カンマ, と \"引用\""};
-    book[2] = {0, "2024-02-29", 6402, 20, "112", BetType::Set, 99, ""};
+    book[0] = {0, "2024-01-05", 6400, 5, "048", TicketKind::Straight, 2, "毎週の分"};
+    book[1] = {0, "2024-01-06", 6401, 1, "07", TicketKind::Mini, 1, "カンマ, と \"引用\""};
+    book[2] = {0, "2024-02-29", 6402, 20, "112", TicketKind::Set, 99, ""};
     const std::string csv = WriteTicketCsv(book);
     EXPECT_EQ(csv.substr(0, csv.find("\r\n")), kTicketCsvHeading);
     const TicketCsvResult back = ReadTicketCsv(csv);
@@ -22,7 +22,7 @@ TEST(TicketCsv, FullWidthDigitsAndCommandWordsRead) {
         ReadTicketCsv("購入日,最初の回数,継続回数,番号,種類,口数,メモ\n2024-01-05,６４００,1,048,box,1\n");
     ASSERT_TRUE(r.ok()) << r.error;
     EXPECT_EQ(r.purchases[0].最初の回数, 6400);
-    EXPECT_EQ(r.purchases[0].種類, BetType::Box);
+    EXPECT_EQ(r.purchases[0].種類, TicketKind::Box);
 }
 
 TEST(TicketCsv, AnyBadLineRefusesTheWholeFile) {

@@ -18,7 +18,7 @@ using n3::testing::TempDir;
 
 namespace {
 
-Strategy Sample(StrategyRule rule, StrategyKind kind = StrategyKind::Straight) {
+Strategy Sample(StrategyRule rule, TicketKind kind = TicketKind::Straight) {
     Strategy s;
     s.name = "試し";
     s.rule = rule;
@@ -42,10 +42,10 @@ TEST(StrategyStore, AddUpdateRemoveAndReadBack) {
     EXPECT_GE(CurrentSchemaVersion(), kStrategySchemaVersion);
     Strategy fixed = Sample(StrategyRule::Fixed);
     fixed.id = db->strategies().Add(fixed);
-    Strategy mini = Sample(StrategyRule::Fixed, StrategyKind::Mini);
+    Strategy mini = Sample(StrategyRule::Fixed, TicketKind::Mini);
     mini.numbers = {5, 17};
     mini.id = db->strategies().Add(mini);
-    Strategy hot = Sample(StrategyRule::Hot, StrategyKind::Box);
+    Strategy hot = Sample(StrategyRule::Hot, TicketKind::Box);
     hot.id = db->strategies().Add(hot);
     // Only the fixed rule keeps its numbers.
     hot.numbers.clear();
@@ -67,7 +67,7 @@ TEST(StrategyStore, RefusesWhatTheRulesRefuseAndKeepsTheTable) {
     wide.sumLow = 10;
     wide.sumHigh = 17;
     EXPECT_THROW(db->strategies().Add(wide), StoreError);
-    Strategy triple = Sample(StrategyRule::Fixed, StrategyKind::Box);
+    Strategy triple = Sample(StrategyRule::Fixed, TicketKind::Box);
     triple.numbers = {777};
     EXPECT_THROW(db->strategies().Add(triple), StoreError);
     EXPECT_EQ(db->strategies().ReadAll().size(), 1u);
@@ -127,7 +127,7 @@ TEST(StrategyCli, WithoutAStrategyTestsTheSavedOnes) {
     {
         auto db = Database::Open(path);
         db->strategies().Add(Sample(StrategyRule::Fixed));
-        db->strategies().Add(Sample(StrategyRule::Overdue, StrategyKind::Set));
+        db->strategies().Add(Sample(StrategyRule::Overdue, TicketKind::Set));
     }
     const CliRun run = Cli("--db " + path + " show 買い方の検証 --format json", "2>/dev/null");
     ASSERT_EQ(run.status, 0) << run.out;

@@ -11,7 +11,7 @@ using n3::testing::TempDir;
 
 namespace {
 
-Purchase Sample(std::string number = "048", BetType type = BetType::Straight) {
+Purchase Sample(std::string number = "048", TicketKind type = TicketKind::Straight) {
     return {0, "2024-06-01", 6500, 3, std::move(number), type, 2, "メモ"};
 }
 
@@ -34,7 +34,7 @@ TEST(TicketStore, AddUpdateRemoveAndReadBack) {
     TicketStore store = TicketStore::Open(path);
     Purchase p = Sample();
     p.id = store.Add(p);
-    Purchase mini = Sample("07", BetType::Mini);
+    Purchase mini = Sample("07", TicketKind::Mini);
     mini.id = store.Add(mini);
     EXPECT_EQ(store.ReadAll(), (std::vector<Purchase>{p, mini}));
 
@@ -75,7 +75,7 @@ TEST(TicketStore, ImportIsAllOrNothing) {
     TempDir dir;
     TicketStore store = TicketStore::Open(dir.file("d.db"));
     store.Add(Sample());
-    Purchase bad = Sample("555", BetType::Box);
+    Purchase bad = Sample("555", TicketKind::Box);
     EXPECT_THROW(store.AddAll({Sample("123"), bad}, true), StoreError);
     ASSERT_EQ(store.ReadAll().size(), 1u);
     EXPECT_EQ(store.ReadAll()[0].番号, "048");

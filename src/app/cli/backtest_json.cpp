@@ -1,62 +1,34 @@
 #include "app/cli/backtest_json.h"
-#include "io/text_escape.h"
 
-#include <charconv>
-#include <cmath>
+#include "app/cli/hit_test_json.h"
+#include "app/cli/json_numbers.h"
+#include "io/text_escape.h"
 
 namespace n3 {
 
 namespace {
 
-std::string Quoted(std::string_view s) { return JsonString(s); }
-
-template <class Int>
-std::string JsonInt(std::optional<Int> value) {
-    return value ? std::to_string(*value) : "null";
-}
-
 std::string MethodObject(const MethodFigures& f) {
     const MethodTally& t = f.tally;
-    std::string out = "{\"method\": " + Quoted(f.method);
-    const auto add = [&out](std::string_view key, const std::string& value) {
-        out += ", \"";
-        out += key;
-        out += "\": ";
-        out += value;
-    };
-    add("bets", std::to_string(t.bets));
-    add("tickets", std::to_string(t.tickets));
-    add("hits", std::to_string(t.hits));
-    add("expectedHits", JsonNumber(t.straightChanceHits()));
-    add("ratio", JsonNumber(f.ratio));
-    add("z", JsonNumber(f.z));
-    add("p", JsonNumber(f.p));
-    add("pCorrected", JsonNumber(f.pCorrected));
-    add("hitRate", JsonNumber(f.hitRate));
-    add("wilsonLow", JsonNumber(f.wilsonLow));
-    add("wilsonHigh", JsonNumber(f.wilsonHigh));
-    add("digitHits", std::to_string(t.digitHits));
-    add("digitExpected", JsonNumber(t.digitExpected()));
-    add("controlHits", std::to_string(t.controlHits));
-    add("moneyBets", std::to_string(t.moneyBets));
-    add("spent", JsonInt(f.spentYen));
-    add("won", JsonInt(f.wonYen));
-    add("returnRate", JsonNumber(f.returnRate));
-    add("verdict", Quoted(f.verdict));
+    std::string out = "{";
+    JsonMembers members(out);
+    members.add("method", JsonString(f.method));
+    members.add("bets", std::to_string(t.bets));
+    members.add("tickets", std::to_string(t.tickets));
+    AddHitTestChanceMembers(members, f, true, true);
+    members.add("digitHits", std::to_string(t.digitHits));
+    members.add("digitExpected", JsonShortestNumber(t.digitExpected()));
+    members.add("controlHits", std::to_string(f.controlHits));
+    members.add("moneyBets", std::to_string(t.moneyBets));
+    AddHitTestMoneyMembers(members, f);
     return out + "}";
 }
 
 }  // namespace
 
-std::string JsonNumber(std::optional<double> value) {
-    if (!value || !std::isfinite(*value)) return "null";
-    char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, *value);
-    return ec == std::errc() ? std::string(buffer, end) : "null";
-}
-
 std::string BacktestJsonMember(const BacktestFigures& figures) {
-    std::string out = "\"backtest\": {\"from\": " + JsonInt(figures.from) + ", \"to\": " + JsonInt(figures.to) +
+    std::string out = "\"backtest\": {\"from\": " + JsonOptional(figures.from) +
+                      ", \"to\": " + JsonOptional(figures.to) +
                       ", \"optionCount\": " + std::to_string(figures.optionCount) + ", \"methods\": [";
     for (std::size_t m = 0; m < figures.methods.size(); ++m) {
         if (m) out += ", ";

@@ -11,8 +11,4 @@ namespace n3 {
 // "\"backtest\": {...}", without a leading comma.
 std::string BacktestJsonMember(const BacktestFigures& figures);
 
-// A double as the shortest JSON number that reads back the same; null for
-// nullopt or a value that is not finite.
-std::string JsonNumber(std::optional<double> value);
-
 }  // namespace n3

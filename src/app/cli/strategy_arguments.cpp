@@ -30,7 +30,7 @@ std::optional<Strategy> StrategyFromArguments(const Arguments& args) {
         throw UsageError{"--strategy には fixed, last, hot, cold, overdue, sum, prediction のどれかを指定してください"};
     s.rule = *rule;
     if (const auto kind = args.option("kind")) {
-        const auto parsed = ParseStrategyKind(*kind);
+        const auto parsed = ParseTicketKind(*kind);
         if (!parsed) throw UsageError{"--kind には straight, box, set, mini のどれかを指定してください"};
         s.kind = *parsed;
     }

@@ -1,47 +1,26 @@
 #include "app/cli/strategy_json.h"
 
-#include "app/cli/backtest_json.h"
+#include "app/cli/hit_test_json.h"
 #include "io/text_escape.h"
 
 namespace n3 {
 
 namespace {
 
-template <class Int>
-std::string JsonInt(std::optional<Int> value) {
-    return value ? std::to_string(*value) : "null";
-}
-
 std::string Object(const StrategyFigures& f, bool named) {
     const StrategyTally& t = f.tally;
     std::string out = "{";
-    const auto add = [&out](std::string_view key, const std::string& value) {
-        if (out.size() > 1) out += ", ";
-        out += "\"";
-        out += key;
-        out += "\": ";
-        out += value;
-    };
-    if (named) add("name", JsonString(f.strategy.name));
-    add("rule", JsonString(kStrategyRuleWords[std::size_t(f.strategy.rule)]));
-    add("kind", JsonString(kStrategyKindWords[std::size_t(f.strategy.kind)]));
-    add("units", std::to_string(f.strategy.units));
-    add("draws", std::to_string(t.draws));
-    add("tickets", std::to_string(t.tickets));
-    add("hits", std::to_string(t.hits));
-    add("expectedHits", JsonNumber(t.kindChanceHits()));
-    add("ratio", JsonNumber(f.ratio));
-    add("z", JsonNumber(f.z));
-    add("p", JsonNumber(f.p));
-    if (named) add("pCorrected", JsonNumber(f.pCorrected));
-    add("wilsonLow", JsonNumber(f.wilsonLow));
-    add("wilsonHigh", JsonNumber(f.wilsonHigh));
-    add("controlHits", std::to_string(t.controlHits));
-    add("moneyTickets", t.moneyDraws > 0 ? std::to_string(t.moneyTickets) : "null");
-    add("spent", JsonInt(f.spentYen));
-    add("won", JsonInt(f.wonYen));
-    add("returnRate", JsonNumber(f.returnRate));
-    add("verdict", JsonString(f.verdict));
+    JsonMembers members(out);
+    if (named) members.add("name", JsonString(f.strategy.name));
+    members.add("rule", JsonString(kStrategyRuleWords[std::size_t(f.strategy.rule)]));
+    members.add("kind", JsonString(TicketKindWord(f.strategy.kind)));
+    members.add("units", std::to_string(f.strategy.units));
+    members.add("draws", std::to_string(t.draws));
+    members.add("tickets", std::to_string(t.tickets));
+    AddHitTestChanceMembers(members, f, named, false);
+    members.add("controlHits", std::to_string(f.controlHits));
+    members.add("moneyTickets", t.moneyDraws > 0 ? std::to_string(t.moneyTickets) : "null");
+    AddHitTestMoneyMembers(members, f);
     return out + "}";
 }
 

@@ -48,7 +48,7 @@ int Add(const Arguments& args) {
     p.番号 = *number;
     const auto type = args.option("type");
     if (!type) throw UsageError{"--type で種類（straight、box、set、mini）を指定してください"};
-    const auto bet = ParseBetType(*type);
+    const auto bet = ParseTicketKind(*type);
     if (!bet) throw UsageError{"--type には straight、box、set、mini のどれかを指定してください"};
     p.種類 = *bet;
     p.購入日 = args.option("date").value_or(TodayDate());

@@ -53,7 +53,7 @@ void Bind(Statement& q, const Strategy& s) {
     q.bind(5, s.rule == StrategyRule::Fixed ? NumberListText(s) : std::string());
     q.bind(6, std::int64_t(s.sumLow));
     q.bind(7, std::int64_t(s.sumHigh));
-    q.bind(8, std::string(kStrategyKindCaptions[std::size_t(s.kind)]));
+    q.bind(8, std::string(kTicketKindCaptions[std::size_t(s.kind)]));
     q.bind(9, std::int64_t(s.units));
 }
 
@@ -94,7 +94,7 @@ std::vector<Strategy> StrategyStore::ReadAll() const {
         s.numbers = ParseNumberList(q.text(5)).value_or(std::vector<int>{});
         s.sumLow = int(q.integer(6));
         s.sumHigh = int(q.integer(7));
-        s.kind = ParseStrategyKind(q.text(8)).value_or(StrategyKind::Straight);
+        s.kind = ParseTicketKind(q.text(8)).value_or(TicketKind::Straight);
         s.units = int(q.integer(9));
         out.push_back(std::move(s));
     }

@@ -41,7 +41,7 @@ void BindPurchase(Statement& s, const Purchase& p) {
     s.bind(2, std::int64_t(p.最初の回数));
     s.bind(3, std::int64_t(p.継続回数));
     s.bind(4, p.番号);
-    s.bind(5, std::string(BetTypeName(p.種類)));
+    s.bind(5, std::string(TicketKindCaption(p.種類)));
     s.bind(6, std::int64_t(p.口数));
     s.bind(7, p.メモ);
     s.bind(8, std::int64_t(p.受け取り済み ? 1 : 0));
@@ -70,7 +70,7 @@ Purchase ReadCheckedPurchase(const Statement& q) {
     p.継続回数 = small(3, "継続回数");
     p.番号 = q.text(4);
     const std::string type = q.text(5);
-    const auto bet = ParseBetType(type);
+    const auto bet = ParseTicketKind(type);
     if (!bet) throw bad("種類「" + EchoText(type) + "」は買い方の名前ではありません");
     p.種類 = *bet;
     p.口数 = small(6, "口数");

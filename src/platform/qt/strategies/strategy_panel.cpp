@@ -59,7 +59,7 @@ StrategyPanel::StrategyPanel(Database& database, QWidget* parent) : QWidget(pare
     sumHigh_ = Spin(this, "strategySumHigh", 0, 27, 14);
     kind_ = new QComboBox(this);
     kind_->setObjectName(QStringLiteral("strategyKind"));
-    for (const auto caption : kStrategyKindCaptions) kind_->addItem(Q(caption));
+    for (const auto caption : kTicketKindCaptions) kind_->addItem(Q(caption));
     units_ = Spin(this, "strategyUnits", 1, kStrategyMaxUnits, 1);
 
     auto* form = new QGridLayout;
@@ -197,7 +197,7 @@ Strategy StrategyPanel::edited() const {
     s.numbers = ParseNumberList(ToStd(numbers_->text().trimmed())).value_or(std::vector<int>{});
     s.sumLow = sumLow_->value();
     s.sumHigh = sumHigh_->value();
-    s.kind = StrategyKind(kind_->currentIndex());
+    s.kind = TicketKind(kind_->currentIndex());
     s.units = units_->value();
     return s;
 }

@@ -30,7 +30,7 @@ TicketBox::TicketBox(QWidget* parent) : QWidget(parent) {
     number_->setPlaceholderText(QStringLiteral("例 123"));
     kind_ = new QComboBox(this);
     kind_->setObjectName(QStringLiteral("ticketKind"));
-    for (std::string_view name : kBetTypeNames) kind_->addItem(Q(name));
+    for (std::string_view name : kTicketKindCaptions) kind_->addItem(Q(name));
     add_ = new QPushButton(QStringLiteral("購入記録に追加"), this);
     add_->setObjectName(QStringLiteral("addTicket"));
     auto* layout = new QHBoxLayout(this);
@@ -47,9 +47,9 @@ TicketBox::TicketBox(QWidget* parent) : QWidget(parent) {
 }
 
 void TicketBox::add() {
-    const auto type = BetType(std::clamp(kind_->currentIndex(), 0, kBetTypeCount - 1));
+    const auto type = TicketKind(std::clamp(kind_->currentIndex(), 0, kTicketKindCount - 1));
     const std::string typed = Utf8(number_->text());
-    const std::optional<int> number = type == BetType::Mini ? ParseMiniText(typed) : ParseNumberText(typed);
+    const std::optional<int> number = type == TicketKind::Mini ? ParseMiniText(typed) : ParseNumberText(typed);
     Purchase ticket;
     ticket.購入日 = Utf8(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
     ticket.最初の回数 = draw_;
@@ -57,12 +57,12 @@ void TicketBox::add() {
     ticket.口数 = 1;
     if (!number) {
         dialogs::Message(this,
-                         type == BetType::Mini ? QStringLiteral("ミニの番号は 00～99 の2桁の数字で入れてください。")
-                                               : QStringLiteral("番号は 000～999 の3桁の数字で入れてください。"),
+                         type == TicketKind::Mini ? QStringLiteral("ミニの番号は 00～99 の2桁の数字で入れてください。")
+                                                  : QStringLiteral("番号は 000～999 の3桁の数字で入れてください。"),
                          kTitle, dialogs::Icon::Warning);
         return;
     }
-    ticket.番号 = type == BetType::Mini ? NumberText(*number).substr(1) : NumberText(*number);
+    ticket.番号 = type == TicketKind::Mini ? NumberText(*number).substr(1) : NumberText(*number);
     if (const std::string error = PurchaseError(ticket); !error.empty()) {
         dialogs::Message(this, Q(error), kTitle, dialogs::Icon::Warning);
         return;
@@ -70,7 +70,7 @@ void TicketBox::add() {
     number_->setText(Q(ticket.番号));
     const QString question = QStringLiteral("第%1回　%2　%3　1口（200円）を購入記録に追加します。よろしいですか？")
                                  .arg(ticket.最初の回数)
-                                 .arg(Q(ticket.番号), Q(BetTypeName(type)));
+                                 .arg(Q(ticket.番号), Q(TicketKindCaption(type)));
     if (dialogs::Message(this, question, QStringLiteral("購入記録に追加"), dialogs::Icon::Question,
                          dialogs::Buttons::YesNoDefaultYes) != dialogs::Result::Yes)
         return;

@@ -17,7 +17,7 @@ QWidget* TicketGridDelegate::createEditor(QWidget* parent, const QStyleOptionVie
     if (index.column() == TicketBookEditor::kType) {
         auto* box = new QComboBox(parent);
         box->setObjectName(QStringLiteral("typeEditor"));
-        for (std::string_view name : kBetTypeNames) box->addItem(Q(name));
+        for (std::string_view name : kTicketKindCaptions) box->addItem(Q(name));
         return box;
     }
     auto* editor = new QLineEdit(parent);

@@ -52,7 +52,7 @@ QVariant TicketOutcomeModel::data(const QModelIndex& index, int role) const {
         switch (index.column()) {
         case 0: return Q(p.購入日);
         case 1: return Q(p.番号);
-        case 2: return Q(BetTypeName(p.種類));
+        case 2: return Q(TicketKindCaption(p.種類));
         case 3: return p.口数;
         case 4: return o.回数;
         case 5: return Q(DrawnText(o));

@@ -292,7 +292,7 @@ void TicketsWindow::AddPurchase(const Purchase& ticket) {
     purchases_->setFocus();
     status_->showMessage(QStringLiteral("第%1回 %2 %3 %4口を追加しました。内容を確かめてください（取り消しは行削除）。")
                              .arg(ticket.最初の回数)
-                             .arg(Q(ticket.番号), Q(BetTypeName(ticket.種類)))
+                             .arg(Q(ticket.番号), Q(TicketKindCaption(ticket.種類)))
                              .arg(ticket.口数));
 }
 
