@@ -8,10 +8,14 @@ namespace n3 {
 
 GridModel 出現間隔分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
     GridModel grid;
+    BuildInto(grid, history, stats);
+    return grid;
+}
+
+void 出現間隔分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats) {
     SetUpGrid(grid, stats.LatestDrawNo);
     WriteHeaders(grid);
     FillRows(grid, history);
-    return grid;
 }
 
 void 出現間隔分析::SetUpGrid(GridModel& grid, int latestDrawNo) { draw_digit_grid::SetUp(grid, latestDrawNo); }

@@ -27,6 +27,11 @@ GridModel 組合せパターン分析::Build(const DrawHistory& history, const S
     return grid;
 }
 
+void 組合せパターン分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats,
+                                   const PatternClassRule& rule) {
+    BuildGrid(grid, history, stats.LatestDrawNo, rule);
+}
+
 void 組合せパターン分析::BuildGrid(GridModel& grid, const DrawHistory& history, int latestDrawNo,
                                    const PatternClassRule& rule) {
     SetUpGrid(grid, latestDrawNo);

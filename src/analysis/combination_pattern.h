@@ -20,13 +20,16 @@ struct PatternClassRule {
 class 組合せパターン分析 {
 public:
     static GridModel Build(const DrawHistory& history, const StartupStatistics& stats, const PatternClassRule& rule);
+    // The same into `grid`, which a draw appended at the end rebuilds from its row on.
+    static void BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats,
+                          const PatternClassRule& rule);
+    static constexpr int kFirstDrawRow = 2;
 
 private:
     static constexpr int kColumns = 7;
     static constexpr int kFirstCountColumn = 5;
     static constexpr int kSecondCountColumn = 6;
     static constexpr int kLetterColumn = 7;
-    static constexpr int kFirstDrawRow = 2;
     static void BuildGrid(GridModel& grid, const DrawHistory& history, int latestDrawNo, const PatternClassRule& rule);
     static void SetUpGrid(GridModel& grid, int latestDrawNo);
     static void WriteHeaderRow(GridModel& grid, int row, const PatternClassRule& rule);

@@ -15,8 +15,18 @@ GridModel 低数字高数字の組合せパターン分析::Build(const DrawHist
     return 組合せパターン分析::Build(history, stats, kRule);
 }
 
+void 低数字高数字の組合せパターン分析::BuildInto(GridModel& grid, const DrawHistory& history,
+                                                 const StartupStatistics& stats) {
+    組合せパターン分析::BuildInto(grid, history, stats, kRule);
+}
+
 GridModel 偶数奇数の組合せパターン分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
     return 組合せパターン分析::Build(history, stats, kRule);
+}
+
+void 偶数奇数の組合せパターン分析::BuildInto(GridModel& grid, const DrawHistory& history,
+                                             const StartupStatistics& stats) {
+    組合せパターン分析::BuildInto(grid, history, stats, kRule);
 }
 
 }  // namespace n3

@@ -9,6 +9,7 @@ namespace n3 {
 class 低数字高数字の組合せパターン分析 {
 public:
     static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
+    static void BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats);
 
 private:
     static const PatternClassRule kRule;
@@ -19,6 +20,7 @@ private:
 class 偶数奇数の組合せパターン分析 {
 public:
     static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
+    static void BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats);
 
 private:
     static const PatternClassRule kRule;

@@ -20,6 +20,10 @@ GridModel 連番飛び石分析::Build(const DrawHistory& history, const Startup
     return grid;
 }
 
+void 連番飛び石分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats) {
+    BuildGrid(grid, history, stats.LatestDrawNo);
+}
+
 void 連番飛び石分析::BuildGrid(GridModel& grid, const DrawHistory& history, int latestDrawNo) {
     SetUpGrid(grid, latestDrawNo);
     WriteHeaderRow(grid, 1);

@@ -10,11 +10,13 @@ namespace n3 {
 class 連番飛び石分析 {
 public:
     static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
+    // The same into `grid`, which a draw appended at the end rebuilds from its row on.
+    static void BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats);
+    static constexpr int kFirstDrawRow = 2;
 
 private:
     enum class PairKind { Consecutive, SteppingStone };
     static constexpr int kColumns = 8;
-    static constexpr int kFirstDrawRow = 2;
     static constexpr int kConsecutiveNoColumn = 1;  // 回数, then the digits in 2..4
     static constexpr int kSteppingNoColumn = 5;     // 回数, then the digits in 6..8
     static void BuildGrid(GridModel& grid, const DrawHistory& history, int latestDrawNo);

@@ -19,10 +19,14 @@ const char* DifferenceText(int difference) {
 
 GridModel 数字間隔分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
     GridModel grid;
+    BuildInto(grid, history, stats);
+    return grid;
+}
+
+void 数字間隔分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats) {
     SetUpGrid(grid, stats.LatestDrawNo);
     WriteHeaders(grid);
     FillRows(grid, history);
-    return grid;
 }
 
 void 数字間隔分析::SetUpGrid(GridModel& grid, int latestDrawNo) { draw_digit_grid::SetUp(grid, latestDrawNo); }

@@ -9,6 +9,8 @@ namespace n3 {
 class 数字間隔分析 {
 public:
     static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
+    // The same into `grid`, which a draw appended at the end rebuilds from its row on.
+    static void BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats);
 
 private:
     static void SetUpGrid(GridModel& grid, int latestDrawNo);

@@ -14,6 +14,10 @@ GridModel 数字合計分析::Build(const DrawHistory& history, const StartupSta
     return grid;
 }
 
+void 数字合計分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats) {
+    BuildGrid(grid, history, stats.LatestDrawNo);
+}
+
 void 数字合計分析::BuildGrid(GridModel& grid, const DrawHistory& history, int latestDrawNo) {
     SetUpGrid(grid, latestDrawNo);
     WriteHeaderRow(grid, 1);

@@ -29,6 +29,10 @@ GridModel 分割5傾向分析::Build(const DrawHistory& history, const StartupSt
     return grid;
 }
 
+void 分割5傾向分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats) {
+    BuildGrid(grid, history, stats.LatestDrawNo);
+}
+
 int 分割5傾向分析::GroupOf(int digit) {
     for (int g = 1; g < kGroups; ++g)
         if (digit <= kDigitGroups[g].lastDigit) return g;

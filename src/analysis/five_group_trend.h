@@ -12,12 +12,14 @@ namespace n3 {
 class 分割5傾向分析 {
 public:
     static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
+    // The same into `grid`, which a draw appended at the end rebuilds from its row on.
+    static void BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats);
+    static constexpr int kFirstDrawRow = 2;
 
 private:
     static constexpr int kGroups = 5;
     static constexpr int kColumns = 4 + kGroups;
     static constexpr int kFirstCountColumn = 5;
-    static constexpr int kFirstDrawRow = 2;
     // Index 1..5 = group; index 0 unused.
     using GroupCounts = std::array<int, kGroups + 1>;
     static int GroupOf(int digit);

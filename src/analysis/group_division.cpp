@@ -27,10 +27,15 @@ int GroupLayout::lastDigit(int group) const {
 GridModel GroupDivisionGrid::BuildGroupGrid(const GroupLayout& layout, const DrawHistory& history,
                                             const StartupStatistics& stats) {
     GridModel grid;
+    BuildGroupGridInto(grid, layout, history, stats);
+    return grid;
+}
+
+void GroupDivisionGrid::BuildGroupGridInto(GridModel& grid, const GroupLayout& layout, const DrawHistory& history,
+                                           const StartupStatistics& stats) {
     SetUpGroupGrid(grid, layout, stats.LatestDrawNo);
     WriteGroupHeader(grid, layout);
     FillGroupRows(grid, history);
-    return grid;
 }
 
 void GroupDivisionGrid::SetUpGroupGrid(GridModel& grid, const GroupLayout& layout, int latestDrawNo) {

@@ -47,6 +47,9 @@ public:
     // The whole grid of one window: set-up, header and draw rows.
     static GridModel BuildGroupGrid(const GroupLayout& layout, const DrawHistory& history,
                                     const StartupStatistics& stats);
+    // The same into `grid`, which a draw appended at the end rebuilds from its row on.
+    static void BuildGroupGridInto(GridModel& grid, const GroupLayout& layout, const DrawHistory& history,
+                                   const StartupStatistics& stats);
 
 private:
     static void SetUpGroupGrid(GridModel& grid, const GroupLayout& layout, int latestDrawNo);

@@ -43,12 +43,24 @@ GridModel 分割3データ分析::Build(const DrawHistory& history, const Startu
     return GroupDivisionGrid::BuildGroupGrid(kLayout, history, stats);
 }
 
+void 分割3データ分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats) {
+    GroupDivisionGrid::BuildGroupGridInto(grid, kLayout, history, stats);
+}
+
 GridModel 分割5データ分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
     return GroupDivisionGrid::BuildGroupGrid(kLayout, history, stats);
 }
 
+void 分割5データ分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats) {
+    GroupDivisionGrid::BuildGroupGridInto(grid, kLayout, history, stats);
+}
+
 GridModel 分割10データ分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
     return GroupDivisionGrid::BuildGroupGrid(kLayout, history, stats);
+}
+
+void 分割10データ分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats) {
+    GroupDivisionGrid::BuildGroupGridInto(grid, kLayout, history, stats);
 }
 
 }  // namespace n3

@@ -10,6 +10,7 @@ class 分割3データ分析 {
 public:
     static const GroupLayout kLayout;
     static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
+    static void BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats);
 };
 
 // Ａ 0-1, Ｂ 2-3, Ｃ 4-5, Ｄ 6-7, Ｅ 8-9.
@@ -17,6 +18,7 @@ class 分割5データ分析 {
 public:
     static const GroupLayout kLayout;
     static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
+    static void BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats);
 };
 
 // Ａ to Ｊ, one digit each.
@@ -24,6 +26,7 @@ class 分割10データ分析 {
 public:
     static const GroupLayout kLayout;
     static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
+    static void BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats);
 };
 
 }  // namespace n3

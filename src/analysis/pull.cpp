@@ -17,6 +17,10 @@ GridModel 引っ張り分析::Build(const DrawHistory& history, const StartupSta
     return grid;
 }
 
+void 引っ張り分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats) {
+    BuildGrid(grid, history, stats.LatestDrawNo);
+}
+
 void 引っ張り分析::BuildGrid(GridModel& grid, const DrawHistory& history, int latestDrawNo) {
     SetUpGrid(grid, latestDrawNo);
     WriteHeaderRow(grid, 1);

@@ -10,10 +10,12 @@ namespace n3 {
 class 引っ張り分析 {
 public:
     static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
+    // The same into `grid`, which a draw appended at the end rebuilds from its row on.
+    static void BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats);
+    static constexpr int kFirstDrawRow = 2;
 
 private:
     static constexpr int kColumns = 4;
-    static constexpr int kFirstDrawRow = 2;
     static void BuildGrid(GridModel& grid, const DrawHistory& history, int latestDrawNo);
     static void SetUpGrid(GridModel& grid, int latestDrawNo);
     static void WriteHeaderRow(GridModel& grid, int row);

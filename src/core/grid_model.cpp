@@ -80,6 +80,11 @@ GridModel::GridModel() {
 }
 
 void GridModel::setSize(int cols, int rows) {
+    // Rows being rebuilt: the grid already has its size.
+    if (firstWritableRow_ > 1) {
+        if (cols == cols_ && rows == rows_) return;
+        firstWritableRow_ = 1;
+    }
     cols_ = std::max(0, cols);
     rows_ = std::max(0, rows);
     const std::size_t n = std::size_t(cols_) * std::size_t(rows_);
@@ -105,13 +110,41 @@ std::uint32_t GridModel::internText(std::string_view t) {
     return lastText_ = id;
 }
 
+void GridModel::rebuildRowsFrom(int row, int rows) {
+    rows = std::max(0, rows);
+    row = std::clamp(row, 1, rows + 1);
+    const int kept = std::min(row - 1, rows_);
+    // Column by column: the kept top of each column, then empty cells.
+    std::vector<std::uint32_t> texts(std::size_t(cols_) * std::size_t(rows), 0);
+    std::vector<std::uint32_t> styles(texts.size(), 0);
+    for (int c = 1; c <= cols_; ++c) {
+        const std::size_t from = index(c, 1), to = std::size_t(c - 1) * std::size_t(rows);
+        std::copy_n(cellText_.begin() + std::ptrdiff_t(from), kept, texts.begin() + std::ptrdiff_t(to));
+        std::copy_n(cellStyle_.begin() + std::ptrdiff_t(from), kept, styles.begin() + std::ptrdiff_t(to));
+    }
+    std::map<std::size_t, std::string> tips;
+    for (auto& [at, tip] : tips_) {
+        const int c = int(at / std::size_t(rows_)) + 1, r = int(at % std::size_t(rows_)) + 1;
+        if (r < row) tips.emplace(std::size_t(c - 1) * std::size_t(rows) + std::size_t(r - 1), std::move(tip));
+    }
+    std::erase_if(spans_, [row](const Span& s) { return s.row >= row; });
+    for (Span& s : spans_) s.rows = std::min(s.rows, rows - s.row + 1);
+    rowHeights_.resize(std::size_t(rows), -1);
+    std::fill(rowHeights_.begin() + kept, rowHeights_.end(), -1);
+    cellText_ = std::move(texts);
+    cellStyle_ = std::move(styles);
+    tips_ = std::move(tips);
+    rows_ = rows;
+    firstWritableRow_ = row;
+}
+
 void GridModel::setText(int col, int row, std::string_view text) {
-    if (!contains(col, row)) return;
+    if (!writable(col, row)) return;
     cellText_[index(col, row)] = internText(text);
 }
 
 void GridModel::setTip(int col, int row, std::string_view tip) {
-    if (!contains(col, row)) return;
+    if (!writable(col, row)) return;
     if (tip.empty())
         tips_.erase(index(col, row));
     else
@@ -125,7 +158,7 @@ std::string_view GridModel::tip(int col, int row) const {
 }
 
 void GridModel::setNumber(int col, int row, int value) {
-    if (!contains(col, row)) return;
+    if (!writable(col, row)) return;
     // A negative number is rare enough to be kept as its text.
     cellText_[index(col, row)] = value >= 0 ? kNumberBit | std::uint32_t(value) : internText(std::to_string(value));
 }
@@ -183,14 +216,14 @@ std::uint32_t GridModel::edited(std::uint32_t from, StyleEdit edit) {
 }
 
 void GridModel::editCell(int col, int row, StyleEdit edit) {
-    if (!contains(col, row)) return;
+    if (!writable(col, row)) return;
     auto& id = cellStyle_[index(col, row)];
     id = edited(id, edit);
 }
 
 void GridModel::editBlock(const CellBlock& b, StyleEdit edit) {
     const int c1 = std::max(1, b.col1), c2 = std::min(cols_, b.col2);
-    const int r1 = std::max(1, b.row1), r2 = std::min(rows_, b.row2);
+    const int r1 = std::max(firstWritableRow_, b.row1), r2 = std::min(rows_, b.row2);
     if (c1 > c2 || r1 > r2) return;
     // A column is a run of cells in memory, most of them sharing their
     // style with the cell above: each run of one style is filled at once.
@@ -255,7 +288,7 @@ void GridModel::setBorder(const CellBlock& b, Side side, Colour c, LineStyle st)
 // ---------------------------------------------------------------- spans
 
 void GridModel::addSpan(int col, int row, int columns, int rows) {
-    if (!contains(col, row) || columns < 1 || rows < 1) return;
+    if (!writable(col, row) || columns < 1 || rows < 1) return;
     spans_.push_back({col, row, std::min(columns, cols_ - col + 1), std::min(rows, rows_ - row + 1)});
 }
 
@@ -269,11 +302,12 @@ const Span* GridModel::spanAt(int col, int row) const {
 
 void GridModel::setDefaultRowHeight(double points) {
     defaultRowHeight_ = points;
-    std::fill(rowHeights_.begin(), rowHeights_.end(), -1);
+    std::fill(rowHeights_.begin() + std::min(std::ptrdiff_t(firstWritableRow_ - 1), std::ptrdiff_t(rowHeights_.size())),
+              rowHeights_.end(), -1);
 }
 
 void GridModel::setRowHeight(int row, double points) {
-    if (row >= 1 && row <= rows_) rowHeights_[std::size_t(row - 1)] = points;
+    if (row >= firstWritableRow_ && row <= rows_) rowHeights_[std::size_t(row - 1)] = points;
 }
 
 double GridModel::rowHeight(int row) const {

@@ -104,6 +104,15 @@ public:
     int rows() const { return rows_; }
     bool contains(int col, int row) const { return col >= 1 && col <= cols_ && row >= 1 && row <= rows_; }
 
+    // --- rows rebuilt at the bottom ----------------------------------------
+    // Makes the grid `rows` rows high, keeping the rows above `row` as they
+    // are and emptying the rest, and until writeAllRows() lets only the rows
+    // from `row` on be written: running the grid's build again then redoes
+    // just those rows, each as a build from scratch would leave it. A build
+    // that sets another size starts the grid afresh, as it always does.
+    void rebuildRowsFrom(int row, int rows);
+    void writeAllRows() { firstWritableRow_ = 1; }
+
     // --- texts ----------------------------------------------------------
     // Writes outside the grid are ignored, so a build step may run past an edge.
     void setText(int col, int row, std::string_view text);
@@ -177,6 +186,7 @@ private:
     std::size_t index(int col, int row) const {
         return std::size_t(col - 1) * std::size_t(rows_) + std::size_t(row - 1);
     }
+    bool writable(int col, int row) const { return contains(col, row) && row >= firstWritableRow_; }
     // A text cell holds an index into texts_; a number cell holds the
     // number with this bit set.
     static constexpr std::uint32_t kNumberBit = 0x80000000u;
@@ -205,6 +215,7 @@ private:
 
     int cols_ = 0;
     int rows_ = 0;
+    int firstWritableRow_ = 1;                 // rows above it keep what they hold (rebuildRowsFrom)
     std::map<std::size_t, std::string> tips_;  // by cell index
     std::vector<std::uint32_t> cellText_;      // index into texts_, or a number with kNumberBit
     std::vector<std::uint32_t> cellStyle_;     // index into styles_

@@ -43,18 +43,12 @@ Bet DigitSetBet(std::uint16_t mask, const Draw& target) {
     return bet;
 }
 
-std::uint16_t MaskOf(const std::array<std::int8_t, kEliminationRows>& digits) {
-    std::uint16_t mask = 0;
-    for (const std::int8_t d : digits) mask |= std::uint16_t(1u << d);
-    return mask;
-}
-
-std::array<Bet, kBacktestMethodCount> BetsOn(const DigitPrediction& p, const Draw& target) {
+std::array<Bet, kBacktestMethodCount> BetsOn(const PredictionSets& p, const Draw& target) {
     std::array<Bet, kBacktestMethodCount> bets;
     for (int c = 0; c < kCycleCount; ++c) bets[std::size_t(c)] = CycleBet(p.cycles[std::size_t(c)], target);
-    bets[4] = DigitSetBet(MaskOf(p.elimination), target);
-    bets[5] = DigitSetBet(p.repeat.mask, target);
-    bets[6] = DigitSetBet(p.oneShot.mask, target);
+    bets[4] = DigitSetBet(p.elimination, target);
+    bets[5] = DigitSetBet(p.repeat, target);
+    bets[6] = DigitSetBet(p.oneShot, target);
     return bets;
 }
 
@@ -100,7 +94,7 @@ BacktestRun RunBacktest(const DrawHistory& history, const ResultHistory& results
         const int n = draw.回数;
         if (range.to != 0 && n > range.to) break;
         if (draw.complete() && n >= 1 && n <= kMaxDrawNo && range.contains(n)) {
-            const auto bets = BetsOn(walk.Predict(optionCount), draw);
+            const auto bets = BetsOn(walk.PredictSets(optionCount), draw);
             const int winning = NumberOf(draw);
             const long long prize = StraightPrize(results, n);
             if (run.targets++ == 0) run.firstTarget = n;

@@ -1,6 +1,8 @@
 #include "lab/strategy_walk.h"
 
 #include <algorithm>
+#include <array>
+#include <optional>
 
 #include "lab/backtest.h"
 #include "lab/control_draw.h"
@@ -51,15 +53,28 @@ std::uint64_t ControlSeedOf(std::uint64_t ruleKeyHash, int drawNo) {
     return ruleKeyHash ^ (std::uint64_t(std::uint32_t(drawNo)) << 20);
 }
 
+// The candidate each winning number 0..999 makes win for one kind, -1 for
+// none: worked out once rather than at every draw.
+using WinningCandidates = std::array<std::int16_t, kAllNumberCount>;
+
+WinningCandidates WinningCandidatesOf(TicketKind kind) {
+    WinningCandidates table{};
+    for (int winning = 0; winning < kAllNumberCount; ++winning) {
+        const std::optional<int> c = WinningCandidate(kind, winning);
+        table[std::size_t(winning)] = std::int16_t(c ? *c : -1);
+    }
+    return table;
+}
+
 void Buy(StrategyTally& t, const Strategy& s, std::uint64_t ruleKeyHash, const std::vector<int>& bought, int drawNo,
-         int winning, const DrawResult* result) {
+         int winning, const WinningCandidates& candidates, const DrawResult* result) {
     if (bought.empty()) return;
-    const std::optional<int> wins = WinningCandidate(s.kind, winning);
+    const int wins = candidates[std::size_t(winning)];  // -1: no candidate wins
     int chance = 0;  // of the kAllNumberCount numbers, how many make one of the tickets win
     bool hit = false;
     for (const int c : bought) {
         chance += WinningNumbers(s.kind, c);
-        hit = hit || (wins && c == *wins);
+        hit = hit || c == wins;
     }
     const double p = chance / double(kAllNumberCount);
     ++t.draws;
@@ -69,9 +84,9 @@ void Buy(StrategyTally& t, const Strategy& s, std::uint64_t ruleKeyHash, const s
     t.hitVariance += p * (1 - p);
     // The control buys as many tickets of the kind at random; a triple
     // leaves box and set controls empty-handed as it does the strategy.
-    if (wins)
+    if (wins >= 0)
         t.controlHits += ControlHoldsOne(ControlSeedOf(ruleKeyHash, drawNo), int(bought.size()), Universe(s.kind));
-    const std::optional<long long> prize = PrizePerUnit(result, s.kind, winning, hit ? *wins : -1);
+    const std::optional<long long> prize = PrizePerUnit(result, s.kind, winning, hit ? wins : -1);
     if (prize) {
         ++t.moneyDraws;
         t.moneyTickets += long(bought.size());
@@ -94,15 +109,26 @@ StrategyRun RunStrategies(const DrawHistory& history, const ResultHistory& resul
     run.trace.hits.assign(count, {});
     run.trace.expected.assign(count, {});
     run.trace.balance.assign(count, {});
+    // One entry a target: room for every draw at once.
+    run.trace.targets.reserve(history.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        run.trace.hits[i].reserve(history.size());
+        run.trace.expected[i].reserve(history.size());
+        run.trace.balance[i].reserve(history.size());
+    }
     std::vector<StrategyPicker> pickers;
     std::vector<std::uint64_t> ruleKeyHashes;
+    std::vector<WinningCandidates> winningCandidates;
     bool predicts = false;
     for (const Strategy& s : strategies) {
         ruleKeyHashes.push_back(RuleKeyHash(s));
+        winningCandidates.push_back(WinningCandidatesOf(s.kind));
         pickers.emplace_back(s);
         predicts = predicts || pickers.back().usesPrediction();
     }
-    PredictionWalk walk;
+    // The walk's table of every draw is made only for a rule that reads it.
+    std::optional<PredictionWalk> walk;
+    if (predicts) walk.emplace();
     std::vector<int> cycleNumbers;
     for (const Draw& draw : history) {
         const int n = draw.回数;
@@ -112,7 +138,9 @@ StrategyRun RunStrategies(const DrawHistory& history, const ResultHistory& resul
             const int winning = NumberOf(draw);
             cycleNumbers.clear();
             if (predicts) {
-                for (const auto& digits : walk.Predict(optionCount).cycles)
+                // The rule buys the cycle methods' numbers, which the
+                // options do not move: the walk's cycle digits as they stand.
+                for (const auto& digits : walk->cycles())
                     if (std::none_of(digits.begin(), digits.end(), [](std::int8_t d) { return d == kNoDigit; }))
                         cycleNumbers.push_back(digits[0] * 100 + digits[1] * 10 + digits[2]);
             }
@@ -122,7 +150,8 @@ StrategyRun RunStrategies(const DrawHistory& history, const ResultHistory& resul
             run.trace.targets.push_back(n);
             for (std::size_t i = 0; i < count; ++i) {
                 StrategyTally& t = run.tallies[i];
-                Buy(t, strategies[i], ruleKeyHashes[i], pickers[i].Pick(cycleNumbers), n, winning, result);
+                Buy(t, strategies[i], ruleKeyHashes[i], pickers[i].Pick(cycleNumbers), n, winning, winningCandidates[i],
+                    result);
                 run.trace.hits[i].push_back(t.hits);
                 run.trace.expected[i].push_back(t.kindChanceHits());
                 run.trace.balance[i].push_back(t.wonYen - t.spentYen);
@@ -132,7 +161,7 @@ StrategyRun RunStrategies(const DrawHistory& history, const ResultHistory& resul
             const int winning = NumberOf(draw);
             for (StrategyPicker& p : pickers) p.Take(winning);
         }
-        if (predicts) walk.Advance(draw);
+        if (walk) walk->Advance(draw);
     }
     return run;
 }

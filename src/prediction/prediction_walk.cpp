@@ -1,6 +1,7 @@
 #include "prediction/prediction_walk.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace n3 {
 
@@ -35,9 +36,10 @@ constexpr int kRepeatReach = 3;
 constexpr int kOneShotReach = 2;
 
 // The cycle digits in the order the 連発 and 一発 predictions look at them:
-// cycle by cycle, each up to its first empty entry.
+// cycle by cycle, each up to its first empty entry. A digit met again adds
+// nothing, so only the first time each digit comes is kept.
 struct CycleOrder {
-    std::array<std::int8_t, kCycleCount * 3> digits{};
+    std::array<std::int8_t, 10> digits{};
     int size = 0;
     std::uint16_t mask = 0;
 };
@@ -47,30 +49,45 @@ CycleOrder CycleOrderOf(const CycleDigits& cycles) {
     for (const auto& cycle : cycles)
         for (const std::int8_t s : cycle) {
             if (s == kNoDigit) break;
+            if ((order.mask >> s) & 1u) continue;
             order.digits[std::size_t(order.size++)] = s;
             order.mask |= std::uint16_t(1u << s);
         }
     return order;
 }
 
+// For each digit a, the digits s with s - reach <= a <= s + reach.
+constexpr std::array<std::uint16_t, 10> CloseDigits(int reach) {
+    std::array<std::uint16_t, 10> close{};
+    for (int a = 0; a <= 9; ++a)
+        for (int s = 0; s <= 9; ++s)
+            if (a >= s - reach && a <= s + reach) close[std::size_t(a)] |= std::uint16_t(1u << s);
+    return close;
+}
+
 // Every cycle digit s with s - reach <= a <= s + reach for an elimination
-// entry a, placed once, up to `limit` digits (0: no limit). An entry equal
-// to an earlier one places nothing new, and the walk ends once every cycle
-// digit is placed.
-void PlaceCloseCycleDigits(const DigitPrediction& p, const CycleOrder& order, int reach, int limit, DigitList& placed) {
+// entry a, placed once in the cycle order, up to `limit` digits (0: no
+// limit). An entry equal to an earlier one places nothing new, and the walk
+// ends once every cycle digit is placed.
+void PlaceCloseCycleDigits(const DigitPrediction& p, const CycleOrder& order,
+                           const std::array<std::uint16_t, 10>& close, int limit, DigitList& placed) {
     std::uint16_t seen = 0;
     for (const std::int8_t a : p.elimination) {
         if ((seen >> a) & 1u) continue;
         seen |= std::uint16_t(1u << a);
-        for (int i = 0; i < order.size; ++i) {
+        const std::uint16_t fresh = close[std::size_t(a)] & order.mask & std::uint16_t(~placed.mask);
+        for (int i = 0; fresh != 0 && i < order.size; ++i) {
             const int s = order.digits[std::size_t(i)];
-            if (a < s - reach || a > s + reach || placed.contains(s)) continue;
+            if (((fresh >> s) & 1u) == 0) continue;
             placed.push(s);
             if (limit > 0 && placed.size == limit) return;
         }
         if (placed.mask == order.mask) return;
     }
 }
+
+constexpr std::array<std::uint16_t, 10> kRepeatClose = CloseDigits(kRepeatReach);
+constexpr std::array<std::uint16_t, 10> kOneShotClose = CloseDigits(kOneShotReach);
 
 }  // namespace
 
@@ -143,18 +160,47 @@ void PredictionWalk::StoreCycle(int interval, int position, int digit) {
     cycles_[std::size_t(it - kCycleLengths.begin())][std::size_t(position - 1)] = std::int8_t(digit);
 }
 
+std::array<std::int8_t, kEliminationRows> PredictionWalk::Elimination(int optionCount, int latestDrawNo) const {
+    std::array<std::int8_t, kEliminationRows> elimination{};
+    for (int i = 0; i < kEliminationRows; ++i) {
+        const EliminationRow& row = kEliminationTable[std::size_t(i)];
+        const int reference = latestDrawNo - row.lag - optionCount;
+        elimination[std::size_t(i)] = std::int8_t(FoldDigit(DigitAt(reference, row.position) + row.offset));
+    }
+    return elimination;
+}
+
+PredictionSets PredictionWalk::PredictSets(int optionCount) const {
+    PredictionSets sets;
+    sets.cycles = cycles_;
+    DigitPrediction p;
+    p.elimination = Elimination(optionCount, latest_);
+    std::uint16_t repeatClose = 0, oneShotClose = 0;
+    for (const std::int8_t a : p.elimination) {
+        sets.elimination |= std::uint16_t(1u << a);
+        repeatClose |= kRepeatClose[std::size_t(a)];
+        oneShotClose |= kOneShotClose[std::size_t(a)];
+    }
+    const CycleOrder order = CycleOrderOf(cycles_);
+    // Without a limit every cycle digit close to some entry is placed.
+    sets.repeat = order.mask & repeatClose;
+    sets.oneShot = order.mask & oneShotClose;
+    // Past the limit, which digits are placed depends on the order.
+    if (std::popcount(sets.oneShot) > kOneShotLimit) {
+        PlaceCloseCycleDigits(p, order, kOneShotClose, kOneShotLimit, p.oneShot);
+        sets.oneShot = p.oneShot.mask;
+    }
+    return sets;
+}
+
 DigitPrediction PredictionWalk::Predict(int optionCount, int latestDrawNo) const {
     DigitPrediction p;
     p.cycles = cycles_;
     p.optionCount = optionCount;
-    for (int i = 0; i < kEliminationRows; ++i) {
-        const EliminationRow& row = kEliminationTable[std::size_t(i)];
-        const int reference = latestDrawNo - row.lag - optionCount;
-        p.elimination[std::size_t(i)] = std::int8_t(FoldDigit(DigitAt(reference, row.position) + row.offset));
-    }
+    p.elimination = Elimination(optionCount, latestDrawNo);
     const CycleOrder order = CycleOrderOf(p.cycles);
-    PlaceCloseCycleDigits(p, order, kRepeatReach, 0, p.repeat);
-    PlaceCloseCycleDigits(p, order, kOneShotReach, kOneShotLimit, p.oneShot);
+    PlaceCloseCycleDigits(p, order, kRepeatClose, 0, p.repeat);
+    PlaceCloseCycleDigits(p, order, kOneShotClose, kOneShotLimit, p.oneShot);
     return p;
 }
 

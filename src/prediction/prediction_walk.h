@@ -43,6 +43,15 @@ struct DigitPrediction {
     DigitList oneShot;
 };
 
+// What the methods buy after some draw: the cycle digits and, for the
+// methods that buy digit sets, the set of digits each holds (bit d for d).
+struct PredictionSets {
+    CycleDigits cycles{};
+    std::uint16_t elimination = 0;
+    std::uint16_t repeat = 0;
+    std::uint16_t oneShot = 0;
+};
+
 // v - 9 above 9, v + 9 at 0 or below, else v itself.
 constexpr int FoldDigit(int v) { return v > 9 ? v - 9 : v <= 0 ? v + 9 : v; }
 
@@ -68,6 +77,9 @@ public:
     // The prediction with `optionCount` options on, counted back from `latestDrawNo`.
     DigitPrediction Predict(int optionCount, int latestDrawNo) const;
     DigitPrediction Predict(int optionCount) const { return Predict(optionCount, latest_); }
+    // The digit sets of Predict(optionCount) without the order the digits
+    // were placed in, which a walk over every draw does not read.
+    PredictionSets PredictSets(int optionCount) const;
 
 private:
     struct DrawDigits {
@@ -80,6 +92,7 @@ private:
     // The nearest earlier draw number holding `digit` at any position, or 0,
     // by walking back through the table.
     int LastOccurrenceByWalk(int drawNo, int digit) const;
+    std::array<std::int8_t, kEliminationRows> Elimination(int optionCount, int latestDrawNo) const;
 
     std::vector<DrawDigits> table_;  // indexed by draw number 0..32767
     CycleDigits cycles_{};

@@ -12,6 +12,7 @@
 #include "analysis/digit_pairs_window.h"
 #include "analysis/digit_sum.h"
 #include "analysis/dispersion.h"
+#include "analysis/draw_digit_grid.h"
 #include "analysis/five_group_trend.h"
 #include "analysis/group_division_windows.h"
 #include "analysis/last_digit_runs.h"
@@ -71,6 +72,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .scrollBars = V,
          .frozenRows = 2,
          .build = &出現間隔分析::Build,
+         .drawRows = {.buildInto = &出現間隔分析::BuildInto, .firstDrawRow = draw_digit_grid::kFirstDrawRow, .footerRows = 2},
          .charts = &AppearanceIntervalCharts,
          .rowsAreDraws = true},
         {.className = "数字間隔分析",
@@ -84,6 +86,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .frozenRows = 2,
          .yieldAfterCompute = true,
          .build = &数字間隔分析::Build,
+         .drawRows = {.buildInto = &数字間隔分析::BuildInto, .firstDrawRow = draw_digit_grid::kFirstDrawRow, .footerRows = 2},
          .rowsAreDraws = true},
         {.className = "出現回数分析",
          .caption = "出現回数分析",
@@ -123,6 +126,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .frozenRows = 1,
          .yieldAfterCompute = true,
          .build = &引っ張り分析::Build,
+         .drawRows = {.buildInto = &引っ張り分析::BuildInto, .firstDrawRow = 引っ張り分析::kFirstDrawRow},
          .rowsAreDraws = true},
         {.className = "連番飛び石分析",
          .caption = "連番・飛び石分析",
@@ -135,6 +139,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .frozenRows = 1,
          .yieldAfterCompute = true,
          .build = &連番飛び石分析::Build,
+         .drawRows = {.buildInto = &連番飛び石分析::BuildInto, .firstDrawRow = 連番飛び石分析::kFirstDrawRow},
          .rowsAreDraws = true,
          .helpAnchor = "連番・飛び石分析"},
         {.className = "数字合計分析",
@@ -147,6 +152,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .scrollBars = V,
          .frozenRows = 1,
          .build = &数字合計分析::Build,
+         .drawRows = {.buildInto = &数字合計分析::BuildInto, .firstDrawRow = 数字合計分析::kFirstDrawRow},
          .charts = &DigitSumCharts,
          .rowsAreDraws = true},
         {.className = "低数字高数字の組合せパターン分析",
@@ -160,6 +166,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .frozenRows = 1,
          .leavesEntryFree = true,
          .build = &低数字高数字の組合せパターン分析::Build,
+         .drawRows = {.buildInto = &低数字高数字の組合せパターン分析::BuildInto, .firstDrawRow = 組合せパターン分析::kFirstDrawRow},
          .rowsAreDraws = true,
          .helpAnchor = "低数字・高数字の組合せパターン分析"},
         {.className = "偶数奇数の組合せパターン分析",
@@ -173,6 +180,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .frozenRows = 1,
          .leavesEntryFree = true,
          .build = &偶数奇数の組合せパターン分析::Build,
+         .drawRows = {.buildInto = &偶数奇数の組合せパターン分析::BuildInto, .firstDrawRow = 組合せパターン分析::kFirstDrawRow},
          .rowsAreDraws = true,
          .helpAnchor = "偶数・奇数の組合せパターン分析"},
         {.className = "分割5傾向分析",
@@ -186,6 +194,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .frozenRows = 1,
          .leavesEntryFree = true,
          .build = &分割5傾向分析::Build,
+         .drawRows = {.buildInto = &分割5傾向分析::BuildInto, .firstDrawRow = 分割5傾向分析::kFirstDrawRow},
          .rowsAreDraws = true,
          .helpAnchor = "5分割傾向分析"},
         {.className = "分割3データ分析",
@@ -199,6 +208,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .scrollBars = B,
          .frozenRows = 3,
          .build = &分割3データ分析::Build,
+         .drawRows = {.buildInto = &分割3データ分析::BuildInto, .firstDrawRow = group_grid::kFirstDrawRow},
          .rowsAreDraws = true,
          .helpAnchor = "3分割データ分析"},
         {.className = "分割5データ分析",
@@ -212,6 +222,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .scrollBars = B,
          .frozenRows = 3,
          .build = &分割5データ分析::Build,
+         .drawRows = {.buildInto = &分割5データ分析::BuildInto, .firstDrawRow = group_grid::kFirstDrawRow},
          .rowsAreDraws = true,
          .helpAnchor = "5分割データ分析"},
         {.className = "分割10データ分析",
@@ -225,6 +236,7 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .scrollBars = B,
          .frozenRows = 3,
          .build = &分割10データ分析::Build,
+         .drawRows = {.buildInto = &分割10データ分析::BuildInto, .firstDrawRow = group_grid::kFirstDrawRow},
          .rowsAreDraws = true,
          .helpAnchor = "10分割データ分析"},
         {.className = "下一桁出現傾向分析",
@@ -391,6 +403,44 @@ GridModel BuildAnalysisGrid(const AnalysisWindowInfo& window, const DrawHistory&
     grid.scrollBars = window.scrollBars;
     grid.frozenRows = window.frozenRows;
     return grid;
+}
+
+std::optional<std::size_t> CompleteDrawsBeforeAppended(const DrawHistory& before, const DrawHistory& after) {
+    if (after.size() <= before.size()) return std::nullopt;
+    std::size_t complete = 0;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        if (before[i].回数 != after[i].回数 || before[i].digits != after[i].digits) return std::nullopt;
+        complete += before[i].complete();
+    }
+    int last = before.empty() ? 0 : before.back().回数;
+    for (std::size_t i = before.size(); i < after.size(); ++i) {
+        if (!after[i].complete() || after[i].回数 <= last) return std::nullopt;
+        last = after[i].回数;
+    }
+    return complete;
+}
+
+std::optional<WindowContent> ExtendWindowContent(const AnalysisWindowInfo& window, const WindowInput& input,
+                                                 const GridModel& shown, const DrawHistory& before) {
+    const DrawRowsGrid& rows = window.drawRows;
+    if (!window.build || !rows.buildInto) return std::nullopt;
+    const std::optional<std::size_t> complete = CompleteDrawsBeforeAppended(before, input.history);
+    if (!complete) return std::nullopt;
+    int latestBefore = 0;
+    for (const Draw& d : before)
+        if (d.complete()) latestBefore = d.回数;
+    // The rows follow the latest draw number; the first appended draw goes
+    // to the row after the earlier complete draws, the footer moves down.
+    const int from = std::min(rows.firstDrawRow + int(*complete), shown.rows() - rows.footerRows + 1);
+    WindowContent content;
+    content.grid = shown;
+    content.grid.rebuildRowsFrom(from, shown.rows() + input.stats.LatestDrawNo - latestBefore);
+    rows.buildInto(content.grid, input.history, input.stats);
+    content.grid.writeAllRows();
+    if (window.charts) content.charts = window.charts(input.history, input.stats);
+    content.grid.scrollBars = window.scrollBars;
+    content.grid.frozenRows = window.frozenRows;
+    return content;
 }
 
 WindowContent BuildWindowContent(const AnalysisWindowInfo& window, const WindowInput& input) {

@@ -4,6 +4,7 @@
 // bar offers it. Adding such a window means writing its Build (or Content)
 // function and giving it one row in window_table.cpp (fields by name); the
 // menu follows.
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +17,17 @@ using BuildFunction = GridModel (*)(const DrawHistory&, const StartupStatistics&
 using ContentFunction = WindowContent (*)(const WindowInput&);
 // Charts beside a grid that is built by a BuildFunction.
 using ChartsFunction = std::vector<ChartData> (*)(const DrawHistory&, const StartupStatistics&);
+
+// A grid of one row a complete draw, in order from `firstDrawRow`, as many
+// rows as the latest draw number asks for, each row holding only its draw
+// and what the draws before it give: a draw appended at the end changes no
+// row above its own, so only the rows from there on are built again.
+struct DrawRowsGrid {
+    // Builds the grid into the one given (which may be rebuilding its last rows).
+    void (*buildInto)(GridModel&, const DrawHistory&, const StartupStatistics&) = nullptr;
+    int firstDrawRow = 0;
+    int footerRows = 0;  // rows after the draws' rows, built again with them
+};
 
 // Where the menu bar offers a window.
 struct MenuPlace {
@@ -44,6 +56,8 @@ struct AnalysisWindowInfo {
     bool leavesEntryFree = false;    // three windows leave the entry window free
     bool yieldAfterCompute = false;  // three windows yield after computing
     BuildFunction build = nullptr;   // the grid from the history; nullptr when `content` builds it
+    // Set for a `build` grid of one row a draw that an appended draw extends.
+    DrawRowsGrid drawRows = {};
     ContentFunction content = nullptr;
     ChartsFunction charts = nullptr;
     bool hasRangeControls = false;  // the window offers a range of target draws
@@ -79,5 +93,17 @@ GridModel BuildAnalysisGrid(const AnalysisWindowInfo& window, const DrawHistory&
 // Everything the window shows: the grid (with the frame's scroll bars and
 // frozen rows), its charts and its JSON member.
 WindowContent BuildWindowContent(const AnalysisWindowInfo& window, const WindowInput& input);
+
+// The complete draws `after` adds at the end of `before`, which it holds
+// unchanged: how many complete draws `before` has; nullopt when `after`
+// changes, removes or inserts anything else.
+std::optional<std::size_t> CompleteDrawsBeforeAppended(const DrawHistory& before, const DrawHistory& after);
+
+// What BuildWindowContent gives for `input`, made from `shown`, the grid the
+// window built over `before`, when the input only appends complete draws to
+// `before` and the window's grid takes them row by row (drawRows); nullopt
+// when the window must be built afresh.
+std::optional<WindowContent> ExtendWindowContent(const AnalysisWindowInfo& window, const WindowInput& input,
+                                                 const GridModel& shown, const DrawHistory& before);
 
 }  // namespace n3

@@ -217,13 +217,24 @@ void AnalysisWindow::recompute() {
     pendingNumber_ = number_;
     pendingSnapshot_ = host().sharedSnapshot();
     if (range_) range_->setEnabled(false);
+    // A grid of one row a draw grows by the draws appended since it was
+    // built: the work reads the grid on show, which stays as it is until
+    // the work is over (finishRecompute).
+    const GridModel* shown = info_.drawRows.buildInto && shownSnapshot_ ? &grid_->gridModel() : nullptr;
+    auto extended = std::make_shared<bool>(false);
+    pendingExtended_ = extended;
     // The work keeps the snapshot it started with, even when a newer one
     // replaces it meanwhile.
     task_->start([info = &info_, snapshot = host().sharedSnapshot(), flags = flags_, range = pendingRange_,
-                  number = pendingNumber_, strategies = chosenStrategies()] {
+                  number = pendingNumber_, strategies = chosenStrategies(), shown, before = shownSnapshot_, extended] {
         WindowInput input = InputOf(*snapshot, flags, range);
         input.number = number;
         input.strategies = &strategies;
+        if (shown)
+            if (std::optional<WindowContent> content = ExtendWindowContent(*info, input, *shown, before->history)) {
+                *extended = true;
+                return std::move(*content);
+            }
         return BuildWindowContent(*info, input);
     });
 }
@@ -268,6 +279,8 @@ void AnalysisWindow::finishRecompute() {
     shownRange_ = pendingRange_;
     shownNumber_ = pendingNumber_;
     shownSnapshot_ = std::move(pendingSnapshot_);
+    if (pendingExtended_ && *pendingExtended_) ++extendedGrids_;
+    pendingExtended_.reset();
     const GridViewState view = GridViewState::Of(*grid_);
     showContent(task_->take());
     if (showResultAtTop_) {
@@ -382,6 +395,7 @@ void AnalysisWindow::showCharts(std::vector<ChartData> charts) {
     }
     if (!charts_) {
         charts_ = new ChartView(tabs());
+        charts_->setLaidOutWhenShown(true);
         views_->addTab(charts_, QStringLiteral("グラフ"));
         connect(views_, &QTabWidget::currentChanged, this, [this](int tab) {
             if (views_->widget(tab) == charts_) makeRoomForCharts();

@@ -82,6 +82,9 @@ public:
     void followHistory() override;
     void followOptionFlags() override;
     QProgressBar* busyBar() const { return busy_; }
+    // How many times the grid took appended draws into the rows it had
+    // rather than being built afresh.
+    int extendedGrids() const { return extendedGrids_; }
 
 signals:
     void computed();
@@ -140,6 +143,8 @@ private:
     // The snapshot the figures on show (and those being computed) were computed from.
     std::shared_ptr<const HistorySnapshot> shownSnapshot_;
     std::shared_ptr<const HistorySnapshot> pendingSnapshot_;
+    std::shared_ptr<const bool> pendingExtended_;  // set by the work when it extended the grid
+    int extendedGrids_ = 0;
 };
 
 }  // namespace n3

@@ -66,12 +66,30 @@ void ChartView::setCharts(std::vector<ChartData> charts) {
     }
     chooser_->setVisible(charts_.size() > 1);
     save_->setEnabled(!charts_.empty());
-    showChart(keep >= 0 && keep < int(charts_.size()) ? keep : 0);
+    const int index = keep >= 0 && keep < int(charts_.size()) ? keep : 0;
+    if (laidOutWhenShown_ && !isVisible() && index < int(charts_.size())) {
+        current_ = index;
+        const QSignalBlocker block(chooser_);
+        chooser_->setCurrentIndex(index);
+        pending_ = true;
+        return;
+    }
+    showChart(index);
+}
+
+void ChartView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    layOutPending();
+}
+
+void ChartView::layOutPending() {
+    if (pending_) showChart(current_);
 }
 
 void ChartView::showChart(int index) {
     if (index < 0 || index >= int(charts_.size())) return;
     current_ = index;
+    pending_ = false;
     if (chooser_->currentIndex() != index) {
         const QSignalBlocker block(chooser_);
         chooser_->setCurrentIndex(index);
@@ -104,6 +122,7 @@ void ChartView::connectTips() {
 
 bool ChartView::savePng(const QString& path) {
     if (current_ < 0) return false;
+    layOutPending();
     return view_->grab().save(path, "PNG");
 }
 
