@@ -21,7 +21,7 @@ const n3::DrawHistory& RealHistory() {
         const char* path = std::getenv("N3_HISTORY_CSV");
         auto parsed = n3::ReadHistoryCsvFile(path ? path : "/work/shared/data/numbers3-history.csv");
         n3::DrawHistory h = parsed.ok() ? parsed.draws : n3::DrawHistory{};
-        std::sort(h.begin(), h.end(), [](const n3::Draw& a, const n3::Draw& b) { return a.回数 < b.回数; });
+        std::sort(h.begin(), h.end(), [](const n3::Draw& a, const n3::Draw& b) { return a.drawNo < b.drawNo; });
         return h;
     }();
     return history;
@@ -39,7 +39,7 @@ long long NaiveHits(const n3::DrawHistory& h) {
     long long hits = 0;
     for (const n3::Draw& d : h) {
         if (!d.complete()) continue;
-        const n3::BacktestRun one = n3::RunBacktest(h, {}, 0, n3::DrawRange{d.回数, d.回数});
+        const n3::BacktestRun one = n3::RunBacktest(h, {}, 0, n3::DrawRange{d.drawNo, d.drawNo});
         for (const auto& t : one.tallies) hits += t.hits;
     }
     return hits;

@@ -22,7 +22,7 @@ void OpenAndShowEntryWindow(benchmark::State& state) {
     std::vector<n3::Draw> draws;
     for (int no = 1; no <= int(state.range(0)); ++no) {
         n3::Draw d;
-        d.回数 = no;
+        d.drawNo = no;
         d.digits = {no % 10, (no / 10) % 10, 3};
         draws.push_back(d);
     }

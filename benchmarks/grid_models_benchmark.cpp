@@ -80,7 +80,7 @@ const n3::ResultHistory& Dates(int n) {
     for (int drawNo = 1; drawNo <= n;) {
         if (weekday < 5) {
             n3::DrawResult r;
-            r.回数 = drawNo++;
+            r.drawNo = drawNo++;
             char date[48];
             std::snprintf(date, sizeof date, "%04d-%02d-%02d", year, month, day);
             r.date = date;

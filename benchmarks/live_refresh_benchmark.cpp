@@ -100,9 +100,9 @@ void LiveRefreshFiveWindows(benchmark::State& state, double todayWallMs, double 
                      [&] { snapshotAt = std::chrono::steady_clock::now(); });
     for (auto _ : state) {
         state.PauseTiming();
-        if (main->snapshot().history.back().回数 == last.回数) {
+        if (main->snapshot().history.back().drawNo == last.drawNo) {
             Computations settle(windows);
-            main->database().draws().DeleteDraw(last.回数);
+            main->database().draws().DeleteDraw(last.drawNo);
             if (!settle.waitForAll()) state.SkipWithError("the windows did not follow the deletion");
             QCoreApplication::processEvents();
         }

@@ -53,9 +53,10 @@ const Loaded& LongHistory() {
         std::lognormal_distribution<double> spread(0, 0.2);
         for (const n3::Draw& d : l.history) {
             n3::DrawResult r;
-            r.回数 = d.回数;
+            r.drawNo = d.drawNo;
             char date[32];
-            std::snprintf(date, sizeof date, "%04d-%02d-%02d", 1900 + d.回数 / 250, 1 + d.回数 % 12, 1 + d.回数 % 28);
+            std::snprintf(date, sizeof date, "%04d-%02d-%02d", 1900 + d.drawNo / 250, 1 + d.drawNo % 12,
+                          1 + d.drawNo % 28);
             r.date = date;
             r.prize(n3::PrizeKind::Straight).yen = std::llround(90000 * spread(rng));
             r.prize(n3::PrizeKind::Box).yen = std::llround(15000 * spread(rng));

@@ -31,7 +31,7 @@ void ImportAllDraws(benchmark::State& state) {
     std::vector<n3::Draw> draws;
     for (int i = 1; i <= state.range(0); ++i) {
         n3::Draw d;
-        d.回数 = i;
+        d.drawNo = i;
         d.digits = {i % 10, (i / 10) % 10, (i / 100) % 10};
         draws.push_back(d);
     }

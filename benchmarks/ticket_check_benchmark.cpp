@@ -39,7 +39,7 @@ void CheckTicketBook(benchmark::State& state) {
     n3::ResultHistory results;
     for (int no = 1; no <= drawCount; ++no) {
         n3::DrawResult r;
-        r.回数 = no;
+        r.drawNo = no;
         for (auto& prize : r.prizes) prize.yen = 1000 + no % 97;
         results.push_back(r);
     }

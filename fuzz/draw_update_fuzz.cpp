@@ -30,7 +30,7 @@ namespace {
 
 DrawResult Dated(int no, const char* date) {
     DrawResult r;
-    r.回数 = no;
+    r.drawNo = no;
     r.date = date;
     return r;
 }
@@ -41,7 +41,7 @@ const DrawHistory& StoredDraws() {
         DrawHistory h;
         for (int no : {7052, 7053, 7056}) {
             Draw d;
-            d.回数 = no;
+            d.drawNo = no;
             d.digits = {1, 2, 3};
             h.push_back(d);
         }
@@ -79,18 +79,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int drawNo = listed.empty() ? 7054 : listed.front();
     const FetchedDraw fetched = CheckFetchedDrawFile(file, drawNo);
     if (!fetched.ok()) {
-        Check(fetched.draw.回数 == 0 && !fetched.result, "a refused file gives nothing to store");
+        Check(fetched.draw.drawNo == 0 && !fetched.result, "a refused file gives nothing to store");
         n3::fuzz::CheckMessage(fetched.reason, 1200);
         return 0;
     }
-    Check(fetched.draw.回数 == drawNo && fetched.draw.complete(), "the file names its own draw, every digit known");
+    Check(fetched.draw.drawNo == drawNo && fetched.draw.complete(), "the file names its own draw, every digit known");
     if (fetched.result) {
-        Check(fetched.result->回数 == drawNo, "the results are the draw's own");
+        Check(fetched.result->drawNo == drawNo, "the results are the draw's own");
         Check(fetched.result->date.empty() || WithinDrawYears(fetched.result->date), "a date of the draws' years");
     }
     // The import reads the same bytes to the same draw.
     const CsvParseResult imported = ParseHistoryCsv(file);
-    Check(imported.ok() && imported.draws.size() == 1 && imported.draws[0].回数 == drawNo &&
+    Check(imported.ok() && imported.draws.size() == 1 && imported.draws[0].drawNo == drawNo &&
               imported.draws[0].digits == fetched.draw.digits,
           "the import reads the same draw");
     const DrawResult* importedResult = FindResult(imported.results, drawNo);
@@ -119,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(back.ok() && back.draws.size() == 1 && back.draws[0].digits == fetched.draw.digits,
           "the stored draw reads back", written);
     for (const DrawResult& r : storedResults) {
-        const DrawResult* again = FindResult(back.results, r.回数);
+        const DrawResult* again = FindResult(back.results, r.drawNo);
         // The claim deadline lives in the database, not in the results file.
         DrawResult withoutDeadline = r;
         withoutDeadline.claimDeadline.clear();

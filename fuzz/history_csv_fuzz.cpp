@@ -25,19 +25,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::set<int> seen;
     for (const Draw& d : parsed.draws) {
-        Check(d.回数 >= 1 && d.回数 <= kMaxDrawNo, "draw number in range");
-        Check(seen.insert(d.回数).second, "draw numbers unique");
+        Check(d.drawNo >= 1 && d.drawNo <= kMaxDrawNo, "draw number in range");
+        Check(seen.insert(d.drawNo).second, "draw numbers unique");
         for (const auto& digit : d.digits) Check(!digit || (*digit >= 0 && *digit <= 9), "digit in range");
     }
 
     DrawHistory history = parsed.draws;
-    std::sort(history.begin(), history.end(), [](const Draw& a, const Draw& b) { return a.回数 < b.回数; });
+    std::sort(history.begin(), history.end(), [](const Draw& a, const Draw& b) { return a.drawNo < b.drawNo; });
     const std::string written = WriteHistoryCsv(history);
     const CsvParseResult again = ParseHistoryCsv(written);
     Check(again.ok(), "the export reads back", written);
     Check(again.draws.size() == history.size(), "the export reads back whole", written);
     for (std::size_t i = 0; i < history.size(); ++i)
-        Check(again.draws[i].回数 == history[i].回数 && again.draws[i].digits == history[i].digits,
+        Check(again.draws[i].drawNo == history[i].drawNo && again.draws[i].digits == history[i].digits,
               "the export reads back identical", written);
     Check(WriteHistoryCsv(again.draws) == written, "a second export is the same bytes");
     return 0;

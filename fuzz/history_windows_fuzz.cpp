@@ -43,7 +43,7 @@ DrawHistory Generate(Bytes& in, bool fullRange) {
         if (next > top) break;
         number = next;
         Draw d;
-        d.回数 = number;
+        d.drawNo = number;
         for (auto& digit : d.digits) {
             const unsigned v = in.next();
             if (v % 16 < 10) digit = int(v % 16);  // else unknown
@@ -73,8 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < flags.size(); ++i) flags[i] = (flagBits >> i) & 1u;
     DrawRange range;
     if (!history.empty() && (rangeByte & 1u)) {
-        range.from = history[(rangeByte >> 1) % history.size()].回数;
-        range.to = rangeByte & 2u ? 0 : history.back().回数;
+        range.from = history[(rangeByte >> 1) % history.size()].drawNo;
+        range.to = rangeByte & 2u ? 0 : history.back().drawNo;
     }
 
     for (const AnalysisWindowInfo& info : AnalysisWindowTable()) {

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     for (const DrawResult& r : parsed.results) {
-        Check(r.回数 >= 1 && r.回数 <= kMaxDrawNo, "result draw number in range");
+        Check(r.drawNo >= 1 && r.drawNo <= kMaxDrawNo, "result draw number in range");
         Check(r.date.empty() || WithinDrawYears(r.date), "a date of the draws' years", r.date);
         for (const Prize& p : r.prizes) {
             Check(!p.yen || (*p.yen >= 0 && *p.yen <= kMaxPrizeYen), "a prize within its bound");
@@ -39,24 +39,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // What the database would hold: the draws in order, and a result only
     // for a stored draw.
     DrawHistory history = parsed.draws;
-    std::sort(history.begin(), history.end(), [](const Draw& a, const Draw& b) { return a.回数 < b.回数; });
+    std::sort(history.begin(), history.end(), [](const Draw& a, const Draw& b) { return a.drawNo < b.drawNo; });
     ResultHistory results;
     for (const DrawResult& r : parsed.results)
-        if (FindResult(parsed.results, r.回数) == &r &&
-            std::any_of(history.begin(), history.end(), [&](const Draw& d) { return d.回数 == r.回数; }))
+        if (FindResult(parsed.results, r.drawNo) == &r &&
+            std::any_of(history.begin(), history.end(), [&](const Draw& d) { return d.drawNo == r.drawNo; }))
             results.push_back(r);
-    std::sort(results.begin(), results.end(), [](const DrawResult& a, const DrawResult& b) { return a.回数 < b.回数; });
+    std::sort(results.begin(), results.end(),
+              [](const DrawResult& a, const DrawResult& b) { return a.drawNo < b.drawNo; });
 
     const std::string written = WriteResultsCsv(history, results);
     const CsvParseResult again = ParseHistoryCsv(written);
     Check(again.ok(), "the export reads back", written);
     Check(again.draws.size() == history.size(), "every draw reads back", written);
     for (std::size_t i = 0; i < history.size(); ++i)
-        Check(again.draws[i].回数 == history[i].回数 && again.draws[i].digits == history[i].digits,
+        Check(again.draws[i].drawNo == history[i].drawNo && again.draws[i].digits == history[i].digits,
               "the draws read back identical", written);
     for (const DrawResult& r : results) {
         if (r.empty()) continue;
-        const DrawResult* back = FindResult(again.results, r.回数);
+        const DrawResult* back = FindResult(again.results, r.drawNo);
         // The claim deadline of a bank file lives in the database, not in
         // the results file.
         DrawResult withoutDeadline = r;

@@ -42,11 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ResultHistory results;
     for (int no = 1; no <= kMaxDrawNo; ++no) {
         Draw d;
-        d.回数 = no;
+        d.drawNo = no;
         d.digits = {no / 100 % 10, no / 10 % 10, no % 10};
         history.push_back(d);
         DrawResult r;
-        r.回数 = no;
+        r.drawNo = no;
         for (Prize& prize : r.prizes) prize = Prize{kMaxWinners, kMaxPrizeYen};
         results.push_back(r);
     }

@@ -11,15 +11,15 @@ AllNumbers TallyAllNumbers(const DrawHistory& history, DrawRange range) {
     std::array<int, kAllNumberCount> lastBox{};    // draw number, 0 for never
     std::array<int, kAllNumberCount> lastBoxAt{};  // position among the complete draws, +1
     for (const Draw& d : history) {
-        if (!d.complete() || d.回数 < 1 || d.回数 > kMaxDrawNo || !range.contains(d.回数)) continue;
+        if (!d.complete() || d.drawNo < 1 || d.drawNo > kMaxDrawNo || !range.contains(d.drawNo)) continue;
         const int at = ++out.draws;
         const int drawn = NumberOf(d);
         NumberRow& row = out.rows[std::size_t(drawn)];
         ++row.straightCount;
-        row.lastStraight = d.回数;
+        row.lastStraight = d.drawNo;
         const auto key = std::size_t(BoxKey(drawn));
         ++boxCount[key];
-        lastBox[key] = d.回数;
+        lastBox[key] = d.drawNo;
         lastBoxAt[key] = at;
     }
     for (int n = 0; n < kAllNumberCount; ++n) {

@@ -61,7 +61,7 @@ void 出現回数分析::FillRows(GridModel& grid, const DrawHistory& history) {
     int row = kFirstDrawRow;
     for (const Draw& draw : history) {
         if (!draw.complete()) continue;
-        grid.setNumber(1, row, draw.回数);
+        grid.setNumber(1, row, draw.drawNo);
         for (int i = 0; i < 3; ++i) {
             grid.setNumber(2 + i, row, draw.digit(i));
             grid.setNumber(5 + i, row, running[draw.digit(i)]);

@@ -44,7 +44,7 @@ std::vector<std::array<int, 3>> 出現間隔分析::Intervals(const DrawHistory&
     DigitTable table(std::size_t(kMaxDrawNo) + 1, {kNoDigit, kNoDigit, kNoDigit});
     for (std::size_t r = 0; r < history.size(); ++r) {
         const Draw& draw = history[r];
-        const int n = draw.回数;
+        const int n = draw.drawNo;
         // A draw number beyond the table cannot be looked up: such a record
         // is passed over like an incomplete one.
         if (!draw.complete() || n < 1 || n > kMaxDrawNo) continue;

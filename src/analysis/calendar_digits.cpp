@@ -76,8 +76,8 @@ CalendarFigures TallyCalendar(const DrawHistory& history, const ResultHistory& r
     auto result = results.begin();
     for (const Draw& d : history) {
         if (!InRange(d, range) || !d.complete()) continue;
-        while (result != results.end() && result->回数 < d.回数) ++result;
-        const bool hasResult = result != results.end() && result->回数 == d.回数;
+        while (result != results.end() && result->drawNo < d.drawNo) ++result;
+        const bool hasResult = result != results.end() && result->drawNo == d.drawNo;
         if (!hasResult || result->date.empty()) {
             ++f.undated;
             continue;

@@ -73,7 +73,7 @@ void 組合せパターン分析::FillRows(GridModel& grid, const DrawHistory& h
     int row = kFirstDrawRow;
     for (const Draw& draw : history) {
         if (!draw.complete()) continue;
-        grid.setNumber(1, row, draw.回数);
+        grid.setNumber(1, row, draw.drawNo);
         int firstClass = 0;
         for (int i = 0; i < 3; ++i) {
             const int d = draw.digit(i);

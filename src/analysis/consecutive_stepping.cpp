@@ -82,7 +82,7 @@ void 連番飛び石分析::FillRows(GridModel& grid, const DrawHistory& history
 
 int 連番飛び石分析::WriteHalf(GridModel& grid, const Draw& draw, int noColumn, int row, PairKind kind) {
     const int distance = kind == PairKind::Consecutive ? 1 : 2;
-    grid.setNumber(noColumn, row, draw.回数);
+    grid.setNumber(noColumn, row, draw.drawNo);
     for (int i = 0; i < 3; ++i) grid.setNumber(noColumn + 1 + i, row, draw.digit(i));
     // Neighbours only: first with second, second with third; no wrap-around.
     int pairs = 0;

@@ -56,7 +56,7 @@ void 数字合計分析::FillRows(GridModel& grid, const DrawHistory& history) {
     int row = kFirstDrawRow;
     for (const Draw& draw : history) {
         if (!draw.complete()) continue;
-        grid.setNumber(1, row, draw.回数);
+        grid.setNumber(1, row, draw.drawNo);
         for (int i = 0; i < 3; ++i) grid.setNumber(i + 2, row, draw.digit(i));
         grid.setNumber(kSumColumn, row, DigitSum(draw));
         ++row;

@@ -48,8 +48,8 @@ void バラツキ分析::FillRows(GridModel& grid, const DrawHistory& history) {
     int row = kFirstDrawRow;
     for (const Draw& draw : history) {
         if (!draw.complete()) continue;
-        grid.setNumber(1, row, draw.回数);
-        grid.setNumber(kColumns, row, draw.回数);
+        grid.setNumber(1, row, draw.drawNo);
+        grid.setNumber(kColumns, row, draw.drawNo);
         for (int i = 0; i < 3; ++i) {
             const int column = draw.digit(i) + 2;
             grid.setText(column, row, "●");

@@ -40,7 +40,7 @@ void WriteLabelRow(GridModel& grid, int row, std::string_view resultLabel) {
 }
 
 void WriteDraw(GridModel& grid, int row, const Draw& draw) {
-    grid.setNumber(1, row, draw.回数);
+    grid.setNumber(1, row, draw.drawNo);
     for (int i = 0; i < 3; ++i) grid.setNumber(DigitColumn(i), row, draw.digit(i));
 }
 

@@ -90,7 +90,7 @@ void 分割5傾向分析::FillRows(GridModel& grid, const DrawHistory& history) 
     for (const Draw& draw : history) {
         GroupCount.fill(0);
         if (!draw.complete()) continue;
-        grid.setNumber(1, row, draw.回数);
+        grid.setNumber(1, row, draw.drawNo);
         for (int i = 0; i < 3; ++i) {
             grid.setNumber(i + 2, row, draw.digit(i));
             ColourDigitCell(grid, draw.digit(i), i + 2, row);

@@ -105,8 +105,8 @@ void GroupDivisionGrid::FillGroupRows(GridModel& grid, const DrawHistory& histor
     int r = kFirstDrawRow;
     for (const Draw& draw : history) {
         if (!draw.complete()) continue;
-        grid.setNumber(1, r, draw.回数);
-        grid.setNumber(kRightDrawNoColumn, r, draw.回数);
+        grid.setNumber(1, r, draw.drawNo);
+        grid.setNumber(kRightDrawNoColumn, r, draw.drawNo);
         for (int b = 0; b < 3; ++b) {
             const int col = DigitColumn(b, draw.digit(b));
             grid.setText(col, r, "●");

@@ -27,8 +27,8 @@ GridModel 下一桁連続出現回数分析::BuildRunCounts(const DrawHistory& h
         if (!draw.complete()) continue;
         // Only a history out of order can hold a draw number above the
         // latest; it has no row, and letting it in would write into the footer.
-        if (draw.回数 < 1 || draw.回数 > latestDrawNo) continue;
-        for (int i = 0; i < 3; ++i) AppendAppearance(lists, draw.回数, draw.digit(i) % 10);
+        if (draw.drawNo < 1 || draw.drawNo > latestDrawNo) continue;
+        for (int i = 0; i < 3; ++i) AppendAppearance(lists, draw.drawNo, draw.digit(i) % 10);
     }
     return lists;
 }

@@ -48,7 +48,7 @@ void 下一桁出現傾向分析::FillLastDigitRows(GridModel& grid, const DrawH
         if (r > lastRow) break;
         if (!draw.complete()) continue;
         for (auto& t : texts) t.clear();
-        grid.setNumber(1, r, draw.回数);
+        grid.setNumber(1, r, draw.drawNo);
         for (int i = 0; i < 3; ++i) {
             const int k = draw.digit(i) % 10;
             texts[std::size_t(k)] += char('0' + k);

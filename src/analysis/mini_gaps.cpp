@@ -20,7 +20,7 @@ MiniFigures TallyMini(const DrawHistory& history, DrawRange range) {
         v.longestGap = std::max(v.longestGap, at - previous - 1);
         previous = at;
         ++v.count;
-        v.last = d.回数;
+        v.last = d.drawNo;
     }
     f.expected = f.draws / double(kMiniValues);
     double chi2 = 0;

@@ -71,21 +71,21 @@ NumberLookup LookUpNumber(const DrawHistory& history, const ResultHistory& resul
     long long gapSum = 0;
     int gaps = 0;
     for (const Draw& d : history) {
-        if (!d.complete() || d.回数 < 1 || d.回数 > kMaxDrawNo || !range.contains(d.回数)) continue;
+        if (!d.complete() || d.drawNo < 1 || d.drawNo > kMaxDrawNo || !range.contains(d.drawNo)) continue;
         const int at = out.draws++;
-        if (out.firstDrawNo == 0) out.firstDrawNo = d.回数;
-        out.lastDrawNo = d.回数;
+        if (out.firstDrawNo == 0) out.firstDrawNo = d.drawNo;
+        out.lastDrawNo = d.drawNo;
         const int drawn = NumberOf(d);
         if (MiniOf(drawn) == mini) {
             ++out.miniCount;
-            out.lastMini = d.回数;
+            out.lastMini = d.drawNo;
         }
         if (BoxKey(drawn) != key) continue;
         ++out.boxCount;
-        out.lastBox = d.回数;
+        out.lastBox = d.drawNo;
         lastBoxAt = at;
         const bool straight = drawn == number;
-        out.hits.push_back({d.回数, {}, NumberText(drawn), straight, std::nullopt, std::nullopt});
+        out.hits.push_back({d.drawNo, {}, NumberText(drawn), straight, std::nullopt, std::nullopt});
         if (!straight) continue;
         if (lastStraightAt >= 0) {
             const int gap = at - lastStraightAt;
@@ -94,7 +94,7 @@ NumberLookup LookUpNumber(const DrawHistory& history, const ResultHistory& resul
             out.longestGap = std::max(out.longestGap.value_or(0), gap);
         }
         ++out.straightCount;
-        out.lastStraight = d.回数;
+        out.lastStraight = d.drawNo;
         lastStraightAt = at;
     }
     out.straightExpected = out.draws / double(kAllNumberCount);

@@ -81,12 +81,12 @@ std::vector<DatedDraw> DatedDraws(const DrawHistory& history, const ResultHistor
     dated.reserve(results.size());
     auto r = results.begin();
     for (const Draw& draw : history) {
-        while (r != results.end() && r->回数 < draw.回数) ++r;
+        while (r != results.end() && r->drawNo < draw.drawNo) ++r;
         if (r == results.end()) break;
-        if (r->回数 != draw.回数 || !draw.complete()) continue;
+        if (r->drawNo != draw.drawNo || !draw.complete()) continue;
         DatedDraw d;
         if (!ReadDate(r->date, d.year, d.month, d.day)) continue;
-        d.drawNo = draw.回数;
+        d.drawNo = draw.drawNo;
         d.number = NumberOf(draw);
         d.result = &*r;
         dated.push_back(d);

@@ -58,7 +58,7 @@ void 引っ張り分析::FillRows(GridModel& grid, const DrawHistory& history) {
     for (const Draw& draw : history) {
         if (!draw.complete()) continue;
         const std::array<int, 3> digits{draw.digit(0), draw.digit(1), draw.digit(2)};
-        grid.setNumber(1, row, draw.回数);
+        grid.setNumber(1, row, draw.drawNo);
         for (int i = 0; i < 3; ++i) grid.setNumber(i + 2, row, digits[std::size_t(i)]);
         if (previous) {
             for (int p : *previous)

@@ -9,8 +9,8 @@ RangeCoverage CoverRange(const DrawHistory& history, DrawRange range) {
     int rows = 0;
     for (const Draw& d : history) {
         if (!InRange(d, range)) continue;
-        if (c.firstDrawNo == 0) c.firstDrawNo = d.回数;
-        c.lastDrawNo = d.回数;
+        if (c.firstDrawNo == 0) c.firstDrawNo = d.drawNo;
+        c.lastDrawNo = d.drawNo;
         ++rows;
         if (d.complete())
             ++c.complete;

@@ -22,7 +22,7 @@ RangeCoverage CoverRange(const DrawHistory& history, DrawRange range);
 // True for a row a window may count at all: a draw number in 1..kMaxDrawNo
 // inside the range.
 inline bool InRange(const Draw& draw, DrawRange range) {
-    return draw.回数 >= 1 && draw.回数 <= kMaxDrawNo && range.contains(draw.回数);
+    return draw.drawNo >= 1 && draw.drawNo <= kMaxDrawNo && range.contains(draw.drawNo);
 }
 
 // "対象：第1回～第7053回（数字のそろった回 7,053 回）", with what was left out:

@@ -25,8 +25,8 @@ WindowContent 当選結果一覧::Content(const WindowInput& input) {
     // from the schedule (the JSON's "dates").
     ResultListDates dates;
     for (auto it = input.history.rbegin(); it != input.history.rend(); ++it)
-        if (const DrawResult* r = FindResult(input.results, it->回数); r && !r->date.empty())
-            dates.rows.push_back({it->回数, r->date, r->dateEstimated});
+        if (const DrawResult* r = FindResult(input.results, it->drawNo); r && !r->date.empty())
+            dates.rows.push_back({it->drawNo, r->date, r->dateEstimated});
     content.details = std::move(dates);
     return content;
 }
@@ -68,11 +68,11 @@ GridModel 当選結果一覧::Build(const DrawHistory& history, const ResultHist
     int row = kFirstDrawRow;
     for (auto it = history.rbegin(); it != history.rend(); ++it, ++row) {
         const Draw& d = *it;
-        grid.setNumber(1, row, d.回数);
+        grid.setNumber(1, row, d.drawNo);
         std::string number;
         for (const auto& digit : d.digits) number += digit ? char('0' + *digit) : '?';
         if (d.complete()) grid.setText(3, row, number);
-        const DrawResult* r = FindResult(results, d.回数);
+        const DrawResult* r = FindResult(results, d.drawNo);
         if (!r) continue;
         grid.setText(2, row, ShownDate(r->date, r->dateEstimated));
         for (int k = 0; k < kPrizeKindCount; ++k) {

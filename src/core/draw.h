@@ -8,7 +8,7 @@
 namespace n3 {
 
 struct Draw {
-    int 回数 = 0;                              // draw number, 1..32767
+    int drawNo = 0;                            // draw number, 1..32767
     std::array<std::optional<int>, 3> digits;  // 第1数字, 第2数字, 第3数字
 
     // A draw counts only when all three digits hold a value 0..9.

@@ -20,9 +20,9 @@ void SettleResult(DrawResult& result, const std::array<std::optional<int>, 3>& d
 }
 
 const DrawResult* FindResult(const ResultHistory& results, int drawNo) {
-    const auto it =
-        std::lower_bound(results.begin(), results.end(), drawNo, [](const DrawResult& r, int n) { return r.回数 < n; });
-    return it != results.end() && it->回数 == drawNo ? &*it : nullptr;
+    const auto it = std::lower_bound(results.begin(), results.end(), drawNo,
+                                     [](const DrawResult& r, int n) { return r.drawNo < n; });
+    return it != results.end() && it->drawNo == drawNo ? &*it : nullptr;
 }
 
 }  // namespace n3

@@ -31,7 +31,7 @@ struct Prize {
 };
 
 struct DrawResult {
-    int 回数 = 0;
+    int drawNo = 0;
     std::string date;            // YYYY-MM-DD, empty when unknown
     bool dateEstimated = false;  // the date follows the draw calendar, not a published list
     std::array<Prize, kPrizeKindCount> prizes;

@@ -12,8 +12,8 @@ std::vector<std::pair<int, std::string>> ScheduleEstimates(const std::vector<int
     int countedNo = 0;  // the draw `countedDate` belongs to; 0 before any anchor
     std::string countedDate;
     for (const int n : drawNos) {
-        while (published != results.end() && published->回数 < n) ++published;
-        if (published != results.end() && published->回数 == n && !published->date.empty() &&
+        while (published != results.end() && published->drawNo < n) ++published;
+        if (published != results.end() && published->drawNo == n && !published->date.empty() &&
             !published->dateEstimated) {
             if (published->date >= kScheduleFirstDate && OnDrawSchedule(published->date)) {
                 countedNo = n;

@@ -28,7 +28,7 @@ public:
             stored = incoming;
             ++out_.replaced;
         } else {
-            out_.differences.push_back({out_.result.回数, field, Grouped(*stored) + unit, Grouped(*incoming) + unit});
+            out_.differences.push_back({out_.result.drawNo, field, Grouped(*stored) + unit, Grouped(*incoming) + unit});
         }
     }
 
@@ -41,7 +41,7 @@ public:
             stored = incoming;
             ++out_.replaced;
         } else {
-            out_.differences.push_back({out_.result.回数, field, stored, incoming});
+            out_.differences.push_back({out_.result.drawNo, field, stored, incoming});
         }
     }
 
@@ -57,7 +57,7 @@ FilledResult FillIn(const DrawResult* stored, const DrawResult& incoming, bool r
     if (stored) {
         out.result = *stored;
     } else {
-        out.result.回数 = incoming.回数;
+        out.result.drawNo = incoming.drawNo;
     }
     DrawResult& r = out.result;
     Merge merge(out, replaceDiffering);

@@ -9,7 +9,7 @@ StartupStatistics LoadStartupStatistics(const DrawHistory& history) {
     for (const Draw& draw : history) {
         if (!draw.complete()) continue;
         for (int i = 0; i < 3; ++i) ++s.DigitCount[std::size_t(draw.digit(i))];
-        s.LatestDrawNo = draw.回数;
+        s.LatestDrawNo = draw.drawNo;
     }
     GroupDigitsByCount(s);
     return s;

@@ -37,13 +37,13 @@ std::string 当選データ入力::DelLinesQuestion(int rowCount) {
 
 void 当選データ入力::Load(DrawHistory history) {
     rows_ = std::move(history);
-    std::stable_sort(rows_.begin(), rows_.end(), [](const Draw& a, const Draw& b) { return a.回数 < b.回数; });
+    std::stable_sort(rows_.begin(), rows_.end(), [](const Draw& a, const Draw& b) { return a.drawNo < b.drawNo; });
 }
 
 std::string 当選データ入力::CellText(int row, int column) const {
     if (row < 0 || row >= rowCount() || column < 0 || column >= kColumnCount) return {};
     const Draw& d = rows_[std::size_t(row)];
-    if (column == kDrawNoColumn) return std::to_string(d.回数);
+    if (column == kDrawNoColumn) return std::to_string(d.drawNo);
     const auto& digit = d.digits[std::size_t(column - 1)];
     return digit ? std::to_string(*digit) : std::string();
 }
@@ -62,21 +62,21 @@ bool 当選データ入力::SetCellText(int row, int column, std::string_view te
     Draw& d = rows_[std::size_t(row)];
     auto& digit = d.digits[std::size_t(column - 1)];
     if (digit == input.value) return true;
-    writer_.SetDigit(d.回数, column - 1, input.value);
+    writer_.SetDigit(d.drawNo, column - 1, input.value);
     digit = input.value;
     return true;
 }
 
 int 当選データ入力::SortedPosition(int drawNo) const {
     const auto at =
-        std::upper_bound(rows_.begin(), rows_.end(), drawNo, [](int no, const Draw& d) { return no < d.回数; });
+        std::upper_bound(rows_.begin(), rows_.end(), drawNo, [](int n, const Draw& d) { return n < d.drawNo; });
     return int(at - rows_.begin());
 }
 
 int 当選データ入力::AddLine() {
     Draw d;
-    d.回数 = writer_.InsertDraw();
-    const int position = SortedPosition(d.回数);
+    d.drawNo = writer_.InsertDraw();
+    const int position = SortedPosition(d.drawNo);
     if (observer_) observer_->RowAboutToBeInserted(position);
     rows_.insert(rows_.begin() + position, d);
     if (observer_) observer_->RowInserted();
@@ -85,7 +85,7 @@ int 当選データ入力::AddLine() {
 
 void 当選データ入力::DeleteLine(int row) {
     if (row < 0 || row >= rowCount()) return;
-    writer_.DeleteDraw(rows_[std::size_t(row)].回数);
+    writer_.DeleteDraw(rows_[std::size_t(row)].drawNo);
     if (observer_) observer_->RowAboutToBeRemoved(row);
     rows_.erase(rows_.begin() + row);
     if (observer_) observer_->RowRemoved();
@@ -96,7 +96,7 @@ void 当選データ入力::DeleteLines(int first, int last) {
     last = std::min(last, rowCount() - 1);
     if (first > last) return;
     std::vector<int> numbers;
-    for (int r = first; r <= last; ++r) numbers.push_back(rows_[std::size_t(r)].回数);
+    for (int r = first; r <= last; ++r) numbers.push_back(rows_[std::size_t(r)].drawNo);
     writer_.DeleteDraws(numbers);
     for (int r = last; r >= first; --r) {
         if (observer_) observer_->RowAboutToBeRemoved(r);
@@ -107,8 +107,8 @@ void 当選データ入力::DeleteLines(int first, int last) {
 
 int 当選データ入力::RowOf(int drawNo) const {
     const auto at =
-        std::lower_bound(rows_.begin(), rows_.end(), drawNo, [](const Draw& d, int no) { return d.回数 < no; });
-    return at != rows_.end() && at->回数 == drawNo ? int(at - rows_.begin()) : -1;
+        std::lower_bound(rows_.begin(), rows_.end(), drawNo, [](const Draw& d, int n) { return d.drawNo < n; });
+    return at != rows_.end() && at->drawNo == drawNo ? int(at - rows_.begin()) : -1;
 }
 
 int 当選データ入力::SetDigitOf(int drawNo, int position, std::optional<int> value) {
@@ -122,11 +122,11 @@ void 当選データ入力::RestoreDraws(const std::vector<Draw>& draws) {
     if (draws.empty()) return;
     writer_.RestoreDraws(draws);
     for (const Draw& d : draws) {
-        if (const int row = RowOf(d.回数); row >= 0) {
+        if (const int row = RowOf(d.drawNo); row >= 0) {
             rows_[std::size_t(row)] = d;
             continue;
         }
-        const int position = SortedPosition(d.回数);
+        const int position = SortedPosition(d.drawNo);
         if (observer_) observer_->RowAboutToBeInserted(position);
         rows_.insert(rows_.begin() + position, d);
         if (observer_) observer_->RowInserted();
@@ -136,8 +136,8 @@ void 当選データ入力::RestoreDraws(const std::vector<Draw>& draws) {
 void 当選データ入力::RemoveDraws(const std::vector<int>& drawNos) {
     if (drawNos.empty()) return;
     writer_.DeleteDraws(drawNos);
-    for (int no : drawNos) {
-        const int row = RowOf(no);
+    for (int drawNo : drawNos) {
+        const int row = RowOf(drawNo);
         if (row < 0) continue;
         if (observer_) observer_->RowAboutToBeRemoved(row);
         rows_.erase(rows_.begin() + row);

@@ -23,7 +23,7 @@ public:
     virtual void RestoreDraws(const std::vector<Draw>& draws) = 0;
     // Deletes several draws as one write: all of them or none.
     virtual void DeleteDraws(const std::vector<int>& drawNos) {
-        for (int no : drawNos) DeleteDraw(no);
+        for (int drawNo : drawNos) DeleteDraw(drawNo);
     }
 };
 

@@ -56,7 +56,7 @@ std::string ResultRowEdit::Heading(int column) {
 }
 
 std::string ResultRowEdit::CellText(const Draw& draw, const DrawResult* result, int column) {
-    if (column == kDrawColumn) return std::to_string(draw.回数);
+    if (column == kDrawColumn) return std::to_string(draw.drawNo);
     if (column == kNumberColumn) {
         std::string number;
         for (const auto& digit : draw.digits) number += digit ? char('0' + *digit) : '?';
@@ -99,7 +99,7 @@ ResultCellEdit ResultRowEdit::Edit(const Draw& draw, const DrawResult* stored, i
                                    const std::string& successorDate) {
     ResultCellEdit edit;
     DrawResult r = stored ? *stored : DrawResult{};
-    r.回数 = draw.回数;
+    r.drawNo = draw.drawNo;
     const std::string text = Trimmed(typed);
     if (column == kDateColumn) {
         if (text.empty()) {
@@ -112,7 +112,7 @@ ResultCellEdit ResultRowEdit::Edit(const Draw& draw, const DrawResult* stored, i
                          " の日付で入力してください。";
             return edit;
         } else if (!successorDate.empty() && text > successorDate) {
-            edit.error = "抽せん日は次の回（第" + std::to_string(draw.回数 + 1) + "回、" + successorDate +
+            edit.error = "抽せん日は次の回（第" + std::to_string(draw.drawNo + 1) + "回、" + successorDate +
                          "）より後にはできません。";
             return edit;
         } else {

@@ -78,7 +78,7 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
     std::array<int, kPrizeKindCount> prizeLine{};
     int straightNumberLine = 0;
     std::string straightNumber;
-    const auto drawName = [&] { return "第" + std::to_string(draw.回数) + "回"; };
+    const auto drawName = [&] { return "第" + std::to_string(draw.drawNo) + "回"; };
     std::vector<int> firstLineOf(std::size_t(kMaxDrawNo) + 1, 0);
     // Ends the current block; the reason when it lacks its digits.
     auto finish = [&]() -> std::optional<std::string> {
@@ -115,13 +115,13 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
                                              std::to_string(firstLineOf[std::size_t(value)]) + "行目と同じです）");
             firstLineOf[std::size_t(value)] = record.line;
             draw = Draw{};
-            draw.回数 = value;
+            draw.drawNo = value;
             digitsLine = 0;
             prizeLine = {};
             straightNumberLine = 0;
             straightNumber.clear();
             drawResult = DrawResult{};
-            drawResult.回数 = value;
+            drawResult.drawNo = value;
             // The draw date follows the heading; a field with figures that is
             // no whole date of the draws' years is refused, not passed over.
             for (std::size_t i = 1; i < f.size() && drawResult.date.empty(); ++i) {
@@ -221,7 +221,7 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
     if (auto reason = finish()) return fail(blockLine, *reason);
     if (result.draws.empty()) return fail(1, "ファイルに当選結果のブロックがありません");
     std::sort(result.results.begin(), result.results.end(),
-              [](const DrawResult& a, const DrawResult& b) { return a.回数 < b.回数; });
+              [](const DrawResult& a, const DrawResult& b) { return a.drawNo < b.drawNo; });
     return result;
 }
 

@@ -20,12 +20,12 @@ DrawNeighbours NeighboursOf(const ResultHistory& results, int drawNo) {
     for (const DrawResult& r : results) {
         // A date worked out from the schedule is what the fetched file
         // corrects, never a bound on it.
-        if (r.date.empty() || r.dateEstimated || r.回数 == drawNo) continue;
-        if (r.回数 < drawNo) {
-            around.previousNo = r.回数;
+        if (r.date.empty() || r.dateEstimated || r.drawNo == drawNo) continue;
+        if (r.drawNo < drawNo) {
+            around.previousNo = r.drawNo;
             around.previousDate = r.date;
         } else {
-            around.nextNo = r.回数;
+            around.nextNo = r.drawNo;
             around.nextDate = r.date;
             break;
         }

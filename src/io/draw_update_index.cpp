@@ -100,7 +100,7 @@ std::vector<int> PlanDrawsToFetch(const std::vector<int>& listed, const DrawHist
                                   const ResultHistory& results) {
     std::set<int> complete;
     for (const Draw& d : history)
-        if (d.complete()) complete.insert(d.回数);
+        if (d.complete()) complete.insert(d.drawNo);
     auto dated = [&](int no) {
         const DrawResult* r = FindResult(results, no);
         // A date worked out from the schedule waits for the published one.

@@ -23,7 +23,7 @@ std::string DigitsText(const Draw& draw) {
 }
 
 std::string StoredDrawLine(const Draw& draw, const std::string& date) {
-    std::string line = "第" + std::to_string(draw.回数) + "回";
+    std::string line = "第" + std::to_string(draw.drawNo) + "回";
     if (!date.empty()) line += " " + date;
     return line + " " + DigitsText(draw);
 }
@@ -43,7 +43,7 @@ std::string Figure(const std::optional<std::int64_t>& value, const char* unit) {
 std::vector<std::string> RecheckDifferences(const Draw& stored, const DrawResult* storedResult, const Draw& fetched,
                                             const DrawResult* fetchedResult) {
     std::vector<std::string> out;
-    const std::string head = "第" + std::to_string(stored.回数) + "回の";
+    const std::string head = "第" + std::to_string(stored.drawNo) + "回の";
     const auto differ = [&](const std::string& what, const std::string& was, const std::string& is) {
         out.push_back(head + what + "：データベースでは「" + was + "」、ファイルでは「" + is + "」");
     };

@@ -89,8 +89,8 @@ FetchedDraw CheckFetchedDrawFile(std::string_view bytes, int drawNo) {
         out.reason = "1回分のはずのファイルに" + std::to_string(parsed.draws.size()) + "回分があります";
         return out;
     }
-    if (parsed.draws[0].回数 != drawNo) {
-        out.reason = "ファイルの中身は第" + std::to_string(parsed.draws[0].回数) + "回のものです";
+    if (parsed.draws[0].drawNo != drawNo) {
+        out.reason = "ファイルの中身は第" + std::to_string(parsed.draws[0].drawNo) + "回のものです";
         return out;
     }
     if (auto missing = MissingLine(decoded.text)) {

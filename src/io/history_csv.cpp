@@ -58,7 +58,7 @@ std::optional<std::string> ReadRow(const CsvRecord& record, const HistoryColumns
     const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (ec != std::errc() || value < 1 || value > kMaxDrawNo) return noName + Q(no) + "が1～32767の範囲にありません";
     draw = Draw{};
-    draw.回数 = value;
+    draw.drawNo = value;
 
     if (columns.oneField) {
         const std::string& name = columns.digitNames[0];
@@ -131,15 +131,15 @@ CsvParseResult ParseHistoryCsv(std::string_view bytes) {
         if (padded) ++result.paddedNumbers;
         if (result.carriesResults) {
             DrawResult drawResult;
-            drawResult.回数 = draw.回数;
+            drawResult.drawNo = draw.drawNo;
             if (auto reason = ReadResultFields(record.fields, resultColumns, drawResult))
                 return fail(record.line, std::move(*reason));
             SettleResult(drawResult, draw.digits);
             if (!drawResult.empty()) result.results.push_back(std::move(drawResult));
         }
-        int& first = firstLineOf[std::size_t(draw.回数)];
+        int& first = firstLineOf[std::size_t(draw.drawNo)];
         if (first != 0)
-            return fail(record.line, "回数" + std::to_string(draw.回数) + "が2回あります（" + std::to_string(first) +
+            return fail(record.line, "回数" + std::to_string(draw.drawNo) + "が2回あります（" + std::to_string(first) +
                                          "行目と同じです）");
         first = record.line;
         result.draws.push_back(draw);
@@ -147,7 +147,7 @@ CsvParseResult ParseHistoryCsv(std::string_view bytes) {
     if (reader.error()) return fail(reader.error()->line, reader.error()->reason);
     if (!columns) return fail(1, "ファイルが空です");
     std::sort(result.results.begin(), result.results.end(),
-              [](const DrawResult& a, const DrawResult& b) { return a.回数 < b.回数; });
+              [](const DrawResult& a, const DrawResult& b) { return a.drawNo < b.drawNo; });
     return result;
 }
 
@@ -167,7 +167,7 @@ std::string WriteHistoryCsv(const DrawHistory& history) {
     out += kCsvHeader;
     out += "\r\n";
     for (const Draw& d : history) {
-        out += std::to_string(d.回数);
+        out += std::to_string(d.drawNo);
         for (const auto& digit : d.digits) {
             out += ',';
             if (digit) out += char('0' + *digit);

@@ -12,8 +12,8 @@ std::string WriteResultsCsv(const DrawHistory& history, const ResultHistory& res
         if (v) out += std::to_string(*v);
     };
     for (const Draw& d : history) {
-        const DrawResult* r = FindResult(results, d.回数);
-        out += std::to_string(d.回数);
+        const DrawResult* r = FindResult(results, d.drawNo);
+        out += std::to_string(d.drawNo);
         out += ',';
         // An estimated date is no published one: it is left out, so that
         // reading the file back never stores it as published.

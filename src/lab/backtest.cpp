@@ -91,7 +91,7 @@ BacktestRun RunBacktest(const DrawHistory& history, const ResultHistory& results
         for (auto& v : run.trace.expected) v.reserve(history.size());
     }
     for (const Draw& draw : history) {
-        const int n = draw.回数;
+        const int n = draw.drawNo;
         if (range.to != 0 && n > range.to) break;
         if (draw.complete() && n >= 1 && n <= kMaxDrawNo && range.contains(n)) {
             const auto bets = BetsOn(walk.PredictSets(optionCount), draw);

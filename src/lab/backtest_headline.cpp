@@ -10,8 +10,8 @@ namespace {
 
 std::string DrawsText(const DrawHistory& history, DrawRange range) {
     if (history.empty()) return "データなし";
-    const int first = std::max(history.front().回数, range.from);
-    const int last = range.to != 0 ? std::min(history.back().回数, range.to) : history.back().回数;
+    const int first = std::max(history.front().drawNo, range.from);
+    const int last = range.to != 0 ? std::min(history.back().drawNo, range.to) : history.back().drawNo;
     return "第" + std::to_string(first) + "回〜第" + std::to_string(last) + "回";
 }
 

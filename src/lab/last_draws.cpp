@@ -6,7 +6,7 @@ DrawRange LastDrawsRange(const DrawHistory& history, int count) {
     int seen = 0;
     for (auto it = history.rbegin(); it != history.rend(); ++it) {
         if (!it->complete()) continue;
-        if (++seen == count) return DrawRange{it->回数, 0};
+        if (++seen == count) return DrawRange{it->drawNo, 0};
     }
     return DrawRange{};
 }

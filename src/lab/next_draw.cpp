@@ -70,7 +70,7 @@ std::string YearBefore(const std::string& date) {
 int LatestCompleteDraw(const DrawHistory& history) {
     int latest = 0;
     for (const Draw& d : history)
-        if (d.complete() && d.回数 >= 1 && d.回数 <= kMaxDrawNo) latest = std::max(latest, d.回数);
+        if (d.complete() && d.drawNo >= 1 && d.drawNo <= kMaxDrawNo) latest = std::max(latest, d.drawNo);
     return latest;
 }
 
@@ -86,8 +86,8 @@ KindSums SumPrizes(const ResultHistory& results, const std::vector<int>& numbers
     KindSums sums{};
     for (const DrawResult& r : results) {
         if (r.date.empty() || (!after.empty() && r.date <= after) || (!upTo.empty() && r.date > upTo)) continue;
-        if (r.回数 < 1 || r.回数 > kMaxDrawNo || numbers[std::size_t(r.回数)] < 0) continue;
-        const NumberType type = TypeOf(numbers[std::size_t(r.回数)]);
+        if (r.drawNo < 1 || r.drawNo > kMaxDrawNo || numbers[std::size_t(r.drawNo)] < 0) continue;
+        const NumberType type = TypeOf(numbers[std::size_t(r.drawNo)]);
         bool used = false;
         if (const auto y = Yen(r, PrizeKind::Straight)) sums[0].add(*y), used = true;
         if (const auto y = Yen(r, PrizeKind::Mini)) sums[5].add(*y), used = true;
@@ -117,7 +117,7 @@ std::vector<KindOdds> KindOddsOf(const DrawHistory& history, const ResultHistory
         if (!r.date.empty() && IsCalendarDate(r.date)) newest = std::max(newest, r.date);
     std::vector<int> numbers(std::size_t(kMaxDrawNo) + 1, -1);
     for (const Draw& d : history)
-        if (d.complete() && d.回数 >= 1 && d.回数 <= kMaxDrawNo) numbers[std::size_t(d.回数)] = NumberOf(d);
+        if (d.complete() && d.drawNo >= 1 && d.drawNo <= kMaxDrawNo) numbers[std::size_t(d.drawNo)] = NumberOf(d);
     KindSums recent{}, all{};
     std::string first, last, allFirst, allLast;
     if (!newest.empty()) {
@@ -171,8 +171,8 @@ NextDrawCard BuildNextDrawCard(const DrawHistory& history, const ResultHistory& 
     // The schedule counted on from the newest dated draw up to the latest:
     // a typed draw without a date still gets its next draw's date.
     for (auto r = results.rbegin(); r != results.rend(); ++r) {
-        if (r->回数 > card.latestDrawNo || r->date.empty() || !IsCalendarDate(r->date)) continue;
-        card.date = ScheduledDrawDateAfter(r->date, card.drawNo - r->回数);
+        if (r->drawNo > card.latestDrawNo || r->date.empty() || !IsCalendarDate(r->date)) continue;
+        card.date = ScheduledDrawDateAfter(r->date, card.drawNo - r->drawNo);
         break;
     }
 

@@ -108,12 +108,12 @@ DrawTallies TallyDraws(const DrawHistory& history, DrawRange range) {
     DrawTallies t;
     const Draw* previous = nullptr;  // the previous record, when it is complete and in range
     for (const Draw& d : history) {
-        if (!d.complete() || !range.contains(d.回数)) {
+        if (!d.complete() || !range.contains(d.drawNo)) {
             previous = nullptr;
             continue;
         }
-        if (t.draws == 0) t.firstDrawNo = d.回数;
-        t.lastDrawNo = d.回数;
+        if (t.draws == 0) t.firstDrawNo = d.drawNo;
+        t.lastDrawNo = d.drawNo;
         ++t.draws;
         int sum = 0;
         for (int i = 0; i < 3; ++i) {
@@ -125,7 +125,7 @@ DrawTallies TallyDraws(const DrawHistory& history, DrawRange range) {
         ++t.kinds[std::size_t(3 - DistinctDigits(d))];
         for (std::size_t p = 0; p < kPositionPairs.size(); ++p)
             ++t.pairs[p][std::size_t(10 * d.digit(kPositionPairs[p][0]) + d.digit(kPositionPairs[p][1]))];
-        if (previous && previous->回数 == d.回数 - 1) {
+        if (previous && previous->drawNo == d.drawNo - 1) {
             const double miss = (10.0 - DistinctDigits(*previous)) / 10.0;
             const double q = 1.0 - miss * miss * miss;
             ++t.pullPairs;

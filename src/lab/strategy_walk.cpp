@@ -131,7 +131,7 @@ StrategyRun RunStrategies(const DrawHistory& history, const ResultHistory& resul
     if (predicts) walk.emplace();
     std::vector<int> cycleNumbers;
     for (const Draw& draw : history) {
-        const int n = draw.回数;
+        const int n = draw.drawNo;
         if (range.to != 0 && n > range.to) break;
         const bool complete = draw.complete();
         if (complete && n >= 1 && n <= kMaxDrawNo && range.contains(n)) {

@@ -125,7 +125,7 @@ int PredictionWalk::LastOccurrenceByWalk(int drawNo, int digit) const {
 
 void PredictionWalk::Advance(const Draw& draw) {
     if (!draw.complete()) return;
-    const int n = draw.回数;
+    const int n = draw.drawNo;
     latest_ = n;
     if (n < 1 || n > kMaxDrawNo) return;
     DrawDigits& entry = table_[std::size_t(n)];

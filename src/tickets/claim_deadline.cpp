@@ -83,10 +83,10 @@ std::vector<ClaimWarning> ClaimWarnings(const std::vector<Purchase>& book, const
     std::vector<ClaimWarning> warnings;
     for (const DrawOutcome& o : outcomes) {
         if (o.purchase >= book.size()) continue;
-        const auto deadline = ClaimDeadlineOf(FindResult(results, o.回数));
+        const auto deadline = ClaimDeadlineOf(FindResult(results, o.drawNo));
         if (ClaimStateOf(book[o.purchase], o, deadline, today) != ClaimState::Due) continue;
         ClaimWarning w;
-        w.drawNo = o.回数;
+        w.drawNo = o.drawNo;
         w.prize = o.prize ? std::string(kPrizeKindNames[std::size_t(*o.prize)]) : std::string();
         if (o.outcome == Outcome::Won) w.yen = o.yen;
         w.deadline = *deadline;

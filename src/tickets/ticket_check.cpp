@@ -17,23 +17,23 @@ public:
           draws_(std::size_t(std::max(0, highest - lowest + 1)), nullptr),
           results_(draws_.size(), nullptr) {
         for (const Draw& d : history)
-            if (const auto i = slot(d.回数)) draws_[*i] = &d;
+            if (const auto i = slot(d.drawNo)) draws_[*i] = &d;
         for (const DrawResult& r : results)
-            if (const auto i = slot(r.回数)) results_[*i] = &r;
+            if (const auto i = slot(r.drawNo)) results_[*i] = &r;
     }
-    const Draw* draw(int no) const {
-        const auto i = slot(no);
+    const Draw* draw(int drawNo) const {
+        const auto i = slot(drawNo);
         return i ? draws_[*i] : nullptr;
     }
-    const DrawResult* result(int no) const {
-        const auto i = slot(no);
+    const DrawResult* result(int drawNo) const {
+        const auto i = slot(drawNo);
         return i ? results_[*i] : nullptr;
     }
 
 private:
-    std::optional<std::size_t> slot(int no) const {
-        if (no < base_ || no - base_ >= int(draws_.size())) return std::nullopt;
-        return std::size_t(no - base_);
+    std::optional<std::size_t> slot(int drawNo) const {
+        if (drawNo < base_ || drawNo - base_ >= int(draws_.size())) return std::nullopt;
+        return std::size_t(drawNo - base_);
     }
     int base_;
     std::vector<const Draw*> draws_;
@@ -64,17 +64,17 @@ std::vector<DrawOutcome> CheckBook(const std::vector<Purchase>& book, const Draw
     outcomes.reserve(count);
     for (std::size_t i = 0; i < book.size(); ++i) {
         const Purchase& p = book[i];
-        for (int no = p.最初の回数; no <= p.lastDraw(); ++no) {
+        for (int drawNo = p.最初の回数; drawNo <= p.lastDraw(); ++drawNo) {
             DrawOutcome o;
             o.purchase = i;
-            o.回数 = no;
-            const Draw* draw = index.draw(no);
+            o.drawNo = drawNo;
+            const Draw* draw = index.draw(drawNo);
             if (draw && draw->complete()) {
                 o.drawn = NumberOf(*draw);
                 o.prize = WinningPrize(p, *draw);
                 o.outcome = Outcome::Lost;
                 if (o.prize) {
-                    const DrawResult* result = index.result(no);
+                    const DrawResult* result = index.result(drawNo);
                     const std::optional<std::int64_t> yen = result ? result->prize(*o.prize).yen : std::nullopt;
                     o.outcome = yen ? Outcome::Won : Outcome::PrizeUnknown;
                     o.yen = yen ? MultiplyYen(*yen, p.口数) : 0;

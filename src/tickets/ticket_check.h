@@ -25,7 +25,7 @@ inline constexpr std::string_view kPrizeUnknownText = "当せん（金額不明�
 
 struct DrawOutcome {
     std::size_t purchase = 0;  // index into the book
-    int 回数 = 0;
+    int drawNo = 0;
     Outcome outcome = Outcome::NotDrawn;
     std::optional<PrizeKind> prize;  // what was won (Won and PrizeUnknown)
     std::int64_t yen = 0;            // prize per unit × 口数 (Won only)

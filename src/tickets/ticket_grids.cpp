@@ -62,7 +62,7 @@ std::vector<GridModel> TicketGrids(const std::vector<Purchase>& book, const std:
         results.setText(2, r, p.番号);
         results.setText(3, r, TicketKindCaption(p.種類));
         results.setNumber(4, r, p.口数);
-        results.setNumber(5, r, o.回数);
+        results.setNumber(5, r, o.drawNo);
         results.setText(6, r, DrawnText(o));
         results.setText(7, r, OutcomeText(o));
         if (o.outcome == Outcome::Won) results.setText(8, r, FormatYen(o.yen));

@@ -46,7 +46,7 @@ struct Claim {
 Claim ClaimOf(const TicketReport& r, const DrawOutcome& o) {
     Claim c;
     if (!r.results) return c;
-    c.deadline = ClaimDeadlineOf(FindResult(*r.results, o.回数));
+    c.deadline = ClaimDeadlineOf(FindResult(*r.results, o.drawNo));
     c.state = ClaimStateOf(r.book[o.purchase], o, c.deadline, r.today);
     return c;
 }
@@ -71,7 +71,7 @@ std::string TicketReportText(const TicketReport& r) {
         const std::string type(TicketKindCaption(p.種類));
         const std::string yen = o.outcome == Outcome::Won ? FormatYen(o.yen) + " 円" : "";
         const Claim claim = ClaimOf(r, o);
-        std::snprintf(line, sizeof line, "%s  %5d  %-3s  %s  %2d口  %-3s  %s  %s", Shown(p.購入日).c_str(), o.回数,
+        std::snprintf(line, sizeof line, "%s  %5d  %-3s  %s  %2d口  %-3s  %s  %s", Shown(p.購入日).c_str(), o.drawNo,
                       Shown(p.番号).c_str(), type.c_str(), p.口数, DrawnText(o).empty() ? "---" : DrawnText(o).c_str(),
                       OutcomeText(o).c_str(), yen.c_str());
         out += line;
@@ -96,7 +96,7 @@ std::string TicketReportCsv(const TicketReport& r) {
         const Purchase& p = r.book[o.purchase];
         out += std::to_string(p.id) + ',' + p.購入日 + ',' + std::to_string(p.最初の回数) + ',' +
                std::to_string(p.継続回数) + ',' + p.番号 + ',' + std::string(TicketKindCaption(p.種類)) + ',' +
-               std::to_string(p.口数) + ',' + CsvField(p.メモ) + ',' + std::to_string(o.回数) + ',' + DrawnText(o) +
+               std::to_string(p.口数) + ',' + CsvField(p.メモ) + ',' + std::to_string(o.drawNo) + ',' + DrawnText(o) +
                ',' + OutcomeText(o) + ',' + OutcomeYenText(o);
         const Claim claim = ClaimOf(r, o);
         const bool winning = claim.state != ClaimState::NotWinning;
@@ -121,7 +121,7 @@ std::string TicketReportJson(const TicketReport& r) {
         if (i) out += ',';
         out += "\n{\"id\":" + std::to_string(p.id) + ",\"date\":" + JsonString(p.購入日) +
                ",\"number\":" + JsonString(p.番号) + ",\"type\":" + JsonString(std::string(TicketKindCaption(p.種類))) +
-               ",\"units\":" + std::to_string(p.口数) + ",\"draw\":" + std::to_string(o.回数) +
+               ",\"units\":" + std::to_string(p.口数) + ",\"draw\":" + std::to_string(o.drawNo) +
                ",\"drawn\":" + (o.drawn < 0 ? "null" : JsonString(DrawnText(o))) +
                ",\"outcome\":" + JsonString(OutcomeText(o)) +
                ",\"yen\":" + (o.outcome == Outcome::Won || o.outcome == Outcome::Lost ? std::to_string(o.yen) : "null");

@@ -409,13 +409,13 @@ std::optional<std::size_t> CompleteDrawsBeforeAppended(const DrawHistory& before
     if (after.size() <= before.size()) return std::nullopt;
     std::size_t complete = 0;
     for (std::size_t i = 0; i < before.size(); ++i) {
-        if (before[i].回数 != after[i].回数 || before[i].digits != after[i].digits) return std::nullopt;
+        if (before[i].drawNo != after[i].drawNo || before[i].digits != after[i].digits) return std::nullopt;
         complete += before[i].complete();
     }
-    int last = before.empty() ? 0 : before.back().回数;
+    int last = before.empty() ? 0 : before.back().drawNo;
     for (std::size_t i = before.size(); i < after.size(); ++i) {
-        if (!after[i].complete() || after[i].回数 <= last) return std::nullopt;
-        last = after[i].回数;
+        if (!after[i].complete() || after[i].drawNo <= last) return std::nullopt;
+        last = after[i].drawNo;
     }
     return complete;
 }
@@ -428,7 +428,7 @@ std::optional<WindowContent> ExtendWindowContent(const AnalysisWindowInfo& windo
     if (!complete) return std::nullopt;
     int latestBefore = 0;
     for (const Draw& d : before)
-        if (d.complete()) latestBefore = d.回数;
+        if (d.complete()) latestBefore = d.drawNo;
     // The rows follow the latest draw number; the first appended draw goes
     // to the row after the earlier complete draws, the footer moves down.
     const int from = std::min(rows.firstDrawRow + int(*complete), shown.rows() - rows.footerRows + 1);

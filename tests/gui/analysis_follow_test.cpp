@@ -37,7 +37,7 @@ WindowContent NewestDrawContent(const WindowInput& input) {
     gate.wait();
     WindowContent c;
     c.grid.setSize(1, 1);
-    c.grid.setNumber(1, 1, input.history.empty() ? 0 : input.history.back().回数);
+    c.grid.setNumber(1, 1, input.history.empty() ? 0 : input.history.back().drawNo);
     return c;
 }
 

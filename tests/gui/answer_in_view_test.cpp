@@ -198,7 +198,7 @@ TEST(RandomnessVerdict, OneLineAboveTheGridAndAPlainDescription) {
     DrawHistory ones;
     for (int i = 1; i <= 300; ++i) {
         Draw d;
-        d.回数 = i;
+        d.drawNo = i;
         d.digits = {1, i % 2, 1};
         ones.push_back(d);
     }

@@ -26,7 +26,7 @@ std::vector<Draw> SevenCycleDraws() {
     std::vector<Draw> draws;
     for (int n = 1; n <= 40; ++n) {
         Draw d;
-        d.回数 = n;
+        d.drawNo = n;
         const bool cycle = n == 1 || n >= 8;
         d.digits = {cycle ? 1 : n + 2, cycle ? 2 : n + 2, cycle ? 3 : n + 2};
         draws.push_back(d);

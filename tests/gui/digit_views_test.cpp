@@ -40,7 +40,7 @@ ResultHistory WeekdayDates(int first, int last) {
         if (day % 7 >= 5) continue;
         if (drawNo >= first) {
             DrawResult r;
-            r.回数 = drawNo;
+            r.drawNo = drawNo;
             const int month = day < 31 ? 1 : day < 60 ? 2 : 3;
             const int dom = day < 31 ? day + 1 : day < 60 ? day - 30 : day - 59;
             r.date = "2024-0" + std::to_string(month) + (dom < 10 ? "-0" : "-") + std::to_string(dom);

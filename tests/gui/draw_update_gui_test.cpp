@@ -66,7 +66,7 @@ protected:
     bool askedAbout(const QString& part) const {
         return std::any_of(asked.begin(), asked.end(), [&](const auto& r) { return r.text.contains(part); });
     }
-    int lastSnapshotDraw() const { return window->snapshot().history.back().回数; }
+    int lastSnapshotDraw() const { return window->snapshot().history.back().drawNo; }
 
     struct Step {
         int done, total, drawNo;

@@ -48,7 +48,7 @@ TEST(EntryDailyFlow, TodaysDrawIsTypedWithTheKeyboardAlone) {
     QTest::keyClicks(main.focusWidget(), "807");
     const DrawHistory stored = ReadBack(path);
     ASSERT_EQ(stored.size(), 3u);
-    EXPECT_EQ(stored[2].回数, 3);
+    EXPECT_EQ(stored[2].drawNo, 3);
     EXPECT_EQ(stored[2].digits, (std::array<std::optional<int>, 3>{8, 0, 7}));
     EXPECT_EQ(messages.asked.size(), 1u);
 }

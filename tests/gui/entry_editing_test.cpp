@@ -30,7 +30,7 @@ struct EditingFixture : ::testing::Test {
     }
     static std::vector<int> drawNumbers(const DrawHistory& h) {
         std::vector<int> numbers;
-        for (const Draw& d : h) numbers.push_back(d.回数);
+        for (const Draw& d : h) numbers.push_back(d.drawNo);
         return numbers;
     }
     void rightClick(int row, int column) const {
@@ -75,7 +75,7 @@ TEST_F(EditingFixture, TypingTakesOnlyOneDigit) {
     EXPECT_FALSE(w->model()->setData(w->model()->index(0, 0), QStringLiteral("8")));
     EXPECT_TRUE(w->model()->setData(w->model()->index(0, 1), QStringLiteral("８")));
     EXPECT_EQ(ReadBack(path)[0].digits[0], 8);
-    EXPECT_EQ(ReadBack(path)[0].回数, 1);
+    EXPECT_EQ(ReadBack(path)[0].drawNo, 1);
 }
 
 TEST_F(EditingFixture, AddLineAsksThenShowsTheNewDrawWhereItsNumberSorts) {

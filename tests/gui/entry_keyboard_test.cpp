@@ -33,7 +33,7 @@ struct KeyboardFixture : ::testing::Test {
     QModelIndex current() const { return w->grid()->currentIndex(); }
     std::optional<int> stored(int drawNo, int position) const {
         for (const Draw& d : ReadBack(path))
-            if (d.回数 == drawNo) return d.digits[std::size_t(position)];
+            if (d.drawNo == drawNo) return d.digits[std::size_t(position)];
         ADD_FAILURE() << "draw " << drawNo << " is not stored";
         return std::nullopt;
     }
@@ -102,7 +102,7 @@ TEST_F(KeyboardFixture, EachDigitGoesToItsOwnCellButNotOverTheNextFilledRow) {
     w->grid()->setCurrentIndex(cell(2, 0));
     QTest::keyClicks(w->grid(), "5");
     EXPECT_EQ(beeps, 4);
-    EXPECT_EQ(ReadBack(path)[2].回数, 3);
+    EXPECT_EQ(ReadBack(path)[2].drawNo, 3);
 }
 
 TEST_F(KeyboardFixture, FullWidthDigitsFromTheInputMethodStoreAndMoveToo) {
@@ -208,7 +208,7 @@ TEST_F(KeyboardFixture, SeveralSelectedRowsGoWithOneQuestion) {
     ASSERT_EQ(w->model()->rowCount(), 1);
     EXPECT_EQ(w->text(0, 0), "3");
     ASSERT_EQ(ReadBack(path).size(), 1u);
-    EXPECT_EQ(ReadBack(path)[0].回数, 3);
+    EXPECT_EQ(ReadBack(path)[0].drawNo, 3);
 }
 
 TEST_F(KeyboardFixture, SeveralRowsOnALockedDatabaseAllStay) {

@@ -49,7 +49,7 @@ struct TypingFixture : ::testing::Test {
     std::vector<std::string> storedRows() const {
         std::vector<std::string> rows;
         for (const Draw& d : ReadBack(path)) {
-            std::string row = std::to_string(d.回数) + ":";
+            std::string row = std::to_string(d.drawNo) + ":";
             for (const auto& digit : d.digits) row += digit ? char('0' + *digit) : '_';
             rows.push_back(row);
         }

@@ -28,8 +28,8 @@ protected:
         results = ReadHistoryCsvFile(std::string(N3_DATA_DIR) + "/numbers3-results.csv");
         ASSERT_TRUE(history.ok() && results.ok());
         question = QStringLiteral("過去の当選データ（第%1回〜第%2回）を取り込みますか？")
-                       .arg(history.draws.front().回数)
-                       .arg(history.draws.back().回数);
+                       .arg(history.draws.front().drawNo)
+                       .arg(history.draws.back().drawNo);
         dialogs::SetMessageResponder([this](const dialogs::MessageRequest& r) {
             asked.push_back(r);
             return r.text == question ? answer : dialogs::Result::Ok;
@@ -67,7 +67,7 @@ TEST_F(FirstStartTest, YesTakesInTheShippedHistoryAndItsResults) {
     EXPECT_EQ(asked.back().buttons, dialogs::Buttons::YesNoDefaultYes);
     EXPECT_EQ(window->snapshot().history.size(), history.draws.size());
     EXPECT_EQ(window->snapshot().results, results.results);
-    EXPECT_EQ(window->snapshot().stats.LatestDrawNo, history.draws.back().回数);
+    EXPECT_EQ(window->snapshot().stats.LatestDrawNo, history.draws.back().drawNo);
 
     // The next start finds the draws: no question.
     start();
@@ -80,10 +80,10 @@ TEST_F(FirstStartTest, YesTakesInTheShippedHistoryAndItsResults) {
     ASSERT_NE(list, nullptr);
     const ResultTableModel& grid = *list->model();
     EXPECT_EQ(grid.rowCount(), int(history.draws.size()));
-    EXPECT_EQ(grid.index(0, 0).data().toString().toStdString(), std::to_string(history.draws.back().回数));
+    EXPECT_EQ(grid.index(0, 0).data().toString().toStdString(), std::to_string(history.draws.back().drawNo));
     EXPECT_EQ(grid.index(0, 1).data().toString().toStdString(), results.results.back().date);
     const int last = grid.rowCount() - 1;
-    EXPECT_EQ(grid.index(last, 0).data().toString().toStdString(), std::to_string(history.draws.front().回数));
+    EXPECT_EQ(grid.index(last, 0).data().toString().toStdString(), std::to_string(history.draws.front().drawNo));
     EXPECT_EQ(grid.index(last, 1).data().toString(), QStringLiteral("1994-10-07"));  // every date ships now
     // It prints like the other lists.
     auto* print = list->findChild<QPushButton*>(QStringLiteral("printButton"));
@@ -113,7 +113,7 @@ TEST_F(FirstStartTest, NoLeavesTheDatabaseEmptyAndTheQuestionComesAgain) {
 
 TEST_F(FirstStartTest, ADatabaseWithDrawsOrNoShippedFilesIsNotAsked) {
     Draw d;
-    d.回数 = 1;
+    d.drawNo = 1;
     d.digits = {1, 2, 3};
     DrawStore::Open(dir.file("db.db")).Import({d});
     start();

@@ -27,7 +27,7 @@ class HistoryCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Draw d;
-        d.回数 = 1;
+        d.drawNo = 1;
         d.digits = {1, 1, 1};
         DrawStore::Open(db).Import({d});
         dialogs::SetMessageResponder([this](const dialogs::MessageRequest& r) {

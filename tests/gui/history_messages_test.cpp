@@ -22,7 +22,7 @@ protected:
         std::vector<Draw> draws;
         for (int no = 1; no <= 3; ++no) {
             Draw d;
-            d.回数 = no;
+            d.drawNo = no;
             d.digits = {no, no, no};
             draws.push_back(d);
         }

@@ -138,7 +138,7 @@ TEST_F(LiveRefresh, ReloadRecomputesInsteadOfClosing) {
     AnalysisWindow* frequency = openAnalysis("appearanceFrequency", "出現頻度分析");
     ASSERT_NE(frequency, nullptr);
     Draw extra;
-    extra.回数 = 301;
+    extra.drawNo = 301;
     extra.digits = {0, 0, 0};
     DrawStore::Open(db).Import({extra});  // written by another program
     QSignalSpy done(frequency, &AnalysisWindow::computed);

@@ -31,7 +31,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Draw d;
-        d.回数 = 1;
+        d.drawNo = 1;
         d.digits = {1, 2, 3};
         DrawStore::Open(dir.file("db.db")).Import({d});
         dialogs::SetMessageResponder([this](const dialogs::MessageRequest& r) {

@@ -34,11 +34,11 @@ std::pair<DrawHistory, ResultHistory> PricedHistory() {
     for (int i = 1; i <= 400; ++i) {
         const int number = (i - 1) % 200;
         Draw d;
-        d.回数 = i;
+        d.drawNo = i;
         d.digits = {number / 100, number / 10 % 10, number % 10};
         history.push_back(d);
         DrawResult r;
-        r.回数 = i;
+        r.drawNo = i;
         r.date = (i <= 200 ? "2020-" : "2021-") + std::string(i % 2 ? "03-" : "04-") + std::string(i % 3 ? "10" : "11");
         r.prize(PrizeKind::Straight).yen = number % 10 == 7 ? 50000 : 100000;
         r.prize(PrizeKind::Box).yen = 20000;

@@ -25,7 +25,7 @@ DrawHistory History(int n) {
     DrawHistory h;
     for (int i = 1; i <= n; ++i) {
         Draw d;
-        d.回数 = i;
+        d.drawNo = i;
         d.digits = {(i * 7) % 10, (i * 3 + 1) % 10, (i * i) % 10};
         h.push_back(d);
     }

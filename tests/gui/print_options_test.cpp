@@ -156,7 +156,7 @@ TEST(PrintOptionsOffer, OnlyWhatTheWindowHasIsOffered) {
 TEST(PrintOptionsOffer, TargetNamesTheLastPrintedDraw) {
     DrawHistory h = n3::testing::generatedHistory(40, 3);
     Draw typing;
-    typing.回数 = 41;
+    typing.drawNo = 41;
     typing.digits[0] = 3;
     h.push_back(typing);
     Host host(h);

@@ -94,17 +94,17 @@ TEST_F(RefreshFollowsEveryChange, RandomAppendsEditsAndDeletionsEndAsAFullRebuil
     for (int step = 0; step < 24; ++step) {
         const DrawHistory now = main->snapshot().history;
         ASSERT_FALSE(now.empty());
-        const int newest = now.back().回数;
-        const int earlier = now[rng() % now.size()].回数;
+        const int newest = now.back().drawNo;
+        const int earlier = now[rng() % now.size()].drawNo;
         std::string what;
         switch (pick(rng)) {
         case 0:
         case 1: {  // a draw appended at the end
             Draw d;
-            d.回数 = newest + 1;
+            d.drawNo = newest + 1;
             d.digits = {digit(rng), digit(rng), digit(rng)};
             draws.Import({d});
-            what = "appending " + std::to_string(d.回数);
+            what = "appending " + std::to_string(d.drawNo);
             ++appends;
             break;
         }

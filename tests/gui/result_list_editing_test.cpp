@@ -146,7 +146,7 @@ TEST(ClaimWarningAtStart, NamesTheWinWhenTheDeadlineIsNear) {
     {
         auto db = Database::Open(path);
         DrawResult r;
-        r.回数 = 2;
+        r.drawNo = 2;
         r.date = "2026-08-20";
         r.prize(PrizeKind::Straight).yen = 88500;
         db->Import({MakeDraw(1, 1, 2, 3), MakeDraw(2, 9, 1, 9)}, {r}, false);

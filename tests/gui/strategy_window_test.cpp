@@ -34,7 +34,7 @@ std::vector<Draw> Draws() {
     std::vector<Draw> draws;
     for (int n = 1; n <= 40; ++n) {
         Draw d;
-        d.回数 = n;
+        d.drawNo = n;
         const bool hit = n % 4 == 0;
         d.digits = {hit ? 1 : 4, hit ? 2 : 5, hit ? 3 : 6};
         draws.push_back(d);

@@ -36,7 +36,7 @@ protected:
         // Draw 3 was drawn on 2026-01-10; draws 1 and 2 have no date.
         DrawStore store = DrawStore::Open(path);
         DrawResult dated;
-        dated.回数 = 3;
+        dated.drawNo = 3;
         dated.date = "2026-01-10";
         ImportDrawsAndResults(store, {MakeDraw(1, 1, 2, 3), MakeDraw(2, 4, 5, 6), MakeDraw(3, 7, 8, 9)}, {dated},
                               false);

@@ -64,7 +64,7 @@ protected:
     // when it is not stored.
     std::string stored301() const {
         for (const Draw& d : ReadBack(db))
-            if (d.回数 == 301) {
+            if (d.drawNo == 301) {
                 std::string s;
                 for (const auto& digit : d.digits) s += digit ? char('0' + *digit) : '_';
                 return s;

@@ -48,7 +48,7 @@ protected:
         std::vector<Draw> draws;
         for (int no = 1; no <= 60; ++no) {
             Draw d;
-            d.回数 = no;
+            d.drawNo = no;
             d.digits = {no % 10, (no * 3) % 10, (no * 7 + 1) % 10};
             draws.push_back(d);
         }

@@ -80,13 +80,13 @@ TEST(AppearanceCount, GeneratedHistoryMatchesARecount) {
     int row = 3;
     for (std::size_t i = 0; i < h.size(); ++i) {
         if (!h[i].complete()) continue;
-        EXPECT_EQ(g.text(1, row), std::to_string(h[i].回数));
+        EXPECT_EQ(g.text(1, row), std::to_string(h[i].drawNo));
         for (int p = 0; p < 3; ++p) {
             int earlier = 0;
             for (std::size_t j = 0; j < i; ++j)
                 if (h[j].complete())
                     for (int q = 0; q < 3; ++q) earlier += h[j].digit(q) == h[i].digit(p);
-            ASSERT_EQ(g.text(5 + p, row), std::to_string(earlier)) << "draw " << h[i].回数;
+            ASSERT_EQ(g.text(5 + p, row), std::to_string(earlier)) << "draw " << h[i].drawNo;
             EXPECT_EQ(again.text(5 + p, row), g.text(5 + p, row));
         }
         ++row;

@@ -105,11 +105,11 @@ TEST(AppearanceInterval, GeneratedHistoryMatchesABackwardSearch) {
                 const Draw& e = h[j];
                 if (e.complete() &&
                     (e.digit(0) == h[i].digit(p) || e.digit(1) == h[i].digit(p) || e.digit(2) == h[i].digit(p))) {
-                    expected = std::to_string(h[i].回数 - e.回数) + "回前";
+                    expected = std::to_string(h[i].drawNo - e.drawNo) + "回前";
                     break;
                 }
             }
-            ASSERT_EQ(g.text(3 + 2 * p, row), expected) << "draw " << h[i].回数;
+            ASSERT_EQ(g.text(3 + 2 * p, row), expected) << "draw " << h[i].drawNo;
         }
     }
 }

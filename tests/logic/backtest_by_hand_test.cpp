@@ -88,12 +88,12 @@ TEST(BacktestByHand, MoneyFromTheStraightPrizeOfDrawsWhereItIsKnown) {
     ResultHistory results;
     for (int n : {10, 12, 30}) {
         DrawResult r;
-        r.回数 = n;
+        r.drawNo = n;
         r.prize(PrizeKind::Straight).yen = 90000 + n;
         results.push_back(r);
     }
     DrawResult noPrize;
-    noPrize.回数 = 15;  // known date, unknown prize: not counted
+    noPrize.drawNo = 15;  // known date, unknown prize: not counted
     noPrize.date = "2026-01-01";
     results.insert(results.begin() + 2, noPrize);
     const BacktestFigures f = FiguresOf(RunBacktest(h, results, 0, DrawRange{9, 0}));

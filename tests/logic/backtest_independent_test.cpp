@@ -71,14 +71,14 @@ std::array<Plain, kBacktestMethodCount> PlainBacktest(const DrawHistory& h, cons
     OptionFlags flags{};
     for (int i = 0; i < m; ++i) flags[std::size_t(i)] = true;
     for (const Draw& target : h) {
-        if (!target.complete() || !range.contains(target.回数)) continue;
-        const DrawHistory prefix = prefixBefore(h, target.回数);
+        if (!target.complete() || !range.contains(target.drawNo)) continue;
+        const DrawHistory prefix = prefixBefore(h, target.drawNo);
         ReferencePredictionEngine engine;
         PredictionGrids grids;
         for (int i = 0; i < kPredictionGridCount; ++i) SetUpPredictionGrid(grids[std::size_t(i)], i);
         engine.ScanDrawHistory(prefix, grids, flags, LoadStartupStatistics(prefix).LatestDrawNo);
         const int winning = target.digit(0) * 100 + target.digit(1) * 10 + target.digit(2);
-        const DrawResult* result = FindResult(results, target.回数);
+        const DrawResult* result = FindResult(results, target.drawNo);
         const long long prize = result ? result->prize(PrizeKind::Straight).yen.value_or(0) : 0;
         for (int k = 0; k < kBacktestMethodCount; ++k) {
             const std::vector<int> bought = Bought(k, engine);
@@ -93,7 +93,7 @@ std::array<Plain, kBacktestMethodCount> PlainBacktest(const DrawHistory& h, cons
             p.variance += q * (1 - q);
             p.digitHits += DigitHits(k, engine, target);
             p.digitExpected += k < 4 ? 0.3 : 3 * std::cbrt(double(bought.size())) / 10;
-            const std::vector<int> control = ControlSet(target.回数, k, int(bought.size()), winning);
+            const std::vector<int> control = ControlSet(target.drawNo, k, int(bought.size()), winning);
             EXPECT_EQ(control.size(), bought.size());
             p.control += std::binary_search(control.begin(), control.end(), winning);
             if (prize > 0) {
@@ -109,10 +109,10 @@ std::array<Plain, kBacktestMethodCount> PlainBacktest(const DrawHistory& h, cons
 ResultHistory SomePrizes(const DrawHistory& h) {
     ResultHistory results;
     for (const Draw& d : h)
-        if (d.回数 % 3 == 0) {
+        if (d.drawNo % 3 == 0) {
             DrawResult r;
-            r.回数 = d.回数;
-            r.prize(PrizeKind::Straight).yen = 80000 + d.回数;
+            r.drawNo = d.drawNo;
+            r.prize(PrizeKind::Straight).yen = 80000 + d.drawNo;
             results.push_back(r);
         }
     return results;

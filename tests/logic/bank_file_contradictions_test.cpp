@@ -53,7 +53,7 @@ TEST_P(BankFileContradiction, TheUpdateRefusesItAndKeepsNothingOfIt) {
     ASSERT_FALSE(fetched.ok());
     EXPECT_NE(fetched.reason.find(std::to_string(GetParam().line) + "行目"), std::string::npos) << fetched.reason;
     EXPECT_NE(fetched.reason.find("第7054回"), std::string::npos) << fetched.reason;
-    EXPECT_EQ(fetched.draw.回数, 0);
+    EXPECT_EQ(fetched.draw.drawNo, 0);
     EXPECT_FALSE(fetched.result.has_value());
 }
 

@@ -45,7 +45,7 @@ TEST(BankResultFile, OneBlockInShiftJisReadsTheDrawAndEveryPrize) {
     const auto r = ParseHistoryCsv(ToCp932(Block(7073, "令和8年9月17日", "188", "62口,87100円")));
     ASSERT_TRUE(r.ok()) << r.error->line << ": " << r.error->reason;
     ASSERT_EQ(r.draws.size(), 1u);
-    EXPECT_EQ(r.draws[0].回数, 7073);
+    EXPECT_EQ(r.draws[0].drawNo, 7073);
     EXPECT_EQ(r.draws[0].digits, (std::array<std::optional<int>, 3>{1, 8, 8}));
     ASSERT_EQ(r.results.size(), 1u);
     const DrawResult& d = r.results[0];
@@ -66,8 +66,8 @@ TEST(BankResultFile, ManyBlocksReadInOrderAndNoWinnerReadsAsUnknown) {
     ASSERT_TRUE(r.ok()) << r.error->line << ": " << r.error->reason;
     ASSERT_EQ(r.draws.size(), 2u);
     ASSERT_EQ(r.results.size(), 2u);
-    EXPECT_EQ(r.results[0].回数, 7073);
-    EXPECT_EQ(r.results[1].回数, 7074);
+    EXPECT_EQ(r.results[0].drawNo, 7073);
+    EXPECT_EQ(r.results[1].drawNo, 7074);
     EXPECT_EQ(r.results[1].date, "2026-09-18");
     EXPECT_EQ(r.results[1].prize(PrizeKind::Straight), Prize{});
 }

@@ -34,7 +34,7 @@ DrawHistory FirstDigitsOffBy(int deviation) {
         const int count = 100 + (digit % 2 == 0 ? deviation : -deviation);
         for (int i = 0; i < count; ++i) {
             Draw d;
-            d.回数 = ++number;
+            d.drawNo = ++number;
             d.digits = {digit, number % 10, number / 10 % 10};
             h.push_back(d);
         }

@@ -17,7 +17,7 @@ namespace {
 
 DrawResult Dated(int drawNo, std::string date, bool estimated = false) {
     DrawResult r;
-    r.回数 = drawNo;
+    r.drawNo = drawNo;
     r.date = std::move(date);
     r.dateEstimated = estimated;
     return r;
@@ -169,10 +169,10 @@ TEST(CalendarDigits, HeadlineNamesTheTestsThatAreNotChance) {
     for (int week = 0; week < 20; ++week)
         for (int d = 0; d < 2; ++d) {
             Draw draw;
-            draw.回数 = week * 2 + d + 1;
+            draw.drawNo = week * 2 + d + 1;
             draw.digits = {d + 1, d + 1, d + 1};
             h.push_back(draw);
-            results.push_back(Dated(draw.回数, DateAfter(week * 7 + d)));
+            results.push_back(Dated(draw.drawNo, DateAfter(week * 7 + d)));
         }
     const CalendarFigures f = TallyCalendar(h, results, {});
     const std::string headline = 曜日月別分析::Headline(f);

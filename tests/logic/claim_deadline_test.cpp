@@ -9,7 +9,7 @@ namespace {
 
 TEST(ClaimDeadline, APublishedDeadlineComesFirst) {
     DrawResult r;
-    r.回数 = 7073;
+    r.drawNo = 7073;
     r.date = "2026-09-17";
     r.claimDeadline = "2027-09-17";
     const auto d = ClaimDeadlineOf(&r);
@@ -56,12 +56,12 @@ TEST_P(ClaimStateTest, FollowsTheDaysLeft) {
     p.番号 = "919";
     p.受け取り済み = c.received;
     DrawOutcome won;
-    won.回数 = 7050;
+    won.drawNo = 7050;
     won.outcome = Outcome::Won;
     won.prize = PrizeKind::Straight;
     won.yen = 88500;
     DrawResult r;
-    r.回数 = 7050;
+    r.drawNo = 7050;
     r.date = "2026-08-17";
     const ResultHistory results = {r};
     const auto deadline = ClaimDeadlineOf(&r);

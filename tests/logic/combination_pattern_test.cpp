@@ -87,10 +87,10 @@ TEST(CombinationPattern, GeneratedHistoryWithIncompleteDrawsAndGaps) {
     const char* letters[] = {"A", "B", "C", "D"};
     for (bool even : {false, true}) {
         const auto g = even ? evenOdd(h) : lowHigh(h);
-        ASSERT_EQ(g.rows(), 1 + draws.back().回数);
+        ASSERT_EQ(g.rows(), 1 + draws.back().drawNo);
         for (std::size_t k = 0; k < draws.size(); ++k) {
             const int r = int(k) + 2;
-            ASSERT_EQ(g.text(1, r), str(draws[k].回数));
+            ASSERT_EQ(g.text(1, r), str(draws[k].drawNo));
             int first = 0;
             for (int i = 0; i < 3; ++i) {
                 const int d = draws[k].digit(i);

@@ -94,7 +94,7 @@ TEST(ConsecutiveStepping, GeneratedHistoryWithIncompleteDrawsAndGaps) {
     ASSERT_EQ(g.rows(), 1 + 500);
     for (std::size_t k = 0; k < draws.size(); ++k) {
         const int r = int(k) + 2;
-        ASSERT_EQ(g.text(5, r), str(draws[k].回数));
+        ASSERT_EQ(g.text(5, r), str(draws[k].drawNo));
         for (int half = 0; half < 2; ++half) {
             const int distance = half + 1, noCol = half * 4 + 1;
             const Colour mark = half == 0 ? kCyan : kGreen;

@@ -86,7 +86,7 @@ TEST(DigitInterval, GeneratedHistoryComparesWithTheLastCompleteDraw) {
             const int d = h[i].digit(p) - previous->digit(p);
             std::string expected = d > 0 ? "+" : "";
             expected += std::to_string(d);
-            ASSERT_EQ(g.text(col, row), expected) << "draw " << h[i].回数;
+            ASSERT_EQ(g.text(col, row), expected) << "draw " << h[i].drawNo;
             EXPECT_EQ(g.style(col, row).background == kMagenta, d < 0);
         }
         previous = &h[i];

@@ -69,10 +69,10 @@ TEST(DigitSum, GeneratedHistoryWithIncompleteDrawsAndGaps) {
     const DrawHistory h = withoutEvery(generatedHistory(400, 5, 4), 9);
     const auto g = build(h);
     const auto draws = completeDraws(h);
-    ASSERT_EQ(g.rows(), 1 + draws.back().回数);  // 400 itself is incomplete
+    ASSERT_EQ(g.rows(), 1 + draws.back().drawNo);  // 400 itself is incomplete
     for (std::size_t k = 0; k < draws.size(); ++k) {
         const int r = int(k) + 2;
-        ASSERT_EQ(g.text(1, r), str(draws[k].回数));
+        ASSERT_EQ(g.text(1, r), str(draws[k].drawNo));
         EXPECT_EQ(g.text(5, r), str(draws[k].digit(0) + draws[k].digit(1) + draws[k].digit(2)));
         for (int c = 1; c <= 5; ++c)
             for (Side s : {Left, Right, Top, Bottom}) ASSERT_TRUE(hasLine(g, c, r, s));

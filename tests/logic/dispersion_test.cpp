@@ -98,10 +98,10 @@ TEST(Dispersion, GeneratedHistoryPacksCompleteDrawsWithoutGaps) {
     int row = 3;
     for (const Draw& d : h) {
         if (!d.complete()) continue;
-        ASSERT_EQ(g.text(1, row), std::to_string(d.回数));
+        ASSERT_EQ(g.text(1, row), std::to_string(d.drawNo));
         for (int v = 0; v <= 9; ++v) {
             const bool has = d.digit(0) == v || d.digit(1) == v || d.digit(2) == v;
-            ASSERT_EQ(g.text(v + 2, row) == "●", has) << "draw " << d.回数 << " digit " << v;
+            ASSERT_EQ(g.text(v + 2, row) == "●", has) << "draw " << d.drawNo << " digit " << v;
         }
         ++row;
     }

@@ -32,7 +32,7 @@ DrawHistory Draws(int n) {
     DrawHistory h;
     for (int no = 1; no <= n; ++no) {
         Draw d;
-        d.回数 = no * 10;
+        d.drawNo = no * 10;
         h.push_back(d);
     }
     return h;
@@ -68,8 +68,8 @@ TEST(EntryMoves, SeveralRowsGoInOneWriteOrNotAtAll) {
     EXPECT_EQ(writer.batches, 1);
     EXPECT_EQ(writer.deleted, (std::vector<int>{20, 30, 40}));
     ASSERT_EQ(entry.rowCount(), 2);
-    EXPECT_EQ(entry.row(0).回数, 10);
-    EXPECT_EQ(entry.row(1).回数, 50);
+    EXPECT_EQ(entry.row(0).drawNo, 10);
+    EXPECT_EQ(entry.row(1).drawNo, 50);
     entry.DeleteLines(-4, 9);  // clipped to the rows there are
     EXPECT_EQ(entry.rowCount(), 0);
     entry.DeleteLines(0, 0);  // nothing left: nothing written

@@ -17,12 +17,12 @@ namespace {
 class MemoryWriter : public DrawWriter {
 public:
     explicit MemoryWriter(const DrawHistory& h) {
-        for (const Draw& d : h) draws[d.回数] = d;
+        for (const Draw& d : h) draws[d.drawNo] = d;
     }
     int InsertDraw() override {
         refuseIfAsked();
         const int no = draws.empty() ? 1 : draws.rbegin()->first + 1;
-        draws[no].回数 = no;
+        draws[no].drawNo = no;
         return no;
     }
     void SetDigit(int drawNo, int position, std::optional<int> value) override {
@@ -36,7 +36,7 @@ public:
     }
     void RestoreDraws(const std::vector<Draw>& restored) override {
         refuseIfAsked();
-        for (const Draw& d : restored) draws[d.回数] = d;
+        for (const Draw& d : restored) draws[d.drawNo] = d;
     }
 
     std::map<int, Draw> draws;
@@ -57,7 +57,7 @@ struct Entry {
 
 std::vector<int> DrawNumbers(const 当選データ入力& w) {
     std::vector<int> numbers;
-    for (int r = 0; r < w.rowCount(); ++r) numbers.push_back(w.row(r).回数);
+    for (int r = 0; r < w.rowCount(); ++r) numbers.push_back(w.row(r).drawNo);
     return numbers;
 }
 
@@ -219,7 +219,7 @@ TEST(DrawEntry, CloseCheckFindsTheFirstWrongCellRowByRow) {
     EXPECT_EQ(twoRows.window.FindFirstWrongCell(), (EntryCell{1, 3}));  // the upper one
 
     Draw negative;
-    negative.回数 = 4;
+    negative.drawNo = 4;
     negative.digits = {std::nullopt, -1, 3};
     Entry neg(DrawHistory{negative});
     EXPECT_EQ(neg.window.FindFirstWrongCell(), (EntryCell{0, 2}));

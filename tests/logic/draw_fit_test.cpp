@@ -13,7 +13,7 @@ namespace {
 
 DrawResult Dated(int no, const std::string& date) {
     DrawResult r;
-    r.回数 = no;
+    r.drawNo = no;
     r.date = date;
     return r;
 }

@@ -47,7 +47,7 @@ inline std::vector<Draw> completeDraws(const DrawHistory& h) {
 inline DrawHistory withoutEvery(DrawHistory h, int every) {
     DrawHistory out;
     for (const Draw& d : h)
-        if (d.回数 % every != 0) out.push_back(d);
+        if (d.drawNo % every != 0) out.push_back(d);
     return out;
 }
 

@@ -33,7 +33,7 @@ HistorySnapshot SnapshotOf(DrawHistory history) {
 Draw MakeDraw(int drawNo, std::mt19937& rng) {
     std::uniform_int_distribution<int> digit(0, 9);
     Draw d;
-    d.回数 = drawNo;
+    d.drawNo = drawNo;
     for (auto& x : d.digits) x = digit(rng);
     return d;
 }
@@ -73,7 +73,7 @@ TEST_P(DrawRowsExtension, RandomAppendsAfterGapsAndIncompleteDrawsEndAsAFullBuil
         DrawHistory before = n3::testing::generatedHistory(int(rng() % 60), unsigned(round), round % 3 == 0 ? 7 : 0);
         if (round % 4 == 1 && !before.empty()) before.erase(before.begin() + std::ptrdiff_t(rng() % before.size()));
         DrawHistory after = before;
-        int next = before.empty() ? 1 : before.back().回数 + 1;
+        int next = before.empty() ? 1 : before.back().drawNo + 1;
         const int added = 1 + int(rng() % 3);
         for (int i = 0; i < added; ++i) {
             next += int(rng() % 3);  // sometimes a draw number skipped

@@ -18,14 +18,14 @@ using testing::BankFile;
 
 Draw D(int no, std::array<std::optional<int>, 3> digits) {
     Draw d;
-    d.回数 = no;
+    d.drawNo = no;
     d.digits = digits;
     return d;
 }
 
 DrawResult Dated(int no, std::string date) {
     DrawResult r;
-    r.回数 = no;
+    r.drawNo = no;
     r.date = std::move(date);
     return r;
 }
@@ -79,7 +79,7 @@ TEST(FetchedDrawFile, AcceptsTheBlockOfItsDrawWithBothGames) {
     BankDraw d{7057, "777", 2026, 8, 26, false};
     const FetchedDraw f = CheckFetchedDrawFile(BankFile(d), 7057);
     ASSERT_TRUE(f.ok()) << f.reason;
-    EXPECT_EQ(f.draw.回数, 7057);
+    EXPECT_EQ(f.draw.drawNo, 7057);
     EXPECT_EQ(f.draw.digit(0), 7);
     ASSERT_TRUE(f.result.has_value());
     EXPECT_EQ(f.result->date, "2026-08-26");

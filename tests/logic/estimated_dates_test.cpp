@@ -10,7 +10,7 @@ namespace {
 
 DrawResult Dated(int drawNo, std::string date, bool estimated = false) {
     DrawResult r;
-    r.回数 = drawNo;
+    r.drawNo = drawNo;
     r.date = std::move(date);
     r.dateEstimated = estimated;
     return r;

@@ -79,11 +79,11 @@ TEST(FiveGroupTrend, GeneratedHistoryWithIncompleteDrawsAndGaps) {
     const DrawHistory h = withoutEvery(generatedHistory(800, 4, 3), 10);
     const auto g = build(h);
     const auto draws = completeDraws(h);
-    const int latest = draws.back().回数;
+    const int latest = draws.back().drawNo;
     ASSERT_EQ(g.rows(), latest + 2);
     for (std::size_t k = 0; k < draws.size(); ++k) {
         const int r = int(k) + 2;
-        ASSERT_EQ(g.text(1, r), str(draws[k].回数));
+        ASSERT_EQ(g.text(1, r), str(draws[k].drawNo));
         int expected[5] = {};
         for (int i = 0; i < 3; ++i) ++expected[draws[k].digit(i) / 2];
         int total = 0;

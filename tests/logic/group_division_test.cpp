@@ -223,10 +223,10 @@ TEST(GroupDivision, GeneratedHistoryWithGapsMarksEachCompleteDrawOnce) {
     int r = 4;
     for (const Draw& d : h) {
         if (!d.complete()) continue;
-        ASSERT_EQ(g.text(1, r), std::to_string(d.回数));
-        ASSERT_EQ(g.text(32, r), std::to_string(d.回数));
-        for (int b = 0; b < 3; ++b) ASSERT_EQ(g.text(Col(b, d.digit(b)), r), "●") << d.回数;
-        ASSERT_EQ(MarksInRow(g, r), 3) << d.回数;
+        ASSERT_EQ(g.text(1, r), std::to_string(d.drawNo));
+        ASSERT_EQ(g.text(32, r), std::to_string(d.drawNo));
+        for (int b = 0; b < 3; ++b) ASSERT_EQ(g.text(Col(b, d.digit(b)), r), "●") << d.drawNo;
+        ASSERT_EQ(MarksInRow(g, r), 3) << d.drawNo;
         ++r;
     }
     // 2000 / 7 incomplete draws leave as many empty rows at the bottom.

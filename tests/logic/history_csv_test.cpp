@@ -13,7 +13,7 @@ namespace {
 std::vector<std::array<int, 4>> Rows(const CsvParseResult& r) {
     std::vector<std::array<int, 4>> rows;
     for (const Draw& d : r.draws)
-        rows.push_back({d.回数, d.digits[0].value_or(-1), d.digits[1].value_or(-1), d.digits[2].value_or(-1)});
+        rows.push_back({d.drawNo, d.digits[0].value_or(-1), d.digits[1].value_or(-1), d.digits[2].value_or(-1)});
     return rows;
 }
 
@@ -33,7 +33,7 @@ TEST(HistoryCsv, WhatIsWrittenReadsBackTheSame) {
     ASSERT_TRUE(r.ok()) << r.error->reason;
     ASSERT_EQ(r.draws.size(), h.size());
     for (std::size_t i = 0; i < h.size(); ++i) {
-        EXPECT_EQ(r.draws[i].回数, h[i].回数);
+        EXPECT_EQ(r.draws[i].drawNo, h[i].drawNo);
         EXPECT_EQ(r.draws[i].digits, h[i].digits);
     }
     EXPECT_TRUE(ParseHistoryCsv(WriteHistoryCsv({})).ok());  // header only: nothing to store

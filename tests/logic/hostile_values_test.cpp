@@ -114,11 +114,11 @@ TEST(BookSums, AtEveryBoundStayExactAndNeverWrap) {
     ResultHistory results;
     for (int no = 1; no <= kMaxCoveredDraws; ++no) {
         Draw d;
-        d.回数 = no;
+        d.drawNo = no;
         d.digits = {1, 2, 3};
         history.push_back(d);
         DrawResult r;
-        r.回数 = no;
+        r.drawNo = no;
         r.prize(PrizeKind::Straight) = Prize{1, kMaxPrizeYen};
         results.push_back(r);
     }

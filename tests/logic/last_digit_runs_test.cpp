@@ -170,7 +170,7 @@ TEST(LastDigitRuns, GeneratedHistoryWithGapsMatchesRunOccurrences) {
     std::vector<std::array<int, 10>> occurrences(std::size_t(stats.LatestDrawNo) + 1);
     for (const Draw& d : h)
         if (d.complete())
-            for (int i = 0; i < 3; ++i) ++occurrences[std::size_t(d.回数)][std::size_t(d.digit(i))];
+            for (int i = 0; i < 3; ++i) ++occurrences[std::size_t(d.drawNo)][std::size_t(d.digit(i))];
     int written = 0;
     for (int k = 0; k <= 9; ++k) {
         int sum = 0;

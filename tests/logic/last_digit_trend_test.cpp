@@ -168,10 +168,10 @@ TEST(LastDigitTrend, GeneratedHistoryWithGapsMatchesEachDraw) {
     int r = 3;
     for (const Draw& d : h) {
         if (!d.complete()) continue;
-        ASSERT_EQ(g.text(1, r), std::to_string(d.回数));
+        ASSERT_EQ(g.text(1, r), std::to_string(d.drawNo));
         for (int k = 0; k <= 9; ++k) {
             const int n = (d.digit(0) == k) + (d.digit(1) == k) + (d.digit(2) == k);
-            ASSERT_EQ(g.text(2 + k, r), std::string(std::size_t(n), char('0' + k))) << d.回数;
+            ASSERT_EQ(g.text(2 + k, r), std::string(std::size_t(n), char('0' + k))) << d.drawNo;
             ASSERT_EQ(g.style(2 + k, r).background, 下一桁出現傾向分析::BackgroundForLength(std::size_t(n)));
         }
         ++r;

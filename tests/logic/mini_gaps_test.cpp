@@ -26,11 +26,11 @@ DrawHistory WithMiniAt(int n, const std::vector<int>& positions) {
     for (int at = 1; at <= n; ++at) {
         const bool hit = std::find(positions.begin(), positions.end(), at) != positions.end();
         Draw d;
-        d.回数 = at * 10;
+        d.drawNo = at * 10;
         d.digits = {5, hit ? 2 : 0, hit ? 3 : 0};
         h.push_back(d);
         Draw incomplete;
-        incomplete.回数 = at * 10 + 1;
+        incomplete.drawNo = at * 10 + 1;
         incomplete.digits = {std::nullopt, 2, 3};
         h.push_back(incomplete);
     }

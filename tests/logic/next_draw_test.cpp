@@ -19,7 +19,7 @@ namespace {
 
 DrawResult Result(int drawNo, const char* date, std::array<std::int64_t, 5> yen) {
     DrawResult r;
-    r.回数 = drawNo;
+    r.drawNo = drawNo;
     r.date = date;
     for (int k = 0; k < kPrizeKindCount; ++k)
         if (yen[std::size_t(k)] > 0) r.prizes[std::size_t(k)].yen = yen[std::size_t(k)];

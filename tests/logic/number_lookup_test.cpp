@@ -22,7 +22,7 @@ ResultHistory DatedResults() {
     ResultHistory r;
     for (int n : {1, 4, 9}) {
         DrawResult d;
-        d.回数 = n;
+        d.drawNo = n;
         d.date = "2024-01-0" + std::to_string(n == 9 ? 9 : n);
         r.push_back(d);
     }

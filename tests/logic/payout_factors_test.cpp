@@ -34,11 +34,11 @@ Built Build(std::initializer_list<Priced> rows) {
     Built b;
     for (const Priced& p : rows) {
         Draw d;
-        d.回数 = p.drawNo;
+        d.drawNo = p.drawNo;
         d.digits = {p.number / 100, p.number / 10 % 10, p.number % 10};
         b.history.push_back(d);
         DrawResult r;
-        r.回数 = p.drawNo;
+        r.drawNo = p.drawNo;
         r.date = p.date;
         if (p.straight) r.prize(PrizeKind::Straight).yen = p.straight;
         if (p.box) r.prize(PrizeKind::Box).yen = p.box;

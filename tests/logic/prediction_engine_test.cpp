@@ -47,7 +47,7 @@ DrawHistory Filler(int n, std::array<int, 3> digits) {
     DrawHistory h;
     for (int i = 1; i <= n; ++i) {
         Draw d;
-        d.回数 = i;
+        d.drawNo = i;
         for (int p = 0; p < 3; ++p) d.digits[std::size_t(p)] = digits[std::size_t(p)];
         h.push_back(d);
     }

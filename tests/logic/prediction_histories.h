@@ -18,7 +18,7 @@ inline DrawHistory holeyHistory(int draws, unsigned seed, int firstNo = 1) {
     for (int i = 0; i < draws && no <= kMaxDrawNo; ++i, ++no) {
         if (percent(rng) < 8) ++no;  // a draw number nobody entered
         Draw d;
-        d.回数 = no;
+        d.drawNo = no;
         for (auto& x : d.digits) x = digit(rng);
         if (percent(rng) < 7) d.digits[std::size_t(percent(rng) % 3)].reset();  // half-entered
         h.push_back(d);
@@ -30,7 +30,7 @@ inline DrawHistory holeyHistory(int draws, unsigned seed, int firstNo = 1) {
 inline DrawHistory prefixBefore(const DrawHistory& h, int drawNo) {
     DrawHistory p;
     for (const Draw& d : h)
-        if (d.回数 < drawNo) p.push_back(d);
+        if (d.drawNo < drawNo) p.push_back(d);
     return p;
 }
 

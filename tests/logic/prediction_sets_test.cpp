@@ -28,10 +28,10 @@ TEST(PredictionSets, EqualTheFullPredictionsSetsAfterEveryDraw) {
             for (int options = 0; options <= 12; options += 3) {
                 const DigitPrediction full = walk.Predict(options);
                 const PredictionSets sets = walk.PredictSets(options);
-                ASSERT_EQ(sets.cycles, full.cycles) << d.回数;
-                ASSERT_EQ(sets.elimination, MaskOf(full.elimination)) << d.回数 << " options " << options;
-                ASSERT_EQ(sets.repeat, full.repeat.mask) << d.回数 << " options " << options;
-                ASSERT_EQ(sets.oneShot, full.oneShot.mask) << d.回数 << " options " << options;
+                ASSERT_EQ(sets.cycles, full.cycles) << d.drawNo;
+                ASSERT_EQ(sets.elimination, MaskOf(full.elimination)) << d.drawNo << " options " << options;
+                ASSERT_EQ(sets.repeat, full.repeat.mask) << d.drawNo << " options " << options;
+                ASSERT_EQ(sets.oneShot, full.oneShot.mask) << d.drawNo << " options " << options;
                 pastTheLimit += full.oneShot.size == kOneShotLimit;
             }
         }

@@ -105,7 +105,7 @@ TEST(PredictionUnchanged, OneEngineRescanningEditedHistoriesKeepsWhatTheOldScanL
         DrawHistory edited = holeyHistory(120, seed + 100);  // shorter, other digits
         edited.erase(edited.begin() + 30, edited.begin() + 45);
         for (Draw& d : edited)
-            if (d.回数 % 11 == 0) d.digits[0].reset();
+            if (d.drawNo % 11 == 0) d.digits[0].reset();
         pair.Scan(edited, FlagsWith(3));
         pair.ExpectSame("second scan " + std::to_string(seed));
 
@@ -121,11 +121,11 @@ TEST(PredictionUnchanged, OneEngineRescanningEditedHistoriesKeepsWhatTheOldScanL
 TEST(PredictionUnchanged, DrawsOutsideTheTableOrOutOfOrderAreHandledAlike) {
     DrawHistory h = holeyHistory(80, 9);
     Draw outside;
-    outside.回数 = 40000;
+    outside.drawNo = 40000;
     outside.digits = {1, 2, 3};
     h.push_back(outside);
     Draw zero = outside;
-    zero.回数 = 0;
+    zero.drawNo = 0;
     h.insert(h.begin(), zero);
     std::swap(h[20], h[50]);  // a history that is not in order
     h.push_back(h[10]);       // and one draw twice

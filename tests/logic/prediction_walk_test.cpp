@@ -56,12 +56,12 @@ TEST(PredictionWalk, AfterEveryDrawEqualsAFreshStartOnTheHistoryBeforeIt) {
         PredictionWalk walk;
         for (const Draw& draw : h) {
             if (draw.complete()) {
-                const DrawHistory prefix = prefixBefore(h, draw.回数);
+                const DrawHistory prefix = prefixBefore(h, draw.drawNo);
                 for (int m = 0; m <= kOptionFlagCount; ++m) {
                     const FreshStart fresh(prefix, m);
                     const DigitPrediction walked = walk.Predict(m);
                     ExpectSame(walked, fresh.engine,
-                               "seed " + std::to_string(seed) + " target " + std::to_string(draw.回数) + " m " +
+                               "seed " + std::to_string(seed) + " target " + std::to_string(draw.drawNo) + " m " +
                                    std::to_string(m));
                     withOneShot += walked.oneShot.size > 0;
                 }
@@ -78,10 +78,10 @@ TEST(PredictionWalk, LatestDrawIsTheLastCompleteOneTaken) {
     PredictionWalk walk;
     EXPECT_EQ(walk.latestDrawNo(), 0);
     Draw d;
-    d.回数 = 4;
+    d.drawNo = 4;
     d.digits = {1, 2, 3};
     walk.Advance(d);
-    d.回数 = 6;
+    d.drawNo = 6;
     d.digits[2].reset();
     walk.Advance(d);
     EXPECT_EQ(walk.latestDrawNo(), 4);

@@ -96,14 +96,14 @@ TEST(PullAnalysis, GeneratedHistoryWithIncompleteDrawsAndGaps) {
     ASSERT_EQ(g.rows(), 1 + 600);
     for (std::size_t k = 0; k < draws.size(); ++k) {
         const int row = int(k) + 2;
-        ASSERT_EQ(g.text(1, row), str(draws[k].回数));
+        ASSERT_EQ(g.text(1, row), str(draws[k].drawNo));
         for (int i = 0; i < 3; ++i) {
             const int d = draws[k].digit(i);
             bool pulled = false;
             if (k > 0)
                 for (int j = 0; j < 3; ++j) pulled = pulled || draws[k - 1].digit(j) == d;
             EXPECT_EQ(g.text(i + 2, row), str(d));
-            EXPECT_EQ(shownBackground(g, i + 2, row) == kPulled, pulled) << "draw " << draws[k].回数;
+            EXPECT_EQ(shownBackground(g, i + 2, row) == kPulled, pulled) << "draw " << draws[k].drawNo;
         }
     }
     // The rows that gaps and incomplete draws leave free stay empty at the bottom.

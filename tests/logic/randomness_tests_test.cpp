@@ -19,7 +19,7 @@ DrawHistory EveryTriple() {
     DrawHistory h;
     for (int v = 0; v < 1000; ++v) {
         Draw d;
-        d.回数 = v + 1;
+        d.drawNo = v + 1;
         d.digits = {v / 100, v / 10 % 10, v % 10};
         h.push_back(d);
     }
@@ -30,7 +30,7 @@ DrawHistory Repeated(int count, int a, int b, int c) {
     DrawHistory h;
     for (int i = 1; i <= count; ++i) {
         Draw d;
-        d.回数 = i;
+        d.drawNo = i;
         d.digits = {a, b, c};
         h.push_back(d);
     }

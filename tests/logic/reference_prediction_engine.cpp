@@ -54,7 +54,7 @@ void ReferencePredictionEngine::ScanDrawHistory(const DrawHistory& history, Pred
                                                 const OptionFlags& flags, int latestDrawNo) {
     for (const Draw& draw : history) {
         if (!draw.complete()) continue;
-        const int n = draw.回数;
+        const int n = draw.drawNo;
         if (n < 1 || n > kMaxTableDrawNo) continue;
         DrawDigits& entry = digitTable_[std::size_t(n)];
         for (int p = 0; p < 3; ++p) entry.digits[std::size_t(p)] = std::int16_t(draw.digit(p));

@@ -65,7 +65,7 @@ TEST(ResultCsv, TheShippedShapeReadsDatesCountsAndPrizes) {
         "セット（ボックス）当選金額,ミニ当選金額\n"
         "7053,2026-08-20,9,1,9,91,188,205,248,429,88500,29500,59000,14700,8800\n");
     const DrawResult& d = Only(r);
-    EXPECT_EQ(d.回数, 7053);
+    EXPECT_EQ(d.drawNo, 7053);
     EXPECT_EQ(d.date, "2026-08-20");
     EXPECT_EQ(d.prize(PrizeKind::Straight), P(91, 88500));
     EXPECT_EQ(d.prize(PrizeKind::Box), P(188, 29500));
@@ -79,7 +79,7 @@ TEST(ResultCsv, TheShippedShapeReadsDatesCountsAndPrizes) {
 TEST(ResultCsv, EveryColumnNameOfEachRoleIsRecognised) {
     // Draw number, date and number names, each in turn with the others fixed.
     for (const char* no : {"回号", "回別", "回数", "No", "開催回", "draw_number"})
-        EXPECT_EQ(Only(ParseHistoryCsv(std::string(no) + ",抽せん日,当せん番号\n第12回,2026/8/20,048\n")).回数, 12)
+        EXPECT_EQ(Only(ParseHistoryCsv(std::string(no) + ",抽せん日,当せん番号\n第12回,2026/8/20,048\n")).drawNo, 12)
             << no;
     for (const char* date : {"抽せん日", "抽選日", "日付", "開催日", "draw_date"})
         EXPECT_EQ(Only(ParseHistoryCsv("回号," + std::string(date) + ",当せん番号\n12,令和8年8月20日(木),048\n")).date,
@@ -178,13 +178,13 @@ TEST(ResultCsv, WrittenResultsReadBackToTheSameDrawsAndResults) {
     ResultHistory results;
     for (int no = 1; no <= 40; ++no) {
         Draw d;
-        d.回数 = no;
+        d.drawNo = no;
         // never a triple: the second digit is odd where the first is even and back
         d.digits = {no % 10, (no * 3 + 1) % 10, no % 4 == 0 ? std::optional<int>() : std::optional<int>((no * 7) % 10)};
         history.push_back(d);
         if (no % 3 == 0) continue;  // draws without results
         DrawResult r;
-        r.回数 = no;
+        r.drawNo = no;
         if (no % 5 != 0) {
             char date[16];
             std::snprintf(date, sizeof date, "2026-01-%02d", no % 28 + 1);

@@ -11,7 +11,7 @@ namespace {
 DrawResult Result(int drawNo, std::string date, std::optional<std::int64_t> straightYen,
                   std::optional<std::int64_t> straightWinners = std::nullopt) {
     DrawResult r;
-    r.回数 = drawNo;
+    r.drawNo = drawNo;
     r.date = std::move(date);
     r.prize(PrizeKind::Straight).yen = straightYen;
     r.prize(PrizeKind::Straight).winners = straightWinners;

@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ResultRowEdit, TakesAFigureWithCommasAndItsUnit) {
     const ResultCellEdit e = Row::Edit(MakeDraw(7050, 9, 1, 9), nullptr, kStraightYen, "88,500円", "");
     ASSERT_TRUE(e.result);
-    EXPECT_EQ(e.result->回数, 7050);
+    EXPECT_EQ(e.result->drawNo, 7050);
     EXPECT_EQ(e.result->prize(PrizeKind::Straight).yen, 88500);
     EXPECT_EQ(Row::CellText(MakeDraw(7050, 9, 1, 9), &*e.result, kStraightYen), "88,500円");
     EXPECT_EQ(Row::EditText(&*e.result, kStraightYen), "88500");
@@ -57,7 +57,7 @@ TEST(ResultRowEdit, TakesAFigureWithCommasAndItsUnit) {
 
 TEST(ResultRowEdit, ATypedDateIsPublishedAndAnEmptyCellUnknown) {
     DrawResult stored;
-    stored.回数 = 7054;
+    stored.drawNo = 7054;
     stored.date = "2026-08-21";
     stored.dateEstimated = true;
     stored.prize(PrizeKind::Mini).yen = 9000;

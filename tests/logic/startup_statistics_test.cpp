@@ -56,7 +56,7 @@ TEST(StartupStatistics, CountsBeyondSixteenBitsDoNotWrap) {
     DrawHistory h;
     for (int i = 1; i <= 32767; ++i) {
         Draw d;
-        d.回数 = i;
+        d.drawNo = i;
         d.digits = {7, 7, 7};
         h.push_back(d);
     }

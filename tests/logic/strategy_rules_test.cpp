@@ -173,7 +173,7 @@ TEST_P(IncrementalPicks, EqualARecount) {
     std::vector<int> earlier;
     for (const Draw& d : h) {
         if (!d.complete()) continue;
-        ASSERT_EQ(picker.Pick(), NaivePick(s, earlier)) << "before draw " << d.回数;
+        ASSERT_EQ(picker.Pick(), NaivePick(s, earlier)) << "before draw " << d.drawNo;
         const int w = d.digit(0) * 100 + d.digit(1) * 10 + d.digit(2);
         picker.Take(w);
         earlier.push_back(w);

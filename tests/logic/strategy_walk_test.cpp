@@ -34,7 +34,7 @@ Strategy Fixed(std::vector<int> numbers, TicketKind kind, int units = 1) {
 DrawResult Prizes(int drawNo, long long straight, long long box, long long setStraight, long long setBox,
                   long long mini) {
     DrawResult r;
-    r.回数 = drawNo;
+    r.drawNo = drawNo;
     r.prize(PrizeKind::Straight).yen = straight;
     r.prize(PrizeKind::Box).yen = box;
     r.prize(PrizeKind::SetStraight).yen = setStraight;

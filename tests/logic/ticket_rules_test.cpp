@@ -25,7 +25,7 @@ Purchase Ticket(std::string number, TicketKind type, int first = 1, int draws = 
 // prize paid tells which kind was chosen.
 DrawResult Prizes(int no) {
     DrawResult r;
-    r.回数 = no;
+    r.drawNo = no;
     for (int k = 0; k < kPrizeKindCount; ++k) r.prizes[std::size_t(k)].yen = 1000 * (k + 1);
     return r;
 }
@@ -124,7 +124,7 @@ TEST(TicketRules, SpanPartlyDrawnGivesNotDrawnAndUnknownPrizes) {
     EXPECT_EQ(OutcomeText(out[4]), "未抽せん");
     EXPECT_EQ(DrawnText(out[1]), "700");
     EXPECT_EQ(DrawnText(out[4]), "");
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(out[std::size_t(i)].回数, 10 + i);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(out[std::size_t(i)].drawNo, 10 + i);
 
     // A result list that names the draw but not this prize is unknown too.
     ResultHistory partial = {Prizes(10)};

@@ -22,7 +22,7 @@ Purchase Bought(std::string date, std::string number, int first, int draws, int 
 
 DrawResult StraightPays(int no, std::int64_t yen) {
     DrawResult r;
-    r.回数 = no;
+    r.drawNo = no;
     r.prize(PrizeKind::Straight).yen = yen;
     return r;
 }

@@ -51,8 +51,8 @@ TEST(DrawStore, NewRowsTakeTheNextNumberAfterTheHighest) {
     store.DeleteDraw(2);
     const auto h = store.ReadHistory();
     ASSERT_EQ(h.size(), 2u);
-    EXPECT_EQ(h[0].回数, 5);
-    EXPECT_EQ(h[1].回数, 6);
+    EXPECT_EQ(h[0].drawNo, 5);
+    EXPECT_EQ(h[1].drawNo, 6);
     EXPECT_FALSE(h[1].digits[0].has_value());
     EXPECT_EQ(h[1].digits[1], 7);
     EXPECT_THROW(store.SetDigit(6, 0, 12), StoreError);
@@ -98,7 +98,7 @@ TEST(StartupLoad, ReadsTheHistoryInDrawOrderWithItsStatistics) {
     DrawStore::Open(path).Import({MakeDraw(3, 1, 1, 1), MakeDraw(1, 2, 2, 2), MakeDraw(4, 5, std::nullopt, 5)});
     const auto snap = LoadHistorySnapshot(path);
     ASSERT_EQ(snap.history.size(), 3u);
-    EXPECT_EQ(snap.history[0].回数, 1);
+    EXPECT_EQ(snap.history[0].drawNo, 1);
     EXPECT_EQ(snap.stats.DigitCount[1], 3);
     EXPECT_EQ(snap.stats.DigitCount[2], 3);
     EXPECT_EQ(snap.stats.DigitCount[5], 0);

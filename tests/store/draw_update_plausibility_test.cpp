@@ -39,7 +39,7 @@ protected:
     void StoreDated(int no, const std::string& digits, const std::string& date) {
         DrawStore store = DrawStore::Open(db_, false);
         DrawResult r;
-        r.回数 = no;
+        r.drawNo = no;
         r.date = date;
         ImportDrawsAndResults(store, {MakeDraw(no, digits)}, {r}, false);
     }

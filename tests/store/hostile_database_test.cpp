@@ -100,7 +100,7 @@ TEST(ForeignDatabase, RowsOutsideTheDataModelAreRefusedNamingFileDrawAndReason) 
     const std::string fine = ForeignDatabase(dir, "INSERT INTO 当選データ VALUES (32767, 9, 0, 4)");
     const HistorySnapshot snap = LoadHistorySnapshot(fine);
     ASSERT_EQ(snap.history.size(), 3u);
-    EXPECT_EQ(snap.history.back().回数, 32767);
+    EXPECT_EQ(snap.history.back().drawNo, 32767);
     EXPECT_EQ(snap.stats.LatestDrawNo, 32767);
 }
 

@@ -13,7 +13,7 @@ namespace {
 
 Draw D(int no, std::optional<int> a, std::optional<int> b, std::optional<int> c) {
     Draw d;
-    d.回数 = no;
+    d.drawNo = no;
     d.digits = {a, b, c};
     return d;
 }
@@ -55,6 +55,6 @@ TEST(DeleteDraws, AllGoOrNoneOnALockedDatabase) {
     store.DeleteDraws({2, 3});
     const auto h = store.ReadHistory();
     ASSERT_EQ(h.size(), 2u);
-    EXPECT_EQ(h[0].回数, 1);
-    EXPECT_EQ(h[1].回数, 4);
+    EXPECT_EQ(h[0].drawNo, 1);
+    EXPECT_EQ(h[1].drawNo, 4);
 }

@@ -56,7 +56,7 @@ using n3::testing::MakeDraw;
 
 DrawResult Paid(int no, std::int64_t boxYen) {
     DrawResult r;
-    r.回数 = no;
+    r.drawNo = no;
     r.date = "2026-01-05";
     r.prize(PrizeKind::Box) = Prize{10, boxYen};
     return r;
@@ -72,12 +72,12 @@ TEST(ReplacedDigits, DropTheDrawsResultsUnlessTheSameFileBringsNewOnes) {
     ASSERT_TRUE(ImportDrawsAndResults(store, {MakeDraw(1, 1, 1, 1), MakeDraw(2, 1, 2, 3)}, {}, true).ok());
     ResultHistory results = ReadResults(store);
     ASSERT_EQ(results.size(), 1u);
-    EXPECT_EQ(results[0].回数, 2);
+    EXPECT_EQ(results[0].drawNo, 2);
 
     // Replaced again with the new prizes in the same file: the new ones stay,
     // and none of the old figures is merged in.
     DrawResult fresh;
-    fresh.回数 = 2;
+    fresh.drawNo = 2;
     fresh.prize(PrizeKind::Straight) = Prize{5, 90000};
     ASSERT_TRUE(ImportDrawsAndResults(store, {MakeDraw(2, 4, 5, 6)}, {fresh}, true).ok());
     results = ReadResults(store);

@@ -25,7 +25,7 @@ TEST(ResultImport, DisagreeingDigitsAreRefusedWithBothValuesUnlessReplacing) {
     auto store = DrawStore::Open(dir.file("x.db"));
     store.Import({MakeDraw(1, 1, 2, 3), MakeDraw(2, 4, 5, 6)});
     DrawResult r;
-    r.回数 = 2;
+    r.drawNo = 2;
     r.date = "2026-01-02";
     auto outcome = ImportDrawsAndResults(store, {MakeDraw(2, 4, 5, 7), MakeDraw(3, 0, 0, 1)}, {r}, false);
     ASSERT_FALSE(outcome.ok());
@@ -50,12 +50,12 @@ TEST(ResultImport, AFileWithoutAFigureKeepsTheStoredOne) {
     TempDir dir;
     auto store = DrawStore::Open(dir.file("x.db"));
     DrawResult full;
-    full.回数 = 1;
+    full.drawNo = 1;
     full.date = "2026-01-01";
     full.prize(PrizeKind::Straight) = Prize{3, 90000};
     ImportDrawsAndResults(store, {MakeDraw(1, 1, 2, 3)}, {full}, false);
     DrawResult dateOnly;
-    dateOnly.回数 = 1;
+    dateOnly.drawNo = 1;
     dateOnly.date = "2026-01-02";
     ImportDrawsAndResults(store, {MakeDraw(1, 1, 2, 3)}, {dateOnly}, false);
     const ResultHistory stored = ReadResults(store);
@@ -70,8 +70,8 @@ TEST(ResultImport, TheShippedFilesGoInAndComeBackOutUnchanged) {
     const CsvParseResult history = ReadHistoryCsvFile(std::string(N3_DATA_DIR) + "/numbers3-history.csv");
     const CsvParseResult results = ReadHistoryCsvFile(std::string(N3_DATA_DIR) + "/numbers3-results.csv");
     ASSERT_TRUE(history.ok() && results.ok());
-    EXPECT_EQ(data.firstDrawNo, history.draws.front().回数);
-    EXPECT_EQ(data.lastDrawNo, history.draws.back().回数);
+    EXPECT_EQ(data.firstDrawNo, history.draws.front().drawNo);
+    EXPECT_EQ(data.lastDrawNo, history.draws.back().drawNo);
     EXPECT_EQ(BundledImportQuestion(data), "過去の当選データ（第" + std::to_string(data.firstDrawNo) + "回〜第" +
                                                std::to_string(data.lastDrawNo) + "回）を取り込みますか？");
 

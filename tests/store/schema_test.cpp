@@ -143,10 +143,10 @@ TEST(Schema, ResultsFollowTheirDrawAndRefuseImpossibleFigures) {
     const auto path = dir.file("x.db");
     auto store = DrawStore::Open(path);
     Draw d;
-    d.回数 = 5;
+    d.drawNo = 5;
     d.digits = {1, 2, 3};
     DrawResult r;
-    r.回数 = 5;
+    r.drawNo = 5;
     r.date = "2026-08-20";
     r.prize(PrizeKind::Mini) = Prize{10, 9000};
     ImportDrawsAndResults(store, {d}, {r}, false);

@@ -23,7 +23,7 @@ using n3::testing::MakeDraw;
 
 DrawResult MakeResult(int no, long long miniYen) {
     DrawResult r;
-    r.回数 = no;
+    r.drawNo = no;
     r.date = "2026-08-20";
     r.prize(PrizeKind::Mini) = Prize{10, miniYen};
     return r;
@@ -32,7 +32,7 @@ DrawResult MakeResult(int no, long long miniYen) {
 std::string Text(const DrawHistory& h) {
     std::string out;
     for (const Draw& d : h) {
-        out += std::to_string(d.回数) + ":";
+        out += std::to_string(d.drawNo) + ":";
         for (const auto& x : d.digits) out += x ? char('0' + *x) : '-';
         out += ' ';
     }

@@ -49,7 +49,7 @@ PRAGMA user_version = 5;
 
 DrawResult Shipped(int drawNo, std::string date, std::int64_t straightYen) {
     DrawResult r;
-    r.回数 = drawNo;
+    r.drawNo = drawNo;
     r.date = std::move(date);
     r.prize(PrizeKind::Straight).yen = straightYen;
     return r;

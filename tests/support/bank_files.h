@@ -10,7 +10,7 @@
 namespace n3::testing {
 
 struct BankDraw {
-    int no = 0;
+    int drawNo = 0;
     std::string digits;  // "048"; a triple ("777") has no box or set prizes
     int year = 2026, month = 8, day = 21;
     bool noStraightWinner = false;  // "ストレート,048,該当なし"
@@ -40,7 +40,7 @@ inline std::string Reiwa(int year, int month, int day) {
 // The file's text in UTF-8 (the shape the bank serves, before encoding).
 inline std::string BankFileText(const BankDraw& d) {
     const bool triple = d.digits[0] == d.digits[1] && d.digits[1] == d.digits[2];
-    const std::string n = std::to_string(d.no);
+    const std::string n = std::to_string(d.drawNo);
     std::string t = "A50\r\n";
     t += "第" + n + "回ナンバーズ,数字選択式全国自治宝くじ," + Reiwa(d.year, d.month, d.day) +
          ",東京 宝くじドリーム館\r\n";

@@ -16,17 +16,17 @@
 
 namespace n3::testing {
 
-inline BankDraw FetchableDraw(int no) {
+inline BankDraw FetchableDraw(int drawNo) {
     static const std::map<int, std::pair<std::string, int>> draws = {
         {7054, {"048", 21}}, {7055, {"315", 24}}, {7056, {"902", 25}}, {7057, {"777", 26}},
         {7058, {"160", 27}}, {7059, {"483", 28}}, {7060, {"519", 31}},
     };
-    const auto& [digits, day] = draws.at(no);
+    const auto& [digits, day] = draws.at(drawNo);
     BankDraw d;
-    d.no = no;
+    d.drawNo = drawNo;
     d.digits = digits;
     d.day = day;
-    d.noStraightWinner = no == 7059;
+    d.noStraightWinner = drawNo == 7059;
     return d;
 }
 
@@ -37,16 +37,17 @@ protected:
         server_ = std::make_unique<DrawServer>(N3_TEST_SERVER, dir_.file("www"));
         ASSERT_NE(server_->port(), 0) << "the local server did not start";
         server_->write("numbers.csv", IndexFile({7060, 7059, 7058, 7057, 7056, 7055, 7054, 7053, 7052}));
-        for (int no = 7054; no <= 7060; ++no) server_->write(DrawFileName(no), BankFile(FetchableDraw(no)));
+        for (int drawNo = 7054; drawNo <= 7060; ++drawNo)
+            server_->write(DrawFileName(drawNo), BankFile(FetchableDraw(drawNo)));
         db_ = dir_.file("n3.db");
         DrawStore store = DrawStore::Open(db_, true);
         std::vector<Draw> draws;
         ResultHistory results;
-        for (int no = 7050; no <= 7053; ++no) {
-            draws.push_back(MakeDraw(no, std::to_string(100 + no % 900)));
+        for (int drawNo = 7050; drawNo <= 7053; ++drawNo) {
+            draws.push_back(MakeDraw(drawNo, std::to_string(100 + drawNo % 900)));
             DrawResult r;
-            r.回数 = no;
-            r.date = "2026-08-" + std::to_string(no - 7034);
+            r.drawNo = drawNo;
+            r.date = "2026-08-" + std::to_string(drawNo - 7034);
             results.push_back(r);
         }
         ImportDrawsAndResults(store, draws, results, false);
@@ -60,14 +61,14 @@ protected:
         for (const Draw& d : DrawStore::Open(db_, false).ReadHistory()) {
             std::string s;
             for (const auto& digit : d.digits) s += digit ? char('0' + *digit) : '?';
-            out[d.回数] = s;
+            out[d.drawNo] = s;
         }
         return out;
     }
     ResultHistory StoredResults() const { return ReadResults(DrawStore::Open(db_, false)); }
-    void StoreByHand(int no, const std::string& digits) const {
+    void StoreByHand(int drawNo, const std::string& digits) const {
         DrawStore store = DrawStore::Open(db_, false);
-        store.Import({MakeDraw(no, digits)});
+        store.Import({MakeDraw(drawNo, digits)});
     }
 
     TempDir dir_;

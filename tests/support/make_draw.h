@@ -9,16 +9,16 @@
 
 namespace n3::testing {
 
-inline Draw MakeDraw(int no, std::optional<int> a, std::optional<int> b, std::optional<int> c) {
+inline Draw MakeDraw(int drawNo, std::optional<int> a, std::optional<int> b, std::optional<int> c) {
     Draw d;
-    d.回数 = no;
+    d.drawNo = drawNo;
     d.digits = {a, b, c};
     return d;
 }
 
-inline Draw MakeDraw(int no, std::string_view digits) {
+inline Draw MakeDraw(int drawNo, std::string_view digits) {
     Draw d;
-    d.回数 = no;
+    d.drawNo = drawNo;
     for (std::size_t i = 0; i < 3 && i < digits.size(); ++i)
         if (digits[i] >= '0' && digits[i] <= '9') d.digits[i] = digits[i] - '0';
     return d;

@@ -14,7 +14,7 @@ inline DrawHistory history(std::initializer_list<std::array<int, 4>> rows) {
     DrawHistory h;
     for (const auto& r : rows) {
         Draw d;
-        d.回数 = r[0];
+        d.drawNo = r[0];
         for (int i = 0; i < 3; ++i)
             if (r[std::size_t(i) + 1] >= 0) d.digits[std::size_t(i)] = r[std::size_t(i) + 1];
         h.push_back(d);
@@ -31,7 +31,7 @@ inline DrawHistory generatedHistory(int n, unsigned seed = 7, int gapEvery = 0) 
     h.reserve(std::size_t(n));
     for (int i = 1; i <= n; ++i) {
         Draw d;
-        d.回数 = i;
+        d.drawNo = i;
         for (auto& x : d.digits) x = digit(rng);
         if (gapEvery > 0 && i % gapEvery == 0) d.digits[1].reset();
         h.push_back(d);

@@ -29,7 +29,7 @@ int RunUpdate(const Arguments& args) {
     if (const auto range = args.option("recheck")) {
         request.recheck = ParseDrawRange(*range);
         if (!request.recheck) {
-            std::cerr << "--recheck には 回数 または 回数..回数（例 7050..7060）を指定してください\n";
+            std::cerr << "--recheck には 回数 または 回数..drawNo（例 7050..7060）を指定してください\n";
             return kUsageError;
         }
     }

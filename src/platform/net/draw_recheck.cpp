@@ -23,7 +23,7 @@ UpdateOutcome RecheckDraws(Database& database, const std::string& folder, HttpCl
     try {
         std::vector<Draw> plan;
         for (const Draw& d : database.draws().ReadHistory())
-            if (d.complete() && d.回数 >= first && d.回数 <= last) plan.push_back(d);
+            if (d.complete() && d.drawNo >= first && d.drawNo <= last) plan.push_back(d);
         if (plan.empty()) {
             out.message = Range(first, last) + "はデータベースにありません";
             return out;
@@ -35,27 +35,27 @@ UpdateOutcome RecheckDraws(Database& database, const std::string& folder, HttpCl
         out.status = Status::NothingNew;  // until a draw stops the run
         for (std::size_t i = 0; i < plan.size(); ++i) {
             const Draw& stored = plan[i];
-            if (events.progress) events.progress(int(i), int(plan.size()), stored.回数);
+            if (events.progress) events.progress(int(i), int(plan.size()), stored.drawNo);
             if (events.cancelled && events.cancelled()) {
                 out.status = Status::Cancelled;
                 break;
             }
             const ResultHistory results = ReadResults(database.draws());
-            const DrawFetch step = FetchDraw(http, folder, stored.回数, results, today, events.cancelled);
+            const DrawFetch step = FetchDraw(http, folder, stored.drawNo, results, today, events.cancelled);
             if (step.cancelled) {
                 out.status = Status::Cancelled;
                 break;
             }
             if (!step.ok()) {
                 out.status = Status::Failed;
-                out.message = UpdateStoppedText(stored.回数, step.fetched.reason);
+                out.message = UpdateStoppedText(stored.drawNo, step.fetched.reason);
                 break;
             }
-            if (++checked == 1) firstChecked = stored.回数;
-            lastChecked = stored.回数;
+            if (++checked == 1) firstChecked = stored.drawNo;
+            lastChecked = stored.drawNo;
             const DrawResult* fetchedResult = step.fetched.result ? &*step.fetched.result : nullptr;
             const std::vector<std::string> differences =
-                RecheckDifferences(stored, FindResult(results, stored.回数), step.fetched.draw, fetchedResult);
+                RecheckDifferences(stored, FindResult(results, stored.drawNo), step.fetched.draw, fetchedResult);
             if (differences.empty()) continue;
             ++out.differing;
             out.notes.insert(out.notes.end(), differences.begin(), differences.end());
@@ -63,7 +63,7 @@ UpdateOutcome RecheckDraws(Database& database, const std::string& folder, HttpCl
             ResultHistory incoming;
             if (fetchedResult) incoming.push_back(*fetchedResult);
             database.Import({step.fetched.draw}, incoming, true, true);
-            out.storedDraws.push_back(stored.回数);
+            out.storedDraws.push_back(stored.drawNo);
             if (fetchedResult) ++out.results;
             if (events.stored) events.stored(step.fetched.draw, fetchedResult ? fetchedResult->date : std::string());
         }

@@ -23,7 +23,7 @@ using Status = UpdateOutcome::Status;
 int NewestComplete(const DrawHistory& history) {
     int newest = 0;
     for (const Draw& d : history)
-        if (d.complete()) newest = std::max(newest, d.回数);
+        if (d.complete()) newest = std::max(newest, d.drawNo);
     return newest;
 }
 
@@ -125,18 +125,18 @@ UpdateOutcome UpdateDraws(Database& database, const std::string& source, HttpCli
             return out;
         }
         for (std::size_t i = 0; i < plan.size(); ++i) {
-            const int no = plan[i];
-            if (events.progress) events.progress(int(i), int(plan.size()), no);
+            const int drawNo = plan[i];
+            if (events.progress) events.progress(int(i), int(plan.size()), drawNo);
             if (cancelled()) {
                 out.status = Status::Cancelled;
                 break;
             }
-            const DrawFetch step = FetchDraw(http, folder.url, no, ReadResults(store), today, events.cancelled);
+            const DrawFetch step = FetchDraw(http, folder.url, drawNo, ReadResults(store), today, events.cancelled);
             if (step.cancelled) {
                 out.status = Status::Cancelled;
                 break;
             }
-            if (!step.ok()) return Stop(out, no, step.fetched.reason);
+            if (!step.ok()) return Stop(out, drawNo, step.fetched.reason);
             const FetchedDraw& fetched = step.fetched;
             ResultHistory results;
             if (fetched.result) results.push_back(*fetched.result);
@@ -145,7 +145,7 @@ UpdateOutcome UpdateDraws(Database& database, const std::string& source, HttpCli
                 const DigitConflict conflict = stored.conflicts.front();
                 if (!events.replaceDiffering || !events.replaceDiffering(conflict)) {
                     out.conflict = conflict;
-                    return Stop(out, no,
+                    return Stop(out, drawNo,
                                 "データベースの当選番号「" + conflict.stored + "」と取得した当選番号「" +
                                     conflict.incoming + "」が違います（置き換えていません）");
                 }
@@ -154,7 +154,7 @@ UpdateOutcome UpdateDraws(Database& database, const std::string& source, HttpCli
             // Another program may have stored the same draw meanwhile: only
             // what this run wrote counts as stored by it.
             if (stored.counts.added + stored.counts.replaced + stored.changedResults == 0) continue;
-            out.storedDraws.push_back(no);
+            out.storedDraws.push_back(drawNo);
             if (fetched.result) ++out.results;
             if (!step.note.empty()) out.notes.push_back(step.note);
             if (events.stored) events.stored(fetched.draw, fetched.result ? fetched.result->date : std::string());

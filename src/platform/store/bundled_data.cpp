@@ -49,16 +49,16 @@ BundledData ReadBundledData(const std::string& folder) {
         }
         // Draws of the results file that the history lacks come in too.
         std::vector<bool> known(std::size_t(kMaxDrawNo) + 1, false);
-        for (const Draw& d : data.draws) known[std::size_t(d.回数)] = true;
+        for (const Draw& d : data.draws) known[std::size_t(d.drawNo)] = true;
         for (const Draw& d : results.draws)
-            if (!known[std::size_t(d.回数)]) data.draws.push_back(d);
+            if (!known[std::size_t(d.drawNo)]) data.draws.push_back(d);
         data.results = std::move(results.results);
     }
     if (!data.draws.empty()) {
         const auto [lo, hi] = std::minmax_element(data.draws.begin(), data.draws.end(),
-                                                  [](const Draw& a, const Draw& b) { return a.回数 < b.回数; });
-        data.firstDrawNo = lo->回数;
-        data.lastDrawNo = hi->回数;
+                                                  [](const Draw& a, const Draw& b) { return a.drawNo < b.drawNo; });
+        data.firstDrawNo = lo->drawNo;
+        data.lastDrawNo = hi->drawNo;
     }
     return data;
 }

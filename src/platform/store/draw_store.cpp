@@ -207,12 +207,12 @@ ImportCounts DrawStore::Import(const std::vector<Draw>& draws) {
                       "ON CONFLICT(回数) DO UPDATE SET 第1数字 = excluded.第1数字, "
                       "第2数字 = excluded.第2数字, 第3数字 = excluded.第3数字");
         for (const Draw& d : draws) {
-            const auto it = stored.find(d.回数);
+            const auto it = stored.find(d.drawNo);
             if (it != stored.end() && it->second == d.digits) {
                 ++counts.unchanged;
                 continue;
             }
-            put.bind(1, d.回数);
+            put.bind(1, d.drawNo);
             for (int i = 0; i < 3; ++i) put.bind(i + 2, d.digits[std::size_t(i)]);
             put.step();
             put.reset();
@@ -220,7 +220,7 @@ ImportCounts DrawStore::Import(const std::vector<Draw>& draws) {
                 ++counts.added;
             else
                 ++counts.replaced;
-            stored[d.回数] = d.digits;
+            stored[d.drawNo] = d.digits;
         }
         if (own && !upgradeBlocked_) WriteEstimatedDates(db_, path_);
         if (own) Exec("COMMIT");
@@ -271,8 +271,8 @@ void DrawStore::DeleteDraws(const std::vector<int>& drawNos) {
     Exec("BEGIN IMMEDIATE");
     try {
         Statement del(db_, "DELETE FROM 当選データ WHERE 回数 = ?");
-        for (int no : drawNos) {
-            del.bind(1, no);
+        for (int drawNo : drawNos) {
+            del.bind(1, drawNo);
             del.step();
             del.reset();
         }

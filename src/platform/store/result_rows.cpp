@@ -45,18 +45,18 @@ ResultHistory ReadResultRows(sqlite3* db, const std::string& path) {
     int previous = 0;
     while (q.step()) {
         DrawResult r;
-        const std::optional<std::int64_t> no = q.number(0);
+        const std::optional<std::int64_t> drawNo = q.number(0);
         const auto bad = [&](const std::string& why) {
             return StoreError("データベースファイル「" + path + "」の当選結果を読み込めません。\n理由：" +
-                              (no ? "第" + std::to_string(*no) + "回の行：" : std::string()) + why +
+                              (drawNo ? "第" + std::to_string(*drawNo) + "回の行：" : std::string()) + why +
                               "\nデータベースは変更していません。");
         };
         // Ascending by the primary key: a number not above the previous
         // one cannot come from a table of this program's shape.
-        if (!no || *no < 1 || *no > kMaxDrawNo || *no <= previous)
+        if (!drawNo || *drawNo < 1 || *drawNo > kMaxDrawNo || *drawNo <= previous)
             throw bad("回数が 1〜" + std::to_string(kMaxDrawNo) + " の整数ではありません");
-        r.回数 = int(*no);
-        previous = r.回数;
+        r.drawNo = int(*drawNo);
+        previous = r.drawNo;
         r.date = q.text(1);
         if (!r.date.empty() && (!IsIsoDate(r.date) || !WithinDrawYears(r.date)))
             throw bad("抽せん日「" + EchoText(r.date) + "」は " + std::string(kFirstDrawDate) + "〜" +
@@ -84,7 +84,7 @@ ResultHistory ReadResultRows(sqlite3* db, const std::string& path) {
 }
 
 void BindResultRow(SqlStatement& q, const DrawResult& r) {
-    q.bind(1, r.回数);
+    q.bind(1, r.drawNo);
     q.bindTextOrNull(2, r.date);
     for (std::size_t k = 0; k < kPrizeKindCount; ++k) {
         q.bind(int(3 + 2 * k), r.prizes[k].winners);
@@ -125,7 +125,7 @@ int WriteEstimatedDates(sqlite3* db, const std::string& path) {
     // new one, and each new guess lands in its row.
     while (estimate != estimates.end() || row != results.end()) {
         const int estimateNo = estimate != estimates.end() ? estimate->first : kMaxDrawNo + 1;
-        const int rowNo = row != results.end() ? row->回数 : kMaxDrawNo + 1;
+        const int rowNo = row != results.end() ? row->drawNo : kMaxDrawNo + 1;
         if (rowNo < estimateNo) {
             if (row->dateEstimated) {
                 DrawResult cleared = *row;
@@ -139,7 +139,7 @@ int WriteEstimatedDates(sqlite3* db, const std::string& path) {
         }
         DrawResult r;
         if (rowNo == estimateNo) r = *row++;
-        r.回数 = estimateNo;
+        r.drawNo = estimateNo;
         const std::string& date = (estimate++)->second;
         if (r.dateEstimated && r.date == date) continue;
         r.date = date;

@@ -77,12 +77,12 @@ std::vector<DigitConflict> FindConflicts(sqlite3* db, const std::vector<Draw>& d
     const std::unordered_map<int, Digits> stored = StoredDigits(db);
     std::vector<DigitConflict> conflicts;
     for (const Draw& d : draws) {
-        const auto it = stored.find(d.回数);
+        const auto it = stored.find(d.drawNo);
         if (it == stored.end()) continue;
         bool differs = false;
         for (std::size_t i = 0; i < 3; ++i)
             if (it->second[i] && it->second[i] != d.digits[i]) differs = true;
-        if (differs) conflicts.push_back({d.回数, DigitsText(it->second), DigitsText(d.digits)});
+        if (differs) conflicts.push_back({d.drawNo, DigitsText(it->second), DigitsText(d.digits)});
     }
     return conflicts;
 }
@@ -93,14 +93,14 @@ void FillInRows(sqlite3* db, const std::string& path, const std::vector<Draw>& d
                 bool replaceDiffering, ResultImport& outcome) {
     const std::unordered_map<int, Digits> stored = StoredDigits(db);
     std::unordered_map<int, const Draw*> incoming;
-    for (const Draw& d : draws) incoming[d.回数] = &d;
+    for (const Draw& d : draws) incoming[d.drawNo] = &d;
     const ResultHistory rows = ReadResultRows(db, path);
     ResultRowWriter writer(db);
     for (const DrawResult& r : results) {
-        const auto digits = stored.find(r.回数);
-        const auto draw = incoming.find(r.回数);
+        const auto digits = stored.find(r.drawNo);
+        const auto draw = incoming.find(r.drawNo);
         if (digits == stored.end() || draw == incoming.end() || digits->second != draw->second->digits) continue;
-        FilledResult filled = FillIn(FindResult(rows, r.回数), r, replaceDiffering);
+        FilledResult filled = FillIn(FindResult(rows, r.drawNo), r, replaceDiffering);
         outcome.filled += filled.filled;
         outcome.replacedFigures += filled.replaced;
         for (ResultDifference& d : filled.differences) outcome.differences.push_back(std::move(d));
@@ -159,9 +159,9 @@ ResultImport ImportDrawsAndResults(DrawStore& store, const std::vector<Draw>& dr
         std::vector<int> dropped;
         for (const DigitConflict& c : conflicts) dropped.push_back(c.drawNo);
         if (merge == ResultMerge::WholeRows)
-            for (const DrawResult& r : results) dropped.push_back(r.回数);
-        for (const int no : dropped) {
-            drop.bind(1, no);
+            for (const DrawResult& r : results) dropped.push_back(r.drawNo);
+        for (const int drawNo : dropped) {
+            drop.bind(1, drawNo);
             drop.step();
             drop.reset();
         }

@@ -33,7 +33,7 @@ std::optional<std::string> ReadCheckedRow(sqlite3_stmt* row, std::vector<bool>& 
     // Built only for a refusal: the read of every good row makes no string.
     const auto label = [number] { return "回数 " + std::to_string(number) + " の行："; };
     if (number < 1 || number > kMaxDrawNo) return label() + "回数が1～32767の範囲にありません";
-    draw.回数 = int(number);
+    draw.drawNo = int(number);
     for (int i = 0; i < 3; ++i) {
         const int column = i + 1;
         const int type = sqlite3_column_type(row, column);
@@ -45,9 +45,9 @@ std::optional<std::string> ReadCheckedRow(sqlite3_stmt* row, std::vector<bool>& 
         if (!inRange) return label() + kDigitNames[i] + "「" + std::to_string(digit) + "」が0～9の範囲にありません";
         draw.digits[std::size_t(i)] = int(digit);
     }
-    if (seen.size() <= std::size_t(draw.回数)) seen.resize(std::size_t(kMaxDrawNo) + 1);
-    if (seen[std::size_t(draw.回数)]) return label() + "同じ回数の行が2つ以上あります";
-    seen[std::size_t(draw.回数)] = true;
+    if (seen.size() <= std::size_t(draw.drawNo)) seen.resize(std::size_t(kMaxDrawNo) + 1);
+    if (seen[std::size_t(draw.drawNo)]) return label() + "同じ回数の行が2つ以上あります";
+    seen[std::size_t(draw.drawNo)] = true;
     return std::nullopt;
 }
 

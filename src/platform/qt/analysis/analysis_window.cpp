@@ -43,7 +43,7 @@ constexpr std::string_view kUntickedStrategiesKey = "買い方の検証のチェ
 
 bool SameDraws(const DrawHistory& a, const DrawHistory& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](const Draw& x, const Draw& y) { return x.回数 == y.回数 && x.digits == y.digits; });
+                      [](const Draw& x, const Draw& y) { return x.drawNo == y.drawNo && x.digits == y.digits; });
 }
 
 }  // namespace

@@ -86,7 +86,7 @@ bool DrawEntryModel::setData(const QModelIndex& index, const QVariant& value, in
     }
     emit dataChanged(index, index);
     const Draw& after = entry_.row(index.row());
-    if (before.digits != after.digits) undo_->push(new RowEdit(*this, before.回数, before.digits, after.digits));
+    if (before.digits != after.digits) undo_->push(new RowEdit(*this, before.drawNo, before.digits, after.digits));
     return true;
 }
 
@@ -140,7 +140,7 @@ void DrawEntryModel::applyDigits(int drawNo, const std::array<std::optional<int>
     // The row is written whole, in one write: the database never holds a
     // half of the step.
     Draw draw;
-    draw.回数 = drawNo;
+    draw.drawNo = drawNo;
     draw.digits = digits;
     if (entry_.RowOf(drawNo) < 0) return;
     applyRestore({draw});
@@ -150,7 +150,7 @@ void DrawEntryModel::applyRestore(const std::vector<Draw>& draws) {
     try {
         entry_.RestoreDraws(draws);
         if (draws.empty()) return;
-        const int row = entry_.RowOf(draws.front().回数);
+        const int row = entry_.RowOf(draws.front().drawNo);
         emit dataChanged(index(0, 1), index(rowCount() - 1, 当選データ入力::kColumnCount - 1));
         emit stepApplied(index(row, 1));
     } catch (const std::exception& e) {

@@ -35,7 +35,7 @@ DrawsAddedOrDeleted::DrawsAddedOrDeleted(DrawEntryModel& model, std::vector<Draw
 
 void DrawsAddedOrDeleted::remove() {
     std::vector<int> numbers;
-    for (const Draw& draw : draws_) numbers.push_back(draw.回数);
+    for (const Draw& draw : draws_) numbers.push_back(draw.drawNo);
     model_.applyRemove(numbers);
 }
 

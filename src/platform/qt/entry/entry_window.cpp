@@ -222,7 +222,7 @@ bool EntryWindow::KeepEditingHalfTypedRow() {
     grid_->finishEditing();
     const auto half = model_->entry().FindFirstIncompleteRow();
     if (!half) return false;
-    const int drawNo = model_->entry().row(half->row).回数;
+    const int drawNo = model_->entry().row(half->row).drawNo;
     if (!AskYesNo(this, Entry::IncompleteRowQuestion(drawNo))) return false;
     const QModelIndex cell = model_->index(half->row, half->column);
     grid_->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);

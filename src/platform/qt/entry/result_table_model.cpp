@@ -72,16 +72,16 @@ const Draw& ResultTableModel::drawOf(int row) const {
     return h[h.size() - 1 - std::size_t(row)];
 }
 
-const DrawResult* ResultTableModel::resultOf(int row) const { return FindResult(results_, drawOf(row).回数); }
+const DrawResult* ResultTableModel::resultOf(int row) const { return FindResult(results_, drawOf(row).drawNo); }
 
 int ResultTableModel::rowOf(int drawNo) const {
     for (int row = 0; row < rowCount(); ++row)
-        if (drawOf(row).回数 == drawNo) return row;
+        if (drawOf(row).drawNo == drawNo) return row;
     return -1;
 }
 
 std::string ResultTableModel::successorDate(int row) const {
-    const DrawResult* next = row > 0 ? FindResult(results_, drawOf(row).回数 + 1) : nullptr;
+    const DrawResult* next = row > 0 ? FindResult(results_, drawOf(row).drawNo + 1) : nullptr;
     return next ? next->date : std::string();
 }
 
@@ -127,9 +127,9 @@ bool ResultTableModel::setData(const QModelIndex& index, const QVariant& value, 
         return false;
     }
     DrawResult before = stored ? *stored : DrawResult{};
-    before.回数 = draw.回数;
-    if (!apply(draw.回数, *edit.result)) return false;
-    undo_->push(new ResultCellStep(*this, draw.回数, index.column(), std::move(before), *edit.result));
+    before.drawNo = draw.drawNo;
+    if (!apply(draw.drawNo, *edit.result)) return false;
+    undo_->push(new ResultCellStep(*this, draw.drawNo, index.column(), std::move(before), *edit.result));
     return true;
 }
 
@@ -144,8 +144,8 @@ bool ResultTableModel::apply(int drawNo, const DrawResult& result) {
     // Shown at once; the next snapshot brings the same (and the estimated
     // dates that follow from it).
     const auto at = std::lower_bound(results_.begin(), results_.end(), drawNo,
-                                     [](const DrawResult& r, int n) { return r.回数 < n; });
-    if (at != results_.end() && at->回数 == drawNo)
+                                     [](const DrawResult& r, int n) { return r.drawNo < n; });
+    if (at != results_.end() && at->drawNo == drawNo)
         *at = result;
     else
         results_.insert(at, result);

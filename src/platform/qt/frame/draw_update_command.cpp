@@ -29,7 +29,7 @@ int NewestStoredDraw(MainWindow& window) {
     int newest = 0;
     try {
         for (const Draw& d : window.database().draws().ReadHistory())
-            if (d.complete()) newest = std::max(newest, d.回数);
+            if (d.complete()) newest = std::max(newest, d.drawNo);
     } catch (const StoreError&) {}
     return newest;
 }

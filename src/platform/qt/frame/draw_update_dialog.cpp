@@ -67,9 +67,9 @@ UpdateOutcome DrawUpdateDialog::run() {
             HttpClient http;
             UpdateEvents events;
             events.cancelled = [this] { return cancelled_.load(); };
-            events.progress = [this](int done, int total, int no) {
+            events.progress = [this](int done, int total, int drawNo) {
                 QMetaObject::invokeMethod(
-                    this, [this, done, total, no] { showProgress(done, total, no); }, Qt::QueuedConnection);
+                    this, [this, done, total, drawNo] { showProgress(done, total, drawNo); }, Qt::QueuedConnection);
             };
             events.replaceDiffering = [this](const DigitConflict& c) {
                 bool answer = false;

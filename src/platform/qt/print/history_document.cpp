@@ -12,7 +12,7 @@ PrintDocument MakeHistoryDocument(const DrawHistory& history) {
     // Every stored row prints, one still being typed included.
     if (!history.empty())
         doc.rangeText =
-            "第" + std::to_string(history.front().回数) + "回〜第" + std::to_string(history.back().回数) + "回";
+            "第" + std::to_string(history.front().drawNo) + "回〜第" + std::to_string(history.back().drawNo) + "回";
     else
         doc.rangeText = "データなし";
     GridModel grid;
@@ -25,7 +25,7 @@ PrintDocument MakeHistoryDocument(const DrawHistory& history) {
     grid.setBackground({1, 1, 4, 1}, colours::HeaderYellow);
     for (int r = 2; r <= rows; ++r) {
         const Draw& d = history[std::size_t(r - 2)];
-        grid.setNumber(1, r, d.回数);
+        grid.setNumber(1, r, d.drawNo);
         for (int i = 0; i < 3; ++i)
             if (d.digits[std::size_t(i)]) grid.setNumber(i + 2, r, *d.digits[std::size_t(i)]);
     }

@@ -37,10 +37,10 @@ PrintOffer OfferOf(const PrintDocument& doc) {
     for (const PrintItem& item : doc.items) {
         if (item.kind != PrintItem::Kind::Grid) continue;
         for (int r = item.grid.frozenRows + 1; r <= item.grid.rows(); ++r) {
-            const int no = DrawNoOfRow(item.grid, r);
-            if (no == 0) continue;
-            offer.firstDraw = offer.firstDraw == 0 ? no : std::min(offer.firstDraw, no);
-            offer.lastDraw = std::max(offer.lastDraw, no);
+            const int drawNo = DrawNoOfRow(item.grid, r);
+            if (drawNo == 0) continue;
+            offer.firstDraw = offer.firstDraw == 0 ? drawNo : std::min(offer.firstDraw, drawNo);
+            offer.lastDraw = std::max(offer.lastDraw, drawNo);
         }
     }
     offer.range = offer.lastDraw > 0;
@@ -66,8 +66,8 @@ PrintDocument ApplyPrintChoice(PrintDocument doc, const PrintChoice& choice) {
             if (item.kind != PrintItem::Kind::Grid) continue;
             std::vector<int> rows;
             for (int r = item.grid.frozenRows + 1; r <= item.grid.rows(); ++r) {
-                const int no = DrawNoOfRow(item.grid, r);
-                if (no >= low && no <= high) rows.push_back(r);
+                const int drawNo = DrawNoOfRow(item.grid, r);
+                if (drawNo >= low && drawNo <= high) rows.push_back(r);
             }
             item.onlyRows = std::move(rows);
         }
@@ -84,10 +84,10 @@ std::string PrintedDrawsText(const PrintDocument& doc) {
         if (item.kind != PrintItem::Kind::Grid) continue;
         int low = 0, high = 0;
         for (int r : PrintedRows(item)) {
-            const int no = DrawNoOfRow(item.grid, r);
-            if (no == 0) continue;
-            low = low == 0 ? no : std::min(low, no);
-            high = std::max(high, no);
+            const int drawNo = DrawNoOfRow(item.grid, r);
+            if (drawNo == 0) continue;
+            low = low == 0 ? drawNo : std::min(low, drawNo);
+            high = std::max(high, drawNo);
         }
         if (high > 0) return "第" + std::to_string(low) + "回〜第" + std::to_string(high) + "回";
     }

@@ -13,7 +13,7 @@ std::string HistoryRangeText(const DrawHistory& history, DrawRange range) {
     auto end = history.end();
     while (end != history.begin() && !std::prev(end)->complete()) --end;
     if (end == history.begin()) return "データなし";
-    int first = history.front().回数, last = std::prev(end)->回数;
+    int first = history.front().drawNo, last = std::prev(end)->drawNo;
     if (range.from > first) first = range.from;
     if (range.to != 0 && range.to < last) last = range.to;
     return "第" + std::to_string(first) + "回〜第" + std::to_string(last) + "回";

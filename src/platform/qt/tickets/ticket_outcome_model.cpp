@@ -24,7 +24,7 @@ void TicketOutcomeModel::show(std::vector<Purchase> book, std::vector<DrawOutcom
     claims_.clear();
     claimTexts_.clear();
     for (const DrawOutcome& o : outcomes_) {
-        const auto deadline = ClaimDeadlineOf(FindResult(results, o.回数));
+        const auto deadline = ClaimDeadlineOf(FindResult(results, o.drawNo));
         const ClaimState state = ClaimStateOf(book_[o.purchase], o, deadline, today);
         claims_.push_back(state);
         claimTexts_.push_back(ClaimText(state, deadline));
@@ -54,7 +54,7 @@ QVariant TicketOutcomeModel::data(const QModelIndex& index, int role) const {
         case 1: return Q(p.番号);
         case 2: return Q(TicketKindCaption(p.種類));
         case 3: return p.口数;
-        case 4: return o.回数;
+        case 4: return o.drawNo;
         case 5: return Q(DrawnText(o));
         case 6: return Q(OutcomeText(o));
         case 7: return o.outcome == Outcome::Won ? Q(FormatYen(o.yen)) : QString();

@@ -218,7 +218,7 @@ void TicketsWindow::refresh() {
     const DrawHistory& history = host().snapshot().history;
     nextDraw_ = 1;
     for (const Draw& d : history)
-        if (d.complete()) nextDraw_ = d.回数 + 1;
+        if (d.complete()) nextDraw_ = d.drawNo + 1;
     model_->setResults(host().snapshot().results);
     factors_ = TicketFactorsOf(ComputePayoutFigures(history, host().snapshot().results));
     model_->setFactors(factors_);
