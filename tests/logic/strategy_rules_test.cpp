@@ -8,12 +8,9 @@
 #include "lab/strategy_picker.h"
 #include "lab/strategy_rules.h"
 #include "test_history.h"
+#include "value_printers.h"
 
 namespace n3 {
-
-// Rules and kinds by their words in test lists.
-static void PrintTo(StrategyRule r, std::ostream* out) { *out << kStrategyRuleWords[std::size_t(r)]; }
-static void PrintTo(TicketKind k, std::ostream* out) { *out << kTicketKindWords[std::size_t(k)]; }
 
 namespace {
 
