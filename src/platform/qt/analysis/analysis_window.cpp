@@ -23,6 +23,7 @@
 #include "platform/qt/analysis/content_task.h"
 #include "platform/qt/analysis/range_controls.h"
 #include "platform/qt/analysis/sortable_table_model.h"
+#include "platform/qt/analysis/sortable_table_view.h"
 #include "platform/qt/charts/chart_view.h"
 #include "platform/qt/common/qt_util.h"
 #include "platform/qt/grid/grid_font.h"
@@ -467,20 +468,10 @@ void AnalysisWindow::showMoreGrids(const std::string& gridCaption, std::vector<G
 void AnalysisWindow::showTable(std::optional<SortableTable> table) {
     if (!table) return;
     if (!tableView_) {
-        tableModel_ = new SortableTableModel(this);
-        tableSort_ = new QSortFilterProxyModel(this);
-        tableSort_->setSourceModel(tableModel_);
-        tableSort_->setSortRole(SortableTableModel::kSortRole);
-        tableView_ = new QTableView(this);
-        tableView_->setObjectName(QStringLiteral("sortableTable"));
-        tableView_->setModel(tableSort_);
-        tableView_->setSortingEnabled(true);
-        tableView_->setSelectionBehavior(QAbstractItemView::SelectRows);
-        tableView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        tableView_->setFont(GridFont());
-        tableView_->verticalHeader()->setDefaultSectionSize(tableView_->fontMetrics().height() + 4);
-        tableView_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-        tableView_->sortByColumn(0, Qt::AscendingOrder);
+        const SortableTableView made = MakeSortableTableView(this, this, QStringLiteral("sortableTable"));
+        tableModel_ = made.model;
+        tableSort_ = made.sort;
+        tableView_ = made.view;
         connect(tableView_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
             if (!numberBox_ || !index.isValid()) return;
             numberBox_->choose(tableSort_->index(index.row(), 0).data().toString());

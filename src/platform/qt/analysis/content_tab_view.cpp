@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/analysis/sortable_table_model.h"
+#include "platform/qt/analysis/sortable_table_view.h"
 #include "platform/qt/charts/chart_view.h"
 #include "platform/qt/common/qt_util.h"
 #include "platform/qt/grid/grid_font.h"
@@ -24,20 +25,10 @@ ContentTabView::ContentTabView(QWidget* parent) : QWidget(parent) {
     grid_ = new GridView(splitter_);
     grid_->setObjectName(QStringLiteral("tabGrid"));
 
-    tableModel_ = new SortableTableModel(this);
-    tableSort_ = new QSortFilterProxyModel(this);
-    tableSort_->setSourceModel(tableModel_);
-    tableSort_->setSortRole(SortableTableModel::kSortRole);
-    tableView_ = new QTableView(splitter_);
-    tableView_->setObjectName(QStringLiteral("tabTable"));
-    tableView_->setModel(tableSort_);
-    tableView_->setSortingEnabled(true);
-    tableView_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tableView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tableView_->setFont(GridFont());
-    tableView_->verticalHeader()->setDefaultSectionSize(tableView_->fontMetrics().height() + 4);
-    tableView_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tableView_->sortByColumn(0, Qt::AscendingOrder);
+    const SortableTableView table = MakeSortableTableView(this, splitter_, QStringLiteral("tabTable"));
+    tableModel_ = table.model;
+    tableSort_ = table.sort;
+    tableView_ = table.view;
     tableView_->hide();
 
     charts_ = new ChartView(splitter_);
