@@ -7,7 +7,7 @@
 
 #include "lab/strategy_picker.h"
 #include "lab/strategy_walk.h"
-#include "test_history.h"
+#include "naive_strategy.h"
 
 namespace {
 
@@ -19,26 +19,8 @@ n3::Strategy Hot() {
     return s;
 }
 
-const n3::DrawHistory& Generated() {
-    static const n3::DrawHistory h = n3::testing::generatedHistory(n3::kMaxDrawNo);
-    return h;
-}
-
-// The naive walk: for each draw a recount of the draws before it.
-long long NaiveHits(const n3::DrawHistory& h, const n3::Strategy& s) {
-    std::vector<int> earlier;
-    long long hits = 0;
-    for (const n3::Draw& d : h) {
-        if (!d.complete()) continue;
-        const int w = d.digit(0) * 100 + d.digit(1) * 10 + d.digit(2);
-        for (const int c : n3::NaivePick(s, earlier)) hits += c == w;
-        earlier.push_back(w);
-    }
-    return hits;
-}
-
 void StrategyHot(benchmark::State& state) {
-    const auto& h = Generated();
+    const auto& h = n3::bench::GeneratedHistory();
     const std::vector<n3::Strategy> strategies{Hot()};
     for (auto _ : state) benchmark::DoNotOptimize(n3::RunStrategies(h, {}, strategies));
     state.counters["draws"] = double(h.size());
@@ -48,7 +30,7 @@ BENCHMARK(StrategyHot)->Unit(benchmark::kMillisecond);
 // Both ways timed once in processor time, with their ratio.
 void StrategyHotVersusNaive(benchmark::State& state) {
     const auto cpuMs = [] { return 1000.0 * double(std::clock()) / CLOCKS_PER_SEC; };
-    const auto& h = Generated();
+    const auto& h = n3::bench::GeneratedHistory();
     const n3::Strategy s = Hot();
     double walkMs = 0, naiveMs = 0;
     long long walkHits = 0, naiveHits = 0;
@@ -56,7 +38,7 @@ void StrategyHotVersusNaive(benchmark::State& state) {
         const double t0 = cpuMs();
         for (int i = 0; i < 10; ++i) walkHits = n3::RunStrategies(h, {}, {s}).tallies[0].hits;
         const double t1 = cpuMs();
-        naiveHits = NaiveHits(h, s);
+        naiveHits = n3::bench::NaiveHits(h, s);
         const double t2 = cpuMs();
         walkMs = (t1 - t0) / 10;
         naiveMs = t2 - t1;

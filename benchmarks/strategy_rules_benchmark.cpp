@@ -12,14 +12,9 @@
 
 #include "lab/strategy_picker.h"
 #include "lab/strategy_walk.h"
-#include "test_history.h"
+#include "naive_strategy.h"
 
 namespace {
-
-const n3::DrawHistory& Generated() {
-    static const n3::DrawHistory h = n3::testing::generatedHistory(n3::kMaxDrawNo);
-    return h;
-}
 
 n3::Strategy Rule(n3::StrategyRule rule) {
     n3::Strategy s;
@@ -35,21 +30,9 @@ n3::Strategy Rule(n3::StrategyRule rule) {
 
 double CpuMs() { return 1000.0 * double(std::clock()) / CLOCKS_PER_SEC; }
 
-long long NaiveHits(const n3::DrawHistory& h, const n3::Strategy& s) {
-    std::vector<int> earlier;
-    long long hits = 0;
-    for (const n3::Draw& d : h) {
-        if (!d.complete()) continue;
-        const int w = d.digit(0) * 100 + d.digit(1) * 10 + d.digit(2);
-        for (const int c : n3::NaivePick(s, earlier)) hits += c == w;
-        earlier.push_back(w);
-    }
-    return hits;
-}
-
 void StrategyRuleVersusNaive(benchmark::State& state, n3::StrategyRule rule, double todayMs, double roundStartMs,
                              double goalMs) {
-    const auto& h = Generated();
+    const auto& h = n3::bench::GeneratedHistory();
     const n3::Strategy s = Rule(rule);
     const bool naiveExists = rule != n3::StrategyRule::Prediction;
     constexpr int kRepeats = 5;
@@ -68,7 +51,7 @@ void StrategyRuleVersusNaive(benchmark::State& state, n3::StrategyRule rule, dou
             // A recount of seconds (the ranked rules) is run once.
             for (int i = 0; i < kRepeats && (i == 0 || naiveBest < 100); ++i) {
                 const double t1 = CpuMs();
-                naiveHits = NaiveHits(h, s);
+                naiveHits = n3::bench::NaiveHits(h, s);
                 naiveBest = std::min(naiveBest, CpuMs() - t1);
             }
             naiveMs = naiveBest;

@@ -8,6 +8,7 @@
 #include "analysis/calendar_digits.h"
 #include "analysis/calendar_digits_window.h"
 #include "app/cli/window_json.h"
+#include "make_result.h"
 #include "test_history.h"
 
 using namespace n3;
@@ -15,13 +16,7 @@ using n3::testing::history;
 
 namespace {
 
-DrawResult Dated(int drawNo, std::string date, bool estimated = false) {
-    DrawResult r;
-    r.drawNo = drawNo;
-    r.date = std::move(date);
-    r.dateEstimated = estimated;
-    return r;
-}
+using n3::testing::Dated;
 
 // The date `days` after Monday 2024-01-01.
 std::string DateAfter(int days) {

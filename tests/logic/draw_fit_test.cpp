@@ -6,17 +6,13 @@
 #include "io/draw_fit.h"
 #include "io/draw_update_index.h"
 #include "io/echo_text.h"
+#include "make_result.h"
 
 using namespace n3;
 
 namespace {
 
-DrawResult Dated(int no, const std::string& date) {
-    DrawResult r;
-    r.drawNo = no;
-    r.date = date;
-    return r;
-}
+using n3::testing::Dated;
 
 // 7053 drawn 2026-08-19 and 7055 drawn 2026-08-24 are stored; 7054 is not.
 const ResultHistory kAround = {Dated(7052, "2026-08-18"), Dated(7053, "2026-08-19"), Dated(7055, "2026-08-24"),

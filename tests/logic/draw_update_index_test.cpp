@@ -8,6 +8,7 @@
 #include "io/draw_update_index.h"
 #include "io/draw_update_texts.h"
 #include "io/fetched_draw_file.h"
+#include "make_result.h"
 #include "settings/update_settings.h"
 
 namespace n3 {
@@ -23,12 +24,7 @@ Draw D(int no, std::array<std::optional<int>, 3> digits) {
     return d;
 }
 
-DrawResult Dated(int no, std::string date) {
-    DrawResult r;
-    r.drawNo = no;
-    r.date = std::move(date);
-    return r;
-}
+using testing::Dated;
 
 TEST(DrawIndex, ReadsTheDrawLinesInOrderWhateverFollowsThem) {
     const std::string index = testing::ToCp932(

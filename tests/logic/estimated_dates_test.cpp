@@ -4,17 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "core/estimated_dates.h"
+#include "make_result.h"
 
 namespace n3 {
 namespace {
 
-DrawResult Dated(int drawNo, std::string date, bool estimated = false) {
-    DrawResult r;
-    r.drawNo = drawNo;
-    r.date = std::move(date);
-    r.dateEstimated = estimated;
-    return r;
-}
+using testing::Dated;
 
 using Estimates = std::vector<std::pair<int, std::string>>;
 
