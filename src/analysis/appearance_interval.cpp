@@ -1,6 +1,7 @@
 #include "analysis/appearance_interval.h"
 
 #include <string>
+#include <vector>
 
 #include "analysis/draw_digit_grid.h"
 
@@ -61,6 +62,14 @@ std::vector<std::array<int, 3>> 出現間隔分析::Intervals(const DrawHistory&
 // into it.
 void 出現間隔分析::FillRows(GridModel& grid, const DrawHistory& history) {
     const std::vector<std::array<int, 3>> intervals = Intervals(history);
+    // "N回前" for each gap met, written once.
+    std::vector<GridModel::TextKey> gapTexts;
+    const auto gapText = [&](int gap) {
+        if (std::size_t(gap) >= gapTexts.size()) gapTexts.resize(std::size_t(gap) + 1, 0);
+        GridModel::TextKey& key = gapTexts[std::size_t(gap)];
+        if (key == 0) key = grid.keepText(gap > 0 ? std::to_string(gap) + "回前" : std::string("初回"));
+        return key;
+    };
     int row = draw_digit_grid::kFirstDrawRow;
     for (std::size_t r = 0; r < history.size(); ++r, ++row) {
         if (intervals[r][0] == kNoInterval) continue;
@@ -68,7 +77,7 @@ void 出現間隔分析::FillRows(GridModel& grid, const DrawHistory& history) {
         for (int i = 0; i < 3; ++i) {
             const int gap = intervals[r][std::size_t(i)];
             const int column = draw_digit_grid::ResultColumn(i);
-            grid.setText(column, row, gap > 0 ? std::to_string(gap) + "回前" : std::string("初回"));
+            grid.setKeptText(column, row, gapText(gap));
         }
     }
 }

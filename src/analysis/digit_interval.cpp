@@ -1,5 +1,6 @@
 #include "analysis/digit_interval.h"
 
+#include <array>
 #include <optional>
 
 #include "analysis/draw_digit_grid.h"
@@ -54,6 +55,8 @@ void 数字間隔分析::WriteTitleRow(GridModel& grid, int row) {
 // with and leaves its difference cells empty.
 void 数字間隔分析::FillRows(GridModel& grid, const DrawHistory& history) {
     std::optional<Draw> previous;
+    std::array<GridModel::TextKey, 19> differenceTexts;
+    for (int d = -9; d <= 9; ++d) differenceTexts[std::size_t(d + 9)] = grid.keepText(DifferenceText(d));
     int row = draw_digit_grid::kFirstDrawRow;
     for (const Draw& draw : history) {
         if (draw.complete()) {
@@ -62,7 +65,7 @@ void 数字間隔分析::FillRows(GridModel& grid, const DrawHistory& history) {
                 for (int i = 0; i < 3; ++i) {
                     const int difference = draw.digit(i) - previous->digit(i);
                     const int column = draw_digit_grid::ResultColumn(i);
-                    grid.setText(column, row, DifferenceText(difference));
+                    grid.setKeptText(column, row, differenceTexts[std::size_t(difference + 9)]);
                     if (difference < 0) grid.setBackground(column, row, kNegativeMagenta);
                 }
             }

@@ -1,5 +1,10 @@
 #include "analysis/group_division.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <vector>
+
 namespace n3 {
 
 using namespace group_grid;
@@ -102,17 +107,40 @@ void GroupDivisionGrid::WriteGroupHeader(GridModel& grid, const GroupLayout& lay
 }
 
 void GroupDivisionGrid::FillGroupRows(GridModel& grid, const DrawHistory& history) {
-    int r = kFirstDrawRow;
+    // The grid keeps its cells column by column, so the rows are written one
+    // column at a time, top to bottom: first the draw numbers, then each
+    // digit column's marks, found through a list of rows per column.
+    constexpr int kDigitColumns = 30;
+    std::vector<int> drawNos;
+    std::vector<std::uint8_t> markColumn;  // three per row: the column of each digit's mark
+    drawNos.reserve(history.size());
+    markColumn.reserve(3 * history.size());
+    std::array<int, kDigitColumns + 1> start{};
     for (const Draw& draw : history) {
         if (!draw.complete()) continue;
-        grid.setNumber(1, r, draw.drawNo);
-        grid.setNumber(kRightDrawNoColumn, r, draw.drawNo);
+        drawNos.push_back(draw.drawNo);
         for (int b = 0; b < 3; ++b) {
-            const int col = DigitColumn(b, draw.digit(b));
+            const int column = DigitColumn(b, draw.digit(b)) - DigitColumn(0, 0);
+            markColumn.push_back(std::uint8_t(column));
+            ++start[std::size_t(column) + 1];
+        }
+    }
+    for (int c = 0; c < kDigitColumns; ++c) start[std::size_t(c) + 1] += start[std::size_t(c)];
+    std::vector<int> markRows(markColumn.size());
+    std::array<int, kDigitColumns> next{};
+    std::copy_n(start.begin(), kDigitColumns, next.begin());
+    for (std::size_t i = 0; i < markColumn.size(); ++i)
+        markRows[std::size_t(next[markColumn[i]]++)] = kFirstDrawRow + int(i / 3);
+
+    for (int col : {1, kRightDrawNoColumn})
+        for (std::size_t i = 0; i < drawNos.size(); ++i) grid.setNumber(col, kFirstDrawRow + int(i), drawNos[i]);
+    for (int c = 0; c < kDigitColumns; ++c) {
+        const int col = DigitColumn(0, 0) + c;
+        for (int i = start[std::size_t(c)]; i < start[std::size_t(c) + 1]; ++i) {
+            const int r = markRows[std::size_t(i)];
             grid.setText(col, r, "●");
             grid.setForeground(col, r, colours::MarkBlue);
         }
-        ++r;
     }
 }
 

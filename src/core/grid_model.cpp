@@ -88,8 +88,8 @@ void GridModel::setSize(int cols, int rows) {
     cols_ = std::max(0, cols);
     rows_ = std::max(0, rows);
     const std::size_t n = std::size_t(cols_) * std::size_t(rows_);
-    cellText_.assign(n, 0);
-    cellStyle_.assign(n, 0);
+    cellText_ = Cells(n);
+    cellStyle_ = Cells(n);
     spans_.clear();
     tips_.clear();
     rowHeights_.assign(std::size_t(rows_), -1);
@@ -115,8 +115,8 @@ void GridModel::rebuildRowsFrom(int row, int rows) {
     row = std::clamp(row, 1, rows + 1);
     const int kept = std::min(row - 1, rows_);
     // Column by column: the kept top of each column, then empty cells.
-    std::vector<std::uint32_t> texts(std::size_t(cols_) * std::size_t(rows), 0);
-    std::vector<std::uint32_t> styles(texts.size(), 0);
+    Cells texts(std::size_t(cols_) * std::size_t(rows));
+    Cells styles(texts.size());
     for (int c = 1; c <= cols_; ++c) {
         const std::size_t from = index(c, 1), to = std::size_t(c - 1) * std::size_t(rows);
         std::copy_n(cellText_.begin() + std::ptrdiff_t(from), kept, texts.begin() + std::ptrdiff_t(to));
@@ -141,6 +141,11 @@ void GridModel::rebuildRowsFrom(int row, int rows) {
 void GridModel::setText(int col, int row, std::string_view text) {
     if (!writable(col, row)) return;
     cellText_[index(col, row)] = internText(text);
+}
+
+void GridModel::setKeptText(int col, int row, TextKey text) {
+    if (!writable(col, row) || text >= texts_.size()) return;
+    cellText_[index(col, row)] = text;
 }
 
 void GridModel::setTip(int col, int row, std::string_view tip) {
@@ -202,7 +207,8 @@ const CellStyle& GridModel::style(int col, int row) const {
 // The style `from` becomes under `edit`: looked up in a small table that
 // lives as long as the grid, so that an edit met before costs one probe.
 std::uint32_t GridModel::edited(std::uint32_t from, StyleEdit edit) {
-    if (edit == lastEdit_.edit && from == lastEdit_.from) return lastEdit_.to;
+    for (const EditMemo& recent : recentEdits_)
+        if (edit == recent.edit && from == recent.from) return recent.to;
     if (editMemo_.empty()) editMemo_.resize(kEditMemoSlots);
     const std::size_t slot = std::size_t(Mix(Mix(0xcbf29ce484222325ull, edit), from) >> 7) % kEditMemoSlots;
     EditMemo& m = editMemo_[slot];
@@ -211,7 +217,8 @@ std::uint32_t GridModel::edited(std::uint32_t from, StyleEdit edit) {
         Apply(s, edit);
         m = {edit, from, internStyle(s)};
     }
-    lastEdit_ = m;
+    recentEdits_[olderRecentEdit_] = m;
+    olderRecentEdit_ ^= 1;
     return m.to;
 }
 
@@ -226,16 +233,18 @@ void GridModel::editBlock(const CellBlock& b, StyleEdit edit) {
     const int r1 = std::max(firstWritableRow_, b.row1), r2 = std::min(rows_, b.row2);
     if (c1 > c2 || r1 > r2) return;
     // A column is a run of cells in memory, most of them sharing their
-    // style with the cell above: each run of one style is filled at once.
+    // style with the cell above: one pass down it, looking the edit up again
+    // only where the style changes.
     for (int c = c1; c <= c2; ++c) {
         std::uint32_t* cell = &cellStyle_[index(c, r1)];
         std::uint32_t* const end = cell + (r2 - r1 + 1);
-        while (cell != end) {
-            const std::uint32_t from = *cell;
-            std::uint32_t* run = cell + 1;
-            while (run != end && *run == from) ++run;
-            std::fill(cell, run, edited(from, edit));
-            cell = run;
+        std::uint32_t from = *cell, to = edited(from, edit);
+        for (; cell != end; ++cell) {
+            if (*cell != from) {
+                from = *cell;
+                to = edited(from, edit);
+            }
+            *cell = to;
         }
     }
 }

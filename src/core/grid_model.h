@@ -16,6 +16,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/cell_memory.h"
+
 namespace n3 {
 
 // A colour, or "unset" meaning the grid default (black text, white ground,
@@ -117,6 +119,11 @@ public:
     // Writes outside the grid are ignored, so a build step may run past an edge.
     void setText(int col, int row, std::string_view text);
     void setNumber(int col, int row, int value);
+    // A text written into many cells, looked up once: writing it by its key
+    // then costs one store. A key holds for this grid only.
+    using TextKey = std::uint32_t;
+    TextKey keepText(std::string_view text) { return internText(text); }
+    void setKeptText(int col, int row, TextKey text);
     // The cell's text; a number cell's digits are written out here.
     std::string text(int col, int row) const;
     // The number a cell was given with setNumber (0 or more), for a view that
@@ -217,15 +224,19 @@ private:
     int rows_ = 0;
     int firstWritableRow_ = 1;                 // rows above it keep what they hold (rebuildRowsFrom)
     std::map<std::size_t, std::string> tips_;  // by cell index
-    std::vector<std::uint32_t> cellText_;      // index into texts_, or a number with kNumberBit
-    std::vector<std::uint32_t> cellStyle_;     // index into styles_
-    std::vector<std::string> texts_;           // texts_[0] is the empty text
+    using Cells = std::vector<std::uint32_t, ZeroedAllocator<std::uint32_t>>;
+    Cells cellText_;                  // index into texts_, or a number with kNumberBit
+    Cells cellStyle_;                 // index into styles_
+    std::vector<std::string> texts_;  // texts_[0] is the empty text
     std::unordered_map<std::string, std::uint32_t, TextHash, std::equal_to<>> textIndex_;
     std::uint32_t lastText_ = 0;     // the text set last: most texts repeat the one before
     std::vector<CellStyle> styles_;  // styles_[0] is the default style
     std::unordered_map<CellStyle, std::uint32_t, StyleHash> styleIndex_;
     std::vector<EditMemo> editMemo_;  // kEditMemoSlots slots once the first style is edited
-    EditMemo lastEdit_;               // the edit made last, which the next one often repeats
+    // The last two edits made: the next one often repeats one of them, on a
+    // cell of one of the two styles a column alternates between.
+    EditMemo recentEdits_[2];
+    int olderRecentEdit_ = 0;
     std::vector<Span> spans_;
     std::vector<double> rowHeights_;
     std::vector<double> columnWidths_;
