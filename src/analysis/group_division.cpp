@@ -110,7 +110,7 @@ void GroupDivisionGrid::FillGroupRows(GridModel& grid, const DrawHistory& histor
     // The grid keeps its cells column by column, so the rows are written one
     // column at a time, top to bottom: first the draw numbers, then each
     // digit column's marks, found through a list of rows per column.
-    constexpr int kDigitColumns = 30;
+    constexpr int kDigitColumns = DigitColumn(2, 9) - DigitColumn(0, 0) + 1;
     std::vector<int> drawNos;
     std::vector<std::uint8_t> markColumn;  // three per row: the column of each digit's mark
     drawNos.reserve(history.size());

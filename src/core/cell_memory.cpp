@@ -1,5 +1,6 @@
 #include "core/cell_memory.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
@@ -22,13 +23,17 @@ constexpr std::size_t kKeptBlocks = 8;
 
 struct Block {
     void* memory;
-    std::size_t bytes;  // the capacity it is counted at
+    std::size_t bytes;  // what it holds
 };
 
 struct KeptBlocks {
     std::mutex mutex;
-    std::vector<Block> blocks;  // oldest first
+    std::vector<Block> blocks;  // kept for reuse, oldest first
     std::size_t bytes = 0;
+    // The large blocks in use, with what each holds: a block handed out for
+    // fewer bytes than it holds is kept again at its full size, never at the
+    // size it was last asked for.
+    std::vector<Block> lent;
 };
 
 // Never destroyed: grids freed while the program exits still find it.
@@ -42,56 +47,70 @@ std::size_t Capacity(std::size_t bytes) { return (bytes + kStep - 1) / kStep * k
 }  // namespace
 
 void* AllocateZeroedCells(std::size_t bytes) {
-    if (bytes >= kKeptFrom) {
-        const std::size_t capacity = Capacity(bytes);
-        void* reused = nullptr;
-        {
-            KeptBlocks& kept = Kept();
-            const std::lock_guard lock(kept.mutex);
-            // The smallest block that holds the request without wasting
-            // more than an eighth of it. A block is counted at the capacity
-            // of the size it was last asked for, never more than it holds.
-            auto best = kept.blocks.end();
-            for (auto it = kept.blocks.begin(); it != kept.blocks.end(); ++it)
-                if (it->bytes >= bytes && it->bytes <= capacity + capacity / 8 &&
-                    (best == kept.blocks.end() || it->bytes < best->bytes))
-                    best = it;
-            if (best != kept.blocks.end()) {
-                reused = best->memory;
-                kept.bytes -= best->bytes;
-                kept.blocks.erase(best);
-            }
-        }
-        if (reused) return std::memset(reused, 0, bytes);
-        if (void* fresh = std::calloc(capacity, 1)) return fresh;
+    if (bytes < kKeptFrom) {
+        if (void* small = std::calloc(bytes ? bytes : 1, 1)) return small;
         throw std::bad_alloc();
     }
-    if (void* small = std::calloc(bytes ? bytes : 1, 1)) return small;
-    throw std::bad_alloc();
+    const std::size_t capacity = Capacity(bytes);
+    KeptBlocks& kept = Kept();
+    Block block{nullptr, capacity};
+    {
+        const std::lock_guard lock(kept.mutex);
+        // The smallest block that holds the request without wasting more
+        // than an eighth of it.
+        auto best = kept.blocks.end();
+        for (auto it = kept.blocks.begin(); it != kept.blocks.end(); ++it)
+            if (it->bytes >= bytes && it->bytes <= capacity + capacity / 8 &&
+                (best == kept.blocks.end() || it->bytes < best->bytes))
+                best = it;
+        if (best != kept.blocks.end()) {
+            block = *best;
+            kept.bytes -= best->bytes;
+            kept.blocks.erase(best);
+        }
+    }
+    if (block.memory)
+        std::memset(block.memory, 0, bytes);
+    else if (!(block.memory = std::calloc(block.bytes, 1)))
+        throw std::bad_alloc();
+    try {
+        const std::lock_guard lock(kept.mutex);
+        kept.lent.push_back(block);
+    } catch (...) {
+        std::free(block.memory);
+        throw;
+    }
+    return block.memory;
 }
 
-void FreeZeroedCells(void* block, std::size_t bytes) {
-    if (!block) return;
-    if (bytes >= kKeptFrom) {
-        const std::size_t capacity = Capacity(bytes);
-        std::vector<void*> dropped;
-        {
-            KeptBlocks& kept = Kept();
-            const std::lock_guard lock(kept.mutex);
-            kept.blocks.push_back({block, capacity});
-            kept.bytes += capacity;
-            // The oldest go first; a block larger than the whole bound is
-            // not kept at all.
-            while (kept.bytes > kKeptBytes || kept.blocks.size() > kKeptBlocks) {
-                dropped.push_back(kept.blocks.front().memory);
-                kept.bytes -= kept.blocks.front().bytes;
-                kept.blocks.erase(kept.blocks.begin());
-            }
-        }
-        for (void* memory : dropped) std::free(memory);
+void FreeZeroedCells(void* memory, std::size_t bytes) {
+    if (!memory) return;
+    if (bytes < kKeptFrom) {
+        std::free(memory);
         return;
     }
-    std::free(block);
+    KeptBlocks& kept = Kept();
+    std::vector<void*> dropped;
+    {
+        const std::lock_guard lock(kept.mutex);
+        const auto lent =
+            std::find_if(kept.lent.begin(), kept.lent.end(), [memory](const Block& b) { return b.memory == memory; });
+        if (lent == kept.lent.end()) {
+            dropped.push_back(memory);
+        } else {
+            kept.blocks.push_back(*lent);
+            kept.bytes += lent->bytes;
+            kept.lent.erase(lent);
+        }
+        // The oldest go first; a block larger than the whole bound is not
+        // kept at all.
+        while (kept.bytes > kKeptBytes || kept.blocks.size() > kKeptBlocks) {
+            dropped.push_back(kept.blocks.front().memory);
+            kept.bytes -= kept.blocks.front().bytes;
+            kept.blocks.erase(kept.blocks.begin());
+        }
+    }
+    for (void* block : dropped) std::free(block);
 }
 
 std::size_t KeptCellBytes() {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -48,6 +49,19 @@ TEST(CellMemory, AGridGrownByARowFindsItsBlockAgain) {
         cells = decltype(cells)(32 * (rows + 1));
         EXPECT_EQ(cells.data(), before) << rows;
         EXPECT_TRUE(AllZero(cells.data(), cells.size() * sizeof(std::uint32_t))) << rows;
+    }
+}
+
+// A block reused for a request smaller than it holds is kept again at
+// what it holds: a grid growing a little at a time, freed and rebuilt each
+// time, never gets a block too small for its cells.
+TEST(CellMemory, AGrowingGridNeverGetsABlockTooSmall) {
+    for (std::size_t bytes = 4 * kMiB; bytes < 4 * kMiB + 600 * 1024; bytes += 20 * 1024) {
+        auto* block = static_cast<unsigned char*>(AllocateZeroedCells(bytes));
+        EXPECT_GE(malloc_usable_size(block), bytes) << bytes;
+        EXPECT_TRUE(AllZero(block, bytes)) << bytes;
+        std::memset(block, 0x5a, bytes);
+        FreeZeroedCells(block, bytes);
     }
 }
 
