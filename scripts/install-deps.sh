@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-charts-dev qt6-translations-l10n
           libsqlite3-dev sqlite3 libboost-math-dev libcurl4-openssl-dev libgtest-dev libbenchmark-dev
           clang clang-format libclang-rt-14-dev xvfb xauth fonts-ipafont-gothic poppler-utils
-          desktop-file-utils appstream file dpkg-dev python3)
+          desktop-file-utils appstream file dpkg-dev python3 ccache)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
