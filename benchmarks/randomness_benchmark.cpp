@@ -40,7 +40,7 @@ BENCHMARK(RandomnessWindowContent)->Unit(benchmark::kMillisecond);
 template <auto Charts>
 void AnalysisCharts(benchmark::State& state) {
     const auto stats = n3::LoadStartupStatistics(LongHistory());
-    for (auto _ : state) benchmark::DoNotOptimize(Charts(LongHistory(), stats));
+    for (auto _ : state) benchmark::DoNotOptimize(Charts(LongHistory(), stats, n3::kNumbers3));
 }
 BENCHMARK(AnalysisCharts<&n3::AppearanceFrequencyCharts>)->Name("Charts/出現頻度分析")->Unit(benchmark::kMillisecond);
 BENCHMARK(AnalysisCharts<&n3::DigitSumCharts>)->Name("Charts/数字合計分析")->Unit(benchmark::kMillisecond);

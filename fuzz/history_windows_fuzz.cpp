@@ -44,9 +44,9 @@ DrawHistory Generate(Bytes& in, bool fullRange) {
         number = next;
         Draw d;
         d.drawNo = number;
-        for (auto& digit : d.digits) {
+        for (int place = 0; place < kNumbers3.digits; ++place) {
             const unsigned v = in.next();
-            if (v % 16 < 10) digit = int(v % 16);  // else unknown
+            if (v % 16 < 10) d.digits[std::size_t(place)] = int(v % 16);  // else unknown
         }
         history.push_back(d);
     }

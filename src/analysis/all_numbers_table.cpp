@@ -4,27 +4,30 @@
 
 namespace n3 {
 
-AllNumbers TallyAllNumbers(const DrawHistory& history, DrawRange range) {
+AllNumbers TallyAllNumbers(const DrawHistory& history, DrawRange range, const Game& game) {
     AllNumbers out;
+    out.game = &game;
+    const auto count = std::size_t(game.numberCount());
+    out.rows.resize(count);
     // One pass: straights by number, boxes by the sorted digits.
-    std::array<int, kAllNumberCount> boxCount{};
-    std::array<int, kAllNumberCount> lastBox{};    // draw number, 0 for never
-    std::array<int, kAllNumberCount> lastBoxAt{};  // position among the complete draws, +1
+    std::vector<int> boxCount(count, 0);
+    std::vector<int> lastBox(count, 0);    // draw number, 0 for never
+    std::vector<int> lastBoxAt(count, 0);  // position among the complete draws, +1
     for (const Draw& d : history) {
-        if (!d.complete() || d.drawNo < 1 || d.drawNo > kMaxDrawNo || !range.contains(d.drawNo)) continue;
+        if (!d.complete(game) || d.drawNo < 1 || d.drawNo > kMaxDrawNo || !range.contains(d.drawNo)) continue;
         const int at = ++out.draws;
-        const int drawn = NumberOf(d);
+        const int drawn = NumberOf(d, game);
         NumberRow& row = out.rows[std::size_t(drawn)];
         ++row.straightCount;
         row.lastStraight = d.drawNo;
-        const auto key = std::size_t(BoxKey(drawn));
+        const auto key = std::size_t(BoxKey(drawn, game));
         ++boxCount[key];
         lastBox[key] = d.drawNo;
         lastBoxAt[key] = at;
     }
-    for (int n = 0; n < kAllNumberCount; ++n) {
-        const auto key = std::size_t(BoxKey(n));
-        NumberRow& row = out.rows[std::size_t(n)];
+    for (std::size_t n = 0; n < count; ++n) {
+        const auto key = std::size_t(BoxKey(int(n), game));
+        NumberRow& row = out.rows[n];
         row.boxCount = boxCount[key];
         if (lastBox[key] != 0) {
             row.lastBox = lastBox[key];

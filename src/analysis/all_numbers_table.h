@@ -1,9 +1,10 @@
 #pragma once
-// 全1000通り: for every number 000..999 over the complete draws of a range,
+// 全1000通り (全10000通り for four digits): for every number of the game over
+// the complete draws of a range,
 // its type, how often it came as ストレート and as ボックス, when last, and
 // how many draws have passed since its last box.
-#include <array>
 #include <optional>
+#include <vector>
 
 #include "analysis/number_lookup.h"
 
@@ -18,10 +19,11 @@ struct NumberRow {
 };
 
 struct AllNumbers {
-    int draws = 0;                                // complete draws in the range
-    std::array<NumberRow, kAllNumberCount> rows;  // by number
+    const Game* game = &kNumbers3;
+    int draws = 0;                // complete draws in the range
+    std::vector<NumberRow> rows;  // by number, one for each of the game's numbers
 };
 
-AllNumbers TallyAllNumbers(const DrawHistory& history, DrawRange range);
+AllNumbers TallyAllNumbers(const DrawHistory& history, DrawRange range, const Game& game = kNumbers3);
 
 }  // namespace n3

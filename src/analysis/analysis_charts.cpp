@@ -10,19 +10,19 @@
 
 namespace n3 {
 
-std::vector<ChartData> AppearanceFrequencyCharts(const DrawHistory&, const StartupStatistics& stats) {
+std::vector<ChartData> AppearanceFrequencyCharts(const DrawHistory&, const StartupStatistics& stats, const Game&) {
     const int trials = std::accumulate(stats.DigitCount.begin(), stats.DigitCount.end(), 0);
     return {DigitCountChart("数字別の出現回数と偶然の範囲", stats.DigitCount, trials)};
 }
 
-std::vector<ChartData> DigitSumCharts(const DrawHistory& history, const StartupStatistics&) {
-    std::array<int, 28> sums{};
+std::vector<ChartData> DigitSumCharts(const DrawHistory& history, const StartupStatistics&, const Game& game) {
+    std::vector<int> sums(std::size_t(9 * game.digits + 1), 0);
     for (const Draw& draw : history)
-        if (draw.complete()) ++sums[std::size_t(数字合計分析::DigitSum(draw))];
-    return {SumHistogramChart("数字の合計の分布", sums)};
+        if (draw.complete(game)) ++sums[std::size_t(数字合計分析::DigitSum(draw, game))];
+    return {SumHistogramChart("数字の合計の分布", sums, game)};
 }
 
-std::vector<ChartData> AppearanceIntervalCharts(const DrawHistory& history, const StartupStatistics&) {
+std::vector<ChartData> AppearanceIntervalCharts(const DrawHistory& history, const StartupStatistics&, const Game&) {
     const std::vector<std::array<int, 3>> intervals = 出現間隔分析::Intervals(history);
     std::vector<int> pooled(kGapChartBars, 0);
     std::vector<std::vector<int>> byDigit(10, std::vector<int>(kGapChartBars, 0));

@@ -9,12 +9,15 @@
 namespace n3 {
 
 // The digit counts against the binomial band.
-std::vector<ChartData> AppearanceFrequencyCharts(const DrawHistory& history, const StartupStatistics& stats);
+std::vector<ChartData> AppearanceFrequencyCharts(const DrawHistory& history, const StartupStatistics& stats,
+                                                 const Game& game = kNumbers3);
 // The sums of the complete draws against their exact distribution.
-std::vector<ChartData> DigitSumCharts(const DrawHistory& history, const StartupStatistics& stats);
+std::vector<ChartData> DigitSumCharts(const DrawHistory& history, const StartupStatistics& stats,
+                                      const Game& game = kNumbers3);
 // The gaps the grid shows ("n回前"), pooled and then digit by digit, against
 // the geometric distribution of a digit that each draw holds with chance 0.271.
-std::vector<ChartData> AppearanceIntervalCharts(const DrawHistory& history, const StartupStatistics& stats);
+std::vector<ChartData> AppearanceIntervalCharts(const DrawHistory& history, const StartupStatistics& stats,
+                                                const Game& game = kNumbers3);
 
 inline constexpr int kGapChartBars = 20;  // the last bar holds gaps of 20 and more
 

@@ -4,7 +4,7 @@
 
 namespace n3 {
 
-GridModel 回数別出現分析::Build(const DrawHistory&, const StartupStatistics& stats) {
+GridModel 回数別出現分析::Build(const DrawHistory&, const StartupStatistics& stats, const Game&) {
     GridModel grid;
     SetUpGrid(grid, stats.CountGroupRows);
     WriteHeaders(grid, stats.CountGroupRows);

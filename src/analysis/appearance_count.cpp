@@ -7,7 +7,7 @@ constexpr Colour kDrawCyan{200, 255, 255};
 constexpr Colour kCountGreen{200, 255, 200};
 }  // namespace
 
-GridModel 出現回数分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
+GridModel 出現回数分析::Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game) {
     GridModel grid;
     SetUpGrid(grid, stats.LatestDrawNo + 2);
     WriteHeaders(grid);

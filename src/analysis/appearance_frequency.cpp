@@ -4,12 +4,12 @@
 
 namespace n3 {
 
-GridModel 出現頻度分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
+GridModel 出現頻度分析::Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game) {
     const int height = *std::max_element(stats.DigitCount.begin(), stats.DigitCount.end());
     GridModel grid;
     SetUpGrid(grid, height);
     WriteLabels(grid, height);
-    FillRows(grid, history);
+    FillRows(grid, history, game);
     return grid;
 }
 
@@ -46,11 +46,11 @@ void 出現頻度分析::WriteLabels(GridModel& grid, int height) {
     for (int r = 1; r <= height; ++r) grid.setNumber(1, r + kHeaderRow, r);
 }
 
-void 出現頻度分析::FillRows(GridModel& grid, const DrawHistory& history) {
+void 出現頻度分析::FillRows(GridModel& grid, const DrawHistory& history, const Game& game) {
     int counter[10] = {};
     for (const Draw& draw : history) {
-        if (!draw.complete()) continue;
-        for (int i = 0; i < 3; ++i) {
+        if (!draw.complete(game)) continue;
+        for (int i = 0; i < game.digits; ++i) {
             const int d = draw.digit(i);
             grid.setText(d + 2, counter[d] + 3, "●");
             ++counter[d];

@@ -8,13 +8,13 @@ namespace n3 {
 
 class 出現頻度分析 {
 public:
-    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
+    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game = kNumbers3);
 
 private:
     static constexpr int kHeaderRow = 2;
     static void SetUpGrid(GridModel& grid, int height);
     static void WriteLabels(GridModel& grid, int height);
-    static void FillRows(GridModel& grid, const DrawHistory& history);
+    static void FillRows(GridModel& grid, const DrawHistory& history, const Game& game);
 };
 
 }  // namespace n3

@@ -7,13 +7,14 @@
 
 namespace n3 {
 
-GridModel 出現間隔分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
+GridModel 出現間隔分析::Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game) {
     GridModel grid;
     BuildInto(grid, history, stats);
     return grid;
 }
 
-void 出現間隔分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats) {
+void 出現間隔分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats,
+                             const Game& game) {
     SetUpGrid(grid, stats.LatestDrawNo);
     WriteHeaders(grid);
     FillRows(grid, history);

@@ -11,9 +11,10 @@ namespace n3 {
 
 class 出現間隔分析 {
 public:
-    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
+    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game = kNumbers3);
     // The same into `grid`, which a draw appended at the end rebuilds from its row on.
-    static void BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats);
+    static void BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats,
+                          const Game& game = kNumbers3);
 
     // For each record of the history (same index), how many draws earlier
     // each of its three digits last appeared: 0 for 初回, kNoInterval for a

@@ -11,21 +11,23 @@ const PatternClassRule 低数字高数字の組合せパターン分析::kRule =
 
 const PatternClassRule 偶数奇数の組合せパターン分析::kRule = {&IsEven, "偶数", "奇数", colours::White, true};
 
-GridModel 低数字高数字の組合せパターン分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
+GridModel 低数字高数字の組合せパターン分析::Build(const DrawHistory& history, const StartupStatistics& stats,
+                                                  const Game& game) {
     return 組合せパターン分析::Build(history, stats, kRule);
 }
 
 void 低数字高数字の組合せパターン分析::BuildInto(GridModel& grid, const DrawHistory& history,
-                                                 const StartupStatistics& stats) {
+                                                 const StartupStatistics& stats, const Game&) {
     組合せパターン分析::BuildInto(grid, history, stats, kRule);
 }
 
-GridModel 偶数奇数の組合せパターン分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
+GridModel 偶数奇数の組合せパターン分析::Build(const DrawHistory& history, const StartupStatistics& stats,
+                                              const Game& game) {
     return 組合せパターン分析::Build(history, stats, kRule);
 }
 
 void 偶数奇数の組合せパターン分析::BuildInto(GridModel& grid, const DrawHistory& history,
-                                             const StartupStatistics& stats) {
+                                             const StartupStatistics& stats, const Game&) {
     組合せパターン分析::BuildInto(grid, history, stats, kRule);
 }
 

@@ -8,8 +8,9 @@ namespace n3 {
 // the letter counts the low digits (A = none .. D = three).
 class 低数字高数字の組合せパターン分析 {
 public:
-    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
-    static void BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats);
+    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game = kNumbers3);
+    static void BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats,
+                          const Game& game = kNumbers3);
 
 private:
     static const PatternClassRule kRule;
@@ -19,8 +20,9 @@ private:
 // (A = none, three even .. D = three odd).
 class 偶数奇数の組合せパターン分析 {
 public:
-    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
-    static void BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats);
+    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game = kNumbers3);
+    static void BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats,
+                          const Game& game = kNumbers3);
 
 private:
     static const PatternClassRule kRule;

@@ -14,13 +14,14 @@ constexpr Colour kSteppingPair{200, 255, 200};
 constexpr Colour kNoPair{225, 225, 225};
 }  // namespace
 
-GridModel 連番飛び石分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
+GridModel 連番飛び石分析::Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game) {
     GridModel grid;
     BuildGrid(grid, history, stats.LatestDrawNo);
     return grid;
 }
 
-void 連番飛び石分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats) {
+void 連番飛び石分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats,
+                               const Game& game) {
     BuildGrid(grid, history, stats.LatestDrawNo);
 }
 

@@ -18,13 +18,14 @@ const char* DifferenceText(int difference) {
 }
 }  // namespace
 
-GridModel 数字間隔分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
+GridModel 数字間隔分析::Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game) {
     GridModel grid;
     BuildInto(grid, history, stats);
     return grid;
 }
 
-void 数字間隔分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats) {
+void 数字間隔分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats,
+                             const Game& game) {
     SetUpGrid(grid, stats.LatestDrawNo);
     WriteHeaders(grid);
     FillRows(grid, history);

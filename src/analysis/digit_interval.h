@@ -8,9 +8,10 @@ namespace n3 {
 
 class 数字間隔分析 {
 public:
-    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
+    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game = kNumbers3);
     // The same into `grid`, which a draw appended at the end rebuilds from its row on.
-    static void BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats);
+    static void BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats,
+                          const Game& game = kNumbers3);
 
 private:
     static void SetUpGrid(GridModel& grid, int latestDrawNo);

@@ -8,25 +8,27 @@ namespace {
 constexpr Colour kSumBackground{200, 255, 255};
 }  // namespace
 
-GridModel 数字合計分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
+GridModel 数字合計分析::Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game) {
     GridModel grid;
-    BuildGrid(grid, history, stats.LatestDrawNo);
+    BuildGrid(grid, history, stats.LatestDrawNo, game);
     return grid;
 }
 
-void 数字合計分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats) {
-    BuildGrid(grid, history, stats.LatestDrawNo);
+void 数字合計分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats,
+                             const Game& game) {
+    BuildGrid(grid, history, stats.LatestDrawNo, game);
 }
 
-void 数字合計分析::BuildGrid(GridModel& grid, const DrawHistory& history, int latestDrawNo) {
-    SetUpGrid(grid, latestDrawNo);
-    WriteHeaderRow(grid, 1);
-    FillRows(grid, history);
+void 数字合計分析::BuildGrid(GridModel& grid, const DrawHistory& history, int latestDrawNo, const Game& game) {
+    SetUpGrid(grid, latestDrawNo, game);
+    WriteHeaderRow(grid, 1, game);
+    FillRows(grid, history, game);
 }
 
-void 数字合計分析::SetUpGrid(GridModel& grid, int latestDrawNo) {
+void 数字合計分析::SetUpGrid(GridModel& grid, int latestDrawNo, const Game& game) {
     const int rows = 1 + latestDrawNo;
-    grid.setSize(kColumns, rows);
+    const int kSumColumn = SumColumn(game);
+    grid.setSize(kSumColumn, rows);
     grid.setDefaultColumnWidth(5);
     grid.setColumnWidth(1, 7);
     grid.setColumnWidth(kSumColumn, 7);
@@ -41,24 +43,26 @@ void 数字合計分析::SetUpGrid(GridModel& grid, int latestDrawNo) {
     grid.moveActiveCellToTopLeft();
 }
 
-void 数字合計分析::WriteHeaderRow(GridModel& grid, int row) {
-    RemoveLinesInsideBand(grid, row, 2, 4);
+void 数字合計分析::WriteHeaderRow(GridModel& grid, int row, const Game& game) {
+    const int kSumColumn = SumColumn(game);
+    RemoveLinesInsideBand(grid, row, 2, kSumColumn - 1);
     grid.outlineBlock({2, row, kSumColumn, row});
-    grid.setForeground({1, row, kColumns, row}, colours::Black);
-    grid.setBackground({1, row, kColumns, row}, colours::HeaderPink);
+    grid.setForeground({1, row, kSumColumn, row}, colours::Black);
+    grid.setBackground({1, row, kSumColumn, row}, colours::HeaderPink);
     WriteBandTitle(grid, 2, row, "　      当 選 数 字");
     grid.setRowHeight(row, 20);
     grid.setText(1, row, "回数");
     grid.setText(kSumColumn, row, "合計");
 }
 
-void 数字合計分析::FillRows(GridModel& grid, const DrawHistory& history) {
+void 数字合計分析::FillRows(GridModel& grid, const DrawHistory& history, const Game& game) {
+    const int kSumColumn = SumColumn(game);
     int row = kFirstDrawRow;
     for (const Draw& draw : history) {
-        if (!draw.complete()) continue;
+        if (!draw.complete(game)) continue;
         grid.setNumber(1, row, draw.drawNo);
-        for (int i = 0; i < 3; ++i) grid.setNumber(i + 2, row, draw.digit(i));
-        grid.setNumber(kSumColumn, row, DigitSum(draw));
+        for (int i = 0; i < game.digits; ++i) grid.setNumber(i + 2, row, draw.digit(i));
+        grid.setNumber(kSumColumn, row, DigitSum(draw, game));
         ++row;
     }
 }

@@ -2,7 +2,7 @@
 
 namespace n3 {
 
-GridModel バラツキ分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
+GridModel バラツキ分析::Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game) {
     GridModel grid;
     SetUpGrid(grid, stats.LatestDrawNo);
     WriteLabels(grid);

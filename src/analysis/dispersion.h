@@ -8,7 +8,7 @@ namespace n3 {
 
 class バラツキ分析 {
 public:
-    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
+    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game = kNumbers3);
 
 private:
     static constexpr int kColumns = 12;

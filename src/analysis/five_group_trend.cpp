@@ -23,13 +23,14 @@ constexpr DigitGroup kDigitGroups[] = {
 };
 }  // namespace
 
-GridModel 分割5傾向分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
+GridModel 分割5傾向分析::Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game) {
     GridModel grid;
     BuildGrid(grid, history, stats.LatestDrawNo);
     return grid;
 }
 
-void 分割5傾向分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats) {
+void 分割5傾向分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats,
+                              const Game& game) {
     BuildGrid(grid, history, stats.LatestDrawNo);
 }
 

@@ -11,9 +11,10 @@ namespace n3 {
 
 class 分割5傾向分析 {
 public:
-    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
+    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game = kNumbers3);
     // The same into `grid`, which a draw appended at the end rebuilds from its row on.
-    static void BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats);
+    static void BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats,
+                          const Game& game = kNumbers3);
     static constexpr int kFirstDrawRow = 2;
 
 private:

@@ -39,27 +39,30 @@ const GroupLayout 分割10データ分析::kLayout = {
     3,
 };
 
-GridModel 分割3データ分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
+GridModel 分割3データ分析::Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game) {
     return GroupDivisionGrid::BuildGroupGrid(kLayout, history, stats);
 }
 
-void 分割3データ分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats) {
+void 分割3データ分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats,
+                                const Game& game) {
     GroupDivisionGrid::BuildGroupGridInto(grid, kLayout, history, stats);
 }
 
-GridModel 分割5データ分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
+GridModel 分割5データ分析::Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game) {
     return GroupDivisionGrid::BuildGroupGrid(kLayout, history, stats);
 }
 
-void 分割5データ分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats) {
+void 分割5データ分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats,
+                                const Game& game) {
     GroupDivisionGrid::BuildGroupGridInto(grid, kLayout, history, stats);
 }
 
-GridModel 分割10データ分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
+GridModel 分割10データ分析::Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game) {
     return GroupDivisionGrid::BuildGroupGrid(kLayout, history, stats);
 }
 
-void 分割10データ分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats) {
+void 分割10データ分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats,
+                                 const Game& game) {
     GroupDivisionGrid::BuildGroupGridInto(grid, kLayout, history, stats);
 }
 

@@ -6,7 +6,7 @@ namespace n3 {
 
 using namespace last_digit_grid;
 
-GridModel 下一桁連続出現回数分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
+GridModel 下一桁連続出現回数分析::Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game) {
     return BuildRunCounts(history, stats.LatestDrawNo);
 }
 

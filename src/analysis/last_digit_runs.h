@@ -17,7 +17,7 @@ public:
     // so a draw with a repeated digit appears twice or three times.
     using AppearanceLists = std::array<std::vector<std::int16_t>, 10>;
 
-    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
+    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game = kNumbers3);
     // Draw numbers outside 1..latestDrawNo have no row and are left out.
     static AppearanceLists BuildAppearanceLists(const DrawHistory& history, int latestDrawNo);
     // The background of a cell holding run count c (c >= 1).

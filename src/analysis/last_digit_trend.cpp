@@ -8,7 +8,7 @@ namespace n3 {
 
 using namespace last_digit_grid;
 
-GridModel 下一桁出現傾向分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
+GridModel 下一桁出現傾向分析::Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game) {
     return BuildLastDigitTrend(history, stats.LatestDrawNo);
 }
 

@@ -12,7 +12,7 @@ namespace n3 {
 
 class 下一桁出現傾向分析 {
 public:
-    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats);
+    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game = kNumbers3);
     // The background of a draw-row cell holding a text of this length.
     static Colour BackgroundForLength(std::size_t length);
 

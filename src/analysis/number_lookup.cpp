@@ -53,39 +53,41 @@ std::string DateOf(const ResultHistory& results, int drawNo) {
 
 }  // namespace
 
-std::optional<int> ParseNumberText(std::string_view text) {
-    return ParseDigits(text, std::size_t(TicketDigits(TicketKind::Straight)));
+std::optional<int> ParseNumberText(std::string_view text, const Game& game) {
+    return ParseDigits(text, std::size_t(TicketDigits(TicketKind::Straight, game)));
 }
 std::optional<int> ParseMiniText(std::string_view text) {
     return ParseDigits(text, std::size_t(TicketDigits(TicketKind::Mini)));
 }
 
-NumberLookup LookUpNumber(const DrawHistory& history, const ResultHistory& results, DrawRange range, int number) {
+NumberLookup LookUpNumber(const DrawHistory& history, const ResultHistory& results, DrawRange range, int number,
+                          const Game& game) {
     NumberLookup out;
     out.number = number;
-    const int key = BoxKey(number);
-    const int mini = MiniOf(number);
+    const int key = BoxKey(number, game);
+    const bool sellsMini = game.offers(TicketKind::Mini);
+    const int mini = MiniOf(number, game);
     // Positions are counted among the complete draws in the range, so gaps
     // and "since" skip the draws that are missing or incomplete.
     int lastStraightAt = -1, lastBoxAt = -1;
     long long gapSum = 0;
     int gaps = 0;
     for (const Draw& d : history) {
-        if (!d.complete() || d.drawNo < 1 || d.drawNo > kMaxDrawNo || !range.contains(d.drawNo)) continue;
+        if (!d.complete(game) || d.drawNo < 1 || d.drawNo > kMaxDrawNo || !range.contains(d.drawNo)) continue;
         const int at = out.draws++;
         if (out.firstDrawNo == 0) out.firstDrawNo = d.drawNo;
         out.lastDrawNo = d.drawNo;
-        const int drawn = NumberOf(d);
-        if (MiniOf(drawn) == mini) {
+        const int drawn = NumberOf(d, game);
+        if (sellsMini && MiniOf(drawn, game) == mini) {
             ++out.miniCount;
             out.lastMini = d.drawNo;
         }
-        if (BoxKey(drawn) != key) continue;
+        if (BoxKey(drawn, game) != key) continue;
         ++out.boxCount;
         out.lastBox = d.drawNo;
         lastBoxAt = at;
         const bool straight = drawn == number;
-        out.hits.push_back({d.drawNo, {}, NumberText(drawn), straight, std::nullopt, std::nullopt});
+        out.hits.push_back({d.drawNo, {}, NumberText(drawn, game), straight, std::nullopt, std::nullopt});
         if (!straight) continue;
         if (lastStraightAt >= 0) {
             const int gap = at - lastStraightAt;
@@ -97,9 +99,10 @@ NumberLookup LookUpNumber(const DrawHistory& history, const ResultHistory& resul
         out.lastStraight = d.drawNo;
         lastStraightAt = at;
     }
-    out.straightExpected = out.draws / double(kAllNumberCount);
-    out.boxExpected = out.draws * NumberOrders(number) / double(kAllNumberCount);
-    out.miniExpected = out.draws / 100.0;
+    const double numbers = game.numberCount();
+    out.straightExpected = out.draws / numbers;
+    out.boxExpected = out.draws * NumberOrders(number, game) / numbers;
+    if (sellsMini) out.miniExpected = out.draws / double(int(CandidatesOf(TicketKind::Mini, game).size()));
     if (gaps > 0) out.averageGap = double(gapSum) / gaps;
     if (lastStraightAt >= 0) out.sinceStraight = out.draws - 1 - lastStraightAt;
     if (lastBoxAt >= 0) out.sinceBox = out.draws - 1 - lastBoxAt;

@@ -13,9 +13,9 @@
 
 namespace n3 {
 
-// Three digits 000..999 as typed: half- or full-width digits, spaces around
-// ignored. nullopt for anything else.
-std::optional<int> ParseNumberText(std::string_view text);
+// The game's digits (000..999, 0000..9999) as typed: half- or full-width
+// digits, spaces around ignored. nullopt for anything else.
+std::optional<int> ParseNumberText(std::string_view text, const Game& game = kNumbers3);
 // Two digits 00..99 for ミニ, read the same way.
 std::optional<int> ParseMiniText(std::string_view text);
 
@@ -23,7 +23,7 @@ std::optional<int> ParseMiniText(std::string_view text);
 struct NumberHit {
     int drawNo = 0;
     std::string date;       // empty when unknown
-    std::string digits;     // the draw's three digits
+    std::string digits;     // the draw's digits
     bool straight = false;  // the exact order; otherwise a box
     // A straight win's prize and its factor against the year's median
     // (配当分析), where the draw has a date and a prize.
@@ -38,7 +38,7 @@ struct NumberLookup {
     int lastDrawNo = 0;
 
     int straightCount = 0;
-    double straightExpected = 0;  // draws / 1000
+    double straightExpected = 0;  // draws / the game's numbers
     std::optional<int> lastStraight;
     std::string lastStraightDate;
     std::optional<int> sinceStraight;  // complete draws in the range after it
@@ -46,18 +46,20 @@ struct NumberLookup {
     std::optional<int> longestGap;
 
     int boxCount = 0;        // straight included
-    double boxExpected = 0;  // draws x orders / 1000
+    double boxExpected = 0;  // draws x orders / the game's numbers
     std::optional<int> lastBox;
     std::string lastBoxDate;
     std::optional<int> sinceBox;
 
+    // Only for a game that sells ミニ.
     int miniCount = 0;
-    double miniExpected = 0;  // draws / 100
+    double miniExpected = 0;  // draws / the ミニ numbers
     std::optional<int> lastMini;
 
     std::vector<NumberHit> hits;  // straight or box, newest first
 };
 
-NumberLookup LookUpNumber(const DrawHistory& history, const ResultHistory& results, DrawRange range, int number);
+NumberLookup LookUpNumber(const DrawHistory& history, const ResultHistory& results, DrawRange range, int number,
+                          const Game& game = kNumbers3);
 
 }  // namespace n3

@@ -40,6 +40,12 @@ void Note(GridModel& grid, int row, std::string_view text) {
     grid.setText(1, row, text);
 }
 
+// ストレート and ボックス, and ミニ where the game sells it.
+int KindRows(const Game& game) { return game.offers(TicketKind::Mini) ? 3 : 2; }
+
+// "全1000通り" for three digits.
+std::string AllNumbersCaption(const Game& game) { return "全" + std::to_string(game.numberCount()) + "通り"; }
+
 std::string RangeLine(int draws, int first, int last) {
     if (draws == 0) return "対象：範囲に数字のそろった回がありません";
     return "対象：第" + std::to_string(first) + "回～第" + std::to_string(last) + "回の " + std::to_string(draws) +
@@ -61,21 +67,25 @@ std::string PayoutLine(const PayoutItem* p) {
 }
 
 // The lookup's rows from `row`; returns the next free row.
-int WriteLookup(GridModel& grid, int row, const NumberLookup& l, const PayoutItem* payout) {
-    const std::string number = NumberText(l.number);
+int WriteLookup(GridModel& grid, int row, const NumberLookup& l, const PayoutItem* payout, const Game& game) {
+    const std::string number = NumberText(l.number, game);
     Note(grid, row++,
-         "番号 " + number + "（" + std::string(TypeName(TypeOf(l.number))) + "）　" +
+         "番号 " + number + "（" + std::string(TypeName(TypeOf(l.number, game))) + "）　" +
              RangeLine(l.draws, l.firstDrawNo, l.lastDrawNo));
     const int head = row;
     Header(grid, row++,
            {"当たり方", "回数", "偶然の期待値", "最後の回", "抽せん日", "その後の回数", "平均間隔", "最長間隔"});
-    const std::string kinds[3] = {"ストレート", "ボックス", "ミニ（下2桁 " + number.substr(1) + "）"};
+    const std::string miniDigits = std::to_string(game.miniDigits);
+    const std::string kinds[3] = {
+        "ストレート", "ボックス",
+        "ミニ（下" + miniDigits + "桁 " + number.substr(number.size() - std::size_t(game.miniDigits)) + "）"};
     const int counts[3] = {l.straightCount, l.boxCount, l.miniCount};
     const double expected[3] = {l.straightExpected, l.boxExpected, l.miniExpected};
     const std::optional<int> last[3] = {l.lastStraight, l.lastBox, l.lastMini};
     const std::string dates[3] = {l.lastStraightDate, l.lastBoxDate, ""};
     const std::optional<int> since[3] = {l.sinceStraight, l.sinceBox, std::nullopt};
-    for (int k = 0; k < 3; ++k, ++row) {
+    const int kindRows = KindRows(game);
+    for (int k = 0; k < kindRows; ++k, ++row) {
         grid.setText(1, row, kinds[k]);
         grid.setNumber(2, row, counts[k]);
         grid.setText(3, row, Fixed(expected[k]));
@@ -112,13 +122,14 @@ int WriteLookup(GridModel& grid, int row, const NumberLookup& l, const PayoutIte
     return row + 1;
 }
 
-int CountLookupRows(const NumberLookup* l) {
+int CountLookupRows(const NumberLookup* l, const Game& game) {
     if (!l) return 2;
-    return 1 + 1 + 3 + 1 + 1 + (l->hits.empty() ? 0 : 1 + int(l->hits.size())) + 1;
+    return 1 + 1 + KindRows(game) + 1 + 1 + (l->hits.empty() ? 0 : 1 + int(l->hits.size())) + 1;
 }
 
 // The number's straight factor, and each straight win's prize and factor.
 void AddPayout(NumberLookupDetails& details, const WindowInput& input) {
+    if (!PayoutFiguresCover(input.game)) return;
     const PayoutFigures figures = ComputePayoutFigures(input.history, input.results);
     const PayoutKindFigures& straight = figures.kind(PayoutKind::Straight);
     NumberLookup& l = *details.lookup;
@@ -137,9 +148,9 @@ void AddPayout(NumberLookupDetails& details, const WindowInput& input) {
 
 WindowContent 数字検索::Content(const WindowInput& input) {
     NumberLookupDetails details;
-    details.all = TallyAllNumbers(input.history, input.range);
-    if (input.number && *input.number >= 0 && *input.number < kAllNumberCount)
-        details.lookup = LookUpNumber(input.history, input.results, input.range, *input.number);
+    details.all = TallyAllNumbers(input.history, input.range, input.game);
+    if (input.number && *input.number >= 0 && *input.number < input.game.numberCount())
+        details.lookup = LookUpNumber(input.history, input.results, input.range, *input.number, input.game);
     if (details.lookup) AddPayout(details, input);
     WindowContent content;
     content.grid = BuildGrid(details.lookup ? &*details.lookup : nullptr, details.all,
@@ -150,27 +161,33 @@ WindowContent 数字検索::Content(const WindowInput& input) {
 }
 
 GridModel 数字検索::BuildGrid(const NumberLookup* lookup, const AllNumbers& all, const PayoutItem* payout) {
+    const Game& game = *all.game;
+    const int numbers = int(all.rows.size());
     GridModel grid;
-    const int tableRow = CountLookupRows(lookup) + 1;
-    grid.setSize(kColumns, tableRow + 1 + kAllNumberCount);
+    const int tableRow = CountLookupRows(lookup, game) + 1;
+    grid.setSize(kColumns, tableRow + 1 + numbers);
     grid.setDefaultRowHeight(13);
     grid.setDefaultColumnWidth(11);
     grid.setColumnWidth(1, 16);
     grid.setAlignment(grid.all(), HAlign::Right);
     int row = 1;
     if (lookup)
-        row = WriteLookup(grid, row, *lookup, payout);
+        row = WriteLookup(grid, row, *lookup, payout, game);
     else
-        Note(grid, row, "番号（000～999）を入れると、その番号のストレート・ボックス・ミニの出現を調べます。");
-    Note(grid, tableRow, "全1000通り（ボックスはストレートを含みます。経過回数は最後のボックスからの回数）");
+        Note(grid, row,
+             "番号（" + NumberText(0, game) + "～" + NumberText(numbers - 1, game) + "）を入れると、その番号の" +
+                 (game.offers(TicketKind::Mini) ? "ストレート・ボックス・ミニ" : "ストレート・ボックス") +
+                 "の出現を調べます。");
+    Note(grid, tableRow,
+         AllNumbersCaption(game) + "（ボックスはストレートを含みます。経過回数は最後のボックスからの回数）");
     const int head = tableRow + 1;
     Header(grid, head,
            {"番号", "型", "ストレート回数", "ボックス回数", "最後のストレート", "最後のボックス", "経過回数"});
-    for (int n = 0; n < kAllNumberCount; ++n) {
+    for (int n = 0; n < numbers; ++n) {
         const NumberRow& r = all.rows[std::size_t(n)];
         const int at = head + 1 + n;
-        grid.setText(1, at, NumberText(n));
-        grid.setText(2, at, TypeName(TypeOf(n)));
+        grid.setText(1, at, NumberText(n, game));
+        grid.setText(2, at, TypeName(TypeOf(n, game)));
         grid.setNumber(3, at, r.straightCount);
         grid.setNumber(4, at, r.boxCount);
         grid.setText(5, at, DrawText(r.lastStraight));
@@ -178,26 +195,27 @@ GridModel 数字検索::BuildGrid(const NumberLookup* lookup, const AllNumbers& 
         grid.setText(7, at, Count(r.sinceBox));
     }
     grid.setAlignment({1, head, 7, head}, HAlign::Center);
-    grid.setAlignment({1, head + 1, 2, head + kAllNumberCount}, HAlign::Center);
-    grid.setBackground({1, head + 1, 1, head + kAllNumberCount}, colours::HeaderYellow);
-    grid.gridLinesOnBlock({1, head, 7, head + kAllNumberCount});
+    grid.setAlignment({1, head + 1, 2, head + numbers}, HAlign::Center);
+    grid.setBackground({1, head + 1, 1, head + numbers}, colours::HeaderYellow);
+    grid.gridLinesOnBlock({1, head, 7, head + numbers});
     grid.moveActiveCellToTopLeft();
     return grid;
 }
 
 SortableTable 数字検索::BuildTable(const AllNumbers& all) {
+    const Game& game = *all.game;
     SortableTable table;
-    table.caption = "全1000通り";
+    table.caption = AllNumbersCaption(game);
     table.headers = {"番号", "型", "ストレート回数", "ボックス回数", "最後のストレート", "最後のボックス", "経過回数"};
-    table.rows.reserve(kAllNumberCount);
+    table.rows.reserve(all.rows.size());
     // Never: sorts before every draw number, and as the longest wait.
     constexpr double kNever = -1, kForever = 1e9;
-    for (int n = 0; n < kAllNumberCount; ++n) {
+    for (int n = 0; n < int(all.rows.size()); ++n) {
         const NumberRow& r = all.rows[std::size_t(n)];
-        const NumberType type = TypeOf(n);
+        const NumberType type = TypeOf(n, game);
         table.rows.push_back({
-            {NumberText(n), double(n)},
-            {std::string(TypeName(type)), double(OrdersOf(type))},
+            {NumberText(n, game), double(n)},
+            {std::string(TypeName(type)), double(OrdersOf(type, game))},
             {std::to_string(r.straightCount), double(r.straightCount)},
             {std::to_string(r.boxCount), double(r.boxCount)},
             {DrawText(r.lastStraight), r.lastStraight ? double(*r.lastStraight) : kNever},

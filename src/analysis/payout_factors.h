@@ -111,5 +111,8 @@ std::string_view PayoutKindName(PayoutKind kind);
 int PayoutItemOf(PayoutKind kind, int number);
 
 PayoutFigures ComputePayoutFigures(const DrawHistory& history, const ResultHistory& results);
+// Whether these figures can be worked out for the game: their tables hold
+// one item per number of three digits.
+inline bool PayoutFiguresCover(const Game& game) { return game.numberCount() == kNumbers3.numberCount(); }
 
 }  // namespace n3

@@ -11,13 +11,14 @@ namespace {
 constexpr Colour kPulledDigit{200, 255, 255};
 }  // namespace
 
-GridModel 引っ張り分析::Build(const DrawHistory& history, const StartupStatistics& stats) {
+GridModel 引っ張り分析::Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game) {
     GridModel grid;
     BuildGrid(grid, history, stats.LatestDrawNo);
     return grid;
 }
 
-void 引っ張り分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats) {
+void 引っ張り分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats,
+                             const Game& game) {
     BuildGrid(grid, history, stats.LatestDrawNo);
 }
 

@@ -1,5 +1,7 @@
 #include "analysis/result_list.h"
 
+#include "core/number_rules.h"
+
 #include "core/estimated_date_text.h"
 
 namespace n3 {
@@ -69,9 +71,7 @@ GridModel 当選結果一覧::Build(const DrawHistory& history, const ResultHist
     for (auto it = history.rbegin(); it != history.rend(); ++it, ++row) {
         const Draw& d = *it;
         grid.setNumber(1, row, d.drawNo);
-        std::string number;
-        for (const auto& digit : d.digits) number += digit ? char('0' + *digit) : '?';
-        if (d.complete()) grid.setText(3, row, number);
+        if (d.complete()) grid.setText(3, row, DigitsText(d.digits));
         const DrawResult* r = FindResult(results, d.drawNo);
         if (!r) continue;
         grid.setText(2, row, ShownDate(r->date, r->dateEstimated));

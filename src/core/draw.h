@@ -5,19 +5,31 @@
 #include <optional>
 #include <vector>
 
+#include "core/game.h"
+
 namespace n3 {
 
-struct Draw {
-    int drawNo = 0;                            // draw number, 1..32767
-    std::array<std::optional<int>, 3> digits;  // 第1数字, 第2数字, 第3数字
+// 第1数字, 第2数字, ...: a game's digits; the places past them stay empty.
+using DrawDigits = std::array<std::optional<int>, kMaxGameDigits>;
 
-    // A draw counts only when all three digits hold a value 0..9.
-    bool complete() const {
-        for (const auto& d : digits)
-            if (!d || *d < 0 || *d > 9) return false;
+struct Draw {
+    int drawNo = 0;  // draw number, 1..32767
+    DrawDigits digits;
+
+    // A draw counts only when each of the game's digits holds a value 0..9
+    // and no place past them holds one.
+    bool complete(const Game& game = kNumbers3) const {
+        for (std::size_t i = 0; i < digits.size(); ++i) {
+            const auto& d = digits[i];
+            if (int(i) >= game.digits) {
+                if (d) return false;
+            } else if (!d || *d < 0 || *d > 9) {
+                return false;
+            }
+        }
         return true;
     }
-    // Digit i (0..2) of a complete draw.
+    // Digit i (0..game.digits-1) of a complete draw.
     int digit(int i) const { return *digits[std::size_t(i)]; }
 };
 

@@ -11,11 +11,12 @@ bool DrawResult::empty() const {
     return true;
 }
 
-void SettleResult(DrawResult& result, const std::array<std::optional<int>, 3>& digits) {
+void SettleResult(DrawResult& result, const DrawDigits& digits, const Game& game) {
     for (Prize& p : result.prizes)
         if (p.yen == 0 && p.winners.value_or(0) == 0) p.yen.reset();
-    const bool triple = digits[0] && digits[0] == digits[1] && digits[1] == digits[2];
-    if (!triple) return;
+    bool allAlike = bool(digits[0]);
+    for (int i = 1; i < game.digits; ++i) allAlike = allAlike && digits[std::size_t(i)] == digits[0];
+    if (!allAlike) return;
     for (PrizeKind kind : {PrizeKind::Box, PrizeKind::SetStraight, PrizeKind::SetBox}) result.prize(kind) = Prize{};
 }
 

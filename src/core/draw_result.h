@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/draw.h"
+
 namespace n3 {
 
 // The five prizes of a Numbers 3 draw, in the order result lists print them.
@@ -52,8 +54,9 @@ using ResultHistory = std::vector<DrawResult>;
 
 // Brings figures as lists print them to what they mean for draw `digits`:
 // a prize of 0 yen without winners is "no prize" (unknown, NULL), and a
-// triple (777) has no box or set prizes at all, whatever the list printed.
-void SettleResult(DrawResult& result, const std::array<std::optional<int>, 3>& digits);
+// number of the game with all digits alike (777) has no box or set prizes at
+// all, whatever the list printed.
+void SettleResult(DrawResult& result, const DrawDigits& digits, const Game& game = kNumbers3);
 
 // The entry of draw `drawNo`, or nullptr.
 const DrawResult* FindResult(const ResultHistory& results, int drawNo);

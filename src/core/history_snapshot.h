@@ -4,12 +4,15 @@
 // stored draws or results change.
 #include "core/draw.h"
 #include "core/draw_result.h"
+#include "core/game.h"
 #include "core/snapshot_memo.h"
 #include "core/startup_statistics.h"
 
 namespace n3 {
 
+// The history of one game: its draws hold that game's digits.
 struct HistorySnapshot {
+    const Game* game = &kNumbers3;
     DrawHistory history;  // the rows of 全データ選択クエリ, ascending by 回数
     StartupStatistics stats;
     ResultHistory results;  // dates and prizes, where the database holds them

@@ -20,24 +20,16 @@ bool BoxKindSold(int orders, const Game& game) {
 
 }  // namespace
 
-NumberType TypeOf(int number) {
-    switch (NumberOrders(number)) {
-    case 6: return NumberType::Single;
-    case 3: return NumberType::Double;
-    default: return NumberType::Triple;
-    }
-}
-
 std::string_view TypeName(NumberType type) {
     switch (type) {
     case NumberType::Single: return "シングル";
     case NumberType::Double: return "ダブル";
+    case NumberType::DoubleDouble: return "ダブルダブル";
     case NumberType::Triple: return "トリプル";
+    case NumberType::Quadruple: return "ゾロ目";
     }
     return "";
 }
-
-int OrdersOf(NumberType type) { return type == NumberType::Single ? 6 : type == NumberType::Double ? 3 : 1; }
 
 std::array<int, kMaxGameDigits> DigitsOf(int number, const Game& game) {
     std::array<int, kMaxGameDigits> digits{};
@@ -86,9 +78,71 @@ int NumberOrders(int number, const Game& game) {
     return orders;
 }
 
+NumberType TypeOf(int number, const Game& game) {
+    int pairs = 0;
+    int most = 0;
+    for (const int count : DigitCounts(number, game)) {
+        pairs += count == 2;
+        most = std::max(most, count);
+    }
+    if (most >= 4) return NumberType::Quadruple;
+    if (most == 3) return NumberType::Triple;
+    if (pairs == 2) return NumberType::DoubleDouble;
+    return pairs == 1 ? NumberType::Double : NumberType::Single;
+}
+
+std::vector<NumberType> TypesOf(const Game& game) {
+    std::vector<NumberType> types;
+    for (const NumberType type :
+         {NumberType::Single, NumberType::Double, NumberType::DoubleDouble, NumberType::Triple, NumberType::Quadruple})
+        if (OrdersOf(type, game) > 0) types.push_back(type);
+    return types;
+}
+
+int OrdersOf(NumberType type, const Game& game) {
+    // The digit counts of the type's numbers, most repeated first; a type
+    // that needs more digits than the game has has no numbers (0 orders).
+    std::array<int, kMaxGameDigits> counts{};
+    switch (type) {
+    case NumberType::Single: counts = {1, 1, 1, 1}; break;
+    case NumberType::Double: counts = {2, 1, 1, 0}; break;
+    case NumberType::DoubleDouble: counts = {2, 2, 0, 0}; break;
+    case NumberType::Triple: counts = {3, 1, 0, 0}; break;
+    case NumberType::Quadruple: counts = {4, 0, 0, 0}; break;
+    }
+    // Fit the pattern to the game's digits: drop single places past them;
+    // a pattern whose repeats alone need more places does not exist.
+    int places = 0;
+    for (const int c : counts) places += c;
+    for (int i = kMaxGameDigits - 1; i >= 0 && places > game.digits; --i)
+        if (counts[std::size_t(i)] == 1) {
+            counts[std::size_t(i)] = 0;
+            --places;
+        }
+    if (places != game.digits) return 0;
+    int orders = 1;
+    for (int i = 2; i <= game.digits; ++i) orders *= i;
+    for (const int c : counts)
+        for (int i = 2; i <= c; ++i) orders /= i;
+    return orders;
+}
+
 int MiniOf(int number, const Game& game) { return number % PowerOfTen(game.miniDigits); }
 
-int NumberOf(const Draw& draw) { return draw.digit(0) * 100 + draw.digit(1) * 10 + draw.digit(2); }
+int NumberOf(const Draw& draw, const Game& game) {
+    int number = 0;
+    for (int i = 0; i < game.digits; ++i) number = number * 10 + draw.digit(i);
+    return number;
+}
+
+std::string DigitsText(const DrawDigits& digits, const Game& game) {
+    std::string text;
+    for (int i = 0; i < game.digits; ++i) {
+        const auto& d = digits[std::size_t(i)];
+        text += d && *d >= 0 && *d <= 9 ? char('0' + *d) : '?';
+    }
+    return text;
+}
 
 std::string NumberText(int number, const Game& game) {
     std::string text = std::to_string(number);

@@ -18,13 +18,17 @@ namespace n3 {
 
 inline constexpr int kAllNumberCount = kNumbers3.numberCount();
 
-// A three-digit number as its type: シングル (three different digits),
-// ダブル (two alike) or トリプル.
-enum class NumberType { Single, Double, Triple };
-NumberType TypeOf(int number);
+// A number as its type, by how its digits repeat: シングル (all different),
+// ダブル (one pair), ダブルダブル (two pairs), トリプル (three alike) and
+// ゾロ目 (four alike). A three-digit number with all digits alike is トリプル.
+enum class NumberType { Single, Double, DoubleDouble, Triple, Quadruple };
+NumberType TypeOf(int number, const Game& game = kNumbers3);
 std::string_view TypeName(NumberType type);
-// The orders its digits can come in: 6, 3 or 1.
-int OrdersOf(NumberType type);
+// The types a number of the game can have, from most orders to fewest.
+std::vector<NumberType> TypesOf(const Game& game = kNumbers3);
+// The orders its digits can come in: 6, 3 or 1 for three digits; 24, 12,
+// 6, 4 or 1 for four.
+int OrdersOf(NumberType type, const Game& game = kNumbers3);
 
 // The digits of `number`, leftmost first; the places past game.digits are 0.
 std::array<int, kMaxGameDigits> DigitsOf(int number, const Game& game = kNumbers3);
@@ -36,8 +40,11 @@ int BoxKey(int number, const Game& game = kNumbers3);
 int NumberOrders(int number, const Game& game = kNumbers3);
 // The last game.miniDigits digits, as ミニ reads them.
 int MiniOf(int number, const Game& game = kNumbers3);
-// The number of a complete draw of the three-digit game.
-int NumberOf(const Draw& draw);
+// The number of a complete draw of the game.
+int NumberOf(const Draw& draw, const Game& game = kNumbers3);
+// A draw's digits as typed so far: the game's digits, '?' for one not
+// there or outside 0..9.
+std::string DigitsText(const DrawDigits& digits, const Game& game = kNumbers3);
 // "007" for 7: the game's digits, leading zeros kept.
 std::string NumberText(int number, const Game& game = kNumbers3);
 

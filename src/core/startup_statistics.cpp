@@ -2,13 +2,13 @@
 
 namespace n3 {
 
-StartupStatistics LoadStartupStatistics(const DrawHistory& history) {
+StartupStatistics LoadStartupStatistics(const DrawHistory& history, const Game& game) {
     StartupStatistics s;
     if (history.empty()) return s;
 
     for (const Draw& draw : history) {
-        if (!draw.complete()) continue;
-        for (int i = 0; i < 3; ++i) ++s.DigitCount[std::size_t(draw.digit(i))];
+        if (!draw.complete(game)) continue;
+        for (int i = 0; i < game.digits; ++i) ++s.DigitCount[std::size_t(draw.digit(i))];
         s.LatestDrawNo = draw.drawNo;
     }
     GroupDigitsByCount(s);

@@ -21,8 +21,8 @@ struct StartupStatistics {
     int CountGroupRows = 0;  // 1 + non-empty entries of DigitsByCount; 0 when empty
 };
 
-// Walks the history once and fills the statistics.
-StartupStatistics LoadStartupStatistics(const DrawHistory& history);
+// Walks the history of the game once and fills the statistics.
+StartupStatistics LoadStartupStatistics(const DrawHistory& history, const Game& game = kNumbers3);
 
 // Fills MaxDigitCount, DigitsByCount and CountGroupRows from DigitCount.
 void GroupDigitsByCount(StartupStatistics& stats);

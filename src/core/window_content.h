@@ -36,6 +36,8 @@ struct WindowInput {
     bool singleStrategy = false;
     // Where results worked out from this input's snapshot are kept; none when null.
     SnapshotMemo* memo = nullptr;
+    // The game whose draws `history` holds.
+    const Game& game = kNumbers3;
 };
 
 // A table the frame shows in a tab of its own, sortable by any column:
@@ -87,9 +89,16 @@ struct WindowContent {
 
 // What a window of the analysis frame reads from the snapshot.
 inline WindowInput InputOf(const HistorySnapshot& snapshot, const OptionFlags& flags = {}, DrawRange range = {}) {
-    WindowInput input{snapshot.history, snapshot.stats, snapshot.results, flags, range, std::nullopt};
-    input.memo = &snapshot.memo;
-    return input;
+    return WindowInput{.history = snapshot.history,
+                       .stats = snapshot.stats,
+                       .results = snapshot.results,
+                       .optionFlags = flags,
+                       .range = range,
+                       .number = std::nullopt,
+                       .strategies = nullptr,
+                       .singleStrategy = false,
+                       .memo = &snapshot.memo,
+                       .game = *snapshot.game};
 }
 
 }  // namespace n3

@@ -58,9 +58,7 @@ std::string ResultRowEdit::Heading(int column) {
 std::string ResultRowEdit::CellText(const Draw& draw, const DrawResult* result, int column) {
     if (column == kDrawColumn) return std::to_string(draw.drawNo);
     if (column == kNumberColumn) {
-        std::string number;
-        for (const auto& digit : draw.digits) number += digit ? char('0' + *digit) : '?';
-        return number;
+        return DigitsText(draw.digits);
     }
     if (!result) return {};
     if (column == kDateColumn) return result->dateEstimated ? result->date + "（予定）" : result->date;

@@ -1,5 +1,7 @@
 #include "io/bank_result_file.h"
 
+#include "core/number_rules.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -38,11 +40,7 @@ constexpr std::array<std::string_view, kPrizeKindCount> kKinds = {"ストレー�
 
 std::string Q(const std::string& s) { return "「" + EchoText(s) + "」"; }
 
-std::string DigitsOf(const Draw& draw) {
-    std::string s;
-    for (const auto& d : draw.digits) s += d ? char('0' + *d) : '?';
-    return s;
-}
+std::string DigitsOf(const Draw& draw) { return DigitsText(draw.digits); }
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "io/draw_update_texts.h"
 
+#include "core/number_rules.h"
+
 namespace n3 {
 
 std::string NothingNewText(int newestDrawNo, const std::string& newestDate) {
@@ -16,11 +18,7 @@ std::string UpdateSummaryText(int firstDrawNo, int lastDrawNo, int draws, int re
     return range + "の" + std::to_string(draws) + "回分を取り込みました（当選結果 " + std::to_string(results) + " 件）";
 }
 
-std::string DigitsText(const Draw& draw) {
-    std::string s;
-    for (const auto& d : draw.digits) s += d && *d >= 0 && *d <= 9 ? char('0' + *d) : '?';
-    return s;
-}
+std::string DigitsText(const Draw& draw) { return DigitsText(draw.digits); }
 
 std::string StoredDrawLine(const Draw& draw, const std::string& date) {
     std::string line = "第" + std::to_string(draw.drawNo) + "回";

@@ -168,9 +168,9 @@ std::string WriteHistoryCsv(const DrawHistory& history) {
     out += "\r\n";
     for (const Draw& d : history) {
         out += std::to_string(d.drawNo);
-        for (const auto& digit : d.digits) {
+        for (int i = 0; i < kNumbers3.digits; ++i) {
             out += ',';
-            if (digit) out += char('0' + *digit);
+            if (const auto& digit = d.digits[std::size_t(i)]) out += char('0' + *digit);
         }
         out += "\r\n";
     }

@@ -18,9 +18,9 @@ std::string WriteResultsCsv(const DrawHistory& history, const ResultHistory& res
         // An estimated date is no published one: it is left out, so that
         // reading the file back never stores it as published.
         if (r && !r->dateEstimated) out += r->date;
-        for (const auto& digit : d.digits) {
+        for (int i = 0; i < kNumbers3.digits; ++i) {
             out += ',';
-            if (digit) out += char('0' + *digit);
+            if (const auto& digit = d.digits[std::size_t(i)]) out += char('0' + *digit);
         }
         for (const Prize& p : r ? r->prizes : std::array<Prize, kPrizeKindCount>{}) figure(p.winners);
         for (const Prize& p : r ? r->prizes : std::array<Prize, kPrizeKindCount>{}) figure(p.yen);

@@ -104,7 +104,7 @@ void 乱数性の検定::WriteTestRow(GridModel& grid, int row, const Randomness
 
 std::vector<ChartData> 乱数性の検定::BuildCharts(const DrawTallies& tallies) {
     return {DigitCountChart("数字の出現回数（全位置）と偶然の範囲", tallies.pooled, 3 * tallies.draws),
-            SumHistogramChart("数字の合計の分布", tallies.sums)};
+            SumHistogramChart("数字の合計の分布", std::vector<int>(tallies.sums.begin(), tallies.sums.end()))};
 }
 
 }  // namespace n3

@@ -74,7 +74,7 @@ ChartData DigitCountChart(const std::string& title, const std::array<int, 10>& c
     return chart;
 }
 
-ChartData SumHistogramChart(const std::string& title, const std::array<int, 28>& sums) {
+ChartData SumHistogramChart(const std::string& title, const std::vector<int>& sums, const Game& game) {
     ChartData chart;
     chart.title = title;
     chart.xTitle = "数字の合計";
@@ -83,9 +83,9 @@ ChartData SumHistogramChart(const std::string& title, const std::array<int, 28>&
     for (int c : sums) draws += c;
     ChartSeries bars = Series("回数", SeriesKind::Bars, kBarColour);
     ChartSeries curve = Series("期待値（正確な分布）", SeriesKind::DashedLine, kExpectedColour);
-    for (int s = 0; s <= 27; ++s) {
+    for (int s = 0; s < int(sums.size()); ++s) {
         const int c = sums[std::size_t(s)];
-        const double expected = double(draws) * TriplesWithSum(s) / 1000.0;
+        const double expected = double(draws) * NumbersWithDigitSum(s, game) / double(game.numberCount());
         chart.categories.push_back(std::to_string(s));
         bars.points.push_back(
             {double(s), double(c),

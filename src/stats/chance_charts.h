@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/chart_data.h"
+#include "core/game.h"
 
 namespace n3 {
 
@@ -18,7 +19,7 @@ namespace n3 {
 ChartData DigitCountChart(const std::string& title, const std::array<int, 10>& counts, int trials);
 
 // Draws per digit sum 0..27 as bars, and draws × (triples with that sum ÷ 1000).
-ChartData SumHistogramChart(const std::string& title, const std::array<int, 28>& sums);
+ChartData SumHistogramChart(const std::string& title, const std::vector<int>& sums, const Game& game = kNumbers3);
 
 // Gaps 1..counts.size() as bars (the last bar holds that gap and longer),
 // against total × the geometric probability of a gap with success chance p.

@@ -28,15 +28,20 @@ double TwoSidedP(double z) {
     return std::min(1.0, 2.0 * boost::math::cdf(boost::math::complement(dist, std::fabs(z))));
 }
 
-int TriplesWithSum(int s) {
-    static const std::array<int, 28> ways = [] {
-        std::array<int, 28> w{};
-        for (int a = 0; a < 10; ++a)
-            for (int b = 0; b < 10; ++b)
-                for (int c = 0; c < 10; ++c) ++w[std::size_t(a + b + c)];
-        return w;
+int NumbersWithDigitSum(int s, const Game& game) {
+    // Ways to reach each sum, one digit at a time: kept per digit count.
+    static const auto ways = [] {
+        std::array<std::vector<int>, kMaxGameDigits + 1> all;
+        all[0] = {1};
+        for (int n = 1; n <= kMaxGameDigits; ++n) {
+            all[std::size_t(n)].assign(std::size_t(9 * n + 1), 0);
+            for (std::size_t t = 0; t < all[std::size_t(n - 1)].size(); ++t)
+                for (std::size_t d = 0; d < 10; ++d) all[std::size_t(n)][t + d] += all[std::size_t(n - 1)][t];
+        }
+        return all;
     }();
-    return s < 0 || s > 27 ? 0 : ways[std::size_t(s)];
+    const std::vector<int>& w = ways[std::size_t(game.digits)];
+    return s < 0 || s >= int(w.size()) ? 0 : w[std::size_t(s)];
 }
 
 std::vector<SumBin> PoolSums(int draws) {
@@ -47,7 +52,7 @@ std::vector<SumBin> PoolSums(int draws) {
         if (!open) current = SumBin{s, s, 0};
         open = true;
         current.last = s;
-        current.expected += draws * TriplesWithSum(s) / 1000.0;
+        current.expected += draws * NumbersWithDigitSum(s) / double(kNumbers3.numberCount());
         if (current.expected >= 5) {
             bins.push_back(current);
             open = false;

@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/game.h"
+
 namespace n3 {
 
 // χ² of observed counts against expected counts (cells with expectation 0 are skipped).
@@ -15,8 +17,8 @@ double ChiSquareP(double chi2, int df);
 // Two-sided p-value of a standard normal z.
 double TwoSidedP(double z);
 
-// The number of digit triples 000..999 whose digits sum to s (0..27).
-int TriplesWithSum(int s);
+// How many of the game's numbers have digits that sum to s (0..9 x digits).
+int NumbersWithDigitSum(int s, const Game& game = kNumbers3);
 
 // Sums pooled into bins for the χ² test: each bin is [first, last] with its
 // expected count for `draws` draws. Walks 0..27, closing a bin once its

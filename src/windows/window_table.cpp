@@ -398,23 +398,24 @@ std::vector<const AnalysisWindowInfo*> WindowsInMenu(std::string_view top) {
 }
 
 GridModel BuildAnalysisGrid(const AnalysisWindowInfo& window, const DrawHistory& history,
-                            const StartupStatistics& stats) {
-    GridModel grid = window.build ? window.build(history, stats) : GridModel();
+                            const StartupStatistics& stats, const Game& game) {
+    GridModel grid = window.build ? window.build(history, stats, game) : GridModel();
     grid.scrollBars = window.scrollBars;
     grid.frozenRows = window.frozenRows;
     return grid;
 }
 
-std::optional<std::size_t> CompleteDrawsBeforeAppended(const DrawHistory& before, const DrawHistory& after) {
+std::optional<std::size_t> CompleteDrawsBeforeAppended(const DrawHistory& before, const DrawHistory& after,
+                                                       const Game& game) {
     if (after.size() <= before.size()) return std::nullopt;
     std::size_t complete = 0;
     for (std::size_t i = 0; i < before.size(); ++i) {
         if (before[i].drawNo != after[i].drawNo || before[i].digits != after[i].digits) return std::nullopt;
-        complete += before[i].complete();
+        complete += before[i].complete(game);
     }
     int last = before.empty() ? 0 : before.back().drawNo;
     for (std::size_t i = before.size(); i < after.size(); ++i) {
-        if (!after[i].complete() || after[i].drawNo <= last) return std::nullopt;
+        if (!after[i].complete(game) || after[i].drawNo <= last) return std::nullopt;
         last = after[i].drawNo;
     }
     return complete;
@@ -424,20 +425,20 @@ std::optional<WindowContent> ExtendWindowContent(const AnalysisWindowInfo& windo
                                                  const GridModel& shown, const DrawHistory& before) {
     const DrawRowsGrid& rows = window.drawRows;
     if (!window.build || !rows.buildInto) return std::nullopt;
-    const std::optional<std::size_t> complete = CompleteDrawsBeforeAppended(before, input.history);
+    const std::optional<std::size_t> complete = CompleteDrawsBeforeAppended(before, input.history, input.game);
     if (!complete) return std::nullopt;
     int latestBefore = 0;
     for (const Draw& d : before)
-        if (d.complete()) latestBefore = d.drawNo;
+        if (d.complete(input.game)) latestBefore = d.drawNo;
     // The rows follow the latest draw number; the first appended draw goes
     // to the row after the earlier complete draws, the footer moves down.
     const int from = std::min(rows.firstDrawRow + int(*complete), shown.rows() - rows.footerRows + 1);
     WindowContent content;
     content.grid = shown;
     content.grid.rebuildRowsFrom(from, shown.rows() + input.stats.LatestDrawNo - latestBefore);
-    rows.buildInto(content.grid, input.history, input.stats);
+    rows.buildInto(content.grid, input.history, input.stats, input.game);
     content.grid.writeAllRows();
-    if (window.charts) content.charts = window.charts(input.history, input.stats);
+    if (window.charts) content.charts = window.charts(input.history, input.stats, input.game);
     content.grid.scrollBars = window.scrollBars;
     content.grid.frozenRows = window.frozenRows;
     return content;
@@ -448,8 +449,8 @@ WindowContent BuildWindowContent(const AnalysisWindowInfo& window, const WindowI
     if (window.content)
         content = window.content(input);
     else
-        content.grid = window.build ? window.build(input.history, input.stats) : GridModel();
-    if (window.charts) content.charts = window.charts(input.history, input.stats);
+        content.grid = window.build ? window.build(input.history, input.stats, input.game) : GridModel();
+    if (window.charts) content.charts = window.charts(input.history, input.stats, input.game);
     content.grid.scrollBars = window.scrollBars;
     content.grid.frozenRows = window.frozenRows;
     return content;

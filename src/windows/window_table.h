@@ -12,11 +12,12 @@
 
 namespace n3 {
 
-using BuildFunction = GridModel (*)(const DrawHistory&, const StartupStatistics&);
+// Each reads the draws of the game given.
+using BuildFunction = GridModel (*)(const DrawHistory&, const StartupStatistics&, const Game&);
 // For windows that read more than the history: results, option flags, a range.
 using ContentFunction = WindowContent (*)(const WindowInput&);
 // Charts beside a grid that is built by a BuildFunction.
-using ChartsFunction = std::vector<ChartData> (*)(const DrawHistory&, const StartupStatistics&);
+using ChartsFunction = std::vector<ChartData> (*)(const DrawHistory&, const StartupStatistics&, const Game&);
 
 // A grid of one row a complete draw, in order from `firstDrawRow`, as many
 // rows as the latest draw number asks for, each row holding only its draw
@@ -24,7 +25,7 @@ using ChartsFunction = std::vector<ChartData> (*)(const DrawHistory&, const Star
 // row above its own, so only the rows from there on are built again.
 struct DrawRowsGrid {
     // Builds the grid into the one given (which may be rebuilding its last rows).
-    void (*buildInto)(GridModel&, const DrawHistory&, const StartupStatistics&) = nullptr;
+    void (*buildInto)(GridModel&, const DrawHistory&, const StartupStatistics&, const Game&) = nullptr;
     int firstDrawRow = 0;
     int footerRows = 0;  // rows after the draws' rows, built again with them
 };
@@ -89,7 +90,7 @@ std::vector<const AnalysisWindowInfo*> WindowsInMenu(std::string_view top);
 
 // Runs the window's Build and applies the frame's scroll bars and frozen rows.
 GridModel BuildAnalysisGrid(const AnalysisWindowInfo& window, const DrawHistory& history,
-                            const StartupStatistics& stats);
+                            const StartupStatistics& stats, const Game& game = kNumbers3);
 // Everything the window shows: the grid (with the frame's scroll bars and
 // frozen rows), its charts and its JSON member.
 WindowContent BuildWindowContent(const AnalysisWindowInfo& window, const WindowInput& input);
@@ -97,7 +98,8 @@ WindowContent BuildWindowContent(const AnalysisWindowInfo& window, const WindowI
 // The complete draws `after` adds at the end of `before`, which it holds
 // unchanged: how many complete draws `before` has; nullopt when `after`
 // changes, removes or inserts anything else.
-std::optional<std::size_t> CompleteDrawsBeforeAppended(const DrawHistory& before, const DrawHistory& after);
+std::optional<std::size_t> CompleteDrawsBeforeAppended(const DrawHistory& before, const DrawHistory& after,
+                                                       const Game& game = kNumbers3);
 
 // What BuildWindowContent gives for `input`, made from `shown`, the grid the
 // window built over `before`, when the input only appends complete draws to

@@ -49,6 +49,6 @@ TEST(EntryDailyFlow, TodaysDrawIsTypedWithTheKeyboardAlone) {
     const DrawHistory stored = ReadBack(path);
     ASSERT_EQ(stored.size(), 3u);
     EXPECT_EQ(stored[2].drawNo, 3);
-    EXPECT_EQ(stored[2].digits, (std::array<std::optional<int>, 3>{8, 0, 7}));
+    EXPECT_EQ(stored[2].digits, (DrawDigits{8, 0, 7}));
     EXPECT_EQ(messages.asked.size(), 1u);
 }

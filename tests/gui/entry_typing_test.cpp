@@ -50,7 +50,8 @@ struct TypingFixture : ::testing::Test {
         std::vector<std::string> rows;
         for (const Draw& d : ReadBack(path)) {
             std::string row = std::to_string(d.drawNo) + ":";
-            for (const auto& digit : d.digits) row += digit ? char('0' + *digit) : '_';
+            for (int i = 0; i < kNumbers3.digits; ++i)
+                row += d.digits[std::size_t(i)] ? char('0' + *d.digits[std::size_t(i)]) : '_';
             rows.push_back(row);
         }
         return rows;

@@ -66,7 +66,8 @@ protected:
         for (const Draw& d : ReadBack(db))
             if (d.drawNo == 301) {
                 std::string s;
-                for (const auto& digit : d.digits) s += digit ? char('0' + *digit) : '_';
+                for (int i = 0; i < kNumbers3.digits; ++i)
+                    s += d.digits[std::size_t(i)] ? char('0' + *d.digits[std::size_t(i)]) : '_';
                 return s;
             }
         return "-";

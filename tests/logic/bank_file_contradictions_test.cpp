@@ -80,7 +80,7 @@ TEST(BankFileContradiction, RepeatedLinesThatAgreeAreRead) {
     const CsvParseResult r = ParseHistoryCsv(n3::testing::ToCp932(Block(middle)));
     ASSERT_TRUE(r.ok()) << r.error->reason;
     ASSERT_EQ(r.draws.size(), 1u);
-    EXPECT_EQ(r.draws[0].digits, (std::array<std::optional<int>, 3>{4, 7, 2}));
+    EXPECT_EQ(r.draws[0].digits, (DrawDigits{4, 7, 2}));
     ASSERT_EQ(r.results.size(), 1u);
     EXPECT_EQ(r.results[0].prize(PrizeKind::Straight), (Prize{71, 90000}));
     // A straight line without winners still names the drawn number.

@@ -46,7 +46,7 @@ TEST(BankResultFile, OneBlockInShiftJisReadsTheDrawAndEveryPrize) {
     ASSERT_TRUE(r.ok()) << r.error->line << ": " << r.error->reason;
     ASSERT_EQ(r.draws.size(), 1u);
     EXPECT_EQ(r.draws[0].drawNo, 7073);
-    EXPECT_EQ(r.draws[0].digits, (std::array<std::optional<int>, 3>{1, 8, 8}));
+    EXPECT_EQ(r.draws[0].digits, (DrawDigits{1, 8, 8}));
     ASSERT_EQ(r.results.size(), 1u);
     const DrawResult& d = r.results[0];
     EXPECT_EQ(d.date, "2026-09-17");

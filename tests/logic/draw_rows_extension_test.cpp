@@ -34,7 +34,7 @@ Draw MakeDraw(int drawNo, std::mt19937& rng) {
     std::uniform_int_distribution<int> digit(0, 9);
     Draw d;
     d.drawNo = drawNo;
-    for (auto& x : d.digits) x = digit(rng);
+    for (int place = 0; place < kNumbers3.digits; ++place) d.digits[std::size_t(place)] = digit(rng);
     return d;
 }
 

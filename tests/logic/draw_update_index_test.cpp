@@ -17,7 +17,7 @@ namespace {
 using testing::BankDraw;
 using testing::BankFile;
 
-Draw D(int no, std::array<std::optional<int>, 3> digits) {
+Draw D(int no, DrawDigits digits) {
     Draw d;
     d.drawNo = no;
     d.digits = digits;

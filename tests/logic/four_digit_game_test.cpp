@@ -12,19 +12,12 @@
 #include <string>
 
 #include "core/number_rules.h"
+#include "four_digit_game.h"
 
 namespace n3 {
 namespace {
 
-constexpr std::array<int, 4> kFourDigitBoxOrders = {24, 12, 6, 4};
-constexpr Game kFourDigits{
-    .name = "四桁",
-    .digits = 4,
-    .sells = {true, true, true, false},
-    .boxOrders = kFourDigitBoxOrders,
-    .miniDigits = 0,
-    .unitPriceYen = 200,
-};
+using testing::kFourDigits;
 
 int ListedPermutations(int number) {
     char buffer[8];

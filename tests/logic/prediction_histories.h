@@ -19,7 +19,7 @@ inline DrawHistory holeyHistory(int draws, unsigned seed, int firstNo = 1) {
         if (percent(rng) < 8) ++no;  // a draw number nobody entered
         Draw d;
         d.drawNo = no;
-        for (auto& x : d.digits) x = digit(rng);
+        for (int place = 0; place < kNumbers3.digits; ++place) d.digits[std::size_t(place)] = digit(rng);
         if (percent(rng) < 7) d.digits[std::size_t(percent(rng) % 3)].reset();  // half-entered
         h.push_back(d);
     }

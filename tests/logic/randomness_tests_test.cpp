@@ -156,11 +156,11 @@ TEST(RandomnessTests, ChiSquareAgainstValuesWorkedByHand) {
 }
 
 TEST(RandomnessTests, SumsPoolFromBothEndsUntilFiveAreExpected) {
-    EXPECT_EQ(TriplesWithSum(0), 1);
-    EXPECT_EQ(TriplesWithSum(13), 75);
-    EXPECT_EQ(TriplesWithSum(27), 1);
+    EXPECT_EQ(NumbersWithDigitSum(0), 1);
+    EXPECT_EQ(NumbersWithDigitSum(13), 75);
+    EXPECT_EQ(NumbersWithDigitSum(27), 1);
     int all = 0;
-    for (int s = 0; s <= 27; ++s) all += TriplesWithSum(s);
+    for (int s = 0; s <= 27; ++s) all += NumbersWithDigitSum(s);
     EXPECT_EQ(all, 1000);
 
     const auto bins = PoolSums(1000);

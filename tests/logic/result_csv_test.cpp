@@ -73,7 +73,7 @@ TEST(ResultCsv, TheShippedShapeReadsDatesCountsAndPrizes) {
     EXPECT_EQ(d.prize(PrizeKind::SetBox), P(248, 14700));
     EXPECT_EQ(d.prize(PrizeKind::Mini), P(429, 8800));
     ASSERT_EQ(r.draws.size(), 1u);
-    EXPECT_EQ(r.draws[0].digits, (std::array<std::optional<int>, 3>{9, 1, 9}));
+    EXPECT_EQ(r.draws[0].digits, (DrawDigits{9, 1, 9}));
 }
 
 TEST(ResultCsv, EveryColumnNameOfEachRoleIsRecognised) {
@@ -89,7 +89,7 @@ TEST(ResultCsv, EveryColumnNameOfEachRoleIsRecognised) {
                                "ナンバーズ３抽せん数字", "winning_number"}) {
         const auto r = ParseHistoryCsv("回号,抽せん日," + std::string(number) + "\n12,2026-08-20,048\n");
         ASSERT_TRUE(r.ok()) << number << ": " << r.error->reason;
-        EXPECT_EQ(r.draws[0].digits, (std::array<std::optional<int>, 3>{0, 4, 8})) << number;
+        EXPECT_EQ(r.draws[0].digits, (DrawDigits{0, 4, 8})) << number;
     }
     // Counts and prizes: every spelling of every prize.
     const struct {

@@ -199,7 +199,7 @@ TEST(ForeignDatabase, TheEntryWindowReadsWrongDigitsToMendThemButNoWrongDrawNumb
     EXPECT_THROW(DrawStore::Open(path, false).ReadHistory(), StoreError);
     const DrawHistory editing = DrawStore::Open(path, false).ReadHistoryForEditing();
     ASSERT_EQ(editing.size(), 3u);
-    EXPECT_EQ(editing[2].digits, (std::array<std::optional<int>, 3>{12, -1, 7}));
+    EXPECT_EQ(editing[2].digits, (DrawDigits{12, -1, 7}));
     for (const char* rows :
          {"INSERT INTO 当選データ VALUES (2147483647, 1, 2, 3)", "INSERT INTO 当選データ VALUES (3, 4294967296, 2, 3)",
           "INSERT INTO 当選データ VALUES (3, 'a', 2, 3)"})

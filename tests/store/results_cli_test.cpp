@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "cli_run.h"
+#include "core/number_rules.h"
 #include "file_bytes.h"
 #include "io/history_csv.h"
 #include "temp_dir.h"
@@ -62,7 +63,7 @@ TEST(ResultsCli, ImportBundledRefusesDisagreeingDigitsUnlessReplace) {
     const auto history = n3::ReadHistoryCsvFile(std::string(N3_DATA_DIR) + "/numbers3-history.csv");
     ASSERT_TRUE(history.ok());
     std::string shipped1;
-    for (const auto& d : history.draws[0].digits) shipped1 += char('0' + *d);
+    shipped1 = n3::DigitsText(history.draws[0].digits);
     ASSERT_NE(shipped1, "000");
     const auto refused = Cli("--db " + db + " import-bundled");
     EXPECT_EQ(refused.status, 1);

@@ -33,7 +33,8 @@ std::string Text(const DrawHistory& h) {
     std::string out;
     for (const Draw& d : h) {
         out += std::to_string(d.drawNo) + ":";
-        for (const auto& x : d.digits) out += x ? char('0' + *x) : '-';
+        for (int i = 0; i < kNumbers3.digits; ++i)
+            out += d.digits[std::size_t(i)] ? char('0' + *d.digits[std::size_t(i)]) : '-';
         out += ' ';
     }
     return out;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "bank_files.h"
+#include "core/number_rules.h"
 #include "draw_server.h"
 #include "make_draw.h"
 #include "platform/store/result_store.h"
@@ -59,9 +60,7 @@ protected:
     std::map<int, std::string> Stored() const {
         std::map<int, std::string> out;
         for (const Draw& d : DrawStore::Open(db_, false).ReadHistory()) {
-            std::string s;
-            for (const auto& digit : d.digits) s += digit ? char('0' + *digit) : '?';
-            out[d.drawNo] = s;
+            out[d.drawNo] = DigitsText(d.digits);
         }
         return out;
     }

@@ -1,7 +1,7 @@
 #pragma once
 // One draw written in a line for the tests: MakeDraw(7, 1, 2, 3),
 // MakeDraw(7, 1, std::nullopt, 3) for an empty digit, or MakeDraw(7, "123")
-// ('?' for an empty digit).
+// ('?' for an empty digit; four characters give a four-digit draw).
 #include <optional>
 #include <string_view>
 
@@ -19,7 +19,7 @@ inline Draw MakeDraw(int drawNo, std::optional<int> a, std::optional<int> b, std
 inline Draw MakeDraw(int drawNo, std::string_view digits) {
     Draw d;
     d.drawNo = drawNo;
-    for (std::size_t i = 0; i < 3 && i < digits.size(); ++i)
+    for (std::size_t i = 0; i < d.digits.size() && i < digits.size(); ++i)
         if (digits[i] >= '0' && digits[i] <= '9') d.digits[i] = digits[i] - '0';
     return d;
 }

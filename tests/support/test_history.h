@@ -24,7 +24,7 @@ inline DrawHistory history(std::initializer_list<std::array<int, 4>> rows) {
 
 // Draws 1..n with pseudo-random digits; every `gapEvery`-th draw (if > 0)
 // has its second digit left empty.
-inline DrawHistory generatedHistory(int n, unsigned seed = 7, int gapEvery = 0) {
+inline DrawHistory generatedHistory(int n, unsigned seed = 7, int gapEvery = 0, const Game& game = kNumbers3) {
     std::mt19937 rng(seed);
     std::uniform_int_distribution<int> digit(0, 9);
     DrawHistory h;
@@ -32,7 +32,7 @@ inline DrawHistory generatedHistory(int n, unsigned seed = 7, int gapEvery = 0) 
     for (int i = 1; i <= n; ++i) {
         Draw d;
         d.drawNo = i;
-        for (auto& x : d.digits) x = digit(rng);
+        for (int place = 0; place < game.digits; ++place) d.digits[std::size_t(place)] = digit(rng);
         if (gapEvery > 0 && i % gapEvery == 0) d.digits[1].reset();
         h.push_back(d);
     }

@@ -18,10 +18,11 @@ std::string JsonYen(const std::optional<double>& yen) { return yen ? std::to_str
 }  // namespace
 
 std::string NumberLookupJsonMembers(const NumberLookupDetails& details) {
+    const Game& game = *details.all.game;
     std::ostringstream out;
     out << "\"lookup\": ";
     if (const auto& l = details.lookup) {
-        out << "{\"number\": " << JsonString(NumberText(l->number)) << ", \"draws\": " << l->draws
+        out << "{\"number\": " << JsonString(NumberText(l->number, game)) << ", \"draws\": " << l->draws
             << ", \"straightCount\": " << l->straightCount
             << ", \"straightExpected\": " << JsonNumber(l->straightExpected) << ", \"boxCount\": " << l->boxCount
             << ", \"boxExpected\": " << JsonNumber(l->boxExpected) << ", \"miniCount\": " << l->miniCount
@@ -36,13 +37,13 @@ std::string NumberLookupJsonMembers(const NumberLookupDetails& details) {
         out << "null";
     }
     out << ", \"numbers\": [";
-    for (int n = 0; n < kAllNumberCount; ++n) {
+    for (int n = 0; n < int(details.all.rows.size()); ++n) {
         const NumberRow& r = details.all.rows[std::size_t(n)];
         if (n) out << ", ";
-        out << "{\"number\": " << JsonString(NumberText(n)) << ", \"type\": " << JsonString(TypeName(TypeOf(n)))
-            << ", \"straightCount\": " << r.straightCount << ", \"boxCount\": " << r.boxCount
-            << ", \"lastStraight\": " << JsonInt(r.lastStraight) << ", \"lastBox\": " << JsonInt(r.lastBox)
-            << ", \"sinceBox\": " << JsonInt(r.sinceBox) << "}";
+        out << "{\"number\": " << JsonString(NumberText(n, game))
+            << ", \"type\": " << JsonString(TypeName(TypeOf(n, game))) << ", \"straightCount\": " << r.straightCount
+            << ", \"boxCount\": " << r.boxCount << ", \"lastStraight\": " << JsonInt(r.lastStraight)
+            << ", \"lastBox\": " << JsonInt(r.lastBox) << ", \"sinceBox\": " << JsonInt(r.sinceBox) << "}";
     }
     out << "]";
     return out.str();

@@ -197,7 +197,7 @@ ImportCounts DrawStore::Import(const std::vector<Draw>& draws) {
     try {
         // What is stored now, so that a row read again unchanged is
         // counted apart from one that changes.
-        std::unordered_map<int, std::array<std::optional<int>, 3>> stored;
+        std::unordered_map<int, DrawDigits> stored;
         {
             Statement rows(db_, "SELECT 回数, 第1数字, 第2数字, 第3数字 FROM 当選データ");
             while (rows.step()) stored[rows.column(0).value_or(0)] = {rows.column(1), rows.column(2), rows.column(3)};

@@ -1,4 +1,6 @@
 #include "platform/store/result_store.h"
+
+#include "core/number_rules.h"
 #include "platform/store/sql_statement.h"
 
 #include <sqlite3.h>
@@ -52,13 +54,7 @@ constexpr const char* kUpsert =
 
 void Exec(sqlite3* db, const char* sql) { ExecSql(db, sql); }
 
-std::string DigitsText(const std::array<std::optional<int>, 3>& digits) {
-    std::string s;
-    for (const auto& d : digits) s += d ? char('0' + *d) : '?';
-    return s;
-}
-
-using Digits = std::array<std::optional<int>, 3>;
+using Digits = DrawDigits;
 
 std::unordered_map<int, Digits> StoredDigits(sqlite3* db) {
     std::unordered_map<int, Digits> stored;

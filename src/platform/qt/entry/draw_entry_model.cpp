@@ -136,7 +136,7 @@ bool DrawEntryModel::lastRowComplete() const {
     return entry_.rowCount() > 0 && entry_.row(entry_.rowCount() - 1).complete();
 }
 
-void DrawEntryModel::applyDigits(int drawNo, const std::array<std::optional<int>, 3>& digits) {
+void DrawEntryModel::applyDigits(int drawNo, const DrawDigits& digits) {
     // The row is written whole, in one write: the database never holds a
     // half of the step.
     Draw draw;

@@ -46,7 +46,7 @@ public:
 
     // The undo stack's steps: the same writes, found by draw number and
     // not recorded again. A refused write is reported as any other.
-    void applyDigits(int drawNo, const std::array<std::optional<int>, 3>& digits);
+    void applyDigits(int drawNo, const DrawDigits& digits);
     void applyRestore(const std::vector<Draw>& draws);
     void applyRemove(const std::vector<int>& drawNos);
 

@@ -19,7 +19,7 @@ class DrawEntryModel;
 // writes the row's three digits in one write.
 class RowEdit : public QUndoCommand {
 public:
-    using Digits = std::array<std::optional<int>, 3>;
+    using Digits = DrawDigits;
     RowEdit(DrawEntryModel& model, int drawNo, const Digits& before, const Digits& after);
     void undo() override;
     void redo() override;
