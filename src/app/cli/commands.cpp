@@ -6,7 +6,7 @@ namespace n3::cli {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> table = {
-        {"import", "import FILE.csv [--replace]", "CSVファイルの当選データを取り込む", "import 当選データ.csv", 1, 1,
+        {"import", "import FILE.csv [--replace] [--allow-off-schedule] [--allow-gap]", "CSVファイルの当選データを取り込む", "import 当選データ.csv", 1, 1,
          &RunImport},
         {"export", "export [--results]", "当選データをCSVで書き出す（--results で抽せん日と当せん金も）",
          "export --results > 当選結果.csv", 0, 0, &RunExport},
@@ -21,7 +21,8 @@ const std::vector<Command>& Commands() {
          "ウィンドウの表を表示する（一覧は show ?）", "show 出現頻度分析 --from 7000 --format csv", 1, 1, &RunShow},
         {"import-bundled", "import-bundled [--replace]", "同梱の過去の当選データを取り込む", "import-bundled", 0, 0,
          &RunImportBundled},
-        {"update", "update [--source URL] [--replace] [--allow-gap] [--recheck N..M]", "最新の当選データを取得する",
+        {"update", "update [--source URL] [--replace] [--allow-gap] [--allow-off-schedule] [--recheck N..M]",
+         "最新の当選データを取得する",
          "update --recheck 7050..7053", 0, 0, &RunUpdate},
         {"backtest", "backtest [--from N] [--to N] [--settings FILE] [--format text|csv|json]", "予想の検証を表示する",
          "backtest --from 6000 --format json", 0, 0, &RunBacktest},

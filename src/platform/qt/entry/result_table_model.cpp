@@ -6,6 +6,7 @@
 
 #include "platform/qt/common/qt_util.h"
 #include "platform/store/database.h"
+#include "platform/store/result_store.h"
 
 namespace n3 {
 
@@ -128,9 +129,26 @@ bool ResultTableModel::setData(const QModelIndex& index, const QVariant& value, 
     }
     DrawResult before = stored ? *stored : DrawResult{};
     before.drawNo = draw.drawNo;
+    if (!StillStored(draw.drawNo, stored)) return false;
     if (!apply(draw.drawNo, *edit.result)) return false;
     undo_->push(new ResultCellStep(*this, draw.drawNo, index.column(), std::move(before), *edit.result));
     return true;
+}
+
+bool ResultTableModel::StillStored(int drawNo, const DrawResult* shown) {
+    // The row is written whole: another program's write to it meanwhile
+    // would be undone by what this row still shows.
+    try {
+        const ResultHistory now = ReadResults(database_.draws());
+        const DrawResult* stored = FindResult(now, drawNo);
+        if (stored == shown || (stored && shown && *stored == *shown)) return true;
+    } catch (const std::exception&) {
+        return true;  // the write itself tells what is wrong
+    }
+    emit writeRefused(QStringLiteral("第%1回の当選結果がほかのプログラムで変更されたため、入力した値は書き込んでいません。\n"
+                                     "データベースの値を表示します。")
+                          .arg(drawNo));
+    return false;
 }
 
 bool ResultTableModel::apply(int drawNo, const DrawResult& result) {

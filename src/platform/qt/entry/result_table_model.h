@@ -44,6 +44,8 @@ signals:
 
 private:
     const Draw& drawOf(int row) const;
+    // False (reported) when the draw's stored result is no longer `shown`.
+    bool StillStored(int drawNo, const DrawResult* shown);
     const DrawResult* resultOf(int row) const;
     // The date of the draw after that of `row`, empty when unknown.
     std::string successorDate(int row) const;
