@@ -66,8 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // Without a question, a brought date is the one the schedule gives.
         if (entry.second && check.offSchedule.empty() && previous && *previous >= kScheduleFirstDate) {
             const auto expected = ScheduledDrawDateAfter(*previous, no - previousNo);
-            Check(expected && *expected == date, "a date let through without a question is on the schedule",
-                  date);
+            Check(expected && *expected == date, "a date let through without a question is on the schedule", date);
         }
         previous = &date;
         previousNo = no;

@@ -89,8 +89,8 @@ std::string DescribeDifferences(const std::vector<ResultDifference>& differences
     std::string text;
     for (std::size_t i = 0; i < differences.size() && i < shown; ++i) {
         const ResultDifference& d = differences[i];
-        text += "第" + std::to_string(d.drawNo) + "回 " + d.field + "：データベースでは「" + d.stored +
-                "」、" + std::string(incomingName) + "では「" + d.incoming + "」\n";
+        text += "第" + std::to_string(d.drawNo) + "回 " + d.field + "：データベースでは「" + d.stored + "」、" +
+                std::string(incomingName) + "では「" + d.incoming + "」\n";
     }
     if (differences.size() > shown) text += "ほか " + std::to_string(differences.size() - shown) + " 件\n";
     return text;

@@ -21,9 +21,9 @@ struct DrawGap {
 };
 
 struct ScheduleCheck {
-    std::string refusal;                  // the first date that cannot be; empty when none
+    std::string refusal;                   // the first date that cannot be; empty when none
     std::vector<std::string> offSchedule;  // each date off the schedule, named with the scheduled one
-    std::vector<DrawGap> gaps;            // draws missing between the newest stored and the file's
+    std::vector<DrawGap> gaps;             // draws missing between the newest stored and the file's
     bool ok() const { return refusal.empty(); }
 };
 

@@ -124,8 +124,9 @@ SettingsFileResult MergeIntoInitFile(const std::string& path, const OptionFlags&
     const FileReadResult file = ReadWholeFile(path);
     if (!file.missing && !file.error.empty()) {
         // What cannot be read is never written over: the user's file stays.
-        result.error = "設定ファイル「" + path + "」を読み込めないため、設定の変更を保存していません。（" + file.error +
-                       "）\nファイルは書き換えずにそのまま残しています。直すか別の場所へ移すと、次の変更から保存します。";
+        result.error =
+            "設定ファイル「" + path + "」を読み込めないため、設定の変更を保存していません。（" + file.error +
+            "）\nファイルは書き換えずにそのまま残しています。直すか別の場所へ移すと、次の変更から保存します。";
         return result;
     }
     const std::string current = file.missing ? std::string() : MergeBase(file.bytes);

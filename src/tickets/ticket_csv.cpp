@@ -37,9 +37,9 @@ TicketCsvResult Failure(int line, std::string reason) {
 std::string WriteTicketCsv(const std::vector<Purchase>& book) {
     std::string out = std::string(kTicketCsvHeading) + "\r\n";
     for (const Purchase& p : book) {
-        out += (p.id > 0 ? std::to_string(p.id) : std::string()) + ',' + p.購入日 + ',' + std::to_string(p.最初の回数) + ',' + std::to_string(p.継続回数) + ',' + p.番号 + ',' +
-               std::string(TicketKindCaption(p.種類)) + ',' + std::to_string(p.口数) + ',' + Quoted(p.メモ) + ',' +
-               (p.受け取り済み ? kReceivedMark : "") + "\r\n";
+        out += (p.id > 0 ? std::to_string(p.id) : std::string()) + ',' + p.購入日 + ',' + std::to_string(p.最初の回数) +
+               ',' + std::to_string(p.継続回数) + ',' + p.番号 + ',' + std::string(TicketKindCaption(p.種類)) + ',' +
+               std::to_string(p.口数) + ',' + Quoted(p.メモ) + ',' + (p.受け取り済み ? kReceivedMark : "") + "\r\n";
     }
     return out;
 }
@@ -66,7 +66,8 @@ TicketCsvResult ReadTicketCsv(const std::string& bytes) {
             continue;
         }
         if (carriesReceipt ? record.fields.size() != 9 : record.fields.size() < 6 || record.fields.size() > 7)
-            return Failure(record.line, carriesReceipt ? "項目の数が 9 ではありません。" : "項目の数が 7 ではありません。");
+            return Failure(record.line,
+                           carriesReceipt ? "項目の数が 9 ではありません。" : "項目の数が 7 ではありません。");
         Purchase p;
         if (carriesReceipt) {
             const std::string id = NormaliseField(record.fields.front());

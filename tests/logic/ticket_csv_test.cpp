@@ -42,7 +42,9 @@ TEST(TicketCsv, AnyBadLineRefusesTheWholeFile) {
         {head + "2024-01-05,6400,1,123\r\n", 2, "項目の数"},
         {head + "2024-01-05,6400,1,48,ミニ,100,\r\n", 2, "口数"},
         {"日付,回\r\n" + good, 1, "見出し"},
-        {std::string(kTicketCsvHeading) + "\r\n3,2024-01-05,6400,1,048,ストレート,1,,済\r\n3,2024-01-05,6400,1,048,ストレート,1,,\r\n", 3, "重なって"},
+        {std::string(kTicketCsvHeading) +
+             "\r\n3,2024-01-05,6400,1,048,ストレート,1,,済\r\n3,2024-01-05,6400,1,048,ストレート,1,,\r\n",
+         3, "重なって"},
         {std::string(kTicketCsvHeading) + "\r\n3,2024-01-05,6400,1,048,ストレート,1,,はい\r\n", 2, "受け取り済み"},
         {std::string(kTicketCsvHeading) + "\r\n-3,2024-01-05,6400,1,048,ストレート,1,,\r\n", 2, "id"},
         {std::string(kTicketCsvHeading) + "\r\n" + good, 2, "項目の数"},

@@ -82,9 +82,9 @@ TEST(ClaimCli, ReceivedIsRefusedBeforeAWinAndTheBookRoundTripsThroughItsCsv) {
     const std::string db = dir.file("d.db");
     ASSERT_EQ(Cli("--db " + db + " import-bundled").status, 0);
     // 1 won (919 on 7053), 2 goes (a gap in the ids), 3 lost, 4 is not drawn yet.
-    for (const char* ticket : {"--draw 7053 --number 919 --type straight", "--draw 7053 --number 123 --type box",
-                               "--draw 7053 --number 000 --type straight --memo \"a, \"\"b\"\"\"",
-                               "--draw 7060 --number 45 --type mini"})
+    for (const char* ticket :
+         {"--draw 7053 --number 919 --type straight", "--draw 7053 --number 123 --type box",
+          "--draw 7053 --number 000 --type straight --memo \"a, \"\"b\"\"\"", "--draw 7060 --number 45 --type mini"})
         ASSERT_EQ(Cli("--db " + db + " tickets add --date 2026-08-20 " + ticket).status, 0) << ticket;
     ASSERT_EQ(RawExec(db, "DELETE FROM 購入記録 WHERE id = 2"), 0);
     for (const char* notWon : {"3", "4"}) {

@@ -15,6 +15,45 @@
 
 namespace n3::cli {
 
+bool PassesScheduleCheck(const Arguments& args, DrawStore& store, const std::vector<Draw>& draws,
+                         const ResultHistory& results, const std::string& source, std::string& allowed) {
+    const bool replace = args.has("replace");
+    ResultHistory stored;
+    int newest = 0;
+    try {
+        stored = ReadResults(store);
+        for (const Draw& d : store.ReadHistoryForEditing()) newest = std::max(newest, d.drawNo);
+    } catch (const StoreError&) {
+        // A file kept at an older version has no results to check against.
+    }
+    const ScheduleCheck schedule = CheckResultsSchedule(stored, newest, draws, results, replace, TodayDate());
+    if (!schedule.ok()) {
+        std::cerr << source << ": " << schedule.refusal << "。\n取り込みは行っていません。\n";
+        return false;
+    }
+    if (!schedule.offSchedule.empty()) {
+        if (!args.has("allow-off-schedule")) {
+            for (const std::string& note : schedule.offSchedule) std::cerr << source << ": " << note << '\n';
+            std::cerr << "取り込みは行っていません。予定と違う日付のまま取り込むには --allow-off-schedule "
+                         "を付けてください。\n";
+            return false;
+        }
+        for (const std::string& note : schedule.offSchedule) allowed += "\n予定と違う日付で取り込みました：" + note;
+    }
+    if (!schedule.gaps.empty()) {
+        std::string names;
+        for (const DrawGap& gap : schedule.gaps) names += (names.empty() ? "" : "、") + DrawGapName(gap);
+        if (!args.has("allow-gap")) {
+            std::cerr << source << ": データベースの最新の回（第" << newest << "回）とファイルの回の間に " << names
+                      << " が抜けています。\n取り込みは行っていません。抜けたまま取り込むには --allow-gap "
+                         "を付けてください。\n";
+            return false;
+        }
+        allowed += "\n抜けている回があるまま取り込みました：" + names;
+    }
+    return true;
+}
+
 int RunImport(const Arguments& args) {
     const std::string& file = args.positional[1];
     const CsvParseResult parsed = ReadHistoryCsvFile(file);
@@ -26,45 +65,12 @@ int RunImport(const Arguments& args) {
     }
     DrawStore store = DrawStore::Open(args.db, true);
     const bool replace = args.has("replace");
-    // The one check every path into the results passes (io/results_schedule_check.h).
-    ResultHistory stored;
-    int newest = 0;
-    try {
-        stored = ReadResults(store);
-        for (const Draw& d : store.ReadHistoryForEditing()) newest = std::max(newest, d.drawNo);
-    } catch (const StoreError&) {
-        // A file kept at an older version has no results to check against.
-    }
-    const ScheduleCheck schedule =
-        CheckResultsSchedule(stored, newest, parsed.draws, parsed.results, replace, TodayDate());
-    if (!schedule.ok()) {
-        std::cerr << file << ": " << schedule.refusal << "。\n取り込みは行っていません。\n";
-        return 1;
-    }
     std::string allowed;
-    if (!schedule.offSchedule.empty()) {
-        if (!args.has("allow-off-schedule")) {
-            for (const std::string& note : schedule.offSchedule) std::cerr << file << ": " << note << '\n';
-            std::cerr << "取り込みは行っていません。予定と違う日付のまま取り込むには --allow-off-schedule "
-                         "を付けてください。\n";
-            return 1;
-        }
-        for (const std::string& note : schedule.offSchedule) allowed += "\n予定と違う日付で取り込みました：" + note;
-    }
-    if (!schedule.gaps.empty()) {
-        std::string names;
-        for (const DrawGap& gap : schedule.gaps) names += (names.empty() ? "" : "、") + DrawGapName(gap);
-        if (!args.has("allow-gap")) {
-            std::cerr << file << ": データベースの最新の回（第" << newest << "回）とファイルの回の間に " << names
-                      << " が抜けています。\n取り込みは行っていません。抜けたまま取り込むには --allow-gap "
-                         "を付けてください。\n";
-            return 1;
-        }
-        allowed += "\n抜けている回があるまま取り込みました：" + names;
-    }
+    if (!PassesScheduleCheck(args, store, parsed.draws, parsed.results, file, allowed)) return 1;
     // A published stored value is kept unless --replace; every value it
     // replaces is named.
-    const ResultImport outcome = ImportDrawsAndResults(store, parsed.draws, parsed.results, replace, ResultMerge::FillIn);
+    const ResultImport outcome =
+        ImportDrawsAndResults(store, parsed.draws, parsed.results, replace, ResultMerge::FillIn);
     if (!outcome.ok()) {
         std::cerr << file << ": データベースの当選番号とファイルの当選番号が違う回があります。\n"
                   << DescribeConflicts(outcome.conflicts)

@@ -285,7 +285,8 @@ bool DrawStore::SetDigitIfStored(int drawNo, int position, std::optional<int> va
         Statement q(db_, "SELECT 第1数字, 第2数字, 第3数字 FROM 当選データ WHERE 回数 = ?");
         q.bind(1, drawNo);
         const bool found = q.step();
-        const bool same = found && q.column(0) == expected[0] && q.column(1) == expected[1] && q.column(2) == expected[2];
+        const bool same =
+            found && q.column(0) == expected[0] && q.column(1) == expected[1] && q.column(2) == expected[2];
         if (!same) {
             Exec("ROLLBACK");
             return false;

@@ -206,9 +206,10 @@ void TicketStore::AddAll(const std::vector<Purchase>& purchases, bool replace) {
         // A book read back whole keeps its ids: the purchases that bring
         // one go first, so that a numbered new one cannot take it.
         Statement ins(db_, kInsert);
-        Statement insWithId(db_,
-                            "INSERT INTO 購入記録 (購入日, 最初の回数, 継続回数, 番号, 種類, 口数, メモ, 受け取り済み, id) "
-                            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        Statement insWithId(
+            db_,
+            "INSERT INTO 購入記録 (購入日, 最初の回数, 継続回数, 番号, 種類, 口数, メモ, 受け取り済み, id) "
+            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
         for (const bool withId : {true, false})
             for (const Purchase& p : purchases) {
                 if (withId != (replace && p.id > 0)) continue;

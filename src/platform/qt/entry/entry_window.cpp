@@ -1,7 +1,6 @@
 #include "platform/qt/entry/entry_window.h"
 
 #include <QAction>
-#include <algorithm>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -12,6 +11,7 @@
 #include <QPushButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "entry/draw_entry.h"
 #include "platform/qt/common/dialogs.h"

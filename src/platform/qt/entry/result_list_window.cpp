@@ -178,11 +178,12 @@ void ResultListWindow::followHistory() {
         if (!editor) grid_->edit(same);  // the rows moved under the edit: it goes on
         return;
     }
-    dialogs::Message(this,
-                     QStringLiteral("第%1回の当選結果がほかのプログラムで変更されたため、入力中の値は書き込んでいません。\n"
-                                    "データベースの値を表示します。")
-                         .arg(drawNo),
-                     Q(kMessageTitle), dialogs::Icon::Information);
+    dialogs::Message(
+        this,
+        QStringLiteral("第%1回の当選結果がほかのプログラムで変更されたため、入力中の値は書き込んでいません。\n"
+                       "データベースの値を表示します。")
+            .arg(drawNo),
+        Q(kMessageTitle), dialogs::Icon::Information);
 }
 
 std::optional<PrintDocument> ResultListWindow::printDocument() const {

@@ -145,9 +145,10 @@ bool ResultTableModel::StillStored(int drawNo, const DrawResult* shown) {
     } catch (const std::exception&) {
         return true;  // the write itself tells what is wrong
     }
-    emit writeRefused(QStringLiteral("第%1回の当選結果がほかのプログラムで変更されたため、入力した値は書き込んでいません。\n"
-                                     "データベースの値を表示します。")
-                          .arg(drawNo));
+    emit writeRefused(
+        QStringLiteral("第%1回の当選結果がほかのプログラムで変更されたため、入力した値は書き込んでいません。\n"
+                       "データベースの値を表示します。")
+            .arg(drawNo));
     return false;
 }
 

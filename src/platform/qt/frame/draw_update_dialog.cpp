@@ -89,10 +89,10 @@ UpdateOutcome DrawUpdateDialog::run() {
                 QMetaObject::invokeMethod(
                     this,
                     [this, &note, &answer] {
-                        answer = dialogs::Message(this,
-                                                  Q(note) + QStringLiteral("。\n\nこの日付のまま取り込みますか？"),
-                                                  QStringLiteral("最新の当選データを取得"), dialogs::Icon::Warning,
-                                                  dialogs::Buttons::YesNo) == dialogs::Result::Yes;
+                        answer =
+                            dialogs::Message(this, Q(note) + QStringLiteral("。\n\nこの日付のまま取り込みますか？"),
+                                             QStringLiteral("最新の当選データを取得"), dialogs::Icon::Warning,
+                                             dialogs::Buttons::YesNo) == dialogs::Result::Yes;
                     },
                     Qt::BlockingQueuedConnection);
                 return answer;

@@ -149,14 +149,15 @@ void ImportHistoryCsv(HistoryCommandHost& host) {
     dialogs::Message(
         host.dialogParent(),
         QStringLiteral("%1 件の当選データを取り込みました。\n%2%3%4%5")
-            .arg(QString::number(counts.added + counts.replaced + counts.unchanged), Q(ImportSummaryText(outcome)),
-                 *allowed,
-                 outcome.differences.empty()
-                     ? QString()
-                     : QStringLiteral("\nデータベースの値がファイルと違う %1 件は、データベースの値のままにしました。\n")
-                               .arg(outcome.differences.size()) +
-                           Q(DescribeDifferences(outcome.differences, 20, "ファイル")),
-                 parsed.paddedNumbers > 0 ? "\n" + Q(PaddedNumbersNote(parsed.paddedNumbers)) : QString()),
+            .arg(
+                QString::number(counts.added + counts.replaced + counts.unchanged), Q(ImportSummaryText(outcome)),
+                *allowed,
+                outcome.differences.empty()
+                    ? QString()
+                    : QStringLiteral("\nデータベースの値がファイルと違う %1 件は、データベースの値のままにしました。\n")
+                              .arg(outcome.differences.size()) +
+                          Q(DescribeDifferences(outcome.differences, 20, "ファイル")),
+                parsed.paddedNumbers > 0 ? "\n" + Q(PaddedNumbersNote(parsed.paddedNumbers)) : QString()),
         QStringLiteral("CSVファイルから取り込み"), dialogs::Icon::Information);
     // Every open window follows the new history; none closes.
     host.reload();
