@@ -81,4 +81,15 @@ TEST_F(EntryFollowsOtherWriters, FollowingEndsAnEditOnlyWhenItsDrawChanged) {
     EXPECT_EQ(ReadBack(path)[2].digits, MakeDraw(3, 1, 1, 1).digits);
 }
 
+TEST_F(EntryFollowsOtherWriters, UndoNeverWritesOverADrawChangedElsewhere) {
+    w->grid()->setCurrentIndex(w->model()->index(3, 1));
+    QTest::keyClick(w->grid(), '7');
+    ASSERT_EQ(ReadBack(path)[3].digits, MakeDraw(4, 7, 1, 2).digits);
+    StoreDraws(path, {MakeDraw(4, 9, 9, 9)});
+    w->window->Undo();
+    EXPECT_TRUE(toldChangedElsewhere());
+    EXPECT_EQ(ReadBack(path)[3].digits, MakeDraw(4, 9, 9, 9).digits);
+    EXPECT_EQ(shown(4), QStringLiteral("999"));
+}
+
 }  // namespace

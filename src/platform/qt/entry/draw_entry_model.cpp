@@ -163,7 +163,16 @@ void DrawEntryModel::applyDigits(int drawNo, const std::array<std::optional<int>
     Draw draw;
     draw.drawNo = drawNo;
     draw.digits = digits;
-    if (entry_.RowOf(drawNo) < 0) return;
+    const int row = entry_.RowOf(drawNo);
+    if (row < 0) return;
+    // Undone or done again only over what the window shows: a draw another
+    // program changed meanwhile is shown as stored instead.
+    const Draw shown = entry_.row(row);
+    const std::vector<int> changed = follow();
+    if (std::find(changed.begin(), changed.end(), drawNo) != changed.end() || entry_.RowOf(drawNo) < 0) {
+        emit changedElsewhere(QString::fromStdString(DrawChangedElsewhere(shown.drawNo).what()));
+        return;
+    }
     applyRestore({draw});
 }
 
