@@ -136,6 +136,14 @@ TEST_F(ResultListEditing, ADateTypedReplacesTheEstimatedOnesAfterIt) {
     typeInto(2, ResultRowEdit::kDateColumn, QStringLiteral("2026-08-25"));
     EXPECT_NE(messages.back().find("第2回"), std::string::npos) << messages.back();
     EXPECT_EQ(FindResult(stored(), 1)->date, "2026-08-20");
+    // The newest draw: a date not yet come is refused; one off the schedule
+    // (Saturday, not the Friday after draw 1) is asked about and kept only on Yes.
+    typeInto(0, ResultRowEdit::kDateColumn, QStringLiteral("2099-12-31"));
+    EXPECT_NE(messages.back().find("まだ来ていない日"), std::string::npos) << messages.back();
+    typeInto(1, ResultRowEdit::kDateColumn, QStringLiteral("2026-08-22"));
+    EXPECT_NE(messages.back().find("予定の抽せん日（2026-08-21）と違います"), std::string::npos) << messages.back();
+    EXPECT_TRUE(FindResult(stored(), 2)->dateEstimated);
+    EXPECT_TRUE(FindResult(stored(), 3)->dateEstimated);
 }
 
 // A straight win on draw 2 (2026-08-20, 88,500 yen): its deadline a year on,

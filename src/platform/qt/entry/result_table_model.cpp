@@ -4,9 +4,13 @@
 #include <QUndoCommand>
 #include <algorithm>
 
+#include "core/draw_schedule.h"
+#include "io/results_schedule_check.h"
+#include "platform/qt/common/dialogs.h"
 #include "platform/qt/common/qt_util.h"
 #include "platform/store/database.h"
 #include "platform/store/result_store.h"
+#include "windows/main_commands.h"
 
 namespace n3 {
 
@@ -129,7 +133,7 @@ bool ResultTableModel::setData(const QModelIndex& index, const QVariant& value, 
     }
     DrawResult before = stored ? *stored : DrawResult{};
     before.drawNo = draw.drawNo;
-    if (!StillStored(draw.drawNo, stored)) return false;
+    if (!StillStored(draw.drawNo, stored) || !ScheduleAllows(*edit.result, stored)) return false;
     if (!apply(draw.drawNo, *edit.result)) return false;
     undo_->push(new ResultCellStep(*this, draw.drawNo, index.column(), std::move(before), *edit.result));
     return true;
@@ -150,6 +154,22 @@ bool ResultTableModel::StillStored(int drawNo, const DrawResult* shown) {
                        "データベースの値を表示します。")
             .arg(drawNo));
     return false;
+}
+
+bool ResultTableModel::ScheduleAllows(const DrawResult& typed, const DrawResult* stored) {
+    // The check every path into the results passes (io/results_schedule_check.h),
+    // for a date the row did not hold yet.
+    if (stored && stored->date == typed.date && stored->dateEstimated == typed.dateEstimated) return true;
+    const ScheduleCheck check =
+        CheckResultsSchedule(results_, snapshot_->history.back().drawNo, {}, {typed}, true, TodayDate());
+    if (!check.ok()) {
+        emit writeRefused(Q(check.refusal + "。\n値は変更していません。"));
+        return false;
+    }
+    if (check.offSchedule.empty()) return true;
+    return dialogs::Message(qobject_cast<QWidget*>(parent()),
+                            Q(check.offSchedule.front() + "。\nこの日付で保存しますか？"), Q(kMessageTitle),
+                            dialogs::Icon::Warning, dialogs::Buttons::YesNo) == dialogs::Result::Yes;
 }
 
 bool ResultTableModel::apply(int drawNo, const DrawResult& result) {
