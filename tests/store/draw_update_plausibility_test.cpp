@@ -152,6 +152,19 @@ TEST_F(DrawPlausibilityTest, ADateOffTheScheduleIsStoredOnlyWhenAllowedAndNamedI
     EXPECT_EQ(FindResult(StoredResults(), 7054)->date, "2026-08-22");
 }
 
+TEST_F(DrawPlausibilityTest, DatedFilesJumpingTenDrawsADayApartStopAtTheFirstJump) {
+    server_->write("numbers.csv", IndexFile({7074, 7064, 7054, 7053}));
+    for (const auto& [no, day] : {std::pair{7054, 21}, std::pair{7064, 24}, std::pair{7074, 25}})
+        server_->write(DrawFileName(no), BankFile(BankDraw{no, "123", 2026, 8, day}));
+    const UpdateOutcome out = Run();
+    EXPECT_TRUE(out.failed());
+    EXPECT_NE(out.message.find("第7064回の抽せん日 2026-08-24 は予定の抽せん日（2026-09-04）と違います"),
+              std::string::npos)
+        << out.message;
+    EXPECT_EQ(Stored().count(7064), 0u);
+    EXPECT_EQ(Stored().count(7074), 0u);
+}
+
 TEST_F(DrawPlausibilityTest, AFileWithoutADateIsRefused) {
     // The reproducer's index jumping ten draws at a time, files without dates.
     server_->write("numbers.csv", IndexFile({7054}));
