@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
-targets=(history_csv settings_file history_windows ticket_csv results_csv draw_update)
+targets=(history_csv settings_file history_windows ticket_csv results_csv draw_update results_schedule)
 
 command -v clang++ >/dev/null || ./scripts/install-deps.sh
 launcher=()

@@ -84,12 +84,13 @@ FilledResult FillIn(const DrawResult* stored, const DrawResult& incoming, bool r
     return out;
 }
 
-std::string DescribeDifferences(const std::vector<ResultDifference>& differences, std::size_t shown) {
+std::string DescribeDifferences(const std::vector<ResultDifference>& differences, std::size_t shown,
+                                std::string_view incomingName) {
     std::string text;
     for (std::size_t i = 0; i < differences.size() && i < shown; ++i) {
         const ResultDifference& d = differences[i];
-        text += "第" + std::to_string(d.drawNo) + "回 " + d.field + "：データベースでは「" + d.stored +
-                "」、同梱のデータでは「" + d.incoming + "」\n";
+        text += "第" + std::to_string(d.drawNo) + "回 " + d.field + "：データベースでは「" + d.stored + "」、" +
+                std::string(incomingName) + "では「" + d.incoming + "」\n";
     }
     if (differences.size() > shown) text += "ほか " + std::to_string(differences.size() - shown) + " 件\n";
     return text;

@@ -4,6 +4,7 @@
 // differently is kept and reported, or taken too when the caller says so.
 // An estimated date is no value of the user's: a published one replaces it.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/draw_result.h"
@@ -32,7 +33,9 @@ struct FilledResult {
 FilledResult FillIn(const DrawResult* stored, const DrawResult& incoming, bool replaceDiffering);
 
 // "第6809回 ミニ 当せん金額：データベースでは「7,800円」、同梱のデータでは「7,900円」"
-// for the first few differences, one line each, and how many more there are.
-std::string DescribeDifferences(const std::vector<ResultDifference>& differences, std::size_t shown = 20);
+// for the first few differences, one line each, and how many more there are;
+// `incomingName` names where the incoming values come from.
+std::string DescribeDifferences(const std::vector<ResultDifference>& differences, std::size_t shown = 20,
+                                std::string_view incomingName = "同梱のデータ");
 
 }  // namespace n3

@@ -40,6 +40,37 @@ void 当選データ入力::Load(DrawHistory history) {
     std::stable_sort(rows_.begin(), rows_.end(), [](const Draw& a, const Draw& b) { return a.drawNo < b.drawNo; });
 }
 
+std::vector<int> 当選データ入力::Follow(DrawHistory stored) {
+    std::stable_sort(stored.begin(), stored.end(), [](const Draw& a, const Draw& b) { return a.drawNo < b.drawNo; });
+    std::vector<int> changed;
+    std::size_t row = 0;
+    for (const Draw& d : stored) {
+        // Rows before this draw's number are draws that went.
+        while (row < rows_.size() && rows_[row].drawNo < d.drawNo) {
+            if (observer_) observer_->RowAboutToBeRemoved(int(row));
+            rows_.erase(rows_.begin() + std::ptrdiff_t(row));
+            if (observer_) observer_->RowRemoved();
+        }
+        if (row < rows_.size() && rows_[row].drawNo == d.drawNo) {
+            if (rows_[row].digits != d.digits) {
+                rows_[row].digits = d.digits;
+                changed.push_back(int(row));
+            }
+        } else {
+            if (observer_) observer_->RowAboutToBeInserted(int(row));
+            rows_.insert(rows_.begin() + std::ptrdiff_t(row), d);
+            if (observer_) observer_->RowInserted();
+        }
+        ++row;
+    }
+    while (row < rows_.size()) {
+        if (observer_) observer_->RowAboutToBeRemoved(int(row));
+        rows_.erase(rows_.begin() + std::ptrdiff_t(row));
+        if (observer_) observer_->RowRemoved();
+    }
+    return changed;
+}
+
 std::string 当選データ入力::CellText(int row, int column) const {
     if (row < 0 || row >= rowCount() || column < 0 || column >= kColumnCount) return {};
     const Draw& d = rows_[std::size_t(row)];
@@ -62,7 +93,7 @@ bool 当選データ入力::SetCellText(int row, int column, std::string_view te
     Draw& d = rows_[std::size_t(row)];
     auto& digit = d.digits[std::size_t(column - 1)];
     if (digit == input.value) return true;
-    writer_.SetDigit(d.drawNo, column - 1, input.value);
+    writer_.SetShownDigit(d, column - 1, input.value);
     digit = input.value;
     return true;
 }

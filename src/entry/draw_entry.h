@@ -81,6 +81,11 @@ public:
     // --- rows ---------------------------------------------------------------
     // Takes the stored history as the grid's rows, in draw-number order.
     void Load(DrawHistory history);
+    // Follows the stored history after a write from elsewhere: rows of
+    // draws that went are removed, new draws inserted where they sort
+    // (through the observer), and the rows whose digits changed are
+    // returned (grid rows after the change).
+    std::vector<int> Follow(DrawHistory stored);
     int rowCount() const { return int(rows_.size()); }
     const Draw& row(int r) const { return rows_[std::size_t(r)]; }
     // The text a cell shows: the number, or empty for an empty digit.
@@ -90,7 +95,8 @@ public:
     // --- typing -------------------------------------------------------------
     static DigitInput ParseDigitInput(std::string_view text);
     // Stores a typed text. False (nothing written) when the cell is not
-    // editable or the text is not accepted; throws when the write is refused.
+    // editable or the text is not accepted; throws when the write is refused
+    // (DrawChangedElsewhere when the stored draw is no longer the one shown).
     bool SetCellText(int row, int column, std::string_view text);
 
     // --- moving while typing ------------------------------------------------

@@ -76,6 +76,8 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
     std::array<int, kPrizeKindCount> prizeLine{};
     int straightNumberLine = 0;
     std::string straightNumber;
+    int miniNumberLine = 0;
+    std::string miniNumber;  // the ミニ line's own two digits
     const auto drawName = [&] { return "第" + std::to_string(draw.drawNo) + "回"; };
     std::vector<int> firstLineOf(std::size_t(kMaxDrawNo) + 1, 0);
     // Ends the current block; the reason when it lacks its digits.
@@ -118,6 +120,8 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
             prizeLine = {};
             straightNumberLine = 0;
             straightNumber.clear();
+            miniNumberLine = 0;
+            miniNumber.clear();
             drawResult = DrawResult{};
             drawResult.drawNo = value;
             // The draw date follows the heading; a field with figures that is
@@ -171,6 +175,10 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
                 return fail(record.line, drawName() + "のストレートの行（" + std::to_string(straightNumberLine) +
                                              "行目）の数字「" + straightNumber + "」が抽せん数字「" + number +
                                              "」と違います");
+            if (!miniNumber.empty() && miniNumber != number.substr(1))
+                return fail(record.line, drawName() + "のミニの行（" + std::to_string(miniNumberLine) +
+                                             "行目）の数字「" + miniNumber + "」が抽せん数字「" + number +
+                                             "」の下2桁と違います");
             digitsLine = record.line;
             for (std::size_t i = 0; i < 3; ++i) draw.digits[i] = number[i] - '0';
             continue;
@@ -204,6 +212,14 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
                                              DigitsOf(draw) + "」と違います");
             straightNumber = figures[0];
             straightNumberLine = record.line;
+        }
+        // "ミニ,19,…": the number before the figures is the draw's last two digits.
+        if (*kind == "ミニ" && figuresAt > 0 && figures[0].size() == 2 && AllDigits(figures[0])) {
+            if (draw.complete() && figures[0] != DigitsOf(draw).substr(1))
+                return fail(record.line, drawName() + "のミニの行の数字「" + figures[0] + "」が抽せん数字「" +
+                                             DigitsOf(draw) + "」の下2桁と違います");
+            miniNumber = figures[0];
+            miniNumberLine = record.line;
         }
         const std::size_t k = std::size_t(kind - kKinds.begin());
         if (prizeLine[k] != 0) {

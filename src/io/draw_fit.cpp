@@ -61,8 +61,9 @@ DrawFit CheckDrawFits(int drawNo, const std::string& date, const DrawNeighbours&
     else if (date > tomorrow)
         fit.refusal = named + " はまだ来ていない日です（今日は " + std::string(today) + "）";
     if (!fit.ok() || date < kScheduleFirstDate) return fit;
-    if (around.previousNo == drawNo - 1 && !around.previousDate.empty()) {
-        const std::optional<std::string> expected = NextScheduledDrawDate(around.previousDate);
+    if (!around.previousDate.empty() && around.previousDate >= kScheduleFirstDate) {
+        const std::optional<std::string> expected =
+            ScheduledDrawDateAfter(around.previousDate, drawNo - around.previousNo);
         if (expected && *expected != date) fit.note = named + " は予定の抽せん日（" + *expected + "）と違います";
     } else if (!OnDrawSchedule(date)) {
         fit.note = named + " は予定の抽せん日（月〜金、12月31日〜1月3日を除く）ではありません";

@@ -6,8 +6,11 @@
 // - Its date comes after the date of the nearest earlier dated draw and
 //   before the date of the nearest later one, not after tomorrow, and not
 //   before the first draw (1994-10-07).
-// - A date that is not the one the draw schedule gives is stored (the
-//   schedule may change, and the bank's file is then right) but named.
+// - A date that is not the one the draw schedule gives (counted on from the
+//   nearest earlier published date, since 2004-07-01 every weekday except
+//   12/31–1/3) is off the schedule: it is stored only when the user allows
+//   it (the schedule may change, and the bank's file is then right), and
+//   named in the summary.
 #include <string>
 #include <string_view>
 
@@ -30,8 +33,9 @@ DrawNeighbours NeighboursOf(const ResultHistory& results, int drawNo);
 
 struct DrawFit {
     std::string refusal;  // Japanese; empty when the draw fits
-    std::string note;     // a date off the schedule, named for the summary; empty when none
+    std::string note;     // a date off the schedule, named for the question and the summary; empty when none
     bool ok() const { return refusal.empty(); }
+    bool offSchedule() const { return !note.empty(); }
 };
 
 // `date` YYYY-MM-DD or empty (a file without a date passes); `today`

@@ -178,12 +178,19 @@ SettingsLines ReadSettingsLines(const std::string& path) {
         result.error = FileLabel(path) + "を読み込めません。（" + file.error + "）";
         return result;
     }
-    const DecodedText decoded = DecodeTextFile(file.bytes);
-    if (!decoded.ok()) {
-        result.error = LineLabel(path, std::size_t(decoded.badLine)) + "の文字を読み取れません。";
+    if (const DecodedText decoded = DecodeTextFile(file.bytes); decoded.ok()) {
+        for (std::string_view line : SplitLines(decoded.text)) result.lines.emplace_back(line);
         return result;
     }
-    for (std::string_view line : SplitLines(decoded.text)) result.lines.emplace_back(line);
+    // A file with lines neither encoding reads: the others still count.
+    std::string_view bytes = file.bytes;
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    for (std::string_view line : SplitLines(bytes)) {
+        if (FirstInvalidUtf8(line) == std::string_view::npos)
+            result.lines.emplace_back(line);
+        else if (DecodedText converted = DecodeTextFile(line); converted.ok())
+            result.lines.push_back(std::move(converted.text));
+    }
     return result;
 }
 

@@ -1,5 +1,7 @@
 #include "settings/settings_other_keys.h"
 
+#include <algorithm>
+
 #include "io/file_io.h"
 #include "io/text_encoding.h"
 
@@ -92,12 +94,42 @@ std::string MergedSettingsFileText(std::string_view current, const OptionFlags& 
     return text;
 }
 
+namespace {
+
+// The text the merge works on. A file that is UTF-8 throughout is taken as
+// it is, and one that is Shift-JIS throughout is converted; a file mixing
+// them or holding bytes neither can read is taken byte for byte, so that
+// every line the program does not write itself stays exactly as it was.
+std::string MergeBase(std::string_view bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    if (FirstInvalidUtf8(bytes) == std::string_view::npos) return std::string(bytes);
+    bool utf8Text = false;  // a line that only UTF-8 reads right
+    std::string_view rest = bytes;
+    while (!rest.empty() && !utf8Text) {
+        const std::size_t end = rest.find_first_of("\r\n");
+        const std::string_view line = rest.substr(0, end);
+        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+        const bool ascii = std::all_of(line.begin(), line.end(), [](char c) { return (unsigned char)c < 0x80; });
+        utf8Text = !ascii && FirstInvalidUtf8(line) == std::string_view::npos;
+    }
+    if (DecodedText decoded = DecodeTextFile(bytes); !utf8Text && decoded.ok()) return std::move(decoded.text);
+    return std::string(bytes);
+}
+
+}  // namespace
+
 SettingsFileResult MergeIntoInitFile(const std::string& path, const OptionFlags& flags, const OtherSettings& others,
                                      const std::set<std::string>& changed) {
-    std::string current;
-    if (const FileReadResult file = ReadWholeFile(path); !file.missing && file.error.empty())
-        if (DecodedText decoded = DecodeTextFile(file.bytes); decoded.ok()) current = std::move(decoded.text);
     SettingsFileResult result;
+    const FileReadResult file = ReadWholeFile(path);
+    if (!file.missing && !file.error.empty()) {
+        // What cannot be read is never written over: the user's file stays.
+        result.error =
+            "設定ファイル「" + path + "」を読み込めないため、設定の変更を保存していません。（" + file.error +
+            "）\nファイルは書き換えずにそのまま残しています。直すか別の場所へ移すと、次の変更から保存します。";
+        return result;
+    }
+    const std::string current = file.missing ? std::string() : MergeBase(file.bytes);
     const std::string reason = ReplaceFile(path, MergedSettingsFileText(current, flags, others, changed));
     if (!reason.empty()) result.error = "設定ファイル「" + path + "」を書き込めません。（" + reason + "）";
     return result;

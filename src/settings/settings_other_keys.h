@@ -36,7 +36,9 @@ SettingsFileResult WriteInitFile(const std::string& path, const OptionFlags& fla
 std::string MergedSettingsFileText(std::string_view current, const OptionFlags& flags, const OtherSettings& others,
                                    const std::set<std::string>& changed);
 // Reads the file as it is now (UTF-8 or Shift-JIS), merges as above and
-// writes it back as UTF-8. A file that cannot be read as text is replaced.
+// writes it back. A line neither encoding reads is kept byte for byte; a
+// file that cannot be read at all is left as it is and nothing is written
+// (the error names the file and says it is kept).
 SettingsFileResult MergeIntoInitFile(const std::string& path, const OptionFlags& flags, const OtherSettings& others,
                                      const std::set<std::string>& changed);
 

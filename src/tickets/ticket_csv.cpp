@@ -2,6 +2,8 @@
 #include "io/text_escape.h"
 
 #include <charconv>
+#include <cstdint>
+#include <set>
 
 #include "io/csv_records.h"
 #include "io/echo_text.h"
@@ -35,8 +37,9 @@ TicketCsvResult Failure(int line, std::string reason) {
 std::string WriteTicketCsv(const std::vector<Purchase>& book) {
     std::string out = std::string(kTicketCsvHeading) + "\r\n";
     for (const Purchase& p : book) {
-        out += p.購入日 + ',' + std::to_string(p.最初の回数) + ',' + std::to_string(p.継続回数) + ',' + p.番号 + ',' +
-               std::string(TicketKindCaption(p.種類)) + ',' + std::to_string(p.口数) + ',' + Quoted(p.メモ) + "\r\n";
+        out += (p.id > 0 ? std::to_string(p.id) : std::string()) + ',' + p.購入日 + ',' + std::to_string(p.最初の回数) +
+               ',' + std::to_string(p.継続回数) + ',' + p.番号 + ',' + std::string(TicketKindCaption(p.種類)) + ',' +
+               std::to_string(p.口数) + ',' + Quoted(p.メモ) + ',' + (p.受け取り済み ? kReceivedMark : "") + "\r\n";
     }
     return out;
 }
@@ -48,6 +51,8 @@ TicketCsvResult ReadTicketCsv(const std::string& bytes) {
     CsvRecord record;
     TicketCsvResult result;
     bool heading = true;
+    bool carriesReceipt = true;  // the heading of this program's books
+    std::set<std::int64_t> ids;
     while (reader.Next(record)) {
         if (record.blank()) continue;
         if (heading) {
@@ -55,13 +60,32 @@ TicketCsvResult ReadTicketCsv(const std::string& bytes) {
             std::string joined;
             for (std::size_t i = 0; i < record.fields.size(); ++i)
                 joined += (i ? "," : "") + NormaliseField(record.fields[i]);
-            if (joined != kTicketCsvHeading)
+            carriesReceipt = joined == kTicketCsvHeading;
+            if (!carriesReceipt && joined != kTicketCsvHeadingWithoutReceipt)
                 return Failure(record.line, std::string("見出しの行が「") + kTicketCsvHeading + "」ではありません。");
             continue;
         }
-        if (record.fields.size() < 6 || record.fields.size() > 7)
-            return Failure(record.line, "項目の数が 7 ではありません。");
+        if (carriesReceipt ? record.fields.size() != 9 : record.fields.size() < 6 || record.fields.size() > 7)
+            return Failure(record.line,
+                           carriesReceipt ? "項目の数が 9 ではありません。" : "項目の数が 7 ではありません。");
         Purchase p;
+        if (carriesReceipt) {
+            const std::string id = NormaliseField(record.fields.front());
+            std::int64_t value = 0;
+            const auto [end, ec] = std::from_chars(id.data(), id.data() + id.size(), value);
+            if (!id.empty() && (ec != std::errc() || end != id.data() + id.size() || value < 1))
+                return Failure(record.line, "id「" + EchoText(id) + "」が正の整数ではありません。");
+            if (value > 0 && !ids.insert(value).second)
+                return Failure(record.line, "id " + id + " がほかの行と重なっています。");
+            p.id = value;
+            const std::string received = NormaliseField(record.fields.back());
+            if (!received.empty() && received != kReceivedMark && received != "未")
+                return Failure(record.line, "受け取り済み「" + EchoText(received) + "」は「" + kReceivedMark +
+                                                "」か空欄で書いてください。");
+            p.受け取り済み = received == kReceivedMark;
+            record.fields.erase(record.fields.begin());
+            record.fields.pop_back();
+        }
         p.購入日 = NormaliseField(record.fields[0]);
         const std::string first = NormaliseField(record.fields[1]), count = NormaliseField(record.fields[2]),
                           units = NormaliseField(record.fields[5]);

@@ -136,6 +136,14 @@ TEST_F(ResultListEditing, ADateTypedReplacesTheEstimatedOnesAfterIt) {
     typeInto(2, ResultRowEdit::kDateColumn, QStringLiteral("2026-08-25"));
     EXPECT_NE(messages.back().find("第2回"), std::string::npos) << messages.back();
     EXPECT_EQ(FindResult(stored(), 1)->date, "2026-08-20");
+    // The newest draw: a date not yet come is refused; one off the schedule
+    // (Saturday, not the Friday after draw 1) is asked about and kept only on Yes.
+    typeInto(0, ResultRowEdit::kDateColumn, QStringLiteral("2099-12-31"));
+    EXPECT_NE(messages.back().find("まだ来ていない日"), std::string::npos) << messages.back();
+    typeInto(1, ResultRowEdit::kDateColumn, QStringLiteral("2026-08-22"));
+    EXPECT_NE(messages.back().find("予定の抽せん日（2026-08-21）と違います"), std::string::npos) << messages.back();
+    EXPECT_TRUE(FindResult(stored(), 2)->dateEstimated);
+    EXPECT_TRUE(FindResult(stored(), 3)->dateEstimated);
 }
 
 // A straight win on draw 2 (2026-08-20, 88,500 yen): its deadline a year on,
@@ -192,4 +200,46 @@ TEST(ClaimWarningAtStart, NamesTheWinWhenTheDeadlineIsNear) {
         }
         dialogs::SetMessageResponder(nullptr);
     }
+}
+
+TEST_F(ResultListEditing, WritesElsewhereKeepTheCursorOnItsDrawAndNeverUndoneByATypedRow) {
+    QTableView* grid = list()->grid();
+    const auto storePrize = [this](int drawNo, std::int64_t yen) {
+        DrawStore store = DrawStore::Open(path);
+        const ResultHistory now = ReadResults(store);
+        DrawResult r = FindResult(now, drawNo) ? *FindResult(now, drawNo) : DrawResult{};
+        r.drawNo = drawNo;
+        r.prize(PrizeKind::Straight).yen = yen;
+        StoreResult(store, r);
+    };
+    const auto follow = [this] {
+        main->refreshHistory();
+        QCoreApplication::processEvents();
+    };
+    // The cursor on draw 2 (row 1); another program adds draws 4 to 6 above it.
+    grid->setCurrentIndex(list()->model()->index(1, kStraightYen));
+    StoreDraws(path, {MakeDraw(4, 0, 1, 2), MakeDraw(5, 3, 4, 5), MakeDraw(6, 6, 7, 8)});
+    follow();
+    ASSERT_EQ(list()->model()->rowCount(), 6);
+    EXPECT_EQ(grid->currentIndex().row(), 4);
+    EXPECT_EQ(cell(4, ResultRowEdit::kDrawColumn), QStringLiteral("2"));
+
+    // An edit of draw 2 open while another program stores its prize ends,
+    // showing the stored value.
+    grid->setFocus();
+    QTest::keyClicks(grid, QStringLiteral("5"));
+    ASSERT_NE(grid->indexWidget(grid->currentIndex()), nullptr);
+    storePrize(2, 90000);
+    follow();
+    EXPECT_EQ(grid->indexWidget(grid->currentIndex()), nullptr);
+    EXPECT_NE(messages.back().find("ほかのプログラムで変更"), std::string::npos) << messages.back();
+    EXPECT_EQ(cell(4, kStraightYen), QStringLiteral("90,000円"));
+
+    // A row typed before the window followed is not written over the other
+    // program's value.
+    storePrize(2, 80000);
+    typeInto(4, kBoxYen, QStringLiteral("1000"));
+    EXPECT_NE(messages.back().find("ほかのプログラムで変更"), std::string::npos) << messages.back();
+    EXPECT_EQ(FindResult(stored(), 2)->prize(PrizeKind::Straight).yen, 80000);
+    EXPECT_FALSE(FindResult(stored(), 2)->prize(PrizeKind::Box).yen.has_value());
 }

@@ -70,7 +70,10 @@ INSTANTIATE_TEST_SUITE_P(
         Contradiction{"TwoStraightLinesTheSecondOneUnitAt99999999Yen",
                       "ナンバーズ３抽せん数字,472\r\nストレート,472,71口,90000円\r\n"
                       "ストレート,472,1口,\"99,999,999円\"\r\n",
-                      6, "ストレートの行が2つ"}),
+                      6, "ストレートの行が2つ"},
+        Contradiction{"MiniLine99Under472", "ナンバーズ３抽せん数字,472\r\nミニ,99,71口,9000円\r\n", 5, "「99」"},
+        Contradiction{"MiniLine99BeforeTheDigits472", "ミニ,99,該当なし\r\nナンバーズ３抽せん数字,472\r\n", 5,
+                      "「99」"}),
     [](const ::testing::TestParamInfo<Contradiction>& p) { return std::string(p.param.name); });
 
 TEST(BankFileContradiction, RepeatedLinesThatAgreeAreRead) {

@@ -84,18 +84,23 @@ TEST(DrawFit, TomorrowIsTheLatestDateAndADateBetweenTheNeighboursPasses) {
     EXPECT_EQ(DayAfter("2028-02-28"), "2028-02-29");
 }
 
-TEST(DrawFit, ADateOffTheScheduleIsStoredButNamed) {
+TEST(DrawFit, ADateOffTheScheduleIsNamedForTheQuestion) {
     // After Wednesday 2026-08-19 the schedule gives Thursday 2026-08-20.
     const DrawFit onSchedule = CheckDrawFits(7054, "2026-08-20", NeighboursOf(kAround, 7054), "2026-09-01");
     EXPECT_TRUE(onSchedule.ok());
     EXPECT_EQ(onSchedule.note, "");
     const DrawFit friday = CheckDrawFits(7054, "2026-08-21", NeighboursOf(kAround, 7054), "2026-09-01");
     EXPECT_TRUE(friday.ok());
+    EXPECT_TRUE(friday.offSchedule());
     EXPECT_EQ(friday.note, "第7054回の抽せん日 2026-08-21 は予定の抽せん日（2026-08-20）と違います");
-    // Without the draw before it, a Saturday is named as no draw day.
+    // Past undated draws the schedule is counted on from the nearest
+    // published date: 7056 on Tuesday the 25th, so 7060 on Monday the 31st.
     const DrawFit saturday = CheckDrawFits(7060, "2026-08-29", NeighboursOf(kAround, 7060), "2026-09-01");
     EXPECT_TRUE(saturday.ok());
-    EXPECT_NE(saturday.note.find("2026-08-29 は予定の抽せん日（月〜金"), std::string::npos) << saturday.note;
+    EXPECT_EQ(saturday.note, "第7060回の抽せん日 2026-08-29 は予定の抽せん日（2026-08-31）と違います");
+    // Without a published draw before it, a Saturday is named as no draw day.
+    const DrawFit first = CheckDrawFits(7060, "2026-08-29", {}, "2026-09-01");
+    EXPECT_NE(first.note.find("2026-08-29 は予定の抽せん日（月〜金"), std::string::npos) << first.note;
 }
 
 TEST(DrawUpdatePlan, ADrawFarPastTheNewestIsAGap) {

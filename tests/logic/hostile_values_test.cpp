@@ -139,7 +139,7 @@ TEST(BookSums, AtEveryBoundStayExactAndNeverWrap) {
     EXPECT_EQ(FormatYen(LLONG_MIN), "-9,223,372,036,854,775,808");
 }
 
-std::string TicketCsv(const std::string& rows) { return std::string(kTicketCsvHeading) + "\n" + rows; }
+std::string TicketCsv(const std::string& rows) { return std::string(kTicketCsvHeadingWithoutReceipt) + "\n" + rows; }
 
 TEST(TicketCsv, APurchaseDateOutsideTheDrawYearsIsRefusedWithItsLine) {
     for (const char* date : {"3000-01-01", "1990-05-01", "2100-01-01"}) {

@@ -2,9 +2,11 @@
 // line: comments, unknown keys, lines the user added or edited meanwhile.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "io/bounded_read.h"
 #include "settings/settings.h"
 #include "settings/settings_other_keys.h"
 #include "settings/update_settings.h"
@@ -75,6 +77,40 @@ TEST(SettingsMerge, TheRunsSettingsObjectKeepsWhatTheUserWroteMeanwhile) {
     ASSERT_TRUE(again.Read().ok());
     EXPECT_TRUE(again.optionFlag(6));
     EXPECT_TRUE(again.optionFlag(0));
+}
+
+// A line the program cannot decode, in a file it otherwise reads.
+class UndecodableLine : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(UndecodableLine, IsKeptByteForByteWithEveryOtherLine) {
+    TempDir dir;
+    const std::string before = "[General]\r\n# 説明\r\n" + GetParam() + "\r\n更新元=https://a.test/\r\n" +
+                               AllFlags("False") + "月の予算=500\r\n";
+    const std::string path = dir.write("n3.ini", before);
+    Settings settings(path);
+    settings.Read();
+    ASSERT_TRUE(settings.setOptionFlag(0, true).ok());
+    const std::string after = Slurp(path);
+    std::string expected = before;
+    expected.replace(expected.find("=False"), 6, "=True");
+    EXPECT_EQ(after, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, UndecodableLine,
+                         ::testing::Values(std::string("a\0b", 3), std::string("; \x93\xFA\x96\x7B\x8C\xEA"),
+                                           std::string("\xFF\xFE=\x80"), std::string("月の予算\xFF")));
+
+TEST(SettingsMerge, AFileThatCannotBeReadIsNeverWrittenOver) {
+    TempDir dir;
+    const std::string path = dir.write("n3.ini", "更新元=https://a.test/\r\n");
+    std::filesystem::resize_file(path, kMaxInputFileBytes + 1);  // sparse: too large to read
+    Settings settings(path);
+    settings.Read();
+    const SettingsFileResult saved = settings.setOptionFlag(0, true);
+    EXPECT_NE(saved.error.find(path), std::string::npos) << saved.error;
+    EXPECT_NE(saved.error.find("そのまま残しています"), std::string::npos) << saved.error;
+    EXPECT_EQ(std::filesystem::file_size(path), kMaxInputFileBytes + 1);
+    EXPECT_EQ(Slurp(path).rfind("更新元=https://a.test/\r\n", 0), 0U);
 }
 
 struct SourceCase {

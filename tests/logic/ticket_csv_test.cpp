@@ -10,6 +10,8 @@ TEST(TicketCsv, RoundTripKeepsLeadingZerosAndMemos) {
     book[0] = {0, "2024-01-05", 6400, 5, "048", TicketKind::Straight, 2, "毎週の分"};
     book[1] = {0, "2024-01-06", 6401, 1, "07", TicketKind::Mini, 1, "カンマ, と \"引用\""};
     book[2] = {0, "2024-02-29", 6402, 20, "112", TicketKind::Set, 99, ""};
+    book[0].id = 7;
+    book[0].受け取り済み = true;
     const std::string csv = WriteTicketCsv(book);
     EXPECT_EQ(csv.substr(0, csv.find("\r\n")), kTicketCsvHeading);
     const TicketCsvResult back = ReadTicketCsv(csv);
@@ -40,6 +42,12 @@ TEST(TicketCsv, AnyBadLineRefusesTheWholeFile) {
         {head + "2024-01-05,6400,1,123\r\n", 2, "項目の数"},
         {head + "2024-01-05,6400,1,48,ミニ,100,\r\n", 2, "口数"},
         {"日付,回\r\n" + good, 1, "見出し"},
+        {std::string(kTicketCsvHeading) +
+             "\r\n3,2024-01-05,6400,1,048,ストレート,1,,済\r\n3,2024-01-05,6400,1,048,ストレート,1,,\r\n",
+         3, "重なって"},
+        {std::string(kTicketCsvHeading) + "\r\n3,2024-01-05,6400,1,048,ストレート,1,,はい\r\n", 2, "受け取り済み"},
+        {std::string(kTicketCsvHeading) + "\r\n-3,2024-01-05,6400,1,048,ストレート,1,,\r\n", 2, "id"},
+        {std::string(kTicketCsvHeading) + "\r\n" + good, 2, "項目の数"},
         {"", 1, "見出し"},
     };
     for (const auto& c : cases) {

@@ -76,3 +76,34 @@ TEST(ClaimCli, TicketsCheckGivesTheDeadlineAndTheReceivedFlagInEveryFormat) {
     EXPECT_EQ(Cli("--db " + db + " tickets received 9 yes").status, 2);
     EXPECT_EQ(Cli("--db " + db + " tickets received 1 maybe").status, 2);
 }
+
+TEST(ClaimCli, ReceivedIsRefusedBeforeAWinAndTheBookRoundTripsThroughItsCsv) {
+    TempDir dir;
+    const std::string db = dir.file("d.db");
+    ASSERT_EQ(Cli("--db " + db + " import-bundled").status, 0);
+    // 1 won (919 on 7053), 2 goes (a gap in the ids), 3 lost, 4 is not drawn yet.
+    for (const char* ticket :
+         {"--draw 7053 --number 919 --type straight", "--draw 7053 --number 123 --type box",
+          "--draw 7053 --number 000 --type straight --memo \"a, \"\"b\"\"\"", "--draw 7060 --number 45 --type mini"})
+        ASSERT_EQ(Cli("--db " + db + " tickets add --date 2026-08-20 " + ticket).status, 0) << ticket;
+    ASSERT_EQ(RawExec(db, "DELETE FROM 購入記録 WHERE id = 2"), 0);
+    for (const char* notWon : {"3", "4"}) {
+        const auto refused = Cli("--db " + db + " tickets received " + notWon + " yes");
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_TRUE(Has(refused.out, "まだ当せんしていません")) << refused.out;
+    }
+    ASSERT_EQ(Cli("--db " + db + " tickets received 1 yes").status, 0);
+
+    const std::string check = " tickets check --format json --date 2026-09-01";
+    const auto before = Cli("--db " + db + check, "2>/dev/null");
+    const std::string csv = dir.file("book.csv");
+    ASSERT_EQ(Cli("--db " + db + " tickets export", "> " + csv).status, 0);
+    ASSERT_EQ(Cli("--db " + db + " tickets import --replace " + csv).status, 0);
+    EXPECT_EQ(Cli("--db " + db + check, "2>/dev/null").out, before.out);
+    EXPECT_TRUE(Has(before.out, "\"received\":true")) << before.out;
+    // Into another database the book goes whole as well.
+    const std::string other = dir.file("other.db");
+    ASSERT_EQ(Cli("--db " + other + " import-bundled").status, 0);
+    ASSERT_EQ(Cli("--db " + other + " tickets import --replace " + csv).status, 0);
+    EXPECT_EQ(Cli("--db " + other + check, "2>/dev/null").out, before.out);
+}

@@ -102,7 +102,7 @@ TEST_P(Draw7054Dated, WhileDraw7055IsDated20260824IsRefusedAndNotStored) {
 INSTANTIATE_TEST_SUITE_P(Reproducers, Draw7054Dated,
                          ::testing::Values(BadDate{"Dated20991231", 2099, 12, 31, "後の第7055回（2026-08-24）"},
                                            BadDate{"Dated2027", 2027, 1, 5, "後の第7055回（2026-08-24）"},
-                                           BadDate{"Dated19941007", 1994, 10, 7, "前の第7053回（2026-08-19）"}),
+                                           BadDate{"Dated19941007", 1994, 10, 7, "前の第7053回（2026-08-20）"}),
                          [](const ::testing::TestParamInfo<BadDate>& p) { return std::string(p.param.name); });
 
 TEST_F(DrawPlausibilityTest, AnIndexOf24000DrawsIsFetchedABoundedNumberAtATime) {
@@ -120,25 +120,74 @@ TEST_F(DrawPlausibilityTest, AnIndexOf24000DrawsIsFetchedABoundedNumberAtATime) 
     EXPECT_EQ(UpdateRequest{}.maxFiles, 60);
 }
 
-TEST_F(DrawPlausibilityTest, ADateOffTheScheduleIsStoredAndNamedInTheSummary) {
-    // 7053 was drawn on Wednesday 2026-08-19; the file says 7054 on Friday the 21st.
-    const UpdateOutcome out = Run();
+// 7053 was drawn on Thursday 2026-08-20; the file says 7054 on Saturday the 22nd.
+void DrawnOnSaturday(DrawServer& server) {
+    BankDraw saturday = FetchableDraw(7054);
+    saturday.day = 22;
+    server.write("A1007054.CSV", BankFile(saturday));
+}
+
+UpdateEvents AllowingOffSchedule(std::vector<std::string>& asked) {
+    UpdateEvents events;
+    events.allowOffSchedule = [&asked](const std::string& note) {
+        asked.push_back(note);
+        return true;
+    };
+    return events;
+}
+
+TEST_F(DrawPlausibilityTest, ADateOffTheScheduleIsStoredOnlyWhenAllowedAndNamedInTheSummary) {
+    DrawnOnSaturday(*server_);
+    const std::string note = "第7054回の抽せん日 2026-08-22 は予定の抽せん日（2026-08-21）と違います";
+    const UpdateOutcome unasked = Run();
+    EXPECT_TRUE(unasked.failed());
+    EXPECT_NE(unasked.message.find("第7054回で止まりました：" + note), std::string::npos) << unasked.message;
+    EXPECT_EQ(Stored().count(7054), 0u);
+
+    std::vector<std::string> asked;
+    const UpdateOutcome out = Run(AllowingOffSchedule(asked));
+    EXPECT_EQ(asked, std::vector<std::string>{note});  // 7055–7060 follow the schedule from it
     EXPECT_EQ(out.status, UpdateOutcome::Status::Stored) << out.message;
-    EXPECT_NE(out.message.find("\n第7054回の抽せん日 2026-08-21 は予定の抽せん日（2026-08-20）と違います"),
+    EXPECT_NE(out.message.find("\n" + note), std::string::npos) << out.message;
+    EXPECT_EQ(FindResult(StoredResults(), 7054)->date, "2026-08-22");
+}
+
+TEST_F(DrawPlausibilityTest, DatedFilesJumpingTenDrawsADayApartStopAtTheFirstJump) {
+    server_->write("numbers.csv", IndexFile({7074, 7064, 7054, 7053}));
+    for (const auto& [no, day] : {std::pair{7054, 21}, std::pair{7064, 24}, std::pair{7074, 25}})
+        server_->write(DrawFileName(no), BankFile(BankDraw{no, "123", 2026, 8, day}));
+    const UpdateOutcome out = Run();
+    EXPECT_TRUE(out.failed());
+    EXPECT_NE(out.message.find("第7064回の抽せん日 2026-08-24 は予定の抽せん日（2026-09-04）と違います"),
               std::string::npos)
         << out.message;
-    EXPECT_EQ(out.notes.size(), 1u);  // 7055–7060 follow the schedule
-    EXPECT_EQ(FindResult(StoredResults(), 7054)->date, "2026-08-21");
+    EXPECT_EQ(Stored().count(7064), 0u);
+    EXPECT_EQ(Stored().count(7074), 0u);
+}
+
+TEST_F(DrawPlausibilityTest, AFileWithoutADateIsRefused) {
+    // The reproducer's index jumping ten draws at a time, files without dates.
+    server_->write("numbers.csv", IndexFile({7054}));
+    std::string text = BankFileText(FetchableDraw(7054));
+    const std::string date = "," + Reiwa(2026, 8, 21);
+    ASSERT_NE(text.find(date), std::string::npos);
+    text.erase(text.find(date), date.size());
+    server_->write("A1007054.CSV", ToCp932(text));
+    const UpdateOutcome out = Run();
+    EXPECT_TRUE(out.failed());
+    EXPECT_NE(out.message.find("抽せん日がありません"), std::string::npos) << out.message;
+    EXPECT_EQ(Stored().count(7054), 0u);
 }
 
 TEST_F(DrawPlausibilityTest, ARecheckReportsDifferencesAndReplacesOnlyWhenAsked) {
-    ASSERT_EQ(Run().status, UpdateOutcome::Status::Stored);
+    DrawnOnSaturday(*server_);
+    std::vector<std::string> asked;
+    ASSERT_EQ(Run(AllowingOffSchedule(asked)).status, UpdateOutcome::Status::Stored);
     BankDraw changed = FetchableDraw(7055);
     changed.noStraightWinner = true;
     server_->write("A1007055.CSV", BankFile(changed));
-    BankDraw corrected = FetchableDraw(7054);
-    corrected.day = 20;
-    server_->write("A1007054.CSV", BankFile(corrected));
+    // The bank corrects 7054 to the scheduled Friday.
+    server_->write("A1007054.CSV", BankFile(FetchableDraw(7054)));
     UpdateRequest request = On("2026-09-01");
     request.recheck = std::pair{7054, 7060};
 
@@ -147,21 +196,22 @@ TEST_F(DrawPlausibilityTest, ARecheckReportsDifferencesAndReplacesOnlyWhenAsked)
     EXPECT_EQ(reported.differing, 2);
     EXPECT_NE(reported.message.find("第7054回〜第7060回の7回分を確かめました（違いのある回 2 回）"), std::string::npos)
         << reported.message;
-    EXPECT_NE(reported.message.find("第7054回の抽せん日：データベースでは「2026-08-21」、ファイルでは「2026-08-20」"),
+    EXPECT_NE(reported.message.find("第7054回の抽せん日：データベースでは「2026-08-22」、ファイルでは「2026-08-21」"),
               std::string::npos)
         << reported.message;
     EXPECT_NE(reported.message.find("第7055回のストレートの口数：データベースでは「62口」、ファイルでは「該当なし」"),
               std::string::npos)
         << reported.message;
     EXPECT_NE(reported.message.find("置き換えていません"), std::string::npos) << reported.message;
-    EXPECT_EQ(FindResult(StoredResults(), 7054)->date, "2026-08-21");
+    EXPECT_EQ(FindResult(StoredResults(), 7054)->date, "2026-08-22");
     EXPECT_EQ(FindResult(StoredResults(), 7055)->prize(PrizeKind::Straight).winners, 62);
 
+    // The published date replaces the one stored off the schedule.
     request.replaceRechecked = true;
     const UpdateOutcome replaced = Run({}, request);
     EXPECT_EQ(replaced.status, UpdateOutcome::Status::Stored) << replaced.message;
     EXPECT_EQ(replaced.storedDraws, (std::vector<int>{7054, 7055}));
-    EXPECT_EQ(FindResult(StoredResults(), 7054)->date, "2026-08-20");
+    EXPECT_EQ(FindResult(StoredResults(), 7054)->date, "2026-08-21");
     EXPECT_FALSE(FindResult(StoredResults(), 7055)->prize(PrizeKind::Straight).winners.has_value());
     EXPECT_FALSE(FindResult(StoredResults(), 7055)->prize(PrizeKind::Straight).yen.has_value());
 

@@ -99,7 +99,7 @@ TEST(TicketCli, ExportImportRoundTripAndAllOrNothing) {
     ASSERT_EQ(Cli(base + "add --draw 8 --number 07 --type mini --date 2024-01-03").status, 0);
     const CliRun exported = Cli(base + "export");
     ASSERT_EQ(exported.status, 0);
-    EXPECT_TRUE(Has(exported.out, "2024-01-02,7,1,007,セット,3,\"a,b\"\r\n")) << exported.out;
+    EXPECT_TRUE(Has(exported.out, "1,2024-01-02,7,1,007,セット,3,\"a,b\",\r\n")) << exported.out;
 
     const std::string other = dir.file("other.db");
     const std::string file = dir.write("book.csv", exported.out);
@@ -108,7 +108,7 @@ TEST(TicketCli, ExportImportRoundTripAndAllOrNothing) {
 
     // One bad line: nothing of the file is stored.
     const std::string broken =
-        dir.write("bad.csv", exported.out + "2024-01-04,9,1,999,ボックス,1,\r\n2024-01-04,9,1,123,ボックス,1,\r\n");
+        dir.write("bad.csv", exported.out + ",2024-01-04,9,1,999,ボックス,1,,\r\n,2024-01-04,9,1,123,ボックス,1,,\r\n");
     const CliRun refused = Cli("--db " + other + " tickets import " + broken);
     EXPECT_EQ(refused.status, 2);
     EXPECT_TRUE(Has(refused.out, "4 行目")) << refused.out;

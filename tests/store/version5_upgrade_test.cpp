@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "cli_run.h"
 #include "platform/store/database.h"
 #include "platform/store/result_store.h"
 #include "platform/store/schema.h"
@@ -140,4 +141,32 @@ TEST(EstimatedDates, ATypedDrawGetsOneAndAPublishedDateReplacesIt) {
     // Counted on from the new published date.
     EXPECT_EQ(FindResult(s.results, 7054)->date, "2026-08-24");
     EXPECT_EQ(FindResult(s.results, 7055)->date, "2026-08-25");
+}
+
+TEST(Version5Upgrade, TheCommandLineOpeningFirstFillsInTheShippedResultsAndSaysSoOnce) {
+    TempDir dir;
+    const std::string path = Version5File(dir);
+    const auto first = n3::testing::Cli("--db " + path + " stats", "2>&1 >/dev/null");
+    EXPECT_EQ(first.status, 0) << first.out;
+    EXPECT_NE(first.out.find("同梱の当選結果で"), std::string::npos) << first.out;
+    EXPECT_NE(first.out.find("第7051回 ストレート 当せん金額"), std::string::npos) << first.out;
+    EXPECT_EQ(RawValue(path, "SELECT ストレート当せん金額 FROM 当選結果 WHERE 回数 = 7053"), "88500");
+    const auto again = n3::testing::Cli("--db " + path + " stats", "2>&1 >/dev/null");
+    EXPECT_EQ(again.out, "");
+}
+
+TEST(Version5Upgrade, AFileWhoseTablesDoNotFitIsRefusedInPlainJapanese) {
+    TempDir dir;
+    const std::string path = Version5File(dir);
+    // Another tool added the column version 6 adds.
+    ASSERT_EQ(RawExec(path, "ALTER TABLE 当選結果 ADD COLUMN 抽せん日推定 INTEGER"), SQLITE_OK);
+    try {
+        Database::Open(path, false);
+        ADD_FAILURE() << "opened";
+    } catch (const StoreError& e) {
+        const std::string why = e.what();
+        EXPECT_EQ(why.find("duplicate"), std::string::npos) << why;
+        EXPECT_NE(why.find("表の形が形式 5 のものと違います"), std::string::npos) << why;
+    }
+    EXPECT_EQ(RawValue(path, "PRAGMA user_version"), "5");
 }

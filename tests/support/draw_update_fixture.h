@@ -48,7 +48,7 @@ protected:
             draws.push_back(MakeDraw(drawNo, std::to_string(100 + drawNo % 900)));
             DrawResult r;
             r.drawNo = drawNo;
-            r.date = "2026-08-" + std::to_string(drawNo - 7034);
+            r.date = "2026-08-" + std::to_string(drawNo - 7033);  // 7053 on Thursday 2026-08-20
             results.push_back(r);
         }
         ImportDrawsAndResults(store, draws, results, false);

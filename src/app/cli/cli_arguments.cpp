@@ -8,7 +8,7 @@
 namespace n3::cli {
 
 const std::set<std::string>& SwitchNames() {
-    static const std::set<std::string> names = {"replace", "landscape", "results", "allow-gap"};
+    static const std::set<std::string> names = {"replace", "landscape", "results", "allow-gap", "allow-off-schedule"};
     return names;
 }
 

@@ -6,8 +6,8 @@ namespace n3::cli {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> table = {
-        {"import", "import FILE.csv [--replace]", "CSVファイルの当選データを取り込む", "import 当選データ.csv", 1, 1,
-         &RunImport},
+        {"import", "import FILE.csv [--replace] [--allow-off-schedule] [--allow-gap]",
+         "CSVファイルの当選データを取り込む", "import 当選データ.csv", 1, 1, &RunImport},
         {"export", "export [--results]", "当選データをCSVで書き出す（--results で抽せん日と当せん金も）",
          "export --results > 当選結果.csv", 0, 0, &RunExport},
         {"stats", "stats", "数字ごとの出現回数と最新の回数を表示する", "stats", 0, 0, &RunStats},
@@ -19,10 +19,10 @@ const std::vector<Command>& Commands() {
          "[--strategy fixed|last|hot|cold|overdue|sum|prediction [--n N] [--k K] [--numbers 123,456] [--sum A-B] "
          "[--kind straight|box|set|mini] [--units U]]",
          "ウィンドウの表を表示する（一覧は show ?）", "show 出現頻度分析 --from 7000 --format csv", 1, 1, &RunShow},
-        {"import-bundled", "import-bundled [--replace]", "同梱の過去の当選データを取り込む", "import-bundled", 0, 0,
-         &RunImportBundled},
-        {"update", "update [--source URL] [--replace] [--allow-gap] [--recheck N..M]", "最新の当選データを取得する",
-         "update --recheck 7050..7053", 0, 0, &RunUpdate},
+        {"import-bundled", "import-bundled [--replace [--allow-off-schedule] [--allow-gap]]",
+         "同梱の過去の当選データを取り込む", "import-bundled", 0, 0, &RunImportBundled},
+        {"update", "update [--source URL] [--replace] [--allow-gap] [--allow-off-schedule] [--recheck N..M]",
+         "最新の当選データを取得する", "update --recheck 7050..7053", 0, 0, &RunUpdate},
         {"backtest", "backtest [--from N] [--to N] [--settings FILE] [--format text|csv|json]", "予想の検証を表示する",
          "backtest --from 6000 --format json", 0, 0, &RunBacktest},
         {"print", "print WINDOW --pdf FILE [--settings FILE] [--landscape] [--from N] [--to N] [--number NNN]",

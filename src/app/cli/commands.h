@@ -6,6 +6,12 @@
 #include <vector>
 
 #include "app/cli/cli_arguments.h"
+#include "core/draw.h"
+#include "core/draw_result.h"
+
+namespace n3 {
+class DrawStore;
+}  // namespace n3
 
 namespace n3::cli {
 
@@ -24,6 +30,12 @@ const std::vector<Command>& Commands();
 
 // The commands' runners, each in its own file.
 int RunImport(const Arguments& args);
+// The one check every path into the results passes
+// (io/results_schedule_check.h), with --replace, --allow-off-schedule and
+// --allow-gap: false (said on standard error, nothing written) when the
+// import must stop; `allowed` gets the lines naming what was let through.
+bool PassesScheduleCheck(const Arguments& args, DrawStore& store, const std::vector<Draw>& draws,
+                         const ResultHistory& results, const std::string& source, std::string& allowed);
 int RunExport(const Arguments& args);
 int RunStats(const Arguments& args);
 int RunShow(const Arguments& args);

@@ -20,6 +20,10 @@ int RunImportBundled(const Arguments& args) {
         return 1;
     }
     DrawStore store = DrawStore::Open(args.db, true);
+    // Replacing the stored figures passes the check every import passes.
+    std::string allowed;
+    if (args.has("replace") && !PassesScheduleCheck(args, store, data.draws, data.results, "同梱のデータ", allowed))
+        return 1;
     // Only what the database lacks is added; its own figures stay unless
     // --replace (which also takes the shipped digits).
     const ResultImport outcome =
@@ -30,7 +34,7 @@ int RunImportBundled(const Arguments& args) {
                   << "取り込みは行っていません。置き換えるには --replace を付けてください。\n";
         return 1;
     }
-    std::cerr << ImportSummaryText(outcome) << '\n';
+    std::cerr << ImportSummaryText(outcome) << allowed << '\n';
     // Into a database that held draws already: what was filled in, and
     // which of its own figures differ from the shipped ones.
     if (outcome.counts.unchanged + outcome.counts.replaced > 0 &&

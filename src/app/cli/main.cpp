@@ -11,6 +11,7 @@
 
 #include "app/cli/commands.h"
 #include "io/echo_text.h"
+#include "platform/store/bundled_data.h"
 #include "platform/store/data_location.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/startup_load.h"
@@ -47,9 +48,26 @@ int Usage(const std::string& reason) {
     return kUsageError;
 }
 
+// The shipped results filled into a file this run has just upgraded, as
+// the desktop program does after its load: whichever opens an old file
+// first fills it in, and says so once.
+void FillInAfterUpgrade(DrawStore& store) {
+    const std::string folder = BundledDataFolder();
+    if (folder.empty()) return;
+    const BundledData data = ReadBundledData(folder);
+    if (data.error || data.results.empty()) return;
+    try {
+        const ResultImport outcome = FillInResults(store, data.draws, data.results);
+        if (outcome.results > 0 || !outcome.differences.empty()) std::cerr << FillInReportText(outcome) << '\n';
+    } catch (const StoreError& e) {
+        std::cerr << "同梱の当選結果を補えません。\n理由：" << e.what() << '\n';
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    DrawStore::SetUpgradeFollowUp(FillInAfterUpgrade);
     Arguments args;
     std::string reason;
     if (AsksForHelp(argc, argv)) {

@@ -97,6 +97,14 @@ int Check(const Arguments& args) {
     return WriteOut(TicketReportText(report)) ? 0 : 1;
 }
 
+// Whether any draw the purchase covers won it something.
+bool HasWon(const Purchase& p, const std::string& db) {
+    const HistorySnapshot snapshot = LoadHistorySnapshot(db);
+    for (const DrawOutcome& o : CheckBook({p}, snapshot.history, snapshot.results))
+        if (o.outcome == Outcome::Won || o.outcome == Outcome::PrizeUnknown) return true;
+    return false;
+}
+
 // tickets received ID yes|no: whether the winnings of purchase ID were collected.
 int Received(const Arguments& args) {
     RequireWords(args, 2);
@@ -112,6 +120,9 @@ int Received(const Arguments& args) {
     for (Purchase p : store.ReadAll()) {
         if (p.id != id) continue;
         p.受け取り済み = flag == "yes";
+        if (p.受け取り済み && !HasWon(p, args.db))
+            throw UsageError{"購入記録 " + idText +
+                             " はまだ当せんしていません（はずれ、または未抽せん）。受け取り済みにはできません。"};
         store.Update(p);
         std::cerr << "購入記録 " << id << " を"
                   << (p.受け取り済み ? "受け取り済みにしました" : "未受け取りに戻しました") << "。\n";

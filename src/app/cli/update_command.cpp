@@ -29,7 +29,7 @@ int RunUpdate(const Arguments& args) {
     if (const auto range = args.option("recheck")) {
         request.recheck = ParseDrawRange(*range);
         if (!request.recheck) {
-            std::cerr << "--recheck には 回数 または 回数..drawNo（例 7050..7060）を指定してください\n";
+            std::cerr << "--recheck には 回数、または 最初の回数..最後の回数（例 7050..7060）を指定してください\n";
             return kUsageError;
         }
     }
@@ -41,6 +41,8 @@ int RunUpdate(const Arguments& args) {
     events.replaceDiffering = [replace](const DigitConflict&) { return replace; };
     const bool allowGap = args.has("allow-gap");
     events.allowGap = [allowGap](int, int) { return allowGap; };
+    const bool allowOffSchedule = args.has("allow-off-schedule");
+    events.allowOffSchedule = [allowOffSchedule](const std::string&) { return allowOffSchedule; };
     events.stored = [](const Draw& draw, const std::string& date) {
         std::cout << StoredDrawLine(draw, date) << '\n' << std::flush;
     };
@@ -49,6 +51,8 @@ int RunUpdate(const Arguments& args) {
         std::cerr << outcome.message << '\n';
         if (outcome.conflict || outcome.differing > 0) std::cerr << "置き換えるには --replace を付けてください。\n";
         if (outcome.gapDraw) std::cerr << "この回から取り込むには --allow-gap を付けてください。\n";
+        if (outcome.message.find("予定の抽せん日") != std::string::npos)
+            std::cerr << "予定と違う日付のまま取り込むには --allow-off-schedule を付けてください。\n";
         return 1;
     }
     return WriteOut(outcome.message + "\n") ? 0 : 1;

@@ -19,6 +19,13 @@ DrawFetch FetchDraw(HttpClient& http, const std::string& folder, int drawNo, con
     out.fetched = CheckFetchedDrawFile(file.body, drawNo);
     if (!out.fetched.ok()) return out;
     const std::string date = out.fetched.result ? out.fetched.result->date : std::string();
+    if (date.empty()) {
+        // The bank's files always give the draw's date: one without it is
+        // not the bank's, and a draw stored from it would carry a guess.
+        out.fetched = FetchedDraw{};
+        out.fetched.reason = "第" + std::to_string(drawNo) + "回のファイルに抽せん日がありません（取り込んでいません）";
+        return out;
+    }
     const DrawFit fit = CheckDrawFits(drawNo, date, NeighboursOf(stored, drawNo), today);
     if (!fit.ok()) {
         out.fetched = FetchedDraw{};

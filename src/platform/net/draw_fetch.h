@@ -15,11 +15,12 @@ namespace n3 {
 struct DrawFetch {
     bool cancelled = false;
     FetchedDraw fetched;  // reason set when the file or its fit is refused
-    std::string note;     // a date off the schedule
+    std::string note;     // a date off the schedule: stored only when the user allows it
     bool ok() const { return !cancelled && fetched.ok(); }
 };
 
-// `folder` is the checked, normalised source address (ending in "/").
+// `folder` is the checked, normalised source address (ending in "/"). A
+// file without a date is refused.
 DrawFetch FetchDraw(HttpClient& http, const std::string& folder, int drawNo, const ResultHistory& stored,
                     std::string_view today, const std::function<bool()>& cancelled);
 

@@ -60,6 +60,10 @@ UpdateOutcome RecheckDraws(Database& database, const std::string& folder, HttpCl
             ++out.differing;
             out.notes.insert(out.notes.end(), differences.begin(), differences.end());
             if (!request.replaceRechecked) continue;
+            if (!step.note.empty() && (!events.allowOffSchedule || !events.allowOffSchedule(step.note))) {
+                out.notes.push_back(step.note + "（予定の日程と違うため置き換えていません）");
+                continue;
+            }
             ResultHistory incoming;
             if (fetchedResult) incoming.push_back(*fetchedResult);
             database.Import({step.fetched.draw}, incoming, true, true);

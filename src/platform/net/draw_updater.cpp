@@ -137,6 +137,8 @@ UpdateOutcome UpdateDraws(Database& database, const std::string& source, HttpCli
                 break;
             }
             if (!step.ok()) return Stop(out, drawNo, step.fetched.reason);
+            if (!step.note.empty() && (!events.allowOffSchedule || !events.allowOffSchedule(step.note)))
+                return Stop(out, drawNo, step.note + "（取り込んでいません）");
             const FetchedDraw& fetched = step.fetched;
             ResultHistory results;
             if (fetched.result) results.push_back(*fetched.result);

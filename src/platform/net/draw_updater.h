@@ -35,6 +35,10 @@ struct UpdateEvents {
     // one: true fetches it and those after it. Without an answer the run
     // stops before it.
     std::function<bool(int newestStored, int drawNo)> allowGap;
+    // A fetched draw whose date is off the draw schedule (`note` names it
+    // and the scheduled date): true stores it. Without an answer the run
+    // stops before it.
+    std::function<bool(const std::string& note)> allowOffSchedule;
 };
 
 struct UpdateRequest {

@@ -82,6 +82,9 @@ std::string FillInReportText(const ResultImport& outcome) {
                 " 件は、データベースの値のままにしました（同梱の値にするには numbers3zubarin-cli import-bundled "
                 "--replace）。\n" +
                 DescribeDifferences(outcome.differences);
+    if (!outcome.replacedDifferences.empty())
+        text += "\n同梱の値で置き換えた " + std::to_string(outcome.replacedDifferences.size()) + " 件：\n" +
+                DescribeDifferences(outcome.replacedDifferences, outcome.replacedDifferences.size());
     return text;
 }
 

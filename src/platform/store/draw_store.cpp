@@ -69,6 +69,11 @@ sqlite3* DrawStore::release() {
 
 namespace {
 std::atomic<int> connectionsOpened{0};
+
+DrawStore::UpgradeFollowUp& FollowUp() {
+    static DrawStore::UpgradeFollowUp followUp;
+    return followUp;
+}
 }  // namespace
 
 int DrawStore::ConnectionsOpened() { return connectionsOpened.load(); }
@@ -131,9 +136,14 @@ DrawStore DrawStore::Open(const std::string& path, bool createIfMissing) {
         }
     }
     if (upgrade) PrepareSchema(db, path, !exists);
-    if (upgrade && exists && before < CurrentSchemaVersion()) store.upgradedFrom_ = before;
+    if (upgrade && exists && before < CurrentSchemaVersion()) {
+        store.upgradedFrom_ = before;
+        if (FollowUp()) FollowUp()(store);
+    }
     return store;
 }
+
+void DrawStore::SetUpgradeFollowUp(UpgradeFollowUp followUp) { FollowUp() = std::move(followUp); }
 
 void DrawStore::RequireNewestVersion() const {
     if (!upgradeBlocked_) return;
@@ -159,7 +169,10 @@ void DrawStore::RetryUpgrade() {
     }
     PrepareSchema(db_, path_, false);
     upgradeBlocked_.reset();
-    if (before < CurrentSchemaVersion()) upgradedFrom_ = before;
+    if (before < CurrentSchemaVersion()) {
+        upgradedFrom_ = before;
+        if (FollowUp()) FollowUp()(*this);
+    }
 }
 
 void DrawStore::Exec(const char* sql) const {
@@ -263,6 +276,28 @@ void DrawStore::SetDigit(int drawNo, int position, std::optional<int> value) {
     up.bind(2, drawNo);
     up.step();
     announce(DataChange::Draws);
+}
+
+bool DrawStore::SetDigitIfStored(int drawNo, int position, std::optional<int> value,
+                                 const std::array<std::optional<int>, 3>& expected) {
+    Exec("BEGIN IMMEDIATE");
+    try {
+        Statement q(db_, "SELECT 第1数字, 第2数字, 第3数字 FROM 当選データ WHERE 回数 = ?");
+        q.bind(1, drawNo);
+        const bool found = q.step();
+        const bool same =
+            found && q.column(0) == expected[0] && q.column(1) == expected[1] && q.column(2) == expected[2];
+        if (!same) {
+            Exec("ROLLBACK");
+            return false;
+        }
+        SetDigit(drawNo, position, value);
+        Exec("COMMIT");
+    } catch (...) {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+    return true;
 }
 
 void DrawStore::DeleteDraw(int drawNo) { DeleteDraws({drawNo}); }

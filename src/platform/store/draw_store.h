@@ -83,6 +83,10 @@ public:
     int InsertDraw();
     // Writes one digit (position 0..2) of a draw; nullopt stores NULL.
     void SetDigit(int drawNo, int position, std::optional<int> value);
+    // The same in one transaction, only while the draw is stored with the
+    // digits `expected`; false (nothing written) when it is not.
+    bool SetDigitIfStored(int drawNo, int position, std::optional<int> value,
+                          const std::array<std::optional<int>, 3>& expected);
     void DeleteDraw(int drawNo);
     // Deletes every listed draw in one transaction: all or none.
     void DeleteDraws(const std::vector<int>& drawNos);
@@ -102,6 +106,12 @@ public:
     // when the file was new or already of the newest version: the start-up
     // fills in the shipped results once after an upgrade.
     int upgradedFrom() const { return upgradedFrom_; }
+    // Run on the connection that has just brought a file up to the newest
+    // version, whichever program opened it first: the command line fills
+    // in the shipped results there (the desktop program after its load).
+    // Process-wide; none by default.
+    using UpgradeFollowUp = std::function<void(DrawStore&)>;
+    static void SetUpgradeFollowUp(UpgradeFollowUp followUp);
     // Tries the upgrade again (after digits were mended). Throws as
     // RequireNewestVersion when the digits are still wrong.
     void RetryUpgrade();

@@ -97,6 +97,9 @@ void FillInRows(sqlite3* db, const std::string& path, const std::vector<Draw>& d
         const auto draw = incoming.find(r.drawNo);
         if (digits == stored.end() || draw == incoming.end() || digits->second != draw->second->digits) continue;
         FilledResult filled = FillIn(FindResult(rows, r.drawNo), r, replaceDiffering);
+        if (replaceDiffering)
+            for (ResultDifference& d : FillIn(FindResult(rows, r.drawNo), r, false).differences)
+                outcome.replacedDifferences.push_back(std::move(d));
         outcome.filled += filled.filled;
         outcome.replacedFigures += filled.replaced;
         for (ResultDifference& d : filled.differences) outcome.differences.push_back(std::move(d));

@@ -37,6 +37,8 @@ struct ResultImport {
     int filled = 0;
     int replacedFigures = 0;
     std::vector<ResultDifference> differences;
+    // With replaceDiffering: the differing figures replaced, for the report.
+    std::vector<ResultDifference> replacedDifferences;
     int estimated = 0;  // rows whose estimated date was written or cleared
     bool ok() const { return conflicts.empty(); }
 };

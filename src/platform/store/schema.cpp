@@ -247,7 +247,17 @@ void PrepareSchema(sqlite3* db, const std::string& path, bool createdNow) {
         }
         for (const SchemaStep& step : SchemaSteps()) {
             if (step.toVersion <= from) continue;
-            Exec(db, step.sql);
+            try {
+                Exec(db, step.sql);
+            } catch (const StoreError&) {
+                // SQLite's own words for a statement that does not fit the
+                // tables ("duplicate column name: …") say nothing to the
+                // user: the file's tables are not the ones its version has.
+                // A disk's or a lock's failure keeps its own reason.
+                if ((sqlite3_extended_errcode(db) & 0xff) != SQLITE_ERROR) throw;
+                throw StoreError("表の形が形式 " + std::to_string(step.toVersion - 1) +
+                                 " のものと違います（別のプログラムが表や列を加えたか変えたようです）");
+            }
             Exec(db, ("PRAGMA user_version = " + std::to_string(step.toVersion)).c_str());
             if (StepHook()) StepHook()(step.toVersion);
         }

@@ -12,6 +12,10 @@ public:
     void SetDigit(int drawNo, int position, std::optional<int> value) override {
         store_.SetDigit(drawNo, position, value);
     }
+    void SetShownDigit(const Draw& shown, int position, std::optional<int> value) override {
+        if (!store_.SetDigitIfStored(shown.drawNo, position, value, shown.digits))
+            throw DrawChangedElsewhere(shown.drawNo);
+    }
     void DeleteDraw(int drawNo) override { store_.DeleteDraw(drawNo); }
     void RestoreDraws(const std::vector<Draw>& draws) override { store_.Import(draws); }
     void DeleteDraws(const std::vector<int>& drawNos) override { store_.DeleteDraws(drawNos); }

@@ -203,12 +203,22 @@ void TicketStore::AddAll(const std::vector<Purchase>& purchases, bool replace) {
     try {
         CheckRoom(db_, purchases.size(), replace);
         if (replace) Exec("DELETE FROM 購入記録");
+        // A book read back whole keeps its ids: the purchases that bring
+        // one go first, so that a numbered new one cannot take it.
         Statement ins(db_, kInsert);
-        for (const Purchase& p : purchases) {
-            BindPurchase(ins, p);
-            ins.step();
-            ins.reset();
-        }
+        Statement insWithId(
+            db_,
+            "INSERT INTO 購入記録 (購入日, 最初の回数, 継続回数, 番号, 種類, 口数, メモ, 受け取り済み, id) "
+            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        for (const bool withId : {true, false})
+            for (const Purchase& p : purchases) {
+                if (withId != (replace && p.id > 0)) continue;
+                Statement& q = withId ? insWithId : ins;
+                BindPurchase(q, p);
+                if (withId) q.bind(9, p.id);
+                q.step();
+                q.reset();
+            }
         Exec("COMMIT");
     } catch (...) {
         sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);

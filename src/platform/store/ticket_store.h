@@ -43,7 +43,8 @@ public:
     void Update(const Purchase& p);
     void Remove(std::int64_t id);
     // Stores every purchase in one transaction, after removing the whole
-    // book when `replace` is set. All or nothing.
+    // book when `replace` is set (the purchases then keep the ids they
+    // bring; without it every purchase gets a new id). All or nothing.
     void AddAll(const std::vector<Purchase>& purchases, bool replace);
 
 private:

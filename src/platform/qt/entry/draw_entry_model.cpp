@@ -79,6 +79,10 @@ bool DrawEntryModel::setData(const QModelIndex& index, const QVariant& value, in
     const Draw before = digitCell ? entry_.row(index.row()) : Draw{};
     try {
         if (!entry_.SetCellText(index.row(), index.column(), value.toString().toStdString())) return false;
+    } catch (const DrawChangedElsewhere& e) {
+        follow();
+        emit changedElsewhere(QString::fromStdString(e.what()));
+        return false;
     } catch (const std::exception& e) {
         emit dataChanged(index, index);  // show the stored value again
         refused(e);
@@ -91,6 +95,8 @@ bool DrawEntryModel::setData(const QModelIndex& index, const QVariant& value, in
 }
 
 int DrawEntryModel::addLine() {
+    // Draws stored elsewhere meanwhile show first: the new one comes after them.
+    follow();
     try {
         const int row = entry_.AddLine();
         undo_->push(new DrawsAddedOrDeleted(*this, {entry_.row(row)}, true));
@@ -127,6 +133,21 @@ bool DrawEntryModel::deleteLines(int first, int last) {
     }
 }
 
+std::vector<int> DrawEntryModel::follow() {
+    DrawHistory stored;
+    try {
+        stored = store_.ReadHistoryForEditing();
+    } catch (const std::exception&) {
+        return {};
+    }
+    std::vector<int> changed;
+    for (const int row : entry_.Follow(std::move(stored))) {
+        changed.push_back(entry_.row(row).drawNo);
+        emit dataChanged(index(row, 1), index(row, 当選データ入力::kColumnCount - 1));
+    }
+    return changed;
+}
+
 QModelIndex DrawEntryModel::firstWrongCell() const {
     const auto cell = entry_.FindFirstWrongCell();
     return cell ? index(cell->row, cell->column) : QModelIndex();
@@ -142,7 +163,16 @@ void DrawEntryModel::applyDigits(int drawNo, const DrawDigits& digits) {
     Draw draw;
     draw.drawNo = drawNo;
     draw.digits = digits;
-    if (entry_.RowOf(drawNo) < 0) return;
+    const int row = entry_.RowOf(drawNo);
+    if (row < 0) return;
+    // Undone or done again only over what the window shows: a draw another
+    // program changed meanwhile is shown as stored instead.
+    const Draw shown = entry_.row(row);
+    const std::vector<int> changed = follow();
+    if (std::find(changed.begin(), changed.end(), drawNo) != changed.end() || entry_.RowOf(drawNo) < 0) {
+        emit changedElsewhere(QString::fromStdString(DrawChangedElsewhere(shown.drawNo).what()));
+        return;
+    }
     applyRestore({draw});
 }
 

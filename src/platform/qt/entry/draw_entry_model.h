@@ -35,6 +35,11 @@ public:
     bool deleteLine(int row);
     // 行削除 of rows first..last in one write: false when refused.
     bool deleteLines(int first, int last);
+    // Reads the stored draws again and follows them (a write from another
+    // program): rows come and go, changed digits are shown. Returns the
+    // numbers of the draws whose digits changed; nothing when the store
+    // cannot be read now (the next look tells).
+    std::vector<int> follow();
     // The first cell the close check rejects, or an invalid index.
     QModelIndex firstWrongCell() const;
 
@@ -53,6 +58,9 @@ public:
 signals:
     // A write the database refused, with the message for the user.
     void writeRefused(const QString& message);
+    // A typed digit was not written because another program changed the
+    // draw meanwhile; the grid shows the stored draws now.
+    void changedElsewhere(const QString& message);
     // An undone or redone step touched this cell: the cursor goes there.
     void stepApplied(const QModelIndex& cell);
 

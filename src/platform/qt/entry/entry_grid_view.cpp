@@ -61,6 +61,10 @@ void EntryGridView::finishEditing() {
     closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
+void EntryGridView::dropEditing() {
+    if (QWidget* editor = indexWidget(currentIndex())) closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+}
+
 std::pair<int, int> EntryGridView::selectedRowSpan() const {
     const QItemSelection selection = selectionModel() ? selectionModel()->selection() : QItemSelection();
     if (selection.isEmpty()) return {-1, -1};

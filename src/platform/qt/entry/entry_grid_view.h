@@ -35,6 +35,8 @@ public:
 
     // Writes what an open editor holds and closes it.
     void finishEditing();
+    // Closes an open editor without writing what it holds.
+    void dropEditing();
     // First and last selected row; (-1, -1) when nothing is selected.
     std::pair<int, int> selectedRowSpan() const;
     // Moves the cursor as the key does when no editor is open; the editor

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "entry/draw_entry.h"
 #include "platform/qt/common/dialogs.h"
@@ -129,6 +130,7 @@ void EntryWindow::load() {
             model_->setParent(this);
             grid_->setModel(model_);
             connect(model_, &DrawEntryModel::writeRefused, this, &EntryWindow::ShowWriteRefused);
+            connect(model_, &DrawEntryModel::changedElsewhere, this, &EntryWindow::ShowChangedElsewhere);
             connect(model_, &QAbstractItemModel::dataChanged, this, &EntryWindow::historyEdited);
             connect(model_, &QAbstractItemModel::rowsInserted, this, &EntryWindow::historyEdited);
             connect(model_, &QAbstractItemModel::rowsRemoved, this, &EntryWindow::historyEdited);
@@ -239,6 +241,17 @@ bool EntryWindow::holdsHistory() const {
     return filled == 1 || filled == 2;
 }
 
+void EntryWindow::followHistory() {
+    if (!model_) return;
+    const QModelIndex current = grid_->currentIndex();
+    const bool editing = current.isValid() && grid_->indexWidget(current) != nullptr;
+    const int editedDraw = editing ? model_->entry().row(current.row()).drawNo : 0;
+    const std::vector<int> changed = model_->follow();
+    if (!editing || std::find(changed.begin(), changed.end(), editedDraw) == changed.end()) return;
+    grid_->dropEditing();
+    ShowChangedElsewhere(QString::fromStdString(DrawChangedElsewhere(editedDraw).what()));
+}
+
 bool EntryWindow::queryUnload() {
     if (closingChecked_) return true;
     return !KeepEditingHalfTypedRow();
@@ -283,6 +296,11 @@ void EntryWindow::ShowRowMenu(const QPoint& globalPos, int row, bool wholeRow) {
 
 void EntryWindow::ShowWriteRefused(const QString& message) {
     dialogs::Message(this, message, Q(kMessageTitle), dialogs::Icon::Critical);
+}
+
+void EntryWindow::ShowChangedElsewhere(const QString& message) {
+    dialogs::Message(this, message, Q(kMessageTitle), dialogs::Icon::Information);
+    grid_->setFocus();
 }
 
 ChildWindow* CreateEntryWindow(ChildHost& host) { return new EntryWindow(host); }

@@ -50,6 +50,9 @@ public:
     bool queryUnload() override;
     // While the row under the cursor has one or two digits.
     bool holdsHistory() const override;
+    // Follows writes from elsewhere: the grid shows the stored draws; an
+    // open editor on a draw that changed is closed with a plain message.
+    void followHistory() override;
 
 signals:
     // A draw was stored, changed or deleted.
@@ -64,6 +67,7 @@ private:
     void SetUpGrid();
     void ShowRowMenu(const QPoint& globalPos, int row, bool wholeRow);
     void ShowWriteRefused(const QString& message);
+    void ShowChangedElsewhere(const QString& message);
     void CloseFrame();
     // True when the user chose to go on typing the half-typed row (the
     // cursor is then on its first empty digit).

@@ -150,9 +150,40 @@ void ResultListWindow::load() {
 
 void ResultListWindow::followHistory() {
     if (!model_) return;
+    // The cursor stays on its draw, wherever new rows put it; an edit of a
+    // draw whose result changed elsewhere ends, showing the stored values.
     const QModelIndex current = grid_->currentIndex();
+    const bool valid = current.isValid();
+    const int drawNo = valid ? model_->index(current.row(), ResultRowEdit::kDrawColumn).data().toInt() : 0;
+    const bool editing = valid && grid_->indexWidget(current) != nullptr;
+    const auto rowTexts = [this](int row) {
+        QStringList texts;
+        for (int c = 0; c < model_->columnCount(); ++c) texts << model_->index(row, c).data().toString();
+        return texts;
+    };
+    const QStringList before = valid ? rowTexts(current.row()) : QStringList();
     model_->show(host().sharedSnapshot());
-    if (current.isValid() && current.row() < model_->rowCount()) grid_->setCurrentIndex(current);
+    const int row = valid ? model_->rowOf(drawNo) : -1;
+    if (row < 0) return;
+    const QModelIndex same = model_->index(row, current.column());
+    const bool changed = rowTexts(row) != before;
+    QWidget* editor = grid_->indexWidget(same);  // still open when the rows stayed
+    if (editor && changed)
+        QMetaObject::invokeMethod(grid_, "closeEditor", Q_ARG(QWidget*, editor),
+                                  Q_ARG(QAbstractItemDelegate::EndEditHint, QAbstractItemDelegate::RevertModelCache));
+    grid_->setCurrentIndex(same);
+    grid_->scrollTo(same);
+    if (!editing) return;
+    if (!changed) {
+        if (!editor) grid_->edit(same);  // the rows moved under the edit: it goes on
+        return;
+    }
+    dialogs::Message(
+        this,
+        QStringLiteral("第%1回の当選結果がほかのプログラムで変更されたため、入力中の値は書き込んでいません。\n"
+                       "データベースの値を表示します。")
+            .arg(drawNo),
+        Q(kMessageTitle), dialogs::Icon::Information);
 }
 
 std::optional<PrintDocument> ResultListWindow::printDocument() const {

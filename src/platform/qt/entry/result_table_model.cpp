@@ -4,8 +4,13 @@
 #include <QUndoCommand>
 #include <algorithm>
 
+#include "core/draw_schedule.h"
+#include "io/results_schedule_check.h"
+#include "platform/qt/common/dialogs.h"
 #include "platform/qt/common/qt_util.h"
 #include "platform/store/database.h"
+#include "platform/store/result_store.h"
+#include "windows/main_commands.h"
 
 namespace n3 {
 
@@ -128,9 +133,43 @@ bool ResultTableModel::setData(const QModelIndex& index, const QVariant& value, 
     }
     DrawResult before = stored ? *stored : DrawResult{};
     before.drawNo = draw.drawNo;
+    if (!StillStored(draw.drawNo, stored) || !ScheduleAllows(*edit.result, stored)) return false;
     if (!apply(draw.drawNo, *edit.result)) return false;
     undo_->push(new ResultCellStep(*this, draw.drawNo, index.column(), std::move(before), *edit.result));
     return true;
+}
+
+bool ResultTableModel::StillStored(int drawNo, const DrawResult* shown) {
+    // The row is written whole: another program's write to it meanwhile
+    // would be undone by what this row still shows.
+    try {
+        const ResultHistory now = ReadResults(database_.draws());
+        const DrawResult* stored = FindResult(now, drawNo);
+        if (stored == shown || (stored && shown && *stored == *shown)) return true;
+    } catch (const std::exception&) {
+        return true;  // the write itself tells what is wrong
+    }
+    emit writeRefused(
+        QStringLiteral("第%1回の当選結果がほかのプログラムで変更されたため、入力した値は書き込んでいません。\n"
+                       "データベースの値を表示します。")
+            .arg(drawNo));
+    return false;
+}
+
+bool ResultTableModel::ScheduleAllows(const DrawResult& typed, const DrawResult* stored) {
+    // The check every path into the results passes (io/results_schedule_check.h),
+    // for a date the row did not hold yet.
+    if (stored && stored->date == typed.date && stored->dateEstimated == typed.dateEstimated) return true;
+    const ScheduleCheck check =
+        CheckResultsSchedule(results_, snapshot_->history.back().drawNo, {}, {typed}, true, TodayDate());
+    if (!check.ok()) {
+        emit writeRefused(Q(check.refusal + "。\n値は変更していません。"));
+        return false;
+    }
+    if (check.offSchedule.empty()) return true;
+    return dialogs::Message(qobject_cast<QWidget*>(parent()),
+                            Q(check.offSchedule.front() + "。\nこの日付で保存しますか？"), Q(kMessageTitle),
+                            dialogs::Icon::Warning, dialogs::Buttons::YesNo) == dialogs::Result::Yes;
 }
 
 bool ResultTableModel::apply(int drawNo, const DrawResult& result) {

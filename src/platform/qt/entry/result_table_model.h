@@ -44,6 +44,11 @@ signals:
 
 private:
     const Draw& drawOf(int row) const;
+    // False (reported) when the draw's stored result is no longer `shown`.
+    bool StillStored(int drawNo, const DrawResult* shown);
+    // False when the typed row's date cannot be (reported), or is off the
+    // draw schedule and the user did not choose to keep it.
+    bool ScheduleAllows(const DrawResult& typed, const DrawResult* stored);
     const DrawResult* resultOf(int row) const;
     // The date of the draw after that of `row`, empty when unknown.
     std::string successorDate(int row) const;

@@ -84,6 +84,19 @@ UpdateOutcome DrawUpdateDialog::run() {
                     Qt::BlockingQueuedConnection);
                 return answer;
             };
+            events.allowOffSchedule = [this](const std::string& note) {
+                bool answer = false;
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, &note, &answer] {
+                        answer =
+                            dialogs::Message(this, Q(note) + QStringLiteral("。\n\nこの日付のまま取り込みますか？"),
+                                             QStringLiteral("最新の当選データを取得"), dialogs::Icon::Warning,
+                                             dialogs::Buttons::YesNo) == dialogs::Result::Yes;
+                    },
+                    Qt::BlockingQueuedConnection);
+                return answer;
+            };
             outcome = UpdateDraws(*database, source_, http, events);
         } catch (const StoreError& e) {
             outcome.status = UpdateOutcome::Status::Failed;

@@ -1,12 +1,16 @@
 #include "platform/qt/frame/history_commands.h"
+#include "core/draw_schedule.h"
 #include "core/window_names.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <optional>
 
 #include "io/file_io.h"
 #include "io/history_csv.h"
+#include "io/results_schedule_check.h"
 #include "platform/qt/common/dialogs.h"
 #include "platform/qt/common/qt_util.h"
 #include "platform/store/bundled_data.h"
@@ -24,6 +28,57 @@ const QString kCsvFilter = QStringLiteral("CSVファイル (*.csv);;すべての
 
 void Error(HistoryCommandHost& host, const QString& text) {
     dialogs::Message(host.dialogParent(), text, kTitle, dialogs::Icon::Critical);
+}
+
+bool AskYesNo(HistoryCommandHost& host, const QString& question) {
+    return dialogs::Message(host.dialogParent(), question, QStringLiteral("CSVファイルから取り込み"),
+                            dialogs::Icon::Warning, dialogs::Buttons::YesNo) == dialogs::Result::Yes;
+}
+
+// The one check before results are written (io/results_schedule_check.h):
+// a date that cannot be refuses the file, a date off the schedule or a gap
+// is asked about. Returns the lines naming what the user allowed, for the
+// summary, or nullopt when nothing is to be imported (said already).
+std::optional<QString> CheckTheSchedule(HistoryCommandHost& host, const CsvParseResult& parsed) {
+    const QString notImported = QStringLiteral("\n\n取り込みは行っていません。データベースは変更されていません。");
+    ScheduleCheck check;
+    try {
+        DrawStore& store = host.database().draws();
+        int newest = 0;
+        for (const Draw& d : store.ReadHistoryForEditing()) newest = std::max(newest, d.drawNo);
+        check = CheckResultsSchedule(ReadResults(store), newest, parsed.draws, parsed.results, false, TodayDate());
+    } catch (const StoreError&) {
+        return QString();  // the import itself tells what is wrong with the file
+    }
+    if (!check.ok()) {
+        Error(host, Q(check.refusal) + QStringLiteral("。") + notImported);
+        return std::nullopt;
+    }
+    QString allowed;
+    if (!check.offSchedule.empty()) {
+        QString notes;
+        for (const std::string& note : check.offSchedule) notes += Q(note) + QStringLiteral("\n");
+        if (!AskYesNo(host, notes + QStringLiteral("\nこの日付のまま取り込みますか？"))) {
+            dialogs::Message(host.dialogParent(), notImported.trimmed(), QStringLiteral("CSVファイルから取り込み"),
+                             dialogs::Icon::Information);
+            return std::nullopt;
+        }
+        for (const std::string& note : check.offSchedule)
+            allowed += QStringLiteral("\n予定と違う日付で取り込みました：") + Q(note);
+    }
+    if (!check.gaps.empty()) {
+        QString names;
+        for (const DrawGap& gap : check.gaps) names += (names.isEmpty() ? "" : "、") + Q(DrawGapName(gap));
+        if (!AskYesNo(host, QStringLiteral("データベースの最新の回とファイルの回の間に %1 が抜けています。\n"
+                                           "抜けたまま取り込みますか？")
+                                .arg(names))) {
+            dialogs::Message(host.dialogParent(), notImported.trimmed(), QStringLiteral("CSVファイルから取り込み"),
+                             dialogs::Icon::Information);
+            return std::nullopt;
+        }
+        allowed += QStringLiteral("\n抜けている回があるまま取り込みました：") + names;
+    }
+    return allowed;
 }
 
 }  // namespace
@@ -53,10 +108,18 @@ void ImportHistoryCsv(HistoryCommandHost& host) {
         return;
     }
 
+    const std::optional<QString> allowed = CheckTheSchedule(host, parsed);
+    if (!allowed) return;
+    // A published value stored already stays (and is named) unless the
+    // user chose to replace the file's differing draws.
+    const auto importFile = [&](bool replace) {
+        return ImportDrawsAndResults(host.database().draws(), parsed.draws, parsed.results, replace,
+                                     ResultMerge::FillIn);
+    };
     ResultImport outcome;
     try {
         host.BeginWait();
-        outcome = host.database().Import(parsed.draws, parsed.results, false);
+        outcome = importFile(false);
         host.EndWait();
         if (!outcome.ok()) {
             const auto replace = dialogs::Message(
@@ -72,7 +135,7 @@ void ImportHistoryCsv(HistoryCommandHost& host) {
                 return;
             }
             host.BeginWait();
-            outcome = host.database().Import(parsed.draws, parsed.results, true);
+            outcome = importFile(true);
             host.EndWait();
         }
     } catch (const StoreError& e) {
@@ -85,9 +148,16 @@ void ImportHistoryCsv(HistoryCommandHost& host) {
     const ImportCounts& counts = outcome.counts;
     dialogs::Message(
         host.dialogParent(),
-        QStringLiteral("%1 件の当選データを取り込みました。\n%2%3")
-            .arg(QString::number(counts.added + counts.replaced + counts.unchanged), Q(ImportSummaryText(outcome)),
-                 parsed.paddedNumbers > 0 ? "\n" + Q(PaddedNumbersNote(parsed.paddedNumbers)) : QString()),
+        QStringLiteral("%1 件の当選データを取り込みました。\n%2%3%4%5")
+            .arg(
+                QString::number(counts.added + counts.replaced + counts.unchanged), Q(ImportSummaryText(outcome)),
+                *allowed,
+                outcome.differences.empty()
+                    ? QString()
+                    : QStringLiteral("\nデータベースの値がファイルと違う %1 件は、データベースの値のままにしました。\n")
+                              .arg(outcome.differences.size()) +
+                          Q(DescribeDifferences(outcome.differences, 20, "ファイル")),
+                parsed.paddedNumbers > 0 ? "\n" + Q(PaddedNumbersNote(parsed.paddedNumbers)) : QString()),
         QStringLiteral("CSVファイルから取り込み"), dialogs::Icon::Information);
     // Every open window follows the new history; none closes.
     host.reload();
