@@ -279,7 +279,7 @@ void DrawStore::SetDigit(int drawNo, int position, std::optional<int> value) {
 }
 
 bool DrawStore::SetDigitIfStored(int drawNo, int position, std::optional<int> value,
-                                 const std::array<std::optional<int>, 3>& expected) {
+                                 const DrawDigits& expected) {
     Exec("BEGIN IMMEDIATE");
     try {
         Statement q(db_, "SELECT 第1数字, 第2数字, 第3数字 FROM 当選データ WHERE 回数 = ?");

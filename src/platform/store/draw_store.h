@@ -86,7 +86,7 @@ public:
     // The same in one transaction, only while the draw is stored with the
     // digits `expected`; false (nothing written) when it is not.
     bool SetDigitIfStored(int drawNo, int position, std::optional<int> value,
-                          const std::array<std::optional<int>, 3>& expected);
+                          const DrawDigits& expected);
     void DeleteDraw(int drawNo);
     // Deletes every listed draw in one transaction: all or none.
     void DeleteDraws(const std::vector<int>& drawNos);
