@@ -120,7 +120,9 @@ public:
     void setText(int col, int row, std::string_view text);
     void setNumber(int col, int row, int value);
     // A text written into many cells, looked up once: writing it by its key
-    // then costs one store. A key holds for this grid only.
+    // then costs one store. A key holds for this grid only. setText finds a
+    // short text it has seen before in a small table of its own, so a grid
+    // that repeats a few texts pays about as little either way.
     using TextKey = std::uint32_t;
     TextKey keepText(std::string_view text) { return internText(text); }
     void setKeptText(int col, int row, TextKey text);
@@ -230,6 +232,16 @@ private:
     std::vector<std::string> texts_;  // texts_[0] is the empty text
     std::unordered_map<std::string, std::uint32_t, TextHash, std::equal_to<>> textIndex_;
     std::uint32_t lastText_ = 0;     // the text set last: most texts repeat the one before
+    // Texts of up to 16 bytes seen lately, by their bytes as two words: a
+    // hit costs two compares instead of hashing and comparing a string.
+    struct ShortText {
+        std::uint64_t low = 0, high = 0;
+        std::uint32_t size = 0;  // 0: an empty slot
+        std::uint32_t id = 0;
+    };
+    static constexpr std::size_t kShortTextSlots = 64;
+    std::vector<ShortText> shortTexts_;  // kShortTextSlots once the first short text is written
+    std::uint32_t internLongText(std::string_view t);
     std::vector<CellStyle> styles_;  // styles_[0] is the default style
     std::unordered_map<CellStyle, std::uint32_t, StyleHash> styleIndex_;
     std::vector<EditMemo> editMemo_;  // kEditMemoSlots slots once the first style is edited
