@@ -10,6 +10,9 @@ AllNumbers TallyAllNumbers(const DrawHistory& history, DrawRange range) {
     std::array<int, kAllNumberCount> boxCount{};
     std::array<int, kAllNumberCount> lastBox{};    // draw number, 0 for never
     std::array<int, kAllNumberCount> lastBoxAt{};  // position among the complete draws, +1
+    // Each number's box key, worked out once here rather than once a draw.
+    std::array<int, kAllNumberCount> boxKeys{};
+    for (int n = 0; n < kAllNumberCount; ++n) boxKeys[std::size_t(n)] = BoxKey(n);
     for (const Draw& d : history) {
         if (!d.complete() || d.drawNo < 1 || d.drawNo > kMaxDrawNo || !range.contains(d.drawNo)) continue;
         const int at = ++out.draws;
@@ -17,13 +20,13 @@ AllNumbers TallyAllNumbers(const DrawHistory& history, DrawRange range) {
         NumberRow& row = out.rows[std::size_t(drawn)];
         ++row.straightCount;
         row.lastStraight = d.drawNo;
-        const auto key = std::size_t(BoxKey(drawn));
+        const auto key = std::size_t(boxKeys[std::size_t(drawn)]);
         ++boxCount[key];
         lastBox[key] = d.drawNo;
         lastBoxAt[key] = at;
     }
     for (int n = 0; n < kAllNumberCount; ++n) {
-        const auto key = std::size_t(BoxKey(n));
+        const auto key = std::size_t(boxKeys[std::size_t(n)]);
         NumberRow& row = out.rows[std::size_t(n)];
         row.boxCount = boxCount[key];
         if (lastBox[key] != 0) {

@@ -4,6 +4,7 @@
 #include "core/number_rules.h"
 
 #include <algorithm>
+#include <array>
 
 namespace n3 {
 
@@ -65,6 +66,13 @@ NumberLookup LookUpNumber(const DrawHistory& history, const ResultHistory& resul
     out.number = number;
     const int key = BoxKey(number);
     const int mini = MiniOf(number);
+    // Which numbers share the number's box and which its ミニ, worked out
+    // once here rather than once a draw.
+    std::array<bool, kAllNumberCount> sameBox{}, sameMini{};
+    for (int n = 0; n < kAllNumberCount; ++n) {
+        sameBox[std::size_t(n)] = BoxKey(n) == key;
+        sameMini[std::size_t(n)] = MiniOf(n) == mini;
+    }
     // Positions are counted among the complete draws in the range, so gaps
     // and "since" skip the draws that are missing or incomplete.
     int lastStraightAt = -1, lastBoxAt = -1;
@@ -76,11 +84,11 @@ NumberLookup LookUpNumber(const DrawHistory& history, const ResultHistory& resul
         if (out.firstDrawNo == 0) out.firstDrawNo = d.drawNo;
         out.lastDrawNo = d.drawNo;
         const int drawn = NumberOf(d);
-        if (MiniOf(drawn) == mini) {
+        if (sameMini[std::size_t(drawn)]) {
             ++out.miniCount;
             out.lastMini = d.drawNo;
         }
-        if (BoxKey(drawn) != key) continue;
+        if (!sameBox[std::size_t(drawn)]) continue;
         ++out.boxCount;
         out.lastBox = d.drawNo;
         lastBoxAt = at;

@@ -122,7 +122,8 @@ void WritePayout(GridModel& grid, int row, const NextDrawPayout& p) {
 WindowContent 次回の抽せん::Content(const WindowInput& input) {
     const int optionCount = int(std::count(input.optionFlags.begin(), input.optionFlags.end(), true));
     NextDrawCard card = BuildNextDrawCard(input.history, input.results, optionCount, input.memo);
-    card.payout = NextDrawPayoutOf(*KeptPayoutFigures(input.history, input.results, input.memo), card.kinds, input.number);
+    card.payout =
+        NextDrawPayoutOf(*KeptPayoutFigures(input.history, input.results, input.memo), card.kinds, input.number);
     WindowContent content;
     content.grid = BuildGrid(card);
     content.details = card;

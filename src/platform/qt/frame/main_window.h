@@ -178,7 +178,7 @@ private:
     QTimer* otherWriters_ = nullptr;
     QFileSystemWatcher* databaseFiles_ = nullptr;  // the file, its journals' folder, its -wal
     QTimer* filesSettle_ = nullptr;                // a burst of file events checked once
-    int dataVersion_ = 0;  // the database's data version when it was last looked at
+    int dataVersion_ = 0;                          // the database's data version when it was last looked at
 };
 
 }  // namespace n3
