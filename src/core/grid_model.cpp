@@ -233,7 +233,11 @@ std::uint32_t GridModel::editedAfresh(std::uint32_t from, StyleEdit edit) {
     static_assert(kForegroundEdit == Edit(kSetForeground, Colour::FromValue(0)) &&
                   kBackgroundEdit == Edit(kSetBackground, Colour::FromValue(0)));
     if (editMemo_.empty()) editMemo_.resize(kEditMemoSlots);
-    const std::size_t slot = std::size_t(Mix(Mix(0xcbf29ce484222325ull, edit), from) >> 7) % kEditMemoSlots;
+    // The slot from the top bits of a product that every bit of the edit and
+    // the style reaches: colours that differ in one channel only must not
+    // share a slot.
+    const std::uint64_t mixed = (edit ^ (std::uint64_t(from) * 0xc2b2ae3d27d4eb4full)) * 0x9e3779b97f4a7c15ull;
+    const std::size_t slot = std::size_t(mixed >> 56) % kEditMemoSlots;
     EditMemo& m = editMemo_[slot];
     if (m.edit != edit || m.from != from) {
         CellStyle s = styles_[from];
