@@ -59,7 +59,8 @@ WindowContent 配当分析::Content(const WindowInput& input) {
     if (figures.stability.numbers > 0) stability.charts.push_back(StabilityChart(figures));
     content.tabs.push_back(std::move(stability));
 
-    content.details = figures;
+    // The snapshot's figures themselves, shared rather than copied.
+    content.details = kept;
     return content;
 }
 
