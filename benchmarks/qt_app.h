@@ -1,5 +1,8 @@
 #pragma once
 // The one QApplication of the benchmark run, offscreen, made on first use.
+// It is never destroyed: at the end of the run the process exits with it,
+// as Qt's own statics (the input devices among them) are already gone when
+// a static application's destructor would run.
 #include <QApplication>
 
 namespace n3::bench {
@@ -9,8 +12,8 @@ inline QApplication& App() {
     static char name[] = "n3_benchmarks";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 }  // namespace n3::bench

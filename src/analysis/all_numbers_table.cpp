@@ -13,6 +13,9 @@ AllNumbers TallyAllNumbers(const DrawHistory& history, DrawRange range, const Ga
     std::vector<int> boxCount(count, 0);
     std::vector<int> lastBox(count, 0);    // draw number, 0 for never
     std::vector<int> lastBoxAt(count, 0);  // position among the complete draws, +1
+    // Each number's box key, worked out once here rather than once a draw.
+    std::vector<int> boxKeys(count);
+    for (std::size_t n = 0; n < count; ++n) boxKeys[n] = BoxKey(int(n), game);
     for (const Draw& d : history) {
         if (!d.complete(game) || d.drawNo < 1 || d.drawNo > kMaxDrawNo || !range.contains(d.drawNo)) continue;
         const int at = ++out.draws;
@@ -20,13 +23,13 @@ AllNumbers TallyAllNumbers(const DrawHistory& history, DrawRange range, const Ga
         NumberRow& row = out.rows[std::size_t(drawn)];
         ++row.straightCount;
         row.lastStraight = d.drawNo;
-        const auto key = std::size_t(BoxKey(drawn, game));
+        const auto key = std::size_t(boxKeys[std::size_t(drawn)]);
         ++boxCount[key];
         lastBox[key] = d.drawNo;
         lastBoxAt[key] = at;
     }
     for (std::size_t n = 0; n < count; ++n) {
-        const auto key = std::size_t(BoxKey(int(n), game));
+        const auto key = std::size_t(boxKeys[n]);
         NumberRow& row = out.rows[n];
         row.boxCount = boxCount[key];
         if (lastBox[key] != 0) {

@@ -4,6 +4,7 @@
 #include "core/number_rules.h"
 
 #include <algorithm>
+#include <array>
 
 namespace n3 {
 
@@ -67,6 +68,14 @@ NumberLookup LookUpNumber(const DrawHistory& history, const ResultHistory& resul
     const int key = BoxKey(number, game);
     const bool sellsMini = game.offers(TicketKind::Mini);
     const int mini = MiniOf(number, game);
+    // Which numbers share the number's box and which its ミニ, worked out
+    // once here rather than once a draw.
+    const auto count = std::size_t(game.numberCount());
+    std::vector<bool> sameBox(count), sameMini(count);
+    for (std::size_t n = 0; n < count; ++n) {
+        sameBox[n] = BoxKey(int(n), game) == key;
+        sameMini[n] = sellsMini && MiniOf(int(n), game) == mini;
+    }
     // Positions are counted among the complete draws in the range, so gaps
     // and "since" skip the draws that are missing or incomplete.
     int lastStraightAt = -1, lastBoxAt = -1;
@@ -78,11 +87,11 @@ NumberLookup LookUpNumber(const DrawHistory& history, const ResultHistory& resul
         if (out.firstDrawNo == 0) out.firstDrawNo = d.drawNo;
         out.lastDrawNo = d.drawNo;
         const int drawn = NumberOf(d, game);
-        if (sellsMini && MiniOf(drawn, game) == mini) {
+        if (sameMini[std::size_t(drawn)]) {
             ++out.miniCount;
             out.lastMini = d.drawNo;
         }
-        if (BoxKey(drawn, game) != key) continue;
+        if (!sameBox[std::size_t(drawn)]) continue;
         ++out.boxCount;
         out.lastBox = d.drawNo;
         lastBoxAt = at;

@@ -130,8 +130,8 @@ int CountLookupRows(const NumberLookup* l, const Game& game) {
 // The number's straight factor, and each straight win's prize and factor.
 void AddPayout(NumberLookupDetails& details, const WindowInput& input) {
     if (!PayoutFiguresCover(input.game)) return;
-    const PayoutFigures figures = ComputePayoutFigures(input.history, input.results);
-    const PayoutKindFigures& straight = figures.kind(PayoutKind::Straight);
+    const auto figures = KeptPayoutFigures(input.history, input.results, input.memo);
+    const PayoutKindFigures& straight = figures->kind(PayoutKind::Straight);
     NumberLookup& l = *details.lookup;
     details.payout = straight.items[std::size_t(l.number)];
     for (NumberHit& hit : l.hits) {

@@ -244,4 +244,13 @@ PayoutFigures ComputePayoutFigures(const DrawHistory& history, const ResultHisto
     return f;
 }
 
+std::shared_ptr<const PayoutFigures> KeptPayoutFigures(const DrawHistory& history, const ResultHistory& results,
+                                                       SnapshotMemo* memo) {
+    const std::string key = "payout figures";
+    if (memo)
+        if (auto kept = memo->find<PayoutFigures>(key)) return kept;
+    auto figures = std::make_shared<const PayoutFigures>(ComputePayoutFigures(history, results));
+    return memo ? memo->keep<PayoutFigures>(key, std::move(figures)) : figures;
+}
+
 }  // namespace n3

@@ -6,6 +6,7 @@
 // factor), and the factors are gathered per number, per pattern of numbers
 // and per half of the history.
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "core/draw.h"
 #include "core/draw_result.h"
 #include "core/game.h"
+#include "core/snapshot_memo.h"
 
 namespace n3 {
 
@@ -114,5 +116,11 @@ PayoutFigures ComputePayoutFigures(const DrawHistory& history, const ResultHisto
 // Whether these figures can be worked out for the game: their tables hold
 // one item per number of three digits.
 inline bool PayoutFiguresCover(const Game& game) { return game.numberCount() == kNumbers3.numberCount(); }
+
+// The figures of a snapshot, worked out once and kept in its `memo` for
+// every window that shows them (配当分析, 数字検索, 次回の抽せん, 購入記録);
+// worked out afresh when `memo` is null.
+std::shared_ptr<const PayoutFigures> KeptPayoutFigures(const DrawHistory& history, const ResultHistory& results,
+                                                       SnapshotMemo* memo);
 
 }  // namespace n3

@@ -34,7 +34,8 @@ Colour FactorColour(const std::optional<double>& factor) {
 }
 
 WindowContent 配当分析::Content(const WindowInput& input) {
-    PayoutFigures figures = ComputePayoutFigures(input.history, input.results);
+    const auto kept = KeptPayoutFigures(input.history, input.results, input.memo);
+    const PayoutFigures& figures = *kept;
     WindowContent content;
     content.headline = Headline(figures);
     content.grid = YearsGrid(figures);
@@ -58,7 +59,8 @@ WindowContent 配当分析::Content(const WindowInput& input) {
     if (figures.stability.numbers > 0) stability.charts.push_back(StabilityChart(figures));
     content.tabs.push_back(std::move(stability));
 
-    content.details = std::move(figures);
+    // The snapshot's figures themselves, shared rather than copied.
+    content.details = kept;
     return content;
 }
 

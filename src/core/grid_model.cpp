@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
+#include <utility>
 
 namespace n3 {
 
@@ -26,7 +28,7 @@ enum EditKind : std::uint64_t {
     kSetOutline = 6,   // the sides given by the "where" bits: 1 left, 2 right, 4 top, 8 bottom
 };
 
-std::uint64_t Edit(EditKind kind, Colour c) { return std::uint64_t(c.rgb()) | (std::uint64_t(kind) << 32); }
+constexpr std::uint64_t Edit(EditKind kind, Colour c) { return std::uint64_t(c.rgb()) | (std::uint64_t(kind) << 32); }
 std::uint64_t WithSide(std::uint64_t e, int side) { return e | (std::uint64_t(side) << 36); }
 std::uint64_t WithWhere(std::uint64_t e, int where) { return e | (std::uint64_t(where) << 40); }
 std::uint64_t WithLine(std::uint64_t e, LineStyle st) { return e | (std::uint64_t(st) << 44); }
@@ -57,6 +59,26 @@ void Apply(CellStyle& s, std::uint64_t e) {
         break;
     }
     }
+}
+
+template <class Word>
+Word Load(const char* at) {
+    Word w;
+    std::memcpy(&w, at, sizeof w);
+    return w;
+}
+
+// A text of 1 to 16 bytes as two little-endian words, the bytes past its
+// end zero. Read in whole words (overlapping where the text is not a
+// multiple of them), never byte by byte through memory.
+std::pair<std::uint64_t, std::uint64_t> ShortTextWords(std::string_view t) {
+    const char* p = t.data();
+    const std::size_t n = t.size();
+    if (n > 8) return {Load<std::uint64_t>(p), Load<std::uint64_t>(p + n - 8) >> (8 * (16 - n))};
+    if (n == 8) return {Load<std::uint64_t>(p), 0};
+    if (n >= 4) return {Load<std::uint32_t>(p) | (std::uint64_t(Load<std::uint32_t>(p + n - 4)) << (8 * (n - 4))), 0};
+    const auto byte = [p](std::size_t i) { return std::uint64_t(std::uint8_t(p[i])) << (8 * i); };
+    return {byte(0) | byte(n / 2) | byte(n - 1), 0};
 }
 
 std::size_t Mix(std::size_t h, std::uint64_t v) { return (h ^ v) * 0x100000001b3ull; }
@@ -101,6 +123,21 @@ void GridModel::setSize(int cols, int rows) {
 
 std::uint32_t GridModel::internText(std::string_view t) {
     if (t.empty()) return 0;
+    if (t.size() > 16) return internLongText(t);
+    // The text's bytes as two words, zero-padded: equal words and size are
+    // equal texts.
+    const auto [low, high] = ShortTextWords(t);
+    const auto size = std::uint32_t(t.size());
+    if (shortTexts_.empty()) shortTexts_.resize(kShortTextSlots);
+    const std::uint64_t hash = (low * 0x9e3779b97f4a7c15ull) ^ (high * 0xc2b2ae3d27d4eb4full) ^ size;
+    ShortText& slot = shortTexts_[std::size_t(hash >> 58) % kShortTextSlots];
+    if (slot.size == size && slot.low == low && slot.high == high) return lastText_ = slot.id;
+    const std::uint32_t id = internLongText(t);
+    slot = {low, high, size, id};
+    return id;
+}
+
+std::uint32_t GridModel::internLongText(std::string_view t) {
     if (texts_[lastText_] == t) return lastText_;
     auto it = textIndex_.find(t);
     if (it != textIndex_.end()) return lastText_ = it->second;
@@ -138,16 +175,6 @@ void GridModel::rebuildRowsFrom(int row, int rows) {
     firstWritableRow_ = row;
 }
 
-void GridModel::setText(int col, int row, std::string_view text) {
-    if (!writable(col, row)) return;
-    cellText_[index(col, row)] = internText(text);
-}
-
-void GridModel::setKeptText(int col, int row, TextKey text) {
-    if (!writable(col, row) || text >= texts_.size()) return;
-    cellText_[index(col, row)] = text;
-}
-
 void GridModel::setTip(int col, int row, std::string_view tip) {
     if (!writable(col, row)) return;
     if (tip.empty())
@@ -162,11 +189,7 @@ std::string_view GridModel::tip(int col, int row) const {
     return it == tips_.end() ? std::string_view() : std::string_view(it->second);
 }
 
-void GridModel::setNumber(int col, int row, int value) {
-    if (!writable(col, row)) return;
-    // A negative number is rare enough to be kept as its text.
-    cellText_[index(col, row)] = value >= 0 ? kNumberBit | std::uint32_t(value) : internText(std::to_string(value));
-}
+std::uint32_t GridModel::negativeNumber(int value) { return internText(std::to_string(value)); }
 
 std::string GridModel::text(int col, int row) const {
     if (!contains(col, row)) return {};
@@ -206,11 +229,15 @@ const CellStyle& GridModel::style(int col, int row) const {
 
 // The style `from` becomes under `edit`: looked up in a small table that
 // lives as long as the grid, so that an edit met before costs one probe.
-std::uint32_t GridModel::edited(std::uint32_t from, StyleEdit edit) {
-    for (const EditMemo& recent : recentEdits_)
-        if (edit == recent.edit && from == recent.from) return recent.to;
+std::uint32_t GridModel::editedAfresh(std::uint32_t from, StyleEdit edit) {
+    static_assert(kForegroundEdit == Edit(kSetForeground, Colour::FromValue(0)) &&
+                  kBackgroundEdit == Edit(kSetBackground, Colour::FromValue(0)));
     if (editMemo_.empty()) editMemo_.resize(kEditMemoSlots);
-    const std::size_t slot = std::size_t(Mix(Mix(0xcbf29ce484222325ull, edit), from) >> 7) % kEditMemoSlots;
+    // The slot from the top bits of a product that every bit of the edit and
+    // the style reaches: colours that differ in one channel only must not
+    // share a slot.
+    const std::uint64_t mixed = (edit ^ (std::uint64_t(from) * 0xc2b2ae3d27d4eb4full)) * 0x9e3779b97f4a7c15ull;
+    const std::size_t slot = std::size_t(mixed >> 56) % kEditMemoSlots;
     EditMemo& m = editMemo_[slot];
     if (m.edit != edit || m.from != from) {
         CellStyle s = styles_[from];
@@ -220,12 +247,6 @@ std::uint32_t GridModel::edited(std::uint32_t from, StyleEdit edit) {
     recentEdits_[olderRecentEdit_] = m;
     olderRecentEdit_ ^= 1;
     return m.to;
-}
-
-void GridModel::editCell(int col, int row, StyleEdit edit) {
-    if (!writable(col, row)) return;
-    auto& id = cellStyle_[index(col, row)];
-    id = edited(id, edit);
 }
 
 void GridModel::editBlock(const CellBlock& b, StyleEdit edit) {
@@ -252,10 +273,6 @@ void GridModel::editBlock(const CellBlock& b, StyleEdit edit) {
 void GridModel::setForeground(const CellBlock& b, Colour c) { editBlock(b, Edit(kSetForeground, c)); }
 
 void GridModel::setBackground(const CellBlock& b, Colour c) { editBlock(b, Edit(kSetBackground, c)); }
-
-void GridModel::setForeground(int col, int row, Colour c) { editCell(col, row, Edit(kSetForeground, c)); }
-
-void GridModel::setBackground(int col, int row, Colour c) { editCell(col, row, Edit(kSetBackground, c)); }
 
 void GridModel::setAlignment(const CellBlock& b, HAlign h, VAlign v) {
     editBlock(b, WithAlignment(Edit(kSetAlignment, Colour()), h, v));
@@ -347,7 +364,8 @@ std::size_t GridModel::memoryBytes() const {
     bytes += styles_.capacity() * sizeof(CellStyle);
     bytes += (rowHeights_.capacity() + columnWidths_.capacity()) * sizeof(double);
     for (const auto& t : texts_) bytes += sizeof(t) + t.capacity() + 32;  // + map node
-    bytes += styleIndex_.size() * (sizeof(CellStyle) + 16) + editMemo_.capacity() * sizeof(EditMemo);
+    bytes += styleIndex_.size() * (sizeof(CellStyle) + 16) + editMemo_.capacity() * sizeof(EditMemo) +
+             shortTexts_.capacity() * sizeof(ShortText);
     return bytes;
 }
 

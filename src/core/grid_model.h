@@ -117,13 +117,25 @@ public:
 
     // --- texts ----------------------------------------------------------
     // Writes outside the grid are ignored, so a build step may run past an edge.
-    void setText(int col, int row, std::string_view text);
-    void setNumber(int col, int row, int value);
+    // The writes a build makes for every cell are written out here, so that
+    // a build's loop makes them without a call.
+    void setText(int col, int row, std::string_view text) {
+        if (writable(col, row)) cellText_[index(col, row)] = internText(text);
+    }
+    void setNumber(int col, int row, int value) {
+        if (!writable(col, row)) return;
+        // A negative number is rare enough to be kept as its text.
+        cellText_[index(col, row)] = value >= 0 ? kNumberBit | std::uint32_t(value) : negativeNumber(value);
+    }
     // A text written into many cells, looked up once: writing it by its key
-    // then costs one store. A key holds for this grid only.
+    // then costs one store. A key holds for this grid only. setText finds a
+    // short text it has seen before in a small table of its own, so a grid
+    // that repeats a few texts pays about as little either way.
     using TextKey = std::uint32_t;
     TextKey keepText(std::string_view text) { return internText(text); }
-    void setKeptText(int col, int row, TextKey text);
+    void setKeptText(int col, int row, TextKey text) {
+        if (writable(col, row) && text < texts_.size()) cellText_[index(col, row)] = text;
+    }
     // The cell's text; a number cell's digits are written out here.
     std::string text(int col, int row) const;
     // The number a cell was given with setNumber (0 or more), for a view that
@@ -142,8 +154,8 @@ public:
     void setForeground(const CellBlock& block, Colour c);
     void setBackground(const CellBlock& block, Colour c);
     void setAlignment(const CellBlock& block, HAlign h, VAlign v = VAlign::Center);
-    void setForeground(int col, int row, Colour c);
-    void setBackground(int col, int row, Colour c);
+    void setForeground(int col, int row, Colour c) { editCell(col, row, kForegroundEdit | c.rgb()); }
+    void setBackground(int col, int row, Colour c) { editCell(col, row, kBackgroundEdit | c.rgb()); }
     // One line round the outside of the block.
     void outlineBlock(const CellBlock& block, Colour c = {}, LineStyle s = LineStyle::Solid);
     // A line on the right-hand side of every cell of the block.
@@ -216,9 +228,22 @@ private:
 
     std::uint32_t internStyle(const CellStyle& s);
     std::uint32_t internText(std::string_view t);
-    std::uint32_t edited(std::uint32_t from, StyleEdit edit);
+    // Setting the text or the ground colour, as a StyleEdit with the colour in its low 32 bits.
+    static constexpr std::uint64_t kForegroundEdit = 1ull << 32;
+    static constexpr std::uint64_t kBackgroundEdit = 2ull << 32;
+    std::uint32_t edited(std::uint32_t from, StyleEdit edit) {
+        for (const EditMemo& recent : recentEdits_)
+            if (edit == recent.edit && from == recent.from) return recent.to;
+        return editedAfresh(from, edit);
+    }
+    std::uint32_t editedAfresh(std::uint32_t from, StyleEdit edit);
+    std::uint32_t negativeNumber(int value);
     void editBlock(const CellBlock& block, StyleEdit edit);
-    void editCell(int col, int row, StyleEdit edit);
+    void editCell(int col, int row, StyleEdit edit) {
+        if (!writable(col, row)) return;
+        auto& id = cellStyle_[index(col, row)];
+        id = edited(id, edit);
+    }
 
     int cols_ = 0;
     int rows_ = 0;
@@ -229,7 +254,17 @@ private:
     Cells cellStyle_;                 // index into styles_
     std::vector<std::string> texts_;  // texts_[0] is the empty text
     std::unordered_map<std::string, std::uint32_t, TextHash, std::equal_to<>> textIndex_;
-    std::uint32_t lastText_ = 0;     // the text set last: most texts repeat the one before
+    std::uint32_t lastText_ = 0;  // the text set last: most texts repeat the one before
+    // Texts of up to 16 bytes seen lately, by their bytes as two words: a
+    // hit costs two compares instead of hashing and comparing a string.
+    struct ShortText {
+        std::uint64_t low = 0, high = 0;
+        std::uint32_t size = 0;  // 0: an empty slot
+        std::uint32_t id = 0;
+    };
+    static constexpr std::size_t kShortTextSlots = 64;
+    std::vector<ShortText> shortTexts_;  // kShortTextSlots once the first short text is written
+    std::uint32_t internLongText(std::string_view t);
     std::vector<CellStyle> styles_;  // styles_[0] is the default style
     std::unordered_map<CellStyle, std::uint32_t, StyleHash> styleIndex_;
     std::vector<EditMemo> editMemo_;  // kEditMemoSlots slots once the first style is edited

@@ -117,21 +117,13 @@ void WritePayout(GridModel& grid, int row, const NextDrawPayout& p) {
          "1000のままです。変わるのは当たったときの当せん金額だけです。");
 }
 
-// The payout figures of the snapshot, worked out once for every card shown on it.
-std::shared_ptr<const PayoutFigures> PayoutFiguresOf(const WindowInput& input) {
-    const std::string key = "payout figures";
-    if (input.memo)
-        if (auto kept = input.memo->find<PayoutFigures>(key)) return kept;
-    auto figures = std::make_shared<const PayoutFigures>(ComputePayoutFigures(input.history, input.results));
-    return input.memo ? input.memo->keep<PayoutFigures>(key, std::move(figures)) : figures;
-}
-
 }  // namespace
 
 WindowContent 次回の抽せん::Content(const WindowInput& input) {
     const int optionCount = int(std::count(input.optionFlags.begin(), input.optionFlags.end(), true));
     NextDrawCard card = BuildNextDrawCard(input.history, input.results, optionCount, input.memo);
-    card.payout = NextDrawPayoutOf(*PayoutFiguresOf(input), card.kinds, input.number);
+    card.payout =
+        NextDrawPayoutOf(*KeptPayoutFigures(input.history, input.results, input.memo), card.kinds, input.number);
     WindowContent content;
     content.grid = BuildGrid(card);
     content.details = card;

@@ -2,6 +2,7 @@
 #include "io/text_escape.h"
 
 #include <cstdio>
+#include <sstream>
 
 #include "io/echo_text.h"
 #include "tickets/claim_deadline.h"
@@ -45,13 +46,28 @@ struct Claim {
 
 Claim ClaimOf(const TicketReport& r, const DrawOutcome& o) {
     Claim c;
-    if (!r.results) return c;
+    // Only a win has a deadline: the rest are never looked up.
+    if (!r.results || (o.outcome != Outcome::Won && o.outcome != Outcome::PrizeUnknown)) return c;
     c.deadline = ClaimDeadlineOf(FindResult(*r.results, o.drawNo));
     c.state = ClaimStateOf(r.book[o.purchase], o, c.deadline, r.today);
     return c;
 }
 
 std::string JsonBool(bool value) { return value ? "true" : "false"; }
+
+// A whole report in one string, for the window and the tests.
+template <class Write>
+std::string Whole(const TicketReport& r, Write write) {
+    std::ostringstream out;
+    write(r, out);
+    return std::move(out).str();
+}
+
+// One line made in a buffer kept between lines, then put out.
+void PutLine(std::ostream& out, std::string& line) {
+    out.write(line.data(), std::streamsize(line.size()));
+    line.clear();
+}
 
 }  // namespace
 
@@ -63,7 +79,7 @@ std::string OutcomeYenText(const DrawOutcome& o) {
     }
 }
 
-std::string TicketReportText(const TicketReport& r) {
+void WriteTicketReportText(const TicketReport& r, std::ostream& stream) {
     std::string out = "購入日      回数   番号 種類       口数  抽せん 結果                     当せん金  支払期限\n";
     char line[512];
     for (const DrawOutcome& o : r.outcomes) {
@@ -80,15 +96,18 @@ std::string TicketReportText(const TicketReport& r) {
             claim.state == ClaimState::Open || claim.state == ClaimState::Due)
             out += "  未受け取り";
         out += '\n';
+        PutLine(stream, out);
     }
     out += "\n月別\n";
     for (const MonthTotals& m : r.summary.months)
         out += m.month + "  " + SummaryLine(m.totals) + "　累計収支 " + FormatYen(m.cumulativeBalance) + " 円\n";
     out += "\n合計  " + SummaryLine(r.summary.totals) + "\n";
-    return out;
+    PutLine(stream, out);
 }
 
-std::string TicketReportCsv(const TicketReport& r) {
+std::string TicketReportText(const TicketReport& r) { return Whole(r, WriteTicketReportText); }
+
+void WriteTicketReportCsv(const TicketReport& r, std::ostream& stream) {
     std::string out =
         "id,購入日,最初の回数,継続回数,番号,種類,口数,メモ,回数,抽せん数字,結果,当せん金,支払期限,期限の目安,"
         "受け取り済み,期限切れ\r\n";
@@ -105,15 +124,18 @@ std::string TicketReportCsv(const TicketReport& r) {
                 : winning && claim.deadline                            ? "0"
                                                                        : "") +
                ',' + (p.受け取り済み ? "1" : "0") + ',' + (claim.state == ClaimState::Expired ? "1" : "0") + "\r\n";
+        PutLine(stream, out);
     }
     out += "\r\n月,購入件数,口数,購入金額,当せん金,収支,累計収支,回収率\r\n";
     for (const MonthTotals& m : r.summary.months)
         out += MonthCsv(m.month, m.totals, std::to_string(m.cumulativeBalance));
     out += MonthCsv("合計", r.summary.totals, std::to_string(r.summary.totals.balance()));
-    return out;
+    PutLine(stream, out);
 }
 
-std::string TicketReportJson(const TicketReport& r) {
+std::string TicketReportCsv(const TicketReport& r) { return Whole(r, WriteTicketReportCsv); }
+
+void WriteTicketReportJson(const TicketReport& r, std::ostream& stream) {
     std::string out = "{\"outcomes\":[";
     for (std::size_t i = 0; i < r.outcomes.size(); ++i) {
         const DrawOutcome& o = r.outcomes[i];
@@ -131,6 +153,7 @@ std::string TicketReportJson(const TicketReport& r) {
                ",\"claimDeadlineEstimated\":" + (deadline ? JsonBool(claim.deadline->estimated) : "null") +
                ",\"received\":" + JsonBool(p.受け取り済み) +
                ",\"expired\":" + JsonBool(claim.state == ClaimState::Expired) + "}";
+        PutLine(stream, out);
     }
     out += "],\n\"months\":[";
     for (std::size_t i = 0; i < r.summary.months.size(); ++i) {
@@ -141,8 +164,10 @@ std::string TicketReportJson(const TicketReport& r) {
     }
     out += "],\n\"total\":" + TotalsJson(r.summary.totals) +
            ",\"theoreticalReturnPercent\":" + PercentNumber(kTheoreticalReturnPercent) + "}\n";
-    return out;
+    PutLine(stream, out);
 }
+
+std::string TicketReportJson(const TicketReport& r) { return Whole(r, WriteTicketReportJson); }
 
 std::string TicketListText(const std::vector<Purchase>& book) {
     std::string out;

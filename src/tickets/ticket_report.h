@@ -1,6 +1,8 @@
 #pragma once
 // The ticket book's check as text, CSV or JSON: every purchase × draw
-// outcome, then the months and the whole book.
+// outcome, then the months and the whole book. The Write forms put each
+// line out as it is made, so a long book never stands whole in memory.
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,9 @@ struct TicketReport {
     std::string today = {};  // YYYY-MM-DD, for 期限切れ
 };
 
+void WriteTicketReportText(const TicketReport& r, std::ostream& out);
+void WriteTicketReportCsv(const TicketReport& r, std::ostream& out);
+void WriteTicketReportJson(const TicketReport& r, std::ostream& out);
 std::string TicketReportText(const TicketReport& r);
 std::string TicketReportCsv(const TicketReport& r);
 std::string TicketReportJson(const TicketReport& r);

@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 #include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/common/dialogs.h"
@@ -132,6 +133,21 @@ TEST_F(LiveRefresh, AnImportReachesTheOpenAnalysesWithoutClosingThem) {
     ExpectShowsTheSnapshot(*frequency, main->snapshot());
     EXPECT_EQ(main->child(QStringLiteral("出現頻度分析")), frequency);
     ASSERT_EQ(messages.size(), 1u);  // the summary only
+}
+
+// Another program's commit is seen through the database's files, the
+// timer that looks at the data version stopped.
+TEST_F(LiveRefresh, AnotherProgramsWriteIsSeenThroughTheFiles) {
+    AnalysisWindow* frequency = openAnalysis("appearanceFrequency", "出現頻度分析");
+    ASSERT_NE(frequency, nullptr);
+    auto* poll = main->findChild<QTimer*>(QStringLiteral("otherWriters"));
+    ASSERT_NE(poll, nullptr);
+    poll->stop();
+    QSignalSpy done(frequency, &AnalysisWindow::computed);
+    DrawStore::Open(db).Import({Draw{301, {4, 5, 6}}});  // written by another program
+    ASSERT_TRUE(done.wait(10000));
+    EXPECT_EQ(main->snapshot().stats.LatestDrawNo, 301);
+    ExpectShowsTheSnapshot(*frequency, main->snapshot());
 }
 
 TEST_F(LiveRefresh, ReloadRecomputesInsteadOfClosing) {

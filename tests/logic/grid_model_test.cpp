@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "core/grid_model.h"
 
 using namespace n3;
@@ -80,6 +84,35 @@ TEST(GridModel, TextsSpansAndSizes) {
     EXPECT_EQ(g.rowHeight(2), 10);
     EXPECT_EQ(g.columnWidth(1), 5);
     EXPECT_EQ(g.columnWidth(3), 3);
+}
+
+// Texts of every length up to past the short ones, each next to texts
+// that differ from it in one byte (first, middle or last) or only in
+// length: each is kept once and read back as written, however often it
+// is written and in whatever order.
+TEST(GridModel, TextsDifferingInOneByteOrTheirLengthStayApart) {
+    std::vector<std::string> texts;
+    for (std::size_t n = 1; n <= 20; ++n) {
+        const std::string base = std::string("当選数字●").substr(0, n) + std::string(n > 15 ? n - 15 : 0, 'x');
+        texts.push_back(base.substr(0, n));
+        for (const std::size_t at : {std::size_t(0), n / 2, n - 1}) {
+            std::string other = texts.back();
+            other[at] = char(other[at] ^ 1);
+            texts.push_back(other);
+        }
+        texts.push_back(texts.back() + '\0');
+    }
+    std::sort(texts.begin(), texts.end());
+    texts.erase(std::unique(texts.begin(), texts.end()), texts.end());
+    GridModel g;
+    g.setSize(2, int(texts.size()));
+    for (int pass = 0; pass < 2; ++pass)
+        for (std::size_t i = 0; i < texts.size(); ++i) g.setText(1 + pass, int(texts.size() - i), texts[i]);
+    EXPECT_EQ(g.textCount(), texts.size() + 1);  // and the empty text
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        EXPECT_EQ(g.text(1, int(texts.size() - i)), texts[i]) << i;
+        EXPECT_EQ(g.text(2, int(texts.size() - i)), texts[i]) << i;
+    }
 }
 
 TEST(GridModel, LargestGridStaysSmallBecauseStylesAndTextsAreShared) {

@@ -1,7 +1,12 @@
-// The ticket book's money: totals, months, the chart and the budget check.
+// The ticket book's money: totals, months, the chart and the budget check; the report written a line at a time.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <streambuf>
+#include <utility>
+
 #include "test_history.h"
+#include "tickets/ticket_report.h"
 #include "tickets/ticket_summary.h"
 
 using namespace n3;
@@ -104,3 +109,50 @@ TEST(TicketSummary, BudgetWarningWhenTheMonthWouldPassIt) {
     EXPECT_EQ(raised->spentAfter, 5000);
     EXPECT_NE(BudgetWarning(*raised).find("4,000 円 → 5,000 円"), std::string::npos) << BudgetWarning(*raised);
 }
+
+namespace {
+
+// Counts what reaches it and the largest piece handed over at once.
+class CountingBuffer : public std::streambuf {
+public:
+    std::size_t total = 0, largest = 0;
+
+protected:
+    std::streamsize xsputn(const char*, std::streamsize n) override {
+        total += std::size_t(n);
+        largest = std::max(largest, std::size_t(n));
+        return n;
+    }
+    int_type overflow(int_type c) override {
+        ++total;
+        return c;
+    }
+};
+
+using ReportWriter = void (*)(const TicketReport&, std::ostream&);
+using ReportMaker = std::string (*)(const TicketReport&);
+class TicketReportStream : public ::testing::TestWithParam<std::pair<ReportWriter, ReportMaker>> {};
+
+// A long book's report is handed out a line at a time, and says what the whole text says.
+TEST_P(TicketReportStream, WritesLineByLineWhatTheWholeReportHolds) {
+    std::vector<Purchase> book;
+    for (int i = 0; i < 200; ++i) book.push_back(Bought("2024-04-10", "111", 1 + i % 5, 20, 1, i + 1));
+    const DrawHistory drawn = history({{1, 1, 1, 1}, {2, 2, 2, 2}, {3, 1, 1, 1}});
+    const ResultHistory results = {StraightPays(1, 90'000), StraightPays(3, 80'000)};
+    const std::vector<DrawOutcome> outcomes = CheckBook(book, drawn, results);
+    const TicketReport report{book, outcomes, Summarise(book, outcomes), &results, "2024-05-01"};
+    CountingBuffer counted;
+    std::ostream out(&counted);
+    GetParam().first(report, out);
+    const std::string whole = GetParam().second(report);
+    EXPECT_EQ(counted.total, whole.size());
+    EXPECT_GT(whole.size(), 100'000u);
+    EXPECT_LT(counted.largest, 2'000u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, TicketReportStream,
+                         ::testing::Values(std::pair{&WriteTicketReportText, &TicketReportText},
+                                           std::pair{&WriteTicketReportCsv, &TicketReportCsv},
+                                           std::pair{&WriteTicketReportJson, &TicketReportJson}));
+
+}  // namespace

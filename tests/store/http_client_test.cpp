@@ -1,12 +1,14 @@
 // The size limit of a fetched file, whichever way the server sends it: with
 // a Content-Length (libcurl refuses it before the body comes) or in chunks
-// without one (the write callback counts every byte).
+// without one (the write callback counts every byte); the pace between
+// requests on a simulated clock.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "draw_server.h"
 #include "platform/net/http_client.h"
@@ -28,7 +30,8 @@ struct SizeCase {
 
 void PrintTo(const SizeCase& c, std::ostream* out) { *out << c.name; }
 
-class HttpSizeLimit : public ::testing::TestWithParam<SizeCase> {
+// A local server serving the files of a temporary folder.
+class LocalServer : public ::testing::Test {
 protected:
     void SetUp() override {
         std::filesystem::create_directories(dir_.file("www"));
@@ -39,6 +42,8 @@ protected:
     TempDir dir_;
     std::unique_ptr<DrawServer> server_;
 };
+
+class HttpSizeLimit : public LocalServer, public ::testing::WithParamInterface<SizeCase> {};
 
 TEST_P(HttpSizeLimit, RefusesMoreThanTheLimitAndTakesUpToIt) {
     const SizeCase& c = GetParam();
@@ -70,6 +75,28 @@ INSTANTIATE_TEST_SUITE_P(Cases, HttpSizeLimit,
                                            SizeCase{"ChunkedFarOver", 5 * kLimit, 8192, false},
                                            SizeCase{"OneChunkOver", kLimit + 1, int(kLimit) + 1, false}),
                          [](const ::testing::TestParamInfo<SizeCase>& p) { return std::string(p.param.name); });
+
+// Two requests a second, on a simulated clock: the first goes at once,
+// each later one waits until 500 ms after the one before it.
+TEST_F(LocalServer, RequestsKeepToTwoASecondOnTheClockGiven) {
+    server_->write("file.csv", "1");
+    std::chrono::steady_clock::time_point clock{};
+    HttpOptions options;
+    options.minInterval = std::chrono::milliseconds(500);
+    options.now = [&] { return clock; };
+    options.sleep = [&](std::chrono::steady_clock::duration d) { clock += d; };
+    HttpClient http(options);
+    std::vector<std::chrono::steady_clock::time_point> sent;
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(http.Get(server_->base() + "file.csv").ok());
+        sent.push_back(clock);
+        if (i == 1) clock += std::chrono::milliseconds(200);  // time the caller spends between requests
+    }
+    EXPECT_EQ(sent[0], std::chrono::steady_clock::time_point{});
+    EXPECT_EQ(sent[1] - sent[0], std::chrono::milliseconds(500));
+    EXPECT_EQ(sent[2] - sent[1], std::chrono::milliseconds(500));
+    EXPECT_EQ(http.requestCount(), 3);
+}
 
 struct Knob {
     const char* name;

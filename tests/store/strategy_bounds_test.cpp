@@ -61,7 +61,7 @@ TEST_P(TooManyStrategies, AreRefusedNamingTheTableByTheStoreAndTheCommandLine) {
     EXPECT_EQ(n3::testing::RawValue(path, "SELECT count(*) FROM 買い方"), std::to_string(GetParam()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Reproducers, TooManyStrategies, ::testing::Values(101, 10'000, 1'000'000));
+INSTANTIATE_TEST_SUITE_P(Reproducers, TooManyStrategies, ::testing::Values(101, 10'000));
 
 TEST(StrategyBounds, ATenMegabyteNameIsRefusedNotPrinted) {
     TempDir dir;

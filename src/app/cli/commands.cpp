@@ -38,7 +38,12 @@ const std::vector<Command>& Commands() {
 }
 
 bool WriteOut(const std::string& text) {
-    std::cout << text << std::flush;
+    return StreamOut([&](std::ostream& out) { out << text; });
+}
+
+bool StreamOut(const std::function<void(std::ostream&)>& write) {
+    write(std::cout);
+    std::cout << std::flush;
     if (std::cout.good()) return true;
     std::cerr << "標準出力に書き込めません。\n";
     return false;

@@ -1,6 +1,8 @@
 #pragma once
 // The commands of numbers3zubarin-cli, as a table: each command lives in a
 // file of its own and has one row here.
+#include <functional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,5 +54,7 @@ int RunUpdate(const Arguments& args);
 
 // Writes `text` to standard output; false (with a message) when that fails.
 bool WriteOut(const std::string& text);
+// Standard output handed to `write` line by line, as WriteOut checks it.
+bool StreamOut(const std::function<void(std::ostream&)>& write);
 
 }  // namespace n3::cli

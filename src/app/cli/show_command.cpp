@@ -52,7 +52,8 @@ PrintedWindow BuildTicketsWindow(const ShowOptions& options, const HistorySnapsh
     PrintedWindow w;
     w.name = std::string(windows::kTickets);
     w.caption = std::string(windows::kTickets);
-    const TicketFactors factors = TicketFactorsOf(ComputePayoutFigures(snapshot.history, snapshot.results));
+    const TicketFactors factors =
+        TicketFactorsOf(*KeptPayoutFigures(snapshot.history, snapshot.results, &snapshot.memo));
     w.grids = TicketGrids(book, outcomes, Summarise(book, outcomes), &factors);
     return w;
 }

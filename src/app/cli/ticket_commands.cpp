@@ -92,9 +92,10 @@ int Check(const Arguments& args) {
     const std::vector<DrawOutcome> outcomes = CheckBook(book, snapshot.history, snapshot.results);
     const BookSummary summary = Summarise(book, outcomes);
     const TicketReport report{book, outcomes, summary, &snapshot.results, today};
-    if (args.format == "csv") return WriteOut(TicketReportCsv(report)) ? 0 : 1;
-    if (args.format == "json") return WriteOut(TicketReportJson(report)) ? 0 : 1;
-    return WriteOut(TicketReportText(report)) ? 0 : 1;
+    const auto write = args.format == "csv"    ? WriteTicketReportCsv
+                       : args.format == "json" ? WriteTicketReportJson
+                                               : WriteTicketReportText;
+    return StreamOut([&](std::ostream& out) { write(report, out); }) ? 0 : 1;
 }
 
 // Whether any draw the purchase covers won it something.

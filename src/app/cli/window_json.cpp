@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <sstream>
 #include <vector>
 
@@ -61,7 +62,8 @@ std::string WindowJsonMembers(const WindowContent& content) {
     if (const auto* calendar = std::any_cast<CalendarFigures>(&content.details)) return CalendarJsonMember(*calendar);
     if (const auto* mini = std::any_cast<MiniFigures>(&content.details)) return MiniJsonMember(*mini);
     if (const auto* pairs = std::any_cast<PairFigures>(&content.details)) return PairsJsonMember(*pairs);
-    if (const auto* payout = std::any_cast<PayoutFigures>(&content.details)) return PayoutJsonMember(*payout);
+    if (const auto* payout = std::any_cast<std::shared_ptr<const PayoutFigures>>(&content.details))
+        return PayoutJsonMember(**payout);
     return {};
 }
 

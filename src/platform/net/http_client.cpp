@@ -75,15 +75,19 @@ std::string UserAgent() { return std::string("numbers3zubarin/") + N3_VERSION + 
 HttpClient::HttpClient(HttpOptions options) : options_(options) {}
 
 bool HttpClient::WaitTurn(const std::function<bool()>& cancelled) {
+    const auto now = [this] { return options_.now ? options_.now() : std::chrono::steady_clock::now(); };
     if (anyRequest_) {
         const auto due = lastRequest_ + options_.minInterval;
-        while (std::chrono::steady_clock::now() < due) {
+        while (now() < due) {
             if (cancelled && cancelled()) return false;
-            std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
-                std::chrono::milliseconds(20), due - std::chrono::steady_clock::now()));
+            const auto wait = std::min<std::chrono::steady_clock::duration>(std::chrono::milliseconds(20), due - now());
+            if (options_.sleep)
+                options_.sleep(wait);
+            else
+                std::this_thread::sleep_for(wait);
         }
     }
-    lastRequest_ = std::chrono::steady_clock::now();
+    lastRequest_ = now();
     anyRequest_ = true;
     return true;
 }

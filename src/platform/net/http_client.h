@@ -30,6 +30,10 @@ struct HttpOptions {
     std::size_t maxBytes = 256 * 1024;
     std::chrono::milliseconds minInterval = DefaultRequestInterval();
     int maxRedirects = 5;
+    // The clock the pause between requests is measured on, and the wait:
+    // the steady clock and a real sleep unless a test gives its own.
+    std::function<std::chrono::steady_clock::time_point()> now;
+    std::function<void(std::chrono::steady_clock::duration)> sleep;
 };
 
 struct HttpResponse {

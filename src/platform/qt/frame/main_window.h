@@ -20,6 +20,7 @@ class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QFileSystemWatcher;
 class QTimer;
 class QWindow;
 
@@ -125,6 +126,7 @@ private:
     // Another program's commits (the command line's import or update):
     // followed as this program's own writes are (main_window_watch.cpp).
     void watchOtherWriters();
+    void watchDatabaseFiles();
     void checkOtherWriters();
     void buildMenus();
     QMenu* buildMenu(const MenuItem& item);
@@ -174,7 +176,9 @@ private:
     bool snapshotPending_ = false;
     bool historyHeld_ = false;  // a change waits for a window that holds it
     QTimer* otherWriters_ = nullptr;
-    int dataVersion_ = 0;  // the database's data version when it was last looked at
+    QFileSystemWatcher* databaseFiles_ = nullptr;  // the file, its journals' folder, its -wal
+    QTimer* filesSettle_ = nullptr;                // a burst of file events checked once
+    int dataVersion_ = 0;                          // the database's data version when it was last looked at
 };
 
 }  // namespace n3

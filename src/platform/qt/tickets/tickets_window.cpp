@@ -220,7 +220,7 @@ void TicketsWindow::refresh() {
     for (const Draw& d : history)
         if (d.complete()) nextDraw_ = d.drawNo + 1;
     model_->setResults(host().snapshot().results);
-    factors_ = TicketFactorsOf(ComputePayoutFigures(history, host().snapshot().results));
+    factors_ = TicketFactorsOf(*KeptPayoutFigures(history, host().snapshot().results, &host().snapshot().memo));
     model_->setFactors(factors_);
     const std::vector<Purchase>& book = model_->book();
     std::vector<DrawOutcome> checked = CheckBook(book, history, host().snapshot().results);
