@@ -36,6 +36,9 @@ struct WindowInput {
     bool singleStrategy = false;
     // Where results worked out from this input's snapshot are kept; none when null.
     SnapshotMemo* memo = nullptr;
+    // The day the screen counts from (YYYY-MM-DD), for 次回の抽せん's next
+    // draw; empty for the draw after the newest stored one (the CLI).
+    std::string today = {};
 };
 
 // A table the frame shows in a tab of its own, sortable by any column:

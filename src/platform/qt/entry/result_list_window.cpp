@@ -137,6 +137,10 @@ void ResultListWindow::load() {
     for (int c = 0; c < ResultRowEdit::kColumnCount; ++c)
         grid_->setColumnWidth(c, CharUnitsToPixels(c < 3 ? widths[std::size_t(c)] : c % 2 == 1 ? 13 : 16));
     connect(model_, &ResultTableModel::writeRefused, this, &ResultListWindow::ShowRefused);
+    model_->setQuestion([this](const QString& question) {
+        return dialogs::Message(this, question, Q(kMessageTitle), dialogs::Icon::Question, dialogs::Buttons::YesNo) ==
+               dialogs::Result::Yes;
+    });
     connect(model_, &ResultTableModel::stepApplied, this, [this](const QModelIndex& cell) {
         grid_->setCurrentIndex(cell);
         grid_->scrollTo(cell);
