@@ -54,6 +54,8 @@ struct NumberLookup {
     int miniCount = 0;
     double miniExpected = 0;  // draws / 100
     std::optional<int> lastMini;
+    std::string lastMiniDate;
+    std::optional<int> sinceMini;
 
     std::vector<NumberHit> hits;  // straight or box, newest first
 };

@@ -52,8 +52,8 @@ std::vector<GridModel> TicketGrids(const std::vector<Purchase>& book, const std:
         if (factors) purchases.setText(9, r, FactorCell(factors->of(p)));
     }
 
-    GridModel results =
-        Headed({"購入日", "番号", "種類", "口数", "回数", "抽せん数字", "結果", "当せん金", "失効"}, int(outcomes.size()));
+    GridModel results = Headed({"購入日", "番号", "種類", "口数", "回数", "抽せん数字", "結果", "当せん金", "失効"},
+                               int(outcomes.size()));
     for (std::size_t i = 0; i < outcomes.size(); ++i) {
         const DrawOutcome& o = outcomes[i];
         const Purchase& p = book[o.purchase];

@@ -22,16 +22,15 @@ std::string JsonPercent(std::optional<double> p) { return p ? PercentNumber(p) :
 std::string TotalsJson(const BookTotals& t) {
     return "{\"purchases\":" + std::to_string(t.purchases) + ",\"units\":" + std::to_string(t.units) +
            ",\"spent\":" + std::to_string(t.spent) + ",\"won\":" + std::to_string(t.won) +
-           ",\"expiredYen\":" + std::to_string(t.expiredYen) +
-           ",\"balance\":" + std::to_string(t.balance()) + ",\"returnPercent\":" + JsonPercent(t.returnPercent()) +
-           ",\"wins\":" + std::to_string(t.wins) + ",\"pending\":" + std::to_string(t.pending) +
-           ",\"prizesUnknown\":" + std::to_string(t.prizesUnknown) + "}";
+           ",\"expiredYen\":" + std::to_string(t.expiredYen) + ",\"balance\":" + std::to_string(t.balance()) +
+           ",\"returnPercent\":" + JsonPercent(t.returnPercent()) + ",\"wins\":" + std::to_string(t.wins) +
+           ",\"pending\":" + std::to_string(t.pending) + ",\"prizesUnknown\":" + std::to_string(t.prizesUnknown) + "}";
 }
 
 std::string MonthCsv(const std::string& name, const BookTotals& t, const std::string& cumulative) {
     return name + ',' + std::to_string(t.purchases) + ',' + std::to_string(t.units) + ',' + std::to_string(t.spent) +
-           ',' + std::to_string(t.won) + ',' + std::to_string(t.expiredYen) + ',' + std::to_string(t.balance()) + ',' + cumulative + ',' +
-           PercentNumber(t.returnPercent()) + "\r\n";
+           ',' + std::to_string(t.won) + ',' + std::to_string(t.expiredYen) + ',' + std::to_string(t.balance()) + ',' +
+           cumulative + ',' + PercentNumber(t.returnPercent()) + "\r\n";
 }
 
 // A stored text as a terminal line may show it: control characters (a

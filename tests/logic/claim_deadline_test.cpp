@@ -72,9 +72,9 @@ TEST_P(ClaimStateTest, FollowsTheDaysLeft) {
     const auto warnings = ClaimWarnings({p}, {won}, results, c.today);
     if (c.state == ClaimState::Due) {
         ASSERT_EQ(warnings.size(), 1u);
-        EXPECT_EQ(ClaimWarningText(warnings),
-                  "当せん金の支払期限が近い券があります: 第7050回 ストレート 88,500円 期限 2027-08-17（目安）" +
-                      c.daysLeft);
+        EXPECT_EQ(
+            ClaimWarningText(warnings),
+            "当せん金の支払期限が近い券があります: 第7050回 ストレート 88,500円 期限 2027-08-17（目安）" + c.daysLeft);
     } else {
         EXPECT_TRUE(warnings.empty());
     }
@@ -109,7 +109,8 @@ TEST(ClaimDeadline, TheQuestionNamesTheTicketAndThePrize) {
     won.prize = PrizeKind::Straight;
     won.yen = 82900;
     EXPECT_EQ(ReceivedQuestion(p, won, true), "第6892回 ストレート 128 当せん 82,900円を受け取り済みにしますか？");
-    EXPECT_EQ(ReceivedQuestion(p, won, false), "第6892回 ストレート 128 当せん 82,900円の受け取り済みを取り消しますか？");
+    EXPECT_EQ(ReceivedQuestion(p, won, false),
+              "第6892回 ストレート 128 当せん 82,900円の受け取り済みを取り消しますか？");
 }
 
 TEST(ClaimDeadline, ALostDrawHasNothingToCollect) {

@@ -82,8 +82,9 @@ INSTANTIATE_TEST_SUITE_P(
                       AskedCase{"Sunday", Row::kDateColumn, "2026-08-16", "2026-08-16（日）は抽せんの日程"},
                       AskedCase{"NewYear", Row::kDateColumn, "2027-01-01", "抽せんの日程"},
                       AskedCase{"BoxByTheRule", kStraightYen + 2, "29,500", ""},
-                      AskedCase{"BoxOffTheRule", kStraightYen + 2, "30000",
-                                "ボックスの当せん金額 30,000円は、ストレート 88,500円 ÷ 3 を100円未満切り捨てた 29,500円"},
+                      AskedCase{
+                          "BoxOffTheRule", kStraightYen + 2, "30000",
+                          "ボックスの当せん金額 30,000円は、ストレート 88,500円 ÷ 3 を100円未満切り捨てた 29,500円"},
                       AskedCase{"SetStraightByTheRule", kStraightYen + 4, "59000", ""},
                       AskedCase{"SetStraightOffTheRule", kStraightYen + 4, "59100", "セット（ストレート）"},
                       AskedCase{"SetBoxOffTheRule", kStraightYen + 6, "14800", "14,700円"},

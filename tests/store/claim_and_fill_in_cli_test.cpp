@@ -71,8 +71,9 @@ TEST(ClaimCli, TicketsCheckGivesTheDeadlineAndTheReceivedFlagInEveryFormat) {
     EXPECT_TRUE(Has(text.out, "当せん金 0 円　収支 -200 円")) << text.out;
     EXPECT_TRUE(Has(text.out, "失効 88,500円")) << text.out;
     const auto expiredJson = Cli("--db " + db + " tickets check --format json --date 2027-08-21", "2>/dev/null");
-    EXPECT_TRUE(Has(expiredJson.out, "\"total\":{\"purchases\":1,\"units\":1,\"spent\":200,\"won\":0,"
-                                     "\"expiredYen\":88500,\"balance\":-200"))
+    EXPECT_TRUE(Has(expiredJson.out,
+                    "\"total\":{\"purchases\":1,\"units\":1,\"spent\":200,\"won\":0,"
+                    "\"expiredYen\":88500,\"balance\":-200"))
         << expiredJson.out;
     const auto expiredCsv = Cli("--db " + db + " tickets check --format csv --date 2027-08-21", "2>/dev/null");
     EXPECT_TRUE(Has(expiredCsv.out, "合計,1,1,200,0,88500,-200,-200,0.0\r\n")) << expiredCsv.out;

@@ -51,8 +51,7 @@ signals:
 private:
     const Draw& drawOf(int row) const;
     const DrawResult* resultOf(int row) const;
-    // The published date of the draw after / before that of `row`, empty
-    // when unknown or only estimated.
+    // The date of the draw after / before that of `row`, empty when unknown.
     std::string successorDate(int row) const;
     std::string predecessorDate(int row) const;
 

@@ -79,7 +79,8 @@ QVariant TicketOutcomeModel::data(const QModelIndex& index, int role) const {
         }
     }
     if (role == Qt::TextAlignmentRole)
-        return int(index.column() == kYenColumn || index.column() == kExpiredColumn ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter);
+        return int(index.column() == kYenColumn || index.column() == kExpiredColumn ? Qt::AlignRight | Qt::AlignVCenter
+                                                                                    : Qt::AlignCenter);
     if (role == Qt::ForegroundRole && index.column() == kDeadlineColumn) {
         switch (claims_[std::size_t(index.row())]) {
         case ClaimState::Due: return QBrush(ToQColor(colours::Red));
