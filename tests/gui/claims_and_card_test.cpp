@@ -85,7 +85,8 @@ protected:
 
 TEST_F(ClaimsAndCard, AnExpiredPrizeIsNamedOnceAndANearOneWithItsDaysLeft) {
     start(QDate(2027, 8, 9));
-    EXPECT_TRUE(named("受け取っていない当せん金が期限切れになりました: 第2回 ストレート 88,500円 期限 2027-07-01（目安）"));
+    EXPECT_TRUE(
+        named("受け取っていない当せん金が期限切れになりました: 第2回 ストレート 88,500円 期限 2027-07-01（目安）"));
     EXPECT_TRUE(named("第3回 ストレート 82,900円 期限 2027-08-21（目安）（あと12日）"));
     main.reset();
     messages.asked.clear();
@@ -118,7 +119,8 @@ TEST_F(ClaimsAndCard, TheBookSumsAnExpiredPrizeApartAndMarksTheClickedTicket) {
     EXPECT_EQ(messages.asked[0].text, QStringLiteral("第3回 ストレート 128 当せん 82,900円を受け取り済みにしますか？"));
     EXPECT_FALSE(book->model()->book()[0].受け取り済み);
     EXPECT_TRUE(book->model()->book()[1].受け取り済み);
-    EXPECT_EQ(outcomes->index(1, TicketOutcomeModel::kDeadlineColumn).data().toString(), QStringLiteral("受け取り済み"));
+    EXPECT_EQ(outcomes->index(1, TicketOutcomeModel::kDeadlineColumn).data().toString(),
+              QStringLiteral("受け取り済み"));
 
     QTest::keyClick(book->outcomeGrid(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_FALSE(book->model()->book()[1].受け取り済み);
