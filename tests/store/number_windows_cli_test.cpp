@@ -42,7 +42,7 @@ TEST(NumberWindowsCli, LookupOfOneNumberAndTheWholeTable) {
             "\"lookup\": {\"number\": \"242\", \"draws\": 3, \"straightCount\": 0, "
             "\"straightExpected\": 0.003, \"boxCount\": 1, \"boxExpected\": 0.009, \"miniCount\": 0, "
             "\"miniExpected\": 0.03, \"lastStraight\": null, \"lastBox\": 6676, \"lastMini\": null, "
-            "\"sinceStraight\": null, \"sinceBox\": 0, \"payoutWins\": 0, \"payoutFactor\": null, \"payoutShrunk\": "),
+            "\"sinceStraight\": null, \"sinceBox\": 0, \"sinceMini\": null, \"payoutWins\": 0, \"payoutFactor\": null, \"payoutShrunk\": "),
         std::string::npos)
         << json.out;
     EXPECT_NE(json.out.find("{\"number\": \"224\", \"type\": \"ダブル\", \"straightCount\": 1, \"boxCount\": 1, "
