@@ -437,7 +437,7 @@ std::optional<WindowContent> ExtendWindowContent(const AnalysisWindowInfo& windo
     content.grid.rebuildRowsFrom(from, shown.rows() + input.stats.LatestDrawNo - latestBefore);
     rows.buildInto(content.grid, input.history, input.stats);
     content.grid.writeAllRows();
-    if (window.charts) content.charts = window.charts(input.history, input.stats);
+    if (window.charts) content.charts = ChartsInRange(window.charts, input.history, input.stats, input.range);
     content.grid.scrollBars = window.scrollBars;
     content.grid.frozenRows = window.frozenRows;
     return content;
@@ -449,7 +449,7 @@ WindowContent BuildWindowContent(const AnalysisWindowInfo& window, const WindowI
         content = window.content(input);
     else
         content.grid = window.build ? window.build(input.history, input.stats) : GridModel();
-    if (window.charts) content.charts = window.charts(input.history, input.stats);
+    if (window.charts) content.charts = ChartsInRange(window.charts, input.history, input.stats, input.range);
     content.grid.scrollBars = window.scrollBars;
     content.grid.frozenRows = window.frozenRows;
     return content;
