@@ -455,4 +455,9 @@ WindowContent BuildWindowContent(const AnalysisWindowInfo& window, const WindowI
     return content;
 }
 
+std::vector<ChartData> RowChartsOf(const AnalysisWindowInfo& window, const DrawHistory& history, int from, int to) {
+    if (!window.charts) return {};
+    return ChartsInRange(window.charts, history, LoadStartupStatistics(history), {from, to});
+}
+
 }  // namespace n3
