@@ -43,4 +43,22 @@ std::vector<ChartData> AppearanceIntervalCharts(const DrawHistory& history, cons
     return charts;
 }
 
+std::vector<ChartData> ChartsInRange(RowCharts charts, const DrawHistory& history, const StartupStatistics& stats,
+                                     DrawRange range, const Game& game) {
+    if (range.from == 0 && range.to == 0) return charts(history, stats, game);
+    DrawHistory inRange;
+    int first = 0, last = 0;
+    for (const Draw& d : history) {
+        if (!range.contains(d.drawNo)) continue;
+        inRange.push_back(d);
+        if (!d.complete(game)) continue;
+        if (first == 0) first = d.drawNo;
+        last = d.drawNo;
+    }
+    std::vector<ChartData> out = charts(inRange, LoadStartupStatistics(inRange, game), game);
+    const std::string named = "（第" + std::to_string(first) + "回～第" + std::to_string(last) + "回）";
+    for (ChartData& chart : out) chart.title += named;
+    return out;
+}
+
 }  // namespace n3

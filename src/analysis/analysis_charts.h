@@ -5,6 +5,7 @@
 
 #include "core/chart_data.h"
 #include "core/startup_statistics.h"
+#include "core/window_content.h"
 
 namespace n3 {
 
@@ -20,5 +21,12 @@ std::vector<ChartData> AppearanceIntervalCharts(const DrawHistory& history, cons
                                                 const Game& game = kNumbers3);
 
 inline constexpr int kGapChartBars = 20;  // the last bar holds gaps of 20 and more
+
+// The charts `charts` draws, over the draws of `range` only when it is not
+// the whole history, their titles then naming it ("（第6964回～第7063回）"):
+// the charts follow the range the grid is shown and printed for.
+using RowCharts = std::vector<ChartData> (*)(const DrawHistory&, const StartupStatistics&, const Game&);
+std::vector<ChartData> ChartsInRange(RowCharts charts, const DrawHistory& history, const StartupStatistics& stats,
+                                     DrawRange range, const Game& game = kNumbers3);
 
 }  // namespace n3

@@ -78,7 +78,7 @@ NumberLookup LookUpNumber(const DrawHistory& history, const ResultHistory& resul
     }
     // Positions are counted among the complete draws in the range, so gaps
     // and "since" skip the draws that are missing or incomplete.
-    int lastStraightAt = -1, lastBoxAt = -1;
+    int lastStraightAt = -1, lastBoxAt = -1, lastMiniAt = -1;
     long long gapSum = 0;
     int gaps = 0;
     for (const Draw& d : history) {
@@ -90,6 +90,7 @@ NumberLookup LookUpNumber(const DrawHistory& history, const ResultHistory& resul
         if (sameMini[std::size_t(drawn)]) {
             ++out.miniCount;
             out.lastMini = d.drawNo;
+            lastMiniAt = at;
         }
         if (!sameBox[std::size_t(drawn)]) continue;
         ++out.boxCount;
@@ -115,8 +116,10 @@ NumberLookup LookUpNumber(const DrawHistory& history, const ResultHistory& resul
     if (gaps > 0) out.averageGap = double(gapSum) / gaps;
     if (lastStraightAt >= 0) out.sinceStraight = out.draws - 1 - lastStraightAt;
     if (lastBoxAt >= 0) out.sinceBox = out.draws - 1 - lastBoxAt;
+    if (lastMiniAt >= 0) out.sinceMini = out.draws - 1 - lastMiniAt;
     if (out.lastStraight) out.lastStraightDate = DateOf(results, *out.lastStraight);
     if (out.lastBox) out.lastBoxDate = DateOf(results, *out.lastBox);
+    if (out.lastMini) out.lastMiniDate = DateOf(results, *out.lastMini);
     std::reverse(out.hits.begin(), out.hits.end());
     for (NumberHit& hit : out.hits) hit.date = DateOf(results, hit.drawNo);
     return out;

@@ -55,6 +55,8 @@ struct NumberLookup {
     int miniCount = 0;
     double miniExpected = 0;  // draws / the ミニ numbers
     std::optional<int> lastMini;
+    std::string lastMiniDate;
+    std::optional<int> sinceMini;
 
     std::vector<NumberHit> hits;  // straight or box, newest first
 };

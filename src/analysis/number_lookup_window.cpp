@@ -82,16 +82,16 @@ int WriteLookup(GridModel& grid, int row, const NumberLookup& l, const PayoutIte
     const int counts[3] = {l.straightCount, l.boxCount, l.miniCount};
     const double expected[3] = {l.straightExpected, l.boxExpected, l.miniExpected};
     const std::optional<int> last[3] = {l.lastStraight, l.lastBox, l.lastMini};
-    const std::string dates[3] = {l.lastStraightDate, l.lastBoxDate, ""};
-    const std::optional<int> since[3] = {l.sinceStraight, l.sinceBox, std::nullopt};
+    const std::string dates[3] = {l.lastStraightDate, l.lastBoxDate, l.lastMiniDate};
+    const std::optional<int> since[3] = {l.sinceStraight, l.sinceBox, l.sinceMini};
     const int kindRows = KindRows(game);
     for (int k = 0; k < kindRows; ++k, ++row) {
         grid.setText(1, row, kinds[k]);
         grid.setNumber(2, row, counts[k]);
         grid.setText(3, row, Fixed(expected[k]));
         grid.setText(4, row, DrawText(last[k]));
-        grid.setText(5, row, k == 2 ? "" : OrNone(dates[k]));
-        grid.setText(6, row, k == 2 ? "" : Count(since[k]));
+        grid.setText(5, row, OrNone(dates[k]));
+        grid.setText(6, row, Count(since[k]));
     }
     grid.setText(7, head + 1, l.averageGap ? Fixed(*l.averageGap, "%.1f") : std::string(kNone));
     grid.setText(8, head + 1, Count(l.longestGap));

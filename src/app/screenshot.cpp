@@ -10,7 +10,8 @@
 // --number NNN enters NNN into the number box of the opened windows that have one.
 // With no WINDOW the program starts as usual (the prediction opens).
 // --keys types into the active window once the windows are open: "^A" is
-// Ctrl+A, "Tab", "Enter", "Delete" those keys, anything else its characters.
+// Ctrl+A, "Tab", "Enter", "Delete", "Right" those keys, "CtrlHome" Ctrl+Home,
+// anything else its characters.
 // --preview FILE.png opens the print preview of the active window at its
 // last page and saves a picture of it too.
 #include <QApplication>
@@ -137,6 +138,10 @@ int main(int argc, char** argv) {
                 QTest::keyClick(focus, Qt::Key_Return);
             else if (key == QLatin1String("Delete"))
                 QTest::keyClick(focus, Qt::Key_Delete);
+            else if (key == QLatin1String("Right"))
+                QTest::keyClick(focus, Qt::Key_Right);
+            else if (key == QLatin1String("CtrlHome"))
+                QTest::keyClick(focus, Qt::Key_Home, Qt::ControlModifier);
             else
                 QTest::keyClicks(focus, key);
         }

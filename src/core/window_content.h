@@ -38,6 +38,9 @@ struct WindowInput {
     SnapshotMemo* memo = nullptr;
     // The game whose draws `history` holds.
     const Game& game = kNumbers3;
+    // The day the screen counts from (YYYY-MM-DD), for 次回の抽せん's next
+    // draw; empty for the draw after the newest stored one (the CLI).
+    std::string today = {};
 };
 
 // A table the frame shows in a tab of its own, sortable by any column:

@@ -3,6 +3,7 @@
 #include "core/calendar.h"
 #include "core/draw_schedule.h"
 #include "core/number_rules.h"
+#include "entry/prize_rule.h"
 
 namespace n3 {
 
@@ -78,23 +79,12 @@ std::string ResultRowEdit::EditText(const DrawResult* result, int column) {
 }
 
 bool ResultRowEdit::AcceptsTyping(int column, std::string_view text) {
-    if (column == kDateColumn) {
-        if (text.size() > 10) return false;
-        for (const char c : text)
-            if ((c < '0' || c > '9') && c != '-') return false;
-        return true;
-    }
-    if (!IsEditable(column)) return false;
-    const std::string_view unit = IsYen(column) ? "円" : "口";
-    if (text.ends_with(unit)) text.remove_suffix(unit.size());
-    if (text.size() > 14) return false;
-    for (const char c : text)
-        if ((c < '0' || c > '9') && c != ',') return false;
-    return true;
+    if (column != kDateColumn && !IsEditable(column)) return false;
+    return text.size() <= (column == kDateColumn ? 20u : 24u);
 }
 
 ResultCellEdit ResultRowEdit::Edit(const Draw& draw, const DrawResult* stored, int column, std::string_view typed,
-                                   const std::string& successorDate) {
+                                   const std::string& successorDate, const std::string& predecessorDate) {
     ResultCellEdit edit;
     DrawResult r = stored ? *stored : DrawResult{};
     r.drawNo = draw.drawNo;
@@ -109,12 +99,19 @@ ResultCellEdit ResultRowEdit::Edit(const Draw& draw, const DrawResult* stored, i
             edit.error = "抽せん日は " + std::string(kFirstDrawDate) + "〜" + std::string(kLastAcceptedDate) +
                          " の日付で入力してください。";
             return edit;
-        } else if (!successorDate.empty() && text > successorDate) {
+        } else if (!successorDate.empty() && text >= successorDate) {
             edit.error = "抽せん日は次の回（第" + std::to_string(draw.drawNo + 1) + "回、" + successorDate +
-                         "）より後にはできません。";
+                         "）より前の日付にしてください。";
+            return edit;
+        } else if (!predecessorDate.empty() && text <= predecessorDate) {
+            edit.error = "抽せん日は前の回（第" + std::to_string(draw.drawNo - 1) + "回、" + predecessorDate +
+                         "）より後の日付にしてください。";
             return edit;
         } else {
             r.date = text;
+            if (text >= kScheduleFirstDate && !OnDrawSchedule(text))
+                edit.question = text + "（" + WeekdayName(text) +
+                                "）は抽せんの日程（月〜金、12/31〜1/3 を除く）にない日です。この日付で保存しますか？";
         }
         r.dateEstimated = false;
         edit.result = r;
@@ -142,11 +139,15 @@ ResultCellEdit ResultRowEdit::Edit(const Draw& draw, const DrawResult* stored, i
     const std::int64_t bound = yen ? kMaxPrizeYen : kMaxWinners;
     const auto read = ReadFigure(text, yen ? "円" : "口");
     if (!read || *read > bound) {
-        edit.error = std::string(kPrizeKindNames[kind]) + "の" + (yen ? "当せん金額" : "口数") + "は 0〜" +
-                     Grouped(bound) + (yen ? " 円" : " 口") + "の整数で入力してください。";
+        edit.error = "「" + text + "」は入力できません。" + std::string(kPrizeKindNames[kind]) + "の" +
+                     (yen ? "当せん金額" : "口数") + "は 0〜" + Grouped(bound) + (yen ? " 円" : " 口") +
+                     "の整数で入力してください（マイナスや文字は使えません）。";
         return edit;
     }
     value = *read;
+    if (yen)
+        if (const std::string breach = PrizeRuleBreach(draw, r); !breach.empty())
+            edit.question = breach + "\n（" + std::string(kPrizeRuleText) + "）\nこの金額で保存しますか？";
     edit.result = r;
     return edit;
 }

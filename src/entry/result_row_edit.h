@@ -3,7 +3,10 @@
 // draw's row shows, what its editor accepts while the user types, and the
 // draw's result with one cell changed, checked as an import checks a
 // results file (a prize per unit up to 99,999,999 yen, no box or set prize
-// on a triple, a date from 1994-10-07 on and not after the next draw's).
+// on a triple, a date from 1994-10-07 on, after the previous draw's and
+// before the next draw's). A date off the draw schedule or a prize that
+// breaks the prize rule (entry/prize_rule.h) is stored only once the user
+// confirms it.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +19,9 @@ namespace n3 {
 struct ResultCellEdit {
     std::optional<DrawResult> result;  // the row as it would be stored
     std::string error;                 // Japanese, for the user
+    // Asked before the row is stored (Yes stores it); empty when nothing
+    // needs asking.
+    std::string question;
 };
 
 class ResultRowEdit {
@@ -37,15 +43,17 @@ public:
     static std::string CellText(const Draw& draw, const DrawResult* result, int column);
     // What the editor starts with: the bare date or figure.
     static std::string EditText(const DrawResult* result, int column);
-    // While typing: digits (with commas, and 円 or 口 at the end) for a
-    // figure, digits and hyphens for a date.
+    // While typing: any text up to a cell's length, so that a minus sign or
+    // a letter reaches Edit and is refused with a message instead of being
+    // dropped unseen.
     static bool AcceptsTyping(int column, std::string_view text);
 
     // The result of `draw` with the cell set to `text` (empty: unknown).
-    // `successorDate` is the date of the next draw, empty when unknown: a
-    // date may not pass it. A typed date is a published one.
+    // `successorDate` and `predecessorDate` are the dates of the next and
+    // the previous draw, empty when unknown: a date must lie between them.
+    // A typed date is a published one.
     static ResultCellEdit Edit(const Draw& draw, const DrawResult* stored, int column, std::string_view text,
-                               const std::string& successorDate);
+                               const std::string& successorDate, const std::string& predecessorDate = {});
 };
 
 }  // namespace n3

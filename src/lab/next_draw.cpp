@@ -5,6 +5,7 @@
 #include "core/draw_schedule.h"
 #include "core/number_rules.h"
 #include "lab/backtest_figures.h"
+#include "lab/next_draw_date.h"
 #include "prediction/prediction_walk.h"
 
 namespace n3 {
@@ -158,23 +159,20 @@ std::vector<KindOdds> KindOddsOf(const DrawHistory& history, const ResultHistory
 }
 
 NextDrawCard BuildNextDrawCard(const DrawHistory& history, const ResultHistory& results, int optionCount,
-                               SnapshotMemo* memo) {
+                               SnapshotMemo* memo, std::string_view today) {
     NextDrawCard card;
     card.optionCount = optionCount;
     card.latestDrawNo = LatestCompleteDraw(history);
-    card.drawNo = card.latestDrawNo + 1;
+    const NextDrawDate next = NextDrawOn(history, results, today);
+    card.drawNo = next.drawNo;
+    card.date = next.date;
+    card.missingFrom = next.missingFrom;
+    card.missing = next.missing;
     if (card.latestDrawNo > 0 && !results.empty())
         if (const DrawResult* r = FindResult(results, card.latestDrawNo)) {
             card.latestDate = r->date;
             card.latestDateEstimated = r->dateEstimated;
         }
-    // The schedule counted on from the newest dated draw up to the latest:
-    // a typed draw without a date still gets its next draw's date.
-    for (auto r = results.rbegin(); r != results.rend(); ++r) {
-        if (r->drawNo > card.latestDrawNo || r->date.empty() || !IsCalendarDate(r->date)) continue;
-        card.date = ScheduledDrawDateAfter(r->date, card.drawNo - r->drawNo);
-        break;
-    }
 
     // The prediction a fresh start shows on this history is where the
     // backtest's walk over all of it ends.

@@ -41,8 +41,11 @@ struct NextDrawCard {
     std::string latestDate;  // empty when unknown
     bool latestDateEstimated = false;
     // By the draw schedule, counted on from the newest dated draw: always
-    // a forecast （予定）.
+    // a forecast （予定）. When the history ends more than a draw day before
+    // today, the first draw after today, and the draws missing between.
     std::optional<std::string> date;
+    int missingFrom = 0;
+    int missing = 0;
     int optionCount = 0;
     std::array<MethodSays, kBacktestMethodCount> methods;
     // The backtest over the whole history.
@@ -72,7 +75,8 @@ std::vector<KindOdds> KindOddsOf(const DrawHistory& history, const ResultHistory
 // The backtest's verdicts come from the run kept in `memo` when 予想の検証
 // or an earlier card left one there; otherwise from a run without trace,
 // which is kept in its turn.
+// `today` (YYYY-MM-DD or empty) places the next draw (lab/next_draw_date.h).
 NextDrawCard BuildNextDrawCard(const DrawHistory& history, const ResultHistory& results, int optionCount,
-                               SnapshotMemo* memo = nullptr);
+                               SnapshotMemo* memo = nullptr, std::string_view today = {});
 
 }  // namespace n3

@@ -11,6 +11,7 @@
 #include "core/estimated_date_text.h"
 #include "core/number_rules.h"
 #include "lab/backtest_figures.h"
+#include "lab/next_draw_date.h"
 
 namespace n3 {
 
@@ -60,6 +61,10 @@ std::string DateLine(const NextDrawCard& card) {
         line += "抽せん日：当選データがないためわかりません";
     else
         line += "抽せん日：抽せん日がわからないため出せません（抽せん日のわかる回がありません）";
+    NextDrawDate next;
+    next.missingFrom = card.missingFrom;
+    next.missing = card.missing;
+    if (const std::string missing = MissingDrawsText(next); !missing.empty()) line += "　" + missing + "。";
     return line;
 }
 
@@ -121,7 +126,7 @@ void WritePayout(GridModel& grid, int row, const NextDrawPayout& p) {
 
 WindowContent 次回の抽せん::Content(const WindowInput& input) {
     const int optionCount = int(std::count(input.optionFlags.begin(), input.optionFlags.end(), true));
-    NextDrawCard card = BuildNextDrawCard(input.history, input.results, optionCount, input.memo);
+    NextDrawCard card = BuildNextDrawCard(input.history, input.results, optionCount, input.memo, input.today);
     card.payout =
         NextDrawPayoutOf(*KeptPayoutFigures(input.history, input.results, input.memo), card.kinds, input.number);
     WindowContent content;

@@ -78,33 +78,70 @@ std::string ClaimText(ClaimState state, const std::optional<ClaimDeadline>& dead
     return {};
 }
 
+void MarkExpired(const std::vector<Purchase>& book, std::vector<DrawOutcome>& outcomes, const ResultHistory& results,
+                 std::string_view today) {
+    for (DrawOutcome& o : outcomes) {
+        if (o.purchase >= book.size() || (o.outcome != Outcome::Won && o.outcome != Outcome::PrizeUnknown)) continue;
+        const auto deadline = ClaimDeadlineOf(FindResult(results, o.drawNo));
+        o.expired = ClaimStateOf(book[o.purchase], o, deadline, today) == ClaimState::Expired;
+    }
+}
+
 std::vector<ClaimWarning> ClaimWarnings(const std::vector<Purchase>& book, const std::vector<DrawOutcome>& outcomes,
-                                        const ResultHistory& results, std::string_view today) {
+                                        const ResultHistory& results, std::string_view today, ClaimState state) {
     std::vector<ClaimWarning> warnings;
     for (const DrawOutcome& o : outcomes) {
         if (o.purchase >= book.size()) continue;
         const auto deadline = ClaimDeadlineOf(FindResult(results, o.drawNo));
-        if (ClaimStateOf(book[o.purchase], o, deadline, today) != ClaimState::Due) continue;
+        if (ClaimStateOf(book[o.purchase], o, deadline, today) != state) continue;
         ClaimWarning w;
+        w.purchaseId = book[o.purchase].id;
         w.drawNo = o.drawNo;
         w.prize = o.prize ? std::string(kPrizeKindNames[std::size_t(*o.prize)]) : std::string();
         if (o.outcome == Outcome::Won) w.yen = o.yen;
         w.deadline = *deadline;
+        w.daysLeft = DaysBetween(today, deadline->date);
         warnings.push_back(std::move(w));
     }
     return warnings;
 }
 
-std::string ClaimWarningText(const std::vector<ClaimWarning>& warnings) {
-    if (warnings.empty()) return {};
-    std::string text = "当せん金の支払期限が近い券があります: ";
+namespace {
+
+std::string WarningList(const std::vector<ClaimWarning>& warnings, bool daysLeft) {
+    std::string text;
     for (std::size_t i = 0; i < warnings.size(); ++i) {
         const ClaimWarning& w = warnings[i];
         if (i) text += "、";
         text += "第" + std::to_string(w.drawNo) + "回 " + w.prize + " " +
                 (w.yen ? FormatYen(*w.yen) + "円" : std::string("金額不明")) + " 期限 " + DeadlineText(w.deadline);
+        if (daysLeft) text += w.daysLeft == 0 ? "（今日まで）" : "（あと" + std::to_string(w.daysLeft) + "日）";
     }
     return text;
+}
+
+}  // namespace
+
+std::string ClaimWarningText(const std::vector<ClaimWarning>& warnings) {
+    if (warnings.empty()) return {};
+    return "当せん金の支払期限が近い券があります: " + WarningList(warnings, true);
+}
+
+std::string ExpiredClaimText(const std::vector<ClaimWarning>& expired) {
+    if (expired.empty()) return {};
+    return "受け取っていない当せん金が期限切れになりました: " + WarningList(expired, false) +
+           "。受け取った券は「受け取り済み」にしてください。";
+}
+
+std::string ReceivedQuestion(const Purchase& p, const DrawOutcome& o, bool received) {
+    std::string ticket = "第" + std::to_string(o.drawNo) + "回 ";
+    if (o.prize) {
+        ticket += std::string(kPrizeKindNames[std::size_t(*o.prize)]) + " " + p.番号 + " 当せん " +
+                  (o.outcome == Outcome::Won ? FormatYen(o.yen) + "円" : std::string("金額不明"));
+    } else {
+        ticket += std::string(TicketKindCaption(p.種類)) + " " + p.番号;
+    }
+    return ticket + (received ? "を受け取り済みにしますか？" : "の受け取り済みを取り消しますか？");
 }
 
 }  // namespace n3

@@ -51,20 +51,35 @@ ClaimState ClaimStateOf(const Purchase& p, const DrawOutcome& o, const std::opti
 // "期限切れ（2025-08-19）", or "" when there is nothing to collect.
 std::string ClaimText(ClaimState state, const std::optional<ClaimDeadline>& deadline);
 
-// A winning, uncollected draw whose deadline is near.
+// Sets `expired` on every outcome whose state on `today` is Expired, so that
+// the book's sums leave those prizes out (tickets/ticket_summary.h).
+void MarkExpired(const std::vector<Purchase>& book, std::vector<DrawOutcome>& outcomes, const ResultHistory& results,
+                 std::string_view today);
+
+// A winning, uncollected draw whose deadline is near or has passed.
 struct ClaimWarning {
+    std::int64_t purchaseId = 0;
     int drawNo = 0;
     std::string prize;  // "ストレート", "セット（ボックス）"
     std::optional<std::int64_t> yen;
     ClaimDeadline deadline;
+    int daysLeft = 0;  // from today to the deadline; negative once expired
 };
 
-// The outcomes of the book (CheckBook's) in state Due on `today`.
+// The outcomes of the book (CheckBook's) in state `state` (Due or Expired)
+// on `today`.
 std::vector<ClaimWarning> ClaimWarnings(const std::vector<Purchase>& book, const std::vector<DrawOutcome>& outcomes,
-                                        const ResultHistory& results, std::string_view today);
+                                        const ResultHistory& results, std::string_view today,
+                                        ClaimState state = ClaimState::Due);
 
-// "当せん金の支払期限が近い券があります: 第7050回 ストレート 88,500円 期限 2027-08-19"
+// "当せん金の支払期限が近い券があります: 第7050回 ストレート 88,500円 期限 2027-08-19（あと12日）"
 // (several separated by "、"); empty for none.
 std::string ClaimWarningText(const std::vector<ClaimWarning>& warnings);
+// "受け取っていない当せん金が期限切れになりました: 第6892回 ストレート 82,900円 期限 2026-08-19。
+// 受け取った券は「受け取り済み」にしてください。"; empty for none.
+std::string ExpiredClaimText(const std::vector<ClaimWarning>& expired);
+// The question before 受け取り済み: "第6892回 ストレート 128 当せん 82,900円を受け取り済みにしますか？",
+// or, taking the mark back, "…の受け取り済みを取り消しますか？".
+std::string ReceivedQuestion(const Purchase& p, const DrawOutcome& o, bool received);
 
 }  // namespace n3

@@ -30,6 +30,9 @@ struct DrawOutcome {
     std::optional<PrizeKind> prize;  // what was won (Won and PrizeUnknown)
     std::int64_t yen = 0;            // prize per unit × 口数 (Won only)
     int drawn = -1;                  // the draw's digits as 0..999; -1 when not drawn
+    // Won, not received, and its claim deadline has passed (失効): the prize
+    // is no longer money to be had (set by MarkExpired).
+    bool expired = false;
 };
 
 // The prize a purchase wins on a complete draw, or nullopt. ストレート: the

@@ -52,8 +52,8 @@ std::vector<GridModel> TicketGrids(const std::vector<Purchase>& book, const std:
         if (factors) purchases.setText(9, r, FactorCell(factors->of(p)));
     }
 
-    GridModel results =
-        Headed({"購入日", "番号", "種類", "口数", "回数", "抽せん数字", "結果", "当せん金"}, int(outcomes.size()));
+    GridModel results = Headed({"購入日", "番号", "種類", "口数", "回数", "抽せん数字", "結果", "当せん金", "失効"},
+                               int(outcomes.size()));
     for (std::size_t i = 0; i < outcomes.size(); ++i) {
         const DrawOutcome& o = outcomes[i];
         const Purchase& p = book[o.purchase];
@@ -65,11 +65,12 @@ std::vector<GridModel> TicketGrids(const std::vector<Purchase>& book, const std:
         results.setNumber(5, r, o.drawNo);
         results.setText(6, r, DrawnText(o));
         results.setText(7, r, OutcomeText(o));
-        if (o.outcome == Outcome::Won) results.setText(8, r, FormatYen(o.yen));
-        if (o.outcome == Outcome::Won) results.setForeground({1, r, 8, r}, colours::Red);
+        if (o.outcome != Outcome::Won) continue;
+        results.setText(o.expired ? 9 : 8, r, FormatYen(o.yen));
+        results.setForeground({1, r, 9, r}, o.expired ? kExpiredColour : colours::Red);
     }
 
-    GridModel months = Headed({"月", "購入件数", "口数", "購入金額", "当せん金", "収支", "累計収支", "回収率"},
+    GridModel months = Headed({"月", "購入件数", "口数", "購入金額", "当せん金", "失効", "収支", "累計収支", "回収率"},
                               int(summary.months.size()) + 1);
     const auto row = [&months](int r, const std::string& name, const BookTotals& t, std::int64_t cumulative) {
         months.setText(1, r, name);
@@ -77,9 +78,10 @@ std::vector<GridModel> TicketGrids(const std::vector<Purchase>& book, const std:
         months.setText(3, r, std::to_string(t.units));
         months.setText(4, r, FormatYen(t.spent));
         months.setText(5, r, FormatYen(t.won));
-        months.setText(6, r, FormatYen(t.balance()));
-        months.setText(7, r, FormatYen(cumulative));
-        months.setText(8, r, FormatPercent(t.returnPercent()));
+        months.setText(6, r, FormatYen(t.expiredYen));
+        months.setText(7, r, FormatYen(t.balance()));
+        months.setText(8, r, FormatYen(cumulative));
+        months.setText(9, r, FormatPercent(t.returnPercent()));
     };
     for (std::size_t i = 0; i < summary.months.size(); ++i)
         row(int(i) + 2, summary.months[i].month, summary.months[i].totals, summary.months[i].cumulativeBalance);

@@ -23,15 +23,15 @@ std::string JsonPercent(std::optional<double> p) { return p ? PercentNumber(p) :
 std::string TotalsJson(const BookTotals& t) {
     return "{\"purchases\":" + std::to_string(t.purchases) + ",\"units\":" + std::to_string(t.units) +
            ",\"spent\":" + std::to_string(t.spent) + ",\"won\":" + std::to_string(t.won) +
-           ",\"balance\":" + std::to_string(t.balance()) + ",\"returnPercent\":" + JsonPercent(t.returnPercent()) +
-           ",\"wins\":" + std::to_string(t.wins) + ",\"pending\":" + std::to_string(t.pending) +
-           ",\"prizesUnknown\":" + std::to_string(t.prizesUnknown) + "}";
+           ",\"expiredYen\":" + std::to_string(t.expiredYen) + ",\"balance\":" + std::to_string(t.balance()) +
+           ",\"returnPercent\":" + JsonPercent(t.returnPercent()) + ",\"wins\":" + std::to_string(t.wins) +
+           ",\"pending\":" + std::to_string(t.pending) + ",\"prizesUnknown\":" + std::to_string(t.prizesUnknown) + "}";
 }
 
 std::string MonthCsv(const std::string& name, const BookTotals& t, const std::string& cumulative) {
     return name + ',' + std::to_string(t.purchases) + ',' + std::to_string(t.units) + ',' + std::to_string(t.spent) +
-           ',' + std::to_string(t.won) + ',' + std::to_string(t.balance()) + ',' + cumulative + ',' +
-           PercentNumber(t.returnPercent()) + "\r\n";
+           ',' + std::to_string(t.won) + ',' + std::to_string(t.expiredYen) + ',' + std::to_string(t.balance()) + ',' +
+           cumulative + ',' + PercentNumber(t.returnPercent()) + "\r\n";
 }
 
 // A stored text as a terminal line may show it: control characters (a
@@ -80,18 +80,21 @@ std::string OutcomeYenText(const DrawOutcome& o) {
 }
 
 void WriteTicketReportText(const TicketReport& r, std::ostream& stream) {
-    std::string out = "購入日      回数   番号 種類       口数  抽せん 結果                     当せん金  支払期限\n";
+    std::string out =
+        "   id  購入日      回数   番号 種類       口数  抽せん 結果                     当せん金  支払期限\n";
     char line[512];
     for (const DrawOutcome& o : r.outcomes) {
         const Purchase& p = r.book[o.purchase];
         const std::string type(TicketKindCaption(p.種類));
-        const std::string yen = o.outcome == Outcome::Won ? FormatYen(o.yen) + " 円" : "";
+        const bool won = o.outcome == Outcome::Won;
+        const std::string yen = won && !o.expired ? FormatYen(o.yen) + " 円" : "";
         const Claim claim = ClaimOf(r, o);
-        std::snprintf(line, sizeof line, "%s  %5d  %-3s  %s  %2d口  %-3s  %s  %s", Shown(p.購入日).c_str(), o.drawNo,
-                      Shown(p.番号).c_str(), type.c_str(), p.口数, DrawnText(o).empty() ? "---" : DrawnText(o).c_str(),
-                      OutcomeText(o).c_str(), yen.c_str());
+        std::snprintf(line, sizeof line, "%5lld  %s  %5d  %-3s  %s  %2d口  %-3s  %s  %s", static_cast<long long>(p.id),
+                      Shown(p.購入日).c_str(), o.drawNo, Shown(p.番号).c_str(), type.c_str(), p.口数,
+                      DrawnText(o).empty() ? "---" : DrawnText(o).c_str(), OutcomeText(o).c_str(), yen.c_str());
         out += line;
         if (const std::string text = ClaimText(claim.state, claim.deadline); !text.empty()) out += "  " + text;
+        if (won && o.expired) out += "  失効 " + FormatYen(o.yen) + "円";
         if (claim.state == ClaimState::Expired || claim.state == ClaimState::Unknown ||
             claim.state == ClaimState::Open || claim.state == ClaimState::Due)
             out += "  未受け取り";
@@ -126,7 +129,7 @@ void WriteTicketReportCsv(const TicketReport& r, std::ostream& stream) {
                ',' + (p.受け取り済み ? "1" : "0") + ',' + (claim.state == ClaimState::Expired ? "1" : "0") + "\r\n";
         PutLine(stream, out);
     }
-    out += "\r\n月,購入件数,口数,購入金額,当せん金,収支,累計収支,回収率\r\n";
+    out += "\r\n月,購入件数,口数,購入金額,当せん金,失効,収支,累計収支,回収率\r\n";
     for (const MonthTotals& m : r.summary.months)
         out += MonthCsv(m.month, m.totals, std::to_string(m.cumulativeBalance));
     out += MonthCsv("合計", r.summary.totals, std::to_string(r.summary.totals.balance()));

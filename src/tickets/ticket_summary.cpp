@@ -21,11 +21,17 @@ void AddOutcome(BookTotals& t, const DrawOutcome& o) {
     case Outcome::Lost: break;
     case Outcome::Won:
         ++t.wins;
-        t.won = AddYen(t.won, o.yen);
+        if (o.expired) {
+            ++t.expired;
+            t.expiredYen = AddYen(t.expiredYen, o.yen);
+        } else {
+            t.won = AddYen(t.won, o.yen);
+        }
         break;
     case Outcome::PrizeUnknown:
         ++t.wins;
         ++t.prizesUnknown;
+        if (o.expired) ++t.expired;
         break;
     }
 }
@@ -87,6 +93,7 @@ std::string SummaryLine(const BookTotals& t) {
                        std::to_string(int(kTheoreticalReturnPercent)) + "%）";
     if (t.pending > 0) line += "　未抽せん " + std::to_string(t.pending) + " 回";
     if (t.prizesUnknown > 0) line += "　当せん（金額不明） " + std::to_string(t.prizesUnknown) + " 回";
+    if (t.expired > 0) line += "　失効 " + FormatYen(t.expiredYen) + "円";
     return line;
 }
 

@@ -14,12 +14,17 @@ namespace n3 {
 
 // About 45% of what is paid for Numbers 3 tickets goes back as prizes.
 inline constexpr double kTheoreticalReturnPercent = 45.0;
+// A prize left uncollected past its deadline (失効), apart from the red of a
+// prize still to be had.
+inline constexpr Colour kExpiredColour{128, 0, 128};
 
 struct BookTotals {
     int purchases = 0;
     std::int64_t units = 0;                                           // 口数 × 継続回数, summed
     std::int64_t spent = 0;                                           // yen
-    std::int64_t won = 0;                                             // yen, prizes known only
+    std::int64_t won = 0;                                             // yen, prizes known only, 失効 left out
+    std::int64_t expiredYen = 0;                                      // 失効: known prizes past their deadline
+    int expired = 0;                                                  // draws won whose claim has expired
     int wins = 0;                                                     // draws won (prize known or not)
     int pending = 0;                                                  // draws not drawn yet
     int prizesUnknown = 0;                                            // draws won whose prize is not known

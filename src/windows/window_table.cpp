@@ -438,7 +438,8 @@ std::optional<WindowContent> ExtendWindowContent(const AnalysisWindowInfo& windo
     content.grid.rebuildRowsFrom(from, shown.rows() + input.stats.LatestDrawNo - latestBefore);
     rows.buildInto(content.grid, input.history, input.stats, input.game);
     content.grid.writeAllRows();
-    if (window.charts) content.charts = window.charts(input.history, input.stats, input.game);
+    if (window.charts)
+        content.charts = ChartsInRange(window.charts, input.history, input.stats, input.range, input.game);
     content.grid.scrollBars = window.scrollBars;
     content.grid.frozenRows = window.frozenRows;
     return content;
@@ -450,10 +451,16 @@ WindowContent BuildWindowContent(const AnalysisWindowInfo& window, const WindowI
         content = window.content(input);
     else
         content.grid = window.build ? window.build(input.history, input.stats, input.game) : GridModel();
-    if (window.charts) content.charts = window.charts(input.history, input.stats, input.game);
+    if (window.charts)
+        content.charts = ChartsInRange(window.charts, input.history, input.stats, input.range, input.game);
     content.grid.scrollBars = window.scrollBars;
     content.grid.frozenRows = window.frozenRows;
     return content;
+}
+
+std::vector<ChartData> RowChartsOf(const AnalysisWindowInfo& window, const DrawHistory& history, int from, int to) {
+    if (!window.charts) return {};
+    return ChartsInRange(window.charts, history, LoadStartupStatistics(history), {from, to});
 }
 
 }  // namespace n3

@@ -94,6 +94,9 @@ GridModel BuildAnalysisGrid(const AnalysisWindowInfo& window, const DrawHistory&
 // Everything the window shows: the grid (with the frame's scroll bars and
 // frozen rows), its charts and its JSON member.
 WindowContent BuildWindowContent(const AnalysisWindowInfo& window, const WindowInput& input);
+// The window's charts from rows over 第from回〜第to回 only (a print of some
+// of the draws); none when it has no such charts.
+std::vector<ChartData> RowChartsOf(const AnalysisWindowInfo& window, const DrawHistory& history, int from, int to);
 
 // The complete draws `after` adds at the end of `before`, which it holds
 // unchanged: how many complete draws `before` has; nullopt when `after`

@@ -117,6 +117,18 @@ TEST_F(PrintOptions, TheChoicesUnderThePreviewChangeThePages) {
     EXPECT_EQ(DrawNoOfRow(grid->grid, grid->onlyRows->back()), 1500);
     EXPECT_EQ(preview.printed().rangeText, "第1491回〜第1500回");
     EXPECT_EQ(preview.pageCount(), 1 + charts);
+    // The charts count those draws only and say so, also when they print alone.
+    const auto chartsName = [&preview](const std::string& range) {
+        int named = 0;
+        for (const PrintItem& i : preview.printed().items)
+            named += i.kind == PrintItem::Kind::Chart && i.chart.title.find(range) != std::string::npos;
+        return named;
+    };
+    EXPECT_EQ(chartsName("（第1491回～第1500回）"), charts);
+    QTest::mouseClick(chartsOnly, Qt::LeftButton);
+    EXPECT_EQ(chartsName("（第1491回～第1500回）"), charts);
+    EXPECT_EQ(preview.printed().rangeText, "第1491回〜第1500回");
+    QTest::mouseClick(preview.options()->findChild<QRadioButton*>(QStringLiteral("partsBoth")), Qt::LeftButton);
 
     // 第100回〜第120回.
     TypeInto(preview.options()->findChild<QSpinBox*>(QStringLiteral("fromDraw")), QStringLiteral("100"));
@@ -130,6 +142,21 @@ TEST_F(PrintOptions, TheChoicesUnderThePreviewChangeThePages) {
     QTest::mouseClick(preview.options()->findChild<QRadioButton*>(QStringLiteral("rangeAll")), Qt::LeftButton);
     EXPECT_EQ(preview.pageCount(), everything);
     EXPECT_EQ(preview.printed().rangeText, "第1回〜第1500回");
+}
+
+// A line that headed only the table goes with it when the charts print alone.
+TEST(PrintOptionsOffer, NoHeadingPrintsWithoutItsContent) {
+    PrintDocument doc;
+    doc.addText("［表］");
+    doc.addGrid(GridModel());
+    doc.addText("年ごとの推移");
+    doc.addChart(ChartData());
+    PrintChoice choice;
+    choice.parts = PrintParts::ChartsOnly;
+    const PrintDocument printed = ApplyPrintChoice(doc, choice);
+    ASSERT_EQ(printed.items.size(), 2u);
+    EXPECT_EQ(printed.items[0].text, "年ごとの推移");
+    EXPECT_EQ(printed.items[1].kind, PrintItem::Kind::Chart);
 }
 
 // A window whose rows are no draws offers no range, and one without charts

@@ -3,6 +3,7 @@
 // ticket book settling at once; and the start-up warning about a prize whose
 // claim deadline is near.
 #include <QDate>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QStatusBar>
@@ -41,7 +42,7 @@ protected:
         TicketStore::Open(path).Add(p);
         dialogs::SetMessageResponder([this](const dialogs::MessageRequest& r) {
             messages.push_back(r.text.toStdString());
-            return dialogs::Result::Ok;
+            return r.buttons == dialogs::Buttons::Ok ? dialogs::Result::Ok : answer;
         });
         main = std::make_unique<MainWindow>(path, dir.file("settings.ini"));
         ASSERT_TRUE(main->startUp());
@@ -85,6 +86,7 @@ protected:
     TempDir dir;
     std::string path;
     std::vector<std::string> messages;
+    dialogs::Result answer = dialogs::Result::No;  // to a question
     std::unique_ptr<MainWindow> main;
 };
 
@@ -123,6 +125,41 @@ TEST_F(ResultListEditing, RefusedFiguresAreExplainedAndNothingChanges) {
     EXPECT_NE(messages.back().find("99,999,999"), std::string::npos) << messages.back();
     EXPECT_EQ(stored(), before);
     EXPECT_FALSE(list()->model()->undoStack()->canUndo());
+}
+
+// Impossible input is refused with the reason; an unusual date or a prize
+// off the prize rule is stored only once the user says yes.
+TEST_F(ResultListEditing, ImpossibleInputIsRefusedAndUnusualInputAsked) {
+    typeInto(1, kStraightYen, QStringLiteral("-5000"));
+    EXPECT_NE(messages.back().find("「-5000」は入力できません"), std::string::npos) << messages.back();
+    typeInto(1, kStraightYen, QStringLiteral("abc"));
+    EXPECT_NE(messages.back().find("「abc」"), std::string::npos) << messages.back();
+    EXPECT_FALSE(FindResult(stored(), 2));
+    // Draw 1 on Friday 2026-08-14: draw 2 on the day before is refused, on
+    // the Sunday after it is asked about (answered no, then yes).
+    typeInto(2, ResultRowEdit::kDateColumn, QStringLiteral("2026-08-14"));
+    typeInto(1, ResultRowEdit::kDateColumn, QStringLiteral("2026-08-13"));
+    EXPECT_NE(messages.back().find("前の回（第1回、2026-08-14）より後"), std::string::npos) << messages.back();
+    typeInto(1, ResultRowEdit::kDateColumn, QStringLiteral("2026-08-16"));
+    EXPECT_NE(messages.back().find("2026-08-16（日）は抽せんの日程"), std::string::npos) << messages.back();
+    EXPECT_EQ(cell(1, ResultRowEdit::kDateColumn), QStringLiteral("2026-08-17（予定）"));
+    answer = dialogs::Result::Yes;
+    typeInto(1, ResultRowEdit::kDateColumn, QStringLiteral("2026-08-16"));
+    EXPECT_EQ(FindResult(stored(), 2)->date, "2026-08-16");
+    // 456 has 6 orders: a box prize of 20,000 beside a straight of 87,100
+    // breaks the rule (14,500).
+    typeInto(1, kStraightYen, QStringLiteral("87100"));
+    answer = dialogs::Result::No;
+    typeInto(1, kStraightYen + 2, QStringLiteral("20000"));
+    EXPECT_NE(messages.back().find("14,500円と違います"), std::string::npos) << messages.back();
+    EXPECT_NE(messages.back().find("当せん金額の規則"), std::string::npos) << messages.back();
+    EXPECT_FALSE(FindResult(stored(), 2)->prize(PrizeKind::Box).yen);
+    // Every heading fits its column.
+    QHeaderView* header = list()->grid()->horizontalHeader();
+    for (int c = 0; c < ResultRowEdit::kColumnCount; ++c)
+        EXPECT_LE(header->fontMetrics().horizontalAdvance(list()->model()->headerData(c, Qt::Horizontal).toString()),
+                  header->sectionSize(c))
+            << c;
 }
 
 TEST_F(ResultListEditing, ADateTypedReplacesTheEstimatedOnesAfterIt) {
@@ -169,7 +206,7 @@ TEST(ClaimWarningAtStart, NamesTheWinWhenTheDeadlineIsNear) {
         std::vector<std::string> messages;
         dialogs::SetMessageResponder([&messages](const dialogs::MessageRequest& m) {
             messages.push_back(m.text.toStdString());
-            return dialogs::Result::Ok;
+            return m.buttons == dialogs::Buttons::Ok ? dialogs::Result::Ok : dialogs::Result::Yes;
         });
         MainWindow main(path, dir.file("settings.ini"));
         main.setClock([today] { return today; });

@@ -15,8 +15,10 @@
 #include <QTest>
 #include <functional>
 
+#include "entry/result_row_edit.h"
 #include "entry_test_support.h"
 #include "platform/qt/analysis/analysis_window.h"
+#include "platform/qt/entry/result_list_window.h"
 #include "platform/qt/frame/help_window.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/qt/grid/grid_view.h"
@@ -88,8 +90,9 @@ public:
     }
     TicketsWindow* tickets() const { return qobject_cast<TicketsWindow*>(user->widget()); }
     EntryWindow* entry() const { return qobject_cast<EntryWindow*>(user->widget()); }
-    void typeIntoTicket(int column, const QString& keys) {
-        QTableView* grid = tickets()->purchaseGrid();
+    QTableView* resultGrid() const { return qobject_cast<ResultListWindow*>(user->widget())->grid(); }
+    void typeIntoTicket(int column, const QString& keys, QTableView* into = nullptr) {
+        QTableView* grid = into ? into : tickets()->purchaseGrid();
         const QModelIndex index = grid->model()->index(0, column);
         grid->setCurrentIndex(index);
         grid->setFocus();
@@ -155,6 +158,17 @@ INSTANTIATE_TEST_SUITE_P(
                 QTest::mouseClick(kept.tickets()->findChild<QPushButton*>(QStringLiteral("delLine")), Qt::LeftButton);
             },
             1},
+        BoxPath{"ResultRefused", "resultList", "当選結果一覧", dialogs::Result::Ok,
+                [](UserWindowKept& kept) {
+                    kept.typeIntoTicket(ResultRowEdit::kFirstFigureColumn + 1, QStringLiteral("-5000"),
+                                        kept.resultGrid());
+                },
+                1},
+        BoxPath{"ResultDateOffTheSchedule", "resultList", "当選結果一覧", dialogs::Result::No,
+                [](UserWindowKept& kept) {
+                    kept.typeIntoTicket(ResultRowEdit::kDateColumn, QStringLiteral("2026-08-22"), kept.resultGrid());
+                },
+                1},
         BoxPath{"EntryAddLineQuestion", "entry", "当選データ入力", dialogs::Result::No,
                 [](UserWindowKept& kept) { QTest::keyClick(kept.entry()->grid(), Qt::Key_A, Qt::ControlModifier); }, 1},
         BoxPath{"EntryDeleteLineQuestion", "entry", "当選データ入力", dialogs::Result::No,

@@ -41,6 +41,7 @@ struct DayCase {
     bool received;
     ClaimState state;
     std::string text;
+    std::string daysLeft = {};  // what the warning says of the days left
 };
 void PrintTo(const DayCase& c, std::ostream* out) { *out << c.name; }
 
@@ -71,22 +72,46 @@ TEST_P(ClaimStateTest, FollowsTheDaysLeft) {
     const auto warnings = ClaimWarnings({p}, {won}, results, c.today);
     if (c.state == ClaimState::Due) {
         ASSERT_EQ(warnings.size(), 1u);
-        EXPECT_EQ(ClaimWarningText(warnings),
-                  "当せん金の支払期限が近い券があります: 第7050回 ストレート 88,500円 期限 2027-08-17（目安）");
+        EXPECT_EQ(
+            ClaimWarningText(warnings),
+            "当せん金の支払期限が近い券があります: 第7050回 ストレート 88,500円 期限 2027-08-17（目安）" + c.daysLeft);
     } else {
         EXPECT_TRUE(warnings.empty());
     }
+    // An expired prize is named apart and marked, so that the sums leave it out.
+    const auto expired = ClaimWarnings({p}, {won}, results, c.today, ClaimState::Expired);
+    std::vector<DrawOutcome> outcomes = {won};
+    MarkExpired({p}, outcomes, results, c.today);
+    EXPECT_EQ(outcomes[0].expired, c.state == ClaimState::Expired);
+    EXPECT_EQ(ExpiredClaimText(expired),
+              c.state != ClaimState::Expired
+                  ? ""
+                  : "受け取っていない当せん金が期限切れになりました: 第7050回 ストレート 88,500円 期限 "
+                    "2027-08-17（目安）。受け取った券は「受け取り済み」にしてください。");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Days, ClaimStateTest,
     ::testing::Values(DayCase{"ThirtyOneDays", "2027-07-17", false, ClaimState::Open, "2027-08-17（目安）"},
-                      DayCase{"ThirtyDays", "2027-07-18", false, ClaimState::Due, "2027-08-17（目安）"},
-                      DayCase{"ZeroDays", "2027-08-17", false, ClaimState::Due, "2027-08-17（目安）"},
+                      DayCase{"ThirtyDays", "2027-07-18", false, ClaimState::Due, "2027-08-17（目安）", "（あと30日）"},
+                      DayCase{"ZeroDays", "2027-08-17", false, ClaimState::Due, "2027-08-17（目安）", "（今日まで）"},
                       DayCase{"PastTheDeadline", "2027-08-18", false, ClaimState::Expired,
                               "期限切れ（2027-08-17（目安））"},
                       DayCase{"Received", "2027-08-01", true, ClaimState::Received, "受け取り済み"}),
     [](const ::testing::TestParamInfo<DayCase>& p) { return p.param.name; });
+
+TEST(ClaimDeadline, TheQuestionNamesTheTicketAndThePrize) {
+    Purchase p;
+    p.番号 = "128";
+    DrawOutcome won;
+    won.drawNo = 6892;
+    won.outcome = Outcome::Won;
+    won.prize = PrizeKind::Straight;
+    won.yen = 82900;
+    EXPECT_EQ(ReceivedQuestion(p, won, true), "第6892回 ストレート 128 当せん 82,900円を受け取り済みにしますか？");
+    EXPECT_EQ(ReceivedQuestion(p, won, false),
+              "第6892回 ストレート 128 当せん 82,900円の受け取り済みを取り消しますか？");
+}
 
 TEST(ClaimDeadline, ALostDrawHasNothingToCollect) {
     Purchase p;

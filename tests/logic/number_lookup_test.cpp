@@ -49,6 +49,8 @@ TEST(NumberLookup, SingleCountsGapsAndSince) {
     EXPECT_EQ(l.miniCount, 4);  // 123 three times and 023
     EXPECT_DOUBLE_EQ(l.miniExpected, 0.07);
     EXPECT_EQ(l.lastMini, 9);
+    EXPECT_EQ(l.lastMiniDate, "2024-01-09");
+    EXPECT_EQ(l.sinceMini, 0);
     ASSERT_EQ(l.hits.size(), 5u);
     EXPECT_EQ(l.hits.front().drawNo, 9);
     EXPECT_EQ(l.hits[1].drawNo, 7);
@@ -123,6 +125,10 @@ TEST(NumberLookupWindow, DetailsGridAndTableCarryTheLookupAndAllNumbers) {
     EXPECT_EQ(details->all.rows[123].boxCount, 5);
     EXPECT_EQ(details->all.draws, 7);
     EXPECT_EQ(with.grid.text(1, 1).rfind("番号 123（シングル）", 0), 0u);
+    // The ミニ row gives its その後の回数 like the others (no dates in these results).
+    EXPECT_EQ(with.grid.text(1, 5).rfind("ミニ", 0), 0u);
+    EXPECT_EQ(with.grid.text(5, 5), with.grid.text(5, 4));
+    EXPECT_EQ(with.grid.text(6, 5), with.grid.text(6, 4));
     ASSERT_TRUE(with.table);
     EXPECT_EQ(with.table->rows.size(), 1000u);
     EXPECT_EQ(with.table->rows[123][3].text, "5");

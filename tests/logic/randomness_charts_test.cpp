@@ -112,6 +112,24 @@ TEST(RandomnessCharts, AnalysisChartsReadTheFiguresTheirGridsShow) {
     EXPECT_NEAR(SeriesOf(gaps[0], SeriesKind::DashedLine).points[0].y, 4 * 0.271, 1e-9);
 }
 
+// A chart from rows counts only the draws of the range asked and says which.
+TEST(RandomnessCharts, RowChartsFollowTheRange) {
+    const DrawHistory h = history({{1, 1, 2, 3}, {2, 4, 5, 6}, {3, 1, 7, 8}, {4, 9, -1, 9}, {5, 2, 2, 1}});
+    const StartupStatistics stats = LoadStartupStatistics(h);
+    const auto whole = ChartsInRange(&DigitSumCharts, h, stats, {});
+    EXPECT_EQ(whole[0].title, DigitSumCharts(h, stats)[0].title);
+    const auto last = ChartsInRange(&DigitSumCharts, h, stats, {3, 0});
+    EXPECT_EQ(last[0].title, whole[0].title + "（第3回～第5回）");
+    double bars = 0;
+    for (const auto& p : SeriesOf(last[0], SeriesKind::Bars).points) bars += p.y;
+    EXPECT_EQ(bars, 2);  // draws 3 and 5; 4 is incomplete
+    HistorySnapshot snapshot;
+    snapshot.history = h;
+    snapshot.stats = stats;
+    const WindowInput input = InputOf(snapshot, {}, {3, 0});
+    EXPECT_EQ(BuildWindowContent(*FindAnalysisWindow("数字合計分析"), input).charts[0].title, last[0].title);
+}
+
 TEST(RandomnessWindow, GridChartsAndJsonFollowTheRange) {
     const DrawHistory h = generatedHistory(700, 9);
     const WindowContent all = RandomnessContent(h);

@@ -22,6 +22,7 @@ struct RefusedCase {
     std::string text;
     std::string successor;
     std::string words;  // part of the message
+    std::string predecessor = {};
 };
 void PrintTo(const RefusedCase& c, std::ostream* out) { *out << c.name; }
 
@@ -29,7 +30,7 @@ class RefusedEditTest : public ::testing::TestWithParam<RefusedCase> {};
 
 TEST_P(RefusedEditTest, ExplainsAndChangesNothing) {
     const RefusedCase& c = GetParam();
-    const ResultCellEdit e = Row::Edit(c.draw, nullptr, c.column, c.text, c.successor);
+    const ResultCellEdit e = Row::Edit(c.draw, nullptr, c.column, c.text, c.successor, c.predecessor);
     EXPECT_FALSE(e.result.has_value());
     EXPECT_NE(e.error.find(c.words), std::string::npos) << e.error;
 }
@@ -43,8 +44,52 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"DateAfterTheSuccessor", MakeDraw(7053, 9, 1, 9), Row::kDateColumn, "2026-08-25", "2026-08-21",
                     "第7054回"},
         RefusedCase{"NoRealDate", MakeDraw(7053, 9, 1, 9), Row::kDateColumn, "2026-02-30", "", "年-月-日"},
-        RefusedCase{"NotAFigure", MakeDraw(7053, 9, 1, 9), kMiniYen, "12a", "", "ミニ"}),
+        RefusedCase{"NotAFigure", MakeDraw(7053, 9, 1, 9), kMiniYen, "12a", "", "ミニ"},
+        RefusedCase{"NegativePrize", MakeDraw(7053, 9, 1, 9), kStraightYen, "-5000", "", "「-5000」"},
+        RefusedCase{"DateOnTheSuccessors", MakeDraw(7053, 9, 1, 9), Row::kDateColumn, "2026-08-21", "2026-08-21",
+                    "第7054回"},
+        RefusedCase{"DateBeforeThePredecessor", MakeDraw(7053, 9, 1, 9), Row::kDateColumn, "2026-08-16", "",
+                    "第7052回、2026-08-19", "2026-08-19"}),
     [](const ::testing::TestParamInfo<RefusedCase>& p) { return p.param.name; });
+
+struct AskedCase {
+    const char* name;
+    int column;
+    std::string text;
+    std::string words;  // part of the question; empty when nothing is asked
+};
+void PrintTo(const AskedCase& c, std::ostream* out) { *out << c.name; }
+
+class AskedEditTest : public ::testing::TestWithParam<AskedCase> {};
+
+// Draw 7053 (919, a double: 3 orders) with a straight prize of 88,500 yen:
+// the box is 29,500, セット（ストレート）59,000 and セット（ボックス）14,700.
+TEST_P(AskedEditTest, AsksOffTheScheduleOrOffThePrizeRule) {
+    const AskedCase& c = GetParam();
+    DrawResult stored;
+    stored.drawNo = 7053;
+    stored.prize(PrizeKind::Straight).yen = 88500;
+    stored.prize(PrizeKind::Box).yen = 29500;
+    const ResultCellEdit e = Row::Edit(MakeDraw(7053, 9, 1, 9), &stored, c.column, c.text, "", "2026-08-14");
+    ASSERT_TRUE(e.result) << e.error;
+    EXPECT_EQ(e.question.empty(), c.words.empty()) << e.question;
+    EXPECT_NE(e.question.find(c.words), std::string::npos) << e.question;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AskedEditTest,
+    ::testing::Values(AskedCase{"Weekday", Row::kDateColumn, "2026-08-17", ""},
+                      AskedCase{"Sunday", Row::kDateColumn, "2026-08-16", "2026-08-16（日）は抽せんの日程"},
+                      AskedCase{"NewYear", Row::kDateColumn, "2027-01-01", "抽せんの日程"},
+                      AskedCase{"BoxByTheRule", kStraightYen + 2, "29,500", ""},
+                      AskedCase{
+                          "BoxOffTheRule", kStraightYen + 2, "30000",
+                          "ボックスの当せん金額 30,000円は、ストレート 88,500円 ÷ 3 を100円未満切り捨てた 29,500円"},
+                      AskedCase{"SetStraightByTheRule", kStraightYen + 4, "59000", ""},
+                      AskedCase{"SetStraightOffTheRule", kStraightYen + 4, "59100", "セット（ストレート）"},
+                      AskedCase{"SetBoxOffTheRule", kStraightYen + 6, "14800", "14,700円"},
+                      AskedCase{"StraightBelowTheBox", kStraightYen, "20000", "当せん金額の規則"}),
+    [](const ::testing::TestParamInfo<AskedCase>& p) { return p.param.name; });
 
 TEST(ResultRowEdit, TakesAFigureWithCommasAndItsUnit) {
     const ResultCellEdit e = Row::Edit(MakeDraw(7050, 9, 1, 9), nullptr, kStraightYen, "88,500円", "");
@@ -70,11 +115,10 @@ TEST(ResultRowEdit, ATypedDateIsPublishedAndAnEmptyCellUnknown) {
     EXPECT_FALSE(cleared.result->prize(PrizeKind::Mini).yen.has_value());
 }
 
-TEST(ResultRowEdit, TypingIsLimitedToWhatTheColumnHolds) {
+TEST(ResultRowEdit, TypingReachesTheCheckToBeRefusedThere) {
     EXPECT_TRUE(Row::AcceptsTyping(Row::kDateColumn, "2026-08"));
-    EXPECT_FALSE(Row::AcceptsTyping(Row::kDateColumn, "2026/08"));
-    EXPECT_TRUE(Row::AcceptsTyping(kStraightYen, "88,500円"));
-    EXPECT_FALSE(Row::AcceptsTyping(kStraightYen, "88.5"));
+    EXPECT_TRUE(Row::AcceptsTyping(kStraightYen, "-5000"));
+    EXPECT_FALSE(Row::AcceptsTyping(kStraightYen, std::string(30, '1')));
     EXPECT_FALSE(Row::IsEditable(Row::kDrawColumn));
     EXPECT_FALSE(Row::IsEditable(Row::kNumberColumn));
 }

@@ -77,6 +77,19 @@ TEST(TicketSummary, TotalsMonthsAndCumulativeBalance) {
     EXPECT_EQ(chart.series[2].points[1].y, double(s.months[1].cumulativeBalance));
 }
 
+TEST(TicketSummary, AnExpiredPrizeIsSummedApart) {
+    const std::vector<Purchase> book = {Bought("2024-04-10", "111", 1, 2, 1)};
+    std::vector<DrawOutcome> outcomes =
+        CheckBook(book, history({{1, 1, 1, 1}, {2, 1, 1, 1}}), {StraightPays(1, 90000), StraightPays(2, 80000)});
+    outcomes[0].expired = true;
+    const BookSummary s = Summarise(book, outcomes);
+    EXPECT_EQ(s.totals.won, 80000);
+    EXPECT_EQ(s.totals.expiredYen, 90000);
+    EXPECT_EQ(s.totals.balance(), 80000 - 400);
+    EXPECT_EQ(s.months[0].totals.expiredYen, 90000);
+    EXPECT_NE(SummaryLine(s.totals).find("　失効 90,000円"), std::string::npos) << SummaryLine(s.totals);
+}
+
 TEST(TicketSummary, EmptyBookHasNoReturnRate) {
     const BookSummary s = Summarise({}, {});
     EXPECT_FALSE(s.totals.returnPercent());

@@ -66,6 +66,17 @@ TEST(ClaimCli, TicketsCheckGivesTheDeadlineAndTheReceivedFlagInEveryFormat) {
         << json.out;
     const auto text = Cli("--db " + db + " tickets check --date 2027-08-21", "2>/dev/null");
     EXPECT_TRUE(Has(text.out, "期限切れ（2027-08-20（目安））")) << text.out;
+    // Past the deadline the prize is 失効: left out of 当せん金 and 収支 in every format, summed apart.
+    EXPECT_TRUE(Has(text.out, "    1  2026-08-20   7053")) << text.out;
+    EXPECT_TRUE(Has(text.out, "当せん金 0 円　収支 -200 円")) << text.out;
+    EXPECT_TRUE(Has(text.out, "失効 88,500円")) << text.out;
+    const auto expiredJson = Cli("--db " + db + " tickets check --format json --date 2027-08-21", "2>/dev/null");
+    EXPECT_TRUE(Has(expiredJson.out,
+                    "\"total\":{\"purchases\":1,\"units\":1,\"spent\":200,\"won\":0,"
+                    "\"expiredYen\":88500,\"balance\":-200"))
+        << expiredJson.out;
+    const auto expiredCsv = Cli("--db " + db + " tickets check --format csv --date 2027-08-21", "2>/dev/null");
+    EXPECT_TRUE(Has(expiredCsv.out, "合計,1,1,200,0,88500,-200,-200,0.0\r\n")) << expiredCsv.out;
     const auto csv = Cli("--db " + db + " tickets check --format csv --date 2027-08-01", "2>/dev/null");
     EXPECT_TRUE(Has(csv.out, ",88500,2027-08-20,1,0,0\r\n")) << csv.out;
 

@@ -37,13 +37,12 @@ TEST(NumberWindowsCli, LookupOfOneNumberAndTheWholeTable) {
     const auto db = ResultsDatabase(dir);
     const CliRun json = Cli("--db " + db + " show 数字検索 --number ２４２ --from 6674 --format json");
     ASSERT_EQ(json.status, 0) << json.out;
-    EXPECT_NE(
-        json.out.find(
-            "\"lookup\": {\"number\": \"242\", \"draws\": 3, \"straightCount\": 0, "
-            "\"straightExpected\": 0.003, \"boxCount\": 1, \"boxExpected\": 0.009, \"miniCount\": 0, "
-            "\"miniExpected\": 0.03, \"lastStraight\": null, \"lastBox\": 6676, \"lastMini\": null, "
-            "\"sinceStraight\": null, \"sinceBox\": 0, \"payoutWins\": 0, \"payoutFactor\": null, \"payoutShrunk\": "),
-        std::string::npos)
+    EXPECT_NE(json.out.find("\"lookup\": {\"number\": \"242\", \"draws\": 3, \"straightCount\": 0, "
+                            "\"straightExpected\": 0.003, \"boxCount\": 1, \"boxExpected\": 0.009, \"miniCount\": 0, "
+                            "\"miniExpected\": 0.03, \"lastStraight\": null, \"lastBox\": 6676, \"lastMini\": null, "
+                            "\"sinceStraight\": null, \"sinceBox\": 0, \"sinceMini\": null, \"payoutWins\": 0, "
+                            "\"payoutFactor\": null, \"payoutShrunk\": "),
+              std::string::npos)
         << json.out;
     EXPECT_NE(json.out.find("{\"number\": \"224\", \"type\": \"ダブル\", \"straightCount\": 1, \"boxCount\": 1, "
                             "\"lastStraight\": 6676, \"lastBox\": 6676, \"sinceBox\": 0}"),

@@ -29,7 +29,7 @@ std::string NumberLookupJsonMembers(const NumberLookupDetails& details) {
             << ", \"miniExpected\": " << JsonNumber(l->miniExpected)
             << ", \"lastStraight\": " << JsonInt(l->lastStraight) << ", \"lastBox\": " << JsonInt(l->lastBox)
             << ", \"lastMini\": " << JsonInt(l->lastMini) << ", \"sinceStraight\": " << JsonInt(l->sinceStraight)
-            << ", \"sinceBox\": " << JsonInt(l->sinceBox)
+            << ", \"sinceBox\": " << JsonInt(l->sinceBox) << ", \"sinceMini\": " << JsonInt(l->sinceMini)
             << ", \"payoutWins\": " << (details.payout ? std::to_string(details.payout->wins) : std::string("null"))
             << ", \"payoutFactor\": " << JsonOptional(details.payout ? details.payout->factor : std::nullopt)
             << ", \"payoutShrunk\": " << JsonOptional(details.payout ? details.payout->shrunk : std::nullopt) << "}";

@@ -8,11 +8,13 @@
 #include "app/cli/commands.h"
 #include "app/cli/prediction_json.h"
 #include "app/cli/strategy_arguments.h"
+#include "core/draw_schedule.h"
 #include "core/window_names.h"
 #include "lab/ticket_payout.h"
 #include "platform/store/database.h"
 #include "platform/store/ticket_store.h"
 #include "prediction/prediction_window_logic.h"
+#include "tickets/claim_deadline.h"
 #include "tickets/ticket_grids.h"
 #include "windows/window_aliases.h"
 #include "windows/window_table.h"
@@ -48,7 +50,8 @@ PrintedWindow BuildPredictionWindow(const ShowOptions& options, const HistorySna
 // 購入記録: the book checked against the snapshot, as the window shows it.
 PrintedWindow BuildTicketsWindow(const ShowOptions& options, const HistorySnapshot& snapshot) {
     const std::vector<Purchase> book = TicketStore::Open(options.databasePath, false).ReadAll();
-    const std::vector<DrawOutcome> outcomes = CheckBook(book, snapshot.history, snapshot.results);
+    std::vector<DrawOutcome> outcomes = CheckBook(book, snapshot.history, snapshot.results);
+    MarkExpired(book, outcomes, snapshot.results, TodayDate());
     PrintedWindow w;
     w.name = std::string(windows::kTickets);
     w.caption = std::string(windows::kTickets);

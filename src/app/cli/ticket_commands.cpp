@@ -11,6 +11,7 @@
 #include "platform/store/startup_load.h"
 #include "platform/store/ticket_store.h"
 #include "settings/settings_file.h"
+#include "tickets/claim_deadline.h"
 #include "tickets/ticket_csv.h"
 #include "tickets/ticket_report.h"
 
@@ -89,7 +90,8 @@ int Check(const Arguments& args) {
     if (!IsValidDate(today)) throw UsageError{"--date には YYYY-MM-DD の日付を指定してください"};
     const std::vector<Purchase> book = TicketStore::Open(args.db, false).ReadAll();
     const HistorySnapshot snapshot = LoadHistorySnapshot(args.db);
-    const std::vector<DrawOutcome> outcomes = CheckBook(book, snapshot.history, snapshot.results);
+    std::vector<DrawOutcome> outcomes = CheckBook(book, snapshot.history, snapshot.results);
+    MarkExpired(book, outcomes, snapshot.results, today);
     const BookSummary summary = Summarise(book, outcomes);
     const TicketReport report{book, outcomes, summary, &snapshot.results, today};
     const auto write = args.format == "csv"    ? WriteTicketReportCsv

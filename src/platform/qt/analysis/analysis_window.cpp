@@ -18,7 +18,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "lab/next_draw.h"
+#include "lab/next_draw_date.h"
 #include "platform/qt/analysis/content_tab_view.h"
 #include "platform/qt/analysis/content_task.h"
 #include "platform/qt/analysis/range_controls.h"
@@ -151,7 +151,6 @@ void AnalysisWindow::load() {
     host().setEntryFree(info_.leavesEntryFree);
     flags_ = host().optionFlags();
     if (range_) range_->setLatestDrawNo(host().snapshot().stats.LatestDrawNo);
-    if (ticketBox_) ticketBox_->setDraw(LatestCompleteDraw(host().snapshot().history) + 1);
     compute(DrawRange{});
     if (info_.yieldAfterCompute) host().yieldOnce();
 }
@@ -227,9 +226,11 @@ void AnalysisWindow::recompute() {
     // The work keeps the snapshot it started with, even when a newer one
     // replaces it meanwhile.
     task_->start([info = &info_, snapshot = host().sharedSnapshot(), flags = flags_, range = pendingRange_,
-                  number = pendingNumber_, strategies = chosenStrategies(), shown, before = shownSnapshot_, extended] {
+                  number = pendingNumber_, strategies = chosenStrategies(), shown, before = shownSnapshot_, extended,
+                  today = host().today()] {
         WindowInput input = InputOf(*snapshot, flags, range);
         input.number = number;
+        input.today = today;
         input.strategies = &strategies;
         if (shown)
             if (std::optional<WindowContent> content = ExtendWindowContent(*info, input, *shown, before->history)) {
@@ -248,6 +249,10 @@ void AnalysisWindow::followHistory() {
         connect(task_, &ContentTask::done, this, [this] { finishRecompute(); });
     }
     if (range_) range_->followLatestDrawNo(host().snapshot().stats.LatestDrawNo);
+    if (ticketBox_) {
+        ticketBox_->setDraw(NextDrawOn(host().snapshot().history, host().snapshot().results, host().today()).drawNo);
+        ticketBox_->setToday(host().today());
+    }
     // A computation already under way was over the old history: one more
     // follows it.
     if (task_->running()) {
@@ -323,6 +328,12 @@ void AnalysisWindow::compute(DrawRange range) {
     WindowInput input = InputOf(host().snapshot(), flags_, range);
     input.number = number_;
     input.strategies = &strategies;
+    input.today = host().today();
+    // A ticket from the card is for the card's next draw, dated today.
+    if (ticketBox_) {
+        ticketBox_->setDraw(NextDrawOn(host().snapshot().history, host().snapshot().results, input.today).drawNo);
+        ticketBox_->setToday(input.today);
+    }
     WindowContent content = BuildWindowContent(info_, input);
     shownRange_ = range;
     shownNumber_ = number_;

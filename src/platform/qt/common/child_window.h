@@ -45,6 +45,10 @@ public:
     // Opens the ticket book with `ticket` added for the user to check;
     // hosts without a book ignore it.
     virtual void openTicketDraft(const Purchase& ticket) { (void)ticket; }
+    // The day the windows count from (YYYY-MM-DD): 次回の抽せん's next
+    // draw and the date of a ticket it adds. Empty for a host without a
+    // calendar: the card then shows the draw after the newest stored one.
+    virtual std::string today() const { return {}; }
     // A named line of the settings file (empty when not set), and setting
     // it; hosts without a file keep nothing.
     virtual std::string setting(std::string_view key) const {

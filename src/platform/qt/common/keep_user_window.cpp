@@ -38,6 +38,9 @@ void GiveBack(const Held& held) {
         if (held.area->activeSubWindow() != held.sub) held.area->setActiveSubWindow(held.sub);
         held.sub->raise();
     }
+    // The keyboard somewhere else in the same window stays where it is.
+    const QWidget* now = QApplication::focusWidget();
+    if (held.sub && now && now != held.focus && held.sub->isAncestorOf(now)) return;
     if (QWidget* target = FocusTarget(held); target && !target->hasFocus()) target->setFocus(Qt::OtherFocusReason);
 }
 
@@ -66,12 +69,12 @@ KeepUserWindow::KeepUserWindow(QWidget* parent) : focus_(QApplication::focusWidg
 
 KeepUserWindow::~KeepUserWindow() {
     const Held held{focus_, top_, sub_, area_};
-    // The widget that had the keyboard is still there: done. A cell's editor
-    // that closed meanwhile hands the keyboard on only after this returns,
-    // possibly to another child: that is looked at once more.
-    const bool editorGone = !focus_ || !focus_->isVisible();
+    // A cell's editor that closes meanwhile or right after this returns
+    // (its text stored, while the window system has not yet given the
+    // window back) hands the keyboard on, possibly to another child: that
+    // is looked at once more when those events have run.
     GiveBack(held);
-    if (!area_ || !editorGone) return;
+    if (!area_) return;
     QTimer::singleShot(0, area_.data(), [held, before = openBefore_] {
         if (!held.area || !held.sub) return;
         QMdiSubWindow* active = held.area->activeSubWindow();

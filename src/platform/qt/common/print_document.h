@@ -3,6 +3,7 @@
 // (caption, explanation, date, range of draws), then lines of text, grids
 // and charts. Plain data, taken from what the window shows; the layout
 // cuts it into pages and the page painter draws them.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,6 +33,9 @@ struct PrintDocument {
     // The window showed its charts when 印刷 was chosen.
     bool chartsInView = false;
     std::vector<PrintItem> items;
+    // The charts again over 第from回〜第to回 only, for a print of some of the
+    // draws; none for charts that do not come from the rows.
+    std::function<std::vector<ChartData>(int from, int to)> chartsForDraws;
 
     void addText(std::string line);
     void addGrid(GridModel grid);

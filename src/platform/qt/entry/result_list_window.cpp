@@ -12,6 +12,7 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 #include <QValidator>
+#include <algorithm>
 
 #include "analysis/result_list.h"
 #include "platform/qt/common/beep.h"
@@ -134,9 +135,19 @@ void ResultListWindow::load() {
     model_->show(host().sharedSnapshot());
     grid_->setModel(model_);
     const std::array<double, 3> widths = {7, 15, 8};
+    // Wide enough for the figures and for the whole heading.
+    const QFontMetrics heading = grid_->horizontalHeader()->fontMetrics();
     for (int c = 0; c < ResultRowEdit::kColumnCount; ++c)
-        grid_->setColumnWidth(c, CharUnitsToPixels(c < 3 ? widths[std::size_t(c)] : c % 2 == 1 ? 13 : 16));
+        grid_->setColumnWidth(c, std::max(CharUnitsToPixels(c < 3        ? widths[std::size_t(c)]
+                                                            : c % 2 == 1 ? 13
+                                                                         : 16),
+                                          heading.horizontalAdvance(model_->headerData(c, Qt::Horizontal).toString()) +
+                                              2 * heading.averageCharWidth()));
     connect(model_, &ResultTableModel::writeRefused, this, &ResultListWindow::ShowRefused);
+    model_->setQuestion([this](const QString& question) {
+        return dialogs::Message(this, question, Q(kMessageTitle), dialogs::Icon::Question, dialogs::Buttons::YesNo) ==
+               dialogs::Result::Yes;
+    });
     connect(model_, &ResultTableModel::stepApplied, this, [this](const QModelIndex& cell) {
         grid_->setCurrentIndex(cell);
         grid_->scrollTo(cell);

@@ -90,6 +90,11 @@ std::string ResultTableModel::successorDate(int row) const {
     return next ? next->date : std::string();
 }
 
+std::string ResultTableModel::predecessorDate(int row) const {
+    const DrawResult* previous = row + 1 < rowCount() ? FindResult(results_, drawOf(row).drawNo - 1) : nullptr;
+    return previous ? previous->date : std::string();
+}
+
 QVariant ResultTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
     const int column = index.column();
@@ -126,11 +131,12 @@ bool ResultTableModel::setData(const QModelIndex& index, const QVariant& value, 
     const DrawResult* stored = resultOf(row);
     if (text == Row::EditText(stored, index.column())) return false;
     const Draw draw = drawOf(row);
-    const ResultCellEdit edit = Row::Edit(draw, stored, index.column(), text, successorDate(row));
+    const ResultCellEdit edit = Row::Edit(draw, stored, index.column(), text, successorDate(row), predecessorDate(row));
     if (!edit.result) {
         emit writeRefused(Q(edit.error + "\n値は変更していません。"));
         return false;
     }
+    if (!edit.question.empty() && !(ask_ && ask_(Q(edit.question)))) return false;
     DrawResult before = stored ? *stored : DrawResult{};
     before.drawNo = draw.drawNo;
     if (!StillStored(draw.drawNo, stored) || !ScheduleAllows(*edit.result, stored)) return false;

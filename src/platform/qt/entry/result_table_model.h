@@ -6,6 +6,7 @@
 // refused one is reported through writeRefused and nothing changes.
 #include <QAbstractTableModel>
 #include <QUndoStack>
+#include <functional>
 #include <memory>
 
 #include "core/history_snapshot.h"
@@ -37,6 +38,11 @@ public:
     // number. False (reported) when the database refuses it.
     bool apply(int drawNo, const DrawResult& result);
 
+    // Asked before storing a row that needs a yes (a date off the draw
+    // schedule, a prize that breaks the prize rule); true stores it.
+    // Without one such a row is not stored.
+    void setQuestion(std::function<bool(const QString&)> ask) { ask_ = std::move(ask); }
+
 signals:
     void writeRefused(const QString& message);
     // An undone or redone step wrote this cell's row: the cursor goes there.
@@ -50,13 +56,15 @@ private:
     // draw schedule and the user did not choose to keep it.
     bool ScheduleAllows(const DrawResult& typed, const DrawResult* stored);
     const DrawResult* resultOf(int row) const;
-    // The date of the draw after that of `row`, empty when unknown.
+    // The date of the draw after / before that of `row`, empty when unknown.
     std::string successorDate(int row) const;
+    std::string predecessorDate(int row) const;
 
     Database& database_;
     std::shared_ptr<const HistorySnapshot> snapshot_;
     ResultHistory results_;  // the snapshot's, with this window's writes on top until the next snapshot
     QUndoStack* undo_;
+    std::function<bool(const QString&)> ask_;
 };
 
 }  // namespace n3

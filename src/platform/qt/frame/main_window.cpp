@@ -48,6 +48,7 @@ MainWindow::MainWindow(std::string databasePath, std::string settingsPath, QWidg
     setCentralWidget(mdi_);
     buildMenus();
     connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::showMenusOf);
+    connect(this, &MainWindow::historyChanged, this, &MainWindow::showMissingDraws);
     KeepChildrenInsideOnResize(mdi_);
     AddCloseActiveChildAction(this, mdi_);
     restorePlacement();

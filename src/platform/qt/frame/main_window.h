@@ -21,6 +21,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QFileSystemWatcher;
+class QPushButton;
 class QTimer;
 class QWindow;
 
@@ -87,6 +88,10 @@ public:
     OptionFlags optionFlags() const override { return prediction_.optionFlags(); }
     void yieldOnce() override;  // for the child windows and the menu commands alike
     void openTicketDraft(const Purchase& ticket) override;
+    std::string today() const override;
+    // The status line: the draws missing by the schedule up to today, and
+    // the button that fetches them (main_window_status.cpp).
+    void showMissingDraws();
 
     // HistoryCommandHost
     QWidget* dialogParent() override { return this; }
@@ -170,6 +175,7 @@ private:
     QString helpPath_;
     std::function<void()> onUnload_;
     std::function<QDate()> today_ = [] { return QDate::currentDate(); };
+    QPushButton* fetchMissing_ = nullptr;
     int waitDepth_ = 0;
     bool shownOnce_ = false;
     bool ending_ = false;

@@ -47,21 +47,54 @@ PrintOffer OfferOf(const PrintDocument& doc) {
     return offer;
 }
 
-PrintDocument ApplyPrintChoice(PrintDocument doc, const PrintChoice& choice) {
-    if (choice.parts != PrintParts::TableAndCharts) {
-        const PrintItem::Kind dropped =
-            choice.parts == PrintParts::TableOnly ? PrintItem::Kind::Chart : PrintItem::Kind::Grid;
-        std::erase_if(doc.items, [dropped](const PrintItem& i) { return i.kind == dropped; });
+namespace {
+
+// Drops the items of `dropped` kind, and every line of text that headed
+// only such items, so that no heading prints without its content.
+void DropParts(PrintDocument& doc, PrintItem::Kind dropped) {
+    std::vector<bool> gone(doc.items.size(), false);
+    for (std::size_t i = 0; i < doc.items.size(); ++i) gone[i] = doc.items[i].kind == dropped;
+    for (std::size_t i = 0; i < doc.items.size(); ++i) {
+        if (doc.items[i].kind != PrintItem::Kind::Text) continue;
+        std::size_t next = i + 1, kept = 0, lost = 0;
+        for (; next < doc.items.size() && doc.items[next].kind != PrintItem::Kind::Text; ++next)
+            ++(gone[next] ? lost : kept);
+        if (lost > 0 && kept == 0) gone[i] = true;
     }
+    std::size_t at = 0;
+    std::erase_if(doc.items, [&](const PrintItem&) { return gone[at++]; });
+}
+
+}  // namespace
+
+PrintDocument ApplyPrintChoice(PrintDocument doc, const PrintChoice& choice) {
+    // The draws are read from the table before a choice of charts only drops it.
     const PrintOffer offer = OfferOf(doc);
-    if (offer.range && choice.range != PrintRange::All) {
-        int low = 1, high = std::numeric_limits<int>::max();
+    const bool someDraws = offer.range && choice.range != PrintRange::All;
+    int low = 1, high = std::numeric_limits<int>::max();
+    if (someDraws) {
         if (choice.range == PrintRange::Newest) {
             low = offer.lastDraw - std::max(1, choice.newest) + 1;
         } else {
             low = std::min(choice.from, choice.to);
             high = std::max(choice.from, choice.to);
         }
+    }
+    // Charts from the rows follow the draws chosen.
+    if (someDraws && doc.chartsForDraws) {
+        std::vector<ChartData> charts =
+            doc.chartsForDraws(std::max(low, offer.firstDraw), std::min(high, offer.lastDraw));
+        std::size_t next = 0;
+        for (PrintItem& item : doc.items)
+            if (item.kind == PrintItem::Kind::Chart && next < charts.size()) item.chart = std::move(charts[next++]);
+    }
+    const std::string chartRange = someDraws && doc.chartsForDraws
+                                       ? "第" + std::to_string(std::max(low, offer.firstDraw)) + "回〜第" +
+                                             std::to_string(std::min(high, offer.lastDraw)) + "回"
+                                       : std::string();
+    if (choice.parts != PrintParts::TableAndCharts)
+        DropParts(doc, choice.parts == PrintParts::TableOnly ? PrintItem::Kind::Chart : PrintItem::Kind::Grid);
+    if (someDraws) {
         for (PrintItem& item : doc.items) {
             if (item.kind != PrintItem::Kind::Grid) continue;
             std::vector<int> rows;
@@ -73,7 +106,7 @@ PrintDocument ApplyPrintChoice(PrintDocument doc, const PrintChoice& choice) {
         }
     }
     if (const std::string printed = PrintedDrawsText(doc); !printed.empty() || offer.range) {
-        doc.rangeText = printed.empty() ? "該当する回なし" : printed;
+        doc.rangeText = !printed.empty() ? printed : !chartRange.empty() ? chartRange : "該当する回なし";
     }
     return doc;
 }

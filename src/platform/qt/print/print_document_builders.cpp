@@ -46,6 +46,8 @@ PrintDocument MakeAnalysisDocument(const AnalysisWindowInfo& info, const GridMod
         doc.addGrid(tab.grid);
     }
     for (const ChartData& chart : charts) doc.addChart(chart);
+    if (info.charts && !charts.empty())
+        doc.chartsForDraws = [&info, history](int from, int to) { return RowChartsOf(info, history, from, to); };
     // A list of draws names the draws it prints.
     if (const std::string printed = PrintedDrawsText(doc); !printed.empty()) doc.rangeText = printed;
     return doc;

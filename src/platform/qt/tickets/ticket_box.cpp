@@ -49,7 +49,7 @@ void TicketBox::add() {
     const std::string typed = ToStd(number_->text());
     const std::optional<int> number = type == TicketKind::Mini ? ParseMiniText(typed) : ParseNumberText(typed);
     Purchase ticket;
-    ticket.購入日 = ToStd(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
+    ticket.購入日 = today_.empty() ? ToStd(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))) : today_;
     ticket.最初の回数 = draw_;
     ticket.種類 = type;
     ticket.口数 = 1;

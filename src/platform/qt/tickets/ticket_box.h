@@ -18,6 +18,9 @@ public:
 
     // The draw a new ticket is for.
     void setDraw(int drawNo) { draw_ = drawNo; }
+    // The purchase date of a new ticket (YYYY-MM-DD); empty: the system clock's day.
+    void setToday(std::string today) { today_ = std::move(today); }
+    int draw() const { return draw_; }
     QLineEdit* numberEdit() const { return number_; }
     QComboBox* kind() const { return kind_; }
     QPushButton* addButton() const { return add_; }
@@ -35,6 +38,7 @@ private:
     QComboBox* kind_;
     QPushButton* add_;
     int draw_ = 1;
+    std::string today_;
 };
 
 }  // namespace n3

@@ -11,7 +11,7 @@ namespace n3 {
 namespace {
 
 constexpr std::array<std::string_view, TicketMonthModel::kColumnCount> kHeadings = {
-    "月", "購入件数", "口数", "購入金額", "当せん金", "収支", "累計収支", "回収率"};
+    "月", "購入件数", "口数", "購入金額", "当せん金", "失効", "収支", "累計収支", "回収率"};
 
 }  // namespace
 
@@ -40,17 +40,19 @@ QVariant TicketMonthModel::data(const QModelIndex& index, int role) const {
         case 2: return QString::number(t.units);
         case 3: return Q(FormatYen(t.spent));
         case 4: return Q(FormatYen(t.won));
-        case 5: return Q(FormatYen(t.balance()));
-        case 6: return Q(FormatYen(cumulative));
-        case 7: return Q(FormatPercent(t.returnPercent()));
+        case 5: return Q(FormatYen(t.expiredYen));
+        case 6: return Q(FormatYen(t.balance()));
+        case 7: return Q(FormatYen(cumulative));
+        case 8: return Q(FormatPercent(t.returnPercent()));
         default: return {};
         }
     }
     if (role == Qt::TextAlignmentRole)
         return int(index.column() == 0 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
-    if (role == Qt::ForegroundRole && (index.column() == 5 || index.column() == 6))
+    if (role == Qt::ForegroundRole && index.column() == 5 && t.expiredYen > 0) return QBrush(ToQColor(kExpiredColour));
+    if (role == Qt::ForegroundRole && (index.column() == 6 || index.column() == 7))
         // A loss in red (赤字), as Japanese accounts write it.
-        return QBrush((index.column() == 5 ? t.balance() : cumulative) < 0 ? ToQColor(colours::Red)
+        return QBrush((index.column() == 6 ? t.balance() : cumulative) < 0 ? ToQColor(colours::Red)
                                                                            : ToQColor(colours::Black));
     if (role == Qt::BackgroundRole && total) return QBrush(ToQColor(colours::HeaderYellow));
     return {};

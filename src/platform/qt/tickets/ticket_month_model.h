@@ -11,7 +11,7 @@ class TicketMonthModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     using QAbstractTableModel::QAbstractTableModel;
-    static constexpr int kColumnCount = 8;
+    static constexpr int kColumnCount = 9;
 
     void show(BookSummary summary);
     const BookSummary& summary() const { return summary_; }

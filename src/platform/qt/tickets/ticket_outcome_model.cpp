@@ -12,7 +12,7 @@ namespace n3 {
 namespace {
 
 constexpr std::array<std::string_view, TicketOutcomeModel::kColumnCount> kHeadings = {
-    "購入日", "番号", "種類", "口数", "回数", "抽せん数字", "結果", "当せん金", "支払期限"};
+    "購入日", "番号", "種類", "口数", "回数", "抽せん数字", "結果", "当せん金", "失効", "支払期限"};
 
 }  // namespace
 
@@ -38,6 +38,21 @@ int TicketOutcomeModel::firstRowOf(std::size_t purchase) const {
     return it != outcomes_.end() && it->purchase == purchase ? int(it - outcomes_.begin()) : -1;
 }
 
+const DrawOutcome* TicketOutcomeModel::outcomeAt(int row) const {
+    return row >= 0 && row < int(outcomes_.size()) ? &outcomes_[std::size_t(row)] : nullptr;
+}
+
+const DrawOutcome* TicketOutcomeModel::firstWinOf(std::size_t purchase) const {
+    const int first = firstRowOf(purchase);
+    if (first < 0) return nullptr;
+    for (int row = first; row < int(outcomes_.size()); ++row) {
+        const DrawOutcome& o = outcomes_[std::size_t(row)];
+        if (o.purchase != purchase) break;
+        if (o.outcome == Outcome::Won || o.outcome == Outcome::PrizeUnknown) return &o;
+    }
+    return nullptr;
+}
+
 int TicketOutcomeModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(outcomes_.size());
 }
@@ -57,21 +72,24 @@ QVariant TicketOutcomeModel::data(const QModelIndex& index, int role) const {
         case 4: return o.drawNo;
         case 5: return Q(DrawnText(o));
         case 6: return Q(OutcomeText(o));
-        case 7: return o.outcome == Outcome::Won ? Q(FormatYen(o.yen)) : QString();
+        case kYenColumn: return o.outcome == Outcome::Won && !o.expired ? Q(FormatYen(o.yen)) : QString();
+        case kExpiredColumn: return o.outcome == Outcome::Won && o.expired ? Q(FormatYen(o.yen)) : QString();
         case kDeadlineColumn: return Q(claimTexts_[std::size_t(index.row())]);
         default: return {};
         }
     }
     if (role == Qt::TextAlignmentRole)
-        return int(index.column() == 7 ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter);
+        return int(index.column() == kYenColumn || index.column() == kExpiredColumn ? Qt::AlignRight | Qt::AlignVCenter
+                                                                                    : Qt::AlignCenter);
     if (role == Qt::ForegroundRole && index.column() == kDeadlineColumn) {
         switch (claims_[std::size_t(index.row())]) {
-        case ClaimState::Due:
-        case ClaimState::Expired: return QBrush(ToQColor(colours::Red));
+        case ClaimState::Due: return QBrush(ToQColor(colours::Red));
+        case ClaimState::Expired: return QBrush(ToQColor(kExpiredColour));
         case ClaimState::Received: return QBrush(QColor(128, 128, 128));
         default: return {};
         }
     }
+    if (role == Qt::ForegroundRole && o.expired) return QBrush(ToQColor(kExpiredColour));
     if (role == Qt::ForegroundRole) {
         switch (o.outcome) {
         case Outcome::Won: return QBrush(ToQColor(colours::Red));

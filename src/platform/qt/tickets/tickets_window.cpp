@@ -13,6 +13,8 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QUndoCommand>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "analysis/payout_factors.h"
@@ -56,6 +58,24 @@ QTableView* ReadOnlyGrid(QWidget* parent, const char* name) {
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 4);
     return view;
 }
+
+// 受け取り済み set or taken back as one step of 元に戻す. The mark is stored
+// before the step is pushed, so the first redo does nothing.
+class ReceivedStep : public QUndoCommand {
+public:
+    ReceivedStep(const QString& text, std::function<void(bool)> store, bool received)
+        : QUndoCommand(text), store_(std::move(store)), received_(received) {}
+    void undo() override { store_(!received_); }
+    void redo() override {
+        if (!first_) store_(received_);
+        first_ = false;
+    }
+
+private:
+    std::function<void(bool)> store_;
+    bool received_;
+    bool first_ = true;
+};
 
 }  // namespace
 
@@ -164,13 +184,20 @@ void TicketsWindow::BuildMenu() {
     deleteRowAction_ = editMenu_->addAction(QStringLiteral("行削除"));
     deleteRowAction_->setObjectName(QStringLiteral("deleteRow"));
     deleteRowAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+D")));
+    undo_ = new QUndoStack(this);
+    undoAction_ = editMenu_->addAction(QStringLiteral("元に戻す(&U)"));
+    undoAction_->setObjectName(QStringLiteral("undo"));
+    undoAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    undoAction_->setEnabled(false);
+    connect(undo_, &QUndoStack::canUndoChanged, undoAction_, &QAction::setEnabled);
+    connect(undoAction_, &QAction::triggered, undo_, &QUndoStack::undo);
     editMenu_->addSeparator();
     markReceivedAction_ = editMenu_->addAction(QStringLiteral("受け取り済み(&R)"));
     markReceivedAction_->setObjectName(QStringLiteral("markReceived"));
     markReceivedAction_->setCheckable(true);
     markReceivedAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
     connect(markReceivedAction_, &QAction::triggered, this, &TicketsWindow::ToggleReceived);
-    for (QAction* action : {insertRowAction_, deleteRowAction_, markReceivedAction_}) {
+    for (QAction* action : {insertRowAction_, deleteRowAction_, undoAction_, markReceivedAction_}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
     }
@@ -209,6 +236,8 @@ void TicketsWindow::load() {
     connect(model_, &TicketTableModel::bookChanged, this, &TicketsWindow::refresh);
     connect(purchases_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { FollowPurchase(current); });
+    connect(outcomeGrid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { FollowOutcome(current); });
     refresh();
 }
 
@@ -223,21 +252,27 @@ void TicketsWindow::refresh() {
     factors_ = TicketFactorsOf(*KeptPayoutFigures(history, host().snapshot().results, &host().snapshot().memo));
     model_->setFactors(factors_);
     const std::vector<Purchase>& book = model_->book();
+    const std::string today = today_().toString(QStringLiteral("yyyy-MM-dd")).toStdString();
     std::vector<DrawOutcome> checked = CheckBook(book, history, host().snapshot().results);
+    MarkExpired(book, checked, host().snapshot().results, today);
     BookSummary summary = Summarise(book, checked);
     chart_ = MonthlyChart(summary);
     monthChart_->setCharts({chart_});
     const QString line = Q(SummaryLine(summary.totals));
-    const std::string today = today_().toString(QStringLiteral("yyyy-MM-dd")).toStdString();
-    const std::string warning = ClaimWarningText(ClaimWarnings(book, checked, host().snapshot().results, today));
+    const ResultHistory& results = host().snapshot().results;
+    std::string warning = ClaimWarningText(ClaimWarnings(book, checked, results, today));
+    const std::string expired = ExpiredClaimText(ClaimWarnings(book, checked, results, today, ClaimState::Expired));
+    if (!expired.empty()) warning += (warning.empty() ? "" : "　") + expired;
     outcomes_->show(book, std::move(checked), host().snapshot().results, today);
     // A near deadline stays in the status line until it is dealt with.
     if (!warning.empty())
         status_->showMessage(Q(warning));
-    else if (status_->currentMessage().startsWith(QStringLiteral("当せん金の支払期限")))
+    else if (status_->currentMessage().startsWith(QStringLiteral("当せん金の支払期限")) ||
+             status_->currentMessage().startsWith(QStringLiteral("受け取っていない当せん金")))
         status_->clearMessage();
-    if (model_ && purchases_->currentIndex().isValid())
-        markReceivedAction_->setChecked(model_->book()[std::size_t(purchases_->currentIndex().row())].受け取り済み);
+    markReceivedAction_->setChecked(false);
+    for (const Purchase& p : model_->book())
+        if (p.id == targetPurchase_) markReceivedAction_->setChecked(p.受け取り済み);
     months_->show(std::move(summary));
     for (int c = 0; c < TicketMonthModel::kColumnCount; ++c) monthGrid_->setColumnWidth(c, CharUnitsToPixels(10));
     for (int c = 0; c < TicketOutcomeModel::kColumnCount; ++c)
@@ -253,7 +288,9 @@ std::optional<PrintDocument> TicketsWindow::printDocument() const {
     doc.caption = std::string(windows::kTickets);
     doc.dateText = TodayText();
     const std::vector<Purchase>& book = model_->book();
-    const std::vector<DrawOutcome> checked = CheckBook(book, host().snapshot().history, host().snapshot().results);
+    std::vector<DrawOutcome> checked = CheckBook(book, host().snapshot().history, host().snapshot().results);
+    MarkExpired(book, checked, host().snapshot().results,
+                today_().toString(QStringLiteral("yyyy-MM-dd")).toStdString());
     const BookSummary summary = Summarise(book, checked);
     doc.addText(SummaryLine(summary.totals));
     for (GridModel& grid : TicketGrids(book, checked, summary, &factors_)) doc.addGrid(std::move(grid));
@@ -263,23 +300,68 @@ std::optional<PrintDocument> TicketsWindow::printDocument() const {
 
 void TicketsWindow::ToggleReceived() {
     if (!model_) return;
-    const QModelIndex active = purchases_->currentIndex();
-    if (!active.isValid()) {
+    const std::vector<Purchase>& book = model_->book();
+    std::size_t index = book.size();
+    for (std::size_t i = 0; i < book.size(); ++i)
+        if (book[i].id == targetPurchase_) index = i;
+    if (index == book.size()) {
         markReceivedAction_->setChecked(false);
+        status_->showMessage(QStringLiteral("受け取り済みにする券の行をクリックしてください。"));
         return;
     }
-    const bool received = !model_->book()[std::size_t(active.row())].受け取り済み;
-    if (model_->setReceived(active.row(), received))
-        status_->showMessage(received ? QStringLiteral("受け取り済みにしました。")
+    const Purchase p = book[index];
+    // The draw of the clicked outcome row when it won, else the purchase's first win.
+    const DrawOutcome* win = nullptr;
+    for (int row = outcomes_->firstRowOf(index); const DrawOutcome* o = outcomes_->outcomeAt(row); ++row) {
+        if (o->purchase != index) break;
+        if (o->drawNo == targetDraw_ && o->prize) win = o;
+    }
+    if (!win) win = outcomes_->firstWinOf(index);
+    DrawOutcome named;
+    named.drawNo = p.最初の回数;
+    if (win) named = *win;
+    const bool received = !p.受け取り済み;
+    markReceivedAction_->setChecked(p.受け取り済み);
+    if (dialogs::Message(this, Q(ReceivedQuestion(p, named, received)), Q(kMessageTitle), dialogs::Icon::Question,
+                         dialogs::Buttons::YesNoDefaultYes) != dialogs::Result::Yes)
+        return;
+    const std::int64_t id = p.id;
+    if (!StoreReceived(id, received)) return;
+    undo_->push(new ReceivedStep(
+        QStringLiteral("受け取り済み"), [this, id](bool on) { StoreReceived(id, on); }, received));
+}
+
+bool TicketsWindow::StoreReceived(std::int64_t purchaseId, bool received) {
+    if (!model_) return false;
+    const std::vector<Purchase>& book = model_->book();
+    for (std::size_t row = 0; row < book.size(); ++row) {
+        if (book[row].id != purchaseId) continue;
+        if (!model_->setReceived(int(row), received)) return false;
+        status_->showMessage(received ? QStringLiteral("受け取り済みにしました（Ctrl+Z で元に戻す）。")
                                       : QStringLiteral("受け取り済みを取り消しました。"));
-    markReceivedAction_->setChecked(model_->book()[std::size_t(active.row())].受け取り済み);
+        if (targetPurchase_ == purchaseId) markReceivedAction_->setChecked(received);
+        return true;
+    }
+    return false;
 }
 
 void TicketsWindow::FollowPurchase(const QModelIndex& current) {
-    if (!current.isValid()) return;
-    markReceivedAction_->setChecked(model_ && model_->book()[std::size_t(current.row())].受け取り済み);
+    if (!current.isValid() || !model_ || current.row() >= int(model_->book().size())) return;
+    const Purchase& p = model_->book()[std::size_t(current.row())];
+    targetPurchase_ = p.id;
+    targetDraw_ = 0;
+    markReceivedAction_->setChecked(p.受け取り済み);
     const int row = outcomes_->firstRowOf(std::size_t(current.row()));
     if (row >= 0) outcomeGrid_->scrollTo(outcomes_->index(row, 0), QAbstractItemView::PositionAtTop);
+}
+
+void TicketsWindow::FollowOutcome(const QModelIndex& current) {
+    const DrawOutcome* o = outcomes_->outcomeAt(current.row());
+    if (!o || !model_ || o->purchase >= model_->book().size()) return;
+    const Purchase& p = model_->book()[o->purchase];
+    targetPurchase_ = p.id;
+    targetDraw_ = o->drawNo;
+    markReceivedAction_->setChecked(p.受け取り済み);
 }
 
 void TicketsWindow::AddPurchase(const Purchase& ticket) {

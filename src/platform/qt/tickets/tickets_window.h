@@ -20,6 +20,7 @@ class QPushButton;
 class QStatusBar;
 class QTabWidget;
 class QTableView;
+class QUndoStack;
 
 namespace n3 {
 
@@ -58,10 +59,12 @@ public:
     // 行追加 and 行削除, as the menu and the buttons run them.
     void AddLine();
     void DelLine();
-    // 受け取り済み(&R): marks the purchase under the cursor as collected, or
-    // takes the mark back.
+    // 受け取り済み(&R): marks the purchase of the row last clicked in either
+    // grid as collected, or takes the mark back, after a question naming
+    // the ticket; 元に戻す (Ctrl+Z) takes it back.
     void ToggleReceived();
     QAction* markReceived() const { return markReceivedAction_; }
+    QUndoStack* undoStack() const { return undo_; }
     // Adds `ticket` as a new line and selects it, for the user to check
     // and change like any other line.
     void AddPurchase(const Purchase& ticket);
@@ -88,6 +91,9 @@ private:
     void ApplyBudget();
     void ShowRefused(const QString& message);
     void FollowPurchase(const QModelIndex& current);
+    void FollowOutcome(const QModelIndex& current);
+    // Stores the mark and tells the status line; false when refused.
+    bool StoreReceived(std::int64_t purchaseId, bool received);
 
     Settings& settings_;
     TicketTableModel* model_ = nullptr;
@@ -112,6 +118,12 @@ private:
     int nextDraw_ = 1;
     std::function<QDate()> today_ = [] { return QDate::currentDate(); };
     QAction* markReceivedAction_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QUndoStack* undo_ = nullptr;
+    // The row 受け取り済み acts on: the purchase and, when the row was one
+    // of the outcome grid, its draw (0 for a purchase row).
+    std::int64_t targetPurchase_ = 0;
+    int targetDraw_ = 0;
 };
 
 // The factory for the main window: 購入記録, not yet loaded.
