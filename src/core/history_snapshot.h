@@ -12,12 +12,12 @@ namespace n3 {
 
 // The history of one game: its draws hold that game's digits.
 struct HistorySnapshot {
-    const Game* game = &kNumbers3;
     DrawHistory history;  // the rows of 全データ選択クエリ, ascending by 回数
     StartupStatistics stats;
     ResultHistory results;  // dates and prizes, where the database holds them
     // What windows worked out from this snapshot (a backtest), for the next to read.
     mutable SnapshotMemo memo;
+    const Game* game = &kNumbers3;  // whose draws `history` holds
 };
 
 }  // namespace n3

@@ -136,10 +136,17 @@ bool ResultTableModel::setData(const QModelIndex& index, const QVariant& value, 
         emit writeRefused(Q(edit.error + "\n値は変更していません。"));
         return false;
     }
-    if (!edit.question.empty() && !(ask_ && ask_(Q(edit.question)))) return false;
+    // Refusals first (a row changed elsewhere, a date the schedule cannot
+    // take), then one question for whatever is doubtful.
+    if (!StillStored(draw.drawNo, stored)) return false;
+    const std::optional<std::string> scheduleDoubt = ScheduleDoubt(*edit.result, stored);
+    if (!scheduleDoubt) return false;
+    std::string question = edit.question;
+    if (!scheduleDoubt->empty())
+        question = *scheduleDoubt + "。\n" + (question.empty() ? std::string("この日付で保存しますか？") : question);
+    if (!question.empty() && !(ask_ && ask_(Q(question)))) return false;
     DrawResult before = stored ? *stored : DrawResult{};
     before.drawNo = draw.drawNo;
-    if (!StillStored(draw.drawNo, stored) || !ScheduleAllows(*edit.result, stored)) return false;
     if (!apply(draw.drawNo, *edit.result)) return false;
     undo_->push(new ResultCellStep(*this, draw.drawNo, index.column(), std::move(before), *edit.result));
     return true;
@@ -162,20 +169,17 @@ bool ResultTableModel::StillStored(int drawNo, const DrawResult* shown) {
     return false;
 }
 
-bool ResultTableModel::ScheduleAllows(const DrawResult& typed, const DrawResult* stored) {
+std::optional<std::string> ResultTableModel::ScheduleDoubt(const DrawResult& typed, const DrawResult* stored) {
     // The check every path into the results passes (io/results_schedule_check.h),
     // for a date the row did not hold yet.
-    if (stored && stored->date == typed.date && stored->dateEstimated == typed.dateEstimated) return true;
+    if (stored && stored->date == typed.date && stored->dateEstimated == typed.dateEstimated) return std::string();
     const ScheduleCheck check =
         CheckResultsSchedule(results_, snapshot_->history.back().drawNo, {}, {typed}, true, TodayDate());
     if (!check.ok()) {
         emit writeRefused(Q(check.refusal + "。\n値は変更していません。"));
-        return false;
+        return std::nullopt;
     }
-    if (check.offSchedule.empty()) return true;
-    return dialogs::Message(qobject_cast<QWidget*>(parent()),
-                            Q(check.offSchedule.front() + "。\nこの日付で保存しますか？"), Q(kMessageTitle),
-                            dialogs::Icon::Warning, dialogs::Buttons::YesNo) == dialogs::Result::Yes;
+    return check.offSchedule.empty() ? std::string() : check.offSchedule.front();
 }
 
 bool ResultTableModel::apply(int drawNo, const DrawResult& result) {

@@ -8,6 +8,8 @@
 #include <QUndoStack>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "core/history_snapshot.h"
 #include "entry/result_row_edit.h"
@@ -52,9 +54,9 @@ private:
     const Draw& drawOf(int row) const;
     // False (reported) when the draw's stored result is no longer `shown`.
     bool StillStored(int drawNo, const DrawResult* shown);
-    // False when the typed row's date cannot be (reported), or is off the
-    // draw schedule and the user did not choose to keep it.
-    bool ScheduleAllows(const DrawResult& typed, const DrawResult* stored);
+    // None when the typed row's date cannot be (reported); otherwise what is
+    // doubtful about it against the draw schedule, empty when nothing.
+    std::optional<std::string> ScheduleDoubt(const DrawResult& typed, const DrawResult* stored);
     const DrawResult* resultOf(int row) const;
     // The date of the draw after / before that of `row`, empty when unknown.
     std::string successorDate(int row) const;
