@@ -278,8 +278,7 @@ void DrawStore::SetDigit(int drawNo, int position, std::optional<int> value) {
     announce(DataChange::Draws);
 }
 
-bool DrawStore::SetDigitIfStored(int drawNo, int position, std::optional<int> value,
-                                 const DrawDigits& expected) {
+bool DrawStore::SetDigitIfStored(int drawNo, int position, std::optional<int> value, const DrawDigits& expected) {
     Exec("BEGIN IMMEDIATE");
     try {
         Statement q(db_, "SELECT 第1数字, 第2数字, 第3数字 FROM 当選データ WHERE 回数 = ?");

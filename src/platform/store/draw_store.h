@@ -85,8 +85,7 @@ public:
     void SetDigit(int drawNo, int position, std::optional<int> value);
     // The same in one transaction, only while the draw is stored with the
     // digits `expected`; false (nothing written) when it is not.
-    bool SetDigitIfStored(int drawNo, int position, std::optional<int> value,
-                          const DrawDigits& expected);
+    bool SetDigitIfStored(int drawNo, int position, std::optional<int> value, const DrawDigits& expected);
     void DeleteDraw(int drawNo);
     // Deletes every listed draw in one transaction: all or none.
     void DeleteDraws(const std::vector<int>& drawNos);
