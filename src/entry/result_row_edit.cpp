@@ -3,7 +3,7 @@
 #include "core/calendar.h"
 #include "core/draw_schedule.h"
 #include "core/number_rules.h"
-#include "entry/prize_rule.h"
+#include "core/prize_rule.h"
 
 namespace n3 {
 

@@ -5,7 +5,7 @@
 // results file (a prize per unit up to 99,999,999 yen, no box or set prize
 // on a triple, a date from 1994-10-07 on, after the previous draw's and
 // before the next draw's). A date off the draw schedule or a prize that
-// breaks the prize rule (entry/prize_rule.h) is stored only once the user
+// breaks the prize rule (core/prize_rule.h) is stored only once the user
 // confirms it.
 #include <optional>
 #include <string>

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <map>
 
+#include "core/prize_rule.h"
 #include "io/draw_fit.h"
 
 namespace n3 {
@@ -66,6 +67,14 @@ ScheduleCheck CheckResultsSchedule(const ResultHistory& stored, int newestStored
             if (n > previous + 1) check.gaps.push_back({previous + 1, n - 1});
             previous = std::max(previous, n);
         }
+    }
+    // Prizes against the rule, where the draw's digits come with them.
+    for (const DrawResult& r : incoming) {
+        const auto draw =
+            std::find_if(draws.begin(), draws.end(), [&r](const Draw& d) { return d.drawNo == r.drawNo; });
+        if (draw == draws.end() || !draw->complete()) continue;
+        if (const std::string breach = PrizeRuleBreach(*draw, r); !breach.empty())
+            check.prizeRuleBreaches.push_back("第" + std::to_string(r.drawNo) + "回：" + breach);
     }
     return check;
 }

@@ -24,6 +24,9 @@ struct ScheduleCheck {
     std::string refusal;                   // the first date that cannot be; empty when none
     std::vector<std::string> offSchedule;  // each date off the schedule, named with the scheduled one
     std::vector<DrawGap> gaps;             // draws missing between the newest stored and the file's
+    // Each incoming draw whose prizes break the prize rule (core/prize_rule.h),
+    // named: stored all the same, since published amounts are facts.
+    std::vector<std::string> prizeRuleBreaches;
     bool ok() const { return refusal.empty(); }
 };
 

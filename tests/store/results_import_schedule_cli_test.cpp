@@ -90,3 +90,17 @@ TEST_F(ResultsImport, TheShippedResultsPassTheCheckAsTheyAre) {
 }
 
 }  // namespace
+
+TEST_F(ResultsImport, PrizesThatBreakTheRuleAreStoredAndNamed) {
+    // 919 has 3 orders: the box prize is 88,500 ÷ 3 = 29,500; 30,000 breaks
+    // the rule, and is stored all the same, since published amounts are facts.
+    const auto broken = import("7053,2026-08-20,9,1,9,91,188,205,248,429,88500,30000,59000,14700,8800\n", "--replace");
+    ASSERT_EQ(broken.status, 0) << broken.out;
+    EXPECT_EQ(stored("ボックス当せん金額", 7053), "30000");
+    EXPECT_TRUE(Has(broken.out, "当せん金額の規則と合いませんが")) << broken.out;
+    EXPECT_TRUE(Has(broken.out, "第7053回：ボックスの当せん金額 30,000円")) << broken.out;
+    const auto agreeing =
+        import("7053,2026-08-20,9,1,9,91,188,205,248,429,88500,29500,59000,14700,8800\n", "--replace");
+    ASSERT_EQ(agreeing.status, 0) << agreeing.out;
+    EXPECT_FALSE(Has(agreeing.out, "当せん金額の規則")) << agreeing.out;
+}

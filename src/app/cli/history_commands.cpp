@@ -40,6 +40,8 @@ bool PassesScheduleCheck(const Arguments& args, DrawStore& store, const std::vec
         }
         for (const std::string& note : schedule.offSchedule) allowed += "\n予定と違う日付で取り込みました：" + note;
     }
+    for (const std::string& breach : schedule.prizeRuleBreaches)
+        allowed += "\n当せん金額の規則と合いませんが、公表された金額として保存しました：" + breach;
     if (!schedule.gaps.empty()) {
         std::string names;
         for (const DrawGap& gap : schedule.gaps) names += (names.empty() ? "" : "、") + DrawGapName(gap);

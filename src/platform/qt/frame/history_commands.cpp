@@ -66,6 +66,8 @@ std::optional<QString> CheckTheSchedule(HistoryCommandHost& host, const CsvParse
         for (const std::string& note : check.offSchedule)
             allowed += QStringLiteral("\n予定と違う日付で取り込みました：") + Q(note);
     }
+    for (const std::string& breach : check.prizeRuleBreaches)
+        allowed += QStringLiteral("\n当せん金額の規則と合いませんが、公表された金額として保存しました：") + Q(breach);
     if (!check.gaps.empty()) {
         QString names;
         for (const DrawGap& gap : check.gaps) names += (names.isEmpty() ? "" : "、") + Q(DrawGapName(gap));

@@ -1,4 +1,4 @@
-#include "entry/prize_rule.h"
+#include "core/prize_rule.h"
 
 #include "core/number_rules.h"
 
