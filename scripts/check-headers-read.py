@@ -113,11 +113,15 @@ def main():
         failures = [f"no dependency file for {o}" for o in missing]
     else:
         failures = []
+    checked = {}  # a file read by many objects is resolved once
     for obj, files in listed.items():
         for name in files:
-            path = os.path.realpath(os.path.join(a.cwd, name))
-            if os.path.exists(path) and (inside(path, allowed) or inside(path, system)):
+            if name not in checked:
+                path = os.path.realpath(os.path.join(a.cwd, name))
+                checked[name] = os.path.exists(path) and (inside(path, allowed) or inside(path, system))
+            if checked[name]:
                 continue
+            path = os.path.realpath(os.path.join(a.cwd, name))
             shown = path if name == path else f"{name} -> {path}"
             failures.append(f"{os.path.basename(obj)[:-2]} reads {shown}")
     if failures:
