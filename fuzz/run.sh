@@ -9,10 +9,8 @@ seconds="${1:-60}"
 targets=(history_csv settings_file history_windows ticket_csv results_csv draw_update results_schedule)
 
 command -v clang++ >/dev/null || ./scripts/install-deps.sh
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 mkdir -p build-fuzz
-if ! { cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}" &&
+if ! { cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -UCMAKE_CXX_COMPILER_LAUNCHER &&
        cmake --build build-fuzz -j"$(nproc)"; } >build-fuzz/build.log 2>&1; then
   tail -n 40 build-fuzz/build.log
   exit 1

@@ -17,3 +17,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
+# The compiler cache keeps the program's, the sanitizer's and the fuzz
+# build of several branches at once (one Release build takes about 0.1 GB):
+# a limit below 5 GB is raised to it.
+if command -v ccache >/dev/null; then
+  limit=$(ccache -k max_size 2>/dev/null || echo 0)
+  if ! awk -v s="$limit" 'BEGIN { n = s + 0; u = substr(s, length(s)); if (u == "T" || n == 0 || (u == "G" && n >= 5)) exit 0; exit 1 }'; then
+    ccache -M 5G >/dev/null
+  fi
+fi

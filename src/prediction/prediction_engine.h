@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/draw.h"
-#include "prediction/option_flags.h"
+#include "prediction/option_pairs.h"
 #include "prediction/prediction_grids.h"
 #include "prediction/prediction_walk.h"
 

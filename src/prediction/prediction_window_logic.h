@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/draw.h"
-#include "prediction/option_flags.h"
+#include "prediction/option_pairs.h"
 #include "prediction/prediction_engine.h"
 #include "prediction/prediction_grids.h"
 #include "settings/settings.h"

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 
 #include "analysis/payout_factors.h"
 #include "analysis/payout_groups.h"
@@ -124,6 +125,31 @@ TEST(PayoutFactors, CountedDrawsAndBoxReferences) {
     EXPECT_EQ(PayoutItemOf(PayoutKind::Box, 555), -1);
     EXPECT_EQ(Item(f, PayoutKind::Straight, 987).wins, 0);
     EXPECT_EQ(Item(f, PayoutKind::Straight, 246).wins, 0);
+}
+
+// Box draws in two years: each is measured against the median of its own
+// year and its own type (single or double), four references in all.
+TEST(PayoutFactors, BoxReferenceIsTheMedianOfItsOwnYearAndType) {
+    const PayoutFigures f = Figures({{1, 123, "2020-06-01", 90000, 30000},
+                                     {2, 456, "2020-06-02", 90000, 50000},
+                                     {3, 112, "2020-06-03", 90000, 60000},
+                                     {4, 789, "2020-06-04", 90000, 40000},
+                                     {5, 334, "2020-06-05", 90000, 100000},
+                                     {6, 556, "2021-06-01", 90000, 45000},
+                                     {7, 135, "2021-06-02", 90000, 20000},
+                                     {8, 778, "2021-06-03", 90000, 55000},
+                                     {9, 246, "2021-06-04", 90000, 24000},
+                                     {10, 990, "2021-06-07", 90000, 50000}});
+    // 2020: singles 30,000 40,000 50,000 and doubles 60,000 100,000;
+    // 2021: singles 20,000 24,000 and doubles 45,000 50,000 55,000.
+    const std::map<int, double> reference = {{1, 40000}, {2, 40000}, {3, 80000}, {4, 40000}, {5, 80000},
+                                             {6, 50000}, {7, 22000}, {8, 50000}, {9, 22000}, {10, 50000}};
+    const PayoutKindFigures& box = f.kind(PayoutKind::Box);
+    ASSERT_EQ(box.counted.size(), reference.size());
+    for (const CountedDraw& c : box.counted) {
+        EXPECT_DOUBLE_EQ(c.reference, reference.at(c.drawNo)) << "第" << c.drawNo << "回";
+        EXPECT_DOUBLE_EQ(c.logFactor, std::log(c.prize / reference.at(c.drawNo))) << "第" << c.drawNo << "回";
+    }
 }
 
 // Item keys in the order the JSON lists them.

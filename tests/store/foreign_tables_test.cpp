@@ -21,6 +21,7 @@
 #include "platform/store/ticket_store.h"
 #include "raw_sqlite.h"
 #include "temp_dir.h"
+#include "tickets/ticket.h"
 
 using namespace n3;
 using n3::testing::Bytes;

@@ -13,6 +13,7 @@
 #include "platform/store/result_store.h"
 #include "platform/store/schema.h"
 #include "temp_dir.h"
+#include "tickets/ticket.h"
 
 using namespace n3;
 using n3::testing::TempDir;

@@ -10,6 +10,7 @@
 #include "platform/store/draw_store.h"
 #include "platform/store/ticket_store.h"
 #include "temp_dir.h"
+#include "tickets/ticket.h"
 
 using n3::testing::Cli;
 using n3::testing::CliRun;

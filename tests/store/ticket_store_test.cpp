@@ -5,6 +5,7 @@
 
 #include "platform/store/ticket_store.h"
 #include "temp_dir.h"
+#include "tickets/ticket.h"
 
 using namespace n3;
 using n3::testing::TempDir;

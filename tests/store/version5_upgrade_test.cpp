@@ -12,6 +12,7 @@
 #include "platform/store/schema.h"
 #include "raw_sqlite.h"
 #include "temp_dir.h"
+#include "tickets/ticket.h"
 
 using namespace n3;
 using n3::testing::RawExec;

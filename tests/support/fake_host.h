@@ -12,6 +12,7 @@
 #include "platform/qt/common/child_window.h"
 #include "platform/store/database.h"
 #include "temp_dir.h"
+#include "tickets/ticket.h"
 
 namespace n3::testing {
 

@@ -4,6 +4,7 @@
 #include <sqlite3.h>
 
 #include "io/echo_text.h"
+#include "tickets/ticket.h"
 
 namespace n3 {
 

@@ -7,11 +7,14 @@
 #include <vector>
 
 #include "platform/store/draw_store.h"
-#include "tickets/ticket.h"
 
 struct sqlite3;
 
 namespace n3 {
+
+// A reader of the database that handles tickets includes tickets/ticket.h
+// itself; one that only opens the database need not name the tickets floor.
+struct Purchase;
 
 // The schema step that adds the book (one entry of SchemaSteps()): run once,
 // inside the upgrade's transaction, when the database moves on to

@@ -9,16 +9,18 @@
 #include <string>
 #include <string_view>
 
+#include "core/history_snapshot.h"
 #include "core/window_content.h"
 #include "platform/qt/common/print_document.h"
-#include "platform/store/startup_load.h"
-#include "tickets/ticket.h"
 
 class QMenu;
 
+// The store and the tickets are named here only: a window that opens the
+// database or drafts a ticket includes their headers itself.
 namespace n3 {
 class Database;
-}
+struct Purchase;
+}  // namespace n3
 
 namespace n3 {
 

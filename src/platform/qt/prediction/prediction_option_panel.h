@@ -4,7 +4,7 @@
 // Opt反映しない(i).
 #include <QGroupBox>
 
-#include "prediction/option_flags.h"
+#include "prediction/option_pairs.h"
 
 class QRadioButton;
 

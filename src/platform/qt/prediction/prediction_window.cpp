@@ -16,7 +16,7 @@
 #include "platform/qt/grid/grid_view.h"
 #include "platform/qt/grid/grid_view_state.h"
 #include "platform/qt/prediction/prediction_option_panel.h"
-#include "platform/qt/print/print_document_builders.h"
+#include "platform/qt/print/prediction_document.h"
 #include "platform/qt/print/print_preview.h"
 #include "windows/main_commands.h"
 

@@ -1,15 +1,16 @@
 #pragma once
-// The printed documents of the windows: from what an analysis window or
-// the prediction window shows, never a second computation.
+// The printed documents of the analysis windows: from what a window shows,
+// never a second computation (the prediction window's: prediction_document.h).
 #include <string>
 #include <vector>
 
 #include "core/draw.h"
+#include "core/window_content.h"
 #include "platform/qt/common/print_document.h"
-#include "prediction/prediction_window_logic.h"
-#include "windows/window_table.h"
 
 namespace n3 {
+
+struct AnalysisWindowInfo;  // windows/window_table.h
 
 // "第1回〜第N回" for the draws of `history` (the first and last 回数),
 // narrowed to `range` where it closes an end; "データなし" when empty.
@@ -29,9 +30,5 @@ PrintDocument MakeAnalysisDocument(const AnalysisWindowInfo& info, const GridMod
 // A window's further views after its first: each tab's caption, its grid
 // and its charts.
 void AddContentTabs(PrintDocument& doc, const std::vector<ContentTab>& tabs);
-
-// The prediction window: the option flags that produced the prediction,
-// then the four result grids under their labels.
-PrintDocument MakePredictionDocument(const 一発ズバリン& prediction, const DrawHistory& history);
 
 }  // namespace n3

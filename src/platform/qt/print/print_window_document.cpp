@@ -1,6 +1,7 @@
 #include "platform/qt/print/print_window_document.h"
 
 #include "core/window_names.h"
+#include "platform/qt/print/prediction_document.h"
 #include "platform/qt/print/print_document_builders.h"
 #include "prediction/prediction_window_logic.h"
 #include "windows/window_table.h"

@@ -1,8 +1,7 @@
 #pragma once
-// The ten option flags of the prediction window: for each of ten analyses,
-// whether its result is reflected in the prediction. Index i is at once the
-// option-button pair i of the panel, line i of the settings file and flag i
-// that the engine counts.
+// The option-button pairs of the prediction panel: pair i of the first ten
+// is flag i of the option flags (core/option_flags.h), the one the engine
+// counts and line i of the settings file; the last two pairs have no flag.
 #include <array>
 #include <string_view>
 

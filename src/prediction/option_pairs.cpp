@@ -1,4 +1,4 @@
-#include "prediction/option_flags.h"
+#include "prediction/option_pairs.h"
 
 #include <algorithm>
 
