@@ -84,7 +84,7 @@ bool ResultRowEdit::AcceptsTyping(int column, std::string_view text) {
 }
 
 ResultCellEdit ResultRowEdit::Edit(const Draw& draw, const DrawResult* stored, int column, std::string_view typed,
-                                   const std::string& successorDate, const std::string& predecessorDate) {
+                                   const std::string& nextDrawDate, const std::string& previousDrawDate) {
     ResultCellEdit edit;
     DrawResult r = stored ? *stored : DrawResult{};
     r.drawNo = draw.drawNo;
@@ -99,12 +99,12 @@ ResultCellEdit ResultRowEdit::Edit(const Draw& draw, const DrawResult* stored, i
             edit.error = "抽せん日は " + std::string(kFirstDrawDate) + "〜" + std::string(kLastAcceptedDate) +
                          " の日付で入力してください。";
             return edit;
-        } else if (!successorDate.empty() && text >= successorDate) {
-            edit.error = "抽せん日は次の回（第" + std::to_string(draw.drawNo + 1) + "回、" + successorDate +
+        } else if (!nextDrawDate.empty() && text >= nextDrawDate) {
+            edit.error = "抽せん日は次の回（第" + std::to_string(draw.drawNo + 1) + "回、" + nextDrawDate +
                          "）より前の日付にしてください。";
             return edit;
-        } else if (!predecessorDate.empty() && text <= predecessorDate) {
-            edit.error = "抽せん日は前の回（第" + std::to_string(draw.drawNo - 1) + "回、" + predecessorDate +
+        } else if (!previousDrawDate.empty() && text <= previousDrawDate) {
+            edit.error = "抽せん日は前の回（第" + std::to_string(draw.drawNo - 1) + "回、" + previousDrawDate +
                          "）より後の日付にしてください。";
             return edit;
         } else {

@@ -49,11 +49,11 @@ public:
     static bool AcceptsTyping(int column, std::string_view text);
 
     // The result of `draw` with the cell set to `text` (empty: unknown).
-    // `successorDate` and `predecessorDate` are the dates of the next and
+    // `nextDrawDate` and `previousDrawDate` are the dates of the next and
     // the previous draw, empty when unknown: a date must lie between them.
     // A typed date is a published one.
     static ResultCellEdit Edit(const Draw& draw, const DrawResult* stored, int column, std::string_view text,
-                               const std::string& successorDate, const std::string& predecessorDate = {});
+                               const std::string& nextDrawDate, const std::string& previousDrawDate = {});
 };
 
 }  // namespace n3

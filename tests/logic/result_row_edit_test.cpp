@@ -20,9 +20,9 @@ struct RefusedCase {
     Draw draw;
     int column;
     std::string text;
-    std::string successor;
+    std::string nextDate;
     std::string words;  // part of the message
-    std::string predecessor = {};
+    std::string previousDate = {};
 };
 void PrintTo(const RefusedCase& c, std::ostream* out) { *out << c.name; }
 
@@ -30,7 +30,7 @@ class RefusedEditTest : public ::testing::TestWithParam<RefusedCase> {};
 
 TEST_P(RefusedEditTest, ExplainsAndChangesNothing) {
     const RefusedCase& c = GetParam();
-    const ResultCellEdit e = Row::Edit(c.draw, nullptr, c.column, c.text, c.successor, c.predecessor);
+    const ResultCellEdit e = Row::Edit(c.draw, nullptr, c.column, c.text, c.nextDate, c.previousDate);
     EXPECT_FALSE(e.result.has_value());
     EXPECT_NE(e.error.find(c.words), std::string::npos) << e.error;
 }
@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"NegativePrize", MakeDraw(7053, 9, 1, 9), kStraightYen, "-5000", "", "「-5000」"},
         RefusedCase{"DateOnTheSuccessors", MakeDraw(7053, 9, 1, 9), Row::kDateColumn, "2026-08-21", "2026-08-21",
                     "第7054回"},
-        RefusedCase{"DateBeforeThePredecessor", MakeDraw(7053, 9, 1, 9), Row::kDateColumn, "2026-08-16", "",
+        RefusedCase{"DateBeforeThePreviousDraw", MakeDraw(7053, 9, 1, 9), Row::kDateColumn, "2026-08-16", "",
                     "第7052回、2026-08-19", "2026-08-19"}),
     [](const ::testing::TestParamInfo<RefusedCase>& p) { return p.param.name; });
 

@@ -85,12 +85,12 @@ int ResultTableModel::rowOf(int drawNo) const {
     return -1;
 }
 
-std::string ResultTableModel::successorDate(int row) const {
+std::string ResultTableModel::nextDrawDate(int row) const {
     const DrawResult* next = row > 0 ? FindResult(results_, drawOf(row).drawNo + 1) : nullptr;
     return next ? next->date : std::string();
 }
 
-std::string ResultTableModel::predecessorDate(int row) const {
+std::string ResultTableModel::previousDrawDate(int row) const {
     const DrawResult* previous = row + 1 < rowCount() ? FindResult(results_, drawOf(row).drawNo - 1) : nullptr;
     return previous ? previous->date : std::string();
 }
@@ -131,7 +131,7 @@ bool ResultTableModel::setData(const QModelIndex& index, const QVariant& value, 
     const DrawResult* stored = resultOf(row);
     if (text == Row::EditText(stored, index.column())) return false;
     const Draw draw = drawOf(row);
-    const ResultCellEdit edit = Row::Edit(draw, stored, index.column(), text, successorDate(row), predecessorDate(row));
+    const ResultCellEdit edit = Row::Edit(draw, stored, index.column(), text, nextDrawDate(row), previousDrawDate(row));
     if (!edit.result) {
         emit writeRefused(Q(edit.error + "\n値は変更していません。"));
         return false;

@@ -59,8 +59,8 @@ private:
     std::optional<std::string> ScheduleDoubt(const DrawResult& typed, const DrawResult* stored);
     const DrawResult* resultOf(int row) const;
     // The date of the draw after / before that of `row`, empty when unknown.
-    std::string successorDate(int row) const;
-    std::string predecessorDate(int row) const;
+    std::string nextDrawDate(int row) const;
+    std::string previousDrawDate(int row) const;
 
     Database& database_;
     std::shared_ptr<const HistorySnapshot> snapshot_;
