@@ -46,6 +46,19 @@ TEST_F(UpdateCliTest, CleanRunStoresEachDrawWithItsResultsThenFindsNothingNew) {
     EXPECT_EQ(again.out, "新しい当選データはありません（最新は第7060回・2026-08-31）\n");
 }
 
+TEST_F(UpdateCliTest, PrizesThatBreakThePrizeRuleAreStoredAndNamed) {
+    // 048 has 6 orders: a box of 30,000 beside a straight of 174,000 breaks
+    // the rule (29,000); the published amount is stored all the same.
+    BankDraw broken = FetchableDraw(7054);
+    broken.boxYen = 30000;
+    server_->write(DrawFileName(7054), BankFile(broken));
+    const CliRun run = Update();
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_NE(run.out.find("第7054回：ボックスの当せん金額 30,000円"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("第7055回："), std::string::npos) << run.out;
+    EXPECT_EQ(FindResult(StoredResults(), 7054)->prize(PrizeKind::Box).yen, 30000);
+}
+
 TEST_F(UpdateCliTest, RequestsNameTheProgram) {
     // The pace between requests is the client's (http_client_test.cpp, on a simulated clock).
     const CliRun run = Update();

@@ -14,6 +14,7 @@ struct BankDraw {
     std::string digits;  // "048"; a triple ("777") has no box or set prizes
     int year = 2026, month = 8, day = 21;
     bool noStraightWinner = false;  // "ストレート,048,該当なし"
+    int boxYen = 29000;             // the others follow it by the prize rule
 };
 
 // UTF-8 to CP932 (the bytes the bank serves).
@@ -40,6 +41,11 @@ inline std::string Reiwa(int year, int month, int day) {
 // The file's text in UTF-8 (the shape the bank serves, before encoding).
 inline std::string BankFileText(const BankDraw& d) {
     const bool triple = d.digits[0] == d.digits[1] && d.digits[1] == d.digits[2];
+    const bool single = d.digits[0] != d.digits[1] && d.digits[1] != d.digits[2] && d.digits[0] != d.digits[2];
+    // Prizes as published draws keep them: the straight is the box times the
+    // orders, the set prizes half of straight plus box and half the box.
+    const int straight = triple ? 87100 : 29000 * (single ? 6 : 3);
+    const auto yen = [](int v) { return std::to_string(v / 100 * 100) + "円"; };
     const std::string n = std::to_string(d.drawNo);
     std::string t = "A50\r\n";
     t += "第" + n + "回ナンバーズ,数字選択式全国自治宝くじ," + Reiwa(d.year, d.month, d.day) +
@@ -47,11 +53,12 @@ inline std::string BankFileText(const BankDraw& d) {
     t += "支払期間," + Reiwa(d.year, d.month, d.day + 1) + "から" + Reiwa(d.year + 1, d.month, d.day) + "まで\r\n";
     t += "ナンバーズ３抽せん数字," + d.digits + "\r\n";
     t += d.noStraightWinner ? "ストレート," + d.digits + ",該当なし\r\n"
-                            : "ストレート," + d.digits + ",62口,87100円\r\n";
+                            : "ストレート," + d.digits + ",62口," + yen(straight) + "\r\n";
     if (triple) {
         t += "ボックス,該当なし\r\nセット（ストレート）,該当なし\r\nセット（ボックス）,該当なし\r\n";
     } else {
-        t += "ボックス,253口,29000円\r\nセット（ストレート）,162口,58000円\r\nセット（ボックス）,419口,14500円\r\n";
+        t += "ボックス,253口," + yen(d.boxYen) + "\r\nセット（ストレート）,162口," + yen((straight + 29000) / 2) +
+             "\r\nセット（ボックス）,419口," + yen(29000 / 2) + "\r\n";
     }
     t += "ミニ,下２ケタ,468口,8700円\r\n";
     t += "ナンバーズ４抽せん数字,6916\r\n";

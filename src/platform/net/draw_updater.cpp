@@ -5,6 +5,7 @@
 
 #include "core/draw_schedule.h"
 #include "core/estimated_date_text.h"
+#include "core/prize_rule.h"
 #include "io/draw_update_index.h"
 #include "io/draw_update_texts.h"
 #include "io/echo_text.h"
@@ -159,6 +160,12 @@ UpdateOutcome UpdateDraws(Database& database, const std::string& source, HttpCli
             out.storedDraws.push_back(drawNo);
             if (fetched.result) ++out.results;
             if (!step.note.empty()) out.notes.push_back(step.note);
+            // Published amounts are facts: one that breaks the prize rule is
+            // stored, and named.
+            if (fetched.result && fetched.draw.complete())
+                if (const std::string breach = PrizeRuleBreach(fetched.draw, *fetched.result); !breach.empty())
+                    out.notes.push_back("第" + std::to_string(drawNo) + "回：" + breach +
+                                        "（公表された金額として保存しました）");
             if (events.stored) events.stored(fetched.draw, fetched.result ? fetched.result->date : std::string());
         }
         if (events.progress && out.status != Status::Cancelled)
