@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace n3 {
 
@@ -112,7 +113,7 @@ NumberLookup LookUpNumber(const DrawHistory& history, const ResultHistory& resul
     const double numbers = game.numberCount();
     out.straightExpected = out.draws / numbers;
     out.boxExpected = out.draws * NumberOrders(number, game) / numbers;
-    if (sellsMini) out.miniExpected = out.draws / double(int(CandidatesOf(TicketKind::Mini, game).size()));
+    if (sellsMini) out.miniExpected = out.draws / std::pow(10.0, game.miniDigits);
     if (gaps > 0) out.averageGap = double(gapSum) / gaps;
     if (lastStraightAt >= 0) out.sinceStraight = out.draws - 1 - lastStraightAt;
     if (lastBoxAt >= 0) out.sinceBox = out.draws - 1 - lastBoxAt;

@@ -68,12 +68,16 @@ ScheduleCheck CheckResultsSchedule(const ResultHistory& stored, int newestStored
             previous = std::max(previous, n);
         }
     }
-    // Prizes against the rule, where the draw's digits come with them.
+    // Prizes against the rule, where the draw's digits come with them: a
+    // whole history's file holds thousands of each, so the draws are looked
+    // up by number.
+    std::map<int, const Draw*> drawOf;
+    for (const Draw& d : draws)
+        if (d.complete()) drawOf[d.drawNo] = &d;
     for (const DrawResult& r : incoming) {
-        const auto draw =
-            std::find_if(draws.begin(), draws.end(), [&r](const Draw& d) { return d.drawNo == r.drawNo; });
-        if (draw == draws.end() || !draw->complete()) continue;
-        if (const std::string breach = PrizeRuleBreach(*draw, r); !breach.empty())
+        const auto draw = drawOf.find(r.drawNo);
+        if (draw == drawOf.end()) continue;
+        if (const std::string breach = PrizeRuleBreach(*draw->second, r); !breach.empty())
             check.prizeRuleBreaches.push_back("第" + std::to_string(r.drawNo) + "回：" + breach);
     }
     return check;
