@@ -77,7 +77,28 @@ struct FiveWindows {
     n3::Draw last;
     std::unique_ptr<n3::MainWindow> main;
     std::vector<n3::AnalysisWindow*> windows;
+    std::chrono::steady_clock::time_point snapshotAt;  // when the newest snapshot reached the main window
 
+    // Opens the windows and notes when each new snapshot arrives; false
+    // (and the run skipped) when they do not open.
+    bool openFor(benchmark::State& state) {
+        if (const std::string failed = open(); !failed.empty()) {
+            state.SkipWithError(failed.c_str());
+            return false;
+        }
+        QObject::connect(main.get(), &n3::MainWindow::historyChanged,
+                         [this] { snapshotAt = std::chrono::steady_clock::now(); });
+        return true;
+    }
+    // Untimed: the last draw taken away again, and a watch on every window's
+    // next computation.
+    std::unique_ptr<Computations> nextRound(benchmark::State& state) {
+        state.PauseTiming();
+        if (!withoutLast()) state.SkipWithError("the windows did not follow the deletion");
+        auto computations = std::make_unique<Computations>(windows);
+        state.ResumeTiming();
+        return computations;
+    }
     // Empty when all is open, else what failed.
     std::string open() {
         n3::bench::App();
@@ -126,25 +147,16 @@ double MsSince(std::chrono::steady_clock::time_point start) {
 
 void LiveRefreshFiveWindows(benchmark::State& state, double beforeCpuMs, double beforeAfterCommitMs) {
     FiveWindows five;
-    if (const std::string failed = five.open(); !failed.empty()) {
-        state.SkipWithError(failed.c_str());
-        return;
-    }
+    if (!five.openFor(state)) return;
     double wall = 0, cpu = 0, importMs = 0, snapshotMs = 0, computedMs = 0;
-    std::chrono::steady_clock::time_point start, snapshotAt;
-    QObject::connect(five.main.get(), &n3::MainWindow::historyChanged,
-                     [&] { snapshotAt = std::chrono::steady_clock::now(); });
     for (auto _ : state) {
-        state.PauseTiming();
-        if (!five.withoutLast()) state.SkipWithError("the windows did not follow the deletion");
-        auto computations = std::make_unique<Computations>(five.windows);
-        state.ResumeTiming();
-        start = std::chrono::steady_clock::now();
+        auto computations = five.nextRound(state);
+        const auto start = std::chrono::steady_clock::now();
         const double cpuStart = CpuMs();
         five.main->database().draws().Import({five.last});
         importMs += MsSince(start);
         if (!computations->waitForAll()) state.SkipWithError("the windows did not follow the new draw");
-        snapshotMs += std::chrono::duration<double, std::milli>(snapshotAt - start).count();
+        snapshotMs += std::chrono::duration<double, std::milli>(five.snapshotAt - start).count();
         computedMs += MsSince(start);
         five.repaint();
         cpu += CpuMs() - cpuStart;
@@ -170,19 +182,10 @@ void LiveRefreshFiveWindows(benchmark::State& state, double beforeCpuMs, double 
 // under load, four other builds running) and the goal: within 150 ms.
 void OtherProgramWrite(benchmark::State& state, double beforeSeenMs, double beforeSnapshotMs) {
     FiveWindows five;
-    if (const std::string failed = five.open(); !failed.empty()) {
-        state.SkipWithError(failed.c_str());
-        return;
-    }
+    if (!five.openFor(state)) return;
     double seen = 0, worst = 0, snapshotMs = 0;
-    std::chrono::steady_clock::time_point snapshotAt;
-    QObject::connect(five.main.get(), &n3::MainWindow::historyChanged,
-                     [&] { snapshotAt = std::chrono::steady_clock::now(); });
     for (auto _ : state) {
-        state.PauseTiming();
-        if (!five.withoutLast()) state.SkipWithError("the windows did not follow the deletion");
-        auto computations = std::make_unique<Computations>(five.windows);
-        state.ResumeTiming();
+        auto computations = five.nextRound(state);
         std::chrono::steady_clock::time_point committed;
         std::thread other([&] {
             n3::DrawStore::Open(five.db).Import({five.last});
@@ -193,7 +196,7 @@ void OtherProgramWrite(benchmark::State& state, double beforeSeenMs, double befo
         other.join();
         if (!followed) state.SkipWithError("the windows did not follow the other program's draw");
         const double ms = MsSince(committed);
-        snapshotMs += std::chrono::duration<double, std::milli>(snapshotAt - committed).count();
+        snapshotMs += std::chrono::duration<double, std::milli>(five.snapshotAt - committed).count();
         seen += ms;
         worst = std::max(worst, ms);
     }
