@@ -13,4 +13,10 @@ std::optional<TicketKind> ParseTicketKind(std::string_view text) {
     return std::nullopt;
 }
 
+const Game* GameById(int id) {
+    for (const Game* game : kGames)
+        if (game->id == id) return game;
+    return nullptr;
+}
+
 }  // namespace n3

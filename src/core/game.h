@@ -48,6 +48,15 @@ struct Game {
     // ミニ: the number's last miniDigits digits, in order.
     int miniDigits = 0;
     std::int64_t unitPriceYen = 200;
+    // The number a player calls the game by: 3 or 4 (the command line's
+    // --game, the settings file, the ticket book's ゲーム column).
+    int id = 3;
+    // The straight prize of the game's payout rule, before the pool is
+    // shared: the box prize of a kind is this divided by its orders.
+    std::int64_t theoreticalStraightYen = 90000;
+    // What a window's caption adds for the game: nothing for the first game,
+    // so that a player of ナンバーズ3 alone sees the captions as ever.
+    std::string_view captionSuffix;
 
     // 10^digits: the numbers run 0..numberCount()-1.
     constexpr int numberCount() const {
@@ -70,6 +79,31 @@ inline constexpr Game kNumbers3{
     .boxOrders = kNumbers3BoxOrders,
     .miniDigits = 2,
     .unitPriceYen = 200,
+    .id = 3,
+    .theoreticalStraightYen = 90000,
+    .captionSuffix = "",
 };
+
+inline constexpr std::array<int, 4> kNumbers4BoxOrders = {24, 12, 6, 4};
+
+// ナンバーズ4: four digits; straight, box and set (box kinds of 24, 12, 6
+// and 4 orders: a number of four alike has no box), no ミニ; 200 yen a unit;
+// drawn on the same evenings under the same draw numbers as ナンバーズ3.
+inline constexpr Game kNumbers4{
+    .name = "ナンバーズ4",
+    .digits = 4,
+    .sells = {true, true, true, false},
+    .boxOrders = kNumbers4BoxOrders,
+    .miniDigits = 0,
+    .unitPriceYen = 200,
+    .id = 4,
+    .theoreticalStraightYen = 900000,
+    .captionSuffix = "（ナンバーズ4）",
+};
+
+// Every game the program serves, in menu order.
+inline constexpr std::array<const Game*, 2> kGames = {&kNumbers3, &kNumbers4};
+// The game a player calls by `id` (3 or 4); none for any other.
+const Game* GameById(int id);
 
 }  // namespace n3
