@@ -19,6 +19,7 @@
 #include "analysis/last_digit_trend.h"
 #include "analysis/mini_window.h"
 #include "analysis/number_lookup_window.h"
+#include "analysis/number_types_window.h"
 #include "analysis/payout_window.h"
 #include "analysis/pull.h"
 #include "analysis/result_list.h"
@@ -363,6 +364,17 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .scrollBars = B,
          .frozenRows = 2,
          .content = &配当分析::Content},
+        {.className = "タイプ別分析",
+         .caption = "タイプ別分析",
+         .menu = {.top = "verifyMenu", .name = "numberTypes", .caption = "タイプ別分析(&T)"},
+         .width = 760,
+         .height = 560,
+         .description = "シングル・ダブルなどのタイプが何回出たかを確率どおりの回数と比べ、同じ数字の位置とタイプ別のストレート平均当せん金額も示します",
+         .printButton = true,
+         .scrollBars = B,
+         .frozenRows = タイプ別分析::kFrozenRows,
+         .content = &タイプ別分析::Content,
+         .hasRangeControls = true},
         {.className = "当選結果一覧",
          .caption = "当選結果一覧",
          .menu = {.top = "dataMenu", .name = "resultList", .caption = "当選結果一覧(&L)"},
