@@ -16,6 +16,9 @@ inline constexpr Game kFourDigits{
     .boxOrders = kFourDigitBoxOrders,
     .miniDigits = 0,
     .unitPriceYen = 200,
+    .id = 0,
+    .theoreticalStraightYen = 900000,
+    .captionSuffix = "（四桁）",
 };
 
 }  // namespace n3::testing
