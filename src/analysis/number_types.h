@@ -14,11 +14,11 @@ namespace n3 {
 
 struct NumberTypeRow {
     NumberType type = NumberType::Single;
-    int orders = 1;         // how many numbers its digits make
-    int numbers = 0;        // how many of the game's numbers are of the type
-    int count = 0;          // draws of the type
-    double expected = 0;    // draws × expectedShare
-    double share = 0;       // count / draws; 0 without draws
+    int orders = 1;            // how many numbers its digits make
+    int numbers = 0;           // how many of the game's numbers are of the type
+    int count = 0;             // draws of the type
+    double expected = 0;       // draws × expectedShare
+    double share = 0;          // count / draws; 0 without draws
     double expectedShare = 0;  // numbers / the game's numbers
     // The mean straight prize of the type's draws that have one.
     std::optional<double> meanStraightYen;
@@ -38,7 +38,7 @@ struct NumberTypeFigures {
     const Game* game = &kNumbers3;
     int draws = 0;  // complete draws counted
     RangeCoverage coverage;
-    std::vector<NumberTypeRow> rows;          // TypesOf(game) order
+    std::vector<NumberTypeRow> rows;           // TypesOf(game) order
     std::vector<RepeatPlaceRow> repeatPlaces;  // types with alike digits, arrangements in order
     // χ² of the type counts against their chance; none with no draws.
     std::optional<double> chi2;

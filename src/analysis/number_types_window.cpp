@@ -49,8 +49,9 @@ GridModel タイプ別分析::BuildGrid(const NumberTypeFigures& f) {
     grid.setColumnWidth(kColumns, 16);
     grid.textOverflow = true;
     Note(grid, 1, CoverageLine(f.coverage));
-    Note(grid, 2, "期待回数＝対象の回数×（そのタイプの番号の数÷" + GroupedNumber(f.game->numberCount()) +
-                      "）。どのタイプも1つ1つの番号の出る確率は同じです");
+    Note(grid, 2,
+         "期待回数＝対象の回数×（そのタイプの番号の数÷" + GroupedNumber(f.game->numberCount()) +
+             "）。どのタイプも1つ1つの番号の出る確率は同じです");
 
     Headers(grid, kHead, {"タイプ", "並び方", "番号の数", "回数", "期待回数", "割合", "期待割合", "ストレート平均"});
     int row = kHead + 1;
@@ -62,8 +63,9 @@ GridModel タイプ別分析::BuildGrid(const NumberTypeFigures& f) {
         grid.setText(5, row, FixedText(r.expected, 1));
         grid.setText(6, row, PercentText(r.share));
         grid.setText(7, row, PercentText(r.expectedShare));
-        grid.setText(8, row, r.meanStraightYen ? GroupedNumber(static_cast<long long>(*r.meanStraightYen + 0.5)) + "円"
-                                               : std::string("—"));
+        grid.setText(8, row,
+                     r.meanStraightYen ? GroupedNumber(static_cast<long long>(*r.meanStraightYen + 0.5)) + "円"
+                                       : std::string("—"));
         ++row;
     }
     grid.setBackground({1, kHead + 1, 1, row - 1}, colours::HeaderYellow);
@@ -123,7 +125,8 @@ std::string タイプ別分析::Headline(const NumberTypeFigures& f) {
     std::string line = std::string(f.game->name) + "の " + GroupedNumber(f.draws) + " 回：";
     for (std::size_t i = 0; i < f.rows.size(); ++i)
         line += (i ? "・" : "") + std::string(TypeName(f.rows[i].type)) + " " + GroupedNumber(f.rows[i].count);
-    return line + "　タイプの出方は" + (f.p && *f.p < kChanceLevel ? "偶然とは言いにくい偏りがあります" : "偶然と区別できません");
+    return line + "　タイプの出方は" +
+           (f.p && *f.p < kChanceLevel ? "偶然とは言いにくい偏りがあります" : "偶然と区別できません");
 }
 
 }  // namespace n3
