@@ -21,6 +21,8 @@ namespace n3 {
 namespace settings_keys {
 inline constexpr std::string_view kMainWindowPlacement = "MainWindowPlacement";
 inline constexpr std::string_view kLastImportFolder = "LastImportFolder";
+// The game the ゲーム menu chose last (3, 4): new windows open for it.
+inline constexpr std::string_view kLastGame = "ゲーム";
 inline constexpr std::string_view kMonthlyBudget = kMonthlyBudgetKey;
 }  // namespace settings_keys
 

@@ -29,6 +29,7 @@ std::vector<MenuItem> TableItems(std::string_view top) {
     for (const AnalysisWindowInfo* w : WindowsInMenu(top)) {
         MenuItem item = Item(std::string(w->menu.name), std::string(w->menu.caption), Command::OpenAnalysis,
                              std::string(w->className));
+        item.games = w->games;
         if (w->menu.groupName.empty()) {
             items.push_back(std::move(item));
             continue;
@@ -40,14 +41,29 @@ std::vector<MenuItem> TableItems(std::string_view top) {
     return items;
 }
 
+// ゲーム(&G): one item a game, Ctrl+3 for ナンバーズ3 and so on.
+MenuItem GameMenu() {
+    std::vector<MenuItem> items;
+    for (const Game* game : kGames) {
+        const std::string id = std::to_string(game->id);
+        MenuItem item = Item("game" + id, std::string(game->name) + "(&" + id + ")", Command::ChooseGame);
+        item.shortcut = "Ctrl+" + id;
+        item.game = game->id;
+        items.push_back(std::move(item));
+    }
+    return Menu("gameMenu", "ゲーム(&G)", std::move(items));
+}
+
 // 一発ズバリン予想: the prediction window itself, then the table's rows
 // that sit in this menu; with none of them, the prediction straight on the bar.
 MenuItem PredictionMenu() {
     std::vector<MenuItem> rows = TableItems(kPredictionMenu);
-    if (rows.empty())
-        return Item("prediction", "一発ズバリン予想(&D)", Command::Predict, std::string(windows::kPrediction));
-    std::vector<MenuItem> items = {
-        Item("prediction", "一発ズバリン予想(&Y)", Command::Predict, std::string(windows::kPrediction))};
+    MenuItem prediction =
+        Item("prediction", "一発ズバリン予想(&D)", Command::Predict, std::string(windows::kPrediction));
+    prediction.games = kFirstGameOnly;
+    if (rows.empty()) return prediction;
+    prediction.caption = "一発ズバリン予想(&Y)";
+    std::vector<MenuItem> items = {std::move(prediction)};
     for (MenuItem& item : rows) items.push_back(std::move(item));
     return Menu(std::string(kPredictionMenu), "一発ズバリン予想(&D)", std::move(items));
 }
@@ -58,6 +74,7 @@ std::vector<MenuItem> BuildMenuTree() {
     std::vector<MenuItem> data = {
         Item("entry", "当選データ入力(&I)", Command::OpenEntry, std::string(windows::kEntry)),
     };
+    data.back().games = kFirstGameOnly;
     for (MenuItem& item : TableItems(kDataMenu)) data.push_back(std::move(item));
     data.push_back(Item("tickets", "購入記録(&T)", Command::Tickets, std::string(windows::kTickets)));
     for (MenuItem item : {
@@ -77,6 +94,7 @@ std::vector<MenuItem> BuildMenuTree() {
     std::vector<MenuItem> tree = {
         Item("quit", "終了(&X)", Command::End),
         print,
+        GameMenu(),
         PredictionMenu(),
         Menu(std::string(kAnalysisMenu), "データ分析(&S)", TableItems(kAnalysisMenu)),
     };
@@ -115,6 +133,13 @@ const std::vector<MenuItem>& MenuTree() {
 }
 
 const MenuItem* FindMenuItem(std::string_view name) { return FindIn(MenuTree(), name); }
+
+bool ServesGame(const MenuItem& item, const Game& game) {
+    if (item.games.empty()) return true;
+    for (const Game* served : item.games)
+        if (served == &game) return true;
+    return false;
+}
 
 void MainCommands::OpenWindow(std::string_view windowClass) {
     ui_.BeginWait();

@@ -2,9 +2,12 @@
 // The main window's logic: the menu tree, the entry-free flag and the command
 // rules. The Qt main window builds its menus from MenuTree() and routes
 // every command here; the screen is reached only through MainScreen.
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/game.h"
 
 namespace n3 {
 
@@ -43,6 +46,7 @@ enum class Command {
     Tickets,
     FetchLatest,
     CheckAtStart,
+    ChooseGame,  // the game new windows open for (MenuItem::game)
 };
 
 struct MenuItem {
@@ -53,7 +57,14 @@ struct MenuItem {
     std::string shortcut;  // e.g. "Ctrl+A"
     bool visible = true;
     std::vector<MenuItem> children;  // a sub-menu when not empty
+    // ChooseGame: the game's id (3, 4).
+    int game = 0;
+    // The games the item's window is written for; empty: every game.
+    std::span<const Game* const> games;
 };
+
+// Whether the item's command serves the game (a window opened for it).
+bool ServesGame(const MenuItem& item, const Game& game);
 
 // The top-level menus that window-table rows name as their place.
 inline constexpr std::string_view kAnalysisMenu = "analysisMenu";

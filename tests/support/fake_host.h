@@ -4,6 +4,7 @@
 // database opened on first use, option flags the test sets, and a record of
 // what the window asked of it.
 #include <QCoreApplication>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,14 +32,25 @@ public:
         entryFreeWrites.push_back(value);
     }
     bool entryFree() const override { return entryFree_; }
-    const HistorySnapshot& snapshot() const override { return *snapshot_; }
-    std::shared_ptr<const HistorySnapshot> sharedSnapshot() const override { return snapshot_; }
+    // The history given, for its game; an empty history for another game.
+    const HistorySnapshot& snapshotOf(const Game& game) const override { return *sharedSnapshotOf(game); }
+    std::shared_ptr<const HistorySnapshot> sharedSnapshotOf(const Game& game) const override {
+        if (snapshot_->game == &game) return snapshot_;
+        auto& empty = emptyOf_[game.id];
+        if (!empty) {
+            auto none = std::make_shared<HistorySnapshot>();
+            none->game = &game;
+            empty = std::move(none);
+        }
+        return empty;
+    }
     // A new snapshot, as the main window takes one after a change; work
     // still running keeps the one it started with.
-    void replaceHistory(DrawHistory history, ResultHistory results = {}) {
+    void replaceHistory(DrawHistory history, ResultHistory results = {}, const Game& game = kNumbers3) {
         auto next = std::make_shared<HistorySnapshot>();
+        next->game = &game;
         next->history = std::move(history);
-        next->stats = LoadStartupStatistics(next->history);
+        next->stats = LoadStartupStatistics(next->history, game);
         next->results = std::move(results);
         snapshot_ = std::move(next);
     }
@@ -61,6 +73,7 @@ public:
 
 private:
     std::shared_ptr<const HistorySnapshot> snapshot_ = std::make_shared<HistorySnapshot>();
+    mutable std::map<int, std::shared_ptr<const HistorySnapshot>> emptyOf_;
     std::string path_ = "test.db";
     bool entryFree_ = true;
 };

@@ -135,7 +135,7 @@ std::optional<PrintDocument> AnalysisWindow::printDocument() const {
     for (GridView* view : moreGrids_)
         more.push_back({views_->tabText(views_->indexOf(view)).toStdString(), view->gridModel()});
     PrintDocument doc = MakeAnalysisDocument(
-        info_, grid_->gridModel(), shownCharts_, host().snapshot().history, shownRange_,
+        info_, grid_->gridModel(), shownCharts_, snapshot().history, shownRange_,
         headline_->text().toStdString(), more,
         views_ && !more.empty() ? views_->tabText(views_->indexOf(grid_)).toStdString() : std::string());
     std::vector<ContentTab> tabs;
@@ -150,7 +150,7 @@ void AnalysisWindow::load() {
     if (!info_.yieldAfterCompute) host().yieldOnce();
     host().setEntryFree(info_.leavesEntryFree);
     flags_ = host().optionFlags();
-    if (range_) range_->setLatestDrawNo(host().snapshot().stats.LatestDrawNo);
+    if (range_) range_->setLatestDrawNo(snapshot().stats.LatestDrawNo);
     compute(DrawRange{});
     if (info_.yieldAfterCompute) host().yieldOnce();
 }
@@ -213,9 +213,9 @@ void AnalysisWindow::recompute() {
         historyPending_ = true;
         return;
     }
-    pendingRange_ = range_ ? range_->range(host().snapshot().history) : DrawRange{};
+    pendingRange_ = range_ ? range_->range(snapshot().history) : DrawRange{};
     pendingNumber_ = number_;
-    pendingSnapshot_ = host().sharedSnapshot();
+    pendingSnapshot_ = sharedSnapshot();
     if (range_) range_->setEnabled(false);
     // A grid of one row a draw grows by the draws appended since it was
     // built: the work reads the grid on show, which stays as it is until
@@ -225,7 +225,7 @@ void AnalysisWindow::recompute() {
     pendingExtended_ = extended;
     // The work keeps the snapshot it started with, even when a newer one
     // replaces it meanwhile.
-    task_->start([info = &info_, snapshot = host().sharedSnapshot(), flags = flags_, range = pendingRange_,
+    task_->start([info = &info_, snapshot = sharedSnapshot(), flags = flags_, range = pendingRange_,
                   number = pendingNumber_, strategies = chosenStrategies(), shown, before = shownSnapshot_, extended,
                   today = host().today()] {
         WindowInput input = InputOf(*snapshot, flags, range);
@@ -248,9 +248,9 @@ void AnalysisWindow::followHistory() {
         connect(task_, &ContentTask::slow, this, [this] { setBusy(true); });
         connect(task_, &ContentTask::done, this, [this] { finishRecompute(); });
     }
-    if (range_) range_->followLatestDrawNo(host().snapshot().stats.LatestDrawNo);
+    if (range_) range_->followLatestDrawNo(snapshot().stats.LatestDrawNo);
     if (ticketBox_) {
-        ticketBox_->setDraw(NextDrawOn(host().snapshot().history, host().snapshot().results, host().today()).drawNo);
+        ticketBox_->setDraw(NextDrawOn(snapshot().history, snapshot().results, host().today()).drawNo);
         ticketBox_->setToday(host().today());
     }
     // A computation already under way was over the old history: one more
@@ -259,10 +259,10 @@ void AnalysisWindow::followHistory() {
         historyPending_ = true;
         return;
     }
-    const HistorySnapshot& now = host().snapshot();
+    const HistorySnapshot& now = snapshot();
     if (shownSnapshot_ && SameDraws(shownSnapshot_->history, now.history) &&
         (info_.build || shownSnapshot_->results == now.results)) {
-        shownSnapshot_ = host().sharedSnapshot();
+        shownSnapshot_ = sharedSnapshot();
         return;
     }
     recompute();
@@ -325,19 +325,19 @@ void AnalysisWindow::setBusy(bool busy) {
 
 void AnalysisWindow::compute(DrawRange range) {
     const std::vector<Strategy> strategies = chosenStrategies();
-    WindowInput input = InputOf(host().snapshot(), flags_, range);
+    WindowInput input = InputOf(snapshot(), flags_, range);
     input.number = number_;
     input.strategies = &strategies;
     input.today = host().today();
     // A ticket from the card is for the card's next draw, dated today.
     if (ticketBox_) {
-        ticketBox_->setDraw(NextDrawOn(host().snapshot().history, host().snapshot().results, input.today).drawNo);
+        ticketBox_->setDraw(NextDrawOn(snapshot().history, snapshot().results, input.today).drawNo);
         ticketBox_->setToday(input.today);
     }
     WindowContent content = BuildWindowContent(info_, input);
     shownRange_ = range;
     shownNumber_ = number_;
-    shownSnapshot_ = host().sharedSnapshot();
+    shownSnapshot_ = sharedSnapshot();
     showContent(std::move(content));
 }
 

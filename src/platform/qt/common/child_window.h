@@ -29,8 +29,10 @@ public:
     virtual ~ChildHost() = default;
     virtual void setEntryFree(bool value) = 0;
     virtual bool entryFree() const = 0;
-    // The start-up snapshot of the history and its statistics.
-    virtual const HistorySnapshot& snapshot() const = 0;
+    // The latest snapshot of the game's history and its statistics.
+    virtual const HistorySnapshot& snapshotOf(const Game& game) const = 0;
+    // ... of ナンバーズ3, the game every window served first.
+    const HistorySnapshot& snapshot() const { return snapshotOf(kNumbers3); }
     // The database of this run, open for the whole run.
     virtual Database& database() = 0;
     // The prediction's option flags as they stand now.
@@ -40,10 +42,11 @@ public:
     // The program is ending: windows close without asking.
     virtual bool ending() const { return false; }
     // The snapshot shared, for work that runs on while a newer one
-    // replaces it. The default shares the one snapshot() returns.
-    virtual std::shared_ptr<const HistorySnapshot> sharedSnapshot() const {
-        return std::shared_ptr<const HistorySnapshot>(std::shared_ptr<const HistorySnapshot>(), &snapshot());
+    // replaces it. The default shares the one snapshotOf() returns.
+    virtual std::shared_ptr<const HistorySnapshot> sharedSnapshotOf(const Game& game) const {
+        return std::shared_ptr<const HistorySnapshot>(std::shared_ptr<const HistorySnapshot>(), &snapshotOf(game));
     }
+    std::shared_ptr<const HistorySnapshot> sharedSnapshot() const { return sharedSnapshotOf(kNumbers3); }
     // Opens the ticket book with `ticket` added for the user to check;
     // hosts without a book ignore it.
     virtual void openTicketDraft(const Purchase& ticket) { (void)ticket; }
@@ -74,6 +77,10 @@ public:
 
     // The class name of the window (出現頻度分析, 当選データ入力, ...).
     virtual QString windowClass() const = 0;
+    // The game whose draws the window shows, chosen when it was opened.
+    const Game& game() const { return *game_; }
+    // Set by the host before the window loads; ナンバーズ3 unless set.
+    void setGame(const Game& game) { game_ = &game; }
     // Menus the main window adds to its own while this child is active;
     // empty for none.
     virtual QList<QMenu*> ownMenus() { return {}; }
@@ -114,12 +121,16 @@ signals:
 
 protected:
     ChildHost& host() const { return host_; }
+    // The host's snapshot of the window's game.
+    const HistorySnapshot& snapshot() const { return host_.snapshotOf(*game_); }
+    std::shared_ptr<const HistorySnapshot> sharedSnapshot() const { return host_.sharedSnapshotOf(*game_); }
     void closeEvent(QCloseEvent* event) override;
     // Runs once when the window goes away: sets the entry window free.
     virtual void unload();
 
 private:
     ChildHost& host_;
+    const Game* game_ = &kNumbers3;
     bool unloaded_ = false;
 };
 

@@ -132,7 +132,7 @@ void ResultListWindow::load() {
     host().yieldOnce();
     host().setEntryFree(Info().leavesEntryFree);
     model_ = new ResultTableModel(host().database(), this);
-    model_->show(host().sharedSnapshot());
+    model_->show(sharedSnapshot());
     grid_->setModel(model_);
     const std::array<double, 3> widths = {7, 15, 8};
     // Wide enough for the figures and for the whole heading.
@@ -173,7 +173,7 @@ void ResultListWindow::followHistory() {
         return texts;
     };
     const QStringList before = valid ? rowTexts(current.row()) : QStringList();
-    model_->show(host().sharedSnapshot());
+    model_->show(sharedSnapshot());
     const int row = valid ? model_->rowOf(drawNo) : -1;
     if (row < 0) return;
     const QModelIndex same = model_->index(row, current.column());
@@ -198,7 +198,7 @@ void ResultListWindow::followHistory() {
 }
 
 std::optional<PrintDocument> ResultListWindow::printDocument() const {
-    const HistorySnapshot& s = host().snapshot();
+    const HistorySnapshot& s = snapshot();
     return MakeAnalysisDocument(Info(), 当選結果一覧::Build(s.history, s.results), {}, s.history);
 }
 

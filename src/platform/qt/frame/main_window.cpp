@@ -1,6 +1,7 @@
 #include "platform/qt/frame/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
@@ -32,6 +33,18 @@
 #include "windows/window_table.h"
 
 namespace n3 {
+
+namespace {
+
+// The game a window opens for: the chosen one for a window of the table
+// written for it; the first game for the others (the ticket book holds
+// every game's tickets, the about box none).
+const Game& GameOfWindow(std::string_view windowClass, const Game& chosen) {
+    const AnalysisWindowInfo* info = FindAnalysisWindow(windowClass);
+    return info && ServesGame(*info, chosen) ? chosen : kNumbers3;
+}
+
+}  // namespace
 
 MainWindow::MainWindow(std::string databasePath, std::string settingsPath, QWidget* parent)
     : QMainWindow(parent),
@@ -94,6 +107,11 @@ bool MainWindow::startUp() {
         OfferLatestDraws(*this);
     else
         CheckLatestDrawsAtStart(*this);
+    // The game chosen last; a value this version does not know is ナンバーズ3.
+    const std::string lastGame = setting(settings_keys::kLastGame);
+    const Game* game =
+        lastGame.size() == 1 && lastGame[0] >= '0' && lastGame[0] <= '9' ? GameById(lastGame[0] - '0') : nullptr;
+    chooseGame(game ? *game : kNumbers3);
     if (!loadSnapshot()) return false;
     warnNearClaimDeadlines();
     return true;
@@ -116,10 +134,47 @@ bool MainWindow::loadSnapshot() {
                          dialogs::Icon::Critical);
         return false;
     }
+    for (auto& [id, other] : otherGames_) other = readOtherGame(*GameById(id));
     commands_.setEntryFree(true);
     EndWait();
     emit historyChanged();
     return true;
+}
+
+std::shared_ptr<const HistorySnapshot> MainWindow::readOtherGame(const Game& game) const {
+    if (database_) try {
+            return std::make_shared<const HistorySnapshot>(database_->ReadSnapshot(game));
+        } catch (const std::exception&) {
+            // Left empty: a game whose tables cannot be read shows no draws.
+        }
+    auto none = std::make_shared<HistorySnapshot>();
+    none->game = &game;
+    return none;
+}
+
+std::shared_ptr<const HistorySnapshot> MainWindow::sharedSnapshotOf(const Game& game) const {
+    if (&game == &kNumbers3) return snapshot_;
+    auto& other = otherGames_[game.id];
+    if (!other) other = readOtherGame(game);
+    return other;
+}
+
+void MainWindow::chooseGame(const Game& game) {
+    game_ = &game;
+    setWindowTitle(QStringLiteral("ナンバーズ3ズバリン Lite") + Q(game.captionSuffix));
+    if (QAction* item = menuAction(Q("game" + std::to_string(game.id)))) item->setChecked(true);
+    enableItemsFor(game);
+}
+
+void MainWindow::enableItemsFor(const Game& game) {
+    std::function<void(const std::vector<MenuItem>&)> walk = [&](const std::vector<MenuItem>& items) {
+        for (const MenuItem& item : items) {
+            if (QAction* action = menuAction(Q(item.name)); action && item.children.empty())
+                action->setEnabled(ServesGame(item, game));
+            walk(item.children);
+        }
+    };
+    walk(MenuTree());
 }
 
 // Writes come in bursts (a row's three digits, an import's rows): the
@@ -153,6 +208,7 @@ void MainWindow::followDatabase() {
         // entry window) keeps the last good snapshot.
         return;
     }
+    for (auto& [id, other] : otherGames_) other = readOtherGame(*GameById(id));
     emit historyChanged();
 }
 
@@ -168,6 +224,12 @@ QAction* MainWindow::buildAction(const MenuItem& item, QObject* parent) {
         action->setShortcut(QKeySequence(Q(item.shortcut)));
         // The key works while a child's own menus stand in the menu bar too.
         addAction(action);
+    }
+    if (item.command == Command::ChooseGame) {
+        action->setCheckable(true);
+        if (!games_) games_ = new QActionGroup(this);
+        games_->addAction(action);
+        action->setChecked(item.game == game_->id);
     }
     connect(action, &QAction::triggered, this, [this, &item] { run(item); });
     actions_[Q(item.name)] = action;
@@ -259,6 +321,13 @@ void MainWindow::runCommand(const MenuItem& item) {
     case Command::Reload: ReloadHistory(*this); break;
     case Command::FetchLatest: FetchLatestDraws(*this); break;
     case Command::CheckAtStart: ToggleCheckAtStart(*this); break;
+    case Command::ChooseGame:
+        if (const Game* game = GameById(item.game)) {
+            chooseGame(*game);
+            if (setting(settings_keys::kLastGame) != std::to_string(game->id))
+                setSetting(settings_keys::kLastGame, std::to_string(game->id));
+        }
+        break;
     case Command::Settings: EditSettings(*this); break;
     case Command::DataMaintenance:
     case Command::None: break;
@@ -308,15 +377,19 @@ ChildWindow* MainWindow::child(const QString& windowClass) const {
 }
 
 void MainWindow::ShowChild(std::string_view windowClassUtf8) {
-    const QString windowClass = Q(windowClassUtf8);
+    // A window of another game is a window of its own beside the first
+    // game's, named by its caption's game.
+    const Game& game = GameOfWindow(windowClassUtf8, *game_);
+    const QString windowClass = Q(windowClassUtf8) + Q(game.captionSuffix);
     if (QMdiSubWindow* open = subWindow(windowClass)) {
         if (open->isMinimized()) open->showNormal();
         mdi_->setActiveSubWindow(open);
         open->raise();
         return;
     }
-    ChildWindow* window = create(windowClass);
+    ChildWindow* window = create(Q(windowClassUtf8));
     if (!window) return;
+    window->setGame(game);
     // Every window follows the history while it is open.
     connect(this, &MainWindow::historyChanged, window, &ChildWindow::followHistory);
     // and the prediction's options as they are switched.
@@ -325,7 +398,7 @@ void MainWindow::ShowChild(std::string_view windowClassUtf8) {
     auto* sub = new QMdiSubWindow;
     sub->setWidget(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowTitle(window->windowTitle());
+    sub->setWindowTitle(window->windowTitle() + Q(game.captionSuffix));
     sub->setWindowIcon(QApplication::windowIcon());
     // Registered before the load so that a command chosen during its one
     // yield finds the window instead of creating a second one.

@@ -17,6 +17,7 @@
 #include "windows/main_commands.h"
 
 class QAction;
+class QActionGroup;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -42,6 +43,9 @@ public:
     bool startUp();
 
     MainCommands& commands() { return commands_; }
+    // The game new windows open for (the ゲーム menu), kept in the settings.
+    const Game& game() const { return *game_; }
+    void chooseGame(const Game& game);
     一発ズバリン& prediction() { return prediction_; }
     // Takes a new snapshot of the history; every open window follows it
     // (historyChanged) and none closes. False (with a message, the old
@@ -81,8 +85,9 @@ public:
     // ChildHost
     void setEntryFree(bool value) override { commands_.setEntryFree(value); }
     bool entryFree() const override { return commands_.entryFree(); }
-    const HistorySnapshot& snapshot() const override { return *snapshot_; }
-    std::shared_ptr<const HistorySnapshot> sharedSnapshot() const override { return snapshot_; }
+    // ナンバーズ3's is read at start-up; another game's when a window first asks.
+    const HistorySnapshot& snapshotOf(const Game& game) const override { return *sharedSnapshotOf(game); }
+    std::shared_ptr<const HistorySnapshot> sharedSnapshotOf(const Game& game) const override;
     bool ending() const override { return ending_; }
     Database& database() override { return *database_; }
     OptionFlags optionFlags() const override { return prediction_.optionFlags(); }
@@ -163,6 +168,16 @@ private:
     // Replaced whole, never changed in place: work on a worker thread keeps
     // the one it started with.
     std::shared_ptr<const HistorySnapshot> snapshot_ = std::make_shared<const HistorySnapshot>();
+    // The other games' snapshots, by game id, read when first asked for and
+    // then followed like snapshot_.
+    mutable std::map<int, std::shared_ptr<const HistorySnapshot>> otherGames_;
+    const Game* game_ = &kNumbers3;
+    QActionGroup* games_ = nullptr;  // the ゲーム menu's items, one checked
+    // The new snapshot of a game other than ナンバーズ3 (an empty one when the
+    // database cannot give it: the windows then say there are no draws).
+    std::shared_ptr<const HistorySnapshot> readOtherGame(const Game& game) const;
+    // The menu items that open windows: enabled for the games they serve.
+    void enableItemsFor(const Game& game);
     Settings settings_;  // read once at start-up, written on each change and at the end
     MainCommands commands_;
     一発ズバリン prediction_;  // lives for the whole run; its flags are in settings_

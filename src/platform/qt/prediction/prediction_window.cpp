@@ -126,7 +126,7 @@ void PredictionWindow::load() {
 void PredictionWindow::ShowOptionFlags() { panel_->showOptionFlags(prediction_.optionFlags()); }
 
 void PredictionWindow::BuildPrediction() {
-    const HistorySnapshot& snap = host().snapshot();
+    const HistorySnapshot& snap = snapshot();
     prediction_.BuildPrediction(snap.history, snap.stats.LatestDrawNo);
     ShowGrids();
 }
@@ -167,7 +167,7 @@ ChildWindow* CreatePredictionWindow(ChildHost& host, 一発ズバリン& predict
 }
 
 std::optional<PrintDocument> PredictionWindow::printDocument() const {
-    return MakePredictionDocument(prediction_, host().snapshot().history);
+    return MakePredictionDocument(prediction_, snapshot().history);
 }
 
 }  // namespace n3
