@@ -7,11 +7,11 @@ namespace n3 {
 using namespace last_digit_grid;
 
 GridModel 下一桁連続出現回数分析::Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game) {
-    return BuildRunCounts(history, stats.LatestDrawNo);
+    return BuildRunCounts(history, stats.LatestDrawNo, game);
 }
 
-GridModel 下一桁連続出現回数分析::BuildRunCounts(const DrawHistory& history, int latestDrawNo) {
-    const AppearanceLists lists = BuildAppearanceLists(history, latestDrawNo);
+GridModel 下一桁連続出現回数分析::BuildRunCounts(const DrawHistory& history, int latestDrawNo, const Game& game) {
+    const AppearanceLists lists = BuildAppearanceLists(history, latestDrawNo, game);
     GridModel grid;
     SetUpRunGrid(grid, latestDrawNo);
     WriteLastDigitHeader(grid, 1, false);
@@ -21,14 +21,15 @@ GridModel 下一桁連続出現回数分析::BuildRunCounts(const DrawHistory& h
 }
 
 下一桁連続出現回数分析::AppearanceLists 下一桁連続出現回数分析::BuildAppearanceLists(const DrawHistory& history,
-                                                                                     int latestDrawNo) {
+                                                                                     int latestDrawNo,
+                                                                                     const Game& game) {
     AppearanceLists lists;
     for (const Draw& draw : history) {
-        if (!draw.complete()) continue;
+        if (!draw.complete(game)) continue;
         // Only a history out of order can hold a draw number above the
         // latest; it has no row, and letting it in would write into the footer.
         if (draw.drawNo < 1 || draw.drawNo > latestDrawNo) continue;
-        for (int i = 0; i < 3; ++i) AppendAppearance(lists, draw.drawNo, draw.digit(i) % 10);
+        for (int i = 0; i < game.digits; ++i) AppendAppearance(lists, draw.drawNo, draw.digit(i) % 10);
     }
     return lists;
 }
@@ -55,8 +56,8 @@ void 下一桁連続出現回数分析::SetUpRunGrid(GridModel& grid, int latest
 
 void 下一桁連続出現回数分析::ShowRunLengths(GridModel& grid, const AppearanceLists& lists) {
     // Every pair of neighbouring entries is examined, however long the list:
-    // a digit can occur up to three times per draw, so a list may hold more
-    // entries than there are draws.
+    // a digit can occur once per winning digit of a draw, so a list may
+    // hold more entries than there are draws.
     for (int k = 0; k <= 9; ++k) {
         const auto& list = lists[std::size_t(k)];
         int c = 0;
