@@ -103,15 +103,22 @@ void 分割5傾向分析::FillRows(GridModel& grid, const DrawHistory& history, 
     for (int d = 0; d <= 9; ++d) groupOfDigit[std::size_t(d)] = GroupOf(d);
     // Per row, how many of its digits fall into each group (index 1..5).
     std::vector<std::array<std::uint8_t, kGroups + 1>> groupCounts(draws.size());
+    // A digit column's rows by group, so that each group's colour is
+    // written over and over rather than the colours in turn.
+    std::array<std::vector<int>, kGroups + 1> rowsOfGroup;
+    for (auto& rows : rowsOfGroup) rows.reserve(draws.size());
     for (int i = 0; i < game.digits; ++i) {
         const int col = i + 2;
+        for (auto& rows : rowsOfGroup) rows.clear();
         for (std::size_t k = 0; k < draws.size(); ++k) {
             const int d = draws[k].digit(i);
             const int g = groupOfDigit[std::size_t(d)];
             grid.setNumber(col, rowOf(k), d);
-            grid.setBackground(col, rowOf(k), kDigitGroups[g].colour);
+            rowsOfGroup[std::size_t(g)].push_back(rowOf(k));
             ++groupCounts[k][std::size_t(g)];
         }
+        for (int g = 1; g <= kGroups; ++g)
+            for (const int row : rowsOfGroup[std::size_t(g)]) grid.setBackground(col, row, kDigitGroups[g].colour);
     }
     for (int g = 1; g <= kGroups; ++g) {
         const int col = FirstCountColumn(game) + g - 1;

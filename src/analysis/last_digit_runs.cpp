@@ -24,6 +24,8 @@ GridModel 下一桁連続出現回数分析::BuildRunCounts(const DrawHistory& h
                                                                                      int latestDrawNo,
                                                                                      const Game& game) {
     AppearanceLists lists;
+    // About a tenth of the digits drawn fall to each last digit.
+    for (auto& list : lists) list.reserve(history.size() * std::size_t(game.digits) / 8 + 16);
     for (const Draw& draw : history) {
         if (!draw.complete(game)) continue;
         // Only a history out of order can hold a draw number above the
@@ -69,8 +71,10 @@ void 下一桁連続出現回数分析::ShowRunLengths(GridModel& grid, const Ap
                 continue;
             }
             // The next draw, or the same draw again: the run goes on. A later
-            // count for the same draw overwrites the earlier one.
+            // count for the same draw overwrites the earlier one, so only
+            // the draw's last is written.
             ++c;
+            if (i + 2 < list.size() && list[i + 2] == q) continue;
             WriteRunCell(grid, k, q, c);
         }
     }
