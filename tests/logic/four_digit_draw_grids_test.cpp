@@ -4,6 +4,7 @@
 // by the fourth digit.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,7 @@ struct GridShape {
     int firstDrawRow;  // the row of draw 1 in a history without gaps
     int rowsBesideDraws;
 };
+void PrintTo(const GridShape& shape, std::ostream* out) { *out << shape.window; }
 
 class FourDigitDrawGrid : public ::testing::TestWithParam<GridShape> {
 protected:
