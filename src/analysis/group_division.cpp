@@ -135,8 +135,8 @@ void GroupDivisionGrid::FillGroupRows(GridModel& grid, const DrawHistory& histor
     std::vector<int> markRows(markColumn.size());
     std::array<int, 10 * kMaxGameDigits> next{};
     std::copy_n(start.begin(), digitColumns, next.begin());
-    for (std::size_t i = 0; i < markColumn.size(); ++i)
-        markRows[std::size_t(next[markColumn[i]]++)] = kFirstDrawRow + int(i / std::size_t(blocks));
+    for (std::size_t k = 0, i = 0; k < drawNos.size(); ++k)
+        for (int b = 0; b < blocks; ++b, ++i) markRows[std::size_t(next[markColumn[i]]++)] = kFirstDrawRow + int(k);
 
     for (int col : {1, RightDrawNoColumn(game)})
         for (std::size_t i = 0; i < drawNos.size(); ++i) grid.setNumber(col, kFirstDrawRow + int(i), drawNos[i]);
