@@ -1,7 +1,9 @@
 #pragma once
 // The grid shared by the two pattern windows: every complete draw with its
 // digits coloured by class, the count of each class and a pattern letter
-// A..D for the mix. A class rule says how the window sorts its digits.
+// for the mix (A for none of the counted class, then B, C ... up to one
+// letter past the game's digit count). A class rule says how the window
+// sorts its digits.
 #include <string_view>
 
 #include "core/grid_model.h"
@@ -11,31 +13,31 @@ namespace n3 {
 
 struct PatternClassRule {
     bool (*inFirstClass)(int digit);
-    std::string_view firstClassHeader;   // row 1, column 5
-    std::string_view secondClassHeader;  // row 1, column 6
+    std::string_view firstClassHeader;   // header of the first count column
+    std::string_view secondClassHeader;  // header of the second count column
     Colour secondClassBackground;        // unset: the digit cell keeps its background
     bool letterCountsSecondClass;        // the pattern index is the second-class count
 };
 
 class 組合せパターン分析 {
 public:
-    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats, const PatternClassRule& rule);
+    static GridModel Build(const DrawHistory& history, const StartupStatistics& stats, const PatternClassRule& rule,
+                           const Game& game = kNumbers3);
     // The same into `grid`, which a draw appended at the end rebuilds from its row on.
     static void BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats,
-                          const PatternClassRule& rule);
+                          const PatternClassRule& rule, const Game& game = kNumbers3);
     static constexpr int kFirstDrawRow = 2;
+    // The columns after 回数 and one column a digit: the two counts, then the letter.
+    static constexpr int FirstCountColumn(const Game& game) { return game.digits + 2; }
+    static constexpr int SecondCountColumn(const Game& game) { return game.digits + 3; }
+    static constexpr int LetterColumn(const Game& game) { return game.digits + 4; }
 
 private:
-    static constexpr int kColumns = 7;
-    static constexpr int kFirstCountColumn = 5;
-    static constexpr int kSecondCountColumn = 6;
-    static constexpr int kLetterColumn = 7;
-    static void BuildGrid(GridModel& grid, const DrawHistory& history, int latestDrawNo, const PatternClassRule& rule);
-    static void SetUpGrid(GridModel& grid, int latestDrawNo);
-    static void WriteHeaderRow(GridModel& grid, int row, const PatternClassRule& rule);
-    static void FillRows(GridModel& grid, const DrawHistory& history, const PatternClassRule& rule);
-    static void ColourDigitCell(GridModel& grid, const PatternClassRule& rule, int digit, int col, int row);
-    static void WritePatternLetter(GridModel& grid, int patternIndex, int col, int row);
+    static void BuildGrid(GridModel& grid, const DrawHistory& history, int latestDrawNo, const PatternClassRule& rule,
+                          const Game& game);
+    static void SetUpGrid(GridModel& grid, int latestDrawNo, const Game& game);
+    static void WriteHeaderRow(GridModel& grid, int row, const PatternClassRule& rule, const Game& game);
+    static void FillRows(GridModel& grid, const DrawHistory& history, const PatternClassRule& rule, const Game& game);
 };
 
 }  // namespace n3

@@ -13,22 +13,22 @@ const PatternClassRule 偶数奇数の組合せパターン分析::kRule = {&IsE
 
 GridModel 低数字高数字の組合せパターン分析::Build(const DrawHistory& history, const StartupStatistics& stats,
                                                   const Game& game) {
-    return 組合せパターン分析::Build(history, stats, kRule);
+    return 組合せパターン分析::Build(history, stats, kRule, game);
 }
 
 void 低数字高数字の組合せパターン分析::BuildInto(GridModel& grid, const DrawHistory& history,
-                                                 const StartupStatistics& stats, const Game&) {
-    組合せパターン分析::BuildInto(grid, history, stats, kRule);
+                                                 const StartupStatistics& stats, const Game& game) {
+    組合せパターン分析::BuildInto(grid, history, stats, kRule, game);
 }
 
 GridModel 偶数奇数の組合せパターン分析::Build(const DrawHistory& history, const StartupStatistics& stats,
                                               const Game& game) {
-    return 組合せパターン分析::Build(history, stats, kRule);
+    return 組合せパターン分析::Build(history, stats, kRule, game);
 }
 
 void 偶数奇数の組合せパターン分析::BuildInto(GridModel& grid, const DrawHistory& history,
-                                             const StartupStatistics& stats, const Game&) {
-    組合せパターン分析::BuildInto(grid, history, stats, kRule);
+                                             const StartupStatistics& stats, const Game& game) {
+    組合せパターン分析::BuildInto(grid, history, stats, kRule, game);
 }
 
 }  // namespace n3

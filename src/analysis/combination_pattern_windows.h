@@ -5,7 +5,7 @@
 namespace n3 {
 
 // Low digits 0..4 against high digits 5..9, as the window's label names them;
-// the letter counts the low digits (A = none .. D = three).
+// the letter counts the low digits (A = none, B = one ...: D = three, E = four).
 class 低数字高数字の組合せパターン分析 {
 public:
     static GridModel Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game = kNumbers3);
@@ -17,7 +17,7 @@ private:
 };
 
 // Even digits against odd digits; the letter counts the odd digits
-// (A = none, three even .. D = three odd).
+// (A = none .. D = three odd; E = four odd for a four-digit game).
 class 偶数奇数の組合せパターン分析 {
 public:
     static GridModel Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game = kNumbers3);

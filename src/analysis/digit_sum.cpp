@@ -1,5 +1,8 @@
 #include "analysis/digit_sum.h"
 
+#include <vector>
+
+#include "analysis/complete_draw_rows.h"
 #include "analysis/title_band.h"
 
 namespace n3 {
@@ -28,13 +31,13 @@ void 数字合計分析::BuildGrid(GridModel& grid, const DrawHistory& history, 
 void 数字合計分析::SetUpGrid(GridModel& grid, int latestDrawNo, const Game& game) {
     const int rows = 1 + latestDrawNo;
     const int kSumColumn = SumColumn(game);
+    // Every cell starts as centred text, the grid's default style.
     grid.setSize(kSumColumn, rows);
     grid.setDefaultColumnWidth(5);
     grid.setColumnWidth(1, 7);
     grid.setColumnWidth(kSumColumn, 7);
     grid.setDefaultRowHeight(10);
     grid.textOverflow = true;
-    grid.setAlignment(grid.all(), HAlign::Center);
     grid.setForeground({1, kFirstDrawRow, 1, rows}, colours::Red);
     grid.setBackground({1, kFirstDrawRow, 1, rows}, colours::HeaderYellow);
     grid.setForeground({kSumColumn, kFirstDrawRow, kSumColumn, rows}, colours::Blue);
@@ -56,14 +59,17 @@ void 数字合計分析::WriteHeaderRow(GridModel& grid, int row, const Game& ga
 }
 
 void 数字合計分析::FillRows(GridModel& grid, const DrawHistory& history, const Game& game) {
-    const int kSumColumn = SumColumn(game);
-    int row = kFirstDrawRow;
-    for (const Draw& draw : history) {
-        if (!draw.complete(game)) continue;
-        grid.setNumber(1, row, draw.drawNo);
-        for (int i = 0; i < game.digits; ++i) grid.setNumber(i + 2, row, draw.digit(i));
-        grid.setNumber(kSumColumn, row, DigitSum(draw, game));
-        ++row;
+    // Written a column at a time, top to bottom.
+    const std::vector<CompleteDrawRow> draws = CompleteDrawRows(history, game);
+    const auto rowOf = [](std::size_t k) { return kFirstDrawRow + int(k); };
+    for (std::size_t k = 0; k < draws.size(); ++k) grid.setNumber(1, rowOf(k), draws[k].drawNo);
+    for (int i = 0; i < game.digits; ++i)
+        for (std::size_t k = 0; k < draws.size(); ++k) grid.setNumber(i + 2, rowOf(k), draws[k].digit(i));
+    const int sumColumn = SumColumn(game);
+    for (std::size_t k = 0; k < draws.size(); ++k) {
+        int sum = 0;
+        for (int i = 0; i < game.digits; ++i) sum += draws[k].digit(i);
+        grid.setNumber(sumColumn, rowOf(k), sum);
     }
 }
 

@@ -1,5 +1,9 @@
 #include "analysis/five_group_trend.h"
 
+#include <cstdint>
+#include <vector>
+
+#include "analysis/complete_draw_rows.h"
 #include "analysis/title_band.h"
 
 namespace n3 {
@@ -25,13 +29,13 @@ constexpr DigitGroup kDigitGroups[] = {
 
 GridModel 分割5傾向分析::Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game) {
     GridModel grid;
-    BuildGrid(grid, history, stats.LatestDrawNo);
+    BuildGrid(grid, history, stats.LatestDrawNo, game);
     return grid;
 }
 
 void 分割5傾向分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats,
                               const Game& game) {
-    BuildGrid(grid, history, stats.LatestDrawNo);
+    BuildGrid(grid, history, stats.LatestDrawNo, game);
 }
 
 int 分割5傾向分析::GroupOf(int digit) {
@@ -40,72 +44,86 @@ int 分割5傾向分析::GroupOf(int digit) {
     return kGroups;
 }
 
-void 分割5傾向分析::BuildGrid(GridModel& grid, const DrawHistory& history, int latestDrawNo) {
-    SetUpGrid(grid, latestDrawNo);
-    WriteHeaderRow(grid, 1);
-    WriteHeaderRow(grid, latestDrawNo + 2);
-    FillRows(grid, history);
+void 分割5傾向分析::BuildGrid(GridModel& grid, const DrawHistory& history, int latestDrawNo, const Game& game) {
+    SetUpGrid(grid, latestDrawNo, game);
+    WriteHeaderRow(grid, 1, game);
+    WriteHeaderRow(grid, latestDrawNo + 2, game);
+    FillRows(grid, history, game);
 }
 
-void 分割5傾向分析::SetUpGrid(GridModel& grid, int latestDrawNo) {
+void 分割5傾向分析::SetUpGrid(GridModel& grid, int latestDrawNo, const Game& game) {
     const int rows = 2 + latestDrawNo;
-    grid.setSize(kColumns, rows);
+    const int firstCount = FirstCountColumn(game);
+    // Every cell starts as centred text, the grid's default style.
+    grid.setSize(Columns(game), rows);
     grid.setDefaultColumnWidth(5);
     grid.setColumnWidth(1, 6);
     grid.setDefaultRowHeight(10);
     grid.setRowHeight(1, 20);
     grid.textOverflow = true;
-    grid.setAlignment(grid.all(), HAlign::Center);
     grid.setForeground({1, 1, 1, rows}, colours::Red);
     grid.setBackground({1, 1, 1, rows}, colours::HeaderYellow);
     for (int g = 1; g <= kGroups; ++g) {
-        const int col = kFirstCountColumn + g - 1;
+        const int col = firstCount + g - 1;
         grid.setBackground({col, 1, col, rows}, kDigitGroups[g].colour);
     }
     grid.gridLinesOnBlock(grid.all());
     // A red line sets the digits apart from the counts; both cells beside
     // it carry it, so it shows whichever side a view draws.
-    grid.setBorder({kFirstCountColumn, 1, kFirstCountColumn, rows}, Left, colours::Red);
-    grid.setBorder({kFirstCountColumn - 1, 1, kFirstCountColumn - 1, rows}, Right, colours::Red);
+    grid.setBorder({firstCount, 1, firstCount, rows}, Left, colours::Red);
+    grid.setBorder({firstCount - 1, 1, firstCount - 1, rows}, Right, colours::Red);
     grid.moveActiveCellToTopLeft();
 }
 
-void 分割5傾向分析::WriteHeaderRow(GridModel& grid, int row) {
-    RemoveLinesInsideBand(grid, row, 2, 4);
+void 分割5傾向分析::WriteHeaderRow(GridModel& grid, int row, const Game& game) {
+    // The title band spans the digit columns.
+    const int lastDigitColumn = game.digits + 1;
+    const int firstCount = FirstCountColumn(game);
+    RemoveLinesInsideBand(grid, row, 2, lastDigitColumn);
     // The band's bottom line is black, on both cells that share it.
-    grid.setBorder({2, row, 4, row}, Bottom, colours::Black);
-    grid.setBorder({2, row + 1, 4, row + 1}, Top, colours::Black);
-    grid.setForeground({1, row, 4, row}, colours::Black);
-    grid.setBackground({1, row, 4, row}, colours::HeaderPink);
-    grid.setForeground({kFirstCountColumn, row, kColumns, row}, colours::Blue);
-    grid.setBackground({kFirstCountColumn, row, kColumns, row}, kCountHeader);
+    grid.setBorder({2, row, lastDigitColumn, row}, Bottom, colours::Black);
+    grid.setBorder({2, row + 1, lastDigitColumn, row + 1}, Top, colours::Black);
+    grid.setForeground({1, row, lastDigitColumn, row}, colours::Black);
+    grid.setBackground({1, row, lastDigitColumn, row}, colours::HeaderPink);
+    grid.setForeground({firstCount, row, Columns(game), row}, colours::Blue);
+    grid.setBackground({firstCount, row, Columns(game), row}, kCountHeader);
     WriteBandTitle(grid, 2, row, "         当 選 数 字");
     grid.setRowHeight(row, 20);
     grid.setText(1, row, "回数");
-    for (int g = 1; g <= kGroups; ++g) grid.setText(kFirstCountColumn + g - 1, row, kDigitGroups[g].header);
+    for (int g = 1; g <= kGroups; ++g) grid.setText(firstCount + g - 1, row, kDigitGroups[g].header);
 }
 
-void 分割5傾向分析::FillRows(GridModel& grid, const DrawHistory& history) {
-    GroupCounts GroupCount{};
-    int row = kFirstDrawRow;
-    for (const Draw& draw : history) {
-        GroupCount.fill(0);
-        if (!draw.complete()) continue;
-        grid.setNumber(1, row, draw.drawNo);
-        for (int i = 0; i < 3; ++i) {
-            grid.setNumber(i + 2, row, draw.digit(i));
-            ColourDigitCell(grid, draw.digit(i), i + 2, row);
+void 分割5傾向分析::FillRows(GridModel& grid, const DrawHistory& history, const Game& game) {
+    // Written a column at a time, top to bottom.
+    const std::vector<CompleteDrawRow> draws = CompleteDrawRows(history, game);
+    const auto rowOf = [](std::size_t k) { return kFirstDrawRow + int(k); };
+    for (std::size_t k = 0; k < draws.size(); ++k) grid.setNumber(1, rowOf(k), draws[k].drawNo);
+
+    std::array<int, 10> groupOfDigit{};
+    for (int d = 0; d <= 9; ++d) groupOfDigit[std::size_t(d)] = GroupOf(d);
+    // Per row, how many of its digits fall into each group (index 1..5).
+    std::vector<std::array<std::uint8_t, kGroups + 1>> groupCounts(draws.size());
+    // A digit column's rows by group, so that each group's colour is
+    // written over and over rather than the colours in turn.
+    std::array<std::vector<int>, kGroups + 1> rowsOfGroup;
+    for (auto& rows : rowsOfGroup) rows.reserve(draws.size());
+    for (int i = 0; i < game.digits; ++i) {
+        const int col = i + 2;
+        for (auto& rows : rowsOfGroup) rows.clear();
+        for (std::size_t k = 0; k < draws.size(); ++k) {
+            const int d = draws[k].digit(i);
+            const int g = groupOfDigit[std::size_t(d)];
+            grid.setNumber(col, rowOf(k), d);
+            rowsOfGroup[std::size_t(g)].push_back(rowOf(k));
+            ++groupCounts[k][std::size_t(g)];
         }
-        for (int i = 0; i < 3; ++i) CountGroup(GroupCount, draw.digit(i));
-        for (int g = 1; g <= kGroups; ++g) grid.setNumber(kFirstCountColumn + g - 1, row, GroupCount[g]);
-        ++row;
+        for (int g = 1; g <= kGroups; ++g)
+            for (const int row : rowsOfGroup[std::size_t(g)]) grid.setBackground(col, row, kDigitGroups[g].colour);
+    }
+    for (int g = 1; g <= kGroups; ++g) {
+        const int col = FirstCountColumn(game) + g - 1;
+        for (std::size_t k = 0; k < draws.size(); ++k) grid.setNumber(col, rowOf(k), groupCounts[k][std::size_t(g)]);
     }
 }
-
-void 分割5傾向分析::ColourDigitCell(GridModel& grid, int digit, int col, int row) {
-    grid.setBackground(col, row, kDigitGroups[GroupOf(digit)].colour);
-}
-
-void 分割5傾向分析::CountGroup(GroupCounts& GroupCount, int digit) { ++GroupCount[std::size_t(GroupOf(digit))]; }
 
 }  // namespace n3

@@ -16,20 +16,17 @@ public:
     static void BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats,
                           const Game& game = kNumbers3);
     static constexpr int kFirstDrawRow = 2;
+    static constexpr int kGroups = 5;
+    // The count of group 1 comes after 回数 and one column a digit.
+    static constexpr int FirstCountColumn(const Game& game) { return game.digits + 2; }
+    static constexpr int Columns(const Game& game) { return game.digits + 1 + kGroups; }
 
 private:
-    static constexpr int kGroups = 5;
-    static constexpr int kColumns = 4 + kGroups;
-    static constexpr int kFirstCountColumn = 5;
-    // Index 1..5 = group; index 0 unused.
-    using GroupCounts = std::array<int, kGroups + 1>;
     static int GroupOf(int digit);
-    static void BuildGrid(GridModel& grid, const DrawHistory& history, int latestDrawNo);
-    static void SetUpGrid(GridModel& grid, int latestDrawNo);
-    static void WriteHeaderRow(GridModel& grid, int row);
-    static void FillRows(GridModel& grid, const DrawHistory& history);
-    static void ColourDigitCell(GridModel& grid, int digit, int col, int row);
-    static void CountGroup(GroupCounts& GroupCount, int digit);
+    static void BuildGrid(GridModel& grid, const DrawHistory& history, int latestDrawNo, const Game& game);
+    static void SetUpGrid(GridModel& grid, int latestDrawNo, const Game& game);
+    static void WriteHeaderRow(GridModel& grid, int row, const Game& game);
+    static void FillRows(GridModel& grid, const DrawHistory& history, const Game& game);
 };
 
 }  // namespace n3

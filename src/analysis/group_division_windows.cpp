@@ -16,7 +16,7 @@ const GroupLayout 分割3データ分析::kLayout = {
     {"　　 Ａ ", "　　 Ｂ ", "　　　 Ｃ 　　"},
     {kCyanBand, kNoBand, kGreenBand},
     GroupLayout::Frames::BoxPerGroup,
-    1,
+    GroupLayout::BlueLabels::FirstBlock,
 };
 
 const GroupLayout 分割5データ分析::kLayout = {
@@ -25,7 +25,7 @@ const GroupLayout 分割5データ分析::kLayout = {
     {"　Ａ ", "　Ｂ ", "　Ｃ ", "　Ｄ ", "　Ｅ "},
     {kCyanBand, kNoBand, kGreenBand, kNoBand, kMagentaBand},
     GroupLayout::Frames::BoxPerGroup,
-    1,
+    GroupLayout::BlueLabels::FirstBlock,
 };
 
 // The band colour repeats with the digit modulo 5.
@@ -36,34 +36,34 @@ const GroupLayout 分割10データ分析::kLayout = {
     {kCyanBand, kGreenBand, kMagentaBand, kLavenderBand, kNoBand, kCyanBand, kGreenBand, kMagentaBand, kLavenderBand,
      kNoBand},
     GroupLayout::Frames::BoxPerCell,
-    3,
+    GroupLayout::BlueLabels::EveryBlock,
 };
 
 GridModel 分割3データ分析::Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game) {
-    return GroupDivisionGrid::BuildGroupGrid(kLayout, history, stats);
+    return GroupDivisionGrid::BuildGroupGrid(kLayout, history, stats, game);
 }
 
 void 分割3データ分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats,
                                 const Game& game) {
-    GroupDivisionGrid::BuildGroupGridInto(grid, kLayout, history, stats);
+    GroupDivisionGrid::BuildGroupGridInto(grid, kLayout, history, stats, game);
 }
 
 GridModel 分割5データ分析::Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game) {
-    return GroupDivisionGrid::BuildGroupGrid(kLayout, history, stats);
+    return GroupDivisionGrid::BuildGroupGrid(kLayout, history, stats, game);
 }
 
 void 分割5データ分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats,
                                 const Game& game) {
-    GroupDivisionGrid::BuildGroupGridInto(grid, kLayout, history, stats);
+    GroupDivisionGrid::BuildGroupGridInto(grid, kLayout, history, stats, game);
 }
 
 GridModel 分割10データ分析::Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game) {
-    return GroupDivisionGrid::BuildGroupGrid(kLayout, history, stats);
+    return GroupDivisionGrid::BuildGroupGrid(kLayout, history, stats, game);
 }
 
 void 分割10データ分析::BuildInto(GridModel& grid, const DrawHistory& history, const StartupStatistics& stats,
                                  const Game& game) {
-    GroupDivisionGrid::BuildGroupGridInto(grid, kLayout, history, stats);
+    GroupDivisionGrid::BuildGroupGridInto(grid, kLayout, history, stats, game);
 }
 
 }  // namespace n3

@@ -7,11 +7,11 @@ namespace n3 {
 using namespace last_digit_grid;
 
 GridModel 下一桁連続出現回数分析::Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game) {
-    return BuildRunCounts(history, stats.LatestDrawNo);
+    return BuildRunCounts(history, stats.LatestDrawNo, game);
 }
 
-GridModel 下一桁連続出現回数分析::BuildRunCounts(const DrawHistory& history, int latestDrawNo) {
-    const AppearanceLists lists = BuildAppearanceLists(history, latestDrawNo);
+GridModel 下一桁連続出現回数分析::BuildRunCounts(const DrawHistory& history, int latestDrawNo, const Game& game) {
+    const AppearanceLists lists = BuildAppearanceLists(history, latestDrawNo, game);
     GridModel grid;
     SetUpRunGrid(grid, latestDrawNo);
     WriteLastDigitHeader(grid, 1, false);
@@ -21,14 +21,17 @@ GridModel 下一桁連続出現回数分析::BuildRunCounts(const DrawHistory& h
 }
 
 下一桁連続出現回数分析::AppearanceLists 下一桁連続出現回数分析::BuildAppearanceLists(const DrawHistory& history,
-                                                                                     int latestDrawNo) {
+                                                                                     int latestDrawNo,
+                                                                                     const Game& game) {
     AppearanceLists lists;
+    // About a tenth of the digits drawn fall to each last digit.
+    for (auto& list : lists) list.reserve(history.size() * std::size_t(game.digits) / 8 + 16);
     for (const Draw& draw : history) {
-        if (!draw.complete()) continue;
+        if (!draw.complete(game)) continue;
         // Only a history out of order can hold a draw number above the
         // latest; it has no row, and letting it in would write into the footer.
         if (draw.drawNo < 1 || draw.drawNo > latestDrawNo) continue;
-        for (int i = 0; i < 3; ++i) AppendAppearance(lists, draw.drawNo, draw.digit(i) % 10);
+        for (int i = 0; i < game.digits; ++i) AppendAppearance(lists, draw.drawNo, draw.digit(i) % 10);
     }
     return lists;
 }
@@ -55,8 +58,8 @@ void 下一桁連続出現回数分析::SetUpRunGrid(GridModel& grid, int latest
 
 void 下一桁連続出現回数分析::ShowRunLengths(GridModel& grid, const AppearanceLists& lists) {
     // Every pair of neighbouring entries is examined, however long the list:
-    // a digit can occur up to three times per draw, so a list may hold more
-    // entries than there are draws.
+    // a digit can occur once per winning digit of a draw, so a list may
+    // hold more entries than there are draws.
     for (int k = 0; k <= 9; ++k) {
         const auto& list = lists[std::size_t(k)];
         int c = 0;
@@ -68,8 +71,10 @@ void 下一桁連続出現回数分析::ShowRunLengths(GridModel& grid, const Ap
                 continue;
             }
             // The next draw, or the same draw again: the run goes on. A later
-            // count for the same draw overwrites the earlier one.
+            // count for the same draw overwrites the earlier one, so only
+            // the draw's last is written.
             ++c;
+            if (i + 2 < list.size() && list[i + 2] == q) continue;
             WriteRunCell(grid, k, q, c);
         }
     }

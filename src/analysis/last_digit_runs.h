@@ -14,17 +14,18 @@ namespace n3 {
 class 下一桁連続出現回数分析 {
 public:
     // Per last digit, the draw numbers it occurs in: once per winning digit,
-    // so a draw with a repeated digit appears twice or three times.
+    // so a draw with a repeated digit appears as often as the digit repeats.
     using AppearanceLists = std::array<std::vector<std::int16_t>, 10>;
 
     static GridModel Build(const DrawHistory& history, const StartupStatistics& stats, const Game& game = kNumbers3);
     // Draw numbers outside 1..latestDrawNo have no row and are left out.
-    static AppearanceLists BuildAppearanceLists(const DrawHistory& history, int latestDrawNo);
+    static AppearanceLists BuildAppearanceLists(const DrawHistory& history, int latestDrawNo,
+                                                const Game& game = kNumbers3);
     // The background of a cell holding run count c (c >= 1).
     static Colour BackgroundForRun(int c);
 
 private:
-    static GridModel BuildRunCounts(const DrawHistory& history, int latestDrawNo);
+    static GridModel BuildRunCounts(const DrawHistory& history, int latestDrawNo, const Game& game);
     static void AppendAppearance(AppearanceLists& lists, int drawNo, int lastDigit);
     static void SetUpRunGrid(GridModel& grid, int latestDrawNo);
     static void ShowRunLengths(GridModel& grid, const AppearanceLists& lists);

@@ -1,9 +1,8 @@
 #pragma once
-// 下一桁出現傾向分析: for every complete draw, which last digits its three
-// winning digits have, each written once per occurrence ("7", "77", "777"),
+// 下一桁出現傾向分析: for every complete draw, which last digits its winning
+// digits have, each written once per occurrence ("7", "77", "777", "7777"),
 // tinted when it occurs more than once.
-#include <array>
-#include <string>
+#include <cstddef>
 
 #include "core/grid_model.h"
 #include "core/startup_statistics.h"
@@ -17,9 +16,8 @@ public:
     static Colour BackgroundForLength(std::size_t length);
 
 private:
-    using LastDigitTexts = std::array<std::string, 10>;
-    static GridModel BuildLastDigitTrend(const DrawHistory& history, int latestDrawNo);
-    static void FillLastDigitRows(GridModel& grid, const DrawHistory& history, int latestDrawNo);
+    static GridModel BuildLastDigitTrend(const DrawHistory& history, int latestDrawNo, const Game& game);
+    static void FillLastDigitRows(GridModel& grid, const DrawHistory& history, int latestDrawNo, const Game& game);
 };
 
 }  // namespace n3

@@ -2,6 +2,8 @@
 
 #include "analysis/combination_pattern_windows.h"
 #include "draw_list_checks.h"
+#include "each_game.h"
+#include "make_draw.h"
 #include "test_history.h"
 
 using namespace n3;
@@ -11,9 +13,14 @@ namespace {
 constexpr Colour kCyan{200, 255, 255};
 constexpr Colour kGreen{200, 255, 200};
 constexpr Colour kYellow{255, 255, 200};
+constexpr Colour kMagenta{255, 200, 255};
 
-GridModel lowHigh(const DrawHistory& h) { return 低数字高数字の組合せパターン分析::Build(h, LoadStartupStatistics(h)); }
-GridModel evenOdd(const DrawHistory& h) { return 偶数奇数の組合せパターン分析::Build(h, LoadStartupStatistics(h)); }
+GridModel lowHigh(const DrawHistory& h, const Game& game = kNumbers3) {
+    return 低数字高数字の組合せパターン分析::Build(h, LoadStartupStatistics(h, game), game);
+}
+GridModel evenOdd(const DrawHistory& h, const Game& game = kNumbers3) {
+    return 偶数奇数の組合せパターン分析::Build(h, LoadStartupStatistics(h, game), game);
+}
 
 struct Expect {
     bool firstClass[3];
@@ -23,14 +30,16 @@ struct Expect {
     Colour letterBackground;  // unset: none given
 };
 
-void check(const GridModel& g, int row, const Expect& e, Colour secondClassBackground) {
+// The first three digits' classes, the counts and the letter of a row.
+void check(const GridModel& g, int row, const Expect& e, Colour secondClassBackground, const Game& game = kNumbers3) {
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(g.style(i + 2, row).background, e.firstClass[i] ? kCyan : secondClassBackground)
             << "row " << row << " digit " << i + 1;
-    EXPECT_EQ(g.text(5, row), e.first);
-    EXPECT_EQ(g.text(6, row), e.second);
-    EXPECT_EQ(g.text(7, row), e.letter);
-    EXPECT_EQ(g.style(7, row).background, e.letterBackground);
+    const int firstCount = game.digits + 2;
+    EXPECT_EQ(g.text(firstCount, row), e.first);
+    EXPECT_EQ(g.text(firstCount + 1, row), e.second);
+    EXPECT_EQ(g.text(firstCount + 2, row), e.letter);
+    EXPECT_EQ(g.style(firstCount + 2, row).background, e.letterBackground);
 }
 }  // namespace
 
@@ -81,31 +90,54 @@ TEST(CombinationPattern, HeaderRowsOfTheTwoWindows) {
     EXPECT_TRUE(outlined(lh, 1, 2, 4));
 }
 
-TEST(CombinationPattern, GeneratedHistoryWithIncompleteDrawsAndGaps) {
-    const DrawHistory h = withoutEvery(generatedHistory(700, 9, 5), 17);
-    const auto draws = completeDraws(h);
-    const char* letters[] = {"A", "B", "C", "D"};
+class CombinationPatternByGame : public ::testing::TestWithParam<const Game*> {};
+
+TEST_P(CombinationPatternByGame, GeneratedHistoryWithIncompleteDrawsAndGaps) {
+    const Game& game = *GetParam();
+    const int digits = game.digits;
+    const DrawHistory h = withoutEvery(generatedHistory(700, 9, 5, game), 17);
+    const auto draws = completeDraws(h, game);
+    const char* letters[] = {"A", "B", "C", "D", "E"};
+    const int firstCount = digits + 2, secondCount = digits + 3, letter = digits + 4;
     for (bool even : {false, true}) {
-        const auto g = even ? evenOdd(h) : lowHigh(h);
+        const auto g = even ? evenOdd(h, game) : lowHigh(h, game);
         ASSERT_EQ(g.rows(), 1 + draws.back().drawNo);
+        ASSERT_EQ(g.columns(), letter);
         for (std::size_t k = 0; k < draws.size(); ++k) {
             const int r = int(k) + 2;
             ASSERT_EQ(g.text(1, r), str(draws[k].drawNo));
             int first = 0;
-            for (int i = 0; i < 3; ++i) {
+            for (int i = 0; i < digits; ++i) {
                 const int d = draws[k].digit(i);
                 first += even ? d % 2 == 0 : d <= 4;
             }
-            EXPECT_EQ(g.text(5, r), str(first));
-            EXPECT_EQ(g.text(6, r), str(3 - first));
-            EXPECT_EQ(g.text(7, r), letters[even ? 3 - first : first]);
+            EXPECT_EQ(g.text(firstCount, r), str(first));
+            EXPECT_EQ(g.text(secondCount, r), str(digits - first));
+            EXPECT_EQ(g.text(letter, r), letters[even ? digits - first : first]);
             EXPECT_EQ(shownForeground(g, 1, r), colours::Red);
-            EXPECT_EQ(shownForeground(g, 5, r), colours::Blue);
-            EXPECT_EQ(shownBackground(g, 5, r), kCyan);
-            EXPECT_EQ(g.style(6, r).background, colours::White);
-            EXPECT_EQ(shownForeground(g, 6, r), colours::Blue);
-            EXPECT_EQ(shownForeground(g, 7, r), colours::Black);
+            EXPECT_EQ(shownForeground(g, firstCount, r), colours::Blue);
+            EXPECT_EQ(shownBackground(g, firstCount, r), kCyan);
+            EXPECT_EQ(g.style(secondCount, r).background, colours::White);
+            EXPECT_EQ(shownForeground(g, secondCount, r), colours::Blue);
+            EXPECT_EQ(shownForeground(g, letter, r), colours::Black);
         }
-        for (int r = int(draws.size()) + 2; r <= g.rows(); ++r) EXPECT_TRUE(g.isEmpty(7, r));
+        for (int r = int(draws.size()) + 2; r <= g.rows(); ++r) EXPECT_TRUE(g.isEmpty(letter, r));
     }
+}
+
+INSTANTIATE_TEST_SUITE_P(Games, CombinationPatternByGame, ::testing::ValuesIn(kGames), EachGameName);
+
+TEST(CombinationPattern, FourDigitsSpanTheBandAndFourOfAClassIsMagentaE) {
+    const Game& game = kNumbers4;
+    const DrawHistory h = {MakeDraw(1, "0124"), MakeDraw(2, "1357")};
+    const auto lh = lowHigh(h, game);
+    const auto eo = evenOdd(h, game);
+    ASSERT_EQ(lh.columns(), 8);
+    const char* headers[] = {"回数", "        当 選 数 字 ", "", "", "", "低数字", "高数字", "パターン"};
+    for (int c = 1; c <= 8; ++c) EXPECT_EQ(lh.text(c, 1), headers[c - 1]) << c;
+    EXPECT_TRUE(noLinesInside(lh, 1, 2, 5));
+    EXPECT_TRUE(outlined(lh, 1, 2, 5));
+    // 0124: four low; 1357: four odd.
+    check(lh, 2, {{true, true, true}, "4", "0", "E", kMagenta}, Colour{}, game);
+    check(eo, 3, {{false, false, false}, "0", "4", "E", kMagenta}, colours::White, game);
 }

@@ -2,6 +2,7 @@
 
 #include "analysis/digit_sum.h"
 #include "draw_list_checks.h"
+#include "each_game.h"
 #include "test_history.h"
 
 using namespace n3;
@@ -10,7 +11,9 @@ using namespace n3::testing;
 namespace {
 constexpr Colour kCyan{200, 255, 255};
 
-GridModel build(const DrawHistory& h) { return 数字合計分析::Build(h, LoadStartupStatistics(h)); }
+GridModel build(const DrawHistory& h, const Game& game = kNumbers3) {
+    return 数字合計分析::Build(h, LoadStartupStatistics(h, game), game);
+}
 }  // namespace
 
 TEST(DigitSum, SumsTheThreeDigits) {
@@ -48,34 +51,44 @@ TEST(DigitSum, ColoursOfHeaderLabelAndSumColumns) {
     }
 }
 
-TEST(DigitSum, HeaderRowAndLayout) {
-    const auto g = build({});
-    ASSERT_EQ(g.columns(), 5);
+class DigitSumByGame : public ::testing::TestWithParam<const Game*> {};
+
+TEST_P(DigitSumByGame, HeaderRowAndLayout) {
+    const Game& game = *GetParam();
+    const int sum = game.digits + 2;
+    const auto g = build({}, game);
+    ASSERT_EQ(g.columns(), sum);
     ASSERT_EQ(g.rows(), 1);
     EXPECT_EQ(g.text(2, 1), "　      当 選 数 字");
+    EXPECT_EQ(g.text(sum, 1), "合計");
     EXPECT_EQ(g.style(2, 1).hAlign, HAlign::Left);
-    EXPECT_EQ(g.style(5, 1).hAlign, HAlign::Center);
+    EXPECT_EQ(g.style(sum, 1).hAlign, HAlign::Center);
     EXPECT_TRUE(g.textOverflow);
     EXPECT_EQ(g.rowHeight(1), 20);
-    const double widths[] = {7, 5, 5, 5, 7};
-    for (int c = 1; c <= 5; ++c) EXPECT_EQ(g.columnWidth(c), widths[c - 1]) << c;
-    // No lines between columns 2 to 4; the outline of 2..5 keeps the line before 合計.
-    EXPECT_TRUE(noLinesInside(g, 1, 2, 4));
-    EXPECT_TRUE(outlined(g, 1, 2, 5));
-    EXPECT_TRUE(hasLine(g, 4, 1, Right) && hasLine(g, 5, 1, Left));
+    for (int c = 1; c <= sum; ++c) EXPECT_EQ(g.columnWidth(c), c == 1 || c == sum ? 7 : 5) << c;
+    // No lines between the digit columns; the outline keeps the line before 合計.
+    EXPECT_TRUE(noLinesInside(g, 1, 2, sum - 1));
+    EXPECT_TRUE(outlined(g, 1, 2, sum));
+    EXPECT_TRUE(hasLine(g, sum - 1, 1, Right) && hasLine(g, sum, 1, Left));
 }
 
-TEST(DigitSum, GeneratedHistoryWithIncompleteDrawsAndGaps) {
-    const DrawHistory h = withoutEvery(generatedHistory(400, 5, 4), 9);
-    const auto g = build(h);
-    const auto draws = completeDraws(h);
+TEST_P(DigitSumByGame, GeneratedHistoryWithIncompleteDrawsAndGaps) {
+    const Game& game = *GetParam();
+    const int sumColumn = game.digits + 2;
+    const DrawHistory h = withoutEvery(generatedHistory(400, 5, 4, game), 9);
+    const auto g = build(h, game);
+    const auto draws = completeDraws(h, game);
     ASSERT_EQ(g.rows(), 1 + draws.back().drawNo);  // 400 itself is incomplete
     for (std::size_t k = 0; k < draws.size(); ++k) {
         const int r = int(k) + 2;
         ASSERT_EQ(g.text(1, r), str(draws[k].drawNo));
-        EXPECT_EQ(g.text(5, r), str(draws[k].digit(0) + draws[k].digit(1) + draws[k].digit(2)));
-        for (int c = 1; c <= 5; ++c)
+        int sum = 0;
+        for (int i = 0; i < game.digits; ++i) sum += draws[k].digit(i);
+        EXPECT_EQ(g.text(sumColumn, r), str(sum));
+        for (int c = 1; c <= sumColumn; ++c)
             for (Side s : {Left, Right, Top, Bottom}) ASSERT_TRUE(hasLine(g, c, r, s));
     }
-    for (int r = int(draws.size()) + 2; r <= g.rows(); ++r) EXPECT_TRUE(g.isEmpty(5, r));
+    for (int r = int(draws.size()) + 2; r <= g.rows(); ++r) EXPECT_TRUE(g.isEmpty(sumColumn, r));
 }
+
+INSTANTIATE_TEST_SUITE_P(Games, DigitSumByGame, ::testing::ValuesIn(kGames), EachGameName);

@@ -35,11 +35,11 @@ inline bool outlined(const GridModel& g, int row, int col1, int col2) {
     return hasLine(g, col1, row, Left) && hasLine(g, col2, row, Right);
 }
 
-// The complete draws of a history, in order.
-inline std::vector<Draw> completeDraws(const DrawHistory& h) {
+// The complete draws of a history of the game, in order.
+inline std::vector<Draw> completeDraws(const DrawHistory& h, const Game& game = kNumbers3) {
     std::vector<Draw> out;
     for (const Draw& d : h)
-        if (d.complete()) out.push_back(d);
+        if (d.complete(game)) out.push_back(d);
     return out;
 }
 

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+#include <vector>
+
 #include "analysis/five_group_trend.h"
 #include "draw_list_checks.h"
+#include "each_game.h"
 #include "test_history.h"
 
 using namespace n3;
@@ -12,24 +17,31 @@ constexpr Colour kGroupColour[5] = {
     {255, 255, 255}, {200, 255, 255}, {200, 255, 200}, {255, 255, 200}, {255, 200, 255}};
 constexpr Colour kLavender{200, 200, 255};
 
-GridModel build(const DrawHistory& h) { return 分割5傾向分析::Build(h, LoadStartupStatistics(h)); }
+GridModel build(const DrawHistory& h, const Game& game = kNumbers3) {
+    return 分割5傾向分析::Build(h, LoadStartupStatistics(h, game), game);
+}
 
 std::array<std::string, 5> counts(const GridModel& g, int row) {
     return {g.text(5, row), g.text(6, row), g.text(7, row), g.text(8, row), g.text(9, row)};
 }
 using Counts = std::array<std::string, 5>;
 
-void expectHeaderRow(const GridModel& g, int row) {
-    const char* texts[] = {"回数", "         当 選 数 字", "", "", "0～1", "2～3", "4～5", "6～7", "8～9"};
-    for (int c = 1; c <= 9; ++c) {
-        EXPECT_EQ(g.text(c, row), texts[c - 1]) << "row " << row;
-        EXPECT_EQ(g.style(c, row).foreground, c <= 4 ? colours::Black : colours::Blue);
-        EXPECT_EQ(g.style(c, row).background, c <= 4 ? colours::HeaderPink : kLavender);
+void expectHeaderRow(const GridModel& g, int row, const Game& game = kNumbers3) {
+    const int digitsEnd = game.digits + 1;
+    std::vector<std::string> texts = {"回数", "         当 選 数 字"};
+    texts.resize(std::size_t(digitsEnd));
+    for (const char* group : {"0～1", "2～3", "4～5", "6～7", "8～9"}) texts.emplace_back(group);
+    ASSERT_EQ(g.columns(), int(texts.size()));
+    for (int c = 1; c <= g.columns(); ++c) {
+        EXPECT_EQ(g.text(c, row), texts[std::size_t(c - 1)]) << "row " << row;
+        EXPECT_EQ(g.style(c, row).foreground, c <= digitsEnd ? colours::Black : colours::Blue);
+        EXPECT_EQ(g.style(c, row).background, c <= digitsEnd ? colours::HeaderPink : kLavender);
     }
     EXPECT_EQ(g.rowHeight(row), 20);
     EXPECT_EQ(g.style(2, row).hAlign, HAlign::Left);
-    EXPECT_TRUE(noLinesInside(g, row, 2, 4));
-    for (int c = 2; c <= 4; ++c) EXPECT_EQ(g.style(c, row).borders[Bottom], (Border{LineStyle::Solid, colours::Black}));
+    EXPECT_TRUE(noLinesInside(g, row, 2, digitsEnd));
+    for (int c = 2; c <= digitsEnd; ++c)
+        EXPECT_EQ(g.style(c, row).borders[Bottom], (Border{LineStyle::Solid, colours::Black}));
 }
 }  // namespace
 
@@ -68,34 +80,45 @@ TEST(FiveGroupTrend, FullHistoryEndsWithASecondHeaderRow) {
     EXPECT_EQ(g.style(1, 50).background, colours::HeaderYellow);
 }
 
-TEST(FiveGroupTrend, EmptyHistoryIsTheTwoHeaderRows) {
-    const auto g = build({});
+class FiveGroupTrendByGame : public ::testing::TestWithParam<const Game*> {};
+
+TEST_P(FiveGroupTrendByGame, EmptyHistoryIsTheTwoHeaderRows) {
+    const Game& game = *GetParam();
+    const auto g = build({}, game);
     ASSERT_EQ(g.rows(), 2);
-    expectHeaderRow(g, 1);
-    expectHeaderRow(g, 2);
+    expectHeaderRow(g, 1, game);
+    expectHeaderRow(g, 2, game);
 }
 
-TEST(FiveGroupTrend, GeneratedHistoryWithIncompleteDrawsAndGaps) {
-    const DrawHistory h = withoutEvery(generatedHistory(800, 4, 3), 10);
-    const auto g = build(h);
-    const auto draws = completeDraws(h);
+TEST_P(FiveGroupTrendByGame, GeneratedHistoryWithIncompleteDrawsAndGaps) {
+    const Game& game = *GetParam();
+    const DrawHistory h = withoutEvery(generatedHistory(800, 4, 3, game), 10);
+    const auto g = build(h, game);
+    const auto draws = completeDraws(h, game);
     const int latest = draws.back().drawNo;
+    const int firstCount = game.digits + 2;
     ASSERT_EQ(g.rows(), latest + 2);
     for (std::size_t k = 0; k < draws.size(); ++k) {
         const int r = int(k) + 2;
         ASSERT_EQ(g.text(1, r), str(draws[k].drawNo));
         int expected[5] = {};
-        for (int i = 0; i < 3; ++i) ++expected[draws[k].digit(i) / 2];
+        for (int i = 0; i < game.digits; ++i) {
+            ++expected[draws[k].digit(i) / 2];
+            EXPECT_EQ(g.style(i + 2, r).background, kGroupColour[draws[k].digit(i) / 2]);
+        }
         int total = 0;
         for (int grp = 0; grp < 5; ++grp) {
-            EXPECT_EQ(g.text(5 + grp, r), str(expected[grp]));
-            total += std::stoi(g.text(5 + grp, r));
+            EXPECT_EQ(g.text(firstCount + grp, r), str(expected[grp]));
+            total += std::stoi(g.text(firstCount + grp, r));
         }
-        EXPECT_EQ(total, 3);
+        EXPECT_EQ(total, game.digits);
+        EXPECT_EQ(g.style(firstCount, r).borders[Left], (Border{LineStyle::Solid, colours::Red}));
     }
     // Free rows sit between the last draw and the bottom header row.
     ASSERT_LT(int(draws.size()) + 1, latest + 1);
     for (int r = int(draws.size()) + 2; r <= latest + 1; ++r)
-        for (int c = 1; c <= 9; ++c) EXPECT_TRUE(g.isEmpty(c, r));
-    expectHeaderRow(g, latest + 2);
+        for (int c = 1; c <= g.columns(); ++c) EXPECT_TRUE(g.isEmpty(c, r));
+    expectHeaderRow(g, latest + 2, game);
 }
+
+INSTANTIATE_TEST_SUITE_P(Games, FiveGroupTrendByGame, ::testing::ValuesIn(kGames), EachGameName);

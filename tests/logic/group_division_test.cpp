@@ -3,12 +3,16 @@
 #include <string>
 
 #include "analysis/group_division_windows.h"
+#include "each_game.h"
+#include "make_draw.h"
 #include "test_history.h"
 #include "windows/window_table.h"
 
 using namespace n3;
+using n3::testing::EachGameName;
 using n3::testing::generatedHistory;
 using n3::testing::history;
+using n3::testing::MakeDraw;
 
 namespace {
 constexpr Colour kCyan{200, 255, 255}, kGreen{200, 255, 200}, kMagenta{255, 200, 255}, kLavender{200, 200, 255},
@@ -21,16 +25,22 @@ std::string Repeat(const std::string& s, int n) {
     return out;
 }
 
-GridModel Build3(const DrawHistory& h) { return 分割3データ分析::Build(h, LoadStartupStatistics(h)); }
-GridModel Build5(const DrawHistory& h) { return 分割5データ分析::Build(h, LoadStartupStatistics(h)); }
-GridModel Build10(const DrawHistory& h) { return 分割10データ分析::Build(h, LoadStartupStatistics(h)); }
+GridModel Build3(const DrawHistory& h, const Game& game = kNumbers3) {
+    return 分割3データ分析::Build(h, LoadStartupStatistics(h, game), game);
+}
+GridModel Build5(const DrawHistory& h, const Game& game = kNumbers3) {
+    return 分割5データ分析::Build(h, LoadStartupStatistics(h, game), game);
+}
+GridModel Build10(const DrawHistory& h, const Game& game = kNumbers3) {
+    return 分割10データ分析::Build(h, LoadStartupStatistics(h, game), game);
+}
 
 // Column of digit d in block b.
 int Col(int b, int d) { return 2 + 10 * b + d; }
 
 int MarksInRow(const GridModel& g, int row) {
     int n = 0;
-    for (int c = 2; c <= 31; ++c) n += g.text(c, row) == "●" ? 1 : 0;
+    for (int c = 2; c < g.columns(); ++c) n += g.text(c, row) == "●" ? 1 : 0;
     return n;
 }
 
@@ -199,37 +209,63 @@ TEST(GroupDivision, IncompleteDrawsTakeNoRowAndGapsLeaveEmptyRowsAtTheBottom) {
     EXPECT_EQ(g.style(1, 7).background, colours::HeaderYellow);
 }
 
-TEST(GroupDivision, NoCompleteDrawShowsOnlyTheHeaderRows) {
+class GroupDivisionByGame : public ::testing::TestWithParam<const Game*> {};
+
+TEST_P(GroupDivisionByGame, NoCompleteDrawShowsOnlyTheHeaderRows) {
+    const Game& game = *GetParam();
+    const int last = Col(game.digits, 0);
     for (const auto& h : {DrawHistory{}, history({{1, 1, -1, 2}, {2, -1, 3, 4}})}) {
-        for (const auto& g : {Build3(h), Build5(h), Build10(h)}) {
+        for (const auto& g : {Build3(h, game), Build5(h, game), Build10(h, game)}) {
             ASSERT_EQ(g.rows(), 3);
+            ASSERT_EQ(g.columns(), last);
             EXPECT_EQ(g.text(1, 3), "回数");
-            EXPECT_EQ(g.text(Col(2, 9), 3), "9");
+            EXPECT_EQ(g.text(last, 3), "回数");
+            EXPECT_EQ(g.text(Col(game.digits - 1, 9), 3), "9");
             EXPECT_FALSE(g.isEmpty(2, 2));
         }
     }
 }
 
-TEST(GroupDivision, GeneratedHistoryWithGapsMarksEachCompleteDrawOnce) {
-    const auto h = generatedHistory(2000, 3, 7);
-    const auto stats = LoadStartupStatistics(h);
+TEST_P(GroupDivisionByGame, GeneratedHistoryWithGapsMarksEachCompleteDrawOnce) {
+    const Game& game = *GetParam();
+    const auto h = generatedHistory(2000, 3, 7, game);
+    const auto stats = LoadStartupStatistics(h, game);
     const auto* info = FindAnalysisWindow("分割10データ分析");
     ASSERT_NE(info, nullptr);
     ASSERT_NE(info->build, nullptr);
-    const auto g = BuildAnalysisGrid(*info, h, stats);
+    const auto g = BuildAnalysisGrid(*info, h, stats, game);
+    const int last = Col(game.digits, 0);
     EXPECT_EQ(g.frozenRows, 3);
     EXPECT_EQ(g.scrollBars, ScrollBars::Both);
     ASSERT_EQ(g.rows(), 3 + stats.LatestDrawNo);
+    ASSERT_EQ(g.columns(), last);
     int r = 4;
     for (const Draw& d : h) {
-        if (!d.complete()) continue;
+        if (!d.complete(game)) continue;
         ASSERT_EQ(g.text(1, r), std::to_string(d.drawNo));
-        ASSERT_EQ(g.text(32, r), std::to_string(d.drawNo));
-        for (int b = 0; b < 3; ++b) ASSERT_EQ(g.text(Col(b, d.digit(b)), r), "●") << d.drawNo;
-        ASSERT_EQ(MarksInRow(g, r), 3) << d.drawNo;
+        ASSERT_EQ(g.text(last, r), std::to_string(d.drawNo));
+        for (int b = 0; b < game.digits; ++b) ASSERT_EQ(g.text(Col(b, d.digit(b)), r), "●") << d.drawNo;
+        ASSERT_EQ(MarksInRow(g, r), game.digits) << d.drawNo;
         ++r;
     }
     // 2000 / 7 incomplete draws leave as many empty rows at the bottom.
     EXPECT_EQ(g.rows() - r + 1, 2000 / 7);
     for (; r <= g.rows(); ++r) ASSERT_TRUE(g.isEmpty(1, r));
+}
+
+INSTANTIATE_TEST_SUITE_P(Games, GroupDivisionByGame, ::testing::ValuesIn(kGames), EachGameName);
+
+TEST(GroupDivision, FourDigitsGainAFourthBlockBeforeTheRightDrawNumber) {
+    const DrawHistory h = {MakeDraw(1, "0369")};
+    const auto g3 = Build3(h, kNumbers4), g10 = Build10(h, kNumbers4);
+    ASSERT_EQ(g3.columns(), 42);
+    const std::string pad = Repeat(kIdeo, 4);
+    EXPECT_EQ(g3.text(Col(3, 0), 1), pad + "当選数字(第4数字)" + pad);
+    for (int c = 2; c <= 41; ++c) EXPECT_EQ(g3.style(c, 1).background, colours::HeaderPink) << c;
+    EXPECT_EQ(g3.style(Col(3, 7), 4).background, kGreen);
+    EXPECT_EQ(g3.style(42, 4).background, colours::HeaderYellow);
+    // Blue digit labels: the first block in 3分割, every block in 10分割.
+    EXPECT_EQ(g3.style(Col(0, 5), 3).foreground, colours::Blue);
+    EXPECT_EQ(g3.style(Col(3, 5), 3).foreground, kUnset);
+    EXPECT_EQ(g10.style(Col(3, 5), 3).foreground, colours::Blue);
 }

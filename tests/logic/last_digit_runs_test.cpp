@@ -4,18 +4,24 @@
 #include <string>
 
 #include "analysis/last_digit_runs.h"
+#include "each_game.h"
+#include "make_draw.h"
 #include "test_history.h"
 #include "windows/window_table.h"
 
 using namespace n3;
+using n3::testing::EachGameName;
 using n3::testing::generatedHistory;
 using n3::testing::history;
+using n3::testing::MakeDraw;
 
 namespace {
 using Runs = 下一桁連続出現回数分析;
 constexpr Colour kUnset{};
 
-GridModel BuildRuns(const DrawHistory& h) { return Runs::Build(h, LoadStartupStatistics(h)); }
+GridModel BuildRuns(const DrawHistory& h, const Game& game = kNumbers3) {
+    return Runs::Build(h, LoadStartupStatistics(h, game), game);
+}
 
 // The cell of last digit k at draw n.
 std::string Cell(const GridModel& g, int k, int n) { return g.text(2 + k, n + 2); }
@@ -157,20 +163,35 @@ TEST(LastDigitRuns, NoCompleteDrawShowsHeaderAndFooterOnly) {
     }
 }
 
+TEST(LastDigitRuns, FourDigitDrawsCountEachOfTheirDigits) {
+    // Draw 1 without a 4; draw 2 with 4, 4, 4, 9; draw 3 with four 4s.
+    const auto g = BuildRuns({MakeDraw(1, "1235"), MakeDraw(2, "4449"), MakeDraw(3, "4444")}, kNumbers4);
+    ASSERT_EQ(g.rows(), 3 + 4);
+    EXPECT_EQ(Cell(g, 4, 2), "2");
+    EXPECT_EQ(Cell(g, 4, 3), "6");
+    EXPECT_TRUE(Cell(g, 9, 2).empty());
+    EXPECT_TRUE(Cell(g, 5, 2).empty());
+    // A three-digit draw is not a draw of the four-digit game: no entries.
+    EXPECT_TRUE(Runs::BuildAppearanceLists(history({{1, 4, 4, 4}}), 1, kNumbers4)[4].empty());
+}
+
+class LastDigitRunsByGame : public ::testing::TestWithParam<const Game*> {};
+
 // Reference: the cell of digit k at draw n holds (occurrences of k in the
 // unbroken run of draws ending at n) - 1, when n has k and that is at least 1.
-TEST(LastDigitRuns, GeneratedHistoryWithGapsMatchesRunOccurrences) {
-    auto h = generatedHistory(4000, 9, 13);
+TEST_P(LastDigitRunsByGame, GeneratedHistoryWithGapsMatchesRunOccurrences) {
+    const Game& game = *GetParam();
+    auto h = generatedHistory(4000, 9, 13, game);
     h.erase(h.begin() + 1500, h.begin() + 1510);  // draws 1501..1510 missing
-    const auto stats = LoadStartupStatistics(h);
-    const auto g = BuildAnalysisGrid(*FindAnalysisWindow("下一桁連続出現回数分析"), h, stats);
+    const auto stats = LoadStartupStatistics(h, game);
+    const auto g = BuildAnalysisGrid(*FindAnalysisWindow("下一桁連続出現回数分析"), h, stats, game);
     EXPECT_EQ(g.frozenRows, 2);
     ASSERT_EQ(g.rows(), stats.LatestDrawNo + 4);
 
     std::vector<std::array<int, 10>> occurrences(std::size_t(stats.LatestDrawNo) + 1);
     for (const Draw& d : h)
-        if (d.complete())
-            for (int i = 0; i < 3; ++i) ++occurrences[std::size_t(d.drawNo)][std::size_t(d.digit(i))];
+        if (d.complete(game))
+            for (int i = 0; i < game.digits; ++i) ++occurrences[std::size_t(d.drawNo)][std::size_t(d.digit(i))];
     int written = 0;
     for (int k = 0; k <= 9; ++k) {
         int sum = 0;
@@ -190,3 +211,5 @@ TEST(LastDigitRuns, GeneratedHistoryWithGapsMatchesRunOccurrences) {
     }
     EXPECT_GT(written, 1000);
 }
+
+INSTANTIATE_TEST_SUITE_P(Games, LastDigitRunsByGame, ::testing::ValuesIn(kGames), EachGameName);

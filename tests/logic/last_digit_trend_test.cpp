@@ -3,17 +3,23 @@
 #include <string>
 
 #include "analysis/last_digit_trend.h"
+#include "each_game.h"
+#include "make_draw.h"
 #include "test_history.h"
 #include "windows/window_table.h"
 
 using namespace n3;
+using n3::testing::EachGameName;
 using n3::testing::generatedHistory;
 using n3::testing::history;
+using n3::testing::MakeDraw;
 
 namespace {
 constexpr Colour kPair{200, 255, 255}, kTriple{200, 255, 200}, kUnset{};
 
-GridModel BuildTrend(const DrawHistory& h) { return 下一桁出現傾向分析::Build(h, LoadStartupStatistics(h)); }
+GridModel BuildTrend(const DrawHistory& h, const Game& game = kNumbers3) {
+    return 下一桁出現傾向分析::Build(h, LoadStartupStatistics(h, game), game);
+}
 
 bool AllSides(const CellStyle& s) {
     for (const auto& b : s.borders)
@@ -158,23 +164,42 @@ TEST(LastDigitTrend, NoCompleteDrawShowsHeaderAndFooterOnly) {
     }
 }
 
-TEST(LastDigitTrend, GeneratedHistoryWithGapsMatchesEachDraw) {
-    const auto h = generatedHistory(3000, 5, 11);
-    const auto stats = LoadStartupStatistics(h);
-    const auto g = BuildAnalysisGrid(*FindAnalysisWindow("下一桁出現傾向分析"), h, stats);
+class LastDigitTrendByGame : public ::testing::TestWithParam<const Game*> {};
+
+TEST_P(LastDigitTrendByGame, GeneratedHistoryWithGapsMatchesEachDraw) {
+    const Game& game = *GetParam();
+    const auto h = generatedHistory(3000, 5, 11, game);
+    const auto stats = LoadStartupStatistics(h, game);
+    const auto g = BuildAnalysisGrid(*FindAnalysisWindow("下一桁出現傾向分析"), h, stats, game);
     EXPECT_EQ(g.frozenRows, 2);
     EXPECT_EQ(g.scrollBars, ScrollBars::Vertical);
+    ASSERT_EQ(g.columns(), 11);
     ASSERT_EQ(g.rows(), stats.LatestDrawNo + 4);
     int r = 3;
     for (const Draw& d : h) {
-        if (!d.complete()) continue;
+        if (!d.complete(game)) continue;
         ASSERT_EQ(g.text(1, r), std::to_string(d.drawNo));
         for (int k = 0; k <= 9; ++k) {
-            const int n = (d.digit(0) == k) + (d.digit(1) == k) + (d.digit(2) == k);
+            int n = 0;
+            for (int i = 0; i < game.digits; ++i) n += d.digit(i) == k;
             ASSERT_EQ(g.text(2 + k, r), std::string(std::size_t(n), char('0' + k))) << d.drawNo;
             ASSERT_EQ(g.style(2 + k, r).background, 下一桁出現傾向分析::BackgroundForLength(std::size_t(n)));
         }
         ++r;
     }
     EXPECT_EQ(r, stats.LatestDrawNo + 3 - 3000 / 11);
+}
+
+INSTANTIATE_TEST_SUITE_P(Games, LastDigitTrendByGame, ::testing::ValuesIn(kGames), EachGameName);
+
+TEST(LastDigitTrend, FourAlikeAreWrittenFourTimesOnPink) {
+    const auto g = BuildTrend({MakeDraw(1, "7777"), MakeDraw(2, "1151")}, kNumbers4);
+    ASSERT_EQ(g.rows(), 6);
+    EXPECT_EQ(g.text(9, 3), "7777");
+    EXPECT_EQ(g.style(9, 3).background, colours::HeaderPink);
+    EXPECT_EQ(g.text(3, 4), "111");
+    EXPECT_EQ(g.style(3, 4).background, kTriple);
+    EXPECT_EQ(g.text(7, 4), "5");
+    ExpectLabelRow(g, 5);
+    ExpectTitleRow(g, 6);
 }
