@@ -135,8 +135,7 @@ std::optional<PrintDocument> AnalysisWindow::printDocument() const {
     for (GridView* view : moreGrids_)
         more.push_back({views_->tabText(views_->indexOf(view)).toStdString(), view->gridModel()});
     PrintDocument doc = MakeAnalysisDocument(
-        info_, grid_->gridModel(), shownCharts_, snapshot().history, shownRange_,
-        headline_->text().toStdString(), more,
+        info_, grid_->gridModel(), shownCharts_, snapshot().history, shownRange_, headline_->text().toStdString(), more,
         views_ && !more.empty() ? views_->tabText(views_->indexOf(grid_)).toStdString() : std::string());
     std::vector<ContentTab> tabs;
     for (const ContentTabView* view : contentTabs_) tabs.push_back(view->tab());
