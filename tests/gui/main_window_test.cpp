@@ -21,6 +21,7 @@
 #include "platform/store/draw_store.h"
 #include "settings/settings.h"
 #include "temp_dir.h"
+#include "test_paths.h"
 
 using namespace n3;
 using n3::testing::TempDir;
@@ -240,7 +241,7 @@ TEST_F(MainWindowTest, HelpOpensAtTheAboutKeywordAndAMissingFileIsReported) {
     EXPECT_TRUE(messages[0].text.contains("none.html"));
     EXPECT_EQ(window->helpWindow(), nullptr);
 
-    window->setHelpPath(QString::fromStdString(HELP_SOURCE));
+    window->setHelpPath(QString::fromStdString(n3::testing::kHelpFile));
     window->trigger("helpFile");
     ASSERT_NE(window->helpWindow(), nullptr);
     EXPECT_EQ(window->helpWindow()->currentKeyword(), "ナンバーズ3ズバリンLiteについて");
