@@ -29,10 +29,10 @@ n3::testing::FakeHost DatedHost() {
     ResultHistory results;
     for (const Draw& d : draws) {
         const int i = d.drawNo - 1;
-        char date[16];
+        char date[32];
         std::snprintf(date, sizeof date, "%04d-%02d-%02d", 2020 + i / 100, 1 + i % 100 / 9, 1 + i % 9 * 3);
         DrawResult r = n3::testing::Dated(d.drawNo, date);
-        r.prize(PrizeKind::Straight).yen = 80000 + 100 * (d.digits[2] * 7 % 10);
+        r.prize(PrizeKind::Straight).yen = 80000 + 100 * (d.digits[2].value_or(0) * 7 % 10);
         results.push_back(r);
     }
     return n3::testing::FakeHost(draws, results);
@@ -81,7 +81,9 @@ TEST_P(ContentViews, WindowPrintAndCommandLineReadTheSameViews) {
         const ContentView& b = built.views[i];
         EXPECT_EQ(a.caption, b.caption) << i;
         ASSERT_EQ(a.grid.has_value(), b.grid.has_value()) << i;
-        if (b.grid) EXPECT_TRUE(SameGrid(*a.grid, *b.grid)) << i;
+        if (b.grid) {
+            EXPECT_TRUE(SameGrid(*a.grid, *b.grid)) << i;
+        }
         EXPECT_EQ(a.charts.size(), b.charts.size()) << i;
         EXPECT_EQ(a.tables.size(), b.tables.size()) << i;
     }
@@ -114,9 +116,10 @@ TEST_P(ContentViews, WindowPrintAndCommandLineReadTheSameViews) {
     const std::vector<std::string> texts = TextsOf(*printed);
     for (const std::string& caption : cli->gridTabs)
         EXPECT_NE(std::find(texts.begin(), texts.end(), "［" + caption + "］"), texts.end()) << caption;
-    if (built.chartsUnderGrids)
+    if (built.chartsUnderGrids) {
         for (std::size_t i = 1; i < built.views.size(); ++i)
             EXPECT_NE(std::find(texts.begin(), texts.end(), built.views[i].caption), texts.end()) << i;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(TabsAndMoreGrids, ContentViews, ::testing::Values("配当分析", "曜日月別分析"));

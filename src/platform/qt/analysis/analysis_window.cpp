@@ -371,10 +371,11 @@ void AnalysisWindow::showContent(WindowContent content) {
     headline_->setText(Q(content.headline));
     headline_->setVisible(!content.headline.empty());
     chartsUnderGrids_ = content.chartsUnderGrids;
+    content.grid();  // the first view is there, with a grid
     ContentView first = std::move(content.views.front());
     std::vector<ContentView> further(std::make_move_iterator(content.views.begin() + 1),
                                      std::make_move_iterator(content.views.end()));
-    grid_->setGridModel(first.grid ? std::move(*first.grid) : GridModel());
+    grid_->setGridModel(std::move(*first.grid));
     shownCharts_ = first.charts;  // what the print shows beside the grid
     if (chartsUnderGrids_) {
         makeFirstTab(first.caption);
