@@ -9,6 +9,7 @@
 
 #include "core/startup_statistics.h"
 #include "io/history_csv.h"
+#include "lab/backtest.h"
 #include "lab/backtest_figures.h"
 #include "lab/backtest_window.h"
 #include "test_history.h"

@@ -121,8 +121,9 @@ void BuildContent(benchmark::State& state, const n3::AnalysisWindowInfo* info) {
     std::size_t bytes = 0;
     for (auto _ : state) {
         auto content = n3::BuildWindowContent(*info, input);
-        bytes = content.grid.memoryBytes();
-        for (const auto& tab : content.moreGrids) bytes += tab.grid.memoryBytes();
+        bytes = 0;
+        for (const auto& view : content.views)
+            if (view.grid) bytes += view.grid->memoryBytes();
         benchmark::DoNotOptimize(content);
     }
     state.counters["MB"] = double(bytes) / (1024.0 * 1024.0);

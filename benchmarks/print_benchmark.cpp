@@ -33,8 +33,9 @@ void PrintBunkatsu10ToPdf(benchmark::State& state) {
     const n3::DrawHistory history = RealHistory(source);
     const n3::StartupStatistics stats = n3::LoadStartupStatistics(history);
     const n3::AnalysisWindowInfo* info = n3::FindAnalysisWindow("分割10データ分析");
-    const n3::PrintDocument doc =
-        n3::MakeAnalysisDocument(*info, n3::BuildAnalysisGrid(*info, history, stats), {}, history);
+    n3::WindowContent content;
+    content.grid() = n3::BuildAnalysisGrid(*info, history, stats);
+    const n3::PrintDocument doc = n3::MakeAnalysisDocument(*info, content, history);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("bunkatsu10.pdf"));
     int pages = 0;

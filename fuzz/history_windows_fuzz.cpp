@@ -7,6 +7,7 @@
 #include "core/startup_statistics.h"
 #include "fuzz_check.h"
 #include "prediction/prediction_window_logic.h"
+#include "settings/settings.h"
 #include "windows/window_table.h"
 
 using namespace n3;
@@ -81,7 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!info.build && !info.content) continue;
         const WindowContent content =
             BuildWindowContent(info, WindowInput{history, stats, results, flags, range, std::nullopt, nullptr, false});
-        CheckGrid(content.grid, info.className);
+        for (const ContentView& view : content.views)
+            if (view.grid) CheckGrid(*view.grid, info.className);
     }
     Settings settings;
     一発ズバリン prediction(settings);

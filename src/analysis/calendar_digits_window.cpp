@@ -4,6 +4,7 @@
 
 #include "analysis/deviation_colour.h"
 #include "analysis/figure_text.h"
+#include "core/grid_rows.h"
 #include "stats/chance_charts.h"
 
 namespace n3 {
@@ -15,12 +16,6 @@ constexpr int kHeaderRow = 3;
 constexpr int kFirstRow = 5;
 constexpr Colour kDoubtRed{220, 0, 0};
 constexpr Colour kGreyText{128, 128, 128};
-
-void Note(GridModel& grid, int row, int columns, std::string_view text) {
-    grid.addSpan(1, row, columns, 1);
-    grid.setAlignment({1, row, 1, row}, HAlign::Left);
-    grid.setText(1, row, text);
-}
 
 // What the dates left out, or how many draws the tabs count.
 std::string DatesLine(const CalendarFigures& f) {
@@ -55,12 +50,12 @@ std::string Verdict(const CalendarTest& t) {
 WindowContent 曜日月別分析::Content(const WindowInput& input) {
     CalendarFigures figures = TallyCalendar(input.history, input.results, input.range);
     WindowContent content;
-    content.grid = BuildGrid(figures, Rows::Weekdays);
-    content.gridCaption = "曜日";
-    content.moreGrids.push_back({"月", BuildGrid(figures, Rows::Months)});
-    content.moreGrids.push_back({"検定", BuildTestGrid(figures)});
+    content.grid() = BuildGrid(figures, Rows::Weekdays);
+    content.views.front().caption = "曜日";
+    content.views.push_back({.caption = "月", .grid = BuildGrid(figures, Rows::Months), .charts = {}, .tables = {}});
+    content.views.push_back({.caption = "検定", .grid = BuildTestGrid(figures), .charts = {}, .tables = {}});
     content.headline = Headline(figures);
-    content.details = std::move(figures);
+    content.details = std::make_shared<const CalendarFigures>(std::move(figures));
     return content;
 }
 
@@ -73,8 +68,8 @@ GridModel 曜日月別分析::BuildGrid(const CalendarFigures& f, Rows rows) {
     grid.setColumnWidth(1, 6);
     grid.setColumnWidth(2, 7);
     grid.textOverflow = true;
-    Note(grid, 1, kColumns, CoverageLine(f.coverage));
-    Note(grid, 2, kColumns, DatesLine(f));
+    WriteNoteRow(grid, 1, kColumns, CoverageLine(f.coverage));
+    WriteNoteRow(grid, 2, kColumns, DatesLine(f));
     grid.setText(1, kHeaderRow, rows == Rows::Weekdays ? "曜日" : "月");
     grid.setText(2, kHeaderRow, "回数");
     grid.addSpan(1, kHeaderRow, 1, 2);
@@ -130,9 +125,9 @@ GridModel 曜日月別分析::BuildTestGrid(const CalendarFigures& f) {
     grid.setColumnWidth(1, 14);
     grid.setColumnWidth(kTestColumns, 30);
     grid.textOverflow = true;
-    Note(grid, 1, kTestColumns,
-         "χ²独立性の検定。補正p値＝min(1, p×検定の数)が0.01未満なら偶然とは言いにくい偏りです（対象 " +
-             GroupedNumber(f.draws) + " 回）");
+    WriteNoteRow(grid, 1, kTestColumns,
+                 "χ²独立性の検定。補正p値＝min(1, p×検定の数)が0.01未満なら偶然とは言いにくい偏りです（対象 " +
+                     GroupedNumber(f.draws) + " 回）");
     const char* headers[kTestColumns] = {"検定", "χ²", "自由度", "p値", "補正p値", "判定", "注意"};
     for (int c = 0; c < kTestColumns; ++c) grid.setText(c + 1, kHead, headers[c]);
     grid.setBackground({1, kHead, kTestColumns, kHead}, colours::HeaderPink);

@@ -53,9 +53,9 @@ void WriteBlock(GridModel& grid, int top, const PositionPair& at, const PairCoun
 WindowContent ペア分析::Content(const WindowInput& input) {
     PairFigures figures = TallyPairs(input.history, input.range);
     WindowContent content;
-    content.grid = BuildGrid(figures);
+    content.grid() = BuildGrid(figures);
     content.headline = Headline(figures);
-    content.details = std::move(figures);
+    content.details = std::make_shared<const PairFigures>(std::move(figures));
     return content;
 }
 

@@ -4,8 +4,9 @@
 
 namespace n3 {
 
-std::string PValueText(double p) {
+std::string PValueText(double p, TinyP tiny) {
     char buf[48];
+    if (p < 0.0001 && tiny == TinyP::Bound) return "<0.0001";
     if (p > 0 && p < 0.0001)
         std::snprintf(buf, sizeof buf, "%.1e", p);
     else

@@ -34,11 +34,12 @@ std::vector<int> ByLongestBlank(const MiniFigures& f) {
 WindowContent ミニ分析::Content(const WindowInput& input) {
     MiniFigures figures = TallyMini(input.history, input.range);
     WindowContent content;
-    content.grid = BuildGrid(figures);
-    content.table = BuildTable(figures);
-    content.charts.push_back(BuildChart(figures));
+    content.grid() = BuildGrid(figures);
+    content.charts().push_back(BuildChart(figures));
+    SortableTable table = BuildTable(figures);
+    content.views.push_back({.caption = table.caption, .grid = {}, .charts = {}, .tables = {std::move(table)}});
     content.headline = Headline(figures);
-    content.details = std::move(figures);
+    content.details = std::make_shared<const MiniFigures>(std::move(figures));
     return content;
 }
 

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
+#include "analysis/figure_text.h"
 #include "analysis/payout_window.h"
+#include "core/grid_rows.h"
 #include "stats/chance_charts.h"
 
 namespace n3 {
@@ -14,31 +15,13 @@ namespace {
 constexpr int kColumns = 8;
 constexpr std::string_view kNone = "－";
 constexpr Colour kStraightBackground{255, 240, 200};
-
-std::string Fixed(double value, const char* format = "%.2f") {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, format, value);
-    return buf;
-}
+constexpr HeaderLook kHeader{.columns = 0, .text = colours::Blue, .centred = false};
 
 std::string DrawText(const std::optional<int>& drawNo) {
     return drawNo ? "第" + std::to_string(*drawNo) + "回" : std::string(kNone);
 }
 std::string Count(const std::optional<int>& value) { return value ? std::to_string(*value) : std::string(kNone); }
 std::string OrNone(const std::string& text) { return text.empty() ? std::string(kNone) : text; }
-
-void Header(GridModel& grid, int row, std::initializer_list<std::string_view> captions) {
-    int c = 1;
-    for (std::string_view caption : captions) grid.setText(c++, row, caption);
-    grid.setBackground({1, row, int(captions.size()), row}, colours::HeaderPink);
-    grid.setForeground({1, row, int(captions.size()), row}, colours::Blue);
-}
-
-void Note(GridModel& grid, int row, std::string_view text) {
-    grid.addSpan(1, row, kColumns, 1);
-    grid.setAlignment({1, row, 1, row}, HAlign::Left);
-    grid.setText(1, row, text);
-}
 
 // ストレート and ボックス, and ミニ where the game sells it.
 int KindRows(const Game& game) { return game.offers(TicketKind::Mini) ? 3 : 2; }
@@ -69,12 +52,13 @@ std::string PayoutLine(const PayoutItem* p) {
 // The lookup's rows from `row`; returns the next free row.
 int WriteLookup(GridModel& grid, int row, const NumberLookup& l, const PayoutItem* payout, const Game& game) {
     const std::string number = NumberText(l.number, game);
-    Note(grid, row++,
-         "番号 " + number + "（" + std::string(TypeName(TypeOf(l.number, game))) + "）　" +
-             RangeLine(l.draws, l.firstDrawNo, l.lastDrawNo));
+    WriteNoteRow(grid, row++, kColumns,
+                 "番号 " + number + "（" + std::string(TypeName(TypeOf(l.number, game))) + "）　" +
+                     RangeLine(l.draws, l.firstDrawNo, l.lastDrawNo));
     const int head = row;
-    Header(grid, row++,
-           {"当たり方", "回数", "偶然の期待値", "最後の回", "抽せん日", "その後の回数", "平均間隔", "最長間隔"});
+    WriteHeaderRow(
+        grid, kHeader, row++,
+        {"当たり方", "回数", "偶然の期待値", "最後の回", "抽せん日", "その後の回数", "平均間隔", "最長間隔"});
     const std::string miniDigits = std::to_string(game.miniDigits);
     const std::string kinds[3] = {
         "ストレート", "ボックス",
@@ -88,22 +72,22 @@ int WriteLookup(GridModel& grid, int row, const NumberLookup& l, const PayoutIte
     for (int k = 0; k < kindRows; ++k, ++row) {
         grid.setText(1, row, kinds[k]);
         grid.setNumber(2, row, counts[k]);
-        grid.setText(3, row, Fixed(expected[k]));
+        grid.setText(3, row, FixedText(expected[k], 2));
         grid.setText(4, row, DrawText(last[k]));
         grid.setText(5, row, OrNone(dates[k]));
         grid.setText(6, row, Count(since[k]));
     }
-    grid.setText(7, head + 1, l.averageGap ? Fixed(*l.averageGap, "%.1f") : std::string(kNone));
+    grid.setText(7, head + 1, l.averageGap ? FixedText(*l.averageGap, 1) : std::string(kNone));
     grid.setText(8, head + 1, Count(l.longestGap));
     grid.setBackground({1, head + 1, 1, row - 1}, colours::HeaderYellow);
     grid.setAlignment({1, head, kColumns, head}, HAlign::Center);
     grid.setAlignment({1, head + 1, 1, row - 1}, HAlign::Left);
     grid.gridLinesOnBlock({1, head, kColumns, row - 1});
-    Note(grid, row++, PayoutLine(payout));
-    Note(grid, row++, "出た回（新しい順）：" + std::to_string(l.hits.size()) + " 回");
+    WriteNoteRow(grid, row++, kColumns, PayoutLine(payout));
+    WriteNoteRow(grid, row++, kColumns, "出た回（新しい順）：" + std::to_string(l.hits.size()) + " 回");
     if (l.hits.empty()) return row + 1;
     const int listHead = row;
-    Header(grid, row++, {"回", "抽せん日", "当選番号", "当たり方", "当せん金額", "配当倍率"});
+    WriteHeaderRow(grid, kHeader, row++, {"回", "抽せん日", "当選番号", "当たり方", "当せん金額", "配当倍率"});
     for (const NumberHit& hit : l.hits) {
         grid.setText(1, row, "第" + std::to_string(hit.drawNo) + "回");
         grid.setText(2, row, OrNone(hit.date));
@@ -153,10 +137,11 @@ WindowContent 数字検索::Content(const WindowInput& input) {
         details.lookup = LookUpNumber(input.history, input.results, input.range, *input.number, input.game);
     if (details.lookup) AddPayout(details, input);
     WindowContent content;
-    content.grid = BuildGrid(details.lookup ? &*details.lookup : nullptr, details.all,
-                             details.payout ? &*details.payout : nullptr);
-    content.table = BuildTable(details.all);
-    content.details = std::move(details);
+    content.grid() = BuildGrid(details.lookup ? &*details.lookup : nullptr, details.all,
+                               details.payout ? &*details.payout : nullptr);
+    SortableTable table = BuildTable(details.all);
+    content.views.push_back({.caption = table.caption, .grid = {}, .charts = {}, .tables = {std::move(table)}});
+    content.details = std::make_shared<const NumberLookupDetails>(std::move(details));
     return content;
 }
 
@@ -174,15 +159,16 @@ GridModel 数字検索::BuildGrid(const NumberLookup* lookup, const AllNumbers& 
     if (lookup)
         row = WriteLookup(grid, row, *lookup, payout, game);
     else
-        Note(grid, row,
-             "番号（" + NumberText(0, game) + "～" + NumberText(numbers - 1, game) + "）を入れると、その番号の" +
-                 (game.offers(TicketKind::Mini) ? "ストレート・ボックス・ミニ" : "ストレート・ボックス") +
-                 "の出現を調べます。");
-    Note(grid, tableRow,
-         AllNumbersCaption(game) + "（ボックスはストレートを含みます。経過回数は最後のボックスからの回数）");
+        WriteNoteRow(grid, row, kColumns,
+                     "番号（" + NumberText(0, game) + "～" + NumberText(numbers - 1, game) +
+                         "）を入れると、その番号の" +
+                         (game.offers(TicketKind::Mini) ? "ストレート・ボックス・ミニ" : "ストレート・ボックス") +
+                         "の出現を調べます。");
+    WriteNoteRow(grid, tableRow, kColumns,
+                 AllNumbersCaption(game) + "（ボックスはストレートを含みます。経過回数は最後のボックスからの回数）");
     const int head = tableRow + 1;
-    Header(grid, head,
-           {"番号", "型", "ストレート回数", "ボックス回数", "最後のストレート", "最後のボックス", "経過回数"});
+    WriteHeaderRow(grid, kHeader, head,
+                   {"番号", "型", "ストレート回数", "ボックス回数", "最後のストレート", "最後のボックス", "経過回数"});
     for (int n = 0; n < numbers; ++n) {
         const NumberRow& r = all.rows[std::size_t(n)];
         const int at = head + 1 + n;

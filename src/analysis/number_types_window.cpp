@@ -30,10 +30,10 @@ std::string PercentText(double share) { return FixedText(share * 100, 2) + "%"; 
 WindowContent タイプ別分析::Content(const WindowInput& input) {
     NumberTypeFigures figures = TallyNumberTypes(input.history, input.results, input.range, input.game);
     WindowContent content;
-    content.grid = BuildGrid(figures);
-    content.charts.push_back(ShareChart(figures));
+    content.grid() = BuildGrid(figures);
+    content.charts().push_back(ShareChart(figures));
     content.headline = Headline(figures);
-    content.details = std::move(figures);
+    content.details = std::make_shared<const NumberTypeFigures>(std::move(figures));
     return content;
 }
 

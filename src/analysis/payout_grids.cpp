@@ -1,10 +1,11 @@
 // The grids, sortable tables and charts of 配当分析 (payout_window.h).
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
+#include "analysis/figure_text.h"
 #include "analysis/payout_groups.h"
 #include "analysis/payout_window.h"
+#include "core/grid_rows.h"
 #include "core/number_rules.h"
 #include "stats/chance_charts.h"
 
@@ -15,34 +16,13 @@ namespace {
 constexpr Colour kTrendColour{0, 90, 200};
 constexpr Colour kTheoryColour{200, 0, 0};
 constexpr Colour kGreyText{128, 128, 128};
+constexpr HeaderLook kHeader{.columns = 0, .text = {}, .centred = true};
 constexpr std::string_view kTooFewDraws = "当せん金額のある回が2回未満のため、配当倍率は出せません";
 
-std::string Fixed(double value, const char* format) {
-    char buf[48];
-    std::snprintf(buf, sizeof buf, format, value);
-    return buf;
-}
+std::string PText(const std::optional<double>& p) { return p ? PValueText(*p) : std::string("－"); }
 
-std::string PText(const std::optional<double>& p) {
-    if (!p) return "－";
-    return *p > 0 && *p < 0.0001 ? Fixed(*p, "%.1e") : Fixed(*p, "%.4f");
-}
-
-std::string OptionalFixed(const std::optional<double>& value, const char* format) {
-    return value ? Fixed(*value, format) : std::string("－");
-}
-
-void Header(GridModel& grid, int row, std::initializer_list<std::string_view> captions) {
-    int c = 1;
-    for (std::string_view caption : captions) grid.setText(c++, row, caption);
-    grid.setBackground({1, row, int(captions.size()), row}, colours::HeaderPink);
-    grid.setAlignment({1, row, int(captions.size()), row}, HAlign::Center);
-}
-
-void Note(GridModel& grid, int row, int columns, std::string_view text) {
-    grid.addSpan(1, row, columns, 1);
-    grid.setAlignment({1, row, 1, row}, HAlign::Left);
-    grid.setText(1, row, text);
+std::string OptionalFixed(const std::optional<double>& value, int decimals) {
+    return value ? FixedText(*value, decimals) : std::string("－");
 }
 
 void Factor(GridModel& grid, int col, int row, const std::optional<double>& factor) {
@@ -54,8 +34,8 @@ std::string KindLine(const PayoutKindFigures& k) {
     std::string line = std::string(PayoutKindName(k.kind)) + "（" + std::to_string(k.items.size()) +
                        "通り）　当せん金額のある回 " + GroupedNumber(k.draws) + " 回";
     if (!k.enough()) return line + "　" + std::string(kTooFewDraws);
-    line += "　番号内の標準偏差 s=" + OptionalFixed(k.sd, "%.3f") +
-            "　番号間の広がり τ=" + OptionalFixed(k.tau, "%.3f") + "　全体の倍率 " + FactorText(k.grandFactor);
+    line += "　番号内の標準偏差 s=" + OptionalFixed(k.sd, 3) + "　番号間の広がり τ=" + OptionalFixed(k.tau, 3) +
+            "　全体の倍率 " + FactorText(k.grandFactor);
     return line;
 }
 
@@ -69,10 +49,10 @@ GridModel 配当分析::YearsGrid(const PayoutFigures& figures) {
     grid.setDefaultRowHeight(14);
     grid.setDefaultColumnWidth(14);
     grid.setAlignment(grid.all(), HAlign::Right);
-    Note(grid, 1, kColumns, "ストレートの当せん金額（年ごと、当せん金額と抽せん日のある回）。理論値は90,000円");
-    Header(grid, 2, {"年", "回数", "平均（円）", "中央値（円）", "90,000円との比"});
+    WriteNoteRow(grid, 1, kColumns, "ストレートの当せん金額（年ごと、当せん金額と抽せん日のある回）。理論値は90,000円");
+    WriteHeaderRow(grid, kHeader, 2, {"年", "回数", "平均（円）", "中央値（円）", "90,000円との比"});
     if (figures.years.empty()) {
-        Note(grid, 3, kColumns, "当せん金額のある回がありません");
+        WriteNoteRow(grid, 3, kColumns, "当せん金額のある回がありません");
         return grid;
     }
     int row = 3;
@@ -82,7 +62,7 @@ GridModel 配当分析::YearsGrid(const PayoutFigures& figures) {
         grid.setText(3, row, GroupedNumber(std::llround(y.straightMean)));
         grid.setText(4, row,
                      y.straightMedian == std::floor(y.straightMedian) ? GroupedNumber(std::llround(y.straightMedian))
-                                                                      : Fixed(y.straightMedian, "%.1f"));
+                                                                      : FixedText(y.straightMedian, 1));
         Factor(grid, 5, row, y.straightRatio);
         ++row;
     }
@@ -121,10 +101,11 @@ GridModel 配当分析::ItemsGrid(const PayoutFigures& figures) {
     grid.setAlignment(grid.all(), HAlign::Right);
     int row = 1;
     for (const PayoutKindFigures& k : figures.kinds) {
-        Note(grid, row++, kColumns, KindLine(k));
+        WriteNoteRow(grid, row++, kColumns, KindLine(k));
         if (k.enough()) {
             const int head = row;
-            Header(grid, row++, {"番号", "当せん回数", "配当倍率", "下限（95%）", "上限（95%）", "推定倍率"});
+            WriteHeaderRow(grid, kHeader, row++,
+                           {"番号", "当せん回数", "配当倍率", "下限（95%）", "上限（95%）", "推定倍率"});
             for (const PayoutItem& item : k.items) {
                 grid.setText(1, row, item.number);
                 grid.setNumber(2, row, item.wins);
@@ -187,10 +168,11 @@ GridModel 配当分析::GroupsGrid(const PayoutFigures& figures) {
     grid.setAlignment(grid.all(), HAlign::Right);
     int tested = 0;
     for (const PayoutGroup& g : figures.groups) tested += g.p ? 1 : 0;
-    Note(grid, 1, kColumns,
-         "ストレートの当選番号の型ごとの配当倍率（全体と比べた検定。補正p値＝min(1, p×" + std::to_string(tested) +
-             ")）");
-    Header(grid, 2, {"パターン", "当せん回数", "配当倍率", "下限（95%）", "上限（95%）", "p値", "補正p値", "判定"});
+    WriteNoteRow(grid, 1, kColumns,
+                 "ストレートの当選番号の型ごとの配当倍率（全体と比べた検定。補正p値＝min(1, p×" +
+                     std::to_string(tested) + ")）");
+    WriteHeaderRow(grid, kHeader, 2,
+                   {"パターン", "当せん回数", "配当倍率", "下限（95%）", "上限（95%）", "p値", "補正p値", "判定"});
     int row = 3;
     for (const PayoutGroup& g : figures.groups) {
         grid.setText(1, row, g.name);
@@ -224,21 +206,22 @@ GridModel 配当分析::StabilityGrid(const PayoutFigures& figures) {
     grid.textOverflow = true;  // the three lines of figures run past the table
     grid.setAlignment(grid.all(), HAlign::Right);
     if (!s.split) {
-        Note(grid, 1, kColumns, "ストレートの当せん金額のある回が2回未満のため、前半と後半を比べられません");
+        WriteNoteRow(grid, 1, kColumns, "ストレートの当せん金額のある回が2回未満のため、前半と後半を比べられません");
         return grid;
     }
     const std::size_t half = straight.counted.size() / 2;
-    Note(grid, 1, kColumns,
-         "前半：第" + std::to_string(straight.counted.front().drawNo) + "回～第" + std::to_string(*s.split) + "回（" +
-             GroupedNumber(long(half)) + "回）　後半：第" + std::to_string(straight.counted[half].drawNo) + "回～第" +
-             std::to_string(straight.counted.back().drawNo) + "回（" +
-             GroupedNumber(long(straight.counted.size() - half)) + "回）");
-    Note(grid, 2, kColumns, "両方の半分で当たった番号：" + std::to_string(s.numbers) + " 通り");
-    Note(grid, 3, kColumns,
-         "前半と後半の配当倍率（対数）の相関係数：" + OptionalFixed(s.correlation, "%.2f") +
-             "（1に近いほど、人気の番号は人気のまま）");
+    WriteNoteRow(grid, 1, kColumns,
+                 "前半：第" + std::to_string(straight.counted.front().drawNo) + "回～第" + std::to_string(*s.split) +
+                     "回（" + GroupedNumber(long(half)) + "回）　後半：第" +
+                     std::to_string(straight.counted[half].drawNo) + "回～第" +
+                     std::to_string(straight.counted.back().drawNo) + "回（" +
+                     GroupedNumber(long(straight.counted.size() - half)) + "回）");
+    WriteNoteRow(grid, 2, kColumns, "両方の半分で当たった番号：" + std::to_string(s.numbers) + " 通り");
+    WriteNoteRow(grid, 3, kColumns,
+                 "前半と後半の配当倍率（対数）の相関係数：" + OptionalFixed(s.correlation, 2) +
+                     "（1に近いほど、人気の番号は人気のまま）");
     if (s.points.empty()) return grid;
-    Header(grid, 5, {"番号", "前半の配当倍率", "後半の配当倍率"});
+    WriteHeaderRow(grid, kHeader, 5, {"番号", "前半の配当倍率", "後半の配当倍率"});
     int row = 6;
     for (const PayoutStabilityPoint& p : s.points) {
         grid.setText(1, row, NumberText(p.number));
@@ -255,7 +238,7 @@ GridModel 配当分析::StabilityGrid(const PayoutFigures& figures) {
 
 ChartData 配当分析::StabilityChart(const PayoutFigures& figures) {
     ChartData chart;
-    chart.title = "番号ごとの配当倍率：前半と後半（相関 " + OptionalFixed(figures.stability.correlation, "%.2f") + "）";
+    chart.title = "番号ごとの配当倍率：前半と後半（相関 " + OptionalFixed(figures.stability.correlation, 2) + "）";
     chart.xTitle = "前半の配当倍率";
     chart.yTitle = "後半の配当倍率";
     chart.yDecimals = 1;

@@ -1,8 +1,8 @@
 #include "analysis/payout_window.h"
 
 #include <cmath>
-#include <cstdio>
 
+#include "analysis/figure_text.h"
 #include "analysis/payout_groups.h"
 
 namespace n3 {
@@ -12,16 +12,10 @@ namespace {
 constexpr int kDrawDayGroup = 4;    // 抽せん日と同じ番号
 constexpr int kZeroDigitGroup = 5;  // 0を含む
 
-std::string Fixed(double value, const char* format) {
-    char buf[48];
-    std::snprintf(buf, sizeof buf, format, value);
-    return buf;
-}
-
 }  // namespace
 
 std::string FactorText(const std::optional<double>& factor) {
-    return factor ? Fixed(*factor, "%.2f") : std::string("－");
+    return factor ? FixedText(*factor, 2) : std::string("－");
 }
 
 Colour FactorColour(const std::optional<double>& factor) {
@@ -38,26 +32,27 @@ WindowContent 配当分析::Content(const WindowInput& input) {
     const PayoutFigures& figures = *kept;
     WindowContent content;
     content.headline = Headline(figures);
-    content.grid = YearsGrid(figures);
-    content.gridCaption = "当せん金額の推移";
-    if (!figures.years.empty()) content.charts.push_back(YearsChart(figures));
+    content.grid() = YearsGrid(figures);
+    content.views.front().caption = "当せん金額の推移";
+    content.chartsUnderGrids = true;
+    if (!figures.years.empty()) content.charts().push_back(YearsChart(figures));
 
-    ContentTab items;
+    ContentView items;
     items.caption = "番号ごとの配当倍率";
     items.grid = ItemsGrid(figures);
-    for (const PayoutKindFigures& kind : figures.kinds) items.choices.push_back(ItemsTable(kind));
-    content.tabs.push_back(std::move(items));
+    for (const PayoutKindFigures& kind : figures.kinds) items.tables.push_back(ItemsTable(kind));
+    content.views.push_back(std::move(items));
 
-    ContentTab groups;
+    ContentView groups;
     groups.caption = "パターン別";
     groups.grid = GroupsGrid(figures);
-    content.tabs.push_back(std::move(groups));
+    content.views.push_back(std::move(groups));
 
-    ContentTab stability;
+    ContentView stability;
     stability.caption = "人気は続くか";
     stability.grid = StabilityGrid(figures);
     if (figures.stability.numbers > 0) stability.charts.push_back(StabilityChart(figures));
-    content.tabs.push_back(std::move(stability));
+    content.views.push_back(std::move(stability));
 
     // The snapshot's figures themselves, shared rather than copied.
     content.details = kept;

@@ -22,14 +22,14 @@ std::string 当選結果一覧::Yen(std::int64_t yen) {
 
 WindowContent 当選結果一覧::Content(const WindowInput& input) {
     WindowContent content;
-    content.grid = Build(input.history, input.results);
+    content.grid() = Build(input.history, input.results);
     // The dates of the listed draws, each saying whether it was worked out
     // from the schedule (the JSON's "dates").
     ResultListDates dates;
     for (auto it = input.history.rbegin(); it != input.history.rend(); ++it)
         if (const DrawResult* r = FindResult(input.results, it->drawNo); r && !r->date.empty())
             dates.rows.push_back({it->drawNo, r->date, r->dateEstimated});
-    content.details = std::move(dates);
+    content.details = std::make_shared<const ResultListDates>(std::move(dates));
     return content;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 // What a window built through the analysis frame reads, and what it shows.
-#include <any>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +12,7 @@
 #include "core/option_flags.h"
 #include "core/startup_statistics.h"
 #include "core/strategy.h"
+#include "core/window_details.h"
 
 namespace n3 {
 
@@ -56,39 +56,63 @@ struct SortableTable {
     std::vector<std::vector<TableCell>> rows;
 };
 
-// A further grid that the frame shows in a tab of its own after the main
-// grid, and prints and writes out after it.
-struct GridTab {
+// One view of a window, in a tab of its own when the window has several:
+// its grid (what the print and the command line show), the charts that go
+// with it, and sortable tables (one at a time, picked by a selector when
+// there are more than one). Any of them may be missing.
+struct ContentView {
+    // The tab's title; the first view's is "表" when empty.
     std::string caption;
-    GridModel grid;
-};
-
-// A further view of a window in a tab of its own: its grid (what the print
-// and the command line show) with charts beside it, or, when `choices` is
-// not empty, one of those sortable tables at a time, picked by a selector.
-struct ContentTab {
-    std::string caption;
-    GridModel grid;
+    std::optional<GridModel> grid;
     std::vector<ChartData> charts;
-    std::vector<SortableTable> choices;
+    std::vector<SortableTable> tables;
 };
 
 struct WindowContent {
-    GridModel grid;
-    // The main grid's tab when the window has more grids; "表" when empty.
-    std::string gridCaption;
-    std::vector<GridTab> moreGrids;
-    std::vector<ChartData> charts;
-    // What the window computed beyond its grid and charts (a report such as
-    // the backtest's figures), for whoever writes it out; empty for none.
-    std::any details;
-    std::optional<SortableTable> table;
+    // The first view is the window's main grid and its charts; it is always there.
+    std::vector<ContentView> views{ContentView{.caption = {}, .grid = GridModel(), .charts = {}, .tables = {}}};
+    // Whether each view shows its charts under its grid, every view after
+    // the first in a tab of grid, table and charts; otherwise the first
+    // view's charts have a tab "グラフ" of their own and each further view
+    // is a tab of a grid or of a table alone.
+    bool chartsUnderGrids = false;
+    // What the window computed beyond its views (a report such as the
+    // backtest's figures), for whoever writes it out; monostate for none.
+    WindowDetails details;
     // One sentence that stands above the grid and heads its print; empty for none.
     std::string headline;
-    // Further views with charts or sortable choices, each in a tab of its
-    // own after the main grid's (named `gridCaption`).
-    std::vector<ContentTab> tabs;
+
+    // The first view's grid and charts, as a window of one grid fills them.
+    GridModel& grid() {
+        if (views.empty()) views.emplace_back();
+        if (!views.front().grid) views.front().grid.emplace();
+        return *views.front().grid;
+    }
+    const GridModel& grid() const {
+        static const GridModel kNone;
+        return views.empty() || !views.front().grid ? kNone : *views.front().grid;
+    }
+    std::vector<ChartData>& charts() {
+        if (views.empty()) views.emplace_back();
+        return views.front().charts;
+    }
+    const std::vector<ChartData>& charts() const {
+        static const std::vector<ChartData> kNone;
+        return views.empty() ? kNone : views.front().charts;
+    }
 };
+
+// The details of type T in `content`; nullptr when it holds others or none.
+template <class T>
+const T* DetailsOf(const WindowContent& content) {
+    const auto* held = std::get_if<std::shared_ptr<const T>>(&content.details);
+    return held ? held->get() : nullptr;
+}
+
+// The tab each of the content's grids stands in, for writing them one after
+// another under their tabs' captions ("表" for an unnamed first): empty for
+// a window of one grid, and for one whose views show charts under their grids.
+std::vector<std::string> GridTabCaptions(const WindowContent& content);
 
 // What a window of the analysis frame reads from the snapshot.
 inline WindowInput InputOf(const HistorySnapshot& snapshot, const OptionFlags& flags = {}, DrawRange range = {}) {

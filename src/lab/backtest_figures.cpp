@@ -1,5 +1,7 @@
 #include "lab/backtest_figures.h"
 
+#include "lab/backtest.h"
+
 namespace n3 {
 
 namespace {

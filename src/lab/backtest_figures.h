@@ -6,9 +6,8 @@
 #include <optional>
 #include <string_view>
 
-#include "lab/backtest.h"
+#include "lab/backtest_methods.h"
 #include "lab/hit_test_figures.h"
-#include "stats/verdict.h"
 
 namespace n3 {
 
@@ -31,6 +30,8 @@ struct BacktestFigures {
     int moneyTargets = 0;     // the targets the money figures count
     std::array<MethodFigures, kBacktestMethodCount> methods;
 };
+
+struct BacktestRun;  // lab/backtest.h
 
 BacktestFigures FiguresOf(const BacktestRun& run);
 

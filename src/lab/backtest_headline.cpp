@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "lab/figures_grid.h"
+#include "stats/verdict.h"
 
 namespace n3 {
 

@@ -16,9 +16,9 @@ WindowContent 予想の検証::Content(const WindowInput& input) {
     const BacktestRun& run = *kept;
     const BacktestFigures figures = FiguresOf(run);
     WindowContent content;
-    content.grid = BacktestGrid(figures);
-    content.charts = BacktestCharts(run);
-    content.details = figures;
+    content.grid() = BacktestGrid(figures);
+    content.charts() = BacktestCharts(run);
+    content.details = std::make_shared<const BacktestFigures>(figures);
     content.headline = BacktestHeadline(figures, input.history, input.range);
     return content;
 }

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdio>
 
+#include "analysis/figure_text.h"
+#include "core/grid_rows.h"
 #include "stats/chance_charts.h"
 #include "stats/verdict.h"
 
@@ -48,9 +50,7 @@ void WriteHitTestCells(GridModel& grid, int row, const HitTestFigures& f, bool m
 }
 
 void WriteFiguresNote(GridModel& grid, int row, std::string_view text) {
-    grid.addSpan(1, row, grid.columns(), 1);
-    grid.setAlignment({1, row, 1, row}, HAlign::Left);
-    grid.setText(1, row, text);
+    WriteNoteRow(grid, row, grid.columns(), text);
 }
 
 std::string MoneyDrawsText(std::optional<int> from, std::optional<int> to, int moneyTargets) {
@@ -85,8 +85,7 @@ std::string YenText(std::optional<long long> yen) {
 }
 
 std::string PValueText(std::optional<double> p) {
-    if (!p) return std::string(kUndefinedFigure);
-    return *p < 0.0001 ? "<0.0001" : FormattedNumber("%.4f", *p);
+    return p ? PValueText(*p, TinyP::Bound) : std::string(kUndefinedFigure);
 }
 
 std::string WilsonText(std::optional<double> low, std::optional<double> high) {

@@ -4,6 +4,7 @@
 
 #include "core/draw_schedule.h"
 #include "core/number_rules.h"
+#include "lab/backtest.h"
 #include "lab/backtest_figures.h"
 #include "lab/next_draw_date.h"
 #include "prediction/prediction_walk.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/window_content.h"
-#include "lab/backtest.h"
+#include "lab/backtest_methods.h"
 #include "lab/next_draw_payout.h"
 
 namespace n3 {

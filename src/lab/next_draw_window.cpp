@@ -9,15 +9,18 @@
 #include "analysis/payout_window.h"
 #include "core/draw_schedule.h"
 #include "core/estimated_date_text.h"
+#include "core/grid_rows.h"
 #include "core/number_rules.h"
 #include "lab/backtest_figures.h"
 #include "lab/next_draw_date.h"
+#include "stats/verdict.h"
 
 namespace n3 {
 
 namespace {
 
 constexpr int kColumns = 7;
+constexpr HeaderLook kHeader{.columns = kColumns, .text = colours::Blue, .centred = false};
 constexpr std::string_view kNone = "－";
 
 std::string Printf(const char* format, double value) {
@@ -40,19 +43,6 @@ std::string ChanceText(double chance) {
     // Below a tenth of a percent (ナンバーズ4's straight) with one more place.
     return "1/" + std::to_string(std::lround(1 / chance)) +
            Printf(chance * 100 < 0.095 ? "（%.2f%%）" : "（%.1f%%）", chance * 100);
-}
-
-void Note(GridModel& grid, int row, std::string_view text) {
-    grid.addSpan(1, row, kColumns, 1);
-    grid.setAlignment({1, row, 1, row}, HAlign::Left);
-    grid.setText(1, row, text);
-}
-
-void Header(GridModel& grid, int row, std::initializer_list<std::string_view> captions) {
-    int c = 1;
-    for (std::string_view caption : captions) grid.setText(c++, row, caption);
-    grid.setBackground({1, row, kColumns, row}, colours::HeaderPink);
-    grid.setForeground({1, row, kColumns, row}, colours::Blue);
 }
 
 std::string DateLine(const NextDrawCard& card) {
@@ -87,13 +77,15 @@ void WritePayout(GridModel& grid, int row, const NextDrawCard& card) {
     if (!card.predicted) return;
     const NextDrawPayout& p = card.payout;
     ++row;
-    Note(grid, row++,
-         p.highest.empty() ? std::string("推定倍率（配当分析）：当せん金額のわかる回が足りないため出せません。")
-                           : std::string("推定倍率（配当分析）：人気の番号は、当たっても当せん金額が下がります。"));
+    WriteNoteRow(grid, row++, kColumns,
+                 p.highest.empty()
+                     ? std::string("推定倍率（配当分析）：当せん金額のわかる回が足りないため出せません。")
+                     : std::string("推定倍率（配当分析）：人気の番号は、当たっても当せん金額が下がります。"));
     if (p.number) {
-        Note(grid, row++, "番号 " + NumberText(*p.number) + " の200円あたりの払戻（平均払戻×推定倍率）");
+        WriteNoteRow(grid, row++, kColumns,
+                     "番号 " + NumberText(*p.number) + " の200円あたりの払戻（平均払戻×推定倍率）");
         const int head = row;
-        Header(grid, row++, {"種類", "平均払戻", "推定倍率", "推定倍率つき"});
+        WriteHeaderRow(grid, kHeader, row++, {"種類", "平均払戻", "推定倍率", "推定倍率つき"});
         for (const NumberReturn& r : p.returns) {
             grid.setText(1, row, r.kind);
             grid.setText(2, row, Per200(r.plainPer200));
@@ -105,11 +97,11 @@ void WritePayout(GridModel& grid, int row, const NextDrawCard& card) {
         grid.setAlignment({2, head + 1, 4, row - 1}, HAlign::Right);
         grid.gridLinesOnBlock({1, head, 4, row - 1});
     } else {
-        Note(grid, row++, "番号を入れると、その番号の推定倍率つきの払戻を示します。");
+        WriteNoteRow(grid, row++, kColumns, "番号を入れると、その番号の推定倍率つきの払戻を示します。");
     }
     if (p.highest.empty()) return;
     const int head = row;
-    Header(grid, row++, {"順位", "推定倍率の高い番号", "推定倍率", "推定倍率の低い番号", "推定倍率"});
+    WriteHeaderRow(grid, kHeader, row++, {"順位", "推定倍率の高い番号", "推定倍率", "推定倍率の低い番号", "推定倍率"});
     for (int i = 0; i < kRankedNumbers; ++i, ++row) {
         grid.setText(1, row, std::to_string(i + 1) + "位");
         if (std::size_t(i) < p.highest.size()) {
@@ -123,9 +115,9 @@ void WritePayout(GridModel& grid, int row, const NextDrawCard& card) {
     }
     grid.setAlignment({1, head + 1, kColumns, row - 1}, HAlign::Center);
     grid.gridLinesOnBlock({1, head, kColumns, row - 1});
-    Note(grid, row,
-         "推定倍率の高い番号を選んでも、当たる確率はどの番号も1/"
-         "1000のままです。変わるのは当たったときの当せん金額だけです。");
+    WriteNoteRow(grid, row, kColumns,
+                 "推定倍率の高い番号を選んでも、当たる確率はどの番号も1/"
+                 "1000のままです。変わるのは当たったときの当せん金額だけです。");
 }
 
 }  // namespace
@@ -138,8 +130,8 @@ WindowContent 次回の抽せん::Content(const WindowInput& input) {
         card.payout =
             NextDrawPayoutOf(*KeptPayoutFigures(input.history, input.results, input.memo), card.kinds, input.number);
     WindowContent content;
-    content.grid = BuildGrid(card);
-    content.details = card;
+    content.grid() = BuildGrid(card);
+    content.details = std::make_shared<const NextDrawCard>(card);
     return content;
 }
 
@@ -182,15 +174,17 @@ GridModel 次回の抽せん::BuildGrid(const NextDrawCard& card) {
     grid.setColumnWidth(7, 12);
     grid.setAlignment(grid.all(), HAlign::Left);
 
-    Note(grid, 1, DateLine(card));
+    WriteNoteRow(grid, 1, kColumns, DateLine(card));
     grid.setForeground(1, 1, colours::Blue);
     if (card.predicted) {
-        Note(grid, 2,
-             "各予想方法がこの回について言っていること（オプション" + std::to_string(card.optionCount) + "個）");
-        Header(grid, methodHead, {"予想方法", "次回の予想", "買う番号", "予想の検証の判定"});
+        WriteNoteRow(
+            grid, 2, kColumns,
+            "各予想方法がこの回について言っていること（オプション" + std::to_string(card.optionCount) + "個）");
+        WriteHeaderRow(grid, kHeader, methodHead, {"予想方法", "次回の予想", "買う番号", "予想の検証の判定"});
         grid.addSpan(4, methodHead, 2, 1);
     } else {
-        Note(grid, 2, std::string(game.name) + "の予想方法はまだありません。当たる確率と当せん金額の平均を示します。");
+        WriteNoteRow(grid, 2, kColumns,
+                     std::string(game.name) + "の予想方法はまだありません。当たる確率と当せん金額の平均を示します。");
     }
     for (int m = 0; m < methodRows; ++m) {
         const MethodSays& says = card.methods[std::size_t(m)];
@@ -214,18 +208,19 @@ GridModel 次回の抽せん::BuildGrid(const NextDrawCard& card) {
         grid.setBackground({1, methodHead + 1, 1, lastMethod}, colours::LabelCyan);
         grid.gridLinesOnBlock({1, methodHead, kColumns, lastMethod});
     }
-    Note(grid, lastMethod + 1,
-         "どの番号も当たる確率は同じです（ストレートなら1/" + std::to_string(game.numberCount()) +
-             "）。過去の出方は次の回を変えません。");
-    if (card.predicted) Note(grid, lastMethod + 2, VerdictLine(card));
+    WriteNoteRow(grid, lastMethod + 1, kColumns,
+                 "どの番号も当たる確率は同じです（ストレートなら1/" + std::to_string(game.numberCount()) +
+                     "）。過去の出方は次の回を変えません。");
+    if (card.predicted) WriteNoteRow(grid, lastMethod + 2, kColumns, VerdictLine(card));
 
-    Note(grid, kindNote,
-         card.prizesFrom.empty()
-             ? std::string("当せん金額：直近12か月の当選結果がないため、平均はわかりません。")
-             : "当せん金額の平均：" + card.prizesFrom + "～" + card.prizesTo + "（直近12か月）の、その賞がある回。" +
-                   "全期間：" + card.allTimeFrom + "～" + card.allTimeTo);
-    Header(grid, kindHead,
-           {"種類", "当たる確率", "平均当せん金額", "対象回数", "200円あたり", "全期間の平均", "全期間の回数"});
+    WriteNoteRow(grid, kindNote, kColumns,
+                 card.prizesFrom.empty()
+                     ? std::string("当せん金額：直近12か月の当選結果がないため、平均はわかりません。")
+                     : "当せん金額の平均：" + card.prizesFrom + "～" + card.prizesTo +
+                           "（直近12か月）の、その賞がある回。" + "全期間：" + card.allTimeFrom + "～" +
+                           card.allTimeTo);
+    WriteHeaderRow(grid, kHeader, kindHead,
+                   {"種類", "当たる確率", "平均当せん金額", "対象回数", "200円あたり", "全期間の平均", "全期間の回数"});
     for (std::size_t k = 0; k < card.kinds.size(); ++k) {
         const KindOdds& o = card.kinds[k];
         const int row = kindHead + 1 + int(k);
@@ -242,9 +237,9 @@ GridModel 次回の抽せん::BuildGrid(const NextDrawCard& card) {
     grid.setAlignment({6, kindHead + 1, 7, lastKind}, HAlign::Right);
     grid.setBackground({1, kindHead + 1, 1, lastKind}, colours::HeaderYellow);
     grid.gridLinesOnBlock({1, kindHead, kColumns, lastKind});
-    Note(grid, lastKind + 1,
-         "1口" + std::to_string(game.unitPriceYen) +
-             "円。平均払戻は、当たる確率×平均当せん金額です。セットは半分がストレート、半分がボックスです。");
+    WriteNoteRow(grid, lastKind + 1, kColumns,
+                 "1口" + std::to_string(game.unitPriceYen) +
+                     "円。平均払戻は、当たる確率×平均当せん金額です。セットは半分がストレート、半分がボックスです。");
     WritePayout(grid, payoutRow, card);
     grid.moveActiveCellToTopLeft();
     return grid;

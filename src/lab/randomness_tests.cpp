@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "stats/distributions.h"
+
 namespace n3 {
 
 namespace {

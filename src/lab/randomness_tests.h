@@ -9,7 +9,6 @@
 
 #include "core/draw.h"
 #include "core/window_content.h"
-#include "stats/distributions.h"
 
 namespace n3 {
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "analysis/figure_text.h"
 #include "stats/chance_charts.h"
 
 namespace n3 {
@@ -19,19 +20,16 @@ std::string Format(const char* format, double value) {
     return buf;
 }
 
-// p-values in the grid: four decimals, or two significant figures when tiny.
-std::string PText(double p) { return p > 0 && p < 0.0001 ? Format("%.1e", p) : Format("%.4f", p); }
-
 }  // namespace
 
 WindowContent 乱数性の検定::Content(const WindowInput& input) {
     const DrawTallies tallies = TallyDraws(input.history, input.range);
     const std::vector<RandomnessTest> tests = RunRandomnessTests(tallies);
     WindowContent content;
-    content.grid = BuildGrid(tallies, tests);
+    content.grid() = BuildGrid(tallies, tests);
     content.headline = Headline(tallies, tests);
-    content.charts = BuildCharts(tallies);
-    content.details = tests;
+    content.charts() = BuildCharts(tallies);
+    content.details = std::make_shared<const std::vector<RandomnessTest>>(tests);
     return content;
 }
 
@@ -89,8 +87,8 @@ void 乱数性の検定::WriteTestRow(GridModel& grid, int row, const Randomness
     grid.setText(2, row, GroupedNumber(test.n));
     grid.setText(3, row, Format("%.2f", test.statistic));
     grid.setText(4, row, test.df ? std::to_string(*test.df) : std::string("—"));
-    grid.setText(5, row, test.p ? PText(*test.p) : std::string("—"));
-    grid.setText(6, row, test.pCorrected ? PText(*test.pCorrected) : std::string("—"));
+    grid.setText(5, row, test.p ? PValueText(*test.p) : std::string("—"));
+    grid.setText(6, row, test.pCorrected ? PValueText(*test.pCorrected) : std::string("—"));
     grid.setText(7, row, test.verdict);
     if (!test.p) {
         grid.setForeground({2, row, kColumns, row}, kGreyText);

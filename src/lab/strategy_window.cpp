@@ -22,11 +22,11 @@ WindowContent 買い方の検証::Content(const WindowInput& input) {
     StrategyTestFigures figures = FiguresOf(run);
     figures.singleStrategy = input.singleStrategy;
     WindowContent content;
-    content.grid = StrategyGrid(figures);
-    content.charts = StrategyCharts(run);
+    content.grid() = StrategyGrid(figures);
+    content.charts() = StrategyCharts(run);
     if (figures.targets > 0 && !figures.strategies.empty())
         content.headline = MoneyDrawsText(figures.from, figures.to, figures.moneyTargets);
-    content.details = std::move(figures);
+    content.details = std::make_shared<const StrategyTestFigures>(std::move(figures));
     return content;
 }
 

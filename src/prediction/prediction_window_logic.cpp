@@ -1,6 +1,12 @@
 #include "prediction/prediction_window_logic.h"
 
+#include "settings/settings.h"
+
 namespace n3 {
+
+const OptionFlags& 一発ズバリン::optionFlags() const { return settings_.optionFlags(); }
+
+bool 一発ズバリン::optionFlag(int index) const { return settings_.optionFlag(index); }
 
 void 一発ズバリン::BuildPrediction(const DrawHistory& history, int latestDrawNo) {
     for (int i = 0; i < kPredictionGridCount; ++i) SetUpPredictionGrid(grids_[std::size_t(i)], i);
@@ -11,7 +17,7 @@ void 一発ズバリン::BuildPrediction(const DrawHistory& history, int latestD
 
 void 一発ズバリン::OptionClicked(int index, bool reflect) {
     if (index < 0 || index >= kOptionPairCount) return;
-    if (index < kOptionFlagCount) lastWrite_ = settings_.setOptionFlag(index, reflect);
+    if (index < kOptionFlagCount) lastWriteError_ = settings_.setOptionFlag(index, reflect).error;
     Recompute();
 }
 

@@ -6,12 +6,14 @@
 #include <string>
 
 #include "core/draw.h"
+#include "core/option_flags.h"
 #include "prediction/option_pairs.h"
 #include "prediction/prediction_engine.h"
 #include "prediction/prediction_grids.h"
-#include "settings/settings.h"
 
 namespace n3 {
+
+class Settings;  // settings/settings.h
 
 class 一発ズバリン {
 public:
@@ -20,10 +22,11 @@ public:
     一発ズバリン(const 一発ズバリン&) = delete;
     一発ズバリン& operator=(const 一発ズバリン&) = delete;
 
-    const OptionFlags& optionFlags() const { return settings_.optionFlags(); }
-    bool optionFlag(int index) const { return settings_.optionFlag(index); }
-    // The last option click whose flag could not be written to the file.
-    const SettingsFileResult& lastWrite() const { return lastWrite_; }
+    const OptionFlags& optionFlags() const;
+    bool optionFlag(int index) const;
+    // Why the last option click's flag could not be written to the file;
+    // empty when it was written.
+    const std::string& lastWriteError() const { return lastWriteError_; }
 
     // On window load, after the option panel shows the flags: sets up the
     // four grids and scans the history, which shows the predictions.
@@ -42,7 +45,7 @@ private:
     void Recompute();
 
     Settings& settings_;
-    SettingsFileResult lastWrite_;
+    std::string lastWriteError_;
     PredictionEngine engine_;
     PredictionGrids grids_;
     int latestDrawNo_ = 0;

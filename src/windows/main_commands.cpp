@@ -94,13 +94,13 @@ std::vector<MenuItem> BuildMenuTree() {
     std::vector<MenuItem> tree = {
         Item("quit", "終了(&X)", Command::End),
         print,
-        GameMenu(),
         PredictionMenu(),
         Menu(std::string(kAnalysisMenu), "データ分析(&S)", TableItems(kAnalysisMenu)),
     };
     if (std::vector<MenuItem> verify = TableItems(kVerifyMenu); !verify.empty())
         tree.push_back(Menu(std::string(kVerifyMenu), "検証(&V)", std::move(verify)));
     tree.push_back(Menu("dataMenu", "データ管理(&M)", std::move(data)));
+    tree.push_back(GameMenu());
     tree.push_back(Item("settings", "設定(&O)", Command::Settings));
     tree.push_back(Menu("windowMenu", "ウィンドウ(&W)",
                         {

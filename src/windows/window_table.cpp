@@ -465,14 +465,14 @@ std::optional<WindowContent> ExtendWindowContent(const AnalysisWindowInfo& windo
     // to the row after the earlier complete draws, the footer moves down.
     const int from = std::min(rows.firstDrawRow + int(*complete), shown.rows() - rows.footerRows + 1);
     WindowContent content;
-    content.grid = shown;
-    content.grid.rebuildRowsFrom(from, shown.rows() + input.stats.LatestDrawNo - latestBefore);
-    rows.buildInto(content.grid, input.history, input.stats, input.game);
-    content.grid.writeAllRows();
+    content.grid() = shown;
+    content.grid().rebuildRowsFrom(from, shown.rows() + input.stats.LatestDrawNo - latestBefore);
+    rows.buildInto(content.grid(), input.history, input.stats, input.game);
+    content.grid().writeAllRows();
     if (window.charts)
-        content.charts = ChartsInRange(window.charts, input.history, input.stats, input.range, input.game);
-    content.grid.scrollBars = window.scrollBars;
-    content.grid.frozenRows = window.frozenRows;
+        content.charts() = ChartsInRange(window.charts, input.history, input.stats, input.range, input.game);
+    content.grid().scrollBars = window.scrollBars;
+    content.grid().frozenRows = window.frozenRows;
     return content;
 }
 
@@ -481,11 +481,11 @@ WindowContent BuildWindowContent(const AnalysisWindowInfo& window, const WindowI
     if (window.content)
         content = window.content(input);
     else
-        content.grid = window.build ? window.build(input.history, input.stats, input.game) : GridModel();
+        content.grid() = window.build ? window.build(input.history, input.stats, input.game) : GridModel();
     if (window.charts)
-        content.charts = ChartsInRange(window.charts, input.history, input.stats, input.range, input.game);
-    content.grid.scrollBars = window.scrollBars;
-    content.grid.frozenRows = window.frozenRows;
+        content.charts() = ChartsInRange(window.charts, input.history, input.stats, input.range, input.game);
+    content.grid().scrollBars = window.scrollBars;
+    content.grid().frozenRows = window.frozenRows;
     return content;
 }
 

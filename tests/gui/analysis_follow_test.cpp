@@ -36,8 +36,8 @@ WindowContent NewestDrawContent(const WindowInput& input) {
     const std::shared_future<void> gate = gGate;
     gate.wait();
     WindowContent c;
-    c.grid.setSize(1, 1);
-    c.grid.setNumber(1, 1, input.history.empty() ? 0 : input.history.back().drawNo);
+    c.grid().setSize(1, 1);
+    c.grid().setNumber(1, 1, input.history.empty() ? 0 : input.history.back().drawNo);
     return c;
 }
 

@@ -75,16 +75,16 @@ std::promise<void> gRelease;
 WindowContent HeldContent(const WindowInput& input) {
     gRelease.get_future().wait();
     WindowContent c;
-    c.grid.setSize(1, 1);
-    c.grid.setNumber(1, 1, input.range.from);
+    c.grid().setSize(1, 1);
+    c.grid().setNumber(1, 1, input.range.from);
     return c;
 }
 
 // A content row that writes the option flags it was given into its grid.
 WindowContent FlagsContent(const WindowInput& input) {
     WindowContent c;
-    c.grid.setSize(10, 1);
-    for (int i = 0; i < 10; ++i) c.grid.setText(i + 1, 1, input.optionFlags[std::size_t(i)] ? "1" : "0");
+    c.grid().setSize(10, 1);
+    for (int i = 0; i < 10; ++i) c.grid().setText(i + 1, 1, input.optionFlags[std::size_t(i)] ? "1" : "0");
     return c;
 }
 

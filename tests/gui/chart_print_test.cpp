@@ -84,7 +84,7 @@ std::vector<std::string> WindowsWithCharts() {
         const DrawHistory h = n3::testing::generatedHistory(300, 11);
         const StartupStatistics stats = LoadStartupStatistics(h);
         const ResultHistory results;
-        if (!BuildWindowContent(info, WindowInput{h, stats, results, {}, {}, std::nullopt}).charts.empty())
+        if (!BuildWindowContent(info, WindowInput{h, stats, results, {}, {}, std::nullopt}).charts().empty())
             names.emplace_back(info.className);
     }
     return names;

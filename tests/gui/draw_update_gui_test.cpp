@@ -20,6 +20,7 @@
 #include "platform/qt/frame/main_window.h"
 #include "scoped_environment.h"
 #include "settings/update_settings.h"
+#include "test_paths.h"
 
 using namespace n3;
 
@@ -159,7 +160,7 @@ TEST_F(DrawUpdateGuiTest, TheFirstStartOffersTheDrawsAfterTheShippedHistory) {
     };
     window = std::make_unique<MainWindow>(db_, dir_.file("settings.ini"));
     dir_.write("settings.ini", std::string(kUpdateSourceKey) + "=" + server_->base() + "\r\n");
-    window->setBundledDataFolder(N3_DATA_DIR);
+    window->setBundledDataFolder(n3::testing::kDataDir);
     ASSERT_TRUE(window->startUp());
     const QString question = QStringLiteral("第7054回以降の当選データをインターネットから取得しますか？");
     ASSERT_TRUE(askedAbout(question));

@@ -15,6 +15,7 @@
 #include "platform/qt/grid/grid_view.h"
 #include "platform/store/draw_store.h"
 #include "temp_dir.h"
+#include "test_paths.h"
 
 using namespace n3;
 using n3::testing::TempDir;
@@ -24,8 +25,8 @@ namespace {
 class FirstStartTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        history = ReadHistoryCsvFile(std::string(N3_DATA_DIR) + "/numbers3-history.csv");
-        results = ReadHistoryCsvFile(std::string(N3_DATA_DIR) + "/numbers3-results.csv");
+        history = ReadHistoryCsvFile(std::string(n3::testing::kDataDir) + "/numbers3-history.csv");
+        results = ReadHistoryCsvFile(std::string(n3::testing::kDataDir) + "/numbers3-results.csv");
         ASSERT_TRUE(history.ok() && results.ok());
         question = QStringLiteral("過去の当選データ（第%1回〜第%2回）を取り込みますか？")
                        .arg(history.draws.front().drawNo)
@@ -44,7 +45,7 @@ protected:
     void start() {
         window.reset();
         window = std::make_unique<MainWindow>(dir.file("db.db"), dir.file("settings.ini"));
-        window->setBundledDataFolder(N3_DATA_DIR);
+        window->setBundledDataFolder(n3::testing::kDataDir);
         ASSERT_TRUE(window->startUp());
     }
     int questions() const {

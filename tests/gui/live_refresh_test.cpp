@@ -51,7 +51,7 @@ protected:
     }
     // The window shows what a window opened now would show.
     static void ExpectShowsTheSnapshot(const AnalysisWindow& w, const HistorySnapshot& snapshot) {
-        const GridModel fresh = BuildWindowContent(w.info(), InputOf(snapshot, w.shownFlags(), w.shownRange())).grid;
+        const GridModel fresh = BuildWindowContent(w.info(), InputOf(snapshot, w.shownFlags(), w.shownRange())).grid();
         const GridModel& shown = w.grid()->gridModel();
         ASSERT_EQ(shown.rows(), fresh.rows());
         ASSERT_EQ(shown.columns(), fresh.columns());

@@ -21,6 +21,7 @@
 #include "platform/store/draw_store.h"
 #include "settings/settings.h"
 #include "temp_dir.h"
+#include "test_paths.h"
 
 using namespace n3;
 using n3::testing::TempDir;
@@ -72,7 +73,7 @@ protected:
 
 TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption) {
     EXPECT_EQ(topCaptions(), (QStringList{"終了(&X)", "印刷(&P)", "一発ズバリン予想(&D)", "データ分析(&S)", "検証(&V)",
-                                          "データ管理(&M)", "設定(&O)", "ウィンドウ(&W)", "ヘルプ(&H)"}));
+                                          "データ管理(&M)", "ゲーム(&G)", "設定(&O)", "ウィンドウ(&W)", "ヘルプ(&H)"}));
     const std::pair<const char*, const char*> items[] = {
         {"frequencyMenu", "頻度分析(&F)"},
         {"appearanceByCount", "回数別出現分析(&K)"},
@@ -240,7 +241,7 @@ TEST_F(MainWindowTest, HelpOpensAtTheAboutKeywordAndAMissingFileIsReported) {
     EXPECT_TRUE(messages[0].text.contains("none.html"));
     EXPECT_EQ(window->helpWindow(), nullptr);
 
-    window->setHelpPath(QString::fromStdString(HELP_SOURCE));
+    window->setHelpPath(QString::fromStdString(n3::testing::kHelpFile));
     window->trigger("helpFile");
     ASSERT_NE(window->helpWindow(), nullptr);
     EXPECT_EQ(window->helpWindow()->currentKeyword(), "ナンバーズ3ズバリンLiteについて");

@@ -47,7 +47,7 @@ protected:
     void expectInStepWithThePrediction() const {
         const OptionFlags flags = main->optionFlags();
         EXPECT_EQ(next->shownFlags(), flags);
-        const GridModel fresh = BuildWindowContent(next->info(), InputOf(main->snapshot(), flags)).grid;
+        const GridModel fresh = BuildWindowContent(next->info(), InputOf(main->snapshot(), flags)).grid();
         const GridModel& shown = next->grid()->gridModel();
         ASSERT_EQ(shown.rows(), fresh.rows());
         for (int r = 1; r <= fresh.rows(); ++r)

@@ -101,7 +101,7 @@ TEST(PayoutWindow, FourTabsSelectorSortingAndPrint) {
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(3).center());
     ContentTabView* lasting = w.contentTabs()[2];
     EXPECT_TRUE(lasting->chartView()->isVisible());
-    EXPECT_FALSE(lasting->tab().charts.empty());
+    EXPECT_FALSE(lasting->view().charts.empty());
 
     const auto doc = w.printDocument();
     ASSERT_TRUE(doc);

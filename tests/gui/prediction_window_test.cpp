@@ -14,6 +14,7 @@
 #include "platform/qt/prediction/prediction_window.h"
 #include "platform/qt/print/print_preview.h"
 #include "platform/store/database.h"
+#include "settings/settings.h"
 
 using namespace n3;
 

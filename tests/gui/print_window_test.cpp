@@ -59,7 +59,7 @@ TEST(PrintWindowGui, PrintButtonPreviewsTheGridTheWindowShows) {
     EXPECT_EQ(doc.description, std::string(info->description));
     EXPECT_EQ(doc.rangeText, "第1回〜第40回");
     // The grid first, then every chart of the window's グラフ tab, in order.
-    const std::vector<ChartData> charts = BuildWindowContent(*info, InputOf(host.snapshot())).charts;
+    const std::vector<ChartData> charts = BuildWindowContent(*info, InputOf(host.snapshot())).charts();
     ASSERT_FALSE(charts.empty());
     ASSERT_EQ(doc.items.size(), 1 + charts.size());
     EXPECT_EQ(doc.items[0].kind, PrintItem::Kind::Grid);

@@ -72,7 +72,7 @@ protected:
         const auto fresh = std::make_shared<const HistorySnapshot>(Database::Open(db)->ReadSnapshot());
         for (AnalysisWindow* w : windows) {
             const GridModel full =
-                BuildWindowContent(w->info(), InputOf(*fresh, w->shownFlags(), w->shownRange())).grid;
+                BuildWindowContent(w->info(), InputOf(*fresh, w->shownFlags(), w->shownRange())).grid();
             ASSERT_TRUE(n3::testing::SameGrid(w->grid()->gridModel(), full))
                 << w->info().className << " after " << after;
         }

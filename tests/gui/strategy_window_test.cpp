@@ -14,11 +14,15 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
+#include <set>
+#include <string_view>
 
 #include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/common/dialogs.h"
+#include "platform/qt/common/qt_util.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/qt/grid/grid_view.h"
+#include "platform/qt/strategies/strategy_fields.h"
 #include "platform/qt/strategies/strategy_panel.h"
 #include "platform/store/database.h"
 #include "platform/store/draw_store.h"
@@ -222,4 +226,42 @@ TEST_F(StrategyWindowTest, AddingStopsAtTheTablesBoundOfOneHundred) {
     QTest::mouseClick(child<QPushButton>("removeStrategy"), Qt::LeftButton);
     EXPECT_TRUE(add->isEnabled());
     EXPECT_EQ(saved().size(), std::size_t(kMaxStrategies - 1));
+}
+
+TEST_F(StrategyWindowTest, EveryFieldOfTheTableGoesToTheStoreAndComesBack) {
+    std::set<std::string_view> keys;
+    for (const StrategyField& field : kStrategyFields) {
+        EXPECT_NE(panel->findChild<QWidget*>(Q(field.objectName)), nullptr) << field.objectName;
+        EXPECT_TRUE(field.key.empty() || keys.insert(field.key).second) << field.key;
+    }
+    type("strategyName", "甲");
+    choose("strategyRule", int(StrategyRule::Fixed));
+    type("strategyNumbers", "123,456");
+    choose("strategyKind", int(TicketKind::Box));
+    type("strategyUnits", "3");
+    clickAndWait("addStrategy");
+    type("strategyName", "乙");
+    choose("strategyRule", int(StrategyRule::Hot));
+    type("strategyN", "50");
+    type("strategyK", "5");
+    choose("strategyKind", int(TicketKind::Straight));
+    type("strategyUnits", "2");
+    clickAndWait("addStrategy");
+    const std::vector<Strategy> stored = saved();
+    ASSERT_EQ(stored.size(), 2u);
+    EXPECT_EQ(stored[0].numbers, (std::vector<int>{123, 456}));
+    EXPECT_EQ(stored[0].units, 3);
+    EXPECT_EQ(stored[1].n, 50);
+    EXPECT_EQ(stored[1].k, 5);
+    // Choosing each in the list brings every field back as it was stored.
+    QListWidget* list = panel->list();
+    list->setFocus();
+    for (const Qt::Key key : {Qt::Key_Home, Qt::Key_Down}) {
+        QTest::keyClick(list, key);
+        Strategy expected = stored[std::size_t(list->currentRow())];
+        expected.id = 0;
+        EXPECT_EQ(panel->edited(), expected) << expected.name;
+    }
+    EXPECT_EQ(child<QLineEdit>("strategyName")->text(), QStringLiteral("乙"));
+    EXPECT_FALSE(child<QLineEdit>("strategyNumbers")->isEnabled());  // the rule 乙 follows reads no numbers
 }

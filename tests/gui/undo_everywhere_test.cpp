@@ -77,7 +77,7 @@ protected:
         const HistorySnapshot fresh = Database::Open(db, false)->ReadSnapshot();
         EXPECT_EQ(main->snapshot().stats.LatestDrawNo, fresh.stats.LatestDrawNo);
         const GridModel expected =
-            BuildWindowContent(sums->info(), InputOf(fresh, sums->shownFlags(), sums->shownRange())).grid;
+            BuildWindowContent(sums->info(), InputOf(fresh, sums->shownFlags(), sums->shownRange())).grid();
         const GridModel& shown = sums->grid()->gridModel();
         ASSERT_EQ(shown.rows(), expected.rows());
         for (int r = 1; r <= expected.rows(); ++r)

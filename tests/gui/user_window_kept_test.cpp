@@ -25,6 +25,7 @@
 #include "platform/qt/tickets/ticket_table_model.h"
 #include "platform/qt/tickets/tickets_window.h"
 #include "test_history.h"
+#include "test_paths.h"
 #include "tickets/ticket_book_editor.h"
 
 using namespace n3;
@@ -60,7 +61,7 @@ public:
             return QString();  // cancelled
         });
         main = std::make_unique<MainWindow>(db, dir.file("settings.ini"));
-        main->setHelpPath(QString::fromStdString(HELP_SOURCE));
+        main->setHelpPath(QString::fromStdString(n3::testing::kHelpFile));
         ASSERT_TRUE(main->startUp());
         main->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));

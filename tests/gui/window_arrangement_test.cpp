@@ -35,6 +35,7 @@
 #include "platform/store/draw_store.h"
 #include "settings/settings_file.h"
 #include "temp_dir.h"
+#include "test_paths.h"
 #include "windows/window_table.h"
 
 using namespace n3;
@@ -247,7 +248,7 @@ TEST_F(ArrangementTest, CtrlF4AndEscapeClose) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window->subWindow("バージョン情報"), nullptr);
 
-    window->setHelpPath(QString::fromStdString(HELP_SOURCE));
+    window->setHelpPath(QString::fromStdString(n3::testing::kHelpFile));
     window->trigger("helpFile");
     HelpWindow* help = window->helpWindow();
     ASSERT_NE(help, nullptr);

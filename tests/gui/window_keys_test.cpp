@@ -25,6 +25,7 @@
 #include "platform/qt/print/print_layout.h"
 #include "platform/qt/print/print_preview.h"
 #include "platform/qt/tickets/tickets_window.h"
+#include "test_paths.h"
 
 using namespace n3;
 using namespace n3::testing::entry;
@@ -44,7 +45,7 @@ protected:
         path = dir.file("n3.db");
         StoreDraws(path, TurningDraws(300));
         main = std::make_unique<MainWindow>(path, dir.file("settings.ini"));
-        main->setHelpPath(QString::fromStdString(HELP_SOURCE));
+        main->setHelpPath(QString::fromStdString(n3::testing::kHelpFile));
         ASSERT_TRUE(main->startUp());
         main->resize(1366, 768);
         main->show();

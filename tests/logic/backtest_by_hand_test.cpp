@@ -6,8 +6,10 @@
 #include "app/cli/backtest_json.h"
 #include "app/cli/window_json.h"
 #include "core/startup_statistics.h"
+#include "lab/backtest.h"
 #include "lab/backtest_figures.h"
 #include "lab/backtest_window.h"
+#include "stats/verdict.h"
 #include "test_history.h"
 
 using namespace n3;
@@ -127,12 +129,12 @@ TEST(BacktestByHand, WindowShowsTheSameFiguresInGridChartAndJson) {
     OptionFlags flags{};
     flags[2] = flags[7] = true;
     const WindowContent c = 予想の検証::Content(WindowInput{h, stats, results, flags, DrawRange{9, 0}, std::nullopt});
-    EXPECT_EQ(c.grid.text(1, 3), " 7回周期法");
-    EXPECT_EQ(c.grid.text(2, 3), "偶然より多い");  // 判定 right after the method
-    EXPECT_EQ(c.grid.text(8, 2), "的中回数");
-    EXPECT_EQ(c.grid.text(8, 3), "50");
+    EXPECT_EQ(c.grid().text(1, 3), " 7回周期法");
+    EXPECT_EQ(c.grid().text(2, 3), "偶然より多い");  // 判定 right after the method
+    EXPECT_EQ(c.grid().text(8, 2), "的中回数");
+    EXPECT_EQ(c.grid().text(8, 3), "50");
     for (int money = 3; money <= 5; ++money)
-        EXPECT_EQ(c.grid.text(money, 3), "") << money;  // money columns empty without results
+        EXPECT_EQ(c.grid().text(money, 3), "") << money;  // money columns empty without results
     // The headline names the method that differs, and the draws looked at.
     EXPECT_EQ(c.headline.rfind("7回周期法の的中は偶然より多い", 0), 0u) << c.headline;
     EXPECT_NE(c.headline.find("（第9回〜第58回）"), std::string::npos) << c.headline;
@@ -141,16 +143,16 @@ TEST(BacktestByHand, WindowShowsTheSameFiguresInGridChartAndJson) {
          {std::pair{"偶然の期待値", "でたらめに選んで"}, std::pair{"z", "標準偏差"}, std::pair{"p値", "偶然に出る確率"},
           std::pair{"補正p値(×7)", "7倍"}, std::pair{"的中率の95%区間", "95%の確かさ"}}) {
         int column = 0;
-        for (int col = 1; col <= c.grid.columns(); ++col)
-            if (c.grid.text(col, 2) == heading) column = col;
+        for (int col = 1; col <= c.grid().columns(); ++col)
+            if (c.grid().text(col, 2) == heading) column = col;
         ASSERT_GT(column, 0) << heading;
-        EXPECT_NE(c.grid.tip(column, 2).find(says), std::string_view::npos) << heading;
-        EXPECT_EQ(c.grid.tip(column, 3), c.grid.tip(column, 2)) << heading;
+        EXPECT_NE(c.grid().tip(column, 2).find(says), std::string_view::npos) << heading;
+        EXPECT_EQ(c.grid().tip(column, 3), c.grid().tip(column, 2)) << heading;
     }
-    EXPECT_TRUE(c.grid.tip(1, 3).empty());
+    EXPECT_TRUE(c.grid().tip(1, 3).empty());
     bool saysSo = false;
-    for (int row = 1; row <= c.grid.rows(); ++row)
-        saysSo = saysSo || c.grid.text(1, row).find("金額の欄は空") != std::string::npos;
+    for (int row = 1; row <= c.grid().rows(); ++row)
+        saysSo = saysSo || c.grid().text(1, row).find("金額の欄は空") != std::string::npos;
     EXPECT_TRUE(saysSo);
     const std::string json = WindowJsonMembers(c);
     EXPECT_NE(
@@ -160,11 +162,11 @@ TEST(BacktestByHand, WindowShowsTheSameFiguresInGridChartAndJson) {
         std::string::npos)
         << json;
     EXPECT_NE(json.find("\"spent\": null, \"won\": null, \"returnRate\": null"), std::string::npos);
-    ASSERT_EQ(c.charts.size(), 2u);  // the cycle methods, then the digit-set methods
-    const ChartData& chart = c.charts[0];
+    ASSERT_EQ(c.charts().size(), 2u);  // the cycle methods, then the digit-set methods
+    const ChartData& chart = c.charts()[0];
     ASSERT_EQ(chart.series.size(), 8u);
-    ASSERT_EQ(c.charts[1].series.size(), 6u);
-    EXPECT_EQ(c.charts[1].series[0].name, "消去法");
+    ASSERT_EQ(c.charts()[1].series.size(), 6u);
+    EXPECT_EQ(c.charts()[1].series[0].name, "消去法");
     EXPECT_EQ(chart.series[0].kind, SeriesKind::Line);
     EXPECT_EQ(chart.series[1].kind, SeriesKind::DashedLine);
     EXPECT_EQ(chart.series[0].points.back().y, 50);

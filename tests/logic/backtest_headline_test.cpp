@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "lab/backtest_headline.h"
+#include "stats/verdict.h"
 #include "test_history.h"
 
 using namespace n3;

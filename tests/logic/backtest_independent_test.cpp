@@ -8,10 +8,12 @@
 #include <cmath>
 
 #include "core/startup_statistics.h"
+#include "lab/backtest.h"
 #include "lab/backtest_figures.h"
 #include "lab/control_draw.h"
 #include "prediction_histories.h"
 #include "reference_prediction_engine.h"
+#include "stats/verdict.h"
 
 using namespace n3;
 using n3::testing::holeyHistory;

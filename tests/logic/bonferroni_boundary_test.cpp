@@ -7,8 +7,10 @@
 
 #include <algorithm>
 
+#include "lab/backtest.h"
 #include "lab/backtest_figures.h"
 #include "lab/randomness_tests.h"
+#include "stats/verdict.h"
 
 using namespace n3;
 

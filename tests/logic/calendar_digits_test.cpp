@@ -144,12 +144,12 @@ TEST(CalendarDigits, NoDatedDrawSaysSo) {
     const ResultHistory estimated = {Dated(1, "2024-01-01", true)};
     const WindowContent content = 曜日月別分析::Content(WindowInput{h, {}, estimated, {}, {}, std::nullopt});
     EXPECT_EQ(content.headline, "抽せん日のある回がありません");
-    EXPECT_EQ(content.gridCaption, "曜日");
-    ASSERT_EQ(content.moreGrids.size(), 2u);
-    EXPECT_EQ(content.moreGrids[0].caption, "月");
-    EXPECT_EQ(content.moreGrids[1].caption, "検定");
-    EXPECT_EQ(content.grid.text(1, 5), "抽せん日のある回がありません");
-    EXPECT_NE(content.grid.text(1, 2).find("抽せん日のない回 1 回・抽せん日が予定の回 1 回"), std::string::npos);
+    ASSERT_EQ(content.views.size(), 3u);
+    EXPECT_EQ(content.views[0].caption, "曜日");
+    EXPECT_EQ(content.views[1].caption, "月");
+    EXPECT_EQ(content.views[2].caption, "検定");
+    EXPECT_EQ(content.grid().text(1, 5), "抽せん日のある回がありません");
+    EXPECT_NE(content.grid().text(1, 2).find("抽せん日のない回 1 回・抽せん日が予定の回 1 回"), std::string::npos);
     const std::string json = WindowJsonMembers(content);
     EXPECT_NE(json.find("\"calendar\": {\"draws\": 0, \"weekdays\": [], \"months\": [], \"tests\": ["),
               std::string::npos);

@@ -71,13 +71,13 @@ TEST(DigitPairs, HeadlineSaysWhichPairsAreNotChance) {
 TEST(DigitPairs, GridAndJson) {
     const WindowContent content = ペア分析::Content(WindowInput{kHistory, {}, {}, {}, {}, std::nullopt});
     // First block: title at row 3, header at 4, digit 1 of 第1 at row 6; digit 2 of 第2 at column 4.
-    EXPECT_EQ(content.grid.text(1, 3).rfind("第1・第2数字", 0), 0u);
-    EXPECT_EQ(content.grid.text(1, 4), "第1＼第2");
-    EXPECT_EQ(content.grid.text(1, 6), "1");
-    EXPECT_EQ(content.grid.text(4, 6), "2");
-    EXPECT_TRUE(content.grid.style(4, 6).background.isSet());  // far above 0.04
-    EXPECT_EQ(content.grid.text(1, 16).rfind("第1・第3数字", 0), 0u);
-    EXPECT_EQ(content.grid.text(1, 29).rfind("第2・第3数字", 0), 0u);
+    EXPECT_EQ(content.grid().text(1, 3).rfind("第1・第2数字", 0), 0u);
+    EXPECT_EQ(content.grid().text(1, 4), "第1＼第2");
+    EXPECT_EQ(content.grid().text(1, 6), "1");
+    EXPECT_EQ(content.grid().text(4, 6), "2");
+    EXPECT_TRUE(content.grid().style(4, 6).background.isSet());  // far above 0.04
+    EXPECT_EQ(content.grid().text(1, 16).rfind("第1・第3数字", 0), 0u);
+    EXPECT_EQ(content.grid().text(1, 29).rfind("第2・第3数字", 0), 0u);
     const std::string json = WindowJsonMembers(content);
     EXPECT_EQ(json.rfind("\"pairs\": {\"draws\": 4, \"positions\": [{\"positions\": \"12\", \"items\": "
                          "[{\"pair\": \"00\", \"count\": 0}, ",

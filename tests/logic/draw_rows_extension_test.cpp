@@ -46,12 +46,12 @@ protected:
     // content built afresh over `after`.
     void expectExtensionIsFullBuild(const DrawHistory& before, const DrawHistory& after, const std::string& case_) {
         const HistorySnapshot old = SnapshotOf(before), now = SnapshotOf(after);
-        const GridModel shown = BuildWindowContent(window(), InputOf(old)).grid;
+        const GridModel shown = BuildWindowContent(window(), InputOf(old)).grid();
         const std::optional<WindowContent> extended = ExtendWindowContent(window(), InputOf(now), shown, before);
         ASSERT_TRUE(extended.has_value()) << case_;
         const WindowContent full = BuildWindowContent(window(), InputOf(now));
-        EXPECT_TRUE(SameGrid(extended->grid, full.grid)) << GetParam() << ": " << case_;
-        EXPECT_EQ(extended->charts.size(), full.charts.size()) << case_;
+        EXPECT_TRUE(SameGrid(extended->grid(), full.grid())) << GetParam() << ": " << case_;
+        EXPECT_EQ(extended->charts().size(), full.charts().size()) << case_;
     }
 };
 
@@ -94,7 +94,7 @@ TEST_P(DrawRowsExtension, TheNewestDrawNumberEndsAsAFullBuild) {
 
 TEST_P(DrawRowsExtension, AnyOtherChangeIsLeftToAFullBuild) {
     const DrawHistory before = n3::testing::generatedHistory(50);
-    const GridModel shown = BuildWindowContent(window(), InputOf(SnapshotOf(before))).grid;
+    const GridModel shown = BuildWindowContent(window(), InputOf(SnapshotOf(before))).grid();
     DrawHistory edited = before;
     edited[10].digits[0] = (*edited[10].digits[0] + 1) % 10;
     edited.push_back(n3::testing::history({{51, 1, 2, 3}})[0]);

@@ -54,7 +54,7 @@ TEST(FourDigitWindows, FrequencyMarksFourCellsADrawAndSkipsDrawsOfAnotherShape) 
     const HistorySnapshot snapshot = FourDigitSnapshot();
     EXPECT_EQ(snapshot.stats.DigitCount, CountedDigits());
     EXPECT_EQ(snapshot.stats.LatestDrawNo, 5);
-    const GridModel grid = Build("出現頻度分析", snapshot).grid;
+    const GridModel grid = Build("出現頻度分析", snapshot).grid();
     for (int d = 0; d <= 9; ++d) {
         int marks = 0;
         for (int row = 3; row <= grid.rows(); ++row) marks += grid.text(d + 2, row) == "●";
@@ -63,7 +63,7 @@ TEST(FourDigitWindows, FrequencyMarksFourCellsADrawAndSkipsDrawsOfAnotherShape) 
 }
 
 TEST(FourDigitWindows, DigitSumShowsFourDigitsAndTheirSumUpTo36) {
-    const GridModel grid = Build("数字合計分析", FourDigitSnapshot()).grid;
+    const GridModel grid = Build("数字合計分析", FourDigitSnapshot()).grid();
     ASSERT_EQ(grid.columns(), 6);
     EXPECT_EQ(grid.text(6, 1), "合計");
     // Rows of the complete draws in order: 1234, 1122, 9999, 4321.
@@ -84,7 +84,7 @@ TEST(FourDigitWindows, LookupCountsTenThousandNumbersWithoutAMiniRow) {
     EXPECT_FALSE(ParseNumberText("123", kFourDigits));
 
     const WindowContent content = Build("数字検索", FourDigitSnapshot(), 1234);
-    const auto* details = std::any_cast<NumberLookupDetails>(&content.details);
+    const auto* details = DetailsOf<NumberLookupDetails>(content);
     ASSERT_NE(details, nullptr);
     ASSERT_TRUE(details->lookup);
     const NumberLookup& l = *details->lookup;
@@ -98,15 +98,16 @@ TEST(FourDigitWindows, LookupCountsTenThousandNumbersWithoutAMiniRow) {
     EXPECT_EQ(details->all.rows[2211].boxCount, 1);
     EXPECT_EQ(details->all.rows[9999].boxCount, 1);
 
-    ASSERT_TRUE(content.table);
-    EXPECT_EQ(content.table->caption, "全10000通り");
-    EXPECT_EQ(content.table->rows[1122][1].text, "ダブルダブル");
-    EXPECT_EQ(content.table->rows[9999][1].text, "ゾロ目");
-    EXPECT_EQ(content.table->rows[1112][1].text, "トリプル");
-    EXPECT_EQ(content.table->rows[1123][0].text, "1123");
-    EXPECT_EQ(content.table->rows[7][0].text, "0007");
-    for (int row = 1; row <= content.grid.rows(); ++row)
-        EXPECT_EQ(content.grid.text(1, row).find("ミニ"), std::string::npos) << row;
+    ASSERT_EQ(content.views.size(), 2u);
+    const SortableTable& table = content.views[1].tables.at(0);
+    EXPECT_EQ(table.caption, "全10000通り");
+    EXPECT_EQ(table.rows[1122][1].text, "ダブルダブル");
+    EXPECT_EQ(table.rows[9999][1].text, "ゾロ目");
+    EXPECT_EQ(table.rows[1112][1].text, "トリプル");
+    EXPECT_EQ(table.rows[1123][0].text, "1123");
+    EXPECT_EQ(table.rows[7][0].text, "0007");
+    for (int row = 1; row <= content.grid().rows(); ++row)
+        EXPECT_EQ(content.grid().text(1, row).find("ミニ"), std::string::npos) << row;
 }
 
 TEST(FourDigitWindows, TypesAndOrdersOfBothGamesComeFromTheirDigits) {

@@ -111,12 +111,12 @@ TEST(MiniGaps, ChiSquareAgainstBoost) {
 TEST(MiniGaps, NoCompleteDrawLeavesTheTestNull) {
     const DrawHistory h = n3::testing::history({{1, 1, -1, 3}, {3, -1, 2, 2}});
     const WindowContent content = ミニ分析::Content(WindowInput{h, {}, {}, {}, {}, std::nullopt});
-    const auto& f = std::any_cast<const MiniFigures&>(content.details);
+    const auto& f = *DetailsOf<MiniFigures>(content);
     EXPECT_EQ(f.draws, 0);
     EXPECT_FALSE(f.chi2);
     EXPECT_FALSE(f.p);
     EXPECT_EQ(content.headline, "数字のそろった回がないため、ミニを数えられません");
-    EXPECT_NE(content.grid.text(1, 1).find("数字の欠けた回 2 回と欠番 1 回は数えていません"), std::string::npos);
+    EXPECT_NE(content.grid().text(1, 1).find("数字の欠けた回 2 回と欠番 1 回は数えていません"), std::string::npos);
     const std::string json = WindowJsonMembers(content);
     EXPECT_NE(json.find("{\"number\": \"00\", \"count\": 0, \"expected\": 0, \"last\": null, \"since\": 0, "
                         "\"longestGap\": 0}"),
@@ -128,21 +128,22 @@ TEST(MiniGaps, GridTableChartAndJsonShowTheSameFigures) {
     const DrawHistory h = WithMiniAt(10, {3, 8});
     const WindowContent content = ミニ分析::Content(WindowInput{h, {}, {}, {}, {}, std::nullopt});
     // Row of 23: header rows 1 and 2, then 00 at row 3.
-    EXPECT_EQ(content.grid.text(1, 3 + 23), "23");
-    EXPECT_EQ(content.grid.text(2, 3 + 23), "2");
-    EXPECT_EQ(content.grid.text(3, 3 + 23), "0.10");
-    EXPECT_EQ(content.grid.text(4, 3 + 23), "第80回");
-    EXPECT_EQ(content.grid.text(5, 3 + 23), "2");
-    EXPECT_EQ(content.grid.text(6, 3 + 23), "4");
-    ASSERT_TRUE(content.table);
-    EXPECT_EQ(content.table->rows[23][4].key, 2);
-    ASSERT_EQ(content.charts.size(), 1u);
-    ASSERT_EQ(content.charts[0].series.size(), 2u);
-    EXPECT_EQ(content.charts[0].series[0].points[23].y, 2);
-    EXPECT_EQ(content.charts[0].series[1].kind, SeriesKind::DashedLine);
-    EXPECT_DOUBLE_EQ(content.charts[0].series[1].points[0].y, 0.1);
-    EXPECT_TRUE(content.charts[0].categories.empty());  // a value axis: 100 labels would not fit
-    EXPECT_EQ(content.charts[0].series[0].points[7].x, 7);
+    EXPECT_EQ(content.grid().text(1, 3 + 23), "23");
+    EXPECT_EQ(content.grid().text(2, 3 + 23), "2");
+    EXPECT_EQ(content.grid().text(3, 3 + 23), "0.10");
+    EXPECT_EQ(content.grid().text(4, 3 + 23), "第80回");
+    EXPECT_EQ(content.grid().text(5, 3 + 23), "2");
+    EXPECT_EQ(content.grid().text(6, 3 + 23), "4");
+    ASSERT_EQ(content.views.size(), 2u);
+    const SortableTable& table = content.views[1].tables.at(0);
+    EXPECT_EQ(table.rows[23][4].key, 2);
+    ASSERT_EQ(content.charts().size(), 1u);
+    ASSERT_EQ(content.charts()[0].series.size(), 2u);
+    EXPECT_EQ(content.charts()[0].series[0].points[23].y, 2);
+    EXPECT_EQ(content.charts()[0].series[1].kind, SeriesKind::DashedLine);
+    EXPECT_DOUBLE_EQ(content.charts()[0].series[1].points[0].y, 0.1);
+    EXPECT_TRUE(content.charts()[0].categories.empty());  // a value axis: 100 labels would not fit
+    EXPECT_EQ(content.charts()[0].series[0].points[7].x, 7);
     const std::string json = WindowJsonMembers(content);
     EXPECT_EQ(json.rfind("\"mini\": {\"draws\": 10, \"items\": [{\"number\": \"00\", \"count\": 8, ", 0), 0u);
     EXPECT_NE(json.find("{\"number\": \"23\", \"count\": 2, \"expected\": 0.1, \"last\": 80, \"since\": 2, "

@@ -6,10 +6,12 @@
 #include <cmath>
 #include <ostream>
 
+#include "lab/backtest.h"
 #include "lab/backtest_figures.h"
 #include "lab/next_draw.h"
 #include "lab/next_draw_window.h"
 #include "prediction/prediction_walk.h"
+#include "stats/verdict.h"
 #include "test_history.h"
 
 using namespace n3;
@@ -113,7 +115,7 @@ TEST(NextDrawCard, NumberDateMethodsAndVerdicts) {
     }
     const StartupStatistics stats{};
     const WindowContent content = 次回の抽せん::Content(WindowInput{kSliceHistory, stats, kSliceResults, {}, {}, {}});
-    const auto* details = std::any_cast<NextDrawCard>(&content.details);
+    const auto* details = DetailsOf<NextDrawCard>(content);
     ASSERT_NE(details, nullptr);
     EXPECT_EQ(details->drawNo, 6677);
     EXPECT_EQ(details->kinds.size(), 6u);

@@ -118,28 +118,29 @@ TEST(NumberLookupWindow, DetailsGridAndTableCarryTheLookupAndAllNumbers) {
     const ResultHistory results;
     WindowInput input{kHistory, stats, results, {}, {}, 123};
     const WindowContent with = 数字検索::Content(input);
-    const auto* details = std::any_cast<NumberLookupDetails>(&with.details);
+    const auto* details = DetailsOf<NumberLookupDetails>(with);
     ASSERT_NE(details, nullptr);
     ASSERT_TRUE(details->lookup);
     EXPECT_EQ(details->lookup->straightCount, 3);
     EXPECT_EQ(details->all.rows[123].boxCount, 5);
     EXPECT_EQ(details->all.draws, 7);
-    EXPECT_EQ(with.grid.text(1, 1).rfind("番号 123（シングル）", 0), 0u);
+    EXPECT_EQ(with.grid().text(1, 1).rfind("番号 123（シングル）", 0), 0u);
     // The ミニ row gives its その後の回数 like the others (no dates in these results).
-    EXPECT_EQ(with.grid.text(1, 5).rfind("ミニ", 0), 0u);
-    EXPECT_EQ(with.grid.text(5, 5), with.grid.text(5, 4));
-    EXPECT_EQ(with.grid.text(6, 5), with.grid.text(6, 4));
-    ASSERT_TRUE(with.table);
-    EXPECT_EQ(with.table->rows.size(), 1000u);
-    EXPECT_EQ(with.table->rows[123][3].text, "5");
-    EXPECT_EQ(with.table->rows[0][1].text, "トリプル");
-    EXPECT_EQ(with.table->rows[0][4].text, "－");  // never came: sorts first
-    EXPECT_LT(with.table->rows[0][4].key, with.table->rows[123][4].key);
+    EXPECT_EQ(with.grid().text(1, 5).rfind("ミニ", 0), 0u);
+    EXPECT_EQ(with.grid().text(5, 5), with.grid().text(5, 4));
+    EXPECT_EQ(with.grid().text(6, 5), with.grid().text(6, 4));
+    ASSERT_EQ(with.views.size(), 2u);
+    const SortableTable& table = with.views[1].tables.at(0);
+    EXPECT_EQ(table.rows.size(), 1000u);
+    EXPECT_EQ(table.rows[123][3].text, "5");
+    EXPECT_EQ(table.rows[0][1].text, "トリプル");
+    EXPECT_EQ(table.rows[0][4].text, "－");  // never came: sorts first
+    EXPECT_LT(table.rows[0][4].key, table.rows[123][4].key);
 
     input.number.reset();
     const WindowContent without = 数字検索::Content(input);
-    EXPECT_FALSE(std::any_cast<NumberLookupDetails>(&without.details)->lookup);
-    EXPECT_NE(without.grid.text(1, 1).find("番号（000～999）を入れると"), std::string::npos);
+    EXPECT_FALSE(DetailsOf<NumberLookupDetails>(without)->lookup);
+    EXPECT_NE(without.grid().text(1, 1).find("番号（000～999）を入れると"), std::string::npos);
 }
 
 struct TypedNumber {

@@ -4,6 +4,7 @@
 
 #include "core/startup_statistics.h"
 #include "prediction/prediction_window_logic.h"
+#include "settings/settings.h"
 #include "temp_dir.h"
 #include "test_history.h"
 
@@ -131,7 +132,7 @@ TEST(PredictionWindow, FlagsOutliveClosingAndReachTheFileWhenClicked) {
     EXPECT_TRUE(w.optionFlag(3));
     EXPECT_EQ(w.engine().results().optionCount, 1);
 
-    EXPECT_TRUE(w.lastWrite().ok());
+    EXPECT_TRUE(w.lastWriteError().empty());
     Settings next(path);  // the file holds each click, and keeps the other lines
     ASSERT_TRUE(next.Read().ok());
     EXPECT_EQ(next.optionFlags(), w.optionFlags());

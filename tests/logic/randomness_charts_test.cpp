@@ -127,26 +127,26 @@ TEST(RandomnessCharts, RowChartsFollowTheRange) {
     snapshot.history = h;
     snapshot.stats = stats;
     const WindowInput input = InputOf(snapshot, {}, {3, 0});
-    EXPECT_EQ(BuildWindowContent(*FindAnalysisWindow("数字合計分析"), input).charts[0].title, last[0].title);
+    EXPECT_EQ(BuildWindowContent(*FindAnalysisWindow("数字合計分析"), input).charts()[0].title, last[0].title);
 }
 
 TEST(RandomnessWindow, GridChartsAndJsonFollowTheRange) {
     const DrawHistory h = generatedHistory(700, 9);
     const WindowContent all = RandomnessContent(h);
-    EXPECT_EQ(all.grid.rows(), 12);
-    EXPECT_EQ(all.grid.text(1, 3), "数字の出現回数");
-    EXPECT_EQ(all.grid.text(2, 3), "700");
-    EXPECT_EQ(all.grid.text(2, 9), "699");  // 引っ張り: pairs
-    EXPECT_EQ(all.grid.frozenRows, 2);
-    ASSERT_EQ(all.charts.size(), 2u);
+    EXPECT_EQ(all.grid().rows(), 12);
+    EXPECT_EQ(all.grid().text(1, 3), "数字の出現回数");
+    EXPECT_EQ(all.grid().text(2, 3), "700");
+    EXPECT_EQ(all.grid().text(2, 9), "699");  // 引っ張り: pairs
+    EXPECT_EQ(all.grid().frozenRows, 2);
+    ASSERT_EQ(all.charts().size(), 2u);
     double bars = 0;
-    for (const auto& p : SeriesOf(all.charts[0], SeriesKind::Bars).points) bars += p.y;
+    for (const auto& p : SeriesOf(all.charts()[0], SeriesKind::Bars).points) bars += p.y;
     EXPECT_EQ(bars, 2100);
 
     const WindowContent part = RandomnessContent(h, DrawRange{661, 700});
-    EXPECT_EQ(part.grid.text(2, 3), "40");
-    EXPECT_EQ(part.grid.text(7, 3), "データ不足");
-    EXPECT_EQ(part.grid.text(5, 3), "—");
+    EXPECT_EQ(part.grid().text(2, 3), "40");
+    EXPECT_EQ(part.grid().text(7, 3), "データ不足");
+    EXPECT_EQ(part.grid().text(5, 3), "—");
     const std::string json = WindowJsonMembers(part);
     EXPECT_EQ(json.rfind("\"tests\": [{\"name\": \"数字の出現回数\", \"n\": 40, ", 0), 0u) << json;
     EXPECT_NE(json.find("\"p\": null, \"pCorrected\": null, \"verdict\": \"データ不足\""), std::string::npos);

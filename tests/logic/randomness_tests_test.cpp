@@ -7,6 +7,7 @@
 
 #include "lab/last_draws.h"
 #include "lab/randomness_tests.h"
+#include "stats/distributions.h"
 #include "test_history.h"
 
 using namespace n3;

@@ -35,28 +35,28 @@ TEST(SnapshotMemo, TheCardReadsTheBacktestOfTheLabAndShowsTheSame) {
     ASSERT_NE(lab, nullptr);
     WindowInput alone = InputOf(snapshot);
     alone.memo = nullptr;
-    const GridModel fromNothing = BuildWindowContent(*card, alone).grid;
+    const GridModel fromNothing = BuildWindowContent(*card, alone).grid();
 
     EXPECT_EQ(snapshot.memo.find<BacktestRun>("backtest 0 0-0"), nullptr);
     BuildWindowContent(*lab, InputOf(snapshot));
     const auto kept = snapshot.memo.find<BacktestRun>("backtest 0 0-0");
     ASSERT_NE(kept, nullptr);
     EXPECT_EQ(BacktestTotals(snapshot.history, snapshot.results, 0, &snapshot.memo), kept);
-    ExpectSameGrid(BuildWindowContent(*card, InputOf(snapshot)).grid, fromNothing);
+    ExpectSameGrid(BuildWindowContent(*card, InputOf(snapshot)).grid(), fromNothing);
 }
 
 TEST(SnapshotMemo, ACardWithoutTheLabKeepsTotalsOnlyAndACopyStartsEmpty) {
     const HistorySnapshot snapshot = Snapshot();
     const auto* card = FindAnalysisWindow("次回の抽せん");
     ASSERT_NE(card, nullptr);
-    const GridModel first = BuildWindowContent(*card, InputOf(snapshot)).grid;
+    const GridModel first = BuildWindowContent(*card, InputOf(snapshot)).grid();
     const auto totals = snapshot.memo.find<BacktestRun>("backtest totals 0 0-0");
     ASSERT_NE(totals, nullptr);
     EXPECT_TRUE(totals->trace.targets.empty());
     EXPECT_EQ(totals->targets, 400);
     EXPECT_EQ(totals->firstTarget, 1);
     EXPECT_EQ(totals->lastTarget, 400);
-    ExpectSameGrid(BuildWindowContent(*card, InputOf(snapshot)).grid, first);
+    ExpectSameGrid(BuildWindowContent(*card, InputOf(snapshot)).grid(), first);
 
     const HistorySnapshot copy = snapshot;
     EXPECT_EQ(copy.memo.find<BacktestRun>("backtest totals 0 0-0"), nullptr);

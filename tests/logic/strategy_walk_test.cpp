@@ -15,6 +15,7 @@
 #include "lab/strategy_walk.h"
 #include "prediction/prediction_walk.h"
 #include "stats/distributions.h"
+#include "stats/verdict.h"
 #include "test_history.h"
 
 namespace n3 {

@@ -9,6 +9,7 @@
 
 #include "file_bytes.h"
 #include "test_history.h"
+#include "test_paths.h"
 #include "windows/main_commands.h"
 #include "windows/window_aliases.h"
 #include "windows/window_table.h"
@@ -17,7 +18,7 @@ namespace n3 {
 namespace {
 
 std::set<std::string> HelpAnchors() {
-    const std::string html = testing::FileBytes(N3_HELP_FILE);
+    const std::string html = testing::FileBytes(n3::testing::kHelpFile);
     std::set<std::string> anchors;
     static const std::regex anchor("<a\\s+name=\"([^\"]+)\"");
     for (auto it = std::sregex_iterator(html.begin(), html.end(), anchor); it != std::sregex_iterator(); ++it)
@@ -34,7 +35,7 @@ void CollectWindows(const std::vector<MenuItem>& items, std::vector<const MenuIt
 
 TEST(WindowHelp, EveryTableRowNamesASectionOfTheHelp) {
     const std::set<std::string> anchors = HelpAnchors();
-    ASSERT_GT(anchors.size(), 20u) << N3_HELP_FILE;
+    ASSERT_GT(anchors.size(), 20u) << n3::testing::kHelpFile;
     for (const AnalysisWindowInfo& row : AnalysisWindowTable())
         EXPECT_EQ(anchors.count(std::string(HelpAnchorOf(row))), 1u) << row.className << " → " << HelpAnchorOf(row);
 }
@@ -69,7 +70,7 @@ TEST(WindowRows, RowsAreDrawsMeansOneRowForEachDraw) {
         if (!row.rowsAreDraws) continue;
         ++drawRows;
         const auto rowsOf = [&row](const DrawHistory& h) {
-            return BuildWindowContent(row, WindowInput{h, LoadStartupStatistics(h), {}, {}, {}, {}}).grid.rows();
+            return BuildWindowContent(row, WindowInput{h, LoadStartupStatistics(h), {}, {}, {}, {}}).grid().rows();
         };
         EXPECT_EQ(rowsOf(longer) - rowsOf(shorter), 15) << row.className;
     }

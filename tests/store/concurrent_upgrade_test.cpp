@@ -8,6 +8,7 @@
 #include "platform/store/schema.h"
 #include "raw_sqlite.h"
 #include "temp_dir.h"
+#include "test_paths.h"
 
 namespace n3::testing {
 namespace {
@@ -19,7 +20,7 @@ TEST(ConcurrentUpgrade, SixProgramsOnOneVersion1FileAllGoOn) {
         ASSERT_EQ(RawExec(path, kVersion1), SQLITE_OK);
         std::string line;
         for (int i = 0; i < 6; ++i)
-            line += "(" + std::string(N3_CLI_PATH) + " --db " + path + " tickets list >/dev/null 2>" +
+            line += "(" + std::string(n3::testing::kCliPath) + " --db " + path + " tickets list >/dev/null 2>" +
                     dir.file("err" + std::to_string(i)) + " || echo FAILED) & ";
         const CliRun r = RunShell(line + "wait");
         std::string errors;

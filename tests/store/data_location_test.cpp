@@ -11,6 +11,7 @@
 #include "platform/store/data_location.h"
 #include "read_only_folder.h"
 #include "temp_dir.h"
+#include "test_paths.h"
 
 using n3::testing::TempDir;
 
@@ -131,7 +132,7 @@ TEST(DataLocation, ACopiedCommandLineToolUsesTheUserFolderUntilItsFolderHoldsADa
     const std::string bin = dir.file("bin");
     std::filesystem::create_directory(bin);
     const std::string cli = bin + "/numbers3zubarin-cli";
-    std::filesystem::copy_file(N3_CLI_PATH, cli);
+    std::filesystem::copy_file(n3::testing::kCliPath, cli);
     const std::string env = "HOME=" + dir.file("home") + " XDG_DATA_HOME=" + dir.file("xdg");
     const std::string user = dir.file("xdg") + "/numbers3zubarin";
 

@@ -10,6 +10,7 @@
 #include "draw_update_fixture.h"
 #include "platform/net/draw_updater.h"
 #include "platform/net/fetch_address.h"
+#include "test_paths.h"
 
 namespace n3::testing {
 namespace {
@@ -147,8 +148,8 @@ TEST_F(HostileSourceTest, TheReproducerOnTheCommandLineIsRefusedBeforeAnyRequest
     for (const std::string& source : {"$'http://10.255.255.1\\x00@127.0.0.1:" + std::to_string(server_->port()) + "/'",
                                       "$'http://127.0.0.1:" + std::to_string(server_->port()) + "/\\x1b[2J/'",
                                       "$'http://127.0.0.1:" + std::to_string(server_->port()) + "/\\x01/'"}) {
-        const CliRun run = RunShell("bash -c \"" + std::string(N3_CLI_PATH) + " --db " + db_ + " update --source " +
-                                    source + " 2>&1\"");
+        const CliRun run = RunShell("bash -c \"" + std::string(n3::testing::kCliPath) + " --db " + db_ +
+                                    " update --source " + source + " 2>&1\"");
         EXPECT_EQ(run.status, 2) << source << "\n" << run.out;
         EXPECT_TRUE(Clean(run.out)) << run.out;
     }
@@ -175,7 +176,7 @@ TEST_F(HostileSourceTest, APasswordIsNeverPrintedAndAHugeSourceIsCut) {
 TEST_F(HostileSourceTest, ThreeUpdatesAtOnceEachReportOnlyWhatThatRunStored) {
     std::string line;
     for (int i = 0; i < 3; ++i)
-        line += std::string(N3_CLI_PATH) + " --db " + db_ + " update --source " + server_->base() + " > " +
+        line += std::string(n3::testing::kCliPath) + " --db " + db_ + " update --source " + server_->base() + " > " +
                 dir_.file("run" + std::to_string(i)) + " 2>&1 & ";
     RunShell(line + "wait");
     std::map<int, int> reported;  // draw → how many runs said they stored it

@@ -21,6 +21,7 @@
 #include "platform/store/ticket_store.h"
 #include "raw_sqlite.h"
 #include "temp_dir.h"
+#include "test_paths.h"
 #include "tickets/ticket.h"
 
 using namespace n3;
@@ -165,7 +166,7 @@ TEST(Upgrade, ManyProgramsOpeningOneVersion1FileLeaveTheVersion1Backup) {
         const std::string path = dir.file("race" + std::to_string(round) + ".db");
         ASSERT_EQ(RawExec(path, kVersion1), SQLITE_OK);
         std::string line;
-        for (int i = 0; i < 6; ++i) line += std::string(N3_CLI_PATH) + " --db " + path + " tickets list & ";
+        for (int i = 0; i < 6; ++i) line += std::string(n3::testing::kCliPath) + " --db " + path + " tickets list & ";
         const auto r = RunShell(line + "wait");
         EXPECT_EQ(RawValue(SchemaBackupPath(path, 1), "PRAGMA user_version"), "1") << r.out;
         EXPECT_EQ(RawValue(path, "PRAGMA user_version"), std::to_string(CurrentSchemaVersion()));
@@ -178,7 +179,7 @@ TEST(FirstStart, FiveAtOnceKeepEachOthersTemporariesAndAllSucceed) {
         const std::string path = dir.file("first" + std::to_string(round) + ".db");
         std::string line;
         for (int i = 0; i < 5; ++i)
-            line += "(" + std::string(N3_CLI_PATH) + " --db " + path +
+            line += "(" + std::string(n3::testing::kCliPath) + " --db " + path +
                     " tickets add --draw 7000 --number 123 --type straight --date 2026-01-05 >/dev/null 2>&1 || "
                     "echo FAILED) & ";
         const auto r = RunShell(line + "wait");

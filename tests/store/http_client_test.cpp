@@ -15,6 +15,7 @@
 #include "platform/store/busy_timeout.h"
 #include "scoped_environment.h"
 #include "temp_dir.h"
+#include "test_paths.h"
 
 namespace n3::testing {
 namespace {
@@ -35,7 +36,7 @@ class LocalServer : public ::testing::Test {
 protected:
     void SetUp() override {
         std::filesystem::create_directories(dir_.file("www"));
-        server_ = std::make_unique<DrawServer>(N3_TEST_SERVER, dir_.file("www"));
+        server_ = std::make_unique<DrawServer>(n3::testing::kTestServer, dir_.file("www"));
         ASSERT_NE(server_->port(), 0) << "the local server did not start";
     }
 

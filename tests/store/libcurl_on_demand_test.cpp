@@ -17,6 +17,7 @@
 #include "platform/net/fetch_address.h"
 #include "platform/net/http_client.h"
 #include "scoped_environment.h"
+#include "test_paths.h"
 
 namespace n3::testing {
 namespace {
@@ -48,7 +49,7 @@ protected:
         std::filesystem::create_directories(traces);
         TracedRun r;
         r.run = RunShell("env " + environment + " LD_DEBUG=libs LD_DEBUG_OUTPUT=" + (traces / "libs").string() + " " +
-                         N3_CLI_PATH + " --db " + db_ + " " + args + " 2>&1");
+                         n3::testing::kCliPath + " --db " + db_ + " " + args + " 2>&1");
         for (const auto& entry : std::filesystem::directory_iterator(traces)) {
             std::ifstream in(entry.path());
             r.trace.append(std::istreambuf_iterator<char>(in), {});

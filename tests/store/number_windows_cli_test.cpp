@@ -7,6 +7,7 @@
 
 #include "cli_run.h"
 #include "temp_dir.h"
+#include "test_paths.h"
 
 using n3::testing::Cli;
 using n3::testing::CliRun;
@@ -108,7 +109,7 @@ TEST(NumberWindowsCli, NextDrawCardWithDateAndOdds) {
 }
 
 TEST(NumberWindowsCli, PrintsTheLookupOfTheNumberGiven) {
-    if (!std::filesystem::exists(std::filesystem::path(N3_CLI_PATH).parent_path() / "numbers3zubarin-print"))
+    if (!std::filesystem::exists(std::filesystem::path(n3::testing::kCliPath).parent_path() / "numbers3zubarin-print"))
         GTEST_SKIP() << "built without the desktop program";
     TempDir dir;
     const auto db = ResultsDatabase(dir);

@@ -15,6 +15,7 @@
 #include "cli_run.h"
 #include "file_bytes.h"
 #include "temp_dir.h"
+#include "test_paths.h"
 
 using n3::testing::Cli;
 using n3::testing::RunShell;
@@ -25,7 +26,7 @@ namespace {
 
 using n3::testing::FileBytes;
 
-bool PrintProgramBuilt() { return fs::exists(fs::path(N3_CLI_PATH).parent_path() / "numbers3zubarin-print"); }
+bool PrintProgramBuilt() { return fs::exists(fs::path(n3::testing::kCliPath).parent_path() / "numbers3zubarin-print"); }
 
 class PdfTarget : public ::testing::Test {
 protected:
@@ -61,8 +62,8 @@ TEST_F(PdfTarget, AFifoAndALinkToItAreWrittenIntoNeverReplaced) {
         }
         if (name == "fifo-link") fs::create_symlink(fifo, dir.file(name));
         const std::string out = dir.file(name + ".read");
-        const auto r = RunShell("cat " + fifo + " > " + out + " & " + std::string(N3_CLI_PATH) + " --db " + db +
-                                " print 出現頻度分析 --pdf " + dir.file(name) + " 2>&1; s=$?; wait; exit $s");
+        const auto r = RunShell("cat " + fifo + " > " + out + " & " + std::string(n3::testing::kCliPath) + " --db " +
+                                db + " print 出現頻度分析 --pdf " + dir.file(name) + " 2>&1; s=$?; wait; exit $s");
         EXPECT_EQ(r.status, 0) << name << r.out;
         EXPECT_TRUE(fs::is_fifo(fifo)) << name;
         EXPECT_EQ(FileBytes(out).substr(0, 5), "%PDF-") << name;
@@ -104,7 +105,7 @@ TEST_F(PdfTarget, AFullDiskKeepsTheOlderFileAndFails) {
     // A file size limit of 8 KB stands for a disk with 8 KB free: every
     // write past it fails (EFBIG) as it would with ENOSPC.
     const std::string old = dir.write("full.pdf", "the older pdf");
-    const auto r = RunShell("trap '' XFSZ; ulimit -f 16; " + std::string(N3_CLI_PATH) + " --db " + db +
+    const auto r = RunShell("trap '' XFSZ; ulimit -f 16; " + std::string(n3::testing::kCliPath) + " --db " + db +
                             " print 出現頻度分析 --pdf " + old + " 2>&1");
     EXPECT_EQ(r.status, 1) << r.out;
     EXPECT_NE(r.out.find("元のファイルは変更していません"), std::string::npos) << r.out;
@@ -120,7 +121,7 @@ TEST_F(PdfTarget, ThePrintProgramEndsWithTheCommandLineTool) {
     const std::string fifo = dir.file("stuck");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const auto r =
-        RunShell(std::string(N3_CLI_PATH) + " --db " + db + " print 出現頻度分析 --pdf " + fifo +
+        RunShell(std::string(n3::testing::kCliPath) + " --db " + db + " print 出現頻度分析 --pdf " + fifo +
                  " 2>/dev/null & cli=$!; "
                  "until grep -q . /proc/$cli/task/$cli/children 2>/dev/null || ! [ -e /proc/$cli/task ]; do :; done; "
                  "helper=$(cat /proc/$cli/task/$cli/children); "

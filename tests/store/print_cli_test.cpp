@@ -7,6 +7,7 @@
 
 #include "cli_run.h"
 #include "temp_dir.h"
+#include "test_paths.h"
 
 using n3::testing::TempDir;
 
@@ -17,7 +18,8 @@ using n3::testing::RunShell;
 using Output = n3::testing::CliRun;
 
 bool PrintProgramBuilt() {
-    return std::filesystem::exists(std::filesystem::path(N3_CLI_PATH).parent_path() / "numbers3zubarin-print");
+    return std::filesystem::exists(std::filesystem::path(n3::testing::kCliPath).parent_path() /
+                                   "numbers3zubarin-print");
 }
 
 std::string Head(const std::string& path, std::size_t n) {
@@ -61,7 +63,7 @@ TEST(PrintCli, WritesThePdfOfAWindowAndRejectsBadRequests) {
 }
 
 TEST(PrintCli, TheCommandLineToolLoadsNoQt) {
-    const Output libs = RunShell(std::string("ldd ") + N3_CLI_PATH + " 2>&1");
+    const Output libs = RunShell(std::string("ldd ") + n3::testing::kCliPath + " 2>&1");
     ASSERT_EQ(libs.status, 0);
     EXPECT_NE(libs.out.find("libc.so"), std::string::npos);
     EXPECT_EQ(libs.out.find("libQt"), std::string::npos) << libs.out;

@@ -12,6 +12,7 @@
 #include "platform/store/result_store.h"
 #include "platform/store/startup_load.h"
 #include "temp_dir.h"
+#include "test_paths.h"
 
 using namespace n3;
 using n3::testing::TempDir;
@@ -85,10 +86,10 @@ TEST(ResultImport, AFileWithoutAFigureKeepsTheStoredOne) {
 }
 
 TEST(ResultImport, TheShippedFilesGoInAndComeBackOutUnchanged) {
-    const BundledData data = ReadBundledData(N3_DATA_DIR);
+    const BundledData data = ReadBundledData(n3::testing::kDataDir);
     ASSERT_FALSE(data.error) << *data.error;
-    const CsvParseResult history = ReadHistoryCsvFile(std::string(N3_DATA_DIR) + "/numbers3-history.csv");
-    const CsvParseResult results = ReadHistoryCsvFile(std::string(N3_DATA_DIR) + "/numbers3-results.csv");
+    const CsvParseResult history = ReadHistoryCsvFile(std::string(n3::testing::kDataDir) + "/numbers3-history.csv");
+    const CsvParseResult results = ReadHistoryCsvFile(std::string(n3::testing::kDataDir) + "/numbers3-results.csv");
     ASSERT_TRUE(history.ok() && results.ok());
     EXPECT_EQ(data.firstDrawNo, history.draws.front().drawNo);
     EXPECT_EQ(data.lastDrawNo, history.draws.back().drawNo);

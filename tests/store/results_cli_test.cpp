@@ -11,6 +11,7 @@
 #include "file_bytes.h"
 #include "io/history_csv.h"
 #include "temp_dir.h"
+#include "test_paths.h"
 
 using n3::testing::Cli;
 using n3::testing::CliRun;
@@ -23,8 +24,8 @@ using n3::testing::FileBytes;
 }  // namespace
 
 TEST(ResultsCli, ImportBundledTakesBothShippedFilesAndExportReadsBackTheSame) {
-    const auto history = n3::ReadHistoryCsvFile(std::string(N3_DATA_DIR) + "/numbers3-history.csv");
-    const auto results = n3::ReadHistoryCsvFile(std::string(N3_DATA_DIR) + "/numbers3-results.csv");
+    const auto history = n3::ReadHistoryCsvFile(std::string(n3::testing::kDataDir) + "/numbers3-history.csv");
+    const auto results = n3::ReadHistoryCsvFile(std::string(n3::testing::kDataDir) + "/numbers3-results.csv");
     ASSERT_TRUE(history.ok() && results.ok());
     TempDir dir;
     const auto db = dir.file("d.db");
@@ -39,7 +40,7 @@ TEST(ResultsCli, ImportBundledTakesBothShippedFilesAndExportReadsBackTheSame) {
     // export --results: the shipped results file's header, its lines for
     // the draws it holds, and the same file again after a round trip.
     const std::string exported = Cli("--db " + db + " export --results", "2>/dev/null").out;
-    const std::string shipped = FileBytes(std::string(N3_DATA_DIR) + "/numbers3-results.csv");
+    const std::string shipped = FileBytes(std::string(n3::testing::kDataDir) + "/numbers3-results.csv");
     EXPECT_EQ(exported.substr(0, exported.find('\n')), shipped.substr(0, shipped.find('\n')));
     const std::string line7053 = shipped.substr(shipped.find("\n7053,") + 1);
     EXPECT_NE(exported.find(line7053), std::string::npos);
@@ -60,7 +61,7 @@ TEST(ResultsCli, ImportBundledRefusesDisagreeingDigitsUnlessReplace) {
     const auto db = dir.file("d.db");
     ASSERT_EQ(Cli("--db " + db + " import " + dir.write("one.csv", "回数,第1数字,第2数字,第3数字\n1,0,0,0\n")).status,
               0);
-    const auto history = n3::ReadHistoryCsvFile(std::string(N3_DATA_DIR) + "/numbers3-history.csv");
+    const auto history = n3::ReadHistoryCsvFile(std::string(n3::testing::kDataDir) + "/numbers3-history.csv");
     ASSERT_TRUE(history.ok());
     std::string shipped1;
     shipped1 = n3::DigitsText(history.draws[0].digits);

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <string>
 
+#include "test_paths.h"
+
 namespace n3::testing {
 
 struct CliRun {
@@ -27,7 +29,7 @@ inline CliRun RunShell(const std::string& command) {
 // The CLI with `args`; `redirect` follows them (by default standard error
 // joins the output).
 inline CliRun Cli(const std::string& args, const std::string& redirect = "2>&1") {
-    return RunShell(std::string(N3_CLI_PATH) + " " + args + " " + redirect);
+    return RunShell(std::string(n3::testing::kCliPath) + " " + args + " " + redirect);
 }
 
 }  // namespace n3::testing

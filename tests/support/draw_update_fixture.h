@@ -14,6 +14,7 @@
 #include "make_draw.h"
 #include "platform/store/result_store.h"
 #include "temp_dir.h"
+#include "test_paths.h"
 
 namespace n3::testing {
 
@@ -35,7 +36,7 @@ class DrawUpdateTest : public ::testing::Test {
 protected:
     void SetUp() override {
         std::filesystem::create_directories(dir_.file("www"));
-        server_ = std::make_unique<DrawServer>(N3_TEST_SERVER, dir_.file("www"));
+        server_ = std::make_unique<DrawServer>(n3::testing::kTestServer, dir_.file("www"));
         ASSERT_NE(server_->port(), 0) << "the local server did not start";
         server_->write("numbers.csv", IndexFile({7060, 7059, 7058, 7057, 7056, 7055, 7054, 7053, 7052}));
         for (int drawNo = 7054; drawNo <= 7060; ++drawNo)

@@ -16,6 +16,7 @@
 #include "platform/store/database.h"
 #include "platform/store/ticket_store.h"
 #include "prediction/prediction_window_logic.h"
+#include "settings/settings.h"
 #include "tickets/claim_deadline.h"
 #include "tickets/ticket_grids.h"
 #include "windows/window_aliases.h"
@@ -111,16 +112,10 @@ std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, cons
         PrintedWindow w;
         w.name = std::string(info->className);
         w.caption = std::string(info->caption) + std::string(game.captionSuffix);
-        w.grids.push_back(std::move(content.grid));
-        if (!content.moreGrids.empty()) {
-            w.gridTabs.push_back(content.gridCaption.empty() ? "表" : content.gridCaption);
-            for (GridTab& tab : content.moreGrids) {
-                w.grids.push_back(std::move(tab.grid));
-                w.gridTabs.push_back(std::move(tab.caption));
-            }
-        }
-        for (ContentTab& tab : content.tabs) w.grids.push_back(std::move(tab.grid));
         w.extraJsonMembers = WindowJsonMembers(content);
+        w.gridTabs = GridTabCaptions(content);
+        for (ContentView& view : content.views)
+            if (view.grid) w.grids.push_back(std::move(*view.grid));
         w.headline = std::move(content.headline);
         return w;
     }

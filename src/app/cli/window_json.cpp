@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 #include <sstream>
+#include <variant>
 #include <vector>
 
 #include "analysis/result_list.h"
@@ -37,35 +38,41 @@ std::string RandomnessJsonMember(const std::vector<RandomnessTest>& tests) {
     return out.str();
 }
 
+// "\"dates\": [...]": each draw of 当選結果一覧 with its date and whether the date is estimated.
+std::string DatesJsonMember(const ResultListDates& dates) {
+    std::ostringstream out;
+    out << "\"dates\": [";
+    for (std::size_t i = 0; i < dates.rows.size(); ++i) {
+        const auto& row = dates.rows[i];
+        out << (i ? ", " : "") << "{\"draw\": " << row.drawNo << ", \"date\": " << JsonString(row.date)
+            << ", \"dateEstimated\": " << (row.estimated ? "true" : "false") << "}";
+    }
+    out << "]";
+    return out.str();
+}
+
+// The JSON member of each kind of details.
+struct DetailsJson {
+    std::string operator()(std::monostate) const { return {}; }
+    std::string operator()(const std::shared_ptr<const BacktestFigures>& f) const { return BacktestJsonMember(*f); }
+    std::string operator()(const std::shared_ptr<const CalendarFigures>& f) const { return CalendarJsonMember(*f); }
+    std::string operator()(const std::shared_ptr<const MiniFigures>& f) const { return MiniJsonMember(*f); }
+    std::string operator()(const std::shared_ptr<const NextDrawCard>& f) const { return NextDrawJsonMember(*f); }
+    std::string operator()(const std::shared_ptr<const NumberLookupDetails>& f) const {
+        return NumberLookupJsonMembers(*f);
+    }
+    std::string operator()(const std::shared_ptr<const NumberTypeFigures>& f) const { return TypesJsonMember(*f); }
+    std::string operator()(const std::shared_ptr<const PairFigures>& f) const { return PairsJsonMember(*f); }
+    std::string operator()(const std::shared_ptr<const PayoutFigures>& f) const { return PayoutJsonMember(*f); }
+    std::string operator()(const std::shared_ptr<const std::vector<RandomnessTest>>& f) const {
+        return RandomnessJsonMember(*f);
+    }
+    std::string operator()(const std::shared_ptr<const ResultListDates>& f) const { return DatesJsonMember(*f); }
+    std::string operator()(const std::shared_ptr<const StrategyTestFigures>& f) const { return StrategyJsonMember(*f); }
+};
+
 }  // namespace
 
-std::string WindowJsonMembers(const WindowContent& content) {
-    if (const auto* figures = std::any_cast<BacktestFigures>(&content.details)) return BacktestJsonMember(*figures);
-    if (const auto* tests = std::any_cast<std::vector<RandomnessTest>>(&content.details))
-        return RandomnessJsonMember(*tests);
-    if (const auto* search = std::any_cast<NumberLookupDetails>(&content.details))
-        return NumberLookupJsonMembers(*search);
-    if (const auto* card = std::any_cast<NextDrawCard>(&content.details)) return NextDrawJsonMember(*card);
-    if (const auto* strategies = std::any_cast<StrategyTestFigures>(&content.details))
-        return StrategyJsonMember(*strategies);
-    if (const auto* dates = std::any_cast<ResultListDates>(&content.details)) {
-        std::ostringstream out;
-        out << "\"dates\": [";
-        for (std::size_t i = 0; i < dates->rows.size(); ++i) {
-            const auto& row = dates->rows[i];
-            out << (i ? ", " : "") << "{\"draw\": " << row.drawNo << ", \"date\": " << JsonString(row.date)
-                << ", \"dateEstimated\": " << (row.estimated ? "true" : "false") << "}";
-        }
-        out << "]";
-        return out.str();
-    }
-    if (const auto* calendar = std::any_cast<CalendarFigures>(&content.details)) return CalendarJsonMember(*calendar);
-    if (const auto* mini = std::any_cast<MiniFigures>(&content.details)) return MiniJsonMember(*mini);
-    if (const auto* pairs = std::any_cast<PairFigures>(&content.details)) return PairsJsonMember(*pairs);
-    if (const auto* types = std::any_cast<NumberTypeFigures>(&content.details)) return TypesJsonMember(*types);
-    if (const auto* payout = std::any_cast<std::shared_ptr<const PayoutFigures>>(&content.details))
-        return PayoutJsonMember(**payout);
-    return {};
-}
+std::string WindowJsonMembers(const WindowContent& content) { return std::visit(DetailsJson{}, content.details); }
 
 }  // namespace n3

@@ -35,12 +35,25 @@
 #include "platform/qt/print/print_preview.h"
 #include "platform/qt/strategies/strategy_panel.h"
 #include "platform/qt/tickets/ticket_box.h"
+#include "platform/store/database.h"
 
 namespace n3 {
 
 namespace {
 // The settings file's line of the strategies left unticked in 買い方の検証.
 constexpr std::string_view kUntickedStrategiesKey = "買い方の検証のチェックなし";
+
+// The strategy panel's list is the database's: the panel reads and writes
+// it through these.
+StrategyKeeper StrategyKeeperOf(Database& database) {
+    return StrategyKeeper{
+        .readAll = [&database] { return database.strategies().ReadAll(); },
+        .add = [&database](const Strategy& s) { return database.strategies().Add(s); },
+        .update = [&database](const Strategy& s) { database.strategies().Update(s); },
+        .remove = [&database](std::int64_t id) { database.strategies().Remove(id); },
+        .capacity = kMaxStrategies,
+    };
+}
 
 bool SameDraws(const DrawHistory& a, const DrawHistory& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
@@ -102,7 +115,7 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
             controls->addWidget(range_);
         }
         if (info.usesStrategies) {
-            strategies_ = new StrategyPanel(host.database(), this);
+            strategies_ = new StrategyPanel(StrategyKeeperOf(host.database()), this);
             // The ticks of the last run, kept in the settings file.
             strategies_->keepChecks(host.setting(kUntickedStrategiesKey),
                                     [&host](const std::string& ids) { host.setSetting(kUntickedStrategiesKey, ids); });
@@ -130,16 +143,30 @@ QString AnalysisWindow::windowClass() const { return Q(info_.className); }
 
 QString AnalysisWindow::helpKeyword() const { return Q(HelpAnchorOf(info_)); }
 
-std::optional<PrintDocument> AnalysisWindow::printDocument() const {
-    std::vector<GridTab> more;
+WindowContent AnalysisWindow::shownContent() const {
+    WindowContent shown;
+    shown.headline = headline_->text().toStdString();
+    shown.chartsUnderGrids = chartsUnderGrids_;
+    ContentView& first = shown.views.front();
+    if (views_) first.caption = views_->tabText(0).toStdString();  // the grid's tab comes first
+    first.grid = grid_->gridModel();
+    first.charts = shownCharts_;
     for (GridView* view : moreGrids_)
-        more.push_back({views_->tabText(views_->indexOf(view)).toStdString(), view->gridModel()});
-    PrintDocument doc = MakeAnalysisDocument(
-        info_, grid_->gridModel(), shownCharts_, snapshot().history, shownRange_, headline_->text().toStdString(), more,
-        views_ && !more.empty() ? views_->tabText(views_->indexOf(grid_)).toStdString() : std::string());
-    std::vector<ContentTab> tabs;
-    for (const ContentTabView* view : contentTabs_) tabs.push_back(view->tab());
-    AddContentTabs(doc, tabs);
+        shown.views.push_back({.caption = views_->tabText(views_->indexOf(view)).toStdString(),
+                               .grid = view->gridModel(),
+                               .charts = {},
+                               .tables = {}});
+    if (tableView_)
+        shown.views.push_back({.caption = views_->tabText(views_->indexOf(tableView_)).toStdString(),
+                               .grid = std::nullopt,
+                               .charts = {},
+                               .tables = {tableModel_->table()}});
+    for (const ContentTabView* view : contentTabs_) shown.views.push_back(view->view());
+    return shown;
+}
+
+std::optional<PrintDocument> AnalysisWindow::printDocument() const {
+    PrintDocument doc = MakeAnalysisDocument(info_, shownContent(), snapshot().history, shownRange_);
     doc.chartsInView = views_ && charts_ && views_->currentWidget() == charts_;
     return doc;
 }
@@ -343,13 +370,31 @@ void AnalysisWindow::compute(DrawRange range) {
 void AnalysisWindow::showContent(WindowContent content) {
     headline_->setText(Q(content.headline));
     headline_->setVisible(!content.headline.empty());
-    grid_->setGridModel(std::move(content.grid));
-    showMoreGrids(content.gridCaption, std::move(content.moreGrids));
-    shownCharts_ = content.charts;  // what the print shows beside the grid
-    if (!content.tabs.empty()) makeFirstTab(content.gridCaption);
-    showCharts(std::move(content.charts));
-    showTable(std::move(content.table));
-    showTabs(std::move(content.tabs));
+    chartsUnderGrids_ = content.chartsUnderGrids;
+    content.grid();  // the first view is there, with a grid
+    ContentView first = std::move(content.views.front());
+    std::vector<ContentView> further(std::make_move_iterator(content.views.begin() + 1),
+                                     std::make_move_iterator(content.views.end()));
+    grid_->setGridModel(std::move(*first.grid));
+    shownCharts_ = first.charts;  // what the print shows beside the grid
+    if (chartsUnderGrids_) {
+        makeFirstTab(first.caption);
+        showCharts(std::move(first.charts));
+        showTabs(std::move(further));
+        return;
+    }
+    // Further grids each in a tab of their own, then the charts, then a table.
+    std::vector<ContentView> grids;
+    std::optional<SortableTable> table;
+    for (ContentView& view : further) {
+        if (view.grid)
+            grids.push_back(std::move(view));
+        else if (!table && !view.tables.empty())
+            table = std::move(view.tables.front());
+    }
+    showMoreGrids(first.caption, std::move(grids));
+    showCharts(std::move(first.charts));
+    showTable(std::move(table));
 }
 
 // A window of several views: the grid and its charts, one above the other,
@@ -368,7 +413,7 @@ void AnalysisWindow::makeFirstTab(const std::string& caption) {
     views_->addTab(first, Q(caption.empty() ? std::string("表") : caption));
 }
 
-void AnalysisWindow::showTabs(std::vector<ContentTab> further) {
+void AnalysisWindow::showTabs(std::vector<ContentView> further) {
     for (std::size_t i = 0; i < further.size(); ++i) {
         if (i == contentTabs_.size()) {
             auto* view = new ContentTabView(tabs());
@@ -376,7 +421,7 @@ void AnalysisWindow::showTabs(std::vector<ContentTab> further) {
             contentTabs_.push_back(view);
             views_->addTab(view, Q(further[i].caption));
         }
-        contentTabs_[i]->setTab(std::move(further[i]));
+        contentTabs_[i]->setView(std::move(further[i]));
     }
 }
 
@@ -455,7 +500,7 @@ void AnalysisWindow::buildBoxes(QHBoxLayout* controls) {
 
 // Further grids in tabs after the grid, which takes the content's caption;
 // each keeps its scroll position and selection when the figures change.
-void AnalysisWindow::showMoreGrids(const std::string& gridCaption, std::vector<GridTab> grids) {
+void AnalysisWindow::showMoreGrids(const std::string& gridCaption, std::vector<ContentView> grids) {
     if (grids.empty()) return;
     QTabWidget* views = tabs();
     if (!gridCaption.empty()) views->setTabText(views->indexOf(grid_), Q(gridCaption));
@@ -468,7 +513,7 @@ void AnalysisWindow::showMoreGrids(const std::string& gridCaption, std::vector<G
         }
         GridView* view = moreGrids_[i];
         const GridViewState state = GridViewState::Of(*view);
-        view->setGridModel(std::move(grids[i].grid));
+        view->setGridModel(std::move(*grids[i].grid));
         state.restore(*view);
     }
 }

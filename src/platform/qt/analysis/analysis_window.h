@@ -35,6 +35,9 @@ public:
     // The section the window's table row names.
     QString helpKeyword() const override;
     std::optional<PrintDocument> printDocument() const override;
+    // What the window shows, as one content: its views in tab order (the
+    // grid and its charts first), the headline; what the print reads.
+    WindowContent shownContent() const;
     QSize designSize() const override { return {info_.width, info_.height}; }
     // A short grid is shown whole: the window asks for the rows it would hide.
     QSize contentSize() const override;
@@ -103,9 +106,9 @@ private:
     void makeRoomForCharts();
     QTabWidget* tabs();
     void showTable(std::optional<SortableTable> table);
-    void showMoreGrids(const std::string& gridCaption, std::vector<GridTab> grids);
+    void showMoreGrids(const std::string& gridCaption, std::vector<ContentView> grids);
     void makeFirstTab(const std::string& caption);
-    void showTabs(std::vector<ContentTab> further);
+    void showTabs(std::vector<ContentView> further);
     void buildBoxes(QHBoxLayout* controls);
     std::vector<Strategy> chosenStrategies() const;
 
@@ -137,6 +140,7 @@ private:
     OptionFlags flags_{};
     DrawRange shownRange_;
     std::vector<ChartData> shownCharts_;
+    bool chartsUnderGrids_ = false;
     DrawRange pendingRange_;
     bool historyPending_ = false;
     bool showResultAtTop_ = false;  // a number was looked up: its figures are shown from the top

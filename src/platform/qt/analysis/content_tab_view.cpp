@@ -45,28 +45,28 @@ ContentTabView::ContentTabView(QWidget* parent) : QWidget(parent) {
     connect(chooser_, &QComboBox::currentIndexChanged, this, [this](int index) { showChoice(index); });
 }
 
-void ContentTabView::setTab(ContentTab tab) {
-    tab_ = std::move(tab);
-    const bool choices = !tab_.choices.empty();
+void ContentTabView::setView(ContentView view) {
+    view_ = std::move(view);
+    const bool choices = !view_.tables.empty();
     grid_->setVisible(!choices);
     tableView_->setVisible(choices);
-    chooser_->setVisible(tab_.choices.size() > 1);
-    if (!choices) grid_->setGridModel(tab_.grid);
+    chooser_->setVisible(view_.tables.size() > 1);
+    if (!choices) grid_->setGridModel(view_.grid ? *view_.grid : GridModel());
     const int chosen = std::max(0, chooser_->currentIndex());
     {
         const QSignalBlocker quiet(chooser_);
         chooser_->clear();
-        for (const SortableTable& table : tab_.choices) chooser_->addItem(Q(table.caption));
+        for (const SortableTable& table : view_.tables) chooser_->addItem(Q(table.caption));
         if (chosen < chooser_->count()) chooser_->setCurrentIndex(chosen);
     }
     if (choices) showChoice(chooser_->currentIndex());
-    charts_->setVisible(!tab_.charts.empty());
-    if (!tab_.charts.empty()) charts_->setCharts(tab_.charts);
+    charts_->setVisible(!view_.charts.empty());
+    if (!view_.charts.empty()) charts_->setCharts(view_.charts);
 }
 
 void ContentTabView::showChoice(int index) {
-    if (index < 0 || std::size_t(index) >= tab_.choices.size()) return;
-    tableModel_->setTable(tab_.choices[std::size_t(index)]);
+    if (index < 0 || std::size_t(index) >= view_.tables.size()) return;
+    tableModel_->setTable(view_.tables[std::size_t(index)]);
 }
 
 }  // namespace n3

@@ -22,9 +22,9 @@ class ContentTabView : public QWidget {
 public:
     explicit ContentTabView(QWidget* parent = nullptr);
 
-    // Shows `tab`; the table chosen before stays chosen.
-    void setTab(ContentTab tab);
-    const ContentTab& tab() const { return tab_; }
+    // Shows `view`; the table chosen before stays chosen.
+    void setView(ContentView view);
+    const ContentView& view() const { return view_; }
 
     GridView* grid() const { return grid_; }
     QComboBox* chooser() const { return chooser_; }
@@ -34,7 +34,7 @@ public:
 private:
     void showChoice(int index);
 
-    ContentTab tab_;
+    ContentView view_;
     QSplitter* splitter_;
     GridView* grid_;
     QComboBox* chooser_;

@@ -199,7 +199,9 @@ void ResultListWindow::followHistory() {
 
 std::optional<PrintDocument> ResultListWindow::printDocument() const {
     const HistorySnapshot& s = snapshot();
-    return MakeAnalysisDocument(Info(), 当選結果一覧::Build(s.history, s.results), {}, s.history);
+    WindowContent content;
+    content.grid() = 当選結果一覧::Build(s.history, s.results);
+    return MakeAnalysisDocument(Info(), content, s.history);
 }
 
 void ResultListWindow::Undo() {

@@ -150,8 +150,8 @@ void PredictionWindow::onOptionClicked(int index, bool reflect) {
     ShowGrids();
     if (prediction_.optionFlags() != before) emit optionFlagsChanged();
     // The flag is kept for the run either way; the file just could not take it.
-    if (!prediction_.lastWrite().ok())
-        dialogs::Message(this, Q(prediction_.lastWrite().error), Q(kMessageTitle), dialogs::Icon::Critical);
+    if (!prediction_.lastWriteError().empty())
+        dialogs::Message(this, Q(prediction_.lastWriteError()), Q(kMessageTitle), dialogs::Icon::Critical);
 }
 
 void PredictionWindow::ShowGrids() {

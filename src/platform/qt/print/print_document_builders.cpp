@@ -29,38 +29,40 @@ std::string TodayText() {
     return std::string("印刷日 ") + text;
 }
 
-PrintDocument MakeAnalysisDocument(const AnalysisWindowInfo& info, const GridModel& grid,
-                                   const std::vector<ChartData>& charts, const DrawHistory& history, DrawRange range,
-                                   const std::string& headline, const std::vector<GridTab>& moreGrids,
-                                   const std::string& gridCaption) {
+PrintDocument MakeAnalysisDocument(const AnalysisWindowInfo& info, const WindowContent& content,
+                                   const DrawHistory& history, DrawRange range) {
     PrintDocument doc;
     doc.caption = std::string(info.caption);
     doc.description = std::string(info.description);
     doc.dateText = TodayText();
     doc.rangeText = HistoryRangeText(history, range);
     doc.rowsAreDraws = info.rowsAreDraws || info.rowsAreDrawsNewestFirst;
-    if (!headline.empty()) doc.addText(headline);
-    if (!moreGrids.empty()) doc.addText("［" + (gridCaption.empty() ? std::string("表") : gridCaption) + "］");
-    doc.addGrid(grid);
-    for (const GridTab& tab : moreGrids) {
-        doc.addText("［" + tab.caption + "］");
-        doc.addGrid(tab.grid);
+    if (!content.headline.empty()) doc.addText(content.headline);
+    // Grids in tabs of their own follow one another, each under its tab's caption.
+    const std::vector<std::string> tabs = GridTabCaptions(content);
+    std::size_t tab = 0;
+    for (std::size_t v = 0; v < content.views.size(); ++v) {
+        const ContentView& view = content.views[v];
+        if (!view.grid || (v > 0 && content.chartsUnderGrids)) continue;
+        if (tab < tabs.size()) doc.addText("［" + tabs[tab++] + "］");
+        doc.addGrid(*view.grid);
     }
+    const std::vector<ChartData>& charts = content.charts();
     for (const ChartData& chart : charts) doc.addChart(chart);
     if (info.charts && !charts.empty())
         doc.chartsForDraws = [&info, history](int from, int to) { return RowChartsOf(info, history, from, to); };
     // A list of draws names the draws it prints.
     if (const std::string printed = PrintedDrawsText(doc); !printed.empty()) doc.rangeText = printed;
-    return doc;
-}
-
-void AddContentTabs(PrintDocument& doc, const std::vector<ContentTab>& tabs) {
-    for (const ContentTab& tab : tabs) {
+    // Views that show their charts under their grids follow, each under its caption.
+    if (!content.chartsUnderGrids) return doc;
+    for (std::size_t v = 1; v < content.views.size(); ++v) {
+        const ContentView& view = content.views[v];
         doc.addText("");
-        doc.addText(tab.caption);
-        doc.addGrid(tab.grid);
-        for (const ChartData& chart : tab.charts) doc.addChart(chart);
+        doc.addText(view.caption);
+        if (view.grid) doc.addGrid(*view.grid);
+        for (const ChartData& chart : view.charts) doc.addChart(chart);
     }
+    return doc;
 }
 
 }  // namespace n3

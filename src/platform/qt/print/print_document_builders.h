@@ -18,17 +18,12 @@ std::string HistoryRangeText(const DrawHistory& history, DrawRange range = {});
 // "印刷日 YYYY年MM月DD日" for today.
 std::string TodayText();
 
-// An analysis window: its caption, description, the grid and charts it shows.
-// `headline`, when not empty, stands above the grid. Further grids (the
-// window's other tabs) follow the grid, each under its tab's caption, and
-// the grid stands under `gridCaption` when there are any.
-PrintDocument MakeAnalysisDocument(const AnalysisWindowInfo& info, const GridModel& grid,
-                                   const std::vector<ChartData>& charts, const DrawHistory& history,
-                                   DrawRange range = {}, const std::string& headline = {},
-                                   const std::vector<GridTab>& moreGrids = {}, const std::string& gridCaption = {});
-
-// A window's further views after its first: each tab's caption, its grid
-// and its charts.
-void AddContentTabs(PrintDocument& doc, const std::vector<ContentTab>& tabs);
+// An analysis window: its caption, description and the views of its
+// content as the window shows them, the headline above them. Grids in tabs
+// of their own follow one another under their tabs' captions, then the
+// first view's charts; views that show charts under their grids follow,
+// each under its caption.
+PrintDocument MakeAnalysisDocument(const AnalysisWindowInfo& info, const WindowContent& content,
+                                   const DrawHistory& history, DrawRange range = {});
 
 }  // namespace n3

@@ -4,6 +4,7 @@
 #include "platform/qt/print/prediction_document.h"
 #include "platform/qt/print/print_document_builders.h"
 #include "prediction/prediction_window_logic.h"
+#include "settings/settings.h"
 #include "windows/window_table.h"
 
 namespace n3 {
@@ -36,10 +37,7 @@ std::optional<PrintDocument> BuildWindowDocument(const PrintRequest& request, co
     input.strategies = &request.strategies;
     input.singleStrategy = request.singleStrategy;
     const WindowContent content = BuildWindowContent(*info, input);
-    PrintDocument doc = MakeAnalysisDocument(*info, content.grid, content.charts, snapshot.history, request.range,
-                                             content.headline, content.moreGrids, content.gridCaption);
-    AddContentTabs(doc, content.tabs);
-    return doc;
+    return MakeAnalysisDocument(*info, content, snapshot.history, request.range);
 }
 
 }  // namespace n3

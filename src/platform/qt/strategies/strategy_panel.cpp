@@ -4,31 +4,21 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "lab/strategy_rules.h"
 #include "platform/qt/common/dialogs.h"
 #include "platform/qt/common/qt_util.h"
-#include "platform/store/database.h"
 
 namespace n3 {
 
 namespace {
 
 constexpr const char* kTitle = "買い方の検証";
-
-QSpinBox* Spin(QWidget* parent, const char* name, int low, int high, int value) {
-    auto* box = new QSpinBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setRange(low, high);
-    box->setValue(value);
-    return box;
-}
+constexpr std::size_t kRuleField = 1;  // 買い方: which fields are open follows it
 
 QString ItemText(const Strategy& s) {
     const std::string rule = DescribeRule(s) + "　" + DescribeKind(s);
@@ -37,57 +27,25 @@ QString ItemText(const Strategy& s) {
 
 }  // namespace
 
-StrategyPanel::StrategyPanel(Database& database, QWidget* parent) : QWidget(parent), database_(database) {
+StrategyPanel::StrategyPanel(StrategyKeeper keeper, QWidget* parent) : QWidget(parent), keeper_(std::move(keeper)) {
     setObjectName(QStringLiteral("strategyPanel"));
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("strategyList"));
     list_->setMaximumHeight(96);
     list_->setMinimumWidth(320);
 
-    name_ = new QLineEdit(this);
-    name_->setObjectName(QStringLiteral("strategyName"));
-    name_->setMaxLength(40);
-    rule_ = new QComboBox(this);
-    rule_->setObjectName(QStringLiteral("strategyRule"));
-    for (const auto caption : kStrategyRuleCaptions) rule_->addItem(Q(caption));
-    n_ = Spin(this, "strategyN", 1, kStrategyMaxWindow, 100);
-    k_ = Spin(this, "strategyK", 1, kStrategyMaxNumbers, 10);
-    numbers_ = new QLineEdit(this);
-    numbers_->setObjectName(QStringLiteral("strategyNumbers"));
-    numbers_->setPlaceholderText(QStringLiteral("123,456"));
-    sumLow_ = Spin(this, "strategySumLow", 0, 27, 13);
-    sumHigh_ = Spin(this, "strategySumHigh", 0, 27, 14);
-    kind_ = new QComboBox(this);
-    kind_->setObjectName(QStringLiteral("strategyKind"));
-    for (const auto caption : kTicketKindCaptions) kind_->addItem(Q(caption));
-    units_ = Spin(this, "strategyUnits", 1, kStrategyMaxUnits, 1);
-
+    for (std::size_t i = 0; i < kStrategyFields.size(); ++i) fields_[i] = kStrategyFields[i].make(this);
     auto* form = new QGridLayout;
-    const auto label = [this](const char* text, QWidget* buddy) {
-        auto* l = new QLabel(QString::fromUtf8(text), this);
-        l->setBuddy(buddy);
-        return l;
-    };
-    form->addWidget(label("名前(&A)", name_), 0, 0);
-    form->addWidget(name_, 0, 1);
-    form->addWidget(label("買い方(&U)", rule_), 0, 2);
-    form->addWidget(rule_, 0, 3);
-    form->addWidget(label("直近N回", n_), 0, 4);
-    form->addWidget(n_, 0, 5);
-    form->addWidget(label("個数k", k_), 0, 6);
-    form->addWidget(k_, 0, 7);
-    form->addWidget(label("番号", numbers_), 1, 0);
-    form->addWidget(numbers_, 1, 1);
-    auto* sums = new QHBoxLayout;
-    sums->addWidget(sumLow_);
-    sums->addWidget(new QLabel(QStringLiteral("～"), this));
-    sums->addWidget(sumHigh_);
-    form->addWidget(label("合計a～b", sumLow_), 1, 2);
-    form->addLayout(sums, 1, 3);
-    form->addWidget(label("種類", kind_), 1, 4);
-    form->addWidget(kind_, 1, 5);
-    form->addWidget(label("口数", units_), 1, 6);
-    form->addWidget(units_, 1, 7);
+    for (std::size_t i = 0; i < kStrategyFields.size(); ++i) {
+        const StrategyField& f = kStrategyFields[i];
+        auto* label = new QLabel(Q(f.label), this);
+        QWidget* input =
+            fields_[i]->objectName() == Q(f.objectName) ? fields_[i] : fields_[i]->findChild<QWidget*>(Q(f.objectName));
+        label->setBuddy(input);
+        const int row = int(i) / kStrategyFieldsPerRow, column = int(i) % kStrategyFieldsPerRow * 2;
+        form->addWidget(label, row, column);
+        form->addWidget(fields_[i], row, column + 1);
+    }
 
     add_ = new QPushButton(QStringLiteral("追加"), this);
     add_->setObjectName(QStringLiteral("addStrategy"));
@@ -107,7 +65,8 @@ StrategyPanel::StrategyPanel(Database& database, QWidget* parent) : QWidget(pare
     layout->addLayout(form, 3);
     layout->addLayout(buttons);
 
-    connect(rule_, &QComboBox::currentIndexChanged, this, [this] { enableForRule(); });
+    connect(static_cast<QComboBox*>(fields_[kRuleField]), &QComboBox::currentIndexChanged, this,
+            [this] { enableForRule(); });
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0 && row < int(saved_.size())) showStrategy(saved_[std::size_t(row)]);
         edit_->setEnabled(row >= 0);
@@ -130,7 +89,7 @@ void StrategyPanel::reload(std::int64_t selectId) {
     for (int i = 0; i < list_->count() && i < int(saved_.size()); ++i)
         if (list_->item(i)->checkState() != Qt::Checked) unchecked.push_back(saved_[std::size_t(i)].id);
     try {
-        saved_ = database_.strategies().ReadAll();
+        saved_ = keeper_.readAll();
     } catch (const std::exception& e) {
         dialogs::Message(this, Q(e.what()), Q(kTitle), dialogs::Icon::Critical);
     }
@@ -147,11 +106,11 @@ void StrategyPanel::reload(std::int64_t selectId) {
     list_->setCurrentRow(select);
     edit_->setEnabled(select >= 0);
     remove_->setEnabled(select >= 0);
-    // The table keeps at most kMaxStrategies: 追加 stops there.
-    const bool full = saved_.size() >= std::size_t(kMaxStrategies);
+    // The keeper holds at most its capacity: 追加 stops there.
+    const bool full = saved_.size() >= std::size_t(keeper_.capacity);
     add_->setEnabled(!full);
     add_->setToolTip(
-        full ? QStringLiteral("買い方は%1件まで保存できます。使わない買い方を削除してください。").arg(kMaxStrategies)
+        full ? QStringLiteral("買い方は%1件まで保存できます。使わない買い方を削除してください。").arg(keeper_.capacity)
              : QString());
     if (saveChecks_) saveChecks_(untickedIds());  // a deleted strategy leaves the line
 }
@@ -190,57 +149,37 @@ std::vector<Strategy> StrategyPanel::chosen() const {
 
 Strategy StrategyPanel::edited() const {
     Strategy s;
-    s.name = ToStd(name_->text().trimmed());
-    s.rule = StrategyRule(rule_->currentIndex());
-    s.n = n_->value();
-    s.k = k_->value();
-    s.numbers = ParseNumberList(ToStd(numbers_->text().trimmed())).value_or(std::vector<int>{});
-    s.sumLow = sumLow_->value();
-    s.sumHigh = sumHigh_->value();
-    s.kind = TicketKind(kind_->currentIndex());
-    s.units = units_->value();
+    for (std::size_t i = 0; i < kStrategyFields.size(); ++i) kStrategyFields[i].read(fields_[i], s);
     return s;
 }
 
 void StrategyPanel::showStrategy(const Strategy& s) {
-    name_->setText(Q(s.name));
-    rule_->setCurrentIndex(int(s.rule));
-    n_->setValue(s.n);
-    k_->setValue(s.k);
-    numbers_->setText(Q(NumberListText(s)));
-    sumLow_->setValue(s.sumLow);
-    sumHigh_->setValue(s.sumHigh);
-    kind_->setCurrentIndex(int(s.kind));
-    units_->setValue(s.units);
+    for (std::size_t i = 0; i < kStrategyFields.size(); ++i) kStrategyFields[i].show(fields_[i], s);
 }
 
 // Only the controls the rule reads are open.
 void StrategyPanel::enableForRule() {
-    const auto rule = StrategyRule(rule_->currentIndex());
-    n_->setEnabled(rule == StrategyRule::Hot || rule == StrategyRule::Cold);
-    k_->setEnabled(rule == StrategyRule::Hot || rule == StrategyRule::Cold || rule == StrategyRule::Overdue);
-    numbers_->setEnabled(rule == StrategyRule::Fixed);
-    sumLow_->setEnabled(rule == StrategyRule::Sum);
-    sumHigh_->setEnabled(rule == StrategyRule::Sum);
+    Strategy s;
+    kStrategyFields[kRuleField].read(fields_[kRuleField], s);
+    for (std::size_t i = 0; i < kStrategyFields.size(); ++i) fields_[i]->setEnabled(kStrategyFields[i].readBy(s.rule));
 }
 
 // Says why a strategy cannot be kept; the saved list stays as it was.
 bool StrategyPanel::acceptable(const Strategy& s) {
-    std::string why;
-    if (s.rule == StrategyRule::Fixed && !ParseNumberList(ToStd(numbers_->text().trimmed())))
-        why = "数字は 123,456 のように、000～999 の数字をコンマで区切って入力してください。";
-    else
-        why = StrategyError(s);
-    if (why.empty()) return true;
-    dialogs::Message(this, Q(why), Q(kTitle), dialogs::Icon::Warning);
+    QString why;
+    for (std::size_t i = 0; i < kStrategyFields.size() && why.isEmpty(); ++i)
+        if (kStrategyFields[i].refuses) why = kStrategyFields[i].refuses(fields_[i], s);
+    if (why.isEmpty()) why = Q(StrategyError(s));
+    if (why.isEmpty()) return true;
+    dialogs::Message(this, why, Q(kTitle), dialogs::Icon::Warning);
     return false;
 }
 
 void StrategyPanel::add() {
-    if (saved_.size() >= std::size_t(kMaxStrategies)) return;
+    if (saved_.size() >= std::size_t(keeper_.capacity)) return;
     const Strategy s = edited();
     if (!acceptable(s)) return;
-    write([this, &s] { return database_.strategies().Add(s); });
+    write([this, &s] { return keeper_.add(s); });
 }
 
 void StrategyPanel::edit() {
@@ -250,7 +189,7 @@ void StrategyPanel::edit() {
     s.id = saved_[std::size_t(row)].id;
     if (!acceptable(s)) return;
     write([this, &s] {
-        database_.strategies().Update(s);
+        keeper_.update(s);
         return s.id;
     });
 }
@@ -264,7 +203,7 @@ void StrategyPanel::remove() {
         return;
     const std::int64_t id = s.id;
     write([this, id] {
-        database_.strategies().Remove(id);
+        keeper_.remove(id);
         return std::int64_t{0};
     });
 }
