@@ -21,10 +21,10 @@ std::string Breach(PrizeKind kind, std::int64_t typed, const std::string& from, 
 
 }  // namespace
 
-std::string PrizeRuleBreach(const Draw& draw, const DrawResult& result) {
-    if (!draw.complete()) return {};
-    const int orders = NumberOrders(NumberOf(draw));
-    if (orders < 2) return {};  // a triple: no box or set is sold
+std::string PrizeRuleBreach(const Draw& draw, const DrawResult& result, const Game& game) {
+    if (!draw.complete(game)) return {};
+    const int orders = NumberOrders(NumberOf(draw, game), game);
+    if (orders < 2) return {};  // all digits alike: no box or set is sold
     const auto& straight = result.prize(PrizeKind::Straight).yen;
     const auto& box = result.prize(PrizeKind::Box).yen;
     const auto& setStraight = result.prize(PrizeKind::SetStraight).yen;
@@ -39,6 +39,14 @@ std::string PrizeRuleBreach(const Draw& draw, const DrawResult& result) {
     if (box && setBox && *setBox != DownTo100(*box / 2))
         return Breach(PrizeKind::SetBox, *setBox, "ボックス " + Yen(*box) + " ÷ 2", DownTo100(*box / 2));
     return {};
+}
+
+std::vector<int> PrizeRuleBrokenDraws(const DrawHistory& history, const ResultHistory& results, const Game& game) {
+    std::vector<int> broken;
+    for (const Draw& draw : history)
+        if (const DrawResult* r = FindResult(results, draw.drawNo); r && !PrizeRuleBreach(draw, *r, game).empty())
+            broken.push_back(draw.drawNo);
+    return broken;
 }
 
 }  // namespace n3

@@ -4,6 +4,7 @@
 // セット（ボックス） = box ÷ 2, each rounded down to 100 yen. A typed prize
 // that breaks it is most likely a slip of the finger.
 #include <string>
+#include <vector>
 
 #include "core/draw.h"
 #include "core/draw_result.h"
@@ -13,7 +14,13 @@ namespace n3 {
 // What the rule says of the draw's prizes where two of them are known
 // ("ボックスの当せん金額 15,000円は、ストレート 88,500円 ÷ 6 を100円未満切り捨てた
 // 14,700円と違います。"), or empty when they agree or too little is known.
-std::string PrizeRuleBreach(const Draw& draw, const DrawResult& result);
+// The draw is one of the game's: its orders are the game's (ナンバーズ4: 24,
+// 12, 6, 4).
+std::string PrizeRuleBreach(const Draw& draw, const DrawResult& result, const Game& game = kNumbers3);
+
+// The draws of the history whose prizes break the rule, ascending.
+std::vector<int> PrizeRuleBrokenDraws(const DrawHistory& history, const ResultHistory& results,
+                                      const Game& game = kNumbers3);
 
 // The rule in one sentence, for a question.
 inline constexpr const char* kPrizeRuleText =

@@ -24,15 +24,24 @@ bool StartsWith(std::string_view s, std::string_view p) { return s.substr(0, p.s
 // "A50": the mark that opens a block.
 bool BlockMark(std::string_view f) { return f.size() >= 2 && f[0] == 'A' && AllDigits(f.substr(1)); }
 
-// "第7073回ナンバーズ" gives 7073 (as text); empty when the field is no draw line.
-std::string_view DrawLineNumber(std::string_view f) {
+// "第7073回ナンバーズ" gives 7073 (as text); empty when the field is no
+// draw line of the game's (a heading "第7073回ナンバーズ4" is ナンバーズ4's,
+// "第7073回ナンバーズ3" or "第7073回ナンバーズ" ナンバーズ3's and both's).
+std::string_view DrawLineNumber(std::string_view f, const Game& game = kNumbers3) {
     if (!StartsWith(f, "第")) return {};
     const std::size_t end = f.find("回ナンバーズ");
     if (end == std::string_view::npos) return {};
-    // ナンバーズ4 blocks of a file of both games start the same way with a 4.
     const std::string_view rest = f.substr(end + std::string_view("回ナンバーズ").size());
-    if (!rest.empty() && rest != "3") return {};
+    if (!rest.empty() && rest != std::to_string(game.id)) return {};
     return f.substr(3, end - 3);
+}
+
+// The game whose part a line opens (its label "ナンバーズ3…", "ナンバーズ4…"),
+// or none.
+const Game* SectionOf(std::string_view f) {
+    for (const Game* game : kGames)
+        if (StartsWith(f, game->name)) return game;
+    return nullptr;
 }
 
 constexpr std::array<std::string_view, kPrizeKindCount> kKinds = {"ストレート", "ボックス", "セット(ストレート)",
@@ -40,7 +49,7 @@ constexpr std::array<std::string_view, kPrizeKindCount> kKinds = {"ストレー�
 
 std::string Q(const std::string& s) { return "「" + EchoText(s) + "」"; }
 
-std::string DigitsOf(const Draw& draw) { return DigitsText(draw.digits); }
+std::string DigitsOf(const Draw& draw, const Game& game) { return DigitsText(draw.digits, game); }
 
 }  // namespace
 
@@ -50,14 +59,23 @@ bool LooksLikeBankResultFile(std::string_view utf8) {
     while (reader.Next(record)) {
         if (record.blank()) continue;
         const std::string f = NormaliseField(record.fields[0]);
-        return BlockMark(f) || !DrawLineNumber(f).empty();
+        return BlockMark(f) || std::any_of(kGames.begin(), kGames.end(),
+                                           [&f](const Game* game) { return !DrawLineNumber(f, *game).empty(); });
     }
     return false;
 }
 
-CsvParseResult ParseBankResultFile(std::string_view utf8) {
+CsvParseResult ParseBankResultFile(std::string_view utf8, const Game& game) {
     CsvParseResult result;
     result.carriesResults = true;
+    result.digits = game.digits;
+    const std::string label = std::string(game.name) + "抽せん数字";
+    const auto digitsOf = [&game](const Draw& d) { return DigitsOf(d, game); };
+    // The block's part being read: before any game's label the prize lines
+    // are the first game's.
+    enum class Part { Unlabelled, Own, Other };
+    Part part = Part::Unlabelled;
+    const bool ownUnlabelled = game.id == kGames.front()->id;
     auto fail = [&](int line, std::string reason) {
         result.draws.clear();
         result.results.clear();
@@ -83,8 +101,8 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
     // Ends the current block; the reason when it lacks its digits.
     auto finish = [&]() -> std::optional<std::string> {
         if (blockLine == 0) return std::nullopt;
-        if (!draw.complete()) return drawName() + "のナンバーズ3抽せん数字の行がありません";
-        SettleResult(drawResult, draw.digits);
+        if (!draw.complete(game)) return drawName() + "の" + label + "の行がありません";
+        SettleResult(drawResult, draw.digits, game);
         result.draws.push_back(draw);
         if (!drawResult.empty()) result.results.push_back(drawResult);
         blockLine = 0;
@@ -104,7 +122,15 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
             state = State::BeforeBlock;
             continue;
         }
-        if (const std::string_view no = DrawLineNumber(f[0]); !no.empty()) {
+        // Another game's own heading opens a block of its alone.
+        if (DrawLineNumber(f[0], game).empty() && std::any_of(kGames.begin(), kGames.end(), [&f](const Game* other) {
+                return !DrawLineNumber(f[0], *other).empty();
+            })) {
+            if (auto reason = finish()) return fail(blockLine, *reason);
+            state = State::Skipping;
+            continue;
+        }
+        if (const std::string_view no = DrawLineNumber(f[0], game); !no.empty()) {
             if (auto reason = finish()) return fail(blockLine, *reason);
             int value = 0;
             const auto [end, ec] = std::from_chars(no.data(), no.data() + no.size(), value);
@@ -124,6 +150,8 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
             miniNumber.clear();
             drawResult = DrawResult{};
             drawResult.drawNo = value;
+            // A heading of the game's alone opens its part.
+            part = f[0].ends_with(std::to_string(game.id)) && !ownUnlabelled ? Part::Own : Part::Unlabelled;
             // The draw date follows the heading; a field with figures that is
             // no whole date of the draws' years is refused, not passed over.
             for (std::size_t i = 1; i < f.size() && drawResult.date.empty(); ++i) {
@@ -143,6 +171,17 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
         if (state == State::Skipping) continue;
         if (state == State::BeforeBlock)
             return fail(record.line, Q(f[0]) + "の行の前に「第N回ナンバーズ」の行がありません");
+        if (const Game* section = SectionOf(f[0])) part = section->id == game.id ? Part::Own : Part::Other;
+        if (part == Part::Other || (part == Part::Unlabelled && !ownUnlabelled)) {
+            // The other game's part: the first game's reading stops at the
+            // second's label, as it always has; the second game's reading
+            // takes the payment period before the parts.
+            if (part == Part::Other && ownUnlabelled) {
+                state = State::Skipping;
+                continue;
+            }
+            if (part == Part::Other || f[0] != "支払期間") continue;
+        }
         if (f[0] == "支払期間") {
             // "令和8年9月18日から令和9年9月17日まで": the last day is the
             // deadline. A line this reader cannot make out leaves the
@@ -157,34 +196,32 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
             }
             continue;
         }
-        if (StartsWith(f[0], "ナンバーズ4")) {
-            state = State::Skipping;
-            continue;
-        }
-        if (StartsWith(f[0], "ナンバーズ3")) {
+        if (StartsWith(f[0], game.name)) {
             const std::string number = f.size() > 1 ? f[1] : std::string();
-            if (number.size() != 3 || !AllDigits(number))
-                return fail(record.line, "ナンバーズ3抽せん数字" + Q(number) + "が3桁の数字ではありません");
+            const std::string width = std::to_string(game.digits) + "桁";
+            if (number.size() != std::size_t(game.digits) || !AllDigits(number))
+                return fail(record.line, label + Q(number) + "が" + width + "の数字ではありません");
             if (digitsLine != 0) {
-                if (number == DigitsOf(draw)) continue;
-                return fail(record.line, drawName() + "のナンバーズ3抽せん数字の行が2つあり、「" + DigitsOf(draw) +
-                                             "」（" + std::to_string(digitsLine) + "行目）と「" + number +
+                if (number == digitsOf(draw)) continue;
+                return fail(record.line, drawName() + "の" + label + "の行が2つあり、「" + digitsOf(draw) + "」（" +
+                                             std::to_string(digitsLine) + "行目）と「" + number +
                                              "」が食い違っています");
             }
             if (!straightNumber.empty() && straightNumber != number)
                 return fail(record.line, drawName() + "のストレートの行（" + std::to_string(straightNumberLine) +
                                              "行目）の数字「" + straightNumber + "」が抽せん数字「" + number +
                                              "」と違います");
-            if (!miniNumber.empty() && miniNumber != number.substr(1))
+            if (!miniNumber.empty() && miniNumber != number.substr(std::size_t(game.digits - game.miniDigits)))
                 return fail(record.line, drawName() + "のミニの行（" + std::to_string(miniNumberLine) +
                                              "行目）の数字「" + miniNumber + "」が抽せん数字「" + number +
                                              "」の下2桁と違います");
             digitsLine = record.line;
-            for (std::size_t i = 0; i < 3; ++i) draw.digits[i] = number[i] - '0';
+            for (std::size_t i = 0; i < number.size(); ++i) draw.digits[i] = number[i] - '0';
             continue;
         }
         const auto kind = std::find(kKinds.begin(), kKinds.end(), f[0]);
-        if (kind == kKinds.end()) return fail(record.line, Q(f[0]) + "の行は読めません");
+        if (kind == kKinds.end() || (*kind == "ミニ" && !game.offers(TicketKind::Mini)))
+            return fail(record.line, Q(f[0]) + "の行は読めません");
         Prize& prize = drawResult.prizes[std::size_t(kind - kKinds.begin())];
         // The units and the yen are the last two fields; "該当なし" alone stands for both.
         std::vector<std::string> figures(f.begin() + 1, f.end());
@@ -206,18 +243,20 @@ CsvParseResult ParseBankResultFile(std::string_view utf8) {
         // "ストレート,188,62口,87100円": the number before the figures is the
         // draw's own.
         const std::size_t figuresAt = figures.size() - (yen.ok && !yen.value && !unitsGiven ? 1 : 2);
-        if (*kind == "ストレート" && figuresAt > 0 && figures[0].size() == 3 && AllDigits(figures[0])) {
-            if (draw.complete() && figures[0] != DigitsOf(draw))
+        if (*kind == "ストレート" && figuresAt > 0 && figures[0].size() == std::size_t(game.digits) &&
+            AllDigits(figures[0])) {
+            if (draw.complete(game) && figures[0] != digitsOf(draw))
                 return fail(record.line, drawName() + "のストレートの行の数字「" + figures[0] + "」が抽せん数字「" +
-                                             DigitsOf(draw) + "」と違います");
+                                             digitsOf(draw) + "」と違います");
             straightNumber = figures[0];
             straightNumberLine = record.line;
         }
         // "ミニ,19,…": the number before the figures is the draw's last two digits.
-        if (*kind == "ミニ" && figuresAt > 0 && figures[0].size() == 2 && AllDigits(figures[0])) {
-            if (draw.complete() && figures[0] != DigitsOf(draw).substr(1))
+        if (*kind == "ミニ" && figuresAt > 0 && figures[0].size() == std::size_t(game.miniDigits) &&
+            AllDigits(figures[0])) {
+            if (draw.complete(game) && figures[0] != digitsOf(draw).substr(std::size_t(game.digits - game.miniDigits)))
                 return fail(record.line, drawName() + "のミニの行の数字「" + figures[0] + "」が抽せん数字「" +
-                                             DigitsOf(draw) + "」の下2桁と違います");
+                                             digitsOf(draw) + "」の下2桁と違います");
             miniNumber = figures[0];
             miniNumberLine = record.line;
         }

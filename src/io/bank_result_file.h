@@ -11,9 +11,13 @@
 //   セット（ボックス）,419口,14500円
 //   ミニ,下２ケタ,468口,8700円
 //   ナンバーズ４抽せん数字,6916
-//   ...                          (the ナンバーズ4 lines are skipped)
+//   ストレート,6916,7口,1050600円
+//   ボックス,…  セット（ストレート）,…  セット（ボックス）,…
 // A file may hold one block or many. A prize line ends with its units and
-// its yen; "該当なし" stands for both or either.
+// its yen; "該当なし" stands for both or either. Each game's part starts at
+// its label (「ナンバーズ３抽せん数字」, 「ナンバーズ４抽せん数字」); prize lines
+// before any label are ナンバーズ3's. A game's reading skips the other
+// game's part.
 #include <string_view>
 
 #include "io/history_csv.h"
@@ -24,8 +28,8 @@ namespace n3 {
 // "第N回ナンバーズ" line first).
 bool LooksLikeBankResultFile(std::string_view utf8);
 
-// All or nothing, like ParseHistoryCsv: the draws and their results, or
-// the first line that cannot be read.
-CsvParseResult ParseBankResultFile(std::string_view utf8);
+// All or nothing, like ParseHistoryCsv: the game's draws and their results,
+// or the first line of its part that cannot be read.
+CsvParseResult ParseBankResultFile(std::string_view utf8, const Game& game = kNumbers3);
 
 }  // namespace n3

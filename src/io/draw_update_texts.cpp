@@ -1,5 +1,7 @@
 #include "io/draw_update_texts.h"
 
+#include <algorithm>
+
 #include "core/number_rules.h"
 
 namespace n3 {
@@ -12,9 +14,17 @@ std::string NothingNewText(int newestDrawNo, const std::string& newestDate) {
     return text + "）";
 }
 
-std::string UpdateSummaryText(int firstDrawNo, int lastDrawNo, int draws, int results) {
+std::string UpdateSummaryText(int firstDrawNo, int lastDrawNo, int draws, int results,
+                              const std::vector<const Game*>& games) {
     std::string range = "第" + std::to_string(firstDrawNo) + "回";
     if (lastDrawNo != firstDrawNo) range += "〜第" + std::to_string(lastDrawNo) + "回";
+    if (games.size() > 1) {
+        std::string names;
+        for (const Game* game : kGames)
+            if (std::find(games.begin(), games.end(), game) != games.end())
+                names += (names.empty() ? "" : "・") + std::string(game->name);
+        return range + "の" + std::to_string(draws) + "回分を取り込みました（" + names + "）";
+    }
     return range + "の" + std::to_string(draws) + "回分を取り込みました（当選結果 " + std::to_string(results) + " 件）";
 }
 
@@ -39,13 +49,14 @@ std::string Figure(const std::optional<std::int64_t>& value, const char* unit) {
 }  // namespace
 
 std::vector<std::string> RecheckDifferences(const Draw& stored, const DrawResult* storedResult, const Draw& fetched,
-                                            const DrawResult* fetchedResult) {
+                                            const DrawResult* fetchedResult, const Game& game) {
     std::vector<std::string> out;
-    const std::string head = "第" + std::to_string(stored.drawNo) + "回の";
+    const std::string head = "第" + std::to_string(fetched.drawNo) + "回" + std::string(game.captionSuffix) + "の";
+    const auto digits = [&game](const Draw& d) { return DigitsText(d.digits, game); };
     const auto differ = [&](const std::string& what, const std::string& was, const std::string& is) {
         out.push_back(head + what + "：データベースでは「" + was + "」、ファイルでは「" + is + "」");
     };
-    if (DigitsText(stored) != DigitsText(fetched)) differ("当選番号", DigitsText(stored), DigitsText(fetched));
+    if (digits(stored) != digits(fetched)) differ("当選番号", digits(stored), digits(fetched));
     if (!fetchedResult) return out;
     const DrawResult none;
     const DrawResult& was = storedResult ? *storedResult : none;

@@ -25,29 +25,33 @@ bool LooksLikeHtml(std::string_view bytes) {
            StartsWith(head, "<head") || StartsWith(head, "<body");
 }
 
-// The block's lines, as the reader normalises them: the ナンバーズ3 prize
-// lines must all stand before the ナンバーズ4 part.
+// The block's lines, as the reader normalises them: each game's prize
+// lines (ミニ where the game sells it) stand in its part, the ナンバーズ3
+// part first (its lines may come before its label).
 constexpr std::array<std::string_view, 5> kPrizeLines = {"ストレート", "ボックス", "セット(ストレート)",
                                                          "セット(ボックス)", "ミニ"};
 
 std::optional<std::string> MissingLine(std::string_view utf8) {
-    std::array<bool, 5> seen{};
-    bool numbers4 = false;
+    std::vector<std::array<bool, 5>> seen(kGames.size());
+    std::vector<bool> labelled(kGames.size());
+    std::size_t part = 0;
     CsvReader reader(utf8);
     CsvRecord record;
     while (reader.Next(record)) {
         if (record.blank()) continue;
         const std::string f = NormaliseField(record.fields[0]);
-        if (StartsWith(f, "ナンバーズ4")) {
-            numbers4 = true;
-            break;
-        }
+        for (std::size_t g = 0; g < kGames.size(); ++g)
+            if (StartsWith(f, kGames[g]->name)) part = g, labelled[g] = true;
         for (std::size_t i = 0; i < kPrizeLines.size(); ++i)
-            if (f == kPrizeLines[i]) seen[i] = true;
+            if (f == kPrizeLines[i]) seen[part][i] = true;
     }
-    for (std::size_t i = 0; i < kPrizeLines.size(); ++i)
-        if (!seen[i]) return "ナンバーズ3の「" + std::string(kPrizeLines[i]) + "」の行がありません";
-    if (!numbers4) return "ナンバーズ4の行がありません";
+    for (std::size_t g = 0; g < kGames.size(); ++g) {
+        const Game& game = *kGames[g];
+        if (g > 0 && !labelled[g]) return std::string(game.name) + "の行がありません";
+        for (std::size_t i = 0; i < kPrizeLines.size(); ++i)
+            if (!seen[g][i] && (i != std::size_t(PrizeKind::Mini) || game.offers(TicketKind::Mini)))
+                return std::string(game.name) + "の「" + std::string(kPrizeLines[i]) + "」の行がありません";
+    }
     return std::nullopt;
 }
 
@@ -96,6 +100,24 @@ FetchedDraw CheckFetchedDrawFile(std::string_view bytes, int drawNo) {
     if (auto missing = MissingLine(decoded.text)) {
         out.reason = truncated + *missing + "）";
         return out;
+    }
+    // Each other game's part, read by the same rules: a file whose part
+    // cannot be read stores nothing of either game.
+    for (const Game* game : kGames) {
+        if (game->id == kGames.front()->id) continue;
+        const CsvParseResult part = ParseBankResultFile(decoded.text, *game);
+        if (!part.ok()) {
+            out.reason = std::string(game->name) + "の部分を読めません（" + std::to_string(part.error->line) +
+                         "行目：" + part.error->reason + "）";
+            return out;
+        }
+        if (part.draws.size() != 1 || part.draws[0].drawNo != drawNo) {
+            out.reason = std::string(game->name) + "の部分が第" + std::to_string(drawNo) + "回のものではありません";
+            return out;
+        }
+        FetchedGameDraw other{game, part.draws[0], std::nullopt};
+        if (!part.results.empty()) other.result = part.results[0];
+        out.others.push_back(std::move(other));
     }
     out.draw = parsed.draws[0];
     if (!parsed.results.empty()) out.result = parsed.results[0];

@@ -25,7 +25,8 @@ std::string DrawGapName(const DrawGap& gap) {
 }
 
 ScheduleCheck CheckResultsSchedule(const ResultHistory& stored, int newestStored, const std::vector<Draw>& draws,
-                                   const ResultHistory& incoming, bool replacePublished, std::string_view today) {
+                                   const ResultHistory& incoming, bool replacePublished, std::string_view today,
+                                   const Game& game) {
     ScheduleCheck check;
     // The published dates as they will be after the write.
     std::map<int, DatedDraw> dated;
@@ -73,11 +74,11 @@ ScheduleCheck CheckResultsSchedule(const ResultHistory& stored, int newestStored
     // up by number.
     std::map<int, const Draw*> drawOf;
     for (const Draw& d : draws)
-        if (d.complete()) drawOf[d.drawNo] = &d;
+        if (d.complete(game)) drawOf[d.drawNo] = &d;
     for (const DrawResult& r : incoming) {
         const auto draw = drawOf.find(r.drawNo);
         if (draw == drawOf.end()) continue;
-        if (const std::string breach = PrizeRuleBreach(*draw->second, r); !breach.empty())
+        if (const std::string breach = PrizeRuleBreach(*draw->second, r, game); !breach.empty())
             check.prizeRuleBreaches.push_back("第" + std::to_string(r.drawNo) + "回：" + breach);
     }
     return check;

@@ -36,7 +36,8 @@ struct ScheduleCheck {
 // published stored date is kept, so the file's date for it is not checked.
 // `today` YYYY-MM-DD.
 ScheduleCheck CheckResultsSchedule(const ResultHistory& stored, int newestStored, const std::vector<Draw>& draws,
-                                   const ResultHistory& incoming, bool replacePublished, std::string_view today);
+                                   const ResultHistory& incoming, bool replacePublished, std::string_view today,
+                                   const Game& game = kNumbers3);
 
 // The missing draws as the user reads them: "第7054回〜第7059回" or "第7054回".
 std::string DrawGapName(const DrawGap& gap);

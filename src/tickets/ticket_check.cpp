@@ -43,14 +43,19 @@ private:
 }  // namespace
 
 std::optional<PrizeKind> WinningPrize(const Purchase& p, const Draw& draw) {
-    if (!draw.complete()) return std::nullopt;
-    const std::optional<int> bought = ParseTicketNumber(p.種類, p.番号);
+    const Game& game = *p.game;
+    if (!draw.complete(game)) return std::nullopt;
+    const std::optional<int> bought = ParseTicketNumber(p.種類, p.番号, game);
     if (!bought) return std::nullopt;
-    return PrizeWon(p.種類, *bought, NumberOf(draw));
+    return PrizeWon(p.種類, *bought, NumberOf(draw, game), game);
 }
 
 std::vector<DrawOutcome> CheckBook(const std::vector<Purchase>& book, const DrawHistory& history,
                                    const ResultHistory& results) {
+    return CheckBook(book, {GameDraws{&kNumbers3, &history, &results}});
+}
+
+std::vector<DrawOutcome> CheckBook(const std::vector<Purchase>& book, const std::vector<GameDraws>& games) {
     std::vector<DrawOutcome> outcomes;
     if (book.empty()) return outcomes;
     int lowest = book.front().最初の回数, highest = book.front().lastDraw();
@@ -60,21 +65,30 @@ std::vector<DrawOutcome> CheckBook(const std::vector<Purchase>& book, const Draw
         highest = std::max(highest, p.lastDraw());
         count += std::size_t(std::max(0, p.継続回数));
     }
-    const DrawIndex index(history, results, lowest, highest);
+    std::vector<std::pair<const Game*, DrawIndex>> indexes;
+    for (const GameDraws& g : games)
+        if (g.history && g.results) indexes.emplace_back(g.game, DrawIndex(*g.history, *g.results, lowest, highest));
+    const auto indexOf = [&indexes](const Game& game) -> const DrawIndex* {
+        for (const auto& [indexed, index] : indexes)
+            if (indexed->id == game.id) return &index;
+        return nullptr;
+    };
     outcomes.reserve(count);
     for (std::size_t i = 0; i < book.size(); ++i) {
         const Purchase& p = book[i];
+        const DrawIndex* index = indexOf(*p.game);
         for (int drawNo = p.最初の回数; drawNo <= p.lastDraw(); ++drawNo) {
             DrawOutcome o;
             o.purchase = i;
             o.drawNo = drawNo;
-            const Draw* draw = index.draw(drawNo);
-            if (draw && draw->complete()) {
-                o.drawn = NumberOf(*draw);
+            o.game = p.game;
+            const Draw* draw = index ? index->draw(drawNo) : nullptr;
+            if (draw && draw->complete(*p.game)) {
+                o.drawn = NumberOf(*draw, *p.game);
                 o.prize = WinningPrize(p, *draw);
                 o.outcome = Outcome::Lost;
                 if (o.prize) {
-                    const DrawResult* result = index.result(drawNo);
+                    const DrawResult* result = index->result(drawNo);
                     const std::optional<std::int64_t> yen = result ? result->prize(*o.prize).yen : std::nullopt;
                     o.outcome = yen ? Outcome::Won : Outcome::PrizeUnknown;
                     o.yen = yen ? MultiplyYen(*yen, p.口数) : 0;
@@ -107,7 +121,7 @@ std::string OutcomeText(const DrawOutcome& o) {
 
 std::string DrawnText(const DrawOutcome& o) {
     if (o.drawn < 0) return {};
-    return NumberText(o.drawn);
+    return NumberText(o.drawn, *o.game);
 }
 
 }  // namespace n3

@@ -29,7 +29,8 @@ struct DrawOutcome {
     Outcome outcome = Outcome::NotDrawn;
     std::optional<PrizeKind> prize;  // what was won (Won and PrizeUnknown)
     std::int64_t yen = 0;            // prize per unit × 口数 (Won only)
-    int drawn = -1;                  // the draw's digits as 0..999; -1 when not drawn
+    int drawn = -1;                  // the draw's number (0..999, 0..9999); -1 when not drawn
+    const Game* game = &kNumbers3;   // the purchase's game, whose draw `drawn` is
     // Won, not received, and its claim deadline has passed (失効): the prize
     // is no longer money to be had (set by MarkExpired).
     bool expired = false;
@@ -41,7 +42,18 @@ struct DrawOutcome {
 // two digits in order.
 std::optional<PrizeKind> WinningPrize(const Purchase& p, const Draw& draw);
 
-// Every purchase × covered draw, in book order and then by draw.
+// The draws and results of one game, for the purchases of that game.
+struct GameDraws {
+    const Game* game = &kNumbers3;
+    const DrawHistory* history = nullptr;
+    const ResultHistory* results = nullptr;
+};
+
+// Every purchase × covered draw, in book order and then by draw, each
+// purchase against the draws of its game (未抽せん where its game's draws
+// are not given).
+std::vector<DrawOutcome> CheckBook(const std::vector<Purchase>& book, const std::vector<GameDraws>& games);
+// The same with the ナンバーズ3 draws alone.
 std::vector<DrawOutcome> CheckBook(const std::vector<Purchase>& book, const DrawHistory& history,
                                    const ResultHistory& results);
 
@@ -53,7 +65,7 @@ std::string PurchaseDateError(const Purchase& p, const ResultHistory& results);
 // "未抽せん", "はずれ", the prize's name with "当せん", or with
 // "当せん（金額不明）" when the draw has no prize list.
 std::string OutcomeText(const DrawOutcome& o);
-// The draw's digits as three characters, or "" when not drawn.
+// The draw's digits as its game writes them, or "" when not drawn.
 std::string DrawnText(const DrawOutcome& o);
 
 }  // namespace n3

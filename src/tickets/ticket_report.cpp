@@ -1,6 +1,7 @@
 #include "tickets/ticket_report.h"
 #include "io/text_escape.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 
@@ -105,6 +106,12 @@ void WriteTicketReportText(const TicketReport& r, std::ostream& stream) {
     for (const MonthTotals& m : r.summary.months)
         out += m.month + "  " + SummaryLine(m.totals) + "　累計収支 " + FormatYen(m.cumulativeBalance) + " 円\n";
     out += "\n合計  " + SummaryLine(r.summary.totals) + "\n";
+    // A book of more than one game: each game's purchases apart.
+    if (std::count_if(r.summary.games.begin(), r.summary.games.end(),
+                      [](const BookTotals& t) { return t.purchases > 0; }) > 1)
+        for (std::size_t g = 0; g < kGames.size(); ++g)
+            if (r.summary.games[g].purchases > 0)
+                out += std::string(kGames[g]->name) + "  " + SummaryLine(r.summary.games[g]) + "\n";
     PutLine(stream, out);
 }
 
@@ -155,7 +162,8 @@ void WriteTicketReportJson(const TicketReport& r, std::ostream& stream) {
         out += ",\"claimDeadline\":" + (deadline ? JsonString(claim.deadline->date) : std::string("null")) +
                ",\"claimDeadlineEstimated\":" + (deadline ? JsonBool(claim.deadline->estimated) : "null") +
                ",\"received\":" + JsonBool(p.受け取り済み) +
-               ",\"expired\":" + JsonBool(claim.state == ClaimState::Expired) + "}";
+               ",\"expired\":" + JsonBool(claim.state == ClaimState::Expired) +
+               ",\"game\":" + std::to_string(p.game->id) + "}";
         PutLine(stream, out);
     }
     out += "],\n\"months\":[";
@@ -166,7 +174,12 @@ void WriteTicketReportJson(const TicketReport& r, std::ostream& stream) {
                ",\"cumulativeBalance\":" + std::to_string(m.cumulativeBalance) + "}";
     }
     out += "],\n\"total\":" + TotalsJson(r.summary.totals) +
-           ",\"theoreticalReturnPercent\":" + PercentNumber(kTheoreticalReturnPercent) + "}\n";
+           ",\"theoreticalReturnPercent\":" + PercentNumber(kTheoreticalReturnPercent) + ",\n\"games\":[";
+    // The totals of each game's purchases, after the members every reader knows.
+    for (std::size_t g = 0; g < kGames.size(); ++g)
+        out += std::string(g ? "," : "") + "\n{\"game\":" + std::to_string(kGames[g]->id) +
+               ",\"totals\":" + TotalsJson(r.summary.games[g]) + "}";
+    out += "]}\n";
     PutLine(stream, out);
 }
 

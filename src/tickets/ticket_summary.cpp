@@ -46,8 +46,14 @@ std::optional<double> BookTotals::returnPercent() const {
 BookSummary Summarise(const std::vector<Purchase>& book, const std::vector<DrawOutcome>& outcomes) {
     BookSummary summary;
     std::map<std::string, BookTotals> byMonth;
+    const auto gameTotals = [&summary](const Purchase& p) -> BookTotals& {
+        for (std::size_t g = 0; g < kGames.size(); ++g)
+            if (kGames[g]->id == p.game->id) return summary.games[g];
+        return summary.games[0];
+    };
     for (const Purchase& p : book) {
         AddPurchase(summary.totals, p);
+        AddPurchase(gameTotals(p), p);
         AddPurchase(byMonth[MonthOf(p)], p);
     }
     // Outcomes come grouped by purchase: look the month up once per group.
@@ -60,6 +66,7 @@ BookSummary Summarise(const std::vector<Purchase>& book, const std::vector<DrawO
             month = &byMonth[MonthOf(book[o.purchase])];
         }
         AddOutcome(summary.totals, o);
+        AddOutcome(gameTotals(book[o.purchase]), o);
         AddOutcome(*month, o);
     }
     std::int64_t running = 0;

@@ -1,6 +1,7 @@
 #pragma once
 // The money of the ticket book: what was spent, what came back, per month
 // and in all, and the check of a new purchase against the monthly budget.
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -41,6 +42,8 @@ struct MonthTotals {
 
 struct BookSummary {
     BookTotals totals;
+    // The same for the purchases of each game, in kGames order.
+    std::array<BookTotals, kGames.size()> games{};
     std::vector<MonthTotals> months;  // ascending
 };
 

@@ -100,7 +100,8 @@ TEST_F(DrawUpdateGuiTest, TheMenuCommandShowsProgressStoresAndTheOpenWindowsFoll
     EXPECT_EQ(steps.back().bar, 7);
     ASSERT_FALSE(asked.empty());
     // The test files follow the draw schedule: nothing to ask or to name.
-    EXPECT_EQ(asked.back().text, QStringLiteral("第7054回〜第7060回の7回分を取り込みました（当選結果 7 件）"));
+    EXPECT_EQ(asked.back().text,
+              QStringLiteral("第7054回〜第7060回の7回分を取り込みました（ナンバーズ3・ナンバーズ4）"));
     EXPECT_EQ(asked.back().icon, dialogs::Icon::Information);
     EXPECT_EQ(lastSnapshotDraw(), 7060);
     ASSERT_TRUE(recomputed.count() > 0 || recomputed.wait(10000));

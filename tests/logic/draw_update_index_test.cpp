@@ -107,6 +107,14 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"CutBeforeNumbers4", testing::ToCp932(kText.substr(0, kText.find("ナンバーズ４"))),
                 "ナンバーズ4の行がありません"},
         BadFile{"CutBeforeMini", testing::ToCp932(kText.substr(0, kText.find("ミニ"))), "「ミニ」の行がありません"},
+        BadFile{"CutInNumbers4", testing::ToCp932(kText.substr(0, kText.rfind("セット（ボックス）"))),
+                "ナンバーズ4の「セット(ボックス)」の行がありません"},
+        BadFile{"Numbers4Digits",
+                testing::ToCp932(kText.substr(0, kText.find("6916")) + "69" + kText.substr(kText.find("6916") + 4)),
+                "ナンバーズ4抽せん数字「69」が4桁の数字ではありません"},
+        BadFile{"Numbers4Straight",
+                testing::ToCp932(kText.substr(0, kText.rfind("6916")) + "6917" + kText.substr(kText.rfind("6916") + 4)),
+                "ナンバーズ4の部分を読めません"},
         BadFile{"OtherDraw", BankFile({7056, "902", 2026, 8, 25, false}), "第7056回のものです"},
         BadFile{"EarlierDraw", BankFile({7053, "315", 2026, 8, 20, false}), "第7053回のものです"},
         BadFile{"FirstDraw", BankFile({1, "191", 2026, 8, 3, false}), "第1回のものです"},
@@ -118,6 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DrawUpdateTexts, SummaryNothingNewAndStopped) {
     EXPECT_EQ(UpdateSummaryText(7054, 7060, 7, 7), "第7054回〜第7060回の7回分を取り込みました（当選結果 7 件）");
     EXPECT_EQ(UpdateSummaryText(7054, 7054, 1, 0), "第7054回の1回分を取り込みました（当選結果 0 件）");
+    EXPECT_EQ(UpdateSummaryText(7054, 7060, 7, 7, {&kNumbers3, &kNumbers4}),
+              "第7054回〜第7060回の7回分を取り込みました（ナンバーズ3・ナンバーズ4）");
     EXPECT_EQ(NothingNewText(7060, "2026-08-31"), "新しい当選データはありません（最新は第7060回・2026-08-31）");
     EXPECT_EQ(NothingNewText(7060, ""), "新しい当選データはありません（最新は第7060回）");
     EXPECT_EQ(StoredDrawLine(D(7054, {0, 4, 8}), "2026-08-21"), "第7054回 2026-08-21 048");

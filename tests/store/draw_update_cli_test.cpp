@@ -10,6 +10,7 @@
 #include "cli_run.h"
 #include "draw_update_fixture.h"
 #include "file_bytes.h"
+#include "platform/store/database.h"
 
 namespace n3::testing {
 namespace {
@@ -26,9 +27,18 @@ TEST_F(UpdateCliTest, CleanRunStoresEachDrawWithItsResultsThenFindsNothingNew) {
     EXPECT_EQ(run.status, 0) << run.out;
     EXPECT_NE(run.out.find("第7054回 2026-08-21 048\n"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("第7057回 2026-08-26 777\n"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("第7054回〜第7060回の7回分を取り込みました（当選結果 7 件）"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("第7054回〜第7060回の7回分を取り込みました（ナンバーズ3・ナンバーズ4）"), std::string::npos)
+        << run.out;
     const auto stored = Stored();
     for (int no = 7054; no <= 7060; ++no) EXPECT_EQ(stored.at(no), FetchableDraw(no).digits) << no;
+    // The same files' ナンバーズ4 parts, in their own tables.
+    const auto database = Database::Open(db_, false);
+    const HistorySnapshot four = database->ReadSnapshot(kNumbers4);
+    ASSERT_EQ(four.history.size(), 7u);
+    for (const Draw& d : four.history) EXPECT_EQ(DigitsText(d.digits, kNumbers4), FetchableDraw(d.drawNo).digits4);
+    ASSERT_NE(FindResult(four.results, 7054), nullptr);
+    EXPECT_EQ(FindResult(four.results, 7054)->date, "2026-08-21");
+    EXPECT_EQ(FindResult(four.results, 7054)->prize(PrizeKind::Box).yen, 905400 / 12 / 100 * 100);
 
     const ResultHistory results = StoredResults();
     const DrawResult* triple = FindResult(results, 7057);

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "core/game.h"
+#include "core/number_rules.h"
+
 namespace n3::testing {
 
 struct BankDraw {
@@ -15,7 +18,23 @@ struct BankDraw {
     int year = 2026, month = 8, day = 21;
     bool noStraightWinner = false;  // "ストレート,048,該当なし"
     int boxYen = 29000;             // the others follow it by the prize rule
+    // The ナンバーズ4 part: its digits ("1111" has no box or set prizes)
+    // and straight prize; the others follow it by the prize rule.
+    std::string digits4 = "6916";
+    int straight4Yen = 905400;
 };
+
+// The ナンバーズ4 part of the block, its prizes keeping the prize rule.
+inline std::string Numbers4Part(const BankDraw& d) {
+    const int orders = NumberOrders(std::stoi(d.digits4), kNumbers4);
+    const auto yen = [](int v) { return std::to_string(v / 100 * 100) + "円"; };
+    std::string t = "ナンバーズ４抽せん数字," + d.digits4 + "\r\n";
+    t += "ストレート," + d.digits4 + ",10口," + yen(d.straight4Yen) + "\r\n";
+    if (orders == 1) return t + "ボックス,該当なし\r\nセット（ストレート）,該当なし\r\nセット（ボックス）,該当なし\r\n";
+    const int box = d.straight4Yen / orders / 100 * 100;
+    return t + "ボックス,40口," + yen(box) + "\r\nセット（ストレート）,35口," + yen((d.straight4Yen + box) / 2) +
+           "\r\nセット（ボックス）,21口," + yen(box / 2) + "\r\n";
+}
 
 // UTF-8 to CP932 (the bytes the bank serves).
 inline std::string ToCp932(const std::string& utf8) {
@@ -61,10 +80,7 @@ inline std::string BankFileText(const BankDraw& d) {
              "\r\nセット（ボックス）,419口," + yen(29000 / 2) + "\r\n";
     }
     t += "ミニ,下２ケタ,468口,8700円\r\n";
-    t += "ナンバーズ４抽せん数字,6916\r\n";
-    t += "ストレート,6916,10口,905400円\r\nボックス,該当なし\r\n";
-    t += "セット（ストレート）,35口,452700円\r\nセット（ボックス）,該当なし\r\n";
-    return t;
+    return t + Numbers4Part(d);
 }
 
 inline std::string BankFile(const BankDraw& d) { return ToCp932(BankFileText(d)); }

@@ -27,7 +27,8 @@ bool PassesScheduleCheck(const Arguments& args, DrawStore& store, const std::vec
     } catch (const StoreError&) {
         // A file kept at an older version has no results to check against.
     }
-    const ScheduleCheck schedule = CheckResultsSchedule(stored, newest, draws, results, replace, TodayDate());
+    const ScheduleCheck schedule =
+        CheckResultsSchedule(stored, newest, draws, results, replace, TodayDate(), store.game());
     if (!schedule.ok()) {
         std::cerr << source << ": " << schedule.refusal << "。\n取り込みは行っていません。\n";
         return false;

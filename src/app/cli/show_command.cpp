@@ -7,10 +7,12 @@
 #include <sstream>
 
 #include "analysis/number_lookup.h"
+#include "analysis/result_list.h"
 #include "app/cli/commands.h"
 #include "app/cli/prediction_json.h"
 #include "app/cli/strategy_arguments.h"
 #include "core/draw_schedule.h"
+#include "core/prize_rule.h"
 #include "core/window_names.h"
 #include "lab/ticket_payout.h"
 #include "platform/store/database.h"
@@ -73,7 +75,16 @@ PrintedWindow BuildPredictionWindow(const ShowOptions& options, const HistorySna
 // 購入記録: the book checked against the snapshot, as the window shows it.
 PrintedWindow BuildTicketsWindow(const ShowOptions& options, const HistorySnapshot& snapshot) {
     const std::vector<Purchase> book = TicketStore::Open(options.databasePath, false).ReadAll();
-    std::vector<DrawOutcome> outcomes = CheckBook(book, snapshot.history, snapshot.results);
+    // Each purchase against its own game's draws.
+    std::vector<HistorySnapshot> others;
+    std::vector<GameDraws> games{{snapshot.game, &snapshot.history, &snapshot.results}};
+    {
+        const auto database = Database::Open(options.databasePath, false);
+        for (const Game* game : kGames)
+            if (game->id != snapshot.game->id) others.push_back(database->ReadSnapshot(*game));
+    }
+    for (const HistorySnapshot& s : others) games.push_back({s.game, &s.history, &s.results});
+    std::vector<DrawOutcome> outcomes = CheckBook(book, games);
     MarkExpired(book, outcomes, snapshot.results, TodayDate());
     PrintedWindow w;
     w.name = std::string(windows::kTickets);
@@ -116,6 +127,14 @@ std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, cons
         w.gridTabs = GridTabCaptions(content);
         for (ContentView& view : content.views)
             if (view.grid) w.grids.push_back(std::move(*view.grid));
+        // The list of results names the draws whose prizes break the prize rule.
+        if (std::holds_alternative<std::shared_ptr<const ResultListDates>>(content.details)) {
+            std::string broken;
+            for (const int drawNo : PrizeRuleBrokenDraws(snapshot.history, snapshot.results, game))
+                broken += (broken.empty() ? "" : ", ") + std::to_string(drawNo);
+            w.extraJsonMembers +=
+                (w.extraJsonMembers.empty() ? "" : ", ") + std::string("\"prizeRuleBroken\": [") + broken + "]";
+        }
         w.headline = std::move(content.headline);
         return w;
     }

@@ -7,6 +7,7 @@
 #include "app/cli/commands.h"
 #include "core/draw_schedule.h"
 #include "io/file_io.h"
+#include "platform/store/database.h"
 #include "platform/store/result_store.h"
 #include "platform/store/startup_load.h"
 #include "platform/store/ticket_store.h"
@@ -35,6 +36,24 @@ std::string SettingsPath(const Arguments& args) {
     return args.settings.empty() ? std::string(kSettingsFileName) : args.settings;
 }
 
+// Every game's history and results, for checking a book of purchases of
+// any game.
+class GameSnapshots {
+public:
+    explicit GameSnapshots(const std::string& db) {
+        const auto database = Database::Open(db, true);
+        for (const Game* game : kGames) snapshots_.push_back(database->ReadSnapshot(*game));
+    }
+    std::vector<GameDraws> draws() const {
+        std::vector<GameDraws> games;
+        for (const HistorySnapshot& s : snapshots_) games.push_back({s.game, &s.history, &s.results});
+        return games;
+    }
+
+private:
+    std::vector<HistorySnapshot> snapshots_;
+};
+
 int Add(const Arguments& args) {
     RequireWords(args, 0);
     AllowOnly(args, {"draw", "draws", "number", "type", "units", "date", "memo"});
@@ -52,6 +71,7 @@ int Add(const Arguments& args) {
     const auto bet = ParseTicketKind(*type);
     if (!bet) throw UsageError{"--type には straight、box、set、mini のどれかを指定してください"};
     p.種類 = *bet;
+    p.game = args.game;
     p.購入日 = args.option("date").value_or(TodayDate());
     p.メモ = args.option("memo").value_or("");
     if (std::string why = PurchaseError(p); !why.empty()) throw UsageError{why};
@@ -90,7 +110,8 @@ int Check(const Arguments& args) {
     if (!IsValidDate(today)) throw UsageError{"--date には YYYY-MM-DD の日付を指定してください"};
     const std::vector<Purchase> book = TicketStore::Open(args.db, false).ReadAll();
     const HistorySnapshot snapshot = LoadHistorySnapshot(args.db);
-    std::vector<DrawOutcome> outcomes = CheckBook(book, snapshot.history, snapshot.results);
+    const GameSnapshots games(args.db);
+    std::vector<DrawOutcome> outcomes = CheckBook(book, games.draws());
     MarkExpired(book, outcomes, snapshot.results, today);
     const BookSummary summary = Summarise(book, outcomes);
     const TicketReport report{book, outcomes, summary, &snapshot.results, today};
@@ -102,8 +123,8 @@ int Check(const Arguments& args) {
 
 // Whether any draw the purchase covers won it something.
 bool HasWon(const Purchase& p, const std::string& db) {
-    const HistorySnapshot snapshot = LoadHistorySnapshot(db);
-    for (const DrawOutcome& o : CheckBook({p}, snapshot.history, snapshot.results))
+    const GameSnapshots games(db);
+    for (const DrawOutcome& o : CheckBook({p}, games.draws()))
         if (o.outcome == Outcome::Won || o.outcome == Outcome::PrizeUnknown) return true;
     return false;
 }

@@ -54,19 +54,35 @@ UpdateOutcome RecheckDraws(Database& database, const std::string& folder, HttpCl
             if (++checked == 1) firstChecked = stored.drawNo;
             lastChecked = stored.drawNo;
             const DrawResult* fetchedResult = step.fetched.result ? &*step.fetched.result : nullptr;
-            const std::vector<std::string> differences =
-                RecheckDifferences(stored, FindResult(results, stored.drawNo), step.fetched.draw, fetchedResult);
-            if (differences.empty()) continue;
+            // Every game's part of the file against what its tables hold.
+            std::vector<FetchedGameDraw> parts{{kGames.front(), step.fetched.draw, step.fetched.result}};
+            parts.insert(parts.end(), step.fetched.others.begin(), step.fetched.others.end());
+            std::vector<const FetchedGameDraw*> differingParts;
+            for (const FetchedGameDraw& part : parts) {
+                const DrawStore& store = database.draws(*part.game);
+                const ResultHistory storedResults = ReadResults(store);
+                Draw storedDraw{stored.drawNo, {}};
+                for (const Draw& d : store.ReadHistory())
+                    if (d.drawNo == stored.drawNo) storedDraw = d;
+                const std::vector<std::string> differences =
+                    RecheckDifferences(storedDraw, FindResult(storedResults, stored.drawNo), part.draw,
+                                       part.result ? &*part.result : nullptr, *part.game);
+                if (differences.empty()) continue;
+                differingParts.push_back(&part);
+                out.notes.insert(out.notes.end(), differences.begin(), differences.end());
+            }
+            if (differingParts.empty()) continue;
             ++out.differing;
-            out.notes.insert(out.notes.end(), differences.begin(), differences.end());
             if (!request.replaceRechecked) continue;
             if (!step.note.empty() && (!events.allowOffSchedule || !events.allowOffSchedule(step.note))) {
                 out.notes.push_back(step.note + "（予定の日程と違うため置き換えていません）");
                 continue;
             }
-            ResultHistory incoming;
-            if (fetchedResult) incoming.push_back(*fetchedResult);
-            database.Import({step.fetched.draw}, incoming, true, true);
+            for (const FetchedGameDraw* part : differingParts) {
+                ResultHistory incoming;
+                if (part->result) incoming.push_back(*part->result);
+                database.Import({part->draw}, incoming, true, true, *part->game);
+            }
             out.storedDraws.push_back(stored.drawNo);
             if (fetchedResult) ++out.results;
             if (events.stored) events.stored(step.fetched.draw, fetchedResult ? fetchedResult->date : std::string());

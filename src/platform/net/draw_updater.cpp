@@ -21,11 +21,34 @@ namespace {
 using Status = UpdateOutcome::Status;
 
 // The newest complete draw of the history.
-int NewestComplete(const DrawHistory& history) {
+int NewestComplete(const DrawHistory& history, const Game& game = kNumbers3) {
     int newest = 0;
     for (const Draw& d : history)
-        if (d.complete()) newest = std::max(newest, d.drawNo);
+        if (d.complete(game)) newest = std::max(newest, d.drawNo);
     return newest;
+}
+
+// What one game's draw of a fetched file did to its tables.
+struct GameStored {
+    bool wrote = false;
+    std::optional<DigitConflict> refused;  // differing stored digits the user kept
+};
+
+// The game's draw of a fetched file into its tables; differing stored
+// digits are replaced only when the user says so.
+GameStored StoreGameDraw(Database& database, const Game& game, const Draw& draw,
+                         const std::optional<DrawResult>& result, const UpdateEvents& events) {
+    ResultHistory results;
+    if (result) results.push_back(*result);
+    ResultImport stored = database.Import({draw}, results, false, false, game);
+    if (!stored.ok()) {
+        const DigitConflict conflict = stored.conflicts.front();
+        if (!events.replaceDiffering || !events.replaceDiffering(conflict)) return {false, conflict};
+        stored = database.Import({draw}, results, true, false, game);
+    }
+    // Another program may have stored the same draw meanwhile: only what
+    // this run wrote counts as stored by it.
+    return {stored.counts.added + stored.counts.replaced + stored.changedResults > 0, std::nullopt};
 }
 
 // The newest complete draw of the store and its date.
@@ -42,8 +65,8 @@ void AppendStored(UpdateOutcome& out) {
         return;
     }
     out.message +=
-        "\nそれまでの分は取り込み済みです：" +
-        UpdateSummaryText(out.storedDraws.front(), out.storedDraws.back(), int(out.storedDraws.size()), out.results);
+        "\nそれまでの分は取り込み済みです：" + UpdateSummaryText(out.storedDraws.front(), out.storedDraws.back(),
+                                                                 int(out.storedDraws.size()), out.results, out.games);
 }
 
 // The dates off the schedule and the draws left, after the summary.
@@ -104,6 +127,8 @@ UpdateOutcome UpdateDraws(Database& database, const std::string& source, HttpCli
             return out;
         }
         const DrawHistory history = store.ReadHistory();
+        // The first game's draws decide what is fetched; each file stores
+        // every game's draw it holds.
         std::vector<int> plan = PlanDrawsToFetch(listed, history, ReadResults(store));
         const int newest = NewestComplete(history);
         const std::size_t gap = FirstGapInPlan(plan, newest);
@@ -141,31 +166,36 @@ UpdateOutcome UpdateDraws(Database& database, const std::string& source, HttpCli
             if (!step.note.empty() && (!events.allowOffSchedule || !events.allowOffSchedule(step.note)))
                 return Stop(out, drawNo, step.note + "（取り込んでいません）");
             const FetchedDraw& fetched = step.fetched;
-            ResultHistory results;
-            if (fetched.result) results.push_back(*fetched.result);
-            ResultImport stored = database.Import({fetched.draw}, results, false);
-            if (!stored.ok()) {
-                const DigitConflict conflict = stored.conflicts.front();
-                if (!events.replaceDiffering || !events.replaceDiffering(conflict)) {
-                    out.conflict = conflict;
+            // Every game's draw of the file, the first game's first.
+            std::vector<FetchedGameDraw> parts{{kGames.front(), fetched.draw, fetched.result}};
+            parts.insert(parts.end(), fetched.others.begin(), fetched.others.end());
+            bool wrote = false;
+            for (const FetchedGameDraw& part : parts) {
+                const GameStored stored = StoreGameDraw(database, *part.game, part.draw, part.result, events);
+                if (stored.refused) {
+                    out.conflict = *stored.refused;
                     return Stop(out, drawNo,
-                                "データベースの当選番号「" + conflict.stored + "」と取得した当選番号「" +
-                                    conflict.incoming + "」が違います（置き換えていません）");
+                                "データベースの当選番号「" + stored.refused->stored + "」と取得した当選番号「" +
+                                    stored.refused->incoming + "」が違います" + std::string(part.game->captionSuffix) +
+                                    "（置き換えていません）");
                 }
-                stored = database.Import({fetched.draw}, results, true);
+                if (!stored.wrote) continue;
+                wrote = true;
+                if (std::find(out.games.begin(), out.games.end(), part.game) == out.games.end())
+                    out.games.push_back(part.game);
+                // Published amounts are facts: one that breaks the prize
+                // rule is stored, and named.
+                if (part.result && part.draw.complete(*part.game))
+                    if (const std::string breach = PrizeRuleBreach(part.draw, *part.result, *part.game);
+                        !breach.empty())
+                        out.notes.push_back("第" + std::to_string(drawNo) + "回" +
+                                            std::string(part.game->captionSuffix) + "：" + breach +
+                                            "（公表された金額として保存しました）");
             }
-            // Another program may have stored the same draw meanwhile: only
-            // what this run wrote counts as stored by it.
-            if (stored.counts.added + stored.counts.replaced + stored.changedResults == 0) continue;
+            if (!wrote) continue;
             out.storedDraws.push_back(drawNo);
             if (fetched.result) ++out.results;
             if (!step.note.empty()) out.notes.push_back(step.note);
-            // Published amounts are facts: one that breaks the prize rule is
-            // stored, and named.
-            if (fetched.result && fetched.draw.complete())
-                if (const std::string breach = PrizeRuleBreach(fetched.draw, *fetched.result); !breach.empty())
-                    out.notes.push_back("第" + std::to_string(drawNo) + "回：" + breach +
-                                        "（公表された金額として保存しました）");
             if (events.stored) events.stored(fetched.draw, fetched.result ? fetched.result->date : std::string());
         }
         if (events.progress && out.status != Status::Cancelled)
@@ -189,8 +219,8 @@ UpdateOutcome UpdateDraws(Database& database, const std::string& source, HttpCli
         return out;
     }
     out.status = Status::Stored;
-    out.message =
-        UpdateSummaryText(out.storedDraws.front(), out.storedDraws.back(), int(out.storedDraws.size()), out.results);
+    out.message = UpdateSummaryText(out.storedDraws.front(), out.storedDraws.back(), int(out.storedDraws.size()),
+                                    out.results, out.games);
     AppendNotes(out);
     return out;
 }

@@ -54,6 +54,7 @@ struct UpdateOutcome {
     enum class Status { NothingNew, Stored, Failed, Cancelled };
     Status status = Status::Failed;
     std::vector<int> storedDraws;           // ascending
+    std::vector<const Game*> games;         // the games whose draws were stored, in the order first stored
     int results = 0;                        // of them, draws stored with a date or prizes
     std::optional<DigitConflict> conflict;  // the draw the run stopped at, when that was the reason
     int gapDraw = 0;                        // the draw the run stopped before, when a gap was the reason
