@@ -63,13 +63,13 @@ std::vector<std::array<int, 3>> 出現間隔分析::Intervals(const DrawHistory&
 // into it.
 void 出現間隔分析::FillRows(GridModel& grid, const DrawHistory& history) {
     const std::vector<std::array<int, 3>> intervals = Intervals(history);
-    // "N回前" for each gap met, written once.
-    std::vector<GridModel::TextKey> gapTexts;
-    const auto gapText = [&](int gap) {
-        if (std::size_t(gap) >= gapTexts.size()) gapTexts.resize(std::size_t(gap) + 1, 0);
-        GridModel::TextKey& key = gapTexts[std::size_t(gap)];
-        if (key == 0) key = grid.keepText(gap > 0 ? std::to_string(gap) + "回前" : std::string("初回"));
-        return key;
+    // "N回前" for each gap met, made once.
+    std::vector<std::string> gapTexts;
+    const auto gapText = [&](int gap) -> const std::string& {
+        if (std::size_t(gap) >= gapTexts.size()) gapTexts.resize(std::size_t(gap) + 1);
+        std::string& text = gapTexts[std::size_t(gap)];
+        if (text.empty()) text = gap > 0 ? std::to_string(gap) + "回前" : std::string("初回");
+        return text;
     };
     int row = draw_digit_grid::kFirstDrawRow;
     for (std::size_t r = 0; r < history.size(); ++r, ++row) {
@@ -78,7 +78,7 @@ void 出現間隔分析::FillRows(GridModel& grid, const DrawHistory& history) {
         for (int i = 0; i < 3; ++i) {
             const int gap = intervals[r][std::size_t(i)];
             const int column = draw_digit_grid::ResultColumn(i);
-            grid.setKeptText(column, row, gapText(gap));
+            grid.setText(column, row, gapText(gap));
         }
     }
 }

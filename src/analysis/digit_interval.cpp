@@ -1,7 +1,7 @@
 #include "analysis/digit_interval.h"
 
-#include <array>
 #include <optional>
+#include <string_view>
 
 #include "analysis/draw_digit_grid.h"
 
@@ -11,8 +11,8 @@ namespace {
 constexpr Colour kNegativeMagenta{255, 200, 255};
 
 // "+3", "-4", "0" for the differences -9..+9.
-const char* DifferenceText(int difference) {
-    static const char* const texts[] = {"-9", "-8", "-7", "-6", "-5", "-4", "-3", "-2", "-1", "0",
+std::string_view DifferenceText(int difference) {
+    static constexpr std::string_view texts[] = {"-9", "-8", "-7", "-6", "-5", "-4", "-3", "-2", "-1", "0",
                                         "+1", "+2", "+3", "+4", "+5", "+6", "+7", "+8", "+9"};
     return texts[difference + 9];
 }
@@ -56,8 +56,6 @@ void 数字間隔分析::WriteTitleRow(GridModel& grid, int row) {
 // with and leaves its difference cells empty.
 void 数字間隔分析::FillRows(GridModel& grid, const DrawHistory& history) {
     std::optional<Draw> previous;
-    std::array<GridModel::TextKey, 19> differenceTexts;
-    for (int d = -9; d <= 9; ++d) differenceTexts[std::size_t(d + 9)] = grid.keepText(DifferenceText(d));
     int row = draw_digit_grid::kFirstDrawRow;
     for (const Draw& draw : history) {
         if (draw.complete()) {
@@ -66,7 +64,7 @@ void 数字間隔分析::FillRows(GridModel& grid, const DrawHistory& history) {
                 for (int i = 0; i < 3; ++i) {
                     const int difference = draw.digit(i) - previous->digit(i);
                     const int column = draw_digit_grid::ResultColumn(i);
-                    grid.setKeptText(column, row, differenceTexts[std::size_t(difference + 9)]);
+                    grid.setText(column, row, DifferenceText(difference));
                     if (difference < 0) grid.setBackground(column, row, kNegativeMagenta);
                 }
             }

@@ -61,26 +61,6 @@ void Apply(CellStyle& s, std::uint64_t e) {
     }
 }
 
-template <class Word>
-Word Load(const char* at) {
-    Word w;
-    std::memcpy(&w, at, sizeof w);
-    return w;
-}
-
-// A text of 1 to 16 bytes as two little-endian words, the bytes past its
-// end zero. Read in whole words (overlapping where the text is not a
-// multiple of them), never byte by byte through memory.
-std::pair<std::uint64_t, std::uint64_t> ShortTextWords(std::string_view t) {
-    const char* p = t.data();
-    const std::size_t n = t.size();
-    if (n > 8) return {Load<std::uint64_t>(p), Load<std::uint64_t>(p + n - 8) >> (8 * (16 - n))};
-    if (n == 8) return {Load<std::uint64_t>(p), 0};
-    if (n >= 4) return {Load<std::uint32_t>(p) | (std::uint64_t(Load<std::uint32_t>(p + n - 4)) << (8 * (n - 4))), 0};
-    const auto byte = [p](std::size_t i) { return std::uint64_t(std::uint8_t(p[i])) << (8 * i); };
-    return {byte(0) | byte(n / 2) | byte(n - 1), 0};
-}
-
 std::size_t Mix(std::size_t h, std::uint64_t v) { return (h ^ v) * 0x100000001b3ull; }
 
 }  // namespace
@@ -121,30 +101,26 @@ void GridModel::setSize(int cols, int rows) {
 
 // ---------------------------------------------------------------- texts
 
-std::uint32_t GridModel::internText(std::string_view t) {
-    if (t.empty()) return 0;
-    if (t.size() > 16) return internLongText(t);
-    // The text's bytes as two words, zero-padded: equal words and size are
-    // equal texts.
-    const auto [low, high] = ShortTextWords(t);
-    const auto size = std::uint32_t(t.size());
-    if (shortTexts_.empty()) shortTexts_.resize(kShortTextSlots);
-    const std::uint64_t hash = (low * 0x9e3779b97f4a7c15ull) ^ (high * 0xc2b2ae3d27d4eb4full) ^ size;
-    ShortText& slot = shortTexts_[std::size_t(hash >> 58) % kShortTextSlots];
-    if (slot.size == size && slot.low == low && slot.high == high) return lastText_ = slot.id;
-    const std::uint32_t id = internLongText(t);
-    slot = {low, high, size, id};
+std::uint32_t GridModel::internTextAfresh(std::string_view t) {
+    std::uint32_t id = lastText_;
+    if (texts_[id] != t) {
+        const auto it = textIndex_.find(t);
+        if (it != textIndex_.end()) {
+            id = it->second;
+        } else {
+            id = std::uint32_t(texts_.size());
+            texts_.emplace_back(t);
+            textIndex_.emplace(texts_.back(), id);
+        }
+    }
+    lastText_ = id;
+    if (t.size() <= kShortTextBytes) {
+        if (shortTexts_.empty()) shortTexts_.resize(kShortTextSlots);
+        ShortText words = ShortTextOf(t);
+        words.id = id;
+        shortTexts_[ShortTextSlot(words)] = words;
+    }
     return id;
-}
-
-std::uint32_t GridModel::internLongText(std::string_view t) {
-    if (texts_[lastText_] == t) return lastText_;
-    auto it = textIndex_.find(t);
-    if (it != textIndex_.end()) return lastText_ = it->second;
-    const auto id = std::uint32_t(texts_.size());
-    texts_.emplace_back(t);
-    textIndex_.emplace(texts_.back(), id);
-    return lastText_ = id;
 }
 
 void GridModel::rebuildRowsFrom(int row, int rows) {
