@@ -16,6 +16,9 @@ inline constexpr Game kFourDigits{
     .boxOrders = kFourDigitBoxOrders,
     .miniDigits = 0,
     .unitPriceYen = 200,
+    .id = 4,
+    .theoreticalStraightYen = 900000,
+    .captionSuffix = "",
 };
 
 }  // namespace n3::testing
