@@ -256,7 +256,8 @@ private:
         } else if (n == 8) {
             words.low = LoadWord<std::uint64_t>(p);
         } else if (n >= 4) {
-            words.low = LoadWord<std::uint32_t>(p) | (std::uint64_t(LoadWord<std::uint32_t>(p + n - 4)) << (8 * (n - 4)));
+            words.low =
+                LoadWord<std::uint32_t>(p) | (std::uint64_t(LoadWord<std::uint32_t>(p + n - 4)) << (8 * (n - 4)));
         } else {
             const auto byte = [p](std::size_t i) { return std::uint64_t(std::uint8_t(p[i])) << (8 * i); };
             words.low = byte(0) | byte(n / 2) | byte(n - 1);
@@ -264,7 +265,8 @@ private:
         return words;
     }
     static std::size_t ShortTextSlot(const ShortText& words) {
-        const std::uint64_t hash = (words.low * 0x9e3779b97f4a7c15ull) ^ (words.high * 0xc2b2ae3d27d4eb4full) ^ words.size;
+        const std::uint64_t hash =
+            (words.low * 0x9e3779b97f4a7c15ull) ^ (words.high * 0xc2b2ae3d27d4eb4full) ^ words.size;
         return std::size_t(hash >> 58) % kShortTextSlots;
     }
     std::uint32_t internText(std::string_view t) {
@@ -307,7 +309,7 @@ private:
     std::unordered_map<std::string, std::uint32_t, TextHash, std::equal_to<>> textIndex_;
     std::uint32_t lastText_ = 0;         // the text set last: most texts repeat the one before
     std::vector<ShortText> shortTexts_;  // kShortTextSlots once the first short text is written
-    std::vector<CellStyle> styles_;  // styles_[0] is the default style
+    std::vector<CellStyle> styles_;      // styles_[0] is the default style
     std::unordered_map<CellStyle, std::uint32_t, StyleHash> styleIndex_;
     std::vector<EditMemo> editMemo_;  // kEditMemoSlots slots once the first style is edited
     // The last two edits made: the next one often repeats one of them, on a
