@@ -232,16 +232,32 @@ void GridModel::editBlock(const CellBlock& b, StyleEdit edit) {
     // A column is a run of cells in memory, most of them sharing their
     // style with the cell above: one pass down it, looking the edit up again
     // only where the style changes.
+    // Eight cells at a time where all eight share the style, which the
+    // compiler turns into a few vector instructions.
+    constexpr int kBlock = 8;
     for (int c = c1; c <= c2; ++c) {
         std::uint32_t* cell = &cellStyle_[index(c, r1)];
         std::uint32_t* const end = cell + (r2 - r1 + 1);
         std::uint32_t from = *cell, to = edited(from, edit);
-        for (; cell != end; ++cell) {
-            if (*cell != from) {
-                from = *cell;
-                to = edited(from, edit);
+        while (cell != end) {
+            const std::ptrdiff_t left = end - cell;
+            if (left >= kBlock) {
+                std::uint32_t differs = 0;
+                for (int k = 0; k < kBlock; ++k) differs |= cell[k] ^ from;
+                if (differs == 0) {
+                    for (int k = 0; k < kBlock; ++k) cell[k] = to;
+                    cell += kBlock;
+                    continue;
+                }
             }
-            *cell = to;
+            // Cell by cell up to the next eight.
+            for (std::uint32_t* const stop = cell + std::min<std::ptrdiff_t>(left, kBlock); cell != stop; ++cell) {
+                if (*cell != from) {
+                    from = *cell;
+                    to = edited(from, edit);
+                }
+                *cell = to;
+            }
         }
     }
 }

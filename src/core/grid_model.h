@@ -136,6 +136,15 @@ public:
         // A negative number is rare enough to be kept as its text.
         cellText_[index(col, row)] = value >= 0 ? kNumberBit | std::uint32_t(value) : negativeNumber(value);
     }
+    // The key setText finds for a text, for a build that makes its texts at
+    // run time (a count with its unit) and writes each into many cells:
+    // looked up once, then each write is one store. A key holds for this
+    // grid only.
+    using TextKey = std::uint32_t;
+    TextKey keepText(std::string_view text) { return internText(text); }
+    void setKeptText(int col, int row, TextKey text) {
+        if (writable(col, row) && text < texts_.size()) cellText_[index(col, row)] = text;
+    }
     // The cell's text; a number cell's digits are written out here.
     std::string text(int col, int row) const;
     // The number a cell was given with setNumber (0 or more), for a view that
