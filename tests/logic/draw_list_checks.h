@@ -36,10 +36,10 @@ inline bool outlined(const GridModel& g, int row, int col1, int col2) {
 }
 
 // The complete draws of a history, in order.
-inline std::vector<Draw> completeDraws(const DrawHistory& h) {
+inline std::vector<Draw> completeDraws(const DrawHistory& h, const Game& game = kNumbers3) {
     std::vector<Draw> out;
     for (const Draw& d : h)
-        if (d.complete()) out.push_back(d);
+        if (d.complete(game)) out.push_back(d);
     return out;
 }
 
