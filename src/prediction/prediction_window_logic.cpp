@@ -2,8 +2,9 @@
 
 namespace n3 {
 
-void 一発ズバリン::BuildPrediction(const DrawHistory& history, int latestDrawNo) {
-    for (int i = 0; i < kPredictionGridCount; ++i) SetUpPredictionGrid(grids_[std::size_t(i)], i);
+void 一発ズバリン::BuildPrediction(const DrawHistory& history, int latestDrawNo, const Game& game) {
+    if (&engine_.game() != &game) engine_ = PredictionEngine(game);
+    for (int i = 0; i < kPredictionGridCount; ++i) SetUpPredictionGrid(grids_[std::size_t(i)], i, game);
     latestDrawNo_ = latestDrawNo;
     built_ = true;
     engine_.ScanDrawHistory(history, grids_, settings_.optionFlags(), latestDrawNo_);

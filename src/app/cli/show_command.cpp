@@ -38,7 +38,7 @@ Settings ReadSettings(const ShowOptions& options) {
 PrintedWindow BuildPredictionWindow(const ShowOptions& options, const HistorySnapshot& snapshot) {
     Settings settings = ReadSettings(options);
     一発ズバリン prediction(settings);
-    prediction.BuildPrediction(snapshot.history, snapshot.stats.LatestDrawNo);
+    prediction.BuildPrediction(snapshot.history, snapshot.stats.LatestDrawNo, *snapshot.game);
     PrintedWindow w;
     w.name = std::string(kPredictionWindow);
     w.caption = "一発ズバリン予想";
