@@ -126,7 +126,7 @@ std::uint32_t GridModel::internTextAfresh(std::string_view t) {
 void GridModel::rebuildRowsFrom(int row, int rows) {
     rows = std::max(0, rows);
     row = std::clamp(row, 1, rows + 1);
-    const int kept = std::min(row - 1, rows_);
+    const int kept = std::min(row - 1, this->rows());
     // Column by column: the kept top of each column, then empty cells.
     Cells texts(std::size_t(cols_) * std::size_t(rows));
     Cells styles(texts.size());
@@ -226,8 +226,8 @@ std::uint32_t GridModel::editedAfresh(std::uint32_t from, StyleEdit edit) {
 }
 
 void GridModel::editBlock(const CellBlock& b, StyleEdit edit) {
-    const int c1 = std::max(1, b.col1), c2 = std::min(cols_, b.col2);
-    const int r1 = std::max(firstWritableRow_, b.row1), r2 = std::min(rows_, b.row2);
+    const int c1 = std::max(1, b.col1), c2 = std::min(columns(), b.col2);
+    const int r1 = std::max(int(firstWritableRow_), b.row1), r2 = std::min(rows(), b.row2);
     if (c1 > c2 || r1 > r2) return;
     // A column is a run of cells in memory, most of them sharing their
     // style with the cell above: one pass down it, looking the edit up again
@@ -273,8 +273,8 @@ void GridModel::setAlignment(const CellBlock& b, HAlign h, VAlign v) {
 // Only the cells on the edge of the block (as cut by the grid) change:
 // each gets the sides it lies on.
 void GridModel::outlineBlock(const CellBlock& b, Colour c, LineStyle st) {
-    const int c1 = std::max(1, b.col1), c2 = std::min(cols_, b.col2);
-    const int r1 = std::max(1, b.row1), r2 = std::min(rows_, b.row2);
+    const int c1 = std::max(1, b.col1), c2 = std::min(columns(), b.col2);
+    const int r1 = std::max(1, b.row1), r2 = std::min(rows(), b.row2);
     if (c1 > c2 || r1 > r2) return;
     const std::uint64_t line = WithLine(Edit(kSetOutline, c), st);
     const auto where = [&](int col, int row) {
@@ -307,7 +307,7 @@ void GridModel::setBorder(const CellBlock& b, Side side, Colour c, LineStyle st)
 
 void GridModel::addSpan(int col, int row, int columns, int rows) {
     if (!writable(col, row) || columns < 1 || rows < 1) return;
-    spans_.push_back({col, row, std::min(columns, cols_ - col + 1), std::min(rows, rows_ - row + 1)});
+    spans_.push_back({col, row, std::min(columns, this->columns() - col + 1), std::min(rows, this->rows() - row + 1)});
 }
 
 const Span* GridModel::spanAt(int col, int row) const {

@@ -103,8 +103,8 @@ public:
     // --- size -----------------------------------------------------------
     // Resets the grid to cols x rows empty cells with the default style.
     void setSize(int cols, int rows);
-    int columns() const { return cols_; }
-    int rows() const { return rows_; }
+    int columns() const { return int(cols_); }
+    int rows() const { return int(rows_); }
     bool contains(int col, int row) const { return col >= 1 && col <= cols_ && row >= 1 && row <= rows_; }
 
     // --- rows rebuilt at the bottom ----------------------------------------
@@ -174,7 +174,7 @@ public:
     // Sets (or with LineStyle::None clears) one side of every cell of the block.
     void setBorder(const CellBlock& block, Side side, Colour c = {}, LineStyle s = LineStyle::Solid);
     // The block covering every cell.
-    CellBlock all() const { return {1, 1, cols_, rows_}; }
+    CellBlock all() const { return {1, 1, columns(), rows()}; }
 
     // --- spans ----------------------------------------------------------
     void addSpan(int col, int row, int columns, int rows);
@@ -307,9 +307,13 @@ private:
         id = edited(id, edit);
     }
 
-    int cols_ = 0;
-    int rows_ = 0;
-    int firstWritableRow_ = 1;                 // rows above it keep what they hold (rebuildRowsFrom)
+    // The size as a type no cell can be taken for: a write to a cell then
+    // leaves them in registers, so a build's run of cell writes does not
+    // read them again after each one.
+    using Extent = std::int64_t;
+    Extent cols_ = 0;
+    Extent rows_ = 0;
+    Extent firstWritableRow_ = 1;              // rows above it keep what they hold (rebuildRowsFrom)
     std::map<std::size_t, std::string> tips_;  // by cell index
     using Cells = std::vector<std::uint32_t, ZeroedAllocator<std::uint32_t>>;
     Cells cellText_;                  // index into texts_, or a number with kNumberBit
