@@ -8,13 +8,18 @@
 // short texts were found by their bytes: "before_total_ms", this machine).
 // Each build after the first finds the cells of the grid dropped before it
 // kept for reuse, as a window rebuilding its grid does; kept_MB is what the
-// process holds for that.
+// process holds for that. Every grid is built for both games: the
+// ナンバーズ4 runs ("/ナンバーズ4") also print the time of the ナンバーズ3 twin
+// on as many draws and their ratio ("n4_to_n3", goal 1.5).
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <map>
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/cell_memory.h"
 #include "test_history.h"
@@ -22,10 +27,10 @@
 
 namespace {
 
-const n3::DrawHistory& History(int n) {
-    static std::map<int, n3::DrawHistory> cache;
-    auto& h = cache[n];
-    if (h.empty()) h = n3::testing::generatedHistory(n);
+const n3::DrawHistory& History(int n, const n3::Game& game = n3::kNumbers3) {
+    static std::map<std::pair<int, int>, n3::DrawHistory> cache;
+    auto& h = cache[{n, game.digits}];
+    if (h.empty()) h = n3::testing::generatedHistory(n, 7, 0, game);
     return h;
 }
 
@@ -129,14 +134,28 @@ void BuildContent(benchmark::State& state, const n3::AnalysisWindowInfo* info) {
     state.counters["MB"] = double(bytes) / (1024.0 * 1024.0);
 }
 
-void BuildWindow(benchmark::State& state, const n3::AnalysisWindowInfo* info) {
-    const auto& history = History(int(state.range(0)));
-    const auto stats = n3::LoadStartupStatistics(history);
+// The best of five builds of the window for `game` on n draws, in milliseconds.
+double BestBuildMs(const n3::AnalysisWindowInfo& info, int n, const n3::Game& game) {
+    const auto& history = History(n, game);
+    const auto stats = n3::LoadStartupStatistics(history, game);
+    double best = 1e300;
+    for (int i = 0; i < 5; ++i) {
+        const double start = CpuMs();
+        auto grid = n3::BuildAnalysisGrid(info, history, stats, game);
+        best = std::min(best, CpuMs() - start);
+        benchmark::DoNotOptimize(grid);
+    }
+    return best;
+}
+
+void BuildWindow(benchmark::State& state, const n3::AnalysisWindowInfo* info, const n3::Game* game) {
+    const auto& history = History(int(state.range(0)), *game);
+    const auto stats = n3::LoadStartupStatistics(history, *game);
     std::size_t bytes = 0;
     int columns = 0, rows = 0;
     const double start = CpuMs();
     for (auto _ : state) {
-        auto grid = n3::BuildAnalysisGrid(*info, history, stats);
+        auto grid = n3::BuildAnalysisGrid(*info, history, stats, *game);
         bytes = grid.memoryBytes();
         columns = grid.columns();
         rows = grid.rows();
@@ -150,8 +169,16 @@ void BuildWindow(benchmark::State& state, const n3::AnalysisWindowInfo* info) {
     state.counters["floor_fresh_ms"] = FloorMs(columns, rows, Arrays::Fresh);
     if (state.range(0) == n3::kMaxDrawNo) {
         const auto it = Earlier().find(info->className);
-        if (it != Earlier().end()) state.counters["today_ms"] = it->second;
+        if (it != Earlier().end() && game == &n3::kNumbers3) state.counters["today_ms"] = it->second;
         state.counters["goal_floor_ratio"] = 10;
+    }
+    if (game != &n3::kNumbers3) {
+        const double twin = BestBuildMs(*info, int(state.range(0)), n3::kNumbers3);
+        const double own = BestBuildMs(*info, int(state.range(0)), *game);
+        state.counters["n3_ms"] = twin;
+        state.counters["n4_ms"] = own;
+        state.counters["n4_to_n3"] = twin > 0 ? own / twin : 0;
+        state.counters["goal_n4_to_n3"] = 1.5;
     }
 }
 
@@ -165,19 +192,26 @@ const int kRegistered = [] {
                 ->Unit(benchmark::kMillisecond);
     for (const auto& info : n3::AnalysisWindowTable()) {
         if (!info.build) continue;
-        benchmark::RegisterBenchmark(("BuildGrid/" + std::string(info.className)).c_str(), BuildWindow, &info)
-            ->Arg(7000)
-            ->Arg(32767)
-            ->Unit(benchmark::kMillisecond);
+        for (const n3::Game* game : n3::kGames) {
+            // Only the grids of the draw windows: the others read more than draws.
+            if (game != &n3::kNumbers3 && !Earlier().count(info.className)) continue;
+            const std::string name = "BuildGrid/" + std::string(info.className) +
+                                     (game == &n3::kNumbers3 ? "" : "/" + std::string(game->name));
+            benchmark::RegisterBenchmark(name.c_str(), BuildWindow, &info, game)
+                ->Arg(7000)
+                ->Arg(32767)
+                ->Unit(benchmark::kMillisecond);
+        }
     }
     return 0;
 }();
 
 // All seventeen grids one after the other, five times, the best of each
-// summed, in processor time.
+// summed, in processor time; for the game named by the argument (3 or 4).
 void AllGrids(benchmark::State& state) {
-    const auto& history = History(n3::kMaxDrawNo);
-    const auto stats = n3::LoadStartupStatistics(history);
+    const n3::Game& game = *n3::GameById(int(state.range(0)));
+    const auto& history = History(n3::kMaxDrawNo, game);
+    const auto stats = n3::LoadStartupStatistics(history, game);
     double total = 0, floor = 0, earlier = 0, slowest = 0, worstRatio = 0;
     int grids = 0;
     for (auto _ : state) {
@@ -189,7 +223,7 @@ void AllGrids(benchmark::State& state) {
             int columns = 0, rows = 0;
             for (int i = 0; i < 5; ++i) {
                 const double start = CpuMs();
-                auto grid = n3::BuildAnalysisGrid(info, history, stats);
+                auto grid = n3::BuildAnalysisGrid(info, history, stats, game);
                 best = std::min(best, CpuMs() - start);
                 columns = grid.columns();
                 rows = grid.rows();
@@ -202,7 +236,7 @@ void AllGrids(benchmark::State& state) {
             // A grid of a few cells has a floor below the clock's step.
             if (gridFloor >= 0.01) worstRatio = std::max(worstRatio, best / gridFloor);
             const auto it = Earlier().find(info.className);
-            if (it != Earlier().end()) earlier += it->second;
+            if (it != Earlier().end() && &game == &n3::kNumbers3) earlier += it->second;
             ++grids;
         }
     }
@@ -210,14 +244,14 @@ void AllGrids(benchmark::State& state) {
     state.counters["total_ms"] = total;
     state.counters["slowest_ms"] = slowest;
     state.counters["today_total_ms"] = earlier;
-    state.counters["before_total_ms"] = 36.3;
+    if (&game == &n3::kNumbers3) state.counters["before_total_ms"] = 36.3;
     state.counters["floor_total_ms"] = floor;
     state.counters["floor_ratio"] = total / floor;
     state.counters["goal_floor_ratio"] = 5;
     state.counters["worst_floor_ratio"] = worstRatio;
     state.counters["ratio_to_today"] = earlier > 0 ? total / earlier : 0;
 }
-BENCHMARK(AllGrids)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(AllGrids)->Arg(3)->Arg(4)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void StartupStatistics(benchmark::State& state) {
     const auto& history = History(int(state.range(0)));

@@ -22,12 +22,13 @@ std::vector<ChartData> DigitSumCharts(const DrawHistory& history, const StartupS
     return {SumHistogramChart("数字の合計の分布", sums, game)};
 }
 
-std::vector<ChartData> AppearanceIntervalCharts(const DrawHistory& history, const StartupStatistics&, const Game&) {
-    const std::vector<std::array<int, 3>> intervals = 出現間隔分析::Intervals(history);
+std::vector<ChartData> AppearanceIntervalCharts(const DrawHistory& history, const StartupStatistics&,
+                                                const Game& game) {
+    const auto intervals = 出現間隔分析::Intervals(history, game);
     std::vector<int> pooled(kGapChartBars, 0);
     std::vector<std::vector<int>> byDigit(10, std::vector<int>(kGapChartBars, 0));
     for (std::size_t r = 0; r < history.size(); ++r) {
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < game.digits; ++i) {
             const int gap = intervals[r][std::size_t(i)];
             if (gap <= 0) continue;  // 初回, or a record the grid passes over
             const auto bar = std::size_t(std::min(gap, kGapChartBars) - 1);
@@ -35,7 +36,10 @@ std::vector<ChartData> AppearanceIntervalCharts(const DrawHistory& history, cons
             ++byDigit[std::size_t(history[r].digit(i))][bar];
         }
     }
-    const double p = 1.0 - 0.9 * 0.9 * 0.9;
+    // The chance that a given digit is among a draw's digits.
+    double absent = 1.0;
+    for (int i = 0; i < game.digits; ++i) absent *= 0.9;
+    const double p = 1.0 - absent;
     std::vector<ChartData> charts{GapHistogramChart("出現間隔の分布（全数字）", pooled, p)};
     for (int d = 0; d < 10; ++d)
         charts.push_back(

@@ -12,9 +12,12 @@ public:
 
 private:
     static constexpr int kFirstDrawRow = 3;
-    static void SetUpGrid(GridModel& grid, int rows);
-    static void WriteHeaders(GridModel& grid);
-    static void FillRows(GridModel& grid, const DrawHistory& history);
+    // The draw number, the digits in columns 2.., then their running counts.
+    static constexpr int DigitColumn(int i) { return 2 + i; }
+    static constexpr int CountColumn(const Game& game, int i) { return 2 + game.digits + i; }
+    static void SetUpGrid(GridModel& grid, int rows, const Game& game);
+    static void WriteHeaders(GridModel& grid, const Game& game);
+    static void FillRows(GridModel& grid, const DrawHistory& history, const Game& game);
 };
 
 }  // namespace n3

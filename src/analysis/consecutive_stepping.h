@@ -17,16 +17,17 @@ public:
 
 private:
     enum class PairKind { Consecutive, SteppingStone };
-    static constexpr int kColumns = 8;
-    static constexpr int kConsecutiveNoColumn = 1;  // 回数, then the digits in 2..4
-    static constexpr int kSteppingNoColumn = 5;     // 回数, then the digits in 6..8
-    static void BuildGrid(GridModel& grid, const DrawHistory& history, int latestDrawNo);
-    static void SetUpGrid(GridModel& grid, int latestDrawNo);
-    static void WriteHeaderRow(GridModel& grid, int row);
-    static void FillRows(GridModel& grid, const DrawHistory& history);
+    // Each half: 回数, then a column per digit. The 連番 half comes first.
+    static constexpr int kConsecutiveNoColumn = 1;
+    static constexpr int SteppingNoColumn(const Game& game) { return 2 + game.digits; }
+    static constexpr int Columns(const Game& game) { return 2 * (1 + game.digits); }
+    static void BuildGrid(GridModel& grid, const DrawHistory& history, int latestDrawNo, const Game& game);
+    static void SetUpGrid(GridModel& grid, int latestDrawNo, const Game& game);
+    static void WriteHeaderRow(GridModel& grid, int row, const Game& game);
+    static void FillRows(GridModel& grid, const DrawHistory& history, const Game& game);
     // Writes one half of a row (回数 in `noColumn`, digits after it) and
     // marks its pairs of that kind; returns how many pairs it found.
-    static int WriteHalf(GridModel& grid, const Draw& draw, int noColumn, int row, PairKind kind);
+    static int WriteHalf(GridModel& grid, const Draw& draw, int noColumn, int row, PairKind kind, const Game& game);
     static void MarkPair(GridModel& grid, PairKind kind, int col, int row);
     static void GreyIfNone(GridModel& grid, int count, int col, int row);
 };

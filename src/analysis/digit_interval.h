@@ -14,10 +14,9 @@ public:
                           const Game& game = kNumbers3);
 
 private:
-    static void SetUpGrid(GridModel& grid, int latestDrawNo);
-    static void WriteHeaders(GridModel& grid);
-    static void WriteTitleRow(GridModel& grid, int row);
-    static void FillRows(GridModel& grid, const DrawHistory& history);
+    static void WriteHeaders(GridModel& grid, const Game& game);
+    static void WriteTitleRow(GridModel& grid, int row, const Game& game);
+    static void FillRows(GridModel& grid, const DrawHistory& history, const Game& game);
 };
 
 }  // namespace n3

@@ -6,7 +6,7 @@ GridModel バラツキ分析::Build(const DrawHistory& history, const StartupSta
     GridModel grid;
     SetUpGrid(grid, stats.LatestDrawNo);
     WriteLabels(grid);
-    FillRows(grid, history);
+    FillRows(grid, history, game);
     return grid;
 }
 
@@ -44,13 +44,13 @@ void バラツキ分析::WriteLabels(GridModel& grid) {
 
 // Complete draws only, one row each with no gaps; a digit that occurs more
 // than once in a draw still shows one dot.
-void バラツキ分析::FillRows(GridModel& grid, const DrawHistory& history) {
+void バラツキ分析::FillRows(GridModel& grid, const DrawHistory& history, const Game& game) {
     int row = kFirstDrawRow;
     for (const Draw& draw : history) {
-        if (!draw.complete()) continue;
+        if (!draw.complete(game)) continue;
         grid.setNumber(1, row, draw.drawNo);
         grid.setNumber(kColumns, row, draw.drawNo);
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < game.digits; ++i) {
             const int column = draw.digit(i) + 2;
             grid.setText(column, row, "●");
             grid.setForeground(column, row, colours::MarkBlue);

@@ -15,7 +15,7 @@ private:
     static constexpr int kFirstDrawRow = 3;
     static void SetUpGrid(GridModel& grid, int latestDrawNo);
     static void WriteLabels(GridModel& grid);
-    static void FillRows(GridModel& grid, const DrawHistory& history);
+    static void FillRows(GridModel& grid, const DrawHistory& history, const Game& game);
 };
 
 }  // namespace n3

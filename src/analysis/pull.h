@@ -1,5 +1,5 @@
 #pragma once
-// 引っ張り分析: every complete draw with its three digits; a digit that
+// 引っ張り分析: every complete draw with its digits; a digit that
 // already occurred, in any position, in the previous complete draw (a digit
 // "pulled" from it) is marked light cyan.
 #include "core/grid_model.h"
@@ -16,11 +16,12 @@ public:
     static constexpr int kFirstDrawRow = 2;
 
 private:
-    static constexpr int kColumns = 4;
-    static void BuildGrid(GridModel& grid, const DrawHistory& history, int latestDrawNo);
-    static void SetUpGrid(GridModel& grid, int latestDrawNo);
-    static void WriteHeaderRow(GridModel& grid, int row);
-    static void FillRows(GridModel& grid, const DrawHistory& history);
+    // The draw number, then a column per digit.
+    static constexpr int Columns(const Game& game) { return 1 + game.digits; }
+    static void BuildGrid(GridModel& grid, const DrawHistory& history, int latestDrawNo, const Game& game);
+    static void SetUpGrid(GridModel& grid, int latestDrawNo, const Game& game);
+    static void WriteHeaderRow(GridModel& grid, int row, const Game& game);
+    static void FillRows(GridModel& grid, const DrawHistory& history, const Game& game);
     static void MarkRepeatedDigit(GridModel& grid, int col, int row);
 };
 

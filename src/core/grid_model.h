@@ -8,6 +8,7 @@
 // only when it is read; cells are stored column by column, so that a pass
 // down a column (a band, a line) walks memory in order.
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <optional>
@@ -102,8 +103,8 @@ public:
     // --- size -----------------------------------------------------------
     // Resets the grid to cols x rows empty cells with the default style.
     void setSize(int cols, int rows);
-    int columns() const { return cols_; }
-    int rows() const { return rows_; }
+    int columns() const { return int(cols_); }
+    int rows() const { return int(rows_); }
     bool contains(int col, int row) const { return col >= 1 && col <= cols_ && row >= 1 && row <= rows_; }
 
     // --- rows rebuilt at the bottom ----------------------------------------
@@ -119,6 +120,14 @@ public:
     // Writes outside the grid are ignored, so a build step may run past an edge.
     // The writes a build makes for every cell are written out here, so that
     // a build's loop makes them without a call.
+    //
+    // A grid keeps each distinct text once and its cells refer to it by key.
+    // Finding the key is what makes a repeated text cheap, for every window
+    // alike: a text of up to 16 bytes is looked up by its bytes, read as two
+    // words, in a small table of the grid's own; for a text the compiler can
+    // see (a literal, a table entry) those words are worked out when the
+    // program is built, so the look-up is one compare. Only a text not met
+    // lately, or a longer one, is hashed.
     void setText(int col, int row, std::string_view text) {
         if (writable(col, row)) cellText_[index(col, row)] = internText(text);
     }
@@ -127,10 +136,10 @@ public:
         // A negative number is rare enough to be kept as its text.
         cellText_[index(col, row)] = value >= 0 ? kNumberBit | std::uint32_t(value) : negativeNumber(value);
     }
-    // A text written into many cells, looked up once: writing it by its key
-    // then costs one store. A key holds for this grid only. setText finds a
-    // short text it has seen before in a small table of its own, so a grid
-    // that repeats a few texts pays about as little either way.
+    // The key setText finds for a text, for a build that makes its texts at
+    // run time (a count with its unit) and writes each into many cells:
+    // looked up once, then each write is one store. A key holds for this
+    // grid only.
     using TextKey = std::uint32_t;
     TextKey keepText(std::string_view text) { return internText(text); }
     void setKeptText(int col, int row, TextKey text) {
@@ -165,7 +174,7 @@ public:
     // Sets (or with LineStyle::None clears) one side of every cell of the block.
     void setBorder(const CellBlock& block, Side side, Colour c = {}, LineStyle s = LineStyle::Solid);
     // The block covering every cell.
-    CellBlock all() const { return {1, 1, cols_, rows_}; }
+    CellBlock all() const { return {1, 1, columns(), rows()}; }
 
     // --- spans ----------------------------------------------------------
     void addSpan(int col, int row, int columns, int rows);
@@ -227,7 +236,60 @@ private:
     static constexpr std::size_t kEditMemoSlots = 256;
 
     std::uint32_t internStyle(const CellStyle& s);
-    std::uint32_t internText(std::string_view t);
+    // Texts of up to kShortTextBytes seen lately, by their bytes as two
+    // words: a hit costs two compares instead of hashing and comparing a string.
+    static constexpr std::size_t kShortTextBytes = 16;
+    struct ShortText {
+        std::uint64_t low = 0, high = 0;
+        std::uint32_t size = 0;  // 0: an empty slot
+        std::uint32_t id = 0;
+    };
+    static constexpr std::size_t kShortTextSlots = 64;
+    template <class Word>
+    static Word LoadWord(const char* at) {
+        Word w;
+        std::memcpy(&w, at, sizeof w);
+        return w;
+    }
+    // A text of 1 to 16 bytes as two little-endian words, the bytes past its
+    // end zero. Read in whole words (overlapping where the text is not a
+    // multiple of them), never byte by byte through memory.
+    static ShortText ShortTextOf(std::string_view t) {
+        const char* p = t.data();
+        const std::size_t n = t.size();
+        ShortText words;
+        words.size = std::uint32_t(n);
+        if (n > 8) {
+            words.low = LoadWord<std::uint64_t>(p);
+            words.high = LoadWord<std::uint64_t>(p + n - 8) >> (8 * (16 - n));
+        } else if (n == 8) {
+            words.low = LoadWord<std::uint64_t>(p);
+        } else if (n >= 4) {
+            words.low =
+                LoadWord<std::uint32_t>(p) | (std::uint64_t(LoadWord<std::uint32_t>(p + n - 4)) << (8 * (n - 4)));
+        } else {
+            const auto byte = [p](std::size_t i) { return std::uint64_t(std::uint8_t(p[i])) << (8 * i); };
+            words.low = byte(0) | byte(n / 2) | byte(n - 1);
+        }
+        return words;
+    }
+    static std::size_t ShortTextSlot(const ShortText& words) {
+        const std::uint64_t hash =
+            (words.low * 0x9e3779b97f4a7c15ull) ^ (words.high * 0xc2b2ae3d27d4eb4full) ^ words.size;
+        return std::size_t(hash >> 58) % kShortTextSlots;
+    }
+    std::uint32_t internText(std::string_view t) {
+        if (t.empty()) return 0;
+        if (t.size() <= kShortTextBytes && !shortTexts_.empty()) {
+            const ShortText words = ShortTextOf(t);
+            const ShortText& slot = shortTexts_[ShortTextSlot(words)];
+            if (slot.size == words.size && slot.low == words.low && slot.high == words.high) return slot.id;
+        }
+        return internTextAfresh(t);
+    }
+    // A text not found in the short texts' table: looked up by its hash,
+    // added when new, and entered in the table when short.
+    std::uint32_t internTextAfresh(std::string_view t);
     // Setting the text or the ground colour, as a StyleEdit with the colour in its low 32 bits.
     static constexpr std::uint64_t kForegroundEdit = 1ull << 32;
     static constexpr std::uint64_t kBackgroundEdit = 2ull << 32;
@@ -245,27 +307,22 @@ private:
         id = edited(id, edit);
     }
 
-    int cols_ = 0;
-    int rows_ = 0;
-    int firstWritableRow_ = 1;                 // rows above it keep what they hold (rebuildRowsFrom)
+    // The size as a type no cell can be taken for: a write to a cell then
+    // leaves them in registers, so a build's run of cell writes does not
+    // read them again after each one.
+    using Extent = std::int64_t;
+    Extent cols_ = 0;
+    Extent rows_ = 0;
+    Extent firstWritableRow_ = 1;              // rows above it keep what they hold (rebuildRowsFrom)
     std::map<std::size_t, std::string> tips_;  // by cell index
     using Cells = std::vector<std::uint32_t, ZeroedAllocator<std::uint32_t>>;
     Cells cellText_;                  // index into texts_, or a number with kNumberBit
     Cells cellStyle_;                 // index into styles_
     std::vector<std::string> texts_;  // texts_[0] is the empty text
     std::unordered_map<std::string, std::uint32_t, TextHash, std::equal_to<>> textIndex_;
-    std::uint32_t lastText_ = 0;  // the text set last: most texts repeat the one before
-    // Texts of up to 16 bytes seen lately, by their bytes as two words: a
-    // hit costs two compares instead of hashing and comparing a string.
-    struct ShortText {
-        std::uint64_t low = 0, high = 0;
-        std::uint32_t size = 0;  // 0: an empty slot
-        std::uint32_t id = 0;
-    };
-    static constexpr std::size_t kShortTextSlots = 64;
+    std::uint32_t lastText_ = 0;         // the text set last: most texts repeat the one before
     std::vector<ShortText> shortTexts_;  // kShortTextSlots once the first short text is written
-    std::uint32_t internLongText(std::string_view t);
-    std::vector<CellStyle> styles_;  // styles_[0] is the default style
+    std::vector<CellStyle> styles_;      // styles_[0] is the default style
     std::unordered_map<CellStyle, std::uint32_t, StyleHash> styleIndex_;
     std::vector<EditMemo> editMemo_;  // kEditMemoSlots slots once the first style is edited
     // The last two edits made: the next one often repeats one of them, on a

@@ -20,7 +20,7 @@ struct Bet {
 };
 
 // A cycle method buys its straight number when all three places have a digit.
-Bet CycleBet(const std::array<std::int8_t, 3>& digits, const Draw& target) {
+Bet CycleBet(const CyclePositions& digits, const Draw& target) {
     Bet bet;
     for (const std::int8_t d : digits)
         if (d == kNoDigit) return bet;

@@ -29,7 +29,7 @@ std::optional<double> Yen(const DrawResult& r, PrizeKind kind) {
     return double(*y);
 }
 
-std::string CycleWords(const std::array<std::int8_t, 3>& digits, bool& bets) {
+std::string CycleWords(const CyclePositions& digits, bool& bets) {
     std::string text;
     bets = true;
     for (const std::int8_t d : digits) {

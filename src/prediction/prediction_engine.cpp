@@ -21,7 +21,9 @@ void PlaceAll(GridModel& grid, int rowWidth, const DigitList& digits, std::vecto
 
 std::string FoldToDigit(int v) { return std::to_string(FoldDigit(v)); }
 
-PredictionEngine::PredictionEngine() = default;
+PredictionEngine::PredictionEngine(const Game& game) : walk_(game) {
+    for (auto& cycle : cycles_) cycle.resize(std::size_t(game.digits));
+}
 
 int PredictionEngine::DigitAt(int drawNo, int position) const { return walk_.DigitAt(drawNo, position); }
 
@@ -30,7 +32,7 @@ void PredictionEngine::ScanDrawHistory(const DrawHistory& history, PredictionGri
     walk_.BeginPass();
     for (const Draw& draw : history) walk_.Advance(draw);
     for (int c = 0; c < kCycleCount; ++c)
-        for (int p = 0; p < 3; ++p) {
+        for (int p = 0; p < game().digits; ++p) {
             const int digit = walk_.cycles()[std::size_t(c)][std::size_t(p)];
             cycles_[std::size_t(c)][std::size_t(p)] = digit == kNoDigit ? std::string() : std::to_string(digit);
         }
@@ -51,7 +53,8 @@ void PredictionEngine::ShowPredictions(PredictionGrids& grids, const OptionFlags
 
 void PredictionEngine::ShowCycleDigits(GridModel& grid) const {
     for (int c = 0; c < kCycleCount; ++c)
-        for (int p = 1; p <= 3; ++p) grid.setText(p + 1, c + 2, cycles_[std::size_t(c)][std::size_t(p - 1)]);
+        for (int p = 1; p <= game().digits; ++p)
+            grid.setText(p + 1, c + 2, cycles_[std::size_t(c)][std::size_t(p - 1)]);
 }
 
 // Each value once, where it first occurs.

@@ -15,9 +15,10 @@
 
 namespace n3 {
 
-// Cycle c (lengths 7, 9, 11, 12), position 1..3 at index 0..2: the digit
-// as text, or empty when the cycle found nothing for that position.
-using CycleTable = std::array<std::array<std::string, 3>, kCycleCount>;
+// Cycle c (lengths 7, 9, 11, 12), a text per position of the game
+// (position 1 at index 0): the digit, or empty when the cycle found nothing
+// for that position.
+using CycleTable = std::array<std::vector<std::string>, kCycleCount>;
 
 // What the last computation placed, in placement order.
 struct PredictionResults {
@@ -32,7 +33,9 @@ std::string FoldToDigit(int v);
 
 class PredictionEngine {
 public:
-    PredictionEngine();
+    // The methods over the draws of `game`, a cycle digit per position.
+    explicit PredictionEngine(const Game& game = kNumbers3);
+    const Game& game() const { return walk_.game(); }
 
     // Walks the history into the digit table and the cycle table, then
     // shows the predictions. Entries the history does not reach keep what
@@ -43,8 +46,8 @@ public:
     // from the tables as they stand.
     void ShowPredictions(PredictionGrids& grids, const OptionFlags& flags, int latestDrawNo);
 
-    // Digit `position` (1..3) of draw `drawNo`; 0 for a draw number without
-    // a complete draw or outside the table.
+    // Digit `position` (1..the game's digits) of draw `drawNo`; 0 for a draw
+    // number without a complete draw or outside the table.
     int DigitAt(int drawNo, int position) const;
     const CycleTable& cycleTable() const { return cycles_; }
     const PredictionResults& results() const { return results_; }

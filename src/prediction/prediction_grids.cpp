@@ -4,7 +4,8 @@ namespace n3 {
 
 namespace {
 
-constexpr std::array<int, kPredictionGridCount> kColumns = {4, 6, 7, 8};
+// The result grids' columns; the cycle grid's come from the game.
+constexpr std::array<int, kPredictionGridCount> kColumns = {0, 6, 7, 8};
 constexpr std::array<int, kPredictionGridCount> kRows = {5, 4, 3, 2};
 
 void DrawLines(GridModel& grid, int index) {
@@ -52,11 +53,13 @@ void WriteHeader(GridModel& grid) {
 
 }  // namespace
 
-int PredictionGridColumns(int index) { return kColumns[std::size_t(index)]; }
+int PredictionGridColumns(int index, const Game& game) {
+    return index == kCycleGrid ? 1 + game.digits : kColumns[std::size_t(index)];
+}
 int PredictionGridRows(int index) { return kRows[std::size_t(index)]; }
 
-void SetUpPredictionGrid(GridModel& grid, int index) {
-    grid.setSize(PredictionGridColumns(index), PredictionGridRows(index));
+void SetUpPredictionGrid(GridModel& grid, int index, const Game& game) {
+    grid.setSize(PredictionGridColumns(index, game), PredictionGridRows(index));
     grid.setDefaultRowHeight(10);
     grid.setDefaultColumnWidth(5);
     grid.setColumnWidth(1, 8);

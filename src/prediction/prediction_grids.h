@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "core/game.h"
 #include "core/grid_model.h"
 
 namespace n3 {
@@ -28,13 +29,14 @@ inline constexpr std::array<std::string_view, kPredictionGridCount> kPredictionG
 
 inline constexpr std::string_view kPredictionHeader = "             予 想 数 字                   ";
 
-// Grid i's column and row count. The result grids are wide enough for
-// every value the placement can give them.
-int PredictionGridColumns(int index);
+// Grid i's column and row count. The cycle grid has a column per position
+// of the game; the result grids are wide enough for every value the
+// placement can give them.
+int PredictionGridColumns(int index, const Game& game = kNumbers3);
 int PredictionGridRows(int index);
 
 // Sizes, styles, lines, method labels and header of grid i; no results.
-void SetUpPredictionGrid(GridModel& grid, int index);
+void SetUpPredictionGrid(GridModel& grid, int index, const Game& game = kNumbers3);
 
 // Empties the result cells of the elimination, repeat and one-shot grids;
 // their styles stay.

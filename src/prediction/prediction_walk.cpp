@@ -91,8 +91,8 @@ constexpr std::array<std::uint16_t, 10> kOneShotClose = CloseDigits(kOneShotReac
 
 }  // namespace
 
-PredictionWalk::PredictionWalk() : table_(std::size_t(kMaxDrawNo) + 1) {
-    for (auto& cycle : cycles_) cycle.fill(kNoDigit);
+PredictionWalk::PredictionWalk(const Game& game) : game_(&game), table_(std::size_t(kMaxDrawNo) + 1) {
+    for (auto& cycle : cycles_) cycle.size = game.digits;
 }
 
 void PredictionWalk::BeginPass() {
@@ -110,21 +110,21 @@ int PredictionWalk::DigitAt(int drawNo, int position) const {
 void PredictionWalk::Absorb(int drawNo) {
     const DrawDigits& entry = table_[std::size_t(drawNo)];
     if (!entry.complete) return;
-    for (const std::int8_t d : entry.digits) lastSeen_[std::size_t(d)] = drawNo;
+    for (int p = 0; p < game_->digits; ++p) lastSeen_[std::size_t(entry.digits[std::size_t(p)])] = drawNo;
 }
 
 int PredictionWalk::LastOccurrenceByWalk(int drawNo, int digit) const {
     for (int k = drawNo - 1; k >= 1; --k) {
         const DrawDigits& entry = table_[std::size_t(k)];
         if (!entry.complete) continue;
-        for (const std::int8_t d : entry.digits)
-            if (d == digit) return k;
+        for (int p = 0; p < game_->digits; ++p)
+            if (entry.digits[std::size_t(p)] == digit) return k;
     }
     return 0;
 }
 
 void PredictionWalk::Advance(const Draw& draw) {
-    if (!draw.complete()) return;
+    if (!draw.complete(*game_)) return;
     const int n = draw.drawNo;
     latest_ = n;
     if (n < 1 || n > kMaxDrawNo) return;
@@ -133,11 +133,11 @@ void PredictionWalk::Advance(const Draw& draw) {
         // Everything before n is in lastSeen_ once the entries between
         // the cursor and n (left by earlier passes) are taken in.
         for (int k = cursor_ + 1; k < n; ++k) Absorb(k);
-        for (int p = 0; p < 3; ++p) {
+        for (int p = 0; p < game_->digits; ++p) {
             const int digit = draw.digit(p);
             if (const int k = lastSeen_[std::size_t(digit)]; k > 0) StoreCycle(n - k, p + 1, digit);
         }
-        for (int p = 0; p < 3; ++p) entry.digits[std::size_t(p)] = std::int8_t(draw.digit(p));
+        for (int p = 0; p < game_->digits; ++p) entry.digits[std::size_t(p)] = std::int8_t(draw.digit(p));
         entry.complete = true;
         Absorb(n);
         cursor_ = n;
@@ -145,9 +145,9 @@ void PredictionWalk::Advance(const Draw& draw) {
     }
     // A draw at or behind the cursor: look back through the table, then
     // count lastSeen_ again, since the entry it replaced may have held a digit.
-    for (int p = 0; p < 3; ++p) entry.digits[std::size_t(p)] = std::int8_t(draw.digit(p));
+    for (int p = 0; p < game_->digits; ++p) entry.digits[std::size_t(p)] = std::int8_t(draw.digit(p));
     entry.complete = true;
-    for (int p = 0; p < 3; ++p) {
+    for (int p = 0; p < game_->digits; ++p) {
         const int digit = draw.digit(p);
         if (const int k = LastOccurrenceByWalk(n, digit); k > 0) StoreCycle(n - k, p + 1, digit);
     }

@@ -17,9 +17,22 @@ inline constexpr int kEliminationRows = 15;
 inline constexpr int kOneShotLimit = 7;
 inline constexpr int kNoDigit = -1;
 
-// Cycle c (lengths 7, 9, 11, 12), position 1..3 at index 0..2: the digit,
-// or kNoDigit when the cycle found nothing for that position.
-using CycleDigits = std::array<std::array<std::int8_t, 3>, kCycleCount>;
+// One cycle's digit for each position of the game (position 1 at index 0):
+// the digit, or kNoDigit when the cycle found nothing for that position.
+// Reads like an array of the game's positions.
+struct CyclePositions {
+    std::array<std::int8_t, kMaxGameDigits> digits{kNoDigit, kNoDigit, kNoDigit, kNoDigit};
+    int size = kNumbers3.digits;
+
+    std::int8_t& operator[](std::size_t i) { return digits[i]; }
+    std::int8_t operator[](std::size_t i) const { return digits[i]; }
+    const std::int8_t* begin() const { return digits.data(); }
+    const std::int8_t* end() const { return digits.data() + size; }
+    friend bool operator==(const CyclePositions&, const CyclePositions&) = default;
+};
+
+// Cycle c (lengths 7, 9, 11, 12): its digit for each position.
+using CycleDigits = std::array<CyclePositions, kCycleCount>;
 
 // Distinct digits in the order they were placed.
 struct DigitList {
@@ -57,7 +70,9 @@ constexpr int FoldDigit(int v) { return v > 9 ? v - 9 : v <= 0 ? v + 9 : v; }
 
 class PredictionWalk {
 public:
-    PredictionWalk();
+    // A walk over the draws of `game`: a cycle digit per position of its numbers.
+    explicit PredictionWalk(const Game& game = kNumbers3);
+    const Game& game() const { return *game_; }
 
     // Starts a new pass over a history: the digit table and the cycle
     // digits keep what earlier passes left, as the window's engine does
@@ -70,8 +85,8 @@ public:
     // 回数 of the last complete draw taken in this pass; 0 before any.
     int latestDrawNo() const { return latest_; }
     const CycleDigits& cycles() const { return cycles_; }
-    // Digit `position` (1..3) of draw `drawNo`; 0 for a draw number without
-    // a complete draw or outside the table.
+    // Digit `position` (1..the game's digits) of draw `drawNo`; 0 for a draw
+    // number without a complete draw or outside the table.
     int DigitAt(int drawNo, int position) const;
 
     // The prediction with `optionCount` options on, counted back from `latestDrawNo`.
@@ -83,7 +98,7 @@ public:
 
 private:
     struct DrawDigits {
-        std::array<std::int8_t, 3> digits{};
+        std::array<std::int8_t, kMaxGameDigits> digits{};
         bool complete = false;
     };
 
@@ -94,6 +109,7 @@ private:
     int LastOccurrenceByWalk(int drawNo, int digit) const;
     std::array<std::int8_t, kEliminationRows> Elimination(int optionCount, int latestDrawNo) const;
 
+    const Game* game_;
     std::vector<DrawDigits> table_;  // indexed by draw number 0..32767
     CycleDigits cycles_{};
     // lastSeen_[d]: the highest draw number <= cursor_ whose entry holds d.

@@ -8,8 +8,9 @@ const OptionFlags& 一発ズバリン::optionFlags() const { return settings_.op
 
 bool 一発ズバリン::optionFlag(int index) const { return settings_.optionFlag(index); }
 
-void 一発ズバリン::BuildPrediction(const DrawHistory& history, int latestDrawNo) {
-    for (int i = 0; i < kPredictionGridCount; ++i) SetUpPredictionGrid(grids_[std::size_t(i)], i);
+void 一発ズバリン::BuildPrediction(const DrawHistory& history, int latestDrawNo, const Game& game) {
+    if (&engine_.game() != &game) engine_ = PredictionEngine(game);
+    for (int i = 0; i < kPredictionGridCount; ++i) SetUpPredictionGrid(grids_[std::size_t(i)], i, game);
     latestDrawNo_ = latestDrawNo;
     built_ = true;
     engine_.ScanDrawHistory(history, grids_, settings_.optionFlags(), latestDrawNo_);

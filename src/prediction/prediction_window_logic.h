@@ -29,8 +29,10 @@ public:
     const std::string& lastWriteError() const { return lastWriteError_; }
 
     // On window load, after the option panel shows the flags: sets up the
-    // four grids and scans the history, which shows the predictions.
-    void BuildPrediction(const DrawHistory& history, int latestDrawNo);
+    // four grids and scans the history of `game`, which shows the
+    // predictions. A history of another game than the last starts the
+    // tables afresh.
+    void BuildPrediction(const DrawHistory& history, int latestDrawNo, const Game& game = kNumbers3);
 
     // A click on Opt反映する(index) (reflect) or Opt反映しない(index), index
     // 0..11. Pairs 0..9 set their flag; every click recomputes the

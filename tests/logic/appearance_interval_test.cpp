@@ -113,3 +113,15 @@ TEST(AppearanceInterval, GeneratedHistoryMatchesABackwardSearch) {
         }
     }
 }
+
+// Records out of order count only the draws before them in both senses: an
+// earlier record with a lower draw number.
+TEST(AppearanceInterval, RecordsOutOfOrderLookBackOnlyToLowerNumbersAlreadyRead) {
+    const auto intervals = 出現間隔分析::Intervals(history({{3, 1, 2, 3}, {1, 1, 5, 6}, {2, 1, 7, 3}}));
+    ASSERT_EQ(intervals.size(), 3u);
+    EXPECT_EQ(intervals[0][0], 0);  // draw 3 first: nothing before it yet
+    EXPECT_EQ(intervals[1][0], 0);
+    EXPECT_EQ(intervals[2][0], 1);  // the 1 of draw 1
+    EXPECT_EQ(intervals[2][2], 0);  // draw 3's 3 is not before draw 2
+    EXPECT_EQ(intervals[2][3], 出現間隔分析::kNoInterval);
+}

@@ -141,19 +141,3 @@ TEST(CellMemory, AGridBuiltAfterADroppedOneStartsEmpty) {
     EXPECT_EQ(filled, 0);
     EXPECT_EQ(styled, 0);
 }
-
-// A text kept once writes the same cells as writing it each time.
-TEST(GridModel, KeptTextWritesAsTheTextItself) {
-    GridModel byText, byKey;
-    for (GridModel* g : {&byText, &byKey}) g->setSize(3, 4);
-    const GridModel::TextKey far = byKey.keepText("12回前");
-    for (int r = 1; r <= 4; ++r) {
-        byText.setText(2, r, "12回前");
-        byKey.setKeptText(2, r, far);
-    }
-    byKey.setKeptText(9, 9, far);         // outside: ignored
-    byKey.setKeptText(1, 1, far + 1000);  // no such key: ignored
-    for (int r = 1; r <= 4; ++r)
-        for (int c = 1; c <= 3; ++c) EXPECT_EQ(byKey.text(c, r), byText.text(c, r)) << c << "," << r;
-    EXPECT_TRUE(byKey.isEmpty(1, 1));
-}

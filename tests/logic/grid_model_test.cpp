@@ -134,3 +134,23 @@ TEST(Colour, PrintsEffectiveHexInLowerCase) {
     EXPECT_EQ(Colour(62, 158, 255).hex(colours::Black), "#3e9eff");
     EXPECT_EQ(Colour().hex(colours::White), "#ffffff");
 }
+
+// A text is found by what it says, not by where it is held: one buffer
+// rewritten between writes gives each text its own key, and the same text
+// from any buffer, short or long, shares one.
+TEST(GridModel, RepeatedTextsShareOneKeyWhateverHoldsThem) {
+    GridModel g;
+    g.setSize(2, 6);
+    std::string buffer;
+    const std::string longText = "出現回数合計(回)は長い";
+    for (int r = 1; r <= 6; ++r) {
+        buffer = std::to_string(r % 3) + "回前";
+        g.setText(1, r, buffer);
+        g.setText(2, r, r % 2 ? std::string_view(longText) : std::string_view("●"));
+    }
+    EXPECT_EQ(g.textCount(), 1u + 3 + 2);  // the empty text, three gaps, two marks
+    for (int r = 1; r <= 6; ++r) {
+        EXPECT_EQ(g.text(1, r), std::to_string(r % 3) + "回前");
+        EXPECT_EQ(g.text(2, r), r % 2 ? longText : "●");
+    }
+}

@@ -42,7 +42,9 @@ bool Contains(const std::vector<std::string>& values, const std::string& text) {
 
 }  // namespace
 
-ReferencePredictionEngine::ReferencePredictionEngine() : digitTable_(std::size_t(kMaxTableDrawNo) + 1) {}
+ReferencePredictionEngine::ReferencePredictionEngine() : digitTable_(std::size_t(kMaxTableDrawNo) + 1) {
+    for (auto& cycle : cycles_) cycle.resize(3);
+}
 
 int ReferencePredictionEngine::DigitAt(int drawNo, int position) const {
     if (drawNo < 0 || drawNo > kMaxTableDrawNo) return 0;

@@ -31,14 +31,14 @@ namespace {
 constexpr std::string_view kPredictionWindow = windows::kPrediction;
 
 // The windows `show` prints beside the window table's, and the games each
-// serves: the prediction reads ナンバーズ3 draws; the ticket book holds
+// serves: the prediction reads the game's draws; the ticket book holds
 // purchases of every game.
 struct OtherWindow {
     std::string_view name;
     std::span<const Game* const> games;
 };
 const std::array<OtherWindow, 2> kOtherWindows = {{
-    {kPredictionWindow, kFirstGameOnly},
+    {kPredictionWindow, kGames},
     {windows::kTickets, kGames},
 }};
 
@@ -63,7 +63,7 @@ Settings ReadSettings(const ShowOptions& options) {
 PrintedWindow BuildPredictionWindow(const ShowOptions& options, const HistorySnapshot& snapshot) {
     Settings settings = ReadSettings(options);
     一発ズバリン prediction(settings);
-    prediction.BuildPrediction(snapshot.history, snapshot.stats.LatestDrawNo);
+    prediction.BuildPrediction(snapshot.history, snapshot.stats.LatestDrawNo, *snapshot.game);
     PrintedWindow w;
     w.name = std::string(kPredictionWindow);
     w.caption = "一発ズバリン予想";

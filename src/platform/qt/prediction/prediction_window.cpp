@@ -127,7 +127,7 @@ void PredictionWindow::ShowOptionFlags() { panel_->showOptionFlags(prediction_.o
 
 void PredictionWindow::BuildPrediction() {
     const HistorySnapshot& snap = snapshot();
-    prediction_.BuildPrediction(snap.history, snap.stats.LatestDrawNo);
+    prediction_.BuildPrediction(snap.history, snap.stats.LatestDrawNo, *snap.game);
     ShowGrids();
 }
 
