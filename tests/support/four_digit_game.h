@@ -16,6 +16,7 @@ inline constexpr Game kFourDigits{
     .boxOrders = kFourDigitBoxOrders,
     .miniDigits = 0,
     .unitPriceYen = 200,
+    .captionSuffix = "",
 };
 
 }  // namespace n3::testing
