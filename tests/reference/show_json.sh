@@ -59,7 +59,7 @@ print_short() {
   mkdir -p "$work/short/history" "$work/short/results"
   for db in history results; do
     for w in "${windows[@]}"; do
-      "$cli" --db "$work/short-$db.db" show "$w" --settings "$settings" --format json >"$work/short/$db/$w.json"
+      "$cli" --db "$work/short-$db.db" show "$w" --settings "$work/none.ini" --format json >"$work/short/$db/$w.json"
     done
   done
 }
