@@ -1,6 +1,7 @@
 #include "app/cli/show_command.h"
 #include "app/cli/window_json.h"
 
+#include <algorithm>
 #include <iostream>
 #include <sstream>
 
@@ -16,6 +17,7 @@
 #include "prediction/prediction_window_logic.h"
 #include "tickets/claim_deadline.h"
 #include "tickets/ticket_grids.h"
+#include "windows/draw_rows.h"
 #include "windows/window_aliases.h"
 #include "windows/window_table.h"
 
@@ -63,6 +65,14 @@ PrintedWindow BuildTicketsWindow(const ShowOptions& options, const HistorySnapsh
 
 }  // namespace
 
+void RefuseRangeWithout(std::string_view window, DrawRange range) {
+    if (range.from == 0 && range.to == 0) return;
+    const auto names = ShowableWindowNames();
+    if (std::find(names.begin(), names.end(), window) == names.end()) return;  // told apart later
+    const AnalysisWindowInfo* info = FindAnalysisWindow(window);
+    if (!info || !TakesDrawRange(*info)) throw cli::UsageError{NoRangeMessage(info ? info->caption : window)};
+}
+
 std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, const HistorySnapshot& snapshot) {
     if (options.window == kPredictionWindow) return BuildPredictionWindow(options, snapshot);
     if (options.window == windows::kTickets && !options.databasePath.empty())
@@ -96,6 +106,15 @@ std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, cons
         for (ContentTab& tab : content.tabs) w.grids.push_back(std::move(tab.grid));
         w.extraJsonMembers = WindowJsonMembers(content);
         w.headline = std::move(content.headline);
+        // A list of draws shows the draws asked for under its frozen rows.
+        if (ListsDraws(*info) && (options.range.from != 0 || options.range.to != 0)) {
+            const GridModel& grid = w.grids.front();
+            std::vector<int> rows;
+            for (int r = 1; r <= std::min(grid.frozenRows, grid.rows()); ++r) rows.push_back(r);
+            for (int r : DrawRowsBetween(grid, options.range.from, options.range.to ? options.range.to : kMaxDrawNo))
+                rows.push_back(r);
+            w.onlyRows.push_back(std::move(rows));
+        }
         return w;
     }
     return std::nullopt;
@@ -132,6 +151,7 @@ int ShowWindow(const std::string& windowName, const Arguments& args) {
         options.number = ParseNumberOption(*number);
         if (!options.number) throw UsageError{"--number には 000～999 の番号を指定してください（12 は 012）。"};
     }
+    RefuseRangeWithout(options.window, options.range);
     options.strategy = StrategyFromArguments(args);
     const HistorySnapshot snap = LoadHistorySnapshot(args.db);
     const auto window = BuildPrintedWindow(options, snap);

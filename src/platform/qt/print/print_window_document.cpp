@@ -2,8 +2,10 @@
 
 #include "core/window_names.h"
 #include "platform/qt/print/prediction_document.h"
+#include "platform/qt/print/print_choice.h"
 #include "platform/qt/print/print_document_builders.h"
 #include "prediction/prediction_window_logic.h"
+#include "windows/draw_rows.h"
 #include "windows/window_table.h"
 
 namespace n3 {
@@ -39,6 +41,12 @@ std::optional<PrintDocument> BuildWindowDocument(const PrintRequest& request, co
     PrintDocument doc = MakeAnalysisDocument(*info, content.grid, content.charts, snapshot.history, request.range,
                                              content.headline, content.moreGrids, content.gridCaption);
     AddContentTabs(doc, content.tabs);
+    // A list of draws prints the draws asked for, its charts over them.
+    if (ListsDraws(*info) && (request.range.from != 0 || request.range.to != 0))
+        doc = ApplyPrintChoice(std::move(doc), PrintChoice{.parts = PrintParts::TableAndCharts,
+                                                           .range = PrintRange::FromTo,
+                                                           .from = request.range.from,
+                                                           .to = request.range.to ? request.range.to : kMaxDrawNo});
     return doc;
 }
 
