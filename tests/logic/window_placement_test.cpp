@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <set>
+#include <string>
+
 using namespace n3;
 
 TEST(WindowPlacement, ARememberedPlaceReadsBackAndAnythingElseIsIgnored) {
@@ -46,3 +50,45 @@ TEST(WindowPlacement, CascadeStepsByTheTitleBarAndStartsAgainAtTheEdge) {
     EXPECT_EQ(wrapped[2], (ScreenRect{0, 0, 300, 460}));
     for (const ScreenRect& p : places) EXPECT_EQ(FitInto(p, area), p);
 }
+
+struct Tiling {
+    int count;
+    bool oneAboveTheOther;
+    int rows;
+    int columns;
+};
+
+void PrintTo(const Tiling& t, std::ostream* os) {
+    *os << t.count << (t.oneAboveTheOther ? " one above the other" : " side by side");
+}
+
+class WindowTiling : public ::testing::TestWithParam<Tiling> {};
+
+// Strips while they stay tall (wide) enough, then a grid; always the whole
+// area, no window over another.
+TEST_P(WindowTiling, StripsWhileTheyFitThenAGrid) {
+    const ScreenRect area{0, 0, 1366, 640};
+    const Tiling t = GetParam();
+    const auto places = TilePlaces(t.count, area, t.oneAboveTheOther, t.oneAboveTheOther ? 200 : 360);
+    ASSERT_EQ(int(places.size()), t.count);
+    std::set<int> tops, lefts;
+    long long covered = 0;
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        tops.insert(places[i].y);
+        if (places[i].y == 0) lefts.insert(places[i].x);
+        covered += (long long)places[i].width * places[i].height;
+        EXPECT_EQ(FitInto(places[i], area), places[i]) << i;
+        EXPECT_GE(places[i].height, t.oneAboveTheOther && t.columns == 1 ? 200 : 160) << i;
+    }
+    EXPECT_EQ(int(tops.size()), t.rows);
+    EXPECT_EQ(int(lefts.size()), t.columns);
+    EXPECT_EQ(covered, (long long)area.width * area.height);
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowPlacement, WindowTiling,
+                         ::testing::Values(Tiling{3, true, 3, 1}, Tiling{3, false, 1, 3}, Tiling{5, true, 3, 2},
+                                           Tiling{7, false, 3, 3}, Tiling{1, true, 1, 1}),
+                         [](const ::testing::TestParamInfo<Tiling>& tiling) {
+                             return (tiling.param.oneAboveTheOther ? "OneAboveTheOther" : "SideBySide") +
+                                    std::to_string(tiling.param.count);
+                         });
