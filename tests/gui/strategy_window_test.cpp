@@ -223,3 +223,12 @@ TEST_F(StrategyWindowTest, AddingStopsAtTheTablesBoundOfOneHundred) {
     EXPECT_TRUE(add->isEnabled());
     EXPECT_EQ(saved().size(), std::size_t(kMaxStrategies - 1));
 }
+
+// The 名前 box shows a typed name of ten full-width characters whole.
+TEST_F(StrategyWindowTest, TheNameBoxFitsATypicalName) {
+    const QString name = QStringLiteral("ご無沙汰の番号を十個");
+    type("strategyName", name);
+    auto* box = child<QLineEdit>("strategyName");
+    ASSERT_EQ(box->text(), name);
+    EXPECT_GE(box->width(), box->fontMetrics().horizontalAdvance(name) + 8);
+}

@@ -42,11 +42,13 @@ StrategyPanel::StrategyPanel(Database& database, QWidget* parent) : QWidget(pare
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("strategyList"));
     list_->setMaximumHeight(96);
-    list_->setMinimumWidth(320);
+    list_->setMinimumWidth(240);
 
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("strategyName"));
     name_->setMaxLength(40);
+    // Room for a name of ten full-width characters, e.g. 「毎回同じ番号（123）」.
+    name_->setMinimumWidth(name_->fontMetrics().horizontalAdvance(QString(10, QChar(0x3042))) + 12);
     rule_ = new QComboBox(this);
     rule_->setObjectName(QStringLiteral("strategyRule"));
     for (const auto caption : kStrategyRuleCaptions) rule_->addItem(Q(caption));
