@@ -266,7 +266,7 @@ TEST(PrintStatus, ALongPrintShowsItsProgressAtOnce) {
 
 // A chart that does not come from the rows stays over every draw beside a
 // table of some of them, and its title says 全回; with the charts alone
-// the table's heading goes with the table.
+// the table's heading, and the blank line above it, go with the table.
 TEST(PrintChoiceOfDraws, AChartThatCannotFollowTheDrawsSaysWholeHistory) {
     PrintDocument doc;
     doc.rowsAreDraws = true;
@@ -274,6 +274,7 @@ TEST(PrintChoiceOfDraws, AChartThatCannotFollowTheDrawsSaysWholeHistory) {
     grid.setSize(2, 11);
     grid.frozenRows = 1;
     for (int r = 2; r <= 11; ++r) grid.setNumber(1, r, r - 1);
+    doc.addText("");
     doc.addText("［表］");
     doc.addGrid(grid);
     ChartData chart;
@@ -285,7 +286,7 @@ TEST(PrintChoiceOfDraws, AChartThatCannotFollowTheDrawsSaysWholeHistory) {
             ApplyPrintChoice(doc, {.parts = parts, .range = PrintRange::FromTo, .newest = 100, .from = 3, .to = 5});
         ASSERT_FALSE(printed.items.empty());
         EXPECT_EQ(printed.items.back().chart.title, "ストレートの当せん金額の年平均（全回）");
-        EXPECT_EQ(Count(printed, PrintItem::Kind::Text), parts == PrintParts::ChartsOnly ? 1 : 2);
+        EXPECT_EQ(Count(printed, PrintItem::Kind::Text), parts == PrintParts::ChartsOnly ? 1 : 3);
     }
     const PrintDocument all = ApplyPrintChoice(doc, {});
     EXPECT_EQ(all.items.back().chart.title, "ストレートの当せん金額の年平均");

@@ -54,6 +54,11 @@ void DropParts(PrintDocument& doc, PrintItem::Kind dropped) {
             ++(gone[next] ? lost : kept);
         if (lost > 0 && kept == 0) gone[i] = true;
     }
+    // A blank line that only spaced out a dropped heading goes with it.
+    for (std::size_t i = doc.items.size(); i-- > 1;)
+        if (gone[i] && doc.items[i].kind == PrintItem::Kind::Text && doc.items[i - 1].kind == PrintItem::Kind::Text &&
+            doc.items[i - 1].text.empty())
+            gone[i - 1] = true;
     std::size_t at = 0;
     std::erase_if(doc.items, [&](const PrintItem&) { return gone[at++]; });
 }
