@@ -4,7 +4,7 @@
 
 namespace n3 {
 
-RangeCoverage CoverRange(const DrawHistory& history, DrawRange range) {
+RangeCoverage CoverRange(const DrawHistory& history, DrawRange range, const Game& game) {
     RangeCoverage c;
     int rows = 0;
     for (const Draw& d : history) {
@@ -12,7 +12,7 @@ RangeCoverage CoverRange(const DrawHistory& history, DrawRange range) {
         if (c.firstDrawNo == 0) c.firstDrawNo = d.drawNo;
         c.lastDrawNo = d.drawNo;
         ++rows;
-        if (d.complete())
+        if (d.complete(game))
             ++c.complete;
         else
             ++c.incomplete;

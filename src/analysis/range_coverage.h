@@ -12,12 +12,12 @@ namespace n3 {
 struct RangeCoverage {
     int firstDrawNo = 0;  // the first and last row of the range; 0 when it holds none
     int lastDrawNo = 0;
-    int complete = 0;    // rows with all three digits
+    int complete = 0;    // rows with all the game's digits
     int incomplete = 0;  // rows with a digit missing
     int holes = 0;       // draw numbers between first and last without a row
 };
 
-RangeCoverage CoverRange(const DrawHistory& history, DrawRange range);
+RangeCoverage CoverRange(const DrawHistory& history, DrawRange range, const Game& game = kNumbers3);
 
 // True for a row a window may count at all: a draw number in 1..kMaxDrawNo
 // inside the range.

@@ -44,7 +44,7 @@ std::optional<std::string> ReadRow(const CsvRecord& record, const HistoryColumns
     // The program's own shape (only the draw number and the digits) has
     // exactly as many fields as its header; a published list with further
     // columns often ends its rows with empty fields.
-    const bool ownShape = columns.fieldCount == (columns.oneField ? 2u : 4u);
+    const bool ownShape = columns.fieldCount == (columns.oneField ? 2u : 1u + std::size_t(columns.digitCount));
     if (ownShape && fields.size() > columns.fieldCount) return "項目が多すぎます" + counts();
     for (std::size_t i = columns.fieldCount; i < fields.size(); ++i)
         if (!fields[i].empty()) return "項目が多すぎます" + counts();
@@ -60,20 +60,22 @@ std::optional<std::string> ReadRow(const CsvRecord& record, const HistoryColumns
     draw = Draw{};
     draw.drawNo = value;
 
+    const std::size_t count = std::size_t(columns.digitCount);
     if (columns.oneField) {
         const std::string& name = columns.digitNames[0];
         const std::string number = Value(fields[columns.digits[0]]);
+        const std::string width = std::to_string(count) + "桁";
         if (number.empty()) return name + "が空です";
-        if (!AllDigits(number)) return name + Q(number) + "は3桁の数字ではありません";
-        if (number.size() > 3) return name + Q(number) + "が3桁ではありません";
+        if (!AllDigits(number)) return name + Q(number) + "は" + width + "の数字ではありません";
+        if (number.size() > count) return name + Q(number) + "が" + width + "ではありません";
         // A spreadsheet that read the number as a value dropped its leading
-        // zeros (52 for 052, 7 for 007); every number has three digits.
-        padded = number.size() < 3;
-        const std::string three = std::string(3 - number.size(), '0') + number;
-        for (std::size_t i = 0; i < 3; ++i) draw.digits[i] = three[i] - '0';
+        // zeros (52 for 052, 7 for 007); every number has all its digits.
+        padded = number.size() < count;
+        const std::string full = std::string(count - number.size(), '0') + number;
+        for (std::size_t i = 0; i < count; ++i) draw.digits[i] = full[i] - '0';
         return std::nullopt;
     }
-    for (std::size_t i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
         const std::string digit = Value(fields[columns.digits[i]]);
         if (digit.empty()) continue;
         if (digit.size() != 1 || !AllDigits(digit))
@@ -119,6 +121,7 @@ CsvParseResult ParseHistoryCsv(std::string_view bytes) {
                 return fail(record.line, recognised.reason);
             }
             columns = std::move(recognised.columns);
+            result.digits = columns->digitCount;
             ResultColumnsResult results = RecogniseResultColumns(record.fields);
             if (!results.ok()) return fail(record.line, results.reason);
             resultColumns = std::move(results.columns);
@@ -134,7 +137,7 @@ CsvParseResult ParseHistoryCsv(std::string_view bytes) {
             drawResult.drawNo = draw.drawNo;
             if (auto reason = ReadResultFields(record.fields, resultColumns, drawResult))
                 return fail(record.line, std::move(*reason));
-            SettleResult(drawResult, draw.digits);
+            SettleResult(drawResult, draw.digits, *GameOfDigits(result.digits));
             if (!drawResult.empty()) result.results.push_back(std::move(drawResult));
         }
         int& first = firstLineOf[std::size_t(draw.drawNo)];
@@ -161,14 +164,21 @@ CsvParseResult ReadHistoryCsvFile(const std::string& path) {
     return ParseHistoryCsv(file.bytes);
 }
 
-std::string WriteHistoryCsv(const DrawHistory& history) {
+const Game* GameOfDigits(int digits) {
+    for (const Game* game : kGames)
+        if (game->digits == digits) return game;
+    return nullptr;
+}
+
+std::string WriteHistoryCsv(const DrawHistory& history, const Game& game) {
     std::string out;
-    out.reserve(32 + history.size() * 14);
+    out.reserve(32 + history.size() * 16);
     out += kCsvHeader;
+    for (int i = kNumbers3.digits; i < game.digits; ++i) out += ",第" + std::to_string(i + 1) + "数字";
     out += "\r\n";
     for (const Draw& d : history) {
         out += std::to_string(d.drawNo);
-        for (int i = 0; i < kNumbers3.digits; ++i) {
+        for (int i = 0; i < game.digits; ++i) {
             out += ',';
             if (const auto& digit = d.digits[std::size_t(i)]) out += char('0' + *digit);
         }

@@ -19,7 +19,9 @@
 //   keeps a spreadsheet from dropping the leading zero) reads as 048.
 // - Draw number: 1 to 32767, written 123 or 第123回; each at most once.
 // - Digits: in one field, exactly three digits ("048"); or one column each,
-//   one digit 0 to 9 or empty (digit unknown).
+//   one digit 0 to 9 or empty (digit unknown). A file whose columns name a
+//   fourth digit (第4数字, or ナンバーズ4当せん番号 for all four in one
+//   field) holds ナンバーズ4 draws: `digits` says which.
 // - Dates and prizes: see result_csv_columns.h. The bank's per-draw result
 //   file (no header, one block a draw) reads too: bank_result_file.h.
 // - Every other column is ignored, whatever it holds. A row has as many
@@ -46,6 +48,8 @@ struct CsvParseResult {
     // have no entry.
     ResultHistory results;
     bool carriesResults = false;
+    // How many digits each draw of the file has: 3, or 4 for ナンバーズ4.
+    int digits = 3;
     // Rows whose 当せん番号 had lost its leading zeros (52, 7) and was read
     // padded to three digits (052, 007).
     int paddedNumbers = 0;
@@ -63,8 +67,12 @@ CsvParseResult ParseHistoryCsv(std::string_view bytes);
 // error with line 0.
 CsvParseResult ReadHistoryCsvFile(const std::string& path);
 
-// The history in the program's own format (UTF-8, CR LF, header first).
-std::string WriteHistoryCsv(const DrawHistory& history);
+// The history of the game in the program's own format (UTF-8, CR LF, header
+// first: kCsvHeader, and 第4数字 for a game of four digits).
+std::string WriteHistoryCsv(const DrawHistory& history, const Game& game = kNumbers3);
+
+// The game whose draws have `digits` digits (3 or 4); none for another count.
+const Game* GameOfDigits(int digits);
 
 inline constexpr std::string_view kCsvHeader = "回数,第1数字,第2数字,第3数字";
 

@@ -20,10 +20,14 @@ const Names kNumberNames = {"当せん番号",         "当選番号", "当せ�
 // Names that result lists of other sites use.
 const Names kMoreDrawNoNames = {"No", "NO", "no", "No.", "draw_number"};
 const Names kMoreNumberNames = {"ナンバーズ3抽せん数字", "ナンバーズ3抽選数字", "winning_number"};
-const std::array<Names, 3> kDigitNames = {
+// The four digits of a ナンバーズ4 draw in one field.
+const Names kFourDigitNumberNames = {"ナンバーズ4", "ナンバーズ4当せん番号", "ナンバーズ4当選番号",
+                                     "ナンバーズ4抽せん数字", "ナンバーズ4抽選数字"};
+const std::array<Names, kMaxGameDigits> kDigitNames = {
     Names{"第1数字", "1桁目", "百の位"},
     Names{"第2数字", "2桁目", "十の位"},
     Names{"第3数字", "3桁目", "一の位"},
+    Names{"第4数字", "4桁目"},
 };
 
 bool Named(const Names& names, const std::string& name) {
@@ -68,14 +72,19 @@ std::string_view DrawNumberDigits(std::string_view s) {
 HistoryColumnsResult RecogniseHistoryColumns(const std::vector<std::string>& header) {
     HistoryColumnsResult result;
     Found drawNo, number;
-    std::array<Found, 3> digits;
+    int numberDigits = 3;
+    std::array<Found, kMaxGameDigits> digits;
     for (std::size_t i = 0; i < header.size(); ++i) {
         const std::string name = NormaliseField(header[i]);
         if (Named(kDrawNoNames, name) || Named(kMoreDrawNoNames, name))
             Claim(drawNo, i, name);
         else if (Named(kNumberNames, name) || Named(kMoreNumberNames, name))
             Claim(number, i, name);
-        for (std::size_t d = 0; d < 3; ++d)
+        else if (Named(kFourDigitNumberNames, name)) {
+            if (!number.index) numberDigits = 4;
+            Claim(number, i, name);
+        }
+        for (std::size_t d = 0; d < digits.size(); ++d)
             if (Named(kDigitNames[d], name)) Claim(digits[d], i, name);
     }
     auto refuse = [&](std::string reason) {
@@ -92,7 +101,7 @@ HistoryColumnsResult RecogniseHistoryColumns(const std::vector<std::string>& hea
     }
     if (!drawNo.secondName.empty()) return refuse(Twice("回数", drawNo));
     if (!number.secondName.empty()) return refuse(Twice("当せん番号", number));
-    for (std::size_t d = 0; d < 3; ++d)
+    for (std::size_t d = 0; d < digits.size(); ++d)
         if (!digits[d].secondName.empty()) return refuse(Twice("第" + std::to_string(d + 1) + "数字", digits[d]));
 
     const auto anyDigit =
@@ -111,14 +120,18 @@ HistoryColumnsResult RecogniseHistoryColumns(const std::vector<std::string>& hea
     columns.drawNoName = drawNo.name;
     if (number.index) {
         columns.oneField = true;
+        columns.digitCount = numberDigits;
         columns.digits[0] = *number.index;
         columns.digitNames[0] = number.name;
     } else {
-        for (std::size_t d = 0; d < 3; ++d) {
-            if (!digits[d].index)
-                return refuse("見出し行に第" + std::to_string(d + 1) + "数字の列（" + std::string(kDigitNames[d][0]) +
-                              "・" + std::string(kDigitNames[d][1]) + "・" + std::string(kDigitNames[d][2]) +
-                              "）がありません");
+        // A column of a fourth digit makes it a four-digit history.
+        columns.digitCount = digits.back().index ? kMaxGameDigits : 3;
+        for (std::size_t d = 0; d < std::size_t(columns.digitCount); ++d) {
+            if (!digits[d].index) {
+                std::string names;
+                for (const std::string_view n : kDigitNames[d]) names += (names.empty() ? "" : "・") + std::string(n);
+                return refuse("見出し行に第" + std::to_string(d + 1) + "数字の列（" + names + "）がありません");
+            }
             columns.digits[d] = *digits[d].index;
             columns.digitNames[d] = digits[d].name;
         }

@@ -11,6 +11,10 @@
 //                            ナンバーズ3抽せん数字 winning_number
 //   or one digit a column:   第1数字 1桁目 百の位 / 第2数字 2桁目 十の位 /
 //                            第3数字 3桁目 一の位
+// A four-digit history (ナンバーズ4) names 第4数字 or 4桁目 beside the
+// first three, or its four digits in one field under ナンバーズ4,
+// ナンバーズ4当せん番号, ナンバーズ4当選番号, ナンバーズ4抽せん数字 or
+// ナンバーズ4抽選数字.
 // Every other column is ignored. A header that names no draw-number column,
 // names one role twice, names neither or both digit layouts, or only some
 // of the three digit columns, is refused with a reason.
@@ -20,16 +24,19 @@
 #include <string_view>
 #include <vector>
 
+#include "core/game.h"
+
 namespace n3 {
 
 struct HistoryColumns {
     std::size_t fieldCount = 0;  // fields of the header line
     std::size_t drawNo = 0;
     std::string drawNoName;  // the column's name as the header writes it
-    bool oneField = false;   // all three digits in one field ("048")
+    bool oneField = false;   // all the digits in one field ("048")
+    int digitCount = 3;      // 3, or 4 for a four-digit history
     // The digit columns; when oneField, only [0] is used.
-    std::array<std::size_t, 3> digits{};
-    std::array<std::string, 3> digitNames;
+    std::array<std::size_t, kMaxGameDigits> digits{};
+    std::array<std::string, kMaxGameDigits> digitNames;
 };
 
 struct HistoryColumnsResult {

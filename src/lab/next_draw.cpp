@@ -68,38 +68,64 @@ std::string YearBefore(const std::string& date) {
 
 }  // namespace
 
-int LatestCompleteDraw(const DrawHistory& history) {
+bool IsPredicted(const Game& game) {
+    for (const Game* predicted : kPredictedGames)
+        if (predicted->id == game.id) return true;
+    return false;
+}
+
+int LatestCompleteDraw(const DrawHistory& history, const Game& game) {
     int latest = 0;
     for (const Draw& d : history)
-        if (d.complete() && d.drawNo >= 1 && d.drawNo <= kMaxDrawNo) latest = std::max(latest, d.drawNo);
+        if (d.complete(game) && d.drawNo >= 1 && d.drawNo <= kMaxDrawNo) latest = std::max(latest, d.drawNo);
     return latest;
 }
 
 namespace {
 
-// 0 straight, 1 box single, 2 box double, 3 set single, 4 set double, 5 mini
-using KindSums = std::array<PrizeSum, 6>;
+// The kinds of KindOddsOf: straight, box by type, set by type, mini.
+struct OddsKinds {
+    std::vector<NumberType> boxTypes;  // the types box and set are sold for, most orders first
+    bool mini = false;
+    std::size_t count() const { return 1 + 2 * boxTypes.size() + (mini ? 1 : 0); }
+    std::size_t box(std::size_t type) const { return 1 + type; }
+    std::size_t set(std::size_t type) const { return 1 + boxTypes.size() + type; }
+    std::size_t miniIndex() const { return 1 + 2 * boxTypes.size(); }
+};
+
+OddsKinds OddsKindsOf(const Game& game) {
+    OddsKinds kinds;
+    for (const NumberType type : TypesOf(game))
+        if (OrdersOf(type, game) > 1) kinds.boxTypes.push_back(type);
+    kinds.mini = game.offers(TicketKind::Mini);
+    return kinds;
+}
+
+using KindSums = std::vector<PrizeSum>;
 
 // The prizes of the results dated after `after` and up to `upTo` (any date
 // when both are empty); first/last get the dates used.
 KindSums SumPrizes(const ResultHistory& results, const std::vector<int>& numbers, const std::string& after,
-                   const std::string& upTo, std::string& first, std::string& last) {
-    KindSums sums{};
+                   const std::string& upTo, std::string& first, std::string& last, const Game& game,
+                   const OddsKinds& kinds) {
+    KindSums sums(kinds.count());
     for (const DrawResult& r : results) {
         if (r.date.empty() || (!after.empty() && r.date <= after) || (!upTo.empty() && r.date > upTo)) continue;
         if (r.drawNo < 1 || r.drawNo > kMaxDrawNo || numbers[std::size_t(r.drawNo)] < 0) continue;
-        const NumberType type = TypeOf(numbers[std::size_t(r.drawNo)]);
+        const NumberType type = TypeOf(numbers[std::size_t(r.drawNo)], game);
         bool used = false;
         if (const auto y = Yen(r, PrizeKind::Straight)) sums[0].add(*y), used = true;
-        if (const auto y = Yen(r, PrizeKind::Mini)) sums[5].add(*y), used = true;
-        if (type != NumberType::Triple) {
-            const bool single = type == NumberType::Single;
-            if (const auto y = Yen(r, PrizeKind::Box)) sums[single ? 1 : 2].add(*y), used = true;
+        if (kinds.mini)
+            if (const auto y = Yen(r, PrizeKind::Mini)) sums[kinds.miniIndex()].add(*y), used = true;
+        const auto boxType = std::find(kinds.boxTypes.begin(), kinds.boxTypes.end(), type);
+        if (boxType != kinds.boxTypes.end()) {
+            const auto t = std::size_t(boxType - kinds.boxTypes.begin());
+            if (const auto y = Yen(r, PrizeKind::Box)) sums[kinds.box(t)].add(*y), used = true;
             const auto ss = Yen(r, PrizeKind::SetStraight), sb = Yen(r, PrizeKind::SetBox);
             // What a set ticket pays given that it wins: its straight
             // half in one of the orders, its box half in the others.
-            const int orders = OrdersOf(type);
-            if (ss && sb) sums[single ? 3 : 4].add((*ss + (orders - 1) * *sb) / orders), used = true;
+            const int orders = OrdersOf(type, game);
+            if (ss && sb) sums[kinds.set(t)].add((*ss + (orders - 1) * *sb) / orders), used = true;
         }
         if (used) {
             if (first.empty() || r.date < first) first = r.date;
@@ -112,37 +138,46 @@ KindSums SumPrizes(const ResultHistory& results, const std::vector<int>& numbers
 }  // namespace
 
 std::vector<KindOdds> KindOddsOf(const DrawHistory& history, const ResultHistory& results, std::string* prizesFrom,
-                                 std::string* prizesTo, std::string* allTimeFrom, std::string* allTimeTo) {
+                                 std::string* prizesTo, std::string* allTimeFrom, std::string* allTimeTo,
+                                 const Game& game) {
+    const OddsKinds kinds = OddsKindsOf(game);
     std::string newest;
     for (const DrawResult& r : results)
         if (!r.date.empty() && IsCalendarDate(r.date)) newest = std::max(newest, r.date);
     std::vector<int> numbers(std::size_t(kMaxDrawNo) + 1, -1);
     for (const Draw& d : history)
-        if (d.complete() && d.drawNo >= 1 && d.drawNo <= kMaxDrawNo) numbers[std::size_t(d.drawNo)] = NumberOf(d);
-    KindSums recent{}, all{};
+        if (d.complete(game) && d.drawNo >= 1 && d.drawNo <= kMaxDrawNo)
+            numbers[std::size_t(d.drawNo)] = NumberOf(d, game);
+    KindSums recent(kinds.count()), all(kinds.count());
     std::string first, last, allFirst, allLast;
     if (!newest.empty()) {
-        recent = SumPrizes(results, numbers, YearBefore(newest), newest, first, last);
-        all = SumPrizes(results, numbers, {}, {}, allFirst, allLast);
+        recent = SumPrizes(results, numbers, YearBefore(newest), newest, first, last, game, kinds);
+        all = SumPrizes(results, numbers, {}, {}, allFirst, allLast, game, kinds);
     }
     if (prizesFrom) *prizesFrom = first;
     if (prizesTo) *prizesTo = last;
     if (allTimeFrom) *allTimeFrom = allFirst;
     if (allTimeTo) *allTimeTo = allLast;
-    // The chances of a single (123) and a double (112) under box and set.
-    static const std::array<std::pair<const char*, double>, 6> kinds = {{
-        {"ストレート", WinChance(TicketKind::Straight, 0)},
-        {"ボックス（シングル）", WinChance(TicketKind::Box, 123)},
-        {"ボックス（ダブル）", WinChance(TicketKind::Box, 112)},
-        {"セット（シングル）", WinChance(TicketKind::Set, 123)},
-        {"セット（ダブル）", WinChance(TicketKind::Set, 112)},
-        {"ミニ", WinChance(TicketKind::Mini, 0)},
-    }};
+    // The chance of each kind: box and set on a number of each type.
+    std::vector<std::pair<std::string, double>> named(kinds.count());
+    named[0] = {std::string(TicketKindCaption(TicketKind::Straight)), WinChance(TicketKind::Straight, 0, game)};
+    for (std::size_t t = 0; t < kinds.boxTypes.size(); ++t) {
+        int sample = 0;
+        while (TypeOf(sample, game) != kinds.boxTypes[t]) ++sample;
+        const std::string type = "（" + std::string(TypeName(kinds.boxTypes[t])) + "）";
+        for (const auto& [kind, index] :
+             {std::pair{TicketKind::Box, kinds.box(t)}, std::pair{TicketKind::Set, kinds.set(t)}})
+            named[index] = {std::string(TicketKindCaption(kind)) + type,
+                            WinChance(kind, *CandidateOfNumber(kind, sample, game), game)};
+    }
+    if (kinds.mini)
+        named[kinds.miniIndex()] = {std::string(TicketKindCaption(TicketKind::Mini)),
+                                    WinChance(TicketKind::Mini, 0, game)};
     std::vector<KindOdds> out;
-    for (std::size_t k = 0; k < kinds.size(); ++k) {
+    for (std::size_t k = 0; k < named.size(); ++k) {
         KindOdds o;
-        o.kind = kinds[k].first;
-        o.chance = kinds[k].second;
+        o.kind = named[k].first;
+        o.chance = named[k].second;
         o.prizeDraws = recent[k].draws;
         if (recent[k].draws > 0) {
             o.averagePrize = recent[k].yen / recent[k].draws;
@@ -159,11 +194,13 @@ std::vector<KindOdds> KindOddsOf(const DrawHistory& history, const ResultHistory
 }
 
 NextDrawCard BuildNextDrawCard(const DrawHistory& history, const ResultHistory& results, int optionCount,
-                               SnapshotMemo* memo, std::string_view today) {
+                               SnapshotMemo* memo, std::string_view today, const Game& game) {
     NextDrawCard card;
+    card.game = &game;
+    card.predicted = IsPredicted(game);
     card.optionCount = optionCount;
-    card.latestDrawNo = LatestCompleteDraw(history);
-    const NextDrawDate next = NextDrawOn(history, results, today);
+    card.latestDrawNo = LatestCompleteDraw(history, game);
+    const NextDrawDate next = NextDrawOn(history, results, today, game);
     card.drawNo = next.drawNo;
     card.date = next.date;
     card.missingFrom = next.missingFrom;
@@ -174,6 +211,9 @@ NextDrawCard BuildNextDrawCard(const DrawHistory& history, const ResultHistory& 
             card.latestDateEstimated = r->dateEstimated;
         }
 
+    card.kinds =
+        KindOddsOf(history, results, &card.prizesFrom, &card.prizesTo, &card.allTimeFrom, &card.allTimeTo, game);
+    if (!card.predicted) return card;
     // The prediction a fresh start shows on this history is where the
     // backtest's walk over all of it ends.
     const auto run = BacktestTotals(history, results, optionCount, memo);
@@ -196,7 +236,6 @@ NextDrawCard BuildNextDrawCard(const DrawHistory& history, const ResultHistory& 
         else
             says.says = DigitWords(p.oneShot.digits.data(), p.oneShot.size, says.bets, says.tickets);
     }
-    card.kinds = KindOddsOf(history, results, &card.prizesFrom, &card.prizesTo, &card.allTimeFrom, &card.allTimeTo);
     return card;
 }
 

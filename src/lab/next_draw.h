@@ -36,6 +36,11 @@ struct KindOdds {
 };
 
 struct NextDrawCard {
+    const Game* game = &kNumbers3;
+    // The prediction methods and the payout factors are worked out for
+    // the games the prediction serves (kPredictedGames); another game's
+    // card shows neither.
+    bool predicted = true;
     int drawNo = 1;
     int latestDrawNo = 0;    // 0 when the history holds no complete draw
     std::string latestDate;  // empty when unknown
@@ -61,22 +66,28 @@ struct NextDrawCard {
     NextDrawPayout payout;
 };
 
-// The newest complete draw of the history; 0 when there is none.
-int LatestCompleteDraw(const DrawHistory& history);
+// The games whose draws the prediction methods read.
+inline constexpr std::array<const Game*, 1> kPredictedGames = {&kNumbers3};
+bool IsPredicted(const Game& game);
 
-// The kinds in order: ストレート, ボックス（シングル）, ボックス（ダブル）,
-// セット（シングル）, セット（ダブル）, ミニ. Averages over the results dated
-// within twelve months of the newest dated result whose winning number
-// (from `history`) has that prize; prizesFrom/prizesTo get the period.
+// The newest complete draw of the history; 0 when there is none.
+int LatestCompleteDraw(const DrawHistory& history, const Game& game = kNumbers3);
+
+// The kinds in order: ストレート, ボックス of each type box is sold for
+// (ナンバーズ3: シングル, ダブル), セット of the same types, and ミニ where
+// the game sells it. Averages over the results dated within twelve months
+// of the newest dated result whose winning number (from `history`) has
+// that prize; prizesFrom/prizesTo get the period.
 std::vector<KindOdds> KindOddsOf(const DrawHistory& history, const ResultHistory& results,
                                  std::string* prizesFrom = nullptr, std::string* prizesTo = nullptr,
-                                 std::string* allTimeFrom = nullptr, std::string* allTimeTo = nullptr);
+                                 std::string* allTimeFrom = nullptr, std::string* allTimeTo = nullptr,
+                                 const Game& game = kNumbers3);
 
 // The backtest's verdicts come from the run kept in `memo` when 予想の検証
 // or an earlier card left one there; otherwise from a run without trace,
 // which is kept in its turn.
 // `today` (YYYY-MM-DD or empty) places the next draw (lab/next_draw_date.h).
 NextDrawCard BuildNextDrawCard(const DrawHistory& history, const ResultHistory& results, int optionCount,
-                               SnapshotMemo* memo = nullptr, std::string_view today = {});
+                               SnapshotMemo* memo = nullptr, std::string_view today = {}, const Game& game = kNumbers3);
 
 }  // namespace n3

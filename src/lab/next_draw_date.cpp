@@ -5,9 +5,10 @@
 
 namespace n3 {
 
-NextDrawDate NextDrawOn(const DrawHistory& history, const ResultHistory& results, std::string_view today) {
+NextDrawDate NextDrawOn(const DrawHistory& history, const ResultHistory& results, std::string_view today,
+                        const Game& game) {
     NextDrawDate next;
-    const int latest = LatestCompleteDraw(history);
+    const int latest = LatestCompleteDraw(history, game);
     next.drawNo = latest + 1;
     // The schedule counted on from the newest dated draw up to the latest:
     // a typed draw without a date still gets its next draw's date.

@@ -21,7 +21,8 @@ struct NextDrawDate {
 
 // `today` is YYYY-MM-DD, or empty for the draw after the newest stored one
 // whatever the day.
-NextDrawDate NextDrawOn(const DrawHistory& history, const ResultHistory& results, std::string_view today);
+NextDrawDate NextDrawOn(const DrawHistory& history, const ResultHistory& results, std::string_view today,
+                        const Game& game = kNumbers3);
 
 // 「第7064回から約71回分のデータがありません。最新の当選データを取得してください」,
 // or empty when nothing is missing.

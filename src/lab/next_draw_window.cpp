@@ -37,7 +37,9 @@ std::string Yen(double yen) {
 }
 
 std::string ChanceText(double chance) {
-    return "1/" + std::to_string(std::lround(1 / chance)) + Printf("（%.1f%%）", chance * 100);
+    // Below a tenth of a percent (ナンバーズ4's straight) with one more place.
+    return "1/" + std::to_string(std::lround(1 / chance)) +
+           Printf(chance * 100 < 0.095 ? "（%.2f%%）" : "（%.1f%%）", chance * 100);
 }
 
 void Note(GridModel& grid, int row, std::string_view text) {
@@ -68,8 +70,10 @@ std::string DateLine(const NextDrawCard& card) {
     return line;
 }
 
-// The rows WritePayout fills.
-int PayoutRows(const NextDrawPayout& p) {
+// The rows WritePayout fills: none on a card without the payout factors.
+int PayoutRows(const NextDrawCard& card) {
+    if (!card.predicted) return 0;
+    const NextDrawPayout& p = card.payout;
     int rows = 2;  // the blank row and the note
     rows += p.number ? 2 + int(p.returns.size()) : 1;
     if (!p.highest.empty()) rows += 1 + kRankedNumbers + 1;
@@ -79,7 +83,9 @@ int PayoutRows(const NextDrawPayout& p) {
 std::string Per200(const std::optional<double>& yen) { return yen ? "約" + Yen(*yen) : std::string(kNone); }
 
 // The number's return with its 推定倍率, and the ten highest and lowest.
-void WritePayout(GridModel& grid, int row, const NextDrawPayout& p) {
+void WritePayout(GridModel& grid, int row, const NextDrawCard& card) {
+    if (!card.predicted) return;
+    const NextDrawPayout& p = card.payout;
     ++row;
     Note(grid, row++,
          p.highest.empty() ? std::string("推定倍率（配当分析）：当せん金額のわかる回が足りないため出せません。")
@@ -126,9 +132,11 @@ void WritePayout(GridModel& grid, int row, const NextDrawPayout& p) {
 
 WindowContent 次回の抽せん::Content(const WindowInput& input) {
     const int optionCount = int(std::count(input.optionFlags.begin(), input.optionFlags.end(), true));
-    NextDrawCard card = BuildNextDrawCard(input.history, input.results, optionCount, input.memo, input.today);
-    card.payout =
-        NextDrawPayoutOf(*KeptPayoutFigures(input.history, input.results, input.memo), card.kinds, input.number);
+    NextDrawCard card =
+        BuildNextDrawCard(input.history, input.results, optionCount, input.memo, input.today, input.game);
+    if (card.predicted)
+        card.payout =
+            NextDrawPayoutOf(*KeptPayoutFigures(input.history, input.results, input.memo), card.kinds, input.number);
     WindowContent content;
     content.grid = BuildGrid(card);
     content.details = card;
@@ -155,11 +163,13 @@ std::string 次回の抽せん::VerdictLine(const NextDrawCard& card) {
 }
 
 GridModel 次回の抽せん::BuildGrid(const NextDrawCard& card) {
+    const Game& game = *card.game;
     const int methodHead = 3;
-    const int kindNote = methodHead + 1 + kBacktestMethodCount + 3;
+    const int methodRows = card.predicted ? kBacktestMethodCount : 0;
+    const int kindNote = methodHead + 1 + methodRows + 3;
     const int kindHead = kindNote + 1;
     const int payoutRow = kindHead + int(card.kinds.size()) + 2;
-    const int rows = payoutRow + PayoutRows(card.payout);
+    const int rows = payoutRow + PayoutRows(card);
     GridModel grid;
     grid.setSize(kColumns, rows);
     grid.setDefaultRowHeight(14);
@@ -174,10 +184,15 @@ GridModel 次回の抽せん::BuildGrid(const NextDrawCard& card) {
 
     Note(grid, 1, DateLine(card));
     grid.setForeground(1, 1, colours::Blue);
-    Note(grid, 2, "各予想方法がこの回について言っていること（オプション" + std::to_string(card.optionCount) + "個）");
-    Header(grid, methodHead, {"予想方法", "次回の予想", "買う番号", "予想の検証の判定"});
-    grid.addSpan(4, methodHead, 2, 1);
-    for (int m = 0; m < kBacktestMethodCount; ++m) {
+    if (card.predicted) {
+        Note(grid, 2,
+             "各予想方法がこの回について言っていること（オプション" + std::to_string(card.optionCount) + "個）");
+        Header(grid, methodHead, {"予想方法", "次回の予想", "買う番号", "予想の検証の判定"});
+        grid.addSpan(4, methodHead, 2, 1);
+    } else {
+        Note(grid, 2, std::string(game.name) + "の予想方法はまだありません。当たる確率と当せん金額の平均を示します。");
+    }
+    for (int m = 0; m < methodRows; ++m) {
         const MethodSays& says = card.methods[std::size_t(m)];
         const int row = methodHead + 1 + m;
         grid.setText(1, row, says.method);
@@ -187,19 +202,22 @@ GridModel 次回の抽せん::BuildGrid(const NextDrawCard& card) {
             // What following the suggestion costs, one unit of each number.
             const int tickets = m < kFirstDigitSetMethod ? 1 : says.tickets;
             buys = (m < kFirstDigitSetMethod ? std::string("ストレート ") : std::string("数字の組合せ ")) +
-                   std::to_string(tickets) + "口 ＝ " + Yen(double(tickets) * kNumbers3.unitPriceYen);
+                   std::to_string(tickets) + "口 ＝ " + Yen(double(tickets) * double(game.unitPriceYen));
         }
         grid.setText(3, row, buys);
         grid.setText(4, row, says.verdict);
         grid.addSpan(4, row, 2, 1);
         if (says.verdict != kVerdictChance) grid.setForeground(4, row, colours::Red);
     }
-    const int lastMethod = methodHead + kBacktestMethodCount;
-    grid.setBackground({1, methodHead + 1, 1, lastMethod}, colours::LabelCyan);
-    grid.gridLinesOnBlock({1, methodHead, kColumns, lastMethod});
+    const int lastMethod = methodHead + methodRows;
+    if (card.predicted) {
+        grid.setBackground({1, methodHead + 1, 1, lastMethod}, colours::LabelCyan);
+        grid.gridLinesOnBlock({1, methodHead, kColumns, lastMethod});
+    }
     Note(grid, lastMethod + 1,
-         "どの番号も当たる確率は同じです（ストレートなら1/1000）。過去の出方は次の回を変えません。");
-    Note(grid, lastMethod + 2, VerdictLine(card));
+         "どの番号も当たる確率は同じです（ストレートなら1/" + std::to_string(game.numberCount()) +
+             "）。過去の出方は次の回を変えません。");
+    if (card.predicted) Note(grid, lastMethod + 2, VerdictLine(card));
 
     Note(grid, kindNote,
          card.prizesFrom.empty()
@@ -225,8 +243,9 @@ GridModel 次回の抽せん::BuildGrid(const NextDrawCard& card) {
     grid.setBackground({1, kindHead + 1, 1, lastKind}, colours::HeaderYellow);
     grid.gridLinesOnBlock({1, kindHead, kColumns, lastKind});
     Note(grid, lastKind + 1,
-         "1口200円。平均払戻は、当たる確率×平均当せん金額です。セットは半分がストレート、半分がボックスです。");
-    WritePayout(grid, payoutRow, card.payout);
+         "1口" + std::to_string(game.unitPriceYen) +
+             "円。平均払戻は、当たる確率×平均当せん金額です。セットは半分がストレート、半分がボックスです。");
+    WritePayout(grid, payoutRow, card);
     grid.moveActiveCellToTopLeft();
     return grid;
 }

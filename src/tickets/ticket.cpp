@@ -45,13 +45,16 @@ std::string PurchaseError(const Purchase& p) {
     if (p.継続回数 < 1 || p.継続回数 > kMaxCoveredDraws)
         return "継続回数は 1〜" + std::to_string(kMaxCoveredDraws) + " で指定してください。";
     if (p.lastDraw() > kMaxDrawNo) return "最後の回数が " + std::to_string(kMaxDrawNo) + " を超えます。";
-    const std::optional<int> number = ParseTicketNumber(p.種類, p.番号);
+    const Game& game = *p.game;
+    if (!game.offers(p.種類))
+        return std::string(game.name) + "に" + std::string(TicketKindCaption(p.種類)) + "はありません。";
+    const std::optional<int> number = ParseTicketNumber(p.種類, p.番号, game);
     if (!number)
         return "番号「" + EchoText(p.番号) + "」は" + std::string(TicketKindCaption(p.種類)) + "では " +
-               std::to_string(TicketDigits(p.種類)) + " 桁の数字で指定してください。";
-    // A triple has one order only: there is no box to win, and a set is
-    // half a box, so neither is sold for it.
-    if (p.種類 != TicketKind::Mini && !SellsFor(p.種類, *number))
+               std::to_string(TicketDigits(p.種類, game)) + " 桁の数字で指定してください。";
+    // A number of all-alike digits has one order only: there is no box to
+    // win, and a set is half a box, so neither is sold for it.
+    if (p.種類 != TicketKind::Mini && !SellsFor(p.種類, *number, game))
         return "ゾロ目（" + p.番号 + "）は" + std::string(TicketKindCaption(p.種類)) + "では買えません。";
     if (p.口数 < 1 || p.口数 > kMaxUnits) return "口数は 1〜" + std::to_string(kMaxUnits) + " で指定してください。";
     if (p.メモ.find_first_of("\r\n") != std::string::npos) return "メモに改行は入れられません。";

@@ -24,16 +24,21 @@ struct Purchase {
     std::string 購入日;   // YYYY-MM-DD
     int 最初の回数 = 0;
     int 継続回数 = 1;
-    std::string 番号;  // three digits, two for ミニ; leading zeros kept
+    std::string 番号;  // the game's digits, ミニ's for ミニ; leading zeros kept
     TicketKind 種類 = TicketKind::Straight;
     int 口数 = 1;
     std::string メモ;
-    bool 受け取り済み = false;  // the player has collected what it won
+    bool 受け取り済み = false;      // the player has collected what it won
+    const Game* game = &kNumbers3;  // the game it was bought for
 
     int lastDraw() const { return 最初の回数 + 継続回数 - 1; }
-    // 200 yen per unit per draw, セット included.
-    std::int64_t cost() const { return MultiplyYen(MultiplyYen(kNumbers3.unitPriceYen, 口数), 継続回数); }
-    bool operator==(const Purchase&) const = default;
+    // The game's unit price per unit per draw, セット included.
+    std::int64_t cost() const { return MultiplyYen(MultiplyYen(game->unitPriceYen, 口数), 継続回数); }
+    bool operator==(const Purchase& other) const {
+        return id == other.id && 購入日 == other.購入日 && 最初の回数 == other.最初の回数 &&
+               継続回数 == other.継続回数 && 番号 == other.番号 && 種類 == other.種類 && 口数 == other.口数 &&
+               メモ == other.メモ && 受け取り済み == other.受け取り済み && game->id == other.game->id;
+    }
 };
 
 // True for a real calendar date written YYYY-MM-DD.

@@ -19,6 +19,7 @@
 #include "analysis/last_digit_trend.h"
 #include "analysis/mini_window.h"
 #include "analysis/number_lookup_window.h"
+#include "analysis/number_types_window.h"
 #include "analysis/payout_window.h"
 #include "analysis/pull.h"
 #include "analysis/result_list.h"
@@ -52,7 +53,8 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .frozenRows = 2,
          .build = &出現頻度分析::Build,
          .charts = &AppearanceFrequencyCharts,
-         .opensAtLastRows = true},
+         .opensAtLastRows = true,
+         .games = kGames},
         {.className = "回数別出現分析",
          .caption = "回数別頻度分析",
          .menu = {.top = "analysisMenu", .groupName = "frequencyMenu", .groupCaption = "頻度分析(&F)", .name = "appearanceByCount", .caption = "回数別出現分析(&K)"},
@@ -154,7 +156,8 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .build = &数字合計分析::Build,
          .drawRows = {.buildInto = &数字合計分析::BuildInto, .firstDrawRow = 数字合計分析::kFirstDrawRow},
          .charts = &DigitSumCharts,
-         .rowsAreDraws = true},
+         .rowsAreDraws = true,
+         .games = kGames},
         {.className = "低数字高数字の組合せパターン分析",
          .caption = "低数字・高数字の組合せパターン分析",
          .menu = {.top = "analysisMenu", .groupName = "patternMenu", .groupCaption = "組合せパターン分析(&T)", .name = "lowHighPattern", .caption = "低数字・高数字の組合せパターン分析(&L)"},
@@ -271,7 +274,8 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .scrollBars = V,
          .content = &数字検索::Content,
          .hasRangeControls = true,
-         .numberBox = true},
+         .numberBox = true,
+         .games = kGames},
         {.className = "曜日月別分析",
          .caption = "曜日・月別分析",
          .menu = {.top = "analysisMenu", .name = "calendarDigits", .caption = "曜日・月別分析(&Y)"},
@@ -316,7 +320,8 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .scrollBars = V,
          .content = &次回の抽せん::Content,
          .usesOptionFlags = true,
-         .ticketBox = true},
+         .ticketBox = true,
+         .games = kGames},
         {.className = "予想の検証",
          .caption = "予想の検証",
          .menu = {.top = "verifyMenu", .name = "backtest", .caption = "予想の検証(&B)"},
@@ -363,6 +368,18 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .scrollBars = B,
          .frozenRows = 2,
          .content = &配当分析::Content},
+        {.className = "タイプ別分析",
+         .caption = "タイプ別分析",
+         .menu = {.top = "verifyMenu", .name = "numberTypes", .caption = "タイプ別分析(&T)"},
+         .width = 760,
+         .height = 560,
+         .description = "シングル・ダブルなどのタイプが何回出たかを確率どおりの回数と比べ、同じ数字の位置とタイプ別のストレート平均当せん金額も示します",
+         .printButton = true,
+         .scrollBars = B,
+         .frozenRows = タイプ別分析::kFrozenRows,
+         .content = &タイプ別分析::Content,
+         .hasRangeControls = true,
+         .games = kGames},
         {.className = "当選結果一覧",
          .caption = "当選結果一覧",
          .menu = {.top = "dataMenu", .name = "resultList", .caption = "当選結果一覧(&L)"},
@@ -382,6 +399,12 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
 
 std::string_view HelpAnchorOf(const AnalysisWindowInfo& window) {
     return window.helpAnchor.empty() ? window.className : window.helpAnchor;
+}
+
+bool ServesGame(const AnalysisWindowInfo& window, const Game& game) {
+    for (const Game* served : window.games)
+        if (served->id == game.id) return true;
+    return false;
 }
 
 const AnalysisWindowInfo* FindAnalysisWindow(std::string_view className) {

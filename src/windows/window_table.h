@@ -4,10 +4,13 @@
 // bar offers it. Adding such a window means writing its Build (or Content)
 // function and giving it one row in window_table.cpp (fields by name); the
 // menu follows.
+#include <array>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
+#include "core/game.h"
 #include "core/window_content.h"
 
 namespace n3 {
@@ -40,6 +43,9 @@ struct MenuPlace {
 };
 
 enum class LegendKind { None, Swatch, BlueBall };
+
+// The games a window serves when it is written for the first game alone.
+inline constexpr std::array<const Game*, 1> kFirstGameOnly = {&kNumbers3};
 
 struct AnalysisWindowInfo {
     std::string_view className = {};  // the window's class, e.g. 出現頻度分析
@@ -77,7 +83,13 @@ struct AnalysisWindowInfo {
     bool opensAtLastRows = false;
     // The section of the help document that F1 opens; empty: the class name.
     std::string_view helpAnchor = {};
+    // The games whose draws the window is built for (kGames once its build
+    // reads everything of the game from WindowInput::game).
+    std::span<const Game* const> games = kFirstGameOnly;
 };
+
+// Whether the window is built for the game's draws.
+bool ServesGame(const AnalysisWindowInfo& window, const Game& game);
 
 // The help section of the window: its helpAnchor, or its class name.
 std::string_view HelpAnchorOf(const AnalysisWindowInfo& window);

@@ -3,8 +3,10 @@
 
 #include <filesystem>
 
+#include "game_params.h"
 #include "io/history_csv.h"
 #include "make_draw.h"
+#include "platform/store/database.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/startup_load.h"
 #include "raw_sqlite.h"
@@ -16,6 +18,8 @@ using n3::testing::TempDir;
 
 namespace {
 
+using n3::testing::GameDraw;
+using n3::testing::GameParamName;
 using n3::testing::MakeDraw;
 
 }  // namespace
@@ -42,12 +46,21 @@ TEST(DrawStore, SchemaRefusesValuesOutsideTheDataModel) {
     EXPECT_EQ(DrawStore::Open(path).DrawCount(), 1);
 }
 
-TEST(DrawStore, NewRowsTakeTheNextNumberAfterTheHighest) {
+// The draws of each game in the one file.
+class GameDrawStore : public ::testing::TestWithParam<const Game*> {
+protected:
+    const Game& game = *GetParam();
     TempDir dir;
-    auto store = DrawStore::Open(dir.file("x.db"));
-    store.Import({MakeDraw(5, 1, 2, 3), MakeDraw(2, 4, 5, 6)});
+    std::unique_ptr<Database> db = Database::Open(dir.file("x.db"));
+    DrawStore& store = db->draws(game);
+    Draw draw(int drawNo, std::string_view digits) const { return GameDraw(drawNo, digits, game); }
+};
+
+TEST_P(GameDrawStore, NewRowsTakeTheNextNumberAfterTheHighest) {
+    store.Import({draw(5, "1234"), draw(2, "4567")});
     EXPECT_EQ(store.InsertDraw(), 6);
     store.SetDigit(6, 1, 7);
+    store.SetDigit(6, game.digits - 1, 8);
     store.DeleteDraw(2);
     const auto h = store.ReadHistory();
     ASSERT_EQ(h.size(), 2u);
@@ -55,23 +68,35 @@ TEST(DrawStore, NewRowsTakeTheNextNumberAfterTheHighest) {
     EXPECT_EQ(h[1].drawNo, 6);
     EXPECT_FALSE(h[1].digits[0].has_value());
     EXPECT_EQ(h[1].digits[1], 7);
+    EXPECT_EQ(h[1].digits[std::size_t(game.digits - 1)], 8);
     EXPECT_THROW(store.SetDigit(6, 0, 12), StoreError);
+    EXPECT_THROW(store.SetDigit(6, game.digits, 1), StoreError);
+    EXPECT_TRUE(store.SetDigitIfStored(6, 0, 3, h[1].digits));
+    EXPECT_FALSE(store.SetDigitIfStored(6, 0, 4, h[1].digits));
 }
 
-TEST(DrawStore, ImportReplacesStoredDrawsAndIsAllOrNothing) {
-    TempDir dir;
-    auto store = DrawStore::Open(dir.file("x.db"));
-    auto counts = store.Import({MakeDraw(1, 1, 2, 3), MakeDraw(2, 4, 5, 6)});
+TEST_P(GameDrawStore, ImportReplacesStoredDrawsAndIsAllOrNothing) {
+    auto counts = store.Import({draw(1, "1234"), draw(2, "4567")});
     EXPECT_EQ(counts.added, 2);
-    counts = store.Import({MakeDraw(2, 0, 0, 0), MakeDraw(3, 9, 9, 9)});
+    counts = store.Import({draw(2, "0000"), draw(3, "9999")});
     EXPECT_EQ(counts.added, 1);
     EXPECT_EQ(counts.replaced, 1);
     EXPECT_EQ(store.ReadHistory()[1].digits[0], 0);
+    EXPECT_TRUE(store.ReadHistory()[0].complete(game));
 
     // A value the schema refuses in the middle of a batch stores nothing.
-    EXPECT_THROW(store.Import({MakeDraw(4, 1, 1, 1), MakeDraw(5, 11, 1, 1)}), StoreError);
+    Draw wrong = draw(5, "1111");
+    wrong.digits[std::size_t(game.digits - 1)] = 11;
+    EXPECT_THROW(store.Import({draw(4, "1111"), wrong}), StoreError);
     EXPECT_EQ(store.DrawCount(), 3);
+    // The other game's draws are elsewhere.
+    for (const Game* other : kGames)
+        if (other != &game) {
+            EXPECT_EQ(db->draws(*other).DrawCount(), 0);
+        }
 }
+
+INSTANTIATE_TEST_SUITE_P(Games, GameDrawStore, ::testing::ValuesIn(kGames), GameParamName);
 
 TEST(DrawStore, UnusableFilesAreReportedAndLeftUntouched) {
     TempDir dir;

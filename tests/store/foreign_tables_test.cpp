@@ -113,11 +113,12 @@ INSTANTIATE_TEST_SUITE_P(
                       "INSERT INTO 当選結果 (回数, 抽せん日) VALUES (1, '1900-01-01')",
                       "INSERT INTO 当選結果 (回数, ミニ口数) VALUES (2, 'many')",
                       "INSERT INTO 当選結果 (回数) VALUES (40000)",
-                      "INSERT INTO 購入記録 VALUES (1, '2026-01-05', 1, 2000000000, '123', 'ストレート', 1, '', 0)",
-                      "INSERT INTO 購入記録 VALUES (1, '2026-01-05', 1, 1, '123', 'ストレート', 1000000, '', 0)",
-                      "INSERT INTO 購入記録 VALUES (1, '2026-01-05', 1, 1, '12', 'ストレート', 1, '', 0)",
-                      "INSERT INTO 購入記録 VALUES (1, '2026-01-05', 1, 1, '123', 'くじ', 1, '', 0)",
-                      "INSERT INTO 購入記録 VALUES (1, '3000-01-01', 1, 1, '123', 'ストレート', 1, '', 0)"));
+                      "INSERT INTO 購入記録 VALUES (1, '2026-01-05', 1, 2000000000, '123', 'ストレート', 1, '', 0, 3)",
+                      "INSERT INTO 購入記録 VALUES (1, '2026-01-05', 1, 1, '123', 'ストレート', 1000000, '', 0, 3)",
+                      "INSERT INTO 購入記録 VALUES (1, '2026-01-05', 1, 1, '12', 'ストレート', 1, '', 0, 3)",
+                      "INSERT INTO 購入記録 VALUES (1, '2026-01-05', 1, 1, '123', 'くじ', 1, '', 0, 3)",
+                      "INSERT INTO 購入記録 VALUES (1, '3000-01-01', 1, 1, '123', 'ストレート', 1, '', 0, 3)",
+                      "INSERT INTO 購入記録 VALUES (1, '2026-01-05', 1, 1, '123', 'ストレート', 1, '', 0, 7)"));
 
 TEST(Upgrade, TheBackupIsSQLitesOwnWithTheWalCommitsAndNeverFollowsALink) {
     TempDir dir;

@@ -31,17 +31,22 @@ std::string Head(const std::string& path, std::size_t n) {
     return s;
 }
 
+// Draws 1..120 as a history CSV file.
+std::string HundredAndTwentyDraws() {
+    std::string csv = "回数,第1数字,第2数字,第3数字\n";
+    for (int i = 1; i <= 120; ++i)
+        csv += std::to_string(i) + "," + std::to_string(i % 10) + "," + std::to_string(i * 3 % 10) + "," +
+               std::to_string(i * 7 % 10) + "\n";
+    return csv;
+}
+
 }  // namespace
 
 TEST(PrintCli, WritesThePdfOfAWindowAndRejectsBadRequests) {
     if (!PrintProgramBuilt()) GTEST_SKIP() << "built without the desktop program";
     TempDir dir;
     const auto db = dir.file("d.db");
-    std::string csv = "回数,第1数字,第2数字,第3数字\n";
-    for (int i = 1; i <= 120; ++i)
-        csv += std::to_string(i) + "," + std::to_string(i % 10) + "," + std::to_string(i * 3 % 10) + "," +
-               std::to_string(i * 7 % 10) + "\n";
-    ASSERT_EQ(Cli("--db " + db + " import " + dir.write("h.csv", csv)).status, 0);
+    ASSERT_EQ(Cli("--db " + db + " import " + dir.write("h.csv", HundredAndTwentyDraws())).status, 0);
 
     const auto pdf = dir.file("bunkatsu.pdf");
     const Output ok = Cli("--db " + db + " print 分割10データ分析 --pdf " + pdf + " --settings " + dir.file("s.ini"));
@@ -75,11 +80,7 @@ TEST(PrintCli, TheCommandLineToolLoadsNoQt) {
 TEST(PrintCli, ARangeNarrowsListsOfDrawsAndIsRefusedWhereThereIsNone) {
     TempDir dir;
     const auto db = dir.file("d.db");
-    std::string csv = "回数,第1数字,第2数字,第3数字\n";
-    for (int i = 1; i <= 120; ++i)
-        csv += std::to_string(i) + "," + std::to_string(i % 10) + "," + std::to_string(i * 3 % 10) + "," +
-               std::to_string(i * 7 % 10) + "\n";
-    ASSERT_EQ(Cli("--db " + db + " import " + dir.write("h.csv", csv)).status, 0);
+    ASSERT_EQ(Cli("--db " + db + " import " + dir.write("h.csv", HundredAndTwentyDraws())).status, 0);
     const auto rowsOf = [&](const std::string& range) {
         const Output out = Cli("--db " + db + " show 数字合計分析 --format csv" + range, "2>/dev/null");
         EXPECT_EQ(out.status, 0) << out.out;

@@ -3,10 +3,12 @@
 // and written back out unchanged.
 #include <gtest/gtest.h>
 
+#include "game_params.h"
 #include "io/history_csv.h"
 #include "io/results_csv_writer.h"
 #include "make_draw.h"
 #include "platform/store/bundled_data.h"
+#include "platform/store/database.h"
 #include "platform/store/result_store.h"
 #include "platform/store/startup_load.h"
 #include "temp_dir.h"
@@ -16,35 +18,53 @@ using n3::testing::TempDir;
 
 namespace {
 
+using n3::testing::GameDraw;
 using n3::testing::MakeDraw;
 
 }  // namespace
 
-TEST(ResultImport, DisagreeingDigitsAreRefusedWithBothValuesUnlessReplacing) {
+class GameResultImport : public ::testing::TestWithParam<const Game*> {};
+
+TEST_P(GameResultImport, DisagreeingDigitsAreRefusedWithBothValuesUnlessReplacing) {
+    const Game& game = *GetParam();
+    const auto draw = [&game](int drawNo, std::string_view digits) { return GameDraw(drawNo, digits, game); };
     TempDir dir;
-    auto store = DrawStore::Open(dir.file("x.db"));
-    store.Import({MakeDraw(1, 1, 2, 3), MakeDraw(2, 4, 5, 6)});
+    auto db = Database::Open(dir.file("x.db"));
+    DrawStore& store = db->draws(game);
+    store.Import({draw(1, "1234"), draw(2, "4568")});
     DrawResult r;
     r.drawNo = 2;
     r.date = "2026-01-02";
-    auto outcome = ImportDrawsAndResults(store, {MakeDraw(2, 4, 5, 7), MakeDraw(3, 0, 0, 1)}, {r}, false);
+    r.prize(PrizeKind::Straight) = Prize{3, 90000};
+    auto outcome = ImportDrawsAndResults(store, {draw(2, "4578"), draw(3, "0012")}, {r}, false);
     ASSERT_FALSE(outcome.ok());
     ASSERT_EQ(outcome.conflicts.size(), 1u);
     const std::string text = DescribeConflicts(outcome.conflicts);
     EXPECT_NE(text.find("第2回"), std::string::npos) << text;
-    EXPECT_NE(text.find("456"), std::string::npos) << text;
-    EXPECT_NE(text.find("457"), std::string::npos) << text;
+    EXPECT_NE(text.find("「" + std::string("4568").substr(0, std::size_t(game.digits)) + "」"), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("「" + std::string("4578").substr(0, std::size_t(game.digits)) + "」"), std::string::npos)
+        << text;
     EXPECT_EQ(store.DrawCount(), 2);  // nothing written
     EXPECT_TRUE(ReadResults(store).empty());
 
-    outcome = ImportDrawsAndResults(store, {MakeDraw(2, 4, 5, 7), MakeDraw(3, 0, 0, 1)}, {r}, true);
+    outcome = ImportDrawsAndResults(store, {draw(2, "4578"), draw(3, "0012")}, {r}, true);
     EXPECT_TRUE(outcome.ok());
     EXPECT_EQ(outcome.counts.added, 1);
     EXPECT_EQ(outcome.counts.replaced, 1);
     EXPECT_EQ(outcome.results, 1);
     EXPECT_EQ(store.ReadHistory()[1].digits[2], 7);
-    EXPECT_EQ(ReadResults(store), ResultHistory{r});
+    const HistorySnapshot snapshot = db->ReadSnapshot(game);
+    EXPECT_EQ(snapshot.results, ResultHistory{r});
+    EXPECT_EQ(snapshot.history.size(), 3u);
+    // The other game's tables are untouched.
+    for (const Game* other : kGames)
+        if (other != &game) {
+            EXPECT_TRUE(db->ReadSnapshot(*other).results.empty());
+        }
 }
+
+INSTANTIATE_TEST_SUITE_P(Games, GameResultImport, ::testing::ValuesIn(kGames), n3::testing::GameParamName);
 
 TEST(ResultImport, AFileWithoutAFigureKeepsTheStoredOne) {
     TempDir dir;

@@ -16,7 +16,9 @@ inline constexpr Game kFourDigits{
     .boxOrders = kFourDigitBoxOrders,
     .miniDigits = 0,
     .unitPriceYen = 200,
-    .captionSuffix = "",
+    .id = 0,
+    .theoreticalStraightYen = 900000,
+    .captionSuffix = "（四桁）",
 };
 
 }  // namespace n3::testing

@@ -14,5 +14,7 @@ namespace n3 {
 
 inline void PrintTo(StrategyRule r, std::ostream* out) { *out << kStrategyRuleWords[std::size_t(r)]; }
 inline void PrintTo(TicketKind k, std::ostream* out) { *out << kTicketKindWords[std::size_t(k)]; }
+// A game by the number players call it by (the parameter of tests run for each game).
+inline void PrintTo(const Game* g, std::ostream* out) { *out << "game " << g->id; }
 
 }  // namespace n3

@@ -4,6 +4,7 @@
 
 #include "analysis/number_lookup.h"
 #include "io/echo_text.h"
+#include "io/field_text.h"
 
 namespace n3::cli {
 
@@ -13,9 +14,9 @@ const std::set<std::string>& SwitchNames() {
 }
 
 const std::set<std::string>& OptionNames() {
-    static const std::set<std::string> names = {"db",       "settings", "format", "from",    "to",   "pdf",  "draw",
-                                                "draws",    "number",   "type",   "units",   "date", "memo", "source",
-                                                "strategy", "n",        "k",      "numbers", "sum",  "kind", "recheck"};
+    static const std::set<std::string> names = {
+        "db",   "settings", "format", "from",     "to", "pdf", "draw",    "draws", "number", "type",    "units",
+        "date", "memo",     "source", "strategy", "n",  "k",   "numbers", "sum",   "kind",   "recheck", "game"};
     return names;
 }
 
@@ -88,7 +89,18 @@ bool Parse(int argc, char** argv, Arguments& args, std::string& reason) {
             args.settings = value;
         else if (name == "format")
             args.format = value;
-        else
+        else if (name == "game") {
+            const std::string digits = NormaliseField(value);
+            args.game =
+                digits.size() == 1 && digits[0] >= '0' && digits[0] <= '9' ? GameById(digits[0] - '0') : nullptr;
+            if (!args.game) {
+                std::string games;
+                for (const Game* game : kGames) games += (games.empty() ? "" : " か ") + std::to_string(game->id);
+                reason = "--game には " + games + " を指定してください（" + EchoText(value) + " は選べません）";
+                return false;
+            }
+            args.gameGiven = true;
+        } else
             args.options[name] = value;
     }
     if (args.format != "text" && args.format != "csv" && args.format != "json") {
@@ -102,9 +114,10 @@ bool Parse(int argc, char** argv, Arguments& args, std::string& reason) {
     return true;
 }
 
-std::optional<int> ParseNumberOption(std::string_view text) {
-    for (const std::string_view zeros : {"", "0", "00"})
-        if (const auto number = ParseNumberText(std::string(zeros) + std::string(text))) return number;
+std::optional<int> ParseNumberOption(std::string_view text, const Game& game) {
+    for (int zeros = 0; zeros < game.digits; ++zeros)
+        if (const auto number = ParseNumberText(std::string(std::size_t(zeros), '0') + std::string(text), game))
+            return number;
     return std::nullopt;
 }
 

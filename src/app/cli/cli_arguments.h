@@ -8,14 +8,18 @@
 #include <string_view>
 #include <vector>
 
+#include "core/game.h"
+
 namespace n3::cli {
 
 inline constexpr int kUsageError = 2;
 
 struct Arguments {
-    std::string db;               // --db, else the default database path
-    std::string settings;         // --settings
-    std::string format = "text";  // --format text|csv|json
+    std::string db;                 // --db, else the default database path
+    std::string settings;           // --settings
+    std::string format = "text";    // --format text|csv|json
+    const Game* game = &kNumbers3;  // --game 3|4
+    bool gameGiven = false;         // --game was on the line
     std::vector<std::string> positional;
     std::map<std::string, std::string> options;  // every other --name value
     std::set<std::string> switches;              // --name without a value
@@ -45,8 +49,9 @@ bool AsksForHelp(int argc, char** argv);
 // False (with the reason) when the line cannot be read.
 bool Parse(int argc, char** argv, Arguments& args, std::string& reason);
 
-// --number: a number 000～999, the leading zeros optional as in --numbers
-// ("12" is 012, "7" is 007); full-width digits too. nullopt for anything else.
-std::optional<int> ParseNumberOption(std::string_view text);
+// --number: a number of the game (000～999, 0000～9999), the leading zeros
+// optional as in --numbers ("12" is 012, "7" is 007); full-width digits too.
+// nullopt for anything else.
+std::optional<int> ParseNumberOption(std::string_view text, const Game& game = kNumbers3);
 
 }  // namespace n3::cli

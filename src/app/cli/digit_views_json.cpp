@@ -80,4 +80,19 @@ std::string PairsJsonMember(const PairFigures& f) {
     return out.str();
 }
 
+std::string TypesJsonMember(const NumberTypeFigures& f) {
+    std::ostringstream out;
+    out << "\"types\": {\"game\": " << JsonString(f.game->name) << ", \"draws\": " << f.draws << ", \"rows\": [";
+    for (std::size_t i = 0; i < f.rows.size(); ++i) {
+        const NumberTypeRow& r = f.rows[i];
+        out << (i ? ", " : "") << "{\"type\": " << JsonString(TypeName(r.type)) << ", \"orders\": " << r.orders
+            << ", \"count\": " << r.count << ", \"expected\": " << JsonNumber(r.expected)
+            << ", \"share\": " << JsonNumber(r.share) << ", \"expectedShare\": " << JsonNumber(r.expectedShare)
+            << ", \"meanStraightYen\": " << JsonOptional(r.meanStraightYen) << "}";
+    }
+    out << "], \"chi2\": " << JsonOptional(f.chi2) << ", \"df\": " << f.df << ", \"p\": " << JsonOptional(f.p)
+        << ", \"verdict\": " << JsonString(f.verdict) << "}";
+    return out.str();
+}
+
 }  // namespace n3

@@ -10,6 +10,7 @@
 #include "io/results_csv_writer.h"
 #include "io/results_schedule_check.h"
 #include "platform/store/bundled_data.h"
+#include "platform/store/database.h"
 #include "platform/store/draw_store.h"
 #include "platform/store/result_store.h"
 
@@ -65,7 +66,19 @@ int RunImport(const Arguments& args) {
         std::cerr << ' ' << parsed.error->reason << '\n';
         return kUsageError;
     }
-    DrawStore store = DrawStore::Open(args.db, true);
+    // The file's columns say its game (a fourth digit: ナンバーズ4); --game
+    // must agree with them.
+    const Game* game = GameOfDigits(parsed.digits);
+    if (!game || (args.gameGiven && game != args.game)) {
+        std::cerr << file << ": このファイルの当選番号は" << parsed.digits << "桁です。"
+                  << (game ? std::string(game->name) + "のファイルとして --game " + std::to_string(game->id) +
+                                 " で取り込んでください。"
+                           : std::string())
+                  << "\n取り込みは行っていません。\n";
+        return kUsageError;
+    }
+    const auto database = Database::Open(args.db, true);
+    DrawStore& store = database->draws(*game);
     const bool replace = args.has("replace");
     std::string allowed;
     if (!PassesScheduleCheck(args, store, parsed.draws, parsed.results, file, allowed)) return 1;
@@ -79,7 +92,7 @@ int RunImport(const Arguments& args) {
                   << "取り込みは行っていません。ファイルの番号で置き換えるには --replace を付けてください。\n";
         return 1;
     }
-    std::cerr << ImportSummaryText(outcome) << allowed << '\n';
+    std::cerr << ImportSummaryText(outcome) << game->captionSuffix << allowed << '\n';
     if (!outcome.differences.empty())
         std::cerr << "データベースの値がファイルと違う " << outcome.differences.size()
                   << " 件は、データベースの値のままにしました（ファイルの値にするには --replace）。\n"
@@ -92,16 +105,18 @@ int RunImport(const Arguments& args) {
 }
 
 int RunExport(const Arguments& args) {
-    DrawStore store = DrawStore::Open(args.db, false);
-    if (args.has("results")) return WriteOut(WriteResultsCsv(store.ReadHistory(), ReadResults(store))) ? 0 : 1;
-    return WriteOut(WriteHistoryCsv(store.ReadHistory())) ? 0 : 1;
+    const auto database = Database::Open(args.db, false);
+    const Game& game = *args.game;
+    const DrawStore& store = database->draws(game);
+    if (args.has("results")) return WriteOut(WriteResultsCsv(store.ReadHistory(), ReadResults(store), game)) ? 0 : 1;
+    return WriteOut(WriteHistoryCsv(store.ReadHistory(), game)) ? 0 : 1;
 }
 
 int RunStats(const Arguments& args) {
     // The history alone: the statistics need neither the results nor the
     // rest of the snapshot the windows read.
-    DrawStore store = DrawStore::Open(args.db, true);
-    const StartupStatistics s = LoadStartupStatistics(store.ReadHistory());
+    const auto database = Database::Open(args.db, true);
+    const StartupStatistics s = LoadStartupStatistics(database->draws(*args.game).ReadHistory(), *args.game);
     std::ostringstream out;
     for (int d = 0; d < 10; ++d) out << "DigitCount[" << d << "]=" << s.DigitCount[std::size_t(d)] << '\n';
     out << "LatestDrawNo=" << s.LatestDrawNo << '\n';

@@ -25,7 +25,7 @@ constexpr std::string_view kProgram = "numbers3zubarin-cli";
 
 // One line per command: its name, what it does and an example.
 void PrintUsage(std::ostream& out) {
-    out << "使い方: " << kProgram << " [--db ファイル] コマンド [引数とオプション]\n"
+    out << "使い方: " << kProgram << " [--db ファイル] [--game 3|4] コマンド [引数とオプション]\n"
         << "コマンド:\n";
     std::size_t width = std::string_view("--version").size();
     for (const Command& c : Commands()) width = std::max(width, c.name.size());
@@ -55,13 +55,16 @@ void FillInAfterUpgrade(DrawStore& store) {
     const std::string folder = BundledDataFolder();
     if (folder.empty()) return;
     const BundledData data = ReadBundledData(folder);
-    if (data.error || data.results.empty()) return;
-    try {
-        const ResultImport outcome = FillInResults(store, data.draws, data.results);
-        if (outcome.results > 0 || !outcome.differences.empty()) std::cerr << FillInReportText(outcome) << '\n';
-    } catch (const StoreError& e) {
-        std::cerr << "同梱の当選結果を補えません。\n理由：" << e.what() << '\n';
+    if (!data.error && !data.results.empty()) {
+        try {
+            const ResultImport outcome = FillInResults(store, data.draws, data.results);
+            if (outcome.results > 0 || !outcome.differences.empty()) std::cerr << FillInReportText(outcome) << '\n';
+        } catch (const StoreError& e) {
+            std::cerr << "同梱の当選結果を補えません。\n理由：" << e.what() << '\n';
+        }
     }
+    // The games added since the file was made get their shipped draws.
+    std::cerr << ImportOtherGamesIfEmpty(store, folder);
 }
 
 }  // namespace

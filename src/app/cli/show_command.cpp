@@ -1,8 +1,9 @@
 #include "app/cli/show_command.h"
 #include "app/cli/window_json.h"
 
-#include <algorithm>
+#include <array>
 #include <iostream>
+#include <span>
 #include <sstream>
 
 #include "analysis/number_lookup.h"
@@ -26,6 +27,26 @@ namespace n3 {
 namespace {
 
 constexpr std::string_view kPredictionWindow = windows::kPrediction;
+
+// The windows `show` prints beside the window table's, and the games each
+// serves: the prediction reads ナンバーズ3 draws; the ticket book holds
+// purchases of every game.
+struct OtherWindow {
+    std::string_view name;
+    std::span<const Game* const> games;
+};
+const std::array<OtherWindow, 2> kOtherWindows = {{
+    {kPredictionWindow, kFirstGameOnly},
+    {windows::kTickets, kGames},
+}};
+
+bool OtherWindowServes(std::string_view name, const Game& game) {
+    for (const OtherWindow& w : kOtherWindows)
+        if (w.name == name)
+            for (const Game* served : w.games)
+                if (served->id == game.id) return true;
+    return false;
+}
 
 // The settings as the program starts: the flags from the settings file.
 Settings ReadSettings(const ShowOptions& options) {
@@ -67,17 +88,21 @@ PrintedWindow BuildTicketsWindow(const ShowOptions& options, const HistorySnapsh
 
 void RefuseRangeWithout(std::string_view window, DrawRange range) {
     if (range.from == 0 && range.to == 0) return;
-    const auto names = ShowableWindowNames();
-    if (std::find(names.begin(), names.end(), window) == names.end()) return;  // told apart later
     const AnalysisWindowInfo* info = FindAnalysisWindow(window);
+    // An unknown name is told apart later.
+    if (!info && window != kPredictionWindow && window != windows::kTickets) return;
     if (!info || !TakesDrawRange(*info)) throw cli::UsageError{NoRangeMessage(info ? info->caption : window)};
 }
 
 std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, const HistorySnapshot& snapshot) {
-    if (options.window == kPredictionWindow) return BuildPredictionWindow(options, snapshot);
-    if (options.window == windows::kTickets && !options.databasePath.empty())
+    const Game& game = *snapshot.game;
+    if (options.window == kPredictionWindow && OtherWindowServes(kPredictionWindow, game))
+        return BuildPredictionWindow(options, snapshot);
+    if (options.window == windows::kTickets && !options.databasePath.empty() &&
+        OtherWindowServes(windows::kTickets, game))
         return BuildTicketsWindow(options, snapshot);
-    if (const auto* info = FindAnalysisWindow(options.window); info && (info->build || info->content)) {
+    if (const auto* info = FindAnalysisWindow(options.window);
+        info && (info->build || info->content) && ServesGame(*info, game)) {
         OptionFlags flags{};
         if (info->usesOptionFlags) flags = ReadSettings(options).optionFlags();
         WindowInput input = InputOf(snapshot, flags, options.range);
@@ -94,7 +119,7 @@ std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, cons
         WindowContent content = BuildWindowContent(*info, input);
         PrintedWindow w;
         w.name = std::string(info->className);
-        w.caption = std::string(info->caption);
+        w.caption = std::string(info->caption) + std::string(game.captionSuffix);
         w.grids.push_back(std::move(content.grid));
         if (!content.moreGrids.empty()) {
             w.gridTabs.push_back(content.gridCaption.empty() ? "表" : content.gridCaption);
@@ -120,11 +145,12 @@ std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, cons
     return std::nullopt;
 }
 
-std::vector<std::string> ShowableWindowNames() {
-    std::vector<std::string> names{std::string(kPredictionWindow)};
+std::vector<std::string> ShowableWindowNames(const Game& game) {
+    std::vector<std::string> names;
+    if (OtherWindowServes(kPredictionWindow, game)) names.emplace_back(kPredictionWindow);
     for (const auto& w : AnalysisWindowTable())
-        if (w.build || w.content) names.emplace_back(w.className);
-    names.emplace_back(windows::kTickets);
+        if ((w.build || w.content) && ServesGame(w, game)) names.emplace_back(w.className);
+    if (OtherWindowServes(windows::kTickets, game)) names.emplace_back(windows::kTickets);
     return names;
 }
 
@@ -136,10 +162,11 @@ int ShowWindow(const std::string& windowName, const Arguments& args) {
     // "?" asks for the names that may be given.
     if (windowName == "?") {
         std::string names;
-        for (const auto& name : ShowableWindowNames()) names += name + '\n';
+        for (const auto& name : ShowableWindowNames(*args.game)) names += name + '\n';
         return WriteOut(names) ? 0 : 1;
     }
     ShowOptions options;
+    options.game = args.game;
     options.window = WindowClassForName(windowName);
     options.settingsPath = args.settings;
     options.databasePath = args.db;
@@ -148,16 +175,22 @@ int ShowWindow(const std::string& windowName, const Arguments& args) {
     if (options.range.from != 0 && options.range.to != 0 && options.range.from > options.range.to)
         throw UsageError{"--from には --to 以下の回数を指定してください。"};
     if (const auto number = args.option("number")) {
-        options.number = ParseNumberOption(*number);
-        if (!options.number) throw UsageError{"--number には 000～999 の番号を指定してください（12 は 012）。"};
+        options.number = ParseNumberOption(*number, *args.game);
+        if (!options.number) {
+            const std::string lowest(std::size_t(args.game->digits), '0'), highest(std::size_t(args.game->digits), '9');
+            throw UsageError{"--number には " + lowest + "～" + highest + " の番号を指定してください（12 は " +
+                             std::string(std::size_t(args.game->digits - 2), '0') + "12）。"};
+        }
     }
     RefuseRangeWithout(options.window, options.range);
     options.strategy = StrategyFromArguments(args);
-    const HistorySnapshot snap = LoadHistorySnapshot(args.db);
+    const HistorySnapshot snap = LoadHistorySnapshot(args.db, *args.game);
     const auto window = BuildPrintedWindow(options, snap);
     if (!window) {
-        std::cerr << "ウィンドウ名「" << options.window << "」はありません。指定できる名前:\n";
-        for (const auto& name : ShowableWindowNames()) std::cerr << "  " << name << '\n';
+        std::cerr << "ウィンドウ名「" << options.window << "」は"
+                  << (args.gameGiven ? std::string(args.game->name) + "には" : std::string())
+                  << "ありません。指定できる名前:\n";
+        for (const auto& name : ShowableWindowNames(*args.game)) std::cerr << "  " << name << '\n';
         return kUsageError;
     }
     std::ostringstream out;

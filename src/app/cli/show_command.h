@@ -14,10 +14,11 @@ namespace n3 {
 
 struct ShowOptions {
     std::string window;
-    std::string settingsPath;   // empty: the settings file's bare name
-    DrawRange range;            // --from / --to, for the windows that take a range
-    std::string databasePath;   // for 購入記録, which reads its own table
-    std::optional<int> number;  // --number, for the windows with a number box
+    const Game* game = &kNumbers3;  // --game: whose draws the window shows
+    std::string settingsPath;       // empty: the settings file's bare name
+    DrawRange range;                // --from / --to, for the windows that take a range
+    std::string databasePath;       // for 購入記録, which reads its own table
+    std::optional<int> number;      // --number, for the windows with a number box
     // 買い方の検証: the strategy given on the command line; without one the
     // window tests the strategies saved in the database.
     std::optional<Strategy> strategy;
@@ -31,7 +32,7 @@ std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, cons
 // that has none (known names only: an unknown one is reported as such).
 void RefuseRangeWithout(std::string_view window, DrawRange range);
 
-// Every name `show` accepts, in menu order.
-std::vector<std::string> ShowableWindowNames();
+// Every name `show` accepts for the game, in menu order.
+std::vector<std::string> ShowableWindowNames(const Game& game = kNumbers3);
 
 }  // namespace n3

@@ -62,6 +62,7 @@ std::string WindowJsonMembers(const WindowContent& content) {
     if (const auto* calendar = std::any_cast<CalendarFigures>(&content.details)) return CalendarJsonMember(*calendar);
     if (const auto* mini = std::any_cast<MiniFigures>(&content.details)) return MiniJsonMember(*mini);
     if (const auto* pairs = std::any_cast<PairFigures>(&content.details)) return PairsJsonMember(*pairs);
+    if (const auto* types = std::any_cast<NumberTypeFigures>(&content.details)) return TypesJsonMember(*types);
     if (const auto* payout = std::any_cast<std::shared_ptr<const PayoutFigures>>(&content.details))
         return PayoutJsonMember(**payout);
     return {};

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <array>
 
 #include "platform/store/startup_load.h"
 
@@ -21,7 +22,19 @@ std::string Located(const std::string& file, const CsvError& e) {
     return text + "を読み込めません。\n理由：" + e.reason;
 }
 
+constexpr std::array<BundledFiles, 2> kBundledFiles = {{
+    {&kNumbers3, kBundledHistoryFile, kBundledResultsFile},
+    {&kNumbers4, nullptr, "numbers4-results.csv"},
+}};
+static_assert(kBundledFiles.size() == kGames.size(), "every game ships its files");
+
 }  // namespace
+
+const BundledFiles& BundledFilesOf(const Game& game) {
+    for (const BundledFiles& files : kBundledFiles)
+        if (files.game->id == game.id) return files;
+    return kBundledFiles.front();
+}
 
 std::string BundledDataFolder() {
     const std::string exe = ProgramFolder();
@@ -30,16 +43,32 @@ std::string BundledDataFolder() {
     return {};
 }
 
-BundledData ReadBundledData(const std::string& folder) {
+BundledData ReadBundledData(const std::string& folder, const Game& game) {
     BundledData data;
-    const std::string historyPath = folder + "/" + kBundledHistoryFile;
-    const std::string resultsPath = folder + "/" + kBundledResultsFile;
-    CsvParseResult history = ReadHistoryCsvFile(historyPath);
-    if (!history.ok()) {
-        data.error = Located(historyPath, *history.error);
+    const BundledFiles& files = BundledFilesOf(game);
+    const std::string resultsPath = folder + "/" + files.results;
+    // A file of another game's draws is no file of this game's.
+    const auto digitsDiffer = [&](const std::string& path, const CsvParseResult& parsed) {
+        if (parsed.digits == game.digits) return false;
+        data.draws.clear();
+        data.error =
+            Located(path, CsvError{0, "当選番号が" + std::to_string(parsed.digits) + "桁です（" +
+                                          std::string(game.name) + "は" + std::to_string(game.digits) + "桁）"});
+        return true;
+    };
+    if (files.history) {
+        const std::string historyPath = folder + "/" + files.history;
+        CsvParseResult history = ReadHistoryCsvFile(historyPath);
+        if (!history.ok()) {
+            data.error = Located(historyPath, *history.error);
+            return data;
+        }
+        if (digitsDiffer(historyPath, history)) return data;
+        data.draws = std::move(history.draws);
+    } else if (!HasFile(resultsPath)) {
+        data.error = Located(resultsPath, CsvError{0, "ファイルがありません"});
         return data;
     }
-    data.draws = std::move(history.draws);
     if (HasFile(resultsPath)) {
         CsvParseResult results = ReadHistoryCsvFile(resultsPath);
         if (!results.ok()) {
@@ -47,6 +76,7 @@ BundledData ReadBundledData(const std::string& folder) {
             data.error = Located(resultsPath, *results.error);
             return data;
         }
+        if (digitsDiffer(resultsPath, results)) return data;
         // Draws of the results file that the history lacks come in too.
         std::vector<bool> known(std::size_t(kMaxDrawNo) + 1, false);
         for (const Draw& d : data.draws) known[std::size_t(d.drawNo)] = true;
@@ -61,6 +91,35 @@ BundledData ReadBundledData(const std::string& folder) {
         data.lastDrawNo = hi->drawNo;
     }
     return data;
+}
+
+BundledGameImport ImportBundledGameIfEmpty(DrawStore& store, const std::string& folder) {
+    BundledGameImport done;
+    if (folder.empty() || store.DrawCount() != 0) return done;
+    const BundledData data = ReadBundledData(folder, store.game());
+    if (data.error) {
+        done.error = data.error;
+        return done;
+    }
+    if (data.draws.empty()) return done;
+    done.outcome = ImportDrawsAndResults(store, data.draws, data.results, false, ResultMerge::FillIn);
+    return done;
+}
+
+std::string ImportOtherGamesIfEmpty(DrawStore& first, const std::string& folder) {
+    std::string text;
+    for (const Game* game : kGames) {
+        if (game->id == first.game().id) continue;
+        DrawStore store = DrawStore::Beside(first, *game);
+        try {
+            const BundledGameImport done = ImportBundledGameIfEmpty(store, folder);
+            if (done.error) text += *done.error + "\n";
+            if (done.outcome) text += ImportSummaryText(*done.outcome) + std::string(game->captionSuffix) + "\n";
+        } catch (const StoreError& e) {
+            text += std::string(game->name) + "の同梱の当選データを取り込めません。\n理由：" + e.what() + "\n";
+        }
+    }
+    return text;
 }
 
 std::string BundledImportQuestion(const BundledData& data) {

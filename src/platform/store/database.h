@@ -1,7 +1,7 @@
 #pragma once
 // The program's one database: a single connection to the file, its layout
-// brought to the newest version when it opens, and the draws, results and
-// tickets as tables on that connection. Every write that commits is told to
+// brought to the newest version when it opens, and the draws and results of
+// each game and the tickets as tables on that connection. Every write that commits is told to
 // the one change listener, which the screen relays to its windows.
 #include <memory>
 #include <string>
@@ -26,8 +26,11 @@ public:
     Database& operator=(const Database&) = delete;
 
     const std::string& path() const { return draws_.path(); }
+    // The first game's draws (ナンバーズ3), and any game's.
     DrawStore& draws() { return draws_; }
     const DrawStore& draws() const { return draws_; }
+    DrawStore& draws(const Game& game);
+    const DrawStore& draws(const Game& game) const;
     TicketStore& tickets() { return tickets_; }
     const TicketStore& tickets() const { return tickets_; }
     StrategyStore& strategies() { return strategies_; }
@@ -37,18 +40,23 @@ public:
     // opened: what is written then would be lost with the old file.
     void CheckStillThere() const;
 
-    // The history (range-checked), its results and start-up statistics.
-    HistorySnapshot ReadSnapshot() const;
-    // Draws with their results in one transaction (result_store.h).
+    // The game's history (range-checked), its results and start-up statistics.
+    HistorySnapshot ReadSnapshot(const Game& game = kNumbers3) const;
+    // The game's results, ascending by 回数.
+    ResultHistory ReadResults(const Game& game = kNumbers3) const;
+    // Draws with their results of one game in one transaction (result_store.h).
     ResultImport Import(const std::vector<Draw>& draws, const ResultHistory& results, bool replaceDiffering,
-                        bool replaceResults = false);
+                        bool replaceResults = false, const Game& game = kNumbers3);
 
-    // Called after every committed write of draws, results or tickets.
+    // Called after every committed write of draws, results or tickets, of
+    // any game.
     void setChangeListener(ChangeListener listener) { draws_.setChangeListener(std::move(listener)); }
 
 private:
     explicit Database(DrawStore draws);
     DrawStore draws_;
+    // The other games' draws, on draws_'s connection, in kGames order.
+    std::vector<DrawStore> otherGames_;
     TicketStore tickets_;
     StrategyStore strategies_;
 };

@@ -10,6 +10,7 @@
 #include <unordered_map>
 
 #include "platform/store/busy_timeout.h"
+#include "platform/store/game_tables.h"
 #include "platform/store/new_database.h"
 #include "platform/store/result_rows.h"
 #include "platform/store/row_checks.h"
@@ -38,7 +39,9 @@ PRAGMA user_version = 1;
 DrawStore::DrawStore(sqlite3* db, std::string path) : db_(db), path_(std::move(path)) {}
 
 DrawStore::DrawStore(DrawStore&& other) noexcept
-    : upgradeBlocked_(std::move(other.upgradeBlocked_)),
+    : first_(other.first_),
+      game_(other.game_),
+      upgradeBlocked_(std::move(other.upgradeBlocked_)),
       upgradedFrom_(other.upgradedFrom_),
       db_(other.db_),
       path_(std::move(other.path_)),
@@ -48,7 +51,9 @@ DrawStore::DrawStore(DrawStore&& other) noexcept
 
 DrawStore& DrawStore::operator=(DrawStore&& other) noexcept {
     if (this != &other) {
-        sqlite3_close(db_);
+        if (!first_) sqlite3_close(db_);
+        first_ = other.first_;
+        game_ = other.game_;
         db_ = other.db_;
         path_ = std::move(other.path_);
         upgradeBlocked_ = std::move(other.upgradeBlocked_);
@@ -59,7 +64,16 @@ DrawStore& DrawStore::operator=(DrawStore&& other) noexcept {
     return *this;
 }
 
-DrawStore::~DrawStore() { sqlite3_close(db_); }
+DrawStore::~DrawStore() {
+    if (!first_) sqlite3_close(db_);
+}
+
+DrawStore DrawStore::Beside(DrawStore& first, const Game& game) {
+    DrawStore store(first.db_, first.path_);
+    store.first_ = &first;
+    store.game_ = &game;
+    return store;
+}
 
 sqlite3* DrawStore::release() {
     sqlite3* db = db_;
@@ -146,6 +160,7 @@ DrawStore DrawStore::Open(const std::string& path, bool createIfMissing) {
 void DrawStore::SetUpgradeFollowUp(UpgradeFollowUp followUp) { FollowUp() = std::move(followUp); }
 
 void DrawStore::RequireNewestVersion() const {
+    if (first_) return first_->RequireNewestVersion();
     if (!upgradeBlocked_) return;
     throw StoreError(*upgradeBlocked_ +
                      "\n\nこのため、ファイルは古い形式のままで、当選結果と購入記録の表がまだありません。"
@@ -155,6 +170,7 @@ void DrawStore::RequireNewestVersion() const {
 }
 
 void DrawStore::RetryUpgrade() {
+    if (first_) return first_->RetryUpgrade();
     if (!upgradeBlocked_) return;
     try {
         (void)ReadRows(RowCheck::Strict);
@@ -190,10 +206,10 @@ DrawHistory DrawStore::ReadHistoryForEditing() const { return ReadRows(RowCheck:
 DrawHistory DrawStore::ReadRows(RowCheck check) const {
     DrawHistory history;
     std::vector<bool> seen;
-    Statement q(db_, kHistoryQuery);
+    Statement q(db_, TablesOf(*game_).historyQuery);
     while (q.step()) {
         Draw d;
-        if (auto problem = ReadCheckedRow(q.handle(), seen, d, check))
+        if (auto problem = ReadCheckedRow(q.handle(), seen, d, check, game_->digits))
             throw StoreError("データベースファイル「" + path_ + "」を読み込めません。\n理由：" + *problem +
                              "\nデータベースは変更していません。");
         history.push_back(d);
@@ -212,13 +228,22 @@ ImportCounts DrawStore::Import(const std::vector<Draw>& draws) {
         // counted apart from one that changes.
         std::unordered_map<int, DrawDigits> stored;
         {
-            Statement rows(db_, "SELECT 回数, 第1数字, 第2数字, 第3数字 FROM 当選データ");
-            while (rows.step()) stored[rows.column(0).value_or(0)] = {rows.column(1), rows.column(2), rows.column(3)};
+            const std::string select = "SELECT 回数, " + DigitColumns(*game_) + " FROM " + TablesOf(*game_).draws;
+            Statement rows(db_, select.c_str());
+            while (rows.step()) {
+                DrawDigits& digits = stored[rows.column(0).value_or(0)];
+                for (int i = 0; i < game_->digits; ++i) digits[std::size_t(i)] = rows.column(i + 1);
+            }
         }
-        Statement put(db_,
-                      "INSERT INTO 当選データ (回数, 第1数字, 第2数字, 第3数字) VALUES (?, ?, ?, ?) "
-                      "ON CONFLICT(回数) DO UPDATE SET 第1数字 = excluded.第1数字, "
-                      "第2数字 = excluded.第2数字, 第3数字 = excluded.第3数字");
+        std::string values = "?", updates;
+        for (int i = 0; i < game_->digits; ++i) {
+            values += ", ?";
+            updates += (i ? ", " : "") + DigitColumn(i) + " = excluded." + DigitColumn(i);
+        }
+        const std::string upsert = std::string("INSERT INTO ") + TablesOf(*game_).draws + " (回数, " +
+                                   DigitColumns(*game_) + ") VALUES (" + values + ") ON CONFLICT(回数) DO UPDATE SET " +
+                                   updates;
+        Statement put(db_, upsert.c_str());
         for (const Draw& d : draws) {
             const auto it = stored.find(d.drawNo);
             if (it != stored.end() && it->second == d.digits) {
@@ -226,7 +251,7 @@ ImportCounts DrawStore::Import(const std::vector<Draw>& draws) {
                 continue;
             }
             put.bind(1, d.drawNo);
-            for (int i = 0; i < 3; ++i) put.bind(i + 2, d.digits[std::size_t(i)]);
+            for (int i = 0; i < game_->digits; ++i) put.bind(i + 2, d.digits[std::size_t(i)]);
             put.step();
             put.reset();
             if (it == stored.end())
@@ -235,7 +260,7 @@ ImportCounts DrawStore::Import(const std::vector<Draw>& draws) {
                 ++counts.replaced;
             stored[d.drawNo] = d.digits;
         }
-        if (own && !upgradeBlocked_) WriteEstimatedDates(db_, path_);
+        if (own && !upgradeBlocked()) WriteEstimatedDates(db_, path_, *game_);
         if (own) Exec("COMMIT");
     } catch (...) {
         if (own) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -251,10 +276,10 @@ int DrawStore::InsertDraw() {
     Exec("BEGIN IMMEDIATE");
     int drawNo = 0;
     try {
-        Statement ins(db_, "INSERT INTO 当選データ (回数) VALUES (NULL)");
+        Statement ins(db_, InGameTables("INSERT INTO 当選データ (回数) VALUES (NULL)", *game_).c_str());
         ins.step();
         drawNo = int(sqlite3_last_insert_rowid(db_));
-        if (!upgradeBlocked_) WriteEstimatedDates(db_, path_);
+        if (!upgradeBlocked()) WriteEstimatedDates(db_, path_, *game_);
         Exec("COMMIT");
     } catch (...) {
         sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -265,13 +290,10 @@ int DrawStore::InsertDraw() {
 }
 
 void DrawStore::SetDigit(int drawNo, int position, std::optional<int> value) {
-    static const char* const kUpdates[3] = {
-        "UPDATE 当選データ SET 第1数字 = ? WHERE 回数 = ?",
-        "UPDATE 当選データ SET 第2数字 = ? WHERE 回数 = ?",
-        "UPDATE 当選データ SET 第3数字 = ? WHERE 回数 = ?",
-    };
-    if (position < 0 || position > 2) throw StoreError("数字の位置が正しくありません");
-    Statement up(db_, kUpdates[position]);
+    if (position < 0 || position >= game_->digits) throw StoreError("数字の位置が正しくありません");
+    const std::string update =
+        std::string("UPDATE ") + TablesOf(*game_).draws + " SET " + DigitColumn(position) + " = ? WHERE 回数 = ?";
+    Statement up(db_, update.c_str());
     up.bind(1, value);
     up.bind(2, drawNo);
     up.step();
@@ -281,11 +303,12 @@ void DrawStore::SetDigit(int drawNo, int position, std::optional<int> value) {
 bool DrawStore::SetDigitIfStored(int drawNo, int position, std::optional<int> value, const DrawDigits& expected) {
     Exec("BEGIN IMMEDIATE");
     try {
-        Statement q(db_, "SELECT 第1数字, 第2数字, 第3数字 FROM 当選データ WHERE 回数 = ?");
+        const std::string select =
+            "SELECT " + DigitColumns(*game_) + " FROM " + TablesOf(*game_).draws + " WHERE 回数 = ?";
+        Statement q(db_, select.c_str());
         q.bind(1, drawNo);
-        const bool found = q.step();
-        const bool same =
-            found && q.column(0) == expected[0] && q.column(1) == expected[1] && q.column(2) == expected[2];
+        bool same = q.step();
+        for (int i = 0; i < game_->digits && same; ++i) same = q.column(i) == expected[std::size_t(i)];
         if (!same) {
             Exec("ROLLBACK");
             return false;
@@ -304,13 +327,13 @@ void DrawStore::DeleteDraw(int drawNo) { DeleteDraws({drawNo}); }
 void DrawStore::DeleteDraws(const std::vector<int>& drawNos) {
     Exec("BEGIN IMMEDIATE");
     try {
-        Statement del(db_, "DELETE FROM 当選データ WHERE 回数 = ?");
+        Statement del(db_, InGameTables("DELETE FROM 当選データ WHERE 回数 = ?", *game_).c_str());
         for (int drawNo : drawNos) {
             del.bind(1, drawNo);
             del.step();
             del.reset();
         }
-        if (!upgradeBlocked_) WriteEstimatedDates(db_, path_);
+        if (!upgradeBlocked()) WriteEstimatedDates(db_, path_, *game_);
         Exec("COMMIT");
     } catch (...) {
         sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -326,7 +349,7 @@ int DrawStore::DataVersion() const {
 }
 
 int DrawStore::DrawCount() const {
-    Statement q(db_, "SELECT count(*) FROM 当選データ");
+    Statement q(db_, InGameTables("SELECT count(*) FROM 当選データ", *game_).c_str());
     q.step();
     return q.column(0).value_or(0);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The draw database: one SQLite file, the table 当選データ and the view
-// 全データ選択クエリ over it. Every SQL statement of the program lives here.
+// 全データ選択クエリ over it, and beside them each other game's draws
+// (platform/store/game_tables.h). Every SQL statement of the program lives here.
 #include <functional>
 #include <optional>
 #include <stdexcept>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "core/draw.h"
+#include "core/game.h"
 #include "platform/store/store_error.h"
 
 struct sqlite3;
@@ -36,7 +38,6 @@ enum class DataChange { Draws, Results, Tickets };
 using ChangeListener = std::function<void(DataChange)>;
 
 inline constexpr const char* kDatabaseFileName = "Numbers3Zubarin.db";
-inline constexpr const char* kHistoryQuery = "select * from 全データ選択クエリ order by 回数";
 
 class DrawStore {
 public:
@@ -45,6 +46,10 @@ public:
     // (not a database, no view, locked, unreadable) throws StoreError and
     // leaves the file untouched.
     static DrawStore Open(const std::string& path, bool createIfMissing = true);
+    // The draws of another game in the file `first` has open, on its
+    // connection: `first` (the first game's store) keeps the connection,
+    // the file's version and the change listener, and must outlive it.
+    static DrawStore Beside(DrawStore& first, const Game& game);
 
     DrawStore(DrawStore&& other) noexcept;
     DrawStore& operator=(DrawStore&& other) noexcept;
@@ -53,6 +58,8 @@ public:
     ~DrawStore();
 
     const std::string& path() const { return path_; }
+    // Whose draws this store reads and writes.
+    const Game& game() const { return *game_; }
     // The open connection, for the stores of other tables in the same file.
     sqlite3* connection() const { return db_; }
     // Hands the connection over to the caller, who closes it.
@@ -60,6 +67,7 @@ public:
     // Called after every write that committed; none by default.
     void setChangeListener(ChangeListener listener) { onChange_ = std::move(listener); }
     void announce(DataChange what) const {
+        if (first_) first_->announce(what);
         if (onChange_) onChange_(what);
     }
     // The connections opened to database files in this process so far.
@@ -81,7 +89,7 @@ public:
     // A new empty row; the database gives it the next number after the
     // highest stored one. Returns that number.
     int InsertDraw();
-    // Writes one digit (position 0..2) of a draw; nullopt stores NULL.
+    // Writes one digit (position 0..digits-1) of a draw; nullopt stores NULL.
     void SetDigit(int drawNo, int position, std::optional<int> value);
     // The same in one transaction, only while the draw is stored with the
     // digits `expected`; false (nothing written) when it is not.
@@ -96,15 +104,18 @@ public:
 
     // Why a file of an older version stays at it (digits that must be
     // mended first), or nullptr when the file is at the newest version.
-    const std::string* upgradeBlocked() const { return upgradeBlocked_ ? &*upgradeBlocked_ : nullptr; }
+    const std::string* upgradeBlocked() const {
+        if (first_) return first_->upgradeBlocked();
+        return upgradeBlocked_ ? &*upgradeBlocked_ : nullptr;
+    }
     // Throws StoreError saying what keeps the file at its old version and
     // how to mend it, when it is kept there; for the tables the old
     // version does not have yet.
     void RequireNewestVersion() const;
-    // The version this connection brought the file up from (1 to 5), or 0
+    // The version this connection brought the file up from (1 to 6), or 0
     // when the file was new or already of the newest version: the start-up
     // fills in the shipped results once after an upgrade.
-    int upgradedFrom() const { return upgradedFrom_; }
+    int upgradedFrom() const { return first_ ? first_->upgradedFrom() : upgradedFrom_; }
     // Run on the connection that has just brought a file up to the newest
     // version, whichever program opened it first: the command line fills
     // in the shipped results there (the desktop program after its load).
@@ -117,6 +128,9 @@ public:
 
 private:
     explicit DrawStore(sqlite3* db, std::string path);
+    // The first game's store, for a store Beside() it; none for the first.
+    DrawStore* first_ = nullptr;
+    const Game* game_ = &kNumbers3;
     std::optional<std::string> upgradeBlocked_;
     int upgradedFrom_ = 0;
     DrawHistory ReadRows(RowCheck check) const;

@@ -8,6 +8,7 @@
 #include "core/draw.h"
 #include "core/estimated_dates.h"
 #include "io/echo_text.h"
+#include "platform/store/game_tables.h"
 #include "platform/store/store_error.h"
 
 namespace n3 {
@@ -39,15 +40,16 @@ bool IsIsoDate(const std::string& text) {
 
 }  // namespace
 
-ResultHistory ReadResultRows(sqlite3* db, const std::string& path) {
+ResultHistory ReadResultRows(sqlite3* db, const std::string& path, const Game& game) {
     ResultHistory results;
-    SqlStatement q(db, kSelect);
+    SqlStatement q(db, InGameTables(kSelect, game).c_str());
     int previous = 0;
     while (q.step()) {
         DrawResult r;
         const std::optional<std::int64_t> drawNo = q.number(0);
         const auto bad = [&](const std::string& why) {
-            return StoreError("データベースファイル「" + path + "」の当選結果を読み込めません。\n理由：" +
+            return StoreError("データベースファイル「" + path + "」の" + TablesOf(game).results +
+                              "を読み込めません。\n理由：" +
                               (drawNo ? "第" + std::to_string(*drawNo) + "回の行：" : std::string()) + why +
                               "\nデータベースは変更していません。");
         };
@@ -94,7 +96,7 @@ void BindResultRow(SqlStatement& q, const DrawResult& r) {
     q.bindTextOrNull(14, r.claimDeadline);
 }
 
-ResultRowWriter::ResultRowWriter(sqlite3* db) : put_(db, kPutRow) {}
+ResultRowWriter::ResultRowWriter(sqlite3* db, const Game& game) : put_(db, InGameTables(kPutRow, game).c_str()) {}
 
 void ResultRowWriter::put(const DrawResult& r) {
     BindResultRow(put_, r);
@@ -102,22 +104,23 @@ void ResultRowWriter::put(const DrawResult& r) {
     put_.reset();
 }
 
-int WriteEstimatedDates(sqlite3* db, const std::string& path) {
+int WriteEstimatedDates(sqlite3* db, const std::string& path, const Game& game) {
     std::vector<int> drawNos;
     {
-        SqlStatement q(db, "SELECT 回数 FROM 当選データ WHERE 回数 BETWEEN 1 AND 32767 ORDER BY 回数");
+        SqlStatement q(
+            db, InGameTables("SELECT 回数 FROM 当選データ WHERE 回数 BETWEEN 1 AND 32767 ORDER BY 回数", game).c_str());
         while (q.step()) drawNos.push_back(int(q.integer(0)));
     }
     ResultHistory results;
     try {
-        results = ReadResultRows(db, path);
+        results = ReadResultRows(db, path, game);
     } catch (const StoreError&) {
         // A row this program cannot read is for the next load to report;
         // the write it follows still goes through.
         return 0;
     }
     const auto estimates = ScheduleEstimates(drawNos, results);
-    ResultRowWriter writer(db);
+    ResultRowWriter writer(db, game);
     int written = 0;
     auto estimate = estimates.begin();
     auto row = results.begin();

@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "core/result_fill_in.h"
+#include "platform/store/game_tables.h"
 #include "platform/store/result_rows.h"
 
 namespace n3 {
@@ -56,12 +57,13 @@ void Exec(sqlite3* db, const char* sql) { ExecSql(db, sql); }
 
 using Digits = DrawDigits;
 
-std::unordered_map<int, Digits> StoredDigits(sqlite3* db) {
+std::unordered_map<int, Digits> StoredDigits(sqlite3* db, const Game& game) {
     std::unordered_map<int, Digits> stored;
-    Query q(db, "SELECT 回数, 第1数字, 第2数字, 第3数字 FROM 当選データ");
+    const std::string select = "SELECT 回数, " + DigitColumns(game) + " FROM " + TablesOf(game).draws;
+    Query q(db, select.c_str());
     while (q.step()) {
         auto& digits = stored[int(q.number(0).value_or(0))];
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < game.digits; ++i) {
             const auto v = q.number(i + 1);
             if (v) digits[std::size_t(i)] = int(*v);
         }
@@ -69,29 +71,29 @@ std::unordered_map<int, Digits> StoredDigits(sqlite3* db) {
     return stored;
 }
 
-std::vector<DigitConflict> FindConflicts(sqlite3* db, const std::vector<Draw>& draws) {
-    const std::unordered_map<int, Digits> stored = StoredDigits(db);
+std::vector<DigitConflict> FindConflicts(sqlite3* db, const std::vector<Draw>& draws, const Game& game) {
+    const std::unordered_map<int, Digits> stored = StoredDigits(db, game);
     std::vector<DigitConflict> conflicts;
     for (const Draw& d : draws) {
         const auto it = stored.find(d.drawNo);
         if (it == stored.end()) continue;
         bool differs = false;
-        for (std::size_t i = 0; i < 3; ++i)
+        for (std::size_t i = 0; i < std::size_t(game.digits); ++i)
             if (it->second[i] && it->second[i] != d.digits[i]) differs = true;
-        if (differs) conflicts.push_back({d.drawNo, DigitsText(it->second), DigitsText(d.digits)});
+        if (differs) conflicts.push_back({d.drawNo, DigitsText(it->second, game), DigitsText(d.digits, game)});
     }
     return conflicts;
 }
 
 // The shipped results merged into the stored rows (core/result_fill_in.h),
 // for the draws stored with the digits the results were published for.
-void FillInRows(sqlite3* db, const std::string& path, const std::vector<Draw>& draws, const ResultHistory& results,
-                bool replaceDiffering, ResultImport& outcome) {
-    const std::unordered_map<int, Digits> stored = StoredDigits(db);
+void FillInRows(sqlite3* db, const std::string& path, const Game& game, const std::vector<Draw>& draws,
+                const ResultHistory& results, bool replaceDiffering, ResultImport& outcome) {
+    const std::unordered_map<int, Digits> stored = StoredDigits(db, game);
     std::unordered_map<int, const Draw*> incoming;
     for (const Draw& d : draws) incoming[d.drawNo] = &d;
-    const ResultHistory rows = ReadResultRows(db, path);
-    ResultRowWriter writer(db);
+    const ResultHistory rows = ReadResultRows(db, path, game);
+    ResultRowWriter writer(db, game);
     for (const DrawResult& r : results) {
         const auto digits = stored.find(r.drawNo);
         const auto draw = incoming.find(r.drawNo);
@@ -113,7 +115,7 @@ void FillInRows(sqlite3* db, const std::string& path, const std::vector<Draw>& d
 
 ResultHistory ReadResults(const DrawStore& store) {
     store.RequireNewestVersion();
-    return ReadResultRows(store.connection(), store.path());
+    return ReadResultRows(store.connection(), store.path(), store.game());
 }
 
 ResultImport ImportDrawsAndResults(DrawStore& store, const std::vector<Draw>& draws, const ResultHistory& results,
@@ -126,7 +128,7 @@ ResultImport ImportDrawsAndResults(DrawStore& store, const std::vector<Draw>& dr
         // ones), the file is upgraded, and then the results follow.
         Exec(db, "BEGIN IMMEDIATE");
         try {
-            outcome.conflicts = FindConflicts(db, draws);
+            outcome.conflicts = FindConflicts(db, draws, store.game());
             if (!outcome.conflicts.empty() && !replaceDiffering) {
                 Exec(db, "ROLLBACK");
                 return outcome;
@@ -146,7 +148,7 @@ ResultImport ImportDrawsAndResults(DrawStore& store, const std::vector<Draw>& dr
     }
     Exec(db, "BEGIN IMMEDIATE");
     try {
-        const std::vector<DigitConflict> conflicts = FindConflicts(db, draws);
+        const std::vector<DigitConflict> conflicts = FindConflicts(db, draws, store.game());
         if (!conflicts.empty() && !replaceDiffering) {
             outcome.conflicts = conflicts;
             Exec(db, "ROLLBACK");
@@ -154,7 +156,7 @@ ResultImport ImportDrawsAndResults(DrawStore& store, const std::vector<Draw>& dr
         }
         outcome.counts = store.Import(draws);
         // Prizes published for digits that are no longer stored go with them.
-        Query drop(db, "DELETE FROM 当選結果 WHERE 回数 = ?");
+        Query drop(db, InGameTables("DELETE FROM 当選結果 WHERE 回数 = ?", store.game()).c_str());
         std::vector<int> dropped;
         for (const DigitConflict& c : conflicts) dropped.push_back(c.drawNo);
         if (merge == ResultMerge::WholeRows)
@@ -165,9 +167,9 @@ ResultImport ImportDrawsAndResults(DrawStore& store, const std::vector<Draw>& dr
             drop.reset();
         }
         if (merge == ResultMerge::FillIn) {
-            FillInRows(db, store.path(), draws, results, replaceDiffering, outcome);
+            FillInRows(db, store.path(), store.game(), draws, results, replaceDiffering, outcome);
         } else {
-            Query put(db, kUpsert);
+            Query put(db, InGameTables(kUpsert, store.game()).c_str());
             for (const DrawResult& r : results) {
                 BindResultRow(put, r);
                 put.step();
@@ -176,7 +178,7 @@ ResultImport ImportDrawsAndResults(DrawStore& store, const std::vector<Draw>& dr
                 ++outcome.results;
             }
         }
-        outcome.estimated = WriteEstimatedDates(db, store.path());
+        outcome.estimated = WriteEstimatedDates(db, store.path(), store.game());
         Exec(db, "COMMIT");
     } catch (...) {
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -193,8 +195,8 @@ ResultImport FillInResults(DrawStore& store, const std::vector<Draw>& draws, con
     ResultImport outcome;
     Exec(db, "BEGIN IMMEDIATE");
     try {
-        FillInRows(db, store.path(), draws, results, false, outcome);
-        outcome.estimated = WriteEstimatedDates(db, store.path());
+        FillInRows(db, store.path(), store.game(), draws, results, false, outcome);
+        outcome.estimated = WriteEstimatedDates(db, store.path(), store.game());
         Exec(db, "COMMIT");
     } catch (...) {
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -209,8 +211,8 @@ void StoreResult(DrawStore& store, const DrawResult& result) {
     sqlite3* db = store.connection();
     Exec(db, "BEGIN IMMEDIATE");
     try {
-        ResultRowWriter(db).put(result);
-        WriteEstimatedDates(db, store.path());
+        ResultRowWriter(db, store.game()).put(result);
+        WriteEstimatedDates(db, store.path(), store.game());
         Exec(db, "COMMIT");
     } catch (...) {
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -221,7 +223,7 @@ void StoreResult(DrawStore& store, const DrawResult& result) {
 
 int RefreshEstimatedDates(DrawStore& store) {
     if (store.upgradeBlocked()) return 0;
-    return WriteEstimatedDates(store.connection(), store.path());
+    return WriteEstimatedDates(store.connection(), store.path(), store.game());
 }
 
 std::string DescribeConflicts(const std::vector<DigitConflict>& conflicts) {

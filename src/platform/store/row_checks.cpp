@@ -10,7 +10,7 @@ namespace n3 {
 
 namespace {
 
-constexpr const char* kDigitNames[3] = {"第1数字", "第2数字", "第3数字"};
+constexpr const char* kDigitNames[kMaxGameDigits] = {"第1数字", "第2数字", "第3数字", "第4数字"};
 
 // A value that is not an integer, as the user may see it in another tool.
 std::string Shown(sqlite3_stmt* row, int column) {
@@ -26,7 +26,8 @@ std::string Shown(sqlite3_stmt* row, int column) {
 
 }  // namespace
 
-std::optional<std::string> ReadCheckedRow(sqlite3_stmt* row, std::vector<bool>& seen, Draw& draw, RowCheck check) {
+std::optional<std::string> ReadCheckedRow(sqlite3_stmt* row, std::vector<bool>& seen, Draw& draw, RowCheck check,
+                                          int digits) {
     draw = Draw{};
     if (sqlite3_column_type(row, 0) != SQLITE_INTEGER) return "回数" + Shown(row, 0) + "の行：回数が整数ではありません";
     const sqlite3_int64 number = sqlite3_column_int64(row, 0);
@@ -34,7 +35,7 @@ std::optional<std::string> ReadCheckedRow(sqlite3_stmt* row, std::vector<bool>& 
     const auto label = [number] { return "回数 " + std::to_string(number) + " の行："; };
     if (number < 1 || number > kMaxDrawNo) return label() + "回数が1～32767の範囲にありません";
     draw.drawNo = int(number);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < digits && i < kMaxGameDigits; ++i) {
         const int column = i + 1;
         const int type = sqlite3_column_type(row, column);
         if (type == SQLITE_NULL) continue;

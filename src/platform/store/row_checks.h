@@ -17,13 +17,13 @@ enum class RowCheck {
     DigitsAsStored,  // any integer digit, for the entry window to show and mend
 };
 
-// Reads the four columns of the current row of `row` (回数, 第1数字,
-// 第2数字, 第3数字) into `draw`. Every value is read as a 64-bit integer
+// Reads the columns of the current row of `row` (回数, then `digits` digit
+// columns 第1数字, 第2数字, ...) into `draw`. Every value is read as a 64-bit integer
 // first, so that no value is cut short on the way. Returns why the row
 // cannot be used ("回数 40000 の行：…"), or nullopt. `seen` marks the draw
 // numbers read before (one flag a number, grown as needed); the row's number
 // is marked in it.
 std::optional<std::string> ReadCheckedRow(sqlite3_stmt* row, std::vector<bool>& seen, Draw& draw,
-                                          RowCheck check = RowCheck::Strict);
+                                          RowCheck check = RowCheck::Strict, int digits = 3);
 
 }  // namespace n3

@@ -12,6 +12,7 @@
 #include "platform/store/bounded_tables.h"
 #include "platform/store/busy_timeout.h"
 #include "platform/store/dates_and_claims_step.h"
+#include "platform/store/second_game_step.h"
 #include "platform/store/sql_statement.h"
 #include "platform/store/store_error.h"
 #include "platform/store/strategy_store.h"
@@ -164,6 +165,7 @@ const std::vector<SchemaStep>& SchemaSteps() {
         {kBoundedTablesVersion, BoundedTablesSql(), {"当選結果_新", "購入記録_新"}},
         {kStrategySchemaVersion, kStrategyTableSql, {"買い方"}},
         {kDatesAndClaimsVersion, DatesAndClaimsSql()},
+        {kSecondGameVersion, SecondGameSql(), {"ナンバーズ4当選データ", "ナンバーズ4当選結果", "購入記録_新"}},
     };
     return steps;
 }

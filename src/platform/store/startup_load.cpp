@@ -10,9 +10,9 @@
 
 namespace n3 {
 
-HistorySnapshot LoadHistorySnapshot(const std::string& path) {
+HistorySnapshot LoadHistorySnapshot(const std::string& path, const Game& game) {
     // Opening the database checks the file and creates it on the first start.
-    return Database::Open(path, true)->ReadSnapshot();
+    return Database::Open(path, true)->ReadSnapshot(game);
 }
 
 std::string ProgramFolder() {

@@ -9,7 +9,7 @@ namespace n3 {
 
 // Opens (creating when missing) the database at `path` and loads it.
 // Throws StoreError with a message for the user.
-HistorySnapshot LoadHistorySnapshot(const std::string& path);
+HistorySnapshot LoadHistorySnapshot(const std::string& path, const Game& game = kNumbers3);
 
 // The folder of the running executable, without a trailing separator.
 std::string ProgramFolder();

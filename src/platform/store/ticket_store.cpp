@@ -36,7 +36,7 @@ public:
     Statement(sqlite3* db, const char* sql) : SqlStatement(db, sql, kBookConstraint) {}
 };
 
-// Binds the eight columns from index 1 on.
+// Binds the nine columns from index 1 on.
 void BindPurchase(Statement& s, const Purchase& p) {
     s.bind(1, p.購入日);
     s.bind(2, std::int64_t(p.最初の回数));
@@ -46,11 +46,12 @@ void BindPurchase(Statement& s, const Purchase& p) {
     s.bind(6, std::int64_t(p.口数));
     s.bind(7, p.メモ);
     s.bind(8, std::int64_t(p.受け取り済み ? 1 : 0));
+    s.bind(9, std::int64_t(p.game->id));
 }
 
 constexpr const char* kInsert =
-    "INSERT INTO 購入記録 (購入日, 最初の回数, 継続回数, 番号, 種類, 口数, メモ, 受け取り済み) "
-    "VALUES (?, ?, ?, ?, ?, ?, ?, ?)";
+    "INSERT INTO 購入記録 (購入日, 最初の回数, 継続回数, 番号, 種類, 口数, メモ, 受け取り済み, ゲーム) "
+    "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)";
 
 // A row as stored, every value checked before it is used: a file changed
 // by another tool may hold anything in the table.
@@ -77,6 +78,10 @@ Purchase ReadCheckedPurchase(const Statement& q) {
     p.口数 = small(6, "口数");
     p.メモ = q.text(7);
     p.受け取り済み = q.integer(8) != 0;
+    const std::int64_t gameId = q.integer(9);
+    const Game* game = gameId >= 0 && gameId < 100 ? GameById(int(gameId)) : nullptr;
+    if (!game) throw bad("ゲーム「" + EchoText(q.text(9)) + "」は 3 か 4 ではありません");
+    p.game = game;
     if (std::string why = PurchaseError(p); !why.empty()) throw bad(why);
     return p;
 }
@@ -152,10 +157,10 @@ std::vector<Purchase> TicketStore::ReadAll() const {
     std::vector<Purchase> book;
     // One row past the bound is enough to know the book is too large; the
     // memory taken stays that of a book within it.
-    Statement q(
-        db_,
-        "SELECT id, 購入日, 最初の回数, 継続回数, 番号, 種類, 口数, メモ, 受け取り済み FROM 購入記録 ORDER BY id "
-        "LIMIT ?");
+    Statement q(db_,
+                "SELECT id, 購入日, 最初の回数, 継続回数, 番号, 種類, 口数, メモ, 受け取り済み, ゲーム FROM 購入記録 "
+                "ORDER BY id "
+                "LIMIT ?");
     q.bind(1, std::int64_t(kMaxPurchases) + 1);
     while (q.step()) {
         if (book.size() == std::size_t(kMaxPurchases))
@@ -182,9 +187,9 @@ void TicketStore::Update(const Purchase& p) {
     Check(p);
     Statement up(db_,
                  "UPDATE 購入記録 SET 購入日 = ?, 最初の回数 = ?, 継続回数 = ?, 番号 = ?, 種類 = ?, 口数 = ?, "
-                 "メモ = ?, 受け取り済み = ? WHERE id = ?");
+                 "メモ = ?, 受け取り済み = ?, ゲーム = ? WHERE id = ?");
     BindPurchase(up, p);
-    up.bind(9, p.id);
+    up.bind(10, p.id);
     up.step();
     Changed();
 }
@@ -209,14 +214,14 @@ void TicketStore::AddAll(const std::vector<Purchase>& purchases, bool replace) {
         Statement ins(db_, kInsert);
         Statement insWithId(
             db_,
-            "INSERT INTO 購入記録 (購入日, 最初の回数, 継続回数, 番号, 種類, 口数, メモ, 受け取り済み, id) "
-            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
+            "INSERT INTO 購入記録 (購入日, 最初の回数, 継続回数, 番号, 種類, 口数, メモ, 受け取り済み, ゲーム, id) "
+            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
         for (const bool withId : {true, false})
             for (const Purchase& p : purchases) {
                 if (withId != (replace && p.id > 0)) continue;
                 Statement& q = withId ? insWithId : ins;
                 BindPurchase(q, p);
-                if (withId) q.bind(9, p.id);
+                if (withId) q.bind(10, p.id);
                 q.step();
                 q.reset();
             }

@@ -30,6 +30,8 @@ bool OfferBundledHistory(QWidget* parent, Database& database, const std::string&
         const WaitCursor wait;
         const ResultImport outcome =
             ImportDrawsAndResults(database.draws(), data.draws, data.results, false, ResultMerge::FillIn);
+        // The other games' shipped draws go in with the first game's.
+        if (outcome.ok()) ImportOtherGamesIfEmpty(database.draws(), folder);
         return outcome.ok();
     } catch (const StoreError& e) {
         dialogs::Message(parent,
@@ -43,6 +45,11 @@ bool OfferBundledHistory(QWidget* parent, Database& database, const std::string&
 
 bool FillInBundledResults(QWidget* parent, Database& database, const std::string& folder) {
     if (folder.empty() || database.draws().upgradedFrom() == 0) return false;
+    {
+        // A file made before a game was added gets that game's shipped draws.
+        const WaitCursor wait;
+        ImportOtherGamesIfEmpty(database.draws(), folder);
+    }
     const BundledData data = ReadBundledData(folder);
     if (data.error || data.results.empty()) return false;
     try {
