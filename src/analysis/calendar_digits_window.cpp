@@ -6,6 +6,7 @@
 #include "analysis/figure_text.h"
 #include "core/grid_rows.h"
 #include "stats/chance_charts.h"
+#include "stats/verdict.h"
 
 namespace n3 {
 
@@ -42,7 +43,7 @@ bool Doubtful(const CalendarTest& t) { return t.adjustedP && *t.adjustedP < kCha
 
 std::string Verdict(const CalendarTest& t) {
     if (!t.p) return "データ不足";
-    return Doubtful(t) ? "偏りあり" : "偏りなし";
+    return std::string(Doubtful(t) ? kVerdictBias : kVerdictChance);
 }
 
 }  // namespace
@@ -68,7 +69,9 @@ GridModel 曜日月別分析::BuildGrid(const CalendarFigures& f, Rows rows) {
     grid.setColumnWidth(1, 6);
     grid.setColumnWidth(2, 7);
     grid.textOverflow = true;
-    WriteNoteRow(grid, 1, kColumns, CoverageLine(f.coverage));
+    // Every cell of both tabs is tested at once.
+    const CellTest test{.cells = int(f.weekdays.size() + f.months.size()) * 30, .level = kChanceLevel};
+    WriteNoteRow(grid, 1, kColumns, CoverageLine(f.coverage) + "　" + std::string(kSignalLegend));
     WriteNoteRow(grid, 2, kColumns, DatesLine(f));
     grid.setText(1, kHeaderRow, rows == Rows::Weekdays ? "曜日" : "月");
     grid.setText(2, kHeaderRow, "回数");
@@ -96,13 +99,13 @@ GridModel 曜日月別分析::BuildGrid(const CalendarFigures& f, Rows rows) {
     for (const CalendarRow& row : list) {
         grid.setText(1, at, RowLabel(row, rows));
         grid.setNumber(2, at, row.draws);
-        const double expected = row.draws / 10.0;
         for (int i = 0; i < 3; ++i)
             for (int digit = 0; digit < 10; ++digit) {
                 const int count = row.digits[std::size_t(i)][std::size_t(digit)];
                 const int col = 3 + i * 10 + digit;
                 grid.setNumber(col, at, count);
-                if (const Colour c = DeviationColour(count, expected); c.isSet()) grid.setBackground(col, at, c);
+                if (const Colour c = SignalColour(count, row.draws, 0.1, test); c.isSet())
+                    grid.setBackground(col, at, c);
             }
         ++at;
     }
@@ -123,6 +126,7 @@ GridModel 曜日月別分析::BuildTestGrid(const CalendarFigures& f) {
     grid.setDefaultRowHeight(14);
     grid.setDefaultColumnWidth(9);
     grid.setColumnWidth(1, 14);
+    grid.setColumnWidth(6, 20);
     grid.setColumnWidth(kTestColumns, 30);
     grid.textOverflow = true;
     WriteNoteRow(grid, 1, kTestColumns,
@@ -171,7 +175,8 @@ std::string 曜日月別分析::Headline(const CalendarFigures& f) {
     }
     if (!anyTest) return "曜日・月の偏りを検定するには、抽せん日のある回が2つ以上の曜日・月に必要です";
     if (doubtful.empty()) return std::string(kNoBias);
-    return "偶然とは言いにくい偏りがあります：" + doubtful + (rough ? "（期待度数5未満を含む目安の検定です）" : "");
+    return std::string(kVerdictBias) + "があります：" + doubtful +
+           (rough ? "（期待度数5未満を含む目安の検定です）" : "");
 }
 
 }  // namespace n3

@@ -3,6 +3,7 @@
 #include "analysis/deviation_colour.h"
 #include "analysis/figure_text.h"
 #include "stats/chance_charts.h"
+#include "stats/verdict.h"
 
 namespace n3 {
 
@@ -18,11 +19,12 @@ std::string PairLine(const PositionPair& at, const PairCounts& pair) {
     std::string line(at.caption);
     if (!pair.p) return line + "　数字のそろった回がありません";
     line += "　χ² " + FixedText(*pair.chi2, 1) + "、自由度 99、p値 " + PValueText(*pair.p) + "、補正p値 " +
-            PValueText(*pair.adjustedP) + "　" + (Doubtful(pair) ? "偏りあり" : "偏りなし");
+            PValueText(*pair.adjustedP) + "　" + std::string(Doubtful(pair) ? kVerdictBias : kVerdictChance);
     return line;
 }
 
-void WriteBlock(GridModel& grid, int top, const PositionPair& at, const PairCounts& pair, double expected) {
+void WriteBlock(GridModel& grid, int top, const PositionPair& at, const PairCounts& pair, int draws,
+                const CellTest& test) {
     grid.addSpan(1, top, kColumns, 1);
     grid.setAlignment({1, top, 1, top}, HAlign::Left);
     grid.setText(1, top, PairLine(at, pair));
@@ -40,9 +42,8 @@ void WriteBlock(GridModel& grid, int top, const PositionPair& at, const PairCoun
         for (int b = 0; b < 10; ++b) {
             const int count = pair.counts[std::size_t(a * 10 + b)];
             grid.setNumber(2 + b, head + 1 + a, count);
-            if (expected > 0)
-                if (const Colour c = DeviationColour(count, expected); c.isSet())
-                    grid.setBackground(2 + b, head + 1 + a, c);
+            if (const Colour c = SignalColour(count, draws, 1.0 / kPairValues, test); c.isSet())
+                grid.setBackground(2 + b, head + 1 + a, c);
         }
     grid.setAlignment({2, head + 1, kColumns, head + 10}, HAlign::Right);
     grid.gridLinesOnBlock({1, head, kColumns, head + 10});
@@ -69,8 +70,13 @@ GridModel ペア分析::BuildGrid(const PairFigures& f) {
     grid.addSpan(1, 1, kColumns, 1);
     grid.setAlignment({1, 1, 1, 1}, HAlign::Left);
     grid.setText(1, 1, CoverageLine(f.coverage) + "　期待値 " + FixedText(f.expected, 2) + " 回（回数÷100）");
+    grid.addSpan(1, 2, kColumns, 1);
+    grid.setAlignment({1, 2, 1, 2}, HAlign::Left);
+    grid.setText(1, 2, kSignalLegend);
+    // The cells of the three pairs are tested at once.
+    const CellTest test{.cells = int(kPositionPairs.size()) * kPairValues, .level = kChanceLevel};
     for (std::size_t k = 0; k < kPositionPairs.size(); ++k)
-        WriteBlock(grid, 3 + int(k) * kBlockRows, kPositionPairs[k], f.pairs[k], f.expected);
+        WriteBlock(grid, 3 + int(k) * kBlockRows, kPositionPairs[k], f.pairs[k], f.draws, test);
     grid.moveActiveCellToTopLeft();
     return grid;
 }
@@ -84,7 +90,7 @@ std::string ペア分析::Headline(const PairFigures& f) {
         doubtful += std::string(kPositionPairs[k].caption) + "（補正p値 " + PValueText(*f.pairs[k].adjustedP) + "）";
     }
     if (doubtful.empty()) return "数字の組（ペア）の出方の偏りは偶然と区別できません（3組とも補正p値 0.01 以上）";
-    return "偶然とは言いにくい偏りがあります：" + doubtful;
+    return std::string(kVerdictBias) + "があります：" + doubtful;
 }
 
 }  // namespace n3

@@ -6,6 +6,7 @@
 #include "analysis/deviation_colour.h"
 #include "analysis/figure_text.h"
 #include "stats/chance_charts.h"
+#include "stats/verdict.h"
 
 namespace n3 {
 
@@ -57,6 +58,8 @@ GridModel ミニ分析::BuildGrid(const MiniFigures& f) {
     grid.setBackground({1, kHead, kColumns, kHead}, colours::HeaderPink);
     grid.setForeground({1, kHead, kColumns, kHead}, colours::Blue);
     const std::string expected = FixedText(f.expected, 2);
+    // The hundred values are tested at once; the description names the colours.
+    const CellTest test{.cells = kMiniValues, .level = kChanceLevel};
     for (int n = 0; n < kMiniValues; ++n) {
         const MiniValue& v = f.values[std::size_t(n)];
         const int row = kHead + 1 + n;
@@ -66,8 +69,8 @@ GridModel ミニ分析::BuildGrid(const MiniFigures& f) {
         grid.setText(4, row, DrawText(v.last));
         grid.setNumber(5, row, v.since);
         grid.setNumber(6, row, v.longestGap);
-        if (f.draws > 0)
-            if (const Colour c = DeviationColour(v.count, f.expected); c.isSet()) grid.setBackground(2, row, c);
+        if (const Colour c = SignalColour(v.count, f.draws, 1.0 / kMiniValues, test); c.isSet())
+            grid.setBackground(2, row, c);
     }
     const int last = kHead + kMiniValues;
     grid.setBackground({1, kHead + 1, 1, last}, colours::HeaderYellow);
@@ -127,8 +130,9 @@ std::string ミニ分析::Headline(const MiniFigures& f) {
         const int n = order[std::size_t(i)];
         blank += (i ? "、" : "") + MiniText(n) + "（" + std::to_string(f.values[std::size_t(n)].since) + "回）";
     }
-    const std::string verdict = *f.p < kChanceLevel ? "ミニの出方には偶然とは言いにくい偏りがあります"
-                                                    : "ミニの出方の偏りは偶然と区別できません";
+    const std::string verdict = "ミニの出方" + std::string(*f.p < kChanceLevel ? "には" : "の偏りは") +
+                                std::string(*f.p < kChanceLevel ? kVerdictBias : kVerdictChance) +
+                                (*f.p < kChanceLevel ? "があります" : "");
     return verdict + figures + "　ブランクの長い順：" + blank;
 }
 

@@ -115,7 +115,7 @@ NumberTypeFigures TallyNumberTypes(const DrawHistory& history, const ResultHisto
         f.chi2 = ChiSquare(observed.data(), expected.data(), int(observed.size()));
         f.p = ChiSquareP(*f.chi2, f.df);
     }
-    f.verdict = !f.p ? "データ不足" : *f.p < kVerdictLevel ? "偏りあり" : "偏りなし";
+    f.verdict = !f.p ? std::string("データ不足") : std::string(*f.p < kVerdictLevel ? kVerdictBias : kVerdictChance);
     return f;
 }
 

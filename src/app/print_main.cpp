@@ -17,11 +17,13 @@
 #include "app/cli/cli_arguments.h"
 #include "app/cli/print_parent.h"
 #include "app/cli/strategy_arguments.h"
+#include "core/window_names.h"
 #include "platform/qt/common/qt_util.h"
 #include "platform/qt/print/print_job.h"
 #include "platform/qt/print/print_window_document.h"
 #include "platform/store/database.h"
 #include "platform/store/draw_store.h"
+#include "windows/draw_rows.h"
 #include "windows/window_aliases.h"
 #include "windows/window_table.h"
 
@@ -44,6 +46,11 @@ int Run(const cli::Arguments& args) {
     request.settingsPath = args.settings;
     request.range.from = int(args.number("from", 1, kMaxDrawNo).value_or(0));
     request.range.to = int(args.number("to", 1, kMaxDrawNo).value_or(0));
+    if (request.range.from != 0 || request.range.to != 0) {
+        const AnalysisWindowInfo* info = FindAnalysisWindow(request.window);
+        if (!info ? request.window == windows::kPrediction : !TakesDrawRange(*info))
+            return Usage(NoRangeMessage(info ? info->caption : std::string_view(request.window)));
+    }
     if (const auto number = args.option("number")) {
         request.number = cli::ParseNumberOption(*number);
         if (!request.number) return Usage("--number には 000～999 の番号を指定してください（12 は 012）。");

@@ -4,13 +4,13 @@
 #include <cmath>
 
 #include "stats/distributions.h"
+#include "stats/verdict.h"
 
 namespace n3 {
 
 namespace {
 
 constexpr std::array<std::array<int, 2>, 3> kPositionPairs{{{0, 1}, {1, 2}, {0, 2}}};
-constexpr double kVerdictLevel = 0.01;
 constexpr int kMinDrawsDigits = 50;
 constexpr int kMinDrawsKinds = 500;
 constexpr int kMinDrawsPairs = 500;
@@ -155,6 +155,8 @@ std::vector<RandomnessTest> RunRandomnessTests(const DrawTallies& t) {
     return tests;
 }
 
-std::string VerdictFor(double pCorrected) { return pCorrected >= kVerdictLevel ? "偏りなし" : "偏りの可能性"; }
+std::string VerdictFor(double pCorrected) {
+    return std::string(pCorrected >= kVerdictLevel ? kVerdictChance : kVerdictBias);
+}
 
 }  // namespace n3

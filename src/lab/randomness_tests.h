@@ -21,7 +21,7 @@ struct RandomnessTest {
     std::optional<int> df;    // none for the z-test
     std::optional<double> p;  // none under "データ不足"
     std::optional<double> pCorrected;
-    std::string verdict;  // "偏りなし", "偏りの可能性" or "データ不足"
+    std::string verdict;  // kVerdictChance, kVerdictBias or "データ不足"
 };
 
 // The counts every test reads, gathered in one walk over the range.

@@ -5,6 +5,7 @@
 
 #include "analysis/figure_text.h"
 #include "stats/chance_charts.h"
+#include "stats/verdict.h"
 
 namespace n3 {
 
@@ -40,13 +41,13 @@ std::string 乱数性の検定::Headline(const DrawTallies& tallies, const std::
     for (const RandomnessTest& t : tests) {
         if (!t.p) continue;
         ++judged;
-        if (t.verdict != "偏りなし") doubted += (doubted.empty() ? "「" : "・「") + t.name + "」";
+        if (t.verdict != kVerdictChance) doubted += (doubted.empty() ? "「" : "・「") + t.name + "」";
     }
     const std::string range =
         "（第" + std::to_string(tallies.firstDrawNo) + "回〜第" + std::to_string(tallies.lastDrawNo) + "回）";
     if (judged == 0) return "回数が少なすぎて、どの検定も判定できません" + range;
     if (!doubted.empty()) return doubted + "に偶然としては珍しい偏りがあります" + range;
-    return std::to_string(judged) + "種類の検定のどれも、偶然の範囲を超える偏りは見つかりません" + range;
+    return std::to_string(judged) + "種類の検定のどれも、偏りは" + std::string(kVerdictChance) + range;
 }
 
 GridModel 乱数性の検定::BuildGrid(const DrawTallies& tallies, const std::vector<RandomnessTest>& tests) {
@@ -71,7 +72,7 @@ void 乱数性の検定::SetUpGrid(GridModel& grid, int rows) {
     grid.setRowHeight(kHeaderRow, 18);
     grid.setDefaultColumnWidth(9);
     grid.setColumnWidth(1, 24);
-    grid.setColumnWidth(kColumns, 12);
+    grid.setColumnWidth(kColumns, 20);
     grid.textOverflow = true;
     grid.setAlignment({1, kRangeRow, kColumns, kRangeRow}, HAlign::Left);
     grid.setBackground({1, kHeaderRow, kColumns, kHeaderRow}, colours::HeaderPink);
@@ -92,7 +93,7 @@ void 乱数性の検定::WriteTestRow(GridModel& grid, int row, const Randomness
     grid.setText(7, row, test.verdict);
     if (!test.p) {
         grid.setForeground({2, row, kColumns, row}, kGreyText);
-    } else if (test.verdict != "偏りなし") {
+    } else if (test.verdict != kVerdictChance) {
         grid.setForeground(kColumns, row, kDoubtRed);
         grid.setBackground({1, row, kColumns, row}, kDoubtBackground);
     } else {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <boost/math/distributions/binomial.hpp>
 #include <boost/math/distributions/chi_squared.hpp>
 #include <boost/math/distributions/normal.hpp>
 #include <cmath>
@@ -26,6 +27,14 @@ double ChiSquareP(double chi2, int df) {
 double TwoSidedP(double z) {
     const boost::math::normal_distribution<double> dist;
     return std::min(1.0, 2.0 * boost::math::cdf(boost::math::complement(dist, std::fabs(z))));
+}
+
+double BinomialTwoSidedP(int count, int trials, double chance) {
+    if (trials <= 0 || count < 0 || count > trials || !(chance > 0) || !(chance < 1)) return 1.0;
+    const boost::math::binomial_distribution<double> dist(trials, chance);
+    const double atMost = boost::math::cdf(dist, count);
+    const double atLeast = count == 0 ? 1.0 : boost::math::cdf(boost::math::complement(dist, count - 1));
+    return std::min(1.0, 2.0 * std::min(atMost, atLeast));
 }
 
 int NumbersWithDigitSum(int s, const Game& game) {

@@ -16,6 +16,9 @@ double ChiSquare(const double* observed, const double* expected, int cells);
 double ChiSquareP(double chi2, int df);
 // Two-sided p-value of a standard normal z.
 double TwoSidedP(double z);
+// Two-sided p-value of `count` in `trials` draws that each give it with
+// probability `chance`: twice the smaller tail, at most 1.
+double BinomialTwoSidedP(int count, int trials, double chance);
 
 // How many of the game's numbers have digits that sum to s (0..9 x digits).
 int NumbersWithDigitSum(int s, const Game& game = kNumbers3);

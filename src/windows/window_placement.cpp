@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 
 namespace n3 {
 
@@ -53,6 +54,30 @@ std::vector<ScreenRect> CascadePlaces(const std::vector<ScreenRect>& sizes, cons
         }
         places.push_back(FitInto(place, area));
         offset += step;
+    }
+    return places;
+}
+
+std::vector<ScreenRect> TilePlaces(int count, const ScreenRect& area, bool oneAboveTheOther, int smallest) {
+    if (count <= 0) return {};
+    const int length = oneAboveTheOther ? area.height : area.width;
+    int rows = oneAboveTheOther ? count : 1, columns = oneAboveTheOther ? 1 : count;
+    if (length / count < smallest) {
+        // A grid as near square as the count allows, longer the way asked.
+        const int longer = int(std::ceil(std::sqrt(double(count))));
+        const int shorter = (count + longer - 1) / longer;
+        rows = oneAboveTheOther ? longer : shorter;
+        columns = oneAboveTheOther ? shorter : longer;
+        // Rows that would stay empty go.
+        rows = (count + columns - 1) / columns;
+    }
+    std::vector<ScreenRect> places;
+    for (int i = 0; i < count; ++i) {
+        const int row = i / columns, column = i % columns;
+        const int inRow = std::min(columns, count - row * columns);
+        const int top = area.height * row / rows, bottom = area.height * (row + 1) / rows;
+        const int left = area.width * column / inRow, right = area.width * (column + 1) / inRow;
+        places.push_back({area.x + left, area.y + top, right - left, bottom - top});
     }
     return places;
 }

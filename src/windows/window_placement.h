@@ -38,4 +38,10 @@ ScreenRect FitInto(ScreenRect window, const ScreenRect& area);
 // would reach past the area starts again at the area's top-left corner.
 std::vector<ScreenRect> CascadePlaces(const std::vector<ScreenRect>& sizes, const ScreenRect& area, int step);
 
+// 上下に並べて表示 (oneAboveTheOther) and 左右に並べて表示: `count` strips
+// filling the area while each stays at least `smallest` tall (or wide);
+// more windows than that go into a grid of rows and columns instead, row by
+// row, the windows of a shorter last row sharing its width.
+std::vector<ScreenRect> TilePlaces(int count, const ScreenRect& area, bool oneAboveTheOther, int smallest);
+
 }  // namespace n3

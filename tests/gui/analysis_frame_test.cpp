@@ -30,6 +30,7 @@
 #include "platform/qt/common/dialogs.h"
 #include "platform/qt/grid/grid_view.h"
 #include "platform/store/database.h"
+#include "stats/verdict.h"
 #include "temp_dir.h"
 #include "test_history.h"
 #include "windows/window_table.h"
@@ -108,7 +109,7 @@ TEST(AnalysisFrame, RangeControlsRecomputeTheTestsOverTheChosenDraws) {
     ClickAndWait(w, range->recomputeButton());
     EXPECT_EQ(Cell(w, 2, 3), "100");
     EXPECT_EQ(w.shownRange().from, 1101);
-    EXPECT_EQ(Cell(w, 7, 3), "偏りなし");
+    EXPECT_EQ(Cell(w, 7, 3), kVerdictChance);
     EXPECT_EQ(Cell(w, 7, 7), "データ不足");  // 組合せの型 needs 500 draws
 
     QTest::keyClick(range->choice(), Qt::Key_Down);

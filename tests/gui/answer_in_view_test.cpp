@@ -191,7 +191,7 @@ TEST(RandomnessVerdict, OneLineAboveTheGridAndAPlainDescription) {
     w.load();
     w.show();
     EXPECT_TRUE(w.headline()->isVisible());
-    EXPECT_NE(w.headline()->text().indexOf(QStringLiteral("どれも、偶然の範囲を超える偏りは見つかりません")), -1)
+    EXPECT_NE(w.headline()->text().indexOf(QStringLiteral("どれも、偏りは偶然と区別できません")), -1)
         << w.headline()->text().toStdString();
     EXPECT_NE(w.headline()->text().indexOf(QStringLiteral("（第1回〜第500回）")), -1);
 

@@ -15,6 +15,7 @@
 #include <QTableView>
 #include <QTest>
 
+#include "analysis/deviation_colour.h"
 #include "platform/qt/analysis/analysis_window.h"
 #include "platform/qt/analysis/range_controls.h"
 #include "platform/qt/common/dialogs.h"
@@ -187,4 +188,31 @@ TEST_F(DigitViews, MiniTableSortsByBlankAndPairsOpen) {
     EXPECT_EQ(pairs->grid()->gridModel().text(1, 4), "第1＼第2");
     EXPECT_TRUE(pairs->headline()->text().contains("偶然と区別できません"));
     EXPECT_TRUE(messages.empty());
+}
+
+// A view whose verdict is chance shows no coloured count and says what a
+// colour would mean (a coloured count: digit_pairs_test.cpp).
+TEST_F(DigitViews, ColoursMarkOnlyCountsBeyondTheCorrectedTest) {
+    const Colour above = SignalColour(10, 10, 0.1, {}), below = SignalColour(0, 100, 0.5, {});
+    const auto coloured = [&](const GridModel& grid) {
+        int cells = 0;
+        for (int r = 1; r <= grid.rows(); ++r)
+            for (int c = 1; c <= grid.columns(); ++c) {
+                const Colour bg = grid.style(c, r).background;
+                cells += bg == above || bg == below;
+            }
+        return cells;
+    };
+    for (const auto& [menu, name] : {std::pair{"calendarDigits", "曜日月別分析"}, std::pair{"miniGaps", "ミニ分析"},
+                                     std::pair{"digitPairs", "ペア分析"}}) {
+        AnalysisWindow* w = open(menu, name);
+        ASSERT_NE(w, nullptr) << name;
+        EXPECT_TRUE(w->headline()->text().contains("偶然と区別できません")) << name;
+        EXPECT_EQ(coloured(w->grid()->gridModel()), 0) << name;
+        const GridModel& grid = w->grid()->gridModel();
+        // ミニ分析's description names the colours; the others say it above the grid too.
+        EXPECT_TRUE(std::string_view(name) == "ミニ分析" || grid.text(1, 1).ends_with(kSignalLegend) ||
+                    grid.text(1, 2) == kSignalLegend)
+            << name;
+    }
 }

@@ -23,6 +23,7 @@
 #include "platform/qt/print/print_options_bar.h"
 #include "platform/qt/print/print_preview.h"
 #include "test_history.h"
+#include "windows/draw_rows.h"
 #include "windows/window_table.h"
 
 using namespace n3;
@@ -261,4 +262,32 @@ TEST(PrintStatus, ALongPrintShowsItsProgressAtOnce) {
     EXPECT_TRUE(watch.shown[0].contains(QStringLiteral(" ページ")))
         << watch.shown[0].toStdString();  // "… 0 / N ページ"
     EXPECT_GE(watch.maxima[0], 20);
+}
+
+// A chart that does not come from the rows stays over every draw beside a
+// table of some of them, and its title says 全回; with the charts alone
+// the table's heading, and the blank line above it, go with the table.
+TEST(PrintChoiceOfDraws, AChartThatCannotFollowTheDrawsSaysWholeHistory) {
+    PrintDocument doc;
+    doc.rowsAreDraws = true;
+    GridModel grid;
+    grid.setSize(2, 11);
+    grid.frozenRows = 1;
+    for (int r = 2; r <= 11; ++r) grid.setNumber(1, r, r - 1);
+    doc.addText("");
+    doc.addText("［表］");
+    doc.addGrid(grid);
+    ChartData chart;
+    chart.title = "ストレートの当せん金額の年平均";
+    doc.addText("［グラフ］");
+    doc.addChart(chart);
+    for (const PrintParts parts : {PrintParts::TableAndCharts, PrintParts::ChartsOnly}) {
+        const PrintDocument printed =
+            ApplyPrintChoice(doc, {.parts = parts, .range = PrintRange::FromTo, .newest = 100, .from = 3, .to = 5});
+        ASSERT_FALSE(printed.items.empty());
+        EXPECT_EQ(printed.items.back().chart.title, "ストレートの当せん金額の年平均（全回）");
+        EXPECT_EQ(Count(printed, PrintItem::Kind::Text), parts == PrintParts::ChartsOnly ? 1 : 3);
+    }
+    const PrintDocument all = ApplyPrintChoice(doc, {});
+    EXPECT_EQ(all.items.back().chart.title, "ストレートの当せん金額の年平均");
 }

@@ -265,3 +265,12 @@ TEST_F(StrategyWindowTest, EveryFieldOfTheTableGoesToTheStoreAndComesBack) {
     EXPECT_EQ(child<QLineEdit>("strategyName")->text(), QStringLiteral("乙"));
     EXPECT_FALSE(child<QLineEdit>("strategyNumbers")->isEnabled());  // the rule 乙 follows reads no numbers
 }
+
+// The 名前 box shows a typed name of ten full-width characters whole.
+TEST_F(StrategyWindowTest, TheNameBoxFitsATypicalName) {
+    const QString name = QStringLiteral("ご無沙汰の番号を十個");
+    type("strategyName", name);
+    auto* box = child<QLineEdit>("strategyName");
+    ASSERT_EQ(box->text(), name);
+    EXPECT_GE(box->width(), box->fontMetrics().horizontalAdvance(name) + 8);
+}

@@ -385,3 +385,36 @@ TEST_F(ArrangementTest, EveryGridShowsWholeRowsAfterCtrlEnd) {
     EXPECT_EQ(opened, listed);
     EXPECT_EQ(judgedAtOwnSize, opened);
 }
+
+// The first start fills the screen's free area; 上下に並べて表示 and
+// 左右に並べて表示, chosen with the keys, put more windows than fit in strips
+// into a grid whose tables keep rows in view.
+TEST_F(ArrangementTest, FirstStartFillsTheScreenAndTilingManyWindowsKeepsRowsInView) {
+    const QRect available = window->screen()->availableGeometry();
+    EXPECT_EQ(window->width(), available.width());
+    EXPECT_EQ(window->geometry().bottom(), available.bottom());
+
+    window->resize(1366, 740);
+    QCoreApplication::processEvents();
+    std::vector<QMdiSubWindow*> opened;
+    for (const char* name : {"appearanceCount", "appearanceByCount", "digitSum", "dispersion", "pull"})
+        opened.push_back(openAnalysis(name));
+    for (const Qt::Key key : {Qt::Key_H, Qt::Key_V}) {
+        QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+        QTest::keyClick(focus, Qt::Key_W, Qt::AltModifier);
+        QCoreApplication::processEvents();
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        QTest::keyClick(menu, key);
+        QCoreApplication::processEvents();
+        const auto subs = window->mdiArea()->subWindowList();
+        ASSERT_EQ(subs.size(), 6);  // the prediction and the five
+        for (qsizetype i = 0; i < subs.size(); ++i) {
+            EXPECT_TRUE(visibleArea().contains(subs[i]->geometry())) << i;
+            for (qsizetype j = i + 1; j < subs.size(); ++j)
+                EXPECT_FALSE(subs[i]->geometry().intersects(subs[j]->geometry())) << i << " " << j;
+        }
+        for (QMdiSubWindow* sub : opened)
+            EXPECT_GT(qobject_cast<AnalysisWindow*>(sub->widget())->grid()->body()->viewport()->height(), 60);
+    }
+}

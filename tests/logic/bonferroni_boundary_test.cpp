@@ -67,7 +67,7 @@ TEST_P(RandomnessCorrection, TenTestsShareTheLevel) {
     ASSERT_LT(*t.p, b.rawHigh);
     ASSERT_TRUE(t.pCorrected.has_value());
     EXPECT_DOUBLE_EQ(*t.pCorrected, 10.0 * *t.p);
-    EXPECT_EQ(t.verdict, b.significant ? "偏りの可能性" : "偏りなし");
+    EXPECT_EQ(t.verdict, b.significant ? kVerdictBias : kVerdictChance);
 }
 
 INSTANTIATE_TEST_SUITE_P(RawPValues, RandomnessCorrection,

@@ -2,6 +2,7 @@
 // Bonferroni adjustment, the grid, the headline and the JSON member.
 #include <gtest/gtest.h>
 
+#include "analysis/deviation_colour.h"
 #include "analysis/digit_pairs.h"
 #include "analysis/digit_pairs_window.h"
 #include "app/cli/window_json.h"
@@ -75,7 +76,8 @@ TEST(DigitPairs, GridAndJson) {
     EXPECT_EQ(content.grid().text(1, 4), "第1＼第2");
     EXPECT_EQ(content.grid().text(1, 6), "1");
     EXPECT_EQ(content.grid().text(4, 6), "2");
-    EXPECT_TRUE(content.grid().style(4, 6).background.isSet());  // far above 0.04
+    // Two of four draws is not rare enough among 300 cells to be coloured.
+    EXPECT_FALSE(content.grid().style(4, 6).background.isSet());
     EXPECT_EQ(content.grid().text(1, 16).rfind("第1・第3数字", 0), 0u);
     EXPECT_EQ(content.grid().text(1, 29).rfind("第2・第3数字", 0), 0u);
     const std::string json = WindowJsonMembers(content);
@@ -88,4 +90,17 @@ TEST(DigitPairs, GridAndJson) {
                         "{\"pair\": \"01\", \"count\": 0}, {\"pair\": \"02\", \"count\": 1}"),
               std::string::npos);
     EXPECT_NE(json.find("\"df\": 99, \"p\": "), std::string::npos);
+}
+
+// A cell is coloured only where its binomial p-value, times the cells
+// tested at once, lies below the level.
+TEST(DigitPairs, ColourOnlyBeyondTheCorrectedTest) {
+    // 9 or more of 10 fair coins: 11/1024 each side.
+    EXPECT_NEAR(BinomialTwoSidedP(9, 10, 0.5), 22.0 / 1024, 1e-12);
+    EXPECT_DOUBLE_EQ(BinomialTwoSidedP(5, 10, 0.5), 1.0);
+    EXPECT_TRUE(SignalColour(9, 10, 0.5, {.cells = 2, .level = 0.05}).isSet());
+    EXPECT_FALSE(SignalColour(9, 10, 0.5, {.cells = 3, .level = 0.05}).isSet());
+    EXPECT_NE(SignalColour(1, 10, 0.5, {.cells = 2, .level = 0.05}),
+              SignalColour(9, 10, 0.5, {.cells = 2, .level = 0.05}));
+    EXPECT_FALSE(SignalColour(0, 0, 0.5, {}).isSet());
 }

@@ -8,6 +8,7 @@
 #include "lab/last_draws.h"
 #include "lab/randomness_tests.h"
 #include "stats/distributions.h"
+#include "stats/verdict.h"
 #include "test_history.h"
 
 using namespace n3;
@@ -85,7 +86,7 @@ TEST(RandomnessTests, EveryTripleOnceGivesChiSquareZeroEverywhere) {
         EXPECT_EQ(t.n, 1000);
         ASSERT_TRUE(t.p.has_value());
         EXPECT_NEAR(*t.p, 1.0, 1e-9);
-        EXPECT_EQ(t.verdict, "偏りなし");
+        EXPECT_EQ(t.verdict, kVerdictChance);
     }
     EXPECT_EQ(Named(tests, "数字の出現回数").df, 9);
     EXPECT_EQ(Named(tests, "組合せの型").df, 2);
@@ -125,7 +126,7 @@ TEST(RandomnessTests, OnlySevenSevenSevenIsAllTriplesAndFailsEveryDigitTest) {
     const auto& kinds = Named(tests, "組合せの型");
     // (0-432)²/432 + (0-162)²/162 + (600-6)²/6
     EXPECT_NEAR(kinds.statistic, 432.0 + 162.0 + 594.0 * 594.0 / 6.0, 1e-6);
-    EXPECT_EQ(kinds.verdict, "偏りの可能性");
+    EXPECT_EQ(kinds.verdict, kVerdictBias);
     // 1800 sevens among ten digits expected 180 each: 9·180 + (1800-180)²/180.
     EXPECT_NEAR(Named(tests, "数字の出現回数").statistic, 9 * 180.0 + 1620.0 * 1620.0 / 180.0, 1e-6);
     const auto& pull = Named(tests, "引っ張り");
@@ -136,7 +137,7 @@ TEST(RandomnessTests, OnlySevenSevenSevenIsAllTriplesAndFailsEveryDigitTest) {
         SCOPED_TRACE(test.name);
         ASSERT_TRUE(test.pCorrected.has_value());
         EXPECT_DOUBLE_EQ(*test.pCorrected, std::min(1.0, 10 * *test.p));
-        EXPECT_EQ(test.verdict, "偏りの可能性");
+        EXPECT_EQ(test.verdict, kVerdictBias);
     }
 }
 
@@ -238,8 +239,8 @@ TEST(RandomnessTests, AFirstDigitThatNeverShowsZeroIsFlagged) {
     for (Draw& d : h)
         if (d.digit(0) == 0) d.digits[0] = 1;
     const auto tests = RunRandomnessTests(TallyDraws(h, {}));
-    EXPECT_EQ(Named(tests, "第1数字の出現回数").verdict, "偏りの可能性");
-    EXPECT_EQ(Named(tests, "第2数字の出現回数").verdict, "偏りなし");
+    EXPECT_EQ(Named(tests, "第1数字の出現回数").verdict, kVerdictBias);
+    EXPECT_EQ(Named(tests, "第2数字の出現回数").verdict, kVerdictChance);
     const auto& first = Named(tests, "第1数字の出現回数");
     // Independent χ²: the counts of the first position against 200 each.
     std::array<int, 10> counts{};

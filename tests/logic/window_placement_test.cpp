@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <set>
+#include <vector>
+
 using namespace n3;
 
 TEST(WindowPlacement, ARememberedPlaceReadsBackAndAnythingElseIsIgnored) {
@@ -45,4 +49,27 @@ TEST(WindowPlacement, CascadeStepsByTheTitleBarAndStartsAgainAtTheEdge) {
     const auto wrapped = CascadePlaces({{0, 0, 300, 200}, {0, 0, 300, 200}, {0, 0, 300, 460}}, area, 22);
     EXPECT_EQ(wrapped[2], (ScreenRect{0, 0, 300, 460}));
     for (const ScreenRect& p : places) EXPECT_EQ(FitInto(p, area), p);
+}
+
+// Strips while they stay tall (wide) enough, then a grid of rows and
+// columns; always the whole area, every window inside it.
+TEST(WindowPlacement, TilingMakesStripsWhileTheyFitThenAGrid) {
+    const ScreenRect area{0, 0, 1366, 640};
+    // count, one above the other, rows, columns
+    for (const auto& [count, above, rows, columns] :
+         std::vector<std::array<int, 4>>{{3, 1, 3, 1}, {3, 0, 1, 3}, {5, 1, 3, 2}, {7, 0, 3, 3}, {1, 1, 1, 1}}) {
+        const auto places = TilePlaces(count, area, above != 0, above ? 200 : 360);
+        ASSERT_EQ(int(places.size()), count);
+        std::set<int> tops, lefts;
+        long long covered = 0;
+        for (const ScreenRect& p : places) {
+            tops.insert(p.y);
+            if (p.y == 0) lefts.insert(p.x);
+            covered += (long long)p.width * p.height;
+            EXPECT_EQ(FitInto(p, area), p);
+        }
+        EXPECT_EQ(int(tops.size()), rows) << count;
+        EXPECT_EQ(int(lefts.size()), columns) << count;
+        EXPECT_EQ(covered, (long long)area.width * area.height) << count;
+    }
 }

@@ -60,6 +60,14 @@ bool IsWholeRowCell(const GridModel& grid, int row) {
     return grid.columns() > 1 && span && span->col == 1 && span->row == row && span->columns == grid.columns();
 }
 
+// The rows grid `g` prints, top to bottom.
+std::vector<int> RowsOf(const PrintedWindow& window, std::size_t g) {
+    if (g < window.onlyRows.size()) return window.onlyRows[g];
+    std::vector<int> rows;
+    for (int r = 1; r <= window.grids[g].rows(); ++r) rows.push_back(r);
+    return rows;
+}
+
 std::string_view TabOf(const PrintedWindow& window, std::size_t g) {
     return g < window.gridTabs.size() ? std::string_view(window.gridTabs[g]) : std::string_view();
 }
@@ -74,14 +82,15 @@ void PrintText(std::ostream& out, const PrintedWindow& window) {
     for (std::size_t g = 0; g < window.grids.size(); ++g) {
         const GridModel& grid = window.grids[g];
         if (const std::string_view tab = TabOf(window, g); !tab.empty()) out << "［" << tab << "］\n";
+        const std::vector<int> rows = RowsOf(window, g);
         std::vector<int> widths(std::size_t(grid.columns()), 1);
-        for (int r = 1; r <= grid.rows(); ++r) {
+        for (int r : rows) {
             if (IsWholeRowCell(grid, r)) continue;
             for (int c = 1; c <= grid.columns(); ++c)
                 widths[std::size_t(c - 1)] =
                     std::max(widths[std::size_t(c - 1)], DisplayWidth(EchoText(grid.text(c, r), kShownCellChars)));
         }
-        for (int r = 1; r <= grid.rows(); ++r) {
+        for (int r : rows) {
             if (IsWholeRowCell(grid, r)) {
                 out << EchoText(grid.text(1, r), kShownCellChars) << '\n';
                 continue;
@@ -111,7 +120,7 @@ void PrintCsv(std::ostream& out, const PrintedWindow& window) {
         const GridModel& grid = window.grids[g];
         if (g) out << '\n';
         if (const std::string_view tab = TabOf(window, g); !tab.empty()) out << CsvField(std::string(tab)) << '\n';
-        for (int r = 1; r <= grid.rows(); ++r) {
+        for (int r : RowsOf(window, g)) {
             for (int c = 1; c <= grid.columns(); ++c) {
                 if (c > 1) out << ',';
                 out << CsvField(grid.text(c, r));
@@ -130,14 +139,16 @@ void PrintJson(std::ostream& out, const PrintedWindow& window) {
         if (g) out << ", ";
         out << '{';
         if (const std::string_view tab = TabOf(window, g); !tab.empty()) out << "\"tab\": " << JsonString(tab) << ", ";
-        out << "\"columns\": " << grid.columns() << ", \"rows\": " << grid.rows()
+        const std::vector<int> rows = RowsOf(window, g);
+        out << "\"columns\": " << grid.columns() << ", \"rows\": " << rows.size()
             << ", \"frozenRows\": " << grid.frozenRows << ", \"columnWidths\": ";
         JsonNumberArray(out, grid.columns(), [&](int c) { return grid.columnWidth(c); });
         out << ", \"rowHeights\": ";
-        JsonNumberArray(out, grid.rows(), [&](int r) { return grid.rowHeight(r); });
+        JsonNumberArray(out, int(rows.size()), [&](int i) { return grid.rowHeight(rows[std::size_t(i - 1)]); });
         out << ", \"cells\": [";
-        for (int r = 1; r <= grid.rows(); ++r) {
-            out << (r > 1 ? ", [" : "[");
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const int r = rows[i];
+            out << (i > 0 ? ", [" : "[");
             for (int c = 1; c <= grid.columns(); ++c) {
                 const CellStyle& s = grid.style(c, r);
                 if (c > 1) out << ", ";

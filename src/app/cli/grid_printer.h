@@ -19,6 +19,9 @@ struct PrintedWindow {
     std::vector<std::string> gridTabs;
     std::string extraJsonMembers;  // e.g. "\"prediction\": {...}", without a leading comma
     std::string headline;          // the sentence above the grid; empty for none
+    // The rows each grid prints, beside `grids`, when some of the draws were
+    // asked for; a grid without an entry prints every row.
+    std::vector<std::vector<int>> onlyRows;
 };
 
 void PrintText(std::ostream& out, const PrintedWindow& window);

@@ -21,6 +21,7 @@
 #include "settings/settings.h"
 #include "tickets/claim_deadline.h"
 #include "tickets/ticket_grids.h"
+#include "windows/draw_rows.h"
 #include "windows/window_aliases.h"
 #include "windows/window_table.h"
 
@@ -97,6 +98,14 @@ PrintedWindow BuildTicketsWindow(const ShowOptions& options, const HistorySnapsh
 
 }  // namespace
 
+void RefuseRangeWithout(std::string_view window, DrawRange range) {
+    if (range.from == 0 && range.to == 0) return;
+    const AnalysisWindowInfo* info = FindAnalysisWindow(window);
+    // An unknown name is told apart later.
+    if (!info && window != kPredictionWindow && window != windows::kTickets) return;
+    if (!info || !TakesDrawRange(*info)) throw cli::UsageError{NoRangeMessage(info ? info->caption : window)};
+}
+
 std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, const HistorySnapshot& snapshot) {
     const Game& game = *snapshot.game;
     if (options.window == kPredictionWindow && OtherWindowServes(kPredictionWindow, game))
@@ -136,6 +145,15 @@ std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, cons
                 (w.extraJsonMembers.empty() ? "" : ", ") + std::string("\"prizeRuleBroken\": [") + broken + "]";
         }
         w.headline = std::move(content.headline);
+        // A list of draws shows the draws asked for under its frozen rows.
+        if (ListsDraws(*info) && (options.range.from != 0 || options.range.to != 0)) {
+            const GridModel& grid = w.grids.front();
+            std::vector<int> rows;
+            for (int r = 1; r <= std::min(grid.frozenRows, grid.rows()); ++r) rows.push_back(r);
+            for (int r : DrawRowsBetween(grid, options.range.from, options.range.to ? options.range.to : kMaxDrawNo))
+                rows.push_back(r);
+            w.onlyRows.push_back(std::move(rows));
+        }
         return w;
     }
     return std::nullopt;
@@ -178,6 +196,7 @@ int ShowWindow(const std::string& windowName, const Arguments& args) {
                              std::string(std::size_t(args.game->digits - 2), '0') + "12）。"};
         }
     }
+    RefuseRangeWithout(options.window, options.range);
     options.strategy = StrategyFromArguments(args);
     const HistorySnapshot snap = LoadHistorySnapshot(args.db, *args.game);
     const auto window = BuildPrintedWindow(options, snap);

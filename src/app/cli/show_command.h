@@ -2,6 +2,7 @@
 // The windows that `numbers3zubarin-cli show` can print.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/cli/grid_printer.h"
@@ -26,6 +27,10 @@ struct ShowOptions {
 // The window's grids as the desktop program builds them, or nullopt for an
 // unknown window name.
 std::optional<PrintedWindow> BuildPrintedWindow(const ShowOptions& options, const HistorySnapshot& snapshot);
+
+// Throws a UsageError naming the window when a range is given for a window
+// that has none (known names only: an unknown one is reported as such).
+void RefuseRangeWithout(std::string_view window, DrawRange range);
 
 // Every name `show` accepts for the game, in menu order.
 std::vector<std::string> ShowableWindowNames(const Game& game = kNumbers3);

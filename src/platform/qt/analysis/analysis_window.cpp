@@ -70,6 +70,8 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
     descriptionLabel_ = new QLabel(Q(info.description), this);
     descriptionLabel_->setObjectName(QStringLiteral("descriptionLabel"));
     descriptionLabel_->setFont(GridFont());
+    // A window narrower than its description shows it on two lines, never cut.
+    descriptionLabel_->setWordWrap(true);
 
     headline_ = new QLabel(this);
     headline_->setObjectName(QStringLiteral("headline"));
@@ -88,8 +90,7 @@ AnalysisWindow::AnalysisWindow(ChildHost& host, const AnalysisWindowInfo& info, 
     connect(closeButton_, &QPushButton::clicked, this, [this] { CloseChildFrame(this); });
 
     auto* top = new QHBoxLayout;
-    top->addWidget(descriptionLabel_);
-    top->addStretch();
+    top->addWidget(descriptionLabel_, 1);
     if (QWidget* legend = MakeLegend(info, this)) top->addWidget(legend);
 
     auto* buttons = new QHBoxLayout;

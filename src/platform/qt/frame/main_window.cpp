@@ -30,6 +30,7 @@
 #include "platform/qt/prediction/prediction_window.h"
 #include "platform/qt/tickets/tickets_window.h"
 #include "platform/store/database.h"
+#include "windows/window_placement.h"
 #include "windows/window_table.h"
 
 namespace n3 {
@@ -459,17 +460,15 @@ void MainWindow::tileStacked(bool oneAboveTheOther) {
         if (w->isVisible() && !w->isMinimized()) windows << w;
     if (windows.isEmpty()) return;
     const QRect area = mdi_->viewport()->rect();
-    const int n = int(windows.size());
-    for (int i = 0; i < n; ++i) {
+    // A strip keeps room for a title, a line of text and some table rows.
+    const int smallest = oneAboveTheOther ? 200 : 360;
+    const std::vector<ScreenRect> places =
+        TilePlaces(int(windows.size()), {0, 0, area.width(), area.height()}, oneAboveTheOther, smallest);
+    for (qsizetype i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* w = windows[i];
         if (w->isMaximized()) w->showNormal();
-        if (oneAboveTheOther) {
-            const int top = area.height() * i / n, bottom = area.height() * (i + 1) / n;
-            w->setGeometry(0, top, area.width(), bottom - top);
-        } else {
-            const int left = area.width() * i / n, right = area.width() * (i + 1) / n;
-            w->setGeometry(left, 0, right - left, area.height());
-        }
+        const ScreenRect& at = places[std::size_t(i)];
+        w->setGeometry(at.x, at.y, at.width, at.height);
     }
 }
 

@@ -34,10 +34,8 @@ void MainWindow::restorePlacement() {
     available.setTop(available.top() + style()->pixelMetric(QStyle::PM_TitleBarHeight));
     const std::optional<WindowPlacement> saved = ParsePlacement(setting(settings_keys::kMainWindowPlacement));
     if (!saved) {
-        const QSize size = kDefaultSize.boundedTo(available.size());
-        const ScreenRect fitted =
-            FitInto({geometry().x(), geometry().y(), size.width(), size.height()}, ToScreenRect(available));
-        resize(fitted.width, fitted.height);
+        // The first start fills the screen's free area.
+        setGeometry(available);
         return;
     }
     const ScreenRect fitted = FitInto(saved->rect, ToScreenRect(available));

@@ -1,8 +1,9 @@
 #include "platform/qt/print/print_choice.h"
 
 #include <algorithm>
-#include <charconv>
 #include <limits>
+
+#include "windows/draw_rows.h"
 
 namespace n3 {
 
@@ -21,14 +22,6 @@ std::vector<int> PrintedRows(const PrintItem& item) {
 }
 
 }  // namespace
-
-int DrawNoOfRow(const GridModel& grid, int row) {
-    if (row <= grid.frozenRows || !grid.contains(1, row)) return 0;
-    const std::string& text = grid.text(1, row);
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && value > 0 ? value : 0;
-}
 
 PrintOffer OfferOf(const PrintDocument& doc) {
     PrintOffer offer;
@@ -61,6 +54,11 @@ void DropParts(PrintDocument& doc, PrintItem::Kind dropped) {
             ++(gone[next] ? lost : kept);
         if (lost > 0 && kept == 0) gone[i] = true;
     }
+    // A blank line that only spaced out a dropped heading goes with it.
+    for (std::size_t i = doc.items.size(); i-- > 1;)
+        if (gone[i] && doc.items[i].kind == PrintItem::Kind::Text && doc.items[i - 1].kind == PrintItem::Kind::Text &&
+            doc.items[i - 1].text.empty())
+            gone[i - 1] = true;
     std::size_t at = 0;
     std::erase_if(doc.items, [&](const PrintItem&) { return gone[at++]; });
 }
@@ -87,6 +85,11 @@ PrintDocument ApplyPrintChoice(PrintDocument doc, const PrintChoice& choice) {
         std::size_t next = 0;
         for (PrintItem& item : doc.items)
             if (item.kind == PrintItem::Kind::Chart && next < charts.size()) item.chart = std::move(charts[next++]);
+    } else if (someDraws) {
+        // A chart that is over the whole history by definition says so
+        // beside a table of some of the draws.
+        for (PrintItem& item : doc.items)
+            if (item.kind == PrintItem::Kind::Chart) item.chart.title += kWholeHistoryMark;
     }
     const std::string chartRange = someDraws && doc.chartsForDraws
                                        ? "第" + std::to_string(std::max(low, offer.firstDraw)) + "回〜第" +
@@ -97,12 +100,7 @@ PrintDocument ApplyPrintChoice(PrintDocument doc, const PrintChoice& choice) {
     if (someDraws) {
         for (PrintItem& item : doc.items) {
             if (item.kind != PrintItem::Kind::Grid) continue;
-            std::vector<int> rows;
-            for (int r = item.grid.frozenRows + 1; r <= item.grid.rows(); ++r) {
-                const int drawNo = DrawNoOfRow(item.grid, r);
-                if (drawNo >= low && drawNo <= high) rows.push_back(r);
-            }
-            item.onlyRows = std::move(rows);
+            item.onlyRows = DrawRowsBetween(item.grid, low, high);
         }
     }
     if (const std::string printed = PrintedDrawsText(doc); !printed.empty() || offer.range) {

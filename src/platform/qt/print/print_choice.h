@@ -3,10 +3,14 @@
 // N, or 第F回〜第T回) and, for a window with charts, the table, the charts
 // or both. Applied to the window's document before it is laid out.
 #include <string>
+#include <string_view>
 
 #include "platform/qt/common/print_document.h"
 
 namespace n3 {
+
+// Added to the title of a chart that cannot follow the draws chosen.
+inline constexpr std::string_view kWholeHistoryMark = "（全回）";
 
 enum class PrintParts { TableAndCharts, TableOnly, ChartsOnly };
 enum class PrintRange { All, Newest, FromTo };
@@ -28,10 +32,6 @@ struct PrintOffer {
     int lastDraw = 0;
 };
 PrintOffer OfferOf(const PrintDocument& doc);
-
-// The 回数 a body row of a grid of draws stands for (its first cell), or 0
-// when the row is not a draw (a heading, a total).
-int DrawNoOfRow(const GridModel& grid, int row);
 
 // The document with only the chosen parts and, in a table of draws, only
 // the rows of the chosen draws; its 対象 then names the first and last draw

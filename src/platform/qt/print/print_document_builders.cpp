@@ -48,6 +48,9 @@ PrintDocument MakeAnalysisDocument(const AnalysisWindowInfo& info, const WindowC
         doc.addGrid(*view.grid);
     }
     const std::vector<ChartData>& charts = content.charts();
+    // Under the tabs' headings the charts have one of their own, so that
+    // the last tab's heading never prints above charts alone.
+    if (!tabs.empty() && !charts.empty()) doc.addText("［グラフ］");
     for (const ChartData& chart : charts) doc.addChart(chart);
     if (info.charts && !charts.empty())
         doc.chartsForDraws = [&info, history](int from, int to) { return RowChartsOf(info, history, from, to); };

@@ -40,7 +40,7 @@ PrintOptionsBar::PrintOptionsBar(const PrintOffer& offer, const PrintChoice& ini
         range_ = new QButtonGroup(this);
         const int first = offer.firstDraw, last = offer.lastDraw;
         line->addWidget(Radio(QStringLiteral("すべての回(&A)"), "rangeAll", range_, int(PrintRange::All), box));
-        line->addWidget(Radio(QStringLiteral("最新の(&L)"), "rangeNewest", range_, int(PrintRange::Newest), box));
+        line->addWidget(Radio(QStringLiteral("直近(&L)"), "rangeNewest", range_, int(PrintRange::Newest), box));
         newest_ = DrawBox("newestDraws", 1, last - first + 1, initial.newest, box);
         line->addWidget(newest_);
         line->addWidget(new QLabel(QStringLiteral("回"), box));

@@ -2,9 +2,11 @@
 
 #include "core/window_names.h"
 #include "platform/qt/print/prediction_document.h"
+#include "platform/qt/print/print_choice.h"
 #include "platform/qt/print/print_document_builders.h"
 #include "prediction/prediction_window_logic.h"
 #include "settings/settings.h"
+#include "windows/draw_rows.h"
 #include "windows/window_table.h"
 
 namespace n3 {
@@ -37,7 +39,14 @@ std::optional<PrintDocument> BuildWindowDocument(const PrintRequest& request, co
     input.strategies = &request.strategies;
     input.singleStrategy = request.singleStrategy;
     const WindowContent content = BuildWindowContent(*info, input);
-    return MakeAnalysisDocument(*info, content, snapshot.history, request.range);
+    PrintDocument doc = MakeAnalysisDocument(*info, content, snapshot.history, request.range);
+    // A list of draws prints the draws asked for, its charts over them.
+    if (ListsDraws(*info) && (request.range.from != 0 || request.range.to != 0))
+        doc = ApplyPrintChoice(std::move(doc), PrintChoice{.parts = PrintParts::TableAndCharts,
+                                                           .range = PrintRange::FromTo,
+                                                           .from = request.range.from,
+                                                           .to = request.range.to ? request.range.to : kMaxDrawNo});
+    return doc;
 }
 
 }  // namespace n3

@@ -61,6 +61,8 @@ const std::array<StrategyField, 8> kStrategyFields = {{
          auto* edit = new QLineEdit(parent);
          edit->setObjectName(QStringLiteral("strategyName"));
          edit->setMaxLength(40);
+         // Room for a name of ten full-width characters, e.g. 「毎回同じ番号（123）」.
+         edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(10, QChar(0x3042))) + 12);
          return edit;
      },
      .show = [](QWidget* w, const Strategy& s) { static_cast<QLineEdit*>(w)->setText(Q(s.name)); },

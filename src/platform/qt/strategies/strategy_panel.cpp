@@ -32,7 +32,7 @@ StrategyPanel::StrategyPanel(StrategyKeeper keeper, QWidget* parent) : QWidget(p
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("strategyList"));
     list_->setMaximumHeight(96);
-    list_->setMinimumWidth(320);
+    list_->setMinimumWidth(240);
 
     for (std::size_t i = 0; i < kStrategyFields.size(); ++i) fields_[i] = kStrategyFields[i].make(this);
     auto* form = new QGridLayout;
