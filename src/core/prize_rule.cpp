@@ -21,10 +21,10 @@ std::string Breach(PrizeKind kind, std::int64_t typed, const std::string& from, 
 
 }  // namespace
 
-std::string PrizeRuleBreach(const Draw& draw, const DrawResult& result) {
-    if (!draw.complete()) return {};
-    const int orders = NumberOrders(NumberOf(draw));
-    if (orders < 2) return {};  // a triple: no box or set is sold
+std::string PrizeRuleBreach(const Draw& draw, const DrawResult& result, const Game& game) {
+    if (!draw.complete(game)) return {};
+    const int orders = NumberOrders(NumberOf(draw, game), game);
+    if (orders < 2) return {};  // all digits alike: no box or set is sold
     const auto& straight = result.prize(PrizeKind::Straight).yen;
     const auto& box = result.prize(PrizeKind::Box).yen;
     const auto& setStraight = result.prize(PrizeKind::SetStraight).yen;

@@ -13,7 +13,7 @@ namespace n3 {
 // What the rule says of the draw's prizes where two of them are known
 // ("ボックスの当せん金額 15,000円は、ストレート 88,500円 ÷ 6 を100円未満切り捨てた
 // 14,700円と違います。"), or empty when they agree or too little is known.
-std::string PrizeRuleBreach(const Draw& draw, const DrawResult& result);
+std::string PrizeRuleBreach(const Draw& draw, const DrawResult& result, const Game& game = kNumbers3);
 
 // The rule in one sentence, for a question.
 inline constexpr const char* kPrizeRuleText =
