@@ -22,7 +22,7 @@ std::string 当選結果一覧::Yen(std::int64_t yen) {
 
 WindowContent 当選結果一覧::Content(const WindowInput& input) {
     WindowContent content;
-    content.grid() = Build(input.history, input.results);
+    content.grid() = Build(input.history, input.results, input.game);
     // The dates of the listed draws, each saying whether it was worked out
     // from the schedule (the JSON's "dates").
     ResultListDates dates;
@@ -33,10 +33,13 @@ WindowContent 当選結果一覧::Content(const WindowInput& input) {
     return content;
 }
 
-GridModel 当選結果一覧::Build(const DrawHistory& history, const ResultHistory& results) {
+GridModel 当選結果一覧::Build(const DrawHistory& history, const ResultHistory& results, const Game& game) {
+    const std::vector<PrizeKind> kinds = PrizeKindsOf(game);
+    const int kindCount = int(kinds.size());
+    const int columns = 3 + 2 * kindCount;
     GridModel grid;
     const int rows = kFirstDrawRow - 1 + int(history.size());
-    grid.setSize(kColumns, rows);
+    grid.setSize(columns, rows);
     grid.setDefaultRowHeight(10);
     grid.setDefaultColumnWidth(9);
     grid.setColumnWidth(1, 7);
@@ -49,11 +52,11 @@ GridModel 当選結果一覧::Build(const DrawHistory& history, const ResultHist
     grid.setText(1, 1, "回数");
     grid.setText(2, 1, "抽せん日");
     grid.setText(3, 1, "当選番号");
-    grid.setBackground({1, 1, kColumns, 2}, colours::HeaderPink);
-    for (int k = 0; k < kPrizeKindCount; ++k) {
+    grid.setBackground({1, 1, columns, 2}, colours::HeaderPink);
+    for (int k = 0; k < kindCount; ++k) {
         const int col = 4 + 2 * k;
         grid.addSpan(col, 1, 2, 1);
-        grid.setText(col, 1, kPrizeKindNames[std::size_t(k)]);
+        grid.setText(col, 1, kPrizeKindNames[std::size_t(kinds[std::size_t(k)])]);
         grid.setText(col, 2, "口数");
         grid.setText(col + 1, 2, "当せん金額");
         grid.setColumnWidth(col, 7);
@@ -63,7 +66,7 @@ GridModel 当選結果一覧::Build(const DrawHistory& history, const ResultHist
         grid.setForeground({1, kFirstDrawRow, 1, rows}, colours::Red);
         grid.setBackground({1, kFirstDrawRow, 1, rows}, colours::HeaderYellow);
         grid.setForeground({3, kFirstDrawRow, 3, rows}, colours::Blue);
-        grid.setAlignment({4, kFirstDrawRow, kColumns, rows}, HAlign::Right);
+        grid.setAlignment({4, kFirstDrawRow, columns, rows}, HAlign::Right);
     }
     grid.gridLinesOnBlock(grid.all());
 
@@ -71,12 +74,12 @@ GridModel 当選結果一覧::Build(const DrawHistory& history, const ResultHist
     for (auto it = history.rbegin(); it != history.rend(); ++it, ++row) {
         const Draw& d = *it;
         grid.setNumber(1, row, d.drawNo);
-        if (d.complete()) grid.setText(3, row, DigitsText(d.digits));
+        if (d.complete(game)) grid.setText(3, row, DigitsText(d.digits, game));
         const DrawResult* r = FindResult(results, d.drawNo);
         if (!r) continue;
         grid.setText(2, row, ShownDate(r->date, r->dateEstimated));
-        for (int k = 0; k < kPrizeKindCount; ++k) {
-            const Prize& p = r->prizes[std::size_t(k)];
+        for (int k = 0; k < kindCount; ++k) {
+            const Prize& p = r->prize(kinds[std::size_t(k)]);
             if (p.winners) grid.setText(4 + 2 * k, row, Yen(*p.winners));
             if (p.yen) grid.setText(5 + 2 * k, row, Yen(*p.yen) + "円");
         }

@@ -1,7 +1,7 @@
 #pragma once
 // 当選結果一覧: every draw of the history, newest first, with its date, its
-// number as three digits and, for each of the five prizes, the winning units
-// and the prize per unit. What is not known stays empty.
+// number in the game's digits and, for each prize the game pays, the
+// winning units and the prize per unit. What is not known stays empty.
 #include "core/window_content.h"
 
 namespace n3 {
@@ -19,9 +19,8 @@ struct ResultListDates {
 class 当選結果一覧 {
 public:
     static WindowContent Content(const WindowInput& input);
-    static GridModel Build(const DrawHistory& history, const ResultHistory& results);
+    static GridModel Build(const DrawHistory& history, const ResultHistory& results, const Game& game = kNumbers3);
 
-    static constexpr int kColumns = 3 + 2 * kPrizeKindCount;
     static constexpr int kFirstDrawRow = 3;  // two header rows
 
     // "87,100": the yen with thousands commas.

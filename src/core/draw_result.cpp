@@ -20,6 +20,18 @@ void SettleResult(DrawResult& result, const DrawDigits& digits, const Game& game
     for (PrizeKind kind : {PrizeKind::Box, PrizeKind::SetStraight, PrizeKind::SetBox}) result.prize(kind) = Prize{};
 }
 
+std::vector<PrizeKind> PrizeKindsOf(const Game& game) {
+    std::vector<PrizeKind> kinds;
+    if (game.offers(TicketKind::Straight)) kinds.push_back(PrizeKind::Straight);
+    if (game.offers(TicketKind::Box)) kinds.push_back(PrizeKind::Box);
+    if (game.offers(TicketKind::Set)) {
+        kinds.push_back(PrizeKind::SetStraight);
+        kinds.push_back(PrizeKind::SetBox);
+    }
+    if (game.offers(TicketKind::Mini)) kinds.push_back(PrizeKind::Mini);
+    return kinds;
+}
+
 const DrawResult* FindResult(const ResultHistory& results, int drawNo) {
     const auto it = std::lower_bound(results.begin(), results.end(), drawNo,
                                      [](const DrawResult& r, int n) { return r.drawNo < n; });

@@ -58,6 +58,10 @@ using ResultHistory = std::vector<DrawResult>;
 // all, whatever the list printed.
 void SettleResult(DrawResult& result, const DrawDigits& digits, const Game& game = kNumbers3);
 
+// The prizes the game pays, in PrizeKind order: box and set where the game
+// sells them, ミニ only where it sells ミニ.
+std::vector<PrizeKind> PrizeKindsOf(const Game& game);
+
 // The entry of draw `drawNo`, or nullptr.
 const DrawResult* FindResult(const ResultHistory& results, int drawNo);
 

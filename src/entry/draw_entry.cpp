@@ -30,6 +30,11 @@ std::string 当選データ入力::WriteRefusedMessage(std::string_view reason) 
     return text;
 }
 
+std::string 当選データ入力::ColumnHeading(int column) {
+    if (column == kDrawNoColumn) return "回数";
+    return "第" + std::to_string(column) + "数字";
+}
+
 std::string 当選データ入力::DelLinesQuestion(int rowCount) {
     if (rowCount <= 1) return std::string(kDelLineQuestion);
     return "選択された " + std::to_string(rowCount) + " 行を削除します。よろしいですか？";
@@ -72,7 +77,7 @@ std::vector<int> 当選データ入力::Follow(DrawHistory stored) {
 }
 
 std::string 当選データ入力::CellText(int row, int column) const {
-    if (row < 0 || row >= rowCount() || column < 0 || column >= kColumnCount) return {};
+    if (row < 0 || row >= rowCount() || column < 0 || column >= ColumnCount(game_)) return {};
     const Draw& d = rows_[std::size_t(row)];
     if (column == kDrawNoColumn) return std::to_string(d.drawNo);
     const auto& digit = d.digits[std::size_t(column - 1)];
@@ -87,7 +92,7 @@ DigitInput 当選データ入力::ParseDigitInput(std::string_view text) {
 }
 
 bool 当選データ入力::SetCellText(int row, int column, std::string_view text) {
-    if (row < 0 || row >= rowCount() || !IsEditable(column)) return false;
+    if (row < 0 || row >= rowCount() || !IsEditable(column, game_)) return false;
     const DigitInput input = ParseDigitInput(text);
     if (!input.accepted) return false;
     Draw& d = rows_[std::size_t(row)];
@@ -176,18 +181,20 @@ void 当選データ入力::RemoveDraws(const std::vector<int>& drawNos) {
     }
 }
 
-EntryCell 当選データ入力::NextDigitCell(EntryCell from, int rowCount) {
-    const int column = std::clamp(from.column, 1, kColumnCount - 1);
+EntryCell 当選データ入力::NextDigitCell(EntryCell from, int rowCount, const Game& game) {
+    const int last = ColumnCount(game) - 1;
+    const int column = std::clamp(from.column, 1, last);
     if (from.column < 1) return {from.row, 1};
-    if (column < kColumnCount - 1) return {from.row, column + 1};
+    if (column < last) return {from.row, column + 1};
     if (from.row + 1 < rowCount) return {from.row + 1, 1};
     return {from.row, column};
 }
 
-EntryCell 当選データ入力::PreviousDigitCell(EntryCell from, int rowCount) {
-    const int column = std::clamp(from.column, 1, kColumnCount - 1);
+EntryCell 当選データ入力::PreviousDigitCell(EntryCell from, int rowCount, const Game& game) {
+    const int last = ColumnCount(game) - 1;
+    const int column = std::clamp(from.column, 1, last);
     if (column > 1) return {from.row, column - 1};
-    if (from.row > 0 && from.row - 1 < rowCount) return {from.row - 1, kColumnCount - 1};
+    if (from.row > 0 && from.row - 1 < rowCount) return {from.row - 1, last};
     return {from.row, 1};
 }
 
@@ -215,7 +222,7 @@ bool 当選データ入力::IsWrongDigitText(std::string_view text) {
 
 std::optional<EntryCell> 当選データ入力::FindFirstWrongCell() const {
     for (int r = 0; r < rowCount(); ++r)
-        for (int c = 1; c < kColumnCount; ++c)
+        for (int c = 1; c < ColumnCount(game_); ++c)
             if (IsWrongDigitText(CellText(r, c))) return EntryCell{r, c};
     return std::nullopt;
 }
@@ -229,8 +236,8 @@ std::optional<EntryCell> 当選データ入力::FindFirstIncompleteRow() const {
         const Draw& d = rows_[std::size_t(r)];
         int filled = 0;
         for (const auto& digit : d.digits) filled += digit.has_value();
-        if (filled == 0 || filled == 3) continue;
-        for (int c = 1; c < kColumnCount; ++c)
+        if (filled == 0 || filled == game_.digits) continue;
+        for (int c = 1; c < ColumnCount(game_); ++c)
             if (!d.digits[std::size_t(c - 1)]) return EntryCell{r, c};
     }
     return std::nullopt;

@@ -1,12 +1,11 @@
 #pragma once
 // 当選データ入力: the draw entry window's rules, without any screen.
 //
-// The grid shows one row per stored draw: column 0 is 回数 (read-only), columns
-// 1 to 3 are 第1数字, 第2数字 and 第3数字. Rows and columns are counted from 0
+// The grid shows one row per stored draw of one game: column 0 is 回数
+// (read-only), columns 1 to the game's digits are 第1数字, 第2数字, ... Rows and columns are counted from 0
 // here; the screen adds 1 where it shows positions to the user. Every change
 // goes to the DrawWriter first and reaches the rows only when the write
 // succeeded, so a refused write leaves the grid showing what is stored.
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -63,19 +62,29 @@ public:
     static std::string WriteRefusedMessage(std::string_view reason);
 
     // --- the grid's look ----------------------------------------------------
-    static constexpr int kColumnCount = 4;
     static constexpr int kDrawNoColumn = 0;
-    static constexpr std::array<std::string_view, kColumnCount> kColumnHeadings = {"回数", "第1数字", "第2数字",
-                                                                                   "第3数字"};
-    static constexpr std::array<int, kColumnCount> kColumnWidths = {5, 7, 7, 7};  // characters
-    static constexpr double kRowHeight = 10;                                      // points
+    // 回数 and one column per digit of the game.
+    static constexpr int ColumnCount(const Game& game) { return 1 + game.digits; }
+    // "回数", "第1数字", "第2数字", ...
+    static std::string ColumnHeading(int column);
+    static constexpr int kDrawNoWidth = 5;  // characters
+    static constexpr int kDigitWidth = 7;   // characters
+    static constexpr int ColumnWidth(int column) { return column == kDrawNoColumn ? kDrawNoWidth : kDigitWidth; }
+    static constexpr double kRowHeight = 10;  // points
     static constexpr Colour kDrawNoBackground = colours::HeaderYellow;
     static constexpr Colour kDrawNoText = colours::Red;
-    // Window size in pixels at 96 dpi.
+    // Window size in pixels at 96 dpi, for three digits; each further
+    // digit column widens it.
     static constexpr int kDesignWidth = 380;
     static constexpr int kDesignHeight = 480;
+    static constexpr int kDigitColumnDesignWidth = 64;
+    static constexpr int DesignWidth(const Game& game) {
+        return kDesignWidth + (game.digits - kNumbers3.digits) * kDigitColumnDesignWidth;
+    }
 
-    explicit 当選データ入力(DrawWriter& writer) : writer_(writer) {}
+    explicit 当選データ入力(DrawWriter& writer, const Game& game = kNumbers3) : writer_(writer), game_(game) {}
+    // The game whose draws the rows are.
+    const Game& game() const { return game_; }
     void setObserver(EntryRowsObserver* observer) { observer_ = observer; }
 
     // --- rows ---------------------------------------------------------------
@@ -90,7 +99,9 @@ public:
     const Draw& row(int r) const { return rows_[std::size_t(r)]; }
     // The text a cell shows: the number, or empty for an empty digit.
     std::string CellText(int row, int column) const;
-    static bool IsEditable(int column) { return column >= 1 && column < kColumnCount; }
+    static bool IsEditable(int column, const Game& game = kNumbers3) {
+        return column >= 1 && column < ColumnCount(game);
+    }
 
     // --- typing -------------------------------------------------------------
     static DigitInput ParseDigitInput(std::string_view text);
@@ -101,11 +112,11 @@ public:
 
     // --- moving while typing ------------------------------------------------
     // The digit cell after `from` (Tab, and after a typed digit): the next
-    // digit column, after 第3数字 the 第1数字 of the next row. The last
-    // digit cell of the grid stays where it is.
-    static EntryCell NextDigitCell(EntryCell from, int rowCount);
+    // digit column, after the game's last digit the 第1数字 of the next
+    // row. The last digit cell of the grid stays where it is.
+    static EntryCell NextDigitCell(EntryCell from, int rowCount, const Game& game = kNumbers3);
     // The digit cell before `from` (Shift+Tab); the first one stays.
-    static EntryCell PreviousDigitCell(EntryCell from, int rowCount);
+    static EntryCell PreviousDigitCell(EntryCell from, int rowCount, const Game& game = kNumbers3);
 
     // --- 行追加 / 行削除 ------------------------------------------------------
     // The grid row where a draw numbered drawNo belongs: rows stay in
@@ -123,7 +134,7 @@ public:
     // --- undo and redo ------------------------------------------------------
     // The row showing draw drawNo, or -1.
     int RowOf(int drawNo) const;
-    // Writes one digit of draw drawNo (position 0..2); throws when refused.
+    // Writes one digit of draw drawNo (position 0..digits-1); throws when refused.
     // Returns its row, or -1 when the draw is not in the grid.
     int SetDigitOf(int drawNo, int position, std::optional<int> value);
     // Stores the draws again as they were (numbers and digits) in one write
@@ -142,13 +153,14 @@ public:
     static bool IsWrongDigitText(std::string_view text);
     // The first wrong digit cell, row by row and left to right in a row.
     std::optional<EntryCell> FindFirstWrongCell() const;
-    // The first row holding one or two digits: a draw left half typed. The
-    // cell is its first empty digit.
+    // The first row holding some but not all of the game's digits: a draw
+    // left half typed. The cell is its first empty digit.
     std::optional<EntryCell> FindFirstIncompleteRow() const;
     static std::string IncompleteRowQuestion(int drawNo);
 
 private:
     DrawWriter& writer_;
+    const Game& game_;
     EntryRowsObserver* observer_ = nullptr;
     DrawHistory rows_;
 };

@@ -26,6 +26,8 @@ EntryStep EntryCursor::Key(EntryKey key, EntryCell here, const Grid& grid) {
     // (At the grid's last cell it could not move: the key then acts as usual.)
     if (byItself && !atEnd && forward) return {EntryStep::Stay, here};
     const bool lastRow = OnLastRow(here, rows);
+    const Game& game = *grid.game;
+    const int lastColumn = Entry::ColumnCount(game) - 1;
     switch (key) {
     case EntryKey::Enter:
     case EntryKey::Down:
@@ -34,15 +36,15 @@ EntryStep EntryCursor::Key(EntryKey key, EntryCell here, const Grid& grid) {
     case EntryKey::ShiftEnter:
     case EntryKey::Up: return MoveTo(std::max(here.row - 1, 0), here.column);
     case EntryKey::Left: return MoveTo(here.row, std::max(here.column - 1, 0));
-    case EntryKey::Right: return MoveTo(here.row, std::min(here.column + 1, Entry::kColumnCount - 1));
+    case EntryKey::Right: return MoveTo(here.row, std::min(here.column + 1, lastColumn));
     case EntryKey::Tab:
         // Not right after a digit, Tab at the grid's last cell goes on to
         // the window's buttons.
-        if (lastRow && here.column >= Entry::kColumnCount - 1) return {EntryStep::LeaveGrid, here};
-        return {EntryStep::MoveTo, Entry::NextDigitCell(here, rows)};
+        if (lastRow && here.column >= lastColumn) return {EntryStep::LeaveGrid, here};
+        return {EntryStep::MoveTo, Entry::NextDigitCell(here, rows, game)};
     case EntryKey::Backtab:
         if (here.row == 0 && here.column <= 1) return {EntryStep::LeaveGrid, here};
-        return {EntryStep::MoveTo, Entry::PreviousDigitCell(here, rows)};
+        return {EntryStep::MoveTo, Entry::PreviousDigitCell(here, rows, game)};
     }
     return {EntryStep::Stay, here};
 }
@@ -53,8 +55,8 @@ DigitStep EntryCursor::Digit(const Grid& grid) const {
     return DigitStep::Store;
 }
 
-EntryStep EntryCursor::Stored(EntryCell at, int rowCount) {
-    const EntryCell next = Entry::NextDigitCell(at, rowCount);
+EntryStep EntryCursor::Stored(EntryCell at, int rowCount, const Game& game) {
+    const EntryCell next = Entry::NextDigitCell(at, rowCount, game);
     movedByItself_ = true;
     atEnd_ = next == at;  // the grid's last digit cell: nowhere to go
     crossedRow_ = next.row != at.row;

@@ -1,8 +1,8 @@
 #pragma once
 // Where the entry window's cursor goes while a draw is typed.
 //
-// Digits fill a row from 第1数字 to 第3数字 and the cursor moves on by
-// itself, to the next row after 第3数字. Users who press Enter or Tab after
+// Digits fill a row from 第1数字 to the game's last digit and the cursor
+// moves on by itself, to the next row after the last digit. Users who press Enter or Tab after
 // each digit or each row would otherwise move twice, so a move key right
 // after such an automatic move is taken as already done. On the last row a
 // complete draw is followed by a new one: Enter or ↓ opens it (回数 + 1)
@@ -42,10 +42,12 @@ public:
     // The grid as the cursor needs to know it.
     struct Grid {
         int rowCount = 0;
-        // The last row holds all three digits.
+        // The last row holds all the game's digits.
         bool lastRowComplete = false;
         // The cell under the cursor holds a digit.
         bool cellFilled = false;
+        // Whose draws the rows are: how many digit columns a row has.
+        const Game* game = &kNumbers3;
     };
 
     // A key pressed with the cursor on `here`.
@@ -53,7 +55,7 @@ public:
     // A digit typed on the current cell, before it is stored.
     DigitStep Digit(const Grid& grid) const;
     // The digit was stored on `at`: where the cursor goes by itself.
-    EntryStep Stored(EntryCell at, int rowCount);
+    EntryStep Stored(EntryCell at, int rowCount, const Game& game = kNumbers3);
     // The cursor went where it was sent after NewDraw (the new row's 第1数字).
     void OpenedNewDraw();
     // The user put the cursor somewhere (a click, a key the grid handles

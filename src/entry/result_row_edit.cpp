@@ -19,11 +19,16 @@ std::string Grouped(std::int64_t value) {
     return out;
 }
 
-std::size_t KindOf(int column) { return std::size_t((column - ResultRowEdit::kFirstFigureColumn) / 2); }
+// The prize kind of a figure column of the game's row.
+std::size_t KindOf(int column, const Game& game) {
+    return std::size_t(PrizeKindsOf(game)[std::size_t((column - ResultRowEdit::kFirstFigureColumn) / 2)]);
+}
 bool IsYen(int column) { return (column - ResultRowEdit::kFirstFigureColumn) % 2 == 1; }
 
 // Box and set are not sold for a draw whose digits allow no other order.
-bool BoxNotSold(const Draw& d) { return d.complete() && !SellsFor(TicketKind::Box, NumberOf(d)); }
+bool BoxNotSold(const Draw& d, const Game& game) {
+    return d.complete(game) && !SellsFor(TicketKind::Box, NumberOf(d, game), game);
+}
 
 // The figure without commas and its unit; nullopt when anything else is there.
 std::optional<std::int64_t> ReadFigure(std::string_view text, std::string_view unit) {
@@ -48,43 +53,46 @@ std::string Trimmed(std::string_view text) {
 
 }  // namespace
 
-std::string ResultRowEdit::Heading(int column) {
+int ResultRowEdit::ColumnCount(const Game& game) { return kFirstFigureColumn + 2 * int(PrizeKindsOf(game).size()); }
+
+std::string ResultRowEdit::Heading(int column, const Game& game) {
     if (column == kDrawColumn) return "回数";
     if (column == kDateColumn) return "抽せん日";
     if (column == kNumberColumn) return "当選番号";
-    if (column < kFirstFigureColumn || column >= kColumnCount) return {};
-    return std::string(kPrizeKindNames[KindOf(column)]) + (IsYen(column) ? " 当せん金額" : " 口数");
+    if (column < kFirstFigureColumn || column >= ColumnCount(game)) return {};
+    return std::string(kPrizeKindNames[KindOf(column, game)]) + (IsYen(column) ? " 当せん金額" : " 口数");
 }
 
-std::string ResultRowEdit::CellText(const Draw& draw, const DrawResult* result, int column) {
+std::string ResultRowEdit::CellText(const Draw& draw, const DrawResult* result, int column, const Game& game) {
     if (column == kDrawColumn) return std::to_string(draw.drawNo);
     if (column == kNumberColumn) {
-        return DigitsText(draw.digits);
+        return DigitsText(draw.digits, game);
     }
     if (!result) return {};
     if (column == kDateColumn) return result->dateEstimated ? result->date + "（予定）" : result->date;
-    if (column < kFirstFigureColumn || column >= kColumnCount) return {};
-    const Prize& p = result->prizes[KindOf(column)];
+    if (column < kFirstFigureColumn || column >= ColumnCount(game)) return {};
+    const Prize& p = result->prizes[KindOf(column, game)];
     const auto& value = IsYen(column) ? p.yen : p.winners;
     return value ? Grouped(*value) + (IsYen(column) ? "円" : "") : std::string();
 }
 
-std::string ResultRowEdit::EditText(const DrawResult* result, int column) {
+std::string ResultRowEdit::EditText(const DrawResult* result, int column, const Game& game) {
     if (!result) return {};
     if (column == kDateColumn) return result->date;
-    if (column < kFirstFigureColumn || column >= kColumnCount) return {};
-    const Prize& p = result->prizes[KindOf(column)];
+    if (column < kFirstFigureColumn || column >= ColumnCount(game)) return {};
+    const Prize& p = result->prizes[KindOf(column, game)];
     const auto& value = IsYen(column) ? p.yen : p.winners;
     return value ? std::to_string(*value) : std::string();
 }
 
-bool ResultRowEdit::AcceptsTyping(int column, std::string_view text) {
-    if (column != kDateColumn && !IsEditable(column)) return false;
+bool ResultRowEdit::AcceptsTyping(int column, std::string_view text, const Game& game) {
+    if (column != kDateColumn && !IsEditable(column, game)) return false;
     return text.size() <= (column == kDateColumn ? 20u : 24u);
 }
 
 ResultCellEdit ResultRowEdit::Edit(const Draw& draw, const DrawResult* stored, int column, std::string_view typed,
-                                   const std::string& nextDrawDate, const std::string& previousDrawDate) {
+                                   const std::string& nextDrawDate, const std::string& previousDrawDate,
+                                   const Game& game) {
     ResultCellEdit edit;
     DrawResult r = stored ? *stored : DrawResult{};
     r.drawNo = draw.drawNo;
@@ -117,11 +125,11 @@ ResultCellEdit ResultRowEdit::Edit(const Draw& draw, const DrawResult* stored, i
         edit.result = r;
         return edit;
     }
-    if (!IsEditable(column)) {
+    if (!IsEditable(column, game)) {
         edit.error = "この欄は変更できません。";
         return edit;
     }
-    const std::size_t kind = KindOf(column);
+    const std::size_t kind = KindOf(column, game);
     const bool yen = IsYen(column);
     Prize& p = r.prizes[kind];
     std::optional<std::int64_t>& value = yen ? p.yen : p.winners;
@@ -131,8 +139,8 @@ ResultCellEdit ResultRowEdit::Edit(const Draw& draw, const DrawResult* stored, i
         return edit;
     }
     const PrizeKind prize = PrizeKind(kind);
-    if (BoxNotSold(draw) && prize != PrizeKind::Straight && prize != PrizeKind::Mini) {
-        edit.error = "3つ同じ数字の回（" + CellText(draw, nullptr, kNumberColumn) +
+    if (BoxNotSold(draw, game) && prize != PrizeKind::Straight && prize != PrizeKind::Mini) {
+        edit.error = std::to_string(game.digits) + "つ同じ数字の回（" + CellText(draw, nullptr, kNumberColumn, game) +
                      "）にはボックス・セットの賞はありません（発売されません）。";
         return edit;
     }
@@ -146,7 +154,7 @@ ResultCellEdit ResultRowEdit::Edit(const Draw& draw, const DrawResult* stored, i
     }
     value = *read;
     if (yen)
-        if (const std::string breach = PrizeRuleBreach(draw, r); !breach.empty())
+        if (const std::string breach = PrizeRuleBreach(draw, r, game); !breach.empty())
             edit.question = breach + "\n（" + std::string(kPrizeRuleText) + "）\nこの金額で保存しますか？";
     edit.result = r;
     return edit;

@@ -74,7 +74,7 @@ std::vector<MenuItem> BuildMenuTree() {
     std::vector<MenuItem> data = {
         Item("entry", "当選データ入力(&I)", Command::OpenEntry, std::string(windows::kEntry)),
     };
-    data.back().games = kFirstGameOnly;
+    data.back().games = kGames;
     for (MenuItem& item : TableItems(kDataMenu)) data.push_back(std::move(item));
     data.push_back(Item("tickets", "購入記録(&T)", Command::Tickets, std::string(windows::kTickets)));
     for (MenuItem item : {
@@ -139,6 +139,22 @@ bool ServesGame(const MenuItem& item, const Game& game) {
     for (const Game* served : item.games)
         if (served == &game) return true;
     return false;
+}
+
+namespace {
+
+bool AnyOpensWindowFor(const std::vector<MenuItem>& items, std::string_view windowClass, const Game& game) {
+    for (const MenuItem& item : items) {
+        if (item.window == windowClass && !item.games.empty() && ServesGame(item, game)) return true;
+        if (AnyOpensWindowFor(item.children, windowClass, game)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool OpensWindowFor(std::string_view windowClass, const Game& game) {
+    return AnyOpensWindowFor(MenuTree(), windowClass, game);
 }
 
 void MainCommands::OpenWindow(std::string_view windowClass) {

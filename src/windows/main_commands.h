@@ -65,6 +65,10 @@ struct MenuItem {
 
 // Whether the item's command serves the game (a window opened for it).
 bool ServesGame(const MenuItem& item, const Game& game);
+// Whether a menu item opens the window for the game, naming it among the
+// games it is written for (an item naming none opens a window of every
+// game's data, which is the first game's window).
+bool OpensWindowFor(std::string_view windowClass, const Game& game);
 
 // The top-level menus that window-table rows name as their place.
 inline constexpr std::string_view kAnalysisMenu = "analysisMenu";

@@ -406,7 +406,8 @@ const std::vector<AnalysisWindowInfo>& AnalysisWindowTable() {
          .frozenRows = 2,
          .leavesEntryFree = true,
          .content = &当選結果一覧::Content,
-         .rowsAreDrawsNewestFirst = true},
+         .rowsAreDrawsNewestFirst = true,
+         .games = kGames},
     };
     // clang-format on
     return table;

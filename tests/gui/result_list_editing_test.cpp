@@ -156,7 +156,7 @@ TEST_F(ResultListEditing, ImpossibleInputIsRefusedAndUnusualInputAsked) {
     EXPECT_FALSE(FindResult(stored(), 2)->prize(PrizeKind::Box).yen);
     // Every heading fits its column.
     QHeaderView* header = list()->grid()->horizontalHeader();
-    for (int c = 0; c < ResultRowEdit::kColumnCount; ++c)
+    for (int c = 0; c < list()->model()->columnCount(); ++c)
         EXPECT_LE(header->fontMetrics().horizontalAdvance(list()->model()->headerData(c, Qt::Horizontal).toString()),
                   header->sectionSize(c))
             << c;

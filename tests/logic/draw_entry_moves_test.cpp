@@ -75,3 +75,25 @@ TEST(EntryMoves, SeveralRowsGoInOneWriteOrNotAtAll) {
     entry.DeleteLines(0, 0);  // nothing left: nothing written
     EXPECT_EQ(writer.batches, 2);
 }
+
+// ナンバーズ4: a column per digit, the cursor runs on to 第4数字 before the
+// next row, and a row with three of its four digits is half typed.
+TEST(EntryMoves, FourDigitsGiveAFourthColumnBeforeTheNextRow) {
+    using E = 当選データ入力;
+    EXPECT_EQ(E::ColumnCount(kNumbers4), 5);
+    EXPECT_EQ(E::ColumnHeading(4), "第4数字");
+    EXPECT_GT(E::DesignWidth(kNumbers4), E::DesignWidth(kNumbers3));
+    EXPECT_EQ(E::NextDigitCell({0, 3}, 3, kNumbers4), (EntryCell{0, 4}));
+    EXPECT_EQ(E::NextDigitCell({0, 4}, 3, kNumbers4), (EntryCell{1, 1}));
+    EXPECT_EQ(E::PreviousDigitCell({1, 1}, 3, kNumbers4), (EntryCell{0, 4}));
+    EXPECT_FALSE(E::IsEditable(4));
+    EXPECT_TRUE(E::IsEditable(4, kNumbers4));
+
+    BatchWriter writer;
+    当選データ入力 entry(writer, kNumbers4);
+    Draw halfTyped{1, {1, 2, 3, std::nullopt}};
+    entry.Load({halfTyped, Draw{2, {1, 2, 3, 4}}});
+    ASSERT_TRUE(entry.FindFirstIncompleteRow());
+    EXPECT_EQ(*entry.FindFirstIncompleteRow(), (EntryCell{0, 4}));
+    EXPECT_EQ(entry.CellText(1, 4), "4");
+}

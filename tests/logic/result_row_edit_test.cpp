@@ -23,6 +23,7 @@ struct RefusedCase {
     std::string nextDate;
     std::string words;  // part of the message
     std::string previousDate = {};
+    const Game* game = &kNumbers3;
 };
 void PrintTo(const RefusedCase& c, std::ostream* out) { *out << c.name; }
 
@@ -30,7 +31,7 @@ class RefusedEditTest : public ::testing::TestWithParam<RefusedCase> {};
 
 TEST_P(RefusedEditTest, ExplainsAndChangesNothing) {
     const RefusedCase& c = GetParam();
-    const ResultCellEdit e = Row::Edit(c.draw, nullptr, c.column, c.text, c.nextDate, c.previousDate);
+    const ResultCellEdit e = Row::Edit(c.draw, nullptr, c.column, c.text, c.nextDate, c.previousDate, *c.game);
     EXPECT_FALSE(e.result.has_value());
     EXPECT_NE(e.error.find(c.words), std::string::npos) << e.error;
 }
@@ -39,7 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, RefusedEditTest,
     ::testing::Values(
         RefusedCase{"PrizeOverTheBound", MakeDraw(7053, 9, 1, 9), kStraightYen, "100000000", "", "99,999,999"},
-        RefusedCase{"BoxOnATriple", MakeDraw(6810, 7, 7, 7), kBoxWinners, "5", "", "ボックス・セット"},
+        RefusedCase{"BoxOnATriple", MakeDraw(6810, 7, 7, 7), kBoxWinners, "5", "", "3つ同じ数字"},
+        RefusedCase{"BoxOnAQuadruple", Draw{9, {7, 7, 7, 7}}, kBoxWinners, "5", "", "4つ同じ数字", "", &kNumbers4},
         RefusedCase{"DateBeforeTheFirstDraw", MakeDraw(1, 1, 9, 1), Row::kDateColumn, "1994-10-06", "", "1994-10-07"},
         RefusedCase{"DateAfterTheSuccessor", MakeDraw(7053, 9, 1, 9), Row::kDateColumn, "2026-08-25", "2026-08-21",
                     "第7054回"},
@@ -113,6 +115,22 @@ TEST(ResultRowEdit, ATypedDateIsPublishedAndAnEmptyCellUnknown) {
     const ResultCellEdit cleared = Row::Edit(MakeDraw(7054, 1, 2, 3), &stored, kMiniYen, "", "");
     ASSERT_TRUE(cleared.result);
     EXPECT_FALSE(cleared.result->prize(PrizeKind::Mini).yen.has_value());
+}
+
+// ナンバーズ4: no ミニ columns, and the prize rule by the number's orders
+// (1123: 12 orders, so a straight of 900,000 yen makes a box of 75,000).
+TEST(ResultRowEdit, FourDigitsShowTheirPrizesAndKeepTheirRule) {
+    EXPECT_EQ(Row::ColumnCount(kNumbers4), Row::ColumnCount() - 2);
+    EXPECT_EQ(Row::Heading(Row::ColumnCount(kNumbers4) - 1, kNumbers4), "セット（ボックス） 当せん金額");
+    EXPECT_FALSE(Row::IsEditable(Row::ColumnCount(kNumbers4), kNumbers4));
+    const Draw draw{8, {1, 1, 2, 3}};
+    EXPECT_EQ(Row::CellText(draw, nullptr, Row::kNumberColumn, kNumbers4), "1123");
+    DrawResult stored;
+    stored.drawNo = 8;
+    stored.prize(PrizeKind::Straight).yen = 900000;
+    const auto box = [&](const char* yen) { return Row::Edit(draw, &stored, kBoxWinners + 1, yen, "", "", kNumbers4); };
+    EXPECT_EQ(box("75000").question, "");
+    EXPECT_NE(box("80000").question.find("900,000円 ÷ 12"), std::string::npos) << box("80000").question;
 }
 
 TEST(ResultRowEdit, TypingReachesTheCheckToBeRefusedThere) {

@@ -11,10 +11,11 @@ namespace n3 {
 
 namespace {}  // namespace
 
-std::unique_ptr<DrawEntryModel> DrawEntryModel::Open(Database& database) {
+std::unique_ptr<DrawEntryModel> DrawEntryModel::Open(Database& database, const Game& game) {
     database.CheckStillThere();
-    DrawHistory history = database.draws().ReadHistoryForEditing();
-    std::unique_ptr<DrawEntryModel> model(new DrawEntryModel(database.draws()));
+    DrawStore& store = database.draws(game);
+    DrawHistory history = store.ReadHistoryForEditing();
+    std::unique_ptr<DrawEntryModel> model(new DrawEntryModel(store));
     model->entry_.Load(std::move(history));
     return model;
 }
@@ -33,7 +34,7 @@ DrawEntryModel::~DrawEntryModel() {
 int DrawEntryModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : entry_.rowCount(); }
 
 int DrawEntryModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : 当選データ入力::kColumnCount;
+    return parent.isValid() ? 0 : 当選データ入力::ColumnCount(entry_.game());
 }
 
 QVariant DrawEntryModel::data(const QModelIndex& index, int role) const {
@@ -54,11 +55,8 @@ QVariant DrawEntryModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant DrawEntryModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation == Qt::Horizontal && section >= 0 && section < 当選データ入力::kColumnCount) {
-        if (role == Qt::DisplayRole) {
-            const auto heading = 当選データ入力::kColumnHeadings[std::size_t(section)];
-            return QString::fromUtf8(heading.data(), qsizetype(heading.size()));
-        }
+    if (orientation == Qt::Horizontal && section >= 0 && section < columnCount()) {
+        if (role == Qt::DisplayRole) return QString::fromStdString(当選データ入力::ColumnHeading(section));
         if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
         return {};
     }
@@ -69,13 +67,13 @@ QVariant DrawEntryModel::headerData(int section, Qt::Orientation orientation, in
 Qt::ItemFlags DrawEntryModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (当選データ入力::IsEditable(index.column())) f |= Qt::ItemIsEditable;
+    if (当選データ入力::IsEditable(index.column(), entry_.game())) f |= Qt::ItemIsEditable;
     return f;
 }
 
 bool DrawEntryModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!index.isValid() || role != Qt::EditRole) return false;
-    const bool digitCell = 当選データ入力::IsEditable(index.column()) && index.row() < entry_.rowCount();
+    const bool digitCell = 当選データ入力::IsEditable(index.column(), entry_.game()) && index.row() < entry_.rowCount();
     const Draw before = digitCell ? entry_.row(index.row()) : Draw{};
     try {
         if (!entry_.SetCellText(index.row(), index.column(), value.toString().toStdString())) return false;
@@ -143,7 +141,7 @@ std::vector<int> DrawEntryModel::follow() {
     std::vector<int> changed;
     for (const int row : entry_.Follow(std::move(stored))) {
         changed.push_back(entry_.row(row).drawNo);
-        emit dataChanged(index(row, 1), index(row, 当選データ入力::kColumnCount - 1));
+        emit dataChanged(index(row, 1), index(row, columnCount() - 1));
     }
     return changed;
 }
@@ -154,7 +152,7 @@ QModelIndex DrawEntryModel::firstWrongCell() const {
 }
 
 bool DrawEntryModel::lastRowComplete() const {
-    return entry_.rowCount() > 0 && entry_.row(entry_.rowCount() - 1).complete();
+    return entry_.rowCount() > 0 && entry_.row(entry_.rowCount() - 1).complete(entry_.game());
 }
 
 void DrawEntryModel::applyDigits(int drawNo, const DrawDigits& digits) {
@@ -181,7 +179,7 @@ void DrawEntryModel::applyRestore(const std::vector<Draw>& draws) {
         entry_.RestoreDraws(draws);
         if (draws.empty()) return;
         const int row = entry_.RowOf(draws.front().drawNo);
-        emit dataChanged(index(0, 1), index(rowCount() - 1, 当選データ入力::kColumnCount - 1));
+        emit dataChanged(index(0, 1), index(rowCount() - 1, columnCount() - 1));
         emit stepApplied(index(row, 1));
     } catch (const std::exception& e) {
         refused(e);

@@ -17,8 +17,9 @@ namespace n3 {
 class DrawEntryModel : public QAbstractTableModel, private EntryRowsObserver {
     Q_OBJECT
 public:
-    // Opens the existing database and reads every draw. Throws StoreError.
-    static std::unique_ptr<DrawEntryModel> Open(Database& database);
+    // Opens the existing database and reads every draw of the game. Throws
+    // StoreError.
+    static std::unique_ptr<DrawEntryModel> Open(Database& database, const Game& game = kNumbers3);
     ~DrawEntryModel() override;
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -46,7 +47,7 @@ public:
     const 当選データ入力& entry() const { return entry_; }
     // Every accepted change is a step here (Ctrl+Z / Ctrl+Y).
     QUndoStack* undoStack() const { return undo_; }
-    // The last row holds all three digits.
+    // The last row holds all the game's digits.
     bool lastRowComplete() const;
 
     // The undo stack's steps: the same writes, found by draw number and
@@ -74,7 +75,7 @@ private:
 
     DrawStore& store_;
     StoreDrawWriter writer_{store_};
-    当選データ入力 entry_{writer_};
+    当選データ入力 entry_{writer_, store_.game()};
     QUndoStack* undo_;
 };
 

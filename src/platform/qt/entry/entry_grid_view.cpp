@@ -123,7 +123,10 @@ void EntryGridView::setModel(QAbstractItemModel* model) {
 EntryCursor::Grid EntryGridView::gridState() const {
     EntryCursor::Grid grid;
     grid.rowCount = model()->rowCount();
-    if (auto* entry = qobject_cast<DrawEntryModel*>(model())) grid.lastRowComplete = entry->lastRowComplete();
+    if (auto* entry = qobject_cast<DrawEntryModel*>(model())) {
+        grid.lastRowComplete = entry->lastRowComplete();
+        grid.game = &entry->entry().game();
+    }
     grid.cellFilled = !currentIndex().data(Qt::EditRole).toString().isEmpty();
     return grid;
 }
@@ -190,7 +193,8 @@ void EntryGridView::typeText(const QString& text) {
         cursor_.Forget();
         return;
     }
-    const EntryStep step = cursor_.Stored({cell.row(), cell.column()}, model()->rowCount());
+    const EntryCursor::Grid grid = gridState();
+    const EntryStep step = cursor_.Stored({cell.row(), cell.column()}, grid.rowCount, *grid.game);
     if (step.kind == EntryStep::MoveTo) goTo(step.cell.row, step.cell.column);
 }
 

@@ -16,7 +16,7 @@ class DrawEntryModel;
 // The digits of one draw as typed, changed or emptied: the keys typed into
 // one row one after the other are one step, so Ctrl+Z takes back the whole
 // row at once and leaves no half-typed draw behind. Undoing or redoing it
-// writes the row's three digits in one write.
+// writes all the row's digits in one write.
 class RowEdit : public QUndoCommand {
 public:
     using Digits = DrawDigits;

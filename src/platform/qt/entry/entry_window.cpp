@@ -53,7 +53,7 @@ QString EntryWindow::windowClass() const { return Q(Entry::kCaption); }
 
 QList<QMenu*> EntryWindow::ownMenus() { return {editMenu_}; }
 
-QSize EntryWindow::designSize() const { return {Entry::kDesignWidth, Entry::kDesignHeight}; }
+QSize EntryWindow::designSize() const { return {Entry::DesignWidth(game()), Entry::kDesignHeight}; }
 
 void EntryWindow::BuildControls() {
     descriptionLabel_ = new QLabel(Q(Entry::kLabel), this);
@@ -122,7 +122,7 @@ void EntryWindow::load() {
         host().yieldOnce();
         host().setEntryFree(false);
         try {
-            model_ = DrawEntryModel::Open(host().database()).release();
+            model_ = DrawEntryModel::Open(host().database(), game()).release();
         } catch (const StoreError& e) {
             failure = QString::fromStdString(e.what());
         }
@@ -152,7 +152,7 @@ void EntryWindow::load() {
 
 void EntryWindow::SetUpGrid() {
     grid_->horizontalHeader()->setFont(font());
-    for (int c = 0; c < Entry::kColumnCount; ++c) grid_->setColumnWidthInChars(c, Entry::kColumnWidths[std::size_t(c)]);
+    for (int c = 0; c < model_->columnCount(); ++c) grid_->setColumnWidthInChars(c, Entry::ColumnWidth(c));
     grid_->setRowHeightInPoints(Entry::kRowHeight);
     grid_->setFixedWidth(grid_->fullWidth());
     // The cursor starts on the newest draw, ready for the keyboard.
@@ -194,7 +194,7 @@ void EntryWindow::DelLine() {
     // is asked.
     if (last > first)
         grid_->selectionModel()->select(
-            QItemSelection(model_->index(first, 0), model_->index(last, Entry::kColumnCount - 1)),
+            QItemSelection(model_->index(first, 0), model_->index(last, model_->columnCount() - 1)),
             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     if (!AskYesNo(this, Entry::DelLinesQuestion(last - first + 1))) return;
     const bool deleted = first == last ? model_->deleteLine(first) : model_->deleteLines(first, last);
@@ -238,7 +238,7 @@ bool EntryWindow::holdsHistory() const {
     const Draw& d = model_->entry().row(grid_->currentIndex().row());
     int filled = 0;
     for (const auto& digit : d.digits) filled += digit.has_value();
-    return filled == 1 || filled == 2;
+    return filled > 0 && filled < game().digits;
 }
 
 void EntryWindow::followHistory() {

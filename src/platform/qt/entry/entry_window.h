@@ -48,7 +48,7 @@ public:
     QAction* redo() const { return redoAction_; }
     // A row left with one or two digits: asks whether to keep editing.
     bool queryUnload() override;
-    // While the row under the cursor has one or two digits.
+    // While the row under the cursor holds some but not all of its digits.
     bool holdsHistory() const override;
     // Follows writes from elsewhere: the grid shows the stored draws; an
     // open editor on a draw that changed is closed with a plain message.

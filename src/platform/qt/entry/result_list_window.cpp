@@ -131,13 +131,13 @@ void ResultListWindow::load() {
     const WaitCursor wait;
     host().yieldOnce();
     host().setEntryFree(Info().leavesEntryFree);
-    model_ = new ResultTableModel(host().database(), this);
+    model_ = new ResultTableModel(host().database(), game(), this);
     model_->show(sharedSnapshot());
     grid_->setModel(model_);
     const std::array<double, 3> widths = {7, 15, 8};
     // Wide enough for the figures and for the whole heading.
     const QFontMetrics heading = grid_->horizontalHeader()->fontMetrics();
-    for (int c = 0; c < ResultRowEdit::kColumnCount; ++c)
+    for (int c = 0; c < model_->columnCount(); ++c)
         grid_->setColumnWidth(c, std::max(CharUnitsToPixels(c < 3        ? widths[std::size_t(c)]
                                                             : c % 2 == 1 ? 13
                                                                          : 16),
@@ -200,7 +200,7 @@ void ResultListWindow::followHistory() {
 std::optional<PrintDocument> ResultListWindow::printDocument() const {
     const HistorySnapshot& s = snapshot();
     WindowContent content;
-    content.grid() = 当選結果一覧::Build(s.history, s.results);
+    content.grid() = 当選結果一覧::Build(s.history, s.results, game());
     return MakeAnalysisDocument(Info(), content, s.history);
 }
 

@@ -24,7 +24,7 @@ class ResultCellStep : public QUndoCommand {
 public:
     ResultCellStep(ResultTableModel& model, int drawNo, int column, DrawResult before, DrawResult after)
         : model_(model), drawNo_(drawNo), column_(column), before_(std::move(before)), after_(std::move(after)) {
-        setText(QStringLiteral("第%1回 %2").arg(drawNo).arg(Q(Row::Heading(column))));
+        setText(QStringLiteral("第%1回 %2").arg(drawNo).arg(Q(Row::Heading(column, model.game()))));
     }
     void undo() override { write(before_); }
     void redo() override {
@@ -52,8 +52,8 @@ private:
 
 }  // namespace
 
-ResultTableModel::ResultTableModel(Database& database, QObject* parent)
-    : QAbstractTableModel(parent), database_(database), undo_(new QUndoStack(this)) {}
+ResultTableModel::ResultTableModel(Database& database, const Game& game, QObject* parent)
+    : QAbstractTableModel(parent), database_(database), game_(game), undo_(new QUndoStack(this)) {}
 
 void ResultTableModel::show(std::shared_ptr<const HistorySnapshot> snapshot) {
     const bool sameRows = snapshot_ && snapshot && snapshot_->history.size() == snapshot->history.size();
@@ -63,14 +63,16 @@ void ResultTableModel::show(std::shared_ptr<const HistorySnapshot> snapshot) {
     if (!sameRows)
         endResetModel();
     else if (rowCount() > 0)
-        emit dataChanged(index(0, 0), index(rowCount() - 1, Row::kColumnCount - 1));
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
 int ResultTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() || !snapshot_ ? 0 : int(snapshot_->history.size());
 }
 
-int ResultTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Row::kColumnCount; }
+int ResultTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : Row::ColumnCount(game_);
+}
 
 const Draw& ResultTableModel::drawOf(int row) const {
     const DrawHistory& h = snapshot_->history;
@@ -98,8 +100,8 @@ std::string ResultTableModel::previousDrawDate(int row) const {
 QVariant ResultTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
     const int column = index.column();
-    if (role == Qt::DisplayRole) return Q(Row::CellText(drawOf(index.row()), resultOf(index.row()), column));
-    if (role == Qt::EditRole) return Q(Row::EditText(resultOf(index.row()), column));
+    if (role == Qt::DisplayRole) return Q(Row::CellText(drawOf(index.row()), resultOf(index.row()), column, game_));
+    if (role == Qt::EditRole) return Q(Row::EditText(resultOf(index.row()), column, game_));
     if (role == Qt::TextAlignmentRole)
         return int(column >= Row::kFirstFigureColumn ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter);
     if (role == Qt::ForegroundRole) {
@@ -113,14 +115,14 @@ QVariant ResultTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ResultTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole) return Q(Row::Heading(section));
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole) return Q(Row::Heading(section, game_));
     return {};
 }
 
 Qt::ItemFlags ResultTableModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (Row::IsEditable(index.column())) f |= Qt::ItemIsEditable;
+    if (Row::IsEditable(index.column(), game_)) f |= Qt::ItemIsEditable;
     return f;
 }
 
@@ -129,9 +131,10 @@ bool ResultTableModel::setData(const QModelIndex& index, const QVariant& value, 
     const int row = index.row();
     const std::string text = value.toString().toStdString();
     const DrawResult* stored = resultOf(row);
-    if (text == Row::EditText(stored, index.column())) return false;
+    if (text == Row::EditText(stored, index.column(), game_)) return false;
     const Draw draw = drawOf(row);
-    const ResultCellEdit edit = Row::Edit(draw, stored, index.column(), text, nextDrawDate(row), previousDrawDate(row));
+    const ResultCellEdit edit =
+        Row::Edit(draw, stored, index.column(), text, nextDrawDate(row), previousDrawDate(row), game_);
     if (!edit.result) {
         emit writeRefused(Q(edit.error + "\n値は変更していません。"));
         return false;
@@ -156,7 +159,7 @@ bool ResultTableModel::StillStored(int drawNo, const DrawResult* shown) {
     // The row is written whole: another program's write to it meanwhile
     // would be undone by what this row still shows.
     try {
-        const ResultHistory now = ReadResults(database_.draws());
+        const ResultHistory now = ReadResults(database_.draws(game_));
         const DrawResult* stored = FindResult(now, drawNo);
         if (stored == shown || (stored && shown && *stored == *shown)) return true;
     } catch (const std::exception&) {
@@ -184,7 +187,7 @@ std::optional<std::string> ResultTableModel::ScheduleDoubt(const DrawResult& typ
 
 bool ResultTableModel::apply(int drawNo, const DrawResult& result) {
     try {
-        StoreResult(database_.draws(), result);
+        StoreResult(database_.draws(game_), result);
     } catch (const std::exception& e) {
         emit writeRefused(QStringLiteral("当選結果を保存できません。\n理由：%1\n値は変更していません。")
                               .arg(QString::fromStdString(e.what())));
@@ -199,7 +202,7 @@ bool ResultTableModel::apply(int drawNo, const DrawResult& result) {
     else
         results_.insert(at, result);
     const int row = rowOf(drawNo);
-    if (row >= 0) emit dataChanged(index(row, 0), index(row, Row::kColumnCount - 1));
+    if (row >= 0) emit dataChanged(index(row, 0), index(row, columnCount() - 1));
     return true;
 }
 

@@ -21,7 +21,9 @@ class Database;
 class ResultTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    ResultTableModel(Database& database, QObject* parent = nullptr);
+    // The rows of the game's draws, written to its tables.
+    ResultTableModel(Database& database, const Game& game, QObject* parent = nullptr);
+    const Game& game() const { return game_; }
 
     // Shows the draws and results of `snapshot` (after a change anywhere).
     void show(std::shared_ptr<const HistorySnapshot> snapshot);
@@ -63,6 +65,7 @@ private:
     std::string previousDrawDate(int row) const;
 
     Database& database_;
+    const Game& game_;
     std::shared_ptr<const HistorySnapshot> snapshot_;
     ResultHistory results_;  // the snapshot's, with this window's writes on top until the next snapshot
     QUndoStack* undo_;

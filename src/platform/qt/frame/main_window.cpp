@@ -38,11 +38,12 @@ namespace n3 {
 namespace {
 
 // The game a window opens for: the chosen one for a window of the table
-// written for it; the first game for the others (the ticket book holds
-// every game's tickets, the about box none).
+// or a menu item written for it; the first game for the others (the ticket
+// book holds every game's tickets, the about box none).
 const Game& GameOfWindow(std::string_view windowClass, const Game& chosen) {
     const AnalysisWindowInfo* info = FindAnalysisWindow(windowClass);
-    return info && ServesGame(*info, chosen) ? chosen : kNumbers3;
+    if (info && ServesGame(*info, chosen)) return chosen;
+    return OpensWindowFor(windowClass, chosen) ? chosen : kNumbers3;
 }
 
 }  // namespace
