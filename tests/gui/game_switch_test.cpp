@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QTest>
 
@@ -14,6 +15,7 @@
 #include "platform/qt/common/child_window.h"
 #include "platform/qt/frame/main_window.h"
 #include "platform/store/database.h"
+#include "platform/store/ticket_store.h"
 #include "settings/settings.h"
 #include "test_history.h"
 
@@ -29,7 +31,11 @@ protected:
         database->Import(n3::testing::generatedHistory(30), {}, false);
         std::vector<Draw> four;
         for (int no = 1; no <= 12; ++no) four.push_back(n3::testing::MakeDraw(no, no % 2 ? "1234" : "5566"));
-        database->Import(four, {}, false, false, kNumbers4);
+        DrawResult first;
+        first.drawNo = 1;
+        first.prize(PrizeKind::Straight).yen = 900000;
+        first.prize(PrizeKind::Box).yen = 37500;
+        database->Import(four, {first}, false, false, kNumbers4);
     }
     void TearDown() override { main.reset(); }
     void start() {
@@ -95,4 +101,22 @@ TEST_F(GameSwitch, TheLastGameIsRememberedAndAFirstStartIsAsEver) {
     start();
     EXPECT_EQ(&main->game(), &kNumbers4);
     EXPECT_TRUE(main->menuAction(QStringLiteral("game4"))->isChecked());
+}
+
+TEST_F(GameSwitch, TheBookChecksEachPurchaseAgainstTheDrawsOfItsGame) {
+    // 4321 as a ナンバーズ4 box on draw 1 (1234 was drawn): the box prize of that draw.
+    Purchase box;
+    box.購入日 = "1994-10-07";
+    box.最初の回数 = 1;
+    box.番号 = "4321";
+    box.種類 = TicketKind::Box;
+    box.game = &kNumbers4;
+    TicketStore::Open(db).Add(box);
+    start();
+    ASSERT_TRUE(main->trigger(QStringLiteral("tickets")));
+    QMdiSubWindow* book = main->subWindow(QStringLiteral("購入記録"));
+    ASSERT_NE(book, nullptr);
+    bool won = false;
+    for (const QLabel* label : book->findChildren<QLabel*>()) won = won || label->text().contains("37,500");
+    EXPECT_TRUE(won);
 }

@@ -1,5 +1,7 @@
 #include "platform/qt/tickets/tickets_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QDate>
 #include <QHBoxLayout>
@@ -241,6 +243,20 @@ void TicketsWindow::load() {
     refresh();
 }
 
+// Each game's draws for its purchases: another game's snapshot is read only
+// when the book holds a purchase of it.
+std::vector<GameDraws> TicketsWindow::BookDraws() const {
+    std::vector<GameDraws> games;
+    for (const Game* game : kGames) {
+        const bool held = game == &kNumbers3 ||
+                          std::ranges::any_of(model_->book(), [game](const Purchase& p) { return p.game == game; });
+        if (!held) continue;
+        const HistorySnapshot& s = host().snapshotOf(*game);
+        games.push_back({game, &s.history, &s.results});
+    }
+    return games;
+}
+
 void TicketsWindow::refresh() {
     if (!model_) return;
     // The shared snapshot follows every change of the draws.
@@ -253,7 +269,7 @@ void TicketsWindow::refresh() {
     model_->setFactors(factors_);
     const std::vector<Purchase>& book = model_->book();
     const std::string today = today_().toString(QStringLiteral("yyyy-MM-dd")).toStdString();
-    std::vector<DrawOutcome> checked = CheckBook(book, history, host().snapshot().results);
+    std::vector<DrawOutcome> checked = CheckBook(book, BookDraws());
     MarkExpired(book, checked, host().snapshot().results, today);
     BookSummary summary = Summarise(book, checked);
     chart_ = MonthlyChart(summary);
@@ -288,7 +304,7 @@ std::optional<PrintDocument> TicketsWindow::printDocument() const {
     doc.caption = std::string(windows::kTickets);
     doc.dateText = TodayText();
     const std::vector<Purchase>& book = model_->book();
-    std::vector<DrawOutcome> checked = CheckBook(book, host().snapshot().history, host().snapshot().results);
+    std::vector<DrawOutcome> checked = CheckBook(book, BookDraws());
     MarkExpired(book, checked, host().snapshot().results,
                 today_().toString(QStringLiteral("yyyy-MM-dd")).toStdString());
     const BookSummary summary = Summarise(book, checked);

@@ -10,6 +10,7 @@
 #include "platform/qt/common/child_window.h"
 #include "settings/settings.h"
 #include "tickets/ticket.h"
+#include "tickets/ticket_check.h"
 #include "tickets/ticket_factors.h"
 
 class QAction;
@@ -86,6 +87,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    std::vector<GameDraws> BookDraws() const;
     void BuildControls();
     void BuildMenu();
     void ApplyBudget();
