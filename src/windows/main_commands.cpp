@@ -60,7 +60,7 @@ MenuItem PredictionMenu() {
     std::vector<MenuItem> rows = TableItems(kPredictionMenu);
     MenuItem prediction =
         Item("prediction", "一発ズバリン予想(&D)", Command::Predict, std::string(windows::kPrediction));
-    prediction.games = kFirstGameOnly;
+    prediction.games = kGames;
     if (rows.empty()) return prediction;
     prediction.caption = "一発ズバリン予想(&Y)";
     std::vector<MenuItem> items = {std::move(prediction)};

@@ -78,6 +78,12 @@ TEST_F(GameSwitch, WindowsOpenForTheChosenGameAndKeepIt) {
     ASSERT_NE(fourWindow, nullptr);
     EXPECT_EQ(&fourWindow->game(), &kNumbers4);
     EXPECT_EQ(main->snapshotOf(kNumbers4).history.size(), 12u);
+    // The prediction opens for ナンバーズ4 beside the one opened at start-up.
+    ASSERT_TRUE(main->trigger(QStringLiteral("prediction")));
+    QMdiSubWindow* prediction = main->subWindow(QStringLiteral("一発ズバリン（ナンバーズ4）"));
+    ASSERT_NE(prediction, nullptr);
+    EXPECT_EQ(&qobject_cast<ChildWindow*>(prediction->widget())->game(), &kNumbers4);
+    EXPECT_NE(main->subWindow(QStringLiteral("一発ズバリン")), prediction);
 
     // Back to ナンバーズ3: the same window opens beside the first, for its game.
     press(Qt::Key_3);

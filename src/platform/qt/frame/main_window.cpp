@@ -342,13 +342,19 @@ void MainWindow::registerChild(const QString& windowClass, ChildFactory factory)
     factories_[windowClass] = std::move(factory);
 }
 
-ChildWindow* MainWindow::create(const QString& windowClass) {
+ChildWindow* MainWindow::create(const QString& windowClass, const Game& game) {
     if (const auto it = factories_.find(windowClass); it != factories_.end()) return it->second(*this);
     if (windowClass == Q(windows::kAbout)) return new AboutWindow(*this);
     if (windowClass == Q(windows::kPrediction)) {
-        ChildWindow* window = CreatePredictionWindow(*this, prediction_);
-        if (auto* prediction = qobject_cast<PredictionWindow*>(window))
-            connect(prediction, &PredictionWindow::optionFlagsChanged, this, &MainWindow::optionFlagsChanged);
+        一発ズバリン* prediction = &prediction_;
+        if (&game != &kNumbers3) {
+            auto& other = otherPredictions_[game.id];
+            if (!other) other = std::make_unique<一発ズバリン>(settings_);
+            prediction = other.get();
+        }
+        ChildWindow* window = CreatePredictionWindow(*this, *prediction);
+        if (auto* shown = qobject_cast<PredictionWindow*>(window))
+            connect(shown, &PredictionWindow::optionFlagsChanged, this, &MainWindow::optionFlagsChanged);
         return window;
     }
     if (windowClass == Q(windows::kEntry)) {
@@ -389,7 +395,7 @@ void MainWindow::ShowChild(std::string_view windowClassUtf8) {
         open->raise();
         return;
     }
-    ChildWindow* window = create(Q(windowClassUtf8));
+    ChildWindow* window = create(Q(windowClassUtf8), game);
     if (!window) return;
     window->setGame(game);
     // Every window follows the history while it is open.

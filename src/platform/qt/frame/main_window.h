@@ -155,7 +155,7 @@ private:
     void printActive();
     void tileStacked(bool oneAboveTheOther);
     void arrangeIcons();
-    ChildWindow* create(const QString& windowClass);
+    ChildWindow* create(const QString& windowClass, const Game& game);
     // The main window's size: the remembered place when the settings file
     // holds a readable one, else the default size; never larger than the
     // screen's available area (main_window_placement.cpp).
@@ -181,6 +181,9 @@ private:
     Settings settings_;  // read once at start-up, written on each change and at the end
     MainCommands commands_;
     一発ズバリン prediction_;  // lives for the whole run; its flags are in settings_
+    // The other games' predictions, by game id, made when first opened;
+    // they share the flags of settings_.
+    std::map<int, std::unique_ptr<一発ズバリン>> otherPredictions_;
     QMdiArea* mdi_;
     std::map<QString, QPointer<QObject>> children_;  // the frame of each open child
     std::map<QString, ChildFactory> factories_;
