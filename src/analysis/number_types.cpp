@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <mutex>
 
 #include "stats/distributions.h"
 #include "stats/verdict.h"
@@ -31,6 +32,49 @@ std::vector<std::vector<int>> AlikeGroups(int number, const Game& game) {
 
 }  // namespace
 
+namespace {
+
+// Each type's numbers and the arrangements of its alike digits, worked out
+// once per game from the game's numbers themselves: nothing here knows how
+// many digits the game has.
+struct TypeTable {
+    std::vector<NumberType> types;
+    std::vector<int> numbersOfType;
+    std::vector<std::map<std::string, int>> placesOfType;
+    std::vector<int> typeIndex;         // by number
+    std::vector<std::string> placesOf;  // by number; empty without alike digits
+};
+
+TypeTable MakeTypeTable(const Game& game) {
+    TypeTable t;
+    t.types = TypesOf(game);
+    const int numberCount = game.numberCount();
+    t.numbersOfType.assign(t.types.size(), 0);
+    t.placesOfType.resize(t.types.size());
+    t.typeIndex.assign(std::size_t(numberCount), 0);
+    t.placesOf.resize(static_cast<std::size_t>(numberCount));
+    for (int n = 0; n < numberCount; ++n) {
+        const auto at = std::size_t(std::find(t.types.begin(), t.types.end(), TypeOf(n, game)) - t.types.begin());
+        t.typeIndex[std::size_t(n)] = int(at);
+        ++t.numbersOfType[at];
+        t.placesOf[std::size_t(n)] = RepeatPlacesOf(n, game);
+        if (!t.placesOf[std::size_t(n)].empty()) ++t.placesOfType[at][t.placesOf[std::size_t(n)]];
+    }
+    return t;
+}
+
+const TypeTable& TypeTableOf(const Game& game) {
+    // Built on first use per game; windows build on worker threads.
+    static std::mutex guard;
+    static std::map<const Game*, TypeTable> tables;
+    const std::lock_guard lock(guard);
+    auto it = tables.find(&game);
+    if (it == tables.end()) it = tables.emplace(&game, MakeTypeTable(game)).first;
+    return it->second;
+}
+
+}  // namespace
+
 std::string RepeatPlacesOf(int number, const Game& game) {
     const auto groups = AlikeGroups(number, game);
     if (groups.empty() || int(groups.front().size()) == game.digits) return {};
@@ -50,23 +94,14 @@ NumberTypeFigures TallyNumberTypes(const DrawHistory& history, const ResultHisto
     NumberTypeFigures f;
     f.game = &game;
     f.coverage = CoverRange(history, range, game);
-    const std::vector<NumberType> types = TypesOf(game);
     const int numberCount = game.numberCount();
 
-    // Each type's numbers and the arrangements of its alike digits, from
-    // the game's numbers themselves: nothing here knows how many digits
-    // the game has.
-    std::vector<int> numbersOfType(types.size(), 0);
-    std::vector<std::map<std::string, int>> placesOfType(types.size());
-    std::vector<int> typeIndex(std::size_t(numberCount), 0);
-    std::vector<std::string> placesOf(static_cast<std::size_t>(numberCount));
-    for (int n = 0; n < numberCount; ++n) {
-        const auto at = std::size_t(std::find(types.begin(), types.end(), TypeOf(n, game)) - types.begin());
-        typeIndex[std::size_t(n)] = int(at);
-        ++numbersOfType[at];
-        placesOf[std::size_t(n)] = RepeatPlacesOf(n, game);
-        if (!placesOf[std::size_t(n)].empty()) ++placesOfType[at][placesOf[std::size_t(n)]];
-    }
+    const TypeTable& table = TypeTableOf(game);
+    const std::vector<NumberType>& types = table.types;
+    const std::vector<int>& numbersOfType = table.numbersOfType;
+    const std::vector<std::map<std::string, int>>& placesOfType = table.placesOfType;
+    const std::vector<int>& typeIndex = table.typeIndex;
+    const std::vector<std::string>& placesOf = table.placesOf;
 
     std::vector<int> counts(types.size(), 0);
     std::vector<double> prizeSums(types.size(), 0);
