@@ -1,6 +1,7 @@
 #include "analysis/number_types_window.h"
 
 #include "analysis/figure_text.h"
+#include "core/grid_rows.h"
 #include "stats/chance_charts.h"
 
 namespace n3 {
@@ -11,17 +12,8 @@ constexpr int kColumns = 8;
 constexpr int kHead = 3;
 constexpr Colour kDoubtRed{220, 0, 0};
 
-void Note(GridModel& grid, int row, std::string_view text) {
-    grid.addSpan(1, row, kColumns, 1);
-    grid.setAlignment({1, row, 1, row}, HAlign::Left);
-    grid.setText(1, row, text);
-}
-
-void Headers(GridModel& grid, int row, const std::vector<std::string_view>& headers) {
-    for (std::size_t c = 0; c < headers.size(); ++c) grid.setText(int(c) + 1, row, headers[c]);
-    grid.setBackground({1, row, int(headers.size()), row}, colours::HeaderPink);
-    grid.setForeground({1, row, int(headers.size()), row}, colours::Blue);
-}
+// Header rows coloured over their own captions only, captions in blue.
+constexpr HeaderLook kHeader{.columns = 0, .text = colours::Blue, .centred = false};
 
 std::string PercentText(double share) { return FixedText(share * 100, 2) + "%"; }
 
@@ -48,12 +40,13 @@ GridModel タイプ別分析::BuildGrid(const NumberTypeFigures& f) {
     grid.setColumnWidth(1, 12);
     grid.setColumnWidth(kColumns, 16);
     grid.textOverflow = true;
-    Note(grid, 1, CoverageLine(f.coverage));
-    Note(grid, 2,
-         "期待回数＝対象の回数×（そのタイプの番号の数÷" + GroupedNumber(f.game->numberCount()) +
-             "）。どのタイプも1つ1つの番号の出る確率は同じです");
+    WriteNoteRow(grid, 1, kColumns, CoverageLine(f.coverage));
+    WriteNoteRow(grid, 2, kColumns,
+                 "期待回数＝対象の回数×（そのタイプの番号の数÷" + GroupedNumber(f.game->numberCount()) +
+                     "）。どのタイプも1つ1つの番号の出る確率は同じです");
 
-    Headers(grid, kHead, {"タイプ", "並び方", "番号の数", "回数", "期待回数", "割合", "期待割合", "ストレート平均"});
+    WriteHeaderRow(grid, kHeader, kHead,
+                   {"タイプ", "並び方", "番号の数", "回数", "期待回数", "割合", "期待割合", "ストレート平均"});
     int row = kHead + 1;
     for (const NumberTypeRow& r : f.rows) {
         grid.setText(1, row, TypeName(r.type));
@@ -78,11 +71,11 @@ GridModel タイプ別分析::BuildGrid(const NumberTypeFigures& f) {
                 "　判定：" + f.verdict;
     else
         test += f.verdict;
-    Note(grid, row, test);
+    WriteNoteRow(grid, row, kColumns, test);
     if (f.p && *f.p < kChanceLevel) grid.setForeground(1, row, kDoubtRed);
 
-    Note(grid, placesHead - 1, "同じ数字の位置（1＝第1数字）。どの位置の組も同じ確率で出ます");
-    Headers(grid, placesHead, {"タイプ", "同じ数字の位置", "回数", "期待回数"});
+    WriteNoteRow(grid, placesHead - 1, kColumns, "同じ数字の位置（1＝第1数字）。どの位置の組も同じ確率で出ます");
+    WriteHeaderRow(grid, kHeader, placesHead, {"タイプ", "同じ数字の位置", "回数", "期待回数"});
     row = placesHead + 1;
     for (const RepeatPlaceRow& r : f.repeatPlaces) {
         grid.setText(1, row, TypeName(r.type));
