@@ -52,11 +52,15 @@ int Run(const cli::Arguments& args) {
             return Usage(NoRangeMessage(info ? info->caption : std::string_view(request.window)));
     }
     if (const auto number = args.option("number")) {
-        request.number = cli::ParseNumberOption(*number);
-        if (!request.number) return Usage("--number には 000～999 の番号を指定してください（12 は 012）。");
+        request.number = cli::ParseNumberOption(*number, *args.game);
+        if (!request.number) return Usage(cli::NumberOptionMessage(*args.game));
     }
     const std::string db = args.db.empty() ? DefaultDatabasePath() : args.db;
-    const HistorySnapshot snapshot = LoadHistorySnapshot(db);
+    const HistorySnapshot snapshot = LoadHistorySnapshot(db, *args.game);
+    if (const auto* info = FindAnalysisWindow(request.window); info && !ServesGame(*info, *args.game)) {
+        std::cerr << "ウィンドウ名「" << request.window << "」は" << args.game->name << "にはありません。\n";
+        return cli::kUsageError;
+    }
     if (const auto* info = FindAnalysisWindow(request.window); info && info->usesStrategies) {
         try {
             if (auto one = cli::StrategyFromArguments(args)) {

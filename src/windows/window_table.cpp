@@ -497,9 +497,10 @@ WindowContent BuildWindowContent(const AnalysisWindowInfo& window, const WindowI
     return content;
 }
 
-std::vector<ChartData> RowChartsOf(const AnalysisWindowInfo& window, const DrawHistory& history, int from, int to) {
+std::vector<ChartData> RowChartsOf(const AnalysisWindowInfo& window, const DrawHistory& history, int from, int to,
+                                   const Game& game) {
     if (!window.charts) return {};
-    return ChartsInRange(window.charts, history, LoadStartupStatistics(history), {from, to});
+    return ChartsInRange(window.charts, history, LoadStartupStatistics(history, game), {from, to}, game);
 }
 
 }  // namespace n3

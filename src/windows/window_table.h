@@ -108,7 +108,8 @@ GridModel BuildAnalysisGrid(const AnalysisWindowInfo& window, const DrawHistory&
 WindowContent BuildWindowContent(const AnalysisWindowInfo& window, const WindowInput& input);
 // The window's charts from rows over 第from回〜第to回 only (a print of some
 // of the draws); none when it has no such charts.
-std::vector<ChartData> RowChartsOf(const AnalysisWindowInfo& window, const DrawHistory& history, int from, int to);
+std::vector<ChartData> RowChartsOf(const AnalysisWindowInfo& window, const DrawHistory& history, int from, int to,
+                                   const Game& game = kNumbers3);
 
 // The complete draws `after` adds at the end of `before`, which it holds
 // unchanged: how many complete draws `before` has; nullopt when `after`

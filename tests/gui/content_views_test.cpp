@@ -123,3 +123,25 @@ TEST_P(ContentViews, WindowPrintAndCommandLineReadTheSameViews) {
 }
 
 INSTANTIATE_TEST_SUITE_P(TabsAndMoreGrids, ContentViews, ::testing::Values("配当分析", "曜日月別分析"));
+
+// A window printed for ナンバーズ4 says so in its caption, and the charts of
+// a range of its draws count that game's sums (0–36).
+TEST(PrintForTheGame, CaptionAndRangeChartsFollowTheSnapshotsGame) {
+    HistorySnapshot four;
+    four.game = &kNumbers4;
+    four.history = n3::testing::generatedHistory(40, 7, 0, kNumbers4);
+    four.stats = LoadStartupStatistics(four.history, kNumbers4);
+    PrintRequest request;
+    request.window = "数字合計分析";
+    std::string warning;
+    const std::optional<PrintDocument> printed = BuildWindowDocument(request, four, warning);
+    ASSERT_TRUE(printed.has_value());
+    EXPECT_EQ(printed->caption, "数字合計分析（ナンバーズ4）");
+    ASSERT_TRUE(printed->chartsForDraws);
+    const std::vector<ChartData> charts = printed->chartsForDraws(11, 30);
+    ASSERT_FALSE(charts.empty());
+    double counted = 0;
+    for (const ChartPoint& p : charts.front().series.front().points) counted += p.y;
+    EXPECT_EQ(counted, 20);
+    EXPECT_EQ(charts.front().series.front().points.size(), std::size_t(4 * 9 + 1));
+}

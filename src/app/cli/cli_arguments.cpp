@@ -121,4 +121,10 @@ std::optional<int> ParseNumberOption(std::string_view text, const Game& game) {
     return std::nullopt;
 }
 
+std::string NumberOptionMessage(const Game& game) {
+    const std::string lowest(std::size_t(game.digits), '0'), highest(std::size_t(game.digits), '9');
+    return "--number には " + lowest + "～" + highest + " の番号を指定してください（12 は " +
+           std::string(std::size_t(game.digits - 2), '0') + "12）。";
+}
+
 }  // namespace n3::cli

@@ -53,5 +53,7 @@ bool Parse(int argc, char** argv, Arguments& args, std::string& reason);
 // optional as in --numbers ("12" is 012, "7" is 007); full-width digits too.
 // nullopt for anything else.
 std::optional<int> ParseNumberOption(std::string_view text, const Game& game = kNumbers3);
+// What a --number the game has no number for is told: the range, and 12 as written.
+std::string NumberOptionMessage(const Game& game);
 
 }  // namespace n3::cli

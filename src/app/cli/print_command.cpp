@@ -39,6 +39,7 @@ int RunPrint(const Arguments& args) {
     for (const auto& [name, value] : args.options) words.insert(words.end(), {"--" + name, value});
     for (const auto& name : args.switches) words.push_back("--" + name);
     if (!args.settings.empty()) words.insert(words.end(), {"--settings", args.settings});
+    words.insert(words.end(), {"--game", std::to_string(args.game->id)});
     std::vector<char*> argv;
     for (auto& w : words) argv.push_back(w.data());
     argv.push_back(nullptr);

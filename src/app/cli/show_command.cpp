@@ -190,11 +190,7 @@ int ShowWindow(const std::string& windowName, const Arguments& args) {
         throw UsageError{"--from には --to 以下の回数を指定してください。"};
     if (const auto number = args.option("number")) {
         options.number = ParseNumberOption(*number, *args.game);
-        if (!options.number) {
-            const std::string lowest(std::size_t(args.game->digits), '0'), highest(std::size_t(args.game->digits), '9');
-            throw UsageError{"--number には " + lowest + "～" + highest + " の番号を指定してください（12 は " +
-                             std::string(std::size_t(args.game->digits - 2), '0') + "12）。"};
-        }
+        if (!options.number) throw UsageError{NumberOptionMessage(*args.game)};
     }
     RefuseRangeWithout(options.window, options.range);
     options.strategy = StrategyFromArguments(args);

@@ -167,7 +167,7 @@ WindowContent AnalysisWindow::shownContent() const {
 }
 
 std::optional<PrintDocument> AnalysisWindow::printDocument() const {
-    PrintDocument doc = MakeAnalysisDocument(info_, shownContent(), snapshot().history, shownRange_);
+    PrintDocument doc = MakeAnalysisDocument(info_, shownContent(), snapshot().history, shownRange_, game());
     doc.chartsInView = views_ && charts_ && views_->currentWidget() == charts_;
     return doc;
 }

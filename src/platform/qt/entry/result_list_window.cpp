@@ -201,7 +201,7 @@ std::optional<PrintDocument> ResultListWindow::printDocument() const {
     const HistorySnapshot& s = snapshot();
     WindowContent content;
     content.grid() = 当選結果一覧::Build(s.history, s.results, game());
-    return MakeAnalysisDocument(Info(), content, s.history);
+    return MakeAnalysisDocument(Info(), content, s.history, {}, game());
 }
 
 void ResultListWindow::Undo() {

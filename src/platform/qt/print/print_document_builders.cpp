@@ -30,9 +30,9 @@ std::string TodayText() {
 }
 
 PrintDocument MakeAnalysisDocument(const AnalysisWindowInfo& info, const WindowContent& content,
-                                   const DrawHistory& history, DrawRange range) {
+                                   const DrawHistory& history, DrawRange range, const Game& game) {
     PrintDocument doc;
-    doc.caption = std::string(info.caption);
+    doc.caption = std::string(info.caption) + std::string(game.captionSuffix);
     doc.description = std::string(info.description);
     doc.dateText = TodayText();
     doc.rangeText = HistoryRangeText(history, range);
@@ -53,7 +53,9 @@ PrintDocument MakeAnalysisDocument(const AnalysisWindowInfo& info, const WindowC
     if (!tabs.empty() && !charts.empty()) doc.addText("［グラフ］");
     for (const ChartData& chart : charts) doc.addChart(chart);
     if (info.charts && !charts.empty())
-        doc.chartsForDraws = [&info, history](int from, int to) { return RowChartsOf(info, history, from, to); };
+        doc.chartsForDraws = [&info, &game, history](int from, int to) {
+            return RowChartsOf(info, history, from, to, game);
+        };
     // A list of draws names the draws it prints.
     if (const std::string printed = PrintedDrawsText(doc); !printed.empty()) doc.rangeText = printed;
     // Views that show their charts under their grids follow, each under its caption.

@@ -24,6 +24,6 @@ std::string TodayText();
 // first view's charts; views that show charts under their grids follow,
 // each under its caption.
 PrintDocument MakeAnalysisDocument(const AnalysisWindowInfo& info, const WindowContent& content,
-                                   const DrawHistory& history, DrawRange range = {});
+                                   const DrawHistory& history, DrawRange range = {}, const Game& game = kNumbers3);
 
 }  // namespace n3

@@ -39,7 +39,7 @@ std::optional<PrintDocument> BuildWindowDocument(const PrintRequest& request, co
     input.strategies = &request.strategies;
     input.singleStrategy = request.singleStrategy;
     const WindowContent content = BuildWindowContent(*info, input);
-    PrintDocument doc = MakeAnalysisDocument(*info, content, snapshot.history, request.range);
+    PrintDocument doc = MakeAnalysisDocument(*info, content, snapshot.history, request.range, *snapshot.game);
     // A list of draws prints the draws asked for, its charts over them.
     if (ListsDraws(*info) && (request.range.from != 0 || request.range.to != 0))
         doc = ApplyPrintChoice(std::move(doc), PrintChoice{.parts = PrintParts::TableAndCharts,
